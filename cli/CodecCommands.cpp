@@ -1,0 +1,86 @@
+#include "cli/Commands.h"
+
+#include "shell/Cp1250.h"
+#include "shell/LineCodec.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include <cstdio>
+
+namespace orbeta::cli {
+namespace {
+
+int fail(int status, const QString& message)
+{
+    QTextStream(stderr) << "orbeta-cli: " << message << '\n';
+    return status;
+}
+
+} // namespace
+
+// decode FILE: the scrambled windows-1250 lines of FILE as UTF-8 lines.
+int decodeCommand(const QStringList& args)
+{
+    if (args.size() != 1)
+        return fail(BadUsage, QStringLiteral("usage: orbeta-cli decode FILE"));
+    QFile file(args.at(0));
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(args.at(0), file.errorString()));
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    for (const QString& line : LineCodec::decodedLines(file.readAll()))
+        out << line << '\n';
+    return Ok;
+}
+
+// encode [--seed S] [IN [OUT]]: UTF-8 lines (standard input by default) to a
+// scrambled windows-1250 file with CR LF (standard output by default).
+int encodeCommand(const QStringList& args)
+{
+    std::uint32_t seed = 1;
+    QStringList paths;
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        if (args.at(i) == QLatin1String("--seed")) {
+            bool ok = false;
+            seed = i + 1 < args.size() ? args.at(i + 1).toUInt(&ok) : 0;
+            if (!ok)
+                return fail(BadUsage, QStringLiteral("--seed needs a whole number"));
+            ++i;
+        } else {
+            paths.append(args.at(i));
+        }
+    }
+    if (paths.size() > 2)
+        return fail(BadUsage, QStringLiteral("usage: orbeta-cli encode [--seed S] [IN [OUT]]"));
+
+    QFile in;
+    const QString inName = paths.value(0, QStringLiteral("standard input"));
+    const bool inOpen = paths.isEmpty() ? in.open(stdin, QIODevice::ReadOnly)
+                                        : (in.setFileName(paths.at(0)), in.open(QIODevice::ReadOnly));
+    if (!inOpen)
+        return fail(BadFile, QStringLiteral("cannot read %1").arg(inName));
+    const QByteArray utf8 = in.readAll();
+    QString text = QString::fromUtf8(utf8);
+    if (text.toUtf8() != utf8)
+        return fail(BadFile, QStringLiteral("%1 is not UTF-8 text").arg(inName));
+    text.remove(QLatin1Char('\r'));
+    QStringList lines = text.split(QLatin1Char('\n'));
+    if (!lines.isEmpty() && lines.last().isEmpty())
+        lines.removeLast();
+    for (qsizetype n = 0; n < lines.size(); ++n)
+        for (const QChar c : lines.at(n))
+            if (!Cp1250::canEncode(c))
+                return fail(BadFile, QStringLiteral("%1, line %2: '%3' cannot be stored in windows-1250")
+                                         .arg(inName).arg(n + 1).arg(c));
+
+    const QByteArray encoded = LineCodec::encodeFile(lines, seed);
+    QFile out;
+    const bool outOpen = paths.size() < 2 ? out.open(stdout, QIODevice::WriteOnly)
+                                         : (out.setFileName(paths.at(1)), out.open(QIODevice::WriteOnly));
+    if (!outOpen || out.write(encoded) != encoded.size())
+        return fail(BadFile, QStringLiteral("cannot write %1").arg(paths.value(1, QStringLiteral("standard output"))));
+    return Ok;
+}
+
+} // namespace orbeta::cli

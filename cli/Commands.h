@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+namespace orbeta::cli {
+
+// Exit statuses shared by every command.
+enum Status : int { Ok = 0, BadFile = 1, BadUsage = 2 };
+
+// Each command receives the arguments after its own name.
+int decodeCommand(const QStringList& args);
+int encodeCommand(const QStringList& args);
+
+} // namespace orbeta::cli

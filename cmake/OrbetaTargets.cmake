@@ -1,0 +1,31 @@
+# Our own code builds with warnings as errors; Qt and GoogleTest headers are
+# system headers and stay out of it.
+function(orbeta_defaults target)
+  target_compile_options(${target} PRIVATE -Wall -Wextra -Werror)
+  target_include_directories(${target} PUBLIC ${PROJECT_SOURCE_DIR})
+endfunction()
+
+# A widget-free library of rules (may use QtCore for text).
+function(orbeta_rules_library target)
+  add_library(${target} STATIC ${ARGN})
+  orbeta_defaults(${target})
+  target_link_libraries(${target} PUBLIC Qt6::Core)
+endfunction()
+
+# A library of forms and platform services.
+function(orbeta_ui_library target)
+  add_library(${target} STATIC ${ARGN})
+  orbeta_defaults(${target})
+  target_link_libraries(${target} PUBLIC Qt6::Core Qt6::Gui Qt6::Widgets)
+endfunction()
+
+# A GoogleTest executable under CTest. Tests of widgets run on the offscreen
+# platform; link orbeta_test_qt_main for a QApplication, otherwise GTest::gtest_main.
+function(orbeta_test target)
+  add_executable(${target} ${ARGN})
+  orbeta_defaults(${target})
+  set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
+  gtest_discover_tests(${target}
+    DISCOVERY_MODE PRE_TEST
+    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORBETA_MESSAGEBOX=ok;ORBETA_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORBETA_BUILD_DIR=${CMAKE_BINARY_DIR}")
+endfunction()

@@ -1,0 +1,60 @@
+"""Builds the Sigla symbol font from DejaVu Sans.
+
+Units and indexed quantities are stored in the data and texts as Central
+European letters (windows-1250) and drawn in Sigla, which shows subscripts,
+superscripts, the ohm sign and a few mathematical signs in their place.
+Every other character draws exactly as in DejaVu Sans.
+
+usage: /usr/bin/python3 make_sigla.py DejaVuSans.ttf OUT.ttf
+"""
+import sys
+
+from fontTools.ttLib import TTFont
+
+# stored character -> character whose glyph it draws
+SIGLA_MAP = {
+    0x00E1: 0x2081,  # á -> subscript one
+    0x00E2: 0x2082,  # â -> subscript two
+    0x00C1: 0x00B9,  # Á -> superscript one
+    0x00C2: 0x00B2,  # Â -> superscript two
+    0x0102: 0x00B3,  # Ă -> superscript three
+    0x00AC: 0x207B,  # ¬ -> superscript minus
+    0x0170: 0x03A9,  # Ű -> capital omega, the ohm sign
+    0x00FA: 0x03C1,  # ú -> rho, the density sign
+    0x00B4: 0x221E,  # ´ -> infinity
+    0x00A9: 0x221A,  # © -> square root
+}
+
+FAMILY = "Sigla"
+
+
+def rename(font):
+    # DejaVu's licence allows changed copies under another name only.
+    replacements = {1: FAMILY, 2: "Book", 3: FAMILY + " 1.0", 4: FAMILY, 6: FAMILY,
+                    16: FAMILY, 17: "Book", 18: FAMILY}
+    names = font["name"]
+    for record in list(names.names):
+        if record.nameID in replacements:
+            names.setName(replacements[record.nameID], record.nameID,
+                          record.platformID, record.platEncID, record.langID)
+
+
+def main(source, target):
+    font = TTFont(source)
+    for table in font["cmap"].tables:
+        if not table.isUnicode():
+            continue
+        cmap = table.cmap
+        for stored, shown in SIGLA_MAP.items():
+            glyph = font.getBestCmap().get(shown)
+            if glyph is None:
+                sys.exit(f"{source} has no glyph for U+{shown:04X}")
+            cmap[stored] = glyph
+    rename(font)
+    font.save(target)
+
+
+if __name__ == "__main__":
+    if len(sys.argv) != 3:
+        sys.exit(__doc__)
+    main(sys.argv[1], sys.argv[2])

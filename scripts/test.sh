@@ -1,0 +1,8 @@
+#!/usr/bin/env bash
+# Install what is missing, build, run every test.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+bash scripts/deps.sh
+bash scripts/build.sh
+export QT_QPA_PLATFORM=offscreen
+ctest --test-dir "${ORBETA_BUILD_DIR:-build}" --output-on-failure -j "$(nproc)"
