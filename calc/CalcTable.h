@@ -13,7 +13,10 @@ struct CalcTableRow {
     QString secondValue;  // the number the examples use (g/cm³, kJ·kg⁻¹·°C⁻¹, km/h)
 };
 
-// Up to 11 rows: the headings and at most 10 entries.
+// The form has labels for rows 0 to 10: the headings and at most 10 entries.
+inline constexpr int kMaxCalcTableRows = 11;
+
+// Row 0 and as many rows as the file holds, at most kMaxCalcTableRows.
 using CalcTable = std::vector<CalcTableRow>;
 
 } // namespace orbeta

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "calc/DataResult.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace orbeta {
+
+// The bytes of an installed data file; a missing or unreadable file is an
+// error naming it, so that the readers themselves never touch the disk.
+DataResult<QByteArray> LoadDataFile(const QString& path);
+
+} // namespace orbeta

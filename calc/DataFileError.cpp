@@ -1,0 +1,12 @@
+#include "calc/DataFileError.h"
+
+namespace orbeta {
+
+QString DataFileError::message() const
+{
+    if (line > 0)
+        return QStringLiteral("Súbor %1, riadok %2: %3").arg(file).arg(line).arg(problem);
+    return QStringLiteral("Súbor %1: %2").arg(file, problem);
+}
+
+} // namespace orbeta

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+namespace orbeta {
+
+// Why an installed data file cannot be used: the file, the physical line
+// (1-based; 0 when the problem is the file as a whole) and what is wrong.
+struct DataFileError {
+    QString file;
+    int line = 0;
+    QString problem;
+
+    // "Súbor 1a.dat, riadok 12: ..." — the text a message box or the command line shows.
+    QString message() const;
+};
+
+} // namespace orbeta

@@ -1,0 +1,46 @@
+#include "calc/TableFile.h"
+
+#include "shell/LineCodec.h"
+
+#include <QRegularExpression>
+
+namespace orbeta {
+
+std::optional<double> ParseTableNumber(const QString& text)
+{
+    static const QRegularExpression kNumber(QStringLiteral(R"(^\s*([+-]?\d+(?:,\d+)?)\s*$)"));
+    const QRegularExpressionMatch match = kNumber.match(text);
+    if (!match.hasMatch())
+        return std::nullopt;
+    QString number = match.captured(1);
+    number.replace(QLatin1Char(','), QLatin1Char('.'));
+    return number.toDouble();
+}
+
+DataResult<CalcTable> ReadTableFile(const QByteArray& fileBytes, const QString& fileName,
+                                    TableNeeds needs)
+{
+    const QStringList lines = LineCodec::decodedLines(fileBytes);
+    if (lines.size() > kMaxCalcTableRows)
+        return DataFileError{fileName, kMaxCalcTableRows + 1,
+                             QStringLiteral("tabuľka má najviac %1 riadkov.").arg(kMaxCalcTableRows)};
+    if (needs.rows > 0 && lines.size() < needs.rows + 1)
+        return DataFileError{fileName, int(lines.size()) + 1,
+                             QStringLiteral("chýba riadok; tabuľka potrebuje nadpisy a %1 riadkov.")
+                                 .arg(needs.rows)};
+
+    CalcTable table;
+    table.reserve(lines.size());
+    for (const QString& line : lines) {
+        const QStringList fields = LineCodec::splitFields(line);
+        table.push_back({fields.value(0), fields.value(1), fields.value(2)});
+    }
+    if (needs.numbers)
+        for (int row = 1; row <= needs.rows; ++row)
+            if (!ParseTableNumber(table[row].secondValue))
+                return DataFileError{fileName, row + 1,
+                                     QStringLiteral("„%1“ nie je číslo.").arg(table[row].secondValue)};
+    return table;
+}
+
+} // namespace orbeta

@@ -1,0 +1,88 @@
+#include "calc/TableFile.h"
+
+#include "shell/LineCodec.h"
+
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+QByteArray storedFile(const QStringList& lines)
+{
+    return LineCodec::encodeFile(lines, 5);
+}
+
+} // namespace
+
+TEST(ReadTableFile, SplitsDecodedLinesIntoRowsAndFields)
+{
+    const auto result = ReadTableFile(storedFile({"Kvapalina#kg/mĂ#g/cmĂ", "voda#1 000#1,00#poznámka",
+                                                  "bez stĺpcov", "##0,5"}),
+                                      "1a.dat");
+    ASSERT_TRUE(result.ok()) << result.error().message().toStdString();
+    const CalcTable& table = result.value();
+    ASSERT_EQ(table.size(), 4u);
+    EXPECT_EQ(table[0].firstValue, QStringLiteral("kg/mĂ"));
+    EXPECT_EQ(table[1].name, QStringLiteral("voda"));
+    EXPECT_EQ(table[1].secondValue, QStringLiteral("1,00"));
+    EXPECT_EQ(table[2].name, QStringLiteral("bez stĺpcov"));
+    EXPECT_TRUE(table[2].firstValue.isEmpty());
+    EXPECT_TRUE(table[3].name.isEmpty());
+    EXPECT_EQ(table[3].secondValue, QStringLiteral("0,5"));
+}
+
+TEST(ReadTableFile, ShortPhysicalLineIsAnEmptyRow)
+{
+    const auto result = ReadTableFile("abcH\r\nxy\r\nabcV\r\n", "t.dat");
+    ASSERT_TRUE(result.ok());
+    ASSERT_EQ(result.value().size(), 3u);
+    EXPECT_TRUE(result.value()[1].name.isEmpty());
+    EXPECT_EQ(result.value()[2].name, QStringLiteral("V"));
+}
+
+TEST(ReadTableFile, TooManyLinesNamesTheFirstExtraLine)
+{
+    QStringList lines;
+    for (int i = 0; i < 12; ++i)
+        lines << QStringLiteral("riadok %1#1#1,0").arg(i);
+    EXPECT_TRUE(ReadTableFile(storedFile(lines.mid(0, 11)), "1b.dat").ok());
+    const auto result = ReadTableFile(storedFile(lines), "1b.dat");
+    ASSERT_FALSE(result.ok());
+    EXPECT_EQ(result.error().file, QStringLiteral("1b.dat"));
+    EXPECT_EQ(result.error().line, 12);
+    EXPECT_TRUE(result.error().message().startsWith(QStringLiteral("Súbor 1b.dat, riadok 12: ")));
+}
+
+TEST(ReadTableFile, NeedsCheckRowCountAndNumbers)
+{
+    const QByteArray bytes = storedFile({"Látka#x#c", "voda#-#4,18", "olej#-#2,0", "ortuť#-#0,14"});
+    EXPECT_TRUE(ReadTableFile(bytes, "3a.dat", {3, true}).ok());
+
+    const auto missing = ReadTableFile(bytes, "3a.dat", {5, true});
+    ASSERT_FALSE(missing.ok());
+    EXPECT_EQ(missing.error().line, 5);
+
+    const auto text = ReadTableFile(storedFile({"h#h#h", "voda#-#4.18"}), "3a.dat", {1, true});
+    ASSERT_FALSE(text.ok());
+    EXPECT_EQ(text.error().line, 2);
+    EXPECT_TRUE(text.error().message().contains(QStringLiteral("4.18")));
+
+    // The headings are never numbers, and without `numbers` nothing is parsed.
+    EXPECT_TRUE(ReadTableFile(storedFile({"h#h#h", "auto#x#rýchle"}), "1d.dat", {1, false}).ok());
+}
+
+TEST(ReadTableFile, EmptyFileIsAnEmptyTableUnlessRowsAreNeeded)
+{
+    EXPECT_TRUE(ReadTableFile(QByteArray(), "x.dat").value().empty());
+    EXPECT_EQ(ReadTableFile(QByteArray(), "x.dat", {1, false}).error().line, 1);
+}
+
+TEST(ParseTableNumber, DecimalCommaOnly)
+{
+    EXPECT_EQ(ParseTableNumber("13,6"), 13.6);
+    EXPECT_EQ(ParseTableNumber(" 334 "), 334.0);
+    EXPECT_EQ(ParseTableNumber("-0,5"), -0.5);
+    for (const char* bad : {"", ",", "1,", ",5", "1.5", "1 000", "abc", "1,2,3", "+"})
+        EXPECT_FALSE(ParseTableNumber(QString::fromUtf8(bad))) << bad;
+}
