@@ -25,7 +25,18 @@ function(orbeta_test target)
   add_executable(${target} ${ARGN})
   orbeta_defaults(${target})
   set_target_properties(${target} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
-  gtest_discover_tests(${target}
-    DISCOVERY_MODE PRE_TEST
-    PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen;ORBETA_MESSAGEBOX=ok;ORBETA_SOURCE_DIR=${PROJECT_SOURCE_DIR};ORBETA_BUILD_DIR=${CMAKE_BINARY_DIR}")
+  gtest_discover_tests(${target} DISCOVERY_MODE PRE_TEST TEST_LIST ${target}_TESTS)
+  # gtest_discover_tests loses the escaped separators of a list-valued property,
+  # so the environment is set by a script that runs after the discovery.
+  set(environment
+    QT_QPA_PLATFORM=offscreen
+    ORBETA_MESSAGEBOX=ok
+    ORBETA_SOURCE_DIR=${PROJECT_SOURCE_DIR}
+    ORBETA_BUILD_DIR=${CMAKE_BINARY_DIR})
+  set(script ${CMAKE_CURRENT_BINARY_DIR}/${target}_environment.cmake)
+  file(WRITE ${script}
+    "if(${target}_TESTS)\n"
+    "  set_tests_properties(\${${target}_TESTS} PROPERTIES ENVIRONMENT [==[${environment}]==])\n"
+    "endif()\n")
+  set_property(DIRECTORY APPEND PROPERTY TEST_INCLUDE_FILES ${script})
 endfunction()
