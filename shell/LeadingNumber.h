@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QStringView>
+
+namespace orbeta {
+
+// The leading-number conversion that every numeric field of the data files
+// goes through: leading blanks are skipped, then an optional sign, digits, an
+// optional "." with more digits and an optional exponent ("E" or "D") are
+// read as far as they reach; whatever follows is ignored. Text that does not
+// start with a number gives 0.
+class LeadingNumber {
+public:
+    static double parse(QStringView text);
+};
+
+} // namespace orbeta

@@ -1,0 +1,47 @@
+#include "shell/MarkTableFile.h"
+
+#include "shell/LeadingNumber.h"
+#include "shell/LineCodec.h"
+
+#include <cmath>
+
+namespace orbeta {
+namespace {
+
+constexpr int fieldCount = 3;
+
+// A byte field is stored the way a number is assigned to a byte: rounded
+// half to even; out of range is an error.
+std::optional<std::uint8_t> byteOf(QStringView field)
+{
+    const double value = std::nearbyint(LeadingNumber::parse(field));
+    if (!(value >= 0.0 && value <= 255.0))
+        return std::nullopt;
+    return static_cast<std::uint8_t>(value);
+}
+
+} // namespace
+
+MarkTableFile::Result MarkTableFile::parse(const QByteArray& fileBytes)
+{
+    static const char* const columnNames[fieldCount] = {"lower bound", "upper bound", "mark"};
+    const QStringList lines = LineCodec::physicalLines(fileBytes);
+    MarkTable table{};
+    for (qsizetype row = 0; row < qsizetype(table.size()) && row < lines.size(); ++row) {
+        const QStringList fields = lines.at(row).split(QLatin1Char('|'));
+        std::uint8_t values[fieldCount] = {0, 0, 0};
+        for (int column = 0; column < fieldCount && column < fields.size(); ++column) {
+            const auto value = byteOf(fields.at(column));
+            if (!value)
+                return {std::nullopt,
+                        QStringLiteral("line %1: the %2 \"%3\" lies outside 0 to 255")
+                            .arg(row + 1)
+                            .arg(QLatin1String(columnNames[column]), fields.at(column).left(20))};
+            values[column] = *value;
+        }
+        table[std::size_t(row)] = MarkRow{values[0], values[1], values[2]};
+    }
+    return {table, QString()};
+}
+
+} // namespace orbeta

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "shell/MarkTable.h"
+
+#include <QByteArray>
+#include <QString>
+
+#include <optional>
+
+namespace orbeta {
+
+// Reads the mark table from the bytes of "Znamky.dat": up to five lines of up
+// to three fields separated by "|" (lower bound, upper bound, mark), text
+// after a third "|" ignored, each field read with the leading-number
+// conversion, a missing line or field stored as 0. Lines after the fifth are
+// ignored.
+class MarkTableFile {
+public:
+    static constexpr const char* fileName = "Znamky.dat";
+
+    struct Result {
+        std::optional<MarkTable> table;
+        // When there is no table: what is wrong, naming the line ("line 3: ...").
+        QString error;
+    };
+
+    // A value that does not fit an unsigned byte (below 0 or above 255 after
+    // rounding) makes the table unusable: it is reported instead of being cut
+    // or wrapped into a different bound or mark.
+    static Result parse(const QByteArray& fileBytes);
+};
+
+} // namespace orbeta
