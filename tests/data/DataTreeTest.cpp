@@ -4,6 +4,7 @@
 #include "calc/TableFile.h"
 #include "shell/Cp1250.h"
 #include "shell/LineCodec.h"
+#include "shell/MarkTableFile.h"
 
 #include <QDir>
 #include <QFile>
@@ -119,21 +120,12 @@ TEST(DataTree, AssignmentAndHintTextsArePresent)
 
 TEST(DataTree, MarkTableGivesEveryPercentageItsMark)
 {
-    // Read as at start-up: up to five lines of "lower|upper|mark", each field
-    // a leading whole number.
-    struct Row {
-        int lower, upper, mark;
-    };
-    std::vector<Row> rows;
-    for (const QString& line : LineCodec::physicalLines(installed("Znamky.dat"))) {
-        const QStringList fields = line.split(QLatin1Char('|'));
-        ASSERT_GE(fields.size(), 3) << line.toStdString();
-        rows.push_back({fields[0].toInt(), fields[1].toInt(), fields[2].toInt()});
-    }
-    ASSERT_EQ(rows.size(), 5u);
+    const MarkTableFile::Result read = MarkTableFile::parse(installed("Znamky.dat"));
+    ASSERT_TRUE(read.table) << read.error.toStdString();
+    const MarkTable& rows = *read.table;
     const auto markFor = [&rows](double percent) {
         int mark = 0;
-        for (const Row& row : rows)
+        for (const MarkRow& row : rows)
             if (row.lower <= percent && percent <= row.upper)
                 mark = row.mark;
         return mark;
