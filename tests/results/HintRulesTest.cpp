@@ -1,0 +1,81 @@
+#include "results/HintLayout.h"
+#include "results/HintTextFit.h"
+
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+TEST(HintLayout, PerTaskCode)
+{
+    const auto calc = HintLayout::forTask(QStringLiteral("5d"));
+    EXPECT_EQ(calc.picture(), QStringLiteral("Bitmap\\Games\\Hint01.bmp"));
+    EXPECT_EQ(calc.windowSize(), QSize(214, 28));
+    EXPECT_EQ(calc.textArea(), QRect(20, 4, 180, 20));
+    EXPECT_TRUE(calc.showsText());
+
+    const auto twoLines = HintLayout::forTask(QStringLiteral("5e"));
+    EXPECT_EQ(twoLines.picture(), QStringLiteral("Bitmap\\Games\\Hint02.bmp"));
+    EXPECT_EQ(twoLines.textArea().height(), 40);
+
+    const auto lever = HintLayout::forTask(QStringLiteral("2e"));
+    const auto optics = HintLayout::forTask(QStringLiteral("4b"));
+    EXPECT_FALSE(lever.showsText());
+    EXPECT_FALSE(optics.showsText());
+    EXPECT_EQ(lever.pictureArea(), HintLayout::designedPictureArea());
+    const QRect d = HintLayout::designedPictureArea();
+    EXPECT_EQ(optics.pictureArea(), QRect(d.left() + 5, d.top() - 13, d.width() - 10, d.height() + 26));
+
+    EXPECT_EQ(HintLayout::forTask(QStringLiteral("6a")).baseTop(), 13);
+    EXPECT_EQ(HintLayout::forTask(QStringLiteral("6b")).picture(), QStringLiteral("Bitmap\\Games\\Hint05.bmp"));
+    EXPECT_EQ(HintLayout::forTask(QStringLiteral("6c")).windowSize(), QSize(476, 37));
+    EXPECT_EQ(HintLayout::forTask(QStringLiteral("0")).baseTop(), 0);
+    EXPECT_TRUE(HintLayout::forTask(QStringLiteral("0")).picture().isEmpty());
+}
+
+TEST(HintLayout, PictureBoxStaysInsideTheWindow)
+{
+    const QRect window(QPoint(0, 0), QSize(403, 369));
+    EXPECT_TRUE(window.contains(HintLayout::forTask(QStringLiteral("2e")).pictureArea()));
+    EXPECT_TRUE(window.contains(HintLayout::forTask(QStringLiteral("4a")).pictureArea()));
+}
+
+TEST(HintTextFit, FittingTextKeepsItsSizeAndBaseTop)
+{
+    const auto r = HintTextFit::fit(12, 180, 100, 4);
+    EXPECT_DOUBLE_EQ(r.points, 12);
+    EXPECT_EQ(r.top, 4);
+}
+
+TEST(HintTextFit, ShrinksStepByStepWithTheOffsets)
+{
+    // 12/8 * 130 = 195 > 180; 11.25/8 * 130 = 182.8 > 180; 10.5/8 * 130 = 170.6 fits.
+    EXPECT_DOUBLE_EQ(HintTextFit::fit(12, 180, 130, 4).points, 10.5);
+    // 9.75 points: two pixels lower.
+    const auto a = HintTextFit::fit(12, 180, 145, 4);
+    EXPECT_DOUBLE_EQ(a.points, 9.75);
+    EXPECT_EQ(a.top, 6);
+    // 8.25 points: three pixels lower.
+    const auto b = HintTextFit::fit(12, 180, 170, 13);
+    EXPECT_DOUBLE_EQ(b.points, 8.25);
+    EXPECT_EQ(b.top, 16);
+    // 9 points lies between them and sits at the base top.
+    const auto c = HintTextFit::fit(12, 180, 158, 4);
+    EXPECT_DOUBLE_EQ(c.points, 9);
+    EXPECT_EQ(c.top, 4);
+}
+
+TEST(HintTextFit, StopsAtTheLowerBound)
+{
+    const auto r = HintTextFit::fit(12, 180, 5000, 4);
+    EXPECT_DOUBLE_EQ(r.points, HintTextFit::MinimumPoints);
+    EXPECT_EQ(r.top, 4);
+    EXPECT_DOUBLE_EQ(HintTextFit::fit(7.5, 180, 5000, 4).points, 7.5);
+}
+
+TEST(HintTextFit, SizeIsNotResetBetweenTexts)
+{
+    const auto small = HintTextFit::fit(12, 180, 170, 4);
+    const auto next = HintTextFit::fit(small.points, 180, 10, 4);
+    EXPECT_DOUBLE_EQ(next.points, 8.25);
+    EXPECT_EQ(next.top, 7);
+}
