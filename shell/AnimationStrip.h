@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QPixmap>
+
+namespace orbeta {
+
+// A picture cut into equal cells along its longer side, one cell per
+// animation frame (the appearing continue and print buttons).
+class AnimationStrip {
+public:
+    AnimationStrip() = default;
+    AnimationStrip(const QPixmap& picture, int frameCount);
+
+    int frameCount() const { return frameCount_; }
+    // Frame i (0-based); null when the picture is missing or i is outside.
+    QPixmap frame(int index) const;
+    QSize frameSize() const;
+
+private:
+    QPixmap picture_;
+    int frameCount_ = 0;
+};
+
+} // namespace orbeta

@@ -1,0 +1,62 @@
+#include "shell/DisplayMode.h"
+
+#include "shell/FrmPozadi.h"
+#include "shell/Globals.h"
+#include "shell/MessageBox.h"
+#include "shell/ScreenHost.h"
+
+#include <QGuiApplication>
+#include <QPointer>
+#include <QScreen>
+
+#include <memory>
+
+namespace orbeta {
+
+namespace {
+
+std::unique_ptr<FrmPozadi>& backdrop()
+{
+    static std::unique_ptr<FrmPozadi> form;
+    return form;
+}
+
+} // namespace
+
+void SwitchDisplayMode(ScreenHost& host, DisplayChoice choice)
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen) {
+        globals().SavedDisplayMode = {screen->size().width(), screen->size().height(), screen->depth(),
+                                      qRound(screen->refreshRate())};
+    }
+    if (choice == DisplayChoice::Window) {
+        host.showDesignWindow();
+        return;
+    }
+    if (screen && screen->size().width() >= ScreenHost::DesignWidth
+        && screen->size().height() >= ScreenHost::DesignHeight) {
+        host.showScaledFullScreen();
+        return;
+    }
+    MessageBox::show(QStringLiteral("Upozornenie"),
+                     QStringLiteral("Grafická karta nepodporuje okamžité prepnutie rozlíšenia obrazovky. "
+                                    "Aplikácia preto nepobeží cez celú obrazovku."),
+                     MessageIcon::None);
+    backdrop() = std::make_unique<FrmPozadi>(&host);
+    // A top-level window of its own, so it must go before the application does.
+    QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { backdrop().reset(); });
+    backdrop()->showFullScreen();
+    host.showDesignWindow();
+    host.raise();
+    host.activateWindow();
+}
+
+void RestoreDisplayMode(ScreenHost& host)
+{
+    backdrop().reset();
+    if (host.isFullScreen())
+        host.showNormal();
+}
+
+} // namespace orbeta

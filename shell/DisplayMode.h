@@ -1,0 +1,19 @@
+#pragma once
+
+namespace orbeta {
+
+class ScreenHost;
+
+enum class DisplayChoice {
+    FullScreen, // scale the 640 x 480 screens up to fill the screen
+    Window,     // a plain 640 x 480 window (--window, the tour)
+};
+
+// Showing the program's window: full screen and scaled when the screen allows
+// it; otherwise a warning, a backdrop over the desktop and a 640 x 480
+// window. SavedDisplayMode keeps what the screen reported at start.
+void SwitchDisplayMode(ScreenHost& host, DisplayChoice choice);
+// Leaves full screen and removes the backdrop.
+void RestoreDisplayMode(ScreenHost& host);
+
+} // namespace orbeta

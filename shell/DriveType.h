@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+namespace orbeta {
+
+// The drive type numbers of the original platform, found from the file
+// system a directory lives on.
+class DriveType {
+public:
+    static constexpr int Removable = 2;
+    static constexpr int Fixed = 3;
+    static constexpr int Remote = 4;
+    static constexpr int CdRom = 5;
+    static constexpr int RamDisk = 6;
+
+    struct Drive {
+        QString root; // mount point, ending in a separator
+        int type = Fixed;
+    };
+
+    static int fromFileSystem(const QString& fileSystemType, bool removableDevice);
+    // The mount the directory lives on, from the system's mount table.
+    static Drive of(const QString& directory);
+    // The caption of the splash form's information label.
+    static QString caption(const Drive& drive);
+};
+
+} // namespace orbeta

@@ -1,0 +1,56 @@
+#pragma once
+
+#include "shell/Form.h"
+
+#include <QPointer>
+#include <QTimer>
+#include <cstdint>
+
+class QLabel;
+
+namespace orbeta {
+
+class Tour;
+
+// The splash form: the title picture for ten seconds (or until a click) at
+// start-up, and later reused as a help or credits picture that a click
+// dismisses.
+class FrmIntro : public Form {
+    Q_OBJECT
+public:
+    static constexpr std::uint32_t SplashMilliseconds = 10000;
+
+    explicit FrmIntro(QWidget* parent = nullptr);
+
+    // True when shown at start-up; false as a help or credits picture.
+    bool IsIntro = false;
+    // The form to show again when the help picture is dismissed.
+    QPointer<QWidget> ReturnForm;
+
+    // The form the splash hands over to (the menu).
+    void setMenuForm(QWidget* menu) { menu_ = menu; }
+    void setInformation(const QString& caption);
+    QString information() const;
+
+    // Shows a help or credits picture over `returnForm`, which is hidden
+    // until a click brings it back.
+    static FrmIntro* showHelpPicture(const QString& pictureName, QWidget* returnForm);
+
+    static void addTourStates(Tour& tour);
+
+protected:
+    void formActivated() override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void endIntro();
+
+    QLabel* lblInfo_ = nullptr;
+    QTimer timer_;
+    QPointer<QWidget> menu_;
+    std::uint32_t EndTick = 0;
+    bool SkipWait = false;
+    bool ended_ = false;
+};
+
+} // namespace orbeta

@@ -1,0 +1,28 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+namespace orbeta {
+
+// The backdrop: a plain full-screen window covering the desktop when the
+// program cannot run full screen. Whenever it is activated (the pupil
+// clicked beside the 640 x 480 window) it brings the program's window back
+// to the front.
+class FrmPozadi : public QWidget {
+    Q_OBJECT
+public:
+    explicit FrmPozadi(QWidget* front);
+
+protected:
+    bool event(QEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void bringFrontBack();
+
+    QPointer<QWidget> front_;
+    bool busy_ = false;
+};
+
+} // namespace orbeta

@@ -1,0 +1,27 @@
+#pragma once
+
+#include "shell/KeyboardLayouts.h"
+
+#include <QString>
+#include <functional>
+
+namespace orbeta {
+
+// The turning loops over a layout cycle. Each gives up after MaxTurns turns
+// and then leaves the active layout as it is.
+class KeyboardLayoutCycle {
+public:
+    static constexpr int MaxTurns = 100;
+    static QString usLayout() { return QStringLiteral("00000409"); }
+
+    // Turns the cycle until the US layout is active, loading it when the
+    // cycle lacks it. `current` follows the name read after each turn.
+    static bool selectUs(KeyboardLayouts& layouts, QString& current);
+    // Turns the cycle until `saved` is active again.
+    static bool restore(KeyboardLayouts& layouts, const QString& saved, QString& current);
+
+private:
+    static bool turnUntil(KeyboardLayouts& layouts, QString& current, const std::function<bool(const QString&)>& done);
+};
+
+} // namespace orbeta

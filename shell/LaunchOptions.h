@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+namespace orbeta {
+
+// The command line of the program.
+struct LaunchOptions {
+    bool window = false;     // --window: a plain 640 x 480 window, no full screen
+    bool skipSplash = false; // --no-splash or ORBETA_SKIP_SPLASH=1: straight to the menu
+    bool benchmark = false;  // ORBETA_BENCHMARK=1: report start-up timings and quit
+    QString tourDir;         // --tour DIR: write every screen to DIR and quit
+
+    bool tour() const { return !tourDir.isEmpty(); }
+
+    // Empty on a bad command line; `arguments` excludes the program name.
+    static std::optional<LaunchOptions> parse(const QStringList& arguments, bool skipSplashFromEnvironment,
+                                              bool benchmarkFromEnvironment);
+    static QString usage();
+};
+
+} // namespace orbeta

@@ -1,0 +1,86 @@
+#include "shell/Resources.h"
+
+#include "shell/Globals.h"
+#include "shell/ResourcePath.h"
+
+#include <QFile>
+#include <QImageReader>
+
+namespace orbeta {
+
+namespace {
+
+std::optional<QByteArray> readFile(const QString& path)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+quint16 le16(const QByteArray& bytes, int at)
+{
+    return quint16(quint8(bytes.at(at))) | quint16(quint8(bytes.at(at + 1))) << 8;
+}
+
+} // namespace
+
+QString Resources::resourcePath(const QString& name)
+{
+    return ResourcePath::resolve(globals().ResourceDir, name);
+}
+
+QString Resources::dataPath(const QString& name)
+{
+    return ResourcePath::resolve(globals().DataDir, name);
+}
+
+QPixmap Resources::picture(const QString& name)
+{
+    return QPixmap::fromImage(image(name));
+}
+
+QImage Resources::image(const QString& name)
+{
+    const auto path = ResourcePath::find(globals().ResourceDir, name);
+    if (!path)
+        return {};
+    QImageReader reader(*path);
+    return reader.read();
+}
+
+std::optional<QPoint> Resources::cursorHotSpot(const QByteArray& curFile)
+{
+    // ICONDIR (reserved, type 2 = cursor, count), then the first entry, whose
+    // fields 4 and 5 are the hot spot.
+    if (curFile.size() < 6 + 16 || le16(curFile, 0) != 0 || le16(curFile, 2) != 2 || le16(curFile, 4) == 0)
+        return std::nullopt;
+    return QPoint(le16(curFile, 6 + 4), le16(curFile, 6 + 6));
+}
+
+QCursor Resources::cursor(const QString& name, const QCursor& fallback)
+{
+    const auto path = ResourcePath::find(globals().ResourceDir, name);
+    if (!path)
+        return fallback;
+    const auto bytes = readFile(*path);
+    if (!bytes)
+        return fallback;
+    QImage image = QImage::fromData(*bytes, "CUR");
+    if (image.isNull())
+        image = QImage::fromData(*bytes, "ICO");
+    if (image.isNull())
+        return fallback;
+    const QPoint hotSpot = cursorHotSpot(*bytes).value_or(QPoint(0, 0));
+    return QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
+}
+
+std::optional<QByteArray> Resources::readDataFile(const QString& name)
+{
+    const auto path = ResourcePath::find(globals().DataDir, name);
+    if (!path)
+        return std::nullopt;
+    return readFile(*path);
+}
+
+} // namespace orbeta

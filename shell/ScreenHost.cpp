@@ -1,0 +1,158 @@
+#include "shell/ScreenHost.h"
+
+#include "shell/Form.h"
+#include "shell/Globals.h"
+
+#include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QPainter>
+
+namespace orbeta {
+
+namespace {
+ScreenHost* g_instance = nullptr;
+}
+
+ScreenHost::ScreenHost(QWidget* parent)
+    : QGraphicsView(parent)
+{
+    g_instance = this;
+    setWindowTitle(QStringLiteral("Orbeta Tarovia"));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setBackgroundBrush(Qt::black);
+    setAlignment(Qt::AlignCenter);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+
+    auto* scene = new QGraphicsScene(this);
+    scene->setSceneRect(0, 0, DesignWidth, DesignHeight);
+    scene->setBackgroundBrush(Qt::black);
+    setScene(scene);
+
+    auto* stage = new QWidget;
+    stage->setObjectName(QStringLiteral("stage"));
+    stage->setFixedSize(DesignWidth, DesignHeight);
+    stage->setMouseTracking(true);
+    stage->setAutoFillBackground(true);
+    QPalette palette = stage->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    stage->setPalette(palette);
+    proxy_ = scene->addWidget(stage);
+    proxy_->setPos(0, 0);
+    stage_ = stage;
+    resize(DesignWidth, DesignHeight);
+}
+
+ScreenHost::~ScreenHost()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+ScreenHost* ScreenHost::instance()
+{
+    return g_instance;
+}
+
+void ScreenHost::showForm(QWidget* form)
+{
+    if (!form)
+        return;
+    if (form->parentWidget() != stage_)
+        form->setParent(stage_);
+    if (form->width() == DesignWidth && form->height() == DesignHeight)
+        form->move(0, 0);
+    form->show();
+    form->raise();
+    globals().CurrentForm = form;
+    if (auto* screen = qobject_cast<Form*>(form))
+        screen->activate();
+}
+
+void ScreenHost::hideForm(QWidget* form)
+{
+    if (form)
+        form->hide();
+}
+
+void ScreenHost::unloadForm(QWidget* form)
+{
+    if (!form)
+        return;
+    form->hide();
+    if (globals().CurrentForm == form)
+        globals().CurrentForm = nullptr;
+    form->deleteLater();
+}
+
+void ScreenHost::showPopup(QWidget* window, QPoint topLeft)
+{
+    if (!window)
+        return;
+    if (window->parentWidget() != stage_)
+        window->setParent(stage_);
+    window->move(topLeft);
+    window->show();
+    window->raise();
+}
+
+QWidget* ScreenHost::findForm(const QString& formName) const
+{
+    return stage_->findChild<QWidget*>(formName, Qt::FindDirectChildrenOnly);
+}
+
+QPoint ScreenHost::designPosition(QPoint globalPosition) const
+{
+    return mapToScene(viewport()->mapFromGlobal(globalPosition)).toPoint();
+}
+
+void ScreenHost::showScaledFullScreen()
+{
+    showFullScreen();
+    fitStage();
+}
+
+void ScreenHost::showDesignWindow()
+{
+    setFixedSize(DesignWidth, DesignHeight);
+    showNormal();
+    fitStage();
+}
+
+QImage ScreenHost::grabStage() const
+{
+    return stage_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void ScreenHost::resizeEvent(QResizeEvent* event)
+{
+    QGraphicsView::resizeEvent(event);
+    fitStage();
+}
+
+bool ScreenHost::viewportEvent(QEvent* event)
+{
+    const bool handled = QGraphicsView::viewportEvent(event);
+    if (event->type() == QEvent::Paint)
+        emit framePainted();
+    return handled;
+}
+
+void ScreenHost::closeEvent(QCloseEvent* event)
+{
+    // Only the menu's end button ends the program in order.
+    event->ignore();
+    emit closeRequested();
+}
+
+void ScreenHost::fitStage()
+{
+    const qreal k = std::min(qreal(viewport()->width()) / DesignWidth, qreal(viewport()->height()) / DesignHeight);
+    setTransform(QTransform::fromScale(k, k));
+    centerOn(DesignWidth / 2.0, DesignHeight / 2.0);
+}
+
+} // namespace orbeta

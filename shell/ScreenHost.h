@@ -1,0 +1,70 @@
+#pragma once
+
+#include <QGraphicsView>
+#include <QImage>
+#include <QPoint>
+
+class QGraphicsProxyWidget;
+
+namespace orbeta {
+
+// The one window of the program. Every form is a child of a 640 x 480 stage
+// widget, which this view shows scaled up with its aspect kept (black bars
+// where needed) and sharp at any resolution; mouse positions reach the forms
+// in design pixels. Smaller windows such as the hint window are children of
+// the stage too, above the current form; a mask cut from their picture lets
+// clicks on their transparent pixels through to the form below.
+class ScreenHost : public QGraphicsView {
+    Q_OBJECT
+public:
+    static constexpr int DesignWidth = 640;
+    static constexpr int DesignHeight = 480;
+
+    explicit ScreenHost(QWidget* parent = nullptr);
+    ~ScreenHost() override;
+
+    // The host of the run, or null before one exists.
+    static ScreenHost* instance();
+
+    QWidget* stage() const { return stage_; }
+
+    // Puts `form` on the stage if needed, shows it in front of every other
+    // form, makes it the CurrentForm and runs its activation.
+    void showForm(QWidget* form);
+    void hideForm(QWidget* form);
+    // Hides the form and deletes it once control returns to the event loop.
+    void unloadForm(QWidget* form);
+    // Shows a smaller window above the current form at a design position.
+    void showPopup(QWidget* window, QPoint topLeft);
+    // The form on the stage with this object name, if any.
+    QWidget* findForm(const QString& formName) const;
+
+    // A screen position in design pixels of the stage.
+    QPoint designPosition(QPoint globalPosition) const;
+
+    // Full screen, scaled; or a plain window of the design size.
+    void showScaledFullScreen();
+    void showDesignWindow();
+
+    // What the stage shows, in design pixels.
+    QImage grabStage() const;
+
+signals:
+    // After the window has been painted (start-up timing).
+    void framePainted();
+    // The window manager asked to close the window.
+    void closeRequested();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    bool viewportEvent(QEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void fitStage();
+
+    QWidget* stage_ = nullptr;
+    QGraphicsProxyWidget* proxy_ = nullptr;
+};
+
+} // namespace orbeta

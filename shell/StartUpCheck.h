@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+#include <functional>
+#include <optional>
+
+namespace orbeta {
+
+enum class StartUpFailure {
+    None,
+    ConfigurationMissing, // no Orbeta.ini, or it lacks TRV/CD or TRV/HD
+    DataFilesMissing,
+    ResourceFilesMissing,
+};
+
+// The decisions of start-up before anything is loaded: which directories the
+// configuration names and which of the checks fails first. The order of the
+// checks fixes which message the pupil sees when several things are wrong.
+class StartUpCheck {
+public:
+    // Whether `name` (with "\" separators) exists as a file inside `dir`.
+    using FileExists = std::function<bool(const QString& dir, const QString& name)>;
+
+    struct Result {
+        StartUpFailure failure = StartUpFailure::None;
+        QString resourceDir; // always ends in a separator when set
+        QString dataDir;
+    };
+
+    static const QStringList& requiredDataFiles();
+    static const QStringList& requiredResourceFiles();
+
+    // `iniBytes` is empty when Orbeta.ini does not exist.
+    static Result check(const std::optional<QByteArray>& iniBytes, const FileExists& exists);
+
+    static QString messageText(StartUpFailure failure);
+    static QString messageTitle();
+};
+
+} // namespace orbeta

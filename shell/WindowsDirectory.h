@@ -1,0 +1,21 @@
+#pragma once
+
+#include <QString>
+#include <functional>
+
+namespace orbeta {
+
+// The directory holding Orbeta.ini: ORBETA_WINDIR when set; otherwise the
+// program's own directory when Orbeta.ini lies beside it (the build tree);
+// otherwise <program directory>/../share/orbeta (an installation).
+class WindowsDirectory {
+public:
+    using FileExists = std::function<bool(const QString& path)>;
+
+    // The result always ends in a separator.
+    static QString locate(const QString& environmentValue, const QString& programDir, const FileExists& exists);
+    // The same from the real environment and program location.
+    static QString locate();
+};
+
+} // namespace orbeta
