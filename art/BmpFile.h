@@ -1,0 +1,10 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+
+// Windows bitmap files, 24 bits per pixel, bottom-up, no compression.
+class BmpFile {
+public:
+    static QByteArray encode(const QImage& image);
+};

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "art/Picture.h"
+
+#include <QImage>
+#include <QList>
+
+// All pictures of the resource tree. Each screen file adds its pictures with
+// one call per picture; rendering turns a picture into the 24-bit image that
+// is written to disk.
+class PictureCatalogue {
+public:
+    void add(const QString& name, QSize size, Picture::Draw draw);
+    void addSprite(const QString& name, QSize size, Picture::Draw draw, QColor matte = {});
+
+    const QList<Picture>& pictures() const { return m_pictures; }
+    const Picture* find(const QString& name) const;
+
+    // The finished picture in QImage::Format_RGB888.
+    static QImage render(const Picture& picture);
+
+    // Alpha at or above this covers a sprite pixel; below it the pixel is magenta.
+    static constexpr int kSpriteAlphaThreshold = 110;
+
+private:
+    QList<Picture> m_pictures;
+};
+
+// Every picture of the program, from all screen files.
+PictureCatalogue fullCatalogue();

@@ -1,0 +1,82 @@
+#include "art/WaveFile.h"
+
+#include <QtEndian>
+#include <algorithm>
+#include <cmath>
+#include <numbers>
+
+QList<qint16> WaveFile::synthesise(double seconds, const QList<Partial>& partials, double fadeIn, double fadeOut,
+                                   double peak)
+{
+    const int n = int(seconds * kRate);
+    QList<double> mix(n, 0.0);
+    for (const Partial& p : partials) {
+        double phase = 0;
+        const int start = int(p.delay * kRate);
+        const double end = p.glideTo > 0 ? p.glideTo : p.frequency;
+        for (int i = start; i < n; ++i) {
+            const double t = double(i - start) / kRate;
+            const double span = seconds - p.delay;
+            const double f = p.frequency + (end - p.frequency) * std::min(1.0, t / span);
+            phase += 2 * std::numbers::pi * f / kRate;
+            mix[i] += p.amplitude * std::exp(-p.decayPerSecond * t) * std::sin(phase);
+        }
+    }
+    const int in = std::max(1, int(fadeIn * kRate));
+    const int out = std::max(1, int(fadeOut * kRate));
+    for (int i = 0; i < n; ++i) {
+        double g = 1;
+        if (i < in)
+            g *= 0.5 - 0.5 * std::cos(std::numbers::pi * i / in);
+        if (i >= n - out)
+            g *= 0.5 - 0.5 * std::cos(std::numbers::pi * (n - 1 - i) / out);
+        mix[i] *= g;
+    }
+    double top = 1e-9;
+    for (double v : mix)
+        top = std::max(top, std::abs(v));
+    QList<qint16> samples(n);
+    for (int i = 0; i < n; ++i)
+        samples[i] = qint16(std::lround(mix[i] / top * peak * 32767));
+    return samples;
+}
+
+namespace {
+
+void put16(QByteArray& out, quint16 v)
+{
+    char b[2];
+    qToLittleEndian(v, b);
+    out.append(b, 2);
+}
+
+void put32(QByteArray& out, quint32 v)
+{
+    char b[4];
+    qToLittleEndian(v, b);
+    out.append(b, 4);
+}
+
+} // namespace
+
+QByteArray WaveFile::encode(const QList<qint16>& samples, int rate)
+{
+    const quint32 dataBytes = quint32(samples.size()) * 2;
+    QByteArray out;
+    out.append("RIFF", 4);
+    put32(out, 36 + dataBytes);
+    out.append("WAVE", 4);
+    out.append("fmt ", 4);
+    put32(out, 16);
+    put16(out, 1); // PCM
+    put16(out, 1); // mono
+    put32(out, quint32(rate));
+    put32(out, quint32(rate) * 2);
+    put16(out, 2);
+    put16(out, 16);
+    out.append("data", 4);
+    put32(out, dataBytes);
+    for (qint16 s : samples)
+        put16(out, quint16(s));
+    return out;
+}

@@ -1,0 +1,254 @@
+// Full-screen pictures shown by the splash form: the title, the credits and
+// the two help pictures of the setup screen.
+#include "art/ArtStyle.h"
+#include "art/PictureCatalogue.h"
+#include "art/pictures/Common.h"
+#include "art/pictures/Layout.h"
+#include "art/pictures/Screens.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+
+namespace {
+
+void drawNightSky(QPainter& p, QSize size)
+{
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0, QColor(10, 26, 74));
+    g.setColorAt(1, QColor(28, 72, 156));
+    p.fillRect(QRect(QPoint(0, 0), size), g);
+}
+
+// A planet with orbits and a satellite: the program's emblem.
+void drawOrbits(QPainter& p, QPointF centre, qreal scale)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(centre);
+    p.scale(scale, scale);
+    for (int k = 0; k < 3; ++k) {
+        p.save();
+        p.rotate(-25 + 60 * k);
+        p.setPen(QPen(QColor(170, 205, 255, 170), 2.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(0, 0), 120, 42);
+        p.setPen(Qt::NoPen);
+        p.setBrush(k == 1 ? ArtStyle::gold() : QColor(210, 232, 255));
+        const qreal a = qDegreesToRadians(40.0 + 110 * k);
+        p.drawEllipse(QPointF(120 * qCos(a), 42 * qSin(a)), 7, 7);
+        p.restore();
+    }
+    QRadialGradient sun(QPointF(-10, -10), 46);
+    sun.setColorAt(0, QColor(255, 240, 170));
+    sun.setColorAt(0.6, ArtStyle::gold());
+    sun.setColorAt(1, QColor(214, 110, 20));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sun);
+    p.drawEllipse(QPointF(0, 0), 34, 34);
+    p.restore();
+}
+
+void drawTitle(QPainter& p, QSize size)
+{
+    drawNightSky(p, size);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Stars at fixed places.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 200));
+    for (int k = 0; k < 60; ++k) {
+        const qreal x = (k * 97 + 31) % size.width();
+        const qreal y = (k * 53 + 17) % 300;
+        p.drawEllipse(QPointF(x, y), 0.8 + (k % 3) * 0.5, 0.8 + (k % 3) * 0.5);
+    }
+    drawOrbits(p, QPointF(470, 150), 1.15);
+
+    // A lens bending rays to a focus: the optics tasks.
+    p.setPen(QPen(QColor(255, 120, 120), 2));
+    for (int k = -2; k <= 2; ++k) {
+        p.drawLine(QPointF(40, 390 + 14 * k), QPointF(150, 390 + 14 * k));
+        p.drawLine(QPointF(150, 390 + 14 * k), QPointF(250, 390 - 10 * k));
+    }
+    QPainterPath lens;
+    lens.moveTo(150, 340);
+    lens.quadTo(170, 390, 150, 440);
+    lens.quadTo(130, 390, 150, 340);
+    p.setPen(QPen(QColor(200, 240, 255), 2));
+    p.setBrush(QColor(170, 220, 255, 90));
+    p.drawPath(lens);
+
+    p.setPen(Qt::white);
+    p.setFont(ArtStyle::font(50, true));
+    p.drawText(QRectF(40, 90, 420, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Orbeta"));
+    p.drawText(QRectF(40, 150, 420, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tarovia"));
+    p.fillRect(QRectF(44, 226, 220, 4), ArtStyle::gold());
+    p.setPen(QColor(214, 230, 255));
+    p.setFont(ArtStyle::font(19, true));
+    p.drawText(QRectF(42, 238, 560, 30), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Precvičovanie fyziky pre základné školy"));
+    p.setFont(ArtStyle::font(15));
+    p.drawText(QRectF(42, 268, 560, 26), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Mechanika · Termika · Optika · Elektrina · História"));
+    p.setPen(QColor(255, 236, 170));
+    p.setFont(ArtStyle::font(15, true));
+    p.drawText(QRectF(300, 430, 320, 30), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Klikni a môžeš začať!"));
+}
+
+void drawCredits(QPainter& p, QSize size)
+{
+    drawNightSky(p, size);
+    drawOrbits(p, QPointF(540, 110), 0.7);
+    p.setPen(Qt::white);
+    p.setFont(ArtStyle::font(34, true));
+    p.drawText(QRectF(40, 40, 560, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Orbeta Tarovia"));
+    p.setPen(QColor(214, 230, 255));
+    p.setFont(ArtStyle::font(17));
+    p.drawText(QRectF(42, 88, 460, 26), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Precvičovanie fyziky pre základné školy"));
+
+    ArtStyle::drawPanel(p, QRectF(40, 140, 560, 250), QColor(242, 247, 253), ArtStyle::panelEdge(), 14);
+    struct Row {
+        const char* role;
+        const char* who;
+    };
+    const Row rows[] = {
+        {"Program", "Tím Orbeta Tarovia"},
+        {"Úlohy a texty", "Tím Orbeta Tarovia"},
+        {"Obrázky a zvuky", "Tím Orbeta Tarovia"},
+        {"Písmo", "DejaVu Sans"},
+        {"Pre koho", "žiaci 6. až 9. ročníka"},
+    };
+    int y = 160;
+    for (const Row& row : rows) {
+        p.setPen(ArtStyle::strip());
+        p.setFont(ArtStyle::font(16, true));
+        p.drawText(QRectF(64, y, 200, 34), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(row.role));
+        p.setPen(ArtStyle::ink());
+        p.setFont(ArtStyle::font(17));
+        p.drawText(QRectF(250, y, 330, 34), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(row.who));
+        y += 44;
+    }
+    p.setPen(QColor(255, 236, 170));
+    p.setFont(ArtStyle::font(15, true));
+    p.drawText(QRectF(40, 420, 560, 30), Qt::AlignCenter, QStringLiteral("Kliknutím sa vrátiš do ponuky."));
+}
+
+void drawNumberBadge(QPainter& p, QPointF centre, int n)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 2));
+    p.setBrush(ArtStyle::mark());
+    p.drawEllipse(centre, 13, 13);
+    p.setPen(Qt::white);
+    p.setFont(ArtStyle::font(16, true));
+    p.drawText(QRectF(centre.x() - 13, centre.y() - 13, 26, 26), Qt::AlignCenter, QString::number(n));
+    p.restore();
+}
+
+// A small picture of the setup screen with every control in place.
+QImage setupScreenshot(bool history)
+{
+    const PictureCatalogue all = fullCatalogue();
+    const auto picture = [&all](const QString& name) { return PictureCatalogue::render(*all.find(name)); };
+    const QString code = history ? QStringLiteral("6b") : QStringLiteral("1a");
+    QImage screen = picture(history ? "Bitmap\\Setup\\bckg6.bmp" : "Bitmap\\Setup\\bckg1.bmp").convertToFormat(
+        QImage::Format_RGB32);
+    QPainter p(&screen);
+    const auto sprite = [&p](const QImage& image, QPoint at) {
+        QImage masked = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < masked.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
+            for (int x = 0; x < masked.width(); ++x) {
+                if ((line[x] & 0xFFFFFF) == 0xFF00FF)
+                    line[x] = 0;
+            }
+        }
+        p.drawImage(at, masked);
+    };
+    sprite(picture("Bitmap\\Setup\\l_" + code + ".bmp"), Layout::kTopicPicture);
+    p.drawImage(history ? Layout::kHeading6 : Layout::kHeading15, picture("Bitmap\\Setup\\s_" + code + ".bmp"));
+    for (int i = 1; i <= 5; ++i) {
+        const QString name = history ? QStringLiteral("%1").arg(5 * i, 3, 10, QLatin1Char('0'))
+                                     : QStringLiteral("%1").arg(QList<int>{3, 5, 8, 10, 15}[i - 1], 2, 10, QLatin1Char('0'));
+        p.drawImage(Layout::kCountButton1.topLeft() + QPoint(Layout::kCountStep * (i - 1), 0),
+                    picture("Bitmap\\Setup\\" + name + (i == 2 ? "_1.bmp" : "_0.bmp")));
+    }
+    p.drawImage(Layout::kArrow, picture("Bitmap\\Setup\\Sipka_10.bmp"));
+    const QImage go = picture("Bitmap\\Setup\\pokracuj.bmp");
+    const QImage print = picture("Bitmap\\Setup\\tiskni.bmp");
+    const int fw = Layout::kContinueButton.width();
+    p.drawImage(Layout::kContinueButton.topLeft(), go.copy(fw * (Layout::kStripFrames - 1), 0, fw, go.height()));
+    p.drawImage(Layout::kPrintButton.topLeft(), print.copy(fw * (Layout::kStripFrames - 1), 0, fw, print.height()));
+    p.drawImage(Layout::kSetupBack.topLeft(), picture("Bitmap\\Setup\\back_0.bmp"));
+    const QRect field = history ? Layout::kNameField6 : Layout::kNameField15;
+    p.setPen(ArtStyle::ink());
+    p.setFont(ArtStyle::font(16));
+    p.drawText(field.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Zuzka"));
+    return screen;
+}
+
+void drawSetupHelp(QPainter& p, QSize size, bool history)
+{
+    ArtStyle::drawBackdrop(p, QRectF(QPointF(0, 0), size));
+    ArtStyle::drawTitleBand(p, QRectF(0, 0, size.width(), 48), QStringLiteral("Pomoc: ako začať"));
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The screen at half size, with numbered marks on its controls.
+    constexpr qreal k = 0.5;
+    const QPointF at(12, 62);
+    const QImage shot = setupScreenshot(history).scaled(320, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    p.fillRect(QRectF(at.x() - 3, at.y() - 3, 326, 246), ArtStyle::stripDark());
+    p.drawImage(at, shot);
+    const QRect field = history ? Layout::kNameField6 : Layout::kNameField15;
+    const auto mark = [&](QPoint screenPoint, int n) { drawNumberBadge(p, at + QPointF(screenPoint) * k, n); };
+    mark(field.topLeft() + QPoint(-16, 14), 1);
+    mark(Layout::kCountButton1.topLeft() + QPoint(-18, 22), 2);
+    mark(Layout::kContinueButton.topLeft() + QPoint(120, -16), 3);
+    mark(Layout::kPrintButton.topLeft() + QPoint(20, -16), 4);
+    mark(Layout::kSetupBack.topLeft() + QPoint(30, -16), 5);
+
+    const QString counts = history ? QStringLiteral("5, 10, 15, 20 alebo 25") : QStringLiteral("3, 5, 8, 10 alebo 15");
+    struct Step {
+        int n;
+        QString text;
+    };
+    const QList<Step> steps = {
+        {1, QStringLiteral("Napíš do okienka svoje meno. Zapíše sa do tabuľky výsledkov.")},
+        {2, QStringLiteral("Vyber, koľko príkladov chceš riešiť: %1.").arg(counts)},
+        {3, QStringLiteral("Klikni na Pokračuj a môžeš začať. Tlačidlo sa objaví, keď je meno aj počet.")},
+        {4, QStringLiteral("Tlač vytlačí pracovný list s novými príkladmi na papier.")},
+        {5, QStringLiteral("Späť ťa vráti do ponuky, kde si vyberieš inú úlohu.")},
+    };
+    qreal y = 62;
+    for (const Step& s : steps) {
+        drawNumberBadge(p, QPointF(358, y + 14), s.n);
+        ArtStyle::drawFittedText(p, QRectF(378, y, 250, 64), s.text, 15, false, ArtStyle::ink(),
+                                 Qt::AlignLeft | Qt::AlignTop);
+        y += 72;
+    }
+    ArtStyle::drawPanel(p, QRectF(12, 318, 326, 100), Qt::white, ArtStyle::panelEdge());
+    ArtStyle::drawFittedText(p, QRectF(26, 324, 300, 90),
+                             history ? QStringLiteral("V úlohách z histórie priraďuješ objavy, vynálezy a osobnosti. "
+                                                      "Každá dvojica alebo každé miesto na časovej osi je jeden príklad.")
+                                     : QStringLiteral("Príklady počítaj na papieri alebo na kalkulačke v programe. "
+                                                      "Desatinné čísla píš s čiarkou, napríklad 2,5."),
+                             15, false, ArtStyle::ink(), Qt::AlignLeft | Qt::AlignVCenter);
+    p.setPen(ArtStyle::stripDark());
+    p.setFont(ArtStyle::font(16, true));
+    p.drawText(QRectF(12, 432, 616, 36), Qt::AlignCenter, QStringLiteral("Kliknutím kamkoľvek sa vrátiš späť."));
+}
+
+} // namespace
+
+void Screens::addIntroAndHelp(PictureCatalogue& c)
+{
+    c.add(QStringLiteral("Bitmap\\Intro\\title.bmp"), {640, 480}, drawTitle);
+    c.add(QStringLiteral("Bitmap\\Help\\credits.bmp"), {640, 480}, drawCredits);
+    c.add(QStringLiteral("Bitmap\\Help\\setup.bmp"), {640, 480},
+          [](QPainter& p, QSize size) { drawSetupHelp(p, size, false); });
+    c.add(QStringLiteral("Bitmap\\Help\\setup6.bmp"), {640, 480},
+          [](QPainter& p, QSize size) { drawSetupHelp(p, size, true); });
+}

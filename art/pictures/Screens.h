@@ -1,0 +1,13 @@
+#pragma once
+
+class PictureCatalogue;
+
+// Each screen file adds the pictures of its screen.
+namespace Screens {
+void addMenu(PictureCatalogue& catalogue);
+void addIntroAndHelp(PictureCatalogue& catalogue);
+void addSetup(PictureCatalogue& catalogue);
+void addGames(PictureCatalogue& catalogue);
+void addResults(PictureCatalogue& catalogue);
+void addHints(PictureCatalogue& catalogue);
+} // namespace Screens
