@@ -10,5 +10,6 @@ enum Status : int { Ok = 0, BadFile = 1, BadUsage = 2 };
 // Each command receives the arguments after its own name.
 int decodeCommand(const QStringList& args);
 int encodeCommand(const QStringList& args);
+int calcCommand(const QStringList& args);
 
 } // namespace orbeta::cli

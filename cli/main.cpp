@@ -13,6 +13,7 @@ using Command = std::function<int(const QStringList&)>;
 const std::map<QString, Command>& commands()
 {
     static const std::map<QString, Command> table = {
+        {QStringLiteral("calc"), orbeta::cli::calcCommand},
         {QStringLiteral("decode"), orbeta::cli::decodeCommand},
         {QStringLiteral("encode"), orbeta::cli::encodeCommand},
     };

@@ -1,0 +1,26 @@
+#include "cli/Commands.h"
+
+#include "calc/Calculator.h"
+
+#include <QTextStream>
+
+namespace orbeta::cli {
+
+// calc TEXT: what the calculator writes after "=" into the notes for TEXT
+// typed into its input box (an empty line when the calculation fails).
+int calcCommand(const QStringList& args)
+{
+    QStringList texts = args;
+    if (texts.size() == 2 && texts.first() == QLatin1String("--"))
+        texts.removeFirst();
+    if (texts.size() != 1) {
+        QTextStream(stderr) << "orbeta-cli: usage: orbeta-cli calc TEXT\n";
+        return BadUsage;
+    }
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    out << Calculator::resultText(texts.first()) << '\n';
+    return Ok;
+}
+
+} // namespace orbeta::cli
