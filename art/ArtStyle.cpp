@@ -18,8 +18,8 @@ QColor ArtStyle::topic(int topic)
     case 2: return {30, 140, 88};   // Mechanika 2: green
     case 3: return {214, 84, 28};   // Termika: orange
     case 4: return {0, 132, 150};   // Optika: teal
-    case 5: return {200, 150, 0};   // Elektrina: amber
-    case 6: return {140, 92, 46};   // História: brown
+    case 5: return {170, 108, 0};   // Elektrina: amber
+    case 6: return {112, 72, 160};  // História: violet
     default: return strip();
     }
 }

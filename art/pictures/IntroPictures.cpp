@@ -57,23 +57,25 @@ void drawTitle(QPainter& p, QSize size)
     // Stars at fixed places.
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(255, 255, 255, 200));
-    for (int k = 0; k < 60; ++k) {
-        const qreal x = (k * 97 + 31) % size.width();
-        const qreal y = (k * 53 + 17) % 300;
-        p.drawEllipse(QPointF(x, y), 0.8 + (k % 3) * 0.5, 0.8 + (k % 3) * 0.5);
+    const QRectF words(30, 80, 470, 230);
+    for (int k = 0; k < 70; ++k) {
+        const QPointF star((k * 97 + 31) % size.width(), (k * 53 + 17) % 330);
+        if (!words.contains(star))
+            p.drawEllipse(star, 0.8 + (k % 3) * 0.5, 0.8 + (k % 3) * 0.5);
     }
-    drawOrbits(p, QPointF(470, 150), 1.15);
+    drawOrbits(p, QPointF(515, 118), 0.85);
 
-    // A lens bending rays to a focus: the optics tasks.
+    // A lens bending parallel rays to its focus: the optics tasks.
+    const qreal lx = 440, ly = 375;
     p.setPen(QPen(QColor(255, 120, 120), 2));
     for (int k = -2; k <= 2; ++k) {
-        p.drawLine(QPointF(40, 390 + 14 * k), QPointF(150, 390 + 14 * k));
-        p.drawLine(QPointF(150, 390 + 14 * k), QPointF(250, 390 - 10 * k));
+        p.drawLine(QPointF(lx - 130, ly + 14 * k), QPointF(lx, ly + 14 * k));
+        p.drawLine(QPointF(lx, ly + 14 * k), QPointF(lx + 120, ly - 10 * k));
     }
     QPainterPath lens;
-    lens.moveTo(150, 340);
-    lens.quadTo(170, 390, 150, 440);
-    lens.quadTo(130, 390, 150, 340);
+    lens.moveTo(lx, ly - 50);
+    lens.quadTo(lx + 20, ly, lx, ly + 50);
+    lens.quadTo(lx - 20, ly, lx, ly - 50);
     p.setPen(QPen(QColor(200, 240, 255), 2));
     p.setBrush(QColor(170, 220, 255, 90));
     p.drawPath(lens);
@@ -204,11 +206,11 @@ void drawSetupHelp(QPainter& p, QSize size, bool history)
     p.drawImage(at, shot);
     const QRect field = history ? Layout::kNameField6 : Layout::kNameField15;
     const auto mark = [&](QPoint screenPoint, int n) { drawNumberBadge(p, at + QPointF(screenPoint) * k, n); };
-    mark(field.topLeft() + QPoint(-16, 14), 1);
-    mark(Layout::kCountButton1.topLeft() + QPoint(-18, 22), 2);
-    mark(Layout::kContinueButton.topLeft() + QPoint(120, -16), 3);
-    mark(Layout::kPrintButton.topLeft() + QPoint(20, -16), 4);
-    mark(Layout::kSetupBack.topLeft() + QPoint(30, -16), 5);
+    mark(field.topLeft() + QPoint(-28, 14), 1);
+    mark(Layout::kCountButton1.topLeft() + QPoint(-22, 22), 2);
+    mark(Layout::kContinueButton.topLeft() + QPoint(Layout::kContinueButton.width() - 4, 0), 3);
+    mark(Layout::kPrintButton.topLeft() + QPoint(0, 0), 4);
+    mark(Layout::kSetupBack.topLeft() + QPoint(Layout::kSetupBack.width() - 4, 0), 5);
 
     const QString counts = history ? QStringLiteral("5, 10, 15, 20 alebo 25") : QStringLiteral("3, 5, 8, 10 alebo 15");
     struct Step {

@@ -16,19 +16,19 @@ void drawResultsBackground(QPainter& p, QSize size)
 {
     ArtStyle::drawBackdrop(p, QRectF(QPointF(0, 0), size));
     p.setPen(ArtStyle::navy());
-    p.setFont(ArtStyle::font(24, true));
-    p.drawText(QRectF(250, 18, 250, 48), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Najlepšie výsledky"));
+    ArtStyle::drawFittedText(p, QRectF(250, 18, 246, 48), QStringLiteral("Najlepšie výsledky"), 22, true,
+                             ArtStyle::navy(), Qt::AlignLeft | Qt::AlignVCenter, false);
 
     const QRectF table(20, 118, 600, 352);
     ArtStyle::drawPanel(p, table, Qt::white, ArtStyle::panelEdge());
     const QRectF head(22, 126, 596, 30);
     p.fillRect(head, ArtStyle::strip());
-    p.setPen(Qt::white);
-    p.setFont(ArtStyle::font(14, true));
     const char* const titles[] = {"Miesto", "Meno", "Správne", "Nesprávne", "Známka"};
     for (int i = 0; i < 5; ++i) {
-        p.drawText(QRectF(kColumns[i] - 2, head.top(), 90, head.height()), Qt::AlignLeft | Qt::AlignVCenter,
-                   QString::fromUtf8(titles[i]));
+        const qreal right = i < 4 ? kColumns[i + 1] - 6 : head.right() - 4;
+        ArtStyle::drawFittedText(p, QRectF(kColumns[i] - 2, head.top(), right - kColumns[i] + 2, head.height()),
+                                 QString::fromUtf8(titles[i]), 14, true, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
+                                 false);
     }
     // Ten row bands; the labels stand at 165 + 30 × (i − 1).
     for (int i = 0; i < 10; ++i) {

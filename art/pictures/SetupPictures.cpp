@@ -34,8 +34,22 @@ void drawSetupBackground(QPainter& p, QSize size, bool history)
     p.setBrush(Qt::white);
     p.drawRect(QRectF(field).adjusted(-1.5, -1.5, 0.5, 0.5));
 
-    // The counts: caption above the row of buttons.
+    // The counts: caption and a frame around the row of buttons (a frame
+    // only: the buttons stand on the ground colour).
     const QRect first = Layout::kCountButton1;
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(ArtStyle::panelEdge(), 1.5));
+    p.setBrush(Qt::NoBrush);
+    p.drawRoundedRect(QRectF(first.left() - 12.5, first.top() - 42.5, Layout::kCountStep * 4 + first.width() + 25,
+                             first.height() + 54),
+                      ArtStyle::kRadius + 3, ArtStyle::kRadius + 3);
+    if (!history) {
+        // A faint emblem fills the calm space left of the counts.
+        p.save();
+        p.setOpacity(0.18);
+        Common::drawTopicIcon(p, QRectF(40, 178, 100, 100), 4, ArtStyle::strip());
+        p.restore();
+    }
     p.setPen(ArtStyle::ink());
     p.setFont(ArtStyle::font(16, true));
     p.drawText(QRectF(first.left(), first.top() - 36, 300, 28), Qt::AlignLeft | Qt::AlignVCenter,
