@@ -27,7 +27,7 @@ void drawResultsBackground(QPainter& p, QSize size)
     for (int i = 0; i < 5; ++i) {
         const qreal right = i < 4 ? kColumns[i + 1] - 6 : head.right() - 4;
         ArtStyle::drawFittedText(p, QRectF(kColumns[i] - 2, head.top(), right - kColumns[i] + 2, head.height()),
-                                 QString::fromUtf8(titles[i]), 14, true, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
+                                 QString::fromUtf8(titles[i]), 13, true, Qt::white, Qt::AlignLeft | Qt::AlignVCenter,
                                  false);
     }
     // Ten row bands; the labels stand at 165 + 30 × (i − 1).

@@ -43,17 +43,26 @@ void drawSetupBackground(QPainter& p, QSize size, bool history)
     p.drawRoundedRect(QRectF(first.left() - 12.5, first.top() - 42.5, Layout::kCountStep * 4 + first.width() + 25,
                              first.height() + 54),
                       ArtStyle::kRadius + 3, ArtStyle::kRadius + 3);
-    if (!history) {
-        // A faint emblem fills the calm space left of the counts.
-        p.save();
-        p.setOpacity(0.18);
-        Common::drawTopicIcon(p, QRectF(40, 178, 100, 100), 4, ArtStyle::strip());
-        p.restore();
-    }
     p.setPen(ArtStyle::ink());
     p.setFont(ArtStyle::font(16, true));
     p.drawText(QRectF(first.left(), first.top() - 36, 300, 28), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("2. Vyber počet príkladov:"));
+
+    // "Úloha:" left of the task heading, and a tip in the calm space above it.
+    const QPoint heading = history ? Layout::kHeading6 : Layout::kHeading15;
+    const int headingTop = heading.y() + (history ? 0 : Layout::kHeading15TextTop);
+    const int headingBottom = heading.y() + (history ? Layout::kHeadingSize6 : Layout::kHeadingSize15).height();
+    p.setPen(ArtStyle::ink());
+    p.setFont(ArtStyle::font(15, true));
+    p.drawText(QRectF(8, headingTop, heading.x() - 14, headingBottom - headingTop - 3), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Úloha:"));
+    const QRectF tip = history ? QRectF(16, 176, 296, 56) : QRectF(16, 184, 296, 92);
+    ArtStyle::drawPanel(p, tip, ArtStyle::hintFill(), ArtStyle::hintEdge());
+    ArtStyle::drawFittedText(p, tip.adjusted(12, 4, -10, -6),
+                             history ? QStringLiteral("Tip: Políčka presúvaj myšou. Keď si hotový, klikni na Vyhodnoť.")
+                                     : QStringLiteral("Tip: Desatinné čísla píš s čiarkou, napríklad 2,5. "
+                                                      "Nezabudni na jednotky!"),
+                             15, false, ArtStyle::ink(), Qt::AlignLeft | Qt::AlignVCenter);
 
     // Step 3 above the continue button.
     const QRect go = Layout::kContinueButton;
@@ -123,9 +132,9 @@ void drawTopicPicture(QPainter& p, QSize size, const Common::Task& task)
     const QRectF r(0, 4, size.width() - 4, size.height() - 8);
     QPainterPath tab;
     tab.moveTo(r.left(), r.top());
-    tab.lineTo(r.right() - 36, r.top());
+    tab.lineTo(r.right() - 26, r.top());
     tab.quadTo(r.right(), r.top(), r.right(), r.center().y());
-    tab.quadTo(r.right(), r.bottom(), r.right() - 36, r.bottom());
+    tab.quadTo(r.right(), r.bottom(), r.right() - 26, r.bottom());
     tab.lineTo(r.left(), r.bottom());
     tab.closeSubpath();
     QLinearGradient g(r.topLeft(), r.bottomLeft());
@@ -142,7 +151,7 @@ void drawTopicPicture(QPainter& p, QSize size, const Common::Task& task)
     p.setPen(QColor(255, 255, 255, 220));
     p.setFont(ArtStyle::font(13, true));
     p.drawText(QRectF(74, r.top() + 8, 150, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Téma"));
-    ArtStyle::drawFittedText(p, QRectF(74, r.top() + 26, r.width() - 110, 36), Common::topicName(task.topic), 22, true,
+    ArtStyle::drawFittedText(p, QRectF(74, r.top() + 26, r.width() - 90, 36), Common::topicName(task.topic), 21, true,
                              Qt::white, Qt::AlignLeft | Qt::AlignVCenter, false);
 }
 
