@@ -450,7 +450,7 @@ void drawToolButton(QPainter& p, QSize size, ButtonState state, const QString& l
     ArtStyle::drawButton(p, QRectF(QPointF(0, 0), size), state);
     const QColor colour = ArtStyle::buttonText(state);
     icon(p, QRectF(size.width() / 2.0 - 12, 5, 24, 24), colour);
-    ArtStyle::drawFittedText(p, QRectF(3, 29, size.width() - 8, size.height() - 33), label, 13, true, colour,
+    ArtStyle::drawFittedText(p, QRectF(6, 29, size.width() - 14, size.height() - 33), label, 13, true, colour,
                              Qt::AlignHCenter | Qt::AlignVCenter, false);
 }
 

@@ -191,8 +191,8 @@ void drawStrip(QPainter& p, QSize size, const QString& label, const Common::Icon
         const QRectF cell(k * frame.width(), 0, frame.width(), frame.height());
         p.drawImage(cell.topLeft(), place);
         const qreal t = qreal(k + 1) / frames;
-        // Ease out with a small overshoot, settling exactly at 1 on the last frame.
-        const qreal s = k == frames - 1 ? 1.0 : qMin(1.06, 1 - qPow(1 - t, 3) + 0.25 * qSin(t * M_PI) * t);
+        // Ease out: fast at first, settling exactly at full size on the last frame.
+        const qreal s = 0.15 + 0.85 * (1 - qPow(1 - t, 3));
         const QSizeF scaled(frame.width() * s, frame.height() * s);
         const QRectF target(cell.center().x() - scaled.width() / 2, cell.center().y() - scaled.height() / 2,
                             scaled.width(), scaled.height());
