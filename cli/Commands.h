@@ -11,5 +11,7 @@ enum Status : int { Ok = 0, BadFile = 1, BadUsage = 2 };
 int decodeCommand(const QStringList& args);
 int encodeCommand(const QStringList& args);
 int calcCommand(const QStringList& args);
+int markCommand(const QStringList& args);
+int rankingCommand(const QStringList& args);
 
 } // namespace orbeta::cli

@@ -16,6 +16,8 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("calc"), orbeta::cli::calcCommand},
         {QStringLiteral("decode"), orbeta::cli::decodeCommand},
         {QStringLiteral("encode"), orbeta::cli::encodeCommand},
+        {QStringLiteral("mark"), orbeta::cli::markCommand},
+        {QStringLiteral("ranking"), orbeta::cli::rankingCommand},
     };
     return table;
 }

@@ -1,0 +1,137 @@
+#include "cli/Commands.h"
+#include "cli/DataDirOption.h"
+
+#include "results/DataFilePath.h"
+#include "results/MarkCalculator.h"
+#include "results/RankingFile.h"
+#include "shell/MarkTableFile.h"
+
+#include <QFile>
+#include <QTextStream>
+
+#include <optional>
+
+namespace orbeta::cli {
+namespace {
+
+// The counters of a series are 16-bit.
+constexpr int largestCount = 32767;
+
+int fail(int status, const QString& message)
+{
+    QTextStream(stderr) << "orbeta-cli: " << message << '\n';
+    return status;
+}
+
+std::optional<int> count(const QString& text)
+{
+    if (text.isEmpty() || text.size() > 9)
+        return std::nullopt;
+    for (const QChar c : text)
+        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
+            return std::nullopt;
+    const int value = text.toInt();
+    if (value > largestCount)
+        return std::nullopt;
+    return value;
+}
+
+bool hasUnknownOption(const QStringList& args)
+{
+    for (const QString& arg : args)
+        if (arg.startsWith(QLatin1String("--")))
+            return true;
+    return false;
+}
+
+// The 21 tasks of the menu's catalogue.
+bool isTaskCode(const QString& code)
+{
+    static const QStringList codes = {
+        "1a", "1b", "1c", "1d", "2a", "2b", "2c", "2d", "2e", "3a", "3b",
+        "4a", "4b", "5a", "5b", "5c", "5d", "5e", "6a", "6b", "6c",
+    };
+    return codes.contains(code);
+}
+
+// A table cell on one line: tabs and line breaks of a hand-edited name
+// would shift the columns.
+QString cell(QString text)
+{
+    for (QChar& c : text)
+        if (c.category() == QChar::Other_Control)
+            c = QLatin1Char(' ');
+    return text;
+}
+
+} // namespace
+
+// mark CORRECT TOTAL [--data DIR]: the mark the table gives, or an empty line.
+int markCommand(const QStringList& arguments)
+{
+    QStringList args = arguments;
+    const auto option = DataDirOption::takeOption(args);
+    if (option.status != Ok)
+        return option.status;
+    const QString usage = QStringLiteral("usage: orbeta-cli mark CORRECT TOTAL [--data DIR]");
+    if (args.size() != 2 || hasUnknownOption(args))
+        return fail(BadUsage, usage);
+    const auto correct = count(args.at(0));
+    const auto total = count(args.at(1));
+    if (!correct || !total)
+        return fail(BadUsage, QStringLiteral("CORRECT and TOTAL must be whole numbers from 0 to %1\n%2")
+                                  .arg(largestCount)
+                                  .arg(usage));
+    if (*correct > *total)
+        return fail(BadUsage, QStringLiteral("CORRECT (%1) cannot exceed TOTAL (%2)").arg(*correct).arg(*total));
+
+    const auto dataDir = DataDirOption::resolve(option.given);
+    if (dataDir.status != Ok)
+        return dataDir.status;
+    const QString path = results::DataFilePath::resolve(dataDir.dir, QLatin1String(MarkTableFile::fileName));
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
+    const auto table = MarkTableFile::parse(file.readAll());
+    if (!table.table)
+        return fail(BadFile, QStringLiteral("%1: %2").arg(path, table.error));
+
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    out << results::MarkCalculator::Vlozeni_znamky(*table.table, *correct, *total) << '\n';
+    return Ok;
+}
+
+// ranking CODE [--data DIR]: every record of the task's ranking, best first,
+// one a line: position, name, correct, wrong and mark, separated by tabs.
+int rankingCommand(const QStringList& arguments)
+{
+    QStringList args = arguments;
+    const auto option = DataDirOption::takeOption(args);
+    if (option.status != Ok)
+        return option.status;
+    if (args.size() != 1 || hasUnknownOption(args))
+        return fail(BadUsage, QStringLiteral("usage: orbeta-cli ranking CODE [--data DIR]"));
+    if (!isTaskCode(args.at(0)))
+        return fail(BadUsage, QStringLiteral("unknown task code \"%1\" (1a-1d, 2a-2e, 3a, 3b, 4a, 4b, 5a-5e, 6a-6c)")
+                                  .arg(args.at(0).left(20)));
+
+    const auto dataDir = DataDirOption::resolve(option.given);
+    if (dataDir.status != Ok)
+        return dataDir.status;
+    const results::RankingFile file(dataDir.dir, args.at(0));
+    auto read = file.read();
+    if (!read.ok())
+        return fail(BadFile, QStringLiteral("cannot read %1").arg(read.error));
+
+    read.ranking.sort();
+    QTextStream out(stdout);
+    out.setEncoding(QStringConverter::Utf8);
+    qsizetype position = 0;
+    for (const results::RankingRecord& record : read.ranking.records())
+        out << ++position << '\t' << cell(record.name) << '\t' << record.correct << '\t' << record.wrong << '\t'
+            << (record.hasMark() ? QString::number(record.mark) : QString()) << '\n';
+    return Ok;
+}
+
+} // namespace orbeta::cli

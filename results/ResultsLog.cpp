@@ -1,0 +1,29 @@
+#include "results/ResultsLog.h"
+
+#include "results/DataFilePath.h"
+
+#include <QFile>
+
+namespace orbeta::results {
+
+ResultsLog::ResultsLog(const QString& dataDir)
+    : path_(DataFilePath::resolve(dataDir, QLatin1String(fileName)))
+{
+}
+
+FileOutcome ResultsLog::append(const ResultsLogEntry& entry) const
+{
+    QFile file(path_);
+    // Unbuffered, so that nothing is left to be written after a failure.
+    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
+        return {QStringLiteral("%1: %2").arg(path_, file.errorString())};
+    const qint64 oldSize = file.size();
+    const QByteArray bytes = entry.toBytes();
+    if (file.write(bytes) == bytes.size())
+        return {};
+    const QString error = QStringLiteral("%1: %2").arg(path_, file.errorString());
+    file.resize(oldSize);
+    return {error};
+}
+
+} // namespace orbeta::results

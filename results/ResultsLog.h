@@ -1,0 +1,28 @@
+#pragma once
+
+#include "results/FileOutcome.h"
+#include "results/ResultsLogEntry.h"
+
+#include <QString>
+
+namespace orbeta::results {
+
+// The results log "Vysledky.dat" in the data directory, which only grows.
+class ResultsLog {
+public:
+    static constexpr const char* fileName = "Vysledky.dat";
+
+    explicit ResultsLog(const QString& dataDir);
+
+    QString path() const { return path_; }
+
+    // Appends the entry's four lines. When the write fails part way (a full
+    // disk), the file is cut back to its old length, so it never ends in a
+    // torn entry; the entries already there are never touched.
+    FileOutcome append(const ResultsLogEntry& entry) const;
+
+private:
+    QString path_;
+};
+
+} // namespace orbeta::results

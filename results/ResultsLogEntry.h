@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QByteArray>
+#include <QDate>
+#include <QString>
+#include <QStringList>
+#include <QTime>
+
+namespace orbeta::results {
+
+// The four lines a finished series adds to the results log "Vysledky.dat".
+struct ResultsLogEntry {
+    QString name;
+    QString topic;     // `TopicName`
+    QString taskTitle; // `TaskTitle`
+    int exampleCount = 0;
+    int correct = 0;
+    int wrong = 0;
+    QString mark;      // as given, empty when the series got none
+    QDate date;        // when the series ended; passed in by the caller
+    QTime time;
+
+    // The lines without their ends. Values are padded on the right to their
+    // column and never cut; texts go through StoredText, so a name cannot
+    // break the four-line layout.
+    QStringList lines() const;
+
+    // The lines in windows-1250, each ended by CR LF, ready to be appended.
+    QByteArray toBytes() const;
+};
+
+} // namespace orbeta::results

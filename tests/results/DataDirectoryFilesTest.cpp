@@ -1,0 +1,222 @@
+// The ranking files and the results log on disk, including the failures a
+// school computer can produce: a read-only data directory and a full disk.
+#include "results/RankingFile.h"
+#include "results/ResultsLog.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+using namespace orbeta::results;
+
+namespace {
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void store(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+ResultsLogEntry entry()
+{
+    return ResultsLogEntry{QStringLiteral("Eva"), QStringLiteral("Termika"), QStringLiteral("Topenie"), 5, 4, 1,
+                           QStringLiteral("2"), QDate(2026, 12, 6), QTime(8, 30)};
+}
+
+// Makes a file or a directory read-only. Permission bits do not bind root,
+// so then the immutable attribute is used; when neither works the test is
+// skipped.
+class ReadOnlyPath {
+public:
+    explicit ReadOnlyPath(const QString& path)
+        : path_(path)
+        , isDir_(QFileInfo(path).isDir())
+    {
+        QFile::setPermissions(path_, isDir_ ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
+        active_ = !canWrite() || (setImmutable(true) && !canWrite());
+    }
+    ~ReadOnlyPath()
+    {
+        setImmutable(false);
+        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | (isDir_ ? QFile::ExeOwner : QFile::Permissions()));
+    }
+    bool active() const { return active_; }
+
+private:
+    bool canWrite() const
+    {
+        if (!isDir_)
+            return QFile(path_).open(QIODevice::Append);
+        QFile probe(QDir(path_).filePath(QStringLiteral("probe")));
+        const bool created = probe.open(QIODevice::WriteOnly);
+        if (created)
+            probe.remove();
+        return created;
+    }
+    bool setImmutable(bool on) const
+    {
+        const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY);
+        if (fd < 0)
+            return false;
+        int flags = 0;
+        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+        if (done) {
+            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+        }
+        ::close(fd);
+        return done;
+    }
+
+    QString path_;
+    bool isDir_;
+    bool active_ = false;
+};
+
+// A disk that fills up after `bytes`: files cannot grow beyond that size.
+class FullDiskAfter {
+public:
+    explicit FullDiskAfter(rlim_t bytes)
+    {
+        std::signal(SIGXFSZ, SIG_IGN);
+        getrlimit(RLIMIT_FSIZE, &saved_);
+        rlimit limit = saved_;
+        limit.rlim_cur = bytes;
+        setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FullDiskAfter() { setrlimit(RLIMIT_FSIZE, &saved_); }
+
+private:
+    rlimit saved_{};
+};
+
+Ranking twoRecords()
+{
+    Ranking ranking;
+    ranking.insert(QStringLiteral("Jana"), 7, 3, QStringLiteral("3"));
+    ranking.insert(QStringLiteral("Peter"), 9, 1, QStringLiteral("1"));
+    return ranking;
+}
+
+} // namespace
+
+TEST(RankingFile, ATaskNeverPlayedHasAnEmptyRanking)
+{
+    QTemporaryDir dir;
+    const auto read = RankingFile(dir.path(), QStringLiteral("2e")).read();
+    EXPECT_TRUE(read.ok());
+    EXPECT_TRUE(read.ranking.records().isEmpty());
+}
+
+TEST(RankingFile, WritesTheWholeRankingAndReadsItBack)
+{
+    QTemporaryDir dir;
+    const RankingFile file(dir.path(), QStringLiteral("1a"));
+    EXPECT_EQ(file.path(), dir.filePath(QStringLiteral("1a.res")));
+    ASSERT_TRUE(file.write(twoRecords()).ok());
+    EXPECT_EQ(contents(file.path()), QByteArray("Peter|9|1|1|1\r\nJana|7|3|3|0\r\n"));
+
+    const auto read = file.read();
+    ASSERT_TRUE(read.ok());
+    ASSERT_EQ(read.ranking.records().size(), 2);
+    EXPECT_FALSE(read.ranking.newRecordIndex());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"1a.res"});
+}
+
+TEST(RankingFile, AFileNamedInOtherCaseIsTheTasksFile)
+{
+    QTemporaryDir dir;
+    store(dir.filePath(QStringLiteral("1A.RES")), "Jana|7|3|3|0\r\n");
+    const RankingFile file(dir.path(), QStringLiteral("1a"));
+    auto read = file.read();
+    ASSERT_EQ(read.ranking.records().size(), 1);
+    read.ranking.insert(QStringLiteral("Eva"), 5, 5, QStringLiteral("3"));
+    ASSERT_TRUE(file.write(read.ranking).ok());
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"1A.RES"});
+}
+
+TEST(RankingFile, AnUnreadableFileIsAnErrorNotAnEmptyRanking)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("3b.res")));
+    const auto read = RankingFile(dir.path(), QStringLiteral("3b")).read();
+    EXPECT_FALSE(read.ok());
+    EXPECT_TRUE(read.error.contains(QStringLiteral("3b.res")));
+}
+
+TEST(DataDirectoryFiles, AReadOnlyDirectoryOrFileReportsFailureAndKeepsEverything)
+{
+    QTemporaryDir dir;
+    const RankingFile ranking(dir.path(), QStringLiteral("1a"));
+    const ResultsLog log(dir.path());
+    store(ranking.path(), "Jana|7|3|3|0\r\n");
+    store(log.path(), "earlier entry\r\n");
+    {
+        ReadOnlyPath readOnly(dir.path());
+        if (!readOnly.active())
+            GTEST_SKIP() << "cannot make a directory read-only here";
+        const FileOutcome wrote = ranking.write(twoRecords());
+        EXPECT_FALSE(wrote.ok());
+        EXPECT_TRUE(wrote.error.contains(ranking.path())) << wrote.error.toStdString();
+        EXPECT_FALSE(ResultsLog(dir.filePath(QStringLiteral("sub"))).append(entry()).ok());
+    }
+    {
+        ReadOnlyPath readOnly(log.path());
+        if (!readOnly.active())
+            GTEST_SKIP() << "cannot make a file read-only here";
+        const FileOutcome appended = log.append(entry());
+        EXPECT_FALSE(appended.ok());
+        EXPECT_TRUE(appended.error.contains(log.path())) << appended.error.toStdString();
+    }
+    EXPECT_EQ(contents(ranking.path()), QByteArray("Jana|7|3|3|0\r\n"));
+    EXPECT_EQ(contents(log.path()), QByteArray("earlier entry\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(DataDirectoryFiles, AFullDiskReportsFailureAndKeepsEverything)
+{
+    QTemporaryDir dir;
+    const RankingFile ranking(dir.path(), QStringLiteral("5a"));
+    const ResultsLog log(dir.path());
+    store(ranking.path(), "Jana|7|3|3|0\r\n");
+    store(log.path(), "earlier entry\r\n");
+    {
+        FullDiskAfter full(20);
+        EXPECT_FALSE(ranking.write(twoRecords()).ok());
+        EXPECT_FALSE(log.append(entry()).ok());
+    }
+    EXPECT_EQ(contents(ranking.path()), QByteArray("Jana|7|3|3|0\r\n"));
+    EXPECT_EQ(contents(log.path()), QByteArray("earlier entry\r\n"));
+    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(ResultsLog, AppendsFourLinesPerSeries)
+{
+    QTemporaryDir dir;
+    const ResultsLog log(dir.path());
+    EXPECT_EQ(log.path(), dir.filePath(QStringLiteral("Vysledky.dat")));
+    store(log.path(), "earlier entry\r\n");
+    ASSERT_TRUE(log.append(entry()).ok());
+    ASSERT_TRUE(log.append(entry()).ok());
+    const QByteArray text = contents(log.path());
+    EXPECT_TRUE(text.startsWith("earlier entry\r\nMeno: Eva "));
+    EXPECT_EQ(text.count("\r\n"), 9);
+    EXPECT_EQ(text.mid(15), entry().toBytes() + entry().toBytes());
+}

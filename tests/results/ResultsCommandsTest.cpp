@@ -1,0 +1,141 @@
+// orbeta-cli mark and ranking, run as a teacher or a script would run them.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QString out;
+    QString err;
+};
+
+CliRun cli(const QStringList& args)
+{
+    const QString build = qEnvironmentVariable("ORBETA_BUILD_DIR");
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("ORBETA_WINDIR"));
+    process.setProcessEnvironment(env);
+    process.start(build + QStringLiteral("/orbeta-cli"), args);
+    process.waitForFinished(10000);
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+}
+
+void store(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+class ResultsCommands : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        store(dir.filePath(QStringLiteral("Znamky.dat")), "0|69|4\r\n70|84|2\r\n85|100|1\r\n");
+    }
+    QTemporaryDir dir;
+};
+
+} // namespace
+
+TEST_F(ResultsCommands, MarkPrintsTheMarkOrAnEmptyLine)
+{
+    EXPECT_EQ(cli({"mark", "7", "10", "--data", dir.path()}).out, QStringLiteral("2\n"));
+    EXPECT_EQ(cli({"mark", "--data=" + dir.path(), "10", "10"}).out, QStringLiteral("1\n"));
+    const CliRun between = cli({"mark", "69", "99", "--data", dir.path()}); // 69.7 %
+    EXPECT_EQ(between.status, 0);
+    EXPECT_EQ(between.out, QStringLiteral("\n"));
+    const CliRun empty = cli({"mark", "0", "0", "--data", dir.path()});
+    EXPECT_EQ(empty.status, 0);
+    EXPECT_EQ(empty.out, QStringLiteral("\n"));
+}
+
+TEST_F(ResultsCommands, MarkUsesTheInstalledTableByDefault)
+{
+    const QString installed = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
+    for (const auto& [correct, total] : {std::pair{7, 10}, {2, 3}, {0, 5}, {25, 25}}) {
+        const QStringList counts{QString::number(correct), QString::number(total)};
+        const CliRun byDefault = cli(QStringList{"mark"} + counts);
+        EXPECT_EQ(byDefault.status, 0) << byDefault.err.toStdString();
+        EXPECT_EQ(byDefault.out, cli(QStringList{"mark"} + counts + QStringList{"--data", installed}).out);
+    }
+}
+
+TEST_F(ResultsCommands, BadUsageExitsWithTwo)
+{
+    const QList<QStringList> bad = {
+        {"mark"},
+        {"mark", "7"},
+        {"mark", "7", "10", "11"},
+        {"mark", "-1", "10"},
+        {"mark", "7", "-10"},
+        {"mark", "11", "10"},
+        {"mark", "99999999999999999999", "100000000000000000000"},
+        {"mark", "32768", "32768"},
+        {"mark", "seven", "10"},
+        {"mark", "7.5", "10"},
+        {"mark", " 7", "10"},
+        {"mark", "7", "10", "--data"},
+        {"mark", "7", "10", "--data", dir.path(), "--data", dir.path()},
+        {"mark", "7", "10", "--verbose"},
+        {"ranking"},
+        {"ranking", "1a", "1b"},
+        {"ranking", "7z"},
+        {"ranking", "1A"},
+        {"ranking", "0"},
+        {"ranking", "../1a"},
+        {"ranking", ""},
+    };
+    for (const QStringList& args : bad) {
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
+        EXPECT_FALSE(run.err.isEmpty()) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.out.isEmpty()) << args.join(' ').toStdString();
+    }
+}
+
+TEST_F(ResultsCommands, BadFilesExitWithOneNamingTheFile)
+{
+    const QString absent = dir.filePath(QStringLiteral("absent"));
+    const CliRun noDir = cli({"mark", "7", "10", "--data", absent});
+    EXPECT_EQ(noDir.status, 1);
+    EXPECT_TRUE(noDir.err.contains(absent));
+
+    store(dir.filePath(QStringLiteral("Znamky.dat")), "0|69|4\r\n70|300|2\r\n");
+    const CliRun outOfRange = cli({"mark", "7", "10", "--data", dir.path()});
+    EXPECT_EQ(outOfRange.status, 1);
+    EXPECT_TRUE(outOfRange.err.contains(QStringLiteral("Znamky.dat: line 2"))) << outOfRange.err.toStdString();
+
+    QFile::remove(dir.filePath(QStringLiteral("Znamky.dat")));
+    const CliRun missing = cli({"mark", "7", "10", "--data", dir.path()});
+    EXPECT_EQ(missing.status, 1);
+    EXPECT_TRUE(missing.err.contains(QStringLiteral("Znamky.dat")));
+
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("4a.res")));
+    const CliRun unreadable = cli({"ranking", "4a", "--data", dir.path()});
+    EXPECT_EQ(unreadable.status, 1);
+    EXPECT_TRUE(unreadable.err.contains(QStringLiteral("4a.res")));
+}
+
+TEST_F(ResultsCommands, RankingListsEveryRecordBestFirstSeparatedByTabs)
+{
+    store(dir.filePath(QStringLiteral("6b.res")),
+          "Jana|7|3|3|0\r\nNo mark|9|0|0|0\r\nTab\tName|10|0|1|1\r\n\x8a\xe1rka|7|2|3|0\r\n");
+    const CliRun run = cli({"ranking", "6b", "--data", dir.path()});
+    EXPECT_EQ(run.status, 0) << run.err.toStdString();
+    EXPECT_EQ(run.out, QStringLiteral("1\tTab Name\t10\t0\t1\n"
+                                      "2\tŠárka\t7\t2\t3\n"
+                                      "3\tJana\t7\t3\t3\n"
+                                      "4\tNo mark\t9\t0\t\n"));
+
+    const CliRun neverPlayed = cli({"ranking", "5e", "--data", dir.path()});
+    EXPECT_EQ(neverPlayed.status, 0);
+    EXPECT_TRUE(neverPlayed.out.isEmpty());
+}
