@@ -1,8 +1,9 @@
 #include "cli/DataDirOption.h"
 
 #include "cli/Commands.h"
+#include "shell/IniFile.h"
+#include "shell/WindowsDirectory.h"
 
-#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -17,16 +18,6 @@ DataDirOption::Result fail(int status, const QString& message)
     return {QString(), status};
 }
 
-QStringList iniCandidates()
-{
-    const QString windir = qEnvironmentVariable("ORBETA_WINDIR");
-    if (!windir.isEmpty())
-        return {QDir(windir).filePath(QStringLiteral("Orbeta.ini"))};
-    const QDir bin(QCoreApplication::applicationDirPath());
-    return {bin.filePath(QStringLiteral("Orbeta.ini")),
-            QDir::cleanPath(bin.filePath(QStringLiteral(ORBETA_WINDIR_FROM_BINDIR "/Orbeta.ini")))};
-}
-
 DataDirOption::Result existingDir(const QString& path, const QString& origin)
 {
     if (!QFileInfo(path).isDir())
@@ -36,25 +27,16 @@ DataDirOption::Result existingDir(const QString& path, const QString& origin)
 
 DataDirOption::Result installedDataDir()
 {
-    const QStringList candidates = iniCandidates();
-    for (const QString& iniPath : candidates) {
-        QFile ini(iniPath);
-        if (!ini.exists())
-            continue;
-        if (!ini.open(QIODevice::ReadOnly))
-            return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(iniPath, ini.errorString()));
-        const auto hd = DataDirOption::hdFromIni(ini.readAll());
-        if (!hd)
-            return fail(BadFile, QStringLiteral("%1 names no data directory (key HD of section TRV)").arg(iniPath));
-        // The INI file may name the directory the Windows way, with "\"; a
-        // relative directory is taken relative to the INI file.
-        QString hdPath = *hd;
-        hdPath.replace(QLatin1Char('\\'), QLatin1Char('/'));
-        const QString dir = QFileInfo(iniPath).dir().filePath(hdPath);
-        return existingDir(dir, QStringLiteral("HD in %1").arg(iniPath));
-    }
-    return fail(BadFile, QStringLiteral("cannot find Orbeta.ini (looked for %1); give the data directory with --data DIR")
-                             .arg(candidates.join(QStringLiteral(", "))));
+    const QString iniPath = WindowsDirectory::locate() + QStringLiteral("Orbeta.ini");
+    QFile ini(iniPath);
+    if (!ini.exists())
+        return fail(BadFile, QStringLiteral("cannot find %1; give the data directory with --data DIR").arg(iniPath));
+    if (!ini.open(QIODevice::ReadOnly))
+        return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(iniPath, ini.errorString()));
+    const auto hd = IniFile(ini.readAll()).directory(QStringLiteral("TRV"), QStringLiteral("HD"));
+    if (!hd)
+        return fail(BadFile, QStringLiteral("%1 names no data directory (key HD of section TRV)").arg(iniPath));
+    return existingDir(*hd, QStringLiteral("HD in %1").arg(iniPath));
 }
 
 } // namespace
@@ -98,34 +80,6 @@ DataDirOption::Option DataDirOption::takeOption(QStringList& args)
 DataDirOption::Result DataDirOption::resolve(const std::optional<QString>& given)
 {
     return given ? existingDir(*given, QStringLiteral("given with --data")) : installedDataDir();
-}
-
-std::optional<QString> DataDirOption::hdFromIni(const QByteArray& iniBytes)
-{
-    const QString text = QString::fromUtf8(iniBytes);
-    bool inTrv = false;
-    for (QString line : text.split(QLatin1Char('\n'))) {
-        line = line.trimmed();
-        if (line.isEmpty() || line.startsWith(QLatin1Char(';')))
-            continue;
-        if (line.startsWith(QLatin1Char('['))) {
-            const qsizetype end = line.indexOf(QLatin1Char(']'));
-            inTrv = end > 0 && line.mid(1, end - 1).trimmed().compare(QLatin1String("TRV"), Qt::CaseInsensitive) == 0;
-            continue;
-        }
-        const qsizetype equals = line.indexOf(QLatin1Char('='));
-        if (!inTrv || equals < 0
-            || line.left(equals).trimmed().compare(QLatin1String("HD"), Qt::CaseInsensitive) != 0)
-            continue;
-        QString value = line.mid(equals + 1).trimmed();
-        if (value.size() >= 2 && (value.front() == QLatin1Char('"') || value.front() == QLatin1Char('\''))
-            && value.back() == value.front())
-            value = value.mid(1, value.size() - 2);
-        if (value.isEmpty())
-            return std::nullopt;
-        return value;
-    }
-    return std::nullopt;
 }
 
 } // namespace orbeta::cli

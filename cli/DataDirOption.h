@@ -1,6 +1,5 @@
 #pragma once
 
-#include <QByteArray>
 #include <QString>
 #include <QStringList>
 
@@ -10,8 +9,7 @@ namespace orbeta::cli {
 
 // The "--data DIR" option of the commands that read the data directory. When
 // it is not given, the installation's own data directory is used: key HD of
-// section TRV in Orbeta.ini, found in $ORBETA_WINDIR when set, otherwise next
-// to the executable (the build tree) or in the installed share directory.
+// section TRV in the Orbeta.ini the program itself reads (WindowsDirectory).
 class DataDirOption {
 public:
     struct Result {
@@ -32,10 +30,6 @@ public:
     static Option takeOption(QStringList& args);
     static Result resolve(const std::optional<QString>& given);
 
-    // The value of HD in section TRV, read with the rules of the system's INI
-    // reader: section and key names case-insensitive, ";" comment lines,
-    // blanks around names and values dropped. Empty when missing or empty.
-    static std::optional<QString> hdFromIni(const QByteArray& iniBytes);
 };
 
 } // namespace orbeta::cli

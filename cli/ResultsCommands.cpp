@@ -1,7 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 
-#include "results/DataFilePath.h"
+#include "shell/ResourcePath.h"
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
 #include "shell/MarkTableFile.h"
@@ -88,7 +88,7 @@ int markCommand(const QStringList& arguments)
     const auto dataDir = DataDirOption::resolve(option.given);
     if (dataDir.status != Ok)
         return dataDir.status;
-    const QString path = results::DataFilePath::resolve(dataDir.dir, QLatin1String(MarkTableFile::fileName));
+    const QString path = ResourcePath::resolve(dataDir.dir, QLatin1String(MarkTableFile::fileName));
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));

@@ -1,6 +1,6 @@
 #include "results/RankingFile.h"
 
-#include "results/DataFilePath.h"
+#include "shell/ResourcePath.h"
 #include "results/RankingFileFormat.h"
 
 #include <QFile>
@@ -9,7 +9,7 @@
 namespace orbeta::results {
 
 RankingFile::RankingFile(const QString& dataDir, const QString& taskCode)
-    : path_(DataFilePath::resolve(dataDir, taskCode + QStringLiteral(".res")))
+    : path_(ResourcePath::resolve(dataDir, taskCode + QStringLiteral(".res")))
 {
 }
 

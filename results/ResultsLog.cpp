@@ -1,13 +1,13 @@
 #include "results/ResultsLog.h"
 
-#include "results/DataFilePath.h"
+#include "shell/ResourcePath.h"
 
 #include <QFile>
 
 namespace orbeta::results {
 
 ResultsLog::ResultsLog(const QString& dataDir)
-    : path_(DataFilePath::resolve(dataDir, QLatin1String(fileName)))
+    : path_(ResourcePath::resolve(dataDir, QLatin1String(fileName)))
 {
 }
 

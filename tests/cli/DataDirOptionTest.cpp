@@ -9,17 +9,6 @@
 
 using orbeta::cli::DataDirOption;
 
-TEST(DataDirOption, ReadsHdOfSectionTrvLikeTheSystemIniReader)
-{
-    EXPECT_EQ(DataDirOption::hdFromIni("; comment\r\n[TRV]\r\nCD=/cd/\r\nHD=/hd/\r\n"), QStringLiteral("/hd/"));
-    EXPECT_EQ(DataDirOption::hdFromIni("[Other]\nHD=/wrong/\n[ trv ]\n  hd = \"/data dir/\" \n"),
-              QStringLiteral("/data dir/"));
-    EXPECT_EQ(DataDirOption::hdFromIni("[TRV]\n;HD=/commented/\nHD=/first/\nHD=/second/\n"), QStringLiteral("/first/"));
-    EXPECT_FALSE(DataDirOption::hdFromIni("[TRV]\nCD=/cd/\n"));
-    EXPECT_FALSE(DataDirOption::hdFromIni("[TRV]\nHD=\n"));
-    EXPECT_FALSE(DataDirOption::hdFromIni("HD=/outside/any/section\n"));
-}
-
 TEST(DataDirOption, TakesTheGivenDirectoryOutOfTheArguments)
 {
     QTemporaryDir dir;
@@ -53,7 +42,7 @@ TEST(DataDirOption, WithoutTheOptionUsesHdOfOrbetaIniInTheWindowsDirectory)
     ASSERT_TRUE(QDir(windir.path()).mkdir(QStringLiteral("hd")));
     QFile ini(windir.filePath(QStringLiteral("Orbeta.ini")));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
-    ini.write("[TRV]\r\nCD=cd\\\r\nHD=hd\\\r\n");
+    ini.write("[TRV]\r\nCD=/cd/\r\nHD=" + QFile::encodeName(windir.filePath(QStringLiteral("hd"))) + "\r\n");
     ini.close();
     qputenv("ORBETA_WINDIR", windir.path().toLocal8Bit());
 
