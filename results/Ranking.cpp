@@ -14,15 +14,18 @@ Ranking::Ranking(QList<RankingRecord> records)
         record.isNew = false;
 }
 
-qsizetype Ranking::insert(const QString& name, int correct, int wrong, const QString& mark)
+qsizetype Ranking::insert(const QString& name, int correct, int wrong, const QString& mark, bool isNew)
 {
     for (RankingRecord& record : records_)
         record.isNew = false;
+    // Marked new while sorting, so that it can be found afterwards.
     records_.append(RankingRecord{StoredText::clean(name), RankingRecord::storedNumber(correct),
                                   RankingRecord::storedNumber(wrong),
                                   RankingRecord::storedNumber(LeadingNumber::parse(mark)), true});
     sort();
-    return *newRecordIndex();
+    const qsizetype index = *newRecordIndex();
+    records_[index].isNew = isNew;
+    return index;
 }
 
 void Ranking::sort()

@@ -22,12 +22,12 @@ public:
     const QList<RankingRecord>& records() const { return records_; }
 
     // The insertion of `Vloz_novy_zaznam`: every older record loses its IsNew
-    // mark, the new record (marked new) is appended and the list is sorted
-    // stably, so that the new record stays below older records that tie
-    // with it completely. The mark text is read with the leading-number
+    // mark, the new record (with IsNew as given) is appended and the list is
+    // sorted stably, so that the new record stays below older records that
+    // tie with it completely. The mark text is read with the leading-number
     // conversion (an empty mark gives 0, no mark). Returns the new record's
     // index, 0-based.
-    qsizetype insert(const QString& name, int correct, int wrong, const QString& mark);
+    qsizetype insert(const QString& name, int correct, int wrong, const QString& mark, bool isNew = true);
 
     // Stable sort, best first (the order of RankingRecord::ranksAfter).
     void sort();

@@ -1,5 +1,6 @@
 #include "results/RankingRecord.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 

@@ -4,6 +4,8 @@
 
 #include <QList>
 
+#include <optional>
+
 namespace orbeta::results {
 namespace {
 

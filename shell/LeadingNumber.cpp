@@ -2,6 +2,7 @@
 
 #include <QString>
 
+#include <algorithm>
 #include <charconv>
 #include <limits>
 #include <string>

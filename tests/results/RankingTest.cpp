@@ -81,6 +81,14 @@ TEST(Ranking, TableShowsTenRowsAndMarksOnlyTheNewRecord)
     EXPECT_TRUE(rows.at(2).name.isEmpty() && rows.at(2).mark.isEmpty());
 }
 
+TEST(Ranking, ARecordInsertedAsNotNewLeavesNoRowRed)
+{
+    Ranking ranking({record("A", 5, 5, 3), record("B", 9, 1, 1)});
+    EXPECT_EQ(ranking.insert(QStringLiteral("C"), 7, 3, QStringLiteral("2"), false), 1);
+    EXPECT_EQ(newCount(ranking), 0);
+    EXPECT_EQ(ranking.records().at(1).name, QStringLiteral("C"));
+}
+
 TEST(Ranking, ASeriesWithoutAMarkRanksAfterEveryMarkedOne)
 {
     Ranking ranking({record("Five", 1, 9, 5)});
