@@ -220,7 +220,7 @@ void drawSetupHelp(QPainter& p, QSize size, bool history)
     const QList<Step> steps = {
         {1, QStringLiteral("Napíš do okienka svoje meno. Zapíše sa do tabuľky výsledkov.")},
         {2, QStringLiteral("Vyber, koľko príkladov chceš riešiť: %1.").arg(counts)},
-        {3, QStringLiteral("Klikni na Pokračuj a môžeš začať. Tlačidlo sa objaví, keď je meno aj počet.")},
+        {3, QStringLiteral("Klikni na Pokračuj a môžeš začať. Tlačidlo sa objaví, keď máš zadané meno aj počet.")},
         {4, QStringLiteral("Tlač vytlačí pracovný list s novými príkladmi na papier.")},
         {5, QStringLiteral("Späť ťa vráti do ponuky, kde si vyberieš inú úlohu.")},
     };

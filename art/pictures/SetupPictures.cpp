@@ -59,9 +59,9 @@ void drawSetupBackground(QPainter& p, QSize size, bool history)
     const QRectF tip = history ? QRectF(16, 176, 296, 56) : QRectF(16, 184, 296, 92);
     ArtStyle::drawPanel(p, tip, ArtStyle::hintFill(), ArtStyle::hintEdge());
     ArtStyle::drawFittedText(p, tip.adjusted(12, 4, -10, -6),
-                             history ? QStringLiteral("Tip: Políčka presúvaj myšou. Keď si hotový, klikni na Vyhodnoť.")
+                             history ? QStringLiteral("Tip: Políčka presúvaj myšou. Za chybu dostaneš krížik – klikni naň.")
                                      : QStringLiteral("Tip: Desatinné čísla píš s čiarkou, napríklad 2,5. "
-                                                      "Nezabudni na jednotky!"),
+                                                      "Po vyhodnotení klikni na krížik a uvidíš správne riešenie."),
                              15, false, ArtStyle::ink(), Qt::AlignLeft | Qt::AlignVCenter);
 
     // Step 3 above the continue button.

@@ -2,6 +2,7 @@
 // (exact magenta where transparent, nothing near it anywhere else).
 #include "art/ArtStyle.h"
 #include "art/PictureCatalogue.h"
+#include "art/pictures/Layout.h"
 
 #include <QImage>
 #include <QMap>
@@ -148,6 +149,81 @@ TEST(PictureSet, ButtonStatesDiffer)
         EXPECT_NE(normal, high) << base;
     }
     EXPECT_NE(rendered().value("Bitmap\\Select\\r_01a_1.bmp"), rendered().value("Bitmap\\Select\\r_01a_2.bmp"));
+}
+
+} // namespace
+
+namespace {
+
+QColor at(const QString& name, int x, int y)
+{
+    return rendered().value(name).pixelColor(x, y);
+}
+
+double meanLuminance(const QImage& image)
+{
+    double sum = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x)
+            sum += qGray(image.pixel(x, y));
+    return sum / (image.width() * image.height());
+}
+
+TEST(PictureSet, ChosenButtonsAreClearlyDarkerThanNormalOnes)
+{
+    for (const char* pair : {"Bitmap\\Select\\r_02c", "Bitmap\\Select\\r_06b"}) {
+        const double normal = meanLuminance(rendered().value(QString(pair) + "_0.bmp"));
+        const double chosen = meanLuminance(rendered().value(QString(pair) + "_2.bmp"));
+        EXPECT_GT(normal - chosen, 60) << pair;
+    }
+    const double normal = meanLuminance(rendered().value("Bitmap\\Setup\\10_0.bmp"));
+    const double chosen = meanLuminance(rendered().value("Bitmap\\Setup\\10_1.bmp"));
+    EXPECT_GT(normal - chosen, 60);
+}
+
+// Button pictures are opaque rectangles: their corners and the places the
+// screens leave for them must both be the ground colour, or the rounded
+// shapes would sit in visible boxes.
+TEST(PictureSet, ButtonsAndTheirPlacesShareTheGroundColour)
+{
+    const QColor ground = ArtStyle::ground();
+    for (auto it = rendered().begin(); it != rendered().end(); ++it) {
+        static const QRegularExpression button(R"(_[012]\.bmp$|pokracbg|tisknibg)");
+        if (!button.match(it.key()).hasMatch())
+            continue;
+        const QImage& image = it.value();
+        EXPECT_EQ(image.pixelColor(0, 0), ground) << qPrintable(it.key());
+        EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1), ground) << qPrintable(it.key());
+    }
+    struct Place {
+        const char* background;
+        QRect rect;
+    };
+    QList<Place> places = {
+        {"Bitmap\\Select\\bckg.bmp", Layout::kEndButton},
+        {"Bitmap\\Setup\\bckg1.bmp", Layout::kContinueButton},
+        {"Bitmap\\Setup\\bckg1.bmp", Layout::kPrintButton},
+        {"Bitmap\\Setup\\bckg6.bmp", Layout::kSetupBack},
+        {"Bitmap\\Setup\\bckg1.bmp", QRect(Layout::kArrow, Layout::kArrowSize)},
+        {"Bitmap\\Setup\\bckg6.bmp", QRect(Layout::kHeading6, Layout::kHeadingSize6)},
+        {"Bitmap\\Setup\\bckg1.bmp", QRect(Layout::kHeading15, Layout::kHeadingSize15)},
+        {"Bitmap\\Games\\bg_1.bmp", QRect(Layout::kTopButton1.topLeft(), QSize(4 * 76, 52))},
+        {"Bitmap\\Tab\\bckg.bmp", Layout::kResultsBack},
+    };
+    for (int t = 0; t < 6; ++t)
+        places.append({"Bitmap\\Select\\bckg.bmp", Layout::kTopicButton1.translated(0, Layout::kTopicStep * t)});
+    for (int r = 0; r < 5; ++r)
+        places.append({"Bitmap\\Select\\bckg.bmp", Layout::kTaskButton1.translated(0, Layout::kTaskButton1.height() * r)});
+    for (int i = 0; i < 5; ++i) {
+        for (const char* bg : {"Bitmap\\Setup\\bckg1.bmp", "Bitmap\\Setup\\bckg6.bmp"})
+            places.append({bg, Layout::kCountButton1.translated(Layout::kCountStep * i, 0)});
+    }
+    for (const Place& place : places) {
+        const QRect r = place.rect;
+        for (QPoint corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight(), r.center()})
+            EXPECT_EQ(at(place.background, corner.x(), corner.y()), ground)
+                << place.background << " at " << corner.x() << "," << corner.y();
+    }
 }
 
 } // namespace
