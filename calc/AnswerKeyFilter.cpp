@@ -1,0 +1,51 @@
+#include "calc/AnswerKeyFilter.h"
+
+#include <algorithm>
+
+namespace orbeta {
+namespace {
+
+BoxEdit apply(const QString& text, int caret, QChar key)
+{
+    caret = std::clamp(caret, 0, int(text.size()));
+    if (key == kBackspace) {
+        if (caret == 0)
+            return {text, caret};
+        QString shorter = text;
+        shorter.remove(caret - 1, 1);
+        return {shorter, caret - 1};
+    }
+    QString longer = text;
+    longer.insert(caret, key);
+    return {longer, caret + 1};
+}
+
+bool isDigit(QChar key)
+{
+    return key >= QLatin1Char('0') && key <= QLatin1Char('9');
+}
+
+} // namespace
+
+BoxEdit FilterAnswerKey(const QString& text, int caret, QChar key)
+{
+    const BoxEdit unchanged{text, std::clamp(caret, 0, int(text.size()))};
+    if (key == QLatin1Char(',') || key == QLatin1Char('.')) {
+        if (text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('.')))
+            return unchanged;
+        key = QLatin1Char(',');
+    }
+    if (isDigit(key) || key == QLatin1Char('+') || key == QLatin1Char('-') || key == QLatin1Char(',')
+        || key == kBackspace)
+        return apply(text, caret, key);
+    return unchanged;
+}
+
+BoxEdit FilterTimeKey(const QString& text, int caret, QChar key)
+{
+    if (isDigit(key) || key == QLatin1Char('-') || key == kBackspace)
+        return apply(text, caret, key);
+    return {text, std::clamp(caret, 0, int(text.size()))};
+}
+
+} // namespace orbeta

@@ -1,0 +1,13 @@
+#include "calc/CheckBox.h"
+
+#include "calc/NumberText.h"
+
+namespace orbeta {
+
+bool CheckBox(QStringView text, float expected)
+{
+    const std::optional<float> typed = ParseSingle(text);
+    return typed && RoundHalfEven(*typed, 3) == RoundHalfEven(expected, 3);
+}
+
+} // namespace orbeta

@@ -1,0 +1,78 @@
+#include "calc/ExampleTable.h"
+
+#include "calc/TableFile.h"
+
+namespace orbeta {
+namespace {
+
+// Which numbers keep the examples of a task sound.
+struct NumberRule {
+    double below = 0;   // every number lies in (0, below)
+    int decimals = 0;   // and has at most this many decimals
+    const char* why = "";
+};
+
+NumberRule numberRule(CalcTask task)
+{
+    switch (task) {
+    case CalcTask::LiquidDensity:
+        // m1 + V × ρ < 1000 g must be reachable with m1 = 100 g and V = 50 ml,
+        // and m2 keeps one decimal.
+        return {18, 2, "hustota kvapaliny musí byť kladná, menšia ako 18 a mať najviac 2 desatinné miesta"};
+    case CalcTask::SolidDensity:
+        return {100, 2, "hustota telesa musí byť kladná, menšia ako 100 a mať najviac 2 desatinné miesta"};
+    case CalcTask::Heat:
+        // Q = c × m × (t2 − t1) needs examples with at most three decimals.
+        return {100, 3, "merná tepelná kapacita musí byť kladná, menšia ako 100 a mať najviac 3 desatinné miesta"};
+    default:
+        return {};
+    }
+}
+
+int decimalsOf(const QString& number)
+{
+    const qsizetype comma = number.indexOf(QLatin1Char(','));
+    return comma < 0 ? 0 : int(number.trimmed().size() - comma - 1);
+}
+
+} // namespace
+
+QString ExampleTable::fileName(CalcTask task)
+{
+    return rowsNeeded(task) > 0 ? calcTaskCode(task) + QStringLiteral(".dat") : QString();
+}
+
+int ExampleTable::rowsNeeded(CalcTask task)
+{
+    switch (task) {
+    case CalcTask::LiquidDensity: return 8;
+    case CalcTask::SolidDensity: return 10;
+    case CalcTask::Heat: return 5;
+    default: return 0;
+    }
+}
+
+DataResult<ExampleTable> ExampleTable::fromCalcTable(CalcTask task, const CalcTable& table,
+                                                     const QString& fileName)
+{
+    const int rows = rowsNeeded(task);
+    if (int(table.size()) < rows + 1)
+        return DataFileError{fileName, int(table.size()) + 1,
+                             QStringLiteral("chýba riadok; tabuľka potrebuje nadpisy a %1 riadkov.")
+                                 .arg(rows)};
+    const NumberRule rule = numberRule(task);
+    std::vector<double> values(static_cast<std::size_t>(rows) + 1, 0.0);
+    for (int row = 1; row <= rows; ++row) {
+        const QString& text = table[static_cast<std::size_t>(row)].secondValue;
+        const std::optional<double> number = ParseTableNumber(text);
+        if (!number)
+            return DataFileError{fileName, row + 1, QStringLiteral("„%1“ nie je číslo.").arg(text)};
+        if (!(*number > 0 && *number < rule.below) || decimalsOf(text) > rule.decimals)
+            return DataFileError{fileName, row + 1,
+                                 QStringLiteral("„%1“: %2.").arg(text, QString::fromUtf8(rule.why))};
+        values[static_cast<std::size_t>(row)] = *number;
+    }
+    return ExampleTable(std::move(values));
+}
+
+} // namespace orbeta

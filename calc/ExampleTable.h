@@ -1,0 +1,38 @@
+#pragma once
+
+#include "calc/CalcTable.h"
+#include "calc/CalcTask.h"
+#include "calc/DataResult.h"
+
+#include <QString>
+#include <vector>
+
+namespace orbeta {
+
+// The numbers that the examples of a task take from its table (the second
+// value column): densities for "1a" and "1b", specific heats for "3a".
+// Tasks without such a table use an empty one.
+class ExampleTable {
+public:
+    ExampleTable() = default;
+    // values[row] for rows 1 to n; values[0] is not used.
+    explicit ExampleTable(std::vector<double> values) : m_values(std::move(values)) {}
+
+    // The data file whose numbers the task's examples use, empty for none.
+    static QString fileName(CalcTask task);
+    static int rowsNeeded(CalcTask task);
+
+    // The task's numbers from a table read by ReadTableFile. A number that
+    // would make the task's re-draw rule unsatisfiable, or its solution text
+    // inexact, is an error naming the file's line.
+    static DataResult<ExampleTable> fromCalcTable(CalcTask task, const CalcTable& table,
+                                                  const QString& fileName);
+
+    int rows() const { return m_values.empty() ? 0 : int(m_values.size()) - 1; }
+    double value(int row) const { return m_values.at(static_cast<std::size_t>(row)); }
+
+private:
+    std::vector<double> m_values;
+};
+
+} // namespace orbeta

@@ -1,0 +1,18 @@
+#include "calc/RandomSource.h"
+
+namespace orbeta {
+
+std::uint64_t RandomSource::next()
+{
+    std::uint64_t z = (m_state += 0x9E3779B97F4A7C15ULL);
+    z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ULL;
+    z = (z ^ (z >> 27)) * 0x94D049BB133111EBULL;
+    return z ^ (z >> 31);
+}
+
+double RandomSource::Rnd()
+{
+    return static_cast<double>(next() >> 40) * 0x1p-24;
+}
+
+} // namespace orbeta

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "calc/ExampleTable.h"
+
+// Tables with the kind of values the installed data files hold.
+namespace orbeta::test {
+
+inline ExampleTable liquidTable()
+{
+    return ExampleTable({0, 1.00, 0.79, 0.72, 1.26, 13.55, 0.92, 1.03, 0.87});
+}
+
+inline ExampleTable solidTable()
+{
+    return ExampleTable({0, 2.7, 7.8, 8.9, 11.3, 19.3, 10.5, 2.5, 0.7, 0.9, 7.3});
+}
+
+inline ExampleTable heatTable()
+{
+    return ExampleTable({0, 4.18, 0.90, 0.45, 0.38, 0.13});
+}
+
+inline ExampleTable tableFor(CalcTask task)
+{
+    switch (task) {
+    case CalcTask::LiquidDensity: return liquidTable();
+    case CalcTask::SolidDensity: return solidTable();
+    case CalcTask::Heat: return heatTable();
+    default: return {};
+    }
+}
+
+} // namespace orbeta::test

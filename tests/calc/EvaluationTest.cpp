@@ -1,0 +1,276 @@
+#include "calc/AnswerKeyFilter.h"
+#include "calc/CheckBox.h"
+#include "calc/CheckExample.h"
+#include "calc/ExampleSeeder.h"
+#include "calc/ExampleTable.h"
+#include "calc/NumberText.h"
+#include "calc/RandomSource.h"
+#include "calc/SolutionText.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace orbeta;
+
+namespace {
+
+BoxEdit typeKeys(BoxEdit edit, const QString& keys, BoxEdit (*filter)(const QString&, int, QChar))
+{
+    for (const QChar key : keys)
+        edit = filter(edit.text, edit.caret, key);
+    return edit;
+}
+
+CalcExample example(CalcTask task, std::optional<int> asked, ExampleValues values)
+{
+    CalcExample e;
+    e.task = task;
+    e.asked = asked;
+    e.values = values;
+    return e;
+}
+
+} // namespace
+
+TEST(AnswerKeyFilter, NamedCases)
+{
+    struct Case {
+        const char* name;
+        QString text;
+        int caret;
+        QChar key;
+        BoxEdit expected;
+    };
+    const Case cases[] = {
+        {"digit appends", "12", 2, '5', {"125", 3}},
+        {"digit inserts at the caret", "15", 1, '2', {"125", 2}},
+        {"point becomes comma", "12", 2, '.', {"12,", 3}},
+        {"second comma refused", "12,5", 4, ',', {"12,5", 4}},
+        {"point after comma refused", "1,5", 1, '.', {"1,5", 1}},
+        {"signs pass", "", 0, '-', {"-", 1}},
+        {"plus passes", "3", 0, '+', {"+3", 1}},
+        {"letter dropped", "12", 2, 'a', {"12", 2}},
+        {"blank dropped", "12", 1, ' ', {"12", 1}},
+        {"backspace removes before caret", "12,5", 3, kBackspace, {"125", 2}},
+        {"backspace at start does nothing", "12", 0, kBackspace, {"12", 0}},
+        {"backspace may remove the comma", "1,", 2, kBackspace, {"1", 1}},
+        {"caret beyond the text is clamped", "7", 9, '1', {"71", 2}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FilterAnswerKey(c.text, c.caret, c.key), c.expected) << c.name;
+    EXPECT_EQ(typeKeys({}, "12.5", FilterAnswerKey).text, QStringLiteral("12,5"));
+    EXPECT_EQ(typeKeys({}, "1,2.3,", FilterAnswerKey).text, QStringLiteral("1,23"));
+}
+
+TEST(TimeKeyFilter, NamedCases)
+{
+    struct Case {
+        const char* name;
+        QString text;
+        int caret;
+        QChar key;
+        BoxEdit expected;
+    };
+    const Case cases[] = {
+        {"digit", "1", 1, '5', {"15", 2}},
+        {"minus", "", 0, '-', {"-", 1}},
+        {"comma refused", "1", 1, ',', {"1", 1}},
+        {"point refused", "1", 1, '.', {"1", 1}},
+        {"plus refused", "1", 0, '+', {"1", 0}},
+        {"backspace", "15", 2, kBackspace, {"1", 1}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(FilterTimeKey(c.text, c.caret, c.key), c.expected) << c.name;
+}
+
+TEST(CheckBox, NamedCases)
+{
+    struct Case {
+        const char* name;
+        QString text;
+        float expected;
+        bool right;
+    };
+    const Case cases[] = {
+        {"exact", "2,45", 2.45f, true},
+        {"too few decimals", "2,4", 2.45f, false},
+        {"trailing zeros", "2,450", 2.45f, true},
+        {"fourth decimal rounds away", "2,4504", 2.45f, true},
+        {"fourth decimal rounds up", "2,4506", 2.45f, false},
+        {"halfway goes to even", "0,0625", 0.062f, true},
+        {"halfway not to odd", "0,0625", 0.063f, false},
+        {"given box with leading blank", " 120", 120.0f, true},
+        {"negative", "-15", -15.0f, true},
+        {"plus sign", "+3", 3.0f, true},
+        {"comma first", ",5", 0.5f, true},
+        {"comma last", "5,", 5.0f, true},
+        {"empty", "", 0.0f, false},
+        {"lone minus", "-", 0.0f, false},
+        {"lone plus", "+", 0.0f, false},
+        {"sign and comma", "-,", 0.0f, false},
+        {"sign inside", "1-2", 1.0f, false},
+        {"two signs", "--5", 5.0f, false},
+        {"point is not the separator", "2.45", 2.45f, false},
+        {"beyond a Single", QString(60, '9'), 1.0f, false},
+        {"hundreds of digits", QString(400, '9'), 1.0f, false},
+        {"tiny", "0," + QString(400, '0') + "1", 0.0f, true},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CheckBox(c.text, c.expected), c.right) << c.name;
+}
+
+TEST(CheckExample, TableTaskWithoutAMarkedRowIsWrong)
+{
+    CalcExample e = example(CalcTask::LiquidDensity, 2, LiquidDensityValues{150, 1.26f, 100, 276});
+    e.tableRow = 4;
+    e.tableRows = 8;
+    EXPECT_FALSE(CheckExample(e, CalcAnswer{}));
+    EXPECT_FALSE(CheckExample(e, CalcAnswer{.markedRow = 3}));
+    EXPECT_TRUE(CheckExample(e, CalcAnswer{.markedRow = 4}));
+}
+
+TEST(CheckExample, BothOrAllBoxesMustBeRight)
+{
+    const CalcExample energy =
+        example(CalcTask::WinchEnergy, std::nullopt, WinchEnergyValues{4, 50, 5.0f, 20.0f, 10000, 2000});
+    EXPECT_TRUE(CheckExample(energy, CalcAnswer{.boxes = {"50", "10000", "20,0", "5,0", "2000", ""}}));
+    EXPECT_FALSE(CheckExample(energy, CalcAnswer{.boxes = {"50", "1000", "20,0", "5,0", "2000", ""}}));
+
+    const CalcExample parallel = example(CalcTask::ParallelResistors, 1,
+                                         ParallelResistorsValues{27, 63, 18.9f, 0.7f, 0.3f, 1.0f});
+    const CalcAnswer right{.boxes = {"27", "63", "18,9", "0,7", "0,3", "1"}};
+    EXPECT_TRUE(CheckExample(parallel, right));
+    CalcAnswer wrongTotal = right;
+    wrongTotal.boxes[5] = "1,1";
+    EXPECT_FALSE(CheckExample(parallel, wrongTotal));
+    // Before the experiment the given boxes still hold their placeholders.
+    EXPECT_FALSE(CheckExample(parallel, CalcAnswer{.boxes = {"", "0", "0,0", "0,0", "0,0", "1"}}));
+}
+
+TEST(CheckExample, RoadLengthsAndArrivalTime)
+{
+    NonUniformMotionValues x;
+    x.startCity = 2;
+    x.targetCity = 4;
+    x.roads = {31, 40, 25, 50};
+    x.v = 54;
+    x.s1 = 40;
+    x.s2 = 50;
+    x.t = 100;
+    const CalcExample roads = example(CalcTask::NonUniformMotion, 2, x);
+    EXPECT_TRUE(CheckExample(roads, CalcAnswer{.boxes = {" 31", "40", " 25", " 50"}}));
+    EXPECT_FALSE(CheckExample(roads, CalcAnswer{.boxes = {" 31", "", " 25", " 50"}}));
+    EXPECT_FALSE(CheckExample(roads, CalcAnswer{.boxes = {" 31", "40,5", " 25", " 50"}}));
+    EXPECT_FALSE(CheckExample(roads, CalcAnswer{.boxes = {" 31", "4-0", " 25", " 50"}}));
+
+    const CalcExample arrival = example(CalcTask::NonUniformMotion, 3, x);
+    EXPECT_TRUE(CheckExample(arrival, CalcAnswer{.finishBoxes = {"1", "40"}}));
+    EXPECT_TRUE(CheckExample(arrival, CalcAnswer{.finishBoxes = {"0", "100"}}));
+    EXPECT_FALSE(CheckExample(arrival, CalcAnswer{.finishBoxes = {"1", ""}}));
+    EXPECT_FALSE(CheckExample(arrival, CalcAnswer{.finishBoxes = {"1-", "40"}}));
+    EXPECT_FALSE(CheckExample(arrival, CalcAnswer{.finishBoxes = {"999999999", "40"}}));
+}
+
+TEST(CheckExample, LeverCountsAnyBalanceButNothingOnThePivot)
+{
+    // 12 at mark -2 on the left; the generated answer is 8 at mark 3.
+    const LeverValues x{2, {12, 8, 0}, {-2, 3, 0}, 1, {8, 0, 0}};
+    const CalcExample e = example(CalcTask::Lever, 2, x);
+    LeverState state = InitialLever(x);
+    EXPECT_FALSE(CheckExample(e, CalcAnswer{.lever = state}));
+    state[6 + 3] = 8;
+    EXPECT_TRUE(CheckExample(e, CalcAnswer{.lever = state}));
+    state[6] = 5;
+    EXPECT_FALSE(CheckExample(e, CalcAnswer{.lever = state}));
+    LeverState other = InitialLever(x);
+    other[6 + 6] = 4;
+    EXPECT_TRUE(CheckExample(e, CalcAnswer{.lever = other}));
+}
+
+TEST(SolutionText, TextsOfThePupilsHint)
+{
+    EXPECT_EQ(SolutionText(example(CalcTask::LiquidDensity, 1, LiquidDensityValues{150, 1.26f, 120, 301.2f})),
+              QStringLiteral("Objem:  120 ml"));
+    EXPECT_EQ(SolutionText(example(CalcTask::LiquidDensity, 2, LiquidDensityValues{150, 0.8f, 120, 246})),
+              QStringLiteral("Hustota: 0,80 g/cm³"));
+    EXPECT_EQ(SolutionText(example(CalcTask::SolidDensity, 3, SolidDensityValues{2.7f, 100, 80, 180, 270, 1})),
+              QStringLiteral("Objem: 180 ml"));
+    EXPECT_EQ(SolutionText(example(CalcTask::UniformMotion, 2, UniformMotionValues{0.5f, 2.45f, 4.9f})),
+              QStringLiteral("Dĺžka dráhy: 2,45 m"));
+    NonUniformMotionValues car;
+    car.t = 100;
+    EXPECT_EQ(SolutionText(example(CalcTask::NonUniformMotion, 3, car)), QStringLiteral("Doba pohybu: 1 h 40 min"));
+    EXPECT_EQ(SolutionText(example(CalcTask::LiquidPressure, 3, LiquidPressureValues{36.0f, 7.2f, 5})),
+              QStringLiteral("Obsah: 5 dm²"));
+    EXPECT_EQ(SolutionText(example(CalcTask::WinchEnergy, std::nullopt, WinchEnergyValues{4, 50, 5.0f, 20.0f, 10000, 2000})),
+              QStringLiteral("Mech. energie: 10000 J\nVýkon: 2000 W"));
+    EXPECT_EQ(SolutionText(example(CalcTask::Heat, std::nullopt, HeatValues{0.45f, 2.5f, 20, 120, 112.5f})),
+              QStringLiteral("Prijaté teplo: 112,500 kJ"));
+    EXPECT_EQ(SolutionText(example(CalcTask::OhmsLaw, 1, OhmsLawValues{40, 0.3f, 12})), QStringLiteral("Odpor: 40 Ω"));
+    EXPECT_EQ(SolutionText(example(CalcTask::ElectricEnergy, std::nullopt, ElectricEnergyValues{1500, 0, 40, 40, 1.0f})),
+              QStringLiteral("Energia: 1,0 kWh"));
+    EXPECT_EQ(SolutionText(example(CalcTask::ParallelResistors, 3,
+                                   ParallelResistorsValues{27, 63, 18.9f, 0.7f, 0.3f, 1.0f})),
+              QStringLiteral("Napätie: 18,9 V\nCelkový prúd: 1,0 A"));
+    EXPECT_EQ(SolutionText(example(CalcTask::Lever, 3, LeverValues{3, {12, 2, 5}, {-2, 2, 4}, 3, {7, 5, 9}})),
+              QStringLiteral("Správne zavesenie závažia:\nzávažie 5 na značku 4 vpravo\n"
+                             "vľavo: 12 · 2 = 24     vpravo: 2 · 2 + 5 · 4 = 24"));
+}
+
+TEST(NumberText, FormatsOfTheBoxes)
+{
+    EXPECT_EQ(PlainNumber(120), QStringLiteral(" 120"));
+    EXPECT_EQ(PlainNumber(-5), QStringLiteral("-5"));
+    EXPECT_EQ(PlainNumber(64.4f), QStringLiteral(" 64,4"));
+    EXPECT_EQ(FormatFixed(150, 1), QStringLiteral("150,0"));
+    EXPECT_EQ(FormatFixed(-0.01, 1), QStringLiteral("0,0"));
+    EXPECT_EQ(RoundHalfEven(2.5, 0), 2.0);
+    EXPECT_EQ(RoundHalfEven(3.5, 0), 4.0);
+}
+
+TEST(ExampleTable, RefusesNumbersThatBreakTheExamples)
+{
+    auto table = [](const QString& value, int rows) {
+        CalcTable t{{"Látka", "kg/m³", "g/cm³"}};
+        for (int i = 1; i <= rows; ++i)
+            t.push_back({"látka", "1", i == 3 ? value : QStringLiteral("1,00")});
+        return t;
+    };
+    EXPECT_TRUE(ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("13,55", 8), "1a.dat").ok());
+    const auto tooHeavy = ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("18,00", 8), "1a.dat");
+    ASSERT_FALSE(tooHeavy.ok());
+    EXPECT_EQ(tooHeavy.error().line, 4);
+    EXPECT_EQ(tooHeavy.error().file, QStringLiteral("1a.dat"));
+    EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("1,005", 8), "1a.dat").ok());
+    EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("abc", 8), "1a.dat").ok());
+    EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("0", 8), "1a.dat").ok());
+    EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::SolidDensity, table("7,8", 9), "1b.dat").ok());
+    EXPECT_TRUE(ExampleTable::fromCalcTable(CalcTask::Heat, table("0,385", 5), "3a.dat").ok());
+    EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::Heat, table("0,3851", 5), "3a.dat").ok());
+}
+
+TEST(RandomSource, SameSequenceOnEveryMachine)
+{
+    RandomSource rnd(1);
+    // Pinned: a change here changes every seeded example and worksheet.
+    EXPECT_EQ(rnd.Rnd(), 0x910A2Dp-24);
+    EXPECT_EQ(rnd.Rnd(), 0xBEEB8Dp-24);
+    for (int i = 0; i < 100000; ++i) {
+        const double r = rnd.Rnd();
+        ASSERT_GE(r, 0.0);
+        ASSERT_LT(r, 1.0);
+    }
+}
+
+TEST(ExampleSeeder, ExamplesWithinOneTickGetDifferentSeeds)
+{
+    ExampleSeeder seeder;
+    std::set<std::uint64_t> seeds;
+    for (int i = 0; i < 1000; ++i) {
+        const std::uint64_t seed = seeder.next(1'700'000'000'000);
+        EXPECT_LE(seed, ExampleSeeder::kSeedMask);
+        seeds.insert(seed);
+    }
+    EXPECT_EQ(seeds.size(), 1000u);
+}
