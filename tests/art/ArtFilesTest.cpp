@@ -65,6 +65,26 @@ TEST(CursorFile, CursorsAreRealCurFilesWithTheirHotSpots)
     EXPECT_EQ(CursorFile::hotSpotOf(QByteArray("BM not a cursor at all..")), QPoint(-1, -1));
 }
 
+TEST(CursorFile, AndMaskLetsTheScreenThroughOnlyWhereTransparent)
+{
+    // A 32 × 32 cursor whose left half is opaque.
+    QImage image(32, 32, QImage::Format_ARGB32);
+    image.fill(Qt::transparent);
+    for (int y = 0; y < 32; ++y)
+        for (int x = 0; x < 16; ++x)
+            image.setPixel(x, y, qRgba(0, 0, 0, 255));
+    const QByteArray cur = CursorFile::encode(image, {3, 4});
+    ASSERT_EQ(cur.size(), 22 + 40 + 32 * 32 * 4 + 32 * 4);
+    const QByteArray mask = cur.right(32 * 4);
+    for (int row = 0; row < 32; ++row) {
+        EXPECT_EQ(quint8(mask[row * 4]), 0x00);
+        EXPECT_EQ(quint8(mask[row * 4 + 1]), 0x00);
+        EXPECT_EQ(quint8(mask[row * 4 + 2]), 0xFF);
+        EXPECT_EQ(quint8(mask[row * 4 + 3]), 0xFF);
+    }
+    EXPECT_EQ(CursorFile::hotSpotOf(cur), QPoint(3, 4));
+}
+
 struct Wave {
     int rate = 0, bits = 0, channels = 0;
     QList<qint16> samples;
