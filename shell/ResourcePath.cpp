@@ -24,30 +24,42 @@ QString nativeDir(const QString& dir)
     return native;
 }
 
+// `part` inside `dir` in any case, the exact spelling first; on Linux two
+// entries may differ only in case, so each one is tried in turn.
+std::optional<QString> findFrom(const QString& dir, const QStringList& parts, qsizetype index)
+{
+    const QString& part = parts.at(index);
+    const auto tryEntry = [&](const QString& entry) -> std::optional<QString> {
+        const QString path = dir + entry;
+        if (index + 1 == parts.size())
+            return path;
+        if (!QFileInfo(path).isDir())
+            return std::nullopt;
+        return findFrom(path + QLatin1Char('/'), parts, index + 1);
+    };
+    if (QFileInfo::exists(dir + part))
+        if (auto found = tryEntry(part))
+            return found;
+    const QStringList entries =
+        QDir(dir).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
+    for (const QString& entry : entries)
+        if (entry != part && entry.compare(part, Qt::CaseInsensitive) == 0)
+            if (auto found = tryEntry(entry))
+                return found;
+    return std::nullopt;
+}
+
 } // namespace
 
 std::optional<QString> ResourcePath::find(const QString& dir, const QString& name)
 {
-    QString path = nativeDir(dir);
-    if (path.isEmpty() || !QFileInfo::exists(path))
+    const QString root = nativeDir(dir);
+    if (root.isEmpty() || !QFileInfo(root).isDir())
         return std::nullopt;
     const QStringList parts = components(name);
-    for (qsizetype i = 0; i < parts.size(); ++i) {
-        const QString& part = parts.at(i);
-        QString next = path + part;
-        if (!QFileInfo::exists(next)) {
-            const QStringList entries = QDir(path).entryList(
-                QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot);
-            const auto match = std::find_if(entries.begin(), entries.end(), [&part](const QString& entry) {
-                return entry.compare(part, Qt::CaseInsensitive) == 0;
-            });
-            if (match == entries.end())
-                return std::nullopt;
-            next = path + *match;
-        }
-        path = i + 1 < parts.size() ? next + QLatin1Char('/') : next;
-    }
-    return path;
+    if (parts.isEmpty())
+        return std::nullopt;
+    return findFrom(root, parts, 0);
 }
 
 QString ResourcePath::resolve(const QString& dir, const QString& name)

@@ -37,8 +37,6 @@ bool Tour::run(ScreenHost& host, const QString& directory) const
 {
     if (!QDir().mkpath(directory))
         return false;
-    if (qEnvironmentVariableIsEmpty("ORBETA_MESSAGEBOX"))
-        qputenv("ORBETA_MESSAGEBOX", "no");
     const bool instant = InstantDelays();
     SetInstantDelays(true);
     g_running = true;

@@ -25,6 +25,14 @@ TEST(ResourcePath, ResolvesBackslashNamesCaseInsensitively)
     EXPECT_FALSE(ResourcePath::exists(root, "Bitmap\\Tab\\bckg.bmp"));
     EXPECT_EQ(ResourcePath::resolve(root, "Bitmap\\Tab\\bckg.bmp"), root + "Bitmap/Tab/bckg.bmp");
     EXPECT_FALSE(ResourcePath::exists(QString(), "x"));
+
+    // Two folders that differ only in case: the file is found in either.
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Bitmap/Select"));
+    QFile other(dir.filePath("Bitmap/Select/bckg.bmp"));
+    ASSERT_TRUE(other.open(QIODevice::WriteOnly));
+    other.close();
+    EXPECT_TRUE(ResourcePath::exists(root, "Bitmap\\Games\\bg_1.bmp"));
+    EXPECT_TRUE(ResourcePath::exists(root, "BITMAP\\select\\BCKG.bmp"));
 }
 
 TEST(WindowsDirectory, EnvironmentThenProgramDirThenShare)

@@ -1,0 +1,287 @@
+#include "menu/FrmSelect.h"
+
+#include "menu/TaskCatalogue.h"
+#include "shell/FrmIntro.h"
+#include "shell/Globals.h"
+#include "shell/MessageBox.h"
+#include "shell/Misc.h"
+#include "shell/PictureButton.h"
+#include "shell/Resources.h"
+#include "shell/ScreenHost.h"
+#include "shell/StartUp.h"
+#include "shell/Tour.h"
+
+#include <QCoreApplication>
+#include <QFontDatabase>
+
+namespace orbeta {
+
+namespace {
+
+// Design positions; the menu pictures are drawn for these places.
+constexpr QRect TopicButton1{24, 88, 208, 54};
+constexpr int TopicStep = 61;
+constexpr QRect TaskButton1{256, 88, 360, 56};
+constexpr QRect EndButton{496, 424, 120, 44};
+// The credits button is drawn on the background; this control only catches the mouse.
+constexpr QRect HelpButton{256, 424, 200, 44};
+constexpr QSize ScratchSize{238, 80};
+constexpr int StripFrames = 23;
+
+// HoverId numbers of the menu's items.
+constexpr std::uint8_t EndId = 1;
+constexpr std::uint8_t FirstTopicId = 2; // topics 1..6 -> 2..7
+constexpr std::uint8_t FirstTaskId = 8;  // tasks 1..5 -> 8..12
+constexpr std::uint8_t HelpId = 13;
+
+} // namespace
+
+FrmSelect::FrmSelect(QWidget* parent)
+    : Form(QStringLiteral("frm_Select"), parent)
+{
+    connect(this, &Form::backgroundMouseMoved, this, &FrmSelect::onBackgroundMove);
+}
+
+bool FrmSelect::load(ScreenHost& host, DisplayChoice display, bool showSplash)
+{
+    const StartUpResult started = StartUp();
+    if (started.failure != StartUpFailure::None)
+        return false;
+
+    if (showSplash) {
+        auto* intro = new FrmIntro(host.stage());
+        intro->setInformation(started.driveCaption);
+        intro->setMenuForm(this);
+        SwitchDisplayMode(host, display);
+        intro->IsIntro = true;
+        host.showForm(intro);
+        // Let the splash reach the screen before the menu is built.
+        QCoreApplication::processEvents();
+    } else {
+        SwitchDisplayMode(host, display);
+    }
+
+    build();
+    globals().TaskCode = QStringLiteral("0");
+    globals().HoverId = 0;
+    globals().FontPath = Resources::resourcePath(QStringLiteral("Data\\Sigla.ttf"));
+    QFontDatabase::addApplicationFont(globals().FontPath);
+
+    if (showSplash)
+        host.hideForm(this);
+    else
+        host.showForm(this);
+    return true;
+}
+
+void FrmSelect::build()
+{
+    SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
+    setCursor(globals().ArrowCursor);
+
+    for (int t = 0; t < TaskCatalogue::TopicCount; ++t) {
+        auto* button = new PictureButton(this, std::uint8_t(FirstTopicId + t));
+        button->setGeometry(TopicButton1.translated(0, TopicStep * t));
+        const int topic = t + 1;
+        connect(button, &PictureButton::mouseMoved, this, [this, topic] { onTopicMove(topic); });
+        connect(button, &PictureButton::clicked, this, [this, topic] { selectTopic(topic); });
+        LI.at(t) = button;
+    }
+    for (int r = 0; r < TaskCatalogue::MaxTasksPerTopic; ++r) {
+        auto* button = new PictureButton(this, std::uint8_t(FirstTaskId + r));
+        button->setGeometry(TaskButton1.translated(0, TaskButton1.height() * r));
+        button->hide();
+        const int item = r + 1;
+        connect(button, &PictureButton::mouseMoved, this, [this, item] { onTaskMove(item); });
+        connect(button, &PictureButton::clicked, this, [this, item] { chooseTask(item); });
+        RI.at(r) = button;
+    }
+    IKonec = new PictureButton(this, EndId);
+    IKonec->setGeometry(EndButton);
+    connect(IKonec, &PictureButton::mouseMoved, this, &FrmSelect::onEndMove);
+    connect(IKonec, &PictureButton::clicked, this, &FrmSelect::confirmEnd);
+
+    IHelp = new PictureButton(this, HelpId);
+    IHelp->setFixedPictureSize(HelpButton.size());
+    IHelp->move(HelpButton.topLeft());
+    connect(IHelp, &PictureButton::mouseMoved, this, &FrmSelect::onHelpMove);
+    connect(IHelp, &PictureButton::clicked, this, &FrmSelect::showCredits);
+
+    picScratch = new PictureButton(this);
+    picScratch->setFixedPictureSize(ScratchSize * CorrectionFactor());
+    picScratch->hide();
+
+    NormaliseControls(*this);
+    loadPictures();
+}
+
+void FrmSelect::loadPictures()
+{
+    setPicture(Resources::picture(QStringLiteral("Bitmap\\Select\\bckg.bmp")));
+    IKonec->setPictures(Resources::picture(QStringLiteral("Bitmap\\Select\\end_0.bmp")),
+                        Resources::picture(QStringLiteral("Bitmap\\Select\\end_1.bmp")));
+    IKonec->showNormal();
+    for (int t = 1; t <= TaskCatalogue::TopicCount; ++t) {
+        PictureButton* button = topicButton(t);
+        button->setPictures(Resources::picture(TaskCatalogue::topicPicture(t, false)),
+                            Resources::picture(TaskCatalogue::topicPicture(t, true)));
+        button->showNormal();
+    }
+    strips_.at(0) = AnimationStrip(Resources::picture(QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")), StripFrames);
+    strips_.at(1) = AnimationStrip(Resources::picture(QStringLiteral("Bitmap\\Setup\\tiskni.bmp")), StripFrames);
+}
+
+int FrmSelect::selectedTopic() const
+{
+    for (int t = 1; t <= TaskCatalogue::TopicCount; ++t)
+        if (topicButton(t)->isMarked())
+            return t;
+    return 0;
+}
+
+void FrmSelect::selectTopic(int topic)
+{
+    PlayClickSound();
+    if (!topicButton(topic)->isMarked() && loadedTopic_ != topic) {
+        const int count = TaskCatalogue::taskCount(topic);
+        int top = TaskButton1.top();
+        for (int r = 1; r <= TaskCatalogue::MaxTasksPerTopic; ++r) {
+            PictureButton* button = taskButton(r);
+            // A chosen task of the previous topic is not chosen in this one.
+            button->setMarked(false);
+            const auto task = TaskCatalogue::find(topic, r);
+            if (!task || r > count) {
+                button->hide();
+                continue;
+            }
+            button->setPictures(Resources::picture(TaskCatalogue::taskPicture(*task, TaskCatalogue::Look::Normal)),
+                                Resources::picture(TaskCatalogue::taskPicture(*task, TaskCatalogue::Look::Highlighted)),
+                                Resources::picture(TaskCatalogue::taskPicture(*task, TaskCatalogue::Look::Chosen)));
+            button->showNormal();
+            button->move(TaskButton1.left(), top);
+            top += button->height();
+            button->show();
+        }
+        loadedTopic_ = topic;
+    }
+    for (int t = 1; t <= TaskCatalogue::TopicCount; ++t) {
+        PictureButton* button = topicButton(t);
+        button->setMarked(t == topic);
+        button->setLook(t == topic ? PictureButton::Look::Highlighted : PictureButton::Look::Normal);
+    }
+    IKonec->showNormal();
+}
+
+void FrmSelect::chooseTask(int item)
+{
+    PlayClickSound();
+    const auto task = TaskCatalogue::find(selectedTopic(), item);
+    if (!task)
+        return;
+    Globals& g = globals();
+    g.TaskCode = task->code;
+    g.TopicName = TaskCatalogue::topicName(task->topic);
+    g.TaskTitle = task->title;
+    for (int r = 1; r <= TaskCatalogue::MaxTasksPerTopic; ++r) {
+        PictureButton* button = taskButton(r);
+        button->setMarked(r == item);
+        button->setLook(r == item ? PictureButton::Look::Chosen : PictureButton::Look::Normal);
+    }
+    emit taskChosen();
+}
+
+void FrmSelect::showCredits()
+{
+    PlayClickSound();
+    FrmIntro::showHelpPicture(QStringLiteral("Bitmap\\Help\\credits.bmp"), this);
+}
+
+void FrmSelect::confirmEnd()
+{
+    PlayClickSound();
+    const MessageAnswer answer = MessageBox::show(QStringLiteral("Ukončenie aplikácie"),
+                                                  QStringLiteral("Naozaj chcete ukončiť tento program?"),
+                                                  MessageIcon::Question, MessageButtons::YesNo);
+    if (answer != MessageAnswer::Yes)
+        return;
+    if (ScreenHost* host = ScreenHost::instance())
+        RestoreDisplayMode(*host);
+    QCoreApplication::quit();
+}
+
+void FrmSelect::unmarkedToNormal()
+{
+    for (PictureButton* button : LI)
+        button->showNormalUnlessMarked();
+    for (PictureButton* button : RI)
+        button->showNormalUnlessMarked();
+}
+
+void FrmSelect::onBackgroundMove()
+{
+    if (globals().HoverId == 0)
+        return;
+    IKonec->showNormal();
+    unmarkedToNormal();
+    globals().HoverId = 0;
+}
+
+void FrmSelect::onTopicMove(int topic)
+{
+    EnterHoverItem(topicButton(topic)->hoverId());
+    for (int t = 1; t <= TaskCatalogue::TopicCount; ++t)
+        if (t != topic)
+            topicButton(t)->showNormalUnlessMarked();
+    topicButton(topic)->showHighlighted();
+    IKonec->showNormal();
+}
+
+void FrmSelect::onTaskMove(int item)
+{
+    IKonec->showNormal();
+    EnterHoverItem(taskButton(item)->hoverId());
+    for (int r = 1; r <= TaskCatalogue::MaxTasksPerTopic; ++r)
+        if (r != item)
+            taskButton(r)->showNormalUnlessMarked();
+    for (PictureButton* button : LI)
+        button->showNormalUnlessMarked();
+    taskButton(item)->showHighlighted();
+}
+
+void FrmSelect::onHelpMove()
+{
+    if (!EnterHoverItem(HelpId))
+        return;
+    IKonec->showNormal();
+}
+
+void FrmSelect::onEndMove()
+{
+    if (!EnterHoverItem(EndId))
+        return;
+    unmarkedToNormal();
+    IKonec->showHighlighted();
+}
+
+void FrmSelect::addTourStates(Tour& tour)
+{
+    const auto menu = [](ScreenHost& host) {
+        auto* form = qobject_cast<FrmSelect*>(host.findForm(QStringLiteral("frm_Select")));
+        host.showForm(form);
+        return form;
+    };
+    tour.add(QStringLiteral("frm_Select"), QStringLiteral("start"), [menu](ScreenHost& host) { menu(host); });
+    for (int t = 1; t <= TaskCatalogue::TopicCount; ++t) {
+        tour.add(QStringLiteral("frm_Select"), QStringLiteral("topic%1").arg(t), [menu, t](ScreenHost& host) {
+            FrmSelect* form = menu(host);
+            form->selectTopic(t);
+        });
+    }
+    tour.add(QStringLiteral("frm_Select"), QStringLiteral("end"), [menu](ScreenHost& host) {
+        FrmSelect* form = menu(host);
+        form->onBackgroundMove();
+        form->onEndMove();
+    });
+}
+
+} // namespace orbeta

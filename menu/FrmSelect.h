@@ -1,0 +1,75 @@
+#pragma once
+
+#include "shell/AnimationStrip.h"
+#include "shell/DisplayMode.h"
+#include "shell/Form.h"
+
+#include <array>
+
+namespace orbeta {
+
+class PictureButton;
+class ScreenHost;
+class Tour;
+
+// The main menu: six topic buttons on the left, the task buttons of the
+// selected topic beside them, the credits (help) button and the end button.
+// It also holds the two animation strips of the setup form.
+class FrmSelect : public Form {
+    Q_OBJECT
+public:
+    explicit FrmSelect(QWidget* parent = nullptr);
+
+    // The load step of the program: start-up, the splash form, the display
+    // mode, the menu itself and the symbol font. False when start-up failed
+    // (the message has been shown); the program then ends with status 1.
+    // Without the splash the menu comes to the front at once.
+    bool load(ScreenHost& host, DisplayChoice display, bool showSplash);
+
+    // The clicks of the menu (also used by the tour).
+    void selectTopic(int topic);
+    void chooseTask(int item);
+    void showCredits();
+    // Asks whether to end; on yes restores the display and quits.
+    void confirmEnd();
+
+    // The selected topic, 0 for none.
+    int selectedTopic() const;
+
+    PictureButton* topicButton(int topic) const { return LI.at(topic - 1); }
+    PictureButton* taskButton(int item) const { return RI.at(item - 1); }
+    PictureButton* endButton() const { return IKonec; }
+    PictureButton* helpButton() const { return IHelp; }
+
+    // Strip 1: the appearing continue button, strip 2: the print button.
+    const AnimationStrip& animationStrip(int index) const { return strips_.at(index - 1); }
+    // The hidden scratch picture (238 x 80) other forms load pictures into.
+    PictureButton* scratchPicture() const { return picScratch; }
+
+    static void addTourStates(Tour& tour);
+
+signals:
+    // A task was chosen: TaskCode, TopicName and TaskTitle are set. The setup
+    // form is opened from here.
+    void taskChosen();
+
+private:
+    void build();
+    void loadPictures();
+    void onBackgroundMove();
+    void onTopicMove(int topic);
+    void onTaskMove(int item);
+    void onHelpMove();
+    void onEndMove();
+    void unmarkedToNormal();
+
+    std::array<PictureButton*, 6> LI{};
+    std::array<PictureButton*, 5> RI{};
+    PictureButton* IKonec = nullptr;
+    PictureButton* IHelp = nullptr;
+    PictureButton* picScratch = nullptr;
+    std::array<AnimationStrip, 2> strips_;
+    int loadedTopic_ = 0;
+};
+
+} // namespace orbeta

@@ -1,0 +1,76 @@
+#include "shell/StartUp.h"
+
+#include "shell/DriveType.h"
+#include "shell/Globals.h"
+#include "shell/MarkTableFile.h"
+#include "shell/MessageBox.h"
+#include "shell/Misc.h"
+#include "shell/ResourcePath.h"
+#include "shell/Resources.h"
+#include "shell/TextTables.h"
+#include "shell/WindowsDirectory.h"
+
+#include <QFile>
+
+#include <cstdio>
+
+namespace orbeta {
+
+namespace {
+
+std::optional<QByteArray> readIni(const QString& windowsDir)
+{
+    const auto path = ResourcePath::find(windowsDir, QStringLiteral("Orbeta.ini"));
+    if (!path)
+        return std::nullopt;
+    QFile file(*path);
+    if (!file.open(QIODevice::ReadOnly))
+        return std::nullopt;
+    return file.readAll();
+}
+
+StartUpResult fail(StartUpResult result, StartUpFailure failure)
+{
+    result.failure = failure;
+    MessageBox::show(StartUpCheck::messageTitle(), StartUpCheck::messageText(failure), MessageIcon::Critical);
+    return result;
+}
+
+} // namespace
+
+StartUpResult StartUp()
+{
+    Globals& g = globals();
+    StartUpResult result;
+    g.WindowsDir = WindowsDirectory::locate();
+    const auto checked = StartUpCheck::check(readIni(g.WindowsDir), &ResourcePath::exists);
+    g.ResourceDir = checked.resourceDir;
+    g.DataDir = checked.dataDir;
+    if (!g.ResourceDir.isEmpty())
+        result.driveCaption = DriveType::caption(DriveType::of(g.ResourceDir));
+    if (checked.failure != StartUpFailure::None)
+        return fail(result, checked.failure);
+
+    g.ArrowCursor = Resources::cursor(QStringLiteral("Cur\\Arrow.cur"), QCursor(Qt::ArrowCursor));
+    g.HandCursor = Resources::cursor(QStringLiteral("Cur\\Hand.cur"), QCursor(Qt::PointingHandCursor));
+    g.HelpCursor = Resources::cursor(QStringLiteral("Cur\\Help.cur"), QCursor(Qt::WhatsThisCursor));
+    SaveKeyboardLayout();
+
+    // The files were there a moment ago; one that cannot be read or holds a
+    // mark table the grading cannot use counts as missing.
+    const auto marks = Resources::readDataFile(QStringLiteral("znamky.dat"));
+    const auto assignments = Resources::readDataFile(QStringLiteral("zadani.dat"));
+    const auto hints = Resources::readDataFile(QStringLiteral("napoveda.dat"));
+    const auto markTable = marks ? MarkTableFile::parse(*marks) : MarkTableFile::Result{};
+    if (!markTable.table || !assignments || !hints) {
+        if (marks && !markTable.table)
+            std::fprintf(stderr, "orbeta: Znamky.dat: %s\n", qPrintable(markTable.error));
+        return fail(result, StartUpFailure::DataFilesMissing);
+    }
+    g.MarkTable = *markTable.table;
+    g.AssignmentTexts = TextTables::readAssignmentTexts(*assignments);
+    g.HintTexts = TextTables::readHintTexts(*hints);
+    return result;
+}
+
+} // namespace orbeta

@@ -1,0 +1,22 @@
+#pragma once
+
+#include "shell/StartUpCheck.h"
+
+#include <QString>
+
+namespace orbeta {
+
+struct StartUpResult {
+    StartUpFailure failure = StartUpFailure::None;
+    // The caption of the splash form's information label.
+    QString driveCaption;
+};
+
+// From launch to the loaded tables: finds Orbeta.ini, reads the two
+// directories, checks the data and resource files, loads the cursors, saves
+// the keyboard layout and reads the mark, assignment and hint tables into
+// the globals. A failure has been shown in a message box when this returns;
+// the caller then ends the program with status 1.
+StartUpResult StartUp();
+
+} // namespace orbeta

@@ -1,0 +1,102 @@
+// orbeta: the program. See README.md for the options.
+#include "menu/FrmSelect.h"
+#include "shell/FrmIntro.h"
+#include "shell/Globals.h"
+#include "shell/LaunchOptions.h"
+#include "shell/ScreenHost.h"
+#include "shell/Sounds.h"
+#include "shell/Tour.h"
+
+#include <QApplication>
+#include <QDateTime>
+#include <QFile>
+#include <QRegularExpression>
+
+#include <cstdio>
+
+namespace {
+
+bool environmentFlag(const char* name)
+{
+    const QByteArray value = qgetenv(name);
+    return !value.isEmpty() && value != "0";
+}
+
+// Resident memory of this process in kB.
+long residentKilobytes()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    static const QRegularExpression rss(QStringLiteral("VmRSS:\\s*(\\d+)"));
+    const auto match = rss.match(QString::fromLatin1(status.readAll()));
+    return match.hasMatch() ? match.captured(1).toLong() : 0;
+}
+
+// The states every form adds to the tour, in the order they are shown.
+void addTourStates(orbeta::Tour& tour)
+{
+    orbeta::FrmIntro::addTourStates(tour);
+    orbeta::FrmSelect::addTourStates(tour);
+}
+
+// ORBETA_BENCHMARK: the wall-clock times (ms since the epoch) at which the
+// first window and the menu were painted, and the resident memory then.
+void reportStartUp(orbeta::ScreenHost& host, const orbeta::FrmSelect& menu)
+{
+    auto firstFrame = std::make_shared<bool>(true);
+    QObject::connect(&host, &orbeta::ScreenHost::framePainted, &host, [firstFrame, &menu] {
+        const qint64 now = QDateTime::currentMSecsSinceEpoch();
+        if (*firstFrame) {
+            *firstFrame = false;
+            std::printf("first-window %lld\n", static_cast<long long>(now));
+        }
+        if (menu.isVisible() && orbeta::globals().CurrentForm == &menu) {
+            std::printf("menu %lld rss-kb %ld\n", static_cast<long long>(now), residentKilobytes());
+            std::fflush(stdout);
+            QCoreApplication::exit(0);
+        }
+    });
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList arguments;
+    for (int i = 1; i < argc; ++i)
+        arguments.append(QString::fromLocal8Bit(argv[i]));
+    const auto options = orbeta::LaunchOptions::parse(arguments, environmentFlag("ORBETA_SKIP_SPLASH"),
+                                                      environmentFlag("ORBETA_BENCHMARK"));
+    if (!options) {
+        std::fputs(qPrintable(orbeta::LaunchOptions::usage()), stderr);
+        return 2;
+    }
+    // The tour draws without a display and without waiting for a person.
+    if (options->tour()) {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        if (qEnvironmentVariableIsEmpty("ORBETA_MESSAGEBOX"))
+            qputenv("ORBETA_MESSAGEBOX", "no");
+    }
+
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orbeta Tarovia"));
+
+    orbeta::ScreenHost host;
+    auto* menu = new orbeta::FrmSelect(host.stage());
+    if (options->benchmark)
+        reportStartUp(host, *menu);
+    const bool windowed = options->window || options->tour();
+    if (!menu->load(host, windowed ? orbeta::DisplayChoice::Window : orbeta::DisplayChoice::FullScreen,
+                    !options->skipSplash && !options->tour()))
+        return 1;
+    QObject::connect(&host, &orbeta::ScreenHost::closeRequested, menu, &orbeta::FrmSelect::confirmEnd);
+
+    if (options->tour()) {
+        orbeta::Tour tour;
+        addTourStates(tour);
+        return tour.run(host, options->tourDir) ? 0 : 1;
+    }
+    orbeta::Sounds::enable();
+    return app.exec();
+}
