@@ -1,0 +1,136 @@
+#include "menu/FrmSelect.h"
+#include "menu/TaskCatalogue.h"
+#include "shell/Globals.h"
+#include "shell/PictureButton.h"
+#include "shell/ScreenHost.h"
+#include "shell/Sounds.h"
+
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+// The menu of the build tree's installation, in front, with no topic chosen.
+class MenuTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qputenv("ORBETA_WINDIR", qgetenv("ORBETA_BUILD_DIR"));
+        menu = new FrmSelect(host.stage());
+        ASSERT_TRUE(menu->load(host, DisplayChoice::Window, false));
+        Sounds::resetCounts();
+    }
+
+    void moveTo(QWidget* widget, QPoint at = QPoint(5, 5)) { QTest::mouseMove(widget, at); }
+    void moveToBackground() { QTest::mouseMove(menu, QPoint(240, 470)); }
+    int enterSounds() const { return Sounds::requestCount(Sound::Enter); }
+
+    ScreenHost host;
+    FrmSelect* menu = nullptr;
+};
+
+} // namespace
+
+TEST(TaskCatalogue, TopicsAndTasks)
+{
+    const int counts[] = {4, 5, 2, 2, 5, 3};
+    for (int t = 1; t <= 6; ++t)
+        EXPECT_EQ(TaskCatalogue::taskCount(t), counts[t - 1]);
+    EXPECT_EQ(TaskCatalogue::entries().size(), 21u);
+    EXPECT_EQ(TaskCatalogue::find(5, 4)->title, QStringLiteral("Sériové zapojenie rezistorov"));
+    EXPECT_FALSE(TaskCatalogue::find(3, 3).has_value());
+    EXPECT_EQ(TaskCatalogue::topicPicture(6, true), QStringLiteral("Bitmap\\Select\\l_06_1.bmp"));
+    EXPECT_EQ(TaskCatalogue::taskPicture(*TaskCatalogue::find("2e"), TaskCatalogue::Look::Normal),
+              QStringLiteral("Bitmap\\Select\\r_02e_0.bmp"));
+}
+
+TEST_F(MenuTest, StartsInFrontWithNoTaskAndSixTopics)
+{
+    EXPECT_EQ(globals().CurrentForm, menu);
+    EXPECT_EQ(globals().TaskCode, QStringLiteral("0"));
+    EXPECT_EQ(menu->selectedTopic(), 0);
+    EXPECT_FALSE(menu->taskButton(1)->isVisible());
+    EXPECT_EQ(menu->topicButton(6)->y() - menu->topicButton(1)->y(), 5 * 61);
+    EXPECT_EQ(menu->animationStrip(1).frameCount(), 23);
+}
+
+TEST_F(MenuTest, EnterSoundOncePerItem)
+{
+    moveTo(menu->topicButton(2));
+    moveTo(menu->topicButton(2), QPoint(20, 20));
+    EXPECT_EQ(enterSounds(), 1);
+    EXPECT_EQ(globals().HoverId, 3);
+    moveTo(menu->endButton());
+    EXPECT_EQ(enterSounds(), 2);
+    EXPECT_EQ(menu->endButton()->look(), PictureButton::Look::Highlighted);
+    moveToBackground();
+    EXPECT_EQ(globals().HoverId, 0);
+    EXPECT_EQ(menu->endButton()->look(), PictureButton::Look::Normal);
+    moveTo(menu->helpButton());
+    EXPECT_EQ(enterSounds(), 3);
+}
+
+TEST_F(MenuTest, SelectedTopicKeepsItsHighlight)
+{
+    QTest::mouseClick(menu->topicButton(3), Qt::LeftButton);
+    EXPECT_EQ(Sounds::requestCount(Sound::Click), 1);
+    EXPECT_EQ(menu->selectedTopic(), 3);
+    EXPECT_TRUE(menu->taskButton(2)->isVisible());
+    EXPECT_FALSE(menu->taskButton(3)->isVisible());
+
+    moveTo(menu->topicButton(6));
+    EXPECT_EQ(menu->topicButton(6)->look(), PictureButton::Look::Highlighted);
+    moveTo(menu->taskButton(1));
+    moveToBackground();
+    EXPECT_EQ(menu->topicButton(6)->look(), PictureButton::Look::Normal);
+    EXPECT_EQ(menu->taskButton(1)->look(), PictureButton::Look::Normal);
+    EXPECT_EQ(menu->topicButton(3)->look(), PictureButton::Look::Highlighted);
+
+    // Clicking the selected topic again does not load its pictures again.
+    const qint64 before = menu->taskButton(1)->normalPicture().cacheKey();
+    menu->selectTopic(3);
+    EXPECT_EQ(menu->taskButton(1)->normalPicture().cacheKey(), before);
+    menu->selectTopic(5);
+    EXPECT_TRUE(menu->taskButton(5)->isVisible());
+    EXPECT_EQ(menu->topicButton(3)->look(), PictureButton::Look::Normal);
+}
+
+TEST_F(MenuTest, ChoosingATaskSetsTheGlobalsAndPersists)
+{
+    QSignalSpy chosen(menu, &FrmSelect::taskChosen);
+    menu->selectTopic(6);
+    QTest::mouseClick(menu->taskButton(3), Qt::LeftButton);
+    ASSERT_EQ(chosen.count(), 1);
+    EXPECT_EQ(globals().TaskCode, QStringLiteral("6c"));
+    EXPECT_EQ(globals().TopicName, QStringLiteral("Historie"));
+    EXPECT_EQ(globals().TaskTitle, QStringLiteral("Časová osa - objevy a vynálezy"));
+    EXPECT_EQ(menu->taskButton(3)->look(), PictureButton::Look::Chosen);
+    moveTo(menu->taskButton(1));
+    moveToBackground();
+    EXPECT_TRUE(menu->taskButton(3)->isMarked());
+    EXPECT_NE(menu->taskButton(3)->look(), PictureButton::Look::Normal);
+
+    // A position the topic does not have changes nothing.
+    menu->chooseTask(5);
+    EXPECT_EQ(globals().TaskCode, QStringLiteral("6c"));
+    EXPECT_EQ(chosen.count(), 1);
+}
+
+TEST_F(MenuTest, CreditsComeBackOnAClickAndNoKeepsTheProgram)
+{
+    QTest::mouseClick(menu->helpButton(), Qt::LeftButton);
+    QWidget* credits = globals().CurrentForm;
+    ASSERT_NE(credits, menu);
+    EXPECT_FALSE(menu->isVisible());
+    QTest::mousePress(credits, Qt::LeftButton);
+    EXPECT_EQ(globals().CurrentForm, menu);
+    EXPECT_TRUE(menu->isVisible());
+
+    qputenv("ORBETA_MESSAGEBOX", "no");
+    menu->confirmEnd();
+    EXPECT_TRUE(menu->isVisible());
+    qputenv("ORBETA_MESSAGEBOX", "ok");
+}

@@ -1,0 +1,133 @@
+// Whole runs of build/orbeta against installations broken in different ways.
+#include <QCryptographicHash>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QTemporaryDir>
+#include <gtest/gtest.h>
+
+namespace {
+
+QString buildDir()
+{
+    return qEnvironmentVariable("ORBETA_BUILD_DIR");
+}
+
+// A Windows directory with an Orbeta.ini naming the given trees.
+void writeIni(const QTemporaryDir& windir, const QString& cd, const QString& hd)
+{
+    QFile ini(windir.filePath("Orbeta.ini"));
+    ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
+    ini.write(QStringLiteral("[TRV]\r\nCD=%1\r\nHD=%2\r\n").arg(cd, hd).toUtf8());
+}
+
+// A copy of the build's data tree without the named file.
+void copyDataTree(const QString& target, const QString& without = QString())
+{
+    QDir().mkpath(target);
+    const QDir source(buildDir() + "/hd");
+    for (const QString& name : source.entryList(QDir::Files))
+        if (name != without)
+            QFile::copy(source.filePath(name), target + "/" + name);
+}
+
+struct ProgramRun {
+    int exitCode = -1;
+    bool finished = false;
+    QString stderrText;
+};
+
+ProgramRun runProgram(const QString& windir, const QStringList& arguments = {}, int waitMs = 20000)
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.insert("ORBETA_WINDIR", windir);
+    env.insert("ORBETA_MESSAGEBOX", "ok");
+    env.insert("QT_QPA_PLATFORM", "offscreen");
+    process.setProcessEnvironment(env);
+    process.start(buildDir() + "/orbeta", arguments);
+    ProgramRun run;
+    run.finished = process.waitForFinished(waitMs);
+    if (!run.finished) {
+        process.kill();
+        process.waitForFinished();
+    }
+    run.exitCode = process.exitCode();
+    run.stderrText = QString::fromLocal8Bit(process.readAllStandardError());
+    return run;
+}
+
+QByteArray treeDigest(const QString& dir)
+{
+    QCryptographicHash hash(QCryptographicHash::Sha1);
+    QDirIterator it(dir, QDir::Files, QDirIterator::Subdirectories);
+    QStringList files;
+    while (it.hasNext())
+        files.append(it.next());
+    files.sort();
+    for (const QString& path : files) {
+        QFile file(path);
+        if (file.open(QIODevice::ReadOnly)) {
+            hash.addData(path.toUtf8());
+            hash.addData(file.readAll());
+        }
+    }
+    return hash.result();
+}
+
+} // namespace
+
+TEST(Program, BrokenInstallationsEndWithTheirMessage)
+{
+    QTemporaryDir noIni;
+    ProgramRun run = runProgram(noIni.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.stderrText.contains("Chyba: Nemožno nájsť súbor Orbeta.INI. Nainštalujte aplikáciu znovu."))
+        << run.stderrText.toStdString();
+
+    // Both a data file and the resources missing: the data message wins.
+    QTemporaryDir bothMissing;
+    copyDataTree(bothMissing.filePath("hd"), "6b.dat");
+    writeIni(bothMissing, bothMissing.filePath("nothing"), bothMissing.filePath("hd"));
+    run = runProgram(bothMissing.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.stderrText.contains("Chyba: Nemožno nájsť súbory so zdrojmi dát. Nainštalujte aplikáciu znovu."))
+        << run.stderrText.toStdString();
+
+    QTemporaryDir noResources;
+    copyDataTree(noResources.filePath("hd"));
+    writeIni(noResources, noResources.filePath("nothing"), noResources.filePath("hd"));
+    run = runProgram(noResources.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.stderrText.contains(
+        "Chyba: Nemožno korektne čítať z CD-ROM Orbetá. / Skontrolujte, či je CD-ROM v CD mechanike."))
+        << run.stderrText.toStdString();
+}
+
+TEST(Program, GoodInstallationKeepsRunning)
+{
+    QTemporaryDir windir;
+    copyDataTree(windir.filePath("hd"));
+    writeIni(windir, buildDir() + "/cd", windir.filePath("hd"));
+    const ProgramRun run = runProgram(windir.path(), {}, 1500);
+    EXPECT_FALSE(run.finished) << run.stderrText.toStdString();
+}
+
+TEST(Program, TourWritesEveryScreenAndNoInstalledFile)
+{
+    QTemporaryDir windir;
+    copyDataTree(windir.filePath("hd"));
+    writeIni(windir, buildDir() + "/cd", windir.filePath("hd"));
+    const QByteArray installedBefore = treeDigest(windir.filePath("hd"));
+    QTemporaryDir out;
+    const ProgramRun run = runProgram(windir.path(), {"--tour", out.filePath("pictures")});
+    EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
+    EXPECT_EQ(treeDigest(windir.filePath("hd")), installedBefore);
+    for (const char* name : {"frm_Intro-splash.png", "frm_Intro-credits.png", "frm_Select-start.png",
+                             "frm_Select-topic1.png", "frm_Select-topic6.png"}) {
+        const QImage image(out.filePath(QStringLiteral("pictures/") + name));
+        EXPECT_EQ(image.size(), QSize(640, 480)) << name;
+    }
+}
