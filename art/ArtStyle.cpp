@@ -154,7 +154,10 @@ void ArtStyle::drawFittedText(QPainter& painter, const QRectF& rect, const QStri
     for (; size > kMinTextPx; --size) {
         f = font(size, bold);
         const QRectF need = QFontMetricsF(f).boundingRect(rect, flags | wrapFlag, text);
-        const bool wordsFit = !wrap || QFontMetricsF(f).horizontalAdvance(text.section(' ', 0, 0)) <= rect.width();
+        // Wrapping never breaks a word, so the longest one must fit on its own.
+        bool wordsFit = true;
+        for (const QString& word : text.split(' ', Qt::SkipEmptyParts))
+            wordsFit = wordsFit && QFontMetricsF(f).horizontalAdvance(word) <= rect.width();
         if (need.width() <= rect.width() && need.height() <= rect.height() && wordsFit)
             break;
     }
@@ -163,17 +166,5 @@ void ArtStyle::drawFittedText(QPainter& painter, const QRectF& rect, const QStri
     painter.setFont(f);
     painter.setPen(colour);
     painter.drawText(rect, flags | wrapFlag, text);
-    painter.restore();
-}
-
-void ArtStyle::drawOutlinedText(QPainter& painter, const QPointF& baseline, const QString& text, const QFont& font,
-                                const QColor& fill, const QColor& halo)
-{
-    painter.save();
-    QPainterPath path;
-    path.addText(baseline, font, text);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.strokePath(path, QPen(halo, 3.0, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
-    painter.fillPath(path, fill);
     painter.restore();
 }

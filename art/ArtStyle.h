@@ -68,9 +68,6 @@ public:
     // Draws text in the rectangle at the largest size from pixelSize down to
     // kMinTextPx at which it fits (wrapping at blanks when allowed).
     static void drawFittedText(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize,
-                               bool bold, const QColor& colour, int flags = 0x0084 /* center */,
+                               bool bold, const QColor& colour, int flags = Qt::AlignCenter,
                                bool wrap = true);
-    // Text with a one-pixel light halo, for text over pictures.
-    static void drawOutlinedText(QPainter& painter, const QPointF& baseline, const QString& text,
-                                 const QFont& font, const QColor& fill, const QColor& halo);
 };
