@@ -145,6 +145,15 @@ void ArtStyle::drawTitleBand(QPainter& painter, const QRectF& rect, const QStrin
     }
 }
 
+int ArtStyle::singleLineSize(const QString& text, qreal width, int maxPx, int minPx, bool bold)
+{
+    for (int px = maxPx; px >= minPx; --px) {
+        if (QFontMetricsF(font(px, bold)).horizontalAdvance(text) <= width)
+            return px;
+    }
+    return 0;
+}
+
 void ArtStyle::drawFittedText(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize, bool bold,
                               const QColor& colour, int flags, bool wrap)
 {

@@ -65,6 +65,9 @@ public:
     // The title band across the top of a screen, with a caption.
     static void drawTitleBand(QPainter& painter, const QRectF& rect, const QString& caption);
 
+    // The largest pixel size from maxPx down to minPx at which the text fits
+    // on one line of the given width; 0 when none does.
+    static int singleLineSize(const QString& text, qreal width, int maxPx, int minPx, bool bold);
     // Draws text in the rectangle at the largest size from pixelSize down to
     // kMinTextPx at which it fits (wrapping at blanks when allowed).
     static void drawFittedText(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize,

@@ -68,8 +68,12 @@ void drawTaskButton(QPainter& p, QSize size, const Common::Task& task, ButtonSta
     ArtStyle::drawButton(p, QRectF(QPointF(0, 0), size), state);
     const QColor iconColour = state == ButtonState::Chosen ? QColor(Qt::white) : ArtStyle::topic(task.topic);
     Common::drawTaskIcon(p, QRectF(12, (size.height() - 36) / 2.0 - 1, 36, 36), task.code, iconColour);
-    ArtStyle::drawFittedText(p, QRectF(60, 2, size.width() - 72, size.height() - 6), task.title, 18, true,
-                             ArtStyle::buttonText(state), Qt::AlignLeft | Qt::AlignVCenter);
+    // One line reads best in a column of buttons; long titles get a slightly
+    // smaller size before they are wrapped.
+    const QRectF text(60, 2, size.width() - 72, size.height() - 6);
+    const int oneLine = ArtStyle::singleLineSize(task.title, text.width(), 18, 15, true);
+    ArtStyle::drawFittedText(p, text, task.title, oneLine ? oneLine : 18, true, ArtStyle::buttonText(state),
+                             Qt::AlignLeft | Qt::AlignVCenter, oneLine == 0);
 }
 
 void drawEndButton(QPainter& p, QSize size, ButtonState state)
