@@ -179,6 +179,8 @@ struct CalcExample {
     std::array<AnswerBox, 6> boxes;
     std::array<QString, 2> startBoxes;   // `TStart`: hours and minutes ("1d"), volts and watts ("5b")
     std::array<QString, 2> finishBoxes;  // `TCil`: hours and minutes
+    std::array<int, 2> startHintLines{};   // tool tips of `TStart`, 0 for none
+    std::array<int, 2> finishHintLines{};  // tool tips of `TCil`, 0 for none
     ExampleValues values;
 
     // The pupil answers by marking a table row.

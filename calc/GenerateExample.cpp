@@ -8,10 +8,12 @@
 namespace orbeta {
 namespace {
 
-// Int(x): the largest whole number not above x.
+// Int(x): the largest whole number not above x (without a library call:
+// the re-draw loops of "2e" call it some thousand times per example).
 int Int(double x)
 {
-    return static_cast<int>(std::floor(x));
+    const int truncated = static_cast<int>(x);
+    return truncated - (x < truncated ? 1 : 0);
 }
 
 const QString kDecimalPlaceholder = QStringLiteral("0,0");
@@ -146,6 +148,8 @@ void nonUniformMotion(CalcExample& e, RandomSource& rnd)
     }
     e.startBoxes = {QStringLiteral("0"), QStringLiteral("00")};
     e.finishBoxes = {QStringLiteral("0"), QStringLiteral("00")};
+    e.startHintLines = {kHoursHintLine, kMinutesHintLine};
+    e.finishHintLines = {kHoursHintLine, kMinutesHintLine};
     e.values = x;
 }
 
@@ -376,6 +380,8 @@ void electricEnergy(CalcExample& e, RandomSource& rnd)
     setBox(e, 1, QString(), QStringLiteral("kWh"), kElectricEnergyHintLine);
     e.startBoxes = {QString::number(ElectricEnergyValues::voltage), QString::number(x.P)};
     e.finishBoxes = {QStringLiteral("0"), QStringLiteral("00")};
+    e.startHintLines = {kVoltageHintLine, kApplianceInputHintLine};
+    e.finishHintLines = {kHoursHintLine, kMinutesHintLine};
     e.values = x;
 }
 

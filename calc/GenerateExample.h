@@ -6,8 +6,12 @@
 
 namespace orbeta {
 
-// The hint line that explains the electric energy E of "5b".
+// Hint lines of the boxes whose tool tips the task table leaves open.
 inline constexpr int kElectricEnergyHintLine = 27;
+inline constexpr int kVoltageHintLine = 24;
+inline constexpr int kApplianceInputHintLine = 28;
+inline constexpr int kHoursHintLine = 11;
+inline constexpr int kMinutesHintLine = 12;
 
 // One new example of a calculation task: the quantities drawn within the
 // task's ranges and steps and re-drawn until its acceptance rule holds, the

@@ -13,5 +13,6 @@ int encodeCommand(const QStringList& args);
 int calcCommand(const QStringList& args);
 int markCommand(const QStringList& args);
 int rankingCommand(const QStringList& args);
+int examplesCommand(const QStringList& args);
 
 } // namespace orbeta::cli

@@ -16,6 +16,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("calc"), orbeta::cli::calcCommand},
         {QStringLiteral("decode"), orbeta::cli::decodeCommand},
         {QStringLiteral("encode"), orbeta::cli::encodeCommand},
+        {QStringLiteral("examples"), orbeta::cli::examplesCommand},
         {QStringLiteral("mark"), orbeta::cli::markCommand},
         {QStringLiteral("ranking"), orbeta::cli::rankingCommand},
     };

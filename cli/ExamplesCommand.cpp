@@ -1,0 +1,158 @@
+#include "cli/Commands.h"
+#include "cli/DataDirOption.h"
+#include "cli/ExampleJson.h"
+
+#include "calc/DataFile.h"
+#include "calc/ExampleSeeder.h"
+#include "calc/ExampleTable.h"
+#include "calc/GenerateExample.h"
+#include "calc/TableFile.h"
+#include "shell/ResourcePath.h"
+
+#include <QDateTime>
+#include <QTextStream>
+
+#include <charconv>
+#include <cstdio>
+#include <optional>
+
+namespace orbeta::cli {
+namespace {
+
+constexpr long long kMaxCount = 1'000'000;
+
+const QString kUsage = QStringLiteral(
+    "usage: orbeta-cli examples CODE [--count N] [--seed S] [--data DIR]\n"
+    "  CODE: a calculation task, 1a-1d, 2a-2e, 3a, 3b or 5a-5e; N: 0 to 1000000 (default 1);\n"
+    "  S: a whole number from 0 to 18446744073709551615 (default: from the clock)");
+
+int fail(int status, const QString& message)
+{
+    QTextStream(stderr) << "orbeta-cli: " << message << '\n';
+    return status;
+}
+
+std::optional<std::uint64_t> unsignedNumber(const QString& text)
+{
+    const std::string ascii = text.toStdString();
+    if (ascii.empty() || ascii.size() > 20 || ascii.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (error != std::errc() || end != ascii.data() + ascii.size())
+        return std::nullopt;
+    return value;
+}
+
+// Takes "--name VALUE" or "--name=VALUE" out of args; false when malformed
+// or given twice.
+bool takeValue(QStringList& args, const QString& name, std::optional<QString>& value)
+{
+    for (qsizetype i = 0; i < args.size();) {
+        std::optional<QString> found;
+        if (args.at(i) == name) {
+            if (i + 1 >= args.size())
+                return false;
+            found = args.at(i + 1);
+            args.remove(i, 2);
+        } else if (args.at(i).startsWith(name + QLatin1Char('='))) {
+            found = args.at(i).mid(name.size() + 1);
+            args.remove(i);
+        } else {
+            ++i;
+            continue;
+        }
+        if (value)
+            return false;
+        value = found;
+    }
+    return true;
+}
+
+// The numbers of the task's table file in the data directory.
+std::optional<ExampleTable> loadTable(CalcTask task, const std::optional<QString>& dataOption, int& status)
+{
+    const QString fileName = ExampleTable::fileName(task);
+    if (fileName.isEmpty() && !dataOption)
+        return ExampleTable();
+    const DataDirOption::Result dir = DataDirOption::resolve(dataOption);
+    if (dir.status != Ok) {
+        status = dir.status;
+        return std::nullopt;
+    }
+    if (fileName.isEmpty())
+        return ExampleTable();
+    const QString path = ResourcePath::resolve(dir.dir, fileName);
+    auto report = [&status](const DataFileError& error) {
+        status = fail(BadFile, error.message());
+        return std::nullopt;
+    };
+    const DataResult<QByteArray> bytes = LoadDataFile(path);
+    if (!bytes)
+        return report(bytes.error());
+    const DataResult<CalcTable> table =
+        ReadTableFile(bytes.value(), path, TableNeeds{ExampleTable::rowsNeeded(task), true});
+    if (!table)
+        return report(table.error());
+    DataResult<ExampleTable> numbers = ExampleTable::fromCalcTable(task, table.value(), path);
+    if (!numbers)
+        return report(numbers.error());
+    return numbers.value();
+}
+
+} // namespace
+
+// examples CODE [--count N] [--seed S] [--data DIR]: N examples of the task
+// as JSON Lines; example i (from 0) is generated from seed S + i.
+int examplesCommand(const QStringList& arguments)
+{
+    QStringList args = arguments;
+    const DataDirOption::Option data = DataDirOption::takeOption(args);
+    if (data.status != Ok)
+        return data.status;
+    std::optional<QString> countText;
+    std::optional<QString> seedText;
+    if (!takeValue(args, QStringLiteral("--count"), countText)
+        || !takeValue(args, QStringLiteral("--seed"), seedText) || args.size() != 1
+        || args.first().startsWith(QLatin1Char('-')))
+        return fail(BadUsage, kUsage);
+    const std::optional<CalcTask> task = calcTaskFromCode(args.first());
+    if (!task)
+        return fail(BadUsage, QStringLiteral("%1 is not a calculation task\n%2").arg(args.first(), kUsage));
+    std::uint64_t count = 1;
+    if (countText) {
+        const auto n = unsignedNumber(*countText);
+        if (!n || *n > kMaxCount)
+            return fail(BadUsage, QStringLiteral("--count needs a whole number from 0 to %1").arg(kMaxCount));
+        count = *n;
+    }
+    std::uint64_t seed = 0;
+    if (seedText) {
+        const auto s = unsignedNumber(*seedText);
+        if (!s)
+            return fail(BadUsage, QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615"));
+        seed = *s;
+    } else {
+        seed = ExampleSeeder().next(QDateTime::currentMSecsSinceEpoch());
+    }
+
+    int status = Ok;
+    const std::optional<ExampleTable> table = loadTable(*task, data.given, status);
+    if (!table)
+        return status;
+
+    std::string out;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        RandomSource rnd(seed + i);
+        out += exampleJson(GenerateExample(*task, *table, rnd), seed + i);
+        out += '\n';
+        if (out.size() > (1 << 16)) {
+            std::fwrite(out.data(), 1, out.size(), stdout);
+            out.clear();
+        }
+    }
+    std::fwrite(out.data(), 1, out.size(), stdout);
+    return std::fflush(stdout) == 0 ? Ok : BadFile;
+}
+
+} // namespace orbeta::cli

@@ -1,0 +1,105 @@
+#include "cli/ExampleJson.h"
+
+#include "calc/GenerateExample.h"
+#include "calc/SolutionText.h"
+
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+
+#include <gtest/gtest.h>
+
+#include <set>
+
+using namespace orbeta;
+using orbeta::cli::exampleJson;
+
+namespace {
+
+ExampleTable tableFor(CalcTask task)
+{
+    switch (task) {
+    case CalcTask::LiquidDensity: return ExampleTable({0, 0.70, 0.79, 0.80, 0.92, 1.00, 1.03, 1.26, 13.55});
+    case CalcTask::SolidDensity: return ExampleTable({0, 1.7, 2.5, 2.7, 4.5, 7.1, 7.9, 9.0, 10.5, 11.3, 19.3});
+    case CalcTask::Heat: return ExampleTable({0, 0.897, 0.449, 0.385, 0.235, 0.129});
+    default: return {};
+    }
+}
+
+QStringList keysOf(const QJsonObject& object)
+{
+    QStringList keys = object.keys();
+    keys.sort();
+    return keys;
+}
+
+QStringList sorted(QStringList keys)
+{
+    keys.sort();
+    return keys;
+}
+
+} // namespace
+
+TEST(ExampleJson, EveryTaskGivesOneValidObjectWithItsLegendNames)
+{
+    const std::map<CalcTask, QStringList> legend = {
+        {CalcTask::LiquidDensity, {"m1", "m2", "V", "rho"}},
+        {CalcTask::SolidDensity, {"m", "V1", "V2", "rho", "Vt", "body"}},
+        {CalcTask::UniformMotion, {"v", "s", "t"}},
+        {CalcTask::NonUniformMotion,
+         {"v", "s1", "s2", "t", "hours", "minutes", "startCity", "targetCity", "roads", "speeds", "askedCity"}},
+        {CalcTask::LiquidPressure, {"m", "S", "P"}},
+        {CalcTask::MechanicalWork, {"F", "s", "t", "W"}},
+        {CalcTask::WinchPower, {"W", "P", "s", "t"}},
+        {CalcTask::WinchEnergy, {"m", "h", "t", "W", "P", "v"}},
+        {CalcTask::Lever, {"weights", "marks", "offered"}},
+        {CalcTask::Heat, {"m", "t1", "t2", "c", "Q"}},
+        {CalcTask::Melting, {"m", "t1", "t2", "c1", "c2", "l", "Q"}},
+        {CalcTask::OhmsLaw, {"U", "I", "R"}},
+        {CalcTask::ElectricEnergy, {"P", "t", "E", "hours", "minutes", "U"}},
+        {CalcTask::ElectricPower, {"U", "I", "P"}},
+        {CalcTask::SeriesResistors, {"I", "U1", "U2", "R1", "R2"}},
+        {CalcTask::ParallelResistors, {"I1", "I2", "I", "U", "R1", "R2"}},
+    };
+    const QStringList fields = sorted({"code", "seed", "asked", "values", "row", "boxes", "assignment", "solution"});
+    for (CalcTask task : kAllCalcTasks) {
+        SCOPED_TRACE(calcTaskCode(task).toStdString());
+        for (std::uint64_t seed = 0; seed < 30; ++seed) {
+            RandomSource rnd(seed);
+            const CalcExample e = GenerateExample(task, tableFor(task), rnd);
+            const std::string line = exampleJson(e, seed);
+            ASSERT_EQ(line.find('\n'), std::string::npos);
+            QJsonParseError error;
+            const QJsonDocument document = QJsonDocument::fromJson(QByteArray::fromStdString(line), &error);
+            ASSERT_EQ(error.error, QJsonParseError::NoError) << line;
+            const QJsonObject o = document.object();
+            EXPECT_EQ(keysOf(o), fields);
+            EXPECT_EQ(o["code"].toString(), calcTaskCode(task));
+            EXPECT_EQ(o["seed"].toInteger(), qint64(seed));
+            EXPECT_EQ(o["asked"].isNull(), !e.asked.has_value());
+            EXPECT_EQ(o["row"].isNull(), e.tableRow == 0);
+            EXPECT_EQ(o["assignment"].toInt(), e.assignmentLine);
+            EXPECT_EQ(o["solution"].toString(), SolutionText(e));
+            EXPECT_EQ(keysOf(o["values"].toObject()), sorted(legend.at(task)));
+            const QJsonArray boxes = o["boxes"].toArray();
+            ASSERT_EQ(boxes.size(), 6);
+            for (int i = 0; i < 6; ++i)
+                EXPECT_EQ(boxes[i].toString(), e.boxes[static_cast<std::size_t>(i)].text);
+        }
+    }
+}
+
+TEST(ExampleJson, SingleValuesKeepTheirShortestDecimal)
+{
+    LiquidDensityValues x{150, 1.26f, 120, 301.2f};
+    CalcExample e;
+    e.task = CalcTask::LiquidDensity;
+    e.asked = 1;
+    e.values = x;
+    const std::string line = exampleJson(e, 18446744073709551615ULL);
+    EXPECT_NE(line.find("\"m2\":301.2,"), std::string::npos) << line;
+    EXPECT_NE(line.find("\"rho\":1.26}"), std::string::npos) << line;
+    EXPECT_NE(line.find("\"seed\":18446744073709551615,"), std::string::npos) << line;
+    EXPECT_NE(line.find("\"solution\":\"Objem:  120 ml\""), std::string::npos) << line;
+}
