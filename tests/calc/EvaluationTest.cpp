@@ -196,20 +196,9 @@ TEST(SolutionText, TextsOfThePupilsHint)
               QStringLiteral("Hustota: 0,80 g/cm³"));
     EXPECT_EQ(SolutionText(example(CalcTask::SolidDensity, 3, SolidDensityValues{2.7f, 100, 80, 180, 270, 1})),
               QStringLiteral("Objem: 180 ml"));
-    EXPECT_EQ(SolutionText(example(CalcTask::UniformMotion, 2, UniformMotionValues{0.5f, 2.45f, 4.9f})),
-              QStringLiteral("Dĺžka dráhy: 2,45 m"));
-    NonUniformMotionValues car;
-    car.t = 100;
-    EXPECT_EQ(SolutionText(example(CalcTask::NonUniformMotion, 3, car)), QStringLiteral("Doba pohybu: 1 h 40 min"));
-    EXPECT_EQ(SolutionText(example(CalcTask::LiquidPressure, 3, LiquidPressureValues{36.0f, 7.2f, 5})),
-              QStringLiteral("Obsah: 5 dm²"));
     EXPECT_EQ(SolutionText(example(CalcTask::WinchEnergy, std::nullopt, WinchEnergyValues{4, 50, 5.0f, 20.0f, 10000, 2000})),
               QStringLiteral("Mech. energie: 10000 J\nVýkon: 2000 W"));
-    EXPECT_EQ(SolutionText(example(CalcTask::Heat, std::nullopt, HeatValues{0.45f, 2.5f, 20, 120, 112.5f})),
-              QStringLiteral("Prijaté teplo: 112,500 kJ"));
     EXPECT_EQ(SolutionText(example(CalcTask::OhmsLaw, 1, OhmsLawValues{40, 0.3f, 12})), QStringLiteral("Odpor: 40 Ω"));
-    EXPECT_EQ(SolutionText(example(CalcTask::ElectricEnergy, std::nullopt, ElectricEnergyValues{1500, 0, 40, 40, 1.0f})),
-              QStringLiteral("Energia: 1,0 kWh"));
     EXPECT_EQ(SolutionText(example(CalcTask::ParallelResistors, 3,
                                    ParallelResistorsValues{27, 63, 18.9f, 0.7f, 0.3f, 1.0f})),
               QStringLiteral("Napätie: 18,9 V\nCelkový prúd: 1,0 A"));

