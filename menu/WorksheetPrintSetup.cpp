@@ -1,0 +1,38 @@
+#include "menu/WorksheetPrintSetup.h"
+
+#include <QPageLayout>
+#include <QPageSize>
+#include <QPrintDialog>
+#include <QPrinter>
+
+#include <algorithm>
+
+namespace orbeta {
+
+QString WorksheetPrintSetup::dialogTitle()
+{
+    return QStringLiteral("Tlač zvolenej úlohy:");
+}
+
+void WorksheetPrintSetup::prepare(QPrintDialog& dialog)
+{
+    dialog.setWindowTitle(dialogTitle());
+    dialog.setOption(QAbstractPrintDialog::PrintSelection, false);
+    dialog.setOption(QAbstractPrintDialog::PrintPageRange, false);
+    dialog.setOption(QAbstractPrintDialog::PrintCurrentPage, false);
+    dialog.setOption(QAbstractPrintDialog::PrintToFile, true);
+    dialog.setOption(QAbstractPrintDialog::PrintCollateCopies, false);
+}
+
+int WorksheetPrintSetup::applyChoices(QPrinter& printer)
+{
+    const int copies = std::max(1, printer.copyCount());
+    const QPageLayout::Orientation orientation = printer.pageLayout().orientation();
+    printer.setCopyCount(1);
+    printer.setPageSize(QPageSize(QPageSize::A4));
+    printer.setPageOrientation(orientation);
+    printer.setResolution(Resolution);
+    return copies;
+}
+
+} // namespace orbeta

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+
+class QPrintDialog;
+class QPrinter;
+
+namespace orbeta {
+
+// The print dialog of the setup screen's print button and the printer
+// settings a worksheet is printed with.
+class WorksheetPrintSetup {
+public:
+    static constexpr int Resolution = 300;
+
+    static QString dialogTitle();
+
+    // Title and options: the page range and the selection make no sense for a
+    // worksheet; printing to a PDF file stays offered, because on a machine
+    // without a printer it is the only way to print.
+    static void prepare(QPrintDialog& dialog);
+
+    // After an accepted dialog: keeps the orientation chosen there, sets A4
+    // and 300 dpi, and returns the number of copies. The worksheet is then
+    // composed once per copy, so the printer itself prints each page once.
+    static int applyChoices(QPrinter& printer);
+};
+
+} // namespace orbeta

@@ -1,0 +1,34 @@
+#pragma once
+
+#include "results/HintLayout.h"
+#include "shell/Form.h"
+
+class QLabel;
+
+namespace orbeta {
+
+// The hint window: a bubble cut to its drawn shape, showing one line of text
+// (the correct answer) beside the item it comments on, or a picture the task
+// form draws into `Pic` (the lever and the ray constructions). The task form
+// positions and shows it; the window only displays.
+class FrmChybovy : public Form {
+    Q_OBJECT
+public:
+    explicit FrmChybovy(const QString& taskCode, QWidget* parent = nullptr);
+
+    // Fits `text` into the label (shrinking its font when needed) and shows it.
+    void Vloz_Text(const QString& text);
+
+    int baseTop() const { return m_layout.baseTop(); }
+    QLabel* Label1() const { return m_label; }
+    // The picture box of the lever and optics variants.
+    QLabel* Pic() const { return m_pic; }
+
+private:
+    HintLayout m_layout;
+    QLabel* m_label = nullptr;
+    QLabel* m_pic = nullptr;
+    double m_points;
+};
+
+} // namespace orbeta
