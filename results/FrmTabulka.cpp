@@ -1,0 +1,172 @@
+#include "results/FrmTabulka.h"
+
+#include "art/pictures/Layout.h"
+#include "results/MarkCalculator.h"
+#include "results/RankingFile.h"
+#include "results/ResultsLog.h"
+#include "shell/Globals.h"
+#include "shell/MessageBox.h"
+#include "shell/Misc.h"
+#include "shell/PictureButton.h"
+#include "shell/Resources.h"
+#include "shell/ScreenHost.h"
+
+#include <QDateTime>
+#include <QFontMetrics>
+#include <QLabel>
+
+namespace orbeta {
+namespace {
+
+constexpr std::array<int, 5> ColumnLeft{32, 91, 376, 464, 544};
+constexpr std::array<int, 5> ColumnWidth{56, 275, 80, 72, 80};
+constexpr int RowHeight = 24;
+constexpr std::uint8_t BackHoverId = 4;
+
+results::RankingFile rankingFile()
+{
+    return results::RankingFile(globals().DataDir, globals().TaskCode);
+}
+
+void paint(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+const QColor FrmTabulka::NewRecordColour(227, 0, 0);
+
+FrmTabulka::FrmTabulka(QWidget* parent) : Form(QStringLiteral("frm_Tabulka"), parent)
+{
+    SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
+    setPicture(Resources::picture(QStringLiteral("Bitmap\\Tab\\bckg.bmp")));
+    picKonec = new PictureButton(this, BackHoverId);
+    picKonec->move(Layout::kResultsBack.topLeft());
+    picKonec->setPictures(Resources::picture(QStringLiteral("Bitmap\\Tab\\back_0.bmp")),
+                          Resources::picture(QStringLiteral("Bitmap\\Tab\\back_1.bmp")));
+    connect(picKonec, &PictureButton::mouseMoved, this, [this] {
+        EnterHoverItem(BackHoverId);
+        picKonec->showHighlighted();
+    });
+    connect(picKonec, &PictureButton::clicked, this, &FrmTabulka::back);
+    connect(this, &Form::backgroundMouseMoved, this, [this] {
+        picKonec->showNormal();
+        globals().HoverId = 0;
+    });
+
+    for (int row = 0; row < Rows; ++row) {
+        for (std::size_t column = 0; column < ColumnLeft.size(); ++column) {
+            auto* label = new QLabel(this);
+            label->setGeometry(ColumnLeft[column], Layout::kRowTop + Layout::kRowStep * row, ColumnWidth[column],
+                               RowHeight);
+            label->setTextFormat(Qt::PlainText);
+            label->setAttribute(Qt::WA_TransparentForMouseEvents);
+            m_rows[static_cast<std::size_t>(row)][column] = label;
+        }
+    }
+    NormaliseControls(*this);
+
+    const QImage task = Resources::image(QStringLiteral("Bitmap\\Games\\") + globals().TaskCode + QStringLiteral(".bmp"));
+    BlitTransparent(persistentImage(), 0, 0, task.width(), task.height(), task, 0, 0, QColor(TransparentColour));
+
+    const auto read = rankingFile().read();
+    m_ranking = read.ranking;
+    m_readError = read.error;
+    showRanking();
+    globals().HoverId = 0;
+}
+
+QLabel* FrmTabulka::cell(int row, int column) const
+{
+    return m_rows.at(static_cast<std::size_t>(row - 1)).at(static_cast<std::size_t>(column));
+}
+
+QString FrmTabulka::Vlozeni_znamky(std::uint8_t correct, std::uint8_t total) const
+{
+    return results::MarkCalculator::Vlozeni_znamky(globals().MarkTable, correct, total);
+}
+
+void FrmTabulka::Vloz_novy_zaznam(const QString& name, const QString& correct, const QString& wrong,
+                                  const QString& mark, std::uint8_t isNew)
+{
+    const qsizetype index = m_ranking.insert(name, correct.toInt(), wrong.toInt(), mark);
+    if (isNew == 0) {
+        auto records = m_ranking.records();
+        records[index].isNew = false;
+        m_ranking = results::Ranking(records);
+    }
+    if (m_readError.isEmpty()) {
+        const auto written = rankingFile().write(m_ranking);
+        if (!written.ok())
+            reportWriteFailure(written.error);
+    } else {
+        reportWriteFailure(m_readError);
+    }
+    showRanking();
+}
+
+void FrmTabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString& name, const QString& topic,
+                                                     const QString& taskType, const QString& correct,
+                                                     const QString& wrong, const QString& mark)
+{
+    results::ResultsLogEntry entry;
+    entry.name = name;
+    entry.topic = topic;
+    entry.taskTitle = taskType;
+    entry.exampleCount = globals().ExampleCount;
+    entry.correct = correct.toInt();
+    entry.wrong = wrong.toInt();
+    entry.mark = mark;
+    const QDateTime now = QDateTime::currentDateTime();
+    entry.date = now.date();
+    entry.time = now.time();
+    const auto appended = results::ResultsLog(globals().DataDir).append(entry);
+    if (!appended.ok())
+        reportWriteFailure(appended.error);
+}
+
+void FrmTabulka::showRanking()
+{
+    const auto rows = m_ranking.tableRows();
+    for (int i = 0; i < Rows && i < rows.size(); ++i) {
+        const auto& row = rows.at(i);
+        const RowLabels& labels = m_rows[static_cast<std::size_t>(i)];
+        const QString texts[] = {row.position, row.name, row.correct, row.wrong, row.mark};
+        for (std::size_t column = 0; column < labels.size(); ++column) {
+            QLabel* label = labels[column];
+            // A long name ends in an ellipsis rather than running into the counts.
+            label->setText(QFontMetrics(label->font()).elidedText(texts[column], Qt::ElideRight, label->width()));
+            paint(label, row.isNew ? NewRecordColour : QColor(Qt::black));
+        }
+    }
+}
+
+void FrmTabulka::reportWriteFailure(const QString& detail)
+{
+    // One series gives one message, however many of its files failed.
+    if (m_failureReported)
+        return;
+    m_failureReported = true;
+    MessageBox::show(QStringLiteral("Výsledok sa neuložil"),
+                     QStringLiteral("Tvoj výsledok sa nepodarilo uložiť: do priečinka s údajmi sa nedá zapisovať "
+                                    "(je chránený proti zápisu alebo je plný disk).\r\n"
+                                    "Doterajšie výsledky zostali zachované. Povedz to, prosím, učiteľovi.\r\n\r\n")
+                         + detail,
+                     MessageIcon::Warning);
+}
+
+void FrmTabulka::back()
+{
+    PlayClickSound();
+    ScreenHost* host = ScreenHost::instance();
+    if (!host)
+        return;
+    if (ReturnForm)
+        host->showForm(ReturnForm);
+    host->unloadForm(this);
+}
+
+} // namespace orbeta

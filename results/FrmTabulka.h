@@ -1,0 +1,63 @@
+#pragma once
+
+#include "results/Ranking.h"
+#include "shell/Form.h"
+
+#include <QPointer>
+#include <QString>
+
+#include <array>
+#include <cstdint>
+
+class QLabel;
+
+namespace orbeta {
+
+class PictureButton;
+class Tour;
+
+// The results table of one task: the best ten of its ranking. At the end of a
+// series the task form inserts the pupil's result through the public
+// operations; its table button opens the form only to show the ranking.
+class FrmTabulka : public Form {
+    Q_OBJECT
+public:
+    static constexpr int Rows = 10;
+    static const QColor NewRecordColour;
+
+    // Loads the form for the current TaskCode and shows its ranking.
+    explicit FrmTabulka(QWidget* parent = nullptr);
+
+    // The mark for `correct` of `total` from the mark table; empty when none.
+    QString Vlozeni_znamky(std::uint8_t correct, std::uint8_t total) const;
+    // Inserts the result into the task's ranking, saves it and shows the table.
+    void Vloz_novy_zaznam(const QString& name, const QString& correct, const QString& wrong, const QString& mark,
+                          std::uint8_t isNew);
+    // Appends the four lines of the result to the results log.
+    void Vloz_zaznam_do_souboru_vysledky_dat(const QString& name, const QString& topic, const QString& taskType,
+                                             const QString& correct, const QString& wrong, const QString& mark);
+    // The form the back button shows again.
+    QPointer<QWidget> ReturnForm;
+
+    static void addTourStates(Tour& tour);
+
+    // Row `row` (1 to 10), column 0 position, 1 name, 2 correct, 3 wrong, 4 mark.
+    QLabel* cell(int row, int column) const;
+    PictureButton* backButton() const { return picKonec; }
+
+private:
+    using RowLabels = std::array<QLabel*, 5>;
+
+    void showRanking();
+    void reportWriteFailure(const QString& detail);
+    void back();
+
+    std::array<RowLabels, Rows> m_rows{};
+    PictureButton* picKonec = nullptr;
+    results::Ranking m_ranking;
+    // An unreadable ranking file is shown empty and never written over.
+    QString m_readError;
+    bool m_failureReported = false;
+};
+
+} // namespace orbeta
