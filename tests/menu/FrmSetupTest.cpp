@@ -1,0 +1,268 @@
+#include "menu/FrmSetup.h"
+#include "menu/TaskForms.h"
+#include "shell/Globals.h"
+#include "shell/Misc.h"
+#include "shell/PictureButton.h"
+#include "shell/ScreenHost.h"
+#include "shell/Sounds.h"
+
+#include <QKeyEvent>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPageLayout>
+#include <QPointer>
+#include <QPrinter>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+class FrmSetupTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        globals().ResourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/");
+        globals().TaskCode = QStringLiteral("1a");
+        globals().PupilName.clear();
+        SetInstantDelays(true);
+        host = std::make_unique<ScreenHost>();
+        menu = new QWidget(host->stage());
+        menu->setObjectName(QStringLiteral("frm_Select"));
+        menu->setFixedSize(640, 480);
+        host->showForm(menu);
+    }
+
+    void TearDown() override
+    {
+        FrmSetup::setPrintDialogRunner({});
+        for (TaskForm f : {TaskForm::Mech1, TaskForm::Zobr, TaskForm::Dvojice, TaskForm::Osa})
+            TaskForms::uninstall(f);
+        host.reset();
+        Sounds::resetCounts();
+    }
+
+    FrmSetup* open(const QString& code)
+    {
+        globals().TaskCode = code;
+        return FrmSetup::open(menu);
+    }
+
+    // Types like a keyboard, letters with diacritics included.
+    static void type(QWidget* w, const QString& text)
+    {
+        for (const QChar c : text) {
+            QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(w, &press);
+            QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, QString(c));
+            QCoreApplication::sendEvent(w, &release);
+        }
+    }
+
+    static void move(QWidget* w, QPoint at)
+    {
+        QMouseEvent event(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QCoreApplication::sendEvent(w, &event);
+    }
+
+    static void press(QWidget* w) { QTest::mousePress(w, Qt::LeftButton, {}, QPoint(5, 5)); }
+    static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
+
+    std::unique_ptr<ScreenHost> host;
+    QWidget* menu = nullptr;
+};
+
+// A stand-in task form that records how it was loaded.
+struct LoadedTaskForms {
+    int loads = 0;
+    TaskFormStart start;
+    QPageSize::PageSizeId pageSize = QPageSize::Custom;
+    int resolution = 0;
+    int printerCopies = 0;
+    QPageLayout::Orientation orientation = QPageLayout::Portrait;
+    QPointer<QWidget> last;
+
+    TaskForms::Loader loader()
+    {
+        return [this](const TaskFormStart& s) {
+            ++loads;
+            start = s;
+            if (s.printer) {
+                pageSize = s.printer->pageLayout().pageSize().id();
+                resolution = s.printer->resolution();
+                printerCopies = s.printer->copyCount();
+                orientation = s.printer->pageLayout().orientation();
+            }
+            auto form = std::make_unique<QWidget>();
+            form->setObjectName(QStringLiteral("frm_Mech1"));
+            form->setFixedSize(640, 480);
+            last = form.get();
+            return form;
+        };
+    }
+};
+
+} // namespace
+
+TEST_F(FrmSetupTest, BlankNameKeepsFieldEmptyAndContinueHidden)
+{
+    FrmSetup* setup = open(QStringLiteral("1a"));
+    press(setup->countButton(2));
+    type(setup->nameField(), QStringLiteral("   "));
+    EXPECT_EQ(setup->nameField()->text(), QString());
+    EXPECT_FALSE(setup->continueButton()->isVisible());
+    EXPECT_TRUE(setup->printButton()->isVisible());
+}
+
+TEST_F(FrmSetupTest, CountBeforeNameShowsPrintThenFirstLetterShowsContinue)
+{
+    FrmSetup* setup = open(QStringLiteral("2b"));
+    EXPECT_FALSE(setup->printButton()->isVisible());
+    press(setup->countButton(3));
+    EXPECT_EQ(globals().ExampleCount, 8);
+    EXPECT_TRUE(setup->printButton()->isVisible());
+    EXPECT_FALSE(setup->continueButton()->isVisible());
+    type(setup->nameField(), QStringLiteral("E"));
+    EXPECT_TRUE(setup->continueButton()->isVisible());
+    // The animation ends on the strip's last frame, the finished button.
+    EXPECT_FALSE(setup->continueButton()->picture().isNull());
+}
+
+TEST_F(FrmSetupTest, HistoryCountsAndOneMarkedButton)
+{
+    FrmSetup* setup = open(QStringLiteral("6a"));
+    press(setup->countButton(1));
+    press(setup->countButton(5));
+    EXPECT_EQ(globals().ExampleCount, 25);
+    for (int i = 1; i <= 4; ++i)
+        EXPECT_FALSE(setup->countButton(i)->isMarked()) << i;
+    EXPECT_TRUE(setup->countButton(5)->isMarked());
+    EXPECT_EQ(setup->countButton(5)->look(), PictureButton::Look::Chosen);
+    EXPECT_EQ(setup->nameField()->x(), 329);
+}
+
+TEST_F(FrmSetupTest, NameFieldRefusesWhatTheFilesCannotHold)
+{
+    FrmSetup* setup = open(QStringLiteral("1a"));
+    type(setup->nameField(), QStringLiteral("  Eva|Nová"));
+    EXPECT_EQ(setup->nameField()->text(), QStringLiteral("EvaNová"));
+    setup->nameField()->insert(QString::fromUtf8("€ 李\t"));
+    EXPECT_EQ(setup->nameField()->text(), QString::fromUtf8("EvaNová€ "));
+    type(setup->nameField(), QString(60, QLatin1Char('x')));
+    EXPECT_EQ(setup->nameField()->text().size(), 50);
+}
+
+TEST_F(FrmSetupTest, ContinueLoadsTheTaskFormAndHidesTheSetup)
+{
+    LoadedTaskForms forms;
+    TaskForms::install(TaskForm::Mech1, forms.loader());
+    FrmSetup* setup = open(QStringLiteral("1c"));
+    type(setup->nameField(), QStringLiteral("Ján"));
+    press(setup->countButton(1));
+    click(setup->continueButton());
+    EXPECT_EQ(forms.loads, 1);
+    EXPECT_FALSE(forms.start.printMode);
+    EXPECT_EQ(globals().PupilName, QStringLiteral("Ján"));
+    EXPECT_FALSE(globals().PrintMode);
+    EXPECT_EQ(globals().CurrentForm, forms.last.data());
+    EXPECT_FALSE(setup->isVisible());
+}
+
+TEST_F(FrmSetupTest, ContinueWithoutItsTaskFormDoesNothing)
+{
+    FrmSetup* setup = open(QStringLiteral("4a"));
+    type(setup->nameField(), QStringLiteral("Ján"));
+    press(setup->countButton(1));
+    click(setup->continueButton());
+    EXPECT_EQ(globals().CurrentForm, setup);
+    EXPECT_TRUE(setup->isVisible());
+}
+
+TEST_F(FrmSetupTest, CancelledPrintDialogChangesNothing)
+{
+    LoadedTaskForms forms;
+    TaskForms::install(TaskForm::Mech1, forms.loader());
+    int dialogs = 0;
+    FrmSetup::setPrintDialogRunner([&dialogs](QPrinter&) {
+        ++dialogs;
+        return false;
+    });
+    FrmSetup* setup = open(QStringLiteral("1a"));
+    press(setup->countButton(2));
+    click(setup->printButton());
+    EXPECT_EQ(dialogs, 1);
+    EXPECT_EQ(forms.loads, 0);
+    EXPECT_FALSE(globals().PrintMode);
+    EXPECT_EQ(globals().CurrentForm, setup);
+}
+
+TEST_F(FrmSetupTest, ConfirmedPrintLoadsTheTaskFormInPrintModeOnA4At300Dpi)
+{
+    LoadedTaskForms forms;
+    TaskForms::install(TaskForm::Osa, forms.loader());
+    FrmSetup::setPrintDialogRunner([](QPrinter& printer) {
+        printer.setCopyCount(3);
+        printer.setPageOrientation(QPageLayout::Landscape);
+        printer.setPageSize(QPageSize(QPageSize::Letter));
+        return true;
+    });
+    FrmSetup* setup = open(QStringLiteral("6c"));
+    press(setup->countButton(1));
+    click(setup->printButton());
+    ASSERT_EQ(forms.loads, 1);
+    EXPECT_TRUE(forms.start.printMode);
+    EXPECT_TRUE(globals().PrintMode);
+    EXPECT_EQ(forms.start.copies, 3);
+    EXPECT_EQ(forms.printerCopies, 1);
+    EXPECT_EQ(forms.pageSize, QPageSize::A4);
+    EXPECT_EQ(forms.orientation, QPageLayout::Landscape);
+    EXPECT_EQ(forms.resolution, 300);
+    // The form was only loaded to print: it is gone and the setup stays in front.
+    EXPECT_TRUE(forms.last.isNull());
+    EXPECT_EQ(globals().CurrentForm, setup);
+}
+
+TEST_F(FrmSetupTest, HoverPlaysTheEnterSoundOncePerItem)
+{
+    FrmSetup* setup = open(QStringLiteral("1a"));
+    Sounds::resetCounts();
+    move(setup->backButton(), QPoint(5, 5));
+    move(setup->backButton(), QPoint(8, 6));
+    EXPECT_EQ(globals().HoverId, 6);
+    EXPECT_EQ(Sounds::requestCount(Sound::Enter), 1);
+    EXPECT_EQ(setup->backButton()->look(), PictureButton::Look::Highlighted);
+
+    move(setup->countButton(4), QPoint(5, 5));
+    EXPECT_EQ(globals().HoverId, 4);
+    EXPECT_EQ(setup->backButton()->look(), PictureButton::Look::Normal);
+    EXPECT_EQ(Sounds::requestCount(Sound::Enter), 2);
+
+    move(setup, QPoint(600, 20));
+    EXPECT_EQ(globals().HoverId, 0);
+    EXPECT_EQ(setup->countButton(4)->look(), PictureButton::Look::Normal);
+}
+
+TEST_F(FrmSetupTest, HelpShowsThePictureAndAClickReturns)
+{
+    FrmSetup* setup = open(QStringLiteral("6b"));
+    type(setup->nameField(), QStringLiteral("Eva"));
+    click(setup->helpButton());
+    QWidget* help = globals().CurrentForm;
+    ASSERT_NE(help, setup);
+    EXPECT_EQ(help->objectName(), QStringLiteral("frm_Intro"));
+    EXPECT_FALSE(setup->isVisible());
+    press(help);
+    EXPECT_EQ(globals().CurrentForm, setup);
+    EXPECT_EQ(setup->nameField()->text(), QStringLiteral("Eva"));
+}
+
+TEST_F(FrmSetupTest, BackShowsTheMenuAndUnloadsTheSetup)
+{
+    QPointer<FrmSetup> setup = open(QStringLiteral("1a"));
+    press(setup->backButton());
+    EXPECT_EQ(globals().CurrentForm, menu);
+    EXPECT_TRUE(menu->isVisible());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(setup.isNull());
+}

@@ -1,0 +1,100 @@
+#include "results/FrmChybovy.h"
+#include "results/HintLayout.h"
+#include "shell/Globals.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QSignalSpy>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+// A form below the hint window that counts the presses reaching it.
+class Below : public QWidget {
+public:
+    int presses = 0;
+
+protected:
+    void mousePressEvent(QMouseEvent*) override { ++presses; }
+};
+
+class FrmChybovyTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        globals().ResourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/");
+    }
+};
+
+} // namespace
+
+TEST_F(FrmChybovyTest, ShortTextKeepsTheDesignedSizeAtTheBaseTop)
+{
+    FrmChybovy hint(QStringLiteral("1a"));
+    hint.Vloz_Text(QStringLiteral("Hustota: 0,79 g/cmĂ"));
+    EXPECT_EQ(hint.Label1()->text(), QStringLiteral("Hustota: 0,79 g/cmĂ"));
+    EXPECT_EQ(hint.Label1()->font().pixelSize(), 16);
+    EXPECT_EQ(hint.Label1()->y(), 4);
+    EXPECT_TRUE(hint.Label1()->isVisibleTo(&hint));
+    EXPECT_FALSE(hint.Pic()->isVisibleTo(&hint));
+}
+
+TEST_F(FrmChybovyTest, LongTextShrinksAndStopsAtTheLowerBound)
+{
+    FrmChybovy hint(QStringLiteral("6a"));
+    hint.Vloz_Text(QStringLiteral("Isaac Newton - zákon všeobecnej gravitácie (1687)"));
+    const int medium = hint.Label1()->font().pixelSize();
+    EXPECT_LT(medium, 16);
+    EXPECT_GE(medium, 10);
+    // The label keeps its area; only its top follows the size.
+    EXPECT_EQ(hint.Label1()->width(), 280);
+    EXPECT_GE(hint.Label1()->y(), hint.baseTop());
+    EXPECT_LE(hint.Label1()->y(), hint.baseTop() + 3);
+
+    hint.Vloz_Text(QString(200, QLatin1Char('W')));
+    EXPECT_EQ(hint.Label1()->font().pixelSize(), 10);
+    EXPECT_EQ(hint.Label1()->width(), 280);
+    EXPECT_EQ(hint.Label1()->y(), hint.baseTop());
+}
+
+TEST_F(FrmChybovyTest, PictureVariantsHideTheText)
+{
+    for (const char* code : {"2e", "4a", "4b"}) {
+        FrmChybovy hint{QString::fromLatin1(code)};
+        hint.Vloz_Text(QStringLiteral("x"));
+        EXPECT_FALSE(hint.Label1()->isVisibleTo(&hint)) << code;
+        EXPECT_TRUE(hint.Pic()->isVisibleTo(&hint)) << code;
+        EXPECT_EQ(hint.size(), QSize(403, 369)) << code;
+    }
+}
+
+TEST_F(FrmChybovyTest, MagentaPixelsAreOutsideTheWindowAndClicksThereReachTheFormBelow)
+{
+    Below below;
+    below.resize(640, 480);
+    auto* hint = new FrmChybovy(QStringLiteral("6c"), &below);
+    hint->move(100, 100);
+    hint->show();
+    below.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&below));
+    QSignalSpy hintPresses(hint, &Form::backgroundMousePressed);
+
+    // The bubble of Hint04 points upwards, so its top corners are magenta.
+    const QImage picture = hint->picture().toImage();
+    ASSERT_EQ(picture.pixel(0, 0) & 0xFFFFFF, 0xFF00FFu);
+    EXPECT_FALSE(hint->mask().contains(QPoint(0, 0)));
+    EXPECT_TRUE(hint->mask().contains(QPoint(238, 25)));
+    for (int y = 0; y < picture.height(); ++y)
+        for (int x = 0; x < picture.width(); ++x)
+            ASSERT_EQ(hint->mask().contains(QPoint(x, y)), (picture.pixel(x, y) & 0xFFFFFF) != 0xFF00FFu) << x << "," << y;
+
+    QTest::mouseClick(below.windowHandle(), Qt::LeftButton, {}, QPoint(101, 101));
+    EXPECT_EQ(below.presses, 1);
+    EXPECT_EQ(hintPresses.count(), 0);
+
+    QTest::mouseClick(below.windowHandle(), Qt::LeftButton, {}, QPoint(100 + 238, 100 + 25));
+    EXPECT_EQ(hintPresses.count(), 1);
+}
