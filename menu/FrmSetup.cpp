@@ -10,6 +10,7 @@
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
+#include "shell/Tour.h"
 
 #include <QEvent>
 #include <QLineEdit>
@@ -298,6 +299,41 @@ void FrmSetup::backgroundMoved()
     for (PictureButton* button : ICislo)
         button->showNormalUnlessMarked();
     globals().HoverId = 0;
+}
+
+void FrmSetup::addTourStates(Tour& tour)
+{
+    struct Case {
+        const char* state;
+        const char* code;
+        const char* topic;
+        const char* title;
+    };
+    static const Case cases[] = {
+        {"topic1", "1a", "Mechanika 1", "Hustota kvapaliny"},
+        {"history", "6b", "Historie", "Časová osa - osobnosti"},
+    };
+    const auto openFor = [](ScreenHost& host, const Case& c) {
+        if (QWidget* previous = host.findForm(QStringLiteral("frm_Setup")))
+            host.unloadForm(previous);
+        globals().TaskCode = QString::fromUtf8(c.code);
+        globals().TopicName = QString::fromUtf8(c.topic);
+        globals().TaskTitle = QString::fromUtf8(c.title);
+        return FrmSetup::open(globals().CurrentForm);
+    };
+    for (const Case& c : cases) {
+        const QString state = QString::fromUtf8(c.state);
+        tour.add(QStringLiteral("frm_Setup"), state + QStringLiteral("-empty"),
+                 [openFor, c](ScreenHost& host) { openFor(host, c); });
+        tour.add(QStringLiteral("frm_Setup"), state + QStringLiteral("-ready"), [openFor, c](ScreenHost& host) {
+            FrmSetup* setup = openFor(host, c);
+            setup->TMeno->setText(QStringLiteral("Zuzana Ďurčová"));
+            setup->chooseCount(4);
+        });
+        tour.add(QStringLiteral("frm_Intro"), QStringLiteral("help-") + state, [openFor, c](ScreenHost& host) {
+            openFor(host, c)->showHelp();
+        });
+    }
 }
 
 } // namespace orbeta

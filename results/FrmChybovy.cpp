@@ -3,6 +3,8 @@
 #include "results/HintTextFit.h"
 #include "shell/Misc.h"
 #include "shell/Resources.h"
+#include "shell/ScreenHost.h"
+#include "shell/Tour.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -79,6 +81,50 @@ void FrmChybovy::Vloz_Text(const QString& text)
     m_label->setFont(font);
     m_label->move(m_label->x(), fit.top);
     m_label->setText(text);
+}
+
+void FrmChybovy::addTourStates(Tour& tour)
+{
+    struct Case {
+        const char* picture;
+        const char* code;
+        const char* shortText;
+        const char* longText;
+        QPoint at;
+    };
+    static const Case cases[] = {
+        {"hint01", "1a", "Hustota: 0,79 g/cmĂ", "Objem kvapaliny v odmernom valci: 125,5 cmĂ", {300, 200}},
+        {"hint02", "5e", "R = 6 Ű", "Rá = 10 Ű, Râ = 15 Ű\n1/R = 1/Rá + 1/Râ, R = 6 Ű", {300, 200}},
+        {"hint03", "2e", "", "", {118, 90}},
+        {"hint04", "6c", "Parný stroj – 1769",
+         "Elektrický telegraf s ihlovými ukazovateľmi – W. F. Cooke a Ch. Wheatstone, 1837", {80, 200}},
+        {"hint05", "6b", "Galileo Galilei", "Christiaan Huygens (1629 – 1695), vlnová teória svetla", {200, 200}},
+        {"hint06", "6a", "Isaac Newton – gravitácia",
+         "Isaac Newton – zákon všeobecnej gravitácie a pohybové zákony (1687)", {170, 200}},
+    };
+    for (const Case& c : cases) {
+        for (const bool longText : {false, true}) {
+            const QString text = QString::fromUtf8(longText ? c.longText : c.shortText);
+            if (longText && text.isEmpty())
+                continue;
+            const QString state = QString::fromUtf8(c.picture) + (text.isEmpty()       ? QString()
+                                                                  : longText ? QStringLiteral("-long")
+                                                                             : QStringLiteral("-short"));
+            tour.add(QStringLiteral("frm_Chybovy"), state, [c, text](ScreenHost& host) {
+                for (const char* name : {"frm_Chybovy", "tour_TaskBackdrop"}) {
+                    if (QWidget* previous = host.findForm(QString::fromLatin1(name)))
+                        host.unloadForm(previous);
+                }
+                // The hint stands over a task screen's background, as in a series.
+                auto* backdrop = new Form(QStringLiteral("tour_TaskBackdrop"), host.stage());
+                backdrop->setPicture(Resources::picture(QStringLiteral("Bitmap\\Games\\bg_1.bmp")));
+                host.showForm(backdrop);
+                auto* hint = new FrmChybovy(QString::fromUtf8(c.code), host.stage());
+                hint->Vloz_Text(text);
+                host.showPopup(hint, c.at);
+            });
+        }
+    }
 }
 
 } // namespace orbeta

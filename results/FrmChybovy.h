@@ -7,6 +7,8 @@ class QLabel;
 
 namespace orbeta {
 
+class Tour;
+
 // The hint window: a bubble cut to its drawn shape, showing one line of text
 // (the correct answer) beside the item it comments on, or a picture the task
 // form draws into `Pic` (the lever and the ray constructions). The task form
@@ -18,6 +20,8 @@ public:
 
     // Fits `text` into the label (shrinking its font when needed) and shows it.
     void Vloz_Text(const QString& text);
+
+    static void addTourStates(Tour& tour);
 
     int baseTop() const { return m_layout.baseTop(); }
     QLabel* Label1() const { return m_label; }
