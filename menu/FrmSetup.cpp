@@ -1,6 +1,7 @@
 #include "menu/FrmSetup.h"
 
 #include "art/pictures/Layout.h"
+#include "menu/FrmSelect.h"
 #include "menu/NameField.h"
 #include "menu/TaskForms.h"
 #include "menu/WorksheetPrintSetup.h"
@@ -21,7 +22,6 @@
 namespace orbeta {
 namespace {
 
-constexpr int StripFrames = 23;
 constexpr std::uint32_t FrameMilliseconds = 15;
 
 FrmSetup::PrintDialogRunner& printDialogRunner()
@@ -96,8 +96,13 @@ FrmSetup::FrmSetup(QWidget* parent)
 
     m_continueBackground = Resources::picture(SetupLayout::continueBackground());
     m_printBackground = Resources::picture(SetupLayout::printBackground());
-    m_continueStrip = AnimationStrip(Resources::picture(QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")), StripFrames);
-    m_printStrip = AnimationStrip(Resources::picture(QStringLiteral("Bitmap\\Setup\\tiskni.bmp")), StripFrames);
+    // The menu holds the two strips for the whole run.
+    if (ScreenHost* host = ScreenHost::instance()) {
+        if (auto* menu = qobject_cast<FrmSelect*>(host->findForm(QStringLiteral("frm_Select")))) {
+            m_continueStrip = menu->animationStrip(1);
+            m_printStrip = menu->animationStrip(2);
+        }
+    }
     picPokracuj->setPicture(m_continueBackground);
     picPokracuj->hide();
     picTiskni->setPicture(m_printBackground);
@@ -216,7 +221,7 @@ void FrmSetup::apply(ButtonStep step, PictureButton* button, const QPixmap& back
     case ButtonStep::AnimateIn: {
         button->show();
         const QPointer<PictureButton> alive(button);
-        for (int frame = 0; frame < StripFrames && alive; ++frame) {
+        for (int frame = 0; frame < strip.frameCount() && alive; ++frame) {
             button->setPicture(strip.frame(frame));
             button->repaint();
             DelayWithEvents(FrameMilliseconds);

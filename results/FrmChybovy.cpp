@@ -15,8 +15,6 @@
 namespace orbeta {
 namespace {
 
-constexpr double DesignedPoints = 12.0;
-
 // The fonts of the design are in points at 96 dots per inch; the hint's
 // sizes snap to whole pixels, so pixel sizes express them exactly.
 int pixelsOf(double points)
@@ -43,7 +41,7 @@ double measureAtReferenceSize(const QFont& labelFont, const QString& text)
 FrmChybovy::FrmChybovy(const QString& taskCode, QWidget* parent)
     : Form(QStringLiteral("frm_Chybovy"), parent)
     , m_layout(HintLayout::forTask(taskCode))
-    , m_points(DesignedPoints)
+    , m_points(HintTextFit::DesignedPoints)
 {
     setFixedSize(m_layout.windowSize().isValid() ? m_layout.windowSize() : QSize(1, 1));
     QPalette magenta = palette();
@@ -57,8 +55,7 @@ FrmChybovy::FrmChybovy(const QString& taskCode, QWidget* parent)
     m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     m_label->setTextFormat(Qt::PlainText);
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
-    // Hint texts carry units in the symbol font's code points.
-    QFont font(QStringLiteral("Sigla"));
+    QFont font = m_label->font();
     font.setPixelSize(pixelsOf(m_points));
     m_label->setFont(font);
     m_label->setVisible(m_layout.showsText());
@@ -69,6 +66,13 @@ FrmChybovy::FrmChybovy(const QString& taskCode, QWidget* parent)
     m_pic->setVisible(!m_layout.showsText());
 
     ShapeWindowFromBitmap(*this, QColor(TransparentColour));
+}
+
+void FrmChybovy::setTextFont(const QString& family)
+{
+    QFont font = m_label->font();
+    font.setFamily(family);
+    m_label->setFont(font);
 }
 
 void FrmChybovy::Vloz_Text(const QString& text)
@@ -88,18 +92,19 @@ void FrmChybovy::addTourStates(Tour& tour)
     struct Case {
         const char* picture;
         const char* code;
+        bool symbols;
         const char* shortText;
         const char* longText;
         QPoint at;
     };
     static const Case cases[] = {
-        {"hint01", "1a", "Hustota: 0,79 g/cmĂ", "Objem kvapaliny v odmernom valci: 125,5 cmĂ", {300, 200}},
-        {"hint02", "5e", "R = 6 Ű", "Rá = 10 Ű, Râ = 15 Ű\n1/R = 1/Rá + 1/Râ, R = 6 Ű", {300, 200}},
-        {"hint03", "2e", "", "", {118, 90}},
-        {"hint04", "6c", "Parný stroj – 1769",
+        {"hint01", "1a", true, "Hustota: 0,79 g/cmĂ", "Hmotnosť kvapaliny: m = mâ - má = 98,7 g", {300, 200}},
+        {"hint02", "5e", true, "R = 6 Ű", "Rá = 10 Ű, Râ = 15 Ű\n1/R = 1/Rá + 1/Râ, R = 6 Ű", {300, 200}},
+        {"hint03", "2e", false, "", "", {118, 90}},
+        {"hint04", "6c", false, "Parný stroj – 1769",
          "Elektrický telegraf s ihlovými ukazovateľmi – W. F. Cooke a Ch. Wheatstone, 1837", {80, 200}},
-        {"hint05", "6b", "Galileo Galilei", "Christiaan Huygens (1629 – 1695), vlnová teória svetla", {200, 200}},
-        {"hint06", "6a", "Isaac Newton – gravitácia",
+        {"hint05", "6b", false, "Galileo Galilei", "Christiaan Huygens (1629 – 1695), vlnová teória svetla", {200, 200}},
+        {"hint06", "6a", false, "Isaac Newton – gravitácia",
          "Isaac Newton – zákon všeobecnej gravitácie a pohybové zákony (1687)", {170, 200}},
     };
     for (const Case& c : cases) {
@@ -120,6 +125,8 @@ void FrmChybovy::addTourStates(Tour& tour)
                 backdrop->setPicture(Resources::picture(QStringLiteral("Bitmap\\Games\\bg_1.bmp")));
                 host.showForm(backdrop);
                 auto* hint = new FrmChybovy(QString::fromUtf8(c.code), host.stage());
+                if (c.symbols)
+                    hint->setTextFont(QStringLiteral("Sigla"));
                 hint->Vloz_Text(text);
                 host.showPopup(hint, c.at);
             });

@@ -18,6 +18,9 @@ class FrmChybovy : public Form {
 public:
     explicit FrmChybovy(const QString& taskCode, QWidget* parent = nullptr);
 
+    // The font family of the text; texts with unit glyphs ask for "Sigla".
+    void setTextFont(const QString& family);
+
     // Fits `text` into the label (shrinking its font when needed) and shows it.
     void Vloz_Text(const QString& text);
 

@@ -10,10 +10,12 @@
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
+#include "shell/Tour.h"
 
 #include <QDateTime>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QTemporaryDir>
 
 namespace orbeta {
 namespace {
@@ -167,6 +169,41 @@ void FrmTabulka::back()
     if (ReturnForm)
         host->showForm(ReturnForm);
     host->unloadForm(this);
+}
+
+void FrmTabulka::addTourStates(Tour& tour)
+{
+    const auto show = [](ScreenHost& host, bool addSeries) {
+        if (QWidget* previous = host.findForm(QStringLiteral("frm_Tabulka")))
+            host.unloadForm(previous);
+        // Twelve earlier series in a data directory of the tour's own; the
+        // installation's rankings stay untouched.
+        QTemporaryDir data;
+        const QString savedDataDir = globals().DataDir;
+        const QString savedTaskCode = globals().TaskCode;
+        globals().DataDir = data.path() + QLatin1Char('/');
+        globals().TaskCode = QStringLiteral("1a");
+        const char* const names[] = {"Peter Kováč", "Jana Horváthová", "Martin Baláž", "Lucia Šimková",
+                                     "Tomáš Novák", "Katarína Ľuptáková", "Michal Tóth", "Veronika Vargová",
+                                     "Ondrej Mráz", "Zuzana Kollárová", "Adam Čierny", "Ema Štefániková"};
+        const int correct[] = {10, 10, 9, 9, 8, 8, 7, 6, 6, 5, 4, 3};
+        const int marks[] = {1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 5};
+        QList<results::RankingRecord> records;
+        for (int i = 0; i < 12; ++i)
+            records.append({QString::fromUtf8(names[i]), std::int16_t(correct[i]), std::int16_t(10 - correct[i]),
+                            std::int16_t(marks[i]), false});
+        results::RankingFile(globals().DataDir, globals().TaskCode).write(results::Ranking(records));
+        auto* table = new FrmTabulka(host.stage());
+        if (addSeries)
+            table->Vloz_novy_zaznam(QStringLiteral("Zuzana Ďurčová"), QStringLiteral("8"), QStringLiteral("2"),
+                                    QStringLiteral("2"), 1);
+        host.showForm(table);
+        globals().DataDir = savedDataDir;
+        globals().TaskCode = savedTaskCode;
+    };
+    tour.add(QStringLiteral("frm_Tabulka"), QStringLiteral("new-record"),
+             [show](ScreenHost& host) { show(host, true); });
+    tour.add(QStringLiteral("frm_Tabulka"), QStringLiteral("ranking"), [show](ScreenHost& host) { show(host, false); });
 }
 
 } // namespace orbeta

@@ -1,5 +1,6 @@
 #include "results/HintTextFit.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orbeta {
@@ -12,11 +13,10 @@ double HintTextFit::snap(double points)
 
 int HintTextFit::topFor(double points, int baseTop)
 {
-    if (std::abs(points - 9.75) < 0.01)
-        return baseTop + 2;
-    if (std::abs(points - 8.25) < 0.01)
-        return baseTop + 3;
-    return baseTop;
+    // Half the height the font lost, rounded up: 2 pixels at 9.75 points and
+    // 3 at 8.25, the two sizes the original system font fell back to.
+    const double lost = (DesignedPoints - snap(points)) * 96.0 / 72.0;
+    return baseTop + std::max(0, int(std::ceil(lost / 2.0 - 0.01)));
 }
 
 HintTextFit::Result HintTextFit::fit(double points, double labelWidth, double measuredWidth, int baseTop)

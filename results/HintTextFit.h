@@ -10,6 +10,7 @@ namespace orbeta {
 class HintTextFit {
 public:
     static constexpr double ReferencePoints = 8.0;
+    static constexpr double DesignedPoints = 12.0;
     // Below this a pupil can no longer read the hint; a longer text is clipped.
     static constexpr double MinimumPoints = 7.5;
 
@@ -22,8 +23,8 @@ public:
     // the same window), `labelWidth` and `measuredWidth` in the same unit.
     static Result fit(double points, double labelWidth, double measuredWidth, int baseTop);
 
-    // The label's top for a font size: the two smallest sizes of the original
-    // system font sit 2 and 3 pixels lower so the text stays centred.
+    // The label's top for a font size: a smaller font sits lower, so the
+    // text stays centred in the bubble.
     static int topFor(double points, int baseTop);
 
     // A point size snapped to whole pixels at 96 dots per inch.

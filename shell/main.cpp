@@ -1,5 +1,8 @@
 // orbeta: the program. See README.md for the options.
 #include "menu/FrmSelect.h"
+#include "menu/FrmSetup.h"
+#include "results/FrmChybovy.h"
+#include "results/FrmTabulka.h"
 #include "shell/FrmIntro.h"
 #include "shell/Globals.h"
 #include "shell/LaunchOptions.h"
@@ -38,6 +41,9 @@ void addTourStates(orbeta::Tour& tour)
 {
     orbeta::FrmIntro::addTourStates(tour);
     orbeta::FrmSelect::addTourStates(tour);
+    orbeta::FrmSetup::addTourStates(tour);
+    orbeta::FrmTabulka::addTourStates(tour);
+    orbeta::FrmChybovy::addTourStates(tour);
 }
 
 // ORBETA_BENCHMARK: the wall-clock times (ms since the epoch) at which the
@@ -91,6 +97,7 @@ int main(int argc, char** argv)
                     !options->skipSplash && !options->tour()))
         return 1;
     QObject::connect(&host, &orbeta::ScreenHost::closeRequested, menu, &orbeta::FrmSelect::confirmEnd);
+    QObject::connect(menu, &orbeta::FrmSelect::taskChosen, menu, [menu] { orbeta::FrmSetup::open(menu); });
 
     if (options->tour()) {
         orbeta::Tour tour;

@@ -58,17 +58,18 @@ TEST(HintTextFit, ShrinksStepByStepWithTheOffsets)
     const auto b = HintTextFit::fit(12, 180, 170, 13);
     EXPECT_DOUBLE_EQ(b.points, 8.25);
     EXPECT_EQ(b.top, 16);
-    // 9 points lies between them and sits at the base top.
+    // Sizes between them keep the text centred as well.
     const auto c = HintTextFit::fit(12, 180, 158, 4);
     EXPECT_DOUBLE_EQ(c.points, 9);
-    EXPECT_EQ(c.top, 4);
+    EXPECT_EQ(c.top, 6);
+    EXPECT_EQ(HintTextFit::topFor(11.25, 4), 5);
 }
 
 TEST(HintTextFit, StopsAtTheLowerBound)
 {
     const auto r = HintTextFit::fit(12, 180, 5000, 4);
     EXPECT_DOUBLE_EQ(r.points, HintTextFit::MinimumPoints);
-    EXPECT_EQ(r.top, 4);
+    EXPECT_EQ(r.top, 7);
     EXPECT_DOUBLE_EQ(HintTextFit::fit(7.5, 180, 5000, 4).points, 7.5);
 }
 

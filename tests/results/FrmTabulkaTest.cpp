@@ -1,0 +1,214 @@
+#include "results/FrmTabulka.h"
+#include "results/RankingFile.h"
+#include "shell/Globals.h"
+#include "shell/MessageBox.h"
+#include "shell/PictureButton.h"
+#include "shell/ScreenHost.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <fcntl.h>
+#include <linux/fs.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
+
+using namespace orbeta;
+
+namespace {
+
+QByteArray readAll(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Sets or clears the immutable flag, which keeps even root from writing.
+bool setImmutable(const QString& path, bool on)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
+    if (fd < 0)
+        return false;
+    int flags = 0;
+    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
+    if (ok) {
+        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
+        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
+    }
+    ::close(fd);
+    return ok;
+}
+
+class FrmTabulkaTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(data.isValid());
+        globals().ResourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/");
+        globals().DataDir = data.path() + QLatin1Char('/');
+        globals().TaskCode = QStringLiteral("2c");
+        globals().ExampleCount = 10;
+        MessageBox::setHandler([this](const QString& title, const QString& text, MessageIcon, MessageButtons) {
+            messages.append(title + QStringLiteral(": ") + text);
+            return MessageAnswer::Ok;
+        });
+    }
+
+    void TearDown() override
+    {
+        MessageBox::setHandler({});
+        for (const QString& path : immutable)
+            setImmutable(path, false);
+    }
+
+    // `count` earlier series with marks 1, 1, 2, 2, 3, 3, ... and 10 - i correct.
+    void writeRanking(int count)
+    {
+        QList<results::RankingRecord> records;
+        for (int i = 0; i < count; ++i)
+            records.append({QStringLiteral("Žiak %1").arg(i + 1), std::int16_t(10 - i / 2), std::int16_t(i / 2),
+                            std::int16_t(1 + i / 2), false});
+        ASSERT_TRUE(results::RankingFile(globals().DataDir, globals().TaskCode).write(results::Ranking(records)).ok());
+    }
+
+    int redRows(const FrmTabulka& table) const
+    {
+        int red = 0;
+        for (int row = 1; row <= FrmTabulka::Rows; ++row) {
+            const bool allRed = [&] {
+                for (int column = 0; column < 5; ++column)
+                    if (table.cell(row, column)->palette().color(QPalette::WindowText) != FrmTabulka::NewRecordColour)
+                        return false;
+                return true;
+            }();
+            red += allRed ? 1 : 0;
+        }
+        return red;
+    }
+
+    // Makes the data directory unwritable, even for root; false when this
+    // machine cannot.
+    bool makeReadOnly()
+    {
+        const QDir dir(data.path());
+        for (const QString& name : dir.entryList(QDir::Files))
+            QFile::setPermissions(dir.filePath(name), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
+        QFile::setPermissions(data.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+        if (::geteuid() == 0) {
+            for (const QString& name : dir.entryList(QDir::Files))
+                if (setImmutable(dir.filePath(name), true))
+                    immutable.append(dir.filePath(name));
+            if (setImmutable(data.path(), true))
+                immutable.append(data.path());
+        }
+        QFile probe(dir.filePath(QStringLiteral("probe")));
+        return !probe.open(QIODevice::WriteOnly);
+    }
+
+    QTemporaryDir data;
+    QStringList messages;
+    QStringList immutable;
+};
+
+} // namespace
+
+TEST_F(FrmTabulkaTest, RowsStandAtTheirPlaces)
+{
+    writeRanking(3);
+    FrmTabulka table;
+    EXPECT_EQ(table.cell(1, 0)->text(), QStringLiteral("1."));
+    EXPECT_EQ(table.cell(10, 0)->text(), QStringLiteral("10."));
+    EXPECT_EQ(table.cell(1, 1)->text(), QStringLiteral("Žiak 1"));
+    EXPECT_EQ(table.cell(4, 1)->text(), QString());
+    EXPECT_EQ(table.cell(1, 0)->geometry().topLeft(), QPoint(32, 165));
+    EXPECT_EQ(table.cell(10, 4)->geometry().topLeft(), QPoint(544, 165 + 270));
+    EXPECT_EQ(table.cell(3, 2)->x(), 376);
+    EXPECT_EQ(table.cell(3, 3)->x(), 464);
+    // Opened from a task form's table button: nothing is added or red.
+    EXPECT_EQ(redRows(table), 0);
+}
+
+TEST_F(FrmTabulkaTest, NewRecordIsTheOnlyRedRowAndIsSaved)
+{
+    writeRanking(12);
+    FrmTabulka table;
+    table.Vloz_novy_zaznam(QStringLiteral("Eva"), QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1"), 1);
+    EXPECT_EQ(redRows(table), 1);
+    // Two records of mark 1 with 10 correct stay above it.
+    EXPECT_EQ(table.cell(3, 1)->text(), QStringLiteral("Eva"));
+    EXPECT_EQ(table.cell(3, 0)->palette().color(QPalette::WindowText), FrmTabulka::NewRecordColour);
+    EXPECT_EQ(table.cell(2, 1)->palette().color(QPalette::WindowText), QColor(Qt::black));
+    const auto stored = results::RankingFile(globals().DataDir, globals().TaskCode).read();
+    ASSERT_TRUE(stored.ok());
+    EXPECT_EQ(stored.ranking.records().size(), 13);
+    EXPECT_EQ(stored.ranking.records().at(2).name, QStringLiteral("Eva"));
+    EXPECT_TRUE(messages.isEmpty());
+}
+
+TEST_F(FrmTabulkaTest, NewRecordBelowPlaceTenLeavesNoRowRed)
+{
+    writeRanking(12);
+    FrmTabulka table;
+    table.Vloz_novy_zaznam(QStringLiteral("Eva"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("5"), 1);
+    EXPECT_EQ(redRows(table), 0);
+    EXPECT_EQ(results::RankingFile(globals().DataDir, globals().TaskCode).read().ranking.records().size(), 13);
+}
+
+TEST_F(FrmTabulkaTest, ReadOnlyDataDirectoryLosesNothingAndTellsThePupilOnce)
+{
+    writeRanking(4);
+    {
+        QFile log(data.filePath(QStringLiteral("Vysledky.dat")));
+        ASSERT_TRUE(log.open(QIODevice::WriteOnly));
+        log.write("earlier entry\r\n");
+    }
+    const QByteArray rankingBefore = readAll(data.filePath(QStringLiteral("2c.res")));
+    const QByteArray logBefore = readAll(data.filePath(QStringLiteral("Vysledky.dat")));
+    if (!makeReadOnly())
+        GTEST_SKIP() << "this machine cannot make a directory read-only";
+
+    FrmTabulka table;
+    table.Vloz_novy_zaznam(QStringLiteral("Eva"), QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1"), 1);
+    table.Vloz_zaznam_do_souboru_vysledky_dat(QStringLiteral("Eva"), QStringLiteral("Mechanika 2"),
+                                              QStringLiteral("Výkon"), QStringLiteral("9"), QStringLiteral("1"),
+                                              QStringLiteral("1"));
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("nepodarilo uložiť")));
+    // The pupil still sees the result of the series.
+    EXPECT_EQ(redRows(table), 1);
+    EXPECT_EQ(readAll(data.filePath(QStringLiteral("2c.res"))), rankingBefore);
+    EXPECT_EQ(readAll(data.filePath(QStringLiteral("Vysledky.dat"))), logBefore);
+    EXPECT_EQ(QDir(data.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+TEST_F(FrmTabulkaTest, FullDiskOnTheLogIsReported)
+{
+    if (!QFile::exists(QStringLiteral("/dev/full")))
+        GTEST_SKIP() << "no /dev/full";
+    ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), data.filePath(QStringLiteral("Vysledky.dat"))));
+    FrmTabulka table;
+    table.Vloz_zaznam_do_souboru_vysledky_dat(QStringLiteral("Eva"), QStringLiteral("Mechanika 2"),
+                                              QStringLiteral("Výkon"), QStringLiteral("9"), QStringLiteral("1"),
+                                              QStringLiteral("1"));
+    EXPECT_EQ(messages.size(), 1);
+}
+
+TEST_F(FrmTabulkaTest, BackShowsTheReturnFormAndUnloadsTheTable)
+{
+    ScreenHost host;
+    auto* setup = new QWidget(host.stage());
+    setup->setFixedSize(640, 480);
+    auto* table = new FrmTabulka(host.stage());
+    table->ReturnForm = setup;
+    host.showForm(table);
+    QPointer<FrmTabulka> alive(table);
+    QTest::mouseClick(table->backButton(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(globals().CurrentForm, setup);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_TRUE(alive.isNull());
+}
