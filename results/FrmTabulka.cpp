@@ -94,12 +94,7 @@ QString FrmTabulka::Vlozeni_znamky(std::uint8_t correct, std::uint8_t total) con
 void FrmTabulka::Vloz_novy_zaznam(const QString& name, const QString& correct, const QString& wrong,
                                   const QString& mark, std::uint8_t isNew)
 {
-    const qsizetype index = m_ranking.insert(name, correct.toInt(), wrong.toInt(), mark);
-    if (isNew == 0) {
-        auto records = m_ranking.records();
-        records[index].isNew = false;
-        m_ranking = results::Ranking(records);
-    }
+    m_ranking.insert(name, correct.toInt(), wrong.toInt(), mark, isNew != 0);
     if (m_readError.isEmpty()) {
         const auto written = rankingFile().write(m_ranking);
         if (!written.ok())
