@@ -1,4 +1,6 @@
+#include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
+#include "menu/TaskCatalogue.h"
 #include "menu/TaskForms.h"
 #include "shell/Globals.h"
 #include "shell/Misc.h"
@@ -23,15 +25,13 @@ class FrmSetupTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        globals().ResourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/");
-        globals().TaskCode = QStringLiteral("1a");
-        globals().PupilName.clear();
+        qputenv("ORBETA_WINDIR", qgetenv("ORBETA_BUILD_DIR"));
         SetInstantDelays(true);
         host = std::make_unique<ScreenHost>();
-        menu = new QWidget(host->stage());
-        menu->setObjectName(QStringLiteral("frm_Select"));
-        menu->setFixedSize(640, 480);
-        host->showForm(menu);
+        menu = new FrmSelect(host->stage());
+        ASSERT_TRUE(menu->load(*host, DisplayChoice::Window, false));
+        QObject::connect(menu, &FrmSelect::taskChosen, menu, [this] { FrmSetup::open(menu); });
+        globals().PupilName.clear();
     }
 
     void TearDown() override
@@ -43,10 +43,13 @@ protected:
         Sounds::resetCounts();
     }
 
+    // Chooses the task in the menu, as a pupil does.
     FrmSetup* open(const QString& code)
     {
-        globals().TaskCode = code;
-        return FrmSetup::open(menu);
+        const auto task = TaskCatalogue::find(code);
+        menu->selectTopic(task->topic);
+        menu->chooseTask(task->item);
+        return qobject_cast<FrmSetup*>(globals().CurrentForm.data());
     }
 
     // Types like a keyboard, letters with diacritics included.
@@ -70,7 +73,7 @@ protected:
     static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
 
     std::unique_ptr<ScreenHost> host;
-    QWidget* menu = nullptr;
+    FrmSelect* menu = nullptr;
 };
 
 // A stand-in task form that records how it was loaded.
@@ -126,7 +129,7 @@ TEST_F(FrmSetupTest, CountBeforeNameShowsPrintThenFirstLetterShowsContinue)
     type(setup->nameField(), QStringLiteral("E"));
     EXPECT_TRUE(setup->continueButton()->isVisible());
     // The animation ends on the strip's last frame, the finished button.
-    EXPECT_FALSE(setup->continueButton()->picture().isNull());
+    EXPECT_EQ(setup->continueButton()->picture().toImage(), menu->animationStrip(1).frame(22).toImage());
 }
 
 TEST_F(FrmSetupTest, HistoryCountsAndOneMarkedButton)
