@@ -55,7 +55,9 @@ FrmSetup::FrmSetup(QWidget* parent)
     }
 
     TMeno = new QLineEdit(this);
-    TMeno->setGeometry(history ? Layout::kNameField6 : Layout::kNameField15);
+    QRect field = history ? Layout::kNameField6 : Layout::kNameField15;
+    field.moveLeft(m_layout.nameFieldLeft());
+    TMeno->setGeometry(field);
     TMeno->setMaxLength(NameField::MaxLength);
     TMeno->setFrame(false);
     TMeno->setMouseTracking(true);
