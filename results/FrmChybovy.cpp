@@ -63,6 +63,11 @@ FrmChybovy::FrmChybovy(const QString& taskCode, QWidget* parent)
     m_pic = new QLabel(this);
     m_pic->setGeometry(m_layout.pictureArea());
     m_pic->setAlignment(Qt::AlignCenter);
+    // The drawing surface of the scene the task form copies in.
+    m_pic->setAutoFillBackground(true);
+    QPalette surface = m_pic->palette();
+    surface.setColor(QPalette::Window, Qt::white);
+    m_pic->setPalette(surface);
     m_pic->setVisible(!m_layout.showsText());
 
     ShapeWindowFromBitmap(*this, QColor(TransparentColour));
@@ -101,6 +106,7 @@ void FrmChybovy::addTourStates(Tour& tour)
         {"hint01", "1a", true, "Hustota: 0,79 g/cmĂ", "Hmotnosť kvapaliny: m = mâ - má = 98,7 g", {300, 200}},
         {"hint02", "5e", true, "R = 6 Ű", "Rá = 10 Ű, Râ = 15 Ű\n1/R = 1/Rá + 1/Râ, R = 6 Ű", {300, 200}},
         {"hint03", "2e", false, "", "", {118, 90}},
+        {"hint03-optics", "4a", false, "", "", {118, 90}},
         {"hint04", "6c", false, "Parný stroj – 1769",
          "Elektrický telegraf s ihlovými ukazovateľmi – W. F. Cooke a Ch. Wheatstone, 1837", {80, 200}},
         {"hint05", "6b", false, "Galileo Galilei", "Christiaan Huygens (1629 – 1695), vlnová teória svetla", {200, 200}},
