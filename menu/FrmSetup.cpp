@@ -254,8 +254,10 @@ void FrmSetup::printWorksheet()
     PlayClickSound();
     globals().PupilName = TMeno->text();
     QPrinter printer(QPrinter::HighResolution);
+    // The dialog belongs to the program's window, not to the scaled stage,
+    // so it opens at its own size above the screen.
     const bool confirmed =
-        printDialogRunner() ? printDialogRunner()(printer) : runSystemPrintDialog(printer, window());
+        printDialogRunner() ? printDialogRunner()(printer) : runSystemPrintDialog(printer, ScreenHost::instance());
     if (!confirmed)
         return;
     const int copies = WorksheetPrintSetup::applyChoices(printer);

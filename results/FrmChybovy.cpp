@@ -10,6 +10,7 @@
 #include <QImage>
 #include <QLabel>
 
+#include <algorithm>
 #include <cmath>
 
 namespace orbeta {
@@ -33,7 +34,12 @@ double measureAtReferenceSize(const QFont& labelFont, const QString& text)
     }();
     QFont reference = labelFont;
     reference.setPointSizeF(HintTextFit::ReferencePoints);
-    return QFontMetricsF(reference, &device).horizontalAdvance(text);
+    const QFontMetricsF metrics(reference, &device);
+    // A text of several lines is as wide as its longest line.
+    double widest = 0;
+    for (const QString& line : text.split(QLatin1Char('\n')))
+        widest = std::max(widest, metrics.horizontalAdvance(line));
+    return widest;
 }
 
 } // namespace

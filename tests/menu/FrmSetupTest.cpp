@@ -13,7 +13,10 @@
 #include <QMouseEvent>
 #include <QPageLayout>
 #include <QPointer>
+#include <QApplication>
+#include <QPrintDialog>
 #include <QPrinter>
+#include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -198,6 +201,34 @@ TEST_F(FrmSetupTest, CancelledPrintDialogChangesNothing)
     EXPECT_EQ(forms.loads, 0);
     EXPECT_FALSE(globals().PrintMode);
     EXPECT_EQ(globals().CurrentForm, setup);
+}
+
+TEST_F(FrmSetupTest, SystemPrintDialogKeepsPrintToFileAndCancelChangesNothing)
+{
+    LoadedTaskForms forms;
+    TaskForms::install(TaskForm::Mech1, forms.loader());
+    FrmSetup* setup = open(QStringLiteral("3b"));
+    press(setup->countButton(2));
+    QString title;
+    bool printToFile = false;
+    QTimer closer;
+    QObject::connect(&closer, &QTimer::timeout, [&] {
+        for (QWidget* w : QApplication::topLevelWidgets()) {
+            auto* dialog = qobject_cast<QPrintDialog*>(w);
+            if (dialog && dialog->isVisible()) {
+                title = dialog->windowTitle();
+                printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
+                dialog->reject();
+            }
+        }
+    });
+    closer.start(20);
+    click(setup->printButton());
+    closer.stop();
+    EXPECT_EQ(title, QStringLiteral("Tlač zvolenej úlohy:"));
+    EXPECT_TRUE(printToFile);
+    EXPECT_EQ(forms.loads, 0);
+    EXPECT_FALSE(globals().PrintMode);
 }
 
 TEST_F(FrmSetupTest, ConfirmedPrintLoadsTheTaskFormInPrintModeOnA4At300Dpi)

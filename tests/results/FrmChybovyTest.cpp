@@ -61,6 +61,13 @@ TEST_F(FrmChybovyTest, LongTextShrinksAndStopsAtTheLowerBound)
     EXPECT_EQ(hint.Label1()->y(), hint.baseTop() + 3);
 }
 
+TEST_F(FrmChybovyTest, TwoLineTextIsMeasuredByItsLongestLine)
+{
+    FrmChybovy hint(QStringLiteral("5e"));
+    hint.Vloz_Text(QStringLiteral("I = 1,5 A\nR = 6 Ω"));
+    EXPECT_EQ(hint.Label1()->font().pixelSize(), 16);
+}
+
 TEST_F(FrmChybovyTest, PictureVariantsHideTheText)
 {
     for (const char* code : {"2e", "4a", "4b"}) {
