@@ -8,14 +8,6 @@
 namespace orbeta {
 namespace {
 
-// Int(x): the largest whole number not above x (without a library call:
-// the re-draw loops of "2e" call it some thousand times per example).
-int Int(double x)
-{
-    const int truncated = static_cast<int>(x);
-    return truncated - (x < truncated ? 1 : 0);
-}
-
 const QString kDecimalPlaceholder = QStringLiteral("0,0");
 const QString kWholePlaceholder = QStringLiteral("0");
 
@@ -36,7 +28,7 @@ QString unlessAsked(const CalcExample& e, int askedVariant, const QString& given
 
 void askVariant(CalcExample& e, RandomSource& rnd, int k)
 {
-    e.asked = Int(rnd.Rnd() * k + 1);
+    e.asked = rnd.IntRnd(k, 1);
 }
 
 // Whether a value computed in double from decimal inputs has at most three
@@ -52,10 +44,10 @@ void liquidDensity(CalcExample& e, const ExampleTable& table, RandomSource& rnd)
     LiquidDensityValues x;
     int row = 0;
     do {
-        x.m1 = Int(rnd.Rnd() * 101 + 100);
-        row = Int(rnd.Rnd() * 8 + 1);
+        x.m1 = rnd.IntRnd(101, 100);
+        row = rnd.IntRnd(8, 1);
         x.rho = static_cast<float>(table.value(row));
-        x.V = Int(rnd.Rnd() * 15 + 5) * 10;
+        x.V = rnd.IntRnd(15, 5) * 10;
         x.m2 = static_cast<float>(x.m1) + static_cast<float>(x.V) * x.rho;
     } while (x.m2 >= 1000);
     askVariant(e, rnd, 3);
@@ -76,14 +68,14 @@ void solidDensity(CalcExample& e, const ExampleTable& table, RandomSource& rnd)
     SolidDensityValues x;
     int row = 0;
     do {
-        row = Int(rnd.Rnd() * 10 + 1);
+        row = rnd.IntRnd(10, 1);
         x.rho = static_cast<float>(table.value(row));
-        x.Vt = Int(rnd.Rnd() * 11 + 5) * 10;
-        x.V1 = Int(rnd.Rnd() * 5 + 5) * 10;
+        x.Vt = rnd.IntRnd(11, 5) * 10;
+        x.V1 = rnd.IntRnd(5, 5) * 10;
         x.V2 = x.V1 + x.Vt;
         x.m = static_cast<float>(RoundHalfEven(static_cast<float>(x.Vt) * x.rho, 1));
     } while (x.V2 >= 200);
-    x.body = Int(rnd.Rnd() * 3 + 1);
+    x.body = rnd.IntRnd(3, 1);
     e.fillLevel = x.V1;
     askVariant(e, rnd, 3);
     e.assignmentLine = 3 + *e.asked;
@@ -99,8 +91,8 @@ void solidDensity(CalcExample& e, const ExampleTable& table, RandomSource& rnd)
 void uniformMotion(CalcExample& e, RandomSource& rnd)
 {
     UniformMotionValues x;
-    x.t = static_cast<float>(Int(rnd.Rnd() * 171 + 30)) / 10;
-    x.v = static_cast<float>(Int(rnd.Rnd() * 9 + 1)) / 10;
+    x.t = static_cast<float>(rnd.IntRnd(171, 30)) / 10;
+    x.v = static_cast<float>(rnd.IntRnd(9, 1)) / 10;
     x.s = static_cast<float>(RoundHalfEven(x.v * x.t, 2));
     askVariant(e, rnd, 3);
     e.assignmentLine = 6 + *e.asked;
@@ -114,8 +106,8 @@ void nonUniformMotion(CalcExample& e, RandomSource& rnd)
 {
     NonUniformMotionValues x;
     do {
-        x.startCity = Int(rnd.Rnd() * 4 + 1);
-        x.targetCity = Int(rnd.Rnd() * 4 + 1);
+        x.startCity = rnd.IntRnd(4, 1);
+        x.targetCity = rnd.IntRnd(4, 1);
     } while (x.startCity == x.targetCity);
     int row = 0;
     // Accepted when the time in hours times the distance and the distance
@@ -124,11 +116,11 @@ void nonUniformMotion(CalcExample& e, RandomSource& rnd)
     // fraction decides them.
     do {
         for (int& road : x.roads)
-            road = Int(rnd.Rnd() * 31 + 20);
-        x.speeds[0] = Int(rnd.Rnd() * 5 + 48);
-        x.speeds[1] = Int(rnd.Rnd() * 6 + 53);
-        x.speeds[2] = Int(rnd.Rnd() * 7 + 59);
-        row = Int(rnd.Rnd() * 3 + 1);
+            road = rnd.IntRnd(31, 20);
+        x.speeds[0] = rnd.IntRnd(5, 48);
+        x.speeds[1] = rnd.IntRnd(6, 53);
+        x.speeds[2] = rnd.IntRnd(7, 59);
+        row = rnd.IntRnd(3, 1);
         x.v = x.speeds[static_cast<std::size_t>(row - 1)];
         x.s1 = x.roads[static_cast<std::size_t>(x.startCity - 1)];
         x.s2 = x.roads[static_cast<std::size_t>(x.targetCity - 1)];
@@ -143,7 +135,7 @@ void nonUniformMotion(CalcExample& e, RandomSource& rnd)
         setBox(e, city, PlainNumber(x.roads[static_cast<std::size_t>(city - 1)]),
                QStringLiteral("km"), 10);
     if (e.asked == 2) {
-        x.askedCity = Int(rnd.Rnd() * 2 + 1) == 1 ? x.startCity : x.targetCity;
+        x.askedCity = rnd.IntRnd(2, 1) == 1 ? x.startCity : x.targetCity;
         e.boxes[static_cast<std::size_t>(x.askedCity - 1)].text.clear();
     }
     e.startBoxes = {QStringLiteral("0"), QStringLiteral("00")};
@@ -156,8 +148,8 @@ void nonUniformMotion(CalcExample& e, RandomSource& rnd)
 void liquidPressure(CalcExample& e, RandomSource& rnd)
 {
     LiquidPressureValues x;
-    x.S = Int(rnd.Rnd() * 8 + 2);
-    x.p = static_cast<float>(Int(rnd.Rnd() * 45 + 55)) / 10;
+    x.S = rnd.IntRnd(8, 2);
+    x.p = static_cast<float>(rnd.IntRnd(45, 55)) / 10;
     x.m = static_cast<float>(RoundHalfEven(x.p * static_cast<float>(x.S), 1));
     askVariant(e, rnd, 3);
     e.assignmentLine = 12 + *e.asked;
@@ -170,9 +162,9 @@ void liquidPressure(CalcExample& e, RandomSource& rnd)
 void mechanicalWork(CalcExample& e, RandomSource& rnd)
 {
     MechanicalWorkValues x;
-    x.F = Int(rnd.Rnd() * 9 + 1) * 10;
-    x.s = Int(rnd.Rnd() * 9 + 1);
-    x.t = static_cast<float>(Int(rnd.Rnd() * 50 + 50)) / 10;
+    x.F = rnd.IntRnd(9, 1) * 10;
+    x.s = rnd.IntRnd(9, 1);
+    x.t = static_cast<float>(rnd.IntRnd(50, 50)) / 10;
     x.W = x.F * x.s;
     askVariant(e, rnd, 3);
     e.assignmentLine = 15 + *e.asked;
@@ -188,9 +180,9 @@ void winchPower(CalcExample& e, RandomSource& rnd)
     WinchPowerValues x;
     int tenths = 0;  // t in tenths of a second, so that P × t is tested exactly
     do {
-        x.P = Int(rnd.Rnd() * 701 + 200);
-        tenths = Int(rnd.Rnd() * 80 + 20);
-        x.s = static_cast<float>(Int(rnd.Rnd() * 60 + 40)) / 10;
+        x.P = rnd.IntRnd(701, 200);
+        tenths = rnd.IntRnd(80, 20);
+        x.s = static_cast<float>(rnd.IntRnd(60, 40)) / 10;
     } while (x.P * tenths > 320000 || (x.P * tenths) % 10 != 0);
     x.t = static_cast<float>(tenths) / 10;
     x.W = x.P * tenths / 10;
@@ -209,9 +201,9 @@ void winchEnergy(CalcExample& e, RandomSource& rnd)
     WinchEnergyValues x;
     int tenths = 0;
     do {
-        x.v = Int(rnd.Rnd() * 8 + 2);
-        x.m = Int(rnd.Rnd() * 8 + 2) * 10;
-        tenths = Int(rnd.Rnd() * 70 + 30);
+        x.v = rnd.IntRnd(8, 2);
+        x.m = rnd.IntRnd(8, 2) * 10;
+        tenths = rnd.IntRnd(70, 30);
         x.t = static_cast<float>(tenths) / 10;
         x.h = static_cast<float>(RoundHalfEven(static_cast<float>(x.v) * x.t, 1));
         // h × m × 10 = v × tenths × m, kept within the 16-bit range.
@@ -237,8 +229,8 @@ void lever(CalcExample& e, RandomSource& rnd)
     askVariant(e, rnd, 6);
     const int k = *e.asked;
     LeverValues x;
-    auto weight = [&rnd] { return Int(rnd.Rnd() * 20 + 1); };
-    auto mark = [&rnd] { return Int(rnd.Rnd() * 6 + 1); };
+    auto weight = [&rnd] { return rnd.IntRnd(20, 1); };
+    auto mark = [&rnd] { return rnd.IntRnd(6, 1); };
     auto& w = x.weights;
     auto& p = x.marks;
     if (k <= 2) {
@@ -289,7 +281,7 @@ void lever(CalcExample& e, RandomSource& rnd)
             o[0] = weight();
             o[1] = weight();
             o[2] = weight();
-            o[static_cast<std::size_t>(Int(rnd.Rnd() * 3 + 1) - 1)] = right;
+            o[static_cast<std::size_t>(rnd.IntRnd(3, 1) - 1)] = right;
         } while (!pairwiseDifferent(o[0], o[1], o[2]) || hangs(o[0]) || hangs(o[1]) || hangs(o[2]));
     } else {
         x.offeredCount = 1;
@@ -310,10 +302,10 @@ void heat(CalcExample& e, const ExampleTable& table, RandomSource& rnd)
     // more than half a thousandth (Q reaches several thousand kJ), and the
     // pupil's exact answer would then be judged wrong.
     do {
-        row = Int(rnd.Rnd() * 5 + 1);
-        tenths = Int(rnd.Rnd() * 89 + 11);
-        x.t1 = Int(rnd.Rnd() * 16 + 10);
-        x.t2 = Int(rnd.Rnd() * 151 + 50);
+        row = rnd.IntRnd(5, 1);
+        tenths = rnd.IntRnd(89, 11);
+        x.t1 = rnd.IntRnd(16, 10);
+        x.t2 = rnd.IntRnd(151, 50);
         q = table.value(row) * tenths / 10 * (x.t2 - x.t1);
     } while (!hasThreeDecimalsAtMost(q));
     x.c = static_cast<float>(table.value(row));
@@ -336,9 +328,9 @@ void melting(CalcExample& e, RandomSource& rnd)
     MeltingValues x;
     double q = 0;
     do {
-        x.m = Int(rnd.Rnd() * 9 + 1);
-        x.t1 = Int(rnd.Rnd() * 13 - 15);
-        x.t2 = Int(rnd.Rnd() * 17 + 4);
+        x.m = rnd.IntRnd(9, 1);
+        x.t1 = rnd.IntRnd(13, -15);
+        x.t2 = rnd.IntRnd(17, 4);
         q = x.m * (MeltingValues::c1 * (0 - x.t1) + MeltingValues::l + MeltingValues::c2 * x.t2);
     } while (!hasThreeDecimalsAtMost(q));
     x.Q = static_cast<float>(RoundHalfEven(q, 3));
@@ -356,8 +348,8 @@ void melting(CalcExample& e, RandomSource& rnd)
 void ohmsLaw(CalcExample& e, RandomSource& rnd)
 {
     OhmsLawValues x;
-    x.R = Int(rnd.Rnd() * 9 + 1) * 10;
-    x.I = static_cast<float>(Int(rnd.Rnd() * 9 + 1)) / 10;
+    x.R = rnd.IntRnd(9, 1) * 10;
+    x.I = static_cast<float>(rnd.IntRnd(9, 1)) / 10;
     x.U = static_cast<float>(x.R) * x.I;
     askVariant(e, rnd, 3);
     static constexpr std::array<int, 3> kLines = {33, 35, 37};
@@ -371,9 +363,9 @@ void ohmsLaw(CalcExample& e, RandomSource& rnd)
 void electricEnergy(CalcExample& e, RandomSource& rnd)
 {
     ElectricEnergyValues x;
-    x.P = Int(rnd.Rnd() * 5) * 300 + 1200;
-    x.hours = Int(rnd.Rnd() * 2 + 1) == 1 ? 1 : 0;
-    x.minutes = Int(rnd.Rnd() * 2 + 1) == 1 ? 20 : 40;
+    x.P = rnd.IntRnd(5, 0) * 300 + 1200;
+    x.hours = rnd.IntRnd(2, 1) == 1 ? 1 : 0;
+    x.minutes = rnd.IntRnd(2, 1) == 1 ? 20 : 40;
     x.t = 60 * x.hours + x.minutes;
     x.E = static_cast<float>(x.t * 0.001 * x.P / 60);
     e.assignmentLine = 39;
@@ -389,8 +381,8 @@ void electricPower(CalcExample& e, RandomSource& rnd)
 {
     ElectricPowerValues x;
     do {
-        x.U = Int(rnd.Rnd() * 4 + 1) * 10;
-        x.I = static_cast<float>(Int(rnd.Rnd() * 5 + 1)) / 2;
+        x.U = rnd.IntRnd(4, 1) * 10;
+        x.I = static_cast<float>(rnd.IntRnd(5, 1)) / 2;
         x.P = static_cast<float>(x.U) * x.I;
     } while (x.P >= 100);
     askVariant(e, rnd, 3);
@@ -405,9 +397,9 @@ void electricPower(CalcExample& e, RandomSource& rnd)
 void seriesResistors(CalcExample& e, RandomSource& rnd)
 {
     SeriesResistorsValues x;
-    x.R1 = Int(rnd.Rnd() * 5 + 1) * 10;
-    x.R2 = Int(rnd.Rnd() * 5 + 1) * 10;
-    x.I = static_cast<float>(Int(rnd.Rnd() * 19 + 1)) / 10;
+    x.R1 = rnd.IntRnd(5, 1) * 10;
+    x.R2 = rnd.IntRnd(5, 1) * 10;
+    x.I = static_cast<float>(rnd.IntRnd(19, 1)) / 10;
     x.U1 = static_cast<float>(x.R1) * x.I;
     x.U2 = x.I * static_cast<float>(x.R2);
     askVariant(e, rnd, 5);
@@ -427,9 +419,9 @@ void parallelResistors(CalcExample& e, RandomSource& rnd)
     int b = 0;
     int f = 0;
     do {
-        a = Int(rnd.Rnd() * 8 + 2);
-        b = Int(rnd.Rnd() * 8 + 2);
-        f = Int(rnd.Rnd() * 5 + 5);
+        a = rnd.IntRnd(8, 2);
+        b = rnd.IntRnd(8, 2);
+        f = rnd.IntRnd(5, 5);
     } while (a == b);
     x.R1 = a * f;
     x.R2 = b * f;

@@ -15,4 +15,10 @@ double RandomSource::Rnd()
     return static_cast<double>(next() >> 40) * 0x1p-24;
 }
 
+int RandomSource::IntRnd(int k, int c)
+{
+    // Rnd is n / 2^24, so Int(Rnd * k + c) is (n * k) / 2^24 rounded down, plus c.
+    return static_cast<int>(((next() >> 40) * static_cast<std::uint64_t>(k)) >> 24) + c;
+}
+
 } // namespace orbeta

@@ -9,6 +9,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cmath>
 #include <set>
 
 using namespace orbeta;
@@ -249,6 +250,17 @@ TEST(RandomSource, SameSequenceOnEveryMachine)
         const double r = rnd.Rnd();
         ASSERT_GE(r, 0.0);
         ASSERT_LT(r, 1.0);
+    }
+}
+
+TEST(RandomSource, WholeNumberDrawsEqualIntOfRnd)
+{
+    RandomSource viaRnd(42);
+    RandomSource whole(42);
+    for (int i = 0; i < 20000; ++i) {
+        const int k = 1 + i % 701;
+        const int c = i % 31 - 15;
+        ASSERT_EQ(whole.IntRnd(k, c), static_cast<int>(std::floor(viaRnd.Rnd() * k + c))) << k << ' ' << c;
     }
 }
 
