@@ -2,6 +2,7 @@
 #include "menu/FrmSetup.h"
 #include "menu/TaskCatalogue.h"
 #include "menu/TaskForms.h"
+#include "results/FrmTabulka.h"
 #include "shell/Globals.h"
 #include "shell/Misc.h"
 #include "shell/PictureButton.h"
@@ -14,8 +15,11 @@
 #include <QPageLayout>
 #include <QPointer>
 #include <QApplication>
+#include <QFile>
+#include <QLabel>
 #include <QPrintDialog>
 #include <QPrinter>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -299,4 +303,34 @@ TEST_F(FrmSetupTest, BackShowsTheMenuAndUnloadsTheSetup)
     EXPECT_TRUE(menu->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(setup.isNull());
+}
+
+TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCountKept)
+{
+    QTemporaryDir data;
+    globals().DataDir = data.path() + QLatin1Char('/');
+    // A task form that ends its series at once, handing over as task forms do.
+    TaskForms::install(TaskForm::Mech1, [](const TaskFormStart&) {
+        auto* table = new FrmTabulka(ScreenHost::instance()->stage());
+        table->Vloz_novy_zaznam(globals().PupilName, QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1"), 1);
+        table->Vloz_zaznam_do_souboru_vysledky_dat(globals().PupilName, globals().TopicName, globals().TaskTitle,
+                                                   QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1"));
+        table->ReturnForm = ScreenHost::instance()->findForm(QStringLiteral("frm_Setup"));
+        ScreenHost::instance()->showForm(table);
+        return std::unique_ptr<QWidget>();
+    });
+    FrmSetup* setup = open(QStringLiteral("1b"));
+    type(setup->nameField(), QStringLiteral("Ján"));
+    press(setup->countButton(1));
+    click(setup->continueButton());
+    auto* table = qobject_cast<FrmTabulka*>(globals().CurrentForm.data());
+    ASSERT_NE(table, nullptr);
+    EXPECT_EQ(table->cell(1, 1)->text(), QStringLiteral("Ján"));
+    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("1b.res"))));
+
+    click(table->backButton());
+    EXPECT_EQ(globals().CurrentForm, setup);
+    EXPECT_EQ(setup->nameField()->text(), QStringLiteral("Ján"));
+    EXPECT_EQ(globals().ExampleCount, 3);
+    EXPECT_TRUE(setup->continueButton()->isVisible());
 }
