@@ -1,5 +1,6 @@
 #include "menu/SetupLayout.h"
 #include "menu/SetupState.h"
+#include "menu/TaskCatalogue.h"
 #include "menu/TaskForm.h"
 
 #include <gtest/gtest.h>
@@ -17,26 +18,6 @@ TEST(SetupLayout, CountsPerTopicGroup)
     EXPECT_EQ(physics.countOf(5), 15);
     EXPECT_EQ(physics.countOf(0), 0);
     EXPECT_EQ(physics.countOf(6), 0);
-}
-
-TEST(SetupLayout, PictureNamesPerTopicGroup)
-{
-    const auto physics = SetupLayout::forTask(QStringLiteral("5e"));
-    const auto history = SetupLayout::forTask(QStringLiteral("6c"));
-    EXPECT_EQ(physics.countPicture(1, false), QStringLiteral("Bitmap\\Setup\\03_0.bmp"));
-    EXPECT_EQ(physics.countPicture(3, true), QStringLiteral("Bitmap\\Setup\\08_1.bmp"));
-    EXPECT_EQ(history.countPicture(1, false), QStringLiteral("Bitmap\\Setup\\005_0.bmp"));
-    EXPECT_EQ(history.countPicture(5, true), QStringLiteral("Bitmap\\Setup\\025_1.bmp"));
-    EXPECT_EQ(physics.arrowPicture(1), QStringLiteral("Bitmap\\Setup\\Sipka_05.bmp"));
-    EXPECT_EQ(history.arrowPicture(5), QStringLiteral("Bitmap\\Setup\\Sipka_25.bmp"));
-    EXPECT_EQ(physics.background(), QStringLiteral("Bitmap\\Setup\\bckg1.bmp"));
-    EXPECT_EQ(history.background(), QStringLiteral("Bitmap\\Setup\\bckg6.bmp"));
-    EXPECT_EQ(physics.headingPicture(), QStringLiteral("Bitmap\\Setup\\s_5e.bmp"));
-    EXPECT_EQ(history.topicPicture(), QStringLiteral("Bitmap\\Setup\\l_6c.bmp"));
-    EXPECT_EQ(history.helpPicture(), QStringLiteral("Bitmap\\Help\\setup6.bmp"));
-    EXPECT_EQ(physics.nameFieldLeft(), 419);
-    EXPECT_EQ(history.nameFieldLeft(), 329);
-    EXPECT_EQ(history.headingPosition(), QPoint(86, 240));
 }
 
 TEST(SetupState, CountBeforeNameShowsOnlyPrint)
@@ -100,14 +81,15 @@ TEST(SetupState, OneCountButtonIsMarked)
 
 TEST(TaskForm, EveryCatalogueCodeHasItsForm)
 {
-    for (const char* code : {"1a", "1b", "1c", "1d", "2a", "2b", "2c", "2d", "2e", "3a", "3b",
-                             "5a", "5b", "5c", "5d", "5e"})
-        EXPECT_EQ(taskFormFor(QLatin1String(code)), TaskForm::Mech1) << code;
-    EXPECT_EQ(taskFormFor(QStringLiteral("4a")), TaskForm::Zobr);
-    EXPECT_EQ(taskFormFor(QStringLiteral("4b")), TaskForm::Zobr);
-    EXPECT_EQ(taskFormFor(QStringLiteral("6a")), TaskForm::Dvojice);
-    EXPECT_EQ(taskFormFor(QStringLiteral("6b")), TaskForm::Osa);
-    EXPECT_EQ(taskFormFor(QStringLiteral("6c")), TaskForm::Osa);
+    for (const TaskEntry& task : TaskCatalogue::entries()) {
+        const auto form = taskFormFor(task.code);
+        ASSERT_TRUE(form.has_value()) << task.code.toStdString();
+        const TaskForm expected = task.topic == 4 ? TaskForm::Zobr
+                                  : task.code == QLatin1String("6a") ? TaskForm::Dvojice
+                                  : task.topic == 6                  ? TaskForm::Osa
+                                                                     : TaskForm::Mech1;
+        EXPECT_EQ(*form, expected) << task.code.toStdString();
+    }
     EXPECT_FALSE(taskFormFor(QStringLiteral("0")).has_value());
     EXPECT_FALSE(taskFormFor(QStringLiteral("1e")).has_value());
 }
