@@ -13,6 +13,9 @@
 
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QTimer>
+
+#include <memory>
 
 namespace orbeta {
 
@@ -48,30 +51,60 @@ bool FrmSelect::load(ScreenHost& host, DisplayChoice display, bool showSplash)
     if (started.failure != StartUpFailure::None)
         return false;
 
-    if (showSplash) {
-        auto* intro = new FrmIntro(host.stage());
-        intro->setInformation(started.driveCaption);
-        intro->setMenuForm(this);
+    if (!showSplash) {
         SwitchDisplayMode(host, display);
-        intro->IsIntro = true;
-        host.showForm(intro);
-        // Let the splash reach the screen before the menu is built.
-        QCoreApplication::processEvents();
-    } else {
-        SwitchDisplayMode(host, display);
+        finishLoad();
+        host.showForm(this);
+        return true;
     }
+    auto* intro = new FrmIntro(host.stage());
+    intro->setInformation(started.driveCaption);
+    intro->setMenuForm(this);
+    SwitchDisplayMode(host, display);
+    intro->IsIntro = true;
+    host.showForm(intro);
+    // The menu stays hidden behind the splash; it is built once the splash
+    // is on the screen, so that the first picture appears without delay.
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = connect(&host, &ScreenHost::framePainted, this, [this, connection] {
+        disconnect(*connection);
+        QTimer::singleShot(0, this, &FrmSelect::finishLoad);
+    });
+    return true;
+}
 
+void FrmSelect::finishLoad()
+{
+    if (built_)
+        return;
+    built_ = true;
     build();
     globals().TaskCode = QStringLiteral("0");
     globals().HoverId = 0;
     globals().FontPath = Resources::resourcePath(QStringLiteral("Data\\Sigla.ttf"));
-    QFontDatabase::addApplicationFont(globals().FontPath);
+    // Nothing on the first screen is written in the symbol font: register it
+    // once that screen has been painted.
+    if (ScreenHost* host = ScreenHost::instance()) {
+        auto connection = std::make_shared<QMetaObject::Connection>();
+        *connection = connect(host, &ScreenHost::framePainted, this, [this, connection] {
+            disconnect(*connection);
+            QTimer::singleShot(0, this, &FrmSelect::registerSymbolFont);
+        });
+    }
+}
 
-    if (showSplash)
-        host.hideForm(this);
-    else
-        host.showForm(this);
-    return true;
+void FrmSelect::registerSymbolFont()
+{
+    if (fontRegistered_ || globals().FontPath.isEmpty())
+        return;
+    fontRegistered_ = true;
+    QFontDatabase::addApplicationFont(globals().FontPath);
+}
+
+void FrmSelect::formActivated()
+{
+    // The splash may be dismissed before the menu has been built.
+    finishLoad();
 }
 
 void FrmSelect::build()
@@ -127,8 +160,18 @@ void FrmSelect::loadPictures()
                             Resources::picture(TaskCatalogue::topicPicture(t, true)));
         button->showNormal();
     }
-    strips_.at(0) = AnimationStrip(Resources::picture(QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")), StripFrames);
-    strips_.at(1) = AnimationStrip(Resources::picture(QStringLiteral("Bitmap\\Setup\\tiskni.bmp")), StripFrames);
+}
+
+const AnimationStrip& FrmSelect::animationStrip(int index) const
+{
+    // Loaded when the setup form first needs them, not at start-up.
+    AnimationStrip& strip = strips_.at(index - 1);
+    if (strip.frameCount() == 0) {
+        const QString name = index == 1 ? QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")
+                                        : QStringLiteral("Bitmap\\Setup\\tiskni.bmp");
+        strip = AnimationStrip(Resources::picture(name), StripFrames);
+    }
+    return strip;
 }
 
 int FrmSelect::selectedTopic() const

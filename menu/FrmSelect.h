@@ -30,6 +30,9 @@ public:
     void selectTopic(int topic);
     void chooseTask(int item);
     void showCredits();
+    // Registers Data\Sigla.ttf (done by itself once the first screen is
+    // painted; the tour calls it at once).
+    void registerSymbolFont();
     // Asks whether to end; on yes restores the display and quits.
     void confirmEnd();
 
@@ -42,7 +45,7 @@ public:
     PictureButton* helpButton() const { return IHelp; }
 
     // Strip 1: the appearing continue button, strip 2: the print button.
-    const AnimationStrip& animationStrip(int index) const { return strips_.at(index - 1); }
+    const AnimationStrip& animationStrip(int index) const;
     // The hidden scratch picture (238 x 80) other forms load pictures into.
     PictureButton* scratchPicture() const { return picScratch; }
 
@@ -53,7 +56,12 @@ signals:
     // form is opened from here.
     void taskChosen();
 
+protected:
+    void formActivated() override;
+
 private:
+    // The menu's own set-up, the task code and the symbol font; runs once.
+    void finishLoad();
     void build();
     void loadPictures();
     void onBackgroundMove();
@@ -68,8 +76,10 @@ private:
     PictureButton* IKonec = nullptr;
     PictureButton* IHelp = nullptr;
     PictureButton* picScratch = nullptr;
-    std::array<AnimationStrip, 2> strips_;
+    mutable std::array<AnimationStrip, 2> strips_;
     int loadedTopic_ = 0;
+    bool built_ = false;
+    bool fontRegistered_ = false;
 };
 
 } // namespace orbeta

@@ -1,5 +1,6 @@
 #include "menu/FrmSelect.h"
 #include "menu/TaskCatalogue.h"
+#include "shell/FrmIntro.h"
 #include "shell/Globals.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenHost.h"
@@ -133,4 +134,21 @@ TEST_F(MenuTest, CreditsComeBackOnAClickAndNoKeepsTheProgram)
     menu->confirmEnd();
     EXPECT_TRUE(menu->isVisible());
     qputenv("ORBETA_MESSAGEBOX", "ok");
+}
+
+TEST(MenuStart, SplashClickBringsTheBuiltMenu)
+{
+    qputenv("ORBETA_WINDIR", qgetenv("ORBETA_BUILD_DIR"));
+    ScreenHost host;
+    auto* menu = new FrmSelect(host.stage());
+    ASSERT_TRUE(menu->load(host, DisplayChoice::Window, true));
+    QWidget* splash = globals().CurrentForm;
+    ASSERT_NE(splash, menu);
+    EXPECT_FALSE(menu->isVisible());
+    EXPECT_TRUE(qobject_cast<FrmIntro*>(splash)->information().contains(QStringLiteral("Typ disku: ")));
+    QTest::mousePress(splash, Qt::LeftButton);
+    EXPECT_EQ(globals().CurrentForm, menu);
+    EXPECT_TRUE(menu->isVisible());
+    ASSERT_NE(menu->topicButton(1), nullptr);
+    EXPECT_FALSE(menu->topicButton(1)->normalPicture().isNull());
 }

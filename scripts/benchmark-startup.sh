@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# Start-up benchmark of build/orbeta: time from launch to the first window
+# (the splash), time from launch to the menu with the splash skipped, and the
+# resident memory then. Uses the display in $DISPLAY, or a virtual X server
+# (xvfb-run) when there is none. Prints the median of RUNS runs (default 7).
+#   scripts/benchmark-startup.sh [BUILD_DIR]
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-${ORBETA_BUILD_DIR:-build}}
+runs=${RUNS:-7}
+program="$build/orbeta"
+[ -x "$program" ] || { echo "no $program; build first" >&2; exit 1; }
+
+if [ -z "${DISPLAY:-}" ]; then
+  command -v xvfb-run >/dev/null || { echo "needs a display or xvfb-run (package xvfb)" >&2; exit 1; }
+  exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
+fi
+
+# One run: prints "<ms to first window> <ms to menu or -> <rss kB>".
+measure() {
+  local start out first menu rss
+  start=$(date +%s%3N)
+  out=$(ORBETA_BENCHMARK=1 "$program" "$@" 2>/dev/null)
+  first=$(awk '/^first-window/ {print $2}' <<<"$out")
+  menu=$(awk '/^menu/ {print $2}' <<<"$out")
+  rss=$(awk '/^rss-kb/ {print $2}' <<<"$out")
+  echo "$((first - start)) $([ -n "$menu" ] && echo $((menu - start)) || echo -) $rss"
+}
+
+median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
+
+"$program" --help >/dev/null 2>&1 || true # warm the file cache
+splash=() menu=() rss=()
+for ((i = 0; i < runs; i++)); do
+  read -r f _ _ < <(measure)
+  splash+=("$f")
+  read -r _ m r < <(measure --no-splash)
+  menu+=("$m")
+  rss+=("$r")
+done
+echo "first window (splash): $(printf '%s\n' "${splash[@]}" | median) ms   (goal < 100 ms)"
+echo "menu, splash skipped:  $(printf '%s\n' "${menu[@]}" | median) ms   (goal < 200 ms)"
+echo "resident memory then:  $(( $(printf '%s\n' "${rss[@]}" | median) / 1024 )) MB   (goal < 60 MB)"
