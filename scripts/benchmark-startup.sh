@@ -16,28 +16,32 @@ if [ -z "${DISPLAY:-}" ]; then
   exec xvfb-run -a -s "-screen 0 1920x1080x24" "$0" "$@"
 fi
 
-# One run: prints "<ms to first window> <ms to menu or -> <rss kB>".
+# One run: prints "<ms to first window> <ms to menu or -> <rss kB> <cpu ms>".
 measure() {
-  local start out first menu rss
+  local start out first menu rss cpu
   start=$(date +%s%3N)
   out=$(ORBETA_BENCHMARK=1 "$program" "$@" 2>/dev/null)
   first=$(awk '/^first-window/ {print $2}' <<<"$out")
   menu=$(awk '/^menu/ {print $2}' <<<"$out")
   rss=$(awk '/^rss-kb/ {print $2}' <<<"$out")
-  echo "$((first - start)) $([ -n "$menu" ] && echo $((menu - start)) || echo -) $rss"
+  cpu=$(awk '/^cpu-ms/ {print $2}' <<<"$out")
+  echo "$((first - start)) $([ -n "$menu" ] && echo $((menu - start)) || echo -) $rss ${cpu:-0}"
 }
 
 median() { sort -n | awk '{a[NR]=$1} END {print a[int((NR+1)/2)]}'; }
 
 "$program" --help >/dev/null 2>&1 || true # warm the file cache
-splash=() menu=() rss=()
+splash=() menu=() rss=() splashcpu=() menucpu=()
 for ((i = 0; i < runs; i++)); do
-  read -r f _ _ < <(measure)
+  read -r f _ _ c < <(measure)
   splash+=("$f")
-  read -r _ m r < <(measure --no-splash)
+  splashcpu+=("$c")
+  read -r _ m r c < <(measure --no-splash)
   menu+=("$m")
   rss+=("$r")
+  menucpu+=("$c")
 done
-echo "first window (splash): $(printf '%s\n' "${splash[@]}" | median) ms   (goal < 100 ms)"
-echo "menu, splash skipped:  $(printf '%s\n' "${menu[@]}" | median) ms   (goal < 200 ms)"
+echo "load average: $(cut -d' ' -f1-3 /proc/loadavg) on $(nproc) cores"
+echo "first window (splash): $(printf '%s\n' "${splash[@]}" | median) ms   (goal < 100 ms; processor time $(printf '%s\n' "${splashcpu[@]}" | median) ms)"
+echo "menu, splash skipped:  $(printf '%s\n' "${menu[@]}" | median) ms   (goal < 200 ms; processor time $(printf '%s\n' "${menucpu[@]}" | median) ms)"
 echo "resident memory then:  $(( $(printf '%s\n' "${rss[@]}" | median) / 1024 )) MB   (goal < 60 MB)"

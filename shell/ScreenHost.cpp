@@ -6,6 +6,8 @@
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QPainter>
 
 namespace orbeta {
@@ -111,6 +113,10 @@ QPoint ScreenHost::designPosition(QPoint globalPosition) const
 
 void ScreenHost::showScaledFullScreen()
 {
+    // Without a window manager the full-screen request alone does not
+    // resize the window, so it is given the screen's size as well.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
     showFullScreen();
     fitStage();
 }

@@ -152,3 +152,22 @@ TEST(MenuStart, SplashClickBringsTheBuiltMenu)
     ASSERT_NE(menu->topicButton(1), nullptr);
     EXPECT_FALSE(menu->topicButton(1)->normalPicture().isNull());
 }
+
+TEST(MenuStart, MouseThroughTheScaledScreenReachesTheButtons)
+{
+    qputenv("ORBETA_WINDIR", qgetenv("ORBETA_BUILD_DIR"));
+    ScreenHost host;
+    auto* menu = new FrmSelect(host.stage());
+    ASSERT_TRUE(menu->load(host, DisplayChoice::Window, false));
+    // Twice the design size: design point (p) is at 2p on the screen.
+    host.setFixedSize(1280, 960);
+    QCoreApplication::processEvents();
+    QWidget* viewport = host.viewport();
+    globals().HoverId = 0;
+    QTest::mouseMove(viewport, QPoint(2 * 60, 2 * (88 + 61 * 2 + 20)));
+    EXPECT_EQ(globals().HoverId, 4);
+    EXPECT_EQ(menu->topicButton(3)->look(), PictureButton::Look::Highlighted);
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(2 * 60, 2 * (88 + 61 * 2 + 20)));
+    EXPECT_EQ(menu->selectedTopic(), 3);
+    EXPECT_EQ(host.designPosition(viewport->mapToGlobal(QPoint(2 * 60, 2 * 100))), QPoint(60, 100));
+}
