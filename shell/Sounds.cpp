@@ -3,10 +3,8 @@
 #include "shell/Resources.h"
 
 #include <QCoreApplication>
-#include <QPointer>
-#include <QSoundEffect>
+#include <QLibrary>
 #include <QTimer>
-#include <QUrl>
 
 namespace orbeta {
 
@@ -27,10 +25,13 @@ const char* fileName(Sound sound)
     return "";
 }
 
+using SoundFunction = void (*)(const QString*);
+
 struct SoundState {
     bool enabled = false;
     std::array<int, SoundCount> requests{};
-    std::array<QPointer<QSoundEffect>, SoundCount> effects;
+    SoundFunction load = nullptr;
+    SoundFunction play = nullptr;
 };
 
 SoundState& state()
@@ -39,14 +40,26 @@ SoundState& state()
     return s;
 }
 
-QSoundEffect* effect(Sound sound)
+QString soundPath(Sound sound)
 {
-    auto& slot = state().effects.at(static_cast<int>(sound));
-    if (!slot) {
-        slot = new QSoundEffect(QCoreApplication::instance());
-        slot->setSource(QUrl::fromLocalFile(Resources::resourcePath(QString::fromLatin1(fileName(sound)))));
+    return Resources::resourcePath(QString::fromLatin1(fileName(sound)));
+}
+
+// The sound module lies beside the program (build tree) or in
+// the installation's library directory. Without it the program stays silent.
+void loadModule()
+{
+    const QString programDir = QCoreApplication::applicationDirPath();
+    for (const QString& dir : {programDir, programDir + QStringLiteral("/" ORBETA_SOUND_MODULE_FROM_BINDIR)}) {
+        QLibrary module(dir + QStringLiteral("/orbeta_sound"));
+        if (!module.load())
+            continue;
+        state().load = reinterpret_cast<SoundFunction>(module.resolve("orbeta_sound_load"));
+        state().play = reinterpret_cast<SoundFunction>(module.resolve("orbeta_sound_play"));
+        if (state().load && state().play)
+            return;
+        state().load = state().play = nullptr;
     }
-    return slot;
 }
 
 } // namespace
@@ -54,8 +67,10 @@ QSoundEffect* effect(Sound sound)
 void Sounds::play(Sound sound)
 {
     ++state().requests.at(static_cast<int>(sound));
-    if (state().enabled)
-        effect(sound)->play();
+    if (state().play) {
+        const QString path = soundPath(sound);
+        state().play(&path);
+    }
 }
 
 void Sounds::enable()
@@ -66,8 +81,13 @@ void Sounds::enable()
     // Open the audio output and load the files after the window has had a
     // chance to appear, not on the pupil's first hover.
     QTimer::singleShot(200, QCoreApplication::instance(), [] {
-        for (Sound sound : {Sound::Enter, Sound::Click, Sound::Zavazi})
-            effect(sound);
+        loadModule();
+        if (!state().load)
+            return;
+        for (Sound sound : {Sound::Enter, Sound::Click, Sound::Zavazi}) {
+            const QString path = soundPath(sound);
+            state().load(&path);
+        }
     });
 }
 
