@@ -1,24 +1,9 @@
 #include "art/BmpFile.h"
 
-#include <QtEndian>
+#include "art/LittleEndian.h"
 
-namespace {
-
-void put16(QByteArray& out, quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray& out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-
-} // namespace
+using LittleEndian::put16;
+using LittleEndian::put32;
 
 QByteArray BmpFile::encode(const QImage& source)
 {

@@ -1,26 +1,12 @@
 #include "art/CursorFile.h"
 
+#include "art/LittleEndian.h"
+
 #include <QtEndian>
 
-namespace {
-
-void put8(QByteArray& out, quint8 v) { out.append(char(v)); }
-
-void put16(QByteArray& out, quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray& out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-
-} // namespace
+using LittleEndian::put8;
+using LittleEndian::put16;
+using LittleEndian::put32;
 
 QByteArray CursorFile::encode(const QImage& source, QPoint hotSpot)
 {

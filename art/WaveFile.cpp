@@ -1,9 +1,13 @@
 #include "art/WaveFile.h"
 
-#include <QtEndian>
+#include "art/LittleEndian.h"
+
 #include <algorithm>
 #include <cmath>
 #include <numbers>
+
+using LittleEndian::put16;
+using LittleEndian::put32;
 
 QList<qint16> WaveFile::synthesise(double seconds, const QList<Partial>& partials, double fadeIn, double fadeOut,
                                    double peak)
@@ -40,24 +44,6 @@ QList<qint16> WaveFile::synthesise(double seconds, const QList<Partial>& partial
         samples[i] = qint16(std::lround(mix[i] / top * peak * 32767));
     return samples;
 }
-
-namespace {
-
-void put16(QByteArray& out, quint16 v)
-{
-    char b[2];
-    qToLittleEndian(v, b);
-    out.append(b, 2);
-}
-
-void put32(QByteArray& out, quint32 v)
-{
-    char b[4];
-    qToLittleEndian(v, b);
-    out.append(b, 4);
-}
-
-} // namespace
 
 QByteArray WaveFile::encode(const QList<qint16>& samples, int rate)
 {
