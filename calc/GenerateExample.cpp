@@ -292,6 +292,16 @@ void lever(CalcExample& e, RandomSource& rnd)
     e.values = x;
 }
 
+// Both heat tasks show the mass and the starting temperature and ask for the
+// heat; the second temperature is read off the thermometer of the experiment.
+void setHeatBoxes(CalcExample& e, double m, int t1)
+{
+    setBox(e, 1, FormatFixed(m, 1), QStringLiteral("kg"), 5);
+    setBox(e, 2, FormatFixed(t1, 0), QStringLiteral("°C"), 20);
+    setBox(e, 3, kWholePlaceholder, QStringLiteral("°C"), 21);
+    setBox(e, 4, QString(), QStringLiteral("kJ"), 22);
+}
+
 void heat(CalcExample& e, const ExampleTable& table, RandomSource& rnd)
 {
     HeatValues x;
@@ -315,11 +325,7 @@ void heat(CalcExample& e, const ExampleTable& table, RandomSource& rnd)
     e.tableRow = row;
     e.tableRows = 5;
     e.shownRow = row;
-    // The final temperature is read off the thermometer of the experiment.
-    setBox(e, 1, FormatFixed(x.m, 1), QStringLiteral("kg"), 5);
-    setBox(e, 2, FormatFixed(x.t1, 0), QStringLiteral("°C"), 20);
-    setBox(e, 3, kWholePlaceholder, QStringLiteral("°C"), 21);
-    setBox(e, 4, QString(), QStringLiteral("kJ"), 22);
+    setHeatBoxes(e, x.m, x.t1);
     e.values = x;
 }
 
@@ -335,10 +341,7 @@ void melting(CalcExample& e, RandomSource& rnd)
     } while (!hasThreeDecimalsAtMost(q));
     x.Q = static_cast<float>(RoundHalfEven(q, 3));
     e.assignmentLine = 28;
-    setBox(e, 1, FormatFixed(x.m, 1), QStringLiteral("kg"), 5);
-    setBox(e, 2, FormatFixed(x.t1, 0), QStringLiteral("°C"), 20);
-    setBox(e, 3, kWholePlaceholder, QStringLiteral("°C"), 21);
-    setBox(e, 4, QString(), QStringLiteral("kJ"), 22);
+    setHeatBoxes(e, x.m, x.t1);
     e.values = x;
 }
 
