@@ -2,22 +2,19 @@
 // school computer can produce: a read-only data directory and a full disk.
 #include "results/RankingFile.h"
 #include "results/ResultsLog.h"
+#include "tests/support/ReadOnlyPath.h"
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
 #include <csignal>
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
 #include <sys/resource.h>
-#include <unistd.h>
 
 using namespace orbeta::results;
+using orbeta::test_support::ReadOnlyPath;
 
 namespace {
 
@@ -39,56 +36,6 @@ ResultsLogEntry entry()
     return ResultsLogEntry{QStringLiteral("Eva"), QStringLiteral("Termika"), QStringLiteral("Topenie"), 5, 4, 1,
                            QStringLiteral("2"), QDate(2026, 12, 6), QTime(8, 30)};
 }
-
-// Makes a file or a directory read-only. Permission bits do not bind root,
-// so then the immutable attribute is used; when neither works the test is
-// skipped.
-class ReadOnlyPath {
-public:
-    explicit ReadOnlyPath(const QString& path)
-        : path_(path)
-        , isDir_(QFileInfo(path).isDir())
-    {
-        QFile::setPermissions(path_, isDir_ ? QFile::ReadOwner | QFile::ExeOwner : QFile::ReadOwner);
-        active_ = !canWrite() || (setImmutable(true) && !canWrite());
-    }
-    ~ReadOnlyPath()
-    {
-        setImmutable(false);
-        QFile::setPermissions(path_, QFile::ReadOwner | QFile::WriteOwner | (isDir_ ? QFile::ExeOwner : QFile::Permissions()));
-    }
-    bool active() const { return active_; }
-
-private:
-    bool canWrite() const
-    {
-        if (!isDir_)
-            return QFile(path_).open(QIODevice::Append);
-        QFile probe(QDir(path_).filePath(QStringLiteral("probe")));
-        const bool created = probe.open(QIODevice::WriteOnly);
-        if (created)
-            probe.remove();
-        return created;
-    }
-    bool setImmutable(bool on) const
-    {
-        const int fd = ::open(QFile::encodeName(path_).constData(), O_RDONLY);
-        if (fd < 0)
-            return false;
-        int flags = 0;
-        bool done = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-        if (done) {
-            flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-            done = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-        }
-        ::close(fd);
-        return done;
-    }
-
-    QString path_;
-    bool isDir_;
-    bool active_ = false;
-};
 
 // A disk that fills up after `bytes`: files cannot grow beyond that size.
 class FullDiskAfter {

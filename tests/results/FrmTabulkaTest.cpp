@@ -4,6 +4,7 @@
 #include "shell/MessageBox.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenHost.h"
+#include "tests/support/ReadOnlyPath.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,10 +14,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
-#include <fcntl.h>
-#include <linux/fs.h>
-#include <sys/ioctl.h>
-#include <unistd.h>
+#include <memory>
+#include <vector>
 
 using namespace orbeta;
 
@@ -26,22 +25,6 @@ QByteArray readAll(const QString& path)
 {
     QFile file(path);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
-
-// Sets or clears the immutable flag, which keeps even root from writing.
-bool setImmutable(const QString& path, bool on)
-{
-    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK);
-    if (fd < 0)
-        return false;
-    int flags = 0;
-    bool ok = ::ioctl(fd, FS_IOC_GETFLAGS, &flags) == 0;
-    if (ok) {
-        flags = on ? (flags | FS_IMMUTABLE_FL) : (flags & ~FS_IMMUTABLE_FL);
-        ok = ::ioctl(fd, FS_IOC_SETFLAGS, &flags) == 0;
-    }
-    ::close(fd);
-    return ok;
 }
 
 class FrmTabulkaTest : public ::testing::Test {
@@ -62,8 +45,7 @@ protected:
     void TearDown() override
     {
         MessageBox::setHandler({});
-        for (const QString& path : immutable)
-            setImmutable(path, false);
+        readOnly.clear();
     }
 
     // `count` earlier series with marks 1, 1, 2, 2, 3, 3, ... and 10 - i correct.
@@ -91,28 +73,20 @@ protected:
         return red;
     }
 
-    // Makes the data directory unwritable, even for root; false when this
-    // machine cannot.
+    // Makes the data directory and its files unwritable, even for root; false
+    // when this machine cannot.
     bool makeReadOnly()
     {
         const QDir dir(data.path());
         for (const QString& name : dir.entryList(QDir::Files))
-            QFile::setPermissions(dir.filePath(name), QFileDevice::ReadOwner | QFileDevice::ReadGroup);
-        QFile::setPermissions(data.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
-        if (::geteuid() == 0) {
-            for (const QString& name : dir.entryList(QDir::Files))
-                if (setImmutable(dir.filePath(name), true))
-                    immutable.append(dir.filePath(name));
-            if (setImmutable(data.path(), true))
-                immutable.append(data.path());
-        }
-        QFile probe(dir.filePath(QStringLiteral("probe")));
-        return !probe.open(QIODevice::WriteOnly);
+            readOnly.push_back(std::make_unique<test_support::ReadOnlyPath>(dir.filePath(name)));
+        readOnly.push_back(std::make_unique<test_support::ReadOnlyPath>(data.path()));
+        return readOnly.back()->active();
     }
 
     QTemporaryDir data;
     QStringList messages;
-    QStringList immutable;
+    std::vector<std::unique_ptr<test_support::ReadOnlyPath>> readOnly;
 };
 
 } // namespace
