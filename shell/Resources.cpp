@@ -3,7 +3,9 @@
 #include "shell/Globals.h"
 #include "shell/ResourcePath.h"
 
+#include <QBuffer>
 #include <QFile>
+#include <QFileInfo>
 #include <QImageReader>
 
 namespace orbeta {
@@ -16,6 +18,17 @@ std::optional<QByteArray> readFile(const QString& path)
     if (!file.open(QIODevice::ReadOnly))
         return std::nullopt;
     return file.readAll();
+}
+
+// Reads an image in the format its name says. Naming the format and turning
+// off detection spares loading every installed image plugin to ask whether it
+// reads the file before the built-in reader is tried. Null when the content is
+// not in that format; callers then read it as before, by detection.
+QImage readNamedFormat(QIODevice& device, const QByteArray& format)
+{
+    QImageReader reader(&device, format);
+    reader.setAutoDetectImageFormat(false);
+    return reader.read();
 }
 
 quint16 le16(const QByteArray& bytes, int at)
@@ -45,6 +58,12 @@ QImage Resources::image(const QString& name)
     const auto path = ResourcePath::find(globals().ResourceDir, name);
     if (!path)
         return {};
+    QFile file(*path);
+    if (file.open(QIODevice::ReadOnly)) {
+        QImage image = readNamedFormat(file, QFileInfo(*path).suffix().toLower().toLatin1());
+        if (!image.isNull())
+            return image;
+    }
     QImageReader reader(*path);
     return reader.read();
 }
@@ -66,9 +85,16 @@ QCursor Resources::cursor(const QString& name, const QCursor& fallback)
     const auto bytes = readFile(*path);
     if (!bytes)
         return fallback;
-    QImage image = QImage::fromData(*bytes, "CUR");
+    const auto read = [&bytes](const char* format) {
+        QBuffer buffer;
+        buffer.setData(*bytes);
+        buffer.open(QIODevice::ReadOnly);
+        const QImage image = readNamedFormat(buffer, format);
+        return image.isNull() ? QImage::fromData(*bytes, format) : image;
+    };
+    QImage image = read("CUR");
     if (image.isNull())
-        image = QImage::fromData(*bytes, "ICO");
+        image = read("ICO");
     if (image.isNull())
         return fallback;
     const QPoint hotSpot = cursorHotSpot(*bytes).value_or(QPoint(0, 0));

@@ -11,6 +11,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QSignalSpy>
+#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -186,4 +187,25 @@ TEST(Resources, CursorHotSpotAndAnimationStrip)
     EXPECT_EQ(frames.frame(22).toImage().pixel(0, 0), qRgb(22, 0, 0));
     EXPECT_TRUE(frames.frame(23).isNull());
     EXPECT_TRUE(AnimationStrip(QPixmap(), 23).frame(0).isNull());
+}
+
+TEST(Resources, PicturesAndCursorsReadByNameAndByContent)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(QDir(dir.path()).mkpath("Bitmap"));
+    ASSERT_TRUE(crossSprite().save(dir.filePath("Bitmap/cross.bmp"), "BMP"));
+    // Named as a bitmap but stored as PNG: still read, by its content.
+    ASSERT_TRUE(crossSprite().save(dir.filePath("Bitmap/png.bmp"), "PNG"));
+    ASSERT_TRUE(QImage(16, 16, QImage::Format_ARGB32).save(dir.filePath("Hand.cur"), "ICO"));
+    const QString saved = globals().ResourceDir;
+    globals().ResourceDir = dir.path() + "/";
+
+    EXPECT_EQ(Resources::image("Bitmap\\cross.bmp").convertToFormat(QImage::Format_RGB32), crossSprite());
+    EXPECT_EQ(Resources::image("Bitmap\\png.bmp").convertToFormat(QImage::Format_RGB32), crossSprite());
+    EXPECT_TRUE(Resources::image("Bitmap\\none.bmp").isNull());
+    const QCursor fallback(Qt::WaitCursor);
+    EXPECT_EQ(Resources::cursor("Hand.cur", fallback).pixmap().size(), QSize(16, 16));
+    EXPECT_EQ(Resources::cursor("none.cur", fallback).shape(), Qt::WaitCursor);
+
+    globals().ResourceDir = saved;
 }
