@@ -32,18 +32,20 @@ CalcExample example(CalcTask task, std::optional<int> asked, ExampleValues value
     return e;
 }
 
+// One key pressed in a box: the text and caret before, what the filter must leave.
+struct KeyCase {
+    const char* name;
+    QString text;
+    int caret;
+    QChar key;
+    BoxEdit expected;
+};
+
 } // namespace
 
 TEST(AnswerKeyFilter, NamedCases)
 {
-    struct Case {
-        const char* name;
-        QString text;
-        int caret;
-        QChar key;
-        BoxEdit expected;
-    };
-    const Case cases[] = {
+    const KeyCase cases[] = {
         {"digit appends", "12", 2, '5', {"125", 3}},
         {"digit inserts at the caret", "15", 1, '2', {"125", 2}},
         {"point becomes comma", "12", 2, '.', {"12,", 3}},
@@ -58,7 +60,7 @@ TEST(AnswerKeyFilter, NamedCases)
         {"backspace may remove the comma", "1,", 2, kBackspace, {"1", 1}},
         {"caret beyond the text is clamped", "7", 9, '1', {"71", 2}},
     };
-    for (const Case& c : cases)
+    for (const KeyCase& c : cases)
         EXPECT_EQ(FilterAnswerKey(c.text, c.caret, c.key), c.expected) << c.name;
     EXPECT_EQ(typeKeys({}, "12.5", FilterAnswerKey).text, QStringLiteral("12,5"));
     EXPECT_EQ(typeKeys({}, "1,2.3,", FilterAnswerKey).text, QStringLiteral("1,23"));
@@ -66,14 +68,7 @@ TEST(AnswerKeyFilter, NamedCases)
 
 TEST(TimeKeyFilter, NamedCases)
 {
-    struct Case {
-        const char* name;
-        QString text;
-        int caret;
-        QChar key;
-        BoxEdit expected;
-    };
-    const Case cases[] = {
+    const KeyCase cases[] = {
         {"digit", "1", 1, '5', {"15", 2}},
         {"minus", "", 0, '-', {"-", 1}},
         {"comma refused", "1", 1, ',', {"1", 1}},
@@ -81,7 +76,7 @@ TEST(TimeKeyFilter, NamedCases)
         {"plus refused", "1", 0, '+', {"1", 0}},
         {"backspace", "15", 2, kBackspace, {"1", 1}},
     };
-    for (const Case& c : cases)
+    for (const KeyCase& c : cases)
         EXPECT_EQ(FilterTimeKey(c.text, c.caret, c.key), c.expected) << c.name;
 }
 
