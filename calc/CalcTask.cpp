@@ -1,23 +1,36 @@
 #include "calc/CalcTask.h"
 
+#include "shell/TaskTable.h"
+
+#include <vector>
+
 namespace orbeta {
 namespace {
 
-constexpr std::array<const char*, 16> kCodes = {
-    "1a", "1b", "1c", "1d", "2a", "2b", "2c", "2d", "2e", "3a", "3b", "5a", "5b", "5c", "5d", "5e",
-};
+// The codes of the task table's calculation rows: the enum follows their order.
+const std::vector<const char*>& calcCodes()
+{
+    static const std::vector<const char*> codes = [] {
+        std::vector<const char*> list;
+        for (const TaskRow& row : TaskTable::rows())
+            if (row.form == TaskFormKind::Mech1)
+                list.push_back(row.code);
+        return list;
+    }();
+    return codes;
+}
 
 } // namespace
 
 QString calcTaskCode(CalcTask task)
 {
-    return QString::fromLatin1(kCodes[static_cast<std::size_t>(task)]);
+    return QString::fromLatin1(calcCodes().at(static_cast<std::size_t>(task)));
 }
 
 std::optional<CalcTask> calcTaskFromCode(QStringView code)
 {
     for (CalcTask task : kAllCalcTasks)
-        if (code == QLatin1String(kCodes[static_cast<std::size_t>(task)]))
+        if (code == QLatin1String(calcCodes().at(static_cast<std::size_t>(task))))
             return task;
     return std::nullopt;
 }

@@ -5,6 +5,7 @@
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
 #include "shell/MarkTableFile.h"
+#include "shell/TaskTable.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -44,15 +45,6 @@ bool hasUnknownOption(const QStringList& args)
     return false;
 }
 
-// The 21 tasks of the menu's catalogue.
-bool isTaskCode(const QString& code)
-{
-    static const QStringList codes = {
-        "1a", "1b", "1c", "1d", "2a", "2b", "2c", "2d", "2e", "3a", "3b",
-        "4a", "4b", "5a", "5b", "5c", "5d", "5e", "6a", "6b", "6c",
-    };
-    return codes.contains(code);
-}
 
 // A table cell on one line: tabs and line breaks of a hand-edited name
 // would shift the columns.
@@ -112,9 +104,9 @@ int rankingCommand(const QStringList& arguments)
         return option.status;
     if (args.size() != 1 || hasUnknownOption(args))
         return fail(BadUsage, QStringLiteral("usage: orbeta-cli ranking CODE [--data DIR]"));
-    if (!isTaskCode(args.at(0)))
-        return fail(BadUsage, QStringLiteral("unknown task code \"%1\" (1a-1d, 2a-2e, 3a, 3b, 4a, 4b, 5a-5e, 6a-6c)")
-                                  .arg(args.at(0).left(20)));
+    if (!TaskTable::find(args.at(0)))
+        return fail(BadUsage, QStringLiteral("unknown task code \"%1\" (%2)")
+                                  .arg(args.at(0).left(20), TaskTable::codeRanges()));
 
     const auto dataDir = DataDirOption::resolve(option.given);
     if (dataDir.status != Ok)

@@ -1,6 +1,7 @@
 #include "menu/FrmSelect.h"
 
 #include "menu/TaskCatalogue.h"
+#include "shell/TaskTable.h"
 #include "shell/FrmIntro.h"
 #include "shell/Globals.h"
 #include "shell/MessageBox.h"
@@ -112,7 +113,7 @@ void FrmSelect::build()
     SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
     setCursor(globals().ArrowCursor);
 
-    for (int t = 0; t < TaskCatalogue::TopicCount; ++t) {
+    for (int t = 0; t < TaskTable::kTopicCount; ++t) {
         auto* button = new PictureButton(this, std::uint8_t(FirstTopicId + t));
         button->setGeometry(TopicButton1.translated(0, TopicStep * t));
         const int topic = t + 1;
@@ -120,7 +121,7 @@ void FrmSelect::build()
         connect(button, &PictureButton::clicked, this, [this, topic] { selectTopic(topic); });
         LI.at(t) = button;
     }
-    for (int r = 0; r < TaskCatalogue::MaxTasksPerTopic; ++r) {
+    for (int r = 0; r < TaskTable::kMaxTasksPerTopic; ++r) {
         auto* button = new PictureButton(this, std::uint8_t(FirstTaskId + r));
         button->setGeometry(TaskButton1.translated(0, TaskButton1.height() * r));
         button->hide();
@@ -154,7 +155,7 @@ void FrmSelect::loadPictures()
     IKonec->setPictures(Resources::picture(QStringLiteral("Bitmap\\Select\\end_0.bmp")),
                         Resources::picture(QStringLiteral("Bitmap\\Select\\end_1.bmp")));
     IKonec->showNormal();
-    for (int t = 1; t <= TaskCatalogue::TopicCount; ++t) {
+    for (int t = 1; t <= TaskTable::kTopicCount; ++t) {
         PictureButton* button = topicButton(t);
         button->setPictures(Resources::picture(TaskCatalogue::topicPicture(t, false)),
                             Resources::picture(TaskCatalogue::topicPicture(t, true)));
@@ -176,7 +177,7 @@ const AnimationStrip& FrmSelect::animationStrip(int index) const
 
 int FrmSelect::selectedTopic() const
 {
-    for (int t = 1; t <= TaskCatalogue::TopicCount; ++t)
+    for (int t = 1; t <= TaskTable::kTopicCount; ++t)
         if (topicButton(t)->isMarked())
             return t;
     return 0;
@@ -186,20 +187,21 @@ void FrmSelect::selectTopic(int topic)
 {
     PlayClickSound();
     if (!topicButton(topic)->isMarked() && loadedTopic_ != topic) {
-        const int count = TaskCatalogue::taskCount(topic);
+        const int count = TaskTable::taskCount(topic);
         int top = TaskButton1.top();
-        for (int r = 1; r <= TaskCatalogue::MaxTasksPerTopic; ++r) {
+        for (int r = 1; r <= TaskTable::kMaxTasksPerTopic; ++r) {
             PictureButton* button = taskButton(r);
             // A chosen task of the previous topic is not chosen in this one.
             button->setMarked(false);
-            const auto task = TaskCatalogue::find(topic, r);
+            const TaskRow* task = TaskTable::find(topic, r);
             if (!task || r > count) {
                 button->hide();
                 continue;
             }
-            button->setPictures(Resources::picture(TaskCatalogue::taskPicture(*task, TaskCatalogue::Look::Normal)),
-                                Resources::picture(TaskCatalogue::taskPicture(*task, TaskCatalogue::Look::Highlighted)),
-                                Resources::picture(TaskCatalogue::taskPicture(*task, TaskCatalogue::Look::Chosen)));
+            const QString code = TaskTable::code(*task);
+            button->setPictures(Resources::picture(TaskCatalogue::taskPicture(code, TaskCatalogue::Look::Normal)),
+                                Resources::picture(TaskCatalogue::taskPicture(code, TaskCatalogue::Look::Highlighted)),
+                                Resources::picture(TaskCatalogue::taskPicture(code, TaskCatalogue::Look::Chosen)));
             button->showNormal();
             button->move(TaskButton1.left(), top);
             top += button->height();
@@ -207,7 +209,7 @@ void FrmSelect::selectTopic(int topic)
         }
         loadedTopic_ = topic;
     }
-    for (int t = 1; t <= TaskCatalogue::TopicCount; ++t) {
+    for (int t = 1; t <= TaskTable::kTopicCount; ++t) {
         PictureButton* button = topicButton(t);
         button->setMarked(t == topic);
         button->setLook(t == topic ? PictureButton::Look::Highlighted : PictureButton::Look::Normal);
@@ -218,14 +220,14 @@ void FrmSelect::selectTopic(int topic)
 void FrmSelect::chooseTask(int item)
 {
     PlayClickSound();
-    const auto task = TaskCatalogue::find(selectedTopic(), item);
+    const TaskRow* task = TaskTable::find(selectedTopic(), item);
     if (!task)
         return;
     Globals& g = globals();
-    g.TaskCode = task->code;
-    g.TopicName = TaskCatalogue::topicName(task->topic);
-    g.TaskTitle = task->title;
-    for (int r = 1; r <= TaskCatalogue::MaxTasksPerTopic; ++r) {
+    g.TaskCode = TaskTable::code(*task);
+    g.TopicName = TaskTable::topicName(task->topic);
+    g.TaskTitle = TaskTable::title(*task);
+    for (int r = 1; r <= TaskTable::kMaxTasksPerTopic; ++r) {
         PictureButton* button = taskButton(r);
         button->setMarked(r == item);
         button->setLook(r == item ? PictureButton::Look::Chosen : PictureButton::Look::Normal);
@@ -272,7 +274,7 @@ void FrmSelect::onBackgroundMove()
 void FrmSelect::onTopicMove(int topic)
 {
     EnterHoverItem(topicButton(topic)->hoverId());
-    for (int t = 1; t <= TaskCatalogue::TopicCount; ++t)
+    for (int t = 1; t <= TaskTable::kTopicCount; ++t)
         if (t != topic)
             topicButton(t)->showNormalUnlessMarked();
     topicButton(topic)->showHighlighted();
@@ -283,7 +285,7 @@ void FrmSelect::onTaskMove(int item)
 {
     IKonec->showNormal();
     EnterHoverItem(taskButton(item)->hoverId());
-    for (int r = 1; r <= TaskCatalogue::MaxTasksPerTopic; ++r)
+    for (int r = 1; r <= TaskTable::kMaxTasksPerTopic; ++r)
         if (r != item)
             taskButton(r)->showNormalUnlessMarked();
     for (PictureButton* button : LI)
@@ -314,7 +316,7 @@ void FrmSelect::addTourStates(Tour& tour)
         return form;
     };
     tour.add(QStringLiteral("frm_Select"), QStringLiteral("start"), [menu](ScreenHost& host) { menu(host); });
-    for (int t = 1; t <= TaskCatalogue::TopicCount; ++t) {
+    for (int t = 1; t <= TaskTable::kTopicCount; ++t) {
         tour.add(QStringLiteral("frm_Select"), QStringLiteral("topic%1").arg(t), [menu, t](ScreenHost& host) {
             FrmSelect* form = menu(host);
             form->selectTopic(t);

@@ -5,9 +5,6 @@
 namespace orbeta {
 namespace {
 
-constexpr std::array<std::uint8_t, SetupLayout::CountButtons> PhysicsCounts{3, 5, 8, 10, 15};
-constexpr std::array<std::uint8_t, SetupLayout::CountButtons> HistoryCounts{5, 10, 15, 20, 25};
-
 QString setupPicture(const QString& name)
 {
     return QStringLiteral("Bitmap\\Setup\\") + name + QStringLiteral(".bmp");
@@ -22,15 +19,14 @@ SetupLayout::SetupLayout(TopicGroup group, QString taskCode)
 
 SetupLayout SetupLayout::forTask(const QString& taskCode)
 {
-    return SetupLayout(topicGroupOf(taskCode), taskCode);
+    return SetupLayout(TaskTable::groupOf(taskCode), taskCode);
 }
 
 std::uint8_t SetupLayout::countOf(int button) const
 {
     if (button < 1 || button > CountButtons)
         return 0;
-    const auto& counts = m_group == TopicGroup::History ? HistoryCounts : PhysicsCounts;
-    return counts[static_cast<std::size_t>(button - 1)];
+    return TaskTable::countsOffered(m_group)[static_cast<std::size_t>(button - 1)];
 }
 
 QString SetupLayout::countPicture(int button, bool chosen) const

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/TopicGroup.h"
+#include "shell/TaskTable.h"
 
 #include <QPoint>
 #include <QString>
@@ -14,7 +14,7 @@ namespace orbeta {
 // Picture names are relative to the resource directory, with "\" separators.
 class SetupLayout {
 public:
-    static constexpr int CountButtons = 5;
+    static constexpr int CountButtons = TaskTable::kCountButtons;
 
     static SetupLayout forTask(const QString& taskCode);
 

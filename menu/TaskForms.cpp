@@ -7,30 +7,30 @@
 namespace orbeta {
 namespace {
 
-std::map<TaskForm, TaskForms::Loader>& loaders()
+std::map<TaskFormKind, TaskForms::Loader>& loaders()
 {
-    static std::map<TaskForm, TaskForms::Loader> table;
+    static std::map<TaskFormKind, TaskForms::Loader> table;
     return table;
 }
 
 } // namespace
 
-void TaskForms::install(TaskForm form, Loader loader)
+void TaskForms::install(TaskFormKind form, Loader loader)
 {
     loaders()[form] = std::move(loader);
 }
 
-void TaskForms::uninstall(TaskForm form)
+void TaskForms::uninstall(TaskFormKind form)
 {
     loaders().erase(form);
 }
 
 std::unique_ptr<QWidget> TaskForms::load(const QString& taskCode, const TaskFormStart& start)
 {
-    const auto form = taskFormFor(taskCode);
-    if (!form)
+    const TaskRow* row = TaskTable::find(taskCode);
+    if (!row)
         return nullptr;
-    const auto it = loaders().find(*form);
+    const auto it = loaders().find(row->form);
     if (it == loaders().end() || !it->second)
         return nullptr;
     return it->second(start);

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "menu/TaskForm.h"
+#include "shell/TaskTable.h"
 
 #include <QString>
 
@@ -27,8 +27,8 @@ class TaskForms {
 public:
     using Loader = std::function<std::unique_ptr<QWidget>(const TaskFormStart&)>;
 
-    static void install(TaskForm form, Loader loader);
-    static void uninstall(TaskForm form);
+    static void install(TaskFormKind form, Loader loader);
+    static void uninstall(TaskFormKind form);
     // The loaded form, or null when the code has no installed form.
     static std::unique_ptr<QWidget> load(const QString& taskCode, const TaskFormStart& start);
 };

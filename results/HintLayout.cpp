@@ -1,6 +1,6 @@
 #include "results/HintLayout.h"
 
-#include <QStringList>
+#include "shell/TaskTable.h"
 
 namespace orbeta {
 namespace {
@@ -14,30 +14,40 @@ QString hintPicture(int number)
 
 HintLayout HintLayout::forTask(const QString& code)
 {
-    static const QStringList oneLine{"1a", "1b", "1c", "1d", "2a", "2b", "2d", "3a", "3b", "5a", "5b", "5c", "5d"};
     HintLayout h;
     h.m_pictureArea = designedPictureArea();
+    const TaskRow* row = TaskTable::find(code);
+    if (!row)
+        return h;
     auto text = [&h](int picture, QSize window, QRect area, int baseTop) {
         h.m_picture = hintPicture(picture);
         h.m_window = window;
         h.m_textArea = area;
         h.m_baseTop = baseTop;
     };
-    if (oneLine.contains(code)) {
+    switch (row->hint) {
+    case HintBubble::OneLine:
         text(1, {214, 28}, {20, 4, 180, 20}, 4);
-    } else if (code == QLatin1String("2c") || code == QLatin1String("5e")) {
+        break;
+    case HintBubble::TwoLines:
         text(2, {212, 48}, {20, 4, 180, 40}, 4);
-    } else if (code == QLatin1String("2e") || code == QLatin1String("4a") || code == QLatin1String("4b")) {
+        break;
+    case HintBubble::Picture:
+    case HintBubble::OpticsPicture:
         text(3, {403, 369}, {20, 4, 180, 20}, 0);
         h.m_showsText = false;
-        if (code != QLatin1String("2e"))
+        if (row->hint == HintBubble::OpticsPicture)
             h.m_pictureArea = h.m_pictureArea.adjusted(5, -13, -5, 13);
-    } else if (code == QLatin1String("6a")) {
+        break;
+    case HintBubble::Pair:
         text(6, {300, 37}, {11, 14, 280, 20}, 13);
-    } else if (code == QLatin1String("6b")) {
+        break;
+    case HintBubble::Person:
         text(5, {214, 28}, {13, 4, 180, 20}, 4);
-    } else if (code == QLatin1String("6c")) {
+        break;
+    case HintBubble::Discovery:
         text(4, {476, 37}, {11, 14, 450, 20}, 13);
+        break;
     }
     return h;
 }

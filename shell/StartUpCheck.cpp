@@ -1,6 +1,7 @@
 #include "shell/StartUpCheck.h"
 
 #include "shell/IniFile.h"
+#include "shell/TaskTable.h"
 
 #include <algorithm>
 
@@ -8,13 +9,9 @@ namespace orbeta {
 
 const QStringList& StartUpCheck::requiredDataFiles()
 {
-    static const QStringList files{
-        QStringLiteral("Vysledky.dat"), QStringLiteral("Napoveda.dat"), QStringLiteral("Zadani.dat"),
-        QStringLiteral("Znamky.dat"), QStringLiteral("1a.dat"), QStringLiteral("1b.dat"),
-        QStringLiteral("1d.dat"), QStringLiteral("3a.dat"), QStringLiteral("3b.dat"),
-        QStringLiteral("4a.dat"), QStringLiteral("4b.dat"), QStringLiteral("6a.dat"),
-        QStringLiteral("6b.dat"), QStringLiteral("6c.dat"),
-    };
+    static const QStringList files = QStringList{QStringLiteral("Vysledky.dat"), QStringLiteral("Napoveda.dat"),
+                                                 QStringLiteral("Zadani.dat"), QStringLiteral("Znamky.dat")}
+                                     + TaskTable::tableFiles();
     return files;
 }
 

@@ -1,6 +1,7 @@
 #include "art/pictures/Common.h"
 
 #include "art/ArtStyle.h"
+#include "shell/TaskTable.h"
 
 #include <QPainter>
 #include <QPainterPath>
@@ -10,38 +11,18 @@ namespace Common {
 
 const QList<Task>& tasks()
 {
-    static const QList<Task> list = {
-        {"1a", 1, 1, QStringLiteral("Hustota kvapaliny")},
-        {"1b", 1, 2, QStringLiteral("Hustota pevnej látky")},
-        {"1c", 1, 3, QStringLiteral("Pohyb rovnomerný")},
-        {"1d", 1, 4, QStringLiteral("Pohyb nerovnomerný")},
-        {"2a", 2, 1, QStringLiteral("Tlak v kvapaline")},
-        {"2b", 2, 2, QStringLiteral("Mechanická práca")},
-        {"2c", 2, 3, QStringLiteral("Výkon")},
-        {"2d", 2, 4, QStringLiteral("Mechanická energia")},
-        {"2e", 2, 5, QStringLiteral("Rovnováha na páke")},
-        {"3a", 3, 1, QStringLiteral("Teplo prijaté telesom")},
-        {"3b", 3, 2, QStringLiteral("Topenie")},
-        {"4a", 4, 1, QStringLiteral("Zobrazenie zrkadlom")},
-        {"4b", 4, 2, QStringLiteral("Zobrazenie šošovkou")},
-        {"5a", 5, 1, QStringLiteral("Ohmov zákon")},
-        {"5b", 5, 2, QStringLiteral("Elektrická energia")},
-        {"5c", 5, 3, QStringLiteral("Elektrický príkon")},
-        {"5d", 5, 4, QStringLiteral("Sériové zapojenie rezistorov")},
-        {"5e", 5, 5, QStringLiteral("Paralelné zapojenie rezistorov")},
-        {"6a", 6, 1, QStringLiteral("Urči dvojice")},
-        {"6b", 6, 2, QStringLiteral("Časová os – osobnosti")},
-        {"6c", 6, 3, QStringLiteral("Časová os – objavy a vynálezy")},
-    };
+    static const QList<Task> list = [] {
+        QList<Task> all;
+        for (const orbeta::TaskRow& row : orbeta::TaskTable::rows())
+            all.append({orbeta::TaskTable::code(row), row.topic, row.item, orbeta::TaskTable::pictureTitle(row)});
+        return all;
+    }();
     return list;
 }
 
 QString topicName(int topic)
 {
-    static const char* const names[] = {"Mechanika 1", "Mechanika 2", "Termika", "Optika", "Elektrina"};
-    if (topic >= 1 && topic <= 5)
-        return QString::fromLatin1(names[topic - 1]);
-    return QStringLiteral("História");
+    return orbeta::TaskTable::topicPictureName(topic);
 }
 
 QString menuCode(const QString& code)

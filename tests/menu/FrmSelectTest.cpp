@@ -1,5 +1,4 @@
 #include "menu/FrmSelect.h"
-#include "menu/TaskCatalogue.h"
 #include "shell/FrmIntro.h"
 #include "shell/Globals.h"
 #include "shell/PictureButton.h"
@@ -34,19 +33,6 @@ protected:
 };
 
 } // namespace
-
-TEST(TaskCatalogue, TopicsAndTasks)
-{
-    const int counts[] = {4, 5, 2, 2, 5, 3};
-    for (int t = 1; t <= 6; ++t)
-        EXPECT_EQ(TaskCatalogue::taskCount(t), counts[t - 1]);
-    EXPECT_EQ(TaskCatalogue::entries().size(), 21u);
-    EXPECT_EQ(TaskCatalogue::find(5, 4)->title, QStringLiteral("Sériové zapojenie rezistorov"));
-    EXPECT_FALSE(TaskCatalogue::find(3, 3).has_value());
-    EXPECT_EQ(TaskCatalogue::topicPicture(6, true), QStringLiteral("Bitmap\\Select\\l_06_1.bmp"));
-    EXPECT_EQ(TaskCatalogue::taskPicture(*TaskCatalogue::find("2e"), TaskCatalogue::Look::Normal),
-              QStringLiteral("Bitmap\\Select\\r_02e_0.bmp"));
-}
 
 TEST_F(MenuTest, StartsInFrontWithNoTaskAndSixTopics)
 {

@@ -1,6 +1,5 @@
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
-#include "menu/TaskCatalogue.h"
 #include "menu/TaskForms.h"
 #include "results/FrmTabulka.h"
 #include "shell/Globals.h"
@@ -44,7 +43,7 @@ protected:
     void TearDown() override
     {
         FrmSetup::setPrintDialogRunner({});
-        for (TaskForm f : {TaskForm::Mech1, TaskForm::Zobr, TaskForm::Dvojice, TaskForm::Osa})
+        for (TaskFormKind f : {TaskFormKind::Mech1, TaskFormKind::Zobr, TaskFormKind::Dvojice, TaskFormKind::Osa})
             TaskForms::uninstall(f);
         host.reset();
         Sounds::resetCounts();
@@ -53,7 +52,7 @@ protected:
     // Chooses the task in the menu, as a pupil does.
     FrmSetup* open(const QString& code)
     {
-        const auto task = TaskCatalogue::find(code);
+        const TaskRow* task = TaskTable::find(code);
         menu->selectTopic(task->topic);
         menu->chooseTask(task->item);
         return qobject_cast<FrmSetup*>(globals().CurrentForm.data());
@@ -166,7 +165,7 @@ TEST_F(FrmSetupTest, NameFieldRefusesWhatTheFilesCannotHold)
 TEST_F(FrmSetupTest, ContinueLoadsTheTaskFormAndHidesTheSetup)
 {
     LoadedTaskForms forms;
-    TaskForms::install(TaskForm::Mech1, forms.loader());
+    TaskForms::install(TaskFormKind::Mech1, forms.loader());
     FrmSetup* setup = open(QStringLiteral("1c"));
     type(setup->nameField(), QStringLiteral("Ján"));
     press(setup->countButton(1));
@@ -192,7 +191,7 @@ TEST_F(FrmSetupTest, ContinueWithoutItsTaskFormDoesNothing)
 TEST_F(FrmSetupTest, CancelledPrintDialogChangesNothing)
 {
     LoadedTaskForms forms;
-    TaskForms::install(TaskForm::Mech1, forms.loader());
+    TaskForms::install(TaskFormKind::Mech1, forms.loader());
     int dialogs = 0;
     FrmSetup::setPrintDialogRunner([&dialogs](QPrinter&) {
         ++dialogs;
@@ -210,7 +209,7 @@ TEST_F(FrmSetupTest, CancelledPrintDialogChangesNothing)
 TEST_F(FrmSetupTest, SystemPrintDialogKeepsPrintToFileAndCancelChangesNothing)
 {
     LoadedTaskForms forms;
-    TaskForms::install(TaskForm::Mech1, forms.loader());
+    TaskForms::install(TaskFormKind::Mech1, forms.loader());
     FrmSetup* setup = open(QStringLiteral("3b"));
     press(setup->countButton(2));
     QString title;
@@ -238,7 +237,7 @@ TEST_F(FrmSetupTest, SystemPrintDialogKeepsPrintToFileAndCancelChangesNothing)
 TEST_F(FrmSetupTest, ConfirmedPrintLoadsTheTaskFormInPrintModeOnA4At300Dpi)
 {
     LoadedTaskForms forms;
-    TaskForms::install(TaskForm::Osa, forms.loader());
+    TaskForms::install(TaskFormKind::Osa, forms.loader());
     FrmSetup::setPrintDialogRunner([](QPrinter& printer) {
         printer.setCopyCount(3);
         printer.setPageOrientation(QPageLayout::Landscape);
@@ -310,7 +309,7 @@ TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCoun
     QTemporaryDir data;
     globals().DataDir = data.path() + QLatin1Char('/');
     // A task form that ends its series at once, handing over as task forms do.
-    TaskForms::install(TaskForm::Mech1, [](const TaskFormStart&) {
+    TaskForms::install(TaskFormKind::Mech1, [](const TaskFormStart&) {
         auto* table = new FrmTabulka(ScreenHost::instance()->stage());
         table->Vloz_novy_zaznam(globals().PupilName, QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1"), 1);
         table->Vloz_zaznam_do_souboru_vysledky_dat(globals().PupilName, globals().TopicName, globals().TaskTitle,

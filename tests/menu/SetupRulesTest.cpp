@@ -1,7 +1,5 @@
 #include "menu/SetupLayout.h"
 #include "menu/SetupState.h"
-#include "menu/TaskCatalogue.h"
-#include "menu/TaskForm.h"
 
 #include <gtest/gtest.h>
 
@@ -77,19 +75,4 @@ TEST(SetupState, OneCountButtonIsMarked)
     s.chooseCount(9);
     EXPECT_TRUE(s.isChosen(5));
     EXPECT_EQ(s.exampleCount(), 15);
-}
-
-TEST(TaskForm, EveryCatalogueCodeHasItsForm)
-{
-    for (const TaskEntry& task : TaskCatalogue::entries()) {
-        const auto form = taskFormFor(task.code);
-        ASSERT_TRUE(form.has_value()) << task.code.toStdString();
-        const TaskForm expected = task.topic == 4 ? TaskForm::Zobr
-                                  : task.code == QLatin1String("6a") ? TaskForm::Dvojice
-                                  : task.topic == 6                  ? TaskForm::Osa
-                                                                     : TaskForm::Mech1;
-        EXPECT_EQ(*form, expected) << task.code.toStdString();
-    }
-    EXPECT_FALSE(taskFormFor(QStringLiteral("0")).has_value());
-    EXPECT_FALSE(taskFormFor(QStringLiteral("1e")).has_value());
 }

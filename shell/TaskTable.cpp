@@ -1,0 +1,132 @@
+#include "shell/TaskTable.h"
+
+#include <algorithm>
+
+namespace orbeta {
+namespace {
+
+using enum TaskFormKind;
+using enum HintBubble;
+using enum TopicGroup;
+
+constexpr TaskRow kRows[] = {
+    {"1a", 1, 1, "Hustota kvapaliny", "Hustota kvapaliny", Mech1, OneLine, "1a.dat", "", 8, Physics},
+    {"1b", 1, 2, "Hustota pevnej látky", "Hustota pevnej látky", Mech1, OneLine, "1b.dat", "", 10, Physics},
+    {"1c", 1, 3, "Pohyb rovnomerný", "Pohyb rovnomerný", Mech1, OneLine, "", "", 0, Physics},
+    {"1d", 1, 4, "Pohyb nerovnomerný", "Pohyb nerovnomerný", Mech1, OneLine, "1d.dat", "Mapa1.dat", 4, Physics},
+    {"2a", 2, 1, "Tlak v kvapaline", "Tlak v kvapaline", Mech1, OneLine, "", "", 0, Physics},
+    {"2b", 2, 2, "Mechanická práca", "Mechanická práca", Mech1, OneLine, "", "", 0, Physics},
+    {"2c", 2, 3, "Výkon", "Výkon", Mech1, TwoLines, "", "", 0, Physics},
+    {"2d", 2, 4, "Mechanická energia", "Mechanická energia", Mech1, OneLine, "", "", 0, Physics},
+    {"2e", 2, 5, "Rovnováha na páke", "Rovnováha na páke", Mech1, Picture, "", "", 0, Physics},
+    {"3a", 3, 1, "Teplo prijaté telesom", "Teplo prijaté telesom", Mech1, OneLine, "3a.dat", "", 5, Physics},
+    {"3b", 3, 2, "Topenie", "Topenie", Mech1, OneLine, "3b.dat", "", 0, Physics},
+    {"4a", 4, 1, "Zobrazenie zrkadlom", "Zobrazenie zrkadlom", Zobr, OpticsPicture, "4a.dat", "", 0, Physics},
+    {"4b", 4, 2, "Zobrazenie šošovkou", "Zobrazenie šošovkou", Zobr, OpticsPicture, "4b.dat", "", 0, Physics},
+    {"5a", 5, 1, "Ohmov zákon", "Ohmov zákon", Mech1, OneLine, "", "", 0, Physics},
+    {"5b", 5, 2, "Elektrická energia", "Elektrická energia", Mech1, OneLine, "", "", 0, Physics},
+    {"5c", 5, 3, "Elektrický príkon", "Elektrický príkon", Mech1, OneLine, "", "", 0, Physics},
+    {"5d", 5, 4, "Sériové zapojenie rezistorov", "Sériové zapojenie rezistorov", Mech1, OneLine, "", "", 0,
+     Physics},
+    {"5e", 5, 5, "Paralelné zapojenie rezistorov", "Paralelné zapojenie rezistorov", Mech1, TwoLines, "", "", 0,
+     Physics},
+    {"6a", 6, 1, "Urči dvojice", "Urči dvojice", Dvojice, Pair, "6a.dat", "", 0, History},
+    {"6b", 6, 2, "Časová osa - osobnosti", "Časová os – osobnosti", Osa, Person, "6b.dat", "", 0, History},
+    {"6c", 6, 3, "Časová osa - objevy a vynálezy", "Časová os – objavy a vynálezy", Osa, Discovery, "6c.dat", "", 0,
+     History},
+};
+
+constexpr const char* kTopicNames[TaskTable::kTopicCount] = {"Mechanika 1", "Mechanika 2", "Termika",
+                                                             "Optika",      "Elektrina",   "Historie"};
+// The pictures letter the history topic in Slovak.
+constexpr const char* kTopicPictureNames[TaskTable::kTopicCount] = {"Mechanika 1", "Mechanika 2", "Termika",
+                                                                    "Optika",      "Elektrina",   "História"};
+
+} // namespace
+
+std::span<const TaskRow> TaskTable::rows()
+{
+    return kRows;
+}
+
+const TaskRow* TaskTable::find(QStringView code)
+{
+    const auto it = std::find_if(std::begin(kRows), std::end(kRows),
+                                 [code](const TaskRow& row) { return code == QLatin1String(row.code); });
+    return it == std::end(kRows) ? nullptr : it;
+}
+
+const TaskRow* TaskTable::find(int topic, int item)
+{
+    const auto it = std::find_if(std::begin(kRows), std::end(kRows),
+                                 [=](const TaskRow& row) { return row.topic == topic && row.item == item; });
+    return it == std::end(kRows) ? nullptr : it;
+}
+
+QString TaskTable::topicName(int topic)
+{
+    if (topic < 1 || topic > kTopicCount)
+        return {};
+    return QString::fromUtf8(kTopicNames[topic - 1]);
+}
+
+QString TaskTable::topicPictureName(int topic)
+{
+    if (topic < 1 || topic > kTopicCount)
+        return {};
+    return QString::fromUtf8(kTopicPictureNames[topic - 1]);
+}
+
+int TaskTable::taskCount(int topic)
+{
+    return int(std::count_if(std::begin(kRows), std::end(kRows),
+                             [topic](const TaskRow& row) { return row.topic == topic; }));
+}
+
+QStringList TaskTable::codes()
+{
+    QStringList list;
+    for (const TaskRow& row : kRows)
+        list.append(code(row));
+    return list;
+}
+
+QString TaskTable::codeRanges()
+{
+    QStringList parts;
+    for (int topic = 1; topic <= kTopicCount; ++topic) {
+        QStringList inTopic;
+        for (const TaskRow& row : kRows)
+            if (row.topic == topic)
+                inTopic.append(code(row));
+        if (inTopic.size() > 2)
+            parts.append(inTopic.first() + QLatin1Char('-') + inTopic.last());
+        else
+            parts.append(inTopic);
+    }
+    return parts.join(QStringLiteral(", "));
+}
+
+QStringList TaskTable::tableFiles()
+{
+    QStringList files;
+    for (const TaskRow& row : kRows)
+        if (*row.tableFile)
+            files.append(QString::fromLatin1(row.tableFile));
+    return files;
+}
+
+TopicGroup TaskTable::groupOf(QStringView code)
+{
+    const TaskRow* row = find(code);
+    return row ? row->group : TopicGroup::Physics;
+}
+
+std::array<std::uint8_t, TaskTable::kCountButtons> TaskTable::countsOffered(TopicGroup group)
+{
+    if (group == TopicGroup::History)
+        return {5, 10, 15, 20, 25};
+    return {3, 5, 8, 10, 15};
+}
+
+} // namespace orbeta
