@@ -1,19 +1,25 @@
-// orbeta: the program. See README.md for the options.
+// orbeta: the program. See README.md for the options. This is the one place
+// that knows the forms of every subsystem: it builds the services and the
+// task-form table and wires the forms together.
+#include "app/DesktopServices.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
+#include "menu/TaskForms.h"
 #include "results/FrmChybovy.h"
 #include "results/FrmTabulka.h"
 #include "shell/FrmIntro.h"
 #include "shell/Globals.h"
 #include "shell/LaunchOptions.h"
 #include "shell/ScreenHost.h"
-#include "shell/Sounds.h"
 #include "shell/Tour.h"
 
 #include <QApplication>
 #include <QDateTime>
 #include <QFile>
+#include <QLibraryInfo>
+#include <QLocale>
 #include <QRegularExpression>
+#include <QTranslator>
 
 #include <cstdio>
 #include <sys/resource.h>
@@ -48,13 +54,21 @@ long processorMilliseconds()
 }
 
 // The states every form adds to the tour, in the order they are shown.
-void addTourStates(orbeta::Tour& tour)
+void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta::TaskForms& taskForms)
 {
-    orbeta::FrmIntro::addTourStates(tour);
+    orbeta::FrmIntro::addTourStates(tour, services);
     orbeta::FrmSelect::addTourStates(tour);
-    orbeta::FrmSetup::addTourStates(tour);
-    orbeta::FrmTabulka::addTourStates(tour);
+    orbeta::FrmSetup::addTourStates(tour, services, taskForms);
+    orbeta::FrmTabulka::addTourStates(tour, services);
     orbeta::FrmChybovy::addTourStates(tour);
+}
+
+// Qt's own texts (the buttons of message boxes, the print dialog) in Slovak.
+void loadQtTranslation(QTranslator& translator)
+{
+    if (translator.load(QLocale(QLocale::Slovak, QLocale::Slovakia), QStringLiteral("qt"), QStringLiteral("_"),
+                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
+        QCoreApplication::installTranslator(&translator);
 }
 
 // ORBETA_BENCHMARK: the wall-clock time (ms since the epoch) at which the
@@ -92,17 +106,24 @@ int main(int argc, char** argv)
         return 2;
     }
     // The tour draws without a display and without waiting for a person.
+    QString messageScript = qEnvironmentVariable("ORBETA_MESSAGEBOX");
     if (options->tour()) {
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        if (qEnvironmentVariableIsEmpty("ORBETA_MESSAGEBOX"))
-            qputenv("ORBETA_MESSAGEBOX", "no");
+        if (messageScript.isEmpty())
+            messageScript = QStringLiteral("no");
     }
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbeta Tarovia"));
+    QTranslator qtTexts;
+    loadQtTranslation(qtTexts);
+
+    orbeta::DesktopServices services(messageScript);
+    // The task forms register here as they are built.
+    const orbeta::TaskForms taskForms;
 
     orbeta::ScreenHost host;
-    auto* menu = new orbeta::FrmSelect(host.stage());
+    auto* menu = new orbeta::FrmSelect(services, host.stage());
     if (options->benchmark)
         reportStartUp(host, *menu);
     const bool windowed = options->window || options->tour();
@@ -110,13 +131,15 @@ int main(int argc, char** argv)
                     !options->skipSplash && !options->tour()))
         return 1;
     QObject::connect(&host, &orbeta::ScreenHost::closeRequested, menu, &orbeta::FrmSelect::confirmEnd);
-    QObject::connect(menu, &orbeta::FrmSelect::taskChosen, menu, [menu] { orbeta::FrmSetup::open(menu); });
+    QObject::connect(menu, &orbeta::FrmSelect::taskChosen, menu,
+                     [&services, &taskForms, menu] { orbeta::FrmSetup::open(services, taskForms, menu); });
 
     if (options->tour()) {
         menu->registerSymbolFont();
         orbeta::Tour tour;
-        addTourStates(tour);
-        return tour.run(host, options->tourDir) ? 0 : 1;
+        addTourStates(tour, services, taskForms);
+        tour.start(host, options->tourDir);
+        return app.exec();
     }
     // The splash may have been painted, and reported, while the menu was built.
     if (g_benchmarkDone)

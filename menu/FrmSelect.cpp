@@ -4,11 +4,11 @@
 #include "shell/TaskTable.h"
 #include "shell/FrmIntro.h"
 #include "shell/Globals.h"
-#include "shell/MessageBox.h"
 #include "shell/Misc.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
+#include "shell/Services.h"
 #include "shell/StartUp.h"
 #include "shell/Tour.h"
 
@@ -40,28 +40,29 @@ constexpr std::uint8_t HelpId = 13;
 
 } // namespace
 
-FrmSelect::FrmSelect(QWidget* parent)
+FrmSelect::FrmSelect(Services& services, QWidget* parent)
     : Form(QStringLiteral("frm_Select"), parent)
+    , m_services(services)
 {
     connect(this, &Form::backgroundMouseMoved, this, &FrmSelect::onBackgroundMove);
 }
 
 bool FrmSelect::load(ScreenHost& host, DisplayChoice display, bool showSplash)
 {
-    const StartUpResult started = StartUp();
+    const StartUpResult started = StartUp(m_services);
     if (started.failure != StartUpFailure::None)
         return false;
 
     if (!showSplash) {
-        SwitchDisplayMode(host, display);
+        SwitchDisplayMode(host, display, m_services);
         finishLoad();
         host.showForm(this);
         return true;
     }
-    auto* intro = new FrmIntro(host.stage());
+    auto* intro = new FrmIntro(m_services, host.stage());
     intro->setInformation(started.driveCaption);
     intro->setMenuForm(this);
-    SwitchDisplayMode(host, display);
+    SwitchDisplayMode(host, display, m_services);
     intro->IsIntro = true;
     host.showForm(intro);
     // The menu stays hidden behind the splash; it is built once the splash
@@ -142,7 +143,7 @@ void FrmSelect::build()
     connect(IHelp, &PictureButton::clicked, this, &FrmSelect::showCredits);
 
     picScratch = new PictureButton(this);
-    picScratch->setFixedPictureSize(ScratchSize * CorrectionFactor());
+    picScratch->setFixedPictureSize(ScratchSize);
     picScratch->hide();
 
     NormaliseControls(*this);
@@ -185,7 +186,7 @@ int FrmSelect::selectedTopic() const
 
 void FrmSelect::selectTopic(int topic)
 {
-    PlayClickSound();
+    PlayClickSound(m_services);
     if (!topicButton(topic)->isMarked() && loadedTopic_ != topic) {
         const int count = TaskTable::taskCount(topic);
         int top = TaskButton1.top();
@@ -219,7 +220,7 @@ void FrmSelect::selectTopic(int topic)
 
 void FrmSelect::chooseTask(int item)
 {
-    PlayClickSound();
+    PlayClickSound(m_services);
     const TaskRow* task = TaskTable::find(selectedTopic(), item);
     if (!task)
         return;
@@ -237,16 +238,16 @@ void FrmSelect::chooseTask(int item)
 
 void FrmSelect::showCredits()
 {
-    PlayClickSound();
-    FrmIntro::showHelpPicture(QStringLiteral("Bitmap\\Help\\credits.bmp"), this);
+    PlayClickSound(m_services);
+    FrmIntro::showHelpPicture(m_services, QStringLiteral("Bitmap\\Help\\credits.bmp"), this);
 }
 
 void FrmSelect::confirmEnd()
 {
-    PlayClickSound();
-    const MessageAnswer answer = MessageBox::show(QStringLiteral("Ukončenie aplikácie"),
-                                                  QStringLiteral("Naozaj chcete ukončiť tento program?"),
-                                                  MessageIcon::Question, MessageButtons::YesNo);
+    PlayClickSound(m_services);
+    const MessageAnswer answer = m_services.showMessage(QStringLiteral("Ukončenie aplikácie"),
+                                                        QStringLiteral("Naozaj chcete ukončiť tento program?"),
+                                                        MessageIcon::Question, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
     if (ScreenHost* host = ScreenHost::instance())
@@ -273,7 +274,7 @@ void FrmSelect::onBackgroundMove()
 
 void FrmSelect::onTopicMove(int topic)
 {
-    EnterHoverItem(topicButton(topic)->hoverId());
+    EnterHoverItem(m_services, topicButton(topic)->hoverId());
     for (int t = 1; t <= TaskTable::kTopicCount; ++t)
         if (t != topic)
             topicButton(t)->showNormalUnlessMarked();
@@ -284,7 +285,7 @@ void FrmSelect::onTopicMove(int topic)
 void FrmSelect::onTaskMove(int item)
 {
     IKonec->showNormal();
-    EnterHoverItem(taskButton(item)->hoverId());
+    EnterHoverItem(m_services, taskButton(item)->hoverId());
     for (int r = 1; r <= TaskTable::kMaxTasksPerTopic; ++r)
         if (r != item)
             taskButton(r)->showNormalUnlessMarked();
@@ -295,14 +296,14 @@ void FrmSelect::onTaskMove(int item)
 
 void FrmSelect::onHelpMove()
 {
-    if (!EnterHoverItem(HelpId))
+    if (!EnterHoverItem(m_services, HelpId))
         return;
     IKonec->showNormal();
 }
 
 void FrmSelect::onEndMove()
 {
-    if (!EnterHoverItem(EndId))
+    if (!EnterHoverItem(m_services, EndId))
         return;
     unmarkedToNormal();
     IKonec->showHighlighted();

@@ -10,6 +10,7 @@ namespace orbeta {
 
 class PictureButton;
 class ScreenHost;
+class Services;
 class Tour;
 
 // The main menu: six topic buttons on the left, the task buttons of the
@@ -18,7 +19,7 @@ class Tour;
 class FrmSelect : public Form {
     Q_OBJECT
 public:
-    explicit FrmSelect(QWidget* parent = nullptr);
+    explicit FrmSelect(Services& services, QWidget* parent = nullptr);
 
     // The load step of the program: start-up, the splash form, the display
     // mode, the menu itself and the symbol font. False when start-up failed
@@ -51,6 +52,8 @@ public:
 
     static void addTourStates(Tour& tour);
 
+    Services& services() const { return m_services; }
+
 signals:
     // A task was chosen: TaskCode, TopicName and TaskTitle are set. The setup
     // form is opened from here.
@@ -71,6 +74,7 @@ private:
     void onEndMove();
     void unmarkedToNormal();
 
+    Services& m_services;
     std::array<PictureButton*, 6> LI{};
     std::array<PictureButton*, 5> RI{};
     PictureButton* IKonec = nullptr;

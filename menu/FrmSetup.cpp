@@ -8,6 +8,8 @@
 #include "shell/FrmIntro.h"
 #include "shell/Globals.h"
 #include "shell/Misc.h"
+#include "shell/Services.h"
+#include "shell/StripPlayback.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
@@ -15,32 +17,31 @@
 
 #include <QEvent>
 #include <QLineEdit>
-#include <QPointer>
-#include <QPrintDialog>
 #include <QPrinter>
+#include <QTimerEvent>
+
+#include <algorithm>
 
 namespace orbeta {
 namespace {
 
-constexpr std::uint32_t FrameMilliseconds = 15;
+constexpr std::uint32_t kFrameMilliseconds = 15;
+// The pause between choosing a count and the buttons appearing.
+constexpr std::uint32_t kUpdateDelayMilliseconds = 100;
+constexpr int kTimerMilliseconds = 15;
 
-FrmSetup::PrintDialogRunner& printDialogRunner()
+// Whether the tick `t` has come at `now`, across the counter's wrap.
+bool reached(std::uint32_t now, std::uint32_t t)
 {
-    static FrmSetup::PrintDialogRunner runner;
-    return runner;
-}
-
-bool runSystemPrintDialog(QPrinter& printer, QWidget* parent)
-{
-    QPrintDialog dialog(&printer, parent);
-    WorksheetPrintSetup::prepare(dialog);
-    return dialog.exec() == QDialog::Accepted;
+    return std::int32_t(now - t) >= 0;
 }
 
 } // namespace
 
-FrmSetup::FrmSetup(QWidget* parent)
+FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, QWidget* parent)
     : Form(QStringLiteral("frm_Setup"), parent)
+    , m_services(services)
+    , m_taskForms(taskForms)
     , m_layout(SetupLayout::forTask(globals().TaskCode))
     , m_state(m_layout)
 {
@@ -67,13 +68,15 @@ FrmSetup::FrmSetup(QWidget* parent)
     picPokracuj = new PictureButton(this, std::uint8_t(SetupItem::Continue));
     picPokracuj->setGeometry(Layout::kContinueButton);
     picPokracuj->setFixedPictureSize(Layout::kContinueButton.size());
-    connect(picPokracuj, &PictureButton::mouseMoved, this, [] { EnterHoverItem(std::uint8_t(SetupItem::Continue)); });
+    connect(picPokracuj, &PictureButton::mouseMoved, this,
+            [this] { EnterHoverItem(m_services, std::uint8_t(SetupItem::Continue)); });
     connect(picPokracuj, &PictureButton::clicked, this, &FrmSetup::startSeries);
 
     picTiskni = new PictureButton(this, std::uint8_t(SetupItem::Print));
     picTiskni->setGeometry(Layout::kPrintButton);
     picTiskni->setFixedPictureSize(Layout::kPrintButton.size());
-    connect(picTiskni, &PictureButton::mouseMoved, this, [] { EnterHoverItem(std::uint8_t(SetupItem::Print)); });
+    connect(picTiskni, &PictureButton::mouseMoved, this,
+            [this] { EnterHoverItem(m_services, std::uint8_t(SetupItem::Print)); });
     connect(picTiskni, &PictureButton::clicked, this, &FrmSetup::printWorksheet);
 
     picKonec = new PictureButton(this, std::uint8_t(SetupItem::Back));
@@ -85,7 +88,8 @@ FrmSetup::FrmSetup(QWidget* parent)
     IHelp = new PictureButton(this, std::uint8_t(SetupItem::Help));
     IHelp->setGeometry(Layout::kSetupHelp);
     IHelp->setFixedPictureSize(Layout::kSetupHelp.size());
-    connect(IHelp, &PictureButton::mouseMoved, this, [] { EnterHoverItem(std::uint8_t(SetupItem::Help)); });
+    connect(IHelp, &PictureButton::mouseMoved, this,
+            [this] { EnterHoverItem(m_services, std::uint8_t(SetupItem::Help)); });
     connect(IHelp, &PictureButton::clicked, this, &FrmSetup::showHelp);
 
     connect(this, &Form::backgroundMouseMoved, this, &FrmSetup::backgroundMoved);
@@ -128,15 +132,10 @@ FrmSetup::FrmSetup(QWidget* parent)
     globals().HoverId = 0;
 }
 
-void FrmSetup::setPrintDialogRunner(PrintDialogRunner runner)
-{
-    printDialogRunner() = std::move(runner);
-}
-
-FrmSetup* FrmSetup::open(QWidget* menu)
+FrmSetup* FrmSetup::open(Services& services, const TaskForms& taskForms, QWidget* menu)
 {
     ScreenHost* host = ScreenHost::instance();
-    auto* setup = new FrmSetup(host ? host->stage() : nullptr);
+    auto* setup = new FrmSetup(services, taskForms, host ? host->stage() : nullptr);
     if (host) {
         host->showForm(setup);
         host->hideForm(menu);
@@ -156,16 +155,53 @@ bool FrmSetup::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == TMeno) {
         if (event->type() == QEvent::MouseButtonPress)
-            PlayClickSound();
+            PlayClickSound(m_services);
         else if (event->type() == QEvent::MouseMove)
-            EnterHoverItem(std::uint8_t(SetupItem::Name));
+            EnterHoverItem(m_services, std::uint8_t(SetupItem::Name));
     }
     return Form::eventFilter(watched, event);
 }
 
+void FrmSetup::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == m_timer.timerId())
+        animate(m_services.tickCount());
+    else
+        Form::timerEvent(event);
+}
+
+void FrmSetup::startTimer()
+{
+    if (!m_timer.isActive())
+        m_timer.start(kTimerMilliseconds, this);
+}
+
+void FrmSetup::animate(std::uint32_t now)
+{
+    if (m_updateDue && reached(now, *m_updateDue)) {
+        const std::uint32_t due = *m_updateDue;
+        m_updateDue.reset();
+        UpdateContinueButton(due);
+        UpdatePrintButton(due);
+    }
+    while (!m_slides.empty() && reached(now, m_slides.front().start)) {
+        const Slide& slide = m_slides.front();
+        const StripPlayback playback(slide.strip->frameCount(), kFrameMilliseconds, slide.start);
+        slide.button->show();
+        slide.button->setPicture(slide.strip->frame(playback.frameAt(now)));
+        if (!playback.playedAt(now))
+            break;
+        m_slides.pop_front();
+        if (!m_slides.empty())
+            m_slides.front().start = playback.end();
+    }
+    if (!animating())
+        m_timer.stop();
+}
+
 void FrmSetup::chooseCount(int button)
 {
-    PlayClickSound();
+    PlayClickSound(m_services);
     m_state.chooseCount(button);
     globals().ExampleCount = m_state.exampleCount();
 
@@ -178,12 +214,8 @@ void FrmSetup::chooseCount(int button)
         countButton(i)->setLook(m_state.isChosen(i) ? PictureButton::Look::Chosen : PictureButton::Look::Normal);
     }
 
-    const QPointer<FrmSetup> alive(this);
-    DelayWithEvents(100);
-    if (!alive)
-        return;
-    UpdateContinueButton();
-    UpdatePrintButton();
+    m_updateDue = m_services.tickCount() + kUpdateDelayMilliseconds;
+    startTimer();
 }
 
 void FrmSetup::nameChanged(const QString& text)
@@ -198,84 +230,77 @@ void FrmSetup::nameChanged(const QString& text)
         m_writingName = false;
     }
     m_state.setName(edit.text);
-    UpdateContinueButton();
+    const std::uint32_t now = m_services.tickCount();
+    UpdateContinueButton(now);
+    animate(now);
 }
 
-void FrmSetup::UpdateContinueButton()
+void FrmSetup::UpdateContinueButton(std::uint32_t at)
 {
-    apply(m_state.updateContinue(), picPokracuj, m_continueBackground, m_continueStrip);
+    apply(m_state.updateContinue(), picPokracuj, m_continueBackground, m_continueStrip, at);
 }
 
-void FrmSetup::UpdatePrintButton()
+void FrmSetup::UpdatePrintButton(std::uint32_t at)
 {
-    apply(m_state.updatePrint(), picTiskni, m_printBackground, m_printStrip);
+    apply(m_state.updatePrint(), picTiskni, m_printBackground, m_printStrip, at);
 }
 
-void FrmSetup::apply(ButtonStep step, PictureButton* button, const QPixmap& background, const AnimationStrip& strip)
+void FrmSetup::apply(ButtonStep step, PictureButton* button, const QPixmap& background, const AnimationStrip& strip,
+                     std::uint32_t at)
 {
     switch (step) {
     case ButtonStep::Keep:
         return;
     case ButtonStep::Hide:
+        std::erase_if(m_slides, [button](const Slide& slide) { return slide.button == button; });
         button->setPicture(background);
         button->hide();
         return;
-    case ButtonStep::AnimateIn: {
-        button->show();
-        const QPointer<PictureButton> alive(button);
-        for (int frame = 0; frame < strip.frameCount() && alive; ++frame) {
-            button->setPicture(strip.frame(frame));
-            button->repaint();
-            DelayWithEvents(FrameMilliseconds);
-        }
+    case ButtonStep::AnimateIn:
+        // One strip after another, as the pupil sees them appear.
+        m_slides.push_back({button, &strip, at});
+        startTimer();
         return;
-    }
     }
 }
 
 void FrmSetup::startSeries()
 {
-    PlayClickSound();
+    PlayClickSound(m_services);
     globals().PupilName = TMeno->text();
     globals().PrintMode = false;
-    std::unique_ptr<QWidget> taskForm = TaskForms::load(globals().TaskCode, TaskFormStart{});
+    std::unique_ptr<QWidget> taskForm = m_taskForms.openSeries(globals().TaskCode);
     if (!taskForm)
         return;
     ScreenHost* host = ScreenHost::instance();
     if (!host)
         return;
     host->showForm(taskForm.release());
-    DelayBusy(10);
     host->hideForm(this);
 }
 
 void FrmSetup::printWorksheet()
 {
-    PlayClickSound();
+    PlayClickSound(m_services);
     globals().PupilName = TMeno->text();
     QPrinter printer(QPrinter::HighResolution);
-    // The dialog belongs to the program's window, not to the scaled stage,
-    // so it opens at its own size above the screen.
-    const bool confirmed =
-        printDialogRunner() ? printDialogRunner()(printer) : runSystemPrintDialog(printer, ScreenHost::instance());
-    if (!confirmed)
+    if (!m_services.runPrintDialog(printer))
         return;
     const int copies = WorksheetPrintSetup::applyChoices(printer);
     globals().PrintMode = true;
-    // Loading the form in print mode prints the worksheet; unloading it ends
-    // the print job. A failed print is not reported to the pupil.
-    TaskForms::load(globals().TaskCode, TaskFormStart{true, &printer, copies});
+    // A failed print is not reported to the pupil.
+    m_taskForms.printWorksheet(globals().TaskCode, printer, copies);
 }
 
 void FrmSetup::showHelp()
 {
-    PlayClickSound();
-    FrmIntro::showHelpPicture(m_layout.helpPicture(), this);
+    PlayClickSound(m_services);
+    FrmIntro::showHelpPicture(m_services, m_layout.helpPicture(), this);
 }
 
 void FrmSetup::backToMenu()
 {
-    PlayClickSound();
+    PlayClickSound(m_services);
     ScreenHost* host = ScreenHost::instance();
     if (!host)
         return;
@@ -287,7 +312,7 @@ void FrmSetup::backToMenu()
 void FrmSetup::hoverCount(int button)
 {
     picKonec->showNormal();
-    EnterHoverItem(std::uint8_t(button));
+    EnterHoverItem(m_services, std::uint8_t(button));
     for (int i = 1; i <= SetupLayout::CountButtons; ++i) {
         if (i != button)
             countButton(i)->showNormalUnlessMarked();
@@ -298,7 +323,7 @@ void FrmSetup::hoverCount(int button)
 
 void FrmSetup::hoverBack()
 {
-    EnterHoverItem(std::uint8_t(SetupItem::Back));
+    EnterHoverItem(m_services, std::uint8_t(SetupItem::Back));
     picKonec->showHighlighted();
 }
 
@@ -310,7 +335,7 @@ void FrmSetup::backgroundMoved()
     globals().HoverId = 0;
 }
 
-void FrmSetup::addTourStates(Tour& tour)
+void FrmSetup::addTourStates(Tour& tour, Services& services, const TaskForms& taskForms)
 {
     struct Case {
         const char* state;
@@ -322,22 +347,26 @@ void FrmSetup::addTourStates(Tour& tour)
         {"topic1", "1a", "Mechanika 1", "Hustota kvapaliny"},
         {"history", "6b", "Historie", "Časová osa - osobnosti"},
     };
-    const auto openFor = [](ScreenHost& host, const Case& c) {
+    const auto openFor = [&services, &taskForms](ScreenHost& host, const Case& c) {
         if (QWidget* previous = host.findForm(QStringLiteral("frm_Setup")))
             host.unloadForm(previous);
         globals().TaskCode = QString::fromUtf8(c.code);
         globals().TopicName = QString::fromUtf8(c.topic);
         globals().TaskTitle = QString::fromUtf8(c.title);
-        return FrmSetup::open(globals().CurrentForm);
+        return FrmSetup::open(services, taskForms, globals().CurrentForm);
     };
     for (const Case& c : cases) {
         const QString state = QString::fromUtf8(c.state);
         tour.add(QStringLiteral("frm_Setup"), state + QStringLiteral("-empty"),
                  [openFor, c](ScreenHost& host) { openFor(host, c); });
-        tour.add(QStringLiteral("frm_Setup"), state + QStringLiteral("-ready"), [openFor, c](ScreenHost& host) {
+        tour.add(QStringLiteral("frm_Setup"), state + QStringLiteral("-ready"),
+                 [openFor, c, &services](ScreenHost& host) {
             FrmSetup* setup = openFor(host, c);
             setup->TMeno->setText(QStringLiteral("Zuzana Ďurčová"));
             setup->chooseCount(4);
+            // The picture shows the buttons once they have appeared.
+            while (setup->animating())
+                setup->animate(services.tickCount() + 10000);
         });
         tour.add(QStringLiteral("frm_Intro"), QStringLiteral("help-") + state, [openFor, c](ScreenHost& host) {
             openFor(host, c)->showHelp();

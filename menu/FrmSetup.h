@@ -5,10 +5,13 @@
 #include "shell/AnimationStrip.h"
 #include "shell/Form.h"
 
+#include <QBasicTimer>
 #include <QPixmap>
 
 #include <array>
-#include <functional>
+#include <cstdint>
+#include <deque>
+#include <optional>
 
 class QLineEdit;
 class QPrinter;
@@ -16,6 +19,8 @@ class QPrinter;
 namespace orbeta {
 
 class PictureButton;
+class Services;
+class TaskForms;
 class Tour;
 
 // The series setup screen: the pupil types a name and picks a count; then the
@@ -25,20 +30,19 @@ class Tour;
 class FrmSetup : public Form {
     Q_OBJECT
 public:
-    // Opens the print dialog on `printer`; true when the pupil confirmed it.
-    using PrintDialogRunner = std::function<bool(QPrinter& printer)>;
-
     // Loads the form for the chosen TaskCode.
-    explicit FrmSetup(QWidget* parent = nullptr);
-
-    // Replaces the system print dialog (tests); an empty runner restores it.
-    static void setPrintDialogRunner(PrintDialogRunner runner);
+    FrmSetup(Services& services, const TaskForms& taskForms, QWidget* parent = nullptr);
 
     // Loads the setup form for the chosen task and brings it to the front
     // over the menu.
-    static FrmSetup* open(QWidget* menu);
+    static FrmSetup* open(Services& services, const TaskForms& taskForms, QWidget* menu);
 
-    static void addTourStates(Tour& tour);
+    static void addTourStates(Tour& tour, Services& services, const TaskForms& taskForms);
+
+    // Brings the appearing buttons to the moment `now` of the services'
+    // clock; the form's timer calls it while something is pending.
+    void animate(std::uint32_t now);
+    bool animating() const { return m_updateDue || !m_slides.empty(); }
 
     const SetupState& state() const { return m_state; }
     PictureButton* countButton(int button) const { return ICislo[static_cast<std::size_t>(button - 1)]; }
@@ -51,13 +55,17 @@ public:
 protected:
     void formActivated() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
 
 private:
     void chooseCount(int button);
     void nameChanged(const QString& text);
-    void UpdateContinueButton();
-    void UpdatePrintButton();
-    void apply(ButtonStep step, PictureButton* button, const QPixmap& background, const AnimationStrip& strip);
+    // The buttons' steps take effect at the tick `at`.
+    void UpdateContinueButton(std::uint32_t at);
+    void UpdatePrintButton(std::uint32_t at);
+    void apply(ButtonStep step, PictureButton* button, const QPixmap& background, const AnimationStrip& strip,
+               std::uint32_t at);
+    void startTimer();
     void startSeries();
     void printWorksheet();
     void showHelp();
@@ -66,6 +74,16 @@ private:
     void hoverBack();
     void backgroundMoved();
 
+    // A button sliding in: its strip plays from `start`, or from the end of
+    // the slide before it.
+    struct Slide {
+        PictureButton* button;
+        const AnimationStrip* strip;
+        std::uint32_t start;
+    };
+
+    Services& m_services;
+    const TaskForms& m_taskForms;
     SetupLayout m_layout;
     SetupState m_state;
     std::array<PictureButton*, SetupLayout::CountButtons> ICislo{};
@@ -79,6 +97,10 @@ private:
     AnimationStrip m_continueStrip;
     AnimationStrip m_printStrip;
     bool m_writingName = false;
+    // After a count is chosen the buttons are updated a moment later.
+    std::optional<std::uint32_t> m_updateDue;
+    std::deque<Slide> m_slides;
+    QBasicTimer m_timer;
 };
 
 } // namespace orbeta

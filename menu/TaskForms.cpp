@@ -2,38 +2,32 @@
 
 #include <QWidget>
 
-#include <map>
-
 namespace orbeta {
-namespace {
 
-std::map<TaskFormKind, TaskForms::Loader>& loaders()
-{
-    static std::map<TaskFormKind, TaskForms::Loader> table;
-    return table;
-}
-
-} // namespace
-
-void TaskForms::install(TaskFormKind form, Loader loader)
-{
-    loaders()[form] = std::move(loader);
-}
-
-void TaskForms::uninstall(TaskFormKind form)
-{
-    loaders().erase(form);
-}
-
-std::unique_ptr<QWidget> TaskForms::load(const QString& taskCode, const TaskFormStart& start)
+const TaskForms::Entry* TaskForms::entry(const QString& taskCode) const
 {
     const TaskRow* row = TaskTable::find(taskCode);
     if (!row)
         return nullptr;
-    const auto it = loaders().find(row->form);
-    if (it == loaders().end() || !it->second)
+    const auto it = m_entries.find(row->form);
+    return it == m_entries.end() ? nullptr : &it->second;
+}
+
+std::unique_ptr<QWidget> TaskForms::openSeries(const QString& taskCode) const
+{
+    const Entry* found = entry(taskCode);
+    if (!found || !found->openSeries)
         return nullptr;
-    return it->second(start);
+    return found->openSeries(taskCode);
+}
+
+bool TaskForms::printWorksheet(const QString& taskCode, QPrinter& printer, int copies) const
+{
+    const Entry* found = entry(taskCode);
+    if (!found || !found->printSlot || !m_printFrame)
+        return false;
+    m_printFrame(printer, copies, taskCode, found->printSlot);
+    return true;
 }
 
 } // namespace orbeta

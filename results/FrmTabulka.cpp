@@ -5,11 +5,11 @@
 #include "results/RankingFile.h"
 #include "results/ResultsLog.h"
 #include "shell/Globals.h"
-#include "shell/MessageBox.h"
 #include "shell/Misc.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
+#include "shell/Services.h"
 #include "shell/Tour.h"
 
 #include <QDateTime>
@@ -41,7 +41,9 @@ void paint(QLabel* label, const QColor& colour)
 
 const QColor FrmTabulka::NewRecordColour(227, 0, 0);
 
-FrmTabulka::FrmTabulka(QWidget* parent) : Form(QStringLiteral("frm_Tabulka"), parent)
+FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
+    : Form(QStringLiteral("frm_Tabulka"), parent)
+    , m_services(services)
 {
     SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
     setPicture(Resources::picture(QStringLiteral("Bitmap\\Tab\\bckg.bmp")));
@@ -50,7 +52,7 @@ FrmTabulka::FrmTabulka(QWidget* parent) : Form(QStringLiteral("frm_Tabulka"), pa
     picKonec->setPictures(Resources::picture(QStringLiteral("Bitmap\\Tab\\back_0.bmp")),
                           Resources::picture(QStringLiteral("Bitmap\\Tab\\back_1.bmp")));
     connect(picKonec, &PictureButton::mouseMoved, this, [this] {
-        EnterHoverItem(BackHoverId);
+        EnterHoverItem(m_services, BackHoverId);
         picKonec->showHighlighted();
     });
     connect(picKonec, &PictureButton::clicked, this, &FrmTabulka::back);
@@ -117,7 +119,7 @@ void FrmTabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString& name, const 
     entry.correct = correct.toInt();
     entry.wrong = wrong.toInt();
     entry.mark = mark;
-    const QDateTime now = QDateTime::currentDateTime();
+    const QDateTime now = m_services.now();
     entry.date = now.date();
     entry.time = now.time();
     const auto appended = results::ResultsLog(globals().DataDir).append(entry);
@@ -147,17 +149,18 @@ void FrmTabulka::reportWriteFailure(const QString& detail)
     if (m_failureReported)
         return;
     m_failureReported = true;
-    MessageBox::show(QStringLiteral("Výsledok sa neuložil"),
-                     QStringLiteral("Tvoj výsledok sa nepodarilo uložiť: do priečinka s údajmi sa nedá zapisovať "
-                                    "(je chránený proti zápisu alebo je plný disk).\r\n"
-                                    "Doterajšie výsledky zostali zachované. Povedz to, prosím, učiteľovi.\r\n\r\n")
-                         + detail,
-                     MessageIcon::Warning);
+    m_services.showMessage(QStringLiteral("Výsledok sa neuložil"),
+                           QStringLiteral("Tvoj výsledok sa nepodarilo uložiť: do priečinka s údajmi sa nedá "
+                                          "zapisovať (je chránený proti zápisu alebo je plný disk).\r\n"
+                                          "Doterajšie výsledky zostali zachované. Povedz to, prosím, učiteľovi."
+                                          "\r\n\r\n")
+                               + detail,
+                           MessageIcon::Warning);
 }
 
 void FrmTabulka::back()
 {
-    PlayClickSound();
+    PlayClickSound(m_services);
     ScreenHost* host = ScreenHost::instance();
     if (!host)
         return;
@@ -166,9 +169,9 @@ void FrmTabulka::back()
     host->unloadForm(this);
 }
 
-void FrmTabulka::addTourStates(Tour& tour)
+void FrmTabulka::addTourStates(Tour& tour, Services& services)
 {
-    const auto show = [](ScreenHost& host, bool addSeries) {
+    const auto show = [&services](ScreenHost& host, bool addSeries) {
         if (QWidget* previous = host.findForm(QStringLiteral("frm_Tabulka")))
             host.unloadForm(previous);
         // Twelve earlier series in a data directory of the tour's own; the
@@ -188,7 +191,7 @@ void FrmTabulka::addTourStates(Tour& tour)
             records.append({QString::fromUtf8(names[i]), std::int16_t(correct[i]), std::int16_t(10 - correct[i]),
                             std::int16_t(marks[i]), false});
         results::RankingFile(globals().DataDir, globals().TaskCode).write(results::Ranking(records));
-        auto* table = new FrmTabulka(host.stage());
+        auto* table = new FrmTabulka(services, host.stage());
         if (addSeries)
             table->Vloz_novy_zaznam(QStringLiteral("Zuzana Ďurčová"), QStringLiteral("8"), QStringLiteral("2"),
                                     QStringLiteral("2"), 1);

@@ -14,6 +14,7 @@ class QLabel;
 namespace orbeta {
 
 class PictureButton;
+class Services;
 class Tour;
 
 // The results table of one task: the best ten of its ranking. At the end of a
@@ -26,7 +27,7 @@ public:
     static const QColor NewRecordColour;
 
     // Loads the form for the current TaskCode and shows its ranking.
-    explicit FrmTabulka(QWidget* parent = nullptr);
+    explicit FrmTabulka(Services& services, QWidget* parent = nullptr);
 
     // The mark for `correct` of `total` from the mark table; empty when none.
     QString Vlozeni_znamky(std::uint8_t correct, std::uint8_t total) const;
@@ -39,13 +40,14 @@ public:
     // The form the back button shows again.
     QPointer<QWidget> ReturnForm;
 
-    static void addTourStates(Tour& tour);
+    static void addTourStates(Tour& tour, Services& services);
 
     // Row `row` (1 to 10), column 0 position, 1 name, 2 correct, 3 wrong, 4 mark.
     QLabel* cell(int row, int column) const;
     PictureButton* backButton() const { return picKonec; }
 
 private:
+    Services& m_services;
     using RowLabels = std::array<QLabel*, 5>;
 
     void showRanking();

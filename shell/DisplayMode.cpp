@@ -2,8 +2,8 @@
 
 #include "shell/FrmPozadi.h"
 #include "shell/Globals.h"
-#include "shell/MessageBox.h"
 #include "shell/ScreenHost.h"
+#include "shell/Services.h"
 
 #include <QGuiApplication>
 #include <QPointer>
@@ -23,7 +23,7 @@ std::unique_ptr<FrmPozadi>& backdrop()
 
 } // namespace
 
-void SwitchDisplayMode(ScreenHost& host, DisplayChoice choice)
+void SwitchDisplayMode(ScreenHost& host, DisplayChoice choice, Services& services)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen) {
@@ -39,10 +39,10 @@ void SwitchDisplayMode(ScreenHost& host, DisplayChoice choice)
         host.showScaledFullScreen();
         return;
     }
-    MessageBox::show(QStringLiteral("Upozornenie"),
-                     QStringLiteral("Grafická karta nepodporuje okamžité prepnutie rozlíšenia obrazovky. "
-                                    "Aplikácia preto nepobeží cez celú obrazovku."),
-                     MessageIcon::None);
+    services.showMessage(QStringLiteral("Upozornenie"),
+                         QStringLiteral("Grafická karta nepodporuje okamžité prepnutie rozlíšenia obrazovky. "
+                                        "Aplikácia preto nepobeží cez celú obrazovku."),
+                         MessageIcon::None);
     backdrop() = std::make_unique<FrmPozadi>(&host);
     // A top-level window of its own, so it must go before the application does.
     QObject::connect(qApp, &QCoreApplication::aboutToQuit, [] { backdrop().reset(); });

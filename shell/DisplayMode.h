@@ -3,6 +3,7 @@
 namespace orbeta {
 
 class ScreenHost;
+class Services;
 
 enum class DisplayChoice {
     FullScreen, // scale the 640 x 480 screens up to fill the screen
@@ -12,7 +13,7 @@ enum class DisplayChoice {
 // Showing the program's window: full screen and scaled when the screen allows
 // it; otherwise a warning, a backdrop over the desktop and a 640 x 480
 // window. SavedDisplayMode keeps what the screen reported at start.
-void SwitchDisplayMode(ScreenHost& host, DisplayChoice choice);
+void SwitchDisplayMode(ScreenHost& host, DisplayChoice choice, Services& services);
 // Leaves full screen and removes the backdrop.
 void RestoreDisplayMode(ScreenHost& host);
 

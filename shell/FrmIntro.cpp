@@ -4,6 +4,7 @@
 #include "shell/Misc.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
+#include "shell/Services.h"
 #include "shell/Tour.h"
 
 #include <QLabel>
@@ -11,8 +12,9 @@
 
 namespace orbeta {
 
-FrmIntro::FrmIntro(QWidget* parent)
+FrmIntro::FrmIntro(Services& services, QWidget* parent)
     : Form(QStringLiteral("frm_Intro"), parent)
+    , m_services(services)
 {
     SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
     setCursor(globals().HandCursor);
@@ -22,12 +24,12 @@ FrmIntro::FrmIntro(QWidget* parent)
     lblInfo_->setGeometry(8, 440, 300, 36);
     lblInfo_->hide();
     SkipWait = false;
-    EndTick = TickCount() + SplashMilliseconds;
+    EndTick = m_services.tickCount() + SplashMilliseconds;
     globals().CurrentForm = this;
     timer_.setSingleShot(true);
     connect(&timer_, &QTimer::timeout, this, [this] {
         // The wait may have been cut short by a click meanwhile.
-        const std::uint32_t now = TickCount();
+        const std::uint32_t now = m_services.tickCount();
         if (SkipWait || now >= EndTick)
             endIntro();
         else
@@ -45,10 +47,10 @@ QString FrmIntro::information() const
     return lblInfo_->text();
 }
 
-FrmIntro* FrmIntro::showHelpPicture(const QString& pictureName, QWidget* returnForm)
+FrmIntro* FrmIntro::showHelpPicture(Services& services, const QString& pictureName, QWidget* returnForm)
 {
     ScreenHost* host = ScreenHost::instance();
-    auto* intro = new FrmIntro(host ? host->stage() : nullptr);
+    auto* intro = new FrmIntro(services, host ? host->stage() : nullptr);
     intro->setPicture(Resources::picture(pictureName));
     intro->IsIntro = false;
     intro->ReturnForm = returnForm;
@@ -64,13 +66,13 @@ void FrmIntro::formActivated()
     if (!IsIntro)
         return;
     setCursor(globals().HandCursor);
-    const std::uint32_t now = TickCount();
+    const std::uint32_t now = m_services.tickCount();
     timer_.start(now >= EndTick ? 0 : int(EndTick - now));
 }
 
 void FrmIntro::mousePressEvent(QMouseEvent*)
 {
-    PlayClickSound();
+    PlayClickSound(m_services);
     if (IsIntro) {
         SkipWait = true;
         endIntro();
@@ -89,7 +91,7 @@ void FrmIntro::endIntro()
     if (ended_)
         return;
     ended_ = true;
-    EndTick = TickCount();
+    EndTick = m_services.tickCount();
     timer_.stop();
     ScreenHost* host = ScreenHost::instance();
     if (!host)
@@ -98,15 +100,15 @@ void FrmIntro::endIntro()
     host->unloadForm(this);
 }
 
-void FrmIntro::addTourStates(Tour& tour)
+void FrmIntro::addTourStates(Tour& tour, Services& services)
 {
-    tour.add(QStringLiteral("frm_Intro"), QStringLiteral("splash"), [](ScreenHost& host) {
-        auto* intro = new FrmIntro(host.stage());
+    tour.add(QStringLiteral("frm_Intro"), QStringLiteral("splash"), [&services](ScreenHost& host) {
+        auto* intro = new FrmIntro(services, host.stage());
         intro->IsIntro = false;
         host.showForm(intro);
     });
-    tour.add(QStringLiteral("frm_Intro"), QStringLiteral("credits"), [](ScreenHost&) {
-        FrmIntro::showHelpPicture(QStringLiteral("Bitmap\\Help\\credits.bmp"), globals().CurrentForm);
+    tour.add(QStringLiteral("frm_Intro"), QStringLiteral("credits"), [&services](ScreenHost&) {
+        FrmIntro::showHelpPicture(services, QStringLiteral("Bitmap\\Help\\credits.bmp"), globals().CurrentForm);
     });
 }
 

@@ -10,6 +10,7 @@ class QLabel;
 
 namespace orbeta {
 
+class Services;
 class Tour;
 
 // The splash form: the title picture for ten seconds (or until a click) at
@@ -20,7 +21,7 @@ class FrmIntro : public Form {
 public:
     static constexpr std::uint32_t SplashMilliseconds = 10000;
 
-    explicit FrmIntro(QWidget* parent = nullptr);
+    explicit FrmIntro(Services& services, QWidget* parent = nullptr);
 
     // True when shown at start-up; false as a help or credits picture.
     bool IsIntro = false;
@@ -34,9 +35,9 @@ public:
 
     // Shows a help or credits picture over `returnForm`, which is hidden
     // until a click brings it back.
-    static FrmIntro* showHelpPicture(const QString& pictureName, QWidget* returnForm);
+    static FrmIntro* showHelpPicture(Services& services, const QString& pictureName, QWidget* returnForm);
 
-    static void addTourStates(Tour& tour);
+    static void addTourStates(Tour& tour, Services& services);
 
 protected:
     void formActivated() override;
@@ -45,6 +46,7 @@ protected:
 private:
     void endIntro();
 
+    Services& m_services;
     QLabel* lblInfo_ = nullptr;
     QTimer timer_;
     QPointer<QWidget> menu_;

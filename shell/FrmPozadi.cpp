@@ -1,8 +1,7 @@
 #include "shell/FrmPozadi.h"
 
-#include "shell/Misc.h"
-
 #include <QEvent>
+#include <QTimer>
 
 namespace orbeta {
 
@@ -37,8 +36,8 @@ void FrmPozadi::bringFrontBack()
     busy_ = true;
     front_->raise();
     front_->activateWindow();
-    DelayWithEvents(100);
-    busy_ = false;
+    // Activating the front window activates this one again for a moment.
+    QTimer::singleShot(100, this, [this] { busy_ = false; });
 }
 
 } // namespace orbeta

@@ -1,31 +1,11 @@
 #include "shell/MessageBox.h"
 
-#include "shell/ScreenHost.h"
-
 #include <QMessageBox>
 #include <QRegularExpression>
-
-#include <cstdio>
 
 namespace orbeta {
 
 namespace {
-
-MessageBox::Handler& customHandler()
-{
-    static MessageBox::Handler handler;
-    return handler;
-}
-
-std::optional<MessageAnswer> scriptedAnswer(MessageButtons buttons)
-{
-    const QString value = qEnvironmentVariable("ORBETA_MESSAGEBOX").trimmed().toLower();
-    if (value != QLatin1String("ok") && value != QLatin1String("yes") && value != QLatin1String("no"))
-        return std::nullopt;
-    if (buttons == MessageButtons::Ok)
-        return MessageAnswer::Ok;
-    return value == QLatin1String("no") ? MessageAnswer::No : MessageAnswer::Yes;
-}
 
 QMessageBox::Icon qtIcon(MessageIcon icon)
 {
@@ -54,29 +34,27 @@ QString MessageBox::scriptLine(const QString& title, const QString& text)
     return title + QStringLiteral(": ") + flat;
 }
 
-MessageAnswer MessageBox::show(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons)
+std::optional<MessageAnswer> MessageBox::scriptedAnswer(const QString& mode, MessageButtons buttons)
 {
-    if (customHandler())
-        return customHandler()(title, text, icon, buttons);
-    if (const auto answer = scriptedAnswer(buttons)) {
-        std::fprintf(stderr, "%s\n", scriptLine(title, text).toLocal8Bit().constData());
-        std::fflush(stderr);
-        return *answer;
-    }
+    const QString value = mode.trimmed().toLower();
+    if (value != QLatin1String("ok") && value != QLatin1String("yes") && value != QLatin1String("no"))
+        return std::nullopt;
+    if (buttons == MessageButtons::Ok)
+        return MessageAnswer::Ok;
+    return value == QLatin1String("no") ? MessageAnswer::No : MessageAnswer::Yes;
+}
+
+MessageAnswer MessageBox::exec(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons,
+                               QWidget* parent)
+{
     QString shown = text;
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(qtIcon(icon), title, shown,
-                    buttons == MessageButtons::Ok ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No),
-                    ScreenHost::instance());
+                    buttons == MessageButtons::Ok ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), parent);
     const int result = box.exec();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;
-}
-
-void MessageBox::setHandler(Handler handler)
-{
-    customHandler() = std::move(handler);
 }
 
 } // namespace orbeta

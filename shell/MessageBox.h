@@ -1,7 +1,10 @@
 #pragma once
 
 #include <QString>
-#include <functional>
+
+#include <optional>
+
+class QWidget;
 
 namespace orbeta {
 
@@ -9,22 +12,19 @@ enum class MessageIcon { None, Critical, Warning, Question, Information };
 enum class MessageButtons { Ok, YesNo };
 enum class MessageAnswer { Ok, Yes, No };
 
-// Every message box of the program goes through here. With ORBETA_MESSAGEBOX
-// set to "ok", "yes" or "no", a box is answered with that button without
-// being shown ("ok" and "yes" both mean the affirmative button, "no" answers
-// a yes/no question with No and an OK box with OK) and one line
-// "TITLE: TEXT" goes to stderr, so scripted runs and tests never wait.
+// The program's message boxes. A scripted run (the value of ORBETA_MESSAGEBOX,
+// read by the program at start) answers every box without showing it: "ok"
+// and "yes" mean the affirmative button, "no" answers a yes/no question with
+// No and an OK box with OK; one line "TITLE: TEXT" then goes to stderr.
 class MessageBox {
 public:
-    using Handler = std::function<MessageAnswer(const QString& title, const QString& text, MessageIcon, MessageButtons)>;
-
-    static MessageAnswer show(const QString& title, const QString& text, MessageIcon icon,
-                              MessageButtons buttons = MessageButtons::Ok);
-
-    // Replaces how boxes are answered (tests); an empty handler restores the default.
-    static void setHandler(Handler handler);
+    // The answer a scripted run gives; none when `mode` is not a script.
+    static std::optional<MessageAnswer> scriptedAnswer(const QString& mode, MessageButtons buttons);
     // The line written for a scripted box.
     static QString scriptLine(const QString& title, const QString& text);
+    // Shows the box over `parent` and waits for the answer.
+    static MessageAnswer exec(const QString& title, const QString& text, MessageIcon icon, MessageButtons buttons,
+                              QWidget* parent);
 };
 
 } // namespace orbeta

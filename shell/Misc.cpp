@@ -1,37 +1,22 @@
 #include "shell/Misc.h"
 
-#include "shell/DesktopKeyboardLayouts.h"
 #include "shell/Form.h"
 #include "shell/Globals.h"
 #include "shell/KeyboardLayoutCycle.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
-#include "shell/Sounds.h"
+#include "shell/Services.h"
 
-#include <QCoreApplication>
 #include <QCursor>
-#include <QElapsedTimer>
-#include <QEventLoop>
 #include <QPainter>
-#include <QTimer>
 #include <QVector>
 #include <QWidget>
 
-#include <chrono>
-#include <thread>
 
 namespace orbeta {
 
 namespace {
-
-bool g_instantDelays = false;
-
-std::unique_ptr<KeyboardLayouts>& layoutsSlot()
-{
-    static std::unique_ptr<KeyboardLayouts> layouts;
-    return layouts;
-}
 
 bool isTransparent(QRgb pixel, QRgb transparent)
 {
@@ -46,26 +31,14 @@ void SetUpForm(QWidget& form, int width, int height)
     form.setFixedSize(width, height);
 }
 
-double CorrectionFactor()
-{
-    return 1.0;
-}
-
-void NormaliseControls(QWidget& form, double k)
+void NormaliseControls(QWidget& form)
 {
     const auto controls = form.findChildren<QWidget*>(QString(), Qt::FindDirectChildrenOnly);
     for (QWidget* control : controls) {
         if (control->isWindow())
             continue;
-        const QRect g = control->geometry();
-        const QRect scaled(qRound(g.x() * k), qRound(g.y() * k), qRound(g.width() * k), qRound(g.height() * k));
-        if (scaled != g) {
-            if (control->minimumSize() == control->maximumSize())
-                control->setFixedSize(scaled.size());
-            control->setGeometry(scaled);
-        }
         QFont font = control->font();
-        font.setPixelSize(qMax(1, qRound(16 * k)));
+        font.setPixelSize(16);
         control->setFont(font);
         if (control->focusPolicy() & Qt::TabFocus)
             control->setFocusPolicy(Qt::ClickFocus);
@@ -157,93 +130,43 @@ void ShapeWindowFromBitmap(Form& form, QColor transparent)
     ShapeWindowFromBitmap(form, form.persistentImage().toImage(), transparent);
 }
 
-std::uint32_t TickCount()
+void PlayEnterSound(Services& services)
 {
-    static QElapsedTimer clock = [] {
-        QElapsedTimer started;
-        started.start();
-        return started;
-    }();
-    return std::uint32_t(clock.elapsed());
+    services.play(Sound::Enter);
 }
 
-void DelayWithEvents(std::uint32_t milliseconds)
+void PlayClickSound(Services& services)
 {
-    if (g_instantDelays || milliseconds == 0) {
-        QCoreApplication::processEvents();
-        return;
-    }
-    QEventLoop loop;
-    QTimer::singleShot(std::chrono::milliseconds(milliseconds), &loop, &QEventLoop::quit);
-    loop.exec();
+    services.play(Sound::Click);
 }
 
-void DelayBusy(std::uint32_t milliseconds)
+void PlayZavaziSound(Services& services)
 {
-    if (!g_instantDelays)
-        std::this_thread::sleep_for(std::chrono::milliseconds(milliseconds));
+    services.play(Sound::Zavazi);
 }
 
-void SetInstantDelays(bool instant)
-{
-    g_instantDelays = instant;
-}
-
-bool InstantDelays()
-{
-    return g_instantDelays;
-}
-
-void PlayEnterSound()
-{
-    Sounds::play(Sound::Enter);
-}
-
-void PlayClickSound()
-{
-    Sounds::play(Sound::Click);
-}
-
-void PlayZavaziSound()
-{
-    Sounds::play(Sound::Zavazi);
-}
-
-bool EnterHoverItem(std::uint8_t id)
+bool EnterHoverItem(Services& services, std::uint8_t id)
 {
     if (globals().HoverId == id)
         return false;
-    PlayEnterSound();
+    PlayEnterSound(services);
     globals().HoverId = id;
     return true;
 }
 
-KeyboardLayouts& ActiveKeyboardLayouts()
+void SelectUsKeyboard(Services& services)
 {
-    auto& slot = layoutsSlot();
-    if (!slot)
-        slot = std::make_unique<DesktopKeyboardLayouts>();
-    return *slot;
+    KeyboardLayoutCycle::selectUs(services.keyboardLayouts(), globals().CurrentKeyboardLayout);
 }
 
-void SetKeyboardLayouts(std::unique_ptr<KeyboardLayouts> layouts)
+void SaveKeyboardLayout(Services& services)
 {
-    layoutsSlot() = std::move(layouts);
+    globals().SavedKeyboardLayout = services.keyboardLayouts().activeName();
 }
 
-void SelectUsKeyboard()
+void RestoreKeyboardLayout(Services& services)
 {
-    KeyboardLayoutCycle::selectUs(ActiveKeyboardLayouts(), globals().CurrentKeyboardLayout);
-}
-
-void SaveKeyboardLayout()
-{
-    globals().SavedKeyboardLayout = ActiveKeyboardLayouts().activeName();
-}
-
-void RestoreKeyboardLayout()
-{
-    KeyboardLayoutCycle::restore(ActiveKeyboardLayouts(), globals().SavedKeyboardLayout,
+    KeyboardLayoutCycle::restore(services.keyboardLayouts(), globals().SavedKeyboardLayout,
                                  globals().CurrentKeyboardLayout);
 }
 

@@ -1,7 +1,5 @@
 #pragma once
 
-#include "shell/KeyboardLayouts.h"
-
 #include <QColor>
 #include <QImage>
 #include <QPixmap>
@@ -9,7 +7,6 @@
 #include <QRegion>
 #include <array>
 #include <cstdint>
-#include <memory>
 
 class QPaintDevice;
 class QWidget;
@@ -18,9 +15,10 @@ namespace orbeta {
 
 class Form;
 class PictureButton;
+class Services;
 
 // The shared services every form calls: window set-up, layout, blits,
-// window shapes, delays, sounds, keyboard layouts, the cursor position and
+// window shapes, sounds, keyboard layouts, the cursor position and
 // the top buttons of the task forms.
 
 // The transparent colour of every sprite and shaped window.
@@ -29,14 +27,11 @@ inline constexpr QRgb TransparentColour = qRgb(255, 0, 255);
 // Caption "Orbeta Tarovia" and the size in design pixels.
 void SetUpForm(QWidget& form, int width, int height);
 
-// Design pixels per screen pixel of the forms. The screen host scales the
-// whole 640 x 480 design, so the forms always work in design pixels and the
-// factor is 1.
-double CorrectionFactor();
-// Scales position and size of every control of the form by k, gives each a
-// font of 12 points at 96 dpi (16 design pixels) times k, and takes it out
+// The screen host scales the whole 640 x 480 design, so the forms always
+// work in design pixels and nothing is rescaled here. Gives every control of
+// the form a font of 12 points at 96 dpi (16 design pixels) and takes it out
 // of the tab order.
-void NormaliseControls(QWidget& form, double k = CorrectionFactor());
+void NormaliseControls(QWidget& form);
 
 // The source rectangle with every pixel of the transparent colour made
 // fully transparent.
@@ -57,29 +52,18 @@ QRegion RegionFromBitmap(const QImage& picture, QColor transparent);
 void ShapeWindowFromBitmap(QWidget& window, const QImage& picture, QColor transparent);
 void ShapeWindowFromBitmap(Form& form, QColor transparent);
 
-// The millisecond clock.
-std::uint32_t TickCount();
-// Waits, handling window events meanwhile.
-void DelayWithEvents(std::uint32_t milliseconds);
-// Waits without handling events (short animation steps only).
-void DelayBusy(std::uint32_t milliseconds);
-// With instant delays (the tour) both delays return at once.
-void SetInstantDelays(bool instant);
-bool InstantDelays();
-
-void PlayEnterSound();
-void PlayClickSound();
-void PlayZavaziSound();
+void PlayEnterSound(Services& services);
+void PlayClickSound(Services& services);
+void PlayZavaziSound(Services& services);
 // Moves the highlight to item `id` of the front form: plays the enter sound
 // and sets HoverId when the highlight moves to another item. True when it moved.
-bool EnterHoverItem(std::uint8_t id);
+bool EnterHoverItem(Services& services, std::uint8_t id);
 
-void SelectUsKeyboard();
-void SaveKeyboardLayout();
-void RestoreKeyboardLayout();
-// The system's layouts; the desktop implementation unless replaced (tests).
-KeyboardLayouts& ActiveKeyboardLayouts();
-void SetKeyboardLayouts(std::unique_ptr<KeyboardLayouts> layouts);
+// The keyboard layout of the answer boxes is US English while a task form is
+// in front; the pupil's own layout is saved at start and restored after.
+void SelectUsKeyboard(Services& services);
+void SaveKeyboardLayout(Services& services);
+void RestoreKeyboardLayout(Services& services);
 
 // The mouse position relative to the form's top-left corner, in design pixels.
 QPoint CursorInForm(const QWidget& form);

@@ -10,8 +10,6 @@ namespace orbeta {
 
 namespace {
 
-constexpr int SoundCount = 3;
-
 const char* fileName(Sound sound)
 {
     switch (sound) {
@@ -29,7 +27,6 @@ using SoundFunction = void (*)(const QString*);
 
 struct SoundState {
     bool enabled = false;
-    std::array<int, SoundCount> requests{};
     SoundFunction load = nullptr;
     SoundFunction play = nullptr;
 };
@@ -66,7 +63,6 @@ void loadModule()
 
 void Sounds::play(Sound sound)
 {
-    ++state().requests.at(static_cast<int>(sound));
     if (state().play) {
         const QString path = soundPath(sound);
         state().play(&path);
@@ -89,16 +85,6 @@ void Sounds::enable()
             state().load(&path);
         }
     });
-}
-
-int Sounds::requestCount(Sound sound)
-{
-    return state().requests.at(static_cast<int>(sound));
-}
-
-void Sounds::resetCounts()
-{
-    state().requests.fill(0);
 }
 
 } // namespace orbeta

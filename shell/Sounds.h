@@ -1,7 +1,5 @@
 #pragma once
 
-#include <array>
-
 namespace orbeta {
 
 enum class Sound { Enter, Click, Zavazi };
@@ -9,14 +7,11 @@ enum class Sound { Enter, Click, Zavazi };
 // The three short sounds of the program, played without waiting. Nothing of
 // the audio system is touched until enable() is called after the first
 // window is shown, so sound never delays start-up; a machine without an
-// audio device simply stays silent. Before enable() (tests, the tour) a
-// sound is only counted.
+// audio device simply stays silent, and so does a sound played before enable().
 class Sounds {
 public:
     static void play(Sound sound);
     static void enable();
-    static int requestCount(Sound sound);
-    static void resetCounts();
 };
 
 } // namespace orbeta

@@ -3,10 +3,10 @@
 #include "shell/DriveType.h"
 #include "shell/Globals.h"
 #include "shell/MarkTableFile.h"
-#include "shell/MessageBox.h"
 #include "shell/Misc.h"
 #include "shell/ResourcePath.h"
 #include "shell/Resources.h"
+#include "shell/Services.h"
 #include "shell/TextTables.h"
 #include "shell/WindowsDirectory.h"
 
@@ -29,16 +29,16 @@ std::optional<QByteArray> readIni(const QString& windowsDir)
     return file.readAll();
 }
 
-StartUpResult fail(StartUpResult result, StartUpFailure failure)
+StartUpResult fail(Services& services, StartUpResult result, StartUpFailure failure)
 {
     result.failure = failure;
-    MessageBox::show(StartUpCheck::messageTitle(), StartUpCheck::messageText(failure), MessageIcon::Critical);
+    services.showMessage(StartUpCheck::messageTitle(), StartUpCheck::messageText(failure), MessageIcon::Critical);
     return result;
 }
 
 } // namespace
 
-StartUpResult StartUp()
+StartUpResult StartUp(Services& services)
 {
     Globals& g = globals();
     StartUpResult result;
@@ -49,12 +49,12 @@ StartUpResult StartUp()
     if (!g.ResourceDir.isEmpty())
         result.driveCaption = DriveType::caption(DriveType::of(g.ResourceDir));
     if (checked.failure != StartUpFailure::None)
-        return fail(result, checked.failure);
+        return fail(services, result, checked.failure);
 
     g.ArrowCursor = Resources::cursor(QStringLiteral("Cur\\Arrow.cur"), QCursor(Qt::ArrowCursor));
     g.HandCursor = Resources::cursor(QStringLiteral("Cur\\Hand.cur"), QCursor(Qt::PointingHandCursor));
     g.HelpCursor = Resources::cursor(QStringLiteral("Cur\\Help.cur"), QCursor(Qt::WhatsThisCursor));
-    SaveKeyboardLayout();
+    SaveKeyboardLayout(services);
 
     // The files were there a moment ago; one that cannot be read or holds a
     // mark table the grading cannot use counts as missing.
@@ -65,7 +65,7 @@ StartUpResult StartUp()
     if (!markTable.table || !assignments || !hints) {
         if (marks && !markTable.table)
             std::fprintf(stderr, "orbeta: Znamky.dat: %s\n", qPrintable(markTable.error));
-        return fail(result, StartUpFailure::DataFilesMissing);
+        return fail(services, result, StartUpFailure::DataFilesMissing);
     }
     g.MarkTable = *markTable.table;
     g.AssignmentTexts = TextTables::readAssignmentTexts(*assignments);

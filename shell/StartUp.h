@@ -6,6 +6,8 @@
 
 namespace orbeta {
 
+class Services;
+
 struct StartUpResult {
     StartUpFailure failure = StartUpFailure::None;
     // The caption of the splash form's information label.
@@ -17,6 +19,6 @@ struct StartUpResult {
 // the keyboard layout and reads the mark, assignment and hint tables into
 // the globals. A failure has been shown in a message box when this returns;
 // the caller then ends the program with status 1.
-StartUpResult StartUp();
+StartUpResult StartUp(Services& services);
 
 } // namespace orbeta

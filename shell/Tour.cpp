@@ -1,19 +1,16 @@
 #include "shell/Tour.h"
 
-#include "shell/Misc.h"
 #include "shell/ScreenHost.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace orbeta {
-
-namespace {
-bool g_running = false;
-}
 
 void Tour::add(const QString& formName, const QString& state, Prepare prepare)
 {
@@ -28,31 +25,37 @@ QStringList Tour::fileNames() const
     return names;
 }
 
-bool Tour::running()
+void Tour::start(ScreenHost& host, const QString& directory) const
 {
-    return g_running;
-}
-
-bool Tour::run(ScreenHost& host, const QString& directory) const
-{
-    if (!QDir().mkpath(directory))
-        return false;
-    const bool instant = InstantDelays();
-    SetInstantDelays(true);
-    g_running = true;
-    bool ok = true;
-    for (const Step& step : steps_) {
-        step.prepare(host);
-        QCoreApplication::processEvents();
-        const QString path = QDir(directory).filePath(step.fileName);
-        if (!host.grabStage().save(path, "PNG")) {
-            std::fprintf(stderr, "orbeta: cannot write %s\n", qPrintable(path));
-            ok = false;
-        }
+    if (!QDir().mkpath(directory)) {
+        std::fprintf(stderr, "orbeta: cannot create %s\n", qPrintable(directory));
+        QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(1); });
+        return;
     }
-    g_running = false;
-    SetInstantDelays(instant);
-    return ok;
+    struct Run {
+        std::size_t next = 0;
+        bool ok = true;
+    };
+    auto run = std::make_shared<Run>();
+    auto turn = std::make_shared<std::function<void()>>();
+    // Each turn captures the state prepared in the previous one and prepares
+    // the next; the timer holds the turn, the turn only knows itself weakly.
+    *turn = [this, &host, directory, run, self = std::weak_ptr(turn)] {
+        if (run->next > 0) {
+            const QString path = QDir(directory).filePath(steps_[run->next - 1].fileName);
+            if (!host.grabStage().save(path, "PNG")) {
+                std::fprintf(stderr, "orbeta: cannot write %s\n", qPrintable(path));
+                run->ok = false;
+            }
+        }
+        if (run->next == steps_.size()) {
+            QCoreApplication::exit(run->ok ? 0 : 1);
+            return;
+        }
+        steps_[run->next++].prepare(host);
+        QTimer::singleShot(0, &host, [turn = self.lock()] { (*turn)(); });
+    };
+    QTimer::singleShot(0, &host, [turn] { (*turn)(); });
 }
 
 } // namespace orbeta

@@ -12,20 +12,21 @@ class ScreenHost;
 // The tour: every screen and state of the program, rendered to 640 x 480 PNG
 // files named "<form>-<state>.png". Each form adds its states; a state's
 // preparation brings the screen into that state (showing forms through the
-// host) and the tour then captures the stage. Delays are instant and
-// message boxes are answered without a person while it runs.
+// host, finishing its animations) and the tour then captures the stage.
 class Tour {
 public:
     using Prepare = std::function<void(ScreenHost& host)>;
 
     void add(const QString& formName, const QString& state, Prepare prepare);
 
-    // Runs every state in the order added and writes the pictures into
-    // `directory` (created when missing). False when a picture cannot be written.
-    bool run(ScreenHost& host, const QString& directory) const;
+    // Runs the states in the order added from the event loop, one state per
+    // turn so that what a state leaves behind (deferred deletions, layout) is
+    // done before its picture is taken, and writes the pictures into
+    // `directory` (created when missing). Then quits the event loop with
+    // status 0, or 1 when a picture could not be written.
+    void start(ScreenHost& host, const QString& directory) const;
 
     QStringList fileNames() const;
-    static bool running();
 
 private:
     struct Step {

@@ -3,7 +3,7 @@
 #include "shell/Globals.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenHost.h"
-#include "shell/Sounds.h"
+#include "tests/support/FakeServices.h"
 
 #include <QSignalSpy>
 #include <QTest>
@@ -19,15 +19,16 @@ protected:
     void SetUp() override
     {
         qputenv("ORBETA_WINDIR", qgetenv("ORBETA_BUILD_DIR"));
-        menu = new FrmSelect(host.stage());
+        menu = new FrmSelect(services, host.stage());
         ASSERT_TRUE(menu->load(host, DisplayChoice::Window, false));
-        Sounds::resetCounts();
+        services.resetSounds();
     }
 
     void moveTo(QWidget* widget, QPoint at = QPoint(5, 5)) { QTest::mouseMove(widget, at); }
     void moveToBackground() { QTest::mouseMove(menu, QPoint(240, 470)); }
-    int enterSounds() const { return Sounds::requestCount(Sound::Enter); }
+    int enterSounds() const { return services.played(Sound::Enter); }
 
+    FakeServices services;
     ScreenHost host;
     FrmSelect* menu = nullptr;
 };
@@ -63,7 +64,7 @@ TEST_F(MenuTest, EnterSoundOncePerItem)
 TEST_F(MenuTest, SelectedTopicKeepsItsHighlight)
 {
     QTest::mouseClick(menu->topicButton(3), Qt::LeftButton);
-    EXPECT_EQ(Sounds::requestCount(Sound::Click), 1);
+    EXPECT_EQ(services.played(Sound::Click), 1);
     EXPECT_EQ(menu->selectedTopic(), 3);
     EXPECT_TRUE(menu->taskButton(2)->isVisible());
     EXPECT_FALSE(menu->taskButton(3)->isVisible());
@@ -116,17 +117,19 @@ TEST_F(MenuTest, CreditsComeBackOnAClickAndNoKeepsTheProgram)
     EXPECT_EQ(globals().CurrentForm, menu);
     EXPECT_TRUE(menu->isVisible());
 
-    qputenv("ORBETA_MESSAGEBOX", "no");
+    services.answer = MessageAnswer::No;
     menu->confirmEnd();
     EXPECT_TRUE(menu->isVisible());
-    qputenv("ORBETA_MESSAGEBOX", "ok");
+    EXPECT_EQ(services.messages,
+              QStringList{QStringLiteral("Ukončenie aplikácie: Naozaj chcete ukončiť tento program?")});
 }
 
 TEST(MenuStart, SplashClickBringsTheBuiltMenu)
 {
     qputenv("ORBETA_WINDIR", qgetenv("ORBETA_BUILD_DIR"));
+    FakeServices services;
     ScreenHost host;
-    auto* menu = new FrmSelect(host.stage());
+    auto* menu = new FrmSelect(services, host.stage());
     ASSERT_TRUE(menu->load(host, DisplayChoice::Window, true));
     QWidget* splash = globals().CurrentForm;
     ASSERT_NE(splash, menu);
@@ -142,8 +145,9 @@ TEST(MenuStart, SplashClickBringsTheBuiltMenu)
 TEST(MenuStart, MouseThroughTheScaledScreenReachesTheButtons)
 {
     qputenv("ORBETA_WINDIR", qgetenv("ORBETA_BUILD_DIR"));
+    FakeServices services;
     ScreenHost host;
-    auto* menu = new FrmSelect(host.stage());
+    auto* menu = new FrmSelect(services, host.stage());
     ASSERT_TRUE(menu->load(host, DisplayChoice::Window, false));
     // Twice the design size: design point (p) is at 2p on the screen.
     host.setFixedSize(1280, 960);

@@ -3,10 +3,11 @@
 #include "menu/TaskForms.h"
 #include "results/FrmTabulka.h"
 #include "shell/Globals.h"
-#include "shell/Misc.h"
+#include "shell/AnimationStrip.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenHost.h"
-#include "shell/Sounds.h"
+#include "shell/TaskTable.h"
+#include "tests/support/FakeServices.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -16,7 +17,7 @@
 #include <QApplication>
 #include <QFile>
 #include <QLabel>
-#include <QPrintDialog>
+#include <QPainter>
 #include <QPrinter>
 #include <QTemporaryDir>
 #include <QTimer>
@@ -32,22 +33,15 @@ protected:
     void SetUp() override
     {
         qputenv("ORBETA_WINDIR", qgetenv("ORBETA_BUILD_DIR"));
-        SetInstantDelays(true);
+        services.setTime(1000);
         host = std::make_unique<ScreenHost>();
-        menu = new FrmSelect(host->stage());
+        menu = new FrmSelect(services, host->stage());
         ASSERT_TRUE(menu->load(*host, DisplayChoice::Window, false));
-        QObject::connect(menu, &FrmSelect::taskChosen, menu, [this] { FrmSetup::open(menu); });
+        QObject::connect(menu, &FrmSelect::taskChosen, menu, [this] { FrmSetup::open(services, taskForms, menu); });
         globals().PupilName.clear();
     }
 
-    void TearDown() override
-    {
-        FrmSetup::setPrintDialogRunner({});
-        for (TaskFormKind f : {TaskFormKind::Mech1, TaskFormKind::Zobr, TaskFormKind::Dvojice, TaskFormKind::Osa})
-            TaskForms::uninstall(f);
-        host.reset();
-        Sounds::resetCounts();
-    }
+    void TearDown() override { host.reset(); }
 
     // Chooses the task in the menu, as a pupil does.
     FrmSetup* open(const QString& code)
@@ -56,6 +50,13 @@ protected:
         menu->selectTopic(task->topic);
         menu->chooseTask(task->item);
         return qobject_cast<FrmSetup*>(globals().CurrentForm.data());
+    }
+
+    // Lets the clock run until every button has appeared.
+    void finishAnimations(FrmSetup* setup)
+    {
+        services.advance(2000);
+        setup->animate(services.tickCount());
     }
 
     // Types like a keyboard, letters with diacritics included.
@@ -78,37 +79,47 @@ protected:
     static void press(QWidget* w) { QTest::mousePress(w, Qt::LeftButton, {}, QPoint(5, 5)); }
     static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
 
+    FakeServices services;
+    TaskForms taskForms;
     std::unique_ptr<ScreenHost> host;
     FrmSelect* menu = nullptr;
 };
 
-// A stand-in task form that records how it was loaded.
-struct LoadedTaskForms {
-    int loads = 0;
-    TaskFormStart start;
+// A stand-in task form that records how it was opened and printed.
+struct StandInTaskForms {
+    int opens = 0;
+    int slotsPrinted = 0;
+    int frames = 0;
+    int copies = 0;
     QPageSize::PageSizeId pageSize = QPageSize::Custom;
     int resolution = 0;
     int printerCopies = 0;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QPointer<QWidget> last;
 
-    TaskForms::Loader loader()
+    void install(TaskForms& forms, TaskFormKind kind)
     {
-        return [this](const TaskFormStart& s) {
-            ++loads;
-            start = s;
-            if (s.printer) {
-                pageSize = s.printer->pageLayout().pageSize().id();
-                resolution = s.printer->resolution();
-                printerCopies = s.printer->copyCount();
-                orientation = s.printer->pageLayout().orientation();
-            }
-            auto form = std::make_unique<QWidget>();
-            form->setObjectName(QStringLiteral("frm_Mech1"));
-            form->setFixedSize(640, 480);
-            last = form.get();
-            return form;
-        };
+        forms.add(kind, {[this](const QString&) {
+                             ++opens;
+                             auto form = std::make_unique<QWidget>();
+                             form->setObjectName(QStringLiteral("frm_Mech1"));
+                             form->setFixedSize(640, 480);
+                             last = form.get();
+                             return form;
+                         },
+                         [this](QPainter&, const QRectF&, const QString&, std::uint64_t) { ++slotsPrinted; }});
+        forms.setPrintFrame([this](QPrinter& printer, int copyCount, const QString& code,
+                                   const TaskForms::PrintSlot& slot) {
+            ++frames;
+            copies = copyCount;
+            pageSize = printer.pageLayout().pageSize().id();
+            resolution = printer.resolution();
+            printerCopies = printer.copyCount();
+            orientation = printer.pageLayout().orientation();
+            QImage page(10, 10, QImage::Format_RGB32);
+            QPainter painter(&page);
+            slot(painter, QRectF(0, 0, 10, 10), code, 1);
+        });
     }
 };
 
@@ -119,6 +130,7 @@ TEST_F(FrmSetupTest, BlankNameKeepsFieldEmptyAndContinueHidden)
     FrmSetup* setup = open(QStringLiteral("1a"));
     press(setup->countButton(2));
     type(setup->nameField(), QStringLiteral("   "));
+    finishAnimations(setup);
     EXPECT_EQ(setup->nameField()->text(), QString());
     EXPECT_FALSE(setup->continueButton()->isVisible());
     EXPECT_TRUE(setup->printButton()->isVisible());
@@ -130,12 +142,46 @@ TEST_F(FrmSetupTest, CountBeforeNameShowsPrintThenFirstLetterShowsContinue)
     EXPECT_FALSE(setup->printButton()->isVisible());
     press(setup->countButton(3));
     EXPECT_EQ(globals().ExampleCount, 8);
+    finishAnimations(setup);
     EXPECT_TRUE(setup->printButton()->isVisible());
     EXPECT_FALSE(setup->continueButton()->isVisible());
     type(setup->nameField(), QStringLiteral("E"));
     EXPECT_TRUE(setup->continueButton()->isVisible());
     // The animation ends on the strip's last frame, the finished button.
+    finishAnimations(setup);
+    EXPECT_FALSE(setup->animating());
     EXPECT_EQ(setup->continueButton()->picture().toImage(), menu->animationStrip(1).frame(22).toImage());
+}
+
+// The buttons appear 100 ms after the count is chosen, the continue button's
+// 23 frames 15 ms apart, then the print button's.
+TEST_F(FrmSetupTest, ButtonsSlideInOneAfterTheOtherOnTheClock)
+{
+    FrmSetup* setup = open(QStringLiteral("1a"));
+    type(setup->nameField(), QStringLiteral("Eva"));
+    const std::uint32_t chosen = services.tickCount();
+    press(setup->countButton(1));
+    const auto at = [&](std::uint32_t ms) { setup->animate(chosen + ms); };
+    const auto shows = [](PictureButton* button, const AnimationStrip& strip, int frame) {
+        return button->picture().toImage() == strip.frame(frame).toImage();
+    };
+    at(99);
+    EXPECT_FALSE(setup->continueButton()->isVisible());
+    at(100);
+    EXPECT_TRUE(setup->continueButton()->isVisible());
+    EXPECT_TRUE(shows(setup->continueButton(), menu->animationStrip(1), 0));
+    EXPECT_FALSE(setup->printButton()->isVisible());
+    at(100 + 15 * 7 + 3);
+    EXPECT_TRUE(shows(setup->continueButton(), menu->animationStrip(1), 7));
+    at(100 + 23 * 15 - 1);
+    EXPECT_FALSE(setup->printButton()->isVisible());
+    at(100 + 23 * 15);
+    EXPECT_TRUE(shows(setup->continueButton(), menu->animationStrip(1), 22));
+    EXPECT_TRUE(setup->printButton()->isVisible());
+    EXPECT_TRUE(shows(setup->printButton(), menu->animationStrip(2), 0));
+    at(100 + 46 * 15);
+    EXPECT_TRUE(shows(setup->printButton(), menu->animationStrip(2), 22));
+    EXPECT_FALSE(setup->animating());
 }
 
 TEST_F(FrmSetupTest, HistoryCountsAndOneMarkedButton)
@@ -164,14 +210,14 @@ TEST_F(FrmSetupTest, NameFieldRefusesWhatTheFilesCannotHold)
 
 TEST_F(FrmSetupTest, ContinueLoadsTheTaskFormAndHidesTheSetup)
 {
-    LoadedTaskForms forms;
-    TaskForms::install(TaskFormKind::Mech1, forms.loader());
+    StandInTaskForms forms;
+    forms.install(taskForms, TaskFormKind::Mech1);
     FrmSetup* setup = open(QStringLiteral("1c"));
     type(setup->nameField(), QStringLiteral("Ján"));
     press(setup->countButton(1));
+    finishAnimations(setup);
     click(setup->continueButton());
-    EXPECT_EQ(forms.loads, 1);
-    EXPECT_FALSE(forms.start.printMode);
+    EXPECT_EQ(forms.opens, 1);
     EXPECT_EQ(globals().PupilName, QStringLiteral("Ján"));
     EXPECT_FALSE(globals().PrintMode);
     EXPECT_EQ(globals().CurrentForm, forms.last.data());
@@ -183,6 +229,7 @@ TEST_F(FrmSetupTest, ContinueWithoutItsTaskFormDoesNothing)
     FrmSetup* setup = open(QStringLiteral("4a"));
     type(setup->nameField(), QStringLiteral("Ján"));
     press(setup->countButton(1));
+    finishAnimations(setup);
     click(setup->continueButton());
     EXPECT_EQ(globals().CurrentForm, setup);
     EXPECT_TRUE(setup->isVisible());
@@ -190,90 +237,64 @@ TEST_F(FrmSetupTest, ContinueWithoutItsTaskFormDoesNothing)
 
 TEST_F(FrmSetupTest, CancelledPrintDialogChangesNothing)
 {
-    LoadedTaskForms forms;
-    TaskForms::install(TaskFormKind::Mech1, forms.loader());
+    StandInTaskForms forms;
+    forms.install(taskForms, TaskFormKind::Mech1);
     int dialogs = 0;
-    FrmSetup::setPrintDialogRunner([&dialogs](QPrinter&) {
+    services.printDialog = [&dialogs](QPrinter&) {
         ++dialogs;
         return false;
-    });
+    };
     FrmSetup* setup = open(QStringLiteral("1a"));
     press(setup->countButton(2));
+    finishAnimations(setup);
     click(setup->printButton());
     EXPECT_EQ(dialogs, 1);
-    EXPECT_EQ(forms.loads, 0);
+    EXPECT_EQ(forms.frames, 0);
     EXPECT_FALSE(globals().PrintMode);
     EXPECT_EQ(globals().CurrentForm, setup);
 }
 
-TEST_F(FrmSetupTest, SystemPrintDialogKeepsPrintToFileAndCancelChangesNothing)
+TEST_F(FrmSetupTest, ConfirmedPrintLaysOutTheWorksheetOnA4At300Dpi)
 {
-    LoadedTaskForms forms;
-    TaskForms::install(TaskFormKind::Mech1, forms.loader());
-    FrmSetup* setup = open(QStringLiteral("3b"));
-    press(setup->countButton(2));
-    QString title;
-    bool printToFile = false;
-    QTimer closer;
-    QObject::connect(&closer, &QTimer::timeout, [&] {
-        for (QWidget* w : QApplication::topLevelWidgets()) {
-            auto* dialog = qobject_cast<QPrintDialog*>(w);
-            if (dialog && dialog->isVisible()) {
-                title = dialog->windowTitle();
-                printToFile = dialog->testOption(QAbstractPrintDialog::PrintToFile);
-                dialog->reject();
-            }
-        }
-    });
-    closer.start(20);
-    click(setup->printButton());
-    closer.stop();
-    EXPECT_EQ(title, QStringLiteral("Tlač zvolenej úlohy:"));
-    EXPECT_TRUE(printToFile);
-    EXPECT_EQ(forms.loads, 0);
-    EXPECT_FALSE(globals().PrintMode);
-}
-
-TEST_F(FrmSetupTest, ConfirmedPrintLoadsTheTaskFormInPrintModeOnA4At300Dpi)
-{
-    LoadedTaskForms forms;
-    TaskForms::install(TaskFormKind::Osa, forms.loader());
-    FrmSetup::setPrintDialogRunner([](QPrinter& printer) {
+    StandInTaskForms forms;
+    forms.install(taskForms, TaskFormKind::Osa);
+    services.printDialog = [](QPrinter& printer) {
         printer.setCopyCount(3);
         printer.setPageOrientation(QPageLayout::Landscape);
         printer.setPageSize(QPageSize(QPageSize::Letter));
         return true;
-    });
+    };
     FrmSetup* setup = open(QStringLiteral("6c"));
     press(setup->countButton(1));
+    finishAnimations(setup);
     click(setup->printButton());
-    ASSERT_EQ(forms.loads, 1);
-    EXPECT_TRUE(forms.start.printMode);
+    ASSERT_EQ(forms.frames, 1);
+    EXPECT_EQ(forms.slotsPrinted, 1);
     EXPECT_TRUE(globals().PrintMode);
-    EXPECT_EQ(forms.start.copies, 3);
+    EXPECT_EQ(forms.copies, 3);
     EXPECT_EQ(forms.printerCopies, 1);
     EXPECT_EQ(forms.pageSize, QPageSize::A4);
     EXPECT_EQ(forms.orientation, QPageLayout::Landscape);
     EXPECT_EQ(forms.resolution, 300);
-    // The form was only loaded to print: it is gone and the setup stays in front.
-    EXPECT_TRUE(forms.last.isNull());
+    // Printing opens no form: the setup stays in front.
+    EXPECT_EQ(forms.opens, 0);
     EXPECT_EQ(globals().CurrentForm, setup);
 }
 
 TEST_F(FrmSetupTest, HoverPlaysTheEnterSoundOncePerItem)
 {
     FrmSetup* setup = open(QStringLiteral("1a"));
-    Sounds::resetCounts();
+    services.resetSounds();
     move(setup->backButton(), QPoint(5, 5));
     move(setup->backButton(), QPoint(8, 6));
     EXPECT_EQ(globals().HoverId, 6);
-    EXPECT_EQ(Sounds::requestCount(Sound::Enter), 1);
+    EXPECT_EQ(services.played(Sound::Enter), 1);
     EXPECT_EQ(setup->backButton()->look(), PictureButton::Look::Highlighted);
 
     move(setup->countButton(4), QPoint(5, 5));
     EXPECT_EQ(globals().HoverId, 4);
     EXPECT_EQ(setup->backButton()->look(), PictureButton::Look::Normal);
-    EXPECT_EQ(Sounds::requestCount(Sound::Enter), 2);
+    EXPECT_EQ(services.played(Sound::Enter), 2);
 
     move(setup, QPoint(600, 20));
     EXPECT_EQ(globals().HoverId, 0);
@@ -309,18 +330,23 @@ TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCoun
     QTemporaryDir data;
     globals().DataDir = data.path() + QLatin1Char('/');
     // A task form that ends its series at once, handing over as task forms do.
-    TaskForms::install(TaskFormKind::Mech1, [](const TaskFormStart&) {
-        auto* table = new FrmTabulka(ScreenHost::instance()->stage());
-        table->Vloz_novy_zaznam(globals().PupilName, QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1"), 1);
-        table->Vloz_zaznam_do_souboru_vysledky_dat(globals().PupilName, globals().TopicName, globals().TaskTitle,
-                                                   QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1"));
-        table->ReturnForm = ScreenHost::instance()->findForm(QStringLiteral("frm_Setup"));
-        ScreenHost::instance()->showForm(table);
-        return std::unique_ptr<QWidget>();
-    });
+    taskForms.add(TaskFormKind::Mech1, {[this](const QString&) {
+                                            auto* table = new FrmTabulka(services, ScreenHost::instance()->stage());
+                                            table->Vloz_novy_zaznam(globals().PupilName, QStringLiteral("3"),
+                                                                    QStringLiteral("0"), QStringLiteral("1"), 1);
+                                            table->Vloz_zaznam_do_souboru_vysledky_dat(
+                                                globals().PupilName, globals().TopicName, globals().TaskTitle,
+                                                QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1"));
+                                            table->ReturnForm =
+                                                ScreenHost::instance()->findForm(QStringLiteral("frm_Setup"));
+                                            ScreenHost::instance()->showForm(table);
+                                            return std::unique_ptr<QWidget>();
+                                        },
+                                        {}});
     FrmSetup* setup = open(QStringLiteral("1b"));
     type(setup->nameField(), QStringLiteral("Ján"));
     press(setup->countButton(1));
+    finishAnimations(setup);
     click(setup->continueButton());
     auto* table = qobject_cast<FrmTabulka*>(globals().CurrentForm.data());
     ASSERT_NE(table, nullptr);
@@ -332,4 +358,25 @@ TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCoun
     EXPECT_EQ(setup->nameField()->text(), QStringLiteral("Ján"));
     EXPECT_EQ(globals().ExampleCount, 3);
     EXPECT_TRUE(setup->continueButton()->isVisible());
+}
+
+// "Späť" pressed at any moment of the buttons' appearing, on the real clock
+// and the form's own timer: the form is unloaded and nothing runs on in it.
+TEST_F(FrmSetupTest, BackWhileTheButtonsSlideIn)
+{
+    FakeServices realClock;
+    for (const int backAfter : {0, 50, 150, 400, 700}) {
+        SCOPED_TRACE(backAfter);
+        QPointer<FrmSetup> setup = FrmSetup::open(realClock, taskForms, menu);
+        type(setup->nameField(), QStringLiteral("Eva"));
+        QTimer::singleShot(backAfter, menu, [&] {
+            if (setup)
+                press(setup->backButton());
+        });
+        press(setup->countButton(2));
+        QTest::qWait(backAfter + 100);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_EQ(globals().CurrentForm, menu);
+        EXPECT_TRUE(setup.isNull());
+    }
 }

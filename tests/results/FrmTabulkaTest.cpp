@@ -1,9 +1,9 @@
 #include "results/FrmTabulka.h"
 #include "results/RankingFile.h"
 #include "shell/Globals.h"
-#include "shell/MessageBox.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenHost.h"
+#include "tests/support/FakeServices.h"
 #include "tests/support/ReadOnlyPath.h"
 
 #include <QDir>
@@ -36,17 +36,9 @@ protected:
         globals().DataDir = data.path() + QLatin1Char('/');
         globals().TaskCode = QStringLiteral("2c");
         globals().ExampleCount = 10;
-        MessageBox::setHandler([this](const QString& title, const QString& text, MessageIcon, MessageButtons) {
-            messages.append(title + QStringLiteral(": ") + text);
-            return MessageAnswer::Ok;
-        });
     }
 
-    void TearDown() override
-    {
-        MessageBox::setHandler({});
-        readOnly.clear();
-    }
+    void TearDown() override { readOnly.clear(); }
 
     // `count` earlier series with marks 1, 1, 2, 2, 3, 3, ... and 10 - i correct.
     void writeRanking(int count)
@@ -85,7 +77,8 @@ protected:
     }
 
     QTemporaryDir data;
-    QStringList messages;
+    FakeServices services;
+    QStringList& messages = services.messages;
     std::vector<std::unique_ptr<test_support::ReadOnlyPath>> readOnly;
 };
 
@@ -94,7 +87,7 @@ protected:
 TEST_F(FrmTabulkaTest, RowsStandAtTheirPlaces)
 {
     writeRanking(3);
-    FrmTabulka table;
+    FrmTabulka table(services);
     EXPECT_EQ(table.cell(1, 0)->text(), QStringLiteral("1."));
     EXPECT_EQ(table.cell(10, 0)->text(), QStringLiteral("10."));
     EXPECT_EQ(table.cell(1, 1)->text(), QStringLiteral("Žiak 1"));
@@ -110,7 +103,7 @@ TEST_F(FrmTabulkaTest, RowsStandAtTheirPlaces)
 TEST_F(FrmTabulkaTest, NewRecordIsTheOnlyRedRowAndIsSaved)
 {
     writeRanking(12);
-    FrmTabulka table;
+    FrmTabulka table(services);
     table.Vloz_novy_zaznam(QStringLiteral("Eva"), QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1"), 1);
     EXPECT_EQ(redRows(table), 1);
     // Two records of mark 1 with 10 correct stay above it.
@@ -127,7 +120,7 @@ TEST_F(FrmTabulkaTest, NewRecordIsTheOnlyRedRowAndIsSaved)
 TEST_F(FrmTabulkaTest, NewRecordBelowPlaceTenLeavesNoRowRed)
 {
     writeRanking(12);
-    FrmTabulka table;
+    FrmTabulka table(services);
     table.Vloz_novy_zaznam(QStringLiteral("Eva"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("5"), 1);
     EXPECT_EQ(redRows(table), 0);
     EXPECT_EQ(results::RankingFile(globals().DataDir, globals().TaskCode).read().ranking.records().size(), 13);
@@ -146,7 +139,7 @@ TEST_F(FrmTabulkaTest, ReadOnlyDataDirectoryLosesNothingAndTellsThePupilOnce)
     if (!makeReadOnly())
         GTEST_SKIP() << "this machine cannot make a directory read-only";
 
-    FrmTabulka table;
+    FrmTabulka table(services);
     table.Vloz_novy_zaznam(QStringLiteral("Eva"), QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1"), 1);
     table.Vloz_zaznam_do_souboru_vysledky_dat(QStringLiteral("Eva"), QStringLiteral("Mechanika 2"),
                                               QStringLiteral("Výkon"), QStringLiteral("9"), QStringLiteral("1"),
@@ -165,7 +158,7 @@ TEST_F(FrmTabulkaTest, FullDiskOnTheLogIsReported)
     if (!QFile::exists(QStringLiteral("/dev/full")))
         GTEST_SKIP() << "no /dev/full";
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), data.filePath(QStringLiteral("Vysledky.dat"))));
-    FrmTabulka table;
+    FrmTabulka table(services);
     table.Vloz_zaznam_do_souboru_vysledky_dat(QStringLiteral("Eva"), QStringLiteral("Mechanika 2"),
                                               QStringLiteral("Výkon"), QStringLiteral("9"), QStringLiteral("1"),
                                               QStringLiteral("1"));
@@ -177,7 +170,7 @@ TEST_F(FrmTabulkaTest, BackShowsTheReturnFormAndUnloadsTheTable)
     ScreenHost host;
     auto* setup = new QWidget(host.stage());
     setup->setFixedSize(640, 480);
-    auto* table = new FrmTabulka(host.stage());
+    auto* table = new FrmTabulka(services, host.stage());
     table->ReturnForm = setup;
     host.showForm(table);
     QPointer<FrmTabulka> alive(table);

@@ -4,23 +4,13 @@
 
 using namespace orbeta;
 
-TEST(MessageBox, ScriptedAnswersFollowTheEnvironment)
+TEST(MessageBox, ScriptedAnswers)
 {
     EXPECT_EQ(MessageBox::scriptLine("Chyba", "a\r\nb\nc"), QStringLiteral("Chyba: a / b / c"));
-    qputenv("ORBETA_MESSAGEBOX", "no");
-    EXPECT_EQ(MessageBox::show("T", "Otázka?", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::No);
-    EXPECT_EQ(MessageBox::show("T", "Oznam", MessageIcon::None), MessageAnswer::Ok);
-    qputenv("ORBETA_MESSAGEBOX", "yes");
-    EXPECT_EQ(MessageBox::show("T", "Otázka?", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::Yes);
-    qputenv("ORBETA_MESSAGEBOX", "ok");
-    EXPECT_EQ(MessageBox::show("T", "Otázka?", MessageIcon::Question, MessageButtons::YesNo), MessageAnswer::Yes);
-
-    QString seen;
-    MessageBox::setHandler([&seen](const QString& title, const QString& text, MessageIcon, MessageButtons) {
-        seen = title + '|' + text;
-        return MessageAnswer::No;
-    });
-    EXPECT_EQ(MessageBox::show("A", "B", MessageIcon::Critical), MessageAnswer::No);
-    EXPECT_EQ(seen, QStringLiteral("A|B"));
-    MessageBox::setHandler({});
+    EXPECT_EQ(MessageBox::scriptedAnswer("no", MessageButtons::YesNo), MessageAnswer::No);
+    EXPECT_EQ(MessageBox::scriptedAnswer("no", MessageButtons::Ok), MessageAnswer::Ok);
+    EXPECT_EQ(MessageBox::scriptedAnswer(" YES ", MessageButtons::YesNo), MessageAnswer::Yes);
+    EXPECT_EQ(MessageBox::scriptedAnswer("ok", MessageButtons::YesNo), MessageAnswer::Yes);
+    EXPECT_FALSE(MessageBox::scriptedAnswer("", MessageButtons::Ok).has_value());
+    EXPECT_FALSE(MessageBox::scriptedAnswer("maybe", MessageButtons::YesNo).has_value());
 }

@@ -5,7 +5,7 @@
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
-#include "shell/Sounds.h"
+#include "tests/support/FakeServices.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -100,10 +100,6 @@ TEST(ShapeWindowFromBitmap, ClicksOnTransparentPixelsReachTheFormBelow)
 
 TEST(NormaliseControls, FontsBecomeTwelvePointAndTabStopsGo)
 {
-    QWidget empty;
-    NormaliseControls(empty, 0.8);
-    EXPECT_TRUE(empty.children().isEmpty());
-
     QWidget form;
     auto* edit = new QLineEdit(&form);
     edit->setGeometry(10, 20, 100, 30);
@@ -113,9 +109,7 @@ TEST(NormaliseControls, FontsBecomeTwelvePointAndTabStopsGo)
     EXPECT_EQ(edit->geometry(), QRect(10, 20, 100, 30));
     EXPECT_EQ(edit->font().pixelSize(), 16);
     EXPECT_FALSE(edit->focusPolicy() & Qt::TabFocus);
-    NormaliseControls(form, 0.8);
-    EXPECT_EQ(edit->geometry(), QRect(8, 16, 80, 24));
-    EXPECT_EQ(label->font().pixelSize(), 13);
+    EXPECT_EQ(label->font().pixelSize(), 16);
 }
 
 TEST(TopButtons, BuiltEdgeToEdgeAndHighlightedOneAtATime)
@@ -139,12 +133,12 @@ TEST(TopButtons, BuiltEdgeToEdgeAndHighlightedOneAtATime)
 
 TEST(HoverId, EnterSoundOncePerItem)
 {
-    Sounds::resetCounts();
+    FakeServices services;
     globals().HoverId = 0;
-    EXPECT_TRUE(EnterHoverItem(3));
-    EXPECT_FALSE(EnterHoverItem(3));
-    EXPECT_TRUE(EnterHoverItem(4));
-    EXPECT_EQ(Sounds::requestCount(Sound::Enter), 2);
+    EXPECT_TRUE(EnterHoverItem(services, 3));
+    EXPECT_FALSE(EnterHoverItem(services, 3));
+    EXPECT_TRUE(EnterHoverItem(services, 4));
+    EXPECT_EQ(services.played(Sound::Enter), 2);
     EXPECT_EQ(globals().HoverId, 4);
 }
 

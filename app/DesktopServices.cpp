@@ -1,0 +1,58 @@
+#include "app/DesktopServices.h"
+
+#include "menu/WorksheetPrintSetup.h"
+#include "shell/ScreenHost.h"
+
+#include <QPrintDialog>
+
+#include <cstdio>
+
+namespace orbeta {
+
+DesktopServices::DesktopServices(QString messageScript)
+    : m_messageScript(std::move(messageScript))
+{
+    m_clock.start();
+}
+
+std::uint32_t DesktopServices::tickCount() const
+{
+    return std::uint32_t(m_clock.elapsed());
+}
+
+QDateTime DesktopServices::now() const
+{
+    return QDateTime::currentDateTime();
+}
+
+void DesktopServices::play(Sound sound)
+{
+    Sounds::play(sound);
+}
+
+MessageAnswer DesktopServices::showMessage(const QString& title, const QString& text, MessageIcon icon,
+                                           MessageButtons buttons)
+{
+    if (const auto answer = MessageBox::scriptedAnswer(m_messageScript, buttons)) {
+        std::fprintf(stderr, "%s\n", MessageBox::scriptLine(title, text).toLocal8Bit().constData());
+        std::fflush(stderr);
+        return *answer;
+    }
+    return MessageBox::exec(title, text, icon, buttons, ScreenHost::instance());
+}
+
+bool DesktopServices::runPrintDialog(QPrinter& printer)
+{
+    // The dialog belongs to the program's window, not to the scaled stage,
+    // so it opens at its own size above the screen.
+    QPrintDialog dialog(&printer, ScreenHost::instance());
+    WorksheetPrintSetup::prepare(dialog);
+    return dialog.exec() == QDialog::Accepted;
+}
+
+KeyboardLayouts& DesktopServices::keyboardLayouts()
+{
+    return m_layouts;
+}
+
+} // namespace orbeta

@@ -1,0 +1,33 @@
+#pragma once
+
+#include "shell/DesktopKeyboardLayouts.h"
+#include "shell/Services.h"
+
+#include <QElapsedTimer>
+#include <QString>
+
+namespace orbeta {
+
+// The services of a real run: the monotonic clock, the sound module, Qt's
+// message boxes and print dialog above the program's window, and the
+// desktop's keyboard layouts. With a script answer (ORBETA_MESSAGEBOX: "ok",
+// "yes" or "no") message boxes are answered without a person.
+class DesktopServices : public Services {
+public:
+    explicit DesktopServices(QString messageScript);
+
+    std::uint32_t tickCount() const override;
+    QDateTime now() const override;
+    void play(Sound sound) override;
+    MessageAnswer showMessage(const QString& title, const QString& text, MessageIcon icon,
+                              MessageButtons buttons) override;
+    bool runPrintDialog(QPrinter& printer) override;
+    KeyboardLayouts& keyboardLayouts() override;
+
+private:
+    QString m_messageScript;
+    QElapsedTimer m_clock;
+    DesktopKeyboardLayouts m_layouts;
+};
+
+} // namespace orbeta

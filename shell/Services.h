@@ -1,0 +1,36 @@
+#pragma once
+
+#include "shell/KeyboardLayouts.h"
+#include "shell/MessageBox.h"
+#include "shell/Sounds.h"
+
+#include <QDateTime>
+#include <QString>
+
+#include <cstdint>
+
+class QPrinter;
+
+namespace orbeta {
+
+// What the forms need of the world around the program: the clock, sound,
+// message boxes, the print dialog and the keyboard layouts. The program
+// builds one set at start and hands it to every form; tests hand in their own.
+class Services {
+public:
+    virtual ~Services() = default;
+
+    // Milliseconds from an arbitrary start; animations and waits measure with it.
+    virtual std::uint32_t tickCount() const = 0;
+    // The date and time written into the results log.
+    virtual QDateTime now() const = 0;
+    // Plays without waiting; silent where there is no audio device.
+    virtual void play(Sound sound) = 0;
+    virtual MessageAnswer showMessage(const QString& title, const QString& text, MessageIcon icon,
+                                      MessageButtons buttons = MessageButtons::Ok) = 0;
+    // Opens the print dialog on `printer`; true when it was confirmed.
+    virtual bool runPrintDialog(QPrinter& printer) = 0;
+    virtual KeyboardLayouts& keyboardLayouts() = 0;
+};
+
+} // namespace orbeta
