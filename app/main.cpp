@@ -2,6 +2,7 @@
 // that knows the forms of every subsystem: it builds the services and the
 // task-form table and wires the forms together.
 #include "app/DesktopServices.h"
+#include "app/QtTranslation.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
@@ -16,10 +17,7 @@
 #include <QApplication>
 #include <QDateTime>
 #include <QFile>
-#include <QLibraryInfo>
-#include <QLocale>
 #include <QRegularExpression>
-#include <QTranslator>
 
 #include <cstdio>
 #include <sys/resource.h>
@@ -61,14 +59,6 @@ void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta:
     orbeta::FrmSetup::addTourStates(tour, services, taskForms);
     orbeta::FrmTabulka::addTourStates(tour, services);
     orbeta::FrmChybovy::addTourStates(tour);
-}
-
-// Qt's own texts (the buttons of message boxes, the print dialog) in Slovak.
-void loadQtTranslation(QTranslator& translator)
-{
-    if (translator.load(QLocale(QLocale::Slovak, QLocale::Slovakia), QStringLiteral("qt"), QStringLiteral("_"),
-                        QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
-        QCoreApplication::installTranslator(&translator);
 }
 
 // ORBETA_BENCHMARK: the wall-clock time (ms since the epoch) at which the
@@ -115,8 +105,8 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbeta Tarovia"));
-    QTranslator qtTexts;
-    loadQtTranslation(qtTexts);
+    orbeta::QtTranslation qtTexts;
+    qtTexts.install();
 
     orbeta::DesktopServices services(messageScript);
     // The task forms register here as they are built.
