@@ -122,7 +122,7 @@ int main(int argc, char** argv)
         return 1;
     QObject::connect(&host, &orbeta::ScreenHost::closeRequested, menu, &orbeta::FrmSelect::confirmEnd);
     QObject::connect(menu, &orbeta::FrmSelect::taskChosen, menu,
-                     [&services, &taskForms, menu] { orbeta::FrmSetup::open(services, taskForms, menu); });
+                     [&services, &taskForms, menu] { orbeta::FrmSetup::open(services, taskForms, *menu); });
 
     if (options->tour()) {
         menu->registerSymbolFont();

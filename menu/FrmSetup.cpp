@@ -10,6 +10,7 @@
 #include "shell/Misc.h"
 #include "shell/Services.h"
 #include "shell/StripPlayback.h"
+#include "shell/TaskTable.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
@@ -38,10 +39,11 @@ bool reached(std::uint32_t now, std::uint32_t t)
 
 } // namespace
 
-FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, QWidget* parent)
+FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& menu, QWidget* parent)
     : Form(QStringLiteral("frm_Setup"), parent)
     , m_services(services)
     , m_taskForms(taskForms)
+    , m_menu(menu)
     , m_layout(SetupLayout::forTask(globals().TaskCode))
     , m_state(m_layout)
 {
@@ -103,12 +105,8 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, QWidget* pare
     m_continueBackground = Resources::picture(SetupLayout::continueBackground());
     m_printBackground = Resources::picture(SetupLayout::printBackground());
     // The menu holds the two strips for the whole run.
-    if (ScreenHost* host = ScreenHost::instance()) {
-        if (auto* menu = qobject_cast<FrmSelect*>(host->findForm(QStringLiteral("frm_Select")))) {
-            m_continueStrip = menu->animationStrip(1);
-            m_printStrip = menu->animationStrip(2);
-        }
-    }
+    m_continueStrip = menu.animationStrip(1);
+    m_printStrip = menu.animationStrip(2);
     picPokracuj->setPicture(m_continueBackground);
     picPokracuj->hide();
     picTiskni->setPicture(m_printBackground);
@@ -132,13 +130,13 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, QWidget* pare
     globals().HoverId = 0;
 }
 
-FrmSetup* FrmSetup::open(Services& services, const TaskForms& taskForms, QWidget* menu)
+FrmSetup* FrmSetup::open(Services& services, const TaskForms& taskForms, FrmSelect& menu)
 {
     ScreenHost* host = ScreenHost::instance();
-    auto* setup = new FrmSetup(services, taskForms, host ? host->stage() : nullptr);
+    auto* setup = new FrmSetup(services, taskForms, menu, host ? host->stage() : nullptr);
     if (host) {
         host->showForm(setup);
-        host->hideForm(menu);
+        host->hideForm(&menu);
     }
     return setup;
 }
@@ -304,8 +302,7 @@ void FrmSetup::backToMenu()
     ScreenHost* host = ScreenHost::instance();
     if (!host)
         return;
-    if (QWidget* menu = host->findForm(QStringLiteral("frm_Select")))
-        host->showForm(menu);
+    host->showForm(&m_menu);
     host->unloadForm(this);
 }
 
@@ -340,20 +337,17 @@ void FrmSetup::addTourStates(Tour& tour, Services& services, const TaskForms& ta
     struct Case {
         const char* state;
         const char* code;
-        const char* topic;
-        const char* title;
     };
-    static const Case cases[] = {
-        {"topic1", "1a", "Mechanika 1", "Hustota kvapaliny"},
-        {"history", "6b", "Historie", "Časová osa - osobnosti"},
-    };
+    static const Case cases[] = {{"topic1", "1a"}, {"history", "6b"}};
     const auto openFor = [&services, &taskForms](ScreenHost& host, const Case& c) {
         if (QWidget* previous = host.findForm(QStringLiteral("frm_Setup")))
             host.unloadForm(previous);
-        globals().TaskCode = QString::fromUtf8(c.code);
-        globals().TopicName = QString::fromUtf8(c.topic);
-        globals().TaskTitle = QString::fromUtf8(c.title);
-        return FrmSetup::open(services, taskForms, globals().CurrentForm);
+        const TaskRow& task = *TaskTable::find(QString::fromLatin1(c.code));
+        globals().TaskCode = TaskTable::code(task);
+        globals().TopicName = TaskTable::topicName(task.topic);
+        globals().TaskTitle = TaskTable::title(task);
+        auto* menu = qobject_cast<FrmSelect*>(host.findForm(QStringLiteral("frm_Select")));
+        return FrmSetup::open(services, taskForms, *menu);
     };
     for (const Case& c : cases) {
         const QString state = QString::fromUtf8(c.state);

@@ -18,6 +18,7 @@ class QPrinter;
 
 namespace orbeta {
 
+class FrmSelect;
 class PictureButton;
 class Services;
 class TaskForms;
@@ -31,11 +32,11 @@ class FrmSetup : public Form {
     Q_OBJECT
 public:
     // Loads the form for the chosen TaskCode.
-    FrmSetup(Services& services, const TaskForms& taskForms, QWidget* parent = nullptr);
+    FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& menu, QWidget* parent = nullptr);
 
     // Loads the setup form for the chosen task and brings it to the front
     // over the menu.
-    static FrmSetup* open(Services& services, const TaskForms& taskForms, QWidget* menu);
+    static FrmSetup* open(Services& services, const TaskForms& taskForms, FrmSelect& menu);
 
     static void addTourStates(Tour& tour, Services& services, const TaskForms& taskForms);
 
@@ -84,6 +85,7 @@ private:
 
     Services& m_services;
     const TaskForms& m_taskForms;
+    FrmSelect& m_menu;
     SetupLayout m_layout;
     SetupState m_state;
     std::array<PictureButton*, SetupLayout::CountButtons> ICislo{};

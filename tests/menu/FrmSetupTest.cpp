@@ -37,7 +37,7 @@ protected:
         host = std::make_unique<ScreenHost>();
         menu = new FrmSelect(services, host->stage());
         ASSERT_TRUE(menu->load(*host, DisplayChoice::Window, false));
-        QObject::connect(menu, &FrmSelect::taskChosen, menu, [this] { FrmSetup::open(services, taskForms, menu); });
+        QObject::connect(menu, &FrmSelect::taskChosen, menu, [this] { FrmSetup::open(services, taskForms, *menu); });
         globals().PupilName.clear();
     }
 
@@ -367,7 +367,7 @@ TEST_F(FrmSetupTest, BackWhileTheButtonsSlideIn)
     FakeServices realClock;
     for (const int backAfter : {0, 50, 150, 400, 700}) {
         SCOPED_TRACE(backAfter);
-        QPointer<FrmSetup> setup = FrmSetup::open(realClock, taskForms, menu);
+        QPointer<FrmSetup> setup = FrmSetup::open(realClock, taskForms, *menu);
         type(setup->nameField(), QStringLiteral("Eva"));
         QTimer::singleShot(backAfter, menu, [&] {
             if (setup)
