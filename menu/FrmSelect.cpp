@@ -77,9 +77,9 @@ bool FrmSelect::load(ScreenHost& host, DisplayChoice display, bool showSplash)
 
 void FrmSelect::finishLoad()
 {
-    if (built_)
+    if (m_built)
         return;
-    built_ = true;
+    m_built = true;
     build();
     globals().TaskCode = QStringLiteral("0");
     globals().HoverId = 0;
@@ -97,9 +97,9 @@ void FrmSelect::finishLoad()
 
 void FrmSelect::registerSymbolFont()
 {
-    if (fontRegistered_ || globals().FontPath.isEmpty())
+    if (m_fontRegistered || globals().FontPath.isEmpty())
         return;
-    fontRegistered_ = true;
+    m_fontRegistered = true;
     QFontDatabase::addApplicationFont(globals().FontPath);
 }
 
@@ -167,7 +167,7 @@ void FrmSelect::loadPictures()
 const AnimationStrip& FrmSelect::animationStrip(int index) const
 {
     // Loaded when the setup form first needs them, not at start-up.
-    AnimationStrip& strip = strips_.at(index - 1);
+    AnimationStrip& strip = m_strips.at(index - 1);
     if (strip.frameCount() == 0) {
         const QString name = index == 1 ? QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")
                                         : QStringLiteral("Bitmap\\Setup\\tiskni.bmp");
@@ -187,7 +187,7 @@ int FrmSelect::selectedTopic() const
 void FrmSelect::selectTopic(int topic)
 {
     PlayClickSound(m_services);
-    if (!topicButton(topic)->isMarked() && loadedTopic_ != topic) {
+    if (!topicButton(topic)->isMarked() && m_loadedTopic != topic) {
         const int count = TaskTable::taskCount(topic);
         int top = TaskButton1.top();
         for (int r = 1; r <= TaskTable::kMaxTasksPerTopic; ++r) {
@@ -208,7 +208,7 @@ void FrmSelect::selectTopic(int topic)
             top += button->height();
             button->show();
         }
-        loadedTopic_ = topic;
+        m_loadedTopic = topic;
     }
     for (int t = 1; t <= TaskTable::kTopicCount; ++t) {
         PictureButton* button = topicButton(t);

@@ -80,10 +80,10 @@ private:
     PictureButton* IKonec = nullptr;
     PictureButton* IHelp = nullptr;
     PictureButton* picScratch = nullptr;
-    mutable std::array<AnimationStrip, 2> strips_;
-    int loadedTopic_ = 0;
-    bool built_ = false;
-    bool fontRegistered_ = false;
+    mutable std::array<AnimationStrip, 2> m_strips;
+    int m_loadedTopic = 0;
+    bool m_built = false;
+    bool m_fontRegistered = false;
 };
 
 } // namespace orbeta

@@ -19,7 +19,7 @@ public:
     // Records in file order; the IsNew marks of a file are not used.
     explicit Ranking(QList<RankingRecord> records);
 
-    const QList<RankingRecord>& records() const { return records_; }
+    const QList<RankingRecord>& records() const { return m_records; }
 
     // The insertion of `Vloz_novy_zaznam`: every older record loses its IsNew
     // mark, the new record (with IsNew as given) is appended and the list is
@@ -40,7 +40,7 @@ public:
     QList<RankingTableRow> tableRows() const;
 
 private:
-    QList<RankingRecord> records_;
+    QList<RankingRecord> m_records;
 };
 
 } // namespace orbeta::results

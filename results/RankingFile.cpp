@@ -9,38 +9,38 @@
 namespace orbeta::results {
 
 RankingFile::RankingFile(const QString& dataDir, const QString& taskCode)
-    : path_(ResourcePath::resolve(dataDir, taskCode + QStringLiteral(".res")))
+    : m_path(ResourcePath::resolve(dataDir, taskCode + QStringLiteral(".res")))
 {
 }
 
 RankingFile::ReadResult RankingFile::read() const
 {
-    QFile file(path_);
+    QFile file(m_path);
     if (!file.exists())
         return {};
     if (!file.open(QIODevice::ReadOnly))
-        return {Ranking(), QStringLiteral("%1: %2").arg(path_, file.errorString())};
+        return {Ranking(), QStringLiteral("%1: %2").arg(m_path, file.errorString())};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {Ranking(), QStringLiteral("%1: %2").arg(path_, file.errorString())};
+        return {Ranking(), QStringLiteral("%1: %2").arg(m_path, file.errorString())};
     return {Ranking(RankingFileFormat::parse(bytes)), QString()};
 }
 
 FileOutcome RankingFile::write(const Ranking& ranking) const
 {
-    QSaveFile file(path_);
+    QSaveFile file(m_path);
     if (!file.open(QIODevice::WriteOnly))
-        return {QStringLiteral("%1: %2").arg(path_, file.errorString())};
+        return {QStringLiteral("%1: %2").arg(m_path, file.errorString())};
     const QByteArray bytes = RankingFileFormat::serialise(ranking.records());
     // Flushed here: commit() would replace the old file even when the final
     // flush of its buffer fell short (a full disk), leaving a cut-off ranking.
     if (file.write(bytes) != bytes.size() || !file.flush()) {
         const QString error = file.errorString();
         file.cancelWriting();
-        return {QStringLiteral("%1: %2").arg(path_, error)};
+        return {QStringLiteral("%1: %2").arg(m_path, error)};
     }
     if (!file.commit())
-        return {QStringLiteral("%1: %2").arg(path_, file.errorString())};
+        return {QStringLiteral("%1: %2").arg(m_path, file.errorString())};
     return {};
 }
 

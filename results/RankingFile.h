@@ -12,7 +12,7 @@ class RankingFile {
 public:
     RankingFile(const QString& dataDir, const QString& taskCode);
 
-    QString path() const { return path_; }
+    QString path() const { return m_path; }
 
     struct ReadResult {
         Ranking ranking;
@@ -33,7 +33,7 @@ public:
     FileOutcome write(const Ranking& ranking) const;
 
 private:
-    QString path_;
+    QString m_path;
 };
 
 } // namespace orbeta::results

@@ -7,21 +7,21 @@
 namespace orbeta::results {
 
 ResultsLog::ResultsLog(const QString& dataDir)
-    : path_(ResourcePath::resolve(dataDir, QLatin1String(fileName)))
+    : m_path(ResourcePath::resolve(dataDir, QLatin1String(fileName)))
 {
 }
 
 FileOutcome ResultsLog::append(const ResultsLogEntry& entry) const
 {
-    QFile file(path_);
+    QFile file(m_path);
     // Unbuffered, so that nothing is left to be written after a failure.
     if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return {QStringLiteral("%1: %2").arg(path_, file.errorString())};
+        return {QStringLiteral("%1: %2").arg(m_path, file.errorString())};
     const qint64 oldSize = file.size();
     const QByteArray bytes = entry.toBytes();
     if (file.write(bytes) == bytes.size())
         return {};
-    const QString error = QStringLiteral("%1: %2").arg(path_, file.errorString());
+    const QString error = QStringLiteral("%1: %2").arg(m_path, file.errorString());
     file.resize(oldSize);
     return {error};
 }

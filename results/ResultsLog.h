@@ -14,7 +14,7 @@ public:
 
     explicit ResultsLog(const QString& dataDir);
 
-    QString path() const { return path_; }
+    QString path() const { return m_path; }
 
     // Appends the entry's four lines. When the write fails part way (a full
     // disk), the file is cut back to its old length, so it never ends in a
@@ -22,7 +22,7 @@ public:
     FileOutcome append(const ResultsLogEntry& entry) const;
 
 private:
-    QString path_;
+    QString m_path;
 };
 
 } // namespace orbeta::results

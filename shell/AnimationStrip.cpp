@@ -3,28 +3,28 @@
 namespace orbeta {
 
 AnimationStrip::AnimationStrip(const QPixmap& picture, int frameCount)
-    : picture_(picture)
-    , frameCount_(frameCount)
+    : m_picture(picture)
+    , m_frameCount(frameCount)
 {
 }
 
 QSize AnimationStrip::frameSize() const
 {
-    if (picture_.isNull() || frameCount_ <= 0)
+    if (m_picture.isNull() || m_frameCount <= 0)
         return {};
-    if (picture_.width() >= picture_.height())
-        return {picture_.width() / frameCount_, picture_.height()};
-    return {picture_.width(), picture_.height() / frameCount_};
+    if (m_picture.width() >= m_picture.height())
+        return {m_picture.width() / m_frameCount, m_picture.height()};
+    return {m_picture.width(), m_picture.height() / m_frameCount};
 }
 
 QPixmap AnimationStrip::frame(int index) const
 {
     const QSize size = frameSize();
-    if (size.isEmpty() || index < 0 || index >= frameCount_)
+    if (size.isEmpty() || index < 0 || index >= m_frameCount)
         return {};
-    if (picture_.width() >= picture_.height())
-        return picture_.copy(index * size.width(), 0, size.width(), size.height());
-    return picture_.copy(0, index * size.height(), size.width(), size.height());
+    if (m_picture.width() >= m_picture.height())
+        return m_picture.copy(index * size.width(), 0, size.width(), size.height());
+    return m_picture.copy(0, index * size.height(), size.width(), size.height());
 }
 
 } // namespace orbeta

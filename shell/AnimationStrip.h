@@ -11,14 +11,14 @@ public:
     AnimationStrip() = default;
     AnimationStrip(const QPixmap& picture, int frameCount);
 
-    int frameCount() const { return frameCount_; }
+    int frameCount() const { return m_frameCount; }
     // Frame i (0-based); null when the picture is missing or i is outside.
     QPixmap frame(int index) const;
     QSize frameSize() const;
 
 private:
-    QPixmap picture_;
-    int frameCount_ = 0;
+    QPixmap m_picture;
+    int m_frameCount = 0;
 };
 
 } // namespace orbeta

@@ -20,39 +20,39 @@ Form::Form(const QString& formName, QWidget* parent)
 
 void Form::setPicture(const QPixmap& picture)
 {
-    picture_ = picture;
-    image_ = QPixmap();
+    m_picture = picture;
+    m_image = QPixmap();
     update();
 }
 
 QPixmap& Form::persistentImage()
 {
-    if (image_.isNull() || image_.size() != size()) {
+    if (m_image.isNull() || m_image.size() != size()) {
         QPixmap fresh(size());
         fresh.fill(palette().color(QPalette::Window));
-        if (!picture_.isNull() || !image_.isNull()) {
+        if (!m_picture.isNull() || !m_image.isNull()) {
             QPainter painter(&fresh);
-            painter.drawPixmap(0, 0, image_.isNull() ? picture_ : image_);
+            painter.drawPixmap(0, 0, m_image.isNull() ? m_picture : m_image);
         }
-        image_ = fresh;
+        m_image = fresh;
     }
-    return image_;
+    return m_image;
 }
 
 void Form::clearDrawing()
 {
-    image_ = QPixmap();
+    m_image = QPixmap();
     update();
 }
 
 void Form::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);
-    if (!image_.isNull())
-        painter.drawPixmap(0, 0, image_);
-    else if (!picture_.isNull()) {
+    if (!m_image.isNull())
+        painter.drawPixmap(0, 0, m_image);
+    else if (!m_picture.isNull()) {
         painter.fillRect(event->rect(), palette().color(QPalette::Window));
-        painter.drawPixmap(0, 0, picture_);
+        painter.drawPixmap(0, 0, m_picture);
     } else
         painter.fillRect(event->rect(), palette().color(QPalette::Window));
 }

@@ -18,7 +18,7 @@ public:
 
     // The background picture; resets the persistent image to it.
     void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return picture_; }
+    const QPixmap& picture() const { return m_picture; }
 
     // What the form shows: the picture plus everything drawn persistently.
     QPixmap& persistentImage();
@@ -40,8 +40,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
 
 private:
-    QPixmap picture_;
-    QPixmap image_;
+    QPixmap m_picture;
+    QPixmap m_image;
 };
 
 } // namespace orbeta

@@ -20,31 +20,31 @@ FrmIntro::FrmIntro(Services& services, QWidget* parent)
     setCursor(globals().HandCursor);
     setPicture(Resources::picture(QStringLiteral("Bitmap\\Intro\\title.bmp")));
     // Kept for a teacher checking the installation; the pupil does not need it.
-    lblInfo_ = new QLabel(this);
-    lblInfo_->setGeometry(8, 440, 300, 36);
-    lblInfo_->hide();
+    m_lblInfo = new QLabel(this);
+    m_lblInfo->setGeometry(8, 440, 300, 36);
+    m_lblInfo->hide();
     SkipWait = false;
     EndTick = m_services.tickCount() + SplashMilliseconds;
     globals().CurrentForm = this;
-    timer_.setSingleShot(true);
-    connect(&timer_, &QTimer::timeout, this, [this] {
+    m_timer.setSingleShot(true);
+    connect(&m_timer, &QTimer::timeout, this, [this] {
         // The wait may have been cut short by a click meanwhile.
         const std::uint32_t now = m_services.tickCount();
         if (SkipWait || now >= EndTick)
             endIntro();
         else
-            timer_.start(int(EndTick - now));
+            m_timer.start(int(EndTick - now));
     });
 }
 
 void FrmIntro::setInformation(const QString& caption)
 {
-    lblInfo_->setText(caption);
+    m_lblInfo->setText(caption);
 }
 
 QString FrmIntro::information() const
 {
-    return lblInfo_->text();
+    return m_lblInfo->text();
 }
 
 FrmIntro* FrmIntro::showHelpPicture(Services& services, const QString& pictureName, QWidget* returnForm)
@@ -67,7 +67,7 @@ void FrmIntro::formActivated()
         return;
     setCursor(globals().HandCursor);
     const std::uint32_t now = m_services.tickCount();
-    timer_.start(now >= EndTick ? 0 : int(EndTick - now));
+    m_timer.start(now >= EndTick ? 0 : int(EndTick - now));
 }
 
 void FrmIntro::mousePressEvent(QMouseEvent*)
@@ -88,15 +88,15 @@ void FrmIntro::mousePressEvent(QMouseEvent*)
 
 void FrmIntro::endIntro()
 {
-    if (ended_)
+    if (m_ended)
         return;
-    ended_ = true;
+    m_ended = true;
     EndTick = m_services.tickCount();
-    timer_.stop();
+    m_timer.stop();
     ScreenHost* host = ScreenHost::instance();
     if (!host)
         return;
-    host->showForm(menu_);
+    host->showForm(m_menu);
     host->unloadForm(this);
 }
 

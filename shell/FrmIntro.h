@@ -29,7 +29,7 @@ public:
     QPointer<QWidget> ReturnForm;
 
     // The form the splash hands over to (the menu).
-    void setMenuForm(QWidget* menu) { menu_ = menu; }
+    void setMenuForm(QWidget* menu) { m_menu = menu; }
     void setInformation(const QString& caption);
     QString information() const;
 
@@ -47,12 +47,12 @@ private:
     void endIntro();
 
     Services& m_services;
-    QLabel* lblInfo_ = nullptr;
-    QTimer timer_;
-    QPointer<QWidget> menu_;
+    QLabel* m_lblInfo = nullptr;
+    QTimer m_timer;
+    QPointer<QWidget> m_menu;
     std::uint32_t EndTick = 0;
     bool SkipWait = false;
-    bool ended_ = false;
+    bool m_ended = false;
 };
 
 } // namespace orbeta

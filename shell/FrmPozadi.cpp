@@ -6,7 +6,7 @@
 namespace orbeta {
 
 FrmPozadi::FrmPozadi(QWidget* front)
-    : front_(front)
+    : m_front(front)
 {
     setObjectName(QStringLiteral("frm_Pozadi"));
     setWindowTitle(QStringLiteral("Orbeta Tarovia"));
@@ -31,13 +31,13 @@ void FrmPozadi::mousePressEvent(QMouseEvent*)
 
 void FrmPozadi::bringFrontBack()
 {
-    if (busy_ || !front_)
+    if (m_busy || !m_front)
         return;
-    busy_ = true;
-    front_->raise();
-    front_->activateWindow();
+    m_busy = true;
+    m_front->raise();
+    m_front->activateWindow();
     // Activating the front window activates this one again for a moment.
-    QTimer::singleShot(100, this, [this] { busy_ = false; });
+    QTimer::singleShot(100, this, [this] { m_busy = false; });
 }
 
 } // namespace orbeta

@@ -21,8 +21,8 @@ protected:
 private:
     void bringFrontBack();
 
-    QPointer<QWidget> front_;
-    bool busy_ = false;
+    QPointer<QWidget> m_front;
+    bool m_busy = false;
 };
 
 } // namespace orbeta

@@ -5,7 +5,7 @@
 namespace orbeta {
 
 IniFile::IniFile(const QByteArray& fileBytes)
-    : text_(QString::fromUtf8(fileBytes))
+    : m_text(QString::fromUtf8(fileBytes))
 {
 }
 
@@ -13,7 +13,7 @@ std::optional<QString> IniFile::value(const QString& section, const QString& key
 {
     bool inSection = false;
     bool sectionSeen = false;
-    const QStringList lines = text_.split(QLatin1Char('\n'));
+    const QStringList lines = m_text.split(QLatin1Char('\n'));
     for (const QString& raw : lines) {
         const QString line = raw.trimmed();
         if (line.isEmpty() || line.startsWith(QLatin1Char(';')))

@@ -23,7 +23,7 @@ public:
     std::optional<QString> directory(const QString& section, const QString& key) const;
 
 private:
-    QString text_;
+    QString m_text;
 };
 
 // Appends "/" unless the path already ends in "/" or "\".

@@ -7,7 +7,7 @@ namespace orbeta {
 
 PictureButton::PictureButton(QWidget* parent, std::uint8_t hoverId)
     : QWidget(parent)
-    , hoverId_(hoverId)
+    , m_hoverId(hoverId)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
@@ -15,64 +15,64 @@ PictureButton::PictureButton(QWidget* parent, std::uint8_t hoverId)
 
 void PictureButton::setPictures(const QPixmap& normal, const QPixmap& highlighted, const QPixmap& chosen)
 {
-    normal_ = normal;
-    highlighted_ = highlighted;
-    chosen_ = chosen;
-    setLook(look_);
+    m_normal = normal;
+    m_highlighted = highlighted;
+    m_chosen = chosen;
+    setLook(m_look);
 }
 
 void PictureButton::setLook(Look look)
 {
-    look_ = look;
+    m_look = look;
     switch (look) {
     case Look::Normal:
-        setPicture(normal_);
+        setPicture(m_normal);
         break;
     case Look::Highlighted:
-        setPicture(highlighted_);
+        setPicture(m_highlighted);
         break;
     case Look::Chosen:
-        setPicture(chosen_.isNull() ? highlighted_ : chosen_);
+        setPicture(m_chosen.isNull() ? m_highlighted : m_chosen);
         break;
     }
 }
 
 void PictureButton::setPicture(const QPixmap& picture)
 {
-    shown_ = picture;
+    m_shown = picture;
     fitToPicture();
     update();
 }
 
 void PictureButton::showNormalUnlessMarked()
 {
-    if (!marked_)
+    if (!m_marked)
         showNormal();
 }
 
 void PictureButton::setFixedPictureSize(QSize size)
 {
-    fixedSize_ = true;
+    m_fixedSize = true;
     resize(size);
 }
 
 QSize PictureButton::sizeHint() const
 {
-    return shown_.isNull() ? size() : shown_.size();
+    return m_shown.isNull() ? size() : m_shown.size();
 }
 
 void PictureButton::fitToPicture()
 {
-    if (!fixedSize_ && !shown_.isNull() && shown_.size() != size())
-        resize(shown_.size());
+    if (!m_fixedSize && !m_shown.isNull() && m_shown.size() != size())
+        resize(m_shown.size());
 }
 
 void PictureButton::paintEvent(QPaintEvent*)
 {
-    if (shown_.isNull())
+    if (m_shown.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, shown_);
+    painter.drawPixmap(0, 0, m_shown);
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event)
@@ -84,15 +84,15 @@ void PictureButton::mousePressEvent(QMouseEvent* event)
 {
     if (event->button() != Qt::LeftButton)
         return;
-    pressed_ = true;
+    m_pressed = true;
     emit mousePressed(event->position().toPoint());
 }
 
 void PictureButton::mouseReleaseEvent(QMouseEvent* event)
 {
-    if (event->button() != Qt::LeftButton || !pressed_)
+    if (event->button() != Qt::LeftButton || !m_pressed)
         return;
-    pressed_ = false;
+    m_pressed = false;
     if (rect().contains(event->position().toPoint()))
         emit clicked();
 }

@@ -19,28 +19,28 @@ public:
     explicit PictureButton(QWidget* parent = nullptr, std::uint8_t hoverId = 0);
 
     void setPictures(const QPixmap& normal, const QPixmap& highlighted, const QPixmap& chosen = QPixmap());
-    const QPixmap& normalPicture() const { return normal_; }
-    const QPixmap& highlightedPicture() const { return highlighted_; }
+    const QPixmap& normalPicture() const { return m_normal; }
+    const QPixmap& highlightedPicture() const { return m_highlighted; }
 
     // Shows one of the stored pictures.
     void setLook(Look look);
     void showNormal() { setLook(Look::Normal); }
     void showHighlighted() { setLook(Look::Highlighted); }
     void showChosen() { setLook(Look::Chosen); }
-    Look look() const { return look_; }
+    Look look() const { return m_look; }
 
     // Shows any picture (animation frames, backgrounds).
     void setPicture(const QPixmap& picture);
-    const QPixmap& picture() const { return shown_; }
+    const QPixmap& picture() const { return m_shown; }
 
     // The selection mark ("1" or "0" in the tag).
-    bool isMarked() const { return marked_; }
-    void setMarked(bool marked) { marked_ = marked; }
+    bool isMarked() const { return m_marked; }
+    void setMarked(bool marked) { m_marked = marked; }
     // Normal picture unless marked.
     void showNormalUnlessMarked();
 
-    std::uint8_t hoverId() const { return hoverId_; }
-    void setHoverId(std::uint8_t id) { hoverId_ = id; }
+    std::uint8_t hoverId() const { return m_hoverId; }
+    void setHoverId(std::uint8_t id) { m_hoverId = id; }
 
     // Keeps the given size instead of following the picture.
     void setFixedPictureSize(QSize size);
@@ -61,15 +61,15 @@ protected:
 private:
     void fitToPicture();
 
-    QPixmap normal_;
-    QPixmap highlighted_;
-    QPixmap chosen_;
-    QPixmap shown_;
-    Look look_ = Look::Normal;
-    bool marked_ = false;
-    bool pressed_ = false;
-    bool fixedSize_ = false;
-    std::uint8_t hoverId_ = 0;
+    QPixmap m_normal;
+    QPixmap m_highlighted;
+    QPixmap m_chosen;
+    QPixmap m_shown;
+    Look m_look = Look::Normal;
+    bool m_marked = false;
+    bool m_pressed = false;
+    bool m_fixedSize = false;
+    std::uint8_t m_hoverId = 0;
 };
 
 } // namespace orbeta

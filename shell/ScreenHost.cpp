@@ -42,9 +42,9 @@ ScreenHost::ScreenHost(QWidget* parent)
     QPalette palette = stage->palette();
     palette.setColor(QPalette::Window, Qt::black);
     stage->setPalette(palette);
-    proxy_ = scene->addWidget(stage);
-    proxy_->setPos(0, 0);
-    stage_ = stage;
+    m_proxy = scene->addWidget(stage);
+    m_proxy->setPos(0, 0);
+    m_stage = stage;
     resize(DesignWidth, DesignHeight);
 }
 
@@ -63,8 +63,8 @@ void ScreenHost::showForm(QWidget* form)
 {
     if (!form)
         return;
-    if (form->parentWidget() != stage_)
-        form->setParent(stage_);
+    if (form->parentWidget() != m_stage)
+        form->setParent(m_stage);
     if (form->width() == DesignWidth && form->height() == DesignHeight)
         form->move(0, 0);
     form->show();
@@ -94,8 +94,8 @@ void ScreenHost::showPopup(QWidget* window, QPoint topLeft)
 {
     if (!window)
         return;
-    if (window->parentWidget() != stage_)
-        window->setParent(stage_);
+    if (window->parentWidget() != m_stage)
+        window->setParent(m_stage);
     window->move(topLeft);
     window->show();
     window->raise();
@@ -103,7 +103,7 @@ void ScreenHost::showPopup(QWidget* window, QPoint topLeft)
 
 QWidget* ScreenHost::findForm(const QString& formName) const
 {
-    return stage_->findChild<QWidget*>(formName, Qt::FindDirectChildrenOnly);
+    return m_stage->findChild<QWidget*>(formName, Qt::FindDirectChildrenOnly);
 }
 
 QPoint ScreenHost::designPosition(QPoint globalPosition) const
@@ -130,7 +130,7 @@ void ScreenHost::showDesignWindow()
 
 QImage ScreenHost::grabStage() const
 {
-    return stage_->grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return m_stage->grab().toImage().convertToFormat(QImage::Format_RGB32);
 }
 
 void ScreenHost::resizeEvent(QResizeEvent* event)

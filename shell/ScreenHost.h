@@ -26,7 +26,7 @@ public:
     // The host of the run, or null before one exists.
     static ScreenHost* instance();
 
-    QWidget* stage() const { return stage_; }
+    QWidget* stage() const { return m_stage; }
 
     // Puts `form` on the stage if needed, shows it in front of every other
     // form, makes it the CurrentForm and runs its activation.
@@ -63,8 +63,8 @@ protected:
 private:
     void fitStage();
 
-    QWidget* stage_ = nullptr;
-    QGraphicsProxyWidget* proxy_ = nullptr;
+    QWidget* m_stage = nullptr;
+    QGraphicsProxyWidget* m_proxy = nullptr;
 };
 
 } // namespace orbeta

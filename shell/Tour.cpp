@@ -14,13 +14,13 @@ namespace orbeta {
 
 void Tour::add(const QString& formName, const QString& state, Prepare prepare)
 {
-    steps_.push_back({formName + QLatin1Char('-') + state + QStringLiteral(".png"), std::move(prepare)});
+    m_steps.push_back({formName + QLatin1Char('-') + state + QStringLiteral(".png"), std::move(prepare)});
 }
 
 QStringList Tour::fileNames() const
 {
     QStringList names;
-    for (const Step& step : steps_)
+    for (const Step& step : m_steps)
         names.append(step.fileName);
     return names;
 }
@@ -42,17 +42,17 @@ void Tour::start(ScreenHost& host, const QString& directory) const
     // the next; the timer holds the turn, the turn only knows itself weakly.
     *turn = [this, &host, directory, run, self = std::weak_ptr(turn)] {
         if (run->next > 0) {
-            const QString path = QDir(directory).filePath(steps_[run->next - 1].fileName);
+            const QString path = QDir(directory).filePath(m_steps[run->next - 1].fileName);
             if (!host.grabStage().save(path, "PNG")) {
                 std::fprintf(stderr, "orbeta: cannot write %s\n", qPrintable(path));
                 run->ok = false;
             }
         }
-        if (run->next == steps_.size()) {
+        if (run->next == m_steps.size()) {
             QCoreApplication::exit(run->ok ? 0 : 1);
             return;
         }
-        steps_[run->next++].prepare(host);
+        m_steps[run->next++].prepare(host);
         QTimer::singleShot(0, &host, [turn = self.lock()] { (*turn)(); });
     };
     QTimer::singleShot(0, &host, [turn] { (*turn)(); });

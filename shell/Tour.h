@@ -33,7 +33,7 @@ private:
         QString fileName;
         Prepare prepare;
     };
-    std::vector<Step> steps_;
+    std::vector<Step> m_steps;
 };
 
 } // namespace orbeta
