@@ -1,6 +1,6 @@
 #include "results/FrmTabulka.h"
 
-#include "art/pictures/Layout.h"
+#include "look/Layout.h"
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
 #include "results/ResultsLog.h"

@@ -1,8 +1,9 @@
 // The whole picture set: names the forms load, sizes, and the sprite rule
 // (exact magenta where transparent, nothing near it anywhere else).
-#include "art/ArtStyle.h"
-#include "art/PictureCatalogue.h"
-#include "art/pictures/Layout.h"
+#include "art/FullCatalogue.h"
+#include "look/Layout.h"
+#include "look/Palette.h"
+#include "look/Typeface.h"
 
 #include <QImage>
 #include <QMap>
@@ -10,12 +11,14 @@
 #include <QSet>
 #include <gtest/gtest.h>
 
+using namespace orbeta;
+
 namespace {
 
 const QMap<QString, QImage>& rendered()
 {
     static const QMap<QString, QImage> images = [] {
-        ArtStyle::loadFonts();
+        Typeface::loadFonts();
         QMap<QString, QImage> out;
         const PictureCatalogue catalogue = fullCatalogue();
         for (const Picture& p : catalogue.pictures())
@@ -186,7 +189,7 @@ TEST(PictureSet, ChosenButtonsAreClearlyDarkerThanNormalOnes)
 // shapes would sit in visible boxes.
 TEST(PictureSet, ButtonsAndTheirPlacesShareTheGroundColour)
 {
-    const QColor ground = ArtStyle::ground();
+    const QColor ground = Palette::ground();
     for (auto it = rendered().begin(); it != rendered().end(); ++it) {
         static const QRegularExpression button(R"(_[012]\.bmp$|pokracbg|tisknibg)");
         if (!button.match(it.key()).hasMatch())

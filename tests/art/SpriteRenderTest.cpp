@@ -5,6 +5,8 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+using namespace orbeta;
+
 namespace {
 
 QColor pixel(const QImage& image, int x, int y) { return image.pixelColor(x, y); }
