@@ -1,5 +1,6 @@
 #include "shell/FrmIntro.h"
 
+#include "look/PictureNames.h"
 #include "shell/Globals.h"
 #include "shell/Misc.h"
 #include "shell/Resources.h"
@@ -16,7 +17,7 @@ FrmIntro::FrmIntro(QWidget* parent)
 {
     SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
     setCursor(globals().HandCursor);
-    setPicture(Resources::picture(QStringLiteral("Bitmap\\Intro\\title.bmp")));
+    setPicture(Resources::picture(PictureNames::title()));
     // Kept for a teacher checking the installation; the pupil does not need it.
     lblInfo_ = new QLabel(this);
     lblInfo_->setGeometry(8, 440, 300, 36);
@@ -106,7 +107,7 @@ void FrmIntro::addTourStates(Tour& tour)
         host.showForm(intro);
     });
     tour.add(QStringLiteral("frm_Intro"), QStringLiteral("credits"), [](ScreenHost&) {
-        FrmIntro::showHelpPicture(QStringLiteral("Bitmap\\Help\\credits.bmp"), globals().CurrentForm);
+        FrmIntro::showHelpPicture(PictureNames::credits(), globals().CurrentForm);
     });
 }
 
