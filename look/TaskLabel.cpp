@@ -9,7 +9,7 @@ const QList<TaskLabel>& TaskLabel::all()
     static const QList<TaskLabel> list = [] {
         QList<TaskLabel> labels;
         for (const TaskRow& row : TaskTable::rows())
-            labels.append({TaskTable::code(row), row.topic, row.item, TaskTable::pictureTitle(row)});
+            labels.append({TaskTable::code(row), row.topic, TaskTable::pictureTitle(row)});
         return labels;
     }();
     return list;

@@ -9,7 +9,6 @@ namespace orbeta {
 struct TaskLabel {
     QString code;  // "1a"
     int topic = 0; // 1..6
-    int item = 0;  // 1..5 within the topic
     QString title; // as written on the pictures
 
     static const QList<TaskLabel>& all();
