@@ -2,6 +2,8 @@
 
 #include "art/LittleEndian.h"
 
+namespace orbeta {
+
 using LittleEndian::put16;
 using LittleEndian::put32;
 
@@ -44,3 +46,5 @@ QByteArray BmpFile::encode(const QImage& source)
     }
     return out;
 }
+
+} // namespace orbeta

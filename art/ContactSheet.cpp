@@ -1,10 +1,11 @@
 #include "art/ContactSheet.h"
 
-#include "art/ArtStyle.h"
 #include "art/PictureCatalogue.h"
+#include "look/Typeface.h"
 
 #include <QPainter>
 
+namespace orbeta {
 namespace {
 
 struct Placed {
@@ -43,7 +44,7 @@ QImage ContactSheet::compose(const PictureCatalogue& catalogue, const QString& f
     QImage sheet(sheetWidth, y + rowHeight + gap, QImage::Format_RGB32);
     sheet.fill(QColor(96, 96, 96));
     QPainter painter(&sheet);
-    painter.setFont(ArtStyle::font(11));
+    painter.setFont(Typeface::font(11));
     for (const Placed& p : placed) {
         painter.drawImage(p.at, p.image);
         painter.setPen(Qt::white);
@@ -51,3 +52,5 @@ QImage ContactSheet::compose(const PictureCatalogue& catalogue, const QString& f
     }
     return sheet;
 }
+
+} // namespace orbeta

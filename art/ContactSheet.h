@@ -3,6 +3,8 @@
 #include <QImage>
 #include <QString>
 
+namespace orbeta {
+
 class PictureCatalogue;
 
 // All pictures (or those whose name contains filter) side by side on one
@@ -11,3 +13,5 @@ class ContactSheet {
 public:
     static QImage compose(const PictureCatalogue& catalogue, const QString& filter = {}, int sheetWidth = 1400);
 };
+
+} // namespace orbeta

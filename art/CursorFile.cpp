@@ -4,6 +4,8 @@
 
 #include <QtEndian>
 
+namespace orbeta {
+
 using LittleEndian::put8;
 using LittleEndian::put16;
 using LittleEndian::put32;
@@ -74,3 +76,5 @@ QPoint CursorFile::hotSpotOf(const QByteArray& file)
         return {-1, -1};
     return {qFromLittleEndian<quint16>(d + 10), qFromLittleEndian<quint16>(d + 12)};
 }
+
+} // namespace orbeta

@@ -4,6 +4,8 @@
 #include <QImage>
 #include <QPoint>
 
+namespace orbeta {
+
 // Windows cursor files (.cur): one 32-bit image with alpha, its AND mask and
 // the hot spot.
 class CursorFile {
@@ -12,3 +14,5 @@ public:
     // The hot spot stored in a cursor file; (-1, -1) when the data is not one.
     static QPoint hotSpotOf(const QByteArray& file);
 };
+
+} // namespace orbeta

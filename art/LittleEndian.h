@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QtEndian>
 
+namespace orbeta {
+
 // Appending integers in the byte order of the Windows file formats the art
 // tool writes (bitmaps, cursors, waves).
 namespace LittleEndian {
@@ -27,3 +29,5 @@ inline void put32(QByteArray& out, quint32 v)
 }
 
 } // namespace LittleEndian
+
+} // namespace orbeta

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "look/PictureImage.h"
+
 #include <QColor>
 #include <QSize>
 #include <QString>
-#include <functional>
 
-class QPainter;
+namespace orbeta {
 
 // How a picture's pixels reach the file.
 enum class PictureKind {
@@ -16,7 +17,7 @@ enum class PictureKind {
 // One named picture of the resource tree: its file name as the program asks
 // for it ("Bitmap\Select\l_01_0.bmp"), its size and the code that draws it.
 struct Picture {
-    using Draw = std::function<void(QPainter&, QSize)>;
+    using Draw = PictureImage::Draw;
 
     QString name;
     QSize size;
@@ -27,3 +28,5 @@ struct Picture {
     QColor matte;
     Draw draw;
 };
+
+} // namespace orbeta

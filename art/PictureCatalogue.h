@@ -5,6 +5,8 @@
 #include <QImage>
 #include <QList>
 
+namespace orbeta {
+
 // All pictures of the resource tree. Each screen file adds its pictures with
 // one call per picture; rendering turns a picture into the 24-bit image that
 // is written to disk.
@@ -19,12 +21,8 @@ public:
     // The finished picture in QImage::Format_RGB888.
     static QImage render(const Picture& picture);
 
-    // Alpha at or above this covers a sprite pixel; below it the pixel is magenta.
-    static constexpr int kSpriteAlphaThreshold = 110;
-
 private:
     QList<Picture> m_pictures;
 };
 
-// Every picture of the program, from all screen files.
-PictureCatalogue fullCatalogue();
+} // namespace orbeta

@@ -4,6 +4,8 @@
 #include <QList>
 #include <QString>
 
+namespace orbeta {
+
 class PictureCatalogue;
 
 // The files of the resource tree that the art tool makes, as bytes: the
@@ -25,3 +27,5 @@ public:
     // right untouched. Returns how many were written; throws on failure.
     static int write(const QString& root, const QList<File>& files);
 };
+
+} // namespace orbeta

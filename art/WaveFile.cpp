@@ -6,6 +6,8 @@
 #include <cmath>
 #include <numbers>
 
+namespace orbeta {
+
 using LittleEndian::put16;
 using LittleEndian::put32;
 
@@ -66,3 +68,5 @@ QByteArray WaveFile::encode(const QList<qint16>& samples, int rate)
         put16(out, quint16(s));
     return out;
 }
+
+} // namespace orbeta

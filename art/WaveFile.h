@@ -3,6 +3,8 @@
 #include <QByteArray>
 #include <QList>
 
+namespace orbeta {
+
 // Mono 16-bit PCM wave files and the few synthesis steps the program's
 // sounds are made of.
 class WaveFile {
@@ -24,3 +26,5 @@ public:
                                     double fadeOut = 0.02, double peak = 0.6);
     static QByteArray encode(const QList<qint16>& samples, int rate = kRate);
 };
+
+} // namespace orbeta

@@ -3,10 +3,10 @@
 //   orbeta-art --tree DIR [--stamp FILE]   write every file under DIR
 //   orbeta-art --sheet FILE.png [--only TEXT]   a contact sheet to look at
 //   orbeta-art --list                       names and sizes
-#include "art/ArtStyle.h"
 #include "art/ContactSheet.h"
-#include "art/PictureCatalogue.h"
+#include "art/FullCatalogue.h"
 #include "art/ResourceTree.h"
+#include "look/Typeface.h"
 
 #include <QFile>
 #include <QGuiApplication>
@@ -16,6 +16,7 @@
 
 int main(int argc, char** argv)
 {
+    using namespace orbeta;
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QGuiApplication app(argc, argv);
@@ -24,7 +25,7 @@ int main(int argc, char** argv)
         const qsizetype i = args.indexOf(option);
         return i >= 0 && i + 1 < args.size() ? args.at(i + 1) : QString();
     };
-    ArtStyle::loadFonts();
+    Typeface::loadFonts();
     try {
         const PictureCatalogue catalogue = fullCatalogue();
         if (args.contains("--list")) {

@@ -1,6 +1,7 @@
 #include "menu/FrmSelect.h"
 
-#include "menu/TaskCatalogue.h"
+#include "look/Layout.h"
+#include "look/PictureNames.h"
 #include "shell/TaskTable.h"
 #include "shell/FrmIntro.h"
 #include "shell/Globals.h"
@@ -23,14 +24,14 @@ namespace orbeta {
 namespace {
 
 // Design positions; the menu pictures are drawn for these places.
-constexpr QRect TopicButton1{24, 88, 208, 54};
-constexpr int TopicStep = 61;
-constexpr QRect TaskButton1{256, 88, 360, 56};
-constexpr QRect EndButton{496, 424, 120, 44};
+constexpr QRect TopicButton1 = Layout::kTopicButton1;
+constexpr int TopicStep = Layout::kTopicStep;
+constexpr QRect TaskButton1 = Layout::kTaskButton1;
+constexpr QRect EndButton = Layout::kEndButton;
 // The credits button is drawn on the background; this control only catches the mouse.
-constexpr QRect HelpButton{256, 424, 200, 44};
-constexpr QSize ScratchSize{238, 80};
-constexpr int StripFrames = 23;
+constexpr QRect HelpButton = Layout::kMenuHelp;
+constexpr QSize ScratchSize = Layout::kScratchSize;
+constexpr int StripFrames = Layout::kStripFrames;
 
 // HoverId numbers of the menu's items.
 constexpr std::uint8_t EndId = 1;
@@ -152,14 +153,14 @@ void FrmSelect::build()
 
 void FrmSelect::loadPictures()
 {
-    setPicture(Resources::picture(QStringLiteral("Bitmap\\Select\\bckg.bmp")));
-    IKonec->setPictures(Resources::picture(QStringLiteral("Bitmap\\Select\\end_0.bmp")),
-                        Resources::picture(QStringLiteral("Bitmap\\Select\\end_1.bmp")));
+    setPicture(Resources::picture(PictureNames::menuBackground()));
+    IKonec->setPictures(Resources::picture(PictureNames::endButton(ButtonLook::Normal)),
+                        Resources::picture(PictureNames::endButton(ButtonLook::Highlighted)));
     IKonec->showNormal();
     for (int t = 1; t <= TaskTable::kTopicCount; ++t) {
         PictureButton* button = topicButton(t);
-        button->setPictures(Resources::picture(TaskCatalogue::topicPicture(t, false)),
-                            Resources::picture(TaskCatalogue::topicPicture(t, true)));
+        button->setPictures(Resources::picture(PictureNames::topicButton(t, ButtonLook::Normal)),
+                            Resources::picture(PictureNames::topicButton(t, ButtonLook::Highlighted)));
         button->showNormal();
     }
 }
@@ -169,8 +170,7 @@ const AnimationStrip& FrmSelect::animationStrip(int index) const
     // Loaded when the setup form first needs them, not at start-up.
     AnimationStrip& strip = m_strips.at(index - 1);
     if (strip.frameCount() == 0) {
-        const QString name = index == 1 ? QStringLiteral("Bitmap\\Setup\\pokracuj.bmp")
-                                        : QStringLiteral("Bitmap\\Setup\\tiskni.bmp");
+        const QString name = index == 1 ? PictureNames::continueStrip() : PictureNames::printStrip();
         strip = AnimationStrip(Resources::picture(name), StripFrames);
     }
     return strip;
@@ -200,9 +200,9 @@ void FrmSelect::selectTopic(int topic)
                 continue;
             }
             const QString code = TaskTable::code(*task);
-            button->setPictures(Resources::picture(TaskCatalogue::taskPicture(code, TaskCatalogue::Look::Normal)),
-                                Resources::picture(TaskCatalogue::taskPicture(code, TaskCatalogue::Look::Highlighted)),
-                                Resources::picture(TaskCatalogue::taskPicture(code, TaskCatalogue::Look::Chosen)));
+            button->setPictures(Resources::picture(PictureNames::taskButton(code, ButtonLook::Normal)),
+                                Resources::picture(PictureNames::taskButton(code, ButtonLook::Highlighted)),
+                                Resources::picture(PictureNames::taskButton(code, ButtonLook::Chosen)));
             button->showNormal();
             button->move(TaskButton1.left(), top);
             top += button->height();
@@ -239,7 +239,7 @@ void FrmSelect::chooseTask(int item)
 void FrmSelect::showCredits()
 {
     PlayClickSound(m_services);
-    FrmIntro::showHelpPicture(m_services, QStringLiteral("Bitmap\\Help\\credits.bmp"), this);
+    FrmIntro::showHelpPicture(m_services, PictureNames::credits(), this);
 }
 
 void FrmSelect::confirmEnd()

@@ -1,6 +1,6 @@
 #include "menu/FrmSetup.h"
 
-#include "art/pictures/Layout.h"
+#include "look/Layout.h"
 #include "menu/FrmSelect.h"
 #include "menu/NameField.h"
 #include "menu/TaskForms.h"

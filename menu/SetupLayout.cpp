@@ -1,16 +1,10 @@
 #include "menu/SetupLayout.h"
 
+#include "look/PictureNames.h"
+
 #include <utility>
 
 namespace orbeta {
-namespace {
-
-QString setupPicture(const QString& name)
-{
-    return QStringLiteral("Bitmap\\Setup\\") + name + QStringLiteral(".bmp");
-}
-
-} // namespace
 
 SetupLayout::SetupLayout(TopicGroup group, QString taskCode)
     : m_group(group), m_taskCode(std::move(taskCode))
@@ -31,62 +25,57 @@ std::uint8_t SetupLayout::countOf(int button) const
 
 QString SetupLayout::countPicture(int button, bool chosen) const
 {
-    // Physics buttons are named by their count in two digits ("03"); history
-    // buttons by five times their number in three digits ("005").
-    const int digits = m_group == TopicGroup::History ? 3 : 2;
-    const QString number = QString::number(countOf(button)).rightJustified(digits, QLatin1Char('0'));
-    return setupPicture(number + (chosen ? QStringLiteral("_1") : QStringLiteral("_0")));
+    return PictureNames::countButton(m_group, countOf(button), chosen);
 }
 
 QString SetupLayout::arrowPicture(int button) const
 {
-    return setupPicture(QStringLiteral("Sipka_") + QString::number(5 * button).rightJustified(2, QLatin1Char('0')));
+    return PictureNames::arrow(button);
 }
 
 QString SetupLayout::background() const
 {
-    return setupPicture(m_group == TopicGroup::History ? QStringLiteral("bckg6") : QStringLiteral("bckg1"));
+    return PictureNames::setupBackground(m_group);
 }
 
 QString SetupLayout::helpPicture() const
 {
-    return m_group == TopicGroup::History ? QStringLiteral("Bitmap\\Help\\setup6.bmp")
-                                          : QStringLiteral("Bitmap\\Help\\setup.bmp");
+    return PictureNames::setupHelp(m_group);
 }
 
 QString SetupLayout::headingPicture() const
 {
-    return setupPicture(QStringLiteral("s_") + m_taskCode);
+    return PictureNames::heading(m_taskCode);
 }
 
 QString SetupLayout::topicPicture() const
 {
-    return setupPicture(QStringLiteral("l_") + m_taskCode);
+    return PictureNames::topicPicture(m_taskCode);
 }
 
 QString SetupLayout::continueBackground()
 {
-    return setupPicture(QStringLiteral("pokracbg"));
+    return PictureNames::continueBackground();
 }
 
 QString SetupLayout::printBackground()
 {
-    return setupPicture(QStringLiteral("tisknibg"));
+    return PictureNames::printBackground();
 }
 
 QString SetupLayout::backPicture(bool highlighted)
 {
-    return setupPicture(highlighted ? QStringLiteral("back_1") : QStringLiteral("back_0"));
+    return PictureNames::setupBack(highlighted ? ButtonLook::Highlighted : ButtonLook::Normal);
 }
 
 int SetupLayout::nameFieldLeft() const
 {
-    return m_group == TopicGroup::History ? 329 : 419;
+    return (m_group == TopicGroup::History ? Layout::kNameField6 : Layout::kNameField15).left();
 }
 
 QPoint SetupLayout::headingPosition() const
 {
-    return m_group == TopicGroup::History ? QPoint(86, 240) : QPoint(86, 297);
+    return m_group == TopicGroup::History ? Layout::kHeading6 : Layout::kHeading15;
 }
 
 } // namespace orbeta

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "look/Layout.h"
 #include "shell/TaskTable.h"
 
 #include <QPoint>
@@ -34,8 +35,8 @@ public:
 
     int nameFieldLeft() const;
     QPoint headingPosition() const;
-    static QPoint topicPicturePosition() { return {0, 83}; }
-    static QPoint arrowPosition() { return {107, 299}; }
+    static QPoint topicPicturePosition() { return Layout::kTopicPicture; }
+    static QPoint arrowPosition() { return Layout::kArrow; }
 
 private:
     SetupLayout(TopicGroup group, QString taskCode);

@@ -1,5 +1,6 @@
 #include "results/FrmChybovy.h"
 
+#include "look/PictureNames.h"
 #include "results/HintTextFit.h"
 #include "shell/Misc.h"
 #include "shell/Resources.h"
@@ -134,7 +135,7 @@ void FrmChybovy::addTourStates(Tour& tour)
                 }
                 // The hint stands over a task screen's background, as in a series.
                 auto* backdrop = new Form(QStringLiteral("tour_TaskBackdrop"), host.stage());
-                backdrop->setPicture(Resources::picture(QStringLiteral("Bitmap\\Games\\bg_1.bmp")));
+                backdrop->setPicture(Resources::picture(PictureNames::taskBackground()));
                 host.showForm(backdrop);
                 auto* hint = new FrmChybovy(QString::fromUtf8(c.code), host.stage());
                 if (c.symbols)

@@ -1,6 +1,8 @@
 #include "results/FrmTabulka.h"
 
-#include "art/pictures/Layout.h"
+#include "look/Layout.h"
+#include "look/Palette.h"
+#include "look/PictureNames.h"
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
 #include "results/ResultsLog.h"
@@ -20,9 +22,9 @@
 namespace orbeta {
 namespace {
 
-constexpr std::array<int, 5> ColumnLeft{32, 91, 376, 464, 544};
-constexpr std::array<int, 5> ColumnWidth{56, 275, 80, 72, 80};
-constexpr int RowHeight = 24;
+constexpr std::array<int, 5> ColumnLeft = Layout::kColumnLeft;
+constexpr std::array<int, 5> ColumnWidth = Layout::kColumnWidth;
+constexpr int RowHeight = Layout::kRowHeight;
 constexpr std::uint8_t BackHoverId = 4;
 
 results::RankingFile rankingFile()
@@ -39,18 +41,18 @@ void paint(QLabel* label, const QColor& colour)
 
 } // namespace
 
-const QColor FrmTabulka::NewRecordColour(227, 0, 0);
+const QColor FrmTabulka::NewRecordColour = Palette::newRankingRow();
 
 FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
     : Form(QStringLiteral("frm_Tabulka"), parent)
     , m_services(services)
 {
     SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
-    setPicture(Resources::picture(QStringLiteral("Bitmap\\Tab\\bckg.bmp")));
+    setPicture(Resources::picture(PictureNames::resultsBackground()));
     picKonec = new PictureButton(this, BackHoverId);
     picKonec->move(Layout::kResultsBack.topLeft());
-    picKonec->setPictures(Resources::picture(QStringLiteral("Bitmap\\Tab\\back_0.bmp")),
-                          Resources::picture(QStringLiteral("Bitmap\\Tab\\back_1.bmp")));
+    picKonec->setPictures(Resources::picture(PictureNames::resultsBack(ButtonLook::Normal)),
+                          Resources::picture(PictureNames::resultsBack(ButtonLook::Highlighted)));
     connect(picKonec, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, BackHoverId);
         picKonec->showHighlighted();
@@ -73,7 +75,7 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
     }
     NormaliseControls(*this);
 
-    const QImage task = Resources::image(QStringLiteral("Bitmap\\Games\\") + globals().TaskCode + QStringLiteral(".bmp"));
+    const QImage task = Resources::image(PictureNames::taskPicture(globals().TaskCode));
     BlitTransparent(persistentImage(), 0, 0, task.width(), task.height(), task, 0, 0, QColor(TransparentColour));
 
     const auto read = rankingFile().read();

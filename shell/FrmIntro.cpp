@@ -1,5 +1,6 @@
 #include "shell/FrmIntro.h"
 
+#include "look/PictureNames.h"
 #include "shell/Globals.h"
 #include "shell/Misc.h"
 #include "shell/Resources.h"
@@ -18,7 +19,7 @@ FrmIntro::FrmIntro(Services& services, QWidget* parent)
 {
     SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
     setCursor(globals().HandCursor);
-    setPicture(Resources::picture(QStringLiteral("Bitmap\\Intro\\title.bmp")));
+    setPicture(Resources::picture(PictureNames::title()));
     // Kept for a teacher checking the installation; the pupil does not need it.
     m_lblInfo = new QLabel(this);
     m_lblInfo->setGeometry(8, 440, 300, 36);
@@ -108,7 +109,7 @@ void FrmIntro::addTourStates(Tour& tour, Services& services)
         host.showForm(intro);
     });
     tour.add(QStringLiteral("frm_Intro"), QStringLiteral("credits"), [&services](ScreenHost&) {
-        FrmIntro::showHelpPicture(services, QStringLiteral("Bitmap\\Help\\credits.bmp"), globals().CurrentForm);
+        FrmIntro::showHelpPicture(services, PictureNames::credits(), globals().CurrentForm);
     });
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "look/ButtonLook.h"
+
 #include <QPixmap>
 #include <QWidget>
 #include <cstdint>
@@ -14,7 +16,7 @@ namespace orbeta {
 class PictureButton : public QWidget {
     Q_OBJECT
 public:
-    enum class Look { Normal, Highlighted, Chosen };
+    using Look = ButtonLook;
 
     explicit PictureButton(QWidget* parent = nullptr, std::uint8_t hoverId = 0);
 

@@ -1,5 +1,7 @@
 #pragma once
 
+namespace orbeta {
+
 class PictureCatalogue;
 
 // Each screen file adds the pictures of its screen.
@@ -11,3 +13,5 @@ void addGames(PictureCatalogue& catalogue);
 void addResults(PictureCatalogue& catalogue);
 void addHints(PictureCatalogue& catalogue);
 } // namespace Screens
+
+} // namespace orbeta

@@ -1,265 +1,61 @@
 // The setup screen: two backgrounds, count buttons, arrows, task headings,
 // topic pictures, the continue and print buttons with their strips, and the
 // back button.
-#include "art/ArtStyle.h"
 #include "art/PictureCatalogue.h"
-#include "art/pictures/Common.h"
-#include "art/pictures/Layout.h"
 #include "art/pictures/Screens.h"
+#include "look/ButtonPainter.h"
+#include "look/Layout.h"
+#include "look/Palette.h"
+#include "look/PictureNames.h"
+#include "look/SetupPainter.h"
+#include "look/TaskLabel.h"
 
 #include <QPainter>
-#include <QPainterPath>
-#include <QtMath>
 
-namespace {
-
-bool isHistory(int topic) { return topic == 6; }
-
-void drawSetupBackground(QPainter& p, QSize size, bool history)
-{
-    ArtStyle::drawBackdrop(p, QRectF(QPointF(0, 0), size));
-    ArtStyle::drawTitleBand(p, QRectF(0, 0, size.width(), 56), QStringLiteral("Orbeta Tarovia"));
-    p.setPen(QColor(226, 236, 255));
-    p.setFont(ArtStyle::font(15));
-    p.drawText(QRectF(300, 0, 324, 53), Qt::AlignVCenter | Qt::AlignRight, QStringLiteral("Príprava série príkladov"));
-
-    const QRect field = history ? Layout::kNameField6 : Layout::kNameField15;
-    // The name: caption above the field, a panel around both.
-    ArtStyle::drawPanel(p, QRectF(field.left() - 12, 78, 640 - field.left() + 4, 84), ArtStyle::panel(),
-                        ArtStyle::panelEdge());
-    p.setPen(ArtStyle::ink());
-    p.setFont(ArtStyle::font(16, true));
-    p.drawText(QRectF(field.left(), 86, 300, 28), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("1. Napíš svoje meno:"));
-    p.setPen(QPen(ArtStyle::panelEdge(), 1));
-    p.setBrush(Qt::white);
-    p.drawRect(QRectF(field).adjusted(-1.5, -1.5, 0.5, 0.5));
-
-    // The counts: caption and a frame around the row of buttons (a frame
-    // only: the buttons stand on the ground colour).
-    const QRect first = Layout::kCountButton1;
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(ArtStyle::panelEdge(), 1.5));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(first.left() - 12.5, first.top() - 42.5, Layout::kCountStep * 4 + first.width() + 25,
-                             first.height() + 54),
-                      ArtStyle::kRadius + 3, ArtStyle::kRadius + 3);
-    p.setPen(ArtStyle::ink());
-    p.setFont(ArtStyle::font(16, true));
-    p.drawText(QRectF(first.left(), first.top() - 36, 300, 28), Qt::AlignLeft | Qt::AlignVCenter,
-               QStringLiteral("2. Vyber počet príkladov:"));
-
-    // "Úloha:" left of the task heading, and a tip in the calm space above it.
-    const QPoint heading = history ? Layout::kHeading6 : Layout::kHeading15;
-    const int headingTop = heading.y() + (history ? 0 : Layout::kHeading15TextTop);
-    const int headingBottom = heading.y() + (history ? Layout::kHeadingSize6 : Layout::kHeadingSize15).height();
-    p.setPen(ArtStyle::ink());
-    p.setFont(ArtStyle::font(15, true));
-    p.drawText(QRectF(8, headingTop, heading.x() - 14, headingBottom - headingTop - 3), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Úloha:"));
-    const QRectF tip = history ? QRectF(16, 176, 296, 56) : QRectF(16, 184, 296, 92);
-    ArtStyle::drawPanel(p, tip, ArtStyle::hintFill(), ArtStyle::hintEdge());
-    ArtStyle::drawFittedText(p, tip.adjusted(12, 4, -10, -6),
-                             history ? QStringLiteral("Tip: Políčka presúvaj myšou. Za chybu dostaneš krížik – klikni naň.")
-                                     : QStringLiteral("Tip: Desatinné čísla píš s čiarkou, napríklad 2,5. "
-                                                      "Po vyhodnotení klikni na krížik a uvidíš správne riešenie."),
-                             15, false, ArtStyle::ink(), Qt::AlignLeft | Qt::AlignVCenter);
-
-    // Step 3 above the continue button.
-    const QRect go = Layout::kContinueButton;
-    p.setFont(ArtStyle::font(15, true));
-    p.drawText(QRectF(Layout::kPrintButton.left(), go.top() - 30, go.right() - Layout::kPrintButton.left(), 24),
-               Qt::AlignRight | Qt::AlignVCenter, QStringLiteral("3. Pokračuj alebo vytlač"));
-
-    // Help is part of the background.
-    const QRectF help = Layout::kSetupHelp;
-    const QRectF badge(help.left() + 4, help.center().y() - 15, 30, 30);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(ArtStyle::stripDark(), 1.5));
-    p.setBrush(ArtStyle::strip());
-    p.drawEllipse(badge);
-    p.setPen(Qt::white);
-    p.setFont(ArtStyle::font(20, true));
-    p.drawText(badge, Qt::AlignCenter, QStringLiteral("?"));
-    p.setPen(ArtStyle::ink());
-    p.setFont(ArtStyle::font(16, true));
-    p.drawText(help.adjusted(42, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Pomoc"));
-}
-
-void drawCountButton(QPainter& p, QSize size, int count, ButtonState state)
-{
-    p.fillRect(QRect(QPoint(0, 0), size), ArtStyle::ground());
-    ArtStyle::drawButton(p, QRectF(QPointF(0, 0), size), state);
-    ArtStyle::drawFittedText(p, QRectF(0, 0, size.width() - 3, size.height() - 3), QString::number(count), 22, true,
-                             ArtStyle::buttonText(state), Qt::AlignCenter, false);
-}
-
-// The arrow under count button i, pointing up at it.
-void drawArrow(QPainter& p, QSize size, int button)
-{
-    p.fillRect(QRect(QPoint(0, 0), size), ArtStyle::ground());
-    const qreal x = Layout::kCountButton1.left() - Layout::kArrow.x() + Layout::kCountButton1.width() / 2.0
-                    + Layout::kCountStep * (button - 1);
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(ArtStyle::mark().darker(130), 1.5));
-    p.setBrush(ArtStyle::mark());
-    QPainterPath arrow;
-    arrow.moveTo(x, 1);
-    arrow.lineTo(x + 13, 15);
-    arrow.lineTo(x + 5, 15);
-    arrow.lineTo(x + 5, size.height() - 2);
-    arrow.lineTo(x - 5, size.height() - 2);
-    arrow.lineTo(x - 5, 15);
-    arrow.lineTo(x - 13, 15);
-    arrow.closeSubpath();
-    p.drawPath(arrow);
-}
-
-void drawHeading(QPainter& p, QSize size, const Common::Task& task, int textTop)
-{
-    p.fillRect(QRect(QPoint(0, 0), size), ArtStyle::ground());
-    const QRectF band(0, textTop, size.width(), size.height() - textTop);
-    ArtStyle::drawPanel(p, band, Qt::white, ArtStyle::topic(task.topic));
-    p.fillRect(QRectF(band.left() + 2, band.top() + 8, 5, band.height() - 18), ArtStyle::topic(task.topic));
-    ArtStyle::drawFittedText(p, band.adjusted(14, 2, -8, -4), task.title, 19, true, ArtStyle::navy(),
-                             Qt::AlignLeft | Qt::AlignVCenter);
-}
-
-// The topic picture: a tab in the topic's colour, attached to the left edge.
-void drawTopicPicture(QPainter& p, QSize size, const Common::Task& task)
-{
-    p.setRenderHint(QPainter::Antialiasing);
-    const QColor c = ArtStyle::topic(task.topic);
-    const QRectF r(0, 4, size.width() - 4, size.height() - 8);
-    QPainterPath tab;
-    tab.moveTo(r.left(), r.top());
-    tab.lineTo(r.right() - 26, r.top());
-    tab.quadTo(r.right(), r.top(), r.right(), r.center().y());
-    tab.quadTo(r.right(), r.bottom(), r.right() - 26, r.bottom());
-    tab.lineTo(r.left(), r.bottom());
-    tab.closeSubpath();
-    QLinearGradient g(r.topLeft(), r.bottomLeft());
-    g.setColorAt(0, c.lighter(115));
-    g.setColorAt(1, c.darker(120));
-    p.setPen(QPen(c.darker(170), 2));
-    p.setBrush(g);
-    p.drawPath(tab);
-    const QRectF disc(12, r.center().y() - 26, 52, 52);
-    p.setPen(Qt::NoPen);
-    p.setBrush(Qt::white);
-    p.drawEllipse(disc);
-    Common::drawTaskIcon(p, disc.adjusted(9, 9, -9, -9), task.code, c.darker(130));
-    p.setPen(QColor(255, 255, 255, 220));
-    p.setFont(ArtStyle::font(13, true));
-    p.drawText(QRectF(74, r.top() + 8, 150, 18), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Téma"));
-    ArtStyle::drawFittedText(p, QRectF(74, r.top() + 26, r.width() - 90, 36), Common::topicName(task.topic), 21, true,
-                             Qt::white, Qt::AlignLeft | Qt::AlignVCenter, false);
-}
-
-// Placeholder where the continue or print button will appear.
-void drawButtonPlace(QPainter& p, QSize size)
-{
-    p.fillRect(QRect(QPoint(0, 0), size), ArtStyle::ground());
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(ArtStyle::panelEdge(), 1.5, Qt::DashLine));
-    p.setBrush(Qt::NoBrush);
-    p.drawRoundedRect(QRectF(1.5, 1.5, size.width() - 5, size.height() - 5), ArtStyle::kRadius, ArtStyle::kRadius);
-}
-
-void drawBigButton(QPainter& p, QSize size, const QString& label, const Common::IconDraw& icon)
-{
-    Common::drawLabelButton(p, size, ButtonState::Normal, label, icon, 19);
-}
-
-// 23 frames: the button grows out of its place and settles at full size.
-void drawStrip(QPainter& p, QSize size, const QString& label, const Common::IconDraw& icon)
-{
-    const int frames = Layout::kStripFrames;
-    const QSize frame(size.width() / frames, size.height());
-    QImage full(frame, QImage::Format_RGB32);
-    {
-        QPainter fp(&full);
-        fp.setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing);
-        drawBigButton(fp, frame, label, icon);
-    }
-    QImage place(frame, QImage::Format_RGB32);
-    {
-        QPainter pp(&place);
-        drawButtonPlace(pp, frame);
-    }
-    p.setRenderHint(QPainter::SmoothPixmapTransform);
-    for (int k = 0; k < frames; ++k) {
-        const QRectF cell(k * frame.width(), 0, frame.width(), frame.height());
-        p.drawImage(cell.topLeft(), place);
-        const qreal t = qreal(k + 1) / frames;
-        // Ease out: fast at first, settling exactly at full size on the last frame.
-        const qreal s = 0.15 + 0.85 * (1 - qPow(1 - t, 3));
-        const QSizeF scaled(frame.width() * s, frame.height() * s);
-        const QRectF target(cell.center().x() - scaled.width() / 2, cell.center().y() - scaled.height() / 2,
-                            scaled.width(), scaled.height());
-        p.save();
-        p.setClipRect(cell);
-        p.setOpacity(qMin(1.0, 0.25 + t * 1.2));
-        p.drawImage(target, full);
-        p.restore();
-    }
-}
-
-void addBigButtons(PictureCatalogue& c)
-{
-    const QSize button = Layout::kContinueButton.size();
-    const QSize strip(button.width() * Layout::kStripFrames, button.height());
-    c.add(QStringLiteral("Bitmap\\Setup\\pokracbg.bmp"), button, drawButtonPlace);
-    c.add(QStringLiteral("Bitmap\\Setup\\tisknibg.bmp"), Layout::kPrintButton.size(), drawButtonPlace);
-    c.add(QStringLiteral("Bitmap\\Setup\\pokracuj.bmp"), strip, [](QPainter& p, QSize size) {
-        drawStrip(p, size, QStringLiteral("Pokračuj"), Common::drawForwardArrow);
-    });
-    c.add(QStringLiteral("Bitmap\\Setup\\tiskni.bmp"), strip, [](QPainter& p, QSize size) {
-        drawStrip(p, size, QStringLiteral("Tlač"), Common::drawPrinter);
-    });
-}
-
-} // namespace
+namespace orbeta {
 
 void Screens::addSetup(PictureCatalogue& c)
 {
     // The two animation strips belong to the menu's start-up, so they come first.
-    addBigButtons(c);
-    c.add(QStringLiteral("Bitmap\\Setup\\bckg1.bmp"), {640, 480},
-          [](QPainter& p, QSize size) { drawSetupBackground(p, size, false); });
-    c.add(QStringLiteral("Bitmap\\Setup\\bckg6.bmp"), {640, 480},
-          [](QPainter& p, QSize size) { drawSetupBackground(p, size, true); });
+    const QSize button = Layout::kContinueButton.size();
+    const QSize strip(button.width() * Layout::kStripFrames, button.height());
+    c.add(PictureNames::continueBackground(), button, SetupPainter::drawButtonPlace);
+    c.add(PictureNames::printBackground(), Layout::kPrintButton.size(), SetupPainter::drawButtonPlace);
+    c.add(PictureNames::continueStrip(), strip, SetupPainter::drawContinueStrip);
+    c.add(PictureNames::printStrip(), strip, SetupPainter::drawPrintStrip);
 
-    const int counts15[] = {3, 5, 8, 10, 15};
-    for (int i = 1; i <= 5; ++i) {
-        for (ButtonState s : {ButtonState::Normal, ButtonState::Highlighted}) {
-            // "_1" of a count button is its chosen picture.
-            const ButtonState look = s == ButtonState::Highlighted ? ButtonState::Chosen : s;
-            const QString suffix = Common::stateSuffix(s);
-            const int n15 = counts15[i - 1];
-            const int n6 = 5 * i;
-            c.add(QStringLiteral("Bitmap\\Setup\\%1%2.bmp").arg(n15, 2, 10, QLatin1Char('0')).arg(suffix),
-                  Layout::kCountButton1.size(), [n15, look](QPainter& p, QSize size) { drawCountButton(p, size, n15, look); });
-            c.add(QStringLiteral("Bitmap\\Setup\\%1%2.bmp").arg(n6, 3, 10, QLatin1Char('0')).arg(suffix),
-                  Layout::kCountButton1.size(), [n6, look](QPainter& p, QSize size) { drawCountButton(p, size, n6, look); });
+    const TopicGroup groups[] = {TopicGroup::Physics, TopicGroup::History};
+    for (TopicGroup group : groups) {
+        c.add(PictureNames::setupBackground(group), Layout::kScreen,
+              [group](QPainter& p, QSize size) { SetupPainter::drawBackground(p, size, group); });
+    }
+
+    for (int i = 1; i <= TaskTable::kCountButtons; ++i) {
+        for (bool chosen : {false, true}) {
+            const ButtonLook look = chosen ? ButtonLook::Chosen : ButtonLook::Normal;
+            for (TopicGroup group : groups) {
+                const int count = TaskTable::countsOffered(group)[static_cast<std::size_t>(i - 1)];
+                c.add(PictureNames::countButton(group, count, chosen), Layout::kCountButton1.size(),
+                      [count, look](QPainter& p, QSize size) { SetupPainter::drawCountButton(p, size, count, look); });
+            }
         }
-        c.add(QStringLiteral("Bitmap\\Setup\\Sipka_%1.bmp").arg(5 * i, 2, 10, QLatin1Char('0')), Layout::kArrowSize,
-              [i](QPainter& p, QSize size) { drawArrow(p, size, i); });
+        c.add(PictureNames::arrow(i), Layout::kArrowSize,
+              [i](QPainter& p, QSize size) { SetupPainter::drawArrow(p, size, i); });
     }
 
-    for (const Common::Task& task : Common::tasks()) {
-        const bool history = isHistory(task.topic);
-        const QSize headingSize = history ? Layout::kHeadingSize6 : Layout::kHeadingSize15;
-        const int textTop = history ? 0 : Layout::kHeading15TextTop;
-        c.add(QStringLiteral("Bitmap\\Setup\\s_%1.bmp").arg(task.code), headingSize,
-              [task, textTop](QPainter& p, QSize size) { drawHeading(p, size, task, textTop); });
-        c.addSprite(QStringLiteral("Bitmap\\Setup\\l_%1.bmp").arg(task.code), Layout::kTopicPictureSize,
-                    [task](QPainter& p, QSize size) { drawTopicPicture(p, size, task); }, ArtStyle::ground());
+    for (const TaskLabel& task : TaskLabel::all()) {
+        const bool history = TaskTable::groupOf(task.code) == TopicGroup::History;
+        c.add(PictureNames::heading(task.code), history ? Layout::kHeadingSize6 : Layout::kHeadingSize15,
+              [task](QPainter& p, QSize size) { SetupPainter::drawHeading(p, size, task); });
+        c.addSprite(PictureNames::topicPicture(task.code), Layout::kTopicPictureSize,
+                    [task](QPainter& p, QSize size) { SetupPainter::drawTopicPicture(p, size, task); },
+                    Palette::ground());
     }
 
-    for (ButtonState s : {ButtonState::Normal, ButtonState::Highlighted}) {
-        c.add(QStringLiteral("Bitmap\\Setup\\back%1.bmp").arg(Common::stateSuffix(s)), Layout::kSetupBack.size(),
-              [s](QPainter& p, QSize size) {
-                  Common::drawLabelButton(p, size, s, QStringLiteral("Späť"), Common::drawBackArrow);
-              });
+    for (ButtonLook look : {ButtonLook::Normal, ButtonLook::Highlighted}) {
+        c.add(PictureNames::setupBack(look), Layout::kSetupBack.size(),
+              [look](QPainter& p, QSize size) { ButtonPainter::drawBackButton(p, size, look); });
     }
 }
+
+} // namespace orbeta

@@ -12,6 +12,8 @@
 #include <QtEndian>
 #include <gtest/gtest.h>
 
+using namespace orbeta;
+
 namespace {
 
 QByteArray fileNamed(const QList<ResourceTree::File>& files, const QString& name)

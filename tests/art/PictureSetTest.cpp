@@ -1,21 +1,27 @@
 // The whole picture set: names the forms load, sizes, and the sprite rule
 // (exact magenta where transparent, nothing near it anywhere else).
-#include "art/ArtStyle.h"
-#include "art/PictureCatalogue.h"
-#include "art/pictures/Layout.h"
+#include "art/FullCatalogue.h"
+#include "look/Layout.h"
+#include "look/Palette.h"
+#include "look/PictureNames.h"
+#include "look/Typeface.h"
+#include "menu/SetupLayout.h"
+#include "results/HintLayout.h"
+#include "shell/StartUpCheck.h"
 
 #include <QImage>
 #include <QMap>
 #include <QRegularExpression>
-#include <QSet>
 #include <gtest/gtest.h>
+
+using namespace orbeta;
 
 namespace {
 
 const QMap<QString, QImage>& rendered()
 {
     static const QMap<QString, QImage> images = [] {
-        ArtStyle::loadFonts();
+        Typeface::loadFonts();
         QMap<QString, QImage> out;
         const PictureCatalogue catalogue = fullCatalogue();
         for (const Picture& p : catalogue.pictures())
@@ -38,78 +44,95 @@ bool nearMagenta(const uchar* px)
     return !isMagenta(px) && px[0] > 150 && px[2] > 150 && px[1] < 110 && std::abs(px[0] - px[2]) < 90;
 }
 
-TEST(PictureSet, HoldsEveryFileTheScreensLoadAtTheirSizes)
-{
-    QStringList expected = {
-        "Bitmap\\Select\\bckg.bmp", "Bitmap\\Select\\end_0.bmp", "Bitmap\\Select\\end_1.bmp",
-        "Bitmap\\Intro\\title.bmp", "Bitmap\\Help\\credits.bmp", "Bitmap\\Help\\setup.bmp",
-        "Bitmap\\Help\\setup6.bmp", "Bitmap\\Games\\bg_1.bmp", "Bitmap\\Tab\\bckg.bmp",
-        "Bitmap\\Tab\\back_0.bmp", "Bitmap\\Tab\\back_1.bmp", "Bitmap\\Setup\\bckg1.bmp",
-        "Bitmap\\Setup\\bckg6.bmp", "Bitmap\\Setup\\pokracbg.bmp", "Bitmap\\Setup\\tisknibg.bmp",
-        "Bitmap\\Setup\\back_0.bmp", "Bitmap\\Setup\\back_1.bmp",
-    };
-    for (int t = 1; t <= 6; ++t)
-        expected << QString("Bitmap\\Select\\l_0%1_0.bmp").arg(t) << QString("Bitmap\\Select\\l_0%1_1.bmp").arg(t);
-    for (const char* code : {"1a", "1b", "1c", "1d", "2a", "2b", "2c", "2d", "2e", "3a", "3b", "4a", "4b", "5a",
-                             "5b", "5c", "5d", "5e", "6a", "6b", "6c"}) {
-        for (const char* s : {"_0", "_1", "_2"})
-            expected << QString("Bitmap\\Select\\r_0%1%2.bmp").arg(code, s);
-        expected << QString("Bitmap\\Setup\\s_%1.bmp").arg(code) << QString("Bitmap\\Setup\\l_%1.bmp").arg(code)
-                 << QString("Bitmap\\Games\\%1.bmp").arg(code);
-    }
-    for (const char* b : {"check", "new", "tab", "back"})
-        expected << QString("Bitmap\\Games\\%1_0.bmp").arg(b) << QString("Bitmap\\Games\\%1_1.bmp").arg(b);
-    for (const char* n : {"03", "05", "08", "10", "15", "005", "010", "015", "020", "025"})
-        expected << QString("Bitmap\\Setup\\%1_0.bmp").arg(n) << QString("Bitmap\\Setup\\%1_1.bmp").arg(n);
-    for (const char* n : {"05", "10", "15", "20", "25"})
-        expected << QString("Bitmap\\Setup\\Sipka_%1.bmp").arg(n);
-    for (int h = 1; h <= 6; ++h)
-        expected << QString("Bitmap\\Games\\Hint0%1.bmp").arg(h);
-    for (const QString& name : expected)
-        EXPECT_TRUE(rendered().contains(name)) << qPrintable(name);
+// How a picture must fit where the form puts it.
+enum class Fit {
+    Exactly,       // the size of its place
+    WithinScratch, // copied through the menu's scratch box, so no larger
+    Anywhere,      // only checked at start-up
+};
 
-    for (const char* full : {"Bitmap\\Select\\bckg.bmp", "Bitmap\\Intro\\title.bmp", "Bitmap\\Help\\credits.bmp",
-                             "Bitmap\\Games\\bg_1.bmp", "Bitmap\\Tab\\bckg.bmp", "Bitmap\\Setup\\bckg1.bmp"})
-        EXPECT_EQ(sizeOf(full), QSize(640, 480)) << full;
-    // Sizes fixed by the hint window.
-    EXPECT_EQ(sizeOf("Bitmap\\Games\\Hint01.bmp"), QSize(214, 28));
-    EXPECT_EQ(sizeOf("Bitmap\\Games\\Hint02.bmp"), QSize(212, 48));
-    EXPECT_EQ(sizeOf("Bitmap\\Games\\Hint03.bmp"), QSize(403, 369));
-    EXPECT_EQ(sizeOf("Bitmap\\Games\\Hint04.bmp"), QSize(476, 37));
-    EXPECT_EQ(sizeOf("Bitmap\\Games\\Hint05.bmp"), QSize(214, 28));
-    EXPECT_EQ(sizeOf("Bitmap\\Games\\Hint06.bmp"), QSize(300, 37));
-    // Pictures copied through the menu's 238 × 80 scratch box must fit it.
-    for (auto it = rendered().begin(); it != rendered().end(); ++it) {
-        static const QRegularExpression scratch(R"(^Bitmap\\(Setup\\[sl]_|Games\\)[1-6][a-e]\.bmp$)");
-        const bool viaScratch = scratch.match(it.key()).hasMatch();
-        if (viaScratch) {
-            EXPECT_LE(it.value().width(), 238) << qPrintable(it.key());
-            EXPECT_LE(it.value().height(), 80) << qPrintable(it.key());
+struct Loaded {
+    QString name;
+    QSize size;
+    Fit fit = Fit::Exactly;
+};
+
+// Every picture the forms load, by the rules they load it with, at the size
+// of the place they give it.
+QList<Loaded> picturesTheFormsLoad()
+{
+    QList<Loaded> loaded;
+    const auto both = {ButtonLook::Normal, ButtonLook::Highlighted};
+    loaded << Loaded{PictureNames::menuBackground(), Layout::kScreen}
+           << Loaded{PictureNames::title(), Layout::kScreen} << Loaded{PictureNames::credits(), Layout::kScreen}
+           << Loaded{PictureNames::taskBackground(), Layout::kScreen}
+           << Loaded{PictureNames::resultsBackground(), Layout::kScreen}
+           << Loaded{SetupLayout::continueBackground(), Layout::kContinueButton.size()}
+           << Loaded{SetupLayout::printBackground(), Layout::kPrintButton.size()};
+    const QSize strip(Layout::kContinueButton.width() * Layout::kStripFrames, Layout::kContinueButton.height());
+    loaded << Loaded{PictureNames::continueStrip(), strip} << Loaded{PictureNames::printStrip(), strip};
+    for (ButtonLook look : both) {
+        loaded << Loaded{PictureNames::endButton(look), Layout::kEndButton.size()}
+               << Loaded{PictureNames::resultsBack(look), Layout::kResultsBack.size()}
+               << Loaded{SetupLayout::backPicture(look == ButtonLook::Highlighted), Layout::kSetupBack.size()};
+        for (int t = 1; t <= TaskTable::kTopicCount; ++t)
+            loaded << Loaded{PictureNames::topicButton(t, look), Layout::kTopicButton1.size()};
+        using TopButton = PictureNames::TopButton;
+        for (TopButton b : {TopButton::Check, TopButton::New, TopButton::Table, TopButton::Back})
+            loaded << Loaded{PictureNames::topButton(b, look), Layout::kTopButton1.size()};
+    }
+    for (const QString& name : StartUpCheck::requiredResourceFiles()) {
+        if (name.startsWith(QStringLiteral("Bitmap\\")))
+            loaded << Loaded{name, {}, Fit::Anywhere};
+    }
+    for (const TaskRow& row : TaskTable::rows()) {
+        const QString code = TaskTable::code(row);
+        for (ButtonLook look : {ButtonLook::Normal, ButtonLook::Highlighted, ButtonLook::Chosen})
+            loaded << Loaded{PictureNames::taskButton(code, look), Layout::kTaskButton1.size()};
+        const SetupLayout setup = SetupLayout::forTask(code);
+        const bool history = setup.group() == TopicGroup::History;
+        loaded << Loaded{setup.background(), Layout::kScreen} << Loaded{setup.helpPicture(), Layout::kScreen}
+               << Loaded{setup.headingPicture(), history ? Layout::kHeadingSize6 : Layout::kHeadingSize15}
+               << Loaded{setup.topicPicture(), Layout::kScratchSize, Fit::WithinScratch}
+               << Loaded{PictureNames::taskPicture(code), Layout::kScratchSize, Fit::WithinScratch};
+        for (int i = 1; i <= SetupLayout::CountButtons; ++i) {
+            loaded << Loaded{setup.countPicture(i, false), Layout::kCountButton1.size()}
+                   << Loaded{setup.countPicture(i, true), Layout::kCountButton1.size()}
+                   << Loaded{setup.arrowPicture(i), Layout::kArrowSize};
+        }
+        const HintLayout hint = HintLayout::forTask(code);
+        loaded << Loaded{hint.picture(), hint.windowSize()};
+    }
+    return loaded;
+}
+
+TEST(PictureSet, HoldsEveryPictureTheFormsLoadAtTheSizeOfItsPlace)
+{
+    for (const Loaded& picture : picturesTheFormsLoad()) {
+        ASSERT_TRUE(rendered().contains(picture.name)) << qPrintable(picture.name);
+        const QSize size = sizeOf(picture.name);
+        if (picture.fit == Fit::Exactly) {
+            EXPECT_EQ(size, picture.size) << qPrintable(picture.name);
+        } else if (picture.fit == Fit::WithinScratch) {
+            EXPECT_LE(size.width(), picture.size.width()) << qPrintable(picture.name);
+            EXPECT_LE(size.height(), picture.size.height()) << qPrintable(picture.name);
         }
     }
 }
 
-TEST(PictureSet, NamesAreUniqueIgnoringCase)
+TEST(PictureSet, AnimationStripsHoldButtonFrames)
 {
-    const PictureCatalogue catalogue = fullCatalogue();
-    QSet<QString> seen;
-    for (const Picture& picture : catalogue.pictures()) {
-        EXPECT_FALSE(seen.contains(picture.name.toLower())) << qPrintable(picture.name);
-        seen.insert(picture.name.toLower());
-    }
-}
-
-TEST(PictureSet, AnimationStripsHoldTwentyThreeButtonFrames)
-{
-    for (const char* strip : {"Bitmap\\Setup\\pokracuj.bmp", "Bitmap\\Setup\\tiskni.bmp"}) {
+    const int frames = Layout::kStripFrames;
+    for (const QString& strip : {PictureNames::continueStrip(), PictureNames::printStrip()}) {
         const QSize size = sizeOf(strip);
-        ASSERT_EQ(size.width() % 23, 0) << strip;
-        EXPECT_EQ(QSize(size.width() / 23, size.height()), sizeOf("Bitmap\\Setup\\pokracbg.bmp")) << strip;
+        ASSERT_EQ(size.width() % frames, 0) << qPrintable(strip);
+        EXPECT_EQ(QSize(size.width() / frames, size.height()), sizeOf(PictureNames::continueBackground()))
+            << qPrintable(strip);
     }
     // The last frame is the finished button; the first is still mostly its empty place.
-    const QImage strip = rendered().value("Bitmap\\Setup\\pokracuj.bmp");
-    const int w = strip.width() / 23;
-    EXPECT_NE(strip.copy(0, 0, w, strip.height()), strip.copy(22 * w, 0, w, strip.height()));
+    const QImage strip = rendered().value(PictureNames::continueStrip());
+    const int w = strip.width() / frames;
+    EXPECT_NE(strip.copy(0, 0, w, strip.height()), strip.copy((frames - 1) * w, 0, w, strip.height()));
 }
 
 TEST(PictureSet, SpritesAreExactMagentaOutsideWithoutFringe)
@@ -136,19 +159,26 @@ TEST(PictureSet, SpritesAreExactMagentaOutsideWithoutFringe)
             EXPECT_EQ(magenta, 0) << qPrintable(picture.name);
         }
     }
-    EXPECT_GE(sprites, 21 + 21 + 6);
+    // The topic and task pictures of every task and the hint bubbles.
+    EXPECT_GE(sprites, 2 * int(TaskTable::rows().size()) + int(Layout::kHintBubble.size()));
 }
 
-TEST(PictureSet, ButtonStatesDiffer)
+TEST(PictureSet, ButtonLooksDiffer)
 {
-    for (const char* base : {"Bitmap\\Select\\l_01", "Bitmap\\Select\\r_05e", "Bitmap\\Games\\check",
-                             "Bitmap\\Setup\\015", "Bitmap\\Tab\\back"}) {
-        const QImage normal = rendered().value(QString(base) + "_0.bmp");
-        const QImage high = rendered().value(QString(base) + "_1.bmp");
-        ASSERT_FALSE(normal.isNull()) << base;
-        EXPECT_NE(normal, high) << base;
+    using Look = ButtonLook;
+    using TopButton = PictureNames::TopButton;
+    const std::pair<QString, QString> pairs[] = {
+        {PictureNames::topicButton(1, Look::Normal), PictureNames::topicButton(1, Look::Highlighted)},
+        {PictureNames::taskButton("5e", Look::Normal), PictureNames::taskButton("5e", Look::Highlighted)},
+        {PictureNames::taskButton("1a", Look::Highlighted), PictureNames::taskButton("1a", Look::Chosen)},
+        {PictureNames::topButton(TopButton::Check, Look::Normal), PictureNames::topButton(TopButton::Check, Look::Highlighted)},
+        {PictureNames::countButton(TopicGroup::History, 15, false), PictureNames::countButton(TopicGroup::History, 15, true)},
+        {PictureNames::resultsBack(Look::Normal), PictureNames::resultsBack(Look::Highlighted)},
+    };
+    for (const auto& [one, other] : pairs) {
+        ASSERT_FALSE(rendered().value(one).isNull()) << qPrintable(one);
+        EXPECT_NE(rendered().value(one), rendered().value(other)) << qPrintable(one);
     }
-    EXPECT_NE(rendered().value("Bitmap\\Select\\r_01a_1.bmp"), rendered().value("Bitmap\\Select\\r_01a_2.bmp"));
 }
 
 } // namespace
@@ -171,14 +201,14 @@ double meanLuminance(const QImage& image)
 
 TEST(PictureSet, ChosenButtonsAreClearlyDarkerThanNormalOnes)
 {
-    for (const char* pair : {"Bitmap\\Select\\r_02c", "Bitmap\\Select\\r_06b"}) {
-        const double normal = meanLuminance(rendered().value(QString(pair) + "_0.bmp"));
-        const double chosen = meanLuminance(rendered().value(QString(pair) + "_2.bmp"));
-        EXPECT_GT(normal - chosen, 60) << pair;
-    }
-    const double normal = meanLuminance(rendered().value("Bitmap\\Setup\\10_0.bmp"));
-    const double chosen = meanLuminance(rendered().value("Bitmap\\Setup\\10_1.bmp"));
-    EXPECT_GT(normal - chosen, 60);
+    const std::pair<QString, QString> pairs[] = {
+        {PictureNames::taskButton("2c", ButtonLook::Normal), PictureNames::taskButton("2c", ButtonLook::Chosen)},
+        {PictureNames::taskButton("6b", ButtonLook::Normal), PictureNames::taskButton("6b", ButtonLook::Chosen)},
+        {PictureNames::countButton(TopicGroup::Physics, 10, false), PictureNames::countButton(TopicGroup::Physics, 10, true)},
+    };
+    for (const auto& [normal, chosen] : pairs)
+        EXPECT_GT(meanLuminance(rendered().value(normal)) - meanLuminance(rendered().value(chosen)), 60)
+            << qPrintable(normal);
 }
 
 // Button pictures are opaque rectangles: their corners and the places the
@@ -186,7 +216,7 @@ TEST(PictureSet, ChosenButtonsAreClearlyDarkerThanNormalOnes)
 // shapes would sit in visible boxes.
 TEST(PictureSet, ButtonsAndTheirPlacesShareTheGroundColour)
 {
-    const QColor ground = ArtStyle::ground();
+    const QColor ground = Palette::ground();
     for (auto it = rendered().begin(); it != rendered().end(); ++it) {
         static const QRegularExpression button(R"(_[012]\.bmp$|pokracbg|tisknibg)");
         if (!button.match(it.key()).hasMatch())
@@ -196,33 +226,36 @@ TEST(PictureSet, ButtonsAndTheirPlacesShareTheGroundColour)
         EXPECT_EQ(image.pixelColor(image.width() - 1, image.height() - 1), ground) << qPrintable(it.key());
     }
     struct Place {
-        const char* background;
+        QString background;
         QRect rect;
     };
     QList<Place> places = {
-        {"Bitmap\\Select\\bckg.bmp", Layout::kEndButton},
-        {"Bitmap\\Setup\\bckg1.bmp", Layout::kContinueButton},
-        {"Bitmap\\Setup\\bckg1.bmp", Layout::kPrintButton},
-        {"Bitmap\\Setup\\bckg6.bmp", Layout::kSetupBack},
-        {"Bitmap\\Setup\\bckg1.bmp", QRect(Layout::kArrow, Layout::kArrowSize)},
-        {"Bitmap\\Setup\\bckg6.bmp", QRect(Layout::kHeading6, Layout::kHeadingSize6)},
-        {"Bitmap\\Setup\\bckg1.bmp", QRect(Layout::kHeading15, Layout::kHeadingSize15)},
-        {"Bitmap\\Games\\bg_1.bmp", QRect(Layout::kTopButton1.topLeft(), QSize(4 * 76, 52))},
-        {"Bitmap\\Tab\\bckg.bmp", Layout::kResultsBack},
+        {PictureNames::menuBackground(), Layout::kEndButton},
+        {PictureNames::taskBackground(), QRect(Layout::kTopButton1.topLeft(),
+                                               QSize(4 * Layout::kTopButton1.width(), Layout::kTopButton1.height()))},
+        {PictureNames::resultsBackground(), Layout::kResultsBack},
+        {PictureNames::setupBackground(TopicGroup::Physics), QRect(Layout::kHeading15, Layout::kHeadingSize15)},
+        {PictureNames::setupBackground(TopicGroup::History), QRect(Layout::kHeading6, Layout::kHeadingSize6)},
     };
-    for (int t = 0; t < 6; ++t)
-        places.append({"Bitmap\\Select\\bckg.bmp", Layout::kTopicButton1.translated(0, Layout::kTopicStep * t)});
-    for (int r = 0; r < 5; ++r)
-        places.append({"Bitmap\\Select\\bckg.bmp", Layout::kTaskButton1.translated(0, Layout::kTaskButton1.height() * r)});
-    for (int i = 0; i < 5; ++i) {
-        for (const char* bg : {"Bitmap\\Setup\\bckg1.bmp", "Bitmap\\Setup\\bckg6.bmp"})
+    for (int t = 0; t < TaskTable::kTopicCount; ++t)
+        places.append({PictureNames::menuBackground(), Layout::kTopicButton1.translated(0, Layout::kTopicStep * t)});
+    for (int r = 0; r < TaskTable::kMaxTasksPerTopic; ++r) {
+        places.append(
+            {PictureNames::menuBackground(), Layout::kTaskButton1.translated(0, Layout::kTaskButton1.height() * r)});
+    }
+    for (TopicGroup group : {TopicGroup::Physics, TopicGroup::History}) {
+        const QString bg = PictureNames::setupBackground(group);
+        for (QRect r : {Layout::kContinueButton, Layout::kPrintButton, Layout::kSetupBack,
+                        QRect(Layout::kArrow, Layout::kArrowSize)})
+            places.append({bg, r});
+        for (int i = 0; i < TaskTable::kCountButtons; ++i)
             places.append({bg, Layout::kCountButton1.translated(Layout::kCountStep * i, 0)});
     }
     for (const Place& place : places) {
         const QRect r = place.rect;
         for (QPoint corner : {r.topLeft(), r.topRight(), r.bottomLeft(), r.bottomRight(), r.center()})
             EXPECT_EQ(at(place.background, corner.x(), corner.y()), ground)
-                << place.background << " at " << corner.x() << "," << corner.y();
+                << qPrintable(place.background) << " at " << corner.x() << "," << corner.y();
     }
 }
 

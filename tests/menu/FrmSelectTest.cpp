@@ -1,3 +1,4 @@
+#include "look/Layout.h"
 #include "menu/FrmSelect.h"
 #include "shell/FrmIntro.h"
 #include "shell/Globals.h"
@@ -41,8 +42,8 @@ TEST_F(MenuTest, StartsInFrontWithNoTaskAndSixTopics)
     EXPECT_EQ(globals().TaskCode, QStringLiteral("0"));
     EXPECT_EQ(menu->selectedTopic(), 0);
     EXPECT_FALSE(menu->taskButton(1)->isVisible());
-    EXPECT_EQ(menu->topicButton(6)->y() - menu->topicButton(1)->y(), 5 * 61);
-    EXPECT_EQ(menu->animationStrip(1).frameCount(), 23);
+    EXPECT_EQ(menu->topicButton(6)->y() - menu->topicButton(1)->y(), 5 * Layout::kTopicStep);
+    EXPECT_EQ(menu->animationStrip(1).frameCount(), Layout::kStripFrames);
 }
 
 TEST_F(MenuTest, EnterSoundOncePerItem)
@@ -154,10 +155,11 @@ TEST(MenuStart, MouseThroughTheScaledScreenReachesTheButtons)
     QCoreApplication::processEvents();
     QWidget* viewport = host.viewport();
     globals().HoverId = 0;
-    QTest::mouseMove(viewport, QPoint(2 * 60, 2 * (88 + 61 * 2 + 20)));
+    const QPoint topic3 = Layout::kTopicButton1.translated(0, 2 * Layout::kTopicStep).topLeft() + QPoint(36, 20);
+    QTest::mouseMove(viewport, 2 * topic3);
     EXPECT_EQ(globals().HoverId, 4);
     EXPECT_EQ(menu->topicButton(3)->look(), PictureButton::Look::Highlighted);
-    QTest::mouseClick(viewport, Qt::LeftButton, {}, QPoint(2 * 60, 2 * (88 + 61 * 2 + 20)));
+    QTest::mouseClick(viewport, Qt::LeftButton, {}, 2 * topic3);
     EXPECT_EQ(menu->selectedTopic(), 3);
     EXPECT_EQ(host.designPosition(viewport->mapToGlobal(QPoint(2 * 60, 2 * 100))), QPoint(60, 100));
 }

@@ -1,3 +1,4 @@
+#include "look/Layout.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
@@ -194,7 +195,7 @@ TEST_F(FrmSetupTest, HistoryCountsAndOneMarkedButton)
         EXPECT_FALSE(setup->countButton(i)->isMarked()) << i;
     EXPECT_TRUE(setup->countButton(5)->isMarked());
     EXPECT_EQ(setup->countButton(5)->look(), PictureButton::Look::Chosen);
-    EXPECT_EQ(setup->nameField()->x(), 329);
+    EXPECT_EQ(setup->nameField()->x(), Layout::kNameField6.left());
 }
 
 TEST_F(FrmSetupTest, NameFieldRefusesWhatTheFilesCannotHold)

@@ -1,5 +1,6 @@
 #include "results/HintLayout.h"
 #include "results/HintTextFit.h"
+#include "shell/TaskTable.h"
 
 #include <gtest/gtest.h>
 
@@ -14,11 +15,13 @@ TEST(HintLayout, OpticsMovesThePictureBox)
     EXPECT_TRUE(HintLayout::forTask(QStringLiteral("0")).picture().isEmpty());
 }
 
-TEST(HintLayout, PictureBoxStaysInsideTheWindow)
+TEST(HintLayout, TextOrPictureBoxStaysInsideTheWindow)
 {
-    const QRect window(QPoint(0, 0), QSize(403, 369));
-    EXPECT_TRUE(window.contains(HintLayout::forTask(QStringLiteral("2e")).pictureArea()));
-    EXPECT_TRUE(window.contains(HintLayout::forTask(QStringLiteral("4a")).pictureArea()));
+    for (const TaskRow& row : TaskTable::rows()) {
+        const HintLayout h = HintLayout::forTask(TaskTable::code(row));
+        const QRect window(QPoint(0, 0), h.windowSize());
+        EXPECT_TRUE(window.contains(h.showsText() ? h.textArea() : h.pictureArea())) << row.code;
+    }
 }
 
 TEST(HintTextFit, FittingTextKeepsItsSizeAndBaseTop)

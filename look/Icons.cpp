@@ -1,35 +1,10 @@
-#include "art/pictures/Common.h"
-
-#include "art/ArtStyle.h"
-#include "shell/TaskTable.h"
+#include "look/Icons.h"
 
 #include <QPainter>
 #include <QPainterPath>
 #include <QtMath>
 
-namespace Common {
-
-const QList<Task>& tasks()
-{
-    static const QList<Task> list = [] {
-        QList<Task> all;
-        for (const orbeta::TaskRow& row : orbeta::TaskTable::rows())
-            all.append({orbeta::TaskTable::code(row), row.topic, row.item, orbeta::TaskTable::pictureTitle(row)});
-        return all;
-    }();
-    return list;
-}
-
-QString topicName(int topic)
-{
-    return orbeta::TaskTable::topicPictureName(topic);
-}
-
-QString menuCode(const QString& code)
-{
-    return QStringLiteral("0") + code;
-}
-
+namespace orbeta {
 namespace {
 
 // Icons are drawn in a 100 × 100 box.
@@ -369,7 +344,7 @@ void hourglass(IconPen& i)
 
 } // namespace
 
-void drawTopicIcon(QPainter& painter, const QRectF& rect, int topic, const QColor& colour)
+void Icons::drawTopicIcon(QPainter& painter, const QRectF& rect, int topic, const QColor& colour)
 {
     IconPen i(painter, rect, colour);
     switch (topic) {
@@ -382,7 +357,7 @@ void drawTopicIcon(QPainter& painter, const QRectF& rect, int topic, const QColo
     }
 }
 
-void drawTaskIcon(QPainter& painter, const QRectF& rect, const QString& code, const QColor& colour)
+void Icons::drawTaskIcon(QPainter& painter, const QRectF& rect, const QString& code, const QColor& colour)
 {
     IconPen i(painter, rect, colour);
     if (code == "1a") cylinder(i, true);
@@ -408,44 +383,7 @@ void drawTaskIcon(QPainter& painter, const QRectF& rect, const QString& code, co
     else timeline(i, false);
 }
 
-void drawLabelButton(QPainter& p, QSize size, ButtonState state, const QString& label, const IconDraw& icon,
-                     int textPx)
-{
-    p.fillRect(QRect(QPoint(0, 0), size), ArtStyle::ground());
-    ArtStyle::drawButton(p, QRectF(QPointF(0, 0), size), state);
-    const QColor colour = ArtStyle::buttonText(state);
-    qreal left = 12;
-    if (icon) {
-        const qreal side = qMin<qreal>(28, size.height() - 18);
-        icon(p, QRectF(12, (size.height() - side) / 2.0 - 1, side, side), colour);
-        left = 12 + side + 8;
-    }
-    const QRectF text(left, 0, size.width() - left - 10, size.height() - 3);
-    ArtStyle::drawFittedText(p, text, label, textPx, true, colour,
-                             (icon ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter, false);
-}
-
-void drawToolButton(QPainter& p, QSize size, ButtonState state, const QString& label, const IconDraw& icon)
-{
-    p.fillRect(QRect(QPoint(0, 0), size), ArtStyle::ground());
-    ArtStyle::drawButton(p, QRectF(QPointF(0, 0), size), state);
-    const QColor colour = ArtStyle::buttonText(state);
-    icon(p, QRectF(size.width() / 2.0 - 12, 5, 24, 24), colour);
-    ArtStyle::drawFittedText(p, QRectF(6, 29, size.width() - 14, size.height() - 33), label, 13, true, colour,
-                             Qt::AlignHCenter | Qt::AlignVCenter, false);
-}
-
-QString stateSuffix(ButtonState state)
-{
-    switch (state) {
-    case ButtonState::Highlighted: return QStringLiteral("_1");
-    case ButtonState::Chosen: return QStringLiteral("_2");
-    case ButtonState::Normal: break;
-    }
-    return QStringLiteral("_0");
-}
-
-void drawBackArrow(QPainter& painter, const QRectF& rect, const QColor& colour)
+void Icons::drawBackArrow(QPainter& painter, const QRectF& rect, const QColor& colour)
 {
     IconPen i(painter, rect, colour);
     i.width(12);
@@ -454,7 +392,7 @@ void drawBackArrow(QPainter& painter, const QRectF& rect, const QColor& colour)
     arrowHead(i.p(), {6, 50}, 180, 40);
 }
 
-void drawForwardArrow(QPainter& painter, const QRectF& rect, const QColor& colour)
+void Icons::drawForwardArrow(QPainter& painter, const QRectF& rect, const QColor& colour)
 {
     IconPen i(painter, rect, colour);
     i.width(12);
@@ -463,7 +401,7 @@ void drawForwardArrow(QPainter& painter, const QRectF& rect, const QColor& colou
     arrowHead(i.p(), {94, 50}, 0, 40);
 }
 
-void drawPrinter(QPainter& painter, const QRectF& rect, const QColor& colour)
+void Icons::drawPrinter(QPainter& painter, const QRectF& rect, const QColor& colour)
 {
     IconPen i(painter, rect, colour);
     QPainter& p = i.p();
@@ -479,14 +417,14 @@ void drawPrinter(QPainter& painter, const QRectF& rect, const QColor& colour)
     p.drawLine(QPointF(36, 81), QPointF(58, 81));
 }
 
-void drawTick(QPainter& painter, const QRectF& rect, const QColor& colour)
+void Icons::drawTick(QPainter& painter, const QRectF& rect, const QColor& colour)
 {
     IconPen i(painter, rect, colour);
     i.width(14);
     i.p().drawPolyline(QPolygonF({{10, 52}, {38, 80}, {90, 20}}));
 }
 
-void drawTable(QPainter& painter, const QRectF& rect, const QColor& colour)
+void Icons::drawTable(QPainter& painter, const QRectF& rect, const QColor& colour)
 {
     IconPen i(painter, rect, colour);
     QPainter& p = i.p();
@@ -500,7 +438,7 @@ void drawTable(QPainter& painter, const QRectF& rect, const QColor& colour)
     p.drawLine(QPointF(36, 32), QPointF(36, 88));
 }
 
-void drawRenew(QPainter& painter, const QRectF& rect, const QColor& colour)
+void Icons::drawRenew(QPainter& painter, const QRectF& rect, const QColor& colour)
 {
     IconPen i(painter, rect, colour);
     QPainter& p = i.p();
@@ -513,4 +451,4 @@ void drawRenew(QPainter& painter, const QRectF& rect, const QColor& colour)
     arrowHead(p, {78, 14}, -30, 32);
 }
 
-} // namespace Common
+} // namespace orbeta

@@ -1,0 +1,19 @@
+#include "art/FullCatalogue.h"
+
+#include "art/pictures/Screens.h"
+
+namespace orbeta {
+
+PictureCatalogue fullCatalogue()
+{
+    PictureCatalogue catalogue;
+    Screens::addMenu(catalogue);
+    Screens::addIntroAndHelp(catalogue);
+    Screens::addSetup(catalogue);
+    Screens::addGames(catalogue);
+    Screens::addResults(catalogue);
+    Screens::addHints(catalogue);
+    return catalogue;
+}
+
+} // namespace orbeta

@@ -1,0 +1,44 @@
+#include "look/ButtonPainter.h"
+
+#include "look/Palette.h"
+#include "look/Shapes.h"
+#include "look/TextFit.h"
+
+#include <QPainter>
+
+namespace orbeta {
+
+void ButtonPainter::drawLabelButton(QPainter& p, QSize size, ButtonLook look, const QString& label,
+                                    const Icons::Draw& icon, int textPx)
+{
+    p.fillRect(QRect(QPoint(0, 0), size), Palette::ground());
+    Shapes::drawButton(p, QRectF(QPointF(0, 0), size), look);
+    const QColor colour = Shapes::buttonText(look);
+    qreal left = 12;
+    if (icon) {
+        const qreal side = qMin<qreal>(28, size.height() - 18);
+        icon(p, QRectF(12, (size.height() - side) / 2.0 - 1, side, side), colour);
+        left = 12 + side + 8;
+    }
+    const QRectF text(left, 0, size.width() - left - 10, size.height() - 3);
+    TextFit::drawFittedText(p, text, label, textPx, true, colour,
+                            (icon ? Qt::AlignLeft : Qt::AlignHCenter) | Qt::AlignVCenter, false);
+}
+
+void ButtonPainter::drawToolButton(QPainter& p, QSize size, ButtonLook look, const QString& label,
+                                   const Icons::Draw& icon)
+{
+    p.fillRect(QRect(QPoint(0, 0), size), Palette::ground());
+    Shapes::drawButton(p, QRectF(QPointF(0, 0), size), look);
+    const QColor colour = Shapes::buttonText(look);
+    icon(p, QRectF(size.width() / 2.0 - 12, 5, 24, 24), colour);
+    TextFit::drawFittedText(p, QRectF(6, 29, size.width() - 14, size.height() - 33), label, 13, true, colour,
+                            Qt::AlignHCenter | Qt::AlignVCenter, false);
+}
+
+void ButtonPainter::drawBackButton(QPainter& p, QSize size, ButtonLook look)
+{
+    drawLabelButton(p, size, look, QStringLiteral("Späť"), Icons::drawBackArrow);
+}
+
+} // namespace orbeta

@@ -1,0 +1,276 @@
+#include "look/IntroPainter.h"
+
+#include "look/ButtonPainter.h"
+#include "look/Layout.h"
+#include "look/Palette.h"
+#include "look/PictureImage.h"
+#include "look/SetupPainter.h"
+#include "look/Shapes.h"
+#include "look/TaskLabel.h"
+#include "look/TextFit.h"
+#include "look/Typeface.h"
+
+#include <QPainter>
+#include <QPainterPath>
+#include <QRadialGradient>
+#include <QtMath>
+
+namespace orbeta {
+namespace {
+
+void drawNightSky(QPainter& p, QSize size)
+{
+    QLinearGradient g(0, 0, 0, size.height());
+    g.setColorAt(0, QColor(10, 26, 74));
+    g.setColorAt(1, QColor(28, 72, 156));
+    p.fillRect(QRect(QPoint(0, 0), size), g);
+}
+
+// A planet with orbits and a satellite: the program's emblem.
+void drawOrbits(QPainter& p, QPointF centre, qreal scale)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.translate(centre);
+    p.scale(scale, scale);
+    for (int k = 0; k < 3; ++k) {
+        p.save();
+        p.rotate(-25 + 60 * k);
+        p.setPen(QPen(QColor(170, 205, 255, 170), 2.2));
+        p.setBrush(Qt::NoBrush);
+        p.drawEllipse(QPointF(0, 0), 120, 42);
+        p.setPen(Qt::NoPen);
+        p.setBrush(k == 1 ? Palette::gold() : QColor(210, 232, 255));
+        const qreal a = qDegreesToRadians(40.0 + 110 * k);
+        p.drawEllipse(QPointF(120 * qCos(a), 42 * qSin(a)), 7, 7);
+        p.restore();
+    }
+    QRadialGradient sun(QPointF(-10, -10), 46);
+    sun.setColorAt(0, QColor(255, 240, 170));
+    sun.setColorAt(0.6, Palette::gold());
+    sun.setColorAt(1, QColor(214, 110, 20));
+    p.setPen(Qt::NoPen);
+    p.setBrush(sun);
+    p.drawEllipse(QPointF(0, 0), 34, 34);
+    p.restore();
+}
+
+void drawNumberBadge(QPainter& p, QPointF centre, int n)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setPen(QPen(Qt::white, 2));
+    p.setBrush(Palette::mark());
+    p.drawEllipse(centre, 13, 13);
+    p.setPen(Qt::white);
+    p.setFont(Typeface::font(16, true));
+    p.drawText(QRectF(centre.x() - 13, centre.y() - 13, 26, 26), Qt::AlignCenter, QString::number(n));
+    p.restore();
+}
+
+
+const TaskLabel& labelOf(const QString& code)
+{
+    const QList<TaskLabel>& all = TaskLabel::all();
+    return *std::find_if(all.begin(), all.end(), [&code](const TaskLabel& t) { return t.code == code; });
+}
+
+// A small picture of the setup screen with every control in place, from the
+// drawings of the pictures the form shows.
+QImage setupScreenshot(TopicGroup group)
+{
+    const bool history = group == TopicGroup::History;
+    const TaskLabel& task = labelOf(history ? QStringLiteral("6b") : QStringLiteral("1a"));
+    QImage screen = PictureImage::opaque(Layout::kScreen, [group](QPainter& p, QSize size) {
+                        SetupPainter::drawBackground(p, size, group);
+                    }).convertToFormat(QImage::Format_RGB32);
+    QPainter p(&screen);
+    const auto sprite = [&p](const QImage& image, QPoint at) {
+        const QRgb magenta = Palette::transparent().rgb();
+        QImage masked = image.convertToFormat(QImage::Format_ARGB32);
+        for (int y = 0; y < masked.height(); ++y) {
+            auto* line = reinterpret_cast<QRgb*>(masked.scanLine(y));
+            for (int x = 0; x < masked.width(); ++x) {
+                if (line[x] == magenta)
+                    line[x] = 0;
+            }
+        }
+        p.drawImage(at, masked);
+    };
+    sprite(PictureImage::sprite(
+               Layout::kTopicPictureSize,
+               [&task](QPainter& tp, QSize size) { SetupPainter::drawTopicPicture(tp, size, task); }, Palette::ground()),
+           Layout::kTopicPicture);
+    p.drawImage(history ? Layout::kHeading6 : Layout::kHeading15,
+                PictureImage::opaque(history ? Layout::kHeadingSize6 : Layout::kHeadingSize15,
+                                     [&task](QPainter& hp, QSize size) { SetupPainter::drawHeading(hp, size, task); }));
+    const auto counts = TaskTable::countsOffered(group);
+    for (int i = 1; i <= TaskTable::kCountButtons; ++i) {
+        const int count = counts[static_cast<std::size_t>(i - 1)];
+        const ButtonLook look = i == 2 ? ButtonLook::Chosen : ButtonLook::Normal;
+        p.drawImage(Layout::kCountButton1.topLeft() + QPoint(Layout::kCountStep * (i - 1), 0),
+                    PictureImage::opaque(Layout::kCountButton1.size(), [count, look](QPainter& bp, QSize size) {
+                        SetupPainter::drawCountButton(bp, size, count, look);
+                    }));
+    }
+    p.drawImage(Layout::kArrow, PictureImage::opaque(Layout::kArrowSize, [](QPainter& ap, QSize size) {
+                    SetupPainter::drawArrow(ap, size, 2);
+                }));
+    const int fw = Layout::kContinueButton.width();
+    const QSize strip(fw * Layout::kStripFrames, Layout::kContinueButton.height());
+    const QImage go = PictureImage::opaque(strip, SetupPainter::drawContinueStrip);
+    const QImage print = PictureImage::opaque(strip, SetupPainter::drawPrintStrip);
+    p.drawImage(Layout::kContinueButton.topLeft(), go.copy(fw * (Layout::kStripFrames - 1), 0, fw, go.height()));
+    p.drawImage(Layout::kPrintButton.topLeft(), print.copy(fw * (Layout::kStripFrames - 1), 0, fw, print.height()));
+    p.drawImage(Layout::kSetupBack.topLeft(), PictureImage::opaque(Layout::kSetupBack.size(), [](QPainter& bp, QSize size) {
+                    ButtonPainter::drawBackButton(bp, size, ButtonLook::Normal);
+                }));
+    const QRect field = history ? Layout::kNameField6 : Layout::kNameField15;
+    p.setPen(Palette::ink());
+    p.setFont(Typeface::font(16));
+    p.drawText(field.adjusted(6, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Zuzka"));
+    return screen;
+}
+
+} // namespace
+
+void IntroPainter::drawTitle(QPainter& p, QSize size)
+{
+    drawNightSky(p, size);
+    p.setRenderHint(QPainter::Antialiasing);
+    // Stars at fixed places.
+    p.setPen(Qt::NoPen);
+    p.setBrush(QColor(255, 255, 255, 200));
+    const QRectF words(30, 80, 470, 230);
+    for (int k = 0; k < 70; ++k) {
+        const QPointF star((k * 97 + 31) % size.width(), (k * 53 + 17) % 330);
+        if (!words.contains(star))
+            p.drawEllipse(star, 0.8 + (k % 3) * 0.5, 0.8 + (k % 3) * 0.5);
+    }
+    drawOrbits(p, QPointF(515, 118), 0.85);
+
+    // A lens bending parallel rays to its focus: the optics tasks.
+    const qreal lx = 440, ly = 375;
+    p.setPen(QPen(QColor(255, 120, 120), 2));
+    for (int k = -2; k <= 2; ++k) {
+        p.drawLine(QPointF(lx - 130, ly + 14 * k), QPointF(lx, ly + 14 * k));
+        p.drawLine(QPointF(lx, ly + 14 * k), QPointF(lx + 120, ly - 10 * k));
+    }
+    QPainterPath lens;
+    lens.moveTo(lx, ly - 50);
+    lens.quadTo(lx + 20, ly, lx, ly + 50);
+    lens.quadTo(lx - 20, ly, lx, ly - 50);
+    p.setPen(QPen(QColor(200, 240, 255), 2));
+    p.setBrush(QColor(170, 220, 255, 90));
+    p.drawPath(lens);
+
+    p.setPen(Qt::white);
+    p.setFont(Typeface::font(50, true));
+    p.drawText(QRectF(40, 90, 420, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Orbeta"));
+    p.drawText(QRectF(40, 150, 420, 70), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Tarovia"));
+    p.fillRect(QRectF(44, 226, 220, 4), Palette::gold());
+    p.setPen(QColor(214, 230, 255));
+    p.setFont(Typeface::font(19, true));
+    p.drawText(QRectF(42, 238, 560, 30), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Precvičovanie fyziky pre základné školy"));
+    p.setFont(Typeface::font(15));
+    p.drawText(QRectF(42, 268, 560, 26), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Mechanika · Termika · Optika · Elektrina · História"));
+    p.setPen(QColor(255, 236, 170));
+    p.setFont(Typeface::font(15, true));
+    p.drawText(QRectF(300, 430, 320, 30), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Klikni a môžeš začať!"));
+}
+
+void IntroPainter::drawCredits(QPainter& p, QSize size)
+{
+    drawNightSky(p, size);
+    drawOrbits(p, QPointF(540, 110), 0.7);
+    p.setPen(Qt::white);
+    p.setFont(Typeface::font(34, true));
+    p.drawText(QRectF(40, 40, 560, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Orbeta Tarovia"));
+    p.setPen(QColor(214, 230, 255));
+    p.setFont(Typeface::font(17));
+    p.drawText(QRectF(42, 88, 460, 26), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("Precvičovanie fyziky pre základné školy"));
+
+    Shapes::drawPanel(p, QRectF(40, 140, 560, 250), QColor(242, 247, 253), Palette::panelEdge(), 14);
+    struct Row {
+        const char* role;
+        const char* who;
+    };
+    const Row rows[] = {
+        {"Program", "Tím Orbeta Tarovia"},
+        {"Úlohy a texty", "Tím Orbeta Tarovia"},
+        {"Obrázky a zvuky", "Tím Orbeta Tarovia"},
+        {"Písmo", "DejaVu Sans"},
+        {"Pre koho", "žiaci 6. až 9. ročníka"},
+    };
+    int y = 160;
+    for (const Row& row : rows) {
+        p.setPen(Palette::strip());
+        p.setFont(Typeface::font(16, true));
+        p.drawText(QRectF(64, y, 200, 34), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(row.role));
+        p.setPen(Palette::ink());
+        p.setFont(Typeface::font(17));
+        p.drawText(QRectF(250, y, 330, 34), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(row.who));
+        y += 44;
+    }
+    p.setPen(QColor(255, 236, 170));
+    p.setFont(Typeface::font(15, true));
+    p.drawText(QRectF(40, 420, 560, 30), Qt::AlignCenter, QStringLiteral("Kliknutím sa vrátiš do ponuky."));
+}
+
+void IntroPainter::drawSetupHelp(QPainter& p, QSize size, TopicGroup group)
+{
+    const bool history = group == TopicGroup::History;
+    Shapes::drawBackdrop(p, QRectF(QPointF(0, 0), size));
+    Shapes::drawTitleBand(p, QRectF(0, 0, size.width(), 48), QStringLiteral("Pomoc: ako začať"));
+    p.setRenderHint(QPainter::Antialiasing);
+
+    // The screen at half size, with numbered marks on its controls.
+    constexpr qreal k = 0.5;
+    const QPointF at(12, 62);
+    const QImage shot = setupScreenshot(group).scaled(320, 240, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    p.fillRect(QRectF(at.x() - 3, at.y() - 3, 326, 246), Palette::stripDark());
+    p.drawImage(at, shot);
+    const QRect field = history ? Layout::kNameField6 : Layout::kNameField15;
+    const auto mark = [&](QPoint screenPoint, int n) { drawNumberBadge(p, at + QPointF(screenPoint) * k, n); };
+    mark(field.topLeft() + QPoint(-28, 14), 1);
+    mark(Layout::kCountButton1.topLeft() + QPoint(-22, 22), 2);
+    mark(Layout::kContinueButton.topLeft() + QPoint(Layout::kContinueButton.width() - 4, 0), 3);
+    mark(Layout::kPrintButton.topLeft() + QPoint(0, 0), 4);
+    mark(Layout::kSetupBack.topLeft() + QPoint(Layout::kSetupBack.width() - 4, 0), 5);
+
+    const QString counts = history ? QStringLiteral("5, 10, 15, 20 alebo 25") : QStringLiteral("3, 5, 8, 10 alebo 15");
+    struct Step {
+        int n;
+        QString text;
+    };
+    const QList<Step> steps = {
+        {1, QStringLiteral("Napíš do okienka svoje meno. Zapíše sa do tabuľky výsledkov.")},
+        {2, QStringLiteral("Vyber, koľko príkladov chceš riešiť: %1.").arg(counts)},
+        {3, QStringLiteral("Klikni na Pokračuj a môžeš začať. Tlačidlo sa objaví, keď máš zadané meno aj počet.")},
+        {4, QStringLiteral("Tlač vytlačí pracovný list s novými príkladmi na papier.")},
+        {5, QStringLiteral("Späť ťa vráti do ponuky, kde si vyberieš inú úlohu.")},
+    };
+    qreal y = 62;
+    for (const Step& s : steps) {
+        drawNumberBadge(p, QPointF(358, y + 14), s.n);
+        TextFit::drawFittedText(p, QRectF(378, y, 250, 64), s.text, 15, false, Palette::ink(),
+                                 Qt::AlignLeft | Qt::AlignTop);
+        y += 72;
+    }
+    Shapes::drawPanel(p, QRectF(12, 318, 326, 100), Qt::white, Palette::panelEdge());
+    TextFit::drawFittedText(p, QRectF(26, 324, 300, 90),
+                             history ? QStringLiteral("V úlohách z histórie priraďuješ objavy, vynálezy a osobnosti. "
+                                                      "Každá dvojica alebo každé miesto na časovej osi je jeden príklad.")
+                                     : QStringLiteral("Príklady počítaj na papieri alebo na kalkulačke v programe. "
+                                                      "Desatinné čísla píš s čiarkou, napríklad 2,5."),
+                             15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignVCenter);
+    p.setPen(Palette::stripDark());
+    p.setFont(Typeface::font(16, true));
+    p.drawText(QRectF(12, 432, 616, 36), Qt::AlignCenter, QStringLiteral("Kliknutím kamkoľvek sa vrátiš späť."));
+}
+
+} // namespace orbeta

@@ -1,0 +1,21 @@
+#pragma once
+
+#include "shell/TaskTable.h"
+
+#include <QSize>
+
+class QPainter;
+
+namespace orbeta {
+
+// Full-screen pictures shown by the splash form: the title, the credits and
+// the two help pictures of the setup screen.
+class IntroPainter {
+public:
+    static void drawTitle(QPainter& painter, QSize size);
+    static void drawCredits(QPainter& painter, QSize size);
+    // The setup screen at half size with its controls numbered and explained.
+    static void drawSetupHelp(QPainter& painter, QSize size, TopicGroup group);
+};
+
+} // namespace orbeta

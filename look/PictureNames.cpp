@@ -1,0 +1,159 @@
+#include "look/PictureNames.h"
+
+namespace orbeta {
+namespace {
+
+QString inFolder(const char* folder, const QString& name)
+{
+    return QStringLiteral("Bitmap\\") + QLatin1String(folder) + QLatin1Char('\\') + name + QStringLiteral(".bmp");
+}
+
+QString setup(const QString& name)
+{
+    return inFolder("Setup", name);
+}
+
+bool isHistory(TopicGroup group)
+{
+    return group == TopicGroup::History;
+}
+
+} // namespace
+
+QString PictureNames::lookSuffix(ButtonLook look)
+{
+    switch (look) {
+    case ButtonLook::Highlighted: return QStringLiteral("_1");
+    case ButtonLook::Chosen: return QStringLiteral("_2");
+    case ButtonLook::Normal: break;
+    }
+    return QStringLiteral("_0");
+}
+
+QString PictureNames::menuBackground()
+{
+    return inFolder("Select", QStringLiteral("bckg"));
+}
+
+QString PictureNames::topicButton(int topic, ButtonLook look)
+{
+    return inFolder("Select", QStringLiteral("l_%1").arg(topic, 2, 10, QLatin1Char('0')) + lookSuffix(look));
+}
+
+QString PictureNames::taskButton(const QString& taskCode, ButtonLook look)
+{
+    // The menu writes the codes with a leading zero: "01a".
+    return inFolder("Select", QStringLiteral("r_0") + taskCode + lookSuffix(look));
+}
+
+QString PictureNames::endButton(ButtonLook look)
+{
+    return inFolder("Select", QStringLiteral("end") + lookSuffix(look));
+}
+
+QString PictureNames::title()
+{
+    return inFolder("Intro", QStringLiteral("title"));
+}
+
+QString PictureNames::credits()
+{
+    return inFolder("Help", QStringLiteral("credits"));
+}
+
+QString PictureNames::setupHelp(TopicGroup group)
+{
+    return inFolder("Help", isHistory(group) ? QStringLiteral("setup6") : QStringLiteral("setup"));
+}
+
+QString PictureNames::setupBackground(TopicGroup group)
+{
+    return setup(isHistory(group) ? QStringLiteral("bckg6") : QStringLiteral("bckg1"));
+}
+
+QString PictureNames::countButton(TopicGroup group, int count, bool chosen)
+{
+    // Physics counts in two digits ("03"), history counts in three ("005").
+    const int digits = isHistory(group) ? 3 : 2;
+    return setup(QString::number(count).rightJustified(digits, QLatin1Char('0'))
+                 + (chosen ? QStringLiteral("_1") : QStringLiteral("_0")));
+}
+
+QString PictureNames::arrow(int button)
+{
+    return setup(QStringLiteral("Sipka_") + QString::number(5 * button).rightJustified(2, QLatin1Char('0')));
+}
+
+QString PictureNames::heading(const QString& taskCode)
+{
+    return setup(QStringLiteral("s_") + taskCode);
+}
+
+QString PictureNames::topicPicture(const QString& taskCode)
+{
+    return setup(QStringLiteral("l_") + taskCode);
+}
+
+QString PictureNames::continueBackground()
+{
+    return setup(QStringLiteral("pokracbg"));
+}
+
+QString PictureNames::printBackground()
+{
+    return setup(QStringLiteral("tisknibg"));
+}
+
+QString PictureNames::continueStrip()
+{
+    return setup(QStringLiteral("pokracuj"));
+}
+
+QString PictureNames::printStrip()
+{
+    return setup(QStringLiteral("tiskni"));
+}
+
+QString PictureNames::setupBack(ButtonLook look)
+{
+    return setup(QStringLiteral("back") + lookSuffix(look));
+}
+
+QString PictureNames::taskBackground()
+{
+    return inFolder("Games", QStringLiteral("bg_1"));
+}
+
+QString PictureNames::topButton(TopButton button, ButtonLook look)
+{
+    QString name;
+    switch (button) {
+    case TopButton::Check: name = QStringLiteral("check"); break;
+    case TopButton::New: name = QStringLiteral("new"); break;
+    case TopButton::Table: name = QStringLiteral("tab"); break;
+    case TopButton::Back: name = QStringLiteral("back"); break;
+    }
+    return inFolder("Games", name + lookSuffix(look));
+}
+
+QString PictureNames::taskPicture(const QString& taskCode)
+{
+    return inFolder("Games", taskCode);
+}
+
+QString PictureNames::resultsBackground()
+{
+    return inFolder("Tab", QStringLiteral("bckg"));
+}
+
+QString PictureNames::resultsBack(ButtonLook look)
+{
+    return inFolder("Tab", QStringLiteral("back") + lookSuffix(look));
+}
+
+QString PictureNames::hint(int number)
+{
+    return inFolder("Games", QStringLiteral("Hint%1").arg(number, 2, 10, QLatin1Char('0')));
+}
+
+} // namespace orbeta

@@ -1,0 +1,23 @@
+#include "look/TaskLabel.h"
+
+#include "shell/TaskTable.h"
+
+namespace orbeta {
+
+const QList<TaskLabel>& TaskLabel::all()
+{
+    static const QList<TaskLabel> list = [] {
+        QList<TaskLabel> labels;
+        for (const TaskRow& row : TaskTable::rows())
+            labels.append({TaskTable::code(row), row.topic, TaskTable::pictureTitle(row)});
+        return labels;
+    }();
+    return list;
+}
+
+QString TaskLabel::topicName(int topic)
+{
+    return TaskTable::topicPictureName(topic);
+}
+
+} // namespace orbeta

@@ -1,0 +1,23 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+namespace orbeta {
+
+// Text that shrinks until it fits its place.
+class TextFit {
+public:
+    // The largest pixel size from maxPx down to minPx at which the text fits
+    // on one line of the given width; 0 when none does.
+    static int singleLineSize(const QString& text, qreal width, int maxPx, int minPx, bool bold);
+    // Draws text in the rectangle at the largest size from pixelSize down to
+    // Typeface::kMinTextPx at which it fits (wrapping at blanks when allowed).
+    static void drawFittedText(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize,
+                               bool bold, const QColor& colour, int flags = Qt::AlignCenter, bool wrap = true);
+};
+
+} // namespace orbeta

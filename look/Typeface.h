@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QFont>
+
+namespace orbeta {
+
+// The type of every picture: DejaVu Sans in pixel sizes, loaded from its
+// files so that the pictures are the same whatever fontconfig would pick.
+class Typeface {
+public:
+    static void loadFonts();
+    static QFont font(int pixelSize, bool bold = false);
+    // Text on a picture is never smaller.
+    static constexpr int kMinTextPx = 12;
+};
+
+} // namespace orbeta
