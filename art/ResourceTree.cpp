@@ -5,6 +5,7 @@
 #include "art/PictureCatalogue.h"
 #include "art/WaveFile.h"
 #include "look/CursorPainter.h"
+#include "look/PictureNames.h"
 
 #include <QDir>
 #include <QFile>
@@ -29,10 +30,11 @@ QImage cursor(void (*draw)(QPainter&))
 
 QList<ResourceTree::File> ResourceTree::cursors()
 {
+    using Cursor = PictureNames::Cursor;
     return {
-        {QStringLiteral("Cur\\Arrow.cur"), CursorFile::encode(cursor(CursorPainter::drawArrow), {1, 1})},
-        {QStringLiteral("Cur\\Hand.cur"), CursorFile::encode(cursor(CursorPainter::drawHand), {12, 2})},
-        {QStringLiteral("Cur\\Help.cur"), CursorFile::encode(cursor(CursorPainter::drawHelp), {1, 1})},
+        {PictureNames::cursor(Cursor::Arrow), CursorFile::encode(cursor(CursorPainter::drawArrow), {1, 1})},
+        {PictureNames::cursor(Cursor::Hand), CursorFile::encode(cursor(CursorPainter::drawHand), {12, 2})},
+        {PictureNames::cursor(Cursor::Help), CursorFile::encode(cursor(CursorPainter::drawHelp), {1, 1})},
     };
 }
 

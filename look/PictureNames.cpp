@@ -156,4 +156,17 @@ QString PictureNames::hint(int number)
     return inFolder("Games", QStringLiteral("Hint%1").arg(number, 2, 10, QLatin1Char('0')));
 }
 
+QString PictureNames::cursor(Cursor cursor)
+{
+    switch (cursor) {
+    case Cursor::Arrow:
+        return QStringLiteral("Cur\\Arrow.cur");
+    case Cursor::Hand:
+        return QStringLiteral("Cur\\Hand.cur");
+    case Cursor::Help:
+        return QStringLiteral("Cur\\Help.cur");
+    }
+    return {};
+}
+
 } // namespace orbeta

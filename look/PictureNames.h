@@ -49,6 +49,9 @@ public:
     static QString resultsBack(ButtonLook look);
     // The bubble of the hint window, 1 to 6.
     static QString hint(int number);
+
+    enum class Cursor { Arrow, Hand, Help };
+    static QString cursor(Cursor cursor);
 };
 
 } // namespace orbeta

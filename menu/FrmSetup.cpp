@@ -1,5 +1,6 @@
 #include "menu/FrmSetup.h"
 
+#include "look/Palette.h"
 #include "look/Layout.h"
 #include "menu/FrmSelect.h"
 #include "menu/NameField.h"
@@ -124,7 +125,7 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     const QImage topic = Resources::image(m_layout.topicPicture());
     const QPoint at = SetupLayout::topicPicturePosition();
     BlitTransparent(persistentImage(), at.x(), at.y(), topic.width(), topic.height(), topic, 0, 0,
-                    QColor(TransparentColour));
+                    Palette::transparent());
 
     globals().ExampleCount = 0;
     globals().HoverId = 0;

@@ -1,5 +1,6 @@
 #include "results/FrmChybovy.h"
 
+#include "look/Palette.h"
 #include "look/PictureNames.h"
 #include "results/HintTextFit.h"
 #include "shell/Misc.h"
@@ -52,7 +53,7 @@ FrmChybovy::FrmChybovy(const QString& taskCode, QWidget* parent)
 {
     setFixedSize(m_layout.windowSize().isValid() ? m_layout.windowSize() : QSize(1, 1));
     QPalette magenta = palette();
-    magenta.setColor(QPalette::Window, QColor(TransparentColour));
+    magenta.setColor(QPalette::Window, Palette::transparent());
     setPalette(magenta);
     if (!m_layout.picture().isEmpty())
         setPicture(Resources::picture(m_layout.picture()));
@@ -77,7 +78,7 @@ FrmChybovy::FrmChybovy(const QString& taskCode, QWidget* parent)
     m_pic->setPalette(surface);
     m_pic->setVisible(!m_layout.showsText());
 
-    ShapeWindowFromBitmap(*this, QColor(TransparentColour));
+    ShapeWindowFromBitmap(*this, Palette::transparent());
 }
 
 void FrmChybovy::setTextFont(const QString& family)

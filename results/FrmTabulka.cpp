@@ -76,7 +76,7 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
     NormaliseControls(*this);
 
     const QImage task = Resources::image(PictureNames::taskPicture(globals().TaskCode));
-    BlitTransparent(persistentImage(), 0, 0, task.width(), task.height(), task, 0, 0, QColor(TransparentColour));
+    BlitTransparent(persistentImage(), 0, 0, task.width(), task.height(), task, 0, 0, Palette::transparent());
 
     const auto read = rankingFile().read();
     m_ranking = read.ranking;

@@ -1,5 +1,6 @@
 #include "shell/Misc.h"
 
+#include "look/PictureNames.h"
 #include "shell/Form.h"
 #include "shell/Globals.h"
 #include "shell/KeyboardLayoutCycle.h"
@@ -180,14 +181,12 @@ QPoint CursorInForm(const QWidget& form)
 
 void BuildTopButtons(QWidget& form, TopButtons& picTop)
 {
-    static const char* const names[8] = {
-        "Bitmap\\Games\\check_0.bmp", "Bitmap\\Games\\check_1.bmp", "Bitmap\\Games\\new_0.bmp",
-        "Bitmap\\Games\\new_1.bmp",   "Bitmap\\Games\\tab_0.bmp",   "Bitmap\\Games\\tab_1.bmp",
-        "Bitmap\\Games\\back_0.bmp",  "Bitmap\\Games\\back_1.bmp",
-    };
+    using TopButton = PictureNames::TopButton;
     auto& pictures = globals().TopButtonPictures;
-    for (int i = 0; i < 8; ++i)
-        pictures.at(i) = Resources::picture(QString::fromLatin1(names[i]));
+    int i = 0;
+    for (TopButton button : {TopButton::Check, TopButton::New, TopButton::Table, TopButton::Back})
+        for (ButtonLook look : {ButtonLook::Normal, ButtonLook::Highlighted})
+            pictures.at(i++) = Resources::picture(PictureNames::topButton(button, look));
     PictureButton* first = picTop.at(0);
     first->setPictures(pictures.at(0), pictures.at(1));
     first->showNormal();

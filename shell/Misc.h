@@ -21,9 +21,6 @@ class Services;
 // window shapes, sounds, keyboard layouts, the cursor position and
 // the top buttons of the task forms.
 
-// The transparent colour of every sprite and shaped window.
-inline constexpr QRgb TransparentColour = qRgb(255, 0, 255);
-
 // Caption "Orbeta Tarovia" and the size in design pixels.
 void SetUpForm(QWidget& form, int width, int height);
 

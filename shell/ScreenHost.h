@@ -1,5 +1,7 @@
 #pragma once
 
+#include "look/Layout.h"
+
 #include <QGraphicsView>
 #include <QImage>
 #include <QPoint>
@@ -17,8 +19,8 @@ namespace orbeta {
 class ScreenHost : public QGraphicsView {
     Q_OBJECT
 public:
-    static constexpr int DesignWidth = 640;
-    static constexpr int DesignHeight = 480;
+    static constexpr int DesignWidth = Layout::kScreen.width();
+    static constexpr int DesignHeight = Layout::kScreen.height();
 
     explicit ScreenHost(QWidget* parent = nullptr);
     ~ScreenHost() override;

@@ -1,5 +1,6 @@
 #include "shell/StartUp.h"
 
+#include "look/PictureNames.h"
 #include "shell/DriveType.h"
 #include "shell/Globals.h"
 #include "shell/MarkTableFile.h"
@@ -51,9 +52,10 @@ StartUpResult StartUp(Services& services)
     if (checked.failure != StartUpFailure::None)
         return fail(services, result, checked.failure);
 
-    g.ArrowCursor = Resources::cursor(QStringLiteral("Cur\\Arrow.cur"), QCursor(Qt::ArrowCursor));
-    g.HandCursor = Resources::cursor(QStringLiteral("Cur\\Hand.cur"), QCursor(Qt::PointingHandCursor));
-    g.HelpCursor = Resources::cursor(QStringLiteral("Cur\\Help.cur"), QCursor(Qt::WhatsThisCursor));
+    using Cursor = PictureNames::Cursor;
+    g.ArrowCursor = Resources::cursor(PictureNames::cursor(Cursor::Arrow), QCursor(Qt::ArrowCursor));
+    g.HandCursor = Resources::cursor(PictureNames::cursor(Cursor::Hand), QCursor(Qt::PointingHandCursor));
+    g.HelpCursor = Resources::cursor(PictureNames::cursor(Cursor::Help), QCursor(Qt::WhatsThisCursor));
     SaveKeyboardLayout(services);
 
     // The files were there a moment ago; one that cannot be read or holds a
