@@ -29,7 +29,12 @@ public:
                                                   const QString& fileName);
 
     int rows() const { return m_values.empty() ? 0 : int(m_values.size()) - 1; }
-    double value(int row) const { return m_values.at(static_cast<std::size_t>(row)); }
+    // 0 for a row the table lacks: the rules core throws nothing, and every
+    // table a task uses has its rows (fromCalcTable refuses fewer).
+    double value(int row) const
+    {
+        return row >= 0 && row < int(m_values.size()) ? m_values[static_cast<std::size_t>(row)] : 0.0;
+    }
 
 private:
     std::vector<double> m_values;

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <functional>
 #include <set>
-#include <stdexcept>
 
 using namespace orbeta;
 using orbeta::test::tableFor;
@@ -549,14 +548,6 @@ TEST(GenerateExample, CircuitsRangesAndAcceptance)
         EXPECT_NEAR(x.U, x.R2 * x.I2, 1e-4);
         EXPECT_NEAR(x.I, x.I1 + x.I2, 1e-6);
     });
-}
-
-TEST(GenerateExample, RefusesATableTooShortForTheTask)
-{
-    RandomSource rnd(1);
-    EXPECT_THROW(GenerateExample(CalcTask::SolidDensity, orbeta::test::liquidTable(), rnd),
-                 std::invalid_argument);
-    EXPECT_NO_THROW(GenerateExample(CalcTask::OhmsLaw, ExampleTable(), rnd));
 }
 
 TEST(GenerateExample, InstalledTablesServeEveryRow)
