@@ -2,7 +2,7 @@
 
 #include "calc/CalcTable.h"
 #include "calc/CalcTask.h"
-#include "calc/DataResult.h"
+#include "shell/FileResult.h"
 
 #include <QString>
 #include <vector>
@@ -25,7 +25,7 @@ public:
     // The task's numbers from a table read by ReadTableFile. A number that
     // would make the task's re-draw rule unsatisfiable, or its solution text
     // inexact, is an error naming the file's line.
-    static DataResult<ExampleTable> fromCalcTable(CalcTask task, const CalcTable& table,
+    static FileResult<ExampleTable> fromCalcTable(CalcTask task, const CalcTable& table,
                                                   const QString& fileName);
 
     int rows() const { return m_values.empty() ? 0 : int(m_values.size()) - 1; }

@@ -13,17 +13,17 @@ RankingFile::RankingFile(const QString& dataDir, const QString& taskCode)
 {
 }
 
-RankingFile::ReadResult RankingFile::read() const
+FileResult<Ranking> RankingFile::read() const
 {
     QFile file(path_);
     if (!file.exists())
-        return {};
+        return Ranking();
     if (!file.open(QIODevice::ReadOnly))
-        return {Ranking(), QStringLiteral("%1: %2").arg(path_, file.errorString())};
+        return FileError{path_, 0, file.errorString()};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {Ranking(), QStringLiteral("%1: %2").arg(path_, file.errorString())};
-    return {Ranking(RankingFileFormat::parse(bytes)), QString()};
+        return FileError{path_, 0, file.errorString()};
+    return Ranking(RankingFileFormat::parse(bytes));
 }
 
 FileOutcome RankingFile::write(const Ranking& ranking) const
