@@ -1,41 +1,13 @@
 #pragma once
 
 #include "calc/CalcExample.h"
+#include "calc/Variants.h"
 
 #include <array>
-#include <cstdint>
-#include <initializer_list>
-#include <optional>
 #include <string_view>
 #include <variant>
 
 namespace orbeta {
-
-// The variants of a task in which the pupil must find a quantity. A task
-// without variants asks its quantities in every example (always()).
-class Variants {
-public:
-    constexpr Variants() = default;
-    constexpr Variants(std::initializer_list<int> variants)
-    {
-        for (int k : variants)
-            m_bits |= bit(k);
-    }
-    static constexpr Variants always()
-    {
-        Variants all;
-        all.m_bits = 0xFF;
-        return all;
-    }
-
-    // `asked` is the example's variant, none for a task without variants.
-    constexpr bool contain(std::optional<int> asked) const { return (m_bits & bit(asked.value_or(0))) != 0; }
-
-private:
-    static constexpr std::uint8_t bit(int k) { return static_cast<std::uint8_t>(1u << k); }
-
-    std::uint8_t m_bits = 0;
-};
 
 // A quantity that is a list of whole numbers (the roads of "1d", the weights
 // of "2e").
@@ -75,24 +47,24 @@ struct Quantity {
     bool inTable = false;               // a row of the task's table: the pupil answers by marking the row
     Reading (*read)(const ExampleValues&) = nullptr;
 
-    bool askedIn(const CalcExample& example) const { return asked.contain(example.asked); }
+    bool askedIn(const CalcExample& example) const { return asked.contains(example.asked); }
     std::u16string_view unitInSigla() const { return siglaUnit.empty() ? unit : siglaUnit; }
 };
 
-namespace quantity_detail {
+namespace detail {
 template <class>
 struct MemberOf;
 template <class C, class T>
 struct MemberOf<T C::*> {
     using Class = C;
 };
-} // namespace quantity_detail
+} // namespace detail
 
 // The reader of a quantity kept in a member of the task's values.
 template <auto member>
 Reading field(const ExampleValues& values)
 {
-    using Values = typename quantity_detail::MemberOf<decltype(member)>::Class;
+    using Values = typename detail::MemberOf<decltype(member)>::Class;
     return Reading(std::get<Values>(values).*member);
 }
 

@@ -26,7 +26,7 @@ QString text(std::u16string_view view)
 
 bool askedAlways(const Quantity& q)
 {
-    return q.asked.contain(std::nullopt);
+    return q.asked.contains(std::nullopt);
 }
 
 // "1d" (roads, arrival time) and "2e" (the lever) check and explain their
@@ -101,7 +101,7 @@ TEST(TaskQuantities, TablesDescribeEveryBoxAndAnswer)
                 EXPECT_GT(q.hintLine, 0);
                 EXPECT_FALSE(q.unit.empty());
             }
-            const bool asked = askedAlways(q) || q.asked.contain(1);
+            const bool asked = askedAlways(q) || q.asked.contains(1);
             if (asked && !hasOwnRules(task)) {
                 EXPECT_TRUE(q.box != 0 || q.inTable);
                 EXPECT_FALSE(q.label.empty());
