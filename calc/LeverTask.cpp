@@ -72,17 +72,17 @@ int RightMoment(const LeverState& lever)
 const std::array<Quantity, 3> LeverTask::quantities = {{
     {.name = "weights",
      .read = [](const ExampleValues& v) {
-         const LeverValues& x = std::get<LeverValues>(v);
+         const LeverValues& x = valuesOf<LeverValues>(v);
          return Reading(firsts(x.weights, x.count));
      }},
     {.name = "marks",
      .read = [](const ExampleValues& v) {
-         const LeverValues& x = std::get<LeverValues>(v);
+         const LeverValues& x = valuesOf<LeverValues>(v);
          return Reading(firsts(x.marks, x.count));
      }},
     {.name = "offered",
      .read = [](const ExampleValues& v) {
-         const LeverValues& x = std::get<LeverValues>(v);
+         const LeverValues& x = valuesOf<LeverValues>(v);
          return Reading(firsts(x.offered, x.offeredCount));
      }},
 }};
@@ -163,7 +163,7 @@ bool LeverTask::check(const CalcExample&, const CalcAnswer& a)
 QString LeverTask::solution(const CalcExample& e)
 {
     // Which weight goes to which mark, and why the lever then balances.
-    const LeverValues& x = std::get<LeverValues>(e.values);
+    const LeverValues& x = valuesOf<LeverValues>(e.values);
     return QStringLiteral("Správne zavesenie závažia:\nzávažie %1 na značku %2 %3\n")
                .arg(x.placedWeight())
                .arg(std::abs(x.placedMark()))

@@ -63,18 +63,18 @@ const std::array<Quantity, 11> MotionTasks::nonUniformQuantities = {{
     {.name = "s2", .symbol = u"sâ", .unit = u"km", .asked = {2}, .read = field<&NonUniform::s2>},
     {.name = "t", .symbol = u"t", .unit = u"min", .asked = {3}, .read = field<&NonUniform::t>},
     {.name = "hours", .unit = u"h", .hintLine = 11,
-     .read = [](const ExampleValues& v) { return Reading(std::get<NonUniform>(v).hours()); }},
+     .read = [](const ExampleValues& v) { return Reading(valuesOf<NonUniform>(v).hours()); }},
     {.name = "minutes", .unit = u"min", .hintLine = 12,
-     .read = [](const ExampleValues& v) { return Reading(std::get<NonUniform>(v).minutes()); }},
+     .read = [](const ExampleValues& v) { return Reading(valuesOf<NonUniform>(v).minutes()); }},
     {.name = "startCity", .read = field<&NonUniform::startCity>},
     {.name = "targetCity", .read = field<&NonUniform::targetCity>},
     {.name = "roads", .unit = u"km", .hintLine = 10,
-     .read = [](const ExampleValues& v) { return Reading(listOf(std::get<NonUniform>(v).roads)); }},
+     .read = [](const ExampleValues& v) { return Reading(listOf(valuesOf<NonUniform>(v).roads)); }},
     {.name = "speeds", .unit = u"km/h",
-     .read = [](const ExampleValues& v) { return Reading(listOf(std::get<NonUniform>(v).speeds)); }},
+     .read = [](const ExampleValues& v) { return Reading(listOf(valuesOf<NonUniform>(v).speeds)); }},
     {.name = "askedCity",
      .read = [](const ExampleValues& v) {
-         const int city = std::get<NonUniform>(v).askedCity;
+         const int city = valuesOf<NonUniform>(v).askedCity;
          return city == 0 ? Reading() : Reading(city);
      }},
 }};
@@ -143,7 +143,7 @@ void MotionTasks::generateNonUniform(CalcExample& e, RandomSource& rnd)
 
 bool MotionTasks::checkNonUniform(const CalcExample& e, const CalcAnswer& a)
 {
-    const NonUniform& x = std::get<NonUniform>(e.values);
+    const NonUniform& x = valuesOf<NonUniform>(e.values);
     switch (e.asked.value_or(0)) {
     case 2: return roadLengths(x, a);
     case 3: return arrivalTime(x, a);
@@ -153,7 +153,7 @@ bool MotionTasks::checkNonUniform(const CalcExample& e, const CalcAnswer& a)
 
 QString MotionTasks::nonUniformSolution(const CalcExample& e)
 {
-    const NonUniform& x = std::get<NonUniform>(e.values);
+    const NonUniform& x = valuesOf<NonUniform>(e.values);
     switch (e.asked.value_or(0)) {
     case 2:
         return QStringLiteral("Dĺžka dráhy: ") + FormatFixed(x.s1, 0) + QStringLiteral(" km, ")

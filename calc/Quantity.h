@@ -3,6 +3,8 @@
 #include "calc/CalcExample.h"
 #include "calc/Variants.h"
 
+#include <QtGlobal>
+
 #include <array>
 #include <string_view>
 #include <variant>
@@ -60,12 +62,22 @@ struct MemberOf<T C::*> {
 };
 } // namespace detail
 
+// The values of an example's task. A task's tables and rules read only the
+// values its own generation stored, so the alternative is always there; the
+// check keeps the rules core free of std::get's exception.
+template <class Values>
+const Values& valuesOf(const ExampleValues& values)
+{
+    Q_ASSERT(std::holds_alternative<Values>(values));
+    return *std::get_if<Values>(&values);
+}
+
 // The reader of a quantity kept in a member of the task's values.
 template <auto member>
 Reading field(const ExampleValues& values)
 {
     using Values = typename detail::MemberOf<decltype(member)>::Class;
-    return Reading(std::get<Values>(values).*member);
+    return Reading(valuesOf<Values>(values).*member);
 }
 
 } // namespace orbeta
