@@ -75,8 +75,10 @@ std::span<const Quantity> TaskQuantities::of(CalcTask task)
 
 const Quantity& TaskQuantities::named(std::span<const Quantity> quantities, std::string_view name)
 {
-    return *std::find_if(quantities.begin(), quantities.end(),
-                         [name](const Quantity& q) { return name == q.name; });
+    const auto found = std::find_if(quantities.begin(), quantities.end(),
+                                    [name](const Quantity& q) { return name == q.name; });
+    Q_ASSERT(found != quantities.end());
+    return *found;
 }
 
 void TaskQuantities::fillBoxes(CalcExample& e)
