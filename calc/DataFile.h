@@ -1,6 +1,6 @@
 #pragma once
 
-#include "calc/DataResult.h"
+#include "shell/FileResult.h"
 
 #include <QByteArray>
 #include <QString>
@@ -9,6 +9,6 @@ namespace orbeta {
 
 // The bytes of an installed data file; a missing or unreadable file is an
 // error naming it, so that the readers themselves never touch the disk.
-DataResult<QByteArray> LoadDataFile(const QString& path);
+FileResult<QByteArray> LoadDataFile(const QString& path);
 
 } // namespace orbeta

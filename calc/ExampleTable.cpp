@@ -52,24 +52,24 @@ int ExampleTable::rowsNeeded(CalcTask task)
     }
 }
 
-DataResult<ExampleTable> ExampleTable::fromCalcTable(CalcTask task, const CalcTable& table,
+FileResult<ExampleTable> ExampleTable::fromCalcTable(CalcTask task, const CalcTable& table,
                                                      const QString& fileName)
 {
     const int rows = rowsNeeded(task);
     if (int(table.size()) < rows + 1)
-        return DataFileError{fileName, int(table.size()) + 1,
-                             QStringLiteral("chýba riadok; tabuľka potrebuje nadpisy a %1 riadkov.")
-                                 .arg(rows)};
+        return FileError{fileName, int(table.size()) + 1,
+                         QStringLiteral("chýba riadok; tabuľka potrebuje nadpisy a %1 riadkov.")
+                             .arg(rows)};
     const NumberRule rule = numberRule(task);
     std::vector<double> values(static_cast<std::size_t>(rows) + 1, 0.0);
     for (int row = 1; row <= rows; ++row) {
         const QString& text = table[static_cast<std::size_t>(row)].secondValue;
         const std::optional<double> number = ParseTableNumber(text);
         if (!number)
-            return DataFileError{fileName, row + 1, QStringLiteral("„%1“ nie je číslo.").arg(text)};
+            return FileError{fileName, row + 1, QStringLiteral("„%1“ nie je číslo.").arg(text)};
         if (!(*number > 0 && *number < rule.below) || decimalsOf(text) > rule.decimals)
-            return DataFileError{fileName, row + 1,
-                                 QStringLiteral("„%1“: %2.").arg(text, QString::fromUtf8(rule.why))};
+            return FileError{fileName, row + 1,
+                             QStringLiteral("„%1“: %2.").arg(text, QString::fromUtf8(rule.why))};
         values[static_cast<std::size_t>(row)] = *number;
     }
     return ExampleTable(std::move(values));

@@ -2,7 +2,7 @@
 
 #include "calc/CalcTable.h"
 #include "calc/CalcTask.h"
-#include "calc/DataResult.h"
+#include "shell/FileResult.h"
 
 #include <QString>
 #include <vector>
@@ -25,11 +25,16 @@ public:
     // The task's numbers from a table read by ReadTableFile. A number that
     // would make the task's re-draw rule unsatisfiable, or its solution text
     // inexact, is an error naming the file's line.
-    static DataResult<ExampleTable> fromCalcTable(CalcTask task, const CalcTable& table,
+    static FileResult<ExampleTable> fromCalcTable(CalcTask task, const CalcTable& table,
                                                   const QString& fileName);
 
     int rows() const { return m_values.empty() ? 0 : int(m_values.size()) - 1; }
-    double value(int row) const { return m_values.at(static_cast<std::size_t>(row)); }
+    // 0 for a row the table lacks: the rules core throws nothing, and every
+    // table a task uses has its rows (fromCalcTable refuses fewer).
+    double value(int row) const
+    {
+        return row >= 0 && row < int(m_values.size()) ? m_values[static_cast<std::size_t>(row)] : 0.0;
+    }
 
 private:
     std::vector<double> m_values;

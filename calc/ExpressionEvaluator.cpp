@@ -357,7 +357,7 @@ private:
 
 } // namespace
 
-Evaluation ExpressionEvaluator::evaluate(QStringView expression)
+Evaluation ExpressionEvaluator::valueOf(QStringView expression)
 {
     QString text;
     text.reserve(expression.size());
@@ -422,7 +422,7 @@ Evaluation ExpressionEvaluator::evaluate(QStringView expression)
 
 QString ExpressionEvaluator::Evaluate(QStringView expression, bool threeDecimals)
 {
-    const Evaluation result = evaluate(expression);
+    const Evaluation result = valueOf(expression);
     switch (result.outcome) {
     case EvaluationOutcome::Number:
         return formatNumber(result.value, threeDecimals);

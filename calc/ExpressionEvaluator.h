@@ -39,11 +39,13 @@ public:
     static const QString InfiniteText;
     static const QString UnbalancedText;
 
-    static Evaluation evaluate(QStringView expression);
+    // What the expression comes to, as a number or the reason it has none.
+    static Evaluation valueOf(QStringView expression);
 
-    // The result as text: a number rounded to 4 decimals with a decimal
-    // comma, InfiniteText, UnbalancedText, or "" for a failure. With
-    // threeDecimals, a number that is not whole shows exactly three decimals.
+    // The calculator's `Evaluate`: the result as text, a number rounded to 4
+    // decimals with a decimal comma, InfiniteText, UnbalancedText, or "" for
+    // a failure. With threeDecimals, a number that is not whole shows exactly
+    // three decimals.
     static QString Evaluate(QStringView expression, bool threeDecimals);
 
     static QString formatNumber(double value, bool threeDecimals);

@@ -49,35 +49,35 @@ std::array<QPoint, CalcRoute::kPointCount> ResampleRoute(const std::array<QPoint
     return points;
 }
 
-DataResult<CalcMap> ReadMapFile(const QByteArray& fileBytes, const QString& fileName)
+FileResult<CalcMap> ReadMapFile(const QByteArray& fileBytes, const QString& fileName)
 {
     const QStringList lines = LineCodec::decodedLines(fileBytes);
     if (lines.size() > kMapCityCount)
-        return DataFileError{fileName, kMapCityCount + 1,
-                             QStringLiteral("mapa má len %1 mestá.").arg(kMapCityCount)};
+        return FileError{fileName, kMapCityCount + 1,
+                         QStringLiteral("mapa má len %1 mestá.").arg(kMapCityCount)};
     if (lines.size() < kMapCityCount)
-        return DataFileError{fileName, int(lines.size()) + 1,
-                             QStringLiteral("chýba mesto; mapa potrebuje %1 mestá.").arg(kMapCityCount)};
+        return FileError{fileName, int(lines.size()) + 1,
+                         QStringLiteral("chýba mesto; mapa potrebuje %1 mestá.").arg(kMapCityCount)};
 
     CalcMap map;
     for (int city = 0; city < kMapCityCount; ++city) {
         const int line = city + 1;
         const QStringList fields = LineCodec::splitFields(lines.at(city));
         if (fields.value(0).trimmed().isEmpty())
-            return DataFileError{fileName, line, QStringLiteral("chýba názov mesta.")};
+            return FileError{fileName, line, QStringLiteral("chýba názov mesta.")};
         std::array<QPoint, 4> corners{};
         for (int p = 0; p < 4; ++p) {
             const int xField = 1 + 2 * p;
             if (fields.size() <= xField + 1)
-                return DataFileError{fileName, line,
-                                     QStringLiteral("chýbajú súradnice bodu %1.").arg(p + 1)};
+                return FileError{fileName, line,
+                                 QStringLiteral("chýbajú súradnice bodu %1.").arg(p + 1)};
             const std::optional<int> x = parseCoordinate(fields.at(xField));
             const std::optional<int> y = parseCoordinate(fields.at(xField + 1));
             if (!x || !y)
-                return DataFileError{fileName, line,
-                                     QStringLiteral("súradnice bodu %1 („%2“, „%3“) nie sú celé čísla.")
-                                         .arg(p + 1)
-                                         .arg(fields.at(xField), fields.at(xField + 1))};
+                return FileError{fileName, line,
+                                 QStringLiteral("súradnice bodu %1 („%2“, „%3“) nie sú celé čísla.")
+                                     .arg(p + 1)
+                                     .arg(fields.at(xField), fields.at(xField + 1))};
             corners[p] = QPoint(*x, *y);
         }
         map[city].name = fields.at(0);

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/CalcRoute.h"
-#include "calc/DataResult.h"
+#include "shell/FileResult.h"
 
 #include <QByteArray>
 #include <QPoint>
@@ -14,7 +14,7 @@ namespace orbeta {
 // name and the x, y of the four points of the road (whole pixels). The file
 // must hold exactly four lines, each with a name and eight whole numbers;
 // otherwise the error names the line. `fileName` only names the file in errors.
-DataResult<CalcMap> ReadMapFile(const QByteArray& fileBytes, const QString& fileName);
+FileResult<CalcMap> ReadMapFile(const QByteArray& fileBytes, const QString& fileName);
 
 // The road of three segments resampled into 41 points. Segment s (1 to 3)
 // covers the indices CInt((s - 1) * 40/3 + 1) to CInt(s * 40/3), that is 1-13,

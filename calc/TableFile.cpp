@@ -17,17 +17,17 @@ std::optional<double> ParseTableNumber(const QString& text)
     return number.toDouble();
 }
 
-DataResult<CalcTable> ReadTableFile(const QByteArray& fileBytes, const QString& fileName,
+FileResult<CalcTable> ReadTableFile(const QByteArray& fileBytes, const QString& fileName,
                                     TableNeeds needs)
 {
     const QStringList lines = LineCodec::decodedLines(fileBytes);
     if (lines.size() > kMaxCalcTableRows)
-        return DataFileError{fileName, kMaxCalcTableRows + 1,
-                             QStringLiteral("tabuľka má najviac %1 riadkov.").arg(kMaxCalcTableRows)};
+        return FileError{fileName, kMaxCalcTableRows + 1,
+                         QStringLiteral("tabuľka má najviac %1 riadkov.").arg(kMaxCalcTableRows)};
     if (needs.rows > 0 && lines.size() < needs.rows + 1)
-        return DataFileError{fileName, int(lines.size()) + 1,
-                             QStringLiteral("chýba riadok; tabuľka potrebuje nadpisy a %1 riadkov.")
-                                 .arg(needs.rows)};
+        return FileError{fileName, int(lines.size()) + 1,
+                         QStringLiteral("chýba riadok; tabuľka potrebuje nadpisy a %1 riadkov.")
+                             .arg(needs.rows)};
 
     CalcTable table;
     table.reserve(lines.size());
@@ -38,8 +38,8 @@ DataResult<CalcTable> ReadTableFile(const QByteArray& fileBytes, const QString& 
     if (needs.numbers)
         for (int row = 1; row <= needs.rows; ++row)
             if (!ParseTableNumber(table[row].secondValue))
-                return DataFileError{fileName, row + 1,
-                                     QStringLiteral("„%1“ nie je číslo.").arg(table[row].secondValue)};
+                return FileError{fileName, row + 1,
+                                 QStringLiteral("„%1“ nie je číslo.").arg(table[row].secondValue)};
     return table;
 }
 

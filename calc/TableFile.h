@@ -1,7 +1,7 @@
 #pragma once
 
 #include "calc/CalcTable.h"
-#include "calc/DataResult.h"
+#include "shell/FileResult.h"
 
 #include <QByteArray>
 #include <QString>
@@ -22,7 +22,7 @@ struct TableNeeds {
 // value columns, any further field ignored. `fileName` only names the file in
 // errors. A file with more than kMaxCalcTableRows lines, or one that lacks
 // what `needs` asks for, is an error naming the line.
-DataResult<CalcTable> ReadTableFile(const QByteArray& fileBytes, const QString& fileName,
+FileResult<CalcTable> ReadTableFile(const QByteArray& fileBytes, const QString& fileName,
                                     TableNeeds needs = {});
 
 // A number of a table or a map: optional sign, digits, and for decimals a

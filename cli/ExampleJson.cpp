@@ -1,10 +1,10 @@
 #include "cli/ExampleJson.h"
 
 #include "calc/SolutionText.h"
+#include "calc/TaskQuantities.h"
 
 #include <charconv>
 #include <cstdio>
-#include <initializer_list>
 
 namespace orbeta::cli {
 namespace {
@@ -87,137 +87,18 @@ private:
     bool m_first = true;
 };
 
-struct Values {
-    JsonObject& o;
-
-    void operator()(const LiquidDensityValues& x) const
-    {
-        o.number("m1", x.m1);
-        o.number("m2", x.m2);
-        o.number("V", x.V);
-        o.number("rho", x.rho);
-    }
-    void operator()(const SolidDensityValues& x) const
-    {
-        o.number("m", x.m);
-        o.number("V1", x.V1);
-        o.number("V2", x.V2);
-        o.number("rho", x.rho);
-        o.number("Vt", x.Vt);
-        o.number("body", x.body);
-    }
-    void operator()(const UniformMotionValues& x) const
-    {
-        o.number("v", x.v);
-        o.number("s", x.s);
-        o.number("t", x.t);
-    }
-    void operator()(const NonUniformMotionValues& x) const
-    {
-        o.number("v", x.v);
-        o.number("s1", x.s1);
-        o.number("s2", x.s2);
-        o.number("t", x.t);
-        o.number("hours", x.hours());
-        o.number("minutes", x.minutes());
-        o.number("startCity", x.startCity);
-        o.number("targetCity", x.targetCity);
-        o.numbers("roads", x.roads, x.roads.size());
-        o.numbers("speeds", x.speeds, x.speeds.size());
-        o.numberOrNull("askedCity", x.askedCity);
-    }
-    void operator()(const LiquidPressureValues& x) const
-    {
-        o.number("m", x.m);
-        o.number("S", x.S);
-        o.number("P", x.p);
-    }
-    void operator()(const MechanicalWorkValues& x) const
-    {
-        o.number("F", x.F);
-        o.number("s", x.s);
-        o.number("t", x.t);
-        o.number("W", x.W);
-    }
-    void operator()(const WinchPowerValues& x) const
-    {
-        o.number("W", x.W);
-        o.number("P", x.P);
-        o.number("s", x.s);
-        o.number("t", x.t);
-    }
-    void operator()(const WinchEnergyValues& x) const
-    {
-        o.number("m", x.m);
-        o.number("h", x.h);
-        o.number("t", x.t);
-        o.number("W", x.W);
-        o.number("P", x.P);
-        o.number("v", x.v);
-    }
-    void operator()(const LeverValues& x) const
-    {
-        o.numbers("weights", x.weights, static_cast<std::size_t>(x.count));
-        o.numbers("marks", x.marks, static_cast<std::size_t>(x.count));
-        o.numbers("offered", x.offered, static_cast<std::size_t>(x.offeredCount));
-    }
-    void operator()(const HeatValues& x) const
-    {
-        o.number("m", x.m);
-        o.number("t1", x.t1);
-        o.number("t2", x.t2);
-        o.number("c", x.c);
-        o.number("Q", x.Q);
-    }
-    void operator()(const MeltingValues& x) const
-    {
-        o.number("m", x.m);
-        o.number("t1", x.t1);
-        o.number("t2", x.t2);
-        o.number("c1", static_cast<float>(MeltingValues::c1));
-        o.number("c2", static_cast<float>(MeltingValues::c2));
-        o.number("l", static_cast<float>(MeltingValues::l));
-        o.number("Q", x.Q);
-    }
-    void operator()(const OhmsLawValues& x) const
-    {
-        o.number("U", x.U);
-        o.number("I", x.I);
-        o.number("R", x.R);
-    }
-    void operator()(const ElectricEnergyValues& x) const
-    {
-        o.number("P", x.P);
-        o.number("t", x.t);
-        o.number("E", x.E);
-        o.number("hours", x.hours);
-        o.number("minutes", x.minutes);
-        o.number("U", ElectricEnergyValues::voltage);
-    }
-    void operator()(const ElectricPowerValues& x) const
-    {
-        o.number("U", x.U);
-        o.number("I", x.I);
-        o.number("P", x.P);
-    }
-    void operator()(const SeriesResistorsValues& x) const
-    {
-        o.number("I", x.I);
-        o.number("U1", x.U1);
-        o.number("U2", x.U2);
-        o.number("R1", x.R1);
-        o.number("R2", x.R2);
-    }
-    void operator()(const ParallelResistorsValues& x) const
-    {
-        o.number("I1", x.I1);
-        o.number("I2", x.I2);
-        o.number("I", x.I);
-        o.number("U", x.U);
-        o.number("R1", x.R1);
-        o.number("R2", x.R2);
-    }
-};
+// One field of "values": a quantity of the task's table.
+void writeQuantity(JsonObject& o, const char* name, const Reading& value)
+{
+    if (const int* whole = std::get_if<int>(&value))
+        o.number(name, *whole);
+    else if (const float* single = std::get_if<float>(&value))
+        o.number(name, *single);
+    else if (const IntList* list = std::get_if<IntList>(&value))
+        o.numbers(name, list->items, static_cast<std::size_t>(list->count));
+    else
+        o.null(name);
+}
 
 } // namespace
 
@@ -235,7 +116,8 @@ std::string exampleJson(const CalcExample& example, std::uint64_t seed)
             line.null("asked");
         {
             JsonObject values(line.key("values"));
-            std::visit(Values{values}, example.values);
+            for (const Quantity& q : TaskQuantities::of(example.task))
+                writeQuantity(values, q.name, q.read(example.values));
         }
         line.numberOrNull("row", example.tableRow);
         std::string& boxes = line.key("boxes");

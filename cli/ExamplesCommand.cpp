@@ -83,18 +83,18 @@ std::optional<ExampleTable> loadTable(CalcTask task, const std::optional<QString
     if (fileName.isEmpty())
         return ExampleTable();
     const QString path = ResourcePath::resolve(dir.dir, fileName);
-    auto report = [&status](const DataFileError& error) {
+    auto report = [&status](const FileError& error) {
         status = fail(BadFile, error.message());
         return std::nullopt;
     };
-    const DataResult<QByteArray> bytes = LoadDataFile(path);
+    const FileResult<QByteArray> bytes = LoadDataFile(path);
     if (!bytes)
         return report(bytes.error());
-    const DataResult<CalcTable> table =
+    const FileResult<CalcTable> table =
         ReadTableFile(bytes.value(), path, TableNeeds{ExampleTable::rowsNeeded(task), true});
     if (!table)
         return report(table.error());
-    DataResult<ExampleTable> numbers = ExampleTable::fromCalcTable(task, table.value(), path);
+    FileResult<ExampleTable> numbers = ExampleTable::fromCalcTable(task, table.value(), path);
     if (!numbers)
         return report(numbers.error());
     return numbers.value();

@@ -84,13 +84,13 @@ int markCommand(const QStringList& arguments)
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))
         return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    const auto table = MarkTableFile::parse(file.readAll());
-    if (!table.table)
-        return fail(BadFile, QStringLiteral("%1: %2").arg(path, table.error));
+    const auto table = MarkTableFile::parse(file.readAll(), path);
+    if (!table)
+        return fail(BadFile, table.error().message());
 
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
-    out << results::MarkCalculator::Vlozeni_znamky(*table.table, *correct, *total) << '\n';
+    out << results::MarkCalculator::Vlozeni_znamky(table.value(), *correct, *total) << '\n';
     return Ok;
 }
 
@@ -113,14 +113,14 @@ int rankingCommand(const QStringList& arguments)
         return dataDir.status;
     const results::RankingFile file(dataDir.dir, args.at(0));
     auto read = file.read();
-    if (!read.ok())
-        return fail(BadFile, QStringLiteral("cannot read %1").arg(read.error));
+    if (!read)
+        return fail(BadFile, read.error().message());
 
-    read.ranking.sort();
+    read.value().sort();
     QTextStream out(stdout);
     out.setEncoding(QStringConverter::Utf8);
     qsizetype position = 0;
-    for (const results::RankingRecord& record : read.ranking.records())
+    for (const results::RankingRecord& record : read.value().records())
         out << ++position << '\t' << cell(record.name) << '\t' << record.correct << '\t' << record.wrong << '\t'
             << (record.hasMark() ? QString::number(record.mark) : QString()) << '\n';
     return Ok;

@@ -79,8 +79,8 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
     BlitTransparent(persistentImage(), 0, 0, task.width(), task.height(), task, 0, 0, Palette::transparent());
 
     const auto read = rankingFile().read();
-    m_ranking = read.ranking;
-    m_readError = read.error;
+    m_ranking = read ? read.value() : results::Ranking();
+    m_readError = read ? QString() : read.error().message();
     showRanking();
     globals().HoverId = 0;
 }

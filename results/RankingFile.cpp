@@ -13,17 +13,17 @@ RankingFile::RankingFile(const QString& dataDir, const QString& taskCode)
 {
 }
 
-RankingFile::ReadResult RankingFile::read() const
+FileResult<Ranking> RankingFile::read() const
 {
     QFile file(m_path);
     if (!file.exists())
-        return {};
+        return Ranking();
     if (!file.open(QIODevice::ReadOnly))
-        return {Ranking(), QStringLiteral("%1: %2").arg(m_path, file.errorString())};
+        return FileError{m_path, 0, file.errorString()};
     const QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
-        return {Ranking(), QStringLiteral("%1: %2").arg(m_path, file.errorString())};
-    return {Ranking(RankingFileFormat::parse(bytes)), QString()};
+        return FileError{m_path, 0, file.errorString()};
+    return Ranking(RankingFileFormat::parse(bytes));
 }
 
 FileOutcome RankingFile::write(const Ranking& ranking) const

@@ -2,6 +2,7 @@
 
 #include "results/FileOutcome.h"
 #include "results/Ranking.h"
+#include "shell/FileResult.h"
 
 #include <QString>
 
@@ -14,18 +15,10 @@ public:
 
     QString path() const { return m_path; }
 
-    struct ReadResult {
-        Ranking ranking;
-        // Empty unless an existing file could not be read. Then the ranking
-        // is empty and must not be written back, or the stored records would
-        // be lost.
-        QString error;
-
-        bool ok() const { return error.isEmpty(); }
-    };
-
-    // A task never played has no file yet: that is an empty ranking.
-    ReadResult read() const;
+    // A task never played has no file yet: that is an empty ranking. An
+    // existing file that cannot be read is an error, and then no ranking may
+    // be written back, or the stored records would be lost.
+    FileResult<Ranking> read() const;
 
     // Replaces the whole file atomically: the new text goes to a temporary
     // file beside it, which then takes the file's place. On any failure

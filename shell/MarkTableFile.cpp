@@ -4,6 +4,7 @@
 #include "shell/LineCodec.h"
 
 #include <cmath>
+#include <optional>
 
 namespace orbeta {
 namespace {
@@ -22,9 +23,9 @@ std::optional<std::uint8_t> byteOf(QStringView field)
 
 } // namespace
 
-MarkTableFile::Result MarkTableFile::parse(const QByteArray& fileBytes)
+FileResult<MarkTable> MarkTableFile::parse(const QByteArray& fileBytes, const QString& filePath)
 {
-    static const char* const columnNames[fieldCount] = {"lower bound", "upper bound", "mark"};
+    static const char* const columnNames[fieldCount] = {"dolná hranica", "horná hranica", "známka"};
     const QStringList lines = LineCodec::physicalLines(fileBytes);
     MarkTable table{};
     for (qsizetype row = 0; row < qsizetype(table.size()) && row < lines.size(); ++row) {
@@ -33,15 +34,14 @@ MarkTableFile::Result MarkTableFile::parse(const QByteArray& fileBytes)
         for (int column = 0; column < fieldCount && column < fields.size(); ++column) {
             const auto value = byteOf(fields.at(column));
             if (!value)
-                return {std::nullopt,
-                        QStringLiteral("line %1: the %2 \"%3\" lies outside 0 to 255")
-                            .arg(row + 1)
-                            .arg(QLatin1String(columnNames[column]), fields.at(column).left(20))};
+                return FileError{filePath, int(row + 1),
+                                 QStringLiteral("%1 „%2“ je mimo rozsahu 0 až 255.")
+                                     .arg(QString::fromUtf8(columnNames[column]), fields.at(column).left(20))};
             values[column] = *value;
         }
         table[std::size_t(row)] = MarkRow{values[0], values[1], values[2]};
     }
-    return {table, QString()};
+    return table;
 }
 
 } // namespace orbeta

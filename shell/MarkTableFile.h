@@ -1,11 +1,10 @@
 #pragma once
 
+#include "shell/FileResult.h"
 #include "shell/MarkTable.h"
 
 #include <QByteArray>
 #include <QString>
-
-#include <optional>
 
 namespace orbeta {
 
@@ -18,16 +17,11 @@ class MarkTableFile {
 public:
     static constexpr const char* fileName = "Znamky.dat";
 
-    struct Result {
-        std::optional<MarkTable> table;
-        // When there is no table: what is wrong, naming the line ("line 3: ...").
-        QString error;
-    };
-
     // A value that does not fit an unsigned byte (below 0 or above 255 after
-    // rounding) makes the table unusable: it is reported instead of being cut
-    // or wrapped into a different bound or mark.
-    static Result parse(const QByteArray& fileBytes);
+    // rounding) makes the table unusable: it is reported with its line of
+    // `filePath` instead of being cut or wrapped into a different bound or
+    // mark.
+    static FileResult<MarkTable> parse(const QByteArray& fileBytes, const QString& filePath);
 };
 
 } // namespace orbeta

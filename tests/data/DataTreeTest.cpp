@@ -120,9 +120,9 @@ TEST(DataTree, AssignmentAndHintTextsArePresent)
 
 TEST(DataTree, MarkTableGivesEveryPercentageItsMark)
 {
-    const MarkTableFile::Result read = MarkTableFile::parse(installed("Znamky.dat"));
-    ASSERT_TRUE(read.table) << read.error.toStdString();
-    const MarkTable& rows = *read.table;
+    const FileResult<MarkTable> read = MarkTableFile::parse(installed("Znamky.dat"), "Znamky.dat");
+    ASSERT_TRUE(read.ok()) << read.error().message().toStdString();
+    const MarkTable& rows = read.value();
     const auto markFor = [&rows](double percent) {
         int mark = 0;
         for (const MarkRow& row : rows)

@@ -117,8 +117,8 @@ TEST_F(FrmTabulkaTest, NewRecordIsTheOnlyRedRowAndIsSaved)
     EXPECT_EQ(table.cell(2, 1)->palette().color(QPalette::WindowText), QColor(Qt::black));
     const auto stored = results::RankingFile(globals().DataDir, globals().TaskCode).read();
     ASSERT_TRUE(stored.ok());
-    EXPECT_EQ(stored.ranking.records().size(), 13);
-    EXPECT_EQ(stored.ranking.records().at(2).name, QStringLiteral("Eva"));
+    EXPECT_EQ(stored.value().records().size(), 13);
+    EXPECT_EQ(stored.value().records().at(2).name, QStringLiteral("Eva"));
     EXPECT_TRUE(messages.isEmpty());
 }
 
@@ -128,7 +128,7 @@ TEST_F(FrmTabulkaTest, NewRecordBelowPlaceTenLeavesNoRowRed)
     FrmTabulka table(services);
     table.Vloz_novy_zaznam(QStringLiteral("Eva"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("5"), 1);
     EXPECT_EQ(redRows(table), 0);
-    EXPECT_EQ(results::RankingFile(globals().DataDir, globals().TaskCode).read().ranking.records().size(), 13);
+    EXPECT_EQ(results::RankingFile(globals().DataDir, globals().TaskCode).read().value().records().size(), 13);
 }
 
 TEST_F(FrmTabulkaTest, ReadOnlyDataDirectoryLosesNothingAndTellsThePupilOnce)

@@ -111,7 +111,7 @@ TEST_F(ResultsCommands, BadFilesExitWithOneNamingTheFile)
     store(dir.filePath(QStringLiteral("Znamky.dat")), "0|69|4\r\n70|300|2\r\n");
     const CliRun outOfRange = cli({"mark", "7", "10", "--data", dir.path()});
     EXPECT_EQ(outOfRange.status, 1);
-    EXPECT_TRUE(outOfRange.err.contains(QStringLiteral("Znamky.dat: line 2"))) << outOfRange.err.toStdString();
+    EXPECT_TRUE(outOfRange.err.contains(QStringLiteral("Znamky.dat, riadok 2"))) << outOfRange.err.toStdString();
 
     QFile::remove(dir.filePath(QStringLiteral("Znamky.dat")));
     const CliRun missing = cli({"mark", "7", "10", "--data", dir.path()});

@@ -16,43 +16,44 @@ bool same(const MarkRow& a, const MarkRow& b)
 
 TEST(MarkTableFile, ReadsFiveRowsOfLowerUpperMark)
 {
-    const auto result = MarkTableFile::parse("0|30|5\r\n30|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n");
-    ASSERT_TRUE(result.table) << result.error.toStdString();
-    EXPECT_TRUE(same(result.table->at(0), {0, 30, 5}));
-    EXPECT_TRUE(same(result.table->at(4), {90, 100, 1}));
+    const auto result = MarkTableFile::parse("0|30|5\r\n30|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n", "Znamky.dat");
+    ASSERT_TRUE(result.ok()) << result.error().message().toStdString();
+    EXPECT_TRUE(same(result.value().at(0), {0, 30, 5}));
+    EXPECT_TRUE(same(result.value().at(4), {90, 100, 1}));
 }
 
 TEST(MarkTableFile, MissingAndNonNumericFieldsStoreZero)
 {
     // A 3, a "|", a letter and a "|" store 3, 0 and 0; text after a third "|" is ignored.
-    const auto result = MarkTableFile::parse("3|a|\r\n10|20\r\n1|2|3|999|x\r\n");
-    ASSERT_TRUE(result.table) << result.error.toStdString();
-    EXPECT_TRUE(same(result.table->at(0), {3, 0, 0}));
-    EXPECT_TRUE(same(result.table->at(1), {10, 20, 0}));
-    EXPECT_TRUE(same(result.table->at(2), {1, 2, 3}));
-    EXPECT_TRUE(same(result.table->at(3), {0, 0, 0}));
-    EXPECT_TRUE(same(result.table->at(4), {0, 0, 0}));
+    const auto result = MarkTableFile::parse("3|a|\r\n10|20\r\n1|2|3|999|x\r\n", "Znamky.dat");
+    ASSERT_TRUE(result.ok()) << result.error().message().toStdString();
+    EXPECT_TRUE(same(result.value().at(0), {3, 0, 0}));
+    EXPECT_TRUE(same(result.value().at(1), {10, 20, 0}));
+    EXPECT_TRUE(same(result.value().at(2), {1, 2, 3}));
+    EXPECT_TRUE(same(result.value().at(3), {0, 0, 0}));
+    EXPECT_TRUE(same(result.value().at(4), {0, 0, 0}));
 }
 
 TEST(MarkTableFile, LinesAfterTheFifthAreIgnored)
 {
-    const auto result = MarkTableFile::parse("1|1|1\n2|2|2\n3|3|3\n4|4|4\n5|5|5\n6|999|6\n");
-    ASSERT_TRUE(result.table) << result.error.toStdString();
-    EXPECT_TRUE(same(result.table->at(4), {5, 5, 5}));
+    const auto result = MarkTableFile::parse("1|1|1\n2|2|2\n3|3|3\n4|4|4\n5|5|5\n6|999|6\n", "Znamky.dat");
+    ASSERT_TRUE(result.ok()) << result.error().message().toStdString();
+    EXPECT_TRUE(same(result.value().at(4), {5, 5, 5}));
 }
 
 TEST(MarkTableFile, FractionsRoundHalfToEven)
 {
-    const auto result = MarkTableFile::parse("69.5|70.5|2.6\r\n");
-    ASSERT_TRUE(result.table);
-    EXPECT_TRUE(same(result.table->at(0), {70, 70, 3}));
+    const auto result = MarkTableFile::parse("69.5|70.5|2.6\r\n", "Znamky.dat");
+    ASSERT_TRUE(result.ok());
+    EXPECT_TRUE(same(result.value().at(0), {70, 70, 3}));
 }
 
 TEST(MarkTableFile, ValuesOutsideAByteAreReportedWithTheirLine)
 {
     for (const char* bytes : {"0|30|5\r\n30|256|4\r\n", "0|30|5\r\n-1|50|4\r\n", "0|30|5\r\n1e99|50|4\r\n"}) {
-        const auto result = MarkTableFile::parse(bytes);
-        EXPECT_FALSE(result.table) << bytes;
-        EXPECT_TRUE(result.error.startsWith(QStringLiteral("line 2:"))) << result.error.toStdString();
+        const auto result = MarkTableFile::parse(bytes, "Znamky.dat");
+        ASSERT_FALSE(result.ok()) << bytes;
+        EXPECT_EQ(result.error().line, 2) << result.error().message().toStdString();
+        EXPECT_EQ(result.error().file, QStringLiteral("Znamky.dat"));
     }
 }

@@ -4,9 +4,10 @@
 
 namespace orbeta {
 
-// Why an installed data file cannot be used: the file, the physical line
-// (1-based; 0 when the problem is the file as a whole) and what is wrong.
-struct DataFileError {
+// Why a file of the installation or the data directory cannot be used: the
+// file, the physical line (1-based; 0 when the problem is the file as a
+// whole) and what is wrong.
+struct FileError {
     QString file;
     int line = 0;
     QString problem;

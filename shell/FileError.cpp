@@ -1,8 +1,8 @@
-#include "calc/DataFileError.h"
+#include "shell/FileError.h"
 
 namespace orbeta {
 
-QString DataFileError::message() const
+QString FileError::message() const
 {
     if (line > 0)
         return QStringLiteral("Súbor %1, riadok %2: %3").arg(file).arg(line).arg(problem);

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/ExampleTable.h"
+#include "calc/Quantity.h"
+#include "calc/RandomSource.h"
+
+#include <array>
+
+namespace orbeta {
+
+// The burner heating a metal ("3a", the specific heat from the table) and
+// melting ice into warm water ("3b"). Both ask for the heat; the final
+// temperature is read off the thermometer of the experiment.
+class HeatTasks {
+public:
+    static const std::array<Quantity, 5> heatQuantities;
+    static const std::array<Quantity, 7> meltingQuantities;
+
+    static void generateHeat(CalcExample& e, const ExampleTable& table, RandomSource& rnd);
+    static void generateMelting(CalcExample& e, RandomSource& rnd);
+};
+
+} // namespace orbeta

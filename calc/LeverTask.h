@@ -1,0 +1,36 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/Quantity.h"
+#include "calc/RandomSource.h"
+
+#include <QString>
+#include <array>
+
+namespace orbeta {
+
+struct CalcAnswer;
+
+// The lever of "2e": slot 6 + k holds the weight hanging at mark k (-6 to 6),
+// 0 for an empty mark; slot 6 is the pivot.
+using LeverState = std::array<int, 13>;
+
+// The lever as the example starts it: the weights that already hang.
+LeverState InitialLever(const LeverValues& lever);
+
+// The moment sums of the two sides.
+int LeftMoment(const LeverState& lever);
+int RightMoment(const LeverState& lever);
+
+// The lever ("2e"): the pupil hangs a weight so that the lever balances. It
+// has no answer boxes; any balance counts.
+class LeverTask {
+public:
+    static const std::array<Quantity, 3> quantities;
+
+    static void generate(CalcExample& e, RandomSource& rnd);
+    static bool check(const CalcExample& e, const CalcAnswer& a);
+    static QString solution(const CalcExample& e);
+};
+
+} // namespace orbeta

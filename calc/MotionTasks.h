@@ -1,0 +1,30 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/Quantity.h"
+#include "calc/RandomSource.h"
+
+#include <QString>
+#include <array>
+
+namespace orbeta {
+
+struct CalcAnswer;
+
+// The moving vehicles: uniform motion on the track ("1c") and the car
+// driving from city to city through E on the map ("1d").
+class MotionTasks {
+public:
+    static const std::array<Quantity, 3> uniformQuantities;
+    static const std::array<Quantity, 11> nonUniformQuantities;
+
+    static void generateUniform(CalcExample& e, RandomSource& rnd);
+    static void generateNonUniform(CalcExample& e, RandomSource& rnd);
+
+    // "1d" answers its roads (variant 2) and arrival time (variant 3) in
+    // boxes of its own.
+    static bool checkNonUniform(const CalcExample& e, const CalcAnswer& a);
+    static QString nonUniformSolution(const CalcExample& e);
+};
+
+} // namespace orbeta
