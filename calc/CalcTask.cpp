@@ -1,6 +1,6 @@
 #include "calc/CalcTask.h"
 
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 
 #include <vector>
 

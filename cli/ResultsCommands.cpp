@@ -5,7 +5,7 @@
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
 #include "shell/MarkTableFile.h"
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 
 #include <QFile>
 #include <QTextStream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 
 #include <QSize>
 

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "look/ButtonLook.h"
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 
 #include <QSize>
 

@@ -1,6 +1,6 @@
 #include "look/TaskLabel.h"
 
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 
 namespace orbeta {
 

@@ -2,8 +2,8 @@
 
 #include "look/Layout.h"
 #include "look/PictureNames.h"
-#include "shell/TaskTable.h"
-#include "shell/FrmIntro.h"
+#include "tasks/TaskTable.h"
+#include "shell/HelpScreens.h"
 #include "shell/Globals.h"
 #include "shell/Misc.h"
 #include "shell/PictureButton.h"
@@ -60,12 +60,8 @@ bool FrmSelect::load(ScreenHost& host, DisplayChoice display, bool showSplash)
         host.showForm(this);
         return true;
     }
-    auto* intro = new FrmIntro(m_services, host.stage());
-    intro->setInformation(started.driveCaption);
-    intro->setMenuForm(this);
     SwitchDisplayMode(host, display, m_services);
-    intro->IsIntro = true;
-    host.showForm(intro);
+    ShowSplash(m_services, host, started.driveCaption, this);
     // The menu stays hidden behind the splash; it is built once the splash
     // is on the screen, so that the first picture appears without delay.
     auto connection = std::make_shared<QMetaObject::Connection>();
@@ -239,7 +235,7 @@ void FrmSelect::chooseTask(int item)
 void FrmSelect::showCredits()
 {
     PlayClickSound(m_services);
-    FrmIntro::showHelpPicture(m_services, PictureNames::credits(), this);
+    ShowHelpPicture(m_services, PictureNames::credits(), this);
 }
 
 void FrmSelect::confirmEnd()

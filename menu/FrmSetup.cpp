@@ -6,12 +6,12 @@
 #include "menu/NameField.h"
 #include "menu/TaskForms.h"
 #include "menu/WorksheetPrintSetup.h"
-#include "shell/FrmIntro.h"
+#include "shell/HelpScreens.h"
 #include "shell/Globals.h"
 #include "shell/Misc.h"
 #include "shell/Services.h"
 #include "shell/StripPlayback.h"
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
@@ -294,7 +294,7 @@ void FrmSetup::printWorksheet()
 void FrmSetup::showHelp()
 {
     PlayClickSound(m_services);
-    FrmIntro::showHelpPicture(m_services, m_layout.helpPicture(), this);
+    ShowHelpPicture(m_services, m_layout.helpPicture(), this);
 }
 
 void FrmSetup::backToMenu()

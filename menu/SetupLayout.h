@@ -1,7 +1,7 @@
 #pragma once
 
 #include "look/Layout.h"
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 
 #include <QPoint>
 #include <QString>

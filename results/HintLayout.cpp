@@ -2,7 +2,7 @@
 
 #include "look/Layout.h"
 #include "look/PictureNames.h"
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 
 namespace orbeta {
 

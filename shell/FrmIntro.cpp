@@ -2,6 +2,7 @@
 
 #include "look/PictureNames.h"
 #include "shell/Globals.h"
+#include "shell/HelpScreens.h"
 #include "shell/Misc.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
@@ -46,20 +47,6 @@ void FrmIntro::setInformation(const QString& caption)
 QString FrmIntro::information() const
 {
     return m_lblInfo->text();
-}
-
-FrmIntro* FrmIntro::showHelpPicture(Services& services, const QString& pictureName, QWidget* returnForm)
-{
-    ScreenHost* host = ScreenHost::instance();
-    auto* intro = new FrmIntro(services, host ? host->stage() : nullptr);
-    intro->setPicture(Resources::picture(pictureName));
-    intro->IsIntro = false;
-    intro->ReturnForm = returnForm;
-    if (host) {
-        host->showForm(intro);
-        host->hideForm(returnForm);
-    }
-    return intro;
 }
 
 void FrmIntro::formActivated()
@@ -109,7 +96,7 @@ void FrmIntro::addTourStates(Tour& tour, Services& services)
         host.showForm(intro);
     });
     tour.add(QStringLiteral("frm_Intro"), QStringLiteral("credits"), [&services](ScreenHost&) {
-        FrmIntro::showHelpPicture(services, PictureNames::credits(), globals().CurrentForm);
+        ShowHelpPicture(services, PictureNames::credits(), globals().CurrentForm);
     });
 }
 

@@ -33,10 +33,6 @@ public:
     void setInformation(const QString& caption);
     QString information() const;
 
-    // Shows a help or credits picture over `returnForm`, which is hidden
-    // until a click brings it back.
-    static FrmIntro* showHelpPicture(Services& services, const QString& pictureName, QWidget* returnForm);
-
     static void addTourStates(Tour& tour, Services& services);
 
 protected:

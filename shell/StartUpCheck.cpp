@@ -1,7 +1,7 @@
 #include "shell/StartUpCheck.h"
 
 #include "shell/IniFile.h"
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 
 #include <algorithm>
 

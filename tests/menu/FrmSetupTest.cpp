@@ -7,7 +7,7 @@
 #include "shell/AnimationStrip.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenHost.h"
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 #include "tests/support/FakeServices.h"
 
 #include <QKeyEvent>

@@ -1,6 +1,6 @@
 #include "results/HintLayout.h"
 #include "results/HintTextFit.h"
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 
 #include <gtest/gtest.h>
 

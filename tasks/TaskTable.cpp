@@ -1,4 +1,4 @@
-#include "shell/TaskTable.h"
+#include "tasks/TaskTable.h"
 
 #include <algorithm>
 

@@ -1,0 +1,31 @@
+#include "shell/HelpScreens.h"
+
+#include "shell/FrmIntro.h"
+#include "shell/Resources.h"
+#include "shell/ScreenHost.h"
+
+namespace orbeta {
+
+void ShowSplash(Services& services, ScreenHost& host, const QString& information, QWidget* menu)
+{
+    auto* intro = new FrmIntro(services, host.stage());
+    intro->setInformation(information);
+    intro->setMenuForm(menu);
+    intro->IsIntro = true;
+    host.showForm(intro);
+}
+
+void ShowHelpPicture(Services& services, const QString& pictureName, QWidget* returnForm)
+{
+    ScreenHost* host = ScreenHost::instance();
+    auto* intro = new FrmIntro(services, host ? host->stage() : nullptr);
+    intro->setPicture(Resources::picture(pictureName));
+    intro->IsIntro = false;
+    intro->ReturnForm = returnForm;
+    if (host) {
+        host->showForm(intro);
+        host->hideForm(returnForm);
+    }
+}
+
+} // namespace orbeta
