@@ -54,11 +54,11 @@ bool passes(QChar c)
 
 CalculatorKeyResult CalculatorKeyFilter::press(const CalculatorInput& input, QChar key)
 {
-    if (key == QChar(Enter) || key == u'=')
+    if (key == QChar(kEnter) || key == u'=')
         return {CalculatorKeyAction::Evaluate, input};
     if (key == u'.')
         key = u',';
-    if (key == QChar(Backspace))
+    if (key == QChar(kBackspace))
         return {CalculatorKeyAction::Accepted, erased(input)};
     if (!passes(key))
         return {CalculatorKeyAction::Discarded, input};

@@ -32,8 +32,8 @@ enum class CalculatorButton { Plus = 1, Minus, Times, Divide, Clear };
 
 class CalculatorKeyFilter {
 public:
-    static constexpr char16_t Enter = 13;
-    static constexpr char16_t Backspace = 8;
+    static constexpr char16_t kEnter = 13;
+    static constexpr char16_t kBackspace = 8;
 
     // One key press in `TKalkulator`: Enter and "=" evaluate, "." becomes
     // ",", only "+-*/,()", the digits and Backspace reach the box.

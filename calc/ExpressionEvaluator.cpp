@@ -18,12 +18,12 @@ const QString ExpressionEvaluator::UnbalancedText = QStringLiteral("(( )?");
 
 namespace {
 
-constexpr double Pi = 3.14159265358979;
-constexpr double DegreeFactor = 180.0 / Pi;
+constexpr double kPi = 3.14159265358979;
+constexpr double kDegreeFactor = 180.0 / kPi;
 // Computing with the infinite sentinel uses this stand-in value instead.
-constexpr double InfiniteOperand = 99999999999999999999.0;
+constexpr double kInfiniteOperand = 99999999999999999999.0;
 // From 2^53 on every double is a whole number and has no decimals to round.
-constexpr double WholeFrom = 9007199254740992.0;
+constexpr double kWholeFrom = 9007199254740992.0;
 
 enum class Function { Abs, Atn, Cos, Exp, Fix, Int, Log, Sgn, Sin, Sqr, Tan, Asn, Acs };
 
@@ -32,7 +32,7 @@ struct NamedFunction {
     Function function;
 };
 
-constexpr std::array<NamedFunction, 13> Functions = {{
+constexpr std::array<NamedFunction, 13> kFunctions = {{
     {"ABS", Function::Abs}, {"ATN", Function::Atn}, {"COS", Function::Cos}, {"EXP", Function::Exp},
     {"FIX", Function::Fix}, {"INT", Function::Int}, {"LOG", Function::Log}, {"SGN", Function::Sgn},
     {"SIN", Function::Sin}, {"SQR", Function::Sqr}, {"TAN", Function::Tan}, {"ASN", Function::Asn},
@@ -93,7 +93,7 @@ struct Value {
     double number = 0.0;
     bool infinite = false;
 
-    double operand() const { return infinite ? InfiniteOperand : number; }
+    double operand() const { return infinite ? kInfiniteOperand : number; }
 };
 
 bool isDigit(QChar c) { return c >= u'0' && c <= u'9'; }
@@ -102,7 +102,7 @@ bool isLetter(QChar c) { return (c >= u'A' && c <= u'Z') || (c >= u'a' && c <= u
 // Round half to even on the exact binary value.
 double roundDecimals(double x, int decimals)
 {
-    if (!(std::fabs(x) < WholeFrom))
+    if (!(std::fabs(x) < kWholeFrom))
         return x;
     char buffer[64];
     const auto written = std::to_chars(buffer, buffer + sizeof buffer, x, std::chars_format::fixed, decimals);
@@ -181,7 +181,7 @@ std::optional<Function> readFunction(const QString& text, qsizetype& pos)
     std::string name;
     while (pos < text.size() && isLetter(text[pos]))
         name.push_back(char(text[pos++].toUpper().unicode()));
-    for (const NamedFunction& named : Functions)
+    for (const NamedFunction& named : kFunctions)
         if (named.name == name)
             return named.function;
     return std::nullopt;
@@ -237,9 +237,9 @@ std::optional<Value> applyFunction(Function function, double x)
     case Function::Abs:
         return Value{std::fabs(x)};
     case Function::Atn:
-        return Value{std::atan(x) * DegreeFactor};
+        return Value{std::atan(x) * kDegreeFactor};
     case Function::Cos:
-        return Value{std::cos(x / DegreeFactor)};
+        return Value{std::cos(x / kDegreeFactor)};
     case Function::Exp:
         if (const auto e = finite(std::exp(x)))
             return Value{*e};
@@ -255,7 +255,7 @@ std::optional<Value> applyFunction(Function function, double x)
     case Function::Sgn:
         return Value{double((x > 0.0) - (x < 0.0))};
     case Function::Sin:
-        return Value{std::sin(x / DegreeFactor)};
+        return Value{std::sin(x / kDegreeFactor)};
     case Function::Sqr:
         if (x < 0.0)
             return std::nullopt;
@@ -264,16 +264,16 @@ std::optional<Value> applyFunction(Function function, double x)
         const double quarterTurns = x / 90.0;
         if (quarterTurns == std::trunc(quarterTurns) && std::fmod(quarterTurns, 2.0) != 0.0)
             return Value{0.0, true};
-        return Value{std::tan(x / DegreeFactor)};
+        return Value{std::tan(x / kDegreeFactor)};
     }
     case Function::Asn:
         if (std::fabs(x) > 1.0)
             return std::nullopt;
-        return Value{std::asin(x) * DegreeFactor};
+        return Value{std::asin(x) * kDegreeFactor};
     case Function::Acs:
         if (std::fabs(x) > 1.0)
             return std::nullopt;
-        return Value{std::acos(x) * DegreeFactor};
+        return Value{std::acos(x) * kDegreeFactor};
     }
     return std::nullopt;
 }
@@ -442,7 +442,7 @@ QString ExpressionEvaluator::Evaluate(QStringView expression, bool threeDecimals
 // is shown on a value that shows as zero.
 QString ExpressionEvaluator::formatNumber(double value, bool threeDecimals)
 {
-    if (!(std::fabs(value) < WholeFrom))
+    if (!(std::fabs(value) < kWholeFrom))
         return QString::number(value, 'f', QLocale::FloatingPointShortest);
 
     char buffer[64];

@@ -23,21 +23,11 @@ namespace orbeta {
 
 namespace {
 
-// Design positions; the menu pictures are drawn for these places.
-constexpr QRect TopicButton1 = Layout::kTopicButton1;
-constexpr int TopicStep = Layout::kTopicStep;
-constexpr QRect TaskButton1 = Layout::kTaskButton1;
-constexpr QRect EndButton = Layout::kEndButton;
-// The credits button is drawn on the background; this control only catches the mouse.
-constexpr QRect HelpButton = Layout::kMenuHelp;
-constexpr QSize ScratchSize = Layout::kScratchSize;
-constexpr int StripFrames = Layout::kStripFrames;
-
 // HoverId numbers of the menu's items.
-constexpr std::uint8_t EndId = 1;
-constexpr std::uint8_t FirstTopicId = 2; // topics 1..6 -> 2..7
-constexpr std::uint8_t FirstTaskId = 8;  // tasks 1..5 -> 8..12
-constexpr std::uint8_t HelpId = 13;
+constexpr std::uint8_t kEndId = 1;
+constexpr std::uint8_t kFirstTopicId = 2; // topics 1..6 -> 2..7
+constexpr std::uint8_t kFirstTaskId = 8;  // tasks 1..5 -> 8..12
+constexpr std::uint8_t kHelpId = 13;
 
 } // namespace
 
@@ -108,39 +98,39 @@ void FrmSelect::formActivated()
 
 void FrmSelect::build()
 {
-    SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
+    SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
     setCursor(globals().ArrowCursor);
 
     for (int t = 0; t < TaskTable::kTopicCount; ++t) {
-        auto* button = new PictureButton(this, std::uint8_t(FirstTopicId + t));
-        button->setGeometry(TopicButton1.translated(0, TopicStep * t));
+        auto* button = new PictureButton(this, std::uint8_t(kFirstTopicId + t));
+        button->setGeometry(Layout::kTopicButton1.translated(0, Layout::kTopicStep * t));
         const int topic = t + 1;
         connect(button, &PictureButton::mouseMoved, this, [this, topic] { onTopicMove(topic); });
         connect(button, &PictureButton::clicked, this, [this, topic] { selectTopic(topic); });
         LI.at(t) = button;
     }
     for (int r = 0; r < TaskTable::kMaxTasksPerTopic; ++r) {
-        auto* button = new PictureButton(this, std::uint8_t(FirstTaskId + r));
-        button->setGeometry(TaskButton1.translated(0, TaskButton1.height() * r));
+        auto* button = new PictureButton(this, std::uint8_t(kFirstTaskId + r));
+        button->setGeometry(Layout::kTaskButton1.translated(0, Layout::kTaskButton1.height() * r));
         button->hide();
         const int item = r + 1;
         connect(button, &PictureButton::mouseMoved, this, [this, item] { onTaskMove(item); });
         connect(button, &PictureButton::clicked, this, [this, item] { chooseTask(item); });
         RI.at(r) = button;
     }
-    IKonec = new PictureButton(this, EndId);
-    IKonec->setGeometry(EndButton);
+    IKonec = new PictureButton(this, kEndId);
+    IKonec->setGeometry(Layout::kEndButton);
     connect(IKonec, &PictureButton::mouseMoved, this, &FrmSelect::onEndMove);
     connect(IKonec, &PictureButton::clicked, this, &FrmSelect::confirmEnd);
 
-    IHelp = new PictureButton(this, HelpId);
-    IHelp->setFixedPictureSize(HelpButton.size());
-    IHelp->move(HelpButton.topLeft());
+    IHelp = new PictureButton(this, kHelpId);
+    IHelp->setFixedPictureSize(Layout::kMenuHelp.size());
+    IHelp->move(Layout::kMenuHelp.topLeft());
     connect(IHelp, &PictureButton::mouseMoved, this, &FrmSelect::onHelpMove);
     connect(IHelp, &PictureButton::clicked, this, &FrmSelect::showCredits);
 
     picScratch = new PictureButton(this);
-    picScratch->setFixedPictureSize(ScratchSize);
+    picScratch->setFixedPictureSize(Layout::kScratchSize);
     picScratch->hide();
 
     NormaliseControls(*this);
@@ -167,7 +157,7 @@ const AnimationStrip& FrmSelect::animationStrip(int index) const
     AnimationStrip& strip = m_strips.at(index - 1);
     if (strip.frameCount() == 0) {
         const QString name = index == 1 ? PictureNames::continueStrip() : PictureNames::printStrip();
-        strip = AnimationStrip(Resources::picture(name), StripFrames);
+        strip = AnimationStrip(Resources::picture(name), Layout::kStripFrames);
     }
     return strip;
 }
@@ -185,7 +175,7 @@ void FrmSelect::selectTopic(int topic)
     PlayClickSound(m_services);
     if (!topicButton(topic)->isMarked() && m_loadedTopic != topic) {
         const int count = TaskTable::taskCount(topic);
-        int top = TaskButton1.top();
+        int top = Layout::kTaskButton1.top();
         for (int r = 1; r <= TaskTable::kMaxTasksPerTopic; ++r) {
             PictureButton* button = taskButton(r);
             // A chosen task of the previous topic is not chosen in this one.
@@ -200,7 +190,7 @@ void FrmSelect::selectTopic(int topic)
                                 Resources::picture(PictureNames::taskButton(code, ButtonLook::Highlighted)),
                                 Resources::picture(PictureNames::taskButton(code, ButtonLook::Chosen)));
             button->showNormal();
-            button->move(TaskButton1.left(), top);
+            button->move(Layout::kTaskButton1.left(), top);
             top += button->height();
             button->show();
         }
@@ -292,14 +282,14 @@ void FrmSelect::onTaskMove(int item)
 
 void FrmSelect::onHelpMove()
 {
-    if (!EnterHoverItem(m_services, HelpId))
+    if (!EnterHoverItem(m_services, kHelpId))
         return;
     IKonec->showNormal();
 }
 
 void FrmSelect::onEndMove()
 {
-    if (!EnterHoverItem(m_services, EndId))
+    if (!EnterHoverItem(m_services, kEndId))
         return;
     unmarkedToNormal();
     IKonec->showHighlighted();

@@ -50,7 +50,7 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
 {
     const bool history = m_layout.group() == TopicGroup::History;
 
-    for (int i = 1; i <= SetupLayout::CountButtons; ++i) {
+    for (int i = 1; i <= SetupLayout::kCountButtons; ++i) {
         auto* button = new PictureButton(this, std::uint8_t(i));
         button->move(Layout::kCountButton1.topLeft() + QPoint(Layout::kCountStep * (i - 1), 0));
         connect(button, &PictureButton::mouseMoved, this, [this, i] { hoverCount(i); });
@@ -62,7 +62,7 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     QRect field = history ? Layout::kNameField6 : Layout::kNameField15;
     field.moveLeft(m_layout.nameFieldLeft());
     TMeno->setGeometry(field);
-    TMeno->setMaxLength(NameField::MaxLength);
+    TMeno->setMaxLength(NameField::kMaxLength);
     TMeno->setFrame(false);
     TMeno->setMouseTracking(true);
     TMeno->installEventFilter(this);
@@ -99,7 +99,7 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
 
     // Load.
     NormaliseControls(*this);
-    SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
+    SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
     setCursor(globals().ArrowCursor);
     setPicture(Resources::picture(m_layout.background()));
 
@@ -116,7 +116,7 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
 
     picKonec->setPictures(Resources::picture(SetupLayout::backPicture(false)),
                           Resources::picture(SetupLayout::backPicture(true)));
-    for (int i = 1; i <= SetupLayout::CountButtons; ++i) {
+    for (int i = 1; i <= SetupLayout::kCountButtons; ++i) {
         const QPixmap chosen = Resources::picture(m_layout.countPicture(i, true));
         countButton(i)->setPictures(Resources::picture(m_layout.countPicture(i, false)), chosen, chosen);
         countButton(i)->showNormal();
@@ -208,7 +208,7 @@ void FrmSetup::chooseCount(int button)
     const QPoint at = SetupLayout::arrowPosition();
     BlitPersistent(*this, at.x(), at.y(), arrow.width(), arrow.height(), arrow);
 
-    for (int i = 1; i <= SetupLayout::CountButtons; ++i) {
+    for (int i = 1; i <= SetupLayout::kCountButtons; ++i) {
         countButton(i)->setMarked(m_state.isChosen(i));
         countButton(i)->setLook(m_state.isChosen(i) ? PictureButton::Look::Chosen : PictureButton::Look::Normal);
     }
@@ -311,7 +311,7 @@ void FrmSetup::hoverCount(int button)
 {
     picKonec->showNormal();
     EnterHoverItem(m_services, std::uint8_t(button));
-    for (int i = 1; i <= SetupLayout::CountButtons; ++i) {
+    for (int i = 1; i <= SetupLayout::kCountButtons; ++i) {
         if (i != button)
             countButton(i)->showNormalUnlessMarked();
     }

@@ -88,7 +88,7 @@ private:
     FrmSelect& m_menu;
     SetupLayout m_layout;
     SetupState m_state;
-    std::array<PictureButton*, SetupLayout::CountButtons> ICislo{};
+    std::array<PictureButton*, SetupLayout::kCountButtons> ICislo{};
     PictureButton* picPokracuj = nullptr;
     PictureButton* picTiskni = nullptr;
     PictureButton* picKonec = nullptr;

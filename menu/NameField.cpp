@@ -27,8 +27,8 @@ NameField::Edit NameField::clean(const QString& text, int cursor)
         if (i + 1 == cursor)
             result.cursor = int(result.text.size());
     }
-    if (result.text.size() > MaxLength)
-        result.text.truncate(MaxLength);
+    if (result.text.size() > kMaxLength)
+        result.text.truncate(kMaxLength);
     if (result.cursor > result.text.size())
         result.cursor = int(result.text.size());
     return result;

@@ -9,7 +9,7 @@ namespace orbeta {
 // in windows-1250, so the field keeps out what would break those files.
 class NameField {
 public:
-    static constexpr int MaxLength = 50;
+    static constexpr int kMaxLength = 50;
 
     struct Edit {
         QString text;
@@ -20,7 +20,7 @@ public:
     static bool accepts(QChar c);
 
     // The text the field keeps after an edit: refused characters dropped,
-    // leading blanks removed, cut to MaxLength. `cursor` follows the text it
+    // leading blanks removed, cut to kMaxLength. `cursor` follows the text it
     // stood behind.
     static Edit clean(const QString& text, int cursor);
 };

@@ -18,7 +18,7 @@ SetupLayout SetupLayout::forTask(const QString& taskCode)
 
 std::uint8_t SetupLayout::countOf(int button) const
 {
-    if (button < 1 || button > CountButtons)
+    if (button < 1 || button > kCountButtons)
         return 0;
     return TaskTable::countsOffered(m_group)[static_cast<std::size_t>(button - 1)];
 }

@@ -15,7 +15,7 @@ namespace orbeta {
 // Picture names are relative to the resource directory, with "\" separators.
 class SetupLayout {
 public:
-    static constexpr int CountButtons = TaskTable::kCountButtons;
+    static constexpr int kCountButtons = TaskTable::kCountButtons;
 
     static SetupLayout forTask(const QString& taskCode);
 

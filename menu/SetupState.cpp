@@ -21,7 +21,7 @@ SetupState::SetupState(const SetupLayout& layout) : m_layout(layout) {}
 
 void SetupState::chooseCount(int button)
 {
-    if (button < 1 || button > SetupLayout::CountButtons)
+    if (button < 1 || button > SetupLayout::kCountButtons)
         return;
     m_marks.fill(false);
     m_marks[static_cast<std::size_t>(button - 1)] = true;
@@ -30,7 +30,7 @@ void SetupState::chooseCount(int button)
 
 bool SetupState::isChosen(int button) const
 {
-    if (button < 1 || button > SetupLayout::CountButtons)
+    if (button < 1 || button > SetupLayout::kCountButtons)
         return false;
     return m_marks[static_cast<std::size_t>(button - 1)];
 }

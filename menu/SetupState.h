@@ -52,7 +52,7 @@ public:
 
 private:
     SetupLayout m_layout;
-    std::array<bool, SetupLayout::CountButtons> m_marks{};
+    std::array<bool, SetupLayout::kCountButtons> m_marks{};
     std::uint8_t m_count = 0;
     QString m_name;
     bool m_continueShown = false;

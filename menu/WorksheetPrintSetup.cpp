@@ -31,7 +31,7 @@ int WorksheetPrintSetup::applyChoices(QPrinter& printer)
     printer.setCopyCount(1);
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(orientation);
-    printer.setResolution(Resolution);
+    printer.setResolution(kResolution);
     return copies;
 }
 

@@ -11,7 +11,7 @@ namespace orbeta {
 // settings a worksheet is printed with.
 class WorksheetPrintSetup {
 public:
-    static constexpr int Resolution = 300;
+    static constexpr int kResolution = 300;
 
     static QString dialogTitle();
 

@@ -35,7 +35,7 @@ double measureAtReferenceSize(const QFont& labelFont, const QString& text)
         return image;
     }();
     QFont reference = labelFont;
-    reference.setPointSizeF(HintTextFit::ReferencePoints);
+    reference.setPointSizeF(HintTextFit::kReferencePoints);
     const QFontMetricsF metrics(reference, &device);
     // A text of several lines is as wide as its longest line.
     double widest = 0;
@@ -49,7 +49,7 @@ double measureAtReferenceSize(const QFont& labelFont, const QString& text)
 FrmChybovy::FrmChybovy(const QString& taskCode, QWidget* parent)
     : Form(QStringLiteral("frm_Chybovy"), parent)
     , m_layout(HintLayout::forTask(taskCode))
-    , m_points(HintTextFit::DesignedPoints)
+    , m_points(HintTextFit::kDesignedPoints)
 {
     setFixedSize(m_layout.windowSize().isValid() ? m_layout.windowSize() : QSize(1, 1));
     QPalette magenta = palette();

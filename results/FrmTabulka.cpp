@@ -22,10 +22,7 @@
 namespace orbeta {
 namespace {
 
-constexpr std::array<int, 5> ColumnLeft = Layout::kColumnLeft;
-constexpr std::array<int, 5> ColumnWidth = Layout::kColumnWidth;
-constexpr int RowHeight = Layout::kRowHeight;
-constexpr std::uint8_t BackHoverId = 4;
+constexpr std::uint8_t kBackHoverId = 4;
 
 results::RankingFile rankingFile()
 {
@@ -47,14 +44,14 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
     : Form(QStringLiteral("frm_Tabulka"), parent)
     , m_services(services)
 {
-    SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
+    SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
     setPicture(Resources::picture(PictureNames::resultsBackground()));
-    picKonec = new PictureButton(this, BackHoverId);
+    picKonec = new PictureButton(this, kBackHoverId);
     picKonec->move(Layout::kResultsBack.topLeft());
     picKonec->setPictures(Resources::picture(PictureNames::resultsBack(ButtonLook::Normal)),
                           Resources::picture(PictureNames::resultsBack(ButtonLook::Highlighted)));
     connect(picKonec, &PictureButton::mouseMoved, this, [this] {
-        EnterHoverItem(m_services, BackHoverId);
+        EnterHoverItem(m_services, kBackHoverId);
         picKonec->showHighlighted();
     });
     connect(picKonec, &PictureButton::clicked, this, &FrmTabulka::back);
@@ -63,11 +60,11 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
         globals().HoverId = 0;
     });
 
-    for (int row = 0; row < Rows; ++row) {
-        for (std::size_t column = 0; column < ColumnLeft.size(); ++column) {
+    for (int row = 0; row < kRows; ++row) {
+        for (std::size_t column = 0; column < Layout::kColumnLeft.size(); ++column) {
             auto* label = new QLabel(this);
-            label->setGeometry(ColumnLeft[column], Layout::kRowTop + Layout::kRowStep * row, ColumnWidth[column],
-                               RowHeight);
+            label->setGeometry(Layout::kColumnLeft[column], Layout::kRowTop + Layout::kRowStep * row,
+                               Layout::kColumnWidth[column], Layout::kRowHeight);
             label->setTextFormat(Qt::PlainText);
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
             m_rows[static_cast<std::size_t>(row)][column] = label;
@@ -132,7 +129,7 @@ void FrmTabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString& name, const 
 void FrmTabulka::showRanking()
 {
     const auto rows = m_ranking.tableRows();
-    for (int i = 0; i < Rows && i < rows.size(); ++i) {
+    for (int i = 0; i < kRows && i < rows.size(); ++i) {
         const auto& row = rows.at(i);
         const RowLabels& labels = m_rows[static_cast<std::size_t>(i)];
         const QString texts[] = {row.position, row.name, row.correct, row.wrong, row.mark};

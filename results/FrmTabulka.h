@@ -23,7 +23,7 @@ class Tour;
 class FrmTabulka : public Form {
     Q_OBJECT
 public:
-    static constexpr int Rows = 10;
+    static constexpr int kRows = 10;
     static const QColor NewRecordColour;
 
     // Loads the form for the current TaskCode and shows its ranking.
@@ -54,7 +54,7 @@ private:
     void reportWriteFailure(const QString& detail);
     void back();
 
-    std::array<RowLabels, Rows> m_rows{};
+    std::array<RowLabels, kRows> m_rows{};
     PictureButton* picKonec = nullptr;
     results::Ranking m_ranking;
     // An unreadable ranking file is shown empty and never written over.

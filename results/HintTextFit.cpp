@@ -15,16 +15,16 @@ int HintTextFit::topFor(double points, int baseTop)
 {
     // Half the height the font lost, rounded up: 2 pixels at 9.75 points and
     // 3 at 8.25, the two sizes the original system font fell back to.
-    const double lost = (DesignedPoints - snap(points)) * 96.0 / 72.0;
+    const double lost = (kDesignedPoints - snap(points)) * 96.0 / 72.0;
     return baseTop + std::max(0, int(std::ceil(lost / 2.0 - 0.01)));
 }
 
 HintTextFit::Result HintTextFit::fit(double points, double labelWidth, double measuredWidth, int baseTop)
 {
     double size = snap(points);
-    while (size / ReferencePoints * measuredWidth > labelWidth) {
+    while (size / kReferencePoints * measuredWidth > labelWidth) {
         const double smaller = snap(size - 1.0);
-        if (smaller < MinimumPoints - 0.01)
+        if (smaller < kMinimumPoints - 0.01)
             break;
         size = smaller;
     }

@@ -9,10 +9,10 @@ namespace orbeta {
 // whole pixel below (12, 11.25, 10.5, 9.75, 9, 8.25, 7.5 points).
 class HintTextFit {
 public:
-    static constexpr double ReferencePoints = 8.0;
-    static constexpr double DesignedPoints = 12.0;
+    static constexpr double kReferencePoints = 8.0;
+    static constexpr double kDesignedPoints = 12.0;
     // Below this a pupil can no longer read the hint; a longer text is clipped.
-    static constexpr double MinimumPoints = 7.5;
+    static constexpr double kMinimumPoints = 7.5;
 
     struct Result {
         double points = 0;

@@ -34,8 +34,8 @@ void SwitchDisplayMode(ScreenHost& host, DisplayChoice choice, Services& service
         host.showDesignWindow();
         return;
     }
-    if (screen && screen->size().width() >= ScreenHost::DesignWidth
-        && screen->size().height() >= ScreenHost::DesignHeight) {
+    if (screen && screen->size().width() >= ScreenHost::kDesignWidth
+        && screen->size().height() >= ScreenHost::kDesignHeight) {
         host.showScaledFullScreen();
         return;
     }

@@ -43,12 +43,12 @@ int DriveType::fromFileSystem(const QString& fileSystemType, bool removableDevic
     static const QStringList ram{QStringLiteral("tmpfs"), QStringLiteral("ramfs")};
     const QString type = fileSystemType.toLower();
     if (cd.contains(type))
-        return CdRom;
+        return kCdRom;
     if (remote.contains(type))
-        return Remote;
+        return kRemote;
     if (ram.contains(type))
-        return RamDisk;
-    return removableDevice ? Removable : Fixed;
+        return kRamDisk;
+    return removableDevice ? kRemovable : kFixed;
 }
 
 DriveType::Drive DriveType::of(const QString& directory)

@@ -8,15 +8,15 @@ namespace orbeta {
 // system a directory lives on.
 class DriveType {
 public:
-    static constexpr int Removable = 2;
-    static constexpr int Fixed = 3;
-    static constexpr int Remote = 4;
-    static constexpr int CdRom = 5;
-    static constexpr int RamDisk = 6;
+    static constexpr int kRemovable = 2;
+    static constexpr int kFixed = 3;
+    static constexpr int kRemote = 4;
+    static constexpr int kCdRom = 5;
+    static constexpr int kRamDisk = 6;
 
     struct Drive {
         QString root; // mount point, ending in a separator
-        int type = Fixed;
+        int type = kFixed;
     };
 
     static int fromFileSystem(const QString& fileSystemType, bool removableDevice);

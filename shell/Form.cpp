@@ -12,7 +12,7 @@ Form::Form(const QString& formName, QWidget* parent)
 {
     setObjectName(formName);
     setWindowTitle(QStringLiteral("Orbeta Tarovia"));
-    setFixedSize(ScreenHost::DesignWidth, ScreenHost::DesignHeight);
+    setFixedSize(ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
     setMouseTracking(true);
     setAutoFillBackground(false);
     hide();

@@ -18,7 +18,7 @@ FrmIntro::FrmIntro(Services& services, QWidget* parent)
     : Form(QStringLiteral("frm_Intro"), parent)
     , m_services(services)
 {
-    SetUpForm(*this, ScreenHost::DesignWidth, ScreenHost::DesignHeight);
+    SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
     setCursor(globals().HandCursor);
     setPicture(Resources::picture(PictureNames::title()));
     // Kept for a teacher checking the installation; the pupil does not need it.
@@ -26,7 +26,7 @@ FrmIntro::FrmIntro(Services& services, QWidget* parent)
     m_lblInfo->setGeometry(8, 440, 300, 36);
     m_lblInfo->hide();
     SkipWait = false;
-    EndTick = m_services.tickCount() + SplashMilliseconds;
+    EndTick = m_services.tickCount() + kSplashMilliseconds;
     globals().CurrentForm = this;
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {

@@ -19,7 +19,7 @@ class Tour;
 class FrmIntro : public Form {
     Q_OBJECT
 public:
-    static constexpr std::uint32_t SplashMilliseconds = 10000;
+    static constexpr std::uint32_t kSplashMilliseconds = 10000;
 
     explicit FrmIntro(Services& services, QWidget* parent = nullptr);
 

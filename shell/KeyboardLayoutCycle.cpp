@@ -5,7 +5,7 @@ namespace orbeta {
 bool KeyboardLayoutCycle::turnUntil(KeyboardLayouts& layouts, QString& current,
                                     const std::function<bool(const QString&)>& done)
 {
-    for (int turn = 0; turn < MaxTurns; ++turn) {
+    for (int turn = 0; turn < kMaxTurns; ++turn) {
         layouts.activatePrevious();
         current = layouts.activeName();
         if (done(current))

@@ -7,11 +7,11 @@
 
 namespace orbeta {
 
-// The turning loops over a layout cycle. Each gives up after MaxTurns turns
+// The turning loops over a layout cycle. Each gives up after kMaxTurns turns
 // and then leaves the active layout as it is.
 class KeyboardLayoutCycle {
 public:
-    static constexpr int MaxTurns = 100;
+    static constexpr int kMaxTurns = 100;
     static QString usLayout() { return QStringLiteral("00000409"); }
 
     // Turns the cycle until the US layout is active, loading it when the

@@ -30,13 +30,13 @@ ScreenHost::ScreenHost(QWidget* parent)
     setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
 
     auto* scene = new QGraphicsScene(this);
-    scene->setSceneRect(0, 0, DesignWidth, DesignHeight);
+    scene->setSceneRect(0, 0, kDesignWidth, kDesignHeight);
     scene->setBackgroundBrush(Qt::black);
     setScene(scene);
 
     auto* stage = new QWidget;
     stage->setObjectName(QStringLiteral("stage"));
-    stage->setFixedSize(DesignWidth, DesignHeight);
+    stage->setFixedSize(kDesignWidth, kDesignHeight);
     stage->setMouseTracking(true);
     stage->setAutoFillBackground(true);
     QPalette palette = stage->palette();
@@ -45,7 +45,7 @@ ScreenHost::ScreenHost(QWidget* parent)
     m_proxy = scene->addWidget(stage);
     m_proxy->setPos(0, 0);
     m_stage = stage;
-    resize(DesignWidth, DesignHeight);
+    resize(kDesignWidth, kDesignHeight);
 }
 
 ScreenHost::~ScreenHost()
@@ -65,7 +65,7 @@ void ScreenHost::showForm(QWidget* form)
         return;
     if (form->parentWidget() != m_stage)
         form->setParent(m_stage);
-    if (form->width() == DesignWidth && form->height() == DesignHeight)
+    if (form->width() == kDesignWidth && form->height() == kDesignHeight)
         form->move(0, 0);
     form->show();
     form->raise();
@@ -123,7 +123,7 @@ void ScreenHost::showScaledFullScreen()
 
 void ScreenHost::showDesignWindow()
 {
-    setFixedSize(DesignWidth, DesignHeight);
+    setFixedSize(kDesignWidth, kDesignHeight);
     showNormal();
     fitStage();
 }
@@ -156,9 +156,9 @@ void ScreenHost::closeEvent(QCloseEvent* event)
 
 void ScreenHost::fitStage()
 {
-    const qreal k = std::min(qreal(viewport()->width()) / DesignWidth, qreal(viewport()->height()) / DesignHeight);
+    const qreal k = std::min(qreal(viewport()->width()) / kDesignWidth, qreal(viewport()->height()) / kDesignHeight);
     setTransform(QTransform::fromScale(k, k));
-    centerOn(DesignWidth / 2.0, DesignHeight / 2.0);
+    centerOn(kDesignWidth / 2.0, kDesignHeight / 2.0);
 }
 
 } // namespace orbeta

@@ -19,8 +19,8 @@ namespace orbeta {
 class ScreenHost : public QGraphicsView {
     Q_OBJECT
 public:
-    static constexpr int DesignWidth = Layout::kScreen.width();
-    static constexpr int DesignHeight = Layout::kScreen.height();
+    static constexpr int kDesignWidth = Layout::kScreen.width();
+    static constexpr int kDesignHeight = Layout::kScreen.height();
 
     explicit ScreenHost(QWidget* parent = nullptr);
     ~ScreenHost() override;

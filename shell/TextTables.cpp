@@ -10,7 +10,7 @@ TextTable TextTables::readAssignmentTexts(const QByteArray& fileBytes)
 {
     TextTable table;
     const QStringList lines = LineCodec::decodedLines(fileBytes);
-    for (qsizetype i = 0; i < lines.size() && i < MaxLines; ++i) {
+    for (qsizetype i = 0; i < lines.size() && i < kMaxLines; ++i) {
         const QStringList fields = LineCodec::splitFields(lines.at(i));
         if (fields.size() >= 2)
             table.at(i + 1) = fields.at(1);
@@ -22,7 +22,7 @@ TextTable TextTables::readHintTexts(const QByteArray& fileBytes)
 {
     TextTable table;
     const QStringList lines = LineCodec::decodedLines(fileBytes);
-    for (qsizetype i = 0; i < lines.size() && i < MaxLines; ++i)
+    for (qsizetype i = 0; i < lines.size() && i < kMaxLines; ++i)
         table.at(i + 1) = lines.at(i);
     return table;
 }

@@ -13,7 +13,7 @@ using TextTable = std::array<QString, 71>;
 // over the bytes of the stored files. Lines after the seventieth are ignored.
 class TextTables {
 public:
-    static constexpr int MaxLines = 70;
+    static constexpr int kMaxLines = 70;
 
     // Line n's assignment is the second "#" field of its decoded text; a line
     // without "#" gives an empty text.

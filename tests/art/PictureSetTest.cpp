@@ -95,7 +95,7 @@ QList<Loaded> picturesTheFormsLoad()
                << Loaded{setup.headingPicture(), history ? Layout::kHeadingSize6 : Layout::kHeadingSize15}
                << Loaded{setup.topicPicture(), Layout::kScratchSize, Fit::WithinScratch}
                << Loaded{PictureNames::taskPicture(code), Layout::kScratchSize, Fit::WithinScratch};
-        for (int i = 1; i <= SetupLayout::CountButtons; ++i) {
+        for (int i = 1; i <= SetupLayout::kCountButtons; ++i) {
             loaded << Loaded{setup.countPicture(i, false), Layout::kCountButton1.size()}
                    << Loaded{setup.countPicture(i, true), Layout::kCountButton1.size()}
                    << Loaded{setup.arrowPicture(i), Layout::kArrowSize};

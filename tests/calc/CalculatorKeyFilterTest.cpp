@@ -24,7 +24,7 @@ CalculatorInput at(const char* text, qsizetype caret)
 
 TEST(CalculatorKeyFilter, EnterAndEqualsEvaluateWithoutTyping)
 {
-    for (const QChar key : {QChar(CalculatorKeyFilter::Enter), QChar(u'=')}) {
+    for (const QChar key : {QChar(CalculatorKeyFilter::kEnter), QChar(u'=')}) {
         const auto result = CalculatorKeyFilter::press(at("2+2", 3), key);
         EXPECT_EQ(result.action, CalculatorKeyAction::Evaluate);
         EXPECT_EQ(result.input, at("2+2", 3));
@@ -48,7 +48,7 @@ TEST(CalculatorKeyFilter, PointBecomesComma)
 TEST(CalculatorKeyFilter, DiscardsEverythingElse)
 {
     for (const QChar key : QStringLiteral("aE ^&\\|©Â´x\t\r\n")) {
-        if (key == QChar(CalculatorKeyFilter::Enter))
+        if (key == QChar(CalculatorKeyFilter::kEnter))
             continue;
         const auto result = CalculatorKeyFilter::press(at("12", 1), key);
         EXPECT_EQ(result.action, CalculatorKeyAction::Discarded) << int(key.unicode());
@@ -58,10 +58,10 @@ TEST(CalculatorKeyFilter, DiscardsEverythingElse)
 
 TEST(CalculatorKeyFilter, BackspaceErasesBeforeCaretOrSelection)
 {
-    EXPECT_EQ(CalculatorKeyFilter::press(at("123", 2), QChar(CalculatorKeyFilter::Backspace)).input, at("13", 1));
-    EXPECT_EQ(CalculatorKeyFilter::press(at("123", 0), QChar(CalculatorKeyFilter::Backspace)).input, at("123", 0));
+    EXPECT_EQ(CalculatorKeyFilter::press(at("123", 2), QChar(CalculatorKeyFilter::kBackspace)).input, at("13", 1));
+    EXPECT_EQ(CalculatorKeyFilter::press(at("123", 0), QChar(CalculatorKeyFilter::kBackspace)).input, at("123", 0));
     const CalculatorInput selected{QStringLiteral("12345"), 4, 1, 3};
-    EXPECT_EQ(CalculatorKeyFilter::press(selected, QChar(CalculatorKeyFilter::Backspace)).input, at("15", 1));
+    EXPECT_EQ(CalculatorKeyFilter::press(selected, QChar(CalculatorKeyFilter::kBackspace)).input, at("15", 1));
 }
 
 TEST(CalculatorKeyFilter, TypingReplacesSelection)

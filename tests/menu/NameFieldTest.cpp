@@ -29,8 +29,8 @@ TEST(NameField, CutsAtFiftyCharacters)
 {
     const QString tooLong(60, QLatin1Char('a'));
     const auto edit = NameField::clean(tooLong, 60);
-    EXPECT_EQ(edit.text.size(), NameField::MaxLength);
-    EXPECT_EQ(edit.cursor, NameField::MaxLength);
+    EXPECT_EQ(edit.text.size(), NameField::kMaxLength);
+    EXPECT_EQ(edit.cursor, NameField::kMaxLength);
 }
 
 TEST(NameField, CursorFollowsTheTextBeforeIt)

@@ -54,7 +54,7 @@ protected:
     int redRows(const FrmTabulka& table) const
     {
         int red = 0;
-        for (int row = 1; row <= FrmTabulka::Rows; ++row) {
+        for (int row = 1; row <= FrmTabulka::kRows; ++row) {
             const bool allRed = [&] {
                 for (int column = 0; column < 5; ++column)
                     if (table.cell(row, column)->palette().color(QPalette::WindowText) != FrmTabulka::NewRecordColour)

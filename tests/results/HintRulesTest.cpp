@@ -53,7 +53,7 @@ TEST(HintTextFit, ShrinksStepByStepWithTheOffsets)
 TEST(HintTextFit, StopsAtTheLowerBound)
 {
     const auto r = HintTextFit::fit(12, 180, 5000, 4);
-    EXPECT_DOUBLE_EQ(r.points, HintTextFit::MinimumPoints);
+    EXPECT_DOUBLE_EQ(r.points, HintTextFit::kMinimumPoints);
     EXPECT_EQ(r.top, 7);
     EXPECT_DOUBLE_EQ(HintTextFit::fit(7.5, 180, 5000, 4).points, 7.5);
 }

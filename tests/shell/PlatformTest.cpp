@@ -46,13 +46,13 @@ TEST(WindowsDirectory, EnvironmentThenProgramDirThenShare)
 
 TEST(DriveType, FromFileSystem)
 {
-    EXPECT_EQ(DriveType::fromFileSystem("iso9660", true), DriveType::CdRom);
-    EXPECT_EQ(DriveType::fromFileSystem("UDF", false), DriveType::CdRom);
-    EXPECT_EQ(DriveType::fromFileSystem("nfs4", false), DriveType::Remote);
-    EXPECT_EQ(DriveType::fromFileSystem("fuse.sshfs", false), DriveType::Remote);
-    EXPECT_EQ(DriveType::fromFileSystem("tmpfs", false), DriveType::RamDisk);
-    EXPECT_EQ(DriveType::fromFileSystem("vfat", true), DriveType::Removable);
-    EXPECT_EQ(DriveType::fromFileSystem("ext4", false), DriveType::Fixed);
+    EXPECT_EQ(DriveType::fromFileSystem("iso9660", true), DriveType::kCdRom);
+    EXPECT_EQ(DriveType::fromFileSystem("UDF", false), DriveType::kCdRom);
+    EXPECT_EQ(DriveType::fromFileSystem("nfs4", false), DriveType::kRemote);
+    EXPECT_EQ(DriveType::fromFileSystem("fuse.sshfs", false), DriveType::kRemote);
+    EXPECT_EQ(DriveType::fromFileSystem("tmpfs", false), DriveType::kRamDisk);
+    EXPECT_EQ(DriveType::fromFileSystem("vfat", true), DriveType::kRemovable);
+    EXPECT_EQ(DriveType::fromFileSystem("ext4", false), DriveType::kFixed);
     const auto drive = DriveType::of(QDir::tempPath());
     EXPECT_TRUE(drive.root.endsWith('/'));
     EXPECT_EQ(DriveType::caption({"/media/cd/", 5}), QStringLiteral("/media/cd/\nTyp disku: 5"));
@@ -116,11 +116,11 @@ TEST(KeyboardLayoutCycle, LoadsUsWhenMissingAndGivesUpWhenRefused)
 
     FakeLayouts refused({"0000041B", "00000405"}, 0, false);
     EXPECT_FALSE(KeyboardLayoutCycle::selectUs(refused, current));
-    EXPECT_EQ(refused.turns, KeyboardLayoutCycle::MaxTurns);
+    EXPECT_EQ(refused.turns, KeyboardLayoutCycle::kMaxTurns);
 
     FakeLayouts removed({"00000409", "00000405"});
     EXPECT_FALSE(KeyboardLayoutCycle::restore(removed, "0000041B", current));
-    EXPECT_EQ(removed.turns, KeyboardLayoutCycle::MaxTurns);
+    EXPECT_EQ(removed.turns, KeyboardLayoutCycle::kMaxTurns);
 
     FakeLayouts back({"0000041B", "00000409", "00000405"}, 1);
     EXPECT_TRUE(KeyboardLayoutCycle::restore(back, "0000041B", current));
