@@ -41,6 +41,9 @@ TEST_F(FrmChybovyTest, ShortTextKeepsTheDesignedSizeAtTheBaseTop)
     EXPECT_EQ(hint.Label1()->y(), 4);
     EXPECT_TRUE(hint.Label1()->isVisibleTo(&hint));
     EXPECT_FALSE(hint.Pic()->isVisibleTo(&hint));
+    // Two lines are measured by the longest one.
+    hint.Vloz_Text(QStringLiteral("I = 1,5 A\nR = 6 Ω"));
+    EXPECT_EQ(hint.Label1()->font().pixelSize(), 16);
 }
 
 TEST_F(FrmChybovyTest, LongTextShrinksAndStopsAtTheLowerBound)
@@ -59,13 +62,6 @@ TEST_F(FrmChybovyTest, LongTextShrinksAndStopsAtTheLowerBound)
     EXPECT_EQ(hint.Label1()->font().pixelSize(), 10);
     EXPECT_EQ(hint.Label1()->width(), 280);
     EXPECT_EQ(hint.Label1()->y(), hint.baseTop() + 3);
-}
-
-TEST_F(FrmChybovyTest, TwoLineTextIsMeasuredByItsLongestLine)
-{
-    FrmChybovy hint(QStringLiteral("5e"));
-    hint.Vloz_Text(QStringLiteral("I = 1,5 A\nR = 6 Ω"));
-    EXPECT_EQ(hint.Label1()->font().pixelSize(), 16);
 }
 
 TEST_F(FrmChybovyTest, PictureVariantsHideTheText)
