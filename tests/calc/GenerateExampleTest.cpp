@@ -8,6 +8,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <set>
@@ -74,6 +75,11 @@ CalcAnswer answerFromPhysics(const CalcExample& e, const ExampleTable& table = {
     const int k = e.asked.value_or(0);
     const ExampleTable& given = table.rows() > 0 ? table : tableFor(e.task);
     auto box = [&a](int n) -> QString& { return a.boxes[static_cast<std::size_t>(n - 1)]; };
+    // Variant k asks for one box: its number and the value computed for it, per variant.
+    auto fill = [&](const std::array<std::pair<int, double>, 3>& byVariant) {
+        const auto& [n, value] = byVariant[static_cast<std::size_t>(k - 1)];
+        box(n) = typed(value);
+    };
     std::visit(
         Overloaded{
             [&](const LiquidDensityValues& x) {
@@ -92,14 +98,7 @@ CalcAnswer answerFromPhysics(const CalcExample& e, const ExampleTable& table = {
                 else
                     box(3) = typed(x.V1 + d(x.m) / d(x.rho));
             },
-            [&](const UniformMotionValues& x) {
-                if (k == 1)
-                    box(1) = typed(x.s / d(x.t));
-                else if (k == 2)
-                    box(2) = typed(x.v * d(x.t));
-                else
-                    box(3) = typed(x.s / d(x.v));
-            },
+            [&](const UniformMotionValues& x) { fill({{{1, x.s / d(x.t)}, {2, x.v * d(x.t)}, {3, x.s / d(x.v)}}}); },
             [&](const NonUniformMotionValues& x) {
                 if (k == 1) {
                     const double v = (x.s1 + x.s2) * 60.0 / x.t;
@@ -115,29 +114,12 @@ CalcAnswer answerFromPhysics(const CalcExample& e, const ExampleTable& table = {
                     a.finishBoxes = {QString::number(minutes / 60), QString::number(minutes % 60)};
                 }
             },
-            [&](const LiquidPressureValues& x) {
-                if (k == 1)
-                    box(2) = typed(x.m / d(x.S));
-                else if (k == 2)
-                    box(1) = typed(x.p * d(x.S));
-                else
-                    box(3) = typed(x.m / d(x.p));
-            },
+            [&](const LiquidPressureValues& x) { fill({{{2, x.m / d(x.S)}, {1, x.p * d(x.S)}, {3, x.m / d(x.p)}}}); },
             [&](const MechanicalWorkValues& x) {
-                if (k == 1)
-                    box(3) = typed(x.F * d(x.s));
-                else if (k == 2)
-                    box(2) = typed(double(d(x.W)) / d(x.s));
-                else
-                    box(1) = typed(double(d(x.W)) / d(x.F));
+                fill({{{3, x.F * d(x.s)}, {2, double(d(x.W)) / d(x.s)}, {1, double(d(x.W)) / d(x.F)}}});
             },
             [&](const WinchPowerValues& x) {
-                if (k == 1)
-                    box(1) = typed(x.P * d(x.t));
-                else if (k == 2)
-                    box(4) = typed(x.W / d(x.t));
-                else
-                    box(3) = typed(double(d(x.W)) / d(x.P));
+                fill({{{1, x.P * d(x.t)}, {4, x.W / d(x.t)}, {3, double(d(x.W)) / d(x.P)}}});
             },
             [&](const WinchEnergyValues& x) {
                 box(2) = typed(x.m * 10 * d(x.h));
@@ -164,23 +146,9 @@ CalcAnswer answerFromPhysics(const CalcExample& e, const ExampleTable& table = {
             [&](const MeltingValues& x) {
                 box(4) = typed(x.m * (2.09 * -d(x.t1) + 334 + 4.18 * d(x.t2)));
             },
-            [&](const OhmsLawValues& x) {
-                if (k == 1)
-                    box(2) = typed(x.U / d(x.I));
-                else if (k == 2)
-                    box(1) = typed(x.U / d(x.R));
-                else
-                    box(3) = typed(x.R * d(x.I));
-            },
+            [&](const OhmsLawValues& x) { fill({{{2, x.U / d(x.I)}, {1, x.U / d(x.R)}, {3, x.R * d(x.I)}}}); },
             [&](const ElectricEnergyValues& x) { box(1) = typed(x.P * d(x.t) / 60.0 / 1000.0); },
-            [&](const ElectricPowerValues& x) {
-                if (k == 1)
-                    box(2) = typed(x.U * d(x.I));
-                else if (k == 2)
-                    box(1) = typed(x.P / d(x.U));
-                else
-                    box(3) = typed(x.P / d(x.I));
-            },
+            [&](const ElectricPowerValues& x) { fill({{{2, x.U * d(x.I)}, {1, x.P / d(x.U)}, {3, x.P / d(x.I)}}}); },
             [&](const SeriesResistorsValues& x) {
                 const double values[] = {d(x.U1) / d(x.R1), d(x.U1) / d(x.I), d(x.U2) / d(x.I), d(x.R1) * d(x.I), d(x.R2) * d(x.I)};
                 box(k) = typed(values[k - 1]);
