@@ -126,13 +126,9 @@ TEST(CheckExample, TableTaskWithoutAMarkedRowIsWrong)
     EXPECT_TRUE(CheckExample(e, CalcAnswer{.markedRow = 4}));
 }
 
-TEST(CheckExample, BothOrAllBoxesMustBeRight)
+// The seeded property test spoils only the first asked box; here the last.
+TEST(CheckExample, AllBoxesMustBeRight)
 {
-    const CalcExample energy =
-        example(CalcTask::WinchEnergy, std::nullopt, WinchEnergyValues{4, 50, 5.0f, 20.0f, 10000, 2000});
-    EXPECT_TRUE(CheckExample(energy, CalcAnswer{.boxes = {"50", "10000", "20,0", "5,0", "2000", ""}}));
-    EXPECT_FALSE(CheckExample(energy, CalcAnswer{.boxes = {"50", "1000", "20,0", "5,0", "2000", ""}}));
-
     const CalcExample parallel = example(CalcTask::ParallelResistors, 1,
                                          ParallelResistorsValues{27, 63, 18.9f, 0.7f, 0.3f, 1.0f});
     const CalcAnswer right{.boxes = {"27", "63", "18,9", "0,7", "0,3", "1"}};
