@@ -186,8 +186,6 @@ TEST(SolutionText, TextsOfThePupilsHint)
               QStringLiteral("Objem:  120 ml"));
     EXPECT_EQ(SolutionText(example(CalcTask::LiquidDensity, 2, LiquidDensityValues{150, 0.8f, 120, 246})),
               QStringLiteral("Hustota: 0,80 g/cm³"));
-    EXPECT_EQ(SolutionText(example(CalcTask::WinchEnergy, std::nullopt, WinchEnergyValues{4, 50, 5.0f, 20.0f, 10000, 2000})),
-              QStringLiteral("Mech. energie: 10000 J\nVýkon: 2000 W"));
     EXPECT_EQ(SolutionText(example(CalcTask::ParallelResistors, 3,
                                    ParallelResistorsValues{27, 63, 18.9f, 0.7f, 0.3f, 1.0f})),
               QStringLiteral("Napätie: 18,9 V\nCelkový prúd: 1,0 A"));
