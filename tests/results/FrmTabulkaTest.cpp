@@ -109,15 +109,6 @@ TEST_F(FrmTabulkaTest, NewRecordIsTheOnlyRedRowAndIsSaved)
     EXPECT_TRUE(messages.isEmpty());
 }
 
-TEST_F(FrmTabulkaTest, NewRecordBelowPlaceTenLeavesNoRowRed)
-{
-    writeRanking(12);
-    FrmTabulka table(services);
-    table.Vloz_novy_zaznam(QStringLiteral("Eva"), QStringLiteral("0"), QStringLiteral("10"), QStringLiteral("5"), 1);
-    EXPECT_EQ(redRows(table), 0);
-    EXPECT_EQ(results::RankingFile(globals().DataDir, globals().TaskCode).read().value().records().size(), 13);
-}
-
 TEST_F(FrmTabulkaTest, ReadOnlyDataDirectoryLosesNothingAndTellsThePupilOnce)
 {
     writeRanking(4);

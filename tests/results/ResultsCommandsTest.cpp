@@ -126,8 +126,4 @@ TEST_F(ResultsCommands, RankingListsEveryRecordBestFirstSeparatedByTabs)
                                       "2\tŠárka\t7\t2\t3\n"
                                       "3\tJana\t7\t3\t3\n"
                                       "4\tNo mark\t9\t0\t\n"));
-
-    const CliRun neverPlayed = cli({"ranking", "5e", "--data", dir.path()});
-    EXPECT_EQ(neverPlayed.status, 0);
-    EXPECT_TRUE(neverPlayed.out.isEmpty());
 }
