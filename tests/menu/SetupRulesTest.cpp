@@ -17,22 +17,6 @@ TEST(SetupLayout, CountsGrowButtonByButtonAndOnlyTheButtonsHaveOne)
     EXPECT_EQ(physics.countOf(6), 0);
 }
 
-TEST(SetupState, CountBeforeNameShowsOnlyPrint)
-{
-    SetupState s(SetupLayout::forTask(QStringLiteral("2b")));
-    EXPECT_EQ(s.updateContinue(), ButtonStep::Hide);
-    EXPECT_EQ(s.updatePrint(), ButtonStep::Hide);
-
-    s.chooseCount(2);
-    EXPECT_EQ(s.exampleCount(), 5);
-    EXPECT_EQ(s.updateContinue(), ButtonStep::Hide);
-    EXPECT_EQ(s.updatePrint(), ButtonStep::AnimateIn);
-
-    s.setName(QStringLiteral("E"));
-    EXPECT_EQ(s.updateContinue(), ButtonStep::AnimateIn);
-    EXPECT_TRUE(s.continueShown());
-}
-
 TEST(SetupState, ButtonsAnimateInOnlyOnce)
 {
     SetupState s(SetupLayout::forTask(QStringLiteral("6a")));
