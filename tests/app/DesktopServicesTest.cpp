@@ -51,8 +51,8 @@ TEST(DesktopServices, ScriptedMessagesAreAnsweredWithoutAPerson)
 {
     for (const auto& [script, answer] : {std::pair{"no", MessageAnswer::No}, {"yes", MessageAnswer::Yes}}) {
         DesktopServices services{QString::fromLatin1(script)};
-        EXPECT_EQ(services.showMessage(QStringLiteral("T"), QStringLiteral("?"), MessageIcon::Question, MessageButtons::YesNo),
-                  answer)
+        const QString question = QStringLiteral("Otázka?");
+        EXPECT_EQ(services.showMessage(QStringLiteral("T"), question, MessageIcon::Question, MessageButtons::YesNo), answer)
             << script;
     }
 }

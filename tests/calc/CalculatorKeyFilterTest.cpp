@@ -36,8 +36,8 @@ TEST(CalculatorKeyFilter, NamedCases)
         CalculatorInput after;
     };
     const Case cases[] = {
-        {"Enter evaluates without typing", at("2+2", 3), QChar(CalculatorKeyFilter::Enter), CalculatorKeyAction::Evaluate,
-         at("2+2", 3)},
+        {"Enter evaluates without typing", at("2+2", 3), QChar(CalculatorKeyFilter::Enter),
+         CalculatorKeyAction::Evaluate, at("2+2", 3)},
         {"equals evaluates without typing", at("2+2", 3), u'=', CalculatorKeyAction::Evaluate, at("2+2", 3)},
         {"point becomes comma", at("3", 1), u'.', CalculatorKeyAction::Accepted, at("3,", 2)},
         {"backspace erases before the caret", at("123", 2), backspace, {}, at("13", 1)},
