@@ -49,12 +49,10 @@ TEST(DesktopServices, PrintDialogKeepsPrintToFileAndCancelIsNo)
 
 TEST(DesktopServices, ScriptedMessagesAreAnsweredWithoutAPerson)
 {
-    DesktopServices no(QStringLiteral("no"));
-    EXPECT_EQ(no.showMessage(QStringLiteral("T"), QStringLiteral("Otázka?"), MessageIcon::Question,
-                             MessageButtons::YesNo),
-              MessageAnswer::No);
-    DesktopServices yes(QStringLiteral("yes"));
-    EXPECT_EQ(yes.showMessage(QStringLiteral("T"), QStringLiteral("Otázka?"), MessageIcon::Question,
-                              MessageButtons::YesNo),
-              MessageAnswer::Yes);
+    for (const auto& [script, answer] : {std::pair{"no", MessageAnswer::No}, {"yes", MessageAnswer::Yes}}) {
+        DesktopServices services{QString::fromLatin1(script)};
+        const QString question = QStringLiteral("Otázka?");
+        EXPECT_EQ(services.showMessage(QStringLiteral("T"), question, MessageIcon::Question, MessageButtons::YesNo), answer)
+            << script;
+    }
 }

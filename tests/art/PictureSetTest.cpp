@@ -120,19 +120,15 @@ TEST(PictureSet, HoldsEveryPictureTheFormsLoadAtTheSizeOfItsPlace)
     }
 }
 
-TEST(PictureSet, AnimationStripsHoldButtonFrames)
+// The last frame of a strip is the finished button; the first is still mostly its empty place.
+TEST(PictureSet, AnimationStripsChangeFromFirstToLastFrame)
 {
-    const int frames = Layout::kStripFrames;
-    for (const QString& strip : {PictureNames::continueStrip(), PictureNames::printStrip()}) {
-        const QSize size = sizeOf(strip);
-        ASSERT_EQ(size.width() % frames, 0) << qPrintable(strip);
-        EXPECT_EQ(QSize(size.width() / frames, size.height()), sizeOf(PictureNames::continueBackground()))
-            << qPrintable(strip);
+    for (const QString& name : {PictureNames::continueStrip(), PictureNames::printStrip()}) {
+        const QImage strip = rendered().value(name);
+        const int w = strip.width() / Layout::kStripFrames;
+        EXPECT_NE(strip.copy(0, 0, w, strip.height()), strip.copy(strip.width() - w, 0, w, strip.height()))
+            << qPrintable(name);
     }
-    // The last frame is the finished button; the first is still mostly its empty place.
-    const QImage strip = rendered().value(PictureNames::continueStrip());
-    const int w = strip.width() / frames;
-    EXPECT_NE(strip.copy(0, 0, w, strip.height()), strip.copy((frames - 1) * w, 0, w, strip.height()));
 }
 
 TEST(PictureSet, SpritesAreExactMagentaOutsideWithoutFringe)
@@ -180,10 +176,6 @@ TEST(PictureSet, ButtonLooksDiffer)
         EXPECT_NE(rendered().value(one), rendered().value(other)) << qPrintable(one);
     }
 }
-
-} // namespace
-
-namespace {
 
 QColor at(const QString& name, int x, int y)
 {

@@ -35,6 +35,7 @@ CalcExample example(CalcTask task, std::optional<int> asked, ExampleValues value
 // One key pressed in a box: the text and caret before, what the filter must leave.
 struct KeyCase {
     const char* name;
+    BoxEdit (*filter)(const QString&, int, QChar);
     QString text;
     int caret;
     QChar key;
@@ -43,41 +44,36 @@ struct KeyCase {
 
 } // namespace
 
-TEST(AnswerKeyFilter, NamedCases)
+// The answer boxes take a decimal comma and signs; the time boxes whole numbers.
+TEST(KeyFilters, NamedCases)
 {
+    const auto answer = FilterAnswerKey;
+    const auto time = FilterTimeKey;
     const KeyCase cases[] = {
-        {"digit appends", "12", 2, '5', {"125", 3}},
-        {"digit inserts at the caret", "15", 1, '2', {"125", 2}},
-        {"point becomes comma", "12", 2, '.', {"12,", 3}},
-        {"second comma refused", "12,5", 4, ',', {"12,5", 4}},
-        {"point after comma refused", "1,5", 1, '.', {"1,5", 1}},
-        {"signs pass", "", 0, '-', {"-", 1}},
-        {"plus passes", "3", 0, '+', {"+3", 1}},
-        {"letter dropped", "12", 2, 'a', {"12", 2}},
-        {"blank dropped", "12", 1, ' ', {"12", 1}},
-        {"backspace removes before caret", "12,5", 3, kBackspace, {"125", 2}},
-        {"backspace at start does nothing", "12", 0, kBackspace, {"12", 0}},
-        {"backspace may remove the comma", "1,", 2, kBackspace, {"1", 1}},
-        {"caret beyond the text is clamped", "7", 9, '1', {"71", 2}},
+        {"digit appends", answer, "12", 2, '5', {"125", 3}},
+        {"digit inserts at the caret", answer, "15", 1, '2', {"125", 2}},
+        {"point becomes comma", answer, "12", 2, '.', {"12,", 3}},
+        {"second comma refused", answer, "12,5", 4, ',', {"12,5", 4}},
+        {"point after comma refused", answer, "1,5", 1, '.', {"1,5", 1}},
+        {"signs pass", answer, "", 0, '-', {"-", 1}},
+        {"plus passes", answer, "3", 0, '+', {"+3", 1}},
+        {"letter dropped", answer, "12", 2, 'a', {"12", 2}},
+        {"blank dropped", answer, "12", 1, ' ', {"12", 1}},
+        {"backspace removes before caret", answer, "12,5", 3, kBackspace, {"125", 2}},
+        {"backspace at start does nothing", answer, "12", 0, kBackspace, {"12", 0}},
+        {"backspace may remove the comma", answer, "1,", 2, kBackspace, {"1", 1}},
+        {"caret beyond the text is clamped", answer, "7", 9, '1', {"71", 2}},
+        {"time: digit", time, "1", 1, '5', {"15", 2}},
+        {"time: minus", time, "", 0, '-', {"-", 1}},
+        {"time: comma refused", time, "1", 1, ',', {"1", 1}},
+        {"time: point refused", time, "1", 1, '.', {"1", 1}},
+        {"time: plus refused", time, "1", 0, '+', {"1", 0}},
+        {"time: backspace", time, "15", 2, kBackspace, {"1", 1}},
     };
     for (const KeyCase& c : cases)
-        EXPECT_EQ(FilterAnswerKey(c.text, c.caret, c.key), c.expected) << c.name;
+        EXPECT_EQ(c.filter(c.text, c.caret, c.key), c.expected) << c.name;
     EXPECT_EQ(typeKeys({}, "12.5", FilterAnswerKey).text, QStringLiteral("12,5"));
     EXPECT_EQ(typeKeys({}, "1,2.3,", FilterAnswerKey).text, QStringLiteral("1,23"));
-}
-
-TEST(TimeKeyFilter, NamedCases)
-{
-    const KeyCase cases[] = {
-        {"digit", "1", 1, '5', {"15", 2}},
-        {"minus", "", 0, '-', {"-", 1}},
-        {"comma refused", "1", 1, ',', {"1", 1}},
-        {"point refused", "1", 1, '.', {"1", 1}},
-        {"plus refused", "1", 0, '+', {"1", 0}},
-        {"backspace", "15", 2, kBackspace, {"1", 1}},
-    };
-    for (const KeyCase& c : cases)
-        EXPECT_EQ(FilterTimeKey(c.text, c.caret, c.key), c.expected) << c.name;
 }
 
 TEST(CheckBox, NamedCases)
@@ -126,13 +122,9 @@ TEST(CheckExample, TableTaskWithoutAMarkedRowIsWrong)
     EXPECT_TRUE(CheckExample(e, CalcAnswer{.markedRow = 4}));
 }
 
-TEST(CheckExample, BothOrAllBoxesMustBeRight)
+// The seeded property test spoils only the first asked box; here the last.
+TEST(CheckExample, AllBoxesMustBeRight)
 {
-    const CalcExample energy =
-        example(CalcTask::WinchEnergy, std::nullopt, WinchEnergyValues{4, 50, 5.0f, 20.0f, 10000, 2000});
-    EXPECT_TRUE(CheckExample(energy, CalcAnswer{.boxes = {"50", "10000", "20,0", "5,0", "2000", ""}}));
-    EXPECT_FALSE(CheckExample(energy, CalcAnswer{.boxes = {"50", "1000", "20,0", "5,0", "2000", ""}}));
-
     const CalcExample parallel = example(CalcTask::ParallelResistors, 1,
                                          ParallelResistorsValues{27, 63, 18.9f, 0.7f, 0.3f, 1.0f});
     const CalcAnswer right{.boxes = {"27", "63", "18,9", "0,7", "0,3", "1"}};
@@ -190,11 +182,6 @@ TEST(SolutionText, TextsOfThePupilsHint)
               QStringLiteral("Objem:  120 ml"));
     EXPECT_EQ(SolutionText(example(CalcTask::LiquidDensity, 2, LiquidDensityValues{150, 0.8f, 120, 246})),
               QStringLiteral("Hustota: 0,80 g/cm³"));
-    EXPECT_EQ(SolutionText(example(CalcTask::SolidDensity, 3, SolidDensityValues{2.7f, 100, 80, 180, 270, 1})),
-              QStringLiteral("Objem: 180 ml"));
-    EXPECT_EQ(SolutionText(example(CalcTask::WinchEnergy, std::nullopt, WinchEnergyValues{4, 50, 5.0f, 20.0f, 10000, 2000})),
-              QStringLiteral("Mech. energie: 10000 J\nVýkon: 2000 W"));
-    EXPECT_EQ(SolutionText(example(CalcTask::OhmsLaw, 1, OhmsLawValues{40, 0.3f, 12})), QStringLiteral("Odpor: 40 Ω"));
     EXPECT_EQ(SolutionText(example(CalcTask::ParallelResistors, 3,
                                    ParallelResistorsValues{27, 63, 18.9f, 0.7f, 0.3f, 1.0f})),
               QStringLiteral("Napätie: 18,9 V\nCelkový prúd: 1,0 A"));

@@ -4,15 +4,17 @@
 #include "calc/GenerateExample.h"
 #include "calc/NumberText.h"
 #include "calc/SolutionText.h"
-#include "tests/calc/CalcTestTables.h"
+#include "tests/support/CalcTestTables.h"
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <cmath>
 #include <functional>
 #include <set>
 
 using namespace orbeta;
+using orbeta::test::generated;
 using orbeta::test::tableFor;
 
 namespace {
@@ -26,17 +28,11 @@ struct Overloaded : Ts... {
 template <class... Ts>
 Overloaded(Ts...) -> Overloaded<Ts...>;
 
-CalcExample generate(CalcTask task, std::uint64_t seed)
-{
-    RandomSource rnd(seed);
-    return GenerateExample(task, tableFor(task), rnd);
-}
-
 template <class Values>
 void forSeeds(CalcTask task, const std::function<void(const CalcExample&, const Values&)>& check)
 {
     for (std::uint64_t seed = 0; seed < kSeeds; ++seed) {
-        const CalcExample e = generate(task, seed);
+        const CalcExample e = generated(task, seed);
         SCOPED_TRACE("seed " + std::to_string(seed));
         check(e, std::get<Values>(e.values));
         if (testing::Test::HasFailure())
@@ -79,6 +75,11 @@ CalcAnswer answerFromPhysics(const CalcExample& e, const ExampleTable& table = {
     const int k = e.asked.value_or(0);
     const ExampleTable& given = table.rows() > 0 ? table : tableFor(e.task);
     auto box = [&a](int n) -> QString& { return a.boxes[static_cast<std::size_t>(n - 1)]; };
+    // Variant k asks for one box: its number and the value computed for it, per variant.
+    auto fill = [&](const std::array<std::pair<int, double>, 3>& byVariant) {
+        const auto& [n, value] = byVariant[static_cast<std::size_t>(k - 1)];
+        box(n) = typed(value);
+    };
     std::visit(
         Overloaded{
             [&](const LiquidDensityValues& x) {
@@ -97,14 +98,7 @@ CalcAnswer answerFromPhysics(const CalcExample& e, const ExampleTable& table = {
                 else
                     box(3) = typed(x.V1 + d(x.m) / d(x.rho));
             },
-            [&](const UniformMotionValues& x) {
-                if (k == 1)
-                    box(1) = typed(x.s / d(x.t));
-                else if (k == 2)
-                    box(2) = typed(x.v * d(x.t));
-                else
-                    box(3) = typed(x.s / d(x.v));
-            },
+            [&](const UniformMotionValues& x) { fill({{{1, x.s / d(x.t)}, {2, x.v * d(x.t)}, {3, x.s / d(x.v)}}}); },
             [&](const NonUniformMotionValues& x) {
                 if (k == 1) {
                     const double v = (x.s1 + x.s2) * 60.0 / x.t;
@@ -120,29 +114,12 @@ CalcAnswer answerFromPhysics(const CalcExample& e, const ExampleTable& table = {
                     a.finishBoxes = {QString::number(minutes / 60), QString::number(minutes % 60)};
                 }
             },
-            [&](const LiquidPressureValues& x) {
-                if (k == 1)
-                    box(2) = typed(x.m / d(x.S));
-                else if (k == 2)
-                    box(1) = typed(x.p * d(x.S));
-                else
-                    box(3) = typed(x.m / d(x.p));
-            },
+            [&](const LiquidPressureValues& x) { fill({{{2, x.m / d(x.S)}, {1, x.p * d(x.S)}, {3, x.m / d(x.p)}}}); },
             [&](const MechanicalWorkValues& x) {
-                if (k == 1)
-                    box(3) = typed(x.F * d(x.s));
-                else if (k == 2)
-                    box(2) = typed(double(d(x.W)) / d(x.s));
-                else
-                    box(1) = typed(double(d(x.W)) / d(x.F));
+                fill({{{3, x.F * d(x.s)}, {2, double(d(x.W)) / d(x.s)}, {1, double(d(x.W)) / d(x.F)}}});
             },
             [&](const WinchPowerValues& x) {
-                if (k == 1)
-                    box(1) = typed(x.P * d(x.t));
-                else if (k == 2)
-                    box(4) = typed(x.W / d(x.t));
-                else
-                    box(3) = typed(double(d(x.W)) / d(x.P));
+                fill({{{1, x.P * d(x.t)}, {4, x.W / d(x.t)}, {3, double(d(x.W)) / d(x.P)}}});
             },
             [&](const WinchEnergyValues& x) {
                 box(2) = typed(x.m * 10 * d(x.h));
@@ -169,23 +146,9 @@ CalcAnswer answerFromPhysics(const CalcExample& e, const ExampleTable& table = {
             [&](const MeltingValues& x) {
                 box(4) = typed(x.m * (2.09 * -d(x.t1) + 334 + 4.18 * d(x.t2)));
             },
-            [&](const OhmsLawValues& x) {
-                if (k == 1)
-                    box(2) = typed(x.U / d(x.I));
-                else if (k == 2)
-                    box(1) = typed(x.U / d(x.R));
-                else
-                    box(3) = typed(x.R * d(x.I));
-            },
+            [&](const OhmsLawValues& x) { fill({{{2, x.U / d(x.I)}, {1, x.U / d(x.R)}, {3, x.R * d(x.I)}}}); },
             [&](const ElectricEnergyValues& x) { box(1) = typed(x.P * d(x.t) / 60.0 / 1000.0); },
-            [&](const ElectricPowerValues& x) {
-                if (k == 1)
-                    box(2) = typed(x.U * d(x.I));
-                else if (k == 2)
-                    box(1) = typed(x.P / d(x.U));
-                else
-                    box(3) = typed(x.P / d(x.I));
-            },
+            [&](const ElectricPowerValues& x) { fill({{{2, x.U * d(x.I)}, {1, x.P / d(x.U)}, {3, x.P / d(x.I)}}}); },
             [&](const SeriesResistorsValues& x) {
                 const double values[] = {d(x.U1) / d(x.R1), d(x.U1) / d(x.I), d(x.U2) / d(x.I), d(x.R1) * d(x.I), d(x.R2) * d(x.I)};
                 box(k) = typed(values[k - 1]);
@@ -234,8 +197,8 @@ TEST(GenerateExample, SameSeedGivesSameExampleAndSeedsDiffer)
         SCOPED_TRACE(calcTaskCode(task).toStdString());
         std::set<QString> solutions;
         for (std::uint64_t seed = 0; seed < 40; ++seed) {
-            const CalcExample a = generate(task, seed);
-            const CalcExample b = generate(task, seed);
+            const CalcExample a = generated(task, seed);
+            const CalcExample b = generated(task, seed);
             for (std::size_t i = 0; i < 6; ++i)
                 EXPECT_EQ(a.boxes[i].text, b.boxes[i].text);
             EXPECT_EQ(a.asked, b.asked);
@@ -251,7 +214,7 @@ TEST(GenerateExample, ComputedAnswersAreRightAndAnyDeviationIsWrong)
     for (CalcTask task : kAllCalcTasks) {
         SCOPED_TRACE(calcTaskCode(task).toStdString());
         for (std::uint64_t seed = 0; seed < kSeeds; ++seed) {
-            const CalcExample e = generate(task, seed);
+            const CalcExample e = generated(task, seed);
             const CalcAnswer right = answerFromPhysics(e);
             ASSERT_TRUE(CheckExample(e, right)) << "seed " << seed << ": " << SolutionText(e).toStdString();
             ASSERT_FALSE(CheckExample(e, spoiled(e, right))) << "seed " << seed;
@@ -259,17 +222,16 @@ TEST(GenerateExample, ComputedAnswersAreRightAndAnyDeviationIsWrong)
     }
 }
 
-TEST(GenerateExample, LiquidDensityRangesAndScale)
+// What the scenes need beyond a right answer: values that fit the drawn
+// apparatus, exact results, every table row in use.
+TEST(GenerateExample, LiquidDensityFitsTheScaleAndUsesEveryRow)
 {
     std::set<int> rows;
     forSeeds<LiquidDensityValues>(CalcTask::LiquidDensity, [&](const CalcExample& e, const LiquidDensityValues& x) {
-        EXPECT_TRUE(onStep(x.m1, 100, 200, 1));
-        EXPECT_TRUE(onStep(x.V, 50, 190, 10));
         EXPECT_EQ(x.rho, static_cast<float>(orbeta::test::liquidTable().value(e.tableRow)));
         EXPECT_LT(x.m2, 1000.0f);
         EXPECT_EQ(e.shownRow, e.asked == 2 ? 0 : e.tableRow);
         EXPECT_EQ(e.tableActive(), e.asked == 2);
-        EXPECT_EQ(e.fillLevel, 0);
         // The scale shows the empty cylinder until the liquid is poured in.
         if (e.asked != 3) {
             EXPECT_EQ(e.boxes[1].text, e.boxes[0].text);
@@ -295,8 +257,6 @@ TEST(GenerateExample, SolidDensityNeverOverflowsTheCylinder)
 {
     std::set<int> bodies;
     forSeeds<SolidDensityValues>(CalcTask::SolidDensity, [&](const CalcExample& e, const SolidDensityValues& x) {
-        EXPECT_TRUE(onStep(x.Vt, 50, 150, 10));
-        EXPECT_TRUE(onStep(x.V1, 50, 90, 10));
         EXPECT_EQ(x.V2, x.V1 + x.Vt);
         EXPECT_LT(x.V2, 200);
         EXPECT_EQ(x.rho, static_cast<float>(orbeta::test::solidTable().value(e.tableRow)));
@@ -308,23 +268,12 @@ TEST(GenerateExample, SolidDensityNeverOverflowsTheCylinder)
     EXPECT_EQ(bodies, (std::set<int>{1, 2, 3}));
 }
 
-TEST(GenerateExample, UniformMotionRanges)
-{
-    forSeeds<UniformMotionValues>(CalcTask::UniformMotion, [](const CalcExample&, const UniformMotionValues& x) {
-        EXPECT_TRUE(onStep(x.t, 3.0, 20.0, 0.1));
-        EXPECT_TRUE(onStep(x.v, 0.1, 0.9, 0.1));
-        EXPECT_TRUE(onStep(x.s, 0, 18, 0.01));
-        EXPECT_NEAR(x.s, x.v * x.t, 1e-4);
-    });
-}
-
 TEST(GenerateExample, NonUniformMotionArrivesOnAWholeMinute)
 {
     std::set<int> askedCities;
     forSeeds<NonUniformMotionValues>(CalcTask::NonUniformMotion, [&](const CalcExample& e, const NonUniformMotionValues& x) {
         EXPECT_NE(x.startCity, x.targetCity);
-        for (int road : x.roads)
-            EXPECT_TRUE(onStep(road, 20, 50, 1));
+        // The speed bands of the three vehicles never meet, so the speed names the row.
         EXPECT_TRUE(onStep(x.speeds[0], 48, 52, 1));
         EXPECT_TRUE(onStep(x.speeds[1], 53, 58, 1));
         EXPECT_TRUE(onStep(x.speeds[2], 59, 65, 1));
@@ -348,32 +297,14 @@ TEST(GenerateExample, NonUniformMotionArrivesOnAWholeMinute)
     EXPECT_EQ(askedCities.size(), 2u);
 }
 
-TEST(GenerateExample, MechanicsRangesAndIntegerResults)
+// Work and energy stay within a 16-bit whole number and come out exact.
+TEST(GenerateExample, WinchResultsAreExactAndFitSixteenBits)
 {
-    forSeeds<LiquidPressureValues>(CalcTask::LiquidPressure, [](const CalcExample&, const LiquidPressureValues& x) {
-        EXPECT_TRUE(onStep(x.S, 2, 9, 1));
-        EXPECT_TRUE(onStep(x.p, 5.5, 9.9, 0.1));
-        EXPECT_TRUE(onStep(x.m, 0, 90, 0.1));
-        EXPECT_NEAR(x.m, x.p * x.S, 1e-3);
-    });
-    forSeeds<MechanicalWorkValues>(CalcTask::MechanicalWork, [](const CalcExample&, const MechanicalWorkValues& x) {
-        EXPECT_TRUE(onStep(x.F, 10, 90, 10));
-        EXPECT_TRUE(onStep(x.s, 1, 9, 1));
-        EXPECT_TRUE(onStep(x.t, 5.0, 9.9, 0.1));
-        EXPECT_EQ(x.W, x.F * x.s);
-    });
     forSeeds<WinchPowerValues>(CalcTask::WinchPower, [](const CalcExample&, const WinchPowerValues& x) {
-        EXPECT_TRUE(onStep(x.P, 200, 900, 1));
-        EXPECT_TRUE(onStep(x.t, 2.0, 9.9, 0.1));
-        EXPECT_TRUE(onStep(x.s, 4.0, 9.9, 0.1));
-        // P × t is whole, so W is exact.
         EXPECT_EQ(x.W * 10, x.P * int(std::lround(x.t * 10)));
         EXPECT_LE(x.W, 32000);
     });
     forSeeds<WinchEnergyValues>(CalcTask::WinchEnergy, [](const CalcExample&, const WinchEnergyValues& x) {
-        EXPECT_TRUE(onStep(x.v, 2, 9, 1));
-        EXPECT_TRUE(onStep(x.m, 20, 90, 10));
-        EXPECT_TRUE(onStep(x.t, 3.0, 9.9, 0.1));
         EXPECT_NEAR(x.h, x.v * x.t, 1e-4);
         EXPECT_LE(x.W, 32000);
         EXPECT_NEAR(x.W, x.h * x.m * 10, 1e-2);
@@ -428,9 +359,6 @@ TEST(GenerateExample, HeatAndMeltingKeepThreeDecimals)
 {
     std::set<int> rows;
     forSeeds<HeatValues>(CalcTask::Heat, [&](const CalcExample& e, const HeatValues& x) {
-        EXPECT_TRUE(onStep(x.m, 1.1, 9.9, 0.1));
-        EXPECT_TRUE(onStep(x.t1, 10, 25, 1));
-        EXPECT_TRUE(onStep(x.t2, 50, 200, 1));
         EXPECT_EQ(x.c, static_cast<float>(orbeta::test::heatTable().value(e.tableRow)));
         EXPECT_EQ(e.shownRow, e.tableRow);
         const double exact = orbeta::test::heatTable().value(e.tableRow) * std::lround(x.m * 10) / 10 * (x.t2 - x.t1);
@@ -440,50 +368,30 @@ TEST(GenerateExample, HeatAndMeltingKeepThreeDecimals)
     });
     EXPECT_EQ(rows.size(), 5u);
     forSeeds<MeltingValues>(CalcTask::Melting, [](const CalcExample&, const MeltingValues& x) {
-        EXPECT_TRUE(onStep(x.m, 1, 9, 1));
-        EXPECT_TRUE(onStep(x.t1, -15, -3, 1));
-        EXPECT_TRUE(onStep(x.t2, 4, 20, 1));
+        EXPECT_LT(x.t1, 0);
+        EXPECT_GT(x.t2, 0);
         // Q in hundredths of a kJ, exactly.
         const int hundredths = x.m * (209 * -x.t1 + 33400 + 418 * x.t2);
         EXPECT_EQ(x.Q, static_cast<float>(hundredths / 100.0));
     });
 }
 
-TEST(GenerateExample, CircuitsRangesAndAcceptance)
+TEST(GenerateExample, CircuitsAreConsistent)
 {
-    forSeeds<OhmsLawValues>(CalcTask::OhmsLaw, [](const CalcExample&, const OhmsLawValues& x) {
-        EXPECT_TRUE(onStep(x.R, 10, 90, 10));
-        EXPECT_TRUE(onStep(x.I, 0.1, 0.9, 0.1));
-        EXPECT_TRUE(onStep(x.U, 1, 81, 1));
-    });
     std::set<int> times;
     forSeeds<ElectricEnergyValues>(CalcTask::ElectricEnergy, [&](const CalcExample& e, const ElectricEnergyValues& x) {
-        EXPECT_TRUE(onStep(x.P, 1200, 2400, 300));
         EXPECT_EQ(x.t, 60 * x.hours + x.minutes);
-        EXPECT_TRUE(onStep(x.E, 0, 5, 0.1));
-        EXPECT_NEAR(x.E, x.t * x.P / 60000.0, 1e-5);
         EXPECT_EQ(e.startBoxes[0], QStringLiteral("230"));
         EXPECT_EQ(e.startBoxes[1], QString::number(x.P));
         times.insert(x.t);
     });
     EXPECT_EQ(times, (std::set<int>{20, 40, 80, 100}));
     forSeeds<ElectricPowerValues>(CalcTask::ElectricPower, [](const CalcExample&, const ElectricPowerValues& x) {
-        EXPECT_TRUE(onStep(x.U, 10, 40, 10));
-        EXPECT_TRUE(onStep(x.I, 0.5, 2.5, 0.5));
         EXPECT_LT(x.P, 100.0f);
         EXPECT_EQ(x.P, x.U * x.I);
     });
-    forSeeds<SeriesResistorsValues>(CalcTask::SeriesResistors, [](const CalcExample&, const SeriesResistorsValues& x) {
-        EXPECT_TRUE(onStep(x.R1, 10, 50, 10));
-        EXPECT_TRUE(onStep(x.R2, 10, 50, 10));
-        EXPECT_TRUE(onStep(x.I, 0.1, 1.9, 0.1));
-        EXPECT_TRUE(onStep(x.U1, 1, 95, 1));
-        EXPECT_TRUE(onStep(x.U2, 1, 95, 1));
-    });
     forSeeds<ParallelResistorsValues>(CalcTask::ParallelResistors, [](const CalcExample&, const ParallelResistorsValues& x) {
         EXPECT_NE(x.R1, x.R2);
-        EXPECT_TRUE(onStep(x.I1, 0.2, 0.9, 0.1));
-        EXPECT_TRUE(onStep(x.I2, 0.2, 0.9, 0.1));
         EXPECT_NEAR(x.U, x.R1 * x.I1, 1e-4);
         EXPECT_NEAR(x.U, x.R2 * x.I2, 1e-4);
         EXPECT_NEAR(x.I, x.I1 + x.I2, 1e-6);

@@ -1,9 +1,8 @@
 // The quantity tables and what is derived from them: the answer boxes of
 // generated examples and the quantities the assignment texts ask for.
-#include "calc/GenerateExample.h"
 #include "calc/TaskQuantities.h"
 #include "shell/Cp1250.h"
-#include "tests/calc/CalcTestTables.h"
+#include "tests/support/CalcTestTables.h"
 
 #include <QFile>
 #include <QRegularExpression>
@@ -34,12 +33,6 @@ bool askedAlways(const Quantity& q)
 bool hasOwnRules(CalcTask task)
 {
     return task == CalcTask::NonUniformMotion || task == CalcTask::Lever;
-}
-
-CalcExample generate(CalcTask task, std::uint64_t seed)
-{
-    RandomSource rnd(seed);
-    return GenerateExample(task, test::tableFor(task), rnd);
 }
 
 // The editor's notes of the assignment texts (the field before the first
@@ -117,7 +110,7 @@ TEST(TaskQuantities, AskedBoxesAreEmptyGivenBoxesFilledInEveryExample)
         const auto quantities = TaskQuantities::of(task);
         std::set<int> variants;
         for (std::uint64_t seed = 0; seed < kSeeds; ++seed) {
-            const CalcExample e = generate(task, seed);
+            const CalcExample e = test::generated(task, seed);
             SCOPED_TRACE("seed " + std::to_string(seed));
             std::array<bool, 6> described{};
             int asked = 0;
@@ -156,7 +149,7 @@ TEST(TaskQuantities, AssignmentTextsAskForTheAskedQuantities)
     for (CalcTask task : kAllCalcTasks) {
         SCOPED_TRACE(calcTaskCode(task).toStdString());
         for (std::uint64_t seed = 0; seed < 300; ++seed) {
-            const CalcExample e = generate(task, seed);
+            const CalcExample e = test::generated(task, seed);
             SCOPED_TRACE("seed " + std::to_string(seed));
             ASSERT_LT(e.assignmentLine - 1, notes.size());
             QStringList words = notes[e.assignmentLine - 1].split(QLatin1Char(' '), Qt::SkipEmptyParts);

@@ -1,6 +1,7 @@
 // Checks the data tree that the build installs (build/hd): the stored form of
 // every text file and the content that the tasks rely on.
 #include "calc/MapFile.h"
+#include "calc/TaskQuantities.h"
 #include "calc/TableFile.h"
 #include "shell/Cp1250.h"
 #include "shell/LineCodec.h"
@@ -107,13 +108,15 @@ TEST(DataTree, AssignmentAndHintTextsArePresent)
         EXPECT_FALSE(LineCodec::splitFields(assignments[n - 1]).value(1).trimmed().isEmpty())
             << "assignment line " << n;
 
-    // The tool tips of the answer boxes, "5b" included (line 27).
+    // The tool tips of the answer boxes, by the lines the quantity tables name.
     const QStringList hints = decoded("Napoveda.dat");
     ASSERT_LE(hints.size(), 70);
-    for (int n : {1, 2, 4, 5, 7, 8, 9, 10, 13, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24, 25, 26, 27}) {
-        ASSERT_LE(n, hints.size());
-        EXPECT_FALSE(hints[n - 1].trimmed().isEmpty()) << "hint line " << n;
-    }
+    for (CalcTask task : kAllCalcTasks)
+        for (const Quantity& q : TaskQuantities::of(task))
+            if (q.hintLine > 0) {
+                ASSERT_LE(q.hintLine, hints.size());
+                EXPECT_FALSE(hints[q.hintLine - 1].trimmed().isEmpty()) << "hint line " << q.hintLine;
+            }
     for (const QString& hint : hints)
         EXPECT_FALSE(hint.contains(QLatin1Char('#')));
 }
@@ -176,34 +179,25 @@ void expectColumnsAgree(const CalcTableRow& row)
 
 } // namespace
 
-TEST(DataTree, DensityTablesSuitTheirExamples)
+// That the pupil can find each row from the computed value, and that every
+// row makes examples that fit the scenes, GenerateExample.InstalledTablesServeEveryRow checks.
+TEST(DataTree, DensityColumnsAgree)
 {
     for (const auto& [name, rows] : {std::pair{QStringLiteral("1a.dat"), 8}, {QStringLiteral("1b.dat"), 10}}) {
         SCOPED_TRACE(name.toStdString());
         const CalcTable table = readTable(name, {rows, true});
         ASSERT_EQ(table.size(), std::size_t(rows + 1));
-        QSet<QString> densities;
-        for (int r = 1; r <= rows; ++r) {
+        for (int r = 1; r <= rows; ++r)
             expectColumnsAgree(table[r]);
-            densities.insert(table[r].secondValue);
-        }
-        // The pupil finds the row from the computed density.
-        EXPECT_EQ(densities.size(), rows);
     }
-    // "1a" redraws until m1 + V·ρ < 1000 g: the smallest draw (100 g, 50 ml) must pass.
-    const CalcTable liquids = readTable("1a.dat", {8, true});
-    for (int r = 1; r <= 8; ++r)
-        EXPECT_LT(100 + 50 * number(liquids[r].secondValue), 1000) << r;
 }
 
 TEST(DataTree, HeatAndVehicleTablesSuitTheirExamples)
 {
     const CalcTable heat = readTable("3a.dat", {5, true});
     ASSERT_EQ(heat.size(), 6u);
-    for (int r = 1; r <= 5; ++r) {
+    for (int r = 1; r <= 5; ++r)
         expectColumnsAgree(heat[r]);
-        EXPECT_LE(decimals(heat[r].secondValue), 3);
-    }
 
     const CalcTable melting = readTable("3b.dat", {});
     ASSERT_EQ(melting.size(), 5u);

@@ -1,4 +1,3 @@
-#include "look/Layout.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
@@ -12,7 +11,6 @@
 
 #include <QKeyEvent>
 #include <QLineEdit>
-#include <QMouseEvent>
 #include <QPageLayout>
 #include <QPointer>
 #include <QApplication>
@@ -71,12 +69,6 @@ protected:
         }
     }
 
-    static void move(QWidget* w, QPoint at)
-    {
-        QMouseEvent event(QEvent::MouseMove, at, w->mapToGlobal(at), Qt::NoButton, Qt::NoButton, Qt::NoModifier);
-        QCoreApplication::sendEvent(w, &event);
-    }
-
     static void press(QWidget* w) { QTest::mousePress(w, Qt::LeftButton, {}, QPoint(5, 5)); }
     static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
 
@@ -126,29 +118,21 @@ struct StandInTaskForms {
 
 } // namespace
 
-TEST_F(FrmSetupTest, BlankNameKeepsFieldEmptyAndContinueHidden)
-{
-    FrmSetup* setup = open(QStringLiteral("1a"));
-    press(setup->countButton(2));
-    type(setup->nameField(), QStringLiteral("   "));
-    finishAnimations(setup);
-    EXPECT_EQ(setup->nameField()->text(), QString());
-    EXPECT_FALSE(setup->continueButton()->isVisible());
-    EXPECT_TRUE(setup->printButton()->isVisible());
-}
-
-TEST_F(FrmSetupTest, CountBeforeNameShowsPrintThenFirstLetterShowsContinue)
+// A count before a name shows only the print button; the first letter kept
+// by the name field shows the continue button, which ends on its finished frame.
+TEST_F(FrmSetupTest, CountThenNameShowsPrintThenContinue)
 {
     FrmSetup* setup = open(QStringLiteral("2b"));
     EXPECT_FALSE(setup->printButton()->isVisible());
     press(setup->countButton(3));
     EXPECT_EQ(globals().ExampleCount, 8);
+    type(setup->nameField(), QStringLiteral("   "));
     finishAnimations(setup);
+    EXPECT_EQ(setup->nameField()->text(), QString());
     EXPECT_TRUE(setup->printButton()->isVisible());
     EXPECT_FALSE(setup->continueButton()->isVisible());
     type(setup->nameField(), QStringLiteral("E"));
     EXPECT_TRUE(setup->continueButton()->isVisible());
-    // The animation ends on the strip's last frame, the finished button.
     finishAnimations(setup);
     EXPECT_FALSE(setup->animating());
     EXPECT_EQ(setup->continueButton()->picture().toImage(), menu->animationStrip(1).frame(22).toImage());
@@ -185,22 +169,15 @@ TEST_F(FrmSetupTest, ButtonsSlideInOneAfterTheOtherOnTheClock)
     EXPECT_FALSE(setup->animating());
 }
 
-TEST_F(FrmSetupTest, HistoryCountsAndOneMarkedButton)
+TEST_F(FrmSetupTest, HistoryCountsMarkOneButtonAndTheNameFieldRefusesWhatTheFilesCannotHold)
 {
     FrmSetup* setup = open(QStringLiteral("6a"));
     press(setup->countButton(1));
     press(setup->countButton(5));
     EXPECT_EQ(globals().ExampleCount, 25);
-    for (int i = 1; i <= 4; ++i)
-        EXPECT_FALSE(setup->countButton(i)->isMarked()) << i;
-    EXPECT_TRUE(setup->countButton(5)->isMarked());
+    EXPECT_FALSE(setup->countButton(1)->isMarked());
     EXPECT_EQ(setup->countButton(5)->look(), PictureButton::Look::Chosen);
-    EXPECT_EQ(setup->nameField()->x(), Layout::kNameField6.left());
-}
 
-TEST_F(FrmSetupTest, NameFieldRefusesWhatTheFilesCannotHold)
-{
-    FrmSetup* setup = open(QStringLiteral("1a"));
     type(setup->nameField(), QStringLiteral("  Eva|Nová"));
     EXPECT_EQ(setup->nameField()->text(), QStringLiteral("EvaNová"));
     setup->nameField()->insert(QString::fromUtf8("€ 李\t"));
@@ -236,38 +213,27 @@ TEST_F(FrmSetupTest, ContinueWithoutItsTaskFormDoesNothing)
     EXPECT_TRUE(setup->isVisible());
 }
 
-TEST_F(FrmSetupTest, CancelledPrintDialogChangesNothing)
-{
-    StandInTaskForms forms;
-    forms.install(taskForms, TaskFormKind::Mech1);
-    int dialogs = 0;
-    services.printDialog = [&dialogs](QPrinter&) {
-        ++dialogs;
-        return false;
-    };
-    FrmSetup* setup = open(QStringLiteral("1a"));
-    press(setup->countButton(2));
-    finishAnimations(setup);
-    click(setup->printButton());
-    EXPECT_EQ(dialogs, 1);
-    EXPECT_EQ(forms.frames, 0);
-    EXPECT_FALSE(globals().PrintMode);
-    EXPECT_EQ(globals().CurrentForm, setup);
-}
-
-TEST_F(FrmSetupTest, ConfirmedPrintLaysOutTheWorksheetOnA4At300Dpi)
+// A cancelled dialog prints nothing; a confirmed one prints the copies as
+// worksheets on A4 at 300 dpi, whatever the pupil picked, and opens no form.
+TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
 {
     StandInTaskForms forms;
     forms.install(taskForms, TaskFormKind::Osa);
-    services.printDialog = [](QPrinter& printer) {
+    bool confirm = false;
+    services.printDialog = [&confirm](QPrinter& printer) {
         printer.setCopyCount(3);
         printer.setPageOrientation(QPageLayout::Landscape);
         printer.setPageSize(QPageSize(QPageSize::Letter));
-        return true;
+        return confirm;
     };
     FrmSetup* setup = open(QStringLiteral("6c"));
     press(setup->countButton(1));
     finishAnimations(setup);
+    click(setup->printButton());
+    EXPECT_EQ(forms.frames, 0);
+    EXPECT_FALSE(globals().PrintMode);
+
+    confirm = true;
     click(setup->printButton());
     ASSERT_EQ(forms.frames, 1);
     EXPECT_EQ(forms.slotsPrinted, 1);
@@ -277,29 +243,8 @@ TEST_F(FrmSetupTest, ConfirmedPrintLaysOutTheWorksheetOnA4At300Dpi)
     EXPECT_EQ(forms.pageSize, QPageSize::A4);
     EXPECT_EQ(forms.orientation, QPageLayout::Landscape);
     EXPECT_EQ(forms.resolution, 300);
-    // Printing opens no form: the setup stays in front.
     EXPECT_EQ(forms.opens, 0);
     EXPECT_EQ(globals().CurrentForm, setup);
-}
-
-TEST_F(FrmSetupTest, HoverPlaysTheEnterSoundOncePerItem)
-{
-    FrmSetup* setup = open(QStringLiteral("1a"));
-    services.resetSounds();
-    move(setup->backButton(), QPoint(5, 5));
-    move(setup->backButton(), QPoint(8, 6));
-    EXPECT_EQ(globals().HoverId, 6);
-    EXPECT_EQ(services.played(Sound::Enter), 1);
-    EXPECT_EQ(setup->backButton()->look(), PictureButton::Look::Highlighted);
-
-    move(setup->countButton(4), QPoint(5, 5));
-    EXPECT_EQ(globals().HoverId, 4);
-    EXPECT_EQ(setup->backButton()->look(), PictureButton::Look::Normal);
-    EXPECT_EQ(services.played(Sound::Enter), 2);
-
-    move(setup, QPoint(600, 20));
-    EXPECT_EQ(globals().HoverId, 0);
-    EXPECT_EQ(setup->countButton(4)->look(), PictureButton::Look::Normal);
 }
 
 TEST_F(FrmSetupTest, HelpShowsThePictureAndAClickReturns)

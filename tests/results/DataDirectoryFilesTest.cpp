@@ -2,10 +2,10 @@
 // school computer can produce: a read-only data directory and a full disk.
 #include "results/RankingFile.h"
 #include "results/ResultsLog.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyPath.h"
 
 #include <QDir>
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,22 +14,9 @@
 #include <sys/resource.h>
 
 using namespace orbeta::results;
-using orbeta::test_support::ReadOnlyPath;
+using namespace orbeta::test_support;
 
 namespace {
-
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
-void store(const QString& path, const QByteArray& bytes)
-{
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
-}
 
 ResultsLogEntry entry()
 {
@@ -64,21 +51,16 @@ Ranking twoRecords()
 
 } // namespace
 
-TEST(RankingFile, ATaskNeverPlayedHasAnEmptyRanking)
-{
-    QTemporaryDir dir;
-    const auto read = RankingFile(dir.path(), QStringLiteral("2e")).read();
-    ASSERT_TRUE(read.ok());
-    EXPECT_TRUE(read.value().records().isEmpty());
-}
-
+// A task never played has an empty ranking, not an error.
 TEST(RankingFile, WritesTheWholeRankingAndReadsItBack)
 {
     QTemporaryDir dir;
     const RankingFile file(dir.path(), QStringLiteral("1a"));
     EXPECT_EQ(file.path(), dir.filePath(QStringLiteral("1a.res")));
+    ASSERT_TRUE(file.read().ok());
+    EXPECT_TRUE(file.read().value().records().isEmpty());
     ASSERT_TRUE(file.write(twoRecords()).ok());
-    EXPECT_EQ(contents(file.path()), QByteArray("Peter|9|1|1|1\r\nJana|7|3|3|0\r\n"));
+    EXPECT_EQ(readBytes(file.path()), QByteArray("Peter|9|1|1|1\r\nJana|7|3|3|0\r\n"));
 
     const auto read = file.read();
     ASSERT_TRUE(read.ok());
@@ -90,7 +72,7 @@ TEST(RankingFile, WritesTheWholeRankingAndReadsItBack)
 TEST(RankingFile, AFileNamedInOtherCaseIsTheTasksFile)
 {
     QTemporaryDir dir;
-    store(dir.filePath(QStringLiteral("1A.RES")), "Jana|7|3|3|0\r\n");
+    ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("1A.RES")), "Jana|7|3|3|0\r\n"));
     const RankingFile file(dir.path(), QStringLiteral("1a"));
     auto read = file.read();
     ASSERT_TRUE(read.ok());
@@ -109,13 +91,29 @@ TEST(RankingFile, AnUnreadableFileIsAnErrorNotAnEmptyRanking)
     EXPECT_TRUE(read.error().file.endsWith(QStringLiteral("3b.res")));
 }
 
-TEST(DataDirectoryFiles, AReadOnlyDirectoryOrFileReportsFailureAndKeepsEverything)
-{
+// A data directory with a ranking and a log that a failed write must leave as they were.
+class DataDirectoryFiles : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(writeBytes(ranking.path(), "Jana|7|3|3|0\r\n"));
+        ASSERT_TRUE(writeBytes(log.path(), "earlier entry\r\n"));
+    }
+
+    void expectEverythingKept() const
+    {
+        EXPECT_EQ(readBytes(ranking.path()), QByteArray("Jana|7|3|3|0\r\n"));
+        EXPECT_EQ(readBytes(log.path()), QByteArray("earlier entry\r\n"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+
     QTemporaryDir dir;
-    const RankingFile ranking(dir.path(), QStringLiteral("1a"));
-    const ResultsLog log(dir.path());
-    store(ranking.path(), "Jana|7|3|3|0\r\n");
-    store(log.path(), "earlier entry\r\n");
+    const RankingFile ranking{dir.path(), QStringLiteral("1a")};
+    const ResultsLog log{dir.path()};
+};
+
+TEST_F(DataDirectoryFiles, AReadOnlyDirectoryOrFileReportsFailureAndKeepsEverything)
+{
     {
         ReadOnlyPath readOnly(dir.path());
         if (!readOnly.active())
@@ -133,26 +131,17 @@ TEST(DataDirectoryFiles, AReadOnlyDirectoryOrFileReportsFailureAndKeepsEverythin
         EXPECT_FALSE(appended.ok());
         EXPECT_TRUE(appended.error.contains(log.path())) << appended.error.toStdString();
     }
-    EXPECT_EQ(contents(ranking.path()), QByteArray("Jana|7|3|3|0\r\n"));
-    EXPECT_EQ(contents(log.path()), QByteArray("earlier entry\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    expectEverythingKept();
 }
 
-TEST(DataDirectoryFiles, AFullDiskReportsFailureAndKeepsEverything)
+TEST_F(DataDirectoryFiles, AFullDiskReportsFailureAndKeepsEverything)
 {
-    QTemporaryDir dir;
-    const RankingFile ranking(dir.path(), QStringLiteral("5a"));
-    const ResultsLog log(dir.path());
-    store(ranking.path(), "Jana|7|3|3|0\r\n");
-    store(log.path(), "earlier entry\r\n");
     {
         FullDiskAfter full(20);
         EXPECT_FALSE(ranking.write(twoRecords()).ok());
         EXPECT_FALSE(log.append(entry()).ok());
     }
-    EXPECT_EQ(contents(ranking.path()), QByteArray("Jana|7|3|3|0\r\n"));
-    EXPECT_EQ(contents(log.path()), QByteArray("earlier entry\r\n"));
-    EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    expectEverythingKept();
 }
 
 TEST(ResultsLog, AppendsFourLinesPerSeries)
@@ -160,11 +149,8 @@ TEST(ResultsLog, AppendsFourLinesPerSeries)
     QTemporaryDir dir;
     const ResultsLog log(dir.path());
     EXPECT_EQ(log.path(), dir.filePath(QStringLiteral("Vysledky.dat")));
-    store(log.path(), "earlier entry\r\n");
+    ASSERT_TRUE(writeBytes(log.path(), "earlier entry\r\n"));
     ASSERT_TRUE(log.append(entry()).ok());
     ASSERT_TRUE(log.append(entry()).ok());
-    const QByteArray text = contents(log.path());
-    EXPECT_TRUE(text.startsWith("earlier entry\r\nMeno: Eva "));
-    EXPECT_EQ(text.count("\r\n"), 9);
-    EXPECT_EQ(text.mid(15), entry().toBytes() + entry().toBytes());
+    EXPECT_EQ(readBytes(log.path()), "earlier entry\r\n" + entry().toBytes() + entry().toBytes());
 }

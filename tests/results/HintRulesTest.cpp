@@ -4,16 +4,9 @@
 
 #include <gtest/gtest.h>
 
-using namespace orbeta;
+#include <optional>
 
-TEST(HintLayout, OpticsMovesThePictureBox)
-{
-    const QRect d = HintLayout::designedPictureArea();
-    EXPECT_EQ(HintLayout::forTask(QStringLiteral("2e")).pictureArea(), d);
-    EXPECT_EQ(HintLayout::forTask(QStringLiteral("4b")).pictureArea(),
-              QRect(d.left() + 5, d.top() - 13, d.width() - 10, d.height() + 26));
-    EXPECT_TRUE(HintLayout::forTask(QStringLiteral("0")).picture().isEmpty());
-}
+using namespace orbeta;
 
 TEST(HintLayout, TextOrPictureBoxStaysInsideTheWindow)
 {
@@ -22,46 +15,39 @@ TEST(HintLayout, TextOrPictureBoxStaysInsideTheWindow)
         const QRect window(QPoint(0, 0), h.windowSize());
         EXPECT_TRUE(window.contains(h.showsText() ? h.textArea() : h.pictureArea())) << row.code;
     }
+    EXPECT_TRUE(HintLayout::forTask(QStringLiteral("0")).picture().isEmpty());
 }
 
-TEST(HintTextFit, FittingTextKeepsItsSizeAndBaseTop)
+// The text shrinks by 0.75 point until it fits the width, never below the
+// minimum, and moves down with the smaller sizes to stay centred.
+TEST(HintTextFit, NamedCases)
 {
-    const auto r = HintTextFit::fit(12, 180, 100, 4);
-    EXPECT_DOUBLE_EQ(r.points, 12);
-    EXPECT_EQ(r.top, 4);
-}
-
-TEST(HintTextFit, ShrinksStepByStepWithTheOffsets)
-{
-    // 12/8 * 130 = 195 > 180; 11.25/8 * 130 = 182.8 > 180; 10.5/8 * 130 = 170.6 fits.
-    EXPECT_DOUBLE_EQ(HintTextFit::fit(12, 180, 130, 4).points, 10.5);
-    // 9.75 points: two pixels lower.
-    const auto a = HintTextFit::fit(12, 180, 145, 4);
-    EXPECT_DOUBLE_EQ(a.points, 9.75);
-    EXPECT_EQ(a.top, 6);
-    // 8.25 points: three pixels lower.
-    const auto b = HintTextFit::fit(12, 180, 170, 13);
-    EXPECT_DOUBLE_EQ(b.points, 8.25);
-    EXPECT_EQ(b.top, 16);
-    // Sizes between them keep the text centred as well.
-    const auto c = HintTextFit::fit(12, 180, 158, 4);
-    EXPECT_DOUBLE_EQ(c.points, 9);
-    EXPECT_EQ(c.top, 6);
+    struct Case {
+        const char* name;
+        double points;
+        int textWidth;
+        int baseTop;
+        double fitPoints;
+        std::optional<int> top;
+    };
+    const Case cases[] = {
+        {"fitting text keeps its size and base top", 12, 100, 4, 12, 4},
+        // 12/8 * 130 = 195 > 180; 11.25/8 * 130 = 182.8 > 180; 10.5/8 * 130 = 170.6 fits.
+        {"shrinks step by step", 12, 130, 4, 10.5, {}},
+        {"9.75 points: two pixels lower", 12, 145, 4, 9.75, 6},
+        {"9 points: still two pixels lower", 12, 158, 4, 9, 6},
+        {"8.25 points: three pixels lower", 12, 170, 13, 8.25, 16},
+        {"stops at the lower bound", 12, 5000, 4, HintTextFit::kMinimumPoints, 7},
+        {"a size below the bound stays", 7.5, 5000, 4, 7.5, {}},
+        {"the size is not reset between texts", 8.25, 10, 4, 8.25, 7},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto r = HintTextFit::fit(c.points, 180, c.textWidth, c.baseTop);
+        EXPECT_DOUBLE_EQ(r.points, c.fitPoints);
+        if (c.top) {
+            EXPECT_EQ(r.top, *c.top);
+        }
+    }
     EXPECT_EQ(HintTextFit::topFor(11.25, 4), 5);
-}
-
-TEST(HintTextFit, StopsAtTheLowerBound)
-{
-    const auto r = HintTextFit::fit(12, 180, 5000, 4);
-    EXPECT_DOUBLE_EQ(r.points, HintTextFit::kMinimumPoints);
-    EXPECT_EQ(r.top, 7);
-    EXPECT_DOUBLE_EQ(HintTextFit::fit(7.5, 180, 5000, 4).points, 7.5);
-}
-
-TEST(HintTextFit, SizeIsNotResetBetweenTexts)
-{
-    const auto small = HintTextFit::fit(12, 180, 170, 4);
-    const auto next = HintTextFit::fit(small.points, 180, 10, 4);
-    EXPECT_DOUBLE_EQ(next.points, 8.25);
-    EXPECT_EQ(next.top, 7);
 }

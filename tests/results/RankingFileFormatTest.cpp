@@ -25,21 +25,16 @@ void expectRecord(const RankingRecord& r, const QString& name, int correct, int 
 
 } // namespace
 
-TEST(RankingFileFormat, WritesOneLineOfFiveFieldsPerRecordInWindows1250)
+TEST(RankingFileFormat, WritesOneLineOfFiveFieldsPerRecordInWindows1250AndReadsItBack)
 {
     const QByteArray bytes = RankingFileFormat::serialise(
-        {record(QStringLiteral("Ľubica Šťastná"), 7, 3, 2, true), record(QStringLiteral("Jano"), 10, 0, 1)});
-    EXPECT_EQ(bytes, *orbeta::Cp1250::encode(QStringLiteral("Ľubica Šťastná|7|3|2|1\r\nJano|10|0|1|0\r\n")));
+        {record(QStringLiteral("Ľubica Šťastná"), 7, 3, 2, true), record(QString(), 10, 0, 0)});
+    EXPECT_EQ(bytes, *orbeta::Cp1250::encode(QStringLiteral("Ľubica Šťastná|7|3|2|1\r\n|10|0|0|0\r\n")));
     EXPECT_TRUE(RankingFileFormat::serialise({}).isEmpty());
-}
-
-TEST(RankingFileFormat, ReadsWhatItWrites)
-{
-    const auto records = RankingFileFormat::parse(
-        RankingFileFormat::serialise({record(QStringLiteral("Žofia"), 15, 0, 1, true), record(QString(), 0, 3, 0)}));
+    const auto records = RankingFileFormat::parse(bytes);
     ASSERT_EQ(records.size(), 2);
-    expectRecord(records.at(0), QStringLiteral("Žofia"), 15, 0, 1);
-    expectRecord(records.at(1), QString(), 0, 3, 0);
+    expectRecord(records.at(0), QStringLiteral("Ľubica Šťastná"), 7, 3, 2);
+    expectRecord(records.at(1), QString(), 10, 0, 0);
 }
 
 TEST(RankingFileFormat, ADamagedFileStillGivesEveryRecordItCan)

@@ -5,47 +5,36 @@
 using orbeta::MarkRow;
 using orbeta::MarkTableFile;
 
-namespace {
-
-bool same(const MarkRow& a, const MarkRow& b)
+TEST(MarkTableFile, NamedCases)
 {
-    return a.lower == b.lower && a.upper == b.upper && a.mark == b.mark;
-}
-
-} // namespace
-
-TEST(MarkTableFile, ReadsFiveRowsOfLowerUpperMark)
-{
-    const auto result = MarkTableFile::parse("0|30|5\r\n30|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n", "Znamky.dat");
-    ASSERT_TRUE(result.ok()) << result.error().message().toStdString();
-    EXPECT_TRUE(same(result.value().at(0), {0, 30, 5}));
-    EXPECT_TRUE(same(result.value().at(4), {90, 100, 1}));
-}
-
-TEST(MarkTableFile, MissingAndNonNumericFieldsStoreZero)
-{
+    struct Case {
+        const char* name;
+        QByteArray bytes;
+        int row;
+        MarkRow expected;
+    };
+    const QByteArray school = "0|30|5\r\n30|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n";
     // A 3, a "|", a letter and a "|" store 3, 0 and 0; text after a third "|" is ignored.
-    const auto result = MarkTableFile::parse("3|a|\r\n10|20\r\n1|2|3|999|x\r\n", "Znamky.dat");
-    ASSERT_TRUE(result.ok()) << result.error().message().toStdString();
-    EXPECT_TRUE(same(result.value().at(0), {3, 0, 0}));
-    EXPECT_TRUE(same(result.value().at(1), {10, 20, 0}));
-    EXPECT_TRUE(same(result.value().at(2), {1, 2, 3}));
-    EXPECT_TRUE(same(result.value().at(3), {0, 0, 0}));
-    EXPECT_TRUE(same(result.value().at(4), {0, 0, 0}));
-}
-
-TEST(MarkTableFile, LinesAfterTheFifthAreIgnored)
-{
-    const auto result = MarkTableFile::parse("1|1|1\n2|2|2\n3|3|3\n4|4|4\n5|5|5\n6|999|6\n", "Znamky.dat");
-    ASSERT_TRUE(result.ok()) << result.error().message().toStdString();
-    EXPECT_TRUE(same(result.value().at(4), {5, 5, 5}));
-}
-
-TEST(MarkTableFile, FractionsRoundHalfToEven)
-{
-    const auto result = MarkTableFile::parse("69.5|70.5|2.6\r\n", "Znamky.dat");
-    ASSERT_TRUE(result.ok());
-    EXPECT_TRUE(same(result.value().at(0), {70, 70, 3}));
+    const QByteArray damaged = "3|a|\r\n10|20\r\n1|2|3|999|x\r\n";
+    const Case cases[] = {
+        {"first row", school, 0, {0, 30, 5}},
+        {"last row", school, 4, {90, 100, 1}},
+        {"non-numeric field stores zero", damaged, 0, {3, 0, 0}},
+        {"missing field stores zero", damaged, 1, {10, 20, 0}},
+        {"fields after the third ignored", damaged, 2, {1, 2, 3}},
+        {"missing line stores zeros", damaged, 4, {0, 0, 0}},
+        {"lines after the fifth ignored", "1|1|1\n2|2|2\n3|3|3\n4|4|4\n5|5|5\n6|999|6\n", 4, {5, 5, 5}},
+        {"fractions round half to even", "69.5|70.5|2.6\r\n", 0, {70, 70, 3}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.name);
+        const auto result = MarkTableFile::parse(c.bytes, "Znamky.dat");
+        ASSERT_TRUE(result.ok()) << result.error().message().toStdString();
+        const MarkRow& row = result.value().at(static_cast<std::size_t>(c.row));
+        EXPECT_EQ(row.lower, c.expected.lower);
+        EXPECT_EQ(row.upper, c.expected.upper);
+        EXPECT_EQ(row.mark, c.expected.mark);
+    }
 }
 
 TEST(MarkTableFile, ValuesOutsideAByteAreReportedWithTheirLine)

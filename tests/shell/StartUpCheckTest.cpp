@@ -43,12 +43,3 @@ TEST(StartUpCheck, FirstFailingCheckDecidesTheMessage)
     EXPECT_EQ(StartUpCheck::check(goodIni, allBut({"/cd/Data\\Sigla.ttf"})).failure,
               StartUpFailure::ResourceFilesMissing);
 }
-
-TEST(StartUpCheck, FourteenDataFilesAndExactMessages)
-{
-    EXPECT_EQ(StartUpCheck::requiredDataFiles().size(), 14);
-    EXPECT_EQ(StartUpCheck::messageText(StartUpFailure::ConfigurationMissing),
-              QStringLiteral("Nemožno nájsť súbor Orbeta.INI. Nainštalujte aplikáciu znovu."));
-    EXPECT_EQ(StartUpCheck::messageText(StartUpFailure::ResourceFilesMissing),
-              QStringLiteral("Nemožno korektne čítať z CD-ROM Orbetá.\r\nSkontrolujte, či je CD-ROM v CD mechanike."));
-}

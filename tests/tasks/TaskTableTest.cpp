@@ -33,8 +33,3 @@ TEST(TaskTable, CodesTopicsAndItemsAreConsistent)
     EXPECT_EQ(TaskTable::groupOf(QStringLiteral("0")), TopicGroup::Physics);
     EXPECT_TRUE(TaskTable::topicName(7).isEmpty());
 }
-
-TEST(TaskTable, CodeRangesNameEveryCodeOnce)
-{
-    EXPECT_EQ(TaskTable::codeRanges(), QStringLiteral("1a-1d, 2a-2e, 3a, 3b, 4a, 4b, 5a-5e, 6a-6c"));
-}

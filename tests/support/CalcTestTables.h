@@ -1,6 +1,8 @@
 #pragma once
 
 #include "calc/ExampleTable.h"
+#include "calc/GenerateExample.h"
+#include "calc/RandomSource.h"
 
 // Tables with the kind of values the installed data files hold.
 namespace orbeta::test {
@@ -28,6 +30,13 @@ inline ExampleTable tableFor(CalcTask task)
     case CalcTask::Heat: return heatTable();
     default: return {};
     }
+}
+
+// The example a seed gives with the tables above.
+inline CalcExample generated(CalcTask task, std::uint64_t seed)
+{
+    RandomSource rnd(seed);
+    return GenerateExample(task, tableFor(task), rnd);
 }
 
 } // namespace orbeta::test

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+namespace orbeta::test_support {
+
+// The whole content of a file; "<unreadable>" when it cannot be opened, so a
+// missing file never equals an expected empty one.
+QByteArray readBytes(const QString& path);
+
+// Replaces a file's content; false when it cannot be written.
+bool writeBytes(const QString& path, const QByteArray& bytes);
+
+} // namespace orbeta::test_support
