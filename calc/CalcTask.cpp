@@ -27,6 +27,16 @@ QString calcTaskCode(CalcTask task)
     return QString::fromLatin1(calcCodes().at(static_cast<std::size_t>(task)));
 }
 
+int calcTaskTableRows(CalcTask task)
+{
+    return TaskTable::find(calcTaskCode(task))->tableRows;
+}
+
+QString calcTaskTableFile(CalcTask task)
+{
+    return QString::fromLatin1(TaskTable::find(calcTaskCode(task))->tableFile);
+}
+
 std::optional<CalcTask> calcTaskFromCode(QStringView code)
 {
     for (CalcTask task : kAllCalcTasks)

@@ -40,5 +40,9 @@ inline constexpr std::array<CalcTask, 16> kAllCalcTasks = {
 
 QString calcTaskCode(CalcTask task);
 std::optional<CalcTask> calcTaskFromCode(QStringView code);
+// The rows of the task's table on the form, 0 for a task without a table.
+int calcTaskTableRows(CalcTask task);
+// The task's own data table ("1a.dat"), empty for none.
+QString calcTaskTableFile(CalcTask task);
 
 } // namespace orbeta

@@ -47,7 +47,7 @@ void DensityTasks::generateLiquid(CalcExample& e, const ExampleTable& table, Ran
     askVariant(e, rnd, 3);
     e.assignmentLine = *e.asked;
     e.tableRow = row;
-    e.tableRows = 8;
+    e.tableRows = calcTaskTableRows(CalcTask::LiquidDensity);
     e.shownRow = e.asked == 2 ? 0 : row;
     e.values = x;
     TaskQuantities::fillBoxes(e);
@@ -73,7 +73,7 @@ void DensityTasks::generateSolid(CalcExample& e, const ExampleTable& table, Rand
     askVariant(e, rnd, 3);
     e.assignmentLine = 3 + *e.asked;
     e.tableRow = row;
-    e.tableRows = 10;
+    e.tableRows = calcTaskTableRows(CalcTask::SolidDensity);
     e.shownRow = e.asked == 1 ? 0 : row;
     e.values = x;
     TaskQuantities::fillBoxes(e);

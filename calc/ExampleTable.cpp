@@ -39,17 +39,13 @@ int decimalsOf(const QString& number)
 
 QString ExampleTable::fileName(CalcTask task)
 {
-    return rowsNeeded(task) > 0 ? calcTaskCode(task) + QStringLiteral(".dat") : QString();
+    return rowsNeeded(task) > 0 ? calcTaskTableFile(task) : QString();
 }
 
 int ExampleTable::rowsNeeded(CalcTask task)
 {
-    switch (task) {
-    case CalcTask::LiquidDensity: return 8;
-    case CalcTask::SolidDensity: return 10;
-    case CalcTask::Heat: return 5;
-    default: return 0;
-    }
+    // The tables of numbers, one value per row of the form's table.
+    return numberRule(task).below > 0 ? calcTaskTableRows(task) : 0;
 }
 
 FileResult<ExampleTable> ExampleTable::fromCalcTable(CalcTask task, const CalcTable& table,

@@ -65,7 +65,7 @@ void HeatTasks::generateHeat(CalcExample& e, const ExampleTable& table, RandomSo
     x.Q = static_cast<float>(RoundHalfEven(q, 3));
     e.assignmentLine = 27;
     e.tableRow = row;
-    e.tableRows = 5;
+    e.tableRows = calcTaskTableRows(CalcTask::Heat);
     e.shownRow = row;
     e.values = x;
     TaskQuantities::fillBoxes(e);

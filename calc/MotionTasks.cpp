@@ -118,7 +118,7 @@ void MotionTasks::generateNonUniform(CalcExample& e, RandomSource& rnd)
     askVariant(e, rnd, 3);
     e.assignmentLine = 9 + *e.asked;
     e.tableRow = row;
-    e.tableRows = 4;
+    e.tableRows = calcTaskTableRows(CalcTask::NonUniformMotion);
     e.shownRow = e.asked == 1 ? 0 : row;
     const Quantity& roads = TaskQuantities::named(nonUniformQuantities, "roads");
     for (int city = 1; city <= 4; ++city) {
