@@ -2,6 +2,7 @@
 
 #include "shell/Cp1250.h"
 #include "shell/LineCodec.h"
+#include "shell/SafeFile.h"
 
 #include <QFile>
 #include <QTextStream>
@@ -75,11 +76,13 @@ int encodeCommand(const QStringList& args)
                                          .arg(inName).arg(n + 1).arg(c));
 
     const QByteArray encoded = LineCodec::encodeFile(lines, seed);
+    if (paths.size() == 2) {
+        const FileOutcome written = SafeFile::write(paths.at(1), encoded);
+        return written.ok() ? Ok : fail(BadFile, QStringLiteral("cannot write %1").arg(written.error));
+    }
     QFile out;
-    const bool outOpen = paths.size() < 2 ? out.open(stdout, QIODevice::WriteOnly)
-                                         : (out.setFileName(paths.at(1)), out.open(QIODevice::WriteOnly));
-    if (!outOpen || out.write(encoded) != encoded.size())
-        return fail(BadFile, QStringLiteral("cannot write %1").arg(paths.value(1, QStringLiteral("standard output"))));
+    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(encoded) != encoded.size())
+        return fail(BadFile, QStringLiteral("cannot write standard output"));
     return Ok;
 }
 

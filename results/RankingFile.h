@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/FileOutcome.h"
+#include "shell/FileOutcome.h"
 #include "results/Ranking.h"
 #include "shell/FileResult.h"
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/FileOutcome.h"
+#include "shell/FileOutcome.h"
 #include "results/ResultsLogEntry.h"
 
 #include <QString>

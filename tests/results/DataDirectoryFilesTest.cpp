@@ -120,7 +120,7 @@ TEST(DataDirectoryFiles, AReadOnlyDirectoryOrFileReportsFailureAndKeepsEverythin
         ReadOnlyPath readOnly(dir.path());
         if (!readOnly.active())
             GTEST_SKIP() << "cannot make a directory read-only here";
-        const FileOutcome wrote = ranking.write(twoRecords());
+        const auto wrote = ranking.write(twoRecords());
         EXPECT_FALSE(wrote.ok());
         EXPECT_TRUE(wrote.error.contains(ranking.path())) << wrote.error.toStdString();
         EXPECT_FALSE(ResultsLog(dir.filePath(QStringLiteral("sub"))).append(entry()).ok());
@@ -129,7 +129,7 @@ TEST(DataDirectoryFiles, AReadOnlyDirectoryOrFileReportsFailureAndKeepsEverythin
         ReadOnlyPath readOnly(log.path());
         if (!readOnly.active())
             GTEST_SKIP() << "cannot make a file read-only here";
-        const FileOutcome appended = log.append(entry());
+        const auto appended = log.append(entry());
         EXPECT_FALSE(appended.ok());
         EXPECT_TRUE(appended.error.contains(log.path())) << appended.error.toStdString();
     }

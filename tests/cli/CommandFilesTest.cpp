@@ -1,0 +1,100 @@
+// orbeta-cli facing damaged files, full disks and odd file types, run as a
+// teacher or a script would run it: never a hang, never a lost file, and
+// never exit 0 when something was not written.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+
+namespace {
+
+struct CliRun {
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+struct CliSetup {
+    QString stdinFile;
+    QString stdoutFile;
+    // Files the command writes cannot grow beyond this (a full disk).
+    rlim_t fileSizeLimit = RLIM_INFINITY;
+};
+
+CliSetup fullDiskAfter(rlim_t bytes)
+{
+    CliSetup setup;
+    setup.fileSizeLimit = bytes;
+    return setup;
+}
+
+CliRun cli(const QStringList& args, const CliSetup& setup = CliSetup())
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("ORBETA_WINDIR"));
+    process.setProcessEnvironment(env);
+    if (!setup.stdinFile.isEmpty())
+        process.setStandardInputFile(setup.stdinFile);
+    if (!setup.stdoutFile.isEmpty())
+        process.setStandardOutputFile(setup.stdoutFile, QIODevice::Append);
+    const rlim_t limit = setup.fileSizeLimit;
+    process.setChildProcessModifier([limit] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &size);
+    });
+    process.start(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), args);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-2, {}, QStringLiteral("timed out")};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void store(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray lines(int count)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += "Riadok " + QByteArray::number(i) + " zadania s textom pre žiakov\n";
+    return text;
+}
+
+} // namespace
+
+TEST(CommandFiles, EncodeOnAFullDiskKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("Zadani.dat"));
+    // A large text fails during the writes, a small one only in the final flush.
+    for (const int lineCount : {2000, 20}) {
+        SCOPED_TRACE(lineCount);
+        store(dir.filePath(QStringLiteral("x.txt")), lines(lineCount));
+        store(out, "old file\r\n");
+        const CliRun run = cli({"encode", dir.filePath(QStringLiteral("x.txt")), out}, fullDiskAfter(512));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains(out)) << run.err.toStdString();
+        EXPECT_EQ(contents(out), QByteArray("old file\r\n"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+}
