@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "cli/StandardOutput.h"
 
 #include "shell/Cp1250.h"
 #include "shell/LineCodec.h"
@@ -28,11 +29,10 @@ int decodeCommand(const QStringList& args)
     QFile file(args.at(0));
     if (!file.open(QIODevice::ReadOnly))
         return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(args.at(0), file.errorString()));
-    QTextStream out(stdout);
-    out.setEncoding(QStringConverter::Utf8);
+    StandardOutput out;
     for (const QString& line : LineCodec::decodedLines(file.readAll()))
-        out << line << '\n';
-    return Ok;
+        out.write(line + QLatin1Char('\n'));
+    return out.finish();
 }
 
 // encode [--seed S] [IN [OUT]]: UTF-8 lines (standard input by default) to a
@@ -80,10 +80,9 @@ int encodeCommand(const QStringList& args)
         const FileOutcome written = SafeFile::write(paths.at(1), encoded);
         return written.ok() ? Ok : fail(BadFile, QStringLiteral("cannot write %1").arg(written.error));
     }
-    QFile out;
-    if (!out.open(stdout, QIODevice::WriteOnly) || out.write(encoded) != encoded.size())
-        return fail(BadFile, QStringLiteral("cannot write standard output"));
-    return Ok;
+    StandardOutput out;
+    out.write(encoded);
+    return out.finish();
 }
 
 } // namespace orbeta::cli

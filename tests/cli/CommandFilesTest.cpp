@@ -98,3 +98,29 @@ TEST(CommandFiles, EncodeOnAFullDiskKeepsTheOldFile)
         EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
     }
 }
+
+TEST(CommandFiles, AnUnwritableStandardOutputIsAnError)
+{
+    QTemporaryDir dir;
+    store(dir.filePath(QStringLiteral("Znamky.dat")), "0|49|5\r\n50|69|4\r\n70|84|2\r\n85|94|1\r\n95|100|1\r\n");
+    store(dir.filePath(QStringLiteral("1a.res")), "Jana|7|3|3|0\r\n");
+    store(dir.filePath(QStringLiteral("x.txt")), lines(20));
+    const QString data = dir.filePath(QStringLiteral("x.dat"));
+    ASSERT_EQ(cli({"encode", dir.filePath(QStringLiteral("x.txt")), data}).status, 0);
+    CliSetup toFullDevice;
+    toFullDevice.stdoutFile = QStringLiteral("/dev/full");
+    const QList<QStringList> commands = {
+        {"decode", data},
+        {"encode", dir.filePath(QStringLiteral("x.txt"))},
+        {"calc", "2+3"},
+        {"mark", "7", "10", "--data", dir.path()},
+        {"ranking", "1a", "--data", dir.path()},
+        {"examples", "5e", "--seed", "7"},
+        {"examples", "5e", "--count", "5000", "--seed", "7"},
+    };
+    for (const QStringList& args : commands) {
+        const CliRun run = cli(args, toFullDevice);
+        EXPECT_EQ(run.status, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("standard output"))) << args.join(' ').toStdString();
+    }
+}
