@@ -2,9 +2,9 @@
 
 #include "shell/ResourcePath.h"
 #include "results/RankingFileFormat.h"
+#include "shell/SafeFile.h"
 
 #include <QFile>
-#include <QSaveFile>
 
 namespace orbeta::results {
 
@@ -28,20 +28,7 @@ FileResult<Ranking> RankingFile::read() const
 
 FileOutcome RankingFile::write(const Ranking& ranking) const
 {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {QStringLiteral("%1: %2").arg(m_path, file.errorString())};
-    const QByteArray bytes = RankingFileFormat::serialise(ranking.records());
-    // Flushed here: commit() would replace the old file even when the final
-    // flush of its buffer fell short (a full disk), leaving a cut-off ranking.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {QStringLiteral("%1: %2").arg(m_path, error)};
-    }
-    if (!file.commit())
-        return {QStringLiteral("%1: %2").arg(m_path, file.errorString())};
-    return {};
+    return SafeFile::write(m_path, RankingFileFormat::serialise(ranking.records()));
 }
 
 } // namespace orbeta::results

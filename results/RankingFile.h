@@ -22,7 +22,8 @@ public:
 
     // Replaces the whole file atomically: the new text goes to a temporary
     // file beside it, which then takes the file's place. On any failure
-    // (read-only directory, full disk) the old file stays as it was.
+    // (read-only directory, full disk) the old file stays as it was; a link
+    // in the file's place is refused, so nothing outside the directory changes.
     FileOutcome write(const Ranking& ranking) const;
 
 private:

@@ -18,7 +18,8 @@ public:
 
     // Appends the entry's four lines. When the write fails part way (a full
     // disk), the file is cut back to its old length, so it never ends in a
-    // torn entry; the entries already there are never touched.
+    // torn entry; the entries already there are never touched. A link in
+    // the log's place is refused, never followed.
     FileOutcome append(const ResultsLogEntry& entry) const;
 
 private:

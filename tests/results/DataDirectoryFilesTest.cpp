@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -167,4 +168,26 @@ TEST(ResultsLog, AppendsFourLinesPerSeries)
     EXPECT_TRUE(text.startsWith("earlier entry\r\nMeno: Eva "));
     EXPECT_EQ(text.count("\r\n"), 9);
     EXPECT_EQ(text.mid(15), entry().toBytes() + entry().toBytes());
+}
+
+TEST(DataDirectoryFiles, ALinkInTheDirectoryIsRefusedAndItsTargetKept)
+{
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("target"));
+    store(target, "someone else's file\n");
+    const RankingFile ranking(dir.path(), QStringLiteral("1a"));
+    const ResultsLog log(dir.path());
+    ASSERT_TRUE(QFile::link(target, ranking.path()));
+    ASSERT_TRUE(QFile::link(target, log.path()));
+
+    const auto wrote = ranking.write(twoRecords());
+    EXPECT_FALSE(wrote.ok());
+    EXPECT_TRUE(wrote.error.contains(ranking.path())) << wrote.error.toStdString();
+    const auto appended = log.append(entry());
+    EXPECT_FALSE(appended.ok());
+    EXPECT_TRUE(appended.error.contains(log.path())) << appended.error.toStdString();
+    EXPECT_EQ(contents(target), QByteArray("someone else's file\n"));
+    EXPECT_TRUE(QFileInfo(ranking.path()).isSymLink());
+    EXPECT_TRUE(QFileInfo(log.path()).isSymLink());
 }
