@@ -5,7 +5,6 @@
 #include "shell/LineCodec.h"
 #include "shell/SafeFile.h"
 
-#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -26,11 +25,11 @@ int decodeCommand(const QStringList& args)
 {
     if (args.size() != 1)
         return fail(BadUsage, QStringLiteral("usage: orbeta-cli decode FILE"));
-    QFile file(args.at(0));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(args.at(0), file.errorString()));
+    const FileResult<QByteArray> bytes = SafeFile::read(args.at(0), FileKind::DataTable);
+    if (!bytes)
+        return fail(BadFile, bytes.error().message());
     StandardOutput out;
-    for (const QString& line : LineCodec::decodedLines(file.readAll()))
+    for (const QString& line : LineCodec::decodedLines(bytes.value()))
         out.write(line + QLatin1Char('\n'));
     return out.finish();
 }
@@ -55,13 +54,13 @@ int encodeCommand(const QStringList& args)
     if (paths.size() > 2)
         return fail(BadUsage, QStringLiteral("usage: orbeta-cli encode [--seed S] [IN [OUT]]"));
 
-    QFile in;
     const QString inName = paths.value(0, QStringLiteral("standard input"));
-    const bool inOpen = paths.isEmpty() ? in.open(stdin, QIODevice::ReadOnly)
-                                        : (in.setFileName(paths.at(0)), in.open(QIODevice::ReadOnly));
-    if (!inOpen)
-        return fail(BadFile, QStringLiteral("cannot read %1").arg(inName));
-    const QByteArray utf8 = in.readAll();
+    const FileResult<QByteArray> input = paths.isEmpty()
+                                             ? SafeFile::readStream(stdin, inName, FileKind::DataTable)
+                                             : SafeFile::read(inName, FileKind::DataTable);
+    if (!input)
+        return fail(BadFile, input.error().message());
+    const QByteArray& utf8 = input.value();
     QString text = QString::fromUtf8(utf8);
     if (text.toUtf8() != utf8)
         return fail(BadFile, QStringLiteral("%1 is not UTF-8 text").arg(inName));

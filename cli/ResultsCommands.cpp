@@ -6,9 +6,9 @@
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
 #include "shell/MarkTableFile.h"
+#include "shell/SafeFile.h"
 #include "tasks/TaskTable.h"
 
-#include <QFile>
 #include <QTextStream>
 
 #include <optional>
@@ -82,10 +82,10 @@ int markCommand(const QStringList& arguments)
     if (dataDir.status != Ok)
         return dataDir.status;
     const QString path = ResourcePath::resolve(dataDir.dir, QLatin1String(MarkTableFile::fileName));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    const auto table = MarkTableFile::parse(file.readAll(), path);
+    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::Settings);
+    if (!bytes)
+        return fail(BadFile, bytes.error().message());
+    const auto table = MarkTableFile::parse(bytes.value(), path);
     if (!table)
         return fail(BadFile, table.error().message());
 

@@ -4,7 +4,6 @@
 #include "results/RankingFileFormat.h"
 #include "shell/SafeFile.h"
 
-#include <QFile>
 
 namespace orbeta::results {
 
@@ -15,15 +14,12 @@ RankingFile::RankingFile(const QString& dataDir, const QString& taskCode)
 
 FileResult<Ranking> RankingFile::read() const
 {
-    QFile file(m_path);
-    if (!file.exists())
+    if (SafeFile::isAbsent(m_path))
         return Ranking();
-    if (!file.open(QIODevice::ReadOnly))
-        return FileError{m_path, 0, file.errorString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileError{m_path, 0, file.errorString()};
-    return Ranking(RankingFileFormat::parse(bytes));
+    const FileResult<QByteArray> bytes = SafeFile::read(m_path, FileKind::Ranking);
+    if (!bytes)
+        return bytes.error();
+    return Ranking(RankingFileFormat::parse(bytes.value()));
 }
 
 FileOutcome RankingFile::write(const Ranking& ranking) const

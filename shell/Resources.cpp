@@ -2,6 +2,7 @@
 
 #include "shell/Globals.h"
 #include "shell/ResourcePath.h"
+#include "shell/SafeFile.h"
 
 #include <QBuffer>
 #include <QFile>
@@ -14,10 +15,10 @@ namespace {
 
 std::optional<QByteArray> readFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
+    if (!bytes)
         return std::nullopt;
-    return file.readAll();
+    return bytes.value();
 }
 
 // Reads an image in the format its name says. Naming the format and turning

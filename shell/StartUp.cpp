@@ -7,11 +7,11 @@
 #include "shell/Misc.h"
 #include "shell/ResourcePath.h"
 #include "shell/Resources.h"
+#include "shell/SafeFile.h"
 #include "shell/Services.h"
 #include "shell/TextTables.h"
 #include "shell/WindowsDirectory.h"
 
-#include <QFile>
 
 #include <cstdio>
 
@@ -24,10 +24,12 @@ std::optional<QByteArray> readIni(const QString& windowsDir)
     const auto path = ResourcePath::find(windowsDir, QStringLiteral("Orbeta.ini"));
     if (!path)
         return std::nullopt;
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileResult<QByteArray> bytes = SafeFile::read(*path, FileKind::Settings);
+    if (!bytes) {
+        std::fprintf(stderr, "orbeta: %s\n", qPrintable(bytes.error().message()));
         return std::nullopt;
-    return file.readAll();
+    }
+    return bytes.value();
 }
 
 StartUpResult fail(Services& services, StartUpResult result, StartUpFailure failure)

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString buildDir()
@@ -130,4 +132,14 @@ TEST(Program, TourWritesEveryScreenAndNoInstalledFile)
         const QImage image(out.filePath(QStringLiteral("pictures/") + name));
         EXPECT_EQ(image.size(), QSize(640, 480)) << name;
     }
+}
+
+TEST(Program, OddFilesInTheInstallationEndWithTheirMessage)
+{
+    QTemporaryDir fifoIni;
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifoIni.filePath("Orbeta.ini")).constData(), 0600), 0);
+    const ProgramRun run = runProgram(fifoIni.path(), {}, 10000);
+    EXPECT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.stderrText.contains("Orbeta.ini")) << run.stderrText.toStdString();
 }

@@ -10,6 +10,7 @@
 
 #include <csignal>
 #include <sys/resource.h>
+#include <sys/stat.h>
 
 namespace {
 
@@ -122,5 +123,47 @@ TEST(CommandFiles, AnUnwritableStandardOutputIsAnError)
         const CliRun run = cli(args, toFullDevice);
         EXPECT_EQ(run.status, 1) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("standard output"))) << args.join(' ').toStdString();
+    }
+}
+
+// A FIFO, a device or a huge file where a file is read: "cannot read" naming
+// it, quickly, never a hang or gigabytes read.
+TEST(CommandFiles, OnlyRegularFilesOfSensibleSizeAreRead)
+{
+    enum class Odd { Fifo, Zeros, Huge };
+    struct Case {
+        QString name;
+        Odd odd;
+        QStringList args;
+    };
+    const QList<Case> cases = {
+        {"in.dat", Odd::Fifo, {"decode"}},
+        {"in.dat", Odd::Zeros, {"decode"}},
+        {"in.txt", Odd::Fifo, {"encode"}},
+        {"in.txt", Odd::Zeros, {"encode"}},
+        {"Znamky.dat", Odd::Fifo, {"mark", "7", "10", "--data"}},
+        {"Znamky.dat", Odd::Zeros, {"mark", "7", "10", "--data"}},
+        {"1a.res", Odd::Fifo, {"ranking", "1a", "--data"}},
+        {"1a.res", Odd::Zeros, {"ranking", "1a", "--data"}},
+        {"1a.res", Odd::Huge, {"ranking", "1a", "--data"}},
+        {"1a.dat", Odd::Zeros, {"examples", "1a", "--data"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.args.first() + ' ' + c.name).toStdString());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(c.name);
+        switch (c.odd) {
+        case Odd::Fifo: ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0); break;
+        case Odd::Zeros: ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path)); break;
+        case Odd::Huge: {
+            QFile huge(path);
+            ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(50) << 20));
+            break;
+        }
+        }
+        const bool inDataDir = c.args.last() == QLatin1String("--data");
+        const CliRun run = cli(c.args + QStringList{inDataDir ? dir.path() : path});
+        EXPECT_EQ(run.status, 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.name, Qt::CaseInsensitive)) << run.err.toStdString();
     }
 }
