@@ -1,6 +1,7 @@
 #include "shell/SafeFile.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <cerrno>
@@ -129,7 +130,10 @@ FileResult<QByteArray> SafeFile::readStream(std::FILE* stream, const QString& na
 bool SafeFile::isAbsent(const QString& path)
 {
     struct stat status {};
-    return ::lstat(QFile::encodeName(path).constData(), &status) != 0 && errno == ENOENT;
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0 || errno != ENOENT)
+        return false;
+    const QFileInfo directory(QFileInfo(path).absolutePath());
+    return directory.isReadable() && directory.isExecutable();
 }
 
 FileOutcome SafeFile::write(const QString& path, const QByteArray& bytes)

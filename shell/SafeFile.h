@@ -33,8 +33,9 @@ public:
     // The rest of an open stream (standard input), no more than the kind allows.
     static FileResult<QByteArray> readStream(std::FILE* stream, const QString& name, FileKind kind);
 
-    // True only when nothing is at `path`, not even a dangling link; false
-    // when it cannot be told (a directory that cannot be searched).
+    // True only when nothing is at `path`, not even a dangling link, and its
+    // directory can be listed (names are looked up in any case); false when
+    // it cannot be told, so that an unreadable directory is an error, not empty.
     static bool isAbsent(const QString& path);
 
     // Replaces the file atomically through a temporary file beside it, the

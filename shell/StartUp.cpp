@@ -32,10 +32,15 @@ std::optional<QByteArray> readIni(const QString& windowsDir)
     return bytes.value();
 }
 
-StartUpResult fail(Services& services, StartUpResult result, StartUpFailure failure)
+// `detail` names the file and what is wrong with it, when that is known.
+StartUpResult fail(Services& services, StartUpResult result, StartUpFailure failure,
+                   const QString& detail = QString())
 {
     result.failure = failure;
-    services.showMessage(StartUpCheck::messageTitle(), StartUpCheck::messageText(failure), MessageIcon::Critical);
+    QString text = StartUpCheck::messageText(failure);
+    if (!detail.isEmpty())
+        text += QStringLiteral("\r\n\r\n") + detail;
+    services.showMessage(StartUpCheck::messageTitle(), text, MessageIcon::Critical);
     return result;
 }
 
@@ -67,11 +72,10 @@ StartUpResult StartUp(Services& services)
     const auto hints = Resources::readDataFile(QStringLiteral("napoveda.dat"));
     if (!marks || !assignments || !hints)
         return fail(services, result, StartUpFailure::DataFilesMissing);
-    const FileResult<MarkTable> markTable = MarkTableFile::parse(*marks, QLatin1String(MarkTableFile::fileName));
-    if (!markTable) {
-        std::fprintf(stderr, "orbeta: %s\n", qPrintable(markTable.error().message()));
-        return fail(services, result, StartUpFailure::DataFilesMissing);
-    }
+    const FileResult<MarkTable> markTable =
+        MarkTableFile::parseComplete(*marks, QLatin1String(MarkTableFile::fileName));
+    if (!markTable)
+        return fail(services, result, StartUpFailure::DataFilesMissing, markTable.error().message());
     g.MarkTable = markTable.value();
     g.AssignmentTexts = TextTables::readAssignmentTexts(*assignments);
     g.HintTexts = TextTables::readHintTexts(*hints);

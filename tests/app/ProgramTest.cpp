@@ -142,4 +142,18 @@ TEST(Program, OddFilesInTheInstallationEndWithTheirMessage)
     EXPECT_TRUE(run.finished);
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.stderrText.contains("Orbeta.ini")) << run.stderrText.toStdString();
+
+    // Four lines of marks leave a percentage without a mark.
+    QTemporaryDir shortMarks;
+    copyDataTree(shortMarks.filePath("hd"));
+    writeIni(shortMarks, buildDir() + "/cd", shortMarks.filePath("hd"));
+    QFile marks(shortMarks.filePath("hd/Znamky.dat"));
+    ASSERT_TRUE(marks.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    marks.write("0|30|5\r\n30|50|4\r\n50|75|3\r\n75|100|2\r\n");
+    marks.close();
+    const ProgramRun shortRun = runProgram(shortMarks.path(), {}, 10000);
+    EXPECT_EQ(shortRun.exitCode, 1);
+    EXPECT_TRUE(shortRun.stderrText.contains("Chyba: Nemožno nájsť súbory so zdrojmi dát.")) << shortRun.stderrText.toStdString();
+    EXPECT_TRUE(shortRun.stderrText.contains("Súbor Znamky.dat: 0 % nedostane žiadnu známku."))
+        << shortRun.stderrText.toStdString();
 }

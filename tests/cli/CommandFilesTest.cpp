@@ -11,8 +11,11 @@
 #include <csignal>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
+
+constexpr uid_t kNobody = 65534;
 
 struct CliRun {
     int status = -1;
@@ -25,6 +28,8 @@ struct CliSetup {
     QString stdoutFile;
     // Files the command writes cannot grow beyond this (a full disk).
     rlim_t fileSizeLimit = RLIM_INFINITY;
+    // Run as "nobody" when the tests run as root, whom permission bits do not bind.
+    bool unprivileged = false;
 };
 
 CliSetup fullDiskAfter(rlim_t bytes)
@@ -45,10 +50,13 @@ CliRun cli(const QStringList& args, const CliSetup& setup = CliSetup())
     if (!setup.stdoutFile.isEmpty())
         process.setStandardOutputFile(setup.stdoutFile, QIODevice::Append);
     const rlim_t limit = setup.fileSizeLimit;
-    process.setChildProcessModifier([limit] {
+    const bool dropRoot = setup.unprivileged && geteuid() == 0;
+    process.setChildProcessModifier([limit, dropRoot] {
         std::signal(SIGXFSZ, SIG_IGN);
         const rlimit size{limit, limit};
         setrlimit(RLIMIT_FSIZE, &size);
+        if (dropRoot && (setgid(kNobody) != 0 || setuid(kNobody) != 0))
+            _exit(99);
     });
     process.start(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), args);
     if (!process.waitForFinished(10000)) {
@@ -165,5 +173,28 @@ TEST(CommandFiles, OnlyRegularFilesOfSensibleSizeAreRead)
         const CliRun run = cli(c.args + QStringList{inDataDir ? dir.path() : path});
         EXPECT_EQ(run.status, 1) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(c.name, Qt::CaseInsensitive)) << run.err.toStdString();
+    }
+}
+
+TEST(CommandFiles, ADataDirectoryThatCannotBeReadIsAnErrorNotAnEmptyRanking)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("hd"));
+    ASSERT_TRUE(QDir().mkdir(data));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                          | QFile::ExeOther);
+    CliSetup setup;
+    setup.unprivileged = true;
+    // Neither listable nor searchable with a ranking inside; searchable only,
+    // where "no 1a.res" cannot be told from "1A.RES".
+    for (const bool searchable : {false, true}) {
+        if (!searchable)
+            store(data + QStringLiteral("/1a.res"), "Jana|7|3|3|0\r\n");
+        ASSERT_TRUE(QFile::setPermissions(data, searchable ? QFile::ExeOwner | QFile::ExeOther : QFile::Permissions()));
+        const CliRun run = cli({"ranking", "1a", "--data", data}, setup);
+        EXPECT_EQ(run.status, 1) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(data)) << run.err.toStdString();
+        ASSERT_TRUE(QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QFile::remove(data + QStringLiteral("/1a.res"));
     }
 }
