@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
+#include <cstdio>
+
 namespace orbeta {
 namespace {
 
@@ -176,6 +178,11 @@ void FrmTabulka::addTourStates(Tour& tour, Services& services)
         // Twelve earlier series in a data directory of the tour's own; the
         // installation's rankings stay untouched.
         QTemporaryDir data;
+        if (!data.isValid()) {
+            std::fprintf(stderr, "orbeta: no temporary data directory for the ranking: %s\n",
+                         qPrintable(data.errorString()));
+            return;
+        }
         const QString savedDataDir = globals().DataDir;
         const QString savedTaskCode = globals().TaskCode;
         globals().DataDir = data.path() + QLatin1Char('/');

@@ -41,10 +41,13 @@ struct ProgramRun {
     QString stderrText;
 };
 
-ProgramRun runProgram(const QString& windir, const QStringList& arguments = {}, int waitMs = 20000)
+ProgramRun runProgram(const QString& windir, const QStringList& arguments = {}, int waitMs = 20000,
+                      const QString& tmpDir = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!tmpDir.isEmpty())
+        env.insert("TMPDIR", tmpDir);
     env.insert("ORBETA_WINDIR", windir);
     env.insert("ORBETA_MESSAGEBOX", "ok");
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -156,4 +159,31 @@ TEST(Program, OddFilesInTheInstallationEndWithTheirMessage)
     EXPECT_TRUE(shortRun.stderrText.contains("Chyba: Nemožno nájsť súbory so zdrojmi dát.")) << shortRun.stderrText.toStdString();
     EXPECT_TRUE(shortRun.stderrText.contains("Súbor Znamky.dat: 0 % nedostane žiadnu známku."))
         << shortRun.stderrText.toStdString();
+}
+
+TEST(Program, ATourThatCannotWriteSaysWhyAndTouchesNothingElse)
+{
+    QTemporaryDir windir;
+    copyDataTree(windir.filePath("hd"));
+    writeIni(windir, buildDir() + "/cd", windir.filePath("hd"));
+    QTemporaryDir out;
+    const QStringList rootBefore = QDir("/").entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    // Without a usable TMPDIR the ranking screens would fill a directory at the root.
+    const ProgramRun noTemp =
+        runProgram(windir.path(), {"--tour", out.filePath("a")}, 20000, out.filePath("absent"));
+    EXPECT_EQ(noTemp.exitCode, 1);
+    EXPECT_TRUE(noTemp.stderrText.contains("TMPDIR")) << noTemp.stderrText.toStdString();
+    EXPECT_EQ(QDir("/").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), rootBefore);
+
+    // A file where the folder should be, and a folder inside it.
+    QFile blocker(out.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    for (const QString& target : {out.filePath("file"), out.filePath("file/sub")}) {
+        const ProgramRun run = runProgram(windir.path(), {"--tour", target});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.stderrText.contains(QStringLiteral("orbeta: cannot ")) && run.stderrText.contains(target))
+            << run.stderrText.toStdString();
+    }
 }
