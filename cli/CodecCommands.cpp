@@ -60,14 +60,14 @@ int encodeCommand(const QStringList& args)
                                              : SafeFile::read(inName, FileKind::DataTable);
     if (!input)
         return fail(BadFile, input.error().message());
-    const QByteArray& utf8 = input.value();
-    QString text = QString::fromUtf8(utf8);
+    QByteArray utf8 = input.value();
+    // Windows editors start UTF-8 files with a byte-order mark.
+    if (utf8.startsWith("\xEF\xBB\xBF"))
+        utf8.remove(0, 3);
+    const QString text = QString::fromUtf8(utf8);
     if (text.toUtf8() != utf8)
         return fail(BadFile, QStringLiteral("%1 is not UTF-8 text").arg(inName));
-    text.remove(QLatin1Char('\r'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    const QStringList lines = LineCodec::splitLines(text);
     for (qsizetype n = 0; n < lines.size(); ++n)
         for (const QChar c : lines.at(n))
             if (!Cp1250::canEncode(c))

@@ -198,3 +198,28 @@ TEST(CommandFiles, ADataDirectoryThatCannotBeReadIsAnErrorNotAnEmptyRanking)
         QFile::remove(data + QStringLiteral("/1a.res"));
     }
 }
+
+// What a teacher's editor writes: a byte-order mark, and any line end.
+TEST(CommandFiles, EncodeReadsTextAsDecodeWritesIt)
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("x.txt"));
+    const QString data = dir.filePath(QStringLiteral("x.dat"));
+    const struct {
+        QByteArray in;
+        QByteArray decoded;
+    } cases[] = {
+        {"\xEF\xBB\xBFPrv\xC3\xBD riadok\r\nDruh\xC3\xBD\r\n", "Prv\xC3\xBD riadok\nDruh\xC3\xBD\n"},
+        {"jeden\rdva\ntri\r\n\r\nstyri", "jeden\ndva\ntri\n\nstyri\n"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.in.toStdString());
+        store(text, c.in);
+        const CliRun encoded = cli({"encode", text, data});
+        ASSERT_EQ(encoded.status, 0) << encoded.err.toStdString();
+        const CliRun decoded = cli({"decode", data});
+        EXPECT_EQ(decoded.status, 0);
+        EXPECT_EQ(decoded.out, c.decoded);
+    }
+}
