@@ -2,6 +2,7 @@
 
 #include "shell/ResourcePath.h"
 #include "results/RankingFileFormat.h"
+#include "shell/FileLock.h"
 #include "shell/SafeFile.h"
 
 
@@ -20,6 +21,23 @@ FileResult<Ranking> RankingFile::read() const
     if (!bytes)
         return bytes.error();
     return Ranking(RankingFileFormat::parse(bytes.value()));
+}
+
+FileOutcome RankingFile::update(Ranking& ranking, const std::function<void(Ranking&)>& change) const
+{
+    const FileLock lock(m_path);
+    if (!lock.isLocked()) {
+        change(ranking);
+        return {lock.error()};
+    }
+    FileResult<Ranking> stored = read();
+    if (!stored) {
+        change(ranking);
+        return {stored.error().message()};
+    }
+    ranking = std::move(stored.value());
+    change(ranking);
+    return write(ranking);
 }
 
 FileOutcome RankingFile::write(const Ranking& ranking) const

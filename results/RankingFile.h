@@ -6,6 +6,8 @@
 
 #include <QString>
 
+#include <functional>
+
 namespace orbeta::results {
 
 // The ranking file of one task in the data directory (task code & ".res").
@@ -25,6 +27,13 @@ public:
     // (read-only directory, full disk) the old file stays as it was; a link
     // in the file's place is refused, so nothing outside the directory changes.
     FileOutcome write(const Ranking& ranking) const;
+
+    // The read-modify-write of a finished series, under the ranking's lock so
+    // that pupils finishing at once on one share keep every record: reads the
+    // stored ranking into `ranking`, applies `change` and writes it back.
+    // When the lock or the read fails, `change` is applied to `ranking` as
+    // it was (the pupil still sees the result) and nothing is written.
+    FileOutcome update(Ranking& ranking, const std::function<void(Ranking&)>& change) const;
 
 private:
     QString m_path;

@@ -1,6 +1,7 @@
 #include "results/ResultsLog.h"
 
 #include "shell/ResourcePath.h"
+#include "shell/FileLock.h"
 #include "shell/SafeFile.h"
 
 
@@ -13,6 +14,9 @@ ResultsLog::ResultsLog(const QString& dataDir)
 
 FileOutcome ResultsLog::append(const ResultsLogEntry& entry) const
 {
+    const FileLock lock(m_path);
+    if (!lock.isLocked())
+        return {lock.error()};
     return SafeFile::append(m_path, entry.toBytes());
 }
 

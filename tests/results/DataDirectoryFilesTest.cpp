@@ -151,14 +151,27 @@ TEST(DataDirectoryFiles, AFullDiskReportsFailureAndKeepsEverything)
     {
         FullDiskAfter full(20);
         EXPECT_FALSE(ranking.write(twoRecords()).ok());
-        // The teacher needs the real reason, not "Unknown error".
-        const auto appended = log.append(entry());
-        EXPECT_TRUE(appended.error.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
-            << appended.error.toStdString();
+        EXPECT_FALSE(log.append(entry()).ok());
     }
     EXPECT_EQ(contents(ranking.path()), QByteArray("Jana|7|3|3|0\r\n"));
     EXPECT_EQ(contents(log.path()), QByteArray("earlier entry\r\n"));
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+}
+
+TEST(ResultsLog, AFailedAppendNamesTheRealReason)
+{
+    QTemporaryDir dir;
+    const ResultsLog log(dir.path());
+    const QByteArray earlier(1000, 'x');
+    store(log.path(), earlier);
+    {
+        // Room for the lock file beside the log, not for the entry.
+        FullDiskAfter full(rlim_t(earlier.size() + 10));
+        const auto appended = log.append(entry());
+        EXPECT_TRUE(appended.error.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
+            << appended.error.toStdString();
+    }
+    EXPECT_EQ(contents(log.path()), earlier);
 }
 
 TEST(ResultsLog, AppendsFourLinesPerSeries)
