@@ -5,7 +5,6 @@
 #include "shell/SafeFile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -59,13 +58,17 @@ QImage Resources::image(const QString& name)
     const auto path = ResourcePath::find(globals().ResourceDir, name);
     if (!path)
         return {};
-    QFile file(*path);
-    if (file.open(QIODevice::ReadOnly)) {
-        QImage image = readNamedFormat(file, QFileInfo(*path).suffix().toLower().toLatin1());
-        if (!image.isNull())
-            return image;
-    }
-    QImageReader reader(*path);
+    const auto bytes = readFile(*path);
+    if (!bytes)
+        return {};
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImage image = readNamedFormat(buffer, QFileInfo(*path).suffix().toLower().toLatin1());
+    if (!image.isNull())
+        return image;
+    buffer.seek(0);
+    QImageReader reader(&buffer);
     return reader.read();
 }
 
