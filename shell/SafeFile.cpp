@@ -73,7 +73,7 @@ qint64 SafeFile::sizeLimit(FileKind kind)
     switch (kind) {
     case FileKind::Settings: return 64 * 1024;
     case FileKind::DataTable: return 16 * 1024 * 1024;
-    // Ten thousands of series at about 30 bytes each.
+    // Over a hundred thousand series at about 30 bytes each.
     case FileKind::Ranking: return 4 * 1024 * 1024;
     }
     return 0;
