@@ -16,9 +16,11 @@ public:
     // How long another program's lock is waited for.
     static constexpr std::chrono::milliseconds kWait{5000};
     // Writing takes milliseconds: an older lock was left by a program that
-    // crashed on another computer. On this computer a lock whose program is
-    // gone is taken over at once.
-    static constexpr std::chrono::milliseconds kStale{20000};
+    // crashed, on another computer or before it could even name itself in
+    // the lock. Shorter than kWait, so that such a lock costs the next pupil
+    // a few seconds, not the result. On this computer a lock whose program
+    // is gone is taken over at once.
+    static constexpr std::chrono::milliseconds kStale{3000};
     // How often a held lock is tried again.
     static constexpr std::chrono::milliseconds kRetry{20};
 
