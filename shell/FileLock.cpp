@@ -14,8 +14,9 @@ FileLock::FileLock(const QString& path)
     // Short tries: QLockFile alone backs off to seconds between tries, and
     // a class of waiting programs would then miss the lock for good.
     const QDeadlineTimer deadline(kWait);
-    while (!m_lock.tryLock(kRetry) && m_lock.error() == QLockFile::LockFailedError && !deadline.hasExpired()) {
-    }
+    bool locked = m_lock.tryLock(kRetry);
+    while (!locked && m_lock.error() == QLockFile::LockFailedError && !deadline.hasExpired())
+        locked = m_lock.tryLock(kRetry);
 }
 
 QString FileLock::error() const

@@ -70,8 +70,16 @@ StartUpResult StartUp(Services& services)
     const auto marks = Resources::readDataFile(QStringLiteral("znamky.dat"));
     const auto assignments = Resources::readDataFile(QStringLiteral("zadani.dat"));
     const auto hints = Resources::readDataFile(QStringLiteral("napoveda.dat"));
-    if (!marks || !assignments || !hints)
-        return fail(services, result, StartUpFailure::DataFilesMissing);
+    QStringList unreadable;
+    if (!marks)
+        unreadable.append(QLatin1String(MarkTableFile::fileName));
+    if (!assignments)
+        unreadable.append(QStringLiteral("Zadani.dat"));
+    if (!hints)
+        unreadable.append(QStringLiteral("Napoveda.dat"));
+    if (!unreadable.isEmpty())
+        return fail(services, result, StartUpFailure::DataFilesMissing,
+                    QStringLiteral("Nedá sa čítať: %1.").arg(unreadable.join(QStringLiteral(", "))));
     const FileResult<MarkTable> markTable =
         MarkTableFile::parseComplete(*marks, QLatin1String(MarkTableFile::fileName));
     if (!markTable)

@@ -159,6 +159,13 @@ TEST(Program, OddFilesInTheInstallationEndWithTheirMessage)
     EXPECT_TRUE(shortRun.stderrText.contains("Chyba: Nemožno nájsť súbory so zdrojmi dát.")) << shortRun.stderrText.toStdString();
     EXPECT_TRUE(shortRun.stderrText.contains("Súbor Znamky.dat: 0 % nedostane žiadnu známku."))
         << shortRun.stderrText.toStdString();
+
+    // Far too large to be a mark table.
+    ASSERT_TRUE(marks.open(QIODevice::WriteOnly | QIODevice::Truncate) && marks.resize(qint64(100) << 20));
+    marks.close();
+    const ProgramRun hugeRun = runProgram(shortMarks.path(), {}, 10000);
+    EXPECT_EQ(hugeRun.exitCode, 1);
+    EXPECT_TRUE(hugeRun.stderrText.contains("Nedá sa čítať: Znamky.dat.")) << hugeRun.stderrText.toStdString();
 }
 
 TEST(Program, ATourThatCannotWriteSaysWhyAndTouchesNothingElse)
