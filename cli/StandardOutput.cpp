@@ -10,12 +10,14 @@ namespace orbeta::cli {
 
 void StandardOutput::write(std::string_view bytes)
 {
+    errno = 0;
     if (m_error == 0 && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
         m_error = errno != 0 ? errno : EIO;
 }
 
 int StandardOutput::finish()
 {
+    errno = 0;
     if (m_error == 0 && std::fflush(stdout) != 0)
         m_error = errno != 0 ? errno : EIO;
     if (m_error == 0)

@@ -53,7 +53,6 @@ public:
     Descriptor(const Descriptor&) = delete;
     Descriptor& operator=(const Descriptor&) = delete;
 
-    int get() const { return m_fd; }
     // Closes now and reports the error that close() found (a full network share may tell only here).
     int close()
     {
@@ -182,7 +181,7 @@ FileOutcome SafeFile::append(const QString& path, const QByteArray& bytes)
             // The entries already there are kept; only the torn tail goes.
             const bool cutBack = ::ftruncate(fd, status.st_size) == 0;
             return writeFailure(path, cutBack ? systemError(error)
-                                              : QStringLiteral("%1; the torn end stays").arg(systemError(error)));
+                                              : QStringLiteral("%1; neúplný koniec zostal v súbore").arg(systemError(error)));
         }
         written += put;
     }
