@@ -1,18 +1,12 @@
 #include "calc/DataFile.h"
 
-#include <QFile>
-#include <QFileInfo>
+#include "shell/SafeFile.h"
 
 namespace orbeta {
 
 FileResult<QByteArray> LoadDataFile(const QString& path)
 {
-    QFile file(path);
-    if (!QFileInfo(path).isFile())
-        return FileError{path, 0, QStringLiteral("chýba.")};
-    if (!file.open(QIODevice::ReadOnly))
-        return FileError{path, 0, QStringLiteral("nedá sa čítať (%1).").arg(file.errorString())};
-    return file.readAll();
+    return SafeFile::read(path, FileKind::DataTable);
 }
 
 } // namespace orbeta

@@ -29,10 +29,13 @@ NumberRule numberRule(CalcTask task)
     }
 }
 
+// Counted on the trimmed text: the comma's place and the length must come
+// from the same text, or leading blanks hide decimals.
 int decimalsOf(const QString& number)
 {
-    const qsizetype comma = number.indexOf(QLatin1Char(','));
-    return comma < 0 ? 0 : int(number.trimmed().size() - comma - 1);
+    const QString digits = number.trimmed();
+    const qsizetype comma = digits.indexOf(QLatin1Char(','));
+    return comma < 0 ? 0 : int(digits.size() - comma - 1);
 }
 
 } // namespace

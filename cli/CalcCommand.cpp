@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 
 #include "calc/Calculator.h"
+#include "cli/StandardOutput.h"
 
 #include <QTextStream>
 
@@ -17,10 +18,9 @@ int calcCommand(const QStringList& args)
         QTextStream(stderr) << "orbeta-cli: usage: orbeta-cli calc TEXT\n";
         return BadUsage;
     }
-    QTextStream out(stdout);
-    out.setEncoding(QStringConverter::Utf8);
-    out << Calculator::resultText(texts.first()) << '\n';
-    return Ok;
+    StandardOutput out;
+    out.write(Calculator::resultText(texts.first()) + QLatin1Char('\n'));
+    return out.finish();
 }
 
 } // namespace orbeta::cli

@@ -1,9 +1,10 @@
 #include "cli/Commands.h"
+#include "cli/StandardOutput.h"
 
 #include "shell/Cp1250.h"
 #include "shell/LineCodec.h"
+#include "shell/SafeFile.h"
 
-#include <QFile>
 #include <QTextStream>
 
 #include <cstdio>
@@ -24,14 +25,13 @@ int decodeCommand(const QStringList& args)
 {
     if (args.size() != 1)
         return fail(BadUsage, QStringLiteral("usage: orbeta-cli decode FILE"));
-    QFile file(args.at(0));
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(args.at(0), file.errorString()));
-    QTextStream out(stdout);
-    out.setEncoding(QStringConverter::Utf8);
-    for (const QString& line : LineCodec::decodedLines(file.readAll()))
-        out << line << '\n';
-    return Ok;
+    const FileResult<QByteArray> bytes = SafeFile::read(args.at(0), FileKind::DataTable);
+    if (!bytes)
+        return fail(BadFile, bytes.error().message());
+    StandardOutput out;
+    for (const QString& line : LineCodec::decodedLines(bytes.value()))
+        out.write(line + QLatin1Char('\n'));
+    return out.finish();
 }
 
 // encode [--seed S] [IN [OUT]]: UTF-8 lines (standard input by default) to a
@@ -54,20 +54,20 @@ int encodeCommand(const QStringList& args)
     if (paths.size() > 2)
         return fail(BadUsage, QStringLiteral("usage: orbeta-cli encode [--seed S] [IN [OUT]]"));
 
-    QFile in;
     const QString inName = paths.value(0, QStringLiteral("standard input"));
-    const bool inOpen = paths.isEmpty() ? in.open(stdin, QIODevice::ReadOnly)
-                                        : (in.setFileName(paths.at(0)), in.open(QIODevice::ReadOnly));
-    if (!inOpen)
-        return fail(BadFile, QStringLiteral("cannot read %1").arg(inName));
-    const QByteArray utf8 = in.readAll();
-    QString text = QString::fromUtf8(utf8);
+    const FileResult<QByteArray> input = paths.isEmpty()
+                                             ? SafeFile::readStream(stdin, inName, FileKind::DataTable)
+                                             : SafeFile::read(inName, FileKind::DataTable);
+    if (!input)
+        return fail(BadFile, input.error().message());
+    QByteArray utf8 = input.value();
+    // Windows editors start UTF-8 files with a byte-order mark.
+    if (utf8.startsWith("\xEF\xBB\xBF"))
+        utf8.remove(0, 3);
+    const QString text = QString::fromUtf8(utf8);
     if (text.toUtf8() != utf8)
         return fail(BadFile, QStringLiteral("%1 is not UTF-8 text").arg(inName));
-    text.remove(QLatin1Char('\r'));
-    QStringList lines = text.split(QLatin1Char('\n'));
-    if (!lines.isEmpty() && lines.last().isEmpty())
-        lines.removeLast();
+    const QStringList lines = LineCodec::splitLines(text);
     for (qsizetype n = 0; n < lines.size(); ++n)
         for (const QChar c : lines.at(n))
             if (!Cp1250::canEncode(c))
@@ -75,12 +75,13 @@ int encodeCommand(const QStringList& args)
                                          .arg(inName).arg(n + 1).arg(c));
 
     const QByteArray encoded = LineCodec::encodeFile(lines, seed);
-    QFile out;
-    const bool outOpen = paths.size() < 2 ? out.open(stdout, QIODevice::WriteOnly)
-                                         : (out.setFileName(paths.at(1)), out.open(QIODevice::WriteOnly));
-    if (!outOpen || out.write(encoded) != encoded.size())
-        return fail(BadFile, QStringLiteral("cannot write %1").arg(paths.value(1, QStringLiteral("standard output"))));
-    return Ok;
+    if (paths.size() == 2) {
+        const FileOutcome written = SafeFile::write(paths.at(1), encoded);
+        return written.ok() ? Ok : fail(BadFile, QStringLiteral("cannot write %1").arg(written.error));
+    }
+    StandardOutput out;
+    out.write(encoded);
+    return out.finish();
 }
 
 } // namespace orbeta::cli

@@ -2,10 +2,10 @@
 
 #include "cli/Commands.h"
 #include "shell/IniFile.h"
+#include "shell/SafeFile.h"
 #include "shell/WindowsDirectory.h"
 
 #include <QDir>
-#include <QFile>
 #include <QFileInfo>
 #include <QTextStream>
 
@@ -28,12 +28,12 @@ DataDirOption::Result existingDir(const QString& path, const QString& origin)
 DataDirOption::Result installedDataDir()
 {
     const QString iniPath = WindowsDirectory::locate() + QStringLiteral("Orbeta.ini");
-    QFile ini(iniPath);
-    if (!ini.exists())
+    if (SafeFile::isAbsent(iniPath))
         return fail(BadFile, QStringLiteral("cannot find %1; give the data directory with --data DIR").arg(iniPath));
-    if (!ini.open(QIODevice::ReadOnly))
-        return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(iniPath, ini.errorString()));
-    const auto hd = IniFile(ini.readAll()).directory(QStringLiteral("TRV"), QStringLiteral("HD"));
+    const FileResult<QByteArray> bytes = SafeFile::read(iniPath, FileKind::Settings);
+    if (!bytes)
+        return fail(BadFile, bytes.error().message());
+    const auto hd = IniFile(bytes.value()).directory(QStringLiteral("TRV"), QStringLiteral("HD"));
     if (!hd)
         return fail(BadFile, QStringLiteral("%1 names no data directory (key HD of section TRV)").arg(iniPath));
     return existingDir(*hd, QStringLiteral("HD in %1").arg(iniPath));

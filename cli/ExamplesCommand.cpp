@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 #include "cli/ExampleJson.h"
+#include "cli/StandardOutput.h"
 
 #include "calc/DataFile.h"
 #include "calc/ExampleSeeder.h"
@@ -141,18 +142,19 @@ int examplesCommand(const QStringList& arguments)
     if (!table)
         return status;
 
+    StandardOutput output;
     std::string out;
     for (std::uint64_t i = 0; i < count; ++i) {
         RandomSource rnd(seed + i);
         out += exampleJson(GenerateExample(*task, *table, rnd), seed + i);
         out += '\n';
         if (out.size() > (1 << 16)) {
-            std::fwrite(out.data(), 1, out.size(), stdout);
+            output.write(out);
             out.clear();
         }
     }
-    std::fwrite(out.data(), 1, out.size(), stdout);
-    return std::fflush(stdout) == 0 ? Ok : BadFile;
+    output.write(out);
+    return output.finish();
 }
 
 } // namespace orbeta::cli

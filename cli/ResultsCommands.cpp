@@ -1,13 +1,14 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
+#include "cli/StandardOutput.h"
 
 #include "shell/ResourcePath.h"
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
 #include "shell/MarkTableFile.h"
+#include "shell/SafeFile.h"
 #include "tasks/TaskTable.h"
 
-#include <QFile>
 #include <QTextStream>
 
 #include <optional>
@@ -81,17 +82,16 @@ int markCommand(const QStringList& arguments)
     if (dataDir.status != Ok)
         return dataDir.status;
     const QString path = ResourcePath::resolve(dataDir.dir, QLatin1String(MarkTableFile::fileName));
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
-        return fail(BadFile, QStringLiteral("cannot read %1: %2").arg(path, file.errorString()));
-    const auto table = MarkTableFile::parse(file.readAll(), path);
+    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::Settings);
+    if (!bytes)
+        return fail(BadFile, bytes.error().message());
+    const auto table = MarkTableFile::parse(bytes.value(), path);
     if (!table)
         return fail(BadFile, table.error().message());
 
-    QTextStream out(stdout);
-    out.setEncoding(QStringConverter::Utf8);
-    out << results::MarkCalculator::Vlozeni_znamky(table.value(), *correct, *total) << '\n';
-    return Ok;
+    StandardOutput out;
+    out.write(results::MarkCalculator::Vlozeni_znamky(table.value(), *correct, *total) + QLatin1Char('\n'));
+    return out.finish();
 }
 
 // ranking CODE [--data DIR]: every record of the task's ranking, best first,
@@ -117,13 +117,14 @@ int rankingCommand(const QStringList& arguments)
         return fail(BadFile, read.error().message());
 
     read.value().sort();
-    QTextStream out(stdout);
-    out.setEncoding(QStringConverter::Utf8);
+    StandardOutput out;
     qsizetype position = 0;
     for (const results::RankingRecord& record : read.value().records())
-        out << ++position << '\t' << cell(record.name) << '\t' << record.correct << '\t' << record.wrong << '\t'
-            << (record.hasMark() ? QString::number(record.mark) : QString()) << '\n';
-    return Ok;
+        out.write(QString::number(++position) + QLatin1Char('\t') + cell(record.name) + QLatin1Char('\t')
+                  + QString::number(record.correct) + QLatin1Char('\t') + QString::number(record.wrong)
+                  + QLatin1Char('\t') + (record.hasMark() ? QString::number(record.mark) : QString())
+                  + QLatin1Char('\n'));
+    return out.finish();
 }
 
 } // namespace orbeta::cli

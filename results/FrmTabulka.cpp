@@ -19,6 +19,8 @@
 #include <QLabel>
 #include <QTemporaryDir>
 
+#include <cstdio>
+
 namespace orbeta {
 namespace {
 
@@ -77,7 +79,6 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
 
     const auto read = rankingFile().read();
     m_ranking = read ? read.value() : results::Ranking();
-    m_readError = read ? QString() : read.error().message();
     showRanking();
     globals().HoverId = 0;
 }
@@ -95,14 +96,12 @@ QString FrmTabulka::Vlozeni_znamky(std::uint8_t correct, std::uint8_t total) con
 void FrmTabulka::Vloz_novy_zaznam(const QString& name, const QString& correct, const QString& wrong,
                                   const QString& mark, std::uint8_t isNew)
 {
-    m_ranking.insert(name, correct.toInt(), wrong.toInt(), mark, isNew != 0);
-    if (m_readError.isEmpty()) {
-        const auto written = rankingFile().write(m_ranking);
-        if (!written.ok())
-            reportWriteFailure(written.error);
-    } else {
-        reportWriteFailure(m_readError);
-    }
+    // Read again under the lock: other pupils may have finished meanwhile.
+    const auto written = rankingFile().update(m_ranking, [&](results::Ranking& ranking) {
+        ranking.insert(name, correct.toInt(), wrong.toInt(), mark, isNew != 0);
+    });
+    if (!written.ok())
+        reportWriteFailure(written.error);
     showRanking();
 }
 
@@ -176,6 +175,11 @@ void FrmTabulka::addTourStates(Tour& tour, Services& services)
         // Twelve earlier series in a data directory of the tour's own; the
         // installation's rankings stay untouched.
         QTemporaryDir data;
+        if (!data.isValid()) {
+            std::fprintf(stderr, "orbeta: no temporary data directory for the ranking: %s\n",
+                         qPrintable(data.errorString()));
+            return;
+        }
         const QString savedDataDir = globals().DataDir;
         const QString savedTaskCode = globals().TaskCode;
         globals().DataDir = data.path() + QLatin1Char('/');

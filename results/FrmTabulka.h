@@ -56,9 +56,8 @@ private:
 
     std::array<RowLabels, kRows> m_rows{};
     PictureButton* picKonec = nullptr;
-    results::Ranking m_ranking;
     // An unreadable ranking file is shown empty and never written over.
-    QString m_readError;
+    results::Ranking m_ranking;
     bool m_failureReported = false;
 };
 

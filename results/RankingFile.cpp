@@ -2,9 +2,9 @@
 
 #include "shell/ResourcePath.h"
 #include "results/RankingFileFormat.h"
+#include "shell/FileLock.h"
+#include "shell/SafeFile.h"
 
-#include <QFile>
-#include <QSaveFile>
 
 namespace orbeta::results {
 
@@ -15,33 +15,34 @@ RankingFile::RankingFile(const QString& dataDir, const QString& taskCode)
 
 FileResult<Ranking> RankingFile::read() const
 {
-    QFile file(m_path);
-    if (!file.exists())
+    if (SafeFile::isAbsent(m_path))
         return Ranking();
-    if (!file.open(QIODevice::ReadOnly))
-        return FileError{m_path, 0, file.errorString()};
-    const QByteArray bytes = file.readAll();
-    if (file.error() != QFileDevice::NoError)
-        return FileError{m_path, 0, file.errorString()};
-    return Ranking(RankingFileFormat::parse(bytes));
+    const FileResult<QByteArray> bytes = SafeFile::read(m_path, FileKind::Ranking);
+    if (!bytes)
+        return bytes.error();
+    return Ranking(RankingFileFormat::parse(bytes.value()));
+}
+
+FileOutcome RankingFile::update(Ranking& ranking, const std::function<void(Ranking&)>& change) const
+{
+    const FileLock lock(m_path);
+    if (!lock.isLocked()) {
+        change(ranking);
+        return {lock.error()};
+    }
+    FileResult<Ranking> stored = read();
+    if (!stored) {
+        change(ranking);
+        return {stored.error().message()};
+    }
+    ranking = std::move(stored.value());
+    change(ranking);
+    return write(ranking);
 }
 
 FileOutcome RankingFile::write(const Ranking& ranking) const
 {
-    QSaveFile file(m_path);
-    if (!file.open(QIODevice::WriteOnly))
-        return {QStringLiteral("%1: %2").arg(m_path, file.errorString())};
-    const QByteArray bytes = RankingFileFormat::serialise(ranking.records());
-    // Flushed here: commit() would replace the old file even when the final
-    // flush of its buffer fell short (a full disk), leaving a cut-off ranking.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return {QStringLiteral("%1: %2").arg(m_path, error)};
-    }
-    if (!file.commit())
-        return {QStringLiteral("%1: %2").arg(m_path, file.errorString())};
-    return {};
+    return SafeFile::write(m_path, RankingFileFormat::serialise(ranking.records()));
 }
 
 } // namespace orbeta::results

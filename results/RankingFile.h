@@ -1,10 +1,12 @@
 #pragma once
 
-#include "results/FileOutcome.h"
+#include "shell/FileOutcome.h"
 #include "results/Ranking.h"
 #include "shell/FileResult.h"
 
 #include <QString>
+
+#include <functional>
 
 namespace orbeta::results {
 
@@ -22,8 +24,16 @@ public:
 
     // Replaces the whole file atomically: the new text goes to a temporary
     // file beside it, which then takes the file's place. On any failure
-    // (read-only directory, full disk) the old file stays as it was.
+    // (read-only directory, full disk) the old file stays as it was; a link
+    // in the file's place is refused, so nothing outside the directory changes.
     FileOutcome write(const Ranking& ranking) const;
+
+    // The read-modify-write of a finished series, under the ranking's lock so
+    // that pupils finishing at once on one share keep every record: reads the
+    // stored ranking into `ranking`, applies `change` and writes it back.
+    // When the lock or the read fails, `change` is applied to `ranking` as
+    // it was (the pupil still sees the result) and nothing is written.
+    FileOutcome update(Ranking& ranking, const std::function<void(Ranking&)>& change) const;
 
 private:
     QString m_path;

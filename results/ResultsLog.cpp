@@ -1,8 +1,9 @@
 #include "results/ResultsLog.h"
 
 #include "shell/ResourcePath.h"
+#include "shell/FileLock.h"
+#include "shell/SafeFile.h"
 
-#include <QFile>
 
 namespace orbeta::results {
 
@@ -13,17 +14,10 @@ ResultsLog::ResultsLog(const QString& dataDir)
 
 FileOutcome ResultsLog::append(const ResultsLogEntry& entry) const
 {
-    QFile file(m_path);
-    // Unbuffered, so that nothing is left to be written after a failure.
-    if (!file.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Unbuffered))
-        return {QStringLiteral("%1: %2").arg(m_path, file.errorString())};
-    const qint64 oldSize = file.size();
-    const QByteArray bytes = entry.toBytes();
-    if (file.write(bytes) == bytes.size())
-        return {};
-    const QString error = QStringLiteral("%1: %2").arg(m_path, file.errorString());
-    file.resize(oldSize);
-    return {error};
+    const FileLock lock(m_path);
+    if (!lock.isLocked())
+        return {lock.error()};
+    return SafeFile::append(m_path, entry.toBytes());
 }
 
 } // namespace orbeta::results

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "results/FileOutcome.h"
+#include "shell/FileOutcome.h"
 #include "results/ResultsLogEntry.h"
 
 #include <QString>
@@ -18,7 +18,9 @@ public:
 
     // Appends the entry's four lines. When the write fails part way (a full
     // disk), the file is cut back to its old length, so it never ends in a
-    // torn entry; the entries already there are never touched.
+    // torn entry; the entries already there are never touched. A link in
+    // the log's place is refused, never followed. Appends hold the log's lock,
+    // so that entries of programs writing at once never interleave.
     FileOutcome append(const ResultsLogEntry& entry) const;
 
 private:

@@ -43,7 +43,11 @@ QStringList LineCodec::splitFields(const QString& decoded)
 
 QStringList LineCodec::physicalLines(const QByteArray& fileBytes)
 {
-    const QString text = Cp1250::decode(fileBytes);
+    return splitLines(Cp1250::decode(fileBytes));
+}
+
+QStringList LineCodec::splitLines(const QString& text)
+{
     QStringList lines;
     QString current;
     for (qsizetype i = 0; i < text.size(); ++i) {

@@ -22,6 +22,9 @@ public:
     // for files edited elsewhere also at a lone LF or CR; a final line without
     // an end still counts, an end at the very end adds no empty line.
     static QStringList physicalLines(const QByteArray& fileBytes);
+    // The same line ends in decoded text; encode splits by it too, so a lone
+    // CR is a line break both ways.
+    static QStringList splitLines(const QString& text);
     static QStringList decodedLines(const QByteArray& fileBytes);
 
     // The inverse of decodedLines: every line encoded, joined with CR LF,

@@ -44,4 +44,20 @@ FileResult<MarkTable> MarkTableFile::parse(const QByteArray& fileBytes, const QS
     return table;
 }
 
+FileResult<MarkTable> MarkTableFile::parseComplete(const QByteArray& fileBytes, const QString& filePath)
+{
+    FileResult<MarkTable> table = parse(fileBytes, filePath);
+    if (!table)
+        return table;
+    for (int percent = 0; percent <= 100; ++percent) {
+        std::uint8_t mark = 0;
+        for (const MarkRow& row : table.value())
+            if (row.lower <= percent && percent <= row.upper)
+                mark = row.mark;
+        if (mark == 0)
+            return FileError{filePath, 0, QStringLiteral("%1 % nedostane žiadnu známku.").arg(percent)};
+    }
+    return table;
+}
+
 } // namespace orbeta

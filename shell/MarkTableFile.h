@@ -22,6 +22,11 @@ public:
     // `filePath` instead of being cut or wrapped into a different bound or
     // mark.
     static FileResult<MarkTable> parse(const QByteArray& fileBytes, const QString& filePath);
+
+    // As parse, and every whole percentage from 0 to 100 must get a mark
+    // (1 or more, the last matching row winning as in grading): a short
+    // table would otherwise give mark 0 or none.
+    static FileResult<MarkTable> parseComplete(const QByteArray& fileBytes, const QString& filePath);
 };
 
 } // namespace orbeta

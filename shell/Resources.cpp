@@ -2,9 +2,9 @@
 
 #include "shell/Globals.h"
 #include "shell/ResourcePath.h"
+#include "shell/SafeFile.h"
 
 #include <QBuffer>
-#include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 
@@ -14,10 +14,10 @@ namespace {
 
 std::optional<QByteArray> readFile(const QString& path)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
+    if (!bytes)
         return std::nullopt;
-    return file.readAll();
+    return bytes.value();
 }
 
 // Reads an image in the format its name says. Naming the format and turning
@@ -58,13 +58,17 @@ QImage Resources::image(const QString& name)
     const auto path = ResourcePath::find(globals().ResourceDir, name);
     if (!path)
         return {};
-    QFile file(*path);
-    if (file.open(QIODevice::ReadOnly)) {
-        QImage image = readNamedFormat(file, QFileInfo(*path).suffix().toLower().toLatin1());
-        if (!image.isNull())
-            return image;
-    }
-    QImageReader reader(*path);
+    const auto bytes = readFile(*path);
+    if (!bytes)
+        return {};
+    QBuffer buffer;
+    buffer.setData(*bytes);
+    buffer.open(QIODevice::ReadOnly);
+    QImage image = readNamedFormat(buffer, QFileInfo(*path).suffix().toLower().toLatin1());
+    if (!image.isNull())
+        return image;
+    buffer.seek(0);
+    QImageReader reader(&buffer);
     return reader.read();
 }
 

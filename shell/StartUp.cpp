@@ -7,11 +7,11 @@
 #include "shell/Misc.h"
 #include "shell/ResourcePath.h"
 #include "shell/Resources.h"
+#include "shell/SafeFile.h"
 #include "shell/Services.h"
 #include "shell/TextTables.h"
 #include "shell/WindowsDirectory.h"
 
-#include <QFile>
 
 #include <cstdio>
 
@@ -24,16 +24,23 @@ std::optional<QByteArray> readIni(const QString& windowsDir)
     const auto path = ResourcePath::find(windowsDir, QStringLiteral("Orbeta.ini"));
     if (!path)
         return std::nullopt;
-    QFile file(*path);
-    if (!file.open(QIODevice::ReadOnly))
+    const FileResult<QByteArray> bytes = SafeFile::read(*path, FileKind::Settings);
+    if (!bytes) {
+        std::fprintf(stderr, "orbeta: %s\n", qPrintable(bytes.error().message()));
         return std::nullopt;
-    return file.readAll();
+    }
+    return bytes.value();
 }
 
-StartUpResult fail(Services& services, StartUpResult result, StartUpFailure failure)
+// `detail` names the file and what is wrong with it, when that is known.
+StartUpResult fail(Services& services, StartUpResult result, StartUpFailure failure,
+                   const QString& detail = QString())
 {
     result.failure = failure;
-    services.showMessage(StartUpCheck::messageTitle(), StartUpCheck::messageText(failure), MessageIcon::Critical);
+    QString text = StartUpCheck::messageText(failure);
+    if (!detail.isEmpty())
+        text += QStringLiteral("\r\n\r\n") + detail;
+    services.showMessage(StartUpCheck::messageTitle(), text, MessageIcon::Critical);
     return result;
 }
 
@@ -63,13 +70,20 @@ StartUpResult StartUp(Services& services)
     const auto marks = Resources::readDataFile(QStringLiteral("znamky.dat"));
     const auto assignments = Resources::readDataFile(QStringLiteral("zadani.dat"));
     const auto hints = Resources::readDataFile(QStringLiteral("napoveda.dat"));
-    if (!marks || !assignments || !hints)
-        return fail(services, result, StartUpFailure::DataFilesMissing);
-    const FileResult<MarkTable> markTable = MarkTableFile::parse(*marks, QLatin1String(MarkTableFile::fileName));
-    if (!markTable) {
-        std::fprintf(stderr, "orbeta: %s\n", qPrintable(markTable.error().message()));
-        return fail(services, result, StartUpFailure::DataFilesMissing);
-    }
+    QStringList unreadable;
+    if (!marks)
+        unreadable.append(QLatin1String(MarkTableFile::fileName));
+    if (!assignments)
+        unreadable.append(QStringLiteral("Zadani.dat"));
+    if (!hints)
+        unreadable.append(QStringLiteral("Napoveda.dat"));
+    if (!unreadable.isEmpty())
+        return fail(services, result, StartUpFailure::DataFilesMissing,
+                    QStringLiteral("Nedá sa čítať: %1.").arg(unreadable.join(QStringLiteral(", "))));
+    const FileResult<MarkTable> markTable =
+        MarkTableFile::parseComplete(*marks, QLatin1String(MarkTableFile::fileName));
+    if (!markTable)
+        return fail(services, result, StartUpFailure::DataFilesMissing, markTable.error().message());
     g.MarkTable = markTable.value();
     g.AssignmentTexts = TextTables::readAssignmentTexts(*assignments);
     g.HintTexts = TextTables::readHintTexts(*hints);

@@ -1,13 +1,18 @@
 #include "shell/Tour.h"
 
+#include "shell/SafeFile.h"
 #include "shell/ScreenHost.h"
 
+#include <QBuffer>
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
+#include <QTemporaryDir>
 #include <QTimer>
 
+#include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <memory>
 
 namespace orbeta {
@@ -27,32 +32,42 @@ QStringList Tour::fileNames() const
 
 void Tour::start(ScreenHost& host, const QString& directory) const
 {
-    if (!QDir().mkpath(directory)) {
-        std::fprintf(stderr, "orbeta: cannot create %s\n", qPrintable(directory));
+    const auto stop = [](const QString& why) {
+        std::fprintf(stderr, "orbeta: %s\n", qPrintable(why));
         QTimer::singleShot(0, qApp, [] { QCoreApplication::exit(1); });
-        return;
-    }
-    struct Run {
-        std::size_t next = 0;
-        bool ok = true;
     };
-    auto run = std::make_shared<Run>();
+    if (!QDir().mkpath(directory))
+        return stop(QStringLiteral("cannot create %1: %2").arg(directory, QString::fromLocal8Bit(std::strerror(errno))));
+    // The screens that show the data directory fill one of their own under
+    // TMPDIR; Qt puts it at the root when TMPDIR does not exist.
+    const QTemporaryDir probe;
+    if (QDir::tempPath().isEmpty() || !probe.isValid())
+        return stop(QStringLiteral("cannot create a temporary directory in \"%1\" (TMPDIR): %2")
+                        .arg(qEnvironmentVariable("TMPDIR"), probe.isValid() ? QStringLiteral("it does not exist")
+                                                                           : probe.errorString()));
+    auto next = std::make_shared<std::size_t>(0);
     auto turn = std::make_shared<std::function<void()>>();
     // Each turn captures the state prepared in the previous one and prepares
     // the next; the timer holds the turn, the turn only knows itself weakly.
-    *turn = [this, &host, directory, run, self = std::weak_ptr(turn)] {
-        if (run->next > 0) {
-            const QString path = QDir(directory).filePath(m_steps[run->next - 1].fileName);
-            if (!host.grabStage().save(path, "PNG")) {
-                std::fprintf(stderr, "orbeta: cannot write %s\n", qPrintable(path));
-                run->ok = false;
+    *turn = [this, &host, directory, next, self = std::weak_ptr(turn)] {
+        if (*next > 0) {
+            const QString path = QDir(directory).filePath(m_steps[*next - 1].fileName);
+            QByteArray png;
+            QBuffer buffer(&png);
+            buffer.open(QIODevice::WriteOnly);
+            host.grabStage().save(&buffer, "PNG");
+            const FileOutcome written = SafeFile::write(path, png);
+            if (!written.ok()) {
+                std::fprintf(stderr, "orbeta: cannot write %s\n", qPrintable(written.error));
+                QCoreApplication::exit(1);
+                return;
             }
         }
-        if (run->next == m_steps.size()) {
-            QCoreApplication::exit(run->ok ? 0 : 1);
+        if (*next == m_steps.size()) {
+            QCoreApplication::exit(0);
             return;
         }
-        m_steps[run->next++].prepare(host);
+        m_steps[(*next)++].prepare(host);
         QTimer::singleShot(0, &host, [turn = self.lock()] { (*turn)(); });
     };
     QTimer::singleShot(0, &host, [turn] { (*turn)(); });

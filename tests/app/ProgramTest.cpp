@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 namespace {
 
 QString buildDir()
@@ -39,10 +41,13 @@ struct ProgramRun {
     QString stderrText;
 };
 
-ProgramRun runProgram(const QString& windir, const QStringList& arguments = {}, int waitMs = 20000)
+ProgramRun runProgram(const QString& windir, const QStringList& arguments = {}, int waitMs = 20000,
+                      const QString& tmpDir = QString())
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    if (!tmpDir.isEmpty())
+        env.insert("TMPDIR", tmpDir);
     env.insert("ORBETA_WINDIR", windir);
     env.insert("ORBETA_MESSAGEBOX", "ok");
     env.insert("QT_QPA_PLATFORM", "offscreen");
@@ -129,5 +134,63 @@ TEST(Program, TourWritesEveryScreenAndNoInstalledFile)
                              "frm_Select-topic1.png", "frm_Select-topic6.png"}) {
         const QImage image(out.filePath(QStringLiteral("pictures/") + name));
         EXPECT_EQ(image.size(), QSize(640, 480)) << name;
+    }
+}
+
+TEST(Program, OddFilesInTheInstallationEndWithTheirMessage)
+{
+    QTemporaryDir fifoIni;
+    ASSERT_EQ(mkfifo(QFile::encodeName(fifoIni.filePath("Orbeta.ini")).constData(), 0600), 0);
+    const ProgramRun run = runProgram(fifoIni.path(), {}, 10000);
+    EXPECT_TRUE(run.finished);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.stderrText.contains("Orbeta.ini")) << run.stderrText.toStdString();
+
+    // Four lines of marks leave a percentage without a mark.
+    QTemporaryDir shortMarks;
+    copyDataTree(shortMarks.filePath("hd"));
+    writeIni(shortMarks, buildDir() + "/cd", shortMarks.filePath("hd"));
+    QFile marks(shortMarks.filePath("hd/Znamky.dat"));
+    ASSERT_TRUE(marks.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    marks.write("0|30|5\r\n30|50|4\r\n50|75|3\r\n75|100|2\r\n");
+    marks.close();
+    const ProgramRun shortRun = runProgram(shortMarks.path(), {}, 10000);
+    EXPECT_EQ(shortRun.exitCode, 1);
+    EXPECT_TRUE(shortRun.stderrText.contains("Chyba: Nemožno nájsť súbory so zdrojmi dát.")) << shortRun.stderrText.toStdString();
+    EXPECT_TRUE(shortRun.stderrText.contains("Súbor Znamky.dat: 0 % nedostane žiadnu známku."))
+        << shortRun.stderrText.toStdString();
+
+    // Far too large to be a mark table.
+    ASSERT_TRUE(marks.open(QIODevice::WriteOnly | QIODevice::Truncate) && marks.resize(qint64(100) << 20));
+    marks.close();
+    const ProgramRun hugeRun = runProgram(shortMarks.path(), {}, 10000);
+    EXPECT_EQ(hugeRun.exitCode, 1);
+    EXPECT_TRUE(hugeRun.stderrText.contains("Nedá sa čítať: Znamky.dat.")) << hugeRun.stderrText.toStdString();
+}
+
+TEST(Program, ATourThatCannotWriteSaysWhyAndTouchesNothingElse)
+{
+    QTemporaryDir windir;
+    copyDataTree(windir.filePath("hd"));
+    writeIni(windir, buildDir() + "/cd", windir.filePath("hd"));
+    QTemporaryDir out;
+    const QStringList rootBefore = QDir("/").entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
+
+    // Without a usable TMPDIR the ranking screens would fill a directory at the root.
+    const ProgramRun noTemp =
+        runProgram(windir.path(), {"--tour", out.filePath("a")}, 20000, out.filePath("absent"));
+    EXPECT_EQ(noTemp.exitCode, 1);
+    EXPECT_TRUE(noTemp.stderrText.contains("TMPDIR")) << noTemp.stderrText.toStdString();
+    EXPECT_EQ(QDir("/").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), rootBefore);
+
+    // A file where the folder should be, and a folder inside it.
+    QFile blocker(out.filePath("file"));
+    ASSERT_TRUE(blocker.open(QIODevice::WriteOnly));
+    blocker.close();
+    for (const QString& target : {out.filePath("file"), out.filePath("file/sub")}) {
+        const ProgramRun run = runProgram(windir.path(), {"--tour", target});
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.stderrText.contains(QStringLiteral("orbeta: cannot ")) && run.stderrText.contains(target))
+            << run.stderrText.toStdString();
     }
 }

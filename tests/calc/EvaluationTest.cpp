@@ -220,6 +220,11 @@ TEST(ExampleTable, RefusesNumbersThatBreakTheExamples)
     EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::SolidDensity, table("7,8", 9), "1b.dat").ok());
     EXPECT_TRUE(ExampleTable::fromCalcTable(CalcTask::Heat, table("0,385", 5), "3a.dat").ok());
     EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::Heat, table("0,3851", 5), "3a.dat").ok());
+    // Blanks before the number hid decimals; the heat examples then never found a Q.
+    EXPECT_TRUE(ExampleTable::fromCalcTable(CalcTask::Heat, table("    0,385 ", 5), "3a.dat").ok());
+    EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::Heat, table("    1,0000001", 5), "3a.dat").ok());
+    EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("     0,12345", 8), "1a.dat").ok());
+    EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::SolidDensity, table("     1,23456", 10), "1b.dat").ok());
 }
 
 TEST(RandomSource, SameSequenceOnEveryMachine)

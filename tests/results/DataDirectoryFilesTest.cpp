@@ -6,11 +6,15 @@
 #include "tests/support/ReadOnlyPath.h"
 
 #include <QDir>
+#include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+#include <cerrno>
 #include <csignal>
+#include <cstring>
 #include <sys/resource.h>
 
 using namespace orbeta::results;
@@ -118,7 +122,7 @@ TEST_F(DataDirectoryFiles, AReadOnlyDirectoryOrFileReportsFailureAndKeepsEveryth
         ReadOnlyPath readOnly(dir.path());
         if (!readOnly.active())
             GTEST_SKIP() << "cannot make a directory read-only here";
-        const FileOutcome wrote = ranking.write(twoRecords());
+        const auto wrote = ranking.write(twoRecords());
         EXPECT_FALSE(wrote.ok());
         EXPECT_TRUE(wrote.error.contains(ranking.path())) << wrote.error.toStdString();
         EXPECT_FALSE(ResultsLog(dir.filePath(QStringLiteral("sub"))).append(entry()).ok());
@@ -127,7 +131,7 @@ TEST_F(DataDirectoryFiles, AReadOnlyDirectoryOrFileReportsFailureAndKeepsEveryth
         ReadOnlyPath readOnly(log.path());
         if (!readOnly.active())
             GTEST_SKIP() << "cannot make a file read-only here";
-        const FileOutcome appended = log.append(entry());
+        const auto appended = log.append(entry());
         EXPECT_FALSE(appended.ok());
         EXPECT_TRUE(appended.error.contains(log.path())) << appended.error.toStdString();
     }
@@ -144,6 +148,22 @@ TEST_F(DataDirectoryFiles, AFullDiskReportsFailureAndKeepsEverything)
     expectEverythingKept();
 }
 
+TEST(ResultsLog, AFailedAppendNamesTheRealReason)
+{
+    QTemporaryDir dir;
+    const ResultsLog log(dir.path());
+    const QByteArray earlier(1000, 'x');
+    ASSERT_TRUE(writeBytes(log.path(), earlier));
+    {
+        // Room for the lock file beside the log, not for the entry.
+        FullDiskAfter full(rlim_t(earlier.size() + 10));
+        const auto appended = log.append(entry());
+        EXPECT_TRUE(appended.error.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
+            << appended.error.toStdString();
+    }
+    EXPECT_EQ(readBytes(log.path()), earlier);
+}
+
 TEST(ResultsLog, AppendsFourLinesPerSeries)
 {
     QTemporaryDir dir;
@@ -153,4 +173,26 @@ TEST(ResultsLog, AppendsFourLinesPerSeries)
     ASSERT_TRUE(log.append(entry()).ok());
     ASSERT_TRUE(log.append(entry()).ok());
     EXPECT_EQ(readBytes(log.path()), "earlier entry\r\n" + entry().toBytes() + entry().toBytes());
+}
+
+TEST(DataDirectoryLinks, ALinkInTheDirectoryIsRefusedAndItsTargetKept)
+{
+    QTemporaryDir dir;
+    QTemporaryDir elsewhere;
+    const QString target = elsewhere.filePath(QStringLiteral("target"));
+    ASSERT_TRUE(writeBytes(target, "someone else's file\n"));
+    const RankingFile ranking(dir.path(), QStringLiteral("1a"));
+    const ResultsLog log(dir.path());
+    ASSERT_TRUE(QFile::link(target, ranking.path()));
+    ASSERT_TRUE(QFile::link(target, log.path()));
+
+    const auto wrote = ranking.write(twoRecords());
+    EXPECT_FALSE(wrote.ok());
+    EXPECT_TRUE(wrote.error.contains(ranking.path())) << wrote.error.toStdString();
+    const auto appended = log.append(entry());
+    EXPECT_FALSE(appended.ok());
+    EXPECT_TRUE(appended.error.contains(log.path())) << appended.error.toStdString();
+    EXPECT_EQ(readBytes(target), QByteArray("someone else's file\n"));
+    EXPECT_TRUE(QFileInfo(ranking.path()).isSymLink());
+    EXPECT_TRUE(QFileInfo(log.path()).isSymLink());
 }

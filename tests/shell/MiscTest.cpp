@@ -15,6 +15,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 using namespace orbeta;
 
 namespace {
@@ -197,6 +199,9 @@ TEST(Resources, PicturesAndCursorsReadByNameAndByContent)
     EXPECT_EQ(Resources::image("Bitmap\\cross.bmp").convertToFormat(QImage::Format_RGB32), crossSprite());
     EXPECT_EQ(Resources::image("Bitmap\\png.bmp").convertToFormat(QImage::Format_RGB32), crossSprite());
     EXPECT_TRUE(Resources::image("Bitmap\\none.bmp").isNull());
+    // A FIFO in the picture's place is no picture, and is not waited on.
+    ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("Bitmap/fifo.bmp")).constData(), 0600), 0);
+    EXPECT_TRUE(Resources::image("Bitmap\\fifo.bmp").isNull());
     const QCursor fallback(Qt::WaitCursor);
     EXPECT_EQ(Resources::cursor("Hand.cur", fallback).pixmap().size(), QSize(16, 16));
     EXPECT_EQ(Resources::cursor("none.cur", fallback).shape(), Qt::WaitCursor);

@@ -2,7 +2,7 @@
 
 #include <QString>
 
-namespace orbeta::results {
+namespace orbeta {
 
 // How a write to the data directory went: empty on success, otherwise a
 // message naming the file and the cause, for the pupil or the teacher.
@@ -12,4 +12,4 @@ struct FileOutcome {
     bool ok() const { return error.isEmpty(); }
 };
 
-} // namespace orbeta::results
+} // namespace orbeta

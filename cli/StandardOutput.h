@@ -1,0 +1,25 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <string_view>
+
+namespace orbeta::cli {
+
+// A command's standard output, every write checked: a full disk or
+// /dev/full must end in exit status 1 with a message, never in 0.
+class StandardOutput {
+public:
+    void write(std::string_view bytes);
+    void write(const QByteArray& bytes) { write(std::string_view(bytes.constData(), std::size_t(bytes.size()))); }
+    void write(const QString& text) { write(text.toUtf8()); }
+
+    // Flushes; Ok, or BadFile after a message saying why.
+    int finish();
+
+private:
+    int m_error = 0;
+};
+
+} // namespace orbeta::cli

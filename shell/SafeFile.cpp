@@ -1,0 +1,193 @@
+#include "shell/SafeFile.h"
+
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+#include <cerrno>
+#include <cstring>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace orbeta {
+namespace {
+
+QString systemError(int error)
+{
+    return QString::fromLocal8Bit(std::strerror(error));
+}
+
+FileError readError(const QString& path, int error)
+{
+    if (error == ENOENT)
+        return FileError{path, 0, QStringLiteral("chýba.")};
+    return FileError{path, 0, QStringLiteral("nedá sa čítať (%1).").arg(systemError(error))};
+}
+
+FileError tooLarge(const QString& path, FileKind kind)
+{
+    return FileError{path, 0, QStringLiteral("je väčší ako %1 bajtov.").arg(SafeFile::sizeLimit(kind))};
+}
+
+FileOutcome writeFailure(const QString& path, const QString& reason)
+{
+    return {QStringLiteral("%1: %2").arg(path, reason)};
+}
+
+FileOutcome notRegular(const QString& path)
+{
+    return writeFailure(path, QStringLiteral("nie je obyčajný súbor (je to odkaz, priečinok alebo zariadenie), "
+                                             "preto sa doň nezapisuje."));
+}
+
+// Closes a descriptor when leaving the scope.
+class Descriptor {
+public:
+    explicit Descriptor(int fd) : m_fd(fd) {}
+    ~Descriptor()
+    {
+        if (m_fd >= 0)
+            ::close(m_fd);
+    }
+    Descriptor(const Descriptor&) = delete;
+    Descriptor& operator=(const Descriptor&) = delete;
+
+    // Closes now and reports the error that close() found (a full network share may tell only here).
+    int close()
+    {
+        const int result = ::close(m_fd);
+        m_fd = -1;
+        return result == 0 ? 0 : errno;
+    }
+
+private:
+    int m_fd;
+};
+
+} // namespace
+
+qint64 SafeFile::sizeLimit(FileKind kind)
+{
+    switch (kind) {
+    case FileKind::Settings: return 64 * 1024;
+    case FileKind::DataTable: return 16 * 1024 * 1024;
+    // Over a hundred thousand series at about 30 bytes each.
+    case FileKind::Ranking: return 4 * 1024 * 1024;
+    }
+    return 0;
+}
+
+FileResult<QByteArray> SafeFile::read(const QString& path, FileKind kind)
+{
+    // Non-blocking, or opening a FIFO would wait for a writer for ever.
+    const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
+    if (fd < 0)
+        return readError(path, errno);
+    Descriptor descriptor(fd);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return readError(path, errno);
+    if (!S_ISREG(status.st_mode))
+        return FileError{path, 0, QStringLiteral("nie je obyčajný súbor.")};
+    if (status.st_size > sizeLimit(kind))
+        return tooLarge(path, kind);
+    QByteArray bytes(qsizetype(status.st_size), Qt::Uninitialized);
+    qsizetype filled = 0;
+    while (filled < bytes.size()) {
+        const ssize_t got = ::read(fd, bytes.data() + filled, std::size_t(bytes.size() - filled));
+        if (got < 0 && errno == EINTR)
+            continue;
+        if (got < 0)
+            return readError(path, errno);
+        if (got == 0)
+            break;
+        filled += got;
+    }
+    bytes.truncate(filled);
+    return bytes;
+}
+
+FileResult<QByteArray> SafeFile::readStream(std::FILE* stream, const QString& name, FileKind kind)
+{
+    const qint64 limit = sizeLimit(kind);
+    QByteArray bytes;
+    char buffer[65536];
+    while (true) {
+        const std::size_t got = std::fread(buffer, 1, sizeof buffer, stream);
+        bytes.append(buffer, qsizetype(got));
+        if (bytes.size() > limit)
+            return tooLarge(name, kind);
+        if (got < sizeof buffer)
+            break;
+    }
+    if (std::ferror(stream))
+        return readError(name, errno);
+    return bytes;
+}
+
+bool SafeFile::isAbsent(const QString& path)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0 || errno != ENOENT)
+        return false;
+    const QFileInfo directory(QFileInfo(path).absolutePath());
+    return directory.isReadable() && directory.isExecutable();
+}
+
+FileOutcome SafeFile::write(const QString& path, const QByteArray& bytes)
+{
+    struct stat status {};
+    if (::lstat(QFile::encodeName(path).constData(), &status) == 0) {
+        if (!S_ISREG(status.st_mode))
+            return notRegular(path);
+    } else if (errno != ENOENT) {
+        return writeFailure(path, systemError(errno));
+    }
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly))
+        return writeFailure(path, file.errorString());
+    // Flushed here: commit() would replace the old file even when the final
+    // flush of its buffer fell short (a full disk), leaving a cut-off file.
+    if (file.write(bytes) != bytes.size() || !file.flush()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return writeFailure(path, error);
+    }
+    if (!file.commit())
+        return writeFailure(path, file.errorString());
+    return {};
+}
+
+FileOutcome SafeFile::append(const QString& path, const QByteArray& bytes)
+{
+    const int fd = ::open(QFile::encodeName(path).constData(),
+                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+    if (fd < 0)
+        return errno == ELOOP ? notRegular(path) : writeFailure(path, systemError(errno));
+    Descriptor descriptor(fd);
+    struct stat status {};
+    if (::fstat(fd, &status) != 0)
+        return writeFailure(path, systemError(errno));
+    if (!S_ISREG(status.st_mode))
+        return notRegular(path);
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t put = ::write(fd, bytes.constData() + written, std::size_t(bytes.size() - written));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0) {
+            const int error = put < 0 ? errno : ENOSPC;
+            // The entries already there are kept; only the torn tail goes.
+            const bool cutBack = ::ftruncate(fd, status.st_size) == 0;
+            return writeFailure(path, cutBack ? systemError(error)
+                                              : QStringLiteral("%1; neúplný koniec zostal v súbore").arg(systemError(error)));
+        }
+        written += put;
+    }
+    if (const int error = descriptor.close())
+        return writeFailure(path, systemError(error));
+    return {};
+}
+
+} // namespace orbeta

@@ -1,0 +1,225 @@
+// orbeta-cli facing damaged files, full disks and odd file types, run as a
+// teacher or a script would run it: never a hang, never a lost file, and
+// never exit 0 when something was not written.
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+constexpr uid_t kNobody = 65534;
+
+struct CliRun {
+    int status = -1;
+    QByteArray out;
+    QString err;
+};
+
+struct CliSetup {
+    QString stdinFile;
+    QString stdoutFile;
+    // Files the command writes cannot grow beyond this (a full disk).
+    rlim_t fileSizeLimit = RLIM_INFINITY;
+    // Run as "nobody" when the tests run as root, whom permission bits do not bind.
+    bool unprivileged = false;
+};
+
+CliSetup fullDiskAfter(rlim_t bytes)
+{
+    CliSetup setup;
+    setup.fileSizeLimit = bytes;
+    return setup;
+}
+
+CliRun cli(const QStringList& args, const CliSetup& setup = CliSetup())
+{
+    QProcess process;
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    env.remove(QStringLiteral("ORBETA_WINDIR"));
+    process.setProcessEnvironment(env);
+    if (!setup.stdinFile.isEmpty())
+        process.setStandardInputFile(setup.stdinFile);
+    if (!setup.stdoutFile.isEmpty())
+        process.setStandardOutputFile(setup.stdoutFile, QIODevice::Append);
+    const rlim_t limit = setup.fileSizeLimit;
+    const bool dropRoot = setup.unprivileged && geteuid() == 0;
+    process.setChildProcessModifier([limit, dropRoot] {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit size{limit, limit};
+        setrlimit(RLIMIT_FSIZE, &size);
+        if (dropRoot && (setgid(kNobody) != 0 || setuid(kNobody) != 0))
+            _exit(99);
+    });
+    process.start(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), args);
+    if (!process.waitForFinished(10000)) {
+        process.kill();
+        process.waitForFinished();
+        return {-2, {}, QStringLiteral("timed out")};
+    }
+    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
+            process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
+}
+
+QByteArray contents(const QString& path)
+{
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
+}
+
+void store(const QString& path, const QByteArray& bytes)
+{
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    file.write(bytes);
+}
+
+QByteArray lines(int count)
+{
+    QByteArray text;
+    for (int i = 0; i < count; ++i)
+        text += "Riadok " + QByteArray::number(i) + " zadania s textom pre žiakov\n";
+    return text;
+}
+
+} // namespace
+
+TEST(CommandFiles, EncodeOnAFullDiskKeepsTheOldFile)
+{
+    QTemporaryDir dir;
+    const QString out = dir.filePath(QStringLiteral("Zadani.dat"));
+    // A large text fails during the writes, a small one only in the final flush.
+    for (const int lineCount : {2000, 20}) {
+        SCOPED_TRACE(lineCount);
+        store(dir.filePath(QStringLiteral("x.txt")), lines(lineCount));
+        store(out, "old file\r\n");
+        const CliRun run = cli({"encode", dir.filePath(QStringLiteral("x.txt")), out}, fullDiskAfter(512));
+        EXPECT_EQ(run.status, 1);
+        EXPECT_TRUE(run.err.contains(out)) << run.err.toStdString();
+        EXPECT_EQ(contents(out), QByteArray("old file\r\n"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+}
+
+TEST(CommandFiles, AnUnwritableStandardOutputIsAnError)
+{
+    QTemporaryDir dir;
+    store(dir.filePath(QStringLiteral("Znamky.dat")), "0|49|5\r\n50|69|4\r\n70|84|2\r\n85|94|1\r\n95|100|1\r\n");
+    store(dir.filePath(QStringLiteral("1a.res")), "Jana|7|3|3|0\r\n");
+    store(dir.filePath(QStringLiteral("x.txt")), lines(20));
+    const QString data = dir.filePath(QStringLiteral("x.dat"));
+    ASSERT_EQ(cli({"encode", dir.filePath(QStringLiteral("x.txt")), data}).status, 0);
+    CliSetup toFullDevice;
+    toFullDevice.stdoutFile = QStringLiteral("/dev/full");
+    const QList<QStringList> commands = {
+        {"decode", data},
+        {"encode", dir.filePath(QStringLiteral("x.txt"))},
+        {"calc", "2+3"},
+        {"mark", "7", "10", "--data", dir.path()},
+        {"ranking", "1a", "--data", dir.path()},
+        {"examples", "5e", "--seed", "7"},
+        {"examples", "5e", "--count", "5000", "--seed", "7"},
+    };
+    for (const QStringList& args : commands) {
+        const CliRun run = cli(args, toFullDevice);
+        EXPECT_EQ(run.status, 1) << args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.contains(QStringLiteral("standard output"))) << args.join(' ').toStdString();
+    }
+}
+
+// A FIFO, a device or a huge file where a file is read: "cannot read" naming
+// it, quickly, never a hang or gigabytes read.
+TEST(CommandFiles, OnlyRegularFilesOfSensibleSizeAreRead)
+{
+    enum class Odd { Fifo, Zeros, Huge };
+    struct Case {
+        QString name;
+        Odd odd;
+        QStringList args;
+    };
+    const QList<Case> cases = {
+        {"in.dat", Odd::Fifo, {"decode"}},
+        {"in.dat", Odd::Zeros, {"decode"}},
+        {"in.txt", Odd::Fifo, {"encode"}},
+        {"in.txt", Odd::Zeros, {"encode"}},
+        {"Znamky.dat", Odd::Fifo, {"mark", "7", "10", "--data"}},
+        {"Znamky.dat", Odd::Zeros, {"mark", "7", "10", "--data"}},
+        {"1a.res", Odd::Fifo, {"ranking", "1a", "--data"}},
+        {"1a.res", Odd::Zeros, {"ranking", "1a", "--data"}},
+        {"1a.res", Odd::Huge, {"ranking", "1a", "--data"}},
+        {"1a.dat", Odd::Zeros, {"examples", "1a", "--data"}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE((c.args.first() + ' ' + c.name).toStdString());
+        QTemporaryDir dir;
+        const QString path = dir.filePath(c.name);
+        switch (c.odd) {
+        case Odd::Fifo: ASSERT_EQ(mkfifo(QFile::encodeName(path).constData(), 0600), 0); break;
+        case Odd::Zeros: ASSERT_TRUE(QFile::link(QStringLiteral("/dev/zero"), path)); break;
+        case Odd::Huge: {
+            QFile huge(path);
+            ASSERT_TRUE(huge.open(QIODevice::WriteOnly) && huge.resize(qint64(50) << 20));
+            break;
+        }
+        }
+        const bool inDataDir = c.args.last() == QLatin1String("--data");
+        const CliRun run = cli(c.args + QStringList{inDataDir ? dir.path() : path});
+        EXPECT_EQ(run.status, 1) << run.err.toStdString();
+        EXPECT_TRUE(run.err.contains(c.name, Qt::CaseInsensitive)) << run.err.toStdString();
+    }
+}
+
+TEST(CommandFiles, ADataDirectoryThatCannotBeReadIsAnErrorNotAnEmptyRanking)
+{
+    QTemporaryDir dir;
+    const QString data = dir.filePath(QStringLiteral("hd"));
+    ASSERT_TRUE(QDir().mkdir(data));
+    QFile::setPermissions(dir.path(), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner | QFile::ReadOther
+                                          | QFile::ExeOther);
+    CliSetup setup;
+    setup.unprivileged = true;
+    // Neither listable nor searchable with a ranking inside; searchable only,
+    // where "no 1a.res" cannot be told from "1A.RES".
+    for (const bool searchable : {false, true}) {
+        if (!searchable)
+            store(data + QStringLiteral("/1a.res"), "Jana|7|3|3|0\r\n");
+        ASSERT_TRUE(QFile::setPermissions(data, searchable ? QFile::ExeOwner | QFile::ExeOther : QFile::Permissions()));
+        const CliRun run = cli({"ranking", "1a", "--data", data}, setup);
+        EXPECT_EQ(run.status, 1) << run.out.toStdString();
+        EXPECT_TRUE(run.err.contains(data)) << run.err.toStdString();
+        ASSERT_TRUE(QFile::setPermissions(data, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner));
+        QFile::remove(data + QStringLiteral("/1a.res"));
+    }
+}
+
+// What a teacher's editor writes: a byte-order mark, and any line end.
+TEST(CommandFiles, EncodeReadsTextAsDecodeWritesIt)
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("x.txt"));
+    const QString data = dir.filePath(QStringLiteral("x.dat"));
+    const struct {
+        QByteArray in;
+        QByteArray decoded;
+    } cases[] = {
+        {"\xEF\xBB\xBFPrv\xC3\xBD riadok\r\nDruh\xC3\xBD\r\n", "Prv\xC3\xBD riadok\nDruh\xC3\xBD\n"},
+        {"jeden\rdva\ntri\r\n\r\nstyri", "jeden\ndva\ntri\n\nstyri\n"},
+        {"", ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.in.toStdString());
+        store(text, c.in);
+        const CliRun encoded = cli({"encode", text, data});
+        ASSERT_EQ(encoded.status, 0) << encoded.err.toStdString();
+        const CliRun decoded = cli({"decode", data});
+        EXPECT_EQ(decoded.status, 0);
+        EXPECT_EQ(decoded.out, c.decoded);
+    }
+}
