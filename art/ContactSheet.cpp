@@ -29,8 +29,8 @@ QImage ContactSheet::compose(const PictureCatalogue& catalogue, const QString& f
         // Strips wider than the sheet are folded into rows of frames' width.
         if (image.width() > sheetWidth - 2 * gap)
             image = image.scaledToWidth(sheetWidth - 2 * gap, Qt::SmoothTransformation);
-        const QString label = QStringLiteral("%1  %2×%3").arg(picture.name).arg(picture.size.width()).arg(
-            picture.size.height());
+        const QString label = QStringLiteral("%1  %2×%3").arg(
+            picture.name, QString::number(picture.size.width()), QString::number(picture.size.height()));
         const int w = qMax(image.width(), 160);
         if (x + w > sheetWidth - gap && x > gap) {
             x = gap;

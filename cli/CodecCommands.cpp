@@ -72,7 +72,7 @@ int encodeCommand(const QStringList& args)
         for (const QChar c : lines.at(n))
             if (!Cp1250::canEncode(c))
                 return fail(BadFile, QStringLiteral("%1, line %2: '%3' cannot be stored in windows-1250")
-                                         .arg(inName).arg(n + 1).arg(c));
+                                         .arg(inName, QString::number(n + 1), QString(c)));
 
     const QByteArray encoded = LineCodec::encodeFile(lines, seed);
     if (paths.size() == 2) {

@@ -32,12 +32,11 @@ QByteArray RankingFileFormat::serialise(const QList<RankingRecord>& records)
 {
     QString text;
     for (const RankingRecord& record : records)
-        text += QStringLiteral("%1|%2|%3|%4|%5\r\n")
-                    .arg(StoredText::clean(record.name))
-                    .arg(record.correct)
-                    .arg(record.wrong)
-                    .arg(record.mark)
-                    .arg(record.isNew ? 1 : 0);
+        // Joined, not substituted: a name may hold "%1".
+        text += StoredText::clean(record.name) + QLatin1Char('|') + QString::number(record.correct)
+                + QLatin1Char('|') + QString::number(record.wrong) + QLatin1Char('|')
+                + QString::number(record.mark) + QLatin1Char('|') + QString::number(record.isNew ? 1 : 0)
+                + QStringLiteral("\r\n");
     return Cp1250::encodeLossy(text);
 }
 

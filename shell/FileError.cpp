@@ -5,7 +5,7 @@ namespace orbeta {
 QString FileError::message() const
 {
     if (line > 0)
-        return QStringLiteral("Súbor %1, riadok %2: %3").arg(file).arg(line).arg(problem);
+        return QStringLiteral("Súbor %1, riadok %2: %3").arg(file, QString::number(line), problem);
     return QStringLiteral("Súbor %1: %2").arg(file, problem);
 }
 

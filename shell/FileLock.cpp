@@ -26,8 +26,7 @@ QString FileLock::error() const
         return {};
     case QLockFile::LockFailedError:
         return QStringLiteral("%1: iný program zapisuje a neskončil ani za %2 s.")
-            .arg(m_lockPath)
-            .arg(std::chrono::duration_cast<std::chrono::seconds>(kWait).count());
+            .arg(m_lockPath, QString::number(std::chrono::duration_cast<std::chrono::seconds>(kWait).count()));
     case QLockFile::PermissionError:
         return QStringLiteral("%1: zámok sa nedá vytvoriť, do priečinka sa nedá zapisovať.").arg(m_lockPath);
     case QLockFile::UnknownError:

@@ -65,6 +65,12 @@ TEST(RankingFileFormat, NoNameCanAddAFieldOrALine)
     const auto records = RankingFileFormat::parse(bytes);
     ASSERT_EQ(records.size(), 1);
     expectRecord(records.at(0), QStringLiteral("A 9 9 1 1  B C D E F G"), 1, 2, 3);
+
+    // A pupil may type "%": the numbers must not land in the name.
+    const auto percent =
+        RankingFileFormat::parse(RankingFileFormat::serialise({record(QStringLiteral("%1 %%5"), 7, 2, 4)}));
+    ASSERT_EQ(percent.size(), 1);
+    expectRecord(percent.at(0), QStringLiteral("%1 %%5"), 7, 2, 4);
 }
 
 TEST(RankingFileFormat, CharactersWindows1250LacksBecomeALetterOrAQuestionMark)
