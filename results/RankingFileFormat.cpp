@@ -32,12 +32,11 @@ QByteArray RankingFileFormat::serialise(const QList<RankingRecord>& records)
 {
     QString text;
     for (const RankingRecord& record : records)
+        // One substitution pass, so that a "%2" typed in a name stays text.
         text += QStringLiteral("%1|%2|%3|%4|%5\r\n")
-                    .arg(StoredText::clean(record.name))
-                    .arg(record.correct)
-                    .arg(record.wrong)
-                    .arg(record.mark)
-                    .arg(record.isNew ? 1 : 0);
+                    .arg(StoredText::clean(record.name), QString::number(record.correct),
+                         QString::number(record.wrong), QString::number(record.mark),
+                         QString::number(record.isNew ? 1 : 0));
     return Cp1250::encodeLossy(text);
 }
 

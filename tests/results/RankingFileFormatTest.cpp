@@ -36,10 +36,12 @@ TEST(RankingFileFormat, WritesOneLineOfFiveFieldsPerRecordInWindows1250)
 TEST(RankingFileFormat, ReadsWhatItWrites)
 {
     const auto records = RankingFileFormat::parse(
-        RankingFileFormat::serialise({record(QStringLiteral("Žofia"), 15, 0, 1, true), record(QString(), 0, 3, 0)}));
-    ASSERT_EQ(records.size(), 2);
+        RankingFileFormat::serialise({record(QStringLiteral("Žofia"), 15, 0, 1, true), record(QString(), 0, 3, 0),
+                                      record(QStringLiteral("100%2 %1%3"), 4, 5, 2)}));
+    ASSERT_EQ(records.size(), 3);
     expectRecord(records.at(0), QStringLiteral("Žofia"), 15, 0, 1);
     expectRecord(records.at(1), QString(), 0, 3, 0);
+    expectRecord(records.at(2), QStringLiteral("100%2 %1%3"), 4, 5, 2);
 }
 
 TEST(RankingFileFormat, ADamagedFileStillGivesEveryRecordItCan)
