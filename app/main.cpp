@@ -95,6 +95,11 @@ int main(int argc, char** argv)
         std::fputs(qPrintable(orbeta::LaunchOptions::usage()), stderr);
         return 2;
     }
+    using Request = orbeta::LaunchOptions::Request;
+    if (options->request == Request::Help)
+        return std::fputs(qPrintable(orbeta::LaunchOptions::help()), stdout) < 0 || std::fflush(stdout) != 0 ? 1 : 0;
+    if (options->request == Request::Version)
+        return std::fputs("orbeta " ORBETA_VERSION "\n", stdout) < 0 || std::fflush(stdout) != 0 ? 1 : 0;
     // The tour draws without a display and without waiting for a person.
     QString messageScript = qEnvironmentVariable("ORBETA_MESSAGEBOX");
     if (options->tour()) {

@@ -3,7 +3,9 @@
 //   orbeta-art --tree DIR [--stamp FILE]   write every file under DIR
 //   orbeta-art --sheet FILE.png [--only TEXT]   a contact sheet to look at
 //   orbeta-art --list                       names and sizes
+//   orbeta-art --icons DIR                  the desktop icon in an icon theme's folders
 #include "art/ContactSheet.h"
+#include "art/DesktopIcons.h"
 #include "art/FullCatalogue.h"
 #include "art/ResourceTree.h"
 #include "look/Typeface.h"
@@ -53,8 +55,11 @@ int main(int argc, char** argv)
                 f.write(QByteArray::number(files.size()) + " files\n");
             }
         }
-        if (tree.isEmpty() && sheet.isEmpty() && !args.contains("--list")) {
-            std::fprintf(stderr, "usage: orbeta-art --tree DIR [--stamp FILE] | --sheet FILE.png [--only TEXT] | --list\n");
+        const QString icons = value("--icons");
+        if (!icons.isEmpty())
+            ResourceTree::write(icons, DesktopIcons::files());
+        if (tree.isEmpty() && sheet.isEmpty() && icons.isEmpty() && !args.contains("--list")) {
+            std::fprintf(stderr, "usage: orbeta-art --tree DIR [--stamp FILE] | --sheet FILE.png [--only TEXT] | --icons DIR | --list\n");
             return 2;
         }
     } catch (const std::exception& e) {

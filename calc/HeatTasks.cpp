@@ -7,10 +7,12 @@
 namespace orbeta {
 namespace {
 
-template <double constant>
+// Through the constant's address: clang before 18 takes no floating-point
+// template argument.
+template <const double* constant>
 Reading single(const ExampleValues&)
 {
-    return Reading(static_cast<float>(constant));
+    return Reading(static_cast<float>(*constant));
 }
 
 } // namespace
@@ -36,10 +38,10 @@ const std::array<Quantity, 7> HeatTasks::meltingQuantities = {{
     {.name = "t2", .symbol = u"tâ", .unit = u"°C", .box = 3, .given = GivenText::WholeMeter, .hintLine = 21,
      .read = field<&Melting::t2>},
     {.name = "c1", .symbol = u"cá", .unit = u"kJ·kg⁻¹·°C⁻¹", .siglaUnit = u"kJ.kg¬Á.°C¬Á", .decimals = 2,
-     .read = single<Melting::c1>},
+     .read = single<&Melting::c1>},
     {.name = "c2", .symbol = u"câ", .unit = u"kJ·kg⁻¹·°C⁻¹", .siglaUnit = u"kJ.kg¬Á.°C¬Á", .decimals = 2,
-     .read = single<Melting::c2>},
-    {.name = "l", .symbol = u"l", .unit = u"kJ·kg⁻¹", .siglaUnit = u"kJ.kg¬Á", .read = single<Melting::l>},
+     .read = single<&Melting::c2>},
+    {.name = "l", .symbol = u"l", .unit = u"kJ·kg⁻¹", .siglaUnit = u"kJ.kg¬Á", .read = single<&Melting::l>},
     {.name = "Q", .symbol = u"Q", .unit = u"kJ", .label = u"Prijaté teplo", .decimals = 3, .box = 4,
      .hintLine = 22, .asked = Variants::always(), .read = field<&Melting::Q>},
 }};

@@ -13,6 +13,7 @@ int encodeCommand(const QStringList& args);
 int calcCommand(const QStringList& args);
 int markCommand(const QStringList& args);
 int rankingCommand(const QStringList& args);
+int resultsCommand(const QStringList& args);
 int examplesCommand(const QStringList& args);
 
 } // namespace orbeta::cli

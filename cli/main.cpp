@@ -3,6 +3,7 @@
 #include <QCoreApplication>
 #include <QTextStream>
 
+#include <cstdio>
 #include <functional>
 #include <map>
 
@@ -19,6 +20,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("examples"), orbeta::cli::examplesCommand},
         {QStringLiteral("mark"), orbeta::cli::markCommand},
         {QStringLiteral("ranking"), orbeta::cli::rankingCommand},
+        {QStringLiteral("results"), orbeta::cli::resultsCommand},
     };
     return table;
 }
@@ -29,8 +31,52 @@ int usage()
     err << "usage: orbeta-cli COMMAND [ARGS]\ncommands:";
     for (const auto& [name, command] : commands())
         err << ' ' << name;
-    err << "\nSee README.md for the arguments of each command.\n";
+    err << "\nSee orbeta-cli --help for the arguments of each command.\n";
     return orbeta::cli::BadUsage;
+}
+
+constexpr const char* kHelp =
+    "usage: orbeta-cli COMMAND [ARGS] | --help | --version\n"
+    "\n"
+    "The rules of Orbeta Tarovia without a display, for teachers and scripts.\n"
+    "\n"
+    "Commands:\n"
+    "  examples CODE [--count N] [--seed S] [--data DIR]\n"
+    "        N (default 1, at most 1000000) freshly generated examples of calculation\n"
+    "        task CODE (1a-1d, 2a-2e, 3a, 3b, 5a-5e) as JSON Lines; example i is made\n"
+    "        from seed S + i (S from the clock when not given)\n"
+    "  calc TEXT\n"
+    "        what the pupils' calculator answers for TEXT (put -- before a TEXT that\n"
+    "        starts with -)\n"
+    "  mark CORRECT TOTAL [--data DIR]\n"
+    "        the mark the mark table Znamky.dat gives for CORRECT of TOTAL\n"
+    "  ranking CODE [--data DIR]\n"
+    "        the ranking of task CODE, best first: place, name, correct, wrong, mark\n"
+    "        separated by tabs\n"
+    "  results [--data DIR] [--csv]\n"
+    "        the results log Vysledky.dat, oldest first: name, date (yyyy-mm-dd),\n"
+    "        time, topic, task, examples, correct, wrong, mark separated by tabs;\n"
+    "        with --csv as CSV for a spreadsheet (UTF-8, a header row)\n"
+    "  decode FILE\n"
+    "        a stored data file (windows-1250, scrambled lines) as UTF-8 lines\n"
+    "  encode [--seed S] [IN [OUT]]\n"
+    "        UTF-8 lines (IN, or standard input) back into the stored form (OUT, or\n"
+    "        standard output); S fixes the filler characters\n"
+    "\n"
+    "Options:\n"
+    "  --data DIR   the data directory; without it, key HD of section [TRV] in the\n"
+    "               Orbeta.ini the program reads (ORBETA_WINDIR, the program's own\n"
+    "               directory, or ../share/orbeta beside it)\n"
+    "  --help, -h   print this help and exit\n"
+    "  --version    print the version and exit\n"
+    "\n"
+    "Exit status: 0 on success, 1 with a message when a file cannot be read or\n"
+    "written, 2 with a usage message when the arguments are wrong.\n";
+
+// Help and version go to standard output, whose failure is an error too.
+int print(const char* text)
+{
+    return std::fputs(text, stdout) < 0 || std::fflush(stdout) != 0 ? orbeta::cli::BadFile : orbeta::cli::Ok;
 }
 
 } // namespace
@@ -42,6 +88,10 @@ int main(int argc, char** argv)
     args.removeFirst();
     if (args.isEmpty())
         return usage();
+    if (args.size() == 1 && (args.front() == QLatin1String("--help") || args.front() == QLatin1String("-h")))
+        return print(kHelp);
+    if (args.size() == 1 && args.front() == QLatin1String("--version"))
+        return print("orbeta-cli " ORBETA_VERSION "\n");
     const auto it = commands().find(args.takeFirst());
     if (it == commands().end())
         return usage();

@@ -1,5 +1,6 @@
 #include "look/IntroPainter.h"
 
+#include "look/AppIconPainter.h"
 #include "look/ButtonPainter.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
@@ -10,10 +11,9 @@
 #include "look/TextFit.h"
 #include "look/Typeface.h"
 
+#include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
-#include <QtMath>
 
 namespace orbeta {
 namespace {
@@ -24,35 +24,6 @@ void drawNightSky(QPainter& p, QSize size)
     g.setColorAt(0, QColor(10, 26, 74));
     g.setColorAt(1, QColor(28, 72, 156));
     p.fillRect(QRect(QPoint(0, 0), size), g);
-}
-
-// A planet with orbits and a satellite: the program's emblem.
-void drawOrbits(QPainter& p, QPointF centre, qreal scale)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.translate(centre);
-    p.scale(scale, scale);
-    for (int k = 0; k < 3; ++k) {
-        p.save();
-        p.rotate(-25 + 60 * k);
-        p.setPen(QPen(QColor(170, 205, 255, 170), 2.2));
-        p.setBrush(Qt::NoBrush);
-        p.drawEllipse(QPointF(0, 0), 120, 42);
-        p.setPen(Qt::NoPen);
-        p.setBrush(k == 1 ? Palette::gold() : QColor(210, 232, 255));
-        const qreal a = qDegreesToRadians(40.0 + 110 * k);
-        p.drawEllipse(QPointF(120 * qCos(a), 42 * qSin(a)), 7, 7);
-        p.restore();
-    }
-    QRadialGradient sun(QPointF(-10, -10), 46);
-    sun.setColorAt(0, QColor(255, 240, 170));
-    sun.setColorAt(0.6, Palette::gold());
-    sun.setColorAt(1, QColor(214, 110, 20));
-    p.setPen(Qt::NoPen);
-    p.setBrush(sun);
-    p.drawEllipse(QPointF(0, 0), 34, 34);
-    p.restore();
 }
 
 void drawNumberBadge(QPainter& p, QPointF centre, int n)
@@ -147,7 +118,7 @@ void IntroPainter::drawTitle(QPainter& p, QSize size)
         if (!words.contains(star))
             p.drawEllipse(star, 0.8 + (k % 3) * 0.5, 0.8 + (k % 3) * 0.5);
     }
-    drawOrbits(p, QPointF(515, 118), 0.85);
+    AppIconPainter::drawEmblem(p, QPointF(515, 118), 0.85);
 
     // A lens bending parallel rays to its focus: the optics tasks.
     const qreal lx = 440, ly = 375;
@@ -185,7 +156,7 @@ void IntroPainter::drawTitle(QPainter& p, QSize size)
 void IntroPainter::drawCredits(QPainter& p, QSize size)
 {
     drawNightSky(p, size);
-    drawOrbits(p, QPointF(540, 110), 0.7);
+    AppIconPainter::drawEmblem(p, QPointF(540, 110), 0.7);
     p.setPen(Qt::white);
     p.setFont(Typeface::font(34, true));
     p.drawText(QRectF(40, 40, 560, 50), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("Orbeta Tarovia"));

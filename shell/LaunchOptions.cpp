@@ -10,7 +10,11 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
     options.benchmark = benchmarkFromEnvironment;
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
-        if (arg == QLatin1String("--window")) {
+        if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
+            options.request = Request::Help;
+        } else if (arg == QLatin1String("--version")) {
+            options.request = Request::Version;
+        } else if (arg == QLatin1String("--window")) {
             options.window = true;
         } else if (arg == QLatin1String("--no-splash")) {
             options.skipSplash = true;
@@ -31,7 +35,34 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
 
 QString LaunchOptions::usage()
 {
-    return QStringLiteral("usage: orbeta [--window] [--no-splash] [--tour DIR]\n");
+    return QStringLiteral("usage: orbeta [--window] [--no-splash] [--tour DIR] | --help | --version\n");
+}
+
+QString LaunchOptions::help()
+{
+    return usage() + QStringLiteral(
+        "\n"
+        "Orbeta Tarovia: physics practice for primary schools, full screen.\n"
+        "\n"
+        "Options:\n"
+        "  --window        a plain 640 x 480 window instead of the full screen\n"
+        "  --no-splash     start in the menu, without the title screens\n"
+        "  --tour DIR      write every screen and state as DIR/<form>-<state>.png\n"
+        "                  without a display, then exit\n"
+        "  --help, -h      print this help and exit\n"
+        "  --version       print the version and exit\n"
+        "\n"
+        "Environment:\n"
+        "  ORBETA_WINDIR         the directory holding Orbeta.ini (otherwise the program's\n"
+        "                        own directory, then ../share/orbeta beside it)\n"
+        "  ORBETA_SKIP_SPLASH=1  the same as --no-splash\n"
+        "  ORBETA_MESSAGEBOX=ok|yes|no\n"
+        "                        answer every message box with that button and write\n"
+        "                        its title and text to standard error\n"
+        "  ORBETA_BENCHMARK=1    print the start-up time and memory, then exit\n"
+        "\n"
+        "Orbeta.ini names the resource directory (key CD) and the data directory (key HD)\n"
+        "in section [TRV]. Exit status 1 when the program cannot start, with a message.\n");
 }
 
 } // namespace orbeta

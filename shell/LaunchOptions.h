@@ -8,6 +8,10 @@ namespace orbeta {
 
 // The command line of the program.
 struct LaunchOptions {
+    // --help and --version answer and end the program before anything starts.
+    enum class Request { Run, Help, Version };
+
+    Request request = Request::Run;
     bool window = false;     // --window: a plain 640 x 480 window, no full screen
     bool skipSplash = false; // --no-splash or ORBETA_SKIP_SPLASH=1: straight to the menu
     bool benchmark = false;  // ORBETA_BENCHMARK=1: report start-up timings and quit
@@ -19,6 +23,8 @@ struct LaunchOptions {
     static std::optional<LaunchOptions> parse(const QStringList& arguments, bool skipSplashFromEnvironment,
                                               bool benchmarkFromEnvironment);
     static QString usage();
+    // What --help prints: every option and environment variable.
+    static QString help();
 };
 
 } // namespace orbeta

@@ -1,0 +1,33 @@
+#include "art/DesktopIcons.h"
+
+#include "look/AppIconPainter.h"
+
+#include <QBuffer>
+#include <QImage>
+#include <QPainter>
+
+#include <stdexcept>
+
+namespace orbeta {
+
+QList<ResourceTree::File> DesktopIcons::files()
+{
+    QList<ResourceTree::File> files;
+    for (const int size : kSizes) {
+        QImage image(size, size, QImage::Format_ARGB32_Premultiplied);
+        image.fill(Qt::transparent);
+        {
+            QPainter painter(&image);
+            AppIconPainter::drawIcon(painter, size);
+        }
+        QByteArray png;
+        QBuffer buffer(&png);
+        buffer.open(QIODevice::WriteOnly);
+        if (!image.save(&buffer, "PNG"))
+            throw std::runtime_error("cannot encode the icon as PNG");
+        files.append({QStringLiteral("hicolor\\%1x%1\\apps\\%2.png").arg(size).arg(QLatin1String(kIconName)), png});
+    }
+    return files;
+}
+
+} // namespace orbeta

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "results/ResultsLogEntry.h"
+
+#include <QByteArray>
+#include <QList>
+
+namespace orbeta::cli {
+
+// The results log as a table for a spreadsheet or a script: one entry a row,
+// the date in ISO form (2026-12-06), the time as hh:mm, UTF-8.
+class ResultsLogTable {
+public:
+    // RFC 4180: a header row, fields separated by commas, rows ended by CR LF,
+    // a field quoted when it holds a comma, a quote or a line break. A text
+    // that a spreadsheet would take for a formula (a name starting with "=",
+    // "+", "-" or "@") gets a leading apostrophe: names are typed by pupils.
+    static QByteArray csv(const QList<results::ResultsLogEntry>& entries);
+
+    // One row a line, fields separated by tabs, no header.
+    static QByteArray tabs(const QList<results::ResultsLogEntry>& entries);
+};
+
+} // namespace orbeta::cli

@@ -1,0 +1,24 @@
+// The tables of the calculation tasks ("1a.dat", "1b.dat", "1d.dat", "3a.dat",
+// "3b.dat") and the check of the numbers the examples take from them.
+#include "fuzz/FuzzCheck.h"
+
+#include "calc/CalcTask.h"
+#include "calc/ExampleTable.h"
+#include "calc/TableFile.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace orbeta;
+    const QByteArray bytes = fuzz::bytesOf(data, size);
+    for (const CalcTask task : {CalcTask::LiquidDensity, CalcTask::SolidDensity, CalcTask::Heat}) {
+        const QString name = ExampleTable::fileName(task);
+        const auto table = ReadTableFile(bytes, name, TableNeeds{ExampleTable::rowsNeeded(task), true});
+        if (!table)
+            continue;
+        const auto numbers = ExampleTable::fromCalcTable(task, table.value(), name);
+        fuzz::require(!numbers || numbers.value().rows() >= ExampleTable::rowsNeeded(task),
+                      "an accepted table has the rows its task needs");
+    }
+    ReadTableFile(bytes, QStringLiteral("1d.dat"));
+    return 0;
+}
