@@ -125,7 +125,6 @@ int main(int argc, char** argv)
     if (!menu->load(host, windowed ? orbeta::DisplayChoice::Window : orbeta::DisplayChoice::FullScreen,
                     !options->skipSplash && !options->tour()))
         return 1;
-    QObject::connect(&host, &orbeta::ScreenHost::closeRequested, menu, &orbeta::FrmSelect::confirmEnd);
     QObject::connect(menu, &orbeta::FrmSelect::taskChosen, menu,
                      [&services, &taskForms, menu] { orbeta::FrmSetup::open(services, taskForms, *menu); });
 

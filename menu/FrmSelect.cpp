@@ -43,6 +43,8 @@ bool FrmSelect::load(ScreenHost& host, DisplayChoice display, bool showSplash)
     const StartUpResult started = StartUp(m_services);
     if (started.failure != StartUpFailure::None)
         return false;
+    // Closing the window asks like the end button.
+    connect(&host, &ScreenHost::closeRequested, this, &FrmSelect::confirmEnd);
 
     if (!showSplash) {
         SwitchDisplayMode(host, display, m_services);
@@ -238,7 +240,9 @@ void FrmSelect::confirmEnd()
         return;
     if (ScreenHost* host = ScreenHost::instance())
         RestoreDisplayMode(*host);
-    QCoreApplication::quit();
+    // Straight out of the event loop: quit() would first try to close the
+    // window, and closing the window asks this question again.
+    QCoreApplication::exit(0);
 }
 
 void FrmSelect::unmarkedToNormal()

@@ -8,6 +8,8 @@
 #include "tests/support/FakeServices.h"
 
 #include <QSignalSpy>
+#include <QTimer>
+#include <QApplication>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -117,6 +119,17 @@ TEST_F(MenuTest, CreditsComeBackOnAClickAndNoKeepsTheProgram)
     EXPECT_TRUE(menu->isVisible());
     EXPECT_EQ(services.messages,
               QStringList{QStringLiteral("Ukončenie aplikácie: Naozaj chcete ukončiť tento program?")});
+}
+
+// "Áno" ends the program at once: the pupil is not asked a second time
+// while the window closes.
+TEST_F(MenuTest, YesEndsTheProgramAfterOneQuestion)
+{
+    services.answer = MessageAnswer::Yes;
+    QTimer::singleShot(0, menu, &FrmSelect::confirmEnd);
+    QTimer::singleShot(5000, menu, [] { QCoreApplication::exit(2); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_EQ(services.messages.size(), 1);
 }
 
 TEST(MenuStart, SplashClickBringsTheBuiltMenu)
