@@ -3,8 +3,6 @@
 #include "calc/Calculator.h"
 #include "cli/StandardOutput.h"
 
-#include <QTextStream>
-
 namespace orbeta::cli {
 
 // calc TEXT: what the calculator writes after "=" into the notes for TEXT
@@ -14,10 +12,8 @@ int calcCommand(const QStringList& args)
     QStringList texts = args;
     if (texts.size() == 2 && texts.first() == QLatin1String("--"))
         texts.removeFirst();
-    if (texts.size() != 1) {
-        QTextStream(stderr) << "orbeta-cli: usage: orbeta-cli calc TEXT\n";
-        return BadUsage;
-    }
+    if (texts.size() != 1)
+        return fail(BadUsage, QStringLiteral("usage: orbeta-cli calc TEXT"));
     StandardOutput out;
     out.write(Calculator::resultText(texts.first()) + QLatin1Char('\n'));
     return out.finish();

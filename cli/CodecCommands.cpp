@@ -5,21 +5,10 @@
 #include "shell/LineCodec.h"
 #include "shell/SafeFile.h"
 
-#include <QTextStream>
 
 #include <cstdio>
 
 namespace orbeta::cli {
-namespace {
-
-int fail(int status, const QString& message)
-{
-    QTextStream(stderr) << "orbeta-cli: " << message << '\n';
-    return status;
-}
-
-} // namespace
-
 // decode FILE: the scrambled windows-1250 lines of FILE as UTF-8 lines.
 int decodeCommand(const QStringList& args)
 {

@@ -1,11 +1,15 @@
 #pragma once
 
+#include <QString>
 #include <QStringList>
 
 namespace orbeta::cli {
 
 // Exit statuses shared by every command.
 enum Status : int { Ok = 0, BadFile = 1, BadUsage = 2 };
+
+// Writes "orbeta-cli: MESSAGE" to standard error and gives back `status`.
+int fail(int status, const QString& message);
 
 // Each command receives the arguments after its own name.
 int decodeCommand(const QStringList& args);

@@ -7,21 +7,19 @@
 
 #include <QDir>
 #include <QFileInfo>
-#include <QTextStream>
 
 namespace orbeta::cli {
 namespace {
 
-DataDirOption::Result fail(int status, const QString& message)
+DataDirOption::Result failed(int status, const QString& message)
 {
-    QTextStream(stderr) << "orbeta-cli: " << message << '\n';
-    return {QString(), status};
+    return {QString(), fail(status, message)};
 }
 
 DataDirOption::Result existingDir(const QString& path, const QString& origin)
 {
     if (!QFileInfo(path).isDir())
-        return fail(BadFile, QStringLiteral("data directory %1 (%2) does not exist").arg(path, origin));
+        return failed(BadFile, QStringLiteral("data directory %1 (%2) does not exist").arg(path, origin));
     return {QDir::cleanPath(path), Ok};
 }
 
@@ -29,13 +27,13 @@ DataDirOption::Result installedDataDir()
 {
     const QString iniPath = WindowsDirectory::locate() + QStringLiteral("Orbeta.ini");
     if (SafeFile::isAbsent(iniPath))
-        return fail(BadFile, QStringLiteral("cannot find %1; give the data directory with --data DIR").arg(iniPath));
+        return failed(BadFile, QStringLiteral("cannot find %1; give the data directory with --data DIR").arg(iniPath));
     const FileResult<QByteArray> bytes = SafeFile::read(iniPath, FileKind::Settings);
     if (!bytes)
-        return fail(BadFile, bytes.error().message());
+        return failed(BadFile, bytes.error().message());
     const auto hd = IniFile(bytes.value()).directory(QStringLiteral("TRV"), QStringLiteral("HD"));
     if (!hd)
-        return fail(BadFile, QStringLiteral("%1 names no data directory (key HD of section TRV)").arg(iniPath));
+        return failed(BadFile, QStringLiteral("%1 names no data directory (key HD of section TRV)").arg(iniPath));
     return existingDir(*hd, QStringLiteral("HD in %1").arg(iniPath));
 }
 
@@ -51,7 +49,7 @@ DataDirOption::Result DataDirOption::take(QStringList& args)
 
 DataDirOption::Option DataDirOption::takeOption(QStringList& args)
 {
-    const auto usage = [](const QString& message) { return Option{std::nullopt, fail(BadUsage, message).status}; };
+    const auto usage = [](const QString& message) { return Option{std::nullopt, fail(BadUsage, message)}; };
     std::optional<QString> given;
     for (qsizetype i = 0; i < args.size();) {
         const QString& arg = args.at(i);

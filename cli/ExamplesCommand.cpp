@@ -11,7 +11,6 @@
 #include "shell/ResourcePath.h"
 
 #include <QDateTime>
-#include <QTextStream>
 
 #include <charconv>
 #include <cstdio>
@@ -26,12 +25,6 @@ const QString kUsage = QStringLiteral(
     "usage: orbeta-cli examples CODE [--count N] [--seed S] [--data DIR]\n"
     "  CODE: a calculation task, 1a-1d, 2a-2e, 3a, 3b or 5a-5e; N: 0 to 1000000 (default 1);\n"
     "  S: a whole number from 0 to 18446744073709551615 (default: from the clock)");
-
-int fail(int status, const QString& message)
-{
-    QTextStream(stderr) << "orbeta-cli: " << message << '\n';
-    return status;
-}
 
 std::optional<std::uint64_t> unsignedNumber(const QString& text)
 {

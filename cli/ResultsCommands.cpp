@@ -9,7 +9,6 @@
 #include "shell/SafeFile.h"
 #include "tasks/TaskTable.h"
 
-#include <QTextStream>
 
 #include <optional>
 
@@ -18,12 +17,6 @@ namespace {
 
 // The counters of a series are 16-bit.
 constexpr int largestCount = 32767;
-
-int fail(int status, const QString& message)
-{
-    QTextStream(stderr) << "orbeta-cli: " << message << '\n';
-    return status;
-}
 
 std::optional<int> count(const QString& text)
 {

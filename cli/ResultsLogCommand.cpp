@@ -6,21 +6,10 @@
 #include "results/ResultsLogFormat.h"
 #include "shell/SafeFile.h"
 
-#include <QTextStream>
 
 #include <cstdio>
 
 namespace orbeta::cli {
-namespace {
-
-int fail(int status, const QString& message)
-{
-    QTextStream(stderr) << "orbeta-cli: " << message << '\n';
-    return status;
-}
-
-} // namespace
-
 // results [--data DIR] [--csv]: every entry of the results log, oldest first.
 int resultsCommand(const QStringList& arguments)
 {
