@@ -7,40 +7,40 @@
 namespace orbeta {
 namespace {
 
-// The codes of the task table's calculation rows: the enum follows their order.
-const std::vector<const char*>& calcCodes()
+// The task table's calculation rows: the enum follows their order.
+const TaskRow& rowOf(CalcTask task)
 {
-    static const std::vector<const char*> codes = [] {
-        std::vector<const char*> list;
+    static const std::vector<const TaskRow*> rows = [] {
+        std::vector<const TaskRow*> list;
         for (const TaskRow& row : TaskTable::rows())
             if (row.form == TaskFormKind::Mech1)
-                list.push_back(row.code);
+                list.push_back(&row);
         return list;
     }();
-    return codes;
+    return *rows.at(static_cast<std::size_t>(task));
 }
 
 } // namespace
 
 QString calcTaskCode(CalcTask task)
 {
-    return QString::fromLatin1(calcCodes().at(static_cast<std::size_t>(task)));
+    return TaskTable::code(rowOf(task));
 }
 
 int calcTaskTableRows(CalcTask task)
 {
-    return TaskTable::find(calcTaskCode(task))->tableRows;
+    return rowOf(task).tableRows;
 }
 
 QString calcTaskTableFile(CalcTask task)
 {
-    return QString::fromLatin1(TaskTable::find(calcTaskCode(task))->tableFile);
+    return QString::fromLatin1(rowOf(task).tableFile);
 }
 
 std::optional<CalcTask> calcTaskFromCode(QStringView code)
 {
     for (CalcTask task : kAllCalcTasks)
-        if (code == QLatin1String(calcCodes().at(static_cast<std::size_t>(task))))
+        if (code == QLatin1String(rowOf(task).code))
             return task;
     return std::nullopt;
 }

@@ -22,8 +22,6 @@
 #include <QPrinter>
 #include <QTimerEvent>
 
-#include <algorithm>
-
 namespace orbeta {
 namespace {
 
