@@ -46,6 +46,43 @@ constexpr int kStripFrames = 23;
 constexpr QRect kTopButton1{324, 14, 76, 52}; // four edge to edge
 constexpr int kHeaderHeight = 84;
 
+// Calculation form. The assignment across the top of the panel; the scene
+// on the right with the experiment button, the mark and the continue button
+// below it; the calculator and notes on the left above the table, which is
+// drawn from kTableBlue down (the notes reach down instead when there is no
+// table).
+constexpr QRect kCalcProgress{242, 18, 78, 48};
+constexpr QRect kCalcAssignment{14, 92, 612, 60};
+constexpr QRect kCalcScene{318, 156, 312, 252};
+constexpr QRect kCalculatorInput{14, 160, 148, 28};
+constexpr QRect kCalculatorKey1{164, 160, 28, 28}; // keys 2 to 5 edge to edge to its right
+constexpr QRect kCalcNotes{14, 192, 296, 66};
+constexpr QRect kCalcNotesTall{14, 192, 296, 276};
+constexpr QRect kExperimentButton{318, 418, 104, 48};
+constexpr QRect kCheckMark{428, 416, 48, 52};
+constexpr QRect kCalcContinue{480, 418, 150, 48};
+constexpr QSize kAnswerBox{58, 24};
+constexpr QSize kTimeBox{30, 24};
+constexpr int kCalcContinueFrames = 22;
+constexpr int kCalcContinueFrameMs = 20;
+
+// The table backdrop of the calculation form: the blue ground, the heading
+// strip, one body strip per row and the closing strip; the labels of row r
+// (0 the headings) stand on them.
+constexpr QPoint kTableBlue{10, 265};
+constexpr QSize kTableBlueSize{300, 220}; // drawn 15 rows shorter
+constexpr int kTableBlueCut = 15;
+constexpr QPoint kTableTop{10, 273};
+constexpr QSize kTableTopSize{300, 22};
+constexpr int kTableBodyTop = 295; // row i at kTableBodyTop + kTableRowStep × (i − 1)
+constexpr int kTableRowStep = 16;
+constexpr QSize kTableBodySize{300, 16};
+constexpr QSize kTableBottomSize{300, 8};
+constexpr int kTableLabelHeight = 14; // rows one label height plus 2 apart
+// The three label columns (name, first and second value), left and width.
+constexpr std::array<int, 3> kTableColumnLeft{18, 146, 226};
+constexpr std::array<int, 3> kTableColumnWidth{126, 76, 78};
+
 // Results form: the back button and ten rows of five columns.
 constexpr QRect kResultsBack{504, 18, 120, 44};
 constexpr int kRowTop = 165;

@@ -38,7 +38,7 @@ const std::map<QString, std::set<QString>> kAllowed = {
     {"tasks", {}},
     {"look", {"tasks"}},
     {"shell", {"tasks", "look"}},
-    {"calc", {"tasks", "shell"}},
+    {"calc", {"tasks", "look", "shell"}},
     {"menu", {"tasks", "look", "shell"}},
     {"results", {"tasks", "look", "shell"}},
     {"cli", {"tasks", "shell", "calc", "results"}},

@@ -1,0 +1,50 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/CalcRoute.h"
+#include "calc/ExperimentFrame.h"
+
+#include <QPoint>
+#include <QString>
+
+#include <array>
+#include <optional>
+
+class QPainter;
+
+namespace orbeta {
+
+// Where the form puts its boxes on the scene of an example, in scene
+// pixels (the scene is Layout::kCalcScene.size(), origin at its top left).
+struct SceneLayout {
+    // Top left of `TVstup(i)`; none for a box the task does not use. The unit
+    // label `LVstup(i)` goes 4 pixels right of the box.
+    std::array<std::optional<QPoint>, 6> boxes{};
+    // `TStart(1..2)`, `TCil(1..2)` and their captions `LStart`, `LCil`; only
+    // for the tasks that use them.
+    bool timeBoxes = false;
+    std::array<QPoint, 2> startBoxes{};
+    std::array<QPoint, 2> finishBoxes{};
+    QPoint startLabel;
+    QPoint finishLabel;
+    QString startCaption;
+    QString finishCaption;
+};
+
+// The apparatus scene of the calculation form: one drawing per task family
+// (the painters of the look library), at any frame of the experiment, on
+// any painter: the form, the tour and the printed worksheet.
+class CalcScene {
+public:
+    // The task's scene is drawn: its code can be played.
+    static bool available(CalcTask task);
+
+    static SceneLayout layout(const CalcExample& example);
+
+    // The scene of `example` at one frame of its experiment, in scene
+    // pixels from the painter's origin; `map` holds the roads of "1d".
+    static void draw(QPainter& painter, const CalcExample& example, const ExperimentScene& frame,
+                     const CalcMap& map);
+};
+
+} // namespace orbeta

@@ -1,0 +1,70 @@
+#include "calc/Experiment.h"
+
+#include "calc/ExperimentPlan.h"
+
+#include <algorithm>
+
+namespace orbeta {
+
+Experiment::Experiment(const CalcExample& example) : m_example(example) {}
+
+int Experiment::lastFrame() const
+{
+    return ExperimentPlan::lastFrame(m_example);
+}
+
+std::uint32_t Experiment::frameMs() const
+{
+    return ExperimentPlan::frameMs(m_example);
+}
+
+void Experiment::start(std::uint32_t now)
+{
+    m_running = true;
+    m_startFrame = m_current;
+    m_startTick = now;
+    m_shown = m_current;
+}
+
+void Experiment::stop()
+{
+    if (!m_running)
+        return;
+    m_running = false;
+    m_current = m_shown;
+}
+
+bool Experiment::advance(std::uint32_t now)
+{
+    if (!m_running)
+        return false;
+    // Unsigned difference: the tick count may wrap during a run.
+    const std::uint32_t elapsed = now - m_startTick;
+    const int due = std::min(lastFrame(), m_startFrame + int(elapsed / std::max<std::uint32_t>(frameMs(), 1)));
+    const bool changed = due != m_shown;
+    m_shown = due;
+    m_current = due;
+    if (due == lastFrame()) {
+        m_running = false;
+        m_completed = true;
+        m_current = 0;
+    }
+    return changed;
+}
+
+std::uint32_t Experiment::nextDue() const
+{
+    return m_startTick + std::uint32_t(m_shown + 1 - m_startFrame) * frameMs();
+}
+
+ExperimentScene Experiment::scene(int frame) const
+{
+    return ExperimentPlan::scene(m_example, frame);
+}
+
+ExperimentReadings Experiment::readings(int frame) const
+{
+    return ExperimentPlan::readings(m_example, frame);
+}
+
+} // namespace orbeta

@@ -1,0 +1,42 @@
+#pragma once
+
+#include <QString>
+
+#include <array>
+#include <optional>
+#include <variant>
+
+namespace orbeta {
+
+// What the scene of an example shows at one frame of its experiment, in the
+// units of the apparatus. Frame 0 is the scene as a new example shows it.
+
+struct LiquidDensityFrame {  // "1a"
+    int liquidMl = 0;        // the level in the cylinder
+};
+
+struct SolidDensityFrame {   // "1b"
+    int liquidMl = 0;        // the level, V1 until the body dips in, V2 at the end
+    double bodyDrop = 0;     // the body from hanging above the cylinder (0) to resting on its bottom (1)
+};
+
+struct UniformMotionFrame {  // "1c"
+    double travelled = 0;    // fraction of the track, 0 to 1
+};
+
+struct NonUniformMotionFrame {  // "1d"
+    int leg = 1;             // 1: start city to E, 2: E to the target city
+    int point = 0;           // 0 to 40 along the leg, in the direction of travel
+};
+
+using ExperimentScene = std::variant<std::monostate, LiquidDensityFrame, SolidDensityFrame,
+                                     UniformMotionFrame, NonUniformMotionFrame>;
+
+// The texts that the measuring instruments write into the value fields at
+// one frame; a field without a value is left as it is.
+struct ExperimentReadings {
+    std::array<std::optional<QString>, 6> boxes{};        // `TVstup(1..6)`
+    std::array<std::optional<QString>, 2> finishBoxes{};  // `TCil(1..2)`
+};
+
+} // namespace orbeta

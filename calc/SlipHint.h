@@ -1,0 +1,15 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/CheckExample.h"
+
+#include <QString>
+
+namespace orbeta {
+
+// After a wrong check: one short Slovak line naming the likely slip of a
+// wrong answer box (a unit's power of ten, a value rounded too early, the
+// relation inverted), or empty when no slip explains the typed value.
+QString SlipHint(const CalcExample& example, const CalcAnswer& answer);
+
+} // namespace orbeta
