@@ -3,6 +3,9 @@
 // task-form table and wires the forms together.
 #include "app/DesktopServices.h"
 #include "app/QtTranslation.h"
+#include "app/ResultsForms.h"
+#include "calc/CalcScene.h"
+#include "calc/FrmMech1.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
@@ -61,6 +64,26 @@ void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta:
     orbeta::FrmChybovy::addTourStates(tour);
 }
 
+// What the setup form can open and print for each kind of task form.
+orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink& results,
+                                 std::optional<std::uint64_t> seed)
+{
+    using namespace orbeta;
+    TaskForms forms;
+    forms.add(TaskFormKind::Mech1,
+              {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
+                   const auto task = calcTaskFromCode(code);
+                   ScreenHost* host = ScreenHost::instance();
+                   // A task whose scene is not drawn yet stays closed.
+                   if (!task || !CalcScene::available(*task))
+                       return nullptr;
+                   return FrmMech1::open(services, results, *task, seed, globals().CurrentForm,
+                                         host ? host->stage() : nullptr);
+               },
+               {}});
+    return forms;
+}
+
 // ORBETA_BENCHMARK: the wall-clock time (ms since the epoch) at which the
 // first window was painted, and when it is the menu (splash skipped) the
 // resident memory then; the program then ends. True once reported.
@@ -89,8 +112,9 @@ int main(int argc, char** argv)
     QStringList arguments;
     for (int i = 1; i < argc; ++i)
         arguments.append(QString::fromLocal8Bit(argv[i]));
-    const auto options = orbeta::LaunchOptions::parse(arguments, environmentFlag("ORBETA_SKIP_SPLASH"),
-                                                      environmentFlag("ORBETA_BENCHMARK"));
+    const auto options =
+        orbeta::LaunchOptions::parse(arguments, environmentFlag("ORBETA_SKIP_SPLASH"), environmentFlag("ORBETA_BENCHMARK"),
+                                     qEnvironmentVariable("ORBETA_SEED"));
     if (!options) {
         std::fputs(qPrintable(orbeta::LaunchOptions::usage()), stderr);
         return 2;
@@ -114,8 +138,8 @@ int main(int argc, char** argv)
     qtTexts.install();
 
     orbeta::DesktopServices services(messageScript);
-    // The task forms register here as they are built.
-    const orbeta::TaskForms taskForms;
+    orbeta::ResultsForms results(services);
+    const orbeta::TaskForms taskForms = buildTaskForms(services, results, options->seed);
 
     orbeta::ScreenHost host;
     auto* menu = new orbeta::FrmSelect(services, host.stage());

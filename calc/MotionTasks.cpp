@@ -135,7 +135,12 @@ void MotionTasks::generateNonUniform(CalcExample& e, RandomSource& rnd)
     const std::array<int, 2> timeHints = {TaskQuantities::named(nonUniformQuantities, "hours").hintLine,
                                           TaskQuantities::named(nonUniformQuantities, "minutes").hintLine};
     e.startBoxes = {QStringLiteral("0"), QStringLiteral("00")};
-    e.finishBoxes = {QStringLiteral("0"), QStringLiteral("00")};
+    // The arrival clock is set by the experiment, or by the pupil when the
+    // arrival time is asked.
+    if (e.asked == 3)
+        e.finishBoxes = {QString(), QString()};
+    else
+        e.finishBoxes = {QStringLiteral("0"), QStringLiteral("00")};
     e.startHintLines = timeHints;
     e.finishHintLines = timeHints;
     e.values = x;

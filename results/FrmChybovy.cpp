@@ -47,8 +47,15 @@ double measureAtReferenceSize(const QFont& labelFont, const QString& text)
 } // namespace
 
 FrmChybovy::FrmChybovy(const QString& taskCode, QWidget* parent)
-    : Form(QStringLiteral("frm_Chybovy"), parent)
-    , m_layout(HintLayout::forTask(taskCode))
+    : FrmChybovy(HintLayout::forTask(taskCode), parent)
+{
+}
+
+FrmChybovy::FrmChybovy(HintBubble bubble, QWidget* parent) : FrmChybovy(HintLayout::forBubble(bubble), parent) {}
+
+FrmChybovy::FrmChybovy(const HintLayout& layout, QWidget* parent)
+    : HintWindow(QStringLiteral("frm_Chybovy"), parent)
+    , m_layout(layout)
     , m_points(HintTextFit::kDesignedPoints)
 {
     setFixedSize(m_layout.windowSize().isValid() ? m_layout.windowSize() : QSize(1, 1));

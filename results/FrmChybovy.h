@@ -1,7 +1,7 @@
 #pragma once
 
 #include "results/HintLayout.h"
-#include "shell/Form.h"
+#include "shell/HintWindow.h"
 
 class QLabel;
 
@@ -13,16 +13,17 @@ class Tour;
 // (the correct answer) beside the item it comments on, or a picture the task
 // form draws into `Pic` (the lever and the ray constructions). The task form
 // positions and shows it; the window only displays.
-class FrmChybovy : public Form {
+class FrmChybovy : public HintWindow {
     Q_OBJECT
 public:
     explicit FrmChybovy(const QString& taskCode, QWidget* parent = nullptr);
+    explicit FrmChybovy(HintBubble bubble, QWidget* parent = nullptr);
 
     // The font family of the text; texts with unit glyphs ask for "Sigla".
-    void setTextFont(const QString& family);
+    void setTextFont(const QString& family) override;
 
     // Fits `text` into the label (shrinking its font when needed) and shows it.
-    void Vloz_Text(const QString& text);
+    void Vloz_Text(const QString& text) override;
 
     static void addTourStates(Tour& tour);
 
@@ -32,6 +33,8 @@ public:
     QLabel* Pic() const { return m_pic; }
 
 private:
+    FrmChybovy(const HintLayout& layout, QWidget* parent);
+
     HintLayout m_layout;
     QLabel* m_label = nullptr;
     QLabel* m_pic = nullptr;

@@ -8,11 +8,19 @@ namespace orbeta {
 
 HintLayout HintLayout::forTask(const QString& code)
 {
+    const TaskRow* row = TaskTable::find(code);
+    if (!row) {
+        HintLayout h;
+        h.m_pictureArea = designedPictureArea();
+        return h;
+    }
+    return forBubble(row->hint);
+}
+
+HintLayout HintLayout::forBubble(HintBubble bubble)
+{
     HintLayout h;
     h.m_pictureArea = designedPictureArea();
-    const TaskRow* row = TaskTable::find(code);
-    if (!row)
-        return h;
     // The window takes the size of its bubble.
     auto text = [&h](int picture, QRect area, int baseTop) {
         h.m_picture = PictureNames::hint(picture);
@@ -20,7 +28,7 @@ HintLayout HintLayout::forTask(const QString& code)
         h.m_textArea = area;
         h.m_baseTop = baseTop;
     };
-    switch (row->hint) {
+    switch (bubble) {
     case HintBubble::OneLine:
         text(1, {20, 4, 180, 20}, 4);
         break;
@@ -31,7 +39,7 @@ HintLayout HintLayout::forTask(const QString& code)
     case HintBubble::OpticsPicture:
         text(3, {20, 4, 180, 20}, 0);
         h.m_showsText = false;
-        if (row->hint == HintBubble::OpticsPicture)
+        if (bubble == HintBubble::OpticsPicture)
             h.m_pictureArea = h.m_pictureArea.adjusted(5, -13, -5, 13);
         break;
     case HintBubble::Pair:

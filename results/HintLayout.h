@@ -1,5 +1,7 @@
 #pragma once
 
+#include "tasks/TaskTable.h"
+
 #include <QRect>
 #include <QSize>
 #include <QString>
@@ -11,6 +13,7 @@ namespace orbeta {
 class HintLayout {
 public:
     static HintLayout forTask(const QString& taskCode);
+    static HintLayout forBubble(HintBubble bubble);
 
     // Relative to the resource directory; empty for a code without a hint window.
     QString picture() const { return m_picture; }

@@ -1,13 +1,33 @@
 #include "shell/LaunchOptions.h"
 
+#include <charconv>
+#include <string>
+
 namespace orbeta {
 
+std::optional<std::uint64_t> LaunchOptions::parseSeed(const QString& text)
+{
+    const std::string ascii = text.toStdString();
+    if (ascii.empty() || ascii.size() > 20 || ascii.find_first_not_of("0123456789") != std::string::npos)
+        return std::nullopt;
+    std::uint64_t value = 0;
+    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
+    if (error != std::errc() || end != ascii.data() + ascii.size())
+        return std::nullopt;
+    return value;
+}
+
 std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, bool skipSplashFromEnvironment,
-                                                  bool benchmarkFromEnvironment)
+                                                  bool benchmarkFromEnvironment, const QString& seedFromEnvironment)
 {
     LaunchOptions options;
     options.skipSplash = skipSplashFromEnvironment;
     options.benchmark = benchmarkFromEnvironment;
+    if (!seedFromEnvironment.isEmpty()) {
+        options.seed = parseSeed(seedFromEnvironment);
+        if (!options.seed)
+            return std::nullopt;
+    }
     for (qsizetype i = 0; i < arguments.size(); ++i) {
         const QString& arg = arguments.at(i);
         if (arg == QLatin1String("--help") || arg == QLatin1String("-h")) {
@@ -26,6 +46,11 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
             options.tourDir = arg.mid(7);
             if (options.tourDir.isEmpty())
                 return std::nullopt;
+        } else if (arg == QLatin1String("--seed") || arg.startsWith(QLatin1String("--seed="))) {
+            const QString value = arg.size() > 6 ? arg.mid(7) : i + 1 < arguments.size() ? arguments.at(++i) : QString();
+            options.seed = parseSeed(value);
+            if (!options.seed)
+                return std::nullopt;
         } else {
             return std::nullopt;
         }
@@ -35,7 +60,7 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
 
 QString LaunchOptions::usage()
 {
-    return QStringLiteral("usage: orbeta [--window] [--no-splash] [--tour DIR] | --help | --version\n");
+    return QStringLiteral("usage: orbeta [--window] [--no-splash] [--seed S] [--tour DIR] | --help | --version\n");
 }
 
 QString LaunchOptions::help()
@@ -47,6 +72,8 @@ QString LaunchOptions::help()
         "Options:\n"
         "  --window        a plain 640 x 480 window instead of the full screen\n"
         "  --no-splash     start in the menu, without the title screens\n"
+        "  --seed S        make example k of every series from seed S + k (k from 0),\n"
+        "                  the same examples as orbeta-cli examples CODE --seed S\n"
         "  --tour DIR      write every screen and state as DIR/<form>-<state>.png\n"
         "                  without a display, then exit\n"
         "  --help, -h      print this help and exit\n"
@@ -60,6 +87,7 @@ QString LaunchOptions::help()
         "                        answer every message box with that button and write\n"
         "                        its title and text to standard error\n"
         "  ORBETA_BENCHMARK=1    print the start-up time and memory, then exit\n"
+        "  ORBETA_SEED=S         the same as --seed S\n"
         "\n"
         "Orbeta.ini names the resource directory (key CD) and the data directory (key HD)\n"
         "in section [TRV]. Exit status 1 when the program cannot start, with a message.\n");

@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <cstdint>
 #include <optional>
 
 namespace orbeta {
@@ -16,12 +17,18 @@ struct LaunchOptions {
     bool skipSplash = false; // --no-splash or ORBETA_SKIP_SPLASH=1: straight to the menu
     bool benchmark = false;  // ORBETA_BENCHMARK=1: report start-up timings and quit
     QString tourDir;         // --tour DIR: write every screen to DIR and quit
+    // --seed S or ORBETA_SEED=S: example k of every series (from 0) is made
+    // from seed S + k, as `orbeta-cli examples CODE --seed S` makes it.
+    std::optional<std::uint64_t> seed;
 
     bool tour() const { return !tourDir.isEmpty(); }
 
     // Empty on a bad command line; `arguments` excludes the program name.
     static std::optional<LaunchOptions> parse(const QStringList& arguments, bool skipSplashFromEnvironment,
-                                              bool benchmarkFromEnvironment);
+                                              bool benchmarkFromEnvironment,
+                                              const QString& seedFromEnvironment = QString());
+    // A seed: a whole number from 0 to 2^64 − 1, digits only.
+    static std::optional<std::uint64_t> parseSeed(const QString& text);
     static QString usage();
     // What --help prints: every option and environment variable.
     static QString help();

@@ -283,8 +283,9 @@ TEST(GenerateExample, NonUniformMotionArrivesOnAWholeMinute)
         // The car covers exactly s1 + s2 in t whole minutes.
         EXPECT_EQ(x.v * x.t, 60 * (x.s1 + x.s2));
         EXPECT_EQ(x.t * (x.s1 + x.s2) % 60, 0);
-        EXPECT_EQ(e.finishBoxes[0], QStringLiteral("0"));
-        EXPECT_EQ(e.finishBoxes[1], QStringLiteral("00"));
+        // The pupil types the arrival time into an empty clock.
+        EXPECT_EQ(e.finishBoxes[0], e.asked == 3 ? QString() : QStringLiteral("0"));
+        EXPECT_EQ(e.finishBoxes[1], e.asked == 3 ? QString() : QStringLiteral("00"));
         if (e.asked == 2) {
             EXPECT_TRUE(x.askedCity == x.startCity || x.askedCity == x.targetCity);
             for (int city = 1; city <= 4; ++city)

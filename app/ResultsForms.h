@@ -1,0 +1,22 @@
+#pragma once
+
+#include "shell/ResultsLink.h"
+
+namespace orbeta {
+
+class Services;
+
+// The results forms as the task forms reach them.
+class ResultsForms : public ResultsLink {
+public:
+    explicit ResultsForms(Services& services) : m_services(services) {}
+
+    void finishSeries(QWidget* returnForm) override;
+    void showRanking(QWidget* returnForm) override;
+    HintWindow* createHint(HintBubble bubble, QWidget* parent) override;
+
+private:
+    Services& m_services;
+};
+
+} // namespace orbeta

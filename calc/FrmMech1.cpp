@@ -1,0 +1,976 @@
+#include "calc/FrmMech1.h"
+
+#include "calc/AnswerKeyFilter.h"
+#include "calc/CalcScene.h"
+#include "calc/Calculator.h"
+#include "calc/CalculatorKeyFilter.h"
+#include "calc/CheckExample.h"
+#include "calc/DataFile.h"
+#include "calc/GenerateExample.h"
+#include "calc/MapFile.h"
+#include "calc/RandomSource.h"
+#include "calc/ScenePicture.h"
+#include "calc/SlipHint.h"
+#include "calc/SolutionText.h"
+#include "calc/TableFile.h"
+#include "look/Layout.h"
+#include "look/Palette.h"
+#include "look/PictureNames.h"
+#include "shell/Globals.h"
+#include "shell/HelpScreens.h"
+#include "shell/HintWindow.h"
+#include "shell/PictureButton.h"
+#include "shell/ResourcePath.h"
+#include "shell/Resources.h"
+#include "shell/ResultsLink.h"
+#include "shell/ScreenHost.h"
+#include "shell/SeriesProgress.h"
+#include "shell/Services.h"
+#include "shell/StripPlayback.h"
+#include "tasks/TaskTable.h"
+
+#include <QDateTime>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QScrollBar>
+#include <QShortcut>
+
+#include <algorithm>
+
+namespace orbeta {
+namespace {
+
+// Hover ids of the form's items; table rows are 30 + row.
+constexpr std::uint8_t kHoverTitle = 5;
+constexpr std::uint8_t kHoverContinue = 8;
+constexpr std::uint8_t kHoverMark = 20;
+constexpr std::uint8_t kHoverStart = 21;
+constexpr std::uint8_t kHoverTableRow = 30;
+constexpr std::uint8_t kHoverKey = 40;
+
+// The title picture answers a click with the task's help picture.
+constexpr QRect kTitleArea{6, 6, 226, 66}; // both edges exclusive
+
+const QString kSigla = QStringLiteral("Sigla");
+
+QString gamesPicture(const QString& name)
+{
+    return QStringLiteral("Bitmap\\Games\\") + name + QStringLiteral(".bmp");
+}
+
+QString helpPicture(const QString& code)
+{
+    return QStringLiteral("Bitmap\\Help\\") + code + QStringLiteral(".bmp");
+}
+
+bool reached(std::uint32_t now, std::uint32_t t)
+{
+    return std::int32_t(now - t) >= 0;
+}
+
+QFont pixelFont(const QFont& base, int pixels, bool bold = false)
+{
+    QFont font = base;
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+void setTextColour(QLabel* label, const QColor& colour)
+{
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::WindowText, colour);
+    label->setPalette(palette);
+}
+
+} // namespace
+
+std::unique_ptr<FrmMech1> FrmMech1::open(Services& services, ResultsLink& results, CalcTask task,
+                                         std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent)
+{
+    std::unique_ptr<FrmMech1> form(new FrmMech1(services, results, task, seed, returnForm, parent));
+    if (!form->loadData())
+        return nullptr;
+    form->buildTable();
+    SeriesProgress::start(globals());
+    if (globals().PrintMode)
+        return form;
+    form->GenerateExample();
+    return form;
+}
+
+FrmMech1::FrmMech1(Services& services, ResultsLink& results, CalcTask task, std::optional<std::uint64_t> seed,
+                   QWidget* returnForm, QWidget* parent)
+    : Form(QStringLiteral("frm_Mech1"), parent)
+    , m_services(services)
+    , m_results(results)
+    , m_task(task)
+    , m_code(calcTaskCode(task))
+    , m_returnForm(returnForm)
+    , m_seeds(seed)
+{
+    SelectUsKeyboard(m_services);
+    buildControls();
+}
+
+bool FrmMech1::loadData()
+{
+    const TaskRow* row = TaskTable::find(m_code);
+    auto fail = [this](const FileError& error) {
+        m_services.showMessage(QStringLiteral("Chyba"), error.message(), MessageIcon::Critical);
+        return false;
+    };
+    const QString tableFile = row ? QString::fromLatin1(row->tableFile) : QString();
+    if (!tableFile.isEmpty()) {
+        const QString path = Resources::dataPath(tableFile);
+        const FileResult<QByteArray> bytes = LoadDataFile(path);
+        if (!bytes)
+            return fail(bytes.error());
+        const FileResult<CalcTable> table =
+            ReadTableFile(bytes.value(), tableFile, TableNeeds{ExampleTable::rowsNeeded(m_task), true});
+        if (!table)
+            return fail(table.error());
+        m_table = table.value();
+        FileResult<ExampleTable> numbers = ExampleTable::fromCalcTable(m_task, m_table, tableFile);
+        if (!numbers)
+            return fail(numbers.error());
+        m_exampleTable = numbers.value();
+    }
+    const QString mapFile = row ? QString::fromLatin1(row->mapFile) : QString();
+    if (!mapFile.isEmpty()) {
+        const FileResult<QByteArray> bytes = LoadDataFile(Resources::dataPath(mapFile));
+        if (!bytes)
+            return fail(bytes.error());
+        const FileResult<CalcMap> map = ReadMapFile(bytes.value(), mapFile);
+        if (!map)
+            return fail(map.error());
+        m_map = map.value();
+    }
+    return true;
+}
+
+void FrmMech1::buildControls()
+{
+    SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
+    setPicture(Resources::picture(PictureNames::taskBackground()));
+    const QImage title = Resources::image(PictureNames::taskPicture(m_code));
+    BlitTransparent(persistentImage(), 0, 0, title.width(), title.height(), title, 0, 0, Palette::transparent());
+
+    for (int i = 0; i < 4; ++i) {
+        PicTop[std::size_t(i)] = new PictureButton(this);
+    }
+    PicTop[0]->move(Layout::kTopButton1.topLeft());
+    BuildTopButtons(*this, PicTop);
+    static const char* const kTopTips[] = {"Vyhodnoť (F3)", "Nový príklad (F6)", "Tabuľka výsledkov", "Späť"};
+    for (int i = 0; i < 4; ++i) {
+        PictureButton* button = PicTop[std::size_t(i)];
+        button->setToolTip(QString::fromUtf8(kTopTips[i]));
+        connect(button, &PictureButton::mouseMoved, this, [this, i] {
+            EnterHoverItem(m_services, std::uint8_t(i + 1));
+            ShowTopButtons(PicTop, i + 1);
+        });
+    }
+    connect(PicTop[0], &PictureButton::clicked, this, &FrmMech1::check);
+    connect(PicTop[1], &PictureButton::clicked, this, [this] {
+        PlayClickSound(m_services);
+        newExample();
+    });
+    connect(PicTop[2], &PictureButton::clicked, this, &FrmMech1::showTable);
+    connect(PicTop[3], &PictureButton::clicked, this, &FrmMech1::back);
+
+    LblPriklad = new QLabel(this);
+    LblPriklad->setGeometry(Layout::kCalcProgress.adjusted(0, 20, 0, 0));
+    LblPriklad->setAlignment(Qt::AlignCenter);
+
+    LblZadani = new QLabel(this);
+    LblZadani->setGeometry(Layout::kCalcAssignment);
+    LblZadani->setWordWrap(true);
+    LblZadani->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    Pic = new ScenePicture(m_map, this);
+    Pic->setGeometry(Layout::kCalcScene);
+    Pic->setFocusPolicy(Qt::ClickFocus);
+
+    for (int i = 0; i < 6; ++i) {
+        auto* box = new QLineEdit(this);
+        box->resize(Layout::kAnswerBox);
+        box->setAlignment(Qt::AlignRight);
+        box->setMaxLength(12);
+        box->setContextMenuPolicy(Qt::NoContextMenu);
+        box->setAcceptDrops(false);
+        box->installEventFilter(this);
+        box->hide();
+        TVstup[std::size_t(i)] = box;
+        auto* unit = new QLabel(this);
+        unit->hide();
+        LVstup[std::size_t(i)] = unit;
+    }
+    for (auto* boxes : {&TStart, &TCil}) {
+        for (auto& box : *boxes) {
+            box = new QLineEdit(this);
+            box->resize(Layout::kTimeBox);
+            box->setAlignment(Qt::AlignCenter);
+            box->setMaxLength(2);
+            box->setContextMenuPolicy(Qt::NoContextMenu);
+            box->setAcceptDrops(false);
+            box->installEventFilter(this);
+            box->hide();
+        }
+    }
+    LStart = new QLabel(this);
+    LStart->hide();
+    LCil = new QLabel(this);
+    LCil->hide();
+
+    PicStart = new PictureButton(this, kHoverStart);
+    PicStart->setGeometry(Layout::kExperimentButton);
+    PicStart->setFixedPictureSize(Layout::kExperimentButton.size());
+    PicStart->setToolTip(QStringLiteral("Pokus: spustiť a zastaviť (F2)"));
+    static const char* const kStartNames[] = {"b_play_d", "b_play_0", "b_play_1", "b_stop_0", "b_stop_1"};
+    for (int i = 0; i < 5; ++i)
+        m_startPictures[std::size_t(i)] = Resources::picture(gamesPicture(QString::fromLatin1(kStartNames[i])));
+    connect(PicStart, &PictureButton::mouseMoved, this, [this] {
+        EnterHoverItem(m_services, kHoverStart);
+        PicStart->setCursor(PicStart->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
+    });
+    connect(PicStart, &PictureButton::mousePressed, this, [this] {
+        setStartPicture(m_running ? StartPicture::StopPressed : StartPicture::PlayPressed);
+    });
+    connect(PicStart, &PictureButton::clicked, this, &FrmMech1::pressStart);
+
+    IHodnoceni = new PictureButton(this, kHoverMark);
+    IHodnoceni->setGeometry(Layout::kCheckMark);
+    IHodnoceni->setFixedPictureSize(Layout::kCheckMark.size());
+    IHodnoceni->setToolTip(QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."));
+    IHodnoceni->installEventFilter(this);
+    m_right = Resources::picture(gamesPicture(QStringLiteral("Check_ok")));
+    m_wrong = Resources::picture(gamesPicture(QStringLiteral("Check_ko")));
+    connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
+        EnterHoverItem(m_services, kHoverMark);
+        IHodnoceni->setCursor(!PicTop[0]->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
+    });
+    connect(IHodnoceni, &PictureButton::mousePressed, this,
+            [this](QPoint at) { showSolution(IHodnoceni->mapTo(this, at)); });
+    IHodnoceni->hide();
+
+    picPokracuj = new PictureButton(this, kHoverContinue);
+    picPokracuj->setGeometry(Layout::kCalcContinue);
+    picPokracuj->setFixedPictureSize(Layout::kCalcContinue.size());
+    picPokracuj->setToolTip(QStringLiteral("Pokračuj (F4)"));
+    m_continueStrip = AnimationStrip(Resources::picture(PictureNames::continueStrip()), Layout::kStripFrames);
+    m_continueBackground = Resources::picture(PictureNames::continueBackground());
+    picPokracuj->setPicture(m_continueBackground);
+    picPokracuj->setEnabled(false);
+    connect(picPokracuj, &PictureButton::mouseMoved, this, [this] {
+        EnterHoverItem(m_services, kHoverContinue);
+        picPokracuj->setCursor(picPokracuj->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
+    });
+    connect(picPokracuj, &PictureButton::clicked, this, &FrmMech1::continueSeries);
+
+    TKalkulator = new QLineEdit(this);
+    TKalkulator->setGeometry(Layout::kCalculatorInput);
+    TKalkulator->setContextMenuPolicy(Qt::NoContextMenu);
+    TKalkulator->setAcceptDrops(false);
+    TKalkulator->setMaxLength(60);
+    TKalkulator->setToolTip(QStringLiteral("Kalkulačka: napíš výpočet a stlač Enter alebo ="));
+    TKalkulator->installEventFilter(this);
+    static const char* const kKeyNames[] = {"k_1_", "k_2_", "k_3_", "k_4_", "k_c"};
+    for (int i = 0; i < 5; ++i) {
+        auto* key = new PictureButton(this, std::uint8_t(kHoverKey + i));
+        key->setGeometry(Layout::kCalculatorKey1.translated(Layout::kCalculatorKey1.width() * i, 0));
+        key->setFixedPictureSize(Layout::kCalculatorKey1.size());
+        const QString name = QString::fromLatin1(kKeyNames[i]);
+        m_keyUp[std::size_t(i)] = Resources::picture(gamesPicture(name + QLatin1Char('0')));
+        m_keyDown[std::size_t(i)] = Resources::picture(gamesPicture(name + QLatin1Char('1')));
+        key->setPicture(m_keyUp[std::size_t(i)]);
+        connect(key, &PictureButton::mouseMoved, this,
+                [this, i] { EnterHoverItem(m_services, std::uint8_t(kHoverKey + i)); });
+        connect(key, &PictureButton::mousePressed, this, [this, i] { pressKey(i + 1); });
+        key->installEventFilter(this);
+        key->setCursor(globals().HandCursor);
+        Kalk[std::size_t(i)] = key;
+    }
+    TPoznamky = new QPlainTextEdit(this);
+    TPoznamky->setGeometry(calcTaskTableRows(m_task) > 0 ? Layout::kCalcNotes : Layout::kCalcNotesTall);
+    TPoznamky->setToolTip(QStringLiteral("Poznámky: sem sa zapisujú výpočty kalkulačky."));
+
+    for (int r = 0; r < kMaxCalcTableRows; ++r) {
+        for (auto* column : {&LblLatka, &LblKg, &LblG}) {
+            auto* label = new QLabel(this);
+            label->hide();
+            label->installEventFilter(this);
+            label->setMouseTracking(true);
+            (*column)[std::size_t(r)] = label;
+        }
+    }
+
+    connect(this, &Form::backgroundMousePressed, this, &FrmMech1::backgroundPressed);
+    connect(this, &Form::backgroundMouseMoved, this, &FrmMech1::backgroundMoved);
+
+    auto shortcut = [this](Qt::Key key, auto action) {
+        auto* s = new QShortcut(QKeySequence(key), this);
+        s->setContext(Qt::WidgetWithChildrenShortcut);
+        connect(s, &QShortcut::activated, this, action);
+    };
+    shortcut(Qt::Key_F2, [this] {
+        if (PicStart->isEnabled())
+            pressStart();
+    });
+    shortcut(Qt::Key_F3, [this] {
+        if (PicTop[0]->isEnabled())
+            check();
+    });
+    shortcut(Qt::Key_F4, [this] {
+        if (picPokracuj->isEnabled())
+            continueSeries();
+    });
+    shortcut(Qt::Key_F6, [this] {
+        if (PicTop[1]->isEnabled()) {
+            PlayClickSound(m_services);
+            newExample();
+        }
+    });
+
+    NormaliseControls(*this);
+    // After the common font: the assignment is smaller for the lever task.
+    LblZadani->setFont(pixelFont(LblZadani->font(), m_task == CalcTask::Lever ? 12 : 16));
+    LblPriklad->setFont(pixelFont(LblPriklad->font(), 16, true));
+    TKalkulator->setFont(pixelFont(QFont(kSigla), 16));
+    TPoznamky->setFont(pixelFont(QFont(kSigla), 14));
+    for (QLabel* unit : LVstup)
+        unit->setFont(pixelFont(QFont(kSigla), 14));
+    for (int r = 0; r < kMaxCalcTableRows; ++r) {
+        const bool heading = r == 0;
+        LblLatka[std::size_t(r)]->setFont(pixelFont(LblLatka[std::size_t(r)]->font(), 13, heading));
+        LblKg[std::size_t(r)]->setFont(pixelFont(QFont(kSigla), 13, heading));
+        LblG[std::size_t(r)]->setFont(pixelFont(QFont(kSigla), 13, heading));
+    }
+    for (QLineEdit* box : TVstup)
+        box->setFont(pixelFont(box->font(), 15));
+    setCursor(globals().ArrowCursor);
+}
+
+void FrmMech1::buildTable()
+{
+    const int first = calcTaskTableRows(m_task);
+    if (first == 0 || m_table.empty())
+        return;
+    const int fileRows = int(m_table.size()) - 1;
+    // "3b" lists a second table of constants below the first.
+    const int second = std::max(0, fileRows - first - 1);
+    auto drawFrame = [this](int rows, int shift) {
+        const QPixmap top = Resources::picture(gamesPicture(QStringLiteral("tab_top")));
+        const QPixmap body = Resources::picture(gamesPicture(QStringLiteral("tab_body")));
+        const QPixmap bottom = Resources::picture(gamesPicture(QStringLiteral("tab_bott")));
+        BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableTop.y() + shift, top.width(), top.height(), top);
+        for (int i = 1; i <= rows; ++i)
+            BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * (i - 1) + shift,
+                           body.width(), body.height(), body);
+        BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * rows + shift,
+                       bottom.width(), bottom.height(), bottom);
+    };
+    const QPixmap blue = Resources::picture(gamesPicture(QStringLiteral("blue")));
+    BlitPersistent(*this, Layout::kTableBlue.x(), Layout::kTableBlue.y(), blue.width(),
+                   std::max(0, blue.height() - Layout::kTableBlueCut), blue);
+    drawFrame(first, 0);
+    const int secondShift = (first + 1) * Layout::kTableRowStep + 3;
+    if (second > 0)
+        drawFrame(second, secondShift);
+
+    auto place = [this](int fileRow, int top, bool heading) {
+        const std::array<QLabel*, 3> labels{LblLatka[std::size_t(fileRow)], LblKg[std::size_t(fileRow)],
+                                            LblG[std::size_t(fileRow)]};
+        const CalcTableRow& texts = m_table[std::size_t(fileRow)];
+        const std::array<QString, 3> captions{texts.name, texts.firstValue, texts.secondValue};
+        for (std::size_t c = 0; c < 3; ++c) {
+            labels[c]->setGeometry(Layout::kTableColumnLeft[c], top, Layout::kTableColumnWidth[c],
+                                   Layout::kTableLabelHeight);
+            labels[c]->setText(captions[c]);
+            labels[c]->setAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
+            QFont font = labels[c]->font();
+            font.setBold(heading);
+            labels[c]->setFont(font);
+            setTextColour(labels[c], heading ? QColor(Qt::white) : QColor(Qt::black));
+            labels[c]->show();
+        }
+    };
+    const int headingTop = Layout::kTableTop.y() + (Layout::kTableTopSize.height() - Layout::kTableLabelHeight) / 2;
+    const int rowTop = Layout::kTableBodyTop + (Layout::kTableRowStep - Layout::kTableLabelHeight) / 2;
+    place(0, headingTop, true);
+    for (int r = 1; r <= std::min(first, fileRows); ++r)
+        place(r, rowTop + Layout::kTableRowStep * (r - 1), false);
+    if (second > 0) {
+        place(first + 1, headingTop + secondShift, true);
+        for (int r = 1; r <= second; ++r)
+            place(first + 1 + r, rowTop + Layout::kTableRowStep * (r - 1) + secondShift, false);
+    }
+    m_tableRows = first;
+}
+
+QLabel* FrmMech1::tableLabel(int column, int row) const
+{
+    const auto& labels = column == 0 ? LblLatka : column == 1 ? LblKg : LblG;
+    return labels[std::size_t(row)];
+}
+
+void FrmMech1::GenerateExample()
+{
+    RandomSource rnd(m_seeds.next(QDateTime::currentMSecsSinceEpoch()));
+    m_example = ::orbeta::GenerateExample(m_task, m_exampleTable, rnd);
+    m_experiment = Experiment(m_example);
+    m_running = false;
+
+    const Globals& g = globals();
+    LblZadani->setText(g.AssignmentTexts.at(std::size_t(std::clamp(m_example.assignmentLine, 0, TextTables::kMaxLines))));
+
+    const SceneLayout layout = CalcScene::layout(m_example);
+    const QPoint origin = Layout::kCalcScene.topLeft();
+    auto hintText = [&g](int line) { return line > 0 ? g.HintTexts.at(std::size_t(std::min(line, 70))) : QString(); };
+    for (std::size_t i = 0; i < 6; ++i) {
+        const AnswerBox& a = m_example.boxes[i];
+        QLineEdit* box = TVstup[i];
+        QLabel* unit = LVstup[i];
+        const bool shown = a.used && layout.boxes[i].has_value();
+        box->setVisible(shown);
+        unit->setVisible(shown);
+        if (!shown)
+            continue;
+        box->move(origin + *layout.boxes[i]);
+        box->setText(a.text);
+        box->setToolTip(hintText(a.hintLine));
+        box->setProperty("tag", a.tagged() ? 1 : 0);
+        lockBox(box, true);
+        unit->setText(a.unit);
+        unit->adjustSize();
+        unit->move(box->x() + box->width() + 4, box->y() + (box->height() - unit->height()) / 2);
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        TStart[i]->setVisible(layout.timeBoxes);
+        TCil[i]->setVisible(layout.timeBoxes);
+        if (!layout.timeBoxes)
+            continue;
+        TStart[i]->move(origin + layout.startBoxes[i]);
+        TStart[i]->setText(m_example.startBoxes[i]);
+        TStart[i]->setToolTip(hintText(m_example.startHintLines[i]));
+        TStart[i]->setProperty("tag", 1);
+        lockBox(TStart[i], true);
+        TCil[i]->move(origin + layout.finishBoxes[i]);
+        TCil[i]->setText(m_example.finishBoxes[i]);
+        TCil[i]->setToolTip(hintText(m_example.finishHintLines[i]));
+        TCil[i]->setProperty("tag", m_example.finishBoxes[i].isEmpty() ? 0 : 1);
+        lockBox(TCil[i], true);
+    }
+    LStart->setVisible(layout.timeBoxes);
+    LCil->setVisible(layout.timeBoxes);
+    if (layout.timeBoxes) {
+        LStart->setText(layout.startCaption);
+        LStart->adjustSize();
+        LStart->move(origin + layout.startLabel);
+        LCil->setText(layout.finishCaption);
+        LCil->adjustSize();
+        LCil->move(origin + layout.finishLabel);
+    }
+    // The example's vehicles drive at the speeds it drew.
+    if (m_task == CalcTask::NonUniformMotion) {
+        const auto& values = *std::get_if<NonUniformMotionValues>(&m_example.values);
+        for (std::size_t r = 1; r <= values.speeds.size() && r < LblG.size(); ++r)
+            LblG[r]->setText(QString::number(values.speeds[r - 1]));
+    }
+    highlightRow(m_example.shownRow);
+    m_markedRow = 0;
+    showFrame(0);
+    setStartPicture(StartPicture::Play);
+    PicStart->setEnabled(true);
+    updateProgress();
+}
+
+void FrmMech1::updateProgress()
+{
+    LblPriklad->setText(QStringLiteral("%1 / %2").arg(SeriesProgress::exampleNumber(globals())).arg(globals().ExampleCount));
+}
+
+void FrmMech1::highlightRow(int row)
+{
+    for (int i = 1; i <= m_tableRows; ++i) {
+        const QColor colour = i == row ? QColor(Qt::white) : QColor(Qt::black);
+        for (QLabel* label : {LblLatka[std::size_t(i)], LblKg[std::size_t(i)], LblG[std::size_t(i)]})
+            setTextColour(label, colour);
+    }
+}
+
+void FrmMech1::lockBox(QLineEdit* box, bool locked)
+{
+    box->setReadOnly(locked);
+    box->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
+    box->setCursor(locked ? globals().ArrowCursor : globals().HandCursor);
+}
+
+void FrmMech1::showFrame(int frame)
+{
+    Pic->setScene(m_example, m_experiment.scene(frame));
+    if (frame == 0 && !m_running)
+        return;
+    const ExperimentReadings readings = m_experiment.readings(frame);
+    for (std::size_t i = 0; i < 6; ++i) {
+        if (readings.boxes[i])
+            TVstup[i]->setText(*readings.boxes[i]);
+    }
+    for (std::size_t i = 0; i < 2; ++i) {
+        if (readings.finishBoxes[i])
+            TCil[i]->setText(*readings.finishBoxes[i]);
+    }
+}
+
+void FrmMech1::setStartPicture(StartPicture picture)
+{
+    PicStart->setPicture(m_startPictures[std::size_t(picture)]);
+}
+
+void FrmMech1::setControls(bool on)
+{
+    for (PictureButton* button : PicTop)
+        button->setEnabled(on);
+    for (PictureButton* key : Kalk)
+        key->setEnabled(on);
+    TKalkulator->setReadOnly(!on);
+    TPoznamky->setReadOnly(!on);
+}
+
+void FrmMech1::pressStart()
+{
+    PlayClickSound(m_services);
+    if (!PicStart->isEnabled())
+        return;
+    if (m_running) {
+        m_running = false;
+        m_experiment.stop();
+        setStartPicture(StartPicture::Play);
+        setControls(true);
+        return;
+    }
+    m_running = true;
+    setStartPicture(StartPicture::Stop);
+    setControls(false);
+    const std::uint32_t now = m_services.tickCount();
+    m_experiment.start(now);
+    showFrame(m_experiment.shownFrame());
+    animate(now);
+}
+
+void FrmMech1::finishRun()
+{
+    m_running = false;
+    setStartPicture(StartPicture::Play);
+    setControls(true);
+    unlockAnsweredBoxes();
+}
+
+void FrmMech1::unlockAnsweredBoxes()
+{
+    QLineEdit* first = nullptr;
+    for (auto* boxes : {&TVstup}) {
+        for (QLineEdit* box : *boxes) {
+            if (box->isVisible() && box->property("tag").toInt() == 0) {
+                lockBox(box, false);
+                first = first ? first : box;
+            }
+        }
+    }
+    for (QLineEdit* box : TCil) {
+        if (box->isVisible() && box->property("tag").toInt() == 0) {
+            lockBox(box, false);
+            first = first ? first : box;
+        }
+    }
+    if (first)
+        first->setFocus();
+}
+
+void FrmMech1::animate(std::uint32_t now)
+{
+    if (m_running) {
+        if (m_experiment.advance(now))
+            showFrame(m_experiment.shownFrame());
+        if (!m_experiment.running())
+            finishRun();
+    }
+    if (m_continueStart) {
+        // Frames 1 to 22 of the strip; its frame 22 is the finished button.
+        const StripPlayback playback(Layout::kCalcContinueFrames, Layout::kCalcContinueFrameMs, *m_continueStart);
+        picPokracuj->setPicture(m_continueStrip.frame(playback.frameAt(now) + 1));
+        if (playback.playedAt(now))
+            m_continueStart.reset();
+    }
+    scheduleTimer(now);
+}
+
+bool FrmMech1::animating() const
+{
+    return m_running || m_continueStart.has_value();
+}
+
+void FrmMech1::scheduleTimer(std::uint32_t now)
+{
+    if (!animating()) {
+        m_timer.stop();
+        return;
+    }
+    // Wake exactly when the next frame is due, rather than polling.
+    std::uint32_t due = now + Layout::kCalcContinueFrameMs;
+    if (m_running)
+        due = m_experiment.nextDue();
+    if (m_continueStart)
+        due = std::min<std::uint32_t>(due - now, Layout::kCalcContinueFrameMs) + now;
+    const int delay = reached(now, due) ? 0 : int(due - now);
+    m_timer.start(delay, Qt::PreciseTimer, this);
+}
+
+void FrmMech1::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == m_timer.timerId())
+        animate(m_services.tickCount());
+    else
+        Form::timerEvent(event);
+}
+
+void FrmMech1::check()
+{
+    PlayClickSound(m_services);
+    setControls(false);
+    PicTop[3]->setEnabled(true);
+    PicStart->setEnabled(false);
+    setStartPicture(StartPicture::Disabled);
+
+    CalcAnswer answer;
+    for (std::size_t i = 0; i < 6; ++i)
+        answer.boxes[i] = TVstup[i]->text();
+    for (std::size_t i = 0; i < 2; ++i)
+        answer.finishBoxes[i] = TCil[i]->text();
+    answer.markedRow = m_markedRow;
+    for (QLineEdit* box : TVstup)
+        lockBox(box, true);
+    for (QLineEdit* box : TCil)
+        lockBox(box, true);
+    m_lastRight = CheckExample(m_example, answer);
+    m_hintShown = nullptr;
+    IHodnoceni->setPicture(m_lastRight ? m_right : m_wrong);
+    IHodnoceni->show();
+    SeriesProgress::count(globals(), m_lastRight);
+    m_slip = m_lastRight ? QString() : SlipHint(m_example, answer);
+
+    picPokracuj->setEnabled(true);
+    m_continueStart = m_services.tickCount();
+    animate(*m_continueStart);
+}
+
+void FrmMech1::newExample()
+{
+    setStartPicture(StartPicture::Play);
+    IHodnoceni->hide();
+    TPoznamky->clear();
+    TKalkulator->clear();
+    m_continueStart.reset();
+    picPokracuj->setPicture(m_continueBackground);
+    GenerateExample();
+    formActivated();
+}
+
+void FrmMech1::continueSeries()
+{
+    if (!picPokracuj->isEnabled())
+        return;
+    PlayClickSound(m_services);
+    hideSolution();
+    if (SeriesProgress::next(globals())) {
+        setControls(true);
+        picPokracuj->setEnabled(false);
+        newExample();
+        return;
+    }
+    m_results.finishSeries(m_returnForm);
+    leaveForm();
+}
+
+void FrmMech1::showTable()
+{
+    PlayClickSound(m_services);
+    m_results.showRanking(this);
+    if (ScreenHost* host = ScreenHost::instance())
+        host->hideForm(this);
+}
+
+void FrmMech1::back()
+{
+    PlayClickSound(m_services);
+    if (ScreenHost* host = ScreenHost::instance(); host && m_returnForm)
+        host->showForm(m_returnForm);
+    leaveForm();
+}
+
+void FrmMech1::leaveForm()
+{
+    m_timer.stop();
+    m_running = false;
+    if (ScreenHost* host = ScreenHost::instance())
+        host->unloadForm(this);
+    else
+        deleteLater();
+    RestoreKeyboardLayout(m_services);
+}
+
+void FrmMech1::showSolution(QPoint at)
+{
+    if (PicTop[0]->isEnabled())
+        return;
+    PlayClickSound(m_services);
+    // With a slip line the hint needs the bubble of two lines, and the plain
+    // font: Sigla draws some Slovak letters as symbols.
+    const bool slip = !m_slip.isEmpty();
+    HintWindow*& window = slip ? m_hintTwoLines : m_hint;
+    if (!window) {
+        const TaskRow* row = TaskTable::find(m_code);
+        window = m_results.createHint(slip ? HintBubble::TwoLines : row ? row->hint : HintBubble::OneLine,
+                                      parentWidget() ? parentWidget() : this);
+    }
+    QString text = SolutionText(m_example);
+    if (slip) {
+        window->setTextFont(font().family());
+        text += QLatin1Char('\n') + m_slip;
+    } else if (text.contains(QChar(0x00B3)) || text.contains(QChar(0x00B2)) || text.contains(QChar(0x03A9))) {
+        window->setTextFont(kSigla);
+        text.replace(QChar(0x00B3), QChar(0x0102)).replace(QChar(0x00B2), QChar(0x00C2)).replace(QChar(0x03A9), QChar(0x0170));
+    }
+    window->Vloz_Text(text);
+    const QPoint formPosition = mapTo(parentWidget() ? parentWidget() : this, at);
+    window->move(formPosition + QPoint(5, -12));
+    window->raise();
+    window->show();
+    m_hintShown = window;
+}
+
+void FrmMech1::hideSolution()
+{
+    if (m_hintShown)
+        m_hintShown->hide();
+}
+
+void FrmMech1::markRow(int row)
+{
+    if (!PicTop[0]->isEnabled() || !m_example.tableActive() || row < 1 || row > m_tableRows)
+        return;
+    PlayClickSound(m_services);
+    highlightRow(row);
+    m_markedRow = row;
+}
+
+void FrmMech1::hoverTable(int row)
+{
+    if (row < 1 || !PicTop[0]->isEnabled())
+        return;
+    if (m_example.tableActive()) {
+        EnterHoverItem(m_services, std::uint8_t(kHoverTableRow + row));
+        setCursor(globals().HandCursor);
+    } else {
+        setCursor(globals().ArrowCursor);
+    }
+}
+
+void FrmMech1::pressKey(int key)
+{
+    PlayClickSound(m_services);
+    PictureButton* button = Kalk[std::size_t(key - 1)];
+    button->setPicture(m_keyDown[std::size_t(key - 1)]);
+    CalculatorInput input{TKalkulator->text(), TKalkulator->cursorPosition(), TKalkulator->selectionStart(),
+                          TKalkulator->selectedText().size()};
+    if (input.selectionStart < 0)
+        input.selectionStart = input.caret;
+    TKalkulator->setFocus();
+    if (TKalkulator->isReadOnly())
+        return;
+    const CalculatorInput after = CalculatorKeyFilter::pressButton(input, CalculatorButton(key));
+    TKalkulator->setText(after.text);
+    TKalkulator->setCursorPosition(int(after.caret));
+}
+
+void FrmMech1::releaseKey(int key)
+{
+    Kalk[std::size_t(key - 1)]->setPicture(m_keyUp[std::size_t(key - 1)]);
+}
+
+void FrmMech1::formActivated()
+{
+    SelectUsKeyboard(m_services);
+}
+
+void FrmMech1::backgroundPressed(QPoint position)
+{
+    const bool inTitle = position.x() > kTitleArea.left() && position.x() < kTitleArea.left() + kTitleArea.width()
+                         && position.y() > kTitleArea.top() && position.y() < kTitleArea.top() + kTitleArea.height();
+    if (!inTitle || !PicTop[0]->isEnabled())
+        return;
+    PlayClickSound(m_services);
+    ShowHelpPicture(m_services, helpPicture(m_code), this);
+}
+
+void FrmMech1::backgroundMoved(QPoint position)
+{
+    const bool inTitle = position.x() > kTitleArea.left() && position.x() < kTitleArea.left() + kTitleArea.width()
+                         && position.y() > kTitleArea.top() && position.y() < kTitleArea.top() + kTitleArea.height();
+    if (inTitle) {
+        setCursor(globals().HelpCursor);
+        EnterHoverItem(m_services, kHoverTitle);
+        return;
+    }
+    setCursor(globals().ArrowCursor);
+    const bool highlighted = std::any_of(PicTop.begin(), PicTop.end(), [](PictureButton* b) {
+        return b->look() == PictureButton::Look::Highlighted;
+    });
+    if (highlighted)
+        ShowTopButtons(PicTop, 0);
+    globals().HoverId = 0;
+}
+
+bool FrmMech1::filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox)
+{
+    const QString typed = event->text();
+    const bool backspace = event->key() == Qt::Key_Backspace;
+    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut)) {
+        return true;
+    }
+    if (!backspace && (typed.isEmpty() || !typed.at(0).isPrint()))
+        return false; // arrows, Tab, Delete and the like keep their meaning
+    if (box->isReadOnly())
+        return true;
+    const QChar key = backspace ? kBackspace : typed.at(0);
+    QString text = box->text();
+    int caret = box->cursorPosition();
+    if (box->hasSelectedText()) {
+        text.remove(box->selectionStart(), box->selectedText().size());
+        caret = box->selectionStart();
+        if (backspace) {
+            box->setText(text);
+            box->setCursorPosition(caret);
+            return true;
+        }
+    }
+    const BoxEdit edit = timeBox ? FilterTimeKey(text, caret, key) : FilterAnswerKey(text, caret, key);
+    if (edit.text.size() > box->maxLength())
+        return true;
+    box->setText(edit.text);
+    box->setCursorPosition(edit.caret);
+    return true;
+}
+
+bool FrmMech1::filterCalculatorKey(QKeyEvent* event)
+{
+    const QString typed = event->text();
+    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
+    const bool backspace = event->key() == Qt::Key_Backspace;
+    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut))
+        return true;
+    if (!enter && !backspace && (typed.isEmpty() || !typed.at(0).isPrint()))
+        return false;
+    if (TKalkulator->isReadOnly())
+        return true;
+    const QChar key = enter ? QChar(CalculatorKeyFilter::kEnter) : backspace ? QChar(CalculatorKeyFilter::kBackspace)
+                                                                             : typed.at(0);
+    CalculatorInput input{TKalkulator->text(), TKalkulator->cursorPosition(), TKalkulator->selectionStart(),
+                          TKalkulator->selectedText().size()};
+    if (input.selectionStart < 0)
+        input.selectionStart = input.caret;
+    const CalculatorKeyResult result = CalculatorKeyFilter::press(input, key);
+    switch (result.action) {
+    case CalculatorKeyAction::Discarded:
+        return true;
+    case CalculatorKeyAction::Accepted:
+        if (result.input.text.size() <= TKalkulator->maxLength()) {
+            TKalkulator->setText(result.input.text);
+            TKalkulator->setCursorPosition(int(result.input.caret));
+        }
+        return true;
+    case CalculatorKeyAction::Evaluate:
+        if (const auto notes = Calculator::notesAfterEnter(TKalkulator->text(), TPoznamky->toPlainText())) {
+            TPoznamky->setPlainText(*notes);
+            TPoznamky->moveCursor(QTextCursor::End);
+            TPoznamky->verticalScrollBar()->setValue(TPoznamky->verticalScrollBar()->maximum());
+            TKalkulator->clear();
+        }
+        TKalkulator->setFocus();
+        return true;
+    }
+    return true;
+}
+
+bool FrmMech1::focusNextPrevChild(bool next)
+{
+    // Tab runs through the boxes the pupil may type into, in the legend's order.
+    std::vector<QLineEdit*> open;
+    for (QLineEdit* box : TVstup)
+        if (box->isVisible() && !box->isReadOnly())
+            open.push_back(box);
+    for (QLineEdit* box : TCil)
+        if (box->isVisible() && !box->isReadOnly())
+            open.push_back(box);
+    if (open.empty())
+        return true;
+    const auto at = std::find(open.begin(), open.end(), focusWidget());
+    std::size_t index = 0;
+    if (at != open.end()) {
+        const auto i = std::size_t(at - open.begin());
+        index = next ? (i + 1) % open.size() : (i + open.size() - 1) % open.size();
+    } else if (!next) {
+        index = open.size() - 1;
+    }
+    open[index]->setFocus(Qt::TabFocusReason);
+    open[index]->selectAll();
+    return true;
+}
+
+bool FrmMech1::eventFilter(QObject* watched, QEvent* event)
+{
+    const auto type = event->type();
+    auto* box = qobject_cast<QLineEdit*>(watched);
+    const bool answerBox = box && std::find(TVstup.begin(), TVstup.end(), box) != TVstup.end();
+    const bool timeBox = box && (std::find(TCil.begin(), TCil.end(), box) != TCil.end()
+                                 || std::find(TStart.begin(), TStart.end(), box) != TStart.end());
+    if (answerBox || timeBox) {
+        if (type == QEvent::KeyPress)
+            return filterAnswerKey(box, static_cast<QKeyEvent*>(event), timeBox);
+        if (type == QEvent::FocusIn)
+            SelectUsKeyboard(m_services);
+        if (type == QEvent::MouseButtonPress && box->isReadOnly()) {
+            Pic->setFocus();
+            return true;
+        }
+        return false;
+    }
+    if (watched == TKalkulator) {
+        if (type == QEvent::KeyPress)
+            return filterCalculatorKey(static_cast<QKeyEvent*>(event));
+        if (type == QEvent::FocusIn)
+            SelectUsKeyboard(m_services);
+        return false;
+    }
+    if (watched == IHodnoceni && type == QEvent::MouseButtonRelease) {
+        hideSolution();
+        return false;
+    }
+    for (int i = 0; i < 5; ++i) {
+        if (watched == Kalk[std::size_t(i)] && type == QEvent::MouseButtonRelease)
+            releaseKey(i + 1);
+    }
+    for (int r = 1; r < kMaxCalcTableRows; ++r) {
+        if (watched != LblLatka[std::size_t(r)] && watched != LblKg[std::size_t(r)] && watched != LblG[std::size_t(r)])
+            continue;
+        if (type == QEvent::MouseButtonPress)
+            markRow(r);
+        else if (type == QEvent::MouseMove || type == QEvent::Enter)
+            hoverTable(r);
+        break;
+    }
+    return Form::eventFilter(watched, event);
+}
+
+} // namespace orbeta

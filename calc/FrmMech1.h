@@ -1,0 +1,167 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/CalcRoute.h"
+#include "calc/CalcTable.h"
+#include "calc/ExampleTable.h"
+#include "calc/Experiment.h"
+#include "calc/SeriesSeeds.h"
+#include "shell/AnimationStrip.h"
+#include "shell/Form.h"
+#include "shell/Misc.h"
+
+#include <QBasicTimer>
+#include <QPointer>
+
+#include <array>
+#include <memory>
+#include <optional>
+
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+
+namespace orbeta {
+
+class HintWindow;
+class PictureButton;
+class ResultsLink;
+class ScenePicture;
+class Services;
+class Tour;
+
+// The calculation form: a series of examples of one of the sixteen
+// calculation tasks. The rules (generation, experiment frames, check,
+// solution, calculator) live in calc/; the form draws, routes events and
+// calls them.
+class FrmMech1 : public Form {
+    Q_OBJECT
+public:
+    // The experiment button's pictures, by index.
+    enum class StartPicture { Disabled, Play, PlayPressed, Stop, StopPressed };
+
+    // The loaded form for `task`, not yet shown; null with a message when a
+    // data file cannot be read. `returnForm` is the setup form.
+    static std::unique_ptr<FrmMech1> open(Services& services, ResultsLink& results, CalcTask task,
+                                          std::optional<std::uint64_t> seed, QWidget* returnForm,
+                                          QWidget* parent = nullptr);
+
+    // One frame of the running experiment and of the continue button's strip
+    // at tick `now`; the timer calls it, tests and the tour call it directly.
+    void animate(std::uint32_t now);
+    bool animating() const;
+
+    // The toolbar actions, the experiment button, continue and the mark.
+    void check();
+    void newExample();
+    void showTable();
+    void back();
+    void pressStart();
+    void continueSeries();
+    void showSolution(QPoint at);
+    void hideSolution();
+    // A press on a label of table row `row` (1 to 10).
+    void markRow(int row);
+
+    const CalcExample& example() const { return m_example; }
+    const Experiment& experiment() const { return m_experiment; }
+    int markedRow() const { return m_markedRow; }
+    QLineEdit* answerBox(int i) const { return TVstup[std::size_t(i - 1)]; }
+    QLineEdit* finishBox(int i) const { return TCil[std::size_t(i - 1)]; }
+    QLabel* tableLabel(int column, int row) const;
+    PictureButton* topButton(int i) const { return PicTop[std::size_t(i - 1)]; }
+    PictureButton* startButton() const { return PicStart; }
+    PictureButton* continueButton() const { return picPokracuj; }
+    PictureButton* markButton() const { return IHodnoceni; }
+    PictureButton* calculatorKey(int i) const { return Kalk[std::size_t(i - 1)]; }
+    QLineEdit* calculatorInput() const { return TKalkulator; }
+    QPlainTextEdit* notes() const { return TPoznamky; }
+    HintWindow* hintWindow() const { return m_hintShown; }
+    QLabel* assignment() const { return LblZadani; }
+    bool lastCheckRight() const { return m_lastRight; }
+
+protected:
+    void formActivated() override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+    void timerEvent(QTimerEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
+private:
+    FrmMech1(Services& services, ResultsLink& results, CalcTask task, std::optional<std::uint64_t> seed,
+             QWidget* returnForm, QWidget* parent);
+
+    bool loadData();
+    void buildControls();
+    void buildTable();
+    void GenerateExample();
+    void showFrame(int frame);
+    void finishRun();
+    void setControls(bool on);
+    void setStartPicture(StartPicture picture);
+    void unlockAnsweredBoxes();
+    void lockBox(QLineEdit* box, bool locked);
+    void highlightRow(int row);
+    void scheduleTimer(std::uint32_t now);
+    void updateProgress();
+    void pressKey(int key);
+    void releaseKey(int key);
+    bool filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox);
+    bool filterCalculatorKey(QKeyEvent* event);
+    void backgroundPressed(QPoint position);
+    void backgroundMoved(QPoint position);
+    void hoverTable(int row);
+    void leaveForm();
+
+    Services& m_services;
+    ResultsLink& m_results;
+    CalcTask m_task;
+    QString m_code;
+    QPointer<QWidget> m_returnForm;
+    SeriesSeeds m_seeds;
+
+    CalcTable m_table;
+    ExampleTable m_exampleTable;
+    CalcMap m_map{};
+    CalcExample m_example;
+    Experiment m_experiment;
+    int m_markedRow = 0;
+    bool m_running = false;
+    bool m_lastRight = false;
+    QString m_slip;
+
+    QBasicTimer m_timer;
+    std::optional<std::uint32_t> m_continueStart;
+    AnimationStrip m_continueStrip;
+    QPixmap m_continueBackground;
+    std::array<QPixmap, 5> m_startPictures;
+    std::array<QPixmap, 5> m_keyUp;
+    std::array<QPixmap, 5> m_keyDown;
+    QPixmap m_right;
+    QPixmap m_wrong;
+
+    TopButtons PicTop{};
+    PictureButton* picPokracuj = nullptr;
+    PictureButton* IHodnoceni = nullptr;
+    PictureButton* PicStart = nullptr;
+    std::array<PictureButton*, 5> Kalk{};
+    QLabel* LblZadani = nullptr;
+    QLabel* LblPriklad = nullptr;
+    std::array<QLineEdit*, 6> TVstup{};
+    std::array<QLabel*, 6> LVstup{};
+    std::array<QLineEdit*, 2> TStart{};
+    std::array<QLineEdit*, 2> TCil{};
+    QLabel* LStart = nullptr;
+    QLabel* LCil = nullptr;
+    std::array<QLabel*, kMaxCalcTableRows> LblLatka{};
+    std::array<QLabel*, kMaxCalcTableRows> LblKg{};
+    std::array<QLabel*, kMaxCalcTableRows> LblG{};
+    int m_tableRows = 0;
+    QLineEdit* TKalkulator = nullptr;
+    QPlainTextEdit* TPoznamky = nullptr;
+    ScenePicture* Pic = nullptr;
+    HintWindow* m_hint = nullptr;
+    HintWindow* m_hintTwoLines = nullptr;
+    HintWindow* m_hintShown = nullptr;
+};
+
+} // namespace orbeta

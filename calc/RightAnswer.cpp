@@ -1,0 +1,42 @@
+#include "calc/RightAnswer.h"
+
+#include "calc/TaskQuantities.h"
+
+namespace orbeta {
+namespace {
+
+QString typed(const Reading& value)
+{
+    if (const int* whole = std::get_if<int>(&value))
+        return QString::number(*whole);
+    if (const float* single = std::get_if<float>(&value))
+        return QString::number(double(*single), 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
+    return {};
+}
+
+} // namespace
+
+CalcAnswer RightAnswer(const CalcExample& e)
+{
+    CalcAnswer answer;
+    for (std::size_t i = 0; i < answer.boxes.size(); ++i)
+        answer.boxes[i] = e.boxes[i].text;
+    for (const Quantity& q : TaskQuantities::of(e.task)) {
+        if (!q.askedIn(e) || !q.read)
+            continue;
+        if (q.inTable)
+            answer.markedRow = e.tableRow;
+        else if (q.box > 0)
+            answer.boxes[std::size_t(q.box - 1)] = typed(q.read(e.values));
+    }
+    if (const auto* motion = std::get_if<NonUniformMotionValues>(&e.values)) {
+        if (e.asked == 2)
+            answer.boxes[std::size_t(motion->askedCity - 1)] =
+                QString::number(motion->roads[std::size_t(motion->askedCity - 1)]);
+        if (e.asked == 3)
+            answer.finishBoxes = {QString::number(motion->hours()), QString::number(motion->minutes())};
+    }
+    return answer;
+}
+
+} // namespace orbeta

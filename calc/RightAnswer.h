@@ -1,0 +1,13 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/CheckExample.h"
+
+namespace orbeta {
+
+// What a pupil who solved the example types and marks: the asked values in
+// the boxes with three decimals and the decimal comma, the example's row, the
+// arrival clock of "1d". The lever of "2e" is left empty.
+CalcAnswer RightAnswer(const CalcExample& example);
+
+} // namespace orbeta

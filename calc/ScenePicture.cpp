@@ -1,0 +1,32 @@
+#include "calc/ScenePicture.h"
+
+#include "calc/CalcScene.h"
+
+#include <QPainter>
+
+namespace orbeta {
+
+ScenePicture::ScenePicture(const CalcMap& map, QWidget* parent) : QWidget(parent), m_map(map)
+{
+    setAttribute(Qt::WA_OpaquePaintEvent);
+}
+
+void ScenePicture::setScene(const CalcExample& example, const ExperimentScene& frame)
+{
+    m_example = example;
+    m_frame = frame;
+    m_hasExample = true;
+    update();
+}
+
+void ScenePicture::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    painter.fillRect(rect(), Qt::white);
+    if (!m_hasExample)
+        return;
+    painter.setRenderHint(QPainter::Antialiasing);
+    CalcScene::draw(painter, m_example, m_frame, m_map);
+}
+
+} // namespace orbeta

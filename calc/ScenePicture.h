@@ -1,0 +1,32 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/CalcRoute.h"
+#include "calc/ExperimentFrame.h"
+
+#include <QWidget>
+
+namespace orbeta {
+
+// `Pic`: the visible scene of the calculation form. It paints the example's
+// apparatus at the frame it is given; Qt composes each frame off screen and
+// shows it in one piece.
+class ScenePicture : public QWidget {
+    Q_OBJECT
+public:
+    ScenePicture(const CalcMap& map, QWidget* parent);
+
+    void setScene(const CalcExample& example, const ExperimentScene& frame);
+    const ExperimentScene& frame() const { return m_frame; }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    const CalcMap& m_map;
+    CalcExample m_example;
+    ExperimentScene m_frame;
+    bool m_hasExample = false;
+};
+
+} // namespace orbeta

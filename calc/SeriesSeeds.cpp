@@ -1,0 +1,12 @@
+#include "calc/SeriesSeeds.h"
+
+namespace orbeta {
+
+std::uint64_t SeriesSeeds::next(std::int64_t clockMilliseconds)
+{
+    if (m_fixed)
+        return *m_fixed + m_taken++;
+    return m_clockSeeds.next(clockMilliseconds);
+}
+
+} // namespace orbeta

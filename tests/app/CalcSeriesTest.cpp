@@ -1,0 +1,288 @@
+// A pupil plays series of the calculation form through Qt Test events: the
+// answers come from the examples the fixed seed makes, the record lands in
+// the ranking and the results log.
+#include "app/ResultsForms.h"
+#include "calc/CalcExample.h"
+#include "calc/FrmMech1.h"
+#include "calc/GenerateExample.h"
+#include "calc/Quantity.h"
+#include "calc/RandomSource.h"
+#include "calc/TaskQuantities.h"
+#include "results/RankingFile.h"
+#include "shell/Globals.h"
+#include "shell/HintWindow.h"
+#include "shell/MarkTableFile.h"
+#include "shell/PictureButton.h"
+#include "shell/ScreenHost.h"
+#include "shell/TextTables.h"
+#include "tests/support/FakeServices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+QString buildDir()
+{
+    return qEnvironmentVariable("ORBETA_BUILD_DIR");
+}
+
+QByteArray installed(const QString& name)
+{
+    QFile file(buildDir() + QStringLiteral("/hd/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The value of an asked quantity as a pupil types it: three decimals, comma.
+QString typed(const Reading& value)
+{
+    if (const int* whole = std::get_if<int>(&value))
+        return QString::number(*whole);
+    if (const float* single = std::get_if<float>(&value))
+        return QString::number(double(*single), 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
+    return {};
+}
+
+class CalcSeriesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(data.isValid());
+        const QDir hd(buildDir() + QStringLiteral("/hd"));
+        for (const QString& name : hd.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(hd.filePath(name), data.filePath(name)));
+        Globals& g = globals();
+        g.ResourceDir = buildDir() + QStringLiteral("/cd/");
+        g.DataDir = data.path() + QLatin1Char('/');
+        g.PupilName = QStringLiteral("Zuzana");
+        g.PrintMode = false;
+        g.AssignmentTexts = TextTables::readAssignmentTexts(installed(QStringLiteral("Zadani.dat")));
+        g.HintTexts = TextTables::readHintTexts(installed(QStringLiteral("Napoveda.dat")));
+        const auto marks = MarkTableFile::parse(installed(QStringLiteral("Znamky.dat")), QStringLiteral("Znamky.dat"));
+        ASSERT_TRUE(marks.ok());
+        g.MarkTable = marks.value();
+        setup.resize(ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
+        host.showForm(&setup);
+    }
+
+    void choose(const QString& code, int count)
+    {
+        Globals& g = globals();
+        g.TaskCode = code;
+        g.TopicName = QStringLiteral("Mechanika 1");
+        g.TaskTitle = QStringLiteral("Pohyb");
+        g.ExampleCount = std::uint8_t(count);
+    }
+
+    FrmMech1* open(CalcTask task, std::uint64_t seed)
+    {
+        auto form = FrmMech1::open(services, results, task, seed, &setup, host.stage());
+        EXPECT_TRUE(form);
+        FrmMech1* raw = form.release();
+        host.showForm(raw);
+        return raw;
+    }
+
+    // Runs the experiment to its end on the fake clock.
+    void runExperiment(FrmMech1& form)
+    {
+        services.setTime(1000);
+        QTest::mouseClick(form.startButton(), Qt::LeftButton);
+        services.advance(60'000);
+        form.animate(services.tickCount());
+        ASSERT_FALSE(form.experiment().running());
+    }
+
+    // Answers the example on the screen right: types the asked values, marks
+    // the row, sets the clock.
+    void answerRight(FrmMech1& form)
+    {
+        const CalcExample& e = form.example();
+        for (const Quantity& q : TaskQuantities::of(e.task)) {
+            if (!q.askedIn(e) || !q.read)
+                continue;
+            if (q.inTable) {
+                QLabel* row = form.tableLabel(0, e.tableRow);
+                QTest::mouseClick(row, Qt::LeftButton);
+                continue;
+            }
+            if (q.box == 0)
+                continue;
+            QLineEdit* box = form.answerBox(q.box);
+            box->setFocus();
+            QTest::keyClicks(box, typed(q.read(e.values)));
+        }
+        if (const auto* motion = std::get_if<NonUniformMotionValues>(&e.values)) {
+            if (e.asked == 2) {
+                QLineEdit* box = form.answerBox(motion->askedCity);
+                QTest::keyClicks(box, QString::number(motion->roads[std::size_t(motion->askedCity - 1)]));
+            } else if (e.asked == 3) {
+                QTest::keyClicks(form.finishBox(1), QString::number(motion->hours()));
+                QTest::keyClicks(form.finishBox(2), QString::number(motion->minutes()));
+            }
+        }
+    }
+
+    int logLines() const
+    {
+        QFile log(data.filePath(QStringLiteral("Vysledky.dat")));
+        return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : -1;
+    }
+
+    QTemporaryDir data;
+    FakeServices services;
+    ResultsForms results{services};
+    ScreenHost host;
+    QWidget setup{host.stage()};
+};
+
+TEST_F(CalcSeriesTest, RightAnswersOfEveryTaskAreJudgedRightAndTheSeriesIsRecordedOnce)
+{
+    for (const auto& [code, task] : {std::pair{"1a", CalcTask::LiquidDensity}, std::pair{"1b", CalcTask::SolidDensity},
+                                     std::pair{"1c", CalcTask::UniformMotion},
+                                     std::pair{"1d", CalcTask::NonUniformMotion}}) {
+        SCOPED_TRACE(code);
+        choose(QString::fromLatin1(code), 3);
+        const int logBefore = logLines();
+        FrmMech1* form = open(task, 40);
+        QPointer<FrmMech1> alive(form);
+        for (int k = 0; k < 3; ++k) {
+            SCOPED_TRACE(k);
+            runExperiment(*form);
+            answerRight(*form);
+            QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+            EXPECT_TRUE(form->lastCheckRight());
+            EXPECT_TRUE(form->continueButton()->isEnabled());
+            QTest::mouseClick(form->continueButton(), Qt::LeftButton);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(alive);
+        const auto ranking = results::RankingFile(globals().DataDir, QString::fromLatin1(code)).read();
+        ASSERT_TRUE(ranking.ok());
+        ASSERT_EQ(ranking.value().records().size(), 1);
+        EXPECT_EQ(ranking.value().records().front().correct, 3);
+        EXPECT_EQ(ranking.value().records().front().wrong, 0);
+        EXPECT_EQ(logLines(), logBefore + 4);
+    }
+}
+
+TEST_F(CalcSeriesTest, TheSeedMakesTheSeriesOfTheCommandLine)
+{
+    choose(QStringLiteral("1c"), 3);
+    FrmMech1* form = open(CalcTask::UniformMotion, 7);
+    for (std::uint64_t k = 0; k < 3; ++k) {
+        RandomSource rnd(7 + k);
+        const CalcExample expected = GenerateExample(CalcTask::UniformMotion, {}, rnd);
+        EXPECT_EQ(form->example().asked, expected.asked);
+        EXPECT_EQ(std::get<UniformMotionValues>(form->example().values).s, std::get<UniformMotionValues>(expected.values).s);
+        form->newExample();
+    }
+}
+
+TEST_F(CalcSeriesTest, BackInTheMiddleWritesNothingAndTheCountersRestart)
+{
+    choose(QStringLiteral("1c"), 5);
+    const int logBefore = logLines();
+    FrmMech1* form = open(CalcTask::UniformMotion, 3);
+    QTest::mouseClick(form->topButton(1), Qt::LeftButton); // an empty answer is wrong
+    EXPECT_FALSE(form->lastCheckRight());
+    EXPECT_EQ(globals().WrongCount, 1);
+    QTest::mouseClick(form->topButton(4), Qt::LeftButton);
+    EXPECT_EQ(globals().CurrentForm, &setup);
+    EXPECT_EQ(logLines(), logBefore);
+    EXPECT_EQ(results::RankingFile(globals().DataDir, QStringLiteral("1c")).read().value().records().size(), 0);
+
+    FrmMech1* again = open(CalcTask::UniformMotion, 3);
+    EXPECT_EQ(globals().WrongCount, 0);
+    EXPECT_EQ(globals().CorrectCount, 0);
+    EXPECT_EQ(globals().ExamplesLeft, 5);
+    EXPECT_EQ(again->assignment()->text().isEmpty(), false);
+}
+
+TEST_F(CalcSeriesTest, TheExperimentStopsAndResumesWhereItStopped)
+{
+    choose(QStringLiteral("1d"), 3);
+    FrmMech1* form = open(CalcTask::NonUniformMotion, 11);
+    services.setTime(5000);
+    QTest::mouseClick(form->startButton(), Qt::LeftButton);
+    EXPECT_FALSE(form->topButton(1)->isEnabled()); // locked while running
+    EXPECT_FALSE(form->calculatorKey(1)->isEnabled());
+    services.setTime(5000 + 25 * 50 + 10);
+    form->animate(services.tickCount());
+    EXPECT_EQ(form->experiment().shownFrame(), 25);
+    QTest::mouseClick(form->startButton(), Qt::LeftButton);
+    EXPECT_FALSE(form->experiment().running());
+    EXPECT_TRUE(form->topButton(1)->isEnabled());
+    EXPECT_TRUE(form->answerBox(1)->isReadOnly() || form->example().asked != 2);
+    QTest::mouseClick(form->startButton(), Qt::LeftButton);
+    EXPECT_EQ(form->experiment().shownFrame(), 25);
+    services.advance(10'000);
+    form->animate(services.tickCount());
+    EXPECT_EQ(form->experiment().currentFrame(), 0);
+    EXPECT_TRUE(form->experiment().completed());
+}
+
+TEST_F(CalcSeriesTest, RowsAreMarkedOnlyWhenTheTableIsAskedAndBeforeTheCheck)
+{
+    choose(QStringLiteral("1a"), 3);
+    FrmMech1* form = open(CalcTask::LiquidDensity, 1);
+    for (int tries = 0; tries < 20 && form->example().asked != 2; ++tries)
+        form->newExample();
+    ASSERT_EQ(form->example().asked, 2);
+    services.resetSounds();
+    QTest::mouseClick(form->tableLabel(1, 3), Qt::LeftButton);
+    QTest::mouseClick(form->tableLabel(2, 5), Qt::LeftButton);
+    EXPECT_EQ(form->markedRow(), 5);
+    EXPECT_EQ(form->tableLabel(0, 5)->palette().color(QPalette::WindowText), QColor(Qt::white));
+    EXPECT_EQ(form->tableLabel(0, 3)->palette().color(QPalette::WindowText), QColor(Qt::black));
+    EXPECT_EQ(services.played(Sound::Click), 2);
+
+    for (int tries = 0; tries < 20 && form->example().asked == 2; ++tries)
+        form->newExample();
+    services.resetSounds();
+    QTest::mouseClick(form->tableLabel(0, 2), Qt::LeftButton);
+    EXPECT_EQ(form->markedRow(), 0);
+    EXPECT_EQ(services.played(Sound::Click), 0);
+}
+
+TEST_F(CalcSeriesTest, BoxesAcceptNumbersOnlyAndTheCalculatorLogsItsLines)
+{
+    choose(QStringLiteral("1c"), 3);
+    FrmMech1* form = open(CalcTask::UniformMotion, 5);
+    runExperiment(*form);
+    const int asked = *form->example().asked;
+    QLineEdit* box = form->answerBox(asked);
+    EXPECT_FALSE(box->isReadOnly());
+    QTest::keyClicks(box, QStringLiteral("1a2.5,x"));
+    EXPECT_EQ(box->text(), QStringLiteral("12,5"));
+
+    QTest::keyClicks(form->calculatorInput(), QStringLiteral("2+3*4"));
+    QTest::keyClick(form->calculatorInput(), Qt::Key_Return);
+    QTest::keyClicks(form->calculatorInput(), QStringLiteral("1/3="));
+    EXPECT_EQ(form->notes()->toPlainText(), QStringLiteral("2+3*4=14\n1/3=0,333"));
+    EXPECT_TRUE(form->calculatorInput()->text().isEmpty());
+}
+
+TEST_F(CalcSeriesTest, TheSolutionShowsWhileTheMarkIsPressed)
+{
+    choose(QStringLiteral("1c"), 3);
+    FrmMech1* form = open(CalcTask::UniformMotion, 9);
+    QTest::mousePress(form->markButton(), Qt::LeftButton);
+    EXPECT_EQ(form->hintWindow(), nullptr); // hidden before the check
+    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+    QTest::mousePress(form->markButton(), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_NE(form->hintWindow(), nullptr);
+    EXPECT_TRUE(form->hintWindow()->isVisible());
+    QTest::mouseRelease(form->markButton(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(form->hintWindow()->isVisible());
+}
+
+} // namespace
