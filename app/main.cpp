@@ -55,11 +55,13 @@ long processorMilliseconds()
 }
 
 // The states every form adds to the tour, in the order they are shown.
-void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta::TaskForms& taskForms)
+void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta::TaskForms& taskForms,
+                   orbeta::ResultsLink& results)
 {
     orbeta::FrmIntro::addTourStates(tour, services);
     orbeta::FrmSelect::addTourStates(tour);
     orbeta::FrmSetup::addTourStates(tour, services, taskForms);
+    orbeta::FrmMech1::addTourStates(tour, services, results);
     orbeta::FrmTabulka::addTourStates(tour, services);
     orbeta::FrmChybovy::addTourStates(tour);
 }
@@ -155,7 +157,7 @@ int main(int argc, char** argv)
     if (options->tour()) {
         menu->registerSymbolFont();
         orbeta::Tour tour;
-        addTourStates(tour, services, taskForms);
+        addTourStates(tour, services, taskForms, results);
         tour.start(host, options->tourDir);
         return app.exec();
     }

@@ -45,4 +45,18 @@ std::optional<CalcTask> calcTaskFromCode(QStringView code)
     return std::nullopt;
 }
 
+int calcTaskVariants(CalcTask task)
+{
+    switch (task) {
+    case CalcTask::WinchEnergy:
+    case CalcTask::Heat:
+    case CalcTask::Melting:
+    case CalcTask::ElectricEnergy: return 1;
+    case CalcTask::Lever: return 6;
+    case CalcTask::SeriesResistors:
+    case CalcTask::ParallelResistors: return 5;
+    default: return 3;
+    }
+}
+
 } // namespace orbeta

@@ -42,6 +42,9 @@ QString calcTaskCode(CalcTask task);
 std::optional<CalcTask> calcTaskFromCode(QStringView code);
 // The rows of the task's table on the form, 0 for a task without a table.
 int calcTaskTableRows(CalcTask task);
+// How many variants the task draws the asked quantity from; 1 for a task
+// that always asks the same.
+int calcTaskVariants(CalcTask task);
 // The task's own data table ("1a.dat"), empty for none.
 QString calcTaskTableFile(CalcTask task);
 

@@ -9,6 +9,7 @@
 #include "calc/GenerateExample.h"
 #include "calc/MapFile.h"
 #include "calc/RandomSource.h"
+#include "calc/RightAnswer.h"
 #include "calc/ScenePicture.h"
 #include "calc/SlipHint.h"
 #include "calc/SolutionText.h"
@@ -27,6 +28,7 @@
 #include "shell/SeriesProgress.h"
 #include "shell/Services.h"
 #include "shell/StripPlayback.h"
+#include "shell/Tour.h"
 #include "tasks/TaskTable.h"
 
 #include <QDateTime>
@@ -765,6 +767,18 @@ void FrmMech1::markRow(int row)
     m_markedRow = row;
 }
 
+void FrmMech1::typeAnswer(const CalcAnswer& answer)
+{
+    for (std::size_t i = 0; i < 6; ++i)
+        if (TVstup[i]->isVisible() && !TVstup[i]->isReadOnly())
+            TVstup[i]->setText(answer.boxes[i]);
+    for (std::size_t i = 0; i < 2; ++i)
+        if (TCil[i]->isVisible() && !TCil[i]->isReadOnly())
+            TCil[i]->setText(answer.finishBoxes[i]);
+    if (answer.markedRow > 0)
+        markRow(answer.markedRow);
+}
+
 void FrmMech1::hoverTable(int row)
 {
     if (row < 1 || !PicTop[0]->isEnabled())
@@ -971,6 +985,116 @@ bool FrmMech1::eventFilter(QObject* watched, QEvent* event)
         break;
     }
     return Form::eventFilter(watched, event);
+}
+
+namespace {
+
+// A wrong answer a pupil might give: each asked value ten times too large,
+// the next row, the arrival an hour late.
+CalcAnswer wrongAnswer(const CalcExample& e)
+{
+    CalcAnswer answer = RightAnswer(e);
+    for (std::size_t i = 0; i < answer.boxes.size(); ++i) {
+        if (e.boxes[i].used && e.boxes[i].text.isEmpty()) {
+            bool ok = false;
+            const double value = QString(answer.boxes[i]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+            if (ok)
+                answer.boxes[i] = QString::number(value * 10, 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
+        }
+    }
+    if (answer.markedRow > 0)
+        answer.markedRow = answer.markedRow % e.tableRows + 1;
+    if (!answer.finishBoxes[0].isEmpty())
+        answer.finishBoxes[0] = QString::number(answer.finishBoxes[0].toInt() + 1);
+    return answer;
+}
+
+} // namespace
+
+void FrmMech1::addTourStates(Tour& tour, Services& services, ResultsLink& results)
+{
+    enum class Step { Load, Half, Done, Row, Right, Wrong, Solution, Calculator };
+    struct State {
+        Step step;
+        const char* name;
+    };
+    static const State states[] = {
+        {Step::Load, "load"},         {Step::Half, "experiment-half"}, {Step::Done, "experiment-done"},
+        {Step::Row, "row-marked"},    {Step::Right, "check-right"},    {Step::Wrong, "check-wrong"},
+        {Step::Solution, "solution"}, {Step::Calculator, "calculator"},
+    };
+    for (CalcTask task : kAllCalcTasks) {
+        if (!CalcScene::available(task))
+            continue;
+        const QString code = calcTaskCode(task);
+        const int variants = calcTaskVariants(task);
+        for (int q = 1; q <= variants; ++q) {
+            for (const State& state : states) {
+                const Step step = state.step;
+                const QString name = QStringLiteral("%1-q%2-%3").arg(code).arg(q).arg(QString::fromLatin1(state.name));
+                tour.add(QStringLiteral("frm_Mech1"), name, [=, &services, &results](ScreenHost& host) {
+                    if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
+                        host.unloadForm(previous);
+                    Globals& g = globals();
+                    g.TaskCode = code;
+                    g.ExampleCount = 5;
+                    g.PrintMode = false;
+                    std::unique_ptr<FrmMech1> opened;
+                    // The first seed whose example asks quantity q.
+                    for (std::uint64_t seed = 1; seed < 200; ++seed) {
+                        opened = open(services, results, task, seed, nullptr, host.stage());
+                        if (!opened || opened->example().asked.value_or(1) == q)
+                            break;
+                    }
+                    if (!opened)
+                        return;
+                    FrmMech1* form = opened.release();
+                    host.showForm(form);
+                    if (step == Step::Load)
+                        return;
+                    if (step == Step::Row && !form->example().tableActive()) {
+                        form->hide();
+                        return;
+                    }
+                    const std::uint32_t start = services.tickCount();
+                    form->pressStart();
+                    const Experiment& run = form->experiment();
+                    if (step == Step::Half) {
+                        form->m_experiment.advance(start + std::uint32_t(run.lastFrame() / 2) * run.frameMs());
+                        form->showFrame(run.shownFrame());
+                        form->m_timer.stop();
+                        return;
+                    }
+                    form->animate(start + std::uint32_t(run.lastFrame() + 1) * run.frameMs());
+                    if (step == Step::Done)
+                        return;
+                    if (step == Step::Row) {
+                        form->markRow(form->example().tableRow);
+                        return;
+                    }
+                    if (step == Step::Calculator) {
+                        for (const char* line : {"(120-80)/0,79", "2*3,14*5", "7/2"}) {
+                            form->TKalkulator->setText(QString::fromLatin1(line));
+                            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
+                            form->filterCalculatorKey(&enter);
+                        }
+                        form->TKalkulator->setText(QStringLiteral("45+"));
+                        return;
+                    }
+                    form->typeAnswer(step == Step::Right ? RightAnswer(form->example()) : wrongAnswer(form->example()));
+                    form->check();
+                    form->animate(services.tickCount() + 1000);
+                    if (step == Step::Solution)
+                        form->showSolution(form->IHodnoceni->geometry().center());
+                });
+            }
+        }
+        tour.add(QStringLiteral("frm_Mech1"), code + QStringLiteral("-help"), [code, &services](ScreenHost& host) {
+            if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
+                host.unloadForm(previous);
+            ShowHelpPicture(services, helpPicture(code), nullptr);
+        });
+    }
 }
 
 } // namespace orbeta

@@ -3,6 +3,7 @@
 #include "calc/CalcExample.h"
 #include "calc/CalcRoute.h"
 #include "calc/CalcTable.h"
+#include "calc/CheckExample.h"
 #include "calc/ExampleTable.h"
 #include "calc/Experiment.h"
 #include "calc/SeriesSeeds.h"
@@ -46,6 +47,11 @@ public:
                                           std::optional<std::uint64_t> seed, QWidget* returnForm,
                                           QWidget* parent = nullptr);
 
+    // Every task whose scene is drawn: each asked quantity after load, half
+    // way through the experiment, after it, with a marked row, right and
+    // wrong, with the solution, with the calculator used; and its help picture.
+    static void addTourStates(Tour& tour, Services& services, ResultsLink& results);
+
     // One frame of the running experiment and of the continue button's strip
     // at tick `now`; the timer calls it, tests and the tour call it directly.
     void animate(std::uint32_t now);
@@ -62,6 +68,8 @@ public:
     void hideSolution();
     // A press on a label of table row `row` (1 to 10).
     void markRow(int row);
+    // Types the answer into the open boxes and marks its row, as a pupil would.
+    void typeAnswer(const CalcAnswer& answer);
 
     const CalcExample& example() const { return m_example; }
     const Experiment& experiment() const { return m_experiment; }
