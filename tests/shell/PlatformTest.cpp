@@ -137,3 +137,21 @@ TEST(LaunchOptions, Parses)
     EXPECT_FALSE(LaunchOptions::parse({"--tour"}, false, false).has_value());
     EXPECT_FALSE(LaunchOptions::parse({"--fast"}, false, false).has_value());
 }
+
+TEST(LaunchOptions, SeedFromTheCommandLineOrTheEnvironment)
+{
+    EXPECT_EQ(LaunchOptions::parse({"--seed", "42"}, false, false)->seed, 42u);
+    EXPECT_EQ(LaunchOptions::parse({"--seed=18446744073709551615"}, false, false)->seed, 18446744073709551615u);
+    EXPECT_EQ(LaunchOptions::parse({}, false, false, QStringLiteral("7"))->seed, 7u);
+    // The command line wins over the environment.
+    EXPECT_EQ(LaunchOptions::parse({"--seed", "3"}, false, false, QStringLiteral("7"))->seed, 3u);
+    EXPECT_FALSE(LaunchOptions::parse({}, false, false)->seed.has_value());
+    for (const char* bad : {"", "-1", "1e3", "18446744073709551616", " 5", "x"}) {
+        SCOPED_TRACE(bad);
+        EXPECT_FALSE(LaunchOptions::parse({"--seed", QString::fromLatin1(bad)}, false, false).has_value());
+        if (*bad) {
+            EXPECT_FALSE(LaunchOptions::parse({}, false, false, QString::fromLatin1(bad)).has_value());
+        }
+    }
+    EXPECT_FALSE(LaunchOptions::parse({"--seed"}, false, false).has_value());
+}

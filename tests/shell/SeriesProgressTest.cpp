@@ -1,0 +1,29 @@
+#include "shell/Globals.h"
+#include "shell/SeriesProgress.h"
+
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+// A series of three shows three examples: the third continue ends it, and a
+// new series starts its counters from zero.
+TEST(SeriesProgress, ThreeExamplesThreeContinues)
+{
+    Globals g;
+    g.ExampleCount = 3;
+    g.CorrectCount = 4;
+    g.WrongCount = 2;
+    SeriesProgress::start(g);
+    EXPECT_EQ(g.CorrectCount + g.WrongCount, 0);
+    std::vector<int> shown;
+    bool more = true;
+    while (more) {
+        shown.push_back(SeriesProgress::exampleNumber(g));
+        SeriesProgress::count(g, shown.size() != 2);
+        more = SeriesProgress::next(g);
+    }
+    EXPECT_EQ(shown, (std::vector<int>{1, 2, 3}));
+    EXPECT_EQ(g.CorrectCount, 2);
+    EXPECT_EQ(g.WrongCount, 1);
+    EXPECT_EQ(g.ScreenItems, 0);
+}
