@@ -22,6 +22,7 @@
 #include <QFile>
 #include <QRegularExpression>
 
+#include <chrono>
 #include <cstdio>
 #include <sys/resource.h>
 
@@ -65,6 +66,25 @@ void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta:
     orbeta::FrmTabulka::addTourStates(tour, services);
     orbeta::FrmChybovy::addTourStates(tour);
 }
+
+// ORBETA_FRAME_LOG=1: every paint of the calculation scene is written to
+// standard error as "scene-paint <microseconds of the steady clock>", so that
+// the timing of an experiment can be measured from outside.
+class ScenePaintLog : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override
+    {
+        if (event->type() == QEvent::Paint && watched->objectName() == QLatin1String("Pic")) {
+            const auto now = std::chrono::steady_clock::now().time_since_epoch();
+            std::fprintf(stderr, "scene-paint %lld\n",
+                         static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()));
+        }
+        return false;
+    }
+};
 
 // What the setup form can open and print for each kind of task form.
 orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink& results,
@@ -140,6 +160,9 @@ int main(int argc, char** argv)
     qtTexts.install();
 
     orbeta::DesktopServices services(messageScript);
+    ScenePaintLog paintLog;
+    if (environmentFlag("ORBETA_FRAME_LOG"))
+        app.installEventFilter(&paintLog);
     orbeta::ResultsForms results(services);
     const orbeta::TaskForms taskForms = buildTaskForms(services, results, options->seed);
 

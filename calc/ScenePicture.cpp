@@ -8,6 +8,7 @@ namespace orbeta {
 
 ScenePicture::ScenePicture(const CalcMap& map, QWidget* parent) : QWidget(parent), m_map(map)
 {
+    setObjectName(QStringLiteral("Pic"));
     setAttribute(Qt::WA_OpaquePaintEvent);
 }
 

@@ -88,6 +88,8 @@ QString LaunchOptions::help()
         "                        its title and text to standard error\n"
         "  ORBETA_BENCHMARK=1    print the start-up time and memory, then exit\n"
         "  ORBETA_SEED=S         the same as --seed S\n"
+        "  ORBETA_FRAME_LOG=1    write the time of every paint of a calculation scene to\n"
+        "                        standard error (experiment timing)\n"
         "\n"
         "Orbeta.ini names the resource directory (key CD) and the data directory (key HD)\n"
         "in section [TRV]. Exit status 1 when the program cannot start, with a message.\n");
