@@ -103,6 +103,13 @@ std::unique_ptr<FrmMech1> FrmMech1::open(Services& services, ResultsLink& result
     return form;
 }
 
+FrmMech1::~FrmMech1()
+{
+    // The hint windows stand on the stage beside the form and go with it.
+    delete m_hint;
+    delete m_hintTwoLines;
+}
+
 FrmMech1::FrmMech1(Services& services, ResultsLink& results, CalcTask task, std::optional<std::uint64_t> seed,
                    QWidget* returnForm, QWidget* parent)
     : Form(QStringLiteral("frm_Mech1"), parent)
@@ -730,7 +737,7 @@ void FrmMech1::showSolution(QPoint at)
     // With a slip line the hint needs the bubble of two lines, and the plain
     // font: Sigla draws some Slovak letters as symbols.
     const bool slip = !m_slip.isEmpty();
-    HintWindow*& window = slip ? m_hintTwoLines : m_hint;
+    QPointer<HintWindow>& window = slip ? m_hintTwoLines : m_hint;
     if (!window) {
         const TaskRow* row = TaskTable::find(m_code);
         window = m_results.createHint(slip ? HintBubble::TwoLines : row ? row->hint : HintBubble::OneLine,
@@ -745,10 +752,14 @@ void FrmMech1::showSolution(QPoint at)
         text.replace(QChar(0x00B3), QChar(0x0102)).replace(QChar(0x00B2), QChar(0x00C2)).replace(QChar(0x03A9), QChar(0x0170));
     }
     window->Vloz_Text(text);
-    const QPoint formPosition = mapTo(parentWidget() ? parentWidget() : this, at);
-    window->move(formPosition + QPoint(5, -12));
-    window->raise();
-    window->show();
+    const QPoint position = mapTo(parentWidget() ? parentWidget() : this, at) + QPoint(5, -12);
+    if (ScreenHost* host = ScreenHost::instance()) {
+        host->showPopup(window, position);
+    } else {
+        window->move(position);
+        window->show();
+        window->raise();
+    }
     m_hintShown = window;
 }
 

@@ -9,6 +9,7 @@
 #include "calc/SeriesSeeds.h"
 #include "shell/AnimationStrip.h"
 #include "shell/Form.h"
+#include "shell/HintWindow.h"
 #include "shell/Misc.h"
 
 #include <QBasicTimer>
@@ -24,7 +25,7 @@ class QPlainTextEdit;
 
 namespace orbeta {
 
-class HintWindow;
+
 class PictureButton;
 class ResultsLink;
 class ScenePicture;
@@ -51,6 +52,8 @@ public:
     // way through the experiment, after it, with a marked row, right and
     // wrong, with the solution, with the calculator used; and its help picture.
     static void addTourStates(Tour& tour, Services& services, ResultsLink& results);
+
+    ~FrmMech1() override;
 
     // One frame of the running experiment and of the continue button's strip
     // at tick `now`; the timer calls it, tests and the tour call it directly.
@@ -84,7 +87,7 @@ public:
     PictureButton* calculatorKey(int i) const { return Kalk[std::size_t(i - 1)]; }
     QLineEdit* calculatorInput() const { return TKalkulator; }
     QPlainTextEdit* notes() const { return TPoznamky; }
-    HintWindow* hintWindow() const { return m_hintShown; }
+    HintWindow* hintWindow() const { return m_hintShown.data(); }
     QLabel* assignment() const { return LblZadani; }
     bool lastCheckRight() const { return m_lastRight; }
 
@@ -167,9 +170,9 @@ private:
     QLineEdit* TKalkulator = nullptr;
     QPlainTextEdit* TPoznamky = nullptr;
     ScenePicture* Pic = nullptr;
-    HintWindow* m_hint = nullptr;
-    HintWindow* m_hintTwoLines = nullptr;
-    HintWindow* m_hintShown = nullptr;
+    QPointer<HintWindow> m_hint;
+    QPointer<HintWindow> m_hintTwoLines;
+    QPointer<HintWindow> m_hintShown;
 };
 
 } // namespace orbeta
