@@ -35,7 +35,7 @@ int MotionExperiment::uniformLastFrame(const CalcExample& e)
 ExperimentScene MotionExperiment::uniformScene(const CalcExample& e, int frame)
 {
     const long track = hundredths(valuesOf<Uniform>(e.values).s);
-    if (frame >= uniformLastFrame(e) || track <= 0)
+    if (frame >= uniformLastFrame(e))
         return UniformMotionFrame{1.0};
     return UniformMotionFrame{double(10 * frame) / double(track)};
 }
