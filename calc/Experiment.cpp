@@ -44,7 +44,8 @@ bool Experiment::advance(std::uint32_t now)
     const std::int32_t elapsed = static_cast<std::int32_t>(now - m_startTick);
     const std::uint32_t frames = elapsed < 0 ? 0 : std::uint32_t(elapsed) / std::max<std::uint32_t>(frameMs(), 1);
     const int last = lastFrame();
-    const int due = frames >= std::uint32_t(last - m_startFrame) ? last : m_startFrame + int(frames);
+    // A late tick can only move the run on: a frame once shown stays shown.
+    const int due = std::max(m_shown, frames >= std::uint32_t(last - m_startFrame) ? last : m_startFrame + int(frames));
     const bool changed = due != m_shown;
     m_shown = due;
     m_current = due;
