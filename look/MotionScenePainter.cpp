@@ -25,7 +25,7 @@ constexpr qreal kRailTop = 150;
 constexpr qreal kTapeTop = 158;
 constexpr qreal kTapeHeight = 20;
 constexpr qreal kTrackStart = 70;   // the 0 m mark
-constexpr qreal kTrackWidth = 220;  // from 0 m to the tape's last mark
+constexpr qreal kTrackWidth = 212;  // from 0 m to the tape's last mark
 
 // The tape's last mark: the shortest length of a 1-2-5 step that holds the
 // run in at most ten steps.
@@ -39,11 +39,12 @@ struct Tape {
 Tape tapeFor(double distance)
 {
     for (double step : {0.1, 0.2, 0.5, 1.0, 2.0, 5.0}) {
-        const int steps = std::max(1, int(std::ceil(distance / step - 1e-9)));
+        // The distance is a float: 0.3 must not need a fourth step of 0.1.
+        const int steps = std::max(1, int(std::ceil(distance / step - 1e-4)));
         if (steps <= 10)
             return {step, steps};
     }
-    return {10.0, std::max(1, int(std::ceil(distance / 10 - 1e-9)))};
+    return {10.0, std::max(1, int(std::ceil(distance / 10 - 1e-4)))};
 }
 
 QString metres(double value)
@@ -157,7 +158,7 @@ void drawFlag(QPainter& p, qreal x, bool chequered)
 
 void drawTape(QPainter& p, const Tape& tape, bool numbers)
 {
-    const QRectF band(kTrackStart - 8, kTapeTop, kTrackWidth + 16, kTapeHeight);
+    const QRectF band = MotionScenePainter::tape();
     p.setPen(QPen(QColor(176, 140, 40), 1));
     p.setBrush(QColor(250, 226, 140));
     p.drawRect(band);
@@ -173,7 +174,7 @@ void drawTape(QPainter& p, const Tape& tape, bool numbers)
     p.setFont(Typeface::font(Typeface::kMinTextPx, true));
     p.setPen(Palette::ink());
     if (!numbers) {
-        LabScene::drawQuestionTag(p, QRectF(kTrackStart + kTrackWidth + 12, kTapeTop - 2, 24, 24));
+        LabScene::drawQuestionTag(p, QRectF(kTrackStart + kTrackWidth / 2 - 12, kTapeTop - 2, 24, 24));
         return;
     }
     const int every = tape.steps <= 5 ? 1 : 2;
@@ -181,7 +182,7 @@ void drawTape(QPainter& p, const Tape& tape, bool numbers)
         const qreal x = kTrackStart + kTrackWidth * i / tape.steps;
         p.drawText(QRectF(x - 16, kTapeTop + 6, 32, 14), Qt::AlignCenter, metres(tape.step * i));
     }
-    p.drawText(QRectF(kTrackStart + kTrackWidth + 10, kTapeTop + 2, 20, 16), Qt::AlignLeft | Qt::AlignVCenter,
+    p.drawText(QRectF(kTrackStart + kTrackWidth + 17, kTapeTop + 2, 14, 16), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("m"));
 }
 
@@ -226,6 +227,11 @@ QPoint MotionScenePainter::uniformBox(UniformBox box)
     case UniformBox::Distance: break;
     }
     return kDistanceBox;
+}
+
+QRectF MotionScenePainter::tape()
+{
+    return QRectF(kTrackStart - 8, kTapeTop, kTrackWidth + 16, kTapeHeight);
 }
 
 int MotionScenePainter::cartFrame(qreal pixels)

@@ -4,6 +4,7 @@
 #include <QPoint>
 #include <QPointF>
 #include <QRect>
+#include <QRectF>
 #include <QSize>
 
 #include <array>
@@ -36,6 +37,8 @@ public:
 
     static void drawUniformScene(QPainter& painter, const UniformMotionScene& scene);
     static QPoint uniformBox(UniformBox box);
+    // The measuring tape under the track: ticks along its top, numbers below them.
+    static QRectF tape();
 
     // The cart, facing right; the frames turn its wheels.
     static constexpr QSize kCartSize{60, 34};
