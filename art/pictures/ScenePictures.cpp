@@ -26,7 +26,9 @@ void Screens::addScenes(PictureCatalogue& c)
             PictureNames::solidCylinder(numbers), solid.size(),
             [solid, numbers](QPainter& p, QSize) {
                 p.translate(-solid.topLeft());
-                DensityScenePainter::drawSolidApparatus(p, {.liquidMl = 0, .bodyDrop = 0, .body = std::nullopt, .volumeHidden = !numbers});
+                const SolidDensityScene empty{
+                    .liquidMl = 0, .bodyDrop = 0, .body = std::nullopt, .volumeHidden = !numbers};
+                DensityScenePainter::drawSolidApparatus(p, empty);
             },
             LabScene::wall());
     }

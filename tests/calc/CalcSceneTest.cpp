@@ -224,7 +224,8 @@ TEST(DensityScenes, TheBodyHangsAboveTheCylinderTouchesTheLiquidAndEndsUnderIt)
         for (int vt = 50; v1 + vt < 200; vt += 10) {
             // The frames lower the body's bottom linearly from the hanging mark to the bottom.
             const double touching = double(DensityScenePainter::kHangingMl - v1) / DensityScenePainter::kHangingMl;
-            EXPECT_NEAR(DensityScenePainter::solidBodyRect(touching).bottom(), DensityScenePainter::solidLevelY(v1), 0.01);
+            EXPECT_NEAR(DensityScenePainter::solidBodyRect(touching).bottom(), DensityScenePainter::solidLevelY(v1),
+                        0.01);
             EXPECT_GT(DensityScenePainter::solidBodyRect(1).top(), DensityScenePainter::solidLevelY(v1 + vt))
                 << v1 << " + " << vt << " ml";
         }
