@@ -15,10 +15,13 @@ constexpr int kLastPoint = CalcRoute::kPointCount - 1;
 
 // The car on its route: point `index` and the direction it drives there
 // (towards lower indices on the first leg, higher ones on the second).
-RoadMapScene carOnRoute(const CalcRoute& route, int index, int direction, int startCity)
+RoadMapScene carOnRoute(const NonUniformMotionValues& x, const CalcRoute& route, int index, int direction)
 {
     const auto at = [&route](int i) { return QPointF(route.points[std::size_t(std::clamp(i, 0, kLastPoint))]); };
-    return {.startCity = startCity, .car = at(index), .heading = at(index + direction) - at(index - direction)};
+    return {.startCity = x.startCity,
+            .targetCity = x.targetCity,
+            .car = at(index),
+            .heading = at(index + direction) - at(index - direction)};
 }
 
 RoadMapScene roadMapScene(const NonUniformMotionValues& x, const ExperimentScene& frame, const CalcMap& map)
@@ -31,8 +34,8 @@ RoadMapScene roadMapScene(const NonUniformMotionValues& x, const ExperimentScene
         f = *shown;
     const int point = std::clamp(f.point, 0, kLastPoint);
     if (f.leg == 2)
-        return carOnRoute(route(x.targetCity), point, 1, x.startCity);
-    return carOnRoute(route(x.startCity), kLastPoint - point, -1, x.startCity);
+        return carOnRoute(x, route(x.targetCity), point, 1);
+    return carOnRoute(x, route(x.startCity), kLastPoint - point, -1);
 }
 
 } // namespace

@@ -137,23 +137,29 @@ void drawGauge(QPainter& p, const QRectF& r, Gauge gauge)
     p.restore();
 }
 
+void drawChequer(QPainter& p, const QRectF& flag)
+{
+    p.fillRect(flag, Qt::white);
+    const qreal w = flag.width() / 4;
+    const qreal h = flag.height() / 3;
+    for (int row = 0; row < 3; ++row)
+        for (int col = 0; col < 4; ++col)
+            if ((row + col) % 2 == 0)
+                p.fillRect(QRectF(flag.left() + w * col, flag.top() + h * row, w, h), Palette::ink());
+    p.setPen(QPen(Palette::ink(), 1));
+    p.setBrush(Qt::NoBrush);
+    p.drawRect(flag);
+}
+
 void drawFlag(QPainter& p, qreal x, bool chequered)
 {
     p.setPen(QPen(Palette::ink(), 1.5));
     p.drawLine(QPointF(x, kRailTop + 6), QPointF(x, kRailTop - 40));
     const QRectF flag(x, kRailTop - 40, 16, 11);
-    if (!chequered) {
+    if (chequered)
+        drawChequer(p, flag);
+    else
         p.fillRect(flag, Palette::topic(2));
-        return;
-    }
-    p.fillRect(flag, Qt::white);
-    for (int row = 0; row < 3; ++row)
-        for (int col = 0; col < 4; ++col)
-            if ((row + col) % 2 == 0)
-                p.fillRect(QRectF(flag.left() + 4 * col, flag.top() + row * 11.0 / 3, 4, 11.0 / 3), Palette::ink());
-    p.setPen(QPen(Palette::ink(), 1));
-    p.setBrush(Qt::NoBrush);
-    p.drawRect(flag);
 }
 
 void drawTape(QPainter& p, const Tape& tape, bool numbers)
@@ -420,7 +426,14 @@ void MotionScenePainter::drawRoadMapScene(QPainter& p, const RoadMapScene& scene
     drawMap(p, kMapSize);
     p.setRenderHint(QPainter::Antialiasing);
 
-    const QPointF city = centreOf(kRoads.at(std::size_t(std::clamp(scene.startCity, 1, 4) - 1))[3]);
+    const auto cityAt = [](int city) { return centreOf(kRoads.at(std::size_t(std::clamp(city, 1, 4) - 1))[3]); };
+    // The finish flag stands where the start arrow would.
+    const QPointF target = cityAt(scene.targetCity);
+    p.setPen(QPen(Palette::ink(), 1.5));
+    p.drawLine(target - QPointF(6, 9), target - QPointF(6, 34));
+    drawChequer(p, QRectF(target.x() - 6, target.y() - 34, 16, 11));
+
+    const QPointF city = cityAt(scene.startCity);
     p.save();
     p.translate(city.x() - kArrowSize.width() / 2.0, city.y() - 10 - kArrowSize.height());
     drawArrow(p, kArrowSize);

@@ -23,6 +23,7 @@ struct UniformMotionScene {
 // "1d": the road map with the car on it.
 struct RoadMapScene {
     int startCity = 1;   // 1 to 4 for A to D
+    int targetCity = 2;
     QPointF car;         // centre of the car, in pixels of the map picture
     QPointF heading;     // direction of travel; a null vector faces right
 };

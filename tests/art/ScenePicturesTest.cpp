@@ -55,7 +55,8 @@ TEST(ScenePictures, TheMapPictureIsTheMapOfTheScene)
     Typeface::loadFonts();
     const PictureCatalogue catalogue = fullCatalogue();
     const QImage picture = PictureCatalogue::render(*catalogue.find(PictureNames::roadMap()));
-    const RoadMapScene carAtA{.startCity = 1, .car = QPointF(MotionScenePainter::roads()[0][3]), .heading = {}};
+    const RoadMapScene carAtA{
+        .startCity = 1, .targetCity = 3, .car = QPointF(MotionScenePainter::roads()[0][3]), .heading = {}};
     const QImage scene = PictureImage::opaque(LabScene::kSize, [&carAtA](QPainter& p, QSize) {
         MotionScenePainter::drawRoadMapScene(p, carAtA);
     });
