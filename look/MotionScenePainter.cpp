@@ -242,8 +242,8 @@ QRectF MotionScenePainter::tape()
 
 int MotionScenePainter::cartFrame(qreal pixels)
 {
-    // A wheel of radius 6 turns 40° in about 4 pixels.
-    return int(std::floor(std::max<qreal>(0, pixels) / 4)) % kCartFrames;
+    // A wheel of radius 7 turns 40°, from one frame to the next, in about 5 pixels.
+    return int(std::floor(std::max<qreal>(0, pixels) / 5)) % kCartFrames;
 }
 
 void MotionScenePainter::drawCart(QPainter& p, QSize size, int frame)
