@@ -156,6 +156,41 @@ QString PictureNames::hint(int number)
     return inFolder("Games", QStringLiteral("Hint%1").arg(number, 2, 10, QLatin1Char('0')));
 }
 
+QString PictureNames::liquidCylinder(bool numbers)
+{
+    return inFolder("Games", numbers ? QStringLiteral("Valce") : QStringLiteral("Valce2"));
+}
+
+QString PictureNames::solidCylinder(bool numbers)
+{
+    return inFolder("Games", numbers ? QStringLiteral("VahaValc") : QStringLiteral("VahaVal2"));
+}
+
+QString PictureNames::body(int body)
+{
+    return inFolder("Games", QStringLiteral("obj%1").arg(body, 2, 10, QLatin1Char('0')));
+}
+
+QString PictureNames::cart(int frame)
+{
+    return inFolder("Games", QStringLiteral("Doprav%1").arg(frame));
+}
+
+QString PictureNames::roadMap()
+{
+    return inFolder("Games", QStringLiteral("Mapa1"));
+}
+
+QString PictureNames::car()
+{
+    return inFolder("Games", QStringLiteral("Auto"));
+}
+
+QString PictureNames::startArrow()
+{
+    return inFolder("Games", QStringLiteral("Sipka"));
+}
+
 QString PictureNames::cursor(Cursor cursor)
 {
     switch (cursor) {

@@ -50,6 +50,18 @@ public:
     // The bubble of the hint window, 1 to 6.
     static QString hint(int number);
 
+    // The apparatus of the calculation scenes: the cylinders with and without
+    // the numbers of their scale, the bodies (1 to 3; "1c" loads body 1 as
+    // "Obj01", the same file), the cart's frames (1 to 3), the map, the car
+    // and the arrow at the start city.
+    static QString liquidCylinder(bool numbers);
+    static QString solidCylinder(bool numbers);
+    static QString body(int body);
+    static QString cart(int frame);
+    static QString roadMap();
+    static QString car();
+    static QString startArrow();
+
     enum class Cursor { Arrow, Hand, Help };
     static QString cursor(Cursor cursor);
 };
