@@ -174,15 +174,15 @@ void CalcFormPainter::drawCheckMark(QPainter& p, QSize size, bool right)
     const qreal w = size.width(), h = size.height();
     QPainterPath path;
     if (right) {
-        path.moveTo(w * 0.14, h * 0.54);
-        path.lineTo(w * 0.40, h * 0.78);
-        path.lineTo(w * 0.86, h * 0.20);
+        path.moveTo(w * 0.17, h * 0.54);
+        path.lineTo(w * 0.41, h * 0.76);
+        path.lineTo(w * 0.83, h * 0.22);
         strokeTwice(p, path, go(), 8);
     } else {
-        path.moveTo(w * 0.20, h * 0.24);
-        path.lineTo(w * 0.80, h * 0.76);
-        path.moveTo(w * 0.80, h * 0.24);
-        path.lineTo(w * 0.20, h * 0.76);
+        path.moveTo(w * 0.23, h * 0.26);
+        path.lineTo(w * 0.77, h * 0.74);
+        path.moveTo(w * 0.77, h * 0.26);
+        path.lineTo(w * 0.23, h * 0.74);
         strokeTwice(p, path, Palette::mark(), 8);
     }
 }
