@@ -15,7 +15,7 @@ namespace {
 using ExperimentButton = PictureNames::ExperimentButton;
 using CalculatorKey = PictureNames::CalculatorKey;
 
-QColor go() { return {22, 146, 62}; }
+QColor goColour() { return {22, 146, 62}; }
 QColor tableBoard() { return Palette::strip(); }
 QColor tableHeading() { return Palette::stripDark(); }
 // Mid-light: black labels read clearly on it and the white label of the marked row still does.
@@ -99,7 +99,8 @@ void CalcFormPainter::drawBackground(QPainter& p, QSize size)
     p.drawText(QRectF(progress.left(), progress.top() + 2, progress.width() - 2, 16), Qt::AlignCenter,
                QStringLiteral("Príklad"));
     p.setPen(QPen(Palette::panelEdge(), 1));
-    p.drawLine(QPointF(progress.left() + 10, progress.top() + 19.5), QPointF(progress.right() - 11, progress.top() + 19.5));
+    const qreal rule = progress.top() + 19.5;
+    p.drawLine(QPointF(progress.left() + 10, rule), QPointF(progress.right() - 11, rule));
 
     // The rule under the header, and the assignment on a white band right below it.
     const int h = Layout::kHeaderHeight;
@@ -136,7 +137,7 @@ void CalcFormPainter::drawExperimentButton(QPainter& p, QSize size, ExperimentBu
     p.fillRect(QRect(QPoint(0, 0), size), Palette::ground());
     const QRectF rect(QPointF(0, 0), size);
     Shapes::drawButton(p, rect, pressed ? ButtonLook::Chosen : ButtonLook::Normal);
-    QColor icon = stop ? Palette::mark() : go();
+    QColor icon = stop ? Palette::mark() : goColour();
     QColor label = Shapes::buttonText(pressed ? ButtonLook::Chosen : ButtonLook::Normal);
     if (pressed)
         icon = stop ? QColor(255, 150, 140) : QColor(130, 236, 150);
@@ -177,7 +178,7 @@ void CalcFormPainter::drawCheckMark(QPainter& p, QSize size, bool right)
         path.moveTo(w * 0.17, h * 0.54);
         path.lineTo(w * 0.41, h * 0.76);
         path.lineTo(w * 0.83, h * 0.22);
-        strokeTwice(p, path, go(), 8);
+        strokeTwice(p, path, goColour(), 8);
     } else {
         path.moveTo(w * 0.23, h * 0.26);
         path.lineTo(w * 0.77, h * 0.74);

@@ -348,7 +348,8 @@ void CalcHelpPainter::draw(QPainter& p, QSize size, const QString& taskCode)
 
     p.setPen(Palette::stripDark());
     p.setFont(Typeface::font(16, true));
-    p.drawText(QRectF(12, 434, size.width() - 24, 34), Qt::AlignCenter, QStringLiteral("Kliknutím kamkoľvek sa vrátiš späť."));
+    p.drawText(QRectF(12, 434, size.width() - 24, 34), Qt::AlignCenter,
+               QStringLiteral("Kliknutím kamkoľvek sa vrátiš späť."));
 }
 
 QStringList CalcHelpPainter::overfullTexts(const QString& taskCode)
