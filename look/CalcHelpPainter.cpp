@@ -21,12 +21,16 @@ struct Sign {
     const char* unit;
 };
 
+// A drawing beside the formulas, where the signs alone do not say enough.
+enum class Figure { None, Lever };
+
 struct Page {
     const char* code;
     std::vector<const char*> steps;
     std::vector<Sign> legend;
     std::vector<const char*> formulas;
     const char* note;
+    Figure figure = Figure::None;
 };
 
 constexpr const char* kPlay = "Klikni na Pokus a sleduj pokus. Tlačidlom Stop ho môžeš zastaviť.";
@@ -40,7 +44,7 @@ const std::vector<Page>& pages()
 {
     static const std::vector<Page> all = {
         {"1a",
-         {kPlay, "Odčítaj na váhe hmotnosti m₁ a m₂ a na stupnici valca objem V.", kCompute, kType,
+         {kPlay, "Odčítaj známe hodnoty: hmotnosti na váhe, objem na stupnici valca.", kCompute, kType,
           "Ak počítaš hustotu, klikni v tabuľke na riadok kvapaliny s touto hustotou.", kCheck},
          {{"m₁", "hmotnosť prázdneho valca", "g"},
           {"m₂", "hmotnosť valca s kvapalinou", "g"},
@@ -49,7 +53,7 @@ const std::vector<Page>& pages()
          {"ρ = m / V", "m = m₂ − m₁"},
          "m je hmotnosť kvapaliny; 1\u00a0ml\u00a0=\u00a01\u00a0cm³"},
         {"1b",
-         {kPlay, "Odčítaj hmotnosť telesa m a na stupnici valca objemy V₁ a V₂.", kCompute, kType,
+         {kPlay, "Odčítaj známe hodnoty: hmotnosť telesa a objemy na stupnici valca.", kCompute, kType,
           "Ak počítaš hustotu, klikni v tabuľke na riadok látky, z ktorej je teleso.", kCheck},
          {{"m", "hmotnosť telesa", "g"},
           {"V₁", "objem kvapaliny vo valci bez telesa", "ml"},
@@ -66,7 +70,7 @@ const std::vector<Page>& pages()
          nullptr},
         {"1d",
          {"Klikni na Pokus: vozidlo ide z mesta so šípkou cez mesto E do cieľového mesta.",
-          "Odčítaj dĺžky ciest s₁ a s₂ a čas jazdy.", kCompute,
+          "Odčítaj známe dĺžky ciest a čas jazdy.", kCompute,
           "Výsledok napíš do prázdneho okienka, čas v hodinách a minútach.",
           "Ak počítaš rýchlosť, klikni v tabuľke na vozidlo, ktoré ide touto rýchlosťou.", kCheck},
          {{"v", "rýchlosť vozidla", "km/h"},
@@ -105,9 +109,10 @@ const std::vector<Page>& pages()
           "Vyber závažie a myšou ho potiahni na páku.",
           "Páka je v rovnováhe, keď sú momenty síl na oboch stranách rovnaké.", kCheck},
          {},
-         {"M = F · a", "M₁ = M₂"},
-         "F je tiažová sila závažia, a jeho vzdialenosť od osi otáčania. Ak visia na jednej strane dve závažia, ich "
-         "momenty sa sčítajú."},
+         {"M = F · a", "F₁ · a₁ = F₂ · a₂"},
+         "F – tiažová sila závažia, a – jeho vzdialenosť od osi otáčania. Ak visia na jednej strane dve závažia, "
+         "ich momenty sa sčítajú.",
+         Figure::Lever},
         {"3a",
          {kPlay, kRead, "Mernú tepelnú kapacitu c nájdeš vo vyznačenom riadku tabuľky.", kCompute, kType, kCheck},
          {{"m", "hmotnosť telesa", "kg"},
@@ -286,6 +291,55 @@ int fittedSize(const TextPlace& t)
     return TextFit::fittedSize(t.text, t.rect, t.px, t.bold, t.flags, t.wrap);
 }
 
+// Two weights balanced on a lever, with their forces and arms named as in the formula.
+void drawLever(QPainter& p, const QRectF& r)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    const qreal pivotX = r.left() + r.width() * 0.56, beamY = r.top() + r.height() * 0.42;
+    const qreal leftX = r.left() + 30, rightX = r.right() - 50;
+    QPolygonF pivot({{pivotX, beamY + 3}, {pivotX - 14, beamY + 30}, {pivotX + 14, beamY + 30}});
+    p.setPen(QPen(Palette::ink(), 1.5));
+    p.setBrush(Palette::panelEdge());
+    p.drawPolygon(pivot);
+    p.fillRect(QRectF(pivotX - 30, beamY + 30, 60, 4), Palette::ink());
+    p.setBrush(Palette::strip());
+    p.drawRect(QRectF(r.left() + 14, beamY - 3, r.width() - 28, 6));
+    const auto weight = [&](qreal x, qreal side) {
+        p.setPen(QPen(Palette::ink(), 1.5));
+        p.drawLine(QPointF(x, beamY + 3), QPointF(x, beamY + 18));
+        p.setBrush(Palette::mark());
+        p.drawRect(QRectF(x - side / 2, beamY + 18, side, side));
+        // The force points down from the weight.
+        const qreal y0 = beamY + 20 + side, y1 = y0 + 26;
+        p.setPen(QPen(Palette::imageArrow(), 2.5));
+        p.drawLine(QPointF(x, y0), QPointF(x, y1 - 6));
+        p.setBrush(Palette::imageArrow());
+        p.setPen(Qt::NoPen);
+        p.drawPolygon(QPolygonF({{x - 5, y1 - 8}, {x + 5, y1 - 8}, {x, y1}}));
+    };
+    weight(leftX, 18);
+    weight(rightX, 26);
+    const auto arm = [&](qreal from, qreal to) {
+        const qreal y = beamY - 16;
+        p.setPen(QPen(Palette::ink(), 1.2));
+        p.drawLine(QPointF(from, y), QPointF(to, y));
+        p.drawLine(QPointF(from, y - 5), QPointF(from, y + 5));
+        p.drawLine(QPointF(to, y - 5), QPointF(to, y + 5));
+    };
+    arm(leftX, pivotX);
+    arm(pivotX, rightX);
+    p.setPen(Palette::ink());
+    p.setFont(Typeface::font(15, true));
+    const qreal labelY = beamY - 40;
+    p.drawText(QRectF(leftX, labelY, pivotX - leftX, 20), Qt::AlignCenter, QStringLiteral("a₁"));
+    p.drawText(QRectF(pivotX, labelY, rightX - pivotX, 20), Qt::AlignCenter, QStringLiteral("a₂"));
+    p.setPen(Palette::imageArrow().darker(120));
+    p.drawText(QRectF(leftX + 8, beamY + 44, 40, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("F₁"));
+    p.drawText(QRectF(rightX + 8, beamY + 52, 40, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("F₂"));
+    p.restore();
+}
+
 void drawPanelHeading(QPainter& p, const QRectF& panel, const QString& caption)
 {
     p.setPen(Palette::strip());
@@ -335,6 +389,12 @@ void CalcHelpPainter::draw(QPainter& p, QSize size, const QString& taskCode)
     const QRectF formulas = formulaPanel(*page);
     Shapes::drawPanel(p, formulas, Palette::hintFill(), Palette::hintEdge());
     drawPanelHeading(p, formulas, page->formulas.size() > 1 ? QStringLiteral("Vzorce") : QStringLiteral("Vzorec"));
+
+    if (page->figure == Figure::Lever) {
+        const QRectF figure(kRightLeft, formulas.bottom() + 10, kRightWidth, kBottom - formulas.bottom() - 10);
+        Shapes::drawPanel(p, figure, Qt::white, Palette::panelEdge());
+        drawLever(p, figure.adjusted(6, 10, -6, -6));
+    }
 
     const std::vector<TextPlace> texts = textPlaces(*page);
     for (const TextPlace& t : texts) {
