@@ -15,7 +15,7 @@
 namespace orbeta {
 namespace {
 
-struct Sign {
+struct SignText {
     const char* symbol;
     const char* meaning;
     const char* unit;
@@ -27,7 +27,7 @@ enum class Figure { None, Lever };
 struct Page {
     const char* code;
     std::vector<const char*> steps;
-    std::vector<Sign> legend;
+    std::vector<SignText> legend;
     std::vector<const char*> formulas;
     const char* note;
     Figure figure = Figure::None;
@@ -38,7 +38,8 @@ constexpr const char* kRead = "Odčítaj známe hodnoty z okienok a z obrázka p
 constexpr const char* kCompute = "Vypočítaj hľadanú veličinu podľa vzorca. Pomôže ti kalkulačka vľavo.";
 constexpr const char* kType = "Výsledok napíš do okienka. Desatinné číslo píš s čiarkou, napríklad 2,5.";
 constexpr const char* kCheck = "Klikni na Vyhodnoť. Potom ťa tlačidlo Pokračuj posunie na ďalší príklad.";
-constexpr const char* kHeatCapacity = "kJ/(kg·°C)";
+// The units as the answer boxes write them.
+constexpr const char* kHeatCapacity = "kJ·kg⁻¹·°C⁻¹";
 
 const std::vector<Page>& pages()
 {
@@ -129,9 +130,9 @@ const std::vector<Page>& pages()
           {"t₁", "počiatočná teplota ľadu", "°C"},
           {"t₂", "konečná teplota vody", "°C"},
           {"c₁, c₂", "merná tepelná kapacita ľadu, resp. vody", kHeatCapacity},
-          {"l", "merné skupenské teplo topenia", "kJ/kg"},
+          {"l", "merné skupenské teplo topenia", "kJ·kg⁻¹"},
           {"Q", "dodané teplo", "kJ"}},
-         {"Q₁ = c₁ · m · (0 °C − t₁)", "Q₂ = l · m", "Q₃ = c₂ · m · t₂", "Q = Q₁ + Q₂ + Q₃"},
+         {"Q = Q₁ + Q₂ + Q₃", "Q₁ = c₁ · m · (0 °C − t₁)", "Q₂ = l · m,  Q₃ = c₂ · m · t₂"},
          nullptr},
         {"5a",
          {kPlay, "Odčítaj hodnoty na meracích prístrojoch.", kCompute, kType, kCheck},
@@ -186,6 +187,7 @@ constexpr qreal kRightLeft = 326;
 constexpr qreal kRightWidth = 302;
 constexpr qreal kPanelHeading = 30;
 constexpr qreal kSignRow = 32;
+constexpr qreal kTallSignRow = 46;
 constexpr qreal kFormulaRow = 25;
 constexpr qreal kNoteHeight = 84;
 constexpr int kSignPx = 13;
@@ -211,30 +213,55 @@ qreal stepHeight(const Page& page)
     return std::min<qreal>(58, (kBottom - kStepsTop) / qreal(page.steps.size()));
 }
 
-QRectF legendPanel(const Page& page)
+// The widest symbol or unit of the page, so that the meanings get the rest.
+qreal columnWidth(const Page& page, const char* SignText::*column, int px, bool bold)
 {
+    const QFontMetricsF metrics(Typeface::font(px, bold));
+    qreal widest = 20;
+    for (const SignText& sign : page.legend)
+        widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(sign.*column)) + 2);
+    return widest;
+}
+
+// The panel of signs: three columns, a row taller where its meaning needs a third line.
+struct Legend {
+    QRectF panel;
+    qreal symbolWidth = 0;
+    qreal unitWidth = 0;
+    qreal meaningLeft = 0;
+    qreal meaningWidth = 0;
+    std::vector<qreal> rowTops; // one more than rows: the last is the bottom of the last row
+};
+
+Legend legendOf(const Page& page)
+{
+    Legend legend;
     if (page.legend.empty())
-        return {};
-    return {kRightLeft, kTop, kRightWidth, kPanelHeading + kSignRow * qreal(page.legend.size()) + 6};
+        return legend;
+    legend.symbolWidth = columnWidth(page, &SignText::symbol, kSymbolPx, true);
+    legend.unitWidth = columnWidth(page, &SignText::unit, kSignPx, false);
+    legend.meaningLeft = kRightLeft + 12 + legend.symbolWidth + 8;
+    legend.meaningWidth = kRightLeft + kRightWidth - 14 - legend.unitWidth - 10 - legend.meaningLeft;
+    qreal y = kTop + kPanelHeading;
+    for (const SignText& sign : page.legend) {
+        legend.rowTops.push_back(y);
+        const bool twoLines = TextFit::fittedSize(QString::fromUtf8(sign.meaning),
+                                                  QRectF(0, 0, legend.meaningWidth, kSignRow), kSignPx, false,
+                                                  Qt::AlignLeft | Qt::AlignVCenter, true) != 0;
+        y += twoLines ? kSignRow : kTallSignRow;
+    }
+    legend.rowTops.push_back(y);
+    legend.panel = QRectF(kRightLeft, kTop, kRightWidth, y + 6 - kTop);
+    return legend;
 }
 
 // Below the signs down to the bottom; alone, only as tall as its texts.
 QRectF formulaPanel(const Page& page)
 {
-    const QRectF legend = legendPanel(page);
+    const QRectF legend = legendOf(page).panel;
     if (legend.isNull())
         return {kRightLeft, kTop, kRightWidth, kPanelHeading + kFormulaRow * qreal(page.formulas.size()) + kNoteHeight};
     return {kRightLeft, legend.bottom() + 10, kRightWidth, kBottom - legend.bottom() - 10};
-}
-
-// The widest symbol or unit of the page, so that the meanings get the rest.
-qreal columnWidth(const Page& page, const char* Sign::*column, int px, bool bold)
-{
-    const QFontMetricsF metrics(Typeface::font(px, bold));
-    qreal widest = 20;
-    for (const Sign& sign : page.legend)
-        widest = std::max(widest, metrics.horizontalAdvance(QString::fromUtf8(sign.*column)) + 2);
-    return widest;
 }
 
 QString titleOf(const QString& code)
@@ -257,20 +284,16 @@ std::vector<TextPlace> textPlaces(const Page& page)
         add(Role::Step, QRectF(kStepTextLeft, kStepsTop + step * qreal(i), kStepTextWidth, step - 6), steps,
             page.steps[i], 15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignTop, true);
     }
-    const QRectF legend = legendPanel(page);
-    const qreal symbol = columnWidth(page, &Sign::symbol, kSymbolPx, true);
-    const qreal unit = columnWidth(page, &Sign::unit, kSignPx, false);
-    const qreal meaningLeft = legend.left() + 12 + symbol + 8;
-    const qreal meaningWidth = legend.right() - 14 - unit - 10 - meaningLeft;
+    const Legend legend = legendOf(page);
     for (std::size_t i = 0; i < page.legend.size(); ++i) {
-        const Sign& sign = page.legend[i];
-        const qreal y = legend.top() + kPanelHeading + kSignRow * qreal(i);
-        add(Role::Symbol, QRectF(legend.left() + 12, y, symbol, kSignRow), legend, sign.symbol, kSymbolPx, true,
-            Palette::strip(), left, false);
-        add(Role::Meaning, QRectF(meaningLeft, y, meaningWidth, kSignRow), legend, sign.meaning, kSignPx, false,
-            Palette::ink(), left, true);
-        add(Role::Unit, QRectF(legend.right() - 14 - unit, y, unit, kSignRow), legend, sign.unit, kSignPx, false,
-            Palette::ink(), Qt::AlignRight | Qt::AlignVCenter, false);
+        const SignText& sign = page.legend[i];
+        const qreal y = legend.rowTops[i], h = legend.rowTops[i + 1] - y;
+        add(Role::Symbol, QRectF(kRightLeft + 12, y, legend.symbolWidth, h), legend.panel, sign.symbol, kSymbolPx,
+            true, Palette::strip(), left, false);
+        add(Role::Meaning, QRectF(legend.meaningLeft, y, legend.meaningWidth, h), legend.panel, sign.meaning, kSignPx,
+            false, Palette::ink(), left, true);
+        add(Role::Unit, QRectF(legend.panel.right() - 14 - legend.unitWidth, y, legend.unitWidth, h), legend.panel,
+            sign.unit, kSignPx, false, Palette::ink(), Qt::AlignRight | Qt::AlignVCenter, false);
     }
     const QRectF formulas = formulaPanel(page);
     qreal y = formulas.top() + kPanelHeading;
@@ -376,14 +399,14 @@ void CalcHelpPainter::draw(QPainter& p, QSize size, const QString& taskCode)
     for (std::size_t i = 0; i < page->steps.size(); ++i)
         Shapes::drawNumberBadge(p, QPointF(30, kStepsTop + step * qreal(i) + 10), int(i) + 1);
 
-    const QRectF legend = legendPanel(*page);
-    if (!legend.isNull()) {
-        Shapes::drawPanel(p, legend, Qt::white, Palette::panelEdge());
-        drawPanelHeading(p, legend, QStringLiteral("Značky"));
+    const Legend legend = legendOf(*page);
+    if (!legend.panel.isNull()) {
+        Shapes::drawPanel(p, legend.panel, Qt::white, Palette::panelEdge());
+        drawPanelHeading(p, legend.panel, QStringLiteral("Značky"));
         p.setPen(QPen(Palette::ground(), 1));
         for (std::size_t i = 1; i < page->legend.size(); ++i) {
-            const qreal y = legend.top() + kPanelHeading + kSignRow * qreal(i) - 0.5;
-            p.drawLine(QPointF(legend.left() + 12, y), QPointF(legend.right() - 14, y));
+            const qreal y = legend.rowTops[i] - 0.5;
+            p.drawLine(QPointF(legend.panel.left() + 12, y), QPointF(legend.panel.right() - 14, y));
         }
     }
     const QRectF formulas = formulaPanel(*page);
@@ -424,6 +447,20 @@ QStringList CalcHelpPainter::overfullTexts(const QString& taskCode)
     for (const TextPlace& t : textPlaces(*page)) {
         if (!fittedSize(t) || !t.within.contains(t.rect))
             out << t.text;
+    }
+    return out;
+}
+
+QList<CalcHelpPainter::Sign> CalcHelpPainter::signs(const QString& taskCode)
+{
+    QList<Sign> out;
+    const Page* page = pageOf(taskCode);
+    if (!page)
+        return out;
+    for (const SignText& sign : page->legend) {
+        const QStringList units = QString::fromUtf8(sign.unit).split(QStringLiteral(", "));
+        for (const QString& symbol : QString::fromUtf8(sign.symbol).split(QStringLiteral(", ")))
+            out.append({symbol, units});
     }
     return out;
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QSize>
 #include <QStringList>
 
@@ -18,6 +19,13 @@ public:
     // The texts of the picture that do not fit their places even at the
     // smallest type; empty when every text fits.
     static QStringList overfullTexts(const QString& taskCode);
+
+    // A symbol the page explains ("c₁"; a row for two names two) and its units.
+    struct Sign {
+        QString symbol;
+        QStringList units;
+    };
+    static QList<Sign> signs(const QString& taskCode);
 };
 
 } // namespace orbeta

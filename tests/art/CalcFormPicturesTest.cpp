@@ -1,6 +1,9 @@
 // The calculation form's pictures beyond their sizes: labels readable on the
-// table strips, every table on its board, and help texts that fit.
+// table strips, every table on its board, and help pictures that explain
+// every quantity of their task in texts that fit.
 #include "art/FullCatalogue.h"
+#include "calc/CalcTask.h"
+#include "calc/TaskQuantities.h"
 #include "look/CalcHelpPainter.h"
 #include "look/Layout.h"
 #include "look/PictureNames.h"
@@ -10,6 +13,7 @@
 #include <QImage>
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 
 using namespace orbeta;
@@ -76,6 +80,43 @@ TEST(CalcFormPictures, EveryHelpTextFitsItsPlace)
     for (const QString& code : CalcHelpPainter::codes()) {
         const QStringList overfull = CalcHelpPainter::overfullTexts(code);
         EXPECT_TRUE(overfull.isEmpty()) << qPrintable(code + QStringLiteral(": ") + overfull.join(QStringLiteral(" | ")));
+    }
+}
+
+// The quantities write their symbols in the symbol font: "á" is ₁, "â" ₂, "ú" ρ.
+QString unicodeSymbol(std::u16string_view sigla)
+{
+    QString symbol = QStringView(sigla).toString();
+    symbol.replace(QChar(u'á'), QChar(u'₁')).replace(QChar(u'â'), QChar(u'₂')).replace(QChar(u'ú'), QChar(u'ρ'));
+    return symbol;
+}
+
+bool askedInSomeVariant(const Quantity& q)
+{
+    for (int variant = 0; variant < 8; ++variant) {
+        if (q.asked.contains(variant))
+            return true;
+    }
+    return false;
+}
+
+// A quantity the pupil sees in a box or must find is on the help picture,
+// with the unit its box shows.
+TEST(CalcFormPictures, HelpExplainsEveryQuantityThePupilMeets)
+{
+    for (CalcTask task : kAllCalcTasks) {
+        const QString code = calcTaskCode(task);
+        const QList<CalcHelpPainter::Sign> signs = CalcHelpPainter::signs(code);
+        for (const Quantity& q : TaskQuantities::of(task)) {
+            if (q.symbol.empty() || (q.box == 0 && !askedInSomeVariant(q)))
+                continue;
+            const QString symbol = unicodeSymbol(q.symbol);
+            const auto sign = std::find_if(signs.begin(), signs.end(),
+                                           [&symbol](const CalcHelpPainter::Sign& s) { return s.symbol == symbol; });
+            ASSERT_NE(sign, signs.end()) << qPrintable(code + QStringLiteral(": ") + symbol);
+            EXPECT_TRUE(sign->units.contains(QStringView(q.unit).toString()))
+                << qPrintable(code + QStringLiteral(": ") + symbol + QStringLiteral(" in ") + sign->units.join(", "));
+        }
     }
 }
 
