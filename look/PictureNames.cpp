@@ -189,6 +189,61 @@ QString PictureNames::car()
 QString PictureNames::startArrow()
 {
     return inFolder("Games", QStringLiteral("Sipka"));
+
+QString PictureNames::experimentButton(ExperimentButton state)
+{
+    switch (state) {
+    case ExperimentButton::Disabled: return inFolder("Games", QStringLiteral("b_play_d"));
+    case ExperimentButton::Play: return inFolder("Games", QStringLiteral("b_play_0"));
+    case ExperimentButton::PlayPressed: return inFolder("Games", QStringLiteral("b_play_1"));
+    case ExperimentButton::Stop: return inFolder("Games", QStringLiteral("b_stop_0"));
+    case ExperimentButton::StopPressed: return inFolder("Games", QStringLiteral("b_stop_1"));
+    }
+    return {};
+}
+
+QString PictureNames::checkMark(bool right)
+{
+    return inFolder("Games", right ? QStringLiteral("Check_ok") : QStringLiteral("Check_ko"));
+}
+
+QString PictureNames::calculatorKey(CalculatorKey key, bool pressed)
+{
+    // The operation keys are numbered 1 to 4 with a "_" before the state, the clear key is "c".
+    QString name;
+    switch (key) {
+    case CalculatorKey::Plus: name = QStringLiteral("k_1_"); break;
+    case CalculatorKey::Minus: name = QStringLiteral("k_2_"); break;
+    case CalculatorKey::Times: name = QStringLiteral("k_3_"); break;
+    case CalculatorKey::Divide: name = QStringLiteral("k_4_"); break;
+    case CalculatorKey::Clear: name = QStringLiteral("k_c"); break;
+    }
+    return inFolder("Games", name + (pressed ? QLatin1Char('1') : QLatin1Char('0')));
+}
+
+QString PictureNames::tableGround()
+{
+    return inFolder("Games", QStringLiteral("blue"));
+}
+
+QString PictureNames::tableTop()
+{
+    return inFolder("Games", QStringLiteral("tab_top"));
+}
+
+QString PictureNames::tableBody()
+{
+    return inFolder("Games", QStringLiteral("tab_body"));
+}
+
+QString PictureNames::tableBottom()
+{
+    return inFolder("Games", QStringLiteral("tab_bott"));
+}
+
+QString PictureNames::taskHelp(const QString& taskCode)
+{
+    return inFolder("Help", taskCode);
 }
 
 QString PictureNames::cursor(Cursor cursor)

@@ -62,6 +62,19 @@ public:
     static QString car();
     static QString startArrow();
 
+    // Calculation form: the experiment button, the mark after checking, the
+    // calculator keys, the table backdrop and the help picture of a task.
+    enum class ExperimentButton { Disabled, Play, PlayPressed, Stop, StopPressed };
+    enum class CalculatorKey { Plus, Minus, Times, Divide, Clear };
+    static QString experimentButton(ExperimentButton state);
+    static QString checkMark(bool right);
+    static QString calculatorKey(CalculatorKey key, bool pressed);
+    static QString tableGround();
+    static QString tableTop();
+    static QString tableBody();
+    static QString tableBottom();
+    static QString taskHelp(const QString& taskCode);
+
     enum class Cursor { Arrow, Hand, Help };
     static QString cursor(Cursor cursor);
 };
