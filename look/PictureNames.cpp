@@ -189,6 +189,7 @@ QString PictureNames::car()
 QString PictureNames::startArrow()
 {
     return inFolder("Games", QStringLiteral("Sipka"));
+}
 
 QString PictureNames::experimentButton(ExperimentButton state)
 {
