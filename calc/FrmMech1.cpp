@@ -13,6 +13,7 @@
 #include "calc/ScenePicture.h"
 #include "calc/SlipHint.h"
 #include "calc/SolutionText.h"
+#include "calc/TaskQuantities.h"
 #include "calc/TableFile.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
@@ -56,6 +57,13 @@ constexpr std::uint8_t kHoverKey = 40;
 constexpr QRect kTitleArea{6, 6, 226, 66}; // both edges exclusive
 
 const QString kSigla = QStringLiteral("Sigla");
+
+// A picture whose magenta pixels let the form show through.
+QPixmap sprite(const QString& name)
+{
+    const QImage image = Resources::image(name);
+    return QPixmap::fromImage(SpriteFromPicture(image, image.rect(), Palette::transparent()));
+}
 
 bool reached(std::uint32_t now, std::uint32_t t)
 {
@@ -245,8 +253,8 @@ void FrmMech1::buildControls()
     IHodnoceni->setFixedPictureSize(Layout::kCheckMark.size());
     IHodnoceni->setToolTip(QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."));
     IHodnoceni->installEventFilter(this);
-    m_right = Resources::picture(PictureNames::checkMark(true));
-    m_wrong = Resources::picture(PictureNames::checkMark(false));
+    m_right = sprite(PictureNames::checkMark(true));
+    m_wrong = sprite(PictureNames::checkMark(false));
     connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverMark);
         IHodnoceni->setCursor(!PicTop[0]->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
@@ -295,6 +303,14 @@ void FrmMech1::buildControls()
     TPoznamky->setGeometry(calcTaskTableRows(m_task) > 0 ? Layout::kCalcNotes : Layout::kCalcNotesTall);
     TPoznamky->setToolTip(QStringLiteral("Poznámky: sem sa zapisujú výpočty kalkulačky."));
 
+    // A darker strip under the row shown or marked, so that its white text stands out.
+    m_rowMark = new QWidget(this);
+    m_rowMark->setAutoFillBackground(true);
+    QPalette mark = m_rowMark->palette();
+    mark.setColor(QPalette::Window, Palette::strip());
+    m_rowMark->setPalette(mark);
+    m_rowMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_rowMark->hide();
     for (int r = 0; r < kMaxCalcTableRows; ++r) {
         for (auto* column : {&LblLatka, &LblKg, &LblG}) {
             auto* label = new QLabel(this);
@@ -492,6 +508,14 @@ void FrmMech1::updateProgress()
 
 void FrmMech1::highlightRow(int row)
 {
+    if (row >= 1 && row <= m_tableRows) {
+        const QLabel* name = LblLatka[std::size_t(row)];
+        m_rowMark->setGeometry(Layout::kTableTop.x() + 4, name->y() - 1, Layout::kTableBodySize.width() - 8,
+                               Layout::kTableLabelHeight + 2);
+        m_rowMark->show();
+    } else {
+        m_rowMark->hide();
+    }
     for (int i = 1; i <= m_tableRows; ++i) {
         const QColor colour = i == row ? QColor(Qt::white) : QColor(Qt::black);
         for (QLabel* label : {LblLatka[std::size_t(i)], LblKg[std::size_t(i)], LblG[std::size_t(i)]})
@@ -742,7 +766,10 @@ void FrmMech1::showSolution(QPoint at)
         text.replace(QChar(0x00B3), QChar(0x0102)).replace(QChar(0x00B2), QChar(0x00C2)).replace(QChar(0x03A9), QChar(0x0170));
     }
     window->Vloz_Text(text);
-    const QPoint position = mapTo(parentWidget() ? parentWidget() : this, at) + QPoint(5, -12);
+    // Beside the pointer, but never cut off by the edge of the screen.
+    QPoint position = mapTo(parentWidget() ? parentWidget() : this, at) + QPoint(5, -12);
+    position.setX(std::clamp(position.x(), 0, std::max(0, ScreenHost::kDesignWidth - window->width())));
+    position.setY(std::clamp(position.y(), 0, std::max(0, ScreenHost::kDesignHeight - window->height())));
     if (ScreenHost* host = ScreenHost::instance()) {
         host->showPopup(window, position);
     } else {
@@ -1000,7 +1027,7 @@ CalcAnswer wrongAnswer(const CalcExample& e)
             bool ok = false;
             const double value = QString(answer.boxes[i]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
             if (ok)
-                answer.boxes[i] = QString::number(value * 10, 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
+                answer.boxes[i] = QString::number(value * 10, 'g', 6).replace(QLatin1Char('.'), QLatin1Char(','));
         }
     }
     if (answer.markedRow > 0)
@@ -1030,8 +1057,13 @@ void FrmMech1::addTourStates(Tour& tour, Services& services, ResultsLink& result
         const QString code = calcTaskCode(task);
         const int variants = calcTaskVariants(task);
         for (int q = 1; q <= variants; ++q) {
+            const auto quantities = TaskQuantities::of(task);
+            const bool rowAsked = std::any_of(quantities.begin(), quantities.end(),
+                                              [q](const Quantity& quantity) { return quantity.inTable && quantity.asked.contains(q); });
             for (const State& state : states) {
                 const Step step = state.step;
+                if (step == Step::Row && !rowAsked)
+                    continue;
                 const QString name = QStringLiteral("%1-q%2-%3").arg(code).arg(q).arg(QString::fromLatin1(state.name));
                 tour.add(QStringLiteral("frm_Mech1"), name, [=, &services, &results](ScreenHost& host) {
                     if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
@@ -1053,10 +1085,6 @@ void FrmMech1::addTourStates(Tour& tour, Services& services, ResultsLink& result
                     host.showForm(form);
                     if (step == Step::Load)
                         return;
-                    if (step == Step::Row && !form->example().tableActive()) {
-                        form->hide();
-                        return;
-                    }
                     const std::uint32_t start = services.tickCount();
                     form->pressStart();
                     const Experiment& run = form->experiment();

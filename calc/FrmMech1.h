@@ -167,6 +167,7 @@ private:
     std::array<QLabel*, kMaxCalcTableRows> LblKg{};
     std::array<QLabel*, kMaxCalcTableRows> LblG{};
     int m_tableRows = 0;
+    QWidget* m_rowMark = nullptr;
     QLineEdit* TKalkulator = nullptr;
     QPlainTextEdit* TPoznamky = nullptr;
     ScenePicture* Pic = nullptr;
