@@ -38,7 +38,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QShortcut>
+#include <QApplication>
 
 #include <algorithm>
 
@@ -207,7 +207,6 @@ void FrmMech1::buildControls()
         box->setMaxLength(12);
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setAcceptDrops(false);
-        box->installEventFilter(this);
         box->hide();
         TVstup[std::size_t(i)] = box;
         auto* unit = new QLabel(this);
@@ -222,7 +221,6 @@ void FrmMech1::buildControls()
             box->setMaxLength(2);
             box->setContextMenuPolicy(Qt::NoContextMenu);
             box->setAcceptDrops(false);
-            box->installEventFilter(this);
             box->hide();
         }
     }
@@ -252,7 +250,6 @@ void FrmMech1::buildControls()
     IHodnoceni->setGeometry(Layout::kCheckMark);
     IHodnoceni->setFixedPictureSize(Layout::kCheckMark.size());
     IHodnoceni->setToolTip(QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."));
-    IHodnoceni->installEventFilter(this);
     m_right = sprite(PictureNames::checkMark(true));
     m_wrong = sprite(PictureNames::checkMark(false));
     connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
@@ -283,7 +280,6 @@ void FrmMech1::buildControls()
     TKalkulator->setAcceptDrops(false);
     TKalkulator->setMaxLength(60);
     TKalkulator->setToolTip(QStringLiteral("Kalkulačka: napíš výpočet a stlač Enter alebo ="));
-    TKalkulator->installEventFilter(this);
     for (int i = 0; i < 5; ++i) {
         const auto which = PictureNames::CalculatorKey(i);
         auto* key = new PictureButton(this, std::uint8_t(kHoverKey + i));
@@ -295,7 +291,6 @@ void FrmMech1::buildControls()
         connect(key, &PictureButton::mouseMoved, this,
                 [this, i] { EnterHoverItem(m_services, std::uint8_t(kHoverKey + i)); });
         connect(key, &PictureButton::mousePressed, this, [this, i] { pressKey(i + 1); });
-        key->installEventFilter(this);
         key->setCursor(globals().HandCursor);
         Kalk[std::size_t(i)] = key;
     }
@@ -315,7 +310,6 @@ void FrmMech1::buildControls()
         for (auto* column : {&LblLatka, &LblKg, &LblG}) {
             auto* label = new QLabel(this);
             label->hide();
-            label->installEventFilter(this);
             label->setMouseTracking(true);
             (*column)[std::size_t(r)] = label;
         }
@@ -324,29 +318,11 @@ void FrmMech1::buildControls()
     connect(this, &Form::backgroundMousePressed, this, &FrmMech1::backgroundPressed);
     connect(this, &Form::backgroundMouseMoved, this, &FrmMech1::backgroundMoved);
 
-    auto shortcut = [this](Qt::Key key, auto action) {
-        auto* s = new QShortcut(QKeySequence(key), this);
-        s->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(s, &QShortcut::activated, this, action);
-    };
-    shortcut(Qt::Key_F2, [this] {
-        if (PicStart->isEnabled())
-            pressStart();
-    });
-    shortcut(Qt::Key_F3, [this] {
-        if (PicTop[0]->isEnabled())
-            check();
-    });
-    shortcut(Qt::Key_F4, [this] {
-        if (picPokracuj->isEnabled())
-            continueSeries();
-    });
-    shortcut(Qt::Key_F6, [this] {
-        if (PicTop[1]->isEnabled()) {
-            PlayClickSound(m_services);
-            newExample();
-        }
-    });
+    // One filter for the whole program: the function keys work wherever the
+    // focus is (the stage inside the screen host gives a shortcut no window
+    // to match), and the events of the form's boxes, labels and keys pass
+    // through it once each.
+    qApp->installEventFilter(this);
 
     NormaliseControls(*this);
     // After the common font: the assignment is smaller for the lever task.
@@ -844,6 +820,8 @@ void FrmMech1::releaseKey(int key)
 void FrmMech1::formActivated()
 {
     SelectUsKeyboard(m_services);
+    if (!focusWidget() || !isAncestorOf(focusWidget()))
+        Pic->setFocus();
 }
 
 void FrmMech1::backgroundPressed(QPoint position)
@@ -970,9 +948,42 @@ bool FrmMech1::focusNextPrevChild(bool next)
     return true;
 }
 
+bool FrmMech1::functionKey(int key)
+{
+    if (!isVisible() || globals().CurrentForm != this)
+        return false;
+    switch (key) {
+    case Qt::Key_F2:
+        if (PicStart->isEnabled())
+            pressStart();
+        return true;
+    case Qt::Key_F3:
+        if (PicTop[0]->isEnabled())
+            check();
+        return true;
+    case Qt::Key_F4:
+        if (picPokracuj->isEnabled())
+            continueSeries();
+        return true;
+    case Qt::Key_F6:
+        if (PicTop[1]->isEnabled()) {
+            PlayClickSound(m_services);
+            newExample();
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool FrmMech1::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
+    if (type == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat() && key->modifiers() == Qt::NoModifier && functionKey(key->key()))
+            return true;
+    }
     auto* box = qobject_cast<QLineEdit*>(watched);
     const bool answerBox = box && std::find(TVstup.begin(), TVstup.end(), box) != TVstup.end();
     const bool timeBox = box && (std::find(TCil.begin(), TCil.end(), box) != TCil.end()

@@ -118,6 +118,8 @@ private:
     void releaseKey(int key);
     bool filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox);
     bool filterCalculatorKey(QKeyEvent* event);
+    // F2 start or stop, F3 check, F4 continue, F6 new example; false for any other key.
+    bool functionKey(int key);
     void backgroundPressed(QPoint position);
     void backgroundMoved(QPoint position);
     void hoverTable(int row);
