@@ -9,6 +9,7 @@
 #include "calc/GenerateExample.h"
 #include "calc/TableFile.h"
 #include "shell/ResourcePath.h"
+#include "shell/WholeNumber.h"
 
 #include <QDateTime>
 
@@ -25,18 +26,6 @@ const QString kUsage = QStringLiteral(
     "usage: orbeta-cli examples CODE [--count N] [--seed S] [--data DIR]\n"
     "  CODE: a calculation task, 1a-1d, 2a-2e, 3a, 3b or 5a-5e; N: 0 to 1000000 (default 1);\n"
     "  S: a whole number from 0 to 18446744073709551615 (default: from the clock)");
-
-std::optional<std::uint64_t> unsignedNumber(const QString& text)
-{
-    const std::string ascii = text.toStdString();
-    if (ascii.empty() || ascii.size() > 20 || ascii.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (error != std::errc() || end != ascii.data() + ascii.size())
-        return std::nullopt;
-    return value;
-}
 
 // Takes "--name VALUE" or "--name=VALUE" out of args; false when malformed
 // or given twice.
@@ -115,14 +104,14 @@ int examplesCommand(const QStringList& arguments)
         return fail(BadUsage, QStringLiteral("%1 is not a calculation task\n%2").arg(args.first(), kUsage));
     std::uint64_t count = 1;
     if (countText) {
-        const auto n = unsignedNumber(*countText);
+        const auto n = ParseWholeNumber(*countText);
         if (!n || *n > kMaxCount)
             return fail(BadUsage, QStringLiteral("--count needs a whole number from 0 to %1").arg(kMaxCount));
         count = *n;
     }
     std::uint64_t seed = 0;
     if (seedText) {
-        const auto s = unsignedNumber(*seedText);
+        const auto s = ParseWholeNumber(*seedText);
         if (!s)
             return fail(BadUsage, QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615"));
         seed = *s;
