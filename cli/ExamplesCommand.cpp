@@ -13,7 +13,6 @@
 
 #include <QDateTime>
 
-#include <charconv>
 #include <cstdio>
 #include <optional>
 
