@@ -50,6 +50,11 @@ public:
     // The bubble of the hint window, 1 to 6.
     static QString hint(int number);
 
+    // History forms: the backgrounds ("bg_3", "bg_3half" for five pairs,
+    // "bg_4" persons, "bg_5" discoveries) and the help picture of a code.
+    static QString historyBackground(const QString& taskCode, bool halfScreen);
+    static QString historyHelp(const QString& taskCode);
+
     enum class Cursor { Arrow, Hand, Help };
     static QString cursor(Cursor cursor);
 };
