@@ -57,16 +57,6 @@ constexpr QRect kTitleArea{6, 6, 226, 66}; // both edges exclusive
 
 const QString kSigla = QStringLiteral("Sigla");
 
-QString gamesPicture(const QString& name)
-{
-    return QStringLiteral("Bitmap\\Games\\") + name + QStringLiteral(".bmp");
-}
-
-QString helpPicture(const QString& code)
-{
-    return QStringLiteral("Bitmap\\Help\\") + code + QStringLiteral(".bmp");
-}
-
 bool reached(std::uint32_t now, std::uint32_t t)
 {
     return std::int32_t(now - t) >= 0;
@@ -237,9 +227,10 @@ void FrmMech1::buildControls()
     PicStart->setGeometry(Layout::kExperimentButton);
     PicStart->setFixedPictureSize(Layout::kExperimentButton.size());
     PicStart->setToolTip(QStringLiteral("Pokus: spustiť a zastaviť (F2)"));
-    static const char* const kStartNames[] = {"b_play_d", "b_play_0", "b_play_1", "b_stop_0", "b_stop_1"};
-    for (int i = 0; i < 5; ++i)
-        m_startPictures[std::size_t(i)] = Resources::picture(gamesPicture(QString::fromLatin1(kStartNames[i])));
+    using ExperimentButton = PictureNames::ExperimentButton;
+    for (ExperimentButton state : {ExperimentButton::Disabled, ExperimentButton::Play, ExperimentButton::PlayPressed,
+                                   ExperimentButton::Stop, ExperimentButton::StopPressed})
+        m_startPictures[std::size_t(state)] = Resources::picture(PictureNames::experimentButton(state));
     connect(PicStart, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverStart);
         PicStart->setCursor(PicStart->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
@@ -254,8 +245,8 @@ void FrmMech1::buildControls()
     IHodnoceni->setFixedPictureSize(Layout::kCheckMark.size());
     IHodnoceni->setToolTip(QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."));
     IHodnoceni->installEventFilter(this);
-    m_right = Resources::picture(gamesPicture(QStringLiteral("Check_ok")));
-    m_wrong = Resources::picture(gamesPicture(QStringLiteral("Check_ko")));
+    m_right = Resources::picture(PictureNames::checkMark(true));
+    m_wrong = Resources::picture(PictureNames::checkMark(false));
     connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverMark);
         IHodnoceni->setCursor(!PicTop[0]->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
@@ -285,14 +276,13 @@ void FrmMech1::buildControls()
     TKalkulator->setMaxLength(60);
     TKalkulator->setToolTip(QStringLiteral("Kalkulačka: napíš výpočet a stlač Enter alebo ="));
     TKalkulator->installEventFilter(this);
-    static const char* const kKeyNames[] = {"k_1_", "k_2_", "k_3_", "k_4_", "k_c"};
     for (int i = 0; i < 5; ++i) {
+        const auto which = PictureNames::CalculatorKey(i);
         auto* key = new PictureButton(this, std::uint8_t(kHoverKey + i));
         key->setGeometry(Layout::kCalculatorKey1.translated(Layout::kCalculatorKey1.width() * i, 0));
         key->setFixedPictureSize(Layout::kCalculatorKey1.size());
-        const QString name = QString::fromLatin1(kKeyNames[i]);
-        m_keyUp[std::size_t(i)] = Resources::picture(gamesPicture(name + QLatin1Char('0')));
-        m_keyDown[std::size_t(i)] = Resources::picture(gamesPicture(name + QLatin1Char('1')));
+        m_keyUp[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, false));
+        m_keyDown[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, true));
         key->setPicture(m_keyUp[std::size_t(i)]);
         connect(key, &PictureButton::mouseMoved, this,
                 [this, i] { EnterHoverItem(m_services, std::uint8_t(kHoverKey + i)); });
@@ -370,9 +360,9 @@ void FrmMech1::buildTable()
     // "3b" lists a second table of constants below the first.
     const int second = std::max(0, fileRows - first - 1);
     auto drawFrame = [this](int rows, int shift) {
-        const QPixmap top = Resources::picture(gamesPicture(QStringLiteral("tab_top")));
-        const QPixmap body = Resources::picture(gamesPicture(QStringLiteral("tab_body")));
-        const QPixmap bottom = Resources::picture(gamesPicture(QStringLiteral("tab_bott")));
+        const QPixmap top = Resources::picture(PictureNames::tableTop());
+        const QPixmap body = Resources::picture(PictureNames::tableBody());
+        const QPixmap bottom = Resources::picture(PictureNames::tableBottom());
         BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableTop.y() + shift, top.width(), top.height(), top);
         for (int i = 1; i <= rows; ++i)
             BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * (i - 1) + shift,
@@ -380,7 +370,7 @@ void FrmMech1::buildTable()
         BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * rows + shift,
                        bottom.width(), bottom.height(), bottom);
     };
-    const QPixmap blue = Resources::picture(gamesPicture(QStringLiteral("blue")));
+    const QPixmap blue = Resources::picture(PictureNames::tableGround());
     BlitPersistent(*this, Layout::kTableBlue.x(), Layout::kTableBlue.y(), blue.width(),
                    std::max(0, blue.height() - Layout::kTableBlueCut), blue);
     drawFrame(first, 0);
@@ -836,7 +826,7 @@ void FrmMech1::backgroundPressed(QPoint position)
     if (!inTitle || !PicTop[0]->isEnabled())
         return;
     PlayClickSound(m_services);
-    ShowHelpPicture(m_services, helpPicture(m_code), this);
+    ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
 }
 
 void FrmMech1::backgroundMoved(QPoint position)
@@ -1103,7 +1093,7 @@ void FrmMech1::addTourStates(Tour& tour, Services& services, ResultsLink& result
         tour.add(QStringLiteral("frm_Mech1"), code + QStringLiteral("-help"), [code, &services](ScreenHost& host) {
             if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
                 host.unloadForm(previous);
-            ShowHelpPicture(services, helpPicture(code), nullptr);
+            ShowHelpPicture(services, PictureNames::taskHelp(code), nullptr);
         });
     }
 }

@@ -288,7 +288,7 @@ void FrmOsa::addTourStates(Tour& tour, Services& services, ResultsLink& results)
         tour.add(QStringLiteral("frm_Osa"), taskCode + QStringLiteral("-help"), [taskCode, &services](ScreenHost& host) {
             if (QWidget* previous = host.findForm(QStringLiteral("frm_Osa")))
                 host.unloadForm(previous);
-            ShowHelpPicture(services, PictureNames::historyHelp(taskCode), nullptr);
+            ShowHelpPicture(services, PictureNames::taskHelp(taskCode), nullptr);
         });
     }
 }

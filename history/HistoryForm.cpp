@@ -43,9 +43,7 @@ bool inTitle(QPoint p)
 
 QPixmap markPicture(bool right, QSize size)
 {
-    const QPixmap picture = Resources::picture(QStringLiteral("Bitmap\\Games\\") + (right ? QStringLiteral("Check_ok")
-                                                                                          : QStringLiteral("Check_ko"))
-                                               + QStringLiteral(".bmp"));
+    const QPixmap picture = Resources::picture(PictureNames::checkMark(right));
     if (picture.isNull())
         return picture;
     // A sprite: its magenta ground lets the row show through.
@@ -558,7 +556,7 @@ void HistoryForm::backgroundPressed(QPoint position)
     if (!inTitle(position) || !PicTop[0]->isEnabled())
         return;
     PlayClickSound(m_services);
-    ShowHelpPicture(m_services, PictureNames::historyHelp(m_code), this);
+    ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
 }
 
 void HistoryForm::backgroundMoved(QPoint position)

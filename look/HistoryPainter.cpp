@@ -1,6 +1,5 @@
 #include "look/HistoryPainter.h"
 
-#include "look/GamesPainter.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/Shapes.h"
@@ -24,6 +23,18 @@ void drawInstruction(QPainter& p, const QRectF& rect, const QString& text)
     Shapes::drawPanel(p, rect, Qt::white, Palette::panelEdge());
     TextFit::drawFittedText(p, rect.adjusted(10, 4, -10, -4), text, 14, false, Palette::ink(),
                              Qt::AlignLeft | Qt::AlignVCenter);
+}
+
+// The ground of the task forms: the header with the title picture and the
+// toolbar, the rule under it and the panel below.
+void drawFrame(QPainter& p, QSize size)
+{
+    Shapes::drawBackdrop(p, QRectF(QPointF(0, 0), size));
+    const int h = Layout::kHeaderHeight;
+    p.fillRect(QRectF(0, h, size.width(), 3), Palette::strip());
+    p.fillRect(QRectF(0, h + 3, size.width(), 2), Palette::gold());
+    Shapes::drawPanel(p, QRectF(6, h + 10, size.width() - 12, size.height() - h - 16), Palette::panel(),
+                      Palette::panelEdge());
 }
 
 void drawAxis(QPainter& p, qreal y, qreal left, qreal right)
@@ -125,7 +136,7 @@ void HistoryPainter::drawTarget(QPainter& p, const QRectF& rect)
 
 void HistoryPainter::drawPairsBackground(QPainter& p, QSize size, int rows)
 {
-    GamesPainter::drawBackground(p, size);
+    drawFrame(p, size);
     p.setRenderHint(QPainter::Antialiasing);
     p.setPen(Palette::stripDark());
     p.setFont(Typeface::font(13, true));
@@ -158,7 +169,7 @@ void HistoryPainter::drawPairsBackground(QPainter& p, QSize size, int rows)
 
 void HistoryPainter::drawPersonsBackground(QPainter& p, QSize size)
 {
-    GamesPainter::drawBackground(p, size);
+    drawFrame(p, size);
     p.setRenderHint(QPainter::Antialiasing);
     drawAxis(p, Layout::kPersonAxisY, 14, size.width() - 14);
     for (int i = 0; i < Layout::kTimelinePositions; ++i) {
@@ -171,7 +182,7 @@ void HistoryPainter::drawPersonsBackground(QPainter& p, QSize size)
 
 void HistoryPainter::drawEventsBackground(QPainter& p, QSize size)
 {
-    GamesPainter::drawBackground(p, size);
+    drawFrame(p, size);
     p.setRenderHint(QPainter::Antialiasing);
     const qreal axis = Layout::kEventAxisY;
     for (int i = 0; i < Layout::kTimelinePositions; ++i) {

@@ -51,9 +51,33 @@ public:
     static QString hint(int number);
 
     // History forms: the backgrounds ("bg_3", "bg_3half" for five pairs,
-    // "bg_4" persons, "bg_5" discoveries) and the help picture of a code.
+    // "bg_4" persons, "bg_5" discoveries).
     static QString historyBackground(const QString& taskCode, bool halfScreen);
-    static QString historyHelp(const QString& taskCode);
+
+    // The apparatus of the calculation scenes: the cylinders with and without
+    // the numbers of their scale, the bodies (1 to 3; "1c" loads body 1 as
+    // "Obj01", the same file), the cart's frames (1 to 3), the map, the car
+    // and the arrow at the start city.
+    static QString liquidCylinder(bool numbers);
+    static QString solidCylinder(bool numbers);
+    static QString body(int body);
+    static QString cart(int frame);
+    static QString roadMap();
+    static QString car();
+    static QString startArrow();
+
+    // Calculation form: the experiment button, the mark after checking, the
+    // calculator keys, the table backdrop and the help picture of a task.
+    enum class ExperimentButton { Disabled, Play, PlayPressed, Stop, StopPressed };
+    enum class CalculatorKey { Plus, Minus, Times, Divide, Clear };
+    static QString experimentButton(ExperimentButton state);
+    static QString checkMark(bool right);
+    static QString calculatorKey(CalculatorKey key, bool pressed);
+    static QString tableGround();
+    static QString tableTop();
+    static QString tableBody();
+    static QString tableBottom();
+    static QString taskHelp(const QString& taskCode);
 
     enum class Cursor { Arrow, Hand, Help };
     static QString cursor(Cursor cursor);

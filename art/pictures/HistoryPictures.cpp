@@ -23,7 +23,7 @@ void Screens::addHistory(PictureCatalogue& c)
           HistoryPainter::drawEventsBackground);
     for (const char* code : {"6a", "6b", "6c"}) {
         const QString taskCode = QString::fromLatin1(code);
-        c.add(PictureNames::historyHelp(taskCode), Layout::kScreen,
+        c.add(PictureNames::taskHelp(taskCode), Layout::kScreen,
               [taskCode](QPainter& p, QSize size) { HistoryPainter::drawHelp(p, size, taskCode); });
     }
 }
