@@ -19,7 +19,6 @@
 #include <QDateTime>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QShortcut>
 
 #include <algorithm>
 
@@ -136,22 +135,6 @@ void HistoryForm::buildControls()
     connect(this, &Form::backgroundMousePressed, this, &HistoryForm::backgroundPressed);
     connect(this, &Form::backgroundMouseMoved, this, &HistoryForm::backgroundMoved);
 
-    auto shortcut = [this](Qt::Key key, auto action) {
-        auto* s = new QShortcut(QKeySequence(key), this);
-        s->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(s, &QShortcut::activated, this, action);
-    };
-    shortcut(Qt::Key_F3, [this] {
-        if (PicTop[0]->isEnabled())
-            check();
-    });
-    shortcut(Qt::Key_F4, [this] { continueSeries(); });
-    shortcut(Qt::Key_F6, [this] {
-        if (PicTop[1]->isEnabled()) {
-            PlayClickSound(m_services);
-            newScreen();
-        }
-    });
     NormaliseControls(*this);
     LblPriklad->setFont([&] {
         QFont f = LblPriklad->font();
@@ -358,6 +341,19 @@ void HistoryForm::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Escape:
         key(Key::Cancel);
         return;
+    case Qt::Key_F3:
+        if (PicTop[0]->isEnabled())
+            check();
+        return;
+    case Qt::Key_F4:
+        continueSeries();
+        return;
+    case Qt::Key_F6:
+        if (PicTop[1]->isEnabled()) {
+            PlayClickSound(m_services);
+            newScreen();
+        }
+        return;
     default:
         Form::keyPressEvent(event);
     }
@@ -461,6 +457,8 @@ void HistoryForm::continueSeries()
         return;
     }
     g.ScreenItems = std::min(int(g.ExamplesLeft), HistoryDeck::fullScreen(m_deck.code()));
+    // The series is recorded once, whatever reaches the form before it goes.
+    picPokracuj->setEnabled(false);
     m_results.finishSeries(m_returnForm);
     leaveForm();
 }

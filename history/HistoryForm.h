@@ -61,6 +61,8 @@ public:
     HistoryBox* box(int i) const { return m_boxes[std::size_t(i - 1)]; }
     HintWindow* hintWindow() const { return m_hint.data(); }
     std::optional<int> carried() const { return m_carried; }
+    // The frame of the place a carried box would be put down.
+    HistoryBox* target() const { return m_target; }
 
 protected:
     HistoryForm(const QString& formName, Services& services, ResultsLink& results, HistoryDeck deck,
