@@ -99,7 +99,7 @@ void HistoryPainter::drawBox(QPainter& p, const QRectF& rect, const QString& tex
     p.setPen(QPen(edge, edgeWidth));
     p.drawPath(boxPath(body.adjusted(edgeWidth / 2, edgeWidth / 2, -edgeWidth / 2, -edgeWidth / 2)));
     p.setPen(Palette::ink());
-    p.setFont(Typeface::font(pixelSize, state == BoxState::Lifted));
+    p.setFont(Typeface::font(pixelSize));
     p.drawText(body.adjusted(kBoxMargin, 0, -kBoxMargin, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
     p.restore();
 }
@@ -119,7 +119,7 @@ void HistoryPainter::drawSlot(QPainter& p, const QRectF& rect, const QString& na
         p.drawPath(boxPath(body));
         p.setPen(Palette::ink());
         p.setFont(Typeface::font(kSlotPx, true));
-        p.drawText(body.adjusted(3, 1, -3, -1), Qt::AlignCenter | Qt::TextWordWrap, name);
+        p.drawText(body.adjusted(kSlotTextMargin, 1, -kSlotTextMargin, -1), Qt::AlignCenter | Qt::TextWordWrap, name);
     }
     p.restore();
 }

@@ -23,6 +23,9 @@ public:
     static constexpr int kTopPx = 15;
     // Inside a box the text keeps this margin left and right.
     static constexpr int kBoxMargin = 8;
+    // The room a text has in a box of the given width, and in a slot.
+    static constexpr int textWidth(int boxWidth) { return boxWidth - 2 - 2 * kBoxMargin; }
+    static constexpr int kSlotTextMargin = 3;
 
     enum class BoxState {
         Resting,  // waiting to be moved
