@@ -178,6 +178,7 @@ void HistoryForm::showScreen()
     HistoryRandom rnd(m_seeds.next(QDateTime::currentMSecsSinceEpoch()));
     buildScreen(rnd);
     m_evaluated = false;
+    m_markFocus = 0;
     m_carried.reset();
     m_dragging = false;
     m_focus = 0;
@@ -223,7 +224,16 @@ void HistoryForm::showFocus()
     if (m_evaluated) {
         for (HistoryBox* b : m_boxes)
             b->setState(HistoryPainter::BoxState::Disabled);
-        m_target->hide();
+        // The keyboard's frame around the cross whose hint Space opens.
+        const std::vector<int> crosses = wrongItems();
+        if (crosses.empty()) {
+            m_target->hide();
+            return;
+        }
+        m_markFocus = std::clamp(m_markFocus, 0, int(crosses.size()) - 1);
+        m_target->setGeometry(markRect(crosses[std::size_t(m_markFocus)]).adjusted(-3, -3, 3, 3));
+        m_target->show();
+        m_target->raise();
         return;
     }
     if (m_carried) {
@@ -241,10 +251,35 @@ void HistoryForm::showFocus()
     focusStop(all[std::size_t(m_focus)], true);
 }
 
+std::vector<int> HistoryForm::wrongItems() const
+{
+    std::vector<int> items;
+    for (int item = 1; item <= m_screenItems; ++item)
+        if (IHodnoceni[std::size_t(item - 1)]->isVisible() && IHodnoceni[std::size_t(item - 1)]->isEnabled())
+            items.push_back(item);
+    return items;
+}
+
 void HistoryForm::key(Key key)
 {
-    if (m_evaluated || m_dragging)
+    if (m_dragging)
         return;
+    if (m_evaluated) {
+        const std::vector<int> crosses = wrongItems();
+        if (crosses.empty())
+            return;
+        const int n = int(crosses.size());
+        if (key == Key::Previous || key == Key::Next) {
+            m_markFocus = (m_markFocus + (key == Key::Next ? 1 : -1) + n) % n;
+            showFocus();
+        } else if (key == Key::Pick) {
+            const int item = crosses[std::size_t(std::clamp(m_markFocus, 0, n - 1))];
+            pressMark(item, markRect(item).center());
+        } else {
+            hideHint();
+        }
+        return;
+    }
     if (m_carried) {
         switch (key) {
         case Key::Previous:

@@ -47,7 +47,8 @@ public:
     void pressMark(int item, QPoint at);
     void hideHint();
 
-    // The keyboard: the focused box or slot, the carried box and its target.
+    // The keyboard: the focused box or slot, the carried box and its target;
+    // after the evaluation the framed cross, whose hint Pick opens.
     enum class Key { Previous, Next, Pick, Cancel };
     void key(Key key);
 
@@ -119,6 +120,8 @@ private:
     void moveDrag(int box, QPoint at);
     void endDrag(int box, QPoint at);
     void moveFocus(int step);
+    // After the evaluation: the items whose cross can be pressed.
+    std::vector<int> wrongItems() const;
     void moveTarget(int step);
     void backgroundPressed(QPoint position);
     void backgroundMoved(QPoint position);
@@ -133,6 +136,7 @@ private:
     int m_focus = 0;
     std::optional<int> m_carried;
     int m_targetIndex = 0;
+    int m_markFocus = 0;
 
     QBasicTimer m_timer;
     std::optional<std::uint32_t> m_continueStart;

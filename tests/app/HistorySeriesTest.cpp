@@ -308,7 +308,7 @@ TEST_F(HistorySeriesTest, EverySeriesCanBeSolvedWithTheKeyboardAlone)
     }
 }
 
-TEST_F(HistorySeriesTest, EscapePutsACarriedBoxBackUnmoved)
+TEST_F(HistorySeriesTest, EscapePutsACarriedBoxBackAndSpaceOpensTheHintOfAFramedCross)
 {
     FrmDvojice* form = openPairs(10);
     const QString first = form->box(1)->text();
@@ -317,6 +317,15 @@ TEST_F(HistorySeriesTest, EscapePutsACarriedBoxBackUnmoved)
     QTest::keyClick(form, Qt::Key_Escape);
     EXPECT_FALSE(form->carried());
     EXPECT_EQ(form->box(1)->text(), first);
+    // Nothing moved: every row is wrong, and the frame walks over the crosses.
+    QTest::keyClick(form, Qt::Key_F3);
+    ASSERT_EQ(globals().WrongCount, 10);
+    QTest::keyClick(form, Qt::Key_Down);
+    QTest::keyClick(form, Qt::Key_Down);
+    EXPECT_TRUE(form->target()->geometry().contains(form->mark(3)->geometry()));
+    QTest::keyClick(form, Qt::Key_Space);
+    ASSERT_TRUE(form->hintWindow());
+    EXPECT_EQ(form->hintWindow()->findChild<QLabel*>()->text(), form->screen().hint(3));
 }
 
 TEST_F(HistorySeriesTest, ShortDataFilesAreNamedInsteadOfPlayed)
