@@ -2,6 +2,7 @@
 // the scene and hide nothing that must be read, the map picture and its data
 // file agree, and the levels, the body and the car stand where the values say.
 #include "calc/CalcScene.h"
+#include "calc/DensityExperiment.h"
 #include "calc/MapFile.h"
 #include "look/DensityScenePainter.h"
 #include "look/LabScene.h"
@@ -218,6 +219,8 @@ TEST(DensityScenes, TheLiquidSurfaceStandsOnTheTickOfItsVolume)
 
 TEST(DensityScenes, TheBodyHangsAboveTheCylinderTouchesTheLiquidAndEndsUnderIt)
 {
+    // The frames and the drawing agree on where the body starts.
+    EXPECT_EQ(DensityExperiment::kHangingMl, DensityScenePainter::kHangingMl);
     const QRectF glass = DensityScenePainter::solidGlass();
     EXPECT_LT(DensityScenePainter::solidBodyRect(0).bottom(), glass.top());
     for (int v1 = 50; v1 <= 90; v1 += 10) {
