@@ -96,8 +96,9 @@ constexpr std::array<int, 5> kColumnWidth{56, 275, 80, 72, 80};
 constexpr std::array<QSize, 6> kHintBubble{
     QSize{214, 28}, QSize{212, 48}, QSize{403, 369}, QSize{476, 37}, QSize{214, 28}, QSize{300, 37}};
 
-// History forms. Pairs ("6a"): row r (1 to 10) at top kPairRowTop + kPairRowStep × r,
-// the left label, the right box resting at kPairBoxLeft and the row's mark.
+// History forms. Pairs ("6a"): row r (1 to 10) at top kPairRowTop + kPairRowStep × r;
+// the left label, the resting place of the right box and the mark of row 1, each
+// lower by kPairRowStep for the next row.
 constexpr int kPairRows = 10;
 constexpr int kPairRowTop = 93;
 constexpr int kPairRowStep = 32;
