@@ -6,6 +6,8 @@
 #include "app/ResultsForms.h"
 #include "calc/CalcScene.h"
 #include "calc/FrmMech1.h"
+#include "history/FrmDvojice.h"
+#include "history/FrmOsa.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
@@ -63,6 +65,8 @@ void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta:
     orbeta::FrmSelect::addTourStates(tour);
     orbeta::FrmSetup::addTourStates(tour, services, taskForms);
     orbeta::FrmMech1::addTourStates(tour, services, results);
+    orbeta::FrmDvojice::addTourStates(tour, services, results);
+    orbeta::FrmOsa::addTourStates(tour, services, results);
     orbeta::FrmTabulka::addTourStates(tour, services);
     orbeta::FrmChybovy::addTourStates(tour);
 }
@@ -101,6 +105,22 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                        return nullptr;
                    return FrmMech1::open(services, results, *task, seed, globals().CurrentForm,
                                          host ? host->stage() : nullptr);
+               },
+               {}});
+    forms.add(TaskFormKind::Dvojice,
+              {[&services, &results, seed](const QString&) -> std::unique_ptr<QWidget> {
+                   ScreenHost* host = ScreenHost::instance();
+                   return FrmDvojice::open(services, results, seed, globals().CurrentForm, host ? host->stage() : nullptr);
+               },
+               {}});
+    forms.add(TaskFormKind::Osa,
+              {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
+                   const auto history = HistoryDeck::codeOf(code);
+                   ScreenHost* host = ScreenHost::instance();
+                   if (!history)
+                       return nullptr;
+                   return FrmOsa::open(services, results, *history, seed, globals().CurrentForm,
+                                       host ? host->stage() : nullptr);
                },
                {}});
     return forms;

@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 #include "cli/ExampleJson.h"
+#include "cli/HistoryExamples.h"
 #include "cli/StandardOutput.h"
 
 #include "calc/DataFile.h"
@@ -23,7 +24,9 @@ constexpr long long kMaxCount = 1'000'000;
 
 const QString kUsage = QStringLiteral(
     "usage: orbeta-cli examples CODE [--count N] [--seed S] [--data DIR]\n"
-    "  CODE: a calculation task, 1a-1d, 2a-2e, 3a, 3b or 5a-5e; N: 0 to 1000000 (default 1);\n"
+    "  CODE: a calculation task, 1a-1d, 2a-2e, 3a, 3b or 5a-5e, N examples (default 1);\n"
+    "  or a history task, 6a-6c, the screens of a series of N items (default one screen);\n"
+    "  N: 0 to 1000000;\n"
     "  S: a whole number from 0 to 18446744073709551615 (default: from the clock)");
 
 // Takes "--name VALUE" or "--name=VALUE" out of args; false when malformed
@@ -99,9 +102,10 @@ int examplesCommand(const QStringList& arguments)
         || args.first().startsWith(QLatin1Char('-')))
         return fail(BadUsage, kUsage);
     const std::optional<CalcTask> task = calcTaskFromCode(args.first());
-    if (!task)
-        return fail(BadUsage, QStringLiteral("%1 is not a calculation task\n%2").arg(args.first(), kUsage));
-    std::uint64_t count = 1;
+    const std::optional<HistoryCode> history = HistoryDeck::codeOf(args.first());
+    if (!task && !history)
+        return fail(BadUsage, QStringLiteral("%1 is not a calculation or history task\n%2").arg(args.first(), kUsage));
+    std::optional<std::uint64_t> count;
     if (countText) {
         const auto n = ParseWholeNumber(*countText);
         if (!n || *n > kMaxCount)
@@ -118,6 +122,9 @@ int examplesCommand(const QStringList& arguments)
         seed = ExampleSeeder().next(QDateTime::currentMSecsSinceEpoch());
     }
 
+    if (history)
+        return historyExamples(*history, count, seed, data.given);
+
     int status = Ok;
     const std::optional<ExampleTable> table = loadTable(*task, data.given, status);
     if (!table)
@@ -125,7 +132,7 @@ int examplesCommand(const QStringList& arguments)
 
     StandardOutput output;
     std::string out;
-    for (std::uint64_t i = 0; i < count; ++i) {
+    for (std::uint64_t i = 0; i < count.value_or(1); ++i) {
         RandomSource rnd(seed + i);
         out += exampleJson(GenerateExample(*task, *table, rnd), seed + i);
         out += '\n';
