@@ -442,7 +442,8 @@ void FrmMech1::GenerateExample()
         TCil[i]->setVisible(layout.timeBoxes);
         if (!layout.timeBoxes)
             continue;
-        TStart[i]->move(origin + layout.startBoxes[i]);
+        TStart[i]->setGeometry(QRect(origin + layout.startBoxes[i], layout.startBoxSize));
+        TStart[i]->setMaxLength(layout.startDigits);
         TStart[i]->setText(m_example.startBoxes[i]);
         TStart[i]->setToolTip(hintText(m_example.startHintLines[i]));
         TStart[i]->setProperty("tag", 1);

@@ -22,8 +22,10 @@ using namespace orbeta;
 
 namespace {
 
-constexpr std::array<CalcTask, 4> kSceneTasks{CalcTask::LiquidDensity, CalcTask::SolidDensity,
-                                              CalcTask::UniformMotion, CalcTask::NonUniformMotion};
+constexpr std::array<CalcTask, 11> kSceneTasks{
+    CalcTask::LiquidDensity, CalcTask::SolidDensity,    CalcTask::UniformMotion,   CalcTask::NonUniformMotion,
+    CalcTask::Heat,          CalcTask::Melting,         CalcTask::OhmsLaw,         CalcTask::ElectricEnergy,
+    CalcTask::ElectricPower, CalcTask::SeriesResistors, CalcTask::ParallelResistors};
 constexpr std::uint64_t kSeeds = 60;  // enough for every asked variant of each task
 
 const CalcMap& installedMap()
@@ -72,7 +74,7 @@ QList<Place> formPlaces(const CalcExample& e)
     }
     if (l.timeBoxes) {
         for (std::size_t i = 0; i < 2; ++i) {
-            places.append({QStringLiteral("TStart(%1)").arg(i + 1), QRect(l.startBoxes[i], Layout::kTimeBox)});
+            places.append({QStringLiteral("TStart(%1)").arg(i + 1), QRect(l.startBoxes[i], l.startBoxSize)});
             places.append({QStringLiteral("TCil(%1)").arg(i + 1), QRect(l.finishBoxes[i], Layout::kTimeBox)});
         }
         places.append({QStringLiteral("LStart"), textPlace(l.startLabel, l.startCaption, 18)});
@@ -96,7 +98,7 @@ TEST(CalcSceneLayout, EveryBoxOfTheTaskHasAPlaceInsideTheSceneAndNoneOverlaps)
             const SceneLayout l = CalcScene::layout(e);
             for (std::size_t i = 0; i < l.boxes.size(); ++i)
                 EXPECT_EQ(l.boxes[i].has_value(), e.boxes[i].used) << "box " << i + 1;
-            EXPECT_EQ(l.timeBoxes, task == CalcTask::NonUniformMotion);
+            EXPECT_EQ(l.timeBoxes, task == CalcTask::NonUniformMotion || task == CalcTask::ElectricEnergy);
             const QList<Place> places = formPlaces(e);
             for (qsizetype a = 0; a < places.size(); ++a) {
                 EXPECT_TRUE(scene.contains(places[a].rect)) << places[a].what.toStdString();
@@ -303,6 +305,11 @@ TEST(CalcScene, DrawsEveryFrameKindAtTheExtremesWithoutLeavingTheScene)
         // A frame of another task or none at all shows the example as generated.
         {CalcTask::NonUniformMotion, LiquidDensityFrame{100}},
         {CalcTask::SolidDensity, std::monostate{}},
+        {CalcTask::Heat, HeatFrame{true, 30, 200}},
+        {CalcTask::Melting, MeltingFrame{true, 1, 20}},
+        {CalcTask::Melting, MeltingFrame{false, 0, -15}},
+        {CalcTask::ParallelResistors, CircuitFrame{1, 1, 0}},
+        {CalcTask::ElectricEnergy, CircuitFrame{1, 1, 100}},
     };
     for (const auto& [task, frame] : frames) {
         const CalcExample e = test::generated(task, 3);
@@ -317,7 +324,7 @@ TEST(CalcScene, DrawsEveryFrameKindAtTheExtremesWithoutLeavingTheScene)
         EXPECT_EQ(image.pixelColor(5, LabScene::kSize.height() + 5), QColor(Qt::black));
         EXPECT_NE(image.pixelColor(LabScene::kSize.width() - 1, LabScene::kSize.height() - 1), QColor(Qt::black));
     }
-    for (CalcTask task : {CalcTask::LiquidPressure, CalcTask::OhmsLaw})
+    for (CalcTask task : {CalcTask::LiquidPressure, CalcTask::Lever})
         EXPECT_FALSE(CalcScene::available(task));
     for (CalcTask task : kSceneTasks)
         EXPECT_TRUE(CalcScene::available(task));
