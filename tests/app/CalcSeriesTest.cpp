@@ -148,7 +148,11 @@ TEST_F(CalcSeriesTest, RightAnswersOfEveryTaskAreJudgedRightAndTheSeriesIsRecord
 {
     for (const auto& [code, task] : {std::pair{"1a", CalcTask::LiquidDensity}, std::pair{"1b", CalcTask::SolidDensity},
                                      std::pair{"1c", CalcTask::UniformMotion},
-                                     std::pair{"1d", CalcTask::NonUniformMotion}}) {
+                                     std::pair{"1d", CalcTask::NonUniformMotion}, std::pair{"3a", CalcTask::Heat},
+                                     std::pair{"3b", CalcTask::Melting}, std::pair{"5a", CalcTask::OhmsLaw},
+                                     std::pair{"5b", CalcTask::ElectricEnergy}, std::pair{"5c", CalcTask::ElectricPower},
+                                     std::pair{"5d", CalcTask::SeriesResistors},
+                                     std::pair{"5e", CalcTask::ParallelResistors}}) {
         SCOPED_TRACE(code);
         choose(QString::fromLatin1(code), 3);
         const int logBefore = logLines();
@@ -302,6 +306,49 @@ TEST_F(CalcSeriesTest, FunctionKeysRunCheckAndContinueWithoutTheMouse)
     QTest::keyClick(form, Qt::Key_F4);
     EXPECT_EQ(globals().ExamplesLeft, 2);
     EXPECT_FALSE(form->continueButton()->isEnabled());
+}
+
+// "5e" checks all six boxes: the experiment fills the four given ones, and
+// a wrong total current spoils the example although the rest is right.
+TEST_F(CalcSeriesTest, ParallelResistorsNeedTheTotalCurrentToo)
+{
+    choose(QStringLiteral("5e"), 3);
+    FrmMech1* form = open(CalcTask::ParallelResistors, 21);
+    const CalcExample e = form->example();
+    runExperiment(*form);
+    for (const Quantity& q : TaskQuantities::of(e.task)) {
+        if (!q.askedIn(e)) {
+            EXPECT_EQ(form->answerBox(q.box)->text(), TaskQuantities::valueText(q.read(e.values), q.decimals)) << q.name;
+        }
+    }
+    answerRight(*form);
+    QLineEdit* total = form->answerBox(6);
+    total->setText(QString(total->text()).replace(QLatin1Char(','), QString()) + QStringLiteral("1"));
+    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+    EXPECT_FALSE(form->lastCheckRight());
+}
+
+// The appliance's plate shows 230 V and its power in full, the clock the
+// working time after the run; neither takes a key from the pupil.
+TEST_F(CalcSeriesTest, TheApplianceKeepsItsPlateAndTheClockItsTime)
+{
+    choose(QStringLiteral("5b"), 3);
+    FrmMech1* form = open(CalcTask::ElectricEnergy, 5);
+    const auto& x = std::get<ElectricEnergyValues>(form->example().values);
+    QList<QLineEdit*> plate;
+    for (QLineEdit* box : form->findChildren<QLineEdit*>())
+        if (box->isVisible() && box->text() == QString::number(x.P))
+            plate << box;
+    ASSERT_EQ(plate.size(), 1);
+    runExperiment(*form);
+    EXPECT_EQ(form->finishBox(1)->text(), QString::number(x.hours));
+    EXPECT_EQ(form->finishBox(2)->text(), QString::number(x.minutes));
+    for (QLineEdit* box : {plate.front(), form->finishBox(1), form->finishBox(2)}) {
+        const QString before = box->text();
+        QTest::keyClicks(box, QStringLiteral("7a-"));
+        EXPECT_EQ(box->text(), before);
+        EXPECT_TRUE(box->isReadOnly());
+    }
 }
 
 } // namespace
