@@ -433,7 +433,8 @@ void FrmMech1::GenerateExample()
         box->setToolTip(hintText(a.hintLine));
         box->setProperty("tag", a.tagged() ? 1 : 0);
         lockBox(box, true);
-        unit->setText(a.unit);
+        // The unit labels are in Sigla, which keeps the ohm sign at "Ű".
+        unit->setText(QString(a.unit).replace(QChar(0x03A9), QChar(0x0170)));
         unit->adjustSize();
         unit->move(box->x() + box->width() + 4, box->y() + (box->height() - unit->height()) / 2);
     }

@@ -328,6 +328,24 @@ TEST_F(CalcSeriesTest, ParallelResistorsNeedTheTotalCurrentToo)
     EXPECT_FALSE(form->lastCheckRight());
 }
 
+// The ohm sign of the resistances' units is Sigla's "Ű", never a Greek letter in another font.
+TEST_F(CalcSeriesTest, ResistancesAreWrittenInOhmsOfTheSiglaFont)
+{
+    choose(QStringLiteral("5d"), 3);
+    FrmMech1* form = open(CalcTask::SeriesResistors, 2);
+    int ohms = 0;
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        if (!label->isVisible())
+            continue;
+        EXPECT_FALSE(label->text().contains(QChar(0x03A9)));
+        if (label->text() == QStringLiteral("Ű")) {
+            EXPECT_EQ(label->font().family(), QStringLiteral("Sigla"));
+            ++ohms;
+        }
+    }
+    EXPECT_EQ(ohms, 2);
+}
+
 // The appliance's plate shows 230 V and its power in full, the clock the
 // working time after the run; neither takes a key from the pupil.
 TEST_F(CalcSeriesTest, TheApplianceKeepsItsPlateAndTheClockItsTime)
