@@ -366,7 +366,9 @@ void FrmMech1::buildTable()
     BlitPersistent(*this, Layout::kTableBlue.x(), Layout::kTableBlue.y(), blue.width(),
                    std::max(0, blue.height() - Layout::kTableBlueCut), blue);
     drawFrame(first, 0);
-    const int secondShift = (first + 1) * Layout::kTableRowStep + 3;
+    // 3 pixels below the first table's closing strip, so that its heading covers no row of the first.
+    const int secondShift =
+        Layout::kTableTopSize.height() + first * Layout::kTableRowStep + Layout::kTableBottomSize.height() + 3;
     if (second > 0)
         drawFrame(second, secondShift);
 

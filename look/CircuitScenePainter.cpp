@@ -64,15 +64,15 @@ Diagram diagramOf(CircuitKind kind)
                  at(Part::Appliance, {95, 170}, false, QStringLiteral("P"))}};
     case CircuitKind::Series:
         return {{line({{20, 30}, {165, 30}, {165, 130}, {20, 130}, {20, 30}}),
-                 line({{105, 130}, {105, 190}, {145, 190}, {145, 130}}),
-                 line({{35, 130}, {35, 190}, {75, 190}, {75, 130}})},
+                 line({{30, 130}, {30, 190}, {70, 190}, {70, 130}}),
+                 line({{115, 130}, {115, 190}, {155, 190}, {155, 130}})},
                 {at(Part::Cell, {45, 30}),
                  at(Part::Switch, {90, 30}),
                  at(Part::Meter, {140, 30}, false, QStringLiteral("A")),
-                 at(Part::Resistor, {125, 130}, false, QStringLiteral("R₁")),
-                 at(Part::Resistor, {55, 130}, false, QStringLiteral("R₂")),
-                 at(Part::Meter, {125, 190}, false, QStringLiteral("V₁")),
-                 at(Part::Meter, {55, 190}, false, QStringLiteral("V₂"))}};
+                 at(Part::Resistor, {50, 130}, false, QStringLiteral("R₁")),
+                 at(Part::Resistor, {135, 130}, false, QStringLiteral("R₂")),
+                 at(Part::Meter, {50, 190}, false, QStringLiteral("V₁")),
+                 at(Part::Meter, {135, 190}, false, QStringLiteral("V₂"))}};
     case CircuitKind::Parallel:
         return {{line({{20, 140}, {20, 26}, {165, 26}, {165, 140}}), line({{20, 85}, {165, 85}}),
                  line({{20, 140}, {165, 140}}), line({{20, 140}, {20, 205}, {165, 205}, {165, 140}})},

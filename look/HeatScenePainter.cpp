@@ -115,6 +115,18 @@ void drawTripod(QPainter& p, qreal ring, qreal left, qreal right, qreal foot)
     p.restore();
 }
 
+// A stand holds the thermometer by its top.
+void drawThermometerStand(QPainter& p, const Thermometer& t, qreal rod, qreal foot)
+{
+    p.setPen(QPen(kMetalDark, 1));
+    p.setBrush(kMetal);
+    p.drawRect(QRectF(rod, 2, 4, foot - 2));
+    p.drawRect(QRectF(t.x - 4, 2, rod - t.x + 4, 4));
+    p.setBrush(kMetalDark);
+    p.drawRect(QRectF(t.x - 5, 1, 10, 7));
+    p.drawRoundedRect(QRectF(rod - 14, foot - 6, 32, 6), 2, 2);
+}
+
 void drawScale(QPainter& p)
 {
     QLinearGradient face(kScale.topLeft(), kScale.bottomLeft());
@@ -249,12 +261,12 @@ QPoint HeatScenePainter::meltingBox(HeatBox box)
 
 QRect HeatScenePainter::heatApparatus()
 {
-    return QRect(QPoint(8, 4), QPoint(int(kScale.right()), int(kBenchTop) - 1));
+    return QRect(QPoint(8, 0), QPoint(int(kScale.right()), int(kBenchTop) - 1));
 }
 
 QRect HeatScenePainter::meltingApparatus()
 {
-    return QRect(QPoint(20, 4), QPoint(132, int(kBenchTop) - 1));
+    return QRect(QPoint(20, 0), QPoint(164, int(kBenchTop) - 1));
 }
 
 void HeatScenePainter::drawHeatApparatus(QPainter& p)
@@ -262,6 +274,7 @@ void HeatScenePainter::drawHeatApparatus(QPainter& p)
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     drawScale(p);
+    drawThermometerStand(p, kHeatThermometer, 172, kScale.top());
     drawTripod(p, kHeatRing, 48, 136, kScale.top());
     drawDish(p);
     drawThermometerGlass(p, kHeatThermometer);
@@ -272,6 +285,7 @@ void HeatScenePainter::drawMeltingApparatus(QPainter& p)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
+    drawThermometerStand(p, kMeltingThermometer, 146, kBenchTop);
     drawTripod(p, kMeltingRing, 26, 110, kBenchTop);
     drawBeaker(p, true);
     drawBeaker(p, false);
@@ -337,6 +351,7 @@ void HeatScenePainter::drawMeltingScene(QPainter& p, const MeltingScene& scene)
     LabScene::drawRoom(p, kBenchTop);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
+    drawThermometerStand(p, kMeltingThermometer, 146, kBenchTop);
     drawTripod(p, kMeltingRing, 26, 110, kBenchTop);
     p.translate(kMeltingBurner);
     drawBurner(p, kBurnerSize, scene.burning);

@@ -328,6 +328,29 @@ TEST_F(CalcSeriesTest, ParallelResistorsNeedTheTotalCurrentToo)
     EXPECT_FALSE(form->lastCheckRight());
 }
 
+// "3b" shows the heat capacities of ice and water and, in a table of its
+// own below them, the latent heat of melting; nothing is marked in either.
+TEST_F(CalcSeriesTest, MeltingShowsItsTwoTablesOneBelowTheOther)
+{
+    choose(QStringLiteral("3b"), 3);
+    FrmMech1* form = open(CalcTask::Melting, 3);
+    const QStringList names{QStringLiteral("Látka"), QStringLiteral("ľad"), QStringLiteral("voda"), QStringLiteral("Látka"),
+                            QStringLiteral("ľad")};
+    for (int row = 0; row < names.size(); ++row) {
+        const QLabel* name = form->tableLabel(0, row);
+        EXPECT_TRUE(name->isVisible()) << row;
+        EXPECT_EQ(name->text(), names[row]);
+        EXPECT_EQ(name->font().bold(), row == 0 || row == 3) << row;
+        if (row > 0) {
+            EXPECT_GE(name->y(), form->tableLabel(0, row - 1)->geometry().bottom()) << row;
+        }
+    }
+    // The second heading's strip starts below the first table's closing strip.
+    EXPECT_GE(form->tableLabel(0, 3)->y() - 4, form->tableLabel(0, 2)->geometry().bottom() + 8 + 3);
+    QTest::mouseClick(form->tableLabel(0, 1), Qt::LeftButton);
+    EXPECT_EQ(form->markedRow(), 0);
+}
+
 // The ohm sign of the resistances' units is Sigla's "Ű", never a Greek letter in another font.
 TEST_F(CalcSeriesTest, ResistancesAreWrittenInOhmsOfTheSiglaFont)
 {
