@@ -12,7 +12,9 @@
 #include "shell/Globals.h"
 #include "shell/HintWindow.h"
 #include "shell/MarkTableFile.h"
+#include "look/PictureNames.h"
 #include "shell/PictureButton.h"
+#include "shell/Resources.h"
 #include "shell/ScreenHost.h"
 #include "shell/TextTables.h"
 #include "tests/support/FakeServices.h"
@@ -349,6 +351,22 @@ TEST_F(CalcSeriesTest, MeltingShowsItsTwoTablesOneBelowTheOther)
     EXPECT_GE(form->tableLabel(0, 3)->y() - 4, form->tableLabel(0, 2)->geometry().bottom() + 8 + 3);
     QTest::mouseClick(form->tableLabel(0, 1), Qt::LeftButton);
     EXPECT_EQ(form->markedRow(), 0);
+}
+
+// "3a" lists its five metals; the closing strip of the table lies at y = 375.
+TEST_F(CalcSeriesTest, HeatTableClosesBelowItsFiveMetals)
+{
+    choose(QStringLiteral("3a"), 3);
+    FrmMech1* form = open(CalcTask::Heat, 3);
+    const QImage drawn = form->persistentImage().toImage();
+    const QImage strip = Resources::picture(PictureNames::tableBottom()).toImage();
+    ASSERT_FALSE(strip.isNull());
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = 0; x < strip.width(); x += 7)
+            ASSERT_EQ(drawn.pixelColor(10 + x, 375 + y), strip.pixelColor(x, y)) << x << ", " << y;
+    EXPECT_TRUE(form->tableLabel(0, 5)->isVisible());
+    EXPECT_FALSE(form->tableLabel(0, 6)->isVisible());
+    EXPECT_EQ(form->tableLabel(0, form->example().tableRow)->palette().color(QPalette::WindowText), QColor(Qt::white));
 }
 
 // The ohm sign of the resistances' units is Sigla's "Ű", never a Greek letter in another font.
