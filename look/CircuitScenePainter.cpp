@@ -205,24 +205,25 @@ void drawMeter(QPainter& p, const Symbol& s, std::optional<double> fraction)
     p.setPen(QPen(kWire, 2));
     p.setBrush(Qt::white);
     p.drawEllipse(c, r, r);
-    const QPointF pivot(c.x(), c.y() + 3);
+    // The pivot in the middle, the scale above it, the letter below it.
+    const QPointF pivot(c.x(), c.y() + 1);
     p.setPen(QPen(Palette::ink(), 1));
-    p.drawArc(QRectF(pivot.x() - 12, pivot.y() - 12, 24, 24), 30 * 16, 120 * 16);
+    p.drawArc(QRectF(pivot.x() - 11, pivot.y() - 11, 22, 22), 30 * 16, 120 * 16);
     for (int k = 0; k <= 4; ++k) {
         const double a = (150 - 30 * k) * std::numbers::pi / 180;
         const QPointF dir(std::cos(a), -std::sin(a));
-        p.drawLine(pivot + dir * 12, pivot + dir * 15);
+        p.drawLine(pivot + dir * 11, pivot + dir * 14);
     }
     p.setFont(Typeface::font(Typeface::kMinTextPx, true));
     p.setPen(Palette::ink());
-    p.drawText(QRectF(c.x() - r, c.y() + 2, 2 * r, r - 3), Qt::AlignCenter, s.name);
+    p.drawText(QRectF(c.x() - r, c.y() + 3, 2 * r, r - 4), Qt::AlignHCenter | Qt::AlignTop, s.name);
     if (fraction) {
         const double a = (150 - 120 * std::clamp(*fraction, 0.0, 1.0)) * std::numbers::pi / 180;
         p.setPen(QPen(Palette::mark(), 1.5, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(pivot, pivot + QPointF(std::cos(a), -std::sin(a)) * 13);
+        p.drawLine(pivot, pivot + QPointF(std::cos(a), -std::sin(a)) * 12);
         p.setPen(Qt::NoPen);
         p.setBrush(kWire);
-        p.drawEllipse(pivot, 2, 2);
+        p.drawEllipse(pivot, 1.5, 1.5);
     } else {
         LabScene::drawQuestionTag(p, QRectF(c.x() - 9, c.y() - r + 2, 18, 16));
     }
