@@ -416,3 +416,45 @@ TEST(ExperimentProtocol, TaskWithoutFramesCompletesAtOnce)
     EXPECT_FALSE(x.running());
     EXPECT_TRUE(std::holds_alternative<std::monostate>(x.scene(0)));
 }
+
+// Ohm's law and the power input: when the run ends the meters' readings go
+// into the boxes not asked; the resistance and the power stay on their
+// symbols. "5b": the clock shows the working time, the plate is left alone.
+TEST(ExperimentFrames, CircuitsWriteTheMetersOnly)
+{
+    struct Case {
+        CalcTask task;
+        int asked;
+        std::array<bool, 3> written;  // boxes 1 (I), 2 (R or P), 3 (U)
+    };
+    const Case cases[] = {
+        {CalcTask::OhmsLaw, 1, {true, false, true}},       {CalcTask::OhmsLaw, 2, {false, false, true}},
+        {CalcTask::OhmsLaw, 3, {true, false, false}},      {CalcTask::ElectricPower, 1, {true, false, true}},
+        {CalcTask::ElectricPower, 2, {false, false, true}}, {CalcTask::ElectricPower, 3, {true, false, false}},
+    };
+    for (const Case& c : cases) {
+        for (std::uint64_t seed = 0; seed < 200; ++seed) {
+            const CalcExample e = generated(c.task, seed);
+            if (e.asked != c.asked)
+                continue;
+            const Experiment x(e);
+            const ExperimentReadings r = x.readings(x.lastFrame());
+            for (std::size_t i = 0; i < 3; ++i)
+                EXPECT_EQ(r.boxes[i].has_value(), c.written[i]) << calcTaskCode(c.task).toStdString() << " variant "
+                                                                << c.asked << " box " << i + 1;
+            break;
+        }
+    }
+    const CalcExample energy = generated(CalcTask::ElectricEnergy, 3);
+    const auto& v = std::get<ElectricEnergyValues>(energy.values);
+    const Experiment x(energy);
+    EXPECT_EQ(x.frameMs(), 50u);
+    EXPECT_LE(x.lastFrame(), 60);
+    const ExperimentReadings start = x.readings(0);
+    const ExperimentReadings end = x.readings(x.lastFrame());
+    EXPECT_EQ(start.finishBoxes[1], QStringLiteral("00"));
+    EXPECT_EQ(end.finishBoxes[0], QString::number(v.hours));
+    EXPECT_EQ(end.finishBoxes[1], QStringLiteral("%1").arg(v.minutes, 2, 10, QLatin1Char('0')));
+    for (const auto& box : end.boxes)
+        EXPECT_FALSE(box.has_value());
+}
