@@ -51,6 +51,9 @@ BENCHMARK_CAPTURE(drawFrame, liquidDensity, CalcTask::LiquidDensity)->Unit(bench
 BENCHMARK_CAPTURE(drawFrame, solidDensity, CalcTask::SolidDensity)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(drawFrame, uniformMotion, CalcTask::UniformMotion)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(drawFrame, nonUniformMotion, CalcTask::NonUniformMotion)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, heat, CalcTask::Heat)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, melting, CalcTask::Melting)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, parallelResistors, CalcTask::ParallelResistors)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

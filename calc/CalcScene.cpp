@@ -1,6 +1,9 @@
 #include "calc/CalcScene.h"
 
+#include "calc/TaskQuantities.h"
+#include "look/CircuitScenePainter.h"
 #include "look/DensityScenePainter.h"
+#include "look/HeatScenePainter.h"
 #include "look/Layout.h"
 #include "look/MotionScenePainter.h"
 
@@ -38,6 +41,58 @@ RoadMapScene roadMapScene(const NonUniformMotionValues& x, const ExperimentScene
     return carOnRoute(x, route(x.startCity), kLastPoint - point, -1);
 }
 
+// The value of a given quantity, none when the example asks for it.
+std::optional<double> givenValue(const CalcExample& e, const char* name)
+{
+    const Quantity& q = TaskQuantities::named(TaskQuantities::of(e.task), name);
+    if (q.askedIn(e))
+        return std::nullopt;
+    const Reading value = q.read(e.values);
+    if (const int* whole = std::get_if<int>(&value))
+        return *whole;
+    if (const float* single = std::get_if<float>(&value))
+        return double(*single);
+    return std::nullopt;
+}
+
+std::optional<CircuitKind> circuitKind(CalcTask task)
+{
+    switch (task) {
+    case CalcTask::OhmsLaw: return CircuitKind::OhmsLaw;
+    case CalcTask::ElectricEnergy: return CircuitKind::Energy;
+    case CalcTask::ElectricPower: return CircuitKind::Power;
+    case CalcTask::SeriesResistors: return CircuitKind::Series;
+    case CalcTask::ParallelResistors: return CircuitKind::Parallel;
+    default: return std::nullopt;
+    }
+}
+
+// The meters and labels of a circuit, in the order CircuitScene lists them.
+CircuitScene circuitScene(const CalcExample& e, CircuitKind kind, const ExperimentScene& frame)
+{
+    CircuitScene scene{.kind = kind, .switchClosed = 0, .reached = 0, .meters = {}, .labels = {}};
+    if (const auto* f = std::get_if<CircuitFrame>(&frame)) {
+        scene.switchClosed = f->switchClosed;
+        scene.reached = f->reached;
+    }
+    const auto meters = [&](std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            scene.meters.push_back({givenValue(e, name)});
+    };
+    const auto labels = [&](std::initializer_list<const char*> names) {
+        for (const char* name : names)
+            scene.labels.push_back({givenValue(e, name)});
+    };
+    switch (kind) {
+    case CircuitKind::OhmsLaw: meters({"I", "U"}); labels({"R"}); break;
+    case CircuitKind::Power: meters({"I", "U"}); labels({"P"}); break;
+    case CircuitKind::Series: meters({"I", "U1", "U2"}); labels({"R1", "R2"}); break;
+    case CircuitKind::Parallel: meters({"I1", "I2", "I", "U"}); labels({"R1", "R2"}); break;
+    case CircuitKind::Energy: break;
+    }
+    return scene;
+}
+
 } // namespace
 
 bool CalcScene::available(CalcTask task)
@@ -47,6 +102,16 @@ bool CalcScene::available(CalcTask task)
     case CalcTask::SolidDensity:
     case CalcTask::UniformMotion:
     case CalcTask::NonUniformMotion: return true;
+    default: break;
+    }
+    switch (task) {
+    case CalcTask::Heat:
+    case CalcTask::Melting:
+    case CalcTask::OhmsLaw:
+    case CalcTask::ElectricEnergy:
+    case CalcTask::ElectricPower:
+    case CalcTask::SeriesResistors:
+    case CalcTask::ParallelResistors: return true;
     default: return false;
     }
 }
@@ -85,6 +150,33 @@ SceneLayout CalcScene::layout(const CalcExample& example)
         break;
     }
     default: break;
+    }
+    using HeatBox = HeatScenePainter::HeatBox;
+    switch (example.task) {
+    case CalcTask::Heat:
+    case CalcTask::Melting: {
+        const auto place = example.task == CalcTask::Heat ? HeatScenePainter::heatBox : HeatScenePainter::meltingBox;
+        l.boxes = {place(HeatBox::Mass), place(HeatBox::Start), place(HeatBox::End), place(HeatBox::Heat)};
+        break;
+    }
+    default:
+        if (const std::optional<CircuitKind> kind = circuitKind(example.task)) {
+            for (int i = 1; i <= 6; ++i)
+                if (const std::optional<QPoint> at = CircuitScenePainter::box(*kind, i))
+                    l.boxes[std::size_t(i - 1)] = *at;
+        }
+        if (example.task == CalcTask::ElectricEnergy) {
+            l.timeBoxes = true;
+            l.startBoxes = CircuitScenePainter::plateBoxes();
+            l.startBoxSize = CircuitScenePainter::kPlateBox;
+            l.startDigits = 4;
+            l.finishBoxes = CircuitScenePainter::clockBoxes();
+            l.startLabel = CircuitScenePainter::plateCaption();
+            l.finishLabel = CircuitScenePainter::clockCaption();
+            l.startCaption = QStringLiteral("Štítok");
+            l.finishCaption = QStringLiteral("Doba chodu");
+        }
+        break;
     }
     for (std::size_t i = 0; i < l.boxes.size(); ++i) {
         if (!example.boxes[i].used)
@@ -128,7 +220,25 @@ void CalcScene::draw(QPainter& painter, const CalcExample& example, const Experi
         MotionScenePainter::drawRoadMapScene(
             painter, roadMapScene(std::get<NonUniformMotionValues>(example.values), frame, map));
         break;
-    default: break;
+    case CalcTask::Heat: {
+        HeatScene scene{.burning = false, .glow = 0, .temperature = double(std::get<HeatValues>(example.values).t1)};
+        if (const auto* f = std::get_if<HeatFrame>(&frame))
+            scene = {.burning = f->burning, .glow = f->glow, .temperature = f->temperature};
+        HeatScenePainter::drawHeatScene(painter, scene);
+        break;
+    }
+    case CalcTask::Melting: {
+        MeltingScene scene{
+            .burning = false, .melted = 0, .temperature = double(std::get<MeltingValues>(example.values).t1)};
+        if (const auto* f = std::get_if<MeltingFrame>(&frame))
+            scene = {.burning = f->burning, .melted = f->melted, .temperature = f->temperature};
+        HeatScenePainter::drawMeltingScene(painter, scene);
+        break;
+    }
+    default:
+        if (const std::optional<CircuitKind> kind = circuitKind(example.task))
+            CircuitScenePainter::drawScene(painter, circuitScene(example, *kind, frame));
+        break;
     }
     painter.restore();
 }

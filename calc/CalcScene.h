@@ -3,8 +3,10 @@
 #include "calc/CalcExample.h"
 #include "calc/CalcRoute.h"
 #include "calc/ExperimentFrame.h"
+#include "look/Layout.h"
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 
 #include <array>
@@ -24,6 +26,9 @@ struct SceneLayout {
     // for the tasks that use them.
     bool timeBoxes = false;
     std::array<QPoint, 2> startBoxes{};
+    // The appliance plate of "5b" holds "230" and up to four digits of watts.
+    QSize startBoxSize = Layout::kTimeBox;
+    int startDigits = 2;
     std::array<QPoint, 2> finishBoxes{};
     QPoint startLabel;
     QPoint finishLabel;

@@ -29,8 +29,27 @@ struct NonUniformMotionFrame {  // "1d"
     int point = 0;           // 0 to 40 along the leg, in the direction of travel
 };
 
+struct HeatFrame {           // "3a"
+    bool burning = false;    // the burner's flame
+    int glow = 0;            // 0 to 30: the body from dark red to glowing
+    double temperature = 0;  // °C on the thermometer
+};
+
+struct MeltingFrame {        // "3b"
+    bool burning = false;
+    double melted = 0;       // the ice turned into water, 0 to 1
+    double temperature = 0;  // °C on the thermometer
+};
+
+struct CircuitFrame {        // "5a" to "5e"
+    double switchClosed = 0; // the switch's lever from open (0) to closed (1)
+    double reached = 0;      // the meters from rest (0) to the example's readings (1)
+    int minutes = 0;         // "5b": the clock since the switch closed
+};
+
 using ExperimentScene = std::variant<std::monostate, LiquidDensityFrame, SolidDensityFrame,
-                                     UniformMotionFrame, NonUniformMotionFrame>;
+                                     UniformMotionFrame, NonUniformMotionFrame,
+                                     HeatFrame, MeltingFrame, CircuitFrame>;
 
 // The texts that the measuring instruments write into the value fields at
 // one frame; a field without a value is left as it is.

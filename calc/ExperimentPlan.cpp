@@ -1,6 +1,8 @@
 #include "calc/ExperimentPlan.h"
 
+#include "calc/CircuitExperiment.h"
 #include "calc/DensityExperiment.h"
+#include "calc/HeatExperiment.h"
 #include "calc/MotionExperiment.h"
 
 #include <algorithm>
@@ -35,6 +37,19 @@ TaskFrames framesOf(CalcTask task)
         return {M::uniformLastFrame, M::kUniformFrameMs, M::uniformScene, M::uniformReadings};
     case CalcTask::NonUniformMotion:
         return {M::nonUniformLastFrame, M::kNonUniformFrameMs, M::nonUniformScene, M::nonUniformReadings};
+    default: break;
+    }
+    using H = HeatExperiment;
+    using C = CircuitExperiment;
+    switch (task) {
+    case CalcTask::Heat: return {H::lastFrame, H::kFrameMs, H::heatScene, H::heatReadings};
+    case CalcTask::Melting: return {H::lastFrame, H::kFrameMs, H::meltingScene, H::meltingReadings};
+    case CalcTask::OhmsLaw:
+    case CalcTask::ElectricPower:
+    case CalcTask::SeriesResistors:
+    case CalcTask::ParallelResistors:
+        return {C::metersLastFrame, C::kFrameMs, C::metersScene, C::metersReadings};
+    case CalcTask::ElectricEnergy: return {C::energyLastFrame, C::kFrameMs, C::energyScene, C::energyReadings};
     default: return kSingleFrame;
     }
 }

@@ -366,7 +366,9 @@ void FrmMech1::buildTable()
     BlitPersistent(*this, Layout::kTableBlue.x(), Layout::kTableBlue.y(), blue.width(),
                    std::max(0, blue.height() - Layout::kTableBlueCut), blue);
     drawFrame(first, 0);
-    const int secondShift = (first + 1) * Layout::kTableRowStep + 3;
+    // 3 pixels below the first table's closing strip, so that its heading covers no row of the first.
+    const int secondShift =
+        Layout::kTableTopSize.height() + first * Layout::kTableRowStep + Layout::kTableBottomSize.height() + 3;
     if (second > 0)
         drawFrame(second, secondShift);
 
@@ -433,7 +435,8 @@ void FrmMech1::GenerateExample()
         box->setToolTip(hintText(a.hintLine));
         box->setProperty("tag", a.tagged() ? 1 : 0);
         lockBox(box, true);
-        unit->setText(a.unit);
+        // The unit labels are in Sigla, which keeps the ohm sign at "Ű".
+        unit->setText(QString(a.unit).replace(QChar(0x03A9), QChar(0x0170)));
         unit->adjustSize();
         unit->move(box->x() + box->width() + 4, box->y() + (box->height() - unit->height()) / 2);
     }
@@ -442,7 +445,8 @@ void FrmMech1::GenerateExample()
         TCil[i]->setVisible(layout.timeBoxes);
         if (!layout.timeBoxes)
             continue;
-        TStart[i]->move(origin + layout.startBoxes[i]);
+        TStart[i]->setGeometry(QRect(origin + layout.startBoxes[i], layout.startBoxSize));
+        TStart[i]->setMaxLength(layout.startDigits);
         TStart[i]->setText(m_example.startBoxes[i]);
         TStart[i]->setToolTip(hintText(m_example.startHintLines[i]));
         TStart[i]->setProperty("tag", 1);

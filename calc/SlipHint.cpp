@@ -97,6 +97,20 @@ double roadFromHours(const ExampleValues& v, double hours)
     return x.v * hours - x.*otherLeg;
 }
 
+// The quotient of two quantities of a task's values, divided the other way round.
+template <auto numerator, auto denominator>
+double swapped(const ExampleValues& v)
+{
+    using Values = typename detail::MemberOf<decltype(numerator)>::Class;
+    const Values& x = valuesOf<Values>(v);
+    return double(x.*denominator) / double(x.*numerator);
+}
+
+double workingHours(const ExampleValues& v)
+{
+    return valuesOf<ElectricEnergyValues>(v).t / 60.0;
+}
+
 double drivingHours(const ExampleValues& v)
 {
     const NonUniform& x = valuesOf<NonUniform>(v);
@@ -143,6 +157,32 @@ const SlipRow kSlipRows[] = {
          const double hours = drivingHours(v);
          return 60 * std::floor(hours) + 100 * (hours - std::floor(hours));
      }},
+    // Ohm's law and the power input: R = U / I, I = U / R, I = P / U, U = P / I.
+    {.task = CalcTask::OhmsLaw, .quantity = "R", .inverted = swapped<&OhmsLawValues::U, &OhmsLawValues::I>},
+    {.task = CalcTask::OhmsLaw, .quantity = "I", .inverted = swapped<&OhmsLawValues::U, &OhmsLawValues::R>},
+    {.task = CalcTask::ElectricPower, .quantity = "I", .inverted = swapped<&ElectricPowerValues::P, &ElectricPowerValues::U>},
+    {.task = CalcTask::ElectricPower, .quantity = "U", .inverted = swapped<&ElectricPowerValues::P, &ElectricPowerValues::I>},
+    // E = P · t with t in hours, a third or two thirds of an hour that a pupil may round.
+    {.task = CalcTask::ElectricEnergy, .quantity = "E", .intermediate = workingHours,
+     .fromIntermediate = [](const ExampleValues& v, double hours) {
+         return valuesOf<ElectricEnergyValues>(v).P / 1000.0 * hours;
+     }},
+    // In series I = U1 / R1, R1 = U1 / I, R2 = U2 / I.
+    {.task = CalcTask::SeriesResistors, .quantity = "I",
+     .inverted = swapped<&SeriesResistorsValues::U1, &SeriesResistorsValues::R1>},
+    {.task = CalcTask::SeriesResistors, .quantity = "R1",
+     .inverted = swapped<&SeriesResistorsValues::U1, &SeriesResistorsValues::I>},
+    {.task = CalcTask::SeriesResistors, .quantity = "R2",
+     .inverted = swapped<&SeriesResistorsValues::U2, &SeriesResistorsValues::I>},
+    // Side by side R1 = U / I1, R2 = U / I2, I1 = U / R1, I2 = U / R2.
+    {.task = CalcTask::ParallelResistors, .quantity = "R1",
+     .inverted = swapped<&ParallelResistorsValues::U, &ParallelResistorsValues::I1>},
+    {.task = CalcTask::ParallelResistors, .quantity = "R2",
+     .inverted = swapped<&ParallelResistorsValues::U, &ParallelResistorsValues::I2>},
+    {.task = CalcTask::ParallelResistors, .quantity = "I1",
+     .inverted = swapped<&ParallelResistorsValues::U, &ParallelResistorsValues::R1>},
+    {.task = CalcTask::ParallelResistors, .quantity = "I2",
+     .inverted = swapped<&ParallelResistorsValues::U, &ParallelResistorsValues::R2>},
 };
 
 const SlipRow* rowOf(CalcTask task, std::string_view quantity)

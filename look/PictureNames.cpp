@@ -200,6 +200,26 @@ QString PictureNames::startArrow()
     return inFolder("Games", QStringLiteral("Sipka"));
 }
 
+QString PictureNames::heatApparatus()
+{
+    return inFolder("Games", QStringLiteral("VahaKah2"));
+}
+
+QString PictureNames::meltingApparatus()
+{
+    return inFolder("Games", QStringLiteral("TaniVod2"));
+}
+
+QString PictureNames::burner(bool burning)
+{
+    return inFolder("Games", burning ? QStringLiteral("KahanHor") : QStringLiteral("Kahan"));
+}
+
+QString PictureNames::circuit(const QString& taskCode)
+{
+    return inFolder("Games", QStringLiteral("Elektr") + taskCode);
+}
+
 QString PictureNames::experimentButton(ExperimentButton state)
 {
     switch (state) {

@@ -65,6 +65,13 @@ public:
     static QString roadMap();
     static QString car();
     static QString startArrow();
+    // The burner's apparatus: the scale with the dish ("3a"), the beaker
+    // ("3b"), the burner out and burning; the circuits of "5a" to "5e" by
+    // task code.
+    static QString heatApparatus();
+    static QString meltingApparatus();
+    static QString burner(bool burning);
+    static QString circuit(const QString& taskCode);
 
     // Calculation form: the experiment button, the mark after checking, the
     // calculator keys, the table backdrop and the help picture of a task.

@@ -20,7 +20,7 @@ constexpr TaskRow kRows[] = {
     {"2d", 2, 4, "Mechanická energia", "Mechanická energia", Mech1, OneLine, "", "", 0, Physics},
     {"2e", 2, 5, "Rovnováha na páke", "Rovnováha na páke", Mech1, Picture, "", "", 0, Physics},
     {"3a", 3, 1, "Teplo prijaté telesom", "Teplo prijaté telesom", Mech1, OneLine, "3a.dat", "", 5, Physics},
-    {"3b", 3, 2, "Topenie", "Topenie", Mech1, OneLine, "3b.dat", "", 0, Physics},
+    {"3b", 3, 2, "Topenie", "Topenie", Mech1, OneLine, "3b.dat", "", 2, Physics},
     {"4a", 4, 1, "Zobrazenie zrkadlom", "Zobrazenie zrkadlom", Zobr, OpticsPicture, "4a.dat", "", 0, Physics},
     {"4b", 4, 2, "Zobrazenie šošovkou", "Zobrazenie šošovkou", Zobr, OpticsPicture, "4b.dat", "", 0, Physics},
     {"5a", 5, 1, "Ohmov zákon", "Ohmov zákon", Mech1, OneLine, "", "", 0, Physics},

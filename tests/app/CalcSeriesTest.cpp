@@ -12,7 +12,9 @@
 #include "shell/Globals.h"
 #include "shell/HintWindow.h"
 #include "shell/MarkTableFile.h"
+#include "look/PictureNames.h"
 #include "shell/PictureButton.h"
+#include "shell/Resources.h"
 #include "shell/ScreenHost.h"
 #include "shell/TextTables.h"
 #include "tests/support/FakeServices.h"
@@ -148,7 +150,11 @@ TEST_F(CalcSeriesTest, RightAnswersOfEveryTaskAreJudgedRightAndTheSeriesIsRecord
 {
     for (const auto& [code, task] : {std::pair{"1a", CalcTask::LiquidDensity}, std::pair{"1b", CalcTask::SolidDensity},
                                      std::pair{"1c", CalcTask::UniformMotion},
-                                     std::pair{"1d", CalcTask::NonUniformMotion}}) {
+                                     std::pair{"1d", CalcTask::NonUniformMotion}, std::pair{"3a", CalcTask::Heat},
+                                     std::pair{"3b", CalcTask::Melting}, std::pair{"5a", CalcTask::OhmsLaw},
+                                     std::pair{"5b", CalcTask::ElectricEnergy}, std::pair{"5c", CalcTask::ElectricPower},
+                                     std::pair{"5d", CalcTask::SeriesResistors},
+                                     std::pair{"5e", CalcTask::ParallelResistors}}) {
         SCOPED_TRACE(code);
         choose(QString::fromLatin1(code), 3);
         const int logBefore = logLines();
@@ -302,6 +308,106 @@ TEST_F(CalcSeriesTest, FunctionKeysRunCheckAndContinueWithoutTheMouse)
     QTest::keyClick(form, Qt::Key_F4);
     EXPECT_EQ(globals().ExamplesLeft, 2);
     EXPECT_FALSE(form->continueButton()->isEnabled());
+}
+
+// "5e" checks all six boxes: the experiment fills the four given ones, and
+// a wrong total current spoils the example although the rest is right.
+TEST_F(CalcSeriesTest, ParallelResistorsNeedTheTotalCurrentToo)
+{
+    choose(QStringLiteral("5e"), 3);
+    FrmMech1* form = open(CalcTask::ParallelResistors, 21);
+    const CalcExample e = form->example();
+    runExperiment(*form);
+    for (const Quantity& q : TaskQuantities::of(e.task)) {
+        if (!q.askedIn(e)) {
+            EXPECT_EQ(form->answerBox(q.box)->text(), TaskQuantities::valueText(q.read(e.values), q.decimals)) << q.name;
+        }
+    }
+    answerRight(*form);
+    QLineEdit* total = form->answerBox(6);
+    total->setText(QString(total->text()).replace(QLatin1Char(','), QString()) + QStringLiteral("1"));
+    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+    EXPECT_FALSE(form->lastCheckRight());
+}
+
+// "3b" shows the heat capacities of ice and water and, in a table of its
+// own below them, the latent heat of melting; nothing is marked in either.
+TEST_F(CalcSeriesTest, MeltingShowsItsTwoTablesOneBelowTheOther)
+{
+    choose(QStringLiteral("3b"), 3);
+    FrmMech1* form = open(CalcTask::Melting, 3);
+    const QStringList names{QStringLiteral("Látka"), QStringLiteral("ľad"), QStringLiteral("voda"), QStringLiteral("Látka"),
+                            QStringLiteral("ľad")};
+    for (int row = 0; row < names.size(); ++row) {
+        const QLabel* name = form->tableLabel(0, row);
+        EXPECT_TRUE(name->isVisible()) << row;
+        EXPECT_EQ(name->text(), names[row]);
+        EXPECT_EQ(name->font().bold(), row == 0 || row == 3) << row;
+        if (row > 0) {
+            EXPECT_GE(name->y(), form->tableLabel(0, row - 1)->geometry().bottom()) << row;
+        }
+    }
+    // The second heading's strip starts below the first table's closing strip.
+    EXPECT_GE(form->tableLabel(0, 3)->y() - 4, form->tableLabel(0, 2)->geometry().bottom() + 8 + 3);
+    QTest::mouseClick(form->tableLabel(0, 1), Qt::LeftButton);
+    EXPECT_EQ(form->markedRow(), 0);
+}
+
+// "3a" lists its five metals; the closing strip of the table lies at y = 375.
+TEST_F(CalcSeriesTest, HeatTableClosesBelowItsFiveMetals)
+{
+    choose(QStringLiteral("3a"), 3);
+    FrmMech1* form = open(CalcTask::Heat, 3);
+    const QImage drawn = form->persistentImage().toImage();
+    const QImage strip = Resources::picture(PictureNames::tableBottom()).toImage();
+    ASSERT_FALSE(strip.isNull());
+    for (int y = 0; y < strip.height(); ++y)
+        for (int x = 0; x < strip.width(); x += 7)
+            ASSERT_EQ(drawn.pixelColor(10 + x, 375 + y), strip.pixelColor(x, y)) << x << ", " << y;
+    EXPECT_TRUE(form->tableLabel(0, 5)->isVisible());
+    EXPECT_FALSE(form->tableLabel(0, 6)->isVisible());
+    EXPECT_EQ(form->tableLabel(0, form->example().tableRow)->palette().color(QPalette::WindowText), QColor(Qt::white));
+}
+
+// The ohm sign of the resistances' units is Sigla's "Ű", never a Greek letter in another font.
+TEST_F(CalcSeriesTest, ResistancesAreWrittenInOhmsOfTheSiglaFont)
+{
+    choose(QStringLiteral("5d"), 3);
+    FrmMech1* form = open(CalcTask::SeriesResistors, 2);
+    int ohms = 0;
+    for (const QLabel* label : form->findChildren<QLabel*>()) {
+        if (!label->isVisible())
+            continue;
+        EXPECT_FALSE(label->text().contains(QChar(0x03A9)));
+        if (label->text() == QStringLiteral("Ű")) {
+            EXPECT_EQ(label->font().family(), QStringLiteral("Sigla"));
+            ++ohms;
+        }
+    }
+    EXPECT_EQ(ohms, 2);
+}
+
+// The appliance's plate shows 230 V and its power in full, the clock the
+// working time after the run; neither takes a key from the pupil.
+TEST_F(CalcSeriesTest, TheApplianceKeepsItsPlateAndTheClockItsTime)
+{
+    choose(QStringLiteral("5b"), 3);
+    FrmMech1* form = open(CalcTask::ElectricEnergy, 5);
+    const auto& x = std::get<ElectricEnergyValues>(form->example().values);
+    QList<QLineEdit*> plate;
+    for (QLineEdit* box : form->findChildren<QLineEdit*>())
+        if (box->isVisible() && box->text() == QString::number(x.P))
+            plate << box;
+    ASSERT_EQ(plate.size(), 1);
+    runExperiment(*form);
+    EXPECT_EQ(form->finishBox(1)->text(), QString::number(x.hours));
+    EXPECT_EQ(form->finishBox(2)->text(), QString::number(x.minutes));
+    for (QLineEdit* box : {plate.front(), form->finishBox(1), form->finishBox(2)}) {
+        const QString before = box->text();
+        QTest::keyClicks(box, QStringLiteral("7a-"));
+        EXPECT_EQ(box->text(), before);
+        EXPECT_TRUE(box->isReadOnly());
+    }
 }
 
 } // namespace

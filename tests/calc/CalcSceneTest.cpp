@@ -3,8 +3,11 @@
 // file agree, and the levels, the body and the car stand where the values say.
 #include "calc/CalcScene.h"
 #include "calc/DensityExperiment.h"
+#include "calc/Experiment.h"
+#include "calc/TaskQuantities.h"
 #include "calc/MapFile.h"
 #include "look/DensityScenePainter.h"
+#include "look/HeatScenePainter.h"
 #include "look/LabScene.h"
 #include "look/MotionScenePainter.h"
 #include "look/Palette.h"
@@ -22,8 +25,10 @@ using namespace orbeta;
 
 namespace {
 
-constexpr std::array<CalcTask, 4> kSceneTasks{CalcTask::LiquidDensity, CalcTask::SolidDensity,
-                                              CalcTask::UniformMotion, CalcTask::NonUniformMotion};
+constexpr std::array<CalcTask, 11> kSceneTasks{
+    CalcTask::LiquidDensity, CalcTask::SolidDensity,    CalcTask::UniformMotion,   CalcTask::NonUniformMotion,
+    CalcTask::Heat,          CalcTask::Melting,         CalcTask::OhmsLaw,         CalcTask::ElectricEnergy,
+    CalcTask::ElectricPower, CalcTask::SeriesResistors, CalcTask::ParallelResistors};
 constexpr std::uint64_t kSeeds = 60;  // enough for every asked variant of each task
 
 const CalcMap& installedMap()
@@ -72,7 +77,7 @@ QList<Place> formPlaces(const CalcExample& e)
     }
     if (l.timeBoxes) {
         for (std::size_t i = 0; i < 2; ++i) {
-            places.append({QStringLiteral("TStart(%1)").arg(i + 1), QRect(l.startBoxes[i], Layout::kTimeBox)});
+            places.append({QStringLiteral("TStart(%1)").arg(i + 1), QRect(l.startBoxes[i], l.startBoxSize)});
             places.append({QStringLiteral("TCil(%1)").arg(i + 1), QRect(l.finishBoxes[i], Layout::kTimeBox)});
         }
         places.append({QStringLiteral("LStart"), textPlace(l.startLabel, l.startCaption, 18)});
@@ -96,7 +101,7 @@ TEST(CalcSceneLayout, EveryBoxOfTheTaskHasAPlaceInsideTheSceneAndNoneOverlaps)
             const SceneLayout l = CalcScene::layout(e);
             for (std::size_t i = 0; i < l.boxes.size(); ++i)
                 EXPECT_EQ(l.boxes[i].has_value(), e.boxes[i].used) << "box " << i + 1;
-            EXPECT_EQ(l.timeBoxes, task == CalcTask::NonUniformMotion);
+            EXPECT_EQ(l.timeBoxes, task == CalcTask::NonUniformMotion || task == CalcTask::ElectricEnergy);
             const QList<Place> places = formPlaces(e);
             for (qsizetype a = 0; a < places.size(); ++a) {
                 EXPECT_TRUE(scene.contains(places[a].rect)) << places[a].what.toStdString();
@@ -303,6 +308,11 @@ TEST(CalcScene, DrawsEveryFrameKindAtTheExtremesWithoutLeavingTheScene)
         // A frame of another task or none at all shows the example as generated.
         {CalcTask::NonUniformMotion, LiquidDensityFrame{100}},
         {CalcTask::SolidDensity, std::monostate{}},
+        {CalcTask::Heat, HeatFrame{true, 30, 200}},
+        {CalcTask::Melting, MeltingFrame{true, 1, 20}},
+        {CalcTask::Melting, MeltingFrame{false, 0, -15}},
+        {CalcTask::ParallelResistors, CircuitFrame{1, 1, 0}},
+        {CalcTask::ElectricEnergy, CircuitFrame{1, 1, 100}},
     };
     for (const auto& [task, frame] : frames) {
         const CalcExample e = test::generated(task, 3);
@@ -317,10 +327,142 @@ TEST(CalcScene, DrawsEveryFrameKindAtTheExtremesWithoutLeavingTheScene)
         EXPECT_EQ(image.pixelColor(5, LabScene::kSize.height() + 5), QColor(Qt::black));
         EXPECT_NE(image.pixelColor(LabScene::kSize.width() - 1, LabScene::kSize.height() - 1), QColor(Qt::black));
     }
-    for (CalcTask task : {CalcTask::LiquidPressure, CalcTask::OhmsLaw})
+    for (CalcTask task : {CalcTask::LiquidPressure, CalcTask::Lever})
         EXPECT_FALSE(CalcScene::available(task));
     for (CalcTask task : kSceneTasks)
         EXPECT_TRUE(CalcScene::available(task));
 }
 
 } // namespace
+
+// -- The burner and the circuits: every quantity the pupil is given can be
+// read, in a box, on the plate or the clock, in the table or in the picture;
+// an asked one never shows in the picture.
+
+namespace {
+
+template <auto member>
+void changed(ExampleValues& values)
+{
+    using Values = typename detail::MemberOf<decltype(member)>::Class;
+    auto& field = std::get<Values>(values).*member;
+    field = static_cast<std::remove_reference_t<decltype(field)>>(field * 2 + 1);
+}
+
+struct Changeable {
+    CalcTask task;
+    const char* name;
+    void (*change)(ExampleValues&);
+};
+
+const Changeable kChangeable[] = {
+    {CalcTask::Heat, "t1", changed<&HeatValues::t1>},
+    {CalcTask::Heat, "t2", changed<&HeatValues::t2>},
+    {CalcTask::Melting, "t1", changed<&MeltingValues::t1>},
+    {CalcTask::Melting, "t2", changed<&MeltingValues::t2>},
+    {CalcTask::OhmsLaw, "R", changed<&OhmsLawValues::R>},
+    {CalcTask::OhmsLaw, "I", changed<&OhmsLawValues::I>},
+    {CalcTask::OhmsLaw, "U", changed<&OhmsLawValues::U>},
+    {CalcTask::ElectricPower, "P", changed<&ElectricPowerValues::P>},
+    {CalcTask::ElectricPower, "I", changed<&ElectricPowerValues::I>},
+    {CalcTask::ElectricPower, "U", changed<&ElectricPowerValues::U>},
+    {CalcTask::SeriesResistors, "R1", changed<&SeriesResistorsValues::R1>},
+    {CalcTask::SeriesResistors, "R2", changed<&SeriesResistorsValues::R2>},
+    {CalcTask::SeriesResistors, "I", changed<&SeriesResistorsValues::I>},
+    {CalcTask::SeriesResistors, "U1", changed<&SeriesResistorsValues::U1>},
+    {CalcTask::ParallelResistors, "R1", changed<&ParallelResistorsValues::R1>},
+    {CalcTask::ParallelResistors, "I", changed<&ParallelResistorsValues::I>},
+    {CalcTask::ParallelResistors, "I2", changed<&ParallelResistorsValues::I2>},
+    {CalcTask::ParallelResistors, "U", changed<&ParallelResistorsValues::U>},
+};
+
+// The picture at the first and the last frame changes with the value.
+bool inPicture(const CalcExample& e, const Changeable& c)
+{
+    CalcExample other = e;
+    c.change(other.values);
+    const Experiment x(e);
+    const Experiment y(other);
+    for (int frame : {0, x.lastFrame()})
+        if (render(e, x.scene(frame)) != render(other, y.scene(frame)))
+            return true;
+    return false;
+}
+
+QString shownText(const Quantity& q, const CalcExample& e)
+{
+    return TaskQuantities::valueText(q.read(e.values), q.decimals);
+}
+
+bool inBoxes(const Quantity& q, const CalcExample& e)
+{
+    const Experiment x(e);
+    const ExperimentReadings end = x.readings(x.lastFrame());
+    const QString value = shownText(q, e);
+    if (q.box > 0) {
+        const std::size_t i = std::size_t(q.box - 1);
+        return end.boxes[i].value_or(e.boxes[i].text) == value;
+    }
+    const QString plain = TaskQuantities::valueText(q.read(e.values), 0);
+    const auto clock = [&end](std::size_t i) { return end.finishBoxes[i].value_or(QString()).toInt(); };
+    return e.startBoxes[0] == plain || e.startBoxes[1] == plain || (q.name == std::string_view("t") && 60 * clock(0) + clock(1) == plain.toInt())
+           || (q.name == std::string_view("hours") && clock(0) == plain.toInt())
+           || (q.name == std::string_view("minutes") && clock(1) == plain.toInt());
+}
+
+} // namespace
+
+TEST(HeatAndCircuitScenes, EveryGivenQuantityCanBeReadAndNoAskedOneIsShown)
+{
+    for (CalcTask task : {CalcTask::Heat, CalcTask::Melting, CalcTask::OhmsLaw, CalcTask::ElectricEnergy,
+                          CalcTask::ElectricPower, CalcTask::SeriesResistors, CalcTask::ParallelResistors}) {
+        for (std::uint64_t seed = 1; seed <= 25; ++seed) {
+            const CalcExample e = test::generated(task, seed);
+            SCOPED_TRACE(testing::Message() << calcTaskCode(task).toStdString() << " seed " << seed << " variant "
+                                            << e.asked.value_or(0));
+            for (const Quantity& q : TaskQuantities::of(task)) {
+                const Changeable* c = nullptr;
+                for (const Changeable& row : kChangeable)
+                    if (row.task == task && q.name == std::string_view(row.name))
+                        c = &row;
+                if (q.askedIn(e)) {
+                    if (c) {
+                        EXPECT_FALSE(inPicture(e, *c)) << q.name << " asked but shown";
+                    }
+                    continue;
+                }
+                // The constants of ice and water stand in the "3b" tables, the metal's in its marked row.
+                const bool inTable = q.inTable ? e.shownRow == e.tableRow : task == CalcTask::Melting && q.box == 0;
+                EXPECT_TRUE(inTable || inBoxes(q, e) || (c && inPicture(e, *c))) << q.name << " given but not shown";
+            }
+        }
+    }
+}
+
+TEST(HeatScenes, TheBodyGlowsAndTheThermometerReadsItsTemperature)
+{
+    struct Case {
+        int glow;
+        QColor body;
+    };
+    for (const Case& c : {Case{0, Palette::mark()}, Case{30, Palette::hotBody()}}) {
+        const CalcExample e = test::generated(CalcTask::Heat, 4);
+        const QImage scene = render(e, HeatFrame{c.glow > 0, c.glow, 20});
+        EXPECT_EQ(scene.pixelColor(HeatScenePainter::heatBody().center().toPoint()), c.body);
+    }
+    // The column of the thermometer ends at the mark of its temperature.
+    const auto columnTop = [](const QImage& scene, int x, int from, int to) {
+        for (int y = from; y <= to; ++y)
+            if (scene.pixelColor(x, y).red() > 180 && scene.pixelColor(x, y).green() < 80)
+                return y;
+        return -1;
+    };
+    for (double t : {20.0, 115.0, 200.0}) {
+        const QImage scene = render(test::generated(CalcTask::Heat, 4), HeatFrame{true, 10, t});
+        EXPECT_NEAR(columnTop(scene, 118, 0, 110), HeatScenePainter::heatThermometerY(t), 1.5) << t;
+    }
+    for (double t : {-15.0, 0.0, 20.0}) {
+        const QImage scene = render(test::generated(CalcTask::Melting, 4), MeltingFrame{true, 0.5, t});
+        EXPECT_NEAR(columnTop(scene, 88, 0, 150), HeatScenePainter::meltingThermometerY(t), 1.5) << t;
+    }
+}

@@ -2,11 +2,14 @@
 // instruments show at the last frame is what a pupil needs to answer right,
 // and the frame shown depends only on the ticks since the start.
 #include "calc/CheckExample.h"
+#include "calc/CircuitExperiment.h"
 #include "calc/DensityExperiment.h"
 #include "calc/Experiment.h"
+#include "calc/ExperimentPlan.h"
 #include "calc/NumberText.h"
 #include "calc/RandomSource.h"
 #include "calc/SolutionText.h"
+#include "calc/TaskQuantities.h"
 #include "tests/support/CalcTestTables.h"
 
 #include <gtest/gtest.h>
@@ -20,8 +23,10 @@ using orbeta::test::generated;
 namespace {
 
 constexpr int kSeeds = 600;
-constexpr std::array<CalcTask, 4> kPlayedTasks = {CalcTask::LiquidDensity, CalcTask::SolidDensity,
-                                                  CalcTask::UniformMotion, CalcTask::NonUniformMotion};
+constexpr std::array<CalcTask, 11> kPlayedTasks = {
+    CalcTask::LiquidDensity, CalcTask::SolidDensity,    CalcTask::UniformMotion,   CalcTask::NonUniformMotion,
+    CalcTask::Heat,          CalcTask::Melting,         CalcTask::OhmsLaw,         CalcTask::ElectricEnergy,
+    CalcTask::ElectricPower, CalcTask::SeriesResistors, CalcTask::ParallelResistors};
 
 void forExamples(const std::function<void(const CalcExample&, const Experiment&)>& check)
 {
@@ -100,6 +105,48 @@ CalcAnswer answerFromReadings(const CalcExample& e, const Experiment& x)
         else
             box(3) = typed(at(2) / at(1));
         break;
+    case CalcTask::Heat:  // m, t1, t2 on the thermometer, Q; c from the row shown
+        box(4) = typed(rho * at(1) * (at(3) - at(2)));
+        break;
+    case CalcTask::Melting:
+        box(4) = typed(at(1) * (MeltingValues::c1 * (0 - at(2)) + MeltingValues::l + MeltingValues::c2 * at(3)));
+        break;
+    case CalcTask::OhmsLaw: {  // I, R, U; a given R stands on the resistor
+        const double r = std::get<OhmsLawValues>(e.values).R;
+        box(*e.asked == 1 ? 2 : *e.asked == 2 ? 1 : 3) =
+            typed(*e.asked == 1 ? at(3) / at(1) : *e.asked == 2 ? at(3) / r : r * at(1));
+        break;
+    }
+    case CalcTask::ElectricPower: {  // I, P, U; a given P stands on the appliance
+        const double p = std::get<ElectricPowerValues>(e.values).P;
+        box(*e.asked == 1 ? 2 : *e.asked == 2 ? 1 : 3) =
+            typed(*e.asked == 1 ? at(3) * at(1) : *e.asked == 2 ? p / at(3) : p / at(1));
+        break;
+    }
+    case CalcTask::ElectricEnergy: {  // the power on the plate, the time on the clock
+        const int minutes = 60 * a.finishBoxes[0].toInt() + a.finishBoxes[1].toInt();
+        box(1) = typed(number(e.startBoxes[1]) * minutes / 60000);
+        break;
+    }
+    case CalcTask::SeriesResistors:  // I, R1, R2, U1, U2
+        switch (*e.asked) {
+        case 1: box(1) = typed(at(4) / at(2)); break;
+        case 2: box(2) = typed(at(4) / at(1)); break;
+        case 3: box(3) = typed(at(5) / at(1)); break;
+        case 4: box(4) = typed(at(2) * at(1)); break;
+        default: box(5) = typed(at(3) * at(1)); break;
+        }
+        break;
+    case CalcTask::ParallelResistors:  // R1, R2, U, I1, I2, I
+        switch (*e.asked) {
+        case 1: box(1) = typed(at(3) / at(4)); break;
+        case 2: box(2) = typed(at(3) / at(5)); break;
+        case 3: box(3) = typed(at(1) * at(4)); break;
+        case 4: box(4) = typed(at(3) / at(1)); break;
+        default: box(5) = typed(at(3) / at(2)); break;
+        }
+        box(6) = typed(number(box(4)) + number(box(5)));
+        break;
     default: {
         const auto& m = std::get<NonUniformMotionValues>(e.values);
         const int clock = 60 * a.finishBoxes[0].toInt() + a.finishBoxes[1].toInt();
@@ -120,11 +167,14 @@ CalcAnswer answerFromReadings(const CalcExample& e, const Experiment& x)
 }
 
 // How far a scene has got, as the frames test measures it: the liquid's
-// level (and the body's drop), the fraction of the track, the leg and point.
+// level (and the body's drop), the fraction of the track, the leg and point,
+// the glow, the melting and the thermometer, the switch, the needles and the clock.
 double startProgress(const CalcExample& e)
 {
     if (const auto* b = std::get_if<SolidDensityValues>(&e.values))
         return 10.0 * b->V1;
+    if (const auto* ice = std::get_if<MeltingValues>(&e.values))
+        return ice->t1;
     return e.task == CalcTask::NonUniformMotion ? 100 : 0;
 }
 
@@ -134,6 +184,14 @@ double endProgress(const CalcExample& e)
         return liquid->V;
     if (const auto* b = std::get_if<SolidDensityValues>(&e.values))
         return 10.0 * b->V2 + 1;
+    if (e.task == CalcTask::Heat)
+        return 30;
+    if (const auto* ice = std::get_if<MeltingValues>(&e.values))
+        return 1000 + ice->t2;
+    if (const auto* energy = std::get_if<ElectricEnergyValues>(&e.values))
+        return 2 * energy->t + 1;
+    if (std::holds_alternative<CircuitFrame>(ExperimentPlan::scene(e, 0)))
+        return 2;
     return e.task == CalcTask::NonUniformMotion ? 240 : 1;
 }
 
@@ -146,10 +204,15 @@ TEST(ExperimentFrames, LastFrameShowsWhatTheAnswerNeeds)
     forExamples([](const CalcExample& e, const Experiment& x) {
         EXPECT_TRUE(CheckExample(e, answerFromReadings(e, x))) << SolutionText(e).toStdString();
         const ExperimentReadings r = x.readings(x.lastFrame());
-        for (std::size_t i = 0; i < 6; ++i)
-            if (r.boxes[i] && e.task != CalcTask::LiquidDensity) {
-                EXPECT_EQ(*r.boxes[i], e.boxes[i].text) << "box " << i + 1;
-            }
+        // A meter's box ends with the example's value, any other box as generated.
+        for (const Quantity& q : TaskQuantities::of(e.task)) {
+            const std::size_t i = static_cast<std::size_t>(q.box - 1);
+            if (q.box == 0 || !r.boxes[i] || e.task == CalcTask::LiquidDensity)
+                continue;
+            const bool meter = q.given == GivenText::WholeMeter || q.given == GivenText::DecimalMeter;
+            EXPECT_EQ(*r.boxes[i], meter ? TaskQuantities::valueText(q.read(e.values), q.decimals) : e.boxes[i].text)
+                << "box " << i + 1;
+        }
         if (const auto* liquid = std::get_if<LiquidDensityValues>(&e.values); liquid && e.asked != 3) {
             EXPECT_EQ(r.boxes[1], FormatFixed(liquid->m2, 1));
         }
@@ -166,8 +229,9 @@ TEST(ExperimentFrames, FramesGrowFromTheNewExampleToItsValues)
 {
     forExamples([](const CalcExample& e, const Experiment& x) {
         const int last = x.lastFrame();
-        std::array<double, 6> before{};
-        double progressBefore = -1;
+        std::array<double, 6> before;
+        before.fill(-1000);
+        double progressBefore = -1000;
         for (int frame = 0; frame <= last; ++frame) {
             SCOPED_TRACE("frame " + std::to_string(frame));
             const ExperimentReadings r = x.readings(frame);
@@ -199,6 +263,26 @@ TEST(ExperimentFrames, FramesGrowFromTheNewExampleToItsValues)
             } else if (const auto* car = std::get_if<NonUniformMotionFrame>(&scene)) {
                 EXPECT_TRUE(car->point >= 0 && car->point <= 40 && (car->leg == 1 || car->point > 0));
                 progress = 100 * car->leg + car->point;
+            } else if (const auto* heat = std::get_if<HeatFrame>(&scene)) {
+                const auto& h = std::get<HeatValues>(e.values);
+                EXPECT_NEAR(heat->temperature, h.t1 + (h.t2 - h.t1) * heat->glow / 30.0, 1e-9);
+                EXPECT_EQ(heat->burning, frame > 0);
+                progress = heat->glow;
+            } else if (const auto* ice = std::get_if<MeltingFrame>(&scene)) {
+                // Ice warms to 0 °C, melts at 0 °C, then the water warms.
+                EXPECT_TRUE(ice->melted == 0 || ice->temperature == 0 || ice->melted == 1);
+                progress = 1000 * ice->melted + ice->temperature;
+            } else if (const auto* circuit = std::get_if<CircuitFrame>(&scene)) {
+                if (const auto* energy = std::get_if<ElectricEnergyValues>(&e.values)) {
+                    // The clock runs only while the switch is closed.
+                    EXPECT_TRUE(circuit->switchClosed == 1 || circuit->minutes == 0 || circuit->minutes == energy->t);
+                    progress = 2 * circuit->minutes
+                               + (circuit->minutes == energy->t ? 1 - circuit->switchClosed : circuit->switchClosed);
+                } else {
+                    // The needles move only once the switch is closed.
+                    EXPECT_TRUE(circuit->reached == 0 || circuit->switchClosed == 1);
+                    progress = circuit->switchClosed + circuit->reached;
+                }
             } else {
                 FAIL() << "no scene";
             }
@@ -331,4 +415,46 @@ TEST(ExperimentProtocol, TaskWithoutFramesCompletesAtOnce)
     EXPECT_TRUE(x.completed());
     EXPECT_FALSE(x.running());
     EXPECT_TRUE(std::holds_alternative<std::monostate>(x.scene(0)));
+}
+
+// Ohm's law and the power input: when the run ends the meters' readings go
+// into the boxes not asked; the resistance and the power stay on their
+// symbols. "5b": the clock shows the working time, the plate is left alone.
+TEST(ExperimentFrames, CircuitsWriteTheMetersOnly)
+{
+    struct Case {
+        CalcTask task;
+        int asked;
+        std::array<bool, 3> written;  // boxes 1 (I), 2 (R or P), 3 (U)
+    };
+    const Case cases[] = {
+        {CalcTask::OhmsLaw, 1, {true, false, true}},       {CalcTask::OhmsLaw, 2, {false, false, true}},
+        {CalcTask::OhmsLaw, 3, {true, false, false}},      {CalcTask::ElectricPower, 1, {true, false, true}},
+        {CalcTask::ElectricPower, 2, {false, false, true}}, {CalcTask::ElectricPower, 3, {true, false, false}},
+    };
+    for (const Case& c : cases) {
+        for (std::uint64_t seed = 0; seed < 200; ++seed) {
+            const CalcExample e = generated(c.task, seed);
+            if (e.asked != c.asked)
+                continue;
+            const Experiment x(e);
+            const ExperimentReadings r = x.readings(x.lastFrame());
+            for (std::size_t i = 0; i < 3; ++i)
+                EXPECT_EQ(r.boxes[i].has_value(), c.written[i]) << calcTaskCode(c.task).toStdString() << " variant "
+                                                                << c.asked << " box " << i + 1;
+            break;
+        }
+    }
+    const CalcExample energy = generated(CalcTask::ElectricEnergy, 3);
+    const auto& v = std::get<ElectricEnergyValues>(energy.values);
+    const Experiment x(energy);
+    EXPECT_EQ(x.frameMs(), 50u);
+    EXPECT_LE(x.lastFrame(), 60);
+    const ExperimentReadings start = x.readings(0);
+    const ExperimentReadings end = x.readings(x.lastFrame());
+    EXPECT_EQ(start.finishBoxes[1], QStringLiteral("00"));
+    EXPECT_EQ(end.finishBoxes[0], QString::number(v.hours));
+    EXPECT_EQ(end.finishBoxes[1], QStringLiteral("%1").arg(v.minutes, 2, 10, QLatin1Char('0')));
+    for (const auto& box : end.boxes)
+        EXPECT_FALSE(box.has_value());
 }

@@ -73,6 +73,32 @@ CalcExample car(int asked, int askedCity = 0)
     return example(CalcTask::NonUniformMotion, asked, x);
 }
 
+// 30 Ω at 0,4 A: 12 V.
+CalcExample ohm(int asked)
+{
+    return example(CalcTask::OhmsLaw, asked, OhmsLawValues{30, 0.4f, 12});
+}
+
+// 40 Ω and 20 Ω in series at 0,5 A: 20 V and 10 V.
+CalcExample series(int asked)
+{
+    return example(CalcTask::SeriesResistors, asked, SeriesResistorsValues{40, 20, 0.5f, 20, 10});
+}
+
+// 27 Ω beside 63 Ω at 18,9 V: 0,7 A and 0,3 A.
+CalcExample parallel(int asked)
+{
+    return example(CalcTask::ParallelResistors, asked, ParallelResistorsValues{27, 63, 18.9f, 0.7f, 0.3f, 1});
+}
+
+// 1500 W for 1 h 20 min: 2 kWh.
+CalcExample appliance()
+{
+    CalcExample e = example(CalcTask::ElectricEnergy, 0, ElectricEnergyValues{1500, 1, 20, 80, 2});
+    e.asked.reset();
+    return e;
+}
+
 CalcAnswer inBox(int box, const QString& text)
 {
     CalcAnswer a;
@@ -150,6 +176,21 @@ TEST(SlipHint, OneRowPerSlip)
         {"1d time minutes empty", car(3), onClock("1", ""), kNothing},
         {"1d time right", car(3), onClock("1", "40"), kNothing},
         {"1d time right in minutes", car(3), onClock("0", "100"), kNothing},
+        // The circuits: each quotient divided the wrong way round.
+        {"5a R as I / U", ohm(1), inBox(2, "0,033"), kInverted},
+        {"5a I as R / U", ohm(2), inBox(1, "2,5"), kInverted},
+        {"5a U ten times", ohm(3), inBox(3, "120"), timesLarger(10)},
+        {"5a U right", ohm(3), inBox(3, "12"), kNothing},
+        {"5c I as U / P",
+         example(CalcTask::ElectricPower, 2, ElectricPowerValues{20, 2.5f, 50}), inBox(1, "0,4"), kInverted},
+        {"5d I as R1 / U1", series(1), inBox(1, "2"), kInverted},
+        {"5d R2 as I / U2", series(3), inBox(3, "0,05"), kInverted},
+        {"5d U1 random wrong", series(4), inBox(4, "14"), kNothing},
+        {"5e R2 as I2 / U", parallel(2), inBox(2, "0,016"), kInverted},
+        {"5e I1 as R1 / U", parallel(4), CalcAnswer{.boxes = {"27", "63", "18,9", "1,43", "0,3", "1"}}, kInverted},
+        {"5e right", parallel(4), CalcAnswer{.boxes = {"27", "63", "18,9", "0,7", "0,3", "1"}}, kNothing},
+        {"5b E with 1,3 h", appliance(), inBox(1, "1,95"), kRounded},
+        {"5b E in Wh", appliance(), inBox(1, "2000"), timesLarger(1000)},
     };
     for (const SlipCase& c : cases) {
         const QString line = SlipHint(c.example, c.answer);
