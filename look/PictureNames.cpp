@@ -119,6 +119,26 @@ QString PictureNames::setupBack(ButtonLook look)
     return setup(QStringLiteral("back") + lookSuffix(look));
 }
 
+QString PictureNames::opticsBackground()
+{
+    return inFolder("Games", QStringLiteral("bg_2"));
+}
+
+QString PictureNames::lens(bool converging)
+{
+    return inFolder("Games", converging ? QStringLiteral("Spojka") : QStringLiteral("Rozptylk"));
+}
+
+QString PictureNames::mirror(const QString& fileName)
+{
+    return QStringLiteral("Bitmap\\Games\\") + fileName;
+}
+
+QString PictureNames::opticsHelp(const QString& taskCode)
+{
+    return inFolder("Help", taskCode);
+}
+
 QString PictureNames::taskBackground()
 {
     return inFolder("Games", QStringLiteral("bg_1"));

@@ -50,6 +50,13 @@ public:
     // The bubble of the hint window, 1 to 6.
     static QString hint(int number);
 
+    // The optics form: its background, the lens pictures and the help picture
+    // of "4a" and "4b" (the mirror pictures are named in "4a.dat").
+    static QString opticsBackground();
+    static QString lens(bool converging);
+    static QString mirror(const QString& fileName);
+    static QString opticsHelp(const QString& taskCode);
+
     enum class Cursor { Arrow, Hand, Help };
     static QString cursor(Cursor cursor);
 };

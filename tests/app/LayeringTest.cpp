@@ -41,9 +41,10 @@ const std::map<QString, std::set<QString>> kAllowed = {
     {"calc", {"tasks", "look", "shell"}},
     {"menu", {"tasks", "look", "shell"}},
     {"results", {"tasks", "look", "shell"}},
-    {"cli", {"tasks", "shell", "calc", "results"}},
+    {"optics", {"tasks", "look", "shell"}},
+    {"cli", {"tasks", "shell", "calc", "optics", "results"}},
     {"art", {"tasks", "look"}},
-    {"app", {"tasks", "look", "shell", "calc", "menu", "results"}},
+    {"app", {"tasks", "look", "shell", "calc", "menu", "optics", "results"}},
 };
 
 const QRegularExpression kInclude(QStringLiteral("^#include \"([a-z]+)/([A-Za-z0-9_]+)\\.h\""),
