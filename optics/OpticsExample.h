@@ -4,13 +4,30 @@
 
 #include <QPoint>
 #include <QString>
+#include <QStringView>
 
 #include <array>
+#include <optional>
 
 namespace orbeta {
 
 // "4a" draws the rays of a spherical mirror, "4b" of a thin lens.
 enum class OpticsTask { Mirror, Lens };
+
+// "4a" and "4b"; nothing for any other code.
+inline std::optional<OpticsTask> opticsTaskFromCode(QStringView code)
+{
+    if (code == u"4a")
+        return OpticsTask::Mirror;
+    if (code == u"4b")
+        return OpticsTask::Lens;
+    return std::nullopt;
+}
+
+inline QString opticsTaskCode(OpticsTask task)
+{
+    return task == OpticsTask::Mirror ? QStringLiteral("4a") : QStringLiteral("4b");
+}
 
 // The first kind is the concave mirror or the converging lens, the second
 // the convex mirror or the diverging lens.

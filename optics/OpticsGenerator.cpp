@@ -98,7 +98,9 @@ std::optional<OpticsExample> OpticsGenerator::onMirror(const MirrorScenes& scene
         e.rayPoints[1] = {hit1, s.focus};
         e.rayPoints[2] = {hit2, s.centre};
         e.image = OpticsGeometry::IntersectLines(hit1, s.focus, hit2, s.centre);
-        if (!missing(hit1) && !missing(hit2) && startsApart(e) && e.image.x() > 0 && e.image.x() < kArea.width() && e.image.y() > 0
+        const bool onArc = std::abs(hit1.y() - s.axisStart.y()) <= kMirrorHalfHeight
+                           && std::abs(hit2.y() - s.axisStart.y()) <= kMirrorHalfHeight;
+        if (!missing(hit1) && !missing(hit2) && onArc && startsApart(e) && e.image.x() > 0 && e.image.x() < kArea.width() && e.image.y() > 0
             && e.image.y() < kArea.height())
             return e;
     }

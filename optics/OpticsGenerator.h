@@ -30,6 +30,9 @@ public:
     // The two ray starts lie farther apart than this in one axis at least:
     // a press near one start must never delete or start the other ray.
     static constexpr int kStartsApart = 12;
+    // The mirror pictures draw the arc this far above and below the axis; a
+    // given ray must meet the mirror where the pupil can see it.
+    static constexpr int kMirrorHalfHeight = 140;
 
     explicit OpticsGenerator(MirrorScenes scenes) : m_scenes(std::move(scenes)) {}
     explicit OpticsGenerator(LensScenes scenes) : m_scenes(std::move(scenes)) {}

@@ -135,6 +135,18 @@ void RayDrawing::extendBackwards(PupilRay& ray) const
     }
 }
 
+QPoint RayDrawing::correctEnd(int ray, double length) const
+{
+    const QPoint a = m_example.rayPoints[std::size_t(ray)][0];
+    const QPoint b = m_example.rayPoints[std::size_t(ray)][1];
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double d = std::hypot(dx, dy) * (towardsSecondPoint() ? 1 : -1);
+    if (d == 0)
+        return a;
+    return a + QPoint(wholePixel(length * dx / d), wholePixel(length * dy / d));
+}
+
 bool RayDrawing::evaluate() const
 {
     if (m_example.kind == SceneKind::None || !m_image)

@@ -57,6 +57,10 @@ public:
     // release within kSnap of the press makes no ray.
     void release(QPoint at, bool left = true);
 
+    // A point `length` px along the correct outgoing ray `ray` from its start:
+    // where a pupil who knows the rule lets go.
+    QPoint correctEnd(int ray, double length) const;
+
     // The evaluation: both rays right and the image arrow within
     // kTolerance of the correct image.
     bool evaluate() const;

@@ -88,6 +88,7 @@ TEST(OpticsGenerator, MirrorObjectsKeepAwayFromTheMarksAndGiveAVisibleImage)
         EXPECT_NEAR(distance(e.rayPoints[1][0], s.centre), s.radius, 1.0);
         EXPECT_NEAR(distance(e.rayPoints[2][0], s.centre), s.radius, 1.0);
         EXPECT_EQ(e.rayPoints[1][0].y(), e.objectTop.y());
+        EXPECT_LE(std::abs(e.rayPoints[2][0].y() - s.axisStart.y()), OpticsGenerator::kMirrorHalfHeight);
         EXPECT_EQ(e.rayPoints[1][1], s.focus);
         EXPECT_EQ(e.rayPoints[2][1], s.centre);
         EXPECT_TRUE(inside(e.image));

@@ -38,6 +38,7 @@ QImage picture(const QString& name)
 TEST(ScenePictures, TheDrawingAreaIsTheGeneratorsArea)
 {
     EXPECT_EQ(Layout::kOpticsPicture.size(), OpticsGenerator::kArea);
+    EXPECT_GE(OpticsPainter::kArcHalfHeight, OpticsGenerator::kMirrorHalfHeight);
 }
 
 TEST(ScenePictures, EveryMirrorArcLiesOnTheCircleOfItsRecord)
@@ -63,7 +64,7 @@ TEST(ScenePictures, EveryMirrorArcLiesOnTheCircleOfItsRecord)
             }
         }
         // The arc covers the height the objects and rays need.
-        EXPECT_GE(onArc, 2 * OpticsPainter::kArcHalfHeight);
+        EXPECT_GE(onArc, 2 * OpticsGenerator::kMirrorHalfHeight);
         EXPECT_TRUE(vertexDrawn);
         EXPECT_EQ(s.axisStart.y(), Layout::kOpticsAxisY);
         if (testing::Test::HasFailure())
