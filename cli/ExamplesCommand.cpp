@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 #include "cli/ExampleJson.h"
+#include "cli/OpticsJson.h"
 #include "cli/StandardOutput.h"
 
 #include "calc/DataFile.h"
@@ -8,6 +9,9 @@
 #include "calc/ExampleTable.h"
 #include "calc/GenerateExample.h"
 #include "calc/TableFile.h"
+#include "optics/OpticsGenerator.h"
+#include "optics/OpticsSceneFile.h"
+#include "shell/SafeFile.h"
 #include "shell/ResourcePath.h"
 
 #include <QDateTime>
@@ -23,7 +27,8 @@ constexpr long long kMaxCount = 1'000'000;
 
 const QString kUsage = QStringLiteral(
     "usage: orbeta-cli examples CODE [--count N] [--seed S] [--data DIR]\n"
-    "  CODE: a calculation task, 1a-1d, 2a-2e, 3a, 3b or 5a-5e; N: 0 to 1000000 (default 1);\n"
+    "  CODE: a calculation task, 1a-1d, 2a-2e, 3a, 3b or 5a-5e, or a ray construction, 4a or 4b;\n"
+    "  N: 0 to 1000000 (default 1);\n"
     "  S: a whole number from 0 to 18446744073709551615 (default: from the clock)");
 
 std::optional<std::uint64_t> unsignedNumber(const QString& text)
@@ -94,6 +99,65 @@ std::optional<ExampleTable> loadTable(CalcTask task, const std::optional<QString
     return numbers.value();
 }
 
+// The scene file of the optics task in the data directory, ready to generate.
+std::optional<OpticsGenerator> loadScenes(OpticsTask task, const std::optional<QString>& dataOption, int& status)
+{
+    const DataDirOption::Result dir = DataDirOption::resolve(dataOption);
+    if (dir.status != Ok) {
+        status = dir.status;
+        return std::nullopt;
+    }
+    const QString fileName = opticsTaskCode(task) + QStringLiteral(".dat");
+    const QString path = ResourcePath::resolve(dir.dir, fileName);
+    auto report = [&status](const FileError& error) {
+        status = fail(BadFile, error.message());
+        return std::nullopt;
+    };
+    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
+    if (!bytes)
+        return report(bytes.error());
+    if (task == OpticsTask::Mirror) {
+        const auto scenes = OpticsSceneFile::ReadMirrorScenes(bytes.value(), path);
+        if (!scenes)
+            return report(scenes.error());
+        return OpticsGenerator(scenes.value());
+    }
+    const auto scenes = OpticsSceneFile::ReadLensScenes(bytes.value(), path);
+    if (!scenes)
+        return report(scenes.error());
+    return OpticsGenerator(scenes.value());
+}
+
+// One series of ray constructions: the kinds alternate as on the form,
+// example i drawn from seed + i.
+int opticsExamples(OpticsTask task, const std::optional<QString>& dataOption, std::uint64_t count,
+                   std::uint64_t seed)
+{
+    int status = Ok;
+    std::optional<OpticsGenerator> generator = loadScenes(task, dataOption, status);
+    if (!generator)
+        return status;
+    StandardOutput output;
+    std::string out;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        RandomSource rnd(seed + i);
+        const FileResult<OpticsExample> e = generator->GenerateExample([&rnd] { return rnd.Rnd(); });
+        if (!e) {
+            output.write(out);
+            output.finish();
+            return fail(BadFile, e.error().message());
+        }
+        out += opticsExampleJson(e.value(), seed + i);
+        out += '\n';
+        if (out.size() > (1 << 16)) {
+            output.write(out);
+            out.clear();
+        }
+    }
+    output.write(out);
+    return output.finish();
+}
+
 } // namespace
 
 // examples CODE [--count N] [--seed S] [--data DIR]: N examples of the task
@@ -111,8 +175,10 @@ int examplesCommand(const QStringList& arguments)
         || args.first().startsWith(QLatin1Char('-')))
         return fail(BadUsage, kUsage);
     const std::optional<CalcTask> task = calcTaskFromCode(args.first());
-    if (!task)
-        return fail(BadUsage, QStringLiteral("%1 is not a calculation task\n%2").arg(args.first(), kUsage));
+    const std::optional<OpticsTask> optics = opticsTaskFromCode(args.first());
+    if (!task && !optics)
+        return fail(BadUsage,
+                    QStringLiteral("%1 is not a calculation task nor a ray construction\n%2").arg(args.first(), kUsage));
     std::uint64_t count = 1;
     if (countText) {
         const auto n = unsignedNumber(*countText);
@@ -129,6 +195,9 @@ int examplesCommand(const QStringList& arguments)
     } else {
         seed = ExampleSeeder().next(QDateTime::currentMSecsSinceEpoch());
     }
+
+    if (optics)
+        return opticsExamples(*optics, data.given, count, seed);
 
     int status = Ok;
     const std::optional<ExampleTable> table = loadTable(*task, data.given, status);
