@@ -1,19 +1,136 @@
 #include "calc/CalcScene.h"
 
+#include "look/DensityScenePainter.h"
+#include "look/Layout.h"
+#include "look/MotionScenePainter.h"
+
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orbeta {
+namespace {
 
-bool CalcScene::available(CalcTask)
+constexpr int kLastPoint = CalcRoute::kPointCount - 1;
+
+// The car on its route: point `index` and the direction it drives there
+// (towards lower indices on the first leg, higher ones on the second).
+RoadMapScene carOnRoute(const NonUniformMotionValues& x, const CalcRoute& route, int index, int direction)
 {
-    return false;
+    const auto at = [&route](int i) { return QPointF(route.points[std::size_t(std::clamp(i, 0, kLastPoint))]); };
+    return {.startCity = x.startCity,
+            .targetCity = x.targetCity,
+            .car = at(index),
+            .heading = at(index + direction) - at(index - direction)};
 }
 
-SceneLayout CalcScene::layout(const CalcExample&)
+RoadMapScene roadMapScene(const NonUniformMotionValues& x, const ExperimentScene& frame, const CalcMap& map)
 {
-    return {};
+    const auto route = [&map](int city) -> const CalcRoute& {
+        return map[std::size_t(std::clamp(city, 1, kMapCityCount) - 1)];
+    };
+    NonUniformMotionFrame f;
+    if (const auto* shown = std::get_if<NonUniformMotionFrame>(&frame))
+        f = *shown;
+    const int point = std::clamp(f.point, 0, kLastPoint);
+    if (f.leg == 2)
+        return carOnRoute(x, route(x.targetCity), point, 1);
+    return carOnRoute(x, route(x.startCity), kLastPoint - point, -1);
 }
 
-void CalcScene::draw(QPainter&, const CalcExample&, const ExperimentScene&, const CalcMap&) {}
+} // namespace
+
+bool CalcScene::available(CalcTask task)
+{
+    switch (task) {
+    case CalcTask::LiquidDensity:
+    case CalcTask::SolidDensity:
+    case CalcTask::UniformMotion:
+    case CalcTask::NonUniformMotion: return true;
+    default: return false;
+    }
+}
+
+SceneLayout CalcScene::layout(const CalcExample& example)
+{
+    using Liquid = DensityScenePainter::LiquidBox;
+    using Solid = DensityScenePainter::SolidBox;
+    using Uniform = MotionScenePainter::UniformBox;
+    SceneLayout l;
+    switch (example.task) {
+    case CalcTask::LiquidDensity:
+        l.boxes = {DensityScenePainter::liquidBox(Liquid::EmptyMass), DensityScenePainter::liquidBox(Liquid::FullMass),
+                   DensityScenePainter::liquidBox(Liquid::Volume)};
+        break;
+    case CalcTask::SolidDensity:
+        l.boxes = {DensityScenePainter::solidBox(Solid::BodyMass), DensityScenePainter::solidBox(Solid::VolumeBefore),
+                   DensityScenePainter::solidBox(Solid::VolumeAfter)};
+        break;
+    case CalcTask::UniformMotion:
+        l.boxes = {MotionScenePainter::uniformBox(Uniform::Speed), MotionScenePainter::uniformBox(Uniform::Distance),
+                   MotionScenePainter::uniformBox(Uniform::Time)};
+        break;
+    case CalcTask::NonUniformMotion: {
+        for (int city = 1; city <= kMapCityCount; ++city)
+            l.boxes[std::size_t(city - 1)] = MotionScenePainter::roadBox(city);
+        const MotionScenePainter::Clock departure = MotionScenePainter::departureClock();
+        const MotionScenePainter::Clock arrival = MotionScenePainter::arrivalClock();
+        l.timeBoxes = true;
+        l.startBoxes = departure.boxes;
+        l.finishBoxes = arrival.boxes;
+        l.startLabel = departure.caption;
+        l.finishLabel = arrival.caption;
+        l.startCaption = QStringLiteral("Odchod");
+        l.finishCaption = QStringLiteral("Príchod");
+        break;
+    }
+    default: break;
+    }
+    for (std::size_t i = 0; i < l.boxes.size(); ++i) {
+        if (!example.boxes[i].used)
+            l.boxes[i].reset();
+    }
+    return l;
+}
+
+void CalcScene::draw(QPainter& painter, const CalcExample& example, const ExperimentScene& frame, const CalcMap& map)
+{
+    painter.save();
+    painter.setClipRect(QRect(QPoint(0, 0), Layout::kCalcScene.size()), Qt::IntersectClip);
+    switch (example.task) {
+    case CalcTask::LiquidDensity: {
+        LiquidDensityScene scene{.liquidMl = example.fillLevel, .volumeHidden = example.asked == 1};
+        if (const auto* f = std::get_if<LiquidDensityFrame>(&frame))
+            scene.liquidMl = f->liquidMl;
+        DensityScenePainter::drawLiquidScene(painter, scene);
+        break;
+    }
+    case CalcTask::SolidDensity: {
+        const auto& x = std::get<SolidDensityValues>(example.values);
+        SolidDensityScene scene{
+            .liquidMl = example.fillLevel, .bodyDrop = 0, .body = x.body, .volumeHidden = example.asked == 3};
+        if (const auto* f = std::get_if<SolidDensityFrame>(&frame)) {
+            scene.liquidMl = f->liquidMl;
+            scene.bodyDrop = f->bodyDrop;
+        }
+        DensityScenePainter::drawSolidScene(painter, scene);
+        break;
+    }
+    case CalcTask::UniformMotion: {
+        const auto& x = std::get<UniformMotionValues>(example.values);
+        UniformMotionScene scene{.distance = x.s, .travelled = 0, .distanceHidden = example.asked == 2};
+        if (const auto* f = std::get_if<UniformMotionFrame>(&frame))
+            scene.travelled = f->travelled;
+        MotionScenePainter::drawUniformScene(painter, scene);
+        break;
+    }
+    case CalcTask::NonUniformMotion:
+        MotionScenePainter::drawRoadMapScene(
+            painter, roadMapScene(std::get<NonUniformMotionValues>(example.values), frame, map));
+        break;
+    default: break;
+    }
+    painter.restore();
+}
 
 } // namespace orbeta

@@ -38,13 +38,18 @@ bool Experiment::advance(std::uint32_t now)
 {
     if (!m_running)
         return false;
-    // Unsigned difference: the tick count may wrap during a run.
-    const std::uint32_t elapsed = now - m_startTick;
-    const int due = std::min(lastFrame(), m_startFrame + int(elapsed / std::max<std::uint32_t>(frameMs(), 1)));
+    // The difference of the ticks counts across a wrap of the tick count; a
+    // tick from before the start (read before the run began) is no time yet,
+    // not four billion milliseconds that would end the run.
+    const std::int32_t elapsed = static_cast<std::int32_t>(now - m_startTick);
+    const std::uint32_t frames = elapsed < 0 ? 0 : std::uint32_t(elapsed) / std::max<std::uint32_t>(frameMs(), 1);
+    const int last = lastFrame();
+    // A late tick can only move the run on: a frame once shown stays shown.
+    const int due = std::max(m_shown, frames >= std::uint32_t(last - m_startFrame) ? last : m_startFrame + int(frames));
     const bool changed = due != m_shown;
     m_shown = due;
     m_current = due;
-    if (due == lastFrame()) {
+    if (due == last) {
         m_running = false;
         m_completed = true;
         m_current = 0;

@@ -1,25 +1,69 @@
 #include "calc/ExperimentPlan.h"
 
+#include "calc/DensityExperiment.h"
+#include "calc/MotionExperiment.h"
+
+#include <algorithm>
+
 namespace orbeta {
+namespace {
 
-int ExperimentPlan::lastFrame(const CalcExample&)
+// The frames of one task, as its family of apparatus plays them.
+struct TaskFrames {
+    int (*lastFrame)(const CalcExample&);
+    std::uint32_t frameMs;
+    ExperimentScene (*scene)(const CalcExample&, int);
+    ExperimentReadings (*readings)(const CalcExample&, int);
+};
+
+// A task whose experiment is still to come shows the example as generated.
+constexpr TaskFrames kSingleFrame = {
+    [](const CalcExample&) { return 0; },
+    100,
+    [](const CalcExample&, int) { return ExperimentScene(); },
+    [](const CalcExample&, int) { return ExperimentReadings(); },
+};
+
+TaskFrames framesOf(CalcTask task)
 {
-    return 0;
+    using D = DensityExperiment;
+    using M = MotionExperiment;
+    switch (task) {
+    case CalcTask::LiquidDensity: return {D::liquidLastFrame, D::kFrameMs, D::liquidScene, D::liquidReadings};
+    case CalcTask::SolidDensity: return {D::solidLastFrame, D::kFrameMs, D::solidScene, D::solidReadings};
+    case CalcTask::UniformMotion:
+        return {M::uniformLastFrame, M::kUniformFrameMs, M::uniformScene, M::uniformReadings};
+    case CalcTask::NonUniformMotion:
+        return {M::nonUniformLastFrame, M::kNonUniformFrameMs, M::nonUniformScene, M::nonUniformReadings};
+    default: return kSingleFrame;
+    }
 }
 
-std::uint32_t ExperimentPlan::frameMs(const CalcExample&)
+int clamped(const CalcExample& e, int frame)
 {
-    return 100;
+    return std::clamp(frame, 0, ExperimentPlan::lastFrame(e));
 }
 
-ExperimentScene ExperimentPlan::scene(const CalcExample&, int)
+} // namespace
+
+int ExperimentPlan::lastFrame(const CalcExample& example)
 {
-    return std::monostate{};
+    return framesOf(example.task).lastFrame(example);
 }
 
-ExperimentReadings ExperimentPlan::readings(const CalcExample&, int)
+std::uint32_t ExperimentPlan::frameMs(const CalcExample& example)
 {
-    return {};
+    return framesOf(example.task).frameMs;
+}
+
+ExperimentScene ExperimentPlan::scene(const CalcExample& example, int frame)
+{
+    return framesOf(example.task).scene(example, clamped(example, frame));
+}
+
+ExperimentReadings ExperimentPlan::readings(const CalcExample& example, int frame)
+{
+    return framesOf(example.task).readings(example, clamped(example, frame));
 }
 
 } // namespace orbeta

@@ -13,6 +13,7 @@
 #include "calc/ScenePicture.h"
 #include "calc/SlipHint.h"
 #include "calc/SolutionText.h"
+#include "calc/TaskQuantities.h"
 #include "calc/TableFile.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
@@ -37,7 +38,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QScrollBar>
-#include <QShortcut>
+#include <QApplication>
 
 #include <algorithm>
 
@@ -57,14 +58,11 @@ constexpr QRect kTitleArea{6, 6, 226, 66}; // both edges exclusive
 
 const QString kSigla = QStringLiteral("Sigla");
 
-QString gamesPicture(const QString& name)
+// A picture whose magenta pixels let the form show through.
+QPixmap sprite(const QString& name)
 {
-    return QStringLiteral("Bitmap\\Games\\") + name + QStringLiteral(".bmp");
-}
-
-QString helpPicture(const QString& code)
-{
-    return QStringLiteral("Bitmap\\Help\\") + code + QStringLiteral(".bmp");
+    const QImage image = Resources::image(name);
+    return QPixmap::fromImage(SpriteFromPicture(image, image.rect(), Palette::transparent()));
 }
 
 bool reached(std::uint32_t now, std::uint32_t t)
@@ -209,7 +207,6 @@ void FrmMech1::buildControls()
         box->setMaxLength(12);
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setAcceptDrops(false);
-        box->installEventFilter(this);
         box->hide();
         TVstup[std::size_t(i)] = box;
         auto* unit = new QLabel(this);
@@ -224,7 +221,6 @@ void FrmMech1::buildControls()
             box->setMaxLength(2);
             box->setContextMenuPolicy(Qt::NoContextMenu);
             box->setAcceptDrops(false);
-            box->installEventFilter(this);
             box->hide();
         }
     }
@@ -237,9 +233,10 @@ void FrmMech1::buildControls()
     PicStart->setGeometry(Layout::kExperimentButton);
     PicStart->setFixedPictureSize(Layout::kExperimentButton.size());
     PicStart->setToolTip(QStringLiteral("Pokus: spustiť a zastaviť (F2)"));
-    static const char* const kStartNames[] = {"b_play_d", "b_play_0", "b_play_1", "b_stop_0", "b_stop_1"};
-    for (int i = 0; i < 5; ++i)
-        m_startPictures[std::size_t(i)] = Resources::picture(gamesPicture(QString::fromLatin1(kStartNames[i])));
+    using ExperimentButton = PictureNames::ExperimentButton;
+    for (ExperimentButton state : {ExperimentButton::Disabled, ExperimentButton::Play, ExperimentButton::PlayPressed,
+                                   ExperimentButton::Stop, ExperimentButton::StopPressed})
+        m_startPictures[std::size_t(state)] = Resources::picture(PictureNames::experimentButton(state));
     connect(PicStart, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverStart);
         PicStart->setCursor(PicStart->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
@@ -253,9 +250,8 @@ void FrmMech1::buildControls()
     IHodnoceni->setGeometry(Layout::kCheckMark);
     IHodnoceni->setFixedPictureSize(Layout::kCheckMark.size());
     IHodnoceni->setToolTip(QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."));
-    IHodnoceni->installEventFilter(this);
-    m_right = Resources::picture(gamesPicture(QStringLiteral("Check_ok")));
-    m_wrong = Resources::picture(gamesPicture(QStringLiteral("Check_ko")));
+    m_right = sprite(PictureNames::checkMark(true));
+    m_wrong = sprite(PictureNames::checkMark(false));
     connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverMark);
         IHodnoceni->setCursor(!PicTop[0]->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
@@ -284,20 +280,17 @@ void FrmMech1::buildControls()
     TKalkulator->setAcceptDrops(false);
     TKalkulator->setMaxLength(60);
     TKalkulator->setToolTip(QStringLiteral("Kalkulačka: napíš výpočet a stlač Enter alebo ="));
-    TKalkulator->installEventFilter(this);
-    static const char* const kKeyNames[] = {"k_1_", "k_2_", "k_3_", "k_4_", "k_c"};
     for (int i = 0; i < 5; ++i) {
+        const auto which = PictureNames::CalculatorKey(i);
         auto* key = new PictureButton(this, std::uint8_t(kHoverKey + i));
         key->setGeometry(Layout::kCalculatorKey1.translated(Layout::kCalculatorKey1.width() * i, 0));
         key->setFixedPictureSize(Layout::kCalculatorKey1.size());
-        const QString name = QString::fromLatin1(kKeyNames[i]);
-        m_keyUp[std::size_t(i)] = Resources::picture(gamesPicture(name + QLatin1Char('0')));
-        m_keyDown[std::size_t(i)] = Resources::picture(gamesPicture(name + QLatin1Char('1')));
+        m_keyUp[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, false));
+        m_keyDown[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, true));
         key->setPicture(m_keyUp[std::size_t(i)]);
         connect(key, &PictureButton::mouseMoved, this,
                 [this, i] { EnterHoverItem(m_services, std::uint8_t(kHoverKey + i)); });
         connect(key, &PictureButton::mousePressed, this, [this, i] { pressKey(i + 1); });
-        key->installEventFilter(this);
         key->setCursor(globals().HandCursor);
         Kalk[std::size_t(i)] = key;
     }
@@ -305,11 +298,18 @@ void FrmMech1::buildControls()
     TPoznamky->setGeometry(calcTaskTableRows(m_task) > 0 ? Layout::kCalcNotes : Layout::kCalcNotesTall);
     TPoznamky->setToolTip(QStringLiteral("Poznámky: sem sa zapisujú výpočty kalkulačky."));
 
+    // A darker strip under the row shown or marked, so that its white text stands out.
+    m_rowMark = new QWidget(this);
+    m_rowMark->setAutoFillBackground(true);
+    QPalette mark = m_rowMark->palette();
+    mark.setColor(QPalette::Window, Palette::strip());
+    m_rowMark->setPalette(mark);
+    m_rowMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    m_rowMark->hide();
     for (int r = 0; r < kMaxCalcTableRows; ++r) {
         for (auto* column : {&LblLatka, &LblKg, &LblG}) {
             auto* label = new QLabel(this);
             label->hide();
-            label->installEventFilter(this);
             label->setMouseTracking(true);
             (*column)[std::size_t(r)] = label;
         }
@@ -318,29 +318,11 @@ void FrmMech1::buildControls()
     connect(this, &Form::backgroundMousePressed, this, &FrmMech1::backgroundPressed);
     connect(this, &Form::backgroundMouseMoved, this, &FrmMech1::backgroundMoved);
 
-    auto shortcut = [this](Qt::Key key, auto action) {
-        auto* s = new QShortcut(QKeySequence(key), this);
-        s->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(s, &QShortcut::activated, this, action);
-    };
-    shortcut(Qt::Key_F2, [this] {
-        if (PicStart->isEnabled())
-            pressStart();
-    });
-    shortcut(Qt::Key_F3, [this] {
-        if (PicTop[0]->isEnabled())
-            check();
-    });
-    shortcut(Qt::Key_F4, [this] {
-        if (picPokracuj->isEnabled())
-            continueSeries();
-    });
-    shortcut(Qt::Key_F6, [this] {
-        if (PicTop[1]->isEnabled()) {
-            PlayClickSound(m_services);
-            newExample();
-        }
-    });
+    // One filter for the whole program: the function keys work wherever the
+    // focus is (the stage inside the screen host gives a shortcut no window
+    // to match), and the events of the form's boxes, labels and keys pass
+    // through it once each.
+    qApp->installEventFilter(this);
 
     NormaliseControls(*this);
     // After the common font: the assignment is smaller for the lever task.
@@ -370,9 +352,9 @@ void FrmMech1::buildTable()
     // "3b" lists a second table of constants below the first.
     const int second = std::max(0, fileRows - first - 1);
     auto drawFrame = [this](int rows, int shift) {
-        const QPixmap top = Resources::picture(gamesPicture(QStringLiteral("tab_top")));
-        const QPixmap body = Resources::picture(gamesPicture(QStringLiteral("tab_body")));
-        const QPixmap bottom = Resources::picture(gamesPicture(QStringLiteral("tab_bott")));
+        const QPixmap top = Resources::picture(PictureNames::tableTop());
+        const QPixmap body = Resources::picture(PictureNames::tableBody());
+        const QPixmap bottom = Resources::picture(PictureNames::tableBottom());
         BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableTop.y() + shift, top.width(), top.height(), top);
         for (int i = 1; i <= rows; ++i)
             BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * (i - 1) + shift,
@@ -380,7 +362,7 @@ void FrmMech1::buildTable()
         BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * rows + shift,
                        bottom.width(), bottom.height(), bottom);
     };
-    const QPixmap blue = Resources::picture(gamesPicture(QStringLiteral("blue")));
+    const QPixmap blue = Resources::picture(PictureNames::tableGround());
     BlitPersistent(*this, Layout::kTableBlue.x(), Layout::kTableBlue.y(), blue.width(),
                    std::max(0, blue.height() - Layout::kTableBlueCut), blue);
     drawFrame(first, 0);
@@ -502,6 +484,14 @@ void FrmMech1::updateProgress()
 
 void FrmMech1::highlightRow(int row)
 {
+    if (row >= 1 && row <= m_tableRows) {
+        const QLabel* name = LblLatka[std::size_t(row)];
+        m_rowMark->setGeometry(Layout::kTableTop.x() + 4, name->y() - 1, Layout::kTableBodySize.width() - 8,
+                               Layout::kTableLabelHeight + 2);
+        m_rowMark->show();
+    } else {
+        m_rowMark->hide();
+    }
     for (int i = 1; i <= m_tableRows; ++i) {
         const QColor colour = i == row ? QColor(Qt::white) : QColor(Qt::black);
         for (QLabel* label : {LblLatka[std::size_t(i)], LblKg[std::size_t(i)], LblG[std::size_t(i)]})
@@ -752,7 +742,10 @@ void FrmMech1::showSolution(QPoint at)
         text.replace(QChar(0x00B3), QChar(0x0102)).replace(QChar(0x00B2), QChar(0x00C2)).replace(QChar(0x03A9), QChar(0x0170));
     }
     window->Vloz_Text(text);
-    const QPoint position = mapTo(parentWidget() ? parentWidget() : this, at) + QPoint(5, -12);
+    // Beside the pointer, but never cut off by the edge of the screen.
+    QPoint position = mapTo(parentWidget() ? parentWidget() : this, at) + QPoint(5, -12);
+    position.setX(std::clamp(position.x(), 0, std::max(0, ScreenHost::kDesignWidth - window->width())));
+    position.setY(std::clamp(position.y(), 0, std::max(0, ScreenHost::kDesignHeight - window->height())));
     if (ScreenHost* host = ScreenHost::instance()) {
         host->showPopup(window, position);
     } else {
@@ -827,6 +820,8 @@ void FrmMech1::releaseKey(int key)
 void FrmMech1::formActivated()
 {
     SelectUsKeyboard(m_services);
+    if (!focusWidget() || !isAncestorOf(focusWidget()))
+        Pic->setFocus();
 }
 
 void FrmMech1::backgroundPressed(QPoint position)
@@ -836,7 +831,7 @@ void FrmMech1::backgroundPressed(QPoint position)
     if (!inTitle || !PicTop[0]->isEnabled())
         return;
     PlayClickSound(m_services);
-    ShowHelpPicture(m_services, helpPicture(m_code), this);
+    ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
 }
 
 void FrmMech1::backgroundMoved(QPoint position)
@@ -953,9 +948,42 @@ bool FrmMech1::focusNextPrevChild(bool next)
     return true;
 }
 
+bool FrmMech1::functionKey(int key)
+{
+    if (!isVisible() || globals().CurrentForm != this)
+        return false;
+    switch (key) {
+    case Qt::Key_F2:
+        if (PicStart->isEnabled())
+            pressStart();
+        return true;
+    case Qt::Key_F3:
+        if (PicTop[0]->isEnabled())
+            check();
+        return true;
+    case Qt::Key_F4:
+        if (picPokracuj->isEnabled())
+            continueSeries();
+        return true;
+    case Qt::Key_F6:
+        if (PicTop[1]->isEnabled()) {
+            PlayClickSound(m_services);
+            newExample();
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
 bool FrmMech1::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
+    if (type == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if (!key->isAutoRepeat() && key->modifiers() == Qt::NoModifier && functionKey(key->key()))
+            return true;
+    }
     auto* box = qobject_cast<QLineEdit*>(watched);
     const bool answerBox = box && std::find(TVstup.begin(), TVstup.end(), box) != TVstup.end();
     const bool timeBox = box && (std::find(TCil.begin(), TCil.end(), box) != TCil.end()
@@ -1010,7 +1038,7 @@ CalcAnswer wrongAnswer(const CalcExample& e)
             bool ok = false;
             const double value = QString(answer.boxes[i]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
             if (ok)
-                answer.boxes[i] = QString::number(value * 10, 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
+                answer.boxes[i] = QString::number(value * 10, 'g', 6).replace(QLatin1Char('.'), QLatin1Char(','));
         }
     }
     if (answer.markedRow > 0)
@@ -1040,8 +1068,13 @@ void FrmMech1::addTourStates(Tour& tour, Services& services, ResultsLink& result
         const QString code = calcTaskCode(task);
         const int variants = calcTaskVariants(task);
         for (int q = 1; q <= variants; ++q) {
+            const auto quantities = TaskQuantities::of(task);
+            const bool rowAsked = std::any_of(quantities.begin(), quantities.end(),
+                                              [q](const Quantity& quantity) { return quantity.inTable && quantity.asked.contains(q); });
             for (const State& state : states) {
                 const Step step = state.step;
+                if (step == Step::Row && !rowAsked)
+                    continue;
                 const QString name = QStringLiteral("%1-q%2-%3").arg(code).arg(q).arg(QString::fromLatin1(state.name));
                 tour.add(QStringLiteral("frm_Mech1"), name, [=, &services, &results](ScreenHost& host) {
                     if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
@@ -1063,10 +1096,6 @@ void FrmMech1::addTourStates(Tour& tour, Services& services, ResultsLink& result
                     host.showForm(form);
                     if (step == Step::Load)
                         return;
-                    if (step == Step::Row && !form->example().tableActive()) {
-                        form->hide();
-                        return;
-                    }
                     const std::uint32_t start = services.tickCount();
                     form->pressStart();
                     const Experiment& run = form->experiment();
@@ -1103,7 +1132,7 @@ void FrmMech1::addTourStates(Tour& tour, Services& services, ResultsLink& result
         tour.add(QStringLiteral("frm_Mech1"), code + QStringLiteral("-help"), [code, &services](ScreenHost& host) {
             if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
                 host.unloadForm(previous);
-            ShowHelpPicture(services, helpPicture(code), nullptr);
+            ShowHelpPicture(services, PictureNames::taskHelp(code), nullptr);
         });
     }
 }

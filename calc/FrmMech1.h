@@ -118,6 +118,8 @@ private:
     void releaseKey(int key);
     bool filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox);
     bool filterCalculatorKey(QKeyEvent* event);
+    // F2 start or stop, F3 check, F4 continue, F6 new example; false for any other key.
+    bool functionKey(int key);
     void backgroundPressed(QPoint position);
     void backgroundMoved(QPoint position);
     void hoverTable(int row);
@@ -167,6 +169,7 @@ private:
     std::array<QLabel*, kMaxCalcTableRows> LblKg{};
     std::array<QLabel*, kMaxCalcTableRows> LblG{};
     int m_tableRows = 0;
+    QWidget* m_rowMark = nullptr;
     QLineEdit* TKalkulator = nullptr;
     QPlainTextEdit* TPoznamky = nullptr;
     ScenePicture* Pic = nullptr;

@@ -9,8 +9,15 @@ QString typed(const Reading& value)
 {
     if (const int* whole = std::get_if<int>(&value))
         return QString::number(*whole);
-    if (const float* single = std::get_if<float>(&value))
-        return QString::number(double(*single), 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
+    if (const float* single = std::get_if<float>(&value)) {
+        // Three decimals are always enough; a pupil writes no trailing zeros.
+        QString text = QString::number(double(*single), 'f', 3);
+        while (text.endsWith(QLatin1Char('0')))
+            text.chop(1);
+        if (text.endsWith(QLatin1Char('.')))
+            text.chop(1);
+        return text.replace(QLatin1Char('.'), QLatin1Char(','));
+    }
     return {};
 }
 

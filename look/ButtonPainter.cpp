@@ -3,6 +3,7 @@
 #include "look/Palette.h"
 #include "look/Shapes.h"
 #include "look/TextFit.h"
+#include "look/Typeface.h"
 
 #include <QPainter>
 
@@ -32,8 +33,18 @@ void ButtonPainter::drawToolButton(QPainter& p, QSize size, ButtonLook look, con
     Shapes::drawButton(p, QRectF(QPointF(0, 0), size), look);
     const QColor colour = Shapes::buttonText(look);
     icon(p, QRectF(size.width() / 2.0 - 12, 5, 24, 24), colour);
-    TextFit::drawFittedText(p, QRectF(6, 29, size.width() - 14, size.height() - 33), label, 13, true, colour,
-                            Qt::AlignHCenter | Qt::AlignVCenter, false);
+    const QRectF text(6, 29, size.width() - 14, size.height() - 33);
+    if (TextFit::singleLineSize(label, text.width(), 13, Typeface::kMinTextPx, true)) {
+        TextFit::drawFittedText(p, text, label, 13, true, colour, Qt::AlignHCenter | Qt::AlignVCenter, false);
+        return;
+    }
+    // A label too long even at the smallest size ("Vyhodnoť") is set a little
+    // tighter rather than cut at the outline.
+    QFont tight = Typeface::font(Typeface::kMinTextPx, true);
+    tight.setLetterSpacing(QFont::AbsoluteSpacing, -0.7);
+    p.setFont(tight);
+    p.setPen(colour);
+    p.drawText(text, Qt::AlignCenter, label);
 }
 
 void ButtonPainter::drawBackButton(QPainter& p, QSize size, ButtonLook look)

@@ -2,9 +2,7 @@
 
 #include "look/ButtonPainter.h"
 #include "look/Icons.h"
-#include "look/Layout.h"
 #include "look/Palette.h"
-#include "look/Shapes.h"
 #include "look/TaskLabel.h"
 #include "look/TextFit.h"
 #include "look/Typeface.h"
@@ -13,16 +11,6 @@
 #include <QPainterPath>
 
 namespace orbeta {
-
-void GamesPainter::drawBackground(QPainter& p, QSize size)
-{
-    Shapes::drawBackdrop(p, QRectF(QPointF(0, 0), size));
-    const int h = Layout::kHeaderHeight;
-    p.fillRect(QRectF(0, h, size.width(), 3), Palette::strip());
-    p.fillRect(QRectF(0, h + 3, size.width(), 2), Palette::gold());
-    Shapes::drawPanel(p, QRectF(6, h + 10, size.width() - 12, size.height() - h - 16), Palette::panel(),
-                        Palette::panelEdge());
-}
 
 void GamesPainter::drawTaskPicture(QPainter& p, QSize size, const TaskLabel& task)
 {

@@ -11,11 +11,10 @@ namespace orbeta {
 
 struct TaskLabel;
 
-// The task forms: the background, the four top buttons and the task pictures
-// (drawn at the top left of the task forms and of the results form).
+// The task forms: the four top buttons and the task pictures (drawn at the
+// top left of the task forms and of the results form).
 class GamesPainter {
 public:
-    static void drawBackground(QPainter& painter, QSize size);
     static void drawTopButton(QPainter& painter, QSize size, PictureNames::TopButton button, ButtonLook look);
     // A banner in the topic's colour with the topic and the title.
     static void drawTaskPicture(QPainter& painter, QSize size, const TaskLabel& task);

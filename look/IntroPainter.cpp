@@ -26,20 +26,6 @@ void drawNightSky(QPainter& p, QSize size)
     p.fillRect(QRect(QPoint(0, 0), size), g);
 }
 
-void drawNumberBadge(QPainter& p, QPointF centre, int n)
-{
-    p.save();
-    p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(Qt::white, 2));
-    p.setBrush(Palette::mark());
-    p.drawEllipse(centre, 13, 13);
-    p.setPen(Qt::white);
-    p.setFont(Typeface::font(16, true));
-    p.drawText(QRectF(centre.x() - 13, centre.y() - 13, 26, 26), Qt::AlignCenter, QString::number(n));
-    p.restore();
-}
-
-
 const TaskLabel& labelOf(const QString& code)
 {
     const QList<TaskLabel>& all = TaskLabel::all();
@@ -206,7 +192,7 @@ void IntroPainter::drawSetupHelp(QPainter& p, QSize size, TopicGroup group)
     p.fillRect(QRectF(at.x() - 3, at.y() - 3, 326, 246), Palette::stripDark());
     p.drawImage(at, shot);
     const QRect field = history ? Layout::kNameField6 : Layout::kNameField15;
-    const auto mark = [&](QPoint screenPoint, int n) { drawNumberBadge(p, at + QPointF(screenPoint) * k, n); };
+    const auto mark = [&](QPoint screenPoint, int n) { Shapes::drawNumberBadge(p, at + QPointF(screenPoint) * k, n); };
     mark(field.topLeft() + QPoint(-28, 14), 1);
     mark(Layout::kCountButton1.topLeft() + QPoint(-22, 22), 2);
     mark(Layout::kContinueButton.topLeft() + QPoint(Layout::kContinueButton.width() - 4, 0), 3);
@@ -227,7 +213,7 @@ void IntroPainter::drawSetupHelp(QPainter& p, QSize size, TopicGroup group)
     };
     qreal y = 62;
     for (const Step& s : steps) {
-        drawNumberBadge(p, QPointF(358, y + 14), s.n);
+        Shapes::drawNumberBadge(p, QPointF(358, y + 14), s.n);
         TextFit::drawFittedText(p, QRectF(378, y, 250, 64), s.text, 15, false, Palette::ink(),
                                  Qt::AlignLeft | Qt::AlignTop);
         y += 72;

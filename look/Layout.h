@@ -56,6 +56,7 @@ constexpr QRect kCalcAssignment{14, 92, 612, 60};
 constexpr QRect kCalcScene{318, 156, 312, 252};
 constexpr QRect kCalculatorInput{14, 160, 148, 28};
 constexpr QRect kCalculatorKey1{164, 160, 28, 28}; // keys 2 to 5 edge to edge to its right
+constexpr int kCalculatorKeys = 5;
 constexpr QRect kCalcNotes{14, 192, 296, 66};
 constexpr QRect kCalcNotesTall{14, 192, 296, 276};
 constexpr QRect kExperimentButton{318, 418, 104, 48};

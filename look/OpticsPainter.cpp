@@ -1,6 +1,5 @@
 #include "look/OpticsPainter.h"
 
-#include "look/GamesPainter.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/Shapes.h"
@@ -112,9 +111,22 @@ void OpticsPainter::drawLens(QPainter& p, QSize size, bool converging)
 
 void OpticsPainter::drawBackground(QPainter& p, QSize size)
 {
-    GamesPainter::drawBackground(p, size);
+    Shapes::drawBackdrop(p, QRectF(QPointF(0, 0), size));
+    p.setRenderHint(QPainter::Antialiasing);
+    // The progress box as on the calculation form: the caption here, the number below it.
+    const QRectF progress = Layout::kCalcProgress;
+    Shapes::drawPanel(p, progress, Qt::white, Palette::panelEdge(), 7);
+    p.setPen(Palette::strip());
+    p.setFont(Typeface::font(12, true));
+    p.drawText(QRectF(progress.left(), progress.top() + 2, progress.width() - 2, 16), Qt::AlignCenter,
+               QStringLiteral("Príklad"));
+    const int h = Layout::kHeaderHeight;
+    p.fillRect(QRectF(0, h, size.width(), 3), Palette::strip());
+    p.fillRect(QRectF(0, h + 3, size.width(), 2), Palette::gold());
     const QRectF area = QRectF(Layout::kOpticsPicture).adjusted(-3, -3, 3, 3);
     Shapes::drawPanel(p, area, Qt::white, Palette::panelEdge());
+    Shapes::drawPanel(p, QRectF(Layout::kOpticsAssignment).adjusted(-6, -1, 4, 0), Palette::paper(),
+                      Palette::panelEdge());
 }
 
 void OpticsPainter::drawHelp(QPainter& p, QSize size, bool mirrors)

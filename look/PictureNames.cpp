@@ -134,11 +134,6 @@ QString PictureNames::mirror(const QString& fileName)
     return QStringLiteral("Bitmap\\Games\\") + fileName;
 }
 
-QString PictureNames::opticsHelp(const QString& taskCode)
-{
-    return inFolder("Help", taskCode);
-}
-
 QString PictureNames::taskBackground()
 {
     return inFolder("Games", QStringLiteral("bg_1"));
@@ -174,6 +169,97 @@ QString PictureNames::resultsBack(ButtonLook look)
 QString PictureNames::hint(int number)
 {
     return inFolder("Games", QStringLiteral("Hint%1").arg(number, 2, 10, QLatin1Char('0')));
+}
+
+QString PictureNames::liquidCylinder(bool numbers)
+{
+    return inFolder("Games", numbers ? QStringLiteral("Valce") : QStringLiteral("Valce2"));
+}
+
+QString PictureNames::solidCylinder(bool numbers)
+{
+    return inFolder("Games", numbers ? QStringLiteral("VahaValc") : QStringLiteral("VahaVal2"));
+}
+
+QString PictureNames::body(int body)
+{
+    return inFolder("Games", QStringLiteral("obj%1").arg(body, 2, 10, QLatin1Char('0')));
+}
+
+QString PictureNames::cart(int frame)
+{
+    return inFolder("Games", QStringLiteral("Doprav%1").arg(frame));
+}
+
+QString PictureNames::roadMap()
+{
+    return inFolder("Games", QStringLiteral("Mapa1"));
+}
+
+QString PictureNames::car()
+{
+    return inFolder("Games", QStringLiteral("Auto"));
+}
+
+QString PictureNames::startArrow()
+{
+    return inFolder("Games", QStringLiteral("Sipka"));
+}
+
+QString PictureNames::experimentButton(ExperimentButton state)
+{
+    switch (state) {
+    case ExperimentButton::Disabled: return inFolder("Games", QStringLiteral("b_play_d"));
+    case ExperimentButton::Play: return inFolder("Games", QStringLiteral("b_play_0"));
+    case ExperimentButton::PlayPressed: return inFolder("Games", QStringLiteral("b_play_1"));
+    case ExperimentButton::Stop: return inFolder("Games", QStringLiteral("b_stop_0"));
+    case ExperimentButton::StopPressed: return inFolder("Games", QStringLiteral("b_stop_1"));
+    }
+    return {};
+}
+
+QString PictureNames::checkMark(bool right)
+{
+    return inFolder("Games", right ? QStringLiteral("Check_ok") : QStringLiteral("Check_ko"));
+}
+
+QString PictureNames::calculatorKey(CalculatorKey key, bool pressed)
+{
+    // The operation keys are numbered 1 to 4 with a "_" before the state, the clear key is "c".
+    QString name;
+    switch (key) {
+    case CalculatorKey::Plus: name = QStringLiteral("k_1_"); break;
+    case CalculatorKey::Minus: name = QStringLiteral("k_2_"); break;
+    case CalculatorKey::Times: name = QStringLiteral("k_3_"); break;
+    case CalculatorKey::Divide: name = QStringLiteral("k_4_"); break;
+    case CalculatorKey::Clear: name = QStringLiteral("k_c"); break;
+    }
+    return inFolder("Games", name + (pressed ? QLatin1Char('1') : QLatin1Char('0')));
+}
+
+QString PictureNames::tableGround()
+{
+    return inFolder("Games", QStringLiteral("blue"));
+}
+
+QString PictureNames::tableTop()
+{
+    return inFolder("Games", QStringLiteral("tab_top"));
+}
+
+QString PictureNames::tableBody()
+{
+    return inFolder("Games", QStringLiteral("tab_body"));
+}
+
+QString PictureNames::tableBottom()
+{
+    return inFolder("Games", QStringLiteral("tab_bott"));
+}
+
+QString PictureNames::taskHelp(const QString& taskCode)
+{
+    return inFolder("Help", taskCode);
 }
 
 QString PictureNames::cursor(Cursor cursor)

@@ -50,12 +50,35 @@ public:
     // The bubble of the hint window, 1 to 6.
     static QString hint(int number);
 
-    // The optics form: its background, the lens pictures and the help picture
-    // of "4a" and "4b" (the mirror pictures are named in "4a.dat").
+    // The optics form: its background and the lens pictures (the mirror
+    // pictures are named in "4a.dat").
     static QString opticsBackground();
     static QString lens(bool converging);
     static QString mirror(const QString& fileName);
-    static QString opticsHelp(const QString& taskCode);
+    // The apparatus of the calculation scenes: the cylinders with and without
+    // the numbers of their scale, the bodies (1 to 3; "1c" loads body 1 as
+    // "Obj01", the same file), the cart's frames (1 to 3), the map, the car
+    // and the arrow at the start city.
+    static QString liquidCylinder(bool numbers);
+    static QString solidCylinder(bool numbers);
+    static QString body(int body);
+    static QString cart(int frame);
+    static QString roadMap();
+    static QString car();
+    static QString startArrow();
+
+    // Calculation form: the experiment button, the mark after checking, the
+    // calculator keys, the table backdrop and the help picture of a task.
+    enum class ExperimentButton { Disabled, Play, PlayPressed, Stop, StopPressed };
+    enum class CalculatorKey { Plus, Minus, Times, Divide, Clear };
+    static QString experimentButton(ExperimentButton state);
+    static QString checkMark(bool right);
+    static QString calculatorKey(CalculatorKey key, bool pressed);
+    static QString tableGround();
+    static QString tableTop();
+    static QString tableBody();
+    static QString tableBottom();
+    static QString taskHelp(const QString& taskCode);
 
     enum class Cursor { Arrow, Hand, Help };
     static QString cursor(Cursor cursor);

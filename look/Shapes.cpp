@@ -110,4 +110,17 @@ void Shapes::drawTitleBand(QPainter& painter, const QRectF& rect, const QString&
     }
 }
 
+void Shapes::drawNumberBadge(QPainter& painter, QPointF centre, int number)
+{
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setPen(QPen(Qt::white, 2));
+    painter.setBrush(Palette::mark());
+    painter.drawEllipse(centre, 13, 13);
+    painter.setPen(Qt::white);
+    painter.setFont(Typeface::font(16, true));
+    painter.drawText(QRectF(centre.x() - 13, centre.y() - 13, 26, 26), Qt::AlignCenter, QString::number(number));
+    painter.restore();
+}
+
 } // namespace orbeta

@@ -27,6 +27,8 @@ public:
     static void drawBackdrop(QPainter& painter, const QRectF& rect);
     // The title band across the top of a screen, with a caption.
     static void drawTitleBand(QPainter& painter, const QRectF& rect, const QString& caption);
+    // A red disc with a white number: the steps of the help pictures.
+    static void drawNumberBadge(QPainter& painter, QPointF centre, int number);
 };
 
 } // namespace orbeta

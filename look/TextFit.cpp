@@ -16,27 +16,30 @@ int TextFit::singleLineSize(const QString& text, qreal width, int maxPx, int min
     return 0;
 }
 
-void TextFit::drawFittedText(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize, bool bold,
-                             const QColor& colour, int flags, bool wrap)
+int TextFit::fittedSize(const QString& text, const QRectF& rect, int pixelSize, bool bold, int flags, bool wrap)
 {
-    int size = pixelSize;
-    QFont f = Typeface::font(size, bold);
     const int wrapFlag = wrap ? Qt::TextWordWrap : 0;
-    for (; size > Typeface::kMinTextPx; --size) {
-        f = Typeface::font(size, bold);
-        const QRectF need = QFontMetricsF(f).boundingRect(rect, flags | wrapFlag, text);
+    for (int size = pixelSize; size >= Typeface::kMinTextPx; --size) {
+        const QFontMetricsF metrics(Typeface::font(size, bold));
+        const QRectF need = metrics.boundingRect(rect, flags | wrapFlag, text);
         // Wrapping never breaks a word, so the longest one must fit on its own.
         bool wordsFit = true;
         for (const QString& word : text.split(' ', Qt::SkipEmptyParts))
-            wordsFit = wordsFit && QFontMetricsF(f).horizontalAdvance(word) <= rect.width();
+            wordsFit = wordsFit && metrics.horizontalAdvance(word) <= rect.width();
         if (need.width() <= rect.width() && need.height() <= rect.height() && wordsFit)
-            break;
+            return size;
     }
-    f = Typeface::font(size, bold);
+    return 0;
+}
+
+void TextFit::drawFittedText(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize, bool bold,
+                             const QColor& colour, int flags, bool wrap)
+{
+    const int fitted = fittedSize(text, rect, pixelSize, bold, flags, wrap);
     painter.save();
-    painter.setFont(f);
+    painter.setFont(Typeface::font(fitted ? fitted : qMin(pixelSize, int(Typeface::kMinTextPx)), bold));
     painter.setPen(colour);
-    painter.drawText(rect, flags | wrapFlag, text);
+    painter.drawText(rect, flags | (wrap ? Qt::TextWordWrap : 0), text);
     painter.restore();
 }
 

@@ -22,7 +22,8 @@
 
 #include <QLabel>
 #include <QPainter>
-#include <QShortcut>
+#include <QApplication>
+#include <QKeyEvent>
 #include <QTimerEvent>
 
 #include <algorithm>
@@ -41,11 +42,6 @@ constexpr QRect kTitleArea{6, 6, 226, 66}; // both edges exclusive
 
 // The hint window stands this far from the form's top left.
 constexpr QPoint kHintOffset{215, 89};
-
-QString gamesPicture(const QString& name)
-{
-    return QStringLiteral("Bitmap\\Games\\") + name + QStringLiteral(".bmp");
-}
 
 QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 {
@@ -171,8 +167,8 @@ void FrmZobr::buildControls()
     IHodnoceni->setGeometry(Layout::kOpticsMark);
     IHodnoceni->setFixedPictureSize(Layout::kOpticsMark.size());
     IHodnoceni->setToolTip(QStringLiteral("Klikni a uvidíš správne riešenie."));
-    m_right = Resources::picture(gamesPicture(QStringLiteral("Check_ok")));
-    m_wrong = Resources::picture(gamesPicture(QStringLiteral("Check_ko")));
+    m_right = Resources::picture(PictureNames::checkMark(true));
+    m_wrong = Resources::picture(PictureNames::checkMark(false));
     connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverMark);
         IHodnoceni->setCursor(IHodnoceni->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
@@ -197,25 +193,9 @@ void FrmZobr::buildControls()
     connect(this, &Form::backgroundMousePressed, this, &FrmZobr::backgroundPressed);
     connect(this, &Form::backgroundMouseMoved, this, &FrmZobr::backgroundMoved);
 
-    auto shortcut = [this](Qt::Key key, auto action) {
-        auto* s = new QShortcut(QKeySequence(key), this);
-        s->setContext(Qt::WidgetWithChildrenShortcut);
-        connect(s, &QShortcut::activated, this, action);
-    };
-    shortcut(Qt::Key_F3, [this] {
-        if (PicTop[0]->isEnabled())
-            check();
-    });
-    shortcut(Qt::Key_F4, [this] {
-        if (picPokracuj->isEnabled())
-            continueSeries();
-    });
-    shortcut(Qt::Key_F6, [this] {
-        if (PicTop[1]->isEnabled()) {
-            PlayClickSound(m_services);
-            newExample();
-        }
-    });
+    // The function keys work wherever the focus is: the stage inside the
+    // screen host gives a shortcut no window to match.
+    qApp->installEventFilter(this);
 
     NormaliseControls(*this);
     LblZadani->setFont(pixelFont(LblZadani->font(), 13));
@@ -344,6 +324,33 @@ void FrmZobr::pictureKey(int key, Qt::KeyboardModifiers modifiers)
         return;
     }
     refreshPicture();
+}
+
+bool FrmZobr::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !isVisible() || globals().CurrentForm != this)
+        return Form::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat() || key->modifiers() != Qt::NoModifier)
+        return Form::eventFilter(watched, event);
+    switch (key->key()) {
+    case Qt::Key_F3:
+        if (PicTop[0]->isEnabled())
+            check();
+        return true;
+    case Qt::Key_F4:
+        if (picPokracuj->isEnabled())
+            continueSeries();
+        return true;
+    case Qt::Key_F6:
+        if (PicTop[1]->isEnabled()) {
+            PlayClickSound(m_services);
+            newExample();
+        }
+        return true;
+    default:
+        return Form::eventFilter(watched, event);
+    }
 }
 
 void FrmZobr::animate(std::uint32_t now)
@@ -506,7 +513,7 @@ void FrmZobr::backgroundPressed(QPoint position)
     if (!inTitle(position) || !PicTop[0]->isEnabled())
         return;
     PlayClickSound(m_services);
-    ShowHelpPicture(m_services, PictureNames::opticsHelp(m_code), this);
+    ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
 }
 
 void FrmZobr::backgroundMoved(QPoint position)
@@ -638,7 +645,7 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
                 return;
             FrmZobr* form = opened.release();
             host.showForm(form);
-            ShowHelpPicture(services, PictureNames::opticsHelp(code), form);
+            ShowHelpPicture(services, PictureNames::taskHelp(code), form);
         });
     }
 }

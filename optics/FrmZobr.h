@@ -78,6 +78,7 @@ public:
 protected:
     void formActivated() override;
     void timerEvent(QTimerEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     FrmZobr(Services& services, ResultsLink& results, OpticsTask task, ExampleRandom random, QWidget* returnForm,

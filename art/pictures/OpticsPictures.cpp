@@ -24,7 +24,7 @@ void Screens::addOptics(PictureCatalogue& c)
                     Qt::white);
     }
     for (bool mirrors : {true, false}) {
-        c.add(PictureNames::opticsHelp(mirrors ? QStringLiteral("4a") : QStringLiteral("4b")), Layout::kScreen,
+        c.add(PictureNames::taskHelp(mirrors ? QStringLiteral("4a") : QStringLiteral("4b")), Layout::kScreen,
               [mirrors](QPainter& p, QSize size) { OpticsPainter::drawHelp(p, size, mirrors); });
     }
 }

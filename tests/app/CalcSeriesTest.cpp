@@ -285,4 +285,23 @@ TEST_F(CalcSeriesTest, TheSolutionShowsWhileTheMarkIsPressed)
     EXPECT_FALSE(form->hintWindow()->isVisible());
 }
 
+TEST_F(CalcSeriesTest, FunctionKeysRunCheckAndContinueWithoutTheMouse)
+{
+    choose(QStringLiteral("1c"), 3);
+    FrmMech1* form = open(CalcTask::UniformMotion, 5);
+    services.setTime(100);
+    QTest::keyClick(form, Qt::Key_F2);
+    EXPECT_TRUE(form->experiment().running());
+    services.advance(60'000);
+    form->animate(services.tickCount());
+    QTest::keyClick(form, Qt::Key_F3); // nothing typed: wrong
+    EXPECT_FALSE(form->lastCheckRight());
+    EXPECT_EQ(globals().WrongCount, 1);
+    QTest::keyClick(form, Qt::Key_F3); // checked once only
+    EXPECT_EQ(globals().WrongCount, 1);
+    QTest::keyClick(form, Qt::Key_F4);
+    EXPECT_EQ(globals().ExamplesLeft, 2);
+    EXPECT_FALSE(form->continueButton()->isEnabled());
+}
+
 } // namespace

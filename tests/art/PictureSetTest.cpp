@@ -102,7 +102,25 @@ QList<Loaded> picturesTheFormsLoad()
         }
         const HintLayout hint = HintLayout::forTask(code);
         loaded << Loaded{hint.picture(), hint.windowSize()};
+        if (row.form == TaskFormKind::Mech1)
+            loaded << Loaded{PictureNames::taskHelp(code), Layout::kScreen};
     }
+    using ExperimentButton = PictureNames::ExperimentButton;
+    for (ExperimentButton state : {ExperimentButton::Disabled, ExperimentButton::Play, ExperimentButton::PlayPressed,
+                                   ExperimentButton::Stop, ExperimentButton::StopPressed})
+        loaded << Loaded{PictureNames::experimentButton(state), Layout::kExperimentButton.size()};
+    using CalculatorKey = PictureNames::CalculatorKey;
+    for (CalculatorKey key : {CalculatorKey::Plus, CalculatorKey::Minus, CalculatorKey::Times, CalculatorKey::Divide,
+                              CalculatorKey::Clear}) {
+        loaded << Loaded{PictureNames::calculatorKey(key, false), Layout::kCalculatorKey1.size()}
+               << Loaded{PictureNames::calculatorKey(key, true), Layout::kCalculatorKey1.size()};
+    }
+    loaded << Loaded{PictureNames::checkMark(true), Layout::kCheckMark.size()}
+           << Loaded{PictureNames::checkMark(false), Layout::kCheckMark.size()}
+           << Loaded{PictureNames::tableGround(), Layout::kTableBlueSize}
+           << Loaded{PictureNames::tableTop(), Layout::kTableTopSize}
+           << Loaded{PictureNames::tableBody(), Layout::kTableBodySize}
+           << Loaded{PictureNames::tableBottom(), Layout::kTableBottomSize};
     return loaded;
 }
 
@@ -170,6 +188,10 @@ TEST(PictureSet, ButtonLooksDiffer)
         {PictureNames::topButton(TopButton::Check, Look::Normal), PictureNames::topButton(TopButton::Check, Look::Highlighted)},
         {PictureNames::countButton(TopicGroup::History, 15, false), PictureNames::countButton(TopicGroup::History, 15, true)},
         {PictureNames::resultsBack(Look::Normal), PictureNames::resultsBack(Look::Highlighted)},
+        {PictureNames::experimentButton(PictureNames::ExperimentButton::Play),
+         PictureNames::experimentButton(PictureNames::ExperimentButton::Disabled)},
+        {PictureNames::calculatorKey(PictureNames::CalculatorKey::Divide, false),
+         PictureNames::calculatorKey(PictureNames::CalculatorKey::Divide, true)},
     };
     for (const auto& [one, other] : pairs) {
         ASSERT_FALSE(rendered().value(one).isNull()) << qPrintable(one);
@@ -197,6 +219,8 @@ TEST(PictureSet, ChosenButtonsAreClearlyDarkerThanNormalOnes)
         {PictureNames::taskButton("2c", ButtonLook::Normal), PictureNames::taskButton("2c", ButtonLook::Chosen)},
         {PictureNames::taskButton("6b", ButtonLook::Normal), PictureNames::taskButton("6b", ButtonLook::Chosen)},
         {PictureNames::countButton(TopicGroup::Physics, 10, false), PictureNames::countButton(TopicGroup::Physics, 10, true)},
+        {PictureNames::experimentButton(PictureNames::ExperimentButton::Stop),
+         PictureNames::experimentButton(PictureNames::ExperimentButton::StopPressed)},
     };
     for (const auto& [normal, chosen] : pairs)
         EXPECT_GT(meanLuminance(rendered().value(normal)) - meanLuminance(rendered().value(chosen)), 60)
@@ -226,6 +250,9 @@ TEST(PictureSet, ButtonsAndTheirPlacesShareTheGroundColour)
         {PictureNames::taskBackground(), QRect(Layout::kTopButton1.topLeft(),
                                                QSize(4 * Layout::kTopButton1.width(), Layout::kTopButton1.height()))},
         {PictureNames::resultsBackground(), Layout::kResultsBack},
+        {PictureNames::taskBackground(), Layout::kExperimentButton},
+        {PictureNames::taskBackground(), Layout::kCheckMark},
+        {PictureNames::taskBackground(), Layout::kCalcContinue},
         {PictureNames::setupBackground(TopicGroup::Physics), QRect(Layout::kHeading15, Layout::kHeadingSize15)},
         {PictureNames::setupBackground(TopicGroup::History), QRect(Layout::kHeading6, Layout::kHeadingSize6)},
     };
@@ -234,6 +261,10 @@ TEST(PictureSet, ButtonsAndTheirPlacesShareTheGroundColour)
     for (int r = 0; r < TaskTable::kMaxTasksPerTopic; ++r) {
         places.append(
             {PictureNames::menuBackground(), Layout::kTaskButton1.translated(0, Layout::kTaskButton1.height() * r)});
+    }
+    for (int k = 0; k < Layout::kCalculatorKeys; ++k) {
+        places.append(
+            {PictureNames::taskBackground(), Layout::kCalculatorKey1.translated(Layout::kCalculatorKey1.width() * k, 0)});
     }
     for (TopicGroup group : {TopicGroup::Physics, TopicGroup::History}) {
         const QString bg = PictureNames::setupBackground(group);

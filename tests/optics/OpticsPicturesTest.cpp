@@ -35,13 +35,13 @@ QImage picture(const QString& name)
 
 } // namespace
 
-TEST(ScenePictures, TheDrawingAreaIsTheGeneratorsArea)
+TEST(OpticsPictures, TheDrawingAreaIsTheGeneratorsArea)
 {
     EXPECT_EQ(Layout::kOpticsPicture.size(), OpticsGenerator::kArea);
     EXPECT_GE(OpticsPainter::kArcHalfHeight, OpticsGenerator::kMirrorHalfHeight);
 }
 
-TEST(ScenePictures, EveryMirrorArcLiesOnTheCircleOfItsRecord)
+TEST(OpticsPictures, EveryMirrorArcLiesOnTheCircleOfItsRecord)
 {
     const auto scenes = OpticsSceneFile::ReadMirrorScenes(bytesOf(builtTree(QStringLiteral("hd/4a.dat"))),
                                                           QStringLiteral("4a.dat"));
@@ -72,7 +72,7 @@ TEST(ScenePictures, EveryMirrorArcLiesOnTheCircleOfItsRecord)
     }
 }
 
-TEST(ScenePictures, TheLensesStandOnTheCentreOfTheirRecords)
+TEST(OpticsPictures, TheLensesStandOnTheCentreOfTheirRecords)
 {
     const auto scenes = OpticsSceneFile::ReadLensScenes(bytesOf(builtTree(QStringLiteral("hd/4b.dat"))),
                                                         QStringLiteral("4b.dat"));

@@ -1,0 +1,52 @@
+// The apparatus of the calculation scenes, cut out of the scenes' own drawing.
+#include "art/PictureCatalogue.h"
+#include "art/pictures/Screens.h"
+#include "look/DensityScenePainter.h"
+#include "look/LabScene.h"
+#include "look/MotionScenePainter.h"
+#include "look/PictureNames.h"
+
+#include <QPainter>
+
+namespace orbeta {
+
+void Screens::addScenes(PictureCatalogue& c)
+{
+    const QRect liquid = DensityScenePainter::liquidApparatus();
+    const QRect solid = DensityScenePainter::solidApparatus();
+    for (bool numbers : {true, false}) {
+        c.addSprite(
+            PictureNames::liquidCylinder(numbers), liquid.size(),
+            [liquid, numbers](QPainter& p, QSize) {
+                p.translate(-liquid.topLeft());
+                DensityScenePainter::drawLiquidApparatus(p, {.liquidMl = 0, .volumeHidden = !numbers});
+            },
+            LabScene::wall());
+        c.addSprite(
+            PictureNames::solidCylinder(numbers), solid.size(),
+            [solid, numbers](QPainter& p, QSize) {
+                p.translate(-solid.topLeft());
+                const SolidDensityScene empty{
+                    .liquidMl = 0, .bodyDrop = 0, .body = std::nullopt, .volumeHidden = !numbers};
+                DensityScenePainter::drawSolidApparatus(p, empty);
+            },
+            LabScene::wall());
+    }
+    for (int body = 1; body <= 3; ++body) {
+        c.addSprite(
+            PictureNames::body(body), DensityScenePainter::kBodySize,
+            [body](QPainter& p, QSize size) { DensityScenePainter::drawBody(p, size, body); }, LabScene::wall());
+    }
+    for (int frame = 1; frame <= MotionScenePainter::kCartFrames; ++frame) {
+        c.addSprite(
+            PictureNames::cart(frame), MotionScenePainter::kCartSize,
+            [frame](QPainter& p, QSize size) { MotionScenePainter::drawCart(p, size, frame - 1); }, LabScene::wall());
+    }
+    c.add(PictureNames::roadMap(), MotionScenePainter::kMapSize, MotionScenePainter::drawMap);
+    c.addSprite(PictureNames::car(), MotionScenePainter::kCarSize, MotionScenePainter::drawCar,
+                MotionScenePainter::asphalt());
+    c.addSprite(PictureNames::startArrow(), MotionScenePainter::kArrowSize, MotionScenePainter::drawArrow,
+                MotionScenePainter::land());
+}
+
+} // namespace orbeta

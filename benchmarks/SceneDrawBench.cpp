@@ -1,0 +1,63 @@
+// One frame of each experiment drawn into an image the size of the scene, as
+// the calculation form paints it: build/benchmarks/calc_scene_bench.
+#include "calc/CalcScene.h"
+#include "calc/Experiment.h"
+#include "calc/GenerateExample.h"
+#include "calc/MapFile.h"
+#include "look/Layout.h"
+#include "look/Typeface.h"
+
+#include <QFile>
+#include <QGuiApplication>
+#include <QImage>
+#include <QPainter>
+
+#include <benchmark/benchmark.h>
+
+using namespace orbeta;
+
+namespace {
+
+CalcMap installedMap()
+{
+    QFile file(QStringLiteral(ORBETA_BUILD_DIR "/hd/Mapa1.dat"));
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    const auto map = ReadMapFile(file.readAll(), QStringLiteral("Mapa1.dat"));
+    return map ? map.value() : CalcMap{};
+}
+
+void drawFrame(benchmark::State& state, CalcTask task)
+{
+    const ExampleTable table(std::vector<double>(11, 1.0));
+    RandomSource rnd(3);
+    const CalcExample example = GenerateExample(task, table, rnd);
+    const Experiment experiment(example);
+    const CalcMap map = installedMap();
+    QImage image(Layout::kCalcScene.size(), QImage::Format_ARGB32_Premultiplied);
+    int frame = 0;
+    for (auto _ : state) {
+        QPainter painter(&image);
+        painter.setRenderHint(QPainter::Antialiasing);
+        CalcScene::draw(painter, example, experiment.scene(frame), map);
+        frame = frame < experiment.lastFrame() ? frame + 1 : 0;
+    }
+    state.SetItemsProcessed(state.iterations());
+}
+
+} // namespace
+
+BENCHMARK_CAPTURE(drawFrame, liquidDensity, CalcTask::LiquidDensity)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, solidDensity, CalcTask::SolidDensity)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, uniformMotion, CalcTask::UniformMotion)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, nonUniformMotion, CalcTask::NonUniformMotion)->Unit(benchmark::kMillisecond);
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    Typeface::loadFonts();
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    return 0;
+}

@@ -1,0 +1,89 @@
+#include "calc/MotionExperiment.h"
+
+#include "calc/MotionTasks.h"
+#include "calc/NumberText.h"
+#include "calc/TaskQuantities.h"
+
+#include <cmath>
+
+namespace orbeta {
+namespace {
+
+using Uniform = UniformMotionValues;
+using NonUniform = NonUniformMotionValues;
+
+// s and v in whole hundredths and tenths, so that no binary fraction decides
+// the frame count or a reading.
+long hundredths(float value)
+{
+    return std::lround(double(value) * 100);
+}
+
+long tenths(float value)
+{
+    return std::lround(double(value) * 10);
+}
+
+} // namespace
+
+int MotionExperiment::uniformLastFrame(const CalcExample& e)
+{
+    // A tenth of a metre per frame, the last frame a part of a step when s is not whole tenths.
+    return int((hundredths(valuesOf<Uniform>(e.values).s) + 9) / 10);
+}
+
+ExperimentScene MotionExperiment::uniformScene(const CalcExample& e, int frame)
+{
+    const long track = hundredths(valuesOf<Uniform>(e.values).s);
+    if (frame >= uniformLastFrame(e))
+        return UniformMotionFrame{1.0};
+    return UniformMotionFrame{double(10 * frame) / double(track)};
+}
+
+ExperimentReadings MotionExperiment::uniformReadings(const CalcExample& e, int frame)
+{
+    const Uniform& x = valuesOf<Uniform>(e.values);
+    const bool last = frame >= uniformLastFrame(e);
+    ExperimentReadings r;
+    // A given box shows the value so far, rounded half to even like the
+    // generation; the last frame the example's own value as the generation wrote it.
+    const auto show = [&](const char* name, double soFar) {
+        const Quantity& q = TaskQuantities::named(MotionTasks::uniformQuantities, name);
+        if (q.askedIn(e))
+            return;
+        r.boxes[static_cast<std::size_t>(q.box - 1)] =
+            last ? TaskQuantities::valueText(q.read(e.values), q.decimals)
+                 : FormatFixed(RoundHalfEven(soFar, q.decimals), q.decimals);
+    };
+    show("v", double(x.v));
+    show("s", frame / 10.0);
+    show("t", double(frame) / double(tenths(x.v)));
+    return r;
+}
+
+int MotionExperiment::nonUniformLastFrame(const CalcExample&)
+{
+    return 2 * kLegPoints;
+}
+
+ExperimentScene MotionExperiment::nonUniformScene(const CalcExample&, int frame)
+{
+    if (frame <= kLegPoints)
+        return NonUniformMotionFrame{1, frame};
+    return NonUniformMotionFrame{2, frame - kLegPoints};
+}
+
+ExperimentReadings MotionExperiment::nonUniformReadings(const CalcExample& e, int frame)
+{
+    ExperimentReadings r;
+    // The pupil who must find the arrival time does not see the clock.
+    if (TaskQuantities::named(MotionTasks::nonUniformQuantities, "t").askedIn(e))
+        return r;
+    const int t = valuesOf<NonUniform>(e.values).t;
+    const int last = nonUniformLastFrame(e);
+    const int minutes = frame >= last ? t : int(RoundHalfEven(double(frame) * t / last, 0));
+    r.finishBoxes = {QString::number(minutes / 60), QStringLiteral("%1").arg(minutes % 60, 2, 10, QLatin1Char('0'))};
+    return r;
+}
+
+} // namespace orbeta

@@ -1,0 +1,36 @@
+#pragma once
+
+#include "look/Layout.h"
+
+#include <QColor>
+#include <QPoint>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+namespace orbeta {
+
+// What the apparatus scenes of the calculation form share: the wall and the
+// bench they stand on, the legend left of an answer box and the small
+// captions and tags, so that every scene reads the same way.
+class LabScene {
+public:
+    static constexpr QSize kSize = Layout::kCalcScene.size();
+
+    // The wall the apparatus stands in front of; sprites of the scenes use it as their matte.
+    static QColor wall() { return {238, 244, 251}; }
+
+    // The wall over the whole scene and the bench from benchTop down.
+    static void drawRoom(QPainter& painter, qreal benchTop);
+    // "m₁ =" right-aligned 4 pixels left of the answer box at `box`.
+    static void drawLegend(QPainter& painter, QPoint box, const QString& symbol, int pixelSize = 15);
+    // A short caption in small type, centred over `rect`.
+    static void drawCaption(QPainter& painter, const QRectF& rect, const QString& text);
+    // The tag that stands where a scale's numbers would give the answer away.
+    static void drawQuestionTag(QPainter& painter, const QRectF& rect);
+    // A dark frame around a box that is the display of an instrument.
+    static void drawDisplayFrame(QPainter& painter, QPoint box, QSize boxSize);
+};
+
+} // namespace orbeta

@@ -1,0 +1,326 @@
+// The scenes of "1a" to "1d" as the pupil sees them: the form's boxes fit
+// the scene and hide nothing that must be read, the map picture and its data
+// file agree, and the levels, the body and the car stand where the values say.
+#include "calc/CalcScene.h"
+#include "calc/DensityExperiment.h"
+#include "calc/MapFile.h"
+#include "look/DensityScenePainter.h"
+#include "look/LabScene.h"
+#include "look/MotionScenePainter.h"
+#include "look/Palette.h"
+#include "look/PictureImage.h"
+#include "look/Typeface.h"
+#include "tests/support/CalcTestTables.h"
+
+#include <QFile>
+#include <QFontMetrics>
+#include <QImage>
+#include <QPainter>
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+constexpr std::array<CalcTask, 4> kSceneTasks{CalcTask::LiquidDensity, CalcTask::SolidDensity,
+                                              CalcTask::UniformMotion, CalcTask::NonUniformMotion};
+constexpr std::uint64_t kSeeds = 60;  // enough for every asked variant of each task
+
+const CalcMap& installedMap()
+{
+    static const CalcMap map = [] {
+        Typeface::loadFonts();
+        QFile file(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd/Mapa1.dat"));
+        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
+        const auto result = ReadMapFile(file.readAll(), QStringLiteral("Mapa1.dat"));
+        EXPECT_TRUE(result.ok());
+        return result.ok() ? result.value() : CalcMap{};
+    }();
+    return map;
+}
+
+QImage render(const CalcExample& example, const ExperimentScene& frame)
+{
+    return PictureImage::opaque(LabScene::kSize, [&](QPainter& p, QSize) {
+        CalcScene::draw(p, example, frame, installedMap());
+    });
+}
+
+// What the form puts on the scene: the boxes with their unit labels, the
+// clocks with their captions (in the form's 14 pixel type).
+struct Place {
+    QString what;
+    QRect rect;
+};
+
+QRect textPlace(QPoint at, const QString& text, int height)
+{
+    return QRect(at, QSize(QFontMetrics(Typeface::font(14)).horizontalAdvance(text), height));
+}
+
+QList<Place> formPlaces(const CalcExample& e)
+{
+    const SceneLayout l = CalcScene::layout(e);
+    QList<Place> places;
+    for (std::size_t i = 0; i < l.boxes.size(); ++i) {
+        if (!l.boxes[i])
+            continue;
+        const QPoint box = *l.boxes[i];
+        places.append({QStringLiteral("TVstup(%1)").arg(i + 1), QRect(box, Layout::kAnswerBox)});
+        const QPoint unit(box.x() + Layout::kAnswerBox.width() + 4, box.y());
+        places.append({QStringLiteral("LVstup(%1)").arg(i + 1), textPlace(unit, e.boxes[i].unit, 24)});
+    }
+    if (l.timeBoxes) {
+        for (std::size_t i = 0; i < 2; ++i) {
+            places.append({QStringLiteral("TStart(%1)").arg(i + 1), QRect(l.startBoxes[i], Layout::kTimeBox)});
+            places.append({QStringLiteral("TCil(%1)").arg(i + 1), QRect(l.finishBoxes[i], Layout::kTimeBox)});
+        }
+        places.append({QStringLiteral("LStart"), textPlace(l.startLabel, l.startCaption, 18)});
+        places.append({QStringLiteral("LCil"), textPlace(l.finishLabel, l.finishCaption, 18)});
+    }
+    return places;
+}
+
+QPoint onScene(QPoint mapPixel)
+{
+    return mapPixel + MotionScenePainter::kMapOrigin;
+}
+
+TEST(CalcSceneLayout, EveryBoxOfTheTaskHasAPlaceInsideTheSceneAndNoneOverlaps)
+{
+    const QRect scene(QPoint(0, 0), LabScene::kSize);
+    for (CalcTask task : kSceneTasks) {
+        for (std::uint64_t seed = 1; seed <= kSeeds; ++seed) {
+            const CalcExample e = test::generated(task, seed);
+            SCOPED_TRACE(testing::Message() << calcTaskCode(task).toStdString() << " seed " << seed);
+            const SceneLayout l = CalcScene::layout(e);
+            for (std::size_t i = 0; i < l.boxes.size(); ++i)
+                EXPECT_EQ(l.boxes[i].has_value(), e.boxes[i].used) << "box " << i + 1;
+            EXPECT_EQ(l.timeBoxes, task == CalcTask::NonUniformMotion);
+            const QList<Place> places = formPlaces(e);
+            for (qsizetype a = 0; a < places.size(); ++a) {
+                EXPECT_TRUE(scene.contains(places[a].rect)) << places[a].what.toStdString();
+                for (qsizetype b = a + 1; b < places.size(); ++b)
+                    EXPECT_FALSE(places[a].rect.intersects(places[b].rect))
+                        << places[a].what.toStdString() << " and " << places[b].what.toStdString();
+            }
+        }
+    }
+}
+
+TEST(CalcSceneLayout, BoxesLeaveTheCylinderTheBodyAndTheRoadsInSight)
+{
+    struct Case {
+        CalcTask task;
+        QList<QRectF> inSight;
+    };
+    QList<QRectF> roads;
+    for (const CalcRoute& route : installedMap())
+        for (QPoint point : route.points)
+            roads.append(QRectF(onScene(point), QSizeF(1, 1)));
+    const QList<Case> cases{
+        {CalcTask::LiquidDensity, {DensityScenePainter::liquidGlass()}},
+        {CalcTask::SolidDensity,
+         {DensityScenePainter::solidGlass(), DensityScenePainter::solidBodyRect(0),
+          DensityScenePainter::solidBodyRect(1)}},
+        {CalcTask::NonUniformMotion, roads},
+    };
+    for (const Case& c : cases) {
+        const CalcExample e = test::generated(c.task, 1);
+        for (const Place& place : formPlaces(e))
+            for (const QRectF& part : c.inSight)
+                EXPECT_FALSE(QRectF(place.rect).intersects(part))
+                    << calcTaskCode(c.task).toStdString() << ' ' << place.what.toStdString();
+    }
+}
+
+// The map data file drives the car; the map picture shows the roads. Every
+// route point must lie on the asphalt, the ends on the markers of E and the city.
+TEST(RoadMap, EveryRoutePointOfTheDataFileLiesOnItsRoadOfTheMapPicture)
+{
+    const QImage picture = PictureImage::opaque(MotionScenePainter::kMapSize, MotionScenePainter::drawMap);
+    const CalcMap& map = installedMap();
+    const QPoint junction = map[0].points[0];
+    for (const CalcRoute& route : map) {
+        const QPoint city = route.points[CalcRoute::kPointCount - 1];
+        EXPECT_EQ(picture.pixelColor(junction), MotionScenePainter::town());
+        EXPECT_EQ(picture.pixelColor(city), MotionScenePainter::town()) << route.name.toStdString();
+        for (int i = 1; i < CalcRoute::kPointCount - 1; ++i) {
+            const QPoint p = route.points[std::size_t(i)];
+            // Close to a town the marker covers the road.
+            const auto near = [p](QPoint town) { return (p - town).manhattanLength() <= 12; };
+            if (near(junction) || near(city))
+                continue;
+            EXPECT_EQ(picture.pixelColor(p), MotionScenePainter::asphalt())
+                << route.name.toStdString() << " point " << i << " at " << p.x() << "," << p.y();
+        }
+    }
+}
+
+TEST(RoadMap, TheCarDrivesFromTheStartCityThroughTheJunctionToTheTarget)
+{
+    for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+        const CalcExample e = test::generated(CalcTask::NonUniformMotion, seed);
+        const auto& x = std::get<NonUniformMotionValues>(e.values);
+        const CalcMap& map = installedMap();
+        const auto end = [&map](int city) { return map[std::size_t(city - 1)].points[CalcRoute::kPointCount - 1]; };
+        struct Stop {
+            NonUniformMotionFrame frame;
+            QPoint at;
+        };
+        for (const Stop& stop : {Stop{{1, 0}, end(x.startCity)}, Stop{{1, 40}, map[0].points[0]},
+                                 Stop{{2, 40}, end(x.targetCity)}}) {
+            const QImage scene = render(e, stop.frame);
+            EXPECT_EQ(scene.pixelColor(onScene(stop.at)), Palette::gold())
+                << "seed " << seed << " leg " << stop.frame.leg << " point " << stop.frame.point;
+        }
+    }
+}
+
+// Counting the ticks from the bottom to the surface gives the volume: the
+// level of every 10 ml stands on its own tick.
+TEST(DensityScenes, TheLiquidSurfaceStandsOnTheTickOfItsVolume)
+{
+    struct Case {
+        CalcTask task;
+        QRectF glass;
+        int ml;
+    };
+    const QList<Case> cases{
+        {CalcTask::LiquidDensity, DensityScenePainter::liquidGlass(), 50},
+        {CalcTask::LiquidDensity, DensityScenePainter::liquidGlass(), 120},
+        {CalcTask::LiquidDensity, DensityScenePainter::liquidGlass(), 190},
+        {CalcTask::SolidDensity, DensityScenePainter::solidGlass(), 50},
+        {CalcTask::SolidDensity, DensityScenePainter::solidGlass(), 90},
+        {CalcTask::SolidDensity, DensityScenePainter::solidGlass(), 190},
+    };
+    const QColor glass = render(test::generated(CalcTask::LiquidDensity, 1), LiquidDensityFrame{0})
+                             .pixelColor(DensityScenePainter::liquidGlass().center().toPoint());
+    for (const Case& c : cases) {
+        SCOPED_TRACE(testing::Message() << calcTaskCode(c.task).toStdString() << ' ' << c.ml << " ml");
+        const CalcExample e = test::generated(c.task, 1);
+        const QImage scene = c.task == CalcTask::LiquidDensity ? render(e, LiquidDensityFrame{c.ml})
+                                                               : render(e, SolidDensityFrame{c.ml, 0});
+        // A column right of the scale and the unit, left of the gleam.
+        const int column = int(c.glass.left()) + 47;
+        const int bottom = int(c.glass.bottom()) - 1;
+        int surface = bottom;
+        while (surface > c.glass.top() && scene.pixelColor(column, surface - 1) != glass)
+            --surface;
+        ASSERT_LT(surface, bottom);
+        const int tickColumn = int(c.glass.left()) + 2;
+        EXPECT_EQ(scene.pixelColor(tickColumn, surface), Palette::ink());
+        int ticks = 0;
+        for (int y = surface; y <= bottom; ++y)
+            ticks += scene.pixelColor(tickColumn, y) == Palette::ink();
+        EXPECT_EQ(ticks, c.ml / 10);
+    }
+}
+
+TEST(DensityScenes, TheBodyHangsAboveTheCylinderTouchesTheLiquidAndEndsUnderIt)
+{
+    // The frames and the drawing agree on where the body starts.
+    EXPECT_EQ(DensityExperiment::kHangingMl, DensityScenePainter::kHangingMl);
+    const QRectF glass = DensityScenePainter::solidGlass();
+    EXPECT_LT(DensityScenePainter::solidBodyRect(0).bottom(), glass.top());
+    for (int v1 = 50; v1 <= 90; v1 += 10) {
+        for (int vt = 50; v1 + vt < 200; vt += 10) {
+            // The frames lower the body's bottom linearly from the hanging mark to the bottom.
+            const double touching = double(DensityScenePainter::kHangingMl - v1) / DensityScenePainter::kHangingMl;
+            EXPECT_NEAR(DensityScenePainter::solidBodyRect(touching).bottom(), DensityScenePainter::solidLevelY(v1),
+                        0.01);
+            EXPECT_GT(DensityScenePainter::solidBodyRect(1).top(), DensityScenePainter::solidLevelY(v1 + vt))
+                << v1 << " + " << vt << " ml";
+        }
+    }
+}
+
+// Ink left of the glass, at the height of a numbered mark.
+int inkBesideTheMark(const QImage& scene, const QRectF& glass, qreal markY)
+{
+    int ink = 0;
+    for (int y = int(markY) - 6; y <= int(markY) + 6; ++y)
+        for (int x = int(glass.left()) - 40; x < int(glass.left()) - 6; ++x)
+            ink += qGray(scene.pixel(x, y)) < 100;
+    return ink;
+}
+
+TEST(DensityScenes, AnAskedVolumeLeavesTheScaleWithoutNumbers)
+{
+    struct Case {
+        CalcTask task;
+        int hidingVariant;
+        QRectF glass;
+        qreal markY;
+    };
+    const QList<Case> cases{
+        {CalcTask::LiquidDensity, 1, DensityScenePainter::liquidGlass(), DensityScenePainter::liquidLevelY(150)},
+        {CalcTask::SolidDensity, 3, DensityScenePainter::solidGlass(), DensityScenePainter::solidLevelY(150)},
+    };
+    for (const Case& c : cases) {
+        for (int variant = 1; variant <= 3; ++variant) {
+            CalcExample e = test::generated(c.task, 1);
+            e.asked = variant;
+            const int ink = inkBesideTheMark(render(e, std::monostate{}), c.glass, c.markY);
+            if (variant == c.hidingVariant)
+                EXPECT_EQ(ink, 0) << calcTaskCode(c.task).toStdString();
+            else
+                EXPECT_GT(ink, 10) << calcTaskCode(c.task).toStdString() << " variant " << variant;
+        }
+    }
+}
+
+TEST(MotionScenes, AnAskedDistanceLeavesTheTapeWithoutNumbers)
+{
+    const QRectF tape = MotionScenePainter::tape();
+    const QRect numbers = QRectF(tape.left(), tape.top() + 9, tape.width(), tape.height() - 9).toRect();
+    for (int variant = 1; variant <= 3; ++variant) {
+        CalcExample e = test::generated(CalcTask::UniformMotion, 1);
+        e.asked = variant;
+        const QImage scene = render(e, UniformMotionFrame{0.5});
+        int ink = 0;
+        for (int y = numbers.top(); y <= numbers.bottom(); ++y)
+            for (int x = numbers.left(); x <= numbers.right(); ++x)
+                ink += scene.pixelColor(x, y) == Palette::ink();
+        if (variant == 2)
+            EXPECT_EQ(ink, 0);
+        else
+            EXPECT_GT(ink, 10) << "variant " << variant;
+    }
+}
+
+TEST(CalcScene, DrawsEveryFrameKindAtTheExtremesWithoutLeavingTheScene)
+{
+    const QList<std::pair<CalcTask, ExperimentScene>> frames{
+        {CalcTask::LiquidDensity, LiquidDensityFrame{50}},
+        {CalcTask::LiquidDensity, LiquidDensityFrame{190}},
+        {CalcTask::SolidDensity, SolidDensityFrame{50, 0}},
+        {CalcTask::SolidDensity, SolidDensityFrame{199, 1}},
+        {CalcTask::UniformMotion, UniformMotionFrame{0}},
+        {CalcTask::UniformMotion, UniformMotionFrame{1}},
+        {CalcTask::NonUniformMotion, NonUniformMotionFrame{1, 0}},
+        {CalcTask::NonUniformMotion, NonUniformMotionFrame{2, 40}},
+        // A frame of another task or none at all shows the example as generated.
+        {CalcTask::NonUniformMotion, LiquidDensityFrame{100}},
+        {CalcTask::SolidDensity, std::monostate{}},
+    };
+    for (const auto& [task, frame] : frames) {
+        const CalcExample e = test::generated(task, 3);
+        // Drawn into a larger picture, the scene paints only its own rectangle.
+        QImage image(LabScene::kSize + QSize(20, 20), QImage::Format_RGB32);
+        image.fill(Qt::black);
+        {
+            QPainter p(&image);
+            CalcScene::draw(p, e, frame, installedMap());
+        }
+        EXPECT_EQ(image.pixelColor(LabScene::kSize.width() + 5, 5), QColor(Qt::black));
+        EXPECT_EQ(image.pixelColor(5, LabScene::kSize.height() + 5), QColor(Qt::black));
+        EXPECT_NE(image.pixelColor(LabScene::kSize.width() - 1, LabScene::kSize.height() - 1), QColor(Qt::black));
+    }
+    for (CalcTask task : {CalcTask::LiquidPressure, CalcTask::OhmsLaw})
+        EXPECT_FALSE(CalcScene::available(task));
+    for (CalcTask task : kSceneTasks)
+        EXPECT_TRUE(CalcScene::available(task));
+}
+
+} // namespace

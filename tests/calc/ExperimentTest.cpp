@@ -1,0 +1,334 @@
+// The frames of the experiments and the protocol that plays them: what the
+// instruments show at the last frame is what a pupil needs to answer right,
+// and the frame shown depends only on the ticks since the start.
+#include "calc/CheckExample.h"
+#include "calc/DensityExperiment.h"
+#include "calc/Experiment.h"
+#include "calc/NumberText.h"
+#include "calc/RandomSource.h"
+#include "calc/SolutionText.h"
+#include "tests/support/CalcTestTables.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+using namespace orbeta;
+using orbeta::test::generated;
+
+namespace {
+
+constexpr int kSeeds = 600;
+constexpr std::array<CalcTask, 4> kPlayedTasks = {CalcTask::LiquidDensity, CalcTask::SolidDensity,
+                                                  CalcTask::UniformMotion, CalcTask::NonUniformMotion};
+
+void forExamples(const std::function<void(const CalcExample&, const Experiment&)>& check)
+{
+    for (CalcTask task : kPlayedTasks)
+        for (std::uint64_t seed = 0; seed < kSeeds; ++seed) {
+            const CalcExample e = generated(task, seed);
+            SCOPED_TRACE(calcTaskCode(task).toStdString() + " seed " + std::to_string(seed) + " variant "
+                         + std::to_string(e.asked.value_or(0)));
+            check(e, Experiment(e));
+            if (testing::Test::HasFailure())
+                return;
+        }
+}
+
+double number(const QString& text)
+{
+    return double(ParseSingle(text).value_or(-1));
+}
+
+QString typed(double value)
+{
+    return FormatFixed(value, 3);
+}
+
+int rowOf(const ExampleTable& table, double value)
+{
+    for (int row = 1; row <= table.rows(); ++row)
+        if (std::abs(table.value(row) - value) < 1e-3)
+            return row;
+    return 0;
+}
+
+// The boxes after the last frame: as generated, with what the instruments wrote.
+CalcAnswer shownAtEnd(const CalcExample& e, const Experiment& x)
+{
+    const ExperimentReadings r = x.readings(x.lastFrame());
+    CalcAnswer a;
+    for (std::size_t i = 0; i < 6; ++i)
+        a.boxes[i] = r.boxes[i].value_or(e.boxes[i].text);
+    for (std::size_t i = 0; i < 2; ++i)
+        a.finishBoxes[i] = r.finishBoxes[i].value_or(e.finishBoxes[i]);
+    return a;
+}
+
+// What a pupil computes from the boxes the experiment filled (and the table
+// row shown), written into the asked box.
+CalcAnswer answerFromReadings(const CalcExample& e, const Experiment& x)
+{
+    CalcAnswer a = shownAtEnd(e, x);
+    const ExampleTable table = orbeta::test::tableFor(e.task);
+    const auto box = [&a](int n) -> QString& { return a.boxes[static_cast<std::size_t>(n - 1)]; };
+    const auto at = [&box](int n) { return number(box(n)); };
+    const double rho = e.shownRow > 0 ? table.value(e.shownRow) : 0;
+    switch (e.task) {
+    case CalcTask::LiquidDensity:  // m1, m2, V
+        if (e.asked == 1)
+            box(3) = typed((at(2) - at(1)) / rho);
+        else if (e.asked == 2)
+            a.markedRow = rowOf(table, (at(2) - at(1)) / at(3));
+        else
+            box(2) = typed(at(1) + rho * at(3));
+        break;
+    case CalcTask::SolidDensity:  // m, V1, V2
+        if (e.asked == 1)
+            a.markedRow = rowOf(table, at(1) / (at(3) - at(2)));
+        else if (e.asked == 2)
+            box(1) = typed(rho * (at(3) - at(2)));
+        else
+            box(3) = typed(at(2) + at(1) / rho);
+        break;
+    case CalcTask::UniformMotion:  // v, s, t
+        if (e.asked == 1)
+            box(1) = typed(at(2) / at(3));
+        else if (e.asked == 2)
+            box(2) = typed(at(1) * at(3));
+        else
+            box(3) = typed(at(2) / at(1));
+        break;
+    default: {
+        const auto& m = std::get<NonUniformMotionValues>(e.values);
+        const int clock = 60 * a.finishBoxes[0].toInt() + a.finishBoxes[1].toInt();
+        if (e.asked == 1) {
+            for (int row = 1; row <= 3; ++row)
+                if (m.speeds[static_cast<std::size_t>(row - 1)] * clock == 60 * (m.s1 + m.s2))
+                    a.markedRow = row;
+        } else if (e.asked == 2) {
+            const int other = m.askedCity == m.startCity ? m.s2 : m.s1;
+            box(m.askedCity) = typed(m.v * clock / 60.0 - other);
+        } else {
+            const int minutes = 60 * (m.s1 + m.s2) / m.v;
+            a.finishBoxes = {QString::number(minutes / 60), QString::number(minutes % 60)};
+        }
+    }
+    }
+    return a;
+}
+
+// How far a scene has got, as the frames test measures it: the liquid's
+// level (and the body's drop), the fraction of the track, the leg and point.
+double startProgress(const CalcExample& e)
+{
+    if (const auto* b = std::get_if<SolidDensityValues>(&e.values))
+        return 10.0 * b->V1;
+    return e.task == CalcTask::NonUniformMotion ? 100 : 0;
+}
+
+double endProgress(const CalcExample& e)
+{
+    if (const auto* liquid = std::get_if<LiquidDensityValues>(&e.values))
+        return liquid->V;
+    if (const auto* b = std::get_if<SolidDensityValues>(&e.values))
+        return 10.0 * b->V2 + 1;
+    return e.task == CalcTask::NonUniformMotion ? 240 : 1;
+}
+
+} // namespace
+
+// At the last frame a pupil has what they need, and the instruments show
+// the example's own values in the texts the generation gives a given box.
+TEST(ExperimentFrames, LastFrameShowsWhatTheAnswerNeeds)
+{
+    forExamples([](const CalcExample& e, const Experiment& x) {
+        EXPECT_TRUE(CheckExample(e, answerFromReadings(e, x))) << SolutionText(e).toStdString();
+        const ExperimentReadings r = x.readings(x.lastFrame());
+        for (std::size_t i = 0; i < 6; ++i)
+            if (r.boxes[i] && e.task != CalcTask::LiquidDensity) {
+                EXPECT_EQ(*r.boxes[i], e.boxes[i].text) << "box " << i + 1;
+            }
+        if (const auto* liquid = std::get_if<LiquidDensityValues>(&e.values); liquid && e.asked != 3) {
+            EXPECT_EQ(r.boxes[1], FormatFixed(liquid->m2, 1));
+        }
+        if (e.task == CalcTask::NonUniformMotion && e.asked != 3) {
+            EXPECT_EQ(r.finishBoxes[1]->size(), 2);
+        }
+    });
+}
+
+// Every frame: nothing is written into a box the pupil must fill, the scene
+// and the readings only grow, from the scene of a new example to the
+// example's values.
+TEST(ExperimentFrames, FramesGrowFromTheNewExampleToItsValues)
+{
+    forExamples([](const CalcExample& e, const Experiment& x) {
+        const int last = x.lastFrame();
+        std::array<double, 6> before{};
+        double progressBefore = -1;
+        for (int frame = 0; frame <= last; ++frame) {
+            SCOPED_TRACE("frame " + std::to_string(frame));
+            const ExperimentReadings r = x.readings(frame);
+            for (std::size_t i = 0; i < 6; ++i) {
+                ASSERT_FALSE(r.boxes[i] && e.boxes[i].used && e.boxes[i].text.isEmpty()) << "box " << i + 1;
+                if (r.boxes[i]) {
+                    EXPECT_GE(number(*r.boxes[i]), before[i]);
+                    before[i] = number(*r.boxes[i]);
+                }
+            }
+            ASSERT_FALSE(e.task == CalcTask::NonUniformMotion && e.asked == 3 && r.finishBoxes[0]);
+            const ExperimentScene scene = x.scene(frame);
+            double progress = 0;
+            if (const auto* liquid = std::get_if<LiquidDensityFrame>(&scene)) {
+                progress = liquid->liquidMl;
+            } else if (const auto* sunk = std::get_if<SolidDensityFrame>(&scene)) {
+                const auto& b = std::get<SolidDensityValues>(e.values);
+                // The level rises only once the body is in the liquid.
+                const double touching = 1 - double(b.V1) / DensityExperiment::kHangingMl;
+                EXPECT_EQ(sunk->liquidMl == b.V1, sunk->bodyDrop <= touching + 1e-9);
+                progress = 10.0 * sunk->liquidMl + sunk->bodyDrop;
+            } else if (const auto* cart = std::get_if<UniformMotionFrame>(&scene)) {
+                // A tenth of a metre a frame; only the last step may be shorter.
+                const double track = std::get<UniformMotionValues>(e.values).s;
+                if (frame < last) {
+                    EXPECT_NEAR(cart->travelled * track, frame / 10.0, 1e-4);
+                }
+                progress = cart->travelled;
+            } else if (const auto* car = std::get_if<NonUniformMotionFrame>(&scene)) {
+                EXPECT_TRUE(car->point >= 0 && car->point <= 40 && (car->leg == 1 || car->point > 0));
+                progress = 100 * car->leg + car->point;
+            } else {
+                FAIL() << "no scene";
+            }
+            if (frame == 0) {
+                EXPECT_NEAR(progress, startProgress(e), 1e-9);
+            }
+            EXPECT_GT(progress, progressBefore);
+            progressBefore = progress;
+        }
+        EXPECT_NEAR(progressBefore, endProgress(e), 1e-9);
+    });
+}
+
+TEST(ExperimentFrames, ClockOfTheCarAtTheCrossroads)
+{
+    NonUniformMotionValues car;
+    car.t = 101;
+    CalcExample e;
+    e.task = CalcTask::NonUniformMotion;
+    e.asked = 1;
+    e.values = car;
+    const Experiment x(e);
+    EXPECT_EQ(x.frameMs(), 50u);
+    // 40/80 of 101 minutes is 50,5: to the even 50.
+    EXPECT_EQ(x.readings(40).finishBoxes[0], QStringLiteral("0"));
+    EXPECT_EQ(x.readings(40).finishBoxes[1], QStringLiteral("50"));
+    EXPECT_EQ(x.readings(1).finishBoxes[1], QStringLiteral("01"));
+    EXPECT_EQ(x.readings(80).finishBoxes[0], QStringLiteral("1"));
+    EXPECT_EQ(x.readings(80).finishBoxes[1], QStringLiteral("41"));
+    const NonUniformMotionFrame atE = std::get<NonUniformMotionFrame>(x.scene(40));
+    EXPECT_EQ(atE.leg, 1);
+    EXPECT_EQ(atE.point, 40);
+    const NonUniformMotionFrame afterE = std::get<NonUniformMotionFrame>(x.scene(41));
+    EXPECT_EQ(afterE.leg, 2);
+    EXPECT_EQ(afterE.point, 1);
+}
+
+// -- The protocol: a run of "1d" (frames 0 to 80, 50 ms apart).
+
+namespace {
+
+Experiment carRun()
+{
+    return Experiment(generated(CalcTask::NonUniformMotion, 7));
+}
+
+} // namespace
+
+TEST(ExperimentProtocol, StopKeepsTheFrameAndTheNextStartResumesThere)
+{
+    Experiment x = carRun();
+    x.start(1000);
+    EXPECT_TRUE(x.advance(1000 + 25 * 50 + 30));
+    EXPECT_EQ(x.shownFrame(), 25);
+    x.stop();
+    EXPECT_FALSE(x.running());
+    EXPECT_EQ(x.currentFrame(), 25);
+    EXPECT_FALSE(x.advance(60000));
+    EXPECT_EQ(x.shownFrame(), 25);
+    x.start(90000);
+    EXPECT_EQ(x.shownFrame(), 25);
+    EXPECT_FALSE(x.advance(90049));
+    EXPECT_TRUE(x.advance(90050));
+    EXPECT_EQ(x.shownFrame(), 26);
+    EXPECT_FALSE(x.completed());
+}
+
+TEST(ExperimentProtocol, LastFrameEndsTheRunAndTheNextStartsFromZero)
+{
+    Experiment x = carRun();
+    x.start(500);
+    EXPECT_TRUE(x.advance(500 + 80 * 50 - 1));
+    EXPECT_EQ(x.shownFrame(), 79);
+    EXPECT_FALSE(x.completed());
+    EXPECT_TRUE(x.advance(500 + 80 * 50));
+    EXPECT_EQ(x.shownFrame(), 80);
+    EXPECT_EQ(x.currentFrame(), 0);
+    EXPECT_TRUE(x.completed());
+    EXPECT_FALSE(x.running());
+    x.start(10000);
+    EXPECT_EQ(x.shownFrame(), 0);
+    EXPECT_TRUE(x.completed());
+}
+
+// However the timer's ticks fall, the frame is the start frame plus the
+// whole frame times since the start, and the next due tick never drifts.
+TEST(ExperimentProtocol, JitteredAndLateTicksNeverDrift)
+{
+    for (const std::uint32_t startTick : {0u, 123457u, 0xFFFFFF00u}) {
+        for (std::uint64_t seed = 0; seed < 50; ++seed) {
+            SCOPED_TRACE("start " + std::to_string(startTick) + " seed " + std::to_string(seed));
+            RandomSource rnd(seed);
+            Experiment x = carRun();
+            x.start(startTick);
+            std::uint32_t now = startTick;
+            while (x.running()) {
+                const std::uint32_t due = x.nextDue();
+                const int before = x.shownFrame();
+                // Mostly a little late or early; now and then very late.
+                now += std::uint32_t(rnd.IntRnd(rnd.IntRnd(10, 1) == 1 ? 700 : 90, 1));
+                const bool changed = x.advance(now);
+                ASSERT_EQ(x.shownFrame(), std::min<int>(80, int((now - startTick) / 50)));
+                ASSERT_EQ(changed, std::int32_t(now - due) >= 0);
+                ASSERT_EQ(changed, x.shownFrame() != before);
+                if (x.running()) {
+                    ASSERT_EQ(x.nextDue(), startTick + std::uint32_t(x.shownFrame() + 1) * 50);
+                }
+            }
+            EXPECT_TRUE(x.completed());
+        }
+    }
+}
+
+TEST(ExperimentProtocol, TickFromBeforeTheStartShowsTheStartFrame)
+{
+    Experiment x = carRun();
+    x.start(5000);
+    EXPECT_FALSE(x.advance(4990));
+    EXPECT_EQ(x.shownFrame(), 0);
+    EXPECT_TRUE(x.running());
+    EXPECT_FALSE(x.completed());
+}
+
+TEST(ExperimentProtocol, TaskWithoutFramesCompletesAtOnce)
+{
+    Experiment x(generated(CalcTask::LiquidPressure, 1));
+    EXPECT_EQ(x.lastFrame(), 0);
+    x.start(100);
+    x.advance(100);
+    EXPECT_TRUE(x.completed());
+    EXPECT_FALSE(x.running());
+    EXPECT_TRUE(std::holds_alternative<std::monostate>(x.scene(0)));
+}

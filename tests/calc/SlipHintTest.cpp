@@ -1,0 +1,215 @@
+// The line under the solution after a wrong check: which slip explains the
+// typed value, and silence when none does.
+#include "calc/SlipHint.h"
+
+#include "calc/NumberText.h"
+#include "tests/support/CalcTestTables.h"
+
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+const QString kNothing;
+const QString kUnitsGKg = QStringLiteral("Pozor na jednotky: g a kg.");
+const QString kUnitsMlL = QStringLiteral("Pozor na jednotky: ml a l.");
+const QString kUnitsMKm = QStringLiteral("Pozor na jednotky: m a km.");
+const QString kUnitsSH = QStringLiteral("Pozor na jednotky: s a h.");
+const QString kUnitsMinH = QStringLiteral("Pozor na jednotky: min a h.");
+const QString kInverted = QStringLiteral("Delil si naopak.");
+const QString kRounded = QStringLiteral("Zaokrúhlil si príliš skoro.");
+
+QString timesLarger(int factor)
+{
+    return QStringLiteral("Tvoj výsledok je %1-krát väčší.").arg(factor);
+}
+
+QString timesSmaller(int factor)
+{
+    return QStringLiteral("Tvoj výsledok je %1-krát menší.").arg(factor);
+}
+
+CalcExample example(CalcTask task, int asked, ExampleValues values)
+{
+    CalcExample e;
+    e.task = task;
+    e.asked = asked;
+    e.values = values;
+    return e;
+}
+
+// 150 g cylinder, 120 ml of a liquid of 1,26 g/cm³: 301,2 g.
+CalcExample liquid(int asked)
+{
+    return example(CalcTask::LiquidDensity, asked, LiquidDensityValues{150, 1.26f, 120, 301.2f});
+}
+
+// 50 ml of 2,7 g/cm³ (135 g) sunk in 60 ml: 110 ml.
+CalcExample solid(int asked)
+{
+    return example(CalcTask::SolidDensity, asked, SolidDensityValues{2.7f, 50, 60, 110, 135, 1});
+}
+
+// 0,7 m/s for 3,3 s: 2,31 m.
+CalcExample cart(int asked)
+{
+    return example(CalcTask::UniformMotion, asked, UniformMotionValues{0.7f, 2.31f, 3.3f});
+}
+
+// From city 2 (40 km to E) to city 4 (50 km) at 54 km/h: 100 minutes, 1,67 h.
+CalcExample car(int asked, int askedCity = 0)
+{
+    NonUniformMotionValues x;
+    x.startCity = 2;
+    x.targetCity = 4;
+    x.roads = {31, 40, 25, 50};
+    x.speeds = {50, 54, 60};
+    x.v = 54;
+    x.s1 = 40;
+    x.s2 = 50;
+    x.t = 100;
+    x.askedCity = askedCity;
+    return example(CalcTask::NonUniformMotion, asked, x);
+}
+
+CalcAnswer inBox(int box, const QString& text)
+{
+    CalcAnswer a;
+    a.boxes[static_cast<std::size_t>(box - 1)] = text;
+    return a;
+}
+
+CalcAnswer onClock(const QString& hours, const QString& minutes)
+{
+    return CalcAnswer{.finishBoxes = {hours, minutes}};
+}
+
+struct SlipCase {
+    const char* name;
+    CalcExample example;
+    CalcAnswer answer;
+    QString line;
+};
+
+} // namespace
+
+TEST(SlipHint, OneRowPerSlip)
+{
+    const SlipCase cases[] = {
+        // "1a": V (box 3) = (m2 − m1) / ρ, m2 (box 2) = m1 + ρ · V
+        {"1a V in litres", liquid(1), inBox(3, "0,12"), kUnitsMlL},
+        {"1a V a tenth", liquid(1), inBox(3, "12"), timesSmaller(10)},
+        {"1a V ten times", liquid(1), inBox(3, "1200"), timesLarger(10)},
+        {"1a V as rho / (m2 - m1)", liquid(1), inBox(3, "0,0083"), kInverted},
+        {"1a m2 in kilograms", liquid(3), inBox(2, "0,3012"), kUnitsGKg},
+        {"1a m2 rounded to grams", liquid(3), inBox(2, "301"), kRounded},
+        {"1a random wrong", liquid(1), inBox(3, "95"), kNothing},
+        {"1a empty", liquid(1), inBox(3, ""), kNothing},
+        {"1a no number", liquid(1), inBox(3, "1-2"), kNothing},
+        {"1a right", liquid(1), inBox(3, "120"), kNothing},
+        {"1a rho is marked, no box", liquid(2), CalcAnswer{.markedRow = 3}, kNothing},
+        // "1b": m (box 1) = ρ · (V2 − V1), V2 (box 3) = V1 + m / ρ
+        {"1b m a thousandth", solid(2), inBox(1, "0,135"), kUnitsGKg},
+        {"1b m a hundredth", solid(2), inBox(1, "1,35"), timesSmaller(100)},
+        {"1b m a thousand times", solid(2), inBox(1, "135000"), kUnitsGKg},
+        {"1b V2 in litres", solid(3), inBox(3, "0,11"), kUnitsMlL},
+        {"1b V2 with rho / m", solid(3), inBox(3, "60,02"), kInverted},
+        {"1b V2 random wrong", solid(3), inBox(3, "170"), kNothing},
+        {"1b m right", solid(2), inBox(1, "135,0"), kNothing},
+        // "1c": v (box 1) = s / t, s (box 2) = v · t, t (box 3) = s / v
+        {"1c v as t / s", cart(1), inBox(1, "1,43"), kInverted},
+        {"1c v ten times", cart(1), inBox(1, "7"), timesLarger(10)},
+        {"1c v a thousand times", cart(1), inBox(1, "700"), timesLarger(1000)},
+        {"1c v rounded to whole", cart(1), inBox(1, "1"), kRounded},
+        {"1c s in kilometres", cart(2), inBox(2, "0,00231"), kUnitsMKm},
+        {"1c s rounded", cart(2), inBox(2, "2,3"), kRounded},
+        {"1c s a hundred times", cart(2), inBox(2, "231"), timesLarger(100)},
+        {"1c t as v / s", cart(3), inBox(3, "0,3"), kInverted},
+        {"1c t in hours", cart(3), inBox(3, "0,00092"), kUnitsSH},
+        {"1c t random wrong", cart(3), inBox(3, "5,1"), kNothing},
+        {"1c t right", cart(3), inBox(3, "3,30"), kNothing},
+        {"1c v of 0,1 typed 0: rounded, not a thousandth",
+         example(CalcTask::UniformMotion, 1, UniformMotionValues{0.1f, 0.35f, 3.5f}), inBox(1, "0"), kRounded},
+        // "1d": the asked road (its city's box) = v · t − the other road; t = (s1 + s2) / v
+        {"1d road in metres", car(2, 2), inBox(2, "40000"), kUnitsMKm},
+        {"1d road a tenth", car(2, 2), inBox(2, "4"), timesSmaller(10)},
+        {"1d road with t rounded up to 1,7 h", car(2, 2), inBox(2, "41,8"), kRounded},
+        {"1d road with t cut to 1,6 h", car(2, 2), inBox(2, "36,4"), kRounded},
+        {"1d road with t rounded to 2 h", car(2, 2), inBox(2, "58"), kRounded},
+        {"1d target road with t at 1,7 h", car(2, 4), inBox(4, "51,8"), kRounded},
+        {"1d road random wrong", car(2, 2), inBox(2, "25"), kNothing},
+        {"1d road right", car(2, 4), inBox(4, "50"), kNothing},
+        {"1d road in another city's box", car(2, 2), inBox(4, "50000"), kNothing},
+        {"1d hours' decimals as minutes", car(3), onClock("1", "67"), kUnitsMinH},
+        {"1d minutes as hours", car(3), onClock("100", "0"), kUnitsMinH},
+        {"1d time as v / s", car(3), onClock("0", "36"), kInverted},
+        {"1d time from 1,7 h", car(3), onClock("1", "42"), kRounded},
+        {"1d time from 2 h", car(3), onClock("2", "0"), kRounded},
+        {"1d time random wrong", car(3), onClock("1", "55"), kNothing},
+        {"1d time minutes empty", car(3), onClock("1", ""), kNothing},
+        {"1d time right", car(3), onClock("1", "40"), kNothing},
+        {"1d time right in minutes", car(3), onClock("0", "100"), kNothing},
+    };
+    for (const SlipCase& c : cases) {
+        const QString line = SlipHint(c.example, c.answer);
+        EXPECT_EQ(line.toStdString(), c.line.toStdString()) << c.name;
+        // The line goes into a small bubble.
+        EXPECT_LE(line.size(), 34) << c.name;
+    }
+}
+
+// Over generated examples: the right value says nothing, the value ten times
+// too large always names the power of ten, the value in the smaller unit the unit.
+TEST(SlipHint, GeneratedExamples)
+{
+    for (CalcTask task : {CalcTask::LiquidDensity, CalcTask::SolidDensity, CalcTask::UniformMotion,
+                          CalcTask::NonUniformMotion}) {
+        for (std::uint64_t seed = 0; seed < 400; ++seed) {
+            const CalcExample e = orbeta::test::generated(task, seed);
+            SCOPED_TRACE(calcTaskCode(task).toStdString() + " seed " + std::to_string(seed));
+            const auto typedAs = [&e](double value) {
+                if (const auto* x = std::get_if<NonUniformMotionValues>(&e.values)) {
+                    if (e.asked == 3) {
+                        const long minutes = std::lround(value);
+                        return onClock(QString::number(minutes / 60), QString::number(minutes % 60));
+                    }
+                    return inBox(x->askedCity, FormatFixed(value, 5));
+                }
+                for (int box = 1; box <= 6; ++box)
+                    if (e.boxes[static_cast<std::size_t>(box - 1)].used
+                        && e.boxes[static_cast<std::size_t>(box - 1)].text.isEmpty())
+                        return inBox(box, FormatFixed(value, 5));
+                return CalcAnswer{};
+            };
+            double right = 0;
+            double unitFactor = 1000;
+            std::visit(
+                [&](const auto& x) {
+                    using V = std::decay_t<decltype(x)>;
+                    if constexpr (std::is_same_v<V, LiquidDensityValues>)
+                        right = e.asked == 1 ? x.V : double(x.m1) + double(x.rho) * x.V;
+                    else if constexpr (std::is_same_v<V, SolidDensityValues>)
+                        right = e.asked == 2 ? double(x.rho) * x.Vt : x.V1 + double(x.m) / double(x.rho);
+                    else if constexpr (std::is_same_v<V, UniformMotionValues>) {
+                        right = e.asked == 1 ? double(x.s) / double(x.t)
+                                : e.asked == 2 ? double(x.v) * double(x.t) : double(x.s) / double(x.v);
+                        // m/s has no unit to mix up with here; s and h do.
+                        unitFactor = e.asked == 1 ? 0 : e.asked == 2 ? 1000 : 3600;
+                    } else if constexpr (std::is_same_v<V, NonUniformMotionValues>) {
+                        right = e.asked == 3 ? 60.0 * (x.s1 + x.s2) / x.v
+                                             : (x.askedCity == x.startCity ? x.s1 : x.s2);
+                        unitFactor = e.asked == 3 ? 60 : 1000;
+                    }
+                },
+                e.values);
+            if (e.tableActive())
+                continue;
+            EXPECT_EQ(SlipHint(e, typedAs(right)), kNothing);
+            EXPECT_EQ(SlipHint(e, typedAs(10 * right)), timesLarger(10));
+            if (unitFactor > 0) {
+                EXPECT_TRUE(SlipHint(e, typedAs(unitFactor * right)).startsWith(QStringLiteral("Pozor na jednotky:")));
+            }
+        }
+    }
+}
