@@ -88,7 +88,7 @@ constexpr std::array<int, 3> kTableColumnWidth{126, 76, 78};
 // size), the assignment, the mark and the continue button below it, and the
 // picture box of the hint window that shows the correct construction.
 constexpr QRect kOpticsPicture{10, 90, 620, 340};
-constexpr QRect kOpticsAssignment{14, 431, 404, 48};
+constexpr QRect kOpticsAssignment{14, 430, 404, 50};
 constexpr QRect kOpticsMark{424, 428, 48, 52};
 constexpr QRect kOpticsContinue{480, 430, 150, 48};
 constexpr QRect kOpticsHintPicture{21, 13, 361, 343};

@@ -34,17 +34,8 @@ void ConstructionPainter::drawScene(QPainter& p, const OpticsExample& e, const Q
 {
     const QSize area = OpticsGenerator::kArea;
     p.fillRect(QRect(QPoint(0, 0), area), Qt::white);
-    if (!picture.isNull()) {
-        QImage sprite = picture.convertToFormat(QImage::Format_ARGB32);
-        const QRgb transparent = Palette::transparent().rgb();
-        for (int y = 0; y < sprite.height(); ++y) {
-            auto* line = reinterpret_cast<QRgb*>(sprite.scanLine(y));
-            for (int x = 0; x < sprite.width(); ++x)
-                if ((line[x] & 0xFFFFFF) == (transparent & 0xFFFFFF))
-                    line[x] = 0;
-        }
-        p.drawImage((area.width() - sprite.width()) / 2, (area.height() - sprite.height()) / 2, sprite);
-    }
+    if (!picture.isNull())
+        p.drawImage((area.width() - picture.width()) / 2, (area.height() - picture.height()) / 2, picture);
     for (int i = 1; i <= OpticsExample::kRays; ++i) {
         if (e.rayGiven[std::size_t(i)])
             drawRay(p, e.objectTop, e.rayPoints[std::size_t(i)][0], Palette::ray());

@@ -21,8 +21,8 @@ public:
     // The pupil's wrong rays when the correct construction is shown beside them.
     static QColor wrongRay() { return {150, 40, 200}; }
 
-    // The white area, the mirror or lens picture (magenta transparent), the
-    // given incident rays in red and the object arrow.
+    // The white area, the mirror or lens picture (a sprite with its magenta
+    // made transparent), the given incident rays in red and the object arrow.
     static void drawScene(QPainter& painter, const OpticsExample& example, const QImage& picture);
     // The pupil's rays in black with their dotted extensions and the green
     // image arrow; with `marked` the wrong rays take wrongRay().

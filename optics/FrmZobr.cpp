@@ -43,6 +43,13 @@ constexpr QRect kTitleArea{6, 6, 226, 66}; // both edges exclusive
 // The hint window stands this far from the form's top left.
 constexpr QPoint kHintOffset{215, 89};
 
+// A picture whose magenta pixels let the form show through.
+QPixmap sprite(const QString& name)
+{
+    const QImage image = Resources::image(name);
+    return QPixmap::fromImage(SpriteFromPicture(image, image.rect(), Palette::transparent()));
+}
+
 QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 {
     QFont font = base;
@@ -167,8 +174,8 @@ void FrmZobr::buildControls()
     IHodnoceni->setGeometry(Layout::kOpticsMark);
     IHodnoceni->setFixedPictureSize(Layout::kOpticsMark.size());
     IHodnoceni->setToolTip(QStringLiteral("Klikni a uvidíš správne riešenie."));
-    m_right = Resources::picture(PictureNames::checkMark(true));
-    m_wrong = Resources::picture(PictureNames::checkMark(false));
+    m_right = sprite(PictureNames::checkMark(true));
+    m_wrong = sprite(PictureNames::checkMark(false));
     connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverMark);
         IHodnoceni->setCursor(IHodnoceni->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
@@ -198,7 +205,7 @@ void FrmZobr::buildControls()
     qApp->installEventFilter(this);
 
     NormaliseControls(*this);
-    LblZadani->setFont(pixelFont(LblZadani->font(), 13));
+    LblZadani->setFont(pixelFont(LblZadani->font(), 12));
     LblPriklad->setFont(pixelFont(LblPriklad->font(), 16, true));
     setCursor(globals().ArrowCursor);
 }
@@ -214,7 +221,8 @@ bool FrmZobr::GenerateExample()
     m_drawing = RayDrawing(m_example, OpticsGenerator::kArea);
     m_aim.reset();
     m_aimRay = 0;
-    m_scenePicture = Resources::image(m_example.pictureName);
+    const QImage scene = Resources::image(m_example.pictureName);
+    m_scenePicture = SpriteFromPicture(scene, scene.rect(), Palette::transparent());
     const Globals& g = globals();
     LblZadani->setText(g.AssignmentTexts.at(std::size_t(std::clamp(m_example.assignmentLine, 0, 70))));
     Pic->setScene(&m_example, &m_drawing, m_scenePicture);
