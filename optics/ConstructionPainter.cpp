@@ -2,6 +2,7 @@
 
 #include "look/Palette.h"
 #include "optics/OpticsGenerator.h"
+#include "optics/RayFeedback.h"
 
 #include <QPainter>
 
@@ -49,8 +50,7 @@ void ConstructionPainter::drawPupil(QPainter& p, const RayDrawing& drawing, bool
         const PupilRay& ray = drawing.pupilRays()[std::size_t(i)];
         if (!ray.drawn)
             continue;
-        const bool wrong = i == 0 || drawing.rayError(i);
-        const QColor colour = marked && wrong ? wrongRay() : QColor(Qt::black);
+        const QColor colour = marked && RayFeedback::rayWrong(drawing, i) ? wrongRay() : QColor(Qt::black);
         drawRay(p, ray.start, ray.end, colour);
         if (ray.extendedToAxis || ray.extendedToBorder)
             drawRay(p, ray.extensionStart, ray.extensionEnd, colour, Qt::DotLine);

@@ -69,7 +69,6 @@ public:
     PictureButton* topButton(int i) const { return PicTop[std::size_t(i - 1)]; }
     PictureButton* continueButton() const { return picPokracuj; }
     PictureButton* markButton() const { return IHodnoceni; }
-    QLabel* assignment() const { return LblZadani; }
     HintWindow* hintWindow() const { return m_hint.data(); }
     bool lastCheckRight() const { return m_lastRight; }
     // The one line the hint window shows about the pupil's faults.

@@ -39,11 +39,6 @@ bool OpticsGenerator::startsApart(const OpticsExample& e)
     return std::abs(d.x()) > kStartsApart || std::abs(d.y()) > kStartsApart;
 }
 
-OpticsTask OpticsGenerator::task() const
-{
-    return std::holds_alternative<MirrorScenes>(m_scenes) ? OpticsTask::Mirror : OpticsTask::Lens;
-}
-
 std::array<QPoint, 2> OpticsGenerator::TraceToMirror(QPoint start, QPoint direction, QPoint centre, int radius)
 {
     return OpticsGeometry::IntersectLineCircle(centre, radius, start, direction);

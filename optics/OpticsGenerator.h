@@ -37,7 +37,6 @@ public:
     explicit OpticsGenerator(MirrorScenes scenes) : m_scenes(std::move(scenes)) {}
     explicit OpticsGenerator(LensScenes scenes) : m_scenes(std::move(scenes)) {}
 
-    OpticsTask task() const;
     FileResult<OpticsExample> GenerateExample(const OpticsRnd& rnd);
 
     // One example on the mirror of `slot` (concave for 1 to 3), or nothing

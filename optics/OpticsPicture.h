@@ -22,7 +22,6 @@ public:
     void setScene(const OpticsExample* example, const RayDrawing* drawing, const QImage& picture);
     void setRubberBand(std::optional<QLine> line);
     void setChosenStart(std::optional<QPoint> start);
-    const std::optional<QLine>& rubberBand() const { return m_rubberBand; }
 
 signals:
     void pressed(QPoint at, Qt::MouseButton button);
