@@ -514,6 +514,8 @@ void FrmZobr::showSolution()
 void FrmZobr::formActivated()
 {
     SelectUsKeyboard(m_services);
+    // The keys draw on the drawing area from the start, without a click.
+    Pic->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmZobr::backgroundPressed(QPoint position)
