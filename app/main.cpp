@@ -8,6 +8,8 @@
 #include "calc/FrmMech1.h"
 #include "calc/RandomSource.h"
 #include "calc/SeriesSeeds.h"
+#include "history/FrmDvojice.h"
+#include "history/FrmOsa.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
@@ -80,6 +82,8 @@ void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta:
     orbeta::FrmSetup::addTourStates(tour, services, taskForms);
     orbeta::FrmMech1::addTourStates(tour, services, results);
     orbeta::FrmZobr::addTourStates(tour, services, results, opticsRandom());
+    orbeta::FrmDvojice::addTourStates(tour, services, results);
+    orbeta::FrmOsa::addTourStates(tour, services, results);
     orbeta::FrmTabulka::addTourStates(tour, services);
     orbeta::FrmChybovy::addTourStates(tour);
 }
@@ -128,6 +132,22 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                        return nullptr;
                    return FrmZobr::open(services, results, *task, opticsRandom(), seed, globals().CurrentForm,
                                         host ? host->stage() : nullptr);
+               },
+               {}});
+    forms.add(TaskFormKind::Dvojice,
+              {[&services, &results, seed](const QString&) -> std::unique_ptr<QWidget> {
+                   ScreenHost* host = ScreenHost::instance();
+                   return FrmDvojice::open(services, results, seed, globals().CurrentForm, host ? host->stage() : nullptr);
+               },
+               {}});
+    forms.add(TaskFormKind::Osa,
+              {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
+                   const auto history = HistoryDeck::codeOf(code);
+                   ScreenHost* host = ScreenHost::instance();
+                   if (!history)
+                       return nullptr;
+                   return FrmOsa::open(services, results, *history, seed, globals().CurrentForm,
+                                       host ? host->stage() : nullptr);
                },
                {}});
     return forms;

@@ -14,6 +14,7 @@ PictureCatalogue fullCatalogue()
     Screens::addResults(catalogue);
     Screens::addHints(catalogue);
     Screens::addOptics(catalogue);
+    Screens::addHistory(catalogue);
     Screens::addScenes(catalogue);
     return catalogue;
 }

@@ -568,17 +568,12 @@ void FrmMech1::finishRun()
 
 void FrmMech1::unlockAnsweredBoxes()
 {
+    // The boxes the generation left empty, the answer boxes in legend order and then the clock.
     QLineEdit* first = nullptr;
-    for (auto* boxes : {&TVstup}) {
-        for (QLineEdit* box : *boxes) {
-            if (box->isVisible() && box->property("tag").toInt() == 0) {
-                lockBox(box, false);
-                first = first ? first : box;
-            }
-        }
-    }
-    for (QLineEdit* box : TCil) {
-        if (box->isVisible() && box->property("tag").toInt() == 0) {
+    std::vector<QLineEdit*> boxes(TVstup.begin(), TVstup.end());
+    boxes.insert(boxes.end(), TCil.begin(), TCil.end());
+    for (QLineEdit* box : boxes) {
+        if (!box->isHidden() && box->property("tag").toInt() == 0) {
             lockBox(box, false);
             first = first ? first : box;
         }
@@ -774,10 +769,10 @@ void FrmMech1::markRow(int row)
 void FrmMech1::typeAnswer(const CalcAnswer& answer)
 {
     for (std::size_t i = 0; i < 6; ++i)
-        if (TVstup[i]->isVisible() && !TVstup[i]->isReadOnly())
+        if (!TVstup[i]->isHidden() && !TVstup[i]->isReadOnly())
             TVstup[i]->setText(answer.boxes[i]);
     for (std::size_t i = 0; i < 2; ++i)
-        if (TCil[i]->isVisible() && !TCil[i]->isReadOnly())
+        if (!TCil[i]->isHidden() && !TCil[i]->isReadOnly())
             TCil[i]->setText(answer.finishBoxes[i]);
     if (answer.markedRow > 0)
         markRow(answer.markedRow);

@@ -2,6 +2,7 @@
 #include "cli/DataDirOption.h"
 #include "cli/ExampleJson.h"
 #include "cli/OpticsJson.h"
+#include "cli/HistoryExamples.h"
 #include "cli/StandardOutput.h"
 
 #include "calc/DataFile.h"
@@ -13,10 +14,10 @@
 #include "optics/OpticsSceneFile.h"
 #include "shell/SafeFile.h"
 #include "shell/ResourcePath.h"
+#include "shell/WholeNumber.h"
 
 #include <QDateTime>
 
-#include <charconv>
 #include <cstdio>
 #include <optional>
 
@@ -27,21 +28,11 @@ constexpr long long kMaxCount = 1'000'000;
 
 const QString kUsage = QStringLiteral(
     "usage: orbeta-cli examples CODE [--count N] [--seed S] [--data DIR]\n"
-    "  CODE: a calculation task, 1a-1d, 2a-2e, 3a, 3b or 5a-5e, or a ray construction, 4a or 4b;\n"
-    "  N: 0 to 1000000 (default 1);\n"
+    "  CODE: a calculation task, 1a-1d, 2a-2e, 3a, 3b or 5a-5e, N examples (default 1);\n"
+    "  a ray construction, 4a or 4b, N examples (default 1);\n"
+    "  or a history task, 6a-6c, the screens of a series of N items (default one screen);\n"
+    "  N: 0 to 1000000;\n"
     "  S: a whole number from 0 to 18446744073709551615 (default: from the clock)");
-
-std::optional<std::uint64_t> unsignedNumber(const QString& text)
-{
-    const std::string ascii = text.toStdString();
-    if (ascii.empty() || ascii.size() > 20 || ascii.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (error != std::errc() || end != ascii.data() + ascii.size())
-        return std::nullopt;
-    return value;
-}
 
 // Takes "--name VALUE" or "--name=VALUE" out of args; false when malformed
 // or given twice.
@@ -176,19 +167,19 @@ int examplesCommand(const QStringList& arguments)
         return fail(BadUsage, kUsage);
     const std::optional<CalcTask> task = calcTaskFromCode(args.first());
     const std::optional<OpticsTask> optics = opticsTaskFromCode(args.first());
-    if (!task && !optics)
-        return fail(BadUsage,
-                    QStringLiteral("%1 is not a calculation task nor a ray construction\n%2").arg(args.first(), kUsage));
-    std::uint64_t count = 1;
+    const std::optional<HistoryCode> history = HistoryDeck::codeOf(args.first());
+    if (!task && !optics && !history)
+        return fail(BadUsage, QStringLiteral("%1 is not a calculation, optics or history task\n%2").arg(args.first(), kUsage));
+    std::optional<std::uint64_t> count;
     if (countText) {
-        const auto n = unsignedNumber(*countText);
+        const auto n = ParseWholeNumber(*countText);
         if (!n || *n > kMaxCount)
             return fail(BadUsage, QStringLiteral("--count needs a whole number from 0 to %1").arg(kMaxCount));
         count = *n;
     }
     std::uint64_t seed = 0;
     if (seedText) {
-        const auto s = unsignedNumber(*seedText);
+        const auto s = ParseWholeNumber(*seedText);
         if (!s)
             return fail(BadUsage, QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615"));
         seed = *s;
@@ -197,7 +188,9 @@ int examplesCommand(const QStringList& arguments)
     }
 
     if (optics)
-        return opticsExamples(*optics, data.given, count, seed);
+        return opticsExamples(*optics, data.given, count.value_or(1), seed);
+    if (history)
+        return historyExamples(*history, count, seed, data.given);
 
     int status = Ok;
     const std::optional<ExampleTable> table = loadTable(*task, data.given, status);
@@ -206,7 +199,7 @@ int examplesCommand(const QStringList& arguments)
 
     StandardOutput output;
     std::string out;
-    for (std::uint64_t i = 0; i < count; ++i) {
+    for (std::uint64_t i = 0; i < count.value_or(1); ++i) {
         RandomSource rnd(seed + i);
         out += exampleJson(GenerateExample(*task, *table, rnd), seed + i);
         out += '\n';

@@ -107,4 +107,37 @@ constexpr std::array<int, 5> kColumnWidth{56, 275, 80, 72, 80};
 constexpr std::array<QSize, 6> kHintBubble{
     QSize{214, 28}, QSize{212, 48}, QSize{403, 369}, QSize{476, 37}, QSize{214, 28}, QSize{300, 37}};
 
+// History forms. Pairs ("6a"): row r (1 to 10) at top kPairRowTop + kPairRowStep × r;
+// the left label, the resting place of the right box and the mark of row 1, each
+// lower by kPairRowStep for the next row.
+constexpr int kPairRows = 10;
+constexpr int kPairRowTop = 93;
+constexpr int kPairRowStep = 32;
+constexpr QRect kPairLeft1{20, 125, 298, 20};
+constexpr QRect kPairBox1{326, 125, 258, 20};
+constexpr QRect kPairMark1{592, 121, 28, 28};
+constexpr QRect kHistoryProgress{242, 18, 78, 48};
+constexpr QRect kPairContinue{472, 432, 150, 48};
+
+// Timelines ("6b", "6c"): five positions. Persons: slots with the life spans
+// under them along the time axis, the names' boxes below.
+constexpr int kTimelinePositions = 5;
+constexpr QRect kPersonSlot1{10, 100, 120, 44}; // slot p at left + kPersonStep × (p − 1)
+constexpr int kPersonStep = 125;
+constexpr int kPersonSpanTop = 146;
+constexpr int kPersonSpanHeight = 20;
+constexpr int kPersonAxisY = 184;
+constexpr QRect kPersonMark1{56, 170, 28, 28};
+constexpr QRect kPersonBox1{127, 212, 386, 30}; // box i at top + kPersonBoxStep × (i − 1)
+constexpr int kPersonBoxStep = 42;
+// Discoveries: the years along the axis, box p hanging under year p.
+constexpr int kEventAxisY = 130;
+constexpr QRect kEventYear1{24, 100, 48, 24};  // year p centred over the tick of box p
+constexpr QRect kEventBox1{24, 150, 386, 30};  // box p at left + kEventBoxStepX × (p − 1), top + kEventBoxStepY × (p − 1)
+constexpr int kEventBoxStepX = 48;
+constexpr int kEventBoxStepY = 52;
+constexpr int kEventTickOffset = 24;           // the tick of box p: its left + this
+constexpr QRect kEventMark1{416, 151, 28, 28}; // right of box p, moving with it
+constexpr QRect kTimelineContinue{476, 424, 150, 48};
+
 } // namespace orbeta::Layout

@@ -171,6 +171,15 @@ QString PictureNames::hint(int number)
     return inFolder("Games", QStringLiteral("Hint%1").arg(number, 2, 10, QLatin1Char('0')));
 }
 
+QString PictureNames::historyBackground(const QString& taskCode, bool halfScreen)
+{
+    if (taskCode == QLatin1String("6b"))
+        return inFolder("Games", QStringLiteral("bg_4"));
+    if (taskCode == QLatin1String("6c"))
+        return inFolder("Games", QStringLiteral("bg_5"));
+    return inFolder("Games", halfScreen ? QStringLiteral("bg_3half") : QStringLiteral("bg_3"));
+}
+
 QString PictureNames::liquidCylinder(bool numbers)
 {
     return inFolder("Games", numbers ? QStringLiteral("Valce") : QStringLiteral("Valce2"));

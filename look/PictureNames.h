@@ -55,6 +55,10 @@ public:
     static QString opticsBackground();
     static QString lens(bool converging);
     static QString mirror(const QString& fileName);
+    // History forms: the backgrounds ("bg_3", "bg_3half" for five pairs,
+    // "bg_4" persons, "bg_5" discoveries).
+    static QString historyBackground(const QString& taskCode, bool halfScreen);
+
     // The apparatus of the calculation scenes: the cylinders with and without
     // the numbers of their scale, the bodies (1 to 3; "1c" loads body 1 as
     // "Obj01", the same file), the cart's frames (1 to 3), the map, the car

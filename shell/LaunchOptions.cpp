@@ -1,21 +1,8 @@
 #include "shell/LaunchOptions.h"
 
-#include <charconv>
-#include <string>
+#include "shell/WholeNumber.h"
 
 namespace orbeta {
-
-std::optional<std::uint64_t> LaunchOptions::parseSeed(const QString& text)
-{
-    const std::string ascii = text.toStdString();
-    if (ascii.empty() || ascii.size() > 20 || ascii.find_first_not_of("0123456789") != std::string::npos)
-        return std::nullopt;
-    std::uint64_t value = 0;
-    const auto [end, error] = std::from_chars(ascii.data(), ascii.data() + ascii.size(), value);
-    if (error != std::errc() || end != ascii.data() + ascii.size())
-        return std::nullopt;
-    return value;
-}
 
 std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, bool skipSplashFromEnvironment,
                                                   bool benchmarkFromEnvironment, const QString& seedFromEnvironment)
@@ -24,7 +11,7 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
     options.skipSplash = skipSplashFromEnvironment;
     options.benchmark = benchmarkFromEnvironment;
     if (!seedFromEnvironment.isEmpty()) {
-        options.seed = parseSeed(seedFromEnvironment);
+        options.seed = ParseWholeNumber(seedFromEnvironment);
         if (!options.seed)
             return std::nullopt;
     }
@@ -48,7 +35,7 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
                 return std::nullopt;
         } else if (arg == QLatin1String("--seed") || arg.startsWith(QLatin1String("--seed="))) {
             const QString value = arg.size() > 6 ? arg.mid(7) : i + 1 < arguments.size() ? arguments.at(++i) : QString();
-            options.seed = parseSeed(value);
+            options.seed = ParseWholeNumber(value);
             if (!options.seed)
                 return std::nullopt;
         } else {

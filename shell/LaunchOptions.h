@@ -27,8 +27,7 @@ struct LaunchOptions {
     static std::optional<LaunchOptions> parse(const QStringList& arguments, bool skipSplashFromEnvironment,
                                               bool benchmarkFromEnvironment,
                                               const QString& seedFromEnvironment = QString());
-    // A seed: a whole number from 0 to 2^64 − 1, digits only.
-    static std::optional<std::uint64_t> parseSeed(const QString& text);
+
     static QString usage();
     // What --help prints: every option and environment variable.
     static QString help();

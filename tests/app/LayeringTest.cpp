@@ -42,9 +42,10 @@ const std::map<QString, std::set<QString>> kAllowed = {
     {"menu", {"tasks", "look", "shell"}},
     {"results", {"tasks", "look", "shell"}},
     {"optics", {"tasks", "look", "shell"}},
-    {"cli", {"tasks", "shell", "calc", "optics", "results"}},
+    {"history", {"tasks", "look", "shell"}},
+    {"cli", {"tasks", "shell", "calc", "optics", "results", "history"}},
     {"art", {"tasks", "look"}},
-    {"app", {"tasks", "look", "shell", "calc", "menu", "optics", "results"}},
+    {"app", {"tasks", "look", "shell", "calc", "menu", "optics", "results", "history"}},
 };
 
 const QRegularExpression kInclude(QStringLiteral("^#include \"([a-z]+)/([A-Za-z0-9_]+)\\.h\""),

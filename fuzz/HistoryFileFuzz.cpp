@@ -1,0 +1,43 @@
+// "6a.dat", "6b.dat", "6c.dat": the history items, and the screens built
+// from whatever reads: a long series never hangs, no screen repeats a key,
+// and nothing starts in its own place.
+#include "fuzz/FuzzCheck.h"
+
+#include "history/HistoryDeck.h"
+#include "history/HistoryRandom.h"
+
+#include <set>
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    using namespace orbeta;
+    if (size < 1)
+        return 0;
+    const HistoryCode code = HistoryCode(data[0] % 3);
+    const int screen = code == HistoryCode::Pairs && data[0] % 2 ? 10 : 5;
+    auto deck = HistoryDeck::read(code, fuzz::bytesOf(data + 1, size - 1), HistoryDeck::fileName(code), screen);
+    if (!deck)
+        return 0;
+    HistoryRandom rnd(size);
+    for (int k = 0; k < 30; ++k) {
+        std::set<int> keys;
+        if (code == HistoryCode::Pairs) {
+            const PairScreen s = deck.value().pairs(screen, rnd);
+            fuzz::require(s.rows() == screen, "a full screen of pairs");
+            for (int r = 1; r <= s.rows(); ++r) {
+                keys.insert(s.left(r).number);
+                fuzz::require(!s.rowRight(r), "no pair starts right");
+            }
+        } else {
+            const TimelineScreen s = deck.value().timeline(screen, rnd);
+            fuzz::require(s.positions() == screen, "a full timeline");
+            for (int p = 1; p <= s.positions(); ++p) {
+                keys.insert(code == HistoryCode::Events ? s.topText(p).toInt() : s.topNumber(p));
+                fuzz::require(code == HistoryCode::Persons || s.boxNumber(p) != s.topNumber(p),
+                              "no event starts under its year");
+            }
+        }
+        fuzz::require(int(keys.size()) == screen, "no key twice on a screen");
+    }
+    return 0;
+}

@@ -1,0 +1,296 @@
+#include "history/FrmOsa.h"
+
+#include "history/HistoryBox.h"
+#include "history/HistoryRandom.h"
+#include "look/HistoryPainter.h"
+#include "look/Layout.h"
+#include "look/PictureNames.h"
+#include "look/Typeface.h"
+#include "shell/Globals.h"
+#include "shell/HelpScreens.h"
+#include "shell/PictureButton.h"
+#include "shell/Resources.h"
+#include "shell/SafeFile.h"
+#include "shell/ScreenHost.h"
+#include "shell/Services.h"
+#include "shell/Tour.h"
+
+#include <QLabel>
+
+namespace orbeta {
+namespace {
+
+QRect eventStep(const QRect& first, int position)
+{
+    return first.translated(Layout::kEventBoxStepX * (position - 1), Layout::kEventBoxStepY * (position - 1));
+}
+
+} // namespace
+
+std::unique_ptr<FrmOsa> FrmOsa::open(Services& services, ResultsLink& results, HistoryCode code,
+                                     std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent)
+{
+    const QString name = HistoryDeck::fileName(code);
+    auto fail = [&services](const FileError& error) {
+        services.showMessage(QStringLiteral("Chyba"), error.message(), MessageIcon::Critical);
+        return nullptr;
+    };
+    const FileResult<QByteArray> bytes = SafeFile::read(Resources::dataPath(name), FileKind::DataTable);
+    if (!bytes)
+        return fail(bytes.error());
+    FileResult<HistoryDeck> deck = HistoryDeck::read(code, bytes.value(), name, TimelineScreen::kPositions);
+    if (!deck)
+        return fail(deck.error());
+    std::unique_ptr<FrmOsa> form(new FrmOsa(services, results, deck.value(), seed, returnForm, parent));
+    form->startSeries(TimelineScreen::kPositions, HistoryPainter::kTimelineBoxPx,
+                      form->persons() ? Layout::kPersonBox1.size() : Layout::kEventBox1.size());
+    return form;
+}
+
+FrmOsa::FrmOsa(Services& services, ResultsLink& results, HistoryDeck deck, std::optional<std::uint64_t> seed,
+               QWidget* returnForm, QWidget* parent)
+    : HistoryForm(QStringLiteral("frm_Osa"), services, results, std::move(deck), seed, returnForm, parent)
+{
+    for (int p = 1; p <= TimelineScreen::kPositions; ++p) {
+        auto* label = new QLabel(this);
+        label->setAlignment(Qt::AlignCenter);
+        label->setFont(Typeface::font(HistoryPainter::kTopPx, true));
+        if (persons()) {
+            const QRect slotPlace = slotRect(p);
+            label->setGeometry(slotPlace.left(), Layout::kPersonSpanTop, slotPlace.width(), Layout::kPersonSpanHeight);
+            auto* slotBox = new HistoryBox(HistoryBox::Kind::Slot, HistoryPainter::kSlotPx, this);
+            slotBox->setGeometry(slotPlace);
+            connect(slotBox, &HistoryBox::pressed, this, [this, p] {
+                if (!evaluated())
+                    pressSlot(p);
+            });
+            LTop[std::size_t(p - 1)] = slotBox;
+        } else {
+            label->setGeometry(Layout::kEventYear1.translated(Layout::kEventBoxStepX * (p - 1), 0));
+        }
+        LblRok[std::size_t(p - 1)] = label;
+    }
+    continueButton()->setGeometry(Layout::kTimelineContinue);
+}
+
+QRect FrmOsa::slotRect(int position) const
+{
+    return Layout::kPersonSlot1.translated(Layout::kPersonStep * (position - 1), 0);
+}
+
+void FrmOsa::buildScreen(HistoryRandom& rnd)
+{
+    m_screen = m_deck.timeline(m_screenItems, rnd);
+}
+
+void FrmOsa::placeScreen()
+{
+    showTexts();
+}
+
+void FrmOsa::showTexts()
+{
+    for (int p = 1; p <= TimelineScreen::kPositions; ++p) {
+        const bool shown = p <= m_screen.positions();
+        LblRok[std::size_t(p - 1)]->setText(shown ? m_screen.topText(p) : QString());
+        if (HistoryBox* slotBox = LTop[std::size_t(p - 1)]) {
+            const std::optional<int> held = shown ? m_screen.slotBox(p) : std::nullopt;
+            slotBox->setText(held ? m_screen.boxText(*held) : QString());
+            slotBox->setVisible(shown);
+        }
+        box(p)->setText(shown ? m_screen.boxText(p) : QString());
+        box(p)->setVisible(shown && !m_screen.boxPlaced(p));
+    }
+}
+
+QRect FrmOsa::restingRect(int box) const
+{
+    if (persons())
+        return Layout::kPersonBox1.translated(0, Layout::kPersonBoxStep * (box - 1));
+    return eventStep(Layout::kEventBox1, box);
+}
+
+void FrmOsa::dropBox(int box, QPoint pointer)
+{
+    for (int p = 1; p <= m_screen.positions(); ++p) {
+        if (persons()) {
+            if (slotRect(p).contains(pointer)) {
+                m_screen.drop(box, p);
+                break;
+            }
+        } else if (p != box && restingRect(p).contains(pointer)) {
+            m_screen.swap(box, p);
+            break;
+        }
+    }
+    showTexts();
+}
+
+void FrmOsa::pressSlot(int slot)
+{
+    if (!persons() || !m_screen.slotBox(slot))
+        return;
+    PlayClickSound(m_services);
+    m_screen.takeBack(slot);
+    showTexts();
+}
+
+int FrmOsa::boxFor(int position) const
+{
+    for (int b = 1; b <= m_screen.positions(); ++b)
+        if (m_screen.boxText(b) == m_screen.hint(position))
+            return b;
+    return 0;
+}
+
+bool FrmOsa::judge(int item) const
+{
+    return m_screen.positionRight(item);
+}
+
+QString FrmOsa::hintText(int item) const
+{
+    return m_screen.hint(item);
+}
+
+QPoint FrmOsa::hintPlace(int item, QPoint pointer) const
+{
+    if (!persons())
+        return pointer - QPoint(475, 0);
+    if (item == 1)
+        return {0, pointer.y() - 12};
+    return pointer - QPoint(215, 12);
+}
+
+QRect FrmOsa::markRect(int item) const
+{
+    if (persons())
+        return Layout::kPersonMark1.translated(Layout::kPersonStep * (item - 1), 0);
+    return eventStep(Layout::kEventMark1, item);
+}
+
+std::vector<HistoryForm::Stop> FrmOsa::stops() const
+{
+    std::vector<Stop> all;
+    for (int b = 1; b <= m_screen.positions(); ++b)
+        if (!m_screen.boxPlaced(b))
+            all.push_back({false, b});
+    if (persons())
+        for (int p = 1; p <= m_screen.positions(); ++p)
+            if (m_screen.slotBox(p))
+                all.push_back({true, p});
+    return all;
+}
+
+int FrmOsa::targetCount() const
+{
+    return m_screen.positions();
+}
+
+int FrmOsa::firstTarget(int box) const
+{
+    if (!persons())
+        return box;
+    for (int p = 1; p <= m_screen.positions(); ++p)
+        if (!m_screen.slotBox(p))
+            return p;
+    return 1;
+}
+
+QRect FrmOsa::targetRect(int target) const
+{
+    return (persons() ? slotRect(target) : restingRect(target)).adjusted(-3, -3, 3, 3);
+}
+
+void FrmOsa::focusStop(const Stop& stop, bool focused)
+{
+    if (stop.slot) {
+        LTop[std::size_t(stop.index - 1)]->setState(focused ? HistoryPainter::BoxState::Focused
+                                                            : HistoryPainter::BoxState::Resting);
+        return;
+    }
+    HistoryForm::focusStop(stop, focused);
+}
+
+void FrmOsa::addTourStates(Tour& tour, Services& services, ResultsLink& results)
+{
+    enum class Step { Fresh, Half, Solved, Wrong, Keyboard, Living };
+    struct State {
+        Step step;
+        const char* name;
+    };
+    static const State states[] = {
+        {Step::Fresh, "fresh"},           {Step::Half, "half-solved"}, {Step::Solved, "solved-right"},
+        {Step::Wrong, "wrong-hint"},      {Step::Keyboard, "keyboard"}, {Step::Living, "living-person"},
+    };
+    for (HistoryCode code : {HistoryCode::Persons, HistoryCode::Events}) {
+        const QString taskCode = HistoryDeck::taskCode(code);
+        for (const State& state : states) {
+            const Step step = state.step;
+            if (step == Step::Living && code != HistoryCode::Persons)
+                continue;
+            tour.add(QStringLiteral("frm_Osa"), taskCode + QLatin1Char('-') + QString::fromLatin1(state.name),
+                     [step, code, taskCode, &services, &results](ScreenHost& host) {
+                         if (QWidget* previous = host.findForm(QStringLiteral("frm_Osa")))
+                             host.unloadForm(previous);
+                         Globals& g = globals();
+                         g.TaskCode = taskCode;
+                         g.ExampleCount = 25;
+                         g.PrintMode = false;
+                         std::unique_ptr<FrmOsa> opened;
+                         for (std::uint64_t seed = 1; seed < 400; ++seed) {
+                             opened = open(services, results, code, seed, nullptr, host.stage());
+                             if (!opened || step != Step::Living)
+                                 break;
+                             bool living = false;
+                             for (int p = 1; p <= opened->m_screen.positions(); ++p)
+                                 living = living || opened->m_screen.topText(p).endsWith(QStringLiteral("souč."));
+                             if (living)
+                                 break;
+                         }
+                         if (!opened)
+                             return;
+                         FrmOsa* form = opened.release();
+                         host.showForm(form);
+                         const int n = form->m_screen.positions();
+                         auto solve = [form](int p) {
+                             if (const int b = form->boxFor(p))
+                                 form->dropBox(b, form->positionPoint(p));
+                         };
+                         switch (step) {
+                         case Step::Fresh:
+                             return;
+                         case Step::Keyboard:
+                             form->key(Key::Next);
+                             form->key(Key::Pick);
+                             form->key(Key::Next);
+                             return;
+                         case Step::Half:
+                         case Step::Living:
+                             for (int p = 1; p <= n / 2; ++p)
+                                 solve(p);
+                             return;
+                         case Step::Solved:
+                             for (int p = 1; p <= n; ++p)
+                                 solve(p);
+                             break;
+                         case Step::Wrong:
+                             solve(1);
+                             solve(2);
+                             break;
+                         }
+                         form->check();
+                         form->animate(services.tickCount() + 1000);
+                         if (step == Step::Wrong)
+                             form->pressMark(n, form->markRect(n).center());
+                     });
+        }
+        tour.add(QStringLiteral("frm_Osa"), taskCode + QStringLiteral("-help"), [taskCode, &services](ScreenHost& host) {
+            if (QWidget* previous = host.findForm(QStringLiteral("frm_Osa")))
+                host.unloadForm(previous);
+            ShowHelpPicture(services, PictureNames::taskHelp(taskCode), nullptr);
+        });
+    }
+}
+
+} // namespace orbeta

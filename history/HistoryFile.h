@@ -1,0 +1,24 @@
+#pragma once
+
+#include "history/HistoryItems.h"
+#include "shell/FileResult.h"
+
+#include <QByteArray>
+#include <QString>
+
+namespace orbeta {
+
+// The readers of "6a.dat", "6b.dat" and "6c.dat" (stored form: every fourth
+// character, fields between "#"). A line with a missing text or a year that
+// is not a whole number is an error naming the file and the line; so is a
+// file of more than 100 lines. `name` is what the messages call the file.
+class HistoryFile {
+public:
+    static constexpr int kMaxLines = 100;
+
+    static FileResult<PairItems> readPairs(const QByteArray& bytes, const QString& name);
+    static FileResult<PersonItems> readPersons(const QByteArray& bytes, const QString& name);
+    static FileResult<EventItems> readEvents(const QByteArray& bytes, const QString& name);
+};
+
+} // namespace orbeta

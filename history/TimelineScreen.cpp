@@ -1,0 +1,85 @@
+#include "history/TimelineScreen.h"
+
+#include "history/Derangement.h"
+#include "history/RecentItems.h"
+
+#include <algorithm>
+#include <utility>
+
+namespace orbeta {
+
+TimelineScreen TimelineScreen::buildPersons(const PersonItems& items, int count, RecentItems& recent,
+                                            HistoryRandom& rnd)
+{
+    std::vector<int> keys;
+    for (const PersonItem& item : items)
+        keys.push_back(item.number);
+    TimelineScreen screen;
+    screen.m_kind = Kind::Persons;
+    for (int index : recent.draw(keys, count, rnd)) {
+        const PersonItem& person = items[std::size_t(index)];
+        screen.m_boxes.push_back({person.number, person.name, person.lifeSpan()});
+    }
+    screen.m_top = screen.m_boxes;
+    std::sort(screen.m_top.begin(), screen.m_top.end(),
+              [](const Entry& a, const Entry& b) { return a.number < b.number; });
+    screen.m_slots.assign(screen.m_top.size(), std::nullopt);
+    return screen;
+}
+
+TimelineScreen TimelineScreen::buildEvents(const EventItems& items, int count, RecentItems& recent,
+                                           HistoryRandom& rnd)
+{
+    std::vector<int> keys;
+    for (const EventItem& item : items)
+        keys.push_back(item.year);
+    TimelineScreen screen;
+    screen.m_kind = Kind::Events;
+    for (int index : recent.draw(keys, count, rnd)) {
+        const EventItem& event = items[std::size_t(index)];
+        screen.m_top.push_back({event.number, event.text, QString::number(event.year)});
+    }
+    // The file lists the latest first; the timeline runs from the earliest.
+    std::sort(screen.m_top.begin(), screen.m_top.end(),
+              [](const Entry& a, const Entry& b) { return a.number > b.number; });
+    for (int from : Derangement(screen.positions(), rnd))
+        screen.m_boxes.push_back(screen.m_top[std::size_t(from)]);
+    return screen;
+}
+
+bool TimelineScreen::boxPlaced(int box) const
+{
+    return std::find(m_slots.begin(), m_slots.end(), std::optional<int>(box)) != m_slots.end();
+}
+
+bool TimelineScreen::drop(int box, int slot)
+{
+    if (m_kind != Kind::Persons || slotBox(slot) || boxPlaced(box))
+        return false;
+    m_slots[std::size_t(slot - 1)] = box;
+    return true;
+}
+
+std::optional<int> TimelineScreen::takeBack(int slot)
+{
+    const std::optional<int> box = slotBox(slot);
+    m_slots[std::size_t(slot - 1)].reset();
+    return box;
+}
+
+void TimelineScreen::swap(int boxA, int boxB)
+{
+    if (m_kind == Kind::Events)
+        std::swap(m_boxes[std::size_t(boxA - 1)], m_boxes[std::size_t(boxB - 1)]);
+}
+
+bool TimelineScreen::positionRight(int position) const
+{
+    if (m_kind == Kind::Persons) {
+        const std::optional<int> box = slotBox(position);
+        return box && boxText(*box) == hint(position);
+    }
+    return boxText(position) == hint(position);
+}
+
+} // namespace orbeta

@@ -1,0 +1,351 @@
+// A pupil plays series of the history forms through Qt Test events: with
+// the mouse (drags onto rows, slots and boxes) and with the keyboard alone;
+// the records land in the ranking and the results log. Also the edges of
+// dragging and the short data files.
+#include "app/ResultsForms.h"
+#include "history/FrmDvojice.h"
+#include "history/FrmOsa.h"
+#include "history/HistoryBox.h"
+#include "look/Layout.h"
+#include "results/RankingFile.h"
+#include "shell/Globals.h"
+#include "shell/HintWindow.h"
+#include "shell/LineCodec.h"
+#include "shell/MarkTableFile.h"
+#include "shell/PictureButton.h"
+#include "shell/ScreenHost.h"
+#include "shell/TextTables.h"
+#include "tests/support/FakeServices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+QString buildDir()
+{
+    return qEnvironmentVariable("ORBETA_BUILD_DIR");
+}
+
+QByteArray installed(const QString& name)
+{
+    QFile file(buildDir() + QStringLiteral("/hd/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// Drags a box with the mouse so that the pointer is let go at `target`
+// (form coordinates).
+void drag(QWidget& form, HistoryBox* box, QPoint target)
+{
+    const QPoint grip = box->rect().center();
+    const QPoint delta = target - box->mapTo(&form, grip);
+    QTest::mousePress(box, Qt::LeftButton, {}, grip);
+    QTest::mouseMove(box, grip + delta);
+    QTest::mouseRelease(box, Qt::LeftButton, {}, grip);
+}
+
+// Presses `key` until `reached` holds, at most `limit` times.
+bool pressUntil(QWidget& form, Qt::Key key, const std::function<bool()>& reached, int limit = 12)
+{
+    for (int i = 0; i < limit && !reached(); ++i)
+        QTest::keyClick(&form, key);
+    return reached();
+}
+
+// Focuses box `box`, picks it up, moves the target onto `place`, puts it down.
+void carry(HistoryForm& form, int box, QPoint place)
+{
+    ASSERT_TRUE(pressUntil(form, Qt::Key_Down,
+                           [&] { return form.box(box)->state() == HistoryPainter::BoxState::Focused; }));
+    QTest::keyClick(&form, Qt::Key_Space);
+    ASSERT_EQ(form.carried(), box);
+    ASSERT_TRUE(pressUntil(form, Qt::Key_Right, [&] { return form.target()->geometry().contains(place); }));
+    QTest::keyClick(&form, Qt::Key_Return);
+    ASSERT_FALSE(form.carried());
+}
+
+QPoint pairRow(int row)
+{
+    return Layout::kPairBox1.translated(0, Layout::kPairRowStep * (row - 1)).center();
+}
+
+class HistorySeriesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(data.isValid());
+        const QDir hd(buildDir() + QStringLiteral("/hd"));
+        for (const QString& name : hd.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(hd.filePath(name), data.filePath(name)));
+        Globals& g = globals();
+        g.ResourceDir = buildDir() + QStringLiteral("/cd/");
+        g.DataDir = data.path() + QLatin1Char('/');
+        g.PupilName = QStringLiteral("Jana");
+        g.TopicName = QStringLiteral("Historie");
+        g.PrintMode = false;
+        const auto marks = MarkTableFile::parse(installed(QStringLiteral("Znamky.dat")), QStringLiteral("Znamky.dat"));
+        ASSERT_TRUE(marks.ok());
+        g.MarkTable = marks.value();
+        setup.resize(ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
+        host.showForm(&setup);
+    }
+
+    void choose(const QString& code, int count)
+    {
+        globals().TaskCode = code;
+        globals().TaskTitle = code;
+        globals().ExampleCount = std::uint8_t(count);
+    }
+
+    template <class F>
+    F* show(std::unique_ptr<F> form)
+    {
+        EXPECT_TRUE(form) << services.messages.join(QLatin1Char('\n')).toStdString();
+        F* raw = form.release();
+        host.showForm(raw);
+        return raw;
+    }
+
+    FrmDvojice* openPairs(int count, std::uint64_t seed = 1)
+    {
+        choose(QStringLiteral("6a"), count);
+        return show(FrmDvojice::open(services, results, seed, &setup, host.stage()));
+    }
+
+    FrmOsa* openTimeline(HistoryCode code, int count, std::uint64_t seed = 1)
+    {
+        choose(code == HistoryCode::Persons ? QStringLiteral("6b") : QStringLiteral("6c"), count);
+        return show(FrmOsa::open(services, results, code, seed, &setup, host.stage()));
+    }
+
+    void solvePairsByMouse(FrmDvojice& form)
+    {
+        for (int row = 1; row <= form.screen().rows(); ++row) {
+            const int from = form.rowHolding(form.screen().left(row).number);
+            if (from != row)
+                drag(form, form.box(from), pairRow(row));
+            ASSERT_TRUE(form.screen().rowRight(row));
+        }
+    }
+
+    void solveTimelineByMouse(FrmOsa& form)
+    {
+        for (int p = 1; p <= form.screen().positions(); ++p) {
+            const int b = form.boxFor(p);
+            if (form.screen().kind() == TimelineScreen::Kind::Events && b == p)
+                continue;
+            drag(form, form.box(b), form.positionPoint(p));
+            ASSERT_TRUE(form.screen().positionRight(p));
+        }
+    }
+
+    // Evaluates and continues; the screen's items all count right.
+    void checkAndContinue(HistoryForm& form, int items)
+    {
+        const int before = globals().CorrectCount;
+        QTest::mouseClick(form.topButton(1), Qt::LeftButton);
+        EXPECT_EQ(globals().CorrectCount, before + items);
+        EXPECT_EQ(globals().WrongCount, 0);
+        ASSERT_TRUE(form.continueButton()->isEnabled());
+        QTest::mouseClick(form.continueButton(), Qt::LeftButton);
+    }
+
+    void expectRecorded(const QString& code, int correct, int logBefore)
+    {
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        const auto ranking = results::RankingFile(globals().DataDir, code).read();
+        ASSERT_TRUE(ranking.ok());
+        ASSERT_EQ(ranking.value().records().size(), 1);
+        EXPECT_EQ(ranking.value().records().front().correct, correct);
+        EXPECT_EQ(ranking.value().records().front().wrong, 0);
+        EXPECT_EQ(logLines(), logBefore + 4);
+    }
+
+    int logLines() const
+    {
+        QFile log(data.filePath(QStringLiteral("Vysledky.dat")));
+        return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : -1;
+    }
+
+    QTemporaryDir data;
+    FakeServices services;
+    ResultsForms results{services};
+    ScreenHost host;
+    QWidget setup{host.stage()};
+};
+
+} // namespace
+
+TEST_F(HistorySeriesTest, PairsRunAsScreensOfTenAndFiveAndAreRecorded)
+{
+    for (const auto& [count, screens] : {std::pair{15, std::vector<int>{10, 5}}, std::pair{25, std::vector<int>{10, 10, 5}}}) {
+        SCOPED_TRACE(count);
+        QFile::remove(data.filePath(QStringLiteral("6a.res")));
+        const int logBefore = logLines();
+        FrmDvojice* form = openPairs(count, std::uint64_t(count));
+        QPointer<FrmDvojice> alive(form);
+        for (int rows : screens) {
+            ASSERT_TRUE(alive);
+            ASSERT_EQ(form->screen().rows(), rows);
+            EXPECT_EQ(form->leftLabel(6)->isVisible(), rows == 10);
+            solvePairsByMouse(*form);
+            checkAndContinue(*form, rows);
+        }
+        expectRecorded(QStringLiteral("6a"), count, logBefore);
+        EXPECT_FALSE(alive);
+    }
+}
+
+TEST_F(HistorySeriesTest, PairDropsOutsideTheRowsSnapBackAndNothingMovesAfterTheEvaluation)
+{
+    FrmDvojice* form = openPairs(10);
+    const QString before = form->box(1)->text();
+    const QRect home = form->box(1)->geometry();
+    for (QPoint outside : {QPoint(320, 135), QPoint(600, 135), pairRow(1) + QPoint(0, 16), QPoint(200, 300)}) {
+        drag(*form, form->box(1), outside);
+        EXPECT_EQ(form->box(1)->geometry(), home);
+        EXPECT_EQ(form->box(1)->text(), before);
+    }
+    drag(*form, form->box(1), pairRow(2));
+    EXPECT_EQ(form->box(2)->text(), before);
+    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+    const QString second = form->box(2)->text();
+    drag(*form, form->box(2), pairRow(3));
+    EXPECT_EQ(form->box(2)->text(), second);
+    EXPECT_EQ(form->box(2)->geometry(), home.translated(0, Layout::kPairRowStep));
+    // A wrong row's mark shows the value that belongs there.
+    for (int row = 1; row <= 10; ++row) {
+        if (form->screen().rowRight(row))
+            continue;
+        QTest::mousePress(form->mark(row), Qt::LeftButton);
+        ASSERT_TRUE(form->hintWindow());
+        EXPECT_TRUE(form->hintWindow()->isVisible());
+        EXPECT_EQ(form->hintWindow()->findChild<QLabel*>()->text(), form->screen().hint(row));
+        break;
+    }
+}
+
+TEST_F(HistorySeriesTest, PersonsFillSlotsAndAFilledSlotSendsTheNameBack)
+{
+    FrmOsa* form = openTimeline(HistoryCode::Persons, 5);
+    const QRect home = form->box(1)->geometry();
+    drag(*form, form->box(1), form->positionPoint(2));
+    EXPECT_FALSE(form->box(1)->isVisible());
+    EXPECT_EQ(form->slot(2)->text(), form->screen().boxText(1));
+    drag(*form, form->box(3), form->positionPoint(2)); // filled: the box goes home
+    EXPECT_TRUE(form->box(3)->isVisible());
+    EXPECT_EQ(form->slot(2)->text(), form->screen().boxText(1));
+    QTest::mousePress(form->slot(2), Qt::LeftButton, {}, form->slot(2)->rect().center());
+    EXPECT_TRUE(form->slot(2)->text().isEmpty());
+    EXPECT_TRUE(form->box(1)->isVisible());
+    EXPECT_EQ(form->box(1)->geometry(), home);
+}
+
+TEST_F(HistorySeriesTest, TimelinesOfTwentyFiveItemsGiveFiveScreens)
+{
+    for (HistoryCode code : {HistoryCode::Persons, HistoryCode::Events}) {
+        const QString taskCode = code == HistoryCode::Persons ? QStringLiteral("6b") : QStringLiteral("6c");
+        SCOPED_TRACE(taskCode.toStdString());
+        const int logBefore = logLines();
+        FrmOsa* form = openTimeline(code, 25, 4);
+        QPointer<FrmOsa> alive(form);
+        for (int screen = 1; screen <= 5; ++screen) {
+            ASSERT_TRUE(alive);
+            EXPECT_EQ(form->screenNumber(), screen);
+            solveTimelineByMouse(*form);
+            checkAndContinue(*form, 5);
+        }
+        expectRecorded(taskCode, 25, logBefore);
+        EXPECT_FALSE(alive);
+    }
+}
+
+TEST_F(HistorySeriesTest, EverySeriesCanBeSolvedWithTheKeyboardAlone)
+{
+    struct Run {
+        QString code;
+        int count;
+    };
+    for (const Run& run : {Run{"6a", 15}, Run{"6b", 10}, Run{"6c", 10}}) {
+        SCOPED_TRACE(run.code.toStdString());
+        const int logBefore = logLines();
+        HistoryForm* form = nullptr;
+        if (run.code == QLatin1String("6a"))
+            form = openPairs(run.count, 9);
+        else
+            form = openTimeline(*HistoryDeck::codeOf(run.code), run.count, 9);
+        QPointer<HistoryForm> alive(form);
+        for (int screen = 0; alive && screen < 3; ++screen) {
+            if (auto* pairs = qobject_cast<FrmDvojice*>(form)) {
+                for (int row = 1; row <= pairs->screen().rows(); ++row) {
+                    const int from = pairs->rowHolding(pairs->screen().left(row).number);
+                    if (from != row)
+                        carry(*form, from, pairRow(row));
+                }
+            } else {
+                auto* timeline = qobject_cast<FrmOsa*>(form);
+                for (int p = 1; p <= timeline->screen().positions(); ++p) {
+                    const int b = timeline->boxFor(p);
+                    if (timeline->screen().kind() == TimelineScreen::Kind::Persons || b != p)
+                        carry(*form, b, timeline->positionPoint(p));
+                    ASSERT_TRUE(timeline->screen().positionRight(p));
+                }
+            }
+            QTest::keyClick(form, Qt::Key_F3);
+            ASSERT_TRUE(form->evaluated());
+            EXPECT_EQ(globals().WrongCount, 0);
+            QTest::keyClick(form, Qt::Key_Return);
+            QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        }
+        EXPECT_FALSE(alive);
+        expectRecorded(run.code, run.count, logBefore);
+    }
+}
+
+TEST_F(HistorySeriesTest, EscapePutsACarriedBoxBackAndSpaceOpensTheHintOfAFramedCross)
+{
+    FrmDvojice* form = openPairs(10);
+    const QString first = form->box(1)->text();
+    QTest::keyClick(form, Qt::Key_Space);
+    QTest::keyClick(form, Qt::Key_Down);
+    QTest::keyClick(form, Qt::Key_Escape);
+    EXPECT_FALSE(form->carried());
+    EXPECT_EQ(form->box(1)->text(), first);
+    // Nothing moved: every row is wrong, and the frame walks over the crosses.
+    QTest::keyClick(form, Qt::Key_F3);
+    ASSERT_EQ(globals().WrongCount, 10);
+    QTest::keyClick(form, Qt::Key_Down);
+    QTest::keyClick(form, Qt::Key_Down);
+    EXPECT_TRUE(form->target()->geometry().contains(form->mark(3)->geometry()));
+    QTest::keyClick(form, Qt::Key_Space);
+    ASSERT_TRUE(form->hintWindow());
+    EXPECT_EQ(form->hintWindow()->findChild<QLabel*>()->text(), form->screen().hint(3));
+}
+
+TEST_F(HistorySeriesTest, ShortDataFilesAreNamedInsteadOfPlayed)
+{
+    for (int items : {0, 5, 9}) {
+        QStringList lines;
+        for (int i = 1; i <= items; ++i)
+            lines << QStringLiteral("%1#Fyzik %1#objav %1#").arg(i);
+        QFile file(data.filePath(QStringLiteral("6a.dat")));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(LineCodec::encodeFile(lines, 1));
+        file.close();
+        services.messages.clear();
+        choose(QStringLiteral("6a"), 10);
+        EXPECT_FALSE(FrmDvojice::open(services, results, 1, &setup, host.stage()));
+        ASSERT_EQ(services.messages.size(), 1);
+        EXPECT_TRUE(services.messages.front().contains(QStringLiteral("6a.dat")));
+        // Five pairs still make the half screen of a series of five.
+        choose(QStringLiteral("6a"), 5);
+        auto half = FrmDvojice::open(services, results, 1, &setup, host.stage());
+        EXPECT_EQ(bool(half), items >= 5) << items;
+    }
+}

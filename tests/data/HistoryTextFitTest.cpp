@@ -1,0 +1,61 @@
+// Every text of the history files fits the place the forms show it in,
+// measured with the real font at the size the forms draw it.
+#include "history/HistoryFile.h"
+#include "look/HistoryPainter.h"
+#include "look/Layout.h"
+#include "look/Typeface.h"
+
+#include <QFile>
+#include <QFontMetrics>
+
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+QByteArray installed(const QString& name)
+{
+    QFile file(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd/") + name);
+    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
+    return file.readAll();
+}
+
+// One line of the given width.
+void expectLine(const QString& text, int pixelSize, bool bold, int width)
+{
+    const QFontMetrics metrics(Typeface::font(pixelSize, bold));
+    EXPECT_LE(metrics.horizontalAdvance(text), width) << text.toStdString();
+}
+
+} // namespace
+
+TEST(HistoryTexts, EveryTextFitsItsPlace)
+{
+    Typeface::loadFonts();
+    const auto pairs = HistoryFile::readPairs(installed(QStringLiteral("6a.dat")), QStringLiteral("6a.dat"));
+    ASSERT_TRUE(pairs.ok());
+    for (const PairItem& item : pairs.value()) {
+        expectLine(item.left, HistoryPainter::kPairLeftPx, true, Layout::kPairLeft1.width());
+        expectLine(item.right, HistoryPainter::kPairBoxPx, false, HistoryPainter::textWidth(Layout::kPairBox1.width()));
+    }
+    const auto persons = HistoryFile::readPersons(installed(QStringLiteral("6b.dat")), QStringLiteral("6b.dat"));
+    ASSERT_TRUE(persons.ok());
+    const QFontMetrics slotFont(Typeface::font(HistoryPainter::kSlotPx, true));
+    const int slotWidth = Layout::kPersonSlot1.width() - 3 - 2 * HistoryPainter::kSlotTextMargin;
+    for (const PersonItem& item : persons.value()) {
+        expectLine(item.name, HistoryPainter::kTimelineBoxPx, false, HistoryPainter::textWidth(Layout::kPersonBox1.width()));
+        expectLine(item.lifeSpan(), HistoryPainter::kTopPx, true, Layout::kPersonSlot1.width());
+        // In a slot the name may take two lines, and no word is cut.
+        const QRect room(0, 0, slotWidth, 1000);
+        const QRect used = slotFont.boundingRect(room, Qt::AlignCenter | Qt::TextWordWrap, item.name);
+        EXPECT_LE(used.width(), slotWidth) << item.name.toStdString();
+        EXPECT_LE(used.height(), Layout::kPersonSlot1.height() - 5) << item.name.toStdString();
+    }
+    const auto events = HistoryFile::readEvents(installed(QStringLiteral("6c.dat")), QStringLiteral("6c.dat"));
+    ASSERT_TRUE(events.ok());
+    for (const EventItem& item : events.value()) {
+        expectLine(item.text, HistoryPainter::kTimelineBoxPx, false, HistoryPainter::textWidth(Layout::kEventBox1.width()));
+        expectLine(QString::number(item.year), HistoryPainter::kTopPx, true, Layout::kEventYear1.width());
+    }
+}
