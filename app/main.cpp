@@ -6,11 +6,14 @@
 #include "app/ResultsForms.h"
 #include "calc/CalcScene.h"
 #include "calc/FrmMech1.h"
+#include "calc/RandomSource.h"
+#include "calc/SeriesSeeds.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
+#include "optics/FrmZobr.h"
 #include "results/FrmChybovy.h"
 #include "results/FrmTabulka.h"
 #include "shell/FrmIntro.h"
@@ -57,6 +60,19 @@ long processorMilliseconds()
     return ms(usage.ru_utime) + ms(usage.ru_stime);
 }
 
+// The optics form's randomness: the calculation tasks' seeded generator, one
+// seed per example as SeriesSeeds hands them out.
+orbeta::SeriesRandom opticsRandom()
+{
+    return [](std::optional<std::uint64_t> seed) -> orbeta::ExampleRandom {
+        auto seeds = std::make_shared<orbeta::SeriesSeeds>(seed);
+        return [seeds]() -> orbeta::OpticsRnd {
+            auto random = std::make_shared<orbeta::RandomSource>(seeds->next(QDateTime::currentMSecsSinceEpoch()));
+            return [random] { return random->Rnd(); };
+        };
+    };
+}
+
 // The states every form adds to the tour, in the order they are shown.
 void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta::TaskForms& taskForms,
                    orbeta::ResultsLink& results)
@@ -65,6 +81,7 @@ void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta:
     orbeta::FrmSelect::addTourStates(tour);
     orbeta::FrmSetup::addTourStates(tour, services, taskForms);
     orbeta::FrmMech1::addTourStates(tour, services, results);
+    orbeta::FrmZobr::addTourStates(tour, services, results, opticsRandom());
     orbeta::FrmDvojice::addTourStates(tour, services, results);
     orbeta::FrmOsa::addTourStates(tour, services, results);
     orbeta::FrmTabulka::addTourStates(tour, services);
@@ -105,6 +122,16 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                        return nullptr;
                    return FrmMech1::open(services, results, *task, seed, globals().CurrentForm,
                                          host ? host->stage() : nullptr);
+               },
+               {}});
+    forms.add(TaskFormKind::Zobr,
+              {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
+                   const auto task = opticsTaskFromCode(code);
+                   ScreenHost* host = ScreenHost::instance();
+                   if (!task)
+                       return nullptr;
+                   return FrmZobr::open(services, results, *task, opticsRandom(), seed, globals().CurrentForm,
+                                        host ? host->stage() : nullptr);
                },
                {}});
     forms.add(TaskFormKind::Dvojice,

@@ -13,6 +13,7 @@ PictureCatalogue fullCatalogue()
     Screens::addGames(catalogue);
     Screens::addResults(catalogue);
     Screens::addHints(catalogue);
+    Screens::addOptics(catalogue);
     Screens::addHistory(catalogue);
     Screens::addScenes(catalogue);
     return catalogue;

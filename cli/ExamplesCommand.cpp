@@ -1,6 +1,7 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 #include "cli/ExampleJson.h"
+#include "cli/OpticsJson.h"
 #include "cli/HistoryExamples.h"
 #include "cli/StandardOutput.h"
 
@@ -9,6 +10,9 @@
 #include "calc/ExampleTable.h"
 #include "calc/GenerateExample.h"
 #include "calc/TableFile.h"
+#include "optics/OpticsGenerator.h"
+#include "optics/OpticsSceneFile.h"
+#include "shell/SafeFile.h"
 #include "shell/ResourcePath.h"
 #include "shell/WholeNumber.h"
 
@@ -25,6 +29,7 @@ constexpr long long kMaxCount = 1'000'000;
 const QString kUsage = QStringLiteral(
     "usage: orbeta-cli examples CODE [--count N] [--seed S] [--data DIR]\n"
     "  CODE: a calculation task, 1a-1d, 2a-2e, 3a, 3b or 5a-5e, N examples (default 1);\n"
+    "  a ray construction, 4a or 4b, N examples (default 1);\n"
     "  or a history task, 6a-6c, the screens of a series of N items (default one screen);\n"
     "  N: 0 to 1000000;\n"
     "  S: a whole number from 0 to 18446744073709551615 (default: from the clock)");
@@ -85,6 +90,65 @@ std::optional<ExampleTable> loadTable(CalcTask task, const std::optional<QString
     return numbers.value();
 }
 
+// The scene file of the optics task in the data directory, ready to generate.
+std::optional<OpticsGenerator> loadScenes(OpticsTask task, const std::optional<QString>& dataOption, int& status)
+{
+    const DataDirOption::Result dir = DataDirOption::resolve(dataOption);
+    if (dir.status != Ok) {
+        status = dir.status;
+        return std::nullopt;
+    }
+    const QString fileName = opticsTaskCode(task) + QStringLiteral(".dat");
+    const QString path = ResourcePath::resolve(dir.dir, fileName);
+    auto report = [&status](const FileError& error) {
+        status = fail(BadFile, error.message());
+        return std::nullopt;
+    };
+    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
+    if (!bytes)
+        return report(bytes.error());
+    if (task == OpticsTask::Mirror) {
+        const auto scenes = OpticsSceneFile::ReadMirrorScenes(bytes.value(), path);
+        if (!scenes)
+            return report(scenes.error());
+        return OpticsGenerator(scenes.value());
+    }
+    const auto scenes = OpticsSceneFile::ReadLensScenes(bytes.value(), path);
+    if (!scenes)
+        return report(scenes.error());
+    return OpticsGenerator(scenes.value());
+}
+
+// One series of ray constructions: the kinds alternate as on the form,
+// example i drawn from seed + i.
+int opticsExamples(OpticsTask task, const std::optional<QString>& dataOption, std::uint64_t count,
+                   std::uint64_t seed)
+{
+    int status = Ok;
+    std::optional<OpticsGenerator> generator = loadScenes(task, dataOption, status);
+    if (!generator)
+        return status;
+    StandardOutput output;
+    std::string out;
+    for (std::uint64_t i = 0; i < count; ++i) {
+        RandomSource rnd(seed + i);
+        const FileResult<OpticsExample> e = generator->GenerateExample([&rnd] { return rnd.Rnd(); });
+        if (!e) {
+            output.write(out);
+            output.finish();
+            return fail(BadFile, e.error().message());
+        }
+        out += opticsExampleJson(e.value(), seed + i);
+        out += '\n';
+        if (out.size() > (1 << 16)) {
+            output.write(out);
+            out.clear();
+        }
+    }
+    output.write(out);
+    return output.finish();
+}
+
 } // namespace
 
 // examples CODE [--count N] [--seed S] [--data DIR]: N examples of the task
@@ -102,9 +166,10 @@ int examplesCommand(const QStringList& arguments)
         || args.first().startsWith(QLatin1Char('-')))
         return fail(BadUsage, kUsage);
     const std::optional<CalcTask> task = calcTaskFromCode(args.first());
+    const std::optional<OpticsTask> optics = opticsTaskFromCode(args.first());
     const std::optional<HistoryCode> history = HistoryDeck::codeOf(args.first());
-    if (!task && !history)
-        return fail(BadUsage, QStringLiteral("%1 is not a calculation or history task\n%2").arg(args.first(), kUsage));
+    if (!task && !optics && !history)
+        return fail(BadUsage, QStringLiteral("%1 is not a calculation, optics or history task\n%2").arg(args.first(), kUsage));
     std::optional<std::uint64_t> count;
     if (countText) {
         const auto n = ParseWholeNumber(*countText);
@@ -122,6 +187,8 @@ int examplesCommand(const QStringList& arguments)
         seed = ExampleSeeder().next(QDateTime::currentMSecsSinceEpoch());
     }
 
+    if (optics)
+        return opticsExamples(*optics, data.given, count.value_or(1), seed);
     if (history)
         return historyExamples(*history, count, seed, data.given);
 

@@ -84,6 +84,17 @@ constexpr int kTableLabelHeight = 14; // rows one label height plus 2 apart
 constexpr std::array<int, 3> kTableColumnLeft{18, 146, 226};
 constexpr std::array<int, 3> kTableColumnWidth{126, 76, 78};
 
+// Optics form: the drawing area `Pic` (the scene pictures are drawn at its
+// size), the assignment, the mark and the continue button below it, and the
+// picture box of the hint window that shows the correct construction.
+constexpr QRect kOpticsPicture{10, 90, 620, 340};
+constexpr QRect kOpticsAssignment{14, 430, 404, 50};
+constexpr QRect kOpticsMark{424, 428, 48, 52};
+constexpr QRect kOpticsContinue{480, 430, 150, 48};
+constexpr QRect kOpticsHintPicture{21, 13, 361, 343};
+constexpr int kOpticsAxisY = 170;
+constexpr int kOpticsAxisStartX = 20;
+
 // Results form: the back button and ten rows of five columns.
 constexpr QRect kResultsBack{504, 18, 120, 44};
 constexpr int kRowTop = 165;

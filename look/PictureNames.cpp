@@ -119,6 +119,21 @@ QString PictureNames::setupBack(ButtonLook look)
     return setup(QStringLiteral("back") + lookSuffix(look));
 }
 
+QString PictureNames::opticsBackground()
+{
+    return inFolder("Games", QStringLiteral("bg_2"));
+}
+
+QString PictureNames::lens(bool converging)
+{
+    return inFolder("Games", converging ? QStringLiteral("Spojka") : QStringLiteral("Rozptylk"));
+}
+
+QString PictureNames::mirror(const QString& fileName)
+{
+    return QStringLiteral("Bitmap\\Games\\") + fileName;
+}
+
 QString PictureNames::taskBackground()
 {
     return inFolder("Games", QStringLiteral("bg_1"));

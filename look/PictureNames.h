@@ -50,6 +50,11 @@ public:
     // The bubble of the hint window, 1 to 6.
     static QString hint(int number);
 
+    // The optics form: its background and the lens pictures (the mirror
+    // pictures are named in "4a.dat").
+    static QString opticsBackground();
+    static QString lens(bool converging);
+    static QString mirror(const QString& fileName);
     // History forms: the backgrounds ("bg_3", "bg_3half" for five pairs,
     // "bg_4" persons, "bg_5" discoveries).
     static QString historyBackground(const QString& taskCode, bool halfScreen);

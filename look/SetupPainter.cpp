@@ -16,6 +16,16 @@
 namespace orbeta {
 namespace {
 
+const QRectF kPhysicsTip(16, 184, 296, 92);
+const QRectF kHistoryTip(16, 176, 296, 56);
+
+void drawTip(QPainter& p, const QRectF& tip, const QString& text)
+{
+    Shapes::drawPanel(p, tip, Palette::hintFill(), Palette::hintEdge());
+    TextFit::drawFittedText(p, tip.adjusted(12, 4, -10, -6), text, 15, false, Palette::ink(),
+                            Qt::AlignLeft | Qt::AlignVCenter);
+}
+
 void drawBigButton(QPainter& p, QSize size, const QString& label, const Icons::Draw& icon)
 {
     ButtonPainter::drawLabelButton(p, size, ButtonLook::Normal, label, icon, 19);
@@ -56,6 +66,14 @@ void drawStrip(QPainter& p, QSize size, const QString& label, const Icons::Draw&
 }
 
 } // namespace
+
+void SetupPainter::drawRayTip(QPainter& p)
+{
+    p.setRenderHint(QPainter::Antialiasing);
+    drawTip(p, kPhysicsTip,
+            QStringLiteral("Tip: Lúč nakreslíš myšou: chyť koniec červeného lúča na zrkadle alebo šošovke a ťahaj. "
+                           "Klávesy: Tab, šípky, Enter."));
+}
 
 void SetupPainter::drawBackground(QPainter& p, QSize size, TopicGroup group)
 {
@@ -99,13 +117,10 @@ void SetupPainter::drawBackground(QPainter& p, QSize size, TopicGroup group)
     p.setFont(Typeface::font(15, true));
     p.drawText(QRectF(8, headingTop, heading.x() - 14, headingBottom - headingTop - 3), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("Úloha:"));
-    const QRectF tip = history ? QRectF(16, 176, 296, 56) : QRectF(16, 184, 296, 92);
-    Shapes::drawPanel(p, tip, Palette::hintFill(), Palette::hintEdge());
-    TextFit::drawFittedText(p, tip.adjusted(12, 4, -10, -6),
-                             history ? QStringLiteral("Tip: Políčka presúvaj myšou. Za chybu dostaneš krížik – klikni naň.")
-                                     : QStringLiteral("Tip: Desatinné čísla píš s čiarkou, napríklad 2,5. "
-                                                      "Po vyhodnotení klikni na krížik a uvidíš správne riešenie."),
-                             15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignVCenter);
+    drawTip(p, history ? kHistoryTip : kPhysicsTip,
+            history ? QStringLiteral("Tip: Políčka presúvaj myšou. Za chybu dostaneš krížik – klikni naň.")
+                    : QStringLiteral("Tip: Desatinné čísla píš s čiarkou, napríklad 2,5. "
+                                     "Po vyhodnotení klikni na krížik a uvidíš správne riešenie."));
 
     // Step 3 above the continue button.
     const QRect go = Layout::kContinueButton;

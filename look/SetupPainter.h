@@ -16,6 +16,9 @@ struct TaskLabel;
 class SetupPainter {
 public:
     static void drawBackground(QPainter& painter, QSize size, TopicGroup group);
+    // The tip panel of the physics background with the ray constructions' own
+    // tip: the setup form draws it over the background for "4a" and "4b".
+    static void drawRayTip(QPainter& painter);
     static void drawCountButton(QPainter& painter, QSize size, int count, ButtonLook look);
     // The arrow under count button `button` (1 to 5), pointing up at it.
     static void drawArrow(QPainter& painter, QSize size, int button);

@@ -2,6 +2,7 @@
 
 #include "look/Palette.h"
 #include "look/Layout.h"
+#include "look/SetupPainter.h"
 #include "menu/FrmSelect.h"
 #include "menu/NameField.h"
 #include "menu/TaskForms.h"
@@ -19,6 +20,7 @@
 
 #include <QEvent>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPrinter>
 #include <QTimerEvent>
 
@@ -100,6 +102,11 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
     setCursor(globals().ArrowCursor);
     setPicture(Resources::picture(m_layout.background()));
+    // The ray constructions ask for no numbers: their tip says how to draw a ray.
+    if (const TaskRow* row = TaskTable::find(globals().TaskCode); row && row->form == TaskFormKind::Zobr) {
+        QPainter painter(&persistentImage());
+        SetupPainter::drawRayTip(painter);
+    }
 
     m_continueBackground = Resources::picture(SetupLayout::continueBackground());
     m_printBackground = Resources::picture(SetupLayout::printBackground());

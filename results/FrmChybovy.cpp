@@ -107,6 +107,11 @@ void FrmChybovy::Vloz_Text(const QString& text)
     m_label->setText(text);
 }
 
+void FrmChybovy::showPicture(const QPixmap& picture)
+{
+    m_pic->setPixmap(picture);
+}
+
 void FrmChybovy::addTourStates(Tour& tour)
 {
     struct Case {

@@ -12,6 +12,7 @@ void addSetup(PictureCatalogue& catalogue);
 void addGames(PictureCatalogue& catalogue);
 void addResults(PictureCatalogue& catalogue);
 void addHints(PictureCatalogue& catalogue);
+void addOptics(PictureCatalogue& catalogue);
 void addHistory(PictureCatalogue& catalogue);
 void addScenes(PictureCatalogue& catalogue);
 } // namespace Screens

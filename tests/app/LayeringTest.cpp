@@ -41,10 +41,11 @@ const std::map<QString, std::set<QString>> kAllowed = {
     {"calc", {"tasks", "look", "shell"}},
     {"menu", {"tasks", "look", "shell"}},
     {"results", {"tasks", "look", "shell"}},
+    {"optics", {"tasks", "look", "shell"}},
     {"history", {"tasks", "look", "shell"}},
-    {"cli", {"tasks", "shell", "calc", "results", "history"}},
+    {"cli", {"tasks", "shell", "calc", "optics", "results", "history"}},
     {"art", {"tasks", "look"}},
-    {"app", {"tasks", "look", "shell", "calc", "menu", "results", "history"}},
+    {"app", {"tasks", "look", "shell", "calc", "menu", "optics", "results", "history"}},
 };
 
 const QRegularExpression kInclude(QStringLiteral("^#include \"([a-z]+)/([A-Za-z0-9_]+)\\.h\""),

@@ -223,3 +223,37 @@ TEST(CommandFiles, EncodeReadsTextAsDecodeWritesIt)
         EXPECT_EQ(decoded.out, c.decoded);
     }
 }
+
+TEST(CommandFiles, RayConstructionsAlternateAndADamagedSceneFileEndsWithItsName)
+{
+    const QString hd = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
+    for (const char* code : {"4a", "4b"}) {
+        const CliRun run = cli({QStringLiteral("examples"), QLatin1String(code), QStringLiteral("--count"),
+                                QStringLiteral("200"), QStringLiteral("--seed"), QStringLiteral("9"),
+                                QStringLiteral("--data"), hd});
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        const QList<QByteArray> out = run.out.trimmed().split('\n');
+        ASSERT_EQ(out.size(), 200);
+        for (qsizetype i = 1; i < out.size(); ++i) {
+            const bool first = out[i].contains("\"concave\"") || out[i].contains("\"converging\"");
+            const bool before = out[i - 1].contains("\"concave\"") || out[i - 1].contains("\"converging\"");
+            EXPECT_NE(first, before) << i;
+        }
+    }
+
+    // A scene whose axis lies below the drawing area can never give an example.
+    QTemporaryDir data;
+    QByteArray scene;
+    for (int slot = 1; slot <= 6; ++slot) {
+        QByteArray line = QByteArray::number(slot) + "#ZrkDut1.bmp#20#900#320#900#440#900#560#900#240#100";
+        QByteArray stored;
+        for (char c : line)
+            stored += QByteArray("xyz") + c;
+        scene += stored + "\r\n";
+    }
+    store(data.filePath(QStringLiteral("4a.dat")), scene);
+    const CliRun damaged = cli({QStringLiteral("examples"), QStringLiteral("4a"), QStringLiteral("--count"),
+                                QStringLiteral("5"), QStringLiteral("--data"), data.path()});
+    EXPECT_EQ(damaged.status, 1);
+    EXPECT_TRUE(damaged.err.contains(QStringLiteral("4a.dat"))) << damaged.err.toStdString();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QColor>
+#include <QSize>
+
+#include <span>
+
+class QPainter;
+
+namespace orbeta {
+
+// One mirror picture of "4a.dat": the arc of the circle of `radius` around
+// C = (centreX, axis), through the vertex V; F lies half way between them.
+struct MirrorDrawing {
+    const char* fileName;
+    int centreX;
+    int vertexX;
+    int radius;
+};
+
+// The pictures of the optics form: the mirrors and lenses drawn like a
+// textbook figure on the axis of the drawing area, with C, F, V, O and the
+// foci marked and lettered; the form's background and the help pictures.
+class OpticsPainter {
+public:
+    static constexpr int kArcHalfHeight = 140;
+    static constexpr int kLensHalfHeight = 120;
+    static constexpr int kLensCentreX = 310;
+    // The focal distances of the converging and the diverging lens.
+    static constexpr int kConvergingFocus = 100;
+    static constexpr int kDivergingFocus = 120;
+
+    static std::span<const MirrorDrawing> mirrors();
+    // The reflecting surface: one pixel of this colour per row, on the circle.
+    static QColor surface() { return {24, 44, 120}; }
+
+    static void drawMirror(QPainter& painter, QSize size, const MirrorDrawing& mirror);
+    static void drawLens(QPainter& painter, QSize size, bool converging);
+    static void drawBackground(QPainter& painter, QSize size);
+    static void drawHelp(QPainter& painter, QSize size, bool mirrors);
+};
+
+} // namespace orbeta

@@ -1,0 +1,39 @@
+#pragma once
+
+#include "optics/OpticsExample.h"
+#include "optics/RayDrawing.h"
+
+#include <QImage>
+#include <QLine>
+
+#include <optional>
+
+class QPainter;
+
+namespace orbeta {
+
+// Draws a ray construction on any painter in the pixels of the drawing
+// area: the scene with its given rays and object, the pupil's rays and image
+// arrow, and the correct construction. The drawing area, the hint window and
+// the tour share it.
+class ConstructionPainter {
+public:
+    // The pupil's wrong rays when the correct construction is shown beside them.
+    static QColor wrongRay() { return {150, 40, 200}; }
+
+    // The white area, the mirror or lens picture (a sprite with its magenta
+    // made transparent), the given incident rays in red and the object arrow.
+    static void drawScene(QPainter& painter, const OpticsExample& example, const QImage& picture);
+    // The pupil's rays in black with their dotted extensions and the green
+    // image arrow; with `marked` the wrong rays take wrongRay().
+    static void drawPupil(QPainter& painter, const RayDrawing& drawing, bool marked);
+    // The correct outgoing rays in red, dotted where the image is virtual,
+    // and the image arrow in green.
+    static void drawCorrect(QPainter& painter, const OpticsExample& example);
+    // The line being drawn, with its head at the pointer.
+    static void drawRubberBand(QPainter& painter, QLine line);
+    // A ray start chosen with the keyboard: a ring around it.
+    static void drawChosenStart(QPainter& painter, QPoint start);
+};
+
+} // namespace orbeta

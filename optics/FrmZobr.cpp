@@ -1,0 +1,663 @@
+#include "optics/FrmZobr.h"
+
+#include "look/Layout.h"
+#include "look/Palette.h"
+#include "look/PictureNames.h"
+#include "optics/ConstructionPainter.h"
+#include "optics/OpticsPicture.h"
+#include "optics/OpticsSceneFile.h"
+#include "optics/RayFeedback.h"
+#include "shell/Globals.h"
+#include "shell/HelpScreens.h"
+#include "shell/PictureButton.h"
+#include "shell/Resources.h"
+#include "shell/ResultsLink.h"
+#include "shell/SafeFile.h"
+#include "shell/ScreenHost.h"
+#include "shell/SeriesProgress.h"
+#include "shell/Services.h"
+#include "shell/StripPlayback.h"
+#include "shell/Tour.h"
+#include "tasks/TaskTable.h"
+
+#include <QLabel>
+#include <QPainter>
+#include <QApplication>
+#include <QKeyEvent>
+#include <QTimerEvent>
+
+#include <algorithm>
+
+namespace orbeta {
+namespace {
+
+// Hover ids of the form's items.
+constexpr std::uint8_t kHoverTitle = 5;
+constexpr std::uint8_t kHoverContinue = 8;
+constexpr std::uint8_t kHoverPicture = 16;
+constexpr std::uint8_t kHoverMark = 20;
+
+// The title picture answers a click with the task's help picture.
+constexpr QRect kTitleArea{6, 6, 226, 66}; // both edges exclusive
+
+// The hint window stands this far from the form's top left.
+constexpr QPoint kHintOffset{215, 89};
+
+// A picture whose magenta pixels let the form show through.
+QPixmap sprite(const QString& name)
+{
+    const QImage image = Resources::image(name);
+    return QPixmap::fromImage(SpriteFromPicture(image, image.rect(), Palette::transparent()));
+}
+
+QFont pixelFont(const QFont& base, int pixels, bool bold = false)
+{
+    QFont font = base;
+    font.setPixelSize(pixels);
+    font.setBold(bold);
+    return font;
+}
+
+bool inTitle(QPoint position)
+{
+    return position.x() > kTitleArea.left() && position.x() < kTitleArea.left() + kTitleArea.width()
+           && position.y() > kTitleArea.top() && position.y() < kTitleArea.top() + kTitleArea.height();
+}
+
+} // namespace
+
+std::unique_ptr<FrmZobr> FrmZobr::open(Services& services, ResultsLink& results, OpticsTask task,
+                                       const SeriesRandom& random, std::optional<std::uint64_t> seed,
+                                       QWidget* returnForm, QWidget* parent)
+{
+    std::unique_ptr<FrmZobr> form(new FrmZobr(services, results, task, random(seed), returnForm, parent));
+    if (!form->loadScenes())
+        return nullptr;
+    SeriesProgress::start(globals());
+    if (globals().PrintMode)
+        return form;
+    if (!form->GenerateExample())
+        return nullptr;
+    return form;
+}
+
+FrmZobr::~FrmZobr()
+{
+    // The hint window stands on the stage beside the form and goes with it.
+    delete m_hint;
+}
+
+FrmZobr::FrmZobr(Services& services, ResultsLink& results, OpticsTask task, ExampleRandom random,
+                 QWidget* returnForm, QWidget* parent)
+    : Form(QStringLiteral("frm_Zobr"), parent)
+    , m_services(services)
+    , m_results(results)
+    , m_task(task)
+    , m_code(opticsTaskCode(task))
+    , m_random(std::move(random))
+    , m_returnForm(returnForm)
+{
+    SelectUsKeyboard(m_services);
+    buildControls();
+}
+
+bool FrmZobr::loadScenes()
+{
+    const QString fileName = m_code + QStringLiteral(".dat");
+    const FileResult<QByteArray> bytes = SafeFile::read(Resources::dataPath(fileName), FileKind::DataTable);
+    auto fail = [this](const FileError& error) {
+        m_services.showMessage(QStringLiteral("Chyba"), error.message(), MessageIcon::Critical);
+        return false;
+    };
+    if (!bytes)
+        return fail(bytes.error());
+    if (m_task == OpticsTask::Mirror) {
+        const auto scenes = OpticsSceneFile::ReadMirrorScenes(bytes.value(), fileName);
+        if (!scenes)
+            return fail(scenes.error());
+        m_generator.emplace(scenes.value());
+    } else {
+        const auto scenes = OpticsSceneFile::ReadLensScenes(bytes.value(), fileName);
+        if (!scenes)
+            return fail(scenes.error());
+        m_generator.emplace(scenes.value());
+    }
+    return true;
+}
+
+void FrmZobr::buildControls()
+{
+    SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
+    setPicture(Resources::picture(PictureNames::opticsBackground()));
+    const QImage title = Resources::image(PictureNames::taskPicture(m_code));
+    BlitTransparent(persistentImage(), 0, 0, title.width(), title.height(), title, 0, 0, Palette::transparent());
+
+    for (auto& button : PicTop)
+        button = new PictureButton(this);
+    PicTop[0]->move(Layout::kTopButton1.topLeft());
+    BuildTopButtons(*this, PicTop);
+    static const char* const kTopTips[] = {"Vyhodnoť (F3)", "Nový príklad (F6)", "Tabuľka výsledkov", "Späť"};
+    for (int i = 0; i < 4; ++i) {
+        PictureButton* button = PicTop[std::size_t(i)];
+        button->setToolTip(QString::fromUtf8(kTopTips[i]));
+        connect(button, &PictureButton::mouseMoved, this, [this, i] {
+            EnterHoverItem(m_services, std::uint8_t(i + 1));
+            ShowTopButtons(PicTop, i + 1);
+        });
+    }
+    connect(PicTop[0], &PictureButton::clicked, this, &FrmZobr::check);
+    connect(PicTop[1], &PictureButton::clicked, this, [this] {
+        PlayClickSound(m_services);
+        newExample();
+    });
+    connect(PicTop[2], &PictureButton::clicked, this, &FrmZobr::showTable);
+    connect(PicTop[3], &PictureButton::clicked, this, &FrmZobr::back);
+
+    LblPriklad = new QLabel(this);
+    LblPriklad->setGeometry(Layout::kCalcProgress.adjusted(0, 20, 0, 0));
+    LblPriklad->setAlignment(Qt::AlignCenter);
+
+    Pic = new OpticsPicture(this);
+    Pic->setGeometry(Layout::kOpticsPicture);
+    Pic->setToolTip(QStringLiteral("Lúč začni v bode, kde červený lúč dopadá; bez myši: Tab, šípky, Enter"));
+    connect(Pic, &OpticsPicture::pressed, this, &FrmZobr::picturePressed);
+    connect(Pic, &OpticsPicture::moved, this, &FrmZobr::pictureMoved);
+    connect(Pic, &OpticsPicture::released, this, &FrmZobr::pictureReleased);
+    connect(Pic, &OpticsPicture::keyPressed, this, &FrmZobr::pictureKey);
+
+    LblZadani = new QLabel(this);
+    LblZadani->setGeometry(Layout::kOpticsAssignment);
+    LblZadani->setWordWrap(true);
+    LblZadani->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+
+    IHodnoceni = new PictureButton(this, kHoverMark);
+    IHodnoceni->setGeometry(Layout::kOpticsMark);
+    IHodnoceni->setFixedPictureSize(Layout::kOpticsMark.size());
+    IHodnoceni->setToolTip(QStringLiteral("Klikni a uvidíš správne riešenie."));
+    m_right = sprite(PictureNames::checkMark(true));
+    m_wrong = sprite(PictureNames::checkMark(false));
+    connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
+        EnterHoverItem(m_services, kHoverMark);
+        IHodnoceni->setCursor(IHodnoceni->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
+    });
+    connect(IHodnoceni, &PictureButton::mousePressed, this, [this] { showSolution(); });
+    IHodnoceni->hide();
+
+    picPokracuj = new PictureButton(this, kHoverContinue);
+    picPokracuj->setGeometry(Layout::kOpticsContinue);
+    picPokracuj->setFixedPictureSize(Layout::kOpticsContinue.size());
+    picPokracuj->setToolTip(QStringLiteral("Pokračuj (F4)"));
+    m_continueStrip = AnimationStrip(Resources::picture(PictureNames::continueStrip()), Layout::kStripFrames);
+    m_continueBackground = Resources::picture(PictureNames::continueBackground());
+    picPokracuj->setPicture(m_continueBackground);
+    picPokracuj->setEnabled(false);
+    connect(picPokracuj, &PictureButton::mouseMoved, this, [this] {
+        EnterHoverItem(m_services, kHoverContinue);
+        picPokracuj->setCursor(picPokracuj->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
+    });
+    connect(picPokracuj, &PictureButton::clicked, this, &FrmZobr::continueSeries);
+
+    connect(this, &Form::backgroundMousePressed, this, &FrmZobr::backgroundPressed);
+    connect(this, &Form::backgroundMouseMoved, this, &FrmZobr::backgroundMoved);
+
+    // The function keys work wherever the focus is: the stage inside the
+    // screen host gives a shortcut no window to match.
+    qApp->installEventFilter(this);
+
+    NormaliseControls(*this);
+    LblZadani->setFont(pixelFont(LblZadani->font(), 12));
+    LblPriklad->setFont(pixelFont(LblPriklad->font(), 16, true));
+    setCursor(globals().ArrowCursor);
+}
+
+bool FrmZobr::GenerateExample()
+{
+    const FileResult<OpticsExample> generated = m_generator->GenerateExample(m_random());
+    if (!generated) {
+        m_services.showMessage(QStringLiteral("Chyba"), generated.error().message(), MessageIcon::Critical);
+        return false;
+    }
+    m_example = generated.value();
+    m_drawing = RayDrawing(m_example, OpticsGenerator::kArea);
+    m_aim.reset();
+    m_aimRay = 0;
+    const QImage scene = Resources::image(m_example.pictureName);
+    m_scenePicture = SpriteFromPicture(scene, scene.rect(), Palette::transparent());
+    const Globals& g = globals();
+    LblZadani->setText(g.AssignmentTexts.at(std::size_t(std::clamp(m_example.assignmentLine, 0, 70))));
+    Pic->setScene(&m_example, &m_drawing, m_scenePicture);
+    updateProgress();
+    return true;
+}
+
+void FrmZobr::updateProgress()
+{
+    LblPriklad->setText(
+        QStringLiteral("%1 / %2").arg(SeriesProgress::exampleNumber(globals())).arg(globals().ExampleCount));
+}
+
+bool FrmZobr::drawingAllowed() const
+{
+    return PicTop[0]->isEnabled();
+}
+
+void FrmZobr::refreshPicture()
+{
+    Pic->setChosenStart(m_aim ? std::optional<QPoint>(m_aim->start()) : std::nullopt);
+    Pic->setRubberBand(m_aim ? std::optional<QLine>(QLine(m_aim->start(), m_aim->end())) : std::nullopt);
+}
+
+void FrmZobr::picturePressed(QPoint at, Qt::MouseButton button)
+{
+    if (button != Qt::LeftButton || !drawingAllowed())
+        return;
+    m_aim.reset();
+    m_drawing.press(at);
+    globals().DrawStart = m_drawing.drawStart();
+    Pic->setChosenStart(std::nullopt);
+    Pic->setRubberBand(std::nullopt);
+}
+
+void FrmZobr::pictureMoved(QPoint at, Qt::MouseButtons buttons)
+{
+    if (globals().HoverId != kHoverPicture)
+        globals().HoverId = kHoverPicture;
+    if (!drawingAllowed()) {
+        Pic->setCursor(globals().ArrowCursor);
+        return;
+    }
+    const bool left = buttons.testFlag(Qt::LeftButton);
+    const QPoint end = m_drawing.move(at, left);
+    if (!left) {
+        Pic->setCursor(m_drawing.startAllowed() ? QCursor(Qt::CrossCursor) : globals().ArrowCursor);
+        return;
+    }
+    if (m_drawing.drawing())
+        Pic->setRubberBand(QLine(m_drawing.drawStart(), end));
+}
+
+void FrmZobr::pictureReleased(QPoint at, Qt::MouseButton button)
+{
+    globals().DrawEnd = at;
+    Pic->setRubberBand(std::nullopt);
+    if (!drawingAllowed())
+        return;
+    m_drawing.release(at, button == Qt::LeftButton);
+    Pic->update();
+}
+
+void FrmZobr::pictureKey(int key, Qt::KeyboardModifiers modifiers)
+{
+    if (!drawingAllowed())
+        return;
+    const bool fine = modifiers.testFlag(Qt::ShiftModifier);
+    switch (key) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab: {
+        // The given rays' starts in turn.
+        const int rays = 2;
+        m_aimRay = key == Qt::Key_Tab ? m_aimRay % rays + 1 : (m_aimRay + rays - 2) % rays + 1;
+        const QPoint start = m_example.rayPoints[std::size_t(m_aimRay)][0];
+        m_aim = KeyboardRay(start, 2 * start - m_example.objectTop);
+        break;
+    }
+    case Qt::Key_Left:
+    case Qt::Key_Up:
+    case Qt::Key_Right:
+    case Qt::Key_Down:
+        if (m_aim)
+            m_aim->turn(key == Qt::Key_Right || key == Qt::Key_Down, fine);
+        break;
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (m_aim) {
+            PlayClickSound(m_services);
+            m_drawing.setStartAllowed(true);
+            m_drawing.press(m_aim->start());
+            m_drawing.release(m_aim->end());
+            m_aim.reset();
+        }
+        break;
+    case Qt::Key_Delete:
+    case Qt::Key_Backspace:
+        if (m_aim) {
+            m_drawing.setStartAllowed(false);
+            m_drawing.press(m_aim->start());
+        }
+        break;
+    case Qt::Key_Escape:
+        m_aim.reset();
+        break;
+    default:
+        return;
+    }
+    refreshPicture();
+}
+
+bool FrmZobr::eventFilter(QObject* watched, QEvent* event)
+{
+    if (event->type() != QEvent::KeyPress || !isVisible() || globals().CurrentForm != this)
+        return Form::eventFilter(watched, event);
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (key->isAutoRepeat() || key->modifiers() != Qt::NoModifier)
+        return Form::eventFilter(watched, event);
+    switch (key->key()) {
+    case Qt::Key_F3:
+        if (PicTop[0]->isEnabled())
+            check();
+        return true;
+    case Qt::Key_F4:
+        if (picPokracuj->isEnabled())
+            continueSeries();
+        return true;
+    case Qt::Key_F6:
+        if (PicTop[1]->isEnabled()) {
+            PlayClickSound(m_services);
+            newExample();
+        }
+        return true;
+    default:
+        return Form::eventFilter(watched, event);
+    }
+}
+
+void FrmZobr::animate(std::uint32_t now)
+{
+    if (!m_continueStart) {
+        m_timer.stop();
+        return;
+    }
+    const StripPlayback playback(Layout::kCalcContinueFrames, Layout::kCalcContinueFrameMs, *m_continueStart);
+    picPokracuj->setPicture(m_continueStrip.frame(playback.frameAt(now) + 1));
+    if (playback.playedAt(now)) {
+        m_continueStart.reset();
+        m_timer.stop();
+        return;
+    }
+    m_timer.start(Layout::kCalcContinueFrameMs, Qt::PreciseTimer, this);
+}
+
+void FrmZobr::timerEvent(QTimerEvent* event)
+{
+    if (event->timerId() == m_timer.timerId())
+        animate(m_services.tickCount());
+    else
+        Form::timerEvent(event);
+}
+
+void FrmZobr::check()
+{
+    PlayClickSound(m_services);
+    for (int i = 0; i < 3; ++i)
+        PicTop[std::size_t(i)]->setEnabled(false);
+    m_aim.reset();
+    refreshPicture();
+    m_lastRight = m_drawing.evaluate();
+    IHodnoceni->setPicture(m_lastRight ? m_right : m_wrong);
+    IHodnoceni->setEnabled(!m_lastRight);
+    IHodnoceni->show();
+    SeriesProgress::count(globals(), m_lastRight);
+    picPokracuj->setEnabled(true);
+    m_continueStart = m_services.tickCount();
+    animate(*m_continueStart);
+}
+
+void FrmZobr::newExample()
+{
+    IHodnoceni->hide();
+    if (m_hint)
+        m_hint->hide();
+    m_continueStart.reset();
+    picPokracuj->setPicture(m_continueBackground);
+    if (!GenerateExample()) {
+        back();
+        return;
+    }
+    formActivated();
+}
+
+void FrmZobr::continueSeries()
+{
+    if (!picPokracuj->isEnabled())
+        return;
+    PlayClickSound(m_services);
+    if (m_hint)
+        m_hint->hide();
+    if (SeriesProgress::next(globals())) {
+        for (PictureButton* button : PicTop)
+            button->setEnabled(true);
+        picPokracuj->setEnabled(false);
+        newExample();
+        return;
+    }
+    m_results.finishSeries(m_returnForm);
+    leaveForm();
+}
+
+void FrmZobr::showTable()
+{
+    PlayClickSound(m_services);
+    m_results.showRanking(this);
+    if (ScreenHost* host = ScreenHost::instance())
+        host->hideForm(this);
+}
+
+void FrmZobr::back()
+{
+    PlayClickSound(m_services);
+    if (ScreenHost* host = ScreenHost::instance(); host && m_returnForm)
+        host->showForm(m_returnForm);
+    leaveForm();
+}
+
+void FrmZobr::leaveForm()
+{
+    m_timer.stop();
+    if (ScreenHost* host = ScreenHost::instance())
+        host->unloadForm(this);
+    else
+        deleteLater();
+    RestoreKeyboardLayout(m_services);
+}
+
+QString FrmZobr::feedback() const
+{
+    const std::vector<RayFault> faults = RayFeedback::faults(m_drawing);
+    return faults.empty() ? QString() : RayFeedback::text(faults.front(), m_example);
+}
+
+void FrmZobr::showSolution()
+{
+    if (PicTop[0]->isEnabled() || m_lastRight)
+        return;
+    PlayClickSound(m_services);
+    if (!m_hint) {
+        m_hint = m_results.createHint(HintBubble::OpticsPicture, parentWidget() ? parentWidget() : this);
+        m_hint->setObjectName(QStringLiteral("frm_Chybovy"));
+    }
+    // The construction scaled into the upper part of the picture box, the feedback below.
+    const QRect box = Layout::kOpticsHintPicture;
+    QPixmap picture(box.size());
+    picture.fill(Qt::white);
+    QPainter p(&picture);
+    p.setRenderHint(QPainter::Antialiasing);
+    const double scale = double(box.width()) / OpticsGenerator::kArea.width();
+    const int sceneHeight = int(OpticsGenerator::kArea.height() * scale);
+    p.save();
+    p.scale(scale, scale);
+    p.setClipRect(QRect(QPoint(0, 0), OpticsGenerator::kArea));
+    ConstructionPainter::drawScene(p, m_example, m_scenePicture);
+    ConstructionPainter::drawCorrect(p, m_example);
+    ConstructionPainter::drawPupil(p, m_drawing, true);
+    p.restore();
+    p.setPen(Palette::panelEdge());
+    p.drawLine(0, sceneHeight + 1, box.width(), sceneHeight + 1);
+    const QRect text(6, sceneHeight + 10, box.width() - 12, box.height() - sceneHeight - 14);
+    p.setPen(Palette::ink());
+    p.setFont(pixelFont(font(), 15, true));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, feedback());
+    p.setFont(pixelFont(font(), 13));
+    p.drawText(text, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
+               QStringLiteral("Červené: správna konštrukcia. Čierne: tvoje správne lúče. Fialové: tvoje chybné lúče."));
+    p.end();
+    m_hint->showPicture(picture);
+    const QPoint position = mapTo(parentWidget() ? parentWidget() : this, kHintOffset);
+    if (ScreenHost* host = ScreenHost::instance()) {
+        host->showPopup(m_hint, position);
+    } else {
+        m_hint->move(position);
+        m_hint->show();
+        m_hint->raise();
+    }
+}
+
+void FrmZobr::formActivated()
+{
+    SelectUsKeyboard(m_services);
+    // The keys draw on the drawing area from the start, without a click.
+    Pic->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmZobr::backgroundPressed(QPoint position)
+{
+    if (!inTitle(position) || !PicTop[0]->isEnabled())
+        return;
+    PlayClickSound(m_services);
+    ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
+}
+
+void FrmZobr::backgroundMoved(QPoint position)
+{
+    if (inTitle(position)) {
+        setCursor(globals().HelpCursor);
+        EnterHoverItem(m_services, kHoverTitle);
+        return;
+    }
+    setCursor(globals().ArrowCursor);
+    const bool highlighted = std::any_of(PicTop.begin(), PicTop.end(), [](PictureButton* b) {
+        return b->look() == PictureButton::Look::Highlighted;
+    });
+    if (highlighted)
+        ShowTopButtons(PicTop, 0);
+    globals().HoverId = 0;
+}
+
+void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results, const SeriesRandom& random)
+{
+    enum class Step { Load, Drawing, Keyboard, TwoRays, WrongRay, Right, Wrong, Solution, OneRay };
+    struct State {
+        OpticsTask task;
+        int slot;
+        Step step;
+        const char* name;
+    };
+    static const State states[] = {
+        {OpticsTask::Mirror, 1, Step::Load, "4a-concave-1"},
+        {OpticsTask::Mirror, 2, Step::Load, "4a-concave-2"},
+        {OpticsTask::Mirror, 3, Step::Load, "4a-concave-3"},
+        {OpticsTask::Mirror, 4, Step::Load, "4a-convex-4"},
+        {OpticsTask::Mirror, 5, Step::Load, "4a-convex-5"},
+        {OpticsTask::Mirror, 6, Step::Load, "4a-convex-6"},
+        {OpticsTask::Lens, 1, Step::Load, "4b-converging"},
+        {OpticsTask::Lens, 2, Step::Load, "4b-diverging"},
+        {OpticsTask::Mirror, 1, Step::Drawing, "4a-ray-being-drawn"},
+        {OpticsTask::Mirror, 2, Step::Keyboard, "4a-ray-aimed-with-keys"},
+        {OpticsTask::Mirror, 1, Step::TwoRays, "4a-concave-two-rays"},
+        {OpticsTask::Mirror, 5, Step::TwoRays, "4a-convex-two-rays"},
+        {OpticsTask::Lens, 1, Step::TwoRays, "4b-converging-two-rays"},
+        {OpticsTask::Lens, 2, Step::TwoRays, "4b-diverging-two-rays"},
+        {OpticsTask::Mirror, 3, Step::WrongRay, "4a-wrong-ray"},
+        {OpticsTask::Mirror, 1, Step::Right, "4a-check-right"},
+        {OpticsTask::Mirror, 3, Step::Wrong, "4a-check-wrong"},
+        {OpticsTask::Mirror, 3, Step::Solution, "4a-solution-feedback"},
+        {OpticsTask::Mirror, 6, Step::Solution, "4a-convex-solution-feedback"},
+        {OpticsTask::Lens, 2, Step::OneRay, "4b-solution-one-ray"},
+        {OpticsTask::Lens, 1, Step::Solution, "4b-solution-feedback"},
+    };
+    // The pupil's stroke, through the same handlers as the mouse.
+    auto stroke = [](FrmZobr* form, QPoint from, QPoint to) {
+        form->pictureMoved(from, Qt::NoButton);
+        form->picturePressed(from, Qt::LeftButton);
+        form->pictureMoved(to, Qt::LeftButton);
+        form->pictureReleased(to, Qt::LeftButton);
+    };
+    for (const State& state : states) {
+        tour.add(QStringLiteral("frm_Zobr"), QString::fromLatin1(state.name),
+                 [state, stroke, random, &services, &results](ScreenHost& host) {
+            if (QWidget* previous = host.findForm(QStringLiteral("frm_Zobr")))
+                host.unloadForm(previous);
+            Globals& g = globals();
+            g.TaskCode = opticsTaskCode(state.task);
+            g.ExampleCount = 5;
+            g.PrintMode = false;
+            std::unique_ptr<FrmZobr> opened;
+            // The first seed whose first example stands on the slot.
+            for (std::uint64_t seed = 1; seed < 200; ++seed) {
+                opened = open(services, results, state.task, random, seed, nullptr, host.stage());
+                if (!opened || opened->example().sceneIndex == state.slot)
+                    break;
+            }
+            if (!opened)
+                return;
+            FrmZobr* form = opened.release();
+            host.showForm(form);
+            const RayDrawing& d = form->m_drawing;
+            const OpticsExample& e = form->m_example;
+            switch (state.step) {
+            case Step::Load:
+                return;
+            case Step::Drawing:
+                form->pictureMoved(e.rayPoints[1][0], Qt::NoButton);
+                form->picturePressed(e.rayPoints[1][0], Qt::LeftButton);
+                form->pictureMoved(d.correctEnd(1, 110) + QPoint(0, 14), Qt::LeftButton);
+                return;
+            case Step::Keyboard:
+                stroke(form, e.rayPoints[1][0], d.correctEnd(1, 120));
+                form->pictureKey(Qt::Key_Tab, Qt::NoModifier);
+                form->pictureKey(Qt::Key_Tab, Qt::NoModifier);
+                for (int i = 0; i < 5; ++i)
+                    form->pictureKey(Qt::Key_Right, Qt::NoModifier);
+                return;
+            case Step::OneRay:
+                stroke(form, e.rayPoints[1][0], d.correctEnd(1, 120));
+                break;
+            case Step::WrongRay:
+            case Step::Wrong:
+            case Step::Solution:
+                // Ray 1 sent straight back instead of through F (or on, unbent, through the lens).
+                stroke(form, e.rayPoints[1][0],
+                       e.rayPoints[1][0] + QPoint(e.task == OpticsTask::Mirror ? -140 : 140, 0));
+                stroke(form, e.rayPoints[2][0], d.correctEnd(2, 120));
+                break;
+            case Step::TwoRays:
+            case Step::Right:
+                stroke(form, e.rayPoints[1][0], d.correctEnd(1, 120));
+                stroke(form, e.rayPoints[2][0], d.correctEnd(2, 120));
+                break;
+            }
+            if (state.step == Step::TwoRays || state.step == Step::WrongRay)
+                return;
+            form->check();
+            form->animate(services.tickCount() + 10000);
+            if (state.step == Step::Solution || state.step == Step::OneRay)
+                form->showSolution();
+        });
+    }
+    for (OpticsTask task : {OpticsTask::Mirror, OpticsTask::Lens}) {
+        const QString code = opticsTaskCode(task);
+        tour.add(QStringLiteral("frm_Zobr"), code + QStringLiteral("-help"), [code, task, random, &services, &results](ScreenHost& host) {
+            if (QWidget* previous = host.findForm(QStringLiteral("frm_Zobr")))
+                host.unloadForm(previous);
+            globals().TaskCode = code;
+            globals().PrintMode = false;
+            std::unique_ptr<FrmZobr> opened = open(services, results, task, random, 1, nullptr, host.stage());
+            if (!opened)
+                return;
+            FrmZobr* form = opened.release();
+            host.showForm(form);
+            ShowHelpPicture(services, PictureNames::taskHelp(code), form);
+        });
+    }
+}
+
+} // namespace orbeta

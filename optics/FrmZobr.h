@@ -1,0 +1,131 @@
+#pragma once
+
+#include "optics/KeyboardRay.h"
+#include "optics/OpticsExample.h"
+#include "optics/OpticsGenerator.h"
+#include "optics/RayDrawing.h"
+#include "shell/AnimationStrip.h"
+#include "shell/Form.h"
+#include "shell/HintWindow.h"
+#include "shell/Misc.h"
+
+#include <QBasicTimer>
+#include <QImage>
+#include <QPointer>
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <optional>
+
+class QLabel;
+
+namespace orbeta {
+
+class OpticsPicture;
+class PictureButton;
+class ResultsLink;
+class Services;
+class Tour;
+
+// The randomness of one example, and of a series: example k of a series
+// with a fixed seed S draws from S + k, without one from the clock. The
+// program injects its seeded source.
+using ExampleRandom = std::function<OpticsRnd()>;
+using SeriesRandom = std::function<ExampleRandom(std::optional<std::uint64_t> seed)>;
+
+// The optics form frm_Zobr: a series of ray constructions for a mirror
+// ("4a") or a lens ("4b"). The rules live in optics/; the form maps the
+// mouse and the keys onto the pupil's drawing and paints.
+class FrmZobr : public Form {
+    Q_OBJECT
+public:
+    // The loaded form, not yet shown; null with a message when a scene file
+    // cannot be read or gives no example. `returnForm` is the setup form.
+    static std::unique_ptr<FrmZobr> open(Services& services, ResultsLink& results, OpticsTask task,
+                                         const SeriesRandom& random, std::optional<std::uint64_t> seed,
+                                         QWidget* returnForm, QWidget* parent = nullptr);
+
+    // Each mirror and lens after generation, a ray being drawn, two right
+    // rays with the image, a wrong ray, the evaluation right and wrong, the
+    // correct construction with the feedback, and the help pictures.
+    static void addTourStates(Tour& tour, Services& services, ResultsLink& results, const SeriesRandom& random);
+
+    ~FrmZobr() override;
+
+    void animate(std::uint32_t now);
+
+    // The toolbar actions, continue and the mark.
+    void check();
+    void newExample();
+    void showTable();
+    void back();
+    void continueSeries();
+    void showSolution();
+
+    const OpticsExample& example() const { return m_example; }
+    const RayDrawing& drawing() const { return m_drawing; }
+    OpticsPicture* picture() const { return Pic; }
+    PictureButton* topButton(int i) const { return PicTop[std::size_t(i - 1)]; }
+    PictureButton* continueButton() const { return picPokracuj; }
+    PictureButton* markButton() const { return IHodnoceni; }
+    HintWindow* hintWindow() const { return m_hint.data(); }
+    bool lastCheckRight() const { return m_lastRight; }
+    // The one line the hint window shows about the pupil's faults.
+    QString feedback() const;
+
+protected:
+    void formActivated() override;
+    void timerEvent(QTimerEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    FrmZobr(Services& services, ResultsLink& results, OpticsTask task, ExampleRandom random, QWidget* returnForm,
+            QWidget* parent);
+
+    bool loadScenes();
+    void buildControls();
+    bool GenerateExample();
+    void updateProgress();
+    void leaveForm();
+    void picturePressed(QPoint at, Qt::MouseButton button);
+    void pictureMoved(QPoint at, Qt::MouseButtons buttons);
+    void pictureReleased(QPoint at, Qt::MouseButton button);
+    void pictureKey(int key, Qt::KeyboardModifiers modifiers);
+    void backgroundPressed(QPoint position);
+    void backgroundMoved(QPoint position);
+    bool drawingAllowed() const;
+    void refreshPicture();
+
+    Services& m_services;
+    ResultsLink& m_results;
+    OpticsTask m_task;
+    QString m_code;
+    ExampleRandom m_random;
+    QPointer<QWidget> m_returnForm;
+    std::optional<OpticsGenerator> m_generator;
+
+    OpticsExample m_example;
+    RayDrawing m_drawing;
+    QImage m_scenePicture;
+    std::optional<KeyboardRay> m_aim;
+    int m_aimRay = 0;
+    bool m_lastRight = false;
+
+    QBasicTimer m_timer;
+    std::optional<std::uint32_t> m_continueStart;
+    AnimationStrip m_continueStrip;
+    QPixmap m_continueBackground;
+    QPixmap m_right;
+    QPixmap m_wrong;
+
+    TopButtons PicTop{};
+    PictureButton* picPokracuj = nullptr;
+    PictureButton* IHodnoceni = nullptr;
+    QLabel* LblZadani = nullptr;
+    QLabel* LblPriklad = nullptr;
+    OpticsPicture* Pic = nullptr;
+    QPointer<HintWindow> m_hint;
+};
+
+} // namespace orbeta

@@ -1,0 +1,189 @@
+#include "optics/RayDrawing.h"
+
+#include <cmath>
+#include <cstdlib>
+
+namespace orbeta {
+namespace {
+
+bool within(QPoint a, QPoint b, int distance, bool inclusive)
+{
+    const int dx = std::abs(a.x() - b.x());
+    const int dy = std::abs(a.y() - b.y());
+    return inclusive ? dx <= distance && dy <= distance : dx < distance && dy < distance;
+}
+
+int wholePixel(double value)
+{
+    return static_cast<int>(std::nearbyint(value));
+}
+
+} // namespace
+
+RayDrawing::RayDrawing(const OpticsExample& example, QSize area) : m_example(example), m_area(area) {}
+
+void RayDrawing::press(QPoint at)
+{
+    m_drawStart = at;
+    for (int i = 1; i <= OpticsExample::kRays; ++i) {
+        for (const QPoint p : m_example.rayPoints[std::size_t(i)]) {
+            PupilRay& ray = m_rays[std::size_t(i)];
+            if (within(at, p, kSnap, false) && ray.drawn && ray.start == p) {
+                ray = PupilRay{};
+                --m_drawnRayCount;
+                // The image arrow went with the ray it was built from.
+                m_image.reset();
+            }
+        }
+    }
+    if (!m_startAllowed)
+        return;
+    for (int i = 1; i <= OpticsExample::kRays; ++i) {
+        for (const QPoint p : m_example.rayPoints[std::size_t(i)]) {
+            const PupilRay& ray = m_rays[std::size_t(i)];
+            if (within(at, p, kSnap, true) && !(ray.drawn && ray.start == p)) {
+                m_drawStart = p;
+                m_drawing = true;
+            }
+        }
+    }
+}
+
+QPoint RayDrawing::move(QPoint at, bool leftHeld)
+{
+    if (!leftHeld) {
+        m_startAllowed = false;
+        for (int i = 1; i <= 2; ++i)
+            m_startAllowed = m_startAllowed || within(at, m_example.rayPoints[std::size_t(i)][0], kSnap, false);
+        return at;
+    }
+    if (!m_drawing)
+        return at;
+    QPoint snapped = at;
+    for (int i = 1; i <= 2; ++i)
+        for (const QPoint p : m_example.rayPoints[std::size_t(i)])
+            if (within(at, p, kSnap, false))
+                snapped = p;
+    return snapped;
+}
+
+void RayDrawing::release(QPoint at, bool left)
+{
+    QPoint end = at;
+    const bool longEnough = !within(end, m_drawStart, kSnap, false);
+    if (!left || !m_drawing || !longEnough) {
+        m_drawing = false;
+        return;
+    }
+    int number = 0;
+    bool matched = false;
+    QPoint aim = end;
+    for (int i = 1; i <= raysLookedAt(); ++i) {
+        const auto& points = m_example.rayPoints[std::size_t(i)];
+        if (points[0] != m_drawStart)
+            continue;
+        matched = true;
+        if (m_example.rayGiven[std::size_t(i)]) {
+            m_rayError[std::size_t(i)] = !CheckRayEnd(points[0], points[1], end, towardsSecondPoint());
+            aim = m_rayError[std::size_t(i)] ? end : points[1];
+            ++m_drawnRayCount;
+            number = i;
+        } else {
+            m_rayError[std::size_t(i)] = true;
+        }
+    }
+    if (!matched)
+        m_rayError[std::size_t(wrongStartIndex())] = true;
+
+    PupilRay& ray = m_rays[std::size_t(number)];
+    ray = PupilRay{};
+    ray.start = m_drawStart;
+    ray.end = OpticsGeometry::ExtendToBorder(m_drawStart, end, m_area);
+    ray.aim = aim;
+    ray.drawn = true;
+    if (m_example.virtualImage())
+        extendBackwards(ray);
+
+    if (m_drawnRayCount == 2) {
+        const PupilRay& r1 = m_rays[1];
+        const PupilRay& r2 = m_rays[2];
+        ImageArrow image;
+        image.top = OpticsGeometry::IntersectLines(r1.start, r1.aim, r2.start, r2.aim);
+        image.base = {image.top.x(), m_example.objectBase.y()};
+        image.pointsDown = m_example.task == OpticsTask::Mirror ? image.top.y() >= m_example.axisY()
+                                                                : image.top.y() > m_example.axisY();
+        m_image = image;
+    }
+    m_drawing = false;
+}
+
+void RayDrawing::extendBackwards(PupilRay& ray) const
+{
+    const QPoint start = ray.start;
+    const QPoint back = 2 * start - ray.end;
+    const QPoint axis = m_example.axisStart;
+    const QPoint q = OpticsGeometry::IntersectLines(start, back, axis, axis + QPoint(200, 0));
+    const bool behind = OpticsGeometry::SameSign(start.y() - q.y(), start.y() - back.y())
+                        && OpticsGeometry::SameSign(start.x() - q.x(), start.x() - back.x());
+    ray.extensionStart = start;
+    if (behind) {
+        ray.extensionEnd = q;
+        ray.extendedToAxis = true;
+    } else {
+        ray.extensionEnd = OpticsGeometry::ExtendToBorder(start, back, m_area);
+        ray.extendedToBorder = true;
+    }
+}
+
+QPoint RayDrawing::correctEnd(int ray, double length) const
+{
+    const QPoint a = m_example.rayPoints[std::size_t(ray)][0];
+    const QPoint b = m_example.rayPoints[std::size_t(ray)][1];
+    const double dx = b.x() - a.x();
+    const double dy = b.y() - a.y();
+    const double d = std::hypot(dx, dy) * (towardsSecondPoint() ? 1 : -1);
+    if (d == 0)
+        return a;
+    return a + QPoint(wholePixel(length * dx / d), wholePixel(length * dy / d));
+}
+
+bool RayDrawing::evaluate() const
+{
+    if (m_example.kind == SceneKind::None || !m_image)
+        return false;
+    const QPoint correct = m_example.image;
+    if (std::abs(m_image->top.x() - correct.x()) > kTolerance || std::abs(m_image->top.y() - correct.y()) > kTolerance)
+        return false;
+    for (std::size_t i = 1; i < m_rayError.size(); ++i)
+        if (m_rayError[i])
+            return false;
+    return true;
+}
+
+bool RayDrawing::CheckRayEnd(QPoint a, QPoint b, QPoint& end, bool towardsB)
+{
+    const double x1 = a.x(), y1 = a.y(), x2 = b.x(), y2 = b.y();
+    if (a == b)
+        return false;
+    QPoint corrected;
+    bool good = false;
+    if (std::abs(x2 - x1) < std::abs(y2 - y1)) {
+        const int xL = wholePixel(x1 + (x2 - x1) / (y2 - y1) * (end.y() - y1));
+        good = end.x() - kTolerance <= xL && xL <= end.x() + kTolerance;
+        corrected = {xL, end.y()};
+    } else {
+        const int yL = wholePixel(y1 + (y2 - y1) / (x2 - x1) * (end.x() - x1));
+        good = end.y() - kTolerance <= yL && yL <= end.y() + kTolerance;
+        corrected = {end.x(), yL};
+    }
+    if (!good)
+        return false;
+    const bool sy = OpticsGeometry::SameSign(y1 - y2, y1 - end.y());
+    const bool sx = OpticsGeometry::SameSign(x1 - x2, x1 - end.x());
+    if (towardsB ? !(sy && sx) : (sy && sx))
+        return false;
+    end = corrected;
+    return true;
+}
+
+} // namespace orbeta

@@ -1,0 +1,261 @@
+// A pupil draws ray constructions on the optics form through Qt events: the
+// right rays come from the examples the fixed seed makes; the series lands in
+// the ranking and the results log, wrong ones get the ray-by-ray feedback.
+#include "app/ResultsForms.h"
+#include "calc/RandomSource.h"
+#include "calc/SeriesSeeds.h"
+#include "optics/FrmZobr.h"
+#include "optics/KeyboardRay.h"
+#include "optics/OpticsPicture.h"
+#include "optics/OpticsSceneFile.h"
+#include "results/RankingFile.h"
+#include "shell/Globals.h"
+#include "shell/LineCodec.h"
+#include "shell/MarkTableFile.h"
+#include "shell/PictureButton.h"
+#include "shell/ScreenHost.h"
+#include "shell/TextTables.h"
+#include "tests/support/FakeServices.h"
+
+#include <QDir>
+#include <QFile>
+#include <QMouseEvent>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace orbeta;
+
+namespace {
+
+QString buildDir()
+{
+    return qEnvironmentVariable("ORBETA_BUILD_DIR");
+}
+
+QByteArray installed(const QString& name)
+{
+    QFile file(buildDir() + QStringLiteral("/hd/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+// The program's source: example k of a series with seed S draws from S + k.
+SeriesRandom seededRandom()
+{
+    return [](std::optional<std::uint64_t> seed) -> ExampleRandom {
+        auto seeds = std::make_shared<SeriesSeeds>(seed);
+        return [seeds]() -> OpticsRnd {
+            auto random = std::make_shared<RandomSource>(seeds->next(0));
+            return [random] { return random->Rnd(); };
+        };
+    };
+}
+
+void mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
+{
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)), button, buttons, Qt::NoModifier);
+    QCoreApplication::sendEvent(widget, &event);
+}
+
+// Rest on the start, press, drag half way and on to the end, release.
+void stroke(QWidget* pic, QPoint from, QPoint to)
+{
+    mouse(pic, QEvent::MouseMove, from, Qt::NoButton, Qt::NoButton);
+    mouse(pic, QEvent::MouseButtonPress, from, Qt::LeftButton, Qt::LeftButton);
+    mouse(pic, QEvent::MouseMove, (from + to) / 2, Qt::NoButton, Qt::LeftButton);
+    mouse(pic, QEvent::MouseMove, to, Qt::NoButton, Qt::LeftButton);
+    mouse(pic, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
+}
+
+class OpticsSeriesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(data.isValid());
+        const QDir hd(buildDir() + QStringLiteral("/hd"));
+        for (const QString& name : hd.entryList(QDir::Files))
+            ASSERT_TRUE(QFile::copy(hd.filePath(name), data.filePath(name)));
+        Globals& g = globals();
+        g.ResourceDir = buildDir() + QStringLiteral("/cd/");
+        g.DataDir = data.path() + QLatin1Char('/');
+        g.PupilName = QStringLiteral("Zuzana");
+        g.PrintMode = false;
+        g.AssignmentTexts = TextTables::readAssignmentTexts(installed(QStringLiteral("Zadani.dat")));
+        const auto marks = MarkTableFile::parse(installed(QStringLiteral("Znamky.dat")), QStringLiteral("Znamky.dat"));
+        ASSERT_TRUE(marks.ok());
+        g.MarkTable = marks.value();
+        setup.resize(ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
+        host.showForm(&setup);
+    }
+
+    void choose(const QString& code, int count)
+    {
+        Globals& g = globals();
+        g.TaskCode = code;
+        g.TopicName = QStringLiteral("Optika");
+        g.TaskTitle = QStringLiteral("Zobrazenie");
+        g.ExampleCount = std::uint8_t(count);
+    }
+
+    FrmZobr* open(OpticsTask task, std::uint64_t seed)
+    {
+        auto form = FrmZobr::open(services, results, task, seededRandom(), seed, &setup, host.stage());
+        FrmZobr* raw = form.release();
+        if (raw)
+            host.showForm(raw);
+        return raw;
+    }
+
+    void drawRight(FrmZobr& form, int ray)
+    {
+        const OpticsExample& e = form.example();
+        stroke(form.picture(), e.rayPoints[std::size_t(ray)][0], form.drawing().correctEnd(ray, 120));
+    }
+
+    int logLines() const
+    {
+        QFile log(data.filePath(QStringLiteral("Vysledky.dat")));
+        return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : -1;
+    }
+
+    void writeData(const QString& name, const QStringList& lines)
+    {
+        QFile file(data.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(LineCodec::encodeFile(lines, 5));
+    }
+
+    QTemporaryDir data;
+    FakeServices services;
+    ResultsForms results{services};
+    ScreenHost host;
+    QWidget setup{host.stage()};
+};
+
+} // namespace
+
+TEST_F(OpticsSeriesTest, RightConstructionsDrawnWithTheMouseMakeARecordedSeries)
+{
+    for (const auto& [code, task] : {std::pair{"4a", OpticsTask::Mirror}, std::pair{"4b", OpticsTask::Lens}}) {
+        SCOPED_TRACE(code);
+        choose(QString::fromLatin1(code), 4);
+        const int logBefore = logLines();
+        FrmZobr* form = open(task, 40);
+        ASSERT_TRUE(form);
+        QPointer<FrmZobr> alive(form);
+        for (int k = 0; k < 4; ++k) {
+            SCOPED_TRACE(k);
+            drawRight(*form, 1);
+            drawRight(*form, 2);
+            ASSERT_TRUE(form->drawing().imageArrow());
+            QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+            EXPECT_TRUE(form->lastCheckRight());
+            EXPECT_FALSE(form->markButton()->isEnabled());
+            EXPECT_FALSE(form->topButton(1)->isEnabled());
+            QTest::mouseClick(form->continueButton(), Qt::LeftButton);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(alive);
+        const auto ranking = results::RankingFile(globals().DataDir, QString::fromLatin1(code)).read();
+        ASSERT_TRUE(ranking.ok());
+        ASSERT_EQ(ranking.value().records().size(), 1);
+        EXPECT_EQ(ranking.value().records().front().correct, 4);
+        EXPECT_EQ(ranking.value().records().front().wrong, 0);
+        EXPECT_GT(logLines(), logBefore);
+    }
+}
+
+TEST_F(OpticsSeriesTest, AWrongConstructionShowsTheCorrectOneWithItsFault)
+{
+    choose(QStringLiteral("4b"), 3);
+    FrmZobr* form = open(OpticsTask::Lens, 8);
+    ASSERT_TRUE(form);
+    drawRight(*form, 1);
+    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+    EXPECT_FALSE(form->lastCheckRight());
+    EXPECT_EQ(globals().WrongCount, 1);
+    ASSERT_TRUE(form->markButton()->isEnabled());
+    QTest::mouseClick(form->markButton(), Qt::LeftButton);
+    ASSERT_TRUE(form->hintWindow());
+    EXPECT_TRUE(form->hintWindow()->isVisible());
+    EXPECT_EQ(form->feedback(), QStringLiteral("Chýba druhý lúč."));
+
+    // A press on the start of a drawn ray deletes it; a short click makes none.
+    QTest::mouseClick(form->continueButton(), Qt::LeftButton);
+    EXPECT_FALSE(form->hintWindow()->isVisible());
+    drawRight(*form, 1);
+    const QPoint start = form->example().rayPoints[1][0];
+    mouse(form->picture(), QEvent::MouseButtonPress, start + QPoint(3, -4), Qt::LeftButton, Qt::LeftButton);
+    mouse(form->picture(), QEvent::MouseButtonRelease, start + QPoint(5, -4), Qt::LeftButton, Qt::NoButton);
+    EXPECT_EQ(form->drawing().drawnRayCount(), 0);
+}
+
+TEST_F(OpticsSeriesTest, RaysAimedWithTheKeyboardAreJudgedLikeDrawnOnes)
+{
+    choose(QStringLiteral("4a"), 3);
+    FrmZobr* form = open(OpticsTask::Mirror, 21);
+    ASSERT_TRUE(form);
+    const OpticsExample& e = form->example();
+    QWidget* pic = form->picture();
+    pic->setFocus();
+    for (int ray = 1; ray <= 2; ++ray) {
+        QTest::keyClick(pic, Qt::Key_Tab);
+        const QPoint start = e.rayPoints[std::size_t(ray)][0];
+        KeyboardRay aim(start, 2 * start - e.objectTop);
+        const QPoint target = form->drawing().correctEnd(ray, KeyboardRay::kLength);
+        const double wanted = std::atan2(double(target.y() - start.y()), double(target.x() - start.x())) * 180 / M_PI;
+        for (bool fine : {false, true}) {
+            const double step = fine ? KeyboardRay::kFineStep : KeyboardRay::kStep;
+            for (int n = 0; n < 400; ++n) {
+                const double diff = std::remainder(wanted - aim.degrees(), 360.0);
+                if (std::abs(diff) <= step / 2)
+                    break;
+                aim.turn(diff > 0, fine);
+                QTest::keyClick(pic, diff > 0 ? Qt::Key_Right : Qt::Key_Left, fine ? Qt::ShiftModifier : Qt::NoModifier);
+            }
+        }
+        QTest::keyClick(pic, Qt::Key_Return);
+        EXPECT_TRUE(form->drawing().pupilRays()[std::size_t(ray)].drawn) << ray;
+        EXPECT_FALSE(form->drawing().rayError(ray)) << ray;
+    }
+    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+    EXPECT_TRUE(form->lastCheckRight());
+}
+
+TEST_F(OpticsSeriesTest, TheSeedReplaysTheSameExamples)
+{
+    choose(QStringLiteral("4a"), 5);
+    FrmZobr* form = open(OpticsTask::Mirror, 7);
+    ASSERT_TRUE(form);
+    const auto scenes = OpticsSceneFile::ReadMirrorScenes(installed(QStringLiteral("4a.dat")), QStringLiteral("4a.dat"));
+    OpticsGenerator generator(scenes.value());
+    for (std::uint64_t k = 0; k < 4; ++k) {
+        RandomSource random(7 + k);
+        const OpticsExample expected = generator.GenerateExample([&random] { return random.Rnd(); }).value();
+        EXPECT_EQ(form->example().sceneIndex, expected.sceneIndex);
+        EXPECT_EQ(form->example().objectTop, expected.objectTop);
+        EXPECT_EQ(form->example().image, expected.image);
+        QTest::mouseClick(form->topButton(2), Qt::LeftButton);
+    }
+}
+
+TEST_F(OpticsSeriesTest, ADamagedSceneFileIsAMessageNamingItNeverAHang)
+{
+    choose(QStringLiteral("4a"), 3);
+    QStringList lines;
+    // Every mirror's axis below the drawing area: no draw can succeed.
+    for (int i = 1; i <= 6; ++i)
+        lines << QStringLiteral("%1#ZrkDut1.bmp#20#900#320#900#440#900#560#900#240#100").arg(i);
+    writeData(QStringLiteral("4a.dat"), lines);
+    EXPECT_FALSE(open(OpticsTask::Mirror, 1));
+    ASSERT_EQ(services.messages.size(), 1);
+    EXPECT_TRUE(services.messages.front().contains(QStringLiteral("4a.dat"))) << services.messages.front().toStdString();
+
+    lines[2] = QStringLiteral("3#ZrkDut3.bmp#20#170#240");
+    writeData(QStringLiteral("4a.dat"), lines);
+    EXPECT_FALSE(open(OpticsTask::Mirror, 1));
+    ASSERT_EQ(services.messages.size(), 2);
+    EXPECT_TRUE(services.messages.back().contains(QStringLiteral("4a.dat")));
+}

@@ -1,0 +1,99 @@
+#include "optics/OpticsSceneFile.h"
+#include "shell/LineCodec.h"
+#include "tests/optics/OpticsTestScenes.h"
+
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+QByteArray encoded(const QStringList& lines)
+{
+    return LineCodec::encodeFile(lines, 3);
+}
+
+QStringList mirrorLines()
+{
+    QStringList lines;
+    for (int i = 1; i <= 6; ++i)
+        lines << QStringLiteral("%1#Zrk%1.bmp#20#170#320#170#440#170#560#170#240#100").arg(i);
+    return lines;
+}
+
+} // namespace
+
+TEST(OpticsSceneFile, ShippedScenesAgreeWithTheirGeometry)
+{
+    const MirrorScenes mirrors = test::shippedMirrors();
+    for (int slot = 1; slot <= 6; ++slot) {
+        const MirrorScene& s = mirrors.slot[std::size_t(slot)];
+        SCOPED_TRACE(slot);
+        // V on the circle, F half way between V and C, all on the axis.
+        EXPECT_EQ(std::abs(s.vertex.x() - s.centre.x()), s.radius);
+        EXPECT_EQ(2 * s.focus.x(), s.vertex.x() + s.centre.x());
+        for (QPoint p : {s.centre, s.focus, s.vertex})
+            EXPECT_EQ(p.y(), s.axisStart.y());
+        EXPECT_EQ(slot <= 3, s.centre.x() < s.vertex.x()); // concave mirrors face the object
+    }
+    const LensScenes lenses = test::shippedLenses();
+    for (int slot = 1; slot <= 2; ++slot) {
+        const LensScene& s = lenses.slot[std::size_t(slot)];
+        EXPECT_EQ(s.centre.x() - s.objectFocus.x(), s.imageFocus.x() - s.centre.x());
+        EXPECT_EQ(s.centre.y(), s.axisStart.y());
+    }
+}
+
+TEST(OpticsSceneFile, ReadsTheFieldsInOrderAndIgnoresTextAfterTheLastField)
+{
+    QStringList lines = mirrorLines();
+    lines[2] = QStringLiteral("3#ZrkDut3.bmp#21#171#241#172#401#173#561#174#321#99#poznámka#viac");
+    const auto scenes = OpticsSceneFile::ReadMirrorScenes(encoded(lines), QStringLiteral("4a.dat"));
+    ASSERT_TRUE(scenes) << scenes.error().message().toStdString();
+    const MirrorScene& s = scenes.value().slot[3];
+    EXPECT_EQ(s.bitmapName, QStringLiteral("ZrkDut3.bmp"));
+    EXPECT_EQ(s.axisStart, QPoint(21, 171));
+    EXPECT_EQ(s.centre, QPoint(241, 172));
+    EXPECT_EQ(s.focus, QPoint(401, 173));
+    EXPECT_EQ(s.vertex, QPoint(561, 174));
+    EXPECT_EQ(s.radius, 321);
+    EXPECT_EQ(s.maxObjectHeight, 99);
+    EXPECT_EQ(s.line, 3);
+
+    const auto lenses = OpticsSceneFile::ReadLensScenes(
+        encoded({QStringLiteral("1#s#20#170#210#170#410#170#310#170#100#0"),
+                 QStringLiteral("2#r#20#170#190#170#430#170#310#170#90#0")}),
+        QStringLiteral("4b.dat"));
+    ASSERT_TRUE(lenses) << lenses.error().message().toStdString();
+    EXPECT_EQ(lenses.value().slot[2].objectFocus, QPoint(190, 170));
+    EXPECT_EQ(lenses.value().slot[2].centre, QPoint(310, 170));
+    EXPECT_EQ(lenses.value().slot[2].maxObjectHeight, 90);
+}
+
+TEST(OpticsSceneFile, DamagedLinesNameTheFileAndLine)
+{
+    struct Case {
+        int line;
+        QString text;
+        int reportedLine;
+    };
+    const Case cases[] = {
+        {4, QStringLiteral("4#ZrkVyp1.bmp#20#170#640#170#520"), 4},                       // fields missing
+        {5, QStringLiteral("5#ZrkVyp2.bmp#20#170#x80#170#540#170#400#170#280#100"), 5},  // not a number
+        {1, QStringLiteral("1##20#170#320#170#440#170#560#170#240#100"), 1},              // no picture
+    };
+    for (const Case& c : cases) {
+        QStringList lines = mirrorLines();
+        lines[c.line - 1] = c.text;
+        const auto scenes = OpticsSceneFile::ReadMirrorScenes(encoded(lines), QStringLiteral("4a.dat"));
+        ASSERT_FALSE(scenes);
+        EXPECT_EQ(scenes.error().file, QStringLiteral("4a.dat"));
+        EXPECT_EQ(scenes.error().line, c.reportedLine);
+    }
+    QStringList shortFile = mirrorLines();
+    shortFile.removeLast();
+    EXPECT_FALSE(OpticsSceneFile::ReadMirrorScenes(encoded(shortFile), QStringLiteral("4a.dat")));
+    EXPECT_FALSE(OpticsSceneFile::ReadMirrorScenes(encoded(mirrorLines() << mirrorLines().first()),
+                                                   QStringLiteral("4a.dat")));
+    EXPECT_FALSE(OpticsSceneFile::ReadLensScenes(QByteArray(), QStringLiteral("4b.dat")));
+}

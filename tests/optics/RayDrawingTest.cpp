@@ -1,0 +1,239 @@
+#include "calc/RandomSource.h"
+#include "optics/OpticsGenerator.h"
+#include "optics/RayDrawing.h"
+#include "optics/RayFeedback.h"
+#include "optics/KeyboardRay.h"
+#include "tests/optics/OpticsTestScenes.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace orbeta;
+
+namespace {
+
+// An example of the mirror slot or lens slot, from a fixed seed.
+OpticsExample mirrorExample(int slot, std::uint64_t seed = 1)
+{
+    RandomSource random(seed);
+    return *OpticsGenerator::onMirror(test::shippedMirrors(), slot, [&random] { return random.Rnd(); });
+}
+
+OpticsExample lensExample(int slot, std::uint64_t seed = 1)
+{
+    RandomSource random(seed);
+    return *OpticsGenerator::onLens(test::shippedLenses(), slot, [&random] { return random.Rnd(); });
+}
+
+// A point `length` px from `from` along the line to `to` (or away from it).
+QPoint along(QPoint from, QPoint to, double length, bool towards = true)
+{
+    const double dx = to.x() - from.x();
+    const double dy = to.y() - from.y();
+    const double d = std::hypot(dx, dy) * (towards ? 1 : -1);
+    return from + QPoint(int(std::lround(length * dx / d)), int(std::lround(length * dy / d)));
+}
+
+// A pupil's stroke: rest on the start, press, drag and release.
+void draw(RayDrawing& d, QPoint start, QPoint end)
+{
+    d.move(start, false);
+    d.press(start);
+    d.move(end, true);
+    d.release(end);
+}
+
+// The right outgoing ray i as a pupil draws it.
+void drawRight(RayDrawing& d, int i)
+{
+    const auto& p = d.example().rayPoints[std::size_t(i)];
+    draw(d, p[0], along(p[0], p[1], 120, d.towardsSecondPoint()));
+}
+
+RayDrawing drawing(const OpticsExample& e)
+{
+    return RayDrawing(e, OpticsGenerator::kArea);
+}
+
+std::vector<OpticsExample> everyKind(std::uint64_t seed)
+{
+    return {mirrorExample(1, seed), mirrorExample(3, seed), mirrorExample(5, seed), mirrorExample(6, seed),
+            lensExample(1, seed), lensExample(2, seed)};
+}
+
+} // namespace
+
+TEST(RayDrawing, RightConstructionsAreRightOnEveryKindOfScene)
+{
+    for (std::uint64_t seed = 0; seed < 40; ++seed) {
+        for (const OpticsExample& e : everyKind(seed)) {
+            RayDrawing d = drawing(e);
+            drawRight(d, 1);
+            drawRight(d, 2);
+            SCOPED_TRACE("seed " + std::to_string(seed) + " slot " + std::to_string(e.sceneIndex));
+            EXPECT_EQ(d.drawnRayCount(), 2);
+            ASSERT_TRUE(d.imageArrow());
+            EXPECT_TRUE(d.evaluate());
+            EXPECT_TRUE(RayFeedback::faults(d).empty());
+            // The image arrow points down exactly when the image is inverted.
+            EXPECT_EQ(d.imageArrow()->pointsDown, e.image.y() > e.axisY());
+            // Virtual images get their dotted backward extensions, real ones none.
+            EXPECT_EQ(d.pupilRays()[1].extendedToAxis || d.pupilRays()[1].extendedToBorder, e.virtualImage());
+        }
+    }
+}
+
+TEST(RayDrawing, CheckRayEndAcceptsThreePixelsOffAndMovesTheEndOntoTheLine)
+{
+    struct Case {
+        QPoint a, b, end;
+        bool ok;
+        QPoint corrected;
+    };
+    const Case cases[] = {
+        {{100, 100}, {200, 150}, {300, 203}, true, {300, 200}},  // shallow: y checked
+        {{100, 100}, {200, 150}, {300, 196}, false, {}},
+        {{100, 100}, {200, 150}, {300, 197}, true, {300, 200}},
+        {{100, 100}, {200, 150}, {300, 204}, false, {}},
+        {{100, 100}, {120, 300}, {123, 300}, true, {120, 300}},  // steep: x checked
+        {{100, 100}, {120, 300}, {116, 300}, false, {}},
+        {{100, 100}, {200, 150}, {0, 50}, false, {}},             // on the line, but behind A
+    };
+    for (const Case& c : cases) {
+        QPoint end = c.end;
+        EXPECT_EQ(RayDrawing::CheckRayEnd(c.a, c.b, end, true), c.ok) << c.end.x() << ", " << c.end.y();
+        EXPECT_EQ(end, c.ok ? c.corrected : c.end);
+    }
+    QPoint behind(0, 50);
+    EXPECT_TRUE(RayDrawing::CheckRayEnd({100, 100}, {200, 150}, behind, false));
+}
+
+TEST(RayDrawing, ConvexMirrorRayTowardsTheFocusIsWrongAndAwayFromItRight)
+{
+    const OpticsExample e = mirrorExample(4);
+    const auto& p = e.rayPoints[1];
+    RayDrawing towards = drawing(e);
+    draw(towards, p[0], along(p[0], p[1], 100, true));
+    EXPECT_TRUE(towards.rayError(1));
+    EXPECT_EQ(RayFeedback::faults(towards).front(), RayFault::Ray1Direction);
+    RayDrawing away = drawing(e);
+    draw(away, p[0], along(p[0], p[1], 100, false));
+    EXPECT_FALSE(away.rayError(1));
+}
+
+TEST(RayDrawing, AReleaseNearThePressMakesNoRay)
+{
+    const OpticsExample e = mirrorExample(2);
+    const QPoint start = e.rayPoints[1][0];
+    RayDrawing d = drawing(e);
+    draw(d, start, start + QPoint(5, -5));
+    EXPECT_EQ(d.drawnRayCount(), 0);
+    EXPECT_FALSE(d.pupilRays()[1].drawn);
+    EXPECT_FALSE(d.drawing());
+    draw(d, start, start + QPoint(-6, 0));
+    EXPECT_TRUE(d.pupilRays()[1].drawn);
+}
+
+TEST(RayDrawing, PressingNearADrawnRaysStartDeletesIt)
+{
+    const OpticsExample e = lensExample(1);
+    const QPoint start = e.rayPoints[1][0];
+    RayDrawing d = drawing(e);
+    drawRight(d, 1);
+    drawRight(d, 2);
+    ASSERT_TRUE(d.imageArrow());
+    // Exactly 6 px away in one axis is not near enough.
+    d.move({0, 0}, false);
+    d.press(start + QPoint(6, 0));
+    EXPECT_TRUE(d.pupilRays()[1].drawn);
+    d.press(start + QPoint(5, -5));
+    EXPECT_FALSE(d.pupilRays()[1].drawn);
+    EXPECT_EQ(d.drawnRayCount(), 1);
+    // The image arrow went with it: one ray left is wrong.
+    EXPECT_FALSE(d.imageArrow());
+    EXPECT_FALSE(d.evaluate());
+    EXPECT_EQ(RayFeedback::faults(d), std::vector{RayFault::MissingRay});
+}
+
+TEST(RayDrawing, AStartNearTheRayPointSnapsOntoIt)
+{
+    const OpticsExample e = mirrorExample(1);
+    const QPoint start = e.rayPoints[2][0];
+    RayDrawing d = drawing(e);
+    d.move(start + QPoint(4, 3), false);
+    EXPECT_TRUE(d.startAllowed());
+    d.press(start + QPoint(4, 3));
+    EXPECT_EQ(d.drawStart(), start);
+    d.release(along(start, e.rayPoints[2][1], 90));
+    EXPECT_FALSE(d.rayError(2));
+    d.move(start + QPoint(6, 0), false);
+    EXPECT_FALSE(d.startAllowed());
+}
+
+TEST(RayDrawing, OneRayOrALineStartedElsewhereIsWrong)
+{
+    const OpticsExample e = mirrorExample(3);
+    RayDrawing one = drawing(e);
+    drawRight(one, 1);
+    EXPECT_FALSE(one.evaluate());
+    EXPECT_FALSE(one.imageArrow());
+
+    RayDrawing stray = drawing(e);
+    drawRight(stray, 1);
+    drawRight(stray, 2);
+    // A line from F: a ray point, but no ray starts there, so it is stored as record 0.
+    const QPoint focus = e.rayPoints[1][1];
+    stray.setStartAllowed(true);
+    stray.press(focus);
+    stray.release(focus + QPoint(-80, 40));
+    EXPECT_TRUE(stray.rayError(3));
+    EXPECT_TRUE(stray.pupilRays()[0].drawn);
+    EXPECT_FALSE(stray.evaluate());
+    const auto faults = RayFeedback::faults(stray);
+    ASSERT_FALSE(faults.empty());
+    EXPECT_EQ(faults.front(), RayFault::WrongStart);
+    EXPECT_EQ(RayFeedback::text(faults.front(), e), QStringLiteral("Lúč nezačína v bode dopadu."));
+}
+
+TEST(RayDrawing, FeedbackNamesTheWrongRay)
+{
+    const OpticsExample e = mirrorExample(1);
+    RayDrawing d = drawing(e);
+    const auto& p = e.rayPoints[1];
+    // Ray 1 reflected straight back instead of through F.
+    draw(d, p[0], p[0] + QPoint(-100, 0));
+    drawRight(d, 2);
+    EXPECT_FALSE(d.evaluate());
+    EXPECT_EQ(RayFeedback::faults(d), std::vector{RayFault::Ray1Direction});
+    EXPECT_EQ(RayFeedback::text(RayFault::Ray1Direction, e), QStringLiteral("Lúč 1 po odraze prechádza ohniskom F."));
+    EXPECT_TRUE(RayFeedback::rayWrong(d, 1));
+    EXPECT_FALSE(RayFeedback::rayWrong(d, 2));
+}
+
+TEST(RayDrawing, KeyboardAimedRaysPassTheSameChecks)
+{
+    for (const OpticsExample& e : everyKind(9)) {
+        RayDrawing d = drawing(e);
+        for (int i = 1; i <= 2; ++i) {
+            const auto& p = e.rayPoints[std::size_t(i)];
+            KeyboardRay ray(p[0], 2 * p[0] - e.objectTop);
+            const QPoint target = along(p[0], p[1], KeyboardRay::kLength, d.towardsSecondPoint());
+            const double wanted = std::atan2(double(target.y() - p[0].y()), double(target.x() - p[0].x())) * 180 / M_PI;
+            // Turn the shorter way, coarse steps first, then fine ones.
+            for (bool fine : {false, true}) {
+                const double step = fine ? KeyboardRay::kFineStep : KeyboardRay::kStep;
+                for (int n = 0; n < 400; ++n) {
+                    const double diff = std::remainder(wanted - ray.degrees(), 360.0);
+                    if (std::abs(diff) <= step / 2)
+                        break;
+                    ray.turn(diff > 0, fine);
+                }
+            }
+            d.setStartAllowed(true);
+            d.press(ray.start());
+            d.release(ray.end());
+        }
+        EXPECT_TRUE(d.evaluate()) << e.sceneIndex;
+    }
+}
