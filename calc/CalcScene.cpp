@@ -2,6 +2,7 @@
 
 #include "look/DensityScenePainter.h"
 #include "look/Layout.h"
+#include "look/MechanicsScenePainter.h"
 #include "look/MotionScenePainter.h"
 
 #include <QPainter>
@@ -46,7 +47,11 @@ bool CalcScene::available(CalcTask task)
     case CalcTask::LiquidDensity:
     case CalcTask::SolidDensity:
     case CalcTask::UniformMotion:
-    case CalcTask::NonUniformMotion: return true;
+    case CalcTask::NonUniformMotion:
+    case CalcTask::LiquidPressure:
+    case CalcTask::MechanicalWork:
+    case CalcTask::WinchPower:
+    case CalcTask::WinchEnergy: return true;
     default: return false;
     }
 }
@@ -84,6 +89,24 @@ SceneLayout CalcScene::layout(const CalcExample& example)
         l.finishCaption = QStringLiteral("Príchod");
         break;
     }
+    case CalcTask::LiquidPressure: {
+        using Press = MechanicsScenePainter::PressBox;
+        l.boxes = {MechanicsScenePainter::pressBox(Press::Mass), MechanicsScenePainter::pressBox(Press::Pressure),
+                   MechanicsScenePainter::pressBox(Press::Area)};
+        l.movedOnStart = SceneLayout::MovedBox{3, MechanicsScenePainter::pressBox(Press::AreaWhileRunning)};
+        break;
+    }
+    case CalcTask::MechanicalWork: {
+        using Board = MechanicsScenePainter::BoardBox;
+        l.boxes = {MechanicsScenePainter::boardBox(Board::Distance), MechanicsScenePainter::boardBox(Board::Force),
+                   MechanicsScenePainter::boardBox(Board::Work), MechanicsScenePainter::boardBox(Board::Time)};
+        break;
+    }
+    case CalcTask::WinchPower:
+    case CalcTask::WinchEnergy:
+        for (std::size_t i = 0; i < 5; ++i)
+            l.boxes[i] = MechanicsScenePainter::winchBox(int(i));
+        break;
     default: break;
     }
     for (std::size_t i = 0; i < l.boxes.size(); ++i) {
@@ -128,6 +151,35 @@ void CalcScene::draw(QPainter& painter, const CalcExample& example, const Experi
         MotionScenePainter::drawRoadMapScene(
             painter, roadMapScene(std::get<NonUniformMotionValues>(example.values), frame, map));
         break;
+    case CalcTask::LiquidPressure: {
+        const auto& x = std::get<LiquidPressureValues>(example.values);
+        PressScene scene{.area = x.S, .lowered = 0, .pressure = 0, .pressureHidden = example.asked == 1};
+        if (const auto* f = std::get_if<LiquidPressureFrame>(&frame))
+            scene.lowered = f->lowered;
+        scene.pressure = double(x.p) * scene.lowered;
+        MechanicsScenePainter::drawPressScene(painter, scene);
+        break;
+    }
+    case CalcTask::MechanicalWork: {
+        const auto& x = std::get<MechanicalWorkValues>(example.values);
+        BoardScene scene{.distance = x.s, .travelled = 0, .distanceHidden = example.asked == 3};
+        if (const auto* f = std::get_if<MechanicalWorkFrame>(&frame))
+            scene.travelled = f->travelled;
+        MechanicsScenePainter::drawBoardScene(painter, scene);
+        break;
+    }
+    case CalcTask::WinchPower:
+    case CalcTask::WinchEnergy: {
+        const bool energy = example.task == CalcTask::WinchEnergy;
+        WinchScene scene{.height = energy ? double(std::get<WinchEnergyValues>(example.values).h)
+                                          : double(std::get<WinchPowerValues>(example.values).s),
+                         .lifted = 0,
+                         .motor = energy};
+        if (const auto* f = std::get_if<WinchFrame>(&frame))
+            scene.lifted = f->lifted;
+        MechanicsScenePainter::drawWinchScene(painter, scene);
+        break;
+    }
     default: break;
     }
     painter.restore();

@@ -29,6 +29,13 @@ struct SceneLayout {
     QPoint finishLabel;
     QString startCaption;
     QString finishCaption;
+    // A box (1 to 6) that moves when the experiment starts: the weight of "2a"
+    // covers the piston, and the piston's area moves up beside the weight's mass.
+    struct MovedBox {
+        int box = 0;
+        QPoint to;
+    };
+    std::optional<MovedBox> movedOnStart;
 };
 
 // The apparatus scene of the calculation form: one drawing per task family

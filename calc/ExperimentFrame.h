@@ -29,8 +29,21 @@ struct NonUniformMotionFrame {  // "1d"
     int point = 0;           // 0 to 40 along the leg, in the direction of travel
 };
 
+struct LiquidPressureFrame {  // "2a"
+    double lowered = 0;      // the weight from hanging (0) to resting on the piston (1)
+};
+
+struct MechanicalWorkFrame {  // "2b"
+    double travelled = 0;    // fraction of the pull, 0 to 1
+};
+
+struct WinchFrame {          // "2c", "2d"
+    double lifted = 0;       // fraction of the lift, 0 to 1
+};
+
 using ExperimentScene = std::variant<std::monostate, LiquidDensityFrame, SolidDensityFrame,
-                                     UniformMotionFrame, NonUniformMotionFrame>;
+                                     UniformMotionFrame, NonUniformMotionFrame, LiquidPressureFrame,
+                                     MechanicalWorkFrame, WinchFrame>;
 
 // The texts that the measuring instruments write into the value fields at
 // one frame; a field without a value is left as it is.

@@ -1,6 +1,7 @@
 #include "calc/ExperimentPlan.h"
 
 #include "calc/DensityExperiment.h"
+#include "calc/MechanicsExperiment.h"
 #include "calc/MotionExperiment.h"
 
 #include <algorithm>
@@ -35,6 +36,16 @@ TaskFrames framesOf(CalcTask task)
         return {M::uniformLastFrame, M::kUniformFrameMs, M::uniformScene, M::uniformReadings};
     case CalcTask::NonUniformMotion:
         return {M::nonUniformLastFrame, M::kNonUniformFrameMs, M::nonUniformScene, M::nonUniformReadings};
+    case CalcTask::LiquidPressure:
+        return {MechanicsExperiment::pressLastFrame, MechanicsExperiment::kPressFrameMs,
+                MechanicsExperiment::pressScene, MechanicsExperiment::pressReadings};
+    case CalcTask::MechanicalWork:
+        return {MechanicsExperiment::boardLastFrame, MechanicsExperiment::kBoardFrameMs,
+                MechanicsExperiment::boardScene, MechanicsExperiment::boardReadings};
+    case CalcTask::WinchPower:
+    case CalcTask::WinchEnergy:
+        return {MechanicsExperiment::winchLastFrame, MechanicsExperiment::kWinchFrameMs,
+                MechanicsExperiment::winchScene, MechanicsExperiment::winchReadings};
     default: return kSingleFrame;
     }
 }

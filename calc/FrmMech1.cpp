@@ -552,6 +552,12 @@ void FrmMech1::pressStart()
     m_running = true;
     setStartPicture(StartPicture::Stop);
     setControls(false);
+    if (const auto moved = CalcScene::layout(m_example).movedOnStart) {
+        QLineEdit* box = TVstup[std::size_t(moved->box - 1)];
+        QLabel* unit = LVstup[std::size_t(moved->box - 1)];
+        box->move(Layout::kCalcScene.topLeft() + moved->to);
+        unit->move(box->x() + box->width() + 4, box->y() + (box->height() - unit->height()) / 2);
+    }
     const std::uint32_t now = m_services.tickCount();
     m_experiment.start(now);
     showFrame(m_experiment.shownFrame());

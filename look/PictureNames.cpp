@@ -191,6 +191,31 @@ QString PictureNames::startArrow()
     return inFolder("Games", QStringLiteral("Sipka"));
 }
 
+QString PictureNames::pressTank()
+{
+    return inFolder("Games", QStringLiteral("VahaPist"));
+}
+
+QString PictureNames::pressWeight()
+{
+    return inFolder("Games", QStringLiteral("Zavazi"));
+}
+
+QString PictureNames::board()
+{
+    return inFolder("Games", QStringLiteral("NakDeska"));
+}
+
+QString PictureNames::winch(bool motor)
+{
+    return inFolder("Games", motor ? QStringLiteral("Navijak") : QStringLiteral("Navijak2"));
+}
+
+QString PictureNames::drum(int frame)
+{
+    return inFolder("Games", QStringLiteral("nav%1").arg(frame));
+}
+
 QString PictureNames::experimentButton(ExperimentButton state)
 {
     switch (state) {

@@ -61,6 +61,13 @@ public:
     static QString roadMap();
     static QString car();
     static QString startArrow();
+    // "2a" to "2d": the tank with its piston and tube, the weight, the board,
+    // the winch with a crank ("2c") or a motor ("2d") and the drum's frames (1 to 4).
+    static QString pressTank();
+    static QString pressWeight();
+    static QString board();
+    static QString winch(bool motor);
+    static QString drum(int frame);
 
     // Calculation form: the experiment button, the mark after checking, the
     // calculator keys, the table backdrop and the help picture of a task.

@@ -3,6 +3,7 @@
 #include "art/pictures/Screens.h"
 #include "look/DensityScenePainter.h"
 #include "look/LabScene.h"
+#include "look/MechanicsScenePainter.h"
 #include "look/MotionScenePainter.h"
 #include "look/PictureNames.h"
 
@@ -47,6 +48,40 @@ void Screens::addScenes(PictureCatalogue& c)
                 MotionScenePainter::asphalt());
     c.addSprite(PictureNames::startArrow(), MotionScenePainter::kArrowSize, MotionScenePainter::drawArrow,
                 MotionScenePainter::land());
+
+    using Mechanics = MechanicsScenePainter;
+    const QRect press = Mechanics::pressApparatus();
+    c.addSprite(
+        PictureNames::pressTank(), press.size(),
+        [press](QPainter& p, QSize) {
+            p.translate(-press.topLeft());
+            Mechanics::drawPressApparatus(p, {});
+        },
+        LabScene::wall());
+    c.addSprite(PictureNames::pressWeight(), Mechanics::kWeightSize, Mechanics::drawWeight, LabScene::wall());
+    const QRect board = Mechanics::boardApparatus();
+    c.addSprite(
+        PictureNames::board(), board.size(),
+        [board](QPainter& p, QSize) {
+            p.translate(-board.topLeft());
+            Mechanics::drawBoard(p, true);
+        },
+        LabScene::wall());
+    const QRect winch = Mechanics::winchApparatus();
+    for (bool motor : {false, true}) {
+        c.addSprite(
+            PictureNames::winch(motor), winch.size(),
+            [winch, motor](QPainter& p, QSize) {
+                p.translate(-winch.topLeft());
+                Mechanics::drawWinch(p, motor);
+            },
+            LabScene::wall());
+    }
+    for (int frame = 1; frame <= Mechanics::kDrumFrames; ++frame) {
+        c.addSprite(
+            PictureNames::drum(frame), Mechanics::kDrumSize,
+            [frame](QPainter& p, QSize size) { Mechanics::drawDrum(p, size, frame); }, LabScene::wall());
+    }
 }
 
 } // namespace orbeta

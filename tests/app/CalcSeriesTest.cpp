@@ -148,7 +148,9 @@ TEST_F(CalcSeriesTest, RightAnswersOfEveryTaskAreJudgedRightAndTheSeriesIsRecord
 {
     for (const auto& [code, task] : {std::pair{"1a", CalcTask::LiquidDensity}, std::pair{"1b", CalcTask::SolidDensity},
                                      std::pair{"1c", CalcTask::UniformMotion},
-                                     std::pair{"1d", CalcTask::NonUniformMotion}}) {
+                                     std::pair{"1d", CalcTask::NonUniformMotion},
+                                     std::pair{"2a", CalcTask::LiquidPressure}, std::pair{"2b", CalcTask::MechanicalWork},
+                                     std::pair{"2c", CalcTask::WinchPower}, std::pair{"2d", CalcTask::WinchEnergy}}) {
         SCOPED_TRACE(code);
         choose(QString::fromLatin1(code), 3);
         const int logBefore = logLines();

@@ -127,7 +127,8 @@ TEST(Program, TourWritesEveryScreenAndNoInstalledFile)
     writeIni(windir, buildDir() + "/cd", windir.filePath("hd"));
     const QByteArray installedBefore = treeDigest(windir.filePath("hd"));
     QTemporaryDir out;
-    const ProgramRun run = runProgram(windir.path(), {"--tour", out.filePath("pictures")});
+    // Every state of every form: a long run on a busy machine.
+    const ProgramRun run = runProgram(windir.path(), {"--tour", out.filePath("pictures")}, 120000);
     EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
     EXPECT_EQ(treeDigest(windir.filePath("hd")), installedBefore);
     for (const char* name : {"frm_Intro-splash.png", "frm_Intro-credits.png", "frm_Select-start.png",

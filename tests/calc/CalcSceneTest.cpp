@@ -317,7 +317,7 @@ TEST(CalcScene, DrawsEveryFrameKindAtTheExtremesWithoutLeavingTheScene)
         EXPECT_EQ(image.pixelColor(5, LabScene::kSize.height() + 5), QColor(Qt::black));
         EXPECT_NE(image.pixelColor(LabScene::kSize.width() - 1, LabScene::kSize.height() - 1), QColor(Qt::black));
     }
-    for (CalcTask task : {CalcTask::LiquidPressure, CalcTask::OhmsLaw})
+    for (CalcTask task : {CalcTask::OhmsLaw})
         EXPECT_FALSE(CalcScene::available(task));
     for (CalcTask task : kSceneTasks)
         EXPECT_TRUE(CalcScene::available(task));
