@@ -2,6 +2,7 @@
 
 #include "look/DensityScenePainter.h"
 #include "look/Layout.h"
+#include "look/LeverScenePainter.h"
 #include "look/MechanicsScenePainter.h"
 #include "look/MotionScenePainter.h"
 
@@ -39,7 +40,53 @@ RoadMapScene roadMapScene(const NonUniformMotionValues& x, const ExperimentScene
     return carOnRoute(x, route(x.startCity), kLastPoint - point, -1);
 }
 
+LeverScene leverScene(const LeverBoard& board, double tipped)
+{
+    LeverScene scene;
+    for (int mark = -6; mark <= 6; ++mark)
+        if (const int mass = board.lever()[std::size_t(mark + 6)]; mass != 0)
+            scene.hanging.push_back({mark, mass});
+    for (int w = 1; w <= board.looseCount(); ++w)
+        if (!board.markOf(w) && board.moving() != w)
+            scene.loose.push_back({board.mass(w), board.position(w)});
+    if (const auto moving = board.moving(); moving && !board.markOf(*moving))
+        scene.loose.push_back({board.mass(*moving), board.position(*moving)});
+    scene.shownMark = board.shownMark();
+    scene.keyMark = board.keyMark();
+    const int left = LeftMoment(board.lever());
+    const int right = RightMoment(board.lever());
+    scene.tilt = tipped * (right > left ? 1 : right < left ? -1 : 0);
+    return scene;
+}
+
 } // namespace
+
+LeverPlaces CalcScene::leverPlaces()
+{
+    LeverPlaces places;
+    for (int mark = -6; mark <= 6; ++mark)
+        places.hooks[std::size_t(mark + 6)] = LeverScenePainter::hook(mark);
+    for (int w = 1; w <= 3; ++w)
+        places.homes[std::size_t(w - 1)] = LeverScenePainter::home(w);
+    places.scene = Layout::kCalcScene.size();
+    return places;
+}
+
+QSize CalcScene::leverWeightSize()
+{
+    return LeverScenePainter::kWeightSize;
+}
+
+void CalcScene::drawLeverSolution(QPainter& painter, QSize size, const CalcExample& example, const QString& solution)
+{
+    const auto* x = std::get_if<LeverValues>(&example.values);
+    if (!x)
+        return;
+    LeverScene balanced;
+    for (int i = 0; i < x->count; ++i)
+        balanced.hanging.push_back({x->marks[std::size_t(i)], x->weights[std::size_t(i)]});
+    LeverScenePainter::drawSolution(painter, size, balanced, solution.split(QLatin1Char('\n')));
+}
 
 bool CalcScene::available(CalcTask task)
 {
@@ -51,7 +98,8 @@ bool CalcScene::available(CalcTask task)
     case CalcTask::LiquidPressure:
     case CalcTask::MechanicalWork:
     case CalcTask::WinchPower:
-    case CalcTask::WinchEnergy: return true;
+    case CalcTask::WinchEnergy:
+    case CalcTask::Lever: return true;
     default: return false;
     }
 }
@@ -116,7 +164,8 @@ SceneLayout CalcScene::layout(const CalcExample& example)
     return l;
 }
 
-void CalcScene::draw(QPainter& painter, const CalcExample& example, const ExperimentScene& frame, const CalcMap& map)
+void CalcScene::draw(QPainter& painter, const CalcExample& example, const ExperimentScene& frame, const CalcMap& map,
+                     const LeverBoard* lever)
 {
     painter.save();
     painter.setClipRect(QRect(QPoint(0, 0), Layout::kCalcScene.size()), Qt::IntersectClip);
@@ -178,6 +227,12 @@ void CalcScene::draw(QPainter& painter, const CalcExample& example, const Experi
         if (const auto* f = std::get_if<WinchFrame>(&frame))
             scene.lifted = f->lifted;
         MechanicsScenePainter::drawWinchScene(painter, scene);
+        break;
+    }
+    case CalcTask::Lever: {
+        const LeverBoard board = lever ? *lever : LeverBoard(example, leverPlaces());
+        const auto* f = std::get_if<LeverFrame>(&frame);
+        LeverScenePainter::drawScene(painter, leverScene(board, f ? f->tipped : 0));
         break;
     }
     default: break;

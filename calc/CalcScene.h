@@ -3,6 +3,7 @@
 #include "calc/CalcExample.h"
 #include "calc/CalcRoute.h"
 #include "calc/ExperimentFrame.h"
+#include "calc/LeverBoard.h"
 
 #include <QPoint>
 #include <QString>
@@ -50,8 +51,19 @@ public:
 
     // The scene of `example` at one frame of its experiment, in scene
     // pixels from the painter's origin; `map` holds the roads of "1d".
+    // `lever` is the lever of "2e" as the pupil left it; without one the lever
+    // is drawn as the example starts it.
     static void draw(QPainter& painter, const CalcExample& example, const ExperimentScene& frame,
-                     const CalcMap& map);
+                     const CalcMap& map, const LeverBoard* lever = nullptr);
+
+    // "2e": where the lever's scene hangs weights and puts the loose ones, and
+    // the size of a weight's picture.
+    static LeverPlaces leverPlaces();
+    static QSize leverWeightSize();
+    // The solution picture of "2e": the generated arrangement on the balanced
+    // lever under the solution's lines.
+    static void drawLeverSolution(QPainter& painter, QSize size, const CalcExample& example,
+                                  const QString& solution);
 };
 
 } // namespace orbeta

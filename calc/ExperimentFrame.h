@@ -41,9 +41,13 @@ struct WinchFrame {          // "2c", "2d"
     double lifted = 0;       // fraction of the lift, 0 to 1
 };
 
+struct LeverFrame {          // "2e"
+    double tipped = 0;       // from level (0) to tipped to the heavier side (1), level when balanced
+};
+
 using ExperimentScene = std::variant<std::monostate, LiquidDensityFrame, SolidDensityFrame,
                                      UniformMotionFrame, NonUniformMotionFrame, LiquidPressureFrame,
-                                     MechanicalWorkFrame, WinchFrame>;
+                                     MechanicalWorkFrame, WinchFrame, LeverFrame>;
 
 // The texts that the measuring instruments write into the value fields at
 // one frame; a field without a value is left as it is.

@@ -1,6 +1,7 @@
 #include "calc/ExperimentPlan.h"
 
 #include "calc/DensityExperiment.h"
+#include "calc/LeverExperiment.h"
 #include "calc/MechanicsExperiment.h"
 #include "calc/MotionExperiment.h"
 
@@ -46,6 +47,9 @@ TaskFrames framesOf(CalcTask task)
     case CalcTask::WinchEnergy:
         return {MechanicsExperiment::winchLastFrame, MechanicsExperiment::kWinchFrameMs,
                 MechanicsExperiment::winchScene, MechanicsExperiment::winchReadings};
+    case CalcTask::Lever:
+        return {LeverExperiment::lastFrame, LeverExperiment::kFrameMs, LeverExperiment::scene,
+                LeverExperiment::readings};
     default: return kSingleFrame;
     }
 }

@@ -14,6 +14,9 @@ public:
     // The font family of the text; texts in Sigla code points ask for "Sigla".
     virtual void setTextFont(const QString& family) = 0;
     virtual void Vloz_Text(const QString& text) = 0;
+    // The picture box of the picture bubble: its size, and the picture it shows.
+    virtual QSize pictureSize() const = 0;
+    virtual void showPicture(const QPixmap& picture) = 0;
 };
 
 } // namespace orbeta

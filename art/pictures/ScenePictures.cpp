@@ -3,6 +3,7 @@
 #include "art/pictures/Screens.h"
 #include "look/DensityScenePainter.h"
 #include "look/LabScene.h"
+#include "look/LeverScenePainter.h"
 #include "look/MechanicsScenePainter.h"
 #include "look/MotionScenePainter.h"
 #include "look/PictureNames.h"
@@ -81,6 +82,26 @@ void Screens::addScenes(PictureCatalogue& c)
         c.addSprite(
             PictureNames::drum(frame), Mechanics::kDrumSize,
             [frame](QPainter& p, QSize size) { Mechanics::drawDrum(p, size, frame); }, LabScene::wall());
+    }
+
+    const QRect lever = LeverScenePainter::leverApparatus();
+    using Tilt = PictureNames::LeverTilt;
+    for (const auto& [tilt, angle] : {std::pair{Tilt::Level, 0.0}, std::pair{Tilt::Left, -1.0}, std::pair{Tilt::Right, 1.0}}) {
+        c.addSprite(
+            PictureNames::lever(tilt), lever.size(),
+            [lever, angle](QPainter& p, QSize) {
+                p.translate(-lever.topLeft());
+                LeverScenePainter::drawLever(p, angle);
+            },
+            LabScene::wall());
+    }
+    for (int mass = 1; mass <= 20; ++mass) {
+        for (bool ring : {false, true}) {
+            c.addSprite(
+                PictureNames::leverWeight(mass, ring), LeverScenePainter::kWeightSize,
+                [mass, ring](QPainter& p, QSize size) { LeverScenePainter::drawWeight(p, size, mass, ring); },
+                LabScene::wall());
+        }
     }
 }
 

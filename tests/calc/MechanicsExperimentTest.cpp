@@ -156,3 +156,24 @@ TEST(MechanicsExperiment, TheRunLastsAsLongAsTheExampleSays)
         }
     });
 }
+
+// "2d" asks for both the energy and the power: one right value is not enough.
+TEST(MechanicsVerdict, TheWinchEnergyIsRightOnlyWithBothValues)
+{
+    const CalcExample e = generated(CalcTask::WinchEnergy, 5);
+    const auto& x = std::get<WinchEnergyValues>(e.values);
+    struct Case {
+        int W;
+        int P;
+        bool right;
+    };
+    for (const Case c : {Case{x.W, x.P, true}, Case{x.W + 10, x.P, false}, Case{x.W, x.P + 1, false},
+                         Case{0, x.P, false}}) {
+        CalcAnswer a;
+        for (std::size_t i = 0; i < 6; ++i)
+            a.boxes[i] = e.boxes[i].text;
+        a.boxes[1] = c.W == 0 ? QString() : QString::number(c.W);
+        a.boxes[4] = QString::number(c.P);
+        EXPECT_EQ(CheckExample(e, a), c.right) << c.W << " J, " << c.P << " W";
+    }
+}

@@ -4,6 +4,7 @@
 #include "calc/CalcScene.h"
 #include "calc/Experiment.h"
 #include "look/LabScene.h"
+#include "look/LeverScenePainter.h"
 #include "look/MechanicsScenePainter.h"
 #include "look/Palette.h"
 #include "look/PictureImage.h"
@@ -141,6 +142,57 @@ TEST(MechanicsScenes, TheLoadAndTheBodyEndWhereTheValuesSay)
     const QPointF c = MechanicsScenePainter::bodyOnBoard(end6);
     EXPECT_NEAR(std::hypot(c.x() - a.x(), c.y() - a.y()), 2 * std::hypot(b.x() - a.x(), b.y() - a.y()), 0.5);
     EXPECT_LT(b.y(), a.y());  // up the slope
+}
+
+} // namespace
+
+namespace {
+
+// The height of the beam's top edge at x, found by its wood colour.
+int beamTop(const QImage& image, int x)
+{
+    for (int y = 40; y < 160; ++y) {
+        const QColor c = image.pixelColor(x, y);
+        if (c.red() > 185 && c.green() > 140 && c.green() < 200 && c.blue() < 140)
+            return y;
+    }
+    return -1;
+}
+
+// The run of "2e" tips the lever down on the side of the larger moment and
+// leaves it level when the moments are equal.
+TEST(LeverScene, TheLeverTipsToTheHeavierSideAndStaysLevelInBalance)
+{
+    Typeface::loadFonts();
+    for (std::uint64_t seed = 1; seed <= 12; ++seed) {
+        const CalcExample e = test::generated(CalcTask::Lever, seed);
+        const auto& x = std::get<LeverValues>(e.values);
+        SCOPED_TRACE(seed);
+        LeverBoard board(e, CalcScene::leverPlaces());
+        const int left = LeverScenePainter::kPivot.x() - 5 * LeverScenePainter::kMarkStep - 6;
+        const int right = LeverScenePainter::kPivot.x() + 5 * LeverScenePainter::kMarkStep + 6;
+        auto tops = [&](const LeverBoard& b, double tipped) {
+            const QImage image = PictureImage::opaque(LabScene::kSize, [&](QPainter& p, QSize) {
+                CalcScene::draw(p, e, LeverFrame{tipped}, CalcMap{}, &b);
+            });
+            return std::pair{beamTop(image, left), beamTop(image, right)};
+        };
+        // Before the placed weight hangs the side of the hanging weights goes down.
+        const auto [l0, r0] = tops(board, 0);
+        EXPECT_EQ(l0, r0);
+        const auto [l1, r1] = tops(board, 1);
+        EXPECT_GT(l1 - r1, 10);
+        // The placed weight on its mark balances it.
+        int w = 1;
+        while (board.mass(w) != x.placedWeight())
+            ++w;
+        board.press(w, true);
+        board.move(CalcScene::leverPlaces().hooks[std::size_t(6 + x.placedMark())] - board.position(w));
+        board.release();
+        ASSERT_TRUE(board.weightHung());
+        const auto [l2, r2] = tops(board, 1);
+        EXPECT_EQ(l2, r2);
+    }
 }
 
 } // namespace
