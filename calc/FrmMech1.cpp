@@ -1096,7 +1096,7 @@ bool FrmMech1::leverMouse(QEvent* event)
         PlayClickSound(m_services);
         m_dragFrom = at;
         m_dragging = true;
-        Pic->setLever(m_lever);
+        leverMoved(LeverBoard::Event::PickedUp);
         return true;
     }
     if (type == QEvent::MouseMove) {
@@ -1119,9 +1119,10 @@ bool FrmMech1::leverKey(QKeyEvent* event)
     const bool allowed = PicTop[0]->isEnabled() && !m_running;
     const int key = event->key();
     if (key >= Qt::Key_1 && key < Qt::Key_1 + m_lever.looseCount()) {
-        if (m_lever.choose(key - Qt::Key_0, allowed) == LeverBoard::Event::PickedUp)
+        const LeverBoard::Event event = m_lever.choose(key - Qt::Key_0, allowed);
+        if (event == LeverBoard::Event::PickedUp)
             PlayClickSound(m_services);
-        leverMoved(LeverBoard::Event::PickedUp);
+        leverMoved(event);
         return true;
     }
     switch (key) {
@@ -1136,6 +1137,11 @@ bool FrmMech1::leverKey(QKeyEvent* event)
 
 void FrmMech1::leverMoved(LeverBoard::Event event)
 {
+    if (event == LeverBoard::Event::None)
+        return;
+    // The weights hang on the level lever: a lever tipped by the experiment comes back.
+    if (!m_running)
+        showFrame(0);
     if (event == LeverBoard::Event::Hung)
         PlayZavaziSound(m_services);
     // A hanging weight keeps the experiment from starting until it is taken off.

@@ -29,12 +29,12 @@ const QColor kRope(120, 92, 52);
 
 // "2a": the tank, its lid with the piston's opening, the glass tube. The
 // tube's 0 kPa mark is level with the tank's liquid, 12 pixels a kPa.
-constexpr QRectF kTank{12, 150, 128, 84};
-constexpr qreal kPistonLeft = 40;
+constexpr QRectF kTank{8, 150, 110, 84};
+constexpr qreal kPistonLeft = 26;
 constexpr qreal kPistonWidth = 66;
 constexpr qreal kPistonTop = 130;
 constexpr qreal kDepth = 10;  // the slant of the piston's top face
-constexpr QRectF kTube{172, 24, 14, 204};
+constexpr QRectF kTube{150, 24, 14, 204};
 constexpr qreal kTubeZeroY = 156;
 constexpr qreal kPxPerKPa = 12;
 constexpr int kTubeKPa = 10;
