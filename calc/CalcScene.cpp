@@ -202,7 +202,9 @@ void CalcScene::draw(QPainter& painter, const CalcExample& example, const Experi
         break;
     case CalcTask::LiquidPressure: {
         const auto& x = std::get<LiquidPressureValues>(example.values);
-        PressScene scene{.area = x.S, .lowered = 0, .pressure = 0, .pressureHidden = example.asked == 1};
+        // An asked area is drawn at a middle size, so that the picture does not give it away.
+        PressScene scene{
+            .area = example.asked == 3 ? 5 : x.S, .lowered = 0, .pressure = 0, .pressureHidden = example.asked == 1};
         if (const auto* f = std::get_if<LiquidPressureFrame>(&frame))
             scene.lowered = f->lowered;
         scene.pressure = double(x.p) * scene.lowered;

@@ -6,8 +6,9 @@
 namespace orbeta {
 namespace {
 
-// The keyboard carries a weight this far above a hook, clear of its snapping.
-constexpr int kCarryAbove = 3 * LeverBoard::kSnap;
+// The keyboard carries a weight this far below a hook: clear of its snapping
+// and of the beam, under the mark it would hang at.
+constexpr int kCarryBelow = 3 * LeverBoard::kSnap;
 
 } // namespace
 
@@ -131,7 +132,7 @@ LeverBoard::Event LeverBoard::step(int direction)
         return Event::None;
     const int next = m_keyMark ? std::clamp(*m_keyMark + direction, -6, 6) : (direction < 0 ? -1 : 1);
     m_keyMark = next;
-    return moveTo(m_places.hooks[slot(next)] - QPoint(0, kCarryAbove));
+    return moveTo(m_places.hooks[slot(next)] + QPoint(0, kCarryBelow));
 }
 
 LeverBoard::Event LeverBoard::hang()

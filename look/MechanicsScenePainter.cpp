@@ -30,8 +30,8 @@ const QColor kRope(120, 92, 52);
 // "2a": the tank, its lid with the piston's opening, the glass tube. The
 // tube's 0 kPa mark is level with the tank's liquid, 12 pixels a kPa.
 constexpr QRectF kTank{8, 150, 110, 84};
-constexpr qreal kPistonLeft = 26;
-constexpr qreal kPistonWidth = 66;
+constexpr qreal kPistonCentre = 59;
+constexpr qreal kPxPerDm = 22;  // the piston's side: a larger area is a larger face
 constexpr qreal kPistonTop = 130;
 constexpr qreal kDepth = 10;  // the slant of the piston's top face
 constexpr QRectF kTube{150, 24, 14, 204};
@@ -97,8 +97,15 @@ void drawSmallText(QPainter& p, const QRectF& rect, int flags, const QString& te
     p.drawText(rect, flags, text);
 }
 
+qreal pistonWidth(int area)
+{
+    return kPxPerDm * std::sqrt(double(std::clamp(area, 1, 9)));
+}
+
 void drawTankAndTube(QPainter& p, const PressScene& scene)
 {
+    const qreal pistonSide = pistonWidth(scene.area);
+    const qreal pistonLeft = kPistonCentre - pistonSide / 2;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     // The liquid fills the closed tank and the pipe to the tube.
@@ -114,22 +121,22 @@ void drawTankAndTube(QPainter& p, const PressScene& scene)
     walls.addRect(kTank.adjusted(4, 4, -4, -4));
     p.setBrush(kSteel);
     p.drawPath(walls);
-    p.fillRect(QRectF(kPistonLeft, kTank.top(), kPistonWidth, 4), Palette::liquid());
+    p.fillRect(QRectF(pistonLeft, kTank.top(), pistonSide, 4), Palette::liquid());
     // The piston: a square plate in the opening, its top face in perspective.
-    QLinearGradient side(kPistonLeft, 0, kPistonLeft + kPistonWidth, 0);
+    QLinearGradient side(pistonLeft, 0, pistonLeft + pistonSide, 0);
     side.setColorAt(0, QColor(190, 198, 210));
     side.setColorAt(1, QColor(128, 138, 156));
     p.setBrush(side);
-    p.drawRect(QRectF(kPistonLeft, kPistonTop, kPistonWidth, kTank.top() + 4 - kPistonTop));
-    const QPolygonF face({QPointF(kPistonLeft, kPistonTop), QPointF(kPistonLeft + kPistonWidth, kPistonTop),
-                          QPointF(kPistonLeft + kPistonWidth + kDepth, kPistonTop - kDepth),
-                          QPointF(kPistonLeft + kDepth, kPistonTop - kDepth)});
+    p.drawRect(QRectF(pistonLeft, kPistonTop, pistonSide, kTank.top() + 4 - kPistonTop));
+    const QPolygonF face({QPointF(pistonLeft, kPistonTop), QPointF(pistonLeft + pistonSide, kPistonTop),
+                          QPointF(pistonLeft + pistonSide + kDepth, kPistonTop - kDepth),
+                          QPointF(pistonLeft + kDepth, kPistonTop - kDepth)});
     p.setBrush(QColor(214, 222, 232));
     p.drawPolygon(face);
     // The area the weight presses on: the face, hatched, named S.
     p.setBrush(QBrush(QColor(120, 132, 150), Qt::BDiagPattern));
     p.drawPolygon(face);
-    drawSmallText(p, QRectF(kPistonLeft, kPistonTop + 1, kPistonWidth, 18), Qt::AlignCenter, QStringLiteral("S"));
+    drawSmallText(p, QRectF(pistonLeft, kPistonTop + 1, pistonSide, 18), Qt::AlignCenter, QStringLiteral("S"));
 
     // The glass tube, the liquid up to the pressure, a red mark on its top.
     p.setPen(QPen(kGlassEdge, 1.5));
@@ -257,7 +264,7 @@ void MechanicsScenePainter::drawPressScene(QPainter& p, const PressScene& scene)
     drawTankAndTube(p, scene);
     const qreal resting = kPistonTop - kDepth / 2 - kWeightSize.height();
     const qreal top = kWeightHangingTop + (resting - kWeightHangingTop) * std::clamp(scene.lowered, 0.0, 1.0);
-    const qreal left = kPistonLeft + (kPistonWidth + kDepth - kWeightSize.width()) / 2;
+    const qreal left = kPistonCentre + (kDepth - kWeightSize.width()) / 2;
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     drawRope(p, QPointF(left + kWeightSize.width() / 2.0, 0), QPointF(left + kWeightSize.width() / 2.0, top + 4));

@@ -12,7 +12,7 @@ namespace orbeta {
 // "2a": a weight lowered onto the square piston of a closed tank; a glass
 // tube beside the tank shows the pressure of the liquid as its height.
 struct PressScene {
-    int area = 2;                 // dm², the piston
+    int area = 2;                 // dm², the piston: its face is drawn the larger the larger the area
     double lowered = 0;           // the weight from hanging over the piston (0) to resting on it (1)
     double pressure = 0;          // kPa the tube shows
     bool pressureHidden = false;  // the pressure is asked: the tube's scale has no numbers
