@@ -202,6 +202,12 @@ void FrmMech1::buildControls()
     Pic = new ScenePicture(m_map, this);
     Pic->setGeometry(Layout::kCalcScene);
     Pic->setFocusPolicy(Qt::ClickFocus);
+    if (m_task == CalcTask::Lever) {
+        // The hand over a weight that can be moved, and the keys that do it without the mouse.
+        Pic->setMouseTracking(true);
+        Pic->setToolTip(QStringLiteral("Závažie potiahni myšou, alebo ho vyber klávesom 1 až 3, posúvaj šípkami, "
+                                       "zaves klávesom Enter a vráť klávesom Esc."));
+    }
 
     for (int i = 0; i < 6; ++i) {
         auto* box = new QLineEdit(this);
