@@ -51,6 +51,11 @@ BENCHMARK_CAPTURE(drawFrame, liquidDensity, CalcTask::LiquidDensity)->Unit(bench
 BENCHMARK_CAPTURE(drawFrame, solidDensity, CalcTask::SolidDensity)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(drawFrame, uniformMotion, CalcTask::UniformMotion)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(drawFrame, nonUniformMotion, CalcTask::NonUniformMotion)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, liquidPressure, CalcTask::LiquidPressure)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, mechanicalWork, CalcTask::MechanicalWork)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, winchPower, CalcTask::WinchPower)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, winchEnergy, CalcTask::WinchEnergy)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, lever, CalcTask::Lever)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {
