@@ -144,8 +144,7 @@ TEST(MechanicsExperiment, TheRunLastsAsLongAsTheExampleSays)
 {
     forExamples([](const CalcExample& e, const Experiment& x) {
         const double seconds = x.lastFrame() * x.frameMs() / 1000.0;
-        if (const auto* press = std::get_if<LiquidPressureValues>(&e.values)) {
-            (void)press;
+        if (std::holds_alternative<LiquidPressureValues>(e.values)) {
             EXPECT_DOUBLE_EQ(seconds, 0.5);
         } else if (const auto* work = std::get_if<MechanicalWorkValues>(&e.values)) {
             EXPECT_EQ(x.lastFrame(), 10 * work->s);
