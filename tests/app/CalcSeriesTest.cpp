@@ -9,6 +9,7 @@
 #include "calc/Quantity.h"
 #include "calc/RandomSource.h"
 #include "calc/TaskQuantities.h"
+#include "look/Layout.h"
 #include "results/RankingFile.h"
 #include "shell/Globals.h"
 #include "shell/HintWindow.h"
@@ -402,6 +403,23 @@ TEST_F(CalcSeriesTest, TheLeverWorksFromTheKeyboard)
     EXPECT_FALSE(form->startButton()->isEnabled());
     QTest::keyClick(pic, Qt::Key_F3);
     EXPECT_TRUE(form->lastCheckRight());
+}
+
+// "2a": when the weight goes onto the piston the area's box moves up, its
+// unit with it, and stays there until the next example.
+TEST_F(CalcSeriesTest, ThePistonsAreaMovesUpWhenTheRunStarts)
+{
+    choose(QStringLiteral("2a"), 3);
+    FrmMech1* form = open(CalcTask::LiquidPressure, 3);
+    const auto moved = CalcScene::layout(form->example()).movedOnStart;
+    ASSERT_TRUE(moved);
+    QLineEdit* area = form->answerBox(moved->box);
+    const QPoint before = area->pos();
+    runExperiment(*form);
+    EXPECT_EQ(area->pos(), Layout::kCalcScene.topLeft() + moved->to);
+    EXPECT_NE(area->pos(), before);
+    QTest::mouseClick(form->topButton(2), Qt::LeftButton);
+    EXPECT_EQ(area->pos(), before);
 }
 
 } // namespace
