@@ -54,6 +54,11 @@ BENCHMARK_CAPTURE(drawFrame, nonUniformMotion, CalcTask::NonUniformMotion)->Unit
 BENCHMARK_CAPTURE(drawFrame, heat, CalcTask::Heat)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(drawFrame, melting, CalcTask::Melting)->Unit(benchmark::kMillisecond);
 BENCHMARK_CAPTURE(drawFrame, parallelResistors, CalcTask::ParallelResistors)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, liquidPressure, CalcTask::LiquidPressure)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, mechanicalWork, CalcTask::MechanicalWork)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, winchPower, CalcTask::WinchPower)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, winchEnergy, CalcTask::WinchEnergy)->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(drawFrame, lever, CalcTask::Lever)->Unit(benchmark::kMillisecond);
 
 int main(int argc, char** argv)
 {

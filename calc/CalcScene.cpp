@@ -5,6 +5,8 @@
 #include "look/DensityScenePainter.h"
 #include "look/HeatScenePainter.h"
 #include "look/Layout.h"
+#include "look/LeverScenePainter.h"
+#include "look/MechanicsScenePainter.h"
 #include "look/MotionScenePainter.h"
 
 #include <QPainter>
@@ -93,7 +95,53 @@ CircuitScene circuitScene(const CalcExample& e, CircuitKind kind, const Experime
     return scene;
 }
 
+LeverScene leverScene(const LeverBoard& board, double tipped)
+{
+    LeverScene scene;
+    for (int mark = -6; mark <= 6; ++mark)
+        if (const int mass = board.lever()[std::size_t(mark + 6)]; mass != 0)
+            scene.hanging.push_back({mark, mass});
+    for (int w = 1; w <= board.looseCount(); ++w)
+        if (!board.markOf(w) && board.moving() != w)
+            scene.loose.push_back({board.mass(w), board.position(w)});
+    if (const auto moving = board.moving(); moving && !board.markOf(*moving))
+        scene.loose.push_back({board.mass(*moving), board.position(*moving)});
+    scene.shownMark = board.shownMark();
+    scene.keyMark = board.keyMark();
+    const int left = LeftMoment(board.lever());
+    const int right = RightMoment(board.lever());
+    scene.tilt = tipped * (right > left ? 1 : right < left ? -1 : 0);
+    return scene;
+}
+
 } // namespace
+
+LeverPlaces CalcScene::leverPlaces()
+{
+    LeverPlaces places;
+    for (int mark = -6; mark <= 6; ++mark)
+        places.hooks[std::size_t(mark + 6)] = LeverScenePainter::hook(mark);
+    for (int w = 1; w <= 3; ++w)
+        places.homes[std::size_t(w - 1)] = LeverScenePainter::home(w);
+    places.scene = Layout::kCalcScene.size();
+    return places;
+}
+
+QSize CalcScene::leverWeightSize()
+{
+    return LeverScenePainter::kWeightSize;
+}
+
+void CalcScene::drawLeverSolution(QPainter& painter, QSize size, const CalcExample& example, const QString& solution)
+{
+    const auto* x = std::get_if<LeverValues>(&example.values);
+    if (!x)
+        return;
+    LeverScene balanced;
+    for (int i = 0; i < x->count; ++i)
+        balanced.hanging.push_back({x->marks[std::size_t(i)], x->weights[std::size_t(i)]});
+    LeverScenePainter::drawSolution(painter, size, balanced, solution.split(QLatin1Char('\n')));
+}
 
 bool CalcScene::available(CalcTask task)
 {
@@ -101,10 +149,12 @@ bool CalcScene::available(CalcTask task)
     case CalcTask::LiquidDensity:
     case CalcTask::SolidDensity:
     case CalcTask::UniformMotion:
-    case CalcTask::NonUniformMotion: return true;
-    default: break;
-    }
-    switch (task) {
+    case CalcTask::NonUniformMotion:
+    case CalcTask::LiquidPressure:
+    case CalcTask::MechanicalWork:
+    case CalcTask::WinchPower:
+    case CalcTask::WinchEnergy:
+    case CalcTask::Lever:
     case CalcTask::Heat:
     case CalcTask::Melting:
     case CalcTask::OhmsLaw:
@@ -149,6 +199,24 @@ SceneLayout CalcScene::layout(const CalcExample& example)
         l.finishCaption = QStringLiteral("Príchod");
         break;
     }
+    case CalcTask::LiquidPressure: {
+        using Press = MechanicsScenePainter::PressBox;
+        l.boxes = {MechanicsScenePainter::pressBox(Press::Mass), MechanicsScenePainter::pressBox(Press::Pressure),
+                   MechanicsScenePainter::pressBox(Press::Area)};
+        l.movedOnStart = SceneLayout::MovedBox{3, MechanicsScenePainter::pressBox(Press::AreaWhileRunning)};
+        break;
+    }
+    case CalcTask::MechanicalWork: {
+        using Board = MechanicsScenePainter::BoardBox;
+        l.boxes = {MechanicsScenePainter::boardBox(Board::Distance), MechanicsScenePainter::boardBox(Board::Force),
+                   MechanicsScenePainter::boardBox(Board::Work), MechanicsScenePainter::boardBox(Board::Time)};
+        break;
+    }
+    case CalcTask::WinchPower:
+    case CalcTask::WinchEnergy:
+        for (std::size_t i = 0; i < 5; ++i)
+            l.boxes[i] = MechanicsScenePainter::winchBox(int(i));
+        break;
     default: break;
     }
     using HeatBox = HeatScenePainter::HeatBox;
@@ -185,7 +253,8 @@ SceneLayout CalcScene::layout(const CalcExample& example)
     return l;
 }
 
-void CalcScene::draw(QPainter& painter, const CalcExample& example, const ExperimentScene& frame, const CalcMap& map)
+void CalcScene::draw(QPainter& painter, const CalcExample& example, const ExperimentScene& frame, const CalcMap& map,
+                     const LeverBoard* lever)
 {
     painter.save();
     painter.setClipRect(QRect(QPoint(0, 0), Layout::kCalcScene.size()), Qt::IntersectClip);
@@ -220,6 +289,43 @@ void CalcScene::draw(QPainter& painter, const CalcExample& example, const Experi
         MotionScenePainter::drawRoadMapScene(
             painter, roadMapScene(std::get<NonUniformMotionValues>(example.values), frame, map));
         break;
+    case CalcTask::LiquidPressure: {
+        const auto& x = std::get<LiquidPressureValues>(example.values);
+        // An asked area is drawn at a middle size, so that the picture does not give it away.
+        PressScene scene{
+            .area = example.asked == 3 ? 5 : x.S, .lowered = 0, .pressure = 0, .pressureHidden = example.asked == 1};
+        if (const auto* f = std::get_if<LiquidPressureFrame>(&frame))
+            scene.lowered = f->lowered;
+        scene.pressure = double(x.p) * scene.lowered;
+        MechanicsScenePainter::drawPressScene(painter, scene);
+        break;
+    }
+    case CalcTask::MechanicalWork: {
+        const auto& x = std::get<MechanicalWorkValues>(example.values);
+        BoardScene scene{.distance = x.s, .travelled = 0, .distanceHidden = example.asked == 3};
+        if (const auto* f = std::get_if<MechanicalWorkFrame>(&frame))
+            scene.travelled = f->travelled;
+        MechanicsScenePainter::drawBoardScene(painter, scene);
+        break;
+    }
+    case CalcTask::WinchPower:
+    case CalcTask::WinchEnergy: {
+        const bool energy = example.task == CalcTask::WinchEnergy;
+        WinchScene scene{.height = energy ? double(std::get<WinchEnergyValues>(example.values).h)
+                                          : double(std::get<WinchPowerValues>(example.values).s),
+                         .lifted = 0,
+                         .motor = energy};
+        if (const auto* f = std::get_if<WinchFrame>(&frame))
+            scene.lifted = f->lifted;
+        MechanicsScenePainter::drawWinchScene(painter, scene);
+        break;
+    }
+    case CalcTask::Lever: {
+        const LeverBoard board = lever ? *lever : LeverBoard(example, leverPlaces());
+        const auto* f = std::get_if<LeverFrame>(&frame);
+        LeverScenePainter::drawScene(painter, leverScene(board, f ? f->tipped : 0));
+        break;
+    }
     case CalcTask::Heat: {
         HeatScene scene{.burning = false, .glow = 0, .temperature = double(std::get<HeatValues>(example.values).t1)};
         if (const auto* f = std::get_if<HeatFrame>(&frame))

@@ -4,6 +4,7 @@
 #include "calc/CalcRoute.h"
 #include "calc/ExperimentFrame.h"
 #include "look/Layout.h"
+#include "calc/LeverBoard.h"
 
 #include <QPoint>
 #include <QSize>
@@ -34,6 +35,13 @@ struct SceneLayout {
     QPoint finishLabel;
     QString startCaption;
     QString finishCaption;
+    // A box (1 to 6) that moves when the experiment starts: the weight of "2a"
+    // covers the piston, and the piston's area moves up beside the weight's mass.
+    struct MovedBox {
+        int box = 0;
+        QPoint to;
+    };
+    std::optional<MovedBox> movedOnStart;
 };
 
 // The apparatus scene of the calculation form: one drawing per task family
@@ -48,8 +56,19 @@ public:
 
     // The scene of `example` at one frame of its experiment, in scene
     // pixels from the painter's origin; `map` holds the roads of "1d".
+    // `lever` is the lever of "2e" as the pupil left it; without one the lever
+    // is drawn as the example starts it.
     static void draw(QPainter& painter, const CalcExample& example, const ExperimentScene& frame,
-                     const CalcMap& map);
+                     const CalcMap& map, const LeverBoard* lever = nullptr);
+
+    // "2e": where the lever's scene hangs weights and puts the loose ones, and
+    // the size of a weight's picture.
+    static LeverPlaces leverPlaces();
+    static QSize leverWeightSize();
+    // The solution picture of "2e": the generated arrangement on the balanced
+    // lever under the solution's lines.
+    static void drawLeverSolution(QPainter& painter, QSize size, const CalcExample& example,
+                                  const QString& solution);
 };
 
 } // namespace orbeta

@@ -47,9 +47,26 @@ struct CircuitFrame {        // "5a" to "5e"
     int minutes = 0;         // "5b": the clock since the switch closed
 };
 
+struct LiquidPressureFrame {  // "2a"
+    double lowered = 0;      // the weight from hanging (0) to resting on the piston (1)
+};
+
+struct MechanicalWorkFrame {  // "2b"
+    double travelled = 0;    // fraction of the pull, 0 to 1
+};
+
+struct WinchFrame {          // "2c", "2d"
+    double lifted = 0;       // fraction of the lift, 0 to 1
+};
+
+struct LeverFrame {          // "2e"
+    double tipped = 0;       // from level (0) to tipped to the heavier side (1), level when balanced
+};
+
 using ExperimentScene = std::variant<std::monostate, LiquidDensityFrame, SolidDensityFrame,
-                                     UniformMotionFrame, NonUniformMotionFrame,
-                                     HeatFrame, MeltingFrame, CircuitFrame>;
+                                     UniformMotionFrame, NonUniformMotionFrame, LiquidPressureFrame,
+                                     MechanicalWorkFrame, WinchFrame, LeverFrame, HeatFrame, MeltingFrame,
+                                     CircuitFrame>;
 
 // The texts that the measuring instruments write into the value fields at
 // one frame; a field without a value is left as it is.

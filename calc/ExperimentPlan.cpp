@@ -3,6 +3,8 @@
 #include "calc/CircuitExperiment.h"
 #include "calc/DensityExperiment.h"
 #include "calc/HeatExperiment.h"
+#include "calc/LeverExperiment.h"
+#include "calc/MechanicsExperiment.h"
 #include "calc/MotionExperiment.h"
 
 #include <algorithm>
@@ -37,6 +39,19 @@ TaskFrames framesOf(CalcTask task)
         return {M::uniformLastFrame, M::kUniformFrameMs, M::uniformScene, M::uniformReadings};
     case CalcTask::NonUniformMotion:
         return {M::nonUniformLastFrame, M::kNonUniformFrameMs, M::nonUniformScene, M::nonUniformReadings};
+    case CalcTask::LiquidPressure:
+        return {MechanicsExperiment::pressLastFrame, MechanicsExperiment::kPressFrameMs,
+                MechanicsExperiment::pressScene, MechanicsExperiment::pressReadings};
+    case CalcTask::MechanicalWork:
+        return {MechanicsExperiment::boardLastFrame, MechanicsExperiment::kBoardFrameMs,
+                MechanicsExperiment::boardScene, MechanicsExperiment::boardReadings};
+    case CalcTask::WinchPower:
+    case CalcTask::WinchEnergy:
+        return {MechanicsExperiment::winchLastFrame, MechanicsExperiment::kWinchFrameMs,
+                MechanicsExperiment::winchScene, MechanicsExperiment::winchReadings};
+    case CalcTask::Lever:
+        return {LeverExperiment::lastFrame, LeverExperiment::kFrameMs, LeverExperiment::scene,
+                LeverExperiment::readings};
     default: break;
     }
     using H = HeatExperiment;

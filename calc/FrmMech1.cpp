@@ -7,6 +7,7 @@
 #include "calc/CheckExample.h"
 #include "calc/DataFile.h"
 #include "calc/GenerateExample.h"
+#include "calc/LeverExperiment.h"
 #include "calc/MapFile.h"
 #include "calc/RandomSource.h"
 #include "calc/RightAnswer.h"
@@ -34,8 +35,10 @@
 
 #include <QDateTime>
 #include <QKeyEvent>
+#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPainter>
 #include <QPlainTextEdit>
 #include <QScrollBar>
 #include <QApplication>
@@ -199,6 +202,12 @@ void FrmMech1::buildControls()
     Pic = new ScenePicture(m_map, this);
     Pic->setGeometry(Layout::kCalcScene);
     Pic->setFocusPolicy(Qt::ClickFocus);
+    if (m_task == CalcTask::Lever) {
+        // The hand over a weight that can be moved, and the keys that do it without the mouse.
+        Pic->setMouseTracking(true);
+        Pic->setToolTip(QStringLiteral("Závažie potiahni myšou, alebo ho vyber klávesom 1 až 3, posúvaj šípkami, "
+                                       "zaves klávesom Enter a vráť klávesom Esc."));
+    }
 
     for (int i = 0; i < 6; ++i) {
         auto* box = new QLineEdit(this);
@@ -402,6 +411,11 @@ void FrmMech1::buildTable()
     m_tableRows = first;
 }
 
+QWidget* FrmMech1::scenePicture() const
+{
+    return Pic;
+}
+
 QLabel* FrmMech1::tableLabel(int column, int row) const
 {
     const auto& labels = column == 0 ? LblLatka : column == 1 ? LblKg : LblG;
@@ -475,7 +489,11 @@ void FrmMech1::GenerateExample()
     }
     highlightRow(m_example.shownRow);
     m_markedRow = 0;
+    m_lever = LeverBoard(m_example, CalcScene::leverPlaces());
+    m_dragging = false;
     showFrame(0);
+    if (m_task == CalcTask::Lever)
+        Pic->setLever(m_lever);
     setStartPicture(StartPicture::Play);
     PicStart->setEnabled(true);
     updateProgress();
@@ -556,6 +574,12 @@ void FrmMech1::pressStart()
     m_running = true;
     setStartPicture(StartPicture::Stop);
     setControls(false);
+    if (const auto moved = CalcScene::layout(m_example).movedOnStart) {
+        QLineEdit* box = TVstup[std::size_t(moved->box - 1)];
+        QLabel* unit = LVstup[std::size_t(moved->box - 1)];
+        box->move(Layout::kCalcScene.topLeft() + moved->to);
+        unit->move(box->x() + box->width() + 4, box->y() + (box->height() - unit->height()) / 2);
+    }
     const std::uint32_t now = m_services.tickCount();
     m_experiment.start(now);
     showFrame(m_experiment.shownFrame());
@@ -647,6 +671,10 @@ void FrmMech1::check()
     for (std::size_t i = 0; i < 2; ++i)
         answer.finishBoxes[i] = TCil[i]->text();
     answer.markedRow = m_markedRow;
+    answer.lever = m_lever.lever();
+    m_lever.release();
+    m_dragging = false;
+    Pic->setLever(m_lever);
     for (QLineEdit* box : TVstup)
         lockBox(box, true);
     for (QLineEdit* box : TCil)
@@ -741,6 +769,14 @@ void FrmMech1::showSolution(QPoint at)
         text.replace(QChar(0x00B3), QChar(0x0102)).replace(QChar(0x00B2), QChar(0x00C2)).replace(QChar(0x03A9), QChar(0x0170));
     }
     window->Vloz_Text(text);
+    if (m_task == CalcTask::Lever && !slip) {
+        QPixmap picture(window->pictureSize());
+        QPainter painter(&picture);
+        painter.setRenderHint(QPainter::Antialiasing);
+        CalcScene::drawLeverSolution(painter, picture.size(), m_example, text);
+        painter.end();
+        window->showPicture(picture);
+    }
     // Beside the pointer, but never cut off by the edge of the screen.
     QPoint position = mapTo(parentWidget() ? parentWidget() : this, at) + QPoint(5, -12);
     position.setX(std::clamp(position.x(), 0, std::max(0, ScreenHost::kDesignWidth - window->width())));
@@ -780,6 +816,25 @@ void FrmMech1::typeAnswer(const CalcAnswer& answer)
             TCil[i]->setText(answer.finishBoxes[i]);
     if (answer.markedRow > 0)
         markRow(answer.markedRow);
+    // The lever: each weight the answer hangs and the lever lacks is dragged from its place to its mark.
+    if (m_task != CalcTask::Lever)
+        return;
+    const LeverPlaces places = CalcScene::leverPlaces();
+    for (int mark = -6; mark <= 6; ++mark) {
+        const int mass = answer.lever[std::size_t(mark + 6)];
+        if (mass == 0 || m_lever.lever()[std::size_t(mark + 6)] == mass)
+            continue;
+        for (int w = 1; w <= m_lever.looseCount(); ++w) {
+            if (m_lever.mass(w) != mass || m_lever.markOf(w))
+                continue;
+            if (m_lever.press(w, PicTop[0]->isEnabled()) == LeverBoard::Event::PickedUp) {
+                leverMoved(m_lever.move(places.hooks[std::size_t(mark + 6)] - m_lever.position(w)));
+                m_lever.release();
+            }
+            break;
+        }
+    }
+    Pic->setLever(m_lever);
 }
 
 void FrmMech1::hoverTable(int row)
@@ -983,6 +1038,12 @@ bool FrmMech1::eventFilter(QObject* watched, QEvent* event)
         if (!key->isAutoRepeat() && key->modifiers() == Qt::NoModifier && functionKey(key->key()))
             return true;
     }
+    if (watched == Pic && m_task == CalcTask::Lever) {
+        if (type == QEvent::KeyPress && leverKey(static_cast<QKeyEvent*>(event)))
+            return true;
+        if (leverMouse(event))
+            return true;
+    }
     auto* box = qobject_cast<QLineEdit*>(watched);
     const bool answerBox = box && std::find(TVstup.begin(), TVstup.end(), box) != TVstup.end();
     const bool timeBox = box && (std::find(TCil.begin(), TCil.end(), box) != TCil.end()
@@ -1025,6 +1086,77 @@ bool FrmMech1::eventFilter(QObject* watched, QEvent* event)
     return Form::eventFilter(watched, event);
 }
 
+bool FrmMech1::leverMouse(QEvent* event)
+{
+    const auto type = event->type();
+    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
+        return false;
+    const auto* mouse = static_cast<QMouseEvent*>(event);
+    const QPoint at = mouse->position().toPoint();
+    const bool allowed = PicTop[0]->isEnabled() && !m_running;
+    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
+        const auto weight = m_lever.weightAt(at, CalcScene::leverWeightSize());
+        if (!weight || m_lever.press(*weight, allowed) != LeverBoard::Event::PickedUp)
+            return false;
+        PlayClickSound(m_services);
+        m_dragFrom = at;
+        m_dragging = true;
+        leverMoved(LeverBoard::Event::PickedUp);
+        return true;
+    }
+    if (type == QEvent::MouseMove) {
+        if (m_dragging)
+            leverMoved(m_lever.move(at - m_dragFrom));
+        const bool overWeight = m_lever.weightAt(at, CalcScene::leverWeightSize()).has_value();
+        Pic->setCursor(overWeight && allowed ? globals().HandCursor : globals().ArrowCursor);
+        return m_dragging;
+    }
+    if (!m_dragging)
+        return false;
+    m_dragging = false;
+    m_lever.release();
+    leverMoved(LeverBoard::Event::Dropped);
+    return true;
+}
+
+bool FrmMech1::leverKey(QKeyEvent* event)
+{
+    const bool allowed = PicTop[0]->isEnabled() && !m_running;
+    const int key = event->key();
+    if (key >= Qt::Key_1 && key < Qt::Key_1 + m_lever.looseCount()) {
+        const LeverBoard::Event event = m_lever.choose(key - Qt::Key_0, allowed);
+        if (event == LeverBoard::Event::PickedUp)
+            PlayClickSound(m_services);
+        leverMoved(event);
+        return true;
+    }
+    switch (key) {
+    case Qt::Key_Left: leverMoved(m_lever.step(-1)); return true;
+    case Qt::Key_Right: leverMoved(m_lever.step(1)); return true;
+    case Qt::Key_Return:
+    case Qt::Key_Enter: leverMoved(m_lever.hang()); return true;
+    case Qt::Key_Escape: leverMoved(m_lever.takeBack()); return true;
+    default: return false;
+    }
+}
+
+void FrmMech1::leverMoved(LeverBoard::Event event)
+{
+    if (event == LeverBoard::Event::None)
+        return;
+    // The weights hang on the level lever: a lever tipped by the experiment comes back.
+    if (!m_running)
+        showFrame(0);
+    if (event == LeverBoard::Event::Hung)
+        PlayZavaziSound(m_services);
+    // A hanging weight keeps the experiment from starting until it is taken off.
+    if (PicTop[0]->isEnabled() && !m_running) {
+        PicStart->setEnabled(!m_lever.weightHung());
+        setStartPicture(m_lever.weightHung() ? StartPicture::Disabled : StartPicture::Play);
+    }
+    Pic->setLever(m_lever);
+}
+
 namespace {
 
 // A wrong answer a pupil might give: each asked value ten times too large,
@@ -1044,6 +1176,18 @@ CalcAnswer wrongAnswer(const CalcExample& e)
         answer.markedRow = answer.markedRow % e.tableRows + 1;
     if (!answer.finishBoxes[0].isEmpty())
         answer.finishBoxes[0] = QString::number(answer.finishBoxes[0].toInt() + 1);
+    // The lever: another offered weight on the shown mark, or the weight a mark nearer the pivot.
+    if (const auto* lever = std::get_if<LeverValues>(&e.values)) {
+        const int mark = lever->placedMark();
+        answer.lever[std::size_t(6 + mark)] = 0;
+        if (lever->offeredCount > 1) {
+            const int other = lever->offered[0] != lever->placedWeight() ? lever->offered[0] : lever->offered[1];
+            answer.lever[std::size_t(6 + mark)] = other;
+        } else {
+            const int nearer = std::abs(mark) > 1 ? mark - (mark > 0 ? 1 : -1) : 2 * mark;
+            answer.lever[std::size_t(6 + nearer)] = lever->placedWeight();
+        }
+    }
     return answer;
 }
 
@@ -1132,6 +1276,98 @@ void FrmMech1::addTourStates(Tour& tour, Services& services, ResultsLink& result
             if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
                 host.unloadForm(previous);
             ShowHelpPicture(services, PictureNames::taskHelp(code), nullptr);
+        });
+    }
+    addLeverTourStates(tour, services, results);
+}
+
+void FrmMech1::addLeverTourStates(Tour& tour, Services& services, ResultsLink& results)
+{
+    enum class Step { Dragging, HungOnTarget, NearOccupied, Refused, Keyboard, TippedLeft, TippedRight, Level };
+    struct State {
+        Step step;
+        int asked;
+        const char* name;
+    };
+    static const State states[] = {
+        {Step::Dragging, 2, "dragging"},          {Step::HungOnTarget, 1, "hung-on-target"},
+        {Step::NearOccupied, 2, "near-occupied"}, {Step::Refused, 2, "refused-on-occupied"},
+        {Step::Keyboard, 2, "keyboard"},          {Step::TippedLeft, 1, "tipped-left"},
+        {Step::TippedRight, 2, "tipped-right"},   {Step::Level, 4, "level"},
+    };
+    for (const State& state : states) {
+        const QString name = QStringLiteral("2e-lever-%1").arg(QString::fromLatin1(state.name));
+        tour.add(QStringLiteral("frm_Mech1"), name, [state, &services, &results](ScreenHost& host) {
+            if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
+                host.unloadForm(previous);
+            Globals& g = globals();
+            g.TaskCode = calcTaskCode(CalcTask::Lever);
+            g.ExampleCount = 5;
+            g.PrintMode = false;
+            // The first seed whose example asks the variant; tipping right needs room right of the placed weight.
+            std::unique_ptr<FrmMech1> opened;
+            for (std::uint64_t seed = 1; seed < 400; ++seed) {
+                opened = open(services, results, CalcTask::Lever, seed, nullptr, host.stage());
+                if (!opened)
+                    return;
+                const auto& x = std::get<LeverValues>(opened->example().values);
+                if (opened->example().asked == state.asked
+                    && (state.step != Step::TippedRight || x.placedMark() < 6))
+                    break;
+            }
+            FrmMech1* form = opened.release();
+            host.showForm(form);
+            const auto& x = std::get<LeverValues>(form->example().values);
+            const LeverPlaces places = CalcScene::leverPlaces();
+            const auto hook = [&places](int mark) { return places.hooks[std::size_t(mark + 6)]; };
+            LeverBoard& lever = form->m_lever;
+            const auto carry = [&](QPoint to) {
+                lever.press(1, true);
+                form->m_dragging = true;
+                form->leverMoved(lever.move(to - lever.position(1)));
+            };
+            const auto runExperiment = [&] {
+                // The scene of the run: the start button stays off while a weight hangs.
+                const std::uint32_t start = services.tickCount();
+                form->m_running = true;
+                form->setControls(false);
+                form->m_experiment.start(start);
+                form->animate(start + std::uint32_t(form->m_experiment.lastFrame() + 1) * form->m_experiment.frameMs());
+            };
+            switch (state.step) {
+            case Step::Dragging:
+                carry((lever.position(1) + hook(x.placedMark())) / 2);
+                break;
+            case Step::HungOnTarget:
+                form->typeAnswer(RightAnswer(form->example()));
+                break;
+            case Step::NearOccupied:
+                carry(hook(x.marks[0]) + QPoint(LeverBoard::kSnap + 1, 0));
+                break;
+            case Step::Refused:
+                carry(hook(x.marks[0]));
+                break;
+            case Step::Keyboard:
+                form->Pic->setFocus();
+                for (int key : {int(Qt::Key_1), int(Qt::Key_Right), int(Qt::Key_Right), int(Qt::Key_Right)}) {
+                    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
+                    form->leverKey(&press);
+                }
+                break;
+            case Step::TippedLeft:
+                form->pressStart();
+                form->animate(services.tickCount() + 3 * LeverExperiment::kFrameMs);
+                break;
+            case Step::TippedRight:
+                carry(hook(6));
+                lever.release();
+                runExperiment();
+                break;
+            case Step::Level:
+                form->typeAnswer(RightAnswer(form->example()));
+                runExperiment();
+                break;
+            }
         });
     }
 }

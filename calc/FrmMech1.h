@@ -6,6 +6,7 @@
 #include "calc/CheckExample.h"
 #include "calc/ExampleTable.h"
 #include "calc/Experiment.h"
+#include "calc/LeverBoard.h"
 #include "calc/SeriesSeeds.h"
 #include "shell/AnimationStrip.h"
 #include "shell/Form.h"
@@ -73,6 +74,9 @@ public:
     void markRow(int row);
     // Types the answer into the open boxes and marks its row, as a pupil would.
     void typeAnswer(const CalcAnswer& answer);
+    // "2e": the lever as the pupil arranges it.
+    const LeverBoard& lever() const { return m_lever; }
+    QWidget* scenePicture() const;
 
     const CalcExample& example() const { return m_example; }
     const Experiment& experiment() const { return m_experiment; }
@@ -123,6 +127,11 @@ private:
     void backgroundPressed(QPoint position);
     void backgroundMoved(QPoint position);
     void hoverTable(int row);
+    // "2e": the mouse and the keys on the lever, and what follows a move.
+    static void addLeverTourStates(Tour& tour, Services& services, ResultsLink& results);
+    bool leverMouse(QEvent* event);
+    bool leverKey(QKeyEvent* event);
+    void leverMoved(LeverBoard::Event event);
     void leaveForm();
 
     Services& m_services;
@@ -138,6 +147,9 @@ private:
     CalcExample m_example;
     Experiment m_experiment;
     int m_markedRow = 0;
+    LeverBoard m_lever;
+    QPoint m_dragFrom;
+    bool m_dragging = false;
     bool m_running = false;
     bool m_lastRight = false;
     QString m_slip;

@@ -3,6 +3,8 @@
 #include "calc/CheckExample.h"
 #include "calc/DrawRules.h"
 
+#include <QStringList>
+
 #include <cstdlib>
 
 namespace orbeta {
@@ -23,23 +25,32 @@ QString side(int mark)
     return mark < 0 ? QStringLiteral("vľavo") : QStringLiteral("vpravo");
 }
 
-// "8 · 3 + 2 · 5 = 34" for the weights on one side of the balanced lever.
-QString momentLine(const LeverValues& x, bool left)
+// "vpravo: 2 na značke 2, 5 na značke 4": where the weights of one side hang.
+QString sideLine(const LeverValues& x, bool left)
 {
-    QString terms;
+    QStringList weights;
+    for (int i = 0; i < x.count; ++i) {
+        const int mark = x.marks[static_cast<std::size_t>(i)];
+        if ((mark < 0) == left)
+            weights << QStringLiteral("%1 na značke %2").arg(x.weights[static_cast<std::size_t>(i)]).arg(std::abs(mark));
+    }
+    return side(left ? -1 : 1) + QStringLiteral(": ") + weights.join(QStringLiteral(", "));
+}
+
+// "12 · 2 = 24" for the weights on one side of the balanced lever.
+QString momentSum(const LeverValues& x, bool left)
+{
+    QStringList terms;
     int sum = 0;
     for (int i = 0; i < x.count; ++i) {
         const int mark = x.marks[static_cast<std::size_t>(i)];
         if ((mark < 0) != left)
             continue;
         const int weight = x.weights[static_cast<std::size_t>(i)];
-        if (!terms.isEmpty())
-            terms += QStringLiteral(" + ");
-        terms += QStringLiteral("%1 · %2").arg(weight).arg(std::abs(mark));
+        terms << QStringLiteral("%1 · %2").arg(weight).arg(std::abs(mark));
         sum += weight * std::abs(mark);
     }
-    return (left ? QStringLiteral("vľavo: ") : QStringLiteral("vpravo: ")) + terms
-           + QStringLiteral(" = %1").arg(sum);
+    return terms.join(QStringLiteral(" + ")) + QStringLiteral(" = %1").arg(sum);
 }
 
 } // namespace
@@ -162,13 +173,14 @@ bool LeverTask::check(const CalcExample&, const CalcAnswer& a)
 
 QString LeverTask::solution(const CalcExample& e)
 {
-    // Which weight goes to which mark, and why the lever then balances.
+    // The weight to place, where every weight hangs, and why the lever then balances.
     const LeverValues& x = valuesOf<LeverValues>(e.values);
     return QStringLiteral("Správne zavesenie závažia:\nzávažie %1 na značku %2 %3\n")
                .arg(x.placedWeight())
                .arg(std::abs(x.placedMark()))
                .arg(side(x.placedMark()))
-           + momentLine(x, true) + QStringLiteral("     ") + momentLine(x, false);
+           + sideLine(x, true) + QLatin1Char('\n') + sideLine(x, false) + QLatin1Char('\n') + momentSum(x, true)
+           + QStringLiteral(" = ") + momentSum(x, false).section(QStringLiteral(" = "), 0, 0);
 }
 
 } // namespace orbeta

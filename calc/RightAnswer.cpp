@@ -43,6 +43,11 @@ CalcAnswer RightAnswer(const CalcExample& e)
         if (e.asked == 3)
             answer.finishBoxes = {QString::number(motion->hours()), QString::number(motion->minutes())};
     }
+    // The lever: the generated arrangement, the placed weight on its mark.
+    if (const auto* lever = std::get_if<LeverValues>(&e.values)) {
+        answer.lever = InitialLever(*lever);
+        answer.lever[std::size_t(6 + lever->placedMark())] = lever->placedWeight();
+    }
     return answer;
 }
 

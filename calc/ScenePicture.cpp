@@ -14,9 +14,17 @@ ScenePicture::ScenePicture(const CalcMap& map, QWidget* parent) : QWidget(parent
 
 void ScenePicture::setScene(const CalcExample& example, const ExperimentScene& frame)
 {
+    if (example.task != m_example.task || !m_hasExample)
+        m_lever.reset();
     m_example = example;
     m_frame = frame;
     m_hasExample = true;
+    update();
+}
+
+void ScenePicture::setLever(const LeverBoard& lever)
+{
+    m_lever = lever;
     update();
 }
 
@@ -27,7 +35,7 @@ void ScenePicture::paintEvent(QPaintEvent*)
     if (!m_hasExample)
         return;
     painter.setRenderHint(QPainter::Antialiasing);
-    CalcScene::draw(painter, m_example, m_frame, m_map);
+    CalcScene::draw(painter, m_example, m_frame, m_map, m_lever ? &*m_lever : nullptr);
 }
 
 } // namespace orbeta

@@ -3,8 +3,11 @@
 #include "calc/CalcExample.h"
 #include "calc/CalcRoute.h"
 #include "calc/ExperimentFrame.h"
+#include "calc/LeverBoard.h"
 
 #include <QWidget>
+
+#include <optional>
 
 namespace orbeta {
 
@@ -17,6 +20,8 @@ public:
     ScenePicture(const CalcMap& map, QWidget* parent);
 
     void setScene(const CalcExample& example, const ExperimentScene& frame);
+    // "2e": the lever as the pupil arranges it.
+    void setLever(const LeverBoard& lever);
     const ExperimentScene& frame() const { return m_frame; }
 
 protected:
@@ -27,6 +32,7 @@ private:
     CalcExample m_example;
     ExperimentScene m_frame;
     bool m_hasExample = false;
+    std::optional<LeverBoard> m_lever;
 };
 
 } // namespace orbeta

@@ -183,6 +183,45 @@ const SlipRow kSlipRows[] = {
      .inverted = swapped<&ParallelResistorsValues::U, &ParallelResistorsValues::R1>},
     {.task = CalcTask::ParallelResistors, .quantity = "I2",
      .inverted = swapped<&ParallelResistorsValues::U, &ParallelResistorsValues::R2>},
+    // "2a" to "2d": the quotients of pressure, work and power, divided the wrong way round.
+    // p = m · g / S (kPa with dm²), S = m · g / p
+    {.task = CalcTask::LiquidPressure, .quantity = "P",
+     .inverted = [](const ExampleValues& v) {
+         const auto& x = valuesOf<LiquidPressureValues>(v);
+         return x.S / double(x.m);
+     }},
+    {.task = CalcTask::LiquidPressure, .quantity = "S",
+     .inverted = [](const ExampleValues& v) {
+         const auto& x = valuesOf<LiquidPressureValues>(v);
+         return double(x.p) / double(x.m);
+     }},
+    // F = W / s, s = W / F
+    {.task = CalcTask::MechanicalWork, .quantity = "F",
+     .inverted = [](const ExampleValues& v) {
+         const auto& x = valuesOf<MechanicalWorkValues>(v);
+         return double(x.s) / x.W;
+     }},
+    {.task = CalcTask::MechanicalWork, .quantity = "s",
+     .inverted = [](const ExampleValues& v) {
+         const auto& x = valuesOf<MechanicalWorkValues>(v);
+         return double(x.F) / x.W;
+     }},
+    // P = W / t, t = W / P
+    {.task = CalcTask::WinchPower, .quantity = "P",
+     .inverted = [](const ExampleValues& v) {
+         const auto& x = valuesOf<WinchPowerValues>(v);
+         return double(x.t) / x.W;
+     }},
+    {.task = CalcTask::WinchPower, .quantity = "t",
+     .inverted = [](const ExampleValues& v) {
+         const auto& x = valuesOf<WinchPowerValues>(v);
+         return double(x.P) / x.W;
+     }},
+    {.task = CalcTask::WinchEnergy, .quantity = "P",
+     .inverted = [](const ExampleValues& v) {
+         const auto& x = valuesOf<WinchEnergyValues>(v);
+         return double(x.t) / x.W;
+     }},
 };
 
 const SlipRow* rowOf(CalcTask task, std::string_view quantity)

@@ -235,6 +235,46 @@ QString PictureNames::circuit(const QString& taskCode)
     return inFolder("Games", QStringLiteral("Elektr") + taskCode);
 }
 
+QString PictureNames::pressTank()
+{
+    return inFolder("Games", QStringLiteral("VahaPist"));
+}
+
+QString PictureNames::pressWeight()
+{
+    return inFolder("Games", QStringLiteral("Zavazi"));
+}
+
+QString PictureNames::board()
+{
+    return inFolder("Games", QStringLiteral("NakDeska"));
+}
+
+QString PictureNames::winch(bool motor)
+{
+    return inFolder("Games", motor ? QStringLiteral("Navijak") : QStringLiteral("Navijak2"));
+}
+
+QString PictureNames::drum(int frame)
+{
+    return inFolder("Games", QStringLiteral("nav%1").arg(frame));
+}
+
+QString PictureNames::lever(LeverTilt tilt)
+{
+    switch (tilt) {
+    case LeverTilt::Left: return inFolder("Games", QStringLiteral("PakaL"));
+    case LeverTilt::Right: return inFolder("Games", QStringLiteral("PakaR"));
+    case LeverTilt::Level: break;
+    }
+    return inFolder("Games", QStringLiteral("Paka"));
+}
+
+QString PictureNames::leverWeight(int mass, bool ring)
+{
+    return inFolder("Games", QStringLiteral("Zavaz%1%2").arg(mass, 2, 10, QLatin1Char('0')).arg(ring ? "a" : ""));
+}
+
 QString PictureNames::experimentButton(ExperimentButton state)
 {
     switch (state) {

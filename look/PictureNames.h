@@ -77,6 +77,18 @@ public:
     static QString meltingApparatus();
     static QString burner(bool burning);
     static QString circuit(const QString& taskCode);
+    // "2a" to "2d": the tank with its piston and tube, the weight, the board,
+    // the winch with a crank ("2c") or a motor ("2d") and the drum's frames (1 to 4).
+    static QString pressTank();
+    static QString pressWeight();
+    static QString board();
+    static QString winch(bool motor);
+    static QString drum(int frame);
+    // "2e": the lever level, tipped to the left and to the right, and the
+    // weights of mass 1 to 20, standing and with the ring they hang by.
+    enum class LeverTilt { Level, Left, Right };
+    static QString lever(LeverTilt tilt);
+    static QString leverWeight(int mass, bool ring);
 
     // Calculation form: the experiment button, the mark after checking, the
     // calculator keys, the table backdrop and the help picture of a task.

@@ -107,6 +107,11 @@ void FrmChybovy::Vloz_Text(const QString& text)
     m_label->setText(text);
 }
 
+QSize FrmChybovy::pictureSize() const
+{
+    return m_pic->size();
+}
+
 void FrmChybovy::showPicture(const QPixmap& picture)
 {
     m_pic->setPixmap(picture);

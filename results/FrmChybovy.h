@@ -24,6 +24,7 @@ public:
 
     // Fits `text` into the label (shrinking its font when needed) and shows it.
     void Vloz_Text(const QString& text) override;
+    QSize pictureSize() const override;
     void showPicture(const QPixmap& picture) override;
 
     static void addTourStates(Tour& tour);

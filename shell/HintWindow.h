@@ -14,7 +14,8 @@ public:
     // The font family of the text; texts in Sigla code points ask for "Sigla".
     virtual void setTextFont(const QString& family) = 0;
     virtual void Vloz_Text(const QString& text) = 0;
-    // The picture box of the lever and optics bubbles shows `picture`.
+    // The picture box of the picture bubble: its size, and the picture it shows.
+    virtual QSize pictureSize() const = 0;
     virtual void showPicture(const QPixmap& picture) = 0;
 };
 

@@ -17,7 +17,7 @@ constexpr TaskRow kRows[] = {
     {"2a", 2, 1, "Tlak v kvapaline", "Tlak v kvapaline", Mech1, OneLine, "", "", 0, Physics},
     {"2b", 2, 2, "Mechanická práca", "Mechanická práca", Mech1, OneLine, "", "", 0, Physics},
     {"2c", 2, 3, "Výkon", "Výkon", Mech1, TwoLines, "", "", 0, Physics},
-    {"2d", 2, 4, "Mechanická energia", "Mechanická energia", Mech1, OneLine, "", "", 0, Physics},
+    {"2d", 2, 4, "Mechanická energia", "Mechanická energia", Mech1, TwoLines, "", "", 0, Physics},
     {"2e", 2, 5, "Rovnováha na páke", "Rovnováha na páke", Mech1, Picture, "", "", 0, Physics},
     {"3a", 3, 1, "Teplo prijaté telesom", "Teplo prijaté telesom", Mech1, OneLine, "3a.dat", "", 5, Physics},
     {"3b", 3, 2, "Topenie", "Topenie", Mech1, OneLine, "3b.dat", "", 2, Physics},

@@ -5,6 +5,8 @@
 #include "look/DensityScenePainter.h"
 #include "look/HeatScenePainter.h"
 #include "look/LabScene.h"
+#include "look/LeverScenePainter.h"
+#include "look/MechanicsScenePainter.h"
 #include "look/MotionScenePainter.h"
 #include "look/PictureNames.h"
 
@@ -71,17 +73,71 @@ void Screens::addScenes(PictureCatalogue& c)
             PictureNames::burner(burning), HeatScenePainter::kBurnerSize,
             [burning](QPainter& p, QSize size) { HeatScenePainter::drawBurner(p, size, burning); }, LabScene::wall());
     }
-    const QRect board = CircuitScenePainter::diagramRect();
+    const QRect diagram = CircuitScenePainter::diagramRect();
     for (const auto& [code, kind] : {std::pair{"5a", CircuitKind::OhmsLaw}, std::pair{"5b", CircuitKind::Energy},
                                      std::pair{"5c", CircuitKind::Power}, std::pair{"5d", CircuitKind::Series},
                                      std::pair{"5e", CircuitKind::Parallel}}) {
         c.addSprite(
-            PictureNames::circuit(QString::fromLatin1(code)), board.size(),
-            [board, kind](QPainter& p, QSize) {
-                p.translate(-board.topLeft());
+            PictureNames::circuit(QString::fromLatin1(code)), diagram.size(),
+            [diagram, kind](QPainter& p, QSize) {
+                p.translate(-diagram.topLeft());
                 CircuitScenePainter::drawDiagram(p, kind);
             },
             LabScene::wall());
+    }
+
+    using Mechanics = MechanicsScenePainter;
+    const QRect press = Mechanics::pressApparatus();
+    c.addSprite(
+        PictureNames::pressTank(), press.size(),
+        [press](QPainter& p, QSize) {
+            p.translate(-press.topLeft());
+            Mechanics::drawPressApparatus(p, {});
+        },
+        LabScene::wall());
+    c.addSprite(PictureNames::pressWeight(), Mechanics::kWeightSize, Mechanics::drawWeight, LabScene::wall());
+    const QRect board = Mechanics::boardApparatus();
+    c.addSprite(
+        PictureNames::board(), board.size(),
+        [board](QPainter& p, QSize) {
+            p.translate(-board.topLeft());
+            Mechanics::drawBoard(p, true);
+        },
+        LabScene::wall());
+    const QRect winch = Mechanics::winchApparatus();
+    for (bool motor : {false, true}) {
+        c.addSprite(
+            PictureNames::winch(motor), winch.size(),
+            [winch, motor](QPainter& p, QSize) {
+                p.translate(-winch.topLeft());
+                Mechanics::drawWinch(p, motor);
+            },
+            LabScene::wall());
+    }
+    for (int frame = 1; frame <= Mechanics::kDrumFrames; ++frame) {
+        c.addSprite(
+            PictureNames::drum(frame), Mechanics::kDrumSize,
+            [frame](QPainter& p, QSize size) { Mechanics::drawDrum(p, size, frame); }, LabScene::wall());
+    }
+
+    const QRect lever = LeverScenePainter::leverApparatus();
+    using Tilt = PictureNames::LeverTilt;
+    for (const auto& [tilt, angle] : {std::pair{Tilt::Level, 0.0}, std::pair{Tilt::Left, -1.0}, std::pair{Tilt::Right, 1.0}}) {
+        c.addSprite(
+            PictureNames::lever(tilt), lever.size(),
+            [lever, angle](QPainter& p, QSize) {
+                p.translate(-lever.topLeft());
+                LeverScenePainter::drawLever(p, angle);
+            },
+            LabScene::wall());
+    }
+    for (int mass = 1; mass <= 20; ++mass) {
+        for (bool ring : {false, true}) {
+            c.addSprite(
+                PictureNames::leverWeight(mass, ring), LeverScenePainter::kWeightSize,
+                [mass, ring](QPainter& p, QSize size) { LeverScenePainter::drawWeight(p, size, mass, ring); },
+                LabScene::wall());
+        }
     }
 }
 

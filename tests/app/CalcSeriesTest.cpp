@@ -3,11 +3,13 @@
 // the ranking and the results log.
 #include "app/ResultsForms.h"
 #include "calc/CalcExample.h"
+#include "calc/CalcScene.h"
 #include "calc/FrmMech1.h"
 #include "calc/GenerateExample.h"
 #include "calc/Quantity.h"
 #include "calc/RandomSource.h"
 #include "calc/TaskQuantities.h"
+#include "look/Layout.h"
 #include "results/RankingFile.h"
 #include "shell/Globals.h"
 #include "shell/HintWindow.h"
@@ -23,6 +25,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
 #include <QPlainTextEdit>
 #include <QTemporaryDir>
 #include <QTest>
@@ -122,6 +125,14 @@ protected:
             box->setFocus();
             QTest::keyClicks(box, typed(q.read(e.values)));
         }
+        if (const auto* lever = std::get_if<LeverValues>(&e.values)) {
+            // The right weight dragged from its place onto its mark.
+            for (int w = 1; w <= form.lever().looseCount(); ++w)
+                if (form.lever().mass(w) == lever->placedWeight()) {
+                    dragWeight(form, w, CalcScene::leverPlaces().hooks[std::size_t(6 + lever->placedMark())]);
+                    break;
+                }
+        }
         if (const auto* motion = std::get_if<NonUniformMotionValues>(&e.values)) {
             if (e.asked == 2) {
                 QLineEdit* box = form.answerBox(motion->askedCity);
@@ -131,6 +142,24 @@ protected:
                 QTest::keyClicks(form.finishBox(2), QString::number(motion->minutes()));
             }
         }
+    }
+
+    // Presses on loose weight w of the lever, moves the mouse in a few steps
+    // so that the weight's corner ends at `to`, and lets go.
+    static void dragWeight(FrmMech1& form, int w, QPoint to)
+    {
+        QWidget* pic = form.scenePicture();
+        const QPoint grip = form.lever().position(w) + QPoint(8, 12);
+        const QPoint travel = to - form.lever().position(w);
+        auto send = [pic](QEvent::Type type, QPoint at, Qt::MouseButtons buttons) {
+            QMouseEvent event(type, QPointF(at), pic->mapToGlobal(QPointF(at)), Qt::LeftButton, buttons,
+                              Qt::NoModifier);
+            QCoreApplication::sendEvent(pic, &event);
+        };
+        send(QEvent::MouseButtonPress, grip, Qt::LeftButton);
+        for (int step = 1; step <= 4; ++step)
+            send(QEvent::MouseMove, grip + travel * step / 4, Qt::LeftButton);
+        send(QEvent::MouseButtonRelease, grip + travel, Qt::NoButton);
     }
 
     int logLines() const
@@ -150,7 +179,10 @@ TEST_F(CalcSeriesTest, RightAnswersOfEveryTaskAreJudgedRightAndTheSeriesIsRecord
 {
     for (const auto& [code, task] : {std::pair{"1a", CalcTask::LiquidDensity}, std::pair{"1b", CalcTask::SolidDensity},
                                      std::pair{"1c", CalcTask::UniformMotion},
-                                     std::pair{"1d", CalcTask::NonUniformMotion}, std::pair{"3a", CalcTask::Heat},
+                                     std::pair{"1d", CalcTask::NonUniformMotion},
+                                     std::pair{"2a", CalcTask::LiquidPressure}, std::pair{"2b", CalcTask::MechanicalWork},
+                                     std::pair{"2c", CalcTask::WinchPower}, std::pair{"2d", CalcTask::WinchEnergy},
+                                     std::pair{"2e", CalcTask::Lever}, std::pair{"3a", CalcTask::Heat},
                                      std::pair{"3b", CalcTask::Melting}, std::pair{"5a", CalcTask::OhmsLaw},
                                      std::pair{"5b", CalcTask::ElectricEnergy}, std::pair{"5c", CalcTask::ElectricPower},
                                      std::pair{"5d", CalcTask::SeriesResistors},
@@ -408,6 +440,92 @@ TEST_F(CalcSeriesTest, TheApplianceKeepsItsPlateAndTheClockItsTime)
         EXPECT_EQ(box->text(), before);
         EXPECT_TRUE(box->isReadOnly());
     }
+}
+
+// The lever by dragging: a weight snaps onto the shown mark and disables
+// the experiment, taking it off enables it again, and nothing moves after the check.
+TEST_F(CalcSeriesTest, TheLeverTakesDraggedWeightsUntilTheCheck)
+{
+    choose(QStringLiteral("2e"), 3);
+    FrmMech1* form = nullptr;
+    for (std::uint64_t seed = 1; !form || form->example().asked != 1; ++seed) {
+        if (form)
+            host.unloadForm(form);
+        form = open(CalcTask::Lever, seed);
+    }
+    const auto& x = std::get<LeverValues>(form->example().values);
+    const QPoint target = CalcScene::leverPlaces().hooks[std::size_t(6 + x.placedMark())];
+    int right = 1;
+    while (form->lever().mass(right) != x.placedWeight())
+        ++right;
+    const int wrong = right % 3 + 1;
+    const int soundsBefore = services.played(Sound::Zavazi);
+    dragWeight(*form, wrong, target + QPoint(5, -5));
+    EXPECT_TRUE(form->lever().weightHung());
+    EXPECT_FALSE(form->startButton()->isEnabled());
+    EXPECT_EQ(services.played(Sound::Zavazi), soundsBefore + 1);
+    // Another weight on the taken mark is refused and goes back.
+    const QPoint home = form->lever().position(right);
+    dragWeight(*form, right, target);
+    EXPECT_EQ(form->lever().position(right), home);
+    // Off again, and the right one on.
+    dragWeight(*form, wrong, target + QPoint(0, 60));
+    EXPECT_FALSE(form->lever().weightHung());
+    EXPECT_TRUE(form->startButton()->isEnabled());
+    dragWeight(*form, right, target + QPoint(-4, 3));
+    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+    EXPECT_TRUE(form->lastCheckRight());
+    const LeverState checked = form->lever().lever();
+    dragWeight(*form, right, target + QPoint(0, 60));
+    EXPECT_EQ(form->lever().lever(), checked);
+    EXPECT_EQ(form->lever().position(right), target);
+}
+
+// The same lever without the mouse: a digit chooses the weight, the arrows
+// carry it from mark to mark, Enter hangs it and Escape takes it back.
+TEST_F(CalcSeriesTest, TheLeverWorksFromTheKeyboard)
+{
+    choose(QStringLiteral("2e"), 3);
+    FrmMech1* form = nullptr;
+    for (std::uint64_t seed = 1; !form || form->example().asked != 2; ++seed) {
+        if (form)
+            host.unloadForm(form);
+        form = open(CalcTask::Lever, seed);
+    }
+    const auto& x = std::get<LeverValues>(form->example().values);
+    QWidget* pic = form->scenePicture();
+    pic->setFocus();
+    QTest::keyClick(pic, Qt::Key_1);
+    for (int step = 0; step < x.placedMark(); ++step)
+        QTest::keyClick(pic, Qt::Key_Right);
+    EXPECT_EQ(form->lever().keyMark(), x.placedMark());
+    QTest::keyClick(pic, Qt::Key_Escape);
+    EXPECT_FALSE(form->lever().weightHung());
+    QTest::keyClick(pic, Qt::Key_1);
+    for (int step = 0; step < x.placedMark(); ++step)
+        QTest::keyClick(pic, Qt::Key_Right);
+    QTest::keyClick(pic, Qt::Key_Return);
+    EXPECT_TRUE(form->lever().weightHung());
+    EXPECT_FALSE(form->startButton()->isEnabled());
+    QTest::keyClick(pic, Qt::Key_F3);
+    EXPECT_TRUE(form->lastCheckRight());
+}
+
+// "2a": when the weight goes onto the piston the area's box moves up, its
+// unit with it, and stays there until the next example.
+TEST_F(CalcSeriesTest, ThePistonsAreaMovesUpWhenTheRunStarts)
+{
+    choose(QStringLiteral("2a"), 3);
+    FrmMech1* form = open(CalcTask::LiquidPressure, 3);
+    const auto moved = CalcScene::layout(form->example()).movedOnStart;
+    ASSERT_TRUE(moved);
+    QLineEdit* area = form->answerBox(moved->box);
+    const QPoint before = area->pos();
+    runExperiment(*form);
+    EXPECT_EQ(area->pos(), Layout::kCalcScene.topLeft() + moved->to);
+    EXPECT_NE(area->pos(), before);
+    QTest::mouseClick(form->topButton(2), Qt::LeftButton);
+    EXPECT_EQ(area->pos(), before);
 }
 
 } // namespace

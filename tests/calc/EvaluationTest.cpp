@@ -187,7 +187,8 @@ TEST(SolutionText, TextsOfThePupilsHint)
               QStringLiteral("Napätie: 18,9 V\nCelkový prúd: 1,0 A"));
     EXPECT_EQ(SolutionText(example(CalcTask::Lever, 3, LeverValues{3, {12, 2, 5}, {-2, 2, 4}, 3, {7, 5, 9}})),
               QStringLiteral("Správne zavesenie závažia:\nzávažie 5 na značku 4 vpravo\n"
-                             "vľavo: 12 · 2 = 24     vpravo: 2 · 2 + 5 · 4 = 24"));
+                             "vľavo: 12 na značke 2\nvpravo: 2 na značke 2, 5 na značke 4\n"
+                             "12 · 2 = 24 = 2 · 2 + 5 · 4"));
 }
 
 TEST(NumberText, FormatsOfTheBoxes)

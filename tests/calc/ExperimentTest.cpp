@@ -408,7 +408,7 @@ TEST(ExperimentProtocol, TickFromBeforeTheStartShowsTheStartFrame)
 
 TEST(ExperimentProtocol, TaskWithoutFramesCompletesAtOnce)
 {
-    Experiment x(generated(CalcTask::LiquidPressure, 1));
+    Experiment x(generated(CalcTask::OhmsLaw, 1));
     EXPECT_EQ(x.lastFrame(), 0);
     x.start(100);
     x.advance(100);

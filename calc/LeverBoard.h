@@ -1,0 +1,91 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/LeverTask.h"
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <array>
+#include <optional>
+
+namespace orbeta {
+
+// Where the lever's scene puts things, in scene pixels: the top left corner
+// of a weight hanging at each mark (-6 to 6), the loose weights' places
+// before they are moved, and the scene's size.
+struct LeverPlaces {
+    std::array<QPoint, 13> hooks{};
+    std::array<QPoint, 3> homes{};
+    QSize scene;
+};
+
+// The lever of "2e" while the pupil works on it: the loose weights (1 to
+// the offered count) with their positions, the weights hanging at the marks
+// and the weight being moved. A copyable value; the form maps the mouse and
+// the keys onto it and repaints what it says.
+//
+// A moved weight snaps to a target mark when its top left corner comes within
+// 5 pixels of the mark's hook point; a mark that holds another weight refuses
+// it and the weight jumps back to where it was picked up; a weight moved off
+// its mark empties the mark. The asked quantity decides the targets: the
+// shown mark when the pupil chooses the weight (odd variants), every mark
+// when the pupil chooses the mark.
+class LeverBoard {
+public:
+    enum class Event { None, PickedUp, Moved, Hung, Refused, TakenOff, Dropped };
+    static constexpr int kSnap = 5;
+    static constexpr int kEdge = 20;
+
+    LeverBoard() = default;
+    LeverBoard(const CalcExample& example, const LeverPlaces& places);
+
+    // Dragging with the mouse: `allowed` is false once the example is checked.
+    Event press(int weight, bool allowed);
+    // The pointer's travel since the press, in scene pixels.
+    Event move(QPoint travel);
+    Event release();
+
+    // The keyboard: choose a loose weight, carry it over the marks, hang it
+    // on the mark it is over, or take it back to its place.
+    Event choose(int weight, bool allowed);
+    Event step(int direction);
+    Event hang();
+    Event takeBack();
+
+    int looseCount() const { return m_count; }
+    int mass(int weight) const { return m_mass[index(weight)]; }
+    QPoint position(int weight) const { return m_position[index(weight)]; }
+    // The loose weight whose picture holds `point`, the topmost first.
+    std::optional<int> weightAt(QPoint point, QSize weightSize) const;
+    std::optional<int> moving() const { return m_moving; }
+    // The mark the keyboard carries the chosen weight over.
+    std::optional<int> keyMark() const { return m_keyMark; }
+    // The mark shown in red: the pupil chooses the weight for it.
+    std::optional<int> shownMark() const { return m_shownMark; }
+    const LeverState& lever() const { return m_lever; }
+    bool weightHung() const { return m_hung; }
+    // The mark a loose weight hangs at, if it hangs.
+    std::optional<int> markOf(int weight) const;
+
+private:
+    static std::size_t index(int weight) { return static_cast<std::size_t>(weight - 1); }
+    static std::size_t slot(int mark) { return static_cast<std::size_t>(mark + 6); }
+    bool isTarget(int mark) const;
+    // Moves the weight being moved and applies the snapping rules.
+    Event moveTo(QPoint at);
+
+    LeverPlaces m_places;
+    LeverState m_lever{};
+    int m_count = 0;
+    std::array<int, 3> m_mass{};
+    std::array<QPoint, 3> m_position{};
+    std::optional<int> m_shownMark;
+    std::optional<int> m_moving;
+    std::optional<int> m_keyMark;
+    QPoint m_pickedAt;
+    bool m_hung = false;
+};
+
+} // namespace orbeta

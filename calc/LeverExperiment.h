@@ -1,0 +1,23 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/ExperimentFrame.h"
+
+#include <cstdint>
+
+namespace orbeta {
+
+// The experiment of "2e": the lever let go, a frame a second. Which way it
+// tips depends on the weights the pupil hung, which the scene knows; the
+// frames only say how far.
+class LeverExperiment {
+public:
+    static constexpr std::uint32_t kFrameMs = 1000;
+    static constexpr int kLastFrame = 2;
+
+    static int lastFrame(const CalcExample& e);
+    static ExperimentScene scene(const CalcExample& e, int frame);
+    static ExperimentReadings readings(const CalcExample& e, int frame);
+};
+
+} // namespace orbeta

@@ -1,0 +1,55 @@
+// Every solution text of every calculation task fits the bubble its task
+// shows it in: all its lines, in a font no smaller than a pupil can read.
+#include "app/ResultsForms.h"
+#include "calc/SolutionText.h"
+#include "results/HintTextFit.h"
+#include "shell/Globals.h"
+#include "shell/HintWindow.h"
+#include "tasks/TaskTable.h"
+#include "tests/support/CalcTestTables.h"
+#include "tests/support/FakeServices.h"
+
+#include <QFontMetrics>
+#include <QLabel>
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace orbeta;
+
+namespace {
+
+TEST(SolutionBubble, EverySolutionOfEveryTaskFitsItsBubbleAboveTheSmallestFont)
+{
+    globals().ResourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/");
+    FakeServices services;
+    ResultsForms results{services};
+    QWidget stage;
+    const int smallest = int(std::lround(HintTextFit::kMinimumPoints * 96.0 / 72.0));
+    for (CalcTask task : kAllCalcTasks) {
+        const QString code = calcTaskCode(task);
+        const TaskRow* row = TaskTable::find(code);
+        ASSERT_NE(row, nullptr);
+        if (row->hint == HintBubble::Picture)
+            continue;  // the lever shows its solution as a picture
+        HintWindow* window = results.createHint(row->hint, &stage);
+        for (std::uint64_t seed = 0; seed < 60; ++seed) {
+            const QString text = SolutionText(test::generated(task, seed));
+            SCOPED_TRACE(code.toStdString() + ": " + text.toStdString());
+            window->Vloz_Text(text);
+            QLabel* label = nullptr;
+            for (QLabel* candidate : window->findChildren<QLabel*>())
+                if (candidate->text() == text)
+                    label = candidate;
+            ASSERT_NE(label, nullptr);
+            const QFontMetrics metrics(label->font());
+            EXPECT_GE(label->font().pixelSize(), smallest);
+            const auto lines = text.split(QLatin1Char('\n'));
+            EXPECT_LE(lines.size() * metrics.lineSpacing(), label->height() + metrics.leading() + 2);
+            EXPECT_LE(label->y() + lines.size() * metrics.height(), window->height());
+        }
+        delete window;
+    }
+}
+
+} // namespace

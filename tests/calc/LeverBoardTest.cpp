@@ -1,0 +1,195 @@
+// The lever of "2e" under the pupil's hands: snapping within 5 pixels,
+// refusal on an occupied mark, taking a weight off, the scene's bounds, no
+// move after the check, and the keyboard's path under the same rules.
+#include "calc/CheckExample.h"
+#include "calc/LeverBoard.h"
+
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+LeverPlaces places()
+{
+    LeverPlaces p;
+    for (int mark = -6; mark <= 6; ++mark)
+        p.hooks[std::size_t(mark + 6)] = QPoint(145 + 24 * mark, 110);
+    p.homes = {QPoint(30, 196), QPoint(66, 196), QPoint(102, 196)};
+    p.scene = QSize(312, 252);
+    return p;
+}
+
+QPoint hook(int mark)
+{
+    return places().hooks[std::size_t(mark + 6)];
+}
+
+// 8 at -3 balances 6 at +4 (variants 1, 2); 10 at -3 balances 9 at +2
+// with 4 at +3 (variants 3, 4). The last weight is the one to place.
+CalcExample lever(int variant)
+{
+    CalcExample e;
+    e.task = CalcTask::Lever;
+    e.asked = variant;
+    LeverValues x;
+    if (variant <= 2) {
+        x.count = 2;
+        x.weights = {8, 6, 0};
+        x.marks = {-3, 4, 0};
+    } else {
+        x.count = 3;
+        x.weights = {10, 9, 4};
+        x.marks = {-3, 2, 3};
+    }
+    if (variant % 2 == 1) {
+        x.offeredCount = 3;
+        x.offered = {5, x.weights[std::size_t(x.count - 1)], 11};
+    } else {
+        x.offeredCount = 1;
+        x.offered = {x.weights[std::size_t(x.count - 1)], 0, 0};
+    }
+    e.values = x;
+    return e;
+}
+
+// Drags weight w from its place so that its corner lands at `to`.
+LeverBoard::Event drag(LeverBoard& b, int w, QPoint to)
+{
+    const QPoint from = b.position(w);
+    b.press(w, true);
+    const LeverBoard::Event event = b.move(to - from);
+    b.release();
+    return event;
+}
+
+TEST(LeverBoard, AWeightSnapsWithinFivePixelsInclusiveAndNotAtSix)
+{
+    struct Case {
+        QPoint offset;
+        bool snaps;
+    };
+    for (const Case c : {Case{{5, 5}, true}, Case{{-5, -5}, true}, Case{{5, -5}, true}, Case{{6, 0}, false},
+                         Case{{0, -6}, false}, Case{{-6, 5}, false}}) {
+        LeverBoard b(lever(2), places());
+        const LeverBoard::Event event = drag(b, 1, hook(4) + c.offset);
+        EXPECT_EQ(event == LeverBoard::Event::Hung, c.snaps) << c.offset.x() << ", " << c.offset.y();
+        EXPECT_EQ(b.position(1) == hook(4), c.snaps);
+        EXPECT_EQ(b.lever()[10] == 6, c.snaps);
+        EXPECT_EQ(b.weightHung(), c.snaps);
+    }
+}
+
+TEST(LeverBoard, WhenTheMarkIsShownOnlyItTakesAWeight)
+{
+    LeverBoard b(lever(1), places());
+    ASSERT_EQ(b.shownMark(), 4);
+    const LeverState before = b.lever();
+    for (int mark : {-6, -1, 0, 1, 3, 5, 6}) {
+        EXPECT_EQ(drag(b, 2, hook(mark)), LeverBoard::Event::Moved) << mark;
+        EXPECT_EQ(b.lever(), before) << mark;
+        EXPECT_FALSE(b.weightHung());
+    }
+    EXPECT_EQ(drag(b, 2, hook(4)), LeverBoard::Event::Hung);
+    EXPECT_EQ(b.markOf(2), 4);
+    // The even variants: any mark, the pivot included.
+    LeverBoard any(lever(2), places());
+    EXPECT_EQ(drag(any, 1, hook(0)), LeverBoard::Event::Hung);
+    EXPECT_EQ(any.lever()[6], 6);
+}
+
+TEST(LeverBoard, AnOccupiedMarkRefusesAnotherWeightWhichGoesBack)
+{
+    LeverBoard b(lever(2), places());
+    const QPoint home = b.position(1);
+    EXPECT_EQ(drag(b, 1, hook(-3) + QPoint(2, -3)), LeverBoard::Event::Refused);
+    EXPECT_EQ(b.position(1), home);
+    EXPECT_EQ(b.lever()[3], 8);
+    EXPECT_FALSE(b.moving());
+    // Refused after leaving its own mark: it goes back there and hangs again.
+    drag(b, 1, hook(4));
+    b.press(1, true);
+    b.move(QPoint(0, 40));
+    EXPECT_EQ(b.lever()[10], 0);
+    EXPECT_EQ(b.move(hook(-3) - hook(4)), LeverBoard::Event::Refused);
+    EXPECT_EQ(b.position(1), hook(4));
+    EXPECT_EQ(b.lever()[10], 6);
+    EXPECT_TRUE(b.weightHung());
+}
+
+TEST(LeverBoard, TakingAWeightOffEmptiesTheMarkAndClearsWeightHung)
+{
+    LeverBoard b(lever(2), places());
+    drag(b, 1, hook(4));
+    ASSERT_TRUE(b.weightHung());
+    EXPECT_TRUE(CheckExample(lever(2), CalcAnswer{.lever = b.lever()}));
+    EXPECT_EQ(drag(b, 1, hook(4) + QPoint(0, 30)), LeverBoard::Event::TakenOff);
+    EXPECT_FALSE(b.weightHung());
+    EXPECT_EQ(b.lever()[10], 0);
+    EXPECT_FALSE(CheckExample(lever(2), CalcAnswer{.lever = b.lever()}));
+}
+
+TEST(LeverBoard, AWeightStopsTwentyPixelsBeforeTheEdgesAndNotBeforeZero)
+{
+    LeverBoard b(lever(2), places());
+    b.press(1, true);
+    b.move(QPoint(1000, 1000));
+    EXPECT_EQ(b.position(1), QPoint(312 - 20, 252 - 20));
+    b.move(QPoint(-1000, -1000));
+    EXPECT_EQ(b.position(1), QPoint(0, 0));
+}
+
+TEST(LeverBoard, NothingMovesOnceTheExampleIsChecked)
+{
+    LeverBoard b(lever(2), places());
+    const QPoint home = b.position(1);
+    EXPECT_EQ(b.press(1, false), LeverBoard::Event::None);
+    EXPECT_EQ(b.move(hook(4) - home), LeverBoard::Event::None);
+    EXPECT_EQ(b.choose(1, false), LeverBoard::Event::None);
+    EXPECT_EQ(b.step(1), LeverBoard::Event::None);
+    EXPECT_EQ(b.position(1), home);
+}
+
+// Any balanced arrangement counts; a weight on the pivot spoils it.
+TEST(LeverBoard, TheVerdictTakesAnyBalanceAndNothingOnThePivot)
+{
+    LeverBoard b(lever(4), places());
+    drag(b, 1, hook(3));  // 10·3 = 9·2 + 4·3
+    EXPECT_TRUE(CheckExample(lever(4), CalcAnswer{.lever = b.lever()}));
+    LeverState pivot = b.lever();
+    pivot[6] = 7;
+    EXPECT_FALSE(CheckExample(lever(4), CalcAnswer{.lever = pivot}));
+    // 8·3 = 6·4 also as 8·3 = 12·2: another weight at another mark.
+    LeverState other{};
+    other[3] = 8;
+    other[8] = 12;
+    EXPECT_TRUE(CheckExample(lever(2), CalcAnswer{.lever = other}));
+}
+
+TEST(LeverBoard, TheKeyboardCarriesAWeightFromMarkToMarkUnderTheSameRules)
+{
+    LeverBoard b(lever(2), places());
+    EXPECT_EQ(b.choose(1, true), LeverBoard::Event::PickedUp);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(b.step(-1), LeverBoard::Event::Moved);
+    EXPECT_EQ(b.keyMark(), -3);
+    EXPECT_EQ(b.hang(), LeverBoard::Event::Refused);  // 8 hangs there
+    EXPECT_EQ(b.position(1), places().homes[0]);
+    b.choose(1, true);
+    for (int i = 0; i < 9; ++i)
+        b.step(1);
+    EXPECT_EQ(b.keyMark(), 6);  // the last mark stops it
+    b.step(-1);
+    b.step(-1);
+    EXPECT_EQ(b.hang(), LeverBoard::Event::Hung);
+    EXPECT_EQ(b.lever()[10], 6);
+    EXPECT_EQ(b.step(1), LeverBoard::Event::TakenOff);
+    EXPECT_EQ(b.step(-1), LeverBoard::Event::Moved);
+    b.hang();
+    EXPECT_TRUE(b.weightHung());
+    EXPECT_EQ(b.takeBack(), LeverBoard::Event::TakenOff);
+    EXPECT_EQ(b.position(1), places().homes[0]);
+    EXPECT_FALSE(b.weightHung());
+}
+
+} // namespace
