@@ -23,14 +23,6 @@ bool isMeter(const Quantity& q)
     return q.unit == u"A" || q.unit == u"V";
 }
 
-// Ohm's law and the power input write only the meters' readings; the
-// resistors of "5d" and "5e" are given on their labels and their boxes get
-// the values at the end, so that all the boxes of the circuit hold it.
-bool resistancesInBoxes(CalcTask task)
-{
-    return task == CalcTask::SeriesResistors || task == CalcTask::ParallelResistors;
-}
-
 int energyMinutes(const CalcExample& e, int frame)
 {
     const int t = valuesOf<ElectricEnergyValues>(e.values).t;
@@ -57,7 +49,9 @@ ExperimentReadings CircuitExperiment::metersReadings(const CalcExample& e, int f
         if (q.box == 0 || q.askedIn(e))
             continue;
         auto& box = r.boxes[static_cast<std::size_t>(q.box - 1)];
-        if (last && (isMeter(q) || resistancesInBoxes(e.task))) {
+        // At the end every box not asked holds its value: the meters' readings,
+        // and the resistances and power given on their labels.
+        if (last) {
             box = TaskQuantities::valueText(q.read(e.values), q.decimals);
         } else if (isMeter(q) && frame > kSwitchFrames) {
             const Reading value = q.read(e.values);

@@ -20,18 +20,12 @@ struct TaskFrames {
     ExperimentReadings (*readings)(const CalcExample&, int);
 };
 
-// A task whose experiment is still to come shows the example as generated.
-constexpr TaskFrames kSingleFrame = {
-    [](const CalcExample&) { return 0; },
-    100,
-    [](const CalcExample&, int) { return ExperimentScene(); },
-    [](const CalcExample&, int) { return ExperimentReadings(); },
-};
-
 TaskFrames framesOf(CalcTask task)
 {
     using D = DensityExperiment;
     using M = MotionExperiment;
+    using H = HeatExperiment;
+    using C = CircuitExperiment;
     switch (task) {
     case CalcTask::LiquidDensity: return {D::liquidLastFrame, D::kFrameMs, D::liquidScene, D::liquidReadings};
     case CalcTask::SolidDensity: return {D::solidLastFrame, D::kFrameMs, D::solidScene, D::solidReadings};
@@ -52,11 +46,6 @@ TaskFrames framesOf(CalcTask task)
     case CalcTask::Lever:
         return {LeverExperiment::lastFrame, LeverExperiment::kFrameMs, LeverExperiment::scene,
                 LeverExperiment::readings};
-    default: break;
-    }
-    using H = HeatExperiment;
-    using C = CircuitExperiment;
-    switch (task) {
     case CalcTask::Heat: return {H::lastFrame, H::kFrameMs, H::heatScene, H::heatReadings};
     case CalcTask::Melting: return {H::lastFrame, H::kFrameMs, H::meltingScene, H::meltingReadings};
     case CalcTask::OhmsLaw:
@@ -65,8 +54,9 @@ TaskFrames framesOf(CalcTask task)
     case CalcTask::ParallelResistors:
         return {C::metersLastFrame, C::kFrameMs, C::metersScene, C::metersReadings};
     case CalcTask::ElectricEnergy: return {C::energyLastFrame, C::kFrameMs, C::energyScene, C::energyReadings};
-    default: return kSingleFrame;
     }
+    // Every task has its case above; only a value outside the enum gets here.
+    return {D::liquidLastFrame, D::kFrameMs, D::liquidScene, D::liquidReadings};
 }
 
 int clamped(const CalcExample& e, int frame)
