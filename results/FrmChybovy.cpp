@@ -67,7 +67,7 @@ FrmChybovy::FrmChybovy(const HintLayout& layout, QWidget* parent)
 
     m_label = new QLabel(this);
     m_label->setGeometry(m_layout.textArea());
-    m_label->setAlignment(Qt::AlignLeft | Qt::AlignTop);
+    m_label->setAlignment(m_layout.textAlignment());
     m_label->setTextFormat(Qt::PlainText);
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont font = m_label->font();

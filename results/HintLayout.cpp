@@ -47,6 +47,7 @@ HintLayout HintLayout::forBubble(HintBubble bubble)
         break;
     case HintBubble::Person:
         text(5, {13, 4, 180, 20}, 4);
+        h.m_alignment = Qt::AlignHCenter | Qt::AlignTop;
         break;
     case HintBubble::Discovery:
         text(4, {11, 14, 450, 20}, 13);

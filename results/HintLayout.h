@@ -23,6 +23,8 @@ public:
     QRect textArea() const { return m_textArea; }
     // Where the text label sits before any shrinking moves it down.
     int baseTop() const { return m_baseTop; }
+    // The persons of the timeline stand centred in their bubble.
+    Qt::Alignment textAlignment() const { return m_alignment; }
     // The picture box `Pic`, for the variants that show it.
     QRect pictureArea() const { return m_pictureArea; }
 
@@ -35,6 +37,7 @@ private:
     bool m_showsText = true;
     QRect m_textArea;
     int m_baseTop = 0;
+    Qt::Alignment m_alignment = Qt::AlignLeft | Qt::AlignTop;
     QRect m_pictureArea;
 };
 

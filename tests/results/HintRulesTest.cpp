@@ -16,6 +16,11 @@ TEST(HintLayout, TextOrPictureBoxStaysInsideTheWindow)
         EXPECT_TRUE(window.contains(h.showsText() ? h.textArea() : h.pictureArea())) << row.code;
     }
     EXPECT_TRUE(HintLayout::forTask(QStringLiteral("0")).picture().isEmpty());
+    // Only the timeline's persons are centred in their bubble.
+    for (const TaskRow& row : TaskTable::rows())
+        EXPECT_EQ(HintLayout::forTask(TaskTable::code(row)).textAlignment().testFlag(Qt::AlignHCenter),
+                  QByteArray(row.code) == "6b")
+            << row.code;
 }
 
 // The text shrinks by 0.75 point until it fits the width, never below the
