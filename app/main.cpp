@@ -7,7 +7,7 @@
 #include "calc/CalcScene.h"
 #include "calc/FrmMech1.h"
 #include "calc/RandomSource.h"
-#include "calc/SeriesSeeds.h"
+#include "shell/SeriesSeeds.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "menu/FrmSelect.h"

@@ -7,7 +7,7 @@
 #include "calc/ExampleTable.h"
 #include "calc/Experiment.h"
 #include "calc/LeverBoard.h"
-#include "calc/SeriesSeeds.h"
+#include "shell/SeriesSeeds.h"
 #include "shell/AnimationStrip.h"
 #include "shell/Form.h"
 #include "shell/HintWindow.h"

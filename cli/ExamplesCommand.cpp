@@ -6,7 +6,7 @@
 #include "cli/StandardOutput.h"
 
 #include "calc/DataFile.h"
-#include "calc/ExampleSeeder.h"
+#include "shell/ExampleSeeder.h"
 #include "calc/ExampleTable.h"
 #include "calc/GenerateExample.h"
 #include "calc/TableFile.h"

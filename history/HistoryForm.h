@@ -1,7 +1,7 @@
 #pragma once
 
 #include "history/HistoryDeck.h"
-#include "history/ScreenSeeds.h"
+#include "shell/SeriesSeeds.h"
 #include "shell/AnimationStrip.h"
 #include "shell/Form.h"
 #include "shell/HintWindow.h"
@@ -128,7 +128,7 @@ private:
     void leaveForm();
 
     QPointer<QWidget> m_returnForm;
-    ScreenSeeds m_seeds;
+    SeriesSeeds m_seeds;
     std::vector<int> m_screens;
     int m_screen = 0;
     bool m_evaluated = false;

@@ -3,7 +3,7 @@
 // the ranking and the results log, wrong ones get the ray-by-ray feedback.
 #include "app/ResultsForms.h"
 #include "calc/RandomSource.h"
-#include "calc/SeriesSeeds.h"
+#include "shell/SeriesSeeds.h"
 #include "optics/FrmZobr.h"
 #include "optics/KeyboardRay.h"
 #include "optics/OpticsPicture.h"

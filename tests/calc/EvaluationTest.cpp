@@ -1,7 +1,7 @@
 #include "calc/AnswerKeyFilter.h"
 #include "calc/CheckBox.h"
 #include "calc/CheckExample.h"
-#include "calc/ExampleSeeder.h"
+#include "shell/ExampleSeeder.h"
 #include "calc/ExampleTable.h"
 #include "calc/NumberText.h"
 #include "calc/RandomSource.h"

@@ -1,16 +1,16 @@
 #pragma once
 
-#include "calc/ExampleSeeder.h"
+#include "shell/ExampleSeeder.h"
 
 #include <cstdint>
 #include <optional>
 
 namespace orbeta {
 
-// The seeds of the examples of one series. With a fixed seed S, example k
-// (from 0) gets S + k, so a series can be replayed and matches
-// `orbeta-cli examples CODE --seed S`; without one, each example takes a
-// seed from the clock the caller reads.
+// The seeds of the examples (or screens) of one series, for every task form.
+// With a fixed seed S, example k (from 0) gets S + k, so a series can be
+// replayed and matches `orbeta-cli examples CODE --seed S`; without one, each
+// example takes a seed from the clock the caller reads.
 class SeriesSeeds {
 public:
     explicit SeriesSeeds(std::optional<std::uint64_t> fixed = std::nullopt) : m_fixed(fixed) {}

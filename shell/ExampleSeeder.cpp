@@ -1,4 +1,4 @@
-#include "calc/ExampleSeeder.h"
+#include "shell/ExampleSeeder.h"
 
 namespace orbeta {
 namespace {

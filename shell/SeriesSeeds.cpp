@@ -1,4 +1,4 @@
-#include "calc/SeriesSeeds.h"
+#include "shell/SeriesSeeds.h"
 
 namespace orbeta {
 
