@@ -49,24 +49,13 @@ namespace orbeta {
 namespace {
 
 // Hover ids of the form's items; table rows are 30 + row.
-constexpr std::uint8_t kHoverTitle = 5;
 constexpr std::uint8_t kHoverContinue = 8;
 constexpr std::uint8_t kHoverMark = 20;
 constexpr std::uint8_t kHoverStart = 21;
 constexpr std::uint8_t kHoverTableRow = 30;
 constexpr std::uint8_t kHoverKey = 40;
 
-// The title picture answers a click with the task's help picture.
-constexpr QRect kTitleArea{6, 6, 226, 66}; // both edges exclusive
-
 const QString kSigla = QStringLiteral("Sigla");
-
-// A picture whose magenta pixels let the form show through.
-QPixmap sprite(const QString& name)
-{
-    const QImage image = Resources::image(name);
-    return QPixmap::fromImage(SpriteFromPicture(image, image.rect(), Palette::transparent()));
-}
 
 bool reached(std::uint32_t now, std::uint32_t t)
 {
@@ -168,27 +157,15 @@ void FrmMech1::buildControls()
     const QImage title = Resources::image(PictureNames::taskPicture(m_code));
     BlitTransparent(persistentImage(), 0, 0, title.width(), title.height(), title, 0, 0, Palette::transparent());
 
-    for (int i = 0; i < 4; ++i) {
-        PicTop[std::size_t(i)] = new PictureButton(this);
-    }
-    PicTop[0]->move(Layout::kTopButton1.topLeft());
-    BuildTopButtons(*this, PicTop);
-    static const char* const kTopTips[] = {"Vyhodnoť (F3)", "Nový príklad (F6)", "Tabuľka výsledkov", "Späť"};
-    for (int i = 0; i < 4; ++i) {
-        PictureButton* button = PicTop[std::size_t(i)];
-        button->setToolTip(QString::fromUtf8(kTopTips[i]));
-        connect(button, &PictureButton::mouseMoved, this, [this, i] {
-            EnterHoverItem(m_services, std::uint8_t(i + 1));
-            ShowTopButtons(PicTop, i + 1);
-        });
-    }
-    connect(PicTop[0], &PictureButton::clicked, this, &FrmMech1::check);
-    connect(PicTop[1], &PictureButton::clicked, this, [this] {
-        PlayClickSound(m_services);
-        newExample();
-    });
-    connect(PicTop[2], &PictureButton::clicked, this, &FrmMech1::showTable);
-    connect(PicTop[3], &PictureButton::clicked, this, &FrmMech1::back);
+    BuildTaskToolbar(*this, m_services, PicTop,
+                     {QStringLiteral("Vyhodnoť (F3)"), QStringLiteral("Nový príklad (F6)"),
+                      QStringLiteral("Tabuľka výsledkov"), QStringLiteral("Späť")},
+                     {[this] { check(); },
+                      [this] {
+                          PlayClickSound(m_services);
+                          newExample();
+                      },
+                      [this] { showTable(); }, [this] { back(); }});
 
     LblPriklad = new QLabel(this);
     LblPriklad->setGeometry(Layout::kCalcProgress.adjusted(0, 20, 0, 0));
@@ -259,8 +236,8 @@ void FrmMech1::buildControls()
     IHodnoceni->setGeometry(Layout::kCheckMark);
     IHodnoceni->setFixedPictureSize(Layout::kCheckMark.size());
     IHodnoceni->setToolTip(QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."));
-    m_right = sprite(PictureNames::checkMark(true));
-    m_wrong = sprite(PictureNames::checkMark(false));
+    m_right = SpritePicture(PictureNames::checkMark(true));
+    m_wrong = SpritePicture(PictureNames::checkMark(false));
     connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverMark);
         IHodnoceni->setCursor(!PicTop[0]->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
@@ -739,11 +716,7 @@ void FrmMech1::leaveForm()
 {
     m_timer.stop();
     m_running = false;
-    if (ScreenHost* host = ScreenHost::instance())
-        host->unloadForm(this);
-    else
-        deleteLater();
-    RestoreKeyboardLayout(m_services);
+    UnloadTaskForm(*this, m_services);
 }
 
 void FrmMech1::showSolution(QPoint at)
@@ -778,16 +751,7 @@ void FrmMech1::showSolution(QPoint at)
         window->showPicture(picture);
     }
     // Beside the pointer, but never cut off by the edge of the screen.
-    QPoint position = mapTo(parentWidget() ? parentWidget() : this, at) + QPoint(5, -12);
-    position.setX(std::clamp(position.x(), 0, std::max(0, ScreenHost::kDesignWidth - window->width())));
-    position.setY(std::clamp(position.y(), 0, std::max(0, ScreenHost::kDesignHeight - window->height())));
-    if (ScreenHost* host = ScreenHost::instance()) {
-        host->showPopup(window, position);
-    } else {
-        window->move(position);
-        window->show();
-        window->raise();
-    }
+    ShowPopupAt(*this, *window, at + QPoint(5, -12));
     m_hintShown = window;
 }
 
@@ -880,30 +844,12 @@ void FrmMech1::formActivated()
 
 void FrmMech1::backgroundPressed(QPoint position)
 {
-    const bool inTitle = position.x() > kTitleArea.left() && position.x() < kTitleArea.left() + kTitleArea.width()
-                         && position.y() > kTitleArea.top() && position.y() < kTitleArea.top() + kTitleArea.height();
-    if (!inTitle || !PicTop[0]->isEnabled())
-        return;
-    PlayClickSound(m_services);
-    ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
+    PressTaskTitle(m_services, *this, position, PicTop, PictureNames::taskHelp(m_code));
 }
 
 void FrmMech1::backgroundMoved(QPoint position)
 {
-    const bool inTitle = position.x() > kTitleArea.left() && position.x() < kTitleArea.left() + kTitleArea.width()
-                         && position.y() > kTitleArea.top() && position.y() < kTitleArea.top() + kTitleArea.height();
-    if (inTitle) {
-        setCursor(globals().HelpCursor);
-        EnterHoverItem(m_services, kHoverTitle);
-        return;
-    }
-    setCursor(globals().ArrowCursor);
-    const bool highlighted = std::any_of(PicTop.begin(), PicTop.end(), [](PictureButton* b) {
-        return b->look() == PictureButton::Look::Highlighted;
-    });
-    if (highlighted)
-        ShowTopButtons(PicTop, 0);
-    globals().HoverId = 0;
+    MoveOverTaskBackground(m_services, *this, position, PicTop);
 }
 
 bool FrmMech1::filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox)

@@ -26,19 +26,9 @@ namespace orbeta {
 namespace {
 
 // Hover ids of the form's items.
-constexpr std::uint8_t kHoverTitle = 5;
 constexpr std::uint8_t kHoverContinue = 8;
 constexpr std::uint8_t kHoverBox = 10;
 constexpr std::uint8_t kHoverMark = 20;
-
-// The title picture answers a click with the task's help picture.
-constexpr QRect kTitleArea{6, 6, 226, 66}; // both edges exclusive
-
-bool inTitle(QPoint p)
-{
-    return p.x() > kTitleArea.left() && p.x() < kTitleArea.left() + kTitleArea.width() && p.y() > kTitleArea.top()
-           && p.y() < kTitleArea.top() + kTitleArea.height();
-}
 
 QPixmap markPicture(bool right, QSize size)
 {
@@ -77,26 +67,15 @@ void HistoryForm::buildControls()
     SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
     setFocusPolicy(Qt::StrongFocus);
 
-    for (auto& button : PicTop)
-        button = new PictureButton(this);
-    PicTop[0]->move(Layout::kTopButton1.topLeft());
-    BuildTopButtons(*this, PicTop);
-    static const char* const kTopTips[] = {"Vyhodnoť (F3)", "Nová obrazovka (F6)", "Tabuľka výsledkov", "Späť"};
-    for (int i = 0; i < 4; ++i) {
-        PictureButton* button = PicTop[std::size_t(i)];
-        button->setToolTip(QString::fromUtf8(kTopTips[i]));
-        connect(button, &PictureButton::mouseMoved, this, [this, i] {
-            EnterHoverItem(m_services, std::uint8_t(i + 1));
-            ShowTopButtons(PicTop, i + 1);
-        });
-    }
-    connect(PicTop[0], &PictureButton::clicked, this, &HistoryForm::check);
-    connect(PicTop[1], &PictureButton::clicked, this, [this] {
-        PlayClickSound(m_services);
-        newScreen();
-    });
-    connect(PicTop[2], &PictureButton::clicked, this, &HistoryForm::showTable);
-    connect(PicTop[3], &PictureButton::clicked, this, &HistoryForm::back);
+    BuildTaskToolbar(*this, m_services, PicTop,
+                     {QStringLiteral("Vyhodnoť (F3)"), QStringLiteral("Nová obrazovka (F6)"),
+                      QStringLiteral("Tabuľka výsledkov"), QStringLiteral("Späť")},
+                     {[this] { check(); },
+                      [this] {
+                          PlayClickSound(m_services);
+                          newScreen();
+                      },
+                      [this] { showTable(); }, [this] { back(); }});
 
     LblPriklad = new QLabel(this);
     LblPriklad->setGeometry(Layout::kHistoryProgress.adjusted(0, 20, 0, 0));
@@ -509,17 +488,7 @@ void HistoryForm::pressMark(int item, QPoint at)
         m_hint = m_results.createHint(row ? row->hint : HintBubble::OneLine, parentWidget() ? parentWidget() : this);
     }
     m_hint->Vloz_Text(hintText(item));
-    QPoint place = hintPlace(item, at);
-    place.setX(std::clamp(place.x(), 0, std::max(0, ScreenHost::kDesignWidth - m_hint->width())));
-    place.setY(std::clamp(place.y(), 0, std::max(0, ScreenHost::kDesignHeight - m_hint->height())));
-    const QPoint position = mapTo(parentWidget() ? parentWidget() : this, place);
-    if (ScreenHost* host = ScreenHost::instance()) {
-        host->showPopup(m_hint, position);
-    } else {
-        m_hint->move(position);
-        m_hint->show();
-        m_hint->raise();
-    }
+    ShowPopupAt(*this, *m_hint, hintPlace(item, at));
 }
 
 void HistoryForm::hideHint()
@@ -570,11 +539,7 @@ void HistoryForm::back()
 void HistoryForm::leaveForm()
 {
     m_timer.stop();
-    if (ScreenHost* host = ScreenHost::instance())
-        host->unloadForm(this);
-    else
-        deleteLater();
-    RestoreKeyboardLayout(m_services);
+    UnloadTaskForm(*this, m_services);
 }
 
 void HistoryForm::formActivated()
@@ -586,26 +551,12 @@ void HistoryForm::formActivated()
 void HistoryForm::backgroundPressed(QPoint position)
 {
     hideHint();
-    if (!inTitle(position) || !PicTop[0]->isEnabled())
-        return;
-    PlayClickSound(m_services);
-    ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
+    PressTaskTitle(m_services, *this, position, PicTop, PictureNames::taskHelp(m_code));
 }
 
 void HistoryForm::backgroundMoved(QPoint position)
 {
-    if (inTitle(position)) {
-        setCursor(globals().HelpCursor);
-        EnterHoverItem(m_services, kHoverTitle);
-        return;
-    }
-    setCursor(globals().ArrowCursor);
-    const bool highlighted = std::any_of(PicTop.begin(), PicTop.end(), [](PictureButton* b) {
-        return b->look() == PictureButton::Look::Highlighted;
-    });
-    if (highlighted)
-        ShowTopButtons(PicTop, 0);
-    globals().HoverId = 0;
+    MoveOverTaskBackground(m_services, *this, position, PicTop);
 }
 
 } // namespace orbeta

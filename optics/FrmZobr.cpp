@@ -32,23 +32,12 @@ namespace orbeta {
 namespace {
 
 // Hover ids of the form's items.
-constexpr std::uint8_t kHoverTitle = 5;
 constexpr std::uint8_t kHoverContinue = 8;
 constexpr std::uint8_t kHoverPicture = 16;
 constexpr std::uint8_t kHoverMark = 20;
 
-// The title picture answers a click with the task's help picture.
-constexpr QRect kTitleArea{6, 6, 226, 66}; // both edges exclusive
-
 // The hint window stands this far from the form's top left.
 constexpr QPoint kHintOffset{215, 89};
-
-// A picture whose magenta pixels let the form show through.
-QPixmap sprite(const QString& name)
-{
-    const QImage image = Resources::image(name);
-    return QPixmap::fromImage(SpriteFromPicture(image, image.rect(), Palette::transparent()));
-}
 
 QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 {
@@ -56,12 +45,6 @@ QFont pixelFont(const QFont& base, int pixels, bool bold = false)
     font.setPixelSize(pixels);
     font.setBold(bold);
     return font;
-}
-
-bool inTitle(QPoint position)
-{
-    return position.x() > kTitleArea.left() && position.x() < kTitleArea.left() + kTitleArea.width()
-           && position.y() > kTitleArea.top() && position.y() < kTitleArea.top() + kTitleArea.height();
 }
 
 } // namespace
@@ -132,26 +115,15 @@ void FrmZobr::buildControls()
     const QImage title = Resources::image(PictureNames::taskPicture(m_code));
     BlitTransparent(persistentImage(), 0, 0, title.width(), title.height(), title, 0, 0, Palette::transparent());
 
-    for (auto& button : PicTop)
-        button = new PictureButton(this);
-    PicTop[0]->move(Layout::kTopButton1.topLeft());
-    BuildTopButtons(*this, PicTop);
-    static const char* const kTopTips[] = {"Vyhodnoť (F3)", "Nový príklad (F6)", "Tabuľka výsledkov", "Späť"};
-    for (int i = 0; i < 4; ++i) {
-        PictureButton* button = PicTop[std::size_t(i)];
-        button->setToolTip(QString::fromUtf8(kTopTips[i]));
-        connect(button, &PictureButton::mouseMoved, this, [this, i] {
-            EnterHoverItem(m_services, std::uint8_t(i + 1));
-            ShowTopButtons(PicTop, i + 1);
-        });
-    }
-    connect(PicTop[0], &PictureButton::clicked, this, &FrmZobr::check);
-    connect(PicTop[1], &PictureButton::clicked, this, [this] {
-        PlayClickSound(m_services);
-        newExample();
-    });
-    connect(PicTop[2], &PictureButton::clicked, this, &FrmZobr::showTable);
-    connect(PicTop[3], &PictureButton::clicked, this, &FrmZobr::back);
+    BuildTaskToolbar(*this, m_services, PicTop,
+                     {QStringLiteral("Vyhodnoť (F3)"), QStringLiteral("Nový príklad (F6)"),
+                      QStringLiteral("Tabuľka výsledkov"), QStringLiteral("Späť")},
+                     {[this] { check(); },
+                      [this] {
+                          PlayClickSound(m_services);
+                          newExample();
+                      },
+                      [this] { showTable(); }, [this] { back(); }});
 
     LblPriklad = new QLabel(this);
     LblPriklad->setGeometry(Layout::kCalcProgress.adjusted(0, 20, 0, 0));
@@ -174,8 +146,8 @@ void FrmZobr::buildControls()
     IHodnoceni->setGeometry(Layout::kOpticsMark);
     IHodnoceni->setFixedPictureSize(Layout::kOpticsMark.size());
     IHodnoceni->setToolTip(QStringLiteral("Klikni a uvidíš správne riešenie."));
-    m_right = sprite(PictureNames::checkMark(true));
-    m_wrong = sprite(PictureNames::checkMark(false));
+    m_right = SpritePicture(PictureNames::checkMark(true));
+    m_wrong = SpritePicture(PictureNames::checkMark(false));
     connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverMark);
         IHodnoceni->setCursor(IHodnoceni->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
@@ -453,11 +425,7 @@ void FrmZobr::back()
 void FrmZobr::leaveForm()
 {
     m_timer.stop();
-    if (ScreenHost* host = ScreenHost::instance())
-        host->unloadForm(this);
-    else
-        deleteLater();
-    RestoreKeyboardLayout(m_services);
+    UnloadTaskForm(*this, m_services);
 }
 
 QString FrmZobr::feedback() const
@@ -501,14 +469,7 @@ void FrmZobr::showSolution()
                QStringLiteral("Červené: správna konštrukcia. Čierne: tvoje správne lúče. Fialové: tvoje chybné lúče."));
     p.end();
     m_hint->showPicture(picture);
-    const QPoint position = mapTo(parentWidget() ? parentWidget() : this, kHintOffset);
-    if (ScreenHost* host = ScreenHost::instance()) {
-        host->showPopup(m_hint, position);
-    } else {
-        m_hint->move(position);
-        m_hint->show();
-        m_hint->raise();
-    }
+    ShowPopupAt(*this, *m_hint, kHintOffset);
 }
 
 void FrmZobr::formActivated()
@@ -520,26 +481,12 @@ void FrmZobr::formActivated()
 
 void FrmZobr::backgroundPressed(QPoint position)
 {
-    if (!inTitle(position) || !PicTop[0]->isEnabled())
-        return;
-    PlayClickSound(m_services);
-    ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
+    PressTaskTitle(m_services, *this, position, PicTop, PictureNames::taskHelp(m_code));
 }
 
 void FrmZobr::backgroundMoved(QPoint position)
 {
-    if (inTitle(position)) {
-        setCursor(globals().HelpCursor);
-        EnterHoverItem(m_services, kHoverTitle);
-        return;
-    }
-    setCursor(globals().ArrowCursor);
-    const bool highlighted = std::any_of(PicTop.begin(), PicTop.end(), [](PictureButton* b) {
-        return b->look() == PictureButton::Look::Highlighted;
-    });
-    if (highlighted)
-        ShowTopButtons(PicTop, 0);
-    globals().HoverId = 0;
+    MoveOverTaskBackground(m_services, *this, position, PicTop);
 }
 
 void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results, const SeriesRandom& random)
