@@ -1189,7 +1189,10 @@ void FrmMech1::addTourStates(Tour& tour, Services& services, ResultsLink& result
                     form->pressStart();
                     const Experiment& run = form->experiment();
                     if (step == Step::Half) {
-                        form->m_experiment.advance(start + std::uint32_t(run.lastFrame() / 2) * run.frameMs());
+                        // Half a frame later than due, so that the millisecond the
+                        // start button read after `start` cannot hold the frame back.
+                        form->m_experiment.advance(start + std::uint32_t(run.lastFrame() / 2) * run.frameMs()
+                                                   + run.frameMs() / 2);
                         form->showFrame(run.shownFrame());
                         form->m_timer.stop();
                         return;
