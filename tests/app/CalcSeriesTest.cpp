@@ -1,7 +1,7 @@
 // A pupil plays series of the calculation form through Qt Test events: the
 // answers come from the examples the fixed seed makes, the record lands in
 // the ranking and the results log.
-#include "app/ResultsForms.h"
+#include "tests/app/TaskSeriesFixture.h"
 #include "calc/CalcExample.h"
 #include "calc/CalcScene.h"
 #include "calc/FrmMech1.h"
@@ -13,13 +13,10 @@
 #include "results/RankingFile.h"
 #include "shell/Globals.h"
 #include "shell/HintWindow.h"
-#include "shell/MarkTableFile.h"
 #include "look/PictureNames.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
-#include "shell/TextTables.h"
-#include "tests/support/FakeServices.h"
 
 #include <QDir>
 #include <QFile>
@@ -27,24 +24,12 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPlainTextEdit>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace orbeta;
 
 namespace {
-
-QString buildDir()
-{
-    return qEnvironmentVariable("ORBETA_BUILD_DIR");
-}
-
-QByteArray installed(const QString& name)
-{
-    QFile file(buildDir() + QStringLiteral("/hd/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The value of an asked quantity as a pupil types it: three decimals, comma.
 QString typed(const Reading& value)
@@ -56,28 +41,8 @@ QString typed(const Reading& value)
     return {};
 }
 
-class CalcSeriesTest : public ::testing::Test {
+class CalcSeriesTest : public test::TaskSeriesFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(data.isValid());
-        const QDir hd(buildDir() + QStringLiteral("/hd"));
-        for (const QString& name : hd.entryList(QDir::Files))
-            ASSERT_TRUE(QFile::copy(hd.filePath(name), data.filePath(name)));
-        Globals& g = globals();
-        g.ResourceDir = buildDir() + QStringLiteral("/cd/");
-        g.DataDir = data.path() + QLatin1Char('/');
-        g.PupilName = QStringLiteral("Zuzana");
-        g.PrintMode = false;
-        g.AssignmentTexts = TextTables::readAssignmentTexts(installed(QStringLiteral("Zadani.dat")));
-        g.HintTexts = TextTables::readHintTexts(installed(QStringLiteral("Napoveda.dat")));
-        const auto marks = MarkTableFile::parse(installed(QStringLiteral("Znamky.dat")), QStringLiteral("Znamky.dat"));
-        ASSERT_TRUE(marks.ok());
-        g.MarkTable = marks.value();
-        setup.resize(ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
-        host.showForm(&setup);
-    }
-
     void choose(const QString& code, int count)
     {
         Globals& g = globals();
@@ -162,17 +127,6 @@ protected:
         send(QEvent::MouseButtonRelease, grip + travel, Qt::NoButton);
     }
 
-    int logLines() const
-    {
-        QFile log(data.filePath(QStringLiteral("Vysledky.dat")));
-        return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : -1;
-    }
-
-    QTemporaryDir data;
-    FakeServices services;
-    ResultsForms results{services};
-    ScreenHost host;
-    QWidget setup{host.stage()};
 };
 
 TEST_F(CalcSeriesTest, RightAnswersOfEveryTaskAreJudgedRightAndTheSeriesIsRecordedOnce)

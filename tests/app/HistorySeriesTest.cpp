@@ -2,7 +2,7 @@
 // the mouse (drags onto rows, slots and boxes) and with the keyboard alone;
 // the records land in the ranking and the results log. Also the edges of
 // dragging and the short data files.
-#include "app/ResultsForms.h"
+#include "tests/app/TaskSeriesFixture.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "history/HistoryBox.h"
@@ -11,33 +11,18 @@
 #include "shell/Globals.h"
 #include "shell/HintWindow.h"
 #include "shell/LineCodec.h"
-#include "shell/MarkTableFile.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenHost.h"
-#include "shell/TextTables.h"
-#include "tests/support/FakeServices.h"
 
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
 using namespace orbeta;
 
 namespace {
-
-QString buildDir()
-{
-    return qEnvironmentVariable("ORBETA_BUILD_DIR");
-}
-
-QByteArray installed(const QString& name)
-{
-    QFile file(buildDir() + QStringLiteral("/hd/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // Drags a box with the mouse so that the pointer is let go at `target`
 // (form coordinates).
@@ -75,30 +60,12 @@ QPoint pairRow(int row)
     return Layout::kPairBox1.translated(0, Layout::kPairRowStep * (row - 1)).center();
 }
 
-class HistorySeriesTest : public ::testing::Test {
+class HistorySeriesTest : public test::TaskSeriesFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(data.isValid());
-        const QDir hd(buildDir() + QStringLiteral("/hd"));
-        for (const QString& name : hd.entryList(QDir::Files))
-            ASSERT_TRUE(QFile::copy(hd.filePath(name), data.filePath(name)));
-        Globals& g = globals();
-        g.ResourceDir = buildDir() + QStringLiteral("/cd/");
-        g.DataDir = data.path() + QLatin1Char('/');
-        g.PupilName = QStringLiteral("Jana");
-        g.TopicName = QStringLiteral("Historie");
-        g.PrintMode = false;
-        const auto marks = MarkTableFile::parse(installed(QStringLiteral("Znamky.dat")), QStringLiteral("Znamky.dat"));
-        ASSERT_TRUE(marks.ok());
-        g.MarkTable = marks.value();
-        setup.resize(ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
-        host.showForm(&setup);
-    }
-
     void choose(const QString& code, int count)
     {
         globals().TaskCode = code;
+        globals().TopicName = QStringLiteral("Historie");
         globals().TaskTitle = code;
         globals().ExampleCount = std::uint8_t(count);
     }
@@ -167,17 +134,6 @@ protected:
         EXPECT_EQ(logLines(), logBefore + 4);
     }
 
-    int logLines() const
-    {
-        QFile log(data.filePath(QStringLiteral("Vysledky.dat")));
-        return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : -1;
-    }
-
-    QTemporaryDir data;
-    FakeServices services;
-    ResultsForms results{services};
-    ScreenHost host;
-    QWidget setup{host.stage()};
 };
 
 } // namespace

@@ -1,7 +1,7 @@
 // A pupil draws ray constructions on the optics form through Qt events: the
 // right rays come from the examples the fixed seed makes; the series lands in
 // the ranking and the results log, wrong ones get the ray-by-ray feedback.
-#include "app/ResultsForms.h"
+#include "tests/app/TaskSeriesFixture.h"
 #include "calc/RandomSource.h"
 #include "shell/SeriesSeeds.h"
 #include "optics/FrmZobr.h"
@@ -11,16 +11,12 @@
 #include "results/RankingFile.h"
 #include "shell/Globals.h"
 #include "shell/LineCodec.h"
-#include "shell/MarkTableFile.h"
 #include "shell/PictureButton.h"
 #include "shell/ScreenHost.h"
-#include "shell/TextTables.h"
-#include "tests/support/FakeServices.h"
 
 #include <QDir>
 #include <QFile>
 #include <QMouseEvent>
-#include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
 
@@ -29,17 +25,6 @@
 using namespace orbeta;
 
 namespace {
-
-QString buildDir()
-{
-    return qEnvironmentVariable("ORBETA_BUILD_DIR");
-}
-
-QByteArray installed(const QString& name)
-{
-    QFile file(buildDir() + QStringLiteral("/hd/") + name);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-}
 
 // The program's source: example k of a series with seed S draws from S + k.
 SeriesRandom seededRandom()
@@ -69,27 +54,8 @@ void stroke(QWidget* pic, QPoint from, QPoint to)
     mouse(pic, QEvent::MouseButtonRelease, to, Qt::LeftButton, Qt::NoButton);
 }
 
-class OpticsSeriesTest : public ::testing::Test {
+class OpticsSeriesTest : public test::TaskSeriesFixture {
 protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(data.isValid());
-        const QDir hd(buildDir() + QStringLiteral("/hd"));
-        for (const QString& name : hd.entryList(QDir::Files))
-            ASSERT_TRUE(QFile::copy(hd.filePath(name), data.filePath(name)));
-        Globals& g = globals();
-        g.ResourceDir = buildDir() + QStringLiteral("/cd/");
-        g.DataDir = data.path() + QLatin1Char('/');
-        g.PupilName = QStringLiteral("Zuzana");
-        g.PrintMode = false;
-        g.AssignmentTexts = TextTables::readAssignmentTexts(installed(QStringLiteral("Zadani.dat")));
-        const auto marks = MarkTableFile::parse(installed(QStringLiteral("Znamky.dat")), QStringLiteral("Znamky.dat"));
-        ASSERT_TRUE(marks.ok());
-        g.MarkTable = marks.value();
-        setup.resize(ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
-        host.showForm(&setup);
-    }
-
     void choose(const QString& code, int count)
     {
         Globals& g = globals();
@@ -114,12 +80,6 @@ protected:
         stroke(form.picture(), e.rayPoints[std::size_t(ray)][0], form.drawing().correctEnd(ray, 120));
     }
 
-    int logLines() const
-    {
-        QFile log(data.filePath(QStringLiteral("Vysledky.dat")));
-        return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : -1;
-    }
-
     void writeData(const QString& name, const QStringList& lines)
     {
         QFile file(data.filePath(name));
@@ -127,11 +87,6 @@ protected:
         file.write(LineCodec::encodeFile(lines, 5));
     }
 
-    QTemporaryDir data;
-    FakeServices services;
-    ResultsForms results{services};
-    ScreenHost host;
-    QWidget setup{host.stage()};
 };
 
 } // namespace

@@ -1,0 +1,49 @@
+#include "tests/app/TaskSeriesFixture.h"
+
+#include "shell/Globals.h"
+#include "shell/MarkTableFile.h"
+#include "shell/TextTables.h"
+
+#include <QDir>
+#include <QFile>
+
+namespace orbeta::test {
+
+void TaskSeriesFixture::SetUp()
+{
+    ASSERT_TRUE(data.isValid());
+    const QDir hd(buildDir() + QStringLiteral("/hd"));
+    for (const QString& name : hd.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(hd.filePath(name), data.filePath(name)));
+    Globals& g = globals();
+    g.ResourceDir = buildDir() + QStringLiteral("/cd/");
+    g.DataDir = data.path() + QLatin1Char('/');
+    g.PupilName = QStringLiteral("Zuzana");
+    g.PrintMode = false;
+    g.AssignmentTexts = TextTables::readAssignmentTexts(installed(QStringLiteral("Zadani.dat")));
+    g.HintTexts = TextTables::readHintTexts(installed(QStringLiteral("Napoveda.dat")));
+    const auto marks = MarkTableFile::parse(installed(QStringLiteral("Znamky.dat")), QStringLiteral("Znamky.dat"));
+    ASSERT_TRUE(marks.ok());
+    g.MarkTable = marks.value();
+    setup.resize(ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
+    host.showForm(&setup);
+}
+
+QString TaskSeriesFixture::buildDir()
+{
+    return qEnvironmentVariable("ORBETA_BUILD_DIR");
+}
+
+QByteArray TaskSeriesFixture::installed(const QString& name)
+{
+    QFile file(buildDir() + QStringLiteral("/hd/") + name);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+int TaskSeriesFixture::logLines() const
+{
+    QFile log(data.filePath(QStringLiteral("Vysledky.dat")));
+    return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : -1;
+}
+
+} // namespace orbeta::test
