@@ -13,6 +13,7 @@ void Typeface::loadFonts()
     const QString dir = QStringLiteral(ORBETA_DEJAVU_DIR);
     QFontDatabase::addApplicationFont(dir + "/DejaVuSans.ttf");
     QFontDatabase::addApplicationFont(dir + "/DejaVuSans-Bold.ttf");
+    QFontDatabase::addApplicationFont(dir + "/DejaVuSans-Oblique.ttf");
 }
 
 QFont Typeface::font(int pixelSize, bool bold)

@@ -33,6 +33,29 @@ enum class HintBubble {
 // between the physics topics 1 to 5 and the history topic 6.
 enum class TopicGroup { Physics, History };
 
+// How a task's examples sit on the A4 pages of its worksheet, in millimetres.
+struct SheetLayout {
+    std::array<std::uint8_t, 5> pages; // pages for count button 1 .. 5
+    int slotsPerPage;
+    int slotStep;   // top of slot k (from 1) = slotStep × k + slotOffset
+    int slotOffset;
+    int itemsPerSlot; // examples (history: items) one slot holds
+};
+
+// A symbol of the worksheet's legend (in Sigla code points) and its description.
+struct LegendRow {
+    const char* symbol = nullptr;
+    const char* text = nullptr;
+};
+
+// The texts at the top of every page of a task's worksheet.
+struct SheetTexts {
+    const char* topic;
+    const char* title;
+    const char* assignment; // "" for none
+    std::array<LegendRow, 6> legend{}; // rows from the first without a symbol are unused
+};
+
 // One task type and everything that belongs to it. Texts are UTF-8.
 struct TaskRow {
     const char* code;         // "1a" .. "6c": menu, data files, rankings, command line
@@ -46,6 +69,8 @@ struct TaskRow {
     const char* mapFile;      // a second data file read when the task is loaded; "" for none
     int tableRows;            // rows of the task's table on the form, 0 for none
     TopicGroup group;
+    SheetLayout sheet;
+    SheetTexts sheetTexts;
 };
 
 // The one table of the 21 task types in six topics. Every list of task codes,

@@ -43,9 +43,10 @@ const std::map<QString, std::set<QString>> kAllowed = {
     {"results", {"tasks", "look", "shell"}},
     {"optics", {"tasks", "look", "shell"}},
     {"history", {"tasks", "look", "shell"}},
-    {"cli", {"tasks", "shell", "calc", "optics", "results", "history"}},
+    {"print", {"tasks", "look", "shell", "calc", "optics", "history"}},
+    {"cli", {"tasks", "shell", "calc", "optics", "results", "history", "print"}},
     {"art", {"tasks", "look"}},
-    {"app", {"tasks", "look", "shell", "calc", "menu", "optics", "results", "history"}},
+    {"app", {"tasks", "look", "shell", "calc", "menu", "optics", "results", "history", "print"}},
 };
 
 const QRegularExpression kInclude(QStringLiteral("^#include \"([a-z]+)/([A-Za-z0-9_]+)\\.h\""),

@@ -1,0 +1,17 @@
+#pragma once
+
+#include "print/WorksheetContent.h"
+#include "shell/FileResult.h"
+
+#include <memory>
+
+namespace orbeta::print {
+
+class HistoryWorksheet : public WorksheetContent {
+public:
+    static FileResult<std::unique_ptr<WorksheetContent>> load(const WorksheetRequest& request, const QString& dataDir);
+
+    void Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem) override;
+};
+
+} // namespace orbeta::print

@@ -1,0 +1,24 @@
+#pragma once
+
+#include "print/WorksheetContent.h"
+
+class QPagedPaintDevice;
+
+namespace orbeta::print {
+
+class PrintPage;
+
+// The frame of a worksheet: header and footer, the assignment and the
+// legend on every page, and the task's examples in the slots of its page plan.
+class PrintWorksheet {
+public:
+    // Page `page` (from 1) onto `out`.
+    static void printPage(PrintPage& out, const WorksheetRequest& request, WorksheetContent& content, int page);
+    // Every page onto `device` (A4, no margins), each on a new sheet; false
+    // when the device could not be painted on.
+    static bool print(QPagedPaintDevice& device, const WorksheetRequest& request, WorksheetContent& content);
+
+    static QString dateText(const QDate& date);
+};
+
+} // namespace orbeta::print

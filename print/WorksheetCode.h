@@ -1,0 +1,30 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+#include <cstdint>
+#include <optional>
+
+namespace orbeta::print {
+
+// What makes a worksheet: the task, the number of examples and the seed of
+// its first example. Written in the footer of every page ("1a-8-4F2K9"), so
+// that a teacher can make the same sheet again, or its answer key.
+struct WorksheetCode {
+    QString task; // "1a" .. "6c"
+    int count = 0;
+    std::uint64_t seed = 0;
+
+    // TASK-COUNT-SEED, the seed in base 32 (digits and capitals without I, L,
+    // O, U) followed by one check character.
+    QString text() const;
+    // Reads a code as `text` writes it, in either case, with O for 0 and I or
+    // L for 1; none for a code that is malformed or fails its check. The
+    // task and count are not checked against the table here.
+    static std::optional<WorksheetCode> parse(QStringView text);
+
+    friend bool operator==(const WorksheetCode&, const WorksheetCode&) = default;
+};
+
+} // namespace orbeta::print

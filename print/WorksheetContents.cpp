@@ -1,0 +1,24 @@
+#include "print/WorksheetContents.h"
+
+#include "print/CalcWorksheet.h"
+#include "print/HistoryWorksheet.h"
+#include "print/OpticsWorksheet.h"
+
+namespace orbeta::print {
+
+FileResult<std::unique_ptr<WorksheetContent>> WorksheetContents::load(const WorksheetRequest& request,
+                                                                      const QString& dataDir)
+{
+    switch (request.task->form) {
+    case TaskFormKind::Mech1:
+        return CalcWorksheet::load(request, dataDir);
+    case TaskFormKind::Zobr:
+        return OpticsWorksheet::load(request, dataDir);
+    case TaskFormKind::Dvojice:
+    case TaskFormKind::Osa:
+        return HistoryWorksheet::load(request, dataDir);
+    }
+    return FileError();
+}
+
+} // namespace orbeta::print

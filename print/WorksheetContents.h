@@ -1,0 +1,18 @@
+#pragma once
+
+#include "print/WorksheetContent.h"
+#include "shell/FileResult.h"
+
+#include <memory>
+
+namespace orbeta::print {
+
+// The worksheet content of each task form.
+class WorksheetContents {
+public:
+    // The content of the request's task with its data read from `dataDir`;
+    // the error names the file that could not be read.
+    static FileResult<std::unique_ptr<WorksheetContent>> load(const WorksheetRequest& request, const QString& dataDir);
+};
+
+} // namespace orbeta::print

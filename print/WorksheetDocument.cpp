@@ -1,0 +1,56 @@
+#include "print/WorksheetDocument.h"
+
+#include "print/PrintPage.h"
+#include "print/PrintWorksheet.h"
+#include "print/WorksheetCode.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+namespace orbeta::print {
+namespace {
+
+constexpr int kPdfResolution = 600;
+
+} // namespace
+
+QByteArray WorksheetDocument::pdf(const WorksheetRequest& request, WorksheetContent& content)
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        writer.setCreator(QStringLiteral("Orbeta - Tarovia"));
+        writer.setTitle(QString::fromUtf8(request.task->sheetTexts.title) + QStringLiteral(" (")
+                        + WorksheetCode{TaskTable::code(*request.task), request.count, request.seed}.text()
+                        + QLatin1Char(')'));
+        if (!PrintWorksheet::print(writer, request, content))
+            return {};
+    }
+    return bytes;
+}
+
+QImage WorksheetDocument::pageImage(const WorksheetRequest& request, WorksheetContent& content, int page,
+                                    int dotsPerInch)
+{
+    const QSize size(qRound(PrintPage::kWidthMm / 25.4 * dotsPerInch), qRound(PrintPage::kHeightMm / 25.4 * dotsPerInch));
+    QImage image(size, QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    painter.setRenderHint(QPainter::SmoothPixmapTransform);
+    PrintPage out(painter, QSizeF(size));
+    PrintWorksheet::printPage(out, request, content, page);
+    return image;
+}
+
+} // namespace orbeta::print

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "print/WorksheetContent.h"
+
+#include <QByteArray>
+#include <QImage>
+
+namespace orbeta::print {
+
+// A worksheet made into a file or a picture.
+class WorksheetDocument {
+public:
+    // The whole worksheet as a PDF: A4 pages with real text, the fonts embedded.
+    static QByteArray pdf(const WorksheetRequest& request, WorksheetContent& content);
+    // Page `page` (from 1) as a white A4 picture at `dotsPerInch`.
+    static QImage pageImage(const WorksheetRequest& request, WorksheetContent& content, int page, int dotsPerInch);
+};
+
+} // namespace orbeta::print
