@@ -19,5 +19,6 @@ int markCommand(const QStringList& args);
 int rankingCommand(const QStringList& args);
 int resultsCommand(const QStringList& args);
 int examplesCommand(const QStringList& args);
+int worksheetCommand(const QStringList& args);
 
 } // namespace orbeta::cli

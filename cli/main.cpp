@@ -1,11 +1,14 @@
 #include "cli/Commands.h"
 
 #include <QCoreApplication>
+#include <QGuiApplication>
 #include <QTextStream>
 
 #include <cstdio>
 #include <functional>
 #include <map>
+#include <memory>
+#include <string_view>
 
 namespace {
 
@@ -21,6 +24,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("mark"), orbeta::cli::markCommand},
         {QStringLiteral("ranking"), orbeta::cli::rankingCommand},
         {QStringLiteral("results"), orbeta::cli::resultsCommand},
+        {QStringLiteral("worksheet"), orbeta::cli::worksheetCommand},
     };
     return table;
 }
@@ -47,6 +51,14 @@ constexpr const char* kHelp =
     "        from seed S + i (S from the clock when not given). For a history task\n"
     "        (6a-6c): the screens of a series of N items (default one screen), screen\n"
     "        i from seed S + i, with the items, the boxes' order and the answer\n"
+    "  worksheet CODE --count N [--name NAME] [--seed S] [--answers] [--data DIR]\n"
+    "            -o FILE.pdf\n"
+    "        a worksheet of N fresh examples of task CODE (any of the 21) as a PDF,\n"
+    "        with NAME on the name line; example k is made from seed S + k as by\n"
+    "        examples; with --answers its answer key (\"Riešenie\"). The footer's\n"
+    "        code (\"Kód: 1a-8-4F2K9\") makes the same sheet again:\n"
+    "  worksheet --again WORKSHEET-CODE [--name NAME] [--answers] [--data DIR]\n"
+    "            -o FILE.pdf\n"
     "  calc TEXT\n"
     "        what the pupils' calculator answers for TEXT (put -- before a TEXT that\n"
     "        starts with -)\n"
@@ -85,7 +97,21 @@ int print(const char* text)
 
 int main(int argc, char** argv)
 {
-    QCoreApplication app(argc, argv);
+    // A worksheet is painted with fonts, which needs a GUI application;
+    // it shows no window, so it runs without a display.
+    std::unique_ptr<QCoreApplication> app;
+    if (argc > 1 && std::string_view(argv[1]) == "worksheet") {
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+        // The platform's own notes (a missing runtime directory and the like)
+        // mean nothing to a teacher; the command reports its own failures.
+        qInstallMessageHandler([](QtMsgType type, const QMessageLogContext&, const QString& message) {
+            if (type == QtCriticalMsg || type == QtFatalMsg)
+                std::fprintf(stderr, "orbeta-cli: %s\n", qPrintable(message));
+        });
+        app = std::make_unique<QGuiApplication>(argc, argv);
+    } else {
+        app = std::make_unique<QCoreApplication>(argc, argv);
+    }
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty())

@@ -7,6 +7,7 @@ Every other character draws exactly as in DejaVu Sans.
 
 usage: /usr/bin/python3 make_sigla.py DejaVuSans.ttf OUT.ttf
 """
+import copy
 import sys
 
 from fontTools.ttLib import TTFont
@@ -41,15 +42,24 @@ def rename(font):
 
 def main(source, target):
     font = TTFont(source)
+    best = font.getBestCmap()
+    missing = [shown for shown in SIGLA_MAP.values() if shown not in best]
+    if missing:
+        sys.exit(f"{source} has no glyph for U+{missing[0]:04X}")
+    # Each stored letter draws a copy of the symbol's glyph, so that the real
+    # character keeps a glyph of its own: a PDF's text layer then reads "m₁"
+    # where the real character was printed, not the stand-in letter.
+    copies = {stored: f"sigla.{stored:04X}" for stored in SIGLA_MAP}
+    glyf = font["glyf"]
+    hmtx = font["hmtx"]
+    font.setGlyphOrder(list(font.getGlyphOrder()) + list(copies.values()))
+    for stored, shown in SIGLA_MAP.items():
+        glyf[copies[stored]] = copy.deepcopy(glyf[best[shown]])
+        hmtx[copies[stored]] = hmtx[best[shown]]
     for table in font["cmap"].tables:
-        if not table.isUnicode():
-            continue
-        cmap = table.cmap
-        for stored, shown in SIGLA_MAP.items():
-            glyph = font.getBestCmap().get(shown)
-            if glyph is None:
-                sys.exit(f"{source} has no glyph for U+{shown:04X}")
-            cmap[stored] = glyph
+        if table.isUnicode():
+            for stored, name in copies.items():
+                table.cmap[stored] = name
     rename(font)
     font.save(target)
 

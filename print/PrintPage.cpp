@@ -39,16 +39,20 @@ void PrintPage::setFont(PrintFace face, double points, bool bold, bool italic)
     m_font.setKerning(true);
 }
 
-void PrintPage::printText(double xMm, double yMm, const QString& text)
+void PrintPage::printText(double xMm, double yMm, const QString& text, std::optional<double> rightEdgeMm)
 {
     if (text.isEmpty())
         return;
     const QFontMetricsF metrics(m_font, m_painter->device());
     m_painter->save();
     m_painter->resetTransform();
+    m_painter->translate(MmToX(float(xMm)), MmToY(float(yMm)) + metrics.ascent());
+    const double width = textWidthMm(text);
+    if (rightEdgeMm && xMm + width > *rightEdgeMm && *rightEdgeMm > xMm)
+        m_painter->scale((*rightEdgeMm - xMm) / width, 1);
     m_painter->setFont(m_font);
     m_painter->setPen(m_colour);
-    m_painter->drawText(QPointF(MmToX(float(xMm)), MmToY(float(yMm)) + metrics.ascent()), text);
+    m_painter->drawText(QPointF(0, 0), text);
     m_painter->restore();
 }
 

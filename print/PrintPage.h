@@ -2,9 +2,12 @@
 
 #include <QColor>
 #include <QFont>
+#include <QRectF>
 #include <QSizeF>
 #include <QString>
 #include <QTransform>
+
+#include <optional>
 
 class QPainter;
 
@@ -35,10 +38,16 @@ public:
     void setFont(PrintFace face, double points, bool bold = false, bool italic = false);
     const QFont& font() const { return m_font; }
     void setTextColor(const QColor& colour) { m_colour = colour; }
-    // Draws `text` with the top of its line at (x, y).
-    void printText(double xMm, double yMm, const QString& text);
+    // Draws `text` with the top of its line at (x, y); with a right edge, a
+    // text that would pass it is narrowed to end there.
+    void printText(double xMm, double yMm, const QString& text, std::optional<double> rightEdgeMm = std::nullopt);
     double textWidthMm(const QString& text) const;
     double lineHeightMm() const;
+
+    // Where the slot being printed may draw: from below the header (or the
+    // legend) to above the next slot's picture or the footer.
+    QRectF slotArea() const { return m_slotArea; }
+    void setSlotArea(const QRectF& areaMm) { m_slotArea = areaMm; }
 
     static QString family(PrintFace face);
     // Registers the faces with the font database; once per process.
@@ -49,6 +58,7 @@ private:
     QSizeF m_size;
     QFont m_font;
     QColor m_colour = Qt::black;
+    QRectF m_slotArea;
 };
 
 } // namespace orbeta::print

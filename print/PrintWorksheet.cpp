@@ -9,11 +9,15 @@
 #include <QPagedPaintDevice>
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orbeta::print {
 namespace {
 
 const QColor kNavy(0, 0, 128);
 const QColor kKeyRed(160, 0, 0);
+// Lines that could run off the paper end where the left margin begins on the other side.
+constexpr double kRightEdgeMm = 206;
 
 void printHeaderAndFooter(PrintPage& out, const WorksheetRequest& request, int page)
 {
@@ -28,12 +32,12 @@ void printHeaderAndFooter(PrintPage& out, const WorksheetRequest& request, int p
     }
     out.setFont(PrintFace::Sans, 12, true, false);
     out.printText(4, 17, QString::fromUtf8(texts.title));
-    out.printText(116, 17, QStringLiteral("Meno: ........................................................."));
+    out.printText(116, 17, QStringLiteral("Meno: ........................................................."), kRightEdgeMm);
     out.printText(167, 285, QStringLiteral("Orbeta - Tarovia"));
 
     out.setTextColor(Qt::black);
     out.setFont(PrintFace::Sans, 12, false, false);
-    out.printText(136, 14, request.pupilName);
+    out.printText(136, 14, request.pupilName, kRightEdgeMm);
 
     QPainter& painter = out.painter();
     painter.save();
@@ -50,27 +54,54 @@ void printHeaderAndFooter(PrintPage& out, const WorksheetRequest& request, int p
     out.printText(100, 285, QStringLiteral("Stránka: %1").arg(page));
 }
 
-void printAssignmentAndLegend(PrintPage& out, const TaskRow& task)
+// Below the header's rule, above the footer's.
+constexpr int kBodyTopMm = 26;
+constexpr int kBodyBottomMm = 281;
+
+int legendRows(const TaskRow& task)
+{
+    const auto& legend = task.sheetTexts.legend;
+    return int(std::find_if(legend.begin(), legend.end(), [](const LegendRow& r) { return r.symbol == nullptr; })
+               - legend.begin());
+}
+
+AssignmentLines wrapAssignment(PrintPage& out, const TaskRow& task)
+{
+    out.setFont(PrintFace::Sans, 12, false, true);
+    return AssignmentLines::wrap(QString::fromUtf8(task.sheetTexts.assignment),
+                                 [&out](const QString& line) { return out.textWidthMm(line); });
+}
+
+// The lowest point of the assignment and the legend.
+int textBottomMm(const AssignmentLines& assignment, const TaskRow& task)
+{
+    int bottom = kBodyTopMm;
+    for (int i = 0; i < AssignmentLines::kLines; ++i)
+        if (!assignment.lines[i].isEmpty())
+            bottom = AssignmentLines::lineTopMm(i + 1) + 5;
+    if (const std::optional<int> legendTop = assignment.legendTopMm(); legendTop && legendRows(task) > 0)
+        bottom = std::max(bottom, *legendTop + 5 * legendRows(task));
+    return bottom;
+}
+
+void printAssignmentAndLegend(PrintPage& out, const AssignmentLines& assignment, const TaskRow& task)
 {
     out.setTextColor(Qt::black);
     out.setFont(PrintFace::Sans, 12, false, true);
-    const AssignmentLines assignment = AssignmentLines::wrap(
-        QString::fromUtf8(task.sheetTexts.assignment), [&out](const QString& line) { return out.textWidthMm(line); });
     for (int i = 0; i < AssignmentLines::kLines; ++i)
         out.printText(4, AssignmentLines::lineTopMm(i + 1), assignment.lines[i]);
 
     const std::optional<int> legendTop = assignment.legendTopMm();
-    const auto& legend = task.sheetTexts.legend;
-    if (!legendTop || legend[0].symbol == nullptr)
+    if (!legendTop)
         return;
-    for (std::size_t r = 0; r < legend.size() && legend[r].symbol; ++r) {
-        const double y = *legendTop + 5.0 * double(r);
+    for (int r = 0; r < legendRows(task); ++r) {
+        const double y = *legendTop + 5.0 * r;
         // The symbols print as the characters they show, so that the page's
         // text says "m₁" and not the font's stand-in letters.
         out.setFont(PrintFace::Sigla, 12, false, true);
-        out.printText(4, y, SiglaText::toUnicode(QString::fromUtf8(legend[r].symbol)));
+        out.printText(4, y, SiglaText::toUnicode(QString::fromUtf8(task.sheetTexts.legend[std::size_t(r)].symbol)));
         out.setFont(PrintFace::Sans, 12, false, true);
-        out.printText(16, y, QString::fromUtf8(legend[r].text));
+        out.printText(16, y, QString::fromUtf8(task.sheetTexts.legend[std::size_t(r)].text));
     }
 }
 
@@ -79,7 +110,14 @@ void printAssignmentAndLegend(PrintPage& out, const TaskRow& task)
 void PrintWorksheet::printPage(PrintPage& out, const WorksheetRequest& request, WorksheetContent& content, int page)
 {
     const WorksheetPlan plan(*request.task, request.count);
+    const AssignmentLines assignment = wrapAssignment(out, *request.task);
+    const int textBottom = textBottomMm(assignment, *request.task);
     for (const SlotPlace& place : plan.slotsOn(page)) {
+        // A slot's picture starts 20 mm above its top; it keeps clear of the
+        // texts above it and of the next slot's picture.
+        const int top = std::max(place.topMm - 20, place.slot == 1 ? textBottom + 1 : kBodyTopMm);
+        const int bottom = place.slot < plan.slotsPerPage() ? plan.slotTop(place.slot + 1) - 21 : kBodyBottomMm;
+        out.setSlotArea(QRectF(0, top, PrintPage::kWidthMm, bottom - top));
         QPainter& painter = out.painter();
         painter.save();
         out.setTextColor(Qt::black);
@@ -87,7 +125,7 @@ void PrintWorksheet::printPage(PrintPage& out, const WorksheetRequest& request, 
         painter.restore();
     }
     printHeaderAndFooter(out, request, page);
-    printAssignmentAndLegend(out, *request.task);
+    printAssignmentAndLegend(out, assignment, *request.task);
 }
 
 bool PrintWorksheet::print(QPagedPaintDevice& device, const WorksheetRequest& request, WorksheetContent& content)

@@ -77,4 +77,9 @@ std::optional<WorksheetCode> WorksheetCode::parse(QStringView text)
     return code;
 }
 
+std::uint64_t WorksheetCode::clockSeed(ExampleSeeder& seeder, std::int64_t clockMilliseconds)
+{
+    return seeder.next(clockMilliseconds) & ((std::uint64_t{1} << 40) - 1);
+}
+
 } // namespace orbeta::print

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/ExampleSeeder.h"
+
 #include <QString>
 #include <QStringView>
 
@@ -23,6 +25,10 @@ struct WorksheetCode {
     // L for 1; none for a code that is malformed or fails its check. The
     // task and count are not checked against the table here.
     static std::optional<WorksheetCode> parse(QStringView text);
+
+    // A fresh seed from the clock, short enough to keep the code short (eight
+    // characters); two sheets made within one millisecond still differ.
+    static std::uint64_t clockSeed(ExampleSeeder& seeder, std::int64_t clockMilliseconds);
 
     friend bool operator==(const WorksheetCode&, const WorksheetCode&) = default;
 };

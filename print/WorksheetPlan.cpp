@@ -1,5 +1,7 @@
 #include "print/WorksheetPlan.h"
 
+#include <QStringList>
+
 #include <algorithm>
 
 namespace orbeta::print {
@@ -51,6 +53,17 @@ int WorksheetPlan::maxCount(const TaskRow& task)
 {
     const auto offered = TaskTable::countsOffered(task.group);
     return *std::max_element(offered.begin(), offered.end());
+}
+
+QString WorksheetPlan::countsText(const TaskRow& task)
+{
+    if (task.sheet.itemsPerSlot == 1)
+        return QStringLiteral("1 to %1 examples").arg(maxCount(task));
+    QStringList counts;
+    for (int n = task.sheet.itemsPerSlot; n <= maxCount(task); n += task.sheet.itemsPerSlot)
+        counts.append(QString::number(n));
+    const QString last = counts.takeLast();
+    return counts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last + QStringLiteral(" items");
 }
 
 } // namespace orbeta::print

@@ -33,6 +33,8 @@ public:
     // group of five items) to the largest count the setup screen offers.
     static bool countAllowed(const TaskRow& task, int count);
     static int maxCount(const TaskRow& task);
+    // The allowed counts in words, for a message.
+    static QString countsText(const TaskRow& task);
 
 private:
     const TaskRow* m_task;

@@ -1,0 +1,167 @@
+#include "cli/Commands.h"
+#include "cli/DataDirOption.h"
+
+#include "print/PrintPage.h"
+#include "print/WorksheetCode.h"
+#include "print/WorksheetContents.h"
+#include "print/WorksheetDocument.h"
+#include "print/WorksheetPlan.h"
+#include "shell/ExampleSeeder.h"
+#include "shell/IniFile.h"
+#include "shell/ResourcePath.h"
+#include "shell/SafeFile.h"
+#include "shell/WholeNumber.h"
+#include "shell/WindowsDirectory.h"
+
+#include <QDateTime>
+
+#include <optional>
+
+namespace orbeta::cli {
+namespace {
+
+const QString kUsage = QStringLiteral(
+    "usage: orbeta-cli worksheet CODE --count N [--name NAME] [--seed S] [--answers] [--data DIR] -o FILE.pdf\n"
+    "       orbeta-cli worksheet --again WORKSHEET-CODE [--name NAME] [--answers] [--data DIR] -o FILE.pdf\n"
+    "  CODE: a task, 1a-1d, 2a-2e, 3a, 3b, 4a, 4b, 5a-5e or 6a-6c;\n"
+    "  N: 1 to 15 examples, or 5, 10, 15, 20 or 25 items of a history task;\n"
+    "  S: a whole number from 0 to 18446744073709551615 (default: from the clock);\n"
+    "  WORKSHEET-CODE: the code in the footer of a worksheet (\"Kód: 1a-8-4F2K9\")");
+
+struct Options {
+    std::optional<QString> code;
+    std::optional<QString> count;
+    std::optional<QString> name;
+    std::optional<QString> seed;
+    std::optional<QString> again;
+    std::optional<QString> output;
+    bool answers = false;
+};
+
+// Takes the options out of args; false when one is malformed or repeated.
+bool takeOptions(QStringList args, Options& options)
+{
+    const std::pair<const char*, std::optional<QString>*> valued[] = {
+        {"--count", &options.count}, {"--name", &options.name},     {"--seed", &options.seed},
+        {"--again", &options.again}, {"--output", &options.output}, {"-o", &options.output},
+    };
+    for (qsizetype i = 0; i < args.size(); ++i) {
+        const QString& arg = args.at(i);
+        if (arg == QLatin1String("--answers")) {
+            if (options.answers)
+                return false;
+            options.answers = true;
+            continue;
+        }
+        bool matched = false;
+        for (const auto& [name, value] : valued) {
+            const QString option = QString::fromLatin1(name);
+            std::optional<QString> found;
+            if (arg == option) {
+                if (i + 1 >= args.size())
+                    return false;
+                found = args.at(++i);
+            } else if (option.startsWith(QLatin1String("--")) && arg.startsWith(option + QLatin1Char('='))) {
+                found = arg.mid(option.size() + 1);
+            } else {
+                continue;
+            }
+            if (value->has_value())
+                return false;
+            *value = found;
+            matched = true;
+            break;
+        }
+        if (matched)
+            continue;
+        if (arg.startsWith(QLatin1Char('-')) || options.code)
+            return false;
+        options.code = arg;
+    }
+    return true;
+}
+
+// The symbol font installed with the program's resources, if it can be found:
+// key CD of the Orbeta.ini the program reads. Without it the symbols print in
+// the program's sans-serif, which draws the same characters.
+QString siglaFontFile()
+{
+    const QString iniPath = WindowsDirectory::locate() + QStringLiteral("Orbeta.ini");
+    const FileResult<QByteArray> bytes = SafeFile::read(iniPath, FileKind::Settings);
+    if (!bytes)
+        return {};
+    const auto cd = IniFile(bytes.value()).directory(QStringLiteral("TRV"), QStringLiteral("CD"));
+    return cd ? ResourcePath::resolve(*cd, QStringLiteral("Data\\Sigla.ttf")) : QString();
+}
+
+} // namespace
+
+// worksheet CODE --count N [...] -o FILE: a worksheet of the task as a PDF;
+// example k of the sheet comes from seed S + k, as with `examples`.
+int worksheetCommand(const QStringList& arguments)
+{
+    QStringList args = arguments;
+    const DataDirOption::Option data = DataDirOption::takeOption(args);
+    if (data.status != Ok)
+        return data.status;
+    Options options;
+    if (!takeOptions(args, options) || !options.output || options.output->isEmpty())
+        return fail(BadUsage, kUsage);
+
+    print::WorksheetCode sheet;
+    if (options.again) {
+        if (options.code || options.count || options.seed)
+            return fail(BadUsage, QStringLiteral("--again takes no CODE, --count or --seed\n%1").arg(kUsage));
+        const std::optional<print::WorksheetCode> parsed = print::WorksheetCode::parse(*options.again);
+        if (!parsed)
+            return fail(BadUsage, QStringLiteral("%1 is not a worksheet code").arg(*options.again));
+        sheet = *parsed;
+    } else {
+        if (!options.code || !options.count)
+            return fail(BadUsage, kUsage);
+        sheet.task = *options.code;
+        const auto count = ParseWholeNumber(*options.count);
+        if (!count || *count > 1000)
+            return fail(BadUsage, QStringLiteral("--count needs a whole number\n%1").arg(kUsage));
+        sheet.count = int(*count);
+        if (options.seed) {
+            const auto seed = ParseWholeNumber(*options.seed);
+            if (!seed)
+                return fail(BadUsage, QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615"));
+            sheet.seed = *seed;
+        } else {
+            ExampleSeeder seeder;
+            sheet.seed = print::WorksheetCode::clockSeed(seeder, QDateTime::currentMSecsSinceEpoch());
+        }
+    }
+    const TaskRow* task = TaskTable::find(sheet.task);
+    if (!task)
+        return fail(BadUsage, QStringLiteral("%1 is not a task (%2)\n%3").arg(sheet.task, TaskTable::codeRanges(), kUsage));
+    if (!print::WorksheetPlan::countAllowed(*task, sheet.count))
+        return fail(BadUsage, QStringLiteral("a worksheet of %1 holds %2").arg(sheet.task, print::WorksheetPlan::countsText(*task)));
+
+    const DataDirOption::Result dir = DataDirOption::resolve(data.given);
+    if (dir.status != Ok)
+        return dir.status;
+    print::PrintPage::loadFonts(siglaFontFile());
+
+    print::WorksheetRequest request;
+    request.task = task;
+    request.count = sheet.count;
+    request.seed = sheet.seed;
+    request.pupilName = options.name.value_or(QString()).trimmed();
+    request.date = QDate::currentDate();
+    request.answers = options.answers;
+    FileResult<std::unique_ptr<print::WorksheetContent>> content = print::WorksheetContents::load(request, dir.dir);
+    if (!content)
+        return fail(BadFile, content.error().message());
+    const QByteArray pdf = print::WorksheetDocument::pdf(request, *content.value());
+    if (pdf.isEmpty())
+        return fail(BadFile, QStringLiteral("the worksheet could not be laid out"));
+    const FileOutcome written = SafeFile::write(*options.output, pdf);
+    if (!written.ok())
+        return fail(BadFile, written.error);
+    return Ok;
+}
+
+} // namespace orbeta::cli
