@@ -4,6 +4,7 @@
 #include "app/DesktopServices.h"
 #include "app/QtTranslation.h"
 #include "app/ResultsForms.h"
+#include "app/WorksheetPrinting.h"
 #include "calc/CalcScene.h"
 #include "calc/FrmMech1.h"
 #include "calc/RandomSource.h"
@@ -86,6 +87,7 @@ void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta:
     orbeta::FrmOsa::addTourStates(tour, services, results);
     orbeta::FrmTabulka::addTourStates(tour, services);
     orbeta::FrmChybovy::addTourStates(tour);
+    orbeta::WorksheetPrinting::addTourStates(tour, services);
 }
 
 // ORBETA_FRAME_LOG=1: every paint of the calculation scene is written to
@@ -122,8 +124,7 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                        return nullptr;
                    return FrmMech1::open(services, results, *task, seed, globals().CurrentForm,
                                          host ? host->stage() : nullptr);
-               },
-               {}});
+               }});
     forms.add(TaskFormKind::Zobr,
               {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
                    const auto task = opticsTaskFromCode(code);
@@ -132,14 +133,12 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                        return nullptr;
                    return FrmZobr::open(services, results, *task, opticsRandom(), seed, globals().CurrentForm,
                                         host ? host->stage() : nullptr);
-               },
-               {}});
+               }});
     forms.add(TaskFormKind::Dvojice,
               {[&services, &results, seed](const QString&) -> std::unique_ptr<QWidget> {
                    ScreenHost* host = ScreenHost::instance();
                    return FrmDvojice::open(services, results, seed, globals().CurrentForm, host ? host->stage() : nullptr);
-               },
-               {}});
+               }});
     forms.add(TaskFormKind::Osa,
               {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
                    const auto history = HistoryDeck::codeOf(code);
@@ -148,8 +147,11 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                        return nullptr;
                    return FrmOsa::open(services, results, *history, seed, globals().CurrentForm,
                                        host ? host->stage() : nullptr);
-               },
-               {}});
+               }});
+    auto printing = std::make_shared<WorksheetPrinting>(services, seed);
+    forms.setPrinting([printing](const QString& code, QPrinter& printer, int copies) {
+        return printing->print(code, printer, copies);
+    });
     return forms;
 }
 

@@ -292,8 +292,11 @@ void FrmSetup::printWorksheet()
         return;
     const int copies = WorksheetPrintSetup::applyChoices(printer);
     globals().PrintMode = true;
-    // A failed print is not reported to the pupil.
-    m_taskForms.printWorksheet(globals().TaskCode, printer, copies);
+    // A worksheet that could not be printed (a missing data file, a PDF file
+    // that cannot be written) must not pass for printed.
+    if (!m_taskForms.printWorksheet(globals().TaskCode, printer, copies))
+        m_services.showMessage(WorksheetPrintSetup::dialogTitle(), WorksheetPrintSetup::failedText(),
+                               MessageIcon::Warning, MessageButtons::Ok);
 }
 
 void FrmSetup::showHelp()

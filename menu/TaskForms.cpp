@@ -23,11 +23,7 @@ std::unique_ptr<QWidget> TaskForms::openSeries(const QString& taskCode) const
 
 bool TaskForms::printWorksheet(const QString& taskCode, QPrinter& printer, int copies) const
 {
-    const Entry* found = entry(taskCode);
-    if (!found || !found->printSlot || !m_printFrame)
-        return false;
-    m_printFrame(printer, copies, taskCode, found->printSlot);
-    return true;
+    return TaskTable::find(taskCode) && m_print && m_print(taskCode, printer, copies);
 }
 
 } // namespace orbeta

@@ -14,6 +14,11 @@ QString WorksheetPrintSetup::dialogTitle()
     return QStringLiteral("Tlač zvolenej úlohy:");
 }
 
+QString WorksheetPrintSetup::failedText()
+{
+    return QStringLiteral("Pracovný list sa nepodarilo vytlačiť.");
+}
+
 void WorksheetPrintSetup::prepare(QPrintDialog& dialog)
 {
     dialog.setWindowTitle(dialogTitle());
@@ -32,6 +37,8 @@ int WorksheetPrintSetup::applyChoices(QPrinter& printer)
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(orientation);
     printer.setResolution(kResolution);
+    // The worksheet places everything from the paper's corner itself.
+    printer.setFullPage(true);
     return copies;
 }
 

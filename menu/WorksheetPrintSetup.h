@@ -14,6 +14,8 @@ public:
     static constexpr int kResolution = 300;
 
     static QString dialogTitle();
+    // Said when the worksheet could not be printed.
+    static QString failedText();
 
     // Title and options: the page range and the selection make no sense for a
     // worksheet; printing to a PDF file stays offered, because on a machine

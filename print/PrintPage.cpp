@@ -8,24 +8,26 @@
 
 namespace orbeta::print {
 
-PrintPage::PrintPage(QPainter& painter, QSizeF size) : m_painter(&painter), m_size(size)
+PrintPage::PrintPage(QPainter& painter, QSizeF size, QPointF origin)
+    : m_painter(&painter), m_size(size), m_origin(origin)
 {
     setFont(PrintFace::Sans, 12);
 }
 
 float PrintPage::MmToX(float mm) const
 {
-    return float(m_size.width() / kWidthMm) * mm;
+    return float(m_origin.x() + m_size.width() / kWidthMm * mm);
 }
 
 float PrintPage::MmToY(float mm) const
 {
-    return float(m_size.height() / kHeightMm) * mm;
+    return float(m_origin.y() + m_size.height() / kHeightMm * mm);
 }
 
 QTransform PrintPage::mmTransform() const
 {
-    return QTransform::fromScale(m_size.width() / kWidthMm, m_size.height() / kHeightMm);
+    return QTransform::fromTranslate(m_origin.x(), m_origin.y())
+        .scale(m_size.width() / kWidthMm, m_size.height() / kHeightMm);
 }
 
 void PrintPage::setFont(PrintFace face, double points, bool bold, bool italic)

@@ -24,8 +24,9 @@ public:
     static constexpr double kWidthMm = 210;
     static constexpr double kHeightMm = 297;
 
-    // `size`: the whole A4 sheet in the painter's device units.
-    PrintPage(QPainter& painter, QSizeF size);
+    // `size`: the whole A4 sheet in the painter's device units, its top left
+    // corner at `origin`.
+    PrintPage(QPainter& painter, QSizeF size, QPointF origin = {});
 
     QPainter& painter() const { return *m_painter; }
     float MmToX(float mm) const;
@@ -56,6 +57,7 @@ public:
 private:
     QPainter* m_painter;
     QSizeF m_size;
+    QPointF m_origin;
     QFont m_font;
     QColor m_colour = Qt::black;
     QRectF m_slotArea;

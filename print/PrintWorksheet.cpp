@@ -32,7 +32,11 @@ void printHeaderAndFooter(PrintPage& out, const WorksheetRequest& request, int p
     }
     out.setFont(PrintFace::Sans, 12, true, false);
     out.printText(4, 17, QString::fromUtf8(texts.title));
-    out.printText(116, 17, QStringLiteral("Meno: ........................................................."), kRightEdgeMm);
+    // The dots of the name line close up to end at the margin; the word keeps its shape.
+    const QString nameLabel = QStringLiteral("Meno: ");
+    out.printText(116, 17, nameLabel);
+    out.printText(116 + out.textWidthMm(nameLabel), 17,
+                  QStringLiteral("........................................................."), kRightEdgeMm);
     out.printText(167, 285, QStringLiteral("Orbeta - Tarovia"));
 
     out.setTextColor(Qt::black);
@@ -43,8 +47,8 @@ void printHeaderAndFooter(PrintPage& out, const WorksheetRequest& request, int p
     painter.save();
     painter.resetTransform();
     painter.setPen(QPen(Qt::black, out.MmToY(0.25f)));
-    painter.drawLine(QPointF(0, out.MmToY(25)), QPointF(out.MmToX(210), out.MmToY(25)));
-    painter.drawLine(QPointF(0, out.MmToY(282)), QPointF(out.MmToX(210), out.MmToY(282)));
+    painter.drawLine(QPointF(out.MmToX(0), out.MmToY(25)), QPointF(out.MmToX(210), out.MmToY(25)));
+    painter.drawLine(QPointF(out.MmToX(0), out.MmToY(282)), QPointF(out.MmToX(210), out.MmToY(282)));
     painter.restore();
 
     out.setFont(PrintFace::Sans, 10, false, false);
@@ -94,6 +98,13 @@ void printAssignmentAndLegend(PrintPage& out, const AssignmentLines& assignment,
     const std::optional<int> legendTop = assignment.legendTopMm();
     if (!legendTop)
         return;
+    // The descriptions form a column at 16 mm, or further right when a
+    // symbol (such as "R₁, R₂") is wider.
+    double column = 16;
+    out.setFont(PrintFace::Sigla, 12, false, true);
+    for (int r = 0; r < legendRows(task); ++r)
+        column = std::max(column, 4 + 1.5 + out.textWidthMm(SiglaText::toUnicode(
+                                                 QString::fromUtf8(task.sheetTexts.legend[std::size_t(r)].symbol))));
     for (int r = 0; r < legendRows(task); ++r) {
         const double y = *legendTop + 5.0 * r;
         // The symbols print as the characters they show, so that the page's
@@ -101,7 +112,7 @@ void printAssignmentAndLegend(PrintPage& out, const AssignmentLines& assignment,
         out.setFont(PrintFace::Sigla, 12, false, true);
         out.printText(4, y, SiglaText::toUnicode(QString::fromUtf8(task.sheetTexts.legend[std::size_t(r)].symbol)));
         out.setFont(PrintFace::Sans, 12, false, true);
-        out.printText(16, y, QString::fromUtf8(task.sheetTexts.legend[std::size_t(r)].text));
+        out.printText(column, y, QString::fromUtf8(task.sheetTexts.legend[std::size_t(r)].text));
     }
 }
 
@@ -133,14 +144,26 @@ bool PrintWorksheet::print(QPagedPaintDevice& device, const WorksheetRequest& re
     QPainter painter;
     if (!painter.begin(&device))
         return false;
-    PrintPage out(painter, QSizeF(device.width(), device.height()));
+    const bool printed = printPages(painter, device, request, content, false);
+    return painter.end() && printed;
+}
+
+bool PrintWorksheet::printPages(QPainter& painter, QPagedPaintDevice& device, const WorksheetRequest& request,
+                                WorksheetContent& content, bool newSheetFirst)
+{
+    // The A4 page keeps its proportions on any paper (landscape, letter): the
+    // largest upright A4 that fits, centred.
+    const QSizeF paper(device.width(), device.height());
+    const double scale = std::min(paper.width() / PrintPage::kWidthMm, paper.height() / PrintPage::kHeightMm);
+    const QSizeF a4(PrintPage::kWidthMm * scale, PrintPage::kHeightMm * scale);
+    PrintPage out(painter, a4, QPointF((paper.width() - a4.width()) / 2, (paper.height() - a4.height()) / 2));
     const WorksheetPlan plan(*request.task, request.count);
     for (int page = 1; page <= plan.pageCount(); ++page) {
-        if (page > 1 && !device.newPage())
+        if ((page > 1 || newSheetFirst) && !device.newPage())
             return false;
         printPage(out, request, content, page);
     }
-    return painter.end();
+    return true;
 }
 
 QString PrintWorksheet::dateText(const QDate& date)

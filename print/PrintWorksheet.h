@@ -3,6 +3,7 @@
 #include "print/WorksheetContent.h"
 
 class QPagedPaintDevice;
+class QPainter;
 
 namespace orbeta::print {
 
@@ -17,6 +18,10 @@ public:
     // Every page onto `device` (A4, no margins), each on a new sheet; false
     // when the device could not be painted on.
     static bool print(QPagedPaintDevice& device, const WorksheetRequest& request, WorksheetContent& content);
+    // The same onto a painter already open on `device`; with `newSheetFirst`
+    // the first page goes on a new sheet too (a further copy).
+    static bool printPages(QPainter& painter, QPagedPaintDevice& device, const WorksheetRequest& request,
+                           WorksheetContent& content, bool newSheetFirst);
 
     static QString dateText(const QDate& date);
 };

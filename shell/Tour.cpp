@@ -19,7 +19,13 @@ namespace orbeta {
 
 void Tour::add(const QString& formName, const QString& state, Prepare prepare)
 {
-    m_steps.push_back({formName + QLatin1Char('-') + state + QStringLiteral(".png"), std::move(prepare)});
+    m_steps.push_back({formName + QLatin1Char('-') + state + QStringLiteral(".png"), std::move(prepare), {}});
+}
+
+void Tour::addPicture(const QString& formName, const QString& state, Draw draw)
+{
+    m_steps.push_back({formName + QLatin1Char('-') + state + QStringLiteral(".png"), [](ScreenHost&) {},
+                       std::move(draw)});
 }
 
 QStringList Tour::fileNames() const
@@ -51,11 +57,18 @@ void Tour::start(ScreenHost& host, const QString& directory) const
     // the next; the timer holds the turn, the turn only knows itself weakly.
     *turn = [this, &host, directory, next, self = std::weak_ptr(turn)] {
         if (*next > 0) {
-            const QString path = QDir(directory).filePath(m_steps[*next - 1].fileName);
+            const Step& step = m_steps[*next - 1];
+            const QString path = QDir(directory).filePath(step.fileName);
             QByteArray png;
             QBuffer buffer(&png);
             buffer.open(QIODevice::WriteOnly);
-            host.grabStage().save(&buffer, "PNG");
+            const QImage picture = step.draw ? step.draw() : host.grabStage();
+            if (picture.isNull()) {
+                std::fprintf(stderr, "orbeta: cannot draw %s\n", qPrintable(step.fileName));
+                QCoreApplication::exit(1);
+                return;
+            }
+            picture.save(&buffer, "PNG");
             const FileOutcome written = SafeFile::write(path, png);
             if (!written.ok()) {
                 std::fprintf(stderr, "orbeta: cannot write %s\n", qPrintable(written.error));

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QImage>
 #include <QString>
 #include <QStringList>
 #include <functional>
@@ -18,6 +19,10 @@ public:
     using Prepare = std::function<void(ScreenHost& host)>;
 
     void add(const QString& formName, const QString& state, Prepare prepare);
+    // A picture that is not a screen (a printed page): drawn by `draw`
+    // instead of taken from the stage; a null picture stops the tour.
+    using Draw = std::function<QImage()>;
+    void addPicture(const QString& formName, const QString& state, Draw draw);
 
     // Runs the states in the order added from the event loop, one state per
     // turn so that what a state leaves behind (deferred deletions, layout) is
@@ -32,6 +37,7 @@ private:
     struct Step {
         QString fileName;
         Prepare prepare;
+        Draw draw;
     };
     std::vector<Step> m_steps;
 };

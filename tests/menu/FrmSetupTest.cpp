@@ -81,7 +81,7 @@ protected:
 // A stand-in task form that records how it was opened and printed.
 struct StandInTaskForms {
     int opens = 0;
-    int slotsPrinted = 0;
+    QString printedCode;
     int frames = 0;
     int copies = 0;
     QPageSize::PageSizeId pageSize = QPageSize::Custom;
@@ -99,19 +99,16 @@ struct StandInTaskForms {
                              form->setFixedSize(640, 480);
                              last = form.get();
                              return form;
-                         },
-                         [this](QPainter&, const QRectF&, const QString&, std::uint64_t) { ++slotsPrinted; }});
-        forms.setPrintFrame([this](QPrinter& printer, int copyCount, const QString& code,
-                                   const TaskForms::PrintSlot& slot) {
+                         }});
+        forms.setPrinting([this](const QString& code, QPrinter& printer, int copyCount) {
             ++frames;
+            printedCode = code;
             copies = copyCount;
             pageSize = printer.pageLayout().pageSize().id();
             resolution = printer.resolution();
             printerCopies = printer.copyCount();
             orientation = printer.pageLayout().orientation();
-            QImage page(10, 10, QImage::Format_RGB32);
-            QPainter painter(&page);
-            slot(painter, QRectF(0, 0, 10, 10), code, 1);
+            return true;
         });
     }
 };
@@ -236,7 +233,7 @@ TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
     confirm = true;
     click(setup->printButton());
     ASSERT_EQ(forms.frames, 1);
-    EXPECT_EQ(forms.slotsPrinted, 1);
+    EXPECT_EQ(forms.printedCode, QStringLiteral("6c"));
     EXPECT_TRUE(globals().PrintMode);
     EXPECT_EQ(forms.copies, 3);
     EXPECT_EQ(forms.printerCopies, 1);
@@ -287,8 +284,7 @@ TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCoun
                                                 ScreenHost::instance()->findForm(QStringLiteral("frm_Setup"));
                                             ScreenHost::instance()->showForm(table);
                                             return std::unique_ptr<QWidget>();
-                                        },
-                                        {}});
+                                        }});
     FrmSetup* setup = open(QStringLiteral("1b"));
     type(setup->nameField(), QStringLiteral("Ján"));
     press(setup->countButton(1));

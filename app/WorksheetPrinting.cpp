@@ -1,0 +1,86 @@
+#include "app/WorksheetPrinting.h"
+
+#include "print/PrintWorksheet.h"
+#include "print/WorksheetCode.h"
+#include "print/WorksheetContents.h"
+#include "print/WorksheetDocument.h"
+#include "print/WorksheetPlan.h"
+#include "shell/Globals.h"
+#include "shell/Services.h"
+#include "shell/Tour.h"
+
+#include <QDateTime>
+#include <QPainter>
+#include <QPrinter>
+
+#include <cstdio>
+
+namespace orbeta {
+
+WorksheetPrinting::WorksheetPrinting(Services& services, std::optional<std::uint64_t> fixedSeed)
+    : m_services(&services), m_fixedSeed(fixedSeed)
+{
+}
+
+std::uint64_t WorksheetPrinting::nextSeed(int count)
+{
+    if (!m_fixedSeed)
+        return print::WorksheetCode::clockSeed(m_clockSeeds, m_services->now().toMSecsSinceEpoch());
+    const std::uint64_t seed = *m_fixedSeed + m_examplesPrinted;
+    m_examplesPrinted += std::uint64_t(count);
+    return seed;
+}
+
+bool WorksheetPrinting::print(const QString& taskCode, QPrinter& printer, int copies)
+{
+    const TaskRow* task = TaskTable::find(taskCode);
+    if (!task || !print::WorksheetPlan::countAllowed(*task, globals().ExampleCount))
+        return false;
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    for (int copy = 0; copy < copies; ++copy) {
+        print::WorksheetRequest request;
+        request.task = task;
+        request.count = globals().ExampleCount;
+        request.seed = nextSeed(request.count);
+        request.pupilName = globals().PupilName.trimmed();
+        request.date = m_services->now().date();
+        FileResult<std::unique_ptr<print::WorksheetContent>> content =
+            print::WorksheetContents::load(request, globals().DataDir);
+        if (!content || !print::PrintWorksheet::printPages(painter, printer, request, *content.value(), copy > 0)) {
+            painter.end();
+            return false;
+        }
+    }
+    return painter.end();
+}
+
+void WorksheetPrinting::addTourStates(Tour& tour, Services& services)
+{
+    constexpr int kTourDotsPerInch = 150;
+    for (const TaskRow& row : TaskTable::rows()) {
+        for (const bool answers : {false, true}) {
+            const QString code = TaskTable::code(row);
+            tour.addPicture(QStringLiteral("worksheet"), code + (answers ? QStringLiteral("-key") : QString()) + QStringLiteral("-page1"),
+                            [&row, answers, &services] {
+                                print::WorksheetRequest request;
+                                request.task = &row;
+                                request.count = TaskTable::countsOffered(row.group)[2];
+                                request.seed = 1;
+                                request.pupilName = QStringLiteral("Jana Nováková");
+                                request.date = services.now().date();
+                                request.answers = answers;
+                                auto content = print::WorksheetContents::load(request, globals().DataDir);
+                                if (!content) {
+                                    std::fprintf(stderr, "orbeta: %s\n", qPrintable(content.error().message()));
+                                    return QImage();
+                                }
+                                return print::WorksheetDocument::pageImage(request, *content.value(), 1,
+                                                                           kTourDotsPerInch);
+                            });
+        }
+    }
+}
+
+} // namespace orbeta
