@@ -14,6 +14,7 @@
 #include <QPrinter>
 
 #include <cstdio>
+#include <vector>
 
 namespace orbeta {
 
@@ -36,9 +37,13 @@ bool WorksheetPrinting::print(const QString& taskCode, QPrinter& printer, int co
     const TaskRow* task = TaskTable::find(taskCode);
     if (!task || !print::WorksheetPlan::countAllowed(*task, globals().ExampleCount))
         return false;
-    QPainter painter;
-    if (!painter.begin(&printer))
-        return false;
+    // Every sheet is made before the printer starts, so that a missing data
+    // file prints nothing at all.
+    struct Sheet {
+        print::WorksheetRequest request;
+        std::unique_ptr<print::WorksheetContent> content;
+    };
+    std::vector<Sheet> sheets;
     for (int copy = 0; copy < copies; ++copy) {
         print::WorksheetRequest request;
         request.task = task;
@@ -48,11 +53,18 @@ bool WorksheetPrinting::print(const QString& taskCode, QPrinter& printer, int co
         request.date = m_services->now().date();
         FileResult<std::unique_ptr<print::WorksheetContent>> content =
             print::WorksheetContents::load(request, globals().DataDir);
-        if (!content || !print::PrintWorksheet::printPages(painter, printer, request, *content.value(), copy > 0)) {
+        if (!content)
+            return false;
+        sheets.push_back({request, std::move(content.value())});
+    }
+    QPainter painter;
+    if (!painter.begin(&printer))
+        return false;
+    for (std::size_t i = 0; i < sheets.size(); ++i)
+        if (!print::PrintWorksheet::printPages(painter, printer, sheets[i].request, *sheets[i].content, i > 0)) {
             painter.end();
             return false;
         }
-    }
     return painter.end();
 }
 

@@ -136,6 +136,11 @@ TEST(Program, TourWritesEveryScreenAndNoInstalledFile)
         const QImage image(out.filePath(QStringLiteral("pictures/") + name));
         EXPECT_EQ(image.size(), QSize(640, 480)) << name;
     }
+    // The printed pages at print size: A4 at 150 dpi.
+    for (const char* name : {"worksheet-1a-page1.png", "worksheet-6c-key-page1.png"}) {
+        const QImage image(out.filePath(QStringLiteral("pictures/") + name));
+        EXPECT_EQ(image.size(), QSize(1240, 1754)) << name;
+    }
 }
 
 TEST(Program, OddFilesInTheInstallationEndWithTheirMessage)

@@ -1,0 +1,87 @@
+// The setup screen's printing as the program wires it: the chosen task's
+// worksheet through a printer into a PDF file, one sheet per copy.
+#include "app/WorksheetPrinting.h"
+#include "shell/Globals.h"
+#include "tests/app/TaskSeriesFixture.h"
+
+#include <QPrinter>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+
+using namespace orbeta;
+using namespace orbeta::test;
+
+namespace {
+
+QString pdfText(const QString& path)
+{
+    QProcess process;
+    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
+    EXPECT_TRUE(process.waitForFinished(30000));
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+class WorksheetPrintingTest : public TaskSeriesFixture {
+protected:
+    // Prints `copies` sheets of `code` into a PDF file and gives back its text.
+    QString printToPdf(WorksheetPrinting& printing, const char* code, int count, int copies)
+    {
+        globals().TaskCode = QString::fromLatin1(code);
+        globals().ExampleCount = std::uint8_t(count);
+        globals().PupilName = QStringLiteral("  Ondrej Ťažký");
+        QPrinter printer(QPrinter::HighResolution);
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(data.filePath(QStringLiteral("sheet.pdf")));
+        printer.setFullPage(true);
+        printer.setPageSize(QPageSize(QPageSize::A4));
+        EXPECT_TRUE(printing.print(QString::fromLatin1(code), printer, copies));
+        return pdfText(printer.outputFileName());
+    }
+};
+
+QStringList codesIn(const QString& text)
+{
+    static const QRegularExpression code(QStringLiteral("Kód: (\\S+)"));
+    QStringList codes;
+    for (auto it = code.globalMatch(text); it.hasNext();)
+        codes.append(it.next().captured(1));
+    return codes;
+}
+
+} // namespace
+
+TEST_F(WorksheetPrintingTest, EachCopyIsAFreshSheetAndAFixedSeedRepeatsThem)
+{
+    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    WorksheetPrinting fixed(services, 500);
+    const QString text = printToPdf(fixed, "1c", 8, 2);
+    // Two pages per sheet, every page with its header.
+    EXPECT_EQ(text.count(QStringLiteral("Pohyb rovnomerný")), 4);
+    EXPECT_EQ(text.count(QStringLiteral("Ondrej Ťažký")), 4);
+    const QStringList codes = codesIn(text);
+    ASSERT_EQ(codes.size(), 4);
+    EXPECT_EQ(codes[0], codes[1]);
+    EXPECT_NE(codes[1], codes[2]);
+
+    WorksheetPrinting again(services, 500);
+    EXPECT_EQ(codesIn(printToPdf(again, "1c", 8, 2)), codes);
+
+    WorksheetPrinting clock(services, std::nullopt);
+    const QStringList history = codesIn(printToPdf(clock, "6a", 25, 2));
+    ASSERT_EQ(history.size(), 4);
+    EXPECT_NE(history[0], history[2]);
+}
+
+TEST_F(WorksheetPrintingTest, AMissingDataFileIsNotPrinted)
+{
+    QFile::remove(data.filePath(QStringLiteral("3a.dat")));
+    globals().TaskCode = QStringLiteral("3a");
+    globals().ExampleCount = 3;
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(data.filePath(QStringLiteral("sheet.pdf")));
+    WorksheetPrinting printing(services, 1);
+    EXPECT_FALSE(printing.print(QStringLiteral("3a"), printer, 1));
+}
