@@ -84,3 +84,16 @@ TEST(Layering, NothingWaitsInsideAnEventHandler)
         }
     }
 }
+
+// Worksheets are drawn without a window, so that the command line makes them
+// with no display: the print library and the command line use no widget.
+TEST(Layering, WorksheetsNeedNoWidgets)
+{
+    static const QRegularExpression widgets(
+        QStringLiteral("#include <(QWidget|QApplication|QPrinter|QPrintDialog|QtWidgets|QMessageBox)"));
+    for (const char* folder : {"print", "cli"}) {
+        for (const auto& [path, text] : sources(QString::fromLatin1(folder))) {
+            EXPECT_FALSE(widgets.match(text).hasMatch()) << path.toStdString();
+        }
+    }
+}
