@@ -37,6 +37,11 @@ void ConstructionPainter::drawScene(QPainter& p, const OpticsExample& e, const Q
     p.fillRect(QRect(QPoint(0, 0), area), Qt::white);
     if (!picture.isNull())
         p.drawImage((area.width() - picture.width()) / 2, (area.height() - picture.height()) / 2, picture);
+    drawGiven(p, e);
+}
+
+void ConstructionPainter::drawGiven(QPainter& p, const OpticsExample& e)
+{
     for (int i = 1; i <= OpticsExample::kRays; ++i) {
         if (e.rayGiven[std::size_t(i)])
             drawRay(p, e.objectTop, e.rayPoints[std::size_t(i)][0], Palette::ray());

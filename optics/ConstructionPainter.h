@@ -24,6 +24,9 @@ public:
     // The white area, the mirror or lens picture (a sprite with its magenta
     // made transparent), the given incident rays in red and the object arrow.
     static void drawScene(QPainter& painter, const OpticsExample& example, const QImage& picture);
+    // Only the given rays and the object arrow, over a mirror or lens drawn
+    // already (the printed page draws it as vectors).
+    static void drawGiven(QPainter& painter, const OpticsExample& example);
     // The pupil's rays in black with their dotted extensions and the green
     // image arrow; with `marked` the wrong rays take wrongRay().
     static void drawPupil(QPainter& painter, const RayDrawing& drawing, bool marked);

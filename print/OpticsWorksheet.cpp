@@ -1,12 +1,94 @@
 #include "print/OpticsWorksheet.h"
 
-namespace orbeta::print {
+#include "look/OpticsPainter.h"
+#include "optics/ConstructionPainter.h"
+#include "optics/OpticsSceneFile.h"
+#include "print/PrintPage.h"
+#include "shell/ResourcePath.h"
+#include "shell/SafeFile.h"
 
-FileResult<std::unique_ptr<WorksheetContent>> OpticsWorksheet::load(const WorksheetRequest&, const QString&)
+#include <QPainter>
+
+namespace orbeta::print {
+namespace {
+
+// The mirrors sit further right than the lenses, leaving the object room.
+constexpr double kMirrorLeftMm = 60;
+constexpr double kLensLeftMm = 40;
+constexpr double kAboveSlotMm = 20;
+
+FileResult<OpticsGenerator> readScenes(OpticsTask task, const QString& dataDir)
 {
-    return std::unique_ptr<WorksheetContent>(std::make_unique<OpticsWorksheet>());
+    const QString path = ResourcePath::resolve(dataDir, opticsTaskCode(task) + QStringLiteral(".dat"));
+    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
+    if (!bytes)
+        return bytes.error();
+    if (task == OpticsTask::Mirror) {
+        const auto scenes = OpticsSceneFile::ReadMirrorScenes(bytes.value(), path);
+        if (!scenes)
+            return scenes.error();
+        return OpticsGenerator(scenes.value());
+    }
+    const auto scenes = OpticsSceneFile::ReadLensScenes(bytes.value(), path);
+    if (!scenes)
+        return scenes.error();
+    return OpticsGenerator(scenes.value());
 }
 
-void OpticsWorksheet::Vygeneruj_Tisk(PrintPage&, int, int) {}
+// The mirror or lens the screen shows as a picture, drawn as vectors.
+void drawElement(QPainter& p, const OpticsExample& e)
+{
+    const QSize area = OpticsGenerator::kArea;
+    if (e.task == OpticsTask::Lens) {
+        OpticsPainter::drawLens(p, area, e.firstKind());
+        return;
+    }
+    const QString file = e.pictureName.section(QLatin1Char('\\'), -1);
+    for (const MirrorDrawing& mirror : OpticsPainter::mirrors())
+        if (file.compare(QLatin1String(mirror.fileName), Qt::CaseInsensitive) == 0)
+            OpticsPainter::drawMirror(p, area, mirror);
+}
+
+} // namespace
+
+FileResult<std::unique_ptr<WorksheetContent>> OpticsWorksheet::load(const WorksheetRequest& request,
+                                                                    const QString& dataDir)
+{
+    const std::optional<OpticsTask> task = opticsTaskFromCode(QString::fromUtf8(request.task->code));
+    if (!task)
+        return FileError{QString::fromUtf8(request.task->code), 0, QStringLiteral("nie je úloha optiky")};
+    FileResult<OpticsGenerator> generator = readScenes(*task, dataDir);
+    if (!generator)
+        return generator.error();
+    FileResult<OpticsSheet> sheet = OpticsSheet::make(std::move(generator.value()), request.count, request.seed);
+    if (!sheet)
+        return sheet.error();
+    return std::unique_ptr<WorksheetContent>(std::make_unique<OpticsWorksheet>(std::move(sheet.value()), request.answers));
+}
+
+QRectF OpticsWorksheet::sceneRectMm(OpticsTask task, int topMm)
+{
+    const QSizeF area = QSizeF(OpticsGenerator::kArea) / kPxPerMm;
+    return {QPointF(task == OpticsTask::Mirror ? kMirrorLeftMm : kLensLeftMm, topMm - kAboveSlotMm), area};
+}
+
+void OpticsWorksheet::Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem)
+{
+    if (firstItem < 0 || firstItem >= m_sheet.count())
+        return;
+    const OpticsExample& e = m_sheet.example(firstItem);
+    const QRectF scene = sceneRectMm(e.task, topMm);
+    QPainter& p = page.painter();
+    p.save();
+    p.setTransform(QTransform::fromScale(1 / kPxPerMm, 1 / kPxPerMm) * QTransform::fromTranslate(scene.x(), scene.y())
+                   * page.mmTransform());
+    p.setClipRect(QRect(QPoint(0, 0), OpticsGenerator::kArea));
+    drawElement(p, e);
+    p.setRenderHint(QPainter::Antialiasing);
+    ConstructionPainter::drawGiven(p, e);
+    if (m_answers)
+        ConstructionPainter::drawCorrect(p, e);
+    p.restore();
+}
 
 } // namespace orbeta::print

@@ -1,17 +1,37 @@
 #pragma once
 
+#include "print/OpticsSheet.h"
 #include "print/WorksheetContent.h"
 #include "shell/FileResult.h"
+
+#include <QRectF>
 
 #include <memory>
 
 namespace orbeta::print {
 
+// The ray constructions of "4a" and "4b" on a worksheet: one scene per slot
+// as the pupil sees it before drawing, or with the correct construction on
+// the answer key.
 class OpticsWorksheet : public WorksheetContent {
 public:
+    // Scene pixels per millimetre of paper.
+    static constexpr double kPxPerMm = 4.5;
+
+    // Reads "4a.dat" or "4b.dat" from `dataDir` and makes the sheet's examples.
     static FileResult<std::unique_ptr<WorksheetContent>> load(const WorksheetRequest& request, const QString& dataDir);
 
+    OpticsWorksheet(OpticsSheet sheet, bool answers) : m_sheet(std::move(sheet)), m_answers(answers) {}
+
+    const OpticsSheet& sheet() const { return m_sheet; }
+    // Where the drawing area of a slot whose top is `topMm` lies on the page.
+    static QRectF sceneRectMm(OpticsTask task, int topMm);
+
     void Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem) override;
+
+private:
+    OpticsSheet m_sheet;
+    bool m_answers;
 };
 
 } // namespace orbeta::print
