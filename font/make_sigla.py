@@ -7,6 +7,7 @@ Every other character draws exactly as in DejaVu Sans.
 
 usage: /usr/bin/python3 make_sigla.py DejaVuSans.ttf OUT.ttf
 """
+import copy
 import sys
 
 from fontTools.ttLib import TTFont
@@ -41,15 +42,27 @@ def rename(font):
 
 def main(source, target):
     font = TTFont(source)
+    best = font.getBestCmap()
+    order = font.getGlyphOrder()
+    glyf = font["glyf"]
+    hmtx = font["hmtx"]
+    # Each stored letter draws a copy of the shown glyph: a glyph shared by two
+    # characters would make a PDF's text layer read "m₁" back as "má".
+    copies = {}
+    for stored, shown in SIGLA_MAP.items():
+        glyph = best.get(shown)
+        if glyph is None:
+            sys.exit(f"{source} has no glyph for U+{shown:04X}")
+        name = f"sigla.uni{stored:04X}"
+        glyf[name] = copy.deepcopy(glyf[glyph])
+        hmtx[name] = hmtx[glyph]
+        if name not in order:
+            order.append(name)
+        copies[stored] = name
+    font.setGlyphOrder(order)
     for table in font["cmap"].tables:
-        if not table.isUnicode():
-            continue
-        cmap = table.cmap
-        for stored, shown in SIGLA_MAP.items():
-            glyph = font.getBestCmap().get(shown)
-            if glyph is None:
-                sys.exit(f"{source} has no glyph for U+{shown:04X}")
-            cmap[stored] = glyph
+        if table.isUnicode():
+            table.cmap.update(copies)
     rename(font)
     font.save(target)
 
