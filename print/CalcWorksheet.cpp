@@ -6,6 +6,7 @@
 #include "calc/LeverBoard.h"
 #include "calc/MapFile.h"
 #include "calc/TableFile.h"
+#include "calc/TaskQuantities.h"
 #include "look/Layout.h"
 #include "print/AssignmentLines.h"
 #include "print/CalcWorksheetLines.h"
@@ -56,6 +57,18 @@ std::optional<LeverBoard> balancedLever(const CalcExample& e)
         break;
     }
     return board;
+}
+
+// The example as its scene may show it on paper. The board of "2b" has a
+// tick every metre, so with the distance asked its end flag would give the
+// distance away to a pupil who counts; it stands at the start instead.
+CalcExample printedScene(const CalcExample& e)
+{
+    CalcExample shown = e;
+    if (auto* x = std::get_if<MechanicalWorkValues>(&shown.values);
+        x && TaskQuantities::named(TaskQuantities::of(e.task), "s").askedIn(e))
+        x->s = 0;
+    return shown;
 }
 
 // Where the frame's header, assignment and legend end: a first slot's scene
@@ -181,7 +194,7 @@ void CalcWorksheet::drawScene(PrintPage& page, const CalcSheetExample& sheet, co
     painter.setTransform(QTransform::fromScale(kPixelMm * scale, kPixelMm * scale)
                          * QTransform::fromTranslate(columns.pictureMm, topMm - riseMm) * page.mmTransform());
     painter.setRenderHint(QPainter::Antialiasing);
-    const CalcExample& e = sheet.example;
+    const CalcExample e = printedScene(sheet.example);
     const std::optional<LeverBoard> lever = m_answers ? balancedLever(e) : std::nullopt;
     CalcScene::draw(painter, e, Experiment(e).scene(0), m_map, lever ? &*lever : nullptr);
     painter.restore();
