@@ -15,7 +15,7 @@ double PrintQuantityLine(PrintPage& page, double xMm, double yMm, const QString&
     if (!symbol.isEmpty()) {
         page.setFont(symbolFace, kPoints, false, true);
         page.printText(xMm, yMm, symbol);
-        // Measured upright in the text's face, as the sheets have always set it.
+        // Measured upright in the text's face, so that the lines of a slot set their texts alike.
         page.setFont(textFace, kPoints);
         x += page.textWidthMm(symbol) + kGapMm;
     }
