@@ -1,12 +1,203 @@
 #include "print/CalcWorksheet.h"
 
-namespace orbeta::print {
+#include "calc/CalcScene.h"
+#include "calc/DataFile.h"
+#include "calc/Experiment.h"
+#include "calc/LeverBoard.h"
+#include "calc/MapFile.h"
+#include "calc/TableFile.h"
+#include "calc/TaskQuantities.h"
+#include "look/Layout.h"
+#include "print/AssignmentLines.h"
+#include "print/CalcWorksheetLines.h"
+#include "print/PrintPage.h"
+#include "print/PrintQuantityLine.h"
+#include "print/WorksheetPlan.h"
+#include "shell/ResourcePath.h"
 
-FileResult<std::unique_ptr<WorksheetContent>> CalcWorksheet::load(const WorksheetRequest&, const QString&)
+#include <QPainter>
+
+#include <algorithm>
+#include <optional>
+
+namespace orbeta::print {
+namespace {
+
+const QColor kKeyRed(160, 0, 0);
+// A scene pixel is a screen pixel on paper.
+constexpr double kPixelMm = 25.4 / 96;
+// The scene's top stands this far above the slot's top, where there is room.
+constexpr double kSceneRiseMm = 20;
+// Room kept between the scene and the text column, and below the scene.
+constexpr double kSceneGapMm = 3;
+constexpr double kPoints = 12;
+// The frame's rule line under the header, and the rows of its legend.
+constexpr double kHeaderLineMm = 25;
+constexpr double kLegendRowMm = 5;
+
+PrintFace printFace(LineFace face)
 {
-    return std::unique_ptr<WorksheetContent>(std::make_unique<CalcWorksheet>());
+    return face == LineFace::Sigla ? PrintFace::Sigla : PrintFace::Sans;
 }
 
-void CalcWorksheet::Vygeneruj_Tisk(PrintPage&, int, int) {}
+// "2e" on the key: the lever with the placed weight on its mark.
+std::optional<LeverBoard> balancedLever(const CalcExample& e)
+{
+    const auto* x = std::get_if<LeverValues>(&e.values);
+    if (!x)
+        return std::nullopt;
+    const LeverPlaces places = CalcScene::leverPlaces();
+    LeverBoard board(e, places);
+    for (int w = 1; w <= board.looseCount(); ++w) {
+        if (board.mass(w) != x->placedWeight())
+            continue;
+        board.press(w, true);
+        board.move(places.hooks[std::size_t(x->placedMark() + 6)] - board.position(w));
+        board.release();
+        break;
+    }
+    return board;
+}
+
+// The example as its scene may show it on paper. The board of "2b" has a
+// tick every metre, so with the distance asked its end flag would give the
+// distance away to a pupil who counts; it stands at the start instead.
+CalcExample printedScene(const CalcExample& e)
+{
+    CalcExample shown = e;
+    if (auto* x = std::get_if<MechanicalWorkValues>(&shown.values);
+        x && TaskQuantities::named(TaskQuantities::of(e.task), "s").askedIn(e))
+        x->s = 0;
+    return shown;
+}
+
+// Where the frame's header, assignment and legend end: a first slot's scene
+// starts below them.
+double frameBottomMm(PrintPage& page, const TaskRow& task)
+{
+    page.setFont(PrintFace::Sans, kPoints, false, true);
+    const AssignmentLines assignment = AssignmentLines::wrap(
+        QString::fromUtf8(task.sheetTexts.assignment), [&page](const QString& line) { return page.textWidthMm(line); });
+    const auto& legend = task.sheetTexts.legend;
+    const auto rows = std::find_if(legend.begin(), legend.end(), [](const LegendRow& r) { return !r.symbol; })
+                      - legend.begin();
+    if (const std::optional<int> legendTop = assignment.legendTopMm(); legendTop && rows > 0)
+        return *legendTop + kLegendRowMm * double(rows - 1) + page.lineHeightMm();
+    for (int line = AssignmentLines::kLines; line >= 1; --line)
+        if (!assignment.lines[std::size_t(line - 1)].isEmpty())
+            return AssignmentLines::lineTopMm(line) + page.lineHeightMm();
+    return kHeaderLineMm;
+}
+
+void placeLine(PrintPage& page, const CalcWorksheetLine& line, double xMm, double yMm)
+{
+    // The key marks the right row of a table bold, dark red and underlined.
+    const bool marked = line.kind == LineKind::RightRow;
+    double x = xMm;
+    for (std::size_t i = 0; i < line.pieces.size(); ++i) {
+        const LinePiece& piece = line.pieces[i];
+        const PrintFace face = printFace(piece.face);
+        page.setTextColor(piece.answer ? kKeyRed : QColor(Qt::black));
+        if (i == 0 && !line.symbol.isEmpty()) {
+            x = PrintQuantityLine(page, xMm, yMm, line.symbol, printFace(line.symbolFace), piece.text, face);
+            continue;
+        }
+        page.setFont(face, kPoints, marked);
+        page.printText(x, yMm, piece.text);
+        x += page.textWidthMm(piece.text);
+    }
+    page.setTextColor(Qt::black);
+    if (!marked)
+        return;
+    const double underMm = yMm + page.lineHeightMm();
+    QPainter& painter = page.painter();
+    painter.save();
+    painter.setTransform(page.mmTransform());
+    painter.setPen(QPen(kKeyRed, 0.3));
+    painter.drawLine(QPointF(xMm, underMm), QPointF(x, underMm));
+    painter.restore();
+}
+
+} // namespace
+
+FileResult<std::unique_ptr<WorksheetContent>> CalcWorksheet::load(const WorksheetRequest& request, const QString& dataDir)
+{
+    const std::optional<CalcTask> task = calcTaskFromCode(TaskTable::code(*request.task));
+    if (!task)
+        return FileError();
+    CalcTable table;
+    ExampleTable numbers;
+    const QString tableFile = QString::fromLatin1(request.task->tableFile);
+    if (!tableFile.isEmpty()) {
+        const QString path = ResourcePath::resolve(dataDir, tableFile);
+        const FileResult<QByteArray> bytes = LoadDataFile(path);
+        if (!bytes)
+            return bytes.error();
+        const FileResult<CalcTable> read =
+            ReadTableFile(bytes.value(), tableFile, TableNeeds{ExampleTable::rowsNeeded(*task), true});
+        if (!read)
+            return read.error();
+        table = read.value();
+        const FileResult<ExampleTable> values = ExampleTable::fromCalcTable(*task, table, tableFile);
+        if (!values)
+            return values.error();
+        numbers = values.value();
+    }
+    CalcMap map{};
+    const QString mapFile = QString::fromLatin1(request.task->mapFile);
+    if (!mapFile.isEmpty()) {
+        const FileResult<QByteArray> bytes = LoadDataFile(ResourcePath::resolve(dataDir, mapFile));
+        if (!bytes)
+            return bytes.error();
+        const FileResult<CalcMap> read = ReadMapFile(bytes.value(), mapFile);
+        if (!read)
+            return read.error();
+        map = read.value();
+    }
+    return std::unique_ptr<WorksheetContent>(std::make_unique<CalcWorksheet>(request, *task, table, numbers, map));
+}
+
+CalcWorksheet::CalcWorksheet(const WorksheetRequest& request, CalcTask task, CalcTable table, ExampleTable numbers,
+                             CalcMap map)
+    : m_task(task)
+    , m_table(std::move(table))
+    , m_numbers(std::move(numbers))
+    , m_map(map)
+    , m_seed(request.seed)
+    , m_answers(request.answers)
+    , m_row(request.task)
+{
+}
+
+void CalcWorksheet::Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem)
+{
+    const CalcSheetExample sheet = CalcWorksheetLines::example(m_task, m_numbers, m_seed + std::uint64_t(firstItem));
+    const CalcSlotColumns columns = CalcWorksheetLines::columns(m_task);
+    drawScene(page, sheet, columns, topMm);
+    for (const CalcWorksheetLine& line : CalcWorksheetLines::lines(sheet, m_table, m_numbers, m_answers))
+        placeLine(page, line, columns.textMm + line.indentMm, topMm + line.offsetMm);
+}
+
+void CalcWorksheet::drawScene(PrintPage& page, const CalcSheetExample& sheet, const CalcSlotColumns& columns,
+                              int topMm) const
+{
+    // In its own size, unless it would reach the text column or the next
+    // slot. The scenes of every slot rise alike above their slot's top, and
+    // the first one stays below the frame's texts.
+    const QSizeF sceneMm = QSizeF(Layout::kCalcScene.size()) * kPixelMm;
+    const int firstTopMm = WorksheetPlan(*m_row, 1).slotTop(1);
+    const double riseMm = std::min(kSceneRiseMm, firstTopMm - frameBottomMm(page, *m_row) - 1);
+    const double scale = std::min({1.0, (columns.textMm - kSceneGapMm - columns.pictureMm) / sceneMm.width(),
+                                   (m_row->sheet.slotStep - kSceneGapMm) / sceneMm.height()});
+    QPainter& painter = page.painter();
+    painter.save();
+    painter.setTransform(QTransform::fromScale(kPixelMm * scale, kPixelMm * scale)
+                         * QTransform::fromTranslate(columns.pictureMm, topMm - riseMm) * page.mmTransform());
+    painter.setRenderHint(QPainter::Antialiasing);
+    const CalcExample e = printedScene(sheet.example);
+    const std::optional<LeverBoard> lever = m_answers ? balancedLever(e) : std::nullopt;
+    CalcScene::draw(painter, e, Experiment(e).scene(0), m_map, lever ? &*lever : nullptr);
+    painter.restore();
+}
 
 } // namespace orbeta::print

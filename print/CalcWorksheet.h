@@ -1,5 +1,9 @@
 #pragma once
 
+#include "calc/CalcRoute.h"
+#include "calc/CalcTable.h"
+#include "calc/CalcTask.h"
+#include "calc/ExampleTable.h"
 #include "print/WorksheetContent.h"
 #include "shell/FileResult.h"
 
@@ -7,11 +11,31 @@
 
 namespace orbeta::print {
 
+struct CalcSheetExample;
+struct CalcSlotColumns;
+
+// The slots of a calculation task's worksheet: the apparatus as the screen
+// first shows it, and beside it the quantities, the asked ones blank (on the
+// key filled in).
 class CalcWorksheet : public WorksheetContent {
 public:
+    // The task's table and, for "1d", its map, from `dataDir`.
     static FileResult<std::unique_ptr<WorksheetContent>> load(const WorksheetRequest& request, const QString& dataDir);
 
+    CalcWorksheet(const WorksheetRequest& request, CalcTask task, CalcTable table, ExampleTable numbers, CalcMap map);
+
     void Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem) override;
+
+private:
+    void drawScene(PrintPage& page, const CalcSheetExample& sheet, const CalcSlotColumns& columns, int topMm) const;
+
+    CalcTask m_task;
+    CalcTable m_table;
+    ExampleTable m_numbers;
+    CalcMap m_map;
+    std::uint64_t m_seed;
+    bool m_answers;
+    const TaskRow* m_row;
 };
 
 } // namespace orbeta::print

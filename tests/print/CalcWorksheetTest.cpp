@@ -1,0 +1,144 @@
+#include "print/CalcWorksheet.h"
+
+#include "print/CalcWorksheetLines.h"
+#include "print/PrintPage.h"
+#include "print/WorksheetDocument.h"
+
+#include <gtest/gtest.h>
+
+#include <QPainter>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+
+namespace orbeta::print {
+namespace {
+
+constexpr double kDotsPerMm = 4;
+
+QString buildDir()
+{
+    return qEnvironmentVariable("ORBETA_BUILD_DIR");
+}
+
+WorksheetRequest request(const char* code, std::uint64_t seed, bool answers = false)
+{
+    PrintPage::loadFonts(buildDir() + QStringLiteral("/cd/Data/Sigla.ttf"));
+    WorksheetRequest r;
+    r.task = TaskTable::find(QString::fromLatin1(code));
+    r.count = 3;
+    r.seed = seed;
+    r.date = QDate(2026, 12, 6);
+    r.answers = answers;
+    return r;
+}
+
+std::unique_ptr<WorksheetContent> load(const WorksheetRequest& r)
+{
+    auto content = CalcWorksheet::load(r, buildDir() + QStringLiteral("/hd/"));
+    EXPECT_TRUE(content.ok()) << (content ? std::string() : content.error().message().toStdString());
+    return content ? std::move(content.value()) : nullptr;
+}
+
+// One slot on an A4 page that sits in a wider white picture, so that
+// anything drawn beside the paper shows.
+QImage slotPicture(WorksheetContent& content, int topMm, int firstItem)
+{
+    const QSizeF a4(PrintPage::kWidthMm * kDotsPerMm, PrintPage::kHeightMm * kDotsPerMm);
+    QImage image(int(a4.width() + 40 * kDotsPerMm), int(a4.height()), QImage::Format_RGB32);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    PrintPage page(painter, a4);
+    content.Vygeneruj_Tisk(page, topMm, firstItem);
+    return image;
+}
+
+// The rows (in millimetres) with anything but white in columns [left, right).
+std::pair<double, double> inkRows(const QImage& image, double leftMm, double rightMm)
+{
+    int first = -1;
+    int last = -1;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = int(leftMm * kDotsPerMm); x < std::min(image.width(), int(rightMm * kDotsPerMm)); ++x)
+            if (image.pixel(x, y) != qRgb(255, 255, 255)) {
+                first = first < 0 ? y : first;
+                last = y;
+                break;
+            }
+    return {first / kDotsPerMm, last / kDotsPerMm};
+}
+
+// A slot draws its scene and its lines above those of the next slot, and
+// nothing beside the paper.
+TEST(CalcWorksheet, SlotsStayApartAndOnThePaper)
+{
+    for (const char* code : {"1a", "1c", "1d", "2e", "3b", "5e"}) {
+        SCOPED_TRACE(code);
+        for (bool answers : {false, true}) {
+            const WorksheetRequest r = request(code, 3, answers);
+            const auto content = load(r);
+            ASSERT_TRUE(content);
+            const int step = r.task->sheet.slotStep;
+            const int top = step + r.task->sheet.slotOffset;
+            const QImage first = slotPicture(*content, top, 0);
+            const QImage second = slotPicture(*content, top + step, 1);
+            const double column = CalcWorksheetLines::columns(*calcTaskFromCode(QString::fromLatin1(code))).textMm;
+            for (const auto& [left, right] : {std::pair(0.0, column), std::pair(column, PrintPage::kWidthMm)}) {
+                const auto above = inkRows(first, left, right);
+                const auto below = inkRows(second, left, right);
+                EXPECT_GE(above.first, 0);
+                EXPECT_LT(above.second, below.first);
+                EXPECT_LT(above.first, top + step);
+            }
+            EXPECT_LT(inkRows(first, PrintPage::kWidthMm, PrintPage::kWidthMm + 40).first, 0);
+        }
+    }
+}
+
+TEST(CalcWorksheet, SlotKDrawsTheExampleOfSeedPlusK)
+{
+    const auto sheet = load(request("2b", 500));
+    const auto shifted = load(request("2b", 502));
+    ASSERT_TRUE(sheet && shifted);
+    EXPECT_EQ(slotPicture(*sheet, 150, 2), slotPicture(*shifted, 150, 0));
+    EXPECT_NE(slotPicture(*sheet, 150, 1), slotPicture(*shifted, 150, 0));
+}
+
+TEST(CalcWorksheet, MissingDataIsAnError)
+{
+    QTemporaryDir empty;
+    for (const char* code : {"1a", "1d"})
+        EXPECT_FALSE(CalcWorksheet::load(request(code, 1), empty.path()).ok()) << code;
+    EXPECT_TRUE(CalcWorksheet::load(request("5a", 1), empty.path()).ok());
+}
+
+// The PDF's text says what the page shows, not the symbol font's stand-ins.
+TEST(CalcWorksheet, PdfTextReadsTheRealSymbols)
+{
+    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
+    if (pdftotext.isEmpty())
+        GTEST_SKIP() << "pdftotext is not installed";
+    QTemporaryDir dir;
+    const auto textOf = [&](const char* code) {
+        const WorksheetRequest r = request(code, 11, true);
+        const auto content = load(r);
+        const QString pdf = dir.filePath(QString::fromLatin1(code) + QStringLiteral(".pdf"));
+        QFile file(pdf);
+        if (!content || !file.open(QIODevice::WriteOnly))
+            return QString();
+        file.write(WorksheetDocument::pdf(r, *content));
+        file.close();
+        QProcess process;
+        process.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
+        process.waitForFinished();
+        return QString::fromUtf8(process.readAllStandardOutput());
+    };
+    const QString density = textOf("1a");
+    EXPECT_TRUE(density.contains(QStringLiteral("m₁ = "))) << density.toStdString();
+    EXPECT_FALSE(density.contains(QStringLiteral("má")));
+    EXPECT_TRUE(textOf("5a").contains(QStringLiteral("Ω")));
+    EXPECT_TRUE(textOf("3a").contains(QStringLiteral("kJ.kg⁻¹.°C⁻¹")));
+}
+
+} // namespace
+} // namespace orbeta::print
