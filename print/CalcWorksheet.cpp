@@ -26,14 +26,9 @@ namespace {
 const QColor kKeyRed(160, 0, 0);
 // A scene pixel is a screen pixel on paper.
 constexpr double kPixelMm = 25.4 / 96;
-// The scene's top stands this far above the slot's top, where there is room.
-constexpr double kSceneRiseMm = 20;
 // Room kept between the scene and the text column, and below the scene.
 constexpr double kSceneGapMm = 3;
 constexpr double kPoints = 12;
-// The frame's rule line under the header, and the rows of its legend.
-constexpr double kHeaderLineMm = 25;
-constexpr double kLegendRowMm = 5;
 
 PrintFace printFace(LineFace face)
 {
@@ -69,24 +64,6 @@ CalcExample printedScene(const CalcExample& e)
         x && TaskQuantities::named(TaskQuantities::of(e.task), "s").askedIn(e))
         x->s = 0;
     return shown;
-}
-
-// Where the frame's header, assignment and legend end: a first slot's scene
-// starts below them.
-double frameBottomMm(PrintPage& page, const TaskRow& task)
-{
-    page.setFont(PrintFace::Sans, kPoints, false, true);
-    const AssignmentLines assignment = AssignmentLines::wrap(
-        QString::fromUtf8(task.sheetTexts.assignment), [&page](const QString& line) { return page.textWidthMm(line); });
-    const auto& legend = task.sheetTexts.legend;
-    const auto rows = std::find_if(legend.begin(), legend.end(), [](const LegendRow& r) { return !r.symbol; })
-                      - legend.begin();
-    if (const std::optional<int> legendTop = assignment.legendTopMm(); legendTop && rows > 0)
-        return *legendTop + kLegendRowMm * double(rows - 1) + page.lineHeightMm();
-    for (int line = AssignmentLines::kLines; line >= 1; --line)
-        if (!assignment.lines[std::size_t(line - 1)].isEmpty())
-            return AssignmentLines::lineTopMm(line) + page.lineHeightMm();
-    return kHeaderLineMm;
 }
 
 void placeLine(PrintPage& page, const CalcWorksheetLine& line, double xMm, double yMm)
@@ -173,26 +150,23 @@ void CalcWorksheet::Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem)
 {
     const CalcSheetExample sheet = CalcWorksheetLines::example(m_task, m_numbers, m_seed + std::uint64_t(firstItem));
     const CalcSlotColumns columns = CalcWorksheetLines::columns(m_task);
-    drawScene(page, sheet, columns, topMm);
+    drawScene(page, sheet, columns);
     for (const CalcWorksheetLine& line : CalcWorksheetLines::lines(sheet, m_table, m_numbers, m_answers))
         placeLine(page, line, columns.textMm + line.indentMm, topMm + line.offsetMm);
 }
 
-void CalcWorksheet::drawScene(PrintPage& page, const CalcSheetExample& sheet, const CalcSlotColumns& columns,
-                              int topMm) const
+void CalcWorksheet::drawScene(PrintPage& page, const CalcSheetExample& sheet, const CalcSlotColumns& columns) const
 {
-    // In its own size, unless it would reach the text column or the next
-    // slot. The scenes of every slot rise alike above their slot's top, and
-    // the first one stays below the frame's texts.
+    // In its own size at the top of the slot's area, unless it would reach
+    // the text column or the next slot.
     const QSizeF sceneMm = QSizeF(Layout::kCalcScene.size()) * kPixelMm;
-    const int firstTopMm = WorksheetPlan(*m_row, 1).slotTop(1);
-    const double riseMm = std::min(kSceneRiseMm, firstTopMm - frameBottomMm(page, *m_row) - 1);
+    const QRectF area = page.slotArea();
     const double scale = std::min({1.0, (columns.textMm - kSceneGapMm - columns.pictureMm) / sceneMm.width(),
-                                   (m_row->sheet.slotStep - kSceneGapMm) / sceneMm.height()});
+                                   (area.height() - kSceneGapMm) / sceneMm.height()});
     QPainter& painter = page.painter();
     painter.save();
     painter.setTransform(QTransform::fromScale(kPixelMm * scale, kPixelMm * scale)
-                         * QTransform::fromTranslate(columns.pictureMm, topMm - riseMm) * page.mmTransform());
+                         * QTransform::fromTranslate(columns.pictureMm, area.top()) * page.mmTransform());
     painter.setRenderHint(QPainter::Antialiasing);
     const CalcExample e = printedScene(sheet.example);
     const std::optional<LeverBoard> lever = m_answers ? balancedLever(e) : std::nullopt;

@@ -27,7 +27,7 @@ public:
     void Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem) override;
 
 private:
-    void drawScene(PrintPage& page, const CalcSheetExample& sheet, const CalcSlotColumns& columns, int topMm) const;
+    void drawScene(PrintPage& page, const CalcSheetExample& sheet, const CalcSlotColumns& columns) const;
 
     CalcTask m_task;
     CalcTable m_table;

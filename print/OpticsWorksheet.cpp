@@ -9,13 +9,14 @@
 
 #include <QPainter>
 
+#include <algorithm>
+
 namespace orbeta::print {
 namespace {
 
 // The mirrors sit further right than the lenses, leaving the object room.
 constexpr double kMirrorLeftMm = 60;
 constexpr double kLensLeftMm = 40;
-constexpr double kAboveSlotMm = 20;
 
 FileResult<OpticsGenerator> readScenes(OpticsTask task, const QString& dataDir)
 {
@@ -66,21 +67,24 @@ FileResult<std::unique_ptr<WorksheetContent>> OpticsWorksheet::load(const Worksh
     return std::unique_ptr<WorksheetContent>(std::make_unique<OpticsWorksheet>(std::move(sheet.value()), request.answers));
 }
 
-QRectF OpticsWorksheet::sceneRectMm(OpticsTask task, int topMm)
+QRectF OpticsWorksheet::sceneRectMm(OpticsTask task, const QRectF& slotArea)
 {
-    const QSizeF area = QSizeF(OpticsGenerator::kArea) / kPxPerMm;
-    return {QPointF(task == OpticsTask::Mirror ? kMirrorLeftMm : kLensLeftMm, topMm - kAboveSlotMm), area};
+    // At its own scale unless the slot is lower (the last one, above the footer).
+    const QSizeF own = QSizeF(OpticsGenerator::kArea) / kPxPerMm;
+    const double scale = std::min(1.0, slotArea.height() / own.height());
+    return {QPointF(task == OpticsTask::Mirror ? kMirrorLeftMm : kLensLeftMm, slotArea.top()), own * scale};
 }
 
-void OpticsWorksheet::Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem)
+void OpticsWorksheet::Vygeneruj_Tisk(PrintPage& page, int, int firstItem)
 {
     if (firstItem < 0 || firstItem >= m_sheet.count())
         return;
     const OpticsExample& e = m_sheet.example(firstItem);
-    const QRectF scene = sceneRectMm(e.task, topMm);
+    const QRectF scene = sceneRectMm(e.task, page.slotArea());
+    const double mmPerPx = scene.width() / OpticsGenerator::kArea.width();
     QPainter& p = page.painter();
     p.save();
-    p.setTransform(QTransform::fromScale(1 / kPxPerMm, 1 / kPxPerMm) * QTransform::fromTranslate(scene.x(), scene.y())
+    p.setTransform(QTransform::fromScale(mmPerPx, mmPerPx) * QTransform::fromTranslate(scene.x(), scene.y())
                    * page.mmTransform());
     p.setClipRect(QRect(QPoint(0, 0), OpticsGenerator::kArea));
     drawElement(p, e);

@@ -24,8 +24,8 @@ public:
     OpticsWorksheet(OpticsSheet sheet, bool answers) : m_sheet(std::move(sheet)), m_answers(answers) {}
 
     const OpticsSheet& sheet() const { return m_sheet; }
-    // Where the drawing area of a slot whose top is `topMm` lies on the page.
-    static QRectF sceneRectMm(OpticsTask task, int topMm);
+    // Where the scene lies on the page when its slot may draw in `slotArea` (mm).
+    static QRectF sceneRectMm(OpticsTask task, const QRectF& slotArea);
 
     void Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem) override;
 

@@ -45,8 +45,9 @@ public:
     double textWidthMm(const QString& text) const;
     double lineHeightMm() const;
 
-    // Where the slot being printed may draw: from below the header (or the
-    // legend) to above the next slot's picture or the footer.
+    // Where the slot being printed may draw: from the top of its picture
+    // (below the texts above the first slot) to above the next slot's
+    // picture or the footer.
     QRectF slotArea() const { return m_slotArea; }
     void setSlotArea(const QRectF& areaMm) { m_slotArea = areaMm; }
 

@@ -61,6 +61,7 @@ void printHeaderAndFooter(PrintPage& out, const WorksheetRequest& request, int p
 // Below the header's rule, above the footer's.
 constexpr int kBodyTopMm = 26;
 constexpr int kBodyBottomMm = 281;
+constexpr int kPictureRiseMm = 20;
 
 int legendRows(const TaskRow& task)
 {
@@ -121,14 +122,8 @@ void printAssignmentAndLegend(PrintPage& out, const AssignmentLines& assignment,
 void PrintWorksheet::printPage(PrintPage& out, const WorksheetRequest& request, WorksheetContent& content, int page)
 {
     const WorksheetPlan plan(*request.task, request.count);
-    const AssignmentLines assignment = wrapAssignment(out, *request.task);
-    const int textBottom = textBottomMm(assignment, *request.task);
     for (const SlotPlace& place : plan.slotsOn(page)) {
-        // A slot's picture starts 20 mm above its top; it keeps clear of the
-        // texts above it and of the next slot's picture.
-        const int top = std::max(place.topMm - 20, place.slot == 1 ? textBottom + 1 : kBodyTopMm);
-        const int bottom = place.slot < plan.slotsPerPage() ? plan.slotTop(place.slot + 1) - 21 : kBodyBottomMm;
-        out.setSlotArea(QRectF(0, top, PrintPage::kWidthMm, bottom - top));
+        out.setSlotArea(slotAreaMm(out, *request.task, place.slot));
         QPainter& painter = out.painter();
         painter.save();
         out.setTextColor(Qt::black);
@@ -136,7 +131,19 @@ void PrintWorksheet::printPage(PrintPage& out, const WorksheetRequest& request, 
         painter.restore();
     }
     printHeaderAndFooter(out, request, page);
-    printAssignmentAndLegend(out, assignment, *request.task);
+    printAssignmentAndLegend(out, wrapAssignment(out, *request.task), *request.task);
+}
+
+QRectF PrintWorksheet::slotAreaMm(PrintPage& out, const TaskRow& task, int slot)
+{
+    const WorksheetPlan plan(task, 1);
+    const int textBottom = textBottomMm(wrapAssignment(out, task), task);
+    // A slot's picture starts up to 20 mm above its top: as far as the texts
+    // above the first slot allow, the same on every slot of the sheet.
+    const int rise = std::clamp(plan.slotTop(1) - (textBottom + 1), 0, kPictureRiseMm);
+    const int top = plan.slotTop(slot) - rise;
+    const int bottom = slot < plan.slotsPerPage() ? plan.slotTop(slot + 1) - rise - 1 : kBodyBottomMm;
+    return QRectF(0, top, PrintPage::kWidthMm, bottom - top);
 }
 
 bool PrintWorksheet::print(QPagedPaintDevice& device, const WorksheetRequest& request, WorksheetContent& content)

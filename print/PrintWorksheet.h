@@ -2,6 +2,8 @@
 
 #include "print/WorksheetContent.h"
 
+#include <QRectF>
+
 class QPagedPaintDevice;
 class QPainter;
 
@@ -24,6 +26,9 @@ public:
                            WorksheetContent& content, bool newSheetFirst);
 
     static QString dateText(const QDate& date);
+    // Where slot `slot` (from 1) of the task's pages may draw, in millimetres:
+    // `PrintPage::slotArea` while the slot is printed.
+    static QRectF slotAreaMm(PrintPage& out, const TaskRow& task, int slot);
 };
 
 } // namespace orbeta::print

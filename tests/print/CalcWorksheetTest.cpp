@@ -2,6 +2,8 @@
 
 #include "print/CalcWorksheetLines.h"
 #include "print/PrintPage.h"
+#include "print/PrintWorksheet.h"
+#include "print/WorksheetPlan.h"
 #include "print/WorksheetDocument.h"
 
 #include <gtest/gtest.h>
@@ -42,14 +44,15 @@ std::unique_ptr<WorksheetContent> load(const WorksheetRequest& r)
 
 // One slot on an A4 page that sits in a wider white picture, so that
 // anything drawn beside the paper shows.
-QImage slotPicture(WorksheetContent& content, int topMm, int firstItem)
+QImage slotPicture(WorksheetContent& content, const TaskRow& task, int slot, int firstItem)
 {
     const QSizeF a4(PrintPage::kWidthMm * kDotsPerMm, PrintPage::kHeightMm * kDotsPerMm);
     QImage image(int(a4.width() + 40 * kDotsPerMm), int(a4.height()), QImage::Format_RGB32);
     image.fill(Qt::white);
     QPainter painter(&image);
     PrintPage page(painter, a4);
-    content.Vygeneruj_Tisk(page, topMm, firstItem);
+    page.setSlotArea(PrintWorksheet::slotAreaMm(page, task, slot));
+    content.Vygeneruj_Tisk(page, WorksheetPlan(task, 1).slotTop(slot), firstItem);
     return image;
 }
 
@@ -80,8 +83,8 @@ TEST(CalcWorksheet, SlotsStayApartAndOnThePaper)
             ASSERT_TRUE(content);
             const int step = r.task->sheet.slotStep;
             const int top = step + r.task->sheet.slotOffset;
-            const QImage first = slotPicture(*content, top, 0);
-            const QImage second = slotPicture(*content, top + step, 1);
+            const QImage first = slotPicture(*content, *r.task, 1, 0);
+            const QImage second = slotPicture(*content, *r.task, 2, 1);
             const double column = CalcWorksheetLines::columns(*calcTaskFromCode(QString::fromLatin1(code))).textMm;
             for (const auto& [left, right] : {std::pair(0.0, column), std::pair(column, PrintPage::kWidthMm)}) {
                 const auto above = inkRows(first, left, right);
@@ -100,8 +103,9 @@ TEST(CalcWorksheet, SlotKDrawsTheExampleOfSeedPlusK)
     const auto sheet = load(request("2b", 500));
     const auto shifted = load(request("2b", 502));
     ASSERT_TRUE(sheet && shifted);
-    EXPECT_EQ(slotPicture(*sheet, 150, 2), slotPicture(*shifted, 150, 0));
-    EXPECT_NE(slotPicture(*sheet, 150, 1), slotPicture(*shifted, 150, 0));
+    const TaskRow& task = *TaskTable::find(QStringLiteral("2b"));
+    EXPECT_EQ(slotPicture(*sheet, task, 2, 2), slotPicture(*shifted, task, 2, 0));
+    EXPECT_NE(slotPicture(*sheet, task, 2, 1), slotPicture(*shifted, task, 2, 0));
 }
 
 TEST(CalcWorksheet, MissingDataIsAnError)

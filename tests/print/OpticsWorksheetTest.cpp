@@ -3,6 +3,7 @@
 #include "calc/RandomSource.h"
 #include "print/OpticsWorksheet.h"
 #include "print/PrintPage.h"
+#include "print/PrintWorksheet.h"
 #include "print/WorksheetPlan.h"
 #include "tests/optics/OpticsTestScenes.h"
 
@@ -98,14 +99,15 @@ TEST(OpticsWorksheet, ScenesStayInsideTheirSlotsAndThePage)
                 image.fill(Qt::white);
                 QPainter painter(&image);
                 PrintPage page(painter, QSizeF(image.size()));
+                const QRectF area = PrintWorksheet::slotAreaMm(page, task, place.slot);
+                page.setSlotArea(area);
                 sheet->Vygeneruj_Tisk(page, place.topMm, place.firstItem);
                 painter.end();
                 const QRectF inked = inkedMm(image, page.dotsPerMm());
                 SCOPED_TRACE(std::string(code) + " slot " + std::to_string(place.slot));
                 ASSERT_FALSE(inked.isEmpty());
-                const double bandTop = place.topMm - 20;
-                EXPECT_GE(inked.top(), bandTop - 0.5);
-                EXPECT_LE(inked.bottom(), bandTop + plan.slotTop(2) - plan.slotTop(1) + 0.5);
+                EXPECT_GE(inked.top(), area.top() - 0.5);
+                EXPECT_LE(inked.bottom(), area.bottom() + 0.5);
                 EXPECT_GE(inked.top(), 25);
                 EXPECT_LE(inked.bottom(), 282);
                 EXPECT_GE(inked.left(), 0);
