@@ -37,8 +37,9 @@ int WorksheetPrintSetup::applyChoices(QPrinter& printer)
     printer.setPageSize(QPageSize(QPageSize::A4));
     printer.setPageOrientation(orientation);
     printer.setResolution(kResolution);
-    // The worksheet places everything from the paper's corner itself.
-    printer.setFullPage(true);
+    // A sheet printed to a file gets the margin a printer would keep; a
+    // printer keeps at least its own.
+    printer.setPageMargins(QMarginsF(kMarginMm, kMarginMm, kMarginMm, kMarginMm), QPageLayout::Millimeter);
     return copies;
 }
 

@@ -12,6 +12,7 @@ namespace orbeta {
 class WorksheetPrintSetup {
 public:
     static constexpr int kResolution = 300;
+    static constexpr double kMarginMm = 5;
 
     static QString dialogTitle();
     // Said when the worksheet could not be printed.

@@ -158,12 +158,7 @@ bool PrintWorksheet::print(QPagedPaintDevice& device, const WorksheetRequest& re
 bool PrintWorksheet::printPages(QPainter& painter, QPagedPaintDevice& device, const WorksheetRequest& request,
                                 WorksheetContent& content, bool newSheetFirst)
 {
-    // The A4 page keeps its proportions on any paper (landscape, letter): the
-    // largest upright A4 that fits, centred.
-    const QSizeF paper(device.width(), device.height());
-    const double scale = std::min(paper.width() / PrintPage::kWidthMm, paper.height() / PrintPage::kHeightMm);
-    const QSizeF a4(PrintPage::kWidthMm * scale, PrintPage::kHeightMm * scale);
-    PrintPage out(painter, a4, QPointF((paper.width() - a4.width()) / 2, (paper.height() - a4.height()) / 2));
+    PrintPage out = fitPage(painter, QRectF(0, 0, device.width(), device.height()));
     const WorksheetPlan plan(*request.task, request.count);
     for (int page = 1; page <= plan.pageCount(); ++page) {
         if ((page > 1 || newSheetFirst) && !device.newPage())
@@ -171,6 +166,18 @@ bool PrintWorksheet::printPages(QPainter& painter, QPagedPaintDevice& device, co
         printPage(out, request, content, page);
     }
     return true;
+}
+
+PrintPage PrintWorksheet::fitPage(QPainter& painter, const QRectF& printable)
+{
+    // The A4 page keeps its proportions on any paper (landscape, letter,
+    // a printer's margins): the largest upright A4 that fits, centred.
+    const double scale =
+        std::min(printable.width() / PrintPage::kWidthMm, printable.height() / PrintPage::kHeightMm);
+    const QSizeF a4(PrintPage::kWidthMm * scale, PrintPage::kHeightMm * scale);
+    return PrintPage(painter, a4,
+                     printable.topLeft()
+                         + QPointF((printable.width() - a4.width()) / 2, (printable.height() - a4.height()) / 2));
 }
 
 QString PrintWorksheet::dateText(const QDate& date)

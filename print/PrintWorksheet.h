@@ -1,5 +1,6 @@
 #pragma once
 
+#include "print/PrintPage.h"
 #include "print/WorksheetContent.h"
 
 #include <QRectF>
@@ -9,7 +10,6 @@ class QPainter;
 
 namespace orbeta::print {
 
-class PrintPage;
 
 // The frame of a worksheet: header and footer, the assignment and the
 // legend on every page, and the task's examples in the slots of its page plan.
@@ -26,6 +26,11 @@ public:
                            WorksheetContent& content, bool newSheetFirst);
 
     static QString dateText(const QDate& date);
+    // The worksheet's A4 page drawn into the printable part of a sheet.
+    static PrintPage fitPage(QPainter& painter, const QRectF& printable);
+    // What the PDF and the pictures leave blank around the page, as most
+    // printers cannot print at the paper's edge.
+    static constexpr double kPaperMarginMm = 5;
     // Where slot `slot` (from 1) of the task's pages may draw, in millimetres:
     // `PrintPage::slotArea` while the slot is printed.
     static QRectF slotAreaMm(PrintPage& out, const TaskRow& task, int slot);

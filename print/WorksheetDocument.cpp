@@ -24,7 +24,9 @@ QByteArray WorksheetDocument::pdf(const WorksheetRequest& request, WorksheetCont
     {
         QPdfWriter writer(&buffer);
         writer.setResolution(kPdfResolution);
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(0, 0, 0, 0)));
+        const double m = PrintWorksheet::kPaperMarginMm;
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(m, m, m, m),
+                                         QPageLayout::Millimeter));
         writer.setCreator(QStringLiteral("Orbeta - Tarovia"));
         writer.setTitle(QString::fromUtf8(request.task->sheetTexts.title) + QStringLiteral(" (")
                         + WorksheetCode{TaskTable::code(*request.task), request.count, request.seed}.text()
@@ -48,7 +50,9 @@ QImage WorksheetDocument::pageImage(const WorksheetRequest& request, WorksheetCo
     painter.setRenderHint(QPainter::Antialiasing);
     painter.setRenderHint(QPainter::TextAntialiasing);
     painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    PrintPage out(painter, QSizeF(size));
+    const double margin = PrintWorksheet::kPaperMarginMm / 25.4 * dotsPerInch;
+    PrintPage out =
+        PrintWorksheet::fitPage(painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(margin, margin, -margin, -margin));
     PrintWorksheet::printPage(out, request, content, page);
     return image;
 }

@@ -33,7 +33,6 @@ protected:
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(data.filePath(QStringLiteral("sheet.pdf")));
-        printer.setFullPage(true);
         printer.setPageSize(QPageSize(QPageSize::A4));
         EXPECT_TRUE(printing.print(QString::fromLatin1(code), printer, copies));
         return pdfText(printer.outputFileName());
