@@ -46,7 +46,7 @@ void printHeaderAndFooter(PrintPage& out, const WorksheetRequest& request, int p
     QPainter& painter = out.painter();
     painter.save();
     painter.resetTransform();
-    painter.setPen(QPen(Qt::black, out.MmToY(0.25f)));
+    painter.setPen(QPen(Qt::black, out.dotsPerMm() * 0.25));
     painter.drawLine(QPointF(out.MmToX(0), out.MmToY(25)), QPointF(out.MmToX(210), out.MmToY(25)));
     painter.drawLine(QPointF(out.MmToX(0), out.MmToY(282)), QPointF(out.MmToX(210), out.MmToY(282)));
     painter.restore();
@@ -142,7 +142,8 @@ QRectF PrintWorksheet::slotAreaMm(PrintPage& out, const TaskRow& task, int slot)
     // above the first slot allow, the same on every slot of the sheet.
     const int rise = std::clamp(plan.slotTop(1) - (textBottom + 1), 0, kPictureRiseMm);
     const int top = plan.slotTop(slot) - rise;
-    const int bottom = slot < plan.slotsPerPage() ? plan.slotTop(slot + 1) - rise - 1 : kBodyBottomMm;
+    // Every slot as high as the step between two, the last one no lower than the footer.
+    const int bottom = std::min(top + task.sheet.slotStep - 1, kBodyBottomMm);
     return QRectF(0, top, PrintPage::kWidthMm, bottom - top);
 }
 
