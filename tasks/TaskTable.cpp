@@ -24,7 +24,7 @@ constexpr TaskRow kRows[] = {
      {"Mechanika 1", "Pohyb nerovnomerný", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj. Šípka označuje mesto, odkiaľ automobil vyšiel.", {{{"v", " - rýchlosť vozidla, "}, {"sá", " - dĺžka dráhy z počiatočného mesta do mesta E, "}, {"sâ", " - dĺžka dráhy z mesta E do cieľového mesta, "}, {"t", " - čas, za ktorý vozidlo prekoná dráhu."}}}}},
     {"2a", 2, 1, "Tlak v kvapaline", "Tlak v kvapaline", Mech1, OneLine, "", "", 0, Physics,
      {{1, 2, 3, 4, 5}, 3, 70, 10, 1},
-     {"Mechanika 2", "Tlak v kvapaline", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj.", {{{"m", " - hmotnosť závažia, "}, {"S", " - obsah plochy piesta, "}, {"P", " - tlak v kvapaline."}}}}},
+     {"Mechanika 2", "Tlak v kvapaline", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj.", {{{"m", " - hmotnosť závažia, "}, {"S", " - obsah plochy piesta, "}, {"p", " - tlak v kvapaline."}}}}},
     {"2b", 2, 2, "Mechanická práca", "Mechanická práca", Mech1, OneLine, "", "", 0, Physics,
      {{1, 2, 3, 4, 5}, 3, 70, 10, 1},
      {"Mechanika 2", "Mechanická práca", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj.", {{{"F", " - sila, pôsobiaca na teleso, "}, {"s", " - dĺžka dráhy, "}, {"t", " - čas, za ktorý teleso prekoná dráhu, "}, {"W", " - práca, vynaložená na pohyb telesa."}}}}},
