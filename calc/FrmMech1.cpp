@@ -2,20 +2,18 @@
 
 #include "calc/AnswerKeyFilter.h"
 #include "calc/CalcScene.h"
+#include "calc/CalcTaskFiles.h"
 #include "calc/Calculator.h"
 #include "calc/CalculatorKeyFilter.h"
 #include "calc/CheckExample.h"
-#include "calc/DataFile.h"
 #include "calc/GenerateExample.h"
 #include "calc/LeverExperiment.h"
-#include "calc/MapFile.h"
 #include "calc/RandomSource.h"
 #include "calc/RightAnswer.h"
 #include "calc/ScenePicture.h"
 #include "calc/SlipHint.h"
 #include "calc/SolutionText.h"
 #include "calc/TaskQuantities.h"
-#include "calc/TableFile.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
@@ -23,7 +21,6 @@
 #include "shell/HelpScreens.h"
 #include "shell/HintWindow.h"
 #include "shell/PictureButton.h"
-#include "shell/ResourcePath.h"
 #include "shell/Resources.h"
 #include "shell/ResultsLink.h"
 #include "shell/ScreenHost.h"
@@ -116,37 +113,14 @@ FrmMech1::FrmMech1(Services& services, ResultsLink& results, CalcTask task, std:
 
 bool FrmMech1::loadData()
 {
-    const TaskRow* row = TaskTable::find(m_code);
-    auto fail = [this](const FileError& error) {
-        m_services.showMessage(QStringLiteral("Chyba"), error.message(), MessageIcon::Critical);
+    const FileResult<CalcTaskFiles> files = CalcTaskFiles::read(m_task, globals().DataDir);
+    if (!files) {
+        m_services.showMessage(QStringLiteral("Chyba"), files.error().message(), MessageIcon::Critical);
         return false;
-    };
-    const QString tableFile = row ? QString::fromLatin1(row->tableFile) : QString();
-    if (!tableFile.isEmpty()) {
-        const QString path = Resources::dataPath(tableFile);
-        const FileResult<QByteArray> bytes = LoadDataFile(path);
-        if (!bytes)
-            return fail(bytes.error());
-        const FileResult<CalcTable> table =
-            ReadTableFile(bytes.value(), tableFile, TableNeeds{ExampleTable::rowsNeeded(m_task), true});
-        if (!table)
-            return fail(table.error());
-        m_table = table.value();
-        FileResult<ExampleTable> numbers = ExampleTable::fromCalcTable(m_task, m_table, tableFile);
-        if (!numbers)
-            return fail(numbers.error());
-        m_exampleTable = numbers.value();
     }
-    const QString mapFile = row ? QString::fromLatin1(row->mapFile) : QString();
-    if (!mapFile.isEmpty()) {
-        const FileResult<QByteArray> bytes = LoadDataFile(Resources::dataPath(mapFile));
-        if (!bytes)
-            return fail(bytes.error());
-        const FileResult<CalcMap> map = ReadMapFile(bytes.value(), mapFile);
-        if (!map)
-            return fail(map.error());
-        m_map = map.value();
-    }
+    m_table = files.value().table;
+    m_exampleTable = files.value().numbers;
+    m_map = files.value().map;
     return true;
 }
 

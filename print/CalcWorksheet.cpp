@@ -1,19 +1,13 @@
 #include "print/CalcWorksheet.h"
 
 #include "calc/CalcScene.h"
-#include "calc/DataFile.h"
 #include "calc/Experiment.h"
 #include "calc/LeverBoard.h"
-#include "calc/MapFile.h"
-#include "calc/TableFile.h"
 #include "calc/TaskQuantities.h"
 #include "look/Layout.h"
-#include "print/AssignmentLines.h"
 #include "print/CalcWorksheetLines.h"
 #include "print/PrintPage.h"
 #include "print/PrintQuantityLine.h"
-#include "print/WorksheetPlan.h"
-#include "shell/ResourcePath.h"
 
 #include <QPainter>
 
@@ -102,44 +96,15 @@ FileResult<std::unique_ptr<WorksheetContent>> CalcWorksheet::load(const Workshee
     const std::optional<CalcTask> task = calcTaskFromCode(TaskTable::code(*request.task));
     if (!task)
         return FileError();
-    CalcTable table;
-    ExampleTable numbers;
-    const QString tableFile = QString::fromLatin1(request.task->tableFile);
-    if (!tableFile.isEmpty()) {
-        const QString path = ResourcePath::resolve(dataDir, tableFile);
-        const FileResult<QByteArray> bytes = LoadDataFile(path);
-        if (!bytes)
-            return bytes.error();
-        const FileResult<CalcTable> read =
-            ReadTableFile(bytes.value(), tableFile, TableNeeds{ExampleTable::rowsNeeded(*task), true});
-        if (!read)
-            return read.error();
-        table = read.value();
-        const FileResult<ExampleTable> values = ExampleTable::fromCalcTable(*task, table, tableFile);
-        if (!values)
-            return values.error();
-        numbers = values.value();
-    }
-    CalcMap map{};
-    const QString mapFile = QString::fromLatin1(request.task->mapFile);
-    if (!mapFile.isEmpty()) {
-        const FileResult<QByteArray> bytes = LoadDataFile(ResourcePath::resolve(dataDir, mapFile));
-        if (!bytes)
-            return bytes.error();
-        const FileResult<CalcMap> read = ReadMapFile(bytes.value(), mapFile);
-        if (!read)
-            return read.error();
-        map = read.value();
-    }
-    return std::unique_ptr<WorksheetContent>(std::make_unique<CalcWorksheet>(request, *task, table, numbers, map));
+    FileResult<CalcTaskFiles> files = CalcTaskFiles::read(*task, dataDir);
+    if (!files)
+        return files.error();
+    return std::unique_ptr<WorksheetContent>(std::make_unique<CalcWorksheet>(request, *task, std::move(files.value())));
 }
 
-CalcWorksheet::CalcWorksheet(const WorksheetRequest& request, CalcTask task, CalcTable table, ExampleTable numbers,
-                             CalcMap map)
+CalcWorksheet::CalcWorksheet(const WorksheetRequest& request, CalcTask task, CalcTaskFiles files)
     : m_task(task)
-    , m_table(std::move(table))
-    , m_numbers(std::move(numbers))
-    , m_map(map)
+    , m_files(std::move(files))
     , m_seed(request.seed)
     , m_answers(request.answers)
     , m_row(request.task)
@@ -148,10 +113,11 @@ CalcWorksheet::CalcWorksheet(const WorksheetRequest& request, CalcTask task, Cal
 
 void CalcWorksheet::Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem)
 {
-    const CalcSheetExample sheet = CalcWorksheetLines::example(m_task, m_numbers, m_seed + std::uint64_t(firstItem));
+    const CalcSheetExample sheet =
+        CalcWorksheetLines::example(m_task, m_files.numbers, m_seed + std::uint64_t(firstItem));
     const CalcSlotColumns columns = CalcWorksheetLines::columns(m_task);
     drawScene(page, sheet, columns);
-    for (const CalcWorksheetLine& line : CalcWorksheetLines::lines(sheet, m_table, m_numbers, m_answers))
+    for (const CalcWorksheetLine& line : CalcWorksheetLines::lines(sheet, m_files.table, m_files.numbers, m_answers))
         placeLine(page, line, columns.textMm + line.indentMm, topMm + line.offsetMm);
 }
 
@@ -170,7 +136,7 @@ void CalcWorksheet::drawScene(PrintPage& page, const CalcSheetExample& sheet, co
     painter.setRenderHint(QPainter::Antialiasing);
     const CalcExample e = printedScene(sheet.example);
     const std::optional<LeverBoard> lever = m_answers ? balancedLever(e) : std::nullopt;
-    CalcScene::draw(painter, e, Experiment(e).scene(0), m_map, lever ? &*lever : nullptr);
+    CalcScene::draw(painter, e, Experiment(e).scene(0), m_files.map, lever ? &*lever : nullptr);
     painter.restore();
 }
 

@@ -1,9 +1,7 @@
 #pragma once
 
-#include "calc/CalcRoute.h"
-#include "calc/CalcTable.h"
 #include "calc/CalcTask.h"
-#include "calc/ExampleTable.h"
+#include "calc/CalcTaskFiles.h"
 #include "print/WorksheetContent.h"
 #include "shell/FileResult.h"
 
@@ -22,7 +20,7 @@ public:
     // The task's table and, for "1d", its map, from `dataDir`.
     static FileResult<std::unique_ptr<WorksheetContent>> load(const WorksheetRequest& request, const QString& dataDir);
 
-    CalcWorksheet(const WorksheetRequest& request, CalcTask task, CalcTable table, ExampleTable numbers, CalcMap map);
+    CalcWorksheet(const WorksheetRequest& request, CalcTask task, CalcTaskFiles files);
 
     void Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem) override;
 
@@ -30,9 +28,7 @@ private:
     void drawScene(PrintPage& page, const CalcSheetExample& sheet, const CalcSlotColumns& columns) const;
 
     CalcTask m_task;
-    CalcTable m_table;
-    ExampleTable m_numbers;
-    CalcMap m_map;
+    CalcTaskFiles m_files;
     std::uint64_t m_seed;
     bool m_answers;
     const TaskRow* m_row;

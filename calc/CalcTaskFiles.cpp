@@ -1,0 +1,43 @@
+#include "calc/CalcTaskFiles.h"
+
+#include "calc/DataFile.h"
+#include "calc/MapFile.h"
+#include "calc/TableFile.h"
+#include "shell/ResourcePath.h"
+#include "tasks/TaskTable.h"
+
+namespace orbeta {
+
+FileResult<CalcTaskFiles> CalcTaskFiles::read(CalcTask task, const QString& dataDir)
+{
+    CalcTaskFiles files;
+    const TaskRow* row = TaskTable::find(calcTaskCode(task));
+    const QString tableFile = row ? QString::fromLatin1(row->tableFile) : QString();
+    if (!tableFile.isEmpty()) {
+        const FileResult<QByteArray> bytes = LoadDataFile(ResourcePath::resolve(dataDir, tableFile));
+        if (!bytes)
+            return bytes.error();
+        const FileResult<CalcTable> table =
+            ReadTableFile(bytes.value(), tableFile, TableNeeds{ExampleTable::rowsNeeded(task), true});
+        if (!table)
+            return table.error();
+        files.table = table.value();
+        const FileResult<ExampleTable> numbers = ExampleTable::fromCalcTable(task, files.table, tableFile);
+        if (!numbers)
+            return numbers.error();
+        files.numbers = numbers.value();
+    }
+    const QString mapFile = row ? QString::fromLatin1(row->mapFile) : QString();
+    if (!mapFile.isEmpty()) {
+        const FileResult<QByteArray> bytes = LoadDataFile(ResourcePath::resolve(dataDir, mapFile));
+        if (!bytes)
+            return bytes.error();
+        const FileResult<CalcMap> map = ReadMapFile(bytes.value(), mapFile);
+        if (!map)
+            return map.error();
+        files.map = map.value();
+    }
+    return files;
+}
+
+} // namespace orbeta
