@@ -11,8 +11,7 @@
 #include "calc/GenerateExample.h"
 #include "calc/TableFile.h"
 #include "optics/OpticsGenerator.h"
-#include "optics/OpticsSceneFile.h"
-#include "shell/SafeFile.h"
+#include "optics/OpticsTaskFile.h"
 #include "shell/ResourcePath.h"
 #include "shell/WholeNumber.h"
 
@@ -98,25 +97,12 @@ std::optional<OpticsGenerator> loadScenes(OpticsTask task, const std::optional<Q
         status = dir.status;
         return std::nullopt;
     }
-    const QString fileName = opticsTaskCode(task) + QStringLiteral(".dat");
-    const QString path = ResourcePath::resolve(dir.dir, fileName);
-    auto report = [&status](const FileError& error) {
-        status = fail(BadFile, error.message());
+    FileResult<OpticsGenerator> generator = OpticsTaskFile::read(task, dir.dir);
+    if (!generator) {
+        status = fail(BadFile, generator.error().message());
         return std::nullopt;
-    };
-    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
-    if (!bytes)
-        return report(bytes.error());
-    if (task == OpticsTask::Mirror) {
-        const auto scenes = OpticsSceneFile::ReadMirrorScenes(bytes.value(), path);
-        if (!scenes)
-            return report(scenes.error());
-        return OpticsGenerator(scenes.value());
     }
-    const auto scenes = OpticsSceneFile::ReadLensScenes(bytes.value(), path);
-    if (!scenes)
-        return report(scenes.error());
-    return OpticsGenerator(scenes.value());
+    return std::move(generator.value());
 }
 
 // One series of ray constructions: the kinds alternate as on the form,

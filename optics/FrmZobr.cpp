@@ -5,14 +5,13 @@
 #include "look/PictureNames.h"
 #include "optics/ConstructionPainter.h"
 #include "optics/OpticsPicture.h"
-#include "optics/OpticsSceneFile.h"
+#include "optics/OpticsTaskFile.h"
 #include "optics/RayFeedback.h"
 #include "shell/Globals.h"
 #include "shell/HelpScreens.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
 #include "shell/ResultsLink.h"
-#include "shell/SafeFile.h"
 #include "shell/ScreenHost.h"
 #include "shell/SeriesProgress.h"
 #include "shell/Services.h"
@@ -86,25 +85,12 @@ FrmZobr::FrmZobr(Services& services, ResultsLink& results, OpticsTask task, Exam
 
 bool FrmZobr::loadScenes()
 {
-    const QString fileName = m_code + QStringLiteral(".dat");
-    const FileResult<QByteArray> bytes = SafeFile::read(Resources::dataPath(fileName), FileKind::DataTable);
-    auto fail = [this](const FileError& error) {
-        m_services.showMessage(QStringLiteral("Chyba"), error.message(), MessageIcon::Critical);
+    FileResult<OpticsGenerator> generator = OpticsTaskFile::read(m_task, globals().DataDir);
+    if (!generator) {
+        m_services.showMessage(QStringLiteral("Chyba"), generator.error().message(), MessageIcon::Critical);
         return false;
-    };
-    if (!bytes)
-        return fail(bytes.error());
-    if (m_task == OpticsTask::Mirror) {
-        const auto scenes = OpticsSceneFile::ReadMirrorScenes(bytes.value(), fileName);
-        if (!scenes)
-            return fail(scenes.error());
-        m_generator.emplace(scenes.value());
-    } else {
-        const auto scenes = OpticsSceneFile::ReadLensScenes(bytes.value(), fileName);
-        if (!scenes)
-            return fail(scenes.error());
-        m_generator.emplace(scenes.value());
     }
+    m_generator.emplace(std::move(generator.value()));
     return true;
 }
 

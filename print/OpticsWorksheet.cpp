@@ -2,10 +2,8 @@
 
 #include "look/OpticsPainter.h"
 #include "optics/ConstructionPainter.h"
-#include "optics/OpticsSceneFile.h"
+#include "optics/OpticsTaskFile.h"
 #include "print/PrintPage.h"
-#include "shell/ResourcePath.h"
-#include "shell/SafeFile.h"
 
 #include <QPainter>
 
@@ -17,24 +15,6 @@ namespace {
 // The mirrors sit further right than the lenses, leaving the object room.
 constexpr double kMirrorLeftMm = 60;
 constexpr double kLensLeftMm = 40;
-
-FileResult<OpticsGenerator> readScenes(OpticsTask task, const QString& dataDir)
-{
-    const QString path = ResourcePath::resolve(dataDir, opticsTaskCode(task) + QStringLiteral(".dat"));
-    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
-    if (!bytes)
-        return bytes.error();
-    if (task == OpticsTask::Mirror) {
-        const auto scenes = OpticsSceneFile::ReadMirrorScenes(bytes.value(), path);
-        if (!scenes)
-            return scenes.error();
-        return OpticsGenerator(scenes.value());
-    }
-    const auto scenes = OpticsSceneFile::ReadLensScenes(bytes.value(), path);
-    if (!scenes)
-        return scenes.error();
-    return OpticsGenerator(scenes.value());
-}
 
 // The mirror or lens the screen shows as a picture, drawn as vectors.
 void drawElement(QPainter& p, const OpticsExample& e)
@@ -58,7 +38,7 @@ FileResult<std::unique_ptr<WorksheetContent>> OpticsWorksheet::load(const Worksh
     const std::optional<OpticsTask> task = opticsTaskFromCode(QString::fromUtf8(request.task->code));
     if (!task)
         return FileError{QString::fromUtf8(request.task->code), 0, QStringLiteral("nie je úloha optiky")};
-    FileResult<OpticsGenerator> generator = readScenes(*task, dataDir);
+    FileResult<OpticsGenerator> generator = OpticsTaskFile::read(*task, dataDir);
     if (!generator)
         return generator.error();
     FileResult<OpticsSheet> sheet = OpticsSheet::make(std::move(generator.value()), request.count, request.seed);
