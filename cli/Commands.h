@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <optional>
+
 namespace orbeta::cli {
 
 // Exit statuses shared by every command.
@@ -10,6 +12,10 @@ enum Status : int { Ok = 0, BadFile = 1, BadUsage = 2 };
 
 // Writes "orbeta-cli: MESSAGE" to standard error and gives back `status`.
 int fail(int status, const QString& message);
+
+// Takes "--name VALUE" or "--name=VALUE" out of args; false when malformed
+// or given twice.
+bool takeValue(QStringList& args, const QString& name, std::optional<QString>& value);
 
 // Each command receives the arguments after its own name.
 int decodeCommand(const QStringList& args);

@@ -33,31 +33,6 @@ const QString kUsage = QStringLiteral(
     "  N: 0 to 1000000;\n"
     "  S: a whole number from 0 to 18446744073709551615 (default: from the clock)");
 
-// Takes "--name VALUE" or "--name=VALUE" out of args; false when malformed
-// or given twice.
-bool takeValue(QStringList& args, const QString& name, std::optional<QString>& value)
-{
-    for (qsizetype i = 0; i < args.size();) {
-        std::optional<QString> found;
-        if (args.at(i) == name) {
-            if (i + 1 >= args.size())
-                return false;
-            found = args.at(i + 1);
-            args.remove(i, 2);
-        } else if (args.at(i).startsWith(name + QLatin1Char('='))) {
-            found = args.at(i).mid(name.size() + 1);
-            args.remove(i);
-        } else {
-            ++i;
-            continue;
-        }
-        if (value)
-            return false;
-        value = found;
-    }
-    return true;
-}
-
 // The numbers of the task's table file in the data directory.
 std::optional<ExampleTable> loadTable(CalcTask task, const std::optional<QString>& dataOption, int& status)
 {

@@ -41,43 +41,24 @@ struct Options {
 // Takes the options out of args; false when one is malformed or repeated.
 bool takeOptions(QStringList args, Options& options)
 {
+    std::optional<QString> shortOutput;
     const std::pair<const char*, std::optional<QString>*> valued[] = {
         {"--count", &options.count}, {"--name", &options.name},     {"--seed", &options.seed},
-        {"--again", &options.again}, {"--output", &options.output}, {"-o", &options.output},
+        {"--again", &options.again}, {"--output", &options.output}, {"-o", &shortOutput},
     };
-    for (qsizetype i = 0; i < args.size(); ++i) {
-        const QString& arg = args.at(i);
-        if (arg == QLatin1String("--answers")) {
-            if (options.answers)
-                return false;
-            options.answers = true;
-            continue;
-        }
-        bool matched = false;
-        for (const auto& [name, value] : valued) {
-            const QString option = QString::fromLatin1(name);
-            std::optional<QString> found;
-            if (arg == option) {
-                if (i + 1 >= args.size())
-                    return false;
-                found = args.at(++i);
-            } else if (option.startsWith(QLatin1String("--")) && arg.startsWith(option + QLatin1Char('='))) {
-                found = arg.mid(option.size() + 1);
-            } else {
-                continue;
-            }
-            if (value->has_value())
-                return false;
-            *value = found;
-            matched = true;
-            break;
-        }
-        if (matched)
-            continue;
-        if (arg.startsWith(QLatin1Char('-')) || options.code)
+    for (const auto& [name, value] : valued)
+        if (!takeValue(args, QString::fromLatin1(name), *value))
             return false;
-        options.code = arg;
-    }
+    if (options.output && shortOutput)
+        return false;
+    if (!options.output)
+        options.output = shortOutput;
+    const qsizetype answers = args.removeAll(QStringLiteral("--answers"));
+    options.answers = answers == 1;
+    if (answers > 1 || args.size() > 1 || (args.size() == 1 && args.first().startsWith(QLatin1Char('-'))))
+        return false;
+    if (!args.isEmpty())
+        options.code = args.first();
     return true;
 }
 
