@@ -89,6 +89,18 @@ int textBottomMm(const AssignmentLines& assignment, const TaskRow& task)
     return bottom;
 }
 
+// A slot's picture starts up to 20 mm above its top: as far as the texts
+// above the first slot allow, the same on every slot of the sheet. Every
+// slot is as high as the step between two, the last one no lower than the footer.
+QRectF slotArea(const TaskRow& task, int textBottomMm, int slot)
+{
+    const WorksheetPlan plan(task, 1);
+    const int rise = std::clamp(plan.slotTop(1) - (textBottomMm + 1), 0, kPictureRiseMm);
+    const int top = plan.slotTop(slot) - rise;
+    const int bottom = std::min(top + task.sheet.slotStep - 1, kBodyBottomMm);
+    return QRectF(0, top, PrintPage::kWidthMm, bottom - top);
+}
+
 void printAssignmentAndLegend(PrintPage& out, const AssignmentLines& assignment, const TaskRow& task)
 {
     out.setTextColor(Qt::black);
@@ -101,17 +113,19 @@ void printAssignmentAndLegend(PrintPage& out, const AssignmentLines& assignment,
         return;
     // The descriptions form a column at 16 mm, or further right when a
     // symbol (such as "R₁, R₂") is wider.
+    // The symbols print as the characters they show, so that the page's
+    // text says "m₁" and not the font's stand-in letters.
+    QStringList symbols;
     double column = 16;
     out.setFont(PrintFace::Sigla, 12, false, true);
-    for (int r = 0; r < legendRows(task); ++r)
-        column = std::max(column, 4 + 1.5 + out.textWidthMm(SiglaText::toUnicode(
-                                                 QString::fromUtf8(task.sheetTexts.legend[std::size_t(r)].symbol))));
     for (int r = 0; r < legendRows(task); ++r) {
+        symbols.append(SiglaText::toUnicode(QString::fromUtf8(task.sheetTexts.legend[std::size_t(r)].symbol)));
+        column = std::max(column, 4 + 1.5 + out.textWidthMm(symbols.back()));
+    }
+    for (int r = 0; r < symbols.size(); ++r) {
         const double y = *legendTop + 5.0 * r;
-        // The symbols print as the characters they show, so that the page's
-        // text says "m₁" and not the font's stand-in letters.
         out.setFont(PrintFace::Sigla, 12, false, true);
-        out.printText(4, y, SiglaText::toUnicode(QString::fromUtf8(task.sheetTexts.legend[std::size_t(r)].symbol)));
+        out.printText(4, y, symbols[r]);
         out.setFont(PrintFace::Sans, 12, false, true);
         out.printText(column, y, QString::fromUtf8(task.sheetTexts.legend[std::size_t(r)].text));
     }
@@ -122,8 +136,10 @@ void printAssignmentAndLegend(PrintPage& out, const AssignmentLines& assignment,
 void PrintWorksheet::printPage(PrintPage& out, const WorksheetRequest& request, WorksheetContent& content, int page)
 {
     const WorksheetPlan plan(*request.task, request.count);
+    const AssignmentLines assignment = wrapAssignment(out, *request.task);
+    const int textBottom = textBottomMm(assignment, *request.task);
     for (const SlotPlace& place : plan.slotsOn(page)) {
-        out.setSlotArea(slotAreaMm(out, *request.task, place.slot));
+        out.setSlotArea(slotArea(*request.task, textBottom, place.slot));
         QPainter& painter = out.painter();
         painter.save();
         out.setTextColor(Qt::black);
@@ -131,20 +147,12 @@ void PrintWorksheet::printPage(PrintPage& out, const WorksheetRequest& request, 
         painter.restore();
     }
     printHeaderAndFooter(out, request, page);
-    printAssignmentAndLegend(out, wrapAssignment(out, *request.task), *request.task);
+    printAssignmentAndLegend(out, assignment, *request.task);
 }
 
 QRectF PrintWorksheet::slotAreaMm(PrintPage& out, const TaskRow& task, int slot)
 {
-    const WorksheetPlan plan(task, 1);
-    const int textBottom = textBottomMm(wrapAssignment(out, task), task);
-    // A slot's picture starts up to 20 mm above its top: as far as the texts
-    // above the first slot allow, the same on every slot of the sheet.
-    const int rise = std::clamp(plan.slotTop(1) - (textBottom + 1), 0, kPictureRiseMm);
-    const int top = plan.slotTop(slot) - rise;
-    // Every slot as high as the step between two, the last one no lower than the footer.
-    const int bottom = std::min(top + task.sheet.slotStep - 1, kBodyBottomMm);
-    return QRectF(0, top, PrintPage::kWidthMm, bottom - top);
+    return slotArea(task, textBottomMm(wrapAssignment(out, task), task), slot);
 }
 
 bool PrintWorksheet::print(QPagedPaintDevice& device, const WorksheetRequest& request, WorksheetContent& content)
