@@ -3,24 +3,15 @@
 #include "app/WorksheetPrinting.h"
 #include "shell/Globals.h"
 #include "tests/app/TaskSeriesFixture.h"
+#include "tests/support/PdfText.h"
 
 #include <QPrinter>
-#include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 
 using namespace orbeta;
 using namespace orbeta::test;
 
 namespace {
-
-QString pdfText(const QString& path)
-{
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), path, QStringLiteral("-")});
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
 
 class WorksheetPrintingTest : public TaskSeriesFixture {
 protected:
@@ -35,7 +26,7 @@ protected:
         printer.setOutputFileName(data.filePath(QStringLiteral("sheet.pdf")));
         printer.setPageSize(QPageSize(QPageSize::A4));
         EXPECT_TRUE(printing.print(QString::fromLatin1(code), printer, copies));
-        return pdfText(printer.outputFileName());
+        return test_support::pdfText(printer.outputFileName());
     }
 };
 
@@ -52,8 +43,8 @@ QStringList codesIn(const QString& text)
 
 TEST_F(WorksheetPrintingTest, EachCopyIsAFreshSheetAndAFixedSeedRepeatsThem)
 {
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
+    if (!test_support::pdfToolsInstalled())
+        GTEST_SKIP() << "poppler-utils are not installed";
     WorksheetPrinting fixed(services, 500);
     const QString text = printToPdf(fixed, "1c", 8, 2);
     // Two pages per sheet, every page with its header.

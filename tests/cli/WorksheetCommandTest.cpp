@@ -1,10 +1,11 @@
 // orbeta-cli worksheet as a teacher runs it: the sheet's pages, the code in
 // its footer making the same sheet again, and clear refusals.
+#include "tests/support/PdfText.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
 #include <QRegularExpression>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -36,31 +37,11 @@ QString dataDir()
     return qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
 }
 
-QString tool(const char* name, const QStringList& args)
-{
-    QProcess process;
-    process.start(QString::fromLatin1(name), args);
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
-int pages(const QString& pdf)
-{
-    static const QRegularExpression line(QStringLiteral("Pages:\\s+(\\d+)"));
-    return line.match(tool("pdfinfo", {pdf})).captured(1).toInt();
-}
-
-bool popplerMissing()
-{
-    return QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
-        || QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
-}
-
 } // namespace
 
 TEST(WorksheetCommand, PagesFollowTheCountAndTheCodeMakesTheSameSheet)
 {
-    if (popplerMissing())
+    if (!orbeta::test_support::pdfToolsInstalled())
         GTEST_SKIP() << "poppler-utils are not installed";
     QTemporaryDir out;
     struct Case {
@@ -75,8 +56,8 @@ TEST(WorksheetCommand, PagesFollowTheCountAndTheCodeMakesTheSameSheet)
                              "--data", dataDir(), "-o", pdf});
         ASSERT_EQ(run.status, 0) << run.stderrText.toStdString();
         EXPECT_TRUE(run.stderrText.isEmpty()) << run.stderrText.toStdString();
-        EXPECT_EQ(pages(pdf), c.pages);
-        const QString text = tool("pdftotext", {"-layout", pdf, "-"});
+        EXPECT_EQ(orbeta::test_support::pdfPages(pdf), c.pages);
+        const QString text = orbeta::test_support::pdfText(pdf);
         EXPECT_EQ(text.count(QStringLiteral("Mária Kováčová")), c.pages);
         EXPECT_EQ(text.count(QStringLiteral("Orbeta - Tarovia")), c.pages);
 
@@ -87,10 +68,10 @@ TEST(WorksheetCommand, PagesFollowTheCountAndTheCodeMakesTheSameSheet)
                        "-o", again})
                       .status,
                   0);
-        EXPECT_EQ(tool("pdftotext", {"-layout", again, "-"}), text);
+        EXPECT_EQ(orbeta::test_support::pdfText(again), text);
 
         ASSERT_EQ(cli({"worksheet", "--again", code, "--answers", "--data", dataDir(), "-o", again}).status, 0);
-        EXPECT_EQ(tool("pdftotext", {"-layout", again, "-"}).count(QStringLiteral("Riešenie")), c.pages);
+        EXPECT_EQ(orbeta::test_support::pdfText(again).count(QStringLiteral("Riešenie")), c.pages);
     }
 }
 

@@ -5,12 +5,11 @@
 #include "print/PrintWorksheet.h"
 #include "print/WorksheetPlan.h"
 #include "print/WorksheetDocument.h"
+#include "tests/support/PdfText.h"
 
 #include <gtest/gtest.h>
 
 #include <QPainter>
-#include <QProcess>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 
 namespace orbeta::print {
@@ -119,23 +118,12 @@ TEST(CalcWorksheet, MissingDataIsAnError)
 // The PDF's text says what the page shows, not the symbol font's stand-ins.
 TEST(CalcWorksheet, PdfTextReadsTheRealSymbols)
 {
-    const QString pdftotext = QStandardPaths::findExecutable(QStringLiteral("pdftotext"));
-    if (pdftotext.isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
-    QTemporaryDir dir;
-    const auto textOf = [&](const char* code) {
+    if (!test_support::pdfToolsInstalled())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    const auto textOf = [](const char* code) {
         const WorksheetRequest r = request(code, 11, true);
         const auto content = load(r);
-        const QString pdf = dir.filePath(QString::fromLatin1(code) + QStringLiteral(".pdf"));
-        QFile file(pdf);
-        if (!content || !file.open(QIODevice::WriteOnly))
-            return QString();
-        file.write(WorksheetDocument::pdf(r, *content));
-        file.close();
-        QProcess process;
-        process.start(pdftotext, {QStringLiteral("-enc"), QStringLiteral("UTF-8"), pdf, QStringLiteral("-")});
-        process.waitForFinished();
-        return QString::fromUtf8(process.readAllStandardOutput());
+        return content ? test_support::pdfTextOf(WorksheetDocument::pdf(r, *content), false) : QString();
     };
     const QString density = textOf("1a");
     EXPECT_TRUE(density.contains(QStringLiteral("m₁ = "))) << density.toStdString();

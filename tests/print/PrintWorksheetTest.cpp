@@ -4,13 +4,10 @@
 #include "print/PrintPage.h"
 #include "print/PrintWorksheet.h"
 #include "print/WorksheetDocument.h"
+#include "tests/support/PdfText.h"
 
-#include <QFile>
 #include <QImage>
 #include <QPainter>
-#include <QProcess>
-#include <QStandardPaths>
-#include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
@@ -41,22 +38,6 @@ WorksheetRequest request(const char* code, int count)
     return r;
 }
 
-// The text layer of a PDF as pdftotext reads it; empty when the tool is missing.
-QString pdfText(const QByteArray& pdf)
-{
-    if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
-        return {};
-    QTemporaryDir dir;
-    QFile file(dir.filePath(QStringLiteral("w.pdf")));
-    EXPECT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(pdf);
-    file.close();
-    QProcess process;
-    process.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), file.fileName(), QStringLiteral("-")});
-    EXPECT_TRUE(process.waitForFinished(30000));
-    return QString::fromUtf8(process.readAllStandardOutput());
-}
-
 class PrintWorksheetTest : public ::testing::Test {
 protected:
     static void SetUpTestSuite() { PrintPage::loadFonts(QStringLiteral(ORBETA_SIGLA_FONT)); }
@@ -72,9 +53,9 @@ TEST_F(PrintWorksheetTest, PdfCarriesEveryPageWithRealText)
     ASSERT_TRUE(pdf.startsWith("%PDF"));
     EXPECT_EQ(content.calls, (std::vector<std::pair<int, int>>{{80, 0}, {150, 1}, {220, 2}, {80, 3}, {150, 4},
                                                                {220, 5}, {80, 6}, {150, 7}}));
-    const QString text = pdfText(pdf);
-    if (text.isEmpty())
-        GTEST_SKIP() << "pdftotext is not installed";
+    if (!test_support::pdfToolsInstalled())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    const QString text = test_support::pdfTextOf(pdf);
     EXPECT_EQ(text.count(QStringLiteral("Mechanika 1")), 3);
     EXPECT_EQ(text.count(QStringLiteral("Ľubica Šťastná")), 3);
     EXPECT_EQ(text.count(QStringLiteral("Dátum: 09.03.2026")), 3);
@@ -91,7 +72,7 @@ TEST_F(PrintWorksheetTest, PdfCarriesEveryPageWithRealText)
     WorksheetRequest key = request("6b", 25);
     key.answers = true;
     RecordingContent history;
-    const QString keyText = pdfText(WorksheetDocument::pdf(key, history));
+    const QString keyText = test_support::pdfTextOf(WorksheetDocument::pdf(key, history));
     EXPECT_EQ(keyText.count(QStringLiteral("Riešenie")), 2);
     EXPECT_EQ(history.calls.size(), 5u);
 }

@@ -1,0 +1,55 @@
+#include "tests/support/PdfText.h"
+
+#include "tests/support/FileBytes.h"
+
+#include <QProcess>
+#include <QRegularExpression>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QTemporaryDir>
+
+namespace orbeta::test_support {
+namespace {
+
+QString run(const QString& tool, const QStringList& args)
+{
+    QProcess process;
+    process.start(tool, args);
+    if (!process.waitForFinished(30000)) {
+        process.kill();
+        process.waitForFinished();
+        return {};
+    }
+    return QString::fromUtf8(process.readAllStandardOutput());
+}
+
+} // namespace
+
+bool pdfToolsInstalled()
+{
+    return !QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty()
+        && !QStandardPaths::findExecutable(QStringLiteral("pdfinfo")).isEmpty();
+}
+
+QString pdfText(const QString& path, bool layout)
+{
+    QStringList args{QStringLiteral("-enc"), QStringLiteral("UTF-8")};
+    if (layout)
+        args.append(QStringLiteral("-layout"));
+    return run(QStringLiteral("pdftotext"), args << path << QStringLiteral("-"));
+}
+
+QString pdfTextOf(const QByteArray& pdf, bool layout)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("text.pdf"));
+    return writeBytes(path, pdf) ? pdfText(path, layout) : QString();
+}
+
+int pdfPages(const QString& path)
+{
+    static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));
+    return pages.match(run(QStringLiteral("pdfinfo"), {path})).captured(1).toInt();
+}
+
+} // namespace orbeta::test_support
