@@ -30,6 +30,15 @@ void drawElement(QPainter& p, const OpticsExample& e)
             OpticsPainter::drawMirror(p, area, mirror);
 }
 
+// Where the scene lies on the page when its slot may draw in `slotArea` (mm).
+QRectF sceneRectMm(OpticsTask task, const QRectF& slotArea)
+{
+    // At its own scale unless the slot is lower (the last one, above the footer).
+    const QSizeF own = QSizeF(OpticsGenerator::kArea) / OpticsWorksheet::kPxPerMm;
+    const double scale = std::min(1.0, slotArea.height() / own.height());
+    return {QPointF(task == OpticsTask::Mirror ? kMirrorLeftMm : kLensLeftMm, slotArea.top()), own * scale};
+}
+
 } // namespace
 
 FileResult<std::unique_ptr<WorksheetContent>> OpticsWorksheet::load(const WorksheetRequest& request,
@@ -45,14 +54,6 @@ FileResult<std::unique_ptr<WorksheetContent>> OpticsWorksheet::load(const Worksh
     if (!sheet)
         return sheet.error();
     return std::unique_ptr<WorksheetContent>(std::make_unique<OpticsWorksheet>(std::move(sheet.value()), request.answers));
-}
-
-QRectF OpticsWorksheet::sceneRectMm(OpticsTask task, const QRectF& slotArea)
-{
-    // At its own scale unless the slot is lower (the last one, above the footer).
-    const QSizeF own = QSizeF(OpticsGenerator::kArea) / kPxPerMm;
-    const double scale = std::min(1.0, slotArea.height() / own.height());
-    return {QPointF(task == OpticsTask::Mirror ? kMirrorLeftMm : kLensLeftMm, slotArea.top()), own * scale};
 }
 
 void OpticsWorksheet::Vygeneruj_Tisk(PrintPage& page, int, int firstItem)

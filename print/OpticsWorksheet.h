@@ -24,8 +24,6 @@ public:
     OpticsWorksheet(OpticsSheet sheet, bool answers) : m_sheet(std::move(sheet)), m_answers(answers) {}
 
     const OpticsSheet& sheet() const { return m_sheet; }
-    // Where the scene lies on the page when its slot may draw in `slotArea` (mm).
-    static QRectF sceneRectMm(OpticsTask task, const QRectF& slotArea);
 
     void Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem) override;
 

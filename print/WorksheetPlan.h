@@ -21,7 +21,6 @@ class WorksheetPlan {
 public:
     WorksheetPlan(const TaskRow& task, int count);
 
-    int count() const { return m_count; }
     int pageCount() const { return m_pages; }
     int slotsPerPage() const { return m_task->sheet.slotsPerPage; }
     int itemsPerSlot() const { return m_task->sheet.itemsPerSlot; }
