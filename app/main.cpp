@@ -20,6 +20,7 @@
 #include "shell/FrmIntro.h"
 #include "shell/Globals.h"
 #include "shell/LaunchOptions.h"
+#include "shell/RuntimeDirectory.h"
 #include "shell/ScreenHost.h"
 #include "shell/Tour.h"
 
@@ -176,6 +177,26 @@ void reportStartUp(orbeta::ScreenHost& host, const orbeta::FrmSelect& menu)
     });
 }
 
+// A setting of the environment the program cannot start with: said on
+// standard error, and in a message box for whoever started it from the
+// desktop menu, where nobody reads standard error.
+int refuseToStart(int argc, char** argv, const QString& problem)
+{
+    std::fprintf(stderr, "orbeta: %s\n", problem.toLocal8Bit().constData());
+    // A display, or a platform chosen outright (the offscreen one of scripted runs).
+    const bool display = !qEnvironmentVariableIsEmpty("DISPLAY") || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY")
+                         || !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM");
+    if (!display)
+        return 2;
+    const orbeta::RuntimeDirectory runtime;
+    if (!runtime.error().isEmpty())
+        return 2;
+    QApplication app(argc, argv);
+    orbeta::DesktopServices services(qEnvironmentVariable("ORBETA_MESSAGEBOX"));
+    services.showMessage(QStringLiteral("Chyba"), problem, orbeta::MessageIcon::Critical, orbeta::MessageButtons::Ok);
+    return 2;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -186,6 +207,9 @@ int main(int argc, char** argv)
     const auto options =
         orbeta::LaunchOptions::parse(arguments, environmentFlag("ORBETA_SKIP_SPLASH"), environmentFlag("ORBETA_BENCHMARK"),
                                      qEnvironmentVariable("ORBETA_SEED"));
+    if (const QString problem = orbeta::LaunchOptions::seedEnvironmentProblem(qEnvironmentVariable("ORBETA_SEED"));
+        !problem.isEmpty())
+        return refuseToStart(argc, argv, problem);
     if (!options) {
         std::fputs(qPrintable(orbeta::LaunchOptions::usage()), stderr);
         return 2;
@@ -203,6 +227,11 @@ int main(int argc, char** argv)
             messageScript = QStringLiteral("no");
     }
 
+    const orbeta::RuntimeDirectory runtime;
+    if (!runtime.error().isEmpty()) {
+        std::fprintf(stderr, "orbeta: %s\n", qPrintable(runtime.error()));
+        return 1;
+    }
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Orbeta Tarovia"));
     orbeta::QtTranslation qtTexts;

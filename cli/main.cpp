@@ -1,4 +1,5 @@
 #include "cli/Commands.h"
+#include "shell/RuntimeDirectory.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>
@@ -56,7 +57,7 @@ constexpr const char* kHelp =
     "        a worksheet of N fresh examples of task CODE (any of the 21) as a PDF,\n"
     "        with NAME on the name line; example k is made from seed S + k as by\n"
     "        examples; with --answers its answer key (\"Riešenie\"). The footer's\n"
-    "        code (\"Kód: 1a-8-4F2K9\") makes the same sheet again:\n"
+    "        code (\"Kód: 1a-8-4F2KG\") makes the same sheet again:\n"
     "  worksheet --again WORKSHEET-CODE [--name NAME] [--answers] [--data DIR]\n"
     "            -o FILE.pdf\n"
     "  calc TEXT\n"
@@ -100,7 +101,13 @@ int main(int argc, char** argv)
     // A worksheet is painted with fonts, which needs a GUI application;
     // it shows no window, so it runs without a display.
     std::unique_ptr<QCoreApplication> app;
+    std::unique_ptr<orbeta::RuntimeDirectory> runtime;
     if (argc > 1 && std::string_view(argv[1]) == "worksheet") {
+        runtime = std::make_unique<orbeta::RuntimeDirectory>();
+        if (!runtime->error().isEmpty()) {
+            std::fprintf(stderr, "orbeta-cli: %s\n", qPrintable(runtime->error()));
+            return orbeta::cli::BadFile;
+        }
         qputenv("QT_QPA_PLATFORM", "offscreen");
         // The platform's own notes (a missing runtime directory and the like)
         // mean nothing to a teacher; the command reports its own failures.

@@ -45,6 +45,15 @@ std::optional<LaunchOptions> LaunchOptions::parse(const QStringList& arguments, 
     return options;
 }
 
+QString LaunchOptions::seedEnvironmentProblem(const QString& seedFromEnvironment)
+{
+    if (seedFromEnvironment.isEmpty() || ParseWholeNumber(seedFromEnvironment))
+        return {};
+    return QStringLiteral("Premenná prostredia ORBETA_SEED má hodnotu „%1“, ale má to byť celé číslo od 0 do "
+                          "18446744073709551615. Program sa preto nespustil.")
+        .arg(seedFromEnvironment);
+}
+
 QString LaunchOptions::usage()
 {
     return QStringLiteral("usage: orbeta [--window] [--no-splash] [--seed S] [--tour DIR] | --help | --version\n");

@@ -28,6 +28,10 @@ struct LaunchOptions {
                                               bool benchmarkFromEnvironment,
                                               const QString& seedFromEnvironment = QString());
 
+    // Why ORBETA_SEED cannot be used, naming the variable and its value, in
+    // Slovak for a message box; empty when it can (or is not set).
+    static QString seedEnvironmentProblem(const QString& seedFromEnvironment);
+
     static QString usage();
     // What --help prints: every option and environment variable.
     static QString help();

@@ -8,6 +8,8 @@
 #include <QTemporaryDir>
 #include <gtest/gtest.h>
 
+#include <functional>
+
 #include <sys/stat.h>
 
 namespace {
@@ -42,7 +44,8 @@ struct ProgramRun {
 };
 
 ProgramRun runProgram(const QString& windir, const QStringList& arguments = {}, int waitMs = 20000,
-                      const QString& tmpDir = QString())
+                      const QString& tmpDir = QString(),
+                      const std::function<void(QProcessEnvironment&)>& adjust = {})
 {
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
@@ -51,6 +54,8 @@ ProgramRun runProgram(const QString& windir, const QStringList& arguments = {}, 
     env.insert("ORBETA_WINDIR", windir);
     env.insert("ORBETA_MESSAGEBOX", "ok");
     env.insert("QT_QPA_PLATFORM", "offscreen");
+    if (adjust)
+        adjust(env);
     process.setProcessEnvironment(env);
     process.start(buildDir() + "/orbeta", arguments);
     ProgramRun run;
@@ -143,6 +148,34 @@ TEST(Program, TourWritesEveryScreenAndNoInstalledFile)
     }
 }
 
+// A cron job, an SSH command or a container: no XDG_RUNTIME_DIR. Qt's runtime
+// files go into a folder of the program's own, gone when it ends.
+TEST(Program, WithoutARuntimeDirectoryTheTemporaryFolderIsLeftAsItWas)
+{
+    QTemporaryDir windir;
+    copyDataTree(windir.filePath("hd"));
+    writeIni(windir, buildDir() + "/cd", windir.filePath("hd"));
+    QTemporaryDir temporary;
+    const ProgramRun run = runProgram(windir.path(), {"--no-splash"}, 60000, temporary.path(), [](QProcessEnvironment& env) {
+        env.remove("XDG_RUNTIME_DIR");
+        env.insert("ORBETA_BENCHMARK", "1");
+    });
+    EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
+    EXPECT_EQ(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
+}
+
+// Started from the desktop menu nobody reads standard error: a seed in the
+// environment that is no number is named, with its value, in a message box.
+TEST(Program, ABadSeedInTheEnvironmentIsNamedWithItsValue)
+{
+    QTemporaryDir windir;
+    const ProgramRun run = runProgram(windir.path(), {}, 20000, QString(),
+                                      [](QProcessEnvironment& env) { env.insert("ORBETA_SEED", "abc"); });
+    EXPECT_EQ(run.exitCode, 2);
+    EXPECT_TRUE(run.stderrText.contains(QStringLiteral("Chyba: Premenná prostredia ORBETA_SEED má hodnotu „abc“")))
+        << run.stderrText.toStdString();
+}
+
 TEST(Program, OddFilesInTheInstallationEndWithTheirMessage)
 {
     QTemporaryDir fifoIni;
@@ -182,9 +215,10 @@ TEST(Program, ATourThatCannotWriteSaysWhyAndTouchesNothingElse)
     QTemporaryDir out;
     const QStringList rootBefore = QDir("/").entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
 
-    // Without a usable TMPDIR the ranking screens would fill a directory at the root.
-    const ProgramRun noTemp =
-        runProgram(windir.path(), {"--tour", out.filePath("a")}, 20000, out.filePath("absent"));
+    // Without a usable TMPDIR the ranking screens would fill a directory at
+    // the root, and so would Qt's runtime files where XDG_RUNTIME_DIR is not set.
+    const ProgramRun noTemp = runProgram(windir.path(), {"--tour", out.filePath("a")}, 20000, out.filePath("absent"),
+                                         [](QProcessEnvironment& env) { env.remove("XDG_RUNTIME_DIR"); });
     EXPECT_EQ(noTemp.exitCode, 1);
     EXPECT_TRUE(noTemp.stderrText.contains("TMPDIR")) << noTemp.stderrText.toStdString();
     EXPECT_EQ(QDir("/").entryList(QDir::AllEntries | QDir::NoDotAndDotDot), rootBefore);
