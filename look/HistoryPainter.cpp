@@ -3,6 +3,7 @@
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/Shapes.h"
+#include "look/TextElision.h"
 #include "look/TextFit.h"
 #include "look/Typeface.h"
 
@@ -100,7 +101,9 @@ void HistoryPainter::drawBox(QPainter& p, const QRectF& rect, const QString& tex
     p.drawPath(boxPath(body.adjusted(edgeWidth / 2, edgeWidth / 2, -edgeWidth / 2, -edgeWidth / 2)));
     p.setPen(Palette::ink());
     p.setFont(Typeface::font(pixelSize));
-    p.drawText(body.adjusted(kBoxMargin, 0, -kBoxMargin, 0), Qt::AlignLeft | Qt::AlignVCenter, text);
+    const QRectF place = body.adjusted(kBoxMargin, 0, -kBoxMargin, 0);
+    // Past what the box can show, a text from a data file is not laid out at all.
+    p.drawText(place, Qt::AlignLeft | Qt::AlignVCenter, text.left(TextElision::mostCharacters(place.width(), pixelSize)));
     p.restore();
 }
 
@@ -119,7 +122,9 @@ void HistoryPainter::drawSlot(QPainter& p, const QRectF& rect, const QString& na
         p.drawPath(boxPath(body));
         p.setPen(Palette::ink());
         p.setFont(Typeface::font(kSlotPx, true));
-        p.drawText(body.adjusted(kSlotTextMargin, 1, -kSlotTextMargin, -1), Qt::AlignCenter | Qt::TextWordWrap, name);
+        const QRectF place = body.adjusted(kSlotTextMargin, 1, -kSlotTextMargin, -1);
+        const qsizetype most = TextElision::mostCharacters(place.width(), kSlotPx) * qsizetype(place.height() / kSlotPx + 1);
+        p.drawText(place, Qt::AlignCenter | Qt::TextWordWrap, name.left(most));
     }
     p.restore();
 }

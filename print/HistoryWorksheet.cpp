@@ -1,5 +1,6 @@
 #include "print/HistoryWorksheet.h"
 
+#include "look/TextElision.h"
 #include "print/PrintPage.h"
 #include "shell/ResourcePath.h"
 #include "shell/SafeFile.h"
@@ -27,6 +28,7 @@ constexpr double kAnswerEndMm = 204;
 
 constexpr double kTextPoints = 12;
 constexpr double kSmallestPoints = 7;
+constexpr double kMmPerPoint = 25.4 / 72;
 
 // The circled letter or number of a row, its centre on the row's middle.
 void printMark(PrintPage& page, double leftMm, double rowTopMm, const QString& mark)
@@ -49,16 +51,18 @@ void printMark(PrintPage& page, double leftMm, double rowTopMm, const QString& m
 // elided only if even the smallest type is too wide.
 void printFitted(PrintPage& page, double leftMm, double endMm, double rowTopMm, const QString& text)
 {
+    const double width = endMm - leftMm;
+    const auto widthOf = [&page](const QString& shown) { return page.textWidthMm(shown); };
+    // The smallest type holds the most characters; a longer text fits at no size.
+    const qsizetype most = TextElision::mostCharacters(width, kSmallestPoints * kMmPerPoint);
     double points = kTextPoints;
     page.setFont(PrintFace::Sans, points);
-    while (page.textWidthMm(text) > endMm - leftMm && points > kSmallestPoints) {
+    while (!TextElision::fits(text, width, widthOf, most) && points > kSmallestPoints) {
         points -= 0.5;
         page.setFont(PrintFace::Sans, points);
     }
-    QString shown = text;
-    while (shown.size() > 1 && page.textWidthMm(shown) > endMm - leftMm)
-        shown = shown.left(shown.size() - 2) + QChar(0x2026);
-    page.printText(leftMm, rowTopMm + kCircleRadiusMm - page.lineHeightMm() / 2, shown);
+    page.printText(leftMm, rowTopMm + kCircleRadiusMm - page.lineHeightMm() / 2,
+                   TextElision::elide(text, width, widthOf, most));
 }
 
 // "Dvojice : " and a dotted line to write on; on the key, the pairs on it.

@@ -1,6 +1,7 @@
 #include "results/FrmChybovy.h"
 
 #include "look/Palette.h"
+#include "look/TextElision.h"
 #include "look/PictureNames.h"
 #include "results/HintTextFit.h"
 #include "shell/Misc.h"
@@ -95,8 +96,13 @@ void FrmChybovy::setTextFont(const QString& family)
     m_label->setFont(font);
 }
 
-void FrmChybovy::Vloz_Text(const QString& text)
+void FrmChybovy::Vloz_Text(const QString& fullText)
 {
+    // No more than the label shows at the smallest size is measured or laid
+    // out: a history item's text may fill a data file.
+    const int smallestPx = pixelsOf(HintTextFit::kMinimumPoints);
+    const QString text = fullText.left(TextElision::mostCharacters(m_label->width(), smallestPx)
+                                       * (m_label->height() / smallestPx + 1));
     const auto fit = HintTextFit::fit(m_points, m_label->width(), measureAtReferenceSize(m_label->font(), text),
                                       m_layout.baseTop());
     m_points = fit.points;
