@@ -1,9 +1,12 @@
 #pragma once
 
+#include <QDateTime>
 #include <QLockFile>
 #include <QString>
 
 #include <chrono>
+#include <functional>
+#include <optional>
 
 namespace orbeta {
 
@@ -24,18 +27,35 @@ public:
     // How often a held lock is tried again.
     static constexpr std::chrono::milliseconds kRetry{20};
 
-    explicit FileLock(const QString& path);
+    // The time the file system holding a directory gives a file made there
+    // now; none when no file can be made there.
+    using FileSystemClock = std::function<std::optional<QDateTime>(const QString& directory)>;
+
+    // A lock's age is judged against the file system's own clock, never the
+    // local one: on a network share the lock file's time is the server's, and
+    // a computer whose clock is off would otherwise take over live locks.
+    explicit FileLock(const QString& path, const FileSystemClock& clock = &FileLock::fileSystemNow);
     FileLock(const FileLock&) = delete;
     FileLock& operator=(const FileLock&) = delete;
 
     bool isLocked() const { return m_lock.isLocked(); }
+    // Another program held the file for the whole wait.
+    bool isBusy() const { return m_lock.error() == QLockFile::LockFailedError; }
 
     // Why the lock could not be had, naming the lock file; empty when held.
     QString error() const;
 
+    // The modification time of a file made and removed at once in `directory`.
+    static std::optional<QDateTime> fileSystemNow(const QString& directory);
+
 private:
+    void takeOverIfStale(const FileSystemClock& clock);
+
     QString m_lockPath;
     QLockFile m_lock;
+    // The file system's time when first asked, and the steady time since.
+    std::optional<QDateTime> m_fileSystemThen;
+    std::chrono::steady_clock::time_point m_askedAt;
 };
 
 } // namespace orbeta
