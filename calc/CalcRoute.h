@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QPoint>
+#include <QSize>
 #include <QString>
 #include <array>
 
@@ -18,6 +19,9 @@ struct CalcRoute {
 
 // Cities 1 to 4 at indices 0 to 3.
 inline constexpr int kMapCityCount = 4;
+// The map picture, in whose pixels the routes are given (the scene painter
+// draws it at this size).
+inline constexpr QSize kMapPictureSize{304, 190};
 using CalcMap = std::array<CalcRoute, kMapCityCount>;
 
 } // namespace orbeta

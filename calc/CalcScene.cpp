@@ -17,6 +17,7 @@ namespace orbeta {
 namespace {
 
 constexpr int kLastPoint = CalcRoute::kPointCount - 1;
+static_assert(kMapPictureSize == MotionScenePainter::kMapSize, "the map file's points are checked against the drawn map");
 
 // The car on its route: point `index` and the direction it drives there
 // (towards lower indices on the first leg, higher ones on the second).

@@ -14,25 +14,27 @@ FileResult<CalcTaskFiles> CalcTaskFiles::read(CalcTask task, const QString& data
     const TaskRow* row = TaskTable::find(calcTaskCode(task));
     const QString tableFile = row ? QString::fromLatin1(row->tableFile) : QString();
     if (!tableFile.isEmpty()) {
-        const FileResult<QByteArray> bytes = LoadDataFile(ResourcePath::resolve(dataDir, tableFile));
+        const QString path = ResourcePath::resolve(dataDir, tableFile);
+        const FileResult<QByteArray> bytes = LoadDataFile(path);
         if (!bytes)
             return bytes.error();
         const FileResult<CalcTable> table =
-            ReadTableFile(bytes.value(), tableFile, TableNeeds{ExampleTable::rowsNeeded(task), true});
+            ReadTableFile(bytes.value(), path, TableNeeds{ExampleTable::rowsNeeded(task), true});
         if (!table)
             return table.error();
         files.table = table.value();
-        const FileResult<ExampleTable> numbers = ExampleTable::fromCalcTable(task, files.table, tableFile);
+        const FileResult<ExampleTable> numbers = ExampleTable::fromCalcTable(task, files.table, path);
         if (!numbers)
             return numbers.error();
         files.numbers = numbers.value();
     }
     const QString mapFile = row ? QString::fromLatin1(row->mapFile) : QString();
     if (!mapFile.isEmpty()) {
-        const FileResult<QByteArray> bytes = LoadDataFile(ResourcePath::resolve(dataDir, mapFile));
+        const QString path = ResourcePath::resolve(dataDir, mapFile);
+        const FileResult<QByteArray> bytes = LoadDataFile(path);
         if (!bytes)
             return bytes.error();
-        const FileResult<CalcMap> map = ReadMapFile(bytes.value(), mapFile);
+        const FileResult<CalcMap> map = ReadMapFile(bytes.value(), path);
         if (!map)
             return map.error();
         files.map = map.value();

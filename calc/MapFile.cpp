@@ -2,6 +2,7 @@
 
 #include "shell/LineCodec.h"
 
+#include <QRect>
 #include <QRegularExpression>
 
 #include <algorithm>
@@ -79,6 +80,14 @@ FileResult<CalcMap> ReadMapFile(const QByteArray& fileBytes, const QString& file
                                      .arg(p + 1)
                                      .arg(fields.at(xField), fields.at(xField + 1))};
             corners[p] = QPoint(*x, *y);
+            if (!QRect(QPoint(0, 0), kMapPictureSize).contains(corners[p]))
+                return FileError{fileName, line,
+                                 QStringLiteral("bod %1 (%2, %3) leží mimo mapy %4 × %5 px.")
+                                     .arg(p + 1)
+                                     .arg(*x)
+                                     .arg(*y)
+                                     .arg(kMapPictureSize.width())
+                                     .arg(kMapPictureSize.height())};
         }
         map[city].name = fields.at(0);
         map[city].points = ResampleRoute(corners);

@@ -12,8 +12,8 @@ namespace orbeta {
 
 // The four routes of "Mapa1.dat": decoded line k is city k, its fields the
 // name and the x, y of the four points of the road (whole pixels). The file
-// must hold exactly four lines, each with a name and eight whole numbers;
-// otherwise the error names the line. `fileName` only names the file in errors.
+// must hold exactly four lines, each with a name and eight whole numbers,
+// every point on the map picture; otherwise the error names the line. `fileName` only names the file in errors.
 FileResult<CalcMap> ReadMapFile(const QByteArray& fileBytes, const QString& fileName);
 
 // The road of three segments resampled into 41 points. Segment s (1 to 3)

@@ -1,11 +1,14 @@
 // "6a.dat", "6b.dat", "6c.dat": the history items, and the screens built
 // from whatever reads: a long series never hangs, no screen repeats a key,
-// and nothing starts in its own place.
+// and nothing starts in its own place. Every year that reads is a year, and
+// nobody dies before being born.
 #include "fuzz/FuzzCheck.h"
 
 #include "history/HistoryDeck.h"
+#include "history/HistoryFile.h"
 #include "history/HistoryRandom.h"
 
+#include <cstdlib>
 #include <set>
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
@@ -14,6 +17,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     if (size < 1)
         return 0;
     const HistoryCode code = HistoryCode(data[0] % 3);
+    const auto isYear = [](int year) { return year != 0 && std::abs(year) <= HistoryFile::kLastYear; };
+    if (const auto persons = HistoryFile::readPersons(fuzz::bytesOf(data + 1, size - 1), QStringLiteral("6b.dat")))
+        for (const PersonItem& person : persons.value())
+            fuzz::require(isYear(person.birth) && (person.death == 0 || (isYear(person.death) && person.death >= person.birth)),
+                          "a life span of years");
+    if (const auto events = HistoryFile::readEvents(fuzz::bytesOf(data + 1, size - 1), QStringLiteral("6c.dat")))
+        for (const EventItem& event : events.value())
+            fuzz::require(isYear(event.year), "an event's year is a year");
     const int screen = code == HistoryCode::Pairs && data[0] % 2 ? 10 : 5;
     auto deck = HistoryDeck::read(code, fuzz::bytesOf(data + 1, size - 1), HistoryDeck::fileName(code), screen);
     if (!deck)

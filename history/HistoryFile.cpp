@@ -2,6 +2,7 @@
 
 #include "shell/LineCodec.h"
 
+#include <cstdlib>
 #include <functional>
 #include <optional>
 
@@ -31,15 +32,18 @@ QString field(const QStringList& fields, int i)
     return i < fields.size() ? fields.at(i).trimmed() : QString();
 }
 
+// A year of the calendar: a whole number with at most four digits, before
+// Christ negative; there was no year 0.
 std::optional<int> year(const QString& text)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
+    return ok && value != 0 && std::abs(value) <= HistoryFile::kLastYear ? std::optional<int>(value) : std::nullopt;
 }
 
 const QString kNoText = QStringLiteral("chýba text");
-const QString kBadYear = QStringLiteral("rok nie je celé číslo");
+const QString kBadYear =
+    QStringLiteral("rok nie je rok (celé číslo od -%1 po %1 okrem 0)").arg(HistoryFile::kLastYear);
 
 } // namespace
 
@@ -70,6 +74,8 @@ FileResult<PersonItems> HistoryFile::readPersons(const QByteArray& bytes, const 
                                           const auto death = year(field(fields, 2));
                                           if (!death)
                                               return kBadYear;
+                                          if (*death < *birth)
+                                              return QStringLiteral("rok úmrtia je pred rokom narodenia");
                                           item.death = *death;
                                       }
                                       items.push_back(item);

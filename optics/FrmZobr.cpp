@@ -10,6 +10,7 @@
 #include "shell/Globals.h"
 #include "shell/HelpScreens.h"
 #include "shell/PictureButton.h"
+#include "shell/ResourcePath.h"
 #include "shell/Resources.h"
 #include "shell/ResultsLink.h"
 #include "shell/ScreenHost.h"
@@ -85,7 +86,10 @@ FrmZobr::FrmZobr(Services& services, ResultsLink& results, OpticsTask task, Exam
 
 bool FrmZobr::loadScenes()
 {
-    FileResult<OpticsGenerator> generator = OpticsTaskFile::read(m_task, globals().DataDir);
+    FileResult<OpticsGenerator> generator =
+        OpticsTaskFile::read(m_task, globals().DataDir, [](const QString& bitmapName) {
+            return ResourcePath::exists(globals().ResourceDir, QStringLiteral("Bitmap\\Games\\") + bitmapName);
+        });
     if (!generator) {
         m_services.showMessage(QStringLiteral("Chyba"), generator.error().message(), MessageIcon::Critical);
         return false;

@@ -6,19 +6,26 @@
 
 namespace orbeta {
 
-FileResult<OpticsGenerator> OpticsTaskFile::read(OpticsTask task, const QString& dataDir)
+FileResult<OpticsGenerator> OpticsTaskFile::read(OpticsTask task, const QString& dataDir,
+                                                 const PictureCheck& pictureExists)
 {
-    const QString fileName = opticsTaskCode(task) + QStringLiteral(".dat");
-    const FileResult<QByteArray> bytes = SafeFile::read(ResourcePath::resolve(dataDir, fileName), FileKind::DataTable);
+    const QString path = ResourcePath::resolve(dataDir, opticsTaskCode(task) + QStringLiteral(".dat"));
+    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
     if (!bytes)
         return bytes.error();
     if (task == OpticsTask::Mirror) {
-        const auto scenes = OpticsSceneFile::ReadMirrorScenes(bytes.value(), fileName);
+        const auto scenes = OpticsSceneFile::ReadMirrorScenes(bytes.value(), path);
         if (!scenes)
             return scenes.error();
+        for (int n = 1; n <= MirrorScenes::kSlots && pictureExists; ++n) {
+            const MirrorScene& scene = scenes.value().slot[std::size_t(n)];
+            if (!pictureExists(scene.bitmapName))
+                return FileError{path, scene.line,
+                                 QStringLiteral("obrázok zrkadla „%1“ neexistuje.").arg(scene.bitmapName)};
+        }
         return OpticsGenerator(scenes.value());
     }
-    const auto scenes = OpticsSceneFile::ReadLensScenes(bytes.value(), fileName);
+    const auto scenes = OpticsSceneFile::ReadLensScenes(bytes.value(), path);
     if (!scenes)
         return scenes.error();
     return OpticsGenerator(scenes.value());

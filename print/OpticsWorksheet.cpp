@@ -47,7 +47,13 @@ FileResult<std::unique_ptr<WorksheetContent>> OpticsWorksheet::load(const Worksh
     const std::optional<OpticsTask> task = opticsTaskFromCode(QString::fromUtf8(request.task->code));
     if (!task)
         return FileError{QString::fromUtf8(request.task->code), 0, QStringLiteral("nie je úloha optiky")};
-    FileResult<OpticsGenerator> generator = OpticsTaskFile::read(*task, dataDir);
+    // The sheet draws each mirror the installation has as vectors; a scene naming another draws none.
+    FileResult<OpticsGenerator> generator = OpticsTaskFile::read(*task, dataDir, [](const QString& bitmapName) {
+        const auto mirrors = OpticsPainter::mirrors();
+        return std::any_of(mirrors.begin(), mirrors.end(), [&bitmapName](const MirrorDrawing& mirror) {
+            return bitmapName.compare(QLatin1String(mirror.fileName), Qt::CaseInsensitive) == 0;
+        });
+    });
     if (!generator)
         return generator.error();
     FileResult<OpticsSheet> sheet = OpticsSheet::make(std::move(generator.value()), request.count, request.seed);

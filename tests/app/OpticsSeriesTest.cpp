@@ -214,3 +214,19 @@ TEST_F(OpticsSeriesTest, ADamagedSceneFileIsAMessageNamingItNeverAHang)
     ASSERT_EQ(services.messages.size(), 2);
     EXPECT_TRUE(services.messages.back().contains(QStringLiteral("4a.dat")));
 }
+
+// A mistyped picture name would draw a scene with no mirror and no axis: the
+// form does not open, and the message names the file's path and line.
+TEST_F(OpticsSeriesTest, AMirrorWithoutItsPictureNamesItsLine)
+{
+    choose(QStringLiteral("4a"), 3);
+    QStringList lines = LineCodec::decodedLines(installed(QStringLiteral("4a.dat")));
+    lines[0].replace(QStringLiteral("ZrkDut1.bmp"), QStringLiteral("ZrkDut1.bpm"));
+    writeData(QStringLiteral("4a.dat"), lines);
+    EXPECT_FALSE(open(OpticsTask::Mirror, 1));
+    ASSERT_EQ(services.messages.size(), 1);
+    const QString& message = services.messages.front();
+    EXPECT_TRUE(message.contains(data.path()) && message.contains(QStringLiteral("4a.dat, riadok 1")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("ZrkDut1.bpm"))) << message.toStdString();
+}

@@ -67,11 +67,17 @@ TEST(ReadMapFile, DamagedFilesNameTheLine)
     shortLine[3] = "Delta#0#0#0#0#0#0#0";
     QStringList noName = kGoodMap;
     noName[0] = "#100#100#130#100#130#130#190#130";
+    QStringList offTheMap = kGoodMap;
+    offTheMap[1] = "Beta#100#100#100#40#60#40#60#-1";
+    QStringList farRight = kGoodMap;
+    farRight[2] = "Gama#100#100#107#103#111#107#304#117";
     const std::vector<Case> cases{
         {"a letter in a coordinate", notNumber, 3},
         {"a fraction", fraction, 2},
         {"a missing coordinate", shortLine, 4},
         {"a missing name", noName, 1},
+        {"a point above the map", offTheMap, 2},
+        {"a point right of the map", farRight, 3},
         {"a fifth city", kGoodMap + QStringList{"Epsilon#1#1#1#1#1#1#1#1"}, 5},
         {"a missing city", kGoodMap.mid(0, 3), 4},
         {"an empty file", {}, 1},

@@ -143,6 +143,11 @@ TEST(HistoryFiles, BadLinesNameTheFileAndLine)
         {HistoryCode::Persons, {"1#Newton#1643#1727", "2#Hooke#x#1703"}, 2},
         {HistoryCode::Persons, {"1#Newton#1643#17a7"}, 1},
         {HistoryCode::Events, {"1#tranzistor#1947", "2#laser#"}, 2},
+        // Numbers that are no years, and a life that ends before it starts.
+        {HistoryCode::Events, {"1#tranzistor#1947", "2#laser#19600"}, 2},
+        {HistoryCode::Events, {"1#tranzistor#0"}, 1},
+        {HistoryCode::Persons, {"1#Newton#1643#1727", "2#Hooke#-2147483648#1703"}, 2},
+        {HistoryCode::Persons, {"1#Newton#1727#1643"}, 1},
     };
     for (const Case& c : cases) {
         const auto read = HistoryDeck::read(c.code, file(c.lines), HistoryDeck::fileName(c.code), 1);

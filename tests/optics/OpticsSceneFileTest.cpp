@@ -13,12 +13,21 @@ QByteArray encoded(const QStringList& lines)
     return LineCodec::encodeFile(lines, 3);
 }
 
+// Three concave mirrors (C, F, V from the left) and three convex ones (V, F, C).
 QStringList mirrorLines()
 {
     QStringList lines;
     for (int i = 1; i <= 6; ++i)
-        lines << QStringLiteral("%1#Zrk%1.bmp#20#170#320#170#440#170#560#170#240#100").arg(i);
+        lines << (i <= 3 ? QStringLiteral("%1#Zrk%1.bmp#20#170#320#170#440#170#560#170#240#100")
+                         : QStringLiteral("%1#Zrk%1.bmp#20#170#640#170#520#170#400#170#240#100"))
+                     .arg(i);
     return lines;
+}
+
+QStringList lensLines()
+{
+    return {QStringLiteral("1#spojka#20#170#210#170#410#170#310#170#100#0"),
+            QStringLiteral("2#rozptylka#20#170#190#170#430#170#310#170#100#0")};
 }
 
 } // namespace
@@ -47,16 +56,16 @@ TEST(OpticsSceneFile, ShippedScenesAgreeWithTheirGeometry)
 TEST(OpticsSceneFile, ReadsTheFieldsInOrderAndIgnoresTextAfterTheLastField)
 {
     QStringList lines = mirrorLines();
-    lines[2] = QStringLiteral("3#ZrkDut3.bmp#21#171#241#172#401#173#561#174#321#99#poznámka#viac");
+    lines[2] = QStringLiteral("3#ZrkDut3.bmp#21#171#241#171#401#171#561#171#320#99#poznámka#viac");
     const auto scenes = OpticsSceneFile::ReadMirrorScenes(encoded(lines), QStringLiteral("4a.dat"));
     ASSERT_TRUE(scenes) << scenes.error().message().toStdString();
     const MirrorScene& s = scenes.value().slot[3];
     EXPECT_EQ(s.bitmapName, QStringLiteral("ZrkDut3.bmp"));
     EXPECT_EQ(s.axisStart, QPoint(21, 171));
-    EXPECT_EQ(s.centre, QPoint(241, 172));
-    EXPECT_EQ(s.focus, QPoint(401, 173));
-    EXPECT_EQ(s.vertex, QPoint(561, 174));
-    EXPECT_EQ(s.radius, 321);
+    EXPECT_EQ(s.centre, QPoint(241, 171));
+    EXPECT_EQ(s.focus, QPoint(401, 171));
+    EXPECT_EQ(s.vertex, QPoint(561, 171));
+    EXPECT_EQ(s.radius, 320);
     EXPECT_EQ(s.maxObjectHeight, 99);
     EXPECT_EQ(s.line, 3);
 
@@ -96,4 +105,66 @@ TEST(OpticsSceneFile, DamagedLinesNameTheFileAndLine)
     EXPECT_FALSE(OpticsSceneFile::ReadMirrorScenes(encoded(mirrorLines() << mirrorLines().first()),
                                                    QStringLiteral("4a.dat")));
     EXPECT_FALSE(OpticsSceneFile::ReadLensScenes(QByteArray(), QStringLiteral("4b.dat")));
+}
+
+// A scene that reads is one the pupil can work: the axis and the object in
+// the drawing area, C, F and V (or F, O and F') where the mirror or lens
+// needs them. Any such scene reads, not only the shipped numbers.
+TEST(OpticsSceneFile, ScenesOutsideTheRulesNameTheirLine)
+{
+    struct Case {
+        const char* why;
+        int line;
+        QString text;
+    };
+    const Case mirrors[] = {
+        {"axis start outside the area, behind the convex mirror", 4,
+         QStringLiteral("4#ZrkVyp1.bmp#1020#170#640#170#520#170#400#170#240#100")},
+        {"object hanging below the axis", 2, QStringLiteral("2#ZrkDut2.bmp#20#170#280#170#420#170#560#170#280#-100")},
+        {"object taller than the area above the axis", 2,
+         QStringLiteral("2#ZrkDut2.bmp#20#170#280#170#420#170#560#170#280#171")},
+        {"F beyond V on a concave mirror", 1, QStringLiteral("1#ZrkDut1.bmp#20#170#320#170#600#170#560#170#240#100")},
+        {"C in front of a convex mirror", 5, QStringLiteral("5#ZrkVyp2.bmp#20#170#300#170#540#170#400#170#280#100")},
+        {"C off the axis", 3, QStringLiteral("3#ZrkDut3.bmp#20#170#240#160#400#170#560#170#320#100")},
+        {"V outside the area", 6, QStringLiteral("6#ZrkVyp3.bmp#20#170#720#170#560#170#640#170#80#100")},
+        {"radius not from C to V", 1, QStringLiteral("1#ZrkDut1.bmp#20#170#320#170#440#170#560#170#100#100")},
+        {"no room for the object before F", 1, QStringLiteral("1#ZrkDut1.bmp#425#170#320#170#440#170#560#170#240#100")},
+    };
+    for (const Case& c : mirrors) {
+        SCOPED_TRACE(c.why);
+        QStringList lines = mirrorLines();
+        lines[c.line - 1] = c.text;
+        const auto scenes = OpticsSceneFile::ReadMirrorScenes(encoded(lines), QStringLiteral("/data/4a.dat"));
+        ASSERT_FALSE(scenes);
+        EXPECT_EQ(scenes.error().file, QStringLiteral("/data/4a.dat"));
+        EXPECT_EQ(scenes.error().line, c.line);
+    }
+    const Case lenses[] = {
+        {"F right of O", 1, QStringLiteral("1#spojka#20#170#330#170#410#170#310#170#100#0")},
+        {"F' left of O", 1, QStringLiteral("1#spojka#20#170#210#170#300#170#310#170#100#0")},
+        {"O outside the area", 2, QStringLiteral("2#rozptylka#20#170#190#170#430#170#700#170#100#0")},
+        {"object too short", 2, QStringLiteral("2#rozptylka#20#170#190#170#430#170#310#170#30#0")},
+    };
+    for (const Case& c : lenses) {
+        SCOPED_TRACE(c.why);
+        QStringList lines = lensLines();
+        lines[c.line - 1] = c.text;
+        const auto scenes = OpticsSceneFile::ReadLensScenes(encoded(lines), QStringLiteral("4b.dat"));
+        ASSERT_FALSE(scenes);
+        EXPECT_EQ(scenes.error().line, c.line);
+    }
+}
+
+TEST(OpticsSceneFile, OtherSensibleScenesRead)
+{
+    QStringList lines = mirrorLines();
+    // Other radii, C of a convex mirror far out of sight, objects as tall as the axis allows.
+    lines[0] = QStringLiteral("1#ZrkDut1.bmp#0#200#360#200#460#200#560#200#200#200");
+    lines[5] = QStringLiteral("6#ZrkVyp3.bmp#20#170#800#170#600#170#400#170#400#170");
+    const auto mirrors = OpticsSceneFile::ReadMirrorScenes(encoded(lines), QStringLiteral("4a.dat"));
+    EXPECT_TRUE(mirrors) << mirrors.error().message().toStdString();
+    QStringList lensesText = lensLines();
+    lensesText[1] = QStringLiteral("2#rozptylka#0#100#250#100#0#0#330#100#40#0");
+    const auto lenses = OpticsSceneFile::ReadLensScenes(encoded(lensesText), QStringLiteral("4b.dat"));
+    EXPECT_TRUE(lenses) << lenses.error().message().toStdString();
 }
