@@ -26,7 +26,7 @@ const QString kUsage = QStringLiteral(
     "  CODE: a task, 1a-1d, 2a-2e, 3a, 3b, 4a, 4b, 5a-5e or 6a-6c;\n"
     "  N: 1 to 15 examples, or 5, 10, 15, 20 or 25 items of a history task;\n"
     "  S: a whole number from 0 to 18446744073709551615 (default: from the clock);\n"
-    "  WORKSHEET-CODE: the code in the footer of a worksheet (\"Kód: 1a-8-4F2K9\")");
+    "  WORKSHEET-CODE: the code in the footer of a worksheet (\"Kód: 1a-8-4F2KG\")");
 
 struct Options {
     std::optional<QString> code;
@@ -73,6 +73,17 @@ QString siglaFontFile()
         return {};
     const auto cd = IniFile(bytes.value()).directory(QStringLiteral("TRV"), QStringLiteral("CD"));
     return cd ? ResourcePath::resolve(*cd, QStringLiteral("Data\\Sigla.ttf")) : QString();
+}
+
+// The name line holds one line: a line break or a tab typed into the name
+// is a blank between its words.
+QString oneLine(const QString& name)
+{
+    QString line = name;
+    for (QChar& c : line)
+        if (c.category() == QChar::Other_Control || c == QChar::LineSeparator || c == QChar::ParagraphSeparator)
+            c = QLatin1Char(' ');
+    return line.trimmed();
 }
 
 } // namespace
@@ -130,7 +141,7 @@ int worksheetCommand(const QStringList& arguments)
     request.task = task;
     request.count = sheet.count;
     request.seed = sheet.seed;
-    request.pupilName = options.name.value_or(QString()).trimmed();
+    request.pupilName = oneLine(options.name.value_or(QString()));
     request.date = QDate::currentDate();
     request.answers = options.answers;
     FileResult<std::unique_ptr<print::WorksheetContent>> content = print::WorksheetContents::load(request, dir.dir);

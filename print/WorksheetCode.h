@@ -11,7 +11,7 @@
 namespace orbeta::print {
 
 // What makes a worksheet: the task, the number of examples and the seed of
-// its first example. Written in the footer of every page ("1a-8-4F2K9"), so
+// its first example. Written in the footer of every page ("1a-8-4F2KG"), so
 // that a teacher can make the same sheet again, or its answer key.
 struct WorksheetCode {
     QString task; // "1a" .. "6c"

@@ -3,6 +3,7 @@
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
+#include "look/TextElision.h"
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
 #include "results/ResultsLog.h"
@@ -15,8 +16,9 @@
 #include "shell/Tour.h"
 
 #include <QDateTime>
-#include <QFontMetrics>
+#include <QFontMetricsF>
 #include <QLabel>
+#include <QStringList>
 #include <QTemporaryDir>
 
 #include <cstdio>
@@ -100,8 +102,7 @@ void FrmTabulka::Vloz_novy_zaznam(const QString& name, const QString& correct, c
     const auto written = rankingFile().update(m_ranking, [&](results::Ranking& ranking) {
         ranking.insert(name, correct.toInt(), wrong.toInt(), mark, isNew != 0);
     });
-    if (!written.ok())
-        reportWriteFailure(written.error);
+    m_rankingOutcome = written;
     showRanking();
 }
 
@@ -120,9 +121,7 @@ void FrmTabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString& name, const 
     const QDateTime now = m_services.now();
     entry.date = now.date();
     entry.time = now.time();
-    const auto appended = results::ResultsLog(globals().DataDir).append(entry);
-    if (!appended.ok())
-        reportWriteFailure(appended.error);
+    reportWriteFailures(results::ResultsLog(globals().DataDir).append(entry));
 }
 
 void FrmTabulka::showRanking()
@@ -135,24 +134,40 @@ void FrmTabulka::showRanking()
         for (std::size_t column = 0; column < labels.size(); ++column) {
             QLabel* label = labels[column];
             // A long name ends in an ellipsis rather than running into the counts.
-            label->setText(QFontMetrics(label->font()).elidedText(texts[column], Qt::ElideRight, label->width()));
+            const QFontMetricsF metrics(label->font());
+            label->setText(TextElision::elide(
+                texts[column], label->width(), [&metrics](const QString& shown) { return metrics.horizontalAdvance(shown); },
+                TextElision::mostCharacters(label->width(), metrics.height())));
             paint(label, row.isNew ? NewRecordColour : QColor(Qt::black));
         }
     }
 }
 
-void FrmTabulka::reportWriteFailure(const QString& detail)
+void FrmTabulka::reportWriteFailures(const FileOutcome& log)
 {
-    // One series gives one message, however many of its files failed.
-    if (m_failureReported)
+    const FileOutcome& ranking = m_rankingOutcome;
+    if (ranking.ok() && log.ok())
         return;
-    m_failureReported = true;
+    QString what;
+    if (!ranking.ok() && !log.ok())
+        what = QStringLiteral("Tvoj výsledok sa nepodarilo uložiť ani do poradia úlohy, ani do zoznamu výsledkov.");
+    else if (!ranking.ok())
+        what = QStringLiteral("Tvoj výsledok je zapísaný v zozname výsledkov, ale do poradia úlohy sa nezapísal.");
+    else
+        what = QStringLiteral("Tvoj výsledok je zapísaný v poradí úlohy, ale do zoznamu výsledkov sa nezapísal.");
+    QStringList why;
+    for (const FileOutcome* outcome : {&ranking, &log}) {
+        if (outcome->ok())
+            continue;
+        why.append(outcome->busy ? QStringLiteral("Iný program práve zapisoval do toho istého súboru a neskončil včas.")
+                                 : QStringLiteral("Do súboru sa nedalo zapísať."));
+        why.append(outcome->error);
+    }
+    why.removeDuplicates();
     m_services.showMessage(QStringLiteral("Výsledok sa neuložil"),
-                           QStringLiteral("Tvoj výsledok sa nepodarilo uložiť: do priečinka s údajmi sa nedá "
-                                          "zapisovať (je chránený proti zápisu alebo je plný disk).\r\n"
-                                          "Doterajšie výsledky zostali zachované. Povedz to, prosím, učiteľovi."
-                                          "\r\n\r\n")
-                               + detail,
+                           what + QStringLiteral("\r\nDoterajšie výsledky zostali zachované. Povedz to, prosím, "
+                                                 "učiteľovi.\r\n\r\n")
+                               + why.join(QStringLiteral("\r\n")),
                            MessageIcon::Warning);
 }
 

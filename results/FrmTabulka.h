@@ -1,6 +1,7 @@
 #pragma once
 
 #include "results/Ranking.h"
+#include "shell/FileOutcome.h"
 #include "shell/Form.h"
 
 #include <QPointer>
@@ -51,14 +52,15 @@ private:
     using RowLabels = std::array<QLabel*, 5>;
 
     void showRanking();
-    void reportWriteFailure(const QString& detail);
+    void reportWriteFailures(const FileOutcome& log);
     void back();
 
     std::array<RowLabels, kRows> m_rows{};
     PictureButton* picKonec = nullptr;
     // An unreadable ranking file is shown empty and never written over.
     results::Ranking m_ranking;
-    bool m_failureReported = false;
+    // Reported with the log's outcome, so that one message says which of the two was saved.
+    FileOutcome m_rankingOutcome;
 };
 
 } // namespace orbeta

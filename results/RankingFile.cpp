@@ -28,7 +28,7 @@ FileOutcome RankingFile::update(Ranking& ranking, const std::function<void(Ranki
     const FileLock lock(m_path);
     if (!lock.isLocked()) {
         change(ranking);
-        return {lock.error()};
+        return {lock.error(), lock.isBusy()};
     }
     FileResult<Ranking> stored = read();
     if (!stored) {

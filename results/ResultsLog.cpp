@@ -16,7 +16,7 @@ FileOutcome ResultsLog::append(const ResultsLogEntry& entry) const
 {
     const FileLock lock(m_path);
     if (!lock.isLocked())
-        return {lock.error()};
+        return {lock.error(), lock.isBusy()};
     return SafeFile::append(m_path, entry.toBytes());
 }
 

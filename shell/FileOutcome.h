@@ -8,6 +8,8 @@ namespace orbeta {
 // message naming the file and the cause, for the pupil or the teacher.
 struct FileOutcome {
     QString error;
+    // Another program held the file for longer than a program waits.
+    bool busy = false;
 
     bool ok() const { return error.isEmpty(); }
 };

@@ -2,7 +2,7 @@
 
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
+#include <QRandomGenerator>
 
 #include <cerrno>
 #include <cstring>
@@ -138,24 +138,47 @@ bool SafeFile::isAbsent(const QString& path)
 FileOutcome SafeFile::write(const QString& path, const QByteArray& bytes)
 {
     struct stat status {};
-    if (::lstat(QFile::encodeName(path).constData(), &status) == 0) {
-        if (!S_ISREG(status.st_mode))
-            return notRegular(path);
-    } else if (errno != ENOENT) {
+    const bool exists = ::lstat(QFile::encodeName(path).constData(), &status) == 0;
+    if (exists && !S_ISREG(status.st_mode))
+        return notRegular(path);
+    if (!exists && errno != ENOENT)
         return writeFailure(path, systemError(errno));
+    // Written whole beside it under a name of its own, then renamed into
+    // place; every step's failure keeps the old file and gives the system's
+    // own reason (a full disk, a quota, a file too large).
+    const QByteArray target = QFile::encodeName(path);
+    QByteArray temporary;
+    int fd = -1;
+    for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
+        temporary = target + '.' + QByteArray::number(QRandomGenerator::system()->generate64(), 36) + ".tmp";
+        fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
+        if (fd < 0 && errno != EEXIST)
+            return writeFailure(path, systemError(errno));
     }
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return writeFailure(path, file.errorString());
-    // Flushed here: commit() would replace the old file even when the final
-    // flush of its buffer fell short (a full disk), leaving a cut-off file.
-    if (file.write(bytes) != bytes.size() || !file.flush()) {
-        const QString error = file.errorString();
-        file.cancelWriting();
-        return writeFailure(path, error);
+    if (fd < 0)
+        return writeFailure(path, systemError(EEXIST));
+    Descriptor descriptor(fd);
+    const auto failed = [&](int error) {
+        ::unlink(temporary.constData());
+        return writeFailure(path, systemError(error));
+    };
+    if (exists && ::fchmod(fd, status.st_mode & 07777) != 0)
+        return failed(errno);
+    qsizetype written = 0;
+    while (written < bytes.size()) {
+        const ssize_t put = ::write(fd, bytes.constData() + written, std::size_t(bytes.size() - written));
+        if (put < 0 && errno == EINTR)
+            continue;
+        if (put <= 0)
+            return failed(put < 0 ? errno : ENOSPC);
+        written += put;
     }
-    if (!file.commit())
-        return writeFailure(path, file.errorString());
+    if (::fsync(fd) != 0)
+        return failed(errno);
+    if (const int error = descriptor.close())
+        return failed(error);
+    if (::rename(temporary.constData(), target.constData()) != 0)
+        return failed(errno);
     return {};
 }
 

@@ -1,5 +1,6 @@
 // orbeta-cli worksheet as a teacher runs it: the sheet's pages, the code in
 // its footer making the same sheet again, and clear refusals.
+#include "shell/LineCodec.h"
 #include "tests/support/PdfText.h"
 
 #include <QDir>
@@ -9,6 +10,9 @@
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
+
+#include <cerrno>
+#include <cstring>
 
 namespace {
 
@@ -103,4 +107,72 @@ TEST(WorksheetCommand, BadArgumentsAndUnwritableFilesAreRefused)
     EXPECT_EQ(noData.status, 1);
     EXPECT_TRUE(noData.stderrText.contains(QLatin1String("4a.dat"))) << noData.stderrText.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
+}
+
+// A disk that fills up half way: the teacher reads the system's reason, and
+// the sheet made before stays whole.
+TEST(WorksheetCommand, AFullDiskGivesItsRealReasonAndKeepsTheOldSheet)
+{
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("w.pdf"));
+    QFile old(pdf);
+    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the sheet of yesterday") > 0);
+    old.close();
+    // Files of at most 20 KB: the PDF's writes fail with "File too large".
+    QProcess process;
+    process.start(QStringLiteral("bash"),
+                  {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 20; exec \"$0\" \"$@\""),
+                   qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), QStringLiteral("worksheet"),
+                   QStringLiteral("1a"), QStringLiteral("--count"), QStringLiteral("8"), QStringLiteral("--data"),
+                   dataDir(), QStringLiteral("-o"), pdf});
+    ASSERT_TRUE(process.waitForFinished(60000));
+    const QString message = QString::fromUtf8(process.readAllStandardError());
+    EXPECT_EQ(process.exitCode(), 1);
+    EXPECT_TRUE(message.contains(QString::fromLocal8Bit(std::strerror(EFBIG)))) << message.toStdString();
+    EXPECT_FALSE(message.contains(QLatin1String("Unknown error"))) << message.toStdString();
+    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
+    EXPECT_EQ(old.readAll(), QByteArray("the sheet of yesterday"));
+    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("w.pdf")});
+}
+
+// A name typed over two lines prints as two words, not run together.
+TEST(WorksheetCommand, ANewlineInTheNamePrintsAsABlank)
+{
+    if (!orbeta::test_support::pdfToolsInstalled())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    QTemporaryDir out;
+    const QString pdf = out.filePath(QStringLiteral("w.pdf"));
+    const CliRun run = cli({"worksheet", "1a", "--count", "3", "--seed", "5", "--name", "Mária\nKováčová", "--data",
+                            dataDir(), "-o", pdf});
+    ASSERT_EQ(run.status, 0) << run.stderrText.toStdString();
+    EXPECT_TRUE(orbeta::test_support::pdfText(pdf).contains(QStringLiteral("Mária Kováčová")));
+}
+
+// A scene or a map that breaks the rules is refused with exit status 1, the
+// message naming the file by the path given with --data and its line.
+TEST(WorksheetCommand, DataOutsideTheRulesNamesItsPathAndLine)
+{
+    QTemporaryDir data;
+    const QDir installed(dataDir());
+    for (const QString& name : installed.entryList(QDir::Files))
+        ASSERT_TRUE(QFile::copy(installed.filePath(name), data.filePath(name)));
+    const auto change = [&data](const QString& name, int line, const QString& text) {
+        QFile file(data.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+        QStringList lines = orbeta::LineCodec::decodedLines(file.readAll());
+        file.close();
+        lines[line - 1] = text;
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+        file.write(orbeta::LineCodec::encodeFile(lines, 3));
+    };
+    change(QStringLiteral("4a.dat"), 4, QStringLiteral("4 vypuklé#ZrkVyp1.bmp#1020#170#640#170#520#170#400#170#240#100"));
+    change(QStringLiteral("Mapa1.dat"), 2, QStringLiteral("B#152#96#164#50#218#36#270#-44"));
+    QTemporaryDir out;
+    for (const auto& [code, where] : {std::pair{"4a", "/4a.dat, riadok 4"}, std::pair{"1d", "/Mapa1.dat, riadok 2"}}) {
+        const CliRun run =
+            cli({"worksheet", code, "--count", "3", "--data", data.path(), "-o", out.filePath(QStringLiteral("w.pdf"))});
+        EXPECT_EQ(run.status, 1) << code;
+        EXPECT_TRUE(run.stderrText.contains(data.path() + QLatin1String(where))) << run.stderrText.toStdString();
+    }
+    EXPECT_FALSE(QFile::exists(out.filePath(QStringLiteral("w.pdf"))));
 }

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
+#include <QLockFile>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -124,6 +125,27 @@ TEST_F(FrmTabulkaTest, ReadOnlyDataDirectoryLosesNothingAndTellsThePupilOnce)
     EXPECT_EQ(readBytes(data.filePath(QStringLiteral("2c.res"))), rankingBefore);
     EXPECT_EQ(readBytes(data.filePath(QStringLiteral("Vysledky.dat"))), logBefore);
     EXPECT_EQ(QDir(data.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+}
+
+// Another program on the ranking for the whole wait: the log entry is saved,
+// and the message says so and why the ranking was not.
+TEST_F(FrmTabulkaTest, ABusyRankingIsReportedAsBusyWithTheLogSaved)
+{
+    writeRanking(4);
+    QLockFile other(data.filePath(QStringLiteral("2c.res.lock")));
+    ASSERT_TRUE(other.tryLock());
+    FrmTabulka table(services);
+    table.Vloz_novy_zaznam(QStringLiteral("Eva"), QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1"), 1);
+    table.Vloz_zaznam_do_souboru_vysledky_dat(QStringLiteral("Eva"), QStringLiteral("Mechanika 2"),
+                                              QStringLiteral("Výkon"), QStringLiteral("9"), QStringLiteral("1"),
+                                              QStringLiteral("1"));
+    ASSERT_EQ(messages.size(), 1);
+    const QString& message = messages.first();
+    EXPECT_TRUE(message.contains(QStringLiteral("zapísaný v zozname výsledkov, ale do poradia úlohy sa nezapísal")))
+        << message.toStdString();
+    EXPECT_TRUE(message.contains(QStringLiteral("Iný program práve zapisoval"))) << message.toStdString();
+    EXPECT_FALSE(message.contains(QStringLiteral("chránený"))) << message.toStdString();
+    EXPECT_TRUE(readBytes(data.filePath(QStringLiteral("Vysledky.dat"))).contains("Eva"));
 }
 
 TEST_F(FrmTabulkaTest, FullDiskOnTheLogIsReported)
