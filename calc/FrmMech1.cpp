@@ -698,8 +698,7 @@ void FrmMech1::showSolution(QPoint at)
     if (PicTop[0]->isEnabled())
         return;
     PlayClickSound(m_services);
-    // With a slip line the hint needs the bubble of two lines, and the plain
-    // font: Sigla draws some Slovak letters as symbols.
+    // With a slip line the hint needs the bubble of two lines.
     const bool slip = !m_slip.isEmpty();
     QPointer<HintWindow>& window = slip ? m_hintTwoLines : m_hint;
     if (!window) {
@@ -708,13 +707,8 @@ void FrmMech1::showSolution(QPoint at)
                                       parentWidget() ? parentWidget() : this);
     }
     QString text = SolutionText(m_example);
-    if (slip) {
-        window->setTextFont(font().family());
+    if (slip)
         text += QLatin1Char('\n') + m_slip;
-    } else if (text.contains(QChar(0x00B3)) || text.contains(QChar(0x00B2)) || text.contains(QChar(0x03A9))) {
-        window->setTextFont(kSigla);
-        text.replace(QChar(0x00B3), QChar(0x0102)).replace(QChar(0x00B2), QChar(0x00C2)).replace(QChar(0x03A9), QChar(0x0170));
-    }
     window->Vloz_Text(text);
     if (m_task == CalcTask::Lever && !slip) {
         QPixmap picture(window->pictureSize());
