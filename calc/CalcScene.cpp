@@ -124,6 +124,7 @@ LeverPlaces CalcScene::leverPlaces()
     for (int w = 1; w <= 3; ++w)
         places.homes[std::size_t(w - 1)] = LeverScenePainter::home(w);
     places.scene = Layout::kCalcScene.size();
+    places.weight = LeverScenePainter::kWeightSize;
     return places;
 }
 

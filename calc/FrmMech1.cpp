@@ -1028,8 +1028,7 @@ bool FrmMech1::leverMouse(QEvent* event)
     if (!m_dragging)
         return false;
     m_dragging = false;
-    m_lever.release();
-    leverMoved(LeverBoard::Event::Dropped);
+    leverMoved(m_lever.release());
     return true;
 }
 
