@@ -14,6 +14,7 @@
 #include "calc/SlipHint.h"
 #include "calc/SolutionText.h"
 #include "calc/TaskQuantities.h"
+#include "look/LabScene.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
@@ -299,7 +300,7 @@ void FrmMech1::buildControls()
         LblG[std::size_t(r)]->setFont(pixelFont(QFont(kSigla), 13, heading));
     }
     for (QLineEdit* box : TVstup)
-        box->setFont(pixelFont(box->font(), 15));
+        box->setFont(LabScene::answerBoxFont());
     setCursor(globals().ArrowCursor);
 }
 
@@ -395,7 +396,7 @@ void FrmMech1::GenerateExample()
         unit->setVisible(shown);
         if (!shown)
             continue;
-        box->move(origin + *layout.boxes[i]);
+        box->setGeometry(QRect(origin + *layout.boxes[i], QSize(layout.boxWidths[i], box->height())));
         box->setText(a.text);
         box->setToolTip(hintText(a.hintLine));
         box->setProperty("tag", a.tagged() ? 1 : 0);
@@ -549,9 +550,7 @@ void FrmMech1::unlockAnsweredBoxes()
 {
     // The boxes the generation left empty, the answer boxes in legend order and then the clock.
     QLineEdit* first = nullptr;
-    std::vector<QLineEdit*> boxes(TVstup.begin(), TVstup.end());
-    boxes.insert(boxes.end(), TCil.begin(), TCil.end());
-    for (QLineEdit* box : boxes) {
+    for (QLineEdit* box : boxesInLegendOrder()) {
         if (!box->isHidden() && box->property("tag").toInt() == 0) {
             lockBox(box, false);
             first = first ? first : box;
@@ -559,6 +558,15 @@ void FrmMech1::unlockAnsweredBoxes()
     }
     if (first)
         first->setFocus();
+}
+
+std::vector<QLineEdit*> FrmMech1::boxesInLegendOrder() const
+{
+    std::vector<QLineEdit*> boxes;
+    for (int box : TaskQuantities::boxesInLegendOrder(m_task))
+        boxes.push_back(TVstup[std::size_t(box - 1)]);
+    boxes.insert(boxes.end(), TCil.begin(), TCil.end());
+    return boxes;
 }
 
 void FrmMech1::animate(std::uint32_t now)
@@ -895,10 +903,7 @@ bool FrmMech1::focusNextPrevChild(bool next)
 {
     // Tab runs through the boxes the pupil may type into, in the legend's order.
     std::vector<QLineEdit*> open;
-    for (QLineEdit* box : TVstup)
-        if (box->isVisible() && !box->isReadOnly())
-            open.push_back(box);
-    for (QLineEdit* box : TCil)
+    for (QLineEdit* box : boxesInLegendOrder())
         if (box->isVisible() && !box->isReadOnly())
             open.push_back(box);
     if (open.empty())
