@@ -1,9 +1,11 @@
 #include "calc/CalcScene.h"
 
+#include "calc/CircuitTasks.h"
 #include "calc/TaskQuantities.h"
 #include "look/CircuitScenePainter.h"
 #include "look/DensityScenePainter.h"
 #include "look/HeatScenePainter.h"
+#include "look/LabScene.h"
 #include "look/Layout.h"
 #include "look/LeverScenePainter.h"
 #include "look/MechanicsScenePainter.h"
@@ -12,6 +14,7 @@
 #include <QPainter>
 
 #include <algorithm>
+#include <cmath>
 
 namespace orbeta {
 namespace {
@@ -19,15 +22,23 @@ namespace {
 constexpr int kLastPoint = CalcRoute::kPointCount - 1;
 static_assert(kMapPictureSize == MotionScenePainter::kMapSize, "the map file's points are checked against the drawn map");
 
-// The car on its route: point `index` and the direction it drives there
-// (towards lower indices on the first leg, higher ones on the second).
-RoadMapScene carOnRoute(const NonUniformMotionValues& x, const CalcRoute& route, int index, int direction)
+// The car on its route at `point` (0 to 40, between the route's points) and
+// the direction it drives there (towards lower points on the first leg,
+// higher ones on the second).
+RoadMapScene carOnRoute(const NonUniformMotionValues& x, const CalcRoute& route, double point, int direction)
 {
-    const auto at = [&route](int i) { return QPointF(route.points[std::size_t(std::clamp(i, 0, kLastPoint))]); };
+    const auto at = [&route](double p) {
+        const double clamped = std::clamp(p, 0.0, double(kLastPoint));
+        const int below = int(std::floor(clamped));
+        const int above = std::min(below + 1, kLastPoint);
+        const QPointF from(route.points[std::size_t(below)]);
+        const QPointF to(route.points[std::size_t(above)]);
+        return from + (to - from) * (clamped - below);
+    };
     return {.startCity = x.startCity,
             .targetCity = x.targetCity,
-            .car = at(index),
-            .heading = at(index + direction) - at(index - direction)};
+            .car = at(point),
+            .heading = at(point + direction) - at(point - direction)};
 }
 
 RoadMapScene roadMapScene(const NonUniformMotionValues& x, const ExperimentScene& frame, const CalcMap& map)
@@ -38,7 +49,7 @@ RoadMapScene roadMapScene(const NonUniformMotionValues& x, const ExperimentScene
     NonUniformMotionFrame f;
     if (const auto* shown = std::get_if<NonUniformMotionFrame>(&frame))
         f = *shown;
-    const int point = std::clamp(f.point, 0, kLastPoint);
+    const double point = std::clamp(f.point, 0.0, double(kLastPoint));
     if (f.leg == 2)
         return carOnRoute(x, route(x.targetCity), point, 1);
     return carOnRoute(x, route(x.startCity), kLastPoint - point, -1);
@@ -80,7 +91,7 @@ CircuitScene circuitScene(const CalcExample& e, CircuitKind kind, const Experime
     }
     const auto meters = [&](std::initializer_list<const char*> names) {
         for (const char* name : names)
-            scene.meters.push_back({givenValue(e, name)});
+            scene.meters.push_back({givenValue(e, name), CircuitTasks::meterScale(e.task, name)});
     };
     const auto labels = [&](std::initializer_list<const char*> names) {
         for (const char* name : names)
@@ -125,6 +136,7 @@ LeverPlaces CalcScene::leverPlaces()
     for (int w = 1; w <= 3; ++w)
         places.homes[std::size_t(w - 1)] = LeverScenePainter::home(w);
     places.scene = Layout::kCalcScene.size();
+    places.weight = LeverScenePainter::kWeightSize;
     return places;
 }
 
@@ -247,7 +259,9 @@ SceneLayout CalcScene::layout(const CalcExample& example)
         }
         break;
     }
+    const std::array<QString, 6> widest = TaskQuantities::widestTexts(example.task);
     for (std::size_t i = 0; i < l.boxes.size(); ++i) {
+        l.boxWidths[i] = LabScene::answerBoxWidth(widest[i]);
         if (!example.boxes[i].used)
             l.boxes[i].reset();
     }
@@ -269,8 +283,11 @@ void CalcScene::draw(QPainter& painter, const CalcExample& example, const Experi
     }
     case CalcTask::SolidDensity: {
         const auto& x = std::get<SolidDensityValues>(example.values);
-        SolidDensityScene scene{
-            .liquidMl = example.fillLevel, .bodyDrop = 0, .body = x.body, .volumeHidden = example.asked == 3};
+        SolidDensityScene scene{.liquidMl = example.fillLevel,
+                                .bodyDrop = 0,
+                                .body = x.body,
+                                .volumeHidden = example.asked == 3,
+                                .massBoxWidth = layout(example).boxWidths[0]};
         if (const auto* f = std::get_if<SolidDensityFrame>(&frame)) {
             scene.liquidMl = f->liquidMl;
             scene.bodyDrop = f->bodyDrop;
@@ -315,7 +332,7 @@ void CalcScene::draw(QPainter& painter, const CalcExample& example, const Experi
         WinchScene scene{.height = energy ? double(std::get<WinchEnergyValues>(example.values).h)
                                           : double(std::get<WinchPowerValues>(example.values).s),
                          .lifted = 0,
-                         .motor = energy};
+                         .energy = energy};
         if (const auto* f = std::get_if<WinchFrame>(&frame))
             scene.lifted = f->lifted;
         MechanicsScenePainter::drawWinchScene(painter, scene);

@@ -23,6 +23,8 @@ struct SceneLayout {
     // Top left of `TVstup(i)`; none for a box the task does not use. The unit
     // label `LVstup(i)` goes 4 pixels right of the box.
     std::array<std::optional<QPoint>, 6> boxes{};
+    // The width of each box: the widest text it can show over the task's ranges.
+    std::array<int, 6> boxWidths{};
     // `TStart(1..2)`, `TCil(1..2)` and their captions `LStart`, `LCil`; only
     // for the tasks that use them.
     bool timeBoxes = false;

@@ -11,13 +11,15 @@ using Power = ElectricPowerValues;
 using Series = SeriesResistorsValues;
 using Parallel = ParallelResistorsValues;
 
+// A resistance, and the appliance's power input, stand on the part's label
+// from the start; only the meters' readings wait for the experiment.
 const std::array<Quantity, 3> CircuitTasks::ohmsLawQuantities = {{
     {.name = "U", .symbol = u"U", .unit = u"V", .label = u"Napätie", .box = 3, .given = GivenText::WholeMeter,
      .hintLine = 24, .asked = {3}, .read = field<&OhmsLaw::U>},
     {.name = "I", .symbol = u"I", .unit = u"A", .label = u"Prúd", .decimals = 1, .box = 1,
      .given = GivenText::DecimalMeter, .hintLine = 23, .asked = {2}, .read = field<&OhmsLaw::I>},
     {.name = "R", .symbol = u"R", .unit = u"Ω", .siglaUnit = u"Ű", .label = u"Odpor", .box = 2,
-     .given = GivenText::WholeMeter, .hintLine = 25, .asked = {1}, .read = field<&OhmsLaw::R>},
+     .hintLine = 25, .asked = {1}, .read = field<&OhmsLaw::R>},
 }};
 
 // The voltage and the power input stand on the appliance's plate (the
@@ -38,8 +40,7 @@ const std::array<Quantity, 3> CircuitTasks::powerQuantities = {{
      .hintLine = 24, .asked = {3}, .read = field<&Power::U>},
     {.name = "I", .symbol = u"I", .unit = u"A", .label = u"Prúd", .decimals = 1, .box = 1,
      .given = GivenText::DecimalMeter, .hintLine = 23, .asked = {2}, .read = field<&Power::I>},
-    {.name = "P", .symbol = u"P", .unit = u"W", .label = u"Príkon", .box = 2, .given = GivenText::WholeMeter,
-     .hintLine = 26, .asked = {1}, .read = field<&Power::P>},
+    {.name = "P", .symbol = u"P", .unit = u"W", .label = u"Príkon", .box = 2, .hintLine = 26, .asked = {1}, .read = field<&Power::P>},
 }};
 
 const std::array<Quantity, 5> CircuitTasks::seriesQuantities = {{
@@ -50,9 +51,9 @@ const std::array<Quantity, 5> CircuitTasks::seriesQuantities = {{
     {.name = "U2", .symbol = u"Uâ", .unit = u"V", .label = u"Napätie", .box = 5, .given = GivenText::WholeMeter,
      .hintLine = 24, .asked = {5}, .read = field<&Series::U2>},
     {.name = "R1", .symbol = u"Rá", .unit = u"Ω", .siglaUnit = u"Ű", .label = u"Odpor", .box = 2,
-     .given = GivenText::WholeMeter, .hintLine = 25, .asked = {2}, .read = field<&Series::R1>},
+     .hintLine = 25, .asked = {2}, .read = field<&Series::R1>},
     {.name = "R2", .symbol = u"Râ", .unit = u"Ω", .siglaUnit = u"Ű", .label = u"Odpor", .box = 3,
-     .given = GivenText::WholeMeter, .hintLine = 25, .asked = {3}, .read = field<&Series::R2>},
+     .hintLine = 25, .asked = {3}, .read = field<&Series::R2>},
 }};
 
 // U has one decimal here (b × f × a / 10), so it is shown with one.
@@ -66,9 +67,9 @@ const std::array<Quantity, 6> CircuitTasks::parallelQuantities = {{
     {.name = "U", .symbol = u"U", .unit = u"V", .label = u"Napätie", .decimals = 1, .box = 3,
      .given = GivenText::DecimalMeter, .hintLine = 24, .asked = {3}, .read = field<&Parallel::U>},
     {.name = "R1", .symbol = u"Rá", .unit = u"Ω", .siglaUnit = u"Ű", .label = u"Odpor", .box = 1,
-     .given = GivenText::WholeMeter, .hintLine = 25, .asked = {1}, .read = field<&Parallel::R1>},
+     .hintLine = 25, .asked = {1}, .read = field<&Parallel::R1>},
     {.name = "R2", .symbol = u"Râ", .unit = u"Ω", .siglaUnit = u"Ű", .label = u"Odpor", .box = 2,
-     .given = GivenText::WholeMeter, .hintLine = 25, .asked = {2}, .read = field<&Parallel::R2>},
+     .hintLine = 25, .asked = {2}, .read = field<&Parallel::R2>},
 }};
 
 void CircuitTasks::generateOhmsLaw(CalcExample& e, RandomSource& rnd)
@@ -157,6 +158,29 @@ void CircuitTasks::generateParallel(CalcExample& e, RandomSource& rnd)
 bool CircuitTasks::checkParallel(const CalcExample& e, const CalcAnswer& a)
 {
     return TaskQuantities::allBoxesAreRight(e, a);
+}
+
+double CircuitTasks::meterScale(CalcTask task, std::string_view name)
+{
+    // Over the generator's ranges: "5a" I ≤ 0,9 A, U = R · I ≤ 81 V; "5c" I ≤ 2,5 A,
+    // U ≤ 40 V; "5d" I ≤ 1,9 A, U₁, U₂ ≤ 95 V; "5e" I₁, I₂ ≤ 0,9 A, I ≤ 1,8 A, U ≤ 72,9 V.
+    struct Scale {
+        CalcTask task;
+        std::string_view name;
+        double fullScale;
+    };
+    static constexpr Scale kScales[] = {
+        {CalcTask::OhmsLaw, "I", 1},            {CalcTask::OhmsLaw, "U", 100},
+        {CalcTask::ElectricPower, "I", 5},      {CalcTask::ElectricPower, "U", 50},
+        {CalcTask::SeriesResistors, "I", 2},    {CalcTask::SeriesResistors, "U1", 100},
+        {CalcTask::SeriesResistors, "U2", 100}, {CalcTask::ParallelResistors, "I1", 1},
+        {CalcTask::ParallelResistors, "I2", 1}, {CalcTask::ParallelResistors, "I", 2},
+        {CalcTask::ParallelResistors, "U", 100},
+    };
+    for (const Scale& s : kScales)
+        if (s.task == task && s.name == name)
+            return s.fullScale;
+    return 0;
 }
 
 } // namespace orbeta

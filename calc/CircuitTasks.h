@@ -5,6 +5,7 @@
 #include "calc/RandomSource.h"
 
 #include <array>
+#include <string_view>
 
 namespace orbeta {
 
@@ -31,6 +32,11 @@ public:
     // The given boxes of "5e" show their values after the experiment, so all
     // six must hold the example's values.
     static bool checkParallel(const CalcExample& e, const CalcAnswer& a);
+
+    // The full scale of the meter that reads quantity `name` of the task: one
+    // range (1, 2 or 5 times a power of ten) for all its examples, so that a
+    // needle goes as far as its reading is large. 0 for a name without a meter.
+    static double meterScale(CalcTask task, std::string_view name);
 };
 
 } // namespace orbeta

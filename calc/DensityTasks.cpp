@@ -22,7 +22,7 @@ const std::array<Quantity, 4> DensityTasks::liquidQuantities = {{
 
 const std::array<Quantity, 6> DensityTasks::solidQuantities = {{
     {.name = "m", .symbol = u"m", .unit = u"g", .label = u"Hmotnosť", .decimals = 1, .box = 1,
-     .given = GivenText::Plain, .hintLine = 5, .asked = {2}, .read = field<&Solid::m>},
+     .widest = u" 9999,9", .given = GivenText::Plain, .hintLine = 5, .asked = {2}, .read = field<&Solid::m>},
     {.name = "V1", .symbol = u"Vá", .unit = u"ml", .box = 2, .given = GivenText::Plain, .hintLine = 4,
      .read = field<&Solid::V1>},
     {.name = "V2", .symbol = u"Vâ", .unit = u"ml", .label = u"Objem", .box = 3, .given = GivenText::Plain,

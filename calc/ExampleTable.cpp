@@ -1,6 +1,7 @@
 #include "calc/ExampleTable.h"
 
 #include "calc/TableFile.h"
+#include "shell/SlovakCount.h"
 
 namespace orbeta {
 namespace {
@@ -57,8 +58,8 @@ FileResult<ExampleTable> ExampleTable::fromCalcTable(CalcTask task, const CalcTa
     const int rows = rowsNeeded(task);
     if (int(table.size()) < rows + 1)
         return FileError{fileName, int(table.size()) + 1,
-                         QStringLiteral("chýba riadok; tabuľka potrebuje nadpisy a %1 riadkov.")
-                             .arg(rows)};
+                         QStringLiteral("chýba riadok; tabuľka potrebuje nadpisy a %1.")
+                             .arg(SlovakCount::of(rows, u"riadok", u"riadky", u"riadkov"))};
     const NumberRule rule = numberRule(task);
     std::vector<double> values(static_cast<std::size_t>(rows) + 1, 0.0);
     for (int row = 1; row <= rows; ++row) {

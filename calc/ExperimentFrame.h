@@ -26,7 +26,7 @@ struct UniformMotionFrame {  // "1c"
 
 struct NonUniformMotionFrame {  // "1d"
     int leg = 1;             // 1: start city to E, 2: E to the target city
-    int point = 0;           // 0 to 40 along the leg, in the direction of travel
+    double point = 0;        // 0 to 40 along the leg, in the direction of travel
 };
 
 struct HeatFrame {           // "3a"

@@ -14,6 +14,7 @@
 #include "calc/SlipHint.h"
 #include "calc/SolutionText.h"
 #include "calc/TaskQuantities.h"
+#include "look/LabScene.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
@@ -299,7 +300,7 @@ void FrmMech1::buildControls()
         LblG[std::size_t(r)]->setFont(pixelFont(QFont(kSigla), 13, heading));
     }
     for (QLineEdit* box : TVstup)
-        box->setFont(pixelFont(box->font(), 15));
+        box->setFont(LabScene::answerBoxFont());
     setCursor(globals().ArrowCursor);
 }
 
@@ -395,7 +396,7 @@ void FrmMech1::GenerateExample()
         unit->setVisible(shown);
         if (!shown)
             continue;
-        box->move(origin + *layout.boxes[i]);
+        box->setGeometry(QRect(origin + *layout.boxes[i], QSize(layout.boxWidths[i], box->height())));
         box->setText(a.text);
         box->setToolTip(hintText(a.hintLine));
         box->setProperty("tag", a.tagged() ? 1 : 0);
@@ -549,9 +550,7 @@ void FrmMech1::unlockAnsweredBoxes()
 {
     // The boxes the generation left empty, the answer boxes in legend order and then the clock.
     QLineEdit* first = nullptr;
-    std::vector<QLineEdit*> boxes(TVstup.begin(), TVstup.end());
-    boxes.insert(boxes.end(), TCil.begin(), TCil.end());
-    for (QLineEdit* box : boxes) {
+    for (QLineEdit* box : boxesInLegendOrder()) {
         if (!box->isHidden() && box->property("tag").toInt() == 0) {
             lockBox(box, false);
             first = first ? first : box;
@@ -559,6 +558,15 @@ void FrmMech1::unlockAnsweredBoxes()
     }
     if (first)
         first->setFocus();
+}
+
+std::vector<QLineEdit*> FrmMech1::boxesInLegendOrder() const
+{
+    std::vector<QLineEdit*> boxes;
+    for (int box : TaskQuantities::boxesInLegendOrder(m_task))
+        boxes.push_back(TVstup[std::size_t(box - 1)]);
+    boxes.insert(boxes.end(), TCil.begin(), TCil.end());
+    return boxes;
 }
 
 void FrmMech1::animate(std::uint32_t now)
@@ -698,8 +706,7 @@ void FrmMech1::showSolution(QPoint at)
     if (PicTop[0]->isEnabled())
         return;
     PlayClickSound(m_services);
-    // With a slip line the hint needs the bubble of two lines, and the plain
-    // font: Sigla draws some Slovak letters as symbols.
+    // With a slip line the hint needs the bubble of two lines.
     const bool slip = !m_slip.isEmpty();
     QPointer<HintWindow>& window = slip ? m_hintTwoLines : m_hint;
     if (!window) {
@@ -708,13 +715,8 @@ void FrmMech1::showSolution(QPoint at)
                                       parentWidget() ? parentWidget() : this);
     }
     QString text = SolutionText(m_example);
-    if (slip) {
-        window->setTextFont(font().family());
+    if (slip)
         text += QLatin1Char('\n') + m_slip;
-    } else if (text.contains(QChar(0x00B3)) || text.contains(QChar(0x00B2)) || text.contains(QChar(0x03A9))) {
-        window->setTextFont(kSigla);
-        text.replace(QChar(0x00B3), QChar(0x0102)).replace(QChar(0x00B2), QChar(0x00C2)).replace(QChar(0x03A9), QChar(0x0170));
-    }
     window->Vloz_Text(text);
     if (m_task == CalcTask::Lever && !slip) {
         QPixmap picture(window->pictureSize());
@@ -901,10 +903,7 @@ bool FrmMech1::focusNextPrevChild(bool next)
 {
     // Tab runs through the boxes the pupil may type into, in the legend's order.
     std::vector<QLineEdit*> open;
-    for (QLineEdit* box : TVstup)
-        if (box->isVisible() && !box->isReadOnly())
-            open.push_back(box);
-    for (QLineEdit* box : TCil)
+    for (QLineEdit* box : boxesInLegendOrder())
         if (box->isVisible() && !box->isReadOnly())
             open.push_back(box);
     if (open.empty())
@@ -1034,8 +1033,7 @@ bool FrmMech1::leverMouse(QEvent* event)
     if (!m_dragging)
         return false;
     m_dragging = false;
-    m_lever.release();
-    leverMoved(LeverBoard::Event::Dropped);
+    leverMoved(m_lever.release());
     return true;
 }
 

@@ -114,6 +114,8 @@ private:
     void setControls(bool on);
     void setStartPicture(StartPicture picture);
     void unlockAnsweredBoxes();
+    // The answer boxes in the order of the legend, then the arrival clock.
+    std::vector<QLineEdit*> boxesInLegendOrder() const;
     void lockBox(QLineEdit* box, bool locked);
     void highlightRow(int row);
     void scheduleTimer(std::uint32_t now);

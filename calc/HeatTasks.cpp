@@ -28,7 +28,7 @@ const std::array<Quantity, 5> HeatTasks::heatQuantities = {{
     {.name = "c", .symbol = u"c", .unit = u"kJ·kg⁻¹·°C⁻¹", .siglaUnit = u"kJ.kg¬Á.°C¬Á", .decimals = 3,
      .inTable = true, .read = field<&Heat::c>},
     {.name = "Q", .symbol = u"Q", .unit = u"kJ", .label = u"Prijaté teplo", .decimals = 3, .box = 4,
-     .hintLine = 22, .asked = Variants::always(), .read = field<&Heat::Q>},
+     .widest = u"9999,999", .hintLine = 22, .asked = Variants::always(), .read = field<&Heat::Q>},
 }};
 
 const std::array<Quantity, 7> HeatTasks::meltingQuantities = {{
@@ -43,7 +43,7 @@ const std::array<Quantity, 7> HeatTasks::meltingQuantities = {{
      .read = single<&Melting::c2>},
     {.name = "l", .symbol = u"l", .unit = u"kJ·kg⁻¹", .siglaUnit = u"kJ.kg¬Á", .read = single<&Melting::l>},
     {.name = "Q", .symbol = u"Q", .unit = u"kJ", .label = u"Prijaté teplo", .decimals = 3, .box = 4,
-     .hintLine = 22, .asked = Variants::always(), .read = field<&Melting::Q>},
+     .widest = u"9999,999", .hintLine = 22, .asked = Variants::always(), .read = field<&Melting::Q>},
 }};
 
 void HeatTasks::generateHeat(CalcExample& e, const ExampleTable& table, RandomSource& rnd)

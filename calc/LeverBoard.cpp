@@ -72,9 +72,22 @@ LeverBoard::Event LeverBoard::release()
 {
     if (!m_moving)
         return Event::None;
+    // Let go on a mark that takes no weight, it would seem to hang there: back it goes.
+    Event event = Event::Dropped;
+    for (int mark = -6; mark <= 6; ++mark)
+        if (!isTarget(mark) && nearHook(position(*m_moving), mark)) {
+            m_position[index(*m_moving)] = m_pickedAt;
+            event = Event::Refused;
+        }
     m_moving.reset();
     m_keyMark.reset();
-    return Event::Dropped;
+    return event;
+}
+
+bool LeverBoard::nearHook(QPoint corner, int mark) const
+{
+    const QPoint hook = m_places.hooks[slot(mark)];
+    return std::abs(corner.x() - hook.x()) <= kSnap && std::abs(corner.y() - hook.y()) <= kSnap;
 }
 
 LeverBoard::Event LeverBoard::moveTo(QPoint at)
@@ -82,15 +95,15 @@ LeverBoard::Event LeverBoard::moveTo(QPoint at)
     const int w = *m_moving;
     const int own = mass(w);
     QPoint& p = m_position[index(w)];
-    p.setX(std::clamp(at.x(), 0, std::max(0, m_places.scene.width() - kEdge)));
-    p.setY(std::clamp(at.y(), 0, std::max(0, m_places.scene.height() - kEdge)));
+    p.setX(std::clamp(at.x(), 0, std::max(0, m_places.scene.width() - m_places.weight.width())));
+    p.setY(std::clamp(at.y(), 0, std::max(0, m_places.scene.height() - m_places.weight.height())));
     Event event = Event::Moved;
     for (int mark = -6; mark <= 6; ++mark) {
         if (!isTarget(mark))
             continue;
         const QPoint hook = m_places.hooks[slot(mark)];
         int& occupant = m_lever[slot(mark)];
-        if (std::abs(p.x() - hook.x()) <= kSnap && std::abs(p.y() - hook.y()) <= kSnap) {
+        if (nearHook(p, mark)) {
             p = hook;
             if (occupant != 0 && occupant != own) {
                 // Refused: back where it was picked up, hanging there again
@@ -121,8 +134,11 @@ LeverBoard::Event LeverBoard::choose(int weight, bool allowed)
         return Event::None;
     release();
     const Event event = press(weight, allowed);
-    if (event == Event::PickedUp)
-        m_keyMark = markOf(weight);
+    if (event != Event::PickedUp)
+        return event;
+    // Lifted where it stands: off its mark, under the mark the arrows start from.
+    m_keyMark = markOf(weight);
+    moveTo(m_keyMark ? m_places.hooks[slot(*m_keyMark)] + QPoint(0, kCarryBelow) : position(weight) - QPoint(0, kLift));
     return event;
 }
 

@@ -19,6 +19,7 @@ struct LeverPlaces {
     std::array<QPoint, 13> hooks{};
     std::array<QPoint, 3> homes{};
     QSize scene;
+    QSize weight;  // a weight's picture: a moved weight stays whole inside the scene
 };
 
 // The lever of "2e" while the pupil works on it: the loose weights (1 to
@@ -28,15 +29,18 @@ struct LeverPlaces {
 //
 // A moved weight snaps to a target mark when its top left corner comes within
 // 5 pixels of the mark's hook point; a mark that holds another weight refuses
-// it and the weight jumps back to where it was picked up; a weight moved off
-// its mark empties the mark. The asked quantity decides the targets: the
+// it and the weight jumps back to where it was picked up. A weight let go on
+// a mark that is not a target goes back the same way, so that nothing seems to
+// hang where it counts for nothing. A weight moved off its mark empties it. The asked quantity decides the targets: the
 // shown mark when the pupil chooses the weight (odd variants), every mark
-// when the pupil chooses the mark.
+// when the pupil chooses the mark. A weight chosen with a key is lifted at
+// once, so that the pupil sees which one the arrows will carry.
 class LeverBoard {
 public:
     enum class Event { None, PickedUp, Moved, Hung, Refused, TakenOff, Dropped };
     static constexpr int kSnap = 5;
-    static constexpr int kEdge = 20;
+    // How far a weight chosen with a key rises from where it stands.
+    static constexpr int kLift = 10;
 
     LeverBoard() = default;
     LeverBoard(const CalcExample& example, const LeverPlaces& places);
@@ -73,6 +77,8 @@ private:
     static std::size_t index(int weight) { return static_cast<std::size_t>(weight - 1); }
     static std::size_t slot(int mark) { return static_cast<std::size_t>(mark + 6); }
     bool isTarget(int mark) const;
+    // A weight's corner within snapping distance of the mark's hook.
+    bool nearHook(QPoint corner, int mark) const;
     // Moves the weight being moved and applies the snapping rules.
     Event moveTo(QPoint at);
 

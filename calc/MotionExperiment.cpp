@@ -4,6 +4,7 @@
 #include "calc/NumberText.h"
 #include "calc/TaskQuantities.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace orbeta {
@@ -66,11 +67,19 @@ int MotionExperiment::nonUniformLastFrame(const CalcExample&)
     return 2 * kLegPoints;
 }
 
-ExperimentScene MotionExperiment::nonUniformScene(const CalcExample&, int frame)
+ExperimentScene MotionExperiment::nonUniformScene(const CalcExample& e, int frame)
 {
-    if (frame <= kLegPoints)
-        return NonUniformMotionFrame{1, frame};
-    return NonUniformMotionFrame{2, frame - kLegPoints};
+    // The car keeps the example's one speed: at frame f it has driven f / last
+    // of s₁ + s₂, so it reaches E at s₁ / v whatever the two roads' lengths.
+    const NonUniform& x = valuesOf<NonUniform>(e.values);
+    const int last = nonUniformLastFrame(e);
+    const double part = double(std::clamp(frame, 0, last)) / last;
+    const double s1 = std::max(x.s1, 1);
+    const double s2 = std::max(x.s2, 1);
+    const double driven = part * (s1 + s2);
+    if (driven <= s1)
+        return NonUniformMotionFrame{1, driven / s1 * kLegPoints};
+    return NonUniformMotionFrame{2, (driven - s1) / s2 * kLegPoints};
 }
 
 ExperimentReadings MotionExperiment::nonUniformReadings(const CalcExample& e, int frame)

@@ -161,7 +161,8 @@ QString MotionTasks::nonUniformSolution(const CalcExample& e)
     const NonUniform& x = valuesOf<NonUniform>(e.values);
     switch (e.asked.value_or(0)) {
     case 2:
-        return QStringLiteral("Dĺžka dráhy: ") + FormatFixed(x.s1, 0) + QStringLiteral(" km, ")
+        // Named as the legend names them: s₁ from the start town to E, s₂ on to the target.
+        return QStringLiteral("Dĺžka dráhy: s₁ = ") + FormatFixed(x.s1, 0) + QStringLiteral(" km, s₂ = ")
                + FormatFixed(x.s2, 0) + QStringLiteral(" km");
     case 3: return QStringLiteral("Doba pohybu: %1 h %2 min").arg(x.hours()).arg(x.minutes());
     default: return TaskQuantities::solutionLines(e);

@@ -33,6 +33,9 @@ enum class GivenText {
 // Decimals of a solution line that writes the value in the plain conversion.
 inline constexpr int kPlainDecimals = -1;
 
+// The widest text an answer box of the usual width shows whole.
+inline constexpr std::u16string_view kUsualWidest = u"999,9";
+
 // One quantity of a calculation task: what the answer boxes, the solution
 // text, the command line and the printed worksheets say about it.
 struct Quantity {
@@ -43,6 +46,7 @@ struct Quantity {
     std::u16string_view label{};        // the name in a solution line ("Hustota")
     int decimals = 0;                   // of the solution line and a Fixed box; kPlainDecimals
     int box = 0;                        // answer box 1 to 6, 0 for none
+    std::u16string_view widest = kUsualWidest; // the widest text its box shows or takes over the generator's ranges
     GivenText given = GivenText::Fixed;
     int hintLine = 0;                   // hint text line, the box's tool tip; 0 for none
     Variants asked{};                   // the variants in which the pupil must find it

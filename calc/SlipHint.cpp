@@ -299,13 +299,17 @@ QString powerOfTenSlip(const Typed& typed, double right)
     return {};
 }
 
-// The answer rounded to fewer decimals than it has, or computed from an
-// intermediate result rounded to one decimal (anywhere between the results
-// from its value cut and rounded up) or to a whole number.
-bool roundedEarly(const SlipRow* row, const ExampleValues& v, const Typed& typed, double right)
+// The answer written with fewer decimals than it has.
+bool resultRounded(const Typed& typed, double right)
 {
-    if (typed.halfUnit > halfUnitOf(right) && std::abs(typed.value - right) <= typed.halfUnit * (1 + 1e-9))
-        return true;
+    return typed.halfUnit > halfUnitOf(right) && std::abs(typed.value - right) <= typed.halfUnit * (1 + 1e-9);
+}
+
+// The answer computed from an intermediate result rounded to one decimal
+// (anywhere between the results from its value cut and rounded up) or to a
+// whole number.
+bool intermediateRounded(const SlipRow* row, const ExampleValues& v, const Typed& typed)
+{
     if (!row || !row->intermediate)
         return false;
     const double exact = row->intermediate(v);
@@ -325,9 +329,11 @@ QString slipOf(const Quantity& q, const SlipRow* row, const ExampleValues& v, co
     if (QString line = powerOfTenSlip(typed, right); !line.isEmpty())
         return line;
     if (row && row->inverted && matches(typed, row->inverted(v)))
-        return QStringLiteral("Delil si naopak.");
-    if (roundedEarly(row, v, typed, right))
-        return QStringLiteral("Zaokrúhlil si príliš skoro.");
+        return QStringLiteral("Vymeň delenec a deliteľ.");
+    if (resultRounded(typed, right))
+        return QStringLiteral("Výsledok napíš presnejšie.");
+    if (intermediateRounded(row, v, typed))
+        return QStringLiteral("Nezaokrúhľuj medzivýsledok.");
     return {};
 }
 

@@ -1,6 +1,7 @@
 #include "calc/TableFile.h"
 
 #include "shell/LineCodec.h"
+#include "shell/SlovakCount.h"
 
 #include <QRegularExpression>
 
@@ -23,11 +24,11 @@ FileResult<CalcTable> ReadTableFile(const QByteArray& fileBytes, const QString& 
     const QStringList lines = LineCodec::decodedLines(fileBytes);
     if (lines.size() > kMaxCalcTableRows)
         return FileError{fileName, kMaxCalcTableRows + 1,
-                         QStringLiteral("tabuľka má najviac %1 riadkov.").arg(kMaxCalcTableRows)};
+                         QStringLiteral("tabuľka má najviac %1.").arg(SlovakCount::of(kMaxCalcTableRows, u"riadok", u"riadky", u"riadkov"))};
     if (needs.rows > 0 && lines.size() < needs.rows + 1)
         return FileError{fileName, int(lines.size()) + 1,
-                         QStringLiteral("chýba riadok; tabuľka potrebuje nadpisy a %1 riadkov.")
-                             .arg(needs.rows)};
+                         QStringLiteral("chýba riadok; tabuľka potrebuje nadpisy a %1.")
+                             .arg(SlovakCount::of(needs.rows, u"riadok", u"riadky", u"riadkov"))};
 
     CalcTable table;
     table.reserve(lines.size());

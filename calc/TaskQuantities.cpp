@@ -94,6 +94,30 @@ void TaskQuantities::fillBoxes(CalcExample& e)
     }
 }
 
+std::array<QString, 6> TaskQuantities::widestTexts(CalcTask task)
+{
+    std::array<QString, 6> widest;
+    widest.fill(text(kUsualWidest));
+    for (const Quantity& q : of(task))
+        if (q.box > 0)
+            widest[static_cast<std::size_t>(q.box - 1)] = text(q.widest);
+    return widest;
+}
+
+std::array<int, 6> TaskQuantities::boxesInLegendOrder(CalcTask task)
+{
+    std::vector<int> boxes;
+    for (const Quantity& q : of(task))
+        if (q.box > 0)
+            boxes.push_back(q.box);
+    for (int box = 1; box <= 6; ++box)
+        if (std::find(boxes.begin(), boxes.end(), box) == boxes.end())
+            boxes.push_back(box);
+    std::array<int, 6> order{};
+    std::copy_n(boxes.begin(), order.size(), order.begin());
+    return order;
+}
+
 bool TaskQuantities::askedAreRight(const CalcExample& e, const CalcAnswer& a)
 {
     for (const Quantity& q : of(e.task)) {

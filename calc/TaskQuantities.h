@@ -4,6 +4,7 @@
 #include "calc/Quantity.h"
 
 #include <QString>
+#include <array>
 #include <span>
 #include <string_view>
 
@@ -31,6 +32,15 @@ public:
     static bool askedAreRight(const CalcExample& example, const CalcAnswer& answer);
     // Whether every box holds its quantity's value.
     static bool allBoxesAreRight(const CalcExample& example, const CalcAnswer& answer);
+
+    // Per answer box 1 to 6: the widest text it shows or takes (the given
+    // value, the answer, the experiment's readings) over the generator's
+    // ranges; kUsualWidest for a box the task does not use.
+    static std::array<QString, 6> widestTexts(CalcTask task);
+    // The answer boxes 1 to 6 in the order a pupil reads them: those of the
+    // task's quantities in the order of its legend (the order of the quantity
+    // table), then the others by number.
+    static std::array<int, 6> boxesInLegendOrder(CalcTask task);
 
     // "Label: value unit" for each asked quantity, in the order of their boxes.
     static QString solutionLines(const CalcExample& example);

@@ -1,6 +1,7 @@
 #include "history/HistoryDeck.h"
 
 #include "history/HistoryFile.h"
+#include "shell/SlovakCount.h"
 
 #include <set>
 
@@ -76,12 +77,11 @@ FileResult<HistoryDeck> HistoryDeck::read(HistoryCode code, const QByteArray& by
     }
     const std::optional<int> window = RecentItems::windowFor(int(keys.size()), largestScreen);
     if (!window) {
-        const QString what = code == HistoryCode::Events ? QStringLiteral("rôznych rokov") : QStringLiteral("položiek");
+        const QString count = code == HistoryCode::Events
+                                  ? SlovakCount::of(qsizetype(keys.size()), u"rôzny rok", u"rôzne roky", u"rôznych rokov")
+                                  : SlovakCount::of(qsizetype(keys.size()), u"položku", u"položky", u"položiek");
         return FileError{name, 0,
-                         QStringLiteral("súbor má len %1 %2, jedna obrazovka ich potrebuje %3")
-                             .arg(keys.size())
-                             .arg(what)
-                             .arg(largestScreen)};
+                         QStringLiteral("súbor má len %1, jedna obrazovka ich potrebuje %2").arg(count).arg(largestScreen)};
     }
     deck.m_recent = RecentItems(*window);
     return deck;

@@ -33,10 +33,11 @@ struct Page {
     Figure figure = Figure::None;
 };
 
-constexpr const char* kPlay = "Klikni na Pokus a sleduj pokus. Tlačidlom Stop ho môžeš zastaviť.";
+constexpr const char* kPlay = "Klikni na Pokus a sleduj, čo sa deje. Tlačidlom Stop ho môžeš zastaviť.";
 constexpr const char* kRead = "Odčítaj známe hodnoty z okienok a z obrázka pokusu.";
 constexpr const char* kCompute = "Vypočítaj hľadanú veličinu podľa vzorca. Pomôže ti kalkulačka vľavo.";
-constexpr const char* kType = "Výsledok napíš do okienka. Desatinné číslo píš s čiarkou, napríklad 2,5.";
+// Two lines at most: a third would run into the next step.
+constexpr const char* kType = "Výsledok napíš do okienka, desatinné číslo s čiarkou: 2,5.";
 constexpr const char* kCheck = "Klikni na Vyhodnoť. Potom ťa tlačidlo Pokračuj posunie na ďalší príklad.";
 // The units as the answer boxes write them.
 constexpr const char* kHeatCapacity = "kJ·kg⁻¹·°C⁻¹";
@@ -108,6 +109,7 @@ const std::vector<Page>& pages()
         {"2e",
          {"Pozri sa, kde na páke visia závažia a ktorá značka je vyznačená.",
           "Vyber závažie a myšou ho potiahni na páku.",
+          "Bez myši: kláves 1 až 3 vyberie závažie, šípky ho posúvajú, Enter ho zavesí, Esc vráti.",
           "Páka je v rovnováhe, keď sú momenty síl na oboch stranách rovnaké.", kCheck},
          {},
          {"M = F · a", "F₁ · a₁ = F₂ · a₂"},
@@ -131,7 +133,7 @@ const std::vector<Page>& pages()
           {"t₂", "konečná teplota vody", "°C"},
           {"c₁, c₂", "merná tepelná kapacita ľadu, resp. vody", kHeatCapacity},
           {"l", "merné skupenské teplo topenia", "kJ·kg⁻¹"},
-          {"Q", "dodané teplo", "kJ"}},
+          {"Q", "teplo prijaté ľadom a vodou", "kJ"}},
          {"Q = Q₁ + Q₂ + Q₃", "Q₁ = c₁ · m · (0 °C − t₁)", "Q₂ = l · m,  Q₃ = c₂ · m · t₂"},
          nullptr},
         {"5a",
@@ -156,7 +158,7 @@ const std::vector<Page>& pages()
           {"U₁, U₂", "napätie na prvom, resp. druhom rezistore", "V"},
           {"R₁, R₂", "odpor prvého, resp. druhého rezistora", "Ω"}},
          {"U₁ = R₁ · I", "U₂ = R₂ · I", "R = R₁ + R₂"},
-         "Rezistory sú za sebou: oboma prechádza ten istý prúd I."},
+         "Rezistory sú za sebou: oboma prechádza ten istý prúd I. R je celkový odpor rezistorov."},
         {"5e",
          {kPlay, "Odčítaj hodnoty na meracích prístrojoch.", "Vypočítaj hľadanú veličinu a celkový prúd.", kType,
           kCheck},
@@ -165,7 +167,7 @@ const std::vector<Page>& pages()
           {"U", "napätie na rezistoroch", "V"},
           {"R₁, R₂", "odpor prvého, resp. druhého rezistora", "Ω"}},
          {"I₁ = U / R₁", "I₂ = U / R₂", "I = I₁ + I₂", "1/R = 1/R₁ + 1/R₂"},
-         "Rezistory sú vedľa seba: na oboch je to isté napätie U."},
+         "Rezistory sú vedľa seba: na oboch je to isté napätie U. R je celkový odpor rezistorov."},
     };
     return all;
 }
@@ -183,6 +185,7 @@ constexpr qreal kBottom = 424;
 constexpr qreal kStepsTop = 86;
 constexpr qreal kStepTextLeft = 50;
 constexpr qreal kStepTextWidth = 266;
+constexpr qreal kStepGap = 10;
 constexpr qreal kRightLeft = 326;
 constexpr qreal kRightWidth = 302;
 constexpr qreal kPanelHeading = 30;
@@ -281,7 +284,8 @@ std::vector<TextPlace> textPlaces(const Page& page)
     const qreal step = stepHeight(page);
     const QRectF steps(kStepTextLeft, kStepsTop, kStepTextWidth, kBottom - kStepsTop);
     for (std::size_t i = 0; i < page.steps.size(); ++i) {
-        add(Role::Step, QRectF(kStepTextLeft, kStepsTop + step * qreal(i), kStepTextWidth, step - 6), steps,
+        // A clear gap below each step, so that a long one never runs into the next.
+        add(Role::Step, QRectF(kStepTextLeft, kStepsTop + step * qreal(i), kStepTextWidth, step - kStepGap), steps,
             page.steps[i], 15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignTop, true);
     }
     const Legend legend = legendOf(page);
@@ -328,21 +332,24 @@ void drawLever(QPainter& p, const QRectF& r)
     p.fillRect(QRectF(pivotX - 30, beamY + 30, 60, 4), Palette::ink());
     p.setBrush(Palette::strip());
     p.drawRect(QRectF(r.left() + 14, beamY - 3, r.width() - 28, 6));
-    const auto weight = [&](qreal x, qreal side) {
+    // F₁ · a₁ = F₂ · a₂: the force on the shorter arm is the larger.
+    const qreal leftArm = pivotX - leftX, rightArm = rightX - pivotX;
+    const qreal rightForce = 30, leftForce = rightForce * rightArm / leftArm;
+    const auto weight = [&](qreal x, qreal side, qreal force) {
         p.setPen(QPen(Palette::ink(), 1.5));
         p.drawLine(QPointF(x, beamY + 3), QPointF(x, beamY + 18));
         p.setBrush(Palette::mark());
         p.drawRect(QRectF(x - side / 2, beamY + 18, side, side));
-        // The force points down from the weight.
-        const qreal y0 = beamY + 20 + side, y1 = y0 + 26;
+        // The force points down from the weight, as long as the force is large.
+        const qreal y0 = beamY + 20 + side, y1 = y0 + force;
         p.setPen(QPen(Palette::imageArrow(), 2.5));
         p.drawLine(QPointF(x, y0), QPointF(x, y1 - 6));
         p.setBrush(Palette::imageArrow());
         p.setPen(Qt::NoPen);
         p.drawPolygon(QPolygonF({{x - 5, y1 - 8}, {x + 5, y1 - 8}, {x, y1}}));
     };
-    weight(leftX, 18);
-    weight(rightX, 26);
+    weight(leftX, 18, leftForce);
+    weight(rightX, 26, rightForce);
     const auto arm = [&](qreal from, qreal to) {
         const qreal y = beamY - 16;
         p.setPen(QPen(Palette::ink(), 1.2));
@@ -358,8 +365,10 @@ void drawLever(QPainter& p, const QRectF& r)
     p.drawText(QRectF(leftX, labelY, pivotX - leftX, 20), Qt::AlignCenter, QStringLiteral("a₁"));
     p.drawText(QRectF(pivotX, labelY, rightX - pivotX, 20), Qt::AlignCenter, QStringLiteral("a₂"));
     p.setPen(Palette::imageArrow().darker(120));
-    p.drawText(QRectF(leftX + 8, beamY + 44, 40, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("F₁"));
-    p.drawText(QRectF(rightX + 8, beamY + 52, 40, 24), Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("F₂"));
+    p.drawText(QRectF(leftX + 8, beamY + 30 + leftForce / 2, 40, 24), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("F₁"));
+    p.drawText(QRectF(rightX + 8, beamY + 38 + rightForce / 2, 40, 24), Qt::AlignLeft | Qt::AlignVCenter,
+               QStringLiteral("F₂"));
     p.restore();
 }
 

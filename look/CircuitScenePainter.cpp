@@ -19,7 +19,7 @@ constexpr QRectF kBoard{6, 6, 176, 240};
 constexpr int kBoxLeft = 226;
 const QColor kWire(30, 36, 52);
 
-enum class Part { Cell, Mains, Switch, Resistor, Appliance, Meter };
+enum class Part { Cell, Mains, Switch, Resistor, Appliance, Heater, Meter };
 
 // One symbol of a diagram, centred on a wire; `vertical` when its wire runs up and down.
 struct Symbol {
@@ -49,11 +49,11 @@ Diagram diagramOf(CircuitKind kind)
     switch (kind) {
     case CircuitKind::OhmsLaw:
     case CircuitKind::Power:
-        return {{line({{30, 40}, {160, 40}, {160, 150}, {30, 150}, {30, 40}}),
-                 line({{65, 150}, {65, 205}, {125, 205}, {125, 150}})},
+        return {{line({{30, 40}, {150, 40}, {150, 150}, {30, 150}, {30, 40}}),
+                 line({{58, 150}, {58, 205}, {132, 205}, {132, 150}})},
                 {at(Part::Cell, {60, 40}),
-                 at(Part::Switch, {115, 40}),
-                 at(Part::Meter, {160, 95}, true, QStringLiteral("A")),
+                 at(Part::Switch, {104, 40}),
+                 at(Part::Meter, {150, 95}, true, QStringLiteral("A")),
                  at(kind == CircuitKind::Power ? Part::Appliance : Part::Resistor, {95, 150}, false,
                   kind == CircuitKind::Power ? QStringLiteral("P") : QStringLiteral("R")),
                  at(Part::Meter, {95, 205}, false, QStringLiteral("V"))}};
@@ -61,26 +61,26 @@ Diagram diagramOf(CircuitKind kind)
         return {{line({{30, 50}, {160, 50}, {160, 170}, {30, 170}, {30, 50}})},
                 {at(Part::Mains, {30, 110}, true),
                  at(Part::Switch, {95, 50}),
-                 at(Part::Appliance, {95, 170}, false, QStringLiteral("P"))}};
+                 at(Part::Heater, {95, 170}, false, QStringLiteral("P"))}};
     case CircuitKind::Series:
-        return {{line({{20, 30}, {165, 30}, {165, 130}, {20, 130}, {20, 30}}),
-                 line({{30, 130}, {30, 190}, {70, 190}, {70, 130}}),
-                 line({{115, 130}, {115, 190}, {155, 190}, {155, 130}})},
-                {at(Part::Cell, {45, 30}),
-                 at(Part::Switch, {90, 30}),
-                 at(Part::Meter, {140, 30}, false, QStringLiteral("A")),
+        return {{line({{12, 36}, {176, 36}, {176, 130}, {12, 130}, {12, 36}}),
+                 line({{16, 130}, {16, 196}, {84, 196}, {84, 130}}),
+                 line({{101, 130}, {101, 196}, {169, 196}, {169, 130}})},
+                {at(Part::Cell, {36, 36}),
+                 at(Part::Switch, {80, 36}),
+                 at(Part::Meter, {140, 36}, false, QStringLiteral("A")),
                  at(Part::Resistor, {50, 130}, false, QStringLiteral("R₁")),
                  at(Part::Resistor, {135, 130}, false, QStringLiteral("R₂")),
-                 at(Part::Meter, {50, 190}, false, QStringLiteral("V₁")),
-                 at(Part::Meter, {135, 190}, false, QStringLiteral("V₂"))}};
+                 at(Part::Meter, {50, 196}, false, QStringLiteral("V₁")),
+                 at(Part::Meter, {135, 196}, false, QStringLiteral("V₂"))}};
     case CircuitKind::Parallel:
-        return {{line({{20, 140}, {20, 26}, {165, 26}, {165, 140}}), line({{20, 85}, {165, 85}}),
+        return {{line({{20, 140}, {20, 32}, {165, 32}, {165, 140}}), line({{20, 86}, {165, 86}}),
                  line({{20, 140}, {165, 140}}), line({{20, 140}, {20, 205}, {165, 205}, {165, 140}})},
-                {at(Part::Cell, {40, 26}),
-                 at(Part::Switch, {78, 26}),
-                 at(Part::Meter, {132, 26}, false, QStringLiteral("A")),
-                 at(Part::Resistor, {65, 85}, false, QStringLiteral("R₁")),
-                 at(Part::Meter, {132, 85}, false, QStringLiteral("A₁")),
+                {at(Part::Cell, {40, 32}),
+                 at(Part::Switch, {78, 32}),
+                 at(Part::Meter, {132, 32}, false, QStringLiteral("A")),
+                 at(Part::Resistor, {65, 86}, false, QStringLiteral("R₁")),
+                 at(Part::Meter, {132, 86}, false, QStringLiteral("A₁")),
                  at(Part::Resistor, {65, 140}, false, QStringLiteral("R₂")),
                  at(Part::Meter, {132, 140}, false, QStringLiteral("A₂")),
                  at(Part::Meter, {92, 205}, false, QStringLiteral("V"))}};
@@ -123,7 +123,8 @@ qreal gapOf(Part part)
     case Part::Switch: return 30;
     case Part::Resistor: return 40;
     case Part::Appliance: return 26;
-    case Part::Meter: return 2 * CircuitScenePainter::kMeterRadius;
+    case Part::Heater: return 46;
+    case Part::Meter: return 0; // its face covers the wire
     }
     return 0;
 }
@@ -190,42 +191,26 @@ void drawSymbol(QPainter& p, const Symbol& s, double closed)
         p.drawLine(QPointF(-9, -9), QPointF(9, 9));
         p.drawLine(QPointF(-9, 9), QPointF(9, -9));
         break;
+    case Part::Heater: {
+        // The appliance of "5b" heats: its coil glows while the switch is closed.
+        const double glow = std::clamp(closed, 0.0, 1.0);
+        const QColor cold(Qt::white);
+        const QColor hot(255, 150, 60);
+        p.setBrush(QColor::fromRgbF(cold.redF() + (hot.redF() - cold.redF()) * glow,
+                                    cold.greenF() + (hot.greenF() - cold.greenF()) * glow,
+                                    cold.blueF() + (hot.blueF() - cold.blueF()) * glow));
+        p.drawRect(QRectF(-23, -9, 46, 18));
+        QPainterPath coil;
+        coil.moveTo(-18, 0);
+        for (int k = 0; k < 6; ++k)
+            coil.lineTo(-15 + 6 * k, k % 2 == 0 ? -5 : 5);
+        coil.lineTo(18, 0);
+        p.setPen(QPen(glow > 0 ? QColor(200, 40, 20) : kWire, 1.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+        p.setBrush(Qt::NoBrush);
+        p.drawPath(coil);
+        break;
+    }
     case Part::Meter: break;
-    }
-    p.restore();
-}
-
-// A round meter: the scale's arc over the top half, the letter below it,
-// the needle from the pivot at `fraction` of the range, or a "?" tag.
-void drawMeter(QPainter& p, const Symbol& s, std::optional<double> fraction)
-{
-    const qreal r = CircuitScenePainter::kMeterRadius;
-    const QPointF c = s.centre;
-    p.save();
-    p.setPen(QPen(kWire, 2));
-    p.setBrush(Qt::white);
-    p.drawEllipse(c, r, r);
-    // The pivot in the middle, the scale above it, the letter below it.
-    const QPointF pivot(c.x(), c.y() + 1);
-    p.setPen(QPen(Palette::ink(), 1));
-    p.drawArc(QRectF(pivot.x() - 11, pivot.y() - 11, 22, 22), 30 * 16, 120 * 16);
-    for (int k = 0; k <= 4; ++k) {
-        const double a = (150 - 30 * k) * std::numbers::pi / 180;
-        const QPointF dir(std::cos(a), -std::sin(a));
-        p.drawLine(pivot + dir * 11, pivot + dir * 14);
-    }
-    p.setFont(Typeface::font(Typeface::kMinTextPx, true));
-    p.setPen(Palette::ink());
-    p.drawText(QRectF(c.x() - r, c.y() + 3, 2 * r, r - 4), Qt::AlignHCenter | Qt::AlignTop, s.name);
-    if (fraction) {
-        const double a = (150 - 120 * std::clamp(*fraction, 0.0, 1.0)) * std::numbers::pi / 180;
-        p.setPen(QPen(Palette::mark(), 1.5, Qt::SolidLine, Qt::RoundCap));
-        p.drawLine(pivot, pivot + QPointF(std::cos(a), -std::sin(a)) * 12);
-        p.setPen(Qt::NoPen);
-        p.setBrush(kWire);
-        p.drawEllipse(pivot, 1.5, 1.5);
-    } else {
-        LabScene::drawQuestionTag(p, QRectF(c.x() - 9, c.y() - r + 2, 18, 16));
     }
     p.restore();
 }
@@ -234,6 +219,48 @@ QString numberText(double value)
 {
     return QString::number(value, 'f', std::abs(value - std::round(value)) < 1e-6 ? 0 : 1)
         .replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+// A panel meter: 0 and the full scale at the ends of the scale's arc, its
+// letter in the middle, the needle from the pivot at `fraction` of the full
+// scale, or a "?" tag beside the pivot. The sprite's meters have no numbers.
+void drawMeter(QPainter& p, const Symbol& s, std::optional<double> fraction, std::optional<double> fullScale)
+{
+    const QSizeF size = CircuitScenePainter::kMeterSize;
+    const QRectF face(s.centre - QPointF(size.width() / 2, size.height() / 2), size);
+    p.save();
+    p.setPen(QPen(kWire, 2));
+    p.setBrush(Qt::white);
+    p.drawRoundedRect(face, 5, 5);
+    const QPointF pivot(face.center().x(), face.bottom() - 7);
+    constexpr qreal kArc = 22;
+    p.setPen(QPen(Palette::ink(), 1));
+    p.drawArc(QRectF(pivot.x() - kArc, pivot.y() - kArc, 2 * kArc, 2 * kArc), 30 * 16, 120 * 16);
+    for (int k = 0; k <= 4; ++k) {
+        const double a = (150 - 30 * k) * std::numbers::pi / 180;
+        const QPointF dir(std::cos(a), -std::sin(a));
+        p.drawLine(pivot + dir * (kArc - 3), pivot + dir * kArc);
+    }
+    const QRectF top(face.left() + 3, face.top() + 2, face.width() - 6, 13);
+    p.setFont(Typeface::font(Typeface::kMinTextPx, true));
+    p.setPen(Palette::ink());
+    p.drawText(QRectF(pivot.x() - 12, pivot.y() - 21, 24, 13), Qt::AlignCenter, s.name);
+    if (fullScale) {
+        p.setFont(Typeface::font(Typeface::kMinTextPx));
+        p.drawText(top, Qt::AlignLeft | Qt::AlignVCenter, QStringLiteral("0"));
+        p.drawText(top, Qt::AlignRight | Qt::AlignVCenter, numberText(*fullScale));
+    }
+    if (fraction) {
+        const double a = (150 - 120 * std::clamp(*fraction, 0.0, 1.0)) * std::numbers::pi / 180;
+        p.setPen(QPen(Palette::mark(), 1.5, Qt::SolidLine, Qt::RoundCap));
+        p.drawLine(pivot, pivot + QPointF(std::cos(a), -std::sin(a)) * (kArc - 1));
+        p.setPen(Qt::NoPen);
+        p.setBrush(kWire);
+        p.drawEllipse(pivot, 2, 2);
+    } else {
+        LabScene::drawQuestionTag(p, QRectF(pivot.x() + 9, pivot.y() - 14, 16, 14));
+    }
+    p.restore();
 }
 
 void drawLabel(QPainter& p, const Symbol& s, const CircuitLabel& label)
@@ -313,17 +340,6 @@ QRect CircuitScenePainter::diagramRect()
     return kBoard.toRect();
 }
 
-double CircuitScenePainter::meterRange(double value)
-{
-    double range = 1;
-    while (range < value)
-        range *= 10;
-    for (const double step : {0.2, 0.5})
-        if (range * step >= value)
-            return range * step;
-    return range;
-}
-
 std::vector<QPointF> CircuitScenePainter::meterCentres(CircuitKind kind)
 {
     const Diagram d = diagramOf(kind);
@@ -372,7 +388,7 @@ void CircuitScenePainter::drawDiagram(QPainter& p, CircuitKind kind)
     drawWires(p, d);
     for (const Symbol& s : d.symbols) {
         if (s.part == Part::Meter)
-            drawMeter(p, s, 0.0);
+            drawMeter(p, s, 0.0, std::nullopt);
         else
             drawSymbol(p, s, 0);
     }
@@ -403,16 +419,16 @@ void CircuitScenePainter::drawScene(QPainter& p, const CircuitScene& scene)
             continue;
         }
         const std::size_t k = std::size_t(meter - meters.begin());
+        const CircuitMeter reading = k < scene.meters.size() ? scene.meters[k] : CircuitMeter{};
         std::optional<double> fraction;
-        if (k < scene.meters.size() && scene.meters[k].value) {
-            const double value = *scene.meters[k].value;
-            fraction = value / meterRange(value) * scene.reached;
-        }
-        drawMeter(p, s, fraction);
+        if (reading.value)
+            fraction = *reading.value / reading.fullScale * scene.reached;
+        drawMeter(p, s, fraction, reading.fullScale);
     }
     if (scene.kind == CircuitKind::Energy) {
         const QPointF appliance = d.symbols[2].centre;
-        LabScene::drawCaption(p, QRectF(appliance.x() - 50, appliance.y() + 16, 100, 16), QStringLiteral("spotrebič"));
+        LabScene::drawCaption(p, QRectF(appliance.x() - 60, appliance.y() + 14, 120, 16),
+                              QStringLiteral("spotrebič"));
         const QPointF mains = d.symbols[0].centre;
         LabScene::drawCaption(p, QRectF(mains.x() + 18, mains.y() - 8, 60, 16), QStringLiteral("230 V"));
         drawEnergyPanels(p);

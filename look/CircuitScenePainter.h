@@ -4,6 +4,7 @@
 #include <QPointF>
 #include <QRect>
 #include <QSize>
+#include <QSizeF>
 #include <QString>
 
 #include <array>
@@ -24,9 +25,11 @@ enum class CircuitKind {
 };
 
 // One meter of a circuit: its reading, none when the pupil must find it
-// (the meter shows a "?" instead of its needle).
+// (the meter shows a "?" instead of its needle), and the full scale its dial
+// is numbered for.
 struct CircuitMeter {
     std::optional<double> value;
+    double fullScale = 1;
 };
 
 // A resistor's or appliance's label: its value, none when asked ("?").
@@ -67,9 +70,7 @@ public:
 
     // Centre of each meter, in the order of CircuitScene::meters.
     static std::vector<QPointF> meterCentres(CircuitKind kind);
-    static constexpr double kMeterRadius = 17;
-    // The full scale of a meter that must show `value`: 1, 2 or 5 times a power of ten.
-    static double meterRange(double value);
+    static constexpr QSizeF kMeterSize{60, 44};
 };
 
 } // namespace orbeta

@@ -79,13 +79,15 @@ void drawLiquid(QPainter& p, const Cylinder& c, int ml)
     p.fillRect(QRectF(c.left, top, c.width, 1.5), Palette::liquid().darker(135));
 }
 
+// Without the scale (the volume is asked) the glass has no ticks either, so
+// that the asked volume cannot be counted off them.
 void drawCylinderFront(QPainter& p, const Cylinder& c, bool numbers)
 {
     const qreal rim = c.rimY();
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Palette::ink(), 1));
-    for (int ml = kTickMl; ml <= DensityScenePainter::kScaleMl; ml += kTickMl) {
+    for (int ml = kTickMl; numbers && ml <= DensityScenePainter::kScaleMl; ml += kTickMl) {
         const int y = qRound(c.levelY(ml));
         const int length = ml % kNumberMl == 0 ? 20 : 10;
         p.drawLine(QPointF(c.left, y), QPointF(c.left + length - 1, y));
@@ -154,10 +156,12 @@ void drawStand(QPainter& p, qreal armEnd)
 }
 
 // The digital hanging scale; its display is the mass box, the unit stands on its face.
-void drawHangingScale(QPainter& p, qreal centre)
+// It shows the mass weighed before the body went under, and says so.
+void drawHangingScale(QPainter& p, qreal centre, int boxWidth)
 {
+    const QSize display(std::max(boxWidth, Layout::kAnswerBox.width()), Layout::kAnswerBox.height());
     // Wide enough for the legend left of the display and the unit right of it.
-    const QRectF face(kBodyMassBox.x() - 44, 12, 44 + Layout::kAnswerBox.width() + 28, 36);
+    const QRectF face(kBodyMassBox.x() - 44, 12, 44 + display.width() + 28, 36);
     p.setPen(QPen(kMetalDark, 2));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QRectF(centre - 4, kArmY + 3, 8, 8));
@@ -167,7 +171,9 @@ void drawHangingScale(QPainter& p, qreal centre)
     p.setPen(QPen(QColor(120, 136, 160), 1.5));
     p.setBrush(metal);
     p.drawRoundedRect(face, 7, 7);
-    LabScene::drawDisplayFrame(p, kBodyMassBox, Layout::kAnswerBox);
+    LabScene::drawDisplayFrame(p, kBodyMassBox, display);
+    LabScene::drawCaption(p, QRectF(face.right() + 2, face.top(), LabScene::kSize.width() - face.right() - 4, 16),
+                          QStringLiteral("pred ponorením"));
     QPainterPath hook;
     hook.moveTo(centre, face.bottom());
     hook.lineTo(centre, kHookBottom - 4);
@@ -271,7 +277,7 @@ void DensityScenePainter::drawSolidApparatus(QPainter& p, const SolidDensityScen
         p.fillRect(under, veil);
     }
     drawCylinderFront(p, c, !scene.volumeHidden);
-    drawHangingScale(p, centre);
+    drawHangingScale(p, centre, scene.massBoxWidth);
     p.restore();
 }
 

@@ -24,6 +24,7 @@ struct SolidDensityScene {
     double bodyDrop = 0;
     std::optional<int> body;    // which body, 1 to 3; none on the empty apparatus
     bool volumeHidden = false;  // the final volume is asked: ticks only
+    int massBoxWidth = 0;       // the mass box, the scale's display; 0 for the usual box
 };
 
 // The two density scenes of the calculation form, and the sprite pictures of

@@ -51,7 +51,8 @@ constexpr QRectF kScale{8, 200, 176, 36};
 constexpr QPoint kHeatMassBox{72, 206};
 constexpr QPoint kHeatStartBox{226, 34};
 constexpr QPoint kHeatEndBox{226, 92};
-constexpr QPoint kHeatBox{226, 170};
+// The heat box is wider than the others: Q has up to four digits and three decimals.
+constexpr QPoint kHeatBox{206, 170};
 constexpr QPoint kHeatBurner{72, 136};
 constexpr QRectF kBody{79, 94, 26, 26};
 constexpr qreal kHeatRing = 132;
@@ -62,7 +63,7 @@ constexpr QRectF kBeaker{38, 80, 60, 90};
 constexpr QPoint kMeltingMassBox{226, 22};
 constexpr QPoint kMeltingStartBox{226, 78};
 constexpr QPoint kMeltingEndBox{226, 134};
-constexpr QPoint kMeltingHeatBox{226, 200};
+constexpr QPoint kMeltingHeatBox{206, 200};
 constexpr QPoint kMeltingBurner{48, 172};
 constexpr qreal kMeltingRing = 172;
 
@@ -339,7 +340,10 @@ void HeatScenePainter::drawHeatScene(QPainter& p, const HeatScene& scene)
     p.fillRect(kBody, glowColour(scene.glow));
     drawThermometerColumn(p, kHeatThermometer, scene.temperature);
     LabScene::drawLegend(p, kHeatMassBox, QStringLiteral("m ="));
-    LabScene::drawCaption(p, QRectF(kScale.left(), kScale.top() - 16, 60, 14), QStringLiteral("váha"));
+    // The scale is tared with the tripod: it weighs the body alone. Said on
+    // the bench below it, clear of the tripod's legs.
+    LabScene::drawCaption(p, QRectF(kScale.left(), kBenchTop + 1, kScale.width(), 14),
+                          QStringLiteral("váha: hmotnosť telesa"));
     drawBoxCaptions(p, kHeatStartBox, QStringLiteral("t₁ ="), QStringLiteral("na začiatku"));
     LabScene::drawDisplayFrame(p, kHeatEndBox, Layout::kAnswerBox);
     drawBoxCaptions(p, kHeatEndBox, QStringLiteral("t₂ ="), QStringLiteral("teplomer"));
@@ -368,7 +372,7 @@ void HeatScenePainter::drawMeltingScene(QPainter& p, const MeltingScene& scene)
     drawBoxCaptions(p, kMeltingStartBox, QStringLiteral("t₁ ="), QStringLiteral("na začiatku"));
     LabScene::drawDisplayFrame(p, kMeltingEndBox, Layout::kAnswerBox);
     drawBoxCaptions(p, kMeltingEndBox, QStringLiteral("t₂ ="), QStringLiteral("teplomer"));
-    drawBoxCaptions(p, kMeltingHeatBox, QStringLiteral("Q ="), QStringLiteral("dodané teplo"));
+    drawBoxCaptions(p, kMeltingHeatBox, QStringLiteral("Q ="), QStringLiteral("prijaté teplo"));
 }
 
 } // namespace orbeta

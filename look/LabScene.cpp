@@ -3,16 +3,33 @@
 #include "look/Palette.h"
 #include "look/Typeface.h"
 
+#include <QFontMetrics>
 #include <QLinearGradient>
 #include <QPainter>
+
+#include <algorithm>
 
 namespace orbeta {
 namespace {
 
 constexpr qreal kLegendGap = 4;
 constexpr qreal kLegendWidth = 80;
+constexpr int kAnswerBoxPx = 15;
+// A line box's frame, its text margins and the caret beside the last digit.
+constexpr int kAnswerBoxPadding = 10;
 
 } // namespace
+
+QFont LabScene::answerBoxFont()
+{
+    return Typeface::font(kAnswerBoxPx);
+}
+
+int LabScene::answerBoxWidth(const QString& widest)
+{
+    const int text = QFontMetrics(answerBoxFont()).horizontalAdvance(widest);
+    return std::max(Layout::kAnswerBox.width(), text + kAnswerBoxPadding);
+}
 
 void LabScene::drawRoom(QPainter& p, qreal benchTop)
 {

@@ -3,6 +3,7 @@
 #include "look/Layout.h"
 
 #include <QColor>
+#include <QFont>
 #include <QPoint>
 #include <QRectF>
 #include <QString>
@@ -17,6 +18,12 @@ namespace orbeta {
 class LabScene {
 public:
     static constexpr QSize kSize = Layout::kCalcScene.size();
+
+    // The type of the answer boxes.
+    static QFont answerBoxFont();
+    // The width of an answer box that shows `widest` whole in its type, with
+    // the caret after it: never narrower than the usual box.
+    static int answerBoxWidth(const QString& widest);
 
     // The wall the apparatus stands in front of; sprites of the scenes use it as their matte.
     static QColor wall() { return {238, 244, 251}; }

@@ -151,10 +151,12 @@ void LeverScenePainter::drawWeight(QPainter& p, QSize size, int mass, bool ring)
     p.setPen(QPen(kIron.darker(150), 1));
     p.setBrush(shade);
     p.drawPath(body);
-    // The mass is what the pupil reads: large, white on the dark iron.
+    // The weight's force is what the pupil reads: large, white on the dark iron, its unit below.
     p.setFont(Typeface::font(Typeface::kMinTextPx, true));
     p.setPen(Qt::white);
-    p.drawText(QRectF(0, top, w, h - top), Qt::AlignCenter, QString::number(mass));
+    const qreal line = (h - top) / 2;
+    p.drawText(QRectF(0, top + 1, w, line), Qt::AlignHCenter | Qt::AlignBottom, QString::number(mass));
+    p.drawText(QRectF(0, top + line - 1, w, line), Qt::AlignHCenter | Qt::AlignTop, QStringLiteral("N"));
     p.restore();
 }
 

@@ -311,10 +311,11 @@ void MechanicsScenePainter::drawBoard(QPainter& p, bool numbers)
     grain.setColorAt(1, kWood);
     p.setBrush(grain);
     p.drawRect(QRectF(0, 0, length, 12));
-    // The ruler on the board's side: a tick a half metre.
+    // The ruler on the board's side: a tick a half metre; none when the
+    // distance is asked, so that it cannot be counted off the ticks.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Palette::ink(), 1));
-    for (int half = 0; half <= 2 * kRulerMetres; ++half) {
+    for (int half = 0; numbers && half <= 2 * kRulerMetres; ++half) {
         const qreal x = kRulerStart + kPxPerMetre * half / 2.0;
         p.drawLine(QPointF(x, 0), QPointF(x, half % 2 == 0 ? 7 : 4));
     }
@@ -342,10 +343,13 @@ void MechanicsScenePainter::drawBoardScene(QPainter& p, const BoardScene& scene)
 {
     LabScene::drawRoom(p, kBenchTop);
     drawBoard(p, !scene.distanceHidden);
-    // The start and the end of the pull, as flags standing on the board.
+    // The start and the end of the pull, as flags standing on the board; an
+    // asked distance has no end flag to measure it by.
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     for (int metres : {0, scene.distance}) {
+        if (metres > 0 && scene.distanceHidden)
+            continue;
         const QPointF foot = boardPoint(kRulerStart + kPxPerMetre * metres);
         p.setPen(QPen(Palette::ink(), 1.5));
         p.drawLine(foot, foot - QPointF(0, 62));
@@ -440,7 +444,8 @@ qreal MechanicsScenePainter::loadBottomY(const WinchScene& scene)
 void MechanicsScenePainter::drawWinchScene(QPainter& p, const WinchScene& scene)
 {
     LabScene::drawRoom(p, kBenchTop);
-    drawWinch(p, scene.motor);
+    // Both winches lift hundreds of watts: a motor drives them, no hand crank.
+    drawWinch(p, true);
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const double lifted = scene.height * std::clamp(scene.lifted, 0.0, 1.0);
@@ -483,7 +488,7 @@ void MechanicsScenePainter::drawWinchScene(QPainter& p, const WinchScene& scene)
     p.drawLine(QPointF(load.right(), bottom), QPointF(kScaleX + 8, bottom));
     p.restore();
     // The rows of the two winches, in the order of their boxes.
-    const QStringList legends = scene.motor ? QStringList{QStringLiteral("m ="), QStringLiteral("W ="),
+    const QStringList legends = scene.energy ? QStringList{QStringLiteral("m ="), QStringLiteral("W ="),
                                                           QStringLiteral("h ="), QStringLiteral("t ="),
                                                           QStringLiteral("P =")}
                                             : QStringList{QStringLiteral("W ="), QStringLiteral("s ="),

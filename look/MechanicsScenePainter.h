@@ -29,7 +29,7 @@ struct BoardScene {
 struct WinchScene {
     double height = 1;  // m, the whole lift
     double lifted = 0;  // fraction of the lift, 0 to 1
-    bool motor = false; // "2d": the motor winch whose drum is drawn turning
+    bool energy = false; // "2d": the rows of mass, energy, height, time and power
 };
 
 // The scenes of "2a" to "2d" and the sprite pictures of their apparatus,

@@ -171,8 +171,9 @@ void drawTape(QPainter& p, const Tape& tape, bool numbers)
     p.save();
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Palette::ink(), 1));
+    // An asked distance has no ticks to count it by.
     const int halves = 2 * tape.steps;
-    for (int i = 0; i <= halves; ++i) {
+    for (int i = 0; numbers && i <= halves; ++i) {
         const int x = qRound(kTrackStart + kTrackWidth * i / halves);
         p.drawLine(QPointF(x, kTapeTop), QPointF(x, kTapeTop + (i % 2 == 0 ? 7 : 4)));
     }

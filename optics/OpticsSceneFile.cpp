@@ -3,6 +3,7 @@
 #include "optics/OpticsGenerator.h"
 #include "optics/OpticsGeometry.h"
 #include "shell/LineCodec.h"
+#include "shell/SlovakCount.h"
 
 #include <QRegularExpression>
 
@@ -40,7 +41,7 @@ FileResult<std::array<SceneLine, 7>> readLines(const QByteArray& bytes, const QS
     const QStringList lines = LineCodec::decodedLines(bytes);
     if (lines.size() != slotCount)
         return FileError{fileName, int(std::min<qsizetype>(lines.size(), slotCount)) + 1,
-                         QStringLiteral("súbor má mať %1 riadkov so scénami, má %2.").arg(slotCount).arg(lines.size())};
+                         QStringLiteral("súbor má mať %1 so scénami, má %2.").arg(SlovakCount::of(slotCount, u"riadok", u"riadky", u"riadkov")).arg(lines.size())};
     std::array<SceneLine, 7> out{};
     for (int n = 1; n <= slotCount; ++n) {
         const QStringList fields = LineCodec::splitFields(lines.at(n - 1));

@@ -4,6 +4,7 @@
 #include "look/TextElision.h"
 #include "look/PictureNames.h"
 #include "results/HintTextFit.h"
+#include "results/HintTextLabel.h"
 #include "shell/Misc.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
@@ -29,7 +30,7 @@ int pixelsOf(double points)
 double measureAtReferenceSize(const QFont& labelFont, const QString& text)
 {
     // A device of 96 dpi, so the measurement does not depend on the screen.
-    static const QImage device = [] {
+    static QImage device = [] {
         QImage image(1, 1, QImage::Format_RGB32);
         image.setDotsPerMeterX(3780);
         image.setDotsPerMeterY(3780);
@@ -37,11 +38,10 @@ double measureAtReferenceSize(const QFont& labelFont, const QString& text)
     }();
     QFont reference = labelFont;
     reference.setPointSizeF(HintTextFit::kReferencePoints);
-    const QFontMetricsF metrics(reference, &device);
     // A text of several lines is as wide as its longest line.
     double widest = 0;
     for (const QString& line : text.split(QLatin1Char('\n')))
-        widest = std::max(widest, metrics.horizontalAdvance(line));
+        widest = std::max(widest, HintTextLabel::lineWidth(reference, line, &device));
     return widest;
 }
 
@@ -66,10 +66,9 @@ FrmChybovy::FrmChybovy(const HintLayout& layout, QWidget* parent)
     if (!m_layout.picture().isEmpty())
         setPicture(Resources::picture(m_layout.picture()));
 
-    m_label = new QLabel(this);
+    m_label = new HintTextLabel(this);
     m_label->setGeometry(m_layout.textArea());
     m_label->setAlignment(m_layout.textAlignment());
-    m_label->setTextFormat(Qt::PlainText);
     m_label->setAttribute(Qt::WA_TransparentForMouseEvents);
     QFont font = m_label->font();
     font.setPixelSize(pixelsOf(m_points));
@@ -87,13 +86,6 @@ FrmChybovy::FrmChybovy(const HintLayout& layout, QWidget* parent)
     m_pic->setVisible(!m_layout.showsText());
 
     ShapeWindowFromBitmap(*this, Palette::transparent());
-}
-
-void FrmChybovy::setTextFont(const QString& family)
-{
-    QFont font = m_label->font();
-    font.setFamily(family);
-    m_label->setFont(font);
 }
 
 void FrmChybovy::Vloz_Text(const QString& fullText)
@@ -128,20 +120,19 @@ void FrmChybovy::addTourStates(Tour& tour)
     struct Case {
         const char* picture;
         const char* code;
-        bool symbols;
         const char* shortText;
         const char* longText;
         QPoint at;
     };
     static const Case cases[] = {
-        {"hint01", "1a", true, "Hustota: 0,79 g/cmĂ", "Hmotnosť kvapaliny: m = mâ - má = 98,7 g", {300, 200}},
-        {"hint02", "5e", true, "R = 6 Ű", "Rá = 10 Ű, Râ = 15 Ű\n1/R = 1/Rá + 1/Râ, R = 6 Ű", {300, 200}},
-        {"hint03", "2e", false, "", "", {118, 90}},
-        {"hint03-optics", "4a", false, "", "", {118, 90}},
-        {"hint04", "6c", false, "Parný stroj – 1769",
+        {"hint01", "1a", "Hustota: 0,79 g/cm³", "Hmotnosť kvapaliny: m = m₂ - m₁ = 98,7 g", {300, 200}},
+        {"hint02", "5e", "Odpor: 45 Ω", "Odpor: 45 Ω     Prúd: 0,7 A\nCelkový prúd: 1,2 A", {300, 200}},
+        {"hint03", "2e", "", "", {118, 90}},
+        {"hint03-optics", "4a", "", "", {118, 90}},
+        {"hint04", "6c", "Parný stroj – 1769",
          "Elektrický telegraf s ihlovými ukazovateľmi – W. F. Cooke a Ch. Wheatstone, 1837", {80, 200}},
-        {"hint05", "6b", false, "Galileo Galilei", "Christiaan Huygens (1629 – 1695), vlnová teória svetla", {200, 200}},
-        {"hint06", "6a", false, "Isaac Newton – gravitácia",
+        {"hint05", "6b", "Galileo Galilei", "Christiaan Huygens (1629 – 1695), vlnová teória svetla", {200, 200}},
+        {"hint06", "6a", "Isaac Newton – gravitácia",
          "Isaac Newton – zákon všeobecnej gravitácie a pohybové zákony (1687)", {170, 200}},
     };
     for (const Case& c : cases) {
@@ -162,8 +153,6 @@ void FrmChybovy::addTourStates(Tour& tour)
                 backdrop->setPicture(Resources::picture(PictureNames::taskBackground()));
                 host.showForm(backdrop);
                 auto* hint = new FrmChybovy(QString::fromUtf8(c.code), host.stage());
-                if (c.symbols)
-                    hint->setTextFont(QStringLiteral("Sigla"));
                 hint->Vloz_Text(text);
                 host.showPopup(hint, c.at);
             });

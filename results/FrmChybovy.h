@@ -19,9 +19,6 @@ public:
     explicit FrmChybovy(const QString& taskCode, QWidget* parent = nullptr);
     explicit FrmChybovy(HintBubble bubble, QWidget* parent = nullptr);
 
-    // The font family of the text; texts with unit glyphs ask for "Sigla".
-    void setTextFont(const QString& family) override;
-
     // Fits `text` into the label (shrinking its font when needed) and shows it.
     void Vloz_Text(const QString& text) override;
     QSize pictureSize() const override;

@@ -11,8 +11,8 @@ class HintWindow : public Form {
 public:
     using Form::Form;
 
-    // The font family of the text; texts in Sigla code points ask for "Sigla".
-    virtual void setTextFont(const QString& family) = 0;
+    // The text as it reads (Unicode: "g/cm³", "Ω"); each run is drawn in the
+    // font that has its glyphs.
     virtual void Vloz_Text(const QString& text) = 0;
     // The picture box of the picture bubble: its size, and the picture it shows.
     virtual QSize pictureSize() const = 0;

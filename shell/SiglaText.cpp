@@ -22,6 +22,14 @@ constexpr Substitution kSubstitutions[] = {
     {u'\u00A9', u'\u221A'}, // ©: square root
 };
 
+bool drawnInSigla(QChar c)
+{
+    for (const Substitution& s : kSubstitutions)
+        if (c.unicode() == s.shown)
+            return true;
+    return false;
+}
+
 } // namespace
 
 QString SiglaText::toUnicode(QStringView sigla)
@@ -34,6 +42,18 @@ QString SiglaText::toUnicode(QStringView sigla)
                 break;
             }
     return text;
+}
+
+QList<SiglaText::Run> SiglaText::runs(QStringView shown)
+{
+    QList<Run> runs;
+    for (const QChar c : shown) {
+        const bool sigla = drawnInSigla(c);
+        if (runs.isEmpty() || runs.back().sigla != sigla)
+            runs.append({QString(), sigla});
+        runs.back().text.append(c);
+    }
+    return runs;
 }
 
 } // namespace orbeta

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringView>
 
@@ -14,6 +15,15 @@ public:
     // The same text with every Sigla letter replaced by the character it
     // draws ("má" becomes "m₁", "g/cmĂ" becomes "g/cm³"); other characters stay.
     static QString toUnicode(QStringView sigla);
+
+    // A piece of a text meant for one font: Sigla for the characters whose
+    // glyphs only Sigla is sure to have, the text's own font for the rest.
+    struct Run {
+        QString text;
+        bool sigla = false;
+    };
+    // `shown` cut into runs, each as long as its font stays the same.
+    static QList<Run> runs(QStringView shown);
 };
 
 } // namespace orbeta

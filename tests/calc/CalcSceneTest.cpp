@@ -247,6 +247,17 @@ int inkBesideTheMark(const QImage& scene, const QRectF& glass, qreal markY)
     return ink;
 }
 
+// Ink of the scale's ticks: the first 20 pixels inside the glass, from the top mark to the bottom.
+int inkOfTheTicks(const QImage& scene, const QRectF& glass, qreal topMarkY, qreal bottomY)
+{
+    int ink = 0;
+    for (int y = int(topMarkY) - 1; y <= int(bottomY); ++y)
+        for (int x = int(glass.left()); x < int(glass.left()) + 20; ++x)
+            ink += scene.pixelColor(x, y) == Palette::ink();
+    return ink;
+}
+
+// Neither numbers nor ticks: a pupil cannot count the asked volume off the glass.
 TEST(DensityScenes, AnAskedVolumeLeavesTheScaleWithoutNumbers)
 {
     struct Case {
@@ -254,41 +265,75 @@ TEST(DensityScenes, AnAskedVolumeLeavesTheScaleWithoutNumbers)
         int hidingVariant;
         QRectF glass;
         qreal markY;
+        qreal topMarkY;
     };
     const QList<Case> cases{
-        {CalcTask::LiquidDensity, 1, DensityScenePainter::liquidGlass(), DensityScenePainter::liquidLevelY(150)},
-        {CalcTask::SolidDensity, 3, DensityScenePainter::solidGlass(), DensityScenePainter::solidLevelY(150)},
+        {CalcTask::LiquidDensity, 1, DensityScenePainter::liquidGlass(), DensityScenePainter::liquidLevelY(150),
+         DensityScenePainter::liquidLevelY(DensityScenePainter::kScaleMl)},
+        {CalcTask::SolidDensity, 3, DensityScenePainter::solidGlass(), DensityScenePainter::solidLevelY(150),
+         DensityScenePainter::solidLevelY(DensityScenePainter::kScaleMl)},
     };
     for (const Case& c : cases) {
         for (int variant = 1; variant <= 3; ++variant) {
             CalcExample e = test::generated(c.task, 1);
             e.asked = variant;
-            const int ink = inkBesideTheMark(render(e, std::monostate{}), c.glass, c.markY);
-            if (variant == c.hidingVariant)
+            const QImage scene = render(e, std::monostate{});
+            const int ink = inkBesideTheMark(scene, c.glass, c.markY);
+            const int ticks = inkOfTheTicks(scene, c.glass, c.topMarkY, c.glass.bottom());
+            if (variant == c.hidingVariant) {
                 EXPECT_EQ(ink, 0) << calcTaskCode(c.task).toStdString();
-            else
+                EXPECT_EQ(ticks, 0) << calcTaskCode(c.task).toStdString();
+            } else {
                 EXPECT_GT(ink, 10) << calcTaskCode(c.task).toStdString() << " variant " << variant;
+                EXPECT_GT(ticks, 20) << calcTaskCode(c.task).toStdString() << " variant " << variant;
+            }
         }
     }
 }
 
+// Neither numbers nor ticks on the tape when the distance is asked.
 TEST(MotionScenes, AnAskedDistanceLeavesTheTapeWithoutNumbers)
 {
     const QRectF tape = MotionScenePainter::tape();
     const QRect numbers = QRectF(tape.left(), tape.top() + 9, tape.width(), tape.height() - 9).toRect();
+    const QRect ticks = QRectF(tape.left(), tape.top(), tape.width(), 8).toRect();
+    const auto inkIn = [](const QImage& scene, const QRect& area) {
+        int ink = 0;
+        for (int y = area.top(); y <= area.bottom(); ++y)
+            for (int x = area.left(); x <= area.right(); ++x)
+                ink += scene.pixelColor(x, y) == Palette::ink();
+        return ink;
+    };
     for (int variant = 1; variant <= 3; ++variant) {
         CalcExample e = test::generated(CalcTask::UniformMotion, 1);
         e.asked = variant;
         const QImage scene = render(e, UniformMotionFrame{0.5});
-        int ink = 0;
-        for (int y = numbers.top(); y <= numbers.bottom(); ++y)
-            for (int x = numbers.left(); x <= numbers.right(); ++x)
-                ink += scene.pixelColor(x, y) == Palette::ink();
-        if (variant == 2)
-            EXPECT_EQ(ink, 0);
-        else
-            EXPECT_GT(ink, 10) << "variant " << variant;
+        if (variant == 2) {
+            EXPECT_EQ(inkIn(scene, numbers), 0);
+            EXPECT_EQ(inkIn(scene, ticks), 0);
+        } else {
+            EXPECT_GT(inkIn(scene, numbers), 10) << "variant " << variant;
+            EXPECT_GT(inkIn(scene, ticks), 10) << "variant " << variant;
+        }
     }
+}
+
+// "5b": the heating coil glows while the switch is closed, and only then.
+TEST(CircuitScenes, TheApplianceOf5bGlowsWhileSwitchedOn)
+{
+    const CalcExample e = test::generated(CalcTask::ElectricEnergy, 1);
+    const auto warm = [&e](double closed) {
+        const QImage scene = render(e, CircuitFrame{closed, 0, 0});
+        int glowing = 0;
+        for (int y = 162; y <= 178; ++y)
+            for (int x = 74; x <= 116; ++x) {
+                const QColor c = scene.pixelColor(x, y);
+                glowing += c.red() > 230 && c.green() > 120 && c.green() < 180 && c.blue() < 100;
+            }
+        return glowing;
+    };
+    EXPECT_EQ(warm(0), 0);
+    EXPECT_GT(warm(1), 200);
 }
 
 TEST(CalcScene, DrawsEveryFrameKindAtTheExtremesWithoutLeavingTheScene)

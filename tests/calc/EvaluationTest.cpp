@@ -185,6 +185,12 @@ TEST(SolutionText, TextsOfThePupilsHint)
     EXPECT_EQ(SolutionText(example(CalcTask::ParallelResistors, 3,
                                    ParallelResistorsValues{27, 63, 18.9f, 0.7f, 0.3f, 1.0f})),
               QStringLiteral("Napätie: 18,9 V\nCelkový prúd: 1,0 A"));
+    // The two roads of "1d" are named as the legend names them.
+    NonUniformMotionValues roads;
+    roads.s1 = 24;
+    roads.s2 = 28;
+    EXPECT_EQ(SolutionText(example(CalcTask::NonUniformMotion, 2, roads)),
+              QStringLiteral("Dĺžka dráhy: s₁ = 24 km, s₂ = 28 km"));
     EXPECT_EQ(SolutionText(example(CalcTask::Lever, 3, LeverValues{3, {12, 2, 5}, {-2, 2, 4}, 3, {7, 5, 9}})),
               QStringLiteral("Správne zavesenie závažia:\nzávažie 5 na značku 4 vpravo\n"
                              "vľavo: 12 na značke 2\nvpravo: 2 na značke 2, 5 na značke 4\n"

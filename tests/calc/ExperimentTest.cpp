@@ -296,28 +296,40 @@ TEST(ExperimentFrames, FramesGrowFromTheNewExampleToItsValues)
     });
 }
 
+// The car drives at one speed: it reaches E when the clock reads s₁ / v,
+// however long the first road is against the second.
 TEST(ExperimentFrames, ClockOfTheCarAtTheCrossroads)
 {
     NonUniformMotionValues car;
-    car.t = 101;
+    car.s1 = 24;
+    car.s2 = 36;
+    car.v = 60;
+    car.t = 60;
     CalcExample e;
     e.task = CalcTask::NonUniformMotion;
     e.asked = 1;
     e.values = car;
     const Experiment x(e);
     EXPECT_EQ(x.frameMs(), 50u);
-    // 40/80 of 101 minutes is 50,5: to the even 50.
-    EXPECT_EQ(x.readings(40).finishBoxes[0], QStringLiteral("0"));
-    EXPECT_EQ(x.readings(40).finishBoxes[1], QStringLiteral("50"));
+    // 24 km at 60 km/h: 24 minutes, frame 32 of 80.
+    EXPECT_EQ(x.readings(32).finishBoxes[0], QStringLiteral("0"));
+    EXPECT_EQ(x.readings(32).finishBoxes[1], QStringLiteral("24"));
     EXPECT_EQ(x.readings(1).finishBoxes[1], QStringLiteral("01"));
     EXPECT_EQ(x.readings(80).finishBoxes[0], QStringLiteral("1"));
-    EXPECT_EQ(x.readings(80).finishBoxes[1], QStringLiteral("41"));
-    const NonUniformMotionFrame atE = std::get<NonUniformMotionFrame>(x.scene(40));
+    EXPECT_EQ(x.readings(80).finishBoxes[1], QStringLiteral("00"));
+    const NonUniformMotionFrame atE = std::get<NonUniformMotionFrame>(x.scene(32));
     EXPECT_EQ(atE.leg, 1);
-    EXPECT_EQ(atE.point, 40);
-    const NonUniformMotionFrame afterE = std::get<NonUniformMotionFrame>(x.scene(41));
+    EXPECT_DOUBLE_EQ(atE.point, 40);
+    const NonUniformMotionFrame beforeE = std::get<NonUniformMotionFrame>(x.scene(16));
+    EXPECT_DOUBLE_EQ(beforeE.point, 20);
+    const NonUniformMotionFrame afterE = std::get<NonUniformMotionFrame>(x.scene(56));
     EXPECT_EQ(afterE.leg, 2);
-    EXPECT_EQ(afterE.point, 1);
+    EXPECT_DOUBLE_EQ(afterE.point, 20);
+
+    // 40/80 of 101 minutes is 50,5: to the even 50.
+    car.t = 101;
+    e.values = car;
+    EXPECT_EQ(Experiment(e).readings(40).finishBoxes[1], QStringLiteral("50"));
 }
 
 // -- The protocol: a run of "1d" (frames 0 to 80, 50 ms apart).

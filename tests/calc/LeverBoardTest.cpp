@@ -17,6 +17,7 @@ LeverPlaces places()
         p.hooks[std::size_t(mark + 6)] = QPoint(145 + 24 * mark, 110);
     p.homes = {QPoint(30, 196), QPoint(66, 196), QPoint(102, 196)};
     p.scene = QSize(312, 252);
+    p.weight = QSize(22, 34);
     return p;
 }
 
@@ -53,14 +54,15 @@ CalcExample lever(int variant)
     return e;
 }
 
-// Drags weight w from its place so that its corner lands at `to`.
+// Drags weight w from its place so that its corner lands at `to`: what the
+// move did, or the refusal when it is let go.
 LeverBoard::Event drag(LeverBoard& b, int w, QPoint to)
 {
     const QPoint from = b.position(w);
     b.press(w, true);
-    const LeverBoard::Event event = b.move(to - from);
-    b.release();
-    return event;
+    const LeverBoard::Event moved = b.move(to - from);
+    const LeverBoard::Event released = b.release();
+    return released == LeverBoard::Event::Refused ? released : moved;
 }
 
 TEST(LeverBoard, AWeightSnapsWithinFivePixelsInclusiveAndNotAtSix)
@@ -80,16 +82,27 @@ TEST(LeverBoard, AWeightSnapsWithinFivePixelsInclusiveAndNotAtSix)
     }
 }
 
+// A weight let go on another mark would seem to hang there: it goes back.
 TEST(LeverBoard, WhenTheMarkIsShownOnlyItTakesAWeight)
 {
     LeverBoard b(lever(1), places());
     ASSERT_EQ(b.shownMark(), 4);
     const LeverState before = b.lever();
+    const QPoint home = b.position(2);
     for (int mark : {-6, -1, 0, 1, 3, 5, 6}) {
-        EXPECT_EQ(drag(b, 2, hook(mark)), LeverBoard::Event::Moved) << mark;
-        EXPECT_EQ(b.lever(), before) << mark;
-        EXPECT_FALSE(b.weightHung());
+        for (const QPoint offset : {QPoint(0, 0), QPoint(5, -5)}) {
+            EXPECT_EQ(drag(b, 2, hook(mark) + offset), LeverBoard::Event::Refused) << mark;
+            EXPECT_EQ(b.position(2), home) << mark;
+            EXPECT_EQ(b.lever(), before) << mark;
+            EXPECT_FALSE(b.weightHung());
+        }
     }
+    // Six pixels off a mark it is only put down there.
+    EXPECT_EQ(drag(b, 2, hook(3) + QPoint(0, 6)), LeverBoard::Event::Moved);
+    EXPECT_EQ(b.position(2), hook(3) + QPoint(0, 6));
+    b.press(2, true);
+    b.move(home - b.position(2));
+    b.release();
     EXPECT_EQ(drag(b, 2, hook(4)), LeverBoard::Event::Hung);
     EXPECT_EQ(b.markOf(2), 4);
     // The even variants: any mark, the pivot included.
@@ -129,12 +142,12 @@ TEST(LeverBoard, TakingAWeightOffEmptiesTheMarkAndClearsWeightHung)
     EXPECT_FALSE(CheckExample(lever(2), CalcAnswer{.lever = b.lever()}));
 }
 
-TEST(LeverBoard, AWeightStopsTwentyPixelsBeforeTheEdgesAndNotBeforeZero)
+TEST(LeverBoard, AWeightStaysWholeInsideTheScene)
 {
     LeverBoard b(lever(2), places());
     b.press(1, true);
     b.move(QPoint(1000, 1000));
-    EXPECT_EQ(b.position(1), QPoint(312 - 20, 252 - 20));
+    EXPECT_EQ(b.position(1), QPoint(312 - 22, 252 - 34));
     b.move(QPoint(-1000, -1000));
     EXPECT_EQ(b.position(1), QPoint(0, 0));
 }
@@ -170,6 +183,8 @@ TEST(LeverBoard, TheKeyboardCarriesAWeightFromMarkToMarkUnderTheSameRules)
 {
     LeverBoard b(lever(2), places());
     EXPECT_EQ(b.choose(1, true), LeverBoard::Event::PickedUp);
+    // Chosen by its key, the weight rises where it stands.
+    EXPECT_EQ(b.position(1), places().homes[0] - QPoint(0, LeverBoard::kLift));
     for (int i = 0; i < 3; ++i)
         EXPECT_EQ(b.step(-1), LeverBoard::Event::Moved);
     EXPECT_EQ(b.keyMark(), -3);
@@ -183,6 +198,12 @@ TEST(LeverBoard, TheKeyboardCarriesAWeightFromMarkToMarkUnderTheSameRules)
     b.step(-1);
     EXPECT_EQ(b.hang(), LeverBoard::Event::Hung);
     EXPECT_EQ(b.lever()[10], 6);
+    // Chosen again while it hangs, it comes off and waits under its mark.
+    EXPECT_EQ(b.release(), LeverBoard::Event::Dropped);
+    EXPECT_EQ(b.choose(1, true), LeverBoard::Event::PickedUp);
+    EXPECT_FALSE(b.weightHung());
+    EXPECT_EQ(b.keyMark(), 4);
+    EXPECT_EQ(b.hang(), LeverBoard::Event::Hung);
     EXPECT_EQ(b.step(1), LeverBoard::Event::TakenOff);
     EXPECT_EQ(b.step(-1), LeverBoard::Event::Moved);
     b.hang();

@@ -123,7 +123,7 @@ TEST(MechanicsScenes, TheTubeShowsThePressureOfTheWeight)
 // pull at the distance's mark, a metre's ticks further per metre.
 TEST(MechanicsScenes, TheLoadAndTheBodyEndWhereTheValuesSay)
 {
-    WinchScene low{.height = 4.0, .lifted = 0, .motor = false};
+    WinchScene low{.height = 4.0, .lifted = 0, .energy = false};
     WinchScene high = low;
     high.lifted = 1;
     const qreal rise4 = MechanicsScenePainter::loadBottomY(low) - MechanicsScenePainter::loadBottomY(high);

@@ -11,7 +11,7 @@ using namespace orbeta;
 namespace {
 
 const QString kNothing;
-const QString kInverted = QStringLiteral("Delil si naopak.");
+const QString kInverted = QStringLiteral("Vymeň delenec a deliteľ.");
 
 CalcExample example(CalcTask task, std::optional<int> asked, ExampleValues values)
 {

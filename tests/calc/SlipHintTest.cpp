@@ -17,8 +17,9 @@ const QString kUnitsMlL = QStringLiteral("Pozor na jednotky: ml a l.");
 const QString kUnitsMKm = QStringLiteral("Pozor na jednotky: m a km.");
 const QString kUnitsSH = QStringLiteral("Pozor na jednotky: s a h.");
 const QString kUnitsMinH = QStringLiteral("Pozor na jednotky: min a h.");
-const QString kInverted = QStringLiteral("Delil si naopak.");
-const QString kRounded = QStringLiteral("Zaokrúhlil si príliš skoro.");
+const QString kInverted = QStringLiteral("Vymeň delenec a deliteľ.");
+const QString kRoundedResult = QStringLiteral("Výsledok napíš presnejšie.");
+const QString kRoundedIntermediate = QStringLiteral("Nezaokrúhľuj medzivýsledok.");
 
 QString timesLarger(int factor)
 {
@@ -129,7 +130,7 @@ TEST(SlipHint, OneRowPerSlip)
         {"1a V ten times", liquid(1), inBox(3, "1200"), timesLarger(10)},
         {"1a V as rho / (m2 - m1)", liquid(1), inBox(3, "0,0083"), kInverted},
         {"1a m2 in kilograms", liquid(3), inBox(2, "0,3012"), kUnitsGKg},
-        {"1a m2 rounded to grams", liquid(3), inBox(2, "301"), kRounded},
+        {"1a m2 rounded to grams", liquid(3), inBox(2, "301"), kRoundedResult},
         {"1a random wrong", liquid(1), inBox(3, "95"), kNothing},
         {"1a empty", liquid(1), inBox(3, ""), kNothing},
         {"1a no number", liquid(1), inBox(3, "1-2"), kNothing},
@@ -147,31 +148,31 @@ TEST(SlipHint, OneRowPerSlip)
         {"1c v as t / s", cart(1), inBox(1, "1,43"), kInverted},
         {"1c v ten times", cart(1), inBox(1, "7"), timesLarger(10)},
         {"1c v a thousand times", cart(1), inBox(1, "700"), timesLarger(1000)},
-        {"1c v rounded to whole", cart(1), inBox(1, "1"), kRounded},
+        {"1c v rounded to whole", cart(1), inBox(1, "1"), kRoundedResult},
         {"1c s in kilometres", cart(2), inBox(2, "0,00231"), kUnitsMKm},
-        {"1c s rounded", cart(2), inBox(2, "2,3"), kRounded},
+        {"1c s rounded", cart(2), inBox(2, "2,3"), kRoundedResult},
         {"1c s a hundred times", cart(2), inBox(2, "231"), timesLarger(100)},
         {"1c t as v / s", cart(3), inBox(3, "0,3"), kInverted},
         {"1c t in hours", cart(3), inBox(3, "0,00092"), kUnitsSH},
         {"1c t random wrong", cart(3), inBox(3, "5,1"), kNothing},
         {"1c t right", cart(3), inBox(3, "3,30"), kNothing},
         {"1c v of 0,1 typed 0: rounded, not a thousandth",
-         example(CalcTask::UniformMotion, 1, UniformMotionValues{0.1f, 0.35f, 3.5f}), inBox(1, "0"), kRounded},
+         example(CalcTask::UniformMotion, 1, UniformMotionValues{0.1f, 0.35f, 3.5f}), inBox(1, "0"), kRoundedResult},
         // "1d": the asked road (its city's box) = v · t − the other road; t = (s1 + s2) / v
         {"1d road in metres", car(2, 2), inBox(2, "40000"), kUnitsMKm},
         {"1d road a tenth", car(2, 2), inBox(2, "4"), timesSmaller(10)},
-        {"1d road with t rounded up to 1,7 h", car(2, 2), inBox(2, "41,8"), kRounded},
-        {"1d road with t cut to 1,6 h", car(2, 2), inBox(2, "36,4"), kRounded},
-        {"1d road with t rounded to 2 h", car(2, 2), inBox(2, "58"), kRounded},
-        {"1d target road with t at 1,7 h", car(2, 4), inBox(4, "51,8"), kRounded},
+        {"1d road with t rounded up to 1,7 h", car(2, 2), inBox(2, "41,8"), kRoundedIntermediate},
+        {"1d road with t cut to 1,6 h", car(2, 2), inBox(2, "36,4"), kRoundedIntermediate},
+        {"1d road with t rounded to 2 h", car(2, 2), inBox(2, "58"), kRoundedIntermediate},
+        {"1d target road with t at 1,7 h", car(2, 4), inBox(4, "51,8"), kRoundedIntermediate},
         {"1d road random wrong", car(2, 2), inBox(2, "25"), kNothing},
         {"1d road right", car(2, 4), inBox(4, "50"), kNothing},
         {"1d road in another city's box", car(2, 2), inBox(4, "50000"), kNothing},
         {"1d hours' decimals as minutes", car(3), onClock("1", "67"), kUnitsMinH},
         {"1d minutes as hours", car(3), onClock("100", "0"), kUnitsMinH},
         {"1d time as v / s", car(3), onClock("0", "36"), kInverted},
-        {"1d time from 1,7 h", car(3), onClock("1", "42"), kRounded},
-        {"1d time from 2 h", car(3), onClock("2", "0"), kRounded},
+        {"1d time from 1,7 h", car(3), onClock("1", "42"), kRoundedIntermediate},
+        {"1d time from 2 h", car(3), onClock("2", "0"), kRoundedIntermediate},
         {"1d time random wrong", car(3), onClock("1", "55"), kNothing},
         {"1d time minutes empty", car(3), onClock("1", ""), kNothing},
         {"1d time right", car(3), onClock("1", "40"), kNothing},
@@ -189,7 +190,7 @@ TEST(SlipHint, OneRowPerSlip)
         {"5e R2 as I2 / U", parallel(2), inBox(2, "0,016"), kInverted},
         {"5e I1 as R1 / U", parallel(4), CalcAnswer{.boxes = {"27", "63", "18,9", "1,43", "0,3", "1"}}, kInverted},
         {"5e right", parallel(4), CalcAnswer{.boxes = {"27", "63", "18,9", "0,7", "0,3", "1"}}, kNothing},
-        {"5b E with 1,3 h", appliance(), inBox(1, "1,95"), kRounded},
+        {"5b E with 1,3 h", appliance(), inBox(1, "1,95"), kRoundedIntermediate},
         {"5b E in Wh", appliance(), inBox(1, "2000"), timesLarger(1000)},
     };
     for (const SlipCase& c : cases) {

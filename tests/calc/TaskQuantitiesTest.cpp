@@ -1,5 +1,6 @@
 // The quantity tables and what is derived from them: the answer boxes of
 // generated examples and the quantities the assignment texts ask for.
+#include "calc/CircuitTasks.h"
 #include "calc/TaskQuantities.h"
 #include "shell/Cp1250.h"
 #include "tests/support/CalcTestTables.h"
@@ -10,7 +11,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <set>
+#include <vector>
 
 using namespace orbeta;
 
@@ -176,4 +179,63 @@ TEST(TaskQuantities, AssignmentTextsAskForTheAskedQuantities)
                     << q->name;
         }
     }
+}
+
+// A resistance or an appliance's power input stands on its label in the
+// picture from the start: its box says the same at once, not "0" until the
+// experiment has run.
+TEST(TaskQuantities, ALabelledValueIsGivenFromTheStart)
+{
+    const std::pair<CalcTask, const char*> labelled[] = {
+        {CalcTask::OhmsLaw, "R"},          {CalcTask::ElectricPower, "P"},     {CalcTask::SeriesResistors, "R1"},
+        {CalcTask::SeriesResistors, "R2"}, {CalcTask::ParallelResistors, "R1"}, {CalcTask::ParallelResistors, "R2"},
+    };
+    for (const auto& [task, name] : labelled) {
+        const Quantity& q = TaskQuantities::named(TaskQuantities::of(task), name);
+        for (std::uint64_t seed = 0; seed < 50; ++seed) {
+            const CalcExample e = test::generated(task, seed);
+            if (q.askedIn(e))
+                continue;
+            EXPECT_EQ(e.boxes[std::size_t(q.box - 1)].text, TaskQuantities::valueText(q.read(e.values), 0))
+                << calcTaskCode(task).toStdString() << " " << name << " seed " << seed;
+        }
+    }
+}
+
+// The caret goes through the boxes as the legend reads them; the boxes
+// without a quantity of their own follow by number.
+TEST(TaskQuantities, BoxesInTheOrderOfTheLegend)
+{
+    EXPECT_EQ(TaskQuantities::boxesInLegendOrder(CalcTask::ParallelResistors), (std::array<int, 6>{4, 5, 6, 3, 1, 2}));
+    EXPECT_EQ(TaskQuantities::boxesInLegendOrder(CalcTask::MechanicalWork), (std::array<int, 6>{2, 1, 4, 3, 5, 6}));
+    EXPECT_EQ(TaskQuantities::boxesInLegendOrder(CalcTask::NonUniformMotion), (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
+}
+
+// One full scale per meter for all examples of its task: 52 V and 26 V on
+// the same dial, the needle of 52 V twice as far; no reading beyond the dial.
+TEST(CircuitTasks, EveryMeterReadsAllItsExamplesOnOneScale)
+{
+    const std::pair<CalcTask, std::vector<const char*>> meters[] = {
+        {CalcTask::OhmsLaw, {"I", "U"}},
+        {CalcTask::ElectricPower, {"I", "U"}},
+        {CalcTask::SeriesResistors, {"I", "U1", "U2"}},
+        {CalcTask::ParallelResistors, {"I1", "I2", "I", "U"}},
+    };
+    for (const auto& [task, names] : meters) {
+        for (const char* name : names) {
+            const double scale = CircuitTasks::meterScale(task, name);
+            const Quantity& q = TaskQuantities::named(TaskQuantities::of(task), name);
+            double largest = 0;
+            for (std::uint64_t seed = 0; seed < kSeeds; ++seed) {
+                const Reading value = q.read(test::generated(task, seed).values);
+                largest = std::max(largest, std::holds_alternative<int>(value) ? double(std::get<int>(value))
+                                                                                : double(std::get<float>(value)));
+            }
+            SCOPED_TRACE(calcTaskCode(task).toStdString() + " " + name);
+            EXPECT_LE(largest, scale);
+            // The dial is not so large that the needles hardly move.
+            EXPECT_GE(largest, scale / 2);
+        }
+    }
+    EXPECT_EQ(CircuitTasks::meterScale(CalcTask::OhmsLaw, "R"), 0);
 }

@@ -34,9 +34,8 @@ protected:
 TEST_F(FrmChybovyTest, ShortTextKeepsTheDesignedSizeAtTheBaseTop)
 {
     FrmChybovy hint(QStringLiteral("1a"));
-    hint.setTextFont(QStringLiteral("Sigla"));
-    hint.Vloz_Text(QStringLiteral("Hustota: 0,79 g/cmĂ"));
-    EXPECT_EQ(hint.Label1()->text(), QStringLiteral("Hustota: 0,79 g/cmĂ"));
+    hint.Vloz_Text(QStringLiteral("Hustota: 0,79 g/cm³"));
+    EXPECT_EQ(hint.Label1()->text(), QStringLiteral("Hustota: 0,79 g/cm³"));
     EXPECT_EQ(hint.Label1()->font().pixelSize(), 16);
     EXPECT_EQ(hint.Label1()->y(), 4);
     EXPECT_TRUE(hint.Label1()->isVisibleTo(&hint));

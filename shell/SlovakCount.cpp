@@ -1,0 +1,11 @@
+#include "shell/SlovakCount.h"
+
+namespace orbeta {
+
+QString SlovakCount::of(qsizetype count, QStringView one, QStringView twoToFour, QStringView many)
+{
+    const QStringView noun = count == 1 ? one : count >= 2 && count <= 4 ? twoToFour : many;
+    return QString::number(count) + QLatin1Char(' ') + noun.toString();
+}
+
+} // namespace orbeta

@@ -1,0 +1,15 @@
+#pragma once
+
+#include <QString>
+#include <QStringView>
+
+namespace orbeta {
+
+// A number with its noun in the form Slovak gives it after that number:
+// "1 riadok", "2 riadky", "5 riadkov" (and "0 riadkov").
+class SlovakCount {
+public:
+    static QString of(qsizetype count, QStringView one, QStringView twoToFour, QStringView many);
+};
+
+} // namespace orbeta
