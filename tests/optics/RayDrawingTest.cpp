@@ -256,6 +256,14 @@ TEST(RayDrawing, FeedbackNamesTheWrongRay)
     EXPECT_EQ(RayFeedback::text(RayFault::Ray1Direction, e), QStringLiteral("Lúč 1 po odraze prechádza ohniskom F."));
     EXPECT_TRUE(RayFeedback::rayWrong(d, 1));
     EXPECT_FALSE(RayFeedback::rayWrong(d, 2));
+
+    // A virtual image: the ray seems to come from F, the image stands where the extensions meet.
+    const OpticsExample convex = mirrorExample(5);
+    EXPECT_EQ(RayFeedback::text(RayFault::Ray1Direction, convex),
+              QStringLiteral("Lúč 1 sa po odraze šíri tak, akoby vychádzal z ohniska F."));
+    EXPECT_EQ(RayFeedback::text(RayFault::ImageElsewhere, convex),
+              QStringLiteral("Obraz nie je tam, kde sa pretínajú predĺženia lúčov."));
+    EXPECT_EQ(RayFeedback::text(RayFault::ImageElsewhere, e), QStringLiteral("Obraz nie je tam, kde sa lúče pretínajú."));
 }
 
 TEST(RayDrawing, KeyboardAimedRaysPassTheSameChecks)
