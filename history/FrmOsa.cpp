@@ -25,6 +25,14 @@ QRect eventStep(const QRect& first, int position)
     return first.translated(Layout::kEventBoxStepX * (position - 1), Layout::kEventBoxStepY * (position - 1));
 }
 
+// The strip under year p, from the year down past the last box.
+QRect eventColumn(int position)
+{
+    const QRect year = Layout::kEventYear1.translated(Layout::kEventBoxStepX * (position - 1), 0);
+    const int bottom = Layout::kEventBox1.bottom() + Layout::kEventBoxStepY * (Layout::kTimelinePositions - 1);
+    return QRect(year.topLeft(), QPoint(year.right(), bottom));
+}
+
 } // namespace
 
 std::unique_ptr<FrmOsa> FrmOsa::open(Services& services, ResultsLink& results, HistoryCode code,
@@ -112,16 +120,18 @@ QRect FrmOsa::restingRect(int box) const
 
 void FrmOsa::dropBox(int box, QPoint pointer)
 {
+    std::vector<QRect> places;
+    std::vector<QRect> columns;
     for (int p = 1; p <= m_screen.positions(); ++p) {
-        if (persons()) {
-            if (slotRect(p).contains(pointer)) {
+        places.push_back(persons() ? slotRect(p) : restingRect(p));
+        columns.push_back(eventColumn(p));
+    }
+    if (persons()) {
+        for (int p = 1; p <= m_screen.positions(); ++p)
+            if (places[std::size_t(p - 1)].contains(pointer))
                 m_screen.drop(box, p);
-                break;
-            }
-        } else if (p != box && restingRect(p).contains(pointer)) {
-            m_screen.swap(box, p);
-            break;
-        }
+    } else if (const std::optional<int> target = m_screen.eventTarget(box, pointer, places, columns)) {
+        m_screen.swap(box, *target);
     }
     showTexts();
 }

@@ -21,11 +21,12 @@ public:
     static constexpr int kMaxRows = 10;
     static constexpr int kHalfRows = 5;
     // Row r rests at top kRowTop + kRowStep * r; a drop hits row r when the
-    // pointer is within kDropLeft .. kDropRight and that top .. top + kDropHeight.
+    // pointer is within kDropLeft .. kDropRight (the whole box) and that
+    // top .. top + kDropHeight.
     static constexpr int kRowTop = 93;
     static constexpr int kRowStep = 32;
     static constexpr int kDropLeft = 326;
-    static constexpr int kDropRight = 556;
+    static constexpr int kDropRight = 583;
     static constexpr int kDropHeight = 20;
 
     // `rows` pairs not among the recent ones, the right column in an order

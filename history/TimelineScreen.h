@@ -2,7 +2,11 @@
 
 #include "history/HistoryItems.h"
 
+#include <QPoint>
+#include <QRect>
+
 #include <optional>
+#include <span>
 #include <vector>
 
 namespace orbeta {
@@ -47,6 +51,13 @@ public:
 
     // Events: two boxes exchange their events.
     void swap(int boxA, int boxB);
+    // Events: the position a box dropped with the pointer at `pointer` goes
+    // to. Over another box's place (`places`, one per position), that box's;
+    // elsewhere the position whose column (`columns`, the strip under each
+    // year) holds the pointer, its own box's place included. Nothing for the
+    // box's own position or outside every column.
+    std::optional<int> eventTarget(int box, QPoint pointer, std::span<const QRect> places,
+                                   std::span<const QRect> columns) const;
 
     bool positionRight(int position) const;
     // What belongs at a position: the person's name or the event of the year.

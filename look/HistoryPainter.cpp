@@ -200,7 +200,7 @@ void HistoryPainter::drawEventsBackground(QPainter& p, QSize size)
     for (int i = 0; i < Layout::kTimelinePositions; ++i)
         drawTick(p, Layout::kEventBox1.left() + Layout::kEventTickOffset + Layout::kEventBoxStepX * i, axis);
     drawInstruction(p, QRectF(14, 404, 446, 64),
-                    QStringLiteral("Presúvaj objavy a vynálezy tak, aby každý visel pod rokom, v ktorom sa stal. "
+                    QStringLiteral("Presúvaj objavy a vynálezy tak, aby každý visel pod rokom, v ktorom vznikol. "
                                    "Potom stlač Vyhodnoť."));
 }
 
@@ -232,18 +232,19 @@ void HistoryPainter::drawHelp(QPainter& p, QSize size, const QString& taskCode)
                                    "stĺpca sú zamiešané: presúvaj ich, kým nie sú všetky dvojice správne. Presunutá "
                                    "hodnota si vymení miesto s tou, na ktorú ju položíš.")
         : persons ? QStringLiteral("Na časovej osi sú roky narodenia a úmrtia piatich osobností (\"souč.\" znamená, že "
-                                   "osobnosť žije). Presuň každé meno do prázdneho políčka nad rokmi jeho života. "
+                                   "osobnosť žije). Presuň každé meno do prázdneho políčka nad rokmi života tejto "
+                                   "osobnosti. "
                                    "Kliknutím na vyplnené políčko meno vrátiš.")
                   : QStringLiteral("Na časovej osi je päť rokov, od najstaršieho vľavo. Pod každým rokom visí jeden "
                                    "objav alebo vynález, ale zatiaľ nesprávny. Presúvaj ich, kým každý nevisí pod "
-                                   "rokom, v ktorom sa stal: položený si vymení miesto s iným.");
+                                   "rokom, v ktorom vznikol: položený objav si vymení miesto s tým, ktorý tam visel.");
     TextFit::drawFittedText(p, QRectF(30, 200, 580, 110), goal, 16, false, Palette::ink(),
                              Qt::AlignLeft | Qt::AlignTop);
     Shapes::drawPanel(p, QRectF(24, 318, 592, 100), Qt::white, Palette::panelEdge());
     TextFit::drawFittedText(
         p, QRectF(38, 324, 564, 90),
-        QStringLiteral("Myšou: chyť hodnotu a pusti ju na cieľ. Klávesnicou: šípkami alebo Tab vyber, Enter alebo "
-                       "medzera ju zdvihne, šípkami vyber cieľ, Enter ju položí, Esc zruší. F3 vyhodnotí, F4 "
+        QStringLiteral("Myšou: chyť položku a pusti ju na cieľ. Klávesnicou: šípkami alebo Tab vyber položku, Enter "
+                       "alebo medzera ju zdvihne, šípkami vyber cieľ, Enter ju položí, Esc zruší. F3 vyhodnotí, F4 "
                        "pokračuje. Po vyhodnotení klikni na krížik a uvidíš správnu odpoveď."),
         15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignVCenter);
     p.setPen(Palette::stripDark());

@@ -16,12 +16,12 @@ namespace orbeta {
 namespace {
 
 constexpr std::array<MirrorDrawing, 6> kMirrors{{
-    {"ZrkDut1.bmp", 320, 560, 240},
-    {"ZrkDut2.bmp", 280, 560, 280},
-    {"ZrkDut3.bmp", 240, 560, 320},
-    {"ZrkVyp1.bmp", 640, 400, 240},
-    {"ZrkVyp2.bmp", 680, 400, 280},
-    {"ZrkVyp3.bmp", 720, 400, 320},
+    {"ZrkDut1.bmp", 240, 560, 320},
+    {"ZrkDut2.bmp", 240, 580, 340},
+    {"ZrkDut3.bmp", 240, 600, 360},
+    {"ZrkVyp1.bmp", 680, 400, 280},
+    {"ZrkVyp2.bmp", 720, 400, 320},
+    {"ZrkVyp3.bmp", 760, 400, 360},
 }};
 
 const QColor kHatch{120, 140, 186};
@@ -36,15 +36,15 @@ void drawAxis(QPainter& p, QSize size)
     p.drawLine(Layout::kOpticsAxisStartX, kAxisY, size.width() - 10, kAxisY);
 }
 
-// A tick across the axis and its letter below it.
-void drawMark(QPainter& p, QSize size, int x, const QString& letter)
+// A tick across the axis, and its letter under it when `letters`.
+void drawMark(QPainter& p, QSize size, int x, const QString& letter, bool letters)
 {
     if (x < 0 || x >= size.width())
         return;
     p.setPen(QPen(Palette::ink(), 1));
     p.drawLine(x, kAxisY - 4, x, kAxisY + 4);
-    p.setFont(Typeface::font(14, true));
-    p.drawText(QRect(x - 12, kAxisY + 6, 24, 18), Qt::AlignCenter, letter);
+    if (letters)
+        OpticsPainter::drawLetter(p, x, letter, OpticsPainter::kLetterPixels, OpticsPainter::LetterPlace::Below);
 }
 
 } // namespace
@@ -54,7 +54,16 @@ std::span<const MirrorDrawing> OpticsPainter::mirrors()
     return kMirrors;
 }
 
-void OpticsPainter::drawMirror(QPainter& p, QSize size, const MirrorDrawing& m)
+void OpticsPainter::drawLetter(QPainter& p, int x, const QString& letter, int pixels, LetterPlace place)
+{
+    const int width = 2 * pixels;
+    const int shift = place == LetterPlace::Below ? 0 : (place == LetterPlace::BelowLeft ? -1 : 1) * (pixels / 2 + 6);
+    p.setPen(Palette::ink());
+    p.setFont(Typeface::font(pixels, true));
+    p.drawText(QRect(x + shift - width / 2, kAxisY + 6, width, pixels + 4), Qt::AlignCenter, letter);
+}
+
+void OpticsPainter::drawMirror(QPainter& p, QSize size, const MirrorDrawing& m, bool letters)
 {
     const bool concave = m.centreX < m.vertexX;
     // The surface faces the object on the left; the backing lies on its right.
@@ -71,12 +80,15 @@ void OpticsPainter::drawMirror(QPainter& p, QSize size, const MirrorDrawing& m)
         }
     }
     const int focusX = (m.centreX + m.vertexX) / 2;
-    drawMark(p, size, m.centreX, QStringLiteral("C"));
-    drawMark(p, size, focusX, QStringLiteral("F"));
-    drawMark(p, size, m.vertexX - 12, QStringLiteral("V"));
+    drawMark(p, size, m.centreX, QStringLiteral("C"), letters);
+    drawMark(p, size, focusX, QStringLiteral("F"), letters);
+    // V is where the mirror itself crosses the axis: no tick of its own, the
+    // letter just in front of it.
+    if (letters)
+        drawLetter(p, m.vertexX, QStringLiteral("V"), kLetterPixels, LetterPlace::BelowLeft);
 }
 
-void OpticsPainter::drawLens(QPainter& p, QSize size, bool converging)
+void OpticsPainter::drawLens(QPainter& p, QSize size, bool converging, bool letters)
 {
     drawAxis(p, size);
     p.setRenderHint(QPainter::Antialiasing);
@@ -102,11 +114,10 @@ void OpticsPainter::drawLens(QPainter& p, QSize size, bool converging)
     p.setRenderHint(QPainter::Antialiasing, false);
     drawAxis(p, size);
     const int f = converging ? kConvergingFocus : kDivergingFocus;
-    drawMark(p, size, kLensCentreX - f, QStringLiteral("F"));
-    drawMark(p, size, kLensCentreX + f, QStringLiteral("F'"));
-    p.setFont(Typeface::font(14, true));
-    p.setPen(Palette::ink());
-    p.drawText(QRect(kLensCentreX + 8, kAxisY + 4, 20, 18), Qt::AlignCenter, QStringLiteral("O"));
+    drawMark(p, size, kLensCentreX - f, QStringLiteral("F"), letters);
+    drawMark(p, size, kLensCentreX + f, QStringLiteral("F'"), letters);
+    if (letters)
+        drawLetter(p, kLensCentreX, QStringLiteral("O"), kLetterPixels, LetterPlace::BelowRight);
 }
 
 void OpticsPainter::drawBackground(QPainter& p, QSize size)
@@ -133,19 +144,19 @@ void OpticsPainter::drawHelp(QPainter& p, QSize size, bool mirrors)
 {
     Shapes::drawBackdrop(p, QRectF(QPointF(0, 0), size));
     Shapes::drawTitleBand(p, QRectF(0, 0, size.width(), 56),
-                          mirrors ? QStringLiteral("Zobrazenie zrkadlom") : QStringLiteral("Zobrazenie šošovkou"));
+                          mirrors ? QStringLiteral("Pomoc: Zobrazenie zrkadlom") : QStringLiteral("Pomoc: Zobrazenie šošovkou"));
     const QString steps[] = {
-        mirrors ? QStringLiteral("Červené lúče vychádzajú z vrcholu predmetu a dopadajú na zrkadlo.")
-                : QStringLiteral("Červené lúče vychádzajú z vrcholu predmetu a dopadajú na šošovku."),
+        mirrors ? QStringLiteral("Červené lúče vychádzajú z horného konca predmetu a dopadajú na zrkadlo.")
+                : QStringLiteral("Červené lúče vychádzajú z horného konca predmetu a dopadajú na šošovku."),
         QStringLiteral("Nakresli lúč: chyť myšou bod, kde červený lúč končí (kurzor sa zmení na krížik), "
                        "podrž tlačidlo a ťahaj v smere, ktorým lúč pokračuje."),
-        mirrors ? QStringLiteral("Lúč rovnobežný s osou sa odrazí do ohniska F (pri vypuklom zrkadle akoby z F). "
+        mirrors ? QStringLiteral("Lúč rovnobežný s osou sa odrazí do ohniska F (pri vypuklom zrkadle sa šíri tak, akoby vychádzal z F). "
                                  "Lúč smerujúci do stredu krivosti C sa odrazí späť po tej istej priamke.")
-                : QStringLiteral("Lúč rovnobežný s osou prejde spojkou do ohniska F' (pri rozptylke sa šíri akoby "
-                                 "z ohniska F). Lúč cez optický stred O nemení smer."),
+                : QStringLiteral("Lúč rovnobežný s osou prejde spojkou do ohniska F' (pri rozptylke sa šíri tak, akoby "
+                                 "vychádzal z ohniska F). Lúč cez optický stred O nemení smer."),
         QStringLiteral("Keď nakreslíš oba lúče, zelená šípka ukáže obraz. Chybný lúč zmažeš kliknutím na jeho "
                        "začiatok. Stlač „Vyhodnoť“."),
-        QStringLiteral("Bez myši: Tab vyberie začiatok lúča, šípky ho otáčajú (so Shift jemne), Enter ho "
+        QStringLiteral("Bez myši: Tab vyberie začiatok lúča, šípky ho otáčajú (s klávesom Shift jemnejšie), Enter ho "
                        "nakreslí, Delete ho zmaže."),
     };
     qreal y = 72;

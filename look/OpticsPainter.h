@@ -2,6 +2,7 @@
 
 #include <QColor>
 #include <QSize>
+#include <QString>
 
 #include <span>
 
@@ -29,13 +30,24 @@ public:
     // The focal distances of the converging and the diverging lens.
     static constexpr int kConvergingFocus = 100;
     static constexpr int kDivergingFocus = 120;
+    // The letters of C, F, V, O and the foci on the drawing area.
+    static constexpr int kLetterPixels = 14;
+
+    // Where a letter stands beside its tick: under it, or under and before
+    // it where the tick stands on the mirror or the lens.
+    enum class LetterPlace { Below, BelowLeft, BelowRight };
 
     static std::span<const MirrorDrawing> mirrors();
     // The reflecting surface: one pixel of this colour per row, on the circle.
     static QColor surface() { return {24, 44, 120}; }
 
-    static void drawMirror(QPainter& painter, QSize size, const MirrorDrawing& mirror);
-    static void drawLens(QPainter& painter, QSize size, bool converging);
+    // The axis, the mirror or lens and the ticks of its points; the letters
+    // too unless `letters` is false (the pictures of the drawing area leave
+    // them to the painter of the construction, which draws them at any scale).
+    static void drawMirror(QPainter& painter, QSize size, const MirrorDrawing& mirror, bool letters = true);
+    static void drawLens(QPainter& painter, QSize size, bool converging, bool letters = true);
+    // One letter `pixels` tall beside the tick at `x` on the axis.
+    static void drawLetter(QPainter& painter, int x, const QString& letter, int pixels, LetterPlace place);
     static void drawBackground(QPainter& painter, QSize size);
     static void drawHelp(QPainter& painter, QSize size, bool mirrors);
 };

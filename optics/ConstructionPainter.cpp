@@ -31,13 +31,34 @@ void drawArrow(QPainter& p, const ArrowStrokes& arrow, const QColor& colour, int
 
 } // namespace
 
-void ConstructionPainter::drawScene(QPainter& p, const OpticsExample& e, const QImage& picture)
+void ConstructionPainter::drawScene(QPainter& p, const OpticsExample& e, const QImage& picture, int letterPixels)
 {
     const QSize area = OpticsGenerator::kArea;
     p.fillRect(QRect(QPoint(0, 0), area), Qt::white);
     if (!picture.isNull())
         p.drawImage((area.width() - picture.width()) / 2, (area.height() - picture.height()) / 2, picture);
+    drawLetters(p, e, letterPixels);
     drawGiven(p, e);
+}
+
+void ConstructionPainter::drawLetters(QPainter& p, const OpticsExample& e, int pixels)
+{
+    using Place = OpticsPainter::LetterPlace;
+    const int width = OpticsGenerator::kArea.width();
+    auto letter = [&](int x, const char* text, Place place) {
+        if (x >= 0 && x < width)
+            OpticsPainter::drawLetter(p, x, QString::fromUtf8(text), pixels, place);
+    };
+    if (e.task == OpticsTask::Mirror) {
+        // F lies half way between C and V.
+        letter(e.centre.x(), "C", Place::Below);
+        letter(e.focus.x(), "F", Place::Below);
+        letter(2 * e.focus.x() - e.centre.x(), "V", Place::BelowLeft);
+        return;
+    }
+    letter(e.focus.x(), "F", Place::Below);
+    letter(2 * e.centre.x() - e.focus.x(), "F'", Place::Below);
+    letter(e.centre.x(), "O", Place::BelowRight);
 }
 
 void ConstructionPainter::drawGiven(QPainter& p, const OpticsExample& e)
@@ -78,8 +99,8 @@ void ConstructionPainter::drawCorrect(QPainter& p, const OpticsExample& e)
         const QPoint border = OpticsGeometry::ExtendToBorder(start, through, area);
         drawRay(p, start, border, Palette::ray());
         if (e.virtualImage()) {
-            // Backwards to the image, and on to the border beyond it.
-            const QPoint back = OpticsGeometry::ExtendToBorder(start, 2 * start - border, area);
+            // Backwards through the image, as far as the pupil's own extension goes.
+            const QPoint back = RayDrawing::backwardExtension(start, border, e.axisStart, area).end;
             drawRay(p, start, back, Palette::ray(), Qt::DotLine);
         }
     }
@@ -87,13 +108,13 @@ void ConstructionPainter::drawCorrect(QPainter& p, const OpticsExample& e)
         return;
     const QPoint base(e.image.x(), e.axisY());
     if (e.virtualImage()) {
-        drawArrow(p, OpticsGeometry::DrawArrow(base, e.image, false, 10, 5), Palette::imageArrow(), 1, Qt::DotLine);
+        drawArrow(p, OpticsGeometry::DrawArrow(base, e.image, false, 10, 5), Palette::ray(), 1, Qt::DotLine);
         return;
     }
     // A real image beyond C is drawn with the larger head.
     const bool large = e.task == OpticsTask::Mirror && e.image.x() < e.centre.x();
-    drawArrow(p, OpticsGeometry::DrawArrow(base, e.image, true, large ? 13 : 5, large ? 7 : 3), Palette::imageArrow(),
-              2, Qt::SolidLine);
+    drawArrow(p, OpticsGeometry::DrawArrow(base, e.image, true, large ? 13 : 5, large ? 7 : 3), Palette::ray(), 2,
+              Qt::SolidLine);
 }
 
 void ConstructionPainter::drawRubberBand(QPainter& p, QLine line)

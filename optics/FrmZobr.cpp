@@ -444,7 +444,8 @@ void FrmZobr::showSolution()
     p.save();
     p.scale(scale, scale);
     p.setClipRect(QRect(QPoint(0, 0), OpticsGenerator::kArea));
-    ConstructionPainter::drawScene(p, m_example, m_scenePicture);
+    // The letters as tall on the hint as on the drawing area.
+    ConstructionPainter::drawScene(p, m_example, m_scenePicture, int(OpticsPainter::kLetterPixels / scale));
     ConstructionPainter::drawCorrect(p, m_example);
     ConstructionPainter::drawPupil(p, m_drawing, true);
     p.restore();
@@ -456,7 +457,8 @@ void FrmZobr::showSolution()
     p.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, feedback());
     p.setFont(pixelFont(font(), 13));
     p.drawText(text, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
-               QStringLiteral("Červené: správna konštrukcia. Čierne: tvoje správne lúče. Fialové: tvoje chybné lúče."));
+               QStringLiteral("Červené: správna konštrukcia a obraz. Čierne: tvoje správne lúče, fialové: tvoje "
+                              "chybné lúče. Zelený: tvoj obraz."));
     p.end();
     m_hint->showPicture(picture);
     ShowPopupAt(*this, *m_hint, kHintOffset);

@@ -1,5 +1,6 @@
 #include "optics/OpticsGenerator.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdlib>
 
@@ -37,6 +38,28 @@ bool OpticsGenerator::startsApart(const OpticsExample& e)
 {
     const QPoint d = e.rayPoints[1][0] - e.rayPoints[2][0];
     return std::abs(d.x()) > kStartsApart || std::abs(d.y()) > kStartsApart;
+}
+
+QPointF OpticsGenerator::equationImage(const OpticsExample& e, QPoint pole, int focusX, bool bends)
+{
+    // Distances along the axis, positive in front of the mirror (towards the
+    // object) and, for a lens, behind it (where a real image forms).
+    const bool mirror = e.task == OpticsTask::Mirror;
+    const double a = pole.x() - e.objectBase.x();
+    const double f = (bends ? 1 : -1) * std::abs(double(pole.x() - focusX));
+    if (a == f)
+        return OpticsGeometry::kMissing;
+    const double image = a * f / (a - f);
+    const double height = e.objectBase.y() - e.objectTop.y();
+    return {pole.x() + (mirror ? -image : image), e.objectBase.y() + height * image / a};
+}
+
+bool OpticsGenerator::agreesWithEquation(const OpticsExample& e, QPoint pole, int focusX, bool bends)
+{
+    const QPointF wanted = equationImage(e, pole, focusX, bends);
+    const double distanceFromPole = std::abs(wanted.x() - pole.x());
+    const QPointF off = QPointF(e.image) - wanted;
+    return std::hypot(off.x(), off.y()) <= std::max(kImageSlack, kImageShare * distanceFromPole);
 }
 
 std::array<QPoint, 2> OpticsGenerator::TraceToMirror(QPoint start, QPoint direction, QPoint centre, int radius)
@@ -96,7 +119,7 @@ std::optional<OpticsExample> OpticsGenerator::onMirror(const MirrorScenes& scene
         const bool onArc = std::abs(hit1.y() - s.axisStart.y()) <= kMirrorHalfHeight
                            && std::abs(hit2.y() - s.axisStart.y()) <= kMirrorHalfHeight;
         if (!missing(hit1) && !missing(hit2) && onArc && startsApart(e) && e.image.x() > 0 && e.image.x() < kArea.width() && e.image.y() > 0
-            && e.image.y() < kArea.height())
+            && e.image.y() < kArea.height() && agreesWithEquation(e, s.vertex, s.focus.x(), concave))
             return e;
     }
 }
@@ -153,7 +176,8 @@ std::optional<OpticsExample> OpticsGenerator::onLens(const LensScenes& scenes, i
         const QPoint h = e.thirdRayHit;
         const QPoint i = e.image;
         if (startsApart(e) && h.x() >= 1 && h.x() < kArea.width() && h.y() >= 41 && h.y() < kArea.height() - 40 && i.x() >= 1
-            && i.x() < kArea.width() && i.y() >= 1 && i.y() < kArea.height())
+            && i.x() < kArea.width() && i.y() >= 1 && i.y() < kArea.height()
+            && agreesWithEquation(e, s.centre, s.objectFocus.x(), converging))
             return e;
     }
 }

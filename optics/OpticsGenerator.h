@@ -4,6 +4,7 @@
 #include "optics/OpticsScene.h"
 #include "shell/FileResult.h"
 
+#include <QPointF>
 #include <QSize>
 
 #include <functional>
@@ -33,6 +34,13 @@ public:
     // The mirror pictures draw the arc this far above and below the axis; a
     // given ray must meet the mirror where the pupil can see it.
     static constexpr int kMirrorHalfHeight = 140;
+    // A teacher checks an image with 1/f = 1/a + 1/a'. The construction on
+    // the mirror's arc and on whole pixels lands beside that point (most of
+    // all on a convex mirror near its vertex, where the two rays meet at a
+    // narrow angle); an example whose image lies farther than kImageSlack px,
+    // or kImageShare of a', from it is drawn again.
+    static constexpr double kImageSlack = 5;
+    static constexpr double kImageShare = 0.04;
 
     explicit OpticsGenerator(MirrorScenes scenes) : m_scenes(std::move(scenes)) {}
     explicit OpticsGenerator(LensScenes scenes) : m_scenes(std::move(scenes)) {}
@@ -51,6 +59,12 @@ public:
 
 private:
     static bool startsApart(const OpticsExample& e);
+    // Where 1/f = 1/a + 1/a' puts the image of the example's object: `pole`
+    // is the vertex V of a mirror or the centre O of a lens, `focusX` the x
+    // of F (the object-side focus of a lens); `bends` is true for a concave
+    // mirror or a converging lens.
+    static QPointF equationImage(const OpticsExample& e, QPoint pole, int focusX, bool bends);
+    static bool agreesWithEquation(const OpticsExample& e, QPoint pole, int focusX, bool bends);
 
     std::variant<MirrorScenes, LensScenes> m_scenes;
     SceneKind m_sceneKind = SceneKind::None;

@@ -59,19 +59,34 @@ QPoint RayDrawing::move(QPoint at, bool leftHeld)
     }
     if (!m_drawing)
         return at;
-    QPoint snapped = at;
+    return snapped(at);
+}
+
+QPoint RayDrawing::snapped(QPoint at) const
+{
+    QPoint result = at;
     for (int i = 1; i <= 2; ++i)
         for (const QPoint p : m_example.rayPoints[std::size_t(i)])
             if (within(at, p, kSnap, false))
-                snapped = p;
-    return snapped;
+                result = p;
+    return result;
+}
+
+bool RayDrawing::behindMirror(QPoint start, QPoint end) const
+{
+    return m_example.task == OpticsTask::Mirror && end.x() > start.x();
 }
 
 void RayDrawing::release(QPoint at, bool left)
 {
-    QPoint end = at;
+    if (!left || !m_drawing) {
+        m_drawing = false;
+        return;
+    }
+    // What the rubber band showed is what is drawn and judged.
+    QPoint end = snapped(at);
     const bool longEnough = !within(end, m_drawStart, kSnap, false);
-    if (!left || !m_drawing || !longEnough) {
+    if (!longEnough) {
         m_drawing = false;
         return;
     }
@@ -84,7 +99,8 @@ void RayDrawing::release(QPoint at, bool left)
             continue;
         matched = true;
         if (m_example.rayGiven[std::size_t(i)]) {
-            m_rayError[std::size_t(i)] = !CheckRayEnd(points[0], points[1], end, towardsSecondPoint());
+            m_rayError[std::size_t(i)] = behindMirror(m_drawStart, end)
+                                         || !CheckRayEnd(points[0], points[1], end, towardsSecondPoint());
             aim = m_rayError[std::size_t(i)] ? end : points[1];
             ++m_drawnRayCount;
             number = i;
@@ -101,8 +117,13 @@ void RayDrawing::release(QPoint at, bool left)
     ray.end = OpticsGeometry::ExtendToBorder(m_drawStart, end, m_area);
     ray.aim = aim;
     ray.drawn = true;
-    if (m_example.virtualImage())
-        extendBackwards(ray);
+    if (m_example.virtualImage()) {
+        const Extension back = backwardExtension(ray.start, ray.end, m_example.axisStart, m_area);
+        ray.extensionStart = ray.start;
+        ray.extensionEnd = back.end;
+        ray.extendedToAxis = back.toAxis;
+        ray.extendedToBorder = !back.toAxis;
+    }
 
     if (m_drawnRayCount == 2) {
         const PupilRay& r1 = m_rays[1];
@@ -117,22 +138,15 @@ void RayDrawing::release(QPoint at, bool left)
     m_drawing = false;
 }
 
-void RayDrawing::extendBackwards(PupilRay& ray) const
+RayDrawing::Extension RayDrawing::backwardExtension(QPoint start, QPoint end, QPoint axisStart, QSize area)
 {
-    const QPoint start = ray.start;
-    const QPoint back = 2 * start - ray.end;
-    const QPoint axis = m_example.axisStart;
-    const QPoint q = OpticsGeometry::IntersectLines(start, back, axis, axis + QPoint(200, 0));
+    const QPoint back = 2 * start - end;
+    const QPoint q = OpticsGeometry::IntersectLines(start, back, axisStart, axisStart + QPoint(200, 0));
     const bool behind = OpticsGeometry::SameSign(start.y() - q.y(), start.y() - back.y())
                         && OpticsGeometry::SameSign(start.x() - q.x(), start.x() - back.x());
-    ray.extensionStart = start;
-    if (behind) {
-        ray.extensionEnd = q;
-        ray.extendedToAxis = true;
-    } else {
-        ray.extensionEnd = OpticsGeometry::ExtendToBorder(start, back, m_area);
-        ray.extendedToBorder = true;
-    }
+    if (behind)
+        return {q, true};
+    return {OpticsGeometry::ExtendToBorder(start, back, area), false};
 }
 
 QPoint RayDrawing::correctEnd(int ray, double length) const
@@ -178,9 +192,10 @@ bool RayDrawing::CheckRayEnd(QPoint a, QPoint b, QPoint& end, bool towardsB)
     }
     if (!good)
         return false;
-    const bool sy = OpticsGeometry::SameSign(y1 - y2, y1 - end.y());
-    const bool sx = OpticsGeometry::SameSign(x1 - x2, x1 - end.x());
-    if (towardsB ? !(sy && sx) : (sy && sx))
+    // The side of A the end lies on, measured along the line: an end level
+    // with A in one axis must not pass as running away from B.
+    const double along = (x2 - x1) * (end.x() - x1) + (y2 - y1) * (end.y() - y1);
+    if (towardsB ? along <= 0 : along >= 0)
         return false;
     end = corrected;
     return true;

@@ -53,8 +53,9 @@ public:
     // with the left button held while drawing it gives the rubber band's end,
     // snapped onto a ray point nearby.
     QPoint move(QPoint at, bool leftHeld);
-    // Mouse up: the ray from the start to `at` is checked and stored; a
-    // release within kSnap of the press makes no ray.
+    // Mouse up: the ray from the start to the rubber band's end (`at`
+    // snapped as move() snaps it) is checked and stored; a release within
+    // kSnap of the press makes no ray.
     void release(QPoint at, bool left = true);
 
     // A point `length` px along the correct outgoing ray `ray` from its start:
@@ -69,6 +70,14 @@ public:
     // line a-b and on b's side of a (`towardsB`) or away from it. A right end
     // is moved onto the line.
     static bool CheckRayEnd(QPoint a, QPoint b, QPoint& end, bool towardsB);
+
+    // The dotted backward extension of a ray from `start` to `end`: to where
+    // it meets the axis behind the start, or else to the border of `area`.
+    struct Extension {
+        QPoint end;
+        bool toAxis = false;
+    };
+    static Extension backwardExtension(QPoint start, QPoint end, QPoint axisStart, QSize area);
 
     const OpticsExample& example() const { return m_example; }
     const std::array<PupilRay, 4>& pupilRays() const { return m_rays; }
@@ -89,7 +98,9 @@ public:
     }
 
 private:
-    void extendBackwards(PupilRay& ray) const;
+    QPoint snapped(QPoint at) const;
+    // A mirror reflects to its front only: its pictures face the object on the left.
+    bool behindMirror(QPoint start, QPoint end) const;
 
     OpticsExample m_example;
     QSize m_area;

@@ -12,10 +12,9 @@ std::vector<RayFault> RayFeedback::faults(const RayDrawing& drawing)
         out.push_back(RayFault::Ray1Direction);
     if (rays[2].drawn && drawing.rayError(2))
         out.push_back(RayFault::Ray2Direction);
-    const int drawn = int(rays[1].drawn) + int(rays[2].drawn);
-    if (drawn == 1)
-        out.push_back(RayFault::MissingRay);
-    if (drawn == 0)
+    if (rays[1].drawn != rays[2].drawn)
+        out.push_back(rays[1].drawn ? RayFault::Ray2Missing : RayFault::Ray1Missing);
+    if (!rays[1].drawn && !rays[2].drawn)
         out.push_back(RayFault::NoRays);
     if (out.empty() && !drawing.evaluate())
         out.push_back(RayFault::ImageElsewhere);
@@ -32,20 +31,24 @@ QString RayFeedback::text(RayFault fault, const OpticsExample& example)
     case RayFault::Ray1Direction:
         if (mirror)
             return first ? QStringLiteral("Lúč 1 po odraze prechádza ohniskom F.")
-                         : QStringLiteral("Lúč 1 sa po odraze šíri akoby z ohniska F.");
+                         : QStringLiteral("Lúč 1 sa po odraze šíri tak, akoby vychádzal z ohniska F.");
         return first ? QStringLiteral("Lúč 1 po prechode šošovkou prechádza ohniskom F'.")
-                     : QStringLiteral("Lúč 1 sa po prechode šošovkou šíri akoby z ohniska F.");
+                     : QStringLiteral("Lúč 1 sa po prechode šošovkou šíri tak, akoby vychádzal z ohniska F.");
     case RayFault::Ray2Direction:
         if (mirror)
             return first ? QStringLiteral("Lúč 2 sa po odraze vracia cez stred krivosti C.")
                          : QStringLiteral("Lúč 2 sa po odraze vracia po tej istej priamke.");
         return QStringLiteral("Lúč 2 prechádza optickým stredom O bez zmeny smeru.");
-    case RayFault::MissingRay:
-        return QStringLiteral("Chýba druhý lúč.");
+    case RayFault::Ray1Missing:
+        return QStringLiteral("Chýba lúč 1.");
+    case RayFault::Ray2Missing:
+        return QStringLiteral("Chýba lúč 2.");
     case RayFault::NoRays:
         return QStringLiteral("Nie je nakreslený ani jeden lúč.");
     case RayFault::ImageElsewhere:
-        return QStringLiteral("Obraz nie je tam, kde sa lúče pretínajú.");
+        // A virtual image stands where the rays' backward extensions meet.
+        return example.virtualImage() ? QStringLiteral("Obraz nie je tam, kde sa pretínajú predĺženia lúčov.")
+                                      : QStringLiteral("Obraz nie je tam, kde sa lúče pretínajú.");
     }
     return {};
 }

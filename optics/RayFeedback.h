@@ -13,7 +13,8 @@ enum class RayFault {
     WrongStart,     // a line that does not start where a given ray meets the mirror or lens
     Ray1Direction,  // ray 1 drawn in a wrong direction
     Ray2Direction,
-    MissingRay,     // only one of the two rays drawn
+    Ray1Missing,    // only ray 2 drawn
+    Ray2Missing,    // only ray 1 drawn
     NoRays,
     ImageElsewhere, // the rays are right but the image arrow is not at the image
 };

@@ -16,11 +16,11 @@ void Screens::addOptics(PictureCatalogue& c)
     c.add(PictureNames::opticsBackground(), Layout::kScreen, OpticsPainter::drawBackground);
     for (const MirrorDrawing& mirror : OpticsPainter::mirrors()) {
         c.addSprite(PictureNames::mirror(QLatin1String(mirror.fileName)), area,
-                    [mirror](QPainter& p, QSize size) { OpticsPainter::drawMirror(p, size, mirror); }, Qt::white);
+                    [mirror](QPainter& p, QSize size) { OpticsPainter::drawMirror(p, size, mirror, false); }, Qt::white);
     }
     for (bool converging : {true, false}) {
         c.addSprite(PictureNames::lens(converging), area,
-                    [converging](QPainter& p, QSize size) { OpticsPainter::drawLens(p, size, converging); },
+                    [converging](QPainter& p, QSize size) { OpticsPainter::drawLens(p, size, converging, false); },
                     Qt::white);
     }
     for (bool mirrors : {true, false}) {

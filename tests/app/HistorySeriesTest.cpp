@@ -187,6 +187,31 @@ TEST_F(HistorySeriesTest, PairDropsOutsideTheRowsSnapBackAndNothingMovesAfterThe
     }
 }
 
+TEST_F(HistorySeriesTest, APairDroppedOnTheRightEndOfABoxSwaps)
+{
+    FrmDvojice* form = openPairs(10);
+    const QString moved = form->box(1)->text();
+    const QRect target = Layout::kPairBox1.translated(0, Layout::kPairRowStep);
+    drag(*form, form->box(1), QPoint(target.right() - 4, target.center().y()));
+    EXPECT_EQ(form->box(2)->text(), moved);
+}
+
+TEST_F(HistorySeriesTest, AnEventDroppedUnderItsYearHangsThere)
+{
+    FrmOsa* form = openTimeline(HistoryCode::Events, 5, 3);
+    for (int p = 1; p <= 5; ++p) {
+        const int b = form->boxFor(p);
+        if (b == p)
+            continue;
+        // Along its own row, under the year of position p.
+        const QRect year = Layout::kEventYear1.translated(Layout::kEventBoxStepX * (p - 1), 0);
+        drag(*form, form->box(b), QPoint(year.center().x(), form->box(b)->geometry().center().y()));
+        EXPECT_TRUE(form->screen().positionRight(p)) << p;
+    }
+    for (int p = 1; p <= 5; ++p)
+        EXPECT_TRUE(form->screen().positionRight(p)) << p;
+}
+
 TEST_F(HistorySeriesTest, PersonsFillSlotsAndAFilledSlotSendsTheNameBack)
 {
     FrmOsa* form = openTimeline(HistoryCode::Persons, 5);

@@ -135,7 +135,7 @@ TEST_F(OpticsSeriesTest, AWrongConstructionShowsTheCorrectOneWithItsFault)
     QTest::mouseClick(form->markButton(), Qt::LeftButton);
     ASSERT_TRUE(form->hintWindow());
     EXPECT_TRUE(form->hintWindow()->isVisible());
-    EXPECT_EQ(form->feedback(), QStringLiteral("Chýba druhý lúč."));
+    EXPECT_EQ(form->feedback(), QStringLiteral("Chýba lúč 2."));
 
     // A press on the start of a drawn ray deletes it; a short click makes none.
     QTest::mouseClick(form->continueButton(), Qt::LeftButton);

@@ -202,7 +202,8 @@ TEST(PairScreen, NoRowStartsRightAndDropsHitOnlyTheRows)
     };
     const Drop drops[] = {
         {{326, 125}, 1}, {{556, 145}, 1}, {{400, 157}, 2}, {{450, 263}, 5},
-        {{325, 130}, std::nullopt}, {{557, 130}, std::nullopt}, // beside the column
+        {{583, 130}, 1},                                         // the box's right end is part of it
+        {{325, 130}, std::nullopt}, {{584, 130}, std::nullopt}, // beside the column
         {{400, 146}, std::nullopt}, {{400, 124}, std::nullopt}, // between and above the rows
         {{400, 320}, std::nullopt},                             // row 6 is hidden on a half screen
     };
@@ -272,6 +273,38 @@ TEST(TimelineScreen, EventsStartAwayFromTheirYearsAndRunFromTheEarliest)
         for (int p = 1; p <= 5; ++p)
             ASSERT_TRUE(s.positionRight(p));
     }
+}
+
+TEST(TimelineScreen, AnEventDroppedInAYearsColumnHangsThere)
+{
+    HistoryDeck d = deck(HistoryCode::Events, eventFile(40), 5);
+    HistoryRandom rnd(4);
+    const TimelineScreen s = d.timeline(5, rnd);
+    // Boxes 200 px wide, one a row and 40 px further right each; the
+    // columns 40 px wide from the years (top 0) down past the last box.
+    std::vector<QRect> places;
+    std::vector<QRect> columns;
+    for (int p = 1; p <= 5; ++p) {
+        places.emplace_back(40 * p, 50 * p, 200, 30);
+        columns.emplace_back(40 * p, 0, 40, 300);
+    }
+    struct Drop {
+        int box;
+        QPoint pointer;
+        std::optional<int> target;
+    };
+    const Drop drops[] = {
+        {1, {180, 60}, 4},           // along its own row, under year 4
+        {3, {60, 20}, 1},            // on year 1
+        {5, {100, 270}, 2},          // below every box, in column 2
+        {1, {220, 210}, 4},          // onto box 4's place
+        {2, {100, 60}, 1},           // onto box 1's place, though in column 2
+        {2, {90, 120}, std::nullopt}, // its own place in its own column
+        {3, {300, 20}, std::nullopt}, // right of every column, over no box
+    };
+    for (const Drop& drop : drops)
+        EXPECT_EQ(s.eventTarget(drop.box, drop.pointer, places, columns), drop.target)
+            << drop.box << " at " << drop.pointer.x() << "," << drop.pointer.y();
 }
 
 TEST(ScreenSeries, CountsFallIntoScreens)

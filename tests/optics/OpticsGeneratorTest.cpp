@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
 #include <set>
 
@@ -129,6 +130,53 @@ TEST(OpticsGenerator, LensImagesAgreeWithTheLensEquation)
         EXPECT_NEAR(e.image.y(), s.axisStart.y() + height * image / a, tolerance);
         if (testing::Test::HasFailure())
             return;
+    }
+}
+
+// The image a teacher computes: a' from 1/f = 1/a + 1/a', a and a' measured
+// from the vertex or the optical centre, the height scaled by -a'/a.
+struct TextbookImage {
+    QPointF point;
+    double distance; // |a'|
+};
+
+TextbookImage textbookImage(const OpticsExample& e, double poleX, double focalLength, bool imageInFront)
+{
+    const double a = poleX - e.objectBase.x();
+    const double image = a * focalLength / (a - focalLength);
+    const double height = e.objectBase.y() - e.objectTop.y();
+    return {{imageInFront ? poleX - image : poleX + image, e.axisY() + height * image / a}, std::abs(image)};
+}
+
+TEST(OpticsGenerator, EveryImageLiesWhereTheMirrorOrLensEquationPutsIt)
+{
+    const MirrorScenes mirrors = test::shippedMirrors();
+    const LensScenes lenses = test::shippedLenses();
+    for (std::uint64_t seed = 0; seed < 2500; ++seed) {
+        RandomSource random(seed);
+        OpticsGenerator mirrorSeries(mirrors);
+        OpticsGenerator lensSeries(lenses);
+        // Two examples of each series: both kinds.
+        for (OpticsGenerator* g : {&mirrorSeries, &mirrorSeries, &lensSeries, &lensSeries}) {
+            const OpticsExample e = g->GenerateExample(source(random)).value();
+            TextbookImage wanted;
+            if (e.task == OpticsTask::Mirror) {
+                const MirrorScene& s = mirrors.slot[std::size_t(e.sceneIndex)];
+                const double f = s.radius / 2.0 * (e.firstKind() ? 1 : -1);
+                wanted = textbookImage(e, s.vertex.x(), f, true);
+            } else {
+                const LensScene& s = lenses.slot[std::size_t(e.sceneIndex)];
+                const double f = (s.centre.x() - s.objectFocus.x()) * (e.firstKind() ? 1 : -1);
+                wanted = textbookImage(e, s.centre.x(), f, false);
+            }
+            const double offset = std::hypot(e.image.x() - wanted.point.x(), e.image.y() - wanted.point.y());
+            EXPECT_LE(offset, std::max(5.0, 0.04 * wanted.distance))
+                << "seed " << seed << " slot " << e.sceneIndex << " object (" << e.objectTop.x() << ", "
+                << e.objectTop.y() << ") image (" << e.image.x() << ", " << e.image.y() << ") wanted ("
+                << wanted.point.x() << ", " << wanted.point.y() << ")";
+            if (testing::Test::HasFailure())
+                return;
+        }
     }
 }
 

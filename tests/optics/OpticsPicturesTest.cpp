@@ -2,6 +2,7 @@
 // lies on the circle of its record, the lenses stand where their records say.
 #include "look/Layout.h"
 #include "look/OpticsPainter.h"
+#include "look/Palette.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/OpticsSceneFile.h"
 #include "shell/SafeFile.h"
@@ -66,6 +67,9 @@ TEST(OpticsPictures, EveryMirrorArcLiesOnTheCircleOfItsRecord)
         // The arc covers the height the objects and rays need.
         EXPECT_GE(onArc, 2 * OpticsGenerator::kMirrorHalfHeight);
         EXPECT_TRUE(vertexDrawn);
+        // V is where the mirror meets the axis: no tick stands in front of it.
+        for (int x = s.vertex.x() - 15; x < s.vertex.x() - 1; ++x)
+            EXPECT_NE(image.pixel(x, s.vertex.y() - 4), Palette::ink().rgb()) << x;
         EXPECT_EQ(s.axisStart.y(), Layout::kOpticsAxisY);
         if (testing::Test::HasFailure())
             return;

@@ -153,7 +153,12 @@ TEST(RayDrawing, PressingNearADrawnRaysStartDeletesIt)
     // The image arrow went with it: one ray left is wrong.
     EXPECT_FALSE(d.imageArrow());
     EXPECT_FALSE(d.evaluate());
-    EXPECT_EQ(RayFeedback::faults(d), std::vector{RayFault::MissingRay});
+    // The feedback names the ray that is missing, not "the second".
+    EXPECT_EQ(RayFeedback::faults(d), std::vector{RayFault::Ray1Missing});
+    EXPECT_EQ(RayFeedback::text(RayFault::Ray1Missing, e), QStringLiteral("Chýba lúč 1."));
+    RayDrawing first = drawing(e);
+    drawRight(first, 1);
+    EXPECT_EQ(RayFeedback::faults(first), std::vector{RayFault::Ray2Missing});
 }
 
 TEST(RayDrawing, AStartNearTheRayPointSnapsOntoIt)
@@ -169,6 +174,48 @@ TEST(RayDrawing, AStartNearTheRayPointSnapsOntoIt)
     EXPECT_FALSE(d.rayError(2));
     d.move(start + QPoint(6, 0), false);
     EXPECT_FALSE(d.startAllowed());
+}
+
+TEST(RayDrawing, AReleaseWhereTheRubberBandSnappedIsDrawnAndJudgedSnapped)
+{
+    for (int slot = 1; slot <= 3; ++slot) {
+        const OpticsExample e = mirrorExample(slot);
+        const QPoint start = e.rayPoints[1][0];
+        const QPoint focus = e.rayPoints[1][1];
+        // Released 5 px below F: the rubber band stands on F, so the ray does.
+        const QPoint release = focus + QPoint(-1, 5);
+        RayDrawing d = drawing(e);
+        d.move(start, false);
+        d.press(start);
+        ASSERT_EQ(d.move(release, true), focus);
+        d.release(release);
+        SCOPED_TRACE(slot);
+        EXPECT_FALSE(d.rayError(1));
+        ASSERT_TRUE(d.pupilRays()[1].drawn);
+        EXPECT_EQ(d.pupilRays()[1].end, OpticsGeometry::ExtendToBorder(start, focus, OpticsGenerator::kArea));
+    }
+}
+
+TEST(RayDrawing, ARayThroughTheBackOfAMirrorIsWrong)
+{
+    for (int slot = 4; slot <= 6; ++slot) {
+        const OpticsExample e = mirrorExample(slot);
+        // Ray 2 of a convex mirror runs almost level: a short stroke on
+        // through the mirror lies within the tolerance of its line.
+        const QPoint start = e.rayPoints[2][0];
+        const QPoint through = start + QPoint(10, 0);
+        QPoint onLine = through;
+        ASSERT_TRUE(RayDrawing::CheckRayEnd(start, e.rayPoints[2][1], onLine, true)) << slot;
+        RayDrawing d = drawing(e);
+        drawRight(d, 1);
+        draw(d, start, through);
+        EXPECT_TRUE(d.rayError(2)) << slot;
+        EXPECT_FALSE(d.evaluate()) << slot;
+        EXPECT_EQ(RayFeedback::faults(d), std::vector{RayFault::Ray2Direction}) << slot;
+    }
+    // An end level with A lies on neither side of it: it does not run away from B.
+    QPoint level(120, 100);
+    EXPECT_FALSE(RayDrawing::CheckRayEnd({100, 100}, {200, 110}, level, false));
 }
 
 TEST(RayDrawing, OneRayOrALineStartedElsewhereIsWrong)
@@ -209,6 +256,14 @@ TEST(RayDrawing, FeedbackNamesTheWrongRay)
     EXPECT_EQ(RayFeedback::text(RayFault::Ray1Direction, e), QStringLiteral("Lúč 1 po odraze prechádza ohniskom F."));
     EXPECT_TRUE(RayFeedback::rayWrong(d, 1));
     EXPECT_FALSE(RayFeedback::rayWrong(d, 2));
+
+    // A virtual image: the ray seems to come from F, the image stands where the extensions meet.
+    const OpticsExample convex = mirrorExample(5);
+    EXPECT_EQ(RayFeedback::text(RayFault::Ray1Direction, convex),
+              QStringLiteral("Lúč 1 sa po odraze šíri tak, akoby vychádzal z ohniska F."));
+    EXPECT_EQ(RayFeedback::text(RayFault::ImageElsewhere, convex),
+              QStringLiteral("Obraz nie je tam, kde sa pretínajú predĺženia lúčov."));
+    EXPECT_EQ(RayFeedback::text(RayFault::ImageElsewhere, e), QStringLiteral("Obraz nie je tam, kde sa lúče pretínajú."));
 }
 
 TEST(RayDrawing, KeyboardAimedRaysPassTheSameChecks)
