@@ -71,6 +71,8 @@ constexpr const char* kHelp =
     "        the results log Vysledky.dat, oldest first: name, date (yyyy-mm-dd),\n"
     "        time, topic, task, examples, correct, wrong, mark separated by tabs;\n"
     "        with --csv as CSV for a spreadsheet (UTF-8, a header row)\n"
+    "        (exit status 3: some lines of the log are damaged; every whole record is\n"
+    "        printed, and each damaged run of lines is named on standard error)\n"
     "  decode FILE\n"
     "        a stored data file (windows-1250, scrambled lines) as UTF-8 lines\n"
     "  encode [--seed S] [IN [OUT]]\n"
@@ -85,7 +87,8 @@ constexpr const char* kHelp =
     "  --version    print the version and exit\n"
     "\n"
     "Exit status: 0 on success, 1 with a message when a file cannot be read or\n"
-    "written, 2 with a usage message when the arguments are wrong.\n";
+    "written, 2 with a usage message when the arguments are wrong, 3 when results\n"
+    "skipped damaged lines of the log.\n";
 
 // Help and version go to standard output, whose failure is an error too.
 int print(const char* text)
