@@ -27,5 +27,6 @@ int rankingCommand(const QStringList& args);
 int resultsCommand(const QStringList& args);
 int examplesCommand(const QStringList& args);
 int worksheetCommand(const QStringList& args);
+int reportCommand(const QStringList& args);
 
 } // namespace orbeta::cli

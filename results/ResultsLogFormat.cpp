@@ -4,6 +4,8 @@
 
 #include <QRegularExpression>
 
+#include <algorithm>
+
 namespace orbeta::results {
 namespace {
 
@@ -46,7 +48,7 @@ class Reader {
 public:
     ResultsLogContents contents;
 
-    void read(const QString& line, int number)
+    void read(QStringView line, int number)
     {
         if (m_part == 0 && line.trimmed().isEmpty())
             return;
@@ -87,7 +89,7 @@ public:
 
 private:
     // Takes the line as part m_part of the record; the problem, or empty.
-    QString readPart(const QString& line)
+    QString readPart(QStringView line)
     {
         switch (m_part) {
         case 0: {
@@ -146,18 +148,27 @@ QString SkippedLines::range() const
 
 ResultsLogContents ResultsLogFormat::parse(const QByteArray& fileBytes)
 {
+    // Decoded a piece of whole lines at a time: one decoder for many lines,
+    // and never the whole log twice in memory.
+    constexpr qsizetype kPiece = 1 << 20;
     Reader reader;
     int number = 0;
     qsizetype start = 0;
     while (start < fileBytes.size()) {
-        qsizetype end = fileBytes.indexOf('\n', start);
-        if (end < 0)
-            end = fileBytes.size();
-        QByteArrayView bytes(fileBytes.constData() + start, end - start);
-        if (bytes.endsWith('\r'))
-            bytes.chop(1);
-        reader.read(Cp1250::decode(bytes.toByteArray()), ++number);
-        start = end + 1;
+        qsizetype end = fileBytes.indexOf('\n', std::min(start + kPiece, fileBytes.size() - 1));
+        end = end < 0 ? fileBytes.size() : end + 1;
+        const QString piece = Cp1250::decode(fileBytes.sliced(start, end - start));
+        for (qsizetype from = 0; from < piece.size();) {
+            qsizetype to = piece.indexOf(QLatin1Char('\n'), from);
+            if (to < 0)
+                to = piece.size();
+            QStringView line = QStringView(piece).sliced(from, to - from);
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+            reader.read(line, ++number);
+            from = to + 1;
+        }
+        start = end;
     }
     reader.finish(number);
     return reader.contents;

@@ -156,7 +156,8 @@ TEST(ResultsLogCommand, HelpAndVersion)
 {
     const CliRun help = cli({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* command : {"examples", "calc", "mark", "ranking", "results", "decode", "encode", "--data", "--csv"})
+    for (const char* command :
+         {"examples", "calc", "mark", "ranking", "results", "report", "decode", "encode", "--data", "--csv"})
         EXPECT_TRUE(help.out.contains(command)) << command;
     const CliRun version = cli({"--version"});
     EXPECT_EQ(version.status, 0);
