@@ -212,6 +212,9 @@ ClassReport ClassReport::make(const ResultsLogContents& log, std::span<const Tas
         pupilOf.insert(key, int(report.pupils.size()));
         PupilReport pupil;
         pupil.name = spellings.value(key).mostOften();
+        // A series saved before a name was typed.
+        if (pupil.name.isEmpty())
+            pupil.name = QStringLiteral("(bez mena)");
         report.pupils.append(pupil);
     }
 

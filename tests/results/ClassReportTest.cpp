@@ -188,3 +188,14 @@ TEST(ClassReport, TasksPupilsAndAnEmptyPeriod)
     EXPECT_EQ(whole.to, QDate(2026, 10, 1));
     EXPECT_EQ(whole.seriesCount(), 10);
 }
+
+// A series saved before a name was typed still counts, under a name a reader sees.
+TEST(ClassReport, ASeriesWithoutANameIsShownAsSuch)
+{
+    ResultsLogContents log;
+    log.entries.append(madeUpEntry({"  ", "1a", 9, 7, 8, 2, "2"}));
+    const ClassReport report = ClassReport::make(log, TaskTable::rows(), september());
+    ASSERT_EQ(report.pupils.size(), 1);
+    EXPECT_EQ(report.pupils[0].name, QStringLiteral("(bez mena)"));
+    EXPECT_EQ(report.seriesCount(), 1);
+}
