@@ -39,8 +39,9 @@ results::ReportRequest wholeYear()
 
 void readLog(benchmark::State& state)
 {
+    const QByteArray& bytes = yearLog(); // made before the clock runs
     for (auto _ : state)
-        benchmark::DoNotOptimize(results::ResultsLogFormat::parse(yearLog()).entries.size());
+        benchmark::DoNotOptimize(results::ResultsLogFormat::parse(bytes).entries.size());
     state.counters["bytes"] = double(yearLog().size());
 }
 

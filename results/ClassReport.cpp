@@ -1,7 +1,6 @@
 #include "results/ClassReport.h"
 
 #include <QCollator>
-#include <QDateTime>
 #include <QHash>
 #include <QSet>
 
@@ -20,12 +19,12 @@ struct Spellings {
     QList<QString> order; // first met first, which wins a tie
     QHash<QString, int> counts;
 
-    void add(const QString& spelling)
+    void add(const QString& spelling, int times = 1)
     {
         const QString shown = spelling.simplified();
         if (!counts.contains(shown))
             order.append(shown);
-        ++counts[shown];
+        counts[shown] += times;
     }
     QString mostOften() const
     {
@@ -171,17 +170,31 @@ ClassReport ClassReport::make(const ResultsLogContents& log, std::span<const Tas
         int task;
     };
     QList<Found> period;
+    // A class writes few names and titles many times: each is looked at once.
+    QHash<QString, QString> keyOf;
+    QHash<QString, int> nameCount;
+    QStringList namesMet;
+    QHash<QString, int> taskOfText;
     for (const ResultsLogEntry& e : log.entries) {
-        const QString key = nameKey(e.name);
-        spellings[key].add(e.name);
+        auto key = keyOf.constFind(e.name);
+        if (key == keyOf.cend()) {
+            key = keyOf.insert(e.name, nameKey(e.name));
+            namesMet.append(e.name);
+        }
+        ++nameCount[e.name];
         if (e.date < report.from || e.date > report.to)
             continue;
-        const auto task = taskOf.constFind(taskKey(e.topic, e.taskTitle));
-        if (task == taskOf.cend())
+        const QString text = e.topic + QChar(0x1f) + e.taskTitle;
+        auto task = taskOfText.constFind(text);
+        if (task == taskOfText.cend())
+            task = taskOfText.insert(text, taskOf.value(taskKey(e.topic, e.taskTitle), -1));
+        if (*task < 0)
             ++report.unknownTaskSeries;
         else if (chosen[*task])
-            period.append({&e, key, *task});
+            period.append({&e, *key, *task});
     }
+    for (const QString& name : namesMet)
+        spellings[keyOf.value(name)].add(name, nameCount.value(name));
 
     // Who the report covers: the class list, or every pupil of the period;
     // with names asked for, only those.
@@ -219,7 +232,8 @@ ClassReport ClassReport::make(const ResultsLogContents& log, std::span<const Tas
     }
 
     // The series of each pupil, oldest first (the log's order within a minute).
-    QList<QList<std::pair<QDateTime, const Found*>>> seriesOf(report.pupils.size());
+    // Minutes since the start of the calendar, which sort as the series ended.
+    QList<QList<std::pair<qint64, const Found*>>> seriesOf(report.pupils.size());
     QList<bool> practised(qsizetype(table.size()), false);
     for (const Found& f : period) {
         const auto pupil = pupilOf.constFind(f.key);
@@ -227,7 +241,7 @@ ClassReport ClassReport::make(const ResultsLogContents& log, std::span<const Tas
             ++report.outsideListSeries;
             continue;
         }
-        seriesOf[*pupil].append({QDateTime(f.entry->date, f.entry->time), &f});
+        seriesOf[*pupil].append({f.entry->date.toJulianDay() * 1440 + f.entry->time.msecsSinceStartOfDay() / 60000, &f});
         practised[f.task] = true;
     }
 
