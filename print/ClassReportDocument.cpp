@@ -470,8 +470,10 @@ void ClassReportDocument::printBlock(PrintPage& out, const Block& block) const
     }
     case BlockKind::Help:
         for (int i = block.first; i < block.first + block.count; ++i) {
+            // A pupil's further reasons follow under the name.
             out.setFont(PrintFace::Sans, 10, true);
-            out.printText(kLeftMm, y, r.help[i].pupil, kLeftMm + kNameColumnMm - 1);
+            if (i == block.first || r.help[i - 1].pupil != r.help[i].pupil)
+                out.printText(kLeftMm, y, r.help[i].pupil, kLeftMm + kNameColumnMm - 1);
             out.setFont(PrintFace::Sans, 10);
             out.printText(kLeftMm + kNameColumnMm, y, r.help[i].reason, kRightMm);
             y += kRowMm;
