@@ -7,8 +7,9 @@
 
 namespace orbeta::cli {
 
-// Exit statuses shared by every command.
-enum Status : int { Ok = 0, BadFile = 1, BadUsage = 2 };
+// Exit statuses shared by every command. SomeSkipped: the output holds
+// everything that could be read, and standard error names what could not.
+enum Status : int { Ok = 0, BadFile = 1, BadUsage = 2, SomeSkipped = 3 };
 
 // Writes "orbeta-cli: MESSAGE" to standard error and gives back `status`.
 int fail(int status, const QString& message);
@@ -26,5 +27,6 @@ int rankingCommand(const QStringList& args);
 int resultsCommand(const QStringList& args);
 int examplesCommand(const QStringList& args);
 int worksheetCommand(const QStringList& args);
+int reportCommand(const QStringList& args);
 
 } // namespace orbeta::cli

@@ -3,14 +3,10 @@
 #include "cli/ResultsLogTable.h"
 #include "cli/StandardOutput.h"
 #include "results/ResultsLog.h"
-#include "results/ResultsLogFormat.h"
-#include "shell/SafeFile.h"
-
-
-#include <cstdio>
 
 namespace orbeta::cli {
-// results [--data DIR] [--csv]: every entry of the results log, oldest first.
+// results [--data DIR] [--csv]: every whole entry of the results log, oldest
+// first; each run of damaged lines is named on standard error.
 int resultsCommand(const QStringList& arguments)
 {
     QStringList args = arguments;
@@ -24,22 +20,18 @@ int resultsCommand(const QStringList& arguments)
     const auto dataDir = DataDirOption::resolve(option.given);
     if (dataDir.status != Ok)
         return dataDir.status;
-    const QString path = results::ResultsLog(dataDir.dir).path();
-    QByteArray bytes;
-    // A log that was never written holds no series yet.
-    if (!SafeFile::isAbsent(path)) {
-        const FileResult<QByteArray> read = SafeFile::read(path, FileKind::DataTable);
-        if (!read)
-            return fail(BadFile, read.error().message());
-        bytes = read.value();
-    }
-    const auto entries = results::ResultsLogFormat::parse(bytes, path);
-    if (!entries)
-        return fail(BadFile, entries.error().message());
+    const results::ResultsLog log(dataDir.dir);
+    const auto contents = log.read();
+    if (!contents)
+        return fail(BadFile, contents.error().message());
 
     StandardOutput out;
-    out.write(csv ? ResultsLogTable::csv(entries.value()) : ResultsLogTable::tabs(entries.value()));
-    return out.finish();
+    const auto& entries = contents.value().entries;
+    out.write(csv ? ResultsLogTable::csv(entries) : ResultsLogTable::tabs(entries));
+    const int status = out.finish();
+    for (const results::SkippedLines& skipped : contents.value().skipped)
+        fail(SomeSkipped, skipped.error(log.path()).message());
+    return status == Ok && !contents.value().skipped.isEmpty() ? SomeSkipped : status;
 }
 
 } // namespace orbeta::cli

@@ -18,18 +18,6 @@ QStringList fields(const results::ResultsLogEntry& e)
             e.mark};
 }
 
-QString csvField(QString text)
-{
-    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
-        text.prepend(QLatin1Char('\''));
-    const bool quoted = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
-                        || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
-    if (!quoted)
-        return text;
-    text.replace(QLatin1String("\""), QLatin1String("\"\""));
-    return QLatin1Char('"') + text + QLatin1Char('"');
-}
-
 // A tab or line break inside a field would shift the columns.
 QString tabField(QString text)
 {
@@ -41,6 +29,18 @@ QString tabField(QString text)
 
 } // namespace
 
+QString ResultsLogTable::csvField(QString text)
+{
+    if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
+        text.prepend(QLatin1Char('\''));
+    const bool quoted = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
+                        || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+    if (!quoted)
+        return text;
+    text.replace(QLatin1String("\""), QLatin1String("\"\""));
+    return QLatin1Char('"') + text + QLatin1Char('"');
+}
+
 QByteArray ResultsLogTable::csv(const QList<results::ResultsLogEntry>& entries)
 {
     QString out = QStringLiteral("Meno,Dátum,Čas,Hra,Typ úlohy,Počet príkladov,Správne,Nesprávne,Známka\r\n");
@@ -49,6 +49,31 @@ QByteArray ResultsLogTable::csv(const QList<results::ResultsLogEntry>& entries)
         for (const QString& field : fields(e))
             row.append(csvField(field));
         out += row.join(QLatin1Char(',')) + QLatin1String("\r\n");
+    }
+    return out.toUtf8();
+}
+
+QByteArray ResultsLogTable::reportCsv(const results::ClassReport& report)
+{
+    QString out = QStringLiteral("Meno,Úloha,Typ úlohy,Série,Posledná známka,Správne %,Správne,Odpovede\r\n");
+    const auto addRow = [&out](const QStringList& fields) {
+        QStringList row;
+        for (const QString& field : fields)
+            row.append(csvField(field));
+        out += row.join(QLatin1Char(',')) + QLatin1String("\r\n");
+    };
+    for (const results::PupilReport& pupil : report.pupils) {
+        if (report.tasks.isEmpty())
+            addRow({pupil.name, {}, {}, QStringLiteral("0"), {}, {}, {}, {}});
+        for (qsizetype t = 0; t < report.tasks.size(); ++t) {
+            const results::ReportCell& cell = pupil.tasks.at(t);
+            const bool any = cell.share.any();
+            addRow({pupil.name, TaskTable::code(*report.tasks[t]), TaskTable::title(*report.tasks[t]),
+                    QString::number(cell.series), cell.lastMark > 0 ? QString::number(cell.lastMark) : QString(),
+                    any ? QString::number(cell.share.percent()) : QString(),
+                    cell.series > 0 ? QString::number(cell.share.correct) : QString(),
+                    cell.series > 0 ? QString::number(cell.share.answered) : QString()});
+        }
     }
     return out.toUtf8();
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "results/ClassReport.h"
 #include "results/ResultsLogEntry.h"
 
 #include <QByteArray>
@@ -16,6 +17,13 @@ public:
     // that a spreadsheet would take for a formula (a name starting with "=",
     // "+", "-" or "@") gets a leading apostrophe: names are typed by pupils.
     static QByteArray csv(const QList<results::ResultsLogEntry>& entries);
+    // One field of such a row, quoted and guarded as above.
+    static QString csvField(QString text);
+
+    // The overview of a class report in the same form: a row per pupil and
+    // task (pupil, task code, task title, series, last mark, share right in
+    // percent, right answers, answers); a pupil without any task, one row.
+    static QByteArray reportCsv(const results::ClassReport& report);
 
     // One row a line, fields separated by tabs, no header.
     static QByteArray tabs(const QList<results::ResultsLogEntry>& entries);

@@ -24,6 +24,7 @@ const std::map<QString, Command>& commands()
         {QStringLiteral("examples"), orbeta::cli::examplesCommand},
         {QStringLiteral("mark"), orbeta::cli::markCommand},
         {QStringLiteral("ranking"), orbeta::cli::rankingCommand},
+        {QStringLiteral("report"), orbeta::cli::reportCommand},
         {QStringLiteral("results"), orbeta::cli::resultsCommand},
         {QStringLiteral("worksheet"), orbeta::cli::worksheetCommand},
     };
@@ -72,6 +73,24 @@ constexpr const char* kHelp =
     "        the results log Vysledky.dat, oldest first: name, date (yyyy-mm-dd),\n"
     "        time, topic, task, examples, correct, wrong, mark separated by tabs;\n"
     "        with --csv as CSV for a spreadsheet (UTF-8, a header row)\n"
+    "        (exit status 3: some lines of the log are damaged; every whole record is\n"
+    "        printed, and each damaged run of lines is named on standard error)\n"
+    "  report [--data DIR] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--pupils FILE]\n"
+    "         [--task CODE]... [--pupil NAME]... -o FILE.pdf\n"
+    "        a class report from the results log as a PDF: an overview of pupils by\n"
+    "        task (series, last mark) and each task's share of right answers; per\n"
+    "        task its marks and its share right by week; per pupil the marks over\n"
+    "        time, the share right per topic and the tasks never tried; and who may\n"
+    "        need help (share right in a topic under half, or marks worse over the\n"
+    "        last three series of a task). The period runs from the first series\n"
+    "        (or --from) to today (or --to). FILE is a class list (UTF-8, one name a\n"
+    "        line): the report covers exactly these pupils. Names match ignoring\n"
+    "        blanks around them and letter case, not diacritics. --task and --pupil\n"
+    "        may be repeated. Damaged lines of the log are skipped and named on the\n"
+    "        first page and on standard error.\n"
+    "  report ... --csv [-o FILE.csv]\n"
+    "        the overview as CSV (pupil, task, title, series, last mark, share\n"
+    "        right in %, right answers, answers), quoted as by results --csv\n"
     "  decode FILE\n"
     "        a stored data file (windows-1250, scrambled lines) as UTF-8 lines\n"
     "  encode [--seed S] [IN [OUT]]\n"
@@ -86,7 +105,8 @@ constexpr const char* kHelp =
     "  --version    print the version and exit\n"
     "\n"
     "Exit status: 0 on success, 1 with a message when a file cannot be read or\n"
-    "written, 2 with a usage message when the arguments are wrong.\n";
+    "written, 2 with a usage message when the arguments are wrong, 3 when results\n"
+    "skipped damaged lines of the log.\n";
 
 // Help and version go to standard output, whose failure is an error too.
 int print(const char* text)
@@ -98,11 +118,11 @@ int print(const char* text)
 
 int main(int argc, char** argv)
 {
-    // A worksheet is painted with fonts, which needs a GUI application;
-    // it shows no window, so it runs without a display.
+    // A worksheet and a report are painted with fonts, which needs a GUI
+    // application; they show no window, so they run without a display.
     std::unique_ptr<QCoreApplication> app;
     std::unique_ptr<orbeta::RuntimeDirectory> runtime;
-    if (argc > 1 && std::string_view(argv[1]) == "worksheet") {
+    if (argc > 1 && (std::string_view(argv[1]) == "worksheet" || std::string_view(argv[1]) == "report")) {
         runtime = std::make_unique<orbeta::RuntimeDirectory>();
         if (!runtime->error().isEmpty()) {
             std::fprintf(stderr, "orbeta-cli: %s\n", qPrintable(runtime->error()));

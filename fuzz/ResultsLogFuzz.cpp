@@ -1,4 +1,4 @@
-// "Vysledky.dat": the results log read back for orbeta-cli results.
+// "Vysledky.dat": the results log read back for orbeta-cli results and report.
 #include "fuzz/FuzzCheck.h"
 
 #include "results/ResultsLogFormat.h"
@@ -10,9 +10,10 @@ QList<orbeta::results::ResultsLogEntry> rewritten(const QList<orbeta::results::R
     QByteArray bytes;
     for (const orbeta::results::ResultsLogEntry& e : entries)
         bytes += e.toBytes();
-    const auto read = orbeta::results::ResultsLogFormat::parse(bytes, QStringLiteral("Vysledky.dat"));
-    orbeta::fuzz::require(read.ok() && read.value().size() == entries.size(), "a rewritten log reads back whole");
-    return read.value();
+    const auto read = orbeta::results::ResultsLogFormat::parse(bytes);
+    orbeta::fuzz::require(read.skipped.isEmpty() && read.entries.size() == entries.size(),
+                          "a rewritten log reads back whole");
+    return read.entries;
 }
 
 } // namespace
@@ -20,12 +21,18 @@ QList<orbeta::results::ResultsLogEntry> rewritten(const QList<orbeta::results::R
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace orbeta::results;
-    const auto entries = ResultsLogFormat::parse(orbeta::fuzz::bytesOf(data, size), QStringLiteral("Vysledky.dat"));
-    if (!entries)
-        return 0;
+    const ResultsLogContents contents = ResultsLogFormat::parse(orbeta::fuzz::bytesOf(data, size));
+    // Skipped runs are named in order, never overlap and lie inside the file.
+    int previous = 0;
+    const int lines = int(orbeta::fuzz::bytesOf(data, size).count('\n')) + 1;
+    for (const SkippedLines& s : contents.skipped) {
+        orbeta::fuzz::require(s.first > previous && s.first <= s.wrongLine && s.wrongLine <= s.last && s.last <= lines,
+                              "skipped lines are in order and inside the file");
+        previous = s.last;
+    }
     // What the writer makes of an entry it reads back unchanged (the first
     // writing may clean a name of characters a line must not hold).
-    const QList<ResultsLogEntry> once = rewritten(entries.value());
+    const QList<ResultsLogEntry> once = rewritten(contents.entries);
     const QList<ResultsLogEntry> twice = rewritten(once);
     for (qsizetype i = 0; i < once.size(); ++i) {
         const ResultsLogEntry& a = once[i];

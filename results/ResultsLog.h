@@ -1,7 +1,9 @@
 #pragma once
 
 #include "shell/FileOutcome.h"
+#include "shell/FileResult.h"
 #include "results/ResultsLogEntry.h"
+#include "results/ResultsLogFormat.h"
 
 #include <QString>
 
@@ -16,12 +18,17 @@ public:
 
     QString path() const { return m_path; }
 
-    // Appends the entry's four lines. When the write fails part way (a full
+    // Appends the entry's four lines, on a line of their own even after a
+    // torn entry without its line end. When the write fails part way (a full
     // disk), the file is cut back to its old length, so it never ends in a
     // torn entry; the entries already there are never touched. A link in
     // the log's place is refused, never followed. Appends hold the log's lock,
     // so that entries of programs writing at once never interleave.
     FileOutcome append(const ResultsLogEntry& entry) const;
+
+    // Every whole record and the lines skipped. A log never written holds no
+    // records; one that cannot be read, or whose every line is damaged, is an error.
+    FileResult<ResultsLogContents> read() const;
 
 private:
     QString m_path;

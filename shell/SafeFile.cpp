@@ -74,6 +74,8 @@ qint64 SafeFile::sizeLimit(FileKind kind)
     case FileKind::DataTable: return 16 * 1024 * 1024;
     // Over a hundred thousand series at about 30 bytes each.
     case FileKind::Ranking: return 4 * 1024 * 1024;
+    // Several school years of a large school at about 320 bytes a series.
+    case FileKind::ResultsLog: return 256 * 1024 * 1024;
     }
     return 0;
 }
@@ -182,10 +184,12 @@ FileOutcome SafeFile::write(const QString& path, const QByteArray& bytes)
     return {};
 }
 
-FileOutcome SafeFile::append(const QString& path, const QByteArray& bytes)
+FileOutcome SafeFile::append(const QString& path, const QByteArray& appended, AppendAt at)
 {
+    // Read as well when the last byte is to be looked at.
+    const int access = at == AppendAt::NewLine ? O_RDWR : O_WRONLY;
     const int fd = ::open(QFile::encodeName(path).constData(),
-                          O_WRONLY | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
+                          access | O_APPEND | O_CREAT | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC, 0666);
     if (fd < 0)
         return errno == ELOOP ? notRegular(path) : writeFailure(path, systemError(errno));
     Descriptor descriptor(fd);
@@ -194,6 +198,11 @@ FileOutcome SafeFile::append(const QString& path, const QByteArray& bytes)
         return writeFailure(path, systemError(errno));
     if (!S_ISREG(status.st_mode))
         return notRegular(path);
+    QByteArray bytes = appended;
+    char last = '\n';
+    if (at == AppendAt::NewLine && status.st_size > 0 && ::pread(fd, &last, 1, status.st_size - 1) == 1
+        && last != '\n')
+        bytes.prepend("\r\n");
     qsizetype written = 0;
     while (written < bytes.size()) {
         const ssize_t put = ::write(fd, bytes.constData() + written, std::size_t(bytes.size() - written));

@@ -16,7 +16,12 @@ enum class FileKind {
     Settings,  // Orbeta.ini, Znamky.dat
     DataTable, // the stored tables and texts, and what encode and decode read
     Ranking,   // a task's ranking (*.res)
+    ResultsLog, // Vysledky.dat, which grows by every series of a school
 };
+
+// Where appended bytes begin: at the very end, or on a line of their own
+// when the file ends without a line end (a record torn by a crash).
+enum class AppendAt { End, NewLine };
 
 // Every file access of the program and the command line that a pupil or a
 // teacher can aim at something odd: only regular files are read, nothing is
@@ -45,7 +50,7 @@ public:
 
     // Adds the bytes at the end, all of them or none: a failed write is cut
     // back. Creates the file; refuses a link or anything but a regular file.
-    static FileOutcome append(const QString& path, const QByteArray& bytes);
+    static FileOutcome append(const QString& path, const QByteArray& bytes, AppendAt at = AppendAt::End);
 };
 
 } // namespace orbeta

@@ -43,7 +43,7 @@ const std::map<QString, std::set<QString>> kAllowed = {
     {"results", {"tasks", "look", "shell"}},
     {"optics", {"tasks", "look", "shell"}},
     {"history", {"tasks", "look", "shell"}},
-    {"print", {"tasks", "look", "shell", "calc", "optics", "history"}},
+    {"print", {"tasks", "look", "shell", "calc", "optics", "results", "history"}},
     {"cli", {"tasks", "shell", "calc", "optics", "results", "history", "print"}},
     {"art", {"tasks", "look"}},
     {"app", {"tasks", "look", "shell", "calc", "menu", "optics", "results", "history", "print"}},

@@ -103,31 +103,61 @@ TEST(ResultsLogCommand, CsvOfALogWrittenByTheProgram)
     EXPECT_TRUE(tabs.out.startsWith("Ľubica Nováková\t2026-03-02\t08:05\t"));
 }
 
-TEST(ResultsLogCommand, NoLogIsAnEmptyTableAndADamagedLogAnError)
+TEST(ResultsLogCommand, NoLogIsAnEmptyTableAndAnUnreadableLogAnError)
 {
     QTemporaryDir dir;
     const CliRun empty = cli({"results", "--csv", "--data", dir.path()});
     EXPECT_EQ(empty.status, 0);
     EXPECT_EQ(empty.out.count("\r\n"), 1);
 
-    QFile damaged(dir.filePath(QStringLiteral("Vysledky.dat")));
-    ASSERT_TRUE(damaged.open(QIODevice::WriteOnly));
-    damaged.write(entry(QStringLiteral("Jana"), 1, QStringLiteral("1")).toBytes() + "Meno: torn\r\n");
-    damaged.close();
-    const CliRun torn = cli({"results", "--data", dir.path()});
-    EXPECT_EQ(torn.status, 1);
-    EXPECT_TRUE(torn.err.contains(QStringLiteral("Vysledky.dat, riadok 5"))) << torn.err.toStdString();
-    EXPECT_TRUE(torn.out.isEmpty());
+    QFile foreign(dir.filePath(QStringLiteral("Vysledky.dat")));
+    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
+    foreign.write("not a log\r\nat all\r\n");
+    foreign.close();
+    const CliRun notALog = cli({"results", "--data", dir.path()});
+    EXPECT_EQ(notALog.status, 1);
+    EXPECT_TRUE(notALog.out.isEmpty());
+    EXPECT_TRUE(notALog.err.contains(QStringLiteral("Vysledky.dat"))) << notALog.err.toStdString();
 
     EXPECT_EQ(cli({"results", "--data", dir.path(), "extra"}).status, 2);
     EXPECT_EQ(cli({"results", "--csv", "--csv", "--data", dir.path()}).status, 2);
+}
+
+// A program that died while appending left half a record without its line
+// end; the program appends on, and every whole record stays readable.
+TEST(ResultsLogCommand, ATornRecordIsNamedAndEveryWholeOneListed)
+{
+    QTemporaryDir dir;
+    const ResultsLog log(dir.path());
+    QFile torn(log.path());
+    ASSERT_TRUE(torn.open(QIODevice::WriteOnly));
+    torn.write(entry(QStringLiteral("Jana"), 1, QStringLiteral("1")).toBytes() + "Meno: Pe");
+    torn.close();
+    ASSERT_TRUE(log.append(entry(QStringLiteral("Eva"), 2, QStringLiteral("2"))).ok());
+    ASSERT_TRUE(log.append(entry(QStringLiteral("Ivan"), 3, QStringLiteral("3"))).ok());
+
+    for (const char* csv : {"", "--csv"}) {
+        QStringList args{"results", "--data", dir.path()};
+        if (*csv)
+            args.append(QString::fromLatin1(csv));
+        const CliRun run = cli(args);
+        EXPECT_EQ(run.status, 3) << csv;
+        const QString out = QString::fromUtf8(run.out);
+        for (const char* name : {"Jana", "Eva", "Ivan"})
+            EXPECT_TRUE(out.contains(QString::fromLatin1(name))) << name << ' ' << csv;
+        EXPECT_EQ(run.err,
+                  QStringLiteral("orbeta-cli: Súbor %1, riadok 5: očakáva sa riadok „Meno: … Dátum: … Čas: …“. "
+                                 "Vynechaný riadok 5.\n")
+                      .arg(log.path()));
+    }
 }
 
 TEST(ResultsLogCommand, HelpAndVersion)
 {
     const CliRun help = cli({"--help"});
     EXPECT_EQ(help.status, 0);
-    for (const char* command : {"examples", "calc", "mark", "ranking", "results", "decode", "encode", "--data", "--csv"})
+    for (const char* command :
+         {"examples", "calc", "mark", "ranking", "results", "report", "decode", "encode", "--data", "--csv"})
         EXPECT_TRUE(help.out.contains(command)) << command;
     const CliRun version = cli({"--version"});
     EXPECT_EQ(version.status, 0);

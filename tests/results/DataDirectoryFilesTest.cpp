@@ -175,6 +175,24 @@ TEST(ResultsLog, AppendsFourLinesPerSeries)
     EXPECT_EQ(readBytes(log.path()), "earlier entry\r\n" + entry().toBytes() + entry().toBytes());
 }
 
+// A record torn by a crash has no line end; the next one starts on a line of its own.
+TEST(ResultsLog, AnAppendAfterATornRecordStartsOnANewLine)
+{
+    QTemporaryDir dir;
+    const ResultsLog log(dir.path());
+    const QByteArray whole = entry().toBytes();
+    ASSERT_TRUE(writeBytes(log.path(), whole + "Meno: Ja"));
+    ASSERT_TRUE(log.append(entry()).ok());
+    ASSERT_TRUE(log.append(entry()).ok());
+    EXPECT_EQ(readBytes(log.path()), whole + "Meno: Ja\r\n" + whole + whole);
+
+    const auto read = log.read();
+    ASSERT_TRUE(read.ok());
+    EXPECT_EQ(read.value().entries.size(), 3);
+    ASSERT_EQ(read.value().skipped.size(), 1);
+    EXPECT_EQ(read.value().skipped.at(0).first, 5);
+}
+
 TEST(DataDirectoryLinks, ALinkInTheDirectoryIsRefusedAndItsTargetKept)
 {
     QTemporaryDir dir;

@@ -51,12 +51,12 @@ TEST(ResultsLogFormat, ReadsBackWhatTheWriterWrote)
     QByteArray bytes;
     for (const ResultsLogEntry& e : written)
         bytes += e.toBytes();
-    const auto read = ResultsLogFormat::parse(bytes, QStringLiteral("Vysledky.dat"));
-    ASSERT_TRUE(read.ok()) << read.error().message().toStdString();
-    ASSERT_EQ(read.value().size(), written.size());
+    const auto read = ResultsLogFormat::parse(bytes);
+    EXPECT_TRUE(read.skipped.isEmpty());
+    ASSERT_EQ(read.entries.size(), written.size());
     for (qsizetype i = 0; i < written.size(); ++i) {
         SCOPED_TRACE(i);
-        expectSame(read.value().at(i), written.at(i));
+        expectSame(read.entries.at(i), written.at(i));
     }
 }
 
@@ -65,39 +65,66 @@ TEST(ResultsLogFormat, ToleratesLfEndingsBlankLinesAndAnEmptyFile)
     QByteArray bytes = entry(QStringLiteral("Jana")).toBytes() + "\r\n\r\n" + entry(QStringLiteral("Eva")).toBytes();
     bytes.replace("\r\n", "\n");
     bytes.chop(1); // no line end after the last rule
-    const auto read = ResultsLogFormat::parse(bytes, QStringLiteral("Vysledky.dat"));
-    ASSERT_TRUE(read.ok());
-    ASSERT_EQ(read.value().size(), 2);
-    EXPECT_EQ(read.value().at(1).name, QStringLiteral("Eva"));
-    EXPECT_TRUE(ResultsLogFormat::parse({}, QStringLiteral("Vysledky.dat")).value().isEmpty());
+    const auto read = ResultsLogFormat::parse(bytes);
+    EXPECT_TRUE(read.skipped.isEmpty());
+    ASSERT_EQ(read.entries.size(), 2);
+    EXPECT_EQ(read.entries.at(1).name, QStringLiteral("Eva"));
+    EXPECT_TRUE(ResultsLogFormat::parse({}).entries.isEmpty());
+    EXPECT_TRUE(ResultsLogFormat::parse({}).skipped.isEmpty());
 }
 
-TEST(ResultsLogFormat, DamageIsReportedWithItsLine)
+// Every whole record is read; each run of damaged lines is skipped up to
+// the next line that starts a record, and named with its lines.
+TEST(ResultsLogFormat, DamagedLinesAreSkippedAndNamedTheRestIsRead)
 {
     const QByteArray good = entry(QStringLiteral("Jana")).toBytes();
-    const auto lineOf = [](const QByteArray& bytes) {
-        const auto read = ResultsLogFormat::parse(bytes, QStringLiteral("Vysledky.dat"));
-        return read.ok() ? -1 : read.error().line;
-    };
-    struct Case {
-        const char* what;
-        QByteArray bytes;
-        int line;
-    };
+    const QByteArray firstLine = good.left(good.indexOf('\n') + 1);
     QByteArray badDate = good;
     badDate.replace("5.3.2008", "31.2.2008");
     QByteArray badCount = good;
     badCount.replace(*orbeta::Cp1250::encode(QStringLiteral("Správne:  7")), "x");
     QByteArray noRule = good;
     noRule.replace("=====", "-----");
-    const Case cases[] = {
-        {"a torn last entry", good + good.left(good.indexOf('\n') + 1), 5},
-        {"no date", good + "Meno: Jana\r\n", 5},
-        {"an invalid date", badDate, 1},
-        {"a count that is no number", badCount, 3},
-        {"no rule below an entry", noRule, 4},
-        {"a line of other text", "Hello\r\n", 1},
+    struct Case {
+        const char* what;
+        QByteArray bytes;
+        int entries;
+        QString skipped; // the runs' lines, and the line found wrong in brackets
     };
-    for (const Case& c : cases)
-        EXPECT_EQ(lineOf(c.bytes), c.line) << c.what;
+    const Case cases[] = {
+        {"a torn last entry", good + firstLine, 1, "5(5)"},
+        {"a torn entry, then whole ones", good + firstLine + good + good, 3, "5(5)"},
+        {"a torn line without its end, then one", good + good.left(30) + "\r\n" + good, 2, "5(5)"},
+        {"an invalid date", badDate + good, 1, "1-4(1)"},
+        {"a count that is no number", good + badCount + good, 2, "5-8(7)"},
+        {"no rule below an entry", noRule + good, 1, "1-4(4)"},
+        {"lines of other text between entries", good + "Hello\r\nWorld\r\n\r\n" + good, 2, "5-6(5)"},
+        {"two damaged runs", badDate + good + "Hello\r\n", 1, "1-4(1) 9(9)"},
+    };
+    for (const Case& c : cases) {
+        const auto read = ResultsLogFormat::parse(c.bytes);
+        QStringList runs;
+        for (const auto& s : read.skipped)
+            runs.append(QStringLiteral("%1%2(%3)")
+                            .arg(s.first)
+                            .arg(s.first == s.last ? QString() : QStringLiteral("-%1").arg(s.last))
+                            .arg(s.wrongLine));
+        EXPECT_EQ(read.entries.size(), c.entries) << c.what;
+        EXPECT_EQ(runs.join(QLatin1Char(' ')), c.skipped) << c.what;
+        for (const ResultsLogEntry& e : read.entries)
+            EXPECT_EQ(e.name, QStringLiteral("Jana")) << c.what;
+    }
+}
+
+TEST(ResultsLogFormat, ASkippedRunIsNamedInReadableSlovak)
+{
+    const QByteArray good = entry(QStringLiteral("Jana")).toBytes();
+    const auto read = ResultsLogFormat::parse(good + "Meno: x\r\n" + good.left(good.indexOf('\n') + 1) + "Hra: Mech\r\n");
+    ASSERT_EQ(read.skipped.size(), 2);
+    EXPECT_EQ(read.skipped.at(0).error(QStringLiteral("Vysledky.dat")).message(),
+              QStringLiteral("Súbor Vysledky.dat, riadok 5: očakáva sa riadok „Meno: … Dátum: … Čas: …“. "
+                             "Vynechaný riadok 5."));
+    EXPECT_EQ(read.skipped.at(1).error(QStringLiteral("Vysledky.dat")).message(),
+              QStringLiteral("Súbor Vysledky.dat, riadok 7: očakáva sa riadok „Hra: … Typ úlohy: …“. "
+                             "Vynechané riadky 6–7."));
 }

@@ -1,0 +1,485 @@
+#include "print/ClassReportDocument.h"
+
+#include "print/PrintPage.h"
+#include "print/PrintWorksheet.h"
+#include "print/ReportCharts.h"
+
+#include <QBuffer>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPdfWriter>
+
+#include <algorithm>
+
+namespace orbeta::print {
+namespace {
+
+using results::ClassReport;
+using results::PupilReport;
+using results::TaskReport;
+
+constexpr int kPdfResolution = 600;
+constexpr double kLeftMm = 4;
+constexpr double kRightMm = 206;
+constexpr double kBodyTopMm = 29;
+constexpr double kBodyBottomMm = 280;
+constexpr double kRowMm = 5.5;
+constexpr double kNameColumnMm = 50;
+constexpr double kChartMm = 46;
+const QColor kNavy(0, 0, 128);
+
+const QString kOverview = QStringLiteral("Prehľad");
+const QString kTasks = QStringLiteral("Úlohy");
+const QString kPupils = QStringLiteral("Žiaci");
+const QString kHelp = QStringLiteral("Kto môže potrebovať pomoc");
+
+// Light enough under black text, and told apart by the mark printed on them.
+QColor markColour(int mark)
+{
+    static const QColor colours[] = {QColor(235, 235, 235), QColor(150, 215, 150), QColor(200, 230, 140),
+                                     QColor(250, 225, 120), QColor(245, 180, 110), QColor(240, 130, 120)};
+    return colours[std::clamp(mark, 0, 5)];
+}
+
+QString dateText(const QDate& date)
+{
+    return date.toString(QStringLiteral("d.M.yyyy"));
+}
+
+QString shareText(const results::AnswerShare& share)
+{
+    return QStringLiteral("%1 % (%2 z %3)").arg(share.percent()).arg(share.correct).arg(share.answered);
+}
+
+QString taskName(const TaskRow& task)
+{
+    return TaskTable::code(task) + QStringLiteral("  ") + TaskTable::title(task);
+}
+
+// Words joined into lines no wider than `widthMm`.
+QStringList wrapped(PrintPage& out, const QStringList& words, const QString& lead, double widthMm)
+{
+    QStringList lines;
+    QString line = lead;
+    for (qsizetype i = 0; i < words.size(); ++i) {
+        const QString word = words[i] + (i + 1 < words.size() ? QStringLiteral(",") : QString());
+        const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+        if (!line.isEmpty() && out.textWidthMm(longer) > widthMm) {
+            lines.append(line);
+            line = word;
+        } else {
+            line = longer;
+        }
+    }
+    if (!line.isEmpty())
+        lines.append(line);
+    return lines;
+}
+
+// Where blocks go, page by page.
+struct Flow {
+    QList<QList<ClassReportDocument::Block>>& pages;
+    QStringList& sections;
+    double y = kBodyTopMm;
+
+    void newPage(const QString& section)
+    {
+        pages.append(QList<ClassReportDocument::Block>());
+        sections.append(section);
+        y = kBodyTopMm;
+    }
+    double room() const { return kBodyBottomMm - y; }
+    void place(ClassReportDocument::Block block, double height)
+    {
+        if (height > room() && !pages.back().isEmpty())
+            newPage(sections.back());
+        block.topMm = y;
+        pages.back().append(block);
+        y += height;
+    }
+};
+
+ClassReportDocument::Block block(ClassReportDocument::BlockKind kind, int first, int count)
+{
+    return ClassReportDocument::Block{kind, 0, first, count, {}};
+}
+
+double taskBlockHeight(const ClassReportDocument::Block& b)
+{
+    return 14 + kChartMm + 5 * double(b.lines.size()) + 5;
+}
+
+} // namespace
+
+ClassReportDocument::ClassReportDocument(const results::ClassReport& report, const QDate& today)
+    : m_report(report), m_today(today), m_byTopic(report.tasks.size() > kMostTaskColumns)
+{
+    // Measured at the PDF's resolution on a picture that is never painted.
+    QImage probe(1, 1, QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(kPdfResolution / 0.0254);
+    probe.setDotsPerMeterX(dotsPerMeter);
+    probe.setDotsPerMeterY(dotsPerMeter);
+    QPainter painter(&probe);
+    PrintPage measure(painter, QSizeF(PrintPage::kWidthMm / 25.4 * kPdfResolution,
+                                      PrintPage::kHeightMm / 25.4 * kPdfResolution));
+    layOut(measure);
+}
+
+void ClassReportDocument::layOut(PrintPage& measure)
+{
+    const ClassReport& r = m_report;
+    Flow flow{m_pages, m_sections};
+    flow.newPage(kOverview);
+
+    Block summary = block(BlockKind::Lines, 0, 1); // the counts in bold
+    summary.lines.append(QStringLiteral("Žiaci: %1     Série: %2     Príklady: %3")
+                             .arg(r.pupils.size())
+                             .arg(r.seriesCount())
+                             .arg(r.exampleCount()));
+    if (r.empty())
+        summary.lines.append(QStringLiteral("V zvolenom období nie sú žiadne série."));
+    if (!r.skipped.isEmpty()) {
+        QStringList ranges;
+        for (const results::SkippedLines& s : r.skipped)
+            ranges.append(s.range());
+        measure.setFont(PrintFace::Sans, 11);
+        summary.lines += wrapped(measure, ranges,
+                                 QStringLiteral("Poškodené záznamy výsledkov vynechané: %1, riadky").arg(r.skipped.size()),
+                                 kRightMm - kLeftMm);
+    }
+    if (r.unknownTaskSeries > 0)
+        summary.lines.append(QStringLiteral("Série úloh, ktoré program nepozná, vynechané: %1.").arg(r.unknownTaskSeries));
+    if (r.outsideListSeries > 0)
+        summary.lines.append(QStringLiteral("Série iných žiakov (mimo zoznamu) nezahrnuté: %1.").arg(r.outsideListSeries));
+    if (!r.pupils.isEmpty() && !r.tasks.isEmpty())
+        summary.lines.append(QStringLiteral("V tabuľke: počet sérií / posledná známka, podfarbené podľa známky."));
+    flow.place(summary, kRowMm * double(summary.lines.size()) + 3);
+
+    // The table, continued on further pages with its head repeated.
+    for (int first = 0; first < r.pupils.size();) {
+        const int fits = std::max(1, int((flow.room() - 8 - 3) / kRowMm));
+        if (fits < 3 && !flow.pages.back().isEmpty()) {
+            flow.newPage(kOverview);
+            continue;
+        }
+        const int count = std::min<int>(fits, int(r.pupils.size()) - first);
+        flow.place(block(BlockKind::Table, first, count), 8 + kRowMm * count + 3);
+        first += count;
+    }
+    for (int first = 0; first < r.tasks.size();) {
+        const int fits = int((flow.room() - 7) / kRowMm);
+        if (fits < 2) {
+            flow.newPage(kOverview);
+            continue;
+        }
+        const int count = std::min<int>(fits, int(r.tasks.size()) - first);
+        flow.place(block(BlockKind::Shares, first, count), 7 + kRowMm * count);
+        first += count;
+    }
+
+    measure.setFont(PrintFace::Sans, 10);
+    if (!r.tasks.isEmpty())
+        flow.newPage(kTasks);
+    for (int t = 0; t < r.taskReports.size(); ++t) {
+        Block taskBlock = block(BlockKind::Task, t, 1);
+        const QStringList& untried = r.taskReports[t].untriedBy;
+        if (!untried.isEmpty())
+            taskBlock.lines = wrapped(measure, untried, QStringLiteral("Neskúsili:"), kRightMm - kLeftMm);
+        flow.place(taskBlock, taskBlockHeight(taskBlock));
+    }
+    if (!r.pupils.isEmpty())
+        flow.newPage(kPupils);
+    for (int p = 0; p < r.pupils.size(); ++p) {
+        Block pupilBlock = block(BlockKind::Pupil, p, 1);
+        QStringList untried;
+        for (const TaskRow* task : r.pupils[p].untried)
+            untried.append(TaskTable::code(*task) + QLatin1Char(' ') + TaskTable::title(*task));
+        if (!untried.isEmpty())
+            pupilBlock.lines = wrapped(measure, untried, QStringLiteral("Neskúsené úlohy:"), kRightMm - kLeftMm);
+        flow.place(pupilBlock, r.pupils[p].series.isEmpty() ? 14 + 5 * double(pupilBlock.lines.size()) + 3
+                                                        : taskBlockHeight(pupilBlock));
+    }
+
+    flow.newPage(kHelp);
+    Block intro = block(BlockKind::Lines, 0, 0);
+    intro.lines = QStringList{
+        QStringLiteral("Žiaci, ktorých úspešnosť v niektorej téme je pod polovicou,"),
+        QStringLiteral("alebo ktorých známky sa zhoršili v posledných troch sériách niektorej úlohy."),
+    };
+    if (r.help.isEmpty())
+        intro.lines.append(QStringLiteral("Takých žiakov v tomto období niet."));
+    flow.place(intro, kRowMm * double(intro.lines.size()) + 4);
+    for (int first = 0; first < r.help.size();) {
+        const int fits = std::max(1, int(flow.room() / kRowMm));
+        const int count = std::min<int>(fits, int(r.help.size()) - first);
+        flow.place(block(BlockKind::Help, first, count), kRowMm * count);
+        first += count;
+        if (first < r.help.size())
+            flow.newPage(kHelp);
+    }
+}
+
+QByteArray ClassReportDocument::pdf() const
+{
+    QByteArray bytes;
+    QBuffer buffer(&bytes);
+    buffer.open(QIODevice::WriteOnly);
+    {
+        QPdfWriter writer(&buffer);
+        writer.setResolution(kPdfResolution);
+        const double m = PrintWorksheet::kPaperMarginMm;
+        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(m, m, m, m),
+                                         QPageLayout::Millimeter));
+        writer.setCreator(QStringLiteral("Orbeta - Tarovia"));
+        writer.setTitle(QStringLiteral("Výsledky triedy %1 – %2").arg(dateText(m_report.from), dateText(m_report.to)));
+        QPainter painter;
+        if (!painter.begin(&writer))
+            return {};
+        PrintPage out = PrintWorksheet::fitPage(painter, QRectF(0, 0, writer.width(), writer.height()));
+        for (int page = 1; page <= pageCount(); ++page) {
+            if (page > 1 && !writer.newPage())
+                return {};
+            printPage(out, page);
+        }
+        if (!painter.end())
+            return {};
+    }
+    return bytes;
+}
+
+QImage ClassReportDocument::pageImage(int page, int dotsPerInch) const
+{
+    const QSize size(qRound(PrintPage::kWidthMm / 25.4 * dotsPerInch), qRound(PrintPage::kHeightMm / 25.4 * dotsPerInch));
+    QImage image(size, QImage::Format_RGB32);
+    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
+    image.setDotsPerMeterX(dotsPerMeter);
+    image.setDotsPerMeterY(dotsPerMeter);
+    image.fill(Qt::white);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setRenderHint(QPainter::TextAntialiasing);
+    const double margin = PrintWorksheet::kPaperMarginMm / 25.4 * dotsPerInch;
+    PrintPage out =
+        PrintWorksheet::fitPage(painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(margin, margin, -margin, -margin));
+    printPage(out, page);
+    return image;
+}
+
+void ClassReportDocument::printPage(PrintPage& out, int page) const
+{
+    out.setTextColor(kNavy);
+    out.setFont(PrintFace::Sans, 20, true);
+    out.printText(4, 4, QStringLiteral("Výsledky triedy"));
+    out.setFont(PrintFace::Sans, 12, true);
+    out.printText(4, 17, m_sections[page - 1]);
+    out.printText(116, 17, QStringLiteral("Obdobie: %1 – %2").arg(dateText(m_report.from), dateText(m_report.to)),
+                  kRightMm);
+    out.printText(167, 285, QStringLiteral("Orbeta - Tarovia"));
+
+    QPainter& painter = out.painter();
+    painter.save();
+    painter.resetTransform();
+    painter.setPen(QPen(Qt::black, out.dotsPerMm() * 0.25));
+    painter.drawLine(QPointF(out.MmToX(0), out.MmToY(25)), QPointF(out.MmToX(210), out.MmToY(25)));
+    painter.drawLine(QPointF(out.MmToX(0), out.MmToY(282)), QPointF(out.MmToX(210), out.MmToY(282)));
+    painter.restore();
+
+    out.setTextColor(Qt::black);
+    out.setFont(PrintFace::Sans, 10);
+    out.printText(4, 285, QStringLiteral("Dátum: ") + PrintWorksheet::dateText(m_today));
+    out.printText(100, 285, QStringLiteral("Stránka: %1 z %2").arg(page).arg(pageCount()));
+
+    for (const Block& block : m_pages[page - 1]) {
+        painter.save();
+        out.setTextColor(Qt::black);
+        printBlock(out, block);
+        painter.restore();
+    }
+}
+
+void ClassReportDocument::printBlock(PrintPage& out, const Block& block) const
+{
+    const ClassReport& r = m_report;
+    double y = block.topMm;
+    const auto fill = [&out](const QRectF& mm, const QColor& colour) {
+        QPainter& p = out.painter();
+        p.save();
+        p.setTransform(out.mmTransform());
+        p.setPen(QPen(QColor(120, 120, 120), 0.1));
+        p.setBrush(colour);
+        p.drawRect(mm);
+        p.restore();
+    };
+    switch (block.kind) {
+    case BlockKind::Lines:
+        for (qsizetype i = 0; i < block.lines.size(); ++i) {
+            out.setFont(PrintFace::Sans, 11, i < block.count);
+            out.printText(kLeftMm, y + kRowMm * double(i), block.lines[i], kRightMm);
+        }
+        return;
+    case BlockKind::Table: {
+        // Columns: every task, or every topic when the tasks would be too narrow.
+        QList<int> topics;
+        for (const TaskRow* task : r.tasks)
+            if (!topics.contains(task->topic))
+                topics.append(task->topic);
+        const int columns = int(m_byTopic ? topics.size() : r.tasks.size());
+        const double left = kLeftMm + kNameColumnMm;
+        const double width = columns > 0 ? std::min(24.0, (kRightMm - left) / columns) : 0;
+        out.setFont(PrintFace::Sans, 9, true);
+        out.printText(kLeftMm, y + 2, QStringLiteral("Žiak"));
+        for (int c = 0; c < columns; ++c) {
+            const QString head = m_byTopic ? TaskTable::topicName(topics[c]) : TaskTable::code(*r.tasks[c]);
+            const double x = left + width * c;
+            out.printText(x + std::max(0.5, (width - out.textWidthMm(head)) / 2), y + 2, head, x + width - 0.5);
+        }
+        y += 8;
+        for (int i = block.first; i < block.first + block.count; ++i) {
+            const PupilReport& pupil = r.pupils[i];
+            out.setFont(PrintFace::Sans, 10);
+            out.setTextColor(Qt::black);
+            out.printText(kLeftMm, y + 0.6, pupil.name, left - 1);
+            if (pupil.series.isEmpty()) {
+                out.setFont(PrintFace::Sans, 10, false, true);
+                out.printText(left + 1, y + 0.6, QStringLiteral("nepracoval(a)"));
+            }
+            for (int c = 0; c < columns && !pupil.series.isEmpty(); ++c) {
+                int series = 0;
+                int mark = 0;
+                if (m_byTopic) {
+                    for (const results::ReportSeries& s : pupil.series)
+                        if (r.tasks[s.task]->topic == topics[c]) {
+                            ++series;
+                            mark = s.mark;
+                        }
+                } else {
+                    series = pupil.tasks[c].series;
+                    mark = pupil.tasks[c].lastMark;
+                }
+                const QRectF cell(left + width * c, y, width, kRowMm);
+                if (series == 0) {
+                    fill(cell, Qt::white);
+                    continue;
+                }
+                fill(cell, markColour(mark));
+                const QString text =
+                    QStringLiteral("%1 / %2").arg(series).arg(mark > 0 ? QString::number(mark) : QStringLiteral("–"));
+                out.setFont(PrintFace::Sans, 10, mark == 5);
+                out.printText(cell.left() + std::max(0.5, (width - out.textWidthMm(text)) / 2), y + 0.6, text,
+                              cell.right() - 0.3);
+            }
+            y += kRowMm;
+        }
+        return;
+    }
+    case BlockKind::Shares: {
+        out.setFont(PrintFace::Sans, 11, true);
+        out.printText(kLeftMm, y, QStringLiteral("Úspešnosť úloh v triede (správne odpovede)"));
+        y += 7;
+        for (int t = block.first; t < block.first + block.count; ++t) {
+            const TaskReport& task = r.taskReports[t];
+            out.setFont(PrintFace::Sans, 10);
+            out.printText(kLeftMm, y + 0.6, taskName(*task.task), 104);
+            const QRectF track(106, y + 1, 60, kRowMm - 2);
+            fill(track, Qt::white);
+            if (task.share.any())
+                fill(QRectF(track.left(), track.top(), track.width() * task.share.percent() / 100.0, track.height()),
+                     QColor(120, 150, 200));
+            out.printText(168, y + 0.6, task.share.any() ? shareText(task.share) : QStringLiteral("bez odpovedí"),
+                          kRightMm);
+            y += kRowMm;
+        }
+        return;
+    }
+    case BlockKind::Task: {
+        const TaskReport& task = r.taskReports[block.first];
+        out.setTextColor(kNavy);
+        out.setFont(PrintFace::Sans, 13, true);
+        out.printText(kLeftMm, y, taskName(*task.task) + QStringLiteral("  (") + TaskTable::topicName(task.task->topic)
+                                      + QLatin1Char(')'), kRightMm);
+        out.setTextColor(Qt::black);
+        out.setFont(PrintFace::Sans, 10);
+        out.printText(kLeftMm, y + 7, QStringLiteral("Série: %1     Správne: %2")
+                                          .arg(task.series)
+                                          .arg(task.share.any() ? shareText(task.share) : QStringLiteral("–")));
+        y += 13;
+        QList<ChartBar> bars;
+        int most = 1;
+        for (int mark = 1; mark <= 5; ++mark)
+            most = std::max(most, task.marks[std::size_t(mark)]);
+        most = std::max(most, task.marks[0]);
+        for (int mark = 1; mark <= 5; ++mark)
+            bars.append({QString::number(mark), double(task.marks[std::size_t(mark)]),
+                         QString::number(task.marks[std::size_t(mark)]), markColour(mark)});
+        if (task.marks[0] > 0)
+            bars.append({QStringLiteral("bez"), double(task.marks[0]), QString::number(task.marks[0]), markColour(0)});
+        ReportCharts::bars(out, QRectF(kLeftMm, y, 70, kChartMm), QStringLiteral("Známky (počet sérií)"), bars, most);
+        QList<ChartPoint> points;
+        for (const results::WeekShare& week : task.weeks)
+            points.append({week.monday, double(week.share.percent())});
+        const ChartAxis axis{0, 100, {{0, QStringLiteral("0 %")}, {50, QStringLiteral("50 %")}, {100, QStringLiteral("100 %")}}};
+        ReportCharts::dateLine(out, QRectF(80, y, kRightMm - 80, kChartMm),
+                               QStringLiteral("Správne odpovede po týždňoch (od pondelka)"), points, axis,
+                               std::min(r.from, r.from.addDays(1 - r.from.dayOfWeek())), r.to);
+        y += kChartMm + 1;
+        out.setFont(PrintFace::Sans, 10);
+        for (const QString& line : block.lines) {
+            out.printText(kLeftMm, y, line, kRightMm);
+            y += 5;
+        }
+        return;
+    }
+    case BlockKind::Pupil: {
+        const PupilReport& pupil = r.pupils[block.first];
+        out.setTextColor(kNavy);
+        out.setFont(PrintFace::Sans, 13, true);
+        out.printText(kLeftMm, y, pupil.name, kRightMm);
+        out.setTextColor(Qt::black);
+        out.setFont(PrintFace::Sans, 10);
+        out.printText(kLeftMm, y + 7, pupil.series.isEmpty()
+                                          ? QStringLiteral("nepracoval(a)")
+                                          : QStringLiteral("Série: %1     Príklady: %2     Naposledy precvičoval(a): %3")
+                                                .arg(pupil.series.size())
+                                                .arg(pupil.examples())
+                                                .arg(dateText(*pupil.lastPractice)));
+        y += 13;
+        if (!pupil.series.isEmpty()) {
+            QList<ChartPoint> points;
+            for (const results::ReportSeries& s : pupil.series)
+                if (s.mark > 0)
+                    points.append({s.date, double(s.mark)});
+            const ChartAxis axis{5, 1, {{1, QStringLiteral("1")}, {2, QStringLiteral("2")}, {3, QStringLiteral("3")},
+                                        {4, QStringLiteral("4")}, {5, QStringLiteral("5")}}};
+            ReportCharts::dateLine(out, QRectF(kLeftMm, y, 110, kChartMm), QStringLiteral("Známky v čase"), points,
+                                   axis, r.from, r.to);
+            QList<ChartBar> bars;
+            for (const results::TopicShare& topic : pupil.topics)
+                bars.append({TaskTable::topicName(topic.topic), double(topic.share.percent()),
+                             topic.share.any() ? shareText(topic.share) : QStringLiteral("–"),
+                             topic.share.underHalf() ? QColor(240, 130, 120) : QColor(120, 150, 200)});
+            ReportCharts::shareBars(out, QRectF(118, y, kRightMm - 118, kChartMm),
+                                    QStringLiteral("Správne odpovede podľa tém"), bars);
+            y += kChartMm + 1;
+        }
+        out.setFont(PrintFace::Sans, 10);
+        for (const QString& line : block.lines) {
+            out.printText(kLeftMm, y, line, kRightMm);
+            y += 5;
+        }
+        return;
+    }
+    case BlockKind::Help:
+        for (int i = block.first; i < block.first + block.count; ++i) {
+            // A pupil's further reasons follow under the name.
+            out.setFont(PrintFace::Sans, 10, true);
+            if (i == block.first || r.help[i - 1].pupil != r.help[i].pupil)
+                out.printText(kLeftMm, y, r.help[i].pupil, kLeftMm + kNameColumnMm - 1);
+            out.setFont(PrintFace::Sans, 10);
+            out.printText(kLeftMm + kNameColumnMm, y, r.help[i].reason, kRightMm);
+            y += kRowMm;
+        }
+        return;
+    }
+}
+
+} // namespace orbeta::print

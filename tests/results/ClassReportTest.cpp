@@ -1,0 +1,201 @@
+// The class report's rules on a log written by the program's own writer.
+#include "results/ClassReport.h"
+#include "results/ResultsLog.h"
+#include "tests/results/MadeUpClass.h"
+
+#include <QTemporaryDir>
+
+#include <gtest/gtest.h>
+
+#include <map>
+
+using namespace orbeta;
+using namespace orbeta::results;
+using namespace orbeta::test_support;
+
+namespace {
+
+const QDate kFrom(2026, 9, 1);
+const QDate kTo(2026, 9, 30);
+
+ResultsLogContents madeUpLog()
+{
+    QTemporaryDir dir;
+    EXPECT_TRUE(writeMadeUpLog(dir.path()));
+    const auto read = ResultsLog(dir.path()).read();
+    EXPECT_TRUE(read.ok());
+    return read.ok() ? read.value() : ResultsLogContents{};
+}
+
+ReportRequest september()
+{
+    ReportRequest request;
+    request.from = kFrom;
+    request.to = kTo;
+    request.today = QDate(2026, 10, 1);
+    return request;
+}
+
+// Counted straight from the made-up series: per pupil (lower case, trimmed) and task code.
+struct Expected {
+    int series = 0;
+    int lastMark = 0;
+    int correct = 0;
+    int answered = 0;
+};
+std::map<std::pair<QString, QString>, Expected> expectedCells()
+{
+    std::map<std::pair<QString, QString>, Expected> cells;
+    for (const MadeUpSeries& s : madeUpSeries()) {
+        const QDate date(2026, s.month, s.day);
+        if (date < kFrom || date > kTo || !*s.code)
+            continue;
+        Expected& e = cells[{QString::fromUtf8(s.name).trimmed().toLower(), QString::fromLatin1(s.code)}];
+        ++e.series;
+        e.lastMark = QByteArray(s.mark).toInt();
+        e.correct += s.correct;
+        e.answered += s.correct + s.wrong;
+    }
+    return cells;
+}
+
+QStringList codes(const QList<const TaskRow*>& tasks)
+{
+    QStringList list;
+    for (const TaskRow* t : tasks)
+        list.append(TaskTable::code(*t));
+    return list;
+}
+
+} // namespace
+
+TEST(ClassReport, CountsMarksAndSharesOfAMadeUpClass)
+{
+    const ResultsLogContents log = madeUpLog();
+    const ClassReport report = ClassReport::make(log, TaskTable::rows(), september());
+
+    // "Jana Nová" in three spellings is one pupil under the spelling met most
+    // often; "Eva Stastna" is not "Eva Šťastná". Slovak order: S before Š.
+    QStringList names;
+    for (const PupilReport& p : report.pupils)
+        names.append(p.name);
+    EXPECT_EQ(names, (QStringList{"Eva Stastna", "Eva Šťastná", "Jana Nová", "Peter Kováč"}));
+    EXPECT_EQ(codes(report.tasks), (QStringList{"1a", "4a", "5a"}));
+
+    const auto expected = expectedCells();
+    int series = 0;
+    int examples = 0;
+    for (const auto& [key, e] : expected) {
+        series += e.series;
+        examples += e.answered;
+    }
+    EXPECT_EQ(report.seriesCount(), series);
+    EXPECT_EQ(report.exampleCount(), examples);
+    for (const PupilReport& pupil : report.pupils)
+        for (qsizetype t = 0; t < report.tasks.size(); ++t) {
+            const auto found = expected.find({pupil.name.toLower(), TaskTable::code(*report.tasks[t])});
+            const Expected e = found == expected.end() ? Expected{} : found->second;
+            const ReportCell& cell = pupil.tasks[t];
+            SCOPED_TRACE(pupil.name.toStdString() + " " + TaskTable::code(*report.tasks[t]).toStdString());
+            EXPECT_EQ(cell.series, e.series);
+            EXPECT_EQ(cell.lastMark, e.lastMark);
+            EXPECT_EQ(cell.share.correct, e.correct);
+            EXPECT_EQ(cell.share.answered, e.answered);
+            EXPECT_EQ(pupil.untried.contains(report.tasks[t]), e.series == 0);
+        }
+
+    // Hustota kvapaliny over the class: 39 of 50 right, marks 1, 1, 2, 2, 3,
+    // and by week from Monday: 18 of 20, 16 of 20, 5 of 10.
+    const TaskReport& density = report.taskReports[0];
+    EXPECT_EQ(density.series, 5);
+    EXPECT_EQ(density.share.percent(), 78);
+    EXPECT_EQ(density.marks, (std::array<int, 6>{0, 2, 2, 1, 0, 0}));
+    ASSERT_EQ(density.weeks.size(), 3);
+    EXPECT_EQ(density.weeks[0].monday, QDate(2026, 9, 7));
+    EXPECT_EQ(density.weeks[0].share.percent(), 90);
+    EXPECT_EQ(density.weeks[1].share.percent(), 80);
+    EXPECT_EQ(density.weeks[2].monday, QDate(2026, 9, 21));
+    EXPECT_EQ(density.weeks[2].share.percent(), 50);
+    EXPECT_EQ(density.untriedBy, (QStringList{"Eva Stastna", "Eva Šťastná"}));
+
+    const PupilReport& jana = report.pupils[2];
+    EXPECT_EQ(jana.lastPractice, QDate(2026, 9, 21));
+    ASSERT_EQ(jana.topics.size(), 2);
+    EXPECT_EQ(jana.topics[1].topic, 5);
+    EXPECT_EQ(jana.topics[1].share.percent(), 35);
+
+    // The damaged record, the unknown task and the series before the period
+    // are not counted; the first two are named.
+    ASSERT_EQ(log.skipped.size(), 1);
+    EXPECT_EQ(report.skipped.front().first, kTornLine);
+    EXPECT_EQ(report.unknownTaskSeries, 1);
+    EXPECT_EQ(report.outsideListSeries, 0);
+}
+
+TEST(ClassReport, MayNeedHelpSaysWhy)
+{
+    const ClassReport report = ClassReport::make(madeUpLog(), TaskTable::rows(), september());
+    QStringList notes;
+    for (const HelpNote& note : report.help)
+        notes.append(note.pupil + QStringLiteral(" — ") + note.reason);
+    // Jana: Elektrina 7 of 20 right. Peter: marks 1, 2, 3 in his last three
+    // series of 1a. Eva Šťastná has 6 of 10, which is not under half.
+    EXPECT_EQ(notes, (QStringList{
+                         "Jana Nová — Elektrina: správne len 35 % odpovedí (7 z 20)",
+                         "Peter Kováč — Hustota kvapaliny: známky sa zhoršili v posledných troch sériách (1, 2, 3)",
+                     }));
+}
+
+TEST(ClassReport, AClassListCoversExactlyItsPupils)
+{
+    ReportRequest request = september();
+    request.classList = QStringList{"Peter Kováč", " jana nová", "Ivan Malý", "PETER KOVÁČ"};
+    const ClassReport report = ClassReport::make(madeUpLog(), TaskTable::rows(), request);
+    ASSERT_EQ(report.pupils.size(), 3);
+    EXPECT_EQ(report.pupils[0].name, QStringLiteral("Peter Kováč"));
+    EXPECT_EQ(report.pupils[1].name, QStringLiteral("Jana Nová"));
+    EXPECT_EQ(report.pupils[2].name, QStringLiteral("Ivan Malý"));
+    EXPECT_TRUE(report.pupils[2].series.isEmpty());
+    EXPECT_EQ(report.outsideListSeries, 2); // both Evas
+    EXPECT_EQ(codes(report.tasks), (QStringList{"1a", "5a"}));
+    EXPECT_EQ(report.taskReports[1].untriedBy, (QStringList{"Peter Kováč", "Ivan Malý"}));
+}
+
+TEST(ClassReport, TasksPupilsAndAnEmptyPeriod)
+{
+    ReportRequest request = september();
+    request.tasks = {TaskTable::find(u"5a"), TaskTable::find(u"6a")};
+    request.pupils = {QStringLiteral("JANA NOVÁ")};
+    const ClassReport chosen = ClassReport::make(madeUpLog(), TaskTable::rows(), request);
+    EXPECT_EQ(codes(chosen.tasks), (QStringList{"5a", "6a"}));
+    ASSERT_EQ(chosen.pupils.size(), 1);
+    EXPECT_EQ(chosen.seriesCount(), 2);
+    EXPECT_EQ(chosen.pupils[0].untried, (QList<const TaskRow*>{TaskTable::find(u"6a")}));
+
+    ReportRequest winter = september();
+    winter.from = QDate(2027, 1, 1);
+    winter.to = QDate(2027, 1, 31);
+    const ClassReport empty = ClassReport::make(madeUpLog(), TaskTable::rows(), winter);
+    EXPECT_TRUE(empty.empty());
+    EXPECT_TRUE(empty.pupils.isEmpty());
+    EXPECT_TRUE(empty.help.isEmpty());
+
+    // Open ends reach the first series and today.
+    ReportRequest open;
+    open.today = QDate(2026, 10, 1);
+    const ClassReport whole = ClassReport::make(madeUpLog(), TaskTable::rows(), open);
+    EXPECT_EQ(whole.from, QDate(2026, 8, 1));
+    EXPECT_EQ(whole.to, QDate(2026, 10, 1));
+    EXPECT_EQ(whole.seriesCount(), 10);
+}
+
+// A series saved before a name was typed still counts, under a name a reader sees.
+TEST(ClassReport, ASeriesWithoutANameIsShownAsSuch)
+{
+    ResultsLogContents log;
+    log.entries.append(madeUpEntry({"  ", "1a", 9, 7, 8, 2, "2"}));
+    const ClassReport report = ClassReport::make(log, TaskTable::rows(), september());
+    ASSERT_EQ(report.pupils.size(), 1);
+    EXPECT_EQ(report.pupils[0].name, QStringLiteral("(bez mena)"));
+    EXPECT_EQ(report.seriesCount(), 1);
+}
