@@ -50,7 +50,8 @@ std::unique_ptr<FrmDvojice> FrmDvojice::open(Services& services, ResultsLink& re
 
 FrmDvojice::FrmDvojice(Services& services, ResultsLink& results, HistoryDeck deck, std::optional<std::uint64_t> seed,
                        QWidget* returnForm, QWidget* parent)
-    : HistoryForm(QStringLiteral("frm_Dvojice"), services, results, std::move(deck), seed, returnForm, parent)
+    : HistoryForm(QStringLiteral("frm_Dvojice"), services, results, std::move(deck), seed, returnForm, parent,
+                  Layout::kPairContinue)
 {
     for (int row = 1; row <= PairScreen::kMaxRows; ++row) {
         auto* label = new QLabel(this);
@@ -59,7 +60,6 @@ FrmDvojice::FrmDvojice(Services& services, ResultsLink& results, HistoryDeck dec
         label->setFont(Typeface::font(HistoryPainter::kPairLeftPx, true));
         LLeft[std::size_t(row - 1)] = label;
     }
-    continueButton()->setGeometry(Layout::kPairContinue);
 }
 
 void FrmDvojice::buildScreen(HistoryRandom& rnd)
@@ -171,7 +171,6 @@ void FrmDvojice::addTourStates(Tour& tour, Services& services, ResultsLink& resu
                      Globals& g = globals();
                      g.TaskCode = QStringLiteral("6a");
                      g.ExampleCount = std::uint8_t(count);
-                     g.PrintMode = false;
                      std::unique_ptr<FrmDvojice> opened = open(services, results, 12, nullptr, host.stage());
                      if (!opened)
                          return;

@@ -49,7 +49,8 @@ std::unique_ptr<FrmOsa> FrmOsa::open(Services& services, ResultsLink& results, H
 
 FrmOsa::FrmOsa(Services& services, ResultsLink& results, HistoryDeck deck, std::optional<std::uint64_t> seed,
                QWidget* returnForm, QWidget* parent)
-    : HistoryForm(QStringLiteral("frm_Osa"), services, results, std::move(deck), seed, returnForm, parent)
+    : HistoryForm(QStringLiteral("frm_Osa"), services, results, std::move(deck), seed, returnForm, parent,
+                  Layout::kTimelineContinue)
 {
     for (int p = 1; p <= TimelineScreen::kPositions; ++p) {
         auto* label = new QLabel(this);
@@ -70,7 +71,6 @@ FrmOsa::FrmOsa(Services& services, ResultsLink& results, HistoryDeck deck, std::
         }
         LblRok[std::size_t(p - 1)] = label;
     }
-    continueButton()->setGeometry(Layout::kTimelineContinue);
 }
 
 QRect FrmOsa::slotRect(int position) const
@@ -236,7 +236,6 @@ void FrmOsa::addTourStates(Tour& tour, Services& services, ResultsLink& results)
                          Globals& g = globals();
                          g.TaskCode = taskCode;
                          g.ExampleCount = 25;
-                         g.PrintMode = false;
                          std::unique_ptr<FrmOsa> opened;
                          for (std::uint64_t seed = 1; seed < 400; ++seed) {
                              opened = open(services, results, code, seed, nullptr, host.stage());

@@ -36,4 +36,16 @@ QString SiglaText::toUnicode(QStringView sigla)
     return text;
 }
 
+QString SiglaText::fromUnicode(QStringView text)
+{
+    QString sigla = text.toString();
+    for (QChar& c : sigla)
+        for (const Substitution& s : kSubstitutions)
+            if (c.unicode() == s.shown) {
+                c = QChar(s.stored);
+                break;
+            }
+    return sigla;
+}
+
 } // namespace orbeta

@@ -14,6 +14,8 @@ public:
     // The same text with every Sigla letter replaced by the character it
     // draws ("má" becomes "m₁", "g/cmĂ" becomes "g/cm³"); other characters stay.
     static QString toUnicode(QStringView sigla);
+    // The other way, for a text drawn in Sigla: "g/cm³" becomes "g/cmĂ".
+    static QString fromUnicode(QStringView text);
 };
 
 } // namespace orbeta
