@@ -9,6 +9,7 @@
 #include "calc/GenerateExample.h"
 #include "calc/RandomSource.h"
 #include "calc/ScenePicture.h"
+#include "calc/ShownTable.h"
 #include "calc/SlipHint.h"
 #include "calc/SolutionText.h"
 #include "calc/TaskQuantities.h"
@@ -359,12 +360,10 @@ void FrmMech1::GenerateExample()
         LCil->adjustSize();
         LCil->move(origin + layout.finishLabel);
     }
-    // The example's vehicles drive at the speeds it drew.
-    if (m_task == CalcTask::NonUniformMotion) {
-        const auto& values = *std::get_if<NonUniformMotionValues>(&m_example.values);
-        for (std::size_t r = 1; r <= values.speeds.size() && r < LblG.size(); ++r)
-            LblG[r]->setText(QString::number(values.speeds[r - 1]));
-    }
+    // The example's own numbers in the table (the speeds of "1d").
+    const CalcTable shown = ShownTable(m_table, m_example);
+    for (int r = 1; r <= m_tableRows && r < int(shown.size()); ++r)
+        LblG[std::size_t(r)]->setText(shown[std::size_t(r)].secondValue);
     highlightRow(m_example.shownRow);
     m_markedRow = 0;
     m_lever = LeverBoard(m_example, CalcScene::leverPlaces());
