@@ -3,8 +3,7 @@
 #include "calc/AnswerKeyFilter.h"
 #include "calc/CalcScene.h"
 #include "calc/CalcTaskFiles.h"
-#include "calc/Calculator.h"
-#include "calc/CalculatorKeyFilter.h"
+#include "calc/CalculatorPanel.h"
 #include "calc/CheckExample.h"
 #include "calc/GenerateExample.h"
 #include "calc/RandomSource.h"
@@ -30,7 +29,6 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScrollBar>
 
 #include <algorithm>
 
@@ -40,7 +38,6 @@ namespace {
 // Hover ids of the form's items; table rows are 30 + row.
 constexpr std::uint8_t kHoverStart = 21;
 constexpr std::uint8_t kHoverTableRow = 30;
-constexpr std::uint8_t kHoverKey = 40;
 
 const QString kSigla = QStringLiteral("Sigla");
 
@@ -173,29 +170,7 @@ void FrmMech1::buildControls()
     });
     connect(PicStart, &PictureButton::clicked, this, &FrmMech1::pressStart);
 
-    TKalkulator = new QLineEdit(this);
-    TKalkulator->setGeometry(Layout::kCalculatorInput);
-    TKalkulator->setContextMenuPolicy(Qt::NoContextMenu);
-    TKalkulator->setAcceptDrops(false);
-    TKalkulator->setMaxLength(60);
-    TKalkulator->setToolTip(QStringLiteral("Kalkulačka: napíš výpočet a stlač Enter alebo ="));
-    for (int i = 0; i < 5; ++i) {
-        const auto which = PictureNames::CalculatorKey(i);
-        auto* key = new PictureButton(this, std::uint8_t(kHoverKey + i));
-        key->setGeometry(Layout::kCalculatorKey1.translated(Layout::kCalculatorKey1.width() * i, 0));
-        key->setFixedPictureSize(Layout::kCalculatorKey1.size());
-        m_keyUp[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, false));
-        m_keyDown[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, true));
-        key->setPicture(m_keyUp[std::size_t(i)]);
-        connect(key, &PictureButton::mouseMoved, this,
-                [this, i] { EnterHoverItem(m_services, std::uint8_t(kHoverKey + i)); });
-        connect(key, &PictureButton::mousePressed, this, [this, i] { pressKey(i + 1); });
-        key->setCursor(globals().HandCursor);
-        Kalk[std::size_t(i)] = key;
-    }
-    TPoznamky = new QPlainTextEdit(this);
-    TPoznamky->setGeometry(calcTaskTableRows(m_task) > 0 ? Layout::kCalcNotes : Layout::kCalcNotesTall);
-    TPoznamky->setToolTip(QStringLiteral("Poznámky: sem sa zapisujú výpočty kalkulačky."));
+    m_calculator = new CalculatorPanel(*this, m_services, calcTaskTableRows(m_task) == 0);
 
     // A darker strip under the row shown or marked, so that its white text stands out.
     m_rowMark = new QWidget(this);
@@ -217,8 +192,7 @@ void FrmMech1::buildControls()
     NormaliseControls(*this);
     // After the common font: the assignment is smaller for the lever task.
     LblZadani->setFont(pixelFont(LblZadani->font(), m_task == CalcTask::Lever ? 12 : 16));
-    TKalkulator->setFont(pixelFont(QFont(kSigla), 16));
-    TPoznamky->setFont(pixelFont(QFont(kSigla), 14));
+    m_calculator->setFonts();
     for (QLabel* unit : LVstup)
         unit->setFont(pixelFont(QFont(kSigla), 14));
     for (int r = 0; r < kMaxCalcTableRows; ++r) {
@@ -293,6 +267,21 @@ void FrmMech1::buildTable()
 QWidget* FrmMech1::scenePicture() const
 {
     return Pic;
+}
+
+PictureButton* FrmMech1::calculatorKey(int i) const
+{
+    return m_calculator->key(i);
+}
+
+QLineEdit* FrmMech1::calculatorInput() const
+{
+    return m_calculator->input();
+}
+
+QPlainTextEdit* FrmMech1::notes() const
+{
+    return m_calculator->notes();
 }
 
 QLabel* FrmMech1::tableLabel(int column, int row) const
@@ -424,10 +413,7 @@ void FrmMech1::setControls(bool on)
 {
     for (PictureButton* button : PicTop)
         button->setEnabled(on);
-    for (PictureButton* key : Kalk)
-        key->setEnabled(on);
-    TKalkulator->setReadOnly(!on);
-    TPoznamky->setReadOnly(!on);
+    m_calculator->setEnabled(on);
 }
 
 void FrmMech1::pressStart()
@@ -529,8 +515,7 @@ bool FrmMech1::buildExample()
 {
     setControls(true);
     setStartPicture(StartPicture::Play);
-    TPoznamky->clear();
-    TKalkulator->clear();
+    m_calculator->clear();
     GenerateExample();
     return true;
 }
@@ -615,28 +600,6 @@ void FrmMech1::hoverTable(int row)
     }
 }
 
-void FrmMech1::pressKey(int key)
-{
-    PlayClickSound(m_services);
-    PictureButton* button = Kalk[std::size_t(key - 1)];
-    button->setPicture(m_keyDown[std::size_t(key - 1)]);
-    CalculatorInput input{TKalkulator->text(), TKalkulator->cursorPosition(), TKalkulator->selectionStart(),
-                          TKalkulator->selectedText().size()};
-    if (input.selectionStart < 0)
-        input.selectionStart = input.caret;
-    TKalkulator->setFocus();
-    if (TKalkulator->isReadOnly())
-        return;
-    const CalculatorInput after = CalculatorKeyFilter::pressButton(input, CalculatorButton(key));
-    TKalkulator->setText(after.text);
-    TKalkulator->setCursorPosition(int(after.caret));
-}
-
-void FrmMech1::releaseKey(int key)
-{
-    Kalk[std::size_t(key - 1)]->setPicture(m_keyUp[std::size_t(key - 1)]);
-}
-
 void FrmMech1::activated()
 {
     if (!focusWidget() || !isAncestorOf(focusWidget()))
@@ -663,46 +626,6 @@ bool FrmMech1::filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox)
         return true;
     box->setText(edit.text);
     box->setCursorPosition(edit.caret);
-    return true;
-}
-
-bool FrmMech1::filterCalculatorKey(QKeyEvent* event)
-{
-    const QString typed = event->text();
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool backspace = event->key() == Qt::Key_Backspace;
-    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut))
-        return true;
-    if (!enter && !backspace && (typed.isEmpty() || !typed.at(0).isPrint()))
-        return false;
-    if (TKalkulator->isReadOnly())
-        return true;
-    const QChar key = enter ? QChar(CalculatorKeyFilter::kEnter) : backspace ? QChar(CalculatorKeyFilter::kBackspace)
-                                                                             : typed.at(0);
-    CalculatorInput input{TKalkulator->text(), TKalkulator->cursorPosition(), TKalkulator->selectionStart(),
-                          TKalkulator->selectedText().size()};
-    if (input.selectionStart < 0)
-        input.selectionStart = input.caret;
-    const CalculatorKeyResult result = CalculatorKeyFilter::press(input, key);
-    switch (result.action) {
-    case CalculatorKeyAction::Discarded:
-        return true;
-    case CalculatorKeyAction::Accepted:
-        if (result.input.text.size() <= TKalkulator->maxLength()) {
-            TKalkulator->setText(result.input.text);
-            TKalkulator->setCursorPosition(int(result.input.caret));
-        }
-        return true;
-    case CalculatorKeyAction::Evaluate:
-        if (const auto notes = Calculator::notesAfterEnter(TKalkulator->text(), TPoznamky->toPlainText())) {
-            TPoznamky->setPlainText(*notes);
-            TPoznamky->moveCursor(QTextCursor::End);
-            TPoznamky->verticalScrollBar()->setValue(TPoznamky->verticalScrollBar()->maximum());
-            TKalkulator->clear();
-        }
-        TKalkulator->setFocus();
-        return true;
-    }
     return true;
 }
 
@@ -761,17 +684,8 @@ bool FrmMech1::filterEvent(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (watched == TKalkulator) {
-        if (type == QEvent::KeyPress)
-            return filterCalculatorKey(static_cast<QKeyEvent*>(event));
-        if (type == QEvent::FocusIn)
-            SelectUsKeyboard(m_services);
-        return false;
-    }
-    for (int i = 0; i < 5; ++i) {
-        if (watched == Kalk[std::size_t(i)] && type == QEvent::MouseButtonRelease)
-            releaseKey(i + 1);
-    }
+    if (m_calculator->filterEvent(watched, event))
+        return true;
     for (int r = 1; r < kMaxCalcTableRows; ++r) {
         if (watched != LblLatka[std::size_t(r)] && watched != LblKg[std::size_t(r)] && watched != LblG[std::size_t(r)])
             continue;

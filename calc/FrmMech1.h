@@ -21,6 +21,7 @@ class QPlainTextEdit;
 namespace orbeta {
 
 
+class CalculatorPanel;
 class PictureButton;
 class ResultsLink;
 class ScenePicture;
@@ -59,9 +60,9 @@ public:
     QLineEdit* finishBox(int i) const { return TCil[std::size_t(i - 1)]; }
     QLabel* tableLabel(int column, int row) const;
     PictureButton* startButton() const { return PicStart; }
-    PictureButton* calculatorKey(int i) const { return Kalk[std::size_t(i - 1)]; }
-    QLineEdit* calculatorInput() const { return TKalkulator; }
-    QPlainTextEdit* notes() const { return TPoznamky; }
+    PictureButton* calculatorKey(int i) const;
+    QLineEdit* calculatorInput() const;
+    QPlainTextEdit* notes() const;
     QLabel* assignment() const { return LblZadani; }
     bool lastCheckRight() const { return m_lastRight; }
 
@@ -93,10 +94,7 @@ private:
     void unlockAnsweredBoxes();
     void lockBox(QLineEdit* box, bool locked);
     void highlightRow(int row);
-    void pressKey(int key);
-    void releaseKey(int key);
     bool filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox);
-    bool filterCalculatorKey(QKeyEvent* event);
     void hoverTable(int row);
     // "2e": the mouse and the keys on the lever, and what follows a move.
     bool leverMouse(QEvent* event);
@@ -120,11 +118,8 @@ private:
     QString m_slip;
 
     std::array<QPixmap, 5> m_startPictures;
-    std::array<QPixmap, 5> m_keyUp;
-    std::array<QPixmap, 5> m_keyDown;
 
     PictureButton* PicStart = nullptr;
-    std::array<PictureButton*, 5> Kalk{};
     QLabel* LblZadani = nullptr;
     std::array<QLineEdit*, 6> TVstup{};
     std::array<QLabel*, 6> LVstup{};
@@ -137,8 +132,7 @@ private:
     std::array<QLabel*, kMaxCalcTableRows> LblG{};
     int m_tableRows = 0;
     QWidget* m_rowMark = nullptr;
-    QLineEdit* TKalkulator = nullptr;
-    QPlainTextEdit* TPoznamky = nullptr;
+    CalculatorPanel* m_calculator = nullptr;
     ScenePicture* Pic = nullptr;
 };
 

@@ -147,15 +147,15 @@ void TaskFrame::buildFrame(const Design& design)
 
     connect(this, &Form::backgroundMousePressed, this, &TaskFrame::backgroundPressed);
     connect(this, &Form::backgroundMouseMoved, this, &TaskFrame::backgroundMoved);
-
-    // One filter for the whole program: the function keys work wherever the
-    // focus is (the stage inside the screen host gives a shortcut no window
-    // to match), and the events of the form's controls pass through it once.
-    qApp->installEventFilter(this);
 }
 
 bool TaskFrame::beginSeries()
 {
+    // One filter for the whole program, once the form's controls exist: the
+    // function keys work wherever the focus is (the stage inside the screen
+    // host gives a shortcut no window to match), and the events of the
+    // form's controls pass through it once.
+    qApp->installEventFilter(this);
     QFont font = LblPriklad->font();
     font.setPixelSize(16);
     font.setBold(true);

@@ -74,8 +74,8 @@ protected:
     TaskFrame(const QString& formName, Services& services, ResultsLink& results, const QString& code,
               QWidget* returnForm, QWidget* parent, const Design& design);
 
-    // Called once the form's controls exist: counts from zero and makes the
-    // first example; false when it cannot be made.
+    // Called once the form's controls exist: filters the program's events,
+    // counts from zero and makes the first example; false when it cannot be made.
     bool beginSeries();
 
     // The form's part.
