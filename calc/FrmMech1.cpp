@@ -2,6 +2,7 @@
 
 #include "calc/AnswerKeyFilter.h"
 #include "calc/CalcScene.h"
+#include "calc/CalcTablePanel.h"
 #include "calc/CalcTaskFiles.h"
 #include "calc/CalculatorPanel.h"
 #include "calc/CheckExample.h"
@@ -58,13 +59,6 @@ QString siglaUnit(CalcTask task, int box, const QString& unit)
     return unit;
 }
 
-void setTextColour(QLabel* label, const QColor& colour)
-{
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
-}
-
 } // namespace
 
 std::unique_ptr<FrmMech1> FrmMech1::open(Services& services, ResultsLink& results, CalcTask task,
@@ -73,7 +67,7 @@ std::unique_ptr<FrmMech1> FrmMech1::open(Services& services, ResultsLink& result
     std::unique_ptr<FrmMech1> form(new FrmMech1(services, results, task, seed, returnForm, parent));
     if (!form->loadData())
         return nullptr;
-    form->buildTable();
+    form->m_tablePanel->build(form->m_table, calcTaskTableRows(task));
     form->beginSeries();
     return form;
 }
@@ -172,96 +166,17 @@ void FrmMech1::buildControls()
 
     m_calculator = new CalculatorPanel(*this, m_services, calcTaskTableRows(m_task) == 0);
 
-    // A darker strip under the row shown or marked, so that its white text stands out.
-    m_rowMark = new QWidget(this);
-    m_rowMark->setAutoFillBackground(true);
-    QPalette mark = m_rowMark->palette();
-    mark.setColor(QPalette::Window, Palette::strip());
-    m_rowMark->setPalette(mark);
-    m_rowMark->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_rowMark->hide();
-    for (int r = 0; r < kMaxCalcTableRows; ++r) {
-        for (auto* column : {&LblLatka, &LblKg, &LblG}) {
-            auto* label = new QLabel(this);
-            label->hide();
-            label->setMouseTracking(true);
-            (*column)[std::size_t(r)] = label;
-        }
-    }
+    m_tablePanel = new CalcTablePanel(*this);
 
     NormaliseControls(*this);
     // After the common font: the assignment is smaller for the lever task.
     LblZadani->setFont(pixelFont(LblZadani->font(), m_task == CalcTask::Lever ? 12 : 16));
     m_calculator->setFonts();
+    m_tablePanel->setFonts();
     for (QLabel* unit : LVstup)
         unit->setFont(pixelFont(QFont(kSigla), 14));
-    for (int r = 0; r < kMaxCalcTableRows; ++r) {
-        const bool heading = r == 0;
-        LblLatka[std::size_t(r)]->setFont(pixelFont(LblLatka[std::size_t(r)]->font(), 13, heading));
-        LblKg[std::size_t(r)]->setFont(pixelFont(QFont(kSigla), 13, heading));
-        LblG[std::size_t(r)]->setFont(pixelFont(QFont(kSigla), 13, heading));
-    }
     for (QLineEdit* box : TVstup)
         box->setFont(pixelFont(box->font(), 15));
-}
-
-void FrmMech1::buildTable()
-{
-    const int first = calcTaskTableRows(m_task);
-    if (first == 0 || m_table.empty())
-        return;
-    const int fileRows = int(m_table.size()) - 1;
-    // "3b" lists a second table of constants below the first.
-    const int second = std::max(0, fileRows - first - 1);
-    auto drawFrame = [this](int rows, int shift) {
-        const QPixmap top = Resources::picture(PictureNames::tableTop());
-        const QPixmap body = Resources::picture(PictureNames::tableBody());
-        const QPixmap bottom = Resources::picture(PictureNames::tableBottom());
-        BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableTop.y() + shift, top.width(), top.height(), top);
-        for (int i = 1; i <= rows; ++i)
-            BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * (i - 1) + shift,
-                           body.width(), body.height(), body);
-        BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * rows + shift,
-                       bottom.width(), bottom.height(), bottom);
-    };
-    const QPixmap blue = Resources::picture(PictureNames::tableGround());
-    BlitPersistent(*this, Layout::kTableBlue.x(), Layout::kTableBlue.y(), blue.width(),
-                   std::max(0, blue.height() - Layout::kTableBlueCut), blue);
-    drawFrame(first, 0);
-    // 3 pixels below the first table's closing strip, so that its heading covers no row of the first.
-    const int secondShift =
-        Layout::kTableTopSize.height() + first * Layout::kTableRowStep + Layout::kTableBottomSize.height() + 3;
-    if (second > 0)
-        drawFrame(second, secondShift);
-
-    auto place = [this](int fileRow, int top, bool heading) {
-        const std::array<QLabel*, 3> labels{LblLatka[std::size_t(fileRow)], LblKg[std::size_t(fileRow)],
-                                            LblG[std::size_t(fileRow)]};
-        const CalcTableRow& texts = m_table[std::size_t(fileRow)];
-        const std::array<QString, 3> captions{texts.name, texts.firstValue, texts.secondValue};
-        for (std::size_t c = 0; c < 3; ++c) {
-            labels[c]->setGeometry(Layout::kTableColumnLeft[c], top, Layout::kTableColumnWidth[c],
-                                   Layout::kTableLabelHeight);
-            labels[c]->setText(captions[c]);
-            labels[c]->setAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            QFont font = labels[c]->font();
-            font.setBold(heading);
-            labels[c]->setFont(font);
-            setTextColour(labels[c], heading ? QColor(Qt::white) : QColor(Qt::black));
-            labels[c]->show();
-        }
-    };
-    const int headingTop = Layout::kTableTop.y() + (Layout::kTableTopSize.height() - Layout::kTableLabelHeight) / 2;
-    const int rowTop = Layout::kTableBodyTop + (Layout::kTableRowStep - Layout::kTableLabelHeight) / 2;
-    place(0, headingTop, true);
-    for (int r = 1; r <= std::min(first, fileRows); ++r)
-        place(r, rowTop + Layout::kTableRowStep * (r - 1), false);
-    if (second > 0) {
-        place(first + 1, headingTop + secondShift, true);
-        for (int r = 1; r <= second; ++r)
-            place(first + 1 + r, rowTop + Layout::kTableRowStep * (r - 1) + secondShift, false);
-    }
-    m_tableRows = first;
 }
 
 QWidget* FrmMech1::scenePicture() const
@@ -286,8 +201,7 @@ QPlainTextEdit* FrmMech1::notes() const
 
 QLabel* FrmMech1::tableLabel(int column, int row) const
 {
-    const auto& labels = column == 0 ? LblLatka : column == 1 ? LblKg : LblG;
-    return labels[std::size_t(row)];
+    return m_tablePanel->label(column, row);
 }
 
 void FrmMech1::GenerateExample()
@@ -351,9 +265,8 @@ void FrmMech1::GenerateExample()
     }
     // The example's own numbers in the table (the speeds of "1d").
     const CalcTable shown = ShownTable(m_table, m_example);
-    for (int r = 1; r <= m_tableRows && r < int(shown.size()); ++r)
-        LblG[std::size_t(r)]->setText(shown[std::size_t(r)].secondValue);
-    highlightRow(m_example.shownRow);
+    m_tablePanel->showNumbers(shown);
+    m_tablePanel->highlight(m_example.shownRow);
     m_markedRow = 0;
     m_lever = LeverBoard(m_example, CalcScene::leverPlaces());
     m_dragging = false;
@@ -362,23 +275,6 @@ void FrmMech1::GenerateExample()
         Pic->setLever(m_lever);
     setStartPicture(StartPicture::Play);
     PicStart->setEnabled(true);
-}
-
-void FrmMech1::highlightRow(int row)
-{
-    if (row >= 1 && row <= m_tableRows) {
-        const QLabel* name = LblLatka[std::size_t(row)];
-        m_rowMark->setGeometry(Layout::kTableTop.x() + 4, name->y() - 1, Layout::kTableBodySize.width() - 8,
-                               Layout::kTableLabelHeight + 2);
-        m_rowMark->show();
-    } else {
-        m_rowMark->hide();
-    }
-    for (int i = 1; i <= m_tableRows; ++i) {
-        const QColor colour = i == row ? QColor(Qt::white) : QColor(Qt::black);
-        for (QLabel* label : {LblLatka[std::size_t(i)], LblKg[std::size_t(i)], LblG[std::size_t(i)]})
-            setTextColour(label, colour);
-    }
 }
 
 void FrmMech1::lockBox(QLineEdit* box, bool locked)
@@ -550,10 +446,10 @@ void FrmMech1::showSolution(int, QPoint at)
 
 void FrmMech1::markRow(int row)
 {
-    if (!PicTop[0]->isEnabled() || !m_example.tableActive() || row < 1 || row > m_tableRows)
+    if (!PicTop[0]->isEnabled() || !m_example.tableActive() || row < 1 || row > m_tablePanel->rows())
         return;
     PlayClickSound(m_services);
-    highlightRow(row);
+    m_tablePanel->highlight(row);
     m_markedRow = row;
 }
 
@@ -686,14 +582,11 @@ bool FrmMech1::filterEvent(QObject* watched, QEvent* event)
     }
     if (m_calculator->filterEvent(watched, event))
         return true;
-    for (int r = 1; r < kMaxCalcTableRows; ++r) {
-        if (watched != LblLatka[std::size_t(r)] && watched != LblKg[std::size_t(r)] && watched != LblG[std::size_t(r)])
-            continue;
+    if (const int r = m_tablePanel->rowOf(watched)) {
         if (type == QEvent::MouseButtonPress)
             markRow(r);
         else if (type == QEvent::MouseMove || type == QEvent::Enter)
             hoverTable(r);
-        break;
     }
     return false;
 }

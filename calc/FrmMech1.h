@@ -21,6 +21,7 @@ class QPlainTextEdit;
 namespace orbeta {
 
 
+class CalcTablePanel;
 class CalculatorPanel;
 class PictureButton;
 class ResultsLink;
@@ -85,7 +86,6 @@ private:
 
     bool loadData();
     void buildControls();
-    void buildTable();
     void GenerateExample();
     void showFrame(int frame);
     void finishRun();
@@ -93,7 +93,6 @@ private:
     void setStartPicture(StartPicture picture);
     void unlockAnsweredBoxes();
     void lockBox(QLineEdit* box, bool locked);
-    void highlightRow(int row);
     bool filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox);
     void hoverTable(int row);
     // "2e": the mouse and the keys on the lever, and what follows a move.
@@ -127,11 +126,7 @@ private:
     std::array<QLineEdit*, 2> TCil{};
     QLabel* LStart = nullptr;
     QLabel* LCil = nullptr;
-    std::array<QLabel*, kMaxCalcTableRows> LblLatka{};
-    std::array<QLabel*, kMaxCalcTableRows> LblKg{};
-    std::array<QLabel*, kMaxCalcTableRows> LblG{};
-    int m_tableRows = 0;
-    QWidget* m_rowMark = nullptr;
+    CalcTablePanel* m_tablePanel = nullptr;
     CalculatorPanel* m_calculator = nullptr;
     ScenePicture* Pic = nullptr;
 };
