@@ -2,24 +2,22 @@
 
 #include "results/FrmChybovy.h"
 #include "results/FrmTabulka.h"
-#include "shell/Globals.h"
 #include "shell/ScreenHost.h"
 
 namespace orbeta {
 
-void ResultsForms::finishSeries(QWidget* returnForm)
+void ResultsForms::finishSeries(const SeriesResult& series, QWidget* returnForm)
 {
-    Globals& g = globals();
     ScreenHost* host = ScreenHost::instance();
     auto* table = new FrmTabulka(m_services, host ? host->stage() : returnForm);
-    const auto correct = std::uint8_t(g.CorrectCount);
-    const auto total = std::uint8_t(g.CorrectCount + g.WrongCount);
-    const QString correctText = QString::number(g.CorrectCount);
-    const QString wrongText = QString::number(g.WrongCount);
+    const auto correct = std::uint8_t(series.correct);
+    const auto total = std::uint8_t(series.correct + series.wrong);
+    const QString correctText = QString::number(series.correct);
+    const QString wrongText = QString::number(series.wrong);
     QString mark = table->Vlozeni_znamky(correct, total);
-    table->Vloz_novy_zaznam(g.PupilName, correctText, wrongText, mark, 1);
+    table->Vloz_novy_zaznam(series.pupilName, correctText, wrongText, mark, 1);
     mark = table->Vlozeni_znamky(correct, total);
-    table->Vloz_zaznam_do_souboru_vysledky_dat(g.PupilName, g.TopicName, g.TaskTitle, correctText, wrongText, mark);
+    table->Vloz_zaznam_do_souboru_vysledky_dat(series.pupilName, series.topicName, series.taskTitle, correctText, wrongText, mark);
     table->ReturnForm = returnForm;
     if (host)
         host->showForm(table);

@@ -11,7 +11,7 @@ class ResultsForms : public ResultsLink {
 public:
     explicit ResultsForms(Services& services) : m_services(services) {}
 
-    void finishSeries(QWidget* returnForm) override;
+    void finishSeries(const SeriesResult& series, QWidget* returnForm) override;
     void showRanking(QWidget* returnForm) override;
     HintWindow* createHint(HintBubble bubble, QWidget* parent) override;
 

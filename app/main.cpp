@@ -6,6 +6,7 @@
 #include "app/ResultsForms.h"
 #include "app/WorksheetPrinting.h"
 #include "calc/CalcScene.h"
+#include "calc/CalcTour.h"
 #include "calc/FrmMech1.h"
 #include "calc/RandomSource.h"
 #include "shell/SeriesSeeds.h"
@@ -82,7 +83,7 @@ void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta:
     orbeta::FrmIntro::addTourStates(tour, services);
     orbeta::FrmSelect::addTourStates(tour);
     orbeta::FrmSetup::addTourStates(tour, services, taskForms);
-    orbeta::FrmMech1::addTourStates(tour, services, results);
+    orbeta::CalcTour::addStates(tour, services, results);
     orbeta::FrmZobr::addTourStates(tour, services, results, opticsRandom());
     orbeta::FrmDvojice::addTourStates(tour, services, results);
     orbeta::FrmOsa::addTourStates(tour, services, results);

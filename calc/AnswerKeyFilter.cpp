@@ -48,4 +48,16 @@ BoxEdit FilterTimeKey(const QString& text, int caret, QChar key)
     return {text, std::clamp(caret, 0, int(text.size()))};
 }
 
+BoxEdit EditBox(const QString& text, int caret, BoxSelection selection, QChar key, BoxKind kind)
+{
+    QString rest = text;
+    if (selection.length > 0 && selection.start >= 0 && selection.start + selection.length <= text.size()) {
+        rest.remove(selection.start, selection.length);
+        caret = selection.start;
+        if (key == kBackspace)
+            return {rest, caret};
+    }
+    return kind == BoxKind::Time ? FilterTimeKey(rest, caret, key) : FilterAnswerKey(rest, caret, key);
+}
+
 } // namespace orbeta

@@ -25,4 +25,17 @@ BoxEdit FilterAnswerKey(const QString& text, int caret, QChar key);
 // Time boxes (`TStart`, `TCil`): digits, "-" and Backspace only.
 BoxEdit FilterTimeKey(const QString& text, int caret, QChar key);
 
+enum class BoxKind { Answer, Time };
+
+// The marked part of a box's text.
+struct BoxSelection {
+    int start = 0;
+    int length = 0;
+};
+
+// A key on a box with a marked part: the marked text goes first, and
+// Backspace then removes nothing more; the key is filtered as the box's
+// kind wants at the place where the marked text was.
+BoxEdit EditBox(const QString& text, int caret, BoxSelection selection, QChar key, BoxKind kind);
+
 } // namespace orbeta

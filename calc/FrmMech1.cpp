@@ -2,15 +2,14 @@
 
 #include "calc/AnswerKeyFilter.h"
 #include "calc/CalcScene.h"
+#include "calc/CalcTablePanel.h"
 #include "calc/CalcTaskFiles.h"
-#include "calc/Calculator.h"
-#include "calc/CalculatorKeyFilter.h"
+#include "calc/CalculatorPanel.h"
 #include "calc/CheckExample.h"
 #include "calc/GenerateExample.h"
-#include "calc/LeverExperiment.h"
 #include "calc/RandomSource.h"
-#include "calc/RightAnswer.h"
 #include "calc/ScenePicture.h"
+#include "calc/ShownTable.h"
 #include "calc/SlipHint.h"
 #include "calc/SolutionText.h"
 #include "calc/TaskQuantities.h"
@@ -19,27 +18,19 @@
 #include "look/Palette.h"
 #include "look/PictureNames.h"
 #include "shell/Globals.h"
-#include "shell/HelpScreens.h"
 #include "shell/HintWindow.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
-#include "shell/ResultsLink.h"
-#include "shell/ScreenHost.h"
-#include "shell/SeriesProgress.h"
 #include "shell/Services.h"
-#include "shell/StripPlayback.h"
-#include "shell/Tour.h"
+#include "shell/SiglaText.h"
 #include "tasks/TaskTable.h"
 
-#include <QDateTime>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
-#include <QScrollBar>
-#include <QApplication>
 
 #include <algorithm>
 
@@ -47,18 +38,10 @@ namespace orbeta {
 namespace {
 
 // Hover ids of the form's items; table rows are 30 + row.
-constexpr std::uint8_t kHoverContinue = 8;
-constexpr std::uint8_t kHoverMark = 20;
 constexpr std::uint8_t kHoverStart = 21;
 constexpr std::uint8_t kHoverTableRow = 30;
-constexpr std::uint8_t kHoverKey = 40;
 
 const QString kSigla = QStringLiteral("Sigla");
-
-bool reached(std::uint32_t now, std::uint32_t t)
-{
-    return std::int32_t(now - t) >= 0;
-}
 
 QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 {
@@ -68,11 +51,13 @@ QFont pixelFont(const QFont& base, int pixels, bool bold = false)
     return font;
 }
 
-void setTextColour(QLabel* label, const QColor& colour)
+// The unit of answer box `box` as the Sigla font writes it.
+QString siglaUnit(CalcTask task, int box, const QString& unit)
 {
-    QPalette palette = label->palette();
-    palette.setColor(QPalette::WindowText, colour);
-    label->setPalette(palette);
+    for (const Quantity& q : TaskQuantities::of(task))
+        if (q.box == box && !q.unit.empty())
+            return QString::fromStdU16String(std::u16string(q.unitInSigla()));
+    return unit;
 }
 
 } // namespace
@@ -83,32 +68,20 @@ std::unique_ptr<FrmMech1> FrmMech1::open(Services& services, ResultsLink& result
     std::unique_ptr<FrmMech1> form(new FrmMech1(services, results, task, seed, returnForm, parent));
     if (!form->loadData())
         return nullptr;
-    form->buildTable();
-    SeriesProgress::start(globals());
-    if (globals().PrintMode)
-        return form;
-    form->GenerateExample();
+    form->m_tablePanel->build(form->m_table, calcTaskTableRows(task));
+    form->beginSeries();
     return form;
-}
-
-FrmMech1::~FrmMech1()
-{
-    // The hint windows stand on the stage beside the form and go with it.
-    delete m_hint;
-    delete m_hintTwoLines;
 }
 
 FrmMech1::FrmMech1(Services& services, ResultsLink& results, CalcTask task, std::optional<std::uint64_t> seed,
                    QWidget* returnForm, QWidget* parent)
-    : Form(QStringLiteral("frm_Mech1"), parent)
-    , m_services(services)
-    , m_results(results)
+    : TaskFrame(QStringLiteral("frm_Mech1"), services, results, calcTaskCode(task), returnForm, parent,
+                {QStringLiteral("Nový príklad (F6)"), Layout::kCalcProgress, Layout::kCalcContinue, 1,
+                 Layout::kCheckMark.size(), QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."), true,
+                 true})
     , m_task(task)
-    , m_code(calcTaskCode(task))
-    , m_returnForm(returnForm)
     , m_seeds(seed)
 {
-    SelectUsKeyboard(m_services);
     buildControls();
 }
 
@@ -127,24 +100,9 @@ bool FrmMech1::loadData()
 
 void FrmMech1::buildControls()
 {
-    SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
     setPicture(Resources::picture(PictureNames::taskBackground()));
     const QImage title = Resources::image(PictureNames::taskPicture(m_code));
     BlitTransparent(persistentImage(), 0, 0, title.width(), title.height(), title, 0, 0, Palette::transparent());
-
-    BuildTaskToolbar(*this, m_services, PicTop,
-                     {QStringLiteral("Vyhodnoť (F3)"), QStringLiteral("Nový príklad (F6)"),
-                      QStringLiteral("Tabuľka výsledkov"), QStringLiteral("Späť")},
-                     {[this] { check(); },
-                      [this] {
-                          PlayClickSound(m_services);
-                          newExample();
-                      },
-                      [this] { showTable(); }, [this] { back(); }});
-
-    LblPriklad = new QLabel(this);
-    LblPriklad->setGeometry(Layout::kCalcProgress.adjusted(0, 20, 0, 0));
-    LblPriklad->setAlignment(Qt::AlignCenter);
 
     LblZadani = new QLabel(this);
     LblZadani->setGeometry(Layout::kCalcAssignment);
@@ -200,167 +158,26 @@ void FrmMech1::buildControls()
         m_startPictures[std::size_t(state)] = Resources::picture(PictureNames::experimentButton(state));
     connect(PicStart, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverStart);
-        PicStart->setCursor(PicStart->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
+        showPointer(PicStart, PicStart->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
     });
     connect(PicStart, &PictureButton::mousePressed, this, [this] {
         setStartPicture(m_running ? StartPicture::StopPressed : StartPicture::PlayPressed);
     });
     connect(PicStart, &PictureButton::clicked, this, &FrmMech1::pressStart);
 
-    IHodnoceni = new PictureButton(this, kHoverMark);
-    IHodnoceni->setGeometry(Layout::kCheckMark);
-    IHodnoceni->setFixedPictureSize(Layout::kCheckMark.size());
-    IHodnoceni->setToolTip(QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."));
-    m_right = SpritePicture(PictureNames::checkMark(true));
-    m_wrong = SpritePicture(PictureNames::checkMark(false));
-    connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
-        EnterHoverItem(m_services, kHoverMark);
-        IHodnoceni->setCursor(!PicTop[0]->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
-    });
-    connect(IHodnoceni, &PictureButton::mousePressed, this,
-            [this](QPoint at) { showSolution(IHodnoceni->mapTo(this, at)); });
-    IHodnoceni->hide();
+    m_calculator = new CalculatorPanel(*this, m_services, calcTaskTableRows(m_task) == 0);
 
-    picPokracuj = new PictureButton(this, kHoverContinue);
-    picPokracuj->setGeometry(Layout::kCalcContinue);
-    picPokracuj->setFixedPictureSize(Layout::kCalcContinue.size());
-    picPokracuj->setToolTip(QStringLiteral("Pokračuj (F4)"));
-    m_continueStrip = AnimationStrip(Resources::picture(PictureNames::continueStrip()), Layout::kStripFrames);
-    m_continueBackground = Resources::picture(PictureNames::continueBackground());
-    picPokracuj->setPicture(m_continueBackground);
-    picPokracuj->setEnabled(false);
-    connect(picPokracuj, &PictureButton::mouseMoved, this, [this] {
-        EnterHoverItem(m_services, kHoverContinue);
-        picPokracuj->setCursor(picPokracuj->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
-    });
-    connect(picPokracuj, &PictureButton::clicked, this, &FrmMech1::continueSeries);
-
-    TKalkulator = new QLineEdit(this);
-    TKalkulator->setGeometry(Layout::kCalculatorInput);
-    TKalkulator->setContextMenuPolicy(Qt::NoContextMenu);
-    TKalkulator->setAcceptDrops(false);
-    TKalkulator->setMaxLength(60);
-    TKalkulator->setToolTip(QStringLiteral("Kalkulačka: napíš výpočet a stlač Enter alebo ="));
-    for (int i = 0; i < 5; ++i) {
-        const auto which = PictureNames::CalculatorKey(i);
-        auto* key = new PictureButton(this, std::uint8_t(kHoverKey + i));
-        key->setGeometry(Layout::kCalculatorKey1.translated(Layout::kCalculatorKey1.width() * i, 0));
-        key->setFixedPictureSize(Layout::kCalculatorKey1.size());
-        m_keyUp[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, false));
-        m_keyDown[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, true));
-        key->setPicture(m_keyUp[std::size_t(i)]);
-        connect(key, &PictureButton::mouseMoved, this,
-                [this, i] { EnterHoverItem(m_services, std::uint8_t(kHoverKey + i)); });
-        connect(key, &PictureButton::mousePressed, this, [this, i] { pressKey(i + 1); });
-        key->setCursor(globals().HandCursor);
-        Kalk[std::size_t(i)] = key;
-    }
-    TPoznamky = new QPlainTextEdit(this);
-    TPoznamky->setGeometry(calcTaskTableRows(m_task) > 0 ? Layout::kCalcNotes : Layout::kCalcNotesTall);
-    TPoznamky->setToolTip(QStringLiteral("Poznámky: sem sa zapisujú výpočty kalkulačky."));
-
-    // A darker strip under the row shown or marked, so that its white text stands out.
-    m_rowMark = new QWidget(this);
-    m_rowMark->setAutoFillBackground(true);
-    QPalette mark = m_rowMark->palette();
-    mark.setColor(QPalette::Window, Palette::strip());
-    m_rowMark->setPalette(mark);
-    m_rowMark->setAttribute(Qt::WA_TransparentForMouseEvents);
-    m_rowMark->hide();
-    for (int r = 0; r < kMaxCalcTableRows; ++r) {
-        for (auto* column : {&LblLatka, &LblKg, &LblG}) {
-            auto* label = new QLabel(this);
-            label->hide();
-            label->setMouseTracking(true);
-            (*column)[std::size_t(r)] = label;
-        }
-    }
-
-    connect(this, &Form::backgroundMousePressed, this, &FrmMech1::backgroundPressed);
-    connect(this, &Form::backgroundMouseMoved, this, &FrmMech1::backgroundMoved);
-
-    // One filter for the whole program: the function keys work wherever the
-    // focus is (the stage inside the screen host gives a shortcut no window
-    // to match), and the events of the form's boxes, labels and keys pass
-    // through it once each.
-    qApp->installEventFilter(this);
+    m_tablePanel = new CalcTablePanel(*this);
 
     NormaliseControls(*this);
     // After the common font: the assignment is smaller for the lever task.
     LblZadani->setFont(pixelFont(LblZadani->font(), m_task == CalcTask::Lever ? 12 : 16));
-    LblPriklad->setFont(pixelFont(LblPriklad->font(), 16, true));
-    TKalkulator->setFont(pixelFont(QFont(kSigla), 16));
-    TPoznamky->setFont(pixelFont(QFont(kSigla), 14));
+    m_calculator->setFonts();
+    m_tablePanel->setFonts();
     for (QLabel* unit : LVstup)
         unit->setFont(pixelFont(QFont(kSigla), 14));
-    for (int r = 0; r < kMaxCalcTableRows; ++r) {
-        const bool heading = r == 0;
-        LblLatka[std::size_t(r)]->setFont(pixelFont(LblLatka[std::size_t(r)]->font(), 13, heading));
-        LblKg[std::size_t(r)]->setFont(pixelFont(QFont(kSigla), 13, heading));
-        LblG[std::size_t(r)]->setFont(pixelFont(QFont(kSigla), 13, heading));
-    }
     for (QLineEdit* box : TVstup)
         box->setFont(LabScene::answerBoxFont());
-    setCursor(globals().ArrowCursor);
-}
-
-void FrmMech1::buildTable()
-{
-    const int first = calcTaskTableRows(m_task);
-    if (first == 0 || m_table.empty())
-        return;
-    const int fileRows = int(m_table.size()) - 1;
-    // "3b" lists a second table of constants below the first.
-    const int second = std::max(0, fileRows - first - 1);
-    auto drawFrame = [this](int rows, int shift) {
-        const QPixmap top = Resources::picture(PictureNames::tableTop());
-        const QPixmap body = Resources::picture(PictureNames::tableBody());
-        const QPixmap bottom = Resources::picture(PictureNames::tableBottom());
-        BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableTop.y() + shift, top.width(), top.height(), top);
-        for (int i = 1; i <= rows; ++i)
-            BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * (i - 1) + shift,
-                           body.width(), body.height(), body);
-        BlitPersistent(*this, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * rows + shift,
-                       bottom.width(), bottom.height(), bottom);
-    };
-    const QPixmap blue = Resources::picture(PictureNames::tableGround());
-    BlitPersistent(*this, Layout::kTableBlue.x(), Layout::kTableBlue.y(), blue.width(),
-                   std::max(0, blue.height() - Layout::kTableBlueCut), blue);
-    drawFrame(first, 0);
-    // 3 pixels below the first table's closing strip, so that its heading covers no row of the first.
-    const int secondShift =
-        Layout::kTableTopSize.height() + first * Layout::kTableRowStep + Layout::kTableBottomSize.height() + 3;
-    if (second > 0)
-        drawFrame(second, secondShift);
-
-    auto place = [this](int fileRow, int top, bool heading) {
-        const std::array<QLabel*, 3> labels{LblLatka[std::size_t(fileRow)], LblKg[std::size_t(fileRow)],
-                                            LblG[std::size_t(fileRow)]};
-        const CalcTableRow& texts = m_table[std::size_t(fileRow)];
-        const std::array<QString, 3> captions{texts.name, texts.firstValue, texts.secondValue};
-        for (std::size_t c = 0; c < 3; ++c) {
-            labels[c]->setGeometry(Layout::kTableColumnLeft[c], top, Layout::kTableColumnWidth[c],
-                                   Layout::kTableLabelHeight);
-            labels[c]->setText(captions[c]);
-            labels[c]->setAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
-            QFont font = labels[c]->font();
-            font.setBold(heading);
-            labels[c]->setFont(font);
-            setTextColour(labels[c], heading ? QColor(Qt::white) : QColor(Qt::black));
-            labels[c]->show();
-        }
-    };
-    const int headingTop = Layout::kTableTop.y() + (Layout::kTableTopSize.height() - Layout::kTableLabelHeight) / 2;
-    const int rowTop = Layout::kTableBodyTop + (Layout::kTableRowStep - Layout::kTableLabelHeight) / 2;
-    place(0, headingTop, true);
-    for (int r = 1; r <= std::min(first, fileRows); ++r)
-        place(r, rowTop + Layout::kTableRowStep * (r - 1), false);
-    if (second > 0) {
-        place(first + 1, headingTop + secondShift, true);
-        for (int r = 1; r <= second; ++r)
-            place(first + 1 + r, rowTop + Layout::kTableRowStep * (r - 1) + secondShift, false);
-    }
-    m_tableRows = first;
 }
 
 QWidget* FrmMech1::scenePicture() const
@@ -368,15 +185,29 @@ QWidget* FrmMech1::scenePicture() const
     return Pic;
 }
 
+PictureButton* FrmMech1::calculatorKey(int i) const
+{
+    return m_calculator->key(i);
+}
+
+QLineEdit* FrmMech1::calculatorInput() const
+{
+    return m_calculator->input();
+}
+
+QPlainTextEdit* FrmMech1::notes() const
+{
+    return m_calculator->notes();
+}
+
 QLabel* FrmMech1::tableLabel(int column, int row) const
 {
-    const auto& labels = column == 0 ? LblLatka : column == 1 ? LblKg : LblG;
-    return labels[std::size_t(row)];
+    return m_tablePanel->label(column, row);
 }
 
 void FrmMech1::GenerateExample()
 {
-    RandomSource rnd(m_seeds.next(QDateTime::currentMSecsSinceEpoch()));
+    RandomSource rnd(m_seeds.next(m_services.now().toMSecsSinceEpoch()));
     m_example = ::orbeta::GenerateExample(m_task, m_exampleTable, rnd);
     m_experiment = Experiment(m_example);
     m_running = false;
@@ -401,8 +232,8 @@ void FrmMech1::GenerateExample()
         box->setToolTip(hintText(a.hintLine));
         box->setProperty("tag", a.tagged() ? 1 : 0);
         lockBox(box, true);
-        // The unit labels are in Sigla, which keeps the ohm sign at "Ű".
-        unit->setText(QString(a.unit).replace(QChar(0x03A9), QChar(0x0170)));
+        // The unit labels are in Sigla.
+        unit->setText(siglaUnit(m_task, int(i) + 1, a.unit));
         unit->adjustSize();
         unit->move(box->x() + box->width() + 4, box->y() + (box->height() - unit->height()) / 2);
     }
@@ -433,13 +264,10 @@ void FrmMech1::GenerateExample()
         LCil->adjustSize();
         LCil->move(origin + layout.finishLabel);
     }
-    // The example's vehicles drive at the speeds it drew.
-    if (m_task == CalcTask::NonUniformMotion) {
-        const auto& values = *std::get_if<NonUniformMotionValues>(&m_example.values);
-        for (std::size_t r = 1; r <= values.speeds.size() && r < LblG.size(); ++r)
-            LblG[r]->setText(QString::number(values.speeds[r - 1]));
-    }
-    highlightRow(m_example.shownRow);
+    // The example's own numbers in the table (the speeds of "1d").
+    const CalcTable shown = ShownTable(m_table, m_example);
+    m_tablePanel->showNumbers(shown);
+    m_tablePanel->highlight(m_example.shownRow);
     m_markedRow = 0;
     m_lever = LeverBoard(m_example, CalcScene::leverPlaces());
     m_dragging = false;
@@ -448,29 +276,6 @@ void FrmMech1::GenerateExample()
         Pic->setLever(m_lever);
     setStartPicture(StartPicture::Play);
     PicStart->setEnabled(true);
-    updateProgress();
-}
-
-void FrmMech1::updateProgress()
-{
-    LblPriklad->setText(QStringLiteral("%1 / %2").arg(SeriesProgress::exampleNumber(globals())).arg(globals().ExampleCount));
-}
-
-void FrmMech1::highlightRow(int row)
-{
-    if (row >= 1 && row <= m_tableRows) {
-        const QLabel* name = LblLatka[std::size_t(row)];
-        m_rowMark->setGeometry(Layout::kTableTop.x() + 4, name->y() - 1, Layout::kTableBodySize.width() - 8,
-                               Layout::kTableLabelHeight + 2);
-        m_rowMark->show();
-    } else {
-        m_rowMark->hide();
-    }
-    for (int i = 1; i <= m_tableRows; ++i) {
-        const QColor colour = i == row ? QColor(Qt::white) : QColor(Qt::black);
-        for (QLabel* label : {LblLatka[std::size_t(i)], LblKg[std::size_t(i)], LblG[std::size_t(i)]})
-            setTextColour(label, colour);
-    }
 }
 
 void FrmMech1::lockBox(QLineEdit* box, bool locked)
@@ -505,10 +310,7 @@ void FrmMech1::setControls(bool on)
 {
     for (PictureButton* button : PicTop)
         button->setEnabled(on);
-    for (PictureButton* key : Kalk)
-        key->setEnabled(on);
-    TKalkulator->setReadOnly(!on);
-    TPoznamky->setReadOnly(!on);
+    m_calculator->setEnabled(on);
 }
 
 void FrmMech1::pressStart()
@@ -569,7 +371,7 @@ std::vector<QLineEdit*> FrmMech1::boxesInLegendOrder() const
     return boxes;
 }
 
-void FrmMech1::animate(std::uint32_t now)
+std::optional<std::uint32_t> FrmMech1::animatePanels(std::uint32_t now)
 {
     if (m_running) {
         if (m_experiment.advance(now))
@@ -577,48 +379,13 @@ void FrmMech1::animate(std::uint32_t now)
         if (!m_experiment.running())
             finishRun();
     }
-    if (m_continueStart) {
-        // Frames 1 to 22 of the strip; its frame 22 is the finished button.
-        const StripPlayback playback(Layout::kCalcContinueFrames, Layout::kCalcContinueFrameMs, *m_continueStart);
-        picPokracuj->setPicture(m_continueStrip.frame(playback.frameAt(now) + 1));
-        if (playback.playedAt(now))
-            m_continueStart.reset();
-    }
-    scheduleTimer(now);
+    if (!m_running)
+        return std::nullopt;
+    return m_experiment.nextDue();
 }
 
-bool FrmMech1::animating() const
+std::vector<bool> FrmMech1::judgeExample()
 {
-    return m_running || m_continueStart.has_value();
-}
-
-void FrmMech1::scheduleTimer(std::uint32_t now)
-{
-    if (!animating()) {
-        m_timer.stop();
-        return;
-    }
-    // Wake exactly when the next frame is due, rather than polling.
-    std::uint32_t due = now + Layout::kCalcContinueFrameMs;
-    if (m_running)
-        due = m_experiment.nextDue();
-    if (m_continueStart)
-        due = std::min<std::uint32_t>(due - now, Layout::kCalcContinueFrameMs) + now;
-    const int delay = reached(now, due) ? 0 : int(due - now);
-    m_timer.start(delay, Qt::PreciseTimer, this);
-}
-
-void FrmMech1::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() == m_timer.timerId())
-        animate(m_services.tickCount());
-    else
-        Form::timerEvent(event);
-}
-
-void FrmMech1::check()
-{
-    PlayClickSound(m_services);
     setControls(false);
     PicTop[3]->setEnabled(true);
     PicStart->setEnabled(false);
@@ -639,81 +406,30 @@ void FrmMech1::check()
     for (QLineEdit* box : TCil)
         lockBox(box, true);
     m_lastRight = CheckExample(m_example, answer);
-    m_hintShown = nullptr;
-    IHodnoceni->setPicture(m_lastRight ? m_right : m_wrong);
-    IHodnoceni->show();
-    SeriesProgress::count(globals(), m_lastRight);
     m_slip = m_lastRight ? QString() : SlipHint(m_example, answer);
-
-    picPokracuj->setEnabled(true);
-    m_continueStart = m_services.tickCount();
-    animate(*m_continueStart);
+    return {m_lastRight};
 }
 
-void FrmMech1::newExample()
+QRect FrmMech1::markRect(int) const
 {
+    return Layout::kCheckMark;
+}
+
+bool FrmMech1::buildExample()
+{
+    setControls(true);
     setStartPicture(StartPicture::Play);
-    IHodnoceni->hide();
-    TPoznamky->clear();
-    TKalkulator->clear();
-    m_continueStart.reset();
-    picPokracuj->setPicture(m_continueBackground);
+    m_calculator->clear();
     GenerateExample();
-    formActivated();
+    return true;
 }
 
-void FrmMech1::continueSeries()
+void FrmMech1::showSolution(int, QPoint at)
 {
-    if (!picPokracuj->isEnabled())
-        return;
-    PlayClickSound(m_services);
-    hideSolution();
-    if (SeriesProgress::next(globals())) {
-        setControls(true);
-        picPokracuj->setEnabled(false);
-        newExample();
-        return;
-    }
-    m_results.finishSeries(m_returnForm);
-    leaveForm();
-}
-
-void FrmMech1::showTable()
-{
-    PlayClickSound(m_services);
-    m_results.showRanking(this);
-    if (ScreenHost* host = ScreenHost::instance())
-        host->hideForm(this);
-}
-
-void FrmMech1::back()
-{
-    PlayClickSound(m_services);
-    if (ScreenHost* host = ScreenHost::instance(); host && m_returnForm)
-        host->showForm(m_returnForm);
-    leaveForm();
-}
-
-void FrmMech1::leaveForm()
-{
-    m_timer.stop();
-    m_running = false;
-    UnloadTaskForm(*this, m_services);
-}
-
-void FrmMech1::showSolution(QPoint at)
-{
-    if (PicTop[0]->isEnabled())
-        return;
-    PlayClickSound(m_services);
     // With a slip line the hint needs the bubble of two lines.
     const bool slip = !m_slip.isEmpty();
-    QPointer<HintWindow>& window = slip ? m_hintTwoLines : m_hint;
-    if (!window) {
-        const TaskRow* row = TaskTable::find(m_code);
-        window = m_results.createHint(slip ? HintBubble::TwoLines : row ? row->hint : HintBubble::OneLine,
-                                      parentWidget() ? parentWidget() : this);
-    }
+    const TaskRow* row = TaskTable::find(m_code);
+    HintWindow* window = &hint(slip ? HintBubble::TwoLines : row ? row->hint : HintBubble::OneLine);
     QString text = SolutionText(m_example);
     if (slip)
         text += QLatin1Char('\n') + m_slip;
@@ -727,22 +443,15 @@ void FrmMech1::showSolution(QPoint at)
         window->showPicture(picture);
     }
     // Beside the pointer, but never cut off by the edge of the screen.
-    ShowPopupAt(*this, *window, at + QPoint(5, -12));
-    m_hintShown = window;
-}
-
-void FrmMech1::hideSolution()
-{
-    if (m_hintShown)
-        m_hintShown->hide();
+    showHint(*window, at + QPoint(5, -12));
 }
 
 void FrmMech1::markRow(int row)
 {
-    if (!PicTop[0]->isEnabled() || !m_example.tableActive() || row < 1 || row > m_tableRows)
+    if (!PicTop[0]->isEnabled() || !m_example.tableActive() || row < 1 || row > m_tablePanel->rows())
         return;
     PlayClickSound(m_services);
-    highlightRow(row);
+    m_tablePanel->highlight(row);
     m_markedRow = row;
 }
 
@@ -783,49 +492,16 @@ void FrmMech1::hoverTable(int row)
         return;
     if (m_example.tableActive()) {
         EnterHoverItem(m_services, std::uint8_t(kHoverTableRow + row));
-        setCursor(globals().HandCursor);
+        showPointer(this, globals().HandCursor);
     } else {
-        setCursor(globals().ArrowCursor);
+        showPointer(this, globals().ArrowCursor);
     }
 }
 
-void FrmMech1::pressKey(int key)
+void FrmMech1::activated()
 {
-    PlayClickSound(m_services);
-    PictureButton* button = Kalk[std::size_t(key - 1)];
-    button->setPicture(m_keyDown[std::size_t(key - 1)]);
-    CalculatorInput input{TKalkulator->text(), TKalkulator->cursorPosition(), TKalkulator->selectionStart(),
-                          TKalkulator->selectedText().size()};
-    if (input.selectionStart < 0)
-        input.selectionStart = input.caret;
-    TKalkulator->setFocus();
-    if (TKalkulator->isReadOnly())
-        return;
-    const CalculatorInput after = CalculatorKeyFilter::pressButton(input, CalculatorButton(key));
-    TKalkulator->setText(after.text);
-    TKalkulator->setCursorPosition(int(after.caret));
-}
-
-void FrmMech1::releaseKey(int key)
-{
-    Kalk[std::size_t(key - 1)]->setPicture(m_keyUp[std::size_t(key - 1)]);
-}
-
-void FrmMech1::formActivated()
-{
-    SelectUsKeyboard(m_services);
     if (!focusWidget() || !isAncestorOf(focusWidget()))
         Pic->setFocus();
-}
-
-void FrmMech1::backgroundPressed(QPoint position)
-{
-    PressTaskTitle(m_services, *this, position, PicTop, PictureNames::taskHelp(m_code));
-}
-
-void FrmMech1::backgroundMoved(QPoint position)
-{
-    MoveOverTaskBackground(m_services, *this, position, PicTop);
 }
 
 bool FrmMech1::filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox)
@@ -840,62 +516,14 @@ bool FrmMech1::filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox)
     if (box->isReadOnly())
         return true;
     const QChar key = backspace ? kBackspace : typed.at(0);
-    QString text = box->text();
-    int caret = box->cursorPosition();
-    if (box->hasSelectedText()) {
-        text.remove(box->selectionStart(), box->selectedText().size());
-        caret = box->selectionStart();
-        if (backspace) {
-            box->setText(text);
-            box->setCursorPosition(caret);
-            return true;
-        }
-    }
-    const BoxEdit edit = timeBox ? FilterTimeKey(text, caret, key) : FilterAnswerKey(text, caret, key);
+    const BoxSelection selection{box->hasSelectedText() ? box->selectionStart() : box->cursorPosition(),
+                                 int(box->selectedText().size())};
+    const BoxEdit edit = EditBox(box->text(), box->cursorPosition(), selection, key,
+                                 timeBox ? BoxKind::Time : BoxKind::Answer);
     if (edit.text.size() > box->maxLength())
         return true;
     box->setText(edit.text);
     box->setCursorPosition(edit.caret);
-    return true;
-}
-
-bool FrmMech1::filterCalculatorKey(QKeyEvent* event)
-{
-    const QString typed = event->text();
-    const bool enter = event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter;
-    const bool backspace = event->key() == Qt::Key_Backspace;
-    if (event->matches(QKeySequence::Paste) || event->matches(QKeySequence::Cut))
-        return true;
-    if (!enter && !backspace && (typed.isEmpty() || !typed.at(0).isPrint()))
-        return false;
-    if (TKalkulator->isReadOnly())
-        return true;
-    const QChar key = enter ? QChar(CalculatorKeyFilter::kEnter) : backspace ? QChar(CalculatorKeyFilter::kBackspace)
-                                                                             : typed.at(0);
-    CalculatorInput input{TKalkulator->text(), TKalkulator->cursorPosition(), TKalkulator->selectionStart(),
-                          TKalkulator->selectedText().size()};
-    if (input.selectionStart < 0)
-        input.selectionStart = input.caret;
-    const CalculatorKeyResult result = CalculatorKeyFilter::press(input, key);
-    switch (result.action) {
-    case CalculatorKeyAction::Discarded:
-        return true;
-    case CalculatorKeyAction::Accepted:
-        if (result.input.text.size() <= TKalkulator->maxLength()) {
-            TKalkulator->setText(result.input.text);
-            TKalkulator->setCursorPosition(int(result.input.caret));
-        }
-        return true;
-    case CalculatorKeyAction::Evaluate:
-        if (const auto notes = Calculator::notesAfterEnter(TKalkulator->text(), TPoznamky->toPlainText())) {
-            TPoznamky->setPlainText(*notes);
-            TPoznamky->moveCursor(QTextCursor::End);
-            TPoznamky->verticalScrollBar()->setValue(TPoznamky->verticalScrollBar()->maximum());
-            TKalkulator->clear();
-        }
-        TKalkulator->setFocus();
-        return true;
-    }
     return true;
 }
 
@@ -921,42 +549,15 @@ bool FrmMech1::focusNextPrevChild(bool next)
     return true;
 }
 
-bool FrmMech1::functionKey(int key)
+void FrmMech1::startKey()
 {
-    if (!isVisible() || globals().CurrentForm != this)
-        return false;
-    switch (key) {
-    case Qt::Key_F2:
-        if (PicStart->isEnabled())
-            pressStart();
-        return true;
-    case Qt::Key_F3:
-        if (PicTop[0]->isEnabled())
-            check();
-        return true;
-    case Qt::Key_F4:
-        if (picPokracuj->isEnabled())
-            continueSeries();
-        return true;
-    case Qt::Key_F6:
-        if (PicTop[1]->isEnabled()) {
-            PlayClickSound(m_services);
-            newExample();
-        }
-        return true;
-    default:
-        return false;
-    }
+    if (PicStart->isEnabled())
+        pressStart();
 }
 
-bool FrmMech1::eventFilter(QObject* watched, QEvent* event)
+bool FrmMech1::filterEvent(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
-    if (type == QEvent::KeyPress) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat() && key->modifiers() == Qt::NoModifier && functionKey(key->key()))
-            return true;
-    }
     if (watched == Pic && m_task == CalcTask::Lever) {
         if (type == QEvent::KeyPress && leverKey(static_cast<QKeyEvent*>(event)))
             return true;
@@ -978,31 +579,15 @@ bool FrmMech1::eventFilter(QObject* watched, QEvent* event)
         }
         return false;
     }
-    if (watched == TKalkulator) {
-        if (type == QEvent::KeyPress)
-            return filterCalculatorKey(static_cast<QKeyEvent*>(event));
-        if (type == QEvent::FocusIn)
-            SelectUsKeyboard(m_services);
-        return false;
-    }
-    if (watched == IHodnoceni && type == QEvent::MouseButtonRelease) {
-        hideSolution();
-        return false;
-    }
-    for (int i = 0; i < 5; ++i) {
-        if (watched == Kalk[std::size_t(i)] && type == QEvent::MouseButtonRelease)
-            releaseKey(i + 1);
-    }
-    for (int r = 1; r < kMaxCalcTableRows; ++r) {
-        if (watched != LblLatka[std::size_t(r)] && watched != LblKg[std::size_t(r)] && watched != LblG[std::size_t(r)])
-            continue;
+    if (m_calculator->filterEvent(watched, event))
+        return true;
+    if (const int r = m_tablePanel->rowOf(watched)) {
         if (type == QEvent::MouseButtonPress)
             markRow(r);
         else if (type == QEvent::MouseMove || type == QEvent::Enter)
             hoverTable(r);
-        break;
     }
-    return Form::eventFilter(watched, event);
+    return false;
 }
 
 bool FrmMech1::leverMouse(QEvent* event)
@@ -1027,7 +612,7 @@ bool FrmMech1::leverMouse(QEvent* event)
         if (m_dragging)
             leverMoved(m_lever.move(at - m_dragFrom));
         const bool overWeight = m_lever.weightAt(at, CalcScene::leverWeightSize()).has_value();
-        Pic->setCursor(overWeight && allowed ? globals().HandCursor : globals().ArrowCursor);
+        showPointer(Pic, overWeight && allowed ? globals().HandCursor : globals().ArrowCursor);
         return m_dragging;
     }
     if (!m_dragging)
@@ -1073,224 +658,6 @@ void FrmMech1::leverMoved(LeverBoard::Event event)
         setStartPicture(m_lever.weightHung() ? StartPicture::Disabled : StartPicture::Play);
     }
     Pic->setLever(m_lever);
-}
-
-namespace {
-
-// A wrong answer a pupil might give: each asked value ten times too large,
-// the next row, the arrival an hour late.
-CalcAnswer wrongAnswer(const CalcExample& e)
-{
-    CalcAnswer answer = RightAnswer(e);
-    for (std::size_t i = 0; i < answer.boxes.size(); ++i) {
-        if (e.boxes[i].used && e.boxes[i].text.isEmpty()) {
-            bool ok = false;
-            const double value = QString(answer.boxes[i]).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
-            if (ok)
-                answer.boxes[i] = QString::number(value * 10, 'g', 6).replace(QLatin1Char('.'), QLatin1Char(','));
-        }
-    }
-    if (answer.markedRow > 0)
-        answer.markedRow = answer.markedRow % e.tableRows + 1;
-    if (!answer.finishBoxes[0].isEmpty())
-        answer.finishBoxes[0] = QString::number(answer.finishBoxes[0].toInt() + 1);
-    // The lever: another offered weight on the shown mark, or the weight a mark nearer the pivot.
-    if (const auto* lever = std::get_if<LeverValues>(&e.values)) {
-        const int mark = lever->placedMark();
-        answer.lever[std::size_t(6 + mark)] = 0;
-        if (lever->offeredCount > 1) {
-            const int other = lever->offered[0] != lever->placedWeight() ? lever->offered[0] : lever->offered[1];
-            answer.lever[std::size_t(6 + mark)] = other;
-        } else {
-            const int nearer = std::abs(mark) > 1 ? mark - (mark > 0 ? 1 : -1) : 2 * mark;
-            answer.lever[std::size_t(6 + nearer)] = lever->placedWeight();
-        }
-    }
-    return answer;
-}
-
-} // namespace
-
-void FrmMech1::addTourStates(Tour& tour, Services& services, ResultsLink& results)
-{
-    enum class Step { Load, Half, Done, Row, Right, Wrong, Solution, Calculator };
-    struct State {
-        Step step;
-        const char* name;
-    };
-    static const State states[] = {
-        {Step::Load, "load"},         {Step::Half, "experiment-half"}, {Step::Done, "experiment-done"},
-        {Step::Row, "row-marked"},    {Step::Right, "check-right"},    {Step::Wrong, "check-wrong"},
-        {Step::Solution, "solution"}, {Step::Calculator, "calculator"},
-    };
-    for (CalcTask task : kAllCalcTasks) {
-        if (!CalcScene::available(task))
-            continue;
-        const QString code = calcTaskCode(task);
-        const int variants = calcTaskVariants(task);
-        for (int q = 1; q <= variants; ++q) {
-            const auto quantities = TaskQuantities::of(task);
-            const bool rowAsked = std::any_of(quantities.begin(), quantities.end(),
-                                              [q](const Quantity& quantity) { return quantity.inTable && quantity.asked.contains(q); });
-            for (const State& state : states) {
-                const Step step = state.step;
-                if (step == Step::Row && !rowAsked)
-                    continue;
-                const QString name = QStringLiteral("%1-q%2-%3").arg(code).arg(q).arg(QString::fromLatin1(state.name));
-                tour.add(QStringLiteral("frm_Mech1"), name, [=, &services, &results](ScreenHost& host) {
-                    if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
-                        host.unloadForm(previous);
-                    Globals& g = globals();
-                    g.TaskCode = code;
-                    g.ExampleCount = 5;
-                    g.PrintMode = false;
-                    std::unique_ptr<FrmMech1> opened;
-                    // The first seed whose example asks quantity q.
-                    for (std::uint64_t seed = 1; seed < 200; ++seed) {
-                        opened = open(services, results, task, seed, nullptr, host.stage());
-                        if (!opened || opened->example().asked.value_or(1) == q)
-                            break;
-                    }
-                    if (!opened)
-                        return;
-                    FrmMech1* form = opened.release();
-                    host.showForm(form);
-                    if (step == Step::Load)
-                        return;
-                    const std::uint32_t start = services.tickCount();
-                    form->pressStart();
-                    const Experiment& run = form->experiment();
-                    if (step == Step::Half) {
-                        // Half a frame later than due, so that the millisecond the
-                        // start button read after `start` cannot hold the frame back.
-                        form->m_experiment.advance(start + std::uint32_t(run.lastFrame() / 2) * run.frameMs()
-                                                   + run.frameMs() / 2);
-                        form->showFrame(run.shownFrame());
-                        form->m_timer.stop();
-                        return;
-                    }
-                    form->animate(start + std::uint32_t(run.lastFrame() + 1) * run.frameMs());
-                    if (step == Step::Done)
-                        return;
-                    if (step == Step::Row) {
-                        form->markRow(form->example().tableRow);
-                        return;
-                    }
-                    if (step == Step::Calculator) {
-                        for (const char* line : {"(120-80)/0,79", "2*3,14*5", "7/2"}) {
-                            form->TKalkulator->setText(QString::fromLatin1(line));
-                            QKeyEvent enter(QEvent::KeyPress, Qt::Key_Return, Qt::NoModifier, QStringLiteral("\r"));
-                            form->filterCalculatorKey(&enter);
-                        }
-                        form->TKalkulator->setText(QStringLiteral("45+"));
-                        return;
-                    }
-                    form->typeAnswer(step == Step::Right ? RightAnswer(form->example()) : wrongAnswer(form->example()));
-                    form->check();
-                    form->animate(services.tickCount() + 1000);
-                    if (step == Step::Solution)
-                        form->showSolution(form->IHodnoceni->geometry().center());
-                });
-            }
-        }
-        tour.add(QStringLiteral("frm_Mech1"), code + QStringLiteral("-help"), [code, &services](ScreenHost& host) {
-            if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
-                host.unloadForm(previous);
-            ShowHelpPicture(services, PictureNames::taskHelp(code), nullptr);
-        });
-    }
-    addLeverTourStates(tour, services, results);
-}
-
-void FrmMech1::addLeverTourStates(Tour& tour, Services& services, ResultsLink& results)
-{
-    enum class Step { Dragging, HungOnTarget, NearOccupied, Refused, Keyboard, TippedLeft, TippedRight, Level };
-    struct State {
-        Step step;
-        int asked;
-        const char* name;
-    };
-    static const State states[] = {
-        {Step::Dragging, 2, "dragging"},          {Step::HungOnTarget, 1, "hung-on-target"},
-        {Step::NearOccupied, 2, "near-occupied"}, {Step::Refused, 2, "refused-on-occupied"},
-        {Step::Keyboard, 2, "keyboard"},          {Step::TippedLeft, 1, "tipped-left"},
-        {Step::TippedRight, 2, "tipped-right"},   {Step::Level, 4, "level"},
-    };
-    for (const State& state : states) {
-        const QString name = QStringLiteral("2e-lever-%1").arg(QString::fromLatin1(state.name));
-        tour.add(QStringLiteral("frm_Mech1"), name, [state, &services, &results](ScreenHost& host) {
-            if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
-                host.unloadForm(previous);
-            Globals& g = globals();
-            g.TaskCode = calcTaskCode(CalcTask::Lever);
-            g.ExampleCount = 5;
-            g.PrintMode = false;
-            // The first seed whose example asks the variant; tipping right needs room right of the placed weight.
-            std::unique_ptr<FrmMech1> opened;
-            for (std::uint64_t seed = 1; seed < 400; ++seed) {
-                opened = open(services, results, CalcTask::Lever, seed, nullptr, host.stage());
-                if (!opened)
-                    return;
-                const auto& x = std::get<LeverValues>(opened->example().values);
-                if (opened->example().asked == state.asked
-                    && (state.step != Step::TippedRight || x.placedMark() < 6))
-                    break;
-            }
-            FrmMech1* form = opened.release();
-            host.showForm(form);
-            const auto& x = std::get<LeverValues>(form->example().values);
-            const LeverPlaces places = CalcScene::leverPlaces();
-            const auto hook = [&places](int mark) { return places.hooks[std::size_t(mark + 6)]; };
-            LeverBoard& lever = form->m_lever;
-            const auto carry = [&](QPoint to) {
-                lever.press(1, true);
-                form->m_dragging = true;
-                form->leverMoved(lever.move(to - lever.position(1)));
-            };
-            const auto runExperiment = [&] {
-                // The scene of the run: the start button stays off while a weight hangs.
-                const std::uint32_t start = services.tickCount();
-                form->m_running = true;
-                form->setControls(false);
-                form->m_experiment.start(start);
-                form->animate(start + std::uint32_t(form->m_experiment.lastFrame() + 1) * form->m_experiment.frameMs());
-            };
-            switch (state.step) {
-            case Step::Dragging:
-                carry((lever.position(1) + hook(x.placedMark())) / 2);
-                break;
-            case Step::HungOnTarget:
-                form->typeAnswer(RightAnswer(form->example()));
-                break;
-            case Step::NearOccupied:
-                carry(hook(x.marks[0]) + QPoint(LeverBoard::kSnap + 1, 0));
-                break;
-            case Step::Refused:
-                carry(hook(x.marks[0]));
-                break;
-            case Step::Keyboard:
-                form->Pic->setFocus();
-                for (int key : {int(Qt::Key_1), int(Qt::Key_Right), int(Qt::Key_Right), int(Qt::Key_Right)}) {
-                    QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier);
-                    form->leverKey(&press);
-                }
-                break;
-            case Step::TippedLeft:
-                form->pressStart();
-                form->animate(services.tickCount() + 3 * LeverExperiment::kFrameMs);
-                break;
-            case Step::TippedRight:
-                carry(hook(6));
-                lever.release();
-                runExperiment();
-                break;
-            case Step::Level:
-                form->typeAnswer(RightAnswer(form->example()));
-                runExperiment();
-                break;
-            }
-        });
-    }
 }
 
 } // namespace orbeta

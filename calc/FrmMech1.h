@@ -8,13 +8,7 @@
 #include "calc/Experiment.h"
 #include "calc/LeverBoard.h"
 #include "shell/SeriesSeeds.h"
-#include "shell/AnimationStrip.h"
-#include "shell/Form.h"
-#include "shell/HintWindow.h"
-#include "shell/Misc.h"
-
-#include <QBasicTimer>
-#include <QPointer>
+#include "shell/TaskFrame.h"
 
 #include <array>
 #include <memory>
@@ -27,17 +21,18 @@ class QPlainTextEdit;
 namespace orbeta {
 
 
+class CalcTablePanel;
+class CalculatorPanel;
 class PictureButton;
 class ResultsLink;
 class ScenePicture;
 class Services;
-class Tour;
 
 // The calculation form: a series of examples of one of the sixteen
 // calculation tasks. The rules (generation, experiment frames, check,
 // solution, calculator) live in calc/; the form draws, routes events and
 // calls them.
-class FrmMech1 : public Form {
+class FrmMech1 : public TaskFrame {
     Q_OBJECT
 public:
     // The experiment button's pictures, by index.
@@ -49,27 +44,8 @@ public:
                                           std::optional<std::uint64_t> seed, QWidget* returnForm,
                                           QWidget* parent = nullptr);
 
-    // Every task whose scene is drawn: each asked quantity after load, half
-    // way through the experiment, after it, with a marked row, right and
-    // wrong, with the solution, with the calculator used; and its help picture.
-    static void addTourStates(Tour& tour, Services& services, ResultsLink& results);
-
-    ~FrmMech1() override;
-
-    // One frame of the running experiment and of the continue button's strip
-    // at tick `now`; the timer calls it, tests and the tour call it directly.
-    void animate(std::uint32_t now);
-    bool animating() const;
-
-    // The toolbar actions, the experiment button, continue and the mark.
-    void check();
-    void newExample();
-    void showTable();
-    void back();
+    // The experiment button.
     void pressStart();
-    void continueSeries();
-    void showSolution(QPoint at);
-    void hideSolution();
     // A press on a label of table row `row` (1 to 10).
     void markRow(int row);
     // Types the answer into the open boxes and marks its row, as a pupil would.
@@ -84,21 +60,24 @@ public:
     QLineEdit* answerBox(int i) const { return TVstup[std::size_t(i - 1)]; }
     QLineEdit* finishBox(int i) const { return TCil[std::size_t(i - 1)]; }
     QLabel* tableLabel(int column, int row) const;
-    PictureButton* topButton(int i) const { return PicTop[std::size_t(i - 1)]; }
     PictureButton* startButton() const { return PicStart; }
-    PictureButton* continueButton() const { return picPokracuj; }
-    PictureButton* markButton() const { return IHodnoceni; }
-    PictureButton* calculatorKey(int i) const { return Kalk[std::size_t(i - 1)]; }
-    QLineEdit* calculatorInput() const { return TKalkulator; }
-    QPlainTextEdit* notes() const { return TPoznamky; }
-    HintWindow* hintWindow() const { return m_hintShown.data(); }
+    PictureButton* calculatorKey(int i) const;
+    QLineEdit* calculatorInput() const;
+    QPlainTextEdit* notes() const;
     QLabel* assignment() const { return LblZadani; }
     bool lastCheckRight() const { return m_lastRight; }
 
 protected:
-    void formActivated() override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
-    void timerEvent(QTimerEvent* event) override;
+    bool buildExample() override;
+    std::vector<bool> judgeExample() override;
+    void showSolution(int item, QPoint at) override;
+    QRect markRect(int item) const override;
+    std::optional<std::uint32_t> animatePanels(std::uint32_t now) override;
+    bool busy() const override { return m_running || m_dragging; }
+    void startKey() override;
+    bool filterEvent(QObject* watched, QEvent* event) override;
+    void activated() override;
+    void leaving() override { m_running = false; }
     bool focusNextPrevChild(bool next) override;
 
 private:
@@ -107,7 +86,6 @@ private:
 
     bool loadData();
     void buildControls();
-    void buildTable();
     void GenerateExample();
     void showFrame(int frame);
     void finishRun();
@@ -117,30 +95,14 @@ private:
     // The answer boxes in the order of the legend, then the arrival clock.
     std::vector<QLineEdit*> boxesInLegendOrder() const;
     void lockBox(QLineEdit* box, bool locked);
-    void highlightRow(int row);
-    void scheduleTimer(std::uint32_t now);
-    void updateProgress();
-    void pressKey(int key);
-    void releaseKey(int key);
     bool filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox);
-    bool filterCalculatorKey(QKeyEvent* event);
-    // F2 start or stop, F3 check, F4 continue, F6 new example; false for any other key.
-    bool functionKey(int key);
-    void backgroundPressed(QPoint position);
-    void backgroundMoved(QPoint position);
     void hoverTable(int row);
     // "2e": the mouse and the keys on the lever, and what follows a move.
-    static void addLeverTourStates(Tour& tour, Services& services, ResultsLink& results);
     bool leverMouse(QEvent* event);
     bool leverKey(QKeyEvent* event);
     void leverMoved(LeverBoard::Event event);
-    void leaveForm();
 
-    Services& m_services;
-    ResultsLink& m_results;
     CalcTask m_task;
-    QString m_code;
-    QPointer<QWidget> m_returnForm;
     SeriesSeeds m_seeds;
 
     CalcTable m_table;
@@ -156,40 +118,19 @@ private:
     bool m_lastRight = false;
     QString m_slip;
 
-    QBasicTimer m_timer;
-    std::optional<std::uint32_t> m_continueStart;
-    AnimationStrip m_continueStrip;
-    QPixmap m_continueBackground;
     std::array<QPixmap, 5> m_startPictures;
-    std::array<QPixmap, 5> m_keyUp;
-    std::array<QPixmap, 5> m_keyDown;
-    QPixmap m_right;
-    QPixmap m_wrong;
 
-    TopButtons PicTop{};
-    PictureButton* picPokracuj = nullptr;
-    PictureButton* IHodnoceni = nullptr;
     PictureButton* PicStart = nullptr;
-    std::array<PictureButton*, 5> Kalk{};
     QLabel* LblZadani = nullptr;
-    QLabel* LblPriklad = nullptr;
     std::array<QLineEdit*, 6> TVstup{};
     std::array<QLabel*, 6> LVstup{};
     std::array<QLineEdit*, 2> TStart{};
     std::array<QLineEdit*, 2> TCil{};
     QLabel* LStart = nullptr;
     QLabel* LCil = nullptr;
-    std::array<QLabel*, kMaxCalcTableRows> LblLatka{};
-    std::array<QLabel*, kMaxCalcTableRows> LblKg{};
-    std::array<QLabel*, kMaxCalcTableRows> LblG{};
-    int m_tableRows = 0;
-    QWidget* m_rowMark = nullptr;
-    QLineEdit* TKalkulator = nullptr;
-    QPlainTextEdit* TPoznamky = nullptr;
+    CalcTablePanel* m_tablePanel = nullptr;
+    CalculatorPanel* m_calculator = nullptr;
     ScenePicture* Pic = nullptr;
-    QPointer<HintWindow> m_hint;
-    QPointer<HintWindow> m_hintTwoLines;
-    QPointer<HintWindow> m_hintShown;
 };
 
 } // namespace orbeta

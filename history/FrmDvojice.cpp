@@ -1,6 +1,7 @@
 #include "history/FrmDvojice.h"
 
 #include "history/HistoryBox.h"
+#include "history/HistoryDeckFile.h"
 #include "history/HistoryRandom.h"
 #include "look/HistoryPainter.h"
 #include "look/Layout.h"
@@ -10,7 +11,6 @@
 #include "shell/HelpScreens.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
-#include "shell/SafeFile.h"
 #include "shell/ScreenHost.h"
 #include "shell/Services.h"
 #include "shell/Tour.h"
@@ -30,19 +30,12 @@ QRect rowRect(const QRect& first, int row)
 std::unique_ptr<FrmDvojice> FrmDvojice::open(Services& services, ResultsLink& results,
                                              std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent)
 {
-    const HistoryCode code = HistoryCode::Pairs;
-    const QString name = HistoryDeck::fileName(code);
     const int largest = std::min<int>(globals().ExampleCount, PairScreen::kMaxRows);
-    auto fail = [&services](const FileError& error) {
-        services.showMessage(QStringLiteral("Chyba"), error.message(), MessageIcon::Critical);
+    FileResult<HistoryDeck> deck = HistoryDeckFile::read(HistoryCode::Pairs, globals().DataDir, std::max(largest, 1));
+    if (!deck) {
+        services.showMessage(QStringLiteral("Chyba"), deck.error().message(), MessageIcon::Critical);
         return nullptr;
-    };
-    const FileResult<QByteArray> bytes = SafeFile::read(Resources::dataPath(name), FileKind::DataTable);
-    if (!bytes)
-        return fail(bytes.error());
-    FileResult<HistoryDeck> deck = HistoryDeck::read(code, bytes.value(), name, std::max(largest, 1));
-    if (!deck)
-        return fail(deck.error());
+    }
     std::unique_ptr<FrmDvojice> form(new FrmDvojice(services, results, deck.value(), seed, returnForm, parent));
     form->startSeries(PairScreen::kMaxRows, HistoryPainter::kPairBoxPx, Layout::kPairBox1.size());
     return form;
@@ -50,7 +43,8 @@ std::unique_ptr<FrmDvojice> FrmDvojice::open(Services& services, ResultsLink& re
 
 FrmDvojice::FrmDvojice(Services& services, ResultsLink& results, HistoryDeck deck, std::optional<std::uint64_t> seed,
                        QWidget* returnForm, QWidget* parent)
-    : HistoryForm(QStringLiteral("frm_Dvojice"), services, results, std::move(deck), seed, returnForm, parent)
+    : HistoryForm(QStringLiteral("frm_Dvojice"), services, results, std::move(deck), seed, returnForm, parent,
+                  Layout::kPairContinue)
 {
     for (int row = 1; row <= PairScreen::kMaxRows; ++row) {
         auto* label = new QLabel(this);
@@ -59,7 +53,6 @@ FrmDvojice::FrmDvojice(Services& services, ResultsLink& results, HistoryDeck dec
         label->setFont(Typeface::font(HistoryPainter::kPairLeftPx, true));
         LLeft[std::size_t(row - 1)] = label;
     }
-    continueButton()->setGeometry(Layout::kPairContinue);
 }
 
 void FrmDvojice::buildScreen(HistoryRandom& rnd)
@@ -171,7 +164,6 @@ void FrmDvojice::addTourStates(Tour& tour, Services& services, ResultsLink& resu
                      Globals& g = globals();
                      g.TaskCode = QStringLiteral("6a");
                      g.ExampleCount = std::uint8_t(count);
-                     g.PrintMode = false;
                      std::unique_ptr<FrmDvojice> opened = open(services, results, 12, nullptr, host.stage());
                      if (!opened)
                          return;

@@ -1,6 +1,7 @@
 #include "history/FrmOsa.h"
 
 #include "history/HistoryBox.h"
+#include "history/HistoryDeckFile.h"
 #include "history/HistoryRandom.h"
 #include "look/HistoryPainter.h"
 #include "look/Layout.h"
@@ -10,7 +11,6 @@
 #include "shell/HelpScreens.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
-#include "shell/SafeFile.h"
 #include "shell/ScreenHost.h"
 #include "shell/Services.h"
 #include "shell/Tour.h"
@@ -38,17 +38,11 @@ QRect eventColumn(int position)
 std::unique_ptr<FrmOsa> FrmOsa::open(Services& services, ResultsLink& results, HistoryCode code,
                                      std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent)
 {
-    const QString name = HistoryDeck::fileName(code);
-    auto fail = [&services](const FileError& error) {
-        services.showMessage(QStringLiteral("Chyba"), error.message(), MessageIcon::Critical);
+    FileResult<HistoryDeck> deck = HistoryDeckFile::read(code, globals().DataDir, TimelineScreen::kPositions);
+    if (!deck) {
+        services.showMessage(QStringLiteral("Chyba"), deck.error().message(), MessageIcon::Critical);
         return nullptr;
-    };
-    const FileResult<QByteArray> bytes = SafeFile::read(Resources::dataPath(name), FileKind::DataTable);
-    if (!bytes)
-        return fail(bytes.error());
-    FileResult<HistoryDeck> deck = HistoryDeck::read(code, bytes.value(), name, TimelineScreen::kPositions);
-    if (!deck)
-        return fail(deck.error());
+    }
     std::unique_ptr<FrmOsa> form(new FrmOsa(services, results, deck.value(), seed, returnForm, parent));
     form->startSeries(TimelineScreen::kPositions, HistoryPainter::kTimelineBoxPx,
                       form->persons() ? Layout::kPersonBox1.size() : Layout::kEventBox1.size());
@@ -57,7 +51,8 @@ std::unique_ptr<FrmOsa> FrmOsa::open(Services& services, ResultsLink& results, H
 
 FrmOsa::FrmOsa(Services& services, ResultsLink& results, HistoryDeck deck, std::optional<std::uint64_t> seed,
                QWidget* returnForm, QWidget* parent)
-    : HistoryForm(QStringLiteral("frm_Osa"), services, results, std::move(deck), seed, returnForm, parent)
+    : HistoryForm(QStringLiteral("frm_Osa"), services, results, std::move(deck), seed, returnForm, parent,
+                  Layout::kTimelineContinue)
 {
     for (int p = 1; p <= TimelineScreen::kPositions; ++p) {
         auto* label = new QLabel(this);
@@ -78,7 +73,6 @@ FrmOsa::FrmOsa(Services& services, ResultsLink& results, HistoryDeck deck, std::
         }
         LblRok[std::size_t(p - 1)] = label;
     }
-    continueButton()->setGeometry(Layout::kTimelineContinue);
 }
 
 QRect FrmOsa::slotRect(int position) const
@@ -246,7 +240,6 @@ void FrmOsa::addTourStates(Tour& tour, Services& services, ResultsLink& results)
                          Globals& g = globals();
                          g.TaskCode = taskCode;
                          g.ExampleCount = 25;
-                         g.PrintMode = false;
                          std::unique_ptr<FrmOsa> opened;
                          for (std::uint64_t seed = 1; seed < 400; ++seed) {
                              opened = open(services, results, code, seed, nullptr, host.stage());

@@ -2,13 +2,7 @@
 
 #include "history/HistoryDeck.h"
 #include "shell/SeriesSeeds.h"
-#include "shell/AnimationStrip.h"
-#include "shell/Form.h"
-#include "shell/HintWindow.h"
-#include "shell/Misc.h"
-
-#include <QBasicTimer>
-#include <QPointer>
+#include "shell/TaskFrame.h"
 
 #include <cstdint>
 #include <optional>
@@ -20,54 +14,32 @@ namespace orbeta {
 
 class HistoryBox;
 class HistoryRandom;
-class PictureButton;
 class ResultsLink;
 class Services;
 
-// What the pairs form and the timeline form share: the toolbar, the series
-// of screens, the marks and their hints, the continue button, the help
-// area, dragging a box with the mouse and carrying it with the keyboard.
-// The forms say where things stand and what a drop does; the rules of
-// history/ decide.
-class HistoryForm : public Form {
+// What the pairs form and the timeline form share inside the task frame:
+// the series of screens, dragging a box with the mouse and carrying it with
+// the keyboard. The forms say where things stand and what a drop does; the
+// rules of history/ decide.
+class HistoryForm : public TaskFrame {
     Q_OBJECT
 public:
-    ~HistoryForm() override;
-
-    // The continue button's strip at tick `now`; the timer calls it, tests
-    // and the tour call it directly.
-    void animate(std::uint32_t now);
-
-    // The toolbar, continue, and a press on the mark of item `item`.
-    void check();
-    void newScreen();
-    void showTable();
-    void back();
-    void continueSeries();
-    void pressMark(int item, QPoint at);
-    void hideHint();
-
     // The keyboard: the focused box or slot, the carried box and its target;
     // after the evaluation the framed cross, whose hint Pick opens.
     enum class Key { Previous, Next, Pick, Cancel };
     void key(Key key);
 
-    int screenItems() const { return m_screenItems; }
+    int screenItems() const override { return m_screenItems; }
     int screenNumber() const { return m_screen + 1; }
     int screenCount() const { return int(m_screens.size()); }
-    bool evaluated() const { return m_evaluated; }
-    PictureButton* topButton(int i) const { return PicTop[std::size_t(i - 1)]; }
-    PictureButton* continueButton() const { return picPokracuj; }
-    PictureButton* mark(int item) const { return IHodnoceni[std::size_t(item - 1)]; }
     HistoryBox* box(int i) const { return m_boxes[std::size_t(i - 1)]; }
-    HintWindow* hintWindow() const { return m_hint.data(); }
     std::optional<int> carried() const { return m_carried; }
     // The frame of the place a carried box would be put down.
     HistoryBox* target() const { return m_target; }
 
 protected:
     HistoryForm(const QString& formName, Services& services, ResultsLink& results, HistoryDeck deck,
-                std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent);
+                std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent, const QRect& continueButton);
 
     // Called by the subclass's constructor once its controls exist.
     void startSeries(int boxCount, int boxPixels, const QSize& boxSize);
@@ -87,33 +59,31 @@ protected:
     virtual bool judge(int item) const = 0;
     virtual QString hintText(int item) const = 0;
     virtual QPoint hintPlace(int item, QPoint pointer) const = 0;
-    virtual QRect markRect(int item) const = 0;
     virtual std::vector<Stop> stops() const = 0;
     virtual int targetCount() const = 0;
     virtual int firstTarget(int box) const = 0;
     virtual QRect targetRect(int target) const = 0;
     virtual void focusStop(const Stop& stop, bool focused);
 
-    void formActivated() override;
-    void timerEvent(QTimerEvent* event) override;
+    bool buildExample() override;
+    std::vector<bool> judgeExample() override;
+    void showSolution(int item, QPoint at) override;
+    bool turnScreen() override;
+    std::pair<int, int> progress() const override;
+    bool busy() const override { return m_dragging; }
+    void activated() override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
 
     void restBoxes();
     void showFocus();
 
-    Services& m_services;
-    ResultsLink& m_results;
     HistoryDeck m_deck;
-    QString m_code;
     int m_screenItems = 0;
     std::vector<HistoryBox*> m_boxes;
     HistoryBox* m_target = nullptr;
-    std::array<PictureButton*, 10> IHodnoceni{};
-    QLabel* LblPriklad = nullptr;
 
 private:
-    void buildControls();
     void showScreen();
     void setHalfScreen();
     void startDrag(int box, QPoint at);
@@ -123,31 +93,17 @@ private:
     // After the evaluation: the items whose cross can be pressed.
     std::vector<int> wrongItems() const;
     void moveTarget(int step);
-    void backgroundPressed(QPoint position);
-    void backgroundMoved(QPoint position);
-    void leaveForm();
 
-    QPointer<QWidget> m_returnForm;
     SeriesSeeds m_seeds;
     std::vector<int> m_screens;
     int m_screen = 0;
-    bool m_evaluated = false;
+    std::vector<bool> m_verdicts;
     bool m_dragging = false;
+    QPoint m_dragFrom;
     int m_focus = 0;
     std::optional<int> m_carried;
     int m_targetIndex = 0;
     int m_markFocus = 0;
-
-    QBasicTimer m_timer;
-    std::optional<std::uint32_t> m_continueStart;
-    AnimationStrip m_continueStrip;
-    QPixmap m_continueBackground;
-    QPixmap m_right;
-    QPixmap m_wrong;
-
-    TopButtons PicTop{};
-    PictureButton* picPokracuj = nullptr;
-    QPointer<HintWindow> m_hint;
 };
 
 } // namespace orbeta

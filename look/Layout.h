@@ -117,7 +117,7 @@ constexpr QRect kPairLeft1{20, 125, 298, 20};
 constexpr QRect kPairBox1{326, 125, 258, 20};
 constexpr QRect kPairMark1{592, 121, 28, 28};
 constexpr QRect kHistoryProgress{242, 18, 78, 48};
-constexpr QRect kPairContinue{472, 432, 150, 48};
+constexpr QRect kPairContinue{436, 432, 150, 48}; // left of row 10's mark
 
 // Timelines ("6b", "6c"): five positions. Persons: slots with the life spans
 // under them along the time axis, the names' boxes below.
@@ -134,7 +134,7 @@ constexpr int kPersonBoxStep = 42;
 constexpr int kEventAxisY = 130;
 constexpr QRect kEventYear1{24, 100, 48, 24};  // year p centred over the tick of box p
 constexpr QRect kEventBox1{24, 150, 386, 30};  // box p at left + kEventBoxStepX × (p − 1), top + kEventBoxStepY × (p − 1)
-constexpr int kEventBoxStepX = 48;
+constexpr int kEventBoxStepX = 44; // the mark of box 5 inside the panel
 constexpr int kEventBoxStepY = 52;
 constexpr int kEventTickOffset = 24;           // the tick of box p: its left + this
 constexpr QRect kEventMark1{416, 151, 28, 28}; // right of box p, moving with it

@@ -14,27 +14,20 @@
 #include "shell/Resources.h"
 #include "shell/ResultsLink.h"
 #include "shell/ScreenHost.h"
-#include "shell/SeriesProgress.h"
 #include "shell/Services.h"
-#include "shell/StripPlayback.h"
 #include "shell/Tour.h"
 #include "tasks/TaskTable.h"
 
 #include <QLabel>
 #include <QPainter>
-#include <QApplication>
-#include <QKeyEvent>
-#include <QTimerEvent>
 
 #include <algorithm>
 
 namespace orbeta {
 namespace {
 
-// Hover ids of the form's items.
-constexpr std::uint8_t kHoverContinue = 8;
+// Hover id of the drawing area.
 constexpr std::uint8_t kHoverPicture = 16;
-constexpr std::uint8_t kHoverMark = 20;
 
 // The hint window stands this far from the form's top left.
 constexpr QPoint kHintOffset{215, 89};
@@ -54,33 +47,19 @@ std::unique_ptr<FrmZobr> FrmZobr::open(Services& services, ResultsLink& results,
                                        QWidget* returnForm, QWidget* parent)
 {
     std::unique_ptr<FrmZobr> form(new FrmZobr(services, results, task, random(seed), returnForm, parent));
-    if (!form->loadScenes())
-        return nullptr;
-    SeriesProgress::start(globals());
-    if (globals().PrintMode)
-        return form;
-    if (!form->GenerateExample())
+    if (!form->loadScenes() || !form->beginSeries())
         return nullptr;
     return form;
 }
 
-FrmZobr::~FrmZobr()
-{
-    // The hint window stands on the stage beside the form and goes with it.
-    delete m_hint;
-}
-
 FrmZobr::FrmZobr(Services& services, ResultsLink& results, OpticsTask task, ExampleRandom random,
                  QWidget* returnForm, QWidget* parent)
-    : Form(QStringLiteral("frm_Zobr"), parent)
-    , m_services(services)
-    , m_results(results)
+    : TaskFrame(QStringLiteral("frm_Zobr"), services, results, opticsTaskCode(task), returnForm, parent,
+                {QStringLiteral("Nový príklad (F6)"), Layout::kCalcProgress, Layout::kOpticsContinue, 1,
+                 Layout::kOpticsMark.size(), QStringLiteral("Klikni a uvidíš správne riešenie.")})
     , m_task(task)
-    , m_code(opticsTaskCode(task))
     , m_random(std::move(random))
-    , m_returnForm(returnForm)
 {
-    SelectUsKeyboard(m_services);
     buildControls();
 }
 
@@ -100,24 +79,9 @@ bool FrmZobr::loadScenes()
 
 void FrmZobr::buildControls()
 {
-    SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
     setPicture(Resources::picture(PictureNames::opticsBackground()));
     const QImage title = Resources::image(PictureNames::taskPicture(m_code));
     BlitTransparent(persistentImage(), 0, 0, title.width(), title.height(), title, 0, 0, Palette::transparent());
-
-    BuildTaskToolbar(*this, m_services, PicTop,
-                     {QStringLiteral("Vyhodnoť (F3)"), QStringLiteral("Nový príklad (F6)"),
-                      QStringLiteral("Tabuľka výsledkov"), QStringLiteral("Späť")},
-                     {[this] { check(); },
-                      [this] {
-                          PlayClickSound(m_services);
-                          newExample();
-                      },
-                      [this] { showTable(); }, [this] { back(); }});
-
-    LblPriklad = new QLabel(this);
-    LblPriklad->setGeometry(Layout::kCalcProgress.adjusted(0, 20, 0, 0));
-    LblPriklad->setAlignment(Qt::AlignCenter);
 
     Pic = new OpticsPicture(this);
     Pic->setGeometry(Layout::kOpticsPicture);
@@ -132,44 +96,8 @@ void FrmZobr::buildControls()
     LblZadani->setWordWrap(true);
     LblZadani->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    IHodnoceni = new PictureButton(this, kHoverMark);
-    IHodnoceni->setGeometry(Layout::kOpticsMark);
-    IHodnoceni->setFixedPictureSize(Layout::kOpticsMark.size());
-    IHodnoceni->setToolTip(QStringLiteral("Klikni a uvidíš správne riešenie."));
-    m_right = SpritePicture(PictureNames::checkMark(true));
-    m_wrong = SpritePicture(PictureNames::checkMark(false));
-    connect(IHodnoceni, &PictureButton::mouseMoved, this, [this] {
-        EnterHoverItem(m_services, kHoverMark);
-        IHodnoceni->setCursor(IHodnoceni->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
-    });
-    connect(IHodnoceni, &PictureButton::mousePressed, this, [this] { showSolution(); });
-    IHodnoceni->hide();
-
-    picPokracuj = new PictureButton(this, kHoverContinue);
-    picPokracuj->setGeometry(Layout::kOpticsContinue);
-    picPokracuj->setFixedPictureSize(Layout::kOpticsContinue.size());
-    picPokracuj->setToolTip(QStringLiteral("Pokračuj (F4)"));
-    m_continueStrip = AnimationStrip(Resources::picture(PictureNames::continueStrip()), Layout::kStripFrames);
-    m_continueBackground = Resources::picture(PictureNames::continueBackground());
-    picPokracuj->setPicture(m_continueBackground);
-    picPokracuj->setEnabled(false);
-    connect(picPokracuj, &PictureButton::mouseMoved, this, [this] {
-        EnterHoverItem(m_services, kHoverContinue);
-        picPokracuj->setCursor(picPokracuj->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
-    });
-    connect(picPokracuj, &PictureButton::clicked, this, &FrmZobr::continueSeries);
-
-    connect(this, &Form::backgroundMousePressed, this, &FrmZobr::backgroundPressed);
-    connect(this, &Form::backgroundMouseMoved, this, &FrmZobr::backgroundMoved);
-
-    // The function keys work wherever the focus is: the stage inside the
-    // screen host gives a shortcut no window to match.
-    qApp->installEventFilter(this);
-
     NormaliseControls(*this);
     LblZadani->setFont(pixelFont(LblZadani->font(), 12));
-    LblPriklad->setFont(pixelFont(LblPriklad->font(), 16, true));
-    setCursor(globals().ArrowCursor);
 }
 
 bool FrmZobr::GenerateExample()
@@ -188,14 +116,17 @@ bool FrmZobr::GenerateExample()
     const Globals& g = globals();
     LblZadani->setText(g.AssignmentTexts.at(std::size_t(std::clamp(m_example.assignmentLine, 0, 70))));
     Pic->setScene(&m_example, &m_drawing, m_scenePicture);
-    updateProgress();
     return true;
 }
 
-void FrmZobr::updateProgress()
+bool FrmZobr::buildExample()
 {
-    LblPriklad->setText(
-        QStringLiteral("%1 / %2").arg(SeriesProgress::exampleNumber(globals())).arg(globals().ExampleCount));
+    return GenerateExample();
+}
+
+bool FrmZobr::busy() const
+{
+    return m_drawing.drawing();
 }
 
 bool FrmZobr::drawingAllowed() const
@@ -215,7 +146,6 @@ void FrmZobr::picturePressed(QPoint at, Qt::MouseButton button)
         return;
     m_aim.reset();
     m_drawing.press(at);
-    globals().DrawStart = m_drawing.drawStart();
     Pic->setChosenStart(std::nullopt);
     Pic->setRubberBand(std::nullopt);
 }
@@ -225,13 +155,13 @@ void FrmZobr::pictureMoved(QPoint at, Qt::MouseButtons buttons)
     if (globals().HoverId != kHoverPicture)
         globals().HoverId = kHoverPicture;
     if (!drawingAllowed()) {
-        Pic->setCursor(globals().ArrowCursor);
+        showPointer(Pic, globals().ArrowCursor);
         return;
     }
     const bool left = buttons.testFlag(Qt::LeftButton);
     const QPoint end = m_drawing.move(at, left);
     if (!left) {
-        Pic->setCursor(m_drawing.startAllowed() ? QCursor(Qt::CrossCursor) : globals().ArrowCursor);
+        showPointer(Pic, m_drawing.startAllowed() ? QCursor(Qt::CrossCursor) : globals().ArrowCursor);
         return;
     }
     if (m_drawing.drawing())
@@ -240,7 +170,6 @@ void FrmZobr::pictureMoved(QPoint at, Qt::MouseButtons buttons)
 
 void FrmZobr::pictureReleased(QPoint at, Qt::MouseButton button)
 {
-    globals().DrawEnd = at;
     Pic->setRubberBand(std::nullopt);
     if (!drawingAllowed())
         return;
@@ -296,126 +225,17 @@ void FrmZobr::pictureKey(int key, Qt::KeyboardModifiers modifiers)
     refreshPicture();
 }
 
-bool FrmZobr::eventFilter(QObject* watched, QEvent* event)
+std::vector<bool> FrmZobr::judgeExample()
 {
-    if (event->type() != QEvent::KeyPress || !isVisible() || globals().CurrentForm != this)
-        return Form::eventFilter(watched, event);
-    auto* key = static_cast<QKeyEvent*>(event);
-    if (key->isAutoRepeat() || key->modifiers() != Qt::NoModifier)
-        return Form::eventFilter(watched, event);
-    switch (key->key()) {
-    case Qt::Key_F3:
-        if (PicTop[0]->isEnabled())
-            check();
-        return true;
-    case Qt::Key_F4:
-        if (picPokracuj->isEnabled())
-            continueSeries();
-        return true;
-    case Qt::Key_F6:
-        if (PicTop[1]->isEnabled()) {
-            PlayClickSound(m_services);
-            newExample();
-        }
-        return true;
-    default:
-        return Form::eventFilter(watched, event);
-    }
-}
-
-void FrmZobr::animate(std::uint32_t now)
-{
-    if (!m_continueStart) {
-        m_timer.stop();
-        return;
-    }
-    const StripPlayback playback(Layout::kCalcContinueFrames, Layout::kCalcContinueFrameMs, *m_continueStart);
-    picPokracuj->setPicture(m_continueStrip.frame(playback.frameAt(now) + 1));
-    if (playback.playedAt(now)) {
-        m_continueStart.reset();
-        m_timer.stop();
-        return;
-    }
-    m_timer.start(Layout::kCalcContinueFrameMs, Qt::PreciseTimer, this);
-}
-
-void FrmZobr::timerEvent(QTimerEvent* event)
-{
-    if (event->timerId() == m_timer.timerId())
-        animate(m_services.tickCount());
-    else
-        Form::timerEvent(event);
-}
-
-void FrmZobr::check()
-{
-    PlayClickSound(m_services);
-    for (int i = 0; i < 3; ++i)
-        PicTop[std::size_t(i)]->setEnabled(false);
     m_aim.reset();
     refreshPicture();
     m_lastRight = m_drawing.evaluate();
-    IHodnoceni->setPicture(m_lastRight ? m_right : m_wrong);
-    IHodnoceni->setEnabled(!m_lastRight);
-    IHodnoceni->show();
-    SeriesProgress::count(globals(), m_lastRight);
-    picPokracuj->setEnabled(true);
-    m_continueStart = m_services.tickCount();
-    animate(*m_continueStart);
+    return {m_lastRight};
 }
 
-void FrmZobr::newExample()
+QRect FrmZobr::markRect(int) const
 {
-    IHodnoceni->hide();
-    if (m_hint)
-        m_hint->hide();
-    m_continueStart.reset();
-    picPokracuj->setPicture(m_continueBackground);
-    if (!GenerateExample()) {
-        back();
-        return;
-    }
-    formActivated();
-}
-
-void FrmZobr::continueSeries()
-{
-    if (!picPokracuj->isEnabled())
-        return;
-    PlayClickSound(m_services);
-    if (m_hint)
-        m_hint->hide();
-    if (SeriesProgress::next(globals())) {
-        for (PictureButton* button : PicTop)
-            button->setEnabled(true);
-        picPokracuj->setEnabled(false);
-        newExample();
-        return;
-    }
-    m_results.finishSeries(m_returnForm);
-    leaveForm();
-}
-
-void FrmZobr::showTable()
-{
-    PlayClickSound(m_services);
-    m_results.showRanking(this);
-    if (ScreenHost* host = ScreenHost::instance())
-        host->hideForm(this);
-}
-
-void FrmZobr::back()
-{
-    PlayClickSound(m_services);
-    if (ScreenHost* host = ScreenHost::instance(); host && m_returnForm)
-        host->showForm(m_returnForm);
-    leaveForm();
-}
-
-void FrmZobr::leaveForm()
-{
-    m_timer.stop();
-    UnloadTaskForm(*this, m_services);
+    return Layout::kOpticsMark;
 }
 
 QString FrmZobr::feedback() const
@@ -424,15 +244,10 @@ QString FrmZobr::feedback() const
     return faults.empty() ? QString() : RayFeedback::text(faults.front(), m_example);
 }
 
-void FrmZobr::showSolution()
+void FrmZobr::showSolution(int, QPoint)
 {
-    if (PicTop[0]->isEnabled() || m_lastRight)
-        return;
-    PlayClickSound(m_services);
-    if (!m_hint) {
-        m_hint = m_results.createHint(HintBubble::OpticsPicture, parentWidget() ? parentWidget() : this);
-        m_hint->setObjectName(QStringLiteral("frm_Chybovy"));
-    }
+    HintWindow& window = hint(HintBubble::OpticsPicture);
+    window.setObjectName(QStringLiteral("frm_Chybovy"));
     // The construction scaled into the upper part of the picture box, the feedback below.
     const QRect box = Layout::kOpticsHintPicture;
     QPixmap picture(box.size());
@@ -460,25 +275,14 @@ void FrmZobr::showSolution()
                QStringLiteral("Červené: správna konštrukcia a obraz. Čierne: tvoje správne lúče, fialové: tvoje "
                               "chybné lúče. Zelený: tvoj obraz."));
     p.end();
-    m_hint->showPicture(picture);
-    ShowPopupAt(*this, *m_hint, kHintOffset);
+    window.showPicture(picture);
+    showHint(window, kHintOffset);
 }
 
-void FrmZobr::formActivated()
+void FrmZobr::activated()
 {
-    SelectUsKeyboard(m_services);
     // The keys draw on the drawing area from the start, without a click.
     Pic->setFocus(Qt::OtherFocusReason);
-}
-
-void FrmZobr::backgroundPressed(QPoint position)
-{
-    PressTaskTitle(m_services, *this, position, PicTop, PictureNames::taskHelp(m_code));
-}
-
-void FrmZobr::backgroundMoved(QPoint position)
-{
-    MoveOverTaskBackground(m_services, *this, position, PicTop);
 }
 
 void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results, const SeriesRandom& random)
@@ -528,7 +332,6 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
             Globals& g = globals();
             g.TaskCode = opticsTaskCode(state.task);
             g.ExampleCount = 5;
-            g.PrintMode = false;
             std::unique_ptr<FrmZobr> opened;
             // The first seed whose first example stands on the slot.
             for (std::uint64_t seed = 1; seed < 200; ++seed) {
@@ -579,7 +382,7 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
             form->check();
             form->animate(services.tickCount() + 10000);
             if (state.step == Step::Solution || state.step == Step::OneRay)
-                form->showSolution();
+                form->pressMark(1, Layout::kOpticsMark.center());
         });
     }
     for (OpticsTask task : {OpticsTask::Mirror, OpticsTask::Lens}) {
@@ -588,7 +391,6 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
             if (QWidget* previous = host.findForm(QStringLiteral("frm_Zobr")))
                 host.unloadForm(previous);
             globals().TaskCode = code;
-            globals().PrintMode = false;
             std::unique_ptr<FrmZobr> opened = open(services, results, task, random, 1, nullptr, host.stage());
             if (!opened)
                 return;

@@ -4,14 +4,9 @@
 #include "optics/OpticsExample.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/RayDrawing.h"
-#include "shell/AnimationStrip.h"
-#include "shell/Form.h"
-#include "shell/HintWindow.h"
-#include "shell/Misc.h"
+#include "shell/TaskFrame.h"
 
-#include <QBasicTimer>
 #include <QImage>
-#include <QPointer>
 
 #include <cstdint>
 #include <functional>
@@ -23,7 +18,6 @@ class QLabel;
 namespace orbeta {
 
 class OpticsPicture;
-class PictureButton;
 class ResultsLink;
 class Services;
 class Tour;
@@ -37,7 +31,7 @@ using SeriesRandom = std::function<ExampleRandom(std::optional<std::uint64_t> se
 // The optics form frm_Zobr: a series of ray constructions for a mirror
 // ("4a") or a lens ("4b"). The rules live in optics/; the form maps the
 // mouse and the keys onto the pupil's drawing and paints.
-class FrmZobr : public Form {
+class FrmZobr : public TaskFrame {
     Q_OBJECT
 public:
     // The loaded form, not yet shown; null with a message when a scene file
@@ -51,33 +45,20 @@ public:
     // correct construction with the feedback, and the help pictures.
     static void addTourStates(Tour& tour, Services& services, ResultsLink& results, const SeriesRandom& random);
 
-    ~FrmZobr() override;
-
-    void animate(std::uint32_t now);
-
-    // The toolbar actions, continue and the mark.
-    void check();
-    void newExample();
-    void showTable();
-    void back();
-    void continueSeries();
-    void showSolution();
-
     const OpticsExample& example() const { return m_example; }
     const RayDrawing& drawing() const { return m_drawing; }
     OpticsPicture* picture() const { return Pic; }
-    PictureButton* topButton(int i) const { return PicTop[std::size_t(i - 1)]; }
-    PictureButton* continueButton() const { return picPokracuj; }
-    PictureButton* markButton() const { return IHodnoceni; }
-    HintWindow* hintWindow() const { return m_hint.data(); }
     bool lastCheckRight() const { return m_lastRight; }
     // The one line the hint window shows about the pupil's faults.
     QString feedback() const;
 
 protected:
-    void formActivated() override;
-    void timerEvent(QTimerEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
+    bool buildExample() override;
+    std::vector<bool> judgeExample() override;
+    void showSolution(int item, QPoint at) override;
+    QRect markRect(int item) const override;
+    bool busy() const override;
+    void activated() override;
 
 private:
     FrmZobr(Services& services, ResultsLink& results, OpticsTask task, ExampleRandom random, QWidget* returnForm,
@@ -86,23 +67,15 @@ private:
     bool loadScenes();
     void buildControls();
     bool GenerateExample();
-    void updateProgress();
-    void leaveForm();
     void picturePressed(QPoint at, Qt::MouseButton button);
     void pictureMoved(QPoint at, Qt::MouseButtons buttons);
     void pictureReleased(QPoint at, Qt::MouseButton button);
     void pictureKey(int key, Qt::KeyboardModifiers modifiers);
-    void backgroundPressed(QPoint position);
-    void backgroundMoved(QPoint position);
     bool drawingAllowed() const;
     void refreshPicture();
 
-    Services& m_services;
-    ResultsLink& m_results;
     OpticsTask m_task;
-    QString m_code;
     ExampleRandom m_random;
-    QPointer<QWidget> m_returnForm;
     std::optional<OpticsGenerator> m_generator;
 
     OpticsExample m_example;
@@ -112,20 +85,8 @@ private:
     int m_aimRay = 0;
     bool m_lastRight = false;
 
-    QBasicTimer m_timer;
-    std::optional<std::uint32_t> m_continueStart;
-    AnimationStrip m_continueStrip;
-    QPixmap m_continueBackground;
-    QPixmap m_right;
-    QPixmap m_wrong;
-
-    TopButtons PicTop{};
-    PictureButton* picPokracuj = nullptr;
-    PictureButton* IHodnoceni = nullptr;
     QLabel* LblZadani = nullptr;
-    QLabel* LblPriklad = nullptr;
     OpticsPicture* Pic = nullptr;
-    QPointer<HintWindow> m_hint;
 };
 
 } // namespace orbeta

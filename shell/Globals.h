@@ -66,10 +66,6 @@ struct Globals {
     QString SavedKeyboardLayout;
     QString CurrentKeyboardLayout;
 
-    // The line being drawn or the box being dragged.
-    QPoint DrawStart;
-    QPoint DrawEnd;
-
     DisplayModeInfo SavedDisplayMode;
 };
 

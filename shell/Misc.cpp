@@ -1,11 +1,9 @@
 #include "shell/Misc.h"
 
-#include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
 #include "shell/Form.h"
 #include "shell/Globals.h"
-#include "shell/HelpScreens.h"
 #include "shell/KeyboardLayoutCycle.h"
 #include "shell/PictureButton.h"
 #include "shell/Resources.h"
@@ -212,87 +210,6 @@ void ShowTopButtons(const TopButtons& picTop, int highlighted)
         if (picTop.at(i))
             picTop.at(i)->setLook(highlighted == i + 1 ? PictureButton::Look::Highlighted
                                                        : PictureButton::Look::Normal);
-}
-
-namespace {
-
-// The title picture at the top left of a task form, both edges exclusive.
-constexpr QRect kTitleHelpArea{6, 6, 226, 66};
-constexpr std::uint8_t kHoverTitle = 5;
-
-bool inTitleHelpArea(QPoint p)
-{
-    return p.x() > kTitleHelpArea.left() && p.x() < kTitleHelpArea.left() + kTitleHelpArea.width()
-           && p.y() > kTitleHelpArea.top() && p.y() < kTitleHelpArea.top() + kTitleHelpArea.height();
-}
-
-} // namespace
-
-void BuildTaskToolbar(QWidget& form, Services& services, TopButtons& picTop, const std::array<QString, 4>& tips,
-                      const std::array<std::function<void()>, 4>& actions)
-{
-    for (auto& button : picTop)
-        button = new PictureButton(&form);
-    picTop[0]->move(Layout::kTopButton1.topLeft());
-    BuildTopButtons(form, picTop);
-    for (int i = 0; i < 4; ++i) {
-        PictureButton* button = picTop[std::size_t(i)];
-        button->setToolTip(tips[std::size_t(i)]);
-        QObject::connect(button, &PictureButton::mouseMoved, &form, [&services, &picTop, i] {
-            EnterHoverItem(services, std::uint8_t(i + 1));
-            ShowTopButtons(picTop, i + 1);
-        });
-        QObject::connect(button, &PictureButton::clicked, &form, actions[std::size_t(i)]);
-    }
-}
-
-bool PressTaskTitle(Services& services, QWidget& form, QPoint position, const TopButtons& picTop,
-                    const QString& helpPicture)
-{
-    if (!inTitleHelpArea(position) || !picTop[0]->isEnabled())
-        return false;
-    PlayClickSound(services);
-    ShowHelpPicture(services, helpPicture, &form);
-    return true;
-}
-
-void MoveOverTaskBackground(Services& services, QWidget& form, QPoint position, const TopButtons& picTop)
-{
-    if (inTitleHelpArea(position)) {
-        form.setCursor(globals().HelpCursor);
-        EnterHoverItem(services, kHoverTitle);
-        return;
-    }
-    form.setCursor(globals().ArrowCursor);
-    const bool highlighted = std::any_of(picTop.begin(), picTop.end(), [](PictureButton* b) {
-        return b->look() == PictureButton::Look::Highlighted;
-    });
-    if (highlighted)
-        ShowTopButtons(picTop, 0);
-    globals().HoverId = 0;
-}
-
-void ShowPopupAt(QWidget& form, QWidget& popup, QPoint position)
-{
-    position.setX(std::clamp(position.x(), 0, std::max(0, ScreenHost::kDesignWidth - popup.width())));
-    position.setY(std::clamp(position.y(), 0, std::max(0, ScreenHost::kDesignHeight - popup.height())));
-    const QPoint onStage = form.parentWidget() ? form.mapTo(form.parentWidget(), position) : position;
-    if (ScreenHost* host = ScreenHost::instance()) {
-        host->showPopup(&popup, onStage);
-    } else {
-        popup.move(onStage);
-        popup.show();
-        popup.raise();
-    }
-}
-
-void UnloadTaskForm(QWidget& form, Services& services)
-{
-    if (ScreenHost* host = ScreenHost::instance())
-        host->unloadForm(&form);
-    else
-        form.deleteLater();
-    RestoreKeyboardLayout(services);
 }
 
 QPixmap SpritePicture(const QString& name)

@@ -7,7 +7,6 @@
 #include <QRegion>
 #include <array>
 #include <cstdint>
-#include <functional>
 
 class QPaintDevice;
 class QWidget;
@@ -74,26 +73,6 @@ void BuildTopButtons(QWidget& form, TopButtons& picTop);
 // Button n highlighted, the others normal; 0 highlights none.
 void ShowTopButtons(const TopButtons& picTop, int highlighted);
 
-// What every task form does with its frame around the task.
-
-// The four top buttons at their place with their tool tips, highlighted with
-// the hover sound when the pointer is over them, each running its action
-// (check, new example, results table, back) when clicked.
-void BuildTaskToolbar(QWidget& form, Services& services, TopButtons& picTop, const std::array<QString, 4>& tips,
-                      const std::array<std::function<void()>, 4>& actions);
-// A press on the form's background: inside the title picture, while the
-// check button is enabled, it opens the task's help picture. True when it did.
-bool PressTaskTitle(Services& services, QWidget& form, QPoint position, const TopButtons& picTop,
-                    const QString& helpPicture);
-// A move over the form's background: over the title picture the help cursor
-// and its hover sound; elsewhere the arrow, no top button highlighted and the
-// hover free to sound again.
-void MoveOverTaskBackground(Services& services, QWidget& form, QPoint position, const TopButtons& picTop);
-// A small window (the hint) above the form at a position of the form, kept
-// whole on the screen.
-void ShowPopupAt(QWidget& form, QWidget& popup, QPoint position);
-// The task form goes and the pupil's keyboard layout comes back.
-void UnloadTaskForm(QWidget& form, Services& services);
 // A picture whose magenta pixels let the form show through.
 QPixmap SpritePicture(const QString& name);
 

@@ -1,5 +1,7 @@
 #include "shell/PictureButton.h"
 
+#include "look/DisabledLook.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -67,12 +69,37 @@ void PictureButton::fitToPicture()
         resize(m_shown.size());
 }
 
+void PictureButton::setDisabledLook(bool on)
+{
+    m_disabledLook = on;
+    update();
+}
+
 void PictureButton::paintEvent(QPaintEvent*)
 {
     if (m_shown.isNull())
         return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_shown);
+    if (isEnabled() || !m_disabledLook) {
+        painter.drawPixmap(0, 0, m_shown);
+        return;
+    }
+    // No highlight on a button that cannot be pressed.
+    const QPixmap& face = m_look == Look::Highlighted && !m_normal.isNull() && m_shown.cacheKey() == m_highlighted.cacheKey()
+                              ? m_normal
+                              : m_shown;
+    if (m_muted.isNull() || m_mutedKey != face.cacheKey()) {
+        m_muted = QPixmap::fromImage(DisabledLook::muted(face.toImage()));
+        m_mutedKey = face.cacheKey();
+    }
+    painter.drawPixmap(0, 0, m_muted);
+}
+
+void PictureButton::changeEvent(QEvent* event)
+{
+    if (event->type() == QEvent::EnabledChange)
+        update();
+    QWidget::changeEvent(event);
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event)

@@ -44,6 +44,10 @@ public:
     std::uint8_t hoverId() const { return m_hoverId; }
     void setHoverId(std::uint8_t id) { m_hoverId = id; }
 
+    // Whether a disabled button shows the muted look (on by default); a
+    // button whose picture is no control (a mark, an empty strip) keeps it.
+    void setDisabledLook(bool on);
+
     // Keeps the given size instead of following the picture.
     void setFixedPictureSize(QSize size);
 
@@ -59,6 +63,7 @@ protected:
     void mouseMoveEvent(QMouseEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void fitToPicture();
@@ -71,6 +76,9 @@ private:
     bool m_marked = false;
     bool m_pressed = false;
     bool m_fixedSize = false;
+    bool m_disabledLook = true;
+    QPixmap m_muted;
+    qint64 m_mutedKey = 0;
     std::uint8_t m_hoverId = 0;
 };
 

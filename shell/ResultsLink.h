@@ -1,5 +1,6 @@
 #pragma once
 
+#include "shell/SeriesResult.h"
 #include "tasks/TaskTable.h"
 
 class QWidget;
@@ -14,10 +15,10 @@ class ResultsLink {
 public:
     virtual ~ResultsLink() = default;
 
-    // The series in the globals has ended: the results form grades it,
-    // records it in the task's ranking and in the results log and comes to
-    // the front; its back button returns to `returnForm`.
-    virtual void finishSeries(QWidget* returnForm) = 0;
+    // The series has ended: the results form grades it, records it in the
+    // task's ranking and in the results log and comes to the front; its back
+    // button returns to `returnForm`.
+    virtual void finishSeries(const SeriesResult& series, QWidget* returnForm) = 0;
     // The ranking of the chosen task without a new record; back returns to
     // `returnForm`.
     virtual void showRanking(QWidget* returnForm) = 0;

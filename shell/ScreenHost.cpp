@@ -106,6 +106,16 @@ QWidget* ScreenHost::findForm(const QString& formName) const
     return m_stage->findChild<QWidget*>(formName, Qt::FindDirectChildrenOnly);
 }
 
+void ScreenHost::showPointer(const QCursor& cursor)
+{
+    m_proxy->setCursor(cursor);
+}
+
+QCursor ScreenHost::pointer() const
+{
+    return m_proxy->cursor();
+}
+
 QPoint ScreenHost::designPosition(QPoint globalPosition) const
 {
     return mapToScene(viewport()->mapFromGlobal(globalPosition)).toPoint();

@@ -41,6 +41,11 @@ public:
     // The form on the stage with this object name, if any.
     QWidget* findForm(const QString& formName) const;
 
+    // The pointer over the stage now, as a form chose it on a move; the
+    // view would take it from the widget only on the next move.
+    void showPointer(const QCursor& cursor);
+    QCursor pointer() const;
+
     // A screen position in design pixels of the stage.
     QPoint designPosition(QPoint globalPosition) const;
 

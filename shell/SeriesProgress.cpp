@@ -2,6 +2,8 @@
 
 #include "shell/Globals.h"
 
+#include <algorithm>
+
 namespace orbeta {
 
 void SeriesProgress::start(Globals& g)
@@ -21,17 +23,26 @@ void SeriesProgress::count(Globals& g, bool right)
         ++g.WrongCount;
 }
 
-bool SeriesProgress::next(Globals& g)
+bool SeriesProgress::next(Globals& g, int screenItems)
 {
-    if (g.ExamplesLeft > 0)
-        --g.ExamplesLeft;
-    g.ScreenItems = g.ExamplesLeft >= 1 ? 1 : g.ExamplesLeft;
-    return g.ScreenItems == 1;
+    g.ExamplesLeft = std::uint16_t(std::max(0, int(g.ExamplesLeft) - std::max(1, screenItems)));
+    g.ScreenItems = std::min(int(g.ExamplesLeft), std::max(1, screenItems));
+    return g.ExamplesLeft > 0;
 }
 
 int SeriesProgress::exampleNumber(const Globals& g)
 {
     return int(g.ExampleCount) - int(g.ExamplesLeft) + 1;
+}
+
+int SeriesProgress::answered(const Globals& g)
+{
+    return int(g.CorrectCount) + int(g.WrongCount);
+}
+
+SeriesResult SeriesProgress::result(const Globals& g)
+{
+    return {g.PupilName, g.TopicName, g.TaskTitle, g.CorrectCount, g.WrongCount};
 }
 
 } // namespace orbeta

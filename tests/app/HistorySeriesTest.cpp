@@ -330,3 +330,32 @@ TEST_F(HistorySeriesTest, ShortDataFilesAreNamedInsteadOfPlayed)
         EXPECT_EQ(bool(half), items >= 5) << items;
     }
 }
+
+// After the check every mark stands whole inside the panel, clear of the
+// continue button, and a cross's hint leaves continue free.
+TEST_F(HistorySeriesTest, MarksAndHintsLeaveEveryControlFree)
+{
+    const QRect panel(6, 0, ScreenHost::kDesignWidth - 12, ScreenHost::kDesignHeight);
+    for (const char* code : {"6a", "6b", "6c"}) {
+        SCOPED_TRACE(code);
+        HistoryForm* form = nullptr;
+        if (QLatin1String(code) == QLatin1String("6a"))
+            form = openPairs(10);
+        else
+            form = openTimeline(*HistoryDeck::codeOf(QString::fromLatin1(code)), 5);
+        QTest::keyClick(form, Qt::Key_F3);
+        const QRect continueRect = form->continueButton()->geometry();
+        for (int item = 1; item <= form->screenItems(); ++item) {
+            const QRect mark = form->mark(item)->geometry();
+            EXPECT_TRUE(panel.contains(mark)) << item;
+            EXPECT_FALSE(mark.intersects(continueRect)) << item;
+            if (form->mark(item)->isEnabled()) {
+                QTest::mousePress(form->mark(item), Qt::LeftButton);
+                ASSERT_TRUE(form->hintWindow());
+                EXPECT_FALSE(form->hintWindow()->geometry().intersects(continueRect)) << item;
+                EXPECT_FALSE(form->hintWindow()->geometry().intersects(mark)) << item;
+            }
+        }
+        host.unloadForm(form);
+    }
+}

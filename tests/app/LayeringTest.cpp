@@ -1,6 +1,7 @@
 // The layers of docs/ARCHITECTURE.md, checked on the source tree: which
 // folder may include which, forms only from their own folder and the
-// composition root, and no waiting inside an event handler.
+// composition root, no waiting inside an event handler, and which library
+// links which.
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
@@ -96,4 +97,94 @@ TEST(Layering, WorksheetsNeedNoWidgets)
             EXPECT_FALSE(widgets.match(text).hasMatch()) << path.toStdString();
         }
     }
+}
+
+namespace {
+
+// Our libraries as the folders' CMakeLists.txt declare them: what each links,
+// and its sources.
+struct Library {
+    std::set<QString> links;
+    QStringList sources;
+    bool rules = false;
+    bool widgets = false;
+};
+
+std::map<QString, Library> libraries()
+{
+    static const QRegularExpression declared(
+        QStringLiteral("(orbeta_rules_library|orbeta_ui_library|add_library)\\((\\w+)([^)]*)\\)"));
+    static const QRegularExpression linked(QStringLiteral("target_link_libraries\\((\\w+)([^)]*)\\)"));
+    std::map<QString, Library> all;
+    for (const auto& [folder, allowed] : kAllowed) {
+        QFile file(sourceDir() + QLatin1Char('/') + folder + QStringLiteral("/CMakeLists.txt"));
+        if (!file.open(QIODevice::ReadOnly))
+            continue;
+        const QString text = QString::fromUtf8(file.readAll());
+        auto declarations = declared.globalMatch(text);
+        while (declarations.hasNext()) {
+            const auto match = declarations.next();
+            Library& library = all[match.captured(2)];
+            library.rules = match.captured(1) == QLatin1String("orbeta_rules_library");
+            library.widgets = match.captured(1) == QLatin1String("orbeta_ui_library");
+            for (const QString& word : match.captured(3).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+                if (word.endsWith(QLatin1String(".cpp")))
+                    library.sources << folder + QLatin1Char('/') + word;
+        }
+        auto links = linked.globalMatch(text);
+        while (links.hasNext()) {
+            const auto match = links.next();
+            for (const QString& word : match.captured(2).split(QRegularExpression(QStringLiteral("\\s+")), Qt::SkipEmptyParts))
+                all[match.captured(1)].links.insert(word);
+        }
+    }
+    return all;
+}
+
+// Everything `name` links, through our libraries too.
+std::set<QString> reachable(const std::map<QString, Library>& all, const QString& name)
+{
+    std::set<QString> seen;
+    std::vector<QString> open{name};
+    while (!open.empty()) {
+        const QString next = open.back();
+        open.pop_back();
+        const auto library = all.find(next);
+        if (library == all.end())
+            continue;
+        for (const QString& link : library->second.links)
+            if (seen.insert(link).second)
+                open.push_back(link);
+    }
+    return seen;
+}
+
+} // namespace
+
+// A rules core has no window and no disk: it links neither Qt's GUI nor a
+// library of files or forms, and none of its sources opens a file. The
+// shell's core is the one place that opens files, safely, for the others.
+TEST(Layering, RulesCoresLinkNeitherTheGuiNorAFileLibrary)
+{
+    const std::map<QString, Library> all = libraries();
+    int cores = 0;
+    for (const auto& [name, library] : all) {
+        if (!library.rules || name == QLatin1String("orbeta_shell_core"))
+            continue;
+        ++cores;
+        SCOPED_TRACE(name.toStdString());
+        for (const QString& link : reachable(all, name)) {
+            EXPECT_NE(link, QStringLiteral("Qt6::Gui"));
+            EXPECT_NE(link, QStringLiteral("Qt6::Widgets"));
+            EXPECT_FALSE(link.endsWith(QLatin1String("_files"))) << link.toStdString();
+            const auto linkedLibrary = all.find(link);
+            EXPECT_FALSE(linkedLibrary != all.end() && linkedLibrary->second.widgets) << link.toStdString();
+        }
+        for (const QString& source : library.sources) {
+            QFile file(sourceDir() + QLatin1Char('/') + source);
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly)) << source.toStdString();
+            EXPECT_FALSE(file.readAll().contains("shell/SafeFile.h")) << source.toStdString();
+        }
+    }
+    EXPECT_GE(cores, 8);
 }

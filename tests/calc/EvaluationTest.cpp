@@ -76,6 +76,17 @@ TEST(KeyFilters, NamedCases)
     EXPECT_EQ(typeKeys({}, "1,2.3,", FilterAnswerKey).text, QStringLiteral("1,23"));
 }
 
+// A key over a marked part replaces it; Backspace only removes it; the
+// comma of the marked part no longer stops a new one.
+TEST(KeyFilters, KeysOverAMarkedPart)
+{
+    EXPECT_EQ(EditBox("12,5", 4, {1, 2}, kBackspace, BoxKind::Answer), (BoxEdit{"15", 1}));
+    EXPECT_EQ(EditBox("12,5", 4, {1, 2}, '.', BoxKind::Answer), (BoxEdit{"1,5", 2}));
+    EXPECT_EQ(EditBox("12,5", 0, {0, 4}, '7', BoxKind::Answer), (BoxEdit{"7", 1}));
+    EXPECT_EQ(EditBox("15", 2, {0, 2}, ',', BoxKind::Time), (BoxEdit{"", 0}));
+    EXPECT_EQ(EditBox("12", 1, {1, 0}, '3', BoxKind::Answer), (BoxEdit{"132", 2}));
+}
+
 TEST(CheckBox, NamedCases)
 {
     struct Case {

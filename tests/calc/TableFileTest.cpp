@@ -1,5 +1,7 @@
 #include "calc/TableFile.h"
 
+#include "calc/ShownTable.h"
+
 #include "shell/LineCodec.h"
 
 #include <gtest/gtest.h>
@@ -85,4 +87,23 @@ TEST(ParseTableNumber, DecimalCommaOnly)
     EXPECT_EQ(ParseTableNumber("-0,5"), -0.5);
     for (const char* bad : {"", ",", "1,", ",5", "1.5", "1 000", "abc", "1,2,3", "+"})
         EXPECT_FALSE(ParseTableNumber(QString::fromUtf8(bad))) << bad;
+}
+
+// "1d" shows the speeds its example drew in the vehicles' rows; another
+// task's table stays as its file gives it.
+TEST(ShownTable, TheVehiclesOfAnExampleDriveAtItsSpeeds)
+{
+    const CalcTable table{{"Vozidlo", "", "km/h"}, {"auto", "", "80"}, {"autobus", "", "60"}, {"kamión", "", "50"}};
+    CalcExample motion;
+    NonUniformMotionValues values;
+    values.speeds = {90, 70, 40};
+    motion.values = values;
+    const CalcTable shown = ShownTable(table, motion);
+    ASSERT_EQ(shown.size(), table.size());
+    EXPECT_EQ(shown[0].secondValue, QStringLiteral("km/h"));
+    EXPECT_EQ(shown[1].secondValue, QStringLiteral("90"));
+    EXPECT_EQ(shown[3].secondValue, QStringLiteral("40"));
+    EXPECT_EQ(shown[2].name, QStringLiteral("autobus"));
+    EXPECT_EQ(ShownTable(table, CalcExample{}).at(1).secondValue, QStringLiteral("80"));
+    EXPECT_EQ(ShownTable(CalcTable{{"Vozidlo", "", "km/h"}}, motion).size(), 1u);
 }

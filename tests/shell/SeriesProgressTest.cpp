@@ -27,3 +27,22 @@ TEST(SeriesProgress, ThreeExamplesThreeContinues)
     EXPECT_EQ(g.WrongCount, 1);
     EXPECT_EQ(g.ScreenItems, 0);
 }
+
+// Screens of several items use up all their items at once: 15 pairs run as
+// ten and five, and the last continue ends the series.
+TEST(SeriesProgress, ScreensOfSeveralItems)
+{
+    Globals g;
+    g.ExampleCount = 15;
+    SeriesProgress::start(g);
+    for (int i = 0; i < 10; ++i)
+        SeriesProgress::count(g, i != 3);
+    EXPECT_TRUE(SeriesProgress::next(g, 10));
+    EXPECT_EQ(g.ExamplesLeft, 5);
+    EXPECT_FALSE(SeriesProgress::next(g, 5));
+    EXPECT_EQ(g.ExamplesLeft, 0);
+    const SeriesResult result = SeriesProgress::result(g);
+    EXPECT_EQ(result.correct, 9);
+    EXPECT_EQ(result.wrong, 1);
+    EXPECT_EQ(SeriesProgress::answered(g), 10);
+}

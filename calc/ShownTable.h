@@ -1,0 +1,13 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/CalcTable.h"
+
+namespace orbeta {
+
+// The task's table as an example shows it: the vehicles of "1d" drive at
+// the speeds the example drew, in the number column of rows 1 to 3; any
+// other task shows its table as the file gives it.
+CalcTable ShownTable(const CalcTable& table, const CalcExample& example);
+
+} // namespace orbeta

@@ -1,0 +1,13 @@
+#pragma once
+
+#include "calc/CalcExample.h"
+#include "calc/CheckExample.h"
+
+namespace orbeta {
+
+// A wrong answer a pupil might give, for the tour and the tests: each asked
+// value ten times too large, the next row, the arrival an hour late, and on
+// the lever another weight or another mark.
+CalcAnswer WrongAnswer(const CalcExample& example);
+
+} // namespace orbeta

@@ -1,0 +1,17 @@
+#include "history/HistoryDeckFile.h"
+
+#include "shell/ResourcePath.h"
+#include "shell/SafeFile.h"
+
+namespace orbeta {
+
+FileResult<HistoryDeck> HistoryDeckFile::read(HistoryCode code, const QString& dataDir, int minimumItems)
+{
+    const QString name = HistoryDeck::fileName(code);
+    const FileResult<QByteArray> bytes = SafeFile::read(ResourcePath::resolve(dataDir, name), FileKind::DataTable);
+    if (!bytes)
+        return bytes.error();
+    return HistoryDeck::read(code, bytes.value(), name, minimumItems);
+}
+
+} // namespace orbeta

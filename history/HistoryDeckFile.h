@@ -1,0 +1,17 @@
+#pragma once
+
+#include "history/HistoryDeck.h"
+#include "shell/FileResult.h"
+
+#include <QString>
+
+namespace orbeta {
+
+// The file of a history task ("6a.dat", "6b.dat", "6c.dat") read from the
+// data directory into its deck; an error names the file.
+class HistoryDeckFile {
+public:
+    static FileResult<HistoryDeck> read(HistoryCode code, const QString& dataDir, int minimumItems);
+};
+
+} // namespace orbeta

@@ -1,0 +1,17 @@
+#pragma once
+
+#include <QPoint>
+#include <QRect>
+#include <QSize>
+
+#include <vector>
+
+namespace orbeta {
+
+// Where a popup of `size` stands: at `wanted` when that covers none of
+// `keepClear`, else at the nearest place beside one of them that covers
+// none; always whole inside `screen`. With no such place it stands at
+// `wanted`, kept on the screen.
+QPoint PlacePopup(QSize size, QPoint wanted, const QRect& screen, const std::vector<QRect>& keepClear);
+
+} // namespace orbeta

@@ -1,0 +1,19 @@
+#pragma once
+
+#include <QString>
+
+#include <cstdint>
+
+namespace orbeta {
+
+// A finished series as the results form records it: who, which task, and
+// how many items were judged right and wrong.
+struct SeriesResult {
+    QString pupilName;
+    QString topicName;
+    QString taskTitle;
+    std::uint16_t correct = 0;
+    std::uint16_t wrong = 0;
+};
+
+} // namespace orbeta
