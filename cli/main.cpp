@@ -84,6 +84,9 @@ constexpr const char* kHelp =
     "  --help, -h   print this help and exit\n"
     "  --version    print the version and exit\n"
     "\n"
+    "Environment:\n"
+    "  ORBETA_WINDIR  the directory holding Orbeta.ini, looked at first\n"
+    "\n"
     "Exit status: 0 on success, 1 with a message when a file cannot be read or\n"
     "written, 2 with a usage message when the arguments are wrong.\n";
 
