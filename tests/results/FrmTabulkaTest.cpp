@@ -126,6 +126,16 @@ TEST_F(FrmTabulkaTest, ReadOnlyDataDirectoryLosesNothingAndTellsThePupilOnce)
     EXPECT_EQ(QDir(data.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
 }
 
+TEST_F(FrmTabulkaTest, AnUnreadableRankingIsSaidSoNotShownEmpty)
+{
+    ASSERT_TRUE(QDir(data.path()).mkdir(QStringLiteral("2c.res")));
+    FrmTabulka table(services);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("nepodarilo prečítať"))) << messages.first().toStdString();
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("2c.res"))) << messages.first().toStdString();
+    EXPECT_EQ(table.cell(1, 1)->text(), QString());
+}
+
 TEST_F(FrmTabulkaTest, FullDiskOnTheLogIsReported)
 {
     if (!QFile::exists(QStringLiteral("/dev/full")))
