@@ -112,6 +112,8 @@ TEST(OpticsWorksheet, ScenesStayInsideTheirSlotsAndThePage)
                 EXPECT_LE(inked.bottom(), 282);
                 EXPECT_GE(inked.left(), 0);
                 EXPECT_LE(inked.right(), PrintPage::kWidthMm);
+                // Centred across the slot: the optical axis runs the scene's whole width.
+                EXPECT_NEAR(inked.left() - area.left(), area.right() - inked.right(), 2.0);
             }
         }
     }
