@@ -9,12 +9,16 @@
 #include <cstdio>
 
 namespace orbeta::cli {
-// decode FILE: the scrambled windows-1250 lines of FILE as UTF-8 lines.
+// decode FILE: the scrambled windows-1250 lines of FILE (- for standard
+// input, with the same size limit) as UTF-8 lines.
 int decodeCommand(const QStringList& args)
 {
     if (args.size() != 1)
-        return fail(BadUsage, QStringLiteral("usage: orbeta-cli decode FILE"));
-    const FileResult<QByteArray> bytes = SafeFile::read(args.at(0), FileKind::DataTable);
+        return fail(BadUsage, QStringLiteral("usage: orbeta-cli decode FILE|-"));
+    const FileResult<QByteArray> bytes =
+        args.at(0) == QLatin1String("-")
+            ? SafeFile::readStream(stdin, QStringLiteral("standard input"), FileKind::DataTable)
+            : SafeFile::read(args.at(0), FileKind::DataTable);
     if (!bytes)
         return fail(BadFile, bytes.error().message());
     StandardOutput out;

@@ -3,9 +3,15 @@
 namespace orbeta::cli {
 namespace {
 
-std::string point(QPoint p)
+// Built by appending: GCC 12 at -O3 reports a false -Wrestrict on chains of
+// operator+ that start with a string literal.
+void appendPoint(std::string& out, QPoint p)
 {
-    return "[" + std::to_string(p.x()) + "," + std::to_string(p.y()) + "]";
+    out += '[';
+    out += std::to_string(p.x());
+    out += ',';
+    out += std::to_string(p.y());
+    out += ']';
 }
 
 const char* kindName(const OpticsExample& e)
@@ -19,20 +25,47 @@ const char* kindName(const OpticsExample& e)
 
 std::string opticsExampleJson(const OpticsExample& e, std::uint64_t seed)
 {
-    std::string rays;
+    std::string out = "{\"code\":\"";
+    out += opticsTaskCode(e.task).toStdString();
+    out += "\",\"seed\":";
+    out += std::to_string(seed);
+    out += ",\"kind\":\"";
+    out += kindName(e);
+    out += "\",\"slot\":";
+    out += std::to_string(e.sceneIndex);
+    out += ",\"object\":{\"base\":";
+    appendPoint(out, e.objectBase);
+    out += ",\"top\":";
+    appendPoint(out, e.objectTop);
+    out += "},\"rays\":[";
+    bool first = true;
     for (int i = 1; i <= OpticsExample::kRays; ++i) {
         if (!e.rayGiven[std::size_t(i)])
             continue;
         const auto& p = e.rayPoints[std::size_t(i)];
-        rays += std::string(rays.empty() ? "" : ",") + "{\"ray\":" + std::to_string(i) + ",\"incident\":["
-                + point(e.objectTop) + "," + point(p[0]) + "],\"outgoing\":[" + point(p[0]) + "," + point(p[1])
-                + "]}";
+        if (!first)
+            out += ',';
+        first = false;
+        out += "{\"ray\":";
+        out += std::to_string(i);
+        out += ",\"incident\":[";
+        appendPoint(out, e.objectTop);
+        out += ',';
+        appendPoint(out, p[0]);
+        out += "],\"outgoing\":[";
+        appendPoint(out, p[0]);
+        out += ',';
+        appendPoint(out, p[1]);
+        out += "]}";
     }
-    return "{\"code\":\"" + opticsTaskCode(e.task).toStdString() + "\",\"seed\":" + std::to_string(seed)
-           + ",\"kind\":\"" + kindName(e) + "\",\"slot\":" + std::to_string(e.sceneIndex)
-           + ",\"object\":{\"base\":" + point(e.objectBase) + ",\"top\":" + point(e.objectTop) + "},\"rays\":["
-           + rays + "],\"image\":" + point(e.image) + ",\"virtual\":" + (e.virtualImage() ? "true" : "false")
-           + ",\"assignment\":" + std::to_string(e.assignmentLine) + "}";
+    out += "],\"image\":";
+    appendPoint(out, e.image);
+    out += ",\"virtual\":";
+    out += e.virtualImage() ? "true" : "false";
+    out += ",\"assignment\":";
+    out += std::to_string(e.assignmentLine);
+    out += '}';
+    return out;
 }
 
 } // namespace orbeta::cli

@@ -1,19 +1,12 @@
 #include "look/Typeface.h"
 
-#include <QFontDatabase>
-
-#ifndef ORBETA_DEJAVU_DIR
-#define ORBETA_DEJAVU_DIR "/usr/share/fonts/truetype/dejavu"
-#endif
+#include "look/FontFiles.h"
 
 namespace orbeta {
 
 void Typeface::loadFonts()
 {
-    const QString dir = QStringLiteral(ORBETA_DEJAVU_DIR);
-    QFontDatabase::addApplicationFont(dir + "/DejaVuSans.ttf");
-    QFontDatabase::addApplicationFont(dir + "/DejaVuSans-Bold.ttf");
-    QFontDatabase::addApplicationFont(dir + "/DejaVuSans-Oblique.ttf");
+    FontFiles::load(FontFiles::dejaVuSans());
 }
 
 QFont Typeface::font(int pixelSize, bool bold)

@@ -22,6 +22,7 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTimerEvent>
 
 namespace orbeta {
@@ -288,6 +289,15 @@ void FrmSetup::printWorksheet()
     PlayClickSound(m_services);
     globals().PupilName = TMeno->text();
     QPrinter printer(QPrinter::HighResolution);
+    // Printing to a file proposes the documents folder and a name that says
+    // what the file is; a chosen printer prints as before, the default one
+    // still chosen first.
+    const QString defaultPrinter = printer.printerName();
+    printer.setOutputFileName(WorksheetPrintSetup::proposedFileName(
+        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), globals().TaskCode,
+        m_services.now().date()));
+    if (!defaultPrinter.isEmpty())
+        printer.setPrinterName(defaultPrinter);
     if (!m_services.runPrintDialog(printer))
         return;
     const int copies = WorksheetPrintSetup::applyChoices(printer);

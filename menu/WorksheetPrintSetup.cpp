@@ -1,5 +1,6 @@
 #include "menu/WorksheetPrintSetup.h"
 
+#include <QDir>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
@@ -17,6 +18,12 @@ QString WorksheetPrintSetup::dialogTitle()
 QString WorksheetPrintSetup::failedText()
 {
     return QStringLiteral("Pracovný list sa nepodarilo vytlačiť.");
+}
+
+QString WorksheetPrintSetup::proposedFileName(const QString& folder, const QString& taskCode, QDate date)
+{
+    return QDir(folder).filePath(
+        QStringLiteral("pracovny-list-%1-%2.pdf").arg(taskCode, date.toString(QStringLiteral("yyyy-MM-dd"))));
 }
 
 void WorksheetPrintSetup::prepare(QPrintDialog& dialog)

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QDate>
 #include <QString>
 
 class QPrintDialog;
@@ -17,6 +18,10 @@ public:
     static QString dialogTitle();
     // Said when the worksheet could not be printed.
     static QString failedText();
+
+    // What printing to a file proposes: "pracovny-list-1a-2026-12-06.pdf" in
+    // `folder` (the documents folder).
+    static QString proposedFileName(const QString& folder, const QString& taskCode, QDate date);
 
     // Title and options: the page range and the selection make no sense for a
     // worksheet; printing to a PDF file stays offered, because on a machine

@@ -117,6 +117,10 @@ void CalcWorksheet::Vygeneruj_Tisk(PrintPage& page, int topMm, int firstItem)
         CalcWorksheetLines::example(m_task, m_files.numbers, m_seed + std::uint64_t(firstItem));
     const CalcSlotColumns columns = CalcWorksheetLines::columns(m_task);
     drawScene(page, sheet, columns);
+    // The example's number on the sheet, above its values.
+    page.setTextColor(Qt::black);
+    page.setFont(PrintFace::Sans, kPoints, true);
+    page.printText(columns.textMm, page.slotArea().top(), QStringLiteral("%1.").arg(firstItem + 1));
     for (const CalcWorksheetLine& line : CalcWorksheetLines::lines(sheet, m_files.table, m_files.numbers, m_answers))
         placeLine(page, line, columns.textMm + line.indentMm, topMm + line.offsetMm);
 }

@@ -12,10 +12,6 @@
 namespace orbeta::print {
 namespace {
 
-// The mirrors sit further right than the lenses, leaving the object room.
-constexpr double kMirrorLeftMm = 60;
-constexpr double kLensLeftMm = 40;
-
 // The mirror or lens the screen shows as a picture, drawn as vectors.
 void drawElement(QPainter& p, const OpticsExample& e)
 {
@@ -30,13 +26,14 @@ void drawElement(QPainter& p, const OpticsExample& e)
             OpticsPainter::drawMirror(p, area, mirror);
 }
 
-// Where the scene lies on the page when its slot may draw in `slotArea` (mm).
-QRectF sceneRectMm(OpticsTask task, const QRectF& slotArea)
+// Where the scene lies on the page when its slot may draw in `slotArea` (mm):
+// centred across the slot, at its own scale unless the slot is lower (the
+// last one, above the footer).
+QRectF sceneRectMm(const QRectF& slotArea)
 {
-    // At its own scale unless the slot is lower (the last one, above the footer).
     const QSizeF own = QSizeF(OpticsGenerator::kArea) / OpticsWorksheet::kPxPerMm;
-    const double scale = std::min(1.0, slotArea.height() / own.height());
-    return {QPointF(task == OpticsTask::Mirror ? kMirrorLeftMm : kLensLeftMm, slotArea.top()), own * scale};
+    const QSizeF size = own * std::min(1.0, slotArea.height() / own.height());
+    return {QPointF(slotArea.center().x() - size.width() / 2, slotArea.top()), size};
 }
 
 } // namespace
@@ -67,7 +64,7 @@ void OpticsWorksheet::Vygeneruj_Tisk(PrintPage& page, int, int firstItem)
     if (firstItem < 0 || firstItem >= m_sheet.count())
         return;
     const OpticsExample& e = m_sheet.example(firstItem);
-    const QRectF scene = sceneRectMm(e.task, page.slotArea());
+    const QRectF scene = sceneRectMm(page.slotArea());
     const double mmPerPx = scene.width() / OpticsGenerator::kArea.width();
     QPainter& p = page.painter();
     p.save();
@@ -80,6 +77,10 @@ void OpticsWorksheet::Vygeneruj_Tisk(PrintPage& page, int, int firstItem)
     if (m_answers)
         ConstructionPainter::drawCorrect(p, e);
     p.restore();
+    // The example's number on the sheet, left of its scene.
+    page.setTextColor(Qt::black);
+    page.setFont(PrintFace::Sans, 12, true);
+    page.printText(4, page.slotArea().top(), QStringLiteral("%1.").arg(firstItem + 1));
 }
 
 } // namespace orbeta::print

@@ -79,8 +79,16 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
     const QImage task = Resources::image(PictureNames::taskPicture(globals().TaskCode));
     BlitTransparent(persistentImage(), 0, 0, task.width(), task.height(), task, 0, 0, Palette::transparent());
 
+    // An unreadable ranking is not an empty one: the pupil is told why it shows nothing.
     const auto read = rankingFile().read();
-    m_ranking = read ? read.value() : results::Ranking();
+    if (read)
+        m_ranking = read.value();
+    else
+        m_services.showMessage(QStringLiteral("Poradie sa nedá prečítať"),
+                               QStringLiteral("Poradie tejto úlohy sa nepodarilo prečítať, preto v tabuľke chýbajú "
+                                              "doterajšie výsledky. Povedz to, prosím, učiteľovi.\r\n\r\n")
+                                   + read.error().message(),
+                               MessageIcon::Warning);
     showRanking();
     globals().HoverId = 0;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# Configures and builds into build/ (or $ORBETA_BUILD_DIR).
+# Configures and builds into build/ (or $ORBETA_BUILD_DIR), warnings as errors.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${ORBETA_BUILD_DIR:-build}
-[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja
+[ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DORBETA_WERROR=ON
 cmake --build "$build"

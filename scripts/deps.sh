@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Installs the Debian 12 packages the build, the program and the tests need,
+# Installs the Debian 12 packages the build, the program, the tests and the
+# package checks need,
 # asking apt only when something is missing.
 set -euo pipefail
 packages=(
@@ -8,6 +9,7 @@ packages=(
   libgl-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
   python3-fonttools fonts-dejavu-core qt6-translations-l10n poppler-utils
   clang libclang-rt-14-dev
+  dpkg-dev lintian reuse appstream desktop-file-utils groff-base man-db
 )
 missing=()
 for p in "${packages[@]}"; do

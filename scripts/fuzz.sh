@@ -6,6 +6,6 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${ORBETA_FUZZ_BUILD_DIR:-build-fuzz}
 [ -f "$build/CMakeCache.txt" ] || cmake -S . -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ \
-  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBETA_FUZZ=ON -DORBETA_FUZZ_SEED_BUILD_DIR="$PWD/${ORBETA_BUILD_DIR:-build}"
+  -DCMAKE_BUILD_TYPE=RelWithDebInfo -DORBETA_FUZZ=ON -DORBETA_WERROR=ON -DORBETA_FUZZ_SEED_BUILD_DIR="$PWD/${ORBETA_BUILD_DIR:-build}"
 cmake --build "$build"
 ctest --test-dir "$build" --output-on-failure -j "$(nproc)"

@@ -88,7 +88,10 @@ QString LaunchOptions::help()
         "                        standard error (experiment timing)\n"
         "\n"
         "Orbeta.ini names the resource directory (key CD) and the data directory (key HD)\n"
-        "in section [TRV]. Exit status 1 when the program cannot start, with a message.\n");
+        "in section [TRV].\n"
+        "\n"
+        "Exit status: 0 when the program ends, 1 with a message when it cannot start,\n"
+        "2 with a usage message when the arguments are wrong.\n");
 }
 
 } // namespace orbeta

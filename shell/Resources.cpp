@@ -105,12 +105,12 @@ QCursor Resources::cursor(const QString& name, const QCursor& fallback)
     return QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
 }
 
-std::optional<QByteArray> Resources::readDataFile(const QString& name)
+FileResult<QByteArray> Resources::readDataFile(const QString& name)
 {
     const auto path = ResourcePath::find(globals().DataDir, name);
     if (!path)
-        return std::nullopt;
-    return readFile(*path);
+        return FileError{name, 0, QStringLiteral("chýba.")};
+    return SafeFile::read(*path, FileKind::DataTable);
 }
 
 } // namespace orbeta

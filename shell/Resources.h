@@ -1,5 +1,7 @@
 #pragma once
 
+#include "shell/FileResult.h"
+
 #include <QByteArray>
 #include <QCursor>
 #include <QImage>
@@ -26,8 +28,8 @@ public:
     // The hot spot stored in the directory entry of a .cur file.
     static std::optional<QPoint> cursorHotSpot(const QByteArray& curFile);
 
-    // The whole file; empty when it cannot be read.
-    static std::optional<QByteArray> readDataFile(const QString& name);
+    // The whole file, or why it cannot be read.
+    static FileResult<QByteArray> readDataFile(const QString& name);
 };
 
 } // namespace orbeta

@@ -1,6 +1,7 @@
 #include "shell/StartUp.h"
 
 #include "look/PictureNames.h"
+#include "look/FontFiles.h"
 #include "shell/DriveType.h"
 #include "shell/Globals.h"
 #include "shell/MarkTableFile.h"
@@ -66,27 +67,31 @@ StartUpResult StartUp(Services& services)
     SaveKeyboardLayout(services);
 
     // The files were there a moment ago; one that cannot be read or holds a
-    // mark table the grading cannot use counts as missing.
-    const auto marks = Resources::readDataFile(QStringLiteral("znamky.dat"));
-    const auto assignments = Resources::readDataFile(QStringLiteral("zadani.dat"));
-    const auto hints = Resources::readDataFile(QStringLiteral("napoveda.dat"));
-    QStringList unreadable;
-    if (!marks)
-        unreadable.append(QLatin1String(MarkTableFile::fileName));
-    if (!assignments)
-        unreadable.append(QStringLiteral("Zadani.dat"));
-    if (!hints)
-        unreadable.append(QStringLiteral("Napoveda.dat"));
-    if (!unreadable.isEmpty())
-        return fail(services, result, StartUpFailure::DataFilesMissing,
-                    QStringLiteral("Nedá sa čítať: %1.").arg(unreadable.join(QStringLiteral(", "))));
+    // mark table the grading cannot use counts as missing, with its reason.
+    const auto marks = Resources::readDataFile(QLatin1String(MarkTableFile::fileName));
+    const auto assignments = Resources::readDataFile(QStringLiteral("Zadani.dat"));
+    const auto hints = Resources::readDataFile(QStringLiteral("Napoveda.dat"));
+    QStringList reasons;
+    for (const auto* file : {&marks, &assignments, &hints}) {
+        if (!*file)
+            reasons.append(file->error().message());
+    }
+    if (!reasons.isEmpty())
+        return fail(services, result, StartUpFailure::DataFilesMissing, reasons.join(QStringLiteral("\r\n")));
     const FileResult<MarkTable> markTable =
-        MarkTableFile::parseComplete(*marks, QLatin1String(MarkTableFile::fileName));
+        MarkTableFile::parseComplete(marks.value(), QLatin1String(MarkTableFile::fileName));
     if (!markTable)
         return fail(services, result, StartUpFailure::DataFilesMissing, markTable.error().message());
+    // Texts are drawn in DejaVu Sans, loaded from its files; without them they
+    // would be drawn in whatever fontconfig picks. (The symbol font is
+    // registered after the first screen, see FrmSelect.)
+    const QStringList fonts = FontFiles::load(FontFiles::dejaVuSans());
+    if (!fonts.isEmpty())
+        return fail(services, result, StartUpFailure::ResourceFilesMissing,
+                    QStringLiteral("Písmo sa nedá načítať: %1").arg(fonts.join(QStringLiteral(", "))));
     g.MarkTable = markTable.value();
-    g.AssignmentTexts = TextTables::readAssignmentTexts(*assignments);
-    g.HintTexts = TextTables::readHintTexts(*hints);
+    g.AssignmentTexts = TextTables::readAssignmentTexts(assignments.value());
+    g.HintTexts = TextTables::readHintTexts(hints.value());
     return result;
 }
 

@@ -12,6 +12,33 @@ if(NOT status EQUAL 0)
 endif()
 
 set(prefix ${root}${PREFIX})
+# Nothing lands outside the prefix, and Orbeta.ini names the installed trees
+# (the default data directory assumed).
+function(check_inside root prefix)
+  file(GLOB_RECURSE everything LIST_DIRECTORIES false RELATIVE ${root} ${root}/*)
+  foreach(path IN LISTS everything)
+    if(NOT "/${path}" MATCHES "^${prefix}/")
+      message(FATAL_ERROR "installed outside the prefix ${prefix}: /${path}")
+    endif()
+  endforeach()
+  file(STRINGS ${root}${prefix}/share/orbeta/Orbeta.ini ini)
+  list(FIND ini "CD=${prefix}/share/orbeta/cd/" cd)
+  list(FIND ini "HD=${prefix}/var/lib/orbeta/" hd)
+  if(cd LESS 0 OR hd LESS 0)
+    message(FATAL_ERROR "Orbeta.ini under ${prefix} names other trees: ${ini}")
+  endif()
+endfunction()
+# A prefix given at install time moves everything, the data tree included.
+set(moved ${BUILD_DIR}/tests/install-root-moved)
+file(REMOVE_RECURSE ${moved})
+execute_process(
+  COMMAND ${CMAKE_COMMAND} -E env DESTDIR=${moved} ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix /opt/orbeta-test
+  RESULT_VARIABLE status OUTPUT_VARIABLE output ERROR_VARIABLE output)
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "cmake --install --prefix failed:\n${output}")
+endif()
+check_inside(${moved} /opt/orbeta-test)
+file(REMOVE_RECURSE ${moved})
 file(GLOB_RECURSE installed RELATIVE ${root} ${prefix}/${DATADIR}/applications/* ${prefix}/${DATADIR}/icons/*)
 list(JOIN installed "\n  " listing)
 message(STATUS "Desktop files installed:\n  ${listing}")

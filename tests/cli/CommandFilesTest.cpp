@@ -9,6 +9,7 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -25,6 +26,8 @@ struct CliRun {
 
 struct CliSetup {
     QString stdinFile;
+    // Written into a pipe that is the command's standard input.
+    std::optional<QByteArray> stdinPipe;
     QString stdoutFile;
     // Files the command writes cannot grow beyond this (a full disk).
     rlim_t fileSizeLimit = RLIM_INFINITY;
@@ -59,6 +62,10 @@ CliRun cli(const QStringList& args, const CliSetup& setup = CliSetup())
             _exit(99);
     });
     process.start(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), args);
+    if (setup.stdinPipe) {
+        process.write(*setup.stdinPipe);
+        process.closeWriteChannel();
+    }
     if (!process.waitForFinished(10000)) {
         process.kill();
         process.waitForFinished();
@@ -222,6 +229,31 @@ TEST(CommandFiles, EncodeReadsTextAsDecodeWritesIt)
         EXPECT_EQ(decoded.status, 0);
         EXPECT_EQ(decoded.out, c.decoded);
     }
+}
+
+// "... | orbeta-cli decode -": the same lines as from the file, and the same size limit.
+TEST(CommandFiles, DecodeReadsAPipeOnStandardInput)
+{
+    QTemporaryDir dir;
+    const QString text = dir.filePath(QStringLiteral("x.txt"));
+    const QString data = dir.filePath(QStringLiteral("x.dat"));
+    store(text, "Prv\xC3\xBD riadok\r\nDruh\xC3\xBD\r\n");
+    ASSERT_EQ(cli({"encode", text, data}).status, 0);
+    QFile stored(data);
+    ASSERT_TRUE(stored.open(QIODevice::ReadOnly));
+    CliSetup piped;
+    piped.stdinPipe = stored.readAll();
+
+    const CliRun decoded = cli({"decode", "-"}, piped);
+    EXPECT_EQ(decoded.status, 0) << decoded.err.toStdString();
+    EXPECT_EQ(decoded.out, cli({"decode", data}).out);
+    EXPECT_EQ(decoded.out, "Prv\xC3\xBD riadok\nDruh\xC3\xBD\n");
+
+    piped.stdinPipe = QByteArray(16 * 1024 * 1024 + 1, 'x');
+    const CliRun tooLarge = cli({"decode", "-"}, piped);
+    EXPECT_EQ(tooLarge.status, 1);
+    EXPECT_TRUE(tooLarge.err.contains(QStringLiteral("standard input"))) << tooLarge.err.toStdString();
+    EXPECT_TRUE(tooLarge.out.isEmpty());
 }
 
 TEST(CommandFiles, RayConstructionsAlternateAndADamagedSceneFileEndsWithItsName)

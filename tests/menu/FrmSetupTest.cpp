@@ -1,5 +1,6 @@
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
+#include "menu/WorksheetPrintSetup.h"
 #include "menu/TaskForms.h"
 #include "results/FrmTabulka.h"
 #include "shell/Globals.h"
@@ -18,6 +19,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPrinter>
+#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QTest>
@@ -242,6 +244,29 @@ TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
     EXPECT_EQ(forms.resolution, 300);
     EXPECT_EQ(forms.opens, 0);
     EXPECT_EQ(globals().CurrentForm, setup);
+}
+
+// Printing to a file proposes the documents folder and a name from the task and the date.
+TEST_F(FrmSetupTest, PrintToFileProposesTheTaskAndTheDateInTheDocumentsFolder)
+{
+    EXPECT_EQ(WorksheetPrintSetup::proposedFileName(QStringLiteral("/home/jana/Dokumenty"), QStringLiteral("1a"),
+                                                    QDate(2026, 3, 6)),
+              QStringLiteral("/home/jana/Dokumenty/pracovny-list-1a-2026-03-06.pdf"));
+
+    StandInTaskForms forms;
+    forms.install(taskForms, TaskFormKind::Osa);
+    QString proposed;
+    services.printDialog = [&proposed](QPrinter& printer) {
+        proposed = printer.outputFileName();
+        return false;
+    };
+    FrmSetup* setup = open(QStringLiteral("6c"));
+    press(setup->countButton(1));
+    finishAnimations(setup);
+    click(setup->printButton());
+    EXPECT_EQ(proposed, WorksheetPrintSetup::proposedFileName(
+                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QStringLiteral("6c"),
+                            services.now().date()));
 }
 
 TEST_F(FrmSetupTest, HelpShowsThePictureAndAClickReturns)

@@ -103,7 +103,14 @@ TEST(OpticsWorksheet, ScenesStayInsideTheirSlotsAndThePage)
                 page.setSlotArea(area);
                 sheet->Vygeneruj_Tisk(page, place.topMm, place.firstItem);
                 painter.end();
-                const QRectF inked = inkedMm(image, page.dotsPerMm());
+                // The example's number left of the scene; the scene without it.
+                const double dots = page.dotsPerMm();
+                const QRect number(0, int(area.top() * dots), int(14 * dots), int(7 * dots));
+                EXPECT_FALSE(inkedMm(image.copy(number), dots).isEmpty());
+                painter.begin(&image);
+                painter.fillRect(number, Qt::white);
+                painter.end();
+                const QRectF inked = inkedMm(image, dots);
                 SCOPED_TRACE(std::string(code) + " slot " + std::to_string(place.slot));
                 ASSERT_FALSE(inked.isEmpty());
                 EXPECT_GE(inked.top(), area.top() - 0.5);
@@ -112,6 +119,8 @@ TEST(OpticsWorksheet, ScenesStayInsideTheirSlotsAndThePage)
                 EXPECT_LE(inked.bottom(), 282);
                 EXPECT_GE(inked.left(), 0);
                 EXPECT_LE(inked.right(), PrintPage::kWidthMm);
+                // Centred across the slot: the optical axis runs nearly the scene's whole width.
+                EXPECT_NEAR(inked.left() - area.left(), area.right() - inked.right(), 5.0);
             }
         }
     }

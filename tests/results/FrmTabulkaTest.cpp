@@ -148,6 +148,16 @@ TEST_F(FrmTabulkaTest, ABusyRankingIsReportedAsBusyWithTheLogSaved)
     EXPECT_TRUE(readBytes(data.filePath(QStringLiteral("Vysledky.dat"))).contains("Eva"));
 }
 
+TEST_F(FrmTabulkaTest, AnUnreadableRankingIsSaidSoNotShownEmpty)
+{
+    ASSERT_TRUE(QDir(data.path()).mkdir(QStringLiteral("2c.res")));
+    FrmTabulka table(services);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("nepodarilo prečítať"))) << messages.first().toStdString();
+    EXPECT_TRUE(messages.first().contains(QStringLiteral("2c.res"))) << messages.first().toStdString();
+    EXPECT_EQ(table.cell(1, 1)->text(), QString());
+}
+
 TEST_F(FrmTabulkaTest, FullDiskOnTheLogIsReported)
 {
     if (!QFile::exists(QStringLiteral("/dev/full")))

@@ -1,0 +1,42 @@
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# The Debian package: cpack -G DEB in a build tree (scripts/package.sh).
+# It packages what cmake --install puts into a staging root under the prefix
+# /usr, with the data tree in /var/lib/orbeta.
+
+list(JOIN ORBETA_WRITTEN_DATA_FILES " " ORBETA_WRITTEN_DATA_FILES)
+foreach(script postinst postrm)
+  configure_file(debian/${script}.in ${CMAKE_CURRENT_BINARY_DIR}/debian/${script} @ONLY)
+endforeach()
+
+set(CPACK_GENERATOR DEB)
+set(CPACK_PACKAGE_NAME orbeta)
+set(CPACK_PACKAGE_VERSION ${PROJECT_VERSION})
+set(CPACK_PACKAGE_CONTACT "Orbeta Tarovia developers <orbeta@orbeta-tarovia.sk>")
+set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "physics practice for primary schools")
+set(CPACK_PACKAGE_DESCRIPTION
+    "A full-screen physics practice program for Slovak schools. Pupils pick one
+of 21 task types in mechanics, heat, optics, electricity and the history of
+physics and work freshly generated examples: calculations on animated
+laboratory scenes, ray constructions drawn with the mouse, history pairs and
+timelines. Each series ends with a mark, a ranking and a results-log line.
+Teachers print worksheets, also from the command line with orbeta-cli.")
+set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
+set(CPACK_DEBIAN_PACKAGE_SECTION education)
+set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
+set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ORBETA_HOMEPAGE})
+# Libraries come from dpkg-shlibdeps; what is loaded by name at run time is
+# listed: the DejaVu fonts the program draws with, Qt's Slovak catalogues for
+# its dialogs, adduser for the group.
+set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, fonts-dejavu-core, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
+    ${CMAKE_CURRENT_BINARY_DIR}/debian/postinst ${CMAKE_CURRENT_BINARY_DIR}/debian/postrm)
+set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
+set(CPACK_SET_DESTDIR ON)
+set(CPACK_INSTALL_PREFIX /usr)
+set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
+set(CPACK_STRIP_FILES ON)
+set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/PackageStaging.cmake)
+include(CPack)

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Builds the Debian package orbeta_<version>_<arch>.deb:
+#   scripts/package.sh [BUILD_DIR [OUT_DIR]]
+# BUILD_DIR (default build-release) is configured as a packager would (Release,
+# no tests) when it has no cache yet, and built unless ORBETA_PACKAGE_NO_BUILD=1;
+# the package goes into OUT_DIR (default BUILD_DIR/package). lintian, when
+# installed, must find neither errors nor warnings.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+build=${1:-build-release}
+out=${2:-$build/package}
+if [ ! -f "$build/CMakeCache.txt" ]; then
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+fi
+[ "${ORBETA_PACKAGE_NO_BUILD:-0}" = 1 ] || cmake --build "$build"
+mkdir -p "$out"
+out=$(cd "$out" && pwd)
+rm -f "$out"/orbeta_*.deb
+(cd "$build" && cpack -G DEB -B "$out" > "$out/cpack.log") || { cat "$out/cpack.log" >&2; exit 1; }
+deb=$(echo "$out"/orbeta_*.deb)
+[ -f "$deb" ] || { echo "package.sh: cpack made no package in $out" >&2; exit 1; }
+if command -v lintian > /dev/null; then
+  lintian --fail-on error,warning "$deb"
+fi
+echo "$deb"

@@ -1,0 +1,109 @@
+#!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+#
+# Makes the Debian package from the build tree (scripts/package.sh, which runs
+# lintian when installed), then checks what it carries and installs it into a
+# scratch root: the maintainer scripts run there with stand-ins for the
+# commands that would change the machine (the group, dpkg's stat overrides),
+# and the installed orbeta-cli makes a worksheet from the installed trees.
+#   debian_package.sh SOURCE_DIR BUILD_DIR WORK_DIR VERSION
+set -euo pipefail
+source=$1 build=$2 work=$3 version=$4
+command -v dpkg-deb > /dev/null || { echo "dpkg-deb is not installed"; exit 77; }
+command -v dpkg-shlibdeps > /dev/null || { echo "dpkg-shlibdeps (dpkg-dev) is not installed"; exit 77; }
+rm -rf "$work"
+mkdir -p "$work"
+fail() { echo "$*"; exit 1; }
+
+ORBETA_PACKAGE_NO_BUILD=1 bash "$source/scripts/package.sh" "$build" "$work/out" > "$work/package.log" 2>&1 \
+  || { cat "$work/package.log"; fail "scripts/package.sh failed"; }
+deb="$work/out/orbeta_${version}_$(dpkg --print-architecture).deb"
+[ -f "$deb" ] || fail "no package $deb: $(ls "$work/out")"
+
+# Dependencies: the libraries found by dpkg-shlibdeps and what is loaded by name.
+depends=$(dpkg-deb -f "$deb" Depends)
+for package in libqt6core6 libqt6gui6 libqt6widgets6 libqt6printsupport6 libqt6multimedia6 \
+               libstdc++6 fonts-dejavu-core qt6-translations-l10n adduser; do
+  [[ ", $depends," == *", $package"[\ ,]* ]] || fail "Depends lacks $package: $depends"
+done
+
+listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
+for path in ./usr/bin/orbeta ./usr/bin/orbeta-cli ./usr/share/orbeta/Orbeta.ini \
+            ./usr/share/orbeta/cd/Data/Sigla.ttf ./usr/share/orbeta/cd/Data/Sigla-LICENSE.txt \
+            ./usr/share/applications/orbeta.desktop ./usr/share/metainfo/sk.tarovia.orbeta.metainfo.xml \
+            ./usr/share/man/man1/orbeta.1.gz ./usr/share/man/man1/orbeta-cli.1.gz \
+            ./usr/share/doc/orbeta/copyright ./usr/share/doc/orbeta/changelog.gz \
+            ./usr/share/icons/hicolor/48x48/apps/orbeta.png ./var/lib/orbeta/Zadani.dat ./var/lib/orbeta/Znamky.dat; do
+  grep -qx -- "$path" <<< "$listing" || fail "the package lacks $path"
+done
+grep -q '/orbeta/orbeta_sound.so$' <<< "$listing" || fail "the package lacks the sound module"
+# The pupils' files must not be in the package: an upgrade would empty them.
+if grep -E '\.res$|/Vysledky\.dat$' <<< "$listing"; then fail "the package carries the pupils' files"; fi
+if grep -v -E '^\./(usr|var/lib/orbeta)(/|$)|^\./$|^\./var/$|^\./var/lib/$' <<< "$listing"; then
+  fail "the package installs outside /usr and /var/lib/orbeta"
+fi
+dpkg-deb -c "$deb" | awk '$2 != "root/root" {print; bad=1} END {exit bad}' || fail "files not owned by root"
+changelog_version=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/orbeta/changelog.gz | gzip -dc \
+  | sed -n '1s/^orbeta (\([^)]*\)).*/\1/p')
+[ "$changelog_version" = "$version" ] || fail "the changelog's version is $changelog_version, the package's $version"
+
+# Installed into a scratch root.
+root="$work/root"
+dpkg-deb -x "$deb" "$root"
+dpkg-deb -e "$deb" "$work/control"
+grep -qx 'CD=/usr/share/orbeta/cd/' "$root/usr/share/orbeta/Orbeta.ini" || fail "Orbeta.ini: $(cat "$root/usr/share/orbeta/Orbeta.ini")"
+grep -qx 'HD=/var/lib/orbeta/' "$root/usr/share/orbeta/Orbeta.ini" || fail "Orbeta.ini: $(cat "$root/usr/share/orbeta/Orbeta.ini")"
+
+stubs="$work/stubs"
+mkdir -p "$stubs"
+log="$work/commands.log"
+for command in addgroup chgrp; do
+  printf '#!/bin/sh\necho %s "$@" >> "%s"\n' "$command" "$log" > "$stubs/$command"
+done
+printf '#!/bin/sh\nexit 2\n' > "$stubs/getent"
+# dpkg-statoverride: nothing listed; --update applies the mode.
+cat > "$stubs/dpkg-statoverride" <<STUB
+#!/bin/sh
+echo dpkg-statoverride "\$@" >> "$log"
+[ "\$1" = --list ] && exit 1
+[ "\$1" = --update ] && chmod "\$5" "$root\$6"
+exit 0
+STUB
+chmod +x "$stubs"/*
+maintainer() { DPKG_ROOT="$root" PATH="$stubs:$PATH" sh "$work/control/$1" "${@:2}"; }
+
+data="$root/var/lib/orbeta"
+maintainer postinst configure ""
+grep -q '^addgroup --system --quiet orbeta$' "$log" || fail "postinst made no group: $(cat "$log")"
+grep -q '^dpkg-statoverride --update --add root orbeta 2775 /var/lib/orbeta$' "$log" || fail "postinst: $(cat "$log")"
+[ "$(stat -c %a "$data")" = 2775 ] || fail "the data tree is $(stat -c %a "$data"), not 2775"
+for name in Vysledky.dat 1a.res 6c.res; do
+  [ -f "$data/$name" ] && [ ! -s "$data/$name" ] || fail "postinst did not create an empty $name"
+  [ "$(stat -c %a "$data/$name")" = 664 ] || fail "$name is $(stat -c %a "$data/$name"), not 664"
+done
+
+# An upgrade keeps what the pupils wrote.
+printf 'Jana|9|1|1|0\r\n' > "$data/1a.res"
+rm "$data/2b.res"
+maintainer postinst configure "$version"
+[ "$(cat "$data/1a.res")" = $'Jana|9|1|1|0\r' ] || fail "an upgrade changed 1a.res"
+[ -f "$data/2b.res" ] || fail "an upgrade did not create the missing 2b.res"
+
+# The installed command line works from the installed trees.
+windir="$work/windir"
+mkdir -p "$windir"
+printf '[TRV]\nCD=%s/usr/share/orbeta/cd/\nHD=%s/\n' "$root" "$data" > "$windir/Orbeta.ini"
+ORBETA_WINDIR="$windir" "$root/usr/bin/orbeta-cli" worksheet 4a --count 2 --seed 3 -o "$work/sheet.pdf" \
+  || fail "the installed orbeta-cli made no worksheet"
+[ "$(head -c 5 "$work/sheet.pdf")" = "%PDF-" ] || fail "the worksheet is not a PDF"
+"$root/usr/bin/orbeta" --version | grep -qx "orbeta $version" || fail "the installed orbeta does not start"
+
+# Removing keeps the rankings and the log; purging removes them.
+rm -rf "$data/Zadani.dat"  # what dpkg removes of the package's own files
+maintainer postrm remove
+[ -f "$data/1a.res" ] || fail "removing the package removed the rankings"
+maintainer postrm purge
+[ ! -e "$data" ] || fail "purging left $data"
+grep -q '^dpkg-statoverride --list /var/lib/orbeta$' "$log" || fail "postrm: $(cat "$log")"
+rm -rf "$work"
