@@ -1,7 +1,11 @@
 #include "shell/PictureButton.h"
 
+#include "look/FocusPainter.h"
+#include "shell/AccessibleControls.h"
+
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace orbeta {
 
@@ -11,6 +15,8 @@ PictureButton::PictureButton(QWidget* parent, std::uint8_t hoverId)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setFocusPolicy(Qt::StrongFocus);
+    InstallAccessibleControls();
 }
 
 void PictureButton::setPictures(const QPixmap& normal, const QPixmap& highlighted, const QPixmap& chosen)
@@ -44,6 +50,19 @@ void PictureButton::setPicture(const QPixmap& picture)
     update();
 }
 
+void PictureButton::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    if (m_role == QAccessible::RadioButton && QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void PictureButton::showNormalUnlessMarked()
 {
     if (!m_marked)
@@ -67,12 +86,51 @@ void PictureButton::fitToPicture()
         resize(m_shown.size());
 }
 
+void PictureButton::press()
+{
+    // A press may take the form away (the back buttons unload it).
+    const QPointer<PictureButton> self(this);
+    emit mousePressed(rect().center());
+    if (self)
+        emit clicked();
+}
+
 void PictureButton::paintEvent(QPaintEvent*)
 {
-    if (m_shown.isNull())
-        return;
     QPainter painter(this);
-    painter.drawPixmap(0, 0, m_shown);
+    if (!m_shown.isNull())
+        painter.drawPixmap(0, 0, m_shown);
+    if (hasFocus())
+        FocusPainter::drawFrame(painter, rect());
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A held key presses once.
+        if (!event->isAutoRepeat() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            press();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void PictureButton::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+    emit focusChanged(true, event->reason());
+}
+
+void PictureButton::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+    emit focusChanged(false, event->reason());
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event)
