@@ -260,8 +260,12 @@ bool FrmSetup::handleKey(const QKeyEvent& event)
     case Qt::Key_Enter:
         if (focus != TMeno && count == 0)
             return false;
-        if (!repeat)
-            continueByKey();
+        if (repeat)
+            return true;
+        // Enter on a count takes that count and goes on.
+        if (count != 0 && !m_state.isChosen(count))
+            chooseCount(count);
+        continueByKey();
         return true;
     case Qt::Key_F1:
         if (!repeat)
@@ -419,7 +423,11 @@ void FrmSetup::printWorksheet()
     PlayClickSound(m_services);
     globals().PupilName = TMeno->text();
     QPrinter printer(QPrinter::HighResolution);
-    if (!m_services.runPrintDialog(printer))
+    const bool confirmed = m_services.runPrintDialog(printer);
+    // Without a window manager nothing gives the keys back to the window.
+    if (ScreenHost* host = ScreenHost::instance())
+        host->activateWindow();
+    if (!confirmed)
         return;
     const int copies = WorksheetPrintSetup::applyChoices(printer);
     globals().PrintMode = true;

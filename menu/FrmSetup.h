@@ -31,9 +31,9 @@ class Tour;
 // results table can return to it with the name and count still set.
 //
 // By keys: Tab goes from the name to the counts, "Pokračuj", "Tlač", "Pomoc"
-// and "Späť"; the arrows choose a count; Enter continues once a name and a
-// count are given (else it goes to what is missing); F1 shows the help and
-// Escape goes back to the menu.
+// and "Späť"; the arrows choose a count; Enter on a count takes it; Enter
+// continues once a name and a count are given, else it goes to what is
+// missing; F1 shows the help and Escape goes back to the menu.
 class FrmSetup : public Form {
     Q_OBJECT
 public:

@@ -190,17 +190,21 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
 
     type("Jan");
     key(Qt::Key_Tab);
-    key(Qt::Key_Space);
+    // Enter on a count takes it and, the name given, starts the series.
+    key(Qt::Key_Return);
     EXPECT_EQ(globals().ExampleCount, 3);
+    ASSERT_NE(current<FrmTabulka>(), nullptr);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(globals().CurrentForm, setup);
     finishAnimations(setup);
-    // Tab from the counts round every button and back to the name.
+    // Tab from the name round every control and back.
     QList<QWidget*> visited;
     for (int i = 0; i < 6; ++i) {
         key(Qt::Key_Tab);
         visited << focus();
     }
-    EXPECT_EQ(visited, (QList<QWidget*>{setup->continueButton(), setup->printButton(), setup->helpButton(),
-                                        setup->backButton(), setup->nameField(), setup->countButton(1)}));
+    EXPECT_EQ(visited, (QList<QWidget*>{setup->countButton(1), setup->continueButton(), setup->printButton(),
+                                        setup->helpButton(), setup->backButton(), setup->nameField()}));
 
     for (const Qt::Key leave : {Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Return}) {
         setup->nameField()->setFocus();
@@ -214,7 +218,7 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
         EXPECT_EQ(globals().CurrentForm, setup);
         EXPECT_EQ(focus(), setup->nameField());
     }
-    EXPECT_EQ(seriesStarted, 3);
+    EXPECT_EQ(seriesStarted, 4);
 
     key(Qt::Key_Escape);
     EXPECT_EQ(globals().CurrentForm, menu);
