@@ -472,12 +472,14 @@ void FrmSelect::addTourStates(Tour& tour)
         tour.add(QStringLiteral("frm_Select"), QStringLiteral("topic%1").arg(t), [menu, t](ScreenHost& host) {
             FrmSelect* form = menu(host);
             form->selectTopic(t);
+            form->topicButton(t)->setFocus(Qt::OtherFocusReason);
         });
     }
     tour.add(QStringLiteral("frm_Select"), QStringLiteral("end"), [menu](ScreenHost& host) {
         FrmSelect* form = menu(host);
         form->onBackgroundMove();
         form->onEndMove();
+        form->endButton()->setFocus(Qt::OtherFocusReason);
     });
 }
 
