@@ -7,6 +7,7 @@ namespace orbeta {
 void FocusRing::add(QWidget* control)
 {
     m_stops.append(Stop{control});
+    m_isGroup.append(false);
 }
 
 void FocusRing::addGroup(const QList<QWidget*>& members)
@@ -15,6 +16,7 @@ void FocusRing::addGroup(const QList<QWidget*>& members)
     for (QWidget* member : members)
         stop.append(member);
     m_stops.append(stop);
+    m_isGroup.append(true);
 }
 
 bool FocusRing::usable(const QWidget* control)
@@ -64,7 +66,7 @@ QWidget* FocusRing::next(const QWidget* current, bool forward) const
 QWidget* FocusRing::within(const QWidget* current, int step) const
 {
     const int index = stopOf(current);
-    if (index < 0)
+    if (index < 0 || !m_isGroup.at(index))
         return nullptr;
     QList<QWidget*> shown;
     for (const QPointer<QWidget>& member : m_stops.at(index))

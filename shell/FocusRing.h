@@ -34,6 +34,7 @@ private:
     int stopOf(const QWidget* control) const;
 
     QList<Stop> m_stops;
+    QList<bool> m_isGroup;
 };
 
 } // namespace orbeta

@@ -237,6 +237,10 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
 
     key(Qt::Key_Left);
     EXPECT_EQ(focus(), menu->helpButton());
+    key(Qt::Key_Down);
+    EXPECT_EQ(focus(), menu->endButton());
+    key(Qt::Key_Up);
+    EXPECT_EQ(focus(), menu->helpButton());
     key(Qt::Key_Space);
     QWidget* credits = globals().CurrentForm;
     EXPECT_EQ(credits->accessibleName(), QStringLiteral("O programe"));
