@@ -260,6 +260,8 @@ void FrmSelect::build()
         const int item = r + 1;
         connect(button, &PictureButton::mouseMoved, this, [this, item] { onTaskMove(item); });
         connect(button, &PictureButton::clicked, this, [this, item] { chooseTask(item); });
+        // Named by its task once a topic shows it.
+        button->setAccessibleName(QStringLiteral("Úloha %1").arg(item));
         button->setAccessibleDescription(QStringLiteral("Úloha. Enter ju otvorí."));
         RI.at(r) = button;
     }
@@ -282,6 +284,8 @@ void FrmSelect::build()
     picScratch->setFixedPictureSize(Layout::kScratchSize);
     picScratch->hide();
     picScratch->setFocusPolicy(Qt::NoFocus);
+    picScratch->setAccessibleRole(QAccessible::Graphic);
+    picScratch->setAccessibleName(QStringLiteral("Pomocný obrázok"));
 
     QList<QWidget*> topics(LI.begin(), LI.end());
     QList<QWidget*> tasks(RI.begin(), RI.end());

@@ -30,14 +30,14 @@ public:
     QStringList actionNames() const override
     {
         QStringList names = QAccessibleWidget::actionNames();
-        if (button()->isEnabled())
+        if (button()->isEnabled() && role() != QAccessible::Graphic)
             names.prepend(pressAction());
         return names;
     }
 
     void doAction(const QString& actionName) override
     {
-        if (actionName == pressAction() && button()->isEnabled() && button()->isVisible())
+        if (actionName == pressAction() && actionNames().contains(pressAction()) && button()->isVisible())
             button()->press();
         else
             QAccessibleWidget::doAction(actionName);

@@ -60,7 +60,8 @@ public:
     void press();
 
     QAccessible::Role accessibleRole() const { return m_role; }
-    // A choice of a group (RadioButton) reports its mark as checked.
+    // A choice of a group (RadioButton) reports its mark as checked; a
+    // Graphic is a picture that cannot be pressed.
     void setAccessibleRole(QAccessible::Role role) { m_role = role; }
 
 signals:
