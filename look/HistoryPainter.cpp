@@ -1,5 +1,6 @@
 #include "look/HistoryPainter.h"
 
+#include "look/FocusPainter.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/Shapes.h"
@@ -16,7 +17,7 @@ constexpr qreal kBoxRadius = 7;
 
 QColor focusColour()
 {
-    return {236, 120, 18};
+    return FocusPainter::colour();
 }
 
 void drawInstruction(QPainter& p, const QRectF& rect, const QString& text)

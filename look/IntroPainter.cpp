@@ -135,8 +135,8 @@ void IntroPainter::drawTitle(QPainter& p, QSize size)
                QStringLiteral("Mechanika · Termika · Optika · Elektrina · História"));
     p.setPen(QColor(255, 236, 170));
     p.setFont(Typeface::font(15, true));
-    p.drawText(QRectF(300, 430, 320, 30), Qt::AlignRight | Qt::AlignVCenter,
-               QStringLiteral("Klikni a môžeš začať!"));
+    p.drawText(QRectF(200, 430, 420, 30), Qt::AlignRight | Qt::AlignVCenter,
+               QStringLiteral("Klikni alebo stlač kláves a môžeš začať!"));
 }
 
 void IntroPainter::drawCredits(QPainter& p, QSize size)
@@ -151,7 +151,7 @@ void IntroPainter::drawCredits(QPainter& p, QSize size)
     p.drawText(QRectF(42, 88, 460, 26), Qt::AlignLeft | Qt::AlignVCenter,
                QStringLiteral("Precvičovanie fyziky pre základné školy"));
 
-    Shapes::drawPanel(p, QRectF(40, 140, 560, 250), QColor(242, 247, 253), Palette::panelEdge(), 14);
+    Shapes::drawPanel(p, QRectF(40, 128, 560, 192), QColor(242, 247, 253), Palette::panelEdge(), 14);
     struct Row {
         const char* role;
         const char* who;
@@ -163,7 +163,7 @@ void IntroPainter::drawCredits(QPainter& p, QSize size)
         {"Písmo", "DejaVu Sans"},
         {"Pre koho", "žiaci 6. až 9. ročníka"},
     };
-    int y = 160;
+    int y = 138;
     for (const Row& row : rows) {
         p.setPen(Palette::strip());
         p.setFont(Typeface::font(16, true));
@@ -171,11 +171,20 @@ void IntroPainter::drawCredits(QPainter& p, QSize size)
         p.setPen(Palette::ink());
         p.setFont(Typeface::font(17));
         p.drawText(QRectF(250, y, 330, 34), Qt::AlignLeft | Qt::AlignVCenter, QString::fromUtf8(row.who));
-        y += 44;
+        y += 35;
     }
+
+    // The menu's keys: this picture is the menu's help.
+    Shapes::drawPanel(p, QRectF(40, 330, 560, 86), Palette::hintFill(), Palette::hintEdge(), 14);
+    TextFit::drawFittedText(p, QRectF(58, 336, 526, 74),
+                            QStringLiteral("Klávesy v ponuke: šípky alebo Tab vyberú tému a úlohu, Enter ju otvorí. "
+                                           "Číslo 1 až 6 vyberie tému, písmeno a až e jej úlohu (1 a je Hustota "
+                                           "kvapaliny). F1 ukáže tento obrázok, Escape ukončí program."),
+                            15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignVCenter);
     p.setPen(QColor(255, 236, 170));
     p.setFont(Typeface::font(15, true));
-    p.drawText(QRectF(40, 420, 560, 30), Qt::AlignCenter, QStringLiteral("Kliknutím sa vrátiš do ponuky."));
+    p.drawText(QRectF(40, 424, 560, 30), Qt::AlignCenter,
+               QStringLiteral("Klikni alebo stlač ľubovoľný kláves a vrátiš sa do ponuky."));
 }
 
 void IntroPainter::drawSetupHelp(QPainter& p, QSize size, TopicGroup group)
@@ -206,18 +215,24 @@ void IntroPainter::drawSetupHelp(QPainter& p, QSize size, TopicGroup group)
     };
     const QList<Step> steps = {
         {1, QStringLiteral("Napíš do okienka svoje meno. Zapíše sa do tabuľky výsledkov.")},
-        {2, QStringLiteral("Vyber, koľko príkladov chceš riešiť: %1.").arg(counts)},
-        {3, QStringLiteral("Klikni na Pokračuj a môžeš začať. Tlačidlo sa objaví, keď máš zadané meno aj počet.")},
+        {2, QStringLiteral("Vyber, koľko príkladov chceš riešiť: %1. Aj šípkami.").arg(counts)},
+        {3, QStringLiteral("Klikni na Pokračuj alebo stlač Enter a môžeš začať. Tlačidlo sa objaví, keď máš zadané "
+                           "meno aj počet.")},
         {4, QStringLiteral("Tlač vytlačí pracovný list s novými príkladmi na papier.")},
-        {5, QStringLiteral("Späť ťa vráti do ponuky, kde si vyberieš inú úlohu.")},
+        {5, QStringLiteral("Späť (aj Escape) ťa vráti do ponuky, kde si vyberieš inú úlohu.")},
     };
-    qreal y = 62;
+    qreal y = 58;
     for (const Step& s : steps) {
         Shapes::drawNumberBadge(p, QPointF(358, y + 14), s.n);
-        TextFit::drawFittedText(p, QRectF(378, y, 250, 64), s.text, 15, false, Palette::ink(),
+        TextFit::drawFittedText(p, QRectF(378, y, 250, 58), s.text, 15, false, Palette::ink(),
                                  Qt::AlignLeft | Qt::AlignTop);
-        y += 72;
+        y += 62;
     }
+    Shapes::drawPanel(p, QRectF(350, y + 2, 278, 58), Palette::hintFill(), Palette::hintEdge());
+    TextFit::drawFittedText(p, QRectF(360, y + 6, 260, 50),
+                            QStringLiteral("Klávesy: Tab a Shift+Tab prechádzajú medzi časťami, Enter pokračuje, "
+                                           "F1 ukáže tento obrázok."),
+                            14, false, Palette::ink(), Qt::AlignLeft | Qt::AlignVCenter);
     Shapes::drawPanel(p, QRectF(12, 318, 326, 100), Qt::white, Palette::panelEdge());
     TextFit::drawFittedText(p, QRectF(26, 324, 300, 90),
                              history ? QStringLiteral("V úlohách z histórie priraďuješ objavy, vynálezy a osobnosti. "
@@ -227,7 +242,7 @@ void IntroPainter::drawSetupHelp(QPainter& p, QSize size, TopicGroup group)
                              15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignVCenter);
     p.setPen(Palette::stripDark());
     p.setFont(Typeface::font(16, true));
-    p.drawText(QRectF(12, 432, 616, 36), Qt::AlignCenter, QStringLiteral("Kliknutím kamkoľvek sa vrátiš späť."));
+    p.drawText(QRectF(12, 432, 616, 36), Qt::AlignCenter, QStringLiteral("Klikni kamkoľvek alebo stlač ľubovoľný kláves a vrátiš sa späť."));
 }
 
 } // namespace orbeta

@@ -118,7 +118,8 @@ void SetupPainter::drawBackground(QPainter& p, QSize size, TopicGroup group)
     p.drawText(QRectF(8, headingTop, heading.x() - 14, headingBottom - headingTop - 3), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("Úloha:"));
     drawTip(p, history ? kHistoryTip : kPhysicsTip,
-            history ? QStringLiteral("Tip: Políčka presúvaj myšou. Za chybu dostaneš krížik – klikni naň.")
+            history ? QStringLiteral("Tip: Políčka presúvaj myšou alebo klávesmi (šípky, Enter). Za chybu "
+                                     "dostaneš krížik – klikni naň alebo ho vyber a stlač medzerník.")
                     : QStringLiteral("Tip: Desatinné čísla píš s čiarkou, napríklad 2,5. "
                                      "Po vyhodnotení klikni na krížik a uvidíš správne riešenie."));
 

@@ -15,6 +15,7 @@
 
 #include <QCoreApplication>
 #include <QFontDatabase>
+#include <QKeyEvent>
 #include <QTimer>
 
 #include <memory>
@@ -35,6 +36,7 @@ FrmSelect::FrmSelect(Services& services, QWidget* parent)
     : Form(QStringLiteral("frm_Select"), parent)
     , m_services(services)
 {
+    setAccessibleName(QStringLiteral("Hlavná ponuka"));
     connect(this, &Form::backgroundMouseMoved, this, &FrmSelect::onBackgroundMove);
 }
 
@@ -96,6 +98,142 @@ void FrmSelect::formActivated()
 {
     // The splash may be dismissed before the menu has been built.
     finishLoad();
+    // Back from a task's setup the focus is where the pupil left it.
+    QWidget* first = m_ring.entry(topicButton(1));
+    for (PictureButton* task : RI)
+        if (task->isMarked() && !task->isHidden())
+            first = task;
+    if (first)
+        first->setFocus(Qt::OtherFocusReason);
+}
+
+void FrmSelect::focusControl(QWidget* control)
+{
+    if (control)
+        control->setFocus(Qt::TabFocusReason);
+}
+
+int FrmSelect::topicOf(const QObject* control) const
+{
+    for (int t = 1; t <= TaskTable::kTopicCount; ++t)
+        if (topicButton(t) == control)
+            return t;
+    return 0;
+}
+
+int FrmSelect::taskOf(const QObject* control) const
+{
+    for (int r = 1; r <= TaskTable::kMaxTasksPerTopic; ++r)
+        if (taskButton(r) == control)
+            return r;
+    return 0;
+}
+
+void FrmSelect::openTopicByKey(int topic)
+{
+    selectTopic(topic);
+    focusControl(m_ring.entry(taskButton(1)));
+}
+
+void FrmSelect::followFocus(PictureButton* button, bool hasFocus, Qt::FocusReason reason)
+{
+    // The focus moved by a key highlights like the mouse does, with the same
+    // sound; the screen appearing or the window coming back plays none.
+    if (!hasFocus) {
+        button->showNormalUnlessMarked();
+        return;
+    }
+    if (reason != Qt::TabFocusReason && reason != Qt::BacktabFocusReason)
+        return;
+    if (const int topic = topicOf(button))
+        onTopicMove(topic);
+    else if (const int item = taskOf(button))
+        onTaskMove(item);
+    else if (button == IHelp)
+        onHelpMove();
+    else if (button == IKonec)
+        onEndMove();
+}
+
+bool FrmSelect::focusNextPrevChild(bool next)
+{
+    focusControl(m_ring.next(focusWidget(), next));
+    return true;
+}
+
+bool FrmSelect::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter on a topic goes on to its tasks, where the next Enter opens one.
+    if (event->type() == QEvent::KeyPress) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const bool confirm =
+            key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter || key->key() == Qt::Key_Space;
+        if (const int topic = topicOf(watched); topic != 0 && confirm) {
+            if (!key->isAutoRepeat())
+                openTopicByKey(topic);
+            return true;
+        }
+    }
+    return Form::eventFilter(watched, event);
+}
+
+void FrmSelect::keyPressEvent(QKeyEvent* event)
+{
+    QWidget* focus = focusWidget();
+    const int topic = topicOf(focus);
+    const int item = taskOf(focus);
+    switch (event->key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        focusNextPrevChild(event->key() == Qt::Key_Tab && !(event->modifiers() & Qt::ShiftModifier));
+        return;
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const bool down = event->key() == Qt::Key_Down;
+        QWidget* to = m_ring.within(focus, down ? 1 : -1);
+        focusControl(to ? to : m_ring.next(focus, down));
+        return;
+    }
+    case Qt::Key_Right:
+        if (topic != 0)
+            openTopicByKey(topic);
+        else if (focus == IHelp)
+            focusControl(IKonec);
+        return;
+    case Qt::Key_Left:
+        if (item != 0 || focus == IHelp)
+            focusControl(m_ring.entry(topicButton(1)));
+        else if (focus == IKonec)
+            focusControl(IHelp);
+        return;
+    case Qt::Key_F1:
+        if (!event->isAutoRepeat())
+            showCredits();
+        return;
+    case Qt::Key_Escape:
+        if (!event->isAutoRepeat())
+            confirmEnd();
+        return;
+    default:
+        break;
+    }
+    // The task code as accelerators: a digit chooses the topic, a letter its task.
+    const QString text = event->text().toLower();
+    if (text.size() == 1 && !event->isAutoRepeat()) {
+        const QChar c = text.at(0);
+        if (c >= QLatin1Char('1') && c <= QLatin1Char('0' + TaskTable::kTopicCount)) {
+            openTopicByKey(c.digitValue());
+            return;
+        }
+        const int letter = c.unicode() - 'a' + 1;
+        if (letter >= 1 && letter <= TaskTable::kMaxTasksPerTopic && selectedTopic() != 0
+            && !taskButton(letter)->isHidden()) {
+            focusControl(taskButton(letter));
+            chooseTask(letter);
+            return;
+        }
+    }
+    Form::keyPressEvent(event);
 }
 
 void FrmSelect::build()
@@ -109,6 +247,10 @@ void FrmSelect::build()
         const int topic = t + 1;
         connect(button, &PictureButton::mouseMoved, this, [this, topic] { onTopicMove(topic); });
         connect(button, &PictureButton::clicked, this, [this, topic] { selectTopic(topic); });
+        button->setAccessibleRole(QAccessible::RadioButton);
+        button->setAccessibleName(TaskTable::topicName(topic));
+        button->setAccessibleDescription(QStringLiteral("Téma. Enter alebo šípka vpravo ukáže jej úlohy."));
+        button->installEventFilter(this);
         LI.at(t) = button;
     }
     for (int r = 0; r < TaskTable::kMaxTasksPerTopic; ++r) {
@@ -118,22 +260,44 @@ void FrmSelect::build()
         const int item = r + 1;
         connect(button, &PictureButton::mouseMoved, this, [this, item] { onTaskMove(item); });
         connect(button, &PictureButton::clicked, this, [this, item] { chooseTask(item); });
+        // Named by its task once a topic shows it.
+        button->setAccessibleName(QStringLiteral("Úloha %1").arg(item));
+        button->setAccessibleDescription(QStringLiteral("Úloha. Enter ju otvorí."));
         RI.at(r) = button;
     }
     IKonec = new PictureButton(this, kEndId);
     IKonec->setGeometry(Layout::kEndButton);
     connect(IKonec, &PictureButton::mouseMoved, this, &FrmSelect::onEndMove);
     connect(IKonec, &PictureButton::clicked, this, &FrmSelect::confirmEnd);
+    IKonec->setAccessibleName(QStringLiteral("Koniec"));
+    IKonec->setAccessibleDescription(QStringLiteral("Ukončí program. Aj kláves Escape."));
 
     IHelp = new PictureButton(this, kHelpId);
     IHelp->setFixedPictureSize(Layout::kMenuHelp.size());
     IHelp->move(Layout::kMenuHelp.topLeft());
     connect(IHelp, &PictureButton::mouseMoved, this, &FrmSelect::onHelpMove);
     connect(IHelp, &PictureButton::clicked, this, &FrmSelect::showCredits);
+    IHelp->setAccessibleName(QStringLiteral("O programe"));
+    IHelp->setAccessibleDescription(QStringLiteral("Kto program urobil a ktoré klávesy platia. Aj kláves F1."));
 
     picScratch = new PictureButton(this);
     picScratch->setFixedPictureSize(Layout::kScratchSize);
     picScratch->hide();
+    picScratch->setFocusPolicy(Qt::NoFocus);
+    picScratch->setAccessibleRole(QAccessible::Graphic);
+    picScratch->setAccessibleName(QStringLiteral("Pomocný obrázok"));
+
+    QList<QWidget*> topics(LI.begin(), LI.end());
+    QList<QWidget*> tasks(RI.begin(), RI.end());
+    m_ring.addGroup(topics);
+    m_ring.addGroup(tasks);
+    m_ring.add(IHelp);
+    m_ring.add(IKonec);
+    QList<PictureButton*> focusable(LI.begin(), LI.end());
+    focusable << QList<PictureButton*>(RI.begin(), RI.end()) << IHelp << IKonec;
+    for (PictureButton* button : focusable)
+        connect(button, &PictureButton::focusChanged, this,
+                [this, button](bool hasFocus, Qt::FocusReason reason) { followFocus(button, hasFocus, reason); });
 
     NormaliseControls(*this);
     loadPictures();
@@ -188,6 +352,7 @@ void FrmSelect::selectTopic(int topic)
                 continue;
             }
             const QString code = TaskTable::code(*task);
+            button->setAccessibleName(TaskTable::title(*task));
             button->setPictures(Resources::picture(PictureNames::taskButton(code, ButtonLook::Normal)),
                                 Resources::picture(PictureNames::taskButton(code, ButtonLook::Highlighted)),
                                 Resources::picture(PictureNames::taskButton(code, ButtonLook::Chosen)));
@@ -311,12 +476,14 @@ void FrmSelect::addTourStates(Tour& tour)
         tour.add(QStringLiteral("frm_Select"), QStringLiteral("topic%1").arg(t), [menu, t](ScreenHost& host) {
             FrmSelect* form = menu(host);
             form->selectTopic(t);
+            form->topicButton(t)->setFocus(Qt::OtherFocusReason);
         });
     }
     tour.add(QStringLiteral("frm_Select"), QStringLiteral("end"), [menu](ScreenHost& host) {
         FrmSelect* form = menu(host);
         form->onBackgroundMove();
         form->onEndMove();
+        form->endButton()->setFocus(Qt::OtherFocusReason);
     });
 }
 

@@ -2,6 +2,7 @@
 
 #include "shell/AnimationStrip.h"
 #include "shell/DisplayMode.h"
+#include "shell/FocusRing.h"
 #include "shell/Form.h"
 
 #include <array>
@@ -16,6 +17,12 @@ class Tour;
 // The main menu: six topic buttons on the left, the task buttons of the
 // selected topic beside them, the credits (help) button and the end button.
 // It also holds the two animation strips of the setup form.
+//
+// By keys: Tab goes from the topics to the tasks, the help and the end
+// button; the arrows move along a column, and Right (or Enter) on a topic
+// shows its tasks; Enter opens a task; the digits 1 to 6 choose a topic and
+// the letters a to e its task (the task code); F1 shows the credits and
+// Escape asks whether to end, as closing the window does.
 class FrmSelect : public Form {
     Q_OBJECT
 public:
@@ -61,6 +68,9 @@ signals:
 
 protected:
     void formActivated() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // The menu's own set-up, the task code and the symbol font; runs once.
@@ -73,6 +83,13 @@ private:
     void onHelpMove();
     void onEndMove();
     void unmarkedToNormal();
+    void followFocus(PictureButton* button, bool hasFocus, Qt::FocusReason reason);
+    // Selects the topic and puts the focus on its tasks.
+    void openTopicByKey(int topic);
+    void focusControl(QWidget* control);
+    // The topic or task number of `control`, 0 when it is neither.
+    int topicOf(const QObject* control) const;
+    int taskOf(const QObject* control) const;
 
     Services& m_services;
     std::array<PictureButton*, 6> LI{};
@@ -80,6 +97,7 @@ private:
     PictureButton* IKonec = nullptr;
     PictureButton* IHelp = nullptr;
     PictureButton* picScratch = nullptr;
+    FocusRing m_ring;
     mutable std::array<AnimationStrip, 2> m_strips;
     int m_loadedTopic = 0;
     bool m_built = false;

@@ -1,5 +1,6 @@
 #include "menu/FrmSetup.h"
 
+#include "look/FocusPainter.h"
 #include "look/Palette.h"
 #include "look/Layout.h"
 #include "look/SetupPainter.h"
@@ -19,6 +20,7 @@
 #include "shell/Tour.h"
 
 #include <QEvent>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPainter>
 #include <QPrinter>
@@ -56,6 +58,12 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
         button->move(Layout::kCountButton1.topLeft() + QPoint(Layout::kCountStep * (i - 1), 0));
         connect(button, &PictureButton::mouseMoved, this, [this, i] { hoverCount(i); });
         connect(button, &PictureButton::mousePressed, this, [this, i] { chooseCount(i); });
+        button->setAccessibleRole(QAccessible::RadioButton);
+        const int count = m_layout.countOf(i);
+        button->setAccessibleName(QStringLiteral("%1 %2").arg(count).arg(
+            count < 5 ? QStringLiteral("príklady") : QStringLiteral("príkladov")));
+        button->setAccessibleDescription(QStringLiteral("Počet príkladov. Šípky vyberú iný počet."));
+        button->installEventFilter(this);
         ICislo[static_cast<std::size_t>(i - 1)] = button;
     }
 
@@ -68,6 +76,8 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     TMeno->setMouseTracking(true);
     TMeno->installEventFilter(this);
     connect(TMeno, &QLineEdit::textChanged, this, &FrmSetup::nameChanged);
+    TMeno->setAccessibleName(QStringLiteral("Meno"));
+    TMeno->setAccessibleDescription(QStringLiteral("Napíš svoje meno. Tab prejde na počet príkladov."));
 
     picPokracuj = new PictureButton(this, std::uint8_t(SetupItem::Continue));
     picPokracuj->setGeometry(Layout::kContinueButton);
@@ -75,6 +85,8 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     connect(picPokracuj, &PictureButton::mouseMoved, this,
             [this] { EnterHoverItem(m_services, std::uint8_t(SetupItem::Continue)); });
     connect(picPokracuj, &PictureButton::clicked, this, &FrmSetup::startSeries);
+    picPokracuj->setAccessibleName(QStringLiteral("Pokračuj"));
+    picPokracuj->setAccessibleDescription(QStringLiteral("Začne sériu príkladov. Aj kláves Enter."));
 
     picTiskni = new PictureButton(this, std::uint8_t(SetupItem::Print));
     picTiskni->setGeometry(Layout::kPrintButton);
@@ -82,11 +94,15 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     connect(picTiskni, &PictureButton::mouseMoved, this,
             [this] { EnterHoverItem(m_services, std::uint8_t(SetupItem::Print)); });
     connect(picTiskni, &PictureButton::clicked, this, &FrmSetup::printWorksheet);
+    picTiskni->setAccessibleName(QStringLiteral("Tlač"));
+    picTiskni->setAccessibleDescription(QStringLiteral("Vytlačí pracovný list s novými príkladmi."));
 
     picKonec = new PictureButton(this, std::uint8_t(SetupItem::Back));
     picKonec->move(Layout::kSetupBack.topLeft());
     connect(picKonec, &PictureButton::mouseMoved, this, &FrmSetup::hoverBack);
     connect(picKonec, &PictureButton::mousePressed, this, &FrmSetup::backToMenu);
+    picKonec->setAccessibleName(QStringLiteral("Späť"));
+    picKonec->setAccessibleDescription(QStringLiteral("Späť do ponuky. Aj kláves Escape."));
 
     // The help button is drawn on the background; this is its sensitive area.
     IHelp = new PictureButton(this, std::uint8_t(SetupItem::Help));
@@ -95,6 +111,17 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     connect(IHelp, &PictureButton::mouseMoved, this,
             [this] { EnterHoverItem(m_services, std::uint8_t(SetupItem::Help)); });
     connect(IHelp, &PictureButton::clicked, this, &FrmSetup::showHelp);
+    IHelp->setAccessibleName(QStringLiteral("Pomoc"));
+    IHelp->setAccessibleDescription(QStringLiteral("Ako začať. Aj kláves F1."));
+
+    m_ring.add(TMeno);
+    m_ring.addGroup(QList<QWidget*>(ICislo.begin(), ICislo.end()));
+    m_ring.add(picPokracuj);
+    m_ring.add(picTiskni);
+    m_ring.add(IHelp);
+    m_ring.add(picKonec);
+    setAccessibleName(QStringLiteral("Príprava série príkladov"));
+    setAccessibleDescription(QStringLiteral("Úloha: ") + globals().TaskTitle);
 
     connect(this, &Form::backgroundMouseMoved, this, &FrmSetup::backgroundMoved);
 
@@ -163,8 +190,116 @@ bool FrmSetup::eventFilter(QObject* watched, QEvent* event)
             PlayClickSound(m_services);
         else if (event->type() == QEvent::MouseMove)
             EnterHoverItem(m_services, std::uint8_t(SetupItem::Name));
+        else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
+            update(); // the focus frame around the field
     }
+    // The name field and the counts would take Enter, Tab and the arrows for themselves.
+    if (event->type() == QEvent::KeyPress && (watched == TMeno || countOf(watched) != 0)
+        && handleKey(*static_cast<QKeyEvent*>(event)))
+        return true;
     return Form::eventFilter(watched, event);
+}
+
+int FrmSetup::countOf(const QObject* control) const
+{
+    for (int i = 1; i <= SetupLayout::kCountButtons; ++i)
+        if (countButton(i) == control)
+            return i;
+    return 0;
+}
+
+void FrmSetup::keyPressEvent(QKeyEvent* event)
+{
+    if (!handleKey(*event))
+        Form::keyPressEvent(event);
+}
+
+bool FrmSetup::focusNextPrevChild(bool next)
+{
+    if (QWidget* to = m_ring.next(focusWidget(), next))
+        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+    return true;
+}
+
+bool FrmSetup::handleKey(const QKeyEvent& event)
+{
+    QWidget* focus = focusWidget();
+    const int count = countOf(focus);
+    const bool repeat = event.isAutoRepeat();
+    switch (event.key()) {
+    case Qt::Key_Tab:
+    case Qt::Key_Backtab:
+        if (event.modifiers() & (Qt::ControlModifier | Qt::AltModifier))
+            return false;
+        focusNextPrevChild(event.key() == Qt::Key_Tab && !(event.modifiers() & Qt::ShiftModifier));
+        return true;
+    case Qt::Key_Left:
+    case Qt::Key_Right:
+    case Qt::Key_Up:
+    case Qt::Key_Down: {
+        const bool forward = event.key() == Qt::Key_Right || event.key() == Qt::Key_Down;
+        if (focus == TMeno) {
+            // Left and Right move the caret in the name.
+            if (event.key() != Qt::Key_Down)
+                return false;
+            if (QWidget* counts = m_ring.entry(countButton(1)))
+                counts->setFocus(Qt::TabFocusReason);
+            return true;
+        }
+        if (count != 0) {
+            // The counts are one choice: the arrows choose, as a click does.
+            if (const int to = countOf(m_ring.within(focus, forward ? 1 : -1)); to != 0) {
+                countButton(to)->setFocus(Qt::TabFocusReason);
+                chooseCount(to);
+            }
+            return true;
+        }
+        focusNextPrevChild(forward);
+        return true;
+    }
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        if (focus != TMeno && count == 0)
+            return false;
+        if (repeat)
+            return true;
+        // Enter on a count takes that count and goes on.
+        if (count != 0 && !m_state.isChosen(count))
+            chooseCount(count);
+        continueByKey();
+        return true;
+    case Qt::Key_F1:
+        if (!repeat)
+            showHelp();
+        return true;
+    case Qt::Key_Escape:
+        if (!repeat)
+            backToMenu();
+        return true;
+    default:
+        return false;
+    }
+}
+
+void FrmSetup::continueByKey()
+{
+    if (m_state.exampleCount() == 0) {
+        if (QWidget* counts = m_ring.entry(countButton(1)))
+            counts->setFocus(Qt::TabFocusReason);
+    } else if (m_state.name().isEmpty()) {
+        TMeno->setFocus(Qt::TabFocusReason);
+    } else {
+        startSeries();
+    }
+}
+
+void FrmSetup::paintEvent(QPaintEvent* event)
+{
+    Form::paintEvent(event);
+    if (TMeno->hasFocus()) {
+        QPainter painter(this);
+        FocusPainter::drawFrameAround(painter, TMeno->geometry());
+    }
 }
 
 void FrmSetup::timerEvent(QTimerEvent* event)
@@ -298,7 +433,11 @@ void FrmSetup::printWorksheet()
         m_services.now().date()));
     if (!defaultPrinter.isEmpty())
         printer.setPrinterName(defaultPrinter);
-    if (!m_services.runPrintDialog(printer))
+    const bool confirmed = m_services.runPrintDialog(printer);
+    // Without a window manager nothing gives the keys back to the window.
+    if (ScreenHost* host = ScreenHost::instance())
+        host->activateWindow();
+    if (!confirmed)
         return;
     const int copies = WorksheetPrintSetup::applyChoices(printer);
     globals().PrintMode = true;

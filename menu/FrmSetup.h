@@ -3,6 +3,7 @@
 #include "menu/SetupLayout.h"
 #include "menu/SetupState.h"
 #include "shell/AnimationStrip.h"
+#include "shell/FocusRing.h"
 #include "shell/Form.h"
 
 #include <QBasicTimer>
@@ -28,6 +29,11 @@ class Tour;
 // continue button starts the series on the task's form and the print button
 // prints a worksheet of the task. It stays loaded during a series, so the
 // results table can return to it with the name and count still set.
+//
+// By keys: Tab goes from the name to the counts, "Pokračuj", "Tlač", "Pomoc"
+// and "Späť"; the arrows choose a count; Enter on a count takes it; Enter
+// continues once a name and a count are given, else it goes to what is
+// missing; F1 shows the help and Escape goes back to the menu.
 class FrmSetup : public Form {
     Q_OBJECT
 public:
@@ -57,6 +63,9 @@ protected:
     void formActivated() override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+    void paintEvent(QPaintEvent* event) override;
 
 private:
     void chooseCount(int button);
@@ -74,6 +83,10 @@ private:
     void hoverCount(int button);
     void hoverBack();
     void backgroundMoved();
+    // The keys of the whole screen; false when the focused control keeps the key.
+    bool handleKey(const QKeyEvent& event);
+    void continueByKey();
+    int countOf(const QObject* control) const;
 
     // A button sliding in: its strip plays from `start`, or from the end of
     // the slide before it.
@@ -94,6 +107,7 @@ private:
     PictureButton* picKonec = nullptr;
     PictureButton* IHelp = nullptr;
     QLineEdit* TMeno = nullptr;
+    FocusRing m_ring;
     QPixmap m_continueBackground;
     QPixmap m_printBackground;
     AnimationStrip m_continueStrip;

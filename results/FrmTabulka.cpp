@@ -17,6 +17,7 @@
 
 #include <QDateTime>
 #include <QFontMetricsF>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QStringList>
 #include <QTemporaryDir>
@@ -59,6 +60,9 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
         picKonec->showHighlighted();
     });
     connect(picKonec, &PictureButton::clicked, this, &FrmTabulka::back);
+    picKonec->setAccessibleName(QStringLiteral("Späť"));
+    picKonec->setAccessibleDescription(QStringLiteral("Zavrie tabuľku. Aj Enter, Escape alebo Backspace."));
+    setAccessibleName(QStringLiteral("Tabuľka výsledkov"));
     connect(this, &Form::backgroundMouseMoved, this, [this] {
         picKonec->showNormal();
         globals().HoverId = 0;
@@ -188,6 +192,33 @@ void FrmTabulka::back()
     if (ReturnForm)
         host->showForm(ReturnForm);
     host->unloadForm(this);
+}
+
+void FrmTabulka::formActivated()
+{
+    picKonec->setFocus(Qt::TabFocusReason);
+}
+
+void FrmTabulka::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+    case Qt::Key_Escape:
+    case Qt::Key_Backspace:
+        if (!event->isAutoRepeat())
+            back();
+        return;
+    default:
+        Form::keyPressEvent(event);
+    }
+}
+
+bool FrmTabulka::focusNextPrevChild(bool)
+{
+    // The back button is the one control: Tab keeps the focus on it.
+    picKonec->setFocus(Qt::TabFocusReason);
+    return true;
 }
 
 void FrmTabulka::addTourStates(Tour& tour, Services& services)

@@ -47,6 +47,12 @@ public:
     QLabel* cell(int row, int column) const;
     PictureButton* backButton() const { return picKonec; }
 
+protected:
+    // The focus starts on the back button; Enter, Escape and Backspace go back.
+    void formActivated() override;
+    void keyPressEvent(QKeyEvent* event) override;
+    bool focusNextPrevChild(bool next) override;
+
 private:
     Services& m_services;
     using RowLabels = std::array<QLabel*, 5>;

@@ -9,6 +9,7 @@
 #include "shell/Services.h"
 #include "shell/Tour.h"
 
+#include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 
@@ -21,6 +22,10 @@ FrmIntro::FrmIntro(Services& services, QWidget* parent)
     SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
     setCursor(globals().HandCursor);
     setPicture(Resources::picture(PictureNames::title()));
+    // The picture takes the keys itself, so that any key dismisses it.
+    setFocusPolicy(Qt::StrongFocus);
+    setAccessibleName(QStringLiteral("Orbeta Tarovia"));
+    setAccessibleDescription(QStringLiteral("Stlač ľubovoľný kláves alebo klikni a môžeš začať."));
     // Kept for a teacher checking the installation; the pupil does not need it.
     m_lblInfo = new QLabel(this);
     m_lblInfo->setGeometry(8, 440, 300, 36);
@@ -51,6 +56,7 @@ QString FrmIntro::information() const
 
 void FrmIntro::formActivated()
 {
+    setFocus(Qt::OtherFocusReason);
     if (!IsIntro)
         return;
     setCursor(globals().HandCursor);
@@ -59,6 +65,25 @@ void FrmIntro::formActivated()
 }
 
 void FrmIntro::mousePressEvent(QMouseEvent*)
+{
+    dismiss();
+}
+
+void FrmIntro::keyPressEvent(QKeyEvent* event)
+{
+    // A held key, or a key that only modifies the next one, is no answer.
+    const int key = event->key();
+    const bool modifier = key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt
+                          || key == Qt::Key_AltGr || key == Qt::Key_Meta || key == Qt::Key_Super_L
+                          || key == Qt::Key_Super_R || key == Qt::Key_CapsLock;
+    if (event->isAutoRepeat() || modifier) {
+        Form::keyPressEvent(event);
+        return;
+    }
+    dismiss();
+}
+
+void FrmIntro::dismiss()
 {
     PlayClickSound(m_services);
     if (IsIntro) {

@@ -15,7 +15,7 @@ class Tour;
 
 // The splash form: the title picture for ten seconds (or until a click) at
 // start-up, and later reused as a help or credits picture that a click
-// dismisses.
+// dismisses. Any key does what a click does.
 class FrmIntro : public Form {
     Q_OBJECT
 public:
@@ -38,8 +38,11 @@ public:
 protected:
     void formActivated() override;
     void mousePressEvent(QMouseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
 
 private:
+    // A click or a key: the splash ends, a help picture goes back.
+    void dismiss();
     void endIntro();
 
     Services& m_services;

@@ -1,5 +1,6 @@
 #include "shell/HelpScreens.h"
 
+#include "look/PictureNames.h"
 #include "shell/FrmIntro.h"
 #include "shell/Resources.h"
 #include "shell/ScreenHost.h"
@@ -20,6 +21,9 @@ void ShowHelpPicture(Services& services, const QString& pictureName, QWidget* re
     ScreenHost* host = ScreenHost::instance();
     auto* intro = new FrmIntro(services, host ? host->stage() : nullptr);
     intro->setPicture(Resources::picture(pictureName));
+    intro->setAccessibleName(pictureName == PictureNames::credits() ? QStringLiteral("O programe")
+                                                                    : QStringLiteral("Pomoc"));
+    intro->setAccessibleDescription(QStringLiteral("Stlač ľubovoľný kláves alebo klikni a vrátiš sa späť."));
     intro->IsIntro = false;
     intro->ReturnForm = returnForm;
     if (host) {

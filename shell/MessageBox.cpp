@@ -52,6 +52,9 @@ MessageAnswer MessageBox::exec(const QString& title, const QString& text, Messag
     QMessageBox box(qtIcon(icon), title, shown,
                     buttons == MessageButtons::Ok ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), parent);
     const int result = box.exec();
+    // Without a window manager nothing gives the keys back to the window.
+    if (parent)
+        parent->window()->activateWindow();
     if (buttons == MessageButtons::Ok)
         return MessageAnswer::Ok;
     return result == QMessageBox::Yes ? MessageAnswer::Yes : MessageAnswer::No;

@@ -1,9 +1,12 @@
 #include "shell/PictureButton.h"
 
 #include "look/DisabledLook.h"
+#include "look/FocusPainter.h"
+#include "shell/AccessibleControls.h"
 
 #include <QMouseEvent>
 #include <QPainter>
+#include <QPointer>
 
 namespace orbeta {
 
@@ -13,6 +16,8 @@ PictureButton::PictureButton(QWidget* parent, std::uint8_t hoverId)
 {
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
+    setFocusPolicy(Qt::StrongFocus);
+    InstallAccessibleControls();
 }
 
 void PictureButton::setPictures(const QPixmap& normal, const QPixmap& highlighted, const QPixmap& chosen)
@@ -46,6 +51,19 @@ void PictureButton::setPicture(const QPixmap& picture)
     update();
 }
 
+void PictureButton::setMarked(bool marked)
+{
+    if (marked == m_marked)
+        return;
+    m_marked = marked;
+    if (m_role == QAccessible::RadioButton && QAccessible::isActive()) {
+        QAccessible::State changed;
+        changed.checked = true;
+        QAccessibleStateChangeEvent event(this, changed);
+        QAccessible::updateAccessibility(&event);
+    }
+}
+
 void PictureButton::showNormalUnlessMarked()
 {
     if (!m_marked)
@@ -75,15 +93,28 @@ void PictureButton::setDisabledLook(bool on)
     update();
 }
 
+void PictureButton::press()
+{
+    // A press may take the form away (the back buttons unload it).
+    const QPointer<PictureButton> self(this);
+    emit mousePressed(rect().center());
+    if (self)
+        emit clicked();
+}
+
 void PictureButton::paintEvent(QPaintEvent*)
 {
-    if (m_shown.isNull())
-        return;
     QPainter painter(this);
-    if (isEnabled() || !m_disabledLook) {
-        painter.drawPixmap(0, 0, m_shown);
-        return;
-    }
+    if (!m_shown.isNull())
+        painter.drawPixmap(0, 0, shownFace());
+    if (hasFocus())
+        FocusPainter::drawFrame(painter, rect());
+}
+
+QPixmap PictureButton::shownFace() const
+{
+    if (isEnabled() || !m_disabledLook)
+        return m_shown;
     // No highlight on a button that cannot be pressed.
     const QPixmap& face = m_look == Look::Highlighted && !m_normal.isNull() && m_shown.cacheKey() == m_highlighted.cacheKey()
                               ? m_normal
@@ -92,7 +123,7 @@ void PictureButton::paintEvent(QPaintEvent*)
         m_muted = QPixmap::fromImage(DisabledLook::muted(face.toImage()));
         m_mutedKey = face.cacheKey();
     }
-    painter.drawPixmap(0, 0, m_muted);
+    return m_muted;
 }
 
 void PictureButton::changeEvent(QEvent* event)
@@ -100,6 +131,35 @@ void PictureButton::changeEvent(QEvent* event)
     if (event->type() == QEvent::EnabledChange)
         update();
     QWidget::changeEvent(event);
+}
+
+void PictureButton::keyPressEvent(QKeyEvent* event)
+{
+    switch (event->key()) {
+    case Qt::Key_Space:
+    case Qt::Key_Return:
+    case Qt::Key_Enter:
+        // A held key presses once.
+        if (!event->isAutoRepeat() && !(event->modifiers() & (Qt::ControlModifier | Qt::AltModifier)))
+            press();
+        return;
+    default:
+        QWidget::keyPressEvent(event);
+    }
+}
+
+void PictureButton::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    update();
+    emit focusChanged(true, event->reason());
+}
+
+void PictureButton::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    update();
+    emit focusChanged(false, event->reason());
 }
 
 void PictureButton::mouseMoveEvent(QMouseEvent* event)

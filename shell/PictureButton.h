@@ -2,6 +2,7 @@
 
 #include "look/ButtonLook.h"
 
+#include <QAccessible>
 #include <QPixmap>
 #include <QWidget>
 #include <cstdint>
@@ -13,6 +14,11 @@ namespace orbeta {
 // mark is the tag of the original controls: a marked button keeps its
 // highlighted (or chosen) picture when the mouse leaves it. The widget takes
 // the size of the picture it shows unless a fixed size is given.
+//
+// By keys it works like a click: Space, Enter or Return press it once, and
+// the keyboard's focus is drawn on it in the look of every screen. A screen
+// reader announces its accessible name (give each button one, in Slovak) and
+// its role: a button, or a choice of a group whose mark is its checked state.
 class PictureButton : public QWidget {
     Q_OBJECT
 public:
@@ -37,7 +43,7 @@ public:
 
     // The selection mark ("1" or "0" in the tag).
     bool isMarked() const { return m_marked; }
-    void setMarked(bool marked) { m_marked = marked; }
+    void setMarked(bool marked);
     // Normal picture unless marked.
     void showNormalUnlessMarked();
 
@@ -53,10 +59,21 @@ public:
 
     QSize sizeHint() const override;
 
+    // What a click does (mousePressed, then clicked), for the keys and the
+    // screen reader's press action.
+    void press();
+
+    QAccessible::Role accessibleRole() const { return m_role; }
+    // A choice of a group (RadioButton) reports its mark as checked; a
+    // Graphic is a picture that cannot be pressed.
+    void setAccessibleRole(QAccessible::Role role) { m_role = role; }
+
 signals:
     void mouseMoved(QPoint position);
     void mousePressed(QPoint position);
     void clicked();
+    // The keyboard's focus came to this button or left it, for `reason`.
+    void focusChanged(bool hasFocus, Qt::FocusReason reason);
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -64,9 +81,14 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
     void changeEvent(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
 
 private:
     void fitToPicture();
+    // The picture as drawn: muted while the button cannot be pressed.
+    QPixmap shownFace() const;
 
     QPixmap m_normal;
     QPixmap m_highlighted;
@@ -77,9 +99,10 @@ private:
     bool m_pressed = false;
     bool m_fixedSize = false;
     bool m_disabledLook = true;
-    QPixmap m_muted;
-    qint64 m_mutedKey = 0;
+    mutable QPixmap m_muted; // cache of the muted face
+    mutable qint64 m_mutedKey = 0;
     std::uint8_t m_hoverId = 0;
+    QAccessible::Role m_role = QAccessible::Button;
 };
 
 } // namespace orbeta

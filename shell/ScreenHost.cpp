@@ -1,5 +1,6 @@
 #include "shell/ScreenHost.h"
 
+#include "shell/AccessibleControls.h"
 #include "shell/Form.h"
 #include "shell/Globals.h"
 
@@ -20,6 +21,8 @@ ScreenHost::ScreenHost(QWidget* parent)
     : QGraphicsView(parent)
 {
     g_instance = this;
+    // Before the stage exists: Qt keeps the first description it makes of a widget.
+    InstallAccessibleControls();
     setWindowTitle(QStringLiteral("Orbeta Tarovia"));
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);

@@ -1,0 +1,31 @@
+#include "look/FocusPainter.h"
+
+#include <QPainter>
+
+namespace orbeta {
+namespace {
+
+constexpr qreal kRadius = 5;
+
+} // namespace
+
+void FocusPainter::drawFrame(QPainter& p, const QRectF& rect)
+{
+    p.save();
+    p.setRenderHint(QPainter::Antialiasing);
+    p.setBrush(Qt::NoBrush);
+    const QRectF outer = rect.adjusted(kWidth / 2, kWidth / 2, -kWidth / 2, -kWidth / 2);
+    p.setPen(QPen(colour(), kWidth));
+    p.drawRoundedRect(outer, kRadius, kRadius);
+    p.setPen(QPen(Qt::white, 1));
+    p.drawRoundedRect(outer.adjusted(kWidth / 2 + 0.5, kWidth / 2 + 0.5, -kWidth / 2 - 0.5, -kWidth / 2 - 0.5),
+                      kRadius - 2, kRadius - 2);
+    p.restore();
+}
+
+void FocusPainter::drawFrameAround(QPainter& p, const QRectF& rect)
+{
+    drawFrame(p, rect.adjusted(-kWidth - 1, -kWidth - 1, kWidth + 1, kWidth + 1));
+}
+
+} // namespace orbeta

@@ -1,0 +1,24 @@
+#pragma once
+
+#include <QColor>
+#include <QRectF>
+
+class QPainter;
+
+namespace orbeta {
+
+// The keyboard's focus, drawn the same on every screen: an orange frame with a
+// thin white line inside it, so it shows on light and dark pictures alike.
+class FocusPainter {
+public:
+    static constexpr qreal kWidth = 3;
+
+    static QColor colour() { return {236, 120, 18}; }
+
+    // The frame just inside `rect`.
+    static void drawFrame(QPainter& painter, const QRectF& rect);
+    // The frame just outside `rect`, for a control that draws itself to its edges.
+    static void drawFrameAround(QPainter& painter, const QRectF& rect);
+};
+
+} // namespace orbeta

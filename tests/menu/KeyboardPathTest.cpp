@@ -1,0 +1,331 @@
+// The menu, the setup screen, the ranking and the pictures driven by keys
+// alone, through the window as the keyboard delivers them.
+#include "look/FocusPainter.h"
+#include "menu/FrmSelect.h"
+#include "menu/FrmSetup.h"
+#include "menu/TaskForms.h"
+#include "results/FrmTabulka.h"
+#include "shell/Globals.h"
+#include "shell/HelpScreens.h"
+#include "shell/PictureButton.h"
+#include "shell/ScreenHost.h"
+#include "tasks/TaskTable.h"
+#include "tests/support/FakeServices.h"
+
+#include <QAccessible>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTemporaryDir>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+class KeyboardPathTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        qputenv("ORBETA_WINDIR", qgetenv("ORBETA_BUILD_DIR"));
+        ASSERT_TRUE(data.isValid());
+        services.setTime(1000);
+        services.answer = MessageAnswer::No;
+        host = std::make_unique<ScreenHost>();
+        menu = new FrmSelect(services, host->stage());
+        ASSERT_TRUE(menu->load(*host, DisplayChoice::Window, false));
+        globals().DataDir = data.path() + QLatin1Char('/');
+        QObject::connect(menu, &FrmSelect::taskChosen, menu, [this] { FrmSetup::open(services, taskForms, *menu); });
+        // A task form that ends its series at once and shows the ranking,
+        // handing over as the task forms do.
+        taskForms.add(TaskFormKind::Mech1, {[this](const QString&) {
+                          ++seriesStarted;
+                          auto* table = new FrmTabulka(services, host->stage());
+                          table->Vloz_novy_zaznam(globals().PupilName, QStringLiteral("3"), QStringLiteral("0"),
+                                                  QStringLiteral("1"), 1);
+                          table->ReturnForm = host->findForm(QStringLiteral("frm_Setup"));
+                          host->showForm(table);
+                          return std::unique_ptr<QWidget>();
+                      }});
+        host->showDesignWindow();
+        host->activateWindow();
+        ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));
+        // Where the menu put the focus before the window was active.
+        menu->activate();
+        globals().PupilName.clear();
+    }
+
+    void TearDown() override { host.reset(); }
+
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        QTest::keyClick(host->windowHandle(), k, modifiers);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    }
+
+    void type(const char* text)
+    {
+        for (const char* c = text; *c; ++c)
+            QTest::keyClick(host->windowHandle(), *c);
+    }
+
+    // The focus inside the scaled stage the window shows.
+    QWidget* focus() const { return host->stage()->focusWidget(); }
+    template <typename T>
+    static T* current() { return qobject_cast<T*>(globals().CurrentForm.data()); }
+
+    void finishAnimations(FrmSetup* setup)
+    {
+        services.advance(2000);
+        setup->animate(services.tickCount());
+    }
+
+    // The focus frame's colour on the widget's own edge.
+    static bool framed(QWidget* widget)
+    {
+        const QImage image = widget->grab().toImage();
+        return image.pixelColor(1, image.height() / 2) == FocusPainter::colour();
+    }
+
+    QString endQuestion() const
+    {
+        return QStringLiteral("Ukončenie aplikácie: Naozaj chcete ukončiť tento program?");
+    }
+
+    QTemporaryDir data;
+    FakeServices services;
+    TaskForms taskForms;
+    std::unique_ptr<ScreenHost> host;
+    FrmSelect* menu = nullptr;
+    int seriesStarted = 0;
+};
+
+} // namespace
+
+// Topic 3 and its second task by arrows and Enter, the name typed, a count
+// chosen by an arrow, "Pokračuj" reached by Tab and pressed by Enter; the
+// focus is drawn wherever it is.
+TEST_F(KeyboardPathTest, MenuToSetupToTheTaskForm)
+{
+    QPointer<QWidget> taskForm;
+    taskForms.add(TaskFormKind::Mech1, {[&taskForm](const QString&) {
+                      auto form = std::make_unique<QWidget>();
+                      form->setObjectName(QStringLiteral("frm_Mech1"));
+                      taskForm = form.get();
+                      return form;
+                  }});
+    ASSERT_EQ(focus(), menu->topicButton(1));
+    EXPECT_TRUE(framed(menu->topicButton(1)));
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    EXPECT_EQ(focus(), menu->topicButton(3));
+    EXPECT_EQ(menu->topicButton(3)->look(), PictureButton::Look::Highlighted);
+    EXPECT_EQ(menu->topicButton(1)->look(), PictureButton::Look::Normal);
+    key(Qt::Key_Return);
+    EXPECT_EQ(menu->selectedTopic(), 3);
+    EXPECT_EQ(focus(), menu->taskButton(1));
+    // Down goes round the topic's two tasks.
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    key(Qt::Key_Down);
+    EXPECT_EQ(focus(), menu->taskButton(2));
+    key(Qt::Key_Return);
+
+    auto* setup = current<FrmSetup>();
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(globals().TaskCode, QStringLiteral("3b"));
+    EXPECT_EQ(focus(), setup->nameField());
+    const QPoint beside = setup->nameField()->geometry().topLeft() + QPoint(-3, 10);
+    EXPECT_EQ(setup->grab().toImage().pixelColor(beside), FocusPainter::colour());
+    type("Ema");
+    // Enter before a count is chosen goes to the counts.
+    key(Qt::Key_Return);
+    EXPECT_EQ(focus(), setup->countButton(1));
+    EXPECT_EQ(globals().ExampleCount, 0);
+    key(Qt::Key_Right);
+    EXPECT_EQ(focus(), setup->countButton(2));
+    EXPECT_EQ(globals().ExampleCount, 5);
+    EXPECT_TRUE(setup->countButton(2)->isMarked());
+    key(Qt::Key_Left);
+    key(Qt::Key_Left);
+    EXPECT_EQ(focus(), setup->countButton(5));
+    EXPECT_EQ(globals().ExampleCount, 15);
+    finishAnimations(setup);
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focus(), setup->continueButton());
+    EXPECT_TRUE(framed(setup->continueButton()));
+    // Back into the counts at the chosen one.
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focus(), setup->countButton(5));
+    key(Qt::Key_Tab);
+    key(Qt::Key_Return);
+    ASSERT_NE(taskForm, nullptr);
+    EXPECT_EQ(globals().CurrentForm, taskForm.data());
+    EXPECT_EQ(globals().PupilName, QStringLiteral("Ema"));
+    EXPECT_EQ(globals().ExampleCount, 15);
+    EXPECT_FALSE(setup->isVisible());
+}
+
+// Every screen on the way leaves by a key: the help by any key, the ranking
+// by Enter, Escape or Backspace, the setup by Escape, and Escape at the menu
+// asks the end question. Tab goes round and reaches every button.
+TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
+{
+    // The accelerators: topic 1, task b.
+    type("1b");
+    auto* setup = current<FrmSetup>();
+    ASSERT_NE(setup, nullptr);
+    EXPECT_EQ(globals().TaskCode, QStringLiteral("1b"));
+
+    key(Qt::Key_F1);
+    QWidget* help = globals().CurrentForm;
+    EXPECT_EQ(help->objectName(), QStringLiteral("frm_Intro"));
+    EXPECT_EQ(focus(), help);
+    key(Qt::Key_Shift);
+    EXPECT_EQ(globals().CurrentForm, help);
+    key(Qt::Key_X);
+    EXPECT_EQ(globals().CurrentForm, setup);
+    EXPECT_EQ(focus(), setup->nameField());
+
+    type("Jan");
+    key(Qt::Key_Tab);
+    // Enter on a count takes it and, the name given, starts the series.
+    key(Qt::Key_Return);
+    EXPECT_EQ(globals().ExampleCount, 3);
+    ASSERT_NE(current<FrmTabulka>(), nullptr);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(globals().CurrentForm, setup);
+    finishAnimations(setup);
+    // Tab from the name round every control and back.
+    QList<QWidget*> visited;
+    for (int i = 0; i < 6; ++i) {
+        key(Qt::Key_Tab);
+        visited << focus();
+    }
+    EXPECT_EQ(visited, (QList<QWidget*>{setup->countButton(1), setup->continueButton(), setup->printButton(),
+                                        setup->helpButton(), setup->backButton(), setup->nameField()}));
+
+    for (const Qt::Key leave : {Qt::Key_Escape, Qt::Key_Backspace, Qt::Key_Return}) {
+        setup->nameField()->setFocus();
+        key(Qt::Key_Return);
+        auto* table = current<FrmTabulka>();
+        ASSERT_NE(table, nullptr);
+        EXPECT_EQ(focus(), table->backButton());
+        key(Qt::Key_Tab);
+        EXPECT_EQ(focus(), table->backButton());
+        key(leave);
+        EXPECT_EQ(globals().CurrentForm, setup);
+        EXPECT_EQ(focus(), setup->nameField());
+    }
+    EXPECT_EQ(seriesStarted, 4);
+
+    key(Qt::Key_Escape);
+    EXPECT_EQ(globals().CurrentForm, menu);
+    EXPECT_EQ(focus(), menu->taskButton(2));
+
+    // Shift+Tab from the tasks: topics, then round to "Koniec".
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focus(), menu->topicButton(1));
+    key(Qt::Key_Tab, Qt::ShiftModifier);
+    EXPECT_EQ(focus(), menu->endButton());
+    EXPECT_TRUE(framed(menu->endButton()));
+    key(Qt::Key_Return);
+    key(Qt::Key_Escape);
+    EXPECT_EQ(services.messages, (QStringList{endQuestion(), endQuestion()}));
+    EXPECT_EQ(globals().CurrentForm, menu);
+
+    key(Qt::Key_Left);
+    EXPECT_EQ(focus(), menu->helpButton());
+    key(Qt::Key_Down);
+    EXPECT_EQ(focus(), menu->endButton());
+    key(Qt::Key_Up);
+    EXPECT_EQ(focus(), menu->helpButton());
+    key(Qt::Key_Space);
+    QWidget* credits = globals().CurrentForm;
+    EXPECT_EQ(credits->accessibleName(), QStringLiteral("O programe"));
+    key(Qt::Key_Return);
+    EXPECT_EQ(globals().CurrentForm, menu);
+}
+
+// The splash ends at a key, and the menu takes the focus.
+TEST_F(KeyboardPathTest, SplashEndsAtAKey)
+{
+    ShowSplash(services, *host, QString(), menu);
+    ASSERT_NE(globals().CurrentForm, menu);
+    key(Qt::Key_Space);
+    EXPECT_EQ(globals().CurrentForm, menu);
+    EXPECT_EQ(focus(), menu->topicButton(1));
+}
+
+namespace {
+
+// Every control a pupil can reach on the form, and the form itself, has a
+// Slovak name; the picture buttons say they are buttons or choices.
+void expectNamed(QWidget* form)
+{
+    SCOPED_TRACE(form->objectName().toStdString());
+    QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(form);
+    ASSERT_NE(screen, nullptr);
+    EXPECT_FALSE(screen->text(QAccessible::Name).isEmpty());
+    int controls = form->focusPolicy() == Qt::NoFocus ? 0 : 1;
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        if (!control->isVisibleTo(form) || control->focusPolicy() == Qt::NoFocus)
+            continue;
+        ++controls;
+        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
+        ASSERT_NE(accessible, nullptr);
+        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << control->metaObject()->className();
+        if (qobject_cast<PictureButton*>(control)) {
+            const QAccessible::Role role = accessible->role();
+            EXPECT_TRUE(role == QAccessible::Button || role == QAccessible::RadioButton);
+            EXPECT_TRUE(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        }
+    }
+    EXPECT_GT(controls, 0);
+}
+
+} // namespace
+
+TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
+{
+    // The window lists the stage, and the stage the screens.
+    QAccessibleInterface* window = QAccessible::queryAccessibleInterface(host.get());
+    ASSERT_EQ(window->childCount(), 1);
+    QAccessibleInterface* stage = window->child(0);
+    EXPECT_EQ(stage->object(), host->stage());
+    EXPECT_EQ(stage->parent()->object(), host.get());
+    EXPECT_GE(stage->indexOfChild(QAccessible::queryAccessibleInterface(menu)), 0);
+
+    menu->selectTopic(5);
+    expectNamed(menu);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(menu->taskButton(1))->text(QAccessible::Name),
+              TaskTable::title(*TaskTable::find(QStringLiteral("5a"))));
+    EXPECT_TRUE(QAccessible::queryAccessibleInterface(menu->topicButton(5))->state().checked);
+
+    type("a");
+    auto* setup = current<FrmSetup>();
+    ASSERT_NE(setup, nullptr);
+    type("Eva");
+    key(Qt::Key_Tab);
+    key(Qt::Key_Right);
+    finishAnimations(setup);
+    expectNamed(setup);
+    QAccessibleInterface* five = QAccessible::queryAccessibleInterface(setup->countButton(2));
+    EXPECT_EQ(five->text(QAccessible::Name), QStringLiteral("5 príkladov"));
+    EXPECT_TRUE(five->state().checked);
+    EXPECT_FALSE(QAccessible::queryAccessibleInterface(setup->countButton(1))->state().checked);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(setup->nameField())->role(), QAccessible::EditableText);
+
+    // The screen reader's press works like a click.
+    QAccessible::queryAccessibleInterface(setup->continueButton())
+        ->actionInterface()
+        ->doAction(QAccessibleActionInterface::pressAction());
+    auto* table = current<FrmTabulka>();
+    ASSERT_NE(table, nullptr);
+    expectNamed(table);
+    key(Qt::Key_Escape);
+
+    key(Qt::Key_F1);
+    expectNamed(globals().CurrentForm);
+}
