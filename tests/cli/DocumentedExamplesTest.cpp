@@ -54,6 +54,11 @@ TEST(DocumentedExamples, EveryCommandLineOfTheReadmeWorksAsShown)
     const QString text = readme();
     ASSERT_FALSE(text.isEmpty());
     QTemporaryDir dir;
+    // The class list that the report's example reads.
+    QFile classList(dir.filePath(QStringLiteral("7a.txt")));
+    ASSERT_TRUE(classList.open(QIODevice::WriteOnly));
+    classList.write("Eva Kov\xc3\xa1\xc4\x8dov\xc3\xa1\nJakub Hor\xc3\xa1th\n");
+    classList.close();
     static const QRegularExpression command(QStringLiteral(R"(^ {4}\$ (orbeta-cli .*)$)"),
                                             QRegularExpression::MultilineOption);
     static const QRegularExpression answer(QStringLiteral(R"(^(.*?)\s+->\s+(.*?)(\s{2,}\(.*\))?$)"));
