@@ -276,9 +276,6 @@ void HistoryForm::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Space:
         key(Key::Pick);
         return;
-    case Qt::Key_Escape:
-        key(Key::Cancel);
-        return;
     default:
         Form::keyPressEvent(event);
     }
@@ -342,6 +339,14 @@ void HistoryForm::showSolution(int item, QPoint at)
     HintWindow& window = hint(row ? row->hint : HintBubble::OneLine);
     window.Vloz_Text(hintText(item));
     showHint(window, hintPlace(item, at));
+}
+
+bool HistoryForm::cancelStep()
+{
+    if (!m_carried)
+        return false;
+    key(Key::Cancel);
+    return true;
 }
 
 void HistoryForm::activated()
