@@ -78,6 +78,7 @@ TaskFrame::TaskFrame(const QString& formName, Services& services, ResultsLink& r
 {
     SelectUsKeyboard(m_services);
     buildFrame(design);
+    setAccessibleName(globals().TaskTitle.isEmpty() ? QStringLiteral("Úloha") : globals().TaskTitle);
 }
 
 TaskFrame::~TaskFrame()
