@@ -541,10 +541,12 @@ bool FrmMech1::filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox)
 
 std::vector<QWidget*> FrmMech1::focusOrder() const
 {
-    // The experiment, the lever, the boxes in the legend's order, then the calculator.
-    std::vector<QWidget*> order{PicStart};
+    // The lever (its weights are the answer) or the experiment first, the
+    // boxes in the legend's order, then the calculator.
+    std::vector<QWidget*> order;
     if (m_task == CalcTask::Lever)
         order.push_back(Pic);
+    order.push_back(PicStart);
     for (QLineEdit* box : boxesInLegendOrder())
         order.push_back(box);
     const std::vector<QWidget*> calculator = m_calculator->focusOrder();
