@@ -3,7 +3,7 @@
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
-#include "look/FocusPainter.h"
+#include "shell/FocusFrame.h"
 #include "shell/Globals.h"
 #include "shell/HelpScreens.h"
 #include "shell/PictureButton.h"
@@ -18,7 +18,6 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
-#include <QPainter>
 
 #include <algorithm>
 
@@ -164,10 +163,12 @@ void TaskFrame::buildFrame(const Design& design)
 
     LblPriklad->setAccessibleName(QStringLiteral("Príklad"));
 
-    // The focus frame of a box is drawn on the form around it.
+    m_focusFrame = new FocusFrame(this);
     connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        if (ownWidget(old) || ownWidget(now))
-            update();
+        if (ownWidget(now))
+            m_focusFrame->follow(now);
+        else if (ownWidget(old))
+            m_focusFrame->follow(nullptr);
     });
     connect(this, &Form::backgroundMousePressed, this, &TaskFrame::backgroundPressed);
     connect(this, &Form::backgroundMouseMoved, this, &TaskFrame::backgroundMoved);
@@ -263,9 +264,9 @@ void TaskFrame::check()
         SeriesProgress::count(globals(), right);
     }
     picPokracuj->setEnabled(true);
-    // The check's own button is shut now: the focus goes on to continue.
-    if (QWidget* focus = QApplication::focusWidget(); !focus || !usableFocus(focus))
-        picPokracuj->setFocus(Qt::OtherFocusReason);
+    // The example is locked now: the next step is to go on.
+    picPokracuj->setFocus(Qt::OtherFocusReason);
+    m_focusFrame->follow(picPokracuj);
     m_continueStart = m_services.tickCount();
     animate(*m_continueStart);
 }
@@ -433,26 +434,24 @@ FocusRing TaskFrame::ring() const
 bool TaskFrame::focusNextPrevChild(bool next)
 {
     QWidget* current = focusWidget();
-    if (QWidget* to = ring().next(current, next); to && to != current)
+    if (QWidget* to = ring().next(current, next); to && to != current) {
         to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        m_focusFrame->follow(to);
+    }
     return true;
 }
 
 void TaskFrame::focusFirst()
 {
-    if (QWidget* first = ring().first())
+    if (QWidget* first = ring().first()) {
         first->setFocus(Qt::TabFocusReason);
+        m_focusFrame->follow(first);
+    }
 }
 
-void TaskFrame::paintEvent(QPaintEvent* event)
+QWidget* TaskFrame::framedControl() const
 {
-    Form::paintEvent(event);
-    // A picture button draws its own focus; a box or a picture gets the frame around it.
-    QWidget* focus = focusWidget();
-    if (!focus || focus == this || qobject_cast<PictureButton*>(focus) || !focus->hasFocus() || focus->isHidden())
-        return;
-    QPainter painter(this);
-    FocusPainter::drawFrameAround(painter, QRectF(focus->mapTo(this, QPoint(0, 0)), focus->size()));
+    return m_focusFrame->followed();
 }
 
 void TaskFrame::toggleSolution()

@@ -20,6 +20,7 @@ class QLabel;
 
 namespace orbeta {
 
+class FocusFrame;
 class PictureButton;
 class ResultsLink;
 class Services;
@@ -70,6 +71,8 @@ public:
     PictureButton* markButton() const { return mark(1); }
     // The hint window shown last, if any.
     HintWindow* hintWindow() const { return m_hintShown.data(); }
+    // The control the focus frame stands around; none on a picture button, which draws its own.
+    QWidget* framedControl() const;
     // Items on the screen; one example unless the form shows more.
     virtual int screenItems() const { return 1; }
 
@@ -120,7 +123,6 @@ protected:
     bool focusNextPrevChild(bool next) override;
     // The first control of the screen takes the focus.
     void focusFirst();
-    void paintEvent(QPaintEvent* event) override;
 
     // A hint window of the bubble, made once; shown at `at`, kept clear of
     // the frame's controls and marks and whole on the screen.
@@ -168,6 +170,7 @@ private:
     QPixmap m_wrong;
     std::map<HintBubble, QPointer<HintWindow>> m_hints;
     QPointer<HintWindow> m_hintShown;
+    FocusFrame* m_focusFrame = nullptr;
 };
 
 } // namespace orbeta

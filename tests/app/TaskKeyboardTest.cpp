@@ -204,6 +204,7 @@ TEST_F(TaskKeyboardTest, TabReachesTheCalculatorAndTheToolbarAndEscapeGoesBack)
     ASSERT_TRUE(form);
     QPointer<FrmMech1> alive(form);
     ASSERT_TRUE(tabUntil([&] { return focus() == form->calculatorInput(); }));
+    EXPECT_EQ(form->framedControl(), form->calculatorInput());
     QTest::keyClicks(focus(), QStringLiteral("2*3"));
     EXPECT_EQ(form->calculatorInput()->text(), QStringLiteral("2*3"));
     // Every toolbar button is a stop; Space on "Tabuľka" shows the ranking.
@@ -242,6 +243,7 @@ TEST_F(TaskKeyboardTest, TheLeverTakesTheFocusAndAChosenWeightIsLifted)
     FrmMech1* form = show(FrmMech1::open(services, results, CalcTask::Lever, 5, &setup, host.stage()));
     ASSERT_TRUE(form);
     ASSERT_EQ(focus(), form->scenePicture());
+    EXPECT_EQ(form->framedControl(), form->scenePicture());
     const QPoint rest = form->lever().position(2);
     key(Qt::Key_2);
     EXPECT_EQ(form->lever().moving(), 2);
