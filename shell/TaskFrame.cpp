@@ -164,12 +164,6 @@ void TaskFrame::buildFrame(const Design& design)
     LblPriklad->setAccessibleName(QStringLiteral("Príklad"));
 
     m_focusFrame = new FocusFrame(this);
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget* old, QWidget* now) {
-        if (ownWidget(now))
-            m_focusFrame->follow(now);
-        else if (ownWidget(old))
-            m_focusFrame->follow(nullptr);
-    });
     connect(this, &Form::backgroundMousePressed, this, &TaskFrame::backgroundPressed);
     connect(this, &Form::backgroundMouseMoved, this, &TaskFrame::backgroundMoved);
 }
@@ -568,6 +562,12 @@ bool TaskFrame::eventFilter(QObject* watched, QEvent* event)
             }
         }
     }
+    // The stage is shown through the host's view, whose focus the
+    // application reports: the frame follows the focus events of the controls.
+    if (type == QEvent::FocusIn && ownWidget(watched))
+        m_focusFrame->follow(static_cast<QWidget*>(watched));
+    else if (type == QEvent::FocusOut && watched == m_focusFrame->followed())
+        m_focusFrame->follow(nullptr);
     if (watched == m_hintShown && type == QEvent::MouseButtonPress) {
         hideHint();
         return true;
