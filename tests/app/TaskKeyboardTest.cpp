@@ -301,6 +301,12 @@ TEST_F(TaskKeyboardTest, HistoryFormsHoldTheFocusAndEscapeGoesBack)
     key(Qt::Key_Escape);
     EXPECT_FALSE(pairs->carried());
     EXPECT_TRUE(alive);
+    // Tab past the last box reaches the toolbar, and goes round back onto the boxes.
+    ASSERT_TRUE(tabUntil([&] { return focus() == pairs->topButton(1); }));
+    ASSERT_TRUE(tabUntil([&] { return focus() == pairs; }));
+    key(Qt::Key_Space);
+    EXPECT_EQ(pairs->carried(), 1);
+    key(Qt::Key_Escape);
     key(Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(alive);
