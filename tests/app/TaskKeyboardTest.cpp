@@ -235,6 +235,25 @@ TEST_F(TaskKeyboardTest, TabReachesTheCalculatorAndTheToolbarAndEscapeGoesBack)
     EXPECT_FALSE(alive);
 }
 
+// Where the example asks for a row of the table, F7 and F8 walk the mark round the rows.
+TEST_F(TaskKeyboardTest, F7AndF8MarkTheTableRowsRoundAndRound)
+{
+    choose(QStringLiteral("1a"), 3);
+    FrmMech1* form = nullptr;
+    for (std::uint64_t seed = 1; seed < 40 && !(form && form->example().tableActive()); ++seed)
+        form = show(FrmMech1::open(services, results, CalcTask::LiquidDensity, seed, &setup, host.stage()));
+    ASSERT_TRUE(form && form->example().tableActive());
+    key(Qt::Key_F7);
+    EXPECT_EQ(form->markedRow(), 1);
+    key(Qt::Key_F7);
+    EXPECT_EQ(form->markedRow(), 2);
+    key(Qt::Key_F8);
+    key(Qt::Key_F8);
+    EXPECT_GT(form->markedRow(), 2); // round from the first row to the last
+    key(Qt::Key_F7);
+    EXPECT_EQ(form->markedRow(), 1);
+}
+
 // The lever's weights are its answer: the focus starts on the scene, and a
 // weight chosen by its number is lifted at once.
 TEST_F(TaskKeyboardTest, TheLeverTakesTheFocusAndAChosenWeightIsLifted)
