@@ -112,7 +112,7 @@ void FrmMech1::buildControls()
     Pic = new ScenePicture(m_map, this);
     Pic->setGeometry(Layout::kCalcScene);
     Pic->setFocusPolicy(Qt::ClickFocus);
-    Pic->setAccessibleName(QStringLiteral("Pokus"));
+    Pic->setAccessibleName(m_task == CalcTask::Lever ? QStringLiteral("Páka so závažiami") : QStringLiteral("Obrázok pokusu"));
     if (m_task == CalcTask::Lever) {
         // The hand over a weight that can be moved, and the keys that do it without the mouse.
         Pic->setMouseTracking(true);
