@@ -39,6 +39,10 @@ CalculatorPanel::CalculatorPanel(QWidget& form, Services& services, bool tallNot
     TKalkulator->setAcceptDrops(false);
     TKalkulator->setMaxLength(60);
     TKalkulator->setToolTip(QStringLiteral("Kalkulačka: napíš výpočet a stlač Enter alebo ="));
+    TKalkulator->setAccessibleName(QStringLiteral("Kalkulačka"));
+    TKalkulator->setAccessibleDescription(QStringLiteral("Napíš výpočet a stlač Enter."));
+    const std::array<QString, 5> keyNames{QStringLiteral("Plus"), QStringLiteral("Mínus"), QStringLiteral("Krát"),
+                                          QStringLiteral("Deleno"), QStringLiteral("Vymaž")};
     for (int i = 0; i < 5; ++i) {
         const auto which = PictureNames::CalculatorKey(i);
         auto* key = new PictureButton(&form, std::uint8_t(kHoverKey + i));
@@ -50,12 +54,26 @@ CalculatorPanel::CalculatorPanel(QWidget& form, Services& services, bool tallNot
         connect(key, &PictureButton::mouseMoved, this,
                 [this, i] { EnterHoverItem(m_services, std::uint8_t(kHoverKey + i)); });
         connect(key, &PictureButton::mousePressed, this, [this, i] { pressKey(i + 1); });
+        // A key pressed by Space or Enter comes up again at once.
+        connect(key, &PictureButton::clicked, this, [this, i] { releaseKey(i + 1); });
+        key->setAccessibleName(keyNames[std::size_t(i)]);
         key->setCursor(globals().HandCursor);
         Kalk[std::size_t(i)] = key;
     }
     TPoznamky = new QPlainTextEdit(&form);
     TPoznamky->setGeometry(tallNotes ? Layout::kCalcNotesTall : Layout::kCalcNotes);
     TPoznamky->setToolTip(QStringLiteral("Poznámky: sem sa zapisujú výpočty kalkulačky."));
+    TPoznamky->setAccessibleName(QStringLiteral("Poznámky"));
+    // Tab leaves the notes like every other box.
+    TPoznamky->setTabChangesFocus(true);
+}
+
+std::vector<QWidget*> CalculatorPanel::focusOrder() const
+{
+    std::vector<QWidget*> order{TKalkulator};
+    order.insert(order.end(), Kalk.begin(), Kalk.end());
+    order.push_back(TPoznamky);
+    return order;
 }
 
 void CalculatorPanel::setFonts()

@@ -4,6 +4,7 @@
 #include <QPixmap>
 
 #include <array>
+#include <vector>
 
 class QEvent;
 class QKeyEvent;
@@ -36,6 +37,8 @@ public:
     QLineEdit* input() const { return TKalkulator; }
     QPlainTextEdit* notes() const { return TPoznamky; }
     PictureButton* key(int i) const { return Kalk[std::size_t(i - 1)]; }
+    // The display, the keys and the notes in the order Tab visits them.
+    std::vector<QWidget*> focusOrder() const;
 
 private:
     void pressKey(int key);

@@ -112,6 +112,7 @@ void FrmMech1::buildControls()
     Pic = new ScenePicture(m_map, this);
     Pic->setGeometry(Layout::kCalcScene);
     Pic->setFocusPolicy(Qt::ClickFocus);
+    Pic->setAccessibleName(m_task == CalcTask::Lever ? QStringLiteral("Páka so závažiami") : QStringLiteral("Obrázok pokusu"));
     if (m_task == CalcTask::Lever) {
         // The hand over a weight that can be moved, and the keys that do it without the mouse.
         Pic->setMouseTracking(true);
@@ -128,6 +129,7 @@ void FrmMech1::buildControls()
         box->setAcceptDrops(false);
         box->hide();
         TVstup[std::size_t(i)] = box;
+        box->setAccessibleName(QStringLiteral("Odpoveď %1").arg(i + 1));
         auto* unit = new QLabel(this);
         unit->hide();
         LVstup[std::size_t(i)] = unit;
@@ -143,6 +145,20 @@ void FrmMech1::buildControls()
             box->hide();
         }
     }
+    // A box is named by its quantity and unit, as the screen reader says it.
+    for (const Quantity& q : TaskQuantities::of(m_task)) {
+        if (q.box < 1 || q.box > 6)
+            continue;
+        QString name = q.label.empty() ? QString::fromLatin1(q.name) : QString::fromStdU16String(std::u16string(q.label));
+        if (!q.unit.empty())
+            name += QStringLiteral(", ") + QString::fromStdU16String(std::u16string(q.unit));
+        TVstup[std::size_t(q.box - 1)]->setAccessibleName(name);
+    }
+    const std::array<QString, 2> clock{QStringLiteral("hodiny"), QStringLiteral("minúty")};
+    for (std::size_t i = 0; i < 2; ++i) {
+        TStart[i]->setAccessibleName(QStringLiteral("Čas odchodu, ") + clock[i]);
+        TCil[i]->setAccessibleName(QStringLiteral("Čas príchodu do cieľa, ") + clock[i]);
+    }
     LStart = new QLabel(this);
     LStart->hide();
     LCil = new QLabel(this);
@@ -152,6 +168,8 @@ void FrmMech1::buildControls()
     PicStart->setGeometry(Layout::kExperimentButton);
     PicStart->setFixedPictureSize(Layout::kExperimentButton.size());
     PicStart->setToolTip(QStringLiteral("Pokus: spustiť a zastaviť (F2)"));
+    PicStart->setAccessibleName(QStringLiteral("Pokus"));
+    PicStart->setAccessibleDescription(QStringLiteral("Spustí a zastaví pokus. Kláves F2."));
     using ExperimentButton = PictureNames::ExperimentButton;
     for (ExperimentButton state : {ExperimentButton::Disabled, ExperimentButton::Play, ExperimentButton::PlayPressed,
                                    ExperimentButton::Stop, ExperimentButton::StopPressed})
@@ -498,12 +516,6 @@ void FrmMech1::hoverTable(int row)
     }
 }
 
-void FrmMech1::activated()
-{
-    if (!focusWidget() || !isAncestorOf(focusWidget()))
-        Pic->setFocus();
-}
-
 bool FrmMech1::filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox)
 {
     const QString typed = event->text();
@@ -527,26 +539,37 @@ bool FrmMech1::filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox)
     return true;
 }
 
-bool FrmMech1::focusNextPrevChild(bool next)
+std::vector<QWidget*> FrmMech1::focusOrder() const
 {
-    // Tab runs through the boxes the pupil may type into, in the legend's order.
-    std::vector<QLineEdit*> open;
+    // The lever (its weights are the answer) or the experiment first, the
+    // boxes in the legend's order, then the calculator.
+    std::vector<QWidget*> order;
+    if (m_task == CalcTask::Lever)
+        order.push_back(Pic);
+    order.push_back(PicStart);
     for (QLineEdit* box : boxesInLegendOrder())
-        if (box->isVisible() && !box->isReadOnly())
-            open.push_back(box);
-    if (open.empty())
-        return true;
-    const auto at = std::find(open.begin(), open.end(), focusWidget());
-    std::size_t index = 0;
-    if (at != open.end()) {
-        const auto i = std::size_t(at - open.begin());
-        index = next ? (i + 1) % open.size() : (i + open.size() - 1) % open.size();
-    } else if (!next) {
-        index = open.size() - 1;
-    }
-    open[index]->setFocus(Qt::TabFocusReason);
-    open[index]->selectAll();
-    return true;
+        order.push_back(box);
+    const std::vector<QWidget*> calculator = m_calculator->focusOrder();
+    order.insert(order.end(), calculator.begin(), calculator.end());
+    return order;
+}
+
+bool FrmMech1::cancelStep()
+{
+    if (m_task != CalcTask::Lever)
+        return false;
+    const LeverBoard::Event event = m_lever.takeBack();
+    leverMoved(event);
+    return event != LeverBoard::Event::None;
+}
+
+void FrmMech1::stepRow(int step)
+{
+    const int rows = m_tablePanel->rows();
+    if (rows == 0 || !m_example.tableActive())
+        return;
+    const int from = m_markedRow == 0 ? (step > 0 ? 0 : 1) : m_markedRow;
+    markRow((from - 1 + step + rows) % rows + 1);
 }
 
 void FrmMech1::startKey()
@@ -638,7 +661,6 @@ bool FrmMech1::leverKey(QKeyEvent* event)
     case Qt::Key_Right: leverMoved(m_lever.step(1)); return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: leverMoved(m_lever.hang()); return true;
-    case Qt::Key_Escape: leverMoved(m_lever.takeBack()); return true;
     default: return false;
     }
 }

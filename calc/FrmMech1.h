@@ -76,9 +76,10 @@ protected:
     bool busy() const override { return m_running || m_dragging; }
     void startKey() override;
     bool filterEvent(QObject* watched, QEvent* event) override;
-    void activated() override;
     void leaving() override { m_running = false; }
-    bool focusNextPrevChild(bool next) override;
+    std::vector<QWidget*> focusOrder() const override;
+    bool cancelStep() override;
+    void stepRow(int step) override;
 
 private:
     FrmMech1(Services& services, ResultsLink& results, CalcTask task, std::optional<std::uint64_t> seed,

@@ -276,9 +276,6 @@ void HistoryForm::keyPressEvent(QKeyEvent* event)
     case Qt::Key_Space:
         key(Key::Pick);
         return;
-    case Qt::Key_Escape:
-        key(Key::Cancel);
-        return;
     default:
         Form::keyPressEvent(event);
     }
@@ -286,6 +283,23 @@ void HistoryForm::keyPressEvent(QKeyEvent* event)
 
 bool HistoryForm::focusNextPrevChild(bool next)
 {
+    const int n = int(stops().size());
+    if (focusWidget() != this) {
+        // From the toolbar round the frame's controls, and back onto the first or last box.
+        TaskFrame::focusNextPrevChild(next);
+        if (focusWidget() == this) {
+            m_focus = next ? 0 : std::max(0, n - 1);
+            showFocus();
+        }
+        return true;
+    }
+    // Tab past the last box (Shift+Tab before the first) goes on to the toolbar.
+    if (!evaluated() && !m_carried && n > 0 && (next ? m_focus == n - 1 : m_focus == 0)) {
+        TaskFrame::focusNextPrevChild(next);
+        if (focusWidget() != this)
+            focusStop(stops()[std::size_t(m_focus)], false);
+        return true;
+    }
     key(next ? Key::Next : Key::Previous);
     return true;
 }
@@ -342,6 +356,14 @@ void HistoryForm::showSolution(int item, QPoint at)
     HintWindow& window = hint(row ? row->hint : HintBubble::OneLine);
     window.Vloz_Text(hintText(item));
     showHint(window, hintPlace(item, at));
+}
+
+bool HistoryForm::cancelStep()
+{
+    if (!m_carried)
+        return false;
+    key(Key::Cancel);
+    return true;
 }
 
 void HistoryForm::activated()

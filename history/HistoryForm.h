@@ -74,6 +74,9 @@ protected:
     void activated() override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    // The form itself holds the focus: the arrows and Tab move it among the boxes.
+    std::vector<QWidget*> focusOrder() const override { return {const_cast<HistoryForm*>(this)}; }
+    bool cancelStep() override;
 
     void restBoxes();
     void showFocus();

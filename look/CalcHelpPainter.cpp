@@ -33,12 +33,12 @@ struct Page {
     Figure figure = Figure::None;
 };
 
-constexpr const char* kPlay = "Klikni na Pokus a sleduj, čo sa deje. Tlačidlom Stop ho môžeš zastaviť.";
+constexpr const char* kPlay = "Klikni na Pokus (F2) a sleduj, čo sa deje. Tlačidlom Stop ho môžeš zastaviť.";
 constexpr const char* kRead = "Odčítaj známe hodnoty z okienok a z obrázka pokusu.";
 constexpr const char* kCompute = "Vypočítaj hľadanú veličinu podľa vzorca. Pomôže ti kalkulačka vľavo.";
 // Two lines at most: a third would run into the next step.
 constexpr const char* kType = "Výsledok napíš do okienka, desatinné číslo s čiarkou: 2,5.";
-constexpr const char* kCheck = "Klikni na Vyhodnoť. Potom ťa tlačidlo Pokračuj posunie na ďalší príklad.";
+constexpr const char* kCheck = "Klikni na Vyhodnoť (F3), potom na Pokračuj (Enter). F9 ukáže riešenie, Esc späť.";
 // The units as the answer boxes write them.
 constexpr const char* kHeatCapacity = "kJ·kg⁻¹·°C⁻¹";
 
@@ -47,7 +47,7 @@ const std::vector<Page>& pages()
     static const std::vector<Page> all = {
         {"1a",
          {kPlay, "Odčítaj známe hodnoty: hmotnosti na váhe, objem na stupnici valca.", kCompute, kType,
-          "Ak počítaš hustotu, klikni v tabuľke na riadok kvapaliny s touto hustotou.", kCheck},
+          "Ak počítaš hustotu, klikni v tabuľke na riadok kvapaliny (klávesy F7, F8).", kCheck},
          {{"m₁", "hmotnosť prázdneho valca", "g"},
           {"m₂", "hmotnosť valca s kvapalinou", "g"},
           {"V", "objem kvapaliny", "ml"},
@@ -56,7 +56,7 @@ const std::vector<Page>& pages()
          "m je hmotnosť kvapaliny; 1\u00a0ml\u00a0=\u00a01\u00a0cm³"},
         {"1b",
          {kPlay, "Odčítaj známe hodnoty: hmotnosť telesa a objemy na stupnici valca.", kCompute, kType,
-          "Ak počítaš hustotu, klikni v tabuľke na riadok látky, z ktorej je teleso.", kCheck},
+          "Ak počítaš hustotu, klikni v tabuľke na riadok látky telesa (klávesy F7, F8).", kCheck},
          {{"m", "hmotnosť telesa", "g"},
           {"V₁", "objem kvapaliny vo valci bez telesa", "ml"},
           {"V₂", "objem kvapaliny vo valci s telesom", "ml"},
@@ -74,7 +74,7 @@ const std::vector<Page>& pages()
          {"Klikni na Pokus: vozidlo ide z mesta so šípkou cez mesto E do cieľového mesta.",
           "Odčítaj známe dĺžky ciest a čas jazdy.", kCompute,
           "Výsledok napíš do prázdneho okienka, čas v hodinách a minútach.",
-          "Ak počítaš rýchlosť, klikni v tabuľke na vozidlo, ktoré ide touto rýchlosťou.", kCheck},
+          "Ak počítaš rýchlosť, klikni v tabuľke na vozidlo (klávesy F7, F8).", kCheck},
          {{"v", "rýchlosť vozidla", "km/h"},
           {"s₁", "dĺžka dráhy z počiatočného mesta do mesta E", "km"},
           {"s₂", "dĺžka dráhy z mesta E do cieľového mesta", "km"},

@@ -246,7 +246,7 @@ void HistoryPainter::drawHelp(QPainter& p, QSize size, const QString& taskCode)
         p, QRectF(38, 324, 564, 90),
         QStringLiteral("Myšou: chyť položku a pusti ju na cieľ. Klávesnicou: šípkami alebo Tab vyber položku, Enter "
                        "alebo medzera ju zdvihne, šípkami vyber cieľ, Enter ju položí, Esc zruší. F3 vyhodnotí, F4 "
-                       "pokračuje. Po vyhodnotení klikni na krížik a uvidíš správnu odpoveď."),
+                       "pokračuje, Esc späť. Po vyhodnotení klikni na krížik (alebo F9) a uvidíš správnu odpoveď."),
         15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignVCenter);
     p.setPen(Palette::stripDark());
     p.setFont(Typeface::font(16, true));

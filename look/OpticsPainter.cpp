@@ -157,7 +157,7 @@ void OpticsPainter::drawHelp(QPainter& p, QSize size, bool mirrors)
         QStringLiteral("Keď nakreslíš oba lúče, zelená šípka ukáže obraz. Chybný lúč zmažeš kliknutím na jeho "
                        "začiatok. Stlač „Vyhodnoť“."),
         QStringLiteral("Bez myši: Tab vyberie začiatok lúča, šípky ho otáčajú (s klávesom Shift jemnejšie), Enter ho "
-                       "nakreslí, Delete ho zmaže."),
+                       "nakreslí, Delete ho zmaže. F3 vyhodnotí, F9 ukáže riešenie, Enter pokračuje, Esc späť."),
     };
     qreal y = 72;
     int n = 1;

@@ -121,7 +121,7 @@ void SetupPainter::drawBackground(QPainter& p, QSize size, TopicGroup group)
             history ? QStringLiteral("Tip: Políčka presúvaj myšou alebo klávesmi (šípky, Enter). Za chybu "
                                      "dostaneš krížik – klikni naň alebo ho vyber a stlač medzerník.")
                     : QStringLiteral("Tip: Desatinné čísla píš s čiarkou, napríklad 2,5. "
-                                     "Po vyhodnotení klikni na krížik a uvidíš správne riešenie."));
+                                     "Po vyhodnotení klikni na krížik alebo stlač F9 a uvidíš riešenie."));
 
     // Step 3 above the continue button.
     const QRect go = Layout::kContinueButton;

@@ -90,6 +90,8 @@ void FrmZobr::buildControls()
     connect(Pic, &OpticsPicture::moved, this, &FrmZobr::pictureMoved);
     connect(Pic, &OpticsPicture::released, this, &FrmZobr::pictureReleased);
     connect(Pic, &OpticsPicture::keyPressed, this, &FrmZobr::pictureKey);
+    Pic->setAccessibleName(QStringLiteral("Kreslenie lúčov"));
+    Pic->setAccessibleDescription(QStringLiteral("Tab vyberie lúč, šípky ho otáčajú, Enter ho nakreslí, Delete zmaže."));
 
     LblZadani = new QLabel(this);
     LblZadani->setGeometry(Layout::kOpticsAssignment);
@@ -179,6 +181,17 @@ void FrmZobr::pictureReleased(QPoint at, Qt::MouseButton button)
 
 void FrmZobr::pictureKey(int key, Qt::KeyboardModifiers modifiers)
 {
+    // Tab goes through the given rays' starts and then on to the toolbar,
+    // Shift+Tab back before the first.
+    const bool tab = key == Qt::Key_Tab || key == Qt::Key_Backtab;
+    const int rays = 2;
+    if (tab && (!drawingAllowed() || (key == Qt::Key_Tab && m_aimRay == rays) || (key == Qt::Key_Backtab && m_aimRay <= 1))) {
+        m_aim.reset();
+        m_aimRay = 0;
+        refreshPicture();
+        focusNextPrevChild(key == Qt::Key_Tab);
+        return;
+    }
     if (!drawingAllowed())
         return;
     const bool fine = modifiers.testFlag(Qt::ShiftModifier);
@@ -186,7 +199,6 @@ void FrmZobr::pictureKey(int key, Qt::KeyboardModifiers modifiers)
     case Qt::Key_Tab:
     case Qt::Key_Backtab: {
         // The given rays' starts in turn.
-        const int rays = 2;
         m_aimRay = key == Qt::Key_Tab ? m_aimRay % rays + 1 : (m_aimRay + rays - 2) % rays + 1;
         const QPoint start = m_example.rayPoints[std::size_t(m_aimRay)][0];
         m_aim = KeyboardRay(start, 2 * start - m_example.objectTop);
@@ -216,13 +228,24 @@ void FrmZobr::pictureKey(int key, Qt::KeyboardModifiers modifiers)
             m_drawing.press(m_aim->start());
         }
         break;
-    case Qt::Key_Escape:
-        m_aim.reset();
-        break;
     default:
         return;
     }
     refreshPicture();
+}
+
+std::vector<QWidget*> FrmZobr::focusOrder() const
+{
+    return {Pic};
+}
+
+bool FrmZobr::cancelStep()
+{
+    if (!m_aim)
+        return false;
+    m_aim.reset();
+    refreshPicture();
+    return true;
 }
 
 std::vector<bool> FrmZobr::judgeExample()
@@ -277,12 +300,6 @@ void FrmZobr::showSolution(int, QPoint)
     p.end();
     window.showPicture(picture);
     showHint(window, kHintOffset);
-}
-
-void FrmZobr::activated()
-{
-    // The keys draw on the drawing area from the start, without a click.
-    Pic->setFocus(Qt::OtherFocusReason);
 }
 
 void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results, const SeriesRandom& random)

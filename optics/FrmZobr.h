@@ -58,7 +58,8 @@ protected:
     void showSolution(int item, QPoint at) override;
     QRect markRect(int item) const override;
     bool busy() const override;
-    void activated() override;
+    std::vector<QWidget*> focusOrder() const override;
+    bool cancelStep() override;
 
 private:
     FrmZobr(Services& services, ResultsLink& results, OpticsTask task, ExampleRandom random, QWidget* returnForm,

@@ -3,6 +3,7 @@
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
+#include "shell/FocusFrame.h"
 #include "shell/Globals.h"
 #include "shell/HelpScreens.h"
 #include "shell/PictureButton.h"
@@ -39,16 +40,20 @@ bool inTitleHelpArea(QPoint p)
 
 // The function keys of the toolbar and what they press; a key for another
 // button of the frame goes here.
-enum class FrameKey { Start, Check, Continue, New };
+enum class FrameKey { Help, Start, Check, Continue, New, NextRow, PreviousRow, Solution };
 struct KeyBinding {
     int key;
     FrameKey action;
 };
 constexpr KeyBinding kFrameKeys[] = {
+    {Qt::Key_F1, FrameKey::Help},
     {Qt::Key_F2, FrameKey::Start},
     {Qt::Key_F3, FrameKey::Check},
     {Qt::Key_F4, FrameKey::Continue},
     {Qt::Key_F6, FrameKey::New},
+    {Qt::Key_F7, FrameKey::NextRow},
+    {Qt::Key_F8, FrameKey::PreviousRow},
+    {Qt::Key_F9, FrameKey::Solution},
 };
 
 QPixmap markPicture(bool right, QSize size)
@@ -72,6 +77,7 @@ TaskFrame::TaskFrame(const QString& formName, Services& services, ResultsLink& r
 {
     SelectUsKeyboard(m_services);
     buildFrame(design);
+    setAccessibleName(globals().TaskTitle.isEmpty() ? QStringLiteral("Úloha") : globals().TaskTitle);
 }
 
 TaskFrame::~TaskFrame()
@@ -91,9 +97,16 @@ void TaskFrame::buildFrame(const Design& design)
     BuildTopButtons(*this, PicTop);
     const std::array<QString, 4> tips{QStringLiteral("Vyhodnoť (F3)"), design.newTip,
                                       QStringLiteral("Tabuľka výsledkov"), QStringLiteral("Späť")};
+    // The tips name the keys in brackets; a screen reader reads the name and the key apart.
+    const std::array<QString, 4> names{QStringLiteral("Vyhodnoť"), QString(design.newTip).section(QStringLiteral(" ("), 0, 0),
+                                       QStringLiteral("Tabuľka výsledkov"), QStringLiteral("Späť")};
+    const std::array<QString, 4> keys{QStringLiteral("Kláves F3."), QStringLiteral("Kláves F6."),
+                                      QStringLiteral("Poradie žiakov."), QStringLiteral("Kláves Escape.")};
     for (int i = 0; i < 4; ++i) {
         PictureButton* button = PicTop[std::size_t(i)];
         button->setToolTip(tips[std::size_t(i)]);
+        button->setAccessibleName(names[std::size_t(i)]);
+        button->setAccessibleDescription(keys[std::size_t(i)]);
         connect(button, &PictureButton::mouseMoved, this, [this, i] {
             EnterHoverItem(m_services, std::uint8_t(i + 1));
             ShowTopButtons(PicTop, i + 1);
@@ -118,6 +131,7 @@ void TaskFrame::buildFrame(const Design& design)
         auto* mark = new PictureButton(this, kHoverMark);
         mark->setFixedPictureSize(design.markSize);
         mark->setToolTip(design.markTip);
+        mark->setAccessibleName(QStringLiteral("Hodnotenie"));
         mark->setDisabledLook(false);
         mark->hide();
         const int item = i + 1;
@@ -134,6 +148,8 @@ void TaskFrame::buildFrame(const Design& design)
     picPokracuj->setGeometry(design.continueButton);
     picPokracuj->setFixedPictureSize(design.continueButton.size());
     picPokracuj->setToolTip(QStringLiteral("Pokračuj (F4)"));
+    picPokracuj->setAccessibleName(QStringLiteral("Pokračuj"));
+    picPokracuj->setAccessibleDescription(QStringLiteral("Ďalší príklad. Kláves F4."));
     picPokracuj->setDisabledLook(false);
     m_continueStrip = AnimationStrip(Resources::picture(PictureNames::continueStrip()), Layout::kStripFrames);
     m_continueBackground = Resources::picture(PictureNames::continueBackground());
@@ -145,6 +161,9 @@ void TaskFrame::buildFrame(const Design& design)
     });
     connect(picPokracuj, &PictureButton::clicked, this, &TaskFrame::continueSeries);
 
+    LblPriklad->setAccessibleName(QStringLiteral("Príklad"));
+
+    m_focusFrame = new FocusFrame(this);
     connect(this, &Form::backgroundMousePressed, this, &TaskFrame::backgroundPressed);
     connect(this, &Form::backgroundMouseMoved, this, &TaskFrame::backgroundMoved);
 }
@@ -230,12 +249,18 @@ void TaskFrame::check()
         PictureButton* mark = IHodnoceni[i];
         mark->setGeometry(markRect(int(i) + 1));
         mark->setPicture(right ? m_right : m_wrong);
+        mark->setAccessibleName(right ? QStringLiteral("Hodnotenie: správne") : QStringLiteral("Hodnotenie: nesprávne"));
+        mark->setAccessibleDescription(right && !m_design.rightMarkOpens ? QString()
+                                                                         : QStringLiteral("Riešenie ukáže kláves F9."));
         mark->setEnabled(!right || m_design.rightMarkOpens);
         mark->show();
         mark->raise();
         SeriesProgress::count(globals(), right);
     }
     picPokracuj->setEnabled(true);
+    // The example is locked now: the next step is to go on.
+    picPokracuj->setFocus(Qt::OtherFocusReason);
+    m_focusFrame->follow(picPokracuj);
     m_continueStart = m_services.tickCount();
     animate(*m_continueStart);
 }
@@ -256,6 +281,7 @@ void TaskFrame::newExample()
         return;
     }
     updateProgress();
+    focusFirst();
     formActivated();
 }
 
@@ -375,6 +401,66 @@ void TaskFrame::formActivated()
     m_freshScreen = true;
     SelectUsKeyboard(m_services);
     activated();
+    if (!usableFocus(focusWidget()))
+        focusFirst();
+}
+
+bool TaskFrame::usableFocus(const QWidget* widget) const
+{
+    return widget && (widget == this || isAncestorOf(widget)) && widget->isEnabled() && !widget->isHidden()
+           && widget->focusPolicy() != Qt::NoFocus;
+}
+
+FocusRing TaskFrame::ring() const
+{
+    FocusRing ring;
+    for (QWidget* control : focusOrder())
+        if (control->focusPolicy() != Qt::NoFocus)
+            ring.add(control);
+    for (PictureButton* button : PicTop)
+        ring.add(button);
+    ring.add(picPokracuj);
+    for (PictureButton* mark : IHodnoceni)
+        ring.add(mark);
+    return ring;
+}
+
+bool TaskFrame::focusNextPrevChild(bool next)
+{
+    QWidget* current = focusWidget();
+    if (QWidget* to = ring().next(current, next); to && to != current) {
+        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+        m_focusFrame->follow(to);
+    }
+    return true;
+}
+
+void TaskFrame::focusFirst()
+{
+    if (QWidget* first = ring().first()) {
+        first->setFocus(Qt::TabFocusReason);
+        m_focusFrame->follow(first);
+    }
+}
+
+QWidget* TaskFrame::framedControl() const
+{
+    return m_focusFrame->followed();
+}
+
+void TaskFrame::toggleSolution()
+{
+    if (m_hintShown && m_hintShown->isVisible()) {
+        hideHint();
+        return;
+    }
+    for (int item = 1; item <= int(IHodnoceni.size()); ++item) {
+        PictureButton* mark = IHodnoceni[std::size_t(item - 1)];
+        if (m_evaluated && mark->isEnabled() && !mark->isHidden()) {
+            pressMark(item, mark->geometry().center());
+            return;
+        }
+    }
 }
 
 void TaskFrame::backgroundPressed(QPoint position)
@@ -414,6 +500,20 @@ bool TaskFrame::functionKey(int key)
     if (binding == std::end(kFrameKeys))
         return false;
     switch (binding->action) {
+    case FrameKey::Help:
+        if (!busy()) {
+            hideHint();
+            PlayClickSound(m_services);
+            ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
+        }
+        break;
+    case FrameKey::NextRow:
+    case FrameKey::PreviousRow:
+        stepRow(binding->action == FrameKey::NextRow ? 1 : -1);
+        break;
+    case FrameKey::Solution:
+        toggleSolution();
+        break;
     case FrameKey::Start:
         startKey();
         break;
@@ -447,12 +547,27 @@ bool TaskFrame::eventFilter(QObject* watched, QEvent* event)
         auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat() && key->modifiers() == Qt::NoModifier && functionKey(key->key()))
             return true;
-        if (key->key() == Qt::Key_Escape && m_hintShown && m_hintShown->isVisible() && isVisible()
+        // Escape goes one step back: the hint shut, the form's half-done
+        // step undone, else the way back (which asks when answers would be lost).
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && isVisible()
             && globals().CurrentForm == this) {
-            hideHint();
-            return true;
+            if (m_hintShown && m_hintShown->isVisible()) {
+                hideHint();
+                return true;
+            }
+            if (ownWidget(watched)) {
+                if (!key->isAutoRepeat() && !cancelStep())
+                    back();
+                return true;
+            }
         }
     }
+    // The stage is shown through the host's view, whose focus the
+    // application reports: the frame follows the focus events of the controls.
+    if (type == QEvent::FocusIn && ownWidget(watched))
+        m_focusFrame->follow(static_cast<QWidget*>(watched));
+    else if (type == QEvent::FocusOut && watched == m_focusFrame->followed())
+        m_focusFrame->follow(nullptr);
     if (watched == m_hintShown && type == QEvent::MouseButtonPress) {
         hideHint();
         return true;

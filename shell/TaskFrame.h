@@ -1,6 +1,7 @@
 #pragma once
 
 #include "shell/AnimationStrip.h"
+#include "shell/FocusRing.h"
 #include "shell/Form.h"
 #include "shell/HintWindow.h"
 #include "shell/Misc.h"
@@ -19,6 +20,7 @@ class QLabel;
 
 namespace orbeta {
 
+class FocusFrame;
 class PictureButton;
 class ResultsLink;
 class Services;
@@ -59,6 +61,8 @@ public:
     void continueSeries();
     void pressMark(int item, QPoint at);
     void hideHint();
+    // The solution of the first mark that opens one, or its window shut again.
+    void toggleSolution();
 
     bool evaluated() const { return m_evaluated; }
     PictureButton* topButton(int i) const { return PicTop[std::size_t(i - 1)]; }
@@ -67,6 +71,8 @@ public:
     PictureButton* markButton() const { return mark(1); }
     // The hint window shown last, if any.
     HintWindow* hintWindow() const { return m_hintShown.data(); }
+    // The control the focus frame stands around; none on a picture button, which draws its own.
+    QWidget* framedControl() const;
     // Items on the screen; one example unless the form shows more.
     virtual int screenItems() const { return 1; }
 
@@ -103,6 +109,20 @@ protected:
     virtual void activated() {}
     // The form goes: its own state stops.
     virtual void leaving() {}
+    // The form's own controls in the order Tab visits them, before the
+    // frame's toolbar, continue and marks; hidden, disabled or unfocusable
+    // ones are passed by.
+    virtual std::vector<QWidget*> focusOrder() const { return {}; }
+    // Escape undoes the form's half-done step (a lifted weight, an aimed
+    // ray, a carried box); false when there is none, so Escape goes back.
+    virtual bool cancelStep() { return false; }
+    // F7 and F8: the next or previous table row marked, for a form with a table.
+    virtual void stepRow(int) {}
+
+    // Tab and Shift+Tab through the form's controls and then the frame's.
+    bool focusNextPrevChild(bool next) override;
+    // The first control of the screen takes the focus.
+    void focusFirst();
 
     // A hint window of the bubble, made once; shown at `at`, kept clear of
     // the frame's controls and marks and whole on the screen.
@@ -133,6 +153,8 @@ private:
     void backgroundMoved(QPoint position);
     bool ownWidget(QObject* object) const;
     void leaveForm();
+    bool usableFocus(const QWidget* widget) const;
+    FocusRing ring() const;
 
     Design m_design;
     QPointer<QWidget> m_returnForm;
@@ -148,6 +170,7 @@ private:
     QPixmap m_wrong;
     std::map<HintBubble, QPointer<HintWindow>> m_hints;
     QPointer<HintWindow> m_hintShown;
+    FocusFrame* m_focusFrame = nullptr;
 };
 
 } // namespace orbeta

@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QPointer>
+#include <QWidget>
+
+namespace orbeta {
+
+// The keyboard's focus around a control that draws none itself (a box, a
+// picture of a scene), in the look of every screen. It stands above the
+// control's neighbours, so a box on a scene shows it whole, and lets every
+// click through.
+class FocusFrame : public QWidget {
+    Q_OBJECT
+public:
+    explicit FocusFrame(QWidget* form);
+
+    // Around `control`, a descendant of the form; hidden for none, for the
+    // form itself and for a picture button, which draws its own.
+    void follow(QWidget* control);
+    QWidget* followed() const { return isHidden() ? nullptr : m_control.data(); }
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    QPointer<QWidget> m_control;
+};
+
+} // namespace orbeta

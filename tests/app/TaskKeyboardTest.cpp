@@ -1,0 +1,354 @@
+// A pupil without a mouse plays the task forms by keys alone: the focus
+// starts on the first control and is always on a shown one, Tab reaches the
+// calculator and the toolbar, the function keys check, continue and show the
+// solution, Escape goes one step back; every control is named for a screen reader.
+#include "tests/app/TaskSeriesFixture.h"
+#include "calc/FrmMech1.h"
+#include "calc/Quantity.h"
+#include "calc/TaskQuantities.h"
+#include "history/FrmDvojice.h"
+#include "history/FrmOsa.h"
+#include "optics/FrmZobr.h"
+#include "optics/KeyboardRay.h"
+#include "optics/OpticsPicture.h"
+#include "results/RankingFile.h"
+#include "shell/AccessibleControls.h"
+#include "shell/Globals.h"
+#include "shell/HintWindow.h"
+#include "shell/PictureButton.h"
+#include "shell/SeriesSeeds.h"
+#include "calc/RandomSource.h"
+
+#include <QAccessible>
+#include <QLineEdit>
+#include <QPointer>
+#include <QTest>
+#include <gtest/gtest.h>
+
+#include <cmath>
+#include <functional>
+
+using namespace orbeta;
+
+namespace {
+
+QString typed(const Reading& value)
+{
+    if (const int* whole = std::get_if<int>(&value))
+        return QString::number(*whole);
+    if (const float* single = std::get_if<float>(&value))
+        return QString::number(double(*single), 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
+    return {};
+}
+
+SeriesRandom seededRandom()
+{
+    return [](std::optional<std::uint64_t> seed) -> ExampleRandom {
+        auto seeds = std::make_shared<SeriesSeeds>(seed);
+        return [seeds]() -> OpticsRnd {
+            auto random = std::make_shared<RandomSource>(seeds->next(0));
+            return [random] { return random->Rnd(); };
+        };
+    };
+}
+
+QString accessibleName(QWidget* widget)
+{
+    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
+    return accessible ? accessible->text(QAccessible::Name) : QString();
+}
+
+class TaskKeyboardTest : public test::TaskSeriesFixture {
+protected:
+    void SetUp() override
+    {
+        TaskSeriesFixture::SetUp();
+        InstallAccessibleControls();
+    }
+
+    void choose(const QString& code, int count)
+    {
+        globals().TaskCode = code;
+        globals().TopicName = QStringLiteral("Téma");
+        globals().TaskTitle = code;
+        globals().ExampleCount = std::uint8_t(count);
+    }
+
+    template <class F>
+    F* show(std::unique_ptr<F> form)
+    {
+        EXPECT_TRUE(form) << services.messages.join(QLatin1Char('\n')).toStdString();
+        F* raw = form.release();
+        if (raw)
+            host.showForm(raw);
+        return raw;
+    }
+
+    // The offscreen window is never active: its own focus is where keys go.
+    QWidget* focus() const { return host.stage()->window()->focusWidget(); }
+    void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
+    {
+        ASSERT_NE(focus(), nullptr);
+        QTest::keyClick(focus(), k, modifiers);
+    }
+    // Tab until `reached` holds, at most `limit` times.
+    bool tabUntil(const std::function<bool()>& reached, int limit = 30)
+    {
+        for (int i = 0; i < limit && !reached(); ++i)
+            QTest::keyClick(focus(), Qt::Key_Tab);
+        return reached();
+    }
+
+    // Types every asked value into its box reached by Tab, and marks the table row by F7.
+    void answerByKeys(FrmMech1& form)
+    {
+        const CalcExample& e = form.example();
+        for (const Quantity& q : TaskQuantities::of(e.task)) {
+            if (!q.askedIn(e) || !q.read)
+                continue;
+            if (q.inTable) {
+                for (int i = 0; i < 12 && form.markedRow() != e.tableRow; ++i)
+                    key(Qt::Key_F7);
+                ASSERT_EQ(form.markedRow(), e.tableRow);
+                continue;
+            }
+            if (q.box == 0)
+                continue;
+            QLineEdit* box = form.answerBox(q.box);
+            ASSERT_TRUE(tabUntil([&] { return focus() == box; }));
+            QTest::keyClicks(focus(), typed(q.read(e.values)));
+        }
+    }
+
+    // Aims ray `ray` from its start at its right end by the arrows and draws it.
+    void aimByKeys(FrmZobr& form, int ray)
+    {
+        const OpticsExample& e = form.example();
+        key(Qt::Key_Tab);
+        ASSERT_EQ(focus(), form.picture());
+        const QPoint start = e.rayPoints[std::size_t(ray)][0];
+        KeyboardRay aim(start, 2 * start - e.objectTop);
+        const QPoint target = form.drawing().correctEnd(ray, KeyboardRay::kLength);
+        const double wanted = std::atan2(double(target.y() - start.y()), double(target.x() - start.x())) * 180 / M_PI;
+        for (bool fine : {false, true}) {
+            const double step = fine ? KeyboardRay::kFineStep : KeyboardRay::kStep;
+            for (int n = 0; n < 400; ++n) {
+                const double diff = std::remainder(wanted - aim.degrees(), 360.0);
+                if (std::abs(diff) <= step / 2)
+                    break;
+                aim.turn(diff > 0, fine);
+                key(diff > 0 ? Qt::Key_Right : Qt::Key_Left, fine ? Qt::ShiftModifier : Qt::NoModifier);
+            }
+        }
+        key(Qt::Key_Return);
+    }
+
+    void expectRecorded(const QString& code, int correct)
+    {
+        const auto ranking = results::RankingFile(globals().DataDir, code).read();
+        ASSERT_TRUE(ranking.ok());
+        ASSERT_EQ(ranking.value().records().size(), 1);
+        EXPECT_EQ(ranking.value().records().front().correct, correct);
+    }
+};
+
+// Every control a pupil can reach on the form (and the hidden marks) has a name.
+void expectNamed(QWidget* form)
+{
+    EXPECT_FALSE(accessibleName(form).isEmpty());
+    for (QWidget* control : form->findChildren<QWidget*>()) {
+        if (control->focusPolicy() == Qt::NoFocus && !qobject_cast<PictureButton*>(control))
+            continue;
+        EXPECT_FALSE(accessibleName(control).isEmpty())
+            << control->metaObject()->className() << " at " << control->x() << "," << control->y();
+    }
+}
+
+} // namespace
+
+// "1a" answers by the table's row, "5a" by boxes: the series runs to the ranking by keys.
+TEST_F(TaskKeyboardTest, ACalculationSeriesRunsByKeysAlone)
+{
+    for (const auto& [code, task] : {std::pair{"1a", CalcTask::LiquidDensity}, std::pair{"5a", CalcTask::OhmsLaw}}) {
+        SCOPED_TRACE(code);
+        choose(QString::fromLatin1(code), 2);
+        FrmMech1* form = show(FrmMech1::open(services, results, task, 40, &setup, host.stage()));
+        ASSERT_TRUE(form);
+        QPointer<FrmMech1> alive(form);
+        for (int k = 0; k < 2; ++k) {
+            SCOPED_TRACE(k);
+            ASSERT_EQ(focus(), form->startButton());
+            services.setTime(1000);
+            key(Qt::Key_Space);
+            services.advance(60'000);
+            form->animate(services.tickCount());
+            ASSERT_FALSE(form->experiment().running());
+            answerByKeys(*form);
+            key(Qt::Key_F3);
+            ASSERT_TRUE(form->evaluated());
+            EXPECT_TRUE(form->lastCheckRight());
+            EXPECT_EQ(accessibleName(form->markButton()), QStringLiteral("Hodnotenie: správne"));
+            ASSERT_EQ(focus(), form->continueButton());
+            key(Qt::Key_Return);
+        }
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        EXPECT_FALSE(alive);
+        expectRecorded(QString::fromLatin1(code), 2);
+    }
+}
+
+TEST_F(TaskKeyboardTest, TabReachesTheCalculatorAndTheToolbarAndEscapeGoesBack)
+{
+    choose(QStringLiteral("5a"), 3);
+    FrmMech1* form = show(FrmMech1::open(services, results, CalcTask::OhmsLaw, 4, &setup, host.stage()));
+    ASSERT_TRUE(form);
+    QPointer<FrmMech1> alive(form);
+    ASSERT_TRUE(tabUntil([&] { return focus() == form->calculatorInput(); }));
+    EXPECT_EQ(form->framedControl(), form->calculatorInput());
+    QTest::keyClicks(focus(), QStringLiteral("2*3"));
+    EXPECT_EQ(form->calculatorInput()->text(), QStringLiteral("2*3"));
+    // Every toolbar button is a stop; Space on "Tabuľka" shows the ranking.
+    for (int i = 1; i <= 4; ++i)
+        ASSERT_TRUE(tabUntil([&] { return focus() == form->topButton(i); })) << i;
+    ASSERT_TRUE(tabUntil([&] { return focus() == form->topButton(3); }));
+    key(Qt::Key_Space);
+    EXPECT_NE(globals().CurrentForm, form);
+    host.showForm(form);
+
+    // A wrong check: F9 shows the solution, Escape shuts it, then Escape asks before answers are lost.
+    key(Qt::Key_F3);
+    ASSERT_FALSE(form->lastCheckRight());
+    EXPECT_EQ(accessibleName(form->markButton()), QStringLiteral("Hodnotenie: nesprávne"));
+    key(Qt::Key_F9);
+    ASSERT_TRUE(form->hintWindow());
+    EXPECT_TRUE(form->hintWindow()->isVisible());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(form->hintWindow()->isVisible());
+    key(Qt::Key_Return);
+    services.answer = MessageAnswer::No;
+    key(Qt::Key_Escape);
+    EXPECT_EQ(services.messages.size(), 1);
+    EXPECT_TRUE(alive);
+    services.answer = MessageAnswer::Yes;
+    key(Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive);
+}
+
+// Where the example asks for a row of the table, F7 and F8 walk the mark round the rows.
+TEST_F(TaskKeyboardTest, F7AndF8MarkTheTableRowsRoundAndRound)
+{
+    choose(QStringLiteral("1a"), 3);
+    FrmMech1* form = nullptr;
+    for (std::uint64_t seed = 1; seed < 40 && !(form && form->example().tableActive()); ++seed)
+        form = show(FrmMech1::open(services, results, CalcTask::LiquidDensity, seed, &setup, host.stage()));
+    ASSERT_TRUE(form && form->example().tableActive());
+    key(Qt::Key_F7);
+    EXPECT_EQ(form->markedRow(), 1);
+    key(Qt::Key_F7);
+    EXPECT_EQ(form->markedRow(), 2);
+    key(Qt::Key_F8);
+    key(Qt::Key_F8);
+    EXPECT_GT(form->markedRow(), 2); // round from the first row to the last
+    key(Qt::Key_F7);
+    EXPECT_EQ(form->markedRow(), 1);
+}
+
+// The lever's weights are its answer: the focus starts on the scene, and a
+// weight chosen by its number is lifted at once.
+TEST_F(TaskKeyboardTest, TheLeverTakesTheFocusAndAChosenWeightIsLifted)
+{
+    choose(QStringLiteral("2e"), 3);
+    FrmMech1* form = show(FrmMech1::open(services, results, CalcTask::Lever, 5, &setup, host.stage()));
+    ASSERT_TRUE(form);
+    ASSERT_EQ(focus(), form->scenePicture());
+    EXPECT_EQ(form->framedControl(), form->scenePicture());
+    const QPoint rest = form->lever().position(2);
+    key(Qt::Key_2);
+    EXPECT_EQ(form->lever().moving(), 2);
+    EXPECT_LT(form->lever().position(2).y(), rest.y());
+    // Escape puts it back first, and only then leaves.
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(form->lever().moving());
+    EXPECT_EQ(form->lever().position(2), rest);
+    EXPECT_EQ(globals().CurrentForm, form);
+}
+
+TEST_F(TaskKeyboardTest, AnOpticsSeriesRunsByKeysAloneWithItsSolutionByF9)
+{
+    choose(QStringLiteral("4a"), 2);
+    FrmZobr* form = show(FrmZobr::open(services, results, OpticsTask::Mirror, seededRandom(), 21, &setup, host.stage()));
+    ASSERT_TRUE(form);
+    QPointer<FrmZobr> alive(form);
+    ASSERT_EQ(focus(), form->picture());
+    // One ray only: wrong, and its solution opens and shuts by keys.
+    aimByKeys(*form, 1);
+    key(Qt::Key_F3);
+    ASSERT_FALSE(form->lastCheckRight());
+    key(Qt::Key_F9);
+    ASSERT_TRUE(form->hintWindow());
+    EXPECT_TRUE(form->hintWindow()->isVisible());
+    key(Qt::Key_F9);
+    EXPECT_FALSE(form->hintWindow()->isVisible());
+    ASSERT_EQ(focus(), form->continueButton());
+    key(Qt::Key_Return);
+    ASSERT_EQ(focus(), form->picture());
+    aimByKeys(*form, 1);
+    aimByKeys(*form, 2);
+    // After the last ray Tab leaves the picture for the toolbar.
+    key(Qt::Key_Tab);
+    EXPECT_EQ(focus(), form->topButton(1));
+    key(Qt::Key_Space);
+    EXPECT_TRUE(form->lastCheckRight());
+    key(Qt::Key_Return);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive);
+    expectRecorded(QStringLiteral("4a"), 1);
+}
+
+// The drags of the history forms run by keys (their own tests); the frame
+// gives them the focus at once and Escape back when nothing is carried.
+TEST_F(TaskKeyboardTest, HistoryFormsHoldTheFocusAndEscapeGoesBack)
+{
+    choose(QStringLiteral("6a"), 10);
+    FrmDvojice* pairs = show(FrmDvojice::open(services, results, 1, &setup, host.stage()));
+    ASSERT_TRUE(pairs);
+    EXPECT_EQ(focus(), pairs);
+    QPointer<FrmDvojice> alive(pairs);
+    key(Qt::Key_Space);
+    ASSERT_TRUE(pairs->carried());
+    key(Qt::Key_Escape);
+    EXPECT_FALSE(pairs->carried());
+    EXPECT_TRUE(alive);
+    // Tab past the last box reaches the toolbar, and goes round back onto the boxes.
+    ASSERT_TRUE(tabUntil([&] { return focus() == pairs->topButton(1); }));
+    ASSERT_TRUE(tabUntil([&] { return focus() == pairs; }));
+    key(Qt::Key_Space);
+    EXPECT_EQ(pairs->carried(), 1);
+    key(Qt::Key_Escape);
+    key(Qt::Key_Escape);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive);
+}
+
+TEST_F(TaskKeyboardTest, EveryControlOfTheTaskFormsHasAnAccessibleName)
+{
+    choose(QStringLiteral("1d"), 3);
+    FrmMech1* calc = show(FrmMech1::open(services, results, CalcTask::NonUniformMotion, 3, &setup, host.stage()));
+    ASSERT_TRUE(calc);
+    expectNamed(calc);
+    // A box says its quantity and unit.
+    for (const Quantity& q : TaskQuantities::of(CalcTask::NonUniformMotion)) {
+        if (q.box > 0 && !q.unit.empty()) {
+            EXPECT_TRUE(accessibleName(calc->answerBox(q.box)).endsWith(QString::fromStdU16String(std::u16string(q.unit))));
+        }
+    }
+    choose(QStringLiteral("2e"), 3);
+    expectNamed(show(FrmMech1::open(services, results, CalcTask::Lever, 3, &setup, host.stage())));
+    choose(QStringLiteral("4b"), 3);
+    expectNamed(show(FrmZobr::open(services, results, OpticsTask::Lens, seededRandom(), 3, &setup, host.stage())));
+    choose(QStringLiteral("6a"), 10);
+    expectNamed(show(FrmDvojice::open(services, results, 1, &setup, host.stage())));
+    choose(QStringLiteral("6c"), 10);
+    expectNamed(show(FrmOsa::open(services, results, HistoryCode::Events, 1, &setup, host.stage())));
+}
