@@ -7,6 +7,7 @@
 #include "calc/CalculatorPanel.h"
 #include "calc/CheckExample.h"
 #include "calc/GenerateExample.h"
+#include "calc/LeverPanel.h"
 #include "calc/RandomSource.h"
 #include "calc/ScenePicture.h"
 #include "calc/ShownTable.h"
@@ -26,7 +27,6 @@
 #include "tasks/TaskTable.h"
 
 #include <QKeyEvent>
-#include <QMouseEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -113,12 +113,10 @@ void FrmMech1::buildControls()
     Pic->setGeometry(Layout::kCalcScene);
     Pic->setFocusPolicy(Qt::ClickFocus);
     Pic->setAccessibleName(m_task == CalcTask::Lever ? QStringLiteral("Páka so závažiami") : QStringLiteral("Obrázok pokusu"));
-    if (m_task == CalcTask::Lever) {
-        // The hand over a weight that can be moved, and the keys that do it without the mouse.
-        Pic->setMouseTracking(true);
-        Pic->setToolTip(QStringLiteral("Závažie potiahni myšou, alebo ho vyber klávesom 1 až 3, posúvaj šípkami, "
-                                       "zaves klávesom Enter a vráť klávesom Esc."));
-    }
+    m_leverPanel = new LeverPanel(*Pic, m_services, m_task == CalcTask::Lever);
+    connect(m_leverPanel, &LeverPanel::moved, this, &FrmMech1::leverMoved);
+    connect(m_leverPanel, &LeverPanel::pointed, this,
+            [this](bool hand) { showPointer(Pic, hand ? globals().HandCursor : globals().ArrowCursor); });
 
     for (int i = 0; i < 6; ++i) {
         auto* box = new QLineEdit(this);
@@ -287,11 +285,8 @@ void FrmMech1::GenerateExample()
     m_tablePanel->showNumbers(shown);
     m_tablePanel->highlight(m_example.shownRow);
     m_markedRow = 0;
-    m_lever = LeverBoard(m_example, CalcScene::leverPlaces());
-    m_dragging = false;
     showFrame(0);
-    if (m_task == CalcTask::Lever)
-        Pic->setLever(m_lever);
+    m_leverPanel->reset(m_example);
     setStartPicture(StartPicture::Play);
     PicStart->setEnabled(true);
 }
@@ -415,10 +410,7 @@ std::vector<bool> FrmMech1::judgeExample()
     for (std::size_t i = 0; i < 2; ++i)
         answer.finishBoxes[i] = TCil[i]->text();
     answer.markedRow = m_markedRow;
-    answer.lever = m_lever.lever();
-    m_lever.release();
-    m_dragging = false;
-    Pic->setLever(m_lever);
+    answer.lever = m_leverPanel->settle();
     for (QLineEdit* box : TVstup)
         lockBox(box, true);
     for (QLineEdit* box : TCil)
@@ -483,25 +475,7 @@ void FrmMech1::typeAnswer(const CalcAnswer& answer)
             TCil[i]->setText(answer.finishBoxes[i]);
     if (answer.markedRow > 0)
         markRow(answer.markedRow);
-    // The lever: each weight the answer hangs and the lever lacks is dragged from its place to its mark.
-    if (m_task != CalcTask::Lever)
-        return;
-    const LeverPlaces places = CalcScene::leverPlaces();
-    for (int mark = -6; mark <= 6; ++mark) {
-        const int mass = answer.lever[std::size_t(mark + 6)];
-        if (mass == 0 || m_lever.lever()[std::size_t(mark + 6)] == mass)
-            continue;
-        for (int w = 1; w <= m_lever.looseCount(); ++w) {
-            if (m_lever.mass(w) != mass || m_lever.markOf(w))
-                continue;
-            if (m_lever.press(w, PicTop[0]->isEnabled()) == LeverBoard::Event::PickedUp) {
-                leverMoved(m_lever.move(places.hooks[std::size_t(mark + 6)] - m_lever.position(w)));
-                m_lever.release();
-            }
-            break;
-        }
-    }
-    Pic->setLever(m_lever);
+    m_leverPanel->place(answer.lever, PicTop[0]->isEnabled());
 }
 
 void FrmMech1::hoverTable(int row)
@@ -556,11 +530,7 @@ std::vector<QWidget*> FrmMech1::focusOrder() const
 
 bool FrmMech1::cancelStep()
 {
-    if (m_task != CalcTask::Lever)
-        return false;
-    const LeverBoard::Event event = m_lever.takeBack();
-    leverMoved(event);
-    return event != LeverBoard::Event::None;
+    return m_leverPanel->takeBack();
 }
 
 void FrmMech1::stepRow(int step)
@@ -581,12 +551,8 @@ void FrmMech1::startKey()
 bool FrmMech1::filterEvent(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
-    if (watched == Pic && m_task == CalcTask::Lever) {
-        if (type == QEvent::KeyPress && leverKey(static_cast<QKeyEvent*>(event)))
-            return true;
-        if (leverMouse(event))
-            return true;
-    }
+    if (watched == Pic && m_leverPanel->filterEvent(event, PicTop[0]->isEnabled() && !m_running))
+        return true;
     auto* box = qobject_cast<QLineEdit*>(watched);
     const bool answerBox = box && std::find(TVstup.begin(), TVstup.end(), box) != TVstup.end();
     const bool timeBox = box && (std::find(TCil.begin(), TCil.end(), box) != TCil.end()
@@ -613,73 +579,16 @@ bool FrmMech1::filterEvent(QObject* watched, QEvent* event)
     return false;
 }
 
-bool FrmMech1::leverMouse(QEvent* event)
+void FrmMech1::leverMoved()
 {
-    const auto type = event->type();
-    if (type != QEvent::MouseButtonPress && type != QEvent::MouseMove && type != QEvent::MouseButtonRelease)
-        return false;
-    const auto* mouse = static_cast<QMouseEvent*>(event);
-    const QPoint at = mouse->position().toPoint();
-    const bool allowed = PicTop[0]->isEnabled() && !m_running;
-    if (type == QEvent::MouseButtonPress && mouse->button() == Qt::LeftButton) {
-        const auto weight = m_lever.weightAt(at, CalcScene::leverWeightSize());
-        if (!weight || m_lever.press(*weight, allowed) != LeverBoard::Event::PickedUp)
-            return false;
-        PlayClickSound(m_services);
-        m_dragFrom = at;
-        m_dragging = true;
-        leverMoved(LeverBoard::Event::PickedUp);
-        return true;
-    }
-    if (type == QEvent::MouseMove) {
-        if (m_dragging)
-            leverMoved(m_lever.move(at - m_dragFrom));
-        const bool overWeight = m_lever.weightAt(at, CalcScene::leverWeightSize()).has_value();
-        showPointer(Pic, overWeight && allowed ? globals().HandCursor : globals().ArrowCursor);
-        return m_dragging;
-    }
-    if (!m_dragging)
-        return false;
-    m_dragging = false;
-    leverMoved(m_lever.release());
-    return true;
-}
-
-bool FrmMech1::leverKey(QKeyEvent* event)
-{
-    const bool allowed = PicTop[0]->isEnabled() && !m_running;
-    const int key = event->key();
-    if (key >= Qt::Key_1 && key < Qt::Key_1 + m_lever.looseCount()) {
-        const LeverBoard::Event event = m_lever.choose(key - Qt::Key_0, allowed);
-        if (event == LeverBoard::Event::PickedUp)
-            PlayClickSound(m_services);
-        leverMoved(event);
-        return true;
-    }
-    switch (key) {
-    case Qt::Key_Left: leverMoved(m_lever.step(-1)); return true;
-    case Qt::Key_Right: leverMoved(m_lever.step(1)); return true;
-    case Qt::Key_Return:
-    case Qt::Key_Enter: leverMoved(m_lever.hang()); return true;
-    default: return false;
-    }
-}
-
-void FrmMech1::leverMoved(LeverBoard::Event event)
-{
-    if (event == LeverBoard::Event::None)
-        return;
     // The weights hang on the level lever: a lever tipped by the experiment comes back.
     if (!m_running)
         showFrame(0);
-    if (event == LeverBoard::Event::Hung)
-        PlayZavaziSound(m_services);
     // A hanging weight keeps the experiment from starting until it is taken off.
     if (PicTop[0]->isEnabled() && !m_running) {
-        PicStart->setEnabled(!m_lever.weightHung());
-        setStartPicture(m_lever.weightHung() ? StartPicture::Disabled : StartPicture::Play);
+        PicStart->setEnabled(!m_leverPanel->board().weightHung());
+        setStartPicture(m_leverPanel->board().weightHung() ? StartPicture::Disabled : StartPicture::Play);
     }
-    Pic->setLever(m_lever);
 }
 
 } // namespace orbeta

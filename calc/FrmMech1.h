@@ -6,7 +6,7 @@
 #include "calc/CheckExample.h"
 #include "calc/ExampleTable.h"
 #include "calc/Experiment.h"
-#include "calc/LeverBoard.h"
+#include "calc/LeverPanel.h"
 #include "shell/SeriesSeeds.h"
 #include "shell/TaskFrame.h"
 
@@ -51,7 +51,7 @@ public:
     // Types the answer into the open boxes and marks its row, as a pupil would.
     void typeAnswer(const CalcAnswer& answer);
     // "2e": the lever as the pupil arranges it.
-    const LeverBoard& lever() const { return m_lever; }
+    const LeverBoard& lever() const { return m_leverPanel->board(); }
     QWidget* scenePicture() const;
 
     const CalcExample& example() const { return m_example; }
@@ -73,7 +73,7 @@ protected:
     void showSolution(int item, QPoint at) override;
     QRect markRect(int item) const override;
     std::optional<std::uint32_t> animatePanels(std::uint32_t now) override;
-    bool busy() const override { return m_running || m_dragging; }
+    bool busy() const override { return m_running || m_leverPanel->dragging(); }
     void startKey() override;
     bool filterEvent(QObject* watched, QEvent* event) override;
     void leaving() override { m_running = false; }
@@ -98,10 +98,8 @@ private:
     void lockBox(QLineEdit* box, bool locked);
     bool filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox);
     void hoverTable(int row);
-    // "2e": the mouse and the keys on the lever, and what follows a move.
-    bool leverMouse(QEvent* event);
-    bool leverKey(QKeyEvent* event);
-    void leverMoved(LeverBoard::Event event);
+    // "2e": the form's part of a weight's move.
+    void leverMoved();
 
     CalcTask m_task;
     SeriesSeeds m_seeds;
@@ -112,9 +110,6 @@ private:
     CalcExample m_example;
     Experiment m_experiment;
     int m_markedRow = 0;
-    LeverBoard m_lever;
-    QPoint m_dragFrom;
-    bool m_dragging = false;
     bool m_running = false;
     bool m_lastRight = false;
     QString m_slip;
@@ -131,6 +126,7 @@ private:
     QLabel* LCil = nullptr;
     CalcTablePanel* m_tablePanel = nullptr;
     CalculatorPanel* m_calculator = nullptr;
+    LeverPanel* m_leverPanel = nullptr;
     ScenePicture* Pic = nullptr;
 };
 
