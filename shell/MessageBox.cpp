@@ -51,6 +51,8 @@ MessageAnswer MessageBox::exec(const QString& title, const QString& text, Messag
     shown.replace(QStringLiteral("\r\n"), QStringLiteral("\n"));
     QMessageBox box(qtIcon(icon), title, shown,
                     buttons == MessageButtons::Ok ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), parent);
+    if (buttons == MessageButtons::YesNoDefaultNo)
+        box.setDefaultButton(QMessageBox::No);
     const int result = box.exec();
     // Without a window manager nothing gives the keys back to the window.
     if (parent)

@@ -9,7 +9,8 @@ class QWidget;
 namespace orbeta {
 
 enum class MessageIcon { None, Critical, Warning, Question, Information };
-enum class MessageButtons { Ok, YesNo };
+// `YesNoDefaultNo` asks before something is thrown away: Enter answers No.
+enum class MessageButtons { Ok, YesNo, YesNoDefaultNo };
 enum class MessageAnswer { Ok, Yes, No };
 
 // The program's message boxes. A scripted run (the value of ORBETA_MESSAGEBOX,

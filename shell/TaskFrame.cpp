@@ -318,7 +318,7 @@ void TaskFrame::back()
     if (SeriesProgress::answered(globals()) > 0
         && m_services.showMessage(QStringLiteral("Späť"),
                                   QStringLiteral("Naozaj chceš odísť? Vyriešené príklady sa nezapíšu do výsledkov."),
-                                  MessageIcon::Question, MessageButtons::YesNo)
+                                  MessageIcon::Question, MessageButtons::YesNoDefaultNo)
                != MessageAnswer::Yes)
         return;
     if (ScreenHost* host = ScreenHost::instance(); host && m_returnForm)

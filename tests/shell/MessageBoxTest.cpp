@@ -1,5 +1,10 @@
 #include "shell/MessageBox.h"
 
+#include <QApplication>
+#include <QMessageBox>
+#include <QTest>
+#include <QTimer>
+
 #include <gtest/gtest.h>
 
 using namespace orbeta;
@@ -13,4 +18,24 @@ TEST(MessageBox, ScriptedAnswers)
     EXPECT_EQ(MessageBox::scriptedAnswer("ok", MessageButtons::YesNo), MessageAnswer::Yes);
     EXPECT_FALSE(MessageBox::scriptedAnswer("", MessageButtons::Ok).has_value());
     EXPECT_FALSE(MessageBox::scriptedAnswer("maybe", MessageButtons::YesNo).has_value());
+}
+
+// Enter on a shown box answers with its default button: No where something
+// would be thrown away, Yes on a plain question.
+TEST(MessageBox, EnterAnswersWithTheDefaultButton)
+{
+    for (const auto& [buttons, expected] : {std::pair{MessageButtons::YesNoDefaultNo, MessageAnswer::No},
+                                            std::pair{MessageButtons::YesNo, MessageAnswer::Yes}}) {
+        bool pressed = false;
+        QTimer presser;
+        QObject::connect(&presser, &QTimer::timeout, [&pressed] {
+            if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget()); box && !pressed) {
+                pressed = true;
+                QTest::keyClick(box, Qt::Key_Return);
+            }
+        });
+        presser.start(20);
+        EXPECT_EQ(MessageBox::exec("Späť", "Naozaj?", MessageIcon::Question, buttons, nullptr), expected);
+        EXPECT_TRUE(pressed);
+    }
 }

@@ -206,6 +206,8 @@ TEST_F(TaskFrameTest, BackAsksOnlyWhenAnsweredExamplesWouldBeLost)
     QTest::mouseClick(form->topButton(4), Qt::LeftButton);
     ASSERT_EQ(services.messages.size(), 1);
     EXPECT_TRUE(services.messages.front().startsWith(QStringLiteral("Späť: Naozaj")));
+    // A stray Enter must not throw the series away.
+    EXPECT_EQ(services.messageButtons.front(), MessageButtons::YesNoDefaultNo);
     EXPECT_EQ(globals().CurrentForm, form);
     services.answer = MessageAnswer::Yes;
     QTest::mouseClick(form->topButton(4), Qt::LeftButton);

@@ -26,6 +26,7 @@ MessageAnswer FakeServices::showMessage(const QString& title, const QString& tex
                                         MessageButtons buttons)
 {
     messages.append(MessageBox::scriptLine(title, text));
+    messageButtons.append(buttons);
     if (answer)
         return *answer;
     return buttons == MessageButtons::Ok ? MessageAnswer::Ok : MessageAnswer::Yes;

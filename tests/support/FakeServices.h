@@ -34,6 +34,7 @@ public:
 
     std::optional<MessageAnswer> answer;
     QStringList messages; // "TITLE: TEXT" of every box shown
+    QList<MessageButtons> messageButtons; // the buttons of every box shown
     std::function<bool(QPrinter&)> printDialog;
     QDateTime fixedNow;
 
