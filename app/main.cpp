@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // orbeta: the program. See README.md for the options. This is the one place
 // that knows the forms of every subsystem: it builds the services and the
 // task-form table and wires the forms together.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // orbeta-art: draws the pictures, cursors and sounds of the resource tree.
 //
 //   orbeta-art --tree DIR [--stamp FILE]   write every file under DIR

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The class report of a school year (300 pupils, 100 000 series, about
 // 32 MB of log) in its three steps: reading the log, the report's rules and
 // the PDF: build/benchmarks/class_report_bench. With a directory as its first

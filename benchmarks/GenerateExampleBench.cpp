@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Examples generated per second for each calculation task, with the tables
 // the program installs: build/benchmarks/calc_examples_bench.
 #include "calc/GenerateExample.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One frame of each experiment drawn into an image the size of the scene, as
 // the calculation form paints it: build/benchmarks/calc_scene_bench.
 #include "calc/CalcScene.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Texts from data files fitted to their boxes, however long: a history item
 // of the largest line a data file may hold on a worksheet, and a line of
 // 16 million characters shortened for a printed row, a screen's fitted text

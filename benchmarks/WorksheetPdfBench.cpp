@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole worksheet of the largest count the setup screen offers, made into
 // PDF bytes as orbeta-cli writes them, for every task; the counter "bytes"
 // is the size of the file: build/benchmarks/worksheet_pdf_bench.

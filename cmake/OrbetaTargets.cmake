@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Our own code builds with all warnings, as errors with ORBETA_WERROR; Qt and
 # GoogleTest headers are system headers and stay out of it.
 function(orbeta_defaults target)

@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 """Builds the Sigla symbol font from DejaVu Sans.
 
 Units and indexed quantities are stored in the data and texts as Central

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The pupils' calculator: anything typed gives a result text, never a crash
 // or a hang, and the evaluator agrees with its own formatting.
 #include "fuzz/FuzzCheck.h"

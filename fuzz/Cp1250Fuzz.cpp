@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // windows-1250 text: the bytes of any file decode, and text that encodes
 // decodes back to itself.
 #include "fuzz/FuzzCheck.h"

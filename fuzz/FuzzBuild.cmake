@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # The clang build of the fuzz targets (CMakePresets.json, preset "fuzz"): only
 # the rules libraries they need, built with libFuzzer's coverage and the
 # address and undefined-behaviour sanitizers.

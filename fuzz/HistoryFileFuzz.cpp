@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "6a.dat", "6b.dat", "6c.dat": the history items, and the screens built
 // from whatever reads: a long series never hangs, no screen repeats a key,
 // and nothing starts in its own place. Every year that reads is a year, and

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Orbeta.ini: the directories the program and the command line look up.
 #include "fuzz/FuzzCheck.h"
 

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scrambled lines of the text data files: any file decodes, and what is
 // encoded decodes back to the same lines.
 #include "fuzz/FuzzCheck.h"

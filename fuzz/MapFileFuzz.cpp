@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Mapa1.dat": the four roads of the travelling task; a map that reads keeps
 // every point of every road on the map picture.
 #include "fuzz/FuzzCheck.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "4a.dat" and "4b.dat": the mirror and lens scenes. A file that reads has
 // its axis and object inside the drawing area, and is also generated from,
 // so that no scene makes the generator hang or crash.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // "Vysledky.dat": the results log read back for orbeta-cli results and report.
 #include "fuzz/FuzzCheck.h"
 

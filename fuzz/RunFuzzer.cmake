@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # One run of a fuzz target under CTest: collects the seed files that exist
 # (the real data files of a build and of data/src, and fuzz/seeds), then
 # fuzzes for SECONDS (or $ORBETA_FUZZ_SECONDS), keeping what it learns in

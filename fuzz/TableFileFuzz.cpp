@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The tables of the calculation tasks ("1a.dat", "1b.dat", "1d.dat", "3a.dat",
 // "3b.dat") and the check of the numbers the examples take from them.
 #include "fuzz/FuzzCheck.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The worksheet code a teacher types: any text either reads as a code that
 // writes back to an equivalent one, or is refused; nothing in between.
 #include "fuzz/FuzzCheck.h"

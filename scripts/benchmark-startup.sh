@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Start-up benchmark of build/orbeta: time from launch to the first window
 # (the splash), time from launch to the menu with the splash skipped, and the
 # resident memory then. Uses the display in $DISPLAY, or a virtual X server

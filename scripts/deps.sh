@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the Debian 12 packages the build, the program, the tests and the
 # package checks need,
 # asking apt only when something is missing.

@@ -1,4 +1,6 @@
 #!/usr/bin/python3
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 """Times a "1d" experiment of the calculation form in a real X server.
 
 A pupil's path with xdotool: menu, task "1d", name, 3 examples, "Pokračuj",

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Builds the fuzz targets with clang into build-fuzz/ (or $ORBETA_FUZZ_BUILD_DIR)
 # and runs each for a few seconds, or for $ORBETA_FUZZ_SECONDS each. Seeds come
 # from the data tree of build/ (or $ORBETA_BUILD_DIR) when it has been built.

@@ -1,4 +1,6 @@
 #!/usr/bin/env bash
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Install what is missing, build, run every test, then a short run of every
 # fuzz target.
 set -euo pipefail

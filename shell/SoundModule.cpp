@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The audio side of Sounds, built as a module of its own: the program loads
 // it (and with it the multimedia and audio libraries) only after its first
 // window is on the screen, so sound costs nothing at start-up.

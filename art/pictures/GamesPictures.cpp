@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Task forms: the four top buttons and the task pictures; the calculation
 // form's background, buttons, marks, keys, table backdrop and help pictures.
 #include "art/PictureCatalogue.h"

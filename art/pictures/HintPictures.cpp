@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The hint window's bubbles: sprites, so that the window can be cut to them.
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"

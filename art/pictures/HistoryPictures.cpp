@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // History forms: the backgrounds of the pairs (ten and five rows) and of the
 // two timelines, and the help pictures of "6a" to "6c".
 #include "art/PictureCatalogue.h"

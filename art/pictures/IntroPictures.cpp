@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Full-screen pictures shown by the splash form: the title, the credits and
 // the two help pictures of the setup screen.
 #include "art/PictureCatalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The main menu: background, topic buttons, task buttons and the end button.
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"

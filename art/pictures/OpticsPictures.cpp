@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The optics form: its background, the six mirrors and two lenses drawn for
 // the drawing area, and the help pictures of "4a" and "4b".
 #include "art/PictureCatalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The apparatus of the calculation scenes, cut out of the scenes' own drawing.
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"

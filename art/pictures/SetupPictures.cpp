@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The setup screen: two backgrounds, count buttons, arrows, task headings,
 // topic pictures, the continue and print buttons with their strips, and the
 // back button.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // What a pupil meets in the boxes and the hint of the calculation form:
 // where the caret waits after the experiment, how wide a box is, and in which
 // fonts the solution is written.

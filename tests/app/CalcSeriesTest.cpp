@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A pupil plays series of the calculation form through Qt Test events: the
 // answers come from the examples the fixed seed makes, the record lands in
 // the ranking and the results log.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A pupil plays series of the history forms through Qt Test events: with
 // the mouse (drags onto rows, slots and boxes) and with the keyboard alone;
 // the records land in the ranking and the results log. Also the edges of

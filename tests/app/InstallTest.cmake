@@ -1,3 +1,6 @@
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+
 # Installs the build into a temporary root (DESTDIR) and checks what a desktop
 # needs to show the program in its menu: the entry, the program it starts, an
 # icon of every size it names; and that --help and --version answer.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The layers of docs/ARCHITECTURE.md, checked on the source tree: which
 // folder may include which, forms only from their own folder and the
 // composition root, no waiting inside an event handler, and which library

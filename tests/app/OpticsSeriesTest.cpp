@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A pupil draws ray constructions on the optics form through Qt events: the
 // right rays come from the examples the fixed seed makes; the series lands in
 // the ranking and the results log, wrong ones get the ray-by-ray feedback.

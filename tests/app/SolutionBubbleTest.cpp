@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every solution text of every calculation task fits the bubble its task
 // shows it in: all its lines, in a font no smaller than a pupil can read.
 #include "app/ResultsForms.h"

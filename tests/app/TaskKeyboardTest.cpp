@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A pupil without a mouse plays the task forms by keys alone: the focus
 // starts on the first control and is always on a shown one, Tab reaches the
 // calculator and the toolbar, the function keys check, continue and show the

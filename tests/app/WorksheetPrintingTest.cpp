@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The setup screen's printing as the program wires it: the chosen task's
 // worksheet through a printer into a PDF file, one sheet per copy.
 #include "app/WorksheetPrinting.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The file formats the art tool writes, read back the way the program reads them.
 #include "art/BmpFile.h"
 #include "art/CursorFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The calculation form's pictures beyond their sizes: labels readable on the
 // table strips, every table on its board, and help pictures that explain
 // every quantity of their task in texts that fit.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The apparatus pictures of "2a" to "2e": every file the scenes name exists
 // as a sprite at the size of its drawing.
 #include "art/FullCatalogue.h"

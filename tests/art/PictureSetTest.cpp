@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The whole picture set: names the forms load, sizes, and the sprite rule
 // (exact magenta where transparent, nothing near it anywhere else).
 #include "art/FullCatalogue.h"

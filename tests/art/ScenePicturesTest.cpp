@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The apparatus pictures of the calculation scenes: every file the scenes
 // name exists at the size of its drawing, and "1c"'s "Obj01" is body 1.
 #include "art/FullCatalogue.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // How a drawing becomes a sprite: covered pixels keep their colour, the rest
 // become exact magenta, and edge pixels never mix magenta in.
 #include "look/PictureImage.h"

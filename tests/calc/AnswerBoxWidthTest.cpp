@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every answer box shows whole, in the box's own type, each text it can hold
 // over the generator's ranges: the given value, the answer written with its
 // solution's decimals and the experiment's readings.

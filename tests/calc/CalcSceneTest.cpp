@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scenes of "1a" to "1d" as the pupil sees them: the form's boxes fit
 // the scene and hide nothing that must be read, the map picture and its data
 // file agree, and the levels, the body and the car stand where the values say.

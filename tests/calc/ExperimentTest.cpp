@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frames of the experiments and the protocol that plays them: what the
 // instruments show at the last frame is what a pupil needs to answer right,
 // and the frame shown depends only on the ticks since the start.

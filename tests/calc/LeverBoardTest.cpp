@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The lever of "2e" under the pupil's hands: snapping within 5 pixels,
 // refusal on an occupied mark, taking a weight off, the scene's bounds, no
 // move after the check, and the keyboard's path under the same rules.

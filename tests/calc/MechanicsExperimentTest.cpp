@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The experiments of "2a" to "2d": what the meters show at the last frame is
 // what a pupil needs to answer right, and during the run the meters and the
 // apparatus only move forward, never writing into a box the pupil must fill.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scenes of "2a" to "2d" as the pupil sees them: the form's boxes fit the
 // scene beside the apparatus, and the tube, the body and the load stand where
 // the example's values say.

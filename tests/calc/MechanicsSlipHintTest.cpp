@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The slips of "2a" to "2d": a quotient divided the wrong way round, a
 // power of ten, and silence for a value no slip explains.
 #include "calc/SlipHint.h"

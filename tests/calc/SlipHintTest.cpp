@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The line under the solution after a wrong check: which slip explains the
 // typed value, and silence when none does.
 #include "calc/SlipHint.h"

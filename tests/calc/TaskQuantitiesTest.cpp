@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The quantity tables and what is derived from them: the answer boxes of
 // generated examples and the quantities the assignment texts ask for.
 #include "calc/CircuitTasks.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // orbeta-cli facing damaged files, full disks and odd file types, run as a
 // teacher or a script would run it: never a hang, never a lost file, and
 // never exit 0 when something was not written.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every example the README and orbeta-cli --help show works as shown: the
 // commands after "$ " run, the calculator answers what the README says, and
 // every worksheet code they quote makes its sheet again.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // orbeta-cli examples 6a, 6b and 6c run as a teacher runs them: long series
 // over many seeds keep the rules of the screens, the same seed gives the same
 // screens, and short files give a message naming them, never a hang.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // orbeta-cli report on a made-up class's log written by the program itself:
 // the PDF's text holds the numbers, the CSV the overview, and every refusal
 // leaves no file behind.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // orbeta-cli results, on a log written by the program's own writer.
 #include "results/ResultsLog.h"
 #include "results/ResultsLogEntry.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // orbeta-cli worksheet as a teacher runs it: the sheet's pages, the code in
 // its footer making the same sheet again, and clear refusals.
 #include "shell/LineCodec.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Checks the data tree that the build installs (build/hd): the stored form of
 // every text file and the content that the tasks rely on.
 #include "calc/MapFile.h"

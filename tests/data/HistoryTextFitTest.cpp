@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Every text of the history files fits the place the forms show it in,
 // measured with the real font at the size the forms draw it.
 #include "history/HistoryFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // Shortening a text to its box takes a bounded number of measurements of
 // bounded length, however long the text: a data file's line may hold megabytes.
 #include "look/TextElision.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of the history screens: files of every length down to empty,
 // the screens' first orders, the recent-item window across a series, the
 // drops and swaps, and the judging.

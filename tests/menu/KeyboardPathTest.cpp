@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The menu, the setup screen, the ranking and the pictures driven by keys
 // alone, through the window as the keyboard delivers them.
 #include "look/FocusPainter.h"

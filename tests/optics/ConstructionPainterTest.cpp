@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The correct construction as the hint window and the answer sheet draw it:
 // told apart from the pupil's drawing, its extensions ending where the
 // pupil's do, its letters readable when the picture is drawn small.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The scene files describe the pictures the art tool draws: each mirror arc
 // lies on the circle of its record, the lenses stand where their records say.
 #include "look/Layout.h"

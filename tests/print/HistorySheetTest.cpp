@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The items of a history worksheet: distinct items in groups of five, right
 // columns that pair back to the data, the same sheet for the same seed, and
 // assignments that fit their lines.

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ray constructions of a worksheet: the same examples as the command
 // line gives for the seed, and scenes that stay in their slots on the page.
 #include "calc/RandomSource.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame of a worksheet on real devices: the slots it asks for, what the
 // page says in its text layer, and the assignments fitting above the legend.
 #include "print/AssignmentLines.h"

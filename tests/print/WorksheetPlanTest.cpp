@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The rules of a worksheet's pages: which slots are filled, how the
 // assignment wraps and where the legend goes, and the footer's code.
 #include "print/AssignmentLines.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A whole class on one data directory: many programs inserting into one
 // ranking and appending to one log at the same moment, and one of them killed
 // half way. Every record must stay, every file must stay well-formed.

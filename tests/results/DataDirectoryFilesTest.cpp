@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The ranking files and the results log on disk, including the failures a
 // school computer can produce: a read-only data directory and a full disk.
 #include "results/RankingFile.h"

@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // One pupil's program finishing series on a shared data directory, for the
 // tests that run many of them at once:
 //   data_directory_writer DIR CODE NAME [COUNT]

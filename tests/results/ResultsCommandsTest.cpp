@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // orbeta-cli mark and ranking, run as a teacher or a script would run them.
 #include "tests/support/FileBytes.h"
 

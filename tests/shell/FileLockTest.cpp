@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // A lock on a network share is judged by the share's clock: a computer whose
 // own clock is off by far more than the stale time neither takes over a live
 // lock early nor waits for ever on a crashed one.

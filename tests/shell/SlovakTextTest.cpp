@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The small rules of Slovak text the messages and the hint window share.
 #include "shell/SiglaText.h"
 #include "shell/SlovakCount.h"

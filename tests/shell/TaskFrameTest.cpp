@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // The frame every task form stands in, on a small practice form: counting a
 // series and handing it over as a value, the toolbar and its keys, back in
 // the middle of a series, the marks and their hints, the title's help, the

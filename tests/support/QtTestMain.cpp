@@ -1,3 +1,6 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
 // GoogleTest entry for tests that need a QApplication (widgets, pictures, fonts).
 #include <QApplication>
 #include <gtest/gtest.h>
