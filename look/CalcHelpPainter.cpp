@@ -3,6 +3,7 @@
 
 #include "look/CalcHelpPainter.h"
 
+#include "look/HelpFooter.h"
 #include "look/Palette.h"
 #include "look/Shapes.h"
 #include "look/TextFit.h"
@@ -441,10 +442,7 @@ void CalcHelpPainter::draw(QPainter& p, QSize size, const QString& taskCode)
         TextFit::drawFittedText(p, t.rect, t.text, px, t.bold, t.colour, t.flags, t.wrap);
     }
 
-    p.setPen(Palette::stripDark());
-    p.setFont(Typeface::font(16, true));
-    p.drawText(QRectF(12, 434, size.width() - 24, 34), Qt::AlignCenter,
-               QStringLiteral("Kliknutím kamkoľvek sa vrátiš späť."));
+    HelpFooter::draw(p, QRectF(12, 434, size.width() - 24, 34));
 }
 
 QStringList CalcHelpPainter::overfullTexts(const QString& taskCode)

@@ -4,6 +4,7 @@
 #include "look/HistoryPainter.h"
 
 #include "look/FocusPainter.h"
+#include "look/HelpFooter.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/Shapes.h"
@@ -251,9 +252,7 @@ void HistoryPainter::drawHelp(QPainter& p, QSize size, const QString& taskCode)
                        "alebo medzera ju zdvihne, šípkami vyber cieľ, Enter ju položí, Esc zruší. F3 vyhodnotí, F4 "
                        "pokračuje, Esc späť. Po vyhodnotení klikni na krížik (alebo F9) a uvidíš správnu odpoveď."),
         15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignVCenter);
-    p.setPen(Palette::stripDark());
-    p.setFont(Typeface::font(16, true));
-    p.drawText(QRectF(12, 432, 616, 36), Qt::AlignCenter, QStringLiteral("Kliknutím kamkoľvek sa vrátiš späť."));
+    HelpFooter::draw(p, QRectF(12, 432, 616, 36));
 }
 
 } // namespace orbeta

@@ -5,6 +5,7 @@
 
 #include "look/AppIconPainter.h"
 #include "look/ButtonPainter.h"
+#include "look/HelpFooter.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureImage.h"
@@ -243,9 +244,7 @@ void IntroPainter::drawSetupHelp(QPainter& p, QSize size, TopicGroup group)
                                      : QStringLiteral("Príklady počítaj na papieri alebo na kalkulačke v programe. "
                                                       "Desatinné čísla píš s čiarkou, napríklad 2,5."),
                              15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignVCenter);
-    p.setPen(Palette::stripDark());
-    p.setFont(Typeface::font(16, true));
-    p.drawText(QRectF(12, 432, 616, 36), Qt::AlignCenter, QStringLiteral("Klikni kamkoľvek alebo stlač ľubovoľný kláves a vrátiš sa späť."));
+    HelpFooter::draw(p, QRectF(12, 432, 616, 36));
 }
 
 } // namespace orbeta

@@ -3,6 +3,7 @@
 
 #include "look/OpticsPainter.h"
 
+#include "look/HelpFooter.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/Shapes.h"
@@ -177,9 +178,7 @@ void OpticsPainter::drawHelp(QPainter& p, QSize size, bool mirrors)
                                 Qt::AlignLeft | Qt::AlignVCenter);
         y += 72;
     }
-    p.setPen(Palette::stripDark());
-    p.setFont(Typeface::font(16, true));
-    p.drawText(QRectF(12, 436, size.width() - 24, 36), Qt::AlignCenter, QStringLiteral("Kliknutím kamkoľvek sa vrátiš späť."));
+    HelpFooter::draw(p, QRectF(12, 436, size.width() - 24, 36));
 }
 
 } // namespace orbeta
