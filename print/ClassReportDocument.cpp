@@ -3,12 +3,11 @@
 
 #include "print/ClassReportDocument.h"
 
+#include "print/A4Document.h"
 #include "print/PrintPage.h"
 #include "print/PrintWorksheet.h"
 #include "print/ReportCharts.h"
 
-#include <QBuffer>
-#include <QPageLayout>
 #include <QPainter>
 #include <QPdfWriter>
 
@@ -21,7 +20,6 @@ using results::ClassReport;
 using results::PupilReport;
 using results::TaskReport;
 
-constexpr int kPdfResolution = 600;
 constexpr double kLeftMm = 4;
 constexpr double kRightMm = 206;
 constexpr double kBodyTopMm = 29;
@@ -112,6 +110,16 @@ double taskBlockHeight(const ClassReportDocument::Block& b)
     return 14 + kChartMm + 5 * double(b.lines.size()) + 5;
 }
 
+// Notes below a chart, one a line from `y` down.
+void printLines(PrintPage& out, double y, const QStringList& lines)
+{
+    out.setFont(PrintFace::Sans, 10);
+    for (const QString& line : lines) {
+        out.printText(kLeftMm, y, line, kRightMm);
+        y += 5;
+    }
+}
+
 } // namespace
 
 ClassReportDocument::ClassReportDocument(const results::ClassReport& report, const QDate& today)
@@ -119,12 +127,12 @@ ClassReportDocument::ClassReportDocument(const results::ClassReport& report, con
 {
     // Measured at the PDF's resolution on a picture that is never painted.
     QImage probe(1, 1, QImage::Format_RGB32);
-    const int dotsPerMeter = qRound(kPdfResolution / 0.0254);
+    const int dotsPerMeter = qRound(A4Document::kPdfResolution / 0.0254);
     probe.setDotsPerMeterX(dotsPerMeter);
     probe.setDotsPerMeterY(dotsPerMeter);
     QPainter painter(&probe);
-    PrintPage measure(painter, QSizeF(PrintPage::kWidthMm / 25.4 * kPdfResolution,
-                                      PrintPage::kHeightMm / 25.4 * kPdfResolution));
+    PrintPage measure(painter, QSizeF(PrintPage::kWidthMm / 25.4 * A4Document::kPdfResolution,
+                                      PrintPage::kHeightMm / 25.4 * A4Document::kPdfResolution));
     layOut(measure);
 }
 
@@ -224,48 +232,25 @@ void ClassReportDocument::layOut(PrintPage& measure)
 
 QByteArray ClassReportDocument::pdf() const
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfResolution);
-        const double m = PrintWorksheet::kPaperMarginMm;
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(m, m, m, m),
-                                         QPageLayout::Millimeter));
-        writer.setCreator(QStringLiteral("Orbeta - Tarovia"));
-        writer.setTitle(QStringLiteral("Výsledky triedy %1 – %2").arg(dateText(m_report.from), dateText(m_report.to)));
+    const QString title =
+        QStringLiteral("Výsledky triedy %1 – %2").arg(dateText(m_report.from), dateText(m_report.to));
+    return A4Document::pdf(title, [this](QPdfWriter& writer) {
         QPainter painter;
         if (!painter.begin(&writer))
-            return {};
+            return false;
         PrintPage out = PrintWorksheet::fitPage(painter, QRectF(0, 0, writer.width(), writer.height()));
         for (int page = 1; page <= pageCount(); ++page) {
             if (page > 1 && !writer.newPage())
-                return {};
+                return false;
             printPage(out, page);
         }
-        if (!painter.end())
-            return {};
-    }
-    return bytes;
+        return painter.end();
+    });
 }
 
 QImage ClassReportDocument::pageImage(int page, int dotsPerInch) const
 {
-    const QSize size(qRound(PrintPage::kWidthMm / 25.4 * dotsPerInch), qRound(PrintPage::kHeightMm / 25.4 * dotsPerInch));
-    QImage image(size, QImage::Format_RGB32);
-    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    const double margin = PrintWorksheet::kPaperMarginMm / 25.4 * dotsPerInch;
-    PrintPage out =
-        PrintWorksheet::fitPage(painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(margin, margin, -margin, -margin));
-    printPage(out, page);
-    return image;
+    return A4Document::pageImage(dotsPerInch, [this, page](PrintPage& out) { printPage(out, page); });
 }
 
 void ClassReportDocument::printPage(PrintPage& out, int page) const
@@ -279,19 +264,14 @@ void ClassReportDocument::printPage(PrintPage& out, int page) const
                   kRightMm);
     out.printText(167, 285, QStringLiteral("Orbeta - Tarovia"));
 
-    QPainter& painter = out.painter();
-    painter.save();
-    painter.resetTransform();
-    painter.setPen(QPen(Qt::black, out.dotsPerMm() * 0.25));
-    painter.drawLine(QPointF(out.MmToX(0), out.MmToY(25)), QPointF(out.MmToX(210), out.MmToY(25)));
-    painter.drawLine(QPointF(out.MmToX(0), out.MmToY(282)), QPointF(out.MmToX(210), out.MmToY(282)));
-    painter.restore();
+    PrintWorksheet::printRules(out);
 
     out.setTextColor(Qt::black);
     out.setFont(PrintFace::Sans, 10);
     out.printText(4, 285, QStringLiteral("Dátum: ") + PrintWorksheet::dateText(m_today));
     out.printText(100, 285, QStringLiteral("Stránka: %1 z %2").arg(page).arg(pageCount()));
 
+    QPainter& painter = out.painter();
     for (const Block& block : m_pages[page - 1]) {
         painter.save();
         out.setTextColor(Qt::black);
@@ -425,11 +405,7 @@ void ClassReportDocument::printBlock(PrintPage& out, const Block& block) const
                                QStringLiteral("Správne odpovede po týždňoch (od pondelka)"), points, axis,
                                std::min(r.from, r.from.addDays(1 - r.from.dayOfWeek())), r.to);
         y += kChartMm + 1;
-        out.setFont(PrintFace::Sans, 10);
-        for (const QString& line : block.lines) {
-            out.printText(kLeftMm, y, line, kRightMm);
-            y += 5;
-        }
+        printLines(out, y, block.lines);
         return;
     }
     case BlockKind::Pupil: {
@@ -464,11 +440,7 @@ void ClassReportDocument::printBlock(PrintPage& out, const Block& block) const
                                     QStringLiteral("Správne odpovede podľa tém"), bars);
             y += kChartMm + 1;
         }
-        out.setFont(PrintFace::Sans, 10);
-        for (const QString& line : block.lines) {
-            out.printText(kLeftMm, y, line, kRightMm);
-            y += 5;
-        }
+        printLines(out, y, block.lines);
         return;
     }
     case BlockKind::Help:

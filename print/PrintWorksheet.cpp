@@ -46,13 +46,7 @@ void printHeaderAndFooter(PrintPage& out, const WorksheetRequest& request, int p
     out.setFont(PrintFace::Sans, 12, false, false);
     out.printText(136, 14, request.pupilName, kRightEdgeMm);
 
-    QPainter& painter = out.painter();
-    painter.save();
-    painter.resetTransform();
-    painter.setPen(QPen(Qt::black, out.dotsPerMm() * 0.25));
-    painter.drawLine(QPointF(out.MmToX(0), out.MmToY(25)), QPointF(out.MmToX(210), out.MmToY(25)));
-    painter.drawLine(QPointF(out.MmToX(0), out.MmToY(282)), QPointF(out.MmToX(210), out.MmToY(282)));
-    painter.restore();
+    PrintWorksheet::printRules(out);
 
     out.setFont(PrintFace::Sans, 10, false, false);
     out.printText(4, 285, QStringLiteral("Dátum: ") + PrintWorksheet::dateText(request.date));
@@ -195,6 +189,17 @@ PrintPage PrintWorksheet::fitPage(QPainter& painter, const QRectF& printable)
 QString PrintWorksheet::dateText(const QDate& date)
 {
     return date.toString(QStringLiteral("dd.MM.yyyy"));
+}
+
+void PrintWorksheet::printRules(PrintPage& out)
+{
+    QPainter& painter = out.painter();
+    painter.save();
+    painter.resetTransform();
+    painter.setPen(QPen(Qt::black, out.dotsPerMm() * 0.25));
+    painter.drawLine(QPointF(out.MmToX(0), out.MmToY(25)), QPointF(out.MmToX(210), out.MmToY(25)));
+    painter.drawLine(QPointF(out.MmToX(0), out.MmToY(282)), QPointF(out.MmToX(210), out.MmToY(282)));
+    painter.restore();
 }
 
 } // namespace orbeta::print

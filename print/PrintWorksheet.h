@@ -29,6 +29,8 @@ public:
                            WorksheetContent& content, bool newSheetFirst);
 
     static QString dateText(const QDate& date);
+    // The hairlines under the header and above the footer.
+    static void printRules(PrintPage& out);
     // The worksheet's A4 page drawn into the printable part of a sheet.
     static PrintPage fitPage(QPainter& painter, const QRectF& printable);
     // What the PDF and the pictures leave blank around the page, as most

@@ -3,61 +3,28 @@
 
 #include "print/WorksheetDocument.h"
 
+#include "print/A4Document.h"
 #include "print/PrintPage.h"
 #include "print/PrintWorksheet.h"
 #include "print/WorksheetCode.h"
 
-#include <QBuffer>
-#include <QPageLayout>
-#include <QPainter>
 #include <QPdfWriter>
 
 namespace orbeta::print {
-namespace {
-
-constexpr int kPdfResolution = 600;
-
-} // namespace
 
 QByteArray WorksheetDocument::pdf(const WorksheetRequest& request, WorksheetContent& content)
 {
-    QByteArray bytes;
-    QBuffer buffer(&bytes);
-    buffer.open(QIODevice::WriteOnly);
-    {
-        QPdfWriter writer(&buffer);
-        writer.setResolution(kPdfResolution);
-        const double m = PrintWorksheet::kPaperMarginMm;
-        writer.setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait, QMarginsF(m, m, m, m),
-                                         QPageLayout::Millimeter));
-        writer.setCreator(QStringLiteral("Orbeta - Tarovia"));
-        writer.setTitle(QString::fromUtf8(request.task->sheetTexts.title) + QStringLiteral(" (")
-                        + WorksheetCode{TaskTable::code(*request.task), request.count, request.seed}.text()
-                        + QLatin1Char(')'));
-        if (!PrintWorksheet::print(writer, request, content))
-            return {};
-    }
-    return bytes;
+    const QString title = QString::fromUtf8(request.task->sheetTexts.title) + QStringLiteral(" (")
+                          + WorksheetCode{TaskTable::code(*request.task), request.count, request.seed}.text()
+                          + QLatin1Char(')');
+    return A4Document::pdf(title, [&](QPdfWriter& writer) { return PrintWorksheet::print(writer, request, content); });
 }
 
 QImage WorksheetDocument::pageImage(const WorksheetRequest& request, WorksheetContent& content, int page,
                                     int dotsPerInch)
 {
-    const QSize size(qRound(PrintPage::kWidthMm / 25.4 * dotsPerInch), qRound(PrintPage::kHeightMm / 25.4 * dotsPerInch));
-    QImage image(size, QImage::Format_RGB32);
-    const int dotsPerMeter = qRound(dotsPerInch / 0.0254);
-    image.setDotsPerMeterX(dotsPerMeter);
-    image.setDotsPerMeterY(dotsPerMeter);
-    image.fill(Qt::white);
-    QPainter painter(&image);
-    painter.setRenderHint(QPainter::Antialiasing);
-    painter.setRenderHint(QPainter::TextAntialiasing);
-    painter.setRenderHint(QPainter::SmoothPixmapTransform);
-    const double margin = PrintWorksheet::kPaperMarginMm / 25.4 * dotsPerInch;
-    PrintPage out =
-        PrintWorksheet::fitPage(painter, QRectF(QPointF(0, 0), QSizeF(size)).adjusted(margin, margin, -margin, -margin));
-    PrintWorksheet::printPage(out, request, content, page);
-    return image;
+    return A4Document::pageImage(dotsPerInch,
+                                 [&](PrintPage& out) { PrintWorksheet::printPage(out, request, content, page); });
 }
 
 } // namespace orbeta::print
