@@ -5,12 +5,12 @@
 // the PDF's text holds the numbers, the CSV the overview, and every refusal
 // leaves no file behind.
 #include "tests/results/MadeUpClass.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/PdfText.h"
 
 #include <QDir>
 #include <QFileInfo>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -18,28 +18,6 @@
 using namespace orbeta::test_support;
 
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args)
-{
-    QProcess process;
-    process.start(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), args);
-    CliRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.status = process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1;
-    run.out = process.readAllStandardOutput();
-    run.err = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QStringList september(const QString& dir)
 {
@@ -61,7 +39,7 @@ TEST(ReportCommand, ThePdfHoldsTheClassesNumbers)
     QTemporaryDir dir;
     ASSERT_TRUE(writeMadeUpLog(dir.path()));
     const QString pdf = dir.filePath(QStringLiteral("trieda.pdf"));
-    const CliRun run = cli(september(dir.path()) + QStringList{"-o", pdf});
+    const CliRun run = runCli(september(dir.path()) + QStringList{"-o", pdf});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     // The torn record is named on standard error with its line.
     EXPECT_TRUE(run.err.contains(QStringLiteral("riadok %1:").arg(kTornLine))) << run.err.toStdString();
@@ -106,7 +84,7 @@ TEST(ReportCommand, AClassListShowsWhoDidNotPractise)
     const QString list = dir.filePath(QStringLiteral("trieda.txt"));
     ASSERT_TRUE(writeBytes(list, "Peter Kováč\n  JANA nová\r\n\nIvan Malý\n"));
     const QString pdf = dir.filePath(QStringLiteral("trieda.pdf"));
-    const CliRun run = cli(september(dir.path()) + QStringList{"--pupils", list, "-o", pdf});
+    const CliRun run = runCli(september(dir.path()) + QStringList{"--pupils", list, "-o", pdf});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QString text = oneSpaced(pdfText(pdf));
     EXPECT_TRUE(text.contains(QStringLiteral("Žiaci: 3 Série: 7"))) << text.toStdString();
@@ -115,7 +93,7 @@ TEST(ReportCommand, AClassListShowsWhoDidNotPractise)
     EXPECT_FALSE(text.contains(QStringLiteral("Šťastná")));
 
     // An empty period says so.
-    const CliRun winter = cli({"report", "--data", dir.path(), "--from", "2027-01-01", "--to", "2027-01-31", "-o", pdf});
+    const CliRun winter = runCli({"report", "--data", dir.path(), "--from", "2027-01-01", "--to", "2027-01-31", "-o", pdf});
     ASSERT_EQ(winter.status, 0) << winter.err.toStdString();
     EXPECT_TRUE(oneSpaced(pdfText(pdf)).contains(QStringLiteral("V zvolenom období nie sú žiadne série.")));
 }
@@ -124,7 +102,7 @@ TEST(ReportCommand, CsvOfTheOverview)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(writeMadeUpLog(dir.path()));
-    const CliRun run = cli(september(dir.path()) + QStringList{"--task", "1a", "--task", "5a", "--csv"});
+    const CliRun run = runCli(september(dir.path()) + QStringList{"--task", "1a", "--task", "5a", "--csv"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QStringList rows = QString::fromUtf8(run.out).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     // Eva Stastna practised neither task.
@@ -164,7 +142,7 @@ TEST(ReportCommand, RefusalsWriteNoFile)
         {"a log that cannot be read", {"report", "--data", folderLog.path(), "-o", pdf}, 1},
     };
     for (const Case& c : cases) {
-        const CliRun run = cli(c.args);
+        const CliRun run = runCli(c.args);
         EXPECT_EQ(run.status, c.status) << c.what << ": " << run.err.toStdString();
         EXPECT_FALSE(run.err.isEmpty()) << c.what;
         EXPECT_FALSE(QFileInfo::exists(pdf)) << c.what;

@@ -4,9 +4,9 @@
 // orbeta-cli results, on a log written by the program's own writer.
 #include "results/ResultsLog.h"
 #include "results/ResultsLogEntry.h"
+#include "tests/support/CliRun.h"
 
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -14,22 +14,10 @@
 using orbeta::results::ResultsLog;
 using orbeta::results::ResultsLogEntry;
 
+using orbeta::test_support::CliRun;
+using orbeta::test_support::runCli;
+
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QByteArray out;
-    QString err;
-};
-
-CliRun cli(const QStringList& args)
-{
-    QProcess process;
-    process.start(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), args);
-    process.waitForFinished(10000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1, process.readAllStandardOutput(),
-            QString::fromUtf8(process.readAllStandardError())};
-}
 
 // RFC 4180 as a spreadsheet reads it: quoted fields may hold commas, quotes
 // and line breaks; rows end at CR LF.
@@ -86,7 +74,7 @@ TEST(ResultsLogCommand, CsvOfALogWrittenByTheProgram)
     for (const ResultsLogEntry& e : written)
         ASSERT_TRUE(log.append(e).ok());
 
-    const CliRun run = cli({"results", "--data", dir.path(), "--csv"});
+    const CliRun run = runCli({"results", "--data", dir.path(), "--csv"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QList<QStringList> rows = readCsv(QString::fromUtf8(run.out));
     ASSERT_EQ(rows.size(), 1 + written.size());
@@ -100,7 +88,7 @@ TEST(ResultsLogCommand, CsvOfALogWrittenByTheProgram)
     for (const QStringList& row : rows)
         EXPECT_EQ(row.size(), 9);
 
-    const CliRun tabs = cli({"results", "--data", dir.path()});
+    const CliRun tabs = runCli({"results", "--data", dir.path()});
     ASSERT_EQ(tabs.status, 0);
     EXPECT_EQ(tabs.out.count('\n'), written.size());
     EXPECT_TRUE(tabs.out.startsWith("Ľubica Nováková\t2026-03-02\t08:05\t"));
@@ -109,7 +97,7 @@ TEST(ResultsLogCommand, CsvOfALogWrittenByTheProgram)
 TEST(ResultsLogCommand, NoLogIsAnEmptyTableAndAnUnreadableLogAnError)
 {
     QTemporaryDir dir;
-    const CliRun empty = cli({"results", "--csv", "--data", dir.path()});
+    const CliRun empty = runCli({"results", "--csv", "--data", dir.path()});
     EXPECT_EQ(empty.status, 0);
     EXPECT_EQ(empty.out.count("\r\n"), 1);
 
@@ -117,13 +105,13 @@ TEST(ResultsLogCommand, NoLogIsAnEmptyTableAndAnUnreadableLogAnError)
     ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
     foreign.write("not a log\r\nat all\r\n");
     foreign.close();
-    const CliRun notALog = cli({"results", "--data", dir.path()});
+    const CliRun notALog = runCli({"results", "--data", dir.path()});
     EXPECT_EQ(notALog.status, 1);
     EXPECT_TRUE(notALog.out.isEmpty());
     EXPECT_TRUE(notALog.err.contains(QStringLiteral("Vysledky.dat"))) << notALog.err.toStdString();
 
-    EXPECT_EQ(cli({"results", "--data", dir.path(), "extra"}).status, 2);
-    EXPECT_EQ(cli({"results", "--csv", "--csv", "--data", dir.path()}).status, 2);
+    EXPECT_EQ(runCli({"results", "--data", dir.path(), "extra"}).status, 2);
+    EXPECT_EQ(runCli({"results", "--csv", "--csv", "--data", dir.path()}).status, 2);
 }
 
 // A program that died while appending left half a record without its line
@@ -143,7 +131,7 @@ TEST(ResultsLogCommand, ATornRecordIsNamedAndEveryWholeOneListed)
         QStringList args{"results", "--data", dir.path()};
         if (*csv)
             args.append(QString::fromLatin1(csv));
-        const CliRun run = cli(args);
+        const CliRun run = runCli(args);
         EXPECT_EQ(run.status, 3) << csv;
         const QString out = QString::fromUtf8(run.out);
         for (const char* name : {"Jana", "Eva", "Ivan"})
@@ -157,12 +145,12 @@ TEST(ResultsLogCommand, ATornRecordIsNamedAndEveryWholeOneListed)
 
 TEST(ResultsLogCommand, HelpAndVersion)
 {
-    const CliRun help = cli({"--help"});
+    const CliRun help = runCli({"--help"});
     EXPECT_EQ(help.status, 0);
     for (const char* command :
          {"examples", "calc", "mark", "ranking", "results", "report", "decode", "encode", "--data", "--csv"})
         EXPECT_TRUE(help.out.contains(command)) << command;
-    const CliRun version = cli({"--version"});
+    const CliRun version = runCli({"--version"});
     EXPECT_EQ(version.status, 0);
     EXPECT_TRUE(version.out.startsWith("orbeta-cli " ORBETA_VERSION "\n"));
 }

@@ -4,6 +4,7 @@
 // orbeta-cli worksheet as a teacher runs it: the sheet's pages, the code in
 // its footer making the same sheet again, and clear refusals.
 #include "shell/LineCodec.h"
+#include "tests/support/CliRun.h"
 #include "tests/support/PdfText.h"
 
 #include <QDir>
@@ -17,27 +18,10 @@
 #include <cerrno>
 #include <cstring>
 
+using orbeta::test_support::CliRun;
+using orbeta::test_support::runCli;
+
 namespace {
-
-struct CliRun {
-    int status = -1;
-    QString stderrText;
-};
-
-CliRun cli(const QStringList& args)
-{
-    QProcess process;
-    process.start(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), args);
-    CliRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.status = process.exitCode();
-    run.stderrText = QString::fromUtf8(process.readAllStandardError());
-    return run;
-}
 
 QString dataDir()
 {
@@ -59,10 +43,10 @@ TEST(WorksheetCommand, PagesFollowTheCountAndTheCodeMakesTheSameSheet)
     for (const Case& c : {Case{"1a", "8", 3}, Case{"1c", "15", 4}, Case{"6b", "25", 2}, Case{"4b", "3", 1}}) {
         SCOPED_TRACE(c.code);
         const QString pdf = out.filePath(QStringLiteral("%1.pdf").arg(QLatin1String(c.code)));
-        const CliRun run = cli({"worksheet", c.code, "--count", c.count, "--seed", "77", "--name", "Mária Kováčová",
+        const CliRun run = runCli({"worksheet", c.code, "--count", c.count, "--seed", "77", "--name", "Mária Kováčová",
                              "--data", dataDir(), "-o", pdf});
-        ASSERT_EQ(run.status, 0) << run.stderrText.toStdString();
-        EXPECT_TRUE(run.stderrText.isEmpty()) << run.stderrText.toStdString();
+        ASSERT_EQ(run.status, 0) << run.err.toStdString();
+        EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
         EXPECT_EQ(orbeta::test_support::pdfPages(pdf), c.pages);
         const QString text = orbeta::test_support::pdfText(pdf);
         EXPECT_EQ(text.count(QStringLiteral("Mária Kováčová")), c.pages);
@@ -82,13 +66,13 @@ TEST(WorksheetCommand, PagesFollowTheCountAndTheCodeMakesTheSameSheet)
         const QString code = QRegularExpression(QStringLiteral("Kód: (\\S+)")).match(text).captured(1);
         ASSERT_TRUE(code.startsWith(QLatin1String(c.code))) << code.toStdString();
         const QString again = out.filePath(QStringLiteral("again.pdf"));
-        ASSERT_EQ(cli({"worksheet", "--again", code.toLower(), "--name", "Mária Kováčová", "--data", dataDir(),
+        ASSERT_EQ(runCli({"worksheet", "--again", code.toLower(), "--name", "Mária Kováčová", "--data", dataDir(),
                        "-o", again})
                       .status,
                   0);
         EXPECT_EQ(orbeta::test_support::pdfText(again), text);
 
-        ASSERT_EQ(cli({"worksheet", "--again", code, "--answers", "--data", dataDir(), "-o", again}).status, 0);
+        ASSERT_EQ(runCli({"worksheet", "--again", code, "--answers", "--data", dataDir(), "-o", again}).status, 0);
         EXPECT_EQ(orbeta::test_support::pdfText(again).count(QStringLiteral("Riešenie")), c.pages);
     }
 }
@@ -105,21 +89,21 @@ TEST(WorksheetCommand, BadArgumentsAndUnwritableFilesAreRefused)
                                     QStringList{"worksheet", "--again", "1a-8-1A9", "-o", pdf},
                                     QStringList{"worksheet", "--again", "1a-8-1A8", "--count", "3", "-o", pdf},
                                     QStringList{"worksheet", "1a", "--count", "3", "--answers", "--answers", "-o", pdf}}) {
-        const CliRun run = cli(args);
+        const CliRun run = runCli(args);
         EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
-        EXPECT_TRUE(run.stderrText.startsWith(QLatin1String("orbeta-cli: "))) << run.stderrText.toStdString();
+        EXPECT_TRUE(run.err.startsWith(QLatin1String("orbeta-cli: "))) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(pdf));
 
-    const CliRun unwritable = cli({"worksheet", "5a", "--count", "3", "--data", dataDir(), "-o",
+    const CliRun unwritable = runCli({"worksheet", "5a", "--count", "3", "--data", dataDir(), "-o",
                                 out.filePath(QStringLiteral("missing/w.pdf"))});
     EXPECT_EQ(unwritable.status, 1);
-    EXPECT_TRUE(unwritable.stderrText.contains(QLatin1String("missing/w.pdf"))) << unwritable.stderrText.toStdString();
+    EXPECT_TRUE(unwritable.err.contains(QLatin1String("missing/w.pdf"))) << unwritable.err.toStdString();
 
     QTemporaryDir empty;
-    const CliRun noData = cli({"worksheet", "4a", "--count", "3", "--data", empty.path(), "-o", pdf});
+    const CliRun noData = runCli({"worksheet", "4a", "--count", "3", "--data", empty.path(), "-o", pdf});
     EXPECT_EQ(noData.status, 1);
-    EXPECT_TRUE(noData.stderrText.contains(QLatin1String("4a.dat"))) << noData.stderrText.toStdString();
+    EXPECT_TRUE(noData.err.contains(QLatin1String("4a.dat"))) << noData.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
 }
 
@@ -156,9 +140,9 @@ TEST(WorksheetCommand, ANewlineInTheNamePrintsAsABlank)
         GTEST_SKIP() << "poppler-utils are not installed";
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("w.pdf"));
-    const CliRun run = cli({"worksheet", "1a", "--count", "3", "--seed", "5", "--name", "Mária\nKováčová", "--data",
+    const CliRun run = runCli({"worksheet", "1a", "--count", "3", "--seed", "5", "--name", "Mária\nKováčová", "--data",
                             dataDir(), "-o", pdf});
-    ASSERT_EQ(run.status, 0) << run.stderrText.toStdString();
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(orbeta::test_support::pdfText(pdf).contains(QStringLiteral("Mária Kováčová")));
 }
 
@@ -184,9 +168,9 @@ TEST(WorksheetCommand, DataOutsideTheRulesNamesItsPathAndLine)
     QTemporaryDir out;
     for (const auto& [code, where] : {std::pair{"4a", "/4a.dat, riadok 4"}, std::pair{"1d", "/Mapa1.dat, riadok 2"}}) {
         const CliRun run =
-            cli({"worksheet", code, "--count", "3", "--data", data.path(), "-o", out.filePath(QStringLiteral("w.pdf"))});
+            runCli({"worksheet", code, "--count", "3", "--data", data.path(), "-o", out.filePath(QStringLiteral("w.pdf"))});
         EXPECT_EQ(run.status, 1) << code;
-        EXPECT_TRUE(run.stderrText.contains(data.path() + QLatin1String(where))) << run.stderrText.toStdString();
+        EXPECT_TRUE(run.err.contains(data.path() + QLatin1String(where))) << run.err.toStdString();
     }
     EXPECT_FALSE(QFile::exists(out.filePath(QStringLiteral("w.pdf"))));
 }
