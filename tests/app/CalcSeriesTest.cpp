@@ -31,30 +31,12 @@
 #include <gtest/gtest.h>
 
 using namespace orbeta;
+using test::typed;
 
 namespace {
 
-// The value of an asked quantity as a pupil types it: three decimals, comma.
-QString typed(const Reading& value)
-{
-    if (const int* whole = std::get_if<int>(&value))
-        return QString::number(*whole);
-    if (const float* single = std::get_if<float>(&value))
-        return QString::number(double(*single), 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
-    return {};
-}
-
 class CalcSeriesTest : public test::TaskSeriesFixture {
 protected:
-    void choose(const QString& code, int count)
-    {
-        Globals& g = globals();
-        g.TaskCode = code;
-        g.TopicName = QStringLiteral("Mechanika 1");
-        g.TaskTitle = QStringLiteral("Pohyb");
-        g.ExampleCount = std::uint8_t(count);
-    }
-
     FrmMech1* open(CalcTask task, std::uint64_t seed)
     {
         auto form = FrmMech1::open(services, results, task, seed, &setup, host.stage());

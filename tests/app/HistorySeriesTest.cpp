@@ -65,23 +65,6 @@ QPoint pairRow(int row)
 
 class HistorySeriesTest : public test::TaskSeriesFixture {
 protected:
-    void choose(const QString& code, int count)
-    {
-        globals().TaskCode = code;
-        globals().TopicName = QStringLiteral("Historie");
-        globals().TaskTitle = code;
-        globals().ExampleCount = std::uint8_t(count);
-    }
-
-    template <class F>
-    F* show(std::unique_ptr<F> form)
-    {
-        EXPECT_TRUE(form) << services.messages.join(QLatin1Char('\n')).toStdString();
-        F* raw = form.release();
-        host.showForm(raw);
-        return raw;
-    }
-
     FrmDvojice* openPairs(int count, std::uint64_t seed = 1)
     {
         choose(QStringLiteral("6a"), count);

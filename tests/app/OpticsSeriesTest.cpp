@@ -26,20 +26,9 @@
 #include <cmath>
 
 using namespace orbeta;
+using test::seededRandom;
 
 namespace {
-
-// The program's source: example k of a series with seed S draws from S + k.
-SeriesRandom seededRandom()
-{
-    return [](std::optional<std::uint64_t> seed) -> ExampleRandom {
-        auto seeds = std::make_shared<SeriesSeeds>(seed);
-        return [seeds]() -> OpticsRnd {
-            auto random = std::make_shared<RandomSource>(seeds->next(0));
-            return [random] { return random->Rnd(); };
-        };
-    };
-}
 
 void mouse(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButton button, Qt::MouseButtons buttons)
 {
@@ -59,15 +48,6 @@ void stroke(QWidget* pic, QPoint from, QPoint to)
 
 class OpticsSeriesTest : public test::TaskSeriesFixture {
 protected:
-    void choose(const QString& code, int count)
-    {
-        Globals& g = globals();
-        g.TaskCode = code;
-        g.TopicName = QStringLiteral("Optika");
-        g.TaskTitle = QStringLiteral("Zobrazenie");
-        g.ExampleCount = std::uint8_t(count);
-    }
-
     FrmZobr* open(OpticsTask task, std::uint64_t seed)
     {
         auto form = FrmZobr::open(services, results, task, seededRandom(), seed, &setup, host.stage());

@@ -32,28 +32,10 @@
 #include <functional>
 
 using namespace orbeta;
+using test::seededRandom;
+using test::typed;
 
 namespace {
-
-QString typed(const Reading& value)
-{
-    if (const int* whole = std::get_if<int>(&value))
-        return QString::number(*whole);
-    if (const float* single = std::get_if<float>(&value))
-        return QString::number(double(*single), 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
-    return {};
-}
-
-SeriesRandom seededRandom()
-{
-    return [](std::optional<std::uint64_t> seed) -> ExampleRandom {
-        auto seeds = std::make_shared<SeriesSeeds>(seed);
-        return [seeds]() -> OpticsRnd {
-            auto random = std::make_shared<RandomSource>(seeds->next(0));
-            return [random] { return random->Rnd(); };
-        };
-    };
-}
 
 QString accessibleName(QWidget* widget)
 {
@@ -67,24 +49,6 @@ protected:
     {
         TaskSeriesFixture::SetUp();
         InstallAccessibleControls();
-    }
-
-    void choose(const QString& code, int count)
-    {
-        globals().TaskCode = code;
-        globals().TopicName = QStringLiteral("Téma");
-        globals().TaskTitle = code;
-        globals().ExampleCount = std::uint8_t(count);
-    }
-
-    template <class F>
-    F* show(std::unique_ptr<F> form)
-    {
-        EXPECT_TRUE(form) << services.messages.join(QLatin1Char('\n')).toStdString();
-        F* raw = form.release();
-        if (raw)
-            host.showForm(raw);
-        return raw;
     }
 
     // The offscreen window is never active: its own focus is where keys go.

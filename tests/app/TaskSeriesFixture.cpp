@@ -3,14 +3,45 @@
 
 #include "tests/app/TaskSeriesFixture.h"
 
+#include "calc/RandomSource.h"
 #include "shell/Globals.h"
 #include "shell/MarkTableFile.h"
+#include "shell/SeriesSeeds.h"
 #include "shell/TextTables.h"
 
 #include <QDir>
 #include <QFile>
 
 namespace orbeta::test {
+
+QString typed(const Reading& value)
+{
+    if (const int* whole = std::get_if<int>(&value))
+        return QString::number(*whole);
+    if (const float* single = std::get_if<float>(&value))
+        return QString::number(double(*single), 'f', 3).replace(QLatin1Char('.'), QLatin1Char(','));
+    return {};
+}
+
+SeriesRandom seededRandom()
+{
+    return [](std::optional<std::uint64_t> seed) -> ExampleRandom {
+        auto seeds = std::make_shared<SeriesSeeds>(seed);
+        return [seeds]() -> OpticsRnd {
+            auto random = std::make_shared<RandomSource>(seeds->next(0));
+            return [random] { return random->Rnd(); };
+        };
+    };
+}
+
+void TaskSeriesFixture::choose(const QString& code, int count)
+{
+    Globals& g = globals();
+    g.TaskCode = code;
+    g.TopicName = QStringLiteral("Téma");
+    g.TaskTitle = code;
+    g.ExampleCount = std::uint8_t(count);
+}
 
 void TaskSeriesFixture::SetUp()
 {

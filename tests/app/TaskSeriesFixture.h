@@ -4,6 +4,8 @@
 #pragma once
 
 #include "app/ResultsForms.h"
+#include "calc/Quantity.h"
+#include "optics/FrmZobr.h"
 #include "shell/ScreenHost.h"
 #include "tests/support/FakeServices.h"
 
@@ -13,7 +15,14 @@
 #include <QWidget>
 #include <gtest/gtest.h>
 
+#include <memory>
+
 namespace orbeta::test {
+
+// The value of an asked quantity as a pupil types it: three decimals, comma.
+QString typed(const Reading& value);
+// The optics form's randomness as the program builds it, from a series seed.
+SeriesRandom seededRandom();
 
 // A pupil's series on a task form: a copy of the installed data directory,
 // the tables of the start-up in the globals, the results forms behind the
@@ -27,6 +36,19 @@ protected:
     static QByteArray installed(const QString& name);
     // Lines in the copy's results log; four per finished series.
     int logLines() const;
+
+    // The task and the series' length, as the setup screen sets them.
+    void choose(const QString& code, int count);
+    // An opened form brought to the front; null when it did not open.
+    template <class F>
+    F* show(std::unique_ptr<F> form)
+    {
+        EXPECT_TRUE(form) << services.messages.join(QLatin1Char('\n')).toStdString();
+        F* raw = form.release();
+        if (raw)
+            host.showForm(raw);
+        return raw;
+    }
 
     QTemporaryDir data;
     FakeServices services;
