@@ -7,9 +7,9 @@
 
 namespace orbeta {
 
-void Typeface::loadFonts()
+QStringList Typeface::loadFonts()
 {
-    FontFiles::load(FontFiles::dejaVuSans());
+    return FontFiles::load(FontFiles::dejaVuSans());
 }
 
 QFont Typeface::font(int pixelSize, bool bold)

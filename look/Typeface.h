@@ -4,6 +4,7 @@
 #pragma once
 
 #include <QFont>
+#include <QStringList>
 
 namespace orbeta {
 
@@ -11,7 +12,8 @@ namespace orbeta {
 // files so that the pictures are the same whatever fontconfig would pick.
 class Typeface {
 public:
-    static void loadFonts();
+    // Registers DejaVu Sans; the files that could not be loaded.
+    static QStringList loadFonts();
     static QFont font(int pixelSize, bool bold = false);
     // Text on a picture is never smaller.
     static constexpr int kMinTextPx = 12;

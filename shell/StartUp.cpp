@@ -4,7 +4,7 @@
 #include "shell/StartUp.h"
 
 #include "look/PictureNames.h"
-#include "look/FontFiles.h"
+#include "look/Typeface.h"
 #include "shell/DriveType.h"
 #include "shell/Globals.h"
 #include "shell/MarkTableFile.h"
@@ -88,7 +88,7 @@ StartUpResult StartUp(Services& services)
     // Texts are drawn in DejaVu Sans, loaded from its files; without them they
     // would be drawn in whatever fontconfig picks. (The symbol font is
     // registered after the first screen, see FrmSelect.)
-    const QStringList fonts = FontFiles::load(FontFiles::dejaVuSans());
+    const QStringList fonts = Typeface::loadFonts();
     if (!fonts.isEmpty())
         return fail(services, result, StartUpFailure::ResourceFilesMissing,
                     QStringLiteral("Písmo sa nedá načítať: %1").arg(fonts.join(QStringLiteral(", "))));
