@@ -6,10 +6,9 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 #include "cli/StandardOutput.h"
+#include "history/HistoryDeckFile.h"
 #include "history/HistoryRandom.h"
 #include "history/ScreenSeries.h"
-#include "shell/ResourcePath.h"
-#include "shell/SafeFile.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -61,12 +60,8 @@ int historyExamples(HistoryCode code, std::optional<std::uint64_t> count, std::u
     const DataDirOption::Result dir = DataDirOption::resolve(dataOption);
     if (dir.status != Ok)
         return dir.status;
-    const QString path = ResourcePath::resolve(dir.dir, HistoryDeck::fileName(code));
-    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
-    if (!bytes)
-        return fail(BadFile, bytes.error().message());
     const int largest = screens.empty() ? 1 : *std::max_element(screens.begin(), screens.end());
-    FileResult<HistoryDeck> deck = HistoryDeck::read(code, bytes.value(), path, largest);
+    FileResult<HistoryDeck> deck = HistoryDeckFile::read(code, dir.dir, largest);
     if (!deck)
         return fail(BadFile, deck.error().message());
 

@@ -10,11 +10,12 @@ namespace orbeta {
 
 FileResult<HistoryDeck> HistoryDeckFile::read(HistoryCode code, const QString& dataDir, int minimumItems)
 {
-    const QString name = HistoryDeck::fileName(code);
-    const FileResult<QByteArray> bytes = SafeFile::read(ResourcePath::resolve(dataDir, name), FileKind::DataTable);
+    // Messages name the whole path: the data directory may be any of several.
+    const QString path = ResourcePath::resolve(dataDir, HistoryDeck::fileName(code));
+    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
     if (!bytes)
         return bytes.error();
-    return HistoryDeck::read(code, bytes.value(), name, minimumItems);
+    return HistoryDeck::read(code, bytes.value(), path, minimumItems);
 }
 
 } // namespace orbeta

@@ -3,10 +3,9 @@
 
 #include "print/HistoryWorksheet.h"
 
+#include "history/HistoryDeckFile.h"
 #include "look/TextElision.h"
 #include "print/PrintPage.h"
-#include "shell/ResourcePath.h"
-#include "shell/SafeFile.h"
 
 #include <QPainter>
 
@@ -97,11 +96,7 @@ FileResult<std::unique_ptr<WorksheetContent>> HistoryWorksheet::load(const Works
     const std::optional<HistoryCode> code = HistoryDeck::codeOf(taskCode);
     if (!code)
         return FileError{taskCode, 0, QStringLiteral("nie je úloha histórie")};
-    const QString path = ResourcePath::resolve(dataDir, HistoryDeck::fileName(*code));
-    const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
-    if (!bytes)
-        return bytes.error();
-    FileResult<HistoryDeck> deck = HistoryDeck::read(*code, bytes.value(), path, HistorySheet::kGroupSize);
+    FileResult<HistoryDeck> deck = HistoryDeckFile::read(*code, dataDir, HistorySheet::kGroupSize);
     if (!deck)
         return deck.error();
     return std::unique_ptr<WorksheetContent>(std::make_unique<HistoryWorksheet>(
