@@ -10,7 +10,6 @@
 #include "calc/CalculatorPanel.h"
 #include "calc/CheckExample.h"
 #include "calc/GenerateExample.h"
-#include "calc/LeverPanel.h"
 #include "calc/RandomSource.h"
 #include "calc/ScenePicture.h"
 #include "calc/ShownTable.h"

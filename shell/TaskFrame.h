@@ -133,7 +133,6 @@ protected:
     void showHint(HintWindow& window, QPoint at);
     // The pointer over `widget`, shown on the move that set it.
     void showPointer(QWidget* widget, const QCursor& cursor);
-    void stopAnimation() { m_timer.stop(); }
     void updateProgress();
 
     void formActivated() final;
