@@ -8,18 +8,6 @@
 #include "calc/TaskQuantities.h"
 
 namespace orbeta {
-namespace {
-
-// Through the constant's address: clang before 18 takes no floating-point
-// template argument.
-template <const double* constant>
-Reading single(const ExampleValues&)
-{
-    return Reading(static_cast<float>(*constant));
-}
-
-} // namespace
-
 using Heat = HeatValues;
 using Melting = MeltingValues;
 
@@ -41,10 +29,10 @@ const std::array<Quantity, 7> HeatTasks::meltingQuantities = {{
     {.name = "t2", .symbol = u"tâ", .unit = u"°C", .box = 3, .given = GivenText::WholeMeter, .hintLine = 21,
      .read = field<&Melting::t2>},
     {.name = "c1", .symbol = u"cá", .unit = u"kJ·kg⁻¹·°C⁻¹", .siglaUnit = u"kJ.kg¬Á.°C¬Á", .decimals = 2,
-     .read = single<&Melting::c1>},
+     .read = field<&Melting::c1>},
     {.name = "c2", .symbol = u"câ", .unit = u"kJ·kg⁻¹·°C⁻¹", .siglaUnit = u"kJ.kg¬Á.°C¬Á", .decimals = 2,
-     .read = single<&Melting::c2>},
-    {.name = "l", .symbol = u"l", .unit = u"kJ·kg⁻¹", .siglaUnit = u"kJ.kg¬Á", .read = single<&Melting::l>},
+     .read = field<&Melting::c2>},
+    {.name = "l", .symbol = u"l", .unit = u"kJ·kg⁻¹", .siglaUnit = u"kJ.kg¬Á", .read = field<&Melting::l>},
     {.name = "Q", .symbol = u"Q", .unit = u"kJ", .label = u"Prijaté teplo", .decimals = 3, .box = 4,
      .widest = u"9999,999", .hintLine = 22, .asked = Variants::always(), .read = field<&Melting::Q>},
 }};
@@ -76,15 +64,22 @@ void HeatTasks::generateHeat(CalcExample& e, const ExampleTable& table, RandomSo
     TaskQuantities::fillBoxes(e);
 }
 
-void HeatTasks::generateMelting(CalcExample& e, RandomSource& rnd)
+void HeatTasks::generateMelting(CalcExample& e, const ExampleTable& table, RandomSource& rnd)
 {
+    // The pupil computes with the numbers the form's tables show.
+    const double c1 = table.value(1);
+    const double c2 = table.value(2);
+    const double l = table.value(ExampleTable::kMeltingHeatRow);
     Melting x;
+    x.c1 = static_cast<float>(c1);
+    x.c2 = static_cast<float>(c2);
+    x.l = static_cast<float>(l);
     double q = 0;
     do {
         x.m = rnd.IntRnd(9, 1);
         x.t1 = rnd.IntRnd(13, -15);
         x.t2 = rnd.IntRnd(17, 4);
-        q = x.m * (Melting::c1 * (0 - x.t1) + Melting::l + Melting::c2 * x.t2);
+        q = x.m * (c1 * (0 - x.t1) + l + c2 * x.t2);
     } while (!hasThreeDecimalsAtMost(q));
     x.Q = static_cast<float>(RoundHalfEven(q, 3));
     e.assignmentLine = 28;

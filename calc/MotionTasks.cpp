@@ -6,8 +6,10 @@
 #include "calc/CheckExample.h"
 #include "calc/DrawRules.h"
 #include "calc/NumberText.h"
+#include "calc/TableFile.h"
 #include "calc/TaskQuantities.h"
 
+#include <cmath>
 #include <cstdlib>
 
 namespace orbeta {
@@ -109,9 +111,9 @@ void MotionTasks::generateNonUniform(CalcExample& e, RandomSource& rnd)
     do {
         for (int& road : x.roads)
             road = rnd.IntRnd(31, 20);
-        x.speeds[0] = rnd.IntRnd(5, 48);
+        x.speeds[0] = rnd.IntRnd(5, kSlowestDrawn);
         x.speeds[1] = rnd.IntRnd(6, 53);
-        x.speeds[2] = rnd.IntRnd(7, 59);
+        x.speeds[2] = rnd.IntRnd(kFastestDrawn - 59 + 1, 59);
         row = rnd.IntRnd(3, 1);
         x.v = x.speeds[static_cast<std::size_t>(row - 1)];
         x.s1 = x.roads[static_cast<std::size_t>(x.startCity - 1)];
@@ -170,6 +172,23 @@ QString MotionTasks::nonUniformSolution(const CalcExample& e)
     case 3: return QStringLiteral("Doba pohybu: %1 h %2 min").arg(x.hours()).arg(x.minutes());
     default: return TaskQuantities::solutionLines(e);
     }
+}
+
+std::optional<FileError> MotionTasks::vehicleTableProblem(const CalcTable& table, const QString& fileName)
+{
+    constexpr std::size_t kDrawnRows = 3;
+    for (std::size_t row = kDrawnRows + 1; row < table.size(); ++row) {
+        const QString& text = table[row].secondValue;
+        const std::optional<double> speed = ParseTableNumber(text);
+        if (!speed || *speed != std::floor(*speed) || (*speed >= kSlowestDrawn && *speed <= kFastestDrawn))
+            return FileError{fileName, int(row) + 1,
+                             QStringLiteral("rýchlosť „%1“ musí byť celé číslo mimo %2 až %3 km/h, ktoré dostávajú "
+                                            "vozidlá v riadkoch 1 až 3.")
+                                 .arg(text)
+                                 .arg(kSlowestDrawn)
+                                 .arg(kFastestDrawn)};
+    }
+    return std::nullopt;
 }
 
 } // namespace orbeta

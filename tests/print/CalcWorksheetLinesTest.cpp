@@ -37,7 +37,7 @@ TaskData installedData(CalcTask task)
         return {};
     const QString path = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd/") + file;
     const auto bytes = LoadDataFile(path);
-    const auto table = bytes ? ReadTableFile(bytes.value(), path, {ExampleTable::rowsNeeded(task), true})
+    const auto table = bytes ? ReadTableFile(bytes.value(), path, ExampleTable::needs(task))
                              : FileResult<CalcTable>(bytes.error());
     EXPECT_TRUE(table.ok()) << path.toStdString();
     if (!table)
