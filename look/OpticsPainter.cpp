@@ -58,6 +58,15 @@ std::span<const MirrorDrawing> OpticsPainter::mirrors()
     return kMirrors;
 }
 
+std::optional<bool> OpticsPainter::concaveMirror(const QString& fileName)
+{
+    for (const MirrorDrawing& mirror : kMirrors)
+        if (fileName.compare(QLatin1String(mirror.fileName), Qt::CaseInsensitive) == 0)
+            // The light comes from the left: a concave mirror has C before V.
+            return mirror.centreX < mirror.vertexX;
+    return std::nullopt;
+}
+
 void OpticsPainter::drawLetter(QPainter& p, int x, const QString& letter, int pixels, LetterPlace place)
 {
     const int width = 2 * pixels;

@@ -4,6 +4,7 @@
 #include "optics/FrmZobr.h"
 
 #include "look/Layout.h"
+#include "look/OpticsPainter.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
 #include "optics/ConstructionPainter.h"
@@ -66,12 +67,19 @@ FrmZobr::FrmZobr(Services& services, ResultsLink& results, OpticsTask task, Exam
     buildControls();
 }
 
+OpticsTaskFile::PictureCheck FrmZobr::pictureCheck(const QString& resourceDir)
+{
+    return [resourceDir](const QString& bitmapName) {
+        return OpticsTaskFile::pictureOf(
+            ResourcePath::exists(resourceDir, QStringLiteral("Bitmap\\Games\\") + bitmapName),
+            OpticsPainter::concaveMirror(bitmapName));
+    };
+}
+
 bool FrmZobr::loadScenes()
 {
     FileResult<OpticsGenerator> generator =
-        OpticsTaskFile::read(m_task, globals().DataDir, [](const QString& bitmapName) {
-            return ResourcePath::exists(globals().ResourceDir, QStringLiteral("Bitmap\\Games\\") + bitmapName);
-        });
+        OpticsTaskFile::read(m_task, globals().DataDir, pictureCheck(globals().ResourceDir));
     if (!generator) {
         m_services.showMessage(QStringLiteral("Chyba"), generator.error().message(), MessageIcon::Critical);
         return false;
