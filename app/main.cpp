@@ -4,9 +4,11 @@
 // orbeta: the program. See README.md for the options. This is the one place
 // that knows the forms of every subsystem: it builds the services and the
 // task-form table and wires the forms together.
+#include "app/DataTablesCheck.h"
 #include "app/DesktopServices.h"
 #include "app/QtTranslation.h"
 #include "app/ResultsForms.h"
+#include "app/TerminationSignals.h"
 #include "app/WorksheetPrinting.h"
 #include "calc/CalcScene.h"
 #include "calc/CalcTour.h"
@@ -201,6 +203,56 @@ int refuseToStart(int argc, char** argv, const QString& problem)
     return 2;
 }
 
+// Everything the program makes lives in here, so that it is all gone (the
+// runtime folder last) before a terminating signal is raised again.
+int runProgram(int argc, char** argv, const orbeta::LaunchOptions& options, const QString& messageScript)
+{
+    const orbeta::RuntimeDirectory runtime;
+    if (!runtime.error().isEmpty()) {
+        std::fprintf(stderr, "orbeta: %s\n", qPrintable(runtime.error()));
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orbeta Tarovia"));
+    const orbeta::TerminationSignals terminationSignals;
+    orbeta::QtTranslation qtTexts;
+    qtTexts.install();
+
+    orbeta::DesktopServices services(messageScript);
+    ScenePaintLog paintLog;
+    if (environmentFlag("ORBETA_FRAME_LOG"))
+        app.installEventFilter(&paintLog);
+    orbeta::ResultsForms results(services);
+    const orbeta::TaskForms taskForms = buildTaskForms(services, results, options.seed);
+
+    orbeta::ScreenHost host;
+    auto* menu = new orbeta::FrmSelect(services, host.stage());
+    if (options.benchmark)
+        reportStartUp(host, *menu);
+    const bool windowed = options.window || options.tour();
+    if (!menu->load(host, windowed ? orbeta::DisplayChoice::Window : orbeta::DisplayChoice::FullScreen,
+                    !options.skipSplash && !options.tour(), &orbeta::checkDataTables))
+        return 1;
+    // Ended while a start-up message was shown.
+    if (orbeta::TerminationSignals::received() != 0)
+        return 128 + orbeta::TerminationSignals::received();
+    QObject::connect(menu, &orbeta::FrmSelect::taskChosen, menu,
+                     [&services, &taskForms, menu] { orbeta::FrmSetup::open(services, taskForms, *menu); });
+
+    if (options.tour()) {
+        menu->registerSymbolFont();
+        orbeta::Tour tour;
+        addTourStates(tour, services, taskForms, results);
+        tour.start(host, options.tourDir);
+        return app.exec();
+    }
+    // The splash may have been painted, and reported, while the menu was built.
+    if (g_benchmarkDone)
+        return 0;
+    orbeta::Sounds::enable();
+    return app.exec();
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -231,44 +283,7 @@ int main(int argc, char** argv)
             messageScript = QStringLiteral("no");
     }
 
-    const orbeta::RuntimeDirectory runtime;
-    if (!runtime.error().isEmpty()) {
-        std::fprintf(stderr, "orbeta: %s\n", qPrintable(runtime.error()));
-        return 1;
-    }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orbeta Tarovia"));
-    orbeta::QtTranslation qtTexts;
-    qtTexts.install();
-
-    orbeta::DesktopServices services(messageScript);
-    ScenePaintLog paintLog;
-    if (environmentFlag("ORBETA_FRAME_LOG"))
-        app.installEventFilter(&paintLog);
-    orbeta::ResultsForms results(services);
-    const orbeta::TaskForms taskForms = buildTaskForms(services, results, options->seed);
-
-    orbeta::ScreenHost host;
-    auto* menu = new orbeta::FrmSelect(services, host.stage());
-    if (options->benchmark)
-        reportStartUp(host, *menu);
-    const bool windowed = options->window || options->tour();
-    if (!menu->load(host, windowed ? orbeta::DisplayChoice::Window : orbeta::DisplayChoice::FullScreen,
-                    !options->skipSplash && !options->tour()))
-        return 1;
-    QObject::connect(menu, &orbeta::FrmSelect::taskChosen, menu,
-                     [&services, &taskForms, menu] { orbeta::FrmSetup::open(services, taskForms, *menu); });
-
-    if (options->tour()) {
-        menu->registerSymbolFont();
-        orbeta::Tour tour;
-        addTourStates(tour, services, taskForms, results);
-        tour.start(host, options->tourDir);
-        return app.exec();
-    }
-    // The splash may have been painted, and reported, while the menu was built.
-    if (g_benchmarkDone)
-        return 0;
-    orbeta::Sounds::enable();
-    return app.exec();
+    const int status = runProgram(argc, argv, *options, messageScript);
+    orbeta::TerminationSignals::endBy(orbeta::TerminationSignals::received());
+    return status;
 }

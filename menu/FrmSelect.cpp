@@ -43,9 +43,9 @@ FrmSelect::FrmSelect(Services& services, QWidget* parent)
     connect(this, &Form::backgroundMouseMoved, this, &FrmSelect::onBackgroundMove);
 }
 
-bool FrmSelect::load(ScreenHost& host, DisplayChoice display, bool showSplash)
+bool FrmSelect::load(ScreenHost& host, DisplayChoice display, bool showSplash, const DataTablesCheck& checkTables)
 {
-    const StartUpResult started = StartUp(m_services);
+    const StartUpResult started = StartUp(m_services, checkTables);
     if (started.failure != StartUpFailure::None)
         return false;
     // Closing the window asks like the end button.

@@ -55,7 +55,7 @@ FileResult<MarkTable> MarkTableFile::parseComplete(const QByteArray& fileBytes, 
     for (int percent = 0; percent <= 100; ++percent) {
         std::uint8_t mark = 0;
         for (const MarkRow& row : table.value())
-            if (row.lower <= percent && percent <= row.upper)
+            if (row.mark != 0 && row.lower <= percent && percent <= row.upper)
                 mark = row.mark;
         if (mark == 0)
             return FileError{filePath, 0, QStringLiteral("%1 % nedostane žiadnu známku.").arg(percent)};

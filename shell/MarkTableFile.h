@@ -27,8 +27,8 @@ public:
     static FileResult<MarkTable> parse(const QByteArray& fileBytes, const QString& filePath);
 
     // As parse, and every whole percentage from 0 to 100 must get a mark
-    // (1 or more, the last matching row winning as in grading): a short
-    // table would otherwise give mark 0 or none.
+    // (the last matching row winning as in grading, rows without a mark,
+    // such as those a shorter file lacks, taking no part).
     static FileResult<MarkTable> parseComplete(const QByteArray& fileBytes, const QString& filePath);
 };
 

@@ -15,7 +15,8 @@ namespace orbeta {
 // temporary path, and at the root of the file system when TMPDIR names no
 // folder. Made before the application object, this gives Qt a private folder
 // of the program's own under a usable temporary folder instead, removed when
-// the program ends.
+// the program ends (and, for a program that was killed, by the next start:
+// the folder's name holds the id of its process).
 class RuntimeDirectory {
 public:
     RuntimeDirectory();

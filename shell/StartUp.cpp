@@ -50,18 +50,19 @@ StartUpResult fail(Services& services, StartUpResult result, StartUpFailure fail
 
 } // namespace
 
-StartUpResult StartUp(Services& services)
+StartUpResult StartUp(Services& services, const DataTablesCheck& checkTables)
 {
     Globals& g = globals();
     StartUpResult result;
     g.WindowsDir = WindowsDirectory::locate();
-    const auto checked = StartUpCheck::check(readIni(g.WindowsDir), &ResourcePath::exists);
+    const QString iniPath = ResourcePath::resolve(g.WindowsDir, QStringLiteral("Orbeta.ini"));
+    const auto checked = StartUpCheck::check(readIni(g.WindowsDir), &ResourcePath::exists, iniPath);
     g.ResourceDir = checked.resourceDir;
     g.DataDir = checked.dataDir;
     if (!g.ResourceDir.isEmpty())
         result.driveCaption = DriveType::caption(DriveType::of(g.ResourceDir));
     if (checked.failure != StartUpFailure::None)
-        return fail(services, result, checked.failure);
+        return fail(services, result, checked.failure, checked.details.join(QStringLiteral("\r\n")));
 
     using Cursor = PictureNames::Cursor;
     g.ArrowCursor = Resources::cursor(PictureNames::cursor(Cursor::Arrow), QCursor(Qt::ArrowCursor));
@@ -69,8 +70,8 @@ StartUpResult StartUp(Services& services)
     g.HelpCursor = Resources::cursor(PictureNames::cursor(Cursor::Help), QCursor(Qt::WhatsThisCursor));
     SaveKeyboardLayout(services);
 
-    // The files were there a moment ago; one that cannot be read or holds a
-    // mark table the grading cannot use counts as missing, with its reason.
+    // The files were there a moment ago: one that cannot be read, or holds
+    // what the tasks cannot use, is named with its path and its line.
     const auto marks = Resources::readDataFile(QLatin1String(MarkTableFile::fileName));
     const auto assignments = Resources::readDataFile(QStringLiteral("Zadani.dat"));
     const auto hints = Resources::readDataFile(QStringLiteral("Napoveda.dat"));
@@ -80,11 +81,23 @@ StartUpResult StartUp(Services& services)
             reasons.append(file->error().message());
     }
     if (!reasons.isEmpty())
-        return fail(services, result, StartUpFailure::DataFilesMissing, reasons.join(QStringLiteral("\r\n")));
+        return fail(services, result, StartUpFailure::DataFileUnusable, reasons.join(QStringLiteral("\r\n")));
     const FileResult<MarkTable> markTable =
-        MarkTableFile::parseComplete(marks.value(), QLatin1String(MarkTableFile::fileName));
+        MarkTableFile::parseComplete(marks.value(), Resources::dataPath(QLatin1String(MarkTableFile::fileName)));
     if (!markTable)
-        return fail(services, result, StartUpFailure::DataFilesMissing, markTable.error().message());
+        return fail(services, result, StartUpFailure::DataFileUnusable, markTable.error().message());
+    const TextTable assignmentTexts = TextTables::readAssignmentTexts(assignments.value());
+    const TextTable hintTexts = TextTables::readHintTexts(hints.value());
+    for (const auto& texts :
+         {TextTables::firstMissing(assignmentTexts, TextTables::kAssignmentLinesUsed,
+                                   Resources::dataPath(QStringLiteral("Zadani.dat"))),
+          TextTables::firstMissing(hintTexts, TextTables::kHintLinesUsed,
+                                   Resources::dataPath(QStringLiteral("Napoveda.dat")))})
+        if (texts)
+            return fail(services, result, StartUpFailure::DataFileUnusable, texts->message());
+    if (checkTables)
+        if (const std::optional<FileError> table = checkTables(g.DataDir, g.ResourceDir))
+            return fail(services, result, StartUpFailure::DataFileUnusable, table->message());
     // Texts are drawn in DejaVu Sans, loaded from its files; without them they
     // would be drawn in whatever fontconfig picks. (The symbol font is
     // registered after the first screen, see FrmSelect.)
@@ -93,8 +106,8 @@ StartUpResult StartUp(Services& services)
         return fail(services, result, StartUpFailure::ResourceFilesMissing,
                     QStringLiteral("Písmo sa nedá načítať: %1").arg(fonts.join(QStringLiteral(", "))));
     g.MarkTable = markTable.value();
-    g.AssignmentTexts = TextTables::readAssignmentTexts(assignments.value());
-    g.HintTexts = TextTables::readHintTexts(hints.value());
+    g.AssignmentTexts = assignmentTexts;
+    g.HintTexts = hintTexts;
     return result;
 }
 

@@ -6,7 +6,6 @@
 #include "shell/IniFile.h"
 #include "tasks/TaskTable.h"
 
-#include <algorithm>
 
 namespace orbeta {
 
@@ -28,29 +27,45 @@ const QStringList& StartUpCheck::requiredResourceFiles()
     return files;
 }
 
-StartUpCheck::Result StartUpCheck::check(const std::optional<QByteArray>& iniBytes, const FileExists& exists)
+StartUpCheck::Result StartUpCheck::check(const std::optional<QByteArray>& iniBytes, const FileExists& exists,
+                                         const QString& iniPath)
 {
     Result result;
-    const IniFile ini(iniBytes.value_or(QByteArray()));
-    const auto resourceDir = ini.directory(QStringLiteral("TRV"), QStringLiteral("CD"));
-    if (!iniBytes || !resourceDir) {
+    const auto noKey = [&](const char* key) {
         result.failure = StartUpFailure::ConfigurationMissing;
+        result.details = QStringList{QStringLiteral("Súbor %1: chýba kľúč %2 v sekcii [TRV] alebo je prázdny.")
+                                         .arg(iniPath, QLatin1String(key))};
+        return result;
+    };
+    if (!iniBytes) {
+        result.failure = StartUpFailure::ConfigurationMissing;
+        result.details = QStringList{iniPath};
         return result;
     }
+    const IniFile ini(*iniBytes);
+    const auto resourceDir = ini.directory(QStringLiteral("TRV"), QStringLiteral("CD"));
+    if (!resourceDir)
+        return noKey("CD");
     result.resourceDir = *resourceDir;
     const auto dataDir = ini.directory(QStringLiteral("TRV"), QStringLiteral("HD"));
-    if (!dataDir) {
-        result.failure = StartUpFailure::ConfigurationMissing;
-        return result;
-    }
+    if (!dataDir)
+        return noKey("HD");
     result.dataDir = *dataDir;
-    const auto allIn = [&exists](const QString& dir, const QStringList& names) {
-        return std::all_of(names.begin(), names.end(), [&](const QString& name) { return exists(dir, name); });
+    // Each missing file by its path, with "/" for "\" as the lookup reads names.
+    const auto missingIn = [&exists](const QString& dir, const QStringList& names) {
+        QStringList missing;
+        for (const QString& name : names)
+            if (!exists(dir, name))
+                missing.append(QString(dir + name).replace(QLatin1Char('\\'), QLatin1Char('/')));
+        return missing;
     };
-    if (!allIn(result.dataDir, requiredDataFiles()))
+    if (const QStringList missing = missingIn(result.dataDir, requiredDataFiles()); !missing.isEmpty()) {
         result.failure = StartUpFailure::DataFilesMissing;
-    else if (!allIn(result.resourceDir, requiredResourceFiles()))
+        result.details = missing;
+    } else if (const QStringList absent = missingIn(result.resourceDir, requiredResourceFiles()); !absent.isEmpty()) {
         result.failure = StartUpFailure::ResourceFilesMissing;
+        result.details = absent;
+    }
     return result;
 }
 
@@ -65,6 +80,8 @@ QString StartUpCheck::messageText(StartUpFailure failure)
         return QStringLiteral("Nemožno nájsť súbory so zdrojmi dát. Nainštalujte aplikáciu znovu.");
     case StartUpFailure::ResourceFilesMissing:
         return QStringLiteral("Nemožno korektne čítať z CD-ROM Orbetá.\r\nSkontrolujte, či je CD-ROM v CD mechanike.");
+    case StartUpFailure::DataFileUnusable:
+        return QStringLiteral("Súbor so zdrojmi dát sa nedá použiť. Opravte ho alebo nainštalujte aplikáciu znovu.");
     }
     return {};
 }

@@ -16,6 +16,7 @@ enum class StartUpFailure {
     ConfigurationMissing, // no Orbeta.ini, or it lacks TRV/CD or TRV/HD
     DataFilesMissing,
     ResourceFilesMissing,
+    DataFileUnusable,     // a data file is there, but what it holds cannot be used
 };
 
 // The decisions of start-up before anything is loaded: which directories the
@@ -30,13 +31,18 @@ public:
         StartUpFailure failure = StartUpFailure::None;
         QString resourceDir; // always ends in a separator when set
         QString dataDir;
+        // What the message names under its text: the configuration file and
+        // its missing key, or every missing file with its folder.
+        QStringList details;
     };
 
     static const QStringList& requiredDataFiles();
     static const QStringList& requiredResourceFiles();
 
-    // `iniBytes` is empty when Orbeta.ini does not exist.
-    static Result check(const std::optional<QByteArray>& iniBytes, const FileExists& exists);
+    // `iniBytes` is empty when Orbeta.ini does not exist; `iniPath` is where
+    // it was looked for.
+    static Result check(const std::optional<QByteArray>& iniBytes, const FileExists& exists,
+                        const QString& iniPath = QStringLiteral("Orbeta.ini"));
 
     static QString messageText(StartUpFailure failure);
     static QString messageTitle();

@@ -30,4 +30,13 @@ TextTable TextTables::readHintTexts(const QByteArray& fileBytes)
     return table;
 }
 
+std::optional<FileError> TextTables::firstMissing(const TextTable& table, int used, const QString& filePath)
+{
+    for (int line = 1; line <= used && line <= kMaxLines; ++line)
+        if (table.at(std::size_t(line)).trimmed().isEmpty())
+            return FileError{filePath, line,
+                             QStringLiteral("chýba text; úlohy používajú riadky 1 až %1.").arg(used)};
+    return std::nullopt;
+}
+
 } // namespace orbeta

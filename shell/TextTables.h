@@ -3,9 +3,12 @@
 
 #pragma once
 
+#include "shell/FileResult.h"
+
 #include <QByteArray>
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace orbeta {
 
@@ -23,6 +26,16 @@ public:
     static TextTable readAssignmentTexts(const QByteArray& fileBytes);
     // Line n's hint is its whole decoded text.
     static TextTable readHintTexts(const QByteArray& fileBytes);
+
+    // The highest lines the tasks show: assignments 1 to 49 (the last of
+    // "5e"), hints 1 to 28 (the appliance's power input of "5b").
+    static constexpr int kAssignmentLinesUsed = 49;
+    static constexpr int kHintLinesUsed = 28;
+
+    // The first line from 1 to `used` without a text in `table`, as an error
+    // of `filePath` naming it: an empty or shortened file would show a task
+    // without its assignment or an answer box without its hint.
+    static std::optional<FileError> firstMissing(const TextTable& table, int used, const QString& filePath);
 };
 
 } // namespace orbeta

@@ -59,12 +59,14 @@ TEST(MarkTableFile, AGradingTableMustGiveEveryPercentageAMark)
     const Case cases[] = {
         {"0|30|5\r\n30|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n", nullptr},
         {"0|49|5\r\n50|100|1\r\n0|0|5\r\n0|0|5\r\n0|0|5", nullptr},
-        // Four lines: the missing fifth row gives 0 % the mark 0.
-        {"0|30|5\r\n30|50|4\r\n50|75|3\r\n75|100|2\r\n", "0 %"},
+        // Fewer lines: the missing rows take no part.
+        {"0|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n", nullptr},
+        {"0|100|1", nullptr},
+        {"", "0 %"},
         {"0|30|5\r\n30|50|4\r\n50|75|3\r\n75|89|2\r\n91|100|1\r\n", "90 %"},
         {"1|30|5\r\n30|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n", "0 %"},
         {"0|30|5\r\n30|49|4\r\n51|75|3\r\n75|90|2\r\n90|100|1\r\n", "50 %"},
-        {"0|30|5\r\n30|50|0\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n", "30 %"},
+        {"0|30|5\r\n30|50|0\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n", "31 %"},
     };
     for (const Case& c : cases) {
         const auto result = MarkTableFile::parseComplete(c.bytes, "Znamky.dat");

@@ -46,3 +46,21 @@ TEST(StartUpCheck, FirstFailingCheckDecidesTheMessage)
     EXPECT_EQ(StartUpCheck::check(goodIni, allBut({"/cd/Data\\Sigla.ttf"})).failure,
               StartUpFailure::ResourceFilesMissing);
 }
+
+// The message names what it is about: the configuration file and its key,
+// or every missing file with its folder.
+TEST(StartUpCheck, DetailsNameEveryMissingFileWithItsFolder)
+{
+    const auto noIni = StartUpCheck::check(std::nullopt, allBut({}), QStringLiteral("/etc/win/Orbeta.ini"));
+    EXPECT_EQ(noIni.details, QStringList{QStringLiteral("/etc/win/Orbeta.ini")});
+    const auto noKey = StartUpCheck::check(QByteArray("[TRV]\nCD=/cd\n"), allBut({}), QStringLiteral("/w/Orbeta.ini"));
+    ASSERT_EQ(noKey.details.size(), 1);
+    EXPECT_TRUE(noKey.details.front().startsWith(QStringLiteral("Súbor /w/Orbeta.ini: chýba kľúč HD")));
+    const auto twoMissing = StartUpCheck::check(goodIni, allBut({"/hd/Vysledky.dat", "/hd/6c.dat"}));
+    EXPECT_EQ(twoMissing.details, QStringList({QStringLiteral("/hd/Vysledky.dat"), QStringLiteral("/hd/6c.dat")}));
+    const auto noFont = StartUpCheck::check(goodIni, allBut({"/cd/Data\\Sigla.ttf"}));
+    EXPECT_EQ(noFont.details, QStringList{QStringLiteral("/cd/Data/Sigla.ttf")});
+    EXPECT_TRUE(StartUpCheck::check(goodIni, allBut({})).details.isEmpty());
+    // A file that is there but unusable is never said to be missing.
+    EXPECT_FALSE(StartUpCheck::messageText(StartUpFailure::DataFileUnusable).contains(QStringLiteral("nájsť")));
+}

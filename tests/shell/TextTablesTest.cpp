@@ -44,3 +44,23 @@ TEST(TextTables, LinesAfterTheSeventiethAreIgnored)
     EXPECT_EQ(table.size(), 71u);
     EXPECT_TRUE(TextTables::readHintTexts(QByteArray()).at(1).isEmpty());
 }
+
+// An empty or shortened file, or a line whose text was deleted, would show a
+// task without its assignment: the first such line is named with the path.
+TEST(TextTables, TheFirstLineWithoutATextIsNamed)
+{
+    QStringList lines;
+    for (int n = 1; n <= 5; ++n)
+        lines << QStringLiteral("%1#Zadanie %1#").arg(n);
+    const auto full = TextTables::readAssignmentTexts(LineCodec::encodeFile(lines, 5));
+    EXPECT_FALSE(TextTables::firstMissing(full, 5, QStringLiteral("/hd/Zadani.dat")));
+    const auto missing = TextTables::firstMissing(full, 6, QStringLiteral("/hd/Zadani.dat"));
+    ASSERT_TRUE(missing);
+    EXPECT_TRUE(missing->message().startsWith(QStringLiteral("Súbor /hd/Zadani.dat, riadok 6: ")));
+    lines[2] = QStringLiteral("3#  #");
+    const auto blank = TextTables::firstMissing(TextTables::readAssignmentTexts(LineCodec::encodeFile(lines, 5)), 5,
+                                                QStringLiteral("Zadani.dat"));
+    ASSERT_TRUE(blank);
+    EXPECT_EQ(blank->line, 3);
+    EXPECT_EQ(TextTables::firstMissing(TextTables::readHintTexts(QByteArray()), 1, QStringLiteral("N"))->line, 1);
+}
