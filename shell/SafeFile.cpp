@@ -7,7 +7,10 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
+#include <ctime>
+#include <dirent.h>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -67,6 +70,51 @@ public:
 private:
     int m_fd;
 };
+
+// The temporary name of a write: the target's name, a dot, a random number
+// in base 36 and ".tmp".
+QByteArray temporaryName(const QByteArray& target)
+{
+    return target + '.' + QByteArray::number(QRandomGenerator::system()->generate64(), 36) + ".tmp";
+}
+
+bool isTemporaryOf(const QByteArray& name, const QByteArray& targetName)
+{
+    if (!name.startsWith(targetName + '.') || !name.endsWith(".tmp"))
+        return false;
+    const QByteArray random = name.mid(targetName.size() + 1, name.size() - targetName.size() - 5);
+    // 2^64 in base 36 takes at most 13 digits.
+    return !random.isEmpty() && random.size() <= 13
+           && std::all_of(random.begin(), random.end(),
+                          [](char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); });
+}
+
+// A writer ended between creating its temporary file and renaming it (a
+// power cut, kill -9) leaves the temporary file behind in the shared
+// folder. The next write of the same file removes such leftovers: regular
+// files of this user's making or not, named as our writes name them, and
+// untouched for longer than any write takes, so that a write in progress
+// elsewhere is never robbed of its file.
+void removeStaleTemporaries(const QByteArray& target)
+{
+    const qsizetype slash = target.lastIndexOf('/');
+    const QByteArray folder = slash < 0 ? QByteArray(".") : slash == 0 ? QByteArray("/") : target.left(slash);
+    const QByteArray targetName = target.mid(slash + 1);
+    DIR* listing = ::opendir(folder.constData());
+    if (!listing)
+        return;
+    const std::time_t now = std::time(nullptr);
+    while (const dirent* entry = ::readdir(listing)) {
+        const QByteArray name(entry->d_name);
+        if (!isTemporaryOf(name, targetName))
+            continue;
+        struct stat status {};
+        if (::fstatat(::dirfd(listing), entry->d_name, &status, AT_SYMLINK_NOFOLLOW) == 0 && S_ISREG(status.st_mode)
+            && now - status.st_mtime > SafeFile::kStaleTemporarySeconds)
+            ::unlinkat(::dirfd(listing), entry->d_name, 0);
+    }
+    ::closedir(listing);
+}
 
 } // namespace
 
@@ -154,8 +202,9 @@ FileOutcome SafeFile::write(const QString& path, const QByteArray& bytes)
     const QByteArray target = QFile::encodeName(path);
     QByteArray temporary;
     int fd = -1;
+    removeStaleTemporaries(target);
     for (int attempt = 0; fd < 0 && attempt < 16; ++attempt) {
-        temporary = target + '.' + QByteArray::number(QRandomGenerator::system()->generate64(), 36) + ".tmp";
+        temporary = temporaryName(target);
         fd = ::open(temporary.constData(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666);
         if (fd < 0 && errno != EEXIST)
             return writeFailure(path, systemError(errno));

@@ -33,6 +33,10 @@ class SafeFile {
 public:
     static qint64 sizeLimit(FileKind kind);
 
+    // A temporary file of a write untouched for longer than this is a
+    // leftover of a writer that was ended, removed by the next write.
+    static constexpr int kStaleTemporarySeconds = 10 * 60;
+
     // The bytes of a regular file (a link to one is followed) no larger than
     // the kind allows. A directory, a device, a FIFO (never waited on) or a
     // file too large is an error naming the file.
@@ -47,7 +51,9 @@ public:
     static bool isAbsent(const QString& path);
 
     // Replaces the file atomically through a temporary file beside it, the
-    // commit checked: on any failure the old file stays whole. A link or
+    // commit checked: on any failure the old file stays whole. Temporary
+    // files of earlier writes of the same file, left by a writer that was
+    // ended, are removed once stale. A link or
     // anything but a regular file at `path` is refused, never followed.
     static FileOutcome write(const QString& path, const QByteArray& bytes);
 

@@ -5,9 +5,11 @@
 // school computer can produce: a read-only data directory and a full disk.
 #include "results/RankingFile.h"
 #include "results/ResultsLog.h"
+#include "shell/SafeFile.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyPath.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -149,6 +151,34 @@ TEST_F(DataDirectoryFiles, AFullDiskReportsFailureAndKeepsEverything)
         EXPECT_FALSE(log.append(entry()).ok());
     }
     expectEverythingKept();
+}
+
+// What writers killed mid-write leave: the next write of the ranking removes
+// its stale temporary files, and nothing else (a fresh one may be a write in
+// progress; another file's, a link or a name we never make is not ours).
+TEST_F(DataDirectoryFiles, TheNextWriteRemovesStaleTemporaryFilesOfItsOwnFile)
+{
+    const auto age = [this](const QString& name, int seconds) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("half a ranking");
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime));
+    };
+    const int stale = orbeta::SafeFile::kStaleTemporarySeconds + 60;
+    age(QStringLiteral("1a.res.3k2j9xq0w1z.tmp"), stale);
+    age(QStringLiteral("1a.res.zz.tmp"), stale);
+    age(QStringLiteral("1a.res.b8d.tmp"), 5);
+    age(QStringLiteral("1b.res.3k2j9xq0w1z.tmp"), stale);
+    age(QStringLiteral("1a.res.poznamka.txt.tmp"), stale);
+    age(QStringLiteral("1a.res.ABC.tmp"), stale);
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("1b.res.3k2j9xq0w1z.tmp")),
+                            dir.filePath(QStringLiteral("1a.res.q1.tmp"))));
+    ASSERT_TRUE(ranking.write(twoRecords()).ok());
+    for (const char* removed : {"1a.res.3k2j9xq0w1z.tmp", "1a.res.zz.tmp"})
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath(QLatin1String(removed)))) << removed;
+    for (const char* kept : {"1a.res.b8d.tmp", "1b.res.3k2j9xq0w1z.tmp", "1a.res.poznamka.txt.tmp", "1a.res.ABC.tmp"})
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(QLatin1String(kept)))) << kept;
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("1a.res.q1.tmp"))).isSymLink());
 }
 
 TEST(ResultsLog, AFailedAppendNamesTheRealReason)
