@@ -76,7 +76,9 @@ void FrmDvojice::placeScreen()
 void FrmDvojice::showTexts()
 {
     for (int row = 1; row <= m_screen.rows(); ++row) {
-        LLeft[std::size_t(row - 1)]->setText(m_screen.left(row).left);
+        // Fitted like the boxes: a text too long for the column ends in "…".
+        QLabel* label = LLeft[std::size_t(row - 1)];
+        label->setText(HistoryPainter::elided(m_screen.left(row).left, label->width(), HistoryPainter::kPairLeftPx, true));
         box(row)->setText(m_screen.right(row).right);
     }
 }
