@@ -105,14 +105,14 @@ int reportCommand(const QStringList& arguments)
             continue;
         *date = parseDate(**text);
         if (!*date)
-            return fail(BadUsage, QStringLiteral("%1 is not a date (YYYY-MM-DD)").arg(**text));
+            return fail(BadUsage, QStringLiteral("%1 nie je dátum v tvare YYYY-MM-DD.").arg(**text));
     }
     if (request.from && request.to && *request.from > *request.to)
-        return fail(BadUsage, QStringLiteral("--from %1 is after --to %2").arg(*from, *to));
+        return fail(BadUsage, QStringLiteral("--from %1 je po --to %2.").arg(*from, *to));
     for (const QString& code : taskCodes) {
         const TaskRow* task = TaskTable::find(code);
         if (!task)
-            return fail(BadUsage, QStringLiteral("%1 is not a task (%2)").arg(code, TaskTable::codeRanges()));
+            return fail(BadUsage, QStringLiteral("%1 nie je úloha (%2).").arg(code, TaskTable::codeRanges()));
         if (!request.tasks.contains(task))
             request.tasks.append(task);
     }
@@ -142,7 +142,7 @@ int reportCommand(const QStringList& arguments)
         print::PrintPage::loadFonts(QString());
         bytes = print::ClassReportDocument(report, request.today).pdf();
         if (bytes.isEmpty())
-            return fail(BadFile, QStringLiteral("the report could not be laid out"));
+            return fail(BadFile, QStringLiteral("Prehľad sa nedal rozvrhnúť na strany."));
     }
     if (!output) {
         StandardOutput out;

@@ -5,6 +5,7 @@
 #include "shell/RuntimeDirectory.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -121,6 +122,18 @@ int print(const char* text)
     return std::fputs(text, stdout) < 0 || std::fflush(stdout) != 0 ? orbeta::cli::BadFile : orbeta::cli::Ok;
 }
 
+// The bytes of a command-line argument as text: what is not ASCII as \xNN.
+QString escapedBytes(const QByteArray& raw)
+{
+    QString text;
+    for (const char c : raw) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += byte >= 0x20 && byte < 0x7F ? QString(QLatin1Char(c))
+                                            : QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+    }
+    return text;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -146,6 +159,15 @@ int main(int argc, char** argv)
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // A name in another encoding than the system's (UTF-8) cannot be told
+    // apart from its neighbours once read: "pracovn\xfd.pdf" would be written
+    // as "pracovn�.pdf", a file that exists would be missing. Refused whole.
+    for (int i = 1; i < argc; ++i)
+        if (const QByteArray raw(argv[i]); QFile::encodeName(QFile::decodeName(raw)) != raw)
+            return orbeta::cli::fail(orbeta::cli::BadUsage,
+                                     QStringLiteral("Argument „%1“ nie je text v UTF-8, kódovaní systému; názov súboru "
+                                                    "v inom kódovaní premenujte.")
+                                         .arg(escapedBytes(raw)));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty())
