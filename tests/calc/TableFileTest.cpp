@@ -86,7 +86,9 @@ TEST(ExampleTableFromFile, EditedNumbersAreUsedOrRefusedWithTheirLine)
 {
     const QStringList melting{"Látka#J.kg¬Á.°C¬Á#kJ.kg¬Á.°C¬Á", "ľad#2 090#2,09", "voda#4 180#4,18",
                               "Látka#J.kg¬Á#kJ.kg¬Á", "ľad#334 000#334"};
-    const QStringList liquids{"Kvapalina#kg/mĂ#g/cmĂ", "voda#1 000#1,00", "lieh#789#0,79", "olej#920#0,92"};
+    const QStringList liquids{"Kvapalina#kg/mĂ#g/cmĂ", "voda#1 000#1,00", "lieh#789#0,79",   "olej#920#0,92",
+                              "mlieko#1 030#1,03",   "ortuť#13 546#13,55", "benzín#700#0,70", "petrolej#800#0,80",
+                              "glycerol#1 261#1,26"};
     struct Case {
         CalcTask task;
         QStringList lines;

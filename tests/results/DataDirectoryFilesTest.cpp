@@ -162,6 +162,7 @@ TEST_F(DataDirectoryFiles, TheNextWriteRemovesStaleTemporaryFilesOfItsOwnFile)
         QFile file(dir.filePath(name));
         ASSERT_TRUE(file.open(QIODevice::WriteOnly));
         file.write("half a ranking");
+        ASSERT_TRUE(file.flush());
         ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime));
     };
     const int stale = orbeta::SafeFile::kStaleTemporarySeconds + 60;
