@@ -12,7 +12,8 @@
 #include "calc/CalcTour.h"
 #include "calc/FrmMech1.h"
 #include "calc/RandomSource.h"
-#include "shell/SeriesSeeds.h"
+#include "files/RuntimeDirectory.h"
+#include "frame/SeriesSeeds.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "menu/FrmSelect.h"
@@ -21,12 +22,11 @@
 #include "optics/FrmZobr.h"
 #include "results/FrmChybovy.h"
 #include "results/FrmTabulka.h"
-#include "shell/FrmIntro.h"
-#include "shell/Globals.h"
-#include "shell/LaunchOptions.h"
-#include "shell/RuntimeDirectory.h"
-#include "shell/ScreenHost.h"
-#include "shell/Tour.h"
+#include "screen/HelpScreens.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "startup/LaunchOptions.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -83,7 +83,7 @@ orbeta::SeriesRandom opticsRandom()
 void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta::TaskForms& taskForms,
                    orbeta::ResultsLink& results)
 {
-    orbeta::FrmIntro::addTourStates(tour, services);
+    orbeta::AddHelpScreenTourStates(tour, services);
     orbeta::FrmSelect::addTourStates(tour);
     orbeta::FrmSetup::addTourStates(tour, services, taskForms);
     orbeta::CalcTour::addStates(tour, services, results);

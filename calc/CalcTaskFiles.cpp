@@ -6,7 +6,7 @@
 #include "calc/DataFile.h"
 #include "calc/MapFile.h"
 #include "calc/TableFile.h"
-#include "shell/ResourcePath.h"
+#include "files/ResourcePath.h"
 #include "tasks/TaskTable.h"
 
 namespace orbeta {

@@ -7,10 +7,12 @@
 #include "calc/CalculatorKeyFilter.h"
 #include "look/Layout.h"
 #include "look/PictureNames.h"
-#include "shell/Globals.h"
-#include "shell/Misc.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "services/KeyboardSwitch.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>

@@ -4,7 +4,7 @@
 #include "calc/ExampleTable.h"
 
 #include "calc/TableFile.h"
-#include "shell/SlovakCount.h"
+#include "formats/SlovakCount.h"
 
 namespace orbeta {
 namespace {

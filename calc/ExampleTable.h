@@ -5,7 +5,7 @@
 
 #include "calc/CalcTable.h"
 #include "calc/CalcTask.h"
-#include "shell/FileResult.h"
+#include "formats/FileResult.h"
 
 #include <QString>
 #include <vector>

@@ -5,7 +5,7 @@
 
 #include "calc/CalcScene.h"
 #include "calc/ScenePicture.h"
-#include "shell/Misc.h"
+#include "services/Services.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -4,9 +4,9 @@
 #include "cli/DataDirOption.h"
 
 #include "cli/Commands.h"
-#include "shell/IniFile.h"
-#include "shell/SafeFile.h"
-#include "shell/WindowsDirectory.h"
+#include "files/SafeFile.h"
+#include "files/WindowsDirectory.h"
+#include "formats/IniFile.h"
 
 #include <QDir>
 #include <QFileInfo>

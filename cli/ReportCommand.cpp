@@ -6,11 +6,11 @@
 #include "cli/ResultsLogTable.h"
 #include "cli/StandardOutput.h"
 
+#include "files/SafeFile.h"
 #include "print/ClassReportDocument.h"
 #include "print/PrintPage.h"
 #include "results/ClassReport.h"
 #include "results/ResultsLog.h"
-#include "shell/SafeFile.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/Commands.h"
-#include "shell/RuntimeDirectory.h"
+#include "files/RuntimeDirectory.h"
 
 #include <QCoreApplication>
 #include <QGuiApplication>

@@ -10,13 +10,13 @@
 #include "look/Layout.h"
 #include "look/PictureNames.h"
 #include "look/Typeface.h"
-#include "shell/Globals.h"
-#include "shell/HelpScreens.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
-#include "shell/Services.h"
-#include "shell/Tour.h"
+#include "screen/HelpScreens.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 
 #include <QLabel>
 

@@ -9,10 +9,13 @@
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
-#include "shell/Globals.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/Services.h"
+#include "screen/Blits.h"
+#include "screen/Form.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 #include "tasks/TaskTable.h"
 
 #include <QKeyEvent>

@@ -5,16 +5,16 @@
 
 #include "look/Layout.h"
 #include "look/PictureNames.h"
+#include "screen/Form.h"
+#include "screen/HelpScreens.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
+#include "startup/StartUp.h"
 #include "tasks/TaskTable.h"
-#include "shell/HelpScreens.h"
-#include "shell/Globals.h"
-#include "shell/Misc.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
-#include "shell/Services.h"
-#include "shell/StartUp.h"
-#include "shell/Tour.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>

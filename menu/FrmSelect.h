@@ -3,10 +3,10 @@
 
 #pragma once
 
-#include "shell/AnimationStrip.h"
-#include "shell/DisplayMode.h"
-#include "shell/FocusRing.h"
-#include "shell/Form.h"
+#include "screen/AnimationStrip.h"
+#include "screen/FocusRing.h"
+#include "screen/Form.h"
+#include "startup/DisplayMode.h"
 
 #include <array>
 

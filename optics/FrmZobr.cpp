@@ -3,6 +3,8 @@
 
 #include "optics/FrmZobr.h"
 
+#include "files/ResourcePath.h"
+#include "frame/ResultsLink.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
@@ -10,15 +12,15 @@
 #include "optics/OpticsPicture.h"
 #include "optics/OpticsTaskFile.h"
 #include "optics/RayFeedback.h"
-#include "shell/Globals.h"
-#include "shell/HelpScreens.h"
-#include "shell/PictureButton.h"
-#include "shell/ResourcePath.h"
-#include "shell/Resources.h"
-#include "shell/ResultsLink.h"
-#include "shell/ScreenHost.h"
-#include "shell/Services.h"
-#include "shell/Tour.h"
+#include "screen/Blits.h"
+#include "screen/Form.h"
+#include "screen/HelpScreens.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 #include "tasks/TaskTable.h"
 
 #include <QLabel>

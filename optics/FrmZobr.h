@@ -3,11 +3,11 @@
 
 #pragma once
 
+#include "frame/TaskFrame.h"
 #include "optics/KeyboardRay.h"
 #include "optics/OpticsExample.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/RayDrawing.h"
-#include "shell/TaskFrame.h"
 
 #include <QImage>
 

@@ -8,7 +8,7 @@
 #include "calc/NumberText.h"
 #include "calc/RandomSource.h"
 #include "calc/TaskQuantities.h"
-#include "shell/SiglaText.h"
+#include "formats/SiglaText.h"
 
 #include <QStringList>
 

@@ -10,13 +10,14 @@
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
 #include "results/ResultsLog.h"
-#include "shell/Globals.h"
-#include "shell/Misc.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
-#include "shell/Services.h"
-#include "shell/Tour.h"
+#include "screen/Blits.h"
+#include "screen/Form.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 
 #include <QDateTime>
 #include <QFontMetricsF>

@@ -3,9 +3,9 @@
 
 #include "results/ResultsLog.h"
 
-#include "shell/ResourcePath.h"
-#include "shell/FileLock.h"
-#include "shell/SafeFile.h"
+#include "files/FileLock.h"
+#include "files/ResourcePath.h"
+#include "files/SafeFile.h"
 
 
 namespace orbeta::results {

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "shell/FileOutcome.h"
-#include "shell/FileResult.h"
+#include "formats/FileOutcome.h"
+#include "formats/FileResult.h"
 #include "results/ResultsLogEntry.h"
 #include "results/ResultsLogFormat.h"
 

@@ -3,8 +3,8 @@
 
 #include "results/ResultsLogEntry.h"
 
+#include "formats/Cp1250.h"
 #include "results/StoredText.h"
-#include "shell/Cp1250.h"
 
 namespace orbeta::results {
 namespace {

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "formats/FileError.h"
 #include "results/ResultsLogEntry.h"
-#include "shell/FileError.h"
 
 #include <QByteArray>
 #include <QList>

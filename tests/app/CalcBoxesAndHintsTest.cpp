@@ -4,15 +4,15 @@
 // What a pupil meets in the boxes and the hint of the calculation form:
 // where the caret waits after the experiment, how wide a box is, and in which
 // fonts the solution is written.
-#include "tests/app/TaskSeriesFixture.h"
 #include "calc/CalcScene.h"
 #include "calc/FrmMech1.h"
+#include "frame/HintWindow.h"
 #include "look/LabScene.h"
 #include "look/Layout.h"
-#include "shell/Globals.h"
-#include "shell/HintWindow.h"
-#include "shell/PictureButton.h"
-#include "shell/ScreenHost.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "tests/app/TaskSeriesFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -4,7 +4,6 @@
 // A pupil plays series of the calculation form through Qt Test events: the
 // answers come from the examples the fixed seed makes, the record lands in
 // the ranking and the results log.
-#include "tests/app/TaskSeriesFixture.h"
 #include "calc/CalcExample.h"
 #include "calc/CalcScene.h"
 #include "calc/FrmMech1.h"
@@ -12,14 +11,15 @@
 #include "calc/Quantity.h"
 #include "calc/RandomSource.h"
 #include "calc/TaskQuantities.h"
+#include "frame/HintWindow.h"
 #include "look/Layout.h"
-#include "results/RankingFile.h"
-#include "shell/Globals.h"
-#include "shell/HintWindow.h"
 #include "look/PictureNames.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
+#include "results/RankingFile.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "tests/app/TaskSeriesFixture.h"
 
 #include <QDir>
 #include <QFile>

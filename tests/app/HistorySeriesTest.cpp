@@ -5,17 +5,17 @@
 // the mouse (drags onto rows, slots and boxes) and with the keyboard alone;
 // the records land in the ranking and the results log. Also the edges of
 // dragging and the short data files.
-#include "tests/app/TaskSeriesFixture.h"
+#include "formats/LineCodec.h"
+#include "frame/HintWindow.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "history/HistoryBox.h"
 #include "look/Layout.h"
 #include "results/RankingFile.h"
-#include "shell/Globals.h"
-#include "shell/HintWindow.h"
-#include "shell/LineCodec.h"
-#include "shell/PictureButton.h"
-#include "shell/ScreenHost.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "tests/app/TaskSeriesFixture.h"
 
 #include <QDir>
 #include <QFile>

@@ -5,9 +5,9 @@
 // shows it in: all its lines, in a font no smaller than a pupil can read.
 #include "app/ResultsForms.h"
 #include "calc/SolutionText.h"
+#include "frame/HintWindow.h"
 #include "results/HintTextFit.h"
-#include "shell/Globals.h"
-#include "shell/HintWindow.h"
+#include "services/Globals.h"
 #include "tasks/TaskTable.h"
 #include "tests/support/CalcTestTables.h"
 #include "tests/support/FakeServices.h"

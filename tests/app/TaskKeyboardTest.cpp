@@ -5,22 +5,21 @@
 // starts on the first control and is always on a shown one, Tab reaches the
 // calculator and the toolbar, the function keys check, continue and show the
 // solution, Escape goes one step back; every control is named for a screen reader.
-#include "tests/app/TaskSeriesFixture.h"
 #include "calc/FrmMech1.h"
 #include "calc/Quantity.h"
+#include "calc/RandomSource.h"
 #include "calc/TaskQuantities.h"
+#include "frame/HintWindow.h"
+#include "frame/SeriesSeeds.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "optics/FrmZobr.h"
 #include "optics/KeyboardRay.h"
 #include "optics/OpticsPicture.h"
 #include "results/RankingFile.h"
-#include "shell/AccessibleControls.h"
-#include "shell/Globals.h"
-#include "shell/HintWindow.h"
-#include "shell/PictureButton.h"
-#include "shell/SeriesSeeds.h"
-#include "calc/RandomSource.h"
+#include "screen/PictureButton.h"
+#include "services/Globals.h"
+#include "tests/app/TaskSeriesFixture.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -45,12 +44,6 @@ QString accessibleName(QWidget* widget)
 
 class TaskKeyboardTest : public test::TaskSeriesFixture {
 protected:
-    void SetUp() override
-    {
-        TaskSeriesFixture::SetUp();
-        InstallAccessibleControls();
-    }
-
     // The offscreen window is never active: its own focus is where keys go.
     QWidget* focus() const { return host.stage()->window()->focusWidget(); }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)

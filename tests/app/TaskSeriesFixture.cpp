@@ -4,10 +4,10 @@
 #include "tests/app/TaskSeriesFixture.h"
 
 #include "calc/RandomSource.h"
-#include "shell/Globals.h"
-#include "shell/MarkTableFile.h"
-#include "shell/SeriesSeeds.h"
-#include "shell/TextTables.h"
+#include "formats/MarkTableFile.h"
+#include "formats/TextTables.h"
+#include "frame/SeriesSeeds.h"
+#include "services/Globals.h"
 
 #include <QDir>
 #include <QFile>

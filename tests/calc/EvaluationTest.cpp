@@ -4,11 +4,11 @@
 #include "calc/AnswerKeyFilter.h"
 #include "calc/CheckBox.h"
 #include "calc/CheckExample.h"
-#include "shell/ExampleSeeder.h"
 #include "calc/ExampleTable.h"
 #include "calc/NumberText.h"
 #include "calc/RandomSource.h"
 #include "calc/SolutionText.h"
+#include "frame/ExampleSeeder.h"
 
 #include <gtest/gtest.h>
 

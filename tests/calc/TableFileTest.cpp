@@ -5,7 +5,7 @@
 
 #include "calc/ShownTable.h"
 
-#include "shell/LineCodec.h"
+#include "formats/LineCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 // orbeta-cli examples 6a, 6b and 6c run as a teacher runs them: long series
 // over many seeds keep the rules of the screens, the same seed gives the same
 // screens, and short files give a message naming them, never a hang.
-#include "shell/LineCodec.h"
+#include "formats/LineCodec.h"
 
 #include <QDir>
 #include <QFile>

@@ -3,7 +3,7 @@
 
 // orbeta-cli worksheet as a teacher runs it: the sheet's pages, the code in
 // its footer making the same sheet again, and clear refusals.
-#include "shell/LineCodec.h"
+#include "formats/LineCodec.h"
 #include "tests/support/CliRun.h"
 #include "tests/support/PdfText.h"
 

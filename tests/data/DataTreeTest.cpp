@@ -4,11 +4,11 @@
 // Checks the data tree that the build installs (build/hd): the stored form of
 // every text file and the content that the tasks rely on.
 #include "calc/MapFile.h"
-#include "calc/TaskQuantities.h"
 #include "calc/TableFile.h"
-#include "shell/Cp1250.h"
-#include "shell/LineCodec.h"
-#include "shell/MarkTableFile.h"
+#include "calc/TaskQuantities.h"
+#include "formats/Cp1250.h"
+#include "formats/LineCodec.h"
+#include "formats/MarkTableFile.h"
 
 #include <QDir>
 #include <QFile>

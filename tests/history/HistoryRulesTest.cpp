@@ -4,12 +4,12 @@
 // The rules of the history screens: files of every length down to empty,
 // the screens' first orders, the recent-item window across a series, the
 // drops and swaps, and the judging.
+#include "formats/LineCodec.h"
 #include "history/Derangement.h"
 #include "history/HistoryDeck.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryRandom.h"
 #include "history/ScreenSeries.h"
-#include "shell/LineCodec.h"
 
 #include <gtest/gtest.h>
 

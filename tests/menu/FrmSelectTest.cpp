@@ -3,10 +3,10 @@
 
 #include "look/Layout.h"
 #include "menu/FrmSelect.h"
-#include "shell/FrmIntro.h"
-#include "shell/Globals.h"
-#include "shell/PictureButton.h"
-#include "shell/ScreenHost.h"
+#include "screen/FrmIntro.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
 #include "tasks/TaskTable.h"
 #include "tests/support/FakeServices.h"
 

@@ -3,13 +3,13 @@
 
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
-#include "menu/WorksheetPrintSetup.h"
 #include "menu/TaskForms.h"
+#include "menu/WorksheetPrintSetup.h"
 #include "results/FrmTabulka.h"
-#include "shell/Globals.h"
-#include "shell/AnimationStrip.h"
-#include "shell/PictureButton.h"
-#include "shell/ScreenHost.h"
+#include "screen/AnimationStrip.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
 #include "tasks/TaskTable.h"
 #include "tests/support/FakeServices.h"
 

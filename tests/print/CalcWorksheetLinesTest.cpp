@@ -9,7 +9,7 @@
 #include "calc/SolutionText.h"
 #include "calc/TableFile.h"
 #include "calc/TaskQuantities.h"
-#include "shell/SiglaText.h"
+#include "formats/SiglaText.h"
 
 #include <gtest/gtest.h>
 

@@ -3,9 +3,9 @@
 
 #include "results/FrmTabulka.h"
 #include "results/RankingFile.h"
-#include "shell/Globals.h"
-#include "shell/PictureButton.h"
-#include "shell/ScreenHost.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyPath.h"

@@ -4,7 +4,7 @@
 #include "results/ResultsLogEntry.h"
 #include "results/ResultsLogFormat.h"
 
-#include "shell/Cp1250.h"
+#include "formats/Cp1250.h"
 
 #include <gtest/gtest.h>
 

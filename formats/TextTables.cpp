@@ -1,0 +1,33 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "formats/TextTables.h"
+
+#include "formats/LineCodec.h"
+
+#include <QStringList>
+
+namespace orbeta {
+
+TextTable TextTables::readAssignmentTexts(const QByteArray& fileBytes)
+{
+    TextTable table;
+    const QStringList lines = LineCodec::decodedLines(fileBytes);
+    for (qsizetype i = 0; i < lines.size() && i < kMaxLines; ++i) {
+        const QStringList fields = LineCodec::splitFields(lines.at(i));
+        if (fields.size() >= 2)
+            table.at(i + 1) = fields.at(1);
+    }
+    return table;
+}
+
+TextTable TextTables::readHintTexts(const QByteArray& fileBytes)
+{
+    TextTable table;
+    const QStringList lines = LineCodec::decodedLines(fileBytes);
+    for (qsizetype i = 0; i < lines.size() && i < kMaxLines; ++i)
+        table.at(i + 1) = lines.at(i);
+    return table;
+}
+
+} // namespace orbeta

@@ -1,0 +1,101 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "startup/StartUp.h"
+
+#include "files/DriveType.h"
+#include "files/ResourcePath.h"
+#include "files/SafeFile.h"
+#include "files/WindowsDirectory.h"
+#include "formats/MarkTableFile.h"
+#include "formats/TextTables.h"
+#include "look/PictureNames.h"
+#include "look/Typeface.h"
+#include "services/Globals.h"
+#include "services/KeyboardSwitch.h"
+#include "services/Resources.h"
+#include "services/Services.h"
+
+
+#include <cstdio>
+
+namespace orbeta {
+
+namespace {
+
+std::optional<QByteArray> readIni(const QString& windowsDir)
+{
+    const auto path = ResourcePath::find(windowsDir, QStringLiteral("Orbeta.ini"));
+    if (!path)
+        return std::nullopt;
+    const FileResult<QByteArray> bytes = SafeFile::read(*path, FileKind::Settings);
+    if (!bytes) {
+        std::fprintf(stderr, "orbeta: %s\n", qPrintable(bytes.error().message()));
+        return std::nullopt;
+    }
+    return bytes.value();
+}
+
+// `detail` names the file and what is wrong with it, when that is known.
+StartUpResult fail(Services& services, StartUpResult result, StartUpFailure failure,
+                   const QString& detail = QString())
+{
+    result.failure = failure;
+    QString text = StartUpCheck::messageText(failure);
+    if (!detail.isEmpty())
+        text += QStringLiteral("\r\n\r\n") + detail;
+    services.showMessage(StartUpCheck::messageTitle(), text, MessageIcon::Critical);
+    return result;
+}
+
+} // namespace
+
+StartUpResult StartUp(Services& services)
+{
+    Globals& g = globals();
+    StartUpResult result;
+    g.WindowsDir = WindowsDirectory::locate();
+    const auto checked = StartUpCheck::check(readIni(g.WindowsDir), &ResourcePath::exists);
+    g.ResourceDir = checked.resourceDir;
+    g.DataDir = checked.dataDir;
+    if (!g.ResourceDir.isEmpty())
+        result.driveCaption = DriveType::caption(DriveType::of(g.ResourceDir));
+    if (checked.failure != StartUpFailure::None)
+        return fail(services, result, checked.failure);
+
+    using Cursor = PictureNames::Cursor;
+    g.ArrowCursor = Resources::cursor(PictureNames::cursor(Cursor::Arrow), QCursor(Qt::ArrowCursor));
+    g.HandCursor = Resources::cursor(PictureNames::cursor(Cursor::Hand), QCursor(Qt::PointingHandCursor));
+    g.HelpCursor = Resources::cursor(PictureNames::cursor(Cursor::Help), QCursor(Qt::WhatsThisCursor));
+    SaveKeyboardLayout(services);
+
+    // The files were there a moment ago; one that cannot be read or holds a
+    // mark table the grading cannot use counts as missing, with its reason.
+    const auto marks = Resources::readDataFile(QLatin1String(MarkTableFile::fileName));
+    const auto assignments = Resources::readDataFile(QStringLiteral("Zadani.dat"));
+    const auto hints = Resources::readDataFile(QStringLiteral("Napoveda.dat"));
+    QStringList reasons;
+    for (const auto* file : {&marks, &assignments, &hints}) {
+        if (!*file)
+            reasons.append(file->error().message());
+    }
+    if (!reasons.isEmpty())
+        return fail(services, result, StartUpFailure::DataFilesMissing, reasons.join(QStringLiteral("\r\n")));
+    const FileResult<MarkTable> markTable =
+        MarkTableFile::parseComplete(marks.value(), QLatin1String(MarkTableFile::fileName));
+    if (!markTable)
+        return fail(services, result, StartUpFailure::DataFilesMissing, markTable.error().message());
+    // Texts are drawn in DejaVu Sans, loaded from its files; without them they
+    // would be drawn in whatever fontconfig picks. (The symbol font is
+    // registered after the first screen, see FrmSelect.)
+    const QStringList fonts = Typeface::loadFonts();
+    if (!fonts.isEmpty())
+        return fail(services, result, StartUpFailure::ResourceFilesMissing,
+                    QStringLiteral("Písmo sa nedá načítať: %1").arg(fonts.join(QStringLiteral(", "))));
+    g.MarkTable = markTable.value();
+    g.AssignmentTexts = TextTables::readAssignmentTexts(assignments.value());
+    g.HintTexts = TextTables::readHintTexts(hints.value());
+    return result;
+}
+
+} // namespace orbeta
