@@ -3,49 +3,38 @@
 
 #include "frame/SeriesProgress.h"
 
-#include "services/Globals.h"
-
 #include <algorithm>
 
 namespace orbeta {
 
-void SeriesProgress::start(Globals& g)
+SeriesProgress::SeriesProgress(int exampleCount)
+    : m_exampleCount(std::max(0, exampleCount))
+    , m_left(m_exampleCount)
 {
-    g.HoverId = 0;
-    g.CorrectCount = 0;
-    g.WrongCount = 0;
-    g.ExamplesLeft = g.ExampleCount;
-    g.ScreenItems = g.ExamplesLeft >= 1 ? 1 : 0;
 }
 
-void SeriesProgress::count(Globals& g, bool right)
+void SeriesProgress::count(bool right)
 {
     if (right)
-        ++g.CorrectCount;
+        ++m_correct;
     else
-        ++g.WrongCount;
+        ++m_wrong;
 }
 
-bool SeriesProgress::next(Globals& g, int screenItems)
+bool SeriesProgress::next(int screenItems)
 {
-    g.ExamplesLeft = std::uint16_t(std::max(0, int(g.ExamplesLeft) - std::max(1, screenItems)));
-    g.ScreenItems = std::min(int(g.ExamplesLeft), std::max(1, screenItems));
-    return g.ExamplesLeft > 0;
+    m_left = std::max(0, m_left - std::max(1, screenItems));
+    return m_left > 0;
 }
 
-int SeriesProgress::exampleNumber(const Globals& g)
+int SeriesProgress::exampleNumber() const
 {
-    return int(g.ExampleCount) - int(g.ExamplesLeft) + 1;
+    return m_exampleCount - m_left + 1;
 }
 
-int SeriesProgress::answered(const Globals& g)
+SeriesResult SeriesProgress::result(const QString& pupilName, const QString& topicName, const QString& taskTitle) const
 {
-    return int(g.CorrectCount) + int(g.WrongCount);
-}
-
-SeriesResult SeriesProgress::result(const Globals& g)
-{
-    return {g.PupilName, g.TopicName, g.TaskTitle, g.CorrectCount, g.WrongCount};
+    return {pupilName, topicName, taskTitle, m_correct, m_wrong};
 }
 
 } // namespace orbeta

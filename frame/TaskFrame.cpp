@@ -189,7 +189,8 @@ bool TaskFrame::beginSeries()
     for (PictureButton* mark : IHodnoceni)
         mark->raise();
     setCursor(globals().ArrowCursor);
-    SeriesProgress::start(globals());
+    globals().HoverId = 0;
+    m_series = SeriesProgress(globals().ExampleCount);
     if (!buildExample())
         return false;
     updateProgress();
@@ -198,7 +199,7 @@ bool TaskFrame::beginSeries()
 
 std::pair<int, int> TaskFrame::progress() const
 {
-    return {SeriesProgress::exampleNumber(globals()), globals().ExampleCount};
+    return {m_series.exampleNumber(), m_series.exampleCount()};
 }
 
 void TaskFrame::updateProgress()
@@ -262,7 +263,7 @@ void TaskFrame::check()
         mark->setEnabled(!right || m_design.rightMarkOpens);
         mark->show();
         mark->raise();
-        SeriesProgress::count(globals(), right);
+        m_series.count(right);
     }
     picPokracuj->setEnabled(true);
     // The example is locked now: the next step is to go on.
@@ -298,14 +299,14 @@ void TaskFrame::continueSeries()
         return;
     PlayClickSound(m_services);
     hideHint();
-    Globals& g = globals();
-    if (SeriesProgress::next(g, screenItems()) && turnScreen()) {
+    if (m_series.next(screenItems()) && turnScreen()) {
         newExample();
         return;
     }
     // The series is recorded once, whatever reaches the form before it goes.
     picPokracuj->setEnabled(false);
-    m_results.finishSeries(SeriesProgress::result(g), m_returnForm);
+    const Globals& g = globals();
+    m_results.finishSeries(m_series.result(g.PupilName, g.TopicName, g.TaskTitle), m_returnForm);
     leaveForm();
 }
 
@@ -322,7 +323,7 @@ void TaskFrame::back()
 {
     PlayClickSound(m_services);
     // Answered examples are lost on the way back: the pupil says so first.
-    if (SeriesProgress::answered(globals()) > 0
+    if (m_series.answered() > 0
         && m_services.showMessage(QStringLiteral("Späť"),
                                   QStringLiteral("Naozaj chceš odísť? Vyriešené príklady sa nezapíšu do výsledkov."),
                                   MessageIcon::Question, MessageButtons::YesNoDefaultNo)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "frame/HintWindow.h"
+#include "frame/SeriesProgress.h"
 #include "frame/TopButtons.h"
 #include "screen/AnimationStrip.h"
 #include "screen/FocusRing.h"
@@ -72,6 +73,8 @@ public:
     PictureButton* continueButton() const { return picPokracuj; }
     PictureButton* mark(int item) const { return IHodnoceni[std::size_t(item - 1)]; }
     PictureButton* markButton() const { return mark(1); }
+    // The counting of the series on the form.
+    const SeriesProgress& series() const { return m_series; }
     // The hint window shown last, if any.
     HintWindow* hintWindow() const { return m_hintShown.data(); }
     // The control the focus frame stands around; none on a picture button, which draws its own.
@@ -159,6 +162,7 @@ private:
     FocusRing ring() const;
 
     Design m_design;
+    SeriesProgress m_series;
     QPointer<QWidget> m_returnForm;
     bool m_evaluated = false;
     // No press has reached the form since it came to the front.

@@ -83,9 +83,7 @@ std::pair<int, int> HistoryForm::progress() const
 
 void HistoryForm::showScreen()
 {
-    Globals& g = globals();
     m_screenItems = m_screens.empty() ? 0 : m_screens[std::size_t(m_screen)];
-    g.ScreenItems = m_screenItems;
     setHalfScreen();
     HistoryRandom rnd(m_seeds.next(m_services.now().toMSecsSinceEpoch()));
     buildScreen(rnd);

@@ -149,7 +149,6 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     picPokracuj->hide();
     picTiskni->setPicture(m_printBackground);
     picTiskni->hide();
-    globals().PrintMode = false;
 
     picKonec->setPictures(Resources::picture(SetupLayout::backPicture(false)),
                           Resources::picture(SetupLayout::backPicture(true)));
@@ -412,7 +411,6 @@ void FrmSetup::startSeries()
 {
     PlayClickSound(m_services);
     globals().PupilName = TMeno->text();
-    globals().PrintMode = false;
     std::unique_ptr<QWidget> taskForm = m_taskForms.openSeries(globals().TaskCode);
     if (!taskForm)
         return;
@@ -444,7 +442,6 @@ void FrmSetup::printWorksheet()
     if (!confirmed)
         return;
     const int copies = WorksheetPrintSetup::applyChoices(printer);
-    globals().PrintMode = true;
     // A worksheet that could not be printed (a missing data file, a PDF file
     // that cannot be written) must not pass for printed.
     if (!m_taskForms.printWorksheet(globals().TaskCode, printer, copies))

@@ -17,14 +17,6 @@
 
 namespace orbeta {
 
-// Width, height, bits per pixel and refresh rate of the screen at start.
-struct DisplayModeInfo {
-    std::int32_t width = 0;
-    std::int32_t height = 0;
-    std::int32_t bitsPerPixel = 0;
-    std::int32_t refreshRate = 0;
-};
-
 // The one set of shared globals, read and written by every form for the
 // whole run. Names are the program's own throughout.
 struct Globals {
@@ -42,13 +34,6 @@ struct Globals {
     // The series set up on the setup form.
     QString PupilName;
     std::uint8_t ExampleCount = 0;
-    bool PrintMode = false;
-
-    // Kept by the task forms, read by the results form.
-    std::uint16_t CorrectCount = 0;
-    std::uint16_t WrongCount = 0;
-    std::uint16_t ExamplesLeft = 0;
-    int ScreenItems = 0;
 
     // The three tables loaded at start-up.
     ::orbeta::MarkTable MarkTable{};
@@ -68,8 +53,6 @@ struct Globals {
 
     QString SavedKeyboardLayout;
     QString CurrentKeyboardLayout;
-
-    DisplayModeInfo SavedDisplayMode;
 };
 
 Globals& globals();

@@ -4,7 +4,6 @@
 #include "startup/DisplayMode.h"
 
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "services/Services.h"
 #include "startup/FrmPozadi.h"
 
@@ -29,10 +28,6 @@ std::unique_ptr<FrmPozadi>& backdrop()
 void SwitchDisplayMode(ScreenHost& host, DisplayChoice choice, Services& services)
 {
     const QScreen* screen = QGuiApplication::primaryScreen();
-    if (screen) {
-        globals().SavedDisplayMode = {screen->size().width(), screen->size().height(), screen->depth(),
-                                      qRound(screen->refreshRate())};
-    }
     if (choice == DisplayChoice::Window) {
         host.showDesignWindow();
         return;

@@ -15,7 +15,7 @@ enum class DisplayChoice {
 
 // Showing the program's window: full screen and scaled when the screen allows
 // it; otherwise a warning, a backdrop over the desktop and a 640 x 480
-// window. SavedDisplayMode keeps what the screen reported at start.
+// window.
 void SwitchDisplayMode(ScreenHost& host, DisplayChoice choice, Services& services);
 // Leaves full screen and removes the backdrop.
 void RestoreDisplayMode(ScreenHost& host);

@@ -101,10 +101,10 @@ protected:
     // Evaluates and continues; the screen's items all count right.
     void checkAndContinue(HistoryForm& form, int items)
     {
-        const int before = globals().CorrectCount;
+        const int before = form.series().correct();
         QTest::mouseClick(form.topButton(1), Qt::LeftButton);
-        EXPECT_EQ(globals().CorrectCount, before + items);
-        EXPECT_EQ(globals().WrongCount, 0);
+        EXPECT_EQ(form.series().correct(), before + items);
+        EXPECT_EQ(form.series().wrong(), 0);
         ASSERT_TRUE(form.continueButton()->isEnabled());
         QTest::mouseClick(form.continueButton(), Qt::LeftButton);
     }
@@ -266,7 +266,7 @@ TEST_F(HistorySeriesTest, EverySeriesCanBeSolvedWithTheKeyboardAlone)
             }
             QTest::keyClick(form, Qt::Key_F3);
             ASSERT_TRUE(form->evaluated());
-            EXPECT_EQ(globals().WrongCount, 0);
+            EXPECT_EQ(form->series().wrong(), 0);
             QTest::keyClick(form, Qt::Key_Return);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
@@ -286,7 +286,7 @@ TEST_F(HistorySeriesTest, EscapePutsACarriedBoxBackAndSpaceOpensTheHintOfAFramed
     EXPECT_EQ(form->box(1)->text(), first);
     // Nothing moved: every row is wrong, and the frame walks over the crosses.
     QTest::keyClick(form, Qt::Key_F3);
-    ASSERT_EQ(globals().WrongCount, 10);
+    ASSERT_EQ(form->series().wrong(), 10);
     QTest::keyClick(form, Qt::Key_Down);
     QTest::keyClick(form, Qt::Key_Down);
     EXPECT_TRUE(form->target()->geometry().contains(form->mark(3)->geometry()));

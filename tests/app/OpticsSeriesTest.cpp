@@ -113,7 +113,7 @@ TEST_F(OpticsSeriesTest, AWrongConstructionShowsTheCorrectOneWithItsFault)
     drawRight(*form, 1);
     QTest::mouseClick(form->topButton(1), Qt::LeftButton);
     EXPECT_FALSE(form->lastCheckRight());
-    EXPECT_EQ(globals().WrongCount, 1);
+    EXPECT_EQ(form->series().wrong(), 1);
     ASSERT_TRUE(form->markButton()->isEnabled());
     QTest::mouseClick(form->markButton(), Qt::LeftButton);
     ASSERT_TRUE(form->hintWindow());

@@ -53,7 +53,6 @@ void TaskSeriesFixture::SetUp()
     g.ResourceDir = buildDir() + QStringLiteral("/cd/");
     g.DataDir = data.path() + QLatin1Char('/');
     g.PupilName = QStringLiteral("Zuzana");
-    g.PrintMode = false;
     g.AssignmentTexts = TextTables::readAssignmentTexts(installed(QStringLiteral("Zadani.dat")));
     g.HintTexts = TextTables::readHintTexts(installed(QStringLiteral("Napoveda.dat")));
     const auto marks = MarkTableFile::parse(installed(QStringLiteral("Znamky.dat")), QStringLiteral("Znamky.dat"));

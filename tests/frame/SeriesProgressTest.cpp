@@ -2,50 +2,45 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "frame/SeriesProgress.h"
-#include "services/Globals.h"
 
 #include <gtest/gtest.h>
 
 using namespace orbeta;
 
-// A series of three shows three examples: the third continue ends it, and a
-// new series starts its counters from zero.
+// A series of three shows three examples: the third continue ends it.
 TEST(SeriesProgress, ThreeExamplesThreeContinues)
 {
-    Globals g;
-    g.ExampleCount = 3;
-    g.CorrectCount = 4;
-    g.WrongCount = 2;
-    SeriesProgress::start(g);
-    EXPECT_EQ(g.CorrectCount + g.WrongCount, 0);
+    SeriesProgress series(3);
+    EXPECT_EQ(series.answered(), 0);
     std::vector<int> shown;
     bool more = true;
     while (more) {
-        shown.push_back(SeriesProgress::exampleNumber(g));
-        SeriesProgress::count(g, shown.size() != 2);
-        more = SeriesProgress::next(g);
+        shown.push_back(series.exampleNumber());
+        series.count(shown.size() != 2);
+        more = series.next();
     }
     EXPECT_EQ(shown, (std::vector<int>{1, 2, 3}));
-    EXPECT_EQ(g.CorrectCount, 2);
-    EXPECT_EQ(g.WrongCount, 1);
-    EXPECT_EQ(g.ScreenItems, 0);
+    EXPECT_EQ(series.correct(), 2);
+    EXPECT_EQ(series.wrong(), 1);
+    EXPECT_EQ(series.examplesLeft(), 0);
 }
 
 // Screens of several items use up all their items at once: 15 pairs run as
 // ten and five, and the last continue ends the series.
 TEST(SeriesProgress, ScreensOfSeveralItems)
 {
-    Globals g;
-    g.ExampleCount = 15;
-    SeriesProgress::start(g);
+    SeriesProgress series(15);
     for (int i = 0; i < 10; ++i)
-        SeriesProgress::count(g, i != 3);
-    EXPECT_TRUE(SeriesProgress::next(g, 10));
-    EXPECT_EQ(g.ExamplesLeft, 5);
-    EXPECT_FALSE(SeriesProgress::next(g, 5));
-    EXPECT_EQ(g.ExamplesLeft, 0);
-    const SeriesResult result = SeriesProgress::result(g);
+        series.count(i != 3);
+    EXPECT_TRUE(series.next(10));
+    EXPECT_EQ(series.examplesLeft(), 5);
+    EXPECT_EQ(series.exampleNumber(), 11);
+    EXPECT_FALSE(series.next(5));
+    EXPECT_EQ(series.examplesLeft(), 0);
+    const SeriesResult result = series.result(QStringLiteral("Ján"), QStringLiteral("Optika"), QStringLiteral("Šošovka"));
+    EXPECT_EQ(result.pupilName, QStringLiteral("Ján"));
+    EXPECT_EQ(result.taskTitle, QStringLiteral("Šošovka"));
     EXPECT_EQ(result.correct, 9);
     EXPECT_EQ(result.wrong, 1);
-    EXPECT_EQ(SeriesProgress::answered(g), 10);
+    EXPECT_EQ(series.answered(), 10);
 }

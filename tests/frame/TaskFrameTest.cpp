@@ -193,7 +193,7 @@ TEST_F(TaskFrameTest, FunctionKeysActOnlyOnTheFormInFront)
     QTest::keyClick(form, Qt::Key_F4);
     EXPECT_FALSE(form->evaluated());
     EXPECT_EQ(form->built, 3);
-    EXPECT_EQ(globals().ExamplesLeft, 2);
+    EXPECT_EQ(form->series().examplesLeft(), 2);
 }
 
 TEST_F(TaskFrameTest, BackAsksOnlyWhenAnsweredExamplesWouldBeLost)

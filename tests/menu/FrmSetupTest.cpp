@@ -199,7 +199,6 @@ TEST_F(FrmSetupTest, ContinueLoadsTheTaskFormAndHidesTheSetup)
     click(setup->continueButton());
     EXPECT_EQ(forms.opens, 1);
     EXPECT_EQ(globals().PupilName, QStringLiteral("Ján"));
-    EXPECT_FALSE(globals().PrintMode);
     EXPECT_EQ(globals().CurrentForm, forms.last.data());
     EXPECT_FALSE(setup->isVisible());
 }
@@ -233,13 +232,11 @@ TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
     finishAnimations(setup);
     click(setup->printButton());
     EXPECT_EQ(forms.frames, 0);
-    EXPECT_FALSE(globals().PrintMode);
 
     confirm = true;
     click(setup->printButton());
     ASSERT_EQ(forms.frames, 1);
     EXPECT_EQ(forms.printedCode, QStringLiteral("6c"));
-    EXPECT_TRUE(globals().PrintMode);
     EXPECT_EQ(forms.copies, 3);
     EXPECT_EQ(forms.printerCopies, 1);
     EXPECT_EQ(forms.pageSize, QPageSize::A4);
