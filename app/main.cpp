@@ -25,7 +25,6 @@
 #include "screen/HelpScreens.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
-#include "services/Globals.h"
 #include "startup/LaunchOptions.h"
 
 #include <QApplication>
@@ -127,7 +126,7 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                    // A task whose scene is not drawn yet stays closed.
                    if (!task || !CalcScene::available(*task))
                        return nullptr;
-                   return FrmMech1::open(services, results, *task, seed, globals().CurrentForm,
+                   return FrmMech1::open(services, results, *task, seed, host ? host->currentForm() : nullptr,
                                          host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Zobr,
@@ -136,13 +135,14 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                    ScreenHost* host = ScreenHost::instance();
                    if (!task)
                        return nullptr;
-                   return FrmZobr::open(services, results, *task, opticsRandom(), seed, globals().CurrentForm,
-                                        host ? host->stage() : nullptr);
+                   return FrmZobr::open(services, results, *task, opticsRandom(), seed,
+                                        host ? host->currentForm() : nullptr, host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Dvojice,
               {[&services, &results, seed](const QString&) -> std::unique_ptr<QWidget> {
                    ScreenHost* host = ScreenHost::instance();
-                   return FrmDvojice::open(services, results, seed, globals().CurrentForm, host ? host->stage() : nullptr);
+                   return FrmDvojice::open(services, results, seed, host ? host->currentForm() : nullptr,
+                                           host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Osa,
               {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
@@ -150,7 +150,7 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                    ScreenHost* host = ScreenHost::instance();
                    if (!history)
                        return nullptr;
-                   return FrmOsa::open(services, results, *history, seed, globals().CurrentForm,
+                   return FrmOsa::open(services, results, *history, seed, host ? host->currentForm() : nullptr,
                                        host ? host->stage() : nullptr);
                }});
     auto printing = std::make_shared<WorksheetPrinting>(services, seed);
@@ -167,13 +167,13 @@ bool g_benchmarkDone = false;
 
 void reportStartUp(orbeta::ScreenHost& host, const orbeta::FrmSelect& menu)
 {
-    QObject::connect(&host, &orbeta::ScreenHost::framePainted, &host, [&menu] {
+    QObject::connect(&host, &orbeta::ScreenHost::framePainted, &host, [&host, &menu] {
         if (g_benchmarkDone)
             return;
         g_benchmarkDone = true;
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         std::printf("first-window %lld\n", static_cast<long long>(now));
-        if (orbeta::globals().CurrentForm == &menu)
+        if (host.currentForm() == &menu)
             std::printf("menu %lld\n", static_cast<long long>(now));
         std::printf("rss-kb %ld\ncpu-ms %ld\n", residentKilobytes(), processorMilliseconds());
         std::fflush(stdout);

@@ -189,7 +189,7 @@ bool TaskFrame::beginSeries()
     for (PictureButton* mark : IHodnoceni)
         mark->raise();
     setCursor(globals().ArrowCursor);
-    globals().HoverId = 0;
+    ClearHoverItem();
     m_series = SeriesProgress(globals().ExampleCount);
     if (!buildExample())
         return false;
@@ -496,12 +496,18 @@ void TaskFrame::backgroundMoved(QPoint position)
     });
     if (highlighted)
         ShowTopButtons(PicTop, 0);
-    globals().HoverId = 0;
+    ClearHoverItem();
+}
+
+bool TaskFrame::inFront() const
+{
+    const ScreenHost* host = ScreenHost::instance();
+    return host && host->currentForm() == this;
 }
 
 bool TaskFrame::functionKey(int key)
 {
-    if (!isVisible() || globals().CurrentForm != this)
+    if (!isVisible() || !inFront())
         return false;
     const auto binding = std::find_if(std::begin(kFrameKeys), std::end(kFrameKeys),
                                       [key](const KeyBinding& b) { return b.key == key; });
@@ -558,7 +564,7 @@ bool TaskFrame::eventFilter(QObject* watched, QEvent* event)
         // Escape goes one step back: the hint shut, the form's half-done
         // step undone, else the way back (which asks when answers would be lost).
         if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && isVisible()
-            && globals().CurrentForm == this) {
+            && inFront()) {
             if (m_hintShown && m_hintShown->isVisible()) {
                 hideHint();
                 return true;

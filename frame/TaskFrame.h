@@ -157,6 +157,8 @@ private:
     void backgroundPressed(QPoint position);
     void backgroundMoved(QPoint position);
     bool ownWidget(QObject* object) const;
+    // The form is the one in front of the host.
+    bool inFront() const;
     void leaveForm();
     bool usableFocus(const QWidget* widget) const;
     FocusRing ring() const;

@@ -76,7 +76,7 @@ void FrmSelect::finishLoad()
     m_built = true;
     build();
     globals().TaskCode = QStringLiteral("0");
-    globals().HoverId = 0;
+    ClearHoverItem();
     globals().FontPath = Resources::resourcePath(QStringLiteral("Data\\Sigla.ttf"));
     // Nothing on the first screen is written in the symbol font: register it
     // once that screen has been painted.
@@ -423,11 +423,12 @@ void FrmSelect::unmarkedToNormal()
 
 void FrmSelect::onBackgroundMove()
 {
-    if (globals().HoverId == 0)
+    const ScreenHost* host = ScreenHost::instance();
+    if (!host || host->hoverId() == 0)
         return;
     IKonec->showNormal();
     unmarkedToNormal();
-    globals().HoverId = 0;
+    ClearHoverItem();
 }
 
 void FrmSelect::onTopicMove(int topic)

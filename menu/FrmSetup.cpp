@@ -164,7 +164,7 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
                     Palette::transparent());
 
     globals().ExampleCount = 0;
-    globals().HoverId = 0;
+    ClearHoverItem();
 }
 
 FrmSetup* FrmSetup::open(Services& services, const TaskForms& taskForms, FrmSelect& menu)
@@ -488,7 +488,7 @@ void FrmSetup::backgroundMoved()
     picKonec->showNormal();
     for (PictureButton* button : ICislo)
         button->showNormalUnlessMarked();
-    globals().HoverId = 0;
+    ClearHoverItem();
 }
 
 void FrmSetup::addTourStates(Tour& tour, Services& services, const TaskForms& taskForms)

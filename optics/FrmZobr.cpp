@@ -159,8 +159,8 @@ void FrmZobr::picturePressed(QPoint at, Qt::MouseButton button)
 
 void FrmZobr::pictureMoved(QPoint at, Qt::MouseButtons buttons)
 {
-    if (globals().HoverId != kHoverPicture)
-        globals().HoverId = kHoverPicture;
+    if (ScreenHost* host = ScreenHost::instance())
+        host->setHoverId(kHoverPicture);
     if (!drawingAllowed()) {
         showPointer(Pic, globals().ArrowCursor);
         return;

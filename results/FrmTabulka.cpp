@@ -69,7 +69,7 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
     setAccessibleName(QStringLiteral("Tabuľka výsledkov"));
     connect(this, &Form::backgroundMouseMoved, this, [this] {
         picKonec->showNormal();
-        globals().HoverId = 0;
+        ClearHoverItem();
     });
 
     for (int row = 0; row < kRows; ++row) {
@@ -98,7 +98,7 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
                                    + read.error().message(),
                                MessageIcon::Warning);
     showRanking();
-    globals().HoverId = 0;
+    ClearHoverItem();
 }
 
 QLabel* FrmTabulka::cell(int row, int column) const

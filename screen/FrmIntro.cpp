@@ -33,7 +33,6 @@ FrmIntro::FrmIntro(Services& services, QWidget* parent)
     m_lblInfo->hide();
     SkipWait = false;
     EndTick = m_services.tickCount() + kSplashMilliseconds;
-    globals().CurrentForm = this;
     m_timer.setSingleShot(true);
     connect(&m_timer, &QTimer::timeout, this, [this] {
         // The wait may have been cut short by a click meanwhile.

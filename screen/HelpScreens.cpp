@@ -7,7 +7,6 @@
 #include "screen/FrmIntro.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 
 namespace orbeta {
@@ -44,8 +43,8 @@ void AddHelpScreenTourStates(Tour& tour, Services& services)
         intro->IsIntro = false;
         host.showForm(intro);
     });
-    tour.add(QStringLiteral("frm_Intro"), QStringLiteral("credits"), [&services](ScreenHost&) {
-        ShowHelpPicture(services, PictureNames::credits(), globals().CurrentForm);
+    tour.add(QStringLiteral("frm_Intro"), QStringLiteral("credits"), [&services](ScreenHost& host) {
+        ShowHelpPicture(services, PictureNames::credits(), host.currentForm());
     });
 }
 

@@ -4,7 +4,6 @@
 #include "screen/ScreenHost.h"
 
 #include "screen/Form.h"
-#include "services/Globals.h"
 #include "services/Services.h"
 
 #include <QAccessibleWidget>
@@ -140,7 +139,7 @@ void ScreenHost::showForm(QWidget* form)
         form->move(0, 0);
     form->show();
     form->raise();
-    globals().CurrentForm = form;
+    m_currentForm = form;
     if (auto* screen = qobject_cast<Form*>(form))
         screen->activate();
 }
@@ -156,8 +155,8 @@ void ScreenHost::unloadForm(QWidget* form)
     if (!form)
         return;
     form->hide();
-    if (globals().CurrentForm == form)
-        globals().CurrentForm = nullptr;
+    if (m_currentForm == form)
+        m_currentForm = nullptr;
     form->deleteLater();
 }
 
@@ -244,11 +243,19 @@ void ScreenHost::fitStage()
 
 bool EnterHoverItem(Services& services, std::uint8_t id)
 {
-    if (globals().HoverId == id)
+    ScreenHost* host = ScreenHost::instance();
+    if (host && host->hoverId() == id)
         return false;
     PlayEnterSound(services);
-    globals().HoverId = id;
+    if (host)
+        host->setHoverId(id);
     return true;
+}
+
+void ClearHoverItem()
+{
+    if (ScreenHost* host = ScreenHost::instance())
+        host->setHoverId(0);
 }
 
 } // namespace orbeta

@@ -8,6 +8,7 @@
 #include <QGraphicsView>
 #include <QImage>
 #include <QPoint>
+#include <QPointer>
 
 #include <cstdint>
 
@@ -36,7 +37,7 @@ public:
     QWidget* stage() const { return m_stage; }
 
     // Puts `form` on the stage if needed, shows it in front of every other
-    // form, makes it the CurrentForm and runs its activation.
+    // form, makes it the current form and runs its activation.
     void showForm(QWidget* form);
     void hideForm(QWidget* form);
     // Hides the form and deletes it once control returns to the event loop.
@@ -45,6 +46,11 @@ public:
     void showPopup(QWidget* window, QPoint topLeft);
     // The form on the stage with this object name, if any.
     QWidget* findForm(const QString& formName) const;
+    // The 640 x 480 form in front, or null once it is unloaded.
+    QWidget* currentForm() const { return m_currentForm; }
+    // The highlighted item of the front form, 0 for none.
+    std::uint8_t hoverId() const { return m_hoverId; }
+    void setHoverId(std::uint8_t id) { m_hoverId = id; }
 
     // The pointer over the stage now, as a form chose it on a move; the
     // view would take it from the widget only on the next move.
@@ -76,13 +82,18 @@ private:
     void fitStage();
 
     QWidget* m_stage = nullptr;
+    QPointer<QWidget> m_currentForm;
+    std::uint8_t m_hoverId = 0;
     QGraphicsProxyWidget* m_proxy = nullptr;
 };
 
 class Services;
 
 // Moves the highlight to item `id` of the front form: plays the enter sound
-// and sets HoverId when the highlight moves to another item. True when it moved.
+// and sets the host's hover id when the highlight moves to another item.
+// True when it moved.
 bool EnterHoverItem(Services& services, std::uint8_t id);
+// No item of the front form is highlighted.
+void ClearHoverItem();
 
 } // namespace orbeta

@@ -46,11 +46,6 @@ struct Globals {
     // check, new, tab, back; each normal then highlighted.
     std::array<QPixmap, 8> TopButtonPictures;
 
-    // The 640 x 480 form in front.
-    QPointer<QWidget> CurrentForm;
-    // The highlighted item of the front form, 0 for none.
-    std::uint8_t HoverId = 0;
-
     QString SavedKeyboardLayout;
     QString CurrentKeyboardLayout;
 };

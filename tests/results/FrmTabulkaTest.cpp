@@ -183,7 +183,7 @@ TEST_F(FrmTabulkaTest, BackShowsTheReturnFormAndUnloadsTheTable)
     host.showForm(table);
     QPointer<FrmTabulka> alive(table);
     QTest::mouseClick(table->backButton(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(globals().CurrentForm, setup);
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull());
 }

@@ -101,7 +101,7 @@ TEST(ShapeWindowFromBitmap, ClicksOnTransparentPixelsReachTheFormBelow)
     host.showPopup(&hint, QPoint(100, 100));
     EXPECT_EQ(host.stage()->childAt(101, 101), &hint);
     EXPECT_EQ(host.stage()->childAt(100, 100), &form);
-    EXPECT_EQ(globals().CurrentForm, &form);
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), &form);
 }
 
 TEST(NormaliseControls, FontsBecomeTwelvePointAndTabStopsGo)
@@ -140,12 +140,15 @@ TEST(TopButtons, BuiltEdgeToEdgeAndHighlightedOneAtATime)
 TEST(HoverId, EnterSoundOncePerItem)
 {
     FakeServices services;
-    globals().HoverId = 0;
+    ScreenHost host;
     EXPECT_TRUE(EnterHoverItem(services, 3));
     EXPECT_FALSE(EnterHoverItem(services, 3));
     EXPECT_TRUE(EnterHoverItem(services, 4));
     EXPECT_EQ(services.played(Sound::Enter), 2);
-    EXPECT_EQ(globals().HoverId, 4);
+    EXPECT_EQ(host.hoverId(), 4);
+    ClearHoverItem();
+    EXPECT_EQ(host.hoverId(), 0);
+    EXPECT_TRUE(EnterHoverItem(services, 4));
 }
 
 TEST(PictureButton, SignalsAndMark)
