@@ -43,10 +43,6 @@
 namespace orbeta {
 namespace {
 
-// Hover ids of the form's items; table rows are 30 + row.
-constexpr std::uint8_t kHoverStart = 21;
-constexpr std::uint8_t kHoverTableRow = 30;
-
 const QString kSigla = QStringLiteral("Sigla");
 
 QFont pixelFont(const QFont& base, int pixels, bool bold = false)
@@ -82,9 +78,14 @@ std::unique_ptr<FrmMech1> FrmMech1::open(Services& services, ResultsLink& result
 FrmMech1::FrmMech1(Services& services, ResultsLink& results, CalcTask task, std::optional<std::uint64_t> seed,
                    QWidget* returnForm, QWidget* parent)
     : TaskFrame(QStringLiteral("frm_Mech1"), services, results, calcTaskCode(task), returnForm, parent,
-                {QStringLiteral("Nový príklad (F6)"), Layout::kCalcProgress, Layout::kCalcContinue, 1,
-                 Layout::kCheckMark.size(), QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."), true,
-                 true})
+                {.newTip = QStringLiteral("Nový príklad (F6)"),
+                 .progress = Layout::kCalcProgress,
+                 .continueButton = Layout::kCalcContinue,
+                 .marks = 1,
+                 .markSize = Layout::kCheckMark.size(),
+                 .markTip = QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."),
+                 .rightMarkOpens = true,
+                 .holdMark = true})
     , m_task(task)
     , m_seeds(seed)
 {
@@ -327,8 +328,7 @@ void FrmMech1::setStartPicture(StartPicture picture)
 
 void FrmMech1::setControls(bool on)
 {
-    for (PictureButton* button : PicTop)
-        button->setEnabled(on);
+    lockToolbar(!on);
     m_calculator->setEnabled(on);
 }
 
@@ -406,7 +406,7 @@ std::optional<std::uint32_t> FrmMech1::animatePanels(std::uint32_t now)
 std::vector<bool> FrmMech1::judgeExample()
 {
     setControls(false);
-    PicTop[3]->setEnabled(true);
+    topButton(4)->setEnabled(true);
     PicStart->setEnabled(false);
     setStartPicture(StartPicture::Disabled);
 
@@ -464,7 +464,7 @@ void FrmMech1::showSolution(int, QPoint at)
 
 void FrmMech1::markRow(int row)
 {
-    if (!PicTop[0]->isEnabled() || !m_example.tableActive() || row < 1 || row > m_tablePanel->rows())
+    if (!answering() || !m_example.tableActive() || row < 1 || row > m_tablePanel->rows())
         return;
     PlayClickSound(m_services);
     m_tablePanel->highlight(row);
@@ -481,12 +481,12 @@ void FrmMech1::typeAnswer(const CalcAnswer& answer)
             TCil[i]->setText(answer.finishBoxes[i]);
     if (answer.markedRow > 0)
         markRow(answer.markedRow);
-    m_leverPanel->place(answer.lever, PicTop[0]->isEnabled());
+    m_leverPanel->place(answer.lever, answering());
 }
 
 void FrmMech1::hoverTable(int row)
 {
-    if (row < 1 || !PicTop[0]->isEnabled())
+    if (row < 1 || !answering())
         return;
     if (m_example.tableActive()) {
         EnterHoverItem(m_services, std::uint8_t(kHoverTableRow + row));
@@ -557,7 +557,7 @@ void FrmMech1::startKey()
 bool FrmMech1::filterEvent(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
-    if (watched == Pic && m_leverPanel->filterEvent(event, PicTop[0]->isEnabled() && !m_running))
+    if (watched == Pic && m_leverPanel->filterEvent(event, answering() && !m_running))
         return true;
     auto* box = qobject_cast<QLineEdit*>(watched);
     const bool answerBox = box && std::find(TVstup.begin(), TVstup.end(), box) != TVstup.end();
@@ -591,7 +591,7 @@ void FrmMech1::leverMoved()
     if (!m_running)
         showFrame(0);
     // A hanging weight keeps the experiment from starting until it is taken off.
-    if (PicTop[0]->isEnabled() && !m_running) {
+    if (answering() && !m_running) {
         PicStart->setEnabled(!m_leverPanel->board().weightHung());
         setStartPicture(m_leverPanel->board().weightHung() ? StartPicture::Disabled : StartPicture::Play);
     }

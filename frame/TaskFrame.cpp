@@ -31,11 +31,6 @@
 namespace orbeta {
 namespace {
 
-// Hover ids of the frame's items; the toolbar's are 1 to 4.
-constexpr std::uint8_t kHoverTitle = 5;
-constexpr std::uint8_t kHoverContinue = 8;
-constexpr std::uint8_t kHoverMark = 20;
-
 // The title picture at the top left of a task form, both edges exclusive.
 constexpr QRect kTitleHelpArea{6, 6, 226, 66};
 
@@ -45,23 +40,33 @@ bool inTitleHelpArea(QPoint p)
            && p.y() > kTitleHelpArea.top() && p.y() < kTitleHelpArea.top() + kTitleHelpArea.height();
 }
 
-// The function keys of the toolbar and what they press; a key for another
-// button of the frame goes here.
+// The function keys of the frame, each described once: what it presses and,
+// for a button of the frame, the button's name, tip and the text a screen
+// reader adds. A key for another button of the frame goes here.
 enum class FrameKey { Help, Start, Check, Continue, New, NextRow, PreviousRow, Solution };
 struct KeyBinding {
     int key;
     FrameKey action;
+    QStringView name;        // empty: no button, or the form's Design names it
+    QStringView tip;
+    QStringView description;
 };
 constexpr KeyBinding kFrameKeys[] = {
-    {Qt::Key_F1, FrameKey::Help},
-    {Qt::Key_F2, FrameKey::Start},
-    {Qt::Key_F3, FrameKey::Check},
-    {Qt::Key_F4, FrameKey::Continue},
-    {Qt::Key_F6, FrameKey::New},
-    {Qt::Key_F7, FrameKey::NextRow},
-    {Qt::Key_F8, FrameKey::PreviousRow},
-    {Qt::Key_F9, FrameKey::Solution},
+    {Qt::Key_F1, FrameKey::Help, {}, {}, {}},
+    {Qt::Key_F2, FrameKey::Start, {}, {}, {}},
+    {Qt::Key_F3, FrameKey::Check, u"Vyhodnoť", u"Vyhodnoť (F3)", u"Kláves F3."},
+    {Qt::Key_F4, FrameKey::Continue, u"Pokračuj", u"Pokračuj (F4)", u"Ďalší príklad. Kláves F4."},
+    {Qt::Key_F6, FrameKey::New, {}, {}, u"Kláves F6."},
+    {Qt::Key_F7, FrameKey::NextRow, {}, {}, {}},
+    {Qt::Key_F8, FrameKey::PreviousRow, {}, {}, {}},
+    {Qt::Key_F9, FrameKey::Solution, {}, {}, u"Riešenie ukáže kláves F9."},
 };
+
+const KeyBinding& frameKey(FrameKey action)
+{
+    return *std::find_if(std::begin(kFrameKeys), std::end(kFrameKeys),
+                         [action](const KeyBinding& b) { return b.action == action; });
+}
 
 QPixmap markPicture(bool right, QSize size)
 {
@@ -102,12 +107,13 @@ void TaskFrame::buildFrame(const Design& design)
         button = new PictureButton(this);
     PicTop[0]->move(Layout::kTopButton1.topLeft());
     BuildTopButtons(*this, PicTop);
-    const std::array<QString, 4> tips{QStringLiteral("Vyhodnoť (F3)"), design.newTip,
-                                      QStringLiteral("Tabuľka výsledkov"), QStringLiteral("Späť")};
+    const KeyBinding& checkKey = frameKey(FrameKey::Check);
+    const std::array<QString, 4> tips{checkKey.tip.toString(), design.newTip, QStringLiteral("Tabuľka výsledkov"),
+                                      QStringLiteral("Späť")};
     // The tips name the keys in brackets; a screen reader reads the name and the key apart.
-    const std::array<QString, 4> names{QStringLiteral("Vyhodnoť"), QString(design.newTip).section(QStringLiteral(" ("), 0, 0),
+    const std::array<QString, 4> names{checkKey.name.toString(), QString(design.newTip).section(QStringLiteral(" ("), 0, 0),
                                        QStringLiteral("Tabuľka výsledkov"), QStringLiteral("Späť")};
-    const std::array<QString, 4> keys{QStringLiteral("Kláves F3."), QStringLiteral("Kláves F6."),
+    const std::array<QString, 4> keys{checkKey.description.toString(), frameKey(FrameKey::New).description.toString(),
                                       QStringLiteral("Poradie žiakov."), QStringLiteral("Kláves Escape.")};
     for (int i = 0; i < 4; ++i) {
         PictureButton* button = PicTop[std::size_t(i)];
@@ -115,7 +121,7 @@ void TaskFrame::buildFrame(const Design& design)
         button->setAccessibleName(names[std::size_t(i)]);
         button->setAccessibleDescription(keys[std::size_t(i)]);
         connect(button, &PictureButton::mouseMoved, this, [this, i] {
-            EnterHoverItem(m_services, std::uint8_t(i + 1));
+            EnterHoverItem(m_services, std::uint8_t(kHoverToolbar + i));
             ShowTopButtons(PicTop, i + 1);
             showPointer(PicTop[std::size_t(i)], globals().HandCursor);
         });
@@ -154,9 +160,10 @@ void TaskFrame::buildFrame(const Design& design)
     picPokracuj = new PictureButton(this, kHoverContinue);
     picPokracuj->setGeometry(design.continueButton);
     picPokracuj->setFixedPictureSize(design.continueButton.size());
-    picPokracuj->setToolTip(QStringLiteral("Pokračuj (F4)"));
-    picPokracuj->setAccessibleName(QStringLiteral("Pokračuj"));
-    picPokracuj->setAccessibleDescription(QStringLiteral("Ďalší príklad. Kláves F4."));
+    const KeyBinding& continueKey = frameKey(FrameKey::Continue);
+    picPokracuj->setToolTip(continueKey.tip.toString());
+    picPokracuj->setAccessibleName(continueKey.name.toString());
+    picPokracuj->setAccessibleDescription(continueKey.description.toString());
     picPokracuj->setDisabledLook(false);
     m_continueStrip = AnimationStrip(Resources::picture(PictureNames::continueStrip()), Layout::kStripFrames);
     m_continueBackground = Resources::picture(PictureNames::continueBackground());
@@ -259,7 +266,7 @@ void TaskFrame::check()
         mark->setPicture(right ? m_right : m_wrong);
         mark->setAccessibleName(right ? QStringLiteral("Hodnotenie: správne") : QStringLiteral("Hodnotenie: nesprávne"));
         mark->setAccessibleDescription(right && !m_design.rightMarkOpens ? QString()
-                                                                         : QStringLiteral("Riešenie ukáže kláves F9."));
+                                                                         : frameKey(FrameKey::Solution).description.toString());
         mark->setEnabled(!right || m_design.rightMarkOpens);
         mark->show();
         mark->raise();
@@ -283,6 +290,7 @@ void TaskFrame::newExample()
     picPokracuj->setEnabled(false);
     for (PictureButton* button : PicTop)
         button->setEnabled(true);
+    m_toolbarLocked = false;
     m_evaluated = false;
     if (!buildExample()) {
         back();
@@ -291,6 +299,13 @@ void TaskFrame::newExample()
     updateProgress();
     focusFirst();
     formActivated();
+}
+
+void TaskFrame::lockToolbar(bool locked)
+{
+    m_toolbarLocked = locked;
+    for (PictureButton* button : PicTop)
+        button->setEnabled(!locked);
 }
 
 void TaskFrame::continueSeries()

@@ -51,6 +51,18 @@ public:
         bool holdMark = false;       // the solution shows while the mark is held
     };
 
+    // Hover ids of a task form's items, the frame's and its forms' own in one
+    // list so that no two items share one; a range counts up from its first id.
+    static constexpr std::uint8_t kHoverToolbar = 1;        // 1 to 4, the toolbar's buttons
+    static constexpr std::uint8_t kHoverTitle = 5;
+    static constexpr std::uint8_t kHoverContinue = 8;
+    static constexpr std::uint8_t kHoverBox = 10;           // and up, the history boxes
+    static constexpr std::uint8_t kHoverPicture = 16;       // the optics drawing area
+    static constexpr std::uint8_t kHoverMark = 20;
+    static constexpr std::uint8_t kHoverStart = 21;         // the experiment's start button
+    static constexpr std::uint8_t kHoverTableRow = 30;      // 30 + row, the table's rows
+    static constexpr std::uint8_t kHoverCalculatorKey = 40; // and up, the calculator's keys
+
     ~TaskFrame() override;
 
     // The continue button's strip and the form's own animation at tick
@@ -69,6 +81,9 @@ public:
     void toggleSolution();
 
     bool evaluated() const { return m_evaluated; }
+    // The pupil may still answer: the example is not checked and the form
+    // has not locked the toolbar (for a running experiment).
+    bool answering() const { return !m_evaluated && !m_toolbarLocked; }
     PictureButton* topButton(int i) const { return PicTop[std::size_t(i - 1)]; }
     PictureButton* continueButton() const { return picPokracuj; }
     PictureButton* mark(int item) const { return IHodnoceni[std::size_t(item - 1)]; }
@@ -142,14 +157,12 @@ protected:
     void timerEvent(QTimerEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
+    // The whole toolbar off while the form runs something of its own, and on again.
+    void lockToolbar(bool locked);
+
     Services& m_services;
     ResultsLink& m_results;
     QString m_code;
-
-    TopButtons PicTop{};
-    PictureButton* picPokracuj = nullptr;
-    QLabel* LblPriklad = nullptr;
-    std::vector<PictureButton*> IHodnoceni;
 
 private:
     void buildFrame(const Design& design);
@@ -163,7 +176,12 @@ private:
     bool usableFocus(const QWidget* widget) const;
     FocusRing ring() const;
 
+    TopButtons PicTop{};
+    PictureButton* picPokracuj = nullptr;
+    QLabel* LblPriklad = nullptr;
+    std::vector<PictureButton*> IHodnoceni;
     Design m_design;
+    bool m_toolbarLocked = false;
     SeriesProgress m_series;
     QPointer<QWidget> m_returnForm;
     bool m_evaluated = false;

@@ -23,19 +23,17 @@
 #include <algorithm>
 
 namespace orbeta {
-namespace {
-
-// Hover id of the boxes.
-constexpr std::uint8_t kHoverBox = 10;
-
-} // namespace
 
 HistoryForm::HistoryForm(const QString& formName, Services& services, ResultsLink& results, HistoryDeck deck,
                          std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent,
                          const QRect& continueButton)
     : TaskFrame(formName, services, results, HistoryDeck::taskCode(deck.code()), returnForm, parent,
-                {QStringLiteral("Nová obrazovka (F6)"), Layout::kHistoryProgress, continueButton, Layout::kPairRows,
-                 Layout::kPairMark1.size(), QStringLiteral("Klikni a uvidíš správnu odpoveď.")})
+                {.newTip = QStringLiteral("Nová obrazovka (F6)"),
+                 .progress = Layout::kHistoryProgress,
+                 .continueButton = continueButton,
+                 .marks = Layout::kPairRows,
+                 .markSize = Layout::kPairMark1.size(),
+                 .markTip = QStringLiteral("Klikni a uvidíš správnu odpoveď.")})
     , m_deck(std::move(deck))
     , m_seeds(seed)
 {

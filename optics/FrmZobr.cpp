@@ -31,9 +31,6 @@
 namespace orbeta {
 namespace {
 
-// Hover id of the drawing area.
-constexpr std::uint8_t kHoverPicture = 16;
-
 // The hint window stands this far from the form's top left.
 constexpr QPoint kHintOffset{215, 89};
 
@@ -60,8 +57,12 @@ std::unique_ptr<FrmZobr> FrmZobr::open(Services& services, ResultsLink& results,
 FrmZobr::FrmZobr(Services& services, ResultsLink& results, OpticsTask task, ExampleRandom random,
                  QWidget* returnForm, QWidget* parent)
     : TaskFrame(QStringLiteral("frm_Zobr"), services, results, opticsTaskCode(task), returnForm, parent,
-                {QStringLiteral("Nový príklad (F6)"), Layout::kCalcProgress, Layout::kOpticsContinue, 1,
-                 Layout::kOpticsMark.size(), QStringLiteral("Klikni a uvidíš správne riešenie.")})
+                {.newTip = QStringLiteral("Nový príklad (F6)"),
+                 .progress = Layout::kCalcProgress,
+                 .continueButton = Layout::kOpticsContinue,
+                 .marks = 1,
+                 .markSize = Layout::kOpticsMark.size(),
+                 .markTip = QStringLiteral("Klikni a uvidíš správne riešenie.")})
     , m_task(task)
     , m_random(std::move(random))
 {
@@ -138,7 +139,7 @@ bool FrmZobr::busy() const
 
 bool FrmZobr::drawingAllowed() const
 {
-    return PicTop[0]->isEnabled();
+    return answering();
 }
 
 void FrmZobr::refreshPicture()

@@ -55,8 +55,12 @@ class PracticeForm : public TaskFrame {
 public:
     PracticeForm(Services& services, ResultsLink& results, QWidget* returnForm, QWidget* parent, int items)
         : TaskFrame(QStringLiteral("frm_Practice"), services, results, QStringLiteral("1c"), returnForm, parent,
-                    {QStringLiteral("Nový príklad (F6)"), Layout::kCalcProgress, Layout::kCalcContinue, items,
-                     QSize(28, 28), QStringLiteral("Klikni.")})
+                    {.newTip = QStringLiteral("Nový príklad (F6)"),
+                     .progress = Layout::kCalcProgress,
+                     .continueButton = Layout::kCalcContinue,
+                     .marks = items,
+                     .markSize = QSize(28, 28),
+                     .markTip = QStringLiteral("Klikni.")})
         , m_items(items)
     {
         row = new QLabel(QStringLiteral("voda"), this);
