@@ -12,6 +12,7 @@
 #include "shell/PictureButton.h"
 #include "shell/PopupPlacement.h"
 #include "shell/Resources.h"
+#include "tasks/TaskTable.h"
 #include "shell/ResultsLink.h"
 #include "shell/ScreenHost.h"
 #include "shell/SeriesProgress.h"
@@ -80,7 +81,10 @@ TaskFrame::TaskFrame(const QString& formName, Services& services, ResultsLink& r
 {
     SelectUsKeyboard(m_services);
     buildFrame(design);
-    setAccessibleName(globals().TaskTitle.isEmpty() ? QStringLiteral("Úloha") : globals().TaskTitle);
+    // A screen reader says the title as the screen shows it, not as the log stores it.
+    const TaskRow* task = TaskTable::find(globals().TaskCode);
+    setAccessibleName(task ? TaskTable::shownTitle(*task)
+                           : globals().TaskTitle.isEmpty() ? QStringLiteral("Úloha") : globals().TaskTitle);
 }
 
 TaskFrame::~TaskFrame()
