@@ -462,12 +462,12 @@ void ClassReportDocument::printBlock(PrintPage& out, const Block& block) const
         }
         return;
     case BlockKind::Pupils: {
-        constexpr double kColumns[] = {kLeftMm, 62, 100, 128, 178};
+        constexpr double kColumns[] = {kLeftMm, 50, 94, 126, 178};
         out.setFont(PrintFace::Sans, 9, true);
         const QString heads[] = {QStringLiteral("Žiak"), QStringLiteral("Série"), QStringLiteral("Priemerná známka"),
                                  QStringLiteral("Správne odpovede"), QStringLiteral("Naposledy")};
         for (std::size_t c = 0; c < std::size(heads); ++c)
-            out.printText(kColumns[c], y + 1, heads[c]);
+            out.printText(kColumns[c], y + 1, heads[c], c + 1 < std::size(kColumns) ? kColumns[c + 1] - 1 : kRightMm);
         y += 6;
         for (int i = block.first; i < block.first + block.count; ++i) {
             QStringList cells;
@@ -498,7 +498,7 @@ void ClassReportDocument::printBlock(PrintPage& out, const Block& block) const
     case BlockKind::PupilTasks: {
         const PupilReport& pupil = r.pupils[block.first];
         out.setFont(PrintFace::Sans, 11, true);
-        out.printText(kLeftMm, y, QStringLiteral("Úlohy: série, posledná známka, správne odpovede"));
+        out.printText(kLeftMm, y, QStringLiteral("Úlohy: posledná známka, počet sérií, správne odpovede"));
         y += 7;
         for (int t = 0; t < r.tasks.size(); ++t) {
             const results::ReportCell& cell = pupil.tasks[t];
@@ -636,10 +636,13 @@ void ClassReportDocument::printBlock(PrintPage& out, const Block& block) const
         out.setFont(PrintFace::Sans, 10);
         out.printText(kLeftMm, y + 7, pupil.series.isEmpty()
                                           ? idleText(pupil, r)
-                                          : QStringLiteral("Série: %1     Príklady: %2     Naposledy precvičoval(a): %3")
+                                          : QStringLiteral("Série: %1     Príklady: %2     Naposledy precvičoval(a): %3     "
+                                                           "Priemerná známka: %4     Správne: %5")
                                                 .arg(pupil.series.size())
                                                 .arg(pupil.examples())
-                                                .arg(dateText(*pupil.lastPractice)));
+                                                .arg(dateText(*pupil.lastPractice), markText(pupil.marks),
+                                                     pupil.share.any() ? shareText(pupil.share) : QStringLiteral("–")),
+                      kRightMm);
         y += 13;
         if (!pupil.series.isEmpty()) {
             const ChartAxis axis{5, 1, {{1, QStringLiteral("1")}, {2, QStringLiteral("2")}, {3, QStringLiteral("3")},

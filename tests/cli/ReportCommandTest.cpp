@@ -198,6 +198,18 @@ TEST(ReportCommand, OnePupilsPageAndTheShownTitles)
     for (const char* other : {"Peter", "Eva", "Sofia", "mimo zoznamu", "Časová osa"})
         EXPECT_FALSE(text.contains(QString::fromUtf8(other))) << other;
 
+    // A page of every pupil's own, for a parents' meeting: one name a page.
+    const CliRun meeting = runCli(september(dir.path()) + QStringList{"--pupil-pages", "-o", pdf});
+    ASSERT_EQ(meeting.status, 0) << meeting.err.toStdString();
+    const QStringList pages = pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 5);
+    for (const QString& page : pages) {
+        int names = 0;
+        for (const char* name : {"Eva Stastna", "Eva Šťastná", "Jana Nová", "Peter Kováč", "Sofia Žofiová"})
+            names += page.contains(QString::fromUtf8(name)) ? 1 : 0;
+        EXPECT_EQ(names, 1) << page.toStdString();
+    }
+
     const CliRun whole = runCli(september(dir.path()) + QStringList{"-o", pdf});
     ASSERT_EQ(whole.status, 0) << whole.err.toStdString();
     const QString wholeText = pdfText(pdf);
