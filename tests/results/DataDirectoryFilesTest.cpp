@@ -16,9 +16,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <sys/resource.h>
 
 using namespace orbeta::results;
