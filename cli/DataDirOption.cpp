@@ -22,7 +22,7 @@ DataDirOption::Result failed(int status, const QString& message)
 DataDirOption::Result existingDir(const QString& path, const QString& origin)
 {
     if (!QFileInfo(path).isDir())
-        return failed(BadFile, QStringLiteral("data directory %1 (%2) does not exist").arg(path, origin));
+        return failed(BadFile, QStringLiteral("priečinok s dátami %1 (%2) neexistuje.").arg(path, origin));
     return {QDir::cleanPath(path), Ok};
 }
 
@@ -30,14 +30,14 @@ DataDirOption::Result installedDataDir()
 {
     const QString iniPath = WindowsDirectory::locate() + QStringLiteral("Orbeta.ini");
     if (SafeFile::isAbsent(iniPath))
-        return failed(BadFile, QStringLiteral("cannot find %1; give the data directory with --data DIR").arg(iniPath));
+        return failed(BadFile, QStringLiteral("súbor %1 sa nenašiel; priečinok s dátami zadajte cez --data PRIEČINOK.").arg(iniPath));
     const FileResult<QByteArray> bytes = SafeFile::read(iniPath, FileKind::Settings);
     if (!bytes)
         return failed(BadFile, bytes.error().message());
     const auto hd = IniFile(bytes.value()).directory(QStringLiteral("TRV"), QStringLiteral("HD"));
     if (!hd)
-        return failed(BadFile, QStringLiteral("%1 names no data directory (key HD of section TRV)").arg(iniPath));
-    return existingDir(*hd, QStringLiteral("HD in %1").arg(iniPath));
+        return failed(BadFile, QStringLiteral("súbor %1 neuvádza priečinok s dátami (kľúč HD v sekcii TRV).").arg(iniPath));
+    return existingDir(*hd, QStringLiteral("HD v %1").arg(iniPath));
 }
 
 } // namespace
@@ -59,7 +59,7 @@ DataDirOption::Option DataDirOption::takeOption(QStringList& args)
         std::optional<QString> value;
         if (arg == QLatin1String("--data")) {
             if (i + 1 >= args.size())
-                return usage(QStringLiteral("--data needs a directory"));
+                return usage(QStringLiteral("--data potrebuje priečinok."));
             value = args.at(i + 1);
             args.remove(i, 2);
         } else if (arg.startsWith(QLatin1String("--data="))) {
@@ -70,9 +70,9 @@ DataDirOption::Option DataDirOption::takeOption(QStringList& args)
             continue;
         }
         if (given)
-            return usage(QStringLiteral("--data is given twice"));
+            return usage(QStringLiteral("--data je zadané dvakrát."));
         if (value->isEmpty())
-            return usage(QStringLiteral("--data needs a directory"));
+            return usage(QStringLiteral("--data potrebuje priečinok."));
         given = value;
     }
     return {given, Ok};
@@ -80,7 +80,7 @@ DataDirOption::Option DataDirOption::takeOption(QStringList& args)
 
 DataDirOption::Result DataDirOption::resolve(const std::optional<QString>& given)
 {
-    return given ? existingDir(*given, QStringLiteral("given with --data")) : installedDataDir();
+    return given ? existingDir(*given, QStringLiteral("zadaný cez --data")) : installedDataDir();
 }
 
 } // namespace orbeta::cli

@@ -7,7 +7,9 @@
 #include <QFileInfo>
 #include <QRandomGenerator>
 
+#include <algorithm>
 #include <cerrno>
+#include <optional>
 #include <cstring>
 #include <fcntl.h>
 #include <sys/stat.h>
@@ -16,9 +18,23 @@
 namespace orbeta {
 namespace {
 
+// The system's reasons a teacher meets, in Slovak; any other as the system gives it.
 QString systemError(int error)
 {
-    return QString::fromLocal8Bit(std::strerror(error));
+    switch (error) {
+    case EACCES:
+    case EPERM: return QStringLiteral("prístup zamietnutý");
+    case ENOSPC: return QStringLiteral("na disku nie je miesto");
+    case EDQUOT: return QStringLiteral("prekročená kvóta na disku");
+    case EROFS: return QStringLiteral("disk je len na čítanie");
+    case ENOENT: return QStringLiteral("priečinok neexistuje");
+    case ENOTDIR: return QStringLiteral("časť cesty nie je priečinok");
+    case EISDIR: return QStringLiteral("je to priečinok");
+    case ENAMETOOLONG: return QStringLiteral("meno je príliš dlhé");
+    case EFBIG: return QStringLiteral("súbor by bol príliš veľký");
+    case EIO: return QStringLiteral("chyba disku pri čítaní alebo zápise");
+    default: return QString::fromLocal8Bit(std::strerror(error));
+    }
 }
 
 FileError readError(const QString& path, int error)
@@ -83,7 +99,10 @@ qint64 SafeFile::sizeLimit(FileKind kind)
     return 0;
 }
 
-FileResult<QByteArray> SafeFile::read(const QString& path, FileKind kind)
+namespace {
+
+// The first `most` bytes, or with `kind` the whole file refused when larger.
+FileResult<QByteArray> readFirst(const QString& path, qint64 most, std::optional<FileKind> kind)
 {
     // Non-blocking, or opening a FIFO would wait for a writer for ever.
     const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -95,9 +114,9 @@ FileResult<QByteArray> SafeFile::read(const QString& path, FileKind kind)
         return readError(path, errno);
     if (!S_ISREG(status.st_mode))
         return FileError{path, 0, QStringLiteral("nie je obyčajný súbor.")};
-    if (status.st_size > sizeLimit(kind))
-        return tooLarge(path, kind);
-    QByteArray bytes(qsizetype(status.st_size), Qt::Uninitialized);
+    if (status.st_size > most && kind)
+        return tooLarge(path, *kind);
+    QByteArray bytes(qsizetype(std::min<qint64>(status.st_size, most)), Qt::Uninitialized);
     qsizetype filled = 0;
     while (filled < bytes.size()) {
         const ssize_t got = ::read(fd, bytes.data() + filled, std::size_t(bytes.size() - filled));
@@ -111,6 +130,18 @@ FileResult<QByteArray> SafeFile::read(const QString& path, FileKind kind)
     }
     bytes.truncate(filled);
     return bytes;
+}
+
+} // namespace
+
+FileResult<QByteArray> SafeFile::read(const QString& path, FileKind kind)
+{
+    return readFirst(path, sizeLimit(kind), kind);
+}
+
+FileResult<QByteArray> SafeFile::readStart(const QString& path, qint64 most)
+{
+    return readFirst(path, most, std::nullopt);
 }
 
 FileResult<QByteArray> SafeFile::readStream(std::FILE* stream, const QString& name, FileKind kind)
@@ -204,7 +235,7 @@ FileOutcome SafeFile::append(const QString& path, const QByteArray& appended, Ap
     QByteArray bytes = appended;
     char last = '\n';
     if (at == AppendAt::NewLine && status.st_size > 0 && ::pread(fd, &last, 1, status.st_size - 1) == 1
-        && last != '\n')
+        && last != '\n' && last != '\r')
         bytes.prepend("\r\n");
     qsizetype written = 0;
     while (written < bytes.size()) {

@@ -23,7 +23,8 @@ enum class FileKind {
 };
 
 // Where appended bytes begin: at the very end, or on a line of their own
-// when the file ends without a line end (a record torn by a crash).
+// when the file ends without a line end (a record torn by a crash); a lone
+// CR, as a file saved on another system ends, is a line end.
 enum class AppendAt { End, NewLine };
 
 // Every file access of the program and the command line that a pupil or a
@@ -37,6 +38,9 @@ public:
     // the kind allows. A directory, a device, a FIFO (never waited on) or a
     // file too large is an error naming the file.
     static FileResult<QByteArray> read(const QString& path, FileKind kind);
+
+    // At most the first `most` bytes of a regular file, whatever its size.
+    static FileResult<QByteArray> readStart(const QString& path, qint64 most);
 
     // The rest of an open stream (standard input), no more than the kind allows.
     static FileResult<QByteArray> readStream(std::FILE* stream, const QString& name, FileKind kind);

@@ -21,6 +21,7 @@
 #include "services/KeyboardSwitch.h"
 #include "services/Resources.h"
 #include "services/Services.h"
+#include "tasks/TaskTable.h"
 
 #include <QApplication>
 #include <QKeyEvent>
@@ -89,7 +90,10 @@ TaskFrame::TaskFrame(const QString& formName, Services& services, ResultsLink& r
 {
     SelectUsKeyboard(m_services);
     buildFrame(design);
-    setAccessibleName(globals().TaskTitle.isEmpty() ? QStringLiteral("Úloha") : globals().TaskTitle);
+    // A screen reader says the title as the screen shows it, not as the log stores it.
+    const TaskRow* task = TaskTable::find(globals().TaskCode);
+    setAccessibleName(task ? TaskTable::shownTitle(*task)
+                           : globals().TaskTitle.isEmpty() ? QStringLiteral("Úloha") : globals().TaskTitle);
 }
 
 TaskFrame::~TaskFrame()

@@ -251,7 +251,7 @@ void FrmSelect::build()
         connect(button, &PictureButton::mouseMoved, this, [this, topic] { onTopicMove(topic); });
         connect(button, &PictureButton::clicked, this, [this, topic] { selectTopic(topic); });
         button->setAccessibleRole(QAccessible::RadioButton);
-        button->setAccessibleName(TaskTable::topicName(topic));
+        button->setAccessibleName(TaskTable::shownTopicName(topic));
         button->setAccessibleDescription(QStringLiteral("Téma. Enter alebo šípka vpravo ukáže jej úlohy."));
         button->installEventFilter(this);
         LI.at(t) = button;
@@ -355,7 +355,7 @@ void FrmSelect::selectTopic(int topic)
                 continue;
             }
             const QString code = TaskTable::code(*task);
-            button->setAccessibleName(TaskTable::title(*task));
+            button->setAccessibleName(TaskTable::shownTitle(*task));
             button->setPictures(Resources::picture(PictureNames::taskButton(code, ButtonLook::Normal)),
                                 Resources::picture(PictureNames::taskButton(code, ButtonLook::Highlighted)),
                                 Resources::picture(PictureNames::taskButton(code, ButtonLook::Chosen)));

@@ -125,7 +125,8 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     m_ring.add(IHelp);
     m_ring.add(picKonec);
     setAccessibleName(QStringLiteral("Príprava série príkladov"));
-    setAccessibleDescription(QStringLiteral("Úloha: ") + globals().TaskTitle);
+    const TaskRow* task = TaskTable::find(globals().TaskCode);
+    setAccessibleDescription(QStringLiteral("Úloha: ") + (task ? TaskTable::shownTitle(*task) : globals().TaskTitle));
 
     connect(this, &Form::backgroundMouseMoved, this, &FrmSetup::backgroundMoved);
 

@@ -83,8 +83,8 @@ constexpr TaskRow kRows[] = {
 
 constexpr const char* kTopicNames[TaskTable::kTopicCount] = {"Mechanika 1", "Mechanika 2", "Termika",
                                                              "Optika",      "Elektrina",   "Historie"};
-// The pictures letter the history topic in Slovak.
-constexpr const char* kTopicPictureNames[TaskTable::kTopicCount] = {"Mechanika 1", "Mechanika 2", "Termika",
+// The screens show the history topic in Slovak.
+constexpr const char* kShownTopicNames[TaskTable::kTopicCount] = {"Mechanika 1", "Mechanika 2", "Termika",
                                                                     "Optika",      "Elektrina",   "História"};
 
 } // namespace
@@ -115,11 +115,11 @@ QString TaskTable::topicName(int topic)
     return QString::fromUtf8(kTopicNames[topic - 1]);
 }
 
-QString TaskTable::topicPictureName(int topic)
+QString TaskTable::shownTopicName(int topic)
 {
     if (topic < 1 || topic > kTopicCount)
         return {};
-    return QString::fromUtf8(kTopicPictureNames[topic - 1]);
+    return QString::fromUtf8(kShownTopicNames[topic - 1]);
 }
 
 int TaskTable::taskCount(int topic)

@@ -305,6 +305,13 @@ TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
     EXPECT_EQ(QAccessible::queryAccessibleInterface(menu->taskButton(1))->text(QAccessible::Name),
               TaskTable::title(*TaskTable::find(QStringLiteral("5a"))));
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(menu->topicButton(5))->state().checked);
+    // Titles as the screens show them, not as the results log stores them.
+    menu->selectTopic(6);
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(menu->topicButton(6))->text(QAccessible::Name),
+              QStringLiteral("História"));
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(menu->taskButton(3))->text(QAccessible::Name),
+              QStringLiteral("Časová os – objavy a vynálezy"));
+    menu->selectTopic(5);
 
     type("a");
     auto* setup = current<FrmSetup>();
