@@ -112,9 +112,13 @@ QString FrmDvojice::hintText(int item) const
     return m_screen.hint(item);
 }
 
-QPoint FrmDvojice::hintPlace(int, QPoint pointer) const
+QPoint FrmDvojice::hintPlace(int item, QPoint) const
 {
-    return pointer - QPoint(300, 0);
+    // Over the row's own value, its tail on the row's mark: the rows above
+    // and below stay readable.
+    const QRect mark = markRect(item);
+    const QSize bubble = Layout::kHintBubble[5];
+    return {mark.left() - bubble.width(), mark.center().y() - bubble.height() / 2};
 }
 
 QRect FrmDvojice::markRect(int item) const

@@ -310,12 +310,15 @@ void FrmZobr::showSolution(int, QPoint)
 
 void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results, const SeriesRandom& random)
 {
-    enum class Step { Load, Drawing, Keyboard, TwoRays, WrongRay, Right, Wrong, Solution, OneRay };
+    enum class Step { Load, Drawing, Keyboard, TwoRays, WrongRay, WrongSide, Right, Wrong, Solution, OneRay };
+    // Where a concave mirror's object stands: anywhere, beyond C, between C and F, inside F.
+    enum class Region { Any, BeyondC, BetweenCAndF, InsideF };
     struct State {
         OpticsTask task;
         int slot;
         Step step;
         const char* name;
+        Region region = Region::Any;
     };
     static const State states[] = {
         {OpticsTask::Mirror, 1, Step::Load, "4a-concave-1"},
@@ -329,6 +332,12 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
         {OpticsTask::Mirror, 1, Step::Drawing, "4a-ray-being-drawn"},
         {OpticsTask::Mirror, 2, Step::Keyboard, "4a-ray-aimed-with-keys"},
         {OpticsTask::Mirror, 1, Step::TwoRays, "4a-concave-two-rays"},
+        {OpticsTask::Mirror, 2, Step::TwoRays, "4a-concave-beyond-c", Region::BeyondC},
+        {OpticsTask::Mirror, 2, Step::TwoRays, "4a-concave-between-c-and-f", Region::BetweenCAndF},
+        {OpticsTask::Mirror, 2, Step::TwoRays, "4a-concave-inside-f", Region::InsideF},
+        {OpticsTask::Mirror, 1, Step::WrongSide, "4a-ray-behind-mirror-solution", Region::BetweenCAndF},
+        {OpticsTask::Lens, 1, Step::WrongSide, "4b-ray-back-through-lens-solution"},
+        {OpticsTask::Mirror, 3, Step::Solution, "4a-concave-virtual-solution", Region::InsideF},
         {OpticsTask::Mirror, 5, Step::TwoRays, "4a-convex-two-rays"},
         {OpticsTask::Lens, 1, Step::TwoRays, "4b-converging-two-rays"},
         {OpticsTask::Lens, 2, Step::TwoRays, "4b-diverging-two-rays"},
@@ -356,10 +365,16 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
             g.TaskCode = opticsTaskCode(state.task);
             g.ExampleCount = 5;
             std::unique_ptr<FrmZobr> opened;
-            // The first seed whose first example stands on the slot.
-            for (std::uint64_t seed = 1; seed < 200; ++seed) {
+            auto region = [](const OpticsExample& e) {
+                const int x = e.objectBase.x();
+                return x < e.centre.x() ? Region::BeyondC : x < e.focus.x() ? Region::BetweenCAndF : Region::InsideF;
+            };
+            // The first seed whose first example stands on the slot (and in the region).
+            for (std::uint64_t seed = 1; seed < 400; ++seed) {
                 opened = open(services, results, state.task, random, seed, nullptr, host.stage());
-                if (!opened || opened->example().sceneIndex == state.slot)
+                if (!opened
+                    || (opened->example().sceneIndex == state.slot
+                        && (state.region == Region::Any || region(opened->example()) == state.region)))
                     break;
             }
             if (!opened)
@@ -394,6 +409,11 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
                        e.rayPoints[1][0] + QPoint(e.task == OpticsTask::Mirror ? -140 : 140, 0));
                 stroke(form, e.rayPoints[2][0], d.correctEnd(2, 120));
                 break;
+            case Step::WrongSide:
+                // Ray 1 on its right line, but behind the mirror or back before the lens.
+                stroke(form, e.rayPoints[1][0], d.correctEnd(1, -120));
+                stroke(form, e.rayPoints[2][0], d.correctEnd(2, 120));
+                break;
             case Step::TwoRays:
             case Step::Right:
                 stroke(form, e.rayPoints[1][0], d.correctEnd(1, 120));
@@ -404,7 +424,7 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
                 return;
             form->check();
             form->animate(services.tickCount() + 10000);
-            if (state.step == Step::Solution || state.step == Step::OneRay)
+            if (state.step == Step::Solution || state.step == Step::OneRay || state.step == Step::WrongSide)
                 form->pressMark(1, Layout::kOpticsMark.center());
         });
     }

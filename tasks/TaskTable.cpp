@@ -74,7 +74,7 @@ constexpr TaskRow kRows[] = {
      {"História", "Urči dvojice", "Zadanie: Utvor správne dvojice z hodnôt ľavého stĺpca a hodnôt pravého stĺpca. Vytvorené dvojice zapíš dolu na riadok (napr. A1, B2, C3, ...).", {{}}}},
     {"6b", 6, 2, "Časová osa - osobnosti", "Časová os – osobnosti", Osa, Person, "6b.dat", "", 0, History,
      {{1, 1, 1, 1, 2}, 4, 50, 10, 5},
-     {"História", "Časová os - osobnosti", "Zadanie: Ku každej osobnosti v ľavom stĺpci nájdi v pravom stĺpci roky jej života (rok narodenia - rok úmrtia, „souč.“ znamená, že dodnes žije). Vytvorené dvojice zapíš dolu na riadok (napr. A1, B2, C3, ...).", {{}}}},
+     {"História", "Časová os - osobnosti", "Zadanie: Ku každej osobnosti v ľavom stĺpci nájdi v pravom stĺpci roky jej života (rok narodenia - rok úmrtia, „súč.“ znamená, že dodnes žije). Vytvorené dvojice zapíš dolu na riadok (napr. A1, B2, C3, ...).", {{}}}},
     {"6c", 6, 3, "Časová osa - objevy a vynálezy", "Časová os – objavy a vynálezy", Osa, Discovery, "6c.dat", "", 0,
      History,
      {{1, 1, 1, 1, 2}, 4, 50, 10, 5},

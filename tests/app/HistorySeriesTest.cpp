@@ -318,9 +318,16 @@ TEST_F(HistorySeriesTest, ShortDataFilesAreNamedInsteadOfPlayed)
 }
 
 // After the check every mark stands whole inside the panel, clear of the
-// continue button, and a cross's hint leaves continue free.
+// continue button, and a cross's hint leaves continue free; on "6a" and "6c"
+// it covers no other row's value and its tail touches its own mark.
 TEST_F(HistorySeriesTest, MarksAndHintsLeaveEveryControlFree)
 {
+    // The value of row or position `item` after the check, where the box rests.
+    auto valueRect = [](const char* code, int item) {
+        if (QLatin1String(code) == QLatin1String("6a"))
+            return Layout::kPairBox1.translated(0, Layout::kPairRowStep * (item - 1));
+        return Layout::kEventBox1.translated(Layout::kEventBoxStepX * (item - 1), Layout::kEventBoxStepY * (item - 1));
+    };
     const QRect panel(6, 0, ScreenHost::kDesignWidth - 12, ScreenHost::kDesignHeight);
     for (const char* code : {"6a", "6b", "6c"}) {
         SCOPED_TRACE(code);
@@ -338,8 +345,19 @@ TEST_F(HistorySeriesTest, MarksAndHintsLeaveEveryControlFree)
             if (form->mark(item)->isEnabled()) {
                 QTest::mousePress(form->mark(item), Qt::LeftButton);
                 ASSERT_TRUE(form->hintWindow());
-                EXPECT_FALSE(form->hintWindow()->geometry().intersects(continueRect)) << item;
-                EXPECT_FALSE(form->hintWindow()->geometry().intersects(mark)) << item;
+                const QRect hint = form->hintWindow()->geometry();
+                EXPECT_FALSE(hint.intersects(continueRect)) << item;
+                EXPECT_FALSE(hint.intersects(mark)) << item;
+                if (QLatin1String(code) == QLatin1String("6b"))
+                    continue;
+                for (int other = 1; other <= form->screenItems(); ++other) {
+                    if (other != item) {
+                        EXPECT_FALSE(hint.intersects(valueRect(code, other))) << item << " covers " << other;
+                    }
+                }
+                // The tail is the bubble's right end, half way down.
+                EXPECT_EQ(hint.right() + 1, mark.left()) << item;
+                EXPECT_TRUE(mark.contains(QPoint(mark.center().x(), hint.center().y()))) << item;
             }
         }
         host.unloadForm(form);

@@ -84,7 +84,7 @@ TEST(HistoryExamples, LongSeriesKeepTheRulesOfTheScreens)
                     if (i > 0 && QLatin1String(c.code) == QLatin1String("6c")) {
                         EXPECT_LT(items[i - 1].toObject()["year"].toInt(), item["year"].toInt());
                     }
-                    if (QLatin1String(c.code) == QLatin1String("6b") && item["span"].toString().endsWith(QStringLiteral("souč."))) {
+                    if (QLatin1String(c.code) == QLatin1String("6b") && item["span"].toString().endsWith(QStringLiteral("súč."))) {
                         EXPECT_FALSE(item["span"].toString().contains(QStringLiteral(" - 0")));
                     }
                 }

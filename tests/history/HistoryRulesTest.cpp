@@ -170,7 +170,7 @@ TEST(HistoryFiles, LivingPersonShowsTheBirthYearOnly)
                                                   QStringLiteral("6b.dat"));
     ASSERT_TRUE(persons.ok());
     EXPECT_EQ(persons.value()[0].lifeSpan(), QStringLiteral("1942 - 2018"));
-    EXPECT_EQ(persons.value()[1].lifeSpan(), QStringLiteral("1950 - souč."));
+    EXPECT_EQ(persons.value()[1].lifeSpan(), QStringLiteral("1950 - súč."));
 }
 
 TEST(Derangement, NoEntryStaysInItsPlace)

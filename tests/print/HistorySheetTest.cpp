@@ -142,7 +142,7 @@ TEST(HistorySheet, ALivingPersonLivesUntilToday)
     QStringList spans;
     for (int p = 0; p < 5; ++p)
         spans << sheet.group(0).rightText(p);
-    EXPECT_TRUE(spans.contains(QStringLiteral("1903 - souč."))) << spans.join(u'|').toStdString();
+    EXPECT_TRUE(spans.contains(QStringLiteral("1903 - súč."))) << spans.join(u'|').toStdString();
     EXPECT_TRUE(spans.contains(QStringLiteral("1901 - 1971")));
 }
 
