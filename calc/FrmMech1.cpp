@@ -18,10 +18,12 @@
 #include "calc/TaskQuantities.h"
 #include "formats/SiglaText.h"
 #include "frame/HintWindow.h"
+#include "look/FocusPainter.h"
 #include "look/LabScene.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
+#include "frame/PopupPlacement.h"
 #include "screen/Blits.h"
 #include "screen/Form.h"
 #include "screen/PictureButton.h"
@@ -37,6 +39,8 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 
@@ -44,6 +48,10 @@ namespace orbeta {
 namespace {
 
 const QString kSigla = QStringLiteral("Sigla");
+
+// A unit stands clear of the focus frame drawn around its box (a pixel
+// outside the frame's width), so that a narrow unit ("J") stays whole.
+constexpr int kUnitGap = int(FocusPainter::kWidth) + 4;
 
 QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 {
@@ -60,6 +68,21 @@ QString siglaUnit(CalcTask task, int box, const QString& unit)
         if (q.box == box && !q.unit.empty())
             return QString::fromStdU16String(std::u16string(q.unitInSigla()));
     return unit;
+}
+
+// The box shows `text` whole, without scrolling: a box takes no more than it
+// shows, so that no part of a typed answer is out of sight when it is judged.
+bool showsWhole(const QLineEdit& box, const QString& text)
+{
+    QStyleOptionFrame panel;
+    panel.initFrom(&box);
+    panel.rect = box.rect();
+    panel.lineWidth = box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, &box) : 0;
+    const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &panel, &box);
+    const QMargins margins = box.textMargins();
+    // The line edit's own margin of 2 pixels each side, a pixel, and the caret.
+    const int room = contents.width() - margins.left() - margins.right() - 2 * 2 - 1 - 1;
+    return box.fontMetrics().horizontalAdvance(text) <= room;
 }
 
 } // namespace
@@ -258,7 +281,7 @@ void FrmMech1::GenerateExample()
         // The unit labels are in Sigla.
         unit->setText(siglaUnit(m_task, int(i) + 1, a.unit));
         unit->adjustSize();
-        unit->move(box->x() + box->width() + 4, box->y() + (box->height() - unit->height()) / 2);
+        unit->move(box->x() + box->width() + kUnitGap, box->y() + (box->height() - unit->height()) / 2);
     }
     for (std::size_t i = 0; i < 2; ++i) {
         TStart[i]->setVisible(layout.timeBoxes);
@@ -351,7 +374,7 @@ void FrmMech1::pressStart()
         QLineEdit* box = TVstup[std::size_t(moved->box - 1)];
         QLabel* unit = LVstup[std::size_t(moved->box - 1)];
         box->move(Layout::kCalcScene.topLeft() + moved->to);
-        unit->move(box->x() + box->width() + 4, box->y() + (box->height() - unit->height()) / 2);
+        unit->move(box->x() + box->width() + kUnitGap, box->y() + (box->height() - unit->height()) / 2);
     }
     const std::uint32_t now = m_services.tickCount();
     m_experiment.start(now);
@@ -423,6 +446,9 @@ std::vector<bool> FrmMech1::judgeExample()
         lockBox(box, true);
     m_lastRight = CheckExample(m_example, answer);
     m_slip = m_lastRight ? QString() : SlipHint(m_example, answer);
+    // Let go, a lever that does not balance tips to its heavier side.
+    if (m_task == CalcTask::Lever && !m_lastRight)
+        Pic->setScene(m_example, LeverFrame{1});
     return {m_lastRight};
 }
 
@@ -446,9 +472,7 @@ void FrmMech1::showSolution(int, QPoint at)
     const bool slip = !m_slip.isEmpty();
     const TaskRow* row = TaskTable::find(m_code);
     HintWindow* window = &hint(slip ? HintBubble::TwoLines : row ? row->hint : HintBubble::OneLine);
-    QString text = SolutionText(m_example);
-    if (slip)
-        text += QLatin1Char('\n') + m_slip;
+    const QString text = SolutionText(m_example, m_slip);
     window->Vloz_Text(text);
     if (m_task == CalcTask::Lever && !slip) {
         QPixmap picture(window->pictureSize());
@@ -458,8 +482,23 @@ void FrmMech1::showSolution(int, QPoint at)
         painter.end();
         window->showPicture(picture);
     }
-    // Beside the pointer, but never cut off by the edge of the screen.
-    showHint(*window, at + QPoint(5, -12));
+    // Beside the pointer, but never over the pupil's answer (the boxes and
+    // their units, the clock), nor over the frame's controls, nor cut off by
+    // the edge of the screen.
+    std::vector<QRect> keepClear{picPokracuj->geometry()};
+    for (PictureButton* button : PicTop)
+        keepClear.push_back(button->geometry());
+    for (PictureButton* shown : IHodnoceni)
+        if (shown->isVisible())
+            keepClear.push_back(shown->geometry());
+    for (std::size_t i = 0; i < TVstup.size(); ++i)
+        if (TVstup[i]->isVisible())
+            keepClear.push_back(TVstup[i]->geometry().united(LVstup[i]->geometry()));
+    for (const auto* boxes : {&TStart, &TCil})
+        for (QLineEdit* box : *boxes)
+            if (box->isVisible())
+                keepClear.push_back(box->geometry());
+    showHint(*window, PlacePopup(window->size(), at + QPoint(5, -12), rect(), keepClear));
 }
 
 void FrmMech1::markRow(int row)
@@ -512,7 +551,7 @@ bool FrmMech1::filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox)
                                  int(box->selectedText().size())};
     const BoxEdit edit = EditBox(box->text(), box->cursorPosition(), selection, key,
                                  timeBox ? BoxKind::Time : BoxKind::Answer);
-    if (edit.text.size() > box->maxLength())
+    if (edit.text.size() > box->maxLength() || !showsWhole(*box, edit.text))
         return true;
     box->setText(edit.text);
     box->setCursorPosition(edit.caret);

@@ -246,7 +246,8 @@ void FrmTabulka::addTourStates(Tour& tour, Services& services)
                                      "Tomáš Novák", "Katarína Ľuptáková", "Michal Tóth", "Veronika Vargová",
                                      "Ondrej Mráz", "Zuzana Kollárová", "Adam Čierny", "Ema Štefániková"};
         const int correct[] = {10, 10, 9, 9, 8, 8, 7, 6, 6, 5, 4, 3};
-        const int marks[] = {1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 5};
+        // The marks the mark table gives: 70 % is a 3, 30 % a 4.
+        const int marks[] = {1, 1, 1, 1, 2, 2, 3, 3, 3, 3, 4, 4};
         QList<results::RankingRecord> records;
         for (int i = 0; i < 12; ++i)
             records.append({QString::fromUtf8(names[i]), std::int16_t(correct[i]), std::int16_t(10 - correct[i]),
