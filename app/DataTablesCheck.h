@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/FileError.h"
+#include "formats/FileError.h"
 
 #include <QString>
 #include <optional>

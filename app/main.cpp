@@ -14,7 +14,8 @@
 #include "calc/CalcTour.h"
 #include "calc/FrmMech1.h"
 #include "calc/RandomSource.h"
-#include "shell/SeriesSeeds.h"
+#include "files/RuntimeDirectory.h"
+#include "frame/SeriesSeeds.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "menu/FrmSelect.h"
@@ -23,12 +24,10 @@
 #include "optics/FrmZobr.h"
 #include "results/FrmChybovy.h"
 #include "results/FrmTabulka.h"
-#include "shell/FrmIntro.h"
-#include "shell/Globals.h"
-#include "shell/LaunchOptions.h"
-#include "shell/RuntimeDirectory.h"
-#include "shell/ScreenHost.h"
-#include "shell/Tour.h"
+#include "screen/HelpScreens.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "startup/LaunchOptions.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -85,7 +84,7 @@ orbeta::SeriesRandom opticsRandom()
 void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta::TaskForms& taskForms,
                    orbeta::ResultsLink& results)
 {
-    orbeta::FrmIntro::addTourStates(tour, services);
+    orbeta::AddHelpScreenTourStates(tour, services);
     orbeta::FrmSelect::addTourStates(tour);
     orbeta::FrmSetup::addTourStates(tour, services, taskForms);
     orbeta::CalcTour::addStates(tour, services, results);
@@ -129,7 +128,7 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                    // A task whose scene is not drawn yet stays closed.
                    if (!task || !CalcScene::available(*task))
                        return nullptr;
-                   return FrmMech1::open(services, results, *task, seed, globals().CurrentForm,
+                   return FrmMech1::open(services, results, *task, seed, host ? host->currentForm() : nullptr,
                                          host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Zobr,
@@ -138,13 +137,14 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                    ScreenHost* host = ScreenHost::instance();
                    if (!task)
                        return nullptr;
-                   return FrmZobr::open(services, results, *task, opticsRandom(), seed, globals().CurrentForm,
-                                        host ? host->stage() : nullptr);
+                   return FrmZobr::open(services, results, *task, opticsRandom(), seed,
+                                        host ? host->currentForm() : nullptr, host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Dvojice,
               {[&services, &results, seed](const QString&) -> std::unique_ptr<QWidget> {
                    ScreenHost* host = ScreenHost::instance();
-                   return FrmDvojice::open(services, results, seed, globals().CurrentForm, host ? host->stage() : nullptr);
+                   return FrmDvojice::open(services, results, seed, host ? host->currentForm() : nullptr,
+                                           host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Osa,
               {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
@@ -152,7 +152,7 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                    ScreenHost* host = ScreenHost::instance();
                    if (!history)
                        return nullptr;
-                   return FrmOsa::open(services, results, *history, seed, globals().CurrentForm,
+                   return FrmOsa::open(services, results, *history, seed, host ? host->currentForm() : nullptr,
                                        host ? host->stage() : nullptr);
                }});
     auto printing = std::make_shared<WorksheetPrinting>(services, seed);
@@ -169,13 +169,13 @@ bool g_benchmarkDone = false;
 
 void reportStartUp(orbeta::ScreenHost& host, const orbeta::FrmSelect& menu)
 {
-    QObject::connect(&host, &orbeta::ScreenHost::framePainted, &host, [&menu] {
+    QObject::connect(&host, &orbeta::ScreenHost::framePainted, &host, [&host, &menu] {
         if (g_benchmarkDone)
             return;
         g_benchmarkDone = true;
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         std::printf("first-window %lld\n", static_cast<long long>(now));
-        if (orbeta::globals().CurrentForm == &menu)
+        if (host.currentForm() == &menu)
             std::printf("menu %lld\n", static_cast<long long>(now));
         std::printf("rss-kb %ld\ncpu-ms %ld\n", residentKilobytes(), processorMilliseconds());
         std::fflush(stdout);

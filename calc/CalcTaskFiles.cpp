@@ -7,7 +7,7 @@
 #include "calc/MapFile.h"
 #include "calc/MotionTasks.h"
 #include "calc/TableFile.h"
-#include "shell/ResourcePath.h"
+#include "files/ResourcePath.h"
 #include "tasks/TaskTable.h"
 
 namespace orbeta {

@@ -4,7 +4,7 @@
 #include "calc/ExampleTable.h"
 
 #include "calc/TableFile.h"
-#include "shell/SlovakCount.h"
+#include "formats/SlovakCount.h"
 
 namespace orbeta {
 namespace {
@@ -23,8 +23,8 @@ NumberRule numberRule(CalcTask task, int row)
     switch (task) {
     case CalcTask::LiquidDensity:
         // m1 + V × ρ < 1000 g must be reachable with m1 = 100 g and V = 50 ml,
-        // and m2 keeps one decimal.
-        return {18, 2, "hustota kvapaliny musí byť kladná, menšia ako 18 a mať najviac 2 desatinné miesta"};
+        // and m2 (V in tens of millilitres) keeps two decimals.
+        return {18, 3, "hustota kvapaliny musí byť kladná, menšia ako 18 a mať najviac 3 desatinné miesta"};
     case CalcTask::SolidDensity:
         return {100, 2, "hustota telesa musí byť kladná, menšia ako 100 a mať najviac 2 desatinné miesta"};
     case CalcTask::Heat:

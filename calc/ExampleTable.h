@@ -6,7 +6,8 @@
 #include "calc/CalcTable.h"
 #include "calc/CalcTask.h"
 #include "calc/TableFile.h"
-#include "shell/FileResult.h"
+#include "formats/FileResult.h"
+#include "formats/FileResult.h"
 
 #include <QString>
 #include <vector>

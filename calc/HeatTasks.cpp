@@ -8,6 +8,18 @@
 #include "calc/TaskQuantities.h"
 
 namespace orbeta {
+namespace {
+
+// Before the run the thermometer shows the starting temperature, and so does
+// the box beside it, which the run then fills with the thermometer's readings.
+void thermometerBox(CalcExample& e, std::span<const Quantity> quantities, int t1)
+{
+    const Quantity& t2 = TaskQuantities::named(quantities, "t2");
+    e.boxes[static_cast<std::size_t>(t2.box - 1)].text = FormatFixed(t1, 0);
+}
+
+} // namespace
+
 using Heat = HeatValues;
 using Melting = MeltingValues;
 
@@ -16,7 +28,7 @@ const std::array<Quantity, 5> HeatTasks::heatQuantities = {{
     {.name = "t1", .symbol = u"tá", .unit = u"°C", .box = 2, .hintLine = 20, .read = field<&Heat::t1>},
     {.name = "t2", .symbol = u"tâ", .unit = u"°C", .box = 3, .given = GivenText::WholeMeter, .hintLine = 21,
      .read = field<&Heat::t2>},
-    {.name = "c", .symbol = u"c", .unit = u"kJ·kg⁻¹·°C⁻¹", .siglaUnit = u"kJ.kg¬Á.°C¬Á", .decimals = 3,
+    {.name = "c", .symbol = u"c", .unit = u"kJ·kg⁻¹·°C⁻¹", .siglaUnit = u"kJ·kg¬Á·°C¬Á", .decimals = 3,
      .inTable = true, .read = field<&Heat::c>},
     {.name = "Q", .symbol = u"Q", .unit = u"kJ", .label = u"Prijaté teplo", .decimals = 3, .box = 4,
      .widest = u"9999,999", .hintLine = 22, .asked = Variants::always(), .read = field<&Heat::Q>},
@@ -28,11 +40,11 @@ const std::array<Quantity, 7> HeatTasks::meltingQuantities = {{
     {.name = "t1", .symbol = u"tá", .unit = u"°C", .box = 2, .hintLine = 20, .read = field<&Melting::t1>},
     {.name = "t2", .symbol = u"tâ", .unit = u"°C", .box = 3, .given = GivenText::WholeMeter, .hintLine = 21,
      .read = field<&Melting::t2>},
-    {.name = "c1", .symbol = u"cá", .unit = u"kJ·kg⁻¹·°C⁻¹", .siglaUnit = u"kJ.kg¬Á.°C¬Á", .decimals = 2,
+    {.name = "c1", .symbol = u"cá", .unit = u"kJ·kg⁻¹·°C⁻¹", .siglaUnit = u"kJ·kg¬Á·°C¬Á", .decimals = 2,
      .read = field<&Melting::c1>},
-    {.name = "c2", .symbol = u"câ", .unit = u"kJ·kg⁻¹·°C⁻¹", .siglaUnit = u"kJ.kg¬Á.°C¬Á", .decimals = 2,
+    {.name = "c2", .symbol = u"câ", .unit = u"kJ·kg⁻¹·°C⁻¹", .siglaUnit = u"kJ·kg¬Á·°C¬Á", .decimals = 2,
      .read = field<&Melting::c2>},
-    {.name = "l", .symbol = u"l", .unit = u"kJ·kg⁻¹", .siglaUnit = u"kJ.kg¬Á", .read = field<&Melting::l>},
+    {.name = "l", .symbol = u"l", .unit = u"kJ·kg⁻¹", .siglaUnit = u"kJ·kg¬Á", .read = field<&Melting::l>},
     {.name = "Q", .symbol = u"Q", .unit = u"kJ", .label = u"Prijaté teplo", .decimals = 3, .box = 4,
      .widest = u"9999,999", .hintLine = 22, .asked = Variants::always(), .read = field<&Melting::Q>},
 }};
@@ -62,6 +74,7 @@ void HeatTasks::generateHeat(CalcExample& e, const ExampleTable& table, RandomSo
     e.shownRow = row;
     e.values = x;
     TaskQuantities::fillBoxes(e);
+    thermometerBox(e, heatQuantities, x.t1);
 }
 
 void HeatTasks::generateMelting(CalcExample& e, const ExampleTable& table, RandomSource& rnd)
@@ -85,6 +98,7 @@ void HeatTasks::generateMelting(CalcExample& e, const ExampleTable& table, Rando
     e.assignmentLine = 28;
     e.values = x;
     TaskQuantities::fillBoxes(e);
+    thermometerBox(e, meltingQuantities, x.t1);
 }
 
 } // namespace orbeta

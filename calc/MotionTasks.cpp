@@ -11,7 +11,6 @@
 
 #include <cmath>
 #include <cstdlib>
-
 namespace orbeta {
 namespace {
 
@@ -45,7 +44,8 @@ bool arrivalTime(const NonUniform& x, const CalcAnswer& a)
 {
     const std::optional<int> hours = ParseWhole(a.finishBoxes[0]);
     const std::optional<int> minutes = ParseWhole(a.finishBoxes[1]);
-    return hours && minutes && std::abs(*hours) <= 100000 && 60 * *hours + *minutes == x.t;
+    // "2 h −5 min" is no time of day, whatever it adds up to.
+    return hours && minutes && *hours >= 0 && *minutes >= 0 && *hours <= 100000 && 60 * *hours + *minutes == x.t;
 }
 
 } // namespace
@@ -166,9 +166,13 @@ QString MotionTasks::nonUniformSolution(const CalcExample& e)
     const NonUniform& x = valuesOf<NonUniform>(e.values);
     switch (e.asked.value_or(0)) {
     case 2:
-        // Named as the legend names them: s₁ from the start town to E, s₂ on to the target.
-        return QStringLiteral("Dĺžka dráhy: s₁ = ") + FormatFixed(x.s1, 0) + QStringLiteral(" km, s₂ = ")
-               + FormatFixed(x.s2, 0) + QStringLiteral(" km");
+    {
+        // Named as the map's legend names the roads: from the start town to E, then on to the target.
+        const auto road = [](int city) { return QStringLiteral("|E%1|").arg(QChar(u'A' + city - 1)); };
+        // "Dĺžky", not "Dĺžky ciest": the line must fit the bubble of one line.
+        return QStringLiteral("Dĺžky: %1 = %2 km, %3 = %4 km")
+            .arg(road(x.startCity), FormatFixed(x.s1, 0), road(x.targetCity), FormatFixed(x.s2, 0));
+    }
     case 3: return QStringLiteral("Doba pohybu: %1 h %2 min").arg(x.hours()).arg(x.minutes());
     default: return TaskQuantities::solutionLines(e);
     }

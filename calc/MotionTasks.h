@@ -7,7 +7,7 @@
 #include "calc/CalcTable.h"
 #include "calc/Quantity.h"
 #include "calc/RandomSource.h"
-#include "shell/FileError.h"
+#include "formats/FileError.h"
 
 #include <QString>
 #include <array>

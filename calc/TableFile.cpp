@@ -3,8 +3,8 @@
 
 #include "calc/TableFile.h"
 
-#include "shell/LineCodec.h"
-#include "shell/SlovakCount.h"
+#include "formats/LineCodec.h"
+#include "formats/SlovakCount.h"
 
 #include <QRegularExpression>
 

@@ -4,9 +4,9 @@
 #include "cli/Commands.h"
 #include "cli/StandardOutput.h"
 
-#include "shell/Cp1250.h"
-#include "shell/LineCodec.h"
-#include "shell/SafeFile.h"
+#include "files/SafeFile.h"
+#include "formats/Cp1250.h"
+#include "formats/LineCodec.h"
 
 
 #include <cstdio>

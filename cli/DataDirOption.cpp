@@ -4,9 +4,9 @@
 #include "cli/DataDirOption.h"
 
 #include "cli/Commands.h"
-#include "shell/IniFile.h"
-#include "shell/SafeFile.h"
-#include "shell/WindowsDirectory.h"
+#include "files/SafeFile.h"
+#include "files/WindowsDirectory.h"
+#include "formats/IniFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +22,7 @@ DataDirOption::Result failed(int status, const QString& message)
 DataDirOption::Result existingDir(const QString& path, const QString& origin)
 {
     if (!QFileInfo(path).isDir())
-        return failed(BadFile, QStringLiteral("Priečinok s dátami %1 (%2) neexistuje.").arg(path, origin));
+        return failed(BadFile, QStringLiteral("priečinok s dátami %1 (%2) neexistuje.").arg(path, origin));
     return {QDir::cleanPath(path), Ok};
 }
 
@@ -30,13 +30,13 @@ DataDirOption::Result installedDataDir()
 {
     const QString iniPath = WindowsDirectory::locate() + QStringLiteral("Orbeta.ini");
     if (SafeFile::isAbsent(iniPath))
-        return failed(BadFile, QStringLiteral("Súbor %1 sa nedá nájsť; priečinok s dátami zadajte cez --data DIR.").arg(iniPath));
+        return failed(BadFile, QStringLiteral("súbor %1 sa nenašiel; priečinok s dátami zadajte cez --data PRIEČINOK.").arg(iniPath));
     const FileResult<QByteArray> bytes = SafeFile::read(iniPath, FileKind::Settings);
     if (!bytes)
         return failed(BadFile, bytes.error().message());
     const auto hd = IniFile(bytes.value()).directory(QStringLiteral("TRV"), QStringLiteral("HD"));
     if (!hd)
-        return failed(BadFile, QStringLiteral("Súbor %1 neurčuje priečinok s dátami (kľúč HD v sekcii [TRV]).").arg(iniPath));
+        return failed(BadFile, QStringLiteral("súbor %1 neuvádza priečinok s dátami (kľúč HD v sekcii TRV).").arg(iniPath));
     return existingDir(*hd, QStringLiteral("HD v %1").arg(iniPath));
 }
 

@@ -4,20 +4,22 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 #include "cli/ExampleJson.h"
-#include "cli/OpticsJson.h"
 #include "cli/HistoryExamples.h"
+#include "cli/OpticsJson.h"
 #include "cli/StandardOutput.h"
 
 #include "calc/DataFile.h"
-#include "shell/ExampleSeeder.h"
 #include "calc/ExampleTable.h"
 #include "calc/GenerateExample.h"
 #include "calc/TableFile.h"
+#include "files/ResourcePath.h"
+#include "formats/WholeNumber.h"
+#include "frame/ExampleSeeder.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/OpticsTaskFile.h"
 #include "print/OpticsWorksheet.h"
-#include "shell/ResourcePath.h"
-#include "shell/WholeNumber.h"
+#include "files/ResourcePath.h"
+#include "formats/WholeNumber.h"
 
 #include <QDateTime>
 

@@ -5,11 +5,11 @@
 #include "cli/DataDirOption.h"
 #include "cli/StandardOutput.h"
 
-#include "shell/ResourcePath.h"
+#include "files/ResourcePath.h"
+#include "files/SafeFile.h"
+#include "formats/MarkTableFile.h"
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
-#include "shell/MarkTableFile.h"
-#include "shell/SafeFile.h"
 #include "tasks/TaskTable.h"
 
 

@@ -4,17 +4,17 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 
+#include "files/ResourcePath.h"
+#include "files/SafeFile.h"
+#include "files/WindowsDirectory.h"
+#include "formats/IniFile.h"
+#include "formats/WholeNumber.h"
+#include "frame/ExampleSeeder.h"
 #include "print/PrintPage.h"
 #include "print/WorksheetCode.h"
 #include "print/WorksheetContents.h"
 #include "print/WorksheetDocument.h"
 #include "print/WorksheetPlan.h"
-#include "shell/ExampleSeeder.h"
-#include "shell/IniFile.h"
-#include "shell/ResourcePath.h"
-#include "shell/SafeFile.h"
-#include "shell/WholeNumber.h"
-#include "shell/WindowsDirectory.h"
 
 #include <QDateTime>
 

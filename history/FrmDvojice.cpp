@@ -10,13 +10,13 @@
 #include "look/Layout.h"
 #include "look/PictureNames.h"
 #include "look/Typeface.h"
-#include "shell/Globals.h"
-#include "shell/HelpScreens.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
-#include "shell/Services.h"
-#include "shell/Tour.h"
+#include "screen/HelpScreens.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 
 #include <QLabel>
 
@@ -114,9 +114,13 @@ QString FrmDvojice::hintText(int item) const
     return m_screen.hint(item);
 }
 
-QPoint FrmDvojice::hintPlace(int, QPoint pointer) const
+QPoint FrmDvojice::hintPlace(int item, QPoint) const
 {
-    return pointer - QPoint(300, 0);
+    // Over the row's own value, its tail on the row's mark: the rows above
+    // and below stay readable.
+    const QRect mark = markRect(item);
+    const QSize bubble = Layout::kHintBubble[5];
+    return {mark.left() - bubble.width(), mark.center().y() - bubble.height() / 2};
 }
 
 QRect FrmDvojice::markRect(int item) const

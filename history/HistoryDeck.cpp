@@ -3,8 +3,8 @@
 
 #include "history/HistoryDeck.h"
 
+#include "formats/SlovakCount.h"
 #include "history/HistoryFile.h"
-#include "shell/SlovakCount.h"
 
 #include <set>
 

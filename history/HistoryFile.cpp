@@ -3,7 +3,7 @@
 
 #include "history/HistoryFile.h"
 
-#include "shell/LineCodec.h"
+#include "formats/LineCodec.h"
 
 #include <cstdlib>
 #include <functional>

@@ -252,7 +252,7 @@ void HistoryPainter::drawHelp(QPainter& p, QSize size, const QString& taskCode)
         pairs     ? QStringLiteral("V každom riadku stojí vľavo osobnosť a vpravo to, čím je známa. Hodnoty pravého "
                                    "stĺpca sú zamiešané: presúvaj ich, kým nie sú všetky dvojice správne. Presunutá "
                                    "hodnota si vymení miesto s tou, na ktorú ju položíš.")
-        : persons ? QStringLiteral("Na časovej osi sú roky narodenia a úmrtia piatich osobností (\"souč.\" znamená, že "
+        : persons ? QStringLiteral("Na časovej osi sú roky narodenia a úmrtia piatich osobností (\"súč.\" znamená, že "
                                    "osobnosť žije). Presuň každé meno do prázdneho políčka nad rokmi života tejto "
                                    "osobnosti. "
                                    "Kliknutím na vyplnené políčko meno vrátiš.")
@@ -265,7 +265,7 @@ void HistoryPainter::drawHelp(QPainter& p, QSize size, const QString& taskCode)
     TextFit::drawFittedText(
         p, QRectF(38, 324, 564, 90),
         QStringLiteral("Myšou: chyť položku a pusti ju na cieľ. Klávesnicou: šípkami alebo Tab vyber položku, Enter "
-                       "alebo medzera ju zdvihne, šípkami vyber cieľ, Enter ju položí, Esc zruší. F3 vyhodnotí, F4 "
+                       "alebo medzerník ju zdvihne, šípkami vyber cieľ, Enter ju položí, Esc zruší. F3 vyhodnotí, F4 "
                        "pokračuje, Esc späť. Po vyhodnotení klikni na krížik (alebo F9) a uvidíš správnu odpoveď."),
         15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignVCenter);
     HelpFooter::draw(p, QRectF(12, 432, 616, 36));

@@ -3,11 +3,15 @@
 
 #pragma once
 
-#include "shell/AnimationStrip.h"
-#include "shell/DisplayMode.h"
-#include "shell/FocusRing.h"
-#include "shell/Form.h"
-#include "shell/StartUp.h"
+#include "screen/AnimationStrip.h"
+#include "screen/FocusRing.h"
+#include "screen/Form.h"
+#include "screen/AnimationStrip.h"
+#include "startup/DisplayMode.h"
+#include "screen/FocusRing.h"
+#include "screen/Form.h"
+#include "startup/StartUp.h"
+#include "startup/DisplayMode.h"
 
 #include <array>
 

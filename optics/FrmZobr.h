@@ -3,12 +3,12 @@
 
 #pragma once
 
+#include "frame/TaskFrame.h"
 #include "optics/KeyboardRay.h"
 #include "optics/OpticsExample.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/OpticsTaskFile.h"
 #include "optics/RayDrawing.h"
-#include "shell/TaskFrame.h"
 
 #include <QImage>
 

@@ -3,9 +3,9 @@
 
 #include "optics/OpticsTaskFile.h"
 
+#include "files/ResourcePath.h"
+#include "files/SafeFile.h"
 #include "optics/OpticsSceneFile.h"
-#include "shell/ResourcePath.h"
-#include "shell/SafeFile.h"
 
 namespace orbeta {
 

@@ -3,10 +3,10 @@
 
 #pragma once
 
+#include "formats/FileResult.h"
 #include "optics/OpticsTaskFile.h"
 #include "print/OpticsSheet.h"
 #include "print/WorksheetContent.h"
-#include "shell/FileResult.h"
 
 #include <QRectF>
 

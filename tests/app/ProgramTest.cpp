@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Whole runs of build/orbeta against installations broken in different ways.
-#include "shell/LineCodec.h"
+#include "formats/LineCodec.h"
 
 #include <QCoreApplication>
 #include <QCryptographicHash>

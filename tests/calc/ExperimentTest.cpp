@@ -217,7 +217,7 @@ TEST(ExperimentFrames, LastFrameShowsWhatTheAnswerNeeds)
                 << "box " << i + 1;
         }
         if (const auto* liquid = std::get_if<LiquidDensityValues>(&e.values); liquid && e.asked != 3) {
-            EXPECT_EQ(r.boxes[1], FormatFixed(liquid->m2, 1));
+            EXPECT_EQ(r.boxes[1], FormatFixed(liquid->m2, 2));
         }
         if (e.task == CalcTask::NonUniformMotion && e.asked != 3) {
             EXPECT_EQ(r.finishBoxes[1]->size(), 2);

@@ -368,10 +368,13 @@ TEST(GenerateExample, HeatAndMeltingKeepThreeDecimals)
         const double exact = orbeta::test::heatTable().value(e.tableRow) * std::lround(x.m * 10) / 10 * (x.t2 - x.t1);
         EXPECT_EQ(x.Q, static_cast<float>(RoundHalfEven(exact, 3)));
         EXPECT_NEAR(exact * 1000, std::round(exact * 1000), 1e-6);
+        // Before the run the box by the thermometer reads what the thermometer shows.
+        EXPECT_EQ(e.boxes[2].text, QString::number(x.t1));
         rows.insert(e.tableRow);
     });
     EXPECT_EQ(rows.size(), 5u);
-    forSeeds<MeltingValues>(CalcTask::Melting, [](const CalcExample&, const MeltingValues& x) {
+    forSeeds<MeltingValues>(CalcTask::Melting, [](const CalcExample& e, const MeltingValues& x) {
+        EXPECT_EQ(e.boxes[2].text, QString::number(x.t1));
         EXPECT_LT(x.t1, 0);
         EXPECT_GT(x.t2, 0);
         // Q in hundredths of a kJ, exactly.

@@ -7,7 +7,7 @@
 #include "calc/MotionTasks.h"
 #include "calc/ShownTable.h"
 
-#include "shell/LineCodec.h"
+#include "formats/LineCodec.h"
 
 #include <gtest/gtest.h>
 

@@ -4,12 +4,12 @@
 // The rules of the history screens: files of every length down to empty,
 // the screens' first orders, the recent-item window across a series, the
 // drops and swaps, and the judging.
+#include "formats/LineCodec.h"
 #include "history/Derangement.h"
 #include "history/HistoryDeck.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryRandom.h"
 #include "history/ScreenSeries.h"
-#include "shell/LineCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -170,7 +170,7 @@ TEST(HistoryFiles, LivingPersonShowsTheBirthYearOnly)
                                                   QStringLiteral("6b.dat"));
     ASSERT_TRUE(persons.ok());
     EXPECT_EQ(persons.value()[0].lifeSpan(), QStringLiteral("1942 - 2018"));
-    EXPECT_EQ(persons.value()[1].lifeSpan(), QStringLiteral("1950 - souč."));
+    EXPECT_EQ(persons.value()[1].lifeSpan(), QStringLiteral("1950 - súč."));
 }
 
 TEST(Derangement, NoEntryStaysInItsPlace)

@@ -5,7 +5,8 @@
 // school computer can produce: a read-only data directory and a full disk.
 #include "results/RankingFile.h"
 #include "results/ResultsLog.h"
-#include "shell/SafeFile.h"
+#include "files/SafeFile.h"
+#include "files/SafeFile.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyPath.h"
 
@@ -17,9 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <sys/resource.h>
 
 using namespace orbeta::results;
@@ -192,7 +191,7 @@ TEST(ResultsLog, AFailedAppendNamesTheRealReason)
         // Room for the lock file beside the log, not for the entry.
         FullDiskAfter full(rlim_t(earlier.size() + 10));
         const auto appended = log.append(entry());
-        EXPECT_TRUE(appended.error.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
+        EXPECT_TRUE(appended.error.endsWith(QStringLiteral("súbor by bol príliš veľký")))
             << appended.error.toStdString();
     }
     EXPECT_EQ(readBytes(log.path()), earlier);
@@ -207,6 +206,47 @@ TEST(ResultsLog, AppendsFourLinesPerSeries)
     ASSERT_TRUE(log.append(entry()).ok());
     ASSERT_TRUE(log.append(entry()).ok());
     EXPECT_EQ(readBytes(log.path()), "earlier entry\r\n" + entry().toBytes() + entry().toBytes());
+}
+
+// A log an editor saved again in UTF-8 (with lone CR line ends) stays one
+// encoding: what is appended is UTF-8 too, and everything reads back.
+TEST(ResultsLog, AppendsInTheEncodingOfTheFile)
+{
+    QTemporaryDir dir;
+    const ResultsLog log(dir.path());
+    ResultsLogEntry named = entry();
+    named.name = QStringLiteral("Ľubomír Šťastný");
+    QByteArray resaved;
+    for (const QString& line : named.lines())
+        resaved += line.toUtf8() + '\r';
+    ASSERT_TRUE(writeBytes(log.path(), resaved));
+    ASSERT_TRUE(log.append(named).ok());
+    const QByteArray bytes = readBytes(log.path());
+    EXPECT_EQ(bytes, resaved + named.toBytes(true));
+    EXPECT_TRUE(QString::fromUtf8(bytes).toUtf8() == bytes);
+    const auto read = log.read();
+    ASSERT_TRUE(read.ok());
+    ASSERT_EQ(read.value().entries.size(), 2);
+    EXPECT_EQ(read.value().entries[1].name, named.name);
+    EXPECT_TRUE(read.value().skipped.isEmpty());
+}
+
+// Before the readers' limit the teacher is told to archive the log.
+TEST(ResultsLog, WarnsBeforeTheReadLimit)
+{
+    QTemporaryDir dir;
+    const ResultsLog log(dir.path());
+    EXPECT_TRUE(log.sizeWarning().isEmpty());
+    QFile file(log.path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(ResultsLog::warningSize() - 1)); // sparse: nothing is written
+    EXPECT_TRUE(log.sizeWarning().isEmpty());
+    ASSERT_TRUE(file.resize(ResultsLog::warningSize()));
+    EXPECT_TRUE(log.sizeWarning().contains(QStringLiteral("Presuňte ho do archívu"))) << log.sizeWarning().toStdString();
+    ASSERT_TRUE(file.resize(orbeta::SafeFile::sizeLimit(orbeta::FileKind::ResultsLog) + 1));
+    const auto read = log.read();
+    ASSERT_FALSE(read.ok());
+    EXPECT_TRUE(read.error().message().contains(QStringLiteral("Presuňte ho do archívu")));
 }
 
 // A record torn by a crash has no line end; the next one starts on a line of its own.
