@@ -3,6 +3,7 @@
 
 #include "print/ClassReportDocument.h"
 
+#include "formats/SlovakCount.h"
 #include "print/A4Document.h"
 #include "print/PrintPage.h"
 #include "print/PrintWorksheet.h"
@@ -232,7 +233,8 @@ QStringList ClassReportDocument::leftOut(PrintPage& measure) const
             for (int line : u.lines)
                 numbers.append(QString::number(line));
             lines += wrapped(measure, capped(numbers, 12),
-                             QStringLiteral("   „%1“, „%2“: %3 série, riadky").arg(u.topic, u.title).arg(u.lines.size()),
+                             QStringLiteral("   „%1“, „%2“: %3, riadky")
+                                 .arg(u.topic, u.title, SlovakCount::of(u.lines.size(), u"séria", u"série", u"sérií")),
                              width);
         }
         if (r.unknownTasks.size() > kMostSkippedNamed)
@@ -243,7 +245,7 @@ QStringList ClassReportDocument::leftOut(PrintPage& measure) const
         lines.append(QStringLiteral("Série iných žiakov (mimo zoznamu) nezahrnuté: %1.").arg(r.outsideListSeries()));
         QStringList names;
         for (const results::NameOffList& n : r.offList)
-            names.append(QStringLiteral("%1: %2 série").arg(n.name).arg(n.series));
+            names.append(QStringLiteral("%1: %2").arg(n.name, SlovakCount::of(n.series, u"séria", u"série", u"sérií")));
         lines += wrapped(measure, capped(names, 20), QStringLiteral("   Mená mimo zoznamu:"), width);
     }
     return lines;

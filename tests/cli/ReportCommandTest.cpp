@@ -56,7 +56,7 @@ TEST(ReportCommand, ThePdfHoldsTheClassesNumbers)
                  .arg(QDir(dir.path()).filePath(QStringLiteral("Vysledky.dat"))),
              QStringLiteral("riadok %1: očakáva sa riadok „Meno: … Dátum: … Čas: …“.").arg(kTornLine),
              QStringLiteral("Série úloh, ktoré program nepozná, vynechané: 1."),
-             QStringLiteral("„Mechanika 1“, „Neznáma úloha“: 1 série, riadky 18"),
+             QStringLiteral("„Mechanika 1“, „Neznáma úloha“: 1 séria, riadky 18"),
              // a row per pupil and the class's: 4 series, marks 2, 1, 4, 4, 24 of 40 right
              QStringLiteral("Jana Nová 4 2,8 60 % (24 z 40) 21.9.2026"),
              QStringLiteral("Trieda (4) 9 ("),
@@ -99,7 +99,7 @@ TEST(ReportCommand, AClassListShowsWhoDidNotPractise)
     EXPECT_TRUE(text.contains(QStringLiteral("Žiaci: 3 Série: 7"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Ivan Malý nepracoval(a)")));
     EXPECT_TRUE(text.contains(QStringLiteral("Série iných žiakov (mimo zoznamu) nezahrnuté: 2.")));
-    EXPECT_TRUE(text.contains(QStringLiteral("Mená mimo zoznamu: Eva Stastna: 1 série, Eva Šťastná: 1 série")))
+    EXPECT_TRUE(text.contains(QStringLiteral("Mená mimo zoznamu: Eva Stastna: 1 séria, Eva Šťastná: 1 séria")))
         << text.toStdString();
     EXPECT_EQ(text.count(QStringLiteral("Šťastná")), 1); // named off the list only
 
