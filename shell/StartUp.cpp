@@ -90,7 +90,7 @@ StartUpResult StartUp(Services& services)
     // registered after the first screen, see FrmSelect.)
     const QStringList fonts = Typeface::loadFonts();
     if (!fonts.isEmpty())
-        return fail(services, result, StartUpFailure::ResourceFilesMissing,
+        return fail(services, result, StartUpFailure::FontsMissing,
                     QStringLiteral("Písmo sa nedá načítať: %1").arg(fonts.join(QStringLiteral(", "))));
     g.MarkTable = markTable.value();
     g.AssignmentTexts = TextTables::readAssignmentTexts(assignments.value());

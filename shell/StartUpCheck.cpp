@@ -65,6 +65,8 @@ QString StartUpCheck::messageText(StartUpFailure failure)
         return QStringLiteral("Nemožno nájsť súbory so zdrojmi dát. Nainštalujte aplikáciu znovu.");
     case StartUpFailure::ResourceFilesMissing:
         return QStringLiteral("Nemožno korektne čítať z CD-ROM Orbetá.\r\nSkontrolujte, či je CD-ROM v CD mechanike.");
+    case StartUpFailure::FontsMissing:
+        return QStringLiteral("Nemožno načítať písmo programu. Nainštalujte aplikáciu znovu.");
     }
     return {};
 }

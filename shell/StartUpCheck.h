@@ -16,6 +16,7 @@ enum class StartUpFailure {
     ConfigurationMissing, // no Orbeta.ini, or it lacks TRV/CD or TRV/HD
     DataFilesMissing,
     ResourceFilesMissing,
+    FontsMissing, // a file of the program's type could not be loaded
 };
 
 // The decisions of start-up before anything is loaded: which directories the

@@ -46,3 +46,16 @@ TEST(StartUpCheck, FirstFailingCheckDecidesTheMessage)
     EXPECT_EQ(StartUpCheck::check(goodIni, allBut({"/cd/Data\\Sigla.ttf"})).failure,
               StartUpFailure::ResourceFilesMissing);
 }
+
+// Every failure has its message; only a missing resource tree is blamed on
+// the disc, not a font the system lacks.
+TEST(StartUpCheck, OnlyAMissingResourceTreeIsBlamedOnTheDisc)
+{
+    for (const StartUpFailure failure : {StartUpFailure::ConfigurationMissing, StartUpFailure::DataFilesMissing,
+                                         StartUpFailure::ResourceFilesMissing, StartUpFailure::FontsMissing}) {
+        const QString text = StartUpCheck::messageText(failure);
+        EXPECT_FALSE(text.isEmpty()) << int(failure);
+        EXPECT_EQ(text.contains(QStringLiteral("CD-ROM")), failure == StartUpFailure::ResourceFilesMissing)
+            << text.toStdString();
+    }
+}
