@@ -18,6 +18,7 @@
 #include <QPageLayout>
 #include <QPointer>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
@@ -249,12 +250,19 @@ TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
     EXPECT_EQ(globals().CurrentForm, setup);
 }
 
-// Printing to a file proposes the documents folder and a name from the task and the date.
+// Printing to a file proposes the documents folder and a name from the task
+// and the date; a new account without a documents folder gets its home.
 TEST_F(FrmSetupTest, PrintToFileProposesTheTaskAndTheDateInTheDocumentsFolder)
 {
     EXPECT_EQ(WorksheetPrintSetup::proposedFileName(QStringLiteral("/home/jana/Dokumenty"), QStringLiteral("1a"),
                                                     QDate(2026, 3, 6)),
               QStringLiteral("/home/jana/Dokumenty/pracovny-list-1a-2026-03-06.pdf"));
+    QTemporaryDir home;
+    const QString documents = home.filePath(QStringLiteral("Dokumenty"));
+    EXPECT_EQ(WorksheetPrintSetup::proposedFolder(documents, home.path()), home.path());
+    EXPECT_EQ(WorksheetPrintSetup::proposedFolder(QString(), home.path()), home.path());
+    ASSERT_TRUE(QDir().mkdir(documents));
+    EXPECT_EQ(WorksheetPrintSetup::proposedFolder(documents, home.path()), documents);
 
     StandInTaskForms forms;
     forms.install(taskForms, TaskFormKind::Osa);
@@ -268,8 +276,10 @@ TEST_F(FrmSetupTest, PrintToFileProposesTheTaskAndTheDateInTheDocumentsFolder)
     finishAnimations(setup);
     click(setup->printButton());
     EXPECT_EQ(proposed, WorksheetPrintSetup::proposedFileName(
-                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QStringLiteral("6c"),
-                            services.now().date()));
+                            WorksheetPrintSetup::proposedFolder(
+                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                QStandardPaths::writableLocation(QStandardPaths::HomeLocation)),
+                            QStringLiteral("6c"), services.now().date()));
 }
 
 TEST_F(FrmSetupTest, HelpShowsThePictureAndAClickReturns)
