@@ -46,7 +46,7 @@ file(GLOB_RECURSE installed RELATIVE ${root} ${prefix}/${DATADIR}/applications/*
 list(JOIN installed "\n  " listing)
 message(STATUS "Desktop files installed:\n  ${listing}")
 
-set(entry ${prefix}/${DATADIR}/applications/orbeta.desktop)
+set(entry ${prefix}/${DATADIR}/applications/sk.tarovia.orbeta.desktop)
 if(NOT EXISTS ${entry})
   message(FATAL_ERROR "no desktop entry at ${entry}")
 endif()
