@@ -143,7 +143,7 @@ int worksheetCommand(const QStringList& arguments)
     if (!print::WorksheetPlan::countAllowed(*task, sheet.count))
         return fail(BadUsage, QStringLiteral("a worksheet of %1 holds %2").arg(sheet.task, print::WorksheetPlan::countsText(*task)));
 
-    const DataDirOption::Result dir = DataDirOption::resolve(data.given);
+    const DataDirOption::Result dir = DataDirOption::resolve(data.given, DataDirOption::Holding::Tables);
     if (dir.status != Ok)
         return dir.status;
     print::PrintPage::loadFonts(siglaFontFile());

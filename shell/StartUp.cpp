@@ -57,7 +57,8 @@ StartUpResult StartUp(Services& services)
     g.WindowsDir = WindowsDirectory::locate();
     const auto checked = StartUpCheck::check(readIni(g.WindowsDir), &ResourcePath::exists);
     g.ResourceDir = checked.resourceDir;
-    g.DataDir = checked.dataDir;
+    g.DataDir = checked.tableDir;
+    g.ResultsDir = checked.dataDir;
     if (!g.ResourceDir.isEmpty())
         result.driveCaption = DriveType::caption(DriveType::of(g.ResourceDir));
     if (checked.failure != StartUpFailure::None)

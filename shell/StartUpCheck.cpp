@@ -10,11 +10,17 @@
 
 namespace orbeta {
 
+const QStringList& StartUpCheck::requiredTableFiles()
+{
+    static const QStringList files =
+        QStringList{QStringLiteral("Napoveda.dat"), QStringLiteral("Zadani.dat"), QStringLiteral("Znamky.dat")}
+        + TaskTable::tableFiles();
+    return files;
+}
+
 const QStringList& StartUpCheck::requiredDataFiles()
 {
-    static const QStringList files = QStringList{QStringLiteral("Vysledky.dat"), QStringLiteral("Napoveda.dat"),
-                                                 QStringLiteral("Zadani.dat"), QStringLiteral("Znamky.dat")}
-                                     + TaskTable::tableFiles();
+    static const QStringList files{QStringLiteral("Vysledky.dat")};
     return files;
 }
 
@@ -44,10 +50,11 @@ StartUpCheck::Result StartUpCheck::check(const std::optional<QByteArray>& iniByt
         return result;
     }
     result.dataDir = *dataDir;
+    result.tableDir = ini.directory(QStringLiteral("TRV"), QStringLiteral("TAB")).value_or(result.dataDir);
     const auto allIn = [&exists](const QString& dir, const QStringList& names) {
         return std::all_of(names.begin(), names.end(), [&](const QString& name) { return exists(dir, name); });
     };
-    if (!allIn(result.dataDir, requiredDataFiles()))
+    if (!allIn(result.tableDir, requiredTableFiles()) || !allIn(result.dataDir, requiredDataFiles()))
         result.failure = StartUpFailure::DataFilesMissing;
     else if (!allIn(result.resourceDir, requiredResourceFiles()))
         result.failure = StartUpFailure::ResourceFilesMissing;

@@ -27,12 +27,16 @@ public:
     // Whether `name` (with "\" separators) exists as a file inside `dir`.
     using FileExists = std::function<bool(const QString& dir, const QString& name)>;
 
+    // Key TRV/TAB names a read-only folder of the tables (the package's);
+    // without it they are in the data directory with the pupils' files.
     struct Result {
         StartUpFailure failure = StartUpFailure::None;
         QString resourceDir; // always ends in a separator when set
-        QString dataDir;
+        QString dataDir;     // TRV/HD: the rankings and the results log
+        QString tableDir;    // TRV/TAB, or else the data directory
     };
 
+    static const QStringList& requiredTableFiles();
     static const QStringList& requiredDataFiles();
     static const QStringList& requiredResourceFiles();
 

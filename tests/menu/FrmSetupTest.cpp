@@ -310,6 +310,7 @@ TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCoun
 {
     QTemporaryDir data;
     globals().DataDir = data.path() + QLatin1Char('/');
+    globals().ResultsDir = globals().DataDir;
     // A task form that ends its series at once, handing over as task forms do.
     taskForms.add(TaskFormKind::Mech1, {[this](const QString&) {
                                             auto* table = new FrmTabulka(services, ScreenHost::instance()->stage());
