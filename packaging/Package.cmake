@@ -3,12 +3,14 @@
 #
 # The Debian package: cpack -G DEB in a build tree (scripts/package.sh).
 # It packages what cmake --install puts into a staging root under the prefix
-# /usr, with the data tree in /var/lib/orbeta.
+# /usr, with the settings in /etc/orbeta and the data tree in /var/lib/orbeta.
 
 list(JOIN ORBETA_WRITTEN_DATA_FILES " " ORBETA_WRITTEN_DATA_FILES)
 foreach(script postinst postrm)
   configure_file(debian/${script}.in ${CMAKE_CURRENT_BINARY_DIR}/debian/${script} @ONLY)
 endforeach()
+# The administrator's settings: dpkg keeps a changed Orbeta.ini on upgrades.
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/debian/conffiles "/etc/orbeta/Orbeta.ini\n")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orbeta)
@@ -35,7 +37,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, fonts-dejavu-core, fonts-dejavu-extra
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
-    ${CMAKE_CURRENT_BINARY_DIR}/debian/postinst ${CMAKE_CURRENT_BINARY_DIR}/debian/postrm)
+    ${CMAKE_CURRENT_BINARY_DIR}/debian/postinst ${CMAKE_CURRENT_BINARY_DIR}/debian/postrm
+    ${CMAKE_CURRENT_BINARY_DIR}/debian/conffiles)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)

@@ -8,7 +8,9 @@
 # group orbeta, the tour of every screen offscreen, the desktop entry's
 # command (on $DISPLAY when one is set, offscreen otherwise) and a worksheet
 # from orbeta-cli. It also replays a pupil racing the maintainer script for a
-# file of root's, and checks what an account outside the group can read.
+# file of root's, tries to move and to forge the tables, checks what an account
+# outside the group can read, and that the administrator's Orbeta.ini survives
+# a reinstall and an upgrade; last the package is purged.
 #   scripts/clean-root.sh DEB [WORK_DIR]
 # Needs root, debootstrap, unshare and the network. The pristine root is kept as
 # a tarball in ORBETA_CLEAN_ROOT_CACHE (default ~/.cache/orbeta/clean-root),
@@ -127,6 +129,15 @@ if as_user hostia cat /var/lib/orbeta/Vysledky.dat > /dev/null 2>&1; then
   fail "an account outside the group orbeta reads the results log"
 fi
 
+step "a pupil can neither move a table away nor put a forged one in its place"
+if as_user jana mv /usr/share/orbeta/hd/Znamky.dat /home/jana/ 2> /dev/null; then
+  fail "a pupil moved Znamky.dat away"
+fi
+mark=$(as_user jana orbeta-cli mark 5 10)
+as_user jana sh -c 'printf "forged\r\n" > /var/lib/orbeta/Znamky.dat'
+[ "$(as_user jana orbeta-cli mark 5 10)" = "$mark" ] || fail "a Znamky.dat in the data folder replaced the package's"
+rm -f "$root/var/lib/orbeta/Znamky.dat"
+
 step "a pupil races the maintainer script for a file of root's"
 in_root sh -c 'echo tajne > /etc/orbeta-race; chmod 0600 /etc/orbeta-race'
 rm -f "$root/var/lib/orbeta/Vysledky.dat"
@@ -144,6 +155,32 @@ touch "$root/tmp/race-over"
 wait "$racer" || true
 [ "$(stat -c '%U:%G %a' "$root/etc/orbeta-race")" = "root:root 600" ] \
   || fail "the race made /etc/orbeta-race $(stat -c '%U:%G %a' "$root/etc/orbeta-race")"
+
+step "the administrator's Orbeta.ini survives a reinstall and an upgrade"
+mkdir -p "$root/srv/share"
+in_root chgrp orbeta /srv/share
+chmod 2770 "$root/srv/share"
+sed -i 's|^HD=.*|HD=/srv/share/|' "$root/etc/orbeta/Orbeta.ini"
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "$package" >> "$work/apt.log" 2>&1 \
+  || { tail -n 20 "$work/apt.log" >&2; fail "apt install --reinstall failed"; }
+grep -qx 'HD=/srv/share/' "$root/etc/orbeta/Orbeta.ini" || fail "a reinstall reset Orbeta.ini: $(cat "$root/etc/orbeta/Orbeta.ini")"
+# The same package under a higher version stands for the next release.
+dpkg-deb -R "$deb" "$work/next"
+sed -i "s/^Version: .*/Version: $version+1/" "$work/next/DEBIAN/control"
+dpkg-deb -b -Zxz "$work/next" "$root/tmp/orbeta-next.deb" > /dev/null
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q /tmp/orbeta-next.deb >> "$work/apt.log" 2>&1 \
+  || { tail -n 20 "$work/apt.log" >&2; fail "the upgrade failed"; }
+[ "$(in_root dpkg-query -W -f '${Version}' orbeta)" = "$version+1" ] || fail "the upgrade was not installed"
+grep -qx 'HD=/srv/share/' "$root/etc/orbeta/Orbeta.ini" || fail "an upgrade reset Orbeta.ini: $(cat "$root/etc/orbeta/Orbeta.ini")"
+as_user jana touch /srv/share/Vysledky.dat
+status=0
+QT_QPA_PLATFORM=offscreen timeout 6 chroot "$root" /usr/sbin/runuser -u jana -- /usr/bin/env -i PATH=/usr/bin:/bin \
+  HOME=/home/jana LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen orbeta > "$work/share.log" 2>&1 || status=$?
+[ "$status" = 124 ] || { cat "$work/share.log" >&2; fail "orbeta does not start with its data on the share"; }
+
+step "apt purge removes the settings and the data tree"
+in_root apt-get purge -y -q orbeta >> "$work/apt.log" 2>&1 || { tail -n 20 "$work/apt.log" >&2; fail "apt purge failed"; }
+[ ! -e "$root/etc/orbeta" ] && [ ! -e "$root/var/lib/orbeta" ] || fail "purging left /etc/orbeta or /var/lib/orbeta"
 
 step "all checks passed"
 unmount_all

@@ -22,12 +22,11 @@ if [ ! -f "$build/CMakeCache.txt" ]; then
   # protector, fortify, relro, bind now) and source paths relative to this
   # folder. No -g: nothing ships the debug information, cpack strips it.
   flags() {
-    DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CFLAGS_MAINT_STRIP=-g DEB_CXXFLAGS_MAINT_STRIP=-g \
-      dpkg-buildflags --get "$1"
+    DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g dpkg-buildflags --get "$1"
   }
   cppflags=$(flags CPPFLAGS) ldflags=$(flags LDFLAGS)
   cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
-    "-DCMAKE_C_FLAGS=$cppflags $(flags CFLAGS)" "-DCMAKE_CXX_FLAGS=$cppflags $(flags CXXFLAGS)" \
+    "-DCMAKE_CXX_FLAGS=$cppflags $(flags CXXFLAGS)" \
     "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" "-DCMAKE_SHARED_LINKER_FLAGS=$ldflags" \
     "-DCMAKE_MODULE_LINKER_FLAGS=$ldflags"
 fi

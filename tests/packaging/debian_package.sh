@@ -34,19 +34,23 @@ done
 ar t "$deb" | grep -qx data.tar.xz || fail "the package's data is not data.tar.xz: $(ar t "$deb")"
 
 listing=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for path in ./usr/bin/orbeta ./usr/bin/orbeta-cli ./usr/share/orbeta/Orbeta.ini \
+for path in ./usr/bin/orbeta ./usr/bin/orbeta-cli ./etc/orbeta/Orbeta.ini \
             ./usr/share/orbeta/cd/Data/Sigla.ttf ./usr/share/orbeta/cd/Data/Sigla-LICENSE.txt \
             ./usr/share/applications/sk.tarovia.orbeta.desktop ./usr/share/metainfo/sk.tarovia.orbeta.metainfo.xml \
             ./usr/share/man/man1/orbeta.1.gz ./usr/share/man/man1/orbeta-cli.1.gz \
             ./usr/share/doc/orbeta/copyright ./usr/share/doc/orbeta/changelog.gz \
-            ./usr/share/icons/hicolor/48x48/apps/orbeta.png ./var/lib/orbeta/Zadani.dat ./var/lib/orbeta/Znamky.dat; do
+            ./usr/share/icons/hicolor/48x48/apps/orbeta.png ./usr/share/orbeta/hd/Zadani.dat \
+            ./usr/share/orbeta/hd/Znamky.dat ./var/lib/orbeta/; do
   grep -qx -- "$path" <<< "$listing" || fail "the package lacks $path"
 done
 grep -q '/orbeta/orbeta_sound.so$' <<< "$listing" || fail "the package lacks the sound module"
-# The pupils' files must not be in the package: an upgrade would empty them.
-if grep -E '\.res$|/Vysledky\.dat$' <<< "$listing"; then fail "the package carries the pupils' files"; fi
-if grep -v -E '^\./(usr|var/lib/orbeta)(/|$)|^\./$|^\./var/$|^\./var/lib/$' <<< "$listing"; then
-  fail "the package installs outside /usr and /var/lib/orbeta"
+# The pupils' files must not be in the package: an upgrade would empty them;
+# nothing else goes into their folder, which they can write.
+if grep -E '\.res$|/Vysledky\.dat$|^\./var/lib/orbeta/.' <<< "$listing"; then
+  fail "the package carries files into the pupils' folder"
+fi
+if grep -v -E '^\./(usr|var/lib/orbeta|etc/orbeta)(/|$)|^\./$|^\./var/$|^\./var/lib/$|^\./etc/$' <<< "$listing"; then
+  fail "the package installs outside /usr, /etc/orbeta and /var/lib/orbeta"
 fi
 dpkg-deb -c "$deb" | awk '$2 != "root/root" {print; bad=1} END {exit bad}' || fail "files not owned by root"
 changelog_version=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/orbeta/changelog.gz | gzip -dc \
@@ -57,8 +61,12 @@ changelog_version=$(dpkg-deb --fsys-tarfile "$deb" | tar -xOf - ./usr/share/doc/
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
 dpkg-deb -e "$deb" "$work/control"
-grep -qx 'CD=/usr/share/orbeta/cd/' "$root/usr/share/orbeta/Orbeta.ini" || fail "Orbeta.ini: $(cat "$root/usr/share/orbeta/Orbeta.ini")"
-grep -qx 'HD=/var/lib/orbeta/' "$root/usr/share/orbeta/Orbeta.ini" || fail "Orbeta.ini: $(cat "$root/usr/share/orbeta/Orbeta.ini")"
+ini="$root/etc/orbeta/Orbeta.ini"
+for line in CD=/usr/share/orbeta/cd/ HD=/var/lib/orbeta/ TAB=/usr/share/orbeta/hd/; do
+  grep -qx "$line" "$ini" || fail "Orbeta.ini lacks $line: $(cat "$ini")"
+done
+# An administrator's settings survive upgrades.
+[ "$(cat "$work/control/conffiles")" = /etc/orbeta/Orbeta.ini ] || fail "conffiles: $(cat "$work/control/conffiles")"
 for binary in "$root/usr/bin/orbeta" "$root/usr/bin/orbeta-cli" $(find "$root/usr/lib" -name orbeta_sound.so); do
   if readelf -S "$binary" | grep -q '\.comment'; then fail "$binary keeps its .comment section"; fi
 done
@@ -138,14 +146,14 @@ maintainer postinst configure "$version"
 # The installed command line works from the installed trees.
 windir="$work/windir"
 mkdir -p "$windir"
-printf '[TRV]\nCD=%s/usr/share/orbeta/cd/\nHD=%s/\n' "$root" "$data" > "$windir/Orbeta.ini"
+sed "s|=/|=$root/|" "$ini" > "$windir/Orbeta.ini"
 ORBETA_WINDIR="$windir" "$root/usr/bin/orbeta-cli" worksheet 4a --count 2 --seed 3 -o "$work/sheet.pdf" \
   || fail "the installed orbeta-cli made no worksheet"
 [ "$(head -c 5 "$work/sheet.pdf")" = "%PDF-" ] || fail "the worksheet is not a PDF"
 "$root/usr/bin/orbeta" --version | grep -qx "orbeta $version" || fail "the installed orbeta does not start"
 
 # Removing keeps the rankings and the log; purging removes them.
-rm -rf "$data/Zadani.dat"  # what dpkg removes of the package's own files
+rm -rf "$root/usr"  # what dpkg removes of the package's own files
 maintainer postrm remove
 [ -f "$data/1a.res" ] || fail "removing the package removed the rankings"
 maintainer postrm purge
