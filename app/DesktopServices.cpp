@@ -4,7 +4,7 @@
 #include "app/DesktopServices.h"
 
 #include "menu/WorksheetPrintSetup.h"
-#include "shell/ScreenHost.h"
+#include "screen/ScreenHost.h"
 
 #include <QPrintDialog>
 

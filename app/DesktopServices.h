@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "shell/DesktopKeyboardLayouts.h"
-#include "shell/Services.h"
+#include "services/DesktopKeyboardLayouts.h"
+#include "services/Services.h"
 
 #include <QElapsedTimer>
 #include <QString>

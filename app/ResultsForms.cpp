@@ -5,7 +5,7 @@
 
 #include "results/FrmChybovy.h"
 #include "results/FrmTabulka.h"
-#include "shell/ScreenHost.h"
+#include "screen/ScreenHost.h"
 
 namespace orbeta {
 

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/ResultsLink.h"
+#include "frame/ResultsLink.h"
 
 namespace orbeta {
 

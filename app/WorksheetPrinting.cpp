@@ -8,9 +8,9 @@
 #include "print/WorksheetContents.h"
 #include "print/WorksheetDocument.h"
 #include "print/WorksheetPlan.h"
-#include "shell/Globals.h"
-#include "shell/Services.h"
-#include "shell/Tour.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Services.h"
 
 #include <QDateTime>
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/ExampleSeeder.h"
+#include "frame/ExampleSeeder.h"
 
 #include <QString>
 

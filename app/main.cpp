@@ -4,15 +4,18 @@
 // orbeta: the program. See README.md for the options. This is the one place
 // that knows the forms of every subsystem: it builds the services and the
 // task-form table and wires the forms together.
+#include "app/DataTablesCheck.h"
 #include "app/DesktopServices.h"
 #include "app/QtTranslation.h"
 #include "app/ResultsForms.h"
+#include "app/TerminationSignals.h"
 #include "app/WorksheetPrinting.h"
 #include "calc/CalcScene.h"
 #include "calc/CalcTour.h"
 #include "calc/FrmMech1.h"
 #include "calc/RandomSource.h"
-#include "shell/SeriesSeeds.h"
+#include "files/RuntimeDirectory.h"
+#include "frame/SeriesSeeds.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "menu/FrmSelect.h"
@@ -21,12 +24,10 @@
 #include "optics/FrmZobr.h"
 #include "results/FrmChybovy.h"
 #include "results/FrmTabulka.h"
-#include "shell/FrmIntro.h"
-#include "shell/Globals.h"
-#include "shell/LaunchOptions.h"
-#include "shell/RuntimeDirectory.h"
-#include "shell/ScreenHost.h"
-#include "shell/Tour.h"
+#include "screen/HelpScreens.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "startup/LaunchOptions.h"
 
 #include <QApplication>
 #include <QDateTime>
@@ -83,7 +84,7 @@ orbeta::SeriesRandom opticsRandom()
 void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta::TaskForms& taskForms,
                    orbeta::ResultsLink& results)
 {
-    orbeta::FrmIntro::addTourStates(tour, services);
+    orbeta::AddHelpScreenTourStates(tour, services);
     orbeta::FrmSelect::addTourStates(tour);
     orbeta::FrmSetup::addTourStates(tour, services, taskForms);
     orbeta::CalcTour::addStates(tour, services, results);
@@ -127,7 +128,7 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                    // A task whose scene is not drawn yet stays closed.
                    if (!task || !CalcScene::available(*task))
                        return nullptr;
-                   return FrmMech1::open(services, results, *task, seed, globals().CurrentForm,
+                   return FrmMech1::open(services, results, *task, seed, host ? host->currentForm() : nullptr,
                                          host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Zobr,
@@ -136,13 +137,14 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                    ScreenHost* host = ScreenHost::instance();
                    if (!task)
                        return nullptr;
-                   return FrmZobr::open(services, results, *task, opticsRandom(), seed, globals().CurrentForm,
-                                        host ? host->stage() : nullptr);
+                   return FrmZobr::open(services, results, *task, opticsRandom(), seed,
+                                        host ? host->currentForm() : nullptr, host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Dvojice,
               {[&services, &results, seed](const QString&) -> std::unique_ptr<QWidget> {
                    ScreenHost* host = ScreenHost::instance();
-                   return FrmDvojice::open(services, results, seed, globals().CurrentForm, host ? host->stage() : nullptr);
+                   return FrmDvojice::open(services, results, seed, host ? host->currentForm() : nullptr,
+                                           host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Osa,
               {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
@@ -150,7 +152,7 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
                    ScreenHost* host = ScreenHost::instance();
                    if (!history)
                        return nullptr;
-                   return FrmOsa::open(services, results, *history, seed, globals().CurrentForm,
+                   return FrmOsa::open(services, results, *history, seed, host ? host->currentForm() : nullptr,
                                        host ? host->stage() : nullptr);
                }});
     auto printing = std::make_shared<WorksheetPrinting>(services, seed);
@@ -167,13 +169,13 @@ bool g_benchmarkDone = false;
 
 void reportStartUp(orbeta::ScreenHost& host, const orbeta::FrmSelect& menu)
 {
-    QObject::connect(&host, &orbeta::ScreenHost::framePainted, &host, [&menu] {
+    QObject::connect(&host, &orbeta::ScreenHost::framePainted, &host, [&host, &menu] {
         if (g_benchmarkDone)
             return;
         g_benchmarkDone = true;
         const qint64 now = QDateTime::currentMSecsSinceEpoch();
         std::printf("first-window %lld\n", static_cast<long long>(now));
-        if (orbeta::globals().CurrentForm == &menu)
+        if (host.currentForm() == &menu)
             std::printf("menu %lld\n", static_cast<long long>(now));
         std::printf("rss-kb %ld\ncpu-ms %ld\n", residentKilobytes(), processorMilliseconds());
         std::fflush(stdout);
@@ -199,6 +201,56 @@ int refuseToStart(int argc, char** argv, const QString& problem)
     orbeta::DesktopServices services(qEnvironmentVariable("ORBETA_MESSAGEBOX"));
     services.showMessage(QStringLiteral("Chyba"), problem, orbeta::MessageIcon::Critical, orbeta::MessageButtons::Ok);
     return 2;
+}
+
+// Everything the program makes lives in here, so that it is all gone (the
+// runtime folder last) before a terminating signal is raised again.
+int runProgram(int argc, char** argv, const orbeta::LaunchOptions& options, const QString& messageScript)
+{
+    const orbeta::RuntimeDirectory runtime;
+    if (!runtime.error().isEmpty()) {
+        std::fprintf(stderr, "orbeta: %s\n", qPrintable(runtime.error()));
+        return 1;
+    }
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Orbeta Tarovia"));
+    const orbeta::TerminationSignals terminationSignals;
+    orbeta::QtTranslation qtTexts;
+    qtTexts.install();
+
+    orbeta::DesktopServices services(messageScript);
+    ScenePaintLog paintLog;
+    if (environmentFlag("ORBETA_FRAME_LOG"))
+        app.installEventFilter(&paintLog);
+    orbeta::ResultsForms results(services);
+    const orbeta::TaskForms taskForms = buildTaskForms(services, results, options.seed);
+
+    orbeta::ScreenHost host;
+    auto* menu = new orbeta::FrmSelect(services, host.stage());
+    if (options.benchmark)
+        reportStartUp(host, *menu);
+    const bool windowed = options.window || options.tour();
+    if (!menu->load(host, windowed ? orbeta::DisplayChoice::Window : orbeta::DisplayChoice::FullScreen,
+                    !options.skipSplash && !options.tour(), &orbeta::checkDataTables))
+        return 1;
+    // Ended while a start-up message was shown.
+    if (orbeta::TerminationSignals::received() != 0)
+        return 128 + orbeta::TerminationSignals::received();
+    QObject::connect(menu, &orbeta::FrmSelect::taskChosen, menu,
+                     [&services, &taskForms, menu] { orbeta::FrmSetup::open(services, taskForms, *menu); });
+
+    if (options.tour()) {
+        menu->registerSymbolFont();
+        orbeta::Tour tour;
+        addTourStates(tour, services, taskForms, results);
+        tour.start(host, options.tourDir);
+        return app.exec();
+    }
+    // The splash may have been painted, and reported, while the menu was built.
+    if (g_benchmarkDone)
+        return 0;
+    orbeta::Sounds::enable();
+    return app.exec();
 }
 
 } // namespace
@@ -231,44 +283,7 @@ int main(int argc, char** argv)
             messageScript = QStringLiteral("no");
     }
 
-    const orbeta::RuntimeDirectory runtime;
-    if (!runtime.error().isEmpty()) {
-        std::fprintf(stderr, "orbeta: %s\n", qPrintable(runtime.error()));
-        return 1;
-    }
-    QApplication app(argc, argv);
-    QApplication::setApplicationName(QStringLiteral("Orbeta Tarovia"));
-    orbeta::QtTranslation qtTexts;
-    qtTexts.install();
-
-    orbeta::DesktopServices services(messageScript);
-    ScenePaintLog paintLog;
-    if (environmentFlag("ORBETA_FRAME_LOG"))
-        app.installEventFilter(&paintLog);
-    orbeta::ResultsForms results(services);
-    const orbeta::TaskForms taskForms = buildTaskForms(services, results, options->seed);
-
-    orbeta::ScreenHost host;
-    auto* menu = new orbeta::FrmSelect(services, host.stage());
-    if (options->benchmark)
-        reportStartUp(host, *menu);
-    const bool windowed = options->window || options->tour();
-    if (!menu->load(host, windowed ? orbeta::DisplayChoice::Window : orbeta::DisplayChoice::FullScreen,
-                    !options->skipSplash && !options->tour()))
-        return 1;
-    QObject::connect(menu, &orbeta::FrmSelect::taskChosen, menu,
-                     [&services, &taskForms, menu] { orbeta::FrmSetup::open(services, taskForms, *menu); });
-
-    if (options->tour()) {
-        menu->registerSymbolFont();
-        orbeta::Tour tour;
-        addTourStates(tour, services, taskForms, results);
-        tour.start(host, options->tourDir);
-        return app.exec();
-    }
-    // The splash may have been painted, and reported, while the menu was built.
-    if (g_benchmarkDone)
-        return 0;
-    orbeta::Sounds::enable();
-    return app.exec();
+    const int status = runProgram(argc, argv, *options, messageScript);
+    orbeta::TerminationSignals::endBy(orbeta::TerminationSignals::received());
+    return status;
 }

@@ -9,11 +9,11 @@
 //   build/benchmarks/class_report_bench /tmp/year
 //   /usr/bin/time -v build/orbeta-cli report --data /tmp/year -o /tmp/year/report.pdf
 #include "benchmarks/SchoolYearLog.h"
+#include "files/SafeFile.h"
 #include "print/ClassReportDocument.h"
 #include "print/PrintPage.h"
 #include "results/ClassReport.h"
 #include "results/ResultsLogFormat.h"
-#include "shell/SafeFile.h"
 
 #include <QDir>
 #include <QGuiApplication>

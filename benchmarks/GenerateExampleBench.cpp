@@ -19,6 +19,7 @@ ExampleTable installedLikeTable(CalcTask task)
     case CalcTask::SolidDensity:
         return ExampleTable({0, 1.7, 2.5, 2.7, 4.5, 7.1, 7.9, 9.0, 10.5, 11.3, 19.3});
     case CalcTask::Heat: return ExampleTable({0, 0.897, 0.449, 0.385, 0.235, 0.129});
+    case CalcTask::Melting: return ExampleTable({0, 2.09, 4.18, 0, 334});
     default: return {};
     }
 }

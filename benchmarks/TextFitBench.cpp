@@ -5,14 +5,14 @@
 // of the largest line a data file may hold on a worksheet, and a line of
 // 16 million characters shortened for a printed row, a screen's fitted text
 // and a history box: build/benchmarks/text_fit_bench.
+#include "files/SafeFile.h"
+#include "formats/LineCodec.h"
 #include "look/HistoryPainter.h"
 #include "look/TextElision.h"
 #include "look/TextFit.h"
 #include "print/PrintPage.h"
 #include "print/WorksheetContents.h"
 #include "print/WorksheetDocument.h"
-#include "shell/LineCodec.h"
-#include "shell/SafeFile.h"
 #include "tasks/TaskTable.h"
 
 #include <QDir>

@@ -103,10 +103,10 @@ struct HeatValues {  // "3a"
     float Q = 0;     // kJ
 };
 
-struct MeltingValues {  // "3b"
-    static constexpr double c1 = 2.09;  // ice, kJ·kg⁻¹·°C⁻¹
-    static constexpr double l = 334;    // melting, kJ·kg⁻¹
-    static constexpr double c2 = 4.18;  // water, kJ·kg⁻¹·°C⁻¹
+struct MeltingValues {  // "3b", the constants from the table rows shown
+    float c1 = 2.09f;  // ice, kJ·kg⁻¹·°C⁻¹
+    float l = 334;     // melting, kJ·kg⁻¹
+    float c2 = 4.18f;  // water, kJ·kg⁻¹·°C⁻¹
     int m = 0;       // kg
     int t1 = 0;      // °C, the ice
     int t2 = 0;      // °C, the water

@@ -278,9 +278,14 @@ void CalcScene::draw(QPainter& painter, const CalcExample& example, const Experi
     painter.setClipRect(QRect(QPoint(0, 0), Layout::kCalcScene.size()), Qt::IntersectClip);
     switch (example.task) {
     case CalcTask::LiquidDensity: {
+        const auto& x = std::get<LiquidDensityValues>(example.values);
         LiquidDensityScene scene{.liquidMl = example.fillLevel, .volumeHidden = example.asked == 1};
         if (const auto* f = std::get_if<LiquidDensityFrame>(&frame))
             scene.liquidMl = f->liquidMl;
+        // An asked volume fills a glass without a scale to a height (60 to
+        // 170 ml of the usual scale) that follows the given m1, not the volume.
+        if (scene.volumeHidden && x.V > 0)
+            scene.liquidMl = scene.liquidMl * (60 + 10 * ((x.m1 * 7) % 12)) / x.V;
         DensityScenePainter::drawLiquidScene(painter, scene);
         break;
     }
@@ -295,6 +300,11 @@ void CalcScene::draw(QPainter& painter, const CalcExample& example, const Experi
             scene.liquidMl = f->liquidMl;
             scene.bodyDrop = f->bodyDrop;
         }
+        // An asked volume stands in a glass without a scale at a scale of its
+        // own (0,6 to 1,0 of the usual one), so that its height cannot be
+        // compared with the glass of another example.
+        if (scene.volumeHidden)
+            scene.liquidMl = scene.liquidMl * (6 + (x.V1 / 10 * 3 + x.body) % 5) / 10;
         DensityScenePainter::drawSolidScene(painter, scene);
         break;
     }
@@ -317,13 +327,21 @@ void CalcScene::draw(QPainter& painter, const CalcExample& example, const Experi
             .area = example.asked == 3 ? 5 : x.S, .lowered = 0, .pressure = 0, .pressureHidden = example.asked == 1};
         if (const auto* f = std::get_if<LiquidPressureFrame>(&frame))
             scene.lowered = f->lowered;
-        scene.pressure = double(x.p) * scene.lowered;
+        // An asked pressure rises in a tube without a scale to a height that
+        // follows the given area (5,5 to 9,7), not the pressure.
+        const double shown = scene.pressureHidden ? 5.5 + 0.6 * ((x.S * 5) % 8) : double(x.p);
+        scene.pressure = shown * scene.lowered;
         MechanicsScenePainter::drawPressScene(painter, scene);
         break;
     }
     case CalcTask::MechanicalWork: {
         const auto& x = std::get<MechanicalWorkValues>(example.values);
         BoardScene scene{.distance = x.s, .travelled = 0, .distanceHidden = example.asked == 3};
+        // An asked distance is pulled along a board without a ruler at a
+        // scale of its own, so that the body stops at a place (60 to 220
+        // pixels up the board) that follows the given time, not the distance.
+        if (scene.distanceHidden)
+            scene.pxPerMetre = (60.0 + 20 * ((qRound(x.t * 10) * 7) % 9)) / x.s;
         if (const auto* f = std::get_if<MechanicalWorkFrame>(&frame))
             scene.travelled = f->travelled;
         MechanicsScenePainter::drawBoardScene(painter, scene);

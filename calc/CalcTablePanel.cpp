@@ -6,9 +6,9 @@
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
-#include "shell/Form.h"
-#include "shell/Misc.h"
-#include "shell/Resources.h"
+#include "screen/Blits.h"
+#include "screen/Form.h"
+#include "services/Resources.h"
 
 #include <QLabel>
 

@@ -5,8 +5,9 @@
 
 #include "calc/DataFile.h"
 #include "calc/MapFile.h"
+#include "calc/MotionTasks.h"
 #include "calc/TableFile.h"
-#include "shell/ResourcePath.h"
+#include "files/ResourcePath.h"
 #include "tasks/TaskTable.h"
 
 namespace orbeta {
@@ -22,10 +23,13 @@ FileResult<CalcTaskFiles> CalcTaskFiles::read(CalcTask task, const QString& data
         if (!bytes)
             return bytes.error();
         const FileResult<CalcTable> table =
-            ReadTableFile(bytes.value(), path, TableNeeds{ExampleTable::rowsNeeded(task), true});
+            ReadTableFile(bytes.value(), path, ExampleTable::needs(task));
         if (!table)
             return table.error();
         files.table = table.value();
+        if (task == CalcTask::NonUniformMotion)
+            if (const std::optional<FileError> problem = MotionTasks::vehicleTableProblem(files.table, path))
+                return *problem;
         const FileResult<ExampleTable> numbers = ExampleTable::fromCalcTable(task, files.table, path);
         if (!numbers)
             return numbers.error();

@@ -7,7 +7,7 @@
 #include "calc/CalcTable.h"
 #include "calc/CalcTask.h"
 #include "calc/ExampleTable.h"
-#include "shell/FileResult.h"
+#include "formats/FileResult.h"
 
 #include <QString>
 

@@ -11,11 +11,11 @@
 #include "calc/WrongAnswer.h"
 #include "look/Layout.h"
 #include "look/PictureNames.h"
-#include "shell/Globals.h"
-#include "shell/HelpScreens.h"
-#include "shell/ScreenHost.h"
-#include "shell/Services.h"
-#include "shell/Tour.h"
+#include "screen/HelpScreens.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Services.h"
 
 #include <QApplication>
 #include <QKeyEvent>

@@ -5,12 +5,15 @@
 
 #include "calc/Calculator.h"
 #include "calc/CalculatorKeyFilter.h"
+#include "frame/TaskFrame.h"
 #include "look/Layout.h"
 #include "look/PictureNames.h"
-#include "shell/Globals.h"
-#include "shell/Misc.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "services/KeyboardSwitch.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 
 #include <QKeyEvent>
 #include <QLineEdit>
@@ -19,9 +22,6 @@
 
 namespace orbeta {
 namespace {
-
-// Hover ids of the keys.
-constexpr std::uint8_t kHoverKey = 40;
 
 QFont siglaFont(int pixels)
 {
@@ -48,14 +48,14 @@ CalculatorPanel::CalculatorPanel(QWidget& form, Services& services, bool tallNot
                                           QStringLiteral("Deleno"), QStringLiteral("Vymaž")};
     for (int i = 0; i < 5; ++i) {
         const auto which = PictureNames::CalculatorKey(i);
-        auto* key = new PictureButton(&form, std::uint8_t(kHoverKey + i));
+        auto* key = new PictureButton(&form, std::uint8_t(TaskFrame::kHoverCalculatorKey + i));
         key->setGeometry(Layout::kCalculatorKey1.translated(Layout::kCalculatorKey1.width() * i, 0));
         key->setFixedPictureSize(Layout::kCalculatorKey1.size());
         m_keyUp[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, false));
         m_keyDown[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, true));
         key->setPicture(m_keyUp[std::size_t(i)]);
         connect(key, &PictureButton::mouseMoved, this,
-                [this, i] { EnterHoverItem(m_services, std::uint8_t(kHoverKey + i)); });
+                [this, i] { EnterHoverItem(m_services, std::uint8_t(TaskFrame::kHoverCalculatorKey + i)); });
         connect(key, &PictureButton::mousePressed, this, [this, i] { pressKey(i + 1); });
         // A key pressed by Space or Enter comes up again at once.
         connect(key, &PictureButton::clicked, this, [this, i] { releaseKey(i + 1); });

@@ -3,7 +3,7 @@
 
 #include "calc/DataFile.h"
 
-#include "shell/SafeFile.h"
+#include "files/SafeFile.h"
 
 namespace orbeta {
 

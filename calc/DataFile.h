@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/FileResult.h"
+#include "formats/FileResult.h"
 
 #include <QByteArray>
 #include <QString>

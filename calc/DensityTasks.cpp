@@ -13,14 +13,15 @@ using Liquid = LiquidDensityValues;
 using Solid = SolidDensityValues;
 
 const std::array<Quantity, 4> DensityTasks::liquidQuantities = {{
-    {.name = "m1", .symbol = u"má", .unit = u"g", .decimals = 1, .box = 1, .hintLine = 1,
+    {.name = "m1", .symbol = u"má", .unit = u"g", .decimals = 2, .box = 1, .widest = u"999,99", .hintLine = 1,
      .read = field<&Liquid::m1>},
-    {.name = "m2", .symbol = u"mâ", .unit = u"g", .label = u"Hmotnosť", .decimals = 1, .box = 2,
+    {.name = "m2", .symbol = u"mâ", .unit = u"g", .label = u"Hmotnosť", .decimals = 2, .box = 2,
+     .widest = u"999,99",
      .hintLine = 2, .asked = {3}, .read = field<&Liquid::m2>},
     {.name = "V", .symbol = u"V", .unit = u"ml", .label = u"Objem", .decimals = kPlainDecimals, .box = 3,
      .given = GivenText::Plain, .hintLine = 4, .asked = {1}, .read = field<&Liquid::V>},
     {.name = "rho", .symbol = u"ú", .unit = u"g/cm³", .siglaUnit = u"g/cmĂ", .label = u"Hustota",
-     .decimals = 2, .hintLine = 3, .asked = {2}, .inTable = true, .read = field<&Liquid::rho>},
+     .decimals = 3, .hintLine = 3, .asked = {2}, .inTable = true, .read = field<&Liquid::rho>},
 }};
 
 const std::array<Quantity, 6> DensityTasks::solidQuantities = {{
@@ -31,7 +32,7 @@ const std::array<Quantity, 6> DensityTasks::solidQuantities = {{
     {.name = "V2", .symbol = u"Vâ", .unit = u"ml", .label = u"Objem", .box = 3, .given = GivenText::Plain,
      .hintLine = 4, .asked = {3}, .read = field<&Solid::V2>},
     {.name = "rho", .symbol = u"ú", .unit = u"g/cm³", .siglaUnit = u"g/cmĂ", .label = u"Hustota",
-     .decimals = 1, .hintLine = 6, .asked = {1}, .inTable = true, .read = field<&Solid::rho>},
+     .decimals = 2, .hintLine = 6, .asked = {1}, .inTable = true, .read = field<&Solid::rho>},
     {.name = "Vt", .symbol = u"V", .unit = u"ml", .read = field<&Solid::Vt>},
     {.name = "body", .read = field<&Solid::body>},
 }};

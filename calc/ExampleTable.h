@@ -5,7 +5,9 @@
 
 #include "calc/CalcTable.h"
 #include "calc/CalcTask.h"
-#include "shell/FileResult.h"
+#include "calc/TableFile.h"
+#include "formats/FileResult.h"
+#include "formats/FileResult.h"
 
 #include <QString>
 #include <vector>
@@ -24,6 +26,12 @@ public:
     // The data file whose numbers the task's examples use, empty for none.
     static QString fileName(CalcTask task);
     static int rowsNeeded(CalcTask task);
+    // What ReadTableFile must find in the task's file for fromCalcTable.
+    static TableNeeds needs(CalcTask task);
+
+    // "3b": rows 1 and 2 hold the specific heats of ice and water, row 3 the
+    // headings of the second table, this row the latent heat of melting.
+    static constexpr int kMeltingHeatRow = 4;
 
     // The task's numbers from a table read by ReadTableFile. A number that
     // would make the task's re-draw rule unsatisfiable, or its solution text

@@ -16,16 +16,22 @@
 #include "calc/SlipHint.h"
 #include "calc/SolutionText.h"
 #include "calc/TaskQuantities.h"
+#include "formats/SiglaText.h"
+#include "frame/HintWindow.h"
+#include "look/FocusPainter.h"
 #include "look/LabScene.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
-#include "shell/Globals.h"
-#include "shell/HintWindow.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/Services.h"
-#include "shell/SiglaText.h"
+#include "frame/PopupPlacement.h"
+#include "screen/Blits.h"
+#include "screen/Form.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "services/KeyboardSwitch.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 #include "tasks/TaskTable.h"
 
 #include <QKeyEvent>
@@ -33,17 +39,19 @@
 #include <QLineEdit>
 #include <QPainter>
 #include <QPlainTextEdit>
+#include <QStyle>
+#include <QStyleOptionFrame>
 
 #include <algorithm>
 
 namespace orbeta {
 namespace {
 
-// Hover ids of the form's items; table rows are 30 + row.
-constexpr std::uint8_t kHoverStart = 21;
-constexpr std::uint8_t kHoverTableRow = 30;
-
 const QString kSigla = QStringLiteral("Sigla");
+
+// A unit stands clear of the focus frame drawn around its box (a pixel
+// outside the frame's width), so that a narrow unit ("J") stays whole.
+constexpr int kUnitGap = int(FocusPainter::kWidth) + 4;
 
 QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 {
@@ -62,6 +70,21 @@ QString siglaUnit(CalcTask task, int box, const QString& unit)
     return unit;
 }
 
+// The box shows `text` whole, without scrolling: a box takes no more than it
+// shows, so that no part of a typed answer is out of sight when it is judged.
+bool showsWhole(const QLineEdit& box, const QString& text)
+{
+    QStyleOptionFrame panel;
+    panel.initFrom(&box);
+    panel.rect = box.rect();
+    panel.lineWidth = box.hasFrame() ? box.style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &panel, &box) : 0;
+    const QRect contents = box.style()->subElementRect(QStyle::SE_LineEditContents, &panel, &box);
+    const QMargins margins = box.textMargins();
+    // The line edit's own margin of 2 pixels each side, a pixel, and the caret.
+    const int room = contents.width() - margins.left() - margins.right() - 2 * 2 - 1 - 1;
+    return box.fontMetrics().horizontalAdvance(text) <= room;
+}
+
 } // namespace
 
 std::unique_ptr<FrmMech1> FrmMech1::open(Services& services, ResultsLink& results, CalcTask task,
@@ -78,9 +101,14 @@ std::unique_ptr<FrmMech1> FrmMech1::open(Services& services, ResultsLink& result
 FrmMech1::FrmMech1(Services& services, ResultsLink& results, CalcTask task, std::optional<std::uint64_t> seed,
                    QWidget* returnForm, QWidget* parent)
     : TaskFrame(QStringLiteral("frm_Mech1"), services, results, calcTaskCode(task), returnForm, parent,
-                {QStringLiteral("Nový príklad (F6)"), Layout::kCalcProgress, Layout::kCalcContinue, 1,
-                 Layout::kCheckMark.size(), QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."), true,
-                 true})
+                {.newTip = QStringLiteral("Nový príklad (F6)"),
+                 .progress = Layout::kCalcProgress,
+                 .continueButton = Layout::kCalcContinue,
+                 .marks = 1,
+                 .markSize = Layout::kCheckMark.size(),
+                 .markTip = QStringLiteral("Podrž tlačidlo myši a uvidíš správne riešenie."),
+                 .rightMarkOpens = true,
+                 .holdMark = true})
     , m_task(task)
     , m_seeds(seed)
 {
@@ -253,7 +281,7 @@ void FrmMech1::GenerateExample()
         // The unit labels are in Sigla.
         unit->setText(siglaUnit(m_task, int(i) + 1, a.unit));
         unit->adjustSize();
-        unit->move(box->x() + box->width() + 4, box->y() + (box->height() - unit->height()) / 2);
+        unit->move(box->x() + box->width() + kUnitGap, box->y() + (box->height() - unit->height()) / 2);
     }
     for (std::size_t i = 0; i < 2; ++i) {
         TStart[i]->setVisible(layout.timeBoxes);
@@ -323,8 +351,7 @@ void FrmMech1::setStartPicture(StartPicture picture)
 
 void FrmMech1::setControls(bool on)
 {
-    for (PictureButton* button : PicTop)
-        button->setEnabled(on);
+    lockToolbar(!on);
     m_calculator->setEnabled(on);
 }
 
@@ -347,7 +374,7 @@ void FrmMech1::pressStart()
         QLineEdit* box = TVstup[std::size_t(moved->box - 1)];
         QLabel* unit = LVstup[std::size_t(moved->box - 1)];
         box->move(Layout::kCalcScene.topLeft() + moved->to);
-        unit->move(box->x() + box->width() + 4, box->y() + (box->height() - unit->height()) / 2);
+        unit->move(box->x() + box->width() + kUnitGap, box->y() + (box->height() - unit->height()) / 2);
     }
     const std::uint32_t now = m_services.tickCount();
     m_experiment.start(now);
@@ -402,7 +429,7 @@ std::optional<std::uint32_t> FrmMech1::animatePanels(std::uint32_t now)
 std::vector<bool> FrmMech1::judgeExample()
 {
     setControls(false);
-    PicTop[3]->setEnabled(true);
+    topButton(4)->setEnabled(true);
     PicStart->setEnabled(false);
     setStartPicture(StartPicture::Disabled);
 
@@ -419,6 +446,9 @@ std::vector<bool> FrmMech1::judgeExample()
         lockBox(box, true);
     m_lastRight = CheckExample(m_example, answer);
     m_slip = m_lastRight ? QString() : SlipHint(m_example, answer);
+    // Let go, a lever that does not balance tips to its heavier side.
+    if (m_task == CalcTask::Lever && !m_lastRight)
+        Pic->setScene(m_example, LeverFrame{1});
     return {m_lastRight};
 }
 
@@ -442,9 +472,7 @@ void FrmMech1::showSolution(int, QPoint at)
     const bool slip = !m_slip.isEmpty();
     const TaskRow* row = TaskTable::find(m_code);
     HintWindow* window = &hint(slip ? HintBubble::TwoLines : row ? row->hint : HintBubble::OneLine);
-    QString text = SolutionText(m_example);
-    if (slip)
-        text += QLatin1Char('\n') + m_slip;
+    const QString text = SolutionText(m_example, m_slip);
     window->Vloz_Text(text);
     if (m_task == CalcTask::Lever && !slip) {
         QPixmap picture(window->pictureSize());
@@ -454,13 +482,28 @@ void FrmMech1::showSolution(int, QPoint at)
         painter.end();
         window->showPicture(picture);
     }
-    // Beside the pointer, but never cut off by the edge of the screen.
-    showHint(*window, at + QPoint(5, -12));
+    // Beside the pointer, but never over the pupil's answer (the boxes and
+    // their units, the clock), nor over the frame's controls, nor cut off by
+    // the edge of the screen.
+    std::vector<QRect> keepClear{picPokracuj->geometry()};
+    for (PictureButton* button : PicTop)
+        keepClear.push_back(button->geometry());
+    for (PictureButton* shown : IHodnoceni)
+        if (shown->isVisible())
+            keepClear.push_back(shown->geometry());
+    for (std::size_t i = 0; i < TVstup.size(); ++i)
+        if (TVstup[i]->isVisible())
+            keepClear.push_back(TVstup[i]->geometry().united(LVstup[i]->geometry()));
+    for (const auto* boxes : {&TStart, &TCil})
+        for (QLineEdit* box : *boxes)
+            if (box->isVisible())
+                keepClear.push_back(box->geometry());
+    showHint(*window, PlacePopup(window->size(), at + QPoint(5, -12), rect(), keepClear));
 }
 
 void FrmMech1::markRow(int row)
 {
-    if (!PicTop[0]->isEnabled() || !m_example.tableActive() || row < 1 || row > m_tablePanel->rows())
+    if (!answering() || !m_example.tableActive() || row < 1 || row > m_tablePanel->rows())
         return;
     PlayClickSound(m_services);
     m_tablePanel->highlight(row);
@@ -477,12 +520,12 @@ void FrmMech1::typeAnswer(const CalcAnswer& answer)
             TCil[i]->setText(answer.finishBoxes[i]);
     if (answer.markedRow > 0)
         markRow(answer.markedRow);
-    m_leverPanel->place(answer.lever, PicTop[0]->isEnabled());
+    m_leverPanel->place(answer.lever, answering());
 }
 
 void FrmMech1::hoverTable(int row)
 {
-    if (row < 1 || !PicTop[0]->isEnabled())
+    if (row < 1 || !answering())
         return;
     if (m_example.tableActive()) {
         EnterHoverItem(m_services, std::uint8_t(kHoverTableRow + row));
@@ -508,7 +551,7 @@ bool FrmMech1::filterAnswerKey(QLineEdit* box, QKeyEvent* event, bool timeBox)
                                  int(box->selectedText().size())};
     const BoxEdit edit = EditBox(box->text(), box->cursorPosition(), selection, key,
                                  timeBox ? BoxKind::Time : BoxKind::Answer);
-    if (edit.text.size() > box->maxLength())
+    if (edit.text.size() > box->maxLength() || !showsWhole(*box, edit.text))
         return true;
     box->setText(edit.text);
     box->setCursorPosition(edit.caret);
@@ -553,7 +596,7 @@ void FrmMech1::startKey()
 bool FrmMech1::filterEvent(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
-    if (watched == Pic && m_leverPanel->filterEvent(event, PicTop[0]->isEnabled() && !m_running))
+    if (watched == Pic && m_leverPanel->filterEvent(event, answering() && !m_running))
         return true;
     auto* box = qobject_cast<QLineEdit*>(watched);
     const bool answerBox = box && std::find(TVstup.begin(), TVstup.end(), box) != TVstup.end();
@@ -587,7 +630,7 @@ void FrmMech1::leverMoved()
     if (!m_running)
         showFrame(0);
     // A hanging weight keeps the experiment from starting until it is taken off.
-    if (PicTop[0]->isEnabled() && !m_running) {
+    if (answering() && !m_running) {
         PicStart->setEnabled(!m_leverPanel->board().weightHung());
         setStartPicture(m_leverPanel->board().weightHung() ? StartPicture::Disabled : StartPicture::Play);
     }

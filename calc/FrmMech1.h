@@ -10,8 +10,8 @@
 #include "calc/ExampleTable.h"
 #include "calc/Experiment.h"
 #include "calc/LeverPanel.h"
-#include "shell/SeriesSeeds.h"
-#include "shell/TaskFrame.h"
+#include "frame/SeriesSeeds.h"
+#include "frame/TaskFrame.h"
 
 #include <array>
 #include <memory>

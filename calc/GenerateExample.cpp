@@ -28,7 +28,7 @@ CalcExample GenerateExample(CalcTask task, const ExampleTable& table, RandomSour
     case CalcTask::WinchEnergy: MechanicsTasks::generateWinchEnergy(e, rnd); break;
     case CalcTask::Lever: LeverTask::generate(e, rnd); break;
     case CalcTask::Heat: HeatTasks::generateHeat(e, table, rnd); break;
-    case CalcTask::Melting: HeatTasks::generateMelting(e, rnd); break;
+    case CalcTask::Melting: HeatTasks::generateMelting(e, table, rnd); break;
     case CalcTask::OhmsLaw: CircuitTasks::generateOhmsLaw(e, rnd); break;
     case CalcTask::ElectricEnergy: CircuitTasks::generateEnergy(e, rnd); break;
     case CalcTask::ElectricPower: CircuitTasks::generatePower(e, rnd); break;

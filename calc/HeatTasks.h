@@ -21,7 +21,7 @@ public:
     static const std::array<Quantity, 7> meltingQuantities;
 
     static void generateHeat(CalcExample& e, const ExampleTable& table, RandomSource& rnd);
-    static void generateMelting(CalcExample& e, RandomSource& rnd);
+    static void generateMelting(CalcExample& e, const ExampleTable& table, RandomSource& rnd);
 };
 
 } // namespace orbeta

@@ -71,26 +71,44 @@ LeverBoard::Event LeverBoard::move(QPoint travel)
     return moveTo(m_pickedAt + travel);
 }
 
+bool LeverBoard::weightHung() const
+{
+    for (int w = 1; w <= m_count; ++w)
+        if (markOf(w))
+            return true;
+    return false;
+}
+
 LeverBoard::Event LeverBoard::release()
 {
     if (!m_moving)
         return Event::None;
-    // Let go on a mark that takes no weight, it would seem to hang there: back it goes.
+    const int w = *m_moving;
     Event event = Event::Dropped;
-    for (int mark = -6; mark <= 6; ++mark)
-        if (!isTarget(mark) && nearHook(position(*m_moving), mark)) {
-            m_position[index(*m_moving)] = m_pickedAt;
+    if (!markOf(w)) {
+        // On a hook or in the tray: nothing may seem to hang where it counts for nothing.
+        std::optional<int> near;
+        for (int mark = -6; mark <= 6; ++mark)
+            if (nearHook(position(w), mark, kDropReach))
+                near = mark;
+        if (near && isTarget(*near) && m_lever[slot(*near)] == 0) {
+            event = moveTo(m_places.hooks[slot(*near)]);
+        } else if (near) {
+            moveTo(m_pickedAt);
             event = Event::Refused;
+        } else {
+            moveTo(m_places.homes[index(w)]);
         }
+    }
     m_moving.reset();
     m_keyMark.reset();
     return event;
 }
 
-bool LeverBoard::nearHook(QPoint corner, int mark) const
+bool LeverBoard::nearHook(QPoint corner, int mark, int reach) const
 {
     const QPoint hook = m_places.hooks[slot(mark)];
-    return std::abs(corner.x() - hook.x()) <= kSnap && std::abs(corner.y() - hook.y()) <= kSnap;
+    return std::abs(corner.x() - hook.x()) <= reach && std::abs(corner.y() - hook.y()) <= reach;
 }
 
 LeverBoard::Event LeverBoard::moveTo(QPoint at)
@@ -119,12 +137,10 @@ LeverBoard::Event LeverBoard::moveTo(QPoint at)
             }
             if (occupant == 0) {
                 occupant = own;
-                m_hung = true;
                 event = Event::Hung;
             }
         } else if (occupant == own) {
             occupant = 0;
-            m_hung = false;
             event = Event::TakenOff;
         }
     }

@@ -32,16 +32,25 @@ struct LeverPlaces {
 //
 // A moved weight snaps to a target mark when its top left corner comes within
 // 5 pixels of the mark's hook point; a mark that holds another weight refuses
-// it and the weight jumps back to where it was picked up. A weight let go on
-// a mark that is not a target goes back the same way, so that nothing seems to
-// hang where it counts for nothing. A weight moved off its mark empties it. The asked quantity decides the targets: the
-// shown mark when the pupil chooses the weight (odd variants), every mark
-// when the pupil chooses the mark. A weight chosen with a key is lifted at
-// once, so that the pupil sees which one the arrows will carry.
+// it and the weight jumps back to where it was picked up. Let go, a weight is
+// either on a hook or back in the tray, never anywhere in between: one that
+// seems to hang (its corner within kDropReach of a hook) hangs on that mark if
+// the mark takes it, goes back to where it was picked up if the mark does not
+// (another weight hangs there, or the red circle marks another mark), and one
+// let go anywhere else goes back to its place in the tray. So every weight
+// that looks hung is hung and counted, and the lever the check and the
+// experiment read is the one the pupil sees. A weight moved off its mark
+// empties it. The asked quantity decides the targets: the shown mark when the
+// pupil chooses the weight (odd variants), every mark when the pupil chooses
+// the mark. A weight chosen with a key is lifted at once, so that the pupil
+// sees which one the arrows will carry.
 class LeverBoard {
 public:
     enum class Event { None, PickedUp, Moved, Hung, Refused, TakenOff, Dropped };
     static constexpr int kSnap = 5;
+    // A weight let go this close to a hook (both ways) is on it: less than
+    // half the marks' spacing, more than the 10 pixels a hand slips.
+    static constexpr int kDropReach = 11;
     // How far a weight chosen with a key rises from where it stands.
     static constexpr int kLift = 10;
 
@@ -72,7 +81,8 @@ public:
     // The mark shown in red: the pupil chooses the weight for it.
     std::optional<int> shownMark() const { return m_shownMark; }
     const LeverState& lever() const { return m_lever; }
-    bool weightHung() const { return m_hung; }
+    // A weight of the tray hangs on the lever.
+    bool weightHung() const;
     // The mark a loose weight hangs at, if it hangs.
     std::optional<int> markOf(int weight) const;
 
@@ -80,8 +90,8 @@ private:
     static std::size_t index(int weight) { return static_cast<std::size_t>(weight - 1); }
     static std::size_t slot(int mark) { return static_cast<std::size_t>(mark + 6); }
     bool isTarget(int mark) const;
-    // A weight's corner within snapping distance of the mark's hook.
-    bool nearHook(QPoint corner, int mark) const;
+    // A weight's corner within `reach` of the mark's hook, both ways.
+    bool nearHook(QPoint corner, int mark, int reach = kSnap) const;
     // Moves the weight being moved and applies the snapping rules.
     Event moveTo(QPoint at);
 
@@ -94,7 +104,6 @@ private:
     std::optional<int> m_moving;
     std::optional<int> m_keyMark;
     QPoint m_pickedAt;
-    bool m_hung = false;
 };
 
 } // namespace orbeta

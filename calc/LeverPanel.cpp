@@ -5,7 +5,7 @@
 
 #include "calc/CalcScene.h"
 #include "calc/ScenePicture.h"
-#include "shell/Misc.h"
+#include "services/Services.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
@@ -54,11 +54,11 @@ bool LeverPanel::takeBack()
 
 LeverState LeverPanel::settle()
 {
-    const LeverState lever = m_lever.lever();
+    // A weight still held is let go first: the check reads the board as it is then drawn.
     m_lever.release();
     m_dragging = false;
     m_picture.setLever(m_lever);
-    return lever;
+    return m_lever.lever();
 }
 
 void LeverPanel::place(const LeverState& lever, bool allowed)

@@ -28,19 +28,19 @@ QString side(int mark)
     return mark < 0 ? QStringLiteral("vľavo") : QStringLiteral("vpravo");
 }
 
-// "vpravo: 2 na značke 2, 5 na značke 4": where the weights of one side hang.
+// "vpravo: 2 N na značke 2, 5 N na značke 4": where the weights of one side hang.
 QString sideLine(const LeverValues& x, bool left)
 {
     QStringList weights;
     for (int i = 0; i < x.count; ++i) {
         const int mark = x.marks[static_cast<std::size_t>(i)];
         if ((mark < 0) == left)
-            weights << QStringLiteral("%1 na značke %2").arg(x.weights[static_cast<std::size_t>(i)]).arg(std::abs(mark));
+            weights << QStringLiteral("%1 N na značke %2").arg(x.weights[static_cast<std::size_t>(i)]).arg(std::abs(mark));
     }
     return side(left ? -1 : 1) + QStringLiteral(": ") + weights.join(QStringLiteral(", "));
 }
 
-// "12 · 2 = 24" for the weights on one side of the balanced lever.
+// "12 N · 2 = 24" for the weights on one side of the balanced lever.
 QString momentSum(const LeverValues& x, bool left)
 {
     QStringList terms;
@@ -50,7 +50,7 @@ QString momentSum(const LeverValues& x, bool left)
         if ((mark < 0) != left)
             continue;
         const int weight = x.weights[static_cast<std::size_t>(i)];
-        terms << QStringLiteral("%1 · %2").arg(weight).arg(std::abs(mark));
+        terms << QStringLiteral("%1 N · %2").arg(weight).arg(std::abs(mark));
         sum += weight * std::abs(mark);
     }
     return terms.join(QStringLiteral(" + ")) + QStringLiteral(" = %1").arg(sum);
@@ -178,7 +178,7 @@ QString LeverTask::solution(const CalcExample& e)
 {
     // The weight to place, where every weight hangs, and why the lever then balances.
     const LeverValues& x = valuesOf<LeverValues>(e.values);
-    return QStringLiteral("Správne zavesenie závažia:\nzávažie %1 na značku %2 %3\n")
+    return QStringLiteral("Správne zavesenie závažia:\nzávažie %1 N na značku %2 %3\n")
                .arg(x.placedWeight())
                .arg(std::abs(x.placedMark()))
                .arg(side(x.placedMark()))

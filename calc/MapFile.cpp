@@ -3,7 +3,7 @@
 
 #include "calc/MapFile.h"
 
-#include "shell/LineCodec.h"
+#include "formats/LineCodec.h"
 
 #include <QRect>
 #include <QRegularExpression>

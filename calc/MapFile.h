@@ -4,7 +4,7 @@
 #pragma once
 
 #include "calc/CalcRoute.h"
-#include "shell/FileResult.h"
+#include "formats/FileResult.h"
 
 #include <QByteArray>
 #include <QPoint>

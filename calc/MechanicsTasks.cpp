@@ -38,7 +38,7 @@ const std::array<Quantity, 4> MechanicsTasks::workQuantities = {{
 
 // The lifting distance and the time are read off the running winch.
 const std::array<Quantity, 4> MechanicsTasks::winchPowerQuantities = {{
-    {.name = "W", .symbol = u"W", .unit = u"J", .label = u"Práca", .box = 1, .widest = u"99999", .hintLine = 19,
+    {.name = "W", .symbol = u"W", .unit = u"J", .label = u"Práca", .box = 1, .widest = u"999999", .hintLine = 19,
      .asked = {1}, .read = field<&WinchPower::W>},
     {.name = "P", .symbol = u"P", .unit = u"W", .label = u"Výkon", .box = 4, .hintLine = 18, .asked = {2},
      .read = field<&WinchPower::P>},
@@ -54,7 +54,7 @@ const std::array<Quantity, 6> MechanicsTasks::winchEnergyQuantities = {{
      .hintLine = 7, .read = field<&WinchEnergy::h>},
     {.name = "t", .symbol = u"t", .unit = u"s", .decimals = 1, .box = 4, .given = GivenText::DecimalMeter,
      .hintLine = 8, .read = field<&WinchEnergy::t>},
-    {.name = "W", .symbol = u"W", .unit = u"J", .label = u"Mech. energie", .box = 2, .widest = u"99999", .hintLine = 17,
+    {.name = "W", .symbol = u"W", .unit = u"J", .label = u"Mech. energia", .box = 2, .widest = u"999999", .hintLine = 17,
      .asked = Variants::always(), .read = field<&WinchEnergy::W>},
     {.name = "P", .symbol = u"P", .unit = u"W", .label = u"Výkon", .box = 5, .hintLine = 18,
      .asked = Variants::always(), .read = field<&WinchEnergy::P>},

@@ -6,10 +6,11 @@
 #include "calc/CheckExample.h"
 #include "calc/DrawRules.h"
 #include "calc/NumberText.h"
+#include "calc/TableFile.h"
 #include "calc/TaskQuantities.h"
 
+#include <cmath>
 #include <cstdlib>
-
 namespace orbeta {
 namespace {
 
@@ -43,7 +44,8 @@ bool arrivalTime(const NonUniform& x, const CalcAnswer& a)
 {
     const std::optional<int> hours = ParseWhole(a.finishBoxes[0]);
     const std::optional<int> minutes = ParseWhole(a.finishBoxes[1]);
-    return hours && minutes && std::abs(*hours) <= 100000 && 60 * *hours + *minutes == x.t;
+    // "2 h −5 min" is no time of day, whatever it adds up to.
+    return hours && minutes && *hours >= 0 && *minutes >= 0 && *hours <= 100000 && 60 * *hours + *minutes == x.t;
 }
 
 } // namespace
@@ -109,9 +111,9 @@ void MotionTasks::generateNonUniform(CalcExample& e, RandomSource& rnd)
     do {
         for (int& road : x.roads)
             road = rnd.IntRnd(31, 20);
-        x.speeds[0] = rnd.IntRnd(5, 48);
+        x.speeds[0] = rnd.IntRnd(5, kSlowestDrawn);
         x.speeds[1] = rnd.IntRnd(6, 53);
-        x.speeds[2] = rnd.IntRnd(7, 59);
+        x.speeds[2] = rnd.IntRnd(kFastestDrawn - 59 + 1, 59);
         row = rnd.IntRnd(3, 1);
         x.v = x.speeds[static_cast<std::size_t>(row - 1)];
         x.s1 = x.roads[static_cast<std::size_t>(x.startCity - 1)];
@@ -164,12 +166,33 @@ QString MotionTasks::nonUniformSolution(const CalcExample& e)
     const NonUniform& x = valuesOf<NonUniform>(e.values);
     switch (e.asked.value_or(0)) {
     case 2:
-        // Named as the legend names them: s₁ from the start town to E, s₂ on to the target.
-        return QStringLiteral("Dĺžka dráhy: s₁ = ") + FormatFixed(x.s1, 0) + QStringLiteral(" km, s₂ = ")
-               + FormatFixed(x.s2, 0) + QStringLiteral(" km");
+    {
+        // Named as the map's legend names the roads: from the start town to E, then on to the target.
+        const auto road = [](int city) { return QStringLiteral("|E%1|").arg(QChar(u'A' + city - 1)); };
+        // "Dĺžky", not "Dĺžky ciest": the line must fit the bubble of one line.
+        return QStringLiteral("Dĺžky: %1 = %2 km, %3 = %4 km")
+            .arg(road(x.startCity), FormatFixed(x.s1, 0), road(x.targetCity), FormatFixed(x.s2, 0));
+    }
     case 3: return QStringLiteral("Doba pohybu: %1 h %2 min").arg(x.hours()).arg(x.minutes());
     default: return TaskQuantities::solutionLines(e);
     }
+}
+
+std::optional<FileError> MotionTasks::vehicleTableProblem(const CalcTable& table, const QString& fileName)
+{
+    constexpr std::size_t kDrawnRows = 3;
+    for (std::size_t row = kDrawnRows + 1; row < table.size(); ++row) {
+        const QString& text = table[row].secondValue;
+        const std::optional<double> speed = ParseTableNumber(text);
+        if (!speed || *speed != std::floor(*speed) || (*speed >= kSlowestDrawn && *speed <= kFastestDrawn))
+            return FileError{fileName, int(row) + 1,
+                             QStringLiteral("rýchlosť „%1“ musí byť celé číslo mimo %2 až %3 km/h, ktoré dostávajú "
+                                            "vozidlá v riadkoch 1 až 3.")
+                                 .arg(text)
+                                 .arg(kSlowestDrawn)
+                                 .arg(kFastestDrawn)};
+    }
+    return std::nullopt;
 }
 
 } // namespace orbeta

@@ -4,11 +4,14 @@
 #pragma once
 
 #include "calc/CalcExample.h"
+#include "calc/CalcTable.h"
 #include "calc/Quantity.h"
 #include "calc/RandomSource.h"
+#include "formats/FileError.h"
 
 #include <QString>
 #include <array>
+#include <optional>
 
 namespace orbeta {
 
@@ -28,6 +31,14 @@ public:
     // boxes of its own.
     static bool checkNonUniform(const CalcExample& e, const CalcAnswer& a);
     static QString nonUniformSolution(const CalcExample& e);
+
+    // The speeds generateNonUniform draws for the vehicles of rows 1 to 3.
+    static constexpr int kSlowestDrawn = 48;
+    static constexpr int kFastestDrawn = 65;
+    // "1d.dat": a vehicle below row 3 keeps the speed its file gives, and the
+    // pupil who marks it is judged by that row. A speed that is no whole
+    // number, or one the drawn vehicle could have, is an error naming the line.
+    static std::optional<FileError> vehicleTableProblem(const CalcTable& table, const QString& fileName);
 };
 
 } // namespace orbeta

@@ -47,6 +47,22 @@ QString FormatFixed(double x, int decimals)
     return text;
 }
 
+QString GroupThousands(const QString& number)
+{
+    qsizetype start = 0;
+    while (start < number.size() && !number[start].isDigit())
+        ++start;
+    qsizetype end = start;
+    while (end < number.size() && number[end].isDigit())
+        ++end;
+    QString grouped = number;
+    if (end - start < 4)
+        return grouped;
+    for (qsizetype at = end - 3; at > start; at -= 3)
+        grouped.insert(at, QChar(0x00A0));
+    return grouped;
+}
+
 QString PlainNumber(int x)
 {
     return x < 0 ? QString::number(x) : QLatin1Char(' ') + QString::number(x);

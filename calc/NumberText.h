@@ -19,6 +19,11 @@ double RoundHalfEven(double x, int decimals);
 // Format(x, "0"), Format(x, "0.0"), ...: fixed decimals, decimal comma.
 QString FormatFixed(double x, int decimals);
 
+// A number as the tables print it, for reading rather than typing: the
+// whole part in groups of three digits from 1 000 up, joined by no-break
+// spaces ("13 546,2"); other text stays as it is.
+QString GroupThousands(const QString& number);
+
 // The plain conversion: a leading blank for non-negative values (" 120",
 // "-5"), fractions with up to seven significant digits.
 QString PlainNumber(int x);

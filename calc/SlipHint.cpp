@@ -5,6 +5,7 @@
 
 #include "calc/NumberText.h"
 #include "calc/TaskQuantities.h"
+#include "formats/SiglaText.h"
 
 #include <cmath>
 #include <string_view>
@@ -52,6 +53,8 @@ struct SlipRow {
     double (*fromIntermediate)(const ExampleValues&, double) = nullptr;
     // The answer of a pupil who mixes up the units beyond a factor.
     double (*mixedUnits)(const ExampleValues&) = nullptr;
+    // A slip in the form of the answer, whatever its value.
+    QString (*formSlip)(const CalcAnswer&) = nullptr;
 };
 
 std::optional<Typed> typedIn(QStringView text)
@@ -86,6 +89,15 @@ std::optional<Typed> arrivalMinutes(const CalcExample&, const CalcAnswer& a)
     if (!hours || !minutes)
         return std::nullopt;
     return Typed{60.0 * *hours + *minutes, 0.5};
+}
+
+// "2 h −5 min": a clock has no negative part, whatever the sum would be.
+QString negativeClockPart(const CalcAnswer& a)
+{
+    for (const QString& part : a.finishBoxes)
+        if (const std::optional<int> value = ParseWhole(part); value && *value < 0)
+            return QStringLiteral("hodiny a minúty nie sú záporné.");
+    return {};
 }
 
 double hoursOf(const ExampleValues& v)
@@ -159,7 +171,8 @@ const SlipRow kSlipRows[] = {
      .mixedUnits = [](const ExampleValues& v) {
          const double hours = drivingHours(v);
          return 60 * std::floor(hours) + 100 * (hours - std::floor(hours));
-     }},
+     },
+     .formSlip = negativeClockPart},
     // Ohm's law and the power input: R = U / I, I = U / R, I = P / U, U = P / I.
     {.task = CalcTask::OhmsLaw, .quantity = "R", .inverted = swapped<&OhmsLawValues::U, &OhmsLawValues::I>},
     {.task = CalcTask::OhmsLaw, .quantity = "I", .inverted = swapped<&OhmsLawValues::U, &OhmsLawValues::R>},
@@ -285,7 +298,7 @@ QString unitSlip(std::u16string_view unit, const SlipRow* row, const ExampleValu
             continue;
         if (matches(typed, right * pair.factor) || matches(typed, right / pair.factor)
             || (row && row->mixedUnits && matches(typed, row->mixedUnits(v))))
-            return QStringLiteral("Pozor na jednotky: %1 a %2.")
+            return QStringLiteral("pozor na jednotky %1 a %2.")
                 .arg(QStringView(pair.smaller), QStringView(pair.larger));
     }
     return {};
@@ -295,9 +308,9 @@ QString powerOfTenSlip(const Typed& typed, double right)
 {
     for (const double factor : kPowersOfTen) {
         if (matches(typed, right * factor))
-            return QStringLiteral("Tvoj výsledok je %1-krát väčší.").arg(factor);
+            return QStringLiteral("výsledok je %1-krát väčší.").arg(factor);
         if (matches(typed, right / factor))
-            return QStringLiteral("Tvoj výsledok je %1-krát menší.").arg(factor);
+            return QStringLiteral("výsledok je %1-krát menší.").arg(factor);
     }
     return {};
 }
@@ -329,15 +342,26 @@ QString slipOf(const Quantity& q, const SlipRow* row, const ExampleValues& v, co
 {
     if (QString line = unitSlip(q.unit, row, v, typed, right); !line.isEmpty())
         return line;
+    // Before the powers of ten: a swapped quotient may also be a hundredth of
+    // the value, and swapping is what the pupil must mend.
+    if (row && row->inverted && matches(typed, row->inverted(v)))
+        return QStringLiteral("vymeň delenec a deliteľ.");
     if (QString line = powerOfTenSlip(typed, right); !line.isEmpty())
         return line;
-    if (row && row->inverted && matches(typed, row->inverted(v)))
-        return QStringLiteral("Vymeň delenec a deliteľ.");
     if (resultRounded(typed, right))
-        return QStringLiteral("Výsledok napíš presnejšie.");
+        return QStringLiteral("výsledok napíš presnejšie.");
     if (intermediateRounded(row, v, typed))
-        return QStringLiteral("Nezaokrúhľuj medzivýsledok.");
+        return QStringLiteral("nezaokrúhľuj medzivýsledok.");
     return {};
+}
+
+// The slip after the symbol of the box it is about ("W: výsledok je 10-krát
+// menší."): a task that asks two quantities says which one is wrong.
+QString named(const Quantity& q, const QString& slip)
+{
+    if (q.symbol.empty())
+        return slip.left(1).toUpper() + slip.mid(1);
+    return SiglaText::toUnicode(QStringView(q.symbol)) + QStringLiteral(": ") + slip;
 }
 
 } // namespace
@@ -348,6 +372,9 @@ QString SlipHint(const CalcExample& example, const CalcAnswer& answer)
         if (!q.askedIn(example))
             continue;
         const SlipRow* row = rowOf(example.task, q.name);
+        if (row && row->formSlip)
+            if (QString line = row->formSlip(answer); !line.isEmpty())
+                return named(q, line);
         std::optional<Typed> typed;
         if (row && row->typed)
             typed = row->typed(example, answer);
@@ -357,7 +384,7 @@ QString SlipHint(const CalcExample& example, const CalcAnswer& answer)
         if (!typed || !right || sameAtThreeDecimals(typed->value, *right))
             continue;
         if (QString line = slipOf(q, row, example.values, *typed, *right); !line.isEmpty())
-            return line;
+            return named(q, line);
     }
     return {};
 }

@@ -5,7 +5,14 @@
 
 #include "calc/LeverTask.h"
 #include "calc/MotionTasks.h"
+#include "calc/NumberText.h"
 #include "calc/TaskQuantities.h"
+#include "formats/SiglaText.h"
+
+#include <QStringList>
+
+#include <algorithm>
+#include <vector>
 
 namespace orbeta {
 
@@ -16,6 +23,28 @@ QString SolutionText(const CalcExample& example)
     case CalcTask::Lever: return LeverTask::solution(example);
     default: return TaskQuantities::solutionLines(example);
     }
+}
+
+QString SolutionText(const CalcExample& example, const QString& slip)
+{
+    const QString solution = SolutionText(example);
+    if (slip.isEmpty())
+        return solution;
+    if (!solution.contains(QLatin1Char('\n')))
+        return solution + QLatin1Char('\n') + slip;
+    // Two asked values share the line above the slip, named by the symbols
+    // of their boxes' legends so that the line stays short: "W = 6 000 J; P = 1 500 W".
+    std::vector<const Quantity*> asked;
+    for (const Quantity& q : TaskQuantities::of(example.task))
+        if (q.askedIn(example))
+            asked.push_back(&q);
+    std::stable_sort(asked.begin(), asked.end(), [](const Quantity* a, const Quantity* b) { return a->box < b->box; });
+    QStringList values;
+    for (const Quantity* q : asked)
+        values << SiglaText::toUnicode(QStringView(q->symbol)) + QStringLiteral(" = ")
+                      + GroupThousands(TaskQuantities::valueText(q->read(example.values), q->decimals).trimmed())
+                      + QLatin1Char(' ') + QStringView(q->unit).toString();
+    return values.join(QStringLiteral("; ")) + QLatin1Char('\n') + slip;
 }
 
 } // namespace orbeta

@@ -14,4 +14,9 @@ namespace orbeta {
 // Ω).
 QString SolutionText(const CalcExample& example);
 
+// The solution with the slip line of a wrong answer under it, in the two
+// lines of the bubble that shows it: the lines of a solution that asks two
+// quantities share the first.
+QString SolutionText(const CalcExample& example, const QString& slip);
+
 } // namespace orbeta

@@ -3,8 +3,8 @@
 
 #include "calc/TableFile.h"
 
-#include "shell/LineCodec.h"
-#include "shell/SlovakCount.h"
+#include "formats/LineCodec.h"
+#include "formats/SlovakCount.h"
 
 #include <QRegularExpression>
 
@@ -41,7 +41,7 @@ FileResult<CalcTable> ReadTableFile(const QByteArray& fileBytes, const QString& 
     }
     if (needs.numbers)
         for (int row = 1; row <= needs.rows; ++row)
-            if (!ParseTableNumber(table[row].secondValue))
+            if (row != needs.headingRow && !ParseTableNumber(table[row].secondValue))
                 return FileError{fileName, row + 1,
                                  QStringLiteral("„%1“ nie je číslo.").arg(table[row].secondValue)};
     return table;

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "calc/CalcTable.h"
-#include "shell/FileResult.h"
+#include "formats/FileResult.h"
 
 #include <QByteArray>
 #include <QString>
@@ -18,6 +18,7 @@ namespace orbeta {
 struct TableNeeds {
     int rows = 0;
     bool numbers = false;
+    int headingRow = 0;  // a row among them that holds headings, not a number; 0 for none
 };
 
 // The rows of a table file ("1a.dat", "1b.dat", "1d.dat", "3a.dat", "3b.dat"):

@@ -154,7 +154,7 @@ QString TaskQuantities::solutionLines(const CalcExample& e)
                      [](const Quantity* a, const Quantity* b) { return a->box < b->box; });
     QStringList lines;
     for (const Quantity* q : asked)
-        lines << text(q->label) + QStringLiteral(": ") + valueText(q->read(e.values), q->decimals)
+        lines << text(q->label) + QStringLiteral(": ") + GroupThousands(valueText(q->read(e.values), q->decimals))
                      + QLatin1Char(' ') + text(q->unit);
     return lines.join(QLatin1Char('\n'));
 }

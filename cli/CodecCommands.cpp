@@ -4,14 +4,21 @@
 #include "cli/Commands.h"
 #include "cli/StandardOutput.h"
 
-#include "shell/Cp1250.h"
-#include "shell/LineCodec.h"
-#include "shell/SafeFile.h"
+#include "files/SafeFile.h"
+#include "formats/Cp1250.h"
+#include "formats/LineCodec.h"
 
 
 #include <cstdio>
 
 namespace orbeta::cli {
+namespace {
+
+// How the messages name standard input ("Súbor „-“ (štandardný vstup): …").
+const QString kStandardInput = QStringLiteral("„-“ (štandardný vstup)");
+
+} // namespace
+
 // decode FILE: the scrambled windows-1250 lines of FILE (- for standard
 // input, with the same size limit) as UTF-8 lines.
 int decodeCommand(const QStringList& args)
@@ -20,7 +27,7 @@ int decodeCommand(const QStringList& args)
         return fail(BadUsage, QStringLiteral("usage: orbeta-cli decode FILE|-"));
     const FileResult<QByteArray> bytes =
         args.at(0) == QLatin1String("-")
-            ? SafeFile::readStream(stdin, QStringLiteral("standard input"), FileKind::DataTable)
+            ? SafeFile::readStream(stdin, kStandardInput, FileKind::DataTable)
             : SafeFile::read(args.at(0), FileKind::DataTable);
     if (!bytes)
         return fail(BadFile, bytes.error().message());
@@ -41,7 +48,7 @@ int encodeCommand(const QStringList& args)
             bool ok = false;
             seed = i + 1 < args.size() ? args.at(i + 1).toUInt(&ok) : 0;
             if (!ok)
-                return fail(BadUsage, QStringLiteral("--seed needs a whole number"));
+                return fail(BadUsage, QStringLiteral("--seed potrebuje celé číslo."));
             ++i;
         } else {
             paths.append(args.at(i));
@@ -50,7 +57,7 @@ int encodeCommand(const QStringList& args)
     if (paths.size() > 2)
         return fail(BadUsage, QStringLiteral("usage: orbeta-cli encode [--seed S] [IN [OUT]]"));
 
-    const QString inName = paths.value(0, QStringLiteral("standard input"));
+    const QString inName = paths.value(0, kStandardInput);
     const FileResult<QByteArray> input = paths.isEmpty()
                                              ? SafeFile::readStream(stdin, inName, FileKind::DataTable)
                                              : SafeFile::read(inName, FileKind::DataTable);
@@ -62,18 +69,20 @@ int encodeCommand(const QStringList& args)
         utf8.remove(0, 3);
     const QString text = QString::fromUtf8(utf8);
     if (text.toUtf8() != utf8)
-        return fail(BadFile, QStringLiteral("%1 is not UTF-8 text").arg(inName));
+        return fail(BadFile, FileError{inName, 0, QStringLiteral("nie je text v UTF-8.")}.message());
     const QStringList lines = LineCodec::splitLines(text);
     for (qsizetype n = 0; n < lines.size(); ++n)
         for (const QChar c : lines.at(n))
             if (!Cp1250::canEncode(c))
-                return fail(BadFile, QStringLiteral("%1, line %2: '%3' cannot be stored in windows-1250")
-                                         .arg(inName, QString::number(n + 1), QString(c)));
+                return fail(BadFile, FileError{inName, int(n + 1),
+                                               QStringLiteral("znak „%1“ sa nedá uložiť v kódovaní windows-1250.")
+                                                   .arg(QString(c))}
+                                         .message());
 
     const QByteArray encoded = LineCodec::encodeFile(lines, seed);
     if (paths.size() == 2) {
         const FileOutcome written = SafeFile::write(paths.at(1), encoded);
-        return written.ok() ? Ok : fail(BadFile, QStringLiteral("cannot write %1").arg(written.error));
+        return written.ok() ? Ok : fail(BadFile, QStringLiteral("Nedá sa zapísať: %1").arg(written.error));
     }
     StandardOutput out;
     out.write(encoded);

@@ -12,7 +12,8 @@ namespace orbeta::cli {
 
 // Exit statuses shared by every command. SomeSkipped: the output holds
 // everything that could be read, and standard error names what could not.
-enum Status : int { Ok = 0, BadFile = 1, BadUsage = 2, SomeSkipped = 3 };
+// NoSuchPupil: a report asked for a pupil that the log (or the class list) lacks.
+enum Status : int { Ok = 0, BadFile = 1, BadUsage = 2, SomeSkipped = 3, NoSuchPupil = 4 };
 
 // Writes "orbeta-cli: MESSAGE" to standard error and gives back `status`.
 int fail(int status, const QString& message);

@@ -4,9 +4,9 @@
 #include "cli/DataDirOption.h"
 
 #include "cli/Commands.h"
-#include "shell/IniFile.h"
-#include "shell/SafeFile.h"
-#include "shell/WindowsDirectory.h"
+#include "files/SafeFile.h"
+#include "files/WindowsDirectory.h"
+#include "formats/IniFile.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -22,7 +22,7 @@ DataDirOption::Result failed(int status, const QString& message)
 DataDirOption::Result existingDir(const QString& path, const QString& origin)
 {
     if (!QFileInfo(path).isDir())
-        return failed(BadFile, QStringLiteral("data directory %1 (%2) does not exist").arg(path, origin));
+        return failed(BadFile, QStringLiteral("priečinok s dátami %1 (%2) neexistuje.").arg(path, origin));
     return {QDir::cleanPath(path), Ok};
 }
 
@@ -30,19 +30,19 @@ DataDirOption::Result installedDataDir(DataDirOption::Holding holding)
 {
     const QString iniPath = WindowsDirectory::locate() + QStringLiteral("Orbeta.ini");
     if (SafeFile::isAbsent(iniPath))
-        return failed(BadFile, QStringLiteral("cannot find %1; give the data directory with --data DIR").arg(iniPath));
+        return failed(BadFile, QStringLiteral("súbor %1 sa nenašiel; priečinok s dátami zadajte cez --data PRIEČINOK.").arg(iniPath));
     const FileResult<QByteArray> bytes = SafeFile::read(iniPath, FileKind::Settings);
     if (!bytes)
         return failed(BadFile, bytes.error().message());
     const IniFile ini(bytes.value());
     if (holding == DataDirOption::Holding::Tables) {
         if (const auto tab = ini.directory(QStringLiteral("TRV"), QStringLiteral("TAB")))
-            return existingDir(*tab, QStringLiteral("TAB in %1").arg(iniPath));
+            return existingDir(*tab, QStringLiteral("TAB v %1").arg(iniPath));
     }
     const auto hd = ini.directory(QStringLiteral("TRV"), QStringLiteral("HD"));
     if (!hd)
-        return failed(BadFile, QStringLiteral("%1 names no data directory (key HD of section TRV)").arg(iniPath));
-    return existingDir(*hd, QStringLiteral("HD in %1").arg(iniPath));
+        return failed(BadFile, QStringLiteral("súbor %1 neuvádza priečinok s dátami (kľúč HD v sekcii TRV).").arg(iniPath));
+    return existingDir(*hd, QStringLiteral("HD v %1").arg(iniPath));
 }
 
 } // namespace
@@ -64,7 +64,7 @@ DataDirOption::Option DataDirOption::takeOption(QStringList& args)
         std::optional<QString> value;
         if (arg == QLatin1String("--data")) {
             if (i + 1 >= args.size())
-                return usage(QStringLiteral("--data needs a directory"));
+                return usage(QStringLiteral("--data potrebuje priečinok."));
             value = args.at(i + 1);
             args.remove(i, 2);
         } else if (arg.startsWith(QLatin1String("--data="))) {
@@ -75,9 +75,9 @@ DataDirOption::Option DataDirOption::takeOption(QStringList& args)
             continue;
         }
         if (given)
-            return usage(QStringLiteral("--data is given twice"));
+            return usage(QStringLiteral("--data je zadané dvakrát."));
         if (value->isEmpty())
-            return usage(QStringLiteral("--data needs a directory"));
+            return usage(QStringLiteral("--data potrebuje priečinok."));
         given = value;
     }
     return {given, Ok};
@@ -85,7 +85,7 @@ DataDirOption::Option DataDirOption::takeOption(QStringList& args)
 
 DataDirOption::Result DataDirOption::resolve(const std::optional<QString>& given, Holding holding)
 {
-    return given ? existingDir(*given, QStringLiteral("given with --data")) : installedDataDir(holding);
+    return given ? existingDir(*given, QStringLiteral("zadaný cez --data")) : installedDataDir(holding);
 }
 
 } // namespace orbeta::cli

@@ -4,19 +4,22 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 #include "cli/ExampleJson.h"
-#include "cli/OpticsJson.h"
 #include "cli/HistoryExamples.h"
+#include "cli/OpticsJson.h"
 #include "cli/StandardOutput.h"
 
 #include "calc/DataFile.h"
-#include "shell/ExampleSeeder.h"
 #include "calc/ExampleTable.h"
 #include "calc/GenerateExample.h"
 #include "calc/TableFile.h"
+#include "files/ResourcePath.h"
+#include "formats/WholeNumber.h"
+#include "frame/ExampleSeeder.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/OpticsTaskFile.h"
-#include "shell/ResourcePath.h"
-#include "shell/WholeNumber.h"
+#include "print/OpticsWorksheet.h"
+#include "files/ResourcePath.h"
+#include "formats/WholeNumber.h"
 
 #include <QDateTime>
 
@@ -58,7 +61,7 @@ std::optional<ExampleTable> loadTable(CalcTask task, const std::optional<QString
     if (!bytes)
         return report(bytes.error());
     const FileResult<CalcTable> table =
-        ReadTableFile(bytes.value(), path, TableNeeds{ExampleTable::rowsNeeded(task), true});
+        ReadTableFile(bytes.value(), path, ExampleTable::needs(task));
     if (!table)
         return report(table.error());
     FileResult<ExampleTable> numbers = ExampleTable::fromCalcTable(task, table.value(), path);
@@ -75,7 +78,9 @@ std::optional<OpticsGenerator> loadScenes(OpticsTask task, const std::optional<Q
         status = dir.status;
         return std::nullopt;
     }
-    FileResult<OpticsGenerator> generator = OpticsTaskFile::read(task, dir.dir);
+    // As on the printed sheet: each mirror drawn by the installation's
+    // pictures, of the kind its scene needs.
+    FileResult<OpticsGenerator> generator = OpticsTaskFile::read(task, dir.dir, print::OpticsWorksheet::pictureCheck());
     if (!generator) {
         status = fail(BadFile, generator.error().message());
         return std::nullopt;
@@ -133,19 +138,19 @@ int examplesCommand(const QStringList& arguments)
     const std::optional<OpticsTask> optics = opticsTaskFromCode(args.first());
     const std::optional<HistoryCode> history = HistoryDeck::codeOf(args.first());
     if (!task && !optics && !history)
-        return fail(BadUsage, QStringLiteral("%1 is not a calculation, optics or history task\n%2").arg(args.first(), kUsage));
+        return fail(BadUsage, QStringLiteral("%1 nie je úloha výpočtov, optiky ani histórie.\n%2").arg(args.first(), kUsage));
     std::optional<std::uint64_t> count;
     if (countText) {
         const auto n = ParseWholeNumber(*countText);
         if (!n || *n > kMaxCount)
-            return fail(BadUsage, QStringLiteral("--count needs a whole number from 0 to %1").arg(kMaxCount));
+            return fail(BadUsage, QStringLiteral("--count potrebuje celé číslo od 0 do %1.").arg(kMaxCount));
         count = *n;
     }
     std::uint64_t seed = 0;
     if (seedText) {
         const auto s = ParseWholeNumber(*seedText);
         if (!s)
-            return fail(BadUsage, QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615"));
+            return fail(BadUsage, QStringLiteral("--seed potrebuje celé číslo od 0 do 18446744073709551615."));
         seed = *s;
     } else {
         seed = ExampleSeeder().next(QDateTime::currentMSecsSinceEpoch());

@@ -6,11 +6,11 @@
 #include "cli/ResultsLogTable.h"
 #include "cli/StandardOutput.h"
 
+#include "files/SafeFile.h"
 #include "print/ClassReportDocument.h"
 #include "print/PrintPage.h"
 #include "results/ClassReport.h"
 #include "results/ResultsLog.h"
-#include "shell/SafeFile.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>
@@ -22,7 +22,8 @@ namespace {
 
 const QString kUsage = QStringLiteral(
     "usage: orbeta-cli report [--data DIR] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--pupils FILE]\n"
-    "                         [--task CODE]... [--pupil NAME]... (-o FILE.pdf | --csv [-o FILE.csv])");
+    "                         [--task CODE]... [--pupil NAME]... [--pupil-pages]\n"
+    "                         (-o FILE.pdf | --csv [--semicolon] [-o FILE.csv])");
 
 // Takes every "--name VALUE" (or "--name=VALUE") out of args; false when one lacks its value.
 bool takeValues(QStringList& args, const QString& name, QStringList& values)
@@ -52,7 +53,8 @@ std::optional<QDate> parseDate(const QString& text)
     return date.isValid() ? std::optional(date) : std::nullopt;
 }
 
-// The class list: UTF-8, one name a line, blank lines ignored.
+// The class list: UTF-8, one pupil a line (other spellings after "="),
+// blank lines ignored.
 FileResult<QStringList> readClassList(const QString& path)
 {
     const FileResult<QByteArray> bytes = SafeFile::read(path, FileKind::DataTable);
@@ -90,12 +92,16 @@ int reportCommand(const QStringList& arguments)
                         && takeValues(args, QStringLiteral("--task"), taskCodes)
                         && takeValues(args, QStringLiteral("--pupil"), pupilNames);
     const qsizetype csvFlags = args.removeAll(QStringLiteral("--csv"));
-    if (!parsed || !args.isEmpty() || csvFlags > 1 || (output && shortOutput))
+    const qsizetype semicolonFlags = args.removeAll(QStringLiteral("--semicolon"));
+    const qsizetype pupilPagesFlags = args.removeAll(QStringLiteral("--pupil-pages"));
+    if (!parsed || !args.isEmpty() || csvFlags > 1 || semicolonFlags > 1 || pupilPagesFlags > 1
+        || (output && shortOutput))
         return fail(BadUsage, kUsage);
     if (!output)
         output = shortOutput;
     const bool csv = csvFlags == 1;
-    if ((!output && !csv) || (output && output->isEmpty()))
+    if ((!output && !csv) || (output && output->isEmpty()) || (semicolonFlags == 1 && !csv)
+        || (pupilPagesFlags == 1 && csv))
         return fail(BadUsage, kUsage);
 
     results::ReportRequest request;
@@ -105,14 +111,16 @@ int reportCommand(const QStringList& arguments)
             continue;
         *date = parseDate(**text);
         if (!*date)
-            return fail(BadUsage, QStringLiteral("%1 is not a date (YYYY-MM-DD)").arg(**text));
+            return fail(BadUsage, QStringLiteral("„%1“ nie je dátum v tvare RRRR-MM-DD.").arg(**text));
     }
     if (request.from && request.to && *request.from > *request.to)
-        return fail(BadUsage, QStringLiteral("--from %1 is after --to %2").arg(*from, *to));
+        return fail(BadUsage, QStringLiteral("obdobie končí (--to %2) skôr, ako začne (--from %1).").arg(*from, *to));
+    if (request.from && *request.from > request.today)
+        return fail(BadUsage, QStringLiteral("--from %1 je až po dnešku: v takom období nie je nič.").arg(*from));
     for (const QString& code : taskCodes) {
         const TaskRow* task = TaskTable::find(code);
         if (!task)
-            return fail(BadUsage, QStringLiteral("%1 is not a task (%2)").arg(code, TaskTable::codeRanges()));
+            return fail(BadUsage, QStringLiteral("„%1“ nie je kód úlohy (%2).").arg(code, TaskTable::codeRanges()));
         if (!request.tasks.contains(task))
             request.tasks.append(task);
     }
@@ -131,18 +139,45 @@ int reportCommand(const QStringList& arguments)
     const FileResult<results::ResultsLogContents> contents = log.read();
     if (!contents)
         return fail(BadFile, contents.error().message());
-    for (const results::SkippedLines& skipped : contents.value().skipped)
-        fail(Ok, skipped.error(log.path()).message());
+    if (const QString warning = log.sizeWarning(); !warning.isEmpty())
+        fail(Ok, warning);
 
     const results::ClassReport report = results::ClassReport::make(contents.value(), TaskTable::rows(), request);
+    if (report.from > report.to)
+        return fail(BadUsage, QStringLiteral("obdobie končí (%1) skôr, ako začne prvá séria záznamu (%2).")
+                                  .arg(report.to.toString(Qt::ISODate), report.from.toString(Qt::ISODate)));
+    if (!report.pupilsNotFound.isEmpty() || !report.pupilsNotListed.isEmpty()) {
+        for (const QString& name : report.pupilsNotFound)
+            fail(NoSuchPupil, request.classList
+                                  ? QStringLiteral("žiak „%1“ nie je v zozname triedy %2 a v súbore %3 nemá ani jednu sériu.")
+                                        .arg(name, *pupilsFile, log.path())
+                                  : QStringLiteral("žiak „%1“ nemá v súbore %2 ani jednu sériu.").arg(name, log.path()));
+        for (const QString& name : report.pupilsNotListed)
+            fail(NoSuchPupil, QStringLiteral("žiak „%1“ má série v súbore výsledkov, ale v zozname triedy %2 nie je "
+                                             "(iné písanie mena sa dá pridať do zoznamu za „=“).")
+                                  .arg(name, *pupilsFile));
+        return NoSuchPupil;
+    }
+    for (const results::SkippedLines& skipped : contents.value().skipped)
+        fail(Ok, skipped.error(log.path()).message());
+    for (const results::UnknownTask& unknown : report.unknownTasks) {
+        QStringList lines;
+        for (int line : unknown.lines)
+            lines.append(QString::number(line));
+        fail(Ok, QStringLiteral("Súbor %1: série úlohy, ktorú program nepozná („%2“, „%3“), vynechané: riadky %4.")
+                     .arg(log.path(), unknown.topic, unknown.title, lines.join(QStringLiteral(", "))));
+    }
+
     QByteArray bytes;
     if (csv) {
-        bytes = ResultsLogTable::reportCsv(report);
+        bytes = ResultsLogTable::reportCsv(report, semicolonFlags == 1 ? QLatin1Char(';') : QLatin1Char(','));
     } else {
         print::PrintPage::loadFonts(QString());
-        bytes = print::ClassReportDocument(report, request.today).pdf();
+        const auto pages = pupilPagesFlags == 1 || !request.pupils.isEmpty() ? print::ClassReportDocument::Pages::EachPupil
+                                                                            : print::ClassReportDocument::Pages::Class;
+        bytes = print::ClassReportDocument(report, request.today, pages, log.path()).pdf();
         if (bytes.isEmpty())
-            return fail(BadFile, QStringLiteral("the report could not be laid out"));
+            return fail(BadFile, QStringLiteral("prehľad sa nepodarilo vytvoriť."));
     }
     if (!output) {
         StandardOutput out;

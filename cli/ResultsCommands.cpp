@@ -5,11 +5,11 @@
 #include "cli/DataDirOption.h"
 #include "cli/StandardOutput.h"
 
-#include "shell/ResourcePath.h"
+#include "files/ResourcePath.h"
+#include "files/SafeFile.h"
+#include "formats/MarkTableFile.h"
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
-#include "shell/MarkTableFile.h"
-#include "shell/SafeFile.h"
 #include "tasks/TaskTable.h"
 
 
@@ -68,11 +68,11 @@ int markCommand(const QStringList& arguments)
     const auto correct = count(args.at(0));
     const auto total = count(args.at(1));
     if (!correct || !total)
-        return fail(BadUsage, QStringLiteral("CORRECT and TOTAL must be whole numbers from 0 to %1\n%2")
+        return fail(BadUsage, QStringLiteral("CORRECT a TOTAL musia byť celé čísla od 0 do %1.\n%2")
                                   .arg(largestCount)
                                   .arg(usage));
     if (*correct > *total)
-        return fail(BadUsage, QStringLiteral("CORRECT (%1) cannot exceed TOTAL (%2)").arg(*correct).arg(*total));
+        return fail(BadUsage, QStringLiteral("CORRECT (%1) nemôže byť väčšie ako TOTAL (%2).").arg(*correct).arg(*total));
 
     const auto dataDir = DataDirOption::resolve(option.given, DataDirOption::Holding::Tables);
     if (dataDir.status != Ok)
@@ -101,7 +101,7 @@ int rankingCommand(const QStringList& arguments)
     if (args.size() != 1 || hasUnknownOption(args))
         return fail(BadUsage, QStringLiteral("usage: orbeta-cli ranking CODE [--data DIR]"));
     if (!TaskTable::find(args.at(0)))
-        return fail(BadUsage, QStringLiteral("unknown task code \"%1\" (%2)")
+        return fail(BadUsage, QStringLiteral("Neznámy kód úlohy „%1“ (%2).")
                                   .arg(args.at(0).left(20), TaskTable::codeRanges()));
 
     const auto dataDir = DataDirOption::resolve(option.given, DataDirOption::Holding::Results);

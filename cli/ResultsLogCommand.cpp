@@ -27,6 +27,8 @@ int resultsCommand(const QStringList& arguments)
     const auto contents = log.read();
     if (!contents)
         return fail(BadFile, contents.error().message());
+    if (const QString warning = log.sizeWarning(); !warning.isEmpty())
+        fail(Ok, warning);
 
     StandardOutput out;
     const auto& entries = contents.value().entries;

@@ -32,11 +32,11 @@ QString tabField(QString text)
 
 } // namespace
 
-QString ResultsLogTable::csvField(QString text)
+QString ResultsLogTable::csvField(QString text, QChar separator)
 {
     if (!text.isEmpty() && QStringLiteral("=+-@").contains(text.front()))
         text.prepend(QLatin1Char('\''));
-    const bool quoted = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
+    const bool quoted = text.contains(QLatin1Char(',')) || text.contains(separator) || text.contains(QLatin1Char('"'))
                         || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
     if (!quoted)
         return text;
@@ -56,22 +56,25 @@ QByteArray ResultsLogTable::csv(const QList<results::ResultsLogEntry>& entries)
     return out.toUtf8();
 }
 
-QByteArray ResultsLogTable::reportCsv(const results::ClassReport& report)
+QByteArray ResultsLogTable::reportCsv(const results::ClassReport& report, QChar separator)
 {
-    QString out = QStringLiteral("Meno,Úloha,Typ úlohy,Série,Posledná známka,Správne %,Správne,Odpovede\r\n");
-    const auto addRow = [&out](const QStringList& fields) {
+    QString out = QStringLiteral("\uFEFF");
+    const auto addRow = [&out, separator](const QStringList& fields) {
         QStringList row;
         for (const QString& field : fields)
-            row.append(csvField(field));
-        out += row.join(QLatin1Char(',')) + QLatin1String("\r\n");
+            row.append(csvField(field, separator));
+        out += row.join(separator) + QLatin1String("\r\n");
     };
+    addRow({QStringLiteral("Meno"), QStringLiteral("Úloha"), QStringLiteral("Typ úlohy"), QStringLiteral("Série"),
+            QStringLiteral("Posledná známka"), QStringLiteral("Správne %"), QStringLiteral("Správne"),
+            QStringLiteral("Odpovede")});
     for (const results::PupilReport& pupil : report.pupils) {
         if (report.tasks.isEmpty())
             addRow({pupil.name, {}, {}, QStringLiteral("0"), {}, {}, {}, {}});
         for (qsizetype t = 0; t < report.tasks.size(); ++t) {
             const results::ReportCell& cell = pupil.tasks.at(t);
             const bool any = cell.share.any();
-            addRow({pupil.name, TaskTable::code(*report.tasks[t]), TaskTable::title(*report.tasks[t]),
+            addRow({pupil.name, TaskTable::code(*report.tasks[t]), TaskTable::shownTitle(*report.tasks[t]),
                     QString::number(cell.series), cell.lastMark > 0 ? QString::number(cell.lastMark) : QString(),
                     any ? QString::number(cell.share.percent()) : QString(),
                     cell.series > 0 ? QString::number(cell.share.correct) : QString(),

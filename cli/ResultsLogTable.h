@@ -20,13 +20,16 @@ public:
     // that a spreadsheet would take for a formula (a name starting with "=",
     // "+", "-" or "@") gets a leading apostrophe: names are typed by pupils.
     static QByteArray csv(const QList<results::ResultsLogEntry>& entries);
-    // One field of such a row, quoted and guarded as above.
-    static QString csvField(QString text);
+    // One field of such a row, quoted and guarded as above (quoted also when
+    // it holds `separator`).
+    static QString csvField(QString text, QChar separator = QLatin1Char(','));
 
     // The overview of a class report in the same form: a row per pupil and
-    // task (pupil, task code, task title, series, last mark, share right in
-    // percent, right answers, answers); a pupil without any task, one row.
-    static QByteArray reportCsv(const results::ClassReport& report);
+    // task (pupil, task code, task title as shown, series, last mark, share
+    // right in percent, right answers, answers); a pupil without any task,
+    // one row. It begins with a UTF-8 byte order mark, by which a spreadsheet
+    // knows the encoding; a Slovak spreadsheet splits fields at `;`.
+    static QByteArray reportCsv(const results::ClassReport& report, QChar separator = QLatin1Char(','));
 
     // One row a line, fields separated by tabs, no header.
     static QByteArray tabs(const QList<results::ResultsLogEntry>& entries);

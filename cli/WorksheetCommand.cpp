@@ -4,17 +4,17 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 
+#include "files/ResourcePath.h"
+#include "files/SafeFile.h"
+#include "files/WindowsDirectory.h"
+#include "formats/IniFile.h"
+#include "formats/WholeNumber.h"
+#include "frame/ExampleSeeder.h"
 #include "print/PrintPage.h"
 #include "print/WorksheetCode.h"
 #include "print/WorksheetContents.h"
 #include "print/WorksheetDocument.h"
 #include "print/WorksheetPlan.h"
-#include "shell/ExampleSeeder.h"
-#include "shell/IniFile.h"
-#include "shell/ResourcePath.h"
-#include "shell/SafeFile.h"
-#include "shell/WholeNumber.h"
-#include "shell/WindowsDirectory.h"
 
 #include <QDateTime>
 
@@ -109,10 +109,10 @@ int worksheetCommand(const QStringList& arguments)
     print::WorksheetCode sheet;
     if (options.again) {
         if (options.code || options.count || options.seed)
-            return fail(BadUsage, QStringLiteral("--again takes no CODE, --count or --seed\n%1").arg(kUsage));
+            return fail(BadUsage, QStringLiteral("--again sa nezadáva s CODE, --count ani --seed.\n%1").arg(kUsage));
         const std::optional<print::WorksheetCode> parsed = print::WorksheetCode::parse(*options.again);
         if (!parsed)
-            return fail(BadUsage, QStringLiteral("%1 is not a worksheet code").arg(*options.again));
+            return fail(BadUsage, QStringLiteral("%1 nie je kód pracovného listu.").arg(*options.again));
         sheet = *parsed;
     } else {
         if (!options.count) {
@@ -125,12 +125,12 @@ int worksheetCommand(const QStringList& arguments)
         sheet.task = *options.code;
         const auto count = ParseWholeNumber(*options.count);
         if (!count || *count > 1000)
-            return fail(BadUsage, QStringLiteral("--count needs a whole number\n%1").arg(kUsage));
+            return fail(BadUsage, QStringLiteral("--count potrebuje celé číslo.\n%1").arg(kUsage));
         sheet.count = int(*count);
         if (options.seed) {
             const auto seed = ParseWholeNumber(*options.seed);
             if (!seed)
-                return fail(BadUsage, QStringLiteral("--seed needs a whole number from 0 to 18446744073709551615"));
+                return fail(BadUsage, QStringLiteral("--seed potrebuje celé číslo od 0 do 18446744073709551615."));
             sheet.seed = *seed;
         } else {
             ExampleSeeder seeder;
@@ -139,9 +139,9 @@ int worksheetCommand(const QStringList& arguments)
     }
     const TaskRow* task = TaskTable::find(sheet.task);
     if (!task)
-        return fail(BadUsage, QStringLiteral("%1 is not a task (%2)\n%3").arg(sheet.task, TaskTable::codeRanges(), kUsage));
+        return fail(BadUsage, QStringLiteral("%1 nie je úloha (%2).\n%3").arg(sheet.task, TaskTable::codeRanges(), kUsage));
     if (!print::WorksheetPlan::countAllowed(*task, sheet.count))
-        return fail(BadUsage, QStringLiteral("a worksheet of %1 holds %2").arg(sheet.task, print::WorksheetPlan::countsText(*task)));
+        return fail(BadUsage, QStringLiteral("Pracovný list úlohy %1 má %2.").arg(sheet.task, print::WorksheetPlan::countsText(*task)));
 
     const DataDirOption::Result dir = DataDirOption::resolve(data.given, DataDirOption::Holding::Tables);
     if (dir.status != Ok)
@@ -160,7 +160,7 @@ int worksheetCommand(const QStringList& arguments)
         return fail(BadFile, content.error().message());
     const QByteArray pdf = print::WorksheetDocument::pdf(request, *content.value());
     if (pdf.isEmpty())
-        return fail(BadFile, QStringLiteral("the worksheet could not be laid out"));
+        return fail(BadFile, QStringLiteral("Pracovný list sa nedal rozvrhnúť na strany."));
     const FileOutcome written = SafeFile::write(*options.output, pdf);
     if (!written.ok())
         return fail(BadFile, written.error);

@@ -2,9 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "cli/Commands.h"
-#include "shell/RuntimeDirectory.h"
+#include "files/RuntimeDirectory.h"
 
 #include <QCoreApplication>
+#include <QFile>
 #include <QGuiApplication>
 #include <QTextStream>
 
@@ -79,21 +80,29 @@ constexpr const char* kHelp =
     "        (exit status 3: some lines of the log are damaged; every whole record is\n"
     "        printed, and each damaged run of lines is named on standard error)\n"
     "  report [--data DIR] [--from YYYY-MM-DD] [--to YYYY-MM-DD] [--pupils FILE]\n"
-    "         [--task CODE]... [--pupil NAME]... -o FILE.pdf\n"
-    "        a class report from the results log as a PDF: an overview of pupils by\n"
-    "        task (series, last mark) and each task's share of right answers; per\n"
-    "        task its marks and its share right by week; per pupil the marks over\n"
-    "        time, the share right per topic and the tasks never tried; and who may\n"
-    "        need help (share right in a topic under half, or marks worse over the\n"
-    "        last three series of a task). The period runs from the first series\n"
-    "        (or --from) to today (or --to). FILE is a class list (UTF-8, one name a\n"
-    "        line): the report covers exactly these pupils. Names match ignoring\n"
-    "        blanks around them and letter case, not diacritics. --task and --pupil\n"
-    "        may be repeated. Damaged lines of the log are skipped and named on the\n"
-    "        first page and on standard error.\n"
-    "  report ... --csv [-o FILE.csv]\n"
+    "         [--task CODE]... [--pupil NAME]... [--pupil-pages] -o FILE.pdf\n"
+    "        a class report from the results log as a PDF: what was left out and\n"
+    "        why, a row for the class and per pupil (series, mean mark, share right,\n"
+    "        last practice), pupils by task (series, last mark) and each task's\n"
+    "        share of right answers; per task its marks and its share right by\n"
+    "        week; per pupil the weekly mean mark, the share right per topic and the\n"
+    "        tasks never tried; who may need help (share right in a topic under\n"
+    "        half, marks worse over the last three series of a task or over several\n"
+    "        tasks, no practice for 14 days) and who improved most. The period runs\n"
+    "        from the first series (or --from, not after today) to today (or --to).\n"
+    "        FILE is a class list (UTF-8, one pupil a line, other spellings after\n"
+    "        \"=\"): the report covers exactly these pupils and names the log's other\n"
+    "        names. Names match ignoring blanks around them and letter case, not\n"
+    "        diacritics. --task may be repeated. --pupil NAME (repeatable) gives\n"
+    "        that pupil a page of their own naming nobody else, --pupil-pages every\n"
+    "        pupil (exit status 4: a --pupil that matches nobody). Damaged and\n"
+    "        impossible records of the log and series of unknown tasks are skipped\n"
+    "        and named on the first page and on standard error.\n"
+    "  report ... --csv [--semicolon] [-o FILE.csv]\n"
     "        the overview as CSV (pupil, task, title, series, last mark, share\n"
-    "        right in %, right answers, answers), quoted as by results --csv\n"
+    "        right in %, right answers, answers), quoted as by results --csv, with a\n"
+    "        UTF-8 byte order mark; --semicolon separates fields by \";\" (Excel\n"
+    "        with Slovak settings)\n"
     "  decode FILE\n"
     "        a stored data file (windows-1250, scrambled lines; - for standard input)\n"
     "        as UTF-8 lines\n"
@@ -123,6 +132,18 @@ int print(const char* text)
     return std::fputs(text, stdout) < 0 || std::fflush(stdout) != 0 ? orbeta::cli::BadFile : orbeta::cli::Ok;
 }
 
+// The bytes of a command-line argument as text: what is not ASCII as \xNN.
+QString escapedBytes(const QByteArray& raw)
+{
+    QString text;
+    for (const char c : raw) {
+        const auto byte = static_cast<unsigned char>(c);
+        text += byte >= 0x20 && byte < 0x7F ? QString(QLatin1Char(c))
+                                            : QStringLiteral("\\x%1").arg(byte, 2, 16, QLatin1Char('0'));
+    }
+    return text;
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -148,6 +169,15 @@ int main(int argc, char** argv)
     } else {
         app = std::make_unique<QCoreApplication>(argc, argv);
     }
+    // A name in another encoding than the system's (UTF-8) cannot be told
+    // apart from its neighbours once read: "pracovn\xfd.pdf" would be written
+    // as "pracovn�.pdf", a file that exists would be missing. Refused whole.
+    for (int i = 1; i < argc; ++i)
+        if (const QByteArray raw(argv[i]); QFile::encodeName(QFile::decodeName(raw)) != raw)
+            return orbeta::cli::fail(orbeta::cli::BadUsage,
+                                     QStringLiteral("Argument „%1“ nie je text v UTF-8, kódovaní systému; názov súboru "
+                                                    "v inom kódovaní premenujte.")
+                                         .arg(escapedBytes(raw)));
     QStringList args = QCoreApplication::arguments();
     args.removeFirst();
     if (args.isEmpty())

@@ -5,7 +5,7 @@
 // decodes back to itself.
 #include "fuzz/FuzzCheck.h"
 
-#include "shell/Cp1250.h"
+#include "formats/Cp1250.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -9,7 +9,7 @@ find_package(Qt6 6.4 REQUIRED COMPONENTS Core Gui Widgets Multimedia)
 add_compile_options(-fsanitize=fuzzer-no-link,address,undefined -fno-sanitize-recover=undefined
                     -fno-omit-frame-pointer)
 add_link_options(-fsanitize=address,undefined)
-foreach(folder tasks look shell calc optics results history print)
+foreach(folder tasks look formats files services screen frame calc optics results history print)
   add_subdirectory(${folder} EXCLUDE_FROM_ALL)
 endforeach()
 enable_testing()

@@ -4,7 +4,7 @@
 // Orbeta.ini: the directories the program and the command line look up.
 #include "fuzz/FuzzCheck.h"
 
-#include "shell/IniFile.h"
+#include "formats/IniFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

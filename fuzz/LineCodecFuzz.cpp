@@ -5,7 +5,7 @@
 // encoded decodes back to the same lines.
 #include "fuzz/FuzzCheck.h"
 
-#include "shell/LineCodec.h"
+#include "formats/LineCodec.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

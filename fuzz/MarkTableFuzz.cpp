@@ -4,8 +4,8 @@
 // "Znamky.dat": the mark table, and the marks it gives.
 #include "fuzz/FuzzCheck.h"
 
+#include "formats/MarkTableFile.h"
 #include "results/MarkCalculator.h"
-#include "shell/MarkTableFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -25,13 +25,20 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     using namespace orbeta::results;
     const ResultsLogContents contents = ResultsLogFormat::parse(orbeta::fuzz::bytesOf(data, size));
-    // Skipped runs are named in order, never overlap and lie inside the file.
+    // Every record says where it begins, in order; skipped runs are named in order, never overlap and lie inside the file.
     int previous = 0;
-    const int lines = int(orbeta::fuzz::bytesOf(data, size).count('\n')) + 1;
+    // Lines end at CR LF, LF or a lone CR.
+    const QByteArray bytes = orbeta::fuzz::bytesOf(data, size);
+    const int lines = int(bytes.count('\n') + bytes.count('\r') - bytes.count("\r\n")) + 1;
     for (const SkippedLines& s : contents.skipped) {
         orbeta::fuzz::require(s.first > previous && s.first <= s.wrongLine && s.wrongLine <= s.last && s.last <= lines,
                               "skipped lines are in order and inside the file");
         previous = s.last;
+    }
+    int begun = 0;
+    for (const ResultsLogEntry& e : contents.entries) {
+        orbeta::fuzz::require(e.line > begun && e.line <= lines, "records begin in order inside the file");
+        begun = e.line;
     }
     // What the writer makes of an entry it reads back unchanged (the first
     // writing may clean a name of characters a line must not hold).

@@ -7,21 +7,23 @@
 
 #include "calc/CalcTask.h"
 #include "calc/ExampleTable.h"
+#include "calc/MotionTasks.h"
 #include "calc/TableFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
     using namespace orbeta;
     const QByteArray bytes = fuzz::bytesOf(data, size);
-    for (const CalcTask task : {CalcTask::LiquidDensity, CalcTask::SolidDensity, CalcTask::Heat}) {
+    for (const CalcTask task : {CalcTask::LiquidDensity, CalcTask::SolidDensity, CalcTask::Heat, CalcTask::Melting}) {
         const QString name = ExampleTable::fileName(task);
-        const auto table = ReadTableFile(bytes, name, TableNeeds{ExampleTable::rowsNeeded(task), true});
+        const auto table = ReadTableFile(bytes, name, ExampleTable::needs(task));
         if (!table)
             continue;
         const auto numbers = ExampleTable::fromCalcTable(task, table.value(), name);
         fuzz::require(!numbers || numbers.value().rows() >= ExampleTable::rowsNeeded(task),
                       "an accepted table has the rows its task needs");
     }
-    ReadTableFile(bytes, QStringLiteral("1d.dat"));
+    if (const auto vehicles = ReadTableFile(bytes, QStringLiteral("1d.dat")))
+        MotionTasks::vehicleTableProblem(vehicles.value(), QStringLiteral("1d.dat"));
     return 0;
 }

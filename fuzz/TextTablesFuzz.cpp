@@ -4,7 +4,7 @@
 // "Zadani.dat" and "Napoveda.dat": the assignment and hint texts.
 #include "fuzz/FuzzCheck.h"
 
-#include "shell/TextTables.h"
+#include "formats/TextTables.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

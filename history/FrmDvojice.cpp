@@ -10,13 +10,13 @@
 #include "look/Layout.h"
 #include "look/PictureNames.h"
 #include "look/Typeface.h"
-#include "shell/Globals.h"
-#include "shell/HelpScreens.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
-#include "shell/Services.h"
-#include "shell/Tour.h"
+#include "screen/HelpScreens.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 
 #include <QLabel>
 
@@ -76,7 +76,9 @@ void FrmDvojice::placeScreen()
 void FrmDvojice::showTexts()
 {
     for (int row = 1; row <= m_screen.rows(); ++row) {
-        LLeft[std::size_t(row - 1)]->setText(m_screen.left(row).left);
+        // Fitted like the boxes: a text too long for the column ends in "…".
+        QLabel* label = LLeft[std::size_t(row - 1)];
+        label->setText(HistoryPainter::elided(m_screen.left(row).left, label->width(), HistoryPainter::kPairLeftPx, true));
         box(row)->setText(m_screen.right(row).right);
     }
 }
@@ -112,9 +114,13 @@ QString FrmDvojice::hintText(int item) const
     return m_screen.hint(item);
 }
 
-QPoint FrmDvojice::hintPlace(int, QPoint pointer) const
+QPoint FrmDvojice::hintPlace(int item, QPoint) const
 {
-    return pointer - QPoint(300, 0);
+    // Over the row's own value, its tail on the row's mark: the rows above
+    // and below stay readable.
+    const QRect mark = markRect(item);
+    const QSize bubble = Layout::kHintBubble[5];
+    return {mark.left() - bubble.width(), mark.center().y() - bubble.height() / 2};
 }
 
 QRect FrmDvojice::markRect(int item) const

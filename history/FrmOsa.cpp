@@ -10,13 +10,13 @@
 #include "look/Layout.h"
 #include "look/PictureNames.h"
 #include "look/Typeface.h"
-#include "shell/Globals.h"
-#include "shell/HelpScreens.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
-#include "shell/Services.h"
-#include "shell/Tour.h"
+#include "screen/HelpScreens.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 
 #include <QLabel>
 
@@ -162,8 +162,13 @@ QString FrmOsa::hintText(int item) const
 
 QPoint FrmOsa::hintPlace(int item, QPoint pointer) const
 {
-    if (!persons())
-        return pointer - QPoint(475, 0);
+    if (!persons()) {
+        // Over the position's own box, its tail on the box's mark: the boxes
+        // above and below stay readable.
+        const QRect mark = markRect(item);
+        const QSize bubble = Layout::kHintBubble[3];
+        return {mark.left() - bubble.width(), mark.center().y() - bubble.height() / 2};
+    }
     if (item == 1)
         return {0, pointer.y() - 12};
     return pointer - QPoint(215, 12);
@@ -250,7 +255,7 @@ void FrmOsa::addTourStates(Tour& tour, Services& services, ResultsLink& results)
                                  break;
                              bool living = false;
                              for (int p = 1; p <= opened->m_screen.positions(); ++p)
-                                 living = living || opened->m_screen.topText(p).endsWith(QStringLiteral("souč."));
+                                 living = living || opened->m_screen.topText(p).endsWith(QStringLiteral("súč."));
                              if (living)
                                  break;
                          }

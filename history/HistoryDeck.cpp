@@ -3,8 +3,8 @@
 
 #include "history/HistoryDeck.h"
 
+#include "formats/SlovakCount.h"
 #include "history/HistoryFile.h"
-#include "shell/SlovakCount.h"
 
 #include <set>
 
@@ -84,7 +84,7 @@ FileResult<HistoryDeck> HistoryDeck::read(HistoryCode code, const QByteArray& by
                                   ? SlovakCount::of(qsizetype(keys.size()), u"rôzny rok", u"rôzne roky", u"rôznych rokov")
                                   : SlovakCount::of(qsizetype(keys.size()), u"položku", u"položky", u"položiek");
         return FileError{name, 0,
-                         QStringLiteral("súbor má len %1, jedna obrazovka ich potrebuje %2").arg(count).arg(largestScreen)};
+                         QStringLiteral("súbor má len %1, jedna obrazovka ich potrebuje %2.").arg(count).arg(largestScreen)};
     }
     deck.m_recent = RecentItems(*window);
     return deck;

@@ -3,11 +3,11 @@
 
 #pragma once
 
+#include "formats/FileResult.h"
 #include "history/HistoryItems.h"
 #include "history/PairScreen.h"
 #include "history/RecentItems.h"
 #include "history/TimelineScreen.h"
-#include "shell/FileResult.h"
 
 #include <QByteArray>
 #include <QString>

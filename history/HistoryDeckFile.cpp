@@ -3,8 +3,8 @@
 
 #include "history/HistoryDeckFile.h"
 
-#include "shell/ResourcePath.h"
-#include "shell/SafeFile.h"
+#include "files/ResourcePath.h"
+#include "files/SafeFile.h"
 
 namespace orbeta {
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "formats/FileResult.h"
 #include "history/HistoryDeck.h"
-#include "shell/FileResult.h"
 
 #include <QString>
 

@@ -3,7 +3,7 @@
 
 #include "history/HistoryFile.h"
 
-#include "shell/LineCodec.h"
+#include "formats/LineCodec.h"
 
 #include <cstdlib>
 #include <functional>
@@ -20,7 +20,7 @@ FileResult<Items> readLines(const QByteArray& bytes, const QString& name,
 {
     const QStringList lines = LineCodec::decodedLines(bytes);
     if (lines.size() > HistoryFile::kMaxLines)
-        return FileError{name, HistoryFile::kMaxLines + 1, QStringLiteral("súbor má viac ako 100 riadkov")};
+        return FileError{name, HistoryFile::kMaxLines + 1, QStringLiteral("súbor má viac ako 100 riadkov.")};
     Items items;
     for (int i = 0; i < lines.size(); ++i) {
         const QStringList fields = LineCodec::splitFields(lines.at(i)).mid(1);
@@ -44,9 +44,9 @@ std::optional<int> year(const QString& text)
     return ok && value != 0 && std::abs(value) <= HistoryFile::kLastYear ? std::optional<int>(value) : std::nullopt;
 }
 
-const QString kNoText = QStringLiteral("chýba text");
+const QString kNoText = QStringLiteral("chýba text.");
 const QString kBadYear =
-    QStringLiteral("rok nie je rok (celé číslo od -%1 po %1 okrem 0)").arg(HistoryFile::kLastYear);
+    QStringLiteral("rok nie je rok (celé číslo od -%1 po %1 okrem 0).").arg(HistoryFile::kLastYear);
 
 } // namespace
 
@@ -78,7 +78,7 @@ FileResult<PersonItems> HistoryFile::readPersons(const QByteArray& bytes, const 
                                           if (!death)
                                               return kBadYear;
                                           if (*death < *birth)
-                                              return QStringLiteral("rok úmrtia je pred rokom narodenia");
+                                              return QStringLiteral("rok úmrtia je pred rokom narodenia.");
                                           item.death = *death;
                                       }
                                       items.push_back(item);

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "formats/FileResult.h"
 #include "history/HistoryItems.h"
-#include "shell/FileResult.h"
 
 #include <QByteArray>
 #include <QString>

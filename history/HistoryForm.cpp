@@ -9,10 +9,13 @@
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
-#include "shell/Globals.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/Services.h"
+#include "screen/Blits.h"
+#include "screen/Form.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 #include "tasks/TaskTable.h"
 
 #include <QKeyEvent>
@@ -20,19 +23,17 @@
 #include <algorithm>
 
 namespace orbeta {
-namespace {
-
-// Hover id of the boxes.
-constexpr std::uint8_t kHoverBox = 10;
-
-} // namespace
 
 HistoryForm::HistoryForm(const QString& formName, Services& services, ResultsLink& results, HistoryDeck deck,
                          std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent,
                          const QRect& continueButton)
     : TaskFrame(formName, services, results, HistoryDeck::taskCode(deck.code()), returnForm, parent,
-                {QStringLiteral("Nová obrazovka (F6)"), Layout::kHistoryProgress, continueButton, Layout::kPairRows,
-                 Layout::kPairMark1.size(), QStringLiteral("Klikni a uvidíš správnu odpoveď.")})
+                {.newTip = QStringLiteral("Nová obrazovka (F6)"),
+                 .progress = Layout::kHistoryProgress,
+                 .continueButton = continueButton,
+                 .marks = Layout::kPairRows,
+                 .markSize = Layout::kPairMark1.size(),
+                 .markTip = QStringLiteral("Klikni a uvidíš správnu odpoveď.")})
     , m_deck(std::move(deck))
     , m_seeds(seed)
 {
@@ -80,9 +81,7 @@ std::pair<int, int> HistoryForm::progress() const
 
 void HistoryForm::showScreen()
 {
-    Globals& g = globals();
     m_screenItems = m_screens.empty() ? 0 : m_screens[std::size_t(m_screen)];
-    g.ScreenItems = m_screenItems;
     setHalfScreen();
     HistoryRandom rnd(m_seeds.next(m_services.now().toMSecsSinceEpoch()));
     buildScreen(rnd);

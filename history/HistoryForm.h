@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "frame/SeriesSeeds.h"
+#include "frame/TaskFrame.h"
 #include "history/HistoryDeck.h"
-#include "shell/SeriesSeeds.h"
-#include "shell/TaskFrame.h"
 
 #include <cstdint>
 #include <optional>

@@ -8,7 +8,7 @@ namespace orbeta {
 QString PersonItem::lifeSpan() const
 {
     if (death == 0)
-        return QString::number(birth) + QStringLiteral(" - souč.");
+        return QString::number(birth) + QStringLiteral(" - súč.");
     return QString::number(birth) + QStringLiteral(" - ") + QString::number(death);
 }
 

@@ -26,7 +26,7 @@ struct PersonItem {
     int birth = 0;
     int death = 0;
 
-    // "1473 - 1543", or "1942 - souč." for a living person.
+    // "1473 - 1543", or "1942 - súč." for a living person.
     QString lifeSpan() const;
 };
 

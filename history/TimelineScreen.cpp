@@ -7,6 +7,7 @@
 #include "history/RecentItems.h"
 
 #include <algorithm>
+#include <tuple>
 #include <utility>
 
 namespace orbeta {
@@ -19,13 +20,19 @@ TimelineScreen TimelineScreen::buildPersons(const PersonItems& items, int count,
         keys.push_back(item.number);
     TimelineScreen screen;
     screen.m_kind = Kind::Persons;
+    std::vector<const PersonItem*> drawn;
     for (int index : recent.draw(keys, count, rnd)) {
         const PersonItem& person = items[std::size_t(index)];
         screen.m_boxes.push_back({person.number, person.name, person.lifeSpan()});
+        drawn.push_back(&person);
     }
-    screen.m_top = screen.m_boxes;
-    std::sort(screen.m_top.begin(), screen.m_top.end(),
-              [](const Entry& a, const Entry& b) { return a.number < b.number; });
+    // The time line runs by birth, whatever the order of the file's lines
+    // (a teacher appends a person at the end); the line breaks a tie.
+    std::sort(drawn.begin(), drawn.end(), [](const PersonItem* a, const PersonItem* b) {
+        return std::tie(a->birth, a->number) < std::tie(b->birth, b->number);
+    });
+    for (const PersonItem* person : drawn)
+        screen.m_top.push_back({person->number, person->name, person->lifeSpan()});
     screen.m_slots.assign(screen.m_top.size(), std::nullopt);
     return screen;
 }
@@ -42,9 +49,12 @@ TimelineScreen TimelineScreen::buildEvents(const EventItems& items, int count, R
         const EventItem& event = items[std::size_t(index)];
         screen.m_top.push_back({event.number, event.text, QString::number(event.year)});
     }
-    // The file lists the latest first; the timeline runs from the earliest.
-    std::sort(screen.m_top.begin(), screen.m_top.end(),
-              [](const Entry& a, const Entry& b) { return a.number > b.number; });
+    // The time line runs from the earliest year, whatever the order of the
+    // file's lines (it lists the latest first, and a teacher may append a
+    // later one at the end).
+    std::sort(screen.m_top.begin(), screen.m_top.end(), [](const Entry& a, const Entry& b) {
+        return std::pair(a.top.toInt(), -a.number) < std::pair(b.top.toInt(), -b.number);
+    });
     for (int from : Derangement(screen.positions(), rnd))
         screen.m_boxes.push_back(screen.m_top[std::size_t(from)]);
     return screen;

@@ -19,8 +19,8 @@ class RecentItems;
 
 // One screen of "6b" or "6c". Positions and boxes count from 1.
 //
-// Persons ("6b"): the positions show the life spans of the drawn persons in
-// file order above empty slots; the boxes hold their names in the order
+// Persons ("6b"): the positions show the life spans of the drawn persons by
+// year of birth above empty slots; the boxes hold their names in the order
 // drawn. A name dropped on an empty slot fills it; a filled slot gives its
 // name back when pressed.
 //

@@ -274,7 +274,7 @@ QRectF formulaPanel(const Page& page)
 QString titleOf(const QString& code)
 {
     const TaskRow* row = TaskTable::find(code);
-    return row ? TaskTable::pictureTitle(*row) : QString();
+    return row ? TaskTable::shownTitle(*row) : QString();
 }
 
 std::vector<TextPlace> textPlaces(const Page& page)

@@ -11,7 +11,7 @@
 namespace orbeta {
 namespace {
 
-enum class Pointer { Left, Right, Top, None };
+enum class Pointer { Left, Right, None };
 
 void drawBubble(QPainter& p, QSize size, Pointer pointer)
 {
@@ -23,7 +23,6 @@ void drawBubble(QPainter& p, QSize size, Pointer pointer)
     switch (pointer) {
     case Pointer::Left: body.setLeft(tip); break;
     case Pointer::Right: body.setRight(w - tip); break;
-    case Pointer::Top: body.setTop(tip); break;
     case Pointer::None: break;
     }
     const qreal radius = qMin<qreal>(9, body.height() / 2 - 1);
@@ -34,7 +33,6 @@ void drawBubble(QPainter& p, QSize size, Pointer pointer)
     switch (pointer) {
     case Pointer::Left: spike.addPolygon(QPolygonF({{0.5, mid}, {tip + 3, mid - 6}, {tip + 3, mid + 6}})); break;
     case Pointer::Right: spike.addPolygon(QPolygonF({{w - 0.5, mid}, {w - tip - 3, mid - 6}, {w - tip - 3, mid + 6}})); break;
-    case Pointer::Top: spike.addPolygon(QPolygonF({{22, 0.5}, {14, tip + 3}, {34, tip + 3}})); break;
     case Pointer::None: break;
     }
     shape = shape.united(spike);
@@ -63,8 +61,7 @@ void HintPainter::drawHint(QPainter& p, QSize size, int number)
     case 1:
     case 2: drawBubble(p, size, Pointer::Left); break;
     case 3: drawBigHint(p, size); break;
-    case 5: drawBubble(p, size, Pointer::Right); break;
-    default: drawBubble(p, size, Pointer::Top); break;
+    default: drawBubble(p, size, Pointer::Right); break;
     }
 }
 

@@ -12,6 +12,7 @@
 #include "look/TextFit.h"
 #include "look/Typeface.h"
 
+#include <QFontMetricsF>
 #include <QPainter>
 
 namespace orbeta {
@@ -70,6 +71,14 @@ QPainterPath HistoryPainter::boxPath(const QRectF& rect)
     return path;
 }
 
+QString HistoryPainter::elided(const QString& text, qreal width, int pixelSize, bool bold)
+{
+    const QFontMetricsF metrics(Typeface::font(pixelSize, bold));
+    return TextElision::elide(
+        text, width, [&metrics](const QString& shown) { return metrics.horizontalAdvance(shown); },
+        TextElision::mostCharacters(width, pixelSize));
+}
+
 void HistoryPainter::drawBox(QPainter& p, const QRectF& rect, const QString& text, int pixelSize, BoxState state)
 {
     p.save();
@@ -108,7 +117,7 @@ void HistoryPainter::drawBox(QPainter& p, const QRectF& rect, const QString& tex
     p.setFont(Typeface::font(pixelSize));
     const QRectF place = body.adjusted(kBoxMargin, 0, -kBoxMargin, 0);
     // Past what the box can show, a text from a data file is not laid out at all.
-    p.drawText(place, Qt::AlignLeft | Qt::AlignVCenter, text.left(TextElision::mostCharacters(place.width(), pixelSize)));
+    p.drawText(place, Qt::AlignLeft | Qt::AlignVCenter, elided(text, place.width(), pixelSize, false));
     p.restore();
 }
 
@@ -129,7 +138,14 @@ void HistoryPainter::drawSlot(QPainter& p, const QRectF& rect, const QString& na
         p.setFont(Typeface::font(kSlotPx, true));
         const QRectF place = body.adjusted(kSlotTextMargin, 1, -kSlotTextMargin, -1);
         const qsizetype most = TextElision::mostCharacters(place.width(), kSlotPx) * qsizetype(place.height() / kSlotPx + 1);
-        p.drawText(place, Qt::AlignCenter | Qt::TextWordWrap, name.left(most));
+        // The lines the slot holds, every word on a line whole; a name too
+        // long for them ends in "…".
+        const QFontMetricsF metrics(p.font());
+        const auto overflow = [&](const QString& text) {
+            const QRectF need = metrics.boundingRect(place, Qt::AlignCenter | Qt::TextWordWrap, text);
+            return need.width() <= place.width() && need.height() <= place.height() ? 0.0 : 1.0;
+        };
+        p.drawText(place, Qt::AlignCenter | Qt::TextWordWrap, TextElision::elide(name, 0.5, overflow, most));
     }
     p.restore();
 }
@@ -236,7 +252,7 @@ void HistoryPainter::drawHelp(QPainter& p, QSize size, const QString& taskCode)
         pairs     ? QStringLiteral("V každom riadku stojí vľavo osobnosť a vpravo to, čím je známa. Hodnoty pravého "
                                    "stĺpca sú zamiešané: presúvaj ich, kým nie sú všetky dvojice správne. Presunutá "
                                    "hodnota si vymení miesto s tou, na ktorú ju položíš.")
-        : persons ? QStringLiteral("Na časovej osi sú roky narodenia a úmrtia piatich osobností (\"souč.\" znamená, že "
+        : persons ? QStringLiteral("Na časovej osi sú roky narodenia a úmrtia piatich osobností (\"súč.\" znamená, že "
                                    "osobnosť žije). Presuň každé meno do prázdneho políčka nad rokmi života tejto "
                                    "osobnosti. "
                                    "Kliknutím na vyplnené políčko meno vrátiš.")
@@ -249,7 +265,7 @@ void HistoryPainter::drawHelp(QPainter& p, QSize size, const QString& taskCode)
     TextFit::drawFittedText(
         p, QRectF(38, 324, 564, 90),
         QStringLiteral("Myšou: chyť položku a pusti ju na cieľ. Klávesnicou: šípkami alebo Tab vyber položku, Enter "
-                       "alebo medzera ju zdvihne, šípkami vyber cieľ, Enter ju položí, Esc zruší. F3 vyhodnotí, F4 "
+                       "alebo medzerník ju zdvihne, šípkami vyber cieľ, Enter ju položí, Esc zruší. F3 vyhodnotí, F4 "
                        "pokračuje, Esc späť. Po vyhodnotení klikni na krížik (alebo F9) a uvidíš správnu odpoveď."),
         15, false, Palette::ink(), Qt::AlignLeft | Qt::AlignVCenter);
     HelpFooter::draw(p, QRectF(12, 432, 616, 36));

@@ -39,6 +39,9 @@ public:
 
     // The outline of a box: a rounded rectangle, also its window shape.
     static QPainterPath boxPath(const QRectF& rect);
+    // A text on one line of `width` in the history font: whole, or its
+    // longest start that fits followed by "…", never cut inside a letter.
+    static QString elided(const QString& text, qreal width, int pixelSize, bool bold);
     static void drawBox(QPainter& painter, const QRectF& rect, const QString& text, int pixelSize, BoxState state);
     // A slot of the persons' timeline: dashed while empty, a name once filled.
     static void drawSlot(QPainter& painter, const QRectF& rect, const QString& name, bool focused);

@@ -107,8 +107,10 @@ constexpr std::array<int, 5> kColumnLeft{32, 91, 376, 464, 544};
 constexpr std::array<int, 5> kColumnWidth{56, 275, 80, 72, 80};
 
 // The bubbles of the hint window, Hint01 to Hint06; the window takes their size.
+// Hint04 and Hint06 stand in their own row of "6c" and "6a", their tail on the
+// row's mark: one row high, and Hint04 no wider than the room left of the first mark.
 constexpr std::array<QSize, 6> kHintBubble{
-    QSize{214, 28}, QSize{212, 48}, QSize{403, 369}, QSize{476, 37}, QSize{214, 28}, QSize{300, 37}};
+    QSize{214, 28}, QSize{212, 48}, QSize{403, 369}, QSize{416, 28}, QSize{214, 28}, QSize{300, 28}};
 
 // History forms. Pairs ("6a"): row r (1 to 10) at top kPairRowTop + kPairRowStep × r;
 // the left label, the resting place of the right box and the mark of row 1, each

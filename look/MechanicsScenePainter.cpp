@@ -52,7 +52,7 @@ constexpr QPoint kAreaBox{218, 162};
 constexpr QPointF kBoardLow{14, 222};
 constexpr QPointF kBoardHigh{298, 110};
 constexpr qreal kRulerStart = 20;
-constexpr qreal kPxPerMetre = 26;
+constexpr qreal kPxPerMetre = BoardScene::kRulerPxPerMetre;
 constexpr int kRulerMetres = 10;
 constexpr QSize kBoardBody{40, 44};
 constexpr std::array<QPoint, 4> kBoardBoxes{QPoint(96, 6), QPoint(96, 34), QPoint(96, 62), QPoint(96, 90)};
@@ -150,10 +150,11 @@ void drawTankAndTube(QPainter& p, const PressScene& scene)
     p.fillRect(column, Palette::liquid());
     p.fillRect(QRectF(column.left(), level - 3, column.width(), 3), Palette::mark());
 
-    // The scale left of the tube: a tick a kPa, numbers every 2 kPa.
+    // The scale left of the tube: a tick a kPa, numbers every 2 kPa; none
+    // when the pressure is asked, so that it cannot be counted off the ticks.
     p.setRenderHint(QPainter::Antialiasing, false);
     p.setPen(QPen(Palette::ink(), 1));
-    for (int kPa = 0; kPa <= kTubeKPa; ++kPa) {
+    for (int kPa = 0; !scene.pressureHidden && kPa <= kTubeKPa; ++kPa) {
         const qreal y = MechanicsScenePainter::tubeLevelY(kPa);
         p.drawLine(QPointF(kTube.left() - (kPa % 2 == 0 ? 9 : 5), y), QPointF(kTube.left() - 1, y));
     }
@@ -339,7 +340,7 @@ void MechanicsScenePainter::drawBoard(QPainter& p, bool numbers)
 
 QPointF MechanicsScenePainter::bodyOnBoard(const BoardScene& scene)
 {
-    return boardPoint(kRulerStart + kPxPerMetre * scene.distance * std::clamp(scene.travelled, 0.0, 1.0));
+    return boardPoint(kRulerStart + scene.pxPerMetre * scene.distance * std::clamp(scene.travelled, 0.0, 1.0));
 }
 
 void MechanicsScenePainter::drawBoardScene(QPainter& p, const BoardScene& scene)
@@ -353,7 +354,7 @@ void MechanicsScenePainter::drawBoardScene(QPainter& p, const BoardScene& scene)
     for (int metres : {0, scene.distance}) {
         if (metres > 0 && scene.distanceHidden)
             continue;
-        const QPointF foot = boardPoint(kRulerStart + kPxPerMetre * metres);
+        const QPointF foot = boardPoint(kRulerStart + scene.pxPerMetre * metres);
         p.setPen(QPen(Palette::ink(), 1.5));
         p.drawLine(foot, foot - QPointF(0, 62));
         p.fillRect(QRectF(foot - QPointF(0, 62), QSizeF(14, 10)), metres == 0 ? Palette::topic(2) : Palette::mark());

@@ -18,14 +18,17 @@ struct PressScene {
     int area = 2;                 // dm², the piston: its face is drawn the larger the larger the area
     double lowered = 0;           // the weight from hanging over the piston (0) to resting on it (1)
     double pressure = 0;          // kPa the tube shows
-    bool pressureHidden = false;  // the pressure is asked: the tube's scale has no numbers
+    bool pressureHidden = false;  // the pressure is asked: the tube has no scale
 };
 
 // "2b": a body pulled up an inclined board along a ruler.
 struct BoardScene {
+    static constexpr double kRulerPxPerMetre = 26;
     int distance = 1;             // m, the whole pull
     double travelled = 0;         // fraction of the pull, 0 to 1
-    bool distanceHidden = false;  // the distance is asked: the ruler has no numbers
+    bool distanceHidden = false;  // the distance is asked: the board has no ruler
+    // The board's scale: the ruler's, or any other when the board has none.
+    double pxPerMetre = kRulerPxPerMetre;
 };
 
 // "2c", "2d": a winch on a mast lifting a load past a height scale.

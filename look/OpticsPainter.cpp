@@ -20,9 +20,9 @@ namespace orbeta {
 namespace {
 
 constexpr std::array<MirrorDrawing, 6> kMirrors{{
-    {"ZrkDut1.bmp", 240, 560, 320},
-    {"ZrkDut2.bmp", 240, 580, 340},
-    {"ZrkDut3.bmp", 240, 600, 360},
+    {"ZrkDut1.bmp", 200, 500, 300},
+    {"ZrkDut2.bmp", 180, 500, 320},
+    {"ZrkDut3.bmp", 170, 510, 340},
     {"ZrkVyp1.bmp", 680, 400, 280},
     {"ZrkVyp2.bmp", 720, 400, 320},
     {"ZrkVyp3.bmp", 760, 400, 360},
@@ -56,6 +56,15 @@ void drawMark(QPainter& p, QSize size, int x, const QString& letter, bool letter
 std::span<const MirrorDrawing> OpticsPainter::mirrors()
 {
     return kMirrors;
+}
+
+std::optional<bool> OpticsPainter::concaveMirror(const QString& fileName)
+{
+    for (const MirrorDrawing& mirror : kMirrors)
+        if (fileName.compare(QLatin1String(mirror.fileName), Qt::CaseInsensitive) == 0)
+            // The light comes from the left: a concave mirror has C before V.
+            return mirror.centreX < mirror.vertexX;
+    return std::nullopt;
 }
 
 void OpticsPainter::drawLetter(QPainter& p, int x, const QString& letter, int pixels, LetterPlace place)
@@ -119,7 +128,7 @@ void OpticsPainter::drawLens(QPainter& p, QSize size, bool converging, bool lett
     drawAxis(p, size);
     const int f = converging ? kConvergingFocus : kDivergingFocus;
     drawMark(p, size, kLensCentreX - f, QStringLiteral("F"), letters);
-    drawMark(p, size, kLensCentreX + f, QStringLiteral("F'"), letters);
+    drawMark(p, size, kLensCentreX + f, QStringLiteral("F′"), letters);
     if (letters)
         drawLetter(p, kLensCentreX, QStringLiteral("O"), kLetterPixels, LetterPlace::BelowRight);
 }
@@ -155,8 +164,9 @@ void OpticsPainter::drawHelp(QPainter& p, QSize size, bool mirrors)
         QStringLiteral("Nakresli lúč: chyť myšou bod, kde červený lúč končí (kurzor sa zmení na krížik), "
                        "podrž tlačidlo a ťahaj v smere, ktorým lúč pokračuje."),
         mirrors ? QStringLiteral("Lúč rovnobežný s osou sa odrazí do ohniska F (pri vypuklom zrkadle sa šíri tak, akoby vychádzal z F). "
-                                 "Lúč smerujúci do stredu krivosti C sa odrazí späť po tej istej priamke.")
-                : QStringLiteral("Lúč rovnobežný s osou prejde spojkou do ohniska F' (pri rozptylke sa šíri tak, akoby "
+                                 "Lúč smerujúci do stredu krivosti C sa odrazí späť po tej istej priamke. Lúč dopadajúci do "
+                                 "vrcholu V sa odrazí súmerne podľa osi.")
+                : QStringLiteral("Lúč rovnobežný s osou prejde spojkou do ohniska F′ (pri rozptylke sa šíri tak, akoby "
                                  "vychádzal z ohniska F). Lúč cez optický stred O nemení smer."),
         QStringLiteral("Keď nakreslíš oba lúče, zelená šípka ukáže obraz. Chybný lúč zmažeš kliknutím na jeho "
                        "začiatok. Stlač „Vyhodnoť“."),

@@ -7,6 +7,7 @@
 #include <QSize>
 #include <QString>
 
+#include <optional>
 #include <span>
 
 class QPainter;
@@ -41,6 +42,9 @@ public:
     enum class LetterPlace { Below, BelowLeft, BelowRight };
 
     static std::span<const MirrorDrawing> mirrors();
+    // Whether the mirror picture of that name (any letter case) is concave;
+    // nothing for a name not among mirrors().
+    static std::optional<bool> concaveMirror(const QString& fileName);
     // The reflecting surface: one pixel of this colour per row, on the circle.
     static QColor surface() { return {24, 44, 120}; }
 

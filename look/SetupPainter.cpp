@@ -120,11 +120,13 @@ void SetupPainter::drawBackground(QPainter& p, QSize size, TopicGroup group)
     p.setFont(Typeface::font(15, true));
     p.drawText(QRectF(8, headingTop, heading.x() - 14, headingBottom - headingTop - 3), Qt::AlignRight | Qt::AlignVCenter,
                QStringLiteral("Úloha:"));
+    // The physics tip is for the calculation tasks, which show a solution while the mark is held;
+    // the ray constructions draw their own over it.
     drawTip(p, history ? kHistoryTip : kPhysicsTip,
             history ? QStringLiteral("Tip: Políčka presúvaj myšou alebo klávesmi (šípky, Enter). Za chybu "
                                      "dostaneš krížik – klikni naň alebo ho vyber a stlač medzerník.")
                     : QStringLiteral("Tip: Desatinné čísla píš s čiarkou, napríklad 2,5. "
-                                     "Po vyhodnotení klikni na krížik alebo stlač F9 a uvidíš riešenie."));
+                                     "Po vyhodnotení podrž tlačidlo myši na krížiku alebo stlač F9 a uvidíš riešenie."));
 
     // Step 3 above the continue button.
     const QRect go = Layout::kContinueButton;

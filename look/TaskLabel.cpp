@@ -12,7 +12,7 @@ const QList<TaskLabel>& TaskLabel::all()
     static const QList<TaskLabel> list = [] {
         QList<TaskLabel> labels;
         for (const TaskRow& row : TaskTable::rows())
-            labels.append({TaskTable::code(row), row.topic, TaskTable::pictureTitle(row)});
+            labels.append({TaskTable::code(row), row.topic, TaskTable::shownTitle(row)});
         return labels;
     }();
     return list;
@@ -20,7 +20,7 @@ const QList<TaskLabel>& TaskLabel::all()
 
 QString TaskLabel::topicName(int topic)
 {
-    return TaskTable::topicPictureName(topic);
+    return TaskTable::shownTopicName(topic);
 }
 
 } // namespace orbeta

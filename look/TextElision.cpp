@@ -3,6 +3,8 @@
 
 #include "look/TextElision.h"
 
+#include <QTextBoundaryFinder>
+
 #include <algorithm>
 #include <cmath>
 
@@ -11,12 +13,21 @@ namespace {
 
 const QChar kEllipsis(0x2026);
 
-// A cut never parts the two halves of a character outside the basic plane.
+// A cut never parts a letter: neither the two halves of a character outside
+// the basic plane nor a letter from its accents ("S" and a combining caron).
+// Only the neighbourhood of the cut is looked at, however long the text.
 qsizetype cutBefore(const QString& text, qsizetype length)
 {
-    if (length > 0 && length < text.size() && text.at(length - 1).isHighSurrogate())
-        return length - 1;
-    return length;
+    if (length <= 0 || length >= text.size())
+        return length;
+    constexpr qsizetype kReach = 32;
+    const qsizetype from = std::max<qsizetype>(0, length - kReach);
+    QTextBoundaryFinder finder(QTextBoundaryFinder::Grapheme, text.mid(from, length - from + kReach));
+    finder.setPosition(length - from);
+    if (finder.isAtBoundary())
+        return length;
+    const qsizetype previous = finder.toPreviousBoundary();
+    return previous < 0 ? from : from + previous;
 }
 
 } // namespace

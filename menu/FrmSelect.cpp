@@ -5,16 +5,16 @@
 
 #include "look/Layout.h"
 #include "look/PictureNames.h"
+#include "screen/Form.h"
+#include "screen/HelpScreens.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
+#include "startup/StartUp.h"
 #include "tasks/TaskTable.h"
-#include "shell/HelpScreens.h"
-#include "shell/Globals.h"
-#include "shell/Misc.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
-#include "shell/Services.h"
-#include "shell/StartUp.h"
-#include "shell/Tour.h"
 
 #include <QCoreApplication>
 #include <QFontDatabase>
@@ -43,9 +43,9 @@ FrmSelect::FrmSelect(Services& services, QWidget* parent)
     connect(this, &Form::backgroundMouseMoved, this, &FrmSelect::onBackgroundMove);
 }
 
-bool FrmSelect::load(ScreenHost& host, DisplayChoice display, bool showSplash)
+bool FrmSelect::load(ScreenHost& host, DisplayChoice display, bool showSplash, const DataTablesCheck& checkTables)
 {
-    const StartUpResult started = StartUp(m_services);
+    const StartUpResult started = StartUp(m_services, checkTables);
     if (started.failure != StartUpFailure::None)
         return false;
     // Closing the window asks like the end button.
@@ -76,7 +76,7 @@ void FrmSelect::finishLoad()
     m_built = true;
     build();
     globals().TaskCode = QStringLiteral("0");
-    globals().HoverId = 0;
+    ClearHoverItem();
     globals().FontPath = Resources::resourcePath(QStringLiteral("Data\\Sigla.ttf"));
     // Nothing on the first screen is written in the symbol font: register it
     // once that screen has been painted.
@@ -251,7 +251,7 @@ void FrmSelect::build()
         connect(button, &PictureButton::mouseMoved, this, [this, topic] { onTopicMove(topic); });
         connect(button, &PictureButton::clicked, this, [this, topic] { selectTopic(topic); });
         button->setAccessibleRole(QAccessible::RadioButton);
-        button->setAccessibleName(TaskTable::topicName(topic));
+        button->setAccessibleName(TaskTable::shownTopicName(topic));
         button->setAccessibleDescription(QStringLiteral("Téma. Enter alebo šípka vpravo ukáže jej úlohy."));
         button->installEventFilter(this);
         LI.at(t) = button;
@@ -355,7 +355,7 @@ void FrmSelect::selectTopic(int topic)
                 continue;
             }
             const QString code = TaskTable::code(*task);
-            button->setAccessibleName(TaskTable::title(*task));
+            button->setAccessibleName(TaskTable::shownTitle(*task));
             button->setPictures(Resources::picture(PictureNames::taskButton(code, ButtonLook::Normal)),
                                 Resources::picture(PictureNames::taskButton(code, ButtonLook::Highlighted)),
                                 Resources::picture(PictureNames::taskButton(code, ButtonLook::Chosen)));
@@ -423,11 +423,12 @@ void FrmSelect::unmarkedToNormal()
 
 void FrmSelect::onBackgroundMove()
 {
-    if (globals().HoverId == 0)
+    const ScreenHost* host = ScreenHost::instance();
+    if (!host || host->hoverId() == 0)
         return;
     IKonec->showNormal();
     unmarkedToNormal();
-    globals().HoverId = 0;
+    ClearHoverItem();
 }
 
 void FrmSelect::onTopicMove(int topic)

@@ -3,10 +3,15 @@
 
 #pragma once
 
-#include "shell/AnimationStrip.h"
-#include "shell/DisplayMode.h"
-#include "shell/FocusRing.h"
-#include "shell/Form.h"
+#include "screen/AnimationStrip.h"
+#include "screen/FocusRing.h"
+#include "screen/Form.h"
+#include "screen/AnimationStrip.h"
+#include "startup/DisplayMode.h"
+#include "screen/FocusRing.h"
+#include "screen/Form.h"
+#include "startup/StartUp.h"
+#include "startup/DisplayMode.h"
 
 #include <array>
 
@@ -34,8 +39,9 @@ public:
     // The load step of the program: start-up, the splash form, the display
     // mode, the menu itself and the symbol font. False when start-up failed
     // (the message has been shown); the program then ends with status 1.
-    // Without the splash the menu comes to the front at once.
-    bool load(ScreenHost& host, DisplayChoice display, bool showSplash);
+    // Without the splash the menu comes to the front at once. Start-up
+    // checks the tasks' tables with `checkTables` when given.
+    bool load(ScreenHost& host, DisplayChoice display, bool showSplash, const DataTablesCheck& checkTables = {});
 
     // The clicks of the menu (also used by the tour).
     void selectTopic(int topic);

@@ -4,23 +4,24 @@
 #include "menu/FrmSetup.h"
 
 #include "look/FocusPainter.h"
-#include "look/Palette.h"
 #include "look/Layout.h"
+#include "look/Palette.h"
 #include "look/SetupPainter.h"
 #include "menu/FrmSelect.h"
 #include "menu/NameField.h"
 #include "menu/TaskForms.h"
 #include "menu/WorksheetPrintSetup.h"
-#include "shell/HelpScreens.h"
-#include "shell/Globals.h"
-#include "shell/Misc.h"
-#include "shell/Services.h"
-#include "shell/StripPlayback.h"
+#include "screen/Blits.h"
+#include "screen/Form.h"
+#include "screen/HelpScreens.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "screen/StripPlayback.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 #include "tasks/TaskTable.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
-#include "shell/Tour.h"
 
 #include <QEvent>
 #include <QKeyEvent>
@@ -124,7 +125,8 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     m_ring.add(IHelp);
     m_ring.add(picKonec);
     setAccessibleName(QStringLiteral("Príprava série príkladov"));
-    setAccessibleDescription(QStringLiteral("Úloha: ") + globals().TaskTitle);
+    const TaskRow* task = TaskTable::find(globals().TaskCode);
+    setAccessibleDescription(QStringLiteral("Úloha: ") + (task ? TaskTable::shownTitle(*task) : globals().TaskTitle));
 
     connect(this, &Form::backgroundMouseMoved, this, &FrmSetup::backgroundMoved);
 
@@ -148,7 +150,6 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     picPokracuj->hide();
     picTiskni->setPicture(m_printBackground);
     picTiskni->hide();
-    globals().PrintMode = false;
 
     picKonec->setPictures(Resources::picture(SetupLayout::backPicture(false)),
                           Resources::picture(SetupLayout::backPicture(true)));
@@ -164,7 +165,7 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
                     Palette::transparent());
 
     globals().ExampleCount = 0;
-    globals().HoverId = 0;
+    ClearHoverItem();
 }
 
 FrmSetup* FrmSetup::open(Services& services, const TaskForms& taskForms, FrmSelect& menu)
@@ -411,7 +412,6 @@ void FrmSetup::startSeries()
 {
     PlayClickSound(m_services);
     globals().PupilName = TMeno->text();
-    globals().PrintMode = false;
     std::unique_ptr<QWidget> taskForm = m_taskForms.openSeries(globals().TaskCode);
     if (!taskForm)
         return;
@@ -445,7 +445,6 @@ void FrmSetup::printWorksheet()
     if (!confirmed)
         return;
     const int copies = WorksheetPrintSetup::applyChoices(printer);
-    globals().PrintMode = true;
     // A worksheet that could not be printed (a missing data file, a PDF file
     // that cannot be written) must not pass for printed.
     if (!m_taskForms.printWorksheet(globals().TaskCode, printer, copies))
@@ -492,7 +491,7 @@ void FrmSetup::backgroundMoved()
     picKonec->showNormal();
     for (PictureButton* button : ICislo)
         button->showNormalUnlessMarked();
-    globals().HoverId = 0;
+    ClearHoverItem();
 }
 
 void FrmSetup::addTourStates(Tour& tour, Services& services, const TaskForms& taskForms)

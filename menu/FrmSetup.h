@@ -5,9 +5,9 @@
 
 #include "menu/SetupLayout.h"
 #include "menu/SetupState.h"
-#include "shell/AnimationStrip.h"
-#include "shell/FocusRing.h"
-#include "shell/Form.h"
+#include "screen/AnimationStrip.h"
+#include "screen/FocusRing.h"
+#include "screen/Form.h"
 
 #include <QBasicTimer>
 #include <QPixmap>

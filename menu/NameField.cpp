@@ -3,7 +3,7 @@
 
 #include "menu/NameField.h"
 
-#include "shell/Cp1250.h"
+#include "formats/Cp1250.h"
 
 namespace orbeta {
 

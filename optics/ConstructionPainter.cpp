@@ -60,7 +60,7 @@ void ConstructionPainter::drawLetters(QPainter& p, const OpticsExample& e, int p
         return;
     }
     letter(e.focus.x(), "F", Place::Below);
-    letter(2 * e.centre.x() - e.focus.x(), "F'", Place::Below);
+    letter(2 * e.centre.x() - e.focus.x(), "F′", Place::Below);
     letter(e.centre.x(), "O", Place::BelowRight);
 }
 
@@ -111,7 +111,9 @@ void ConstructionPainter::drawCorrect(QPainter& p, const OpticsExample& e)
         return;
     const QPoint base(e.image.x(), e.axisY());
     if (e.virtualImage()) {
-        drawArrow(p, OpticsGeometry::DrawArrow(base, e.image, false, 10, 5), Palette::ray(), 1, Qt::DotLine);
+        // As bold as the real image, told apart from it by its dashes alone,
+        // so that it stays clear on the scaled-down solution too.
+        drawArrow(p, OpticsGeometry::DrawArrow(base, e.image, false, 10, 5), Palette::ray(), 2, Qt::DashLine);
         return;
     }
     // A real image beyond C is drawn with the larger head.

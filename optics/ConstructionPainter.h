@@ -31,7 +31,7 @@ public:
     // the given incident rays in red and the object arrow.
     static void drawScene(QPainter& painter, const OpticsExample& example, const QImage& picture,
                           int letterPixels = OpticsPainter::kLetterPixels);
-    // C, F and V of a mirror, or F, F' and O of a lens, under the axis.
+    // C, F and V of a mirror, or F, F′ and O of a lens, under the axis.
     static void drawLetters(QPainter& painter, const OpticsExample& example, int pixels);
     // Only the given rays and the object arrow, over a mirror or lens drawn
     // already (the printed page draws it as vectors).

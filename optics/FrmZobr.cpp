@@ -3,22 +3,25 @@
 
 #include "optics/FrmZobr.h"
 
+#include "files/ResourcePath.h"
+#include "frame/ResultsLink.h"
 #include "look/Layout.h"
+#include "look/OpticsPainter.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
 #include "optics/ConstructionPainter.h"
 #include "optics/OpticsPicture.h"
 #include "optics/OpticsTaskFile.h"
 #include "optics/RayFeedback.h"
-#include "shell/Globals.h"
-#include "shell/HelpScreens.h"
-#include "shell/PictureButton.h"
-#include "shell/ResourcePath.h"
-#include "shell/Resources.h"
-#include "shell/ResultsLink.h"
-#include "shell/ScreenHost.h"
-#include "shell/Services.h"
-#include "shell/Tour.h"
+#include "screen/Blits.h"
+#include "screen/Form.h"
+#include "screen/HelpScreens.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 #include "tasks/TaskTable.h"
 
 #include <QLabel>
@@ -28,9 +31,6 @@
 
 namespace orbeta {
 namespace {
-
-// Hover id of the drawing area.
-constexpr std::uint8_t kHoverPicture = 16;
 
 // The hint window stands this far from the form's top left.
 constexpr QPoint kHintOffset{215, 89};
@@ -58,20 +58,31 @@ std::unique_ptr<FrmZobr> FrmZobr::open(Services& services, ResultsLink& results,
 FrmZobr::FrmZobr(Services& services, ResultsLink& results, OpticsTask task, ExampleRandom random,
                  QWidget* returnForm, QWidget* parent)
     : TaskFrame(QStringLiteral("frm_Zobr"), services, results, opticsTaskCode(task), returnForm, parent,
-                {QStringLiteral("Nový príklad (F6)"), Layout::kCalcProgress, Layout::kOpticsContinue, 1,
-                 Layout::kOpticsMark.size(), QStringLiteral("Klikni a uvidíš správne riešenie.")})
+                {.newTip = QStringLiteral("Nový príklad (F6)"),
+                 .progress = Layout::kCalcProgress,
+                 .continueButton = Layout::kOpticsContinue,
+                 .marks = 1,
+                 .markSize = Layout::kOpticsMark.size(),
+                 .markTip = QStringLiteral("Klikni a uvidíš správne riešenie.")})
     , m_task(task)
     , m_random(std::move(random))
 {
     buildControls();
 }
 
+OpticsTaskFile::PictureCheck FrmZobr::pictureCheck(const QString& resourceDir)
+{
+    return [resourceDir](const QString& bitmapName) {
+        return OpticsTaskFile::pictureOf(
+            ResourcePath::exists(resourceDir, QStringLiteral("Bitmap\\Games\\") + bitmapName),
+            OpticsPainter::concaveMirror(bitmapName));
+    };
+}
+
 bool FrmZobr::loadScenes()
 {
     FileResult<OpticsGenerator> generator =
-        OpticsTaskFile::read(m_task, globals().DataDir, [](const QString& bitmapName) {
-            return ResourcePath::exists(globals().ResourceDir, QStringLiteral("Bitmap\\Games\\") + bitmapName);
-        });
+        OpticsTaskFile::read(m_task, globals().DataDir, pictureCheck(globals().ResourceDir));
     if (!generator) {
         m_services.showMessage(QStringLiteral("Chyba"), generator.error().message(), MessageIcon::Critical);
         return false;
@@ -136,7 +147,7 @@ bool FrmZobr::busy() const
 
 bool FrmZobr::drawingAllowed() const
 {
-    return PicTop[0]->isEnabled();
+    return answering();
 }
 
 void FrmZobr::refreshPicture()
@@ -157,8 +168,8 @@ void FrmZobr::picturePressed(QPoint at, Qt::MouseButton button)
 
 void FrmZobr::pictureMoved(QPoint at, Qt::MouseButtons buttons)
 {
-    if (globals().HoverId != kHoverPicture)
-        globals().HoverId = kHoverPicture;
+    if (ScreenHost* host = ScreenHost::instance())
+        host->setHoverId(kHoverPicture);
     if (!drawingAllowed()) {
         showPointer(Pic, globals().ArrowCursor);
         return;
@@ -307,12 +318,15 @@ void FrmZobr::showSolution(int, QPoint)
 
 void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results, const SeriesRandom& random)
 {
-    enum class Step { Load, Drawing, Keyboard, TwoRays, WrongRay, Right, Wrong, Solution, OneRay };
+    enum class Step { Load, Drawing, Keyboard, TwoRays, WrongRay, WrongSide, Right, Wrong, Solution, OneRay };
+    // Where a concave mirror's object stands: anywhere, beyond C, between C and F, inside F.
+    enum class Region { Any, BeyondC, BetweenCAndF, InsideF };
     struct State {
         OpticsTask task;
         int slot;
         Step step;
         const char* name;
+        Region region = Region::Any;
     };
     static const State states[] = {
         {OpticsTask::Mirror, 1, Step::Load, "4a-concave-1"},
@@ -326,6 +340,12 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
         {OpticsTask::Mirror, 1, Step::Drawing, "4a-ray-being-drawn"},
         {OpticsTask::Mirror, 2, Step::Keyboard, "4a-ray-aimed-with-keys"},
         {OpticsTask::Mirror, 1, Step::TwoRays, "4a-concave-two-rays"},
+        {OpticsTask::Mirror, 2, Step::TwoRays, "4a-concave-beyond-c", Region::BeyondC},
+        {OpticsTask::Mirror, 2, Step::TwoRays, "4a-concave-between-c-and-f", Region::BetweenCAndF},
+        {OpticsTask::Mirror, 2, Step::TwoRays, "4a-concave-inside-f", Region::InsideF},
+        {OpticsTask::Mirror, 1, Step::WrongSide, "4a-ray-behind-mirror-solution", Region::BetweenCAndF},
+        {OpticsTask::Lens, 1, Step::WrongSide, "4b-ray-back-through-lens-solution"},
+        {OpticsTask::Mirror, 3, Step::Solution, "4a-concave-virtual-solution", Region::InsideF},
         {OpticsTask::Mirror, 5, Step::TwoRays, "4a-convex-two-rays"},
         {OpticsTask::Lens, 1, Step::TwoRays, "4b-converging-two-rays"},
         {OpticsTask::Lens, 2, Step::TwoRays, "4b-diverging-two-rays"},
@@ -353,10 +373,16 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
             g.TaskCode = opticsTaskCode(state.task);
             g.ExampleCount = 5;
             std::unique_ptr<FrmZobr> opened;
-            // The first seed whose first example stands on the slot.
-            for (std::uint64_t seed = 1; seed < 200; ++seed) {
+            auto region = [](const OpticsExample& e) {
+                const int x = e.objectBase.x();
+                return x < e.centre.x() ? Region::BeyondC : x < e.focus.x() ? Region::BetweenCAndF : Region::InsideF;
+            };
+            // The first seed whose first example stands on the slot (and in the region).
+            for (std::uint64_t seed = 1; seed < 400; ++seed) {
                 opened = open(services, results, state.task, random, seed, nullptr, host.stage());
-                if (!opened || opened->example().sceneIndex == state.slot)
+                if (!opened
+                    || (opened->example().sceneIndex == state.slot
+                        && (state.region == Region::Any || region(opened->example()) == state.region)))
                     break;
             }
             if (!opened)
@@ -391,6 +417,11 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
                        e.rayPoints[1][0] + QPoint(e.task == OpticsTask::Mirror ? -140 : 140, 0));
                 stroke(form, e.rayPoints[2][0], d.correctEnd(2, 120));
                 break;
+            case Step::WrongSide:
+                // Ray 1 on its right line, but behind the mirror or back before the lens.
+                stroke(form, e.rayPoints[1][0], d.correctEnd(1, -120));
+                stroke(form, e.rayPoints[2][0], d.correctEnd(2, 120));
+                break;
             case Step::TwoRays:
             case Step::Right:
                 stroke(form, e.rayPoints[1][0], d.correctEnd(1, 120));
@@ -401,7 +432,7 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
                 return;
             form->check();
             form->animate(services.tickCount() + 10000);
-            if (state.step == Step::Solution || state.step == Step::OneRay)
+            if (state.step == Step::Solution || state.step == Step::OneRay || state.step == Step::WrongSide)
                 form->pressMark(1, Layout::kOpticsMark.center());
         });
     }

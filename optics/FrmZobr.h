@@ -3,11 +3,12 @@
 
 #pragma once
 
+#include "frame/TaskFrame.h"
 #include "optics/KeyboardRay.h"
 #include "optics/OpticsExample.h"
 #include "optics/OpticsGenerator.h"
+#include "optics/OpticsTaskFile.h"
 #include "optics/RayDrawing.h"
-#include "shell/TaskFrame.h"
 
 #include <QImage>
 
@@ -47,6 +48,9 @@ public:
     // rays with the image, a wrong ray, the evaluation right and wrong, the
     // correct construction with the feedback, and the help pictures.
     static void addTourStates(Tour& tour, Services& services, ResultsLink& results, const SeriesRandom& random);
+    // What the mirror pictures of the resource directory draw: the check
+    // the form reads its scenes with, and start-up too.
+    static OpticsTaskFile::PictureCheck pictureCheck(const QString& resourceDir);
 
     const OpticsExample& example() const { return m_example; }
     const RayDrawing& drawing() const { return m_drawing; }

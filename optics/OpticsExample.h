@@ -36,6 +36,12 @@ inline QString opticsTaskCode(OpticsTask task)
 // the convex mirror or the diverging lens.
 enum class SceneKind { None = 0, First = 1, Second = 2 };
 
+// What ray 2 of a mirror does: it runs through C and comes back along itself,
+// or it meets the mirror at the vertex V and leaves symmetric to the axis.
+// A concave mirror with the object inside C takes the vertex ray: the ray
+// through C would meet the mirror far above its arc.
+enum class MirrorSecondRay { ThroughCentre, ToVertex };
+
 // One generated ray construction: the scene, the object arrow, the two given
 // incident rays and the correct outgoing rays with the image they make.
 struct OpticsExample {
@@ -54,6 +60,7 @@ struct OpticsExample {
     // and a second point of the correct outgoing ray; kMissing when not given.
     std::array<std::array<QPoint, 2>, kRays + 1> rayPoints{};
     std::array<bool, kRays + 1> rayGiven{};
+    MirrorSecondRay secondRay = MirrorSecondRay::ThroughCentre;
     QPoint image = OpticsGeometry::kMissing;
     // The lens's third ray (the acceptance test only) meets the lens plane here.
     QPoint thirdRayHit = OpticsGeometry::kMissing;
@@ -61,11 +68,9 @@ struct OpticsExample {
 
     bool firstKind() const { return kind == SceneKind::First; }
     // The outgoing rays only seem to come from the image: a convex mirror, a
-    // diverging lens, or a converging lens with the object inside its focus.
-    bool virtualImage() const
-    {
-        return kind == SceneKind::Second || (task == OpticsTask::Lens && objectBase.x() > focus.x());
-    }
+    // diverging lens, or a concave mirror or converging lens with the object
+    // inside its focus (F of the mirror, the object-side focus of the lens).
+    bool virtualImage() const { return kind == SceneKind::Second || objectBase.x() > focus.x(); }
     int axisY() const { return axisStart.y(); }
 };
 

@@ -4,6 +4,7 @@
 #include "optics/OpticsGenerator.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdlib>
 
@@ -93,9 +94,17 @@ std::optional<OpticsExample> OpticsGenerator::onMirror(const MirrorScenes& scene
     e.rayGiven = {false, true, true, false};
     e.rayPoints.fill({OpticsGeometry::kMissing, OpticsGeometry::kMissing});
 
-    const int left = s.axisStart.x() + 10;
-    // The object stands left of F (concave) or of V (convex), away from F, C and V.
-    const int right = concave ? s.focus.x() : s.vertex.x();
+    // A concave mirror's object stands, in equal shares, beyond C (a smaller
+    // real image), between C and F (a larger real image) or inside F (a
+    // virtual image); a convex mirror's anywhere left of V. Never near F, C or V.
+    int left = s.axisStart.x() + 10;
+    int right = s.vertex.x();
+    if (concave) {
+        const int region = intRnd(rnd, 3, 0);
+        const std::array<int, 4> bounds{left, s.centre.x(), s.focus.x(), s.vertex.x()};
+        left = std::max(left, bounds[std::size_t(region)]);
+        right = bounds[std::size_t(region) + 1];
+    }
     int draws = 0;
     while (true) {
         int x = 0;
@@ -104,25 +113,35 @@ std::optional<OpticsExample> OpticsGenerator::onMirror(const MirrorScenes& scene
             if (++draws > kMaxDraws)
                 return std::nullopt;
             x = intRnd(rnd, right - left + 1, left);
-            tooClose = concave ? std::abs(x - s.focus.x()) <= kKeepAway || std::abs(x - s.centre.x()) <= kKeepAway
-                               : std::abs(x - s.vertex.x()) <= kKeepAway;
+            tooClose = std::abs(x - s.vertex.x()) <= kKeepAway
+                       || (concave && (std::abs(x - s.focus.x()) <= kKeepAway || std::abs(x - s.centre.x()) <= kKeepAway));
         }
         e.objectBase = {x, s.axisStart.y()};
         e.objectTop = {x, objectTopY(rnd, s.axisStart.y(), s.maxObjectHeight)};
 
-        // Ray 1 runs parallel to the axis and is reflected through F; ray 2
-        // runs towards C and comes back along itself.
+        // Ray 1 runs parallel to the axis and is reflected through F. Ray 2
+        // runs towards C and comes back along itself; with a concave mirror's
+        // object inside C it meets the mirror at V instead and leaves as its
+        // mirror image in the axis.
         const auto parallel = TraceToMirror(e.objectTop, e.objectTop + QPoint(200, 0), s.centre, s.radius);
-        const auto towardsC = TraceToMirror(e.objectTop, s.centre, s.centre, s.radius);
         const QPoint hit1 = concave ? parallel[0] : parallel[1];
-        const QPoint hit2 = concave ? towardsC[0] : towardsC[1];
         e.rayPoints[1] = {hit1, s.focus};
-        e.rayPoints[2] = {hit2, s.centre};
-        e.image = OpticsGeometry::IntersectLines(hit1, s.focus, hit2, s.centre);
+        e.secondRay = concave && x > s.centre.x() ? MirrorSecondRay::ToVertex : MirrorSecondRay::ThroughCentre;
+        if (e.secondRay == MirrorSecondRay::ToVertex) {
+            e.rayPoints[2] = {s.vertex, QPoint(x, 2 * s.axisStart.y() - e.objectTop.y())};
+        } else {
+            const auto towardsC = TraceToMirror(e.objectTop, s.centre, s.centre, s.radius);
+            e.rayPoints[2] = {concave ? towardsC[0] : towardsC[1], s.centre};
+        }
+        const QPoint hit2 = e.rayPoints[2][0];
+        e.image = OpticsGeometry::IntersectLines(hit1, e.rayPoints[1][1], hit2, e.rayPoints[2][1]);
         const bool onArc = std::abs(hit1.y() - s.axisStart.y()) <= kMirrorHalfHeight
                            && std::abs(hit2.y() - s.axisStart.y()) <= kMirrorHalfHeight;
-        if (!missing(hit1) && !missing(hit2) && onArc && startsApart(e) && e.image.x() > 0 && e.image.x() < kArea.width() && e.image.y() > 0
-            && e.image.y() < kArea.height() && agreesWithEquation(e, s.vertex, s.focus.x(), concave))
+        // The object stands in front of the arc, clear of it.
+        const bool clearOfArc = hit1.x() - x > kKeepAway / 2;
+        if (!missing(hit1) && !missing(hit2) && onArc && clearOfArc && startsApart(e) && e.image.x() > 0
+            && e.image.x() < kArea.width() && e.image.y() > 0 && e.image.y() < kArea.height()
+            && agreesWithEquation(e, s.vertex, s.focus.x(), concave))
             return e;
     }
 }

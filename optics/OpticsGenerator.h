@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "formats/FileResult.h"
 #include "optics/OpticsExample.h"
 #include "optics/OpticsScene.h"
-#include "shell/FileResult.h"
 
 #include <QPointF>
 #include <QSize>

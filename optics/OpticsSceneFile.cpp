@@ -3,10 +3,10 @@
 
 #include "optics/OpticsSceneFile.h"
 
+#include "formats/LineCodec.h"
+#include "formats/SlovakCount.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/OpticsGeometry.h"
-#include "shell/LineCodec.h"
-#include "shell/SlovakCount.h"
 
 #include <QRegularExpression>
 

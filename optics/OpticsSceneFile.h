@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "formats/FileResult.h"
 #include "optics/OpticsScene.h"
-#include "shell/FileResult.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,9 +3,9 @@
 
 #include "optics/OpticsTaskFile.h"
 
+#include "files/ResourcePath.h"
+#include "files/SafeFile.h"
 #include "optics/OpticsSceneFile.h"
-#include "shell/ResourcePath.h"
-#include "shell/SafeFile.h"
 
 namespace orbeta {
 
@@ -22,9 +22,19 @@ FileResult<OpticsGenerator> OpticsTaskFile::read(OpticsTask task, const QString&
             return scenes.error();
         for (int n = 1; n <= MirrorScenes::kSlots && pictureExists; ++n) {
             const MirrorScene& scene = scenes.value().slot[std::size_t(n)];
-            if (!pictureExists(scene.bitmapName))
+            const bool concave = n <= MirrorScenes::kSlots / 2;
+            const MirrorPicture picture = pictureExists(scene.bitmapName);
+            if (picture == MirrorPicture::Missing)
                 return FileError{path, scene.line,
                                  QStringLiteral("obrázok zrkadla „%1“ neexistuje.").arg(scene.bitmapName)};
+            if (picture == (concave ? MirrorPicture::Convex : MirrorPicture::Concave))
+                return FileError{path, scene.line,
+                                 concave ? QStringLiteral("obrázok „%1“ kreslí vypuklé zrkadlo, riadky 1 až 3 sú "
+                                                          "duté zrkadlá.")
+                                               .arg(scene.bitmapName)
+                                         : QStringLiteral("obrázok „%1“ kreslí duté zrkadlo, riadky 4 až 6 sú "
+                                                          "vypuklé zrkadlá.")
+                                               .arg(scene.bitmapName)};
         }
         return OpticsGenerator(scenes.value());
     }

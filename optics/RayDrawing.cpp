@@ -75,9 +75,25 @@ QPoint RayDrawing::snapped(QPoint at) const
     return result;
 }
 
-bool RayDrawing::behindMirror(QPoint start, QPoint end) const
+bool RayDrawing::sideWrong(QPoint start, QPoint end) const
 {
-    return m_example.task == OpticsTask::Mirror && end.x() > start.x();
+    return m_example.task == OpticsTask::Mirror ? end.x() > start.x() : end.x() < start.x();
+}
+
+std::optional<ImageArrow> RayDrawing::pupilImage() const
+{
+    const PupilRay& r1 = m_rays[1];
+    const PupilRay& r2 = m_rays[2];
+    if (m_wrongSide[1] || m_wrongSide[2])
+        return std::nullopt;
+    ImageArrow image;
+    image.top = OpticsGeometry::IntersectLines(r1.start, r1.aim, r2.start, r2.aim);
+    if (within(image.top, m_example.objectTop, kSnap, true))
+        return std::nullopt;
+    image.base = {image.top.x(), m_example.objectBase.y()};
+    image.pointsDown = m_example.task == OpticsTask::Mirror ? image.top.y() >= m_example.axisY()
+                                                            : image.top.y() > m_example.axisY();
+    return image;
 }
 
 void RayDrawing::release(QPoint at, bool left)
@@ -102,7 +118,8 @@ void RayDrawing::release(QPoint at, bool left)
             continue;
         matched = true;
         if (m_example.rayGiven[std::size_t(i)]) {
-            m_rayError[std::size_t(i)] = behindMirror(m_drawStart, end)
+            m_wrongSide[std::size_t(i)] = sideWrong(m_drawStart, end);
+            m_rayError[std::size_t(i)] = m_wrongSide[std::size_t(i)]
                                          || !CheckRayEnd(points[0], points[1], end, towardsSecondPoint());
             aim = m_rayError[std::size_t(i)] ? end : points[1];
             ++m_drawnRayCount;
@@ -128,16 +145,8 @@ void RayDrawing::release(QPoint at, bool left)
         ray.extendedToBorder = !back.toAxis;
     }
 
-    if (m_drawnRayCount == 2) {
-        const PupilRay& r1 = m_rays[1];
-        const PupilRay& r2 = m_rays[2];
-        ImageArrow image;
-        image.top = OpticsGeometry::IntersectLines(r1.start, r1.aim, r2.start, r2.aim);
-        image.base = {image.top.x(), m_example.objectBase.y()};
-        image.pointsDown = m_example.task == OpticsTask::Mirror ? image.top.y() >= m_example.axisY()
-                                                                : image.top.y() > m_example.axisY();
-        m_image = image;
-    }
+    if (m_drawnRayCount == 2)
+        m_image = pupilImage();
     m_drawing = false;
 }
 

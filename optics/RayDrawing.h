@@ -86,6 +86,9 @@ public:
     const std::array<PupilRay, 4>& pupilRays() const { return m_rays; }
     // RayError(1..4); index 3 (mirrors) or 4 (lenses) marks a line started elsewhere.
     bool rayError(int i) const { return m_rayError[std::size_t(i)]; }
+    // Given ray `i` (1..3) was drawn to the wrong side: behind the mirror, or
+    // back through the lens towards the object.
+    bool wrongSide(int i) const { return m_wrongSide[std::size_t(i)]; }
     int wrongStartIndex() const { return m_example.task == OpticsTask::Mirror ? 3 : 4; }
     int drawnRayCount() const { return m_drawnRayCount; }
     bool drawing() const { return m_drawing; }
@@ -102,13 +105,20 @@ public:
 
 private:
     QPoint snapped(QPoint at) const;
-    // A mirror reflects to its front only: its pictures face the object on the left.
-    bool behindMirror(QPoint start, QPoint end) const;
+    // Light leaves a mirror to its front, on the left where its pictures face
+    // the object, and a lens to the right, away from the object.
+    bool sideWrong(QPoint start, QPoint end) const;
+    // The image arrow of the two given rays, when they make one: not from a
+    // ray drawn to the wrong side (its line may still run through the right
+    // image), and not where it would stand on the object itself, as the
+    // crossing of two rays that both run back through the object's top does.
+    std::optional<ImageArrow> pupilImage() const;
 
     OpticsExample m_example;
     QSize m_area;
     std::array<PupilRay, 4> m_rays{};
     std::array<bool, 5> m_rayError{};
+    std::array<bool, OpticsExample::kRays + 1> m_wrongSide{};
     int m_drawnRayCount = 0;
     bool m_drawing = false;
     bool m_startAllowed = false;

@@ -12,9 +12,9 @@ std::vector<RayFault> RayFeedback::faults(const RayDrawing& drawing)
     if (drawing.rayError(drawing.wrongStartIndex()) || rays[0].drawn)
         out.push_back(RayFault::WrongStart);
     if (rays[1].drawn && drawing.rayError(1))
-        out.push_back(RayFault::Ray1Direction);
+        out.push_back(drawing.wrongSide(1) ? RayFault::Ray1Side : RayFault::Ray1Direction);
     if (rays[2].drawn && drawing.rayError(2))
-        out.push_back(RayFault::Ray2Direction);
+        out.push_back(drawing.wrongSide(2) ? RayFault::Ray2Side : RayFault::Ray2Direction);
     if (rays[1].drawn != rays[2].drawn)
         out.push_back(rays[1].drawn ? RayFault::Ray2Missing : RayFault::Ray1Missing);
     if (!rays[1].drawn && !rays[2].drawn)
@@ -31,13 +31,21 @@ QString RayFeedback::text(RayFault fault, const OpticsExample& example)
     switch (fault) {
     case RayFault::WrongStart:
         return QStringLiteral("Lúč nezačína v bode dopadu.");
+    case RayFault::Ray1Side:
+    case RayFault::Ray2Side: {
+        const QString ray = fault == RayFault::Ray1Side ? QStringLiteral("Lúč 1") : QStringLiteral("Lúč 2");
+        return mirror ? ray + QStringLiteral(" sa odráža späť pred zrkadlo, nie za zrkadlo.")
+                      : ray + QStringLiteral(" prechádza šošovkou na druhú stranu, nevracia sa späť.");
+    }
     case RayFault::Ray1Direction:
         if (mirror)
             return first ? QStringLiteral("Lúč 1 po odraze prechádza ohniskom F.")
                          : QStringLiteral("Lúč 1 sa po odraze šíri tak, akoby vychádzal z ohniska F.");
-        return first ? QStringLiteral("Lúč 1 po prechode šošovkou prechádza ohniskom F'.")
+        return first ? QStringLiteral("Lúč 1 po prechode šošovkou prechádza ohniskom F′.")
                      : QStringLiteral("Lúč 1 sa po prechode šošovkou šíri tak, akoby vychádzal z ohniska F.");
     case RayFault::Ray2Direction:
+        if (mirror && example.secondRay == MirrorSecondRay::ToVertex)
+            return QStringLiteral("Lúč 2 sa vo vrchole V odráža súmerne podľa optickej osi.");
         if (mirror)
             return first ? QStringLiteral("Lúč 2 sa po odraze vracia cez stred krivosti C.")
                          : QStringLiteral("Lúč 2 sa po odraze vracia po tej istej priamke.");

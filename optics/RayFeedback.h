@@ -14,6 +14,8 @@ namespace orbeta {
 // What was wrong with a pupil's construction, ray by ray.
 enum class RayFault {
     WrongStart,     // a line that does not start where a given ray meets the mirror or lens
+    Ray1Side,       // ray 1 drawn behind the mirror or back through the lens
+    Ray2Side,
     Ray1Direction,  // ray 1 drawn in a wrong direction
     Ray2Direction,
     Ray1Missing,    // only ray 2 drawn

@@ -5,8 +5,8 @@
 
 #include "calc/CalcTask.h"
 #include "calc/CalcTaskFiles.h"
+#include "formats/FileResult.h"
 #include "print/WorksheetContent.h"
-#include "shell/FileResult.h"
 
 #include <memory>
 

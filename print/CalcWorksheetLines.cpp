@@ -8,7 +8,7 @@
 #include "calc/NumberText.h"
 #include "calc/RandomSource.h"
 #include "calc/TaskQuantities.h"
-#include "shell/SiglaText.h"
+#include "formats/SiglaText.h"
 
 #include <QStringList>
 
@@ -36,10 +36,12 @@ struct TaskSheet {
 // more decimals than that (the body's mass of "1b", the pressure of "2a",
 // the voltage of "5e") keeps them, so that the given numbers still add up.
 // "1d" and "5b" print their time as one line of hours and minutes; "5b"
-// gives the appliance's power, which the screen shows on the plate.
+// gives the appliance's power, which the screen shows on the plate. A density
+// asked offers four rows under its heading: they end above the next
+// example's number, which stands up to 20 mm above the next slot.
 constexpr std::array<TaskSheet, 16> kSheets = {{
-    {CalcTask::LiquidDensity, {0, 120}, {{{"m1", 1}, {"m2", 1}, {"V", 0}, {"rho", 2}}}, {2, 10, 18, 26}},
-    {CalcTask::SolidDensity, {0, 120}, {{{"m", 1}, {"V1", 0}, {"V2", 0}, {"rho", 1}}}, {2, 10, 18, 26}},
+    {CalcTask::LiquidDensity, {0, 120}, {{{"m1", 2}, {"m2", 2}, {"V", 0}, {"rho", 3}}}, {2, 9, 16, 23}},
+    {CalcTask::SolidDensity, {0, 120}, {{{"m", 1}, {"V1", 0}, {"V2", 0}, {"rho", 2}}}, {2, 9, 16, 23}},
     {CalcTask::UniformMotion, {0, 120}, {{{"v", 1}, {"s", 2}, {"t", 1}}}, {8, 16, 24}},
     {CalcTask::NonUniformMotion, {0, 120}, {{{"v", 1}, {"s1", 2}, {"s2", 2}, {"t", 0}}}, {8, 16, 24, 32}},
     {CalcTask::LiquidPressure, {0, 100}, {{{"m", 1}, {"S", 1}, {"P", 1}}}, {2, 10, 18}},
@@ -65,7 +67,7 @@ constexpr std::array<TaskSheet, 16> kSheets = {{
      {2, 10, 18, 26, 34, 42}},
 }};
 
-constexpr int kRowStepMm = 6;
+constexpr int kRowStepMm = 5;
 constexpr int kRowIndentMm = 5;
 constexpr int kAssignmentStepMm = 6;
 const QString kBlank = QStringLiteral("_________");
@@ -98,7 +100,7 @@ LineFace unitFace(const Quantity& q)
 
 QString valueText(const Quantity& q, const CalcExample& e, int decimals)
 {
-    return TaskQuantities::valueText(q.read(e.values), decimals).trimmed();
+    return GroupThousands(TaskQuantities::valueText(q.read(e.values), decimals).trimmed());
 }
 
 CalcWorksheetLine quantityLine(const Quantity& q, const CalcExample& e, int decimals, bool asked, bool answers)
@@ -174,7 +176,7 @@ void addTableRows(std::vector<CalcWorksheetLine>& lines, const Quantity& q, cons
         CalcWorksheetLine line;
         line.offsetMm = offsetMm + kRowStepMm * int(i + 1);
         line.indentMm = kRowIndentMm;
-        line.pieces = {{name + QStringLiteral(" : "), right},
+        line.pieces = {{name + QStringLiteral(": "), right},
                        {FormatFixed(numbers.value(row), q.decimals) + unit, right, unitFace(q)}};
         line.kind = right ? LineKind::RightRow : LineKind::TableRow;
         lines.push_back(line);
@@ -219,7 +221,7 @@ std::vector<CalcWorksheetLine> leverLines(const CalcExample& e, bool answers)
         offset += kAssignmentStepMm;
     }
     if (answers) {
-        // "závažie 12 na značku 3 vpravo", the second line of the screen's solution.
+        // "závažie 12 N na značku 3 vpravo", the second line of the screen's solution.
         const QString where = LeverTask::solution(e).section(QLatin1Char('\n'), 1, 1);
         CalcWorksheetLine line;
         line.offsetMm = offset + 2;

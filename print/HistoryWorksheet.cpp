@@ -95,7 +95,7 @@ FileResult<std::unique_ptr<WorksheetContent>> HistoryWorksheet::load(const Works
     const QString taskCode = QString::fromUtf8(request.task->code);
     const std::optional<HistoryCode> code = HistoryDeck::codeOf(taskCode);
     if (!code)
-        return FileError{taskCode, 0, QStringLiteral("nie je úloha histórie")};
+        return FileError{taskCode, 0, QStringLiteral("nie je úloha histórie.")};
     FileResult<HistoryDeck> deck = HistoryDeckFile::read(*code, dataDir, HistorySheet::kGroupSize);
     if (!deck)
         return deck.error();

@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "formats/FileResult.h"
 #include "print/HistorySheet.h"
 #include "print/WorksheetContent.h"
-#include "shell/FileResult.h"
 
 #include <memory>
 

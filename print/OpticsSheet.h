@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "formats/FileResult.h"
 #include "optics/OpticsExample.h"
 #include "optics/OpticsGenerator.h"
-#include "shell/FileResult.h"
 
 #include <cstdint>
 #include <vector>

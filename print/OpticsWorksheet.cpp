@@ -41,19 +41,21 @@ QRectF sceneRectMm(const QRectF& slotArea)
 
 } // namespace
 
+OpticsTaskFile::PictureCheck OpticsWorksheet::pictureCheck()
+{
+    return [](const QString& bitmapName) {
+        const std::optional<bool> concave = OpticsPainter::concaveMirror(bitmapName);
+        return OpticsTaskFile::pictureOf(concave.has_value(), concave);
+    };
+}
+
 FileResult<std::unique_ptr<WorksheetContent>> OpticsWorksheet::load(const WorksheetRequest& request,
                                                                     const QString& dataDir)
 {
     const std::optional<OpticsTask> task = opticsTaskFromCode(QString::fromUtf8(request.task->code));
     if (!task)
-        return FileError{QString::fromUtf8(request.task->code), 0, QStringLiteral("nie je úloha optiky")};
-    // The sheet draws each mirror the installation has as vectors; a scene naming another draws none.
-    FileResult<OpticsGenerator> generator = OpticsTaskFile::read(*task, dataDir, [](const QString& bitmapName) {
-        const auto mirrors = OpticsPainter::mirrors();
-        return std::any_of(mirrors.begin(), mirrors.end(), [&bitmapName](const MirrorDrawing& mirror) {
-            return bitmapName.compare(QLatin1String(mirror.fileName), Qt::CaseInsensitive) == 0;
-        });
-    });
+        return FileError{QString::fromUtf8(request.task->code), 0, QStringLiteral("nie je úloha optiky.")};
+    FileResult<OpticsGenerator> generator = OpticsTaskFile::read(*task, dataDir, pictureCheck());
     if (!generator)
         return generator.error();
     FileResult<OpticsSheet> sheet = OpticsSheet::make(std::move(generator.value()), request.count, request.seed);

@@ -3,9 +3,10 @@
 
 #pragma once
 
+#include "formats/FileResult.h"
+#include "optics/OpticsTaskFile.h"
 #include "print/OpticsSheet.h"
 #include "print/WorksheetContent.h"
-#include "shell/FileResult.h"
 
 #include <QRectF>
 
@@ -23,6 +24,9 @@ public:
 
     // Reads "4a.dat" or "4b.dat" from `dataDir` and makes the sheet's examples.
     static FileResult<std::unique_ptr<WorksheetContent>> load(const WorksheetRequest& request, const QString& dataDir);
+    // The sheet draws each mirror the installation has as vectors: a scene
+    // naming another, or one of the other kind, is refused.
+    static OpticsTaskFile::PictureCheck pictureCheck();
 
     OpticsWorksheet(OpticsSheet sheet, bool answers) : m_sheet(std::move(sheet)), m_answers(answers) {}
 

@@ -42,6 +42,8 @@ void PrintPage::setFont(PrintFace face, double points, bool bold, bool italic)
     m_font.setItalic(italic);
     m_font.setHintingPreference(QFont::PreferNoHinting);
     m_font.setKerning(true);
+    // No "fi" ligature: a PDF's text is searched and copied letter by letter.
+    m_font.setStyleStrategy(QFont::PreferNoShaping);
 }
 
 void PrintPage::printText(double xMm, double yMm, const QString& text, std::optional<double> rightEdgeMm)

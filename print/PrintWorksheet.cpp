@@ -3,11 +3,11 @@
 
 #include "print/PrintWorksheet.h"
 
+#include "formats/SiglaText.h"
 #include "print/AssignmentLines.h"
 #include "print/PrintPage.h"
 #include "print/WorksheetCode.h"
 #include "print/WorksheetPlan.h"
-#include "shell/SiglaText.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>

@@ -18,7 +18,7 @@ constexpr double kLineMm = 0.3;   // axes and data lines
 constexpr double kHairMm = 0.15;  // grid and outlines
 constexpr qsizetype kMostDots = 60;
 const QColor kGrid(200, 200, 200);
-const QColor kBar(120, 150, 200);
+const QColor kBar(150, 180, 225);
 
 // Draws with the painter in millimetres; texts go through PrintPage.
 template <class Draw>
@@ -135,7 +135,7 @@ QList<QDate> ReportCharts::dateTicks(const QDate& first, const QDate& last, int 
 
 void ReportCharts::dateLine(PrintPage& out, const QRectF& areaMm, const QString& chartTitle,
                             const QList<ChartPoint>& points, const ChartAxis& axis, const QDate& first,
-                            const QDate& last)
+                            const QDate& last, int joinDays)
 {
     title(out, areaMm, chartTitle);
     out.setFont(PrintFace::Sans, 9);
@@ -161,17 +161,24 @@ void ReportCharts::dateLine(PrintPage& out, const QRectF& areaMm, const QString&
         if (points.isEmpty())
             return;
         QPainterPath line;
-        line.moveTo(xOf(points.front().date), yOf(points.front().value));
-        for (const ChartPoint& point : points)
-            line.lineTo(xOf(point.date), yOf(point.value));
+        for (qsizetype i = 0; i < points.size(); ++i) {
+            const QPointF at(xOf(points[i].date), yOf(points[i].value));
+            if (i > 0 && (joinDays == 0 || points[i - 1].date.daysTo(points[i].date) <= joinDays))
+                line.lineTo(at);
+            else
+                line.moveTo(at);
+        }
         p.setBrush(Qt::NoBrush);
         p.drawPath(line);
-        // Dots only while they stay apart; a year of daily series is a line.
-        if (points.size() > kMostDots)
-            return;
+        // Dots while they stay apart (a year of daily series is a line), and
+        // always where a point joins no other.
+        const auto joined = [&](qsizetype a, qsizetype b) {
+            return a >= 0 && b < points.size() && (joinDays == 0 || points[a].date.daysTo(points[b].date) <= joinDays);
+        };
         p.setBrush(Qt::black);
-        for (const ChartPoint& point : points)
-            p.drawEllipse(QPointF(xOf(point.date), yOf(point.value)), 0.7, 0.7);
+        for (qsizetype i = 0; i < points.size(); ++i)
+            if (points.size() <= kMostDots || (!joined(i - 1, i) && !joined(i, i + 1)))
+                p.drawEllipse(QPointF(xOf(points[i].date), yOf(points[i].value)), 0.7, 0.7);
     });
     for (const auto& [value, text] : axis.ticks)
         out.printText(plot.left() - 1 - out.textWidthMm(text), yOf(value) - out.lineHeightMm() / 2, text);

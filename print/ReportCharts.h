@@ -47,10 +47,11 @@ public:
     // Lying bars of shares from 0 to 100 %, labelled left, the value right,
     // a dashed line at half.
     static void shareBars(PrintPage& out, const QRectF& areaMm, const QString& title, const QList<ChartBar>& bars);
-    // Points on a time axis from `first` to `last`, joined by a line, each
-    // marked by a dot.
+    // Points on a time axis from `first` to `last`, each marked by a dot,
+    // joined by a line where they lie at most `joinDays` apart (0: all), so
+    // that a time without practice is a gap.
     static void dateLine(PrintPage& out, const QRectF& areaMm, const QString& title, const QList<ChartPoint>& points,
-                         const ChartAxis& axis, const QDate& first, const QDate& last);
+                         const ChartAxis& axis, const QDate& first, const QDate& last, int joinDays = 0);
     // Dates worth a label between `first` and `last`: days, Mondays or the
     // first days of months, at most `most` of them.
     static QList<QDate> dateTicks(const QDate& first, const QDate& last, int most);

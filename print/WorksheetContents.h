@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "formats/FileResult.h"
 #include "print/WorksheetContent.h"
-#include "shell/FileResult.h"
 
 #include <memory>
 

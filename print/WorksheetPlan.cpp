@@ -61,12 +61,12 @@ int WorksheetPlan::maxCount(const TaskRow& task)
 QString WorksheetPlan::countsText(const TaskRow& task)
 {
     if (task.sheet.itemsPerSlot == 1)
-        return QStringLiteral("1 to %1 examples").arg(maxCount(task));
+        return QStringLiteral("1 až %1 príkladov").arg(maxCount(task));
     QStringList counts;
     for (int n = task.sheet.itemsPerSlot; n <= maxCount(task); n += task.sheet.itemsPerSlot)
         counts.append(QString::number(n));
     const QString last = counts.takeLast();
-    return counts.join(QStringLiteral(", ")) + QStringLiteral(" or ") + last + QStringLiteral(" items");
+    return counts.join(QStringLiteral(", ")) + QStringLiteral(" alebo ") + last + QStringLiteral(" položiek");
 }
 
 } // namespace orbeta::print

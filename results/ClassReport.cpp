@@ -55,16 +55,61 @@ QString marksText(const QList<int>& marks)
     return texts.join(QStringLiteral(", "));
 }
 
-// Whose share right in a topic is under half, or whose marks got worse over
-// the last three marked series of a task.
+QString dayText(const QDate& date)
+{
+    return date.toString(QStringLiteral("d.M."));
+}
+
+// The mean marks of the earlier and the later half of a pupil's marked
+// series, and how many tasks the later half spans; none under six marks.
+struct Halves {
+    MarkMean earlier;
+    MarkMean later;
+    int laterTasks = 0;
+};
+
+std::optional<Halves> halvesOf(const PupilReport& pupil)
+{
+    QList<const ReportSeries*> marked;
+    for (const ReportSeries& s : pupil.series)
+        if (s.mark > 0)
+            marked.append(&s);
+    if (marked.size() < 6)
+        return std::nullopt;
+    Halves halves;
+    QSet<int> tasks;
+    const qsizetype middle = marked.size() / 2;
+    for (qsizetype i = 0; i < marked.size(); ++i) {
+        if (i < middle) {
+            halves.earlier.add(marked[i]->mark);
+        } else {
+            halves.later.add(marked[i]->mark);
+            tasks.insert(marked[i]->task);
+        }
+    }
+    halves.laterTasks = int(tasks.size());
+    return halves;
+}
+
+QString meansText(const Halves& h)
+{
+    return QStringLiteral("priemer %1 → %2").arg(h.earlier.text(), h.later.text());
+}
+
+// Whose share right in a topic is under half, whose marks got worse over
+// the last three marked series of a task or over several tasks, and who
+// stopped practising while the class went on.
 QList<HelpNote> helpNotes(const ClassReport& report)
 {
     QList<HelpNote> notes;
+    const std::optional<QDate> classLast = report.lastPractice();
     for (const PupilReport& pupil : report.pupils) {
+        if (pupil.lastPractice && pupil.lastPractice->daysTo(*classLast) >= ClassReport::kStoppedDays)
+            notes.append({pupil.name, QStringLiteral("necvičil(a) od %1").arg(dayText(*pupil.lastPractice))});
         for (const TopicShare& topic : pupil.topics)
             if (topic.share.underHalf())
                 notes.append({pupil.name, QStringLiteral("%1: správne len %2 % odpovedí (%3 z %4)")
-                                              .arg(TaskTable::topicName(topic.topic))
+                                              .arg(TaskTable::shownTopicName(topic.topic))
                                               .arg(topic.share.percent())
                                               .arg(topic.share.correct)
                                               .arg(topic.share.answered)});
@@ -78,9 +123,29 @@ QList<HelpNote> helpNotes(const ClassReport& report)
             const QList<int> lastThree = marks.mid(marks.size() - 3);
             if (lastThree[0] <= lastThree[1] && lastThree[1] <= lastThree[2] && lastThree[0] < lastThree[2])
                 notes.append({pupil.name, QStringLiteral("%1: známky sa zhoršili v posledných troch sériách (%2)")
-                                              .arg(TaskTable::title(*report.tasks[t]), marksText(lastThree))});
+                                              .arg(TaskTable::shownTitle(*report.tasks[t]), marksText(lastThree))});
         }
+        // A decline no single task shows: a mark worse over the later half.
+        if (const auto halves = halvesOf(pupil);
+            halves && halves->laterTasks >= 2 && halves->later.value() - halves->earlier.value() >= 1)
+            notes.append({pupil.name, QStringLiteral("známky sa zhoršili vo viacerých úlohách (%1)").arg(meansText(*halves))});
     }
+    return notes;
+}
+
+// Whose mean mark got better by at least three quarters of a mark from the
+// earlier to the later half of their series, most first; at most five.
+QList<HelpNote> improvedMost(const ClassReport& report)
+{
+    QList<std::pair<double, HelpNote>> found;
+    for (const PupilReport& pupil : report.pupils)
+        if (const auto halves = halvesOf(pupil); halves && halves->earlier.value() - halves->later.value() >= 0.75)
+            found.append({halves->earlier.value() - halves->later.value(),
+                          HelpNote{pupil.name, QStringLiteral("známky sa zlepšili (%1)").arg(meansText(*halves))}});
+    std::stable_sort(found.begin(), found.end(), [](const auto& a, const auto& b) { return a.first > b.first; });
+    QList<HelpNote> notes;
+    for (qsizetype i = 0; i < found.size() && i < 5; ++i)
+        notes.append(found[i].second);
     return notes;
 }
 
@@ -88,15 +153,17 @@ QList<HelpNote> helpNotes(const ClassReport& report)
 
 int AnswerShare::percent() const
 {
-    return answered > 0 ? int(qint64(correct) * 100 / answered) : 0;
+    return answered > 0 ? int((correct * 200 + answered) / (answered * 2)) : 0;
 }
 
-int PupilReport::examples() const
+QString MarkMean::text() const
 {
-    int sum = 0;
-    for (const ReportSeries& s : series)
-        sum += s.correct + s.wrong;
-    return sum;
+    return QString::number(value(), 'f', 1).replace(QLatin1Char('.'), QLatin1Char(','));
+}
+
+qint64 PupilReport::examples() const
+{
+    return share.answered;
 }
 
 int ClassReport::seriesCount() const
@@ -107,12 +174,63 @@ int ClassReport::seriesCount() const
     return sum;
 }
 
-int ClassReport::exampleCount() const
+qint64 ClassReport::exampleCount() const
+{
+    return share().answered;
+}
+
+int ClassReport::unknownTaskSeries() const
 {
     int sum = 0;
-    for (const PupilReport& p : pupils)
-        sum += p.examples();
+    for (const UnknownTask& u : unknownTasks)
+        sum += int(u.lines.size());
     return sum;
+}
+
+int ClassReport::outsideListSeries() const
+{
+    int sum = 0;
+    for (const NameOffList& n : offList)
+        sum += n.series;
+    return sum;
+}
+
+AnswerShare ClassReport::share() const
+{
+    AnswerShare sum;
+    for (const PupilReport& p : pupils) {
+        sum.correct += p.share.correct;
+        sum.answered += p.share.answered;
+    }
+    return sum;
+}
+
+MarkMean ClassReport::marks() const
+{
+    MarkMean sum;
+    for (const PupilReport& p : pupils) {
+        sum.sum += p.marks.sum;
+        sum.count += p.marks.count;
+    }
+    return sum;
+}
+
+std::optional<QDate> ClassReport::lastPractice() const
+{
+    std::optional<QDate> last;
+    for (const PupilReport& p : pupils)
+        if (p.lastPractice && (!last || *p.lastPractice > *last))
+            last = p.lastPractice;
+    return last;
+}
+
+QStringList ClassReport::spellingsOf(const QString& classListLine)
+{
+    QStringList spellings;
+    for (const QString& part : classListLine.split(QLatin1Char('=')))
+        if (!part.trimmed().isEmpty())
+            spellings.append(part.trimmed());
+    return spellings;
 }
 
 QString ClassReport::nameKey(const QString& name)
@@ -154,35 +272,43 @@ ClassReport ClassReport::make(const ResultsLogContents& log, std::span<const Tas
     report.from = request.from.value_or(first.isValid() ? std::min(first, request.today) : request.today);
     report.to = request.to.value_or(last.isValid() ? std::max(last, request.today) : request.today);
 
-    // Every spelling counts, the class list's too.
+    // Every spelling counts, the class list's too; the other spellings a
+    // list line gives are the same pupil as its first.
     QHash<QString, Spellings> spellings;
+    QHash<QString, QString> aliasOf;
     QStringList listed;
     if (request.classList) {
-        for (const QString& name : *request.classList) {
-            const QString key = nameKey(name);
+        for (const QString& line : *request.classList) {
+            const QStringList names = spellingsOf(line);
+            const QString key = names.isEmpty() ? QString() : nameKey(names.front());
             if (key.isEmpty())
                 continue;
             if (!spellings.contains(key))
                 listed.append(key);
-            spellings[key].add(name);
+            spellings[key].add(names.front());
+            for (const QString& other : names.mid(1))
+                if (nameKey(other) != key)
+                    aliasOf.insert(nameKey(other), key);
         }
     }
     struct Found {
         const ResultsLogEntry* entry;
         QString key;
-        int task;
+        int task; // -1 for a task no table row has
     };
     QList<Found> period;
     // A class writes few names and titles many times: each is looked at once.
     QHash<QString, QString> keyOf;
     QHash<QString, int> nameCount;
     QStringList namesMet;
+    QSet<QString> metKeys;
     QHash<QString, int> taskOfText;
     for (const ResultsLogEntry& e : log.entries) {
         auto key = keyOf.constFind(e.name);
         if (key == keyOf.cend()) {
             key = keyOf.insert(e.name, nameKey(e.name));
             namesMet.append(e.name);
+            metKeys.insert(aliasOf.value(*key, *key));
         }
         ++nameCount[e.name];
         if (e.date < report.from || e.date > report.to)
@@ -191,21 +317,18 @@ ClassReport ClassReport::make(const ResultsLogContents& log, std::span<const Tas
         auto task = taskOfText.constFind(text);
         if (task == taskOfText.cend())
             task = taskOfText.insert(text, taskOf.value(taskKey(e.topic, e.taskTitle), -1));
-        if (*task < 0)
-            ++report.unknownTaskSeries;
-        else if (chosen[*task])
-            period.append({&e, *key, *task});
+        period.append({&e, aliasOf.value(*key, *key), *task});
     }
     for (const QString& name : namesMet)
         spellings[keyOf.value(name)].add(name, nameCount.value(name));
 
     // Who the report covers: the class list, or every pupil of the period;
-    // with names asked for, only those.
+    // with names asked for, only those the log (and the list) has.
     QStringList covered = listed;
     if (!request.classList) {
         QSet<QString> met;
         for (const Found& f : period)
-            if (!met.contains(f.key)) {
+            if (f.task >= 0 && chosen[f.task] && !met.contains(f.key)) {
                 met.insert(f.key);
                 covered.append(f.key);
             }
@@ -214,12 +337,19 @@ ClassReport ClassReport::make(const ResultsLogContents& log, std::span<const Tas
         const QSet<QString> inList(covered.begin(), covered.end());
         QStringList asked;
         for (const QString& name : request.pupils) {
-            const QString key = nameKey(name);
-            if (asked.contains(key) || (request.classList && !inList.contains(key)))
+            const QString raw = nameKey(name);
+            const QString key = aliasOf.value(raw, raw);
+            if (asked.contains(key))
                 continue;
+            if (request.classList && !inList.contains(key)) {
+                (metKeys.contains(key) ? report.pupilsNotListed : report.pupilsNotFound).append(name);
+                continue;
+            }
+            if (!request.classList && !metKeys.contains(key)) {
+                report.pupilsNotFound.append(name);
+                continue;
+            }
             asked.append(key);
-            if (!spellings.contains(key))
-                spellings[key].add(name);
         }
         covered = asked;
     }
@@ -238,15 +368,43 @@ ClassReport ClassReport::make(const ResultsLogContents& log, std::span<const Tas
     // Minutes since the start of the calendar, which sort as the series ended.
     QList<QList<std::pair<qint64, const Found*>>> seriesOf(report.pupils.size());
     QList<bool> practised(qsizetype(table.size()), false);
+    // Series of others are named only beside a class list, which they miss;
+    // a report on pupils asked for by name counts no classmates.
+    const bool nameOthers = request.classList && request.pupils.isEmpty();
+    const bool everyone = !request.classList && request.pupils.isEmpty();
+    QHash<QString, int> offListSeries;
+    QStringList offListOrder;
     for (const Found& f : period) {
         const auto pupil = pupilOf.constFind(f.key);
+        if (f.task < 0) {
+            if (pupil == pupilOf.cend() && !everyone)
+                continue;
+            const ResultsLogEntry& e = *f.entry;
+            auto unknown = std::find_if(report.unknownTasks.begin(), report.unknownTasks.end(), [&](const UnknownTask& u) {
+                return u.topic == e.topic && u.title == e.taskTitle;
+            });
+            if (unknown == report.unknownTasks.end())
+                unknown = report.unknownTasks.insert(report.unknownTasks.end(), UnknownTask{e.topic, e.taskTitle, {}});
+            unknown->lines.append(e.line);
+            continue;
+        }
         if (pupil == pupilOf.cend()) {
-            ++report.outsideListSeries;
+            if (nameOthers && chosen[f.task]) {
+                if (!offListSeries.contains(f.key))
+                    offListOrder.append(f.key);
+                ++offListSeries[f.key];
+            }
+            continue;
+        }
+        if (!chosen[f.task]) {
+            ++report.pupils[*pupil].otherSeries;
             continue;
         }
         seriesOf[*pupil].append({f.entry->date.toJulianDay() * 1440 + f.entry->time.msecsSinceStartOfDay() / 60000, &f});
         practised[f.task] = true;
     }
+    for (const QString& key : offListOrder)
+        report.offList.append({spellings.value(key).mostOften(), offListSeries.value(key)});
 
     // The columns: the tasks asked for, or every task practised, in table order.
     QList<int> columnOf(qsizetype(table.size()), -1);
@@ -272,6 +430,8 @@ ClassReport ClassReport::make(const ResultsLogContents& log, std::span<const Tas
             const ReportSeries series{e.date, column, markOf(e.mark), e.correct, e.wrong};
             pupil.series.append(series);
             pupil.lastPractice = e.date;
+            pupil.share.add(e.correct, e.wrong);
+            pupil.marks.add(series.mark);
             ReportCell& cell = pupil.tasks[column];
             ++cell.series;
             cell.lastMark = series.mark;
@@ -314,7 +474,12 @@ ClassReport ClassReport::make(const ResultsLogContents& log, std::span<const Tas
             std::stable_sort(task.untriedBy.begin(), task.untriedBy.end(),
                              [&](const QString& a, const QString& b) { return collator.compare(a, b) < 0; });
     }
+    QCollator collator{QLocale(QLocale::Slovak, QLocale::Slovakia)};
+    collator.setCaseSensitivity(Qt::CaseInsensitive);
+    std::stable_sort(report.offList.begin(), report.offList.end(),
+                     [&](const NameOffList& a, const NameOffList& b) { return collator.compare(a.name, b.name) < 0; });
     report.help = helpNotes(report);
+    report.improved = improvedMost(report);
     return report;
 }
 

@@ -17,16 +17,29 @@
 
 namespace orbeta::results {
 
-// Right answers of some series: correct of correct + wrong.
+// Right answers of some series: correct of correct + wrong. 64 bits, so
+// that no sum of a log the readers accept can overflow.
 struct AnswerShare {
-    int correct = 0;
-    int answered = 0;
+    qint64 correct = 0;
+    qint64 answered = 0;
 
-    void add(int right, int wrong) { correct += right; answered += right + wrong; }
+    void add(qint64 right, qint64 wrong) { correct += right; answered += right + wrong; }
     bool any() const { return answered > 0; }
     bool underHalf() const { return any() && 2 * correct < answered; }
-    // 0 to 100, rounded; only when any().
+    // 0 to 100, rounded half up (39.7 % is 40); only when any().
     int percent() const;
+};
+
+// The mean of some marks.
+struct MarkMean {
+    qint64 sum = 0;
+    qint64 count = 0;
+
+    void add(int mark) { if (mark > 0) { sum += mark; ++count; } }
+    bool any() const { return count > 0; }
+    double value() const { return count > 0 ? double(sum) / double(count) : 0; }
+    // "2,4": one decimal, a Slovak comma.
+    QString text() const;
 };
 
 // One finished series as the report counts it.
@@ -57,8 +70,11 @@ struct PupilReport {
     QList<TopicShare> topics;    // the topics practised, in table order
     QList<const TaskRow*> untried;
     std::optional<QDate> lastPractice;
+    AnswerShare share;           // over every series
+    MarkMean marks;              // of the marked series
+    int otherSeries = 0;         // series of the period of tasks the report leaves out
 
-    int examples() const;
+    qint64 examples() const;
 };
 
 struct WeekShare {
@@ -75,16 +91,32 @@ struct TaskReport {
     QStringList untriedBy;      // pupils of the report without a series of it
 };
 
-// A pupil who may need help, and why, written out.
+// A pupil who may need help (or who improved), and why, written out.
 struct HelpNote {
     QString pupil;
     QString reason;
 };
 
+// Series of the period whose topic and title no task of the table has.
+struct UnknownTask {
+    QString topic;
+    QString title;
+    QList<int> lines; // where each series begins in the log
+};
+
+// A name of the log that no pupil of the class list matches, with its series
+// of the period: a misspelling shows as such.
+struct NameOffList {
+    QString name;
+    int series = 0;
+};
+
 // What a class practised in a period, computed from the results log and the
-// task table: who practised what, how well, how it changed, and who may need
-// help. A series belongs to the task whose topic and title the log names;
-// pupils are one when their names match after trimming and ignoring case.
+// task table: who practised what, how well, how it changed, who may need
+// help and who improved. A series belongs to the task whose topic and title
+// the log names; pupils are one when their names match after trimming and
+// ignoring case, or when a line of the class list gives both spellings
+// ("Ľubomír Tóth = Lubomir Toth").
 class ClassReport {
 public:
     static ClassReport make(const ResultsLogContents& log, std::span<const TaskRow> table,
@@ -96,19 +128,36 @@ public:
     QList<PupilReport> pupils;    // in alphabetical order
     QList<TaskReport> taskReports; // one per task
     QList<HelpNote> help;
+    QList<HelpNote> improved;     // who improved most, most first
     QList<SkippedLines> skipped;  // damaged lines of the log
-    int unknownTaskSeries = 0;    // series of the period whose topic and title no task has
-    int outsideListSeries = 0;    // series of the period by pupils left out by the class list or --pupil
+    QList<UnknownTask> unknownTasks; // of the pupils the report covers (all without a list)
+    QList<NameOffList> offList;   // with a class list: the other names of the period
+    QStringList pupilsNotFound;   // names asked for that no series of the log has
+    QStringList pupilsNotListed;  // names asked for that the log has but the class list lacks
 
     int seriesCount() const;
-    int exampleCount() const;
+    qint64 exampleCount() const;
+    int unknownTaskSeries() const;
+    int outsideListSeries() const;
     bool empty() const { return seriesCount() == 0; }
+    // The class as one row: share right and mean mark over every series.
+    AnswerShare share() const;
+    MarkMean marks() const;
+    // The latest day a pupil of the report practised.
+    std::optional<QDate> lastPractice() const;
 
     // The same pupil whatever the blanks around the name and the letter case;
     // diacritics count.
     static QString nameKey(const QString& name);
     // A log's mark as 1 .. 5, 0 for none.
     static int markOf(const QString& mark);
+    // The spellings a line of a class list gives one pupil, the first shown:
+    // "Ľubomír Tóth = Lubomir Toth = Lubo Toth".
+    static QStringList spellingsOf(const QString& classListLine);
+
+    // Without practice for this many days while the class went on, a pupil
+    // is named as having stopped.
+    static constexpr int kStoppedDays = 14;
 };
 
 } // namespace orbeta::results

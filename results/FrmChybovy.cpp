@@ -4,14 +4,14 @@
 #include "results/FrmChybovy.h"
 
 #include "look/Palette.h"
-#include "look/TextElision.h"
 #include "look/PictureNames.h"
+#include "look/TextElision.h"
 #include "results/HintTextFit.h"
 #include "results/HintTextLabel.h"
-#include "shell/Misc.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
-#include "shell/Tour.h"
+#include "screen/Blits.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Resources.h"
 
 #include <QFontMetricsF>
 #include <QImage>

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "frame/HintWindow.h"
 #include "results/HintLayout.h"
-#include "shell/HintWindow.h"
 
 class QLabel;
 

@@ -10,13 +10,14 @@
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
 #include "results/ResultsLog.h"
-#include "shell/Globals.h"
-#include "shell/Misc.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
-#include "shell/Services.h"
-#include "shell/Tour.h"
+#include "screen/Blits.h"
+#include "screen/Form.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "screen/Tour.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "services/Services.h"
 
 #include <QDateTime>
 #include <QFontMetricsF>
@@ -68,7 +69,7 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
     setAccessibleName(QStringLiteral("Tabuľka výsledkov"));
     connect(this, &Form::backgroundMouseMoved, this, [this] {
         picKonec->showNormal();
-        globals().HoverId = 0;
+        ClearHoverItem();
     });
 
     for (int row = 0; row < kRows; ++row) {
@@ -97,7 +98,7 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
                                    + read.error().message(),
                                MessageIcon::Warning);
     showRanking();
-    globals().HoverId = 0;
+    ClearHoverItem();
 }
 
 QLabel* FrmTabulka::cell(int row, int column) const
@@ -245,7 +246,8 @@ void FrmTabulka::addTourStates(Tour& tour, Services& services)
                                      "Tomáš Novák", "Katarína Ľuptáková", "Michal Tóth", "Veronika Vargová",
                                      "Ondrej Mráz", "Zuzana Kollárová", "Adam Čierny", "Ema Štefániková"};
         const int correct[] = {10, 10, 9, 9, 8, 8, 7, 6, 6, 5, 4, 3};
-        const int marks[] = {1, 1, 1, 1, 2, 2, 2, 3, 3, 3, 4, 5};
+        // The marks the mark table gives: 70 % is a 3, 30 % a 4.
+        const int marks[] = {1, 1, 1, 1, 2, 2, 3, 3, 3, 3, 4, 4};
         QList<results::RankingRecord> records;
         for (int i = 0; i < 12; ++i)
             records.append({QString::fromUtf8(names[i]), std::int16_t(correct[i]), std::int16_t(10 - correct[i]),

@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "formats/FileOutcome.h"
 #include "results/Ranking.h"
-#include "shell/FileOutcome.h"
-#include "shell/Form.h"
+#include "screen/Form.h"
 
 #include <QPointer>
 #include <QString>

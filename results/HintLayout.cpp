@@ -46,14 +46,14 @@ HintLayout HintLayout::forBubble(HintBubble bubble)
             h.m_pictureArea = h.m_pictureArea.adjusted(5, -13, -5, 13);
         break;
     case HintBubble::Pair:
-        text(6, {11, 14, 280, 20}, 13);
+        text(6, {11, 4, 275, 20}, 4);
         break;
     case HintBubble::Person:
         text(5, {13, 4, 180, 20}, 4);
         h.m_alignment = Qt::AlignHCenter | Qt::AlignTop;
         break;
     case HintBubble::Discovery:
-        text(4, {11, 14, 450, 20}, 13);
+        text(4, {11, 4, 392, 20}, 4);
         break;
     }
     return h;

@@ -3,7 +3,7 @@
 
 #include "results/HintTextLabel.h"
 
-#include "shell/SiglaText.h"
+#include "formats/SiglaText.h"
 
 #include <QFontMetricsF>
 #include <QPainter>

@@ -20,9 +20,10 @@ QString MarkCalculator::Vlozeni_znamky(const MarkTable& table, int correct, int 
     QString mark;
     if (!p)
         return mark;
-    // Every row is tested: where rows overlap, the last one that matches wins.
+    // Every row is tested: where rows overlap, the last one that matches
+    // wins. A row without a mark (one missing from a shorter file) gives none.
     for (const MarkRow& row : table)
-        if (row.lower <= *p && *p <= row.upper)
+        if (row.mark != 0 && row.lower <= *p && *p <= row.upper)
             mark = QString::number(row.mark);
     return mark;
 }

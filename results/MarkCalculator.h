@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/MarkTable.h"
+#include "formats/MarkTable.h"
 
 #include <QString>
 

@@ -3,8 +3,8 @@
 
 #include "results/Ranking.h"
 
+#include "formats/LeadingNumber.h"
 #include "results/StoredText.h"
-#include "shell/LeadingNumber.h"
 
 #include <algorithm>
 

@@ -3,10 +3,10 @@
 
 #include "results/RankingFile.h"
 
-#include "shell/ResourcePath.h"
+#include "files/FileLock.h"
+#include "files/ResourcePath.h"
+#include "files/SafeFile.h"
 #include "results/RankingFileFormat.h"
-#include "shell/FileLock.h"
-#include "shell/SafeFile.h"
 
 
 namespace orbeta::results {

@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "shell/FileOutcome.h"
+#include "formats/FileOutcome.h"
+#include "formats/FileResult.h"
 #include "results/Ranking.h"
-#include "shell/FileResult.h"
 
 #include <QString>
 

@@ -3,10 +3,10 @@
 
 #include "results/RankingFileFormat.h"
 
+#include "formats/Cp1250.h"
+#include "formats/LeadingNumber.h"
+#include "formats/LineCodec.h"
 #include "results/StoredText.h"
-#include "shell/Cp1250.h"
-#include "shell/LeadingNumber.h"
-#include "shell/LineCodec.h"
 
 namespace orbeta::results {
 namespace {

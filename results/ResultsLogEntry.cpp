@@ -3,8 +3,8 @@
 
 #include "results/ResultsLogEntry.h"
 
+#include "formats/Cp1250.h"
 #include "results/StoredText.h"
-#include "shell/Cp1250.h"
 
 namespace orbeta::results {
 namespace {
@@ -33,11 +33,11 @@ QStringList ResultsLogEntry::lines() const
     };
 }
 
-QByteArray ResultsLogEntry::toBytes() const
+QByteArray ResultsLogEntry::toBytes(bool utf8) const
 {
     QByteArray bytes;
     for (const QString& line : lines())
-        bytes += Cp1250::encodeLossy(line) + "\r\n";
+        bytes += (utf8 ? line.toUtf8() : Cp1250::encodeLossy(line)) + "\r\n";
     return bytes;
 }
 

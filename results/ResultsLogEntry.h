@@ -22,14 +22,16 @@ struct ResultsLogEntry {
     QString mark;      // as given, empty when the series got none
     QDate date;        // when the series ended; passed in by the caller
     QTime time;
+    int line = 0;      // the line the record begins on in the log read, from 1; 0 when not read
 
     // The lines without their ends. Values are padded on the right to their
     // column and never cut; texts go through StoredText, so a name cannot
     // break the four-line layout.
     QStringList lines() const;
 
-    // The lines in windows-1250, each ended by CR LF, ready to be appended.
-    QByteArray toBytes() const;
+    // The lines in windows-1250 (or UTF-8 for a log an editor saved so),
+    // each ended by CR LF, ready to be appended.
+    QByteArray toBytes(bool utf8 = false) const;
 };
 
 } // namespace orbeta::results

@@ -3,8 +3,8 @@
 
 #pragma once
 
+#include "formats/FileError.h"
 #include "results/ResultsLogEntry.h"
-#include "shell/FileError.h"
 
 #include <QByteArray>
 #include <QList>
@@ -30,16 +30,28 @@ struct SkippedLines {
 struct ResultsLogContents {
     QList<ResultsLogEntry> entries;
     QList<SkippedLines> skipped;
+    int utf8Lines = 0; // lines an editor saved in UTF-8
 };
 
 // Reads the results log back: the four lines of each entry as
 // ResultsLogEntry writes them, with their padding of any width, lines ended
-// by CR LF or LF and blank lines between entries. Lines that do not make a
+// by CR LF, LF or CR, in windows-1250 or (a line saved again by an editor)
+// UTF-8, and blank lines between entries. A record whose values no series
+// can have (more right answers than examples, a mark outside 1 to 5, a
+// year before any school had the program) is damaged like a torn one. Lines that do not make a
 // record are skipped up to the next line that starts one, and named, so a
 // damaged log never hides its whole records nor loses one unnoticed.
 class ResultsLogFormat {
 public:
+    static constexpr int kFirstYear = 1990;
+    // Far above the largest series offered, far below any sum's overflow.
+    static constexpr int kMostExamples = 1000;
+
     static ResultsLogContents parse(const QByteArray& fileBytes);
+    // Whether a log beginning with these bytes is stored in UTF-8 (a byte
+    // order mark, or its first line beyond ASCII is UTF-8), so that what
+    // is appended keeps the file's encoding.
+    static bool storedInUtf8(const QByteArray& start);
 };
 
 } // namespace orbeta::results

@@ -3,7 +3,7 @@
 
 #include "results/StoredText.h"
 
-#include "shell/Cp1250.h"
+#include "formats/Cp1250.h"
 
 #include <QList>
 

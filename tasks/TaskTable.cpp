@@ -15,16 +15,16 @@ using enum TopicGroup;
 constexpr TaskRow kRows[] = {
     {"1a", 1, 1, "Hustota kvapaliny", "Hustota kvapaliny", Mech1, OneLine, "1a.dat", "", 8, Physics,
      {{1, 2, 3, 4, 5}, 3, 70, 10, 1},
-     {"Mechanika 1", "Hustota kvapaliny", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj. Pokiaľ je v príklade zobrazená tabuľka hustôt rôznych kvapalín, označ príslušný riadok.", {{{"má", " - hmotnosť prázdneho valca, "}, {"mâ", " - hmotnosť valca s kvapalinou, "}, {"V", " - objem kvapaliny, "}, {"ú", " - hustota kvapaliny."}}}}},
+     {"Mechanika 1", "Hustota kvapaliny", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj. Pokiaľ je v\u00A0príklade zobrazená tabuľka hustôt rôznych kvapalín, označ príslušný riadok.", {{{"má", " - hmotnosť prázdneho valca, "}, {"mâ", " - hmotnosť valca s\u00A0kvapalinou, "}, {"V", " - objem kvapaliny, "}, {"ú", " - hustota kvapaliny."}}}}},
     {"1b", 1, 2, "Hustota pevnej látky", "Hustota pevnej látky", Mech1, OneLine, "1b.dat", "", 10, Physics,
      {{1, 2, 3, 4, 5}, 3, 70, 10, 1},
-     {"Mechanika 1", "Hustota pevnej látky", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj. Pokiaľ je v príklade zobrazená tabuľka hustôt rôznych pevných látok, označ príslušný riadok.", {{{"m", " - hmotnosť telesa, "}, {"Vá", " - objem kvapaliny vo valci bez telesa, "}, {"Vâ", " - objem kvapaliny vo valci s telesom, "}, {"ú", " - hustota telesa."}}}}},
+     {"Mechanika 1", "Hustota pevnej látky", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj. Pokiaľ je v\u00A0príklade zobrazená tabuľka hustôt rôznych pevných látok, označ príslušný riadok.", {{{"m", " - hmotnosť telesa, "}, {"Vá", " - objem kvapaliny vo valci bez telesa, "}, {"Vâ", " - objem kvapaliny vo valci s\u00A0telesom, "}, {"ú", " - hustota telesa."}}}}},
     {"1c", 1, 3, "Pohyb rovnomerný", "Pohyb rovnomerný", Mech1, OneLine, "", "", 0, Physics,
      {{1, 2, 2, 3, 4}, 4, 52, 0, 1},
      {"Mechanika 1", "Pohyb rovnomerný", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj.", {{{"v", " - rýchlosť telesa, "}, {"s", " - dĺžka dráhy, "}, {"t", " - čas, za ktorý teleso prekoná dráhu."}}}}},
     {"1d", 1, 4, "Pohyb nerovnomerný", "Pohyb nerovnomerný", Mech1, OneLine, "1d.dat", "Mapa1.dat", 4, Physics,
      {{1, 2, 3, 4, 5}, 3, 75, -5, 1},
-     {"Mechanika 1", "Pohyb nerovnomerný", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj. Šípka označuje mesto, odkiaľ automobil vyšiel.", {{{"v", " - rýchlosť vozidla, "}, {"sá", " - dĺžka dráhy z počiatočného mesta do mesta E, "}, {"sâ", " - dĺžka dráhy z mesta E do cieľového mesta, "}, {"t", " - čas, za ktorý vozidlo prekoná dráhu."}}}}},
+     {"Mechanika 1", "Pohyb nerovnomerný", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj. Šípka označuje mesto, odkiaľ automobil vyšiel.", {{{"v", " - rýchlosť vozidla, "}, {"sá", " - dĺžka dráhy z\u00A0počiatočného mesta do mesta E, "}, {"sâ", " - dĺžka dráhy z\u00A0mesta E do cieľového mesta, "}, {"t", " - čas, za ktorý vozidlo prekoná dráhu."}}}}},
     {"2a", 2, 1, "Tlak v kvapaline", "Tlak v kvapaline", Mech1, OneLine, "", "", 0, Physics,
      {{1, 2, 3, 4, 5}, 3, 70, 10, 1},
      {"Mechanika 2", "Tlak v kvapaline", "Zadanie: Zo zadaných veličín vypočítaj chýbajúci údaj.", {{{"m", " - hmotnosť závažia, "}, {"S", " - obsah plochy piesta, "}, {"p", " - tlak v kvapaline."}}}}},
@@ -74,7 +74,7 @@ constexpr TaskRow kRows[] = {
      {"História", "Urči dvojice", "Zadanie: Utvor správne dvojice z hodnôt ľavého stĺpca a hodnôt pravého stĺpca. Vytvorené dvojice zapíš dolu na riadok (napr. A1, B2, C3, ...).", {{}}}},
     {"6b", 6, 2, "Časová osa - osobnosti", "Časová os – osobnosti", Osa, Person, "6b.dat", "", 0, History,
      {{1, 1, 1, 1, 2}, 4, 50, 10, 5},
-     {"História", "Časová os - osobnosti", "Zadanie: Ku každej osobnosti v ľavom stĺpci nájdi v pravom stĺpci roky jej života (rok narodenia - rok úmrtia, „souč.“ znamená, že dodnes žije). Vytvorené dvojice zapíš dolu na riadok (napr. A1, B2, C3, ...).", {{}}}},
+     {"História", "Časová os - osobnosti", "Zadanie: Ku každej osobnosti v ľavom stĺpci nájdi v pravom stĺpci roky jej života (rok narodenia - rok úmrtia, „súč.“ znamená, že dodnes žije). Vytvorené dvojice zapíš dolu na riadok (napr. A1, B2, C3, ...).", {{}}}},
     {"6c", 6, 3, "Časová osa - objevy a vynálezy", "Časová os – objavy a vynálezy", Osa, Discovery, "6c.dat", "", 0,
      History,
      {{1, 1, 1, 1, 2}, 4, 50, 10, 5},
@@ -83,8 +83,8 @@ constexpr TaskRow kRows[] = {
 
 constexpr const char* kTopicNames[TaskTable::kTopicCount] = {"Mechanika 1", "Mechanika 2", "Termika",
                                                              "Optika",      "Elektrina",   "Historie"};
-// The pictures letter the history topic in Slovak.
-constexpr const char* kTopicPictureNames[TaskTable::kTopicCount] = {"Mechanika 1", "Mechanika 2", "Termika",
+// The screens show the history topic in Slovak.
+constexpr const char* kShownTopicNames[TaskTable::kTopicCount] = {"Mechanika 1", "Mechanika 2", "Termika",
                                                                     "Optika",      "Elektrina",   "História"};
 
 } // namespace
@@ -115,11 +115,11 @@ QString TaskTable::topicName(int topic)
     return QString::fromUtf8(kTopicNames[topic - 1]);
 }
 
-QString TaskTable::topicPictureName(int topic)
+QString TaskTable::shownTopicName(int topic)
 {
     if (topic < 1 || topic > kTopicCount)
         return {};
-    return QString::fromUtf8(kTopicPictureNames[topic - 1]);
+    return QString::fromUtf8(kShownTopicNames[topic - 1]);
 }
 
 int TaskTable::taskCount(int topic)

@@ -64,8 +64,8 @@ struct TaskRow {
     const char* code;         // "1a" .. "6c": menu, data files, rankings, command line
     int topic;                // 1 .. 6
     int item;                 // 1 .. 5, the position of its button in the menu
-    const char* title;        // TaskTitle as the program writes it
-    const char* pictureTitle; // the title lettered on the menu and setup pictures
+    const char* title;        // TaskTitle as the results log stores it (readers match it)
+    const char* shownTitle;   // the title the screens, pictures and reports show
     TaskFormKind form;
     HintBubble hint;
     const char* tableFile;    // the task's own data table, checked at start; "" for none
@@ -91,12 +91,14 @@ public:
 
     static QString code(const TaskRow& row) { return QString::fromLatin1(row.code); }
     static QString title(const TaskRow& row) { return QString::fromUtf8(row.title); }
-    static QString pictureTitle(const TaskRow& row) { return QString::fromUtf8(row.pictureTitle); }
+    // What a teacher and a pupil read: the menu and setup pictures, the
+    // accessible names, the class report ("Časová os – objavy a vynálezy").
+    static QString shownTitle(const TaskRow& row) { return QString::fromUtf8(row.shownTitle); }
 
-    // "Mechanika 1" .. "Historie" as the program writes TopicName; empty outside 1 .. 6.
+    // "Mechanika 1" .. "Historie" as the results log stores TopicName; empty outside 1 .. 6.
     static QString topicName(int topic);
-    // The same as lettered on the pictures ("História").
-    static QString topicPictureName(int topic);
+    // The same as shown, in Slovak ("História").
+    static QString shownTopicName(int topic);
     static int taskCount(int topic);
 
     // The codes in table order, and the same written short for messages:

@@ -4,15 +4,15 @@
 // What a pupil meets in the boxes and the hint of the calculation form:
 // where the caret waits after the experiment, how wide a box is, and in which
 // fonts the solution is written.
-#include "tests/app/TaskSeriesFixture.h"
 #include "calc/CalcScene.h"
 #include "calc/FrmMech1.h"
+#include "frame/HintWindow.h"
 #include "look/LabScene.h"
 #include "look/Layout.h"
-#include "shell/Globals.h"
-#include "shell/HintWindow.h"
-#include "shell/PictureButton.h"
-#include "shell/ScreenHost.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "tests/app/TaskSeriesFixture.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -110,6 +110,29 @@ TEST_F(CalcBoxesAndHintsTest, TypingAfterTheRunFillsTheFirstAskedValue)
     QTest::keyClicks(focused(), QStringLiteral("300"));
     EXPECT_EQ(form->answerBox(2)->text(), QStringLiteral("1200"));
     EXPECT_EQ(form->answerBox(5)->text(), QStringLiteral("300"));
+}
+
+// A box shows whole what a pupil types into it, a wrong answer ten times too
+// large included, and takes no more than it shows; the solution bubble opens
+// beside the boxes, not over the answer it judges.
+TEST_F(CalcBoxesAndHintsTest, ABoxShowsWholeWhatIsTypedAndTheSolutionLeavesItInSight)
+{
+    FrmMech1* form = open("2d", CalcTask::WinchEnergy, 5);
+    runExperiment(*form);
+    QLineEdit* energy = form->answerBox(2);
+    energy->setFocus();
+    QTest::keyClicks(energy, QStringLiteral("20750012345"));
+    EXPECT_TRUE(energy->text().startsWith(QStringLiteral("207500"))) << energy->text().toStdString();
+    EXPECT_LE(QFontMetrics(energy->font()).horizontalAdvance(energy->text()), energy->width() - 6);
+    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+    QTest::mousePress(form->markButton(), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_NE(form->hintWindow(), nullptr);
+    const QRect bubble(form->mapFromGlobal(form->hintWindow()->mapToGlobal(QPoint(0, 0))), form->hintWindow()->size());
+    for (int box = 1; box <= 6; ++box) {
+        if (form->answerBox(box)->isVisible()) {
+            EXPECT_FALSE(bubble.intersects(form->answerBox(box)->geometry())) << box;
+        }
+    }
 }
 
 TEST_F(CalcBoxesAndHintsTest, TheHeatBoxIsAsWideAsItsLongestAnswerInTheBoxType)

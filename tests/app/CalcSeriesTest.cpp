@@ -4,7 +4,6 @@
 // A pupil plays series of the calculation form through Qt Test events: the
 // answers come from the examples the fixed seed makes, the record lands in
 // the ranking and the results log.
-#include "tests/app/TaskSeriesFixture.h"
 #include "calc/CalcExample.h"
 #include "calc/CalcScene.h"
 #include "calc/FrmMech1.h"
@@ -12,14 +11,15 @@
 #include "calc/Quantity.h"
 #include "calc/RandomSource.h"
 #include "calc/TaskQuantities.h"
+#include "frame/HintWindow.h"
 #include "look/Layout.h"
-#include "results/RankingFile.h"
-#include "shell/Globals.h"
-#include "shell/HintWindow.h"
 #include "look/PictureNames.h"
-#include "shell/PictureButton.h"
-#include "shell/Resources.h"
-#include "shell/ScreenHost.h"
+#include "results/RankingFile.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "services/Resources.h"
+#include "tests/app/TaskSeriesFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -285,8 +285,9 @@ TEST_F(CalcSeriesTest, MeltingShowsItsTwoTablesOneBelowTheOther)
 {
     choose(QStringLiteral("3b"), 3);
     FrmMech1* form = open(CalcTask::Melting, 3);
-    const QStringList names{QStringLiteral("Látka"), QStringLiteral("ľad"), QStringLiteral("voda"), QStringLiteral("Látka"),
-                            QStringLiteral("ľad")};
+    // Each heading says which quantity its table holds: both tables list ice.
+    const QStringList names{QStringLiteral("Látka (c)"), QStringLiteral("ľad"), QStringLiteral("voda"),
+                            QStringLiteral("Látka (l)"), QStringLiteral("ľad")};
     for (int row = 0; row < names.size(); ++row) {
         const QLabel* name = form->tableLabel(0, row);
         EXPECT_TRUE(name->isVisible()) << row;
@@ -360,7 +361,9 @@ TEST_F(CalcSeriesTest, TheApplianceKeepsItsPlateAndTheClockItsTime)
 }
 
 // The lever by dragging: a weight snaps onto the shown mark and disables
-// the experiment, taking it off enables it again, and nothing moves after the check.
+// the experiment, taking it off enables it again, a weight let go is on a
+// hook or in the tray, the check reads the lever as drawn, and nothing moves
+// after the check.
 TEST_F(CalcSeriesTest, TheLeverTakesDraggedWeightsUntilTheCheck)
 {
     choose(QStringLiteral("2e"), 3);
@@ -385,11 +388,21 @@ TEST_F(CalcSeriesTest, TheLeverTakesDraggedWeightsUntilTheCheck)
     const QPoint home = form->lever().position(right);
     dragWeight(*form, right, target);
     EXPECT_EQ(form->lever().position(right), home);
-    // Off again, and the right one on.
+    // Off again, let go in the open: back in the tray.
+    const QPoint wrongHome = CalcScene::leverPlaces().homes[std::size_t(wrong - 1)];
     dragWeight(*form, wrong, target + QPoint(0, 60));
     EXPECT_FALSE(form->lever().weightHung());
+    EXPECT_EQ(form->lever().position(wrong), wrongHome);
     EXPECT_TRUE(form->startButton()->isEnabled());
-    dragWeight(*form, right, target + QPoint(-4, 3));
+    // Let go a few pixels off another mark it would seem to hang there: back to the tray.
+    const int other = x.placedMark() > 0 ? x.placedMark() - 1 : x.placedMark() + 1;
+    dragWeight(*form, wrong, CalcScene::leverPlaces().hooks[std::size_t(6 + other)] + QPoint(0, -8));
+    EXPECT_EQ(form->lever().position(wrong), wrongHome);
+    EXPECT_TRUE(form->startButton()->isEnabled());
+    // The right one let go ten pixels above its hook hangs there, and counts.
+    dragWeight(*form, right, target + QPoint(0, -10));
+    EXPECT_EQ(form->lever().position(right), target);
+    EXPECT_FALSE(form->startButton()->isEnabled());
     QTest::mouseClick(form->topButton(1), Qt::LeftButton);
     EXPECT_TRUE(form->lastCheckRight());
     const LeverState checked = form->lever().lever();

@@ -5,17 +5,17 @@
 // the mouse (drags onto rows, slots and boxes) and with the keyboard alone;
 // the records land in the ranking and the results log. Also the edges of
 // dragging and the short data files.
-#include "tests/app/TaskSeriesFixture.h"
+#include "formats/LineCodec.h"
+#include "frame/HintWindow.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "history/HistoryBox.h"
 #include "look/Layout.h"
 #include "results/RankingFile.h"
-#include "shell/Globals.h"
-#include "shell/HintWindow.h"
-#include "shell/LineCodec.h"
-#include "shell/PictureButton.h"
-#include "shell/ScreenHost.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "tests/app/TaskSeriesFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -101,10 +101,10 @@ protected:
     // Evaluates and continues; the screen's items all count right.
     void checkAndContinue(HistoryForm& form, int items)
     {
-        const int before = globals().CorrectCount;
+        const int before = form.series().correct();
         QTest::mouseClick(form.topButton(1), Qt::LeftButton);
-        EXPECT_EQ(globals().CorrectCount, before + items);
-        EXPECT_EQ(globals().WrongCount, 0);
+        EXPECT_EQ(form.series().correct(), before + items);
+        EXPECT_EQ(form.series().wrong(), 0);
         ASSERT_TRUE(form.continueButton()->isEnabled());
         QTest::mouseClick(form.continueButton(), Qt::LeftButton);
     }
@@ -266,7 +266,7 @@ TEST_F(HistorySeriesTest, EverySeriesCanBeSolvedWithTheKeyboardAlone)
             }
             QTest::keyClick(form, Qt::Key_F3);
             ASSERT_TRUE(form->evaluated());
-            EXPECT_EQ(globals().WrongCount, 0);
+            EXPECT_EQ(form->series().wrong(), 0);
             QTest::keyClick(form, Qt::Key_Return);
             QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         }
@@ -286,7 +286,7 @@ TEST_F(HistorySeriesTest, EscapePutsACarriedBoxBackAndSpaceOpensTheHintOfAFramed
     EXPECT_EQ(form->box(1)->text(), first);
     // Nothing moved: every row is wrong, and the frame walks over the crosses.
     QTest::keyClick(form, Qt::Key_F3);
-    ASSERT_EQ(globals().WrongCount, 10);
+    ASSERT_EQ(form->series().wrong(), 10);
     QTest::keyClick(form, Qt::Key_Down);
     QTest::keyClick(form, Qt::Key_Down);
     EXPECT_TRUE(form->target()->geometry().contains(form->mark(3)->geometry()));
@@ -318,9 +318,16 @@ TEST_F(HistorySeriesTest, ShortDataFilesAreNamedInsteadOfPlayed)
 }
 
 // After the check every mark stands whole inside the panel, clear of the
-// continue button, and a cross's hint leaves continue free.
+// continue button, and a cross's hint leaves continue free; on "6a" and "6c"
+// it covers no other row's value and its tail touches its own mark.
 TEST_F(HistorySeriesTest, MarksAndHintsLeaveEveryControlFree)
 {
+    // The value of row or position `item` after the check, where the box rests.
+    auto valueRect = [](const char* code, int item) {
+        if (QLatin1String(code) == QLatin1String("6a"))
+            return Layout::kPairBox1.translated(0, Layout::kPairRowStep * (item - 1));
+        return Layout::kEventBox1.translated(Layout::kEventBoxStepX * (item - 1), Layout::kEventBoxStepY * (item - 1));
+    };
     const QRect panel(6, 0, ScreenHost::kDesignWidth - 12, ScreenHost::kDesignHeight);
     for (const char* code : {"6a", "6b", "6c"}) {
         SCOPED_TRACE(code);
@@ -338,8 +345,19 @@ TEST_F(HistorySeriesTest, MarksAndHintsLeaveEveryControlFree)
             if (form->mark(item)->isEnabled()) {
                 QTest::mousePress(form->mark(item), Qt::LeftButton);
                 ASSERT_TRUE(form->hintWindow());
-                EXPECT_FALSE(form->hintWindow()->geometry().intersects(continueRect)) << item;
-                EXPECT_FALSE(form->hintWindow()->geometry().intersects(mark)) << item;
+                const QRect hint = form->hintWindow()->geometry();
+                EXPECT_FALSE(hint.intersects(continueRect)) << item;
+                EXPECT_FALSE(hint.intersects(mark)) << item;
+                if (QLatin1String(code) == QLatin1String("6b"))
+                    continue;
+                for (int other = 1; other <= form->screenItems(); ++other) {
+                    if (other != item) {
+                        EXPECT_FALSE(hint.intersects(valueRect(code, other))) << item << " covers " << other;
+                    }
+                }
+                // The tail is the bubble's right end, half way down.
+                EXPECT_EQ(hint.right() + 1, mark.left()) << item;
+                EXPECT_TRUE(mark.contains(QPoint(mark.center().x(), hint.center().y()))) << item;
             }
         }
         host.unloadForm(form);

@@ -4,18 +4,18 @@
 // A pupil draws ray constructions on the optics form through Qt events: the
 // right rays come from the examples the fixed seed makes; the series lands in
 // the ranking and the results log, wrong ones get the ray-by-ray feedback.
-#include "tests/app/TaskSeriesFixture.h"
 #include "calc/RandomSource.h"
-#include "shell/SeriesSeeds.h"
+#include "formats/LineCodec.h"
+#include "frame/SeriesSeeds.h"
 #include "optics/FrmZobr.h"
 #include "optics/KeyboardRay.h"
 #include "optics/OpticsPicture.h"
 #include "optics/OpticsSceneFile.h"
 #include "results/RankingFile.h"
-#include "shell/Globals.h"
-#include "shell/LineCodec.h"
-#include "shell/PictureButton.h"
-#include "shell/ScreenHost.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "tests/app/TaskSeriesFixture.h"
 
 #include <QDir>
 #include <QFile>
@@ -113,7 +113,7 @@ TEST_F(OpticsSeriesTest, AWrongConstructionShowsTheCorrectOneWithItsFault)
     drawRight(*form, 1);
     QTest::mouseClick(form->topButton(1), Qt::LeftButton);
     EXPECT_FALSE(form->lastCheckRight());
-    EXPECT_EQ(globals().WrongCount, 1);
+    EXPECT_EQ(form->series().wrong(), 1);
     ASSERT_TRUE(form->markButton()->isEnabled());
     QTest::mouseClick(form->markButton(), Qt::LeftButton);
     ASSERT_TRUE(form->hintWindow());

@@ -2,6 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Whole runs of build/orbeta against installations broken in different ways.
+#include "formats/LineCodec.h"
+
+#include <QCoreApplication>
 #include <QCryptographicHash>
 #include <QDir>
 #include <QDirIterator>
@@ -13,6 +16,7 @@
 
 #include <functional>
 
+#include <csignal>
 #include <sys/stat.h>
 
 namespace {
@@ -99,7 +103,8 @@ TEST(Program, BrokenInstallationsEndWithTheirMessage)
     QTemporaryDir noIni;
     ProgramRun run = runProgram(noIni.path());
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.stderrText.contains("Chyba: Nemožno nájsť súbor Orbeta.INI. Nainštalujte aplikáciu znovu."))
+    EXPECT_TRUE(run.stderrText.contains("Chyba: Nemožno nájsť súbor Orbeta.INI. Nainštalujte aplikáciu znovu. /  / "
+                                        + noIni.filePath("Orbeta.ini")))
         << run.stderrText.toStdString();
 
     // Both a data file and the resources missing: the data message wins.
@@ -108,7 +113,17 @@ TEST(Program, BrokenInstallationsEndWithTheirMessage)
     writeIni(bothMissing, bothMissing.filePath("nothing"), bothMissing.filePath("hd"));
     run = runProgram(bothMissing.path());
     EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.stderrText.contains("Chyba: Nemožno nájsť súbory so zdrojmi dát. Nainštalujte aplikáciu znovu."))
+    EXPECT_TRUE(run.stderrText.contains("Chyba: Nemožno nájsť súbory so zdrojmi dát. Nainštalujte aplikáciu znovu. /  / "
+                                        + bothMissing.filePath("hd") + "/6b.dat"))
+        << run.stderrText.toStdString();
+
+    // Last year's log moved away: the file is named with its folder.
+    QTemporaryDir noLog;
+    copyDataTree(noLog.filePath("hd"), "Vysledky.dat");
+    writeIni(noLog, buildDir() + "/cd", noLog.filePath("hd"));
+    run = runProgram(noLog.path());
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_TRUE(run.stderrText.contains("Nainštalujte aplikáciu znovu. /  / " + noLog.filePath("hd") + "/Vysledky.dat"))
         << run.stderrText.toStdString();
 
     QTemporaryDir noResources;
@@ -200,18 +215,19 @@ TEST(Program, OddFilesInTheInstallationEndWithTheirMessage)
     EXPECT_EQ(run.exitCode, 1);
     EXPECT_TRUE(run.stderrText.contains("Orbeta.ini")) << run.stderrText.toStdString();
 
-    // Four lines of marks leave a percentage without a mark.
+    // Marks with a gap: the file was found, and is named with its path.
     QTemporaryDir shortMarks;
     copyDataTree(shortMarks.filePath("hd"));
     writeIni(shortMarks, buildDir() + "/cd", shortMarks.filePath("hd"));
     QFile marks(shortMarks.filePath("hd/Znamky.dat"));
     ASSERT_TRUE(marks.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    marks.write("0|30|5\r\n30|50|4\r\n50|75|3\r\n75|100|2\r\n");
+    marks.write("0|50|4\r\n50|75|3\r\n75|88|2\r\n90|100|1\r\n");
     marks.close();
     const ProgramRun shortRun = runProgram(shortMarks.path(), {}, 10000);
     EXPECT_EQ(shortRun.exitCode, 1);
-    EXPECT_TRUE(shortRun.stderrText.contains("Chyba: Nemožno nájsť súbory so zdrojmi dát.")) << shortRun.stderrText.toStdString();
-    EXPECT_TRUE(shortRun.stderrText.contains("Súbor Znamky.dat: 0 % nedostane žiadnu známku."))
+    EXPECT_TRUE(shortRun.stderrText.contains("Chyba: Súbor so zdrojmi dát sa nedá použiť.")) << shortRun.stderrText.toStdString();
+    EXPECT_FALSE(shortRun.stderrText.contains("Nemožno nájsť")) << shortRun.stderrText.toStdString();
+    EXPECT_TRUE(shortRun.stderrText.contains("Súbor " + shortMarks.filePath("hd") + "/Znamky.dat: 89 % nedostane"))
         << shortRun.stderrText.toStdString();
 
     // Far too large to be a mark table.
@@ -220,6 +236,106 @@ TEST(Program, OddFilesInTheInstallationEndWithTheirMessage)
     const ProgramRun hugeRun = runProgram(shortMarks.path(), {}, 10000);
     EXPECT_EQ(hugeRun.exitCode, 1);
     EXPECT_TRUE(hugeRun.stderrText.contains("/Znamky.dat: je väčší ako")) << hugeRun.stderrText.toStdString();
+}
+
+// Tables edited as a teacher edits them (decoded, changed, encoded): what a
+// task could not use stops the start with the file's path and line; what it
+// can use starts.
+TEST(Program, EditedTablesAreCheckedAtStart)
+{
+    using Lines = std::function<void(QStringList&)>;
+    struct Case {
+        const char* file;
+        Lines edit;
+        const char* named; // "file, line" in the message; nullptr when the program starts
+    };
+    const Case cases[] = {
+        {"3b.dat", [](QStringList& l) { l[1] = QStringLiteral("ľad#abc#abc"); }, "/3b.dat, riadok 2: "},
+        {"3b.dat", [](QStringList& l) { l[1] = QStringLiteral("ľad#9 999#9,99"); }, nullptr},
+        {"3a.dat", [](QStringList& l) { l[3] = QStringLiteral("meď#385#"); }, "/3a.dat, riadok 4: "},
+        {"1a.dat", [](QStringList& l) { l[2] = l[1]; }, "/1a.dat, riadok 3: "},
+        {"4a.dat", [](QStringList& l) { l[0].replace(QStringLiteral("ZrkDut1.bmp"), QStringLiteral("ZrkVyp1.bmp")); },
+         "/4a.dat, riadok 1: obrázok „ZrkVyp1.bmp“ kreslí vypuklé zrkadlo"},
+        {"6c.dat", [](QStringList& l) { l.append(QStringLiteral("48#prvý smartfón s dotykovou obrazovkou#2007")); },
+         nullptr},
+        {"6b.dat", [](QStringList& l) { l[0] = QStringLiteral("1#Niekto#abc#1900"); }, "/6b.dat, riadok 1: "},
+        {"Zadani.dat", [](QStringList& l) { l.clear(); }, "/Zadani.dat, riadok 1: "},
+        {"Napoveda.dat", [](QStringList& l) { l = l.mid(0, 10); }, "/Napoveda.dat, riadok 11: "},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(std::string(c.file) + " " + (c.named ? c.named : "starts"));
+        QTemporaryDir windir;
+        copyDataTree(windir.filePath("hd"));
+        writeIni(windir, buildDir() + "/cd", windir.filePath("hd"));
+        QFile file(windir.filePath(QStringLiteral("hd/") + c.file));
+        ASSERT_TRUE(file.open(QIODevice::ReadWrite));
+        QStringList lines = orbeta::LineCodec::decodedLines(file.readAll());
+        c.edit(lines);
+        ASSERT_TRUE(file.resize(0));
+        file.write(orbeta::LineCodec::encodeFile(lines, 3));
+        file.close();
+        const ProgramRun run = runProgram(windir.path(), {"--no-splash"}, 30000, QString(),
+                                          [](QProcessEnvironment& env) { env.insert("ORBETA_BENCHMARK", "1"); });
+        if (!c.named) {
+            EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
+            continue;
+        }
+        EXPECT_EQ(run.exitCode, 1);
+        EXPECT_TRUE(run.stderrText.contains("Chyba: Súbor so zdrojmi dát sa nedá použiť.")) << run.stderrText.toStdString();
+        EXPECT_TRUE(run.stderrText.contains("Súbor " + windir.filePath("hd") + QString::fromUtf8(c.named)))
+            << run.stderrText.toStdString();
+    }
+
+    // A mark table of four lines: the missing fifth row gives no mark.
+    QTemporaryDir fourMarks;
+    copyDataTree(fourMarks.filePath("hd"));
+    writeIni(fourMarks, buildDir() + "/cd", fourMarks.filePath("hd"));
+    QFile marks(fourMarks.filePath("hd/Znamky.dat"));
+    ASSERT_TRUE(marks.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    marks.write("0|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n");
+    marks.close();
+    const ProgramRun run = runProgram(fourMarks.path(), {"--no-splash"}, 30000, QString(),
+                                      [](QProcessEnvironment& env) { env.insert("ORBETA_BENCHMARK", "1"); });
+    EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
+}
+
+// A logout or a shutdown ends the program by SIGTERM or SIGHUP: its runtime
+// folder goes with it, and the next start removes one left by a program
+// that was killed outright.
+TEST(Program, EndedBySignalsItLeavesNoRuntimeFolder)
+{
+    QTemporaryDir windir;
+    copyDataTree(windir.filePath("hd"));
+    writeIni(windir, buildDir() + "/cd", windir.filePath("hd"));
+    QTemporaryDir temporary;
+    const QDir folder(temporary.path());
+    // Left by a process that is gone, by one that runs (this test), and of a name not ours.
+    for (const QString& name : {QStringLiteral("orbeta-runtime-999999999-Ab12Cd"),
+                                QStringLiteral("orbeta-runtime-%1-Ab12Cd").arg(QCoreApplication::applicationPid()),
+                                QStringLiteral("orbeta-runtime-Ab12Cd")})
+        ASSERT_TRUE(folder.mkdir(name));
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        QProcess process;
+        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+        env.insert("TMPDIR", temporary.path());
+        env.remove("XDG_RUNTIME_DIR");
+        env.insert("ORBETA_WINDIR", windir.path());
+        env.insert("ORBETA_MESSAGEBOX", "ok");
+        env.insert("QT_QPA_PLATFORM", "offscreen");
+        process.setProcessEnvironment(env);
+        process.start(buildDir() + "/orbeta", {"--no-splash"});
+        ASSERT_TRUE(process.waitForStarted());
+        // Running once the menu is up: give it the time a start takes.
+        ASSERT_FALSE(process.waitForFinished(5000)) << process.readAllStandardError().toStdString();
+        EXPECT_EQ(folder.entryList({"orbeta-runtime-*"}, QDir::Dirs).size(), 3);
+        ::kill(pid_t(process.processId()), signal);
+        ASSERT_TRUE(process.waitForFinished(20000));
+        EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
+        EXPECT_EQ(folder.entryList({"orbeta-runtime-*"}, QDir::Dirs),
+                  QStringList({QStringLiteral("orbeta-runtime-%1-Ab12Cd").arg(QCoreApplication::applicationPid()),
+                               QStringLiteral("orbeta-runtime-Ab12Cd")}));
+    }
 }
 
 TEST(Program, ATourThatCannotWriteSaysWhyAndTouchesNothingElse)

@@ -5,22 +5,21 @@
 // starts on the first control and is always on a shown one, Tab reaches the
 // calculator and the toolbar, the function keys check, continue and show the
 // solution, Escape goes one step back; every control is named for a screen reader.
-#include "tests/app/TaskSeriesFixture.h"
 #include "calc/FrmMech1.h"
 #include "calc/Quantity.h"
+#include "calc/RandomSource.h"
 #include "calc/TaskQuantities.h"
+#include "frame/HintWindow.h"
+#include "frame/SeriesSeeds.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "optics/FrmZobr.h"
 #include "optics/KeyboardRay.h"
 #include "optics/OpticsPicture.h"
 #include "results/RankingFile.h"
-#include "shell/AccessibleControls.h"
-#include "shell/Globals.h"
-#include "shell/HintWindow.h"
-#include "shell/PictureButton.h"
-#include "shell/SeriesSeeds.h"
-#include "calc/RandomSource.h"
+#include "screen/PictureButton.h"
+#include "services/Globals.h"
+#include "tests/app/TaskSeriesFixture.h"
 
 #include <QAccessible>
 #include <QLineEdit>
@@ -45,12 +44,6 @@ QString accessibleName(QWidget* widget)
 
 class TaskKeyboardTest : public test::TaskSeriesFixture {
 protected:
-    void SetUp() override
-    {
-        TaskSeriesFixture::SetUp();
-        InstallAccessibleControls();
-    }
-
     // The offscreen window is never active: its own focus is where keys go.
     QWidget* focus() const { return host.stage()->window()->focusWidget(); }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
@@ -179,7 +172,7 @@ TEST_F(TaskKeyboardTest, TabReachesTheCalculatorAndTheToolbarAndEscapeGoesBack)
         ASSERT_TRUE(tabUntil([&] { return focus() == form->topButton(i); })) << i;
     ASSERT_TRUE(tabUntil([&] { return focus() == form->topButton(3); }));
     key(Qt::Key_Space);
-    EXPECT_NE(globals().CurrentForm, form);
+    EXPECT_NE(ScreenHost::instance()->currentForm(), form);
     host.showForm(form);
 
     // A wrong check: F9 shows the solution, Escape shuts it, then Escape asks before answers are lost.
@@ -238,7 +231,7 @@ TEST_F(TaskKeyboardTest, TheLeverTakesTheFocusAndAChosenWeightIsLifted)
     key(Qt::Key_Escape);
     EXPECT_FALSE(form->lever().moving());
     EXPECT_EQ(form->lever().position(2), rest);
-    EXPECT_EQ(globals().CurrentForm, form);
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), form);
 }
 
 TEST_F(TaskKeyboardTest, AnOpticsSeriesRunsByKeysAloneWithItsSolutionByF9)

@@ -4,10 +4,10 @@
 #include "tests/app/TaskSeriesFixture.h"
 
 #include "calc/RandomSource.h"
-#include "shell/Globals.h"
-#include "shell/MarkTableFile.h"
-#include "shell/SeriesSeeds.h"
-#include "shell/TextTables.h"
+#include "formats/MarkTableFile.h"
+#include "formats/TextTables.h"
+#include "frame/SeriesSeeds.h"
+#include "services/Globals.h"
 
 #include <QDir>
 #include <QFile>
@@ -54,7 +54,6 @@ void TaskSeriesFixture::SetUp()
     g.DataDir = data.path() + QLatin1Char('/');
     g.ResultsDir = g.DataDir;
     g.PupilName = QStringLiteral("Zuzana");
-    g.PrintMode = false;
     g.AssignmentTexts = TextTables::readAssignmentTexts(installed(QStringLiteral("Zadani.dat")));
     g.HintTexts = TextTables::readHintTexts(installed(QStringLiteral("Napoveda.dat")));
     const auto marks = MarkTableFile::parse(installed(QStringLiteral("Znamky.dat")), QStringLiteral("Znamky.dat"));

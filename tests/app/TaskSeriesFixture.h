@@ -6,7 +6,7 @@
 #include "app/ResultsForms.h"
 #include "calc/Quantity.h"
 #include "optics/FrmZobr.h"
-#include "shell/ScreenHost.h"
+#include "screen/ScreenHost.h"
 #include "tests/support/FakeServices.h"
 
 #include <QByteArray>

@@ -4,7 +4,7 @@
 // The setup screen's printing as the program wires it: the chosen task's
 // worksheet through a printer into a PDF file, one sheet per copy.
 #include "app/WorksheetPrinting.h"
-#include "shell/Globals.h"
+#include "services/Globals.h"
 #include "tests/app/TaskSeriesFixture.h"
 #include "tests/support/PdfText.h"
 

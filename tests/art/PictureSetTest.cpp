@@ -10,7 +10,7 @@
 #include "look/Typeface.h"
 #include "menu/SetupLayout.h"
 #include "results/HintLayout.h"
-#include "shell/StartUpCheck.h"
+#include "startup/StartUpCheck.h"
 
 #include <QImage>
 #include <QMap>

@@ -24,6 +24,9 @@
 #include <QPainter>
 #include <gtest/gtest.h>
 
+#include <map>
+#include <set>
+
 using namespace orbeta;
 
 namespace {
@@ -72,7 +75,7 @@ QList<Place> formPlaces(const CalcExample& e)
             continue;
         const QPoint box = *l.boxes[i];
         places.append({QStringLiteral("TVstup(%1)").arg(i + 1), QRect(box, Layout::kAnswerBox)});
-        const QPoint unit(box.x() + Layout::kAnswerBox.width() + 4, box.y());
+        const QPoint unit(box.x() + Layout::kAnswerBox.width() + 7, box.y());
         places.append({QStringLiteral("LVstup(%1)").arg(i + 1), textPlace(unit, e.boxes[i].unit, 24)});
     }
     if (l.timeBoxes) {
@@ -291,6 +294,47 @@ TEST(DensityScenes, AnAskedVolumeLeavesTheScaleWithoutNumbers)
                 EXPECT_GT(ticks, 20) << calcTaskCode(c.task).toStdString() << " variant " << variant;
             }
         }
+    }
+}
+
+// A pupil who ignores the numbers and reads the asked value off the picture
+// (the level against the usual scale, the place the body stops) learns
+// nothing: the same finished picture comes with different answers.
+TEST(CalcScene, AnAskedValueCannotBeReadOffTheFinishedPicture)
+{
+    struct Case {
+        CalcTask task;
+        int asked;
+        ExperimentScene (*finished)(const CalcExample&);
+        double (*answer)(const CalcExample&);
+    };
+    const Case cases[] = {
+        {CalcTask::LiquidDensity, 1,
+         [](const CalcExample& e) -> ExperimentScene { return LiquidDensityFrame{std::get<LiquidDensityValues>(e.values).V}; },
+         [](const CalcExample& e) { return double(std::get<LiquidDensityValues>(e.values).V); }},
+        {CalcTask::LiquidPressure, 1, [](const CalcExample&) -> ExperimentScene { return LiquidPressureFrame{1}; },
+         [](const CalcExample& e) { return double(std::get<LiquidPressureValues>(e.values).p); }},
+        {CalcTask::MechanicalWork, 3, [](const CalcExample&) -> ExperimentScene { return MechanicalWorkFrame{1}; },
+         [](const CalcExample& e) { return double(std::get<MechanicalWorkValues>(e.values).s); }},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(calcTaskCode(c.task).toStdString());
+        std::map<QByteArray, std::set<double>> answersOf;
+        std::vector<std::pair<QByteArray, double>> seen;
+        for (std::uint64_t seed = 0; seed < 300; ++seed) {
+            const CalcExample e = test::generated(c.task, seed);
+            if (e.asked != c.asked)
+                continue;
+            const QImage picture = render(e, c.finished(e));
+            const QByteArray bytes(reinterpret_cast<const char*>(picture.constBits()), picture.sizeInBytes());
+            answersOf[bytes].insert(c.answer(e));
+            seen.emplace_back(bytes, c.answer(e));
+        }
+        ASSERT_GT(seen.size(), 40u);
+        std::size_t ambiguous = 0;
+        for (const auto& [bytes, answer] : seen)
+            ambiguous += answersOf[bytes].size() > 1;
+        EXPECT_GT(ambiguous, seen.size() * 3 / 4);
     }
 }
 

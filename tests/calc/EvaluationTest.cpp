@@ -4,11 +4,11 @@
 #include "calc/AnswerKeyFilter.h"
 #include "calc/CheckBox.h"
 #include "calc/CheckExample.h"
-#include "shell/ExampleSeeder.h"
 #include "calc/ExampleTable.h"
 #include "calc/NumberText.h"
 #include "calc/RandomSource.h"
 #include "calc/SolutionText.h"
+#include "frame/ExampleSeeder.h"
 
 #include <gtest/gtest.h>
 
@@ -172,6 +172,9 @@ TEST(CheckExample, RoadLengthsAndArrivalTime)
     EXPECT_FALSE(CheckExample(arrival, CalcAnswer{.finishBoxes = {"1", ""}}));
     EXPECT_FALSE(CheckExample(arrival, CalcAnswer{.finishBoxes = {"1-", "40"}}));
     EXPECT_FALSE(CheckExample(arrival, CalcAnswer{.finishBoxes = {"999999999", "40"}}));
+    // A clock has no negative part, whatever the sum.
+    EXPECT_FALSE(CheckExample(arrival, CalcAnswer{.finishBoxes = {"2", "-20"}}));
+    EXPECT_FALSE(CheckExample(arrival, CalcAnswer{.finishBoxes = {"-1", "160"}}));
 }
 
 TEST(CheckExample, LeverCountsAnyBalanceButNothingOnThePivot)
@@ -195,20 +198,22 @@ TEST(SolutionText, TextsOfThePupilsHint)
     EXPECT_EQ(SolutionText(example(CalcTask::LiquidDensity, 1, LiquidDensityValues{150, 1.26f, 120, 301.2f})),
               QStringLiteral("Objem:  120 ml"));
     EXPECT_EQ(SolutionText(example(CalcTask::LiquidDensity, 2, LiquidDensityValues{150, 0.8f, 120, 246})),
-              QStringLiteral("Hustota: 0,80 g/cm³"));
+              QStringLiteral("Hustota: 0,800 g/cm³"));
     EXPECT_EQ(SolutionText(example(CalcTask::ParallelResistors, 3,
                                    ParallelResistorsValues{27, 63, 18.9f, 0.7f, 0.3f, 1.0f})),
               QStringLiteral("Napätie: 18,9 V\nCelkový prúd: 1,0 A"));
-    // The two roads of "1d" are named as the legend names them.
+    // The two roads of "1d" are named as the map's legend names them.
     NonUniformMotionValues roads;
-    roads.s1 = 24;
-    roads.s2 = 28;
+    roads.startCity = 4;
+    roads.targetCity = 2;
+    roads.s1 = 26;
+    roads.s2 = 22;
     EXPECT_EQ(SolutionText(example(CalcTask::NonUniformMotion, 2, roads)),
-              QStringLiteral("Dĺžka dráhy: s₁ = 24 km, s₂ = 28 km"));
+              QStringLiteral("Dĺžky: |ED| = 26 km, |EB| = 22 km"));
     EXPECT_EQ(SolutionText(example(CalcTask::Lever, 3, LeverValues{3, {12, 2, 5}, {-2, 2, 4}, 3, {7, 5, 9}})),
-              QStringLiteral("Správne zavesenie závažia:\nzávažie 5 na značku 4 vpravo\n"
-                             "vľavo: 12 na značke 2\nvpravo: 2 na značke 2, 5 na značke 4\n"
-                             "12 · 2 = 24 = 2 · 2 + 5 · 4"));
+              QStringLiteral("Správne zavesenie závažia:\nzávažie 5 N na značku 4 vpravo\n"
+                             "vľavo: 12 N na značke 2\nvpravo: 2 N na značke 2, 5 N na značke 4\n"
+                             "12 N · 2 = 24 = 2 N · 2 + 5 N · 4"));
 }
 
 TEST(NumberText, FormatsOfTheBoxes)
@@ -220,6 +225,13 @@ TEST(NumberText, FormatsOfTheBoxes)
     EXPECT_EQ(FormatFixed(-0.01, 1), QStringLiteral("0,0"));
     EXPECT_EQ(RoundHalfEven(2.5, 0), 2.0);
     EXPECT_EQ(RoundHalfEven(3.5, 0), 4.0);
+    // Read, not typed: thousands grouped as the tables group them.
+    const QChar nbsp(0x00A0);
+    EXPECT_EQ(GroupThousands(QStringLiteral("13546,2")), QStringLiteral("13") + nbsp + QStringLiteral("546,2"));
+    EXPECT_EQ(GroupThousands(QStringLiteral(" 334000")),
+              QStringLiteral(" 334") + nbsp + QStringLiteral("000"));
+    EXPECT_EQ(GroupThousands(QStringLiteral("999,125")), QStringLiteral("999,125"));
+    EXPECT_EQ(GroupThousands(QStringLiteral("-1200")), QStringLiteral("-1") + nbsp + QStringLiteral("200"));
 }
 
 TEST(ExampleTable, RefusesNumbersThatBreakTheExamples)
@@ -227,7 +239,7 @@ TEST(ExampleTable, RefusesNumbersThatBreakTheExamples)
     auto table = [](const QString& value, int rows) {
         CalcTable t{{"Látka", "kg/m³", "g/cm³"}};
         for (int i = 1; i <= rows; ++i)
-            t.push_back({"látka", "1", i == 3 ? value : QStringLiteral("1,00")});
+            t.push_back({"látka", "1", i == 3 ? value : QStringLiteral("%1,00").arg(i)});
         return t;
     };
     EXPECT_TRUE(ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("13,55", 8), "1a.dat").ok());
@@ -235,7 +247,9 @@ TEST(ExampleTable, RefusesNumbersThatBreakTheExamples)
     ASSERT_FALSE(tooHeavy.ok());
     EXPECT_EQ(tooHeavy.error().line, 4);
     EXPECT_EQ(tooHeavy.error().file, QStringLiteral("1a.dat"));
-    EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("1,005", 8), "1a.dat").ok());
+    // Three decimals, as 1 261 kg/m³ needs; m2 then keeps two.
+    EXPECT_TRUE(ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("1,261", 8), "1a.dat").ok());
+    EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("1,0005", 8), "1a.dat").ok());
     EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("abc", 8), "1a.dat").ok());
     EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::LiquidDensity, table("0", 8), "1a.dat").ok());
     EXPECT_FALSE(ExampleTable::fromCalcTable(CalcTask::SolidDensity, table("7,8", 9), "1b.dat").ok());

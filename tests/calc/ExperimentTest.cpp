@@ -112,7 +112,7 @@ CalcAnswer answerFromReadings(const CalcExample& e, const Experiment& x)
         box(4) = typed(rho * at(1) * (at(3) - at(2)));
         break;
     case CalcTask::Melting:
-        box(4) = typed(at(1) * (MeltingValues::c1 * (0 - at(2)) + MeltingValues::l + MeltingValues::c2 * at(3)));
+        box(4) = typed(at(1) * (table.value(1) * (0 - at(2)) + table.value(4) + table.value(2) * at(3)));
         break;
     case CalcTask::OhmsLaw: {  // I, R, U; a given R stands on the resistor
         const double r = std::get<OhmsLawValues>(e.values).R;
@@ -217,7 +217,7 @@ TEST(ExperimentFrames, LastFrameShowsWhatTheAnswerNeeds)
                 << "box " << i + 1;
         }
         if (const auto* liquid = std::get_if<LiquidDensityValues>(&e.values); liquid && e.asked != 3) {
-            EXPECT_EQ(r.boxes[1], FormatFixed(liquid->m2, 1));
+            EXPECT_EQ(r.boxes[1], FormatFixed(liquid->m2, 2));
         }
         if (e.task == CalcTask::NonUniformMotion && e.asked != 3) {
             EXPECT_EQ(r.finishBoxes[1]->size(), 2);

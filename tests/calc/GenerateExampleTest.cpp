@@ -147,7 +147,7 @@ CalcAnswer answerFromPhysics(const CalcExample& e, const ExampleTable& table = {
                 box(4) = typed(given.value(e.shownRow) * d(x.m) * (d(x.t2) - d(x.t1)));
             },
             [&](const MeltingValues& x) {
-                box(4) = typed(x.m * (2.09 * -d(x.t1) + 334 + 4.18 * d(x.t2)));
+                box(4) = typed(x.m * (given.value(1) * -d(x.t1) + given.value(4) + given.value(2) * d(x.t2)));
             },
             [&](const OhmsLawValues& x) { fill({{{2, x.U / d(x.I)}, {1, x.U / d(x.R)}, {3, x.R * d(x.I)}}}); },
             [&](const ElectricEnergyValues& x) { box(1) = typed(x.P * d(x.t) / 60.0 / 1000.0); },
@@ -368,16 +368,37 @@ TEST(GenerateExample, HeatAndMeltingKeepThreeDecimals)
         const double exact = orbeta::test::heatTable().value(e.tableRow) * std::lround(x.m * 10) / 10 * (x.t2 - x.t1);
         EXPECT_EQ(x.Q, static_cast<float>(RoundHalfEven(exact, 3)));
         EXPECT_NEAR(exact * 1000, std::round(exact * 1000), 1e-6);
+        // Before the run the box by the thermometer reads what the thermometer shows.
+        EXPECT_EQ(e.boxes[2].text, QString::number(x.t1));
         rows.insert(e.tableRow);
     });
     EXPECT_EQ(rows.size(), 5u);
-    forSeeds<MeltingValues>(CalcTask::Melting, [](const CalcExample&, const MeltingValues& x) {
+    forSeeds<MeltingValues>(CalcTask::Melting, [](const CalcExample& e, const MeltingValues& x) {
+        EXPECT_EQ(e.boxes[2].text, QString::number(x.t1));
         EXPECT_LT(x.t1, 0);
         EXPECT_GT(x.t2, 0);
         // Q in hundredths of a kJ, exactly.
         const int hundredths = x.m * (209 * -x.t1 + 33400 + 418 * x.t2);
         EXPECT_EQ(x.Q, static_cast<float>(hundredths / 100.0));
     });
+}
+
+// The key and the judgement take the constants of "3b" from the tables the
+// form shows, edited or not.
+TEST(GenerateExample, MeltingComputesWithTheNumbersItsTablesShow)
+{
+    const ExampleTable edited({0, 9.99, 4.5, 0, 300});
+    for (std::uint64_t seed = 0; seed < 300; ++seed) {
+        RandomSource rnd(seed);
+        const CalcExample e = GenerateExample(CalcTask::Melting, edited, rnd);
+        const auto& x = std::get<MeltingValues>(e.values);
+        SCOPED_TRACE("seed " + std::to_string(seed));
+        ASSERT_EQ(x.c1, 9.99f);
+        ASSERT_EQ(x.c2, 4.5f);
+        ASSERT_EQ(x.l, 300.0f);
+        ASSERT_TRUE(CheckExample(e, answerFromPhysics(e, edited))) << SolutionText(e).toStdString();
+        ASSERT_FALSE(CheckExample(e, answerFromPhysics(e, orbeta::test::meltingTable())));
+    }
 }
 
 TEST(GenerateExample, CircuitsAreConsistent)
@@ -410,7 +431,7 @@ TEST(GenerateExample, InstalledTablesServeEveryRow)
         const QString path = dataDir + ExampleTable::fileName(task);
         const auto bytes = LoadDataFile(path);
         ASSERT_TRUE(bytes.ok()) << bytes.error().message().toStdString();
-        const auto rows = ReadTableFile(bytes.value(), path, {ExampleTable::rowsNeeded(task), true});
+        const auto rows = ReadTableFile(bytes.value(), path, ExampleTable::needs(task));
         ASSERT_TRUE(rows.ok()) << rows.error().message().toStdString();
         const auto table = ExampleTable::fromCalcTable(task, rows.value(), path);
         ASSERT_TRUE(table.ok()) << table.error().message().toStdString();

@@ -1,9 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The lever of "2e" under the pupil's hands: snapping within 5 pixels,
-// refusal on an occupied mark, taking a weight off, the scene's bounds, no
-// move after the check, and the keyboard's path under the same rules.
+// The lever of "2e" under the pupil's hands: snapping within 5 pixels, a
+// weight let go either on a hook or back in the tray, refusal on an occupied
+// mark, taking a weight off, the scene's bounds, no move after the check, and
+// the keyboard's path under the same rules.
 #include "calc/CheckExample.h"
 #include "calc/LeverBoard.h"
 
@@ -77,12 +78,52 @@ TEST(LeverBoard, AWeightSnapsWithinFivePixelsInclusiveAndNotAtSix)
     for (const Case c : {Case{{5, 5}, true}, Case{{-5, -5}, true}, Case{{5, -5}, true}, Case{{6, 0}, false},
                          Case{{0, -6}, false}, Case{{-6, 5}, false}}) {
         LeverBoard b(lever(2), places());
-        const LeverBoard::Event event = drag(b, 1, hook(4) + c.offset);
+        b.press(1, true);
+        const LeverBoard::Event event = b.move(hook(4) + c.offset - b.position(1));
         EXPECT_EQ(event == LeverBoard::Event::Hung, c.snaps) << c.offset.x() << ", " << c.offset.y();
         EXPECT_EQ(b.position(1) == hook(4), c.snaps);
         EXPECT_EQ(b.lever()[10] == 6, c.snaps);
         EXPECT_EQ(b.weightHung(), c.snaps);
     }
+}
+
+// Let go, a weight is on a hook, counted, or back in the tray: nothing floats
+// near a mark looking hung while the lever and the check ignore it.
+TEST(LeverBoard, ALetGoWeightHangsWhereItSeemsToHangOrGoesBackToTheTray)
+{
+    struct Case {
+        QPoint to;
+        bool hangs;
+    };
+    const QPoint reach(LeverBoard::kDropReach, LeverBoard::kDropReach);
+    for (const Case c : {Case{hook(6) - QPoint(0, 10), true}, Case{hook(4) + reach, true},
+                         Case{hook(-6) - reach, true}, Case{hook(4) + QPoint(0, LeverBoard::kDropReach + 1), false},
+                         Case{hook(2) + QPoint(LeverBoard::kDropReach + 1, 0), false}, Case{QPoint(150, 40), false},
+                         Case{QPoint(290, 218), false}}) {
+        SCOPED_TRACE(testing::Message() << c.to.x() << ", " << c.to.y());
+        LeverBoard b(lever(2), places());
+        const LeverState before = b.lever();
+        b.press(1, true);
+        b.move(c.to - b.position(1));
+        EXPECT_EQ(b.release(), c.hangs ? LeverBoard::Event::Hung : LeverBoard::Event::Dropped);
+        const std::optional<int> mark = b.markOf(1);
+        EXPECT_EQ(mark.has_value(), c.hangs);
+        EXPECT_EQ(b.weightHung(), c.hangs);
+        if (mark) {
+            EXPECT_EQ(b.position(1), hook(*mark));
+            EXPECT_EQ(b.lever()[std::size_t(*mark + 6)], 6);
+        } else {
+            EXPECT_EQ(b.position(1), places().homes[0]);
+            EXPECT_EQ(b.lever(), before);
+        }
+    }
+    // Taken off its mark and let go in the open, it goes to the tray too,
+    // and the mark is empty.
+    LeverBoard b(lever(2), places());
+    drag(b, 1, hook(4));
+    drag(b, 1, QPoint(200, 40));
+    EXPECT_EQ(b.position(1), places().homes[0]);
+    EXPECT_EQ(b.lever()[10], 0);
 }
 
 // A weight let go on another mark would seem to hang there: it goes back.
@@ -100,13 +141,14 @@ TEST(LeverBoard, WhenTheMarkIsShownOnlyItTakesAWeight)
             EXPECT_FALSE(b.weightHung());
         }
     }
-    // Six pixels off a mark it is only put down there.
-    EXPECT_EQ(drag(b, 2, hook(3) + QPoint(0, 6)), LeverBoard::Event::Moved);
-    EXPECT_EQ(b.position(2), hook(3) + QPoint(0, 6));
-    b.press(2, true);
-    b.move(home - b.position(2));
-    b.release();
+    // Ten pixels off another mark it would seem to hang there too: back it goes.
+    EXPECT_EQ(drag(b, 2, hook(3) + QPoint(0, -10)), LeverBoard::Event::Refused);
+    EXPECT_EQ(b.position(2), home);
+    EXPECT_EQ(b.lever(), before);
+    // Taken off the shown mark and let go on another, it hangs on the shown mark again.
     EXPECT_EQ(drag(b, 2, hook(4)), LeverBoard::Event::Hung);
+    EXPECT_EQ(drag(b, 2, hook(2) + QPoint(3, -8)), LeverBoard::Event::Refused);
+    EXPECT_EQ(b.position(2), hook(4));
     EXPECT_EQ(b.markOf(2), 4);
     // The even variants: any mark, the pivot included.
     LeverBoard any(lever(2), places());

@@ -104,11 +104,14 @@ TEST(MechanicsSceneLayout, BoxesFitTheSceneBesideTheApparatusBeforeAndDuringTheR
 }
 
 // After the run the tube's liquid reaches the tick of the example's pressure,
-// with the red mark on its top; before the run it stands at 0 kPa.
+// with the red mark on its top; before the run it stands at 0 kPa. (An asked
+// pressure has no ticks to reach.)
 TEST(MechanicsScenes, TheTubeShowsThePressureOfTheWeight)
 {
-    for (std::uint64_t seed = 1; seed <= 8; ++seed) {
+    for (std::uint64_t seed = 1; seed <= 12; ++seed) {
         const CalcExample e = test::generated(CalcTask::LiquidPressure, seed);
+        if (e.asked == 1)
+            continue;
         const double p = std::get<LiquidPressureValues>(e.values).p;
         const Experiment x(e);
         for (const auto& [frame, kPa] : {std::pair{0, 0.0}, std::pair{x.lastFrame(), p}}) {

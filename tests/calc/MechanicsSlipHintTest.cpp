@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The slips of "2a" to "2d": a quotient divided the wrong way round, a
-// power of ten, and silence for a value no slip explains.
+// power of ten, and silence for a value no slip explains; each names its box.
 #include "calc/SlipHint.h"
 
 #include "calc/NumberText.h"
@@ -14,7 +14,10 @@ using namespace orbeta;
 namespace {
 
 const QString kNothing;
-const QString kInverted = QStringLiteral("Vymeň delenec a deliteľ.");
+QString inverted(const char* symbol)
+{
+    return QString::fromUtf8(symbol) + QStringLiteral(": vymeň delenec a deliteľ.");
+}
 
 CalcExample example(CalcTask task, std::optional<int> asked, ExampleValues values)
 {
@@ -48,15 +51,15 @@ TEST(MechanicsSlipHint, OneRowPerSlip)
     const WinchPowerValues winch{500, 4, 6, 2000};
     const WinchEnergyValues energy{3, 50, 4, 12, 6000, 1500};
     const SlipCase cases[] = {
-        {"2a p: S / m", example(CalcTask::LiquidPressure, 1, press), inBox(2, QStringLiteral("0,125")), kInverted},
+        {"2a p: S / m", example(CalcTask::LiquidPressure, 1, press), inBox(2, QStringLiteral("0,125")), inverted("p")},
         {"2a p: right", example(CalcTask::LiquidPressure, 1, press), inBox(2, QStringLiteral("8")), kNothing},
-        {"2a S: p / m", example(CalcTask::LiquidPressure, 3, press), inBox(3, QStringLiteral("0,167")), kInverted},
-        {"2b F: s / W", example(CalcTask::MechanicalWork, 2, board), inBox(2, QStringLiteral("0,025")), kInverted},
-        {"2b s: F / W", example(CalcTask::MechanicalWork, 3, board), inBox(1, QStringLiteral("0,2")), kInverted},
+        {"2a S: p / m", example(CalcTask::LiquidPressure, 3, press), inBox(3, QStringLiteral("0,167")), inverted("S")},
+        {"2b F: s / W", example(CalcTask::MechanicalWork, 2, board), inBox(2, QStringLiteral("0,025")), inverted("F")},
+        {"2b s: F / W", example(CalcTask::MechanicalWork, 3, board), inBox(1, QStringLiteral("0,2")), inverted("s")},
         {"2b W: ten times", example(CalcTask::MechanicalWork, 1, board), inBox(3, QStringLiteral("2000")),
-         QStringLiteral("Tvoj výsledok je 10-krát väčší.")},
-        {"2c P: t / W", example(CalcTask::WinchPower, 2, winch), inBox(4, QStringLiteral("0,002")), kInverted},
-        {"2c t: P / W", example(CalcTask::WinchPower, 3, winch), inBox(3, QStringLiteral("0,25")), kInverted},
+         QStringLiteral("W: výsledok je 10-krát väčší.")},
+        {"2c P: t / W", example(CalcTask::WinchPower, 2, winch), inBox(4, QStringLiteral("0,002")), inverted("P")},
+        {"2c t: P / W", example(CalcTask::WinchPower, 3, winch), inBox(3, QStringLiteral("0,25")), inverted("t")},
         {"2c t: no slip", example(CalcTask::WinchPower, 3, winch), inBox(3, QStringLiteral("7")), kNothing},
         {"2d P: t / W", example(CalcTask::WinchEnergy, std::nullopt, energy),
          [] {
@@ -64,7 +67,14 @@ TEST(MechanicsSlipHint, OneRowPerSlip)
              a.boxes[4] = QStringLiteral("0,001");
              return a;
          }(),
-         kInverted},
+         inverted("P")},
+        {"2d W: a tenth, named apart from P", example(CalcTask::WinchEnergy, std::nullopt, energy),
+         [] {
+             CalcAnswer a = inBox(2, QStringLiteral("600"));
+             a.boxes[4] = QStringLiteral("1500");
+             return a;
+         }(),
+         QStringLiteral("W: výsledok je 10-krát menší.")},
     };
     for (const SlipCase& c : cases)
         EXPECT_EQ(SlipHint(c.example, c.answer), c.line) << c.name;

@@ -2,7 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The line under the solution after a wrong check: which slip explains the
-// typed value, and silence when none does.
+// typed value, named by the symbol of the box it is about, and silence when
+// none does.
 #include "calc/SlipHint.h"
 
 #include "calc/NumberText.h"
@@ -15,23 +16,31 @@ using namespace orbeta;
 namespace {
 
 const QString kNothing;
-const QString kUnitsGKg = QStringLiteral("Pozor na jednotky: g a kg.");
-const QString kUnitsMlL = QStringLiteral("Pozor na jednotky: ml a l.");
-const QString kUnitsMKm = QStringLiteral("Pozor na jednotky: m a km.");
-const QString kUnitsSH = QStringLiteral("Pozor na jednotky: s a h.");
-const QString kUnitsMinH = QStringLiteral("Pozor na jednotky: min a h.");
-const QString kInverted = QStringLiteral("Vymeň delenec a deliteľ.");
-const QString kRoundedResult = QStringLiteral("Výsledok napíš presnejšie.");
-const QString kRoundedIntermediate = QStringLiteral("Nezaokrúhľuj medzivýsledok.");
+const QString kUnitsGKg = QStringLiteral("pozor na jednotky g a kg.");
+const QString kUnitsMlL = QStringLiteral("pozor na jednotky ml a l.");
+const QString kUnitsMKm = QStringLiteral("pozor na jednotky m a km.");
+const QString kUnitsSH = QStringLiteral("pozor na jednotky s a h.");
+const QString kUnitsMinH = QStringLiteral("pozor na jednotky min a h.");
+const QString kInverted = QStringLiteral("vymeň delenec a deliteľ.");
+const QString kRoundedResult = QStringLiteral("výsledok napíš presnejšie.");
+const QString kRoundedIntermediate = QStringLiteral("nezaokrúhľuj medzivýsledok.");
+const QString kNegativeClock = QStringLiteral("hodiny a minúty nie sú záporné.");
 
 QString timesLarger(int factor)
 {
-    return QStringLiteral("Tvoj výsledok je %1-krát väčší.").arg(factor);
+    return QStringLiteral("výsledok je %1-krát väčší.").arg(factor);
 }
 
 QString timesSmaller(int factor)
 {
-    return QStringLiteral("Tvoj výsledok je %1-krát menší.").arg(factor);
+    return QStringLiteral("výsledok je %1-krát menší.").arg(factor);
+}
+
+// The slip without the symbol that names its box ("W: ").
+QString slipOf(const QString& line)
+{
+    const qsizetype colon = line.indexOf(QStringLiteral(": "));
+    return colon < 0 ? line : line.mid(colon + 2);
 }
 
 CalcExample example(CalcTask task, int asked, ExampleValues values)
@@ -180,6 +189,8 @@ TEST(SlipHint, OneRowPerSlip)
         {"1d time minutes empty", car(3), onClock("1", ""), kNothing},
         {"1d time right", car(3), onClock("1", "40"), kNothing},
         {"1d time right in minutes", car(3), onClock("0", "100"), kNothing},
+        {"1d time with negative minutes adding up", car(3), onClock("2", "-20"), kNegativeClock},
+        {"1d time with negative hours", car(3), onClock("-1", "160"), kNegativeClock},
         // The circuits: each quotient divided the wrong way round.
         {"5a R as I / U", ohm(1), inBox(2, "0,033"), kInverted},
         {"5a I as R / U", ohm(2), inBox(1, "2,5"), kInverted},
@@ -198,10 +209,22 @@ TEST(SlipHint, OneRowPerSlip)
     };
     for (const SlipCase& c : cases) {
         const QString line = SlipHint(c.example, c.answer);
-        EXPECT_EQ(line.toStdString(), c.line.toStdString()) << c.name;
+        EXPECT_EQ(slipOf(line).toStdString(), c.line.toStdString()) << c.name;
         // The line goes into a small bubble.
         EXPECT_LE(line.size(), 34) << c.name;
     }
+}
+
+// A task that asks two quantities says which box the slip is about; a
+// quotient divided the wrong way round is named as such even when it is
+// also a power of ten off.
+TEST(SlipHint, TheLineNamesTheBoxAndTheSwappedQuotientFirst)
+{
+    EXPECT_EQ(SlipHint(parallel(2), inBox(2, "0,016")), QStringLiteral("R₂: vymeň delenec a deliteľ."));
+    // 1 W at 10 V: I = P / U = 0,1 A; U / P = 10 is also a hundred times too large.
+    const CalcExample power = example(CalcTask::ElectricPower, 2, ElectricPowerValues{10, 0.1f, 1});
+    EXPECT_EQ(SlipHint(power, inBox(1, "10")), QStringLiteral("I: vymeň delenec a deliteľ."));
+    EXPECT_EQ(SlipHint(car(3), onClock("2", "-20")), QStringLiteral("t: hodiny a minúty nie sú záporné."));
 }
 
 // Over generated examples: the right value says nothing, the value ten times
@@ -251,9 +274,9 @@ TEST(SlipHint, GeneratedExamples)
             if (e.tableActive())
                 continue;
             EXPECT_EQ(SlipHint(e, typedAs(right)), kNothing);
-            EXPECT_EQ(SlipHint(e, typedAs(10 * right)), timesLarger(10));
+            EXPECT_EQ(slipOf(SlipHint(e, typedAs(10 * right))), timesLarger(10));
             if (unitFactor > 0) {
-                EXPECT_TRUE(SlipHint(e, typedAs(unitFactor * right)).startsWith(QStringLiteral("Pozor na jednotky:")));
+                EXPECT_TRUE(slipOf(SlipHint(e, typedAs(unitFactor * right))).startsWith(QStringLiteral("pozor na jednotky")));
             }
         }
     }

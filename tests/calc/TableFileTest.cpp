@@ -3,9 +3,11 @@
 
 #include "calc/TableFile.h"
 
+#include "calc/ExampleTable.h"
+#include "calc/MotionTasks.h"
 #include "calc/ShownTable.h"
 
-#include "shell/LineCodec.h"
+#include "formats/LineCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -75,6 +77,78 @@ TEST(ReadTableFile, NeedsCheckRowCountAndNumbers)
 
     // The headings are never numbers, and without `numbers` nothing is parsed.
     EXPECT_TRUE(ReadTableFile(storedFile({"h#h#h", "auto#x#rýchle"}), "1d.dat", {1, false}).ok());
+}
+
+// What a teacher may make of a table through decode, edit and encode: the
+// numbers the examples use are refused at start with the line, unless they
+// keep the examples sound.
+TEST(ExampleTableFromFile, EditedNumbersAreUsedOrRefusedWithTheirLine)
+{
+    const QStringList melting{"Látka#J.kg¬Á.°C¬Á#kJ.kg¬Á.°C¬Á", "ľad#2 090#2,09", "voda#4 180#4,18",
+                              "Látka#J.kg¬Á#kJ.kg¬Á", "ľad#334 000#334"};
+    const QStringList liquids{"Kvapalina#kg/mĂ#g/cmĂ", "voda#1 000#1,00", "lieh#789#0,79",   "olej#920#0,92",
+                              "mlieko#1 030#1,03",   "ortuť#13 546#13,55", "benzín#700#0,70", "petrolej#800#0,80",
+                              "glycerol#1 261#1,26"};
+    struct Case {
+        CalcTask task;
+        QStringList lines;
+        int editedLine;       // 1-based, 0 for the file as installed
+        const char* edited;
+        int refusedLine;      // 0 when the table is used
+    };
+    const Case cases[] = {
+        {CalcTask::Melting, melting, 0, "", 0},
+        {CalcTask::Melting, melting, 2, "ľad#9 999#9,99", 0},
+        {CalcTask::Melting, melting, 5, "ľad#300 000#300", 0},
+        {CalcTask::Melting, melting, 2, "ľad#abc#abc", 2},
+        {CalcTask::Melting, melting, 3, "voda#4 180#", 3},
+        {CalcTask::Melting, melting, 3, "voda#4 180#-4,18", 3},
+        {CalcTask::Melting, melting, 2, "ľad#2 095#2,095", 2},
+        {CalcTask::Melting, melting, 5, "ľad#334 500#334,5", 5},
+        {CalcTask::Melting, melting, 5, "ľad#abc#abc", 5},
+        {CalcTask::Melting, melting.mid(0, 4), 0, "", 5},
+        {CalcTask::LiquidDensity, liquids, 0, "", 0},
+        {CalcTask::LiquidDensity, liquids, 4, "olej#790#0,79", 4},
+        {CalcTask::LiquidDensity, liquids, 3, "lieh#x#x", 3},
+    };
+    for (const Case& c : cases) {
+        QStringList lines = c.lines;
+        if (c.editedLine > 0)
+            lines[c.editedLine - 1] = QString::fromUtf8(c.edited);
+        SCOPED_TRACE(lines.join(QLatin1Char('|')).toStdString());
+        const auto rows = ReadTableFile(storedFile(lines), "/hd/x.dat", ExampleTable::needs(c.task));
+        const auto numbers = rows ? ExampleTable::fromCalcTable(c.task, rows.value(), "/hd/x.dat")
+                                  : FileResult<ExampleTable>(rows.error());
+        if (c.refusedLine == 0) {
+            ASSERT_TRUE(numbers.ok()) << numbers.error().message().toStdString();
+            EXPECT_EQ(numbers.value().rows(), ExampleTable::rowsNeeded(c.task));
+        } else {
+            ASSERT_FALSE(numbers.ok());
+            EXPECT_EQ(numbers.error().line, c.refusedLine);
+            EXPECT_TRUE(numbers.error().message().startsWith(QStringLiteral("Súbor /hd/x.dat, riadok ")));
+        }
+    }
+}
+
+// The vehicles of "1d" below row 3 keep their file's speed: one the drawn
+// vehicle could have would judge the pupil who marks it wrong.
+TEST(VehicleTable, AFixedSpeedMustStayOutsideTheDrawnOnes)
+{
+    const CalcTable installed{{"Vozidlo", "Počet miest", "km/h"}, {"auto", "3", "50"}, {"autobus", "45", "55"},
+                              {"osobné auto", "5", "62"}, {"traktor", "1", "30"}};
+    EXPECT_FALSE(MotionTasks::vehicleTableProblem(installed, "1d.dat"));
+    for (const char* speed : {"55", "48", "65", "abc", "30,5", ""}) {
+        CalcTable edited = installed;
+        edited[4].secondValue = QString::fromUtf8(speed);
+        const auto problem = MotionTasks::vehicleTableProblem(edited, "/hd/1d.dat");
+        ASSERT_TRUE(problem) << speed;
+        EXPECT_EQ(problem->line, 5);
+    }
+    for (const char* speed : {"47", "66", "120"}) {
+        CalcTable edited = installed;
+        edited[4].secondValue = QString::fromUtf8(speed);
+        EXPECT_FALSE(MotionTasks::vehicleTableProblem(edited, "1d.dat")) << speed;
+    }
 }
 
 TEST(ReadTableFile, EmptyFileIsAnEmptyTableUnlessRowsAreNeeded)

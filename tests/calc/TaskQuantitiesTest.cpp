@@ -5,7 +5,7 @@
 // generated examples and the quantities the assignment texts ask for.
 #include "calc/CircuitTasks.h"
 #include "calc/TaskQuantities.h"
-#include "shell/Cp1250.h"
+#include "formats/Cp1250.h"
 #include "tests/support/CalcTestTables.h"
 
 #include <QFile>

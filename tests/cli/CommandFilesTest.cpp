@@ -12,6 +12,8 @@
 #include <gtest/gtest.h>
 
 #include <csignal>
+#include <dirent.h>
+#include <fcntl.h>
 #include <optional>
 #include <sys/resource.h>
 #include <sys/stat.h>
@@ -255,7 +257,7 @@ TEST(CommandFiles, DecodeReadsAPipeOnStandardInput)
     piped.stdinPipe = QByteArray(16 * 1024 * 1024 + 1, 'x');
     const CliRun tooLarge = cli({"decode", "-"}, piped);
     EXPECT_EQ(tooLarge.status, 1);
-    EXPECT_TRUE(tooLarge.err.contains(QStringLiteral("standard input"))) << tooLarge.err.toStdString();
+    EXPECT_TRUE(tooLarge.err.contains(QStringLiteral("(štandardný vstup)"))) << tooLarge.err.toStdString();
     EXPECT_TRUE(tooLarge.out.isEmpty());
 }
 
@@ -291,4 +293,46 @@ TEST(CommandFiles, RayConstructionsAlternateAndADamagedSceneFileEndsWithItsName)
                                 QStringLiteral("5"), QStringLiteral("--data"), data.path()});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_TRUE(damaged.err.contains(QStringLiteral("4a.dat"))) << damaged.err.toStdString();
+}
+
+// A file name in another encoding than UTF-8 (a windows-1250 "ý") cannot be
+// kept apart from its neighbours once read: refused and named as its bytes,
+// never written under a changed name or said to be missing.
+TEST(CommandFiles, ANameInAnotherEncodingIsRefusedNotMangled)
+{
+    QTemporaryDir dir;
+    const QByteArray existing = QFile::encodeName(dir.path()) + "/tab\xfd.dat";
+    const int fd = ::open(existing.constData(), O_WRONLY | O_CREAT | O_EXCL, 0644);
+    ASSERT_GE(fd, 0);
+    ASSERT_EQ(::write(fd, "abcX\r\n", 6), 6);
+    ::close(fd);
+    struct Case {
+        const char* script;
+        const char* named;
+    };
+    const Case cases[] = {
+        {R"sh("$0" worksheet 1a --count 5 -o "$(printf '%s/pracovn\375.pdf' "$1")")sh", "pracovn\\xfd.pdf"},
+        {R"sh("$0" decode "$(printf '%s/tab\375.dat' "$1")")sh", "tab\\xfd.dat"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.script);
+        QProcess process;
+        process.start(QStringLiteral("/bin/sh"),
+                      {QStringLiteral("-c"), QString::fromUtf8(c.script),
+                       qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), dir.path()});
+        ASSERT_TRUE(process.waitForFinished(30000));
+        const QString err = QString::fromUtf8(process.readAllStandardError());
+        EXPECT_EQ(process.exitCode(), 2) << err.toStdString();
+        EXPECT_TRUE(err.contains(QString::fromUtf8(c.named))) << err.toStdString();
+        EXPECT_FALSE(err.contains(QStringLiteral("chýba"))) << err.toStdString();
+    }
+    // Qt lists no name that is not UTF-8: the folder is read as bytes.
+    int entries = 0;
+    if (DIR* listing = ::opendir(QFile::encodeName(dir.path()).constData())) {
+        while (const dirent* entry = ::readdir(listing))
+            entries += entry->d_name[0] != '.';
+        ::closedir(listing);
+    }
+    EXPECT_EQ(entries, 1);
+    ::unlink(existing.constData());
 }

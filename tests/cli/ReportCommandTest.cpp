@@ -43,23 +43,32 @@ TEST(ReportCommand, ThePdfHoldsTheClassesNumbers)
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     // The torn record is named on standard error with its line.
     EXPECT_TRUE(run.err.contains(QStringLiteral("riadok %1:").arg(kTornLine))) << run.err.toStdString();
-    EXPECT_EQ(run.err.count(QLatin1Char('\n')), 1) << run.err.toStdString();
+    EXPECT_TRUE(run.err.contains(QStringLiteral("(„Mechanika 1“, „Neznáma úloha“), vynechané: riadky 18.")))
+        << run.err.toStdString();
+    EXPECT_EQ(run.err.count(QLatin1Char('\n')), 2) << run.err.toStdString();
 
     const QString text = oneSpaced(pdfText(pdf));
     for (const QString& expected : {
              // the overview
              QStringLiteral("Obdobie: 1.9.2026 – 30.9.2026"),
              QStringLiteral("Žiaci: 4 Série: 9 Príklady: 85"),
-             QStringLiteral("Poškodené záznamy výsledkov vynechané: 1, riadky %1").arg(kTornLine),
+             QStringLiteral("Poškodené záznamy výsledkov vynechané: 1 (súbor %1).")
+                 .arg(QDir(dir.path()).filePath(QStringLiteral("Vysledky.dat"))),
+             QStringLiteral("riadok %1: očakáva sa riadok „Meno: … Dátum: … Čas: …“.").arg(kTornLine),
              QStringLiteral("Série úloh, ktoré program nepozná, vynechané: 1."),
+             QStringLiteral("„Mechanika 1“, „Neznáma úloha“: 1 série, riadky 18"),
+             // a row per pupil and the class's: 4 series, marks 2, 1, 4, 4, 24 of 40 right
+             QStringLiteral("Jana Nová 4 2,8 60 % (24 z 40) 21.9.2026"),
+             QStringLiteral("Trieda (4) 9 ("),
+             QStringLiteral("2,3 67 % (57 z 85) 22.9.2026"),
              QStringLiteral("1a Hustota kvapaliny 78 % (39 z 50)"),
              QStringLiteral("4a Zobrazenie zrkadlom 100 % (5 z 5)"),
              QStringLiteral("5a Ohmov zákon 43 % (13 z 30)"),
              // per task and per pupil
              QStringLiteral("Série: 5 Správne: 78 % (39 z 50)"),
-             QStringLiteral("Neskúsili: Eva Stastna, Eva Šťastná"),
+             QStringLiteral("Nevyskúšali: Eva Stastna, Eva Šťastná"),
              QStringLiteral("Série: 4 Príklady: 40 Naposledy precvičoval(a): 21.9.2026"),
-             QStringLiteral("Neskúsené úlohy: 4a Zobrazenie zrkadlom, 5a Ohmov zákon"),
+             QStringLiteral("Nevyskúšané úlohy: 4a Zobrazenie zrkadlom, 5a Ohmov zákon"),
              // who may need help
              QStringLiteral("Jana Nová Elektrina: správne len 35 % odpovedí (7 z 20)"),
              QStringLiteral("Peter Kováč Hustota kvapaliny: známky sa zhoršili v posledných troch sériách (1, 2, 3)"),
@@ -90,10 +99,12 @@ TEST(ReportCommand, AClassListShowsWhoDidNotPractise)
     EXPECT_TRUE(text.contains(QStringLiteral("Žiaci: 3 Série: 7"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Ivan Malý nepracoval(a)")));
     EXPECT_TRUE(text.contains(QStringLiteral("Série iných žiakov (mimo zoznamu) nezahrnuté: 2.")));
-    EXPECT_FALSE(text.contains(QStringLiteral("Šťastná")));
+    EXPECT_TRUE(text.contains(QStringLiteral("Mená mimo zoznamu: Eva Stastna: 1 série, Eva Šťastná: 1 série")))
+        << text.toStdString();
+    EXPECT_EQ(text.count(QStringLiteral("Šťastná")), 1); // named off the list only
 
     // An empty period says so.
-    const CliRun winter = runCli({"report", "--data", dir.path(), "--from", "2027-01-01", "--to", "2027-01-31", "-o", pdf});
+    const CliRun winter = runCli({"report", "--data", dir.path(), "--from", "2026-10-01", "--to", "2026-10-31", "-o", pdf});
     ASSERT_EQ(winter.status, 0) << winter.err.toStdString();
     EXPECT_TRUE(oneSpaced(pdfText(pdf)).contains(QStringLiteral("V zvolenom období nie sú žiadne série.")));
 }
@@ -107,6 +118,8 @@ TEST(ReportCommand, CsvOfTheOverview)
     const QStringList rows = QString::fromUtf8(run.out).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     // Eva Stastna practised neither task.
     ASSERT_EQ(rows.size(), 1 + 3 * 2);
+    // A byte order mark, so that a spreadsheet knows the text is UTF-8.
+    EXPECT_TRUE(run.out.startsWith("\xEF\xBB\xBFMeno,"));
     EXPECT_EQ(rows[0], QStringLiteral("Meno,Úloha,Typ úlohy,Série,Posledná známka,Správne %,Správne,Odpovede"));
     EXPECT_TRUE(rows.contains(QStringLiteral("Jana Nová,1a,Hustota kvapaliny,2,1,85,17,20")));
     EXPECT_TRUE(rows.contains(QStringLiteral("Jana Nová,5a,Ohmov zákon,2,4,35,7,20")));
@@ -120,6 +133,8 @@ TEST(ReportCommand, RefusalsWriteNoFile)
     const QString pdf = dir.filePath(QStringLiteral("out.pdf"));
     const QString badList = dir.filePath(QStringLiteral("latin2.txt"));
     ASSERT_TRUE(writeBytes(badList, "Jana Nov\xe1\n"));
+    const QString goodList = dir.filePath(QStringLiteral("trieda.txt"));
+    ASSERT_TRUE(writeBytes(goodList, "Jana Nová\n"));
     QTemporaryDir notALog;
     ASSERT_TRUE(writeBytes(notALog.filePath(QStringLiteral("Vysledky.dat")), "this is\nnot a log\n"));
     QTemporaryDir folderLog;
@@ -136,6 +151,11 @@ TEST(ReportCommand, RefusalsWriteNoFile)
         {"a period that ends before it starts",
          {"report", "--data", dir.path(), "--from", "2026-09-30", "--to", "2026-09-01", "-o", pdf}, 2},
         {"no output", {"report", "--data", dir.path()}, 2},
+        {"a start after today", {"report", "--data", dir.path(), "--from", "2099-01-01", "-o", pdf}, 2},
+        {"an end before the first series", {"report", "--data", dir.path(), "--to", "2026-07-31", "-o", pdf}, 2},
+        {"a pupil the log lacks", {"report", "--data", dir.path(), "--pupil", "Ivan Malý", "-o", pdf}, 4},
+        {"a pupil the class list lacks",
+         {"report", "--data", dir.path(), "--pupils", goodList, "--pupil", "Peter Kováč", "-o", pdf}, 4},
         {"a missing class list", {"report", "--data", dir.path(), "--pupils", dir.filePath("none.txt"), "-o", pdf}, 1},
         {"a class list not in UTF-8", {"report", "--data", dir.path(), "--pupils", badList, "-o", pdf}, 1},
         {"a file that is no log", {"report", "--data", notALog.path(), "-o", pdf}, 1},
@@ -147,4 +167,52 @@ TEST(ReportCommand, RefusalsWriteNoFile)
         EXPECT_FALSE(run.err.isEmpty()) << c.what;
         EXPECT_FALSE(QFileInfo::exists(pdf)) << c.what;
     }
+}
+
+// One pupil's page names nobody else; titles read as the screens show them,
+// in the PDF (searchable, "fi" as two letters) and in a Slovak spreadsheet's CSV.
+TEST(ReportCommand, OnePupilsPageAndTheShownTitles)
+{
+    QTemporaryDir dir;
+    ASSERT_TRUE(writeMadeUpLog(dir.path()));
+    const orbeta::results::ResultsLog log(dir.path());
+    for (const char* name : {"Jana Nová", "Sofia Žofiová"}) {
+        orbeta::results::ResultsLogEntry e = madeUpEntry({name, "6c", 9, 23, 4, 1, "2"});
+        EXPECT_EQ(e.taskTitle, QStringLiteral("Časová osa - objevy a vynálezy")); // as the log stores it
+        ASSERT_TRUE(log.append(e).ok());
+    }
+    const CliRun csv = runCli(september(dir.path()) + QStringList{"--csv", "--semicolon"});
+    ASSERT_EQ(csv.status, 0) << csv.err.toStdString();
+    EXPECT_TRUE(QString::fromUtf8(csv.out).contains(QStringLiteral("\r\nSofia Žofiová;6c;Časová os – objavy a vynálezy;1;2;80;4;5\r\n")))
+        << csv.out.toStdString();
+
+    if (!pdfToolsInstalled())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    const QString pdf = dir.filePath(QStringLiteral("jana.pdf"));
+    const CliRun run = runCli(september(dir.path()) + QStringList{"--pupil", "jana nová", "-o", pdf});
+    ASSERT_EQ(run.status, 0) << run.err.toStdString();
+    const QString text = oneSpaced(pdfText(pdf));
+    for (const char* expected : {"Výsledky žiaka", "Jana Nová", "6c Časová os – objavy a vynálezy",
+                                 "Správne odpovede podľa tém", "História"})
+        EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
+    for (const char* other : {"Peter", "Eva", "Sofia", "mimo zoznamu", "Časová osa"})
+        EXPECT_FALSE(text.contains(QString::fromUtf8(other))) << other;
+
+    // A page of every pupil's own, for a parents' meeting: one name a page.
+    const CliRun meeting = runCli(september(dir.path()) + QStringList{"--pupil-pages", "-o", pdf});
+    ASSERT_EQ(meeting.status, 0) << meeting.err.toStdString();
+    const QStringList pages = pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
+    ASSERT_EQ(pages.size(), 5);
+    for (const QString& page : pages) {
+        int names = 0;
+        for (const char* name : {"Eva Stastna", "Eva Šťastná", "Jana Nová", "Peter Kováč", "Sofia Žofiová"})
+            names += page.contains(QString::fromUtf8(name)) ? 1 : 0;
+        EXPECT_EQ(names, 1) << page.toStdString();
+    }
+
+    const CliRun whole = runCli(september(dir.path()) + QStringList{"-o", pdf});
+    ASSERT_EQ(whole.status, 0) << whole.err.toStdString();
+    const QString wholeText = pdfText(pdf);
+    EXPECT_TRUE(wholeText.contains(QStringLiteral("Sofia"))) << wholeText.toStdString();
+    EXPECT_TRUE(wholeText.contains(QStringLiteral("Žofiová")));
 }

@@ -4,11 +4,15 @@
 // Checks the data tree that the build installs (build/hd): the stored form of
 // every text file and the content that the tasks rely on.
 #include "calc/MapFile.h"
-#include "calc/TaskQuantities.h"
 #include "calc/TableFile.h"
-#include "shell/Cp1250.h"
-#include "shell/LineCodec.h"
-#include "shell/MarkTableFile.h"
+#include "calc/TaskQuantities.h"
+#include "formats/Cp1250.h"
+#include "formats/LineCodec.h"
+#include "formats/MarkTableFile.h"
+#include "formats/Cp1250.h"
+#include "formats/LineCodec.h"
+#include "formats/MarkTableFile.h"
+#include "formats/TextTables.h"
 
 #include <QDir>
 #include <QFile>
@@ -105,9 +109,9 @@ TEST(DataTree, ScrambledFilesDecodeToTheirSources)
 TEST(DataTree, AssignmentAndHintTextsArePresent)
 {
     const QStringList assignments = decoded("Zadani.dat");
-    ASSERT_GE(assignments.size(), 49);
+    ASSERT_GE(assignments.size(), TextTables::kAssignmentLinesUsed);
     ASSERT_LE(assignments.size(), 70);
-    for (int n = 1; n <= 49; ++n)
+    for (int n = 1; n <= TextTables::kAssignmentLinesUsed; ++n)
         EXPECT_FALSE(LineCodec::splitFields(assignments[n - 1]).value(1).trimmed().isEmpty())
             << "assignment line " << n;
 
@@ -117,6 +121,8 @@ TEST(DataTree, AssignmentAndHintTextsArePresent)
     for (CalcTask task : kAllCalcTasks)
         for (const Quantity& q : TaskQuantities::of(task))
             if (q.hintLine > 0) {
+                // Start-up refuses a file that lacks one of these lines.
+                ASSERT_LE(q.hintLine, TextTables::kHintLinesUsed);
                 ASSERT_LE(q.hintLine, hints.size());
                 EXPECT_FALSE(hints[q.hintLine - 1].trimmed().isEmpty()) << "hint line " << q.hintLine;
             }
@@ -170,14 +176,16 @@ int decimals(const QString& text)
 }
 
 // The first column holds the same quantity in a unit a thousand times smaller
-// ("1 030" kg/m³ beside "1,03" g/cm³), rounded to the second column's decimals.
+// ("1 740" kg/m³ beside "1,74" g/cm³), not rounded: a pupil who computes with
+// either column gets the same answer.
 void expectColumnsAgree(const CalcTableRow& row)
 {
     QString first = row.firstValue;
     first.remove(QLatin1Char(' '));
     const double scale = std::pow(10.0, decimals(row.secondValue));
-    EXPECT_DOUBLE_EQ(std::floor(number(first) / 1000 * scale + 0.5) / scale, number(row.secondValue))
+    EXPECT_DOUBLE_EQ(std::round(number(first) / 1000 * scale), number(row.secondValue) * scale)
         << row.name.toStdString();
+    EXPECT_EQ(std::fmod(number(first), 1000 / scale), 0) << row.name.toStdString();
 }
 
 } // namespace

@@ -62,3 +62,19 @@ TEST(TextElision, ACharacterOutsideTheBasicPlaneIsNeverCutInHalf)
                 << width;
     }
 }
+
+TEST(TextElision, ALetterIsNeverCutFromItsAccents)
+{
+    // "Štefan Banič" with the carons as combining marks after their letters.
+    const QString text = QStringLiteral("S\u030Ctefan Banic\u030C a c\u030Cs\u030C");
+    for (qreal width = 1; width < text.size(); ++width) {
+        CountingMeasure counting;
+        const QString shown = TextElision::elide(text, width, counting.measure(), 50);
+        if (shown == text)
+            continue;
+        ASSERT_TRUE(shown.endsWith(QChar(0x2026))) << width;
+        const QString start = shown.chopped(1);
+        ASSERT_TRUE(text.startsWith(start)) << width;
+        EXPECT_FALSE(text.at(start.size()).isMark()) << width;
+    }
+}

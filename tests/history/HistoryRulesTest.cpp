@@ -4,12 +4,12 @@
 // The rules of the history screens: files of every length down to empty,
 // the screens' first orders, the recent-item window across a series, the
 // drops and swaps, and the judging.
+#include "formats/LineCodec.h"
 #include "history/Derangement.h"
 #include "history/HistoryDeck.h"
 #include "history/HistoryFile.h"
 #include "history/HistoryRandom.h"
 #include "history/ScreenSeries.h"
-#include "shell/LineCodec.h"
 
 #include <gtest/gtest.h>
 
@@ -170,7 +170,7 @@ TEST(HistoryFiles, LivingPersonShowsTheBirthYearOnly)
                                                   QStringLiteral("6b.dat"));
     ASSERT_TRUE(persons.ok());
     EXPECT_EQ(persons.value()[0].lifeSpan(), QStringLiteral("1942 - 2018"));
-    EXPECT_EQ(persons.value()[1].lifeSpan(), QStringLiteral("1950 - souč."));
+    EXPECT_EQ(persons.value()[1].lifeSpan(), QStringLiteral("1950 - súč."));
 }
 
 TEST(Derangement, NoEntryStaysInItsPlace)
@@ -237,7 +237,7 @@ TEST(TimelineScreen, PersonsFillEmptySlotsOnlyAndGiveNamesBack)
     HistoryRandom rnd(2);
     TimelineScreen s = d.timeline(5, rnd);
     for (int p = 2; p <= 5; ++p)
-        EXPECT_LT(s.topNumber(p - 1), s.topNumber(p)); // file order
+        EXPECT_LT(s.topNumber(p - 1), s.topNumber(p)); // by birth, here the file's order
     EXPECT_TRUE(s.drop(1, 3));
     EXPECT_FALSE(s.drop(2, 3)); // a filled slot sends the box back
     EXPECT_FALSE(s.boxPlaced(2));
@@ -276,6 +276,37 @@ TEST(TimelineScreen, EventsStartAwayFromTheirYearsAndRunFromTheEarliest)
         for (int p = 1; p <= 5; ++p)
             ASSERT_TRUE(s.positionRight(p));
     }
+}
+
+// A teacher appends a line at the end, out of the file's order: the time
+// line still runs by year (persons by birth).
+TEST(TimelineScreen, LinesAppendedOutOfOrderStillRunByYear)
+{
+    QStringList events;
+    for (int i = 1; i <= 10; ++i)
+        events << QStringLiteral("%1#udalosť %1#%2").arg(i).arg(1950 - 10 * i);
+    events << QStringLiteral("11#prvý smartfón s dotykovou obrazovkou#2007");
+    QStringList persons;
+    for (int i = 1; i <= 9; ++i)
+        persons << QStringLiteral("%1#Osoba %1#%2#%3").arg(i).arg(1700 + 10 * i).arg(1780 + 10 * i);
+    persons << QStringLiteral("10#Osoba 10#1600#1650");
+    HistoryDeck eventDeck = deck(HistoryCode::Events, file(events), 5);
+    HistoryDeck personDeck = deck(HistoryCode::Persons, file(persons), 5);
+    HistoryRandom rnd(3);
+    bool sawLate = false;
+    bool sawEarly = false;
+    for (int i = 0; i < 200; ++i) {
+        const TimelineScreen e = eventDeck.timeline(5, rnd);
+        const TimelineScreen p = personDeck.timeline(5, rnd);
+        for (int k = 2; k <= 5; ++k) {
+            ASSERT_LT(e.topText(k - 1).toInt(), e.topText(k).toInt());
+            ASSERT_LT(p.topText(k - 1).left(4).toInt(), p.topText(k).left(4).toInt());
+        }
+        sawLate = sawLate || e.topText(5) == QStringLiteral("2007");
+        sawEarly = sawEarly || p.topText(1).startsWith(QStringLiteral("1600"));
+    }
+    EXPECT_TRUE(sawLate);
+    EXPECT_TRUE(sawEarly);
 }
 
 TEST(TimelineScreen, AnEventDroppedInAYearsColumnHangsThere)

@@ -3,13 +3,13 @@
 
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
-#include "menu/WorksheetPrintSetup.h"
 #include "menu/TaskForms.h"
+#include "menu/WorksheetPrintSetup.h"
 #include "results/FrmTabulka.h"
-#include "shell/Globals.h"
-#include "shell/AnimationStrip.h"
-#include "shell/PictureButton.h"
-#include "shell/ScreenHost.h"
+#include "screen/AnimationStrip.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
 #include "tasks/TaskTable.h"
 #include "tests/support/FakeServices.h"
 
@@ -54,7 +54,7 @@ protected:
         const TaskRow* task = TaskTable::find(code);
         menu->selectTopic(task->topic);
         menu->chooseTask(task->item);
-        return qobject_cast<FrmSetup*>(globals().CurrentForm.data());
+        return qobject_cast<FrmSetup*>(ScreenHost::instance()->currentForm());
     }
 
     // Lets the clock run until every button has appeared.
@@ -200,8 +200,7 @@ TEST_F(FrmSetupTest, ContinueLoadsTheTaskFormAndHidesTheSetup)
     click(setup->continueButton());
     EXPECT_EQ(forms.opens, 1);
     EXPECT_EQ(globals().PupilName, QStringLiteral("Ján"));
-    EXPECT_FALSE(globals().PrintMode);
-    EXPECT_EQ(globals().CurrentForm, forms.last.data());
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), forms.last.data());
     EXPECT_FALSE(setup->isVisible());
 }
 
@@ -212,7 +211,7 @@ TEST_F(FrmSetupTest, ContinueWithoutItsTaskFormDoesNothing)
     press(setup->countButton(1));
     finishAnimations(setup);
     click(setup->continueButton());
-    EXPECT_EQ(globals().CurrentForm, setup);
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
     EXPECT_TRUE(setup->isVisible());
 }
 
@@ -234,20 +233,18 @@ TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
     finishAnimations(setup);
     click(setup->printButton());
     EXPECT_EQ(forms.frames, 0);
-    EXPECT_FALSE(globals().PrintMode);
 
     confirm = true;
     click(setup->printButton());
     ASSERT_EQ(forms.frames, 1);
     EXPECT_EQ(forms.printedCode, QStringLiteral("6c"));
-    EXPECT_TRUE(globals().PrintMode);
     EXPECT_EQ(forms.copies, 3);
     EXPECT_EQ(forms.printerCopies, 1);
     EXPECT_EQ(forms.pageSize, QPageSize::A4);
     EXPECT_EQ(forms.orientation, QPageLayout::Landscape);
     EXPECT_EQ(forms.resolution, 300);
     EXPECT_EQ(forms.opens, 0);
-    EXPECT_EQ(globals().CurrentForm, setup);
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
 }
 
 // Printing to a file proposes the documents folder and a name from the task
@@ -287,12 +284,12 @@ TEST_F(FrmSetupTest, HelpShowsThePictureAndAClickReturns)
     FrmSetup* setup = open(QStringLiteral("6b"));
     type(setup->nameField(), QStringLiteral("Eva"));
     click(setup->helpButton());
-    QWidget* help = globals().CurrentForm;
+    QWidget* help = ScreenHost::instance()->currentForm();
     ASSERT_NE(help, setup);
     EXPECT_EQ(help->objectName(), QStringLiteral("frm_Intro"));
     EXPECT_FALSE(setup->isVisible());
     press(help);
-    EXPECT_EQ(globals().CurrentForm, setup);
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
     EXPECT_EQ(setup->nameField()->text(), QStringLiteral("Eva"));
 }
 
@@ -300,7 +297,7 @@ TEST_F(FrmSetupTest, BackShowsTheMenuAndUnloadsTheSetup)
 {
     QPointer<FrmSetup> setup = open(QStringLiteral("1a"));
     press(setup->backButton());
-    EXPECT_EQ(globals().CurrentForm, menu);
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
     EXPECT_TRUE(menu->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(setup.isNull());
@@ -329,13 +326,13 @@ TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCoun
     press(setup->countButton(1));
     finishAnimations(setup);
     click(setup->continueButton());
-    auto* table = qobject_cast<FrmTabulka*>(globals().CurrentForm.data());
+    auto* table = qobject_cast<FrmTabulka*>(ScreenHost::instance()->currentForm());
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->cell(1, 1)->text(), QStringLiteral("Ján"));
     EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("1b.res"))));
 
     click(table->backButton());
-    EXPECT_EQ(globals().CurrentForm, setup);
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
     EXPECT_EQ(setup->nameField()->text(), QStringLiteral("Ján"));
     EXPECT_EQ(globals().ExampleCount, 3);
     EXPECT_TRUE(setup->continueButton()->isVisible());
@@ -363,6 +360,6 @@ TEST_F(FrmSetupTest, BackWhileTheButtonsSlideIn)
             },
             10000));
         QTest::qWait(50);
-        EXPECT_EQ(globals().CurrentForm, menu);
+        EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
     }
 }

@@ -13,6 +13,8 @@
 #include <QImage>
 #include <QPainter>
 
+#include <algorithm>
+
 #include <gtest/gtest.h>
 
 using namespace orbeta;
@@ -101,4 +103,39 @@ TEST(ConstructionPainter, LettersStayReadableOnAPictureDrawnSmall)
                 }
         EXPECT_GE(bottom - top + 1, 9) << e.sceneIndex;
     }
+}
+
+TEST(ConstructionPainter, AVirtualImageStaysClearOnTheScaledDownSolution)
+{
+    // The hint window draws the construction at 58 %: the virtual image's
+    // dashes must still be solid red there, not a faint pink dotted line.
+    const double scale = 0.58;
+    int virtualImages = 0;
+    for (const OpticsExample& e : examples(12)) {
+        // Images tall enough to show a shaft between the head and the axis.
+        if (!e.virtualImage() || e.axisY() - e.image.y() < 40)
+            continue;
+        ++virtualImages;
+        QImage image(QSize(361, 200), QImage::Format_RGB32);
+        image.fill(Qt::white);
+        QPainter p(&image);
+        p.setRenderHint(QPainter::Antialiasing);
+        p.scale(scale, scale);
+        ConstructionPainter::drawCorrect(p, e);
+        p.end();
+        // Rows of the arrow's shaft, away from its head and from the axis.
+        const int x = int(e.image.x() * scale);
+        const int from = int(std::min(e.image.y(), e.axisY()) * scale) + 8;
+        const int to = int(std::max(e.image.y(), e.axisY()) * scale) - 3;
+        int rows = 0;
+        int strong = 0;
+        for (int y = from; y < to; ++y, ++rows)
+            for (int dx = -2; dx <= 2; ++dx)
+                if (qRed(image.pixel(x + dx, y)) > 200 && qGreen(image.pixel(x + dx, y)) < 130) {
+                    ++strong;
+                    break;
+                }
+        EXPECT_GT(strong * 5, rows * 2) << "slot " << e.sceneIndex << " image " << e.image.x() << ", " << e.image.y();
+    }
+    EXPECT_GT(virtualImages, 3);
 }

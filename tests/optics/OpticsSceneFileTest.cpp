@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "formats/LineCodec.h"
 #include "optics/OpticsSceneFile.h"
-#include "shell/LineCodec.h"
 #include "tests/optics/OpticsTestScenes.h"
 
 #include <gtest/gtest.h>

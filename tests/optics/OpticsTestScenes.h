@@ -3,9 +3,9 @@
 
 #pragma once
 
+#include "formats/LineCodec.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/OpticsSceneFile.h"
-#include "shell/LineCodec.h"
 
 #include <QFile>
 

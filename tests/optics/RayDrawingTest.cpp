@@ -54,6 +54,18 @@ void drawRight(RayDrawing& d, int i)
     draw(d, p[0], along(p[0], p[1], 120, d.towardsSecondPoint()));
 }
 
+// A concave mirror's example with its object beyond C (0), between C and F
+// (1) or inside F (2).
+OpticsExample concaveExample(int region, int slot = 1)
+{
+    for (std::uint64_t seed = 1;; ++seed) {
+        const OpticsExample e = mirrorExample(slot, seed);
+        const int x = e.objectBase.x();
+        if ((x < e.centre.x() ? 0 : x < e.focus.x() ? 1 : 2) == region)
+            return e;
+    }
+}
+
 RayDrawing drawing(const OpticsExample& e)
 {
     return RayDrawing(e, OpticsGenerator::kArea);
@@ -62,7 +74,7 @@ RayDrawing drawing(const OpticsExample& e)
 std::vector<OpticsExample> everyKind(std::uint64_t seed)
 {
     return {mirrorExample(1, seed), mirrorExample(3, seed), mirrorExample(5, seed), mirrorExample(6, seed),
-            lensExample(1, seed), lensExample(2, seed)};
+            lensExample(1, seed), lensExample(2, seed), concaveExample(0, 2), concaveExample(1, 2), concaveExample(2, 2)};
 }
 
 } // namespace
@@ -119,7 +131,7 @@ TEST(RayDrawing, ConvexMirrorRayTowardsTheFocusIsWrongAndAwayFromItRight)
     RayDrawing towards = drawing(e);
     draw(towards, p[0], along(p[0], p[1], 100, true));
     EXPECT_TRUE(towards.rayError(1));
-    EXPECT_EQ(RayFeedback::faults(towards).front(), RayFault::Ray1Direction);
+    EXPECT_EQ(RayFeedback::faults(towards).front(), RayFault::Ray1Side);
     RayDrawing away = drawing(e);
     draw(away, p[0], along(p[0], p[1], 100, false));
     EXPECT_FALSE(away.rayError(1));
@@ -214,7 +226,7 @@ TEST(RayDrawing, ARayThroughTheBackOfAMirrorIsWrong)
         draw(d, start, through);
         EXPECT_TRUE(d.rayError(2)) << slot;
         EXPECT_FALSE(d.evaluate()) << slot;
-        EXPECT_EQ(RayFeedback::faults(d), std::vector{RayFault::Ray2Direction}) << slot;
+        EXPECT_EQ(RayFeedback::faults(d), std::vector{RayFault::Ray2Side}) << slot;
     }
     // An end level with A lies on neither side of it: it does not run away from B.
     QPoint level(120, 100);
@@ -248,13 +260,15 @@ TEST(RayDrawing, OneRayOrALineStartedElsewhereIsWrong)
 
 TEST(RayDrawing, FeedbackNamesTheWrongRay)
 {
-    const OpticsExample e = mirrorExample(1);
+    const OpticsExample e = concaveExample(0);
     RayDrawing d = drawing(e);
     const auto& p = e.rayPoints[1];
     // Ray 1 reflected straight back instead of through F.
     draw(d, p[0], p[0] + QPoint(-100, 0));
     drawRight(d, 2);
     EXPECT_FALSE(d.evaluate());
+    // Both rays run back through the object's top: no image stands on the object.
+    EXPECT_FALSE(d.imageArrow());
     EXPECT_EQ(RayFeedback::faults(d), std::vector{RayFault::Ray1Direction});
     EXPECT_EQ(RayFeedback::text(RayFault::Ray1Direction, e), QStringLiteral("Lúč 1 po odraze prechádza ohniskom F."));
     EXPECT_TRUE(RayFeedback::rayWrong(d, 1));
@@ -267,6 +281,36 @@ TEST(RayDrawing, FeedbackNamesTheWrongRay)
     EXPECT_EQ(RayFeedback::text(RayFault::ImageElsewhere, convex),
               QStringLiteral("Obraz nie je tam, kde sa pretínajú predĺženia lúčov."));
     EXPECT_EQ(RayFeedback::text(RayFault::ImageElsewhere, e), QStringLiteral("Obraz nie je tam, kde sa lúče pretínajú."));
+}
+
+TEST(RayDrawing, ARayDrawnToTheWrongSideMakesNoImageAndSaysSo)
+{
+    // Ray 1 on its right line, but behind the mirror or back before the lens:
+    // its line still runs through the image, which must not appear.
+    for (const OpticsExample& e : everyKind(3)) {
+        const auto& p = e.rayPoints[1];
+        RayDrawing d = drawing(e);
+        draw(d, p[0], along(p[0], p[1], 100, !d.towardsSecondPoint()));
+        drawRight(d, 2);
+        SCOPED_TRACE("slot " + std::to_string(e.sceneIndex) + " object at " + std::to_string(e.objectBase.x()));
+        EXPECT_TRUE(d.wrongSide(1));
+        EXPECT_FALSE(d.imageArrow());
+        EXPECT_FALSE(d.evaluate());
+        EXPECT_EQ(RayFeedback::faults(d), std::vector{RayFault::Ray1Side});
+        EXPECT_EQ(RayFeedback::text(RayFault::Ray1Side, e),
+                  e.task == OpticsTask::Mirror ? QStringLiteral("Lúč 1 sa odráža späť pred zrkadlo, nie za zrkadlo.")
+                                               : QStringLiteral("Lúč 1 prechádza šošovkou na druhú stranu, nevracia sa späť."));
+        // Deleted and drawn again the right way, the image comes back.
+        draw(d, p[0], p[0]);
+        drawRight(d, 1);
+        EXPECT_FALSE(d.wrongSide(1));
+        EXPECT_TRUE(d.evaluate());
+    }
+    // The vertex ray of a concave mirror has its own rule.
+    const OpticsExample inside = concaveExample(2);
+    EXPECT_EQ(inside.secondRay, MirrorSecondRay::ToVertex);
+    EXPECT_EQ(RayFeedback::text(RayFault::Ray2Direction, inside),
+              QStringLiteral("Lúč 2 sa vo vrchole V odráža súmerne podľa optickej osi."));
 }
 
 TEST(RayDrawing, KeyboardAimedRaysPassTheSameChecks)

@@ -9,7 +9,7 @@
 #include "calc/SolutionText.h"
 #include "calc/TableFile.h"
 #include "calc/TaskQuantities.h"
-#include "shell/SiglaText.h"
+#include "formats/SiglaText.h"
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ TaskData installedData(CalcTask task)
         return {};
     const QString path = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd/") + file;
     const auto bytes = LoadDataFile(path);
-    const auto table = bytes ? ReadTableFile(bytes.value(), path, {ExampleTable::rowsNeeded(task), true})
+    const auto table = bytes ? ReadTableFile(bytes.value(), path, ExampleTable::needs(task))
                              : FileResult<CalcTable>(bytes.error());
     EXPECT_TRUE(table.ok()) << path.toStdString();
     if (!table)
@@ -52,7 +52,8 @@ double number(const QString& text)
     const QStringList words = text.split(QLatin1Char(' '), Qt::SkipEmptyParts);
     if (words.size() >= 5 && words[2] == QLatin1String("h"))
         return words[1].toDouble() * 60 + words[3].toDouble();
-    return words.value(1).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
+    // Thousands are grouped by no-break spaces ("6 000").
+    return words.value(1).remove(QChar(0x00A0)).replace(QLatin1Char(','), QLatin1Char('.')).toDouble();
 }
 
 const Quantity* quantityOf(CalcTask task, const QString& symbol)
@@ -225,7 +226,7 @@ TEST(CalcWorksheetLines, MeltingPrintsSevenLinesThreeOfThemFixed)
         fixed.removeIf([&texts](const QString& text) { return !texts.contains(text); });
     }
     EXPECT_EQ(fixed.join(QLatin1Char('|')).toStdString(),
-              "c₁ = 2,09 kJ.kg⁻¹.°C⁻¹|c₂ = 4,18 kJ.kg⁻¹.°C⁻¹|l = 334 kJ.kg⁻¹");
+              "c₁ = 2,09 kJ·kg⁻¹·°C⁻¹|c₂ = 4,18 kJ·kg⁻¹·°C⁻¹|l = 334 kJ·kg⁻¹");
 }
 
 // Sigla draws some accented letters as indices: only symbols and units may

@@ -4,14 +4,14 @@
 // The items of a history worksheet: distinct items in groups of five, right
 // columns that pair back to the data, the same sheet for the same seed, and
 // assignments that fit their lines.
+#include "files/SafeFile.h"
+#include "formats/LineCodec.h"
 #include "history/HistoryFile.h"
 #include "look/Typeface.h"
 #include "print/AssignmentLines.h"
 #include "print/HistorySheet.h"
 #include "print/HistoryWorksheet.h"
 #include "print/PrintPage.h"
-#include "shell/LineCodec.h"
-#include "shell/SafeFile.h"
 #include "tasks/TaskTable.h"
 
 #include <QImage>
@@ -142,7 +142,7 @@ TEST(HistorySheet, ALivingPersonLivesUntilToday)
     QStringList spans;
     for (int p = 0; p < 5; ++p)
         spans << sheet.group(0).rightText(p);
-    EXPECT_TRUE(spans.contains(QStringLiteral("1903 - souč."))) << spans.join(u'|').toStdString();
+    EXPECT_TRUE(spans.contains(QStringLiteral("1903 - súč."))) << spans.join(u'|').toStdString();
     EXPECT_TRUE(spans.contains(QStringLiteral("1901 - 1971")));
 }
 

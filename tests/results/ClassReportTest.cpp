@@ -131,8 +131,8 @@ TEST(ClassReport, CountsMarksAndSharesOfAMadeUpClass)
     // are not counted; the first two are named.
     ASSERT_EQ(log.skipped.size(), 1);
     EXPECT_EQ(report.skipped.front().first, kTornLine);
-    EXPECT_EQ(report.unknownTaskSeries, 1);
-    EXPECT_EQ(report.outsideListSeries, 0);
+    EXPECT_EQ(report.unknownTaskSeries(), 1);
+    EXPECT_EQ(report.outsideListSeries(), 0);
 }
 
 TEST(ClassReport, MayNeedHelpSaysWhy)
@@ -159,9 +159,102 @@ TEST(ClassReport, AClassListCoversExactlyItsPupils)
     EXPECT_EQ(report.pupils[1].name, QStringLiteral("Jana Nová"));
     EXPECT_EQ(report.pupils[2].name, QStringLiteral("Ivan Malý"));
     EXPECT_TRUE(report.pupils[2].series.isEmpty());
-    EXPECT_EQ(report.outsideListSeries, 2); // both Evas
+    EXPECT_EQ(report.outsideListSeries(), 2); // both Evas
     EXPECT_EQ(codes(report.tasks), (QStringList{"1a", "5a"}));
     EXPECT_EQ(report.taskReports[1].untriedBy, (QStringList{"Peter Kováč", "Ivan Malý"}));
+}
+
+// Whatever a report leaves out is named: the names the class list misses
+// with their series, the series of unknown tasks with their lines (of the
+// class's pupils only), the names asked for that match nobody.
+TEST(ClassReport, WhatIsLeftOutIsNamed)
+{
+    const ResultsLogContents log = madeUpLog();
+    ReportRequest request = september();
+    request.classList = QStringList{"Peter Kováč", "Jana Nová"};
+    const ClassReport listed = ClassReport::make(log, TaskTable::rows(), request);
+    ASSERT_EQ(listed.offList.size(), 2);
+    EXPECT_EQ(listed.offList[0].name + QString::number(listed.offList[0].series), QStringLiteral("Eva Stastna1"));
+    EXPECT_EQ(listed.offList[1].name + QString::number(listed.offList[1].series), QStringLiteral("Eva Šťastná1"));
+    // Peter's series of an unknown task: four lines a series, one torn line before it.
+    ASSERT_EQ(listed.unknownTasks.size(), 1);
+    EXPECT_EQ(listed.unknownTasks[0].title, QStringLiteral("Neznáma úloha"));
+    EXPECT_EQ(listed.unknownTasks[0].lines, (QList<int>{4 * 4 + 1 + 1}));
+
+    // Another spelling on the list's line is the same pupil; a class without
+    // Peter is not told of his unknown task.
+    request.classList = QStringList{"Eva Šťastná = Eva Stastna", "Jana Nová"};
+    const ClassReport aliased = ClassReport::make(log, TaskTable::rows(), request);
+    ASSERT_EQ(aliased.pupils.size(), 2);
+    EXPECT_EQ(aliased.pupils[0].series.size(), 2);
+    EXPECT_TRUE(aliased.unknownTasks.isEmpty());
+    EXPECT_EQ(aliased.outsideListSeries(), 3); // Peter's known series
+
+    // Names asked for: in the log but not on the list, or nowhere.
+    request.pupils = {QStringLiteral("peter kováč"), QStringLiteral("Ivan Malý"), QStringLiteral("Eva Stastna")};
+    const ClassReport asked = ClassReport::make(log, TaskTable::rows(), request);
+    EXPECT_EQ(asked.pupilsNotListed, QStringList{"peter kováč"});
+    EXPECT_EQ(asked.pupilsNotFound, QStringList{"Ivan Malý"});
+    ASSERT_EQ(asked.pupils.size(), 1);
+    EXPECT_TRUE(asked.offList.isEmpty()); // classmates are not counted on a pupil's report
+
+    // A pupil who practised only other tasks than the one asked for.
+    ReportRequest onlyOhm = september();
+    onlyOhm.classList = QStringList{"Peter Kováč"};
+    onlyOhm.tasks = {TaskTable::find(u"5a")};
+    const ClassReport ohm = ClassReport::make(log, TaskTable::rows(), onlyOhm);
+    ASSERT_EQ(ohm.pupils.size(), 1);
+    EXPECT_TRUE(ohm.pupils[0].series.isEmpty());
+    EXPECT_EQ(ohm.pupils[0].otherSeries, 3);
+}
+
+// Shares are rounded, and no sum overflows whatever the counts.
+TEST(ClassReport, SharesRoundAndSumsHold)
+{
+    struct Case {
+        qint64 correct;
+        qint64 answered;
+        int percent;
+    };
+    for (const Case& c : {Case{397, 1000, 40}, Case{2, 3, 67}, Case{1, 8, 13}, Case{1, 201, 0}, Case{3'000'000'000, 4'000'000'000, 75}})
+        EXPECT_EQ((AnswerShare{c.correct, c.answered}.percent()), c.percent) << c.correct << " of " << c.answered;
+
+    ResultsLogContents log;
+    for (int i = 0; i < 3000; ++i)
+        log.entries.append(madeUpEntry({"Jana", "1a", 9, 7, 1000, 0, "1"}));
+    const ClassReport report = ClassReport::make(log, TaskTable::rows(), september());
+    EXPECT_EQ(report.exampleCount(), qint64(3'000'000));
+    EXPECT_EQ(report.pupils[0].share.percent(), 100);
+    EXPECT_EQ(report.marks().text(), QStringLiteral("1,0"));
+}
+
+// Who stopped practising while the class went on, who got worse over
+// several tasks and who improved most.
+TEST(ClassReport, StoppedWorseAndImproved)
+{
+    ResultsLogContents log;
+    const MadeUpSeries series[] = {
+        {"Ema", "1a", 9, 1, 9, 1, "1"}, {"Ema", "5a", 9, 2, 9, 1, "1"}, {"Ema", "1a", 9, 8, 8, 2, "2"},
+        {"Ema", "5a", 9, 9, 6, 4, "3"}, {"Ema", "1a", 9, 15, 6, 4, "3"}, {"Ema", "5a", 9, 16, 5, 5, "4"},
+        {"Ida", "1a", 9, 1, 5, 5, "4"}, {"Ida", "1a", 9, 2, 5, 5, "4"}, {"Ida", "1a", 9, 8, 6, 4, "3"},
+        {"Ida", "1a", 9, 9, 8, 2, "2"}, {"Ida", "1a", 9, 15, 10, 0, "1"}, {"Ida", "1a", 9, 30, 10, 0, "1"},
+        {"Max", "1a", 9, 1, 10, 0, "1"},
+    };
+    for (const MadeUpSeries& s : series)
+        log.entries.append(madeUpEntry(s));
+    const ClassReport report = ClassReport::make(log, TaskTable::rows(), september());
+    QStringList help;
+    for (const HelpNote& note : report.help)
+        help.append(note.pupil + QStringLiteral(": ") + note.reason);
+    EXPECT_TRUE(help.contains(QStringLiteral("Ema: známky sa zhoršili vo viacerých úlohách (priemer 1,3 → 3,3)")))
+        << help.join(QLatin1Char('\n')).toStdString();
+    EXPECT_TRUE(help.contains(QStringLiteral("Max: necvičil(a) od 1.9.")));
+    EXPECT_TRUE(help.contains(QStringLiteral("Ema: necvičil(a) od 16.9.")));
+    EXPECT_FALSE(help.join(QLatin1Char(' ')).contains(QStringLiteral("Ida")));
+    ASSERT_EQ(report.improved.size(), 1);
+    EXPECT_EQ(report.improved[0].pupil + QStringLiteral(": ") + report.improved[0].reason,
+              QStringLiteral("Ida: známky sa zlepšili (priemer 3,7 → 1,3)"));
+    EXPECT_EQ(report.pupils[0].marks.text(), QStringLiteral("2,3"));
 }
 
 TEST(ClassReport, TasksPupilsAndAnEmptyPeriod)

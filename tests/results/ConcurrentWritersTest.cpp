@@ -4,9 +4,9 @@
 // A whole class on one data directory: many programs inserting into one
 // ranking and appending to one log at the same moment, and one of them killed
 // half way. Every record must stay, every file must stay well-formed.
+#include "files/FileLock.h"
 #include "results/RankingFile.h"
 #include "results/RankingFileFormat.h"
-#include "shell/FileLock.h"
 
 #include <QDateTime>
 #include <QDir>

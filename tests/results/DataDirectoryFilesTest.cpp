@@ -5,9 +5,12 @@
 // school computer can produce: a read-only data directory and a full disk.
 #include "results/RankingFile.h"
 #include "results/ResultsLog.h"
+#include "files/SafeFile.h"
+#include "files/SafeFile.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyPath.h"
 
+#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -15,9 +18,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cerrno>
 #include <csignal>
-#include <cstring>
 #include <sys/resource.h>
 
 using namespace orbeta::results;
@@ -151,6 +152,35 @@ TEST_F(DataDirectoryFiles, AFullDiskReportsFailureAndKeepsEverything)
     expectEverythingKept();
 }
 
+// What writers killed mid-write leave: the next write of the ranking removes
+// its stale temporary files, and nothing else (a fresh one may be a write in
+// progress; another file's, a link or a name we never make is not ours).
+TEST_F(DataDirectoryFiles, TheNextWriteRemovesStaleTemporaryFilesOfItsOwnFile)
+{
+    const auto age = [this](const QString& name, int seconds) {
+        QFile file(dir.filePath(name));
+        ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+        file.write("half a ranking");
+        ASSERT_TRUE(file.flush());
+        ASSERT_TRUE(file.setFileTime(QDateTime::currentDateTime().addSecs(-seconds), QFileDevice::FileModificationTime));
+    };
+    const int stale = orbeta::SafeFile::kStaleTemporarySeconds + 60;
+    age(QStringLiteral("1a.res.3k2j9xq0w1z.tmp"), stale);
+    age(QStringLiteral("1a.res.zz.tmp"), stale);
+    age(QStringLiteral("1a.res.b8d.tmp"), 5);
+    age(QStringLiteral("1b.res.3k2j9xq0w1z.tmp"), stale);
+    age(QStringLiteral("1a.res.poznamka.txt.tmp"), stale);
+    age(QStringLiteral("1a.res.ABC.tmp"), stale);
+    ASSERT_TRUE(QFile::link(dir.filePath(QStringLiteral("1b.res.3k2j9xq0w1z.tmp")),
+                            dir.filePath(QStringLiteral("1a.res.q1.tmp"))));
+    ASSERT_TRUE(ranking.write(twoRecords()).ok());
+    for (const char* removed : {"1a.res.3k2j9xq0w1z.tmp", "1a.res.zz.tmp"})
+        EXPECT_FALSE(QFileInfo::exists(dir.filePath(QLatin1String(removed)))) << removed;
+    for (const char* kept : {"1a.res.b8d.tmp", "1b.res.3k2j9xq0w1z.tmp", "1a.res.poznamka.txt.tmp", "1a.res.ABC.tmp"})
+        EXPECT_TRUE(QFileInfo::exists(dir.filePath(QLatin1String(kept)))) << kept;
+    EXPECT_TRUE(QFileInfo(dir.filePath(QStringLiteral("1a.res.q1.tmp"))).isSymLink());
+}
+
 TEST(ResultsLog, AFailedAppendNamesTheRealReason)
 {
     QTemporaryDir dir;
@@ -161,7 +191,7 @@ TEST(ResultsLog, AFailedAppendNamesTheRealReason)
         // Room for the lock file beside the log, not for the entry.
         FullDiskAfter full(rlim_t(earlier.size() + 10));
         const auto appended = log.append(entry());
-        EXPECT_TRUE(appended.error.endsWith(QString::fromLocal8Bit(std::strerror(EFBIG))))
+        EXPECT_TRUE(appended.error.endsWith(QStringLiteral("súbor by bol príliš veľký")))
             << appended.error.toStdString();
     }
     EXPECT_EQ(readBytes(log.path()), earlier);
@@ -176,6 +206,47 @@ TEST(ResultsLog, AppendsFourLinesPerSeries)
     ASSERT_TRUE(log.append(entry()).ok());
     ASSERT_TRUE(log.append(entry()).ok());
     EXPECT_EQ(readBytes(log.path()), "earlier entry\r\n" + entry().toBytes() + entry().toBytes());
+}
+
+// A log an editor saved again in UTF-8 (with lone CR line ends) stays one
+// encoding: what is appended is UTF-8 too, and everything reads back.
+TEST(ResultsLog, AppendsInTheEncodingOfTheFile)
+{
+    QTemporaryDir dir;
+    const ResultsLog log(dir.path());
+    ResultsLogEntry named = entry();
+    named.name = QStringLiteral("Ľubomír Šťastný");
+    QByteArray resaved;
+    for (const QString& line : named.lines())
+        resaved += line.toUtf8() + '\r';
+    ASSERT_TRUE(writeBytes(log.path(), resaved));
+    ASSERT_TRUE(log.append(named).ok());
+    const QByteArray bytes = readBytes(log.path());
+    EXPECT_EQ(bytes, resaved + named.toBytes(true));
+    EXPECT_TRUE(QString::fromUtf8(bytes).toUtf8() == bytes);
+    const auto read = log.read();
+    ASSERT_TRUE(read.ok());
+    ASSERT_EQ(read.value().entries.size(), 2);
+    EXPECT_EQ(read.value().entries[1].name, named.name);
+    EXPECT_TRUE(read.value().skipped.isEmpty());
+}
+
+// Before the readers' limit the teacher is told to archive the log.
+TEST(ResultsLog, WarnsBeforeTheReadLimit)
+{
+    QTemporaryDir dir;
+    const ResultsLog log(dir.path());
+    EXPECT_TRUE(log.sizeWarning().isEmpty());
+    QFile file(log.path());
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
+    ASSERT_TRUE(file.resize(ResultsLog::warningSize() - 1)); // sparse: nothing is written
+    EXPECT_TRUE(log.sizeWarning().isEmpty());
+    ASSERT_TRUE(file.resize(ResultsLog::warningSize()));
+    EXPECT_TRUE(log.sizeWarning().contains(QStringLiteral("Presuňte ho do archívu"))) << log.sizeWarning().toStdString();
+    ASSERT_TRUE(file.resize(orbeta::SafeFile::sizeLimit(orbeta::FileKind::ResultsLog) + 1));
+    const auto read = log.read();
+    ASSERT_FALSE(read.ok());
+    EXPECT_TRUE(read.error().message().contains(QStringLiteral("Presuňte ho do archívu")));
 }
 
 // A record torn by a crash has no line end; the next one starts on a line of its own.

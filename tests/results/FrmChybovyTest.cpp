@@ -3,7 +3,7 @@
 
 #include "results/FrmChybovy.h"
 #include "results/HintLayout.h"
-#include "shell/Globals.h"
+#include "services/Globals.h"
 
 #include <QLabel>
 #include <QMouseEvent>

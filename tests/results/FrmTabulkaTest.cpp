@@ -3,9 +3,9 @@
 
 #include "results/FrmTabulka.h"
 #include "results/RankingFile.h"
-#include "shell/Globals.h"
-#include "shell/PictureButton.h"
-#include "shell/ScreenHost.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyPath.h"
@@ -184,7 +184,7 @@ TEST_F(FrmTabulkaTest, BackShowsTheReturnFormAndUnloadsTheTable)
     host.showForm(table);
     QPointer<FrmTabulka> alive(table);
     QTest::mouseClick(table->backButton(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(globals().CurrentForm, setup);
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull());
 }

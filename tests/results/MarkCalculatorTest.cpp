@@ -45,9 +45,14 @@ TEST(MarkCalculator, NamedCases)
     EXPECT_FALSE(MarkCalculator::percent(0, 0));
 }
 
-TEST(MarkCalculator, RowsMissingFromTheFileMatchOnlyZeroPercent)
+// A file of fewer than five lines leaves rows without a mark: they give
+// none, not the mark 0 over the rows above them.
+TEST(MarkCalculator, RowsMissingFromTheFileGiveNoMark)
 {
     const MarkTable partial = {{{1, 100, 2}}};
     EXPECT_EQ(MarkCalculator::Vlozeni_znamky(partial, 1, 2), QStringLiteral("2"));
-    EXPECT_EQ(MarkCalculator::Vlozeni_znamky(partial, 0, 2), QStringLiteral("0"));
+    EXPECT_EQ(MarkCalculator::Vlozeni_znamky(partial, 0, 2), QString());
+    const MarkTable fourLines = {{{0, 50, 4}, {50, 75, 3}, {75, 90, 2}, {90, 100, 1}}};
+    EXPECT_EQ(MarkCalculator::Vlozeni_znamky(fourLines, 0, 10), QStringLiteral("4"));
+    EXPECT_EQ(MarkCalculator::Vlozeni_znamky(fourLines, 10, 10), QStringLiteral("1"));
 }

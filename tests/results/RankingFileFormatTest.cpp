@@ -3,7 +3,7 @@
 
 #include "results/RankingFileFormat.h"
 
-#include "shell/Cp1250.h"
+#include "formats/Cp1250.h"
 
 #include <gtest/gtest.h>
 

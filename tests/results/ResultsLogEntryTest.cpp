@@ -3,7 +3,7 @@
 
 #include "results/ResultsLogEntry.h"
 
-#include "shell/Cp1250.h"
+#include "formats/Cp1250.h"
 
 #include <gtest/gtest.h>
 

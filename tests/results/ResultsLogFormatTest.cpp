@@ -4,7 +4,7 @@
 #include "results/ResultsLogEntry.h"
 #include "results/ResultsLogFormat.h"
 
-#include "shell/Cp1250.h"
+#include "formats/Cp1250.h"
 
 #include <gtest/gtest.h>
 
@@ -41,7 +41,8 @@ TEST(ResultsLogFormat, ReadsBackWhatTheWriterWrote)
     late.time = QTime(23, 59);
     late.topic = QStringLiteral("Termika");
     late.taskTitle = QStringLiteral("Teplo potrebné na ohriatie telesa, dlhý názov úlohy");
-    late.exampleCount = 1234567;
+    late.exampleCount = 1000;
+    late.correct = 999;
     const QList<ResultsLogEntry> written = {
         entry(QStringLiteral("Jana")),
         late,
@@ -76,6 +77,53 @@ TEST(ResultsLogFormat, ToleratesLfEndingsBlankLinesAndAnEmptyFile)
     EXPECT_TRUE(ResultsLogFormat::parse({}).skipped.isEmpty());
 }
 
+// A log saved again elsewhere: lone CR line ends, UTF-8 with or without a
+// byte order mark, and windows-1250 appended after UTF-8; each record read
+// whole, where it begins named by its line.
+TEST(ResultsLogFormat, ReadsALogSavedAgainByAnEditor)
+{
+    const ResultsLogEntry jana = entry(QStringLiteral("Ľubomíra Šťastná"));
+    const QByteArray cp1250 = jana.toBytes();
+    QByteArray utf8;
+    for (const QString& line : jana.lines())
+        utf8 += line.toUtf8() + "\r\n";
+    QByteArray crOnly = cp1250 + cp1250;
+    crOnly.replace("\r\n", "\r");
+    const struct {
+        const char* what;
+        QByteArray bytes;
+        bool storedInUtf8;
+    } cases[] = {
+        {"lone CR", crOnly, false},
+        {"UTF-8", utf8 + utf8, true},
+        {"UTF-8 with a byte order mark", "\xEF\xBB\xBF" + utf8 + utf8, true},
+        {"windows-1250 after UTF-8", utf8 + cp1250, true},
+    };
+    for (const auto& c : cases) {
+        const auto read = ResultsLogFormat::parse(c.bytes);
+        EXPECT_TRUE(read.skipped.isEmpty()) << c.what;
+        ASSERT_EQ(read.entries.size(), 2) << c.what;
+        for (const ResultsLogEntry& e : read.entries)
+            expectSame(e, jana);
+        EXPECT_EQ(read.entries[1].line, 5) << c.what;
+        EXPECT_EQ(ResultsLogFormat::storedInUtf8(c.bytes), c.storedInUtf8) << c.what;
+    }
+    EXPECT_FALSE(ResultsLogFormat::storedInUtf8(cp1250));
+    EXPECT_FALSE(ResultsLogFormat::storedInUtf8({}));
+}
+
+// A NUL left by a torn write or a tab is a blank in every reader's name.
+TEST(ResultsLogFormat, ControlCharactersInTextsAreBlanks)
+{
+    QByteArray bytes = entry(QStringLiteral("Jana Nová")).toBytes();
+    bytes.replace("Jana Nov", QByteArray("Jana\0Nov", 8));
+    bytes.replace("Mechanika", "Mech\tanika");
+    const auto read = ResultsLogFormat::parse(bytes);
+    ASSERT_EQ(read.entries.size(), 1);
+    EXPECT_EQ(read.entries[0].name, QStringLiteral("Jana Nová"));
+    EXPECT_EQ(read.entries[0].topic, QStringLiteral("Mech anika 1"));
+}
+
 // Every whole record is read; each run of damaged lines is skipped up to
 // the next line that starts a record, and named with its lines.
 TEST(ResultsLogFormat, DamagedLinesAreSkippedAndNamedTheRestIsRead)
@@ -88,6 +136,16 @@ TEST(ResultsLogFormat, DamagedLinesAreSkippedAndNamedTheRestIsRead)
     badCount.replace(*orbeta::Cp1250::encode(QStringLiteral("Správne:  7")), "x");
     QByteArray noRule = good;
     noRule.replace("=====", "-----");
+    const auto changed = [&good](const QString& from, const QString& to) {
+        QByteArray bytes = good;
+        bytes.replace(*orbeta::Cp1250::encode(from), *orbeta::Cp1250::encode(to));
+        return bytes;
+    };
+    const QByteArray tooManyRight = changed(QStringLiteral("Správne:  7"), QStringLiteral("Správne:  99"));
+    const QByteArray hugeCount = changed(QStringLiteral("príkladov:  10"), QStringLiteral("príkladov:  999999999"));
+    const QByteArray yearOne = changed(QStringLiteral("5.3.2008"), QStringLiteral("6.12.1"));
+    const QByteArray markSeven = changed(QStringLiteral("Známka:  2"), QStringLiteral("Známka:  7"));
+    const QByteArray markWord = changed(QStringLiteral("Známka:  2"), QStringLiteral("Známka:  dobrý"));
     struct Case {
         const char* what;
         QByteArray bytes;
@@ -103,6 +161,11 @@ TEST(ResultsLogFormat, DamagedLinesAreSkippedAndNamedTheRestIsRead)
         {"no rule below an entry", noRule + good, 1, "1-4(4)"},
         {"lines of other text between entries", good + "Hello\r\nWorld\r\n\r\n" + good, 2, "5-6(5)"},
         {"two damaged runs", badDate + good + "Hello\r\n", 1, "1-4(1) 9(9)"},
+        {"more right answers than examples", good + tooManyRight, 1, "5-8(7)"},
+        {"a count no series has", hugeCount + good, 1, "1-4(3)"},
+        {"the year 1", good + yearOne + good, 2, "5-8(5)"},
+        {"a mark of 7", markSeven + good, 1, "1-4(3)"},
+        {"a mark that is a word", good + markWord, 1, "5-8(7)"},
     };
     for (const Case& c : cases) {
         const auto read = ResultsLogFormat::parse(c.bytes);
@@ -122,6 +185,9 @@ TEST(ResultsLogFormat, DamagedLinesAreSkippedAndNamedTheRestIsRead)
 TEST(ResultsLogFormat, ASkippedRunIsNamedInReadableSlovak)
 {
     const QByteArray good = entry(QStringLiteral("Jana")).toBytes();
+    QByteArray impossible = good;
+    impossible.replace("5.3.2008", "6.12.1");
+    EXPECT_EQ(ResultsLogFormat::parse(impossible).skipped.value(0).problem, QStringLiteral("nemožný dátum 6.12.1."));
     const auto read = ResultsLogFormat::parse(good + "Meno: x\r\n" + good.left(good.indexOf('\n') + 1) + "Hra: Mech\r\n");
     ASSERT_EQ(read.skipped.size(), 2);
     EXPECT_EQ(read.skipped.at(0).error(QStringLiteral("Vysledky.dat")).message(),

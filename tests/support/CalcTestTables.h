@@ -25,12 +25,19 @@ inline ExampleTable heatTable()
     return ExampleTable({0, 4.18, 0.90, 0.45, 0.38, 0.13});
 }
 
+// Ice and water, the headings of the second table, the latent heat of melting.
+inline ExampleTable meltingTable()
+{
+    return ExampleTable({0, 2.09, 4.18, 0, 334});
+}
+
 inline ExampleTable tableFor(CalcTask task)
 {
     switch (task) {
     case CalcTask::LiquidDensity: return liquidTable();
     case CalcTask::SolidDensity: return solidTable();
     case CalcTask::Heat: return heatTable();
+    case CalcTask::Melting: return meltingTable();
     default: return {};
     }
 }

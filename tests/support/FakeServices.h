@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "shell/Services.h"
+#include "services/Services.h"
 
 #include <QElapsedTimer>
 #include <QStringList>

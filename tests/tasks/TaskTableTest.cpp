@@ -29,7 +29,7 @@ TEST(TaskTable, CodesTopicsAndItemsAreConsistent)
         EXPECT_EQ(row.group == TopicGroup::History, row.topic == 6);
         EXPECT_LE(row.item, TaskTable::taskCount(row.topic));
         EXPECT_FALSE(TaskTable::title(row).isEmpty());
-        EXPECT_FALSE(TaskTable::pictureTitle(row).isEmpty());
+        EXPECT_FALSE(TaskTable::shownTitle(row).isEmpty());
     }
     EXPECT_EQ(TaskTable::find(QStringLiteral("1e")), nullptr);
     EXPECT_EQ(TaskTable::find(3, 3), nullptr);

@@ -1,0 +1,261 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "screen/ScreenHost.h"
+
+#include "screen/Form.h"
+#include "services/Services.h"
+
+#include <QAccessibleWidget>
+#include <QCloseEvent>
+#include <QGraphicsProxyWidget>
+#include <QGraphicsScene>
+#include <QGuiApplication>
+#include <QScreen>
+#include <QPainter>
+
+namespace orbeta {
+
+namespace {
+
+ScreenHost* g_instance = nullptr;
+
+// Tells Qt's accessibility (AT-SPI, read by a screen reader) that the screens,
+// which the window shows scaled on a stage of their own, are the window's children.
+// The window: its one child is the stage with the screen in front.
+class ScreenHostAccessible : public QAccessibleWidget {
+public:
+    explicit ScreenHostAccessible(ScreenHost* host)
+        : QAccessibleWidget(host, QAccessible::Window, QStringLiteral("Orbeta Tarovia"))
+    {
+    }
+
+    int childCount() const override { return 1; }
+    QAccessibleInterface* child(int index) const override
+    {
+        return index == 0 ? QAccessible::queryAccessibleInterface(host()->stage()) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return child && child->object() == host()->stage() ? 0 : -1;
+    }
+
+private:
+    ScreenHost* host() const { return static_cast<ScreenHost*>(widget()); }
+};
+
+// The stage is embedded in the window's scene, so Qt would take it for a
+// window of its own that no window lists.
+class StageAccessible : public QAccessibleWidget {
+public:
+    StageAccessible(QWidget* stage, ScreenHost* host)
+        : QAccessibleWidget(stage, QAccessible::Client)
+        , m_host(host)
+    {
+    }
+
+    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_host); }
+
+private:
+    ScreenHost* m_host;
+};
+
+QAccessibleInterface* hostAccessible(const QString& className, QObject* object)
+{
+    if (className == QLatin1String("orbeta::ScreenHost"))
+        return new ScreenHostAccessible(static_cast<ScreenHost*>(object));
+    // Asked for while the host is still being built, before it knows its stage.
+    if (className == QLatin1String("QWidget") && !object->parent()
+        && object->objectName() == QLatin1String("stage")) {
+        if (ScreenHost* host = ScreenHost::instance())
+            return new StageAccessible(static_cast<QWidget*>(object), host);
+    }
+    return nullptr;
+}
+
+void installAccessible()
+{
+    static bool installed = false;
+    if (installed)
+        return;
+    installed = true;
+    QAccessible::installFactory(hostAccessible);
+}
+
+} // namespace
+
+ScreenHost::ScreenHost(QWidget* parent)
+    : QGraphicsView(parent)
+{
+    g_instance = this;
+    // Before the stage exists: Qt keeps the first description it makes of a widget.
+    installAccessible();
+    setWindowTitle(QStringLiteral("Orbeta Tarovia"));
+    setFrameShape(QFrame::NoFrame);
+    setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    setBackgroundBrush(Qt::black);
+    setAlignment(Qt::AlignCenter);
+    setRenderHints(QPainter::Antialiasing | QPainter::TextAntialiasing | QPainter::SmoothPixmapTransform);
+    setViewportUpdateMode(QGraphicsView::MinimalViewportUpdate);
+
+    auto* scene = new QGraphicsScene(this);
+    scene->setSceneRect(0, 0, kDesignWidth, kDesignHeight);
+    scene->setBackgroundBrush(Qt::black);
+    setScene(scene);
+
+    auto* stage = new QWidget;
+    stage->setObjectName(QStringLiteral("stage"));
+    stage->setFixedSize(kDesignWidth, kDesignHeight);
+    stage->setMouseTracking(true);
+    stage->setAutoFillBackground(true);
+    QPalette palette = stage->palette();
+    palette.setColor(QPalette::Window, Qt::black);
+    stage->setPalette(palette);
+    m_proxy = scene->addWidget(stage);
+    m_proxy->setPos(0, 0);
+    m_stage = stage;
+    resize(kDesignWidth, kDesignHeight);
+}
+
+ScreenHost::~ScreenHost()
+{
+    if (g_instance == this)
+        g_instance = nullptr;
+}
+
+ScreenHost* ScreenHost::instance()
+{
+    return g_instance;
+}
+
+void ScreenHost::showForm(QWidget* form)
+{
+    if (!form)
+        return;
+    if (form->parentWidget() != m_stage)
+        form->setParent(m_stage);
+    if (form->width() == kDesignWidth && form->height() == kDesignHeight)
+        form->move(0, 0);
+    form->show();
+    form->raise();
+    m_currentForm = form;
+    if (auto* screen = qobject_cast<Form*>(form))
+        screen->activate();
+}
+
+void ScreenHost::hideForm(QWidget* form)
+{
+    if (form)
+        form->hide();
+}
+
+void ScreenHost::unloadForm(QWidget* form)
+{
+    if (!form)
+        return;
+    form->hide();
+    if (m_currentForm == form)
+        m_currentForm = nullptr;
+    form->deleteLater();
+}
+
+void ScreenHost::showPopup(QWidget* window, QPoint topLeft)
+{
+    if (!window)
+        return;
+    if (window->parentWidget() != m_stage)
+        window->setParent(m_stage);
+    window->move(topLeft);
+    window->show();
+    window->raise();
+}
+
+QWidget* ScreenHost::findForm(const QString& formName) const
+{
+    return m_stage->findChild<QWidget*>(formName, Qt::FindDirectChildrenOnly);
+}
+
+void ScreenHost::showPointer(const QCursor& cursor)
+{
+    m_proxy->setCursor(cursor);
+}
+
+QCursor ScreenHost::pointer() const
+{
+    return m_proxy->cursor();
+}
+
+QPoint ScreenHost::designPosition(QPoint globalPosition) const
+{
+    return mapToScene(viewport()->mapFromGlobal(globalPosition)).toPoint();
+}
+
+void ScreenHost::showScaledFullScreen()
+{
+    // Without a window manager the full-screen request alone does not
+    // resize the window, so it is given the screen's size as well.
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        setGeometry(screen->geometry());
+    showFullScreen();
+    fitStage();
+}
+
+void ScreenHost::showDesignWindow()
+{
+    setFixedSize(kDesignWidth, kDesignHeight);
+    showNormal();
+    fitStage();
+}
+
+QImage ScreenHost::grabStage() const
+{
+    return m_stage->grab().toImage().convertToFormat(QImage::Format_RGB32);
+}
+
+void ScreenHost::resizeEvent(QResizeEvent* event)
+{
+    QGraphicsView::resizeEvent(event);
+    fitStage();
+}
+
+bool ScreenHost::viewportEvent(QEvent* event)
+{
+    const bool handled = QGraphicsView::viewportEvent(event);
+    if (event->type() == QEvent::Paint)
+        emit framePainted();
+    return handled;
+}
+
+void ScreenHost::closeEvent(QCloseEvent* event)
+{
+    // Only the menu's end button ends the program in order.
+    event->ignore();
+    emit closeRequested();
+}
+
+void ScreenHost::fitStage()
+{
+    const qreal k = std::min(qreal(viewport()->width()) / kDesignWidth, qreal(viewport()->height()) / kDesignHeight);
+    setTransform(QTransform::fromScale(k, k));
+    centerOn(kDesignWidth / 2.0, kDesignHeight / 2.0);
+}
+
+bool EnterHoverItem(Services& services, std::uint8_t id)
+{
+    ScreenHost* host = ScreenHost::instance();
+    if (host && host->hoverId() == id)
+        return false;
+    PlayEnterSound(services);
+    if (host)
+        host->setHoverId(id);
+    return true;
+}
+
+void ClearHoverItem()
+{
+    if (ScreenHost* host = ScreenHost::instance())
+        host->setHoverId(0);
+}
+
+} // namespace orbeta

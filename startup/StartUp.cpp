@@ -1,0 +1,115 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#include "startup/StartUp.h"
+
+#include "files/DriveType.h"
+#include "files/ResourcePath.h"
+#include "files/SafeFile.h"
+#include "files/WindowsDirectory.h"
+#include "formats/MarkTableFile.h"
+#include "formats/TextTables.h"
+#include "look/PictureNames.h"
+#include "look/Typeface.h"
+#include "services/Globals.h"
+#include "services/KeyboardSwitch.h"
+#include "services/Resources.h"
+#include "services/Services.h"
+
+
+#include <cstdio>
+
+namespace orbeta {
+
+namespace {
+
+std::optional<QByteArray> readIni(const QString& windowsDir)
+{
+    const auto path = ResourcePath::find(windowsDir, QStringLiteral("Orbeta.ini"));
+    if (!path)
+        return std::nullopt;
+    const FileResult<QByteArray> bytes = SafeFile::read(*path, FileKind::Settings);
+    if (!bytes) {
+        std::fprintf(stderr, "orbeta: %s\n", qPrintable(bytes.error().message()));
+        return std::nullopt;
+    }
+    return bytes.value();
+}
+
+// `detail` names the file and what is wrong with it, when that is known.
+StartUpResult fail(Services& services, StartUpResult result, StartUpFailure failure,
+                   const QString& detail = QString())
+{
+    result.failure = failure;
+    QString text = StartUpCheck::messageText(failure);
+    if (!detail.isEmpty())
+        text += QStringLiteral("\r\n\r\n") + detail;
+    services.showMessage(StartUpCheck::messageTitle(), text, MessageIcon::Critical);
+    return result;
+}
+
+} // namespace
+
+StartUpResult StartUp(Services& services, const DataTablesCheck& checkTables)
+{
+    Globals& g = globals();
+    StartUpResult result;
+    g.WindowsDir = WindowsDirectory::locate();
+    const QString iniPath = ResourcePath::resolve(g.WindowsDir, QStringLiteral("Orbeta.ini"));
+    const auto checked = StartUpCheck::check(readIni(g.WindowsDir), &ResourcePath::exists, iniPath);
+    g.ResourceDir = checked.resourceDir;
+    g.DataDir = checked.tableDir;
+    g.ResultsDir = checked.dataDir;
+    if (!g.ResourceDir.isEmpty())
+        result.driveCaption = DriveType::caption(DriveType::of(g.ResourceDir));
+    if (checked.failure != StartUpFailure::None)
+        return fail(services, result, checked.failure, checked.details.join(QStringLiteral("\r\n")));
+
+    using Cursor = PictureNames::Cursor;
+    g.ArrowCursor = Resources::cursor(PictureNames::cursor(Cursor::Arrow), QCursor(Qt::ArrowCursor));
+    g.HandCursor = Resources::cursor(PictureNames::cursor(Cursor::Hand), QCursor(Qt::PointingHandCursor));
+    g.HelpCursor = Resources::cursor(PictureNames::cursor(Cursor::Help), QCursor(Qt::WhatsThisCursor));
+    SaveKeyboardLayout(services);
+
+    // The files were there a moment ago: one that cannot be read, or holds
+    // what the tasks cannot use, is named with its path and its line.
+    const auto marks = Resources::readDataFile(QLatin1String(MarkTableFile::fileName));
+    const auto assignments = Resources::readDataFile(QStringLiteral("Zadani.dat"));
+    const auto hints = Resources::readDataFile(QStringLiteral("Napoveda.dat"));
+    QStringList reasons;
+    for (const auto* file : {&marks, &assignments, &hints}) {
+        if (!*file)
+            reasons.append(file->error().message());
+    }
+    if (!reasons.isEmpty())
+        return fail(services, result, StartUpFailure::DataFileUnusable, reasons.join(QStringLiteral("\r\n")));
+    const FileResult<MarkTable> markTable =
+        MarkTableFile::parseComplete(marks.value(), Resources::dataPath(QLatin1String(MarkTableFile::fileName)));
+    if (!markTable)
+        return fail(services, result, StartUpFailure::DataFileUnusable, markTable.error().message());
+    const TextTable assignmentTexts = TextTables::readAssignmentTexts(assignments.value());
+    const TextTable hintTexts = TextTables::readHintTexts(hints.value());
+    for (const auto& texts :
+         {TextTables::firstMissing(assignmentTexts, TextTables::kAssignmentLinesUsed,
+                                   Resources::dataPath(QStringLiteral("Zadani.dat"))),
+          TextTables::firstMissing(hintTexts, TextTables::kHintLinesUsed,
+                                   Resources::dataPath(QStringLiteral("Napoveda.dat")))})
+        if (texts)
+            return fail(services, result, StartUpFailure::DataFileUnusable, texts->message());
+    if (checkTables)
+        if (const std::optional<FileError> table = checkTables(g.DataDir, g.ResourceDir))
+            return fail(services, result, StartUpFailure::DataFileUnusable, table->message());
+    // Texts are drawn in DejaVu Sans, loaded from its files; without them they
+    // would be drawn in whatever fontconfig picks. (The symbol font is
+    // registered after the first screen, see FrmSelect.)
+    const QStringList fonts = Typeface::loadFonts();
+    if (!fonts.isEmpty())
+        return fail(services, result, StartUpFailure::FontsMissing,
+                    QStringLiteral("Písmo sa nedá načítať: %1").arg(fonts.join(QStringLiteral(", "))));
+    g.MarkTable = markTable.value();
+    g.AssignmentTexts = assignmentTexts;
+    g.HintTexts = hintTexts;
+    return result;
+}
+
+} // namespace orbeta

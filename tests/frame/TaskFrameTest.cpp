@@ -1,0 +1,320 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The frame every task form stands in, on a small practice form: counting a
+// series and handing it over as a value, the toolbar and its keys, back in
+// the middle of a series, the marks and their hints, the title's help, the
+// hover sounds and the pointer over the scaled stage.
+#include "frame/ResultsLink.h"
+#include "frame/TaskFrame.h"
+#include "look/Layout.h"
+#include "screen/PictureButton.h"
+#include "screen/ScreenHost.h"
+#include "services/Globals.h"
+#include "tests/support/FakeServices.h"
+
+#include <QLabel>
+#include <QMouseEvent>
+#include <QTest>
+#include <gtest/gtest.h>
+
+using namespace orbeta;
+
+namespace {
+
+class FakeHint : public HintWindow {
+public:
+    explicit FakeHint(QWidget* parent)
+        : HintWindow(QStringLiteral("frm_Chybovy"), parent)
+    {
+        setFixedSize(200, 60);
+    }
+    void Vloz_Text(const QString& text) override { shownText = text; }
+    QSize pictureSize() const override { return size(); }
+    void showPicture(const QPixmap&) override {}
+    QString shownText;
+};
+
+class FakeResults : public ResultsLink {
+public:
+    void finishSeries(const SeriesResult& series, QWidget*) override { finished.push_back(series); }
+    void showRanking(QWidget*) override { ++rankings; }
+    HintWindow* createHint(HintBubble, QWidget* parent) override
+    {
+        auto* hint = new FakeHint(parent);
+        hint->hide();
+        return hint;
+    }
+    std::vector<SeriesResult> finished;
+    int rankings = 0;
+};
+
+// A task of `items` items a screen, judged as `verdicts` says, with one
+// label that sounds when the pointer enters it.
+class PracticeForm : public TaskFrame {
+public:
+    PracticeForm(Services& services, ResultsLink& results, QWidget* returnForm, QWidget* parent, int items)
+        : TaskFrame(QStringLiteral("frm_Practice"), services, results, QStringLiteral("1c"), returnForm, parent,
+                    {.newTip = QStringLiteral("Nový príklad (F6)"),
+                     .progress = Layout::kCalcProgress,
+                     .continueButton = Layout::kCalcContinue,
+                     .marks = items,
+                     .markSize = QSize(28, 28),
+                     .markTip = QStringLiteral("Klikni.")})
+        , m_items(items)
+    {
+        row = new QLabel(QStringLiteral("voda"), this);
+        row->setGeometry(20, 300, 200, 20);
+        row->setMouseTracking(true);
+        verdicts.assign(std::size_t(items), true);
+        beginSeries();
+    }
+
+    QLabel* row = nullptr;
+    std::vector<bool> verdicts;
+    int built = 0;
+    bool dragging = false;
+    QPoint hintAt{430, 400};
+
+protected:
+    bool buildExample() override
+    {
+        ++built;
+        return true;
+    }
+    std::vector<bool> judgeExample() override { return verdicts; }
+    void showSolution(int item, QPoint) override
+    {
+        HintWindow& window = hint(HintBubble::OneLine);
+        window.Vloz_Text(QString::number(item));
+        showHint(window, hintAt);
+    }
+    QRect markRect(int item) const override { return {300 + 30 * item, 200, 28, 28}; }
+    int screenItems() const override { return m_items; }
+    bool busy() const override { return dragging; }
+    bool filterEvent(QObject* watched, QEvent* event) override
+    {
+        if (watched == row && event->type() == QEvent::MouseMove)
+            EnterHoverItem(m_services, 33);
+        return false;
+    }
+
+private:
+    int m_items;
+};
+
+void send(QWidget* widget, QEvent::Type type, QPoint at, Qt::MouseButtons buttons = Qt::NoButton)
+{
+    QMouseEvent event(type, QPointF(at), widget->mapToGlobal(QPointF(at)),
+                      type == QEvent::MouseMove ? Qt::NoButton : Qt::LeftButton, buttons, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+class TaskFrameTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        Globals& g = globals();
+        g.PupilName = QStringLiteral("Zuzana");
+        g.TopicName = QStringLiteral("Mechanika 1");
+        g.TaskTitle = QStringLiteral("Pohyb rovnomerný");
+        g.ExampleCount = 3;
+        setup.resize(ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
+        host.showForm(&setup);
+    }
+
+    PracticeForm* open(int count, int items = 1)
+    {
+        globals().ExampleCount = std::uint8_t(count);
+        auto* form = new PracticeForm(services, results, &setup, host.stage(), items);
+        host.showForm(form);
+        alive = form;
+        return form;
+    }
+
+    FakeServices services;
+    FakeResults results;
+    ScreenHost host;
+    QWidget setup{host.stage()};
+    QPointer<PracticeForm> alive;
+};
+
+} // namespace
+
+TEST_F(TaskFrameTest, ASeriesIsCountedAndHandedOverOnceAsAValue)
+{
+    PracticeForm* form = open(3);
+    for (int k = 1; k <= 3; ++k) {
+        ASSERT_TRUE(alive);
+        form->verdicts = {k != 2};
+        QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+        EXPECT_FALSE(form->topButton(1)->isEnabled());
+        EXPECT_FALSE(form->topButton(2)->isEnabled());
+        EXPECT_TRUE(form->topButton(4)->isEnabled());
+        EXPECT_TRUE(form->markButton()->isVisible());
+        QTest::keyClick(form, Qt::Key_F3); // judged once only
+        QTest::mouseClick(form->continueButton(), Qt::LeftButton);
+    }
+    ASSERT_EQ(results.finished.size(), 1);
+    const SeriesResult& series = results.finished.front();
+    EXPECT_EQ(series.correct, 2);
+    EXPECT_EQ(series.wrong, 1);
+    EXPECT_EQ(series.pupilName, QStringLiteral("Zuzana"));
+    EXPECT_EQ(series.taskTitle, QStringLiteral("Pohyb rovnomerný"));
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive);
+}
+
+TEST_F(TaskFrameTest, ScreensOfManyItemsCountEveryItem)
+{
+    PracticeForm* form = open(15, 5);
+    form->verdicts = {true, false, true, true, false};
+    for (int screen = 1; screen <= 3; ++screen) {
+        ASSERT_TRUE(alive);
+        QTest::keyClick(form, Qt::Key_F3);
+        EXPECT_EQ(form->mark(2)->isEnabled(), true);  // a cross opens its hint
+        EXPECT_EQ(form->mark(1)->isEnabled(), false); // a tick does not
+        QTest::keyClick(form, Qt::Key_F4);
+    }
+    ASSERT_EQ(results.finished.size(), 1);
+    EXPECT_EQ(results.finished.front().correct, 9);
+    EXPECT_EQ(results.finished.front().wrong, 6);
+}
+
+TEST_F(TaskFrameTest, FunctionKeysActOnlyOnTheFormInFront)
+{
+    PracticeForm* form = open(3);
+    QTest::keyClick(form, Qt::Key_F6);
+    EXPECT_EQ(form->built, 2);
+    host.showForm(&setup);
+    QTest::keyClick(&setup, Qt::Key_F3);
+    EXPECT_FALSE(form->evaluated());
+    host.showForm(form);
+    QTest::keyClick(form, Qt::Key_F3);
+    EXPECT_TRUE(form->evaluated());
+    QTest::keyClick(form, Qt::Key_F6); // no new example after the check
+    EXPECT_EQ(form->built, 2);
+    QTest::keyClick(form, Qt::Key_F4);
+    EXPECT_FALSE(form->evaluated());
+    EXPECT_EQ(form->built, 3);
+    EXPECT_EQ(form->series().examplesLeft(), 2);
+}
+
+TEST_F(TaskFrameTest, BackAsksOnlyWhenAnsweredExamplesWouldBeLost)
+{
+    PracticeForm* form = open(5);
+    QTest::mouseClick(form->topButton(4), Qt::LeftButton);
+    EXPECT_TRUE(services.messages.isEmpty());
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), &setup);
+
+    form = open(5);
+    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+    services.answer = MessageAnswer::No;
+    QTest::mouseClick(form->topButton(4), Qt::LeftButton);
+    ASSERT_EQ(services.messages.size(), 1);
+    EXPECT_TRUE(services.messages.front().startsWith(QStringLiteral("Späť: Naozaj")));
+    // A stray Enter must not throw the series away.
+    EXPECT_EQ(services.messageButtons.front(), MessageButtons::YesNoDefaultNo);
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), form);
+    services.answer = MessageAnswer::Yes;
+    QTest::mouseClick(form->topButton(4), Qt::LeftButton);
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), &setup);
+    EXPECT_TRUE(results.finished.empty());
+}
+
+// The ranking's back button stands where the task form's does: the second
+// click of a double click on it reaches the task form as a double click.
+TEST_F(TaskFrameTest, TheSecondClickOfADoubleClickOnTheScreenBeforeIsIgnored)
+{
+    PracticeForm* form = open(5);
+    QTest::mouseClick(form->topButton(3), Qt::LeftButton);
+    EXPECT_EQ(results.rankings, 1);
+    EXPECT_FALSE(form->isVisible());
+    host.showForm(form); // the ranking's back button
+    QTest::keyClick(form, Qt::Key_F3);
+    const QPoint at = form->topButton(4)->rect().center();
+    send(form->topButton(4), QEvent::MouseButtonDblClick, at, Qt::LeftButton);
+    send(form->topButton(4), QEvent::MouseButtonRelease, at);
+    EXPECT_TRUE(services.messages.isEmpty());
+    EXPECT_EQ(ScreenHost::instance()->currentForm(), form);
+    // A pupil's own double click on the form still counts as clicks.
+    send(form->topButton(4), QEvent::MouseButtonPress, at, Qt::LeftButton);
+    send(form->topButton(4), QEvent::MouseButtonRelease, at);
+    EXPECT_EQ(services.messages.size(), 1);
+}
+
+TEST_F(TaskFrameTest, TheTitleHelpOpensInEveryStateButABusyOne)
+{
+    for (bool checked : {false, true}) {
+        SCOPED_TRACE(checked);
+        PracticeForm* form = open(3);
+        if (checked)
+            QTest::keyClick(form, Qt::Key_F3);
+        form->dragging = true;
+        send(form, QEvent::MouseButtonPress, {40, 30}, Qt::LeftButton);
+        EXPECT_EQ(ScreenHost::instance()->currentForm(), form);
+        form->dragging = false;
+        send(form, QEvent::MouseButtonPress, {40, 30}, Qt::LeftButton);
+        EXPECT_NE(ScreenHost::instance()->currentForm(), form);
+        EXPECT_FALSE(form->isVisible());
+        host.unloadForm(form);
+    }
+}
+
+TEST_F(TaskFrameTest, HoverSoundsOncePerItemEnteredAndThePointerChangesOnTheMove)
+{
+    PracticeForm* form = open(3);
+    services.resetSounds();
+    for (int x : {30, 60, 90})
+        send(form->row, QEvent::MouseMove, {x, 10});
+    EXPECT_EQ(services.played(Sound::Enter), 1);
+    send(form, QEvent::MouseMove, {40, 30});
+    EXPECT_EQ(host.pointer().shape(), globals().HelpCursor.shape());
+    EXPECT_EQ(services.played(Sound::Enter), 2);
+    send(form, QEvent::MouseMove, {260, 300});
+    EXPECT_EQ(host.pointer().shape(), globals().ArrowCursor.shape());
+    send(form->topButton(1), QEvent::MouseMove, {10, 10});
+    EXPECT_EQ(host.pointer().shape(), globals().HandCursor.shape());
+}
+
+TEST_F(TaskFrameTest, AHintLeavesContinueAndTheMarksFreeAndAClickOrEscapeClosesIt)
+{
+    PracticeForm* form = open(3, 2);
+    form->verdicts = {false, false};
+    QTest::keyClick(form, Qt::Key_F3);
+    form->hintAt = Layout::kCalcContinue.topLeft() - QPoint(20, 10);
+    QTest::mouseClick(form->mark(1), Qt::LeftButton);
+    HintWindow* hint = form->hintWindow();
+    ASSERT_TRUE(hint);
+    ASSERT_TRUE(hint->isVisible());
+    EXPECT_FALSE(hint->geometry().intersects(form->continueButton()->geometry()));
+    EXPECT_FALSE(hint->geometry().intersects(form->mark(1)->geometry()));
+    EXPECT_TRUE(QRect(0, 0, 640, 480).contains(hint->geometry()));
+    QTest::mouseClick(hint, Qt::LeftButton);
+    EXPECT_FALSE(hint->isVisible());
+
+    QTest::mouseClick(form->mark(2), Qt::LeftButton);
+    ASSERT_TRUE(hint->isVisible());
+    QTest::keyClick(form, Qt::Key_Escape);
+    EXPECT_FALSE(hint->isVisible());
+}
+
+TEST(PictureButton, ADisabledButtonLooksMutedAndNeverHighlighted)
+{
+    QPixmap normal(20, 10);
+    normal.fill(QColor(200, 30, 30));
+    QPixmap highlighted(20, 10);
+    highlighted.fill(QColor(250, 220, 0));
+    PictureButton button;
+    button.setPictures(normal, highlighted);
+    const QImage enabled = button.grab().toImage();
+    button.setEnabled(false);
+    const QImage muted = button.grab().toImage();
+    EXPECT_NE(enabled, muted);
+    const QColor pixel = muted.pixelColor(5, 5);
+    EXPECT_LT(std::abs(pixel.red() - pixel.green()), 40); // greyed
+    button.showHighlighted();
+    EXPECT_EQ(button.grab().toImage(), muted);
+    button.setDisabledLook(false);
+    EXPECT_EQ(button.grab().toImage().pixelColor(5, 5), QColor(250, 220, 0));
+}
