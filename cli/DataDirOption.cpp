@@ -26,7 +26,7 @@ DataDirOption::Result existingDir(const QString& path, const QString& origin)
     return {QDir::cleanPath(path), Ok};
 }
 
-DataDirOption::Result installedDataDir()
+DataDirOption::Result installedDataDir(DataDirOption::Holding holding)
 {
     const QString iniPath = WindowsDirectory::locate() + QStringLiteral("Orbeta.ini");
     if (SafeFile::isAbsent(iniPath))
@@ -34,7 +34,12 @@ DataDirOption::Result installedDataDir()
     const FileResult<QByteArray> bytes = SafeFile::read(iniPath, FileKind::Settings);
     if (!bytes)
         return failed(BadFile, bytes.error().message());
-    const auto hd = IniFile(bytes.value()).directory(QStringLiteral("TRV"), QStringLiteral("HD"));
+    const IniFile ini(bytes.value());
+    if (holding == DataDirOption::Holding::Tables) {
+        if (const auto tab = ini.directory(QStringLiteral("TRV"), QStringLiteral("TAB")))
+            return existingDir(*tab, QStringLiteral("TAB v %1").arg(iniPath));
+    }
+    const auto hd = ini.directory(QStringLiteral("TRV"), QStringLiteral("HD"));
     if (!hd)
         return failed(BadFile, QStringLiteral("súbor %1 neuvádza priečinok s dátami (kľúč HD v sekcii TRV).").arg(iniPath));
     return existingDir(*hd, QStringLiteral("HD v %1").arg(iniPath));
@@ -42,12 +47,12 @@ DataDirOption::Result installedDataDir()
 
 } // namespace
 
-DataDirOption::Result DataDirOption::take(QStringList& args)
+DataDirOption::Result DataDirOption::take(QStringList& args, Holding holding)
 {
     const Option option = takeOption(args);
     if (option.status != Ok)
         return {QString(), option.status};
-    return resolve(option.given);
+    return resolve(option.given, holding);
 }
 
 DataDirOption::Option DataDirOption::takeOption(QStringList& args)
@@ -78,9 +83,9 @@ DataDirOption::Option DataDirOption::takeOption(QStringList& args)
     return {given, Ok};
 }
 
-DataDirOption::Result DataDirOption::resolve(const std::optional<QString>& given)
+DataDirOption::Result DataDirOption::resolve(const std::optional<QString>& given, Holding holding)
 {
-    return given ? existingDir(*given, QStringLiteral("zadaný cez --data")) : installedDataDir();
+    return given ? existingDir(*given, QStringLiteral("zadaný cez --data")) : installedDataDir(holding);
 }
 
 } // namespace orbeta::cli

@@ -45,7 +45,7 @@ std::optional<ExampleTable> loadTable(CalcTask task, const std::optional<QString
     const QString fileName = ExampleTable::fileName(task);
     if (fileName.isEmpty() && !dataOption)
         return ExampleTable();
-    const DataDirOption::Result dir = DataDirOption::resolve(dataOption);
+    const DataDirOption::Result dir = DataDirOption::resolve(dataOption, DataDirOption::Holding::Tables);
     if (dir.status != Ok) {
         status = dir.status;
         return std::nullopt;
@@ -73,7 +73,7 @@ std::optional<ExampleTable> loadTable(CalcTask task, const std::optional<QString
 // The scene file of the optics task in the data directory, ready to generate.
 std::optional<OpticsGenerator> loadScenes(OpticsTask task, const std::optional<QString>& dataOption, int& status)
 {
-    const DataDirOption::Result dir = DataDirOption::resolve(dataOption);
+    const DataDirOption::Result dir = DataDirOption::resolve(dataOption, DataDirOption::Holding::Tables);
     if (dir.status != Ok) {
         status = dir.status;
         return std::nullopt;

@@ -57,7 +57,7 @@ int historyExamples(HistoryCode code, std::optional<std::uint64_t> count, std::u
 {
     const int full = HistoryDeck::fullScreen(code);
     const std::vector<int> screens = ScreenSeries::screens(int(count.value_or(std::uint64_t(full))), full);
-    const DataDirOption::Result dir = DataDirOption::resolve(dataOption);
+    const DataDirOption::Result dir = DataDirOption::resolve(dataOption, DataDirOption::Holding::Tables);
     if (dir.status != Ok)
         return dir.status;
     const int largest = screens.empty() ? 1 : *std::max_element(screens.begin(), screens.end());

@@ -126,7 +126,7 @@ int reportCommand(const QStringList& arguments)
     }
     request.pupils = pupilNames;
 
-    const DataDirOption::Result dir = DataDirOption::resolve(data.given);
+    const DataDirOption::Result dir = DataDirOption::resolve(data.given, DataDirOption::Holding::Results);
     if (dir.status != Ok)
         return dir.status;
     if (pupilsFile) {

@@ -74,7 +74,7 @@ int markCommand(const QStringList& arguments)
     if (*correct > *total)
         return fail(BadUsage, QStringLiteral("CORRECT (%1) nemôže byť väčšie ako TOTAL (%2).").arg(*correct).arg(*total));
 
-    const auto dataDir = DataDirOption::resolve(option.given);
+    const auto dataDir = DataDirOption::resolve(option.given, DataDirOption::Holding::Tables);
     if (dataDir.status != Ok)
         return dataDir.status;
     const QString path = ResourcePath::resolve(dataDir.dir, QLatin1String(MarkTableFile::fileName));
@@ -104,7 +104,7 @@ int rankingCommand(const QStringList& arguments)
         return fail(BadUsage, QStringLiteral("Neznámy kód úlohy „%1“ (%2).")
                                   .arg(args.at(0).left(20), TaskTable::codeRanges()));
 
-    const auto dataDir = DataDirOption::resolve(option.given);
+    const auto dataDir = DataDirOption::resolve(option.given, DataDirOption::Holding::Results);
     if (dataDir.status != Ok)
         return dataDir.status;
     const results::RankingFile file(dataDir.dir, args.at(0));

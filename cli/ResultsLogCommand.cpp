@@ -20,7 +20,7 @@ int resultsCommand(const QStringList& arguments)
     if (!args.isEmpty() || arguments.count(QStringLiteral("--csv")) > 1)
         return fail(BadUsage, QStringLiteral("usage: orbeta-cli results [--data DIR] [--csv]"));
 
-    const auto dataDir = DataDirOption::resolve(option.given);
+    const auto dataDir = DataDirOption::resolve(option.given, DataDirOption::Holding::Results);
     if (dataDir.status != Ok)
         return dataDir.status;
     const results::ResultsLog log(dataDir.dir);

@@ -100,8 +100,11 @@ int worksheetCommand(const QStringList& arguments)
     if (data.status != Ok)
         return data.status;
     Options options;
-    if (!takeOptions(args, options) || !options.output || options.output->isEmpty())
+    if (!takeOptions(args, options) || (!options.code && !options.again))
         return fail(BadUsage, kUsage);
+    // A sheet that lacks one argument says which, not the whole usage.
+    if (!options.output || options.output->isEmpty())
+        return fail(BadUsage, QStringLiteral("worksheet needs -o FILE.pdf, the file to write"));
 
     print::WorksheetCode sheet;
     if (options.again) {
@@ -112,8 +115,13 @@ int worksheetCommand(const QStringList& arguments)
             return fail(BadUsage, QStringLiteral("%1 nie je kód pracovného listu.").arg(*options.again));
         sheet = *parsed;
     } else {
-        if (!options.code || !options.count)
-            return fail(BadUsage, kUsage);
+        if (!options.count) {
+            const TaskRow* task = TaskTable::find(*options.code);
+            if (!task)
+                return fail(BadUsage, QStringLiteral("%1 is not a task (%2)").arg(*options.code, TaskTable::codeRanges()));
+            return fail(BadUsage, QStringLiteral("worksheet %1 needs --count N: %2")
+                                      .arg(*options.code, print::WorksheetPlan::countsText(*task)));
+        }
         sheet.task = *options.code;
         const auto count = ParseWholeNumber(*options.count);
         if (!count || *count > 1000)
@@ -135,7 +143,7 @@ int worksheetCommand(const QStringList& arguments)
     if (!print::WorksheetPlan::countAllowed(*task, sheet.count))
         return fail(BadUsage, QStringLiteral("Pracovný list úlohy %1 má %2.").arg(sheet.task, print::WorksheetPlan::countsText(*task)));
 
-    const DataDirOption::Result dir = DataDirOption::resolve(data.given);
+    const DataDirOption::Result dir = DataDirOption::resolve(data.given, DataDirOption::Holding::Tables);
     if (dir.status != Ok)
         return dir.status;
     print::PrintPage::loadFonts(siglaFontFile());

@@ -18,7 +18,10 @@ QString WindowsDirectory::locate(const QString& environmentValue, const QString&
     const QString own = withTrailingSeparator(programDir);
     if (exists(own + QStringLiteral("Orbeta.ini")))
         return own;
-    return withTrailingSeparator(QDir::cleanPath(own + QStringLiteral("../share/orbeta")));
+    const QString prefix = QDir::cleanPath(own + QStringLiteral(".."));
+    if (prefix == QLatin1String("/usr"))
+        return QStringLiteral("/etc/orbeta/");
+    return withTrailingSeparator(QDir::cleanPath(prefix + QStringLiteral("/etc/orbeta")));
 }
 
 QString WindowsDirectory::locate()

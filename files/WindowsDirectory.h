@@ -10,7 +10,9 @@ namespace orbeta {
 
 // The directory holding Orbeta.ini: ORBETA_WINDIR when set; otherwise the
 // program's own directory when Orbeta.ini lies beside it (the build tree);
-// otherwise <program directory>/../share/orbeta (an installation).
+// otherwise the installation's configuration folder, <prefix>/etc/orbeta for
+// the prefix above the program's directory, /etc/orbeta for the prefix /usr,
+// where the administrator's settings survive an upgrade.
 class WindowsDirectory {
 public:
     using FileExists = std::function<bool(const QString& path)>;

@@ -44,7 +44,9 @@ def rename(font):
 
 
 def main(source, target):
-    font = TTFont(source)
+    # The source's own modification time, not the clock's: the same sources
+    # give the same font, and so the same package.
+    font = TTFont(source, recalcTimestamp=False)
     best = font.getBestCmap()
     missing = [shown for shown in SIGLA_MAP.values() if shown not in best]
     if missing:

@@ -427,13 +427,15 @@ void FrmSetup::printWorksheet()
     PlayClickSound(m_services);
     globals().PupilName = TMeno->text();
     QPrinter printer(QPrinter::HighResolution);
-    // Printing to a file proposes the documents folder and a name that says
-    // what the file is; a chosen printer prints as before, the default one
-    // still chosen first.
+    // Printing to a file proposes the documents folder (the home folder of
+    // an account without one) and a name that says what the file is; a
+    // chosen printer prints as before, the default one still chosen first.
     const QString defaultPrinter = printer.printerName();
-    printer.setOutputFileName(WorksheetPrintSetup::proposedFileName(
-        QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), globals().TaskCode,
-        m_services.now().date()));
+    const QString folder =
+        WorksheetPrintSetup::proposedFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                            QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
+    printer.setOutputFileName(
+        WorksheetPrintSetup::proposedFileName(folder, globals().TaskCode, m_services.now().date()));
     if (!defaultPrinter.isEmpty())
         printer.setPrinterName(defaultPrinter);
     const bool confirmed = m_services.runPrintDialog(printer);

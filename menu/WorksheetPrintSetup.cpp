@@ -4,6 +4,7 @@
 #include "menu/WorksheetPrintSetup.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrintDialog>
@@ -27,6 +28,12 @@ QString WorksheetPrintSetup::proposedFileName(const QString& folder, const QStri
 {
     return QDir(folder).filePath(
         QStringLiteral("pracovny-list-%1-%2.pdf").arg(taskCode, date.toString(QStringLiteral("yyyy-MM-dd"))));
+}
+
+QString WorksheetPrintSetup::proposedFolder(const QString& documents, const QString& home)
+{
+    const QFileInfo folder(documents);
+    return !documents.isEmpty() && folder.isDir() && folder.isWritable() ? documents : home;
 }
 
 void WorksheetPrintSetup::prepare(QPrintDialog& dialog)

@@ -25,6 +25,10 @@ public:
     // What printing to a file proposes: "pracovny-list-1a-2026-12-06.pdf" in
     // `folder` (the documents folder).
     static QString proposedFileName(const QString& folder, const QString& taskCode, QDate date);
+    // The folder that name goes into: the documents folder, or the home
+    // folder when that is missing or not writable (a new account has no
+    // documents folder yet, and the dialog would refuse the name).
+    static QString proposedFolder(const QString& documents, const QString& home);
 
     // Title and options: the page range and the selection make no sense for a
     // worksheet; printing to a PDF file stays offered, because on a machine

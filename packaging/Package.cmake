@@ -3,12 +3,14 @@
 #
 # The Debian package: cpack -G DEB in a build tree (scripts/package.sh).
 # It packages what cmake --install puts into a staging root under the prefix
-# /usr, with the data tree in /var/lib/orbeta.
+# /usr, with the settings in /etc/orbeta and the data tree in /var/lib/orbeta.
 
 list(JOIN ORBETA_WRITTEN_DATA_FILES " " ORBETA_WRITTEN_DATA_FILES)
 foreach(script postinst postrm)
   configure_file(debian/${script}.in ${CMAKE_CURRENT_BINARY_DIR}/debian/${script} @ONLY)
 endforeach()
+# The administrator's settings: dpkg keeps a changed Orbeta.ini on upgrades.
+file(WRITE ${CMAKE_CURRENT_BINARY_DIR}/debian/conffiles "/etc/orbeta/Orbeta.ini\n")
 
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME orbeta)
@@ -27,16 +29,23 @@ set(CPACK_DEBIAN_PACKAGE_SECTION education)
 set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${ORBETA_HOMEPAGE})
 # Libraries come from dpkg-shlibdeps; what is loaded by name at run time is
-# listed: the DejaVu fonts the program draws with, Qt's Slovak catalogues for
-# its dialogs, adduser for the group.
+# listed: the DejaVu fonts the program draws with (the oblique face, used by
+# the worksheets, is in -extra), adduser for the group. Without Qt's Slovak
+# catalogues the print dialog speaks English, so they are only recommended.
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
-set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, fonts-dejavu-core, qt6-translations-l10n")
+set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, fonts-dejavu-core, fonts-dejavu-extra")
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
+set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
-    ${CMAKE_CURRENT_BINARY_DIR}/debian/postinst ${CMAKE_CURRENT_BINARY_DIR}/debian/postrm)
+    ${CMAKE_CURRENT_BINARY_DIR}/debian/postinst ${CMAKE_CURRENT_BINARY_DIR}/debian/postrm
+    ${CMAKE_CURRENT_BINARY_DIR}/debian/conffiles)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_SET_DESTDIR ON)
 set(CPACK_INSTALL_PREFIX /usr)
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
+# The staging script also drops the compiler's .comment section, as Debian's
+# own packages do.
+set(CPACK_ORBETA_OBJCOPY ${CMAKE_OBJCOPY})
 set(CPACK_PRE_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/PackageStaging.cmake)
 include(CPack)

@@ -10,10 +10,15 @@ into DESCRIPTION. A paragraph starting "Exit status:" becomes the EXIT
 STATUS section. A roff fragment of
 sections the help does not have (FILES, SEE ALSO) is appended.
 
+The page's date is that of the newest changelog entry, so that the same
+sources give the same page whenever they are built.
+
 usage: make_manpage.py --program PROG --summary TEXT --version V
-                       --binary PATH --extra FRAGMENT -o OUT.1.gz
+                       --changelog CHANGELOG --binary PATH --extra FRAGMENT
+                       -o OUT.1.gz
 """
 import argparse
+import email.utils
 import gzip
 import re
 import subprocess
@@ -98,10 +103,22 @@ def parse_entries(lines):
     return entries
 
 
-def manpage(program, summary, version, help_text, extra):
+def changelog_date(text):
+    """The date of the newest entry of a Debian changelog, as YYYY-MM-DD."""
+    for line in text.splitlines():
+        if line.startswith(" -- "):
+            stamp = line.split(">", 1)[1].strip() if ">" in line else ""
+            try:
+                return email.utils.parsedate_to_datetime(stamp).strftime("%Y-%m-%d")
+            except (TypeError, ValueError):
+                raise ValueError("the changelog's trailer has no date: " + line.strip())
+    raise ValueError("the changelog has no trailer line")
+
+
+def manpage(program, summary, version, date, help_text, extra):
     usage, blocks = parse(help_text)
     out = [
-        '.TH %s 1 "" "%s %s" "User Commands"' % (program.upper(), program, version),
+        '.TH %s 1 %s "%s %s" "User Commands"' % (program.upper(), date, program, version),
         ".SH NAME",
         "%s \\- %s" % (roff_text(program), roff_text(summary)),
         ".SH SYNOPSIS",
@@ -143,6 +160,7 @@ def main():
     parser.add_argument("--program", required=True)
     parser.add_argument("--summary", required=True)
     parser.add_argument("--version", required=True)
+    parser.add_argument("--changelog", required=True)
     parser.add_argument("--binary", required=True, help="the program, run with --help")
     parser.add_argument("--extra", required=True)
     parser.add_argument("-o", dest="output", required=True)
@@ -153,11 +171,14 @@ def main():
     help_text = run.stdout.decode("utf-8")
     with open(args.extra, encoding="utf-8") as f:
         extra = "".join(line for line in f if not line.startswith('.\\"'))
+    with open(args.changelog, encoding="utf-8") as f:
+        changelog = f.read()
     try:
-        page = manpage(args.program, args.summary, args.version, help_text, extra)
+        date = changelog_date(changelog)
+        page = manpage(args.program, args.summary, args.version, date, help_text, extra)
     except ValueError as error:
         sys.exit("make_manpage.py: %s --help: %s" % (args.binary, error))
-    # No name and no time in the header: the same help gives the same bytes.
+    # No name and no time in the gzip header: the same help gives the same bytes.
     with open(args.output, "wb") as f:
         f.write(gzip.compress(page.encode("ascii"), compresslevel=9, mtime=0))
 

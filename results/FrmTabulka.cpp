@@ -35,7 +35,7 @@ constexpr std::uint8_t kBackHoverId = 4;
 
 results::RankingFile rankingFile()
 {
-    return results::RankingFile(globals().DataDir, globals().TaskCode);
+    return results::RankingFile(globals().ResultsDir, globals().TaskCode);
 }
 
 void paint(QLabel* label, const QColor& colour)
@@ -137,7 +137,7 @@ void FrmTabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString& name, const 
     const QDateTime now = m_services.now();
     entry.date = now.date();
     entry.time = now.time();
-    reportWriteFailures(results::ResultsLog(globals().DataDir).append(entry));
+    reportWriteFailures(results::ResultsLog(globals().ResultsDir).append(entry));
 }
 
 void FrmTabulka::showRanking()
@@ -238,9 +238,9 @@ void FrmTabulka::addTourStates(Tour& tour, Services& services)
                          qPrintable(data.errorString()));
             return;
         }
-        const QString savedDataDir = globals().DataDir;
+        const QString savedResultsDir = globals().ResultsDir;
         const QString savedTaskCode = globals().TaskCode;
-        globals().DataDir = data.path() + QLatin1Char('/');
+        globals().ResultsDir = data.path() + QLatin1Char('/');
         globals().TaskCode = QStringLiteral("1a");
         const char* const names[] = {"Peter Kováč", "Jana Horváthová", "Martin Baláž", "Lucia Šimková",
                                      "Tomáš Novák", "Katarína Ľuptáková", "Michal Tóth", "Veronika Vargová",
@@ -252,13 +252,13 @@ void FrmTabulka::addTourStates(Tour& tour, Services& services)
         for (int i = 0; i < 12; ++i)
             records.append({QString::fromUtf8(names[i]), std::int16_t(correct[i]), std::int16_t(10 - correct[i]),
                             std::int16_t(marks[i]), false});
-        results::RankingFile(globals().DataDir, globals().TaskCode).write(results::Ranking(records));
+        results::RankingFile(globals().ResultsDir, globals().TaskCode).write(results::Ranking(records));
         auto* table = new FrmTabulka(services, host.stage());
         if (addSeries)
             table->Vloz_novy_zaznam(QStringLiteral("Zuzana Ďurčová"), QStringLiteral("8"), QStringLiteral("2"),
                                     QStringLiteral("2"), 1);
         host.showForm(table);
-        globals().DataDir = savedDataDir;
+        globals().ResultsDir = savedResultsDir;
         globals().TaskCode = savedTaskCode;
     };
     tour.add(QStringLiteral("frm_Tabulka"), QStringLiteral("new-record"),

@@ -9,7 +9,7 @@ packages=(
   cmake ninja-build g++ ccache
   qt6-base-dev qt6-multimedia-dev libqt6multimedia6 qt6-image-formats-plugins
   libgl-dev libgtest-dev libgmock-dev googletest libbenchmark-dev
-  python3-fonttools fonts-dejavu-core qt6-translations-l10n poppler-utils
+  python3-fonttools fonts-dejavu-core fonts-dejavu-extra qt6-translations-l10n poppler-utils
   clang libclang-rt-14-dev
   dpkg-dev lintian reuse appstream desktop-file-utils groff-base man-db
 )

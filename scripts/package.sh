@@ -5,15 +5,30 @@
 # Builds the Debian package orbeta_<version>_<arch>.deb:
 #   scripts/package.sh [BUILD_DIR [OUT_DIR]]
 # BUILD_DIR (default build-release) is configured as a packager would (Release,
-# no tests) when it has no cache yet, and built unless ORBETA_PACKAGE_NO_BUILD=1;
-# the package goes into OUT_DIR (default BUILD_DIR/package). lintian, when
-# installed, must find neither errors nor warnings.
+# no tests, Debian's flags) when it has no cache yet, and built unless
+# ORBETA_PACKAGE_NO_BUILD=1; the package goes into OUT_DIR (default
+# BUILD_DIR/package). lintian, when installed, must find neither errors nor
+# warnings.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 build=${1:-build-release}
 out=${2:-$build/package}
+# Every time in the package is the newest changelog entry's, so that two
+# builds of one commit give the same package.
+SOURCE_DATE_EPOCH=${SOURCE_DATE_EPOCH:-$(dpkg-parsechangelog -l packaging/debian/changelog -STimestamp)}
+export SOURCE_DATE_EPOCH
 if [ ! -f "$build/CMakeCache.txt" ]; then
-  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF
+  # dpkg-buildflags gives what Debian builds with: the hardening (stack
+  # protector, fortify, relro, bind now) and source paths relative to this
+  # folder. No -g: nothing ships the debug information, cpack strips it.
+  flags() {
+    DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g dpkg-buildflags --get "$1"
+  }
+  cppflags=$(flags CPPFLAGS) ldflags=$(flags LDFLAGS)
+  cmake -S . -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release -DBUILD_TESTING=OFF \
+    "-DCMAKE_CXX_FLAGS=$cppflags $(flags CXXFLAGS)" \
+    "-DCMAKE_EXE_LINKER_FLAGS=$ldflags" "-DCMAKE_SHARED_LINKER_FLAGS=$ldflags" \
+    "-DCMAKE_MODULE_LINKER_FLAGS=$ldflags"
 fi
 [ "${ORBETA_PACKAGE_NO_BUILD:-0}" = 1 ] || cmake --build "$build"
 mkdir -p "$out"

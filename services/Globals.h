@@ -23,7 +23,8 @@ struct Globals {
     // Directories, each ending in a separator.
     QString WindowsDir;
     QString ResourceDir;
-    QString DataDir;
+    QString DataDir;    // the tables, read
+    QString ResultsDir; // the rankings and the results log, written
     QString FontPath;
 
     // The chosen task: "0" while none is chosen.

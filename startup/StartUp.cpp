@@ -58,7 +58,8 @@ StartUpResult StartUp(Services& services, const DataTablesCheck& checkTables)
     const QString iniPath = ResourcePath::resolve(g.WindowsDir, QStringLiteral("Orbeta.ini"));
     const auto checked = StartUpCheck::check(readIni(g.WindowsDir), &ResourcePath::exists, iniPath);
     g.ResourceDir = checked.resourceDir;
-    g.DataDir = checked.dataDir;
+    g.DataDir = checked.tableDir;
+    g.ResultsDir = checked.dataDir;
     if (!g.ResourceDir.isEmpty())
         result.driveCaption = DriveType::caption(DriveType::of(g.ResourceDir));
     if (checked.failure != StartUpFailure::None)
@@ -103,7 +104,7 @@ StartUpResult StartUp(Services& services, const DataTablesCheck& checkTables)
     // registered after the first screen, see FrmSelect.)
     const QStringList fonts = Typeface::loadFonts();
     if (!fonts.isEmpty())
-        return fail(services, result, StartUpFailure::ResourceFilesMissing,
+        return fail(services, result, StartUpFailure::FontsMissing,
                     QStringLiteral("Písmo sa nedá načítať: %1").arg(fonts.join(QStringLiteral(", "))));
     g.MarkTable = markTable.value();
     g.AssignmentTexts = assignmentTexts;

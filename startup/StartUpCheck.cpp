@@ -9,11 +9,17 @@
 
 namespace orbeta {
 
+const QStringList& StartUpCheck::requiredTableFiles()
+{
+    static const QStringList files =
+        QStringList{QStringLiteral("Napoveda.dat"), QStringLiteral("Zadani.dat"), QStringLiteral("Znamky.dat")}
+        + TaskTable::tableFiles();
+    return files;
+}
+
 const QStringList& StartUpCheck::requiredDataFiles()
 {
-    static const QStringList files = QStringList{QStringLiteral("Vysledky.dat"), QStringLiteral("Napoveda.dat"),
-                                                 QStringLiteral("Zadani.dat"), QStringLiteral("Znamky.dat")}
-                                     + TaskTable::tableFiles();
+    static const QStringList files{QStringLiteral("Vysledky.dat")};
     return files;
 }
 
@@ -51,7 +57,8 @@ StartUpCheck::Result StartUpCheck::check(const std::optional<QByteArray>& iniByt
     if (!dataDir)
         return noKey("HD");
     result.dataDir = *dataDir;
-    // Each missing file by its path, with "/" for "\" as the lookup reads names.
+    result.tableDir = ini.directory(QStringLiteral("TRV"), QStringLiteral("TAB")).value_or(result.dataDir);
+    // Each missing file by its path, with "/" for "\\" as the lookup reads names.
     const auto missingIn = [&exists](const QString& dir, const QStringList& names) {
         QStringList missing;
         for (const QString& name : names)
@@ -59,7 +66,8 @@ StartUpCheck::Result StartUpCheck::check(const std::optional<QByteArray>& iniByt
                 missing.append(QString(dir + name).replace(QLatin1Char('\\'), QLatin1Char('/')));
         return missing;
     };
-    if (const QStringList missing = missingIn(result.dataDir, requiredDataFiles()); !missing.isEmpty()) {
+    if (const QStringList missing = missingIn(result.dataDir, requiredDataFiles()) + missingIn(result.tableDir, requiredTableFiles());
+        !missing.isEmpty()) {
         result.failure = StartUpFailure::DataFilesMissing;
         result.details = missing;
     } else if (const QStringList absent = missingIn(result.resourceDir, requiredResourceFiles()); !absent.isEmpty()) {
@@ -80,6 +88,8 @@ QString StartUpCheck::messageText(StartUpFailure failure)
         return QStringLiteral("Nemožno nájsť súbory so zdrojmi dát. Nainštalujte aplikáciu znovu.");
     case StartUpFailure::ResourceFilesMissing:
         return QStringLiteral("Nemožno korektne čítať z CD-ROM Orbetá.\r\nSkontrolujte, či je CD-ROM v CD mechanike.");
+    case StartUpFailure::FontsMissing:
+        return QStringLiteral("Nemožno načítať písmo programu. Nainštalujte aplikáciu znovu.");
     case StartUpFailure::DataFileUnusable:
         return QStringLiteral("Súbor so zdrojmi dát sa nedá použiť. Opravte ho alebo nainštalujte aplikáciu znovu.");
     }

@@ -16,6 +16,7 @@ enum class StartUpFailure {
     ConfigurationMissing, // no Orbeta.ini, or it lacks TRV/CD or TRV/HD
     DataFilesMissing,
     ResourceFilesMissing,
+    FontsMissing, // a file of the program's type could not be loaded
     DataFileUnusable,     // a data file is there, but what it holds cannot be used
 };
 
@@ -27,15 +28,19 @@ public:
     // Whether `name` (with "\" separators) exists as a file inside `dir`.
     using FileExists = std::function<bool(const QString& dir, const QString& name)>;
 
+    // Key TRV/TAB names a read-only folder of the tables (the package's);
+    // without it they are in the data directory with the pupils' files.
     struct Result {
         StartUpFailure failure = StartUpFailure::None;
         QString resourceDir; // always ends in a separator when set
-        QString dataDir;
+        QString dataDir;     // TRV/HD: the rankings and the results log
+        QString tableDir;    // TRV/TAB, or else the data directory
         // What the message names under its text: the configuration file and
         // its missing key, or every missing file with its folder.
         QStringList details;
     };
 
+    static const QStringList& requiredTableFiles();
     static const QStringList& requiredDataFiles();
     static const QStringList& requiredResourceFiles();
 

@@ -142,7 +142,7 @@ TEST_F(CalcSeriesTest, RightAnswersOfEveryTaskAreJudgedRightAndTheSeriesIsRecord
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_FALSE(alive);
-        const auto ranking = results::RankingFile(globals().DataDir, QString::fromLatin1(code)).read();
+        const auto ranking = results::RankingFile(globals().ResultsDir, QString::fromLatin1(code)).read();
         ASSERT_TRUE(ranking.ok());
         ASSERT_EQ(ranking.value().records().size(), 1);
         EXPECT_EQ(ranking.value().records().front().correct, 3);

@@ -24,11 +24,17 @@ function(check_inside root prefix)
       message(FATAL_ERROR "installed outside the prefix ${prefix}: /${path}")
     endif()
   endforeach()
-  file(STRINGS ${root}${prefix}/share/orbeta/Orbeta.ini ini)
+  # The settings in etc/orbeta, where the installed program looks; the
+  # tables apart from the data tree, which holds only the pupils' files.
+  file(STRINGS ${root}${prefix}/etc/orbeta/Orbeta.ini ini)
   list(FIND ini "CD=${prefix}/share/orbeta/cd/" cd)
   list(FIND ini "HD=${prefix}/var/lib/orbeta/" hd)
-  if(cd LESS 0 OR hd LESS 0)
+  list(FIND ini "TAB=${prefix}/share/orbeta/hd/" tab)
+  if(cd LESS 0 OR hd LESS 0 OR tab LESS 0)
     message(FATAL_ERROR "Orbeta.ini under ${prefix} names other trees: ${ini}")
+  endif()
+  if(NOT EXISTS ${root}${prefix}/share/orbeta/hd/Znamky.dat OR EXISTS ${root}${prefix}/var/lib/orbeta/Znamky.dat)
+    message(FATAL_ERROR "the tables are not in ${prefix}/share/orbeta/hd alone")
   endif()
 endfunction()
 # A prefix given at install time moves everything, the data tree included.
@@ -46,7 +52,7 @@ file(GLOB_RECURSE installed RELATIVE ${root} ${prefix}/${DATADIR}/applications/*
 list(JOIN installed "\n  " listing)
 message(STATUS "Desktop files installed:\n  ${listing}")
 
-set(entry ${prefix}/${DATADIR}/applications/orbeta.desktop)
+set(entry ${prefix}/${DATADIR}/applications/sk.tarovia.orbeta.desktop)
 if(NOT EXISTS ${entry})
   message(FATAL_ERROR "no desktop entry at ${entry}")
 endif()

@@ -27,11 +27,13 @@ QString buildDir()
 }
 
 // A Windows directory with an Orbeta.ini naming the given trees.
-void writeIni(const QTemporaryDir& windir, const QString& cd, const QString& hd)
+void writeIni(const QTemporaryDir& windir, const QString& cd, const QString& hd, const QString& tab = QString())
 {
     QFile ini(windir.filePath("Orbeta.ini"));
     ASSERT_TRUE(ini.open(QIODevice::WriteOnly));
     ini.write(QStringLiteral("[TRV]\r\nCD=%1\r\nHD=%2\r\n").arg(cd, hd).toUtf8());
+    if (!tab.isEmpty())
+        ini.write(QStringLiteral("TAB=%1\r\n").arg(tab).toUtf8());
 }
 
 // A copy of the build's data tree without the named file.
@@ -141,6 +143,16 @@ TEST(Program, GoodInstallationKeepsRunning)
     writeIni(windir, buildDir() + "/cd", windir.filePath("hd"));
     const ProgramRun run = runProgram(windir.path(), {}, 1500);
     EXPECT_FALSE(run.finished) << run.stderrText.toStdString();
+
+    // The tables in a read-only folder of their own (TAB), the data
+    // directory holding only what the pupils write.
+    QTemporaryDir split;
+    copyDataTree(split.filePath("tab"), "Vysledky.dat");
+    QDir().mkpath(split.filePath("hd"));
+    QFile::copy(buildDir() + "/hd/Vysledky.dat", split.filePath("hd/Vysledky.dat"));
+    writeIni(split, buildDir() + "/cd", split.filePath("hd"), split.filePath("tab"));
+    const ProgramRun splitRun = runProgram(split.path(), {}, 1500);
+    EXPECT_FALSE(splitRun.finished) << splitRun.stderrText.toStdString();
 }
 
 TEST(Program, TourWritesEveryScreenAndNoInstalledFile)

@@ -105,7 +105,7 @@ protected:
 
     void expectRecorded(const QString& code, int correct)
     {
-        const auto ranking = results::RankingFile(globals().DataDir, code).read();
+        const auto ranking = results::RankingFile(globals().ResultsDir, code).read();
         ASSERT_TRUE(ranking.ok());
         ASSERT_EQ(ranking.value().records().size(), 1);
         EXPECT_EQ(ranking.value().records().front().correct, correct);

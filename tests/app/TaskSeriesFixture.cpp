@@ -52,6 +52,7 @@ void TaskSeriesFixture::SetUp()
     Globals& g = globals();
     g.ResourceDir = buildDir() + QStringLiteral("/cd/");
     g.DataDir = data.path() + QLatin1Char('/');
+    g.ResultsDir = g.DataDir;
     g.PupilName = QStringLiteral("Zuzana");
     g.AssignmentTexts = TextTables::readAssignmentTexts(installed(QStringLiteral("Zadani.dat")));
     g.HintTexts = TextTables::readHintTexts(installed(QStringLiteral("Napoveda.dat")));

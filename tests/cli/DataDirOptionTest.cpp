@@ -54,6 +54,16 @@ TEST(DataDirOption, WithoutTheOptionUsesHdOfOrbetaIniInTheWindowsDirectory)
     EXPECT_EQ(found.status, orbeta::cli::Ok);
     EXPECT_EQ(found.dir, QDir::cleanPath(windir.filePath(QStringLiteral("hd"))));
 
+    // With the tables in a folder of their own, only the rankings and the
+    // results log are read from HD.
+    ASSERT_TRUE(QDir(windir.path()).mkdir(QStringLiteral("tab")));
+    ASSERT_TRUE(ini.open(QIODevice::Append));
+    ini.write("TAB=" + QFile::encodeName(windir.filePath(QStringLiteral("tab"))) + "\r\n");
+    ini.close();
+    EXPECT_EQ(DataDirOption::take(args).dir, QDir::cleanPath(windir.filePath(QStringLiteral("tab"))));
+    EXPECT_EQ(DataDirOption::take(args, DataDirOption::Holding::Results).dir,
+              QDir::cleanPath(windir.filePath(QStringLiteral("hd"))));
+
     ASSERT_TRUE(ini.remove());
     EXPECT_EQ(DataDirOption::take(args).status, orbeta::cli::BadFile);
     qunsetenv("ORBETA_WINDIR");

@@ -78,8 +78,7 @@ TEST(WorksheetCommand, BadArgumentsAndUnwritableFilesAreRefused)
 {
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("w.pdf"));
-    for (const QStringList& args : {QStringList{"worksheet", "1a", "--count", "3"},
-                                    QStringList{"worksheet", "1e", "--count", "3", "-o", pdf},
+    for (const QStringList& args : {QStringList{"worksheet", "1e", "--count", "3", "-o", pdf},
                                     QStringList{"worksheet", "1a", "--count", "16", "-o", pdf},
                                     QStringList{"worksheet", "6a", "--count", "7", "-o", pdf},
                                     QStringList{"worksheet", "1a", "--count", "3", "--seed", "-1", "-o", pdf},
@@ -90,6 +89,23 @@ TEST(WorksheetCommand, BadArgumentsAndUnwritableFilesAreRefused)
         EXPECT_EQ(run.status, 2) << args.join(' ').toStdString();
         EXPECT_TRUE(run.err.startsWith(QLatin1String("orbeta-cli: "))) << run.err.toStdString();
     }
+    // One argument missing: the message names it, without the whole usage.
+    const struct {
+        QStringList args;
+        const char* said;
+    } missing[] = {
+        {{"worksheet", "4a", "-o", pdf}, "orbeta-cli: worksheet 4a needs --count N: 1 to 15 examples"},
+        {{"worksheet", "6c", "-o", pdf}, "orbeta-cli: worksheet 6c needs --count N: 5, 10, 15, 20 or 25 items"},
+        {{"worksheet", "1e", "-o", pdf}, "orbeta-cli: 1e is not a task"},
+        {{"worksheet", "1a", "--count", "3"}, "orbeta-cli: worksheet needs -o FILE.pdf"},
+    };
+    for (const auto& m : missing) {
+        const CliRun run = runCli(m.args);
+        EXPECT_EQ(run.status, 2) << m.args.join(' ').toStdString();
+        EXPECT_TRUE(run.err.startsWith(QLatin1String(m.said))) << run.err.toStdString();
+        EXPECT_FALSE(run.err.contains(QLatin1String("usage:"))) << run.err.toStdString();
+    }
+    EXPECT_TRUE(runCli({"worksheet"}).err.contains(QLatin1String("usage: orbeta-cli worksheet")));
     EXPECT_FALSE(QFile::exists(pdf));
 
     const CliRun unwritable = runCli({"worksheet", "5a", "--count", "3", "--data", dataDir(), "-o",

@@ -18,6 +18,7 @@
 #include <QPageLayout>
 #include <QPointer>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QPainter>
@@ -246,12 +247,19 @@ TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
     EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
 }
 
-// Printing to a file proposes the documents folder and a name from the task and the date.
+// Printing to a file proposes the documents folder and a name from the task
+// and the date; a new account without a documents folder gets its home.
 TEST_F(FrmSetupTest, PrintToFileProposesTheTaskAndTheDateInTheDocumentsFolder)
 {
     EXPECT_EQ(WorksheetPrintSetup::proposedFileName(QStringLiteral("/home/jana/Dokumenty"), QStringLiteral("1a"),
                                                     QDate(2026, 3, 6)),
               QStringLiteral("/home/jana/Dokumenty/pracovny-list-1a-2026-03-06.pdf"));
+    QTemporaryDir home;
+    const QString documents = home.filePath(QStringLiteral("Dokumenty"));
+    EXPECT_EQ(WorksheetPrintSetup::proposedFolder(documents, home.path()), home.path());
+    EXPECT_EQ(WorksheetPrintSetup::proposedFolder(QString(), home.path()), home.path());
+    ASSERT_TRUE(QDir().mkdir(documents));
+    EXPECT_EQ(WorksheetPrintSetup::proposedFolder(documents, home.path()), documents);
 
     StandInTaskForms forms;
     forms.install(taskForms, TaskFormKind::Osa);
@@ -265,8 +273,10 @@ TEST_F(FrmSetupTest, PrintToFileProposesTheTaskAndTheDateInTheDocumentsFolder)
     finishAnimations(setup);
     click(setup->printButton());
     EXPECT_EQ(proposed, WorksheetPrintSetup::proposedFileName(
-                            QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation), QStringLiteral("6c"),
-                            services.now().date()));
+                            WorksheetPrintSetup::proposedFolder(
+                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                QStandardPaths::writableLocation(QStandardPaths::HomeLocation)),
+                            QStringLiteral("6c"), services.now().date()));
 }
 
 TEST_F(FrmSetupTest, HelpShowsThePictureAndAClickReturns)
@@ -297,6 +307,7 @@ TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCoun
 {
     QTemporaryDir data;
     globals().DataDir = data.path() + QLatin1Char('/');
+    globals().ResultsDir = globals().DataDir;
     // A task form that ends its series at once, handing over as task forms do.
     taskForms.add(TaskFormKind::Mech1, {[this](const QString&) {
                                             auto* table = new FrmTabulka(services, ScreenHost::instance()->stage());

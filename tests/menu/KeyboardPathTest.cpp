@@ -39,6 +39,7 @@ protected:
         menu = new FrmSelect(services, host->stage());
         ASSERT_TRUE(menu->load(*host, DisplayChoice::Window, false));
         globals().DataDir = data.path() + QLatin1Char('/');
+        globals().ResultsDir = globals().DataDir;
         QObject::connect(menu, &FrmSelect::taskChosen, menu, [this] { FrmSetup::open(services, taskForms, *menu); });
         // A task form that ends its series at once and shows the ranking,
         // handing over as the task forms do.

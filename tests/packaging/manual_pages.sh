@@ -17,6 +17,9 @@ for page in "$@"; do
     echo "$page: groff warns: $warnings"
     fail=1
   fi
+  # Every page says of when it is, as man shows it in its last line.
+  gzip -dc "$page" | head -n 1 | grep -Eq '^\.TH [A-Z-]+ 1 [0-9]{4}-[0-9]{2}-[0-9]{2} ' \
+    || { echo "$page: the .TH line has no date: $(gzip -dc "$page" | head -n 1)"; fail=1; }
   if command -v man > /dev/null; then
     warnings=$(MANWIDTH=80 man --warnings -l "$page" 2>&1 > /dev/null)
     [ -z "$warnings" ] || { echo "$page: man warns: $warnings"; fail=1; }

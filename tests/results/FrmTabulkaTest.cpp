@@ -34,6 +34,7 @@ protected:
         ASSERT_TRUE(data.isValid());
         globals().ResourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/");
         globals().DataDir = data.path() + QLatin1Char('/');
+        globals().ResultsDir = globals().DataDir;
         globals().TaskCode = QStringLiteral("2c");
         globals().ExampleCount = 10;
     }
@@ -47,7 +48,7 @@ protected:
         for (int i = 0; i < count; ++i)
             records.append({QStringLiteral("Žiak %1").arg(i + 1), std::int16_t(10 - i / 2), std::int16_t(i / 2),
                             std::int16_t(1 + i / 2), false});
-        ASSERT_TRUE(results::RankingFile(globals().DataDir, globals().TaskCode).write(results::Ranking(records)).ok());
+        ASSERT_TRUE(results::RankingFile(globals().ResultsDir, globals().TaskCode).write(results::Ranking(records)).ok());
     }
 
     int redRows(const FrmTabulka& table) const
@@ -100,7 +101,7 @@ TEST_F(FrmTabulkaTest, ShowsTheStoredRankingAndTheNewRecordInRed)
     // Two records of mark 1 with 10 correct stay above it.
     EXPECT_EQ(table.cell(3, 1)->text(), QStringLiteral("Eva"));
     EXPECT_EQ(table.cell(2, 1)->palette().color(QPalette::WindowText), QColor(Qt::black));
-    const auto stored = results::RankingFile(globals().DataDir, globals().TaskCode).read();
+    const auto stored = results::RankingFile(globals().ResultsDir, globals().TaskCode).read();
     ASSERT_TRUE(stored.ok());
     EXPECT_EQ(stored.value().records().size(), 13);
     EXPECT_EQ(stored.value().records().at(2).name, QStringLiteral("Eva"));

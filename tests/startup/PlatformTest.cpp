@@ -38,13 +38,15 @@ TEST(ResourcePath, ResolvesBackslashNamesCaseInsensitively)
     EXPECT_TRUE(ResourcePath::exists(root, "BITMAP\\select\\BCKG.bmp"));
 }
 
-TEST(WindowsDirectory, EnvironmentThenProgramDirThenShare)
+TEST(WindowsDirectory, EnvironmentThenProgramDirThenTheConfigurationFolder)
 {
     const auto none = [](const QString&) { return false; };
     const auto beside = [](const QString& p) { return p == "/opt/o/bin/Orbeta.ini"; };
     EXPECT_EQ(WindowsDirectory::locate("/etc/orbeta", "/opt/o/bin", beside), QStringLiteral("/etc/orbeta/"));
     EXPECT_EQ(WindowsDirectory::locate("", "/opt/o/bin", beside), QStringLiteral("/opt/o/bin/"));
-    EXPECT_EQ(WindowsDirectory::locate("", "/opt/o/bin", none), QStringLiteral("/opt/o/share/orbeta/"));
+    EXPECT_EQ(WindowsDirectory::locate("", "/opt/o/bin", none), QStringLiteral("/opt/o/etc/orbeta/"));
+    EXPECT_EQ(WindowsDirectory::locate("", "/usr/bin", none), QStringLiteral("/etc/orbeta/"));
+    EXPECT_EQ(WindowsDirectory::locate("", "/usr/local/bin/", none), QStringLiteral("/usr/local/etc/orbeta/"));
 }
 
 TEST(DriveType, FromFileSystem)

@@ -28,6 +28,18 @@ TEST(StartUpCheck, GoodInstallationPassesWithDirectories)
     EXPECT_EQ(result.failure, StartUpFailure::None);
     EXPECT_EQ(result.resourceDir, QStringLiteral("/cd/"));
     EXPECT_EQ(result.dataDir, QStringLiteral("/hd/"));
+    EXPECT_EQ(result.tableDir, QStringLiteral("/hd/"));
+
+    // The tables in a folder of their own: only those count, never a table
+    // that someone put into the data directory.
+    const QByteArray splitIni = goodIni + "TAB=/tab\n";
+    const auto split = StartUpCheck::check(splitIni, allBut({"/hd/Znamky.dat", "/hd/6c.dat"}));
+    EXPECT_EQ(split.failure, StartUpFailure::None);
+    EXPECT_EQ(split.tableDir, QStringLiteral("/tab/"));
+    EXPECT_EQ(split.dataDir, QStringLiteral("/hd/"));
+    EXPECT_EQ(StartUpCheck::check(splitIni, allBut({"/tab/Znamky.dat"})).failure, StartUpFailure::DataFilesMissing);
+    EXPECT_EQ(StartUpCheck::check(splitIni, allBut({"/tab/Vysledky.dat"})).failure, StartUpFailure::None);
+    EXPECT_EQ(StartUpCheck::check(splitIni, allBut({"/hd/Vysledky.dat"})).failure, StartUpFailure::DataFilesMissing);
 }
 
 TEST(StartUpCheck, FirstFailingCheckDecidesTheMessage)
@@ -45,6 +57,19 @@ TEST(StartUpCheck, FirstFailingCheckDecidesTheMessage)
               StartUpFailure::DataFilesMissing);
     EXPECT_EQ(StartUpCheck::check(goodIni, allBut({"/cd/Data\\Sigla.ttf"})).failure,
               StartUpFailure::ResourceFilesMissing);
+}
+
+// Every failure has its message; only a missing resource tree is blamed on
+// the disc, not a font the system lacks.
+TEST(StartUpCheck, OnlyAMissingResourceTreeIsBlamedOnTheDisc)
+{
+    for (const StartUpFailure failure : {StartUpFailure::ConfigurationMissing, StartUpFailure::DataFilesMissing,
+                                         StartUpFailure::ResourceFilesMissing, StartUpFailure::FontsMissing}) {
+        const QString text = StartUpCheck::messageText(failure);
+        EXPECT_FALSE(text.isEmpty()) << int(failure);
+        EXPECT_EQ(text.contains(QStringLiteral("CD-ROM")), failure == StartUpFailure::ResourceFilesMissing)
+            << text.toStdString();
+    }
 }
 
 // The message names what it is about: the configuration file and its key,
