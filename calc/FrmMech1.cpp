@@ -23,7 +23,6 @@
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
-#include "frame/PopupPlacement.h"
 #include "screen/Blits.h"
 #include "screen/Form.h"
 #include "screen/PictureButton.h"
@@ -483,14 +482,9 @@ void FrmMech1::showSolution(int, QPoint at)
         window->showPicture(picture);
     }
     // Beside the pointer, but never over the pupil's answer (the boxes and
-    // their units, the clock), nor over the frame's controls, nor cut off by
-    // the edge of the screen.
-    std::vector<QRect> keepClear{picPokracuj->geometry()};
-    for (PictureButton* button : PicTop)
-        keepClear.push_back(button->geometry());
-    for (PictureButton* shown : IHodnoceni)
-        if (shown->isVisible())
-            keepClear.push_back(shown->geometry());
+    // their units, the clock); the frame keeps it clear of its own controls
+    // and whole on the screen.
+    std::vector<QRect> keepClear;
     for (std::size_t i = 0; i < TVstup.size(); ++i)
         if (TVstup[i]->isVisible())
             keepClear.push_back(TVstup[i]->geometry().united(LVstup[i]->geometry()));
@@ -498,7 +492,7 @@ void FrmMech1::showSolution(int, QPoint at)
         for (QLineEdit* box : *boxes)
             if (box->isVisible())
                 keepClear.push_back(box->geometry());
-    showHint(*window, PlacePopup(window->size(), at + QPoint(5, -12), rect(), keepClear));
+    showHint(*window, at + QPoint(5, -12), std::move(keepClear));
 }
 
 void FrmMech1::markRow(int row)

@@ -385,12 +385,13 @@ HintWindow& TaskFrame::hint(HintBubble bubble)
     return *window;
 }
 
-void TaskFrame::showHint(HintWindow& window, QPoint at)
+void TaskFrame::showHint(HintWindow& window, QPoint at, std::vector<QRect> alsoClear)
 {
     if (m_hintShown && m_hintShown != &window)
         m_hintShown->hide();
     // The toolbar, the continue button and every shown mark stay visible and clickable.
-    std::vector<QRect> keepClear{picPokracuj->geometry()};
+    std::vector<QRect> keepClear = std::move(alsoClear);
+    keepClear.push_back(picPokracuj->geometry());
     for (PictureButton* button : PicTop)
         keepClear.push_back(button->geometry());
     for (PictureButton* mark : IHodnoceni)

@@ -146,9 +146,10 @@ protected:
     void focusFirst();
 
     // A hint window of the bubble, made once; shown at `at`, kept clear of
-    // the frame's controls and marks and whole on the screen.
+    // the frame's controls and marks, of the form's `alsoClear` and whole on
+    // the screen.
     HintWindow& hint(HintBubble bubble);
-    void showHint(HintWindow& window, QPoint at);
+    void showHint(HintWindow& window, QPoint at, std::vector<QRect> alsoClear = {});
     // The pointer over `widget`, shown on the move that set it.
     void showPointer(QWidget* widget, const QCursor& cursor);
     void updateProgress();
