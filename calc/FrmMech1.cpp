@@ -45,6 +45,17 @@ constexpr std::uint8_t kHoverTableRow = 30;
 
 const QString kSigla = QStringLiteral("Sigla");
 
+// A box changed by other means than a key (a paste by the middle button, a
+// dropped text) keeps only what the keys could have typed.
+void cleanBox(QLineEdit* box, BoxKind kind)
+{
+    const BoxEdit clean = CleanBox(box->text(), box->cursorPosition(), kind);
+    if (clean.text == box->text())
+        return;
+    box->setText(clean.text);
+    box->setCursorPosition(clean.caret);
+}
+
 QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 {
     QFont font = base;
@@ -128,6 +139,7 @@ void FrmMech1::buildControls()
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setAcceptDrops(false);
         box->hide();
+        connect(box, &QLineEdit::textEdited, this, [box] { cleanBox(box, BoxKind::Answer); });
         TVstup[std::size_t(i)] = box;
         box->setAccessibleName(QStringLiteral("Odpoveď %1").arg(i + 1));
         auto* unit = new QLabel(this);
@@ -143,6 +155,7 @@ void FrmMech1::buildControls()
             box->setContextMenuPolicy(Qt::NoContextMenu);
             box->setAcceptDrops(false);
             box->hide();
+            connect(box, &QLineEdit::textEdited, this, [box] { cleanBox(box, BoxKind::Time); });
         }
     }
     // A box is named by its quantity and unit, as the screen reader says it.
