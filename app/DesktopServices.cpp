@@ -50,7 +50,11 @@ bool DesktopServices::runPrintDialog(QPrinter& printer)
     // so it opens at its own size above the screen.
     QPrintDialog dialog(&printer, ScreenHost::instance());
     WorksheetPrintSetup::prepare(dialog);
-    return dialog.exec() == QDialog::Accepted;
+    const bool confirmed = dialog.exec() == QDialog::Accepted;
+    // Without a window manager nothing gives the keys back to the window.
+    if (ScreenHost* host = ScreenHost::instance())
+        host->activateWindow();
+    return confirmed;
 }
 
 KeyboardLayouts& DesktopServices::keyboardLayouts()

@@ -63,4 +63,20 @@ BoxEdit EditBox(const QString& text, int caret, BoxSelection selection, QChar ke
     return kind == BoxKind::Time ? FilterTimeKey(rest, caret, key) : FilterAnswerKey(rest, caret, key);
 }
 
+BoxEdit CleanBox(const QString& text, int caret, BoxKind kind)
+{
+    BoxEdit clean;
+    int cleanCaret = 0;
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        // A control character in pasted text is no key: Backspace must not act.
+        if (text.at(i).isPrint())
+            clean = kind == BoxKind::Time ? FilterTimeKey(clean.text, clean.caret, text.at(i))
+                                          : FilterAnswerKey(clean.text, clean.caret, text.at(i));
+        if (i < caret)
+            cleanCaret = clean.caret;
+    }
+    clean.caret = cleanCaret;
+    return clean;
+}
+
 } // namespace orbeta

@@ -41,4 +41,9 @@ struct BoxSelection {
 // kind wants at the place where the marked text was.
 BoxEdit EditBox(const QString& text, int caret, BoxSelection selection, QChar key, BoxKind kind);
 
+// A box's text however it came (a paste by the middle button, a dropped
+// text): what the keys could have typed of it, one character after another,
+// the rest left out; the caret stays behind the characters it stood behind.
+BoxEdit CleanBox(const QString& text, int caret, BoxKind kind);
+
 } // namespace orbeta

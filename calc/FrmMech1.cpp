@@ -52,6 +52,17 @@ const QString kSigla = QStringLiteral("Sigla");
 // outside the frame's width), so that a narrow unit ("J") stays whole.
 constexpr int kUnitGap = int(FocusPainter::kWidth) + 4;
 
+// A box changed by other means than a key (a paste by the middle button, a
+// dropped text) keeps only what the keys could have typed.
+void cleanBox(QLineEdit* box, BoxKind kind)
+{
+    const BoxEdit clean = CleanBox(box->text(), box->cursorPosition(), kind);
+    if (clean.text == box->text())
+        return;
+    box->setText(clean.text);
+    box->setCursorPosition(clean.caret);
+}
+
 QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 {
     QFont font = base;
@@ -155,6 +166,7 @@ void FrmMech1::buildControls()
         box->setContextMenuPolicy(Qt::NoContextMenu);
         box->setAcceptDrops(false);
         box->hide();
+        connect(box, &QLineEdit::textEdited, this, [box] { cleanBox(box, BoxKind::Answer); });
         TVstup[std::size_t(i)] = box;
         box->setAccessibleName(QStringLiteral("Odpoveď %1").arg(i + 1));
         auto* unit = new QLabel(this);
@@ -170,6 +182,7 @@ void FrmMech1::buildControls()
             box->setContextMenuPolicy(Qt::NoContextMenu);
             box->setAcceptDrops(false);
             box->hide();
+            connect(box, &QLineEdit::textEdited, this, [box] { cleanBox(box, BoxKind::Time); });
         }
     }
     // A box is named by its quantity and unit, as the screen reader says it.

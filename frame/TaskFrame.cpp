@@ -154,6 +154,7 @@ void TaskFrame::buildFrame(const Design& design)
         const int item = i + 1;
         connect(mark, &PictureButton::mouseMoved, this, [this, mark] {
             EnterHoverItem(m_services, kHoverMark);
+            showHoveredTopButton();
             showPointer(mark, m_evaluated && mark->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
         });
         connect(mark, &PictureButton::mousePressed, this,
@@ -175,6 +176,7 @@ void TaskFrame::buildFrame(const Design& design)
     picPokracuj->setEnabled(false);
     connect(picPokracuj, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverContinue);
+        showHoveredTopButton();
         showPointer(picPokracuj, picPokracuj->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
     });
     connect(picPokracuj, &PictureButton::clicked, this, &TaskFrame::continueSeries);
@@ -262,6 +264,11 @@ void TaskFrame::check()
     for (int i = 0; i < 3; ++i)
         PicTop[std::size_t(i)]->setEnabled(false);
     hideHint();
+    // The example is locked now: the next step is to go on. The focus moves
+    // first, so that the form judges knowing where it went.
+    picPokracuj->setEnabled(true);
+    picPokracuj->setFocus(Qt::OtherFocusReason);
+    m_focusFrame->follow(picPokracuj);
     const std::vector<bool> verdicts = judgeExample();
     for (std::size_t i = 0; i < verdicts.size() && i < IHodnoceni.size(); ++i) {
         const bool right = verdicts[i];
@@ -276,10 +283,7 @@ void TaskFrame::check()
         mark->raise();
         m_series.count(right);
     }
-    picPokracuj->setEnabled(true);
-    // The example is locked now: the next step is to go on.
-    picPokracuj->setFocus(Qt::OtherFocusReason);
-    m_focusFrame->follow(picPokracuj);
+    showHoveredTopButton();
     m_continueStart = m_services.tickCount();
     animate(*m_continueStart);
 }
@@ -297,10 +301,16 @@ void TaskFrame::newExample()
     m_toolbarLocked = false;
     m_evaluated = false;
     if (!buildExample()) {
-        back();
+        // No example can be made (the form has said why): the series cannot
+        // go on, and asking whether to leave would only offer the judged
+        // example again.
+        if (ScreenHost* host = ScreenHost::instance(); host && m_returnForm)
+            host->showForm(m_returnForm);
+        leaveForm();
         return;
     }
     updateProgress();
+    showHoveredTopButton();
     focusFirst();
     formActivated();
 }
@@ -314,7 +324,7 @@ void TaskFrame::lockToolbar(bool locked)
 
 void TaskFrame::continueSeries()
 {
-    if (!picPokracuj->isEnabled())
+    if (!picPokracuj->isEnabled() || m_left)
         return;
     PlayClickSound(m_services);
     hideHint();
@@ -340,14 +350,25 @@ void TaskFrame::showTable()
 
 void TaskFrame::back()
 {
+    if (m_left)
+        return;
     PlayClickSound(m_services);
     // Answered examples are lost on the way back: the pupil says so first.
-    if (m_series.answered() > 0
-        && m_services.showMessage(QStringLiteral("Späť"),
-                                  QStringLiteral("Naozaj chceš odísť? Vyriešené príklady sa nezapíšu do výsledkov."),
-                                  MessageIcon::Question, MessageButtons::YesNoDefaultNo)
-               != MessageAnswer::Yes)
-        return;
+    if (m_series.answered() > 0) {
+        // The question runs its own event loop: whatever closed the form
+        // meanwhile, the answer must not reach a deleted one.
+        const QPointer<TaskFrame> self(this);
+        const MessageAnswer answer =
+            m_services.showMessage(QStringLiteral("Späť"),
+                                   QStringLiteral("Naozaj chceš odísť? Vyriešené príklady sa nezapíšu do výsledkov."),
+                                   MessageIcon::Question, MessageButtons::YesNoDefaultNo);
+        if (!self || m_left)
+            return;
+        if (answer != MessageAnswer::Yes) {
+            restoreFocus();
+            return;
+        }
+    }
     if (ScreenHost* host = ScreenHost::instance(); host && m_returnForm)
         host->showForm(m_returnForm);
     leaveForm();
@@ -355,6 +376,9 @@ void TaskFrame::back()
 
 void TaskFrame::leaveForm()
 {
+    if (m_left)
+        return;
+    m_left = true;
     m_timer.stop();
     leaving();
     if (ScreenHost* host = ScreenHost::instance())
@@ -429,8 +453,47 @@ void TaskFrame::formActivated()
     m_freshScreen = true;
     SelectUsKeyboard(m_services);
     activated();
-    if (!usableFocus(focusWidget()))
+    showHoveredTopButton();
+    restoreFocus();
+}
+
+void TaskFrame::hideEvent(QHideEvent* event)
+{
+    // Before the hidden form's focus is passed on (a help picture, the ranking).
+    if (usableFocus(focusWidget()))
+        m_leftFocus = focusWidget();
+    Form::hideEvent(event);
+}
+
+void TaskFrame::restoreFocus()
+{
+    // The control is given the focus again, not merely found usable: the
+    // focus may be nowhere after the window that had it went.
+    QWidget* control = m_leftFocus ? m_leftFocus.data() : focusWidget();
+    m_leftFocus = nullptr;
+    if (!usableFocus(control)) {
         focusFirst();
+        return;
+    }
+    control->setFocus(Qt::OtherFocusReason);
+    m_focusFrame->follow(control);
+}
+
+bool TaskFrame::underModalWindow()
+{
+    return QApplication::activeModalWidget() != nullptr;
+}
+
+void TaskFrame::showHoveredTopButton()
+{
+    int hovered = 0;
+    for (int i = 0; i < 4; ++i)
+        if (PicTop[std::size_t(i)]->isEnabled() && PicTop[std::size_t(i)]->underMouse())
+            hovered = i + 1;
+    ShowTopButtons(PicTop, hovered);
+    ScreenHost* host = ScreenHost::instance();
+    if (!hovered && host && host->hoverId() >= kHoverToolbar && host->hoverId() < kHoverToolbar + 4)
+        host->setHoverId(0);
 }
 
 bool TaskFrame::usableFocus(const QWidget* widget) const
@@ -455,6 +518,9 @@ FocusRing TaskFrame::ring() const
 
 bool TaskFrame::focusNextPrevChild(bool next)
 {
+    // A form being hidden passes the focus out of itself, as any widget does.
+    if (!isVisible())
+        return Form::focusNextPrevChild(next);
     QWidget* current = focusWidget();
     if (QWidget* to = ring().next(current, next); to && to != current) {
         to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
@@ -502,9 +568,14 @@ void TaskFrame::backgroundPressed(QPoint position)
 
 void TaskFrame::backgroundMoved(QPoint position)
 {
-    // A move over a control that passed it on (a label) is that control's.
-    if (QWidget* child = childAt(position); child && child != this)
+    // A move over a control that passed it on (a label) is that control's,
+    // but the pointer is decided by where it is now: a jump from the title
+    // straight onto such a label leaves no "?" behind.
+    if (QWidget* child = childAt(position); child && child != this) {
+        if (cursor().shape() == globals().HelpCursor.shape())
+            showPointer(this, globals().ArrowCursor);
         return;
+    }
     if (inTitleHelpArea(position)) {
         showPointer(this, busy() ? globals().ArrowCursor : globals().HelpCursor);
         EnterHoverItem(m_services, kHoverTitle);
@@ -527,7 +598,7 @@ bool TaskFrame::inFront() const
 
 bool TaskFrame::functionKey(int key)
 {
-    if (!isVisible() || !inFront())
+    if (!isVisible() || !inFront() || m_left)
         return false;
     const auto binding = std::find_if(std::begin(kFrameKeys), std::end(kFrameKeys),
                                       [key](const KeyBinding& b) { return b.key == key; });
@@ -577,7 +648,9 @@ bool TaskFrame::ownWidget(QObject* object) const
 bool TaskFrame::eventFilter(QObject* watched, QEvent* event)
 {
     const auto type = event->type();
-    if (type == QEvent::KeyPress) {
+    // Under a message box or the print dialog the keys are that window's:
+    // none acts on the form beneath.
+    if (type == QEvent::KeyPress && !underModalWindow()) {
         auto* key = static_cast<QKeyEvent*>(event);
         if (!key->isAutoRepeat() && key->modifiers() == Qt::NoModifier && functionKey(key->key()))
             return true;

@@ -91,7 +91,7 @@ public:
     // The counting of the series on the form.
     const SeriesProgress& series() const { return m_series; }
     // The hint window shown last, if any.
-    HintWindow* hintWindow() const { return m_hintShown.data(); }
+    HintWindow* hintWindow() const { return dynamic_cast<HintWindow*>(m_hintShown.data()); }
     // The control the focus frame stands around; none on a picture button, which draws its own.
     QWidget* framedControl() const;
     // Items on the screen; one example unless the form shows more.
@@ -155,6 +155,7 @@ protected:
     void updateProgress();
 
     void formActivated() final;
+    void hideEvent(QHideEvent* event) override;
     void timerEvent(QTimerEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
 
@@ -174,6 +175,12 @@ private:
     // The form is the one in front of the host.
     bool inFront() const;
     void leaveForm();
+    // A message box, the print dialog or another modal window is open above the form.
+    static bool underModalWindow();
+    // The control the pupil left, or the first one, takes the focus visibly.
+    void restoreFocus();
+    // The toolbar's highlight follows where the pointer is now.
+    void showHoveredTopButton();
     bool usableFocus(const QWidget* widget) const;
     FocusRing ring() const;
 
@@ -196,7 +203,12 @@ private:
     QPixmap m_right;
     QPixmap m_wrong;
     std::map<HintBubble, QPointer<HintWindow>> m_hints;
-    QPointer<HintWindow> m_hintShown;
+    // Held untyped: the application's events pass the comparisons with it
+    // while the window is being destroyed, when it is no HintWindow any more.
+    QPointer<QWidget> m_hintShown;
+    bool m_left = false;
+    // The control that had the focus when the form was hidden, given it back on return.
+    QPointer<QWidget> m_leftFocus;
     FocusFrame* m_focusFrame = nullptr;
 };
 

@@ -28,12 +28,13 @@ QRect eventStep(const QRect& first, int position)
     return first.translated(Layout::kEventBoxStepX * (position - 1), Layout::kEventBoxStepY * (position - 1));
 }
 
-// The strip under year p, from the year down past the last box.
+// The strip under year p, from the year down to the bottom of the form; the
+// strips of neighbouring years meet halfway between their ticks.
 QRect eventColumn(int position)
 {
-    const QRect year = Layout::kEventYear1.translated(Layout::kEventBoxStepX * (position - 1), 0);
-    const int bottom = Layout::kEventBox1.bottom() + Layout::kEventBoxStepY * (Layout::kTimelinePositions - 1);
-    return QRect(year.topLeft(), QPoint(year.right(), bottom));
+    const int tick = Layout::kEventBox1.left() + Layout::kEventTickOffset + Layout::kEventBoxStepX * (position - 1);
+    const int top = Layout::kEventYear1.top();
+    return QRect(tick - Layout::kEventBoxStepX / 2, top, Layout::kEventBoxStepX, ScreenHost::kDesignHeight - top);
 }
 
 } // namespace
@@ -67,8 +68,10 @@ FrmOsa::FrmOsa(Services& services, ResultsLink& results, HistoryDeck deck, std::
             auto* slotBox = new HistoryBox(HistoryBox::Kind::Slot, HistoryPainter::kSlotPx, this);
             slotBox->setGeometry(slotPlace);
             connect(slotBox, &HistoryBox::pressed, this, [this, p] {
-                if (!evaluated())
-                    pressSlot(p);
+                if (evaluated())
+                    return;
+                pressSlot(p);
+                showFocus();
             });
             LTop[std::size_t(p - 1)] = slotBox;
         } else {
@@ -115,7 +118,35 @@ QRect FrmOsa::restingRect(int box) const
     return eventStep(Layout::kEventBox1, box);
 }
 
-void FrmOsa::dropBox(int box, QPoint pointer)
+QPoint FrmOsa::eventMarker(const QRect& box)
+{
+    return {box.left() + Layout::kEventTickOffset, box.center().y()};
+}
+
+QPoint FrmOsa::dropPoint(int box, QPoint pointer) const
+{
+    // An event hangs where its box visibly stands, wherever it was gripped.
+    if (persons())
+        return pointer;
+    return eventMarker(this->box(box)->geometry());
+}
+
+QPoint FrmOsa::targetPoint(int target) const
+{
+    if (persons())
+        return HistoryForm::targetPoint(target);
+    return eventMarker(restingRect(target));
+}
+
+std::optional<QRect> FrmOsa::dragArea() const
+{
+    // A dragged event stays below the axis: the years it is hung under stay in sight.
+    if (persons())
+        return std::nullopt;
+    return rect().adjusted(0, Layout::kEventAxisY + 8, 0, 0);
+}
+
+void FrmOsa::dropBox(int box, QPoint point)
 {
     std::vector<QRect> places;
     std::vector<QRect> columns;
@@ -125,9 +156,9 @@ void FrmOsa::dropBox(int box, QPoint pointer)
     }
     if (persons()) {
         for (int p = 1; p <= m_screen.positions(); ++p)
-            if (places[std::size_t(p - 1)].contains(pointer))
+            if (places[std::size_t(p - 1)].contains(point))
                 m_screen.drop(box, p);
-    } else if (const std::optional<int> target = m_screen.eventTarget(box, pointer, places, columns)) {
+    } else if (const std::optional<int> target = m_screen.eventTarget(box, point, places, columns)) {
         m_screen.swap(box, *target);
     }
     showTexts();

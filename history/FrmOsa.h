@@ -37,12 +37,17 @@ public:
     int boxFor(int position) const;
     // Where a box is dropped to land on `position` (the slot or that box).
     QPoint positionPoint(int position) const { return targetRect(position).center(); }
+    // The mark an event's box hangs by: the end of the dashed line from its year.
+    static QPoint eventMarker(const QRect& box);
 
 protected:
     void buildScreen(HistoryRandom& rnd) override;
     void placeScreen() override;
     QRect restingRect(int box) const override;
-    void dropBox(int box, QPoint pointer) override;
+    void dropBox(int box, QPoint point) override;
+    QPoint dropPoint(int box, QPoint pointer) const override;
+    QPoint targetPoint(int target) const override;
+    std::optional<QRect> dragArea() const override;
     void pressSlot(int slot) override;
     bool judge(int item) const override;
     QString hintText(int item) const override;

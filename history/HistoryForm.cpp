@@ -126,12 +126,16 @@ void HistoryForm::showFocus()
     const std::vector<Stop> all = stops();
     for (const Stop& stop : all)
         focusStop(stop, false);
+    // Every box rests unless the keyboard says otherwise: a name given back
+    // from its slot loses the look it was lifted with.
+    for (HistoryBox* b : m_boxes)
+        b->setState(evaluated() ? HistoryPainter::BoxState::Disabled : HistoryPainter::BoxState::Resting);
+    // One focus, one frame: the form's frame stands only while the form holds the focus.
+    const bool framed = focusWidget() == this;
     if (evaluated()) {
-        for (HistoryBox* b : m_boxes)
-            b->setState(HistoryPainter::BoxState::Disabled);
         // The keyboard's frame around the cross whose hint Space opens.
         const std::vector<int> crosses = wrongItems();
-        if (crosses.empty()) {
+        if (crosses.empty() || !framed) {
             m_target->hide();
             return;
         }
@@ -150,10 +154,22 @@ void HistoryForm::showFocus()
         return;
     }
     m_target->hide();
-    if (all.empty())
+    if (all.empty() || !framed)
         return;
     m_focus = std::clamp(m_focus, 0, int(all.size()) - 1);
     focusStop(all[std::size_t(m_focus)], true);
+}
+
+int HistoryForm::stopCount() const
+{
+    return int(evaluated() ? wrongItems().size() : stops().size());
+}
+
+std::vector<QWidget*> HistoryForm::focusOrder() const
+{
+    if (stopCount() == 0 && !m_carried)
+        return {};
+    return {const_cast<HistoryForm*>(this)};
 }
 
 std::vector<int> HistoryForm::wrongItems() const
@@ -198,7 +214,7 @@ void HistoryForm::key(Key key)
             const int carried = *m_carried;
             m_carried.reset();
             PlayClickSound(m_services);
-            dropBox(carried, targetRect(m_targetIndex).center());
+            dropBox(carried, targetPoint(m_targetIndex));
             restBoxes();
             showFocus();
             return;
@@ -269,7 +285,8 @@ void HistoryForm::keyPressEvent(QKeyEvent* event)
         return;
     case Qt::Key_Return:
     case Qt::Key_Enter:
-        if (evaluated()) {
+        // With a cross framed, Enter opens its hint as Space does.
+        if (evaluated() && wrongItems().empty()) {
             continueSeries();
             return;
         }
@@ -285,25 +302,40 @@ void HistoryForm::keyPressEvent(QKeyEvent* event)
 
 bool HistoryForm::focusNextPrevChild(bool next)
 {
-    const int n = int(stops().size());
+    if (!isVisible())
+        return TaskFrame::focusNextPrevChild(next);
+    const int n = stopCount();
     if (focusWidget() != this) {
-        // From the toolbar round the frame's controls, and back onto the first or last box.
+        // From the toolbar round the frame's controls, and back onto the first or last box or cross.
         TaskFrame::focusNextPrevChild(next);
         if (focusWidget() == this) {
-            m_focus = next ? 0 : std::max(0, n - 1);
+            framedStop() = next ? 0 : std::max(0, n - 1);
             showFocus();
         }
         return true;
     }
-    // Tab past the last box (Shift+Tab before the first) goes on to the toolbar.
-    if (!evaluated() && !m_carried && n > 0 && (next ? m_focus == n - 1 : m_focus == 0)) {
+    // Tab past the last box or cross (Shift+Tab before the first) goes on to the toolbar.
+    if (!m_carried && (n == 0 || (next ? framedStop() >= n - 1 : framedStop() <= 0))) {
         TaskFrame::focusNextPrevChild(next);
-        if (focusWidget() != this)
-            focusStop(stops()[std::size_t(m_focus)], false);
+        showFocus();
         return true;
     }
     key(next ? Key::Next : Key::Previous);
     return true;
+}
+
+void HistoryForm::focusInEvent(QFocusEvent* event)
+{
+    TaskFrame::focusInEvent(event);
+    if (!m_dragging)
+        showFocus();
+}
+
+void HistoryForm::focusOutEvent(QFocusEvent* event)
+{
+    TaskFrame::focusOutEvent(event);
+    if (!m_dragging)
+        showFocus();
 }
 
 void HistoryForm::startDrag(int index, QPoint at)
@@ -313,7 +345,7 @@ void HistoryForm::startDrag(int index, QPoint at)
     PlayClickSound(m_services);
     m_carried.reset();
     m_dragging = true;
-    m_dragFrom = at;
+    m_grip = at - box(index)->pos();
     box(index)->setState(HistoryPainter::BoxState::Lifted);
     box(index)->raise();
 }
@@ -325,9 +357,13 @@ void HistoryForm::moveDrag(int index, QPoint at)
     showPointer(box(index), evaluated() ? globals().ArrowCursor : globals().HandCursor);
     if (!m_dragging)
         return;
+    // The box follows the pointer from where it was gripped, inside the area it may cover.
     HistoryBox* b = box(index);
-    b->move(b->pos() + at - m_dragFrom);
-    m_dragFrom = at;
+    QPoint to = at - m_grip;
+    if (const std::optional<QRect> area = dragArea())
+        to = QPoint(std::clamp(to.x(), area->left(), std::max(area->left(), area->right() + 1 - b->width())),
+                    std::clamp(to.y(), area->top(), std::max(area->top(), area->bottom() + 1 - b->height())));
+    b->move(to);
 }
 
 void HistoryForm::endDrag(int index, QPoint at)
@@ -335,9 +371,14 @@ void HistoryForm::endDrag(int index, QPoint at)
     if (!m_dragging)
         return;
     m_dragging = false;
-    dropBox(index, at);
+    dropBox(index, dropPoint(index, at));
     restBoxes();
     showFocus();
+}
+
+QPoint HistoryForm::dropPoint(int, QPoint pointer) const
+{
+    return pointer;
 }
 
 std::vector<bool> HistoryForm::judgeExample()
@@ -366,11 +407,6 @@ bool HistoryForm::cancelStep()
         return false;
     key(Key::Cancel);
     return true;
-}
-
-void HistoryForm::activated()
-{
-    setFocus(Qt::OtherFocusReason);
 }
 
 } // namespace orbeta

@@ -57,7 +57,14 @@ protected:
     virtual void buildScreen(HistoryRandom& rnd) = 0;
     virtual void placeScreen() = 0;
     virtual QRect restingRect(int box) const = 0;
-    virtual void dropBox(int box, QPoint pointer) = 0;
+    // A box let go: `point` is where it hangs (dropPoint) or the keyboard's target (targetPoint).
+    virtual void dropBox(int box, QPoint point) = 0;
+    // What a released drag is judged by: the pointer, unless the box shows another mark.
+    virtual QPoint dropPoint(int box, QPoint pointer) const;
+    // Where the keyboard puts a carried box down on `target`.
+    virtual QPoint targetPoint(int target) const { return targetRect(target).center(); }
+    // Where a dragged box may stand, when something must stay in sight.
+    virtual std::optional<QRect> dragArea() const { return std::nullopt; }
     virtual void pressSlot(int slot);
     virtual bool judge(int item) const = 0;
     virtual QString hintText(int item) const = 0;
@@ -74,11 +81,13 @@ protected:
     bool turnScreen() override;
     std::pair<int, int> progress() const override;
     bool busy() const override { return m_dragging; }
-    void activated() override;
     void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
     bool focusNextPrevChild(bool next) override;
-    // The form itself holds the focus: the arrows and Tab move it among the boxes.
-    std::vector<QWidget*> focusOrder() const override { return {const_cast<HistoryForm*>(this)}; }
+    // The form itself holds the focus while it has a box, slot or cross to
+    // frame: the arrows and Tab move the frame among them.
+    std::vector<QWidget*> focusOrder() const override;
     bool cancelStep() override;
 
     void restBoxes();
@@ -98,6 +107,10 @@ private:
     void moveFocus(int step);
     // After the evaluation: the items whose cross can be pressed.
     std::vector<int> wrongItems() const;
+    // The boxes and slots, or after the evaluation the crosses, the frame walks over.
+    int stopCount() const;
+    // The framed one of them.
+    int& framedStop() { return evaluated() ? m_markFocus : m_focus; }
     void moveTarget(int step);
 
     SeriesSeeds m_seeds;
@@ -105,7 +118,8 @@ private:
     int m_screen = 0;
     std::vector<bool> m_verdicts;
     bool m_dragging = false;
-    QPoint m_dragFrom;
+    // Where the box was gripped, from its top left corner.
+    QPoint m_grip;
     int m_focus = 0;
     std::optional<int> m_carried;
     int m_targetIndex = 0;

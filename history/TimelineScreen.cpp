@@ -86,17 +86,17 @@ void TimelineScreen::swap(int boxA, int boxB)
         std::swap(m_boxes[std::size_t(boxA - 1)], m_boxes[std::size_t(boxB - 1)]);
 }
 
-std::optional<int> TimelineScreen::eventTarget(int box, QPoint pointer, std::span<const QRect> places,
+std::optional<int> TimelineScreen::eventTarget(int box, QPoint marker, std::span<const QRect> places,
                                                std::span<const QRect> columns) const
 {
     if (m_kind != Kind::Events)
         return std::nullopt;
     std::optional<int> target;
-    for (int p = 1; p <= positions() && p <= int(places.size()); ++p)
-        if (p != box && places[std::size_t(p - 1)].contains(pointer))
-            target = p;
     for (int p = 1; !target && p <= positions() && p <= int(columns.size()); ++p)
-        if (columns[std::size_t(p - 1)].contains(pointer))
+        if (columns[std::size_t(p - 1)].contains(marker))
+            target = p;
+    for (int p = 1; !target && p <= positions() && p <= int(places.size()); ++p)
+        if (p != box && places[std::size_t(p - 1)].contains(marker))
             target = p;
     if (target == box)
         return std::nullopt;

@@ -54,12 +54,12 @@ public:
 
     // Events: two boxes exchange their events.
     void swap(int boxA, int boxB);
-    // Events: the position a box dropped with the pointer at `pointer` goes
-    // to. Over another box's place (`places`, one per position), that box's;
-    // elsewhere the position whose column (`columns`, the strip under each
-    // year) holds the pointer, its own box's place included. Nothing for the
-    // box's own position or outside every column.
-    std::optional<int> eventTarget(int box, QPoint pointer, std::span<const QRect> places,
+    // Events: the position a box let go with its marker (where its dashed
+    // line meets it) at `marker` goes to: the position whose column
+    // (`columns`, the strip under each year) holds the marker; outside every
+    // column, the position of the other box whose place (`places`, one per
+    // position) holds it. Nothing for the box's own position or elsewhere.
+    std::optional<int> eventTarget(int box, QPoint marker, std::span<const QRect> places,
                                    std::span<const QRect> columns) const;
 
     bool positionRight(int position) const;

@@ -138,11 +138,11 @@ constexpr int kPersonBoxStep = 42;
 // Discoveries: the years along the axis, box p hanging under year p.
 constexpr int kEventAxisY = 130;
 constexpr QRect kEventYear1{24, 100, 48, 24};  // year p centred over the tick of box p
-constexpr QRect kEventBox1{24, 150, 386, 30};  // box p at left + kEventBoxStepX × (p − 1), top + kEventBoxStepY × (p − 1)
-constexpr int kEventBoxStepX = 44; // the mark of box 5 inside the panel
+constexpr QRect kEventBox1{24, 150, 362, 30};  // box p at left + kEventBoxStepX × (p − 1), top + kEventBoxStepY × (p − 1)
+constexpr int kEventBoxStepX = 52; // the years a dozen pixels apart, the mark of box 5 inside the panel
 constexpr int kEventBoxStepY = 52;
 constexpr int kEventTickOffset = 24;           // the tick of box p: its left + this
-constexpr QRect kEventMark1{416, 151, 28, 28}; // right of box p, moving with it
+constexpr QRect kEventMark1{392, 151, 28, 28}; // right of box p, moving with it
 constexpr QRect kTimelineContinue{476, 424, 150, 48};
 
 } // namespace orbeta::Layout

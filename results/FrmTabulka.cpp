@@ -64,6 +64,7 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
         picKonec->showHighlighted();
     });
     connect(picKonec, &PictureButton::clicked, this, &FrmTabulka::back);
+    picKonec->installEventFilter(this);
     picKonec->setAccessibleName(QStringLiteral("Späť"));
     picKonec->setAccessibleDescription(QStringLiteral("Zavrie tabuľku. Aj Enter, Escape alebo Backspace."));
     setAccessibleName(QStringLiteral("Tabuľka výsledkov"));
@@ -200,7 +201,19 @@ void FrmTabulka::back()
 
 void FrmTabulka::formActivated()
 {
+    m_freshScreen = true;
     picKonec->setFocus(Qt::TabFocusReason);
+}
+
+bool FrmTabulka::eventFilter(QObject* watched, QEvent* event)
+{
+    // The table button of the task form stands where the back button does:
+    // the second click of a double click on it is not the pupil's click here.
+    if (watched == picKonec && event->type() == QEvent::MouseButtonDblClick && m_freshScreen)
+        return true;
+    if (watched == picKonec && event->type() == QEvent::MouseButtonPress)
+        m_freshScreen = false;
+    return Form::eventFilter(watched, event);
 }
 
 void FrmTabulka::keyPressEvent(QKeyEvent* event)

@@ -55,6 +55,7 @@ protected:
     void formActivated() override;
     void keyPressEvent(QKeyEvent* event) override;
     bool focusNextPrevChild(bool next) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     Services& m_services;
@@ -70,6 +71,8 @@ private:
     results::Ranking m_ranking;
     // Reported with the log's outcome, so that one message says which of the two was saved.
     FileOutcome m_rankingOutcome;
+    // No press has reached the back button since the form came to the front.
+    bool m_freshScreen = true;
 };
 
 } // namespace orbeta

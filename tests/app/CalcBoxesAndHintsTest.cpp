@@ -110,6 +110,13 @@ TEST_F(CalcBoxesAndHintsTest, TypingAfterTheRunFillsTheFirstAskedValue)
     QTest::keyClicks(focused(), QStringLiteral("300"));
     EXPECT_EQ(form->answerBox(2)->text(), QStringLiteral("1200"));
     EXPECT_EQ(form->answerBox(5)->text(), QStringLiteral("300"));
+    // A paste by the middle button (or a dropped text) passes no key filter:
+    // it inserts as QLineEdit::insert does, and the box keeps what keys could type.
+    QLineEdit* box = form->answerBox(5);
+    box->setCursorPosition(1);
+    box->insert(QStringLiteral("4 kW.5a"));
+    EXPECT_EQ(box->text(), QStringLiteral("34,500"));
+    EXPECT_EQ(box->cursorPosition(), 4);
 }
 
 // A box shows whole what a pupil types into it, a wrong answer ten times too

@@ -19,6 +19,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -27,11 +28,11 @@ using namespace orbeta;
 
 namespace {
 
-// Drags a box with the mouse so that the pointer is let go at `target`
-// (form coordinates).
-void drag(QWidget& form, HistoryBox* box, QPoint target)
+// Drags a box with the mouse, gripped at `grip` (its middle unless given),
+// so that the pointer is let go at `target` (form coordinates).
+void drag(QWidget& form, HistoryBox* box, QPoint target, std::optional<QPoint> gripAt = std::nullopt)
 {
-    const QPoint grip = box->rect().center();
+    const QPoint grip = gripAt.value_or(box->rect().center());
     const QPoint delta = target - box->mapTo(&form, grip);
     QTest::mousePress(box, Qt::LeftButton, {}, grip);
     QTest::mouseMove(box, grip + delta);
@@ -182,20 +183,39 @@ TEST_F(HistorySeriesTest, APairDroppedOnTheRightEndOfABoxSwaps)
     EXPECT_EQ(form->box(2)->text(), moved);
 }
 
-TEST_F(HistorySeriesTest, AnEventDroppedUnderItsYearHangsThere)
+// An event hangs where its box visibly stands: slid along its row until its
+// dashed line's end stands under the year, gripped in the middle or near
+// its left end alike; dragged up, it stops below the years.
+TEST_F(HistorySeriesTest, AnEventHangsUnderTheYearItsBoxStandsUnder)
 {
-    FrmOsa* form = openTimeline(HistoryCode::Events, 5, 3);
-    for (int p = 1; p <= 5; ++p) {
-        const int b = form->boxFor(p);
-        if (b == p)
-            continue;
-        // Along its own row, under the year of position p.
-        const QRect year = Layout::kEventYear1.translated(Layout::kEventBoxStepX * (p - 1), 0);
-        drag(*form, form->box(b), QPoint(year.center().x(), form->box(b)->geometry().center().y()));
-        EXPECT_TRUE(form->screen().positionRight(p)) << p;
+    for (bool leftEnd : {false, true}) {
+        SCOPED_TRACE(leftEnd ? "gripped at the left end" : "gripped in the middle");
+        FrmOsa* form = openTimeline(HistoryCode::Events, 5, 3);
+        for (int p = 1; p <= 5; ++p) {
+            const int b = form->boxFor(p);
+            if (b == p)
+                continue;
+            HistoryBox* box = form->box(b);
+            const QPoint grip = leftEnd ? QPoint(6, box->height() / 2) : box->rect().center();
+            const QRect year = Layout::kEventYear1.translated(Layout::kEventBoxStepX * (p - 1), 0);
+            const int shift = year.center().x() - FrmOsa::eventMarker(box->geometry()).x();
+            drag(*form, box, box->mapTo(form, grip) + QPoint(shift, 0), grip);
+            EXPECT_TRUE(form->screen().positionRight(p)) << p;
+        }
+        for (int p = 1; p <= 5; ++p)
+            EXPECT_TRUE(form->screen().positionRight(p)) << p;
+
+        HistoryBox* box = form->box(1);
+        const QPoint grip = box->rect().center();
+        QTest::mousePress(box, Qt::LeftButton, {}, grip);
+        QTest::mouseMove(box, grip - QPoint(0, 120));
+        EXPECT_GT(box->y(), form->topLabel(1)->geometry().bottom());
+        QTest::mouseRelease(box, Qt::LeftButton, {}, box->mapFrom(form, box->pos()));
+        // The years stand apart, the widest of them a good gap from its neighbours.
+        const int ticks = form->topLabel(2)->geometry().center().x() - form->topLabel(1)->geometry().center().x();
+        EXPECT_GE(ticks - QFontMetrics(form->topLabel(1)->font()).horizontalAdvance(QStringLiteral("1888")), 10);
+        host.unloadForm(form);
     }
-    for (int p = 1; p <= 5; ++p)
-        EXPECT_TRUE(form->screen().positionRight(p)) << p;
 }
 
 TEST_F(HistorySeriesTest, PersonsFillSlotsAndAFilledSlotSendsTheNameBack)
@@ -212,6 +232,7 @@ TEST_F(HistorySeriesTest, PersonsFillSlotsAndAFilledSlotSendsTheNameBack)
     EXPECT_TRUE(form->slot(2)->text().isEmpty());
     EXPECT_TRUE(form->box(1)->isVisible());
     EXPECT_EQ(form->box(1)->geometry(), home);
+    EXPECT_NE(form->box(1)->state(), HistoryPainter::BoxState::Lifted);
 }
 
 TEST_F(HistorySeriesTest, TimelinesOfTwentyFiveItemsGiveFiveScreens)
@@ -278,21 +299,56 @@ TEST_F(HistorySeriesTest, EverySeriesCanBeSolvedWithTheKeyboardAlone)
 TEST_F(HistorySeriesTest, EscapePutsACarriedBoxBackAndSpaceOpensTheHintOfAFramedCross)
 {
     FrmDvojice* form = openPairs(10);
+    const auto focus = [this] { return host.stage()->window()->focusWidget(); };
     const QString first = form->box(1)->text();
     QTest::keyClick(form, Qt::Key_Space);
     QTest::keyClick(form, Qt::Key_Down);
     QTest::keyClick(form, Qt::Key_Escape);
     EXPECT_FALSE(form->carried());
     EXPECT_EQ(form->box(1)->text(), first);
-    // Nothing moved: every row is wrong, and the frame walks over the crosses.
+    // Nothing moved: every row is wrong. One focus, one frame: on continue,
+    // no frame on a cross.
     QTest::keyClick(form, Qt::Key_F3);
     ASSERT_EQ(form->series().wrong(), 10);
+    ASSERT_EQ(focus(), form->continueButton());
+    EXPECT_FALSE(form->target()->isVisible());
+    // Tab reaches the crosses, the frame walks over them, Space opens the framed one.
+    for (int i = 0; i < 20 && focus() != form; ++i)
+        QTest::keyClick(focus(), Qt::Key_Tab);
+    ASSERT_EQ(focus(), form);
+    EXPECT_TRUE(form->target()->isVisible());
     QTest::keyClick(form, Qt::Key_Down);
     QTest::keyClick(form, Qt::Key_Down);
     EXPECT_TRUE(form->target()->geometry().contains(form->mark(3)->geometry()));
     QTest::keyClick(form, Qt::Key_Space);
     ASSERT_TRUE(form->hintWindow());
     EXPECT_EQ(form->hintWindow()->findChild<QLabel*>()->text(), form->screen().hint(3));
+    // Tab past the last cross goes on to the toolbar, taking the frame along.
+    QTest::keyClick(form, Qt::Key_Escape);
+    QTest::keyClick(form, Qt::Key_Up);
+    QTest::keyClick(form, Qt::Key_Up);
+    QTest::keyClick(form, Qt::Key_Up);
+    QTest::keyClick(form, Qt::Key_Tab);
+    EXPECT_EQ(focus(), form->topButton(4));
+    EXPECT_FALSE(form->target()->isVisible());
+}
+
+// All right, nothing to frame: Tab goes round the controls there are and
+// never onto the form.
+TEST_F(HistorySeriesTest, AfterARightCheckTabGoesRoundTheControls)
+{
+    FrmOsa* form = openTimeline(HistoryCode::Events, 5);
+    const auto focus = [this] { return host.stage()->window()->focusWidget(); };
+    solveTimelineByMouse(*form);
+    QTest::keyClick(form, Qt::Key_F3);
+    ASSERT_EQ(form->series().wrong(), 0);
+    ASSERT_EQ(focus(), form->continueButton());
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    EXPECT_EQ(focus(), form->topButton(4));
+    QTest::keyClick(focus(), Qt::Key_Tab);
+    EXPECT_EQ(focus(), form->continueButton());
+    QTest::keyClick(focus(), Qt::Key_Backtab);
+    EXPECT_EQ(focus(), form->topButton(4));
 }
 
 TEST_F(HistorySeriesTest, ShortDataFilesAreNamedInsteadOfPlayed)

@@ -90,6 +90,29 @@ TEST(KeyFilters, KeysOverAMarkedPart)
     EXPECT_EQ(EditBox("12", 1, {1, 0}, '3', BoxKind::Answer), (BoxEdit{"132", 2}));
 }
 
+// A text that came by other means than keys (a paste, a drop) keeps what the
+// keys could have typed of it; the caret stays behind its characters.
+TEST(KeyFilters, CleaningAPastedText)
+{
+    struct Case {
+        const char* text;
+        int caret;
+        BoxKind kind;
+        BoxEdit expected;
+    };
+    const Case cases[] = {
+        {"12,5", 4, BoxKind::Answer, {"12,5", 4}},
+        {"1a2.5", 5, BoxKind::Answer, {"12,5", 4}},
+        {"x3,1.4", 2, BoxKind::Answer, {"3,14", 1}},
+        {"-2 e5", 5, BoxKind::Answer, {"-25", 3}},
+        {"1\b2", 3, BoxKind::Answer, {"12", 2}},
+        {"12:30", 5, BoxKind::Time, {"1230", 4}},
+        {"1,5", 0, BoxKind::Time, {"15", 0}},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(CleanBox(QString::fromUtf8(c.text), c.caret, c.kind), c.expected) << c.text;
+}
+
 TEST(CheckBox, NamedCases)
 {
     struct Case {

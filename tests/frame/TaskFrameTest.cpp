@@ -8,14 +8,21 @@
 #include "frame/ResultsLink.h"
 #include "frame/TaskFrame.h"
 #include "look/Layout.h"
+#include "frame/ResultsLink.h"
+#include "frame/TaskFrame.h"
+#include "screen/FrmIntro.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "services/Globals.h"
 #include "tests/support/FakeServices.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
 #include <QMouseEvent>
+#include <QPushButton>
 #include <QTest>
+#include <QTimer>
 #include <gtest/gtest.h>
 
 using namespace orbeta;
@@ -49,8 +56,30 @@ public:
     int rankings = 0;
 };
 
+// Questions asked in a real message box, which runs its own event loop:
+// `whileOpen` acts on the open box, which is then answered `reply`.
+class AskingServices : public FakeServices {
+public:
+    MessageAnswer showMessage(const QString& title, const QString& text, MessageIcon icon,
+                              MessageButtons buttons) override
+    {
+        FakeServices::showMessage(title, text, icon, buttons);
+        QTimer::singleShot(0, [this] {
+            auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+            ASSERT_TRUE(box);
+            if (whileOpen)
+                whileOpen(*box);
+            box->button(reply == MessageAnswer::Yes ? QMessageBox::Yes : QMessageBox::No)->click();
+        });
+        return MessageBox::exec(title, text, icon, buttons, nullptr);
+    }
+
+    std::function<void(QMessageBox&)> whileOpen;
+    MessageAnswer reply = MessageAnswer::Yes;
+};
+
 // A task of `items` items a screen, judged as `verdicts` says, with one
-// label that sounds when the pointer enters it.
+// label that sounds when the pointer enters it and one answer box.
 class PracticeForm : public TaskFrame {
 public:
     PracticeForm(Services& services, ResultsLink& results, QWidget* returnForm, QWidget* parent, int items)
@@ -66,22 +95,29 @@ public:
         row = new QLabel(QStringLiteral("voda"), this);
         row->setGeometry(20, 300, 200, 20);
         row->setMouseTracking(true);
+        entry = new QLineEdit(this);
+        entry->setGeometry(20, 340, 80, 24);
         verdicts.assign(std::size_t(items), true);
         beginSeries();
     }
 
     QLabel* row = nullptr;
+    QLineEdit* entry = nullptr;
     std::vector<bool> verdicts;
     int built = 0;
+    bool generationFails = false;
     bool dragging = false;
     QPoint hintAt{430, 400};
 
 protected:
     bool buildExample() override
     {
+        if (generationFails)
+            return false;
         ++built;
         return true;
     }
+    std::vector<QWidget*> focusOrder() const override { return {entry}; }
     std::vector<bool> judgeExample() override { return verdicts; }
     void showSolution(int item, QPoint) override
     {
@@ -123,14 +159,17 @@ protected:
         host.showForm(&setup);
     }
 
-    PracticeForm* open(int count, int items = 1)
+    PracticeForm* open(int count, int items = 1, Services* asking = nullptr)
     {
         globals().ExampleCount = std::uint8_t(count);
-        auto* form = new PracticeForm(services, results, &setup, host.stage(), items);
+        auto* form = new PracticeForm(asking ? *asking : services, results, &setup, host.stage(), items);
         host.showForm(form);
         alive = form;
         return form;
     }
+
+    // The offscreen window is never active: its own focus is where keys go.
+    QWidget* focus() const { return host.stage()->window()->focusWidget(); }
 
     FakeServices services;
     FakeResults results;
@@ -198,6 +237,93 @@ TEST_F(TaskFrameTest, FunctionKeysActOnlyOnTheFormInFront)
     EXPECT_FALSE(form->evaluated());
     EXPECT_EQ(form->built, 3);
     EXPECT_EQ(form->series().examplesLeft(), 2);
+}
+
+// Escape on the last example asks in a real box; the keys pressed under it
+// act on nothing beneath it, and the form outlives its question.
+TEST_F(TaskFrameTest, NoFrameKeyActsUnderAnOpenQuestion)
+{
+    for (MessageAnswer reply : {MessageAnswer::No, MessageAnswer::Yes}) {
+        SCOPED_TRACE(reply == MessageAnswer::Yes ? "yes" : "no");
+        AskingServices asking;
+        asking.reply = reply;
+        PracticeForm* form = open(3, 1, &asking);
+        form->verdicts = {false};
+        for (int k = 1; k <= 2; ++k) {
+            QTest::keyClick(form, Qt::Key_F3);
+            QTest::keyClick(form, Qt::Key_F4);
+        }
+        QTest::keyClick(form, Qt::Key_F3);
+        asking.whileOpen = [](QMessageBox& box) {
+            for (Qt::Key key : {Qt::Key_F4, Qt::Key_F3, Qt::Key_F6, Qt::Key_F9, Qt::Key_F4})
+                QTest::keyClick(&box, key);
+        };
+        QTest::keyClick(form, Qt::Key_Escape);
+        ASSERT_EQ(asking.messages.size(), 1);
+        EXPECT_TRUE(results.finished.empty());
+        EXPECT_EQ(form->series().wrong(), 3);
+        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        if (reply == MessageAnswer::Yes) {
+            EXPECT_FALSE(alive);
+            EXPECT_EQ(host.currentForm(), &setup);
+            continue;
+        }
+        ASSERT_TRUE(alive);
+        EXPECT_EQ(form->built, 3);
+        EXPECT_EQ(focus(), form->continueButton());
+        QTest::keyClick(form, Qt::Key_F4);
+        ASSERT_EQ(results.finished.size(), 1);
+        EXPECT_EQ(results.finished.front().wrong, 3);
+        results.finished.clear();
+    }
+}
+
+// Help, the ranking, and a question answered No: on every return the pupil's
+// control has the focus again, framed.
+TEST_F(TaskFrameTest, TheFocusComesBackToTheControlThePupilLeft)
+{
+    PracticeForm* form = open(3);
+    ASSERT_EQ(focus(), form->entry);
+    QTest::keyClick(form->entry, Qt::Key_F1);
+    auto* help = qobject_cast<FrmIntro*>(host.currentForm());
+    ASSERT_TRUE(help);
+    QTest::keyClick(help, Qt::Key_A);
+    EXPECT_EQ(host.currentForm(), form);
+    EXPECT_EQ(focus(), form->entry);
+    EXPECT_EQ(form->framedControl(), form->entry);
+
+    form->topButton(3)->setFocus();
+    QTest::keyClick(form->topButton(3), Qt::Key_Space);
+    EXPECT_EQ(results.rankings, 1);
+    host.showForm(&setup); // the ranking stands in front meanwhile
+    host.showForm(form);
+    EXPECT_EQ(focus(), form->topButton(3));
+
+    QTest::keyClick(form, Qt::Key_F3);
+    services.answer = MessageAnswer::No;
+    form->entry->setFocus();
+    QTest::keyClick(form->entry, Qt::Key_Escape);
+    EXPECT_EQ(services.messages.size(), 1);
+    EXPECT_EQ(focus(), form->entry);
+    EXPECT_EQ(form->framedControl(), form->entry);
+}
+
+// A series whose next example cannot be made ends there: the form goes
+// back without asking, and the judged example cannot be counted again.
+TEST_F(TaskFrameTest, AnExampleThatCannotBeMadeEndsTheSeriesWithoutAQuestion)
+{
+    PracticeForm* form = open(3);
+    services.answer = MessageAnswer::No;
+    QTest::keyClick(form, Qt::Key_F3);
+    form->generationFails = true;
+    QTest::keyClick(form, Qt::Key_F4);
+    EXPECT_TRUE(services.messages.isEmpty());
+    EXPECT_EQ(host.currentForm(), &setup);
+    QTest::keyClick(form, Qt::Key_F3);
+    EXPECT_EQ(form->series().answered(), 1);
+    EXPECT_TRUE(results.finished.empty());
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(alive);
 }
 
 TEST_F(TaskFrameTest, BackAsksOnlyWhenAnsweredExamplesWouldBeLost)
@@ -275,6 +401,18 @@ TEST_F(TaskFrameTest, HoverSoundsOncePerItemEnteredAndThePointerChangesOnTheMove
     EXPECT_EQ(host.pointer().shape(), globals().ArrowCursor.shape());
     send(form->topButton(1), QEvent::MouseMove, {10, 10});
     EXPECT_EQ(host.pointer().shape(), globals().HandCursor.shape());
+    EXPECT_EQ(form->topButton(1)->look(), PictureButton::Look::Highlighted);
+
+    // A jump rather than a move: from the title straight onto the label,
+    // whose moves the form receives; from "Vyhodnoť" straight to continue.
+    send(form, QEvent::MouseMove, {40, 30});
+    send(form, QEvent::MouseMove, form->row->geometry().center());
+    EXPECT_EQ(host.pointer().shape(), globals().ArrowCursor.shape());
+    send(form->topButton(1), QEvent::MouseMove, {10, 10});
+    QTest::keyClick(form, Qt::Key_F3);
+    EXPECT_EQ(form->topButton(1)->look(), PictureButton::Look::Normal);
+    QTest::keyClick(form, Qt::Key_F4);
+    EXPECT_EQ(form->topButton(1)->look(), PictureButton::Look::Normal);
 }
 
 TEST_F(TaskFrameTest, AHintLeavesContinueAndTheMarksFreeAndAClickOrEscapeClosesIt)

@@ -324,21 +324,22 @@ TEST(TimelineScreen, AnEventDroppedInAYearsColumnHangsThere)
     }
     struct Drop {
         int box;
-        QPoint pointer;
+        QPoint marker;
         std::optional<int> target;
     };
     const Drop drops[] = {
         {1, {180, 60}, 4},           // along its own row, under year 4
         {3, {60, 20}, 1},            // on year 1
         {5, {100, 270}, 2},          // below every box, in column 2
-        {1, {220, 210}, 4},          // onto box 4's place
-        {2, {100, 60}, 1},           // onto box 1's place, though in column 2
+        {1, {300, 210}, 4},          // right of every column, on box 4's place
+        {2, {100, 60}, std::nullopt}, // over box 1's place, but under its own year
+        {5, {130, 110}, 3},          // over box 2's place, under year 3: the year decides
         {2, {90, 120}, std::nullopt}, // its own place in its own column
         {3, {300, 20}, std::nullopt}, // right of every column, over no box
     };
     for (const Drop& drop : drops)
-        EXPECT_EQ(s.eventTarget(drop.box, drop.pointer, places, columns), drop.target)
-            << drop.box << " at " << drop.pointer.x() << "," << drop.pointer.y();
+        EXPECT_EQ(s.eventTarget(drop.box, drop.marker, places, columns), drop.target)
+            << drop.box << " at " << drop.marker.x() << "," << drop.marker.y();
 }
 
 TEST(ScreenSeries, CountsFallIntoScreens)

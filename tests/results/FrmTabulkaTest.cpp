@@ -10,10 +10,12 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyPath.h"
 
+#include <QApplication>
 #include <QDir>
 #include <QFile>
 #include <QLabel>
 #include <QLockFile>
+#include <QMouseEvent>
 #include <QPointer>
 #include <QTemporaryDir>
 #include <QTest>
@@ -183,6 +185,13 @@ TEST_F(FrmTabulkaTest, BackShowsTheReturnFormAndUnloadsTheTable)
     table->ReturnForm = setup;
     host.showForm(table);
     QPointer<FrmTabulka> alive(table);
+    // The second click of a double click on the task form's table button,
+    // which stands where the back button does, is not a press of it.
+    QMouseEvent second(QEvent::MouseButtonDblClick, QPointF(5, 5), table->backButton()->mapToGlobal(QPointF(5, 5)),
+                       Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(table->backButton(), &second);
+    QTest::mouseRelease(table->backButton(), Qt::LeftButton, {}, QPoint(5, 5));
+    EXPECT_EQ(globals().CurrentForm, table);
     QTest::mouseClick(table->backButton(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
