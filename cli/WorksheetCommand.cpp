@@ -104,7 +104,7 @@ int worksheetCommand(const QStringList& arguments)
         return fail(BadUsage, kUsage);
     // A sheet that lacks one argument says which, not the whole usage.
     if (!options.output || options.output->isEmpty())
-        return fail(BadUsage, QStringLiteral("worksheet needs -o FILE.pdf, the file to write"));
+        return fail(BadUsage, QStringLiteral("worksheet potrebuje -o SÚBOR.pdf, súbor, do ktorého sa list zapíše."));
 
     print::WorksheetCode sheet;
     if (options.again) {
@@ -118,8 +118,8 @@ int worksheetCommand(const QStringList& arguments)
         if (!options.count) {
             const TaskRow* task = TaskTable::find(*options.code);
             if (!task)
-                return fail(BadUsage, QStringLiteral("%1 is not a task (%2)").arg(*options.code, TaskTable::codeRanges()));
-            return fail(BadUsage, QStringLiteral("worksheet %1 needs --count N: %2")
+                return fail(BadUsage, QStringLiteral("%1 nie je úloha (%2).").arg(*options.code, TaskTable::codeRanges()));
+            return fail(BadUsage, QStringLiteral("worksheet %1 potrebuje --count N: %2.")
                                       .arg(*options.code, print::WorksheetPlan::countsText(*task)));
         }
         sheet.task = *options.code;

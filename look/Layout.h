@@ -110,7 +110,7 @@ constexpr std::array<int, 5> kColumnWidth{56, 275, 80, 72, 80};
 // Hint04 and Hint06 stand in their own row of "6c" and "6a", their tail on the
 // row's mark: one row high, and Hint04 no wider than the room left of the first mark.
 constexpr std::array<QSize, 6> kHintBubble{
-    QSize{214, 28}, QSize{212, 48}, QSize{403, 369}, QSize{416, 28}, QSize{214, 28}, QSize{300, 28}};
+    QSize{214, 28}, QSize{212, 48}, QSize{403, 369}, QSize{392, 28}, QSize{214, 28}, QSize{300, 28}};
 
 // History forms. Pairs ("6a"): row r (1 to 10) at top kPairRowTop + kPairRowStep × r;
 // the left label, the resting place of the right box and the mark of row 1, each
@@ -143,6 +143,7 @@ constexpr int kEventBoxStepX = 52; // the years a dozen pixels apart, the mark o
 constexpr int kEventBoxStepY = 52;
 constexpr int kEventTickOffset = 24;           // the tick of box p: its left + this
 constexpr QRect kEventMark1{392, 151, 28, 28}; // right of box p, moving with it
+static_assert(kHintBubble[3].width() <= kEventMark1.left(), "the bubble of box 1 stands left of its mark");
 constexpr QRect kTimelineContinue{476, 424, 150, 48};
 
 } // namespace orbeta::Layout

@@ -53,7 +53,7 @@ HintLayout HintLayout::forBubble(HintBubble bubble)
         h.m_alignment = Qt::AlignHCenter | Qt::AlignTop;
         break;
     case HintBubble::Discovery:
-        text(4, {11, 4, 392, 20}, 4);
+        text(4, {11, 4, 368, 20}, 4);
         break;
     }
     return h;

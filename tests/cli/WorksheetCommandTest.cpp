@@ -94,15 +94,15 @@ TEST(WorksheetCommand, BadArgumentsAndUnwritableFilesAreRefused)
         QStringList args;
         const char* said;
     } missing[] = {
-        {{"worksheet", "4a", "-o", pdf}, "orbeta-cli: worksheet 4a needs --count N: 1 to 15 examples"},
-        {{"worksheet", "6c", "-o", pdf}, "orbeta-cli: worksheet 6c needs --count N: 5, 10, 15, 20 or 25 items"},
-        {{"worksheet", "1e", "-o", pdf}, "orbeta-cli: 1e is not a task"},
-        {{"worksheet", "1a", "--count", "3"}, "orbeta-cli: worksheet needs -o FILE.pdf"},
+        {{"worksheet", "4a", "-o", pdf}, "orbeta-cli: worksheet 4a potrebuje --count N: 1 až 15 príkladov."},
+        {{"worksheet", "6c", "-o", pdf}, "orbeta-cli: worksheet 6c potrebuje --count N: 5, 10, 15, 20 alebo 25 položiek."},
+        {{"worksheet", "1e", "-o", pdf}, "orbeta-cli: 1e nie je úloha"},
+        {{"worksheet", "1a", "--count", "3"}, "orbeta-cli: worksheet potrebuje -o SÚBOR.pdf"},
     };
     for (const auto& m : missing) {
         const CliRun run = runCli(m.args);
         EXPECT_EQ(run.status, 2) << m.args.join(' ').toStdString();
-        EXPECT_TRUE(run.err.startsWith(QLatin1String(m.said))) << run.err.toStdString();
+        EXPECT_TRUE(run.err.startsWith(QString::fromUtf8(m.said))) << run.err.toStdString();
         EXPECT_FALSE(run.err.contains(QLatin1String("usage:"))) << run.err.toStdString();
     }
     EXPECT_TRUE(runCli({"worksheet"}).err.contains(QLatin1String("usage: orbeta-cli worksheet")));

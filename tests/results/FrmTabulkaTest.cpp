@@ -191,7 +191,7 @@ TEST_F(FrmTabulkaTest, BackShowsTheReturnFormAndUnloadsTheTable)
                        Qt::LeftButton, Qt::LeftButton, Qt::NoModifier);
     QApplication::sendEvent(table->backButton(), &second);
     QTest::mouseRelease(table->backButton(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(globals().CurrentForm, table);
+    EXPECT_EQ(host.currentForm(), table);
     QTest::mouseClick(table->backButton(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
