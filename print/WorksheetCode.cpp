@@ -44,11 +44,18 @@ QChar checkCharacter(QStringView body)
     return QLatin1Char(kDigits[sum % 32]);
 }
 
+// Joined, not through chained arg(): a task read from a typed code may itself
+// hold "%1", which a second arg() would replace.
+QString codeBody(const QString& task, int count, std::uint64_t seed)
+{
+    return task + QLatin1Char('-') + QString::number(count) + QLatin1Char('-') + base32(seed);
+}
+
 } // namespace
 
 QString WorksheetCode::text() const
 {
-    const QString body = QStringLiteral("%1-%2-%3").arg(task).arg(count).arg(base32(seed));
+    const QString body = codeBody(task, count, seed);
     return body + checkCharacter(body);
 }
 
@@ -73,7 +80,7 @@ std::optional<WorksheetCode> WorksheetCode::parse(QStringView text)
         seed = seed * 32 + std::uint64_t(*d);
     }
     code.seed = seed;
-    const QString body = QStringLiteral("%1-%2-%3").arg(code.task).arg(code.count).arg(base32(code.seed));
+    const QString body = codeBody(code.task, code.count, code.seed);
     const std::optional<int> check = digitValue(parts[2].back());
     if (!check || QLatin1Char(kDigits[*check]) != checkCharacter(body))
         return std::nullopt;

@@ -141,6 +141,10 @@ TEST(WorksheetCode, RoundTripsAndRefusesTypos)
     EXPECT_FALSE(WorksheetCode::parse(QStringLiteral("1a-8")));
     EXPECT_FALSE(WorksheetCode::parse(QStringLiteral("1a-x-1A8")));
     EXPECT_FALSE(WorksheetCode::parse(QStringLiteral("1a-8-ZZZZZZZZZZZZZZ")));
+    // A typed task that looks like a placeholder is text like any other.
+    const WorksheetCode odd{QStringLiteral("%1"), 1, 977};
+    EXPECT_EQ(WorksheetCode::parse(odd.text()), odd) << odd.text().toStdString();
+    EXPECT_TRUE(odd.text().startsWith(QLatin1String("%1-1-")));
 
     ExampleSeeder seeder;
     const std::uint64_t a = WorksheetCode::clockSeed(seeder, 1'760'000'000'000);
