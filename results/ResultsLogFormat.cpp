@@ -168,42 +168,10 @@ private:
     bool m_skipping = false;
 };
 
-// Well-formed UTF-8: no stray continuation byte, no overlong form.
+// Well-formed UTF-8: no stray continuation byte, no overlong form, no surrogate.
 bool isUtf8(const char* text, qsizetype size)
 {
-    const auto* bytes = reinterpret_cast<const unsigned char*>(text);
-    qsizetype i = 0;
-    while (i < size) {
-        const unsigned char lead = bytes[i];
-        int more = 0;
-        char32_t c = 0;
-        if (lead < 0x80) {
-            ++i;
-            continue;
-        }
-        if (lead >= 0xC2 && lead <= 0xDF) {
-            more = 1;
-            c = lead & 0x1F;
-        } else if (lead >= 0xE0 && lead <= 0xEF) {
-            more = 2;
-            c = lead & 0x0F;
-        } else if (lead >= 0xF0 && lead <= 0xF4) {
-            more = 3;
-            c = lead & 0x07;
-        } else {
-            return false;
-        }
-        for (int k = 1; k <= more; ++k) {
-            if (i + k >= size || (bytes[i + k] & 0xC0) != 0x80)
-                return false;
-            c = (c << 6) | (bytes[i + k] & 0x3F);
-        }
-        // Overlong forms, surrogates and what lies beyond Unicode.
-        if ((more == 2 && c < 0x800) || (more == 3 && (c < 0x10000 || c > 0x10FFFF)) || (c >= 0xD800 && c <= 0xDFFF))
-            return false;
-        i += more + 1;
-    }
-    return true;
+    return QByteArrayView(text, size).isValidUtf8();
 }
 
 // windows-1250 by a table of its 256 characters, or UTF-8 for a line an
