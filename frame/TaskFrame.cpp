@@ -91,7 +91,7 @@ TaskFrame::TaskFrame(const QString& formName, Services& services, ResultsLink& r
     SelectUsKeyboard(m_services);
     buildFrame(design);
     // A screen reader says the title as the screen shows it, not as the log stores it.
-    const TaskRow* task = TaskTable::find(globals().TaskCode);
+    const TaskRow* task = TaskTable::find(m_code);
     setAccessibleName(task ? TaskTable::shownTitle(*task)
                            : globals().TaskTitle.isEmpty() ? QStringLiteral("Úloha") : globals().TaskTitle);
 }
