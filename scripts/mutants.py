@@ -1,0 +1,370 @@
+#!/usr/bin/env python3
+# SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""Measures what the tests catch: makes single-token mutants of the rules cores, rebuilds only what
+each mutant touches, runs the test programs that cover it and counts killed, survived, timed out.
+
+    python3 scripts/mutants.py                      # 200 mutants, seed 1, build-mutants/
+    python3 scripts/mutants.py --count 50 --seed 7 --folders calc optics
+    python3 scripts/mutants.py --list               # the candidate sites per folder, nothing built
+
+A mutant is one change: a comparison (== != < <= > >=), an arithmetic operator (+ - * /), && and ||,
+true and false, a number one larger, a condition negated, a statement removed. A mutant that does
+not compile is not counted. The tests that cover a mutant are the test programs of the same folder
+under tests/ that link the changed file (--wide: every test program that links it).
+
+The source tree is changed in place while a mutant runs and always restored; the object file built
+from the original is put back too, so the next mutant relinks instead of recompiling. Run it on a
+clean tree; it is slow (seconds per mutant), so it is run by hand, not in .ci/run.
+"""
+
+import argparse
+import collections
+import json
+import os
+import random
+import re
+import shlex
+import shutil
+import signal
+import subprocess
+import sys
+import time
+
+ROOT = os.path.dirname(os.path.dirname(os.path.abspath(__file__)))
+CORE_TARGETS = re.compile(r"^orbeta_(calc|optics|history|results|print|hint)_core$|^orbeta_formats$")
+DEFAULT_FOLDERS = ["calc", "optics", "history", "results", "print", "formats"]
+
+
+# --- Finding mutation sites -------------------------------------------------------------------
+
+def mask_literals(line):
+    """The line with string and character literals and the comment blanked out, same length."""
+    out = []
+    i = 0
+    quote = None
+    while i < len(line):
+        c = line[i]
+        if quote:
+            if c == "\\":
+                out.append("  ")
+                i += 2
+                continue
+            out.append(" " if c != quote else c)
+            if c == quote:
+                quote = None
+        elif c in "\"'":
+            # A digit separator (1'000) is not a character literal.
+            if c == "'" and i > 0 and line[i - 1].isalnum() and i + 1 < len(line) and line[i + 1].isalnum():
+                out.append(c)
+            else:
+                quote = c
+                out.append(c)
+        elif line.startswith("//", i):
+            out.append(" " * (len(line) - i))
+            break
+        else:
+            out.append(c)
+        i += 1
+    return "".join(out)[: len(line)].ljust(len(line))
+
+
+BINARY_SWAPS = {
+    " == ": " != ", " != ": " == ",
+    " < ": " <= ", " <= ": " < ", " > ": " >= ", " >= ": " > ",
+    " + ": " - ", " - ": " + ", " * ": " / ", " / ": " * ",
+    " && ": " || ", " || ": " && ",
+    " += ": " -= ", " -= ": " += ",
+}
+KIND = {
+    "==": "comparison", "!=": "comparison", "<": "comparison", "<=": "comparison",
+    ">": "comparison", ">=": "comparison", "+": "arithmetic", "-": "arithmetic",
+    "*": "arithmetic", "/": "arithmetic", "+=": "arithmetic", "-=": "arithmetic",
+    "&&": "logic", "||": "logic",
+}
+NUMBER = re.compile(r"(?<![\w.])(\d+)(\.\d+)?(?![\w.'])")
+BOOL = re.compile(r"\b(true|false)\b")
+CONDITION = re.compile(r"\b(if|while) \(")
+STATEMENT = re.compile(r"^\s*(?!return\b|case\b|default\b|using\b|const\b|auto\b|static\b|constexpr\b)"
+                       r"[A-Za-z_][\w:]*(\.|->|\(|\s*(=|\+=|-=|\*=|/=)\s|\+\+|--).*;\s*$")
+DECLARATION = re.compile(r"^\s*[A-Za-z_][\w:<>,]*[&*]?\s+[A-Za-z_]\w*\s*(=|\{|\()")
+
+
+def matching_paren(text, start):
+    depth = 0
+    for i in range(start, len(text)):
+        if text[i] == "(":
+            depth += 1
+        elif text[i] == ")":
+            depth -= 1
+            if depth == 0:
+                return i
+    return -1
+
+
+def sites_in(path):
+    """Every mutation of one file as (line index, column, old text, new text, kind)."""
+    with open(path, encoding="utf-8") as f:
+        lines = f.read().split("\n")
+    sites = []
+    in_block = False
+    for n, raw in enumerate(lines):
+        stripped = raw.strip()
+        if in_block:
+            if "*/" in raw:
+                in_block = False
+            continue
+        if stripped.startswith("/*"):
+            in_block = "*/" not in stripped
+            continue
+        if not stripped or stripped.startswith("#") or stripped.startswith("//"):
+            continue
+        code = mask_literals(raw)
+        if "static_assert" in code or "operator" in code or "template" in code:
+            continue
+        for old, new in BINARY_SWAPS.items():
+            start = 0
+            while (col := code.find(old, start)) >= 0:
+                sites.append((n, col, old, new, KIND[old.strip()]))
+                start = col + 1
+        for m in NUMBER.finditer(code):
+            whole, frac = m.group(1), m.group(2)
+            if frac:
+                new = str(int(whole) + 1) + frac
+            else:
+                new = str(int(whole) + 1)
+            sites.append((n, m.start(), m.group(0), new, "constant"))
+        for m in BOOL.finditer(code):
+            sites.append((n, m.start(), m.group(0), "false" if m.group(0) == "true" else "true", "constant"))
+        for m in CONDITION.finditer(code):
+            open_at = m.end() - 1
+            close_at = matching_paren(code, open_at)
+            if close_at > open_at:
+                inner = raw[open_at + 1 : close_at]
+                sites.append((n, open_at, "(" + inner + ")", "(!(" + inner + "))", "negation"))
+        if STATEMENT.match(code) and not DECLARATION.match(code) and code.count("(") == code.count(")"):
+            body = raw.strip()
+            sites.append((n, raw.index(body), body, ";", "removal"))
+    return lines, sites
+
+
+# --- The build ---------------------------------------------------------------------------------
+
+def run(cmd, **kw):
+    return subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, **kw)
+
+
+def ensure_build(build):
+    if not os.path.exists(os.path.join(build, "build.ninja")):
+        print(f"configuring {build} (Debug, no -Werror: a mutant that only warns still counts)")
+        r = run(["cmake", "-S", ROOT, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
+                 "-DORBETA_WERROR=OFF"])
+        if r.returncode:
+            sys.exit(r.stdout)
+
+
+def core_sources(build, folders):
+    """Source file (relative) -> object file (relative to the build) for the chosen cores."""
+    with open(os.path.join(build, "compile_commands.json")) as f:
+        commands = json.load(f)
+    sources = {}
+    for entry in commands:
+        target = re.search(r"CMakeFiles/([^/]+)\.dir/", entry["command"])
+        if not target or not CORE_TARGETS.match(target.group(1)):
+            continue
+        rel = os.path.relpath(entry["file"], ROOT)
+        if rel.startswith("..") or "autogen" in rel or rel.split(os.sep)[0] not in folders:
+            continue
+        args = shlex.split(entry["command"])
+        sources[rel] = args[args.index("-o") + 1]
+    return sources
+
+
+class Graph:
+    """Which test programs link an object, from ninja's own graph."""
+
+    def __init__(self, build):
+        self.build = build
+        self.cache = {}
+
+    def outputs(self, node):
+        if node not in self.cache:
+            r = run(["ninja", "-C", self.build, "-t", "query", node])
+            outs, section = [], None
+            for line in r.stdout.splitlines():
+                if not line.startswith(" "):
+                    continue
+                text = line.strip()
+                if text.endswith(":"):
+                    section = text[:-1]
+                elif section == "outputs":
+                    outs.append(text)
+            self.cache[node] = outs
+        return self.cache[node]
+
+    def tests_linking(self, obj):
+        seen, todo, found = set(), [obj], set()
+        while todo:
+            node = todo.pop()
+            for out in self.outputs(node):
+                if out in seen:
+                    continue
+                seen.add(out)
+                if out.startswith("tests/") and not os.path.splitext(out)[1] and "CMakeFiles" not in out:
+                    found.add(out)
+                elif out.endswith(".a"):
+                    todo.append(out)
+        return sorted(found)
+
+
+def chosen_tests(graph, source, obj, wide):
+    tests = graph.tests_linking(obj)
+    if not wide:
+        folder = source.split(os.sep)[0]
+        same = [t for t in tests if t.split("/")[1] == folder]
+        tests = same or tests
+    return tests
+
+
+def run_tests(build, tests, timeout):
+    """'pass', 'fail' or 'timeout' for the whole set, stopping at the first that fails."""
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    for test in tests:
+        path = os.path.join(build, test)
+        try:
+            r = subprocess.run([path, "--gtest_brief=1"], cwd=os.path.dirname(path), env=env,
+                               stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
+                               timeout=timeout[test], start_new_session=True)
+        except subprocess.TimeoutExpired:
+            return "timeout"
+        if r.returncode:
+            return "fail"
+    return "pass"
+
+
+# --- One mutant ----------------------------------------------------------------------------------
+
+class Restorer:
+    """Puts a source file and its object back however the mutant ends."""
+
+    def __init__(self, source, obj):
+        self.source, self.obj = source, obj
+        with open(source, "rb") as f:
+            self.text = f.read()
+        self.stat = os.stat(source)
+        self.saved_obj = obj + ".mutants-original"
+        shutil.copy2(obj, self.saved_obj)
+
+    def restore(self):
+        with open(self.source, "wb") as f:
+            f.write(self.text)
+        os.utime(self.source, ns=(self.stat.st_atime_ns, self.stat.st_mtime_ns))
+        shutil.move(self.saved_obj, self.obj)
+        # Newer than every library built from the mutant, so they relink from the original.
+        os.utime(self.obj)
+
+
+def main():
+    parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
+    parser.add_argument("--build", default=os.path.join(ROOT, "build-mutants"))
+    parser.add_argument("--folders", nargs="+", default=DEFAULT_FOLDERS)
+    parser.add_argument("--count", type=int, default=200)
+    parser.add_argument("--seed", type=int, default=1)
+    parser.add_argument("--wide", action="store_true", help="run every test program that links the file")
+    parser.add_argument("--json", help="write every mutant and its outcome to this file")
+    parser.add_argument("--list", action="store_true", help="count the candidate sites and stop")
+    args = parser.parse_args()
+    build = os.path.abspath(args.build)
+
+    ensure_build(build)
+    sources = core_sources(build, args.folders)
+    candidates = []
+    for source in sorted(sources):
+        _, sites = sites_in(os.path.join(ROOT, source))
+        candidates += [(source,) + site for site in sites]
+    if args.list:
+        per = collections.Counter(c[0].split(os.sep)[0] for c in candidates)
+        for folder in sorted(per):
+            print(f"{folder:10} {per[folder]:6} sites")
+        print(f"{'all':10} {len(candidates):6} sites in {len(sources)} files")
+        return
+    sample = random.Random(args.seed).sample(candidates, min(args.count, len(candidates)))
+    sample.sort()
+
+    graph = Graph(build)
+    tests_of = {s: chosen_tests(graph, s, sources[s], args.wide) for s in {c[0] for c in sample}}
+    all_tests = sorted({t for ts in tests_of.values() for t in ts})
+    print(f"building {len(all_tests)} test programs in {build}")
+    r = run(["ninja", "-C", build] + all_tests)
+    if r.returncode:
+        sys.exit(r.stdout[-4000:])
+    timeout = {}
+    for test in all_tests:
+        started = time.monotonic()
+        if run_tests(build, [test], collections.defaultdict(lambda: 600)) != "pass":
+            sys.exit(f"{test} fails without any mutant: mend it first")
+        timeout[test] = max(20.0, 5 * (time.monotonic() - started))
+
+    signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
+    env = dict(os.environ, CCACHE_DISABLE="1")
+    results = []
+    for number, (source, line, col, old, new, kind) in enumerate(sample, 1):
+        path = os.path.join(ROOT, source)
+        obj = os.path.join(build, sources[source])
+        tests = tests_of[source]
+        outcome = "untested" if not tests else None
+        if tests:
+            restorer = Restorer(path, obj)
+            try:
+                with open(path, encoding="utf-8") as f:
+                    lines = f.read().split("\n")
+                text = lines[line]
+                lines[line] = text[:col] + new + text[col + len(old):]
+                with open(path, "w", encoding="utf-8") as f:
+                    f.write("\n".join(lines))
+                built = run(["ninja", "-C", build] + tests, env=env)
+                if built.returncode:
+                    outcome = "uncompilable"
+                else:
+                    outcome = {"pass": "survived", "fail": "killed", "timeout": "timed out"}[
+                        run_tests(build, tests, timeout)]
+            finally:
+                restorer.restore()
+        results.append({"file": source, "line": line + 1, "kind": kind, "old": old.strip(),
+                        "new": new.strip(), "outcome": outcome})
+        print(f"[{number}/{len(sample)}] {outcome:12} {source}:{line + 1} {kind}: "
+              f"{old.strip()} -> {new.strip()}", flush=True)
+
+    r = run(["ninja", "-C", build] + all_tests)
+    if r.returncode:
+        print("warning: the restored tree does not build:\n" + r.stdout[-2000:])
+
+    report(results)
+    if args.json:
+        with open(args.json, "w") as f:
+            json.dump({"seed": args.seed, "count": args.count, "folders": args.folders,
+                       "mutants": results}, f, indent=1)
+
+
+def report(results):
+    table = collections.defaultdict(collections.Counter)
+    for r in results:
+        table[r["file"].split(os.sep)[0]][r["outcome"]] += 1
+        table["all"][r["outcome"]] += 1
+    columns = ["killed", "survived", "timed out", "uncompilable", "untested"]
+    print()
+    print(f"{'folder':10}" + "".join(f"{c:>14}" for c in columns) + f"{'killed share':>14}")
+    for folder in sorted(table, key=lambda f: (f == "all", f)):
+        counts = table[folder]
+        judged = counts["killed"] + counts["survived"] + counts["timed out"]
+        share = f"{100 * (counts['killed'] + counts['timed out']) / judged:.0f} %" if judged else "-"
+        print(f"{folder:10}" + "".join(f"{counts[c]:>14}" for c in columns) + f"{share:>14}")
+    survivors = [r for r in results if r["outcome"] == "survived"]
+    if survivors:
+        print("\nsurvivors:")
+        for r in survivors:
+            print(f"  {r['file']}:{r['line']} {r['kind']}: {r['old']} -> {r['new']}")
+
+
+if __name__ == "__main__":
+    main()
