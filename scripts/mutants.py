@@ -187,20 +187,28 @@ class Graph:
         self.build = build
         self.cache = {}
 
-    def outputs(self, node):
+    def query(self, node):
         if node not in self.cache:
             r = run(["ninja", "-C", self.build, "-t", "query", node])
-            outs, section = [], None
+            found, section = collections.defaultdict(list), None
             for line in r.stdout.splitlines():
-                if not line.startswith(" "):
-                    continue
-                text = line.strip()
-                if text.endswith(":"):
-                    section = text[:-1]
-                elif section == "outputs":
-                    outs.append(text)
-            self.cache[node] = outs
+                if line.startswith("    ") and section:
+                    found[section].append(line.strip().lstrip("| "))
+                elif line.startswith("  "):
+                    section = line.strip().split(":")[0]
+            self.cache[node] = found
         return self.cache[node]
+
+    def outputs(self, node):
+        return self.query(node)["outputs"]
+
+    def folder_of_test(self, test):
+        """The tests/ folder whose sources make a test program."""
+        for obj in self.query(test)["input"]:
+            m = re.match(r"tests/([^/]+)/CMakeFiles/", obj)
+            if m:
+                return m.group(1)
+        return None
 
     def tests_linking(self, obj):
         seen, todo, found = set(), [obj], set()
@@ -217,11 +225,21 @@ class Graph:
         return sorted(found)
 
 
-def chosen_tests(graph, source, obj, wide):
-    tests = graph.tests_linking(obj)
+def registered_tests():
+    """The test programs, as orbeta_test() declares them under tests/."""
+    programs = set()
+    for folder, _, files in os.walk(os.path.join(ROOT, "tests")):
+        if "CMakeLists.txt" in files:
+            with open(os.path.join(folder, "CMakeLists.txt")) as f:
+                programs.update("tests/" + name for name in re.findall(r"^orbeta_test\((\w+)", f.read(), re.M))
+    return programs
+
+
+def chosen_tests(graph, source, obj, wide, registered):
+    tests = [t for t in graph.tests_linking(obj) if t in registered]
     if not wide:
         folder = source.split(os.sep)[0]
-        same = [t for t in tests if t.split("/")[1] == folder]
+        same = [t for t in tests if graph.folder_of_test(t) == folder]
         tests = same or tests
     return tests
 
@@ -292,7 +310,8 @@ def main():
     sample.sort()
 
     graph = Graph(build)
-    tests_of = {s: chosen_tests(graph, s, sources[s], args.wide) for s in {c[0] for c in sample}}
+    registered = registered_tests()
+    tests_of = {s: chosen_tests(graph, s, sources[s], args.wide, registered) for s in {c[0] for c in sample}}
     all_tests = sorted({t for ts in tests_of.values() for t in ts})
     print(f"building {len(all_tests)} test programs in {build}")
     r = run(["ninja", "-C", build] + all_tests)

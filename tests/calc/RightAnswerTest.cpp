@@ -3,6 +3,7 @@
 
 #include "calc/CheckExample.h"
 #include "calc/RightAnswer.h"
+#include "calc/WrongAnswer.h"
 #include "tests/support/CalcTestTables.h"
 
 #include <gtest/gtest.h>
@@ -33,6 +34,24 @@ TEST(RightAnswerTest, IsJudgedRightAndASlipInItIsNot)
                         slip.boxes[i] = QLatin1Char('9') + slip.boxes[i];
             }
             EXPECT_FALSE(CheckExample(e, slip));
+        }
+    }
+}
+
+// The tour shows the wrong-answer screens of every task with this answer: it
+// must be judged wrong in every variant, and change only what the pupil fills.
+TEST(WrongAnswerTest, IsJudgedWrongForEveryTaskAndKeepsTheGivenValues)
+{
+    for (CalcTask task : kAllCalcTasks) {
+        for (std::uint64_t seed = 1; seed <= 200; ++seed) {
+            const CalcExample e = test::generated(task, seed);
+            SCOPED_TRACE(testing::Message() << calcTaskCode(task).toStdString() << " seed " << seed);
+            const CalcAnswer wrong = WrongAnswer(e);
+            ASSERT_FALSE(CheckExample(e, wrong));
+            for (std::size_t i = 0; i < wrong.boxes.size(); ++i)
+                if (e.boxes[i].used && !e.boxes[i].text.isEmpty()) {
+                    EXPECT_EQ(wrong.boxes[i], RightAnswer(e).boxes[i]) << "given box " << i + 1;
+                }
         }
     }
 }
