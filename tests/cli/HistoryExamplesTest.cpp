@@ -5,13 +5,13 @@
 // over many seeds keep the rules of the screens, the same seed gives the same
 // screens, and short files give a message naming them, never a hang.
 #include "formats/LineCodec.h"
+#include "tests/support/CliRun.h"
 
 #include <QDir>
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QSet>
 #include <QTemporaryDir>
 
@@ -23,6 +23,7 @@ using namespace orbeta;
 
 namespace {
 
+// One JSON object per line of what orbeta-cli wrote.
 struct CliRun {
     int status = -1;
     QList<QJsonObject> lines;
@@ -31,19 +32,11 @@ struct CliRun {
 
 CliRun cli(const QStringList& args)
 {
-    QProcess process;
-    process.start(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), args);
-    CliRun run;
-    if (!process.waitForFinished(60000)) {
-        process.kill();
-        process.waitForFinished();
-        return run;
-    }
-    run.status = process.exitCode();
-    for (const QByteArray& line : process.readAllStandardOutput().split('\n'))
+    const test_support::CliRun raw = test_support::runCli(args);
+    CliRun run{.status = raw.status, .lines = {}, .stderrText = raw.err};
+    for (const QByteArray& line : raw.out.split('\n'))
         if (!line.isEmpty())
             run.lines.append(QJsonDocument::fromJson(line).object());
-    run.stderrText = QString::fromUtf8(process.readAllStandardError());
     return run;
 }
 
