@@ -3,7 +3,9 @@
 
 // The frames of the experiments and the protocol that plays them: what the
 // instruments show at the last frame is what a pupil needs to answer right,
-// and the frame shown depends only on the ticks since the start.
+// during the run the meters and the apparatus only move forward, never
+// writing into a box the pupil must fill, and the frame shown depends only on
+// the ticks since the start.
 #include "calc/CheckExample.h"
 #include "calc/CircuitExperiment.h"
 #include "calc/DensityExperiment.h"
@@ -26,10 +28,17 @@ using orbeta::test::generated;
 namespace {
 
 constexpr int kSeeds = 600;
-constexpr std::array<CalcTask, 11> kPlayedTasks = {
-    CalcTask::LiquidDensity, CalcTask::SolidDensity,    CalcTask::UniformMotion,   CalcTask::NonUniformMotion,
-    CalcTask::Heat,          CalcTask::Melting,         CalcTask::OhmsLaw,         CalcTask::ElectricEnergy,
-    CalcTask::ElectricPower, CalcTask::SeriesResistors, CalcTask::ParallelResistors};
+constexpr std::array<CalcTask, 15> kPlayedTasks = {
+    CalcTask::LiquidDensity,  CalcTask::SolidDensity,      CalcTask::UniformMotion,  CalcTask::NonUniformMotion,
+    CalcTask::Heat,           CalcTask::Melting,           CalcTask::OhmsLaw,        CalcTask::ElectricEnergy,
+    CalcTask::ElectricPower,  CalcTask::SeriesResistors,   CalcTask::ParallelResistors, CalcTask::LiquidPressure,
+    CalcTask::MechanicalWork, CalcTask::WinchPower,        CalcTask::WinchEnergy};
+
+bool isMechanics(CalcTask task)
+{
+    return task == CalcTask::LiquidPressure || task == CalcTask::MechanicalWork || task == CalcTask::WinchPower
+           || task == CalcTask::WinchEnergy;
+}
 
 void forExamples(const std::function<void(const CalcExample&, const Experiment&)>& check)
 {
@@ -52,6 +61,20 @@ double number(const QString& text)
 QString typed(double value)
 {
     return FormatFixed(value, 3);
+}
+
+// The mechanics tasks in double precision, as a pupil's calculator works:
+// 42,6 × 700 is 29820.
+double exact(const QString& text)
+{
+    bool ok = false;
+    const double value = QString(text).replace(QLatin1Char(','), QLatin1Char('.')).toDouble(&ok);
+    return ok ? value : -1;
+}
+
+QString worked(double value, int decimals = 3)
+{
+    return FormatFixed(RoundHalfEven(value, decimals), decimals);
 }
 
 int rowOf(const ExampleTable& table, double value)
@@ -82,6 +105,7 @@ CalcAnswer answerFromReadings(const CalcExample& e, const Experiment& x)
     const ExampleTable table = orbeta::test::tableFor(e.task);
     const auto box = [&a](int n) -> QString& { return a.boxes[static_cast<std::size_t>(n - 1)]; };
     const auto at = [&box](int n) { return number(box(n)); };
+    const auto in = [&box](int n) { return exact(box(n)); };
     const double rho = e.shownRow > 0 ? table.value(e.shownRow) : 0;
     switch (e.task) {
     case CalcTask::LiquidDensity:  // m1, m2, V
@@ -150,6 +174,36 @@ CalcAnswer answerFromReadings(const CalcExample& e, const Experiment& x)
         }
         box(6) = typed(number(box(4)) + number(box(5)));
         break;
+    case CalcTask::LiquidPressure:  // m, p, S: p = m g / S in kPa with S in dm²
+        if (e.asked == 1)
+            box(2) = worked(in(1) / in(3));
+        else if (e.asked == 2)
+            box(1) = worked(in(2) * in(3));
+        else
+            box(3) = worked(in(1) / in(2));
+        break;
+    case CalcTask::MechanicalWork:  // s, F, W, t
+        if (e.asked == 1)
+            box(3) = worked(in(2) * in(1));
+        else if (e.asked == 2)
+            box(2) = worked(in(3) / in(1));
+        else
+            box(1) = worked(in(3) / in(2));
+        break;
+    case CalcTask::WinchPower:  // W, s, t, P
+        if (e.asked == 1)
+            box(1) = worked(in(4) * in(3));
+        else if (e.asked == 2)
+            box(4) = worked(in(1) / in(3));
+        else
+            box(3) = worked(in(1) / in(4));
+        break;
+    case CalcTask::WinchEnergy: {  // m, W, h, t, P with g = 10 N/kg; the power in whole watts
+        const double work = in(1) * 10 * in(3);
+        box(2) = worked(work);
+        box(5) = worked(work / in(4), 0);
+        break;
+    }
     default: {
         const auto& m = std::get<NonUniformMotionValues>(e.values);
         const int clock = 60 * a.finishBoxes[0].toInt() + a.finishBoxes[1].toInt();
@@ -171,7 +225,8 @@ CalcAnswer answerFromReadings(const CalcExample& e, const Experiment& x)
 
 // How far a scene has got, as the frames test measures it: the liquid's
 // level (and the body's drop), the fraction of the track, the leg and point,
-// the glow, the melting and the thermometer, the switch, the needles and the clock.
+// the glow, the melting and the thermometer, the switch, the needles and the
+// clock, the weight's drop, the body's travel and the load's lift.
 double startProgress(const CalcExample& e)
 {
     if (const auto* b = std::get_if<SolidDensityValues>(&e.values))
@@ -207,10 +262,11 @@ TEST(ExperimentFrames, LastFrameShowsWhatTheAnswerNeeds)
     forExamples([](const CalcExample& e, const Experiment& x) {
         EXPECT_TRUE(CheckExample(e, answerFromReadings(e, x))) << SolutionText(e).toStdString();
         const ExperimentReadings r = x.readings(x.lastFrame());
-        // A meter's box ends with the example's value, any other box as generated.
+        // A meter's box ends with the example's value, any other box as generated
+        // (the mechanics meters show their own decimals).
         for (const Quantity& q : TaskQuantities::of(e.task)) {
             const std::size_t i = static_cast<std::size_t>(q.box - 1);
-            if (q.box == 0 || !r.boxes[i] || e.task == CalcTask::LiquidDensity)
+            if (q.box == 0 || !r.boxes[i] || e.task == CalcTask::LiquidDensity || isMechanics(e.task))
                 continue;
             const bool meter = q.given == GivenText::WholeMeter || q.given == GivenText::DecimalMeter;
             EXPECT_EQ(*r.boxes[i], meter ? TaskQuantities::valueText(q.read(e.values), q.decimals) : e.boxes[i].text)
@@ -232,6 +288,7 @@ TEST(ExperimentFrames, FramesGrowFromTheNewExampleToItsValues)
 {
     forExamples([](const CalcExample& e, const Experiment& x) {
         const int last = x.lastFrame();
+        ASSERT_GT(last, 0);
         std::array<double, 6> before;
         before.fill(-1000);
         double progressBefore = -1000;
@@ -239,8 +296,9 @@ TEST(ExperimentFrames, FramesGrowFromTheNewExampleToItsValues)
             SCOPED_TRACE("frame " + std::to_string(frame));
             const ExperimentReadings r = x.readings(frame);
             for (std::size_t i = 0; i < 6; ++i) {
-                ASSERT_FALSE(r.boxes[i] && e.boxes[i].used && e.boxes[i].text.isEmpty()) << "box " << i + 1;
+                ASSERT_FALSE(r.boxes[i] && (!e.boxes[i].used || e.boxes[i].text.isEmpty())) << "box " << i + 1;
                 if (r.boxes[i]) {
+                    ASSERT_TRUE(ParseSingle(*r.boxes[i])) << "box " << i + 1 << ": " << r.boxes[i]->toStdString();
                     EXPECT_GE(number(*r.boxes[i]), before[i]);
                     before[i] = number(*r.boxes[i]);
                 }
@@ -286,6 +344,12 @@ TEST(ExperimentFrames, FramesGrowFromTheNewExampleToItsValues)
                     EXPECT_TRUE(circuit->reached == 0 || circuit->switchClosed == 1);
                     progress = circuit->switchClosed + circuit->reached;
                 }
+            } else if (const auto* press = std::get_if<LiquidPressureFrame>(&scene)) {
+                progress = press->lowered;
+            } else if (const auto* board = std::get_if<MechanicalWorkFrame>(&scene)) {
+                progress = board->travelled;
+            } else if (const auto* winch = std::get_if<WinchFrame>(&scene)) {
+                progress = winch->lifted;
             } else {
                 FAIL() << "no scene";
             }
@@ -297,6 +361,46 @@ TEST(ExperimentFrames, FramesGrowFromTheNewExampleToItsValues)
         }
         EXPECT_NEAR(progressBefore, endProgress(e), 1e-9);
     });
+}
+
+// The mechanics runs take the time the example names: the body a tenth of a
+// metre and the winch a tenth of a second a frame; the weight settles in half
+// a second.
+TEST(ExperimentFrames, TheMechanicsRunLastsAsLongAsTheExampleSays)
+{
+    forExamples([](const CalcExample& e, const Experiment& x) {
+        const double seconds = x.lastFrame() * x.frameMs() / 1000.0;
+        if (std::holds_alternative<LiquidPressureValues>(e.values)) {
+            EXPECT_DOUBLE_EQ(seconds, 0.5);
+        } else if (const auto* work = std::get_if<MechanicalWorkValues>(&e.values)) {
+            EXPECT_EQ(x.lastFrame(), 10 * work->s);
+        } else if (const auto* power = std::get_if<WinchPowerValues>(&e.values)) {
+            EXPECT_NEAR(seconds, power->t, 1e-4);
+        } else if (const auto* energy = std::get_if<WinchEnergyValues>(&e.values)) {
+            EXPECT_NEAR(seconds, energy->t, 1e-4);
+        }
+    });
+}
+
+// "2d" asks for both the energy and the power: one right value is not enough.
+TEST(ExperimentVerdict, TheWinchEnergyIsRightOnlyWithBothValues)
+{
+    const CalcExample e = generated(CalcTask::WinchEnergy, 5);
+    const auto& x = std::get<WinchEnergyValues>(e.values);
+    struct Case {
+        int W;
+        int P;
+        bool right;
+    };
+    for (const Case c : {Case{x.W, x.P, true}, Case{x.W + 10, x.P, false}, Case{x.W, x.P + 1, false},
+                         Case{0, x.P, false}}) {
+        CalcAnswer a;
+        for (std::size_t i = 0; i < 6; ++i)
+            a.boxes[i] = e.boxes[i].text;
+        a.boxes[1] = c.W == 0 ? QString() : QString::number(c.W);
+        a.boxes[4] = QString::number(c.P);
+        EXPECT_EQ(CheckExample(e, a), c.right) << c.W << " J, " << c.P << " W";
+    }
 }
 
 // The car drives at one speed: it reaches E when the clock reads s₁ / v,
