@@ -1,11 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-// The whole picture set: names the forms load, sizes, and the sprite rule
-// (exact magenta where transparent, nothing near it anywhere else).
+// The whole picture set: names the forms and the scenes load, sizes, and the
+// sprite rule (exact magenta where transparent, nothing near it anywhere else).
 #include "art/FullCatalogue.h"
+#include "look/DensityScenePainter.h"
+#include "look/LabScene.h"
 #include "look/Layout.h"
+#include "look/LeverScenePainter.h"
+#include "look/MechanicsScenePainter.h"
+#include "look/MotionScenePainter.h"
 #include "look/Palette.h"
+#include "look/PictureImage.h"
 #include "look/PictureNames.h"
 #include "look/Typeface.h"
 #include "menu/SetupLayout.h"
@@ -14,8 +20,11 @@
 
 #include <QImage>
 #include <QMap>
+#include <QPainter>
 #include <QRegularExpression>
 #include <gtest/gtest.h>
+
+#include <optional>
 
 using namespace orbeta;
 
@@ -58,11 +67,46 @@ struct Loaded {
     QString name;
     QSize size;
     Fit fit = Fit::Exactly;
+    std::optional<PictureKind> kind = std::nullopt;  // the scenes draw their apparatus as sprites on the lab's wall
 };
 
-// Every picture the forms load, by the rules they load it with, at the size
-// of the place they give it.
-QList<Loaded> picturesTheFormsLoad()
+// The apparatus pictures of the calculation scenes, at the size of their drawing.
+void addScenePictures(QList<Loaded>& loaded)
+{
+    const auto sprite = [&loaded](const QString& name, QSize size) {
+        loaded << Loaded{name, size, Fit::Exactly, PictureKind::Sprite};
+    };
+    using Motion = MotionScenePainter;
+    loaded << Loaded{PictureNames::roadMap(), Motion::kMapSize, Fit::Exactly, PictureKind::Opaque};
+    sprite(PictureNames::car(), Motion::kCarSize);
+    sprite(PictureNames::startArrow(), Motion::kArrowSize);
+    for (bool numbers : {true, false}) {
+        sprite(PictureNames::liquidCylinder(numbers), DensityScenePainter::liquidApparatus().size());
+        sprite(PictureNames::solidCylinder(numbers), DensityScenePainter::solidApparatus().size());
+    }
+    for (int i = 1; i <= 3; ++i) {
+        sprite(PictureNames::body(i), DensityScenePainter::kBodySize);
+        sprite(PictureNames::cart(i), Motion::kCartSize);
+    }
+    using M = MechanicsScenePainter;
+    sprite(PictureNames::pressTank(), M::pressApparatus().size());
+    sprite(PictureNames::pressWeight(), M::kWeightSize);
+    sprite(PictureNames::board(), M::boardApparatus().size());
+    for (bool motor : {false, true})
+        sprite(PictureNames::winch(motor), M::winchApparatus().size());
+    for (int frame = 1; frame <= M::kDrumFrames; ++frame)
+        sprite(PictureNames::drum(frame), M::kDrumSize);
+    using Tilt = PictureNames::LeverTilt;
+    for (Tilt tilt : {Tilt::Level, Tilt::Left, Tilt::Right})
+        sprite(PictureNames::lever(tilt), LeverScenePainter::leverApparatus().size());
+    for (int mass = 1; mass <= 20; ++mass)
+        for (bool ring : {false, true})
+            sprite(PictureNames::leverWeight(mass, ring), LeverScenePainter::kWeightSize);
+}
+
+// Every picture the forms and the scenes load, by the rules they load it
+// with, at the size of the place they give it.
+QList<Loaded> picturesTheProgramLoads()
 {
     QList<Loaded> loaded;
     const auto both = {ButtonLook::Normal, ButtonLook::Highlighted};
@@ -124,13 +168,18 @@ QList<Loaded> picturesTheFormsLoad()
            << Loaded{PictureNames::tableTop(), Layout::kTableTopSize}
            << Loaded{PictureNames::tableBody(), Layout::kTableBodySize}
            << Loaded{PictureNames::tableBottom(), Layout::kTableBottomSize};
+    addScenePictures(loaded);
     return loaded;
 }
 
-TEST(PictureSet, HoldsEveryPictureTheFormsLoadAtTheSizeOfItsPlace)
+TEST(PictureSet, HoldsEveryPictureTheProgramLoadsAtTheSizeOfItsPlace)
 {
-    for (const Loaded& picture : picturesTheFormsLoad()) {
+    const PictureCatalogue catalogue = fullCatalogue();
+    for (const Loaded& picture : picturesTheProgramLoads()) {
         ASSERT_TRUE(rendered().contains(picture.name)) << qPrintable(picture.name);
+        if (picture.kind) {
+            EXPECT_EQ(catalogue.find(picture.name)->kind, *picture.kind) << qPrintable(picture.name);
+        }
         const QSize size = sizeOf(picture.name);
         if (picture.fit == Fit::Exactly) {
             EXPECT_EQ(size, picture.size) << qPrintable(picture.name);
@@ -139,6 +188,9 @@ TEST(PictureSet, HoldsEveryPictureTheFormsLoadAtTheSizeOfItsPlace)
             EXPECT_LE(size.height(), picture.size.height()) << qPrintable(picture.name);
         }
     }
+    // The file lookup ignores case: the body of "1c" is the file of body 1.
+    EXPECT_EQ(catalogue.find(QStringLiteral("Bitmap\\Games\\Obj01.bmp")), catalogue.find(PictureNames::body(1)));
+    EXPECT_EQ(PictureNames::leverWeight(7, true), QStringLiteral("Bitmap\\Games\\Zavaz07a.bmp"));
 }
 
 // The last frame of a strip is the finished button; the first is still mostly its empty place.
@@ -180,10 +232,12 @@ TEST(PictureSet, SpritesAreExactMagentaOutsideWithoutFringe)
     EXPECT_GE(sprites, 2 * int(TaskTable::rows().size()) + int(Layout::kHintBubble.size()));
 }
 
-TEST(PictureSet, ButtonLooksDiffer)
+// Pictures drawn from one drawing with a parameter: the parameter shows.
+TEST(PictureSet, ButtonLooksAndSceneFramesDiffer)
 {
     using Look = ButtonLook;
     using TopButton = PictureNames::TopButton;
+    using Tilt = PictureNames::LeverTilt;
     const std::pair<QString, QString> pairs[] = {
         {PictureNames::topicButton(1, Look::Normal), PictureNames::topicButton(1, Look::Highlighted)},
         {PictureNames::taskButton("5e", Look::Normal), PictureNames::taskButton("5e", Look::Highlighted)},
@@ -195,6 +249,10 @@ TEST(PictureSet, ButtonLooksDiffer)
          PictureNames::experimentButton(PictureNames::ExperimentButton::Disabled)},
         {PictureNames::calculatorKey(PictureNames::CalculatorKey::Divide, false),
          PictureNames::calculatorKey(PictureNames::CalculatorKey::Divide, true)},
+        // Each weight shows its own mass, the lever its tilt, the drum turns.
+        {PictureNames::leverWeight(11, true), PictureNames::leverWeight(17, true)},
+        {PictureNames::lever(Tilt::Left), PictureNames::lever(Tilt::Right)},
+        {PictureNames::drum(1), PictureNames::drum(2)},
     };
     for (const auto& [one, other] : pairs) {
         ASSERT_FALSE(rendered().value(one).isNull()) << qPrintable(one);
@@ -283,6 +341,30 @@ TEST(PictureSet, ButtonsAndTheirPlacesShareTheGroundColour)
             EXPECT_EQ(at(place.background, corner.x(), corner.y()), ground)
                 << qPrintable(place.background) << " at " << corner.x() << "," << corner.y();
     }
+}
+
+// The map file and the map of the scene are one drawing: away from the car,
+// the arrow and the legends the scene shows the picture pixel for pixel.
+TEST(PictureSet, TheMapPictureIsTheMapOfTheScene)
+{
+    const QImage picture = rendered().value(PictureNames::roadMap());
+    const RoadMapScene carAtA{
+        .startCity = 1, .targetCity = 3, .car = QPointF(MotionScenePainter::roads()[0][3]), .heading = {}};
+    const QImage scene = PictureImage::opaque(LabScene::kSize, [&carAtA](QPainter& p, QSize) {
+        MotionScenePainter::drawRoadMapScene(p, carAtA);
+    });
+    const QPoint origin = MotionScenePainter::kMapOrigin;
+    // Counted where the map is not bare land, so that a shifted map shows.
+    int drawn = 0, same = 0;
+    for (int y = 0; y < picture.height(); ++y) {
+        for (int x = 0; x < picture.width(); ++x) {
+            if (picture.pixelColor(x, y) == MotionScenePainter::land())
+                continue;
+            ++drawn;
+            same += picture.pixel(x, y) == scene.pixel(origin + QPoint(x, y));
+        }
+    }
+    EXPECT_GT(same, drawn * 9 / 10) << same << " of " << drawn;
 }
 
 } // namespace
