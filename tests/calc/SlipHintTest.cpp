@@ -43,7 +43,7 @@ QString slipOf(const QString& line)
     return colon < 0 ? line : line.mid(colon + 2);
 }
 
-CalcExample example(CalcTask task, int asked, ExampleValues values)
+CalcExample example(CalcTask task, std::optional<int> asked, ExampleValues values)
 {
     CalcExample e;
     e.task = task;
@@ -107,9 +107,7 @@ CalcExample parallel(int asked)
 // 1500 W for 1 h 20 min: 2 kWh.
 CalcExample appliance()
 {
-    CalcExample e = example(CalcTask::ElectricEnergy, 0, ElectricEnergyValues{1500, 1, 20, 80, 2});
-    e.asked.reset();
-    return e;
+    return example(CalcTask::ElectricEnergy, std::nullopt, ElectricEnergyValues{1500, 1, 20, 80, 2});
 }
 
 CalcAnswer inBox(int box, const QString& text)
@@ -215,16 +213,44 @@ TEST(SlipHint, OneRowPerSlip)
     }
 }
 
-// A task that asks two quantities says which box the slip is about; a
-// quotient divided the wrong way round is named as such even when it is
-// also a power of ten off.
+// The line names the box the slip is about by its symbol, also where a task
+// asks two quantities ("2d"); a quotient divided the wrong way round is named
+// as such even when it is also a power of ten off.
 TEST(SlipHint, TheLineNamesTheBoxAndTheSwappedQuotientFirst)
 {
-    EXPECT_EQ(SlipHint(parallel(2), inBox(2, "0,016")), QStringLiteral("R₂: vymeň delenec a deliteľ."));
+    const auto inverted = [](const char* symbol) { return QString::fromUtf8(symbol) + QStringLiteral(": ") + kInverted; };
+    const auto both = [](const char* work, const char* power) {
+        CalcAnswer a = inBox(2, QString::fromLatin1(work));
+        a.boxes[4] = QString::fromLatin1(power);
+        return a;
+    };
     // 1 W at 10 V: I = P / U = 0,1 A; U / P = 10 is also a hundred times too large.
     const CalcExample power = example(CalcTask::ElectricPower, 2, ElectricPowerValues{10, 0.1f, 1});
-    EXPECT_EQ(SlipHint(power, inBox(1, "10")), QStringLiteral("I: vymeň delenec a deliteľ."));
-    EXPECT_EQ(SlipHint(car(3), onClock("2", "-20")), QStringLiteral("t: hodiny a minúty nie sú záporné."));
+    // 48 kg on 6 dm²: 8,0 kPa. 40 N along 5 m: 200 J in 8,0 s. 500 W for 4,0 s: 2000 J.
+    // 50 kg lifted 12,0 m in 4,0 s: 6000 J, 1500 W.
+    const LiquidPressureValues press{48, 8, 6};
+    const MechanicalWorkValues board{40, 5, 8, 200};
+    const WinchPowerValues winch{500, 4, 6, 2000};
+    const CalcExample energy = example(CalcTask::WinchEnergy, std::nullopt, WinchEnergyValues{3, 50, 4, 12, 6000, 1500});
+    const SlipCase cases[] = {
+        {"5e R2 as I2 / U", parallel(2), inBox(2, "0,016"), inverted("R₂")},
+        {"5c I as U / P", power, inBox(1, "10"), inverted("I")},
+        {"1d negative clock", car(3), onClock("2", "-20"), QStringLiteral("t: ") + kNegativeClock},
+        {"2a p: S / m", example(CalcTask::LiquidPressure, 1, press), inBox(2, "0,125"), inverted("p")},
+        {"2a p: right", example(CalcTask::LiquidPressure, 1, press), inBox(2, "8"), kNothing},
+        {"2a S: p / m", example(CalcTask::LiquidPressure, 3, press), inBox(3, "0,167"), inverted("S")},
+        {"2b F: s / W", example(CalcTask::MechanicalWork, 2, board), inBox(2, "0,025"), inverted("F")},
+        {"2b s: F / W", example(CalcTask::MechanicalWork, 3, board), inBox(1, "0,2"), inverted("s")},
+        {"2b W: ten times", example(CalcTask::MechanicalWork, 1, board), inBox(3, "2000"),
+         QStringLiteral("W: ") + timesLarger(10)},
+        {"2c P: t / W", example(CalcTask::WinchPower, 2, winch), inBox(4, "0,002"), inverted("P")},
+        {"2c t: P / W", example(CalcTask::WinchPower, 3, winch), inBox(3, "0,25"), inverted("t")},
+        {"2c t: no slip", example(CalcTask::WinchPower, 3, winch), inBox(3, "7"), kNothing},
+        {"2d P: t / W", energy, both("6000", "0,001"), inverted("P")},
+        {"2d W: a tenth, named apart from P", energy, both("600", "1500"), QStringLiteral("W: ") + timesSmaller(10)},
+    };
+    for (const SlipCase& c : cases)
+        EXPECT_EQ(SlipHint(c.example, c.answer), c.line) << c.name;
 }
 
 // Over generated examples: the right value says nothing, the value ten times
