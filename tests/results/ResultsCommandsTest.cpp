@@ -2,36 +2,23 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // orbeta-cli mark and ranking, run as a teacher or a script would run them.
+#include "tests/support/CliRun.h"
 #include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
 
+using orbeta::test_support::CliRun;
 using orbeta::test_support::writeBytes;
 
 namespace {
 
-struct CliRun {
-    int status = -1;
-    QString out;
-    QString err;
-};
-
 CliRun cli(const QStringList& args)
 {
-    const QString build = qEnvironmentVariable("ORBETA_BUILD_DIR");
-    QProcess process;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    env.remove(QStringLiteral("ORBETA_WINDIR"));
-    process.setProcessEnvironment(env);
-    process.start(build + QStringLiteral("/orbeta-cli"), args);
-    process.waitForFinished(10000);
-    return {process.exitStatus() == QProcess::NormalExit ? process.exitCode() : -1,
-            QString::fromUtf8(process.readAllStandardOutput()), QString::fromUtf8(process.readAllStandardError())};
+    return orbeta::test_support::runCli(args);
 }
 
 class ResultsCommands : public ::testing::Test {
@@ -47,11 +34,11 @@ protected:
 
 TEST_F(ResultsCommands, MarkPrintsTheMarkOrAnEmptyLine)
 {
-    EXPECT_EQ(cli({"mark", "7", "10", "--data", dir.path()}).out, QStringLiteral("2\n"));
-    EXPECT_EQ(cli({"mark", "--data=" + dir.path(), "10", "10"}).out, QStringLiteral("1\n"));
+    EXPECT_EQ(cli({"mark", "7", "10", "--data", dir.path()}).out, "2\n");
+    EXPECT_EQ(cli({"mark", "--data=" + dir.path(), "10", "10"}).out, "1\n");
     const CliRun between = cli({"mark", "69", "99", "--data", dir.path()}); // 69.7 %
     EXPECT_EQ(between.status, 0);
-    EXPECT_EQ(between.out, QStringLiteral("\n"));
+    EXPECT_EQ(between.out, "\n");
 }
 
 TEST_F(ResultsCommands, MarkUsesTheInstalledTableByDefault)
@@ -122,8 +109,8 @@ TEST_F(ResultsCommands, RankingListsEveryRecordBestFirstSeparatedByTabs)
                            "Jana|7|3|3|0\r\nNo mark|9|0|0|0\r\nTab\tName|10|0|1|1\r\n\x8a\xe1rka|7|2|3|0\r\n"));
     const CliRun run = cli({"ranking", "6b", "--data", dir.path()});
     EXPECT_EQ(run.status, 0) << run.err.toStdString();
-    EXPECT_EQ(run.out, QStringLiteral("1\tTab Name\t10\t0\t1\n"
-                                      "2\tŠárka\t7\t2\t3\n"
-                                      "3\tJana\t7\t3\t3\n"
-                                      "4\tNo mark\t9\t0\t\n"));
+    EXPECT_EQ(QString::fromUtf8(run.out), QStringLiteral("1\tTab Name\t10\t0\t1\n"
+                                                       "2\tŠárka\t7\t2\t3\n"
+                                                       "3\tJana\t7\t3\t3\n"
+                                                       "4\tNo mark\t9\t0\t\n"));
 }
