@@ -277,6 +277,8 @@ TEST(DataTree, MirrorAndLensScenesAreConsistent)
             v.push_back(*value);
         }
         const int objectFocusX = v[2], imageFocusX = v[4], centreX = v[6];
+        for (int y : {v[3], v[5], v[7]})
+            EXPECT_EQ(y, v[1]);
         EXPECT_LT(v[0] + 10, objectFocusX);
         EXPECT_EQ(centreX - objectFocusX, imageFocusX - centreX);
         EXPECT_GE(v[8], 40);

@@ -3,7 +3,6 @@
 
 #include "formats/LineCodec.h"
 #include "optics/OpticsSceneFile.h"
-#include "tests/optics/OpticsTestScenes.h"
 
 #include <gtest/gtest.h>
 
@@ -34,27 +33,6 @@ QStringList lensLines()
 }
 
 } // namespace
-
-TEST(OpticsSceneFile, ShippedScenesAgreeWithTheirGeometry)
-{
-    const MirrorScenes mirrors = test::shippedMirrors();
-    for (int slot = 1; slot <= 6; ++slot) {
-        const MirrorScene& s = mirrors.slot[std::size_t(slot)];
-        SCOPED_TRACE(slot);
-        // V on the circle, F half way between V and C, all on the axis.
-        EXPECT_EQ(std::abs(s.vertex.x() - s.centre.x()), s.radius);
-        EXPECT_EQ(2 * s.focus.x(), s.vertex.x() + s.centre.x());
-        for (QPoint p : {s.centre, s.focus, s.vertex})
-            EXPECT_EQ(p.y(), s.axisStart.y());
-        EXPECT_EQ(slot <= 3, s.centre.x() < s.vertex.x()); // concave mirrors face the object
-    }
-    const LensScenes lenses = test::shippedLenses();
-    for (int slot = 1; slot <= 2; ++slot) {
-        const LensScene& s = lenses.slot[std::size_t(slot)];
-        EXPECT_EQ(s.centre.x() - s.objectFocus.x(), s.imageFocus.x() - s.centre.x());
-        EXPECT_EQ(s.centre.y(), s.axisStart.y());
-    }
-}
 
 TEST(OpticsSceneFile, ReadsTheFieldsInOrderAndIgnoresTextAfterTheLastField)
 {
