@@ -54,7 +54,8 @@ if grep -q -- '^CMAKE_CXX_FLAGS:STRING=.*-fstack-protector-strong' "$build/CMake
   unprotected=0
   while IFS= read -r -d '' binary; do
     readelf -h "$binary" > /dev/null 2>&1 || continue
-    if ! readelf --dyn-syms -W "$binary" | grep -q ' __stack_chk_fail'; then
+    symbols=$(readelf --dyn-syms -W "$binary")
+    if ! grep -q ' __stack_chk_fail' <<< "$symbols"; then
       echo "package.sh: ${binary#"$tree"} is built without the stack protector" >&2
       unprotected=1
     fi

@@ -90,13 +90,12 @@ esac
 exit 0
 STUB
 chmod +x "$stubs"/*
-# dpkg's database: what the installed (old) package listed.
-admindir="$work/dpkg"
-mkdir -p "$admindir/info"
-: > "$admindir/info/orbeta.md5sums"
-maintainer() {
-  DPKG_ROOT="$root" DPKG_ADMINDIR="$admindir" PATH="$stubs:$PATH" timeout 60 sh "$work/control/$1" "${@:2}"
-}
+# dpkg-query tells what the installed (old) package listed.
+sums="$work/md5sums"
+: > "$sums"
+printf '#!/bin/sh\n[ "$*" = "--control-show orbeta md5sums" ] && cat "%s"\n' "$sums" > "$stubs/dpkg-query"
+chmod +x "$stubs/dpkg-query"
+maintainer() { DPKG_ROOT="$root" PATH="$stubs:$PATH" timeout 60 sh "$work/control/$1" "${@:2}"; }
 
 data="$root/var/lib/orbeta"
 maintainer postinst configure ""
@@ -153,11 +152,11 @@ printf '%s' "$first" > "$work/first.ini"
 while IFS='|' read -r case contents hd tab kept; do
   cp "$work/default.ini" "$ini"
   rm -f "$old_ini" "$root/etc/orbeta/Orbeta.ini.dpkg-old" "$work/edited.ini"
-  echo "$(md5sum < "$work/first.ini" | cut -d ' ' -f 1)  usr/share/orbeta/Orbeta.ini" > "$admindir/info/orbeta.md5sums"
+  echo "$(md5sum < "$work/first.ini" | cut -d ' ' -f 1)  usr/share/orbeta/Orbeta.ini" > "$sums"
   case $contents in
     first) cp "$work/first.ini" "$old_ini" ;;
     link) printf '[TRV]\nHD=/etc/\n' > "$work/edited.ini"; ln -s "$work/edited.ini" "$old_ini" ;;
-    not-listed) printf '[TRV]\nHD=/srv/share/\n' > "$old_ini"; : > "$admindir/info/orbeta.md5sums" ;;
+    not-listed) printf '[TRV]\nHD=/srv/share/\n' > "$old_ini"; : > "$sums" ;;
     *) printf "$contents" > "$old_ini" ;;
   esac
   maintainer preinst upgrade 0.1 || fail "$case: preinst failed"
@@ -183,7 +182,7 @@ a link to another file|link|/var/lib/orbeta/|/usr/share/orbeta/hd/|no
 not from the first package|not-listed|/var/lib/orbeta/|/usr/share/orbeta/hd/|no
 CASES
 cp "$work/default.ini" "$ini"
-: > "$admindir/info/orbeta.md5sums"
+: > "$sums"
 
 # An upgrade keeps what the pupils wrote.
 printf 'Jana|9|1|1|0\r\n' > "$data/1a.res"
