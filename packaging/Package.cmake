@@ -6,7 +6,10 @@
 # /usr, with the settings in /etc/orbeta and the data tree in /var/lib/orbeta.
 
 list(JOIN ORBETA_WRITTEN_DATA_FILES " " ORBETA_WRITTEN_DATA_FILES)
-foreach(script postinst postrm)
+# Where preinst leaves an Orbeta.ini of the first package that the
+# administrator changed, for postinst to carry into /etc/orbeta/Orbeta.ini.
+set(ORBETA_OLD_INI_STASH Orbeta.ini.dpkg-0.1)
+foreach(script preinst postinst postrm)
   configure_file(debian/${script}.in ${CMAKE_CURRENT_BINARY_DIR}/debian/${script} @ONLY)
 endforeach()
 # The administrator's settings: dpkg keeps a changed Orbeta.ini on upgrades.
@@ -37,7 +40,8 @@ set(CPACK_DEBIAN_PACKAGE_DEPENDS "adduser, fonts-dejavu-core, fonts-dejavu-extra
 set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-translations-l10n")
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_EXTRA
-    ${CMAKE_CURRENT_BINARY_DIR}/debian/postinst ${CMAKE_CURRENT_BINARY_DIR}/debian/postrm
+    ${CMAKE_CURRENT_BINARY_DIR}/debian/preinst ${CMAKE_CURRENT_BINARY_DIR}/debian/postinst
+    ${CMAKE_CURRENT_BINARY_DIR}/debian/postrm
     ${CMAKE_CURRENT_BINARY_DIR}/debian/conffiles)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_SET_DESTDIR ON)

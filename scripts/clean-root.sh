@@ -10,7 +10,9 @@
 # from orbeta-cli. It also replays a pupil racing the maintainer script for a
 # file of root's, tries to move and to forge the tables, checks what an account
 # outside the group can read, and that the administrator's Orbeta.ini survives
-# a reinstall and an upgrade; last the package is purged.
+# a reinstall and an upgrade; then the package is purged. Last, a stand-in
+# for the first package (Orbeta.ini in /usr/share/orbeta) is installed, its
+# Orbeta.ini changed, and upgraded to this package.
 #   scripts/clean-root.sh DEB [WORK_DIR]
 # Needs root, debootstrap, unshare and the network. The pristine root is kept as
 # a tarball in ORBETA_CLEAN_ROOT_CACHE (default ~/.cache/orbeta/clean-root),
@@ -181,6 +183,41 @@ QT_QPA_PLATFORM=offscreen timeout 6 chroot "$root" /usr/sbin/runuser -u jana -- 
 step "apt purge removes the settings and the data tree"
 in_root apt-get purge -y -q orbeta >> "$work/apt.log" 2>&1 || { tail -n 20 "$work/apt.log" >&2; fail "apt purge failed"; }
 [ ! -e "$root/etc/orbeta" ] && [ ! -e "$root/var/lib/orbeta" ] || fail "purging left /etc/orbeta or /var/lib/orbeta"
+
+step "an upgrade from the first package moves its changed Orbeta.ini into /etc/orbeta"
+# The first package (0.1) had Orbeta.ini in /usr/share/orbeta, a plain file,
+# and the tables in /var/lib/orbeta, with no conffile and no preinst; this
+# one stands for it, under a lower version.
+first="$work/first"
+dpkg-deb -R "$deb" "$first"
+rm -r "$first/etc" "$first/DEBIAN/conffiles" "$first/DEBIAN/preinst"
+printf '; Orbeta Tarovia: where the program finds its resources (CD) and its data (HD).\n[TRV]\nCD=/usr/share/orbeta/cd/\nHD=/var/lib/orbeta/\n' \
+  > "$first/usr/share/orbeta/Orbeta.ini"
+cp -a "$first/usr/share/orbeta/hd/." "$first/var/lib/orbeta/"
+sed -i "s/^Version: .*/Version: $version~first/" "$first/DEBIAN/control"
+(cd "$first" && find . -path ./DEBIAN -prune -o -type f -printf '%P\0' | sort -z | xargs -0 md5sum > DEBIAN/md5sums)
+dpkg-deb -b -Zxz "$first" "$root/tmp/orbeta-first.deb" > /dev/null
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q /tmp/orbeta-first.deb >> "$work/apt.log" 2>&1 \
+  || { tail -n 20 "$work/apt.log" >&2; fail "installing the stand-in for the first package failed"; }
+sed -i 's|^HD=.*|HD=/srv/share/|' "$root/usr/share/orbeta/Orbeta.ini"
+# No terminal: a conffile question would fail the upgrade.
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q "$package" < /dev/null >> "$work/apt.log" 2>&1 \
+  || { tail -n 20 "$work/apt.log" >&2; fail "the upgrade from the first package failed"; }
+[ "$(in_root dpkg-query -W -f '${Version}' orbeta)" = "$version" ] || fail "the upgrade from the first package was not installed"
+grep -qx 'HD=/srv/share/' "$root/etc/orbeta/Orbeta.ini" && grep -qx 'TAB=/usr/share/orbeta/hd/' "$root/etc/orbeta/Orbeta.ini" \
+  || fail "the first package's settings did not reach /etc/orbeta/Orbeta.ini: $(cat "$root/etc/orbeta/Orbeta.ini")"
+[ ! -e "$root/usr/share/orbeta/Orbeta.ini" ] && [ ! -e "$root/var/lib/orbeta/Znamky.dat" ] \
+  || fail "the upgrade left the first package's Orbeta.ini or tables"
+[ -f "$root/etc/orbeta/Orbeta.ini.dpkg-old" ] || fail "the first package's changed Orbeta.ini was not kept"
+status=0
+QT_QPA_PLATFORM=offscreen timeout 6 chroot "$root" /usr/sbin/runuser -u jana -- /usr/bin/env -i PATH=/usr/bin:/bin \
+  HOME=/home/jana LANG=C.UTF-8 QT_QPA_PLATFORM=offscreen orbeta > "$work/first.log" 2>&1 || status=$?
+[ "$status" = 124 ] || { cat "$work/first.log" >&2; fail "orbeta does not start after the upgrade from the first package"; }
+in_root env DEBIAN_FRONTEND=noninteractive apt-get install -y -q --reinstall "$package" < /dev/null >> "$work/apt.log" 2>&1 \
+  || { tail -n 20 "$work/apt.log" >&2; fail "apt install --reinstall after the upgrade failed"; }
+grep -qx 'HD=/srv/share/' "$root/etc/orbeta/Orbeta.ini" || fail "a reinstall reset the moved settings"
+in_root apt-get purge -y -q orbeta >> "$work/apt.log" 2>&1 || { tail -n 20 "$work/apt.log" >&2; fail "apt purge failed"; }
+[ ! -e "$root/etc/orbeta" ] || fail "purging left $(ls -A "$root/etc/orbeta") in /etc/orbeta"
 
 step "all checks passed"
 unmount_all

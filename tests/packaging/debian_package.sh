@@ -90,6 +90,11 @@ esac
 exit 0
 STUB
 chmod +x "$stubs"/*
+# dpkg-query tells what the installed (old) package listed.
+sums="$work/md5sums"
+: > "$sums"
+printf '#!/bin/sh\n[ "$*" = "--control-show orbeta md5sums" ] && cat "%s"\n' "$sums" > "$stubs/dpkg-query"
+chmod +x "$stubs/dpkg-query"
 maintainer() { DPKG_ROOT="$root" PATH="$stubs:$PATH" timeout 60 sh "$work/control/$1" "${@:2}"; }
 
 data="$root/var/lib/orbeta"
@@ -135,6 +140,49 @@ wait "$racer" || true
 [ "$(stat -c %a "$secret")" = 600 ] && [ "$(cat "$secret")" = "root only" ] \
   || fail "a pupil racing postinst made $secret $(stat -c %a "$secret"): $(cat "$secret")"
 maintainer postinst configure "$version"
+
+# The first package kept Orbeta.ini in /usr/share/orbeta, a plain file that
+# dpkg removes on the upgrade: what the administrator changed there moves
+# into the conffile, and only that. Each case: what the old file is, what
+# the conffile's HD= and TAB= are afterwards, whether the old file is kept.
+cp "$ini" "$work/default.ini"
+old_ini="$root/usr/share/orbeta/Orbeta.ini"
+first=$'; Orbeta Tarovia: where the program finds its resources (CD) and its data (HD).\n[TRV]\nCD=/usr/share/orbeta/cd/\nHD=/var/lib/orbeta/\n'
+printf '%s' "$first" > "$work/first.ini"
+while IFS='|' read -r case contents hd tab kept; do
+  cp "$work/default.ini" "$ini"
+  rm -f "$old_ini" "$root/etc/orbeta/Orbeta.ini.dpkg-old" "$work/edited.ini"
+  echo "$(md5sum < "$work/first.ini" | cut -d ' ' -f 1)  usr/share/orbeta/Orbeta.ini" > "$sums"
+  case $contents in
+    first) cp "$work/first.ini" "$old_ini" ;;
+    link) printf '[TRV]\nHD=/etc/\n' > "$work/edited.ini"; ln -s "$work/edited.ini" "$old_ini" ;;
+    not-listed) printf '[TRV]\nHD=/srv/share/\n' > "$old_ini"; : > "$sums" ;;
+    *) printf "$contents" > "$old_ini" ;;
+  esac
+  maintainer preinst upgrade 0.1 || fail "$case: preinst failed"
+  rm -f "$old_ini"  # what dpkg does with a file the new package lacks
+  maintainer postinst configure 0.1 > "$work/postinst.out" || fail "$case: postinst failed"
+  grep -qx "HD=$hd" "$ini" && grep -qx "TAB=$tab" "$ini" && grep -qx CD=/usr/share/orbeta/cd/ "$ini" \
+    || fail "$case: the conffile is $(cat "$ini")"
+  if [ "$kept" = yes ]; then
+    [ -f "$root/etc/orbeta/Orbeta.ini.dpkg-old" ] || fail "$case: the old file was not kept"
+    grep -q /etc/orbeta/Orbeta.ini "$work/postinst.out" || fail "$case: postinst did not say where the settings went"
+  else
+    cmp -s "$ini" "$work/default.ini" || fail "$case: the conffile changed: $(cat "$ini")"
+    [ ! -e "$root/etc/orbeta/Orbeta.ini.dpkg-old" ] || fail "$case: an old file was kept"
+  fi
+  [ -z "$(find "$root/etc/orbeta" -name '*.dpkg-0.1' -o -name '*.dpkg-tmp')" ] || fail "$case: a copy was left behind"
+  maintainer postinst configure 0.1 > /dev/null
+  grep -qx "HD=$hd" "$ini" || fail "$case: configuring again changed the conffile"
+done <<'CASES'
+unchanged|first|/var/lib/orbeta/|/usr/share/orbeta/hd/|no
+a share|[TRV]\r\nCD=/usr/share/orbeta/cd/\r\nhd = /srv/share/ \r\n|/srv/share/|/usr/share/orbeta/hd/|yes
+own tables|[trv]\nHD=/srv/share/\nTAB=/srv/tabulky/\n[Iné]\nHD=/nie/\n|/srv/share/|/srv/tabulky/|yes
+a link to another file|link|/var/lib/orbeta/|/usr/share/orbeta/hd/|no
+not from the first package|not-listed|/var/lib/orbeta/|/usr/share/orbeta/hd/|no
+CASES
+cp "$work/default.ini" "$ini"
+: > "$sums"
 
 # An upgrade keeps what the pupils wrote.
 printf 'Jana|9|1|1|0\r\n' > "$data/1a.res"
