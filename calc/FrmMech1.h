@@ -43,8 +43,8 @@ public:
 
     // The loaded form for `task`, not yet shown; null with a message when a
     // data file cannot be read. `returnForm` is the setup form.
-    static std::unique_ptr<FrmMech1> open(Services& services, ResultsLink& results, CalcTask task,
-                                          std::optional<std::uint64_t> seed, QWidget* returnForm,
+    static std::unique_ptr<FrmMech1> open(Services& services, ResultsLink& results, const SeriesSetup& setup,
+                                          CalcTask task, std::optional<std::uint64_t> seed, QWidget* returnForm,
                                           QWidget* parent = nullptr);
 
     // The experiment button.
@@ -85,8 +85,8 @@ protected:
     void stepRow(int step) override;
 
 private:
-    FrmMech1(Services& services, ResultsLink& results, CalcTask task, std::optional<std::uint64_t> seed,
-             QWidget* returnForm, QWidget* parent);
+    FrmMech1(Services& services, ResultsLink& results, const SeriesSetup& setup, CalcTask task,
+             std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent);
 
     bool loadData();
     void buildControls();

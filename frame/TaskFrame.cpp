@@ -17,8 +17,6 @@
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "screen/StripPlayback.h"
-#include "services/Globals.h"
-#include "services/KeyboardSwitch.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 #include "tasks/TaskTable.h"
@@ -69,9 +67,9 @@ const KeyBinding& frameKey(FrameKey action)
                          [action](const KeyBinding& b) { return b.action == action; });
 }
 
-QPixmap markPicture(bool right, QSize size)
+QPixmap markPicture(const Resources& resources, bool right, QSize size)
 {
-    const QPixmap picture = SpritePicture(PictureNames::checkMark(right));
+    const QPixmap picture = SpritePicture(resources.image(PictureNames::checkMark(right)));
     if (picture.isNull() || picture.size() == size || !size.isValid())
         return picture;
     return picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -80,20 +78,22 @@ QPixmap markPicture(bool right, QSize size)
 } // namespace
 
 TaskFrame::TaskFrame(const QString& formName, Services& services, ResultsLink& results, const QString& code,
-                     QWidget* returnForm, QWidget* parent, const Design& design)
+                     const SeriesSetup& setup, QWidget* returnForm, QWidget* parent, const Design& design)
     : Form(formName, parent)
     , m_services(services)
     , m_results(results)
     , m_code(code)
+    , m_setup(setup)
     , m_design(design)
     , m_returnForm(returnForm)
 {
-    SelectUsKeyboard(m_services);
+    m_setup.taskCode = m_code;
+    m_services.keyboard().selectUs();
     buildFrame(design);
     // A screen reader says the title as the screen shows it, not as the log stores it.
     const TaskRow* task = TaskTable::find(m_code);
     setAccessibleName(task ? TaskTable::shownTitle(*task)
-                           : globals().TaskTitle.isEmpty() ? QStringLiteral("Úloha") : globals().TaskTitle);
+                           : m_setup.taskTitle.isEmpty() ? QStringLiteral("Úloha") : m_setup.taskTitle);
 }
 
 TaskFrame::~TaskFrame()
@@ -110,7 +110,7 @@ void TaskFrame::buildFrame(const Design& design)
     for (auto& button : PicTop)
         button = new PictureButton(this);
     PicTop[0]->move(Layout::kTopButton1.topLeft());
-    BuildTopButtons(*this, PicTop);
+    BuildTopButtons(*this, PicTop, m_services.resources());
     const KeyBinding& checkKey = frameKey(FrameKey::Check);
     const std::array<QString, 4> tips{checkKey.tip.toString(), design.newTip, QStringLiteral("Tabuľka výsledkov"),
                                       QStringLiteral("Späť")};
@@ -127,7 +127,7 @@ void TaskFrame::buildFrame(const Design& design)
         connect(button, &PictureButton::mouseMoved, this, [this, i] {
             EnterHoverItem(m_services, std::uint8_t(kHoverToolbar + i));
             ShowTopButtons(PicTop, i + 1);
-            showPointer(PicTop[std::size_t(i)], globals().HandCursor);
+            showPointer(PicTop[std::size_t(i)], m_services.resources().handCursor());
         });
     }
     connect(PicTop[0], &PictureButton::clicked, this, &TaskFrame::check);
@@ -142,8 +142,8 @@ void TaskFrame::buildFrame(const Design& design)
     LblPriklad->setGeometry(design.progress.adjusted(0, 20, 0, 0));
     LblPriklad->setAlignment(Qt::AlignCenter);
 
-    m_right = markPicture(true, design.markSize);
-    m_wrong = markPicture(false, design.markSize);
+    m_right = markPicture(m_services.resources(), true, design.markSize);
+    m_wrong = markPicture(m_services.resources(), false, design.markSize);
     for (int i = 0; i < design.marks; ++i) {
         auto* mark = new PictureButton(this, kHoverMark);
         mark->setFixedPictureSize(design.markSize);
@@ -155,7 +155,7 @@ void TaskFrame::buildFrame(const Design& design)
         connect(mark, &PictureButton::mouseMoved, this, [this, mark] {
             EnterHoverItem(m_services, kHoverMark);
             showHoveredTopButton();
-            showPointer(mark, m_evaluated && mark->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
+            showPointer(mark, m_evaluated && mark->isEnabled() ? m_services.resources().handCursor() : m_services.resources().arrowCursor());
         });
         connect(mark, &PictureButton::mousePressed, this,
                 [this, mark, item](QPoint at) { pressMark(item, mark->mapTo(this, at)); });
@@ -170,14 +170,14 @@ void TaskFrame::buildFrame(const Design& design)
     picPokracuj->setAccessibleName(continueKey.name.toString());
     picPokracuj->setAccessibleDescription(continueKey.description.toString());
     picPokracuj->setDisabledLook(false);
-    m_continueStrip = AnimationStrip(Resources::picture(PictureNames::continueStrip()), Layout::kStripFrames);
-    m_continueBackground = Resources::picture(PictureNames::continueBackground());
+    m_continueStrip = AnimationStrip(m_services.resources().picture(PictureNames::continueStrip()), Layout::kStripFrames);
+    m_continueBackground = m_services.resources().picture(PictureNames::continueBackground());
     picPokracuj->setPicture(m_continueBackground);
     picPokracuj->setEnabled(false);
     connect(picPokracuj, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverContinue);
         showHoveredTopButton();
-        showPointer(picPokracuj, picPokracuj->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
+        showPointer(picPokracuj, picPokracuj->isEnabled() ? m_services.resources().handCursor() : m_services.resources().arrowCursor());
     });
     connect(picPokracuj, &PictureButton::clicked, this, &TaskFrame::continueSeries);
 
@@ -201,9 +201,9 @@ bool TaskFrame::beginSeries()
     LblPriklad->setFont(font);
     for (PictureButton* mark : IHodnoceni)
         mark->raise();
-    setCursor(globals().ArrowCursor);
+    setCursor(m_services.resources().arrowCursor());
     ClearHoverItem();
-    m_series = SeriesProgress(globals().ExampleCount);
+    m_series = SeriesProgress(m_setup.exampleCount);
     if (!buildExample())
         return false;
     updateProgress();
@@ -334,8 +334,8 @@ void TaskFrame::continueSeries()
     }
     // The series is recorded once, whatever reaches the form before it goes.
     picPokracuj->setEnabled(false);
-    const Globals& g = globals();
-    m_results.finishSeries(m_series.result(g.PupilName, g.TopicName, g.TaskTitle), m_returnForm);
+    m_results.finishSeries(m_setup, m_series.result(m_setup.pupilName, m_setup.topicName, m_setup.taskTitle),
+                           m_returnForm);
     leaveForm();
 }
 
@@ -343,7 +343,7 @@ void TaskFrame::showTable()
 {
     PlayClickSound(m_services);
     hideHint();
-    m_results.showRanking(this);
+    m_results.showRanking(m_setup, this);
     if (ScreenHost* host = ScreenHost::instance())
         host->hideForm(this);
 }
@@ -385,7 +385,7 @@ void TaskFrame::leaveForm()
         host->unloadForm(this);
     else
         deleteLater();
-    RestoreKeyboardLayout(m_services);
+    m_services.keyboard().restore();
 }
 
 void TaskFrame::pressMark(int item, QPoint at)
@@ -451,7 +451,7 @@ void TaskFrame::showPointer(QWidget* widget, const QCursor& cursor)
 void TaskFrame::formActivated()
 {
     m_freshScreen = true;
-    SelectUsKeyboard(m_services);
+    m_services.keyboard().selectUs();
     activated();
     showHoveredTopButton();
     restoreFocus();
@@ -572,16 +572,16 @@ void TaskFrame::backgroundMoved(QPoint position)
     // but the pointer is decided by where it is now: a jump from the title
     // straight onto such a label leaves no "?" behind.
     if (QWidget* child = childAt(position); child && child != this) {
-        if (cursor().shape() == globals().HelpCursor.shape())
-            showPointer(this, globals().ArrowCursor);
+        if (cursor().shape() == m_services.resources().helpCursor().shape())
+            showPointer(this, m_services.resources().arrowCursor());
         return;
     }
     if (inTitleHelpArea(position)) {
-        showPointer(this, busy() ? globals().ArrowCursor : globals().HelpCursor);
+        showPointer(this, busy() ? m_services.resources().arrowCursor() : m_services.resources().helpCursor());
         EnterHoverItem(m_services, kHoverTitle);
         return;
     }
-    showPointer(this, globals().ArrowCursor);
+    showPointer(this, m_services.resources().arrowCursor());
     const bool highlighted = std::any_of(PicTop.begin(), PicTop.end(), [](PictureButton* b) {
         return b->look() == PictureButton::Look::Highlighted;
     });

@@ -9,6 +9,7 @@
 #include "screen/AnimationStrip.h"
 #include "screen/FocusRing.h"
 #include "screen/Form.h"
+#include "tasks/SeriesSetup.h"
 #include "tasks/TaskTable.h"
 
 #include <QBasicTimer>
@@ -98,8 +99,9 @@ public:
     virtual int screenItems() const { return 1; }
 
 protected:
+    // `code` is the form's own task; `setup` the pupil's name and count.
     TaskFrame(const QString& formName, Services& services, ResultsLink& results, const QString& code,
-              QWidget* returnForm, QWidget* parent, const Design& design);
+              const SeriesSetup& setup, QWidget* returnForm, QWidget* parent, const Design& design);
 
     // Called once the form's controls exist: filters the program's events,
     // counts from zero and makes the first example; false when it cannot be made.
@@ -165,6 +167,8 @@ protected:
     Services& m_services;
     ResultsLink& m_results;
     QString m_code;
+    // As the setup form gave it, with the form's own task code.
+    SeriesSetup m_setup;
 
 private:
     void buildFrame(const Design& design);
