@@ -79,12 +79,13 @@ void CalcTour::addStates(Tour& tour, Services& services, ResultsLink& results)
                     host.showForm(form);
                     if (step == Step::Load)
                         return;
+                    // The run counts from the tick the tour reads once, so the
+                    // frames shown do not depend on how long the loading took.
                     const std::uint32_t start = services.tickCount();
-                    form->pressStart();
+                    form->pressStart(start);
                     const Experiment& run = form->experiment();
                     if (step == Step::Half) {
-                        // Half a frame later than due, so that the millisecond the
-                        // start button read after `start` cannot hold the frame back.
+                        // The middle of the half-way frame.
                         form->animate(start + std::uint32_t(run.lastFrame() / 2) * run.frameMs() + run.frameMs() / 2);
                         return;
                     }
@@ -188,8 +189,9 @@ void CalcTour::addLeverStates(Tour& tour, Services& services, ResultsLink& resul
                 }
                 break;
             case Step::TippedLeft:
-                form->pressStart();
-                form->animate(services.tickCount() + 3 * LeverExperiment::kFrameMs);
+                const std::uint32_t start = services.tickCount();
+                form->pressStart(start);
+                form->animate(start + 3 * LeverExperiment::kFrameMs);
                 break;
             }
         });

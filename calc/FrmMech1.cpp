@@ -220,7 +220,7 @@ void FrmMech1::buildControls()
     connect(PicStart, &PictureButton::mousePressed, this, [this] {
         setStartPicture(m_running ? StartPicture::StopPressed : StartPicture::PlayPressed);
     });
-    connect(PicStart, &PictureButton::clicked, this, &FrmMech1::pressStart);
+    connect(PicStart, &PictureButton::clicked, this, [this] { pressStart(m_services.tickCount()); });
 
     m_calculator = new CalculatorPanel(*this, m_services, calcTaskTableRows(m_task) == 0);
 
@@ -366,7 +366,7 @@ void FrmMech1::setControls(bool on)
     m_calculator->setEnabled(on);
 }
 
-void FrmMech1::pressStart()
+void FrmMech1::pressStart(std::uint32_t now)
 {
     PlayClickSound(m_services);
     if (!PicStart->isEnabled())
@@ -387,7 +387,6 @@ void FrmMech1::pressStart()
         box->move(Layout::kCalcScene.topLeft() + moved->to);
         unit->move(box->x() + box->width() + kUnitGap, box->y() + (box->height() - unit->height()) / 2);
     }
-    const std::uint32_t now = m_services.tickCount();
     m_experiment.start(now);
     showFrame(m_experiment.shownFrame());
     animate(now);
@@ -596,7 +595,7 @@ void FrmMech1::stepRow(int step)
 void FrmMech1::startKey()
 {
     if (PicStart->isEnabled())
-        pressStart();
+        pressStart(m_services.tickCount());
 }
 
 bool FrmMech1::filterEvent(QObject* watched, QEvent* event)

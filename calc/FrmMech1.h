@@ -47,8 +47,9 @@ public:
                                           CalcTask task, std::optional<std::uint64_t> seed, QWidget* returnForm,
                                           QWidget* parent = nullptr);
 
-    // The experiment button.
-    void pressStart();
+    // The experiment button, pressed at tick `now` of the services' clock:
+    // a run started then shows its frames counted from `now`.
+    void pressStart(std::uint32_t now);
     // A press on a label of table row `row` (1 to 10).
     void markRow(int row);
     // Types the answer into the open boxes and marks its row, as a pupil would.
