@@ -11,7 +11,6 @@
 #include "look/Palette.h"
 #include "look/PictureNames.h"
 #include "screen/Blits.h"
-#include "screen/FocusFrame.h"
 #include "screen/Form.h"
 #include "screen/HelpScreens.h"
 #include "screen/PictureButton.h"
@@ -22,7 +21,6 @@
 #include "tasks/TaskTable.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 
 #include <algorithm>
@@ -37,34 +35,6 @@ bool inTitleHelpArea(QPoint p)
 {
     return p.x() > kTitleHelpArea.left() && p.x() < kTitleHelpArea.left() + kTitleHelpArea.width()
            && p.y() > kTitleHelpArea.top() && p.y() < kTitleHelpArea.top() + kTitleHelpArea.height();
-}
-
-// The function keys of the frame, each described once: what it presses and,
-// for a button of the frame, the button's name, tip and the text a screen
-// reader adds. A key for another button of the frame goes here.
-enum class FrameKey { Help, Start, Check, Continue, New, NextRow, PreviousRow, Solution };
-struct KeyBinding {
-    int key;
-    FrameKey action;
-    QStringView name;        // empty: no button, or the form's Design names it
-    QStringView tip;
-    QStringView description;
-};
-constexpr KeyBinding kFrameKeys[] = {
-    {Qt::Key_F1, FrameKey::Help, {}, {}, {}},
-    {Qt::Key_F2, FrameKey::Start, {}, {}, {}},
-    {Qt::Key_F3, FrameKey::Check, u"Vyhodnoť", u"Vyhodnoť (F3)", u"Kláves F3."},
-    {Qt::Key_F4, FrameKey::Continue, u"Pokračuj", u"Pokračuj (F4)", u"Ďalší príklad. Kláves F4."},
-    {Qt::Key_F6, FrameKey::New, {}, {}, u"Kláves F6."},
-    {Qt::Key_F7, FrameKey::NextRow, {}, {}, {}},
-    {Qt::Key_F8, FrameKey::PreviousRow, {}, {}, {}},
-    {Qt::Key_F9, FrameKey::Solution, {}, {}, u"Riešenie ukáže kláves F9."},
-};
-
-const KeyBinding& frameKey(FrameKey action)
-{
-    return *std::find_if(std::begin(kFrameKeys), std::end(kFrameKeys),
-                         [action](const KeyBinding& b) { return b.action == action; });
 }
 
 QPixmap markPicture(const Resources& resources, bool right, QSize size)
@@ -111,13 +81,13 @@ void TaskFrame::buildFrame(const Design& design)
         button = new PictureButton(this);
     PicTop[0]->move(Layout::kTopButton1.topLeft());
     BuildTopButtons(*this, PicTop, m_services.resources());
-    const KeyBinding& checkKey = frameKey(FrameKey::Check);
+    const KeyBinding& checkKey = FrameKeys::binding(FrameKey::Check);
     const std::array<QString, 4> tips{checkKey.tip.toString(), design.newTip, QStringLiteral("Tabuľka výsledkov"),
                                       QStringLiteral("Späť")};
     // The tips name the keys in brackets; a screen reader reads the name and the key apart.
     const std::array<QString, 4> names{checkKey.name.toString(), QString(design.newTip).section(QStringLiteral(" ("), 0, 0),
                                        QStringLiteral("Tabuľka výsledkov"), QStringLiteral("Späť")};
-    const std::array<QString, 4> keys{checkKey.description.toString(), frameKey(FrameKey::New).description.toString(),
+    const std::array<QString, 4> keys{checkKey.description.toString(), FrameKeys::binding(FrameKey::New).description.toString(),
                                       QStringLiteral("Poradie žiakov."), QStringLiteral("Kláves Escape.")};
     for (int i = 0; i < 4; ++i) {
         PictureButton* button = PicTop[std::size_t(i)];
@@ -165,7 +135,7 @@ void TaskFrame::buildFrame(const Design& design)
     picPokracuj = new PictureButton(this, kHoverContinue);
     picPokracuj->setGeometry(design.continueButton);
     picPokracuj->setFixedPictureSize(design.continueButton.size());
-    const KeyBinding& continueKey = frameKey(FrameKey::Continue);
+    const KeyBinding& continueKey = FrameKeys::binding(FrameKey::Continue);
     picPokracuj->setToolTip(continueKey.tip.toString());
     picPokracuj->setAccessibleName(continueKey.name.toString());
     picPokracuj->setAccessibleDescription(continueKey.description.toString());
@@ -183,7 +153,14 @@ void TaskFrame::buildFrame(const Design& design)
 
     LblPriklad->setAccessibleName(QStringLiteral("Príklad"));
 
-    m_focusFrame = new FocusFrame(this);
+    m_focus = std::make_unique<FrameFocus>(
+        *this, [this] { return focusOrder(); },
+        [this] {
+            std::vector<QWidget*> controls(PicTop.begin(), PicTop.end());
+            controls.push_back(picPokracuj);
+            controls.insert(controls.end(), IHodnoceni.begin(), IHodnoceni.end());
+            return controls;
+        });
     connect(this, &Form::backgroundMousePressed, this, &TaskFrame::backgroundPressed);
     connect(this, &Form::backgroundMouseMoved, this, &TaskFrame::backgroundMoved);
 }
@@ -268,7 +245,7 @@ void TaskFrame::check()
     // first, so that the form judges knowing where it went.
     picPokracuj->setEnabled(true);
     picPokracuj->setFocus(Qt::OtherFocusReason);
-    m_focusFrame->follow(picPokracuj);
+    m_focus->follow(picPokracuj);
     const std::vector<bool> verdicts = judgeExample();
     for (std::size_t i = 0; i < verdicts.size() && i < IHodnoceni.size(); ++i) {
         const bool right = verdicts[i];
@@ -277,7 +254,7 @@ void TaskFrame::check()
         mark->setPicture(right ? m_right : m_wrong);
         mark->setAccessibleName(right ? QStringLiteral("Hodnotenie: správne") : QStringLiteral("Hodnotenie: nesprávne"));
         mark->setAccessibleDescription(right && !m_design.rightMarkOpens ? QString()
-                                                                         : frameKey(FrameKey::Solution).description.toString());
+                                                                         : FrameKeys::binding(FrameKey::Solution).description.toString());
         mark->setEnabled(!right || m_design.rightMarkOpens);
         mark->show();
         mark->raise();
@@ -365,7 +342,7 @@ void TaskFrame::back()
         if (!self || m_left)
             return;
         if (answer != MessageAnswer::Yes) {
-            restoreFocus();
+            m_focus->restore();
             return;
         }
     }
@@ -454,34 +431,13 @@ void TaskFrame::formActivated()
     m_services.keyboard().selectUs();
     activated();
     showHoveredTopButton();
-    restoreFocus();
+    m_focus->restore();
 }
 
 void TaskFrame::hideEvent(QHideEvent* event)
 {
-    // Before the hidden form's focus is passed on (a help picture, the ranking).
-    if (usableFocus(focusWidget()))
-        m_leftFocus = focusWidget();
+    m_focus->remember();
     Form::hideEvent(event);
-}
-
-void TaskFrame::restoreFocus()
-{
-    // The control is given the focus again, not merely found usable: the
-    // focus may be nowhere after the window that had it went.
-    QWidget* control = m_leftFocus ? m_leftFocus.data() : focusWidget();
-    m_leftFocus = nullptr;
-    if (!usableFocus(control)) {
-        focusFirst();
-        return;
-    }
-    control->setFocus(Qt::OtherFocusReason);
-    m_focusFrame->follow(control);
-}
-
-bool TaskFrame::underModalWindow()
-{
-    return QApplication::activeModalWidget() != nullptr;
 }
 
 void TaskFrame::showHoveredTopButton()
@@ -496,50 +452,23 @@ void TaskFrame::showHoveredTopButton()
         host->setHoverId(0);
 }
 
-bool TaskFrame::usableFocus(const QWidget* widget) const
-{
-    return widget && (widget == this || isAncestorOf(widget)) && widget->isEnabled() && !widget->isHidden()
-           && widget->focusPolicy() != Qt::NoFocus;
-}
-
-FocusRing TaskFrame::ring() const
-{
-    FocusRing ring;
-    for (QWidget* control : focusOrder())
-        if (control->focusPolicy() != Qt::NoFocus)
-            ring.add(control);
-    for (PictureButton* button : PicTop)
-        ring.add(button);
-    ring.add(picPokracuj);
-    for (PictureButton* mark : IHodnoceni)
-        ring.add(mark);
-    return ring;
-}
-
 bool TaskFrame::focusNextPrevChild(bool next)
 {
     // A form being hidden passes the focus out of itself, as any widget does.
     if (!isVisible())
         return Form::focusNextPrevChild(next);
-    QWidget* current = focusWidget();
-    if (QWidget* to = ring().next(current, next); to && to != current) {
-        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        m_focusFrame->follow(to);
-    }
+    m_focus->step(next);
     return true;
 }
 
 void TaskFrame::focusFirst()
 {
-    if (QWidget* first = ring().first()) {
-        first->setFocus(Qt::TabFocusReason);
-        m_focusFrame->follow(first);
-    }
+    m_focus->first();
 }
 
 QWidget* TaskFrame::framedControl() const
 {
-    return m_focusFrame->followed();
+    return m_focus->framed();
 }
 
 void TaskFrame::toggleSolution()
@@ -596,100 +525,10 @@ bool TaskFrame::inFront() const
     return host && host->currentForm() == this;
 }
 
-bool TaskFrame::functionKey(int key)
-{
-    if (!isVisible() || !inFront() || m_left)
-        return false;
-    const auto binding = std::find_if(std::begin(kFrameKeys), std::end(kFrameKeys),
-                                      [key](const KeyBinding& b) { return b.key == key; });
-    if (binding == std::end(kFrameKeys))
-        return false;
-    switch (binding->action) {
-    case FrameKey::Help:
-        if (!busy()) {
-            hideHint();
-            PlayClickSound(m_services);
-            ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
-        }
-        break;
-    case FrameKey::NextRow:
-    case FrameKey::PreviousRow:
-        stepRow(binding->action == FrameKey::NextRow ? 1 : -1);
-        break;
-    case FrameKey::Solution:
-        toggleSolution();
-        break;
-    case FrameKey::Start:
-        startKey();
-        break;
-    case FrameKey::Check:
-        if (PicTop[0]->isEnabled())
-            check();
-        break;
-    case FrameKey::Continue:
-        continueSeries();
-        break;
-    case FrameKey::New:
-        if (PicTop[1]->isEnabled()) {
-            PlayClickSound(m_services);
-            newExample();
-        }
-        break;
-    }
-    return true;
-}
-
-bool TaskFrame::ownWidget(QObject* object) const
-{
-    auto* widget = qobject_cast<QWidget*>(object);
-    return widget && (widget == this || isAncestorOf(widget));
-}
-
 bool TaskFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto type = event->type();
-    // Under a message box or the print dialog the keys are that window's:
-    // none acts on the form beneath.
-    if (type == QEvent::KeyPress && !underModalWindow()) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat() && key->modifiers() == Qt::NoModifier && functionKey(key->key()))
-            return true;
-        // Escape goes one step back: the hint shut, the form's half-done
-        // step undone, else the way back (which asks when answers would be lost).
-        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && isVisible()
-            && inFront()) {
-            if (m_hintShown && m_hintShown->isVisible()) {
-                hideHint();
-                return true;
-            }
-            if (ownWidget(watched)) {
-                if (!key->isAutoRepeat() && !cancelStep())
-                    back();
-                return true;
-            }
-        }
-    }
-    // The stage is shown through the host's view, whose focus the
-    // application reports: the frame follows the focus events of the controls.
-    if (type == QEvent::FocusIn && ownWidget(watched))
-        m_focusFrame->follow(static_cast<QWidget*>(watched));
-    else if (type == QEvent::FocusOut && watched == m_focusFrame->followed())
-        m_focusFrame->follow(nullptr);
-    if (watched == m_hintShown && type == QEvent::MouseButtonPress) {
-        hideHint();
+    if (m_keys.route(watched, event))
         return true;
-    }
-    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && ownWidget(watched)) {
-        // The second click of a double click on the screen before this one
-        // (its back button stands where this form's does) is not the pupil's
-        // click on this form.
-        if (type == QEvent::MouseButtonDblClick && m_freshScreen)
-            return true;
-        m_freshScreen = false;
-    }
-    if (m_design.holdMark && type == QEvent::MouseButtonRelease
-        && std::find(IHodnoceni.begin(), IHodnoceni.end(), watched) != IHodnoceni.end())
-        hideHint();
     if (filterEvent(watched, event))
         return true;
     return Form::eventFilter(watched, event);

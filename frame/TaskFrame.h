@@ -3,11 +3,12 @@
 
 #pragma once
 
+#include "frame/FrameFocus.h"
+#include "frame/FrameKeys.h"
 #include "frame/HintWindow.h"
 #include "frame/SeriesProgress.h"
 #include "frame/TopButtons.h"
 #include "screen/AnimationStrip.h"
-#include "screen/FocusRing.h"
 #include "screen/Form.h"
 #include "tasks/SeriesSetup.h"
 #include "tasks/TaskTable.h"
@@ -17,6 +18,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -25,7 +27,6 @@ class QLabel;
 
 namespace orbeta {
 
-class FocusFrame;
 class PictureButton;
 class ResultsLink;
 class Services;
@@ -171,22 +172,17 @@ protected:
     SeriesSetup m_setup;
 
 private:
+    // Routes the keys and clicks of the event filter into the frame.
+    friend class FrameKeys;
+
     void buildFrame(const Design& design);
-    bool functionKey(int key);
     void backgroundPressed(QPoint position);
     void backgroundMoved(QPoint position);
-    bool ownWidget(QObject* object) const;
     // The form is the one in front of the host.
     bool inFront() const;
     void leaveForm();
-    // A message box, the print dialog or another modal window is open above the form.
-    static bool underModalWindow();
-    // The control the pupil left, or the first one, takes the focus visibly.
-    void restoreFocus();
     // The toolbar's highlight follows where the pointer is now.
     void showHoveredTopButton();
-    bool usableFocus(const QWidget* widget) const;
-    FocusRing ring() const;
 
     TopButtons PicTop{};
     PictureButton* picPokracuj = nullptr;
@@ -211,9 +207,8 @@ private:
     // while the window is being destroyed, when it is no HintWindow any more.
     QPointer<QWidget> m_hintShown;
     bool m_left = false;
-    // The control that had the focus when the form was hidden, given it back on return.
-    QPointer<QWidget> m_leftFocus;
-    FocusFrame* m_focusFrame = nullptr;
+    std::unique_ptr<FrameFocus> m_focus;
+    FrameKeys m_keys{*this};
 };
 
 } // namespace orbeta
