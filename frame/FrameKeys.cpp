@@ -3,15 +3,9 @@
 
 #include "frame/FrameKeys.h"
 
-#include "frame/FrameFocus.h"
-#include "frame/TaskFrame.h"
-#include "look/PictureNames.h"
-#include "screen/HelpScreens.h"
-#include "screen/PictureButton.h"
-#include "services/Services.h"
-
 #include <QApplication>
 #include <QKeyEvent>
+#include <QWidget>
 
 #include <algorithm>
 
@@ -45,57 +39,24 @@ bool FrameKeys::underModalWindow()
 
 bool FrameKeys::functionKey(int key)
 {
-    TaskFrame& f = m_frame;
-    if (!f.isVisible() || !f.inFront() || f.m_left)
+    if (!m_frame.inFront() || m_frame.left())
         return false;
     const auto binding = std::find_if(std::begin(kFrameKeys), std::end(kFrameKeys),
                                       [key](const KeyBinding& b) { return b.key == key; });
     if (binding == std::end(kFrameKeys))
         return false;
-    switch (binding->action) {
-    case FrameKey::Help:
-        if (!f.busy()) {
-            f.hideHint();
-            PlayClickSound(f.m_services);
-            ShowHelpPicture(f.m_services, PictureNames::taskHelp(f.m_code), &f);
-        }
-        break;
-    case FrameKey::NextRow:
-    case FrameKey::PreviousRow:
-        f.stepRow(binding->action == FrameKey::NextRow ? 1 : -1);
-        break;
-    case FrameKey::Solution:
-        f.toggleSolution();
-        break;
-    case FrameKey::Start:
-        f.startKey();
-        break;
-    case FrameKey::Check:
-        if (f.PicTop[0]->isEnabled())
-            f.check();
-        break;
-    case FrameKey::Continue:
-        f.continueSeries();
-        break;
-    case FrameKey::New:
-        if (f.PicTop[1]->isEnabled()) {
-            PlayClickSound(f.m_services);
-            f.newExample();
-        }
-        break;
-    }
+    m_frame.press(binding->action);
     return true;
 }
 
 bool FrameKeys::ownWidget(QObject* object) const
 {
     auto* widget = qobject_cast<QWidget*>(object);
-    return widget && (widget == &m_frame || m_frame.isAncestorOf(widget));
+    return widget && (widget == &m_form || m_form.isAncestorOf(widget));
 }
 
 bool FrameKeys::route(QObject* watched, QEvent* event)
 {
-    TaskFrame& f = m_frame;
     const auto type = event->type();
     // Under a message box or the print dialog the keys are that window's:
     // none acts on the form beneath.
@@ -105,36 +66,32 @@ bool FrameKeys::route(QObject* watched, QEvent* event)
             return true;
         // Escape goes one step back: the hint shut, the form's half-done
         // step undone, else the way back (which asks when answers would be lost).
-        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && f.isVisible() && f.inFront()) {
-            if (f.m_hintShown && f.m_hintShown->isVisible()) {
-                f.hideHint();
+        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && m_frame.inFront()) {
+            if (QWidget* hint = m_frame.shownHint(); hint && hint->isVisible()) {
+                m_frame.hideHint();
                 return true;
             }
             if (ownWidget(watched)) {
-                if (!key->isAutoRepeat() && !f.cancelStep())
-                    f.back();
+                if (!key->isAutoRepeat() && !m_frame.cancelStep())
+                    m_frame.back();
                 return true;
             }
         }
     }
-    // The stage is shown through the host's view, whose focus the
-    // application reports: the frame follows the focus events of the controls.
-    f.m_focus->watch(watched, type);
-    if (watched == f.m_hintShown && type == QEvent::MouseButtonPress) {
-        f.hideHint();
+    if (const QObject* hint = m_frame.shownHint(); type == QEvent::MouseButtonPress && watched && watched == hint) {
+        m_frame.hideHint();
         return true;
     }
     if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && ownWidget(watched)) {
         // The second click of a double click on the screen before this one
         // (its back button stands where this form's does) is not the pupil's
         // click on this form.
-        if (type == QEvent::MouseButtonDblClick && f.m_freshScreen)
+        if (type == QEvent::MouseButtonDblClick && m_freshScreen)
             return true;
-        f.m_freshScreen = false;
+        m_freshScreen = false;
     }
-    if (f.m_design.holdMark && type == QEvent::MouseButtonRelease
-        && std::find(f.IHodnoceni.begin(), f.IHodnoceni.end(), watched) != f.IHodnoceni.end())
-        f.hideHint();
+    if (type == QEvent::MouseButtonRelease && m_frame.heldMark(watched))
+        m_frame.hideHint();
     return false;
 }
 

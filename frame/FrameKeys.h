@@ -3,14 +3,15 @@
 
 #pragma once
 
+#include <QEvent>
 #include <QStringView>
 
-class QEvent;
+#include <functional>
+
 class QObject;
+class QWidget;
 
 namespace orbeta {
-
-class TaskFrame;
 
 // What a function key of the frame presses.
 enum class FrameKey { Help, Start, Check, Continue, New, NextRow, PreviousRow, Solution };
@@ -27,18 +28,32 @@ struct KeyBinding {
 
 // The keys and clicks of a task frame as its application-wide event filter
 // sees them: the function keys of `kFrameKeys` (FrameKeys.cpp), Escape one
-// step back, the focus frame following the focus, a click shutting the hint,
-// the second click of a double click begun on the screen before dropped, and
-// the release of a held mark. Under a modal window every key passes by.
+// step back, a click shutting the hint, the second click of a double click
+// begun on the screen before dropped, and the release of a held mark. Under
+// a modal window every key passes by.
 class FrameKeys {
 public:
-    explicit FrameKeys(TaskFrame& frame) : m_frame(frame) {}
+    // What the keys and clicks act on.
+    struct Frame {
+        std::function<bool()> inFront;        // the form is shown and in front
+        std::function<bool()> left;           // the form is on its way out
+        std::function<void(FrameKey)> press;  // does what the key stands for
+        std::function<QWidget*()> shownHint;  // the hint window shown last, if any
+        std::function<void()> hideHint;
+        std::function<bool()> cancelStep;     // the form's half-done step undone; false when none
+        std::function<void()> back;
+        std::function<bool(QObject*)> heldMark; // a mark whose solution shows while it is held
+    };
+
+    FrameKeys(QWidget& form, Frame frame) : m_form(form), m_frame(std::move(frame)) {}
 
     // The row of `action` in the table.
     static const KeyBinding& binding(FrameKey action);
     // A message box, the print dialog or another modal window is open.
     static bool underModalWindow();
 
+    // The form came to the front: no press has reached it yet.
+    void screenShown() { m_freshScreen = true; }
     // True when the event was the frame's and is done with.
     bool route(QObject* watched, QEvent* event);
 
@@ -47,7 +62,10 @@ private:
     bool functionKey(int key);
     bool ownWidget(QObject* object) const;
 
-    TaskFrame& m_frame;
+    QWidget& m_form;
+    Frame m_frame;
+    // No press has reached the form since it came to the front.
+    bool m_freshScreen = true;
 };
 
 } // namespace orbeta

@@ -153,6 +153,21 @@ void TaskFrame::buildFrame(const Design& design)
 
     LblPriklad->setAccessibleName(QStringLiteral("Príklad"));
 
+    m_keys = std::make_unique<FrameKeys>(
+        *this, FrameKeys::Frame{
+                   .inFront = [this] { return isVisible() && inFront(); },
+                   .left = [this] { return m_left; },
+                   .press = [this](FrameKey action) { pressKey(action); },
+                   .shownHint = [this] { return m_hintShown.data(); },
+                   .hideHint = [this] { hideHint(); },
+                   .cancelStep = [this] { return cancelStep(); },
+                   .back = [this] { back(); },
+                   .heldMark =
+                       [this](QObject* watched) {
+                           return m_design.holdMark
+                                  && std::find(IHodnoceni.begin(), IHodnoceni.end(), watched) != IHodnoceni.end();
+                       },
+               });
     m_focus = std::make_unique<FrameFocus>(
         *this, [this] { return focusOrder(); },
         [this] {
@@ -427,7 +442,7 @@ void TaskFrame::showPointer(QWidget* widget, const QCursor& cursor)
 
 void TaskFrame::formActivated()
 {
-    m_freshScreen = true;
+    m_keys->screenShown();
     m_services.keyboard().selectUs();
     activated();
     showHoveredTopButton();
@@ -525,9 +540,48 @@ bool TaskFrame::inFront() const
     return host && host->currentForm() == this;
 }
 
+void TaskFrame::pressKey(FrameKey action)
+{
+    switch (action) {
+    case FrameKey::Help:
+        if (!busy()) {
+            hideHint();
+            PlayClickSound(m_services);
+            ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
+        }
+        break;
+    case FrameKey::NextRow:
+    case FrameKey::PreviousRow:
+        stepRow(action == FrameKey::NextRow ? 1 : -1);
+        break;
+    case FrameKey::Solution:
+        toggleSolution();
+        break;
+    case FrameKey::Start:
+        startKey();
+        break;
+    case FrameKey::Check:
+        if (PicTop[0]->isEnabled())
+            check();
+        break;
+    case FrameKey::Continue:
+        continueSeries();
+        break;
+    case FrameKey::New:
+        if (PicTop[1]->isEnabled()) {
+            PlayClickSound(m_services);
+            newExample();
+        }
+        break;
+    }
+}
+
 bool TaskFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    if (m_keys.route(watched, event))
+    // The stage is shown through the host's view, whose focus the
+    // application reports: the frame follows the focus events of the controls.
+    m_focus->watch(watched, event->type());
+    if (m_keys->route(watched, event))
         return true;
     if (filterEvent(watched, event))
         return true;

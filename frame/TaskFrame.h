@@ -172,10 +172,9 @@ protected:
     SeriesSetup m_setup;
 
 private:
-    // Routes the keys and clicks of the event filter into the frame.
-    friend class FrameKeys;
-
     void buildFrame(const Design& design);
+    // What the function key of `action` does.
+    void pressKey(FrameKey action);
     void backgroundPressed(QPoint position);
     void backgroundMoved(QPoint position);
     // The form is the one in front of the host.
@@ -193,8 +192,6 @@ private:
     SeriesProgress m_series;
     QPointer<QWidget> m_returnForm;
     bool m_evaluated = false;
-    // No press has reached the form since it came to the front.
-    bool m_freshScreen = true;
 
     QBasicTimer m_timer;
     std::optional<std::uint32_t> m_continueStart;
@@ -208,7 +205,7 @@ private:
     QPointer<QWidget> m_hintShown;
     bool m_left = false;
     std::unique_ptr<FrameFocus> m_focus;
-    FrameKeys m_keys{*this};
+    std::unique_ptr<FrameKeys> m_keys;
 };
 
 } // namespace orbeta
