@@ -184,6 +184,16 @@ TEST_F(CalcSeriesTest, TheExperimentStopsAndResumesWhereItStopped)
     form->animate(services.tickCount());
     EXPECT_EQ(form->experiment().currentFrame(), 0);
     EXPECT_TRUE(form->experiment().completed());
+
+    // A run counts from the tick of its press, not from a later reading of
+    // the clock: played for its whole length after the press, it is over.
+    services.setTime(22'000);
+    form->pressStart(20'000);
+    const Experiment& run = form->experiment();
+    ASSERT_TRUE(run.running());
+    form->animate(20'000 + std::uint32_t(run.lastFrame() + 1) * run.frameMs());
+    EXPECT_FALSE(run.running());
+    EXPECT_TRUE(run.completed());
 }
 
 TEST_F(CalcSeriesTest, RowsAreMarkedOnlyWhenTheTableIsAskedAndBeforeTheCheck)
