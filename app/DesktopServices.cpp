@@ -30,7 +30,7 @@ QDateTime DesktopServices::now() const
 
 void DesktopServices::play(Sound sound)
 {
-    Sounds::play(sound);
+    Sounds::play(m_resources.installation(), sound);
 }
 
 MessageAnswer DesktopServices::showMessage(const QString& title, const QString& text, MessageIcon icon,

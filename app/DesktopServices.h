@@ -26,11 +26,15 @@ public:
                               MessageButtons buttons) override;
     bool runPrintDialog(QPrinter& printer) override;
     KeyboardLayouts& keyboardLayouts() override;
+    KeyboardSwitch& keyboard() override { return m_keyboard; }
+    Resources& resources() override { return m_resources; }
 
 private:
     QString m_messageScript;
     QElapsedTimer m_clock;
     DesktopKeyboardLayouts m_layouts;
+    KeyboardSwitch m_keyboard{m_layouts};
+    Resources m_resources;
 };
 
 } // namespace orbeta

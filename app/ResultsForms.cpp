@@ -6,13 +6,15 @@
 #include "results/FrmChybovy.h"
 #include "results/FrmTabulka.h"
 #include "screen/ScreenHost.h"
+#include "services/Services.h"
 
 namespace orbeta {
 
-void ResultsForms::finishSeries(const SeriesResult& series, QWidget* returnForm)
+void ResultsForms::finishSeries(const SeriesSetup& setup, const SeriesResult& series, QWidget* returnForm)
 {
     ScreenHost* host = ScreenHost::instance();
-    auto* table = new FrmTabulka(m_services, host ? host->stage() : returnForm);
+    auto* table = new FrmTabulka(m_services, setup, m_services.resources().installation().resultsDir,
+                                 host ? host->stage() : returnForm);
     const auto correct = std::uint8_t(series.correct);
     const auto total = std::uint8_t(series.correct + series.wrong);
     const QString correctText = QString::number(series.correct);
@@ -26,10 +28,11 @@ void ResultsForms::finishSeries(const SeriesResult& series, QWidget* returnForm)
         host->showForm(table);
 }
 
-void ResultsForms::showRanking(QWidget* returnForm)
+void ResultsForms::showRanking(const SeriesSetup& setup, QWidget* returnForm)
 {
     ScreenHost* host = ScreenHost::instance();
-    auto* table = new FrmTabulka(m_services, host ? host->stage() : returnForm);
+    auto* table = new FrmTabulka(m_services, setup, m_services.resources().installation().resultsDir,
+                                 host ? host->stage() : returnForm);
     table->ReturnForm = returnForm;
     if (host)
         host->showForm(table);
@@ -37,7 +40,7 @@ void ResultsForms::showRanking(QWidget* returnForm)
 
 HintWindow* ResultsForms::createHint(HintBubble bubble, QWidget* parent)
 {
-    auto* hint = new FrmChybovy(bubble, parent);
+    auto* hint = new FrmChybovy(m_services.resources(), bubble, parent);
     hint->hide();
     return hint;
 }

@@ -14,8 +14,8 @@ class ResultsForms : public ResultsLink {
 public:
     explicit ResultsForms(Services& services) : m_services(services) {}
 
-    void finishSeries(const SeriesResult& series, QWidget* returnForm) override;
-    void showRanking(QWidget* returnForm) override;
+    void finishSeries(const SeriesSetup& setup, const SeriesResult& series, QWidget* returnForm) override;
+    void showRanking(const SeriesSetup& setup, QWidget* returnForm) override;
     HintWindow* createHint(HintBubble bubble, QWidget* parent) override;
 
 private:

@@ -9,7 +9,6 @@
 #include "print/WorksheetDocument.h"
 #include "print/WorksheetPlan.h"
 #include "screen/Tour.h"
-#include "services/Globals.h"
 #include "services/Services.h"
 
 #include <QDateTime>
@@ -35,10 +34,10 @@ std::uint64_t WorksheetPrinting::nextSeed(int count)
     return seed;
 }
 
-bool WorksheetPrinting::print(const QString& taskCode, QPrinter& printer, int copies)
+bool WorksheetPrinting::print(const SeriesSetup& setup, QPrinter& printer, int copies)
 {
-    const TaskRow* task = TaskTable::find(taskCode);
-    if (!task || !print::WorksheetPlan::countAllowed(*task, globals().ExampleCount))
+    const TaskRow* task = TaskTable::find(setup.taskCode);
+    if (!task || !print::WorksheetPlan::countAllowed(*task, setup.exampleCount))
         return false;
     // Every sheet is made before the printer starts, so that a missing data
     // file prints nothing at all.
@@ -50,12 +49,12 @@ bool WorksheetPrinting::print(const QString& taskCode, QPrinter& printer, int co
     for (int copy = 0; copy < copies; ++copy) {
         print::WorksheetRequest request;
         request.task = task;
-        request.count = globals().ExampleCount;
+        request.count = setup.exampleCount;
         request.seed = nextSeed(request.count);
-        request.pupilName = globals().PupilName.trimmed();
+        request.pupilName = setup.pupilName.trimmed();
         request.date = m_services->now().date();
         FileResult<std::unique_ptr<print::WorksheetContent>> content =
-            print::WorksheetContents::load(request, globals().DataDir);
+            print::WorksheetContents::load(request, m_services->resources().installation().dataDir);
         if (!content)
             return false;
         sheets.push_back({request, std::move(content.value())});
@@ -86,7 +85,7 @@ void WorksheetPrinting::addTourStates(Tour& tour, Services& services)
                                 request.pupilName = QStringLiteral("Jana Nováková");
                                 request.date = services.now().date();
                                 request.answers = answers;
-                                auto content = print::WorksheetContents::load(request, globals().DataDir);
+                                auto content = print::WorksheetContents::load(request, services.resources().installation().dataDir);
                                 if (!content) {
                                     std::fprintf(stderr, "orbeta: %s\n", qPrintable(content.error().message()));
                                     return QImage();

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "frame/ExampleSeeder.h"
+#include "tasks/SeriesSetup.h"
 
 #include <QString>
 
@@ -25,7 +26,8 @@ public:
     // example k comes from S + k, the next sheet continues after it.
     WorksheetPrinting(Services& services, std::optional<std::uint64_t> fixedSeed);
 
-    bool print(const QString& taskCode, QPrinter& printer, int copies);
+    // `copies` sheets of the task, the count and the pupil's name of `setup`.
+    bool print(const SeriesSetup& setup, QPrinter& printer, int copies);
 
     // The seed of the next sheet of `count` examples.
     std::uint64_t nextSeed(int count);

@@ -92,7 +92,7 @@ void addTourStates(orbeta::Tour& tour, orbeta::Services& services, const orbeta:
     orbeta::FrmDvojice::addTourStates(tour, services, results);
     orbeta::FrmOsa::addTourStates(tour, services, results);
     orbeta::FrmTabulka::addTourStates(tour, services);
-    orbeta::FrmChybovy::addTourStates(tour);
+    orbeta::FrmChybovy::addTourStates(tour, services);
     orbeta::WorksheetPrinting::addTourStates(tour, services);
 }
 
@@ -122,42 +122,42 @@ orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink
     using namespace orbeta;
     TaskForms forms;
     forms.add(TaskFormKind::Mech1,
-              {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
-                   const auto task = calcTaskFromCode(code);
+              {[&services, &results, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
+                   const auto task = calcTaskFromCode(setup.taskCode);
                    ScreenHost* host = ScreenHost::instance();
                    // A task whose scene is not drawn yet stays closed.
                    if (!task || !CalcScene::available(*task))
                        return nullptr;
-                   return FrmMech1::open(services, results, *task, seed, host ? host->currentForm() : nullptr,
+                   return FrmMech1::open(services, results, setup, *task, seed, host ? host->currentForm() : nullptr,
                                          host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Zobr,
-              {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
-                   const auto task = opticsTaskFromCode(code);
+              {[&services, &results, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
+                   const auto task = opticsTaskFromCode(setup.taskCode);
                    ScreenHost* host = ScreenHost::instance();
                    if (!task)
                        return nullptr;
-                   return FrmZobr::open(services, results, *task, opticsRandom(), seed,
+                   return FrmZobr::open(services, results, setup, *task, opticsRandom(), seed,
                                         host ? host->currentForm() : nullptr, host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Dvojice,
-              {[&services, &results, seed](const QString&) -> std::unique_ptr<QWidget> {
+              {[&services, &results, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
                    ScreenHost* host = ScreenHost::instance();
-                   return FrmDvojice::open(services, results, seed, host ? host->currentForm() : nullptr,
+                   return FrmDvojice::open(services, results, setup, seed, host ? host->currentForm() : nullptr,
                                            host ? host->stage() : nullptr);
                }});
     forms.add(TaskFormKind::Osa,
-              {[&services, &results, seed](const QString& code) -> std::unique_ptr<QWidget> {
-                   const auto history = HistoryDeck::codeOf(code);
+              {[&services, &results, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
+                   const auto history = HistoryDeck::codeOf(setup.taskCode);
                    ScreenHost* host = ScreenHost::instance();
                    if (!history)
                        return nullptr;
-                   return FrmOsa::open(services, results, *history, seed, host ? host->currentForm() : nullptr,
+                   return FrmOsa::open(services, results, setup, *history, seed, host ? host->currentForm() : nullptr,
                                        host ? host->stage() : nullptr);
                }});
     auto printing = std::make_shared<WorksheetPrinting>(services, seed);
-    forms.setPrinting([printing](const QString& code, QPrinter& printer, int copies) {
-        return printing->print(code, printer, copies);
+    forms.setPrinting([printing](const SeriesSetup& setup, QPrinter& printer, int copies) {
+        return printing->print(setup, printer, copies);
     });
     return forms;
 }
@@ -237,7 +237,7 @@ int runProgram(int argc, char** argv, const orbeta::LaunchOptions& options, cons
     if (orbeta::TerminationSignals::received() != 0)
         return 128 + orbeta::TerminationSignals::received();
     QObject::connect(menu, &orbeta::FrmSelect::taskChosen, menu,
-                     [&services, &taskForms, menu] { orbeta::FrmSetup::open(services, taskForms, *menu); });
+                     [&services, &taskForms, menu] { orbeta::FrmSetup::open(services, taskForms, *menu, menu->chosenTaskCode()); });
 
     if (options.tour()) {
         menu->registerSymbolFont();
@@ -249,7 +249,7 @@ int runProgram(int argc, char** argv, const orbeta::LaunchOptions& options, cons
     // The splash may have been painted, and reported, while the menu was built.
     if (g_benchmarkDone)
         return 0;
-    orbeta::Sounds::enable();
+    orbeta::Sounds::enable(services.resources().installation());
     return app.exec();
 }
 

@@ -34,9 +34,10 @@ void setTextColour(QLabel* label, const QColor& colour)
 
 } // namespace
 
-CalcTablePanel::CalcTablePanel(Form& form)
+CalcTablePanel::CalcTablePanel(Form& form, const Resources& resources)
     : QObject(&form)
     , m_form(form)
+    , m_resources(resources)
 {
     // A darker strip under the row shown or marked, so that its white text stands out.
     m_rowMark = new QWidget(&form);
@@ -75,9 +76,9 @@ void CalcTablePanel::build(const CalcTable& table, int first)
     // "3b" lists a second table of constants below the first.
     const int second = std::max(0, fileRows - first - 1);
     auto drawFrame = [this](int rows, int shift) {
-        const QPixmap top = Resources::picture(PictureNames::tableTop());
-        const QPixmap body = Resources::picture(PictureNames::tableBody());
-        const QPixmap bottom = Resources::picture(PictureNames::tableBottom());
+        const QPixmap top = m_resources.picture(PictureNames::tableTop());
+        const QPixmap body = m_resources.picture(PictureNames::tableBody());
+        const QPixmap bottom = m_resources.picture(PictureNames::tableBottom());
         BlitPersistent(m_form, Layout::kTableTop.x(), Layout::kTableTop.y() + shift, top.width(), top.height(), top);
         for (int i = 1; i <= rows; ++i)
             BlitPersistent(m_form, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * (i - 1) + shift,
@@ -85,7 +86,7 @@ void CalcTablePanel::build(const CalcTable& table, int first)
         BlitPersistent(m_form, Layout::kTableTop.x(), Layout::kTableBodyTop + Layout::kTableRowStep * rows + shift,
                        bottom.width(), bottom.height(), bottom);
     };
-    const QPixmap blue = Resources::picture(PictureNames::tableGround());
+    const QPixmap blue = m_resources.picture(PictureNames::tableGround());
     BlitPersistent(m_form, Layout::kTableBlue.x(), Layout::kTableBlue.y(), blue.width(),
                    std::max(0, blue.height() - Layout::kTableBlueCut), blue);
     drawFrame(first, 0);

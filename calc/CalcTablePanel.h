@@ -15,6 +15,7 @@ class QWidget;
 namespace orbeta {
 
 class Form;
+class Resources;
 
 // The table of materials or vehicles on the calculation form: its frame
 // drawn into the form's picture, the labels `LblLatka`, `LblKg`, `LblG`
@@ -22,7 +23,7 @@ class Form;
 class CalcTablePanel : public QObject {
     Q_OBJECT
 public:
-    explicit CalcTablePanel(Form& form);
+    CalcTablePanel(Form& form, const Resources& resources);
 
     // After the form's common font: the headings bold, the numbers in Sigla.
     void setFonts();
@@ -41,6 +42,7 @@ public:
 
 private:
     Form& m_form;
+    const Resources& m_resources;
     std::array<QLabel*, kMaxCalcTableRows> LblLatka{};
     std::array<QLabel*, kMaxCalcTableRows> LblKg{};
     std::array<QLabel*, kMaxCalcTableRows> LblG{};

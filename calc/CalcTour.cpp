@@ -14,7 +14,6 @@
 #include "screen/HelpScreens.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
-#include "services/Globals.h"
 #include "services/Services.h"
 
 #include <QApplication>
@@ -64,13 +63,13 @@ void CalcTour::addStates(Tour& tour, Services& services, ResultsLink& results)
                 tour.add(QStringLiteral("frm_Mech1"), name, [=, &services, &results](ScreenHost& host) {
                     if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
                         host.unloadForm(previous);
-                    Globals& g = globals();
-                    g.TaskCode = code;
-                    g.ExampleCount = 5;
+                    SeriesSetup setup;
+                    setup.taskCode = code;
+                    setup.exampleCount = 5;
                     std::unique_ptr<FrmMech1> opened;
                     // The first seed whose example asks quantity q.
                     for (std::uint64_t seed = 1; seed < 200; ++seed) {
-                        opened = FrmMech1::open(services, results, task, seed, nullptr, host.stage());
+                        opened = FrmMech1::open(services, results, setup, task, seed, nullptr, host.stage());
                         if (!opened || opened->example().asked.value_or(1) == q)
                             break;
                     }
@@ -80,12 +79,13 @@ void CalcTour::addStates(Tour& tour, Services& services, ResultsLink& results)
                     host.showForm(form);
                     if (step == Step::Load)
                         return;
+                    // The run counts from the tick the tour reads once, so the
+                    // frames shown do not depend on how long the loading took.
                     const std::uint32_t start = services.tickCount();
-                    form->pressStart();
+                    form->pressStart(start);
                     const Experiment& run = form->experiment();
                     if (step == Step::Half) {
-                        // Half a frame later than due, so that the millisecond the
-                        // start button read after `start` cannot hold the frame back.
+                        // The middle of the half-way frame.
                         form->animate(start + std::uint32_t(run.lastFrame() / 2) * run.frameMs() + run.frameMs() / 2);
                         return;
                     }
@@ -143,13 +143,13 @@ void CalcTour::addLeverStates(Tour& tour, Services& services, ResultsLink& resul
         tour.add(QStringLiteral("frm_Mech1"), name, [state, &services, &results](ScreenHost& host) {
             if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
                 host.unloadForm(previous);
-            Globals& g = globals();
-            g.TaskCode = calcTaskCode(CalcTask::Lever);
-            g.ExampleCount = 5;
+            SeriesSetup setup;
+            setup.taskCode = calcTaskCode(CalcTask::Lever);
+            setup.exampleCount = 5;
             // The first seed whose example asks the variant.
             std::unique_ptr<FrmMech1> opened;
             for (std::uint64_t seed = 1; seed < 400; ++seed) {
-                opened = FrmMech1::open(services, results, CalcTask::Lever, seed, nullptr, host.stage());
+                opened = FrmMech1::open(services, results, setup, CalcTask::Lever, seed, nullptr, host.stage());
                 if (!opened)
                     return;
                 if (opened->example().asked == state.asked)
@@ -189,8 +189,9 @@ void CalcTour::addLeverStates(Tour& tour, Services& services, ResultsLink& resul
                 }
                 break;
             case Step::TippedLeft:
-                form->pressStart();
-                form->animate(services.tickCount() + 3 * LeverExperiment::kFrameMs);
+                const std::uint32_t start = services.tickCount();
+                form->pressStart(start);
+                form->animate(start + 3 * LeverExperiment::kFrameMs);
                 break;
             }
         });

@@ -10,8 +10,6 @@
 #include "look/PictureNames.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
-#include "services/KeyboardSwitch.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 
@@ -51,8 +49,8 @@ CalculatorPanel::CalculatorPanel(QWidget& form, Services& services, bool tallNot
         auto* key = new PictureButton(&form, std::uint8_t(TaskFrame::kHoverCalculatorKey + i));
         key->setGeometry(Layout::kCalculatorKey1.translated(Layout::kCalculatorKey1.width() * i, 0));
         key->setFixedPictureSize(Layout::kCalculatorKey1.size());
-        m_keyUp[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, false));
-        m_keyDown[std::size_t(i)] = Resources::picture(PictureNames::calculatorKey(which, true));
+        m_keyUp[std::size_t(i)] = m_services.resources().picture(PictureNames::calculatorKey(which, false));
+        m_keyDown[std::size_t(i)] = m_services.resources().picture(PictureNames::calculatorKey(which, true));
         key->setPicture(m_keyUp[std::size_t(i)]);
         connect(key, &PictureButton::mouseMoved, this,
                 [this, i] { EnterHoverItem(m_services, std::uint8_t(TaskFrame::kHoverCalculatorKey + i)); });
@@ -60,7 +58,7 @@ CalculatorPanel::CalculatorPanel(QWidget& form, Services& services, bool tallNot
         // A key pressed by Space or Enter comes up again at once.
         connect(key, &PictureButton::clicked, this, [this, i] { releaseKey(i + 1); });
         key->setAccessibleName(keyNames[std::size_t(i)]);
-        key->setCursor(globals().HandCursor);
+        key->setCursor(m_services.resources().handCursor());
         Kalk[std::size_t(i)] = key;
     }
     TPoznamky = new QPlainTextEdit(&form);
@@ -106,7 +104,7 @@ bool CalculatorPanel::filterEvent(QObject* watched, QEvent* event)
         if (type == QEvent::KeyPress)
             return filterKey(static_cast<QKeyEvent*>(event));
         if (type == QEvent::FocusIn)
-            SelectUsKeyboard(m_services);
+            m_services.keyboard().selectUs();
         return false;
     }
     for (int i = 0; i < 5; ++i) {

@@ -27,8 +27,6 @@
 #include "screen/Form.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
-#include "services/KeyboardSwitch.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 #include "tasks/TaskTable.h"
@@ -97,10 +95,11 @@ bool showsWhole(const QLineEdit& box, const QString& text)
 
 } // namespace
 
-std::unique_ptr<FrmMech1> FrmMech1::open(Services& services, ResultsLink& results, CalcTask task,
-                                         std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent)
+std::unique_ptr<FrmMech1> FrmMech1::open(Services& services, ResultsLink& results, const SeriesSetup& setup,
+                                         CalcTask task, std::optional<std::uint64_t> seed, QWidget* returnForm,
+                                         QWidget* parent)
 {
-    std::unique_ptr<FrmMech1> form(new FrmMech1(services, results, task, seed, returnForm, parent));
+    std::unique_ptr<FrmMech1> form(new FrmMech1(services, results, setup, task, seed, returnForm, parent));
     if (!form->loadData())
         return nullptr;
     form->m_tablePanel->build(form->m_table, calcTaskTableRows(task));
@@ -108,9 +107,9 @@ std::unique_ptr<FrmMech1> FrmMech1::open(Services& services, ResultsLink& result
     return form;
 }
 
-FrmMech1::FrmMech1(Services& services, ResultsLink& results, CalcTask task, std::optional<std::uint64_t> seed,
-                   QWidget* returnForm, QWidget* parent)
-    : TaskFrame(QStringLiteral("frm_Mech1"), services, results, calcTaskCode(task), returnForm, parent,
+FrmMech1::FrmMech1(Services& services, ResultsLink& results, const SeriesSetup& setup, CalcTask task,
+                   std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent)
+    : TaskFrame(QStringLiteral("frm_Mech1"), services, results, calcTaskCode(task), setup, returnForm, parent,
                 {.newTip = QStringLiteral("Nový príklad (F6)"),
                  .progress = Layout::kCalcProgress,
                  .continueButton = Layout::kCalcContinue,
@@ -127,7 +126,7 @@ FrmMech1::FrmMech1(Services& services, ResultsLink& results, CalcTask task, std:
 
 bool FrmMech1::loadData()
 {
-    const FileResult<CalcTaskFiles> files = CalcTaskFiles::read(m_task, globals().DataDir);
+    const FileResult<CalcTaskFiles> files = CalcTaskFiles::read(m_task, m_services.resources().installation().dataDir);
     if (!files) {
         m_services.showMessage(QStringLiteral("Chyba"), files.error().message(), MessageIcon::Critical);
         return false;
@@ -140,8 +139,8 @@ bool FrmMech1::loadData()
 
 void FrmMech1::buildControls()
 {
-    setPicture(Resources::picture(PictureNames::taskBackground()));
-    const QImage title = Resources::image(PictureNames::taskPicture(m_code));
+    setPicture(m_services.resources().picture(PictureNames::taskBackground()));
+    const QImage title = m_services.resources().image(PictureNames::taskPicture(m_code));
     BlitTransparent(persistentImage(), 0, 0, title.width(), title.height(), title, 0, 0, Palette::transparent());
 
     LblZadani = new QLabel(this);
@@ -156,7 +155,7 @@ void FrmMech1::buildControls()
     m_leverPanel = new LeverPanel(*Pic, m_services, m_task == CalcTask::Lever);
     connect(m_leverPanel, &LeverPanel::moved, this, &FrmMech1::leverMoved);
     connect(m_leverPanel, &LeverPanel::pointed, this,
-            [this](bool hand) { showPointer(Pic, hand ? globals().HandCursor : globals().ArrowCursor); });
+            [this](bool hand) { showPointer(Pic, hand ? m_services.resources().handCursor() : m_services.resources().arrowCursor()); });
 
     for (int i = 0; i < 6; ++i) {
         auto* box = new QLineEdit(this);
@@ -213,19 +212,19 @@ void FrmMech1::buildControls()
     using ExperimentButton = PictureNames::ExperimentButton;
     for (ExperimentButton state : {ExperimentButton::Disabled, ExperimentButton::Play, ExperimentButton::PlayPressed,
                                    ExperimentButton::Stop, ExperimentButton::StopPressed})
-        m_startPictures[std::size_t(state)] = Resources::picture(PictureNames::experimentButton(state));
+        m_startPictures[std::size_t(state)] = m_services.resources().picture(PictureNames::experimentButton(state));
     connect(PicStart, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverStart);
-        showPointer(PicStart, PicStart->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
+        showPointer(PicStart, PicStart->isEnabled() ? m_services.resources().handCursor() : m_services.resources().arrowCursor());
     });
     connect(PicStart, &PictureButton::mousePressed, this, [this] {
         setStartPicture(m_running ? StartPicture::StopPressed : StartPicture::PlayPressed);
     });
-    connect(PicStart, &PictureButton::clicked, this, &FrmMech1::pressStart);
+    connect(PicStart, &PictureButton::clicked, this, [this] { pressStart(m_services.tickCount()); });
 
     m_calculator = new CalculatorPanel(*this, m_services, calcTaskTableRows(m_task) == 0);
 
-    m_tablePanel = new CalcTablePanel(*this);
+    m_tablePanel = new CalcTablePanel(*this, m_services.resources());
 
     NormaliseControls(*this);
     // After the common font: the assignment is smaller for the lever task.
@@ -270,12 +269,12 @@ void FrmMech1::GenerateExample()
     m_experiment = Experiment(m_example);
     m_running = false;
 
-    const Globals& g = globals();
-    LblZadani->setText(g.AssignmentTexts.at(std::size_t(std::clamp(m_example.assignmentLine, 0, TextTables::kMaxLines))));
+    const LoadedTables& tables = m_services.resources().tables();
+    LblZadani->setText(tables.assignments.at(std::size_t(std::clamp(m_example.assignmentLine, 0, TextTables::kMaxLines))));
 
     const SceneLayout layout = CalcScene::layout(m_example);
     const QPoint origin = Layout::kCalcScene.topLeft();
-    auto hintText = [&g](int line) { return line > 0 ? g.HintTexts.at(std::size_t(std::min(line, 70))) : QString(); };
+    auto hintText = [&tables](int line) { return line > 0 ? tables.hints.at(std::size_t(std::min(line, 70))) : QString(); };
     for (std::size_t i = 0; i < 6; ++i) {
         const AnswerBox& a = m_example.boxes[i];
         QLineEdit* box = TVstup[i];
@@ -337,7 +336,7 @@ void FrmMech1::lockBox(QLineEdit* box, bool locked)
 {
     box->setReadOnly(locked);
     box->setFocusPolicy(locked ? Qt::NoFocus : Qt::StrongFocus);
-    box->setCursor(locked ? globals().ArrowCursor : globals().HandCursor);
+    box->setCursor(locked ? m_services.resources().arrowCursor() : m_services.resources().handCursor());
 }
 
 void FrmMech1::showFrame(int frame)
@@ -367,7 +366,7 @@ void FrmMech1::setControls(bool on)
     m_calculator->setEnabled(on);
 }
 
-void FrmMech1::pressStart()
+void FrmMech1::pressStart(std::uint32_t now)
 {
     PlayClickSound(m_services);
     if (!PicStart->isEnabled())
@@ -388,7 +387,6 @@ void FrmMech1::pressStart()
         box->move(Layout::kCalcScene.topLeft() + moved->to);
         unit->move(box->x() + box->width() + kUnitGap, box->y() + (box->height() - unit->height()) / 2);
     }
-    const std::uint32_t now = m_services.tickCount();
     m_experiment.start(now);
     showFrame(m_experiment.shownFrame());
     animate(now);
@@ -536,9 +534,9 @@ void FrmMech1::hoverTable(int row)
         return;
     if (m_example.tableActive()) {
         EnterHoverItem(m_services, std::uint8_t(kHoverTableRow + row));
-        showPointer(this, globals().HandCursor);
+        showPointer(this, m_services.resources().handCursor());
     } else {
-        showPointer(this, globals().ArrowCursor);
+        showPointer(this, m_services.resources().arrowCursor());
     }
 }
 
@@ -597,7 +595,7 @@ void FrmMech1::stepRow(int step)
 void FrmMech1::startKey()
 {
     if (PicStart->isEnabled())
-        pressStart();
+        pressStart(m_services.tickCount());
 }
 
 bool FrmMech1::filterEvent(QObject* watched, QEvent* event)
@@ -613,7 +611,7 @@ bool FrmMech1::filterEvent(QObject* watched, QEvent* event)
         if (type == QEvent::KeyPress)
             return filterAnswerKey(box, static_cast<QKeyEvent*>(event), timeBox);
         if (type == QEvent::FocusIn)
-            SelectUsKeyboard(m_services);
+            m_services.keyboard().selectUs();
         if (type == QEvent::MouseButtonPress && box->isReadOnly()) {
             Pic->setFocus();
             return true;

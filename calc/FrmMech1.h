@@ -43,12 +43,13 @@ public:
 
     // The loaded form for `task`, not yet shown; null with a message when a
     // data file cannot be read. `returnForm` is the setup form.
-    static std::unique_ptr<FrmMech1> open(Services& services, ResultsLink& results, CalcTask task,
-                                          std::optional<std::uint64_t> seed, QWidget* returnForm,
+    static std::unique_ptr<FrmMech1> open(Services& services, ResultsLink& results, const SeriesSetup& setup,
+                                          CalcTask task, std::optional<std::uint64_t> seed, QWidget* returnForm,
                                           QWidget* parent = nullptr);
 
-    // The experiment button.
-    void pressStart();
+    // The experiment button, pressed at tick `now` of the services' clock:
+    // a run started then shows its frames counted from `now`.
+    void pressStart(std::uint32_t now);
     // A press on a label of table row `row` (1 to 10).
     void markRow(int row);
     // Types the answer into the open boxes and marks its row, as a pupil would.
@@ -85,8 +86,8 @@ protected:
     void stepRow(int step) override;
 
 private:
-    FrmMech1(Services& services, ResultsLink& results, CalcTask task, std::optional<std::uint64_t> seed,
-             QWidget* returnForm, QWidget* parent);
+    FrmMech1(Services& services, ResultsLink& results, const SeriesSetup& setup, CalcTask task,
+             std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent);
 
     bool loadData();
     void buildControls();

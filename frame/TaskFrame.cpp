@@ -11,20 +11,16 @@
 #include "look/Palette.h"
 #include "look/PictureNames.h"
 #include "screen/Blits.h"
-#include "screen/FocusFrame.h"
 #include "screen/Form.h"
 #include "screen/HelpScreens.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "screen/StripPlayback.h"
-#include "services/Globals.h"
-#include "services/KeyboardSwitch.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 #include "tasks/TaskTable.h"
 
 #include <QApplication>
-#include <QKeyEvent>
 #include <QLabel>
 
 #include <algorithm>
@@ -41,37 +37,9 @@ bool inTitleHelpArea(QPoint p)
            && p.y() > kTitleHelpArea.top() && p.y() < kTitleHelpArea.top() + kTitleHelpArea.height();
 }
 
-// The function keys of the frame, each described once: what it presses and,
-// for a button of the frame, the button's name, tip and the text a screen
-// reader adds. A key for another button of the frame goes here.
-enum class FrameKey { Help, Start, Check, Continue, New, NextRow, PreviousRow, Solution };
-struct KeyBinding {
-    int key;
-    FrameKey action;
-    QStringView name;        // empty: no button, or the form's Design names it
-    QStringView tip;
-    QStringView description;
-};
-constexpr KeyBinding kFrameKeys[] = {
-    {Qt::Key_F1, FrameKey::Help, {}, {}, {}},
-    {Qt::Key_F2, FrameKey::Start, {}, {}, {}},
-    {Qt::Key_F3, FrameKey::Check, u"Vyhodnoť", u"Vyhodnoť (F3)", u"Kláves F3."},
-    {Qt::Key_F4, FrameKey::Continue, u"Pokračuj", u"Pokračuj (F4)", u"Ďalší príklad. Kláves F4."},
-    {Qt::Key_F6, FrameKey::New, {}, {}, u"Kláves F6."},
-    {Qt::Key_F7, FrameKey::NextRow, {}, {}, {}},
-    {Qt::Key_F8, FrameKey::PreviousRow, {}, {}, {}},
-    {Qt::Key_F9, FrameKey::Solution, {}, {}, u"Riešenie ukáže kláves F9."},
-};
-
-const KeyBinding& frameKey(FrameKey action)
+QPixmap markPicture(const Resources& resources, bool right, QSize size)
 {
-    return *std::find_if(std::begin(kFrameKeys), std::end(kFrameKeys),
-                         [action](const KeyBinding& b) { return b.action == action; });
-}
-
-QPixmap markPicture(bool right, QSize size)
-{
-    const QPixmap picture = SpritePicture(PictureNames::checkMark(right));
+    const QPixmap picture = SpritePicture(resources.image(PictureNames::checkMark(right)));
     if (picture.isNull() || picture.size() == size || !size.isValid())
         return picture;
     return picture.scaled(size, Qt::KeepAspectRatio, Qt::SmoothTransformation);
@@ -80,20 +48,22 @@ QPixmap markPicture(bool right, QSize size)
 } // namespace
 
 TaskFrame::TaskFrame(const QString& formName, Services& services, ResultsLink& results, const QString& code,
-                     QWidget* returnForm, QWidget* parent, const Design& design)
+                     const SeriesSetup& setup, QWidget* returnForm, QWidget* parent, const Design& design)
     : Form(formName, parent)
     , m_services(services)
     , m_results(results)
     , m_code(code)
+    , m_setup(setup)
     , m_design(design)
     , m_returnForm(returnForm)
 {
-    SelectUsKeyboard(m_services);
+    m_setup.taskCode = m_code;
+    m_services.keyboard().selectUs();
     buildFrame(design);
     // A screen reader says the title as the screen shows it, not as the log stores it.
     const TaskRow* task = TaskTable::find(m_code);
     setAccessibleName(task ? TaskTable::shownTitle(*task)
-                           : globals().TaskTitle.isEmpty() ? QStringLiteral("Úloha") : globals().TaskTitle);
+                           : m_setup.taskTitle.isEmpty() ? QStringLiteral("Úloha") : m_setup.taskTitle);
 }
 
 TaskFrame::~TaskFrame()
@@ -110,14 +80,14 @@ void TaskFrame::buildFrame(const Design& design)
     for (auto& button : PicTop)
         button = new PictureButton(this);
     PicTop[0]->move(Layout::kTopButton1.topLeft());
-    BuildTopButtons(*this, PicTop);
-    const KeyBinding& checkKey = frameKey(FrameKey::Check);
+    BuildTopButtons(*this, PicTop, m_services.resources());
+    const KeyBinding& checkKey = FrameKeys::binding(FrameKey::Check);
     const std::array<QString, 4> tips{checkKey.tip.toString(), design.newTip, QStringLiteral("Tabuľka výsledkov"),
                                       QStringLiteral("Späť")};
     // The tips name the keys in brackets; a screen reader reads the name and the key apart.
     const std::array<QString, 4> names{checkKey.name.toString(), QString(design.newTip).section(QStringLiteral(" ("), 0, 0),
                                        QStringLiteral("Tabuľka výsledkov"), QStringLiteral("Späť")};
-    const std::array<QString, 4> keys{checkKey.description.toString(), frameKey(FrameKey::New).description.toString(),
+    const std::array<QString, 4> keys{checkKey.description.toString(), FrameKeys::binding(FrameKey::New).description.toString(),
                                       QStringLiteral("Poradie žiakov."), QStringLiteral("Kláves Escape.")};
     for (int i = 0; i < 4; ++i) {
         PictureButton* button = PicTop[std::size_t(i)];
@@ -127,7 +97,7 @@ void TaskFrame::buildFrame(const Design& design)
         connect(button, &PictureButton::mouseMoved, this, [this, i] {
             EnterHoverItem(m_services, std::uint8_t(kHoverToolbar + i));
             ShowTopButtons(PicTop, i + 1);
-            showPointer(PicTop[std::size_t(i)], globals().HandCursor);
+            showPointer(PicTop[std::size_t(i)], m_services.resources().handCursor());
         });
     }
     connect(PicTop[0], &PictureButton::clicked, this, &TaskFrame::check);
@@ -142,8 +112,8 @@ void TaskFrame::buildFrame(const Design& design)
     LblPriklad->setGeometry(design.progress.adjusted(0, 20, 0, 0));
     LblPriklad->setAlignment(Qt::AlignCenter);
 
-    m_right = markPicture(true, design.markSize);
-    m_wrong = markPicture(false, design.markSize);
+    m_right = markPicture(m_services.resources(), true, design.markSize);
+    m_wrong = markPicture(m_services.resources(), false, design.markSize);
     for (int i = 0; i < design.marks; ++i) {
         auto* mark = new PictureButton(this, kHoverMark);
         mark->setFixedPictureSize(design.markSize);
@@ -155,7 +125,7 @@ void TaskFrame::buildFrame(const Design& design)
         connect(mark, &PictureButton::mouseMoved, this, [this, mark] {
             EnterHoverItem(m_services, kHoverMark);
             showHoveredTopButton();
-            showPointer(mark, m_evaluated && mark->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
+            showPointer(mark, m_evaluated && mark->isEnabled() ? m_services.resources().handCursor() : m_services.resources().arrowCursor());
         });
         connect(mark, &PictureButton::mousePressed, this,
                 [this, mark, item](QPoint at) { pressMark(item, mark->mapTo(this, at)); });
@@ -165,25 +135,47 @@ void TaskFrame::buildFrame(const Design& design)
     picPokracuj = new PictureButton(this, kHoverContinue);
     picPokracuj->setGeometry(design.continueButton);
     picPokracuj->setFixedPictureSize(design.continueButton.size());
-    const KeyBinding& continueKey = frameKey(FrameKey::Continue);
+    const KeyBinding& continueKey = FrameKeys::binding(FrameKey::Continue);
     picPokracuj->setToolTip(continueKey.tip.toString());
     picPokracuj->setAccessibleName(continueKey.name.toString());
     picPokracuj->setAccessibleDescription(continueKey.description.toString());
     picPokracuj->setDisabledLook(false);
-    m_continueStrip = AnimationStrip(Resources::picture(PictureNames::continueStrip()), Layout::kStripFrames);
-    m_continueBackground = Resources::picture(PictureNames::continueBackground());
+    m_continueStrip = AnimationStrip(m_services.resources().picture(PictureNames::continueStrip()), Layout::kStripFrames);
+    m_continueBackground = m_services.resources().picture(PictureNames::continueBackground());
     picPokracuj->setPicture(m_continueBackground);
     picPokracuj->setEnabled(false);
     connect(picPokracuj, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kHoverContinue);
         showHoveredTopButton();
-        showPointer(picPokracuj, picPokracuj->isEnabled() ? globals().HandCursor : globals().ArrowCursor);
+        showPointer(picPokracuj, picPokracuj->isEnabled() ? m_services.resources().handCursor() : m_services.resources().arrowCursor());
     });
     connect(picPokracuj, &PictureButton::clicked, this, &TaskFrame::continueSeries);
 
     LblPriklad->setAccessibleName(QStringLiteral("Príklad"));
 
-    m_focusFrame = new FocusFrame(this);
+    m_keys = std::make_unique<FrameKeys>(
+        *this, FrameKeys::Frame{
+                   .inFront = [this] { return isVisible() && inFront(); },
+                   .left = [this] { return m_left; },
+                   .press = [this](FrameKey action) { pressKey(action); },
+                   .shownHint = [this] { return m_hintShown.data(); },
+                   .hideHint = [this] { hideHint(); },
+                   .cancelStep = [this] { return cancelStep(); },
+                   .back = [this] { back(); },
+                   .heldMark =
+                       [this](QObject* watched) {
+                           return m_design.holdMark
+                                  && std::find(IHodnoceni.begin(), IHodnoceni.end(), watched) != IHodnoceni.end();
+                       },
+               });
+    m_focus = std::make_unique<FrameFocus>(
+        *this, [this] { return focusOrder(); },
+        [this] {
+            std::vector<QWidget*> controls(PicTop.begin(), PicTop.end());
+            controls.push_back(picPokracuj);
+            controls.insert(controls.end(), IHodnoceni.begin(), IHodnoceni.end());
+            return controls;
+        });
     connect(this, &Form::backgroundMousePressed, this, &TaskFrame::backgroundPressed);
     connect(this, &Form::backgroundMouseMoved, this, &TaskFrame::backgroundMoved);
 }
@@ -201,9 +193,9 @@ bool TaskFrame::beginSeries()
     LblPriklad->setFont(font);
     for (PictureButton* mark : IHodnoceni)
         mark->raise();
-    setCursor(globals().ArrowCursor);
+    setCursor(m_services.resources().arrowCursor());
     ClearHoverItem();
-    m_series = SeriesProgress(globals().ExampleCount);
+    m_series = SeriesProgress(m_setup.exampleCount);
     if (!buildExample())
         return false;
     updateProgress();
@@ -268,7 +260,7 @@ void TaskFrame::check()
     // first, so that the form judges knowing where it went.
     picPokracuj->setEnabled(true);
     picPokracuj->setFocus(Qt::OtherFocusReason);
-    m_focusFrame->follow(picPokracuj);
+    m_focus->follow(picPokracuj);
     const std::vector<bool> verdicts = judgeExample();
     for (std::size_t i = 0; i < verdicts.size() && i < IHodnoceni.size(); ++i) {
         const bool right = verdicts[i];
@@ -277,7 +269,7 @@ void TaskFrame::check()
         mark->setPicture(right ? m_right : m_wrong);
         mark->setAccessibleName(right ? QStringLiteral("Hodnotenie: správne") : QStringLiteral("Hodnotenie: nesprávne"));
         mark->setAccessibleDescription(right && !m_design.rightMarkOpens ? QString()
-                                                                         : frameKey(FrameKey::Solution).description.toString());
+                                                                         : FrameKeys::binding(FrameKey::Solution).description.toString());
         mark->setEnabled(!right || m_design.rightMarkOpens);
         mark->show();
         mark->raise();
@@ -334,8 +326,8 @@ void TaskFrame::continueSeries()
     }
     // The series is recorded once, whatever reaches the form before it goes.
     picPokracuj->setEnabled(false);
-    const Globals& g = globals();
-    m_results.finishSeries(m_series.result(g.PupilName, g.TopicName, g.TaskTitle), m_returnForm);
+    m_results.finishSeries(m_setup, m_series.result(m_setup.pupilName, m_setup.topicName, m_setup.taskTitle),
+                           m_returnForm);
     leaveForm();
 }
 
@@ -343,7 +335,7 @@ void TaskFrame::showTable()
 {
     PlayClickSound(m_services);
     hideHint();
-    m_results.showRanking(this);
+    m_results.showRanking(m_setup, this);
     if (ScreenHost* host = ScreenHost::instance())
         host->hideForm(this);
 }
@@ -365,7 +357,7 @@ void TaskFrame::back()
         if (!self || m_left)
             return;
         if (answer != MessageAnswer::Yes) {
-            restoreFocus();
+            m_focus->restore();
             return;
         }
     }
@@ -385,7 +377,7 @@ void TaskFrame::leaveForm()
         host->unloadForm(this);
     else
         deleteLater();
-    RestoreKeyboardLayout(m_services);
+    m_services.keyboard().restore();
 }
 
 void TaskFrame::pressMark(int item, QPoint at)
@@ -450,38 +442,17 @@ void TaskFrame::showPointer(QWidget* widget, const QCursor& cursor)
 
 void TaskFrame::formActivated()
 {
-    m_freshScreen = true;
-    SelectUsKeyboard(m_services);
+    m_keys->screenShown();
+    m_services.keyboard().selectUs();
     activated();
     showHoveredTopButton();
-    restoreFocus();
+    m_focus->restore();
 }
 
 void TaskFrame::hideEvent(QHideEvent* event)
 {
-    // Before the hidden form's focus is passed on (a help picture, the ranking).
-    if (usableFocus(focusWidget()))
-        m_leftFocus = focusWidget();
+    m_focus->remember();
     Form::hideEvent(event);
-}
-
-void TaskFrame::restoreFocus()
-{
-    // The control is given the focus again, not merely found usable: the
-    // focus may be nowhere after the window that had it went.
-    QWidget* control = m_leftFocus ? m_leftFocus.data() : focusWidget();
-    m_leftFocus = nullptr;
-    if (!usableFocus(control)) {
-        focusFirst();
-        return;
-    }
-    control->setFocus(Qt::OtherFocusReason);
-    m_focusFrame->follow(control);
-}
-
-bool TaskFrame::underModalWindow()
-{
-    return QApplication::activeModalWidget() != nullptr;
 }
 
 void TaskFrame::showHoveredTopButton()
@@ -496,50 +467,23 @@ void TaskFrame::showHoveredTopButton()
         host->setHoverId(0);
 }
 
-bool TaskFrame::usableFocus(const QWidget* widget) const
-{
-    return widget && (widget == this || isAncestorOf(widget)) && widget->isEnabled() && !widget->isHidden()
-           && widget->focusPolicy() != Qt::NoFocus;
-}
-
-FocusRing TaskFrame::ring() const
-{
-    FocusRing ring;
-    for (QWidget* control : focusOrder())
-        if (control->focusPolicy() != Qt::NoFocus)
-            ring.add(control);
-    for (PictureButton* button : PicTop)
-        ring.add(button);
-    ring.add(picPokracuj);
-    for (PictureButton* mark : IHodnoceni)
-        ring.add(mark);
-    return ring;
-}
-
 bool TaskFrame::focusNextPrevChild(bool next)
 {
     // A form being hidden passes the focus out of itself, as any widget does.
     if (!isVisible())
         return Form::focusNextPrevChild(next);
-    QWidget* current = focusWidget();
-    if (QWidget* to = ring().next(current, next); to && to != current) {
-        to->setFocus(next ? Qt::TabFocusReason : Qt::BacktabFocusReason);
-        m_focusFrame->follow(to);
-    }
+    m_focus->step(next);
     return true;
 }
 
 void TaskFrame::focusFirst()
 {
-    if (QWidget* first = ring().first()) {
-        first->setFocus(Qt::TabFocusReason);
-        m_focusFrame->follow(first);
-    }
+    m_focus->first();
 }
 
 QWidget* TaskFrame::framedControl() const
 {
-    return m_focusFrame->followed();
+    return m_focus->framed();
 }
 
 void TaskFrame::toggleSolution()
@@ -572,16 +516,16 @@ void TaskFrame::backgroundMoved(QPoint position)
     // but the pointer is decided by where it is now: a jump from the title
     // straight onto such a label leaves no "?" behind.
     if (QWidget* child = childAt(position); child && child != this) {
-        if (cursor().shape() == globals().HelpCursor.shape())
-            showPointer(this, globals().ArrowCursor);
+        if (cursor().shape() == m_services.resources().helpCursor().shape())
+            showPointer(this, m_services.resources().arrowCursor());
         return;
     }
     if (inTitleHelpArea(position)) {
-        showPointer(this, busy() ? globals().ArrowCursor : globals().HelpCursor);
+        showPointer(this, busy() ? m_services.resources().arrowCursor() : m_services.resources().helpCursor());
         EnterHoverItem(m_services, kHoverTitle);
         return;
     }
-    showPointer(this, globals().ArrowCursor);
+    showPointer(this, m_services.resources().arrowCursor());
     const bool highlighted = std::any_of(PicTop.begin(), PicTop.end(), [](PictureButton* b) {
         return b->look() == PictureButton::Look::Highlighted;
     });
@@ -596,15 +540,9 @@ bool TaskFrame::inFront() const
     return host && host->currentForm() == this;
 }
 
-bool TaskFrame::functionKey(int key)
+void TaskFrame::pressKey(FrameKey action)
 {
-    if (!isVisible() || !inFront() || m_left)
-        return false;
-    const auto binding = std::find_if(std::begin(kFrameKeys), std::end(kFrameKeys),
-                                      [key](const KeyBinding& b) { return b.key == key; });
-    if (binding == std::end(kFrameKeys))
-        return false;
-    switch (binding->action) {
+    switch (action) {
     case FrameKey::Help:
         if (!busy()) {
             hideHint();
@@ -614,7 +552,7 @@ bool TaskFrame::functionKey(int key)
         break;
     case FrameKey::NextRow:
     case FrameKey::PreviousRow:
-        stepRow(binding->action == FrameKey::NextRow ? 1 : -1);
+        stepRow(action == FrameKey::NextRow ? 1 : -1);
         break;
     case FrameKey::Solution:
         toggleSolution();
@@ -636,60 +574,15 @@ bool TaskFrame::functionKey(int key)
         }
         break;
     }
-    return true;
-}
-
-bool TaskFrame::ownWidget(QObject* object) const
-{
-    auto* widget = qobject_cast<QWidget*>(object);
-    return widget && (widget == this || isAncestorOf(widget));
 }
 
 bool TaskFrame::eventFilter(QObject* watched, QEvent* event)
 {
-    const auto type = event->type();
-    // Under a message box or the print dialog the keys are that window's:
-    // none acts on the form beneath.
-    if (type == QEvent::KeyPress && !underModalWindow()) {
-        auto* key = static_cast<QKeyEvent*>(event);
-        if (!key->isAutoRepeat() && key->modifiers() == Qt::NoModifier && functionKey(key->key()))
-            return true;
-        // Escape goes one step back: the hint shut, the form's half-done
-        // step undone, else the way back (which asks when answers would be lost).
-        if (key->key() == Qt::Key_Escape && key->modifiers() == Qt::NoModifier && isVisible()
-            && inFront()) {
-            if (m_hintShown && m_hintShown->isVisible()) {
-                hideHint();
-                return true;
-            }
-            if (ownWidget(watched)) {
-                if (!key->isAutoRepeat() && !cancelStep())
-                    back();
-                return true;
-            }
-        }
-    }
     // The stage is shown through the host's view, whose focus the
     // application reports: the frame follows the focus events of the controls.
-    if (type == QEvent::FocusIn && ownWidget(watched))
-        m_focusFrame->follow(static_cast<QWidget*>(watched));
-    else if (type == QEvent::FocusOut && watched == m_focusFrame->followed())
-        m_focusFrame->follow(nullptr);
-    if (watched == m_hintShown && type == QEvent::MouseButtonPress) {
-        hideHint();
+    m_focus->watch(watched, event->type());
+    if (m_keys->route(watched, event))
         return true;
-    }
-    if ((type == QEvent::MouseButtonPress || type == QEvent::MouseButtonDblClick) && ownWidget(watched)) {
-        // The second click of a double click on the screen before this one
-        // (its back button stands where this form's does) is not the pupil's
-        // click on this form.
-        if (type == QEvent::MouseButtonDblClick && m_freshScreen)
-            return true;
-        m_freshScreen = false;
-    }
-    if (m_design.holdMark && type == QEvent::MouseButtonRelease
-        && std::find(IHodnoceni.begin(), IHodnoceni.end(), watched) != IHodnoceni.end())
-        hideHint();
     if (filterEvent(watched, event))
         return true;
     return Form::eventFilter(watched, event);

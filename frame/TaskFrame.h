@@ -3,12 +3,14 @@
 
 #pragma once
 
+#include "frame/FrameFocus.h"
+#include "frame/FrameKeys.h"
 #include "frame/HintWindow.h"
 #include "frame/SeriesProgress.h"
 #include "frame/TopButtons.h"
 #include "screen/AnimationStrip.h"
-#include "screen/FocusRing.h"
 #include "screen/Form.h"
+#include "tasks/SeriesSetup.h"
 #include "tasks/TaskTable.h"
 
 #include <QBasicTimer>
@@ -16,6 +18,7 @@
 
 #include <cstdint>
 #include <map>
+#include <memory>
 #include <optional>
 #include <utility>
 #include <vector>
@@ -24,7 +27,6 @@ class QLabel;
 
 namespace orbeta {
 
-class FocusFrame;
 class PictureButton;
 class ResultsLink;
 class Services;
@@ -98,8 +100,9 @@ public:
     virtual int screenItems() const { return 1; }
 
 protected:
+    // `code` is the form's own task; `setup` the pupil's name and count.
     TaskFrame(const QString& formName, Services& services, ResultsLink& results, const QString& code,
-              QWidget* returnForm, QWidget* parent, const Design& design);
+              const SeriesSetup& setup, QWidget* returnForm, QWidget* parent, const Design& design);
 
     // Called once the form's controls exist: filters the program's events,
     // counts from zero and makes the first example; false when it cannot be made.
@@ -165,24 +168,20 @@ protected:
     Services& m_services;
     ResultsLink& m_results;
     QString m_code;
+    // As the setup form gave it, with the form's own task code.
+    SeriesSetup m_setup;
 
 private:
     void buildFrame(const Design& design);
-    bool functionKey(int key);
+    // What the function key of `action` does.
+    void pressKey(FrameKey action);
     void backgroundPressed(QPoint position);
     void backgroundMoved(QPoint position);
-    bool ownWidget(QObject* object) const;
     // The form is the one in front of the host.
     bool inFront() const;
     void leaveForm();
-    // A message box, the print dialog or another modal window is open above the form.
-    static bool underModalWindow();
-    // The control the pupil left, or the first one, takes the focus visibly.
-    void restoreFocus();
     // The toolbar's highlight follows where the pointer is now.
     void showHoveredTopButton();
-    bool usableFocus(const QWidget* widget) const;
-    FocusRing ring() const;
 
     TopButtons PicTop{};
     PictureButton* picPokracuj = nullptr;
@@ -193,8 +192,6 @@ private:
     SeriesProgress m_series;
     QPointer<QWidget> m_returnForm;
     bool m_evaluated = false;
-    // No press has reached the form since it came to the front.
-    bool m_freshScreen = true;
 
     QBasicTimer m_timer;
     std::optional<std::uint32_t> m_continueStart;
@@ -207,9 +204,8 @@ private:
     // while the window is being destroyed, when it is no HintWindow any more.
     QPointer<QWidget> m_hintShown;
     bool m_left = false;
-    // The control that had the focus when the form was hidden, given it back on return.
-    QPointer<QWidget> m_leftFocus;
-    FocusFrame* m_focusFrame = nullptr;
+    std::unique_ptr<FrameFocus> m_focus;
+    std::unique_ptr<FrameKeys> m_keys;
 };
 
 } // namespace orbeta

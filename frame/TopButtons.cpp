@@ -5,21 +5,21 @@
 
 #include "look/PictureNames.h"
 #include "screen/PictureButton.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 
 #include <QWidget>
 
 namespace orbeta {
 
-void BuildTopButtons(QWidget& form, TopButtons& picTop)
+void BuildTopButtons(QWidget& form, TopButtons& picTop, const Resources& resources)
 {
     using TopButton = PictureNames::TopButton;
-    auto& pictures = globals().TopButtonPictures;
+    // check, new, tab, back; each normal then highlighted.
+    std::array<QPixmap, 8> pictures;
     int i = 0;
     for (TopButton button : {TopButton::Check, TopButton::New, TopButton::Table, TopButton::Back})
         for (ButtonLook look : {ButtonLook::Normal, ButtonLook::Highlighted})
-            pictures.at(i++) = Resources::picture(PictureNames::topButton(button, look));
+            pictures.at(i++) = resources.picture(PictureNames::topButton(button, look));
     PictureButton* first = picTop.at(0);
     first->setPictures(pictures.at(0), pictures.at(1));
     first->showNormal();

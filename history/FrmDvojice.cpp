@@ -14,7 +14,6 @@
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 
@@ -30,23 +29,24 @@ QRect rowRect(const QRect& first, int row)
 
 } // namespace
 
-std::unique_ptr<FrmDvojice> FrmDvojice::open(Services& services, ResultsLink& results,
+std::unique_ptr<FrmDvojice> FrmDvojice::open(Services& services, ResultsLink& results, const SeriesSetup& setup,
                                              std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent)
 {
-    const int largest = std::min<int>(globals().ExampleCount, PairScreen::kMaxRows);
-    FileResult<HistoryDeck> deck = HistoryDeckFile::read(HistoryCode::Pairs, globals().DataDir, std::max(largest, 1));
+    const int largest = std::min<int>(setup.exampleCount, PairScreen::kMaxRows);
+    FileResult<HistoryDeck> deck = HistoryDeckFile::read(HistoryCode::Pairs, services.resources().installation().dataDir,
+                                                         std::max(largest, 1));
     if (!deck) {
         services.showMessage(QStringLiteral("Chyba"), deck.error().message(), MessageIcon::Critical);
         return nullptr;
     }
-    std::unique_ptr<FrmDvojice> form(new FrmDvojice(services, results, deck.value(), seed, returnForm, parent));
+    std::unique_ptr<FrmDvojice> form(new FrmDvojice(services, results, setup, deck.value(), seed, returnForm, parent));
     form->startSeries(PairScreen::kMaxRows, HistoryPainter::kPairBoxPx, Layout::kPairBox1.size());
     return form;
 }
 
-FrmDvojice::FrmDvojice(Services& services, ResultsLink& results, HistoryDeck deck, std::optional<std::uint64_t> seed,
-                       QWidget* returnForm, QWidget* parent)
-    : HistoryForm(QStringLiteral("frm_Dvojice"), services, results, std::move(deck), seed, returnForm, parent,
+FrmDvojice::FrmDvojice(Services& services, ResultsLink& results, const SeriesSetup& setup, HistoryDeck deck,
+                       std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent)
+    : HistoryForm(QStringLiteral("frm_Dvojice"), services, results, setup, std::move(deck), seed, returnForm, parent,
                   Layout::kPairContinue)
 {
     for (int row = 1; row <= PairScreen::kMaxRows; ++row) {
@@ -170,10 +170,10 @@ void FrmDvojice::addTourStates(Tour& tour, Services& services, ResultsLink& resu
                  [step, count, &services, &results](ScreenHost& host) {
                      if (QWidget* previous = host.findForm(QStringLiteral("frm_Dvojice")))
                          host.unloadForm(previous);
-                     Globals& g = globals();
-                     g.TaskCode = QStringLiteral("6a");
-                     g.ExampleCount = std::uint8_t(count);
-                     std::unique_ptr<FrmDvojice> opened = open(services, results, 12, nullptr, host.stage());
+                     SeriesSetup setup;
+                     setup.taskCode = QStringLiteral("6a");
+                     setup.exampleCount = std::uint8_t(count);
+                     std::unique_ptr<FrmDvojice> opened = open(services, results, setup, 12, nullptr, host.stage());
                      if (!opened)
                          return;
                      FrmDvojice* form = opened.release();

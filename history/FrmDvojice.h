@@ -21,7 +21,7 @@ class FrmDvojice : public HistoryForm {
 public:
     // The loaded form, not yet shown; null with a message naming the file
     // when "6a.dat" cannot be read or cannot fill a screen.
-    static std::unique_ptr<FrmDvojice> open(Services& services, ResultsLink& results,
+    static std::unique_ptr<FrmDvojice> open(Services& services, ResultsLink& results, const SeriesSetup& setup,
                                             std::optional<std::uint64_t> seed, QWidget* returnForm,
                                             QWidget* parent = nullptr);
 
@@ -50,8 +50,8 @@ protected:
     QRect targetRect(int target) const override;
 
 private:
-    FrmDvojice(Services& services, ResultsLink& results, HistoryDeck deck, std::optional<std::uint64_t> seed,
-               QWidget* returnForm, QWidget* parent);
+    FrmDvojice(Services& services, ResultsLink& results, const SeriesSetup& setup, HistoryDeck deck,
+               std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent);
     void showTexts();
 
     PairScreen m_screen;

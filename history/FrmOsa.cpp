@@ -14,7 +14,6 @@
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 
@@ -39,23 +38,25 @@ QRect eventColumn(int position)
 
 } // namespace
 
-std::unique_ptr<FrmOsa> FrmOsa::open(Services& services, ResultsLink& results, HistoryCode code,
-                                     std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent)
+std::unique_ptr<FrmOsa> FrmOsa::open(Services& services, ResultsLink& results, const SeriesSetup& setup,
+                                     HistoryCode code, std::optional<std::uint64_t> seed, QWidget* returnForm,
+                                     QWidget* parent)
 {
-    FileResult<HistoryDeck> deck = HistoryDeckFile::read(code, globals().DataDir, TimelineScreen::kPositions);
+    FileResult<HistoryDeck> deck =
+        HistoryDeckFile::read(code, services.resources().installation().dataDir, TimelineScreen::kPositions);
     if (!deck) {
         services.showMessage(QStringLiteral("Chyba"), deck.error().message(), MessageIcon::Critical);
         return nullptr;
     }
-    std::unique_ptr<FrmOsa> form(new FrmOsa(services, results, deck.value(), seed, returnForm, parent));
+    std::unique_ptr<FrmOsa> form(new FrmOsa(services, results, setup, deck.value(), seed, returnForm, parent));
     form->startSeries(TimelineScreen::kPositions, HistoryPainter::kTimelineBoxPx,
                       form->persons() ? Layout::kPersonBox1.size() : Layout::kEventBox1.size());
     return form;
 }
 
-FrmOsa::FrmOsa(Services& services, ResultsLink& results, HistoryDeck deck, std::optional<std::uint64_t> seed,
-               QWidget* returnForm, QWidget* parent)
-    : HistoryForm(QStringLiteral("frm_Osa"), services, results, std::move(deck), seed, returnForm, parent,
+FrmOsa::FrmOsa(Services& services, ResultsLink& results, const SeriesSetup& setup, HistoryDeck deck,
+               std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent)
+    : HistoryForm(QStringLiteral("frm_Osa"), services, results, setup, std::move(deck), seed, returnForm, parent,
                   Layout::kTimelineContinue)
 {
     for (int p = 1; p <= TimelineScreen::kPositions; ++p) {
@@ -276,12 +277,12 @@ void FrmOsa::addTourStates(Tour& tour, Services& services, ResultsLink& results)
                      [step, code, taskCode, &services, &results](ScreenHost& host) {
                          if (QWidget* previous = host.findForm(QStringLiteral("frm_Osa")))
                              host.unloadForm(previous);
-                         Globals& g = globals();
-                         g.TaskCode = taskCode;
-                         g.ExampleCount = 25;
+                         SeriesSetup setup;
+                         setup.taskCode = taskCode;
+                         setup.exampleCount = 25;
                          std::unique_ptr<FrmOsa> opened;
                          for (std::uint64_t seed = 1; seed < 400; ++seed) {
-                             opened = open(services, results, code, seed, nullptr, host.stage());
+                             opened = open(services, results, setup, code, seed, nullptr, host.stage());
                              if (!opened || step != Step::Living)
                                  break;
                              bool living = false;

@@ -21,8 +21,8 @@ class FrmOsa : public HistoryForm {
 public:
     // The loaded form for "6b" or "6c", not yet shown; null with a message
     // naming the file when it cannot be read or cannot fill a screen.
-    static std::unique_ptr<FrmOsa> open(Services& services, ResultsLink& results, HistoryCode code,
-                                        std::optional<std::uint64_t> seed, QWidget* returnForm,
+    static std::unique_ptr<FrmOsa> open(Services& services, ResultsLink& results, const SeriesSetup& setup,
+                                        HistoryCode code, std::optional<std::uint64_t> seed, QWidget* returnForm,
                                         QWidget* parent = nullptr);
 
     // For both codes: fresh, half solved, solved, evaluated with wrong
@@ -60,8 +60,8 @@ protected:
     void focusStop(const Stop& stop, bool focused) override;
 
 private:
-    FrmOsa(Services& services, ResultsLink& results, HistoryDeck deck, std::optional<std::uint64_t> seed,
-           QWidget* returnForm, QWidget* parent);
+    FrmOsa(Services& services, ResultsLink& results, const SeriesSetup& setup, HistoryDeck deck,
+           std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent);
     bool persons() const { return m_deck.code() == HistoryCode::Persons; }
     QRect slotRect(int position) const;
     void showTexts();

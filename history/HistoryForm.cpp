@@ -13,7 +13,6 @@
 #include "screen/Form.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 #include "tasks/TaskTable.h"
@@ -24,10 +23,10 @@
 
 namespace orbeta {
 
-HistoryForm::HistoryForm(const QString& formName, Services& services, ResultsLink& results, HistoryDeck deck,
-                         std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent,
+HistoryForm::HistoryForm(const QString& formName, Services& services, ResultsLink& results, const SeriesSetup& setup,
+                         HistoryDeck deck, std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent,
                          const QRect& continueButton)
-    : TaskFrame(formName, services, results, HistoryDeck::taskCode(deck.code()), returnForm, parent,
+    : TaskFrame(formName, services, results, HistoryDeck::taskCode(deck.code()), setup, returnForm, parent,
                 {.newTip = QStringLiteral("Nová obrazovka (F6)"),
                  .progress = Layout::kHistoryProgress,
                  .continueButton = continueButton,
@@ -55,7 +54,7 @@ void HistoryForm::startSeries(int boxCount, int boxPixels, const QSize& boxSize)
     m_target = new HistoryBox(HistoryBox::Kind::Target, boxPixels, this);
     m_target->hide();
 
-    m_screens = ScreenSeries::screens(globals().ExampleCount, HistoryDeck::fullScreen(m_deck.code()));
+    m_screens = ScreenSeries::screens(m_setup.exampleCount, HistoryDeck::fullScreen(m_deck.code()));
     m_screen = 0;
     beginSeries();
 }
@@ -101,8 +100,8 @@ void HistoryForm::showScreen()
 void HistoryForm::setHalfScreen()
 {
     const bool half = m_deck.code() == HistoryCode::Pairs && m_screenItems <= PairScreen::kHalfRows;
-    setPicture(Resources::picture(PictureNames::historyBackground(m_code, half)));
-    const QImage title = Resources::image(PictureNames::taskPicture(m_code));
+    setPicture(m_services.resources().picture(PictureNames::historyBackground(m_code, half)));
+    const QImage title = m_services.resources().image(PictureNames::taskPicture(m_code));
     BlitTransparent(persistentImage(), 0, 0, title.width(), title.height(), title, 0, 0, Palette::transparent());
     update();
 }
@@ -354,7 +353,7 @@ void HistoryForm::moveDrag(int index, QPoint at)
 {
     if (!evaluated())
         EnterHoverItem(m_services, kHoverBox);
-    showPointer(box(index), evaluated() ? globals().ArrowCursor : globals().HandCursor);
+    showPointer(box(index), evaluated() ? m_services.resources().arrowCursor() : m_services.resources().handCursor());
     if (!m_dragging)
         return;
     // The box follows the pointer from where it was gripped, inside the area it may cover.

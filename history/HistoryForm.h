@@ -41,8 +41,8 @@ public:
     HistoryBox* target() const { return m_target; }
 
 protected:
-    HistoryForm(const QString& formName, Services& services, ResultsLink& results, HistoryDeck deck,
-                std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent, const QRect& continueButton);
+    HistoryForm(const QString& formName, Services& services, ResultsLink& results, const SeriesSetup& setup,
+                HistoryDeck deck, std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent, const QRect& continueButton);
 
     // Called by the subclass's constructor once its controls exist.
     void startSeries(int boxCount, int boxPixels, const QSize& boxSize);

@@ -10,7 +10,6 @@
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 #include "startup/StartUp.h"
@@ -75,9 +74,9 @@ void FrmSelect::finishLoad()
         return;
     m_built = true;
     build();
-    globals().TaskCode = QStringLiteral("0");
+    m_chosenTaskCode = QStringLiteral("0");
     ClearHoverItem();
-    globals().FontPath = Resources::resourcePath(QStringLiteral("Data\\Sigla.ttf"));
+    m_fontPath = m_services.resources().resourcePath(QStringLiteral("Data\\Sigla.ttf"));
     // Nothing on the first screen is written in the symbol font: register it
     // once that screen has been painted.
     if (ScreenHost* host = ScreenHost::instance()) {
@@ -91,10 +90,10 @@ void FrmSelect::finishLoad()
 
 void FrmSelect::registerSymbolFont()
 {
-    if (m_fontRegistered || globals().FontPath.isEmpty())
+    if (m_fontRegistered || m_fontPath.isEmpty())
         return;
     m_fontRegistered = true;
-    QFontDatabase::addApplicationFont(globals().FontPath);
+    QFontDatabase::addApplicationFont(m_fontPath);
 }
 
 void FrmSelect::formActivated()
@@ -242,7 +241,7 @@ void FrmSelect::keyPressEvent(QKeyEvent* event)
 void FrmSelect::build()
 {
     SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
-    setCursor(globals().ArrowCursor);
+    setCursor(m_services.resources().arrowCursor());
 
     for (int t = 0; t < TaskTable::kTopicCount; ++t) {
         auto* button = new PictureButton(this, std::uint8_t(kFirstTopicId + t));
@@ -308,14 +307,14 @@ void FrmSelect::build()
 
 void FrmSelect::loadPictures()
 {
-    setPicture(Resources::picture(PictureNames::menuBackground()));
-    IKonec->setPictures(Resources::picture(PictureNames::endButton(ButtonLook::Normal)),
-                        Resources::picture(PictureNames::endButton(ButtonLook::Highlighted)));
+    setPicture(m_services.resources().picture(PictureNames::menuBackground()));
+    IKonec->setPictures(m_services.resources().picture(PictureNames::endButton(ButtonLook::Normal)),
+                        m_services.resources().picture(PictureNames::endButton(ButtonLook::Highlighted)));
     IKonec->showNormal();
     for (int t = 1; t <= TaskTable::kTopicCount; ++t) {
         PictureButton* button = topicButton(t);
-        button->setPictures(Resources::picture(PictureNames::topicButton(t, ButtonLook::Normal)),
-                            Resources::picture(PictureNames::topicButton(t, ButtonLook::Highlighted)));
+        button->setPictures(m_services.resources().picture(PictureNames::topicButton(t, ButtonLook::Normal)),
+                            m_services.resources().picture(PictureNames::topicButton(t, ButtonLook::Highlighted)));
         button->showNormal();
     }
 }
@@ -326,7 +325,7 @@ const AnimationStrip& FrmSelect::animationStrip(int index) const
     AnimationStrip& strip = m_strips.at(index - 1);
     if (strip.frameCount() == 0) {
         const QString name = index == 1 ? PictureNames::continueStrip() : PictureNames::printStrip();
-        strip = AnimationStrip(Resources::picture(name), Layout::kStripFrames);
+        strip = AnimationStrip(m_services.resources().picture(name), Layout::kStripFrames);
     }
     return strip;
 }
@@ -356,9 +355,9 @@ void FrmSelect::selectTopic(int topic)
             }
             const QString code = TaskTable::code(*task);
             button->setAccessibleName(TaskTable::shownTitle(*task));
-            button->setPictures(Resources::picture(PictureNames::taskButton(code, ButtonLook::Normal)),
-                                Resources::picture(PictureNames::taskButton(code, ButtonLook::Highlighted)),
-                                Resources::picture(PictureNames::taskButton(code, ButtonLook::Chosen)));
+            button->setPictures(m_services.resources().picture(PictureNames::taskButton(code, ButtonLook::Normal)),
+                                m_services.resources().picture(PictureNames::taskButton(code, ButtonLook::Highlighted)),
+                                m_services.resources().picture(PictureNames::taskButton(code, ButtonLook::Chosen)));
             button->showNormal();
             button->move(Layout::kTaskButton1.left(), top);
             top += button->height();
@@ -380,10 +379,7 @@ void FrmSelect::chooseTask(int item)
     const TaskRow* task = TaskTable::find(selectedTopic(), item);
     if (!task)
         return;
-    Globals& g = globals();
-    g.TaskCode = TaskTable::code(*task);
-    g.TopicName = TaskTable::topicName(task->topic);
-    g.TaskTitle = TaskTable::title(*task);
+    m_chosenTaskCode = TaskTable::code(*task);
     for (int r = 1; r <= TaskTable::kMaxTasksPerTopic; ++r) {
         PictureButton* button = taskButton(r);
         button->setMarked(r == item);

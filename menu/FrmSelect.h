@@ -69,10 +69,12 @@ public:
     static void addTourStates(Tour& tour);
 
     Services& services() const { return m_services; }
+    // The code of the task last chosen, "0" while none is.
+    const QString& chosenTaskCode() const { return m_chosenTaskCode; }
 
 signals:
-    // A task was chosen: TaskCode, TopicName and TaskTitle are set. The setup
-    // form is opened from here.
+    // A task was chosen: chosenTaskCode() names it. The setup form is opened
+    // from here.
     void taskChosen();
 
 protected:
@@ -111,6 +113,9 @@ private:
     int m_loadedTopic = 0;
     bool m_built = false;
     bool m_fontRegistered = false;
+    // The symbol font's file, known once the menu is built.
+    QString m_fontPath;
+    QString m_chosenTaskCode = QStringLiteral("0");
 };
 
 } // namespace orbeta

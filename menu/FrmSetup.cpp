@@ -18,7 +18,6 @@
 #include "screen/ScreenHost.h"
 #include "screen/StripPlayback.h"
 #include "screen/Tour.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 #include "tasks/TaskTable.h"
@@ -34,6 +33,15 @@
 namespace orbeta {
 namespace {
 
+SeriesSetup taskSetup(const QString& taskCode)
+{
+    if (const TaskRow* task = TaskTable::find(taskCode))
+        return SeriesSetup::forTask(*task);
+    SeriesSetup setup;
+    setup.taskCode = taskCode;
+    return setup;
+}
+
 constexpr std::uint32_t kFrameMilliseconds = 15;
 // The pause between choosing a count and the buttons appearing.
 constexpr std::uint32_t kUpdateDelayMilliseconds = 100;
@@ -47,12 +55,14 @@ bool reached(std::uint32_t now, std::uint32_t t)
 
 } // namespace
 
-FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& menu, QWidget* parent)
+FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& menu, const QString& taskCode,
+                   QWidget* parent)
     : Form(QStringLiteral("frm_Setup"), parent)
     , m_services(services)
     , m_taskForms(taskForms)
     , m_menu(menu)
-    , m_layout(SetupLayout::forTask(globals().TaskCode))
+    , m_task(taskSetup(taskCode))
+    , m_layout(SetupLayout::forTask(taskCode))
     , m_state(m_layout)
 {
     const bool history = m_layout.group() == TopicGroup::History;
@@ -125,24 +135,24 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     m_ring.add(IHelp);
     m_ring.add(picKonec);
     setAccessibleName(QStringLiteral("Príprava série príkladov"));
-    const TaskRow* task = TaskTable::find(globals().TaskCode);
-    setAccessibleDescription(QStringLiteral("Úloha: ") + (task ? TaskTable::shownTitle(*task) : globals().TaskTitle));
+    const TaskRow* task = TaskTable::find(taskCode);
+    setAccessibleDescription(QStringLiteral("Úloha: ") + (task ? TaskTable::shownTitle(*task) : m_task.taskTitle));
 
     connect(this, &Form::backgroundMouseMoved, this, &FrmSetup::backgroundMoved);
 
     // Load.
     NormaliseControls(*this);
     SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
-    setCursor(globals().ArrowCursor);
-    setPicture(Resources::picture(m_layout.background()));
+    setCursor(m_services.resources().arrowCursor());
+    setPicture(m_services.resources().picture(m_layout.background()));
     // The ray constructions ask for no numbers: their tip says how to draw a ray.
-    if (const TaskRow* row = TaskTable::find(globals().TaskCode); row && row->form == TaskFormKind::Zobr) {
+    if (const TaskRow* row = TaskTable::find(taskCode); row && row->form == TaskFormKind::Zobr) {
         QPainter painter(&persistentImage());
         SetupPainter::drawRayTip(painter);
     }
 
-    m_continueBackground = Resources::picture(SetupLayout::continueBackground());
-    m_printBackground = Resources::picture(SetupLayout::printBackground());
+    m_continueBackground = m_services.resources().picture(SetupLayout::continueBackground());
+    m_printBackground = m_services.resources().picture(SetupLayout::printBackground());
     // The menu holds the two strips for the whole run.
     m_continueStrip = menu.animationStrip(1);
     m_printStrip = menu.animationStrip(2);
@@ -151,27 +161,34 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     picTiskni->setPicture(m_printBackground);
     picTiskni->hide();
 
-    picKonec->setPictures(Resources::picture(SetupLayout::backPicture(false)),
-                          Resources::picture(SetupLayout::backPicture(true)));
+    picKonec->setPictures(m_services.resources().picture(SetupLayout::backPicture(false)),
+                          m_services.resources().picture(SetupLayout::backPicture(true)));
     for (int i = 1; i <= SetupLayout::kCountButtons; ++i) {
-        const QPixmap chosen = Resources::picture(m_layout.countPicture(i, true));
-        countButton(i)->setPictures(Resources::picture(m_layout.countPicture(i, false)), chosen, chosen);
+        const QPixmap chosen = m_services.resources().picture(m_layout.countPicture(i, true));
+        countButton(i)->setPictures(m_services.resources().picture(m_layout.countPicture(i, false)), chosen, chosen);
         countButton(i)->showNormal();
     }
 
-    const QImage topic = Resources::image(m_layout.topicPicture());
+    const QImage topic = m_services.resources().image(m_layout.topicPicture());
     const QPoint at = SetupLayout::topicPicturePosition();
     BlitTransparent(persistentImage(), at.x(), at.y(), topic.width(), topic.height(), topic, 0, 0,
                     Palette::transparent());
 
-    globals().ExampleCount = 0;
     ClearHoverItem();
 }
 
-FrmSetup* FrmSetup::open(Services& services, const TaskForms& taskForms, FrmSelect& menu)
+SeriesSetup FrmSetup::setup() const
+{
+    SeriesSetup setup = m_task;
+    setup.pupilName = TMeno->text();
+    setup.exampleCount = m_state.exampleCount();
+    return setup;
+}
+
+FrmSetup* FrmSetup::open(Services& services, const TaskForms& taskForms, FrmSelect& menu, const QString& taskCode)
 {
     ScreenHost* host = ScreenHost::instance();
-    auto* setup = new FrmSetup(services, taskForms, menu, host ? host->stage() : nullptr);
+    auto* setup = new FrmSetup(services, taskForms, menu, taskCode, host ? host->stage() : nullptr);
     if (host) {
         host->showForm(setup);
         host->hideForm(&menu);
@@ -181,7 +198,7 @@ FrmSetup* FrmSetup::open(Services& services, const TaskForms& taskForms, FrmSele
 
 void FrmSetup::formActivated()
 {
-    const QPixmap heading = Resources::picture(m_layout.headingPicture());
+    const QPixmap heading = m_services.resources().picture(m_layout.headingPicture());
     const QPoint at = m_layout.headingPosition();
     BlitPersistent(*this, at.x(), at.y(), heading.width(), heading.height(), heading);
     TMeno->setFocus();
@@ -347,9 +364,8 @@ void FrmSetup::chooseCount(int button)
 {
     PlayClickSound(m_services);
     m_state.chooseCount(button);
-    globals().ExampleCount = m_state.exampleCount();
 
-    const QPixmap arrow = Resources::picture(m_layout.arrowPicture(button));
+    const QPixmap arrow = m_services.resources().picture(m_layout.arrowPicture(button));
     const QPoint at = SetupLayout::arrowPosition();
     BlitPersistent(*this, at.x(), at.y(), arrow.width(), arrow.height(), arrow);
 
@@ -411,8 +427,7 @@ void FrmSetup::apply(ButtonStep step, PictureButton* button, const QPixmap& back
 void FrmSetup::startSeries()
 {
     PlayClickSound(m_services);
-    globals().PupilName = TMeno->text();
-    std::unique_ptr<QWidget> taskForm = m_taskForms.openSeries(globals().TaskCode);
+    std::unique_ptr<QWidget> taskForm = m_taskForms.openSeries(setup());
     if (!taskForm)
         return;
     ScreenHost* host = ScreenHost::instance();
@@ -425,7 +440,6 @@ void FrmSetup::startSeries()
 void FrmSetup::printWorksheet()
 {
     PlayClickSound(m_services);
-    globals().PupilName = TMeno->text();
     QPrinter printer(QPrinter::HighResolution);
     // Printing to a file proposes the documents folder (the home folder of
     // an account without one) and a name that says what the file is; a
@@ -435,7 +449,7 @@ void FrmSetup::printWorksheet()
         WorksheetPrintSetup::proposedFolder(QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
                                             QStandardPaths::writableLocation(QStandardPaths::HomeLocation));
     printer.setOutputFileName(
-        WorksheetPrintSetup::proposedFileName(folder, globals().TaskCode, m_services.now().date()));
+        WorksheetPrintSetup::proposedFileName(folder, m_task.taskCode, m_services.now().date()));
     if (!defaultPrinter.isEmpty())
         printer.setPrinterName(defaultPrinter);
     const bool confirmed = m_services.runPrintDialog(printer);
@@ -447,7 +461,7 @@ void FrmSetup::printWorksheet()
     const int copies = WorksheetPrintSetup::applyChoices(printer);
     // A worksheet that could not be printed (a missing data file, a PDF file
     // that cannot be written) must not pass for printed.
-    if (!m_taskForms.printWorksheet(globals().TaskCode, printer, copies))
+    if (!m_taskForms.printWorksheet(setup(), printer, copies))
         m_services.showMessage(WorksheetPrintSetup::dialogTitle(), WorksheetPrintSetup::failedText(),
                                MessageIcon::Warning, MessageButtons::Ok);
 }
@@ -505,11 +519,8 @@ void FrmSetup::addTourStates(Tour& tour, Services& services, const TaskForms& ta
         if (QWidget* previous = host.findForm(QStringLiteral("frm_Setup")))
             host.unloadForm(previous);
         const TaskRow& task = *TaskTable::find(QString::fromLatin1(c.code));
-        globals().TaskCode = TaskTable::code(task);
-        globals().TopicName = TaskTable::topicName(task.topic);
-        globals().TaskTitle = TaskTable::title(task);
         auto* menu = qobject_cast<FrmSelect*>(host.findForm(QStringLiteral("frm_Select")));
-        return FrmSetup::open(services, taskForms, *menu);
+        return FrmSetup::open(services, taskForms, *menu, TaskTable::code(task));
     };
     for (const Case& c : cases) {
         const QString state = QString::fromUtf8(c.state);

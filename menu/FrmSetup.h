@@ -8,6 +8,7 @@
 #include "screen/AnimationStrip.h"
 #include "screen/FocusRing.h"
 #include "screen/Form.h"
+#include "tasks/SeriesSetup.h"
 
 #include <QBasicTimer>
 #include <QPixmap>
@@ -40,12 +41,13 @@ class Tour;
 class FrmSetup : public Form {
     Q_OBJECT
 public:
-    // Loads the form for the chosen TaskCode.
-    FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& menu, QWidget* parent = nullptr);
+    // Loads the form for the task `taskCode`.
+    FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& menu, const QString& taskCode,
+             QWidget* parent = nullptr);
 
-    // Loads the setup form for the chosen task and brings it to the front
-    // over the menu.
-    static FrmSetup* open(Services& services, const TaskForms& taskForms, FrmSelect& menu);
+    // Loads the setup form for the task `taskCode` and brings it to the
+    // front over the menu.
+    static FrmSetup* open(Services& services, const TaskForms& taskForms, FrmSelect& menu, const QString& taskCode);
 
     static void addTourStates(Tour& tour, Services& services, const TaskForms& taskForms);
 
@@ -55,6 +57,8 @@ public:
     bool animating() const { return m_updateDue || !m_slides.empty(); }
 
     const SetupState& state() const { return m_state; }
+    // The task with the name and count as they stand: what a series starts with.
+    SeriesSetup setup() const;
     PictureButton* countButton(int button) const { return ICislo[static_cast<std::size_t>(button - 1)]; }
     PictureButton* continueButton() const { return picPokracuj; }
     PictureButton* printButton() const { return picTiskni; }
@@ -102,6 +106,8 @@ private:
     Services& m_services;
     const TaskForms& m_taskForms;
     FrmSelect& m_menu;
+    // The task's code, topic and title.
+    SeriesSetup m_task;
     SetupLayout m_layout;
     SetupState m_state;
     std::array<PictureButton*, SetupLayout::kCountButtons> ICislo{};

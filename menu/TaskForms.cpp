@@ -16,17 +16,17 @@ const TaskForms::Entry* TaskForms::entry(const QString& taskCode) const
     return it == m_entries.end() ? nullptr : &it->second;
 }
 
-std::unique_ptr<QWidget> TaskForms::openSeries(const QString& taskCode) const
+std::unique_ptr<QWidget> TaskForms::openSeries(const SeriesSetup& setup) const
 {
-    const Entry* found = entry(taskCode);
+    const Entry* found = entry(setup.taskCode);
     if (!found || !found->openSeries)
         return nullptr;
-    return found->openSeries(taskCode);
+    return found->openSeries(setup);
 }
 
-bool TaskForms::printWorksheet(const QString& taskCode, QPrinter& printer, int copies) const
+bool TaskForms::printWorksheet(const SeriesSetup& setup, QPrinter& printer, int copies) const
 {
-    return TaskTable::find(taskCode) && m_print && m_print(taskCode, printer, copies);
+    return TaskTable::find(setup.taskCode) && m_print && m_print(setup, printer, copies);
 }
 
 } // namespace orbeta

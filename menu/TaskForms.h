@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "tasks/SeriesSetup.h"
 #include "tasks/TaskTable.h"
 
 #include <QString>
@@ -23,10 +24,10 @@ namespace orbeta {
 class TaskForms {
 public:
     // The loaded form, not yet shown; null when it could not be loaded.
-    using OpenSeries = std::function<std::unique_ptr<QWidget>(const QString& taskCode)>;
+    using OpenSeries = std::function<std::unique_ptr<QWidget>(const SeriesSetup& setup)>;
     // Prints `copies` worksheets of the task, each with fresh examples, on
     // the printer set up by the print dialog; false when nothing was printed.
-    using PrintWorksheets = std::function<bool(const QString& taskCode, QPrinter& printer, int copies)>;
+    using PrintWorksheets = std::function<bool(const SeriesSetup& setup, QPrinter& printer, int copies)>;
 
     struct Entry {
         OpenSeries openSeries;
@@ -35,9 +36,9 @@ public:
     void add(TaskFormKind form, Entry entry) { m_entries[form] = std::move(entry); }
     void setPrinting(PrintWorksheets print) { m_print = std::move(print); }
 
-    std::unique_ptr<QWidget> openSeries(const QString& taskCode) const;
+    std::unique_ptr<QWidget> openSeries(const SeriesSetup& setup) const;
     // False when the task is unknown or nothing was printed.
-    bool printWorksheet(const QString& taskCode, QPrinter& printer, int copies) const;
+    bool printWorksheet(const SeriesSetup& setup, QPrinter& printer, int copies) const;
 
 private:
     const Entry* entry(const QString& taskCode) const;

@@ -19,7 +19,6 @@
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 #include "tasks/TaskTable.h"
@@ -45,19 +44,19 @@ QFont pixelFont(const QFont& base, int pixels, bool bold = false)
 
 } // namespace
 
-std::unique_ptr<FrmZobr> FrmZobr::open(Services& services, ResultsLink& results, OpticsTask task,
-                                       const SeriesRandom& random, std::optional<std::uint64_t> seed,
-                                       QWidget* returnForm, QWidget* parent)
+std::unique_ptr<FrmZobr> FrmZobr::open(Services& services, ResultsLink& results, const SeriesSetup& setup,
+                                       OpticsTask task, const SeriesRandom& random,
+                                       std::optional<std::uint64_t> seed, QWidget* returnForm, QWidget* parent)
 {
-    std::unique_ptr<FrmZobr> form(new FrmZobr(services, results, task, random(seed), returnForm, parent));
+    std::unique_ptr<FrmZobr> form(new FrmZobr(services, results, setup, task, random(seed), returnForm, parent));
     if (!form->loadScenes() || !form->beginSeries())
         return nullptr;
     return form;
 }
 
-FrmZobr::FrmZobr(Services& services, ResultsLink& results, OpticsTask task, ExampleRandom random,
-                 QWidget* returnForm, QWidget* parent)
-    : TaskFrame(QStringLiteral("frm_Zobr"), services, results, opticsTaskCode(task), returnForm, parent,
+FrmZobr::FrmZobr(Services& services, ResultsLink& results, const SeriesSetup& setup, OpticsTask task,
+                 ExampleRandom random, QWidget* returnForm, QWidget* parent)
+    : TaskFrame(QStringLiteral("frm_Zobr"), services, results, opticsTaskCode(task), setup, returnForm, parent,
                 {.newTip = QStringLiteral("Nový príklad (F6)"),
                  .progress = Layout::kCalcProgress,
                  .continueButton = Layout::kOpticsContinue,
@@ -82,7 +81,8 @@ OpticsTaskFile::PictureCheck FrmZobr::pictureCheck(const QString& resourceDir)
 bool FrmZobr::loadScenes()
 {
     FileResult<OpticsGenerator> generator =
-        OpticsTaskFile::read(m_task, globals().DataDir, pictureCheck(globals().ResourceDir));
+        OpticsTaskFile::read(m_task, m_services.resources().installation().dataDir,
+                             pictureCheck(m_services.resources().installation().resourceDir));
     if (!generator) {
         m_services.showMessage(QStringLiteral("Chyba"), generator.error().message(), MessageIcon::Critical);
         return false;
@@ -93,8 +93,8 @@ bool FrmZobr::loadScenes()
 
 void FrmZobr::buildControls()
 {
-    setPicture(Resources::picture(PictureNames::opticsBackground()));
-    const QImage title = Resources::image(PictureNames::taskPicture(m_code));
+    setPicture(m_services.resources().picture(PictureNames::opticsBackground()));
+    const QImage title = m_services.resources().image(PictureNames::taskPicture(m_code));
     BlitTransparent(persistentImage(), 0, 0, title.width(), title.height(), title, 0, 0, Palette::transparent());
 
     Pic = new OpticsPicture(this);
@@ -127,10 +127,9 @@ bool FrmZobr::GenerateExample()
     m_drawing = RayDrawing(m_example, OpticsGenerator::kArea);
     m_aim.reset();
     m_aimRay = 0;
-    const QImage scene = Resources::image(m_example.pictureName);
+    const QImage scene = m_services.resources().image(m_example.pictureName);
     m_scenePicture = SpriteFromPicture(scene, scene.rect(), Palette::transparent());
-    const Globals& g = globals();
-    LblZadani->setText(g.AssignmentTexts.at(std::size_t(std::clamp(m_example.assignmentLine, 0, 70))));
+    LblZadani->setText(m_services.resources().tables().assignments.at(std::size_t(std::clamp(m_example.assignmentLine, 0, 70))));
     Pic->setScene(&m_example, &m_drawing, m_scenePicture);
     return true;
 }
@@ -171,13 +170,13 @@ void FrmZobr::pictureMoved(QPoint at, Qt::MouseButtons buttons)
     if (ScreenHost* host = ScreenHost::instance())
         host->setHoverId(kHoverPicture);
     if (!drawingAllowed()) {
-        showPointer(Pic, globals().ArrowCursor);
+        showPointer(Pic, m_services.resources().arrowCursor());
         return;
     }
     const bool left = buttons.testFlag(Qt::LeftButton);
     const QPoint end = m_drawing.move(at, left);
     if (!left) {
-        showPointer(Pic, m_drawing.startAllowed() ? QCursor(Qt::CrossCursor) : globals().ArrowCursor);
+        showPointer(Pic, m_drawing.startAllowed() ? QCursor(Qt::CrossCursor) : m_services.resources().arrowCursor());
         return;
     }
     if (m_drawing.drawing())
@@ -369,9 +368,9 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
                  [state, stroke, random, &services, &results](ScreenHost& host) {
             if (QWidget* previous = host.findForm(QStringLiteral("frm_Zobr")))
                 host.unloadForm(previous);
-            Globals& g = globals();
-            g.TaskCode = opticsTaskCode(state.task);
-            g.ExampleCount = 5;
+            SeriesSetup setup;
+            setup.taskCode = opticsTaskCode(state.task);
+            setup.exampleCount = 5;
             std::unique_ptr<FrmZobr> opened;
             auto region = [](const OpticsExample& e) {
                 const int x = e.objectBase.x();
@@ -379,7 +378,7 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
             };
             // The first seed whose first example stands on the slot (and in the region).
             for (std::uint64_t seed = 1; seed < 400; ++seed) {
-                opened = open(services, results, state.task, random, seed, nullptr, host.stage());
+                opened = open(services, results, setup, state.task, random, seed, nullptr, host.stage());
                 if (!opened
                     || (opened->example().sceneIndex == state.slot
                         && (state.region == Region::Any || region(opened->example()) == state.region)))
@@ -441,8 +440,10 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
         tour.add(QStringLiteral("frm_Zobr"), code + QStringLiteral("-help"), [code, task, random, &services, &results](ScreenHost& host) {
             if (QWidget* previous = host.findForm(QStringLiteral("frm_Zobr")))
                 host.unloadForm(previous);
-            globals().TaskCode = code;
-            std::unique_ptr<FrmZobr> opened = open(services, results, task, random, 1, nullptr, host.stage());
+            SeriesSetup setup;
+            setup.taskCode = code;
+            setup.exampleCount = 5;
+            std::unique_ptr<FrmZobr> opened = open(services, results, setup, task, random, 1, nullptr, host.stage());
             if (!opened)
                 return;
             FrmZobr* form = opened.release();

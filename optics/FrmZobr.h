@@ -40,8 +40,8 @@ class FrmZobr : public TaskFrame {
 public:
     // The loaded form, not yet shown; null with a message when a scene file
     // cannot be read or gives no example. `returnForm` is the setup form.
-    static std::unique_ptr<FrmZobr> open(Services& services, ResultsLink& results, OpticsTask task,
-                                         const SeriesRandom& random, std::optional<std::uint64_t> seed,
+    static std::unique_ptr<FrmZobr> open(Services& services, ResultsLink& results, const SeriesSetup& setup,
+                                         OpticsTask task, const SeriesRandom& random, std::optional<std::uint64_t> seed,
                                          QWidget* returnForm, QWidget* parent = nullptr);
 
     // Each mirror and lens after generation, a ray being drawn, two right
@@ -69,8 +69,8 @@ protected:
     bool cancelStep() override;
 
 private:
-    FrmZobr(Services& services, ResultsLink& results, OpticsTask task, ExampleRandom random, QWidget* returnForm,
-            QWidget* parent);
+    FrmZobr(Services& services, ResultsLink& results, const SeriesSetup& setup, OpticsTask task, ExampleRandom random,
+            QWidget* returnForm, QWidget* parent);
 
     bool loadScenes();
     void buildControls();

@@ -11,7 +11,7 @@
 #include "screen/Blits.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
-#include "services/Resources.h"
+#include "services/Services.h"
 
 #include <QFontMetricsF>
 #include <QImage>
@@ -50,14 +50,17 @@ double measureAtReferenceSize(const QFont& labelFont, const QString& text)
 
 } // namespace
 
-FrmChybovy::FrmChybovy(const QString& taskCode, QWidget* parent)
-    : FrmChybovy(HintLayout::forTask(taskCode), parent)
+FrmChybovy::FrmChybovy(const Resources& resources, const QString& taskCode, QWidget* parent)
+    : FrmChybovy(resources, HintLayout::forTask(taskCode), parent)
 {
 }
 
-FrmChybovy::FrmChybovy(HintBubble bubble, QWidget* parent) : FrmChybovy(HintLayout::forBubble(bubble), parent) {}
+FrmChybovy::FrmChybovy(const Resources& resources, HintBubble bubble, QWidget* parent)
+    : FrmChybovy(resources, HintLayout::forBubble(bubble), parent)
+{
+}
 
-FrmChybovy::FrmChybovy(const HintLayout& layout, QWidget* parent)
+FrmChybovy::FrmChybovy(const Resources& resources, const HintLayout& layout, QWidget* parent)
     : HintWindow(QStringLiteral("frm_Chybovy"), parent)
     , m_layout(layout)
     , m_points(HintTextFit::kDesignedPoints)
@@ -67,7 +70,7 @@ FrmChybovy::FrmChybovy(const HintLayout& layout, QWidget* parent)
     magenta.setColor(QPalette::Window, Palette::transparent());
     setPalette(magenta);
     if (!m_layout.picture().isEmpty())
-        setPicture(Resources::picture(m_layout.picture()));
+        setPicture(resources.picture(m_layout.picture()));
 
     m_label = new HintTextLabel(this);
     m_label->setGeometry(m_layout.textArea());
@@ -118,7 +121,7 @@ void FrmChybovy::showPicture(const QPixmap& picture)
     m_pic->setPixmap(picture);
 }
 
-void FrmChybovy::addTourStates(Tour& tour)
+void FrmChybovy::addTourStates(Tour& tour, Services& services)
 {
     struct Case {
         const char* picture;
@@ -146,16 +149,16 @@ void FrmChybovy::addTourStates(Tour& tour)
             const QString state = QString::fromUtf8(c.picture) + (text.isEmpty()       ? QString()
                                                                   : longText ? QStringLiteral("-long")
                                                                              : QStringLiteral("-short"));
-            tour.add(QStringLiteral("frm_Chybovy"), state, [c, text](ScreenHost& host) {
+            tour.add(QStringLiteral("frm_Chybovy"), state, [&services, c, text](ScreenHost& host) {
                 for (const char* name : {"frm_Chybovy", "tour_TaskBackdrop"}) {
                     if (QWidget* previous = host.findForm(QString::fromLatin1(name)))
                         host.unloadForm(previous);
                 }
                 // The hint stands over a task screen's background, as in a series.
                 auto* backdrop = new Form(QStringLiteral("tour_TaskBackdrop"), host.stage());
-                backdrop->setPicture(Resources::picture(PictureNames::taskBackground()));
+                backdrop->setPicture(services.resources().picture(PictureNames::taskBackground()));
                 host.showForm(backdrop);
-                auto* hint = new FrmChybovy(QString::fromUtf8(c.code), host.stage());
+                auto* hint = new FrmChybovy(services.resources(), QString::fromUtf8(c.code), host.stage());
                 hint->Vloz_Text(text);
                 host.showPopup(hint, c.at);
             });

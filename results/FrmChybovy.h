@@ -10,6 +10,8 @@ class QLabel;
 
 namespace orbeta {
 
+class Resources;
+class Services;
 class Tour;
 
 // The hint window: a bubble cut to its drawn shape, showing one line of text
@@ -19,15 +21,16 @@ class Tour;
 class FrmChybovy : public HintWindow {
     Q_OBJECT
 public:
-    explicit FrmChybovy(const QString& taskCode, QWidget* parent = nullptr);
-    explicit FrmChybovy(HintBubble bubble, QWidget* parent = nullptr);
+    // Its picture comes from `resources`.
+    FrmChybovy(const Resources& resources, const QString& taskCode, QWidget* parent = nullptr);
+    FrmChybovy(const Resources& resources, HintBubble bubble, QWidget* parent = nullptr);
 
     // Fits `text` into the label (shrinking its font when needed) and shows it.
     void Vloz_Text(const QString& text) override;
     QSize pictureSize() const override;
     void showPicture(const QPixmap& picture) override;
 
-    static void addTourStates(Tour& tour);
+    static void addTourStates(Tour& tour, Services& services);
 
     int baseTop() const { return m_layout.baseTop(); }
     QLabel* Label1() const { return m_label; }
@@ -35,7 +38,7 @@ public:
     QLabel* Pic() const { return m_pic; }
 
 private:
-    FrmChybovy(const HintLayout& layout, QWidget* parent);
+    FrmChybovy(const Resources& resources, const HintLayout& layout, QWidget* parent);
 
     HintLayout m_layout;
     QLabel* m_label = nullptr;

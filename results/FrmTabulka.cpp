@@ -15,7 +15,6 @@
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 
@@ -33,11 +32,6 @@ namespace {
 
 constexpr std::uint8_t kBackHoverId = 4;
 
-results::RankingFile rankingFile()
-{
-    return results::RankingFile(globals().ResultsDir, globals().TaskCode);
-}
-
 void paint(QLabel* label, const QColor& colour)
 {
     QPalette palette = label->palette();
@@ -49,16 +43,18 @@ void paint(QLabel* label, const QColor& colour)
 
 const QColor FrmTabulka::NewRecordColour = Palette::newRankingRow();
 
-FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
+FrmTabulka::FrmTabulka(Services& services, const SeriesSetup& setup, const QString& resultsDir, QWidget* parent)
     : Form(QStringLiteral("frm_Tabulka"), parent)
     , m_services(services)
+    , m_setup(setup)
+    , m_resultsDir(resultsDir)
 {
     SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
-    setPicture(Resources::picture(PictureNames::resultsBackground()));
+    setPicture(m_services.resources().picture(PictureNames::resultsBackground()));
     picKonec = new PictureButton(this, kBackHoverId);
     picKonec->move(Layout::kResultsBack.topLeft());
-    picKonec->setPictures(Resources::picture(PictureNames::resultsBack(ButtonLook::Normal)),
-                          Resources::picture(PictureNames::resultsBack(ButtonLook::Highlighted)));
+    picKonec->setPictures(m_services.resources().picture(PictureNames::resultsBack(ButtonLook::Normal)),
+                          m_services.resources().picture(PictureNames::resultsBack(ButtonLook::Highlighted)));
     connect(picKonec, &PictureButton::mouseMoved, this, [this] {
         EnterHoverItem(m_services, kBackHoverId);
         picKonec->showHighlighted();
@@ -85,7 +81,7 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
     }
     NormaliseControls(*this);
 
-    const QImage task = Resources::image(PictureNames::taskPicture(globals().TaskCode));
+    const QImage task = m_services.resources().image(PictureNames::taskPicture(m_setup.taskCode));
     BlitTransparent(persistentImage(), 0, 0, task.width(), task.height(), task, 0, 0, Palette::transparent());
 
     // An unreadable ranking is not an empty one: the pupil is told why it shows nothing.
@@ -102,6 +98,11 @@ FrmTabulka::FrmTabulka(Services& services, QWidget* parent)
     ClearHoverItem();
 }
 
+results::RankingFile FrmTabulka::rankingFile() const
+{
+    return results::RankingFile(m_resultsDir, m_setup.taskCode);
+}
+
 QLabel* FrmTabulka::cell(int row, int column) const
 {
     return m_rows.at(static_cast<std::size_t>(row - 1)).at(static_cast<std::size_t>(column));
@@ -109,7 +110,7 @@ QLabel* FrmTabulka::cell(int row, int column) const
 
 QString FrmTabulka::Vlozeni_znamky(std::uint8_t correct, std::uint8_t total) const
 {
-    return results::MarkCalculator::Vlozeni_znamky(globals().MarkTable, correct, total);
+    return results::MarkCalculator::Vlozeni_znamky(m_services.resources().tables().marks, correct, total);
 }
 
 void FrmTabulka::Vloz_novy_zaznam(const QString& name, const QString& correct, const QString& wrong,
@@ -131,14 +132,14 @@ void FrmTabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString& name, const 
     entry.name = name;
     entry.topic = topic;
     entry.taskTitle = taskType;
-    entry.exampleCount = globals().ExampleCount;
+    entry.exampleCount = m_setup.exampleCount;
     entry.correct = correct.toInt();
     entry.wrong = wrong.toInt();
     entry.mark = mark;
     const QDateTime now = m_services.now();
     entry.date = now.date();
     entry.time = now.time();
-    reportWriteFailures(results::ResultsLog(globals().ResultsDir).append(entry));
+    reportWriteFailures(results::ResultsLog(m_resultsDir).append(entry));
 }
 
 void FrmTabulka::showRanking()
@@ -251,10 +252,9 @@ void FrmTabulka::addTourStates(Tour& tour, Services& services)
                          qPrintable(data.errorString()));
             return;
         }
-        const QString savedResultsDir = globals().ResultsDir;
-        const QString savedTaskCode = globals().TaskCode;
-        globals().ResultsDir = data.path() + QLatin1Char('/');
-        globals().TaskCode = QStringLiteral("1a");
+        const QString resultsDir = data.path() + QLatin1Char('/');
+        SeriesSetup setup;
+        setup.taskCode = QStringLiteral("1a");
         const char* const names[] = {"Peter Kováč", "Jana Horváthová", "Martin Baláž", "Lucia Šimková",
                                      "Tomáš Novák", "Katarína Ľuptáková", "Michal Tóth", "Veronika Vargová",
                                      "Ondrej Mráz", "Zuzana Kollárová", "Adam Čierny", "Ema Štefániková"};
@@ -265,14 +265,12 @@ void FrmTabulka::addTourStates(Tour& tour, Services& services)
         for (int i = 0; i < 12; ++i)
             records.append({QString::fromUtf8(names[i]), std::int16_t(correct[i]), std::int16_t(10 - correct[i]),
                             std::int16_t(marks[i]), false});
-        results::RankingFile(globals().ResultsDir, globals().TaskCode).write(results::Ranking(records));
-        auto* table = new FrmTabulka(services, host.stage());
+        results::RankingFile(resultsDir, setup.taskCode).write(results::Ranking(records));
+        auto* table = new FrmTabulka(services, setup, resultsDir, host.stage());
         if (addSeries)
             table->Vloz_novy_zaznam(QStringLiteral("Zuzana Ďurčová"), QStringLiteral("8"), QStringLiteral("2"),
                                     QStringLiteral("2"), 1);
         host.showForm(table);
-        globals().ResultsDir = savedResultsDir;
-        globals().TaskCode = savedTaskCode;
     };
     tour.add(QStringLiteral("frm_Tabulka"), QStringLiteral("new-record"),
              [show](ScreenHost& host) { show(host, true); });

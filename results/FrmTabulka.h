@@ -5,6 +5,7 @@
 
 #include "formats/FileOutcome.h"
 #include "results/Ranking.h"
+#include "tasks/SeriesSetup.h"
 #include "screen/Form.h"
 
 #include <QPointer>
@@ -16,6 +17,10 @@
 class QLabel;
 
 namespace orbeta {
+
+namespace results {
+class RankingFile;
+}
 
 class PictureButton;
 class Services;
@@ -30,8 +35,9 @@ public:
     static constexpr int kRows = 10;
     static const QColor NewRecordColour;
 
-    // Loads the form for the current TaskCode and shows its ranking.
-    explicit FrmTabulka(Services& services, QWidget* parent = nullptr);
+    // Loads the form for the task of `setup` and shows its ranking, kept
+    // in `resultsDir` beside the results log.
+    FrmTabulka(Services& services, const SeriesSetup& setup, const QString& resultsDir, QWidget* parent = nullptr);
 
     // The mark for `correct` of `total` from the mark table; empty when none.
     QString Vlozeni_znamky(std::uint8_t correct, std::uint8_t total) const;
@@ -59,8 +65,12 @@ protected:
 
 private:
     Services& m_services;
+    // The task and the count of the series recorded.
+    SeriesSetup m_setup;
+    QString m_resultsDir;
     using RowLabels = std::array<QLabel*, 5>;
 
+    results::RankingFile rankingFile() const;
     void showRanking();
     void reportWriteFailures(const FileOutcome& log);
     void back();

@@ -14,8 +14,8 @@ namespace orbeta::results {
 // The four lines a finished series adds to the results log "Vysledky.dat".
 struct ResultsLogEntry {
     QString name;
-    QString topic;     // `TopicName`
-    QString taskTitle; // `TaskTitle`
+    QString topic;     // `SeriesSetup::topicName`
+    QString taskTitle; // `SeriesSetup::taskTitle`
     int exampleCount = 0;
     int correct = 0;
     int wrong = 0;

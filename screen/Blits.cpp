@@ -5,7 +5,6 @@
 
 #include "look/Palette.h"
 #include "screen/Form.h"
-#include "services/Resources.h"
 
 #include <QPainter>
 #include <QVector>
@@ -107,10 +106,9 @@ void ShapeWindowFromBitmap(Form& form, QColor transparent)
     ShapeWindowFromBitmap(form, form.persistentImage().toImage(), transparent);
 }
 
-QPixmap SpritePicture(const QString& name)
+QPixmap SpritePicture(const QImage& picture)
 {
-    const QImage image = Resources::image(name);
-    return QPixmap::fromImage(SpriteFromPicture(image, image.rect(), Palette::transparent()));
+    return QPixmap::fromImage(SpriteFromPicture(picture, picture.rect(), Palette::transparent()));
 }
 
 } // namespace orbeta

@@ -38,6 +38,6 @@ void ShapeWindowFromBitmap(QWidget& window, const QImage& picture, QColor transp
 void ShapeWindowFromBitmap(Form& form, QColor transparent);
 
 // A picture whose magenta pixels let the form show through.
-QPixmap SpritePicture(const QString& name);
+QPixmap SpritePicture(const QImage& picture);
 
 } // namespace orbeta

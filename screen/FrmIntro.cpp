@@ -6,7 +6,6 @@
 #include "look/PictureNames.h"
 #include "screen/Form.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 
@@ -21,8 +20,8 @@ FrmIntro::FrmIntro(Services& services, QWidget* parent)
     , m_services(services)
 {
     SetUpForm(*this, ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
-    setCursor(globals().HandCursor);
-    setPicture(Resources::picture(PictureNames::title()));
+    setCursor(m_services.resources().handCursor());
+    setPicture(m_services.resources().picture(PictureNames::title()));
     // The picture takes the keys itself, so that any key dismisses it.
     setFocusPolicy(Qt::StrongFocus);
     setAccessibleName(QStringLiteral("Orbeta Tarovia"));
@@ -59,7 +58,7 @@ void FrmIntro::formActivated()
     setFocus(Qt::OtherFocusReason);
     if (!IsIntro)
         return;
-    setCursor(globals().HandCursor);
+    setCursor(m_services.resources().handCursor());
     const std::uint32_t now = m_services.tickCount();
     m_timer.start(now >= EndTick ? 0 : int(EndTick - now));
 }

@@ -7,7 +7,7 @@
 #include "screen/FrmIntro.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
-#include "services/Resources.h"
+#include "services/Services.h"
 
 namespace orbeta {
 
@@ -24,7 +24,7 @@ void ShowHelpPicture(Services& services, const QString& pictureName, QWidget* re
 {
     ScreenHost* host = ScreenHost::instance();
     auto* intro = new FrmIntro(services, host ? host->stage() : nullptr);
-    intro->setPicture(Resources::picture(pictureName));
+    intro->setPicture(services.resources().picture(pictureName));
     intro->setAccessibleName(pictureName == PictureNames::credits() ? QStringLiteral("O programe")
                                                                     : QStringLiteral("Pomoc"));
     intro->setAccessibleDescription(QStringLiteral("Stlač ľubovoľný kláves alebo klikni a vrátiš sa späť."));

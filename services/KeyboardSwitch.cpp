@@ -3,26 +3,23 @@
 
 #include "services/KeyboardSwitch.h"
 
-#include "services/Globals.h"
 #include "services/KeyboardLayoutCycle.h"
-#include "services/Services.h"
 
 namespace orbeta {
 
-void SelectUsKeyboard(Services& services)
+void KeyboardSwitch::save()
 {
-    KeyboardLayoutCycle::selectUs(services.keyboardLayouts(), globals().CurrentKeyboardLayout);
+    m_saved = m_layouts.activeName();
 }
 
-void SaveKeyboardLayout(Services& services)
+void KeyboardSwitch::selectUs()
 {
-    globals().SavedKeyboardLayout = services.keyboardLayouts().activeName();
+    KeyboardLayoutCycle::selectUs(m_layouts, m_current);
 }
 
-void RestoreKeyboardLayout(Services& services)
+void KeyboardSwitch::restore()
 {
-    KeyboardLayoutCycle::restore(services.keyboardLayouts(), globals().SavedKeyboardLayout,
-                                 globals().CurrentKeyboardLayout);
+    KeyboardLayoutCycle::restore(m_layouts, m_saved, m_current);
 }
 
 } // namespace orbeta

@@ -3,14 +3,31 @@
 
 #pragma once
 
+#include <QString>
+
 namespace orbeta {
 
-class Services;
+class KeyboardLayouts;
 
-// The keyboard layout of the answer boxes is US English while a task form is
-// in front; the pupil's own layout is saved at start and restored after.
-void SelectUsKeyboard(Services& services);
-void SaveKeyboardLayout(Services& services);
-void RestoreKeyboardLayout(Services& services);
+// The keyboard layout the pupil types in: start-up saves the active one, a
+// calculation form selects the US layout for its answer boxes, and leaving a
+// task form restores the saved one.
+class KeyboardSwitch {
+public:
+    explicit KeyboardSwitch(KeyboardLayouts& layouts) : m_layouts(layouts) {}
+
+    void save();
+    void selectUs();
+    void restore();
+
+    const QString& saved() const { return m_saved; }
+    const QString& current() const { return m_current; }
+
+private:
+    KeyboardLayouts& m_layouts;
+    QString m_saved;
+    // The name read after the last turn of the cycle.
+    QString m_current;
+};
 
 } // namespace orbeta

@@ -5,7 +5,7 @@
 
 #include "files/ResourcePath.h"
 #include "files/SafeFile.h"
-#include "services/Globals.h"
+#include "look/PictureNames.h"
 
 #include <QBuffer>
 #include <QFileInfo>
@@ -41,24 +41,14 @@ quint16 le16(const QByteArray& bytes, int at)
 
 } // namespace
 
-QString Resources::resourcePath(const QString& name)
-{
-    return ResourcePath::resolve(globals().ResourceDir, name);
-}
-
-QString Resources::dataPath(const QString& name)
-{
-    return ResourcePath::resolve(globals().DataDir, name);
-}
-
-QPixmap Resources::picture(const QString& name)
+QPixmap Resources::picture(const QString& name) const
 {
     return QPixmap::fromImage(image(name));
 }
 
-QImage Resources::image(const QString& name)
+QImage Resources::image(const QString& name) const
 {
-    const auto path = ResourcePath::find(globals().ResourceDir, name);
+    const auto path = ResourcePath::find(m_installation.resourceDir, name);
     if (!path)
         return {};
     const auto bytes = readFile(*path);
@@ -84,9 +74,9 @@ std::optional<QPoint> Resources::cursorHotSpot(const QByteArray& curFile)
     return QPoint(le16(curFile, 6 + 4), le16(curFile, 6 + 6));
 }
 
-QCursor Resources::cursor(const QString& name, const QCursor& fallback)
+QCursor Resources::cursor(const QString& name, const QCursor& fallback) const
 {
-    const auto path = ResourcePath::find(globals().ResourceDir, name);
+    const auto path = ResourcePath::find(m_installation.resourceDir, name);
     if (!path)
         return fallback;
     const auto bytes = readFile(*path);
@@ -108,12 +98,20 @@ QCursor Resources::cursor(const QString& name, const QCursor& fallback)
     return QCursor(QPixmap::fromImage(image), hotSpot.x(), hotSpot.y());
 }
 
-FileResult<QByteArray> Resources::readDataFile(const QString& name)
+FileResult<QByteArray> Resources::readDataFile(const QString& name) const
 {
-    const auto path = ResourcePath::find(globals().DataDir, name);
+    const auto path = ResourcePath::find(m_installation.dataDir, name);
     if (!path)
         return FileError{name, 0, QStringLiteral("chýba.")};
     return SafeFile::read(*path, FileKind::DataTable);
+}
+
+void Resources::loadCursors()
+{
+    using Cursor = PictureNames::Cursor;
+    m_arrow = cursor(PictureNames::cursor(Cursor::Arrow), QCursor(Qt::ArrowCursor));
+    m_hand = cursor(PictureNames::cursor(Cursor::Hand), QCursor(Qt::PointingHandCursor));
+    m_help = cursor(PictureNames::cursor(Cursor::Help), QCursor(Qt::WhatsThisCursor));
 }
 
 } // namespace orbeta

@@ -4,7 +4,9 @@
 #pragma once
 
 #include "services/KeyboardLayouts.h"
+#include "services/KeyboardSwitch.h"
 #include "services/MessageBox.h"
+#include "services/Resources.h"
 #include "services/Sounds.h"
 
 #include <QDateTime>
@@ -17,8 +19,9 @@ class QPrinter;
 namespace orbeta {
 
 // What the forms need of the world around the program: the clock, sound,
-// message boxes, the print dialog and the keyboard layouts. The program
-// builds one set at start and hands it to every form; tests hand in their own.
+// message boxes, the print dialog, the keyboard layouts, and the installation's
+// files as start-up found them. The program builds one set at start and hands
+// it to every form; tests hand in their own.
 class Services {
 public:
     virtual ~Services() = default;
@@ -34,6 +37,10 @@ public:
     // Opens the print dialog on `printer`; true when it was confirmed.
     virtual bool runPrintDialog(QPrinter& printer) = 0;
     virtual KeyboardLayouts& keyboardLayouts() = 0;
+    // Saves, selects and restores the layout on keyboardLayouts().
+    virtual KeyboardSwitch& keyboard() = 0;
+    // The directories, tables, cursors and pictures; start-up fills them.
+    virtual Resources& resources() = 0;
 };
 
 inline void PlayEnterSound(Services& services)

@@ -3,7 +3,7 @@
 
 #include "services/Sounds.h"
 
-#include "services/Resources.h"
+#include "files/Installation.h"
 
 #include <QCoreApplication>
 #include <QLibrary>
@@ -40,9 +40,9 @@ SoundState& state()
     return s;
 }
 
-QString soundPath(Sound sound)
+QString soundPath(const Installation& installation, Sound sound)
 {
-    return Resources::resourcePath(QString::fromLatin1(fileName(sound)));
+    return installation.resourcePath(QString::fromLatin1(fileName(sound)));
 }
 
 // The sound module lies beside the program (build tree) or in
@@ -64,27 +64,27 @@ void loadModule()
 
 } // namespace
 
-void Sounds::play(Sound sound)
+void Sounds::play(const Installation& installation, Sound sound)
 {
     if (state().play) {
-        const QString path = soundPath(sound);
+        const QString path = soundPath(installation, sound);
         state().play(&path);
     }
 }
 
-void Sounds::enable()
+void Sounds::enable(const Installation& installation)
 {
     if (state().enabled || !QCoreApplication::instance())
         return;
     state().enabled = true;
     // Open the audio output and load the files after the window has had a
     // chance to appear, not on the pupil's first hover.
-    QTimer::singleShot(200, QCoreApplication::instance(), [] {
+    QTimer::singleShot(200, QCoreApplication::instance(), [installation] {
         loadModule();
         if (!state().load)
             return;
         for (Sound sound : {Sound::Enter, Sound::Click, Sound::Zavazi}) {
-            const QString path = soundPath(sound);
+            const QString path = soundPath(installation, sound);
             state().load(&path);
         }
     });

@@ -5,6 +5,8 @@
 
 namespace orbeta {
 
+struct Installation;
+
 enum class Sound { Enter, Click, Zavazi };
 
 // The three short sounds of the program, played without waiting. Nothing of
@@ -13,8 +15,9 @@ enum class Sound { Enter, Click, Zavazi };
 // audio device simply stays silent, and so does a sound played before enable().
 class Sounds {
 public:
-    static void play(Sound sound);
-    static void enable();
+    // The sound files lie in the installation's resource directory.
+    static void play(const Installation& installation, Sound sound);
+    static void enable(const Installation& installation);
 };
 
 } // namespace orbeta

@@ -11,8 +11,6 @@
 #include "formats/TextTables.h"
 #include "look/PictureNames.h"
 #include "look/Typeface.h"
-#include "services/Globals.h"
-#include "services/KeyboardSwitch.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 
@@ -52,30 +50,29 @@ StartUpResult fail(Services& services, StartUpResult result, StartUpFailure fail
 
 StartUpResult StartUp(Services& services, const DataTablesCheck& checkTables)
 {
-    Globals& g = globals();
     StartUpResult result;
-    g.WindowsDir = WindowsDirectory::locate();
-    const QString iniPath = ResourcePath::resolve(g.WindowsDir, QStringLiteral("Orbeta.ini"));
-    const auto checked = StartUpCheck::check(readIni(g.WindowsDir), &ResourcePath::exists, iniPath);
-    g.ResourceDir = checked.resourceDir;
-    g.DataDir = checked.tableDir;
-    g.ResultsDir = checked.dataDir;
-    if (!g.ResourceDir.isEmpty())
-        result.driveCaption = DriveType::caption(DriveType::of(g.ResourceDir));
+    Installation installation;
+    installation.windowsDir = WindowsDirectory::locate();
+    const QString iniPath = ResourcePath::resolve(installation.windowsDir, QStringLiteral("Orbeta.ini"));
+    const auto checked = StartUpCheck::check(readIni(installation.windowsDir), &ResourcePath::exists, iniPath);
+    installation.resourceDir = checked.resourceDir;
+    installation.dataDir = checked.tableDir;
+    installation.resultsDir = checked.dataDir;
+    Resources& resources = services.resources();
+    resources = Resources(installation);
+    if (!installation.resourceDir.isEmpty())
+        result.driveCaption = DriveType::caption(DriveType::of(installation.resourceDir));
     if (checked.failure != StartUpFailure::None)
         return fail(services, result, checked.failure, checked.details.join(QStringLiteral("\r\n")));
 
-    using Cursor = PictureNames::Cursor;
-    g.ArrowCursor = Resources::cursor(PictureNames::cursor(Cursor::Arrow), QCursor(Qt::ArrowCursor));
-    g.HandCursor = Resources::cursor(PictureNames::cursor(Cursor::Hand), QCursor(Qt::PointingHandCursor));
-    g.HelpCursor = Resources::cursor(PictureNames::cursor(Cursor::Help), QCursor(Qt::WhatsThisCursor));
-    SaveKeyboardLayout(services);
+    resources.loadCursors();
+    services.keyboard().save();
 
     // The files were there a moment ago: one that cannot be read, or holds
     // what the tasks cannot use, is named with its path and its line.
-    const auto marks = Resources::readDataFile(QLatin1String(MarkTableFile::fileName));
-    const auto assignments = Resources::readDataFile(QStringLiteral("Zadani.dat"));
-    const auto hints = Resources::readDataFile(QStringLiteral("Napoveda.dat"));
+    const auto marks = resources.readDataFile(QLatin1String(MarkTableFile::fileName));
+    const auto assignments = resources.readDataFile(QStringLiteral("Zadani.dat"));
+    const auto hints = resources.readDataFile(QStringLiteral("Napoveda.dat"));
     QStringList reasons;
     for (const auto* file : {&marks, &assignments, &hints}) {
         if (!*file)
@@ -84,20 +81,20 @@ StartUpResult StartUp(Services& services, const DataTablesCheck& checkTables)
     if (!reasons.isEmpty())
         return fail(services, result, StartUpFailure::DataFileUnusable, reasons.join(QStringLiteral("\r\n")));
     const FileResult<MarkTable> markTable =
-        MarkTableFile::parseComplete(marks.value(), Resources::dataPath(QLatin1String(MarkTableFile::fileName)));
+        MarkTableFile::parseComplete(marks.value(), resources.dataPath(QLatin1String(MarkTableFile::fileName)));
     if (!markTable)
         return fail(services, result, StartUpFailure::DataFileUnusable, markTable.error().message());
     const TextTable assignmentTexts = TextTables::readAssignmentTexts(assignments.value());
     const TextTable hintTexts = TextTables::readHintTexts(hints.value());
     for (const auto& texts :
          {TextTables::firstMissing(assignmentTexts, TextTables::kAssignmentLinesUsed,
-                                   Resources::dataPath(QStringLiteral("Zadani.dat"))),
+                                   resources.dataPath(QStringLiteral("Zadani.dat"))),
           TextTables::firstMissing(hintTexts, TextTables::kHintLinesUsed,
-                                   Resources::dataPath(QStringLiteral("Napoveda.dat")))})
+                                   resources.dataPath(QStringLiteral("Napoveda.dat")))})
         if (texts)
             return fail(services, result, StartUpFailure::DataFileUnusable, texts->message());
     if (checkTables)
-        if (const std::optional<FileError> table = checkTables(g.DataDir, g.ResourceDir))
+        if (const std::optional<FileError> table = checkTables(installation.dataDir, installation.resourceDir))
             return fail(services, result, StartUpFailure::DataFileUnusable, table->message());
     // Texts are drawn in DejaVu Sans, loaded from its files; without them they
     // would be drawn in whatever fontconfig picks. (The symbol font is
@@ -106,9 +103,7 @@ StartUpResult StartUp(Services& services, const DataTablesCheck& checkTables)
     if (!fonts.isEmpty())
         return fail(services, result, StartUpFailure::FontsMissing,
                     QStringLiteral("Písmo sa nedá načítať: %1").arg(fonts.join(QStringLiteral(", "))));
-    g.MarkTable = markTable.value();
-    g.AssignmentTexts = assignmentTexts;
-    g.HintTexts = hintTexts;
+    resources.setTables({markTable.value(), assignmentTexts, hintTexts});
     return result;
 }
 

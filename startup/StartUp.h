@@ -27,10 +27,11 @@ struct StartUpResult {
 using DataTablesCheck =
     std::function<std::optional<FileError>(const QString& dataDir, const QString& resourceDir)>;
 
-// From launch to the loaded tables: finds Orbeta.ini, reads the two
-// directories, checks the data and resource files, loads the cursors, saves
-// the keyboard layout, reads the mark, assignment and hint tables into the
-// globals and checks the tasks' tables with `checkTables` (when given). A
+// From launch to the loaded tables: finds Orbeta.ini, reads the
+// directories into `services.resources()`, checks the data and resource
+// files, loads the cursors, saves the keyboard layout, reads the mark,
+// assignment and hint tables into the resources and checks the tasks'
+// tables with `checkTables` (when given). A
 // failure has been shown in a message box, naming each file it is about
 // with its path, when this returns; the caller then ends the program with
 // status 1.

@@ -64,7 +64,7 @@ struct TaskRow {
     const char* code;         // "1a" .. "6c": menu, data files, rankings, command line
     int topic;                // 1 .. 6
     int item;                 // 1 .. 5, the position of its button in the menu
-    const char* title;        // TaskTitle as the results log stores it (readers match it)
+    const char* title;        // the title as the results log stores it (readers match it)
     const char* shownTitle;   // the title the screens, pictures and reports show
     TaskFormKind form;
     HintBubble hint;
@@ -95,7 +95,7 @@ public:
     // accessible names, the class report ("Časová os – objavy a vynálezy").
     static QString shownTitle(const TaskRow& row) { return QString::fromUtf8(row.shownTitle); }
 
-    // "Mechanika 1" .. "Historie" as the results log stores TopicName; empty outside 1 .. 6.
+    // "Mechanika 1" .. "Historie" as the results log stores the topic; empty outside 1 .. 6.
     static QString topicName(int topic);
     // The same as shown, in Slovak ("História").
     static QString shownTopicName(int topic);

@@ -11,7 +11,6 @@
 #include "look/Layout.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "tests/app/TaskSeriesFixture.h"
 
 #include <QLabel>
@@ -27,12 +26,8 @@ class CalcBoxesAndHintsTest : public test::TaskSeriesFixture {
 protected:
     FrmMech1* open(const char* code, CalcTask task, std::uint64_t seed)
     {
-        Globals& g = globals();
-        g.TaskCode = QString::fromLatin1(code);
-        g.TopicName = QStringLiteral("Elektrina");
-        g.TaskTitle = QStringLiteral("Úloha");
-        g.ExampleCount = 15;
-        auto form = FrmMech1::open(services, results, task, seed, &setup, host.stage());
+        choose(QString::fromLatin1(code), 15);
+        auto form = FrmMech1::open(services, results, series, task, seed, &setup, host.stage());
         EXPECT_TRUE(form);
         FrmMech1* raw = form.release();
         host.showForm(raw);

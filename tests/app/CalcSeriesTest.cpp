@@ -17,7 +17,6 @@
 #include "results/RankingFile.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 #include "tests/app/TaskSeriesFixture.h"
 
@@ -39,7 +38,7 @@ class CalcSeriesTest : public test::TaskSeriesFixture {
 protected:
     FrmMech1* open(CalcTask task, std::uint64_t seed)
     {
-        auto form = FrmMech1::open(services, results, task, seed, &setup, host.stage());
+        auto form = FrmMech1::open(services, results, series, task, seed, &setup, host.stage());
         EXPECT_TRUE(form);
         FrmMech1* raw = form.release();
         host.showForm(raw);
@@ -142,7 +141,7 @@ TEST_F(CalcSeriesTest, RightAnswersOfEveryTaskAreJudgedRightAndTheSeriesIsRecord
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_FALSE(alive);
-        const auto ranking = results::RankingFile(globals().ResultsDir, QString::fromLatin1(code)).read();
+        const auto ranking = results::RankingFile(services.resources().installation().resultsDir, QString::fromLatin1(code)).read();
         ASSERT_TRUE(ranking.ok());
         ASSERT_EQ(ranking.value().records().size(), 1);
         EXPECT_EQ(ranking.value().records().front().correct, 3);
@@ -185,6 +184,16 @@ TEST_F(CalcSeriesTest, TheExperimentStopsAndResumesWhereItStopped)
     form->animate(services.tickCount());
     EXPECT_EQ(form->experiment().currentFrame(), 0);
     EXPECT_TRUE(form->experiment().completed());
+
+    // A run counts from the tick of its press, not from a later reading of
+    // the clock: played for its whole length after the press, it is over.
+    services.setTime(22'000);
+    form->pressStart(20'000);
+    const Experiment& run = form->experiment();
+    ASSERT_TRUE(run.running());
+    form->animate(20'000 + std::uint32_t(run.lastFrame() + 1) * run.frameMs());
+    EXPECT_FALSE(run.running());
+    EXPECT_TRUE(run.completed());
 }
 
 TEST_F(CalcSeriesTest, RowsAreMarkedOnlyWhenTheTableIsAskedAndBeforeTheCheck)
@@ -309,7 +318,7 @@ TEST_F(CalcSeriesTest, HeatTableClosesBelowItsFiveMetals)
     choose(QStringLiteral("3a"), 3);
     FrmMech1* form = open(CalcTask::Heat, 3);
     const QImage drawn = form->persistentImage().toImage();
-    const QImage strip = Resources::picture(PictureNames::tableBottom()).toImage();
+    const QImage strip = services.resources().picture(PictureNames::tableBottom()).toImage();
     ASSERT_FALSE(strip.isNull());
     for (int y = 0; y < strip.height(); ++y)
         for (int x = 0; x < strip.width(); x += 7)

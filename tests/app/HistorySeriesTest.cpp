@@ -14,7 +14,6 @@
 #include "results/RankingFile.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "tests/app/TaskSeriesFixture.h"
 
 #include <QDir>
@@ -69,13 +68,13 @@ protected:
     FrmDvojice* openPairs(int count, std::uint64_t seed = 1)
     {
         choose(QStringLiteral("6a"), count);
-        return show(FrmDvojice::open(services, results, seed, &setup, host.stage()));
+        return show(FrmDvojice::open(services, results, series, seed, &setup, host.stage()));
     }
 
     FrmOsa* openTimeline(HistoryCode code, int count, std::uint64_t seed = 1)
     {
         choose(code == HistoryCode::Persons ? QStringLiteral("6b") : QStringLiteral("6c"), count);
-        return show(FrmOsa::open(services, results, code, seed, &setup, host.stage()));
+        return show(FrmOsa::open(services, results, series, code, seed, &setup, host.stage()));
     }
 
     void solvePairsByMouse(FrmDvojice& form)
@@ -113,7 +112,7 @@ protected:
     void expectRecorded(const QString& code, int correct, int logBefore)
     {
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-        const auto ranking = results::RankingFile(globals().ResultsDir, code).read();
+        const auto ranking = results::RankingFile(services.resources().installation().resultsDir, code).read();
         ASSERT_TRUE(ranking.ok());
         ASSERT_EQ(ranking.value().records().size(), 1);
         EXPECT_EQ(ranking.value().records().front().correct, correct);
@@ -363,12 +362,12 @@ TEST_F(HistorySeriesTest, ShortDataFilesAreNamedInsteadOfPlayed)
         file.close();
         services.messages.clear();
         choose(QStringLiteral("6a"), 10);
-        EXPECT_FALSE(FrmDvojice::open(services, results, 1, &setup, host.stage()));
+        EXPECT_FALSE(FrmDvojice::open(services, results, series, 1, &setup, host.stage()));
         ASSERT_EQ(services.messages.size(), 1);
         EXPECT_TRUE(services.messages.front().contains(QDir::toNativeSeparators(data.filePath(QStringLiteral("6a.dat")))));
         // Five pairs still make the half screen of a series of five.
         choose(QStringLiteral("6a"), 5);
-        auto half = FrmDvojice::open(services, results, 1, &setup, host.stage());
+        auto half = FrmDvojice::open(services, results, series, 1, &setup, host.stage());
         EXPECT_EQ(bool(half), items >= 5) << items;
     }
 }

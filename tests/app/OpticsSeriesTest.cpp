@@ -14,7 +14,6 @@
 #include "results/RankingFile.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "tests/app/TaskSeriesFixture.h"
 
 #include <QDir>
@@ -50,7 +49,7 @@ class OpticsSeriesTest : public test::TaskSeriesFixture {
 protected:
     FrmZobr* open(OpticsTask task, std::uint64_t seed)
     {
-        auto form = FrmZobr::open(services, results, task, seededRandom(), seed, &setup, host.stage());
+        auto form = FrmZobr::open(services, results, series, task, seededRandom(), seed, &setup, host.stage());
         FrmZobr* raw = form.release();
         if (raw)
             host.showForm(raw);
@@ -96,7 +95,7 @@ TEST_F(OpticsSeriesTest, RightConstructionsDrawnWithTheMouseMakeARecordedSeries)
         }
         QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
         EXPECT_FALSE(alive);
-        const auto ranking = results::RankingFile(globals().ResultsDir, QString::fromLatin1(code)).read();
+        const auto ranking = results::RankingFile(services.resources().installation().resultsDir, QString::fromLatin1(code)).read();
         ASSERT_TRUE(ranking.ok());
         ASSERT_EQ(ranking.value().records().size(), 1);
         EXPECT_EQ(ranking.value().records().front().correct, 4);

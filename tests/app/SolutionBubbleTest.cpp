@@ -8,7 +8,6 @@
 #include "calc/SolutionText.h"
 #include "frame/HintWindow.h"
 #include "results/HintTextFit.h"
-#include "services/Globals.h"
 #include "tasks/TaskTable.h"
 #include "tests/support/CalcTestTables.h"
 #include "tests/support/FakeServices.h"
@@ -25,8 +24,9 @@ namespace {
 
 TEST(SolutionBubble, EverySolutionOfEveryTaskFitsItsBubbleAboveTheSmallestFont)
 {
-    globals().ResourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/");
     FakeServices services;
+    services.resources() =
+        Resources(Installation{.resourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/")});
     ResultsForms results{services};
     QWidget stage;
     const int smallest = int(std::lround(HintTextFit::kMinimumPoints * 96.0 / 72.0));

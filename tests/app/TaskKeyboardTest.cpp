@@ -18,7 +18,6 @@
 #include "optics/OpticsPicture.h"
 #include "results/RankingFile.h"
 #include "screen/PictureButton.h"
-#include "services/Globals.h"
 #include "tests/app/TaskSeriesFixture.h"
 
 #include <QAccessible>
@@ -105,7 +104,7 @@ protected:
 
     void expectRecorded(const QString& code, int correct)
     {
-        const auto ranking = results::RankingFile(globals().ResultsDir, code).read();
+        const auto ranking = results::RankingFile(services.resources().installation().resultsDir, code).read();
         ASSERT_TRUE(ranking.ok());
         ASSERT_EQ(ranking.value().records().size(), 1);
         EXPECT_EQ(ranking.value().records().front().correct, correct);
@@ -132,7 +131,7 @@ TEST_F(TaskKeyboardTest, ACalculationSeriesRunsByKeysAlone)
     for (const auto& [code, task] : {std::pair{"1a", CalcTask::LiquidDensity}, std::pair{"5a", CalcTask::OhmsLaw}}) {
         SCOPED_TRACE(code);
         choose(QString::fromLatin1(code), 2);
-        FrmMech1* form = show(FrmMech1::open(services, results, task, 40, &setup, host.stage()));
+        FrmMech1* form = show(FrmMech1::open(services, results, series, task, 40, &setup, host.stage()));
         ASSERT_TRUE(form);
         QPointer<FrmMech1> alive(form);
         for (int k = 0; k < 2; ++k) {
@@ -160,7 +159,7 @@ TEST_F(TaskKeyboardTest, ACalculationSeriesRunsByKeysAlone)
 TEST_F(TaskKeyboardTest, TabReachesTheCalculatorAndTheToolbarAndEscapeGoesBack)
 {
     choose(QStringLiteral("5a"), 3);
-    FrmMech1* form = show(FrmMech1::open(services, results, CalcTask::OhmsLaw, 4, &setup, host.stage()));
+    FrmMech1* form = show(FrmMech1::open(services, results, series, CalcTask::OhmsLaw, 4, &setup, host.stage()));
     ASSERT_TRUE(form);
     QPointer<FrmMech1> alive(form);
     ASSERT_TRUE(tabUntil([&] { return focus() == form->calculatorInput(); }));
@@ -201,7 +200,7 @@ TEST_F(TaskKeyboardTest, F7AndF8MarkTheTableRowsRoundAndRound)
     choose(QStringLiteral("1a"), 3);
     FrmMech1* form = nullptr;
     for (std::uint64_t seed = 1; seed < 40 && !(form && form->example().tableActive()); ++seed)
-        form = show(FrmMech1::open(services, results, CalcTask::LiquidDensity, seed, &setup, host.stage()));
+        form = show(FrmMech1::open(services, results, series, CalcTask::LiquidDensity, seed, &setup, host.stage()));
     ASSERT_TRUE(form && form->example().tableActive());
     key(Qt::Key_F7);
     EXPECT_EQ(form->markedRow(), 1);
@@ -219,7 +218,7 @@ TEST_F(TaskKeyboardTest, F7AndF8MarkTheTableRowsRoundAndRound)
 TEST_F(TaskKeyboardTest, TheLeverTakesTheFocusAndAChosenWeightIsLifted)
 {
     choose(QStringLiteral("2e"), 3);
-    FrmMech1* form = show(FrmMech1::open(services, results, CalcTask::Lever, 5, &setup, host.stage()));
+    FrmMech1* form = show(FrmMech1::open(services, results, series, CalcTask::Lever, 5, &setup, host.stage()));
     ASSERT_TRUE(form);
     ASSERT_EQ(focus(), form->scenePicture());
     EXPECT_EQ(form->framedControl(), form->scenePicture());
@@ -237,7 +236,7 @@ TEST_F(TaskKeyboardTest, TheLeverTakesTheFocusAndAChosenWeightIsLifted)
 TEST_F(TaskKeyboardTest, AnOpticsSeriesRunsByKeysAloneWithItsSolutionByF9)
 {
     choose(QStringLiteral("4a"), 2);
-    FrmZobr* form = show(FrmZobr::open(services, results, OpticsTask::Mirror, seededRandom(), 21, &setup, host.stage()));
+    FrmZobr* form = show(FrmZobr::open(services, results, series, OpticsTask::Mirror, seededRandom(), 21, &setup, host.stage()));
     ASSERT_TRUE(form);
     QPointer<FrmZobr> alive(form);
     ASSERT_EQ(focus(), form->picture());
@@ -271,7 +270,7 @@ TEST_F(TaskKeyboardTest, AnOpticsSeriesRunsByKeysAloneWithItsSolutionByF9)
 TEST_F(TaskKeyboardTest, HistoryFormsHoldTheFocusAndEscapeGoesBack)
 {
     choose(QStringLiteral("6a"), 10);
-    FrmDvojice* pairs = show(FrmDvojice::open(services, results, 1, &setup, host.stage()));
+    FrmDvojice* pairs = show(FrmDvojice::open(services, results, series, 1, &setup, host.stage()));
     ASSERT_TRUE(pairs);
     EXPECT_EQ(focus(), pairs);
     QPointer<FrmDvojice> alive(pairs);
@@ -294,7 +293,7 @@ TEST_F(TaskKeyboardTest, HistoryFormsHoldTheFocusAndEscapeGoesBack)
 TEST_F(TaskKeyboardTest, EveryControlOfTheTaskFormsHasAnAccessibleName)
 {
     choose(QStringLiteral("1d"), 3);
-    FrmMech1* calc = show(FrmMech1::open(services, results, CalcTask::NonUniformMotion, 3, &setup, host.stage()));
+    FrmMech1* calc = show(FrmMech1::open(services, results, series, CalcTask::NonUniformMotion, 3, &setup, host.stage()));
     ASSERT_TRUE(calc);
     expectNamed(calc);
     // A box says its quantity and unit.
@@ -304,11 +303,11 @@ TEST_F(TaskKeyboardTest, EveryControlOfTheTaskFormsHasAnAccessibleName)
         }
     }
     choose(QStringLiteral("2e"), 3);
-    expectNamed(show(FrmMech1::open(services, results, CalcTask::Lever, 3, &setup, host.stage())));
+    expectNamed(show(FrmMech1::open(services, results, series, CalcTask::Lever, 3, &setup, host.stage())));
     choose(QStringLiteral("4b"), 3);
-    expectNamed(show(FrmZobr::open(services, results, OpticsTask::Lens, seededRandom(), 3, &setup, host.stage())));
+    expectNamed(show(FrmZobr::open(services, results, series, OpticsTask::Lens, seededRandom(), 3, &setup, host.stage())));
     choose(QStringLiteral("6a"), 10);
-    expectNamed(show(FrmDvojice::open(services, results, 1, &setup, host.stage())));
+    expectNamed(show(FrmDvojice::open(services, results, series, 1, &setup, host.stage())));
     choose(QStringLiteral("6c"), 10);
-    expectNamed(show(FrmOsa::open(services, results, HistoryCode::Events, 1, &setup, host.stage())));
+    expectNamed(show(FrmOsa::open(services, results, series, HistoryCode::Events, 1, &setup, host.stage())));
 }

@@ -7,7 +7,6 @@
 #include "formats/MarkTableFile.h"
 #include "formats/TextTables.h"
 #include "frame/SeriesSeeds.h"
-#include "services/Globals.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,11 +35,10 @@ SeriesRandom seededRandom()
 
 void TaskSeriesFixture::choose(const QString& code, int count)
 {
-    Globals& g = globals();
-    g.TaskCode = code;
-    g.TopicName = QStringLiteral("Téma");
-    g.TaskTitle = code;
-    g.ExampleCount = std::uint8_t(count);
+    series.taskCode = code;
+    series.topicName = QStringLiteral("Téma");
+    series.taskTitle = code;
+    series.exampleCount = std::uint8_t(count);
 }
 
 void TaskSeriesFixture::SetUp()
@@ -49,16 +47,17 @@ void TaskSeriesFixture::SetUp()
     const QDir hd(buildDir() + QStringLiteral("/hd"));
     for (const QString& name : hd.entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(hd.filePath(name), data.filePath(name)));
-    Globals& g = globals();
-    g.ResourceDir = buildDir() + QStringLiteral("/cd/");
-    g.DataDir = data.path() + QLatin1Char('/');
-    g.ResultsDir = g.DataDir;
-    g.PupilName = QStringLiteral("Zuzana");
-    g.AssignmentTexts = TextTables::readAssignmentTexts(installed(QStringLiteral("Zadani.dat")));
-    g.HintTexts = TextTables::readHintTexts(installed(QStringLiteral("Napoveda.dat")));
+    Installation installation;
+    installation.resourceDir = buildDir() + QStringLiteral("/cd/");
+    installation.dataDir = data.path() + QLatin1Char('/');
+    installation.resultsDir = installation.dataDir;
+    services.resources() = Resources(installation);
+    series.pupilName = QStringLiteral("Zuzana");
     const auto marks = MarkTableFile::parse(installed(QStringLiteral("Znamky.dat")), QStringLiteral("Znamky.dat"));
     ASSERT_TRUE(marks.ok());
-    g.MarkTable = marks.value();
+    services.resources().setTables({marks.value(),
+                                    TextTables::readAssignmentTexts(installed(QStringLiteral("Zadani.dat"))),
+                                    TextTables::readHintTexts(installed(QStringLiteral("Napoveda.dat")))});
     setup.resize(ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
     host.showForm(&setup);
 }

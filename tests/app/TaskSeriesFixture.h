@@ -7,6 +7,7 @@
 #include "calc/Quantity.h"
 #include "optics/FrmZobr.h"
 #include "screen/ScreenHost.h"
+#include "tasks/SeriesSetup.h"
 #include "tests/support/FakeServices.h"
 
 #include <QByteArray>
@@ -25,8 +26,8 @@ QString typed(const Reading& value);
 SeriesRandom seededRandom();
 
 // A pupil's series on a task form: a copy of the installed data directory,
-// the tables of the start-up in the globals, the results forms behind the
-// form, and a setup screen to return to.
+// the tables of the start-up in the services' resources, the results forms
+// behind the form, and a setup screen to return to.
 class TaskSeriesFixture : public ::testing::Test {
 protected:
     void SetUp() override;
@@ -37,7 +38,7 @@ protected:
     // Lines in the copy's results log; four per finished series.
     int logLines() const;
 
-    // The task and the series' length, as the setup screen sets them.
+    // The task and the series' length into `series`, as the setup screen sets them.
     void choose(const QString& code, int count);
     // An opened form brought to the front; null when it did not open.
     template <class F>
@@ -55,6 +56,8 @@ protected:
     ResultsForms results{services};
     ScreenHost host;
     QWidget setup{host.stage()};
+    // What the setup screen hands the form.
+    SeriesSetup series;
 };
 
 } // namespace orbeta::test

@@ -4,7 +4,6 @@
 // The setup screen's printing as the program wires it: the chosen task's
 // worksheet through a printer into a PDF file, one sheet per copy.
 #include "app/WorksheetPrinting.h"
-#include "services/Globals.h"
 #include "tests/app/TaskSeriesFixture.h"
 #include "tests/support/PdfText.h"
 
@@ -21,14 +20,13 @@ protected:
     // Prints `copies` sheets of `code` into a PDF file and gives back its text.
     QString printToPdf(WorksheetPrinting& printing, const char* code, int count, int copies)
     {
-        globals().TaskCode = QString::fromLatin1(code);
-        globals().ExampleCount = std::uint8_t(count);
-        globals().PupilName = QStringLiteral("  Ondrej Ťažký");
+        choose(QString::fromLatin1(code), count);
+        series.pupilName = QStringLiteral("  Ondrej Ťažký");
         QPrinter printer(QPrinter::HighResolution);
         printer.setOutputFormat(QPrinter::PdfFormat);
         printer.setOutputFileName(data.filePath(QStringLiteral("sheet.pdf")));
         printer.setPageSize(QPageSize(QPageSize::A4));
-        EXPECT_TRUE(printing.print(QString::fromLatin1(code), printer, copies));
+        EXPECT_TRUE(printing.print(series, printer, copies));
         return test_support::pdfText(printer.outputFileName());
     }
 };
@@ -70,11 +68,10 @@ TEST_F(WorksheetPrintingTest, EachCopyIsAFreshSheetAndAFixedSeedRepeatsThem)
 TEST_F(WorksheetPrintingTest, AMissingDataFileIsNotPrinted)
 {
     QFile::remove(data.filePath(QStringLiteral("3a.dat")));
-    globals().TaskCode = QStringLiteral("3a");
-    globals().ExampleCount = 3;
+    choose(QStringLiteral("3a"), 3);
     QPrinter printer(QPrinter::HighResolution);
     printer.setOutputFormat(QPrinter::PdfFormat);
     printer.setOutputFileName(data.filePath(QStringLiteral("sheet.pdf")));
     WorksheetPrinting printing(services, 1);
-    EXPECT_FALSE(printing.print(QStringLiteral("3a"), printer, 1));
+    EXPECT_FALSE(printing.print(series, printer, 1));
 }

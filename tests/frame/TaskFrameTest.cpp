@@ -13,7 +13,6 @@
 #include "screen/FrmIntro.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "tests/support/FakeServices.h"
 
 #include <QLabel>
@@ -44,14 +43,19 @@ public:
 
 class FakeResults : public ResultsLink {
 public:
-    void finishSeries(const SeriesResult& series, QWidget*) override { finished.push_back(series); }
-    void showRanking(QWidget*) override { ++rankings; }
+    void finishSeries(const SeriesSetup& setup, const SeriesResult& series, QWidget*) override
+    {
+        finishedSetups.push_back(setup);
+        finished.push_back(series);
+    }
+    void showRanking(const SeriesSetup&, QWidget*) override { ++rankings; }
     HintWindow* createHint(HintBubble, QWidget* parent) override
     {
         auto* hint = new FakeHint(parent);
         hint->hide();
         return hint;
     }
+    std::vector<SeriesSetup> finishedSetups;
     std::vector<SeriesResult> finished;
     int rankings = 0;
 };
@@ -82,8 +86,9 @@ public:
 // label that sounds when the pointer enters it and one answer box.
 class PracticeForm : public TaskFrame {
 public:
-    PracticeForm(Services& services, ResultsLink& results, QWidget* returnForm, QWidget* parent, int items)
-        : TaskFrame(QStringLiteral("frm_Practice"), services, results, QStringLiteral("1c"), returnForm, parent,
+    PracticeForm(Services& services, ResultsLink& results, const SeriesSetup& setup, QWidget* returnForm,
+                 QWidget* parent, int items)
+        : TaskFrame(QStringLiteral("frm_Practice"), services, results, QStringLiteral("1c"), setup, returnForm, parent,
                     {.newTip = QStringLiteral("Nový príklad (F6)"),
                      .progress = Layout::kCalcProgress,
                      .continueButton = Layout::kCalcContinue,
@@ -150,19 +155,18 @@ class TaskFrameTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        Globals& g = globals();
-        g.PupilName = QStringLiteral("Zuzana");
-        g.TopicName = QStringLiteral("Mechanika 1");
-        g.TaskTitle = QStringLiteral("Pohyb rovnomerný");
-        g.ExampleCount = 3;
+        series.pupilName = QStringLiteral("Zuzana");
+        series.topicName = QStringLiteral("Mechanika 1");
+        series.taskTitle = QStringLiteral("Pohyb rovnomerný");
+        series.exampleCount = 3;
         setup.resize(ScreenHost::kDesignWidth, ScreenHost::kDesignHeight);
         host.showForm(&setup);
     }
 
     PracticeForm* open(int count, int items = 1, Services* asking = nullptr)
     {
-        globals().ExampleCount = std::uint8_t(count);
-        auto* form = new PracticeForm(asking ? *asking : services, results, &setup, host.stage(), items);
+        series.exampleCount = std::uint8_t(count);
+        auto* form = new PracticeForm(asking ? *asking : services, results, series, &setup, host.stage(), items);
         host.showForm(form);
         alive = form;
         return form;
@@ -173,6 +177,8 @@ protected:
 
     FakeServices services;
     FakeResults results;
+    // What the setup screen hands the form.
+    SeriesSetup series;
     ScreenHost host;
     QWidget setup{host.stage()};
     QPointer<PracticeForm> alive;
@@ -195,11 +201,14 @@ TEST_F(TaskFrameTest, ASeriesIsCountedAndHandedOverOnceAsAValue)
         QTest::mouseClick(form->continueButton(), Qt::LeftButton);
     }
     ASSERT_EQ(results.finished.size(), 1);
-    const SeriesResult& series = results.finished.front();
-    EXPECT_EQ(series.correct, 2);
-    EXPECT_EQ(series.wrong, 1);
-    EXPECT_EQ(series.pupilName, QStringLiteral("Zuzana"));
-    EXPECT_EQ(series.taskTitle, QStringLiteral("Pohyb rovnomerný"));
+    const SeriesResult& result = results.finished.front();
+    EXPECT_EQ(result.correct, 2);
+    EXPECT_EQ(result.wrong, 1);
+    EXPECT_EQ(result.pupilName, QStringLiteral("Zuzana"));
+    EXPECT_EQ(result.taskTitle, QStringLiteral("Pohyb rovnomerný"));
+    // The results form records it under the form's own task, with the count set up.
+    EXPECT_EQ(results.finishedSetups.front().taskCode, QStringLiteral("1c"));
+    EXPECT_EQ(results.finishedSetups.front().exampleCount, 3);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(alive);
 }
@@ -395,19 +404,19 @@ TEST_F(TaskFrameTest, HoverSoundsOncePerItemEnteredAndThePointerChangesOnTheMove
         send(form->row, QEvent::MouseMove, {x, 10});
     EXPECT_EQ(services.played(Sound::Enter), 1);
     send(form, QEvent::MouseMove, {40, 30});
-    EXPECT_EQ(host.pointer().shape(), globals().HelpCursor.shape());
+    EXPECT_EQ(host.pointer().shape(), services.resources().helpCursor().shape());
     EXPECT_EQ(services.played(Sound::Enter), 2);
     send(form, QEvent::MouseMove, {260, 300});
-    EXPECT_EQ(host.pointer().shape(), globals().ArrowCursor.shape());
+    EXPECT_EQ(host.pointer().shape(), services.resources().arrowCursor().shape());
     send(form->topButton(1), QEvent::MouseMove, {10, 10});
-    EXPECT_EQ(host.pointer().shape(), globals().HandCursor.shape());
+    EXPECT_EQ(host.pointer().shape(), services.resources().handCursor().shape());
     EXPECT_EQ(form->topButton(1)->look(), PictureButton::Look::Highlighted);
 
     // A jump rather than a move: from the title straight onto the label,
     // whose moves the form receives; from "Vyhodnoť" straight to continue.
     send(form, QEvent::MouseMove, {40, 30});
     send(form, QEvent::MouseMove, form->row->geometry().center());
-    EXPECT_EQ(host.pointer().shape(), globals().ArrowCursor.shape());
+    EXPECT_EQ(host.pointer().shape(), services.resources().arrowCursor().shape());
     send(form->topButton(1), QEvent::MouseMove, {10, 10});
     QTest::keyClick(form, Qt::Key_F3);
     EXPECT_EQ(form->topButton(1)->look(), PictureButton::Look::Normal);

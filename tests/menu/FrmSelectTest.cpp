@@ -6,7 +6,6 @@
 #include "screen/FrmIntro.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "tasks/TaskTable.h"
 #include "tests/support/FakeServices.h"
 
@@ -45,7 +44,7 @@ protected:
 TEST_F(MenuTest, StartsInFrontWithNoTask)
 {
     EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
-    EXPECT_EQ(globals().TaskCode, QStringLiteral("0"));
+    EXPECT_EQ(menu->chosenTaskCode(), QStringLiteral("0"));
     EXPECT_EQ(menu->selectedTopic(), 0);
     EXPECT_FALSE(menu->taskButton(1)->isVisible());
 }
@@ -86,15 +85,13 @@ TEST_F(MenuTest, HoverAndTheSelectedTopic)
     EXPECT_EQ(menu->topicButton(3)->look(), PictureButton::Look::Normal);
 }
 
-TEST_F(MenuTest, ChoosingATaskSetsTheGlobalsAndPersists)
+TEST_F(MenuTest, ChoosingATaskNamesItAndPersists)
 {
     QSignalSpy chosen(menu, &FrmSelect::taskChosen);
     menu->selectTopic(6);
     QTest::mouseClick(menu->taskButton(3), Qt::LeftButton);
     ASSERT_EQ(chosen.count(), 1);
-    EXPECT_EQ(globals().TaskCode, QStringLiteral("6c"));
-    EXPECT_EQ(globals().TopicName, TaskTable::topicName(6));
-    EXPECT_EQ(globals().TaskTitle, TaskTable::title(*TaskTable::find(6, 3)));
+    EXPECT_EQ(menu->chosenTaskCode(), QStringLiteral("6c"));
     EXPECT_EQ(menu->taskButton(3)->look(), PictureButton::Look::Chosen);
     moveTo(menu->taskButton(1));
     moveToBackground();
@@ -103,7 +100,7 @@ TEST_F(MenuTest, ChoosingATaskSetsTheGlobalsAndPersists)
 
     // A position the topic does not have changes nothing.
     menu->chooseTask(5);
-    EXPECT_EQ(globals().TaskCode, QStringLiteral("6c"));
+    EXPECT_EQ(menu->chosenTaskCode(), QStringLiteral("6c"));
     EXPECT_EQ(chosen.count(), 1);
 }
 

@@ -9,7 +9,6 @@
 #include "screen/AnimationStrip.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "tasks/TaskTable.h"
 #include "tests/support/FakeServices.h"
 
@@ -42,8 +41,7 @@ protected:
         host = std::make_unique<ScreenHost>();
         menu = new FrmSelect(services, host->stage());
         ASSERT_TRUE(menu->load(*host, DisplayChoice::Window, false));
-        QObject::connect(menu, &FrmSelect::taskChosen, menu, [this] { FrmSetup::open(services, taskForms, *menu); });
-        globals().PupilName.clear();
+        QObject::connect(menu, &FrmSelect::taskChosen, menu, [this] { FrmSetup::open(services, taskForms, *menu, menu->chosenTaskCode()); });
     }
 
     void TearDown() override { host.reset(); }
@@ -95,20 +93,22 @@ struct StandInTaskForms {
     int printerCopies = 0;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
     QPointer<QWidget> last;
+    SeriesSetup lastSetup;
 
     void install(TaskForms& forms, TaskFormKind kind)
     {
-        forms.add(kind, {[this](const QString&) {
+        forms.add(kind, {[this](const SeriesSetup& setup) {
                              ++opens;
+                             lastSetup = setup;
                              auto form = std::make_unique<QWidget>();
                              form->setObjectName(QStringLiteral("frm_Mech1"));
                              form->setFixedSize(640, 480);
                              last = form.get();
                              return form;
                          }});
-        forms.setPrinting([this](const QString& code, QPrinter& printer, int copyCount) {
+        forms.setPrinting([this](const SeriesSetup& setup, QPrinter& printer, int copyCount) {
             ++frames;
-            printedCode = code;
+            printedCode = setup.taskCode;
             copies = copyCount;
             pageSize = printer.pageLayout().pageSize().id();
             resolution = printer.resolution();
@@ -128,7 +128,7 @@ TEST_F(FrmSetupTest, CountThenNameShowsPrintThenContinue)
     FrmSetup* setup = open(QStringLiteral("2b"));
     EXPECT_FALSE(setup->printButton()->isVisible());
     press(setup->countButton(3));
-    EXPECT_EQ(globals().ExampleCount, 8);
+    EXPECT_EQ(setup->setup().exampleCount, 8);
     type(setup->nameField(), QStringLiteral("   "));
     finishAnimations(setup);
     EXPECT_EQ(setup->nameField()->text(), QString());
@@ -177,7 +177,7 @@ TEST_F(FrmSetupTest, HistoryCountsMarkOneButtonAndTheNameFieldRefusesWhatTheFile
     FrmSetup* setup = open(QStringLiteral("6a"));
     press(setup->countButton(1));
     press(setup->countButton(5));
-    EXPECT_EQ(globals().ExampleCount, 25);
+    EXPECT_EQ(setup->setup().exampleCount, 25);
     EXPECT_FALSE(setup->countButton(1)->isMarked());
     EXPECT_EQ(setup->countButton(5)->look(), PictureButton::Look::Chosen);
 
@@ -199,7 +199,10 @@ TEST_F(FrmSetupTest, ContinueLoadsTheTaskFormAndHidesTheSetup)
     finishAnimations(setup);
     click(setup->continueButton());
     EXPECT_EQ(forms.opens, 1);
-    EXPECT_EQ(globals().PupilName, QStringLiteral("Ján"));
+    EXPECT_EQ(forms.lastSetup.pupilName, QStringLiteral("Ján"));
+    EXPECT_EQ(forms.lastSetup.taskCode, QStringLiteral("1c"));
+    EXPECT_EQ(forms.lastSetup.taskTitle, TaskTable::title(*TaskTable::find(QStringLiteral("1c"))));
+    EXPECT_EQ(forms.lastSetup.exampleCount, setup->state().exampleCount());
     EXPECT_EQ(ScreenHost::instance()->currentForm(), forms.last.data());
     EXPECT_FALSE(setup->isVisible());
 }
@@ -306,15 +309,15 @@ TEST_F(FrmSetupTest, BackShowsTheMenuAndUnloadsTheSetup)
 TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCountKept)
 {
     QTemporaryDir data;
-    globals().DataDir = data.path() + QLatin1Char('/');
-    globals().ResultsDir = globals().DataDir;
+    const QString resultsDir = data.path() + QLatin1Char('/');
     // A task form that ends its series at once, handing over as task forms do.
-    taskForms.add(TaskFormKind::Mech1, {[this](const QString&) {
-                                            auto* table = new FrmTabulka(services, ScreenHost::instance()->stage());
-                                            table->Vloz_novy_zaznam(globals().PupilName, QStringLiteral("3"),
+    taskForms.add(TaskFormKind::Mech1, {[this, resultsDir](const SeriesSetup& series) {
+                                            auto* table = new FrmTabulka(services, series, resultsDir,
+                                                                         ScreenHost::instance()->stage());
+                                            table->Vloz_novy_zaznam(series.pupilName, QStringLiteral("3"),
                                                                     QStringLiteral("0"), QStringLiteral("1"), 1);
                                             table->Vloz_zaznam_do_souboru_vysledky_dat(
-                                                globals().PupilName, globals().TopicName, globals().TaskTitle,
+                                                series.pupilName, series.topicName, series.taskTitle,
                                                 QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1"));
                                             table->ReturnForm =
                                                 ScreenHost::instance()->findForm(QStringLiteral("frm_Setup"));
@@ -334,7 +337,7 @@ TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCoun
     click(table->backButton());
     EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
     EXPECT_EQ(setup->nameField()->text(), QStringLiteral("Ján"));
-    EXPECT_EQ(globals().ExampleCount, 3);
+    EXPECT_EQ(setup->setup().exampleCount, 3);
     EXPECT_TRUE(setup->continueButton()->isVisible());
 }
 
@@ -345,7 +348,7 @@ TEST_F(FrmSetupTest, BackWhileTheButtonsSlideIn)
     FakeServices realClock;
     for (const int backAfter : {0, 50, 150, 400, 700}) {
         SCOPED_TRACE(backAfter);
-        QPointer<FrmSetup> setup = FrmSetup::open(realClock, taskForms, *menu);
+        QPointer<FrmSetup> setup = FrmSetup::open(realClock, taskForms, *menu, menu->chosenTaskCode());
         type(setup->nameField(), QStringLiteral("Eva"));
         QTimer::singleShot(backAfter, menu, [&] {
             if (setup)

@@ -11,7 +11,6 @@
 #include "screen/HelpScreens.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "tasks/TaskTable.h"
 #include "tests/support/FakeServices.h"
 
@@ -38,15 +37,14 @@ protected:
         host = std::make_unique<ScreenHost>();
         menu = new FrmSelect(services, host->stage());
         ASSERT_TRUE(menu->load(*host, DisplayChoice::Window, false));
-        globals().DataDir = data.path() + QLatin1Char('/');
-        globals().ResultsDir = globals().DataDir;
-        QObject::connect(menu, &FrmSelect::taskChosen, menu, [this] { FrmSetup::open(services, taskForms, *menu); });
+        QObject::connect(menu, &FrmSelect::taskChosen, menu,
+                         [this] { FrmSetup::open(services, taskForms, *menu, menu->chosenTaskCode()); });
         // A task form that ends its series at once and shows the ranking,
         // handing over as the task forms do.
-        taskForms.add(TaskFormKind::Mech1, {[this](const QString&) {
+        taskForms.add(TaskFormKind::Mech1, {[this](const SeriesSetup& series) {
                           ++seriesStarted;
-                          auto* table = new FrmTabulka(services, host->stage());
-                          table->Vloz_novy_zaznam(globals().PupilName, QStringLiteral("3"), QStringLiteral("0"),
+                          auto* table = new FrmTabulka(services, series, data.path() + QLatin1Char('/'), host->stage());
+                          table->Vloz_novy_zaznam(series.pupilName, QStringLiteral("3"), QStringLiteral("0"),
                                                   QStringLiteral("1"), 1);
                           table->ReturnForm = host->findForm(QStringLiteral("frm_Setup"));
                           host->showForm(table);
@@ -57,7 +55,6 @@ protected:
         ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));
         // Where the menu put the focus before the window was active.
         menu->activate();
-        globals().PupilName.clear();
     }
 
     void TearDown() override { host.reset(); }
@@ -113,7 +110,7 @@ protected:
 TEST_F(KeyboardPathTest, MenuToSetupToTheTaskForm)
 {
     QPointer<QWidget> taskForm;
-    taskForms.add(TaskFormKind::Mech1, {[&taskForm](const QString&) {
+    taskForms.add(TaskFormKind::Mech1, {[&taskForm](const SeriesSetup&) {
                       auto form = std::make_unique<QWidget>();
                       form->setObjectName(QStringLiteral("frm_Mech1"));
                       taskForm = form.get();
@@ -138,7 +135,7 @@ TEST_F(KeyboardPathTest, MenuToSetupToTheTaskForm)
 
     auto* setup = current<FrmSetup>();
     ASSERT_NE(setup, nullptr);
-    EXPECT_EQ(globals().TaskCode, QStringLiteral("3b"));
+    EXPECT_EQ(setup->setup().taskCode, QStringLiteral("3b"));
     EXPECT_EQ(focus(), setup->nameField());
     const QPoint beside = setup->nameField()->geometry().topLeft() + QPoint(-3, 10);
     EXPECT_EQ(setup->grab().toImage().pixelColor(beside), FocusPainter::colour());
@@ -146,15 +143,15 @@ TEST_F(KeyboardPathTest, MenuToSetupToTheTaskForm)
     // Enter before a count is chosen goes to the counts.
     key(Qt::Key_Return);
     EXPECT_EQ(focus(), setup->countButton(1));
-    EXPECT_EQ(globals().ExampleCount, 0);
+    EXPECT_EQ(setup->setup().exampleCount, 0);
     key(Qt::Key_Right);
     EXPECT_EQ(focus(), setup->countButton(2));
-    EXPECT_EQ(globals().ExampleCount, 5);
+    EXPECT_EQ(setup->setup().exampleCount, 5);
     EXPECT_TRUE(setup->countButton(2)->isMarked());
     key(Qt::Key_Left);
     key(Qt::Key_Left);
     EXPECT_EQ(focus(), setup->countButton(5));
-    EXPECT_EQ(globals().ExampleCount, 15);
+    EXPECT_EQ(setup->setup().exampleCount, 15);
     finishAnimations(setup);
     key(Qt::Key_Tab);
     EXPECT_EQ(focus(), setup->continueButton());
@@ -166,8 +163,8 @@ TEST_F(KeyboardPathTest, MenuToSetupToTheTaskForm)
     key(Qt::Key_Return);
     ASSERT_NE(taskForm, nullptr);
     EXPECT_EQ(ScreenHost::instance()->currentForm(), taskForm.data());
-    EXPECT_EQ(globals().PupilName, QStringLiteral("Ema"));
-    EXPECT_EQ(globals().ExampleCount, 15);
+    EXPECT_EQ(setup->setup().pupilName, QStringLiteral("Ema"));
+    EXPECT_EQ(setup->setup().exampleCount, 15);
     EXPECT_FALSE(setup->isVisible());
 }
 
@@ -180,7 +177,7 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     type("1b");
     auto* setup = current<FrmSetup>();
     ASSERT_NE(setup, nullptr);
-    EXPECT_EQ(globals().TaskCode, QStringLiteral("1b"));
+    EXPECT_EQ(setup->setup().taskCode, QStringLiteral("1b"));
 
     key(Qt::Key_F1);
     QWidget* help = ScreenHost::instance()->currentForm();
@@ -196,7 +193,7 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     key(Qt::Key_Tab);
     // Enter on a count takes it and, the name given, starts the series.
     key(Qt::Key_Return);
-    EXPECT_EQ(globals().ExampleCount, 3);
+    EXPECT_EQ(setup->setup().exampleCount, 3);
     ASSERT_NE(current<FrmTabulka>(), nullptr);
     key(Qt::Key_Escape);
     EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);

@@ -3,7 +3,7 @@
 
 #include "results/FrmChybovy.h"
 #include "results/HintLayout.h"
-#include "services/Globals.h"
+#include "services/Resources.h"
 
 #include <QLabel>
 #include <QMouseEvent>
@@ -26,17 +26,14 @@ protected:
 
 class FrmChybovyTest : public ::testing::Test {
 protected:
-    void SetUp() override
-    {
-        globals().ResourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/");
-    }
+    const Resources resources{Installation{.resourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/")}};
 };
 
 } // namespace
 
 TEST_F(FrmChybovyTest, ShortTextKeepsTheDesignedSizeAtTheBaseTop)
 {
-    FrmChybovy hint(QStringLiteral("1a"));
+    FrmChybovy hint(resources, QStringLiteral("1a"));
     hint.Vloz_Text(QStringLiteral("Hustota: 0,79 g/cm³"));
     EXPECT_EQ(hint.Label1()->text(), QStringLiteral("Hustota: 0,79 g/cm³"));
     EXPECT_EQ(hint.Label1()->font().pixelSize(), 16);
@@ -51,7 +48,7 @@ TEST_F(FrmChybovyTest, ShortTextKeepsTheDesignedSizeAtTheBaseTop)
 // The label keeps its area; only its top follows the size.
 TEST_F(FrmChybovyTest, LongTextShrinksAndStopsAtTheLowerBound)
 {
-    FrmChybovy hint(QStringLiteral("6a"));
+    FrmChybovy hint(resources, QStringLiteral("6a"));
     const int width = hint.Label1()->width();
     hint.Vloz_Text(QStringLiteral("Isaac Newton - zákon všeobecnej gravitácie (1687)"));
     EXPECT_LT(hint.Label1()->font().pixelSize(), 16);
@@ -66,7 +63,7 @@ TEST_F(FrmChybovyTest, LongTextShrinksAndStopsAtTheLowerBound)
 TEST_F(FrmChybovyTest, PictureVariantsHideTheText)
 {
     for (const char* code : {"2e", "4a", "4b"}) {
-        FrmChybovy hint{QString::fromLatin1(code)};
+        FrmChybovy hint{resources, QString::fromLatin1(code)};
         hint.Vloz_Text(QStringLiteral("x"));
         EXPECT_FALSE(hint.Label1()->isVisibleTo(&hint)) << code;
         EXPECT_TRUE(hint.Pic()->isVisibleTo(&hint)) << code;
@@ -78,7 +75,7 @@ TEST_F(FrmChybovyTest, MagentaPixelsAreOutsideTheWindowAndClicksThereReachTheFor
 {
     Below below;
     below.resize(640, 480);
-    auto* hint = new FrmChybovy(QStringLiteral("6c"), &below);
+    auto* hint = new FrmChybovy(resources, QStringLiteral("6c"), &below);
     hint->move(100, 100);
     hint->show();
     below.show();

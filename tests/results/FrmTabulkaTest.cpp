@@ -5,7 +5,6 @@
 #include "results/RankingFile.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "tests/support/FakeServices.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyPath.h"
@@ -34,11 +33,14 @@ protected:
     void SetUp() override
     {
         ASSERT_TRUE(data.isValid());
-        globals().ResourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/");
-        globals().DataDir = data.path() + QLatin1Char('/');
-        globals().ResultsDir = globals().DataDir;
-        globals().TaskCode = QStringLiteral("2c");
-        globals().ExampleCount = 10;
+        resultsDir = data.path() + QLatin1Char('/');
+        services.resources() = Resources(Installation{
+            .resourceDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/cd/"),
+            .dataDir = resultsDir,
+            .resultsDir = resultsDir,
+        });
+        series.taskCode = QStringLiteral("2c");
+        series.exampleCount = 10;
     }
 
     void TearDown() override { readOnly.clear(); }
@@ -50,7 +52,7 @@ protected:
         for (int i = 0; i < count; ++i)
             records.append({QStringLiteral("Žiak %1").arg(i + 1), std::int16_t(10 - i / 2), std::int16_t(i / 2),
                             std::int16_t(1 + i / 2), false});
-        ASSERT_TRUE(results::RankingFile(globals().ResultsDir, globals().TaskCode).write(results::Ranking(records)).ok());
+        ASSERT_TRUE(results::RankingFile(resultsDir, series.taskCode).write(results::Ranking(records)).ok());
     }
 
     int redRows(const FrmTabulka& table) const
@@ -82,6 +84,8 @@ protected:
     QTemporaryDir data;
     FakeServices services;
     QStringList& messages = services.messages;
+    SeriesSetup series;
+    QString resultsDir;
     std::vector<std::unique_ptr<test_support::ReadOnlyPath>> readOnly;
 };
 
@@ -92,7 +96,7 @@ protected:
 TEST_F(FrmTabulkaTest, ShowsTheStoredRankingAndTheNewRecordInRed)
 {
     writeRanking(12);
-    FrmTabulka table(services);
+    FrmTabulka table(services, series, resultsDir);
     EXPECT_EQ(table.cell(1, 0)->text(), QStringLiteral("1."));
     EXPECT_EQ(table.cell(10, 0)->text(), QStringLiteral("10."));
     EXPECT_EQ(table.cell(1, 1)->text(), QStringLiteral("Žiak 1"));
@@ -103,7 +107,7 @@ TEST_F(FrmTabulkaTest, ShowsTheStoredRankingAndTheNewRecordInRed)
     // Two records of mark 1 with 10 correct stay above it.
     EXPECT_EQ(table.cell(3, 1)->text(), QStringLiteral("Eva"));
     EXPECT_EQ(table.cell(2, 1)->palette().color(QPalette::WindowText), QColor(Qt::black));
-    const auto stored = results::RankingFile(globals().ResultsDir, globals().TaskCode).read();
+    const auto stored = results::RankingFile(resultsDir, series.taskCode).read();
     ASSERT_TRUE(stored.ok());
     EXPECT_EQ(stored.value().records().size(), 13);
     EXPECT_EQ(stored.value().records().at(2).name, QStringLiteral("Eva"));
@@ -119,7 +123,7 @@ TEST_F(FrmTabulkaTest, ReadOnlyDataDirectoryLosesNothingAndTellsThePupilOnce)
     if (!makeReadOnly())
         GTEST_SKIP() << "this machine cannot make a directory read-only";
 
-    FrmTabulka table(services);
+    FrmTabulka table(services, series, resultsDir);
     table.Vloz_novy_zaznam(QStringLiteral("Eva"), QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1"), 1);
     table.Vloz_zaznam_do_souboru_vysledky_dat(QStringLiteral("Eva"), QStringLiteral("Mechanika 2"),
                                               QStringLiteral("Výkon"), QStringLiteral("9"), QStringLiteral("1"),
@@ -140,7 +144,7 @@ TEST_F(FrmTabulkaTest, ABusyRankingIsReportedAsBusyWithTheLogSaved)
     writeRanking(4);
     QLockFile other(data.filePath(QStringLiteral("2c.res.lock")));
     ASSERT_TRUE(other.tryLock());
-    FrmTabulka table(services);
+    FrmTabulka table(services, series, resultsDir);
     table.Vloz_novy_zaznam(QStringLiteral("Eva"), QStringLiteral("9"), QStringLiteral("1"), QStringLiteral("1"), 1);
     table.Vloz_zaznam_do_souboru_vysledky_dat(QStringLiteral("Eva"), QStringLiteral("Mechanika 2"),
                                               QStringLiteral("Výkon"), QStringLiteral("9"), QStringLiteral("1"),
@@ -157,7 +161,7 @@ TEST_F(FrmTabulkaTest, ABusyRankingIsReportedAsBusyWithTheLogSaved)
 TEST_F(FrmTabulkaTest, AnUnreadableRankingIsSaidSoNotShownEmpty)
 {
     ASSERT_TRUE(QDir(data.path()).mkdir(QStringLiteral("2c.res")));
-    FrmTabulka table(services);
+    FrmTabulka table(services, series, resultsDir);
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.first().contains(QStringLiteral("nepodarilo prečítať"))) << messages.first().toStdString();
     EXPECT_TRUE(messages.first().contains(QStringLiteral("2c.res"))) << messages.first().toStdString();
@@ -169,7 +173,7 @@ TEST_F(FrmTabulkaTest, FullDiskOnTheLogIsReported)
     if (!QFile::exists(QStringLiteral("/dev/full")))
         GTEST_SKIP() << "no /dev/full";
     ASSERT_TRUE(QFile::link(QStringLiteral("/dev/full"), data.filePath(QStringLiteral("Vysledky.dat"))));
-    FrmTabulka table(services);
+    FrmTabulka table(services, series, resultsDir);
     table.Vloz_zaznam_do_souboru_vysledky_dat(QStringLiteral("Eva"), QStringLiteral("Mechanika 2"),
                                               QStringLiteral("Výkon"), QStringLiteral("9"), QStringLiteral("1"),
                                               QStringLiteral("1"));
@@ -181,7 +185,7 @@ TEST_F(FrmTabulkaTest, BackShowsTheReturnFormAndUnloadsTheTable)
     ScreenHost host;
     auto* setup = new QWidget(host.stage());
     setup->setFixedSize(640, 480);
-    auto* table = new FrmTabulka(services, host.stage());
+    auto* table = new FrmTabulka(services, series, resultsDir, host.stage());
     table->ReturnForm = setup;
     host.showForm(table);
     QPointer<FrmTabulka> alive(table);

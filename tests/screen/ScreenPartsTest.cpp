@@ -7,7 +7,6 @@
 #include "screen/Form.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "services/Globals.h"
 #include "services/Resources.h"
 #include "tests/support/FakeServices.h"
 
@@ -120,12 +119,11 @@ TEST(NormaliseControls, FontsBecomeTwelvePointAndTabStopsGo)
 
 TEST(TopButtons, BuiltEdgeToEdgeAndHighlightedOneAtATime)
 {
-    globals().ResourceDir.clear();
     QWidget form;
     TopButtons picTop{new PictureButton(&form), nullptr, nullptr, nullptr};
     picTop.at(0)->setFixedPictureSize(QSize(40, 30));
     picTop.at(0)->move(200, 0);
-    BuildTopButtons(form, picTop);
+    BuildTopButtons(form, picTop, Resources());
     for (int i = 0; i < 4; ++i) {
         ASSERT_NE(picTop.at(i), nullptr);
         EXPECT_EQ(picTop.at(i)->pos(), QPoint(200 + 40 * i, 0));
@@ -200,18 +198,15 @@ TEST(Resources, PicturesAndCursorsReadByNameAndByContent)
     // Named as a bitmap but stored as PNG: still read, by its content.
     ASSERT_TRUE(crossSprite().save(dir.filePath("Bitmap/png.bmp"), "PNG"));
     ASSERT_TRUE(QImage(16, 16, QImage::Format_ARGB32).save(dir.filePath("Hand.cur"), "ICO"));
-    const QString saved = globals().ResourceDir;
-    globals().ResourceDir = dir.path() + "/";
+    const Resources resources(Installation{.resourceDir = dir.path() + "/"});
 
-    EXPECT_EQ(Resources::image("Bitmap\\cross.bmp").convertToFormat(QImage::Format_RGB32), crossSprite());
-    EXPECT_EQ(Resources::image("Bitmap\\png.bmp").convertToFormat(QImage::Format_RGB32), crossSprite());
-    EXPECT_TRUE(Resources::image("Bitmap\\none.bmp").isNull());
+    EXPECT_EQ(resources.image("Bitmap\\cross.bmp").convertToFormat(QImage::Format_RGB32), crossSprite());
+    EXPECT_EQ(resources.image("Bitmap\\png.bmp").convertToFormat(QImage::Format_RGB32), crossSprite());
+    EXPECT_TRUE(resources.image("Bitmap\\none.bmp").isNull());
     // A FIFO in the picture's place is no picture, and is not waited on.
     ASSERT_EQ(mkfifo(QFile::encodeName(dir.filePath("Bitmap/fifo.bmp")).constData(), 0600), 0);
-    EXPECT_TRUE(Resources::image("Bitmap\\fifo.bmp").isNull());
+    EXPECT_TRUE(resources.image("Bitmap\\fifo.bmp").isNull());
     const QCursor fallback(Qt::WaitCursor);
-    EXPECT_EQ(Resources::cursor("Hand.cur", fallback).pixmap().size(), QSize(16, 16));
-    EXPECT_EQ(Resources::cursor("none.cur", fallback).shape(), Qt::WaitCursor);
-
-    globals().ResourceDir = saved;
+    EXPECT_EQ(resources.cursor("Hand.cur", fallback).pixmap().size(), QSize(16, 16));
+    EXPECT_EQ(resources.cursor("none.cur", fallback).shape(), Qt::WaitCursor);
 }

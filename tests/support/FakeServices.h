@@ -29,6 +29,8 @@ public:
                               MessageButtons buttons) override;
     bool runPrintDialog(QPrinter& printer) override;
     KeyboardLayouts& keyboardLayouts() override;
+    KeyboardSwitch& keyboard() override { return m_keyboard; }
+    Resources& resources() override { return m_resources; }
 
     void setTime(std::uint32_t tick) { m_fixedTick = tick; }
     void advance(std::uint32_t milliseconds) { m_fixedTick = tickCount() + milliseconds; }
@@ -53,6 +55,8 @@ private:
     std::optional<std::uint32_t> m_fixedTick;
     std::array<int, 3> m_played{};
     UsOnlyLayouts m_layouts;
+    KeyboardSwitch m_keyboard{m_layouts};
+    Resources m_resources;
 };
 
 } // namespace orbeta
