@@ -7,6 +7,7 @@
 #include "frame/ResultsLink.h"
 #include "frame/SeriesProgress.h"
 #include "frame/TopButtons.h"
+#include "frame/VerdictSpeech.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
@@ -181,8 +182,6 @@ void TaskFrame::buildFrame(const Design& design)
     });
     connect(picPokracuj, &PictureButton::clicked, this, &TaskFrame::continueSeries);
 
-    LblPriklad->setAccessibleName(QStringLiteral("Príklad"));
-
     m_focusFrame = new FocusFrame(this);
     connect(this, &Form::backgroundMousePressed, this, &TaskFrame::backgroundPressed);
     connect(this, &Form::backgroundMouseMoved, this, &TaskFrame::backgroundMoved);
@@ -219,6 +218,8 @@ void TaskFrame::updateProgress()
 {
     const auto [number, count] = progress();
     LblPriklad->setText(QStringLiteral("%1 / %2").arg(number).arg(count));
+    // A label's name hides its text from a screen reader: the name carries the count.
+    LblPriklad->setAccessibleName(QStringLiteral("Príklad %1 z %2").arg(number).arg(count));
 }
 
 std::optional<std::uint32_t> TaskFrame::animatePanels(std::uint32_t)
@@ -261,15 +262,14 @@ void TaskFrame::check()
         return;
     PlayClickSound(m_services);
     m_evaluated = true;
-    for (int i = 0; i < 3; ++i)
-        PicTop[std::size_t(i)]->setEnabled(false);
     hideHint();
-    // The example is locked now: the next step is to go on. The focus moves
-    // first, so that the form judges knowing where it went.
+    // The example is judged while the focus stays put (a control locked
+    // under it keeps it for the moment), then the focus moves once, to
+    // continue, which says the verdict: Qt has no announcement of its own.
     picPokracuj->setEnabled(true);
-    picPokracuj->setFocus(Qt::OtherFocusReason);
-    m_focusFrame->follow(picPokracuj);
+    m_judging = true;
     const std::vector<bool> verdicts = judgeExample();
+    m_judging = false;
     for (std::size_t i = 0; i < verdicts.size() && i < IHodnoceni.size(); ++i) {
         const bool right = verdicts[i];
         PictureButton* mark = IHodnoceni[i];
@@ -283,6 +283,12 @@ void TaskFrame::check()
         mark->raise();
         m_series.count(right);
     }
+    picPokracuj->setAccessibleDescription(VerdictSpeech::verdict(verdicts) + QLatin1Char(' ')
+                                          + frameKey(FrameKey::Continue).description.toString());
+    picPokracuj->setFocus(Qt::OtherFocusReason);
+    m_focusFrame->follow(picPokracuj);
+    for (int i = 0; i < 3; ++i)
+        PicTop[std::size_t(i)]->setEnabled(false);
     showHoveredTopButton();
     m_continueStart = m_services.tickCount();
     animate(*m_continueStart);
@@ -296,6 +302,7 @@ void TaskFrame::newExample()
     m_continueStart.reset();
     picPokracuj->setPicture(m_continueBackground);
     picPokracuj->setEnabled(false);
+    picPokracuj->setAccessibleDescription(frameKey(FrameKey::Continue).description.toString());
     for (PictureButton* button : PicTop)
         button->setEnabled(true);
     m_toolbarLocked = false;
@@ -397,6 +404,16 @@ void TaskFrame::pressMark(int item, QPoint at)
         return;
     PlayClickSound(m_services);
     showSolution(item, at);
+    // The solution is said by the mark and, where the focus stands on
+    // continue (F9 after a check), by continue: the focus stays where it is.
+    if (m_hintShown && m_hintShown->isVisible()) {
+        const QString said = VerdictSpeech::solution(mark->accessibleName().endsWith(QStringLiteral(": správne")),
+                                                     m_hintShown->accessibleDescription());
+        mark->setAccessibleDescription(said);
+        if (focusWidget() == picPokracuj)
+            picPokracuj->setAccessibleDescription(said + QLatin1Char(' ')
+                                                  + frameKey(FrameKey::Continue).description.toString());
+    }
 }
 
 HintWindow& TaskFrame::hint(HintBubble bubble)
@@ -518,6 +535,10 @@ FocusRing TaskFrame::ring() const
 
 bool TaskFrame::focusNextPrevChild(bool next)
 {
+    // A control locked while the example is judged keeps the focus until it
+    // moves once, where the check ends.
+    if (m_judging)
+        return true;
     // A form being hidden passes the focus out of itself, as any widget does.
     if (!isVisible())
         return Form::focusNextPrevChild(next);

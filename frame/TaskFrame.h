@@ -193,6 +193,7 @@ private:
     SeriesProgress m_series;
     QPointer<QWidget> m_returnForm;
     bool m_evaluated = false;
+    bool m_judging = false;
     // No press has reached the form since it came to the front.
     bool m_freshScreen = true;
 

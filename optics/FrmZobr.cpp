@@ -308,9 +308,10 @@ void FrmZobr::showSolution(int, QPoint)
     p.setFont(pixelFont(font(), 15, true));
     p.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, feedback());
     p.setFont(pixelFont(font(), 13));
-    p.drawText(text, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
-               QStringLiteral("Červené: správna konštrukcia a obraz. Čierne: tvoje správne lúče, fialové: tvoje "
-                              "chybné lúče. Zelený: tvoj obraz."));
+    const QString legend = QStringLiteral("Červené: správna konštrukcia a obraz. Čierne: tvoje správne lúče, fialové: "
+                                          "tvoje chybné lúče. Zelený: tvoj obraz.");
+    p.drawText(text, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, legend);
+    window.setAccessibleDescription(feedback() + QLatin1Char(' ') + legend);
     p.end();
     window.showPicture(picture);
     showHint(window, kHintOffset);

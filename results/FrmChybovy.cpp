@@ -9,6 +9,7 @@
 #include "results/HintTextFit.h"
 #include "results/HintTextLabel.h"
 #include "screen/Blits.h"
+#include "screen/RoleAccessible.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
 #include "services/Resources.h"
@@ -62,6 +63,9 @@ FrmChybovy::FrmChybovy(const HintLayout& layout, QWidget* parent)
     , m_layout(layout)
     , m_points(HintTextFit::kDesignedPoints)
 {
+    // A window of its own to a screen reader, its text in the description.
+    RoleAccessible::assign(this, QAccessible::Dialog);
+    setAccessibleName(QStringLiteral("Riešenie"));
     setFixedSize(m_layout.windowSize().isValid() ? m_layout.windowSize() : QSize(1, 1));
     QPalette magenta = palette();
     magenta.setColor(QPalette::Window, Palette::transparent());
@@ -106,6 +110,7 @@ void FrmChybovy::Vloz_Text(const QString& fullText)
     m_label->setFont(font);
     m_label->move(m_label->x(), fit.top);
     m_label->setText(text);
+    setAccessibleDescription(fullText);
 }
 
 QSize FrmChybovy::pictureSize() const
