@@ -61,7 +61,8 @@ LeverState LeverPanel::settle()
     m_lever.release();
     m_dragging = false;
     m_picture.setLever(m_lever);
-    m_picture.setAccessibleDescription(LeverSpeech::describe(m_lever));
+    if (m_active)
+        m_picture.setAccessibleDescription(LeverSpeech::describe(m_lever));
     return m_lever.lever();
 }
 

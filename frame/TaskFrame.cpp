@@ -64,6 +64,20 @@ constexpr KeyBinding kFrameKeys[] = {
     {Qt::Key_F9, FrameKey::Solution, {}, {}, u"Riešenie ukáže kláves F9."},
 };
 
+// The focus held where it is for a scope: a control locked under it does not
+// pass it on, so that it moves once, to where a check or a new screen ends.
+class FocusHold {
+public:
+    explicit FocusHold(bool& held) : m_held(held), m_was(held) { m_held = true; }
+    ~FocusHold() { m_held = m_was; }
+    FocusHold(const FocusHold&) = delete;
+    FocusHold& operator=(const FocusHold&) = delete;
+
+private:
+    bool& m_held;
+    bool m_was;
+};
+
 const KeyBinding& frameKey(FrameKey action)
 {
     return *std::find_if(std::begin(kFrameKeys), std::end(kFrameKeys),
@@ -267,9 +281,10 @@ void TaskFrame::check()
     // under it keeps it for the moment), then the focus moves once, to
     // continue, which says the verdict: Qt has no announcement of its own.
     picPokracuj->setEnabled(true);
-    m_judging = true;
-    const std::vector<bool> verdicts = judgeExample();
-    m_judging = false;
+    const std::vector<bool> verdicts = [this] {
+        const FocusHold hold(m_focusHeld);
+        return judgeExample();
+    }();
     for (std::size_t i = 0; i < verdicts.size() && i < IHodnoceni.size(); ++i) {
         const bool right = verdicts[i];
         PictureButton* mark = IHodnoceni[i];
@@ -296,6 +311,8 @@ void TaskFrame::check()
 
 void TaskFrame::newExample()
 {
+    // Continue, locked under the focus, keeps it until the new screen's first control takes it.
+    const FocusHold hold(m_focusHeld);
     hideHint();
     for (PictureButton* mark : IHodnoceni)
         mark->hide();
@@ -339,7 +356,9 @@ void TaskFrame::continueSeries()
         newExample();
         return;
     }
-    // The series is recorded once, whatever reaches the form before it goes.
+    // The series is recorded once, whatever reaches the form before it goes;
+    // the focus waits on continue for the ranking.
+    const FocusHold hold(m_focusHeld);
     picPokracuj->setEnabled(false);
     const Globals& g = globals();
     m_results.finishSeries(m_series.result(g.PupilName, g.TopicName, g.TaskTitle), m_returnForm);
@@ -535,9 +554,9 @@ FocusRing TaskFrame::ring() const
 
 bool TaskFrame::focusNextPrevChild(bool next)
 {
-    // A control locked while the example is judged keeps the focus until it
-    // moves once, where the check ends.
-    if (m_judging)
+    // A control locked while the screen changes keeps the focus until it
+    // moves once, where the change ends.
+    if (m_focusHeld)
         return true;
     // A form being hidden passes the focus out of itself, as any widget does.
     if (!isVisible())

@@ -193,7 +193,8 @@ private:
     SeriesProgress m_series;
     QPointer<QWidget> m_returnForm;
     bool m_evaluated = false;
-    bool m_judging = false;
+    // While set, a locked control keeps the focus (FocusHold).
+    bool m_focusHeld = false;
     // No press has reached the form since it came to the front.
     bool m_freshScreen = true;
 
