@@ -30,7 +30,7 @@ QAccessible::State HistoryBoxAccessible::state() const
     const HistoryPainter::BoxState shown = box()->state();
     s.focusable = box()->kind() != HistoryBox::Kind::Target;
     s.focused = (shown == HistoryPainter::BoxState::Focused || shown == HistoryPainter::BoxState::Lifted)
-                && box()->parentWidget() && box()->parentWidget()->hasFocus();
+                && box()->parentWidget() && box()->parentWidget()->focusWidget() == box()->parentWidget();
     s.selected = shown == HistoryPainter::BoxState::Lifted;
     s.disabled = s.disabled || shown == HistoryPainter::BoxState::Disabled;
     return s;

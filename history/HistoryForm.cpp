@@ -140,7 +140,7 @@ void HistoryForm::speakFocus()
         if (b->accessibleDescription() != description)
             b->setAccessibleDescription(description);
     }
-    if (!hasFocus() || !QAccessible::isActive())
+    if (focusWidget() != this)
         return;
     for (HistoryBox* b : findChildren<HistoryBox*>()) {
         const auto state = b->state();
