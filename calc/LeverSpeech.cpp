@@ -34,7 +34,7 @@ QString side(const LeverState& lever, bool left)
 QString LeverSpeech::describe(const LeverBoard& board)
 {
     QStringList said{side(board.lever(), true), side(board.lever(), false)};
-    if (const auto moving = board.moving()) {
+    if (const auto moving = board.moving(); moving && !board.markOf(*moving)) {
         QString carried = QStringLiteral("Zdvihnuté závažie %1 N").arg(board.mass(*moving));
         if (const auto mark = board.keyMark())
             carried += QStringLiteral(", pod ním ") + markName(*mark);

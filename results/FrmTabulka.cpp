@@ -163,10 +163,15 @@ void FrmTabulka::showRanking()
             own = QStringLiteral("%1 miesto. ").arg(row.position) + own;
         for (std::size_t column = 0; column < labels.size(); ++column) {
             QLabel* label = labels[column];
-            label->setAccessibleName(row.name.isEmpty() || column >= std::size(headings)
-                                         ? texts[column]
-                                         : headings[column] + QStringLiteral(": ") + texts[column]);
-            label->setAccessibleDescription(row.isNew ? QStringLiteral("Tvoj výsledok") : QString());
+            // Set only when changed: every change is an event a screen reader hears.
+            const QString name = row.name.isEmpty() || column >= std::size(headings)
+                                     ? texts[column]
+                                     : headings[column] + QStringLiteral(": ") + texts[column];
+            if (label->accessibleName() != name)
+                label->setAccessibleName(name);
+            if (const QString mine = row.isNew ? QStringLiteral("Tvoj výsledok") : QString();
+                label->accessibleDescription() != mine)
+                label->setAccessibleDescription(mine);
             // A long name ends in an ellipsis rather than running into the counts.
             const QFontMetricsF metrics(label->font());
             label->setText(TextElision::elide(

@@ -4,6 +4,8 @@
 // The menu, the setup screen, the ranking and the pictures driven by keys
 // alone, through the window as the keyboard delivers them.
 #include "look/FocusPainter.h"
+#include "look/HelpPictureText.h"
+#include "look/PictureNames.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
@@ -248,6 +250,9 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     key(Qt::Key_Space);
     QWidget* credits = ScreenHost::instance()->currentForm();
     EXPECT_EQ(credits->accessibleName(), QStringLiteral("O programe"));
+    // The painted words, key lists too, reach a screen reader.
+    EXPECT_TRUE(credits->accessibleDescription().contains(QStringLiteral("Klávesy v ponuke: šípky alebo Tab")));
+    EXPECT_TRUE(HelpPictureText::of(PictureNames::taskHelp(QStringLiteral("1a"))).contains(QStringLiteral("Ako postupovať")));
     key(Qt::Key_Return);
     EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
 }
