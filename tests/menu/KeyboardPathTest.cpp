@@ -193,6 +193,13 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     key(Qt::Key_X);
     EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
     EXPECT_EQ(focus(), setup->nameField());
+    // Asked for on "Pomoc", the help gives the focus back to it.
+    setup->helpButton()->setFocus();
+    key(Qt::Key_Space);
+    ASSERT_EQ(ScreenHost::instance()->currentForm()->objectName(), QStringLiteral("frm_Intro"));
+    key(Qt::Key_X);
+    EXPECT_EQ(focus(), setup->helpButton());
+    setup->nameField()->setFocus();
 
     type("Jan");
     key(Qt::Key_Tab);
