@@ -258,6 +258,11 @@ TEST_F(TaskKeyboardTest, AnOpticsSeriesRunsByKeysAloneWithItsSolutionByF9)
     ASSERT_EQ(focus(), form->picture());
     aimByKeys(*form, 1);
     aimByKeys(*form, 2);
+    // The drawing says its rays and the named points they pass.
+    const QString said = form->picture()->accessibleDescription();
+    EXPECT_TRUE(said.startsWith(QStringLiteral("Nakreslený lúč 1: "))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral("Nakreslený lúč 2: "))) << said.toStdString();
+    EXPECT_TRUE(said.contains(QStringLiteral(", cez "))) << said.toStdString();
     // After the last ray Tab leaves the picture for the toolbar.
     key(Qt::Key_Tab);
     EXPECT_EQ(focus(), form->topButton(1));
