@@ -27,6 +27,7 @@
 #include <QApplication>
 #include <QKeyEvent>
 #include <QLabel>
+#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -62,20 +63,6 @@ constexpr KeyBinding kFrameKeys[] = {
     {Qt::Key_F7, FrameKey::NextRow, {}, {}, {}},
     {Qt::Key_F8, FrameKey::PreviousRow, {}, {}, {}},
     {Qt::Key_F9, FrameKey::Solution, {}, {}, u"Riešenie ukáže kláves F9."},
-};
-
-// The focus held where it is for a scope: a control locked under it does not
-// pass it on, so that it moves once, to where a check or a new screen ends.
-class FocusHold {
-public:
-    explicit FocusHold(bool& held) : m_held(held), m_was(held) { m_held = true; }
-    ~FocusHold() { m_held = m_was; }
-    FocusHold(const FocusHold&) = delete;
-    FocusHold& operator=(const FocusHold&) = delete;
-
-private:
-    bool& m_held;
-    bool m_was;
 };
 
 const KeyBinding& frameKey(FrameKey action)
@@ -281,10 +268,9 @@ void TaskFrame::check()
     // under it keeps it for the moment), then the focus moves once, to
     // continue, which says the verdict: Qt has no announcement of its own.
     picPokracuj->setEnabled(true);
-    const std::vector<bool> verdicts = [this] {
-        const FocusHold hold(m_focusHeld);
-        return judgeExample();
-    }();
+    m_focusHeld = true;
+    const std::vector<bool> verdicts = judgeExample();
+    m_focusHeld = false;
     for (std::size_t i = 0; i < verdicts.size() && i < IHodnoceni.size(); ++i) {
         const bool right = verdicts[i];
         PictureButton* mark = IHodnoceni[i];
@@ -312,7 +298,8 @@ void TaskFrame::check()
 void TaskFrame::newExample()
 {
     // Continue, locked under the focus, keeps it until the new screen's first control takes it.
-    const FocusHold hold(m_focusHeld);
+    m_focusHeld = true;
+    const auto release = qScopeGuard([this] { m_focusHeld = false; });
     hideHint();
     for (PictureButton* mark : IHodnoceni)
         mark->hide();
@@ -358,7 +345,8 @@ void TaskFrame::continueSeries()
     }
     // The series is recorded once, whatever reaches the form before it goes;
     // the focus waits on continue for the ranking.
-    const FocusHold hold(m_focusHeld);
+    m_focusHeld = true;
+    const auto release = qScopeGuard([this] { m_focusHeld = false; });
     picPokracuj->setEnabled(false);
     const Globals& g = globals();
     m_results.finishSeries(m_series.result(g.PupilName, g.TopicName, g.TaskTitle), m_returnForm);

@@ -193,7 +193,7 @@ private:
     SeriesProgress m_series;
     QPointer<QWidget> m_returnForm;
     bool m_evaluated = false;
-    // While set, a locked control keeps the focus (FocusHold).
+    // While set, a locked control keeps the focus: it moves once, where a check or a new screen ends.
     bool m_focusHeld = false;
     // No press has reached the form since it came to the front.
     bool m_freshScreen = true;
