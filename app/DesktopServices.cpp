@@ -3,6 +3,7 @@
 
 #include "app/DesktopServices.h"
 
+#include "look/FocusPainter.h"
 #include "menu/WorksheetPrintSetup.h"
 #include "screen/ScreenHost.h"
 
@@ -50,6 +51,7 @@ bool DesktopServices::runPrintDialog(QPrinter& printer)
     // so it opens at its own size above the screen.
     QPrintDialog dialog(&printer, ScreenHost::instance());
     WorksheetPrintSetup::prepare(dialog);
+    dialog.setStyleSheet(FocusPainter::dialogStyleSheet());
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     // Without a window manager nothing gives the keys back to the window.
     if (ScreenHost* host = ScreenHost::instance())

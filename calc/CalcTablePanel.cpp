@@ -5,9 +5,11 @@
 
 #include "look/Layout.h"
 #include "look/Palette.h"
+#include "formats/SiglaText.h"
 #include "look/PictureNames.h"
 #include "screen/Blits.h"
 #include "screen/Form.h"
+#include "screen/RoleAccessible.h"
 #include "services/Resources.h"
 
 #include <QLabel>
@@ -46,6 +48,7 @@ CalcTablePanel::CalcTablePanel(Form& form, const Resources& resources)
     mark.setColor(QPalette::Window, Palette::strip());
     m_rowMark->setPalette(mark);
     m_rowMark->setAttribute(Qt::WA_TransparentForMouseEvents);
+    RoleAccessible::assign(m_rowMark, QAccessible::StaticText);
     m_rowMark->hide();
     for (int r = 0; r < kMaxCalcTableRows; ++r) {
         for (auto* column : {&LblLatka, &LblKg, &LblG}) {
@@ -105,6 +108,9 @@ void CalcTablePanel::build(const CalcTable& table, int first)
             labels[c]->setGeometry(Layout::kTableColumnLeft[c], top, Layout::kTableColumnWidth[c],
                                    Layout::kTableLabelHeight);
             labels[c]->setText(captions[c]);
+            // The numbers and units are stored for the symbol font: a screen reader gets what it shows.
+            if (c > 0)
+                labels[c]->setAccessibleName(SiglaText::toUnicode(captions[c]));
             labels[c]->setAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
             QFont font = labels[c]->font();
             font.setBold(heading);
@@ -129,7 +135,10 @@ void CalcTablePanel::build(const CalcTable& table, int first)
 void CalcTablePanel::showNumbers(const CalcTable& shown)
 {
     for (int r = 1; r <= m_rows && r < int(shown.size()); ++r)
+    {
         LblG[std::size_t(r)]->setText(shown[std::size_t(r)].secondValue);
+        LblG[std::size_t(r)]->setAccessibleName(SiglaText::toUnicode(shown[std::size_t(r)].secondValue));
+    }
 }
 
 void CalcTablePanel::highlight(int row)
@@ -138,6 +147,10 @@ void CalcTablePanel::highlight(int row)
         const QLabel* name = LblLatka[std::size_t(row)];
         m_rowMark->setGeometry(Layout::kTableTop.x() + 4, name->y() - 1, Layout::kTableBodySize.width() - 8,
                                Layout::kTableLabelHeight + 2);
+        // Told by its name, not by its colour; the change of name is reported.
+        m_rowMark->setAccessibleName(QStringLiteral("Vyznačený riadok tabuľky: %1, %2, %3")
+                                         .arg(name->text(), LblKg[std::size_t(row)]->accessibleName(),
+                                              LblG[std::size_t(row)]->accessibleName()));
         m_rowMark->show();
     } else {
         m_rowMark->hide();

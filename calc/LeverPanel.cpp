@@ -4,6 +4,7 @@
 #include "calc/LeverPanel.h"
 
 #include "calc/CalcScene.h"
+#include "calc/LeverSpeech.h"
 #include "calc/ScenePicture.h"
 #include "services/Services.h"
 
@@ -30,8 +31,10 @@ void LeverPanel::reset(const CalcExample& example)
 {
     m_lever = LeverBoard(example, CalcScene::leverPlaces());
     m_dragging = false;
-    if (m_active)
+    if (m_active) {
         m_picture.setLever(m_lever);
+        m_picture.setAccessibleDescription(LeverSpeech::describe(m_lever));
+    }
 }
 
 bool LeverPanel::filterEvent(QEvent* event, bool allowed)
@@ -58,6 +61,8 @@ LeverState LeverPanel::settle()
     m_lever.release();
     m_dragging = false;
     m_picture.setLever(m_lever);
+    if (m_active)
+        m_picture.setAccessibleDescription(LeverSpeech::describe(m_lever));
     return m_lever.lever();
 }
 
@@ -125,8 +130,10 @@ bool LeverPanel::leverKey(QKeyEvent* event, bool allowed)
         return true;
     }
     switch (key) {
-    case Qt::Key_Left: leverMoved(m_lever.step(-1)); return true;
-    case Qt::Key_Right: leverMoved(m_lever.step(1)); return true;
+    case Qt::Key_Left:
+    case Qt::Key_Down: leverMoved(m_lever.step(-1)); return true;
+    case Qt::Key_Right:
+    case Qt::Key_Up: leverMoved(m_lever.step(1)); return true;
     case Qt::Key_Return:
     case Qt::Key_Enter: leverMoved(m_lever.hang()); return true;
     default: return false;
@@ -141,6 +148,8 @@ void LeverPanel::leverMoved(LeverBoard::Event event)
     if (event == LeverBoard::Event::Hung)
         PlayZavaziSound(m_services);
     m_picture.setLever(m_lever);
+    // The focus stands on the lever: a screen reader hears the board change.
+    m_picture.setAccessibleDescription(LeverSpeech::describe(m_lever));
 }
 
 } // namespace orbeta

@@ -7,6 +7,7 @@
 #include "frame/ResultsLink.h"
 #include "frame/SeriesProgress.h"
 #include "frame/TopButtons.h"
+#include "frame/VerdictSpeech.h"
 #include "look/Layout.h"
 #include "look/Palette.h"
 #include "look/PictureNames.h"
@@ -22,6 +23,7 @@
 
 #include <QApplication>
 #include <QLabel>
+#include <QScopeGuard>
 
 #include <algorithm>
 
@@ -151,8 +153,6 @@ void TaskFrame::buildFrame(const Design& design)
     });
     connect(picPokracuj, &PictureButton::clicked, this, &TaskFrame::continueSeries);
 
-    LblPriklad->setAccessibleName(QStringLiteral("Príklad"));
-
     m_keys = std::make_unique<FrameKeys>(
         *this, FrameKeys::Frame{
                    .inFront = [this] { return isVisible() && inFront(); },
@@ -211,6 +211,8 @@ void TaskFrame::updateProgress()
 {
     const auto [number, count] = progress();
     LblPriklad->setText(QStringLiteral("%1 / %2").arg(number).arg(count));
+    // A label's name hides its text from a screen reader: the name carries the count.
+    LblPriklad->setAccessibleName(QStringLiteral("Príklad %1 z %2").arg(number).arg(count));
 }
 
 std::optional<std::uint32_t> TaskFrame::animatePanels(std::uint32_t)
@@ -253,15 +255,14 @@ void TaskFrame::check()
         return;
     PlayClickSound(m_services);
     m_evaluated = true;
-    for (int i = 0; i < 3; ++i)
-        PicTop[std::size_t(i)]->setEnabled(false);
     hideHint();
-    // The example is locked now: the next step is to go on. The focus moves
-    // first, so that the form judges knowing where it went.
+    // The example is judged while the focus stays put (a control locked
+    // under it keeps it for the moment), then the focus moves once, to
+    // continue, which says the verdict: Qt has no announcement of its own.
     picPokracuj->setEnabled(true);
-    picPokracuj->setFocus(Qt::OtherFocusReason);
-    m_focus->follow(picPokracuj);
+    m_focusHeld = true;
     const std::vector<bool> verdicts = judgeExample();
+    m_focusHeld = false;
     for (std::size_t i = 0; i < verdicts.size() && i < IHodnoceni.size(); ++i) {
         const bool right = verdicts[i];
         PictureButton* mark = IHodnoceni[i];
@@ -275,6 +276,12 @@ void TaskFrame::check()
         mark->raise();
         m_series.count(right);
     }
+    picPokracuj->setAccessibleDescription(VerdictSpeech::verdict(verdicts) + QLatin1Char(' ')
+                                          + FrameKeys::binding(FrameKey::Continue).description.toString());
+    picPokracuj->setFocus(Qt::OtherFocusReason);
+    m_focus->follow(picPokracuj);
+    for (int i = 0; i < 3; ++i)
+        PicTop[std::size_t(i)]->setEnabled(false);
     showHoveredTopButton();
     m_continueStart = m_services.tickCount();
     animate(*m_continueStart);
@@ -282,12 +289,16 @@ void TaskFrame::check()
 
 void TaskFrame::newExample()
 {
+    // Continue, locked under the focus, keeps it until the new screen's first control takes it.
+    m_focusHeld = true;
+    const auto release = qScopeGuard([this] { m_focusHeld = false; });
     hideHint();
     for (PictureButton* mark : IHodnoceni)
         mark->hide();
     m_continueStart.reset();
     picPokracuj->setPicture(m_continueBackground);
     picPokracuj->setEnabled(false);
+    picPokracuj->setAccessibleDescription(FrameKeys::binding(FrameKey::Continue).description.toString());
     for (PictureButton* button : PicTop)
         button->setEnabled(true);
     m_toolbarLocked = false;
@@ -324,7 +335,10 @@ void TaskFrame::continueSeries()
         newExample();
         return;
     }
-    // The series is recorded once, whatever reaches the form before it goes.
+    // The series is recorded once, whatever reaches the form before it goes;
+    // the focus waits on continue for the ranking.
+    m_focusHeld = true;
+    const auto release = qScopeGuard([this] { m_focusHeld = false; });
     picPokracuj->setEnabled(false);
     m_results.finishSeries(m_setup, m_series.result(m_setup.pupilName, m_setup.topicName, m_setup.taskTitle),
                            m_returnForm);
@@ -389,6 +403,16 @@ void TaskFrame::pressMark(int item, QPoint at)
         return;
     PlayClickSound(m_services);
     showSolution(item, at);
+    // The solution is said by the mark and, where the focus stands on
+    // continue (F9 after a check), by continue: the focus stays where it is.
+    if (m_hintShown && m_hintShown->isVisible()) {
+        const QString said = VerdictSpeech::solution(mark->accessibleName().endsWith(QStringLiteral(": správne")),
+                                                     m_hintShown->accessibleDescription());
+        mark->setAccessibleDescription(said);
+        if (focusWidget() == picPokracuj)
+            picPokracuj->setAccessibleDescription(said + QLatin1Char(' ')
+                                                  + FrameKeys::binding(FrameKey::Continue).description.toString());
+    }
 }
 
 HintWindow& TaskFrame::hint(HintBubble bubble)
@@ -469,6 +493,10 @@ void TaskFrame::showHoveredTopButton()
 
 bool TaskFrame::focusNextPrevChild(bool next)
 {
+    // A control locked while the screen changes keeps the focus until it
+    // moves once, where the change ends.
+    if (m_focusHeld)
+        return true;
     // A form being hidden passes the focus out of itself, as any widget does.
     if (!isVisible())
         return Form::focusNextPrevChild(next);

@@ -192,6 +192,8 @@ private:
     SeriesProgress m_series;
     QPointer<QWidget> m_returnForm;
     bool m_evaluated = false;
+    // While set, a locked control keeps the focus: it moves once, where a check or a new screen ends.
+    bool m_focusHeld = false;
 
     QBasicTimer m_timer;
     std::optional<std::uint32_t> m_continueStart;

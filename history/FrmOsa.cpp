@@ -105,6 +105,8 @@ void FrmOsa::showTexts()
         if (HistoryBox* slotBox = LTop[std::size_t(p - 1)]) {
             const std::optional<int> held = shown ? m_screen.slotBox(p) : std::nullopt;
             slotBox->setText(held ? m_screen.boxText(*held) : QString());
+            slotBox->setAccessibleName(held ? QStringLiteral("%1, pod rokom %2").arg(slotBox->text(), m_screen.topText(p))
+                                            : QStringLiteral("Voľné miesto pod rokom %1").arg(m_screen.topText(p)));
             slotBox->setVisible(shown);
         }
         box(p)->setText(shown ? m_screen.boxText(p) : QString());

@@ -3,6 +3,8 @@
 
 #include "history/HistoryBox.h"
 
+#include "history/HistoryBoxAccessible.h"
+
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -14,6 +16,7 @@ HistoryBox::HistoryBox(Kind kind, int pixelSize, QWidget* parent)
     , m_pixelSize(pixelSize)
 {
     setMouseTracking(true);
+    HistoryBoxAccessible::install();
     if (kind == Kind::Target)
         setAttribute(Qt::WA_TransparentForMouseEvents);
 }

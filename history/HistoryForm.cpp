@@ -17,6 +17,7 @@
 #include "services/Services.h"
 #include "tasks/TaskTable.h"
 
+#include <QAccessible>
 #include <QKeyEvent>
 
 #include <algorithm>
@@ -121,6 +122,42 @@ void HistoryForm::focusStop(const Stop& stop, bool focused)
 }
 
 void HistoryForm::showFocus()
+{
+    placeFocusFrame();
+    speakFocus();
+}
+
+void HistoryForm::speakFocus()
+{
+    for (int i = 1; i <= int(m_boxes.size()); ++i) {
+        HistoryBox* b = box(i);
+        const QString name = QStringLiteral("%1, riadok %2").arg(b->text()).arg(i);
+        if (b->accessibleName() != name)
+            b->setAccessibleName(name);
+        const QString description = m_carried == i ? QStringLiteral("Zdvihnuté. Cieľ: riadok %1.").arg(m_targetIndex)
+                                                    : QString();
+        if (b->accessibleDescription() != description)
+            b->setAccessibleDescription(description);
+    }
+    if (focusWidget() != this)
+        return;
+    for (HistoryBox* b : findChildren<HistoryBox*>()) {
+        const auto state = b->state();
+        if (b->isVisible() && (state == HistoryPainter::BoxState::Focused || state == HistoryPainter::BoxState::Lifted)) {
+            // A lift, a drop or a move of the frame says itself once.
+            const QString spoken = b->accessibleName() + b->accessibleDescription();
+            if (spoken != m_spoken) {
+                m_spoken = spoken;
+                QAccessibleEvent focus(b, QAccessible::Focus);
+                QAccessible::updateAccessibility(&focus);
+            }
+            return;
+        }
+    }
+    m_spoken.clear();
+}
+
+void HistoryForm::placeFocusFrame()
 {
     const std::vector<Stop> all = stops();
     for (const Stop& stop : all)
@@ -389,6 +426,8 @@ std::vector<bool> HistoryForm::judgeExample()
     for (int item = 1; item <= m_screenItems; ++item)
         m_verdicts.push_back(judge(item));
     showFocus();
+    // The frame moves the focus on to continue next: no frame stays on a cross.
+    m_target->hide();
     return m_verdicts;
 }
 

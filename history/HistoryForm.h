@@ -99,6 +99,10 @@ protected:
     HistoryBox* m_target = nullptr;
 
 private:
+    void placeFocusFrame();
+    // The boxes named with their text and row, and the box the keyboard is
+    // on given to a screen reader as the focus.
+    void speakFocus();
     void showScreen();
     void setHalfScreen();
     void startDrag(int box, QPoint at);
@@ -123,6 +127,7 @@ private:
     int m_focus = 0;
     std::optional<int> m_carried;
     int m_targetIndex = 0;
+    QString m_spoken;
     int m_markFocus = 0;
 };
 

@@ -31,4 +31,16 @@ void FocusPainter::drawFrameAround(QPainter& p, const QRectF& rect)
     drawFrame(p, rect.adjusted(-kWidth - 1, -kWidth - 1, kWidth + 1, kWidth + 1));
 }
 
+QString FocusPainter::dialogStyleSheet()
+{
+    const QColor c = colour();
+    return QStringLiteral("QPushButton:focus, QToolButton:focus, QComboBox:focus, QLineEdit:focus, QSpinBox:focus, "
+                          "QCheckBox:focus, QRadioButton:focus, QAbstractItemView:focus "
+                          "{ border: %1px solid rgb(%2, %3, %4); border-radius: 5px; padding: 2px 8px; }")
+        .arg(int(kWidth))
+        .arg(c.red())
+        .arg(c.green())
+        .arg(c.blue());
+}
+
 } // namespace orbeta

@@ -5,6 +5,7 @@
 
 #include <QColor>
 #include <QRectF>
+#include <QString>
 
 class QPainter;
 
@@ -22,6 +23,9 @@ public:
     static void drawFrame(QPainter& painter, const QRectF& rect);
     // The frame just outside `rect`, for a control that draws itself to its edges.
     static void drawFrameAround(QPainter& painter, const QRectF& rect);
+    // The same frame on the controls of Qt's own dialogs (message boxes, the
+    // print dialog), as a style sheet.
+    static QString dialogStyleSheet();
 };
 
 } // namespace orbeta

@@ -22,7 +22,9 @@ ButtonFace faceOf(ButtonLook look)
 {
     switch (look) {
     case ButtonLook::Highlighted:
-        return {{255, 255, 246}, {255, 226, 150}, {222, 112, 0}, 3.0};
+        // A warm face with a thick dark outline: orange is the keyboard's focus
+        // frame alone, so a chosen topic never looks like a second focus.
+        return {{255, 255, 246}, {255, 226, 150}, Palette::stripDark(), 3.0};
     case ButtonLook::Chosen:
         return {{60, 110, 196}, {24, 58, 132}, {10, 30, 84}, Shapes::kOutline};
     case ButtonLook::Normal:

@@ -201,7 +201,10 @@ void FrmSetup::formActivated()
     const QPixmap heading = m_services.resources().picture(m_layout.headingPicture());
     const QPoint at = m_layout.headingPosition();
     BlitPersistent(*this, at.x(), at.y(), heading.width(), heading.height(), heading);
-    TMeno->setFocus();
+    // Back from the help picture, the focus returns to where the help was asked for ("Pomoc").
+    QWidget* back = m_beforeHelp && m_beforeHelp->isEnabled() && !m_beforeHelp->isHidden() ? m_beforeHelp.data() : TMeno;
+    m_beforeHelp = nullptr;
+    back->setFocus(Qt::OtherFocusReason);
 }
 
 bool FrmSetup::eventFilter(QObject* watched, QEvent* event)
@@ -468,6 +471,7 @@ void FrmSetup::printWorksheet()
 
 void FrmSetup::showHelp()
 {
+    m_beforeHelp = focusWidget();
     PlayClickSound(m_services);
     ShowHelpPicture(m_services, m_layout.helpPicture(), this);
 }

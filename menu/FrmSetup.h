@@ -12,6 +12,7 @@
 
 #include <QBasicTimer>
 #include <QPixmap>
+#include <QPointer>
 
 #include <array>
 #include <cstdint>
@@ -122,6 +123,7 @@ private:
     AnimationStrip m_continueStrip;
     AnimationStrip m_printStrip;
     bool m_writingName = false;
+    QPointer<QWidget> m_beforeHelp;
     // After a count is chosen the buttons are updated a moment later.
     std::optional<std::uint32_t> m_updateDue;
     std::deque<Slide> m_slides;

@@ -13,6 +13,7 @@
 #include "optics/OpticsPicture.h"
 #include "optics/OpticsTaskFile.h"
 #include "optics/RayFeedback.h"
+#include "optics/RaySpeech.h"
 #include "screen/Blits.h"
 #include "screen/Form.h"
 #include "screen/HelpScreens.h"
@@ -136,7 +137,9 @@ bool FrmZobr::GenerateExample()
 
 bool FrmZobr::buildExample()
 {
-    return GenerateExample();
+    const bool made = GenerateExample();
+    refreshPicture();
+    return made;
 }
 
 bool FrmZobr::busy() const
@@ -153,6 +156,11 @@ void FrmZobr::refreshPicture()
 {
     Pic->setChosenStart(m_aim ? std::optional<QPoint>(m_aim->start()) : std::nullopt);
     Pic->setRubberBand(m_aim ? std::optional<QLine>(QLine(m_aim->start(), m_aim->end())) : std::nullopt);
+    // The drawing in words: the focus stands on it while the pupil draws.
+    const QString said = RaySpeech::describe(
+        m_drawing, m_aim ? std::optional<QLine>(QLine(m_aim->start(), m_aim->end())) : std::nullopt, m_aimRay);
+    if (Pic->accessibleDescription() != said)
+        Pic->setAccessibleDescription(said);
 }
 
 void FrmZobr::picturePressed(QPoint at, Qt::MouseButton button)
@@ -190,6 +198,7 @@ void FrmZobr::pictureReleased(QPoint at, Qt::MouseButton button)
         return;
     m_drawing.release(at, button == Qt::LeftButton);
     Pic->update();
+    refreshPicture();
 }
 
 void FrmZobr::pictureKey(int key, Qt::KeyboardModifiers modifiers)
@@ -307,9 +316,10 @@ void FrmZobr::showSolution(int, QPoint)
     p.setFont(pixelFont(font(), 15, true));
     p.drawText(text, Qt::AlignLeft | Qt::AlignTop | Qt::TextWordWrap, feedback());
     p.setFont(pixelFont(font(), 13));
-    p.drawText(text, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap,
-               QStringLiteral("Červené: správna konštrukcia a obraz. Čierne: tvoje správne lúče, fialové: tvoje "
-                              "chybné lúče. Zelený: tvoj obraz."));
+    const QString legend = QStringLiteral("Červené: správna konštrukcia a obraz. Čierne: tvoje správne lúče, fialové: "
+                                          "tvoje chybné lúče. Zelený: tvoj obraz.");
+    p.drawText(text, Qt::AlignLeft | Qt::AlignBottom | Qt::TextWordWrap, legend);
+    window.setAccessibleDescription(feedback() + QLatin1Char(' ') + legend);
     p.end();
     window.showPicture(picture);
     showHint(window, kHintOffset);

@@ -9,6 +9,7 @@
 #include "results/HintTextFit.h"
 #include "results/HintTextLabel.h"
 #include "screen/Blits.h"
+#include "screen/RoleAccessible.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
 #include "services/Services.h"
@@ -65,6 +66,9 @@ FrmChybovy::FrmChybovy(const Resources& resources, const HintLayout& layout, QWi
     , m_layout(layout)
     , m_points(HintTextFit::kDesignedPoints)
 {
+    // A window of its own to a screen reader, its text in the description.
+    RoleAccessible::assign(this, QAccessible::Dialog);
+    setAccessibleName(QStringLiteral("Riešenie"));
     setFixedSize(m_layout.windowSize().isValid() ? m_layout.windowSize() : QSize(1, 1));
     QPalette magenta = palette();
     magenta.setColor(QPalette::Window, Palette::transparent());
@@ -109,6 +113,7 @@ void FrmChybovy::Vloz_Text(const QString& fullText)
     m_label->setFont(font);
     m_label->move(m_label->x(), fit.top);
     m_label->setText(text);
+    setAccessibleDescription(fullText);
 }
 
 QSize FrmChybovy::pictureSize() const

@@ -31,6 +31,10 @@ namespace orbeta {
 namespace {
 
 constexpr std::uint8_t kBackHoverId = 4;
+QString backDescription()
+{
+    return QStringLiteral("Zavrie tabuľku. Aj Enter, Escape alebo Backspace.");
+}
 
 void paint(QLabel* label, const QColor& colour)
 {
@@ -62,7 +66,7 @@ FrmTabulka::FrmTabulka(Services& services, const SeriesSetup& setup, const QStri
     connect(picKonec, &PictureButton::clicked, this, &FrmTabulka::back);
     picKonec->installEventFilter(this);
     picKonec->setAccessibleName(QStringLiteral("Späť"));
-    picKonec->setAccessibleDescription(QStringLiteral("Zavrie tabuľku. Aj Enter, Escape alebo Backspace."));
+    picKonec->setAccessibleDescription(backDescription());
     setAccessibleName(QStringLiteral("Tabuľka výsledkov"));
     connect(this, &Form::backgroundMouseMoved, this, [this] {
         picKonec->showNormal();
@@ -121,6 +125,8 @@ void FrmTabulka::Vloz_novy_zaznam(const QString& name, const QString& correct, c
         ranking.insert(name, correct.toInt(), wrong.toInt(), mark, isNew != 0);
     });
     m_rankingOutcome = written;
+    m_ownResult = QStringLiteral("Tvoj výsledok: %1, správne %2, nesprávne %3").arg(name, correct, wrong)
+                  + (mark.isEmpty() ? QStringLiteral(".") : QStringLiteral(", známka %1.").arg(mark));
     showRanking();
 }
 
@@ -144,13 +150,29 @@ void FrmTabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString& name, const 
 
 void FrmTabulka::showRanking()
 {
+    // The column headings are painted: every cell says its column, and the
+    // pupil's new row says it is theirs, also on "Späť", which has the focus.
+    static const QString headings[] = {QStringLiteral("Miesto"), QStringLiteral("Meno"), QStringLiteral("Správne"),
+                                       QStringLiteral("Nesprávne"), QStringLiteral("Známka")};
+    QString own = m_ownResult;
     const auto rows = m_ranking.tableRows();
     for (int i = 0; i < kRows && i < rows.size(); ++i) {
         const auto& row = rows.at(i);
         const RowLabels& labels = m_rows[static_cast<std::size_t>(i)];
         const QString texts[] = {row.position, row.name, row.correct, row.wrong, row.mark};
+        if (row.isNew && !own.isEmpty())
+            own = QStringLiteral("%1 miesto. ").arg(row.position) + own;
         for (std::size_t column = 0; column < labels.size(); ++column) {
             QLabel* label = labels[column];
+            // Set only when changed: every change is an event a screen reader hears.
+            const QString name = row.name.isEmpty() || column >= std::size(headings)
+                                     ? texts[column]
+                                     : headings[column] + QStringLiteral(": ") + texts[column];
+            if (label->accessibleName() != name)
+                label->setAccessibleName(name);
+            if (const QString mine = row.isNew ? QStringLiteral("Tvoj výsledok") : QString();
+                label->accessibleDescription() != mine)
+                label->setAccessibleDescription(mine);
             // A long name ends in an ellipsis rather than running into the counts.
             const QFontMetricsF metrics(label->font());
             label->setText(TextElision::elide(
@@ -159,6 +181,7 @@ void FrmTabulka::showRanking()
             paint(label, row.isNew ? NewRecordColour : QColor(Qt::black));
         }
     }
+    picKonec->setAccessibleDescription((own.isEmpty() ? QString() : own + QLatin1Char(' ')) + backDescription());
 }
 
 void FrmTabulka::reportWriteFailures(const FileOutcome& log)

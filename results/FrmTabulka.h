@@ -81,6 +81,8 @@ private:
     results::Ranking m_ranking;
     // Reported with the log's outcome, so that one message says which of the two was saved.
     FileOutcome m_rankingOutcome;
+    // The pupil's series as a screen reader says it, once it is recorded.
+    QString m_ownResult;
     // No press has reached the back button since the form came to the front.
     bool m_freshScreen = true;
 };

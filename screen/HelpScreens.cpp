@@ -3,6 +3,7 @@
 
 #include "screen/HelpScreens.h"
 
+#include "look/HelpPictureText.h"
 #include "look/PictureNames.h"
 #include "screen/FrmIntro.h"
 #include "screen/ScreenHost.h"
@@ -27,7 +28,10 @@ void ShowHelpPicture(Services& services, const QString& pictureName, QWidget* re
     intro->setPicture(services.resources().picture(pictureName));
     intro->setAccessibleName(pictureName == PictureNames::credits() ? QStringLiteral("O programe")
                                                                     : QStringLiteral("Pomoc"));
-    intro->setAccessibleDescription(QStringLiteral("Stlač ľubovoľný kláves alebo klikni a vrátiš sa späť."));
+    // The picture's own words, its key lists and the way back among them.
+    const QString text = HelpPictureText::of(pictureName);
+    intro->setAccessibleDescription(text.isEmpty() ? QStringLiteral("Stlač ľubovoľný kláves alebo klikni a vrátiš sa späť.")
+                                                   : text);
     intro->IsIntro = false;
     intro->ReturnForm = returnForm;
     if (host) {

@@ -6,7 +6,9 @@
 #include "screen/Form.h"
 #include "services/Services.h"
 
+#include <QAccessibleObject>
 #include <QAccessibleWidget>
+#include <QApplication>
 #include <QCloseEvent>
 #include <QGraphicsProxyWidget>
 #include <QGraphicsScene>
@@ -60,8 +62,39 @@ private:
     ScreenHost* m_host;
 };
 
+// The application: Qt lists the stage beside the window, since the stage has
+// a window of its own; the screen is meant to appear once, inside the window.
+class ApplicationAccessible : public QAccessibleApplication {
+public:
+    int childCount() const override { return int(windows().size()); }
+    QAccessibleInterface* child(int index) const override
+    {
+        const QList<QAccessibleInterface*> all = windows();
+        return index >= 0 && index < all.size() ? all.at(index) : nullptr;
+    }
+    int indexOfChild(const QAccessibleInterface* child) const override
+    {
+        return int(windows().indexOf(const_cast<QAccessibleInterface*>(child)));
+    }
+
+private:
+    QList<QAccessibleInterface*> windows() const
+    {
+        QList<QAccessibleInterface*> all;
+        const ScreenHost* host = ScreenHost::instance();
+        for (int i = 0; i < QAccessibleApplication::childCount(); ++i) {
+            QAccessibleInterface* window = QAccessibleApplication::child(i);
+            if (window && !(host && window->object() == host->stage()))
+                all.append(window);
+        }
+        return all;
+    }
+};
+
 QAccessibleInterface* hostAccessible(const QString& className, QObject* object)
 {
+    if (className == QLatin1String("QApplication") && object == qApp)
+        return new ApplicationAccessible;
     if (className == QLatin1String("orbeta::ScreenHost"))
         return new ScreenHostAccessible(static_cast<ScreenHost*>(object));
     // Asked for while the host is still being built, before it knows its stage.

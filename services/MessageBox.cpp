@@ -3,6 +3,8 @@
 
 #include "services/MessageBox.h"
 
+#include "look/FocusPainter.h"
+
 #include <QMessageBox>
 #include <QRegularExpression>
 
@@ -56,6 +58,8 @@ MessageAnswer MessageBox::exec(const QString& title, const QString& text, Messag
                     buttons == MessageButtons::Ok ? QMessageBox::Ok : (QMessageBox::Yes | QMessageBox::No), parent);
     if (buttons == MessageButtons::YesNoDefaultNo)
         box.setDefaultButton(QMessageBox::No);
+    // The focus shows as on the program's own screens.
+    box.setStyleSheet(FocusPainter::dialogStyleSheet());
     const int result = box.exec();
     // Without a window manager nothing gives the keys back to the window.
     if (parent)

@@ -4,6 +4,8 @@
 // The menu, the setup screen, the ranking and the pictures driven by keys
 // alone, through the window as the keyboard delivers them.
 #include "look/FocusPainter.h"
+#include "look/HelpPictureText.h"
+#include "look/PictureNames.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
@@ -188,6 +190,13 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     key(Qt::Key_X);
     EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
     EXPECT_EQ(focus(), setup->nameField());
+    // Asked for on "Pomoc", the help gives the focus back to it.
+    setup->helpButton()->setFocus();
+    key(Qt::Key_Space);
+    ASSERT_EQ(ScreenHost::instance()->currentForm()->objectName(), QStringLiteral("frm_Intro"));
+    key(Qt::Key_X);
+    EXPECT_EQ(focus(), setup->helpButton());
+    setup->nameField()->setFocus();
 
     type("Jan");
     key(Qt::Key_Tab);
@@ -245,6 +254,9 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     key(Qt::Key_Space);
     QWidget* credits = ScreenHost::instance()->currentForm();
     EXPECT_EQ(credits->accessibleName(), QStringLiteral("O programe"));
+    // The painted words, key lists too, reach a screen reader.
+    EXPECT_TRUE(credits->accessibleDescription().contains(QStringLiteral("Klávesy v ponuke: šípky alebo Tab")));
+    EXPECT_TRUE(HelpPictureText::of(PictureNames::taskHelp(QStringLiteral("1a"))).contains(QStringLiteral("Ako postupovať")));
     key(Qt::Key_Return);
     EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
 }

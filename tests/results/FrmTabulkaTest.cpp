@@ -107,6 +107,13 @@ TEST_F(FrmTabulkaTest, ShowsTheStoredRankingAndTheNewRecordInRed)
     // Two records of mark 1 with 10 correct stay above it.
     EXPECT_EQ(table.cell(3, 1)->text(), QStringLiteral("Eva"));
     EXPECT_EQ(table.cell(2, 1)->palette().color(QPalette::WindowText), QColor(Qt::black));
+    // A screen reader hears the painted column headings with each cell, the
+    // pupil's row as theirs, and the result on "Späť", which takes the focus.
+    EXPECT_EQ(table.cell(3, 1)->accessibleName(), QStringLiteral("Meno: Eva"));
+    EXPECT_EQ(table.cell(3, 4)->accessibleDescription(), QStringLiteral("Tvoj výsledok"));
+    EXPECT_TRUE(table.cell(2, 1)->accessibleDescription().isEmpty());
+    EXPECT_TRUE(table.findChild<PictureButton*>()->accessibleDescription().startsWith(
+        QStringLiteral("3. miesto. Tvoj výsledok: Eva, správne 9, nesprávne 1, známka 1.")));
     const auto stored = results::RankingFile(resultsDir, series.taskCode).read();
     ASSERT_TRUE(stored.ok());
     EXPECT_EQ(stored.value().records().size(), 13);
