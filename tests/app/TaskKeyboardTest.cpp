@@ -325,7 +325,7 @@ TEST_F(TaskKeyboardTest, EveryControlOfTheTaskFormsHasAnAccessibleName)
 TEST_F(TaskKeyboardTest, TheVerdictAndTheSolutionAreSaidWhereTheFocusIs)
 {
     choose(QStringLiteral("1a"), 3);
-    FrmMech1* form = show(FrmMech1::open(services, results, CalcTask::LiquidDensity, 40, &setup, host.stage()));
+    FrmMech1* form = show(FrmMech1::open(services, results, series, CalcTask::LiquidDensity, 40, &setup, host.stage()));
     ASSERT_TRUE(form);
     const auto labels = form->findChildren<QLabel*>();
     EXPECT_TRUE(std::any_of(labels.begin(), labels.end(),
@@ -360,7 +360,7 @@ TEST_F(TaskKeyboardTest, TheTaskObjectsAreNamedAndTheirChangesHeard)
     choose(QStringLiteral("1a"), 3);
     FrmMech1* table = nullptr;
     for (std::uint64_t seed = 1; seed < 40 && !(table && table->example().tableActive()); ++seed)
-        table = show(FrmMech1::open(services, results, CalcTask::LiquidDensity, seed, &setup, host.stage()));
+        table = show(FrmMech1::open(services, results, series, CalcTask::LiquidDensity, seed, &setup, host.stage()));
     ASSERT_TRUE(table && table->example().tableActive());
     EXPECT_EQ(accessibleName(table->tableLabel(1, 0)), QStringLiteral("kg/m³"));
     EXPECT_EQ(accessibleName(table->tableLabel(2, 0)), QStringLiteral("g/cm³"));
@@ -373,7 +373,7 @@ TEST_F(TaskKeyboardTest, TheTaskObjectsAreNamedAndTheirChangesHeard)
     EXPECT_TRUE((*marked)->accessibleName().contains(table->tableLabel(0, 1)->text()));
 
     choose(QStringLiteral("2e"), 3);
-    FrmMech1* lever = show(FrmMech1::open(services, results, CalcTask::Lever, 5, &setup, host.stage()));
+    FrmMech1* lever = show(FrmMech1::open(services, results, series, CalcTask::Lever, 5, &setup, host.stage()));
     ASSERT_TRUE(lever);
     EXPECT_TRUE(lever->scenePicture()->accessibleDescription().contains(QStringLiteral("Na podnose kláves 1: ")));
     key(Qt::Key_1);
@@ -383,7 +383,7 @@ TEST_F(TaskKeyboardTest, TheTaskObjectsAreNamedAndTheirChangesHeard)
     EXPECT_NE(lever->lever().keyMark(), before);
 
     choose(QStringLiteral("6a"), 10);
-    FrmDvojice* pairs = show(FrmDvojice::open(services, results, 1, &setup, host.stage()));
+    FrmDvojice* pairs = show(FrmDvojice::open(services, results, series, 1, &setup, host.stage()));
     ASSERT_TRUE(pairs);
     EXPECT_EQ(pairs->box(1)->accessibleName(), pairs->box(1)->text() + QStringLiteral(", riadok 1"));
     const QString lifted = pairs->box(1)->text();
