@@ -3,7 +3,8 @@
 
 // A pupil plays series of the calculation form through Qt Test events: the
 // answers come from the examples the fixed seed makes, the record lands in
-// the ranking and the results log.
+// the ranking and the results log. Where the caret waits after the
+// experiment, how wide a box is, and in which fonts the solution is written.
 #include "calc/CalcExample.h"
 #include "calc/CalcScene.h"
 #include "calc/FrmMech1.h"
@@ -12,6 +13,7 @@
 #include "calc/RandomSource.h"
 #include "calc/TaskQuantities.h"
 #include "frame/HintWindow.h"
+#include "look/LabScene.h"
 #include "look/Layout.h"
 #include "look/PictureNames.h"
 #include "results/RankingFile.h"
@@ -53,6 +55,29 @@ protected:
         services.advance(60'000);
         form.animate(services.tickCount());
         ASSERT_FALSE(form.experiment().running());
+    }
+
+    // A new example until `asked` is the variant.
+    static void askFor(FrmMech1& form, int asked)
+    {
+        for (int tries = 0; tries < 50 && form.example().asked != asked; ++tries)
+            form.newExample();
+        ASSERT_EQ(form.example().asked, asked);
+    }
+
+    // Checks the example and holds the mark down: the hint's text label.
+    static QLabel* solutionLabel(FrmMech1& form)
+    {
+        QTest::mouseClick(form.topButton(1), Qt::LeftButton);
+        QTest::mousePress(form.markButton(), Qt::LeftButton, {}, QPoint(10, 10));
+        HintWindow* hint = form.hintWindow();
+        QLabel* shown = nullptr;
+        if (hint)
+            for (QLabel* label : hint->findChildren<QLabel*>())
+                if (label->isVisibleTo(hint) && !label->text().isEmpty())
+                    shown = label;
+        QTest::mouseRelease(form.markButton(), Qt::LeftButton, {}, QPoint(10, 10));
+        return shown;
     }
 
     // Answers the example on the screen right: types the asked values, marks
@@ -200,9 +225,7 @@ TEST_F(CalcSeriesTest, RowsAreMarkedOnlyWhenTheTableIsAskedAndBeforeTheCheck)
 {
     choose(QStringLiteral("1a"), 3);
     FrmMech1* form = open(CalcTask::LiquidDensity, 1);
-    for (int tries = 0; tries < 20 && form->example().asked != 2; ++tries)
-        form->newExample();
-    ASSERT_EQ(form->example().asked, 2);
+    askFor(*form, 2);
     services.resetSounds();
     QTest::mouseClick(form->tableLabel(1, 3), Qt::LeftButton);
     QTest::mouseClick(form->tableLabel(2, 5), Qt::LeftButton);
@@ -235,20 +258,6 @@ TEST_F(CalcSeriesTest, BoxesAcceptNumbersOnlyAndTheCalculatorLogsItsLines)
     QTest::keyClicks(form->calculatorInput(), QStringLiteral("1/3="));
     EXPECT_EQ(form->notes()->toPlainText(), QStringLiteral("2+3*4=14\n1/3=0,333"));
     EXPECT_TRUE(form->calculatorInput()->text().isEmpty());
-}
-
-TEST_F(CalcSeriesTest, TheSolutionShowsWhileTheMarkIsPressed)
-{
-    choose(QStringLiteral("1c"), 3);
-    FrmMech1* form = open(CalcTask::UniformMotion, 9);
-    QTest::mousePress(form->markButton(), Qt::LeftButton);
-    EXPECT_EQ(form->hintWindow(), nullptr); // hidden before the check
-    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
-    QTest::mousePress(form->markButton(), Qt::LeftButton, {}, QPoint(10, 10));
-    ASSERT_NE(form->hintWindow(), nullptr);
-    EXPECT_TRUE(form->hintWindow()->isVisible());
-    QTest::mouseRelease(form->markButton(), Qt::LeftButton, {}, QPoint(10, 10));
-    EXPECT_FALSE(form->hintWindow()->isVisible());
 }
 
 // F2 runs the experiment; the frame's other keys are the frame's.
@@ -465,6 +474,113 @@ TEST_F(CalcSeriesTest, ThePistonsAreaMovesUpWhenTheRunStarts)
     EXPECT_NE(area->pos(), before);
     QTest::mouseClick(form->topButton(2), Qt::LeftButton);
     EXPECT_EQ(area->pos(), before);
+}
+
+// "5e" asks R₁ and the total current I; the legend reads I₁, I₂, I, U, R₁, R₂.
+TEST_F(CalcSeriesTest, AfterTheRunTheCaretWaitsInTheFirstOpenBoxOfTheLegend)
+{
+    choose(QStringLiteral("5e"), 3);
+    FrmMech1* form = open(CalcTask::ParallelResistors, 3);
+    askFor(*form, 1);
+    runExperiment(*form);
+    QLineEdit* total = form->answerBox(6);
+    QLineEdit* first = form->answerBox(1);
+    ASSERT_FALSE(total->isReadOnly());
+    ASSERT_FALSE(first->isReadOnly());
+    // The offscreen window is never active: its own focus is what the pupil would type into.
+    const auto focused = [form] { return form->window()->focusWidget(); };
+    ASSERT_EQ(focused(), total);
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    ASSERT_EQ(focused(), first);
+    // After the boxes the calculator: "2*3" typed there never lands in an answer.
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    ASSERT_EQ(focused(), form->calculatorInput());
+    QTest::keyClicks(focused(), QStringLiteral("2*3"));
+    EXPECT_EQ(form->calculatorInput()->text(), QStringLiteral("2*3"));
+    EXPECT_TRUE(first->text().isEmpty());
+    QTest::keyClick(focused(), Qt::Key_Backtab, Qt::ShiftModifier);
+    EXPECT_EQ(focused(), first);
+}
+
+// "2d" asks W and P: typing after the run fills W, Tab goes on to P. A box
+// shows whole what a pupil types into it, a wrong answer ten times too large
+// included, and takes no more than it shows. The solution shows only after
+// the check, while the mark is held, beside the boxes, not over the answer it judges.
+TEST_F(CalcSeriesTest, TypingAfterTheRunFillsTheAskedBoxesAndTheSolutionLeavesThemInSight)
+{
+    choose(QStringLiteral("2d"), 3);
+    FrmMech1* form = open(CalcTask::WinchEnergy, 5);
+    runExperiment(*form);
+    const auto focused = [form] { return form->window()->focusWidget(); };
+    ASSERT_NE(focused(), nullptr);
+    QTest::keyClicks(focused(), QStringLiteral("1200"));
+    QTest::keyClick(focused(), Qt::Key_Tab);
+    QTest::keyClicks(focused(), QStringLiteral("300"));
+    EXPECT_EQ(form->answerBox(2)->text(), QStringLiteral("1200"));
+    EXPECT_EQ(form->answerBox(5)->text(), QStringLiteral("300"));
+    // A paste by the middle button (or a dropped text) passes no key filter:
+    // it inserts as QLineEdit::insert does, and the box keeps what keys could type.
+    QLineEdit* box = form->answerBox(5);
+    box->setCursorPosition(1);
+    box->insert(QStringLiteral("4 kW.5a"));
+    EXPECT_EQ(box->text(), QStringLiteral("34,500"));
+    EXPECT_EQ(box->cursorPosition(), 4);
+
+    QLineEdit* energy = form->answerBox(2);
+    energy->clear();
+    energy->setFocus();
+    QTest::keyClicks(energy, QStringLiteral("20750012345"));
+    EXPECT_TRUE(energy->text().startsWith(QStringLiteral("207500"))) << energy->text().toStdString();
+    EXPECT_LE(QFontMetrics(energy->font()).horizontalAdvance(energy->text()), energy->width() - 6);
+
+    QTest::mousePress(form->markButton(), Qt::LeftButton);
+    EXPECT_EQ(form->hintWindow(), nullptr);
+    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
+    QTest::mousePress(form->markButton(), Qt::LeftButton, {}, QPoint(10, 10));
+    ASSERT_NE(form->hintWindow(), nullptr);
+    EXPECT_TRUE(form->hintWindow()->isVisible());
+    const QRect bubble(form->mapFromGlobal(form->hintWindow()->mapToGlobal(QPoint(0, 0))), form->hintWindow()->size());
+    for (int b = 1; b <= 6; ++b) {
+        if (form->answerBox(b)->isVisible()) {
+            EXPECT_FALSE(bubble.intersects(form->answerBox(b)->geometry())) << b;
+        }
+    }
+    QTest::mouseRelease(form->markButton(), Qt::LeftButton, {}, QPoint(10, 10));
+    EXPECT_FALSE(form->hintWindow()->isVisible());
+}
+
+TEST_F(CalcSeriesTest, TheHeatBoxIsAsWideAsItsLongestAnswerInTheBoxType)
+{
+    choose(QStringLiteral("3a"), 3);
+    FrmMech1* form = open(CalcTask::Heat, 8);
+    const SceneLayout layout = CalcScene::layout(form->example());
+    QLineEdit* heat = form->answerBox(4);
+    EXPECT_EQ(heat->font(), LabScene::answerBoxFont());
+    EXPECT_EQ(heat->width(), layout.boxWidths[3]);
+    EXPECT_GT(heat->width(), QFontMetrics(heat->font()).horizontalAdvance(QStringLiteral("3190,32")));
+    // The unit stays beside the box, inside the scene.
+    EXPECT_LE(heat->geometry().right(), Layout::kCalcScene.right());
+}
+
+// Only the ohm sign is Sigla's: the words of this hint and of every later one
+// keep the letters they are written with ("Prúd", never "Prρd").
+TEST_F(CalcSeriesTest, TheSolutionWritesOnlyItsSymbolsInSigla)
+{
+    choose(QStringLiteral("5a"), 3);
+    FrmMech1* form = open(CalcTask::OhmsLaw, 2);
+    askFor(*form, 1);
+    QLabel* resistance = solutionLabel(*form);
+    ASSERT_NE(resistance, nullptr);
+    EXPECT_TRUE(resistance->text().startsWith(QStringLiteral("Odpor: ")));
+    EXPECT_TRUE(resistance->text().endsWith(QStringLiteral(" Ω")));
+    EXPECT_NE(resistance->font().family(), QStringLiteral("Sigla"));
+
+    QTest::mouseClick(form->continueButton(), Qt::LeftButton);
+    askFor(*form, 2);
+    QLabel* current = solutionLabel(*form);
+    ASSERT_NE(current, nullptr);
+    EXPECT_TRUE(current->text().startsWith(QStringLiteral("Prúd: ")));
+    EXPECT_NE(current->font().family(), QStringLiteral("Sigla"));
 }
 
 } // namespace
