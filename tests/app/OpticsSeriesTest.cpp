@@ -8,10 +8,8 @@
 #include "formats/LineCodec.h"
 #include "frame/SeriesSeeds.h"
 #include "optics/FrmZobr.h"
-#include "optics/KeyboardRay.h"
 #include "optics/OpticsPicture.h"
 #include "optics/OpticsSceneFile.h"
-#include "results/RankingFile.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "tests/app/TaskSeriesFixture.h"
@@ -21,8 +19,6 @@
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>
-
-#include <cmath>
 
 using namespace orbeta;
 using test::seededRandom;
@@ -93,14 +89,8 @@ TEST_F(OpticsSeriesTest, RightConstructionsDrawnWithTheMouseMakeARecordedSeries)
             EXPECT_FALSE(form->topButton(1)->isEnabled());
             QTest::mouseClick(form->continueButton(), Qt::LeftButton);
         }
-        QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+        expectRecorded(QString::fromLatin1(code), 4, 0, logBefore);
         EXPECT_FALSE(alive);
-        const auto ranking = results::RankingFile(services.resources().installation().resultsDir, QString::fromLatin1(code)).read();
-        ASSERT_TRUE(ranking.ok());
-        ASSERT_EQ(ranking.value().records().size(), 1);
-        EXPECT_EQ(ranking.value().records().front().correct, 4);
-        EXPECT_EQ(ranking.value().records().front().wrong, 0);
-        EXPECT_GT(logLines(), logBefore);
     }
 }
 
@@ -127,38 +117,6 @@ TEST_F(OpticsSeriesTest, AWrongConstructionShowsTheCorrectOneWithItsFault)
     mouse(form->picture(), QEvent::MouseButtonPress, start + QPoint(3, -4), Qt::LeftButton, Qt::LeftButton);
     mouse(form->picture(), QEvent::MouseButtonRelease, start + QPoint(5, -4), Qt::LeftButton, Qt::NoButton);
     EXPECT_EQ(form->drawing().drawnRayCount(), 0);
-}
-
-TEST_F(OpticsSeriesTest, RaysAimedWithTheKeyboardAreJudgedLikeDrawnOnes)
-{
-    choose(QStringLiteral("4a"), 3);
-    FrmZobr* form = open(OpticsTask::Mirror, 21);
-    ASSERT_TRUE(form);
-    const OpticsExample& e = form->example();
-    QWidget* pic = form->picture();
-    pic->setFocus();
-    for (int ray = 1; ray <= 2; ++ray) {
-        QTest::keyClick(pic, Qt::Key_Tab);
-        const QPoint start = e.rayPoints[std::size_t(ray)][0];
-        KeyboardRay aim(start, 2 * start - e.objectTop);
-        const QPoint target = form->drawing().correctEnd(ray, KeyboardRay::kLength);
-        const double wanted = std::atan2(double(target.y() - start.y()), double(target.x() - start.x())) * 180 / M_PI;
-        for (bool fine : {false, true}) {
-            const double step = fine ? KeyboardRay::kFineStep : KeyboardRay::kStep;
-            for (int n = 0; n < 400; ++n) {
-                const double diff = std::remainder(wanted - aim.degrees(), 360.0);
-                if (std::abs(diff) <= step / 2)
-                    break;
-                aim.turn(diff > 0, fine);
-                QTest::keyClick(pic, diff > 0 ? Qt::Key_Right : Qt::Key_Left, fine ? Qt::ShiftModifier : Qt::NoModifier);
-            }
-        }
-        QTest::keyClick(pic, Qt::Key_Return);
-        EXPECT_TRUE(form->drawing().pupilRays()[std::size_t(ray)].drawn) << ray;
-        EXPECT_FALSE(form->drawing().rayError(ray)) << ray;
-    }
-    QTest::mouseClick(form->topButton(1), Qt::LeftButton);
-    EXPECT_TRUE(form->lastCheckRight());
 }
 
 TEST_F(OpticsSeriesTest, TheSeedReplaysTheSameExamples)

@@ -7,7 +7,9 @@
 #include "formats/MarkTableFile.h"
 #include "formats/TextTables.h"
 #include "frame/SeriesSeeds.h"
+#include "results/RankingFile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 
@@ -77,6 +79,17 @@ int TaskSeriesFixture::logLines() const
 {
     QFile log(data.filePath(QStringLiteral("Vysledky.dat")));
     return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : -1;
+}
+
+void TaskSeriesFixture::expectRecorded(const QString& code, int correct, int wrong, int logBefore)
+{
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    const auto ranking = results::RankingFile(services.resources().installation().resultsDir, code).read();
+    ASSERT_TRUE(ranking.ok());
+    ASSERT_EQ(ranking.value().records().size(), 1);
+    EXPECT_EQ(ranking.value().records().front().correct, correct);
+    EXPECT_EQ(ranking.value().records().front().wrong, wrong);
+    EXPECT_EQ(logLines(), logBefore + 4);
 }
 
 } // namespace orbeta::test

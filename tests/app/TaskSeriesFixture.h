@@ -37,6 +37,9 @@ protected:
     static QByteArray installed(const QString& name);
     // Lines in the copy's results log; four per finished series.
     int logLines() const;
+    // After the deletions a finished series posts: the ranking of `code`
+    // holds the series as its one record, and the log four lines more.
+    void expectRecorded(const QString& code, int correct, int wrong, int logBefore);
 
     // The task and the series' length into `series`, as the setup screen sets them.
     void choose(const QString& code, int count);
