@@ -18,6 +18,8 @@
 #include <QTest>
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+
 #include <sys/stat.h>
 
 using namespace orbeta;
@@ -165,6 +167,26 @@ TEST(PictureButton, SignalsAndMark)
     button.setMarked(true);
     button.showNormalUnlessMarked();
     EXPECT_EQ(button.look(), PictureButton::Look::Highlighted);
+}
+
+TEST(PictureButton, ADisabledButtonLooksMutedAndNeverHighlighted)
+{
+    QPixmap normal(20, 10);
+    normal.fill(QColor(200, 30, 30));
+    QPixmap highlighted(20, 10);
+    highlighted.fill(QColor(250, 220, 0));
+    PictureButton button;
+    button.setPictures(normal, highlighted);
+    const QImage enabled = button.grab().toImage();
+    button.setEnabled(false);
+    const QImage muted = button.grab().toImage();
+    EXPECT_NE(enabled, muted);
+    const QColor pixel = muted.pixelColor(5, 5);
+    EXPECT_LT(std::abs(pixel.red() - pixel.green()), 40); // greyed
+    button.showHighlighted();
+    EXPECT_EQ(button.grab().toImage(), muted);
+    button.setDisabledLook(false);
+    EXPECT_EQ(button.grab().toImage().pixelColor(5, 5), QColor(250, 220, 0));
 }
 
 TEST(Resources, CursorHotSpotAndAnimationStrip)
