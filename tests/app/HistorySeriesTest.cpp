@@ -5,7 +5,6 @@
 // the mouse (drags onto rows, slots and boxes) and with the keyboard alone;
 // the records land in the ranking and the results log. Also the edges of
 // dragging and the short data files.
-#include "formats/LineCodec.h"
 #include "frame/HintWindow.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
@@ -343,10 +342,7 @@ TEST_F(HistorySeriesTest, ShortDataFilesAreNamedInsteadOfPlayed)
         QStringList lines;
         for (int i = 1; i <= items; ++i)
             lines << QStringLiteral("%1#Fyzik %1#objav %1#").arg(i);
-        QFile file(data.filePath(QStringLiteral("6a.dat")));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(LineCodec::encodeFile(lines, 1));
-        file.close();
+        writeData(QStringLiteral("6a.dat"), lines, 1);
         services.messages.clear();
         choose(QStringLiteral("6a"), 10);
         EXPECT_FALSE(FrmDvojice::open(services, results, series, 1, &setup, host.stage()));

@@ -57,14 +57,6 @@ protected:
         const OpticsExample& e = form.example();
         stroke(form.picture(), e.rayPoints[std::size_t(ray)][0], form.drawing().correctEnd(ray, 120));
     }
-
-    void writeData(const QString& name, const QStringList& lines)
-    {
-        QFile file(data.filePath(name));
-        ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        file.write(LineCodec::encodeFile(lines, 5));
-    }
-
 };
 
 } // namespace
@@ -143,13 +135,13 @@ TEST_F(OpticsSeriesTest, ADamagedSceneFileIsAMessageNamingItNeverAHang)
     // Every mirror's axis below the drawing area: no draw can succeed.
     for (int i = 1; i <= 6; ++i)
         lines << QStringLiteral("%1#ZrkDut1.bmp#20#900#320#900#440#900#560#900#240#100").arg(i);
-    writeData(QStringLiteral("4a.dat"), lines);
+    writeData(QStringLiteral("4a.dat"), lines, 5);
     EXPECT_FALSE(open(OpticsTask::Mirror, 1));
     ASSERT_EQ(services.messages.size(), 1);
     EXPECT_TRUE(services.messages.front().contains(QStringLiteral("4a.dat"))) << services.messages.front().toStdString();
 
     lines[2] = QStringLiteral("3#ZrkDut3.bmp#20#170#240");
-    writeData(QStringLiteral("4a.dat"), lines);
+    writeData(QStringLiteral("4a.dat"), lines, 5);
     EXPECT_FALSE(open(OpticsTask::Mirror, 1));
     ASSERT_EQ(services.messages.size(), 2);
     EXPECT_TRUE(services.messages.back().contains(QStringLiteral("4a.dat")));
@@ -162,7 +154,7 @@ TEST_F(OpticsSeriesTest, AMirrorWithoutItsPictureNamesItsLine)
     choose(QStringLiteral("4a"), 3);
     QStringList lines = LineCodec::decodedLines(installed(QStringLiteral("4a.dat")));
     lines[0].replace(QStringLiteral("ZrkDut1.bmp"), QStringLiteral("ZrkDut1.bpm"));
-    writeData(QStringLiteral("4a.dat"), lines);
+    writeData(QStringLiteral("4a.dat"), lines, 5);
     EXPECT_FALSE(open(OpticsTask::Mirror, 1));
     ASSERT_EQ(services.messages.size(), 1);
     const QString& message = services.messages.front();

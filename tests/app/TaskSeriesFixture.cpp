@@ -4,6 +4,7 @@
 #include "tests/app/TaskSeriesFixture.h"
 
 #include "calc/RandomSource.h"
+#include "formats/LineCodec.h"
 #include "formats/MarkTableFile.h"
 #include "formats/TextTables.h"
 #include "frame/SeriesSeeds.h"
@@ -73,6 +74,13 @@ QByteArray TaskSeriesFixture::installed(const QString& name)
 {
     QFile file(buildDir() + QStringLiteral("/hd/") + name);
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
+void TaskSeriesFixture::writeData(const QString& name, const QStringList& lines, std::uint32_t seed)
+{
+    QFile file(data.filePath(name));
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(LineCodec::encodeFile(lines, seed));
 }
 
 int TaskSeriesFixture::logLines() const

@@ -35,6 +35,8 @@ protected:
     static QString buildDir();
     // An installed data file of the build.
     static QByteArray installed(const QString& name);
+    // Replaces data file `name` of the copy by `lines`, encoded with `seed`.
+    void writeData(const QString& name, const QStringList& lines, std::uint32_t seed);
     // Lines in the copy's results log; four per finished series.
     int logLines() const;
     // After the deletions a finished series posts: the ranking of `code`
