@@ -284,7 +284,6 @@ TEST_F(HistorySeriesTest, EverySeriesCanBeSolvedWithTheKeyboardAlone)
 TEST_F(HistorySeriesTest, EscapePutsACarriedBoxBackAndSpaceOpensTheHintOfAFramedCross)
 {
     FrmDvojice* form = openPairs(10);
-    const auto focus = [this] { return host.stage()->window()->focusWidget(); };
     const QString first = form->box(1)->text();
     QTest::keyClick(form, Qt::Key_Space);
     QTest::keyClick(form, Qt::Key_Down);
@@ -323,7 +322,6 @@ TEST_F(HistorySeriesTest, EscapePutsACarriedBoxBackAndSpaceOpensTheHintOfAFramed
 TEST_F(HistorySeriesTest, AfterARightCheckTabGoesRoundTheControls)
 {
     FrmOsa* form = openTimeline(HistoryCode::Events, 5);
-    const auto focus = [this] { return host.stage()->window()->focusWidget(); };
     solveTimelineByMouse(*form);
     QTest::keyClick(form, Qt::Key_F3);
     ASSERT_EQ(form->series().wrong(), 0);

@@ -45,8 +45,6 @@ QString accessibleName(QWidget* widget)
 
 class TaskKeyboardTest : public test::TaskSeriesFixture {
 protected:
-    // The offscreen window is never active: its own focus is where keys go.
-    QWidget* focus() const { return host.stage()->window()->focusWidget(); }
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
         ASSERT_NE(focus(), nullptr);

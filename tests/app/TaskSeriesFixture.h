@@ -43,6 +43,8 @@ protected:
     // holds the series as its one record, and the log four lines more.
     void expectRecorded(const QString& code, int correct, int wrong, int logBefore);
 
+    // The offscreen window is never active: its own focus is where keys go.
+    QWidget* focus() const { return host.stage()->window()->focusWidget(); }
     // The task and the series' length into `series`, as the setup screen sets them.
     void choose(const QString& code, int count);
     // An opened form brought to the front; null when it did not open.
