@@ -56,6 +56,19 @@ protected:
         ASSERT_FALSE(form.experiment().running());
     }
 
+    // A lever opened afresh, by seed after seed, until it asks variant `asked`.
+    FrmMech1* openLeverAsking(int asked)
+    {
+        choose(QStringLiteral("2e"), 3);
+        FrmMech1* form = nullptr;
+        for (std::uint64_t seed = 1; !form || form->example().asked != asked; ++seed) {
+            if (form)
+                host.unloadForm(form);
+            form = open(CalcTask::Lever, seed);
+        }
+        return form;
+    }
+
     // A new example until `asked` is the variant.
     static void askFor(FrmMech1& form, int asked)
     {
@@ -377,13 +390,7 @@ TEST_F(CalcSeriesTest, TheApplianceKeepsItsPlateAndTheClockItsTime)
 // after the check.
 TEST_F(CalcSeriesTest, TheLeverTakesDraggedWeightsUntilTheCheck)
 {
-    choose(QStringLiteral("2e"), 3);
-    FrmMech1* form = nullptr;
-    for (std::uint64_t seed = 1; !form || form->example().asked != 1; ++seed) {
-        if (form)
-            host.unloadForm(form);
-        form = open(CalcTask::Lever, seed);
-    }
+    FrmMech1* form = openLeverAsking(1);
     const auto& x = std::get<LeverValues>(form->example().values);
     const QPoint target = CalcScene::leverPlaces().hooks[std::size_t(6 + x.placedMark())];
     int right = 1;
@@ -426,13 +433,7 @@ TEST_F(CalcSeriesTest, TheLeverTakesDraggedWeightsUntilTheCheck)
 // carry it from mark to mark, Enter hangs it and Escape takes it back.
 TEST_F(CalcSeriesTest, TheLeverWorksFromTheKeyboard)
 {
-    choose(QStringLiteral("2e"), 3);
-    FrmMech1* form = nullptr;
-    for (std::uint64_t seed = 1; !form || form->example().asked != 2; ++seed) {
-        if (form)
-            host.unloadForm(form);
-        form = open(CalcTask::Lever, seed);
-    }
+    FrmMech1* form = openLeverAsking(2);
     const auto& x = std::get<LeverValues>(form->example().values);
     QWidget* pic = form->scenePicture();
     pic->setFocus();
