@@ -246,7 +246,9 @@ def chosen_tests(graph, source, obj, wide, registered):
 
 def run_tests(build, tests, timeout):
     """'pass', 'fail' or 'timeout' for the whole set, stopping at the first that fails."""
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen")
+    # What ctest gives every test program.
+    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ORBETA_MESSAGEBOX="ok", ORBETA_SOURCE_DIR=ROOT,
+               ORBETA_BUILD_DIR=build)
     for test in tests:
         path = os.path.join(build, test)
         try:
