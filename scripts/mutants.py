@@ -7,6 +7,7 @@ each mutant touches, runs the test programs that cover it and counts killed, sur
     python3 scripts/mutants.py                      # 200 mutants, seed 1, build-mutants/
     python3 scripts/mutants.py --count 50 --seed 7 --folders calc optics
     python3 scripts/mutants.py --list               # the candidate sites per folder, nothing built
+    python3 scripts/mutants.py --replay before.json # the same mutants again, after a change
 
 A mutant is one change: a comparison (== != < <= > >=), an arithmetic operator (+ - * /), && and ||,
 true and false, a number one larger, a condition negated, a statement removed. A mutant that does
@@ -293,6 +294,7 @@ def main():
     parser.add_argument("--wide", action="store_true", help="run every test program that links the file")
     parser.add_argument("--json", help="write every mutant and its outcome to this file")
     parser.add_argument("--list", action="store_true", help="count the candidate sites and stop")
+    parser.add_argument("--replay", help="run the mutants of an earlier --json file again, not a new sample")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
 
@@ -308,7 +310,10 @@ def main():
             print(f"{folder:10} {per[folder]:6} sites")
         print(f"{'all':10} {len(candidates):6} sites in {len(sources)} files")
         return
-    sample = random.Random(args.seed).sample(candidates, min(args.count, len(candidates)))
+    if args.replay:
+        sample = replayed(args.replay, candidates)
+    else:
+        sample = random.Random(args.seed).sample(candidates, min(args.count, len(candidates)))
     sample.sort()
 
     graph = Graph(build)
@@ -365,6 +370,21 @@ def main():
         with open(args.json, "w") as f:
             json.dump({"seed": args.seed, "count": args.count, "folders": args.folders,
                        "mutants": results}, f, indent=1)
+
+
+def replayed(path, candidates):
+    """The sites of an earlier run, found again by file, text and kind nearest their old line."""
+    with open(path) as f:
+        earlier = json.load(f)["mutants"]
+    sample = []
+    for m in earlier:
+        same = [c for c in candidates
+                if c[0] == m["file"] and c[3].strip() == m["old"] and c[4].strip() == m["new"] and c[5] == m["kind"]]
+        if same:
+            sample.append(min(same, key=lambda c: abs(c[1] + 1 - m["line"])))
+        else:
+            print(f"gone: {m['file']}:{m['line']} {m['old']} -> {m['new']}")
+    return sample
 
 
 def report(results):
