@@ -41,7 +41,10 @@ std::optional<int> year(const QString& text)
 {
     bool ok = false;
     const int value = text.toInt(&ok);
-    return ok && value != 0 && std::abs(value) <= HistoryFile::kLastYear ? std::optional<int>(value) : std::nullopt;
+    // Compared both ways rather than through std::abs, whose result for the
+    // smallest int is undefined and, unoptimised, negative: a valid year.
+    const bool inRange = value >= -HistoryFile::kLastYear && value <= HistoryFile::kLastYear;
+    return ok && value != 0 && inRange ? std::optional<int>(value) : std::nullopt;
 }
 
 const QString kNoText = QStringLiteral("chýba text.");
