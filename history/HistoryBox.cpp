@@ -3,8 +3,6 @@
 
 #include "history/HistoryBox.h"
 
-#include "history/HistoryBoxAccessible.h"
-
 #include <QMouseEvent>
 #include <QPainter>
 
@@ -16,7 +14,6 @@ HistoryBox::HistoryBox(Kind kind, int pixelSize, QWidget* parent)
     , m_pixelSize(pixelSize)
 {
     setMouseTracking(true);
-    HistoryBoxAccessible::install();
     if (kind == Kind::Target)
         setAttribute(Qt::WA_TransparentForMouseEvents);
 }

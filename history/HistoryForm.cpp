@@ -4,6 +4,7 @@
 #include "history/HistoryForm.h"
 
 #include "history/HistoryBox.h"
+#include "history/HistoryBoxAccessible.h"
 #include "history/HistoryRandom.h"
 #include "history/ScreenSeries.h"
 #include "look/Layout.h"
@@ -39,6 +40,8 @@ HistoryForm::HistoryForm(const QString& formName, Services& services, ResultsLin
 {
     setFocusPolicy(Qt::StrongFocus);
     NormaliseControls(*this);
+    // Before any box exists, so that a screen reader meets each box as what it shows.
+    HistoryBoxAccessible::install();
 }
 
 void HistoryForm::startSeries(int boxCount, int boxPixels, const QSize& boxSize)
