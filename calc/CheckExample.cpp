@@ -4,6 +4,7 @@
 #include "calc/CheckExample.h"
 
 #include "calc/CircuitTasks.h"
+#include "calc/LeverTask.h"
 #include "calc/MotionTasks.h"
 #include "calc/TaskQuantities.h"
 

@@ -3,7 +3,7 @@
 
 #include "calc/LeverTask.h"
 
-#include "calc/CheckExample.h"
+#include "calc/CalcAnswer.h"
 #include "calc/DrawRules.h"
 
 #include <QStringList>

@@ -3,6 +3,7 @@
 
 #pragma once
 
+#include "calc/CalcAnswer.h"
 #include "calc/CalcExample.h"
 #include "calc/Quantity.h"
 #include "calc/RandomSource.h"
@@ -11,12 +12,6 @@
 #include <array>
 
 namespace orbeta {
-
-struct CalcAnswer;
-
-// The lever of "2e": slot 6 + k holds the weight hanging at mark k (-6 to 6),
-// 0 for an empty mark; slot 6 is the pivot.
-using LeverState = std::array<int, 13>;
 
 // The lever as the example starts it: the weights that already hang.
 LeverState InitialLever(const LeverValues& lever);

@@ -3,7 +3,7 @@
 
 #include "calc/MotionTasks.h"
 
-#include "calc/CheckExample.h"
+#include "calc/CalcAnswer.h"
 #include "calc/DrawRules.h"
 #include "calc/NumberText.h"
 #include "calc/TableFile.h"

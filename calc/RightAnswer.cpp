@@ -3,6 +3,7 @@
 
 #include "calc/RightAnswer.h"
 
+#include "calc/LeverTask.h"
 #include "calc/TaskQuantities.h"
 
 namespace orbeta {

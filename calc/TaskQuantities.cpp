@@ -4,7 +4,7 @@
 #include "calc/TaskQuantities.h"
 
 #include "calc/CheckBox.h"
-#include "calc/CheckExample.h"
+#include "calc/CalcAnswer.h"
 #include "calc/CircuitTasks.h"
 #include "calc/DensityTasks.h"
 #include "calc/HeatTasks.h"

@@ -4,6 +4,7 @@
 #include "calc/AnswerKeyFilter.h"
 #include "calc/CheckBox.h"
 #include "calc/CheckExample.h"
+#include "calc/LeverTask.h"
 #include "calc/ExampleTable.h"
 #include "calc/NumberText.h"
 #include "calc/RandomSource.h"

@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "calc/CheckExample.h"
+#include "calc/LeverTask.h"
 #include "calc/DataFile.h"
 #include "calc/TableFile.h"
 #include "calc/GenerateExample.h"
