@@ -9,6 +9,7 @@
 #include "look/TextElision.h"
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
+#include "results/RankingTableAccessible.h"
 #include "results/ResultsLog.h"
 #include "screen/Blits.h"
 #include "screen/Form.h"
@@ -34,6 +35,14 @@ constexpr std::uint8_t kBackHoverId = 4;
 QString backDescription()
 {
     return QStringLiteral("Zavrie tabuľku. Aj Enter, Escape alebo Backspace.");
+}
+
+const std::array<QString, 5>& headings()
+{
+    static const std::array<QString, 5> texts{QStringLiteral("Miesto"), QStringLiteral("Meno"),
+                                              QStringLiteral("Správne"), QStringLiteral("Nesprávne"),
+                                              QStringLiteral("Známka")};
+    return texts;
 }
 
 void paint(QLabel* label, const QColor& colour)
@@ -73,16 +82,42 @@ FrmTabulka::FrmTabulka(Services& services, const SeriesSetup& setup, const QStri
         ClearHoverItem();
     });
 
+    // The table's own widget holds its headings and cells, so that a screen
+    // reader meets one table with column headers rather than fifty loose texts.
+    const QRect area(Layout::kColumnLeft.front(), Layout::kRowTop - Layout::kRowStep,
+                     Layout::kColumnLeft.back() + Layout::kColumnWidth.back() - Layout::kColumnLeft.front(),
+                     Layout::kRowStep * (kRows + 1));
+    m_table = new QWidget(this);
+    m_table->setGeometry(area);
+    m_table->setAttribute(Qt::WA_TransparentForMouseEvents);
+    QList<QWidget*> headers;
+    for (std::size_t column = 0; column < Layout::kColumnLeft.size(); ++column) {
+        // The headings are painted on the background; this one only names its column.
+        auto* header = new QWidget(m_table);
+        header->setGeometry(Layout::kColumnLeft[column] - area.left(), 0, Layout::kColumnWidth[column],
+                            Layout::kRowHeight);
+        headers.append(header);
+    }
+    QList<QList<QWidget*>> cells;
     for (int row = 0; row < kRows; ++row) {
+        QList<QWidget*> cellRow;
         for (std::size_t column = 0; column < Layout::kColumnLeft.size(); ++column) {
-            auto* label = new QLabel(this);
-            label->setGeometry(Layout::kColumnLeft[column], Layout::kRowTop + Layout::kRowStep * row,
-                               Layout::kColumnWidth[column], Layout::kRowHeight);
+            auto* label = new QLabel(m_table);
+            label->setGeometry(Layout::kColumnLeft[column] - area.left(),
+                               Layout::kRowTop + Layout::kRowStep * row - area.top(), Layout::kColumnWidth[column],
+                               Layout::kRowHeight);
             label->setTextFormat(Qt::PlainText);
             label->setAttribute(Qt::WA_TransparentForMouseEvents);
             m_rows[static_cast<std::size_t>(row)][column] = label;
+            cellRow.append(label);
         }
+        cells.append(cellRow);
     }
+    // Named only now: naming a widget describes it, and Qt keeps the first description.
+    RankingTableAccessible::assign(m_table, headers, cells);
+    m_table->setAccessibleName(QStringLiteral("Poradie"));
+    for (std::size_t column = 0; column < headings().size(); ++column)
+        headers.at(static_cast<qsizetype>(column))->setAccessibleName(headings()[column]);
     NormaliseControls(*this);
 
     const QImage task = m_services.resources().image(PictureNames::taskPicture(m_setup.taskCode));
@@ -150,26 +185,23 @@ void FrmTabulka::Vloz_zaznam_do_souboru_vysledky_dat(const QString& name, const 
 
 void FrmTabulka::showRanking()
 {
-    // The column headings are painted: every cell says its column, and the
-    // pupil's new row says it is theirs, also on "Späť", which has the focus.
-    static const QString headings[] = {QStringLiteral("Miesto"), QStringLiteral("Meno"), QStringLiteral("Správne"),
-                                       QStringLiteral("Nesprávne"), QStringLiteral("Známka")};
+    // The pupil's new row says it is theirs, on the table and on "Späť", which has the focus.
     QString own = m_ownResult;
     const auto rows = m_ranking.tableRows();
+    int filled = 0;
     for (int i = 0; i < kRows && i < rows.size(); ++i) {
         const auto& row = rows.at(i);
         const RowLabels& labels = m_rows[static_cast<std::size_t>(i)];
         const QString texts[] = {row.position, row.name, row.correct, row.wrong, row.mark};
+        if (!row.name.isEmpty())
+            filled = i + 1;
         if (row.isNew && !own.isEmpty())
             own = QStringLiteral("%1 miesto. ").arg(row.position) + own;
         for (std::size_t column = 0; column < labels.size(); ++column) {
             QLabel* label = labels[column];
             // Set only when changed: every change is an event a screen reader hears.
-            const QString name = row.name.isEmpty() || column >= std::size(headings)
-                                     ? texts[column]
-                                     : headings[column] + QStringLiteral(": ") + texts[column];
-            if (label->accessibleName() != name)
-                label->setAccessibleName(name);
+            if (label->accessibleName() != texts[column])
+                label->setAccessibleName(texts[column]);
             if (const QString mine = row.isNew ? QStringLiteral("Tvoj výsledok") : QString();
                 label->accessibleDescription() != mine)
                 label->setAccessibleDescription(mine);
@@ -181,6 +213,9 @@ void FrmTabulka::showRanking()
             paint(label, row.isNew ? NewRecordColour : QColor(Qt::black));
         }
     }
+    RankingTableAccessible::setRowCount(m_table, filled);
+    if (m_table->accessibleDescription() != own)
+        m_table->setAccessibleDescription(own);
     picKonec->setAccessibleDescription((own.isEmpty() ? QString() : own + QLatin1Char(' ')) + backDescription());
 }
 

@@ -55,6 +55,7 @@ public:
     // Row `row` (1 to 10), column 0 position, 1 name, 2 correct, 3 wrong, 4 mark.
     QLabel* cell(int row, int column) const;
     PictureButton* backButton() const { return picKonec; }
+    QWidget* table() const { return m_table; }
 
 protected:
     // The focus starts on the back button; Enter, Escape and Backspace go back.
@@ -75,6 +76,8 @@ private:
     void reportWriteFailures(const FileOutcome& log);
     void back();
 
+    // Holds the headings and the cells: the table a screen reader meets.
+    QWidget* m_table = nullptr;
     std::array<RowLabels, kRows> m_rows{};
     PictureButton* picKonec = nullptr;
     // An unreadable ranking file is shown empty and never written over.

@@ -9,6 +9,7 @@
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyPath.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QDir>
 #include <QFile>
@@ -107,11 +108,36 @@ TEST_F(FrmTabulkaTest, ShowsTheStoredRankingAndTheNewRecordInRed)
     // Two records of mark 1 with 10 correct stay above it.
     EXPECT_EQ(table.cell(3, 1)->text(), QStringLiteral("Eva"));
     EXPECT_EQ(table.cell(2, 1)->palette().color(QPalette::WindowText), QColor(Qt::black));
-    // A screen reader hears the painted column headings with each cell, the
-    // pupil's row as theirs, and the result on "Späť", which takes the focus.
-    EXPECT_EQ(table.cell(3, 1)->accessibleName(), QStringLiteral("Meno: Eva"));
-    EXPECT_EQ(table.cell(3, 4)->accessibleDescription(), QStringLiteral("Tvoj výsledok"));
-    EXPECT_TRUE(table.cell(2, 1)->accessibleDescription().isEmpty());
+    // A screen reader meets a table: the painted headings are its column
+    // headers, its rows are the records, the pupil's row is theirs, and the
+    // result is also said on "Späť", which takes the focus.
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(table.table());
+    ASSERT_TRUE(face);
+    EXPECT_EQ(face->role(), QAccessible::Table);
+    QAccessibleTableInterface* grid = face->tableInterface();
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(grid->columnCount(), 5);
+    EXPECT_EQ(grid->rowCount(), 10);
+    EXPECT_EQ(face->childCount(), 55);
+    QAccessibleInterface* eva = grid->cellAt(2, 1);
+    ASSERT_TRUE(eva && eva->tableCellInterface());
+    EXPECT_EQ(eva->role(), QAccessible::Cell);
+    EXPECT_EQ(eva->text(QAccessible::Name), QStringLiteral("Eva"));
+    EXPECT_EQ(eva->text(QAccessible::Description), QStringLiteral("Tvoj výsledok"));
+    EXPECT_EQ(eva->tableCellInterface()->rowIndex(), 2);
+    EXPECT_EQ(eva->tableCellInterface()->columnIndex(), 1);
+    EXPECT_EQ(eva->tableCellInterface()->table(), face);
+    EXPECT_EQ(eva->parent(), face);
+    EXPECT_EQ(face->indexOfChild(eva), 16);
+    EXPECT_EQ(face->child(16), eva);
+    const auto headers = eva->tableCellInterface()->columnHeaderCells();
+    ASSERT_EQ(headers.size(), 1);
+    EXPECT_EQ(headers.first()->role(), QAccessible::ColumnHeader);
+    EXPECT_EQ(headers.first()->text(QAccessible::Name), QStringLiteral("Meno"));
+    EXPECT_EQ(face->child(4)->text(QAccessible::Name), QStringLiteral("Známka"));
+    EXPECT_EQ(grid->rowDescription(2), QStringLiteral("Tvoj výsledok"));
+    EXPECT_TRUE(grid->rowDescription(1).isEmpty());
+    EXPECT_TRUE(face->text(QAccessible::Description).startsWith(QStringLiteral("3. miesto. Tvoj výsledok: Eva")));
     EXPECT_TRUE(table.findChild<PictureButton*>()->accessibleDescription().startsWith(
         QStringLiteral("3. miesto. Tvoj výsledok: Eva, správne 9, nesprávne 1, známka 1.")));
     const auto stored = results::RankingFile(resultsDir, series.taskCode).read();
@@ -172,6 +198,8 @@ TEST_F(FrmTabulkaTest, AnUnreadableRankingIsSaidSoNotShownEmpty)
     ASSERT_EQ(messages.size(), 1);
     EXPECT_TRUE(messages.first().contains(QStringLiteral("nepodarilo prečítať"))) << messages.first().toStdString();
     EXPECT_TRUE(messages.first().contains(QStringLiteral("2c.res"))) << messages.first().toStdString();
+    // The ten painted positions of an empty table are no rows to a screen reader.
+    EXPECT_EQ(QAccessible::queryAccessibleInterface(table.table())->tableInterface()->rowCount(), 0);
     EXPECT_EQ(table.cell(1, 1)->text(), QString());
 }
 
