@@ -221,4 +221,12 @@ void FrmDvojice::addTourStates(Tour& tour, Services& services, ResultsLink& resu
     });
 }
 
+QString FrmDvojice::besideBox(int box) const
+{
+    // The left half of the pair that the box's row must match.
+    if (box < 1 || box > m_screen.rows())
+        return {};
+    return QStringLiteral("vedľa %1").arg(leftLabel(box)->text());
+}
+
 } // namespace orbeta

@@ -48,6 +48,7 @@ protected:
     int targetCount() const override;
     int firstTarget(int box) const override;
     QRect targetRect(int target) const override;
+    QString besideBox(int box) const override;
 
 private:
     FrmDvojice(Services& services, ResultsLink& results, const SeriesSetup& setup, HistoryDeck deck,

@@ -338,4 +338,12 @@ void FrmOsa::addTourStates(Tour& tour, Services& services, ResultsLink& results)
     }
 }
 
+QString FrmOsa::besideBox(int box) const
+{
+    // A discovery's box stands under the year of its position; a person's name waits beside nothing.
+    if (persons() || box < 1 || box > m_screen.positions())
+        return {};
+    return QStringLiteral("rok %1").arg(m_screen.topText(box));
+}
+
 } // namespace orbeta

@@ -58,6 +58,7 @@ protected:
     int firstTarget(int box) const override;
     QRect targetRect(int target) const override;
     void focusStop(const Stop& stop, bool focused) override;
+    QString besideBox(int box) const override;
 
 private:
     FrmOsa(Services& services, ResultsLink& results, const SeriesSetup& setup, HistoryDeck deck,

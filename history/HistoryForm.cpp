@@ -134,7 +134,9 @@ void HistoryForm::speakFocus()
 {
     for (int i = 1; i <= int(m_boxes.size()); ++i) {
         HistoryBox* b = box(i);
-        const QString name = QStringLiteral("%1, riadok %2").arg(b->text()).arg(i);
+        const QString beside = besideBox(i);
+        const QString name = QStringLiteral("%1, riadok %2").arg(b->text()).arg(i)
+                             + (beside.isEmpty() ? QString() : QStringLiteral(", ") + beside);
         if (b->accessibleName() != name)
             b->setAccessibleName(name);
         const QString description = m_carried == i ? QStringLiteral("Zdvihnuté. Cieľ: riadok %1.").arg(m_targetIndex)

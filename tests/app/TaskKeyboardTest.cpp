@@ -306,7 +306,11 @@ TEST_F(TaskKeyboardTest, EveryControlOfTheTaskFormsHasAnAccessibleName)
     choose(QStringLiteral("6a"), 10);
     expectNamed(show(FrmDvojice::open(services, results, series, 1, &setup, host.stage())));
     choose(QStringLiteral("6c"), 10);
-    expectNamed(show(FrmOsa::open(services, results, series, HistoryCode::Events, 1, &setup, host.stage())));
+    FrmOsa* events = show(FrmOsa::open(services, results, series, HistoryCode::Events, 1, &setup, host.stage()));
+    expectNamed(events);
+    // A discovery's box says the year it stands under.
+    EXPECT_EQ(events->box(2)->accessibleName(),
+              events->box(2)->text() + QStringLiteral(", riadok 2, rok ") + events->screen().topText(2));
 }
 
 // Qt 6.4 has no announcement: the verdict and the solution travel in the
@@ -374,7 +378,9 @@ TEST_F(TaskKeyboardTest, TheTaskObjectsAreNamedAndTheirChangesHeard)
     choose(QStringLiteral("6a"), 10);
     FrmDvojice* pairs = show(FrmDvojice::open(services, results, series, 1, &setup, host.stage()));
     ASSERT_TRUE(pairs);
-    EXPECT_EQ(pairs->box(1)->accessibleName(), pairs->box(1)->text() + QStringLiteral(", riadok 1"));
+    // A box says its row and the left half it stands beside.
+    EXPECT_EQ(pairs->box(1)->accessibleName(), pairs->box(1)->text() + QStringLiteral(", riadok 1, vedľa ")
+                                                   + pairs->leftLabel(1)->text());
     const QString lifted = pairs->box(1)->text();
     key(Qt::Key_Space);
     EXPECT_EQ(pairs->box(1)->accessibleDescription(), QStringLiteral("Zdvihnuté. Cieľ: riadok 1."));
@@ -382,7 +388,8 @@ TEST_F(TaskKeyboardTest, TheTaskObjectsAreNamedAndTheirChangesHeard)
     key(Qt::Key_Down);
     EXPECT_EQ(pairs->box(1)->accessibleDescription(), QStringLiteral("Zdvihnuté. Cieľ: riadok 2."));
     key(Qt::Key_Space);
-    EXPECT_EQ(pairs->box(2)->accessibleName(), lifted + QStringLiteral(", riadok 2"));
+    EXPECT_EQ(pairs->box(2)->accessibleName(),
+              lifted + QStringLiteral(", riadok 2, vedľa ") + pairs->leftLabel(2)->text());
     // The box the keyboard is on is the focus a screen reader follows.
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(pairs->box(1))->state().focused);
     EXPECT_FALSE(QAccessible::queryAccessibleInterface(pairs->box(2))->state().focused);
