@@ -520,9 +520,17 @@ void TaskFrame::toggleSolution()
         hideHint();
         return;
     }
+    // The mark the pupil stands on, pressed or reached by keys, is the one
+    // whose solution is shown and said; elsewhere the first one.
+    const auto shown = [this](PictureButton* mark) { return m_evaluated && mark->isEnabled() && !mark->isHidden(); };
+    const auto focused = std::find(IHodnoceni.begin(), IHodnoceni.end(), focusWidget());
+    if (focused != IHodnoceni.end() && shown(*focused)) {
+        pressMark(int(focused - IHodnoceni.begin()) + 1, (*focused)->geometry().center());
+        return;
+    }
     for (int item = 1; item <= int(IHodnoceni.size()); ++item) {
         PictureButton* mark = IHodnoceni[std::size_t(item - 1)];
-        if (m_evaluated && mark->isEnabled() && !mark->isHidden()) {
+        if (shown(mark)) {
             pressMark(item, mark->geometry().center());
             return;
         }

@@ -396,5 +396,15 @@ TEST_F(TaskKeyboardTest, TheTaskObjectsAreNamedAndTheirChangesHeard)
     key(Qt::Key_F3);
     EXPECT_TRUE(pairs->continueButton()->accessibleDescription().startsWith(
         QStringLiteral("Správne %1 z 10. Riešenie ukáže kláves F9.").arg(10 - pairs->series().wrong())));
+    // F9 on a mark the pupil stands on says that mark's solution, not the first one's.
+    std::vector<int> wrong;
+    for (int item = 1; item <= 10; ++item)
+        if (pairs->mark(item)->isEnabled() && accessibleName(pairs->mark(item)).endsWith(QStringLiteral("nesprávne")))
+            wrong.push_back(item);
+    ASSERT_GE(wrong.size(), 2u);
+    pairs->mark(wrong.back())->setFocus(Qt::MouseFocusReason);
+    key(Qt::Key_F9);
+    EXPECT_TRUE(pairs->mark(wrong.back())->accessibleDescription().startsWith(QStringLiteral("Nesprávne. Riešenie: ")));
+    EXPECT_FALSE(pairs->mark(wrong.front())->accessibleDescription().startsWith(QStringLiteral("Nesprávne. Riešenie: ")));
 }
 
