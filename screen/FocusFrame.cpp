@@ -11,7 +11,7 @@
 namespace orbeta {
 
 FocusFrame::FocusFrame(QWidget* form)
-    : QWidget(form)
+    : QFocusFrame(form)
 {
     setAttribute(Qt::WA_TransparentForMouseEvents);
     setFocusPolicy(Qt::NoFocus);

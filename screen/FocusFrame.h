@@ -4,15 +4,16 @@
 #pragma once
 
 #include <QPointer>
-#include <QWidget>
+#include <QFocusFrame>
 
 namespace orbeta {
 
 // The keyboard's focus around a control that draws none itself (a box, a
 // picture of a scene), in the look of every screen. It stands above the
 // control's neighbours, so a box on a scene shows it whole, and lets every
-// click through.
-class FocusFrame : public QWidget {
+// click through. A QFocusFrame, which screen readers are not shown: the
+// control inside it says that it has the focus.
+class FocusFrame : public QFocusFrame {
     Q_OBJECT
 public:
     explicit FocusFrame(QWidget* form);

@@ -113,6 +113,14 @@ void expectNamed(QWidget* form)
         EXPECT_FALSE(accessibleName(control).isEmpty())
             << control->metaObject()->className() << " at " << control->x() << "," << control->y();
     }
+    // What a screen reader walks: no nameless filler among the form's children.
+    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form);
+    for (int i = 0; i < face->childCount(); ++i) {
+        QAccessibleInterface* child = face->child(i);
+        EXPECT_FALSE(child->role() == QAccessible::Client && child->text(QAccessible::Name).isEmpty())
+            << child->object()->metaObject()->className() << " at " << child->rect().x() << ","
+            << child->rect().y();
+    }
 }
 
 } // namespace
