@@ -57,6 +57,11 @@ public:
     }
 
     QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_host); }
+    // Named, so that a screen reader walking the window meets no nameless filler.
+    QString text(QAccessible::Text t) const override
+    {
+        return t == QAccessible::Name ? QStringLiteral("Obrazovka") : QAccessibleWidget::text(t);
+    }
 
 private:
     ScreenHost* m_host;

@@ -308,6 +308,7 @@ TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
     QAccessibleInterface* stage = window->child(0);
     EXPECT_EQ(stage->object(), host->stage());
     EXPECT_EQ(stage->parent()->object(), host.get());
+    EXPECT_FALSE(stage->text(QAccessible::Name).isEmpty());
     EXPECT_GE(stage->indexOfChild(QAccessible::queryAccessibleInterface(menu)), 0);
 
     menu->selectTopic(5);
