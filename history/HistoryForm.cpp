@@ -139,8 +139,11 @@ void HistoryForm::speakFocus()
                              + (beside.isEmpty() ? QString() : QStringLiteral(", ") + beside);
         if (b->accessibleName() != name)
             b->setAccessibleName(name);
-        const QString description = m_carried == i ? QStringLiteral("Zdvihnuté. Cieľ: riadok %1.").arg(m_targetIndex)
-                                                    : QString();
+        const QString target = besideBox(m_targetIndex);
+        const QString description = m_carried == i ? QStringLiteral("Zdvihnuté. Cieľ: riadok %1").arg(m_targetIndex)
+                                                         + (target.isEmpty() ? QString() : QStringLiteral(", ") + target)
+                                                         + QLatin1Char('.')
+                                                   : QString();
         if (b->accessibleDescription() != description)
             b->setAccessibleDescription(description);
     }

@@ -74,7 +74,8 @@ protected:
     virtual int firstTarget(int box) const = 0;
     virtual QRect targetRect(int target) const = 0;
     virtual void focusStop(const Stop& stop, bool focused);
-    // What the screen shows beside box `box`'s row, as its name ends ("rok 1610"); empty for nothing.
+    // What the screen shows beside box `box`'s row, or a carried box's target of that number,
+    // as its name ends ("rok 1610"); empty for nothing.
     virtual QString besideBox(int) const { return {}; }
 
     bool buildExample() override;

@@ -391,10 +391,12 @@ TEST_F(TaskKeyboardTest, TheTaskObjectsAreNamedAndTheirChangesHeard)
                                                    + pairs->leftLabel(1)->text());
     const QString lifted = pairs->box(1)->text();
     key(Qt::Key_Space);
-    EXPECT_EQ(pairs->box(1)->accessibleDescription(), QStringLiteral("Zdvihnuté. Cieľ: riadok 1."));
+    EXPECT_EQ(pairs->box(1)->accessibleDescription(),
+              QStringLiteral("Zdvihnuté. Cieľ: riadok 1, vedľa %1.").arg(pairs->leftLabel(1)->text()));
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(pairs->box(1))->state().focused);
     key(Qt::Key_Down);
-    EXPECT_EQ(pairs->box(1)->accessibleDescription(), QStringLiteral("Zdvihnuté. Cieľ: riadok 2."));
+    EXPECT_EQ(pairs->box(1)->accessibleDescription(),
+              QStringLiteral("Zdvihnuté. Cieľ: riadok 2, vedľa %1.").arg(pairs->leftLabel(2)->text()));
     key(Qt::Key_Space);
     EXPECT_EQ(pairs->box(2)->accessibleName(),
               lifted + QStringLiteral(", riadok 2, vedľa ") + pairs->leftLabel(2)->text());
