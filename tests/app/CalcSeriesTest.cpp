@@ -5,13 +5,13 @@
 // answers come from the examples the fixed seed makes, the record lands in
 // the ranking and the results log. Where the caret waits after the
 // experiment, how wide a box is, and in which fonts the solution is written.
-#include "calc/CalcExample.h"
-#include "calc/CalcScene.h"
-#include "calc/FrmMech1.h"
-#include "calc/GenerateExample.h"
-#include "calc/Quantity.h"
-#include "calc/RandomSource.h"
-#include "calc/TaskQuantities.h"
+#include "calc/basics/CalcExample.h"
+#include "calc/form/CalcScene.h"
+#include "calc/form/FrmMech1.h"
+#include "calc/rules/GenerateExample.h"
+#include "calc/basics/Quantity.h"
+#include "calc/basics/RandomSource.h"
+#include "calc/rules/TaskQuantities.h"
 #include "frame/HintWindow.h"
 #include "look/LabScene.h"
 #include "look/Layout.h"

@@ -5,8 +5,8 @@
 // table strips, every table on its board, and help pictures that explain
 // every quantity of their task in texts that fit.
 #include "art/FullCatalogue.h"
-#include "calc/CalcTask.h"
-#include "calc/TaskQuantities.h"
+#include "calc/basics/CalcTask.h"
+#include "calc/rules/TaskQuantities.h"
 #include "look/CalcHelpPainter.h"
 #include "look/Layout.h"
 #include "look/PictureNames.h"

@@ -5,11 +5,11 @@
 // scene, before and during the run, and hide nothing that must be read, the
 // map picture and its data file agree, and the levels, the body, the car, the
 // tube, the load and the lever stand where the values say.
-#include "calc/CalcScene.h"
-#include "calc/DensityExperiment.h"
-#include "calc/Experiment.h"
-#include "calc/TaskQuantities.h"
-#include "calc/MapFile.h"
+#include "calc/form/CalcScene.h"
+#include "calc/experiments/DensityExperiment.h"
+#include "calc/experiments/Experiment.h"
+#include "calc/rules/TaskQuantities.h"
+#include "calc/tables/MapFile.h"
 #include "look/DensityScenePainter.h"
 #include "look/HeatScenePainter.h"
 #include "look/LabScene.h"
