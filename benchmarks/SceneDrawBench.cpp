@@ -7,8 +7,8 @@
 #include "calc/experiments/Experiment.h"
 #include "calc/rules/GenerateExample.h"
 #include "calc/tables/MapFile.h"
-#include "look/Layout.h"
-#include "look/Typeface.h"
+#include "look/basics/Layout.h"
+#include "look/basics/Typeface.h"
 
 #include <QFile>
 #include <QGuiApplication>

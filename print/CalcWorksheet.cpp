@@ -7,7 +7,7 @@
 #include "calc/experiments/Experiment.h"
 #include "calc/experiments/LeverBoard.h"
 #include "calc/rules/TaskQuantities.h"
-#include "look/Layout.h"
+#include "look/basics/Layout.h"
 #include "print/CalcWorksheetLines.h"
 #include "print/PrintPage.h"
 #include "print/PrintQuantityLine.h"

@@ -5,14 +5,14 @@
 
 #include "calc/rules/CircuitTasks.h"
 #include "calc/rules/TaskQuantities.h"
-#include "look/CircuitScenePainter.h"
-#include "look/DensityScenePainter.h"
-#include "look/HeatScenePainter.h"
-#include "look/LabScene.h"
-#include "look/Layout.h"
-#include "look/LeverScenePainter.h"
-#include "look/MechanicsScenePainter.h"
-#include "look/MotionScenePainter.h"
+#include "look/scenes/CircuitScenePainter.h"
+#include "look/scenes/DensityScenePainter.h"
+#include "look/scenes/HeatScenePainter.h"
+#include "look/scenes/LabScene.h"
+#include "look/basics/Layout.h"
+#include "look/scenes/LeverScenePainter.h"
+#include "look/scenes/MechanicsScenePainter.h"
+#include "look/scenes/MotionScenePainter.h"
 
 #include <QPainter>
 

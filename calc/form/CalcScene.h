@@ -6,7 +6,7 @@
 #include "calc/basics/CalcExample.h"
 #include "calc/basics/CalcRoute.h"
 #include "calc/experiments/ExperimentFrame.h"
-#include "look/Layout.h"
+#include "look/basics/Layout.h"
 #include "calc/experiments/LeverBoard.h"
 
 #include <QPoint>

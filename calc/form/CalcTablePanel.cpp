@@ -3,10 +3,10 @@
 
 #include "calc/form/CalcTablePanel.h"
 
-#include "look/Layout.h"
-#include "look/Palette.h"
+#include "look/basics/Layout.h"
+#include "look/basics/Palette.h"
 #include "formats/SiglaText.h"
-#include "look/PictureNames.h"
+#include "look/basics/PictureNames.h"
 #include "screen/Blits.h"
 #include "screen/Form.h"
 #include "screen/RoleAccessible.h"

@@ -7,10 +7,10 @@
 #include "art/FullCatalogue.h"
 #include "calc/basics/CalcTask.h"
 #include "calc/rules/TaskQuantities.h"
-#include "look/CalcHelpPainter.h"
-#include "look/Layout.h"
-#include "look/PictureNames.h"
-#include "look/Typeface.h"
+#include "look/screens/CalcHelpPainter.h"
+#include "look/basics/Layout.h"
+#include "look/basics/PictureNames.h"
+#include "look/basics/Typeface.h"
 #include "tasks/TaskTable.h"
 
 #include <QImage>

@@ -8,7 +8,7 @@
 #include "calc/data/DataFile.h"
 #include "calc/experiments/Experiment.h"
 #include "calc/rules/TaskQuantities.h"
-#include "look/LabScene.h"
+#include "look/scenes/LabScene.h"
 #include "tests/support/CalcTestTables.h"
 
 #include <QLineEdit>

@@ -5,7 +5,7 @@
 // told apart from the pupil's drawing, its extensions ending where the
 // pupil's do, its letters readable when the picture is drawn small.
 #include "calc/basics/RandomSource.h"
-#include "look/Palette.h"
+#include "look/basics/Palette.h"
 #include "optics/ConstructionPainter.h"
 #include "optics/OpticsGenerator.h"
 #include "tests/optics/OpticsTestScenes.h"
