@@ -3,7 +3,7 @@
 
 #include "app/DataTablesCheck.h"
 
-#include "calc/CalcTaskFiles.h"
+#include "calc/data/CalcTaskFiles.h"
 #include "history/HistoryDeck.h"
 #include "history/HistoryDeckFile.h"
 #include "history/TimelineScreen.h"

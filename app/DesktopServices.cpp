@@ -3,7 +3,7 @@
 
 #include "app/DesktopServices.h"
 
-#include "look/FocusPainter.h"
+#include "look/controls/FocusPainter.h"
 #include "menu/WorksheetPrintSetup.h"
 #include "screen/ScreenHost.h"
 

@@ -4,7 +4,7 @@
 #include "art/ContactSheet.h"
 
 #include "art/PictureCatalogue.h"
-#include "look/Typeface.h"
+#include "look/basics/Typeface.h"
 
 #include <QPainter>
 

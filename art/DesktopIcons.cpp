@@ -3,7 +3,7 @@
 
 #include "art/DesktopIcons.h"
 
-#include "look/AppIconPainter.h"
+#include "look/controls/AppIconPainter.h"
 
 #include <QBuffer>
 #include <QImage>

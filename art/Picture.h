@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "look/PictureImage.h"
+#include "look/basics/PictureImage.h"
 
 #include <QColor>
 #include <QSize>

@@ -7,8 +7,8 @@
 #include "art/CursorFile.h"
 #include "art/PictureCatalogue.h"
 #include "art/WaveFile.h"
-#include "look/CursorPainter.h"
-#include "look/PictureNames.h"
+#include "look/controls/CursorPainter.h"
+#include "look/basics/PictureNames.h"
 
 #include <QDir>
 #include <QFile>

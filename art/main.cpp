@@ -11,7 +11,7 @@
 #include "art/DesktopIcons.h"
 #include "art/FullCatalogue.h"
 #include "art/ResourceTree.h"
-#include "look/Typeface.h"
+#include "look/basics/Typeface.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -3,8 +3,8 @@
 
 // Examples generated per second for each calculation task, with the tables
 // the program installs: build/benchmarks/calc_examples_bench.
-#include "calc/GenerateExample.h"
-#include "calc/SolutionText.h"
+#include "calc/rules/GenerateExample.h"
+#include "calc/grading/SolutionText.h"
 
 #include <benchmark/benchmark.h>
 

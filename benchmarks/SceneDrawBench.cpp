@@ -3,12 +3,12 @@
 
 // One frame of each experiment drawn into an image the size of the scene, as
 // the calculation form paints it: build/benchmarks/calc_scene_bench.
-#include "calc/CalcScene.h"
-#include "calc/Experiment.h"
-#include "calc/GenerateExample.h"
-#include "calc/MapFile.h"
-#include "look/Layout.h"
-#include "look/Typeface.h"
+#include "calc/form/CalcScene.h"
+#include "calc/experiments/Experiment.h"
+#include "calc/rules/GenerateExample.h"
+#include "calc/tables/MapFile.h"
+#include "look/basics/Layout.h"
+#include "look/basics/Typeface.h"
 
 #include <QFile>
 #include <QGuiApplication>

@@ -7,9 +7,9 @@
 // and a history box: build/benchmarks/text_fit_bench.
 #include "files/SafeFile.h"
 #include "formats/LineCodec.h"
-#include "look/HistoryPainter.h"
-#include "look/TextElision.h"
-#include "look/TextFit.h"
+#include "look/screens/HistoryPainter.h"
+#include "look/basics/TextElision.h"
+#include "look/basics/TextFit.h"
 #include "print/PrintPage.h"
 #include "print/WorksheetContents.h"
 #include "print/WorksheetDocument.h"

@@ -3,7 +3,7 @@
 
 #include "cli/Commands.h"
 
-#include "calc/Calculator.h"
+#include "calc/calculator/Calculator.h"
 #include "cli/StandardOutput.h"
 
 namespace orbeta::cli {

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "calc/CalcExample.h"
+#include "calc/basics/CalcExample.h"
 
 #include <cstdint>
 #include <string>

@@ -3,7 +3,7 @@
 
 #include "frame/TopButtons.h"
 
-#include "look/PictureNames.h"
+#include "look/basics/PictureNames.h"
 #include "screen/PictureButton.h"
 #include "services/Resources.h"
 

@@ -5,8 +5,8 @@
 // or a hang, and the evaluator agrees with its own formatting.
 #include "fuzz/FuzzCheck.h"
 
-#include "calc/Calculator.h"
-#include "calc/ExpressionEvaluator.h"
+#include "calc/calculator/Calculator.h"
+#include "calc/calculator/ExpressionEvaluator.h"
 
 #include <cmath>
 

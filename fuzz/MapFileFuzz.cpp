@@ -5,7 +5,7 @@
 // every point of every road on the map picture.
 #include "fuzz/FuzzCheck.h"
 
-#include "calc/MapFile.h"
+#include "calc/tables/MapFile.h"
 
 #include <QRect>
 

@@ -5,10 +5,10 @@
 // "3b.dat") and the check of the numbers the examples take from them.
 #include "fuzz/FuzzCheck.h"
 
-#include "calc/CalcTask.h"
-#include "calc/ExampleTable.h"
-#include "calc/MotionTasks.h"
-#include "calc/TableFile.h"
+#include "calc/basics/CalcTask.h"
+#include "calc/tables/ExampleTable.h"
+#include "calc/rules/MotionTasks.h"
+#include "calc/tables/TableFile.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

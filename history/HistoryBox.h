@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "look/HistoryPainter.h"
+#include "look/screens/HistoryPainter.h"
 
 #include <QWidget>
 

@@ -3,8 +3,8 @@
 
 #include "menu/FrmSelect.h"
 
-#include "look/Layout.h"
-#include "look/PictureNames.h"
+#include "look/basics/Layout.h"
+#include "look/basics/PictureNames.h"
 #include "screen/Form.h"
 #include "screen/HelpScreens.h"
 #include "screen/PictureButton.h"

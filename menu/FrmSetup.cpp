@@ -3,10 +3,10 @@
 
 #include "menu/FrmSetup.h"
 
-#include "look/FocusPainter.h"
-#include "look/Layout.h"
-#include "look/Palette.h"
-#include "look/SetupPainter.h"
+#include "look/controls/FocusPainter.h"
+#include "look/basics/Layout.h"
+#include "look/basics/Palette.h"
+#include "look/screens/SetupPainter.h"
 #include "menu/FrmSelect.h"
 #include "menu/NameField.h"
 #include "menu/TaskForms.h"

@@ -3,7 +3,7 @@
 
 #include "menu/SetupLayout.h"
 
-#include "look/PictureNames.h"
+#include "look/basics/PictureNames.h"
 
 #include <utility>
 

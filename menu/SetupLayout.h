@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "look/Layout.h"
+#include "look/basics/Layout.h"
 #include "tasks/TaskTable.h"
 
 #include <QPoint>

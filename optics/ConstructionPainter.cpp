@@ -3,7 +3,7 @@
 
 #include "optics/ConstructionPainter.h"
 
-#include "look/Palette.h"
+#include "look/basics/Palette.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/RayFeedback.h"
 

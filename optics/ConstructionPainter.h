@@ -4,7 +4,7 @@
 #pragma once
 
 #include "optics/OpticsExample.h"
-#include "look/OpticsPainter.h"
+#include "look/screens/OpticsPainter.h"
 #include "optics/RayDrawing.h"
 
 #include <QImage>

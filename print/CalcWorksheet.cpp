@@ -3,11 +3,11 @@
 
 #include "print/CalcWorksheet.h"
 
-#include "calc/CalcScene.h"
-#include "calc/Experiment.h"
-#include "calc/LeverBoard.h"
-#include "calc/TaskQuantities.h"
-#include "look/Layout.h"
+#include "calc/form/CalcScene.h"
+#include "calc/experiments/Experiment.h"
+#include "calc/experiments/LeverBoard.h"
+#include "calc/rules/TaskQuantities.h"
+#include "look/basics/Layout.h"
 #include "print/CalcWorksheetLines.h"
 #include "print/PrintPage.h"
 #include "print/PrintQuantityLine.h"

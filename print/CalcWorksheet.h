@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "calc/CalcTask.h"
-#include "calc/CalcTaskFiles.h"
+#include "calc/basics/CalcTask.h"
+#include "calc/data/CalcTaskFiles.h"
 #include "formats/FileResult.h"
 #include "print/WorksheetContent.h"
 

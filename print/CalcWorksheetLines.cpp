@@ -3,11 +3,11 @@
 
 #include "print/CalcWorksheetLines.h"
 
-#include "calc/GenerateExample.h"
-#include "calc/LeverTask.h"
-#include "calc/NumberText.h"
-#include "calc/RandomSource.h"
-#include "calc/TaskQuantities.h"
+#include "calc/rules/GenerateExample.h"
+#include "calc/rules/LeverTask.h"
+#include "calc/basics/NumberText.h"
+#include "calc/basics/RandomSource.h"
+#include "calc/rules/TaskQuantities.h"
 #include "formats/SiglaText.h"
 
 #include <QStringList>

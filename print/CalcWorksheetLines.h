@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "calc/CalcExample.h"
-#include "calc/CalcTable.h"
-#include "calc/ExampleTable.h"
+#include "calc/basics/CalcExample.h"
+#include "calc/basics/CalcTable.h"
+#include "calc/tables/ExampleTable.h"
 
 #include <QString>
 

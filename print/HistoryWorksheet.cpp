@@ -4,7 +4,7 @@
 #include "print/HistoryWorksheet.h"
 
 #include "history/HistoryDeckFile.h"
-#include "look/TextElision.h"
+#include "look/basics/TextElision.h"
 #include "print/PrintPage.h"
 
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "print/OpticsSheet.h"
 
-#include "calc/RandomSource.h"
+#include "calc/basics/RandomSource.h"
 
 namespace orbeta::print {
 

@@ -3,7 +3,7 @@
 
 #include "print/OpticsWorksheet.h"
 
-#include "look/OpticsPainter.h"
+#include "look/screens/OpticsPainter.h"
 #include "optics/ConstructionPainter.h"
 #include "optics/OpticsTaskFile.h"
 #include "print/PrintPage.h"

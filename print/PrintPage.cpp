@@ -3,7 +3,7 @@
 
 #include "print/PrintPage.h"
 
-#include "look/Typeface.h"
+#include "look/basics/Typeface.h"
 
 #include <QFontDatabase>
 #include <QFontMetricsF>

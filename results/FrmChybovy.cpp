@@ -3,9 +3,9 @@
 
 #include "results/FrmChybovy.h"
 
-#include "look/Palette.h"
-#include "look/PictureNames.h"
-#include "look/TextElision.h"
+#include "look/basics/Palette.h"
+#include "look/basics/PictureNames.h"
+#include "look/basics/TextElision.h"
 #include "results/HintTextFit.h"
 #include "results/HintTextLabel.h"
 #include "screen/Blits.h"

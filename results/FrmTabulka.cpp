@@ -3,10 +3,10 @@
 
 #include "results/FrmTabulka.h"
 
-#include "look/Layout.h"
-#include "look/Palette.h"
-#include "look/PictureNames.h"
-#include "look/TextElision.h"
+#include "look/basics/Layout.h"
+#include "look/basics/Palette.h"
+#include "look/basics/PictureNames.h"
+#include "look/basics/TextElision.h"
 #include "results/MarkCalculator.h"
 #include "results/RankingFile.h"
 #include "results/RankingTableAccessible.h"

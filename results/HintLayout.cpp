@@ -3,8 +3,8 @@
 
 #include "results/HintLayout.h"
 
-#include "look/Layout.h"
-#include "look/PictureNames.h"
+#include "look/basics/Layout.h"
+#include "look/basics/PictureNames.h"
 #include "tasks/TaskTable.h"
 
 namespace orbeta {

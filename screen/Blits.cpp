@@ -3,7 +3,7 @@
 
 #include "screen/Blits.h"
 
-#include "look/Palette.h"
+#include "look/basics/Palette.h"
 #include "screen/Form.h"
 
 #include <QPainter>

@@ -3,7 +3,7 @@
 
 #include "screen/FocusFrame.h"
 
-#include "look/FocusPainter.h"
+#include "look/controls/FocusPainter.h"
 #include "screen/PictureButton.h"
 
 #include <QPainter>

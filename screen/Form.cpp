@@ -3,7 +3,7 @@
 
 #include "screen/Form.h"
 
-#include "look/Layout.h"
+#include "look/basics/Layout.h"
 
 #include <QMouseEvent>
 #include <QPainter>

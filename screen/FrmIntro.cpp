@@ -3,7 +3,7 @@
 
 #include "screen/FrmIntro.h"
 
-#include "look/PictureNames.h"
+#include "look/basics/PictureNames.h"
 #include "screen/Form.h"
 #include "screen/ScreenHost.h"
 #include "services/Resources.h"

@@ -3,8 +3,8 @@
 
 #include "screen/HelpScreens.h"
 
-#include "look/HelpPictureText.h"
-#include "look/PictureNames.h"
+#include "look/screens/HelpPictureText.h"
+#include "look/basics/PictureNames.h"
 #include "screen/FrmIntro.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"

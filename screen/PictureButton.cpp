@@ -3,8 +3,8 @@
 
 #include "screen/PictureButton.h"
 
-#include "look/DisabledLook.h"
-#include "look/FocusPainter.h"
+#include "look/controls/DisabledLook.h"
+#include "look/controls/FocusPainter.h"
 
 #include <QAccessibleWidget>
 #include <QMouseEvent>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "look/ButtonLook.h"
+#include "look/basics/ButtonLook.h"
 
 #include <QAccessible>
 #include <QPixmap>

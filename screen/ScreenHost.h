@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "look/Layout.h"
+#include "look/basics/Layout.h"
 
 #include <QGraphicsView>
 #include <QImage>

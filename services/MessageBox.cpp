@@ -3,7 +3,7 @@
 
 #include "services/MessageBox.h"
 
-#include "look/FocusPainter.h"
+#include "look/controls/FocusPainter.h"
 
 #include <QMessageBox>
 #include <QRegularExpression>

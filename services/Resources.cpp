@@ -5,7 +5,7 @@
 
 #include "files/ResourcePath.h"
 #include "files/SafeFile.h"
-#include "look/PictureNames.h"
+#include "look/basics/PictureNames.h"
 
 #include <QBuffer>
 #include <QFileInfo>

@@ -9,8 +9,8 @@
 #include "files/WindowsDirectory.h"
 #include "formats/MarkTableFile.h"
 #include "formats/TextTables.h"
-#include "look/PictureNames.h"
-#include "look/Typeface.h"
+#include "look/basics/PictureNames.h"
+#include "look/basics/Typeface.h"
 #include "services/Resources.h"
 #include "services/Services.h"
 

@@ -5,13 +5,13 @@
 // form's background, buttons, marks, keys, table backdrop and help pictures.
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/CalcFormPainter.h"
-#include "look/CalcHelpPainter.h"
-#include "look/GamesPainter.h"
-#include "look/Layout.h"
-#include "look/Palette.h"
-#include "look/PictureNames.h"
-#include "look/TaskLabel.h"
+#include "look/screens/CalcFormPainter.h"
+#include "look/screens/CalcHelpPainter.h"
+#include "look/screens/GamesPainter.h"
+#include "look/basics/Layout.h"
+#include "look/basics/Palette.h"
+#include "look/basics/PictureNames.h"
+#include "look/controls/TaskLabel.h"
 
 #include <QPainter>
 

@@ -4,10 +4,10 @@
 // The hint window's bubbles: sprites, so that the window can be cut to them.
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/HintPainter.h"
-#include "look/Layout.h"
-#include "look/Palette.h"
-#include "look/PictureNames.h"
+#include "look/controls/HintPainter.h"
+#include "look/basics/Layout.h"
+#include "look/basics/Palette.h"
+#include "look/basics/PictureNames.h"
 
 #include <QPainter>
 

@@ -5,9 +5,9 @@
 // two timelines, and the help pictures of "6a" to "6c".
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/HistoryPainter.h"
-#include "look/Layout.h"
-#include "look/PictureNames.h"
+#include "look/screens/HistoryPainter.h"
+#include "look/basics/Layout.h"
+#include "look/basics/PictureNames.h"
 
 #include <QPainter>
 

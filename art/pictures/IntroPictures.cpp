@@ -5,9 +5,9 @@
 // the two help pictures of the setup screen.
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/IntroPainter.h"
-#include "look/Layout.h"
-#include "look/PictureNames.h"
+#include "look/screens/IntroPainter.h"
+#include "look/basics/Layout.h"
+#include "look/basics/PictureNames.h"
 
 #include <QPainter>
 

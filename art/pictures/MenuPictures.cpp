@@ -4,10 +4,10 @@
 // The main menu: background, topic buttons, task buttons and the end button.
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/Layout.h"
-#include "look/MenuPainter.h"
-#include "look/PictureNames.h"
-#include "look/TaskLabel.h"
+#include "look/basics/Layout.h"
+#include "look/screens/MenuPainter.h"
+#include "look/basics/PictureNames.h"
+#include "look/controls/TaskLabel.h"
 
 #include <QPainter>
 

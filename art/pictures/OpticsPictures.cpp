@@ -5,9 +5,9 @@
 // the drawing area, and the help pictures of "4a" and "4b".
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/Layout.h"
-#include "look/OpticsPainter.h"
-#include "look/PictureNames.h"
+#include "look/basics/Layout.h"
+#include "look/screens/OpticsPainter.h"
+#include "look/basics/PictureNames.h"
 
 #include <QPainter>
 

@@ -4,10 +4,10 @@
 // The results form: background with the table frame, and its back button.
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/ButtonPainter.h"
-#include "look/Layout.h"
-#include "look/PictureNames.h"
-#include "look/ResultsPainter.h"
+#include "look/controls/ButtonPainter.h"
+#include "look/basics/Layout.h"
+#include "look/basics/PictureNames.h"
+#include "look/screens/ResultsPainter.h"
 
 #include <QPainter>
 

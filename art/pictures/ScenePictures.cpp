@@ -4,14 +4,14 @@
 // The apparatus of the calculation scenes, cut out of the scenes' own drawing.
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/CircuitScenePainter.h"
-#include "look/DensityScenePainter.h"
-#include "look/HeatScenePainter.h"
-#include "look/LabScene.h"
-#include "look/LeverScenePainter.h"
-#include "look/MechanicsScenePainter.h"
-#include "look/MotionScenePainter.h"
-#include "look/PictureNames.h"
+#include "look/scenes/CircuitScenePainter.h"
+#include "look/scenes/DensityScenePainter.h"
+#include "look/scenes/HeatScenePainter.h"
+#include "look/scenes/LabScene.h"
+#include "look/scenes/LeverScenePainter.h"
+#include "look/scenes/MechanicsScenePainter.h"
+#include "look/scenes/MotionScenePainter.h"
+#include "look/basics/PictureNames.h"
 
 #include <QPainter>
 

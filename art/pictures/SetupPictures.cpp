@@ -6,12 +6,12 @@
 // back button.
 #include "art/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/ButtonPainter.h"
-#include "look/Layout.h"
-#include "look/Palette.h"
-#include "look/PictureNames.h"
-#include "look/SetupPainter.h"
-#include "look/TaskLabel.h"
+#include "look/controls/ButtonPainter.h"
+#include "look/basics/Layout.h"
+#include "look/basics/Palette.h"
+#include "look/basics/PictureNames.h"
+#include "look/screens/SetupPainter.h"
+#include "look/controls/TaskLabel.h"
 
 #include <QPainter>
 

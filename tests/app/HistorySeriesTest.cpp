@@ -9,7 +9,7 @@
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "history/HistoryBox.h"
-#include "look/Layout.h"
+#include "look/basics/Layout.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "tests/app/TaskSeriesFixture.h"

@@ -61,7 +61,9 @@ const std::map<QString, std::set<QString>> kAllowed = {
              "results", "history", "print"}},
 };
 
-const QRegularExpression kInclude(QStringLiteral("^#include \"([a-z]+)/([A-Za-z0-9_]+)\\.h\""),
+// The folder of an include and its header's name; a folder's rooms (calc/rules/)
+// count as the folder.
+const QRegularExpression kInclude(QStringLiteral("^#include \"([a-z]+)/(?:[a-z]+/)*([A-Za-z0-9_]+)\\.h\""),
                                   QRegularExpression::MultilineOption);
 
 } // namespace

@@ -4,7 +4,7 @@
 // A pupil draws ray constructions on the optics form through Qt events: the
 // right rays come from the examples the fixed seed makes; the series lands in
 // the ranking and the results log, wrong ones get the ray-by-ray feedback.
-#include "calc/RandomSource.h"
+#include "calc/basics/RandomSource.h"
 #include "formats/LineCodec.h"
 #include "frame/SeriesSeeds.h"
 #include "optics/FrmZobr.h"

@@ -5,7 +5,7 @@
 // shows it in, and so does a solution with the slip line of a wrong answer
 // under it: all its lines, whole, in a font no smaller than a pupil can read.
 #include "app/ResultsForms.h"
-#include "calc/SolutionText.h"
+#include "calc/grading/SolutionText.h"
 #include "frame/HintWindow.h"
 #include "results/HintTextFit.h"
 #include "tasks/TaskTable.h"

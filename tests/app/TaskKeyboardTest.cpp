@@ -5,10 +5,10 @@
 // starts on the first control and is always on a shown one, Tab reaches the
 // calculator and the toolbar, the function keys check, continue and show the
 // solution, Escape goes one step back; every control is named for a screen reader.
-#include "calc/FrmMech1.h"
-#include "calc/Quantity.h"
-#include "calc/RandomSource.h"
-#include "calc/TaskQuantities.h"
+#include "calc/form/FrmMech1.h"
+#include "calc/basics/Quantity.h"
+#include "calc/basics/RandomSource.h"
+#include "calc/rules/TaskQuantities.h"
 #include "frame/HintWindow.h"
 #include "frame/SeriesSeeds.h"
 #include "history/FrmDvojice.h"

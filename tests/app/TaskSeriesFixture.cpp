@@ -3,7 +3,7 @@
 
 #include "tests/app/TaskSeriesFixture.h"
 
-#include "calc/RandomSource.h"
+#include "calc/basics/RandomSource.h"
 #include "formats/LineCodec.h"
 #include "formats/MarkTableFile.h"
 #include "formats/TextTables.h"

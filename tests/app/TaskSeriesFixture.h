@@ -4,7 +4,7 @@
 #pragma once
 
 #include "app/ResultsForms.h"
-#include "calc/Quantity.h"
+#include "calc/basics/Quantity.h"
 #include "optics/FrmZobr.h"
 #include "screen/ScreenHost.h"
 #include "tasks/SeriesSetup.h"

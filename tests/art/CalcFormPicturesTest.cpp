@@ -5,12 +5,12 @@
 // table strips, every table on its board, and help pictures that explain
 // every quantity of their task in texts that fit.
 #include "art/FullCatalogue.h"
-#include "calc/CalcTask.h"
-#include "calc/TaskQuantities.h"
-#include "look/CalcHelpPainter.h"
-#include "look/Layout.h"
-#include "look/PictureNames.h"
-#include "look/Typeface.h"
+#include "calc/basics/CalcTask.h"
+#include "calc/rules/TaskQuantities.h"
+#include "look/screens/CalcHelpPainter.h"
+#include "look/basics/Layout.h"
+#include "look/basics/PictureNames.h"
+#include "look/basics/Typeface.h"
 #include "tasks/TaskTable.h"
 
 #include <QImage>

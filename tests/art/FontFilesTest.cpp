@@ -2,7 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // Loading the program's type reports what did not load, so that start-up can name it.
-#include "look/FontFiles.h"
+#include "look/basics/FontFiles.h"
 
 #include <QFile>
 #include <QTemporaryDir>

@@ -3,7 +3,7 @@
 
 // How a drawing becomes a sprite: covered pixels keep their colour, the rest
 // become exact magenta, and edge pixels never mix magenta in.
-#include "look/PictureImage.h"
+#include "look/basics/PictureImage.h"
 
 #include <QPainter>
 #include <gtest/gtest.h>

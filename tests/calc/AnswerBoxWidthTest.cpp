@@ -4,11 +4,11 @@
 // Every answer box shows whole, in the box's own type, each text it can hold
 // over the generator's ranges: the given value, the answer written with its
 // solution's decimals and the experiment's readings.
-#include "calc/CalcScene.h"
-#include "calc/DataFile.h"
-#include "calc/Experiment.h"
-#include "calc/TaskQuantities.h"
-#include "look/LabScene.h"
+#include "calc/form/CalcScene.h"
+#include "calc/data/DataFile.h"
+#include "calc/experiments/Experiment.h"
+#include "calc/rules/TaskQuantities.h"
+#include "look/scenes/LabScene.h"
 #include "tests/support/CalcTestTables.h"
 
 #include <QLineEdit>

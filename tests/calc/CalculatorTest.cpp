@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/Calculator.h"
-#include "calc/ExpressionEvaluator.h"
+#include "calc/calculator/Calculator.h"
+#include "calc/calculator/ExpressionEvaluator.h"
 
 #include <gtest/gtest.h>
 

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/AnswerKeyFilter.h"
-#include "calc/CheckBox.h"
-#include "calc/CheckExample.h"
-#include "calc/LeverTask.h"
-#include "calc/ExampleTable.h"
-#include "calc/NumberText.h"
-#include "calc/RandomSource.h"
-#include "calc/SolutionText.h"
+#include "calc/calculator/AnswerKeyFilter.h"
+#include "calc/basics/CheckBox.h"
+#include "calc/grading/CheckExample.h"
+#include "calc/rules/LeverTask.h"
+#include "calc/tables/ExampleTable.h"
+#include "calc/basics/NumberText.h"
+#include "calc/basics/RandomSource.h"
+#include "calc/grading/SolutionText.h"
 #include "frame/ExampleSeeder.h"
 
 #include <gtest/gtest.h>

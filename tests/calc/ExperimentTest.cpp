@@ -6,15 +6,15 @@
 // during the run the meters and the apparatus only move forward, never
 // writing into a box the pupil must fill, and the frame shown depends only on
 // the ticks since the start.
-#include "calc/CheckExample.h"
-#include "calc/CircuitExperiment.h"
-#include "calc/DensityExperiment.h"
-#include "calc/Experiment.h"
-#include "calc/ExperimentPlan.h"
-#include "calc/NumberText.h"
-#include "calc/RandomSource.h"
-#include "calc/SolutionText.h"
-#include "calc/TaskQuantities.h"
+#include "calc/grading/CheckExample.h"
+#include "calc/experiments/CircuitExperiment.h"
+#include "calc/experiments/DensityExperiment.h"
+#include "calc/experiments/Experiment.h"
+#include "calc/experiments/ExperimentPlan.h"
+#include "calc/basics/NumberText.h"
+#include "calc/basics/RandomSource.h"
+#include "calc/grading/SolutionText.h"
+#include "calc/rules/TaskQuantities.h"
 #include "tests/support/CalcTestTables.h"
 
 #include <gtest/gtest.h>

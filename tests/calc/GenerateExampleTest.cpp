@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/CheckExample.h"
-#include "calc/LeverTask.h"
-#include "calc/DataFile.h"
-#include "calc/TableFile.h"
-#include "calc/GenerateExample.h"
-#include "calc/NumberText.h"
-#include "calc/SolutionText.h"
+#include "calc/grading/CheckExample.h"
+#include "calc/rules/LeverTask.h"
+#include "calc/data/DataFile.h"
+#include "calc/tables/TableFile.h"
+#include "calc/rules/GenerateExample.h"
+#include "calc/basics/NumberText.h"
+#include "calc/grading/SolutionText.h"
 #include "tests/support/CalcTestTables.h"
 
 #include <gtest/gtest.h>

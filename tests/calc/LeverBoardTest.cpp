@@ -5,8 +5,8 @@
 // weight let go either on a hook or back in the tray, refusal on an occupied
 // mark, taking a weight off, the scene's bounds, no move after the check, and
 // the keyboard's path under the same rules.
-#include "calc/CheckExample.h"
-#include "calc/LeverBoard.h"
+#include "calc/grading/CheckExample.h"
+#include "calc/experiments/LeverBoard.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/CheckExample.h"
-#include "calc/RightAnswer.h"
-#include "calc/WrongAnswer.h"
+#include "calc/grading/CheckExample.h"
+#include "calc/grading/RightAnswer.h"
+#include "calc/grading/WrongAnswer.h"
 #include "tests/support/CalcTestTables.h"
 
 #include <gtest/gtest.h>

@@ -4,9 +4,9 @@
 // The line under the solution after a wrong check: which slip explains the
 // typed value, named by the symbol of the box it is about, and silence when
 // none does.
-#include "calc/SlipHint.h"
+#include "calc/grading/SlipHint.h"
 
-#include "calc/NumberText.h"
+#include "calc/basics/NumberText.h"
 #include "tests/support/CalcTestTables.h"
 
 #include <gtest/gtest.h>

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/TableFile.h"
+#include "calc/tables/TableFile.h"
 
-#include "calc/ExampleTable.h"
-#include "calc/MotionTasks.h"
-#include "calc/ShownTable.h"
+#include "calc/tables/ExampleTable.h"
+#include "calc/rules/MotionTasks.h"
+#include "calc/tables/ShownTable.h"
 
 #include "formats/LineCodec.h"
 

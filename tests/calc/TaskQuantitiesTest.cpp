@@ -3,8 +3,8 @@
 
 // The quantity tables and what is derived from them: the answer boxes of
 // generated examples and the quantities the assignment texts ask for.
-#include "calc/CircuitTasks.h"
-#include "calc/TaskQuantities.h"
+#include "calc/rules/CircuitTasks.h"
+#include "calc/rules/TaskQuantities.h"
 #include "formats/Cp1250.h"
 #include "tests/support/CalcTestTables.h"
 

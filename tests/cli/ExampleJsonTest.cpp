@@ -3,8 +3,8 @@
 
 #include "cli/ExampleJson.h"
 
-#include "calc/SolutionText.h"
-#include "calc/TaskQuantities.h"
+#include "calc/grading/SolutionText.h"
+#include "calc/rules/TaskQuantities.h"
 #include "tests/support/CalcTestTables.h"
 
 #include <QJsonArray>

@@ -3,9 +3,9 @@
 
 // Checks the data tree that the build installs (build/hd): the stored form of
 // every text file and the content that the tasks rely on.
-#include "calc/MapFile.h"
-#include "calc/TableFile.h"
-#include "calc/TaskQuantities.h"
+#include "calc/tables/MapFile.h"
+#include "calc/tables/TableFile.h"
+#include "calc/rules/TaskQuantities.h"
 #include "formats/Cp1250.h"
 #include "formats/LineCodec.h"
 #include "formats/MarkTableFile.h"

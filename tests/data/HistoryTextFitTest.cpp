@@ -4,9 +4,9 @@
 // Every text of the history files fits the place the forms show it in,
 // measured with the real font at the size the forms draw it.
 #include "history/HistoryFile.h"
-#include "look/HistoryPainter.h"
-#include "look/Layout.h"
-#include "look/Typeface.h"
+#include "look/screens/HistoryPainter.h"
+#include "look/basics/Layout.h"
+#include "look/basics/Typeface.h"
 
 #include <QFile>
 #include <QFontMetrics>

@@ -3,7 +3,7 @@
 
 // Shortening a text to its box takes a bounded number of measurements of
 // bounded length, however long the text: a data file's line may hold megabytes.
-#include "look/TextElision.h"
+#include "look/basics/TextElision.h"
 
 #include <gtest/gtest.h>
 

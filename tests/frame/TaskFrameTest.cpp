@@ -7,7 +7,7 @@
 // hover sounds and the pointer over the scaled stage.
 #include "frame/ResultsLink.h"
 #include "frame/TaskFrame.h"
-#include "look/Layout.h"
+#include "look/basics/Layout.h"
 #include "screen/FrmIntro.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"

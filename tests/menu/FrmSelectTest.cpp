@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "look/Layout.h"
+#include "look/basics/Layout.h"
 #include "menu/FrmSelect.h"
 #include "screen/FrmIntro.h"
 #include "screen/PictureButton.h"

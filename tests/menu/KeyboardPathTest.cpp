@@ -3,9 +3,9 @@
 
 // The menu, the setup screen, the ranking and the pictures driven by keys
 // alone, through the window as the keyboard delivers them.
-#include "look/FocusPainter.h"
-#include "look/HelpPictureText.h"
-#include "look/PictureNames.h"
+#include "look/controls/FocusPainter.h"
+#include "look/screens/HelpPictureText.h"
+#include "look/basics/PictureNames.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"

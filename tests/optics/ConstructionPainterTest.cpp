@@ -4,8 +4,8 @@
 // The correct construction as the hint window and the answer sheet draw it:
 // told apart from the pupil's drawing, its extensions ending where the
 // pupil's do, its letters readable when the picture is drawn small.
-#include "calc/RandomSource.h"
-#include "look/Palette.h"
+#include "calc/basics/RandomSource.h"
+#include "look/basics/Palette.h"
 #include "optics/ConstructionPainter.h"
 #include "optics/OpticsGenerator.h"
 #include "tests/optics/OpticsTestScenes.h"

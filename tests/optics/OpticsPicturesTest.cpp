@@ -4,9 +4,9 @@
 // The scene files describe the pictures the art tool draws: each mirror arc
 // lies on the circle of its record, the lenses stand where their records say.
 #include "files/SafeFile.h"
-#include "look/Layout.h"
-#include "look/OpticsPainter.h"
-#include "look/Palette.h"
+#include "look/basics/Layout.h"
+#include "look/screens/OpticsPainter.h"
+#include "look/basics/Palette.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/OpticsSceneFile.h"
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "calc/RandomSource.h"
+#include "calc/basics/RandomSource.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/RayDrawing.h"
 #include "optics/RayFeedback.h"

@@ -3,12 +3,12 @@
 
 #include "print/CalcWorksheetLines.h"
 
-#include "calc/DataFile.h"
-#include "calc/GenerateExample.h"
-#include "calc/RandomSource.h"
-#include "calc/SolutionText.h"
-#include "calc/TableFile.h"
-#include "calc/TaskQuantities.h"
+#include "calc/data/DataFile.h"
+#include "calc/rules/GenerateExample.h"
+#include "calc/basics/RandomSource.h"
+#include "calc/grading/SolutionText.h"
+#include "calc/tables/TableFile.h"
+#include "calc/rules/TaskQuantities.h"
 #include "formats/SiglaText.h"
 
 #include <gtest/gtest.h>

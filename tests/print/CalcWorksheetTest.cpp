@@ -3,7 +3,7 @@
 
 #include "print/CalcWorksheet.h"
 
-#include "calc/CalcTaskFiles.h"
+#include "calc/data/CalcTaskFiles.h"
 #include "print/CalcWorksheetLines.h"
 #include "print/PrintPage.h"
 #include "print/PrintWorksheet.h"

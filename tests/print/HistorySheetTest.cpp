@@ -7,7 +7,7 @@
 #include "files/SafeFile.h"
 #include "formats/LineCodec.h"
 #include "history/HistoryFile.h"
-#include "look/Typeface.h"
+#include "look/basics/Typeface.h"
 #include "print/AssignmentLines.h"
 #include "print/HistorySheet.h"
 #include "print/HistoryWorksheet.h"

@@ -3,7 +3,7 @@
 
 // The ray constructions of a worksheet: the same examples as the command
 // line gives for the seed, and scenes that stay in their slots on the page.
-#include "calc/RandomSource.h"
+#include "calc/basics/RandomSource.h"
 #include "print/OpticsWorksheet.h"
 #include "print/PrintPage.h"
 #include "print/PrintWorksheet.h"

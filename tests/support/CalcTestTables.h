@@ -3,9 +3,9 @@
 
 #pragma once
 
-#include "calc/ExampleTable.h"
-#include "calc/GenerateExample.h"
-#include "calc/RandomSource.h"
+#include "calc/tables/ExampleTable.h"
+#include "calc/rules/GenerateExample.h"
+#include "calc/basics/RandomSource.h"
 
 // Tables with the kind of values the installed data files hold.
 namespace orbeta::test {

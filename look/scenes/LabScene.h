@@ -1,0 +1,46 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+#pragma once
+
+#include "look/basics/Layout.h"
+
+#include <QColor>
+#include <QFont>
+#include <QPoint>
+#include <QRectF>
+#include <QString>
+
+class QPainter;
+
+namespace orbeta {
+
+// What the apparatus scenes of the calculation form share: the wall and the
+// bench they stand on, the legend left of an answer box and the small
+// captions and tags, so that every scene reads the same way.
+class LabScene {
+public:
+    static constexpr QSize kSize = Layout::kCalcScene.size();
+
+    // The type of the answer boxes.
+    static QFont answerBoxFont();
+    // The width of an answer box that shows `widest` whole in its type, with
+    // the caret after it: never narrower than the usual box.
+    static int answerBoxWidth(const QString& widest);
+
+    // The wall the apparatus stands in front of; sprites of the scenes use it as their matte.
+    static QColor wall() { return {238, 244, 251}; }
+
+    // The wall over the whole scene and the bench from benchTop down.
+    static void drawRoom(QPainter& painter, qreal benchTop);
+    // "m₁ =" right-aligned 4 pixels left of the answer box at `box`.
+    static void drawLegend(QPainter& painter, QPoint box, const QString& symbol, int pixelSize = 15);
+    // A short caption in small type, centred over `rect`.
+    static void drawCaption(QPainter& painter, const QRectF& rect, const QString& text);
+    // The tag that stands where a scale's numbers would give the answer away.
+    static void drawQuestionTag(QPainter& painter, const QRectF& rect);
+    // A dark frame around a box that is the display of an instrument.
+    static void drawDisplayFrame(QPainter& painter, QPoint box, QSize boxSize);
+};
+
+} // namespace orbeta
