@@ -10,8 +10,8 @@
 //   /usr/bin/time -v build/orbeta-cli report --data /tmp/year -o /tmp/year/report.pdf
 #include "benchmarks/SchoolYearLog.h"
 #include "files/SafeFile.h"
-#include "print/ClassReportDocument.h"
-#include "print/PrintPage.h"
+#include "print/page/PrintPage.h"
+#include "print/report/ClassReportDocument.h"
 #include "results/ClassReport.h"
 #include "results/ResultsLogFormat.h"
 

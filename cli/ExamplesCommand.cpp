@@ -9,17 +9,15 @@
 #include "cli/StandardOutput.h"
 
 #include "calc/data/DataFile.h"
-#include "calc/tables/ExampleTable.h"
 #include "calc/rules/GenerateExample.h"
+#include "calc/tables/ExampleTable.h"
 #include "calc/tables/TableFile.h"
 #include "files/ResourcePath.h"
 #include "formats/WholeNumber.h"
 #include "frame/ExampleSeeder.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/OpticsTaskFile.h"
-#include "print/OpticsWorksheet.h"
-#include "files/ResourcePath.h"
-#include "formats/WholeNumber.h"
+#include "print/contents/OpticsWorksheet.h"
 
 #include <QDateTime>
 

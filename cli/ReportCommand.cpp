@@ -7,8 +7,8 @@
 #include "cli/StandardOutput.h"
 
 #include "files/SafeFile.h"
-#include "print/ClassReportDocument.h"
-#include "print/PrintPage.h"
+#include "print/page/PrintPage.h"
+#include "print/report/ClassReportDocument.h"
 #include "results/ClassReport.h"
 #include "results/ResultsLog.h"
 

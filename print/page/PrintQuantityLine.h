@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "print/PrintPage.h"
+#include "print/page/PrintPage.h"
 
 #include <QString>
 

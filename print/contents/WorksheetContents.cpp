@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/WorksheetContents.h"
+#include "print/contents/WorksheetContents.h"
 
-#include "print/CalcWorksheet.h"
-#include "print/HistoryWorksheet.h"
-#include "print/OpticsWorksheet.h"
+#include "print/contents/CalcWorksheet.h"
+#include "print/contents/HistoryWorksheet.h"
+#include "print/contents/OpticsWorksheet.h"
 
 namespace orbeta::print {
 

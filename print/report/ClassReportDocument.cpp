@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/ClassReportDocument.h"
+#include "print/report/ClassReportDocument.h"
 
 #include "formats/SlovakCount.h"
-#include "print/A4Document.h"
-#include "print/PrintPage.h"
-#include "print/PrintWorksheet.h"
-#include "print/ReportCharts.h"
+#include "print/page/A4Document.h"
+#include "print/page/PrintPage.h"
+#include "print/page/PrintWorksheet.h"
+#include "print/report/ReportCharts.h"
 
 #include <QPainter>
 #include <QPdfWriter>

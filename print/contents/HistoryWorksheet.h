@@ -4,8 +4,8 @@
 #pragma once
 
 #include "formats/FileResult.h"
-#include "print/HistorySheet.h"
-#include "print/WorksheetContent.h"
+#include "print/page/WorksheetContent.h"
+#include "print/plan/HistorySheet.h"
 
 #include <memory>
 

@@ -5,8 +5,8 @@
 
 #include "formats/FileResult.h"
 #include "optics/OpticsTaskFile.h"
-#include "print/OpticsSheet.h"
-#include "print/WorksheetContent.h"
+#include "print/page/WorksheetContent.h"
+#include "print/plan/OpticsSheet.h"
 
 #include <QRectF>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/HistorySheet.h"
+#include "print/plan/HistorySheet.h"
 
 #include "history/Derangement.h"
 #include "history/HistoryRandom.h"

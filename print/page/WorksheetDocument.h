@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "print/WorksheetContent.h"
+#include "print/page/WorksheetContent.h"
 
 #include <QByteArray>
 #include <QImage>

@@ -6,7 +6,7 @@
 #include "calc/basics/CalcTask.h"
 #include "calc/data/CalcTaskFiles.h"
 #include "formats/FileResult.h"
-#include "print/WorksheetContent.h"
+#include "print/page/WorksheetContent.h"
 
 #include <memory>
 

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "history/HistoryDeck.h"
-#include "print/HistoryGroup.h"
+#include "print/plan/HistoryGroup.h"
 
 #include <cstdint>
 #include <vector>

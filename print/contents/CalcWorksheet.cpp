@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/CalcWorksheet.h"
+#include "print/contents/CalcWorksheet.h"
 
-#include "calc/form/CalcScene.h"
 #include "calc/experiments/Experiment.h"
 #include "calc/experiments/LeverBoard.h"
+#include "calc/form/CalcScene.h"
 #include "calc/rules/TaskQuantities.h"
 #include "look/basics/Layout.h"
-#include "print/CalcWorksheetLines.h"
-#include "print/PrintPage.h"
-#include "print/PrintQuantityLine.h"
+#include "print/page/PrintPage.h"
+#include "print/page/PrintQuantityLine.h"
+#include "print/plan/CalcWorksheetLines.h"
 
 #include <QPainter>
 

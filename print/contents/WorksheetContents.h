@@ -4,7 +4,7 @@
 #pragma once
 
 #include "formats/FileResult.h"
-#include "print/WorksheetContent.h"
+#include "print/page/WorksheetContent.h"
 
 #include <memory>
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/OpticsWorksheet.h"
+#include "print/contents/OpticsWorksheet.h"
 
 #include "look/screens/OpticsPainter.h"
 #include "optics/ConstructionPainter.h"
 #include "optics/OpticsTaskFile.h"
-#include "print/PrintPage.h"
+#include "print/page/PrintPage.h"
 
 #include <QPainter>
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/CalcWorksheetLines.h"
+#include "print/plan/CalcWorksheetLines.h"
 
-#include "calc/rules/GenerateExample.h"
-#include "calc/rules/LeverTask.h"
 #include "calc/basics/NumberText.h"
 #include "calc/basics/RandomSource.h"
+#include "calc/rules/GenerateExample.h"
+#include "calc/rules/LeverTask.h"
 #include "calc/rules/TaskQuantities.h"
 #include "formats/SiglaText.h"
 

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "print/PrintPage.h"
-#include "print/WorksheetContent.h"
+#include "print/page/PrintPage.h"
+#include "print/page/WorksheetContent.h"
 
 #include <QRectF>
 

@@ -1,11 +1,11 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/HistoryWorksheet.h"
+#include "print/contents/HistoryWorksheet.h"
 
 #include "history/HistoryDeckFile.h"
 #include "look/basics/TextElision.h"
-#include "print/PrintPage.h"
+#include "print/page/PrintPage.h"
 
 #include <QPainter>
 

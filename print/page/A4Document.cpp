@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/A4Document.h"
+#include "print/page/A4Document.h"
 
-#include "print/PrintPage.h"
-#include "print/PrintWorksheet.h"
+#include "print/page/PrintPage.h"
+#include "print/page/PrintWorksheet.h"
 
 #include <QBuffer>
 #include <QPageLayout>

@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/PrintWorksheet.h"
+#include "print/page/PrintWorksheet.h"
 
 #include "formats/SiglaText.h"
-#include "print/AssignmentLines.h"
-#include "print/PrintPage.h"
-#include "print/WorksheetCode.h"
-#include "print/WorksheetPlan.h"
+#include "print/page/PrintPage.h"
+#include "print/plan/AssignmentLines.h"
+#include "print/plan/WorksheetCode.h"
+#include "print/plan/WorksheetPlan.h"
 
 #include <QPagedPaintDevice>
 #include <QPainter>
