@@ -3,8 +3,8 @@
 
 #include "app/ResultsForms.h"
 
-#include "results/FrmChybovy.h"
-#include "results/FrmTabulka.h"
+#include "results/forms/FrmChybovy.h"
+#include "results/forms/FrmTabulka.h"
 #include "screen/ScreenHost.h"
 #include "services/Services.h"
 

@@ -12,8 +12,8 @@
 #include "files/SafeFile.h"
 #include "print/page/PrintPage.h"
 #include "print/report/ClassReportDocument.h"
-#include "results/ClassReport.h"
-#include "results/ResultsLogFormat.h"
+#include "results/log/ResultsLogFormat.h"
+#include "results/report/ClassReport.h"
 
 #include <QDir>
 #include <QGuiApplication>

@@ -9,8 +9,8 @@
 #include "files/SafeFile.h"
 #include "print/page/PrintPage.h"
 #include "print/report/ClassReportDocument.h"
-#include "results/ClassReport.h"
-#include "results/ResultsLog.h"
+#include "results/data/ResultsLog.h"
+#include "results/report/ClassReport.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "results/ClassReport.h"
+#include "results/report/ClassReport.h"
 
 #include <QByteArray>
 #include <QDate>

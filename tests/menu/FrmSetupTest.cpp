@@ -5,7 +5,7 @@
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
 #include "menu/WorksheetPrintSetup.h"
-#include "results/FrmTabulka.h"
+#include "results/forms/FrmTabulka.h"
 #include "screen/AnimationStrip.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"

@@ -3,13 +3,13 @@
 
 // The menu, the setup screen, the ranking and the pictures driven by keys
 // alone, through the window as the keyboard delivers them.
+#include "look/basics/PictureNames.h"
 #include "look/controls/FocusPainter.h"
 #include "look/screens/HelpPictureText.h"
-#include "look/basics/PictureNames.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
-#include "results/FrmTabulka.h"
+#include "results/forms/FrmTabulka.h"
 #include "screen/HelpScreens.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"

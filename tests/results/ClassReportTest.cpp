@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The class report's rules on a log written by the program's own writer.
-#include "results/ClassReport.h"
-#include "results/ResultsLog.h"
+#include "results/data/ResultsLog.h"
+#include "results/report/ClassReport.h"
 #include "tests/results/MadeUpClass.h"
 
 #include <QTemporaryDir>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/FrmTabulka.h"
-#include "results/RankingFile.h"
+#include "results/data/RankingFile.h"
+#include "results/forms/FrmTabulka.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "tests/support/FakeServices.h"

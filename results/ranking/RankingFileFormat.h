@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "results/RankingRecord.h"
+#include "results/ranking/RankingRecord.h"
 
 #include <QByteArray>
 #include <QList>

@@ -5,7 +5,7 @@
 
 #include "formats/FileOutcome.h"
 #include "formats/FileResult.h"
-#include "results/Ranking.h"
+#include "results/ranking/Ranking.h"
 
 #include <QString>
 

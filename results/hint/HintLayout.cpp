@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/HintLayout.h"
+#include "results/hint/HintLayout.h"
 
 #include "look/basics/Layout.h"
 #include "look/basics/PictureNames.h"

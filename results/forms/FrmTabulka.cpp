@@ -1,16 +1,16 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/FrmTabulka.h"
+#include "results/forms/FrmTabulka.h"
 
 #include "look/basics/Layout.h"
 #include "look/basics/Palette.h"
 #include "look/basics/PictureNames.h"
 #include "look/basics/TextElision.h"
-#include "results/MarkCalculator.h"
-#include "results/RankingFile.h"
-#include "results/RankingTableAccessible.h"
-#include "results/ResultsLog.h"
+#include "results/data/RankingFile.h"
+#include "results/data/ResultsLog.h"
+#include "results/forms/RankingTableAccessible.h"
+#include "results/ranking/MarkCalculator.h"
 #include "screen/Blits.h"
 #include "screen/Form.h"
 #include "screen/PictureButton.h"

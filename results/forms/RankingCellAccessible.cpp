@@ -1,18 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/RankingCellAccessible.h"
-
-#include "results/RankingTableAccessible.h"
+#include "results/forms/RankingCellAccessible.h"
 
 #include <QWidget>
 
 namespace orbeta {
 
-RankingCellAccessible::RankingCellAccessible(QWidget* label, int row, int column)
+RankingCellAccessible::RankingCellAccessible(QWidget* label, int row, int column, QWidget* header)
     : QAccessibleWidget(label, QAccessible::Cell)
     , m_row(row)
     , m_column(column)
+    , m_header(header)
 {
 }
 
@@ -25,10 +24,9 @@ void* RankingCellAccessible::interface_cast(QAccessible::InterfaceType type)
 
 QList<QAccessibleInterface*> RankingCellAccessible::columnHeaderCells() const
 {
-    QWidget* header = RankingTableAccessible::part(widget()->parentWidget(), -1, m_column);
-    if (!header)
+    if (!m_header)
         return {};
-    return {QAccessible::queryAccessibleInterface(header)};
+    return {QAccessible::queryAccessibleInterface(m_header)};
 }
 
 QAccessibleInterface* RankingCellAccessible::table() const

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/Ranking.h"
+#include "results/ranking/Ranking.h"
 
 #include "formats/LeadingNumber.h"
-#include "results/StoredText.h"
+#include "results/ranking/StoredText.h"
 
 #include <algorithm>
 

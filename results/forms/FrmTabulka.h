@@ -4,9 +4,9 @@
 #pragma once
 
 #include "formats/FileOutcome.h"
-#include "results/Ranking.h"
-#include "tasks/SeriesSetup.h"
+#include "results/ranking/Ranking.h"
 #include "screen/Form.h"
+#include "tasks/SeriesSetup.h"
 
 #include <QPointer>
 #include <QString>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/RankingTableAccessible.h"
+#include "results/forms/RankingTableAccessible.h"
 
-#include "results/RankingCellAccessible.h"
+#include "results/forms/RankingCellAccessible.h"
 
 #include <QWidget>
 
@@ -27,7 +27,9 @@ QAccessibleInterface* rankingAccessible(const QString&, QObject* object)
         return nullptr;
     if (row.toInt() < 0)
         return new QAccessibleWidget(widget, QAccessible::ColumnHeader);
-    return new RankingCellAccessible(widget, row.toInt(), widget->property(kColumnProperty).toInt());
+    const int column = widget->property(kColumnProperty).toInt();
+    return new RankingCellAccessible(widget, row.toInt(), column,
+                                     RankingTableAccessible::part(widget->parentWidget(), -1, column));
 }
 
 } // namespace

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "results/ReportRequest.h"
-#include "results/ResultsLogFormat.h"
+#include "results/log/ResultsLogFormat.h"
+#include "results/report/ReportRequest.h"
 #include "tasks/TaskTable.h"
 
 #include <QDate>

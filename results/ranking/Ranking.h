@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "results/RankingRecord.h"
-#include "results/RankingTableRow.h"
+#include "results/ranking/RankingRecord.h"
+#include "results/ranking/RankingTableRow.h"
 
 #include <QList>
 

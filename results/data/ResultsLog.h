@@ -5,8 +5,8 @@
 
 #include "formats/FileOutcome.h"
 #include "formats/FileResult.h"
-#include "results/ResultsLogEntry.h"
-#include "results/ResultsLogFormat.h"
+#include "results/log/ResultsLogEntry.h"
+#include "results/log/ResultsLogFormat.h"
 
 #include <QString>
 

@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/RankingFileFormat.h"
+#include "results/ranking/RankingFileFormat.h"
 
 #include "formats/Cp1250.h"
 #include "formats/LeadingNumber.h"
 #include "formats/LineCodec.h"
-#include "results/StoredText.h"
+#include "results/ranking/StoredText.h"
 
 namespace orbeta::results {
 namespace {

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "frame/HintWindow.h"
-#include "results/HintLayout.h"
+#include "results/hint/HintLayout.h"
 
 class QLabel;
 

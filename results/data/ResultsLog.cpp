@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/ResultsLog.h"
+#include "results/data/ResultsLog.h"
 
 #include "files/FileLock.h"
 #include "files/ResourcePath.h"

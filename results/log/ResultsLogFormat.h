@@ -4,7 +4,7 @@
 #pragma once
 
 #include "formats/FileError.h"
-#include "results/ResultsLogEntry.h"
+#include "results/log/ResultsLogEntry.h"
 
 #include <QByteArray>
 #include <QList>

@@ -4,14 +4,15 @@
 #pragma once
 
 #include <QAccessibleWidget>
+#include <QPointer>
 
 namespace orbeta {
 
 // One label of the results table as a table cell: its row, its column and the
-// heading over it.
+// heading over it, which the table hands over when it makes the cell.
 class RankingCellAccessible : public QAccessibleWidget, public QAccessibleTableCellInterface {
 public:
-    RankingCellAccessible(QWidget* label, int row, int column);
+    RankingCellAccessible(QWidget* label, int row, int column, QWidget* header);
 
     void* interface_cast(QAccessible::InterfaceType type) override;
 
@@ -27,6 +28,7 @@ public:
 private:
     int m_row;
     int m_column;
+    QPointer<QWidget> m_header;
 };
 
 } // namespace orbeta

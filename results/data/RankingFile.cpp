@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/RankingFile.h"
+#include "results/data/RankingFile.h"
 
 #include "files/FileLock.h"
 #include "files/ResourcePath.h"
 #include "files/SafeFile.h"
-#include "results/RankingFileFormat.h"
+#include "results/ranking/RankingFileFormat.h"
 
 
 namespace orbeta::results {

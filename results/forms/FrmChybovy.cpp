@@ -1,13 +1,13 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/FrmChybovy.h"
+#include "results/forms/FrmChybovy.h"
 
 #include "look/basics/Palette.h"
 #include "look/basics/PictureNames.h"
 #include "look/basics/TextElision.h"
-#include "results/HintTextFit.h"
-#include "results/HintTextLabel.h"
+#include "results/forms/HintTextLabel.h"
+#include "results/hint/HintTextFit.h"
 #include "screen/Blits.h"
 #include "screen/RoleAccessible.h"
 #include "screen/ScreenHost.h"

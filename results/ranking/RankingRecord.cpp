@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/RankingRecord.h"
+#include "results/ranking/RankingRecord.h"
 
 #include <algorithm>
 #include <cmath>
