@@ -6,9 +6,9 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 #include "cli/StandardOutput.h"
-#include "history/HistoryDeckFile.h"
-#include "history/HistoryRandom.h"
-#include "history/ScreenSeries.h"
+#include "history/data/HistoryDeckFile.h"
+#include "history/deck/ScreenSeries.h"
+#include "history/items/HistoryRandom.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,7 +3,7 @@
 
 #include "print/contents/HistoryWorksheet.h"
 
-#include "history/HistoryDeckFile.h"
+#include "history/data/HistoryDeckFile.h"
 #include "look/basics/TextElision.h"
 #include "print/page/PrintPage.h"
 

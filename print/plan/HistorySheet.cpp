@@ -3,8 +3,8 @@
 
 #include "print/plan/HistorySheet.h"
 
-#include "history/Derangement.h"
-#include "history/HistoryRandom.h"
+#include "history/items/Derangement.h"
+#include "history/items/HistoryRandom.h"
 
 namespace orbeta::print {
 namespace {

@@ -6,9 +6,9 @@
 // the records land in the ranking and the results log. Also the edges of
 // dragging and the short data files.
 #include "frame/HintWindow.h"
-#include "history/FrmDvojice.h"
-#include "history/FrmOsa.h"
-#include "history/HistoryBox.h"
+#include "history/forms/FrmDvojice.h"
+#include "history/forms/FrmOsa.h"
+#include "history/forms/HistoryBox.h"
 #include "look/basics/Layout.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"

@@ -5,15 +5,15 @@
 // starts on the first control and is always on a shown one, Tab reaches the
 // calculator and the toolbar, the function keys check, continue and show the
 // solution, Escape goes one step back; every control is named for a screen reader.
-#include "calc/form/FrmMech1.h"
 #include "calc/basics/Quantity.h"
 #include "calc/basics/RandomSource.h"
+#include "calc/form/FrmMech1.h"
 #include "calc/rules/TaskQuantities.h"
 #include "frame/HintWindow.h"
 #include "frame/SeriesSeeds.h"
-#include "history/FrmDvojice.h"
-#include "history/FrmOsa.h"
-#include "history/HistoryBox.h"
+#include "history/forms/FrmDvojice.h"
+#include "history/forms/FrmOsa.h"
+#include "history/forms/HistoryBox.h"
 #include "optics/FrmZobr.h"
 #include "optics/KeyboardRay.h"
 #include "optics/OpticsPicture.h"

@@ -3,10 +3,10 @@
 
 // Every text of the history files fits the place the forms show it in,
 // measured with the real font at the size the forms draw it.
-#include "history/HistoryFile.h"
-#include "look/screens/HistoryPainter.h"
+#include "history/items/HistoryFile.h"
 #include "look/basics/Layout.h"
 #include "look/basics/Typeface.h"
+#include "look/screens/HistoryPainter.h"
 
 #include <QFile>
 #include <QFontMetrics>

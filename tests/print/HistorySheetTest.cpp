@@ -6,7 +6,7 @@
 // assignments that fit their lines.
 #include "files/SafeFile.h"
 #include "formats/LineCodec.h"
-#include "history/HistoryFile.h"
+#include "history/items/HistoryFile.h"
 #include "look/basics/Typeface.h"
 #include "print/contents/HistoryWorksheet.h"
 #include "print/page/PrintPage.h"

@@ -4,7 +4,7 @@
 #pragma once
 
 #include "formats/FileResult.h"
-#include "history/HistoryItems.h"
+#include "history/items/HistoryItems.h"
 
 #include <QByteArray>
 #include <QString>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "history/HistoryForm.h"
-#include "history/PairScreen.h"
+#include "history/deck/PairScreen.h"
+#include "history/forms/HistoryForm.h"
 
 #include <array>
 #include <memory>

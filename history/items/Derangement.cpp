@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/Derangement.h"
+#include "history/items/Derangement.h"
 
-#include "history/HistoryRandom.h"
+#include "history/items/HistoryRandom.h"
 
 #include <algorithm>
 #include <numeric>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "history/HistoryItems.h"
+#include "history/items/HistoryItems.h"
 
 #include <QPoint>
 #include <QRect>

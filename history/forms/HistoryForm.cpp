@@ -1,12 +1,12 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/HistoryForm.h"
+#include "history/forms/HistoryForm.h"
 
-#include "history/HistoryBox.h"
-#include "history/HistoryBoxAccessible.h"
-#include "history/HistoryRandom.h"
-#include "history/ScreenSeries.h"
+#include "history/deck/ScreenSeries.h"
+#include "history/forms/HistoryBox.h"
+#include "history/forms/HistoryBoxAccessible.h"
+#include "history/items/HistoryRandom.h"
 #include "look/basics/Layout.h"
 #include "look/basics/Palette.h"
 #include "look/basics/PictureNames.h"

@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/PairScreen.h"
+#include "history/deck/PairScreen.h"
 
-#include "history/Derangement.h"
-#include "history/RecentItems.h"
+#include "history/items/Derangement.h"
+#include "history/items/RecentItems.h"
 
 #include <utility>
 

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/HistoryDeckFile.h"
+#include "history/data/HistoryDeckFile.h"
 
 #include "files/ResourcePath.h"
 #include "files/SafeFile.h"

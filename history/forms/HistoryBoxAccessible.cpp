@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/HistoryBoxAccessible.h"
+#include "history/forms/HistoryBoxAccessible.h"
 
-#include "history/HistoryBox.h"
+#include "history/forms/HistoryBox.h"
 
 namespace orbeta {
 namespace {

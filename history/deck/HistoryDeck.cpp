@@ -1,10 +1,10 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/HistoryDeck.h"
+#include "history/deck/HistoryDeck.h"
 
 #include "formats/SlovakCount.h"
-#include "history/HistoryFile.h"
+#include "history/items/HistoryFile.h"
 
 #include <set>
 

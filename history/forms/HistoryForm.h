@@ -5,7 +5,7 @@
 
 #include "frame/SeriesSeeds.h"
 #include "frame/TaskFrame.h"
-#include "history/HistoryDeck.h"
+#include "history/deck/HistoryDeck.h"
 
 #include <cstdint>
 #include <optional>

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "history/HistoryForm.h"
-#include "history/TimelineScreen.h"
+#include "history/deck/TimelineScreen.h"
+#include "history/forms/HistoryForm.h"
 
 #include <array>
 #include <memory>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/RecentItems.h"
+#include "history/items/RecentItems.h"
 
-#include "history/HistoryRandom.h"
+#include "history/items/HistoryRandom.h"
 
 #include <algorithm>
 

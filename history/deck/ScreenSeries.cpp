@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/ScreenSeries.h"
+#include "history/deck/ScreenSeries.h"
 
 #include <algorithm>
 

@@ -4,10 +4,10 @@
 #pragma once
 
 #include "formats/FileResult.h"
-#include "history/HistoryItems.h"
-#include "history/PairScreen.h"
-#include "history/RecentItems.h"
-#include "history/TimelineScreen.h"
+#include "history/deck/PairScreen.h"
+#include "history/deck/TimelineScreen.h"
+#include "history/items/HistoryItems.h"
+#include "history/items/RecentItems.h"
 
 #include <QByteArray>
 #include <QString>

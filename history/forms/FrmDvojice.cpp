@@ -1,15 +1,15 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "history/FrmDvojice.h"
+#include "history/forms/FrmDvojice.h"
 
-#include "history/HistoryBox.h"
-#include "history/HistoryDeckFile.h"
-#include "history/HistoryRandom.h"
-#include "look/screens/HistoryPainter.h"
+#include "history/data/HistoryDeckFile.h"
+#include "history/forms/HistoryBox.h"
+#include "history/items/HistoryRandom.h"
 #include "look/basics/Layout.h"
 #include "look/basics/PictureNames.h"
 #include "look/basics/Typeface.h"
+#include "look/screens/HistoryPainter.h"
 #include "screen/HelpScreens.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"

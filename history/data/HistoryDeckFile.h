@@ -4,7 +4,7 @@
 #pragma once
 
 #include "formats/FileResult.h"
-#include "history/HistoryDeck.h"
+#include "history/deck/HistoryDeck.h"
 
 #include <QString>
 
