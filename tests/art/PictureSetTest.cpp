@@ -3,7 +3,7 @@
 
 // The whole picture set: names the forms and the scenes load, sizes, and the
 // sprite rule (exact magenta where transparent, nothing near it anywhere else).
-#include "art/FullCatalogue.h"
+#include "art/pictures/FullCatalogue.h"
 #include "look/basics/Layout.h"
 #include "look/basics/Palette.h"
 #include "look/basics/PictureImage.h"

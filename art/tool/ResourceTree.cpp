@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "art/ResourceTree.h"
+#include "art/tool/ResourceTree.h"
 
-#include "art/BmpFile.h"
-#include "art/CursorFile.h"
-#include "art/PictureCatalogue.h"
-#include "art/WaveFile.h"
-#include "look/controls/CursorPainter.h"
+#include "art/catalogue/PictureCatalogue.h"
+#include "art/encoders/BmpFile.h"
+#include "art/encoders/CursorFile.h"
+#include "art/encoders/WaveFile.h"
 #include "look/basics/PictureNames.h"
+#include "look/controls/CursorPainter.h"
 
 #include <QDir>
 #include <QFile>

@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "art/ContactSheet.h"
+#include "art/tool/ContactSheet.h"
 
-#include "art/PictureCatalogue.h"
+#include "art/catalogue/PictureCatalogue.h"
 #include "look/basics/Typeface.h"
 
 #include <QPainter>

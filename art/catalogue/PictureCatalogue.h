@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "art/Picture.h"
+#include "art/catalogue/Picture.h"
 
 #include <QImage>
 #include <QList>

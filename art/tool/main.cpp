@@ -7,10 +7,10 @@
 //   orbeta-art --sheet FILE.png [--only TEXT]   a contact sheet to look at
 //   orbeta-art --list                       names and sizes
 //   orbeta-art --icons DIR                  the desktop icon in an icon theme's folders
-#include "art/ContactSheet.h"
-#include "art/DesktopIcons.h"
-#include "art/FullCatalogue.h"
-#include "art/ResourceTree.h"
+#include "art/pictures/FullCatalogue.h"
+#include "art/tool/ContactSheet.h"
+#include "art/tool/DesktopIcons.h"
+#include "art/tool/ResourceTree.h"
 #include "look/basics/Typeface.h"
 
 #include <QFile>

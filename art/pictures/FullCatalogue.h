@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "art/PictureCatalogue.h"
+#include "art/catalogue/PictureCatalogue.h"
 
 namespace orbeta {
 

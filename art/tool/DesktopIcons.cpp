@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "art/DesktopIcons.h"
+#include "art/tool/DesktopIcons.h"
 
 #include "look/controls/AppIconPainter.h"
 

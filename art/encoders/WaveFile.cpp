@@ -1,9 +1,9 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "art/WaveFile.h"
+#include "art/encoders/WaveFile.h"
 
-#include "art/LittleEndian.h"
+#include "art/encoders/LittleEndian.h"
 
 #include <algorithm>
 #include <cmath>

@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "art/ResourceTree.h"
+#include "art/tool/ResourceTree.h"
 
 #include <QList>
 
