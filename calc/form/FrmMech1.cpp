@@ -15,6 +15,7 @@
 #include "calc/tables/ShownTable.h"
 #include "calc/grading/SlipHint.h"
 #include "calc/grading/SolutionText.h"
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/TaskQuantities.h"
 #include "formats/SiglaText.h"
 #include "frame/HintWindow.h"
@@ -417,7 +418,7 @@ void FrmMech1::unlockAnsweredBoxes()
 std::vector<QLineEdit*> FrmMech1::boxesInLegendOrder() const
 {
     std::vector<QLineEdit*> boxes;
-    for (int box : TaskQuantities::boxesInLegendOrder(m_task))
+    for (int box : QuantityTable::boxesInLegendOrder(TaskQuantities::of(m_task)))
         boxes.push_back(TVstup[std::size_t(box - 1)]);
     boxes.insert(boxes.end(), TCil.begin(), TCil.end());
     return boxes;
