@@ -31,7 +31,12 @@ QDateTime DesktopServices::now() const
 
 void DesktopServices::play(Sound sound)
 {
-    Sounds::play(m_resources.installation(), sound);
+    m_sounds.play(m_resources.installation(), sound);
+}
+
+void DesktopServices::enableSounds()
+{
+    m_sounds.enable(m_resources.installation());
 }
 
 MessageAnswer DesktopServices::showMessage(const QString& title, const QString& text, MessageIcon icon,

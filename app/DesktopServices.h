@@ -29,12 +29,16 @@ public:
     KeyboardSwitch& keyboard() override { return m_keyboard; }
     Resources& resources() override { return m_resources; }
 
+    // After the first window is shown: see Sounds.
+    void enableSounds();
+
 private:
     QString m_messageScript;
     QElapsedTimer m_clock;
     DesktopKeyboardLayouts m_layouts;
     KeyboardSwitch m_keyboard{m_layouts};
     Resources m_resources;
+    Sounds m_sounds;
 };
 
 } // namespace orbeta

@@ -249,7 +249,7 @@ int runProgram(int argc, char** argv, const orbeta::LaunchOptions& options, cons
     // The splash may have been painted, and reported, while the menu was built.
     if (g_benchmarkDone)
         return 0;
-    orbeta::Sounds::enable(services.resources().installation());
+    services.enableSounds();
     return app.exec();
 }
 
