@@ -7,6 +7,7 @@
 #include "services/Services.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QString>
 
 namespace orbeta {
@@ -31,6 +32,9 @@ public:
 
     // After the first window is shown: see Sounds.
     void enableSounds();
+    // The program's window, above which message boxes and the print dialog
+    // open; without one they open on their own.
+    void setWindow(QWidget* window) { m_window = window; }
 
 private:
     QString m_messageScript;
@@ -39,6 +43,7 @@ private:
     KeyboardSwitch m_keyboard{m_layouts};
     Resources m_resources;
     Sounds m_sounds;
+    QPointer<QWidget> m_window;
 };
 
 } // namespace orbeta

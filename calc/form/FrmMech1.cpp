@@ -215,7 +215,7 @@ void FrmMech1::buildControls()
                                    ExperimentButton::Stop, ExperimentButton::StopPressed})
         m_startPictures[std::size_t(state)] = m_services.resources().picture(PictureNames::experimentButton(state));
     connect(PicStart, &PictureButton::mouseMoved, this, [this] {
-        EnterHoverItem(m_services, kHoverStart);
+        EnterHoverItem(m_services, *this, kHoverStart);
         showPointer(PicStart, PicStart->isEnabled() ? m_services.resources().handCursor() : m_services.resources().arrowCursor());
     });
     connect(PicStart, &PictureButton::mousePressed, this, [this] {
@@ -534,7 +534,7 @@ void FrmMech1::hoverTable(int row)
     if (row < 1 || !answering())
         return;
     if (m_example.tableActive()) {
-        EnterHoverItem(m_services, std::uint8_t(kHoverTableRow + row));
+        EnterHoverItem(m_services, *this, std::uint8_t(kHoverTableRow + row));
         showPointer(this, m_services.resources().handCursor());
     } else {
         showPointer(this, m_services.resources().arrowCursor());
