@@ -217,7 +217,7 @@ void FrmDvojice::addTourStates(Tour& tour, Services& services, ResultsLink& resu
     tour.add(QStringLiteral("frm_Dvojice"), QStringLiteral("help"), [&services](ScreenHost& host) {
         if (QWidget* previous = host.findForm(QStringLiteral("frm_Dvojice")))
             host.unloadForm(previous);
-        ShowHelpPicture(services, PictureNames::taskHelp(QStringLiteral("6a")), nullptr);
+        ShowHelpPicture(services, &host, PictureNames::taskHelp(QStringLiteral("6a")), nullptr);
     });
 }
 

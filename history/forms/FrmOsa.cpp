@@ -333,7 +333,7 @@ void FrmOsa::addTourStates(Tour& tour, Services& services, ResultsLink& results)
         tour.add(QStringLiteral("frm_Osa"), taskCode + QStringLiteral("-help"), [taskCode, &services](ScreenHost& host) {
             if (QWidget* previous = host.findForm(QStringLiteral("frm_Osa")))
                 host.unloadForm(previous);
-            ShowHelpPicture(services, PictureNames::taskHelp(taskCode), nullptr);
+            ShowHelpPicture(services, &host, PictureNames::taskHelp(taskCode), nullptr);
         });
     }
 }

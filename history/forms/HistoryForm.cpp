@@ -303,7 +303,7 @@ void HistoryForm::moveFocus(int step)
     if (n == 0)
         return;
     m_focus = (m_focus + step + n) % n;
-    EnterHoverItem(m_services, std::uint8_t(kHoverBox + m_focus));
+    EnterHoverItem(m_services, *this, std::uint8_t(kHoverBox + m_focus));
     showFocus();
 }
 
@@ -397,7 +397,7 @@ void HistoryForm::startDrag(int index, QPoint at)
 void HistoryForm::moveDrag(int index, QPoint at)
 {
     if (!evaluated())
-        EnterHoverItem(m_services, kHoverBox);
+        EnterHoverItem(m_services, *this, kHoverBox);
     showPointer(box(index), evaluated() ? m_services.resources().arrowCursor() : m_services.resources().handCursor());
     if (!m_dragging)
         return;

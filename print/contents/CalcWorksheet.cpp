@@ -3,6 +3,7 @@
 
 #include "print/contents/CalcWorksheet.h"
 
+#include "calc/basics/QuantityTable.h"
 #include "calc/experiments/Experiment.h"
 #include "calc/experiments/LeverBoard.h"
 #include "calc/form/CalcScene.h"
@@ -58,7 +59,7 @@ CalcExample printedScene(const CalcExample& e)
 {
     CalcExample shown = e;
     if (auto* x = std::get_if<MechanicalWorkValues>(&shown.values);
-        x && TaskQuantities::named(TaskQuantities::of(e.task), "s").askedIn(e))
+        x && QuantityTable::named(TaskQuantities::of(e.task), "s").askedIn(e))
         x->s = 0;
     return shown;
 }

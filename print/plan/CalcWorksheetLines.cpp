@@ -4,6 +4,7 @@
 #include "print/plan/CalcWorksheetLines.h"
 
 #include "calc/basics/NumberText.h"
+#include "calc/basics/QuantityTable.h"
 #include "calc/basics/RandomSource.h"
 #include "calc/rules/GenerateExample.h"
 #include "calc/rules/LeverTask.h"
@@ -100,7 +101,7 @@ LineFace unitFace(const Quantity& q)
 
 QString valueText(const Quantity& q, const CalcExample& e, int decimals)
 {
-    return GroupThousands(TaskQuantities::valueText(q.read(e.values), decimals).trimmed());
+    return GroupThousands(QuantityTable::valueText(q.read(e.values), decimals).trimmed());
 }
 
 CalcWorksheetLine quantityLine(const Quantity& q, const CalcExample& e, int decimals, bool asked, bool answers)
@@ -278,7 +279,7 @@ std::vector<CalcWorksheetLine> CalcWorksheetLines::lines(const CalcSheetExample&
     const auto quantities = TaskQuantities::of(e.task);
     std::vector<CalcWorksheetLine> lines;
     for (std::size_t i = 0; i < layout.quantities.size() && layout.quantities[i].name; ++i) {
-        const Quantity& q = TaskQuantities::named(quantities, layout.quantities[i].name);
+        const Quantity& q = QuantityTable::named(quantities, layout.quantities[i].name);
         const bool asked = askedIn(q, e);
         const int offset = layout.offsetsMm[i];
         if (asked && q.inTable && sheet.offersRows()) {

@@ -69,7 +69,7 @@ FrmTabulka::FrmTabulka(Services& services, const SeriesSetup& setup, const QStri
     picKonec->setPictures(m_services.resources().picture(PictureNames::resultsBack(ButtonLook::Normal)),
                           m_services.resources().picture(PictureNames::resultsBack(ButtonLook::Highlighted)));
     connect(picKonec, &PictureButton::mouseMoved, this, [this] {
-        EnterHoverItem(m_services, kBackHoverId);
+        EnterHoverItem(m_services, *this, kBackHoverId);
         picKonec->showHighlighted();
     });
     connect(picKonec, &PictureButton::clicked, this, &FrmTabulka::back);
@@ -79,7 +79,7 @@ FrmTabulka::FrmTabulka(Services& services, const SeriesSetup& setup, const QStri
     setAccessibleName(QStringLiteral("Tabuľka výsledkov"));
     connect(this, &Form::backgroundMouseMoved, this, [this] {
         picKonec->showNormal();
-        ClearHoverItem();
+        ClearHoverItem(*this);
     });
 
     // The table's own widget holds its headings and cells, so that a screen
@@ -134,7 +134,7 @@ FrmTabulka::FrmTabulka(Services& services, const SeriesSetup& setup, const QStri
                                    + read.error().message(),
                                MessageIcon::Warning);
     showRanking();
-    ClearHoverItem();
+    ClearHoverItem(*this);
 }
 
 results::RankingFile FrmTabulka::rankingFile() const
@@ -250,7 +250,7 @@ void FrmTabulka::reportWriteFailures(const FileOutcome& log)
 void FrmTabulka::back()
 {
     PlayClickSound(m_services);
-    ScreenHost* host = ScreenHost::instance();
+    ScreenHost* host = ScreenHost::of(this);
     if (!host)
         return;
     if (ReturnForm)

@@ -11,6 +11,7 @@
 #include "calc/rules/GenerateExample.h"
 #include "calc/basics/Quantity.h"
 #include "calc/basics/RandomSource.h"
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/TaskQuantities.h"
 #include "frame/HintWindow.h"
 #include "look/scenes/LabScene.h"
@@ -293,7 +294,7 @@ TEST_F(CalcSeriesTest, ParallelResistorsNeedTheTotalCurrentToo)
     runExperiment(*form);
     for (const Quantity& q : TaskQuantities::of(e.task)) {
         if (!q.askedIn(e)) {
-            EXPECT_EQ(form->answerBox(q.box)->text(), TaskQuantities::valueText(q.read(e.values), q.decimals)) << q.name;
+            EXPECT_EQ(form->answerBox(q.box)->text(), QuantityTable::valueText(q.read(e.values), q.decimals)) << q.name;
         }
     }
     answerRight(*form);

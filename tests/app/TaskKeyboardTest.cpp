@@ -171,7 +171,7 @@ TEST_F(TaskKeyboardTest, TabReachesTheCalculatorAndTheToolbarAndEscapeGoesBack)
         ASSERT_TRUE(tabUntil([&] { return focus() == form->topButton(i); })) << i;
     ASSERT_TRUE(tabUntil([&] { return focus() == form->topButton(3); }));
     key(Qt::Key_Space);
-    EXPECT_NE(ScreenHost::instance()->currentForm(), form);
+    EXPECT_NE(host.currentForm(), form);
     host.showForm(form);
 
     // A wrong check: F9 shows the solution, Escape shuts it, then Escape asks before answers are lost.
@@ -230,7 +230,7 @@ TEST_F(TaskKeyboardTest, TheLeverTakesTheFocusAndAChosenWeightIsLifted)
     key(Qt::Key_Escape);
     EXPECT_FALSE(form->lever().moving());
     EXPECT_EQ(form->lever().position(2), rest);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), form);
+    EXPECT_EQ(host.currentForm(), form);
 }
 
 TEST_F(TaskKeyboardTest, AnOpticsSeriesRunsByKeysAloneWithItsSolutionByF9)

@@ -76,7 +76,7 @@ protected:
     // The focus inside the scaled stage the window shows.
     QWidget* focus() const { return host->stage()->focusWidget(); }
     template <typename T>
-    static T* current() { return qobject_cast<T*>(ScreenHost::instance()->currentForm()); }
+    T* current() const { return qobject_cast<T*>(host->currentForm()); }
 
     void finishAnimations(FrmSetup* setup)
     {
@@ -164,7 +164,7 @@ TEST_F(KeyboardPathTest, MenuToSetupToTheTaskForm)
     key(Qt::Key_Tab);
     key(Qt::Key_Return);
     ASSERT_NE(taskForm, nullptr);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), taskForm.data());
+    EXPECT_EQ(host->currentForm(), taskForm.data());
     EXPECT_EQ(setup->setup().pupilName, QStringLiteral("Ema"));
     EXPECT_EQ(setup->setup().exampleCount, 15);
     EXPECT_FALSE(setup->isVisible());
@@ -182,18 +182,18 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     EXPECT_EQ(setup->setup().taskCode, QStringLiteral("1b"));
 
     key(Qt::Key_F1);
-    QWidget* help = ScreenHost::instance()->currentForm();
+    QWidget* help = host->currentForm();
     EXPECT_EQ(help->objectName(), QStringLiteral("frm_Intro"));
     EXPECT_EQ(focus(), help);
     key(Qt::Key_Shift);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), help);
+    EXPECT_EQ(host->currentForm(), help);
     key(Qt::Key_X);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+    EXPECT_EQ(host->currentForm(), setup);
     EXPECT_EQ(focus(), setup->nameField());
     // Asked for on "Pomoc", the help gives the focus back to it.
     setup->helpButton()->setFocus();
     key(Qt::Key_Space);
-    ASSERT_EQ(ScreenHost::instance()->currentForm()->objectName(), QStringLiteral("frm_Intro"));
+    ASSERT_EQ(host->currentForm()->objectName(), QStringLiteral("frm_Intro"));
     key(Qt::Key_X);
     EXPECT_EQ(focus(), setup->helpButton());
     setup->nameField()->setFocus();
@@ -205,7 +205,7 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     EXPECT_EQ(setup->setup().exampleCount, 3);
     ASSERT_NE(current<FrmTabulka>(), nullptr);
     key(Qt::Key_Escape);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+    EXPECT_EQ(host->currentForm(), setup);
     finishAnimations(setup);
     // Tab from the name round every control and back.
     QList<QWidget*> visited;
@@ -225,13 +225,13 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
         key(Qt::Key_Tab);
         EXPECT_EQ(focus(), table->backButton());
         key(leave);
-        EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+        EXPECT_EQ(host->currentForm(), setup);
         EXPECT_EQ(focus(), setup->nameField());
     }
     EXPECT_EQ(seriesStarted, 4);
 
     key(Qt::Key_Escape);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host->currentForm(), menu);
     EXPECT_EQ(focus(), menu->taskButton(2));
 
     // Shift+Tab from the tasks: topics, then round to "Koniec".
@@ -243,7 +243,7 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     key(Qt::Key_Return);
     key(Qt::Key_Escape);
     EXPECT_EQ(services.messages, (QStringList{endQuestion(), endQuestion()}));
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host->currentForm(), menu);
 
     key(Qt::Key_Left);
     EXPECT_EQ(focus(), menu->helpButton());
@@ -252,22 +252,22 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     key(Qt::Key_Up);
     EXPECT_EQ(focus(), menu->helpButton());
     key(Qt::Key_Space);
-    QWidget* credits = ScreenHost::instance()->currentForm();
+    QWidget* credits = host->currentForm();
     EXPECT_EQ(credits->accessibleName(), QStringLiteral("O programe"));
     // The painted words, key lists too, reach a screen reader.
     EXPECT_TRUE(credits->accessibleDescription().contains(QStringLiteral("Klávesy v ponuke: šípky alebo Tab")));
     EXPECT_TRUE(HelpPictureText::of(PictureNames::taskHelp(QStringLiteral("1a"))).contains(QStringLiteral("Ako postupovať")));
     key(Qt::Key_Return);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host->currentForm(), menu);
 }
 
 // The splash ends at a key, and the menu takes the focus.
 TEST_F(KeyboardPathTest, SplashEndsAtAKey)
 {
     ShowSplash(services, *host, QString(), menu);
-    ASSERT_NE(ScreenHost::instance()->currentForm(), menu);
+    ASSERT_NE(host->currentForm(), menu);
     key(Qt::Key_Space);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host->currentForm(), menu);
     EXPECT_EQ(focus(), menu->topicButton(1));
 }
 
@@ -348,5 +348,5 @@ TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
     key(Qt::Key_Escape);
 
     key(Qt::Key_F1);
-    expectNamed(ScreenHost::instance()->currentForm());
+    expectNamed(host->currentForm());
 }

@@ -232,7 +232,7 @@ TEST_F(FrmTabulkaTest, BackShowsTheReturnFormAndUnloadsTheTable)
     QTest::mouseRelease(table->backButton(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(host.currentForm(), table);
     QTest::mouseClick(table->backButton(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+    EXPECT_EQ(host.currentForm(), setup);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull());
 }
