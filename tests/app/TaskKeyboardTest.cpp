@@ -17,8 +17,8 @@
 #include "optics/FrmZobr.h"
 #include "optics/KeyboardRay.h"
 #include "optics/OpticsPicture.h"
-#include "screen/PictureButton.h"
 #include "tests/app/TaskSeriesFixture.h"
+#include "tests/support/AccessibleNames.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -32,16 +32,12 @@
 #include <functional>
 
 using namespace orbeta;
+using test::accessibleName;
+using test::expectEveryControlNamed;
 using test::seededRandom;
 using test::typed;
 
 namespace {
-
-QString accessibleName(QWidget* widget)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
 
 class TaskKeyboardTest : public test::TaskSeriesFixture {
 protected:
@@ -102,26 +98,6 @@ protected:
         key(Qt::Key_Return);
     }
 };
-
-// Every control a pupil can reach on the form (and the hidden marks) has a name.
-void expectNamed(QWidget* form)
-{
-    EXPECT_FALSE(accessibleName(form).isEmpty());
-    for (QWidget* control : form->findChildren<QWidget*>()) {
-        if (control->focusPolicy() == Qt::NoFocus && !qobject_cast<PictureButton*>(control))
-            continue;
-        EXPECT_FALSE(accessibleName(control).isEmpty())
-            << control->metaObject()->className() << " at " << control->x() << "," << control->y();
-    }
-    // What a screen reader walks: no nameless filler among the form's children.
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form);
-    for (int i = 0; i < face->childCount(); ++i) {
-        QAccessibleInterface* child = face->child(i);
-        EXPECT_FALSE(child->role() == QAccessible::Client && child->text(QAccessible::Name).isEmpty())
-            << child->object()->metaObject()->className() << " at " << child->rect().x() << ","
-            << child->rect().y();
-    }
-}
 
 } // namespace
 
@@ -300,7 +276,7 @@ TEST_F(TaskKeyboardTest, EveryControlOfTheTaskFormsHasAnAccessibleName)
     choose(QStringLiteral("1d"), 3);
     FrmMech1* calc = show(FrmMech1::open(services, results, series, CalcTask::NonUniformMotion, 3, &setup, host.stage()));
     ASSERT_TRUE(calc);
-    expectNamed(calc);
+    expectEveryControlNamed(calc);
     // A box says its quantity and unit.
     for (const Quantity& q : TaskQuantities::of(CalcTask::NonUniformMotion)) {
         if (q.box > 0 && !q.unit.empty()) {
@@ -308,14 +284,14 @@ TEST_F(TaskKeyboardTest, EveryControlOfTheTaskFormsHasAnAccessibleName)
         }
     }
     choose(QStringLiteral("2e"), 3);
-    expectNamed(show(FrmMech1::open(services, results, series, CalcTask::Lever, 3, &setup, host.stage())));
+    expectEveryControlNamed(show(FrmMech1::open(services, results, series, CalcTask::Lever, 3, &setup, host.stage())));
     choose(QStringLiteral("4b"), 3);
-    expectNamed(show(FrmZobr::open(services, results, series, OpticsTask::Lens, seededRandom(), 3, &setup, host.stage())));
+    expectEveryControlNamed(show(FrmZobr::open(services, results, series, OpticsTask::Lens, seededRandom(), 3, &setup, host.stage())));
     choose(QStringLiteral("6a"), 10);
-    expectNamed(show(FrmDvojice::open(services, results, series, 1, &setup, host.stage())));
+    expectEveryControlNamed(show(FrmDvojice::open(services, results, series, 1, &setup, host.stage())));
     choose(QStringLiteral("6c"), 10);
     FrmOsa* events = show(FrmOsa::open(services, results, series, HistoryCode::Events, 1, &setup, host.stage()));
-    expectNamed(events);
+    expectEveryControlNamed(events);
     // A discovery's box says the year it stands under.
     EXPECT_EQ(events->box(2)->accessibleName(),
               events->box(2)->text() + QStringLiteral(", riadok 2, rok ") + events->screen().topText(2));
