@@ -18,6 +18,7 @@
 #include "optics/KeyboardRay.h"
 #include "optics/OpticsPicture.h"
 #include "tests/app/TaskSeriesFixture.h"
+#include "tests/optics/KeyboardAim.h"
 #include "tests/support/AccessibleNames.h"
 
 #include <QAccessible>
@@ -28,7 +29,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
 using namespace orbeta;
@@ -83,18 +83,9 @@ protected:
         ASSERT_EQ(focus(), form.picture());
         const QPoint start = e.rayPoints[std::size_t(ray)][0];
         KeyboardRay aim(start, 2 * start - e.objectTop);
-        const QPoint target = form.drawing().correctEnd(ray, KeyboardRay::kLength);
-        const double wanted = std::atan2(double(target.y() - start.y()), double(target.x() - start.x())) * 180 / M_PI;
-        for (bool fine : {false, true}) {
-            const double step = fine ? KeyboardRay::kFineStep : KeyboardRay::kStep;
-            for (int n = 0; n < 400; ++n) {
-                const double diff = std::remainder(wanted - aim.degrees(), 360.0);
-                if (std::abs(diff) <= step / 2)
-                    break;
-                aim.turn(diff > 0, fine);
-                key(diff > 0 ? Qt::Key_Right : Qt::Key_Left, fine ? Qt::ShiftModifier : Qt::NoModifier);
-            }
-        }
+        test::aimKeyboardRay(aim, form.drawing().correctEnd(ray, KeyboardRay::kLength), [this](bool right, bool fine) {
+            key(right ? Qt::Key_Right : Qt::Key_Left, fine ? Qt::ShiftModifier : Qt::NoModifier);
+        });
         key(Qt::Key_Return);
     }
 };
