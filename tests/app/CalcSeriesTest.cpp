@@ -39,11 +39,7 @@ class CalcSeriesTest : public test::TaskSeriesFixture {
 protected:
     FrmMech1* open(CalcTask task, std::uint64_t seed)
     {
-        auto form = FrmMech1::open(services, results, series, task, seed, &setup, host.stage());
-        EXPECT_TRUE(form);
-        FrmMech1* raw = form.release();
-        host.showForm(raw);
-        return raw;
+        return show(FrmMech1::open(services, results, series, task, seed, &setup, host.stage()));
     }
 
     // Runs the experiment to its end on the fake clock.
@@ -152,18 +148,10 @@ protected:
 
 TEST_F(CalcSeriesTest, RightAnswersOfEveryTaskAreJudgedRightAndTheSeriesIsRecordedOnce)
 {
-    for (const auto& [code, task] : {std::pair{"1a", CalcTask::LiquidDensity}, std::pair{"1b", CalcTask::SolidDensity},
-                                     std::pair{"1c", CalcTask::UniformMotion},
-                                     std::pair{"1d", CalcTask::NonUniformMotion},
-                                     std::pair{"2a", CalcTask::LiquidPressure}, std::pair{"2b", CalcTask::MechanicalWork},
-                                     std::pair{"2c", CalcTask::WinchPower}, std::pair{"2d", CalcTask::WinchEnergy},
-                                     std::pair{"2e", CalcTask::Lever}, std::pair{"3a", CalcTask::Heat},
-                                     std::pair{"3b", CalcTask::Melting}, std::pair{"5a", CalcTask::OhmsLaw},
-                                     std::pair{"5b", CalcTask::ElectricEnergy}, std::pair{"5c", CalcTask::ElectricPower},
-                                     std::pair{"5d", CalcTask::SeriesResistors},
-                                     std::pair{"5e", CalcTask::ParallelResistors}}) {
-        SCOPED_TRACE(code);
-        choose(QString::fromLatin1(code), 3);
+    for (CalcTask task : kAllCalcTasks) {
+        const QString code = calcTaskCode(task);
+        SCOPED_TRACE(code.toStdString());
+        choose(code, 3);
         const int logBefore = logLines();
         FrmMech1* form = open(task, 40);
         QPointer<FrmMech1> alive(form);
@@ -176,7 +164,7 @@ TEST_F(CalcSeriesTest, RightAnswersOfEveryTaskAreJudgedRightAndTheSeriesIsRecord
             EXPECT_TRUE(form->continueButton()->isEnabled());
             QTest::mouseClick(form->continueButton(), Qt::LeftButton);
         }
-        expectRecorded(QString::fromLatin1(code), 3, 0, logBefore);
+        expectRecorded(code, 3, 0, logBefore);
         EXPECT_FALSE(alive);
     }
 }

@@ -45,11 +45,10 @@ class OpticsSeriesTest : public test::TaskSeriesFixture {
 protected:
     FrmZobr* open(OpticsTask task, std::uint64_t seed)
     {
-        auto form = FrmZobr::open(services, results, series, task, seededRandom(), seed, &setup, host.stage());
-        FrmZobr* raw = form.release();
-        if (raw)
-            host.showForm(raw);
-        return raw;
+        FrmZobr* form = FrmZobr::open(services, results, series, task, seededRandom(), seed, &setup, host.stage()).release();
+        if (form)
+            host.showForm(form);
+        return form;
     }
 
     void drawRight(FrmZobr& form, int ray)
