@@ -407,20 +407,27 @@ TEST_F(CalcSeriesTest, TheLeverTakesDraggedWeightsUntilTheCheck)
     EXPECT_EQ(form->lever().position(right), target);
 }
 
-// The same lever without the mouse: a digit chooses the weight, the arrows
-// carry it from mark to mark, Enter hangs it and Escape takes it back.
+// The same lever without the mouse: the focus starts on the scene, a digit
+// lifts its weight at once, the arrows carry it from mark to mark, Escape puts
+// it back before it leaves the form, and Enter hangs it.
 TEST_F(CalcSeriesTest, TheLeverWorksFromTheKeyboard)
 {
     FrmMech1* form = openLeverAsking(2);
     const auto& x = std::get<LeverValues>(form->example().values);
     QWidget* pic = form->scenePicture();
-    pic->setFocus();
+    ASSERT_EQ(focus(), pic);
+    EXPECT_EQ(form->framedControl(), pic);
+    const QPoint rest = form->lever().position(1);
     QTest::keyClick(pic, Qt::Key_1);
+    EXPECT_EQ(form->lever().moving(), 1);
+    EXPECT_LT(form->lever().position(1).y(), rest.y());
     for (int step = 0; step < x.placedMark(); ++step)
         QTest::keyClick(pic, Qt::Key_Right);
     EXPECT_EQ(form->lever().keyMark(), x.placedMark());
     QTest::keyClick(pic, Qt::Key_Escape);
-    EXPECT_FALSE(form->lever().weightHung());
+    EXPECT_FALSE(form->lever().moving());
+    EXPECT_EQ(form->lever().position(1), rest);
+    EXPECT_EQ(host.currentForm(), form);
     QTest::keyClick(pic, Qt::Key_1);
     for (int step = 0; step < x.placedMark(); ++step)
         QTest::keyClick(pic, Qt::Key_Right);

@@ -180,26 +180,6 @@ TEST_F(TaskKeyboardTest, F7AndF8MarkTheTableRowsRoundAndRound)
     EXPECT_EQ(form->markedRow(), 1);
 }
 
-// The lever's weights are its answer: the focus starts on the scene, and a
-// weight chosen by its number is lifted at once.
-TEST_F(TaskKeyboardTest, TheLeverTakesTheFocusAndAChosenWeightIsLifted)
-{
-    choose(QStringLiteral("2e"), 3);
-    FrmMech1* form = show(FrmMech1::open(services, results, series, CalcTask::Lever, 5, &setup, host.stage()));
-    ASSERT_TRUE(form);
-    ASSERT_EQ(focus(), form->scenePicture());
-    EXPECT_EQ(form->framedControl(), form->scenePicture());
-    const QPoint rest = form->lever().position(2);
-    key(Qt::Key_2);
-    EXPECT_EQ(form->lever().moving(), 2);
-    EXPECT_LT(form->lever().position(2).y(), rest.y());
-    // Escape puts it back first, and only then leaves.
-    key(Qt::Key_Escape);
-    EXPECT_FALSE(form->lever().moving());
-    EXPECT_EQ(form->lever().position(2), rest);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), form);
-}
-
 TEST_F(TaskKeyboardTest, AnOpticsSeriesRunsByKeysAloneWithItsSolutionByF9)
 {
     choose(QStringLiteral("4a"), 2);
