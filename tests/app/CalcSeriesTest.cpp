@@ -472,6 +472,7 @@ TEST_F(CalcSeriesTest, AfterTheRunTheCaretWaitsInTheFirstOpenBoxOfTheLegend)
     // After the boxes the calculator: "2*3" typed there never lands in an answer.
     QTest::keyClick(focus(), Qt::Key_Tab);
     ASSERT_EQ(focus(), form->calculatorInput());
+    EXPECT_EQ(form->framedControl(), form->calculatorInput());
     QTest::keyClicks(focus(), QStringLiteral("2*3"));
     EXPECT_EQ(form->calculatorInput()->text(), QStringLiteral("2*3"));
     EXPECT_TRUE(first->text().isEmpty());
