@@ -17,7 +17,6 @@
 #include "look/basics/Layout.h"
 #include "look/basics/PictureNames.h"
 #include "screen/PictureButton.h"
-#include "screen/ScreenHost.h"
 #include "services/Resources.h"
 #include "tests/app/TaskSeriesFixture.h"
 

@@ -6,12 +6,10 @@
 // the ranking and the results log, wrong ones get the ray-by-ray feedback.
 #include "calc/basics/RandomSource.h"
 #include "formats/LineCodec.h"
-#include "frame/SeriesSeeds.h"
 #include "optics/FrmZobr.h"
 #include "optics/OpticsPicture.h"
 #include "optics/OpticsSceneFile.h"
 #include "screen/PictureButton.h"
-#include "screen/ScreenHost.h"
 #include "tests/app/TaskSeriesFixture.h"
 
 #include <QDir>

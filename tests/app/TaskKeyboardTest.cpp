@@ -7,10 +7,8 @@
 // solution, Escape goes one step back; every control is named for a screen reader.
 #include "calc/form/FrmMech1.h"
 #include "calc/basics/Quantity.h"
-#include "calc/basics/RandomSource.h"
 #include "calc/rules/TaskQuantities.h"
 #include "frame/HintWindow.h"
-#include "frame/SeriesSeeds.h"
 #include "history/FrmDvojice.h"
 #include "history/FrmOsa.h"
 #include "history/HistoryBox.h"
