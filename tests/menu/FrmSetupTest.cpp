@@ -218,14 +218,17 @@ TEST_F(FrmSetupTest, ContinueWithoutItsTaskFormDoesNothing)
     EXPECT_TRUE(setup->isVisible());
 }
 
-// A cancelled dialog prints nothing; a confirmed one prints the copies as
-// worksheets on A4 at 300 dpi, whatever the pupil picked, and opens no form.
+// The dialog proposes a file named after the task and the date; cancelled it
+// prints nothing, confirmed it prints the copies as worksheets on A4 at
+// 300 dpi, whatever the pupil picked, and opens no form.
 TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
 {
     StandInTaskForms forms;
     forms.install(taskForms, TaskFormKind::Osa);
     bool confirm = false;
-    services.printDialog = [&confirm](QPrinter& printer) {
+    QString proposed;
+    services.printDialog = [&confirm, &proposed](QPrinter& printer) {
+        proposed = printer.outputFileName();
         printer.setCopyCount(3);
         printer.setPageOrientation(QPageLayout::Landscape);
         printer.setPageSize(QPageSize(QPageSize::Letter));
@@ -236,6 +239,11 @@ TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
     finishAnimations(setup);
     click(setup->printButton());
     EXPECT_EQ(forms.frames, 0);
+    EXPECT_EQ(proposed, WorksheetPrintSetup::proposedFileName(
+                            WorksheetPrintSetup::proposedFolder(
+                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                QStandardPaths::writableLocation(QStandardPaths::HomeLocation)),
+                            QStringLiteral("6c"), services.now().date()));
 
     confirm = true;
     click(setup->printButton());
@@ -252,7 +260,7 @@ TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
 
 // Printing to a file proposes the documents folder and a name from the task
 // and the date; a new account without a documents folder gets its home.
-TEST_F(FrmSetupTest, PrintToFileProposesTheTaskAndTheDateInTheDocumentsFolder)
+TEST(WorksheetPrintSetup, ProposesTheTaskAndTheDateInTheDocumentsFolder)
 {
     EXPECT_EQ(WorksheetPrintSetup::proposedFileName(QStringLiteral("/home/jana/Dokumenty"), QStringLiteral("1a"),
                                                     QDate(2026, 3, 6)),
@@ -263,23 +271,6 @@ TEST_F(FrmSetupTest, PrintToFileProposesTheTaskAndTheDateInTheDocumentsFolder)
     EXPECT_EQ(WorksheetPrintSetup::proposedFolder(QString(), home.path()), home.path());
     ASSERT_TRUE(QDir().mkdir(documents));
     EXPECT_EQ(WorksheetPrintSetup::proposedFolder(documents, home.path()), documents);
-
-    StandInTaskForms forms;
-    forms.install(taskForms, TaskFormKind::Osa);
-    QString proposed;
-    services.printDialog = [&proposed](QPrinter& printer) {
-        proposed = printer.outputFileName();
-        return false;
-    };
-    FrmSetup* setup = open(QStringLiteral("6c"));
-    press(setup->countButton(1));
-    finishAnimations(setup);
-    click(setup->printButton());
-    EXPECT_EQ(proposed, WorksheetPrintSetup::proposedFileName(
-                            WorksheetPrintSetup::proposedFolder(
-                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                QStandardPaths::writableLocation(QStandardPaths::HomeLocation)),
-                            QStringLiteral("6c"), services.now().date()));
 }
 
 TEST_F(FrmSetupTest, HelpShowsThePictureAndAClickReturns)

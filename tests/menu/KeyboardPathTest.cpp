@@ -14,6 +14,7 @@
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "tasks/TaskTable.h"
+#include "tests/support/AccessibleNames.h"
 #include "tests/support/FakeServices.h"
 
 #include <QAccessible>
@@ -25,6 +26,7 @@
 #include <gtest/gtest.h>
 
 using namespace orbeta;
+using test::expectEveryControlNamed;
 
 namespace {
 
@@ -271,35 +273,6 @@ TEST_F(KeyboardPathTest, SplashEndsAtAKey)
     EXPECT_EQ(focus(), menu->topicButton(1));
 }
 
-namespace {
-
-// Every control a pupil can reach on the form, and the form itself, has a
-// Slovak name; the picture buttons say they are buttons or choices.
-void expectNamed(QWidget* form)
-{
-    SCOPED_TRACE(form->objectName().toStdString());
-    QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(form);
-    ASSERT_NE(screen, nullptr);
-    EXPECT_FALSE(screen->text(QAccessible::Name).isEmpty());
-    int controls = form->focusPolicy() == Qt::NoFocus ? 0 : 1;
-    for (QWidget* control : form->findChildren<QWidget*>()) {
-        if (!control->isVisibleTo(form) || control->focusPolicy() == Qt::NoFocus)
-            continue;
-        ++controls;
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-        ASSERT_NE(accessible, nullptr);
-        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << control->metaObject()->className();
-        if (qobject_cast<PictureButton*>(control)) {
-            const QAccessible::Role role = accessible->role();
-            EXPECT_TRUE(role == QAccessible::Button || role == QAccessible::RadioButton);
-            EXPECT_TRUE(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-        }
-    }
-    EXPECT_GT(controls, 0);
-}
-
-} // namespace
-
 TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
 {
     // The window lists the stage, and the stage the screens.
@@ -312,7 +285,7 @@ TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
     EXPECT_GE(stage->indexOfChild(QAccessible::queryAccessibleInterface(menu)), 0);
 
     menu->selectTopic(5);
-    expectNamed(menu);
+    expectEveryControlNamed(menu);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(menu->taskButton(1))->text(QAccessible::Name),
               TaskTable::title(*TaskTable::find(QStringLiteral("5a"))));
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(menu->topicButton(5))->state().checked);
@@ -331,7 +304,7 @@ TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
     key(Qt::Key_Tab);
     key(Qt::Key_Right);
     finishAnimations(setup);
-    expectNamed(setup);
+    expectEveryControlNamed(setup);
     QAccessibleInterface* five = QAccessible::queryAccessibleInterface(setup->countButton(2));
     EXPECT_EQ(five->text(QAccessible::Name), QStringLiteral("5 príkladov"));
     EXPECT_TRUE(five->state().checked);
@@ -344,9 +317,9 @@ TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
         ->doAction(QAccessibleActionInterface::pressAction());
     auto* table = current<FrmTabulka>();
     ASSERT_NE(table, nullptr);
-    expectNamed(table);
+    expectEveryControlNamed(table);
     key(Qt::Key_Escape);
 
     key(Qt::Key_F1);
-    expectNamed(host->currentForm());
+    expectEveryControlNamed(host->currentForm());
 }
