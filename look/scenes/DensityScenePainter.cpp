@@ -137,14 +137,7 @@ void drawBalance(QPainter& p, qreal panCentre)
     p.setBrush(kMetal);
     p.drawRect(QRectF(panCentre - 8, 193, 16, kBalance.top() - 193));
     p.drawRoundedRect(QRectF(panCentre - 58, 190, 116, 5), 2, 2);
-
-    QLinearGradient face(kBalance.topLeft(), kBalance.bottomLeft());
-    face.setColorAt(0, QColor(232, 237, 244));
-    face.setColorAt(1, QColor(204, 212, 224));
-    p.setPen(QPen(QColor(120, 136, 160), 1.5));
-    p.setBrush(face);
-    p.drawRoundedRect(kBalance.adjusted(0.75, 0.75, -0.75, 0), 7, 7);
-    LabScene::drawDisplayFrame(p, kFullMassBox, Layout::kAnswerBox);
+    LabScene::drawBalanceFace(p, kBalance, kFullMassBox);
 }
 
 void drawStand(QPainter& p, qreal armEnd)

@@ -131,17 +131,6 @@ void drawThermometerStand(QPainter& p, const Thermometer& t, qreal rod, qreal fo
     p.drawRoundedRect(QRectF(rod - 14, foot - 6, 32, 6), 2, 2);
 }
 
-void drawScale(QPainter& p)
-{
-    QLinearGradient face(kScale.topLeft(), kScale.bottomLeft());
-    face.setColorAt(0, QColor(232, 237, 244));
-    face.setColorAt(1, QColor(204, 212, 224));
-    p.setPen(QPen(QColor(120, 136, 160), 1.5));
-    p.setBrush(face);
-    p.drawRoundedRect(kScale.adjusted(0.75, 0.75, -0.75, 0), 7, 7);
-    LabScene::drawDisplayFrame(p, kHeatMassBox, Layout::kAnswerBox);
-}
-
 void drawDish(QPainter& p)
 {
     QPainterPath dish;
@@ -277,7 +266,7 @@ void HeatScenePainter::drawHeatApparatus(QPainter& p)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    drawScale(p);
+    LabScene::drawBalanceFace(p, kScale, kHeatMassBox);
     drawThermometerStand(p, kHeatThermometer, 172, kScale.top());
     drawTripod(p, kHeatRing, 48, 136, kScale.top());
     drawDish(p);

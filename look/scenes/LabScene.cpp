@@ -88,4 +88,15 @@ void LabScene::drawDisplayFrame(QPainter& p, QPoint box, QSize boxSize)
     p.restore();
 }
 
+void LabScene::drawBalanceFace(QPainter& p, const QRectF& body, QPoint box)
+{
+    QLinearGradient face(body.topLeft(), body.bottomLeft());
+    face.setColorAt(0, QColor(232, 237, 244));
+    face.setColorAt(1, QColor(204, 212, 224));
+    p.setPen(QPen(QColor(120, 136, 160), 1.5));
+    p.setBrush(face);
+    p.drawRoundedRect(body.adjusted(0.75, 0.75, -0.75, 0), 7, 7);
+    drawDisplayFrame(p, box, Layout::kAnswerBox);
+}
+
 } // namespace orbeta

@@ -41,6 +41,8 @@ public:
     static void drawQuestionTag(QPainter& painter, const QRectF& rect);
     // A dark frame around a box that is the display of an instrument.
     static void drawDisplayFrame(QPainter& painter, QPoint box, QSize boxSize);
+    // The body of an electronic balance; its display is the answer box at `box`.
+    static void drawBalanceFace(QPainter& painter, const QRectF& body, QPoint box);
 };
 
 } // namespace orbeta
