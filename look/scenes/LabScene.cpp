@@ -8,6 +8,7 @@
 
 #include <QFontMetrics>
 #include <QLinearGradient>
+#include <QPainterPath>
 #include <QPainter>
 
 #include <algorithm>
@@ -97,6 +98,19 @@ void LabScene::drawBalanceFace(QPainter& p, const QRectF& body, QPoint box)
     p.setBrush(face);
     p.drawRoundedRect(body.adjusted(0.75, 0.75, -0.75, 0), 7, 7);
     drawDisplayFrame(p, box, Layout::kAnswerBox);
+}
+
+void LabScene::drawIronBody(QPainter& p, const QPolygonF& outline, const QColor& iron, qreal width, qreal penWidth)
+{
+    QPainterPath body;
+    body.addPolygon(outline);
+    body.closeSubpath();
+    QLinearGradient shade(0, 0, width, 0);
+    shade.setColorAt(0, QColor(120, 128, 144));
+    shade.setColorAt(1, iron);
+    p.setPen(QPen(iron.darker(150), penWidth));
+    p.setBrush(shade);
+    p.drawPath(body);
 }
 
 } // namespace orbeta

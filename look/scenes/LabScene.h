@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 
@@ -43,6 +44,8 @@ public:
     static void drawDisplayFrame(QPainter& painter, QPoint box, QSize boxSize);
     // The body of an electronic balance; its display is the answer box at `box`.
     static void drawBalanceFace(QPainter& painter, const QRectF& body, QPoint box);
+    // The cast body of a weight inside `outline`, shaded from the left over `width` pixels.
+    static void drawIronBody(QPainter& painter, const QPolygonF& outline, const QColor& iron, qreal width, qreal penWidth);
 };
 
 } // namespace orbeta

@@ -9,7 +9,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -142,18 +141,8 @@ void LeverScenePainter::drawWeight(QPainter& p, QSize size, int mass, bool ring)
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(w / 2 - 4, 1, 8, 8));
     }
-    QPainterPath body;
-    body.moveTo(3, top);
-    body.lineTo(w - 3, top);
-    body.lineTo(w - 0.5, h - 0.5);
-    body.lineTo(0.5, h - 0.5);
-    body.closeSubpath();
-    QLinearGradient shade(0, 0, w, 0);
-    shade.setColorAt(0, QColor(120, 128, 144));
-    shade.setColorAt(1, kIron);
-    p.setPen(QPen(kIron.darker(150), 1));
-    p.setBrush(shade);
-    p.drawPath(body);
+    LabScene::drawIronBody(p, {QPointF(3, top), QPointF(w - 3, top), QPointF(w - 0.5, h - 0.5), QPointF(0.5, h - 0.5)},
+                           kIron, w, 1);
     // The weight's force is what the pupil reads: large, white on the dark iron, its unit below.
     p.setFont(Typeface::font(Typeface::kMinTextPx, true));
     p.setPen(Qt::white);
