@@ -100,15 +100,15 @@ void LabScene::drawBalanceFace(QPainter& p, const QRectF& body, QPoint box)
     drawDisplayFrame(p, box, Layout::kAnswerBox);
 }
 
-void LabScene::drawIronBody(QPainter& p, const QPolygonF& outline, const QColor& iron, qreal width, qreal penWidth)
+void LabScene::drawIronBody(QPainter& p, const QPolygonF& outline, qreal width, qreal penWidth)
 {
     QPainterPath body;
     body.addPolygon(outline);
     body.closeSubpath();
     QLinearGradient shade(0, 0, width, 0);
     shade.setColorAt(0, QColor(120, 128, 144));
-    shade.setColorAt(1, iron);
-    p.setPen(QPen(iron.darker(150), penWidth));
+    shade.setColorAt(1, kIron);
+    p.setPen(QPen(kIron.darker(150), penWidth));
     p.setBrush(shade);
     p.drawPath(body);
 }

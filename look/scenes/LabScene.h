@@ -22,6 +22,15 @@ namespace orbeta {
 class LabScene {
 public:
     static constexpr QSize kSize = Layout::kCalcScene.size();
+    // The materials of the apparatus, alike in every scene.
+    static constexpr QColor kMetal{150, 160, 176};
+    static constexpr QColor kMetalDark{96, 106, 124};
+    static constexpr QColor kSteelDark{84, 94, 112};
+    static constexpr QColor kIron{70, 76, 90};
+    static constexpr QColor kGlassEdge{104, 134, 172};
+    static constexpr QColor kGlassInside{248, 251, 255};
+    static constexpr QColor kWood{206, 160, 98};
+    static constexpr QColor kWoodDark{146, 104, 56};
 
     // The type of the answer boxes.
     static QFont answerBoxFont();
@@ -45,7 +54,7 @@ public:
     // The body of an electronic balance; its display is the answer box at `box`.
     static void drawBalanceFace(QPainter& painter, const QRectF& body, QPoint box);
     // The cast body of a weight inside `outline`, shaded from the left over `width` pixels.
-    static void drawIronBody(QPainter& painter, const QPolygonF& outline, const QColor& iron, qreal width, qreal penWidth);
+    static void drawIronBody(QPainter& painter, const QPolygonF& outline, qreal width, qreal penWidth);
 };
 
 } // namespace orbeta
