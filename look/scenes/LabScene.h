@@ -17,8 +17,9 @@ class QPainter;
 namespace orbeta {
 
 // What the apparatus scenes of the calculation form share: the wall and the
-// bench they stand on, the legend left of an answer box and the small
-// captions and tags, so that every scene reads the same way.
+// bench they stand on, the colours of their materials, the balance and the
+// iron weights, the legend left of an answer box and the small captions and
+// tags, so that every scene reads the same way.
 class LabScene {
 public:
     static constexpr QSize kSize = Layout::kCalcScene.size();
