@@ -96,23 +96,15 @@ int opticsExamples(OpticsTask task, const std::optional<QString>& dataOption, st
     if (!generator)
         return status;
     StandardOutput output;
-    std::string out;
     for (std::uint64_t i = 0; i < count; ++i) {
         RandomSource rnd(seed + i);
         const FileResult<OpticsExample> e = generator->GenerateExample([&rnd] { return rnd.Rnd(); });
         if (!e) {
-            output.write(out);
             output.finish();
             return fail(BadFile, e.error().message());
         }
-        out += opticsExampleJson(e.value(), seed + i);
-        out += '\n';
-        if (out.size() > (1 << 16)) {
-            output.write(out);
-            out.clear();
-        }
+        output.writeLine(opticsExampleJson(e.value(), seed + i));
     }
-    output.write(out);
     return output.finish();
 }
 
@@ -165,17 +157,10 @@ int examplesCommand(const QStringList& arguments)
         return status;
 
     StandardOutput output;
-    std::string out;
     for (std::uint64_t i = 0; i < count.value_or(1); ++i) {
         RandomSource rnd(seed + i);
-        out += exampleJson(GenerateExample(*task, *table, rnd), seed + i);
-        out += '\n';
-        if (out.size() > (1 << 16)) {
-            output.write(out);
-            out.clear();
-        }
+        output.writeLine(exampleJson(GenerateExample(*task, *table, rnd), seed + i));
     }
-    output.write(out);
     return output.finish();
 }
 

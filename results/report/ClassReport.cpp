@@ -149,6 +149,16 @@ QList<HelpNote> improvedMost(const ClassReport& report)
     return notes;
 }
 
+// One part of every pupil's report, added up.
+template <typename Part>
+Part sumOverPupils(const QList<PupilReport>& pupils, Part PupilReport::*part)
+{
+    Part sum;
+    for (const PupilReport& p : pupils)
+        sum += p.*part;
+    return sum;
+}
+
 } // namespace
 
 int AnswerShare::percent() const
@@ -197,22 +207,12 @@ int ClassReport::outsideListSeries() const
 
 AnswerShare ClassReport::share() const
 {
-    AnswerShare sum;
-    for (const PupilReport& p : pupils) {
-        sum.correct += p.share.correct;
-        sum.answered += p.share.answered;
-    }
-    return sum;
+    return sumOverPupils(pupils, &PupilReport::share);
 }
 
 MarkMean ClassReport::marks() const
 {
-    MarkMean sum;
-    for (const PupilReport& p : pupils) {
-        sum.sum += p.marks.sum;
-        sum.count += p.marks.count;
-    }
-    return sum;
+    return sumOverPupils(pupils, &PupilReport::marks);
 }
 
 std::optional<QDate> ClassReport::lastPractice() const

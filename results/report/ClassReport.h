@@ -24,6 +24,7 @@ struct AnswerShare {
     qint64 answered = 0;
 
     void add(qint64 right, qint64 wrong) { correct += right; answered += right + wrong; }
+    void operator+=(const AnswerShare& other) { correct += other.correct; answered += other.answered; }
     bool any() const { return answered > 0; }
     bool underHalf() const { return any() && 2 * correct < answered; }
     // 0 to 100, rounded half up (39.7 % is 40); only when any().
@@ -36,6 +37,7 @@ struct MarkMean {
     qint64 count = 0;
 
     void add(int mark) { if (mark > 0) { sum += mark; ++count; } }
+    void operator+=(const MarkMean& other) { sum += other.sum; count += other.count; }
     bool any() const { return count > 0; }
     double value() const { return count > 0 ? double(sum) / double(count) : 0; }
     // "2,4": one decimal, a Slovak comma.
