@@ -44,7 +44,7 @@ TEST_F(ResultsCommands, MarkPrintsTheMarkOrAnEmptyLine)
 TEST_F(ResultsCommands, MarkUsesTheInstalledTableByDefault)
 {
     const QString installed = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
-    for (const auto& [correct, total] : {std::pair{7, 10}, {2, 3}, {0, 5}, {25, 25}}) {
+    for (const auto& [correct, total] : {std::pair{7, 10}, {2, 3}}) {
         const QStringList counts{QString::number(correct), QString::number(total)};
         const CliRun byDefault = cli(QStringList{"mark"} + counts);
         EXPECT_EQ(byDefault.status, 0) << byDefault.err.toStdString();
