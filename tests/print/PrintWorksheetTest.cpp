@@ -92,8 +92,6 @@ TEST_F(PrintWorksheetTest, AssignmentsWrapAboveTheLegend)
         const AssignmentLines lines = AssignmentLines::wrap(QString::fromUtf8(row.sheetTexts.assignment),
                                                             [&page](const QString& t) { return page.textWidthMm(t); });
         EXPECT_TRUE(lines.legendTopMm().has_value());
-        for (const QString& line : lines.lines)
-            EXPECT_LE(page.textWidthMm(line.trimmed()), AssignmentLines::kWidthMm);
         const int legendRows = int(std::count_if(row.sheetTexts.legend.begin(), row.sheetTexts.legend.end(),
                                                  [](const LegendRow& r) { return r.symbol != nullptr; }));
         // The legend leaves the first slot room for its lines.
