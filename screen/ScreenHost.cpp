@@ -205,6 +205,11 @@ void ScreenHost::unloadForm(QWidget* form)
     form->deleteLater();
 }
 
+void ScreenHost::unloadFormNamed(const QString& formName)
+{
+    unloadForm(findForm(formName));
+}
+
 void ScreenHost::showPopup(QWidget* window, QPoint topLeft)
 {
     if (!window)
