@@ -103,7 +103,8 @@ const std::array<Quantity, 3> LeverTask::quantities = {{
 
 void LeverTask::generate(CalcExample& e, RandomSource& rnd)
 {
-    askVariant(e, rnd, 6);
+    static constexpr std::array<int, 6> kLines = {23, 24, 25, 26, 25, 26};
+    askVariantWithLines(e, rnd, kLines);
     const int k = *e.asked;
     LeverValues x;
     auto weight = [&rnd] { return rnd.IntRnd(20, 1); };
@@ -164,8 +165,6 @@ void LeverTask::generate(CalcExample& e, RandomSource& rnd)
         x.offeredCount = 1;
         x.offered[0] = x.placedWeight();
     }
-    static constexpr std::array<int, 6> kLines = {23, 24, 25, 26, 25, 26};
-    e.assignmentLine = kLines[static_cast<std::size_t>(k - 1)];
     e.values = x;
 }
 
