@@ -520,8 +520,7 @@ void FrmSetup::addTourStates(Tour& tour, Services& services, const TaskForms& ta
     };
     static const Case cases[] = {{"topic1", "1a"}, {"history", "6b"}};
     const auto openFor = [&services, &taskForms](ScreenHost& host, const Case& c) {
-        if (QWidget* previous = host.findForm(QStringLiteral("frm_Setup")))
-            host.unloadForm(previous);
+        host.unloadFormNamed(QStringLiteral("frm_Setup"));
         const TaskRow& task = *TaskTable::find(QString::fromLatin1(c.code));
         auto* menu = qobject_cast<FrmSelect*>(host.findForm(QStringLiteral("frm_Select")));
         return FrmSetup::open(services, taskForms, *menu, TaskTable::code(task));

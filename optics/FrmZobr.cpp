@@ -376,8 +376,7 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
     for (const State& state : states) {
         tour.add(QStringLiteral("frm_Zobr"), QString::fromLatin1(state.name),
                  [state, stroke, random, &services, &results](ScreenHost& host) {
-            if (QWidget* previous = host.findForm(QStringLiteral("frm_Zobr")))
-                host.unloadForm(previous);
+            host.unloadFormNamed(QStringLiteral("frm_Zobr"));
             SeriesSetup setup;
             setup.taskCode = opticsTaskCode(state.task);
             setup.exampleCount = 5;
@@ -448,8 +447,7 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
     for (OpticsTask task : {OpticsTask::Mirror, OpticsTask::Lens}) {
         const QString code = opticsTaskCode(task);
         tour.add(QStringLiteral("frm_Zobr"), code + QStringLiteral("-help"), [code, task, random, &services, &results](ScreenHost& host) {
-            if (QWidget* previous = host.findForm(QStringLiteral("frm_Zobr")))
-                host.unloadForm(previous);
+            host.unloadFormNamed(QStringLiteral("frm_Zobr"));
             SeriesSetup setup;
             setup.taskCode = code;
             setup.exampleCount = 5;

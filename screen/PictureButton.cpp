@@ -63,15 +63,6 @@ QAccessibleInterface* pictureButtonAccessible(const QString& className, QObject*
     return nullptr;
 }
 
-void installAccessible()
-{
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    QAccessible::installFactory(pictureButtonAccessible);
-}
-
 } // namespace
 
 PictureButton::PictureButton(QWidget* parent, std::uint8_t hoverId)
@@ -81,7 +72,8 @@ PictureButton::PictureButton(QWidget* parent, std::uint8_t hoverId)
     setMouseTracking(true);
     setAttribute(Qt::WA_OpaquePaintEvent, false);
     setFocusPolicy(Qt::StrongFocus);
-    installAccessible();
+    // Qt keeps a factory once however often it is installed.
+    QAccessible::installFactory(pictureButtonAccessible);
 }
 
 void PictureButton::setPictures(const QPixmap& normal, const QPixmap& highlighted, const QPixmap& chosen)

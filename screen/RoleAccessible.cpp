@@ -26,11 +26,8 @@ RoleAccessible::RoleAccessible(QWidget* widget, QAccessible::Role role) : QAcces
 
 void RoleAccessible::assign(QWidget* widget, QAccessible::Role role)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(roleAccessible);
-        return true;
-    }();
-    (void)installed;
+    // Qt keeps a factory once however often it is installed.
+    QAccessible::installFactory(roleAccessible);
     widget->setProperty(kRoleProperty, int(role));
 }
 

@@ -113,22 +113,13 @@ QAccessibleInterface* hostAccessible(const QString& className, QObject* object)
     return nullptr;
 }
 
-void installAccessible()
-{
-    static bool installed = false;
-    if (installed)
-        return;
-    installed = true;
-    QAccessible::installFactory(hostAccessible);
-}
-
 } // namespace
 
 ScreenHost::ScreenHost(QWidget* parent)
     : QGraphicsView(parent)
 {
     // Before the stage exists: Qt keeps the first description it makes of a widget.
-    installAccessible();
+    QAccessible::installFactory(hostAccessible);
     setWindowTitle(QStringLiteral("Orbeta Tarovia"));
     setFrameShape(QFrame::NoFrame);
     setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
@@ -203,6 +194,11 @@ void ScreenHost::unloadForm(QWidget* form)
     if (m_currentForm == form)
         m_currentForm = nullptr;
     form->deleteLater();
+}
+
+void ScreenHost::unloadFormNamed(const QString& formName)
+{
+    unloadForm(findForm(formName));
 }
 
 void ScreenHost::showPopup(QWidget* window, QPoint topLeft)

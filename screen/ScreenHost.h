@@ -42,6 +42,9 @@ public:
     void hideForm(QWidget* form);
     // Hides the form and deletes it once control returns to the event loop.
     void unloadForm(QWidget* form);
+    // Unloads the form on the stage with this object name, if there is one:
+    // a screen opened afresh leaves no copy of itself behind.
+    void unloadFormNamed(const QString& formName);
     // Shows a smaller window above the current form at a design position.
     void showPopup(QWidget* window, QPoint topLeft);
     // The form on the stage with this object name, if any.

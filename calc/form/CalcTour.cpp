@@ -61,8 +61,7 @@ void CalcTour::addStates(Tour& tour, Services& services, ResultsLink& results)
                     continue;
                 const QString name = QStringLiteral("%1-q%2-%3").arg(code).arg(q).arg(QString::fromLatin1(state.name));
                 tour.add(QStringLiteral("frm_Mech1"), name, [=, &services, &results](ScreenHost& host) {
-                    if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
-                        host.unloadForm(previous);
+                    host.unloadFormNamed(QStringLiteral("frm_Mech1"));
                     SeriesSetup setup;
                     setup.taskCode = code;
                     setup.exampleCount = 5;
@@ -115,8 +114,7 @@ void CalcTour::addStates(Tour& tour, Services& services, ResultsLink& results)
             }
         }
         tour.add(QStringLiteral("frm_Mech1"), code + QStringLiteral("-help"), [code, &services](ScreenHost& host) {
-            if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
-                host.unloadForm(previous);
+            host.unloadFormNamed(QStringLiteral("frm_Mech1"));
             ShowHelpPicture(services, &host, PictureNames::taskHelp(code), nullptr);
         });
     }
@@ -141,8 +139,7 @@ void CalcTour::addLeverStates(Tour& tour, Services& services, ResultsLink& resul
     for (const State& state : states) {
         const QString name = QStringLiteral("2e-lever-%1").arg(QString::fromLatin1(state.name));
         tour.add(QStringLiteral("frm_Mech1"), name, [state, &services, &results](ScreenHost& host) {
-            if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
-                host.unloadForm(previous);
+            host.unloadFormNamed(QStringLiteral("frm_Mech1"));
             SeriesSetup setup;
             setup.taskCode = calcTaskCode(CalcTask::Lever);
             setup.exampleCount = 5;

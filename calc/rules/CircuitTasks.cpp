@@ -81,9 +81,8 @@ void CircuitTasks::generateOhmsLaw(CalcExample& e, RandomSource& rnd)
     x.R = rnd.IntRnd(9, 1) * 10;
     x.I = static_cast<float>(rnd.IntRnd(9, 1)) / 10;
     x.U = static_cast<float>(x.R) * x.I;
-    askVariant(e, rnd, 3);
     static constexpr std::array<int, 3> kLines = {33, 35, 37};
-    e.assignmentLine = kLines[static_cast<std::size_t>(*e.asked - 1)];
+    askVariantWithLines(e, rnd, kLines);
     e.values = x;
     QuantityTable::fillBoxes(ohmsLawQuantities, e);
 }
@@ -114,9 +113,8 @@ void CircuitTasks::generatePower(CalcExample& e, RandomSource& rnd)
         x.I = static_cast<float>(rnd.IntRnd(5, 1)) / 2;
         x.P = static_cast<float>(x.U) * x.I;
     } while (x.P >= 100);
-    askVariant(e, rnd, 3);
     static constexpr std::array<int, 3> kLines = {34, 36, 38};
-    e.assignmentLine = kLines[static_cast<std::size_t>(*e.asked - 1)];
+    askVariantWithLines(e, rnd, kLines);
     e.values = x;
     QuantityTable::fillBoxes(powerQuantities, e);
 }

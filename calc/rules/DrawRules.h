@@ -6,7 +6,9 @@
 #include "calc/basics/CalcExample.h"
 #include "calc/basics/RandomSource.h"
 
+#include <array>
 #include <cmath>
+#include <cstddef>
 
 namespace orbeta {
 
@@ -16,6 +18,15 @@ namespace orbeta {
 inline void askVariant(CalcExample& e, RandomSource& rnd, int k)
 {
     e.asked = rnd.IntRnd(k, 1);
+}
+
+// Draws the variant of a task whose variants each read their assignment
+// from a line of their own: `lines[v - 1]` for variant v.
+template <std::size_t N>
+void askVariantWithLines(CalcExample& e, RandomSource& rnd, const std::array<int, N>& lines)
+{
+    askVariant(e, rnd, int(N));
+    e.assignmentLine = lines[static_cast<std::size_t>(*e.asked - 1)];
 }
 
 // Whether a value computed in double from decimal inputs has at most three

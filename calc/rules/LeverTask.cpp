@@ -103,7 +103,8 @@ const std::array<Quantity, 3> LeverTask::quantities = {{
 
 void LeverTask::generate(CalcExample& e, RandomSource& rnd)
 {
-    askVariant(e, rnd, 6);
+    static constexpr std::array<int, 6> kLines = {23, 24, 25, 26, 25, 26};
+    askVariantWithLines(e, rnd, kLines);
     const int k = *e.asked;
     LeverValues x;
     auto weight = [&rnd] { return rnd.IntRnd(20, 1); };
@@ -118,28 +119,21 @@ void LeverTask::generate(CalcExample& e, RandomSource& rnd)
             p[0] = -mark();
             p[1] = mark();
         } while (!(-w[0] * p[0] == w[1] * p[1] && w[0] != w[1] && -p[0] != p[1]));
-    } else if (k <= 4) {
-        x.count = 3;
-        do {
-            w[0] = weight();
-            w[1] = weight();
-            w[2] = weight();
-            p[0] = -mark();
-            p[1] = mark();
-            p[2] = mark();
-        } while (!(-w[0] * p[0] == w[1] * p[1] + w[2] * p[2] && pairwiseDifferent(w[0], w[1], w[2])
-                   && p[1] != p[2]));
     } else {
+        // Three different weights in balance: the middle one hangs on the
+        // right beside the third, or from variant 5 on the left beside the
+        // first, and never on the same mark as its neighbour on that side.
+        const bool middleLeft = k > 4;
         x.count = 3;
         do {
             w[0] = weight();
             w[1] = weight();
             w[2] = weight();
             p[0] = -mark();
-            p[1] = -mark();
+            p[1] = middleLeft ? -mark() : mark();
             p[2] = mark();
-        } while (!(-w[0] * p[0] - w[1] * p[1] == w[2] * p[2] && pairwiseDifferent(w[0], w[1], w[2])
-                   && p[0] != p[1]));
+        } while (!(w[0] * p[0] + w[1] * p[1] + w[2] * p[2] == 0 && pairwiseDifferent(w[0], w[1], w[2])
+                   && p[1] != (middleLeft ? p[0] : p[2])));
     }
     if (k % 2 == 1) {
         // The pupil picks the right weight for the shown mark among three
@@ -164,8 +158,6 @@ void LeverTask::generate(CalcExample& e, RandomSource& rnd)
         x.offeredCount = 1;
         x.offered[0] = x.placedWeight();
     }
-    static constexpr std::array<int, 6> kLines = {23, 24, 25, 26, 25, 26};
-    e.assignmentLine = kLines[static_cast<std::size_t>(k - 1)];
     e.values = x;
 }
 

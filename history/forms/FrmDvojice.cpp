@@ -168,8 +168,7 @@ void FrmDvojice::addTourStates(Tour& tour, Services& services, ResultsLink& resu
         const int count = state.count;
         tour.add(QStringLiteral("frm_Dvojice"), QString::fromLatin1(state.name),
                  [step, count, &services, &results](ScreenHost& host) {
-                     if (QWidget* previous = host.findForm(QStringLiteral("frm_Dvojice")))
-                         host.unloadForm(previous);
+                     host.unloadFormNamed(QStringLiteral("frm_Dvojice"));
                      SeriesSetup setup;
                      setup.taskCode = QStringLiteral("6a");
                      setup.exampleCount = std::uint8_t(count);
@@ -215,8 +214,7 @@ void FrmDvojice::addTourStates(Tour& tour, Services& services, ResultsLink& resu
                  });
     }
     tour.add(QStringLiteral("frm_Dvojice"), QStringLiteral("help"), [&services](ScreenHost& host) {
-        if (QWidget* previous = host.findForm(QStringLiteral("frm_Dvojice")))
-            host.unloadForm(previous);
+        host.unloadFormNamed(QStringLiteral("frm_Dvojice"));
         ShowHelpPicture(services, &host, PictureNames::taskHelp(QStringLiteral("6a")), nullptr);
     });
 }

@@ -277,8 +277,7 @@ void FrmOsa::addTourStates(Tour& tour, Services& services, ResultsLink& results)
                 continue;
             tour.add(QStringLiteral("frm_Osa"), taskCode + QLatin1Char('-') + QString::fromLatin1(state.name),
                      [step, code, taskCode, &services, &results](ScreenHost& host) {
-                         if (QWidget* previous = host.findForm(QStringLiteral("frm_Osa")))
-                             host.unloadForm(previous);
+                         host.unloadFormNamed(QStringLiteral("frm_Osa"));
                          SeriesSetup setup;
                          setup.taskCode = taskCode;
                          setup.exampleCount = 25;
@@ -331,8 +330,7 @@ void FrmOsa::addTourStates(Tour& tour, Services& services, ResultsLink& results)
                      });
         }
         tour.add(QStringLiteral("frm_Osa"), taskCode + QStringLiteral("-help"), [taskCode, &services](ScreenHost& host) {
-            if (QWidget* previous = host.findForm(QStringLiteral("frm_Osa")))
-                host.unloadForm(previous);
+            host.unloadFormNamed(QStringLiteral("frm_Osa"));
             ShowHelpPicture(services, &host, PictureNames::taskHelp(taskCode), nullptr);
         });
     }

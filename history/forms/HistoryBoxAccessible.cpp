@@ -38,11 +38,8 @@ QAccessible::State HistoryBoxAccessible::state() const
 
 void HistoryBoxAccessible::install()
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(historyBoxAccessible);
-        return true;
-    }();
-    (void)installed;
+    // Qt keeps a factory once however often it is installed.
+    QAccessible::installFactory(historyBoxAccessible);
 }
 
 } // namespace orbeta

@@ -155,10 +155,8 @@ void FrmChybovy::addTourStates(Tour& tour, Services& services)
                                                                   : longText ? QStringLiteral("-long")
                                                                              : QStringLiteral("-short"));
             tour.add(QStringLiteral("frm_Chybovy"), state, [&services, c, text](ScreenHost& host) {
-                for (const char* name : {"frm_Chybovy", "tour_TaskBackdrop"}) {
-                    if (QWidget* previous = host.findForm(QString::fromLatin1(name)))
-                        host.unloadForm(previous);
-                }
+                for (const char* name : {"frm_Chybovy", "tour_TaskBackdrop"})
+                    host.unloadFormNamed(QString::fromLatin1(name));
                 // The hint stands over a task screen's background, as in a series.
                 auto* backdrop = new Form(QStringLiteral("tour_TaskBackdrop"), host.stage());
                 backdrop->setPicture(services.resources().picture(PictureNames::taskBackground()));

@@ -300,8 +300,7 @@ bool FrmTabulka::focusNextPrevChild(bool)
 void FrmTabulka::addTourStates(Tour& tour, Services& services)
 {
     const auto show = [&services](ScreenHost& host, bool addSeries) {
-        if (QWidget* previous = host.findForm(QStringLiteral("frm_Tabulka")))
-            host.unloadForm(previous);
+        host.unloadFormNamed(QStringLiteral("frm_Tabulka"));
         // Twelve earlier series in a data directory of the tour's own; the
         // installation's rankings stay untouched.
         QTemporaryDir data;

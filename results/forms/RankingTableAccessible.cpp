@@ -39,11 +39,8 @@ RankingTableAccessible::RankingTableAccessible(QWidget* table) : QAccessibleWidg
 void RankingTableAccessible::assign(QWidget* table, const QList<QWidget*>& headers,
                                     const QList<QList<QWidget*>>& rows)
 {
-    static const bool installed = [] {
-        QAccessible::installFactory(rankingAccessible);
-        return true;
-    }();
-    (void)installed;
+    // Qt keeps a factory once however often it is installed.
+    QAccessible::installFactory(rankingAccessible);
     table->setProperty(kTableProperty, int(headers.size()));
     table->setProperty(kShownRowsProperty, int(rows.size()));
     for (int column = 0; column < headers.size(); ++column) {
