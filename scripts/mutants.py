@@ -14,6 +14,10 @@ true and false, a number one larger, a condition negated, a statement removed. A
 not compile is not counted. The tests that cover a mutant are the test programs of the same folder
 under tests/ that link the changed file (--wide: every test program that links it).
 
+A replay finds each earlier mutant again though its file moved or its lines shifted: the file by its
+path, else by the one file of that name in the same top folder; the site by its line's text, on the
+nearest line with the same text. A mutant whose file or line is no longer there is counted as gone.
+
 The source tree is changed in place while a mutant runs and always restored; the object file built
 from the original is put back too, so the next mutant relinks instead of recompiling. Run it on a
 clean tree; it is slow (seconds per mutant), so it is run by hand, not in .ci/run.
@@ -21,6 +25,7 @@ clean tree; it is slow (seconds per mutant), so it is run by hand, not in .ci/ru
 
 import argparse
 import collections
+import functools
 import json
 import os
 import random
@@ -295,14 +300,15 @@ def main():
     parser.add_argument("--json", help="write every mutant and its outcome to this file")
     parser.add_argument("--list", action="store_true", help="count the candidate sites and stop")
     parser.add_argument("--replay", help="run the mutants of an earlier --json file again, not a new sample")
+    parser.add_argument("--made-at", help="the commit an older --json file without line texts was made on")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
 
     ensure_build(build)
     sources = core_sources(build, args.folders)
-    candidates = []
+    candidates, text_of = [], {}
     for source in sorted(sources):
-        _, sites = sites_in(os.path.join(ROOT, source))
+        text_of[source], sites = sites_in(os.path.join(ROOT, source))
         candidates += [(source,) + site for site in sites]
     if args.list:
         per = collections.Counter(c[0].split(os.sep)[0] for c in candidates)
@@ -310,8 +316,9 @@ def main():
             print(f"{folder:10} {per[folder]:6} sites")
         print(f"{'all':10} {len(candidates):6} sites in {len(sources)} files")
         return
+    results = []
     if args.replay:
-        sample = replayed(args.replay, candidates)
+        sample, results = replayed(args.replay, candidates, text_of, args.made_at)
     else:
         sample = random.Random(args.seed).sample(candidates, min(args.count, len(candidates)))
     sample.sort()
@@ -333,7 +340,6 @@ def main():
 
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     env = dict(os.environ, CCACHE_DISABLE="1")
-    results = []
     for number, (source, line, col, old, new, kind) in enumerate(sample, 1):
         path = os.path.join(ROOT, source)
         obj = os.path.join(build, sources[source])
@@ -356,8 +362,9 @@ def main():
                         run_tests(build, tests, timeout)]
             finally:
                 restorer.restore()
-        results.append({"file": source, "line": line + 1, "kind": kind, "old": old.strip(),
-                        "new": new.strip(), "outcome": outcome})
+        text = text_of[source][line]
+        results.append({"file": source, "line": line + 1, "col": col - indent(text), "text": text.strip(),
+                        "kind": kind, "old": old.strip(), "new": new.strip(), "outcome": outcome})
         print(f"[{number}/{len(sample)}] {outcome:12} {source}:{line + 1} {kind}: "
               f"{old.strip()} -> {new.strip()}", flush=True)
 
@@ -369,22 +376,52 @@ def main():
     if args.json:
         with open(args.json, "w") as f:
             json.dump({"seed": args.seed, "count": args.count, "folders": args.folders,
+                       "commit": run(["git", "-C", ROOT, "rev-parse", "HEAD"]).stdout.strip(),
                        "mutants": results}, f, indent=1)
 
 
-def replayed(path, candidates):
-    """The sites of an earlier run, found again by file, text and kind nearest their old line."""
+def indent(text):
+    return len(text) - len(text.lstrip())
+
+
+@functools.lru_cache(maxsize=None)
+def lines_at(commit, source):
+    r = run(["git", "-C", ROOT, "show", f"{commit}:{source}"])
+    return r.stdout.split("\n") if r.returncode == 0 else []
+
+
+def moved_to(source, sources):
+    """The file now: the same path, else the one file of the same name under the same top folder."""
+    if source in sources:
+        return source
+    top, name = source.split(os.sep)[0], os.path.basename(source)
+    same = [s for s in sources if s.split(os.sep)[0] == top and os.path.basename(s) == name]
+    return same[0] if len(same) == 1 else None
+
+
+def replayed(path, candidates, text_of, made_at):
+    """The sites of an earlier run found again, and the results of those that are gone."""
     with open(path) as f:
-        earlier = json.load(f)["mutants"]
-    sample = []
-    for m in earlier:
+        earlier = json.load(f)
+    commit = earlier.get("commit") or made_at
+    sample, gone = [], []
+    for m in earlier["mutants"]:
+        text = m.get("text")
+        if text is None and commit:
+            old_lines = lines_at(commit, m["file"])
+            text = old_lines[m["line"] - 1].strip() if m["line"] <= len(old_lines) else None
+        source = moved_to(m["file"], text_of)
+        # Without the line's text (an older file) the same change nearest the old line stands in.
         same = [c for c in candidates
-                if c[0] == m["file"] and c[3].strip() == m["old"] and c[4].strip() == m["new"] and c[5] == m["kind"]]
+                if c[0] == source and c[3].strip() == m["old"] and c[4].strip() == m["new"] and c[5] == m["kind"]
+                and (text is None or text_of[source][c[1]].strip() == text)
+                and ("col" not in m or c[2] - indent(text_of[source][c[1]]) == m["col"])]
         if same:
-            sample.append(min(same, key=lambda c: abs(c[1] + 1 - m["line"])))
+            sample.append(min(same, key=lambda c: (abs(c[1] + 1 - m["line"]), c[2])))
         else:
             print(f"gone: {m['file']}:{m['line']} {m['old']} -> {m['new']}")
-    return sample
+            gone.append(dict(m, outcome="gone"))
+    return sample, gone
 
 
 def report(results):
@@ -392,7 +429,7 @@ def report(results):
     for r in results:
         table[r["file"].split(os.sep)[0]][r["outcome"]] += 1
         table["all"][r["outcome"]] += 1
-    columns = ["killed", "survived", "timed out", "uncompilable", "untested"]
+    columns = ["killed", "survived", "timed out", "uncompilable", "untested", "gone"]
     print()
     print(f"{'folder':10}" + "".join(f"{c:>14}" for c in columns) + f"{'killed share':>14}")
     for folder in sorted(table, key=lambda f: (f == "all", f)):
