@@ -122,6 +122,10 @@ TEST(OpticsSceneFile, ScenesOutsideTheRulesNameTheirLine)
     }
     const Case lenses[] = {
         {"F right of O", 1, QStringLiteral("1#spojka#20#170#330#170#410#170#310#170#100#0")},
+        {"F at O", 1, QStringLiteral("1#spojka#20#170#310#170#410#170#310#170#100#0")},
+        // Every place from 10 px right of the axis start to O is within 15 px
+        // of F or O, the farthest exactly 15: the generator could place no object.
+        {"no room for the object", 2, QStringLiteral("2#rozptylka#20#170#45#170#430#170#75#170#100#0")},
         {"F' left of O", 1, QStringLiteral("1#spojka#20#170#210#170#300#170#310#170#100#0")},
         {"O outside the area", 2, QStringLiteral("2#rozptylka#20#170#190#170#430#170#700#170#100#0")},
         {"object too short", 2, QStringLiteral("2#rozptylka#20#170#190#170#430#170#310#170#30#0")},

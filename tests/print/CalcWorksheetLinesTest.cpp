@@ -141,6 +141,18 @@ TEST(CalcWorksheetLines, LinesGiveTheValuesAndLeaveTheAskedBlank)
                     continue;
                 EXPECT_EQ(blank[i].text().contains(QLatin1String("_____")), isAsked);
                 EXPECT_NEAR(number(key[i].text()), valueOf(*q, e), 1e-3);
+                // A given value prints with the decimals its box shows; the piston's
+                // area of "2a" and the track of "2b" keep the decimal of the sheets
+                // the teachers know.
+                if (!isAsked && q->box > 0) {
+                    const auto decimals = [](const QString& text) { return text.section(QLatin1Char(','), 1).size(); };
+                    const QString printed = key[i].text().split(QLatin1Char(' '), Qt::SkipEmptyParts).value(1);
+                    const QString shown = TaskQuantities::valueText(q->read(e.values), q->decimals).trimmed();
+                    const std::string_view name = q->name;
+                    const bool sheets = (task == CalcTask::LiquidPressure && name == "S")
+                                        || (task == CalcTask::MechanicalWork && name == "s");
+                    EXPECT_EQ(decimals(printed), decimals(shown) + (sheets ? 1 : 0)) << shown.toStdString();
+                }
                 bool red = false;
                 for (const LinePiece& piece : key[i].pieces)
                     red = red || piece.answer;
@@ -199,6 +211,11 @@ TEST(CalcWorksheetLines, MarkedMaterialIsOneOfFourRowsAndOnlyTheKeyMarksIt)
             EXPECT_EQ(count(key, LineKind::RightRow), table ? 1 : 0);
             if (!table)
                 continue;
+            // The rows stand under their heading, one below the other.
+            for (std::size_t i = 1; i < key.size(); ++i)
+                if (key[i].kind == LineKind::TableRow || key[i].kind == LineKind::RightRow) {
+                    EXPECT_GT(key[i].offsetMm, key[i - 1].offsetMm + 2) << key[i].text().toStdString();
+                }
             std::set<int> rows(sheet.offeredRows.begin(), sheet.offeredRows.end());
             EXPECT_EQ(rows.size(), 4u);
             EXPECT_TRUE(rows.contains(sheet.example.tableRow));

@@ -239,6 +239,7 @@ TEST(ClassReport, StoppedWorseAndImproved)
         {"Ida", "1a", 9, 1, 5, 5, "4"}, {"Ida", "1a", 9, 2, 5, 5, "4"}, {"Ida", "1a", 9, 8, 6, 4, "3"},
         {"Ida", "1a", 9, 9, 8, 2, "2"}, {"Ida", "1a", 9, 15, 10, 0, "1"}, {"Ida", "1a", 9, 30, 10, 0, "1"},
         {"Max", "1a", 9, 1, 10, 0, "1"},
+        {"Oto", "1a", 9, 28, 6, 4, "3"}, {"Oto", "1a", 9, 29, 10, 0, "1"}, {"Oto", "1a", 9, 30, 2, 8, "5"},
     };
     for (const MadeUpSeries& s : series)
         log.entries.append(madeUpEntry(s));
@@ -251,6 +252,9 @@ TEST(ClassReport, StoppedWorseAndImproved)
     EXPECT_TRUE(help.contains(QStringLiteral("Max: necvičil(a) od 1.9.")));
     EXPECT_TRUE(help.contains(QStringLiteral("Ema: necvičil(a) od 16.9.")));
     EXPECT_FALSE(help.join(QLatin1Char(' ')).contains(QStringLiteral("Ida")));
+    // Oto's 3, 1, 5 got better before it got worse: no steady decline. His 5 counts.
+    EXPECT_FALSE(help.join(QLatin1Char(' ')).contains(QStringLiteral("Oto")));
+    EXPECT_EQ(report.pupils[3].marks.text(), QStringLiteral("3,0"));
     ASSERT_EQ(report.improved.size(), 1);
     EXPECT_EQ(report.improved[0].pupil + QStringLiteral(": ") + report.improved[0].reason,
               QStringLiteral("Ida: známky sa zlepšili (priemer 3,7 → 1,3)"));
