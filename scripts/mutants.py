@@ -8,6 +8,7 @@ each mutant touches, runs the test programs that cover it and counts killed, sur
     python3 scripts/mutants.py --count 50 --seed 7 --folders calc optics
     python3 scripts/mutants.py --list               # the candidate sites per folder, nothing built
     python3 scripts/mutants.py --replay before.json # the same mutants again, after a change
+    python3 scripts/mutants.py --replay a.json b.json --json after.json
 
 A mutant is one change: a comparison (== != < <= > >=), an arithmetic operator (+ - * /), && and ||,
 true and false, a number one larger, a condition negated, a statement removed. A mutant that does
@@ -297,9 +298,9 @@ def main():
     parser.add_argument("--count", type=int, default=200)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--wide", action="store_true", help="run every test program that links the file")
-    parser.add_argument("--json", help="write every mutant and its outcome to this file")
+    parser.add_argument("--json", help="write every mutant and its outcome to this file, as the run goes")
     parser.add_argument("--list", action="store_true", help="count the candidate sites and stop")
-    parser.add_argument("--replay", help="run the mutants of an earlier --json file again, not a new sample")
+    parser.add_argument("--replay", nargs="+", help="run the mutants of earlier --json files again, not a new sample")
     parser.add_argument("--made-at", help="the commit an older --json file without line texts was made on")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
@@ -316,12 +317,25 @@ def main():
             print(f"{folder:10} {per[folder]:6} sites")
         print(f"{'all':10} {len(candidates):6} sites in {len(sources)} files")
         return
-    results = []
+    results, earlier, sample = [], [], []
     if args.replay:
-        sample, results = replayed(args.replay, candidates, text_of, args.made_at)
+        for path in args.replay:
+            with open(path) as f:
+                run_before = json.load(f)
+            earlier += run_before["mutants"]
+            found, gone = replayed(run_before, candidates, text_of, args.made_at)
+            sample += found
+            results += gone
     else:
         sample = random.Random(args.seed).sample(candidates, min(args.count, len(candidates)))
     sample.sort()
+    commit = run(["git", "-C", ROOT, "rev-parse", "HEAD"]).stdout.strip()
+
+    def save():
+        if args.json:
+            with open(args.json, "w") as f:
+                json.dump({"seed": args.seed, "count": args.count, "folders": args.folders, "commit": commit,
+                           "mutants": results}, f, indent=1)
 
     graph = Graph(build)
     registered = registered_tests()
@@ -367,17 +381,18 @@ def main():
                         "kind": kind, "old": old.strip(), "new": new.strip(), "outcome": outcome})
         print(f"[{number}/{len(sample)}] {outcome:12} {source}:{line + 1} {kind}: "
               f"{old.strip()} -> {new.strip()}", flush=True)
+        save()
 
     r = run(["ninja", "-C", build] + all_tests)
     if r.returncode:
         print("warning: the restored tree does not build:\n" + r.stdout[-2000:])
 
+    if earlier:
+        print("\nthe earlier run:")
+        report(earlier, survivors=False)
+        print("\nthis run:")
     report(results)
-    if args.json:
-        with open(args.json, "w") as f:
-            json.dump({"seed": args.seed, "count": args.count, "folders": args.folders,
-                       "commit": run(["git", "-C", ROOT, "rev-parse", "HEAD"]).stdout.strip(),
-                       "mutants": results}, f, indent=1)
+    save()
 
 
 def indent(text):
@@ -399,10 +414,8 @@ def moved_to(source, sources):
     return same[0] if len(same) == 1 else None
 
 
-def replayed(path, candidates, text_of, made_at):
+def replayed(earlier, candidates, text_of, made_at):
     """The sites of an earlier run found again, and the results of those that are gone."""
-    with open(path) as f:
-        earlier = json.load(f)
     commit = earlier.get("commit") or made_at
     sample, gone = [], []
     for m in earlier["mutants"]:
@@ -424,7 +437,7 @@ def replayed(path, candidates, text_of, made_at):
     return sample, gone
 
 
-def report(results):
+def report(results, survivors=True):
     table = collections.defaultdict(collections.Counter)
     for r in results:
         table[r["file"].split(os.sep)[0]][r["outcome"]] += 1
@@ -437,10 +450,10 @@ def report(results):
         judged = counts["killed"] + counts["survived"] + counts["timed out"]
         share = f"{100 * (counts['killed'] + counts['timed out']) / judged:.0f} %" if judged else "-"
         print(f"{folder:10}" + "".join(f"{counts[c]:>14}" for c in columns) + f"{share:>14}")
-    survivors = [r for r in results if r["outcome"] == "survived"]
-    if survivors:
+    left = [r for r in results if r["outcome"] == "survived"]
+    if survivors and left:
         print("\nsurvivors:")
-        for r in survivors:
+        for r in left:
             print(f"  {r['file']}:{r['line']} {r['kind']}: {r['old']} -> {r['new']}")
 
 
