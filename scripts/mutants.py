@@ -259,7 +259,7 @@ def run_tests(build, tests, timeout):
     for test in tests:
         path = os.path.join(build, test)
         try:
-            r = subprocess.run([path, "--gtest_brief=1"], cwd=os.path.dirname(path), env=env,
+            r = subprocess.run([path, "--gtest_brief=1", "--gtest_fail_fast=1"], cwd=os.path.dirname(path), env=env,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                timeout=timeout[test], start_new_session=True)
         except subprocess.TimeoutExpired:

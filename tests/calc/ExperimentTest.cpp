@@ -336,6 +336,7 @@ TEST(ExperimentFrames, FramesGrowFromTheNewExampleToItsValues)
             } else if (const auto* ice = std::get_if<MeltingFrame>(&scene)) {
                 // Ice warms to 0 °C, melts at 0 °C, then the water warms.
                 EXPECT_TRUE(ice->melted == 0 || ice->temperature == 0 || ice->melted == 1);
+                EXPECT_EQ(ice->burning, frame > 0);
                 progress = 1000 * ice->melted + ice->temperature;
             } else if (const auto* circuit = std::get_if<CircuitFrame>(&scene)) {
                 if (const auto* energy = std::get_if<ElectricEnergyValues>(&e.values)) {

@@ -421,7 +421,13 @@ TEST(GenerateExample, CircuitsAreConsistent)
         times.insert(x.t);
     });
     EXPECT_EQ(times, (std::set<int>{20, 40, 80, 100}));
+    // The values the circuits are drawn with.
+    forSeeds<OhmsLawValues>(CalcTask::OhmsLaw, [](const CalcExample&, const OhmsLawValues& x) {
+        EXPECT_TRUE(onStep(x.R, 10, 90, 10)) << x.R;
+        EXPECT_TRUE(onStep(x.I, 0.1, 0.9, 0.1)) << x.I;
+    });
     forSeeds<ElectricPowerValues>(CalcTask::ElectricPower, [](const CalcExample&, const ElectricPowerValues& x) {
+        EXPECT_TRUE(onStep(x.I, 0.5, 2.5, 0.5)) << x.I;
         EXPECT_LT(x.P, 100.0f);
         EXPECT_EQ(x.P, x.U * x.I);
     });

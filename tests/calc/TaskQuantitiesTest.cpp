@@ -82,8 +82,10 @@ TEST(TaskQuantities, TablesDescribeEveryBoxAndAnswer)
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z][A-Za-z0-9]*$"));
     // The letters the Sigla font draws as symbols; a Unicode unit must not use them.
     static const QString siglaOnly = QStringLiteral("áâÁÂĂ¬Űú");
+    EXPECT_FALSE(calcTaskFromCode(u"1z"));
     for (CalcTask task : kAllCalcTasks) {
         SCOPED_TRACE(calcTaskCode(task).toStdString());
+        EXPECT_EQ(calcTaskFromCode(calcTaskCode(task)), task);
         std::set<std::string> namesSeen;
         std::set<int> boxes;
         for (const Quantity& q : TaskQuantities::of(task)) {
