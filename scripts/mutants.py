@@ -13,7 +13,8 @@ each mutant touches, runs the test programs that cover it and counts killed, sur
 A mutant is one change: a comparison (== != < <= > >=), an arithmetic operator (+ - * /), && and ||,
 true and false, a number one larger, a condition negated, a statement removed. A mutant that does
 not compile is not counted. The tests that cover a mutant are the test programs of the same folder
-under tests/ that link the changed file (--wide: every test program that links it).
+under tests/ that link the changed file (--wide: every test program that links it), built and run
+one by one until one fails.
 
 A replay finds each earlier mutant again though its file moved or its lines shifted: the file by its
 path, else by the one file of that name in the same top folder; the site by its line's text, on the
@@ -368,12 +369,16 @@ def main():
                 lines[line] = text[:col] + new + text[col + len(old):]
                 with open(path, "w", encoding="utf-8") as f:
                     f.write("\n".join(lines))
-                built = run(["ninja", "-C", build] + tests, env=env)
-                if built.returncode:
-                    outcome = "uncompilable"
-                else:
-                    outcome = {"pass": "survived", "fail": "killed", "timeout": "timed out"}[
-                        run_tests(build, tests, timeout)]
+                # One program at a time: a mutant the first kills costs one link, not all of them.
+                outcome = "survived"
+                for test in tests:
+                    if run(["ninja", "-C", build, test], env=env).returncode:
+                        outcome = "uncompilable"
+                        break
+                    verdict = run_tests(build, [test], timeout)
+                    if verdict != "pass":
+                        outcome = {"fail": "killed", "timeout": "timed out"}[verdict]
+                        break
             finally:
                 restorer.restore()
         text = text_of[source][line]
