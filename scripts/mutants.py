@@ -323,6 +323,8 @@ def main():
         for path in args.replay:
             with open(path) as f:
                 run_before = json.load(f)
+            # A replay of some folders leaves the others' mutants out.
+            run_before["mutants"] = [m for m in run_before["mutants"] if m["file"].split(os.sep)[0] in args.folders]
             earlier += run_before["mutants"]
             found, gone = replayed(run_before, candidates, text_of, args.made_at)
             sample += found
