@@ -80,6 +80,13 @@ TEST(OpticsSceneFile, DamagedLinesNameTheFileAndLine)
         EXPECT_EQ(scenes.error().file, QStringLiteral("4a.dat"));
         EXPECT_EQ(scenes.error().line, c.reportedLine);
     }
+    // The field that is no number is named by its place among the numbers.
+    QStringList lines = mirrorLines();
+    lines[4] = cases[1].text;
+    EXPECT_TRUE(OpticsSceneFile::ReadMirrorScenes(encoded(lines), QStringLiteral("4a.dat"))
+                    .error()
+                    .message()
+                    .contains(QStringLiteral("pole 3 („x80“) nie je číslo.")));
     QStringList shortFile = mirrorLines();
     shortFile.removeLast();
     EXPECT_FALSE(OpticsSceneFile::ReadMirrorScenes(encoded(shortFile), QStringLiteral("4a.dat")));
