@@ -240,6 +240,7 @@ TEST(ClassReport, StoppedWorseAndImproved)
         {"Ida", "1a", 9, 9, 8, 2, "2"}, {"Ida", "1a", 9, 15, 10, 0, "1"}, {"Ida", "1a", 9, 30, 10, 0, "1"},
         {"Max", "1a", 9, 1, 10, 0, "1"},
         {"Oto", "1a", 9, 28, 6, 4, "3"}, {"Oto", "1a", 9, 29, 10, 0, "1"}, {"Oto", "1a", 9, 30, 2, 8, "5"},
+        {"Pavol", "1a", 9, 28, 10, 0, "1"}, {"Pavol", "1a", 9, 29, 8, 2, "2"}, {"Pavol", "1a", 9, 30, 8, 2, "2"},
     };
     for (const MadeUpSeries& s : series)
         log.entries.append(madeUpEntry(s));
@@ -255,6 +256,9 @@ TEST(ClassReport, StoppedWorseAndImproved)
     // Oto's 3, 1, 5 got better before it got worse: no steady decline. His 5 counts.
     EXPECT_FALSE(help.join(QLatin1Char(' ')).contains(QStringLiteral("Oto")));
     EXPECT_EQ(report.pupils[3].marks.text(), QStringLiteral("3,0"));
+    // Pavol's 1, 2, 2 got worse and stayed so.
+    EXPECT_TRUE(help.contains(
+        QStringLiteral("Pavol: Hustota kvapaliny: známky sa zhoršili v posledných troch sériách (1, 2, 2)")));
     ASSERT_EQ(report.improved.size(), 1);
     EXPECT_EQ(report.improved[0].pupil + QStringLiteral(": ") + report.improved[0].reason,
               QStringLiteral("Ida: známky sa zlepšili (priemer 3,7 → 1,3)"));
