@@ -251,6 +251,24 @@ TEST(CalcWorksheetLines, MeltingPrintsSevenLinesThreeOfThemFixed)
               "c₁ = 2,09 kJ·kg⁻¹·°C⁻¹|c₂ = 4,18 kJ·kg⁻¹·°C⁻¹|l = 334 kJ·kg⁻¹");
 }
 
+// The lever's key says which weight goes on which mark; the blank sheet
+// leaves it to the pupil.
+TEST(CalcWorksheetLines, LeverKeySaysWhereTheWeightGoes)
+{
+    const TaskData data = installedData(CalcTask::Lever);
+    for (std::uint64_t seed = 0; seed < 20; ++seed) {
+        const CalcSheetExample sheet = CalcWorksheetLines::example(CalcTask::Lever, data.numbers, seed);
+        const auto& x = std::get<LeverValues>(sheet.example.values);
+        const auto blank = CalcWorksheetLines::lines(sheet, data.table, data.numbers, false);
+        const auto key = CalcWorksheetLines::lines(sheet, data.table, data.numbers, true);
+        ASSERT_EQ(key.size(), blank.size() + 1);
+        EXPECT_TRUE(key.back().text().contains(
+            QStringLiteral("%1 N na značku %2").arg(x.placedWeight()).arg(std::abs(x.placedMark()))))
+            << key.back().text().toStdString();
+        EXPECT_TRUE(key.back().pieces.front().answer);
+    }
+}
+
 // Sigla draws some accented letters as indices: only symbols and units may
 // be set in it, never a word.
 TEST(CalcWorksheetLines, NoWordIsSetInSigla)
@@ -260,6 +278,10 @@ TEST(CalcWorksheetLines, NoWordIsSetInSigla)
         for (std::uint64_t seed = 0; seed < 40; ++seed) {
             const CalcSheetExample sheet = CalcWorksheetLines::example(task, data.numbers, seed);
             for (const CalcWorksheetLine& line : CalcWorksheetLines::lines(sheet, data.table, data.numbers, true)) {
+                // A symbol with an index or a Greek letter needs Sigla's glyphs.
+                if (std::any_of(line.symbol.begin(), line.symbol.end(), [](QChar c) { return c.unicode() > 0xFF; })) {
+                    EXPECT_EQ(line.symbolFace, LineFace::Sigla) << line.symbol.toStdString();
+                }
                 for (const LinePiece& piece : line.pieces) {
                     if (piece.face == LineFace::Sigla) {
                         EXPECT_EQ(SiglaText::toUnicode(piece.text), piece.text) << piece.text.toStdString();

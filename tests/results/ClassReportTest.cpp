@@ -244,6 +244,9 @@ TEST(ClassReport, StoppedWorseAndImproved)
     };
     for (const MadeUpSeries& s : series)
         log.entries.append(madeUpEntry(s));
+    // Pavol's series go by date, then time: later days at earlier hours.
+    for (qsizetype i = log.entries.size() - 3, hour = 15; i < log.entries.size(); ++i, hour -= 3)
+        log.entries[i].time = QTime(int(hour), 0);
     const ClassReport report = ClassReport::make(log, TaskTable::rows(), september());
     QStringList help;
     for (const HelpNote& note : report.help)
@@ -302,4 +305,19 @@ TEST(ClassReport, ASeriesWithoutANameIsShownAsSuch)
     ASSERT_EQ(report.pupils.size(), 1);
     EXPECT_EQ(report.pupils[0].name, QStringLiteral("(bez mena)"));
     EXPECT_EQ(report.seriesCount(), 1);
+}
+
+// An open period reaches from the first series to today, or to a later
+// series when the computer's clock was wrong.
+TEST(ClassReport, AnOpenPeriodReachesEverySeries)
+{
+    ResultsLogContents log;
+    for (int day : {3, 20, 10})
+        log.entries.append(madeUpEntry({"Ema", "1a", 9, day, 9, 1, "1"}));
+    ReportRequest open;
+    open.today = QDate(2026, 9, 15);
+    const ClassReport report = ClassReport::make(log, TaskTable::rows(), open);
+    EXPECT_EQ(report.from, QDate(2026, 9, 3));
+    EXPECT_EQ(report.to, QDate(2026, 9, 20));
+    EXPECT_EQ(report.seriesCount(), 3);
 }
