@@ -4,9 +4,9 @@
 #include "app/DataTablesCheck.h"
 
 #include "calc/data/CalcTaskFiles.h"
-#include "history/HistoryDeck.h"
-#include "history/HistoryDeckFile.h"
-#include "history/TimelineScreen.h"
+#include "history/data/HistoryDeckFile.h"
+#include "history/deck/HistoryDeck.h"
+#include "history/deck/TimelineScreen.h"
 #include "optics/FrmZobr.h"
 #include "optics/OpticsTaskFile.h"
 #include "tasks/TaskTable.h"

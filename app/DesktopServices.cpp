@@ -5,7 +5,6 @@
 
 #include "look/controls/FocusPainter.h"
 #include "menu/WorksheetPrintSetup.h"
-#include "screen/ScreenHost.h"
 
 #include <QPrintDialog>
 
@@ -31,7 +30,12 @@ QDateTime DesktopServices::now() const
 
 void DesktopServices::play(Sound sound)
 {
-    Sounds::play(m_resources.installation(), sound);
+    m_sounds.play(m_resources.installation(), sound);
+}
+
+void DesktopServices::enableSounds()
+{
+    m_sounds.enable(m_resources.installation());
 }
 
 MessageAnswer DesktopServices::showMessage(const QString& title, const QString& text, MessageIcon icon,
@@ -42,20 +46,20 @@ MessageAnswer DesktopServices::showMessage(const QString& title, const QString& 
         std::fflush(stderr);
         return *answer;
     }
-    return MessageBox::exec(title, text, icon, buttons, ScreenHost::instance());
+    return MessageBox::exec(title, text, icon, buttons, m_window);
 }
 
 bool DesktopServices::runPrintDialog(QPrinter& printer)
 {
     // The dialog belongs to the program's window, not to the scaled stage,
     // so it opens at its own size above the screen.
-    QPrintDialog dialog(&printer, ScreenHost::instance());
+    QPrintDialog dialog(&printer, m_window);
     WorksheetPrintSetup::prepare(dialog);
     dialog.setStyleSheet(FocusPainter::dialogStyleSheet());
     const bool confirmed = dialog.exec() == QDialog::Accepted;
     // Without a window manager nothing gives the keys back to the window.
-    if (ScreenHost* host = ScreenHost::instance())
-        host->activateWindow();
+    if (m_window)
+        m_window->activateWindow();
     return confirmed;
 }
 

@@ -7,6 +7,7 @@
 #include "services/Services.h"
 
 #include <QElapsedTimer>
+#include <QPointer>
 #include <QString>
 
 namespace orbeta {
@@ -29,12 +30,20 @@ public:
     KeyboardSwitch& keyboard() override { return m_keyboard; }
     Resources& resources() override { return m_resources; }
 
+    // After the first window is shown: see Sounds.
+    void enableSounds();
+    // The program's window, above which message boxes and the print dialog
+    // open; without one they open on their own.
+    void setWindow(QWidget* window) { m_window = window; }
+
 private:
     QString m_messageScript;
     QElapsedTimer m_clock;
     DesktopKeyboardLayouts m_layouts;
     KeyboardSwitch m_keyboard{m_layouts};
     Resources m_resources;
+    Sounds m_sounds;
+    QPointer<QWidget> m_window;
 };
 
 } // namespace orbeta

@@ -3,8 +3,8 @@
 
 #include "app/ResultsForms.h"
 
-#include "results/FrmChybovy.h"
-#include "results/FrmTabulka.h"
+#include "results/forms/FrmChybovy.h"
+#include "results/forms/FrmTabulka.h"
 #include "screen/ScreenHost.h"
 #include "services/Services.h"
 
@@ -12,7 +12,7 @@ namespace orbeta {
 
 void ResultsForms::finishSeries(const SeriesSetup& setup, const SeriesResult& series, QWidget* returnForm)
 {
-    ScreenHost* host = ScreenHost::instance();
+    ScreenHost* host = ScreenHost::of(returnForm);
     auto* table = new FrmTabulka(m_services, setup, m_services.resources().installation().resultsDir,
                                  host ? host->stage() : returnForm);
     const auto correct = std::uint8_t(series.correct);
@@ -30,7 +30,7 @@ void ResultsForms::finishSeries(const SeriesSetup& setup, const SeriesResult& se
 
 void ResultsForms::showRanking(const SeriesSetup& setup, QWidget* returnForm)
 {
-    ScreenHost* host = ScreenHost::instance();
+    ScreenHost* host = ScreenHost::of(returnForm);
     auto* table = new FrmTabulka(m_services, setup, m_services.resources().installation().resultsDir,
                                  host ? host->stage() : returnForm);
     table->ReturnForm = returnForm;

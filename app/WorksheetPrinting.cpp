@@ -3,11 +3,11 @@
 
 #include "app/WorksheetPrinting.h"
 
-#include "print/PrintWorksheet.h"
-#include "print/WorksheetCode.h"
-#include "print/WorksheetContents.h"
-#include "print/WorksheetDocument.h"
-#include "print/WorksheetPlan.h"
+#include "print/contents/WorksheetContents.h"
+#include "print/page/PrintWorksheet.h"
+#include "print/page/WorksheetDocument.h"
+#include "print/plan/WorksheetCode.h"
+#include "print/plan/WorksheetPlan.h"
 #include "screen/Tour.h"
 #include "services/Services.h"
 

@@ -10,20 +10,20 @@
 #include "app/ResultsForms.h"
 #include "app/TerminationSignals.h"
 #include "app/WorksheetPrinting.h"
+#include "calc/basics/RandomSource.h"
 #include "calc/form/CalcScene.h"
 #include "calc/form/CalcTour.h"
 #include "calc/form/FrmMech1.h"
-#include "calc/basics/RandomSource.h"
 #include "files/RuntimeDirectory.h"
 #include "frame/SeriesSeeds.h"
-#include "history/FrmDvojice.h"
-#include "history/FrmOsa.h"
+#include "history/forms/FrmDvojice.h"
+#include "history/forms/FrmOsa.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
 #include "optics/FrmZobr.h"
-#include "results/FrmChybovy.h"
-#include "results/FrmTabulka.h"
+#include "results/forms/FrmChybovy.h"
+#include "results/forms/FrmTabulka.h"
 #include "screen/HelpScreens.h"
 #include "screen/ScreenHost.h"
 #include "screen/Tour.h"
@@ -116,44 +116,37 @@ protected:
 };
 
 // What the setup form can open and print for each kind of task form.
-orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink& results,
+orbeta::TaskForms buildTaskForms(orbeta::Services& services, orbeta::ResultsLink& results, orbeta::ScreenHost& host,
                                  std::optional<std::uint64_t> seed)
 {
     using namespace orbeta;
     TaskForms forms;
     forms.add(TaskFormKind::Mech1,
-              {[&services, &results, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
+              {[&services, &results, &host, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
                    const auto task = calcTaskFromCode(setup.taskCode);
-                   ScreenHost* host = ScreenHost::instance();
                    // A task whose scene is not drawn yet stays closed.
                    if (!task || !CalcScene::available(*task))
                        return nullptr;
-                   return FrmMech1::open(services, results, setup, *task, seed, host ? host->currentForm() : nullptr,
-                                         host ? host->stage() : nullptr);
+                   return FrmMech1::open(services, results, setup, *task, seed, host.currentForm(), host.stage());
                }});
     forms.add(TaskFormKind::Zobr,
-              {[&services, &results, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
+              {[&services, &results, &host, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
                    const auto task = opticsTaskFromCode(setup.taskCode);
-                   ScreenHost* host = ScreenHost::instance();
                    if (!task)
                        return nullptr;
                    return FrmZobr::open(services, results, setup, *task, opticsRandom(), seed,
-                                        host ? host->currentForm() : nullptr, host ? host->stage() : nullptr);
+                                        host.currentForm(), host.stage());
                }});
     forms.add(TaskFormKind::Dvojice,
-              {[&services, &results, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
-                   ScreenHost* host = ScreenHost::instance();
-                   return FrmDvojice::open(services, results, setup, seed, host ? host->currentForm() : nullptr,
-                                           host ? host->stage() : nullptr);
+              {[&services, &results, &host, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
+                   return FrmDvojice::open(services, results, setup, seed, host.currentForm(), host.stage());
                }});
     forms.add(TaskFormKind::Osa,
-              {[&services, &results, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
+              {[&services, &results, &host, seed](const SeriesSetup& setup) -> std::unique_ptr<QWidget> {
                    const auto history = HistoryDeck::codeOf(setup.taskCode);
-                   ScreenHost* host = ScreenHost::instance();
                    if (!history)
                        return nullptr;
-                   return FrmOsa::open(services, results, setup, *history, seed, host ? host->currentForm() : nullptr,
-                                       host ? host->stage() : nullptr);
+                   return FrmOsa::open(services, results, setup, *history, seed, host.currentForm(), host.stage());
                }});
     auto printing = std::make_shared<WorksheetPrinting>(services, seed);
     forms.setPrinting([printing](const SeriesSetup& setup, QPrinter& printer, int copies) {
@@ -223,9 +216,12 @@ int runProgram(int argc, char** argv, const orbeta::LaunchOptions& options, cons
     if (environmentFlag("ORBETA_FRAME_LOG"))
         app.installEventFilter(&paintLog);
     orbeta::ResultsForms results(services);
-    const orbeta::TaskForms taskForms = buildTaskForms(services, results, options.seed);
-
+    // The task forms open on it; it goes, with every form on its stage,
+    // before the results and services those forms use.
     orbeta::ScreenHost host;
+    services.setWindow(&host);
+    const orbeta::TaskForms taskForms = buildTaskForms(services, results, host, options.seed);
+
     auto* menu = new orbeta::FrmSelect(services, host.stage());
     if (options.benchmark)
         reportStartUp(host, *menu);
@@ -249,7 +245,7 @@ int runProgram(int argc, char** argv, const orbeta::LaunchOptions& options, cons
     // The splash may have been painted, and reported, while the menu was built.
     if (g_benchmarkDone)
         return 0;
-    orbeta::Sounds::enable(services.resources().installation());
+    services.enableSounds();
     return app.exec();
 }
 

@@ -10,10 +10,10 @@
 //   /usr/bin/time -v build/orbeta-cli report --data /tmp/year -o /tmp/year/report.pdf
 #include "benchmarks/SchoolYearLog.h"
 #include "files/SafeFile.h"
-#include "print/ClassReportDocument.h"
-#include "print/PrintPage.h"
-#include "results/ClassReport.h"
-#include "results/ResultsLogFormat.h"
+#include "print/page/PrintPage.h"
+#include "print/report/ClassReportDocument.h"
+#include "results/log/ResultsLogFormat.h"
+#include "results/report/ClassReport.h"
 
 #include <QDir>
 #include <QGuiApplication>

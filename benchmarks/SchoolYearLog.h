@@ -5,7 +5,7 @@
 
 // A results log of a school year: 300 pupils, 100 000 series of every task
 // from September to June, as the program's own writer words them.
-#include "results/ResultsLogEntry.h"
+#include "results/log/ResultsLogEntry.h"
 #include "tasks/TaskTable.h"
 
 #include <QByteArray>

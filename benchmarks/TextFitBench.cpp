@@ -7,12 +7,12 @@
 // and a history box: build/benchmarks/text_fit_bench.
 #include "files/SafeFile.h"
 #include "formats/LineCodec.h"
-#include "look/screens/HistoryPainter.h"
 #include "look/basics/TextElision.h"
 #include "look/basics/TextFit.h"
-#include "print/PrintPage.h"
-#include "print/WorksheetContents.h"
-#include "print/WorksheetDocument.h"
+#include "look/screens/HistoryPainter.h"
+#include "print/contents/WorksheetContents.h"
+#include "print/page/PrintPage.h"
+#include "print/page/WorksheetDocument.h"
 #include "tasks/TaskTable.h"
 
 #include <QDir>

@@ -4,10 +4,10 @@
 // A whole worksheet of the largest count the setup screen offers, made into
 // PDF bytes as orbeta-cli writes them, for every task; the counter "bytes"
 // is the size of the file: build/benchmarks/worksheet_pdf_bench.
-#include "print/PrintPage.h"
-#include "print/WorksheetContents.h"
-#include "print/WorksheetDocument.h"
-#include "print/WorksheetPlan.h"
+#include "print/contents/WorksheetContents.h"
+#include "print/page/PrintPage.h"
+#include "print/page/WorksheetDocument.h"
+#include "print/plan/WorksheetPlan.h"
 
 #include <QGuiApplication>
 

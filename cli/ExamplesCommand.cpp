@@ -9,17 +9,15 @@
 #include "cli/StandardOutput.h"
 
 #include "calc/data/DataFile.h"
-#include "calc/tables/ExampleTable.h"
 #include "calc/rules/GenerateExample.h"
+#include "calc/tables/ExampleTable.h"
 #include "calc/tables/TableFile.h"
 #include "files/ResourcePath.h"
 #include "formats/WholeNumber.h"
 #include "frame/ExampleSeeder.h"
 #include "optics/OpticsGenerator.h"
 #include "optics/OpticsTaskFile.h"
-#include "print/OpticsWorksheet.h"
-#include "files/ResourcePath.h"
-#include "formats/WholeNumber.h"
+#include "print/contents/OpticsWorksheet.h"
 
 #include <QDateTime>
 
@@ -98,23 +96,15 @@ int opticsExamples(OpticsTask task, const std::optional<QString>& dataOption, st
     if (!generator)
         return status;
     StandardOutput output;
-    std::string out;
     for (std::uint64_t i = 0; i < count; ++i) {
         RandomSource rnd(seed + i);
         const FileResult<OpticsExample> e = generator->GenerateExample([&rnd] { return rnd.Rnd(); });
         if (!e) {
-            output.write(out);
             output.finish();
             return fail(BadFile, e.error().message());
         }
-        out += opticsExampleJson(e.value(), seed + i);
-        out += '\n';
-        if (out.size() > (1 << 16)) {
-            output.write(out);
-            out.clear();
-        }
+        output.writeLine(opticsExampleJson(e.value(), seed + i));
     }
-    output.write(out);
     return output.finish();
 }
 
@@ -167,17 +157,10 @@ int examplesCommand(const QStringList& arguments)
         return status;
 
     StandardOutput output;
-    std::string out;
     for (std::uint64_t i = 0; i < count.value_or(1); ++i) {
         RandomSource rnd(seed + i);
-        out += exampleJson(GenerateExample(*task, *table, rnd), seed + i);
-        out += '\n';
-        if (out.size() > (1 << 16)) {
-            output.write(out);
-            out.clear();
-        }
+        output.writeLine(exampleJson(GenerateExample(*task, *table, rnd), seed + i));
     }
-    output.write(out);
     return output.finish();
 }
 

@@ -6,9 +6,9 @@
 #include "cli/Commands.h"
 #include "cli/DataDirOption.h"
 #include "cli/StandardOutput.h"
-#include "history/HistoryDeckFile.h"
-#include "history/HistoryRandom.h"
-#include "history/ScreenSeries.h"
+#include "history/data/HistoryDeckFile.h"
+#include "history/deck/ScreenSeries.h"
+#include "history/items/HistoryRandom.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -66,22 +66,15 @@ int historyExamples(HistoryCode code, std::optional<std::uint64_t> count, std::u
         return fail(BadFile, deck.error().message());
 
     StandardOutput output;
-    QByteArray out;
     for (std::size_t k = 0; k < screens.size(); ++k) {
         HistoryRandom rnd(seed + k);
         QJsonObject line = code == HistoryCode::Pairs ? pairScreen(deck.value().pairs(screens[k], rnd))
                                                       : timelineScreen(deck.value().timeline(screens[k], rnd));
         line.insert("screen", int(k) + 1);
         // The seed in full: a JSON number of the document would pass through a double.
-        out += "{\"code\":\"" + HistoryDeck::taskCode(code).toLatin1() + "\",\"seed\":" + QByteArray::number(seed + k)
-               + ',' + QJsonDocument(line).toJson(QJsonDocument::Compact).mid(1);
-        out += '\n';
-        if (out.size() > (1 << 16)) {
-            output.write(out);
-            out.clear();
-        }
+        output.writeLine("{\"code\":\"" + HistoryDeck::taskCode(code).toLatin1() + "\",\"seed\":"
+                         + QByteArray::number(seed + k) + ',' + QJsonDocument(line).toJson(QJsonDocument::Compact).mid(1));
     }
-    output.write(out);
     return output.finish();
 }
 

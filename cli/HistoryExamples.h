@@ -3,7 +3,7 @@
 
 #pragma once
 
-#include "history/HistoryDeck.h"
+#include "history/deck/HistoryDeck.h"
 
 #include <QString>
 

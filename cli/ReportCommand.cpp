@@ -7,10 +7,10 @@
 #include "cli/StandardOutput.h"
 
 #include "files/SafeFile.h"
-#include "print/ClassReportDocument.h"
-#include "print/PrintPage.h"
-#include "results/ClassReport.h"
-#include "results/ResultsLog.h"
+#include "print/page/PrintPage.h"
+#include "print/report/ClassReportDocument.h"
+#include "results/data/ResultsLog.h"
+#include "results/report/ClassReport.h"
 
 #include <QRegularExpression>
 #include <QStringDecoder>

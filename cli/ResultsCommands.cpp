@@ -8,8 +8,8 @@
 #include "files/ResourcePath.h"
 #include "files/SafeFile.h"
 #include "formats/MarkTableFile.h"
-#include "results/MarkCalculator.h"
-#include "results/RankingFile.h"
+#include "results/data/RankingFile.h"
+#include "results/ranking/MarkCalculator.h"
 #include "tasks/TaskTable.h"
 
 

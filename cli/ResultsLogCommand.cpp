@@ -5,7 +5,7 @@
 #include "cli/DataDirOption.h"
 #include "cli/ResultsLogTable.h"
 #include "cli/StandardOutput.h"
-#include "results/ResultsLog.h"
+#include "results/data/ResultsLog.h"
 
 namespace orbeta::cli {
 // results [--data DIR] [--csv]: every whole entry of the results log, oldest

@@ -3,8 +3,8 @@
 
 #pragma once
 
-#include "results/ClassReport.h"
-#include "results/ResultsLogEntry.h"
+#include "results/log/ResultsLogEntry.h"
+#include "results/report/ClassReport.h"
 
 #include <QByteArray>
 #include <QList>

@@ -13,6 +13,28 @@ namespace orbeta::cli {
 
 void StandardOutput::write(std::string_view bytes)
 {
+    writeGathered();
+    put(bytes);
+}
+
+void StandardOutput::writeLine(std::string_view line)
+{
+    m_lines += line;
+    m_lines += '\n';
+    if (m_lines.size() > (1 << 16))
+        writeGathered();
+}
+
+void StandardOutput::writeGathered()
+{
+    if (m_lines.empty())
+        return;
+    put(m_lines);
+    m_lines.clear();
+}
+
+void StandardOutput::put(std::string_view bytes)
+{
     errno = 0;
     if (m_error == 0 && std::fwrite(bytes.data(), 1, bytes.size(), stdout) != bytes.size())
         m_error = errno != 0 ? errno : EIO;
@@ -20,6 +42,7 @@ void StandardOutput::write(std::string_view bytes)
 
 int StandardOutput::finish()
 {
+    writeGathered();
     errno = 0;
     if (m_error == 0 && std::fflush(stdout) != 0)
         m_error = errno != 0 ? errno : EIO;

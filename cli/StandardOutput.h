@@ -6,6 +6,7 @@
 #include <QByteArray>
 #include <QString>
 
+#include <string>
 #include <string_view>
 
 namespace orbeta::cli {
@@ -17,12 +18,19 @@ public:
     void write(std::string_view bytes);
     void write(const QByteArray& bytes) { write(std::string_view(bytes.constData(), std::size_t(bytes.size()))); }
     void write(const QString& text) { write(text.toUtf8()); }
+    // One line of many (JSON Lines): gathered and written in blocks of about 64 KiB.
+    void writeLine(std::string_view line);
+    void writeLine(const QByteArray& line) { writeLine(std::string_view(line.constData(), std::size_t(line.size()))); }
 
     // Flushes; Ok, or BadFile after a message saying why.
     int finish();
 
 private:
+    void writeGathered();
+    void put(std::string_view bytes);
+
     int m_error = 0;
+    std::string m_lines;
 };
 
 } // namespace orbeta::cli

@@ -10,11 +10,11 @@
 #include "formats/IniFile.h"
 #include "formats/WholeNumber.h"
 #include "frame/ExampleSeeder.h"
-#include "print/PrintPage.h"
-#include "print/WorksheetCode.h"
-#include "print/WorksheetContents.h"
-#include "print/WorksheetDocument.h"
-#include "print/WorksheetPlan.h"
+#include "print/contents/WorksheetContents.h"
+#include "print/page/PrintPage.h"
+#include "print/page/WorksheetDocument.h"
+#include "print/plan/WorksheetCode.h"
+#include "print/plan/WorksheetPlan.h"
 
 #include <QDateTime>
 

@@ -97,7 +97,7 @@ void TaskFrame::buildFrame(const Design& design)
         button->setAccessibleName(names[std::size_t(i)]);
         button->setAccessibleDescription(keys[std::size_t(i)]);
         connect(button, &PictureButton::mouseMoved, this, [this, i] {
-            EnterHoverItem(m_services, std::uint8_t(kHoverToolbar + i));
+            EnterHoverItem(m_services, *this, std::uint8_t(kHoverToolbar + i));
             ShowTopButtons(PicTop, i + 1);
             showPointer(PicTop[std::size_t(i)], m_services.resources().handCursor());
         });
@@ -125,7 +125,7 @@ void TaskFrame::buildFrame(const Design& design)
         mark->hide();
         const int item = i + 1;
         connect(mark, &PictureButton::mouseMoved, this, [this, mark] {
-            EnterHoverItem(m_services, kHoverMark);
+            EnterHoverItem(m_services, *this, kHoverMark);
             showHoveredTopButton();
             showPointer(mark, m_evaluated && mark->isEnabled() ? m_services.resources().handCursor() : m_services.resources().arrowCursor());
         });
@@ -147,7 +147,7 @@ void TaskFrame::buildFrame(const Design& design)
     picPokracuj->setPicture(m_continueBackground);
     picPokracuj->setEnabled(false);
     connect(picPokracuj, &PictureButton::mouseMoved, this, [this] {
-        EnterHoverItem(m_services, kHoverContinue);
+        EnterHoverItem(m_services, *this, kHoverContinue);
         showHoveredTopButton();
         showPointer(picPokracuj, picPokracuj->isEnabled() ? m_services.resources().handCursor() : m_services.resources().arrowCursor());
     });
@@ -194,7 +194,7 @@ bool TaskFrame::beginSeries()
     for (PictureButton* mark : IHodnoceni)
         mark->raise();
     setCursor(m_services.resources().arrowCursor());
-    ClearHoverItem();
+    ClearHoverItem(*this);
     m_series = SeriesProgress(m_setup.exampleCount);
     if (!buildExample())
         return false;
@@ -307,7 +307,7 @@ void TaskFrame::newExample()
         // No example can be made (the form has said why): the series cannot
         // go on, and asking whether to leave would only offer the judged
         // example again.
-        if (ScreenHost* host = ScreenHost::instance(); host && m_returnForm)
+        if (ScreenHost* host = ScreenHost::of(this); host && m_returnForm)
             host->showForm(m_returnForm);
         leaveForm();
         return;
@@ -350,7 +350,7 @@ void TaskFrame::showTable()
     PlayClickSound(m_services);
     hideHint();
     m_results.showRanking(m_setup, this);
-    if (ScreenHost* host = ScreenHost::instance())
+    if (ScreenHost* host = ScreenHost::of(this))
         host->hideForm(this);
 }
 
@@ -375,7 +375,7 @@ void TaskFrame::back()
             return;
         }
     }
-    if (ScreenHost* host = ScreenHost::instance(); host && m_returnForm)
+    if (ScreenHost* host = ScreenHost::of(this); host && m_returnForm)
         host->showForm(m_returnForm);
     leaveForm();
 }
@@ -387,7 +387,7 @@ void TaskFrame::leaveForm()
     m_left = true;
     m_timer.stop();
     leaving();
-    if (ScreenHost* host = ScreenHost::instance())
+    if (ScreenHost* host = ScreenHost::of(this))
         host->unloadForm(this);
     else
         deleteLater();
@@ -439,7 +439,7 @@ void TaskFrame::showHint(HintWindow& window, QPoint at, std::vector<QRect> alsoC
             keepClear.push_back(mark->geometry());
     const QPoint place = PlacePopup(window.size(), at, rect(), keepClear);
     const QPoint onStage = parentWidget() ? mapTo(parentWidget(), place) : place;
-    if (ScreenHost* host = ScreenHost::instance()) {
+    if (ScreenHost* host = ScreenHost::of(this)) {
         host->showPopup(&window, onStage);
     } else {
         window.move(onStage);
@@ -460,7 +460,7 @@ void TaskFrame::showPointer(QWidget* widget, const QCursor& cursor)
     widget->setCursor(cursor);
     // The stage is shown through the host's view, which takes a widget's
     // pointer only on the next move: it gets this one now.
-    if (ScreenHost* host = ScreenHost::instance(); host && host->stage()->isAncestorOf(widget))
+    if (ScreenHost* host = ScreenHost::of(this); host && host->stage()->isAncestorOf(widget))
         host->showPointer(cursor);
 }
 
@@ -486,7 +486,7 @@ void TaskFrame::showHoveredTopButton()
         if (PicTop[std::size_t(i)]->isEnabled() && PicTop[std::size_t(i)]->underMouse())
             hovered = i + 1;
     ShowTopButtons(PicTop, hovered);
-    ScreenHost* host = ScreenHost::instance();
+    ScreenHost* host = ScreenHost::of(this);
     if (!hovered && host && host->hoverId() >= kHoverToolbar && host->hoverId() < kHoverToolbar + 4)
         host->setHoverId(0);
 }
@@ -543,7 +543,7 @@ void TaskFrame::backgroundPressed(QPoint position)
     if (!inTitleHelpArea(position) || busy())
         return;
     PlayClickSound(m_services);
-    ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
+    ShowHelpPicture(m_services, ScreenHost::of(this), PictureNames::taskHelp(m_code), this);
 }
 
 void TaskFrame::backgroundMoved(QPoint position)
@@ -558,7 +558,7 @@ void TaskFrame::backgroundMoved(QPoint position)
     }
     if (inTitleHelpArea(position)) {
         showPointer(this, busy() ? m_services.resources().arrowCursor() : m_services.resources().helpCursor());
-        EnterHoverItem(m_services, kHoverTitle);
+        EnterHoverItem(m_services, *this, kHoverTitle);
         return;
     }
     showPointer(this, m_services.resources().arrowCursor());
@@ -567,12 +567,12 @@ void TaskFrame::backgroundMoved(QPoint position)
     });
     if (highlighted)
         ShowTopButtons(PicTop, 0);
-    ClearHoverItem();
+    ClearHoverItem(*this);
 }
 
 bool TaskFrame::inFront() const
 {
-    const ScreenHost* host = ScreenHost::instance();
+    const ScreenHost* host = ScreenHost::of(this);
     return host && host->currentForm() == this;
 }
 
@@ -583,7 +583,7 @@ void TaskFrame::pressKey(FrameKey action)
         if (!busy()) {
             hideHint();
             PlayClickSound(m_services);
-            ShowHelpPicture(m_services, PictureNames::taskHelp(m_code), this);
+            ShowHelpPicture(m_services, ScreenHost::of(this), PictureNames::taskHelp(m_code), this);
         }
         break;
     case FrameKey::NextRow:

@@ -7,9 +7,9 @@
 // nobody dies before being born.
 #include "fuzz/FuzzCheck.h"
 
-#include "history/HistoryDeck.h"
-#include "history/HistoryFile.h"
-#include "history/HistoryRandom.h"
+#include "history/deck/HistoryDeck.h"
+#include "history/items/HistoryFile.h"
+#include "history/items/HistoryRandom.h"
 
 #include <cstdlib>
 #include <set>

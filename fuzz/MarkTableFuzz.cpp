@@ -5,7 +5,7 @@
 #include "fuzz/FuzzCheck.h"
 
 #include "formats/MarkTableFile.h"
-#include "results/MarkCalculator.h"
+#include "results/ranking/MarkCalculator.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -4,8 +4,8 @@
 // A ranking file ("1a.res"): read, sorted and written back.
 #include "fuzz/FuzzCheck.h"
 
-#include "results/Ranking.h"
-#include "results/RankingFileFormat.h"
+#include "results/ranking/Ranking.h"
+#include "results/ranking/RankingFileFormat.h"
 
 namespace {
 

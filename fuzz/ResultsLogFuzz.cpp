@@ -4,7 +4,7 @@
 // "Vysledky.dat": the results log read back for orbeta-cli results and report.
 #include "fuzz/FuzzCheck.h"
 
-#include "results/ResultsLogFormat.h"
+#include "results/log/ResultsLogFormat.h"
 
 namespace {
 

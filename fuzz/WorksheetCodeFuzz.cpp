@@ -5,7 +5,7 @@
 // writes back to an equivalent one, or is refused; nothing in between.
 #include "fuzz/FuzzCheck.h"
 
-#include "print/WorksheetCode.h"
+#include "print/plan/WorksheetCode.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {

@@ -75,11 +75,11 @@ void FrmSelect::finishLoad()
     m_built = true;
     build();
     m_chosenTaskCode = QStringLiteral("0");
-    ClearHoverItem();
+    ClearHoverItem(*this);
     m_fontPath = m_services.resources().resourcePath(QStringLiteral("Data\\Sigla.ttf"));
     // Nothing on the first screen is written in the symbol font: register it
     // once that screen has been painted.
-    if (ScreenHost* host = ScreenHost::instance()) {
+    if (ScreenHost* host = ScreenHost::of(this)) {
         auto connection = std::make_shared<QMetaObject::Connection>();
         *connection = connect(host, &ScreenHost::framePainted, this, [this, connection] {
             disconnect(*connection);
@@ -391,7 +391,7 @@ void FrmSelect::chooseTask(int item)
 void FrmSelect::showCredits()
 {
     PlayClickSound(m_services);
-    ShowHelpPicture(m_services, PictureNames::credits(), this);
+    ShowHelpPicture(m_services, ScreenHost::of(this), PictureNames::credits(), this);
 }
 
 void FrmSelect::confirmEnd()
@@ -402,7 +402,7 @@ void FrmSelect::confirmEnd()
                                                         MessageIcon::Question, MessageButtons::YesNo);
     if (answer != MessageAnswer::Yes)
         return;
-    if (ScreenHost* host = ScreenHost::instance())
+    if (ScreenHost* host = ScreenHost::of(this))
         RestoreDisplayMode(*host);
     // Straight out of the event loop: quit() would first try to close the
     // window, and closing the window asks this question again.
@@ -419,17 +419,17 @@ void FrmSelect::unmarkedToNormal()
 
 void FrmSelect::onBackgroundMove()
 {
-    const ScreenHost* host = ScreenHost::instance();
+    const ScreenHost* host = ScreenHost::of(this);
     if (!host || host->hoverId() == 0)
         return;
     IKonec->showNormal();
     unmarkedToNormal();
-    ClearHoverItem();
+    ClearHoverItem(*this);
 }
 
 void FrmSelect::onTopicMove(int topic)
 {
-    EnterHoverItem(m_services, topicButton(topic)->hoverId());
+    EnterHoverItem(m_services, *this, topicButton(topic)->hoverId());
     for (int t = 1; t <= TaskTable::kTopicCount; ++t)
         if (t != topic)
             topicButton(t)->showNormalUnlessMarked();
@@ -440,7 +440,7 @@ void FrmSelect::onTopicMove(int topic)
 void FrmSelect::onTaskMove(int item)
 {
     IKonec->showNormal();
-    EnterHoverItem(m_services, taskButton(item)->hoverId());
+    EnterHoverItem(m_services, *this, taskButton(item)->hoverId());
     for (int r = 1; r <= TaskTable::kMaxTasksPerTopic; ++r)
         if (r != item)
             taskButton(r)->showNormalUnlessMarked();
@@ -451,14 +451,14 @@ void FrmSelect::onTaskMove(int item)
 
 void FrmSelect::onHelpMove()
 {
-    if (!EnterHoverItem(m_services, kHelpId))
+    if (!EnterHoverItem(m_services, *this, kHelpId))
         return;
     IKonec->showNormal();
 }
 
 void FrmSelect::onEndMove()
 {
-    if (!EnterHoverItem(m_services, kEndId))
+    if (!EnterHoverItem(m_services, *this, kEndId))
         return;
     unmarkedToNormal();
     IKonec->showHighlighted();

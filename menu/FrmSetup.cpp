@@ -97,7 +97,7 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     picPokracuj->setGeometry(Layout::kContinueButton);
     picPokracuj->setFixedPictureSize(Layout::kContinueButton.size());
     connect(picPokracuj, &PictureButton::mouseMoved, this,
-            [this] { EnterHoverItem(m_services, std::uint8_t(SetupItem::Continue)); });
+            [this] { EnterHoverItem(m_services, *this, std::uint8_t(SetupItem::Continue)); });
     connect(picPokracuj, &PictureButton::clicked, this, &FrmSetup::startSeries);
     picPokracuj->setAccessibleName(QStringLiteral("Pokračuj"));
     picPokracuj->setAccessibleDescription(QStringLiteral("Začne sériu príkladov. Aj kláves Enter."));
@@ -106,7 +106,7 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     picTiskni->setGeometry(Layout::kPrintButton);
     picTiskni->setFixedPictureSize(Layout::kPrintButton.size());
     connect(picTiskni, &PictureButton::mouseMoved, this,
-            [this] { EnterHoverItem(m_services, std::uint8_t(SetupItem::Print)); });
+            [this] { EnterHoverItem(m_services, *this, std::uint8_t(SetupItem::Print)); });
     connect(picTiskni, &PictureButton::clicked, this, &FrmSetup::printWorksheet);
     picTiskni->setAccessibleName(QStringLiteral("Tlač"));
     picTiskni->setAccessibleDescription(QStringLiteral("Vytlačí pracovný list s novými príkladmi."));
@@ -123,7 +123,7 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     IHelp->setGeometry(Layout::kSetupHelp);
     IHelp->setFixedPictureSize(Layout::kSetupHelp.size());
     connect(IHelp, &PictureButton::mouseMoved, this,
-            [this] { EnterHoverItem(m_services, std::uint8_t(SetupItem::Help)); });
+            [this] { EnterHoverItem(m_services, *this, std::uint8_t(SetupItem::Help)); });
     connect(IHelp, &PictureButton::clicked, this, &FrmSetup::showHelp);
     IHelp->setAccessibleName(QStringLiteral("Pomoc"));
     IHelp->setAccessibleDescription(QStringLiteral("Ako začať. Aj kláves F1."));
@@ -174,7 +174,7 @@ FrmSetup::FrmSetup(Services& services, const TaskForms& taskForms, FrmSelect& me
     BlitTransparent(persistentImage(), at.x(), at.y(), topic.width(), topic.height(), topic, 0, 0,
                     Palette::transparent());
 
-    ClearHoverItem();
+    ClearHoverItem(*this);
 }
 
 SeriesSetup FrmSetup::setup() const
@@ -187,7 +187,7 @@ SeriesSetup FrmSetup::setup() const
 
 FrmSetup* FrmSetup::open(Services& services, const TaskForms& taskForms, FrmSelect& menu, const QString& taskCode)
 {
-    ScreenHost* host = ScreenHost::instance();
+    ScreenHost* host = ScreenHost::of(&menu);
     auto* setup = new FrmSetup(services, taskForms, menu, taskCode, host ? host->stage() : nullptr);
     if (host) {
         host->showForm(setup);
@@ -213,7 +213,7 @@ bool FrmSetup::eventFilter(QObject* watched, QEvent* event)
         if (event->type() == QEvent::MouseButtonPress)
             PlayClickSound(m_services);
         else if (event->type() == QEvent::MouseMove)
-            EnterHoverItem(m_services, std::uint8_t(SetupItem::Name));
+            EnterHoverItem(m_services, *this, std::uint8_t(SetupItem::Name));
         else if (event->type() == QEvent::FocusIn || event->type() == QEvent::FocusOut)
             update(); // the focus frame around the field
     }
@@ -433,7 +433,7 @@ void FrmSetup::startSeries()
     std::unique_ptr<QWidget> taskForm = m_taskForms.openSeries(setup());
     if (!taskForm)
         return;
-    ScreenHost* host = ScreenHost::instance();
+    ScreenHost* host = ScreenHost::of(this);
     if (!host)
         return;
     host->showForm(taskForm.release());
@@ -457,7 +457,7 @@ void FrmSetup::printWorksheet()
         printer.setPrinterName(defaultPrinter);
     const bool confirmed = m_services.runPrintDialog(printer);
     // Without a window manager nothing gives the keys back to the window.
-    if (ScreenHost* host = ScreenHost::instance())
+    if (ScreenHost* host = ScreenHost::of(this))
         host->activateWindow();
     if (!confirmed)
         return;
@@ -473,13 +473,13 @@ void FrmSetup::showHelp()
 {
     m_beforeHelp = focusWidget();
     PlayClickSound(m_services);
-    ShowHelpPicture(m_services, m_layout.helpPicture(), this);
+    ShowHelpPicture(m_services, ScreenHost::of(this), m_layout.helpPicture(), this);
 }
 
 void FrmSetup::backToMenu()
 {
     PlayClickSound(m_services);
-    ScreenHost* host = ScreenHost::instance();
+    ScreenHost* host = ScreenHost::of(this);
     if (!host)
         return;
     host->showForm(&m_menu);
@@ -489,7 +489,7 @@ void FrmSetup::backToMenu()
 void FrmSetup::hoverCount(int button)
 {
     picKonec->showNormal();
-    EnterHoverItem(m_services, std::uint8_t(button));
+    EnterHoverItem(m_services, *this, std::uint8_t(button));
     for (int i = 1; i <= SetupLayout::kCountButtons; ++i) {
         if (i != button)
             countButton(i)->showNormalUnlessMarked();
@@ -500,7 +500,7 @@ void FrmSetup::hoverCount(int button)
 
 void FrmSetup::hoverBack()
 {
-    EnterHoverItem(m_services, std::uint8_t(SetupItem::Back));
+    EnterHoverItem(m_services, *this, std::uint8_t(SetupItem::Back));
     picKonec->showHighlighted();
 }
 
@@ -509,7 +509,7 @@ void FrmSetup::backgroundMoved()
     picKonec->showNormal();
     for (PictureButton* button : ICislo)
         button->showNormalUnlessMarked();
-    ClearHoverItem();
+    ClearHoverItem(*this);
 }
 
 void FrmSetup::addTourStates(Tour& tour, Services& services, const TaskForms& taskForms)

@@ -175,7 +175,7 @@ void FrmZobr::picturePressed(QPoint at, Qt::MouseButton button)
 
 void FrmZobr::pictureMoved(QPoint at, Qt::MouseButtons buttons)
 {
-    if (ScreenHost* host = ScreenHost::instance())
+    if (ScreenHost* host = ScreenHost::of(this))
         host->setHoverId(kHoverPicture);
     if (!drawingAllowed()) {
         showPointer(Pic, m_services.resources().arrowCursor());
@@ -458,7 +458,7 @@ void FrmZobr::addTourStates(Tour& tour, Services& services, ResultsLink& results
                 return;
             FrmZobr* form = opened.release();
             host.showForm(form);
-            ShowHelpPicture(services, PictureNames::taskHelp(code), form);
+            ShowHelpPicture(services, &host, PictureNames::taskHelp(code), form);
         });
     }
 }

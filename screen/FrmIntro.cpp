@@ -90,7 +90,7 @@ void FrmIntro::dismiss()
         endIntro();
         return;
     }
-    ScreenHost* host = ScreenHost::instance();
+    ScreenHost* host = ScreenHost::of(this);
     if (host) {
         host->showForm(ReturnForm);
         ReturnForm = nullptr;
@@ -105,7 +105,7 @@ void FrmIntro::endIntro()
     m_ended = true;
     EndTick = m_services.tickCount();
     m_timer.stop();
-    ScreenHost* host = ScreenHost::instance();
+    ScreenHost* host = ScreenHost::of(this);
     if (!host)
         return;
     host->showForm(m_menu);

@@ -21,9 +21,8 @@ void ShowSplash(Services& services, ScreenHost& host, const QString& information
     host.showForm(intro);
 }
 
-void ShowHelpPicture(Services& services, const QString& pictureName, QWidget* returnForm)
+void ShowHelpPicture(Services& services, ScreenHost* host, const QString& pictureName, QWidget* returnForm)
 {
-    ScreenHost* host = ScreenHost::instance();
     auto* intro = new FrmIntro(services, host ? host->stage() : nullptr);
     intro->setPicture(services.resources().picture(pictureName));
     intro->setAccessibleName(pictureName == PictureNames::credits() ? QStringLiteral("O programe")
@@ -48,7 +47,7 @@ void AddHelpScreenTourStates(Tour& tour, Services& services)
         host.showForm(intro);
     });
     tour.add(QStringLiteral("frm_Intro"), QStringLiteral("credits"), [&services](ScreenHost& host) {
-        ShowHelpPicture(services, PictureNames::credits(), host.currentForm());
+        ShowHelpPicture(services, &host, PictureNames::credits(), host.currentForm());
     });
 }
 

@@ -19,9 +19,10 @@ class Tour;
 // then `menu` comes to the front. `information` is the installation's caption.
 void ShowSplash(Services& services, ScreenHost& host, const QString& information, QWidget* menu);
 
-// A help or credits picture over `returnForm`, which is hidden until a click
-// on the picture brings it back.
-void ShowHelpPicture(Services& services, const QString& pictureName, QWidget* returnForm);
+// A help or credits picture on `host` over `returnForm`, which is hidden
+// until a click on the picture brings it back. Without a host the picture
+// is made but not shown.
+void ShowHelpPicture(Services& services, ScreenHost* host, const QString& pictureName, QWidget* returnForm);
 
 // The tour's states of the splash form: the title picture and the credits.
 void AddHelpScreenTourStates(Tour& tour, Services& services);

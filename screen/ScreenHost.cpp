@@ -20,8 +20,6 @@ namespace orbeta {
 
 namespace {
 
-ScreenHost* g_instance = nullptr;
-
 // Tells Qt's accessibility (AT-SPI, read by a screen reader) that the screens,
 // which the window shows scaled on a stage of their own, are the window's children.
 // The window: its one child is the stage with the screen in front.
@@ -50,22 +48,28 @@ private:
 // window of its own that no window lists.
 class StageAccessible : public QAccessibleWidget {
 public:
-    StageAccessible(QWidget* stage, ScreenHost* host)
+    explicit StageAccessible(QWidget* stage)
         : QAccessibleWidget(stage, QAccessible::Client)
-        , m_host(host)
     {
     }
 
-    QAccessibleInterface* parent() const override { return QAccessible::queryAccessibleInterface(m_host); }
+    QAccessibleInterface* parent() const override
+    {
+        return QAccessible::queryAccessibleInterface(ScreenHost::of(widget()));
+    }
     // Named, so that a screen reader walking the window meets no nameless filler.
     QString text(QAccessible::Text t) const override
     {
         return t == QAccessible::Name ? QStringLiteral("Obrazovka") : QAccessibleWidget::text(t);
     }
-
-private:
-    ScreenHost* m_host;
 };
+
+bool isStage(const QObject* object)
+{
+    const auto* widget = qobject_cast<const QWidget*>(object);
+    const ScreenHost* host = ScreenHost::of(widget);
+    return host && host->stage() == widget;
+}
 
 // The application: Qt lists the stage beside the window, since the stage has
 // a window of its own; the screen is meant to appear once, inside the window.
@@ -86,10 +90,9 @@ private:
     QList<QAccessibleInterface*> windows() const
     {
         QList<QAccessibleInterface*> all;
-        const ScreenHost* host = ScreenHost::instance();
         for (int i = 0; i < QAccessibleApplication::childCount(); ++i) {
             QAccessibleInterface* window = QAccessibleApplication::child(i);
-            if (window && !(host && window->object() == host->stage()))
+            if (window && !isStage(window->object()))
                 all.append(window);
         }
         return all;
@@ -102,12 +105,11 @@ QAccessibleInterface* hostAccessible(const QString& className, QObject* object)
         return new ApplicationAccessible;
     if (className == QLatin1String("orbeta::ScreenHost"))
         return new ScreenHostAccessible(static_cast<ScreenHost*>(object));
-    // Asked for while the host is still being built, before it knows its stage.
+    // Asked for while the host is still being built, before the stage is on
+    // its scene: the stage finds its host when asked for its parent.
     if (className == QLatin1String("QWidget") && !object->parent()
-        && object->objectName() == QLatin1String("stage")) {
-        if (ScreenHost* host = ScreenHost::instance())
-            return new StageAccessible(static_cast<QWidget*>(object), host);
-    }
+        && object->objectName() == QLatin1String("stage"))
+        return new StageAccessible(static_cast<QWidget*>(object));
     return nullptr;
 }
 
@@ -125,7 +127,6 @@ void installAccessible()
 ScreenHost::ScreenHost(QWidget* parent)
     : QGraphicsView(parent)
 {
-    g_instance = this;
     // Before the stage exists: Qt keeps the first description it makes of a widget.
     installAccessible();
     setWindowTitle(QStringLiteral("Orbeta Tarovia"));
@@ -156,15 +157,21 @@ ScreenHost::ScreenHost(QWidget* parent)
     resize(kDesignWidth, kDesignHeight);
 }
 
-ScreenHost::~ScreenHost()
+ScreenHost* ScreenHost::of(const QWidget* widget)
 {
-    if (g_instance == this)
-        g_instance = nullptr;
-}
-
-ScreenHost* ScreenHost::instance()
-{
-    return g_instance;
+    if (!widget)
+        return nullptr;
+    // The stage is the one widget of the host's scene; every form and popup
+    // of the host stands on it.
+    while (widget->parentWidget())
+        widget = widget->parentWidget();
+    const QGraphicsProxyWidget* proxy = widget->graphicsProxyWidget();
+    if (!proxy || !proxy->scene())
+        return nullptr;
+    for (QGraphicsView* view : proxy->scene()->views())
+        if (auto* host = qobject_cast<ScreenHost*>(view))
+            return host;
+    return nullptr;
 }
 
 void ScreenHost::showForm(QWidget* form)
@@ -279,9 +286,9 @@ void ScreenHost::fitStage()
     centerOn(kDesignWidth / 2.0, kDesignHeight / 2.0);
 }
 
-bool EnterHoverItem(Services& services, std::uint8_t id)
+bool EnterHoverItem(Services& services, const QWidget& form, std::uint8_t id)
 {
-    ScreenHost* host = ScreenHost::instance();
+    ScreenHost* host = ScreenHost::of(&form);
     if (host && host->hoverId() == id)
         return false;
     PlayEnterSound(services);
@@ -290,9 +297,9 @@ bool EnterHoverItem(Services& services, std::uint8_t id)
     return true;
 }
 
-void ClearHoverItem()
+void ClearHoverItem(const QWidget& form)
 {
-    if (ScreenHost* host = ScreenHost::instance())
+    if (ScreenHost* host = ScreenHost::of(&form))
         host->setHoverId(0);
 }
 

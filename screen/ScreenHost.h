@@ -29,10 +29,10 @@ public:
     static constexpr int kDesignHeight = Layout::kScreen.height();
 
     explicit ScreenHost(QWidget* parent = nullptr);
-    ~ScreenHost() override;
 
-    // The host of the run, or null before one exists.
-    static ScreenHost* instance();
+    // The host whose stage shows `widget` (a form, or any widget of one);
+    // null for a widget on no host's stage.
+    static ScreenHost* of(const QWidget* widget);
 
     QWidget* stage() const { return m_stage; }
 
@@ -90,10 +90,10 @@ private:
 class Services;
 
 // Moves the highlight to item `id` of the front form: plays the enter sound
-// and sets the host's hover id when the highlight moves to another item.
-// True when it moved.
-bool EnterHoverItem(Services& services, std::uint8_t id);
-// No item of the front form is highlighted.
-void ClearHoverItem();
+// and sets the hover id of the host that shows `form` when the highlight
+// moves to another item. True when it moved.
+bool EnterHoverItem(Services& services, const QWidget& form, std::uint8_t id);
+// No item of the front form of the host that shows `form` is highlighted.
+void ClearHoverItem(const QWidget& form);
 
 } // namespace orbeta

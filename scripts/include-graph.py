@@ -10,7 +10,7 @@
 A folder whose sources all lie in subfolders (calc/rules/, look/basics/) is
 split into rooms: they are listed under it, bottom-up, each with the rooms
 beside it that it includes. A folder with sources of its own is one room, its
-subfolders included (art/pictures/).
+subfolders included.
 
 Checks, exit status 1 when one fails: no circle between folders, no circle
 between the rooms of a folder, no circle between the file pairs (Name.h with
@@ -44,7 +44,7 @@ def split(folder):
 
 
 def roomOf(path, folder):
-    """The room of a source: "calc/rules/" in a split folder, else "art/"."""
+    """The room of a source: "calc/rules/" in a split folder, else "optics/"."""
     if not split(folder):
         return folder + "/"
     return os.path.relpath(os.path.dirname(path), ROOT).replace(os.sep, "/") + "/"

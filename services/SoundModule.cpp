@@ -4,34 +4,38 @@
 // The audio side of Sounds, built as a module of its own: the program loads
 // it (and with it the multimedia and audio libraries) only after its first
 // window is on the screen, so sound costs nothing at start-up.
-#include <QCoreApplication>
-#include <QHash>
-#include <QPointer>
+#include <QObject>
 #include <QSoundEffect>
 #include <QString>
 #include <QUrl>
 
 namespace {
 
-QSoundEffect* effectFor(const QString& path)
+// One effect a file, a child of the player named by its path.
+QSoundEffect* effectFor(QObject* player, const QString& path)
 {
-    static QHash<QString, QPointer<QSoundEffect>> effects;
-    QPointer<QSoundEffect>& slot = effects[path];
-    if (!slot) {
-        slot = new QSoundEffect(QCoreApplication::instance());
-        slot->setSource(QUrl::fromLocalFile(path));
-    }
-    return slot;
+    if (auto* effect = player->findChild<QSoundEffect*>(path, Qt::FindDirectChildrenOnly))
+        return effect;
+    auto* effect = new QSoundEffect(player);
+    effect->setObjectName(path);
+    effect->setSource(QUrl::fromLocalFile(path));
+    return effect;
 }
 
 } // namespace
 
-extern "C" Q_DECL_EXPORT void orbeta_sound_load(const QString* path)
+// A new player; the caller owns it, and its sounds go with it.
+extern "C" Q_DECL_EXPORT QObject* orbeta_sound_player()
 {
-    effectFor(*path);
+    return new QObject;
 }
 
-extern "C" Q_DECL_EXPORT void orbeta_sound_play(const QString* path)
+extern "C" Q_DECL_EXPORT void orbeta_sound_load(QObject* player, const QString* path)
 {
-    effectFor(*path)->play();
+    effectFor(player, *path);
+}
+
+extern "C" Q_DECL_EXPORT void orbeta_sound_play(QObject* player, const QString* path)
+{
+    effectFor(player, *path)->play();
 }

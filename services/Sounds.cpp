@@ -7,7 +7,6 @@
 
 #include <QCoreApplication>
 #include <QLibrary>
-#include <QTimer>
 
 namespace orbeta {
 
@@ -26,68 +25,60 @@ const char* fileName(Sound sound)
     return "";
 }
 
-using SoundFunction = void (*)(const QString*);
-
-struct SoundState {
-    bool enabled = false;
-    SoundFunction load = nullptr;
-    SoundFunction play = nullptr;
-};
-
-SoundState& state()
-{
-    static SoundState s;
-    return s;
-}
-
 QString soundPath(const Installation& installation, Sound sound)
 {
     return installation.resourcePath(QString::fromLatin1(fileName(sound)));
 }
 
+} // namespace
+
 // The sound module lies beside the program (build tree) or in
 // the installation's library directory. Without it the program stays silent.
-void loadModule()
+void Sounds::loadModule()
 {
+    using PlayerFunction = QObject* (*)();
     const QString programDir = QCoreApplication::applicationDirPath();
     for (const QString& dir : {programDir, programDir + QStringLiteral("/" ORBETA_SOUND_MODULE_FROM_BINDIR)}) {
         QLibrary module(dir + QStringLiteral("/orbeta_sound"));
         if (!module.load())
             continue;
-        state().load = reinterpret_cast<SoundFunction>(module.resolve("orbeta_sound_load"));
-        state().play = reinterpret_cast<SoundFunction>(module.resolve("orbeta_sound_play"));
-        if (state().load && state().play)
+        const auto player = reinterpret_cast<PlayerFunction>(module.resolve("orbeta_sound_player"));
+        m_load = reinterpret_cast<LoadFunction>(module.resolve("orbeta_sound_load"));
+        m_play = reinterpret_cast<LoadFunction>(module.resolve("orbeta_sound_play"));
+        if (player && m_load && m_play) {
+            m_player.reset(player());
             return;
-        state().load = state().play = nullptr;
+        }
+        m_load = m_play = nullptr;
     }
 }
 
-} // namespace
-
 void Sounds::play(const Installation& installation, Sound sound)
 {
-    if (state().play) {
+    if (m_player) {
         const QString path = soundPath(installation, sound);
-        state().play(&path);
+        m_play(m_player.get(), &path);
     }
 }
 
 void Sounds::enable(const Installation& installation)
 {
-    if (state().enabled || !QCoreApplication::instance())
+    if (m_enabled || !QCoreApplication::instance())
         return;
-    state().enabled = true;
+    m_enabled = true;
     // Open the audio output and load the files after the window has had a
     // chance to appear, not on the pupil's first hover.
-    QTimer::singleShot(200, QCoreApplication::instance(), [installation] {
+    m_loadTimer.setSingleShot(true);
+    m_loadTimer.callOnTimeout([this, installation] {
         loadModule();
-        if (!state().load)
+        if (!m_player)
             return;
         for (Sound sound : {Sound::Enter, Sound::Click, Sound::Zavazi}) {
             const QString path = soundPath(installation, sound);
-            state().load(&path);
+            m_load(m_player.get(), &path);
         }
     });
+    m_loadTimer.start(200);
 }
 
 } // namespace orbeta

@@ -3,6 +3,13 @@
 
 #pragma once
 
+#include <QObject>
+#include <QTimer>
+
+#include <memory>
+
+class QString;
+
 namespace orbeta {
 
 struct Installation;
@@ -13,11 +20,28 @@ enum class Sound { Enter, Click, Zavazi };
 // the audio system is touched until enable() is called after the first
 // window is shown, so sound never delays start-up; a machine without an
 // audio device simply stays silent, and so does a sound played before enable().
+// The services of a run own one; the loaded sounds go with it.
 class Sounds {
 public:
+    Sounds() = default;
+    Sounds(const Sounds&) = delete;
+    Sounds& operator=(const Sounds&) = delete;
+
     // The sound files lie in the installation's resource directory.
-    static void play(const Installation& installation, Sound sound);
-    static void enable(const Installation& installation);
+    void play(const Installation& installation, Sound sound);
+    void enable(const Installation& installation);
+
+private:
+    using LoadFunction = void (*)(QObject*, const QString*);
+
+    void loadModule();
+
+    bool m_enabled = false;
+    QTimer m_loadTimer;
+    // The sound module's player: the loaded sounds are its children.
+    std::unique_ptr<QObject> m_player;
+    LoadFunction m_load = nullptr;
+    LoadFunction m_play = nullptr;
 };
 
 } // namespace orbeta

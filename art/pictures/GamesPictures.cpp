@@ -3,15 +3,15 @@
 
 // Task forms: the four top buttons and the task pictures; the calculation
 // form's background, buttons, marks, keys, table backdrop and help pictures.
-#include "art/PictureCatalogue.h"
+#include "art/catalogue/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/screens/CalcFormPainter.h"
-#include "look/screens/CalcHelpPainter.h"
-#include "look/screens/GamesPainter.h"
 #include "look/basics/Layout.h"
 #include "look/basics/Palette.h"
 #include "look/basics/PictureNames.h"
 #include "look/controls/TaskLabel.h"
+#include "look/screens/CalcFormPainter.h"
+#include "look/screens/CalcHelpPainter.h"
+#include "look/screens/GamesPainter.h"
 
 #include <QPainter>
 

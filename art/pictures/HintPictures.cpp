@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The hint window's bubbles: sprites, so that the window can be cut to them.
-#include "art/PictureCatalogue.h"
+#include "art/catalogue/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/controls/HintPainter.h"
 #include "look/basics/Layout.h"
 #include "look/basics/Palette.h"
 #include "look/basics/PictureNames.h"
+#include "look/controls/HintPainter.h"
 
 #include <QPainter>
 

@@ -3,11 +3,11 @@
 
 // History forms: the backgrounds of the pairs (ten and five rows) and of the
 // two timelines, and the help pictures of "6a" to "6c".
-#include "art/PictureCatalogue.h"
+#include "art/catalogue/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/screens/HistoryPainter.h"
 #include "look/basics/Layout.h"
 #include "look/basics/PictureNames.h"
+#include "look/screens/HistoryPainter.h"
 
 #include <QPainter>
 

@@ -3,11 +3,11 @@
 
 // Full-screen pictures shown by the splash form: the title, the credits and
 // the two help pictures of the setup screen.
-#include "art/PictureCatalogue.h"
+#include "art/catalogue/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/screens/IntroPainter.h"
 #include "look/basics/Layout.h"
 #include "look/basics/PictureNames.h"
+#include "look/screens/IntroPainter.h"
 
 #include <QPainter>
 

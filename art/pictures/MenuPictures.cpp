@@ -2,12 +2,12 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The main menu: background, topic buttons, task buttons and the end button.
-#include "art/PictureCatalogue.h"
+#include "art/catalogue/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
 #include "look/basics/Layout.h"
-#include "look/screens/MenuPainter.h"
 #include "look/basics/PictureNames.h"
 #include "look/controls/TaskLabel.h"
+#include "look/screens/MenuPainter.h"
 
 #include <QPainter>
 

@@ -3,11 +3,11 @@
 
 // The optics form: its background, the six mirrors and two lenses drawn for
 // the drawing area, and the help pictures of "4a" and "4b".
-#include "art/PictureCatalogue.h"
+#include "art/catalogue/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
 #include "look/basics/Layout.h"
-#include "look/screens/OpticsPainter.h"
 #include "look/basics/PictureNames.h"
+#include "look/screens/OpticsPainter.h"
 
 #include <QPainter>
 

@@ -2,11 +2,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The results form: background with the table frame, and its back button.
-#include "art/PictureCatalogue.h"
+#include "art/catalogue/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/controls/ButtonPainter.h"
 #include "look/basics/Layout.h"
 #include "look/basics/PictureNames.h"
+#include "look/controls/ButtonPainter.h"
 #include "look/screens/ResultsPainter.h"
 
 #include <QPainter>

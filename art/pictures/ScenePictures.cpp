@@ -2,8 +2,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The apparatus of the calculation scenes, cut out of the scenes' own drawing.
-#include "art/PictureCatalogue.h"
+#include "art/catalogue/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
+#include "look/basics/PictureNames.h"
 #include "look/scenes/CircuitScenePainter.h"
 #include "look/scenes/DensityScenePainter.h"
 #include "look/scenes/HeatScenePainter.h"
@@ -11,7 +12,6 @@
 #include "look/scenes/LeverScenePainter.h"
 #include "look/scenes/MechanicsScenePainter.h"
 #include "look/scenes/MotionScenePainter.h"
-#include "look/basics/PictureNames.h"
 
 #include <QPainter>
 

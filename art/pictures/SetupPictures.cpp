@@ -4,14 +4,14 @@
 // The setup screen: two backgrounds, count buttons, arrows, task headings,
 // topic pictures, the continue and print buttons with their strips, and the
 // back button.
-#include "art/PictureCatalogue.h"
+#include "art/catalogue/PictureCatalogue.h"
 #include "art/pictures/Screens.h"
-#include "look/controls/ButtonPainter.h"
 #include "look/basics/Layout.h"
 #include "look/basics/Palette.h"
 #include "look/basics/PictureNames.h"
-#include "look/screens/SetupPainter.h"
+#include "look/controls/ButtonPainter.h"
 #include "look/controls/TaskLabel.h"
+#include "look/screens/SetupPainter.h"
 
 #include <QPainter>
 

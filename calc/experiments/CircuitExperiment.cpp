@@ -4,6 +4,7 @@
 #include "calc/experiments/CircuitExperiment.h"
 
 #include "calc/basics/NumberText.h"
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/TaskQuantities.h"
 
 #include <algorithm>
@@ -55,7 +56,7 @@ ExperimentReadings CircuitExperiment::metersReadings(const CalcExample& e, int f
         // At the end every box not asked holds its value: the meters' readings,
         // and the resistances and power given on their labels.
         if (last) {
-            box = TaskQuantities::valueText(q.read(e.values), q.decimals);
+            box = QuantityTable::valueText(q.read(e.values), q.decimals);
         } else if (isMeter(q) && frame > kSwitchFrames) {
             const Reading value = q.read(e.values);
             const double full = std::holds_alternative<float>(value) ? double(std::get<float>(value))

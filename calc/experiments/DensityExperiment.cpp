@@ -5,7 +5,7 @@
 
 #include "calc/rules/DensityTasks.h"
 #include "calc/basics/NumberText.h"
-#include "calc/rules/TaskQuantities.h"
+#include "calc/basics/QuantityTable.h"
 
 #include <algorithm>
 
@@ -42,7 +42,7 @@ ExperimentScene DensityExperiment::liquidScene(const CalcExample&, int frame)
 ExperimentReadings DensityExperiment::liquidReadings(const CalcExample& e, int frame)
 {
     ExperimentReadings r;
-    const Quantity& scale = TaskQuantities::named(DensityTasks::liquidQuantities, "m2");
+    const Quantity& scale = QuantityTable::named(DensityTasks::liquidQuantities, "m2");
     // The pupil who must find m2 is not shown the scale.
     if (scale.askedIn(e))
         return r;
@@ -75,12 +75,12 @@ ExperimentReadings DensityExperiment::solidReadings(const CalcExample& e, int fr
     const auto& quantities = DensityTasks::solidQuantities;
     ExperimentReadings r;
     for (const char* given : {"m", "V1"}) {
-        const Quantity& q = TaskQuantities::named(quantities, given);
+        const Quantity& q = QuantityTable::named(quantities, given);
         if (!q.askedIn(e))
-            box(r, q.box) = TaskQuantities::valueText(q.read(e.values), kPlainDecimals);
+            box(r, q.box) = QuantityTable::valueText(q.read(e.values), kPlainDecimals);
     }
     // The cylinder's scale rises with the liquid.
-    const Quantity& level = TaskQuantities::named(quantities, "V2");
+    const Quantity& level = QuantityTable::named(quantities, "V2");
     if (!level.askedIn(e))
         box(r, level.box) = PlainNumber(solidLevel(x, frame));
     return r;

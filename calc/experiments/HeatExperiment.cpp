@@ -5,7 +5,7 @@
 
 #include "calc/rules/HeatTasks.h"
 #include "calc/basics/NumberText.h"
-#include "calc/rules/TaskQuantities.h"
+#include "calc/basics/QuantityTable.h"
 
 #include <algorithm>
 #include <span>
@@ -33,11 +33,11 @@ ExperimentReadings thermometer(std::span<const Quantity> quantities, const CalcE
                                bool last)
 {
     ExperimentReadings r;
-    const Quantity& t2 = TaskQuantities::named(quantities, "t2");
+    const Quantity& t2 = QuantityTable::named(quantities, "t2");
     if (t2.askedIn(e))
         return r;
     r.boxes[static_cast<std::size_t>(t2.box - 1)] =
-        last ? TaskQuantities::valueText(t2.read(e.values), t2.decimals) : FormatFixed(RoundHalfEven(temperature, 0), 0);
+        last ? QuantityTable::valueText(t2.read(e.values), t2.decimals) : FormatFixed(RoundHalfEven(temperature, 0), 0);
     return r;
 }
 

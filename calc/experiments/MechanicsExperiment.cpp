@@ -5,7 +5,7 @@
 
 #include "calc/rules/MechanicsTasks.h"
 #include "calc/basics/NumberText.h"
-#include "calc/rules/TaskQuantities.h"
+#include "calc/basics/QuantityTable.h"
 
 #include <cmath>
 #include <span>
@@ -18,7 +18,7 @@ namespace {
 void showMeter(ExperimentReadings& r, const CalcExample& e, std::span<const Quantity> quantities, const char* name,
                double soFar)
 {
-    const Quantity& q = TaskQuantities::named(quantities, name);
+    const Quantity& q = QuantityTable::named(quantities, name);
     if (q.askedIn(e))
         return;
     r.boxes[static_cast<std::size_t>(q.box - 1)] = FormatFixed(RoundHalfEven(soFar, 1), 1);
@@ -58,12 +58,12 @@ ExperimentScene MechanicsExperiment::pressScene(const CalcExample&, int frame)
 ExperimentReadings MechanicsExperiment::pressReadings(const CalcExample& e, int frame)
 {
     ExperimentReadings r;
-    const Quantity& p = TaskQuantities::named(MechanicsTasks::pressureQuantities, "P");
+    const Quantity& p = QuantityTable::named(MechanicsTasks::pressureQuantities, "P");
     if (p.askedIn(e))
         return r;
     // The gauge's box shows the pressure once the weight rests on the piston.
     r.boxes[static_cast<std::size_t>(p.box - 1)] =
-        frame >= kPressFrames ? TaskQuantities::valueText(p.read(e.values), 1) : QStringLiteral("0,0");
+        frame >= kPressFrames ? QuantityTable::valueText(p.read(e.values), 1) : QStringLiteral("0,0");
     return r;
 }
 

@@ -5,7 +5,7 @@
 
 #include "calc/rules/MotionTasks.h"
 #include "calc/basics/NumberText.h"
-#include "calc/rules/TaskQuantities.h"
+#include "calc/basics/QuantityTable.h"
 
 #include <algorithm>
 #include <cmath>
@@ -52,11 +52,11 @@ ExperimentReadings MotionExperiment::uniformReadings(const CalcExample& e, int f
     // A given box shows the value so far, rounded half to even like the
     // generation; the last frame the example's own value as the generation wrote it.
     const auto show = [&](const char* name, double soFar) {
-        const Quantity& q = TaskQuantities::named(MotionTasks::uniformQuantities, name);
+        const Quantity& q = QuantityTable::named(MotionTasks::uniformQuantities, name);
         if (q.askedIn(e))
             return;
         r.boxes[static_cast<std::size_t>(q.box - 1)] =
-            last ? TaskQuantities::valueText(q.read(e.values), q.decimals)
+            last ? QuantityTable::valueText(q.read(e.values), q.decimals)
                  : FormatFixed(RoundHalfEven(soFar, q.decimals), q.decimals);
     };
     show("v", double(x.v));
@@ -89,7 +89,7 @@ ExperimentReadings MotionExperiment::nonUniformReadings(const CalcExample& e, in
 {
     ExperimentReadings r;
     // The pupil who must find the arrival time does not see the clock.
-    if (TaskQuantities::named(MotionTasks::nonUniformQuantities, "t").askedIn(e))
+    if (QuantityTable::named(MotionTasks::nonUniformQuantities, "t").askedIn(e))
         return r;
     const int t = valuesOf<NonUniform>(e.values).t;
     const int last = nonUniformLastFrame(e);

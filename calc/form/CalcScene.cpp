@@ -4,6 +4,7 @@
 #include "calc/form/CalcScene.h"
 
 #include "calc/rules/CircuitTasks.h"
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/TaskQuantities.h"
 #include "look/scenes/CircuitScenePainter.h"
 #include "look/scenes/DensityScenePainter.h"
@@ -61,7 +62,7 @@ RoadMapScene roadMapScene(const NonUniformMotionValues& x, const ExperimentScene
 // The value of a given quantity, none when the example asks for it.
 std::optional<double> givenValue(const CalcExample& e, const char* name)
 {
-    const Quantity& q = TaskQuantities::named(TaskQuantities::of(e.task), name);
+    const Quantity& q = QuantityTable::named(TaskQuantities::of(e.task), name);
     if (q.askedIn(e))
         return std::nullopt;
     const Reading value = q.read(e.values);
@@ -262,7 +263,7 @@ SceneLayout CalcScene::layout(const CalcExample& example)
         }
         break;
     }
-    const std::array<QString, 6> widest = TaskQuantities::widestTexts(example.task);
+    const std::array<QString, 6> widest = QuantityTable::widestTexts(TaskQuantities::of(example.task));
     for (std::size_t i = 0; i < l.boxes.size(); ++i) {
         l.boxWidths[i] = LabScene::answerBoxWidth(widest[i]);
         if (!example.boxes[i].used)

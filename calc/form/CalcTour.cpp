@@ -117,7 +117,7 @@ void CalcTour::addStates(Tour& tour, Services& services, ResultsLink& results)
         tour.add(QStringLiteral("frm_Mech1"), code + QStringLiteral("-help"), [code, &services](ScreenHost& host) {
             if (QWidget* previous = host.findForm(QStringLiteral("frm_Mech1")))
                 host.unloadForm(previous);
-            ShowHelpPicture(services, PictureNames::taskHelp(code), nullptr);
+            ShowHelpPicture(services, &host, PictureNames::taskHelp(code), nullptr);
         });
     }
     addLeverStates(tour, services, results);

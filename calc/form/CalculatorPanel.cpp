@@ -53,7 +53,7 @@ CalculatorPanel::CalculatorPanel(QWidget& form, Services& services, bool tallNot
         m_keyDown[std::size_t(i)] = m_services.resources().picture(PictureNames::calculatorKey(which, true));
         key->setPicture(m_keyUp[std::size_t(i)]);
         connect(key, &PictureButton::mouseMoved, this,
-                [this, i] { EnterHoverItem(m_services, std::uint8_t(TaskFrame::kHoverCalculatorKey + i)); });
+                [this, key, i] { EnterHoverItem(m_services, *key, std::uint8_t(TaskFrame::kHoverCalculatorKey + i)); });
         connect(key, &PictureButton::mousePressed, this, [this, i] { pressKey(i + 1); });
         // A key pressed by Space or Enter comes up again at once.
         connect(key, &PictureButton::clicked, this, [this, i] { releaseKey(i + 1); });

@@ -15,6 +15,7 @@
 #include "calc/tables/ShownTable.h"
 #include "calc/grading/SlipHint.h"
 #include "calc/grading/SolutionText.h"
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/TaskQuantities.h"
 #include "formats/SiglaText.h"
 #include "frame/HintWindow.h"
@@ -214,7 +215,7 @@ void FrmMech1::buildControls()
                                    ExperimentButton::Stop, ExperimentButton::StopPressed})
         m_startPictures[std::size_t(state)] = m_services.resources().picture(PictureNames::experimentButton(state));
     connect(PicStart, &PictureButton::mouseMoved, this, [this] {
-        EnterHoverItem(m_services, kHoverStart);
+        EnterHoverItem(m_services, *this, kHoverStart);
         showPointer(PicStart, PicStart->isEnabled() ? m_services.resources().handCursor() : m_services.resources().arrowCursor());
     });
     connect(PicStart, &PictureButton::mousePressed, this, [this] {
@@ -417,7 +418,7 @@ void FrmMech1::unlockAnsweredBoxes()
 std::vector<QLineEdit*> FrmMech1::boxesInLegendOrder() const
 {
     std::vector<QLineEdit*> boxes;
-    for (int box : TaskQuantities::boxesInLegendOrder(m_task))
+    for (int box : QuantityTable::boxesInLegendOrder(TaskQuantities::of(m_task)))
         boxes.push_back(TVstup[std::size_t(box - 1)]);
     boxes.insert(boxes.end(), TCil.begin(), TCil.end());
     return boxes;
@@ -533,7 +534,7 @@ void FrmMech1::hoverTable(int row)
     if (row < 1 || !answering())
         return;
     if (m_example.tableActive()) {
-        EnterHoverItem(m_services, std::uint8_t(kHoverTableRow + row));
+        EnterHoverItem(m_services, *this, std::uint8_t(kHoverTableRow + row));
         showPointer(this, m_services.resources().handCursor());
     } else {
         showPointer(this, m_services.resources().arrowCursor());

@@ -6,6 +6,7 @@
 #include "calc/rules/CircuitTasks.h"
 #include "calc/rules/LeverTask.h"
 #include "calc/rules/MotionTasks.h"
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/TaskQuantities.h"
 
 namespace orbeta {
@@ -16,7 +17,7 @@ bool CheckExample(const CalcExample& example, const CalcAnswer& answer)
     case CalcTask::NonUniformMotion: return MotionTasks::checkNonUniform(example, answer);
     case CalcTask::Lever: return LeverTask::check(example, answer);
     case CalcTask::ParallelResistors: return CircuitTasks::checkParallel(example, answer);
-    default: return TaskQuantities::askedAreRight(example, answer);
+    default: return QuantityTable::askedAreRight(TaskQuantities::of(example.task), example, answer);
     }
 }
 

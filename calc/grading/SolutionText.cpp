@@ -6,6 +6,7 @@
 #include "calc/rules/LeverTask.h"
 #include "calc/rules/MotionTasks.h"
 #include "calc/basics/NumberText.h"
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/TaskQuantities.h"
 #include "formats/SiglaText.h"
 
@@ -21,7 +22,7 @@ QString SolutionText(const CalcExample& example)
     switch (example.task) {
     case CalcTask::NonUniformMotion: return MotionTasks::nonUniformSolution(example);
     case CalcTask::Lever: return LeverTask::solution(example);
-    default: return TaskQuantities::solutionLines(example);
+    default: return QuantityTable::solutionLines(TaskQuantities::of(example.task), example);
     }
 }
 
@@ -42,7 +43,7 @@ QString SolutionText(const CalcExample& example, const QString& slip)
     QStringList values;
     for (const Quantity* q : asked)
         values << SiglaText::toUnicode(QStringView(q->symbol)) + QStringLiteral(" = ")
-                      + GroupThousands(TaskQuantities::valueText(q->read(example.values), q->decimals).trimmed())
+                      + GroupThousands(QuantityTable::valueText(q->read(example.values), q->decimals).trimmed())
                       + QLatin1Char(' ') + QStringView(q->unit).toString();
     return values.join(QStringLiteral("; ")) + QLatin1Char('\n') + slip;
 }

@@ -3,8 +3,8 @@
 
 #include "calc/rules/CircuitTasks.h"
 
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/DrawRules.h"
-#include "calc/rules/TaskQuantities.h"
 
 namespace orbeta {
 
@@ -85,7 +85,7 @@ void CircuitTasks::generateOhmsLaw(CalcExample& e, RandomSource& rnd)
     static constexpr std::array<int, 3> kLines = {33, 35, 37};
     e.assignmentLine = kLines[static_cast<std::size_t>(*e.asked - 1)];
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(ohmsLawQuantities, e);
 }
 
 void CircuitTasks::generateEnergy(CalcExample& e, RandomSource& rnd)
@@ -98,8 +98,8 @@ void CircuitTasks::generateEnergy(CalcExample& e, RandomSource& rnd)
     x.E = static_cast<float>(x.t * 0.001 * x.P / 60);
     e.assignmentLine = 39;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
-    auto hint = [](const char* name) { return TaskQuantities::named(energyQuantities, name).hintLine; };
+    QuantityTable::fillBoxes(energyQuantities, e);
+    auto hint = [](const char* name) { return QuantityTable::named(energyQuantities, name).hintLine; };
     e.startBoxes = {QString::number(Energy::voltage), QString::number(x.P)};
     e.finishBoxes = {QStringLiteral("0"), QStringLiteral("00")};
     e.startHintLines = {hint("U"), hint("P")};
@@ -118,7 +118,7 @@ void CircuitTasks::generatePower(CalcExample& e, RandomSource& rnd)
     static constexpr std::array<int, 3> kLines = {34, 36, 38};
     e.assignmentLine = kLines[static_cast<std::size_t>(*e.asked - 1)];
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(powerQuantities, e);
 }
 
 void CircuitTasks::generateSeries(CalcExample& e, RandomSource& rnd)
@@ -132,7 +132,7 @@ void CircuitTasks::generateSeries(CalcExample& e, RandomSource& rnd)
     askVariant(e, rnd, 5);
     e.assignmentLine = 39 + *e.asked;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(seriesQuantities, e);
 }
 
 void CircuitTasks::generateParallel(CalcExample& e, RandomSource& rnd)
@@ -155,12 +155,12 @@ void CircuitTasks::generateParallel(CalcExample& e, RandomSource& rnd)
     askVariant(e, rnd, 5);
     e.assignmentLine = 44 + *e.asked;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(parallelQuantities, e);
 }
 
 bool CircuitTasks::checkParallel(const CalcExample& e, const CalcAnswer& a)
 {
-    return TaskQuantities::allBoxesAreRight(e, a);
+    return QuantityTable::allBoxesAreRight(parallelQuantities, e, a);
 }
 
 double CircuitTasks::meterScale(CalcTask task, std::string_view name)

@@ -3,9 +3,9 @@
 
 #include "calc/rules/DensityTasks.h"
 
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/DrawRules.h"
 #include "calc/basics/NumberText.h"
-#include "calc/rules/TaskQuantities.h"
 
 namespace orbeta {
 
@@ -54,7 +54,7 @@ void DensityTasks::generateLiquid(CalcExample& e, const ExampleTable& table, Ran
     e.tableRows = calcTaskTableRows(CalcTask::LiquidDensity);
     e.shownRow = e.asked == 2 ? 0 : row;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(liquidQuantities, e);
     // Before the experiment the scale under the cylinder shows m1.
     if (e.asked != 3)
         e.boxes[1].text = e.boxes[0].text;
@@ -80,7 +80,7 @@ void DensityTasks::generateSolid(CalcExample& e, const ExampleTable& table, Rand
     e.tableRows = calcTaskTableRows(CalcTask::SolidDensity);
     e.shownRow = e.asked == 1 ? 0 : row;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(solidQuantities, e);
 }
 
 } // namespace orbeta

@@ -3,9 +3,9 @@
 
 #include "calc/rules/HeatTasks.h"
 
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/DrawRules.h"
 #include "calc/basics/NumberText.h"
-#include "calc/rules/TaskQuantities.h"
 
 namespace orbeta {
 namespace {
@@ -14,7 +14,7 @@ namespace {
 // the box beside it, which the run then fills with the thermometer's readings.
 void thermometerBox(CalcExample& e, std::span<const Quantity> quantities, int t1)
 {
-    const Quantity& t2 = TaskQuantities::named(quantities, "t2");
+    const Quantity& t2 = QuantityTable::named(quantities, "t2");
     e.boxes[static_cast<std::size_t>(t2.box - 1)].text = FormatFixed(t1, 0);
 }
 
@@ -73,7 +73,7 @@ void HeatTasks::generateHeat(CalcExample& e, const ExampleTable& table, RandomSo
     e.tableRows = calcTaskTableRows(CalcTask::Heat);
     e.shownRow = row;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(heatQuantities, e);
     thermometerBox(e, heatQuantities, x.t1);
 }
 
@@ -97,7 +97,7 @@ void HeatTasks::generateMelting(CalcExample& e, const ExampleTable& table, Rando
     x.Q = static_cast<float>(RoundHalfEven(q, 3));
     e.assignmentLine = 28;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(meltingQuantities, e);
     thermometerBox(e, meltingQuantities, x.t1);
 }
 

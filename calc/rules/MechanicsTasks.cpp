@@ -3,9 +3,9 @@
 
 #include "calc/rules/MechanicsTasks.h"
 
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/DrawRules.h"
 #include "calc/basics/NumberText.h"
-#include "calc/rules/TaskQuantities.h"
 
 namespace orbeta {
 
@@ -70,7 +70,7 @@ void MechanicsTasks::generatePressure(CalcExample& e, RandomSource& rnd)
     askVariant(e, rnd, 3);
     e.assignmentLine = 12 + *e.asked;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(pressureQuantities, e);
 }
 
 void MechanicsTasks::generateWork(CalcExample& e, RandomSource& rnd)
@@ -83,7 +83,7 @@ void MechanicsTasks::generateWork(CalcExample& e, RandomSource& rnd)
     askVariant(e, rnd, 3);
     e.assignmentLine = 15 + *e.asked;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(workQuantities, e);
 }
 
 void MechanicsTasks::generateWinchPower(CalcExample& e, RandomSource& rnd)
@@ -100,7 +100,7 @@ void MechanicsTasks::generateWinchPower(CalcExample& e, RandomSource& rnd)
     askVariant(e, rnd, 3);
     e.assignmentLine = 19 + *e.asked;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(winchPowerQuantities, e);
 }
 
 void MechanicsTasks::generateWinchEnergy(CalcExample& e, RandomSource& rnd)
@@ -119,7 +119,7 @@ void MechanicsTasks::generateWinchEnergy(CalcExample& e, RandomSource& rnd)
     x.P = static_cast<int>(RoundHalfEven(x.W / static_cast<double>(x.t), 0));
     e.assignmentLine = 19;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(winchEnergyQuantities, e);
 }
 
 } // namespace orbeta

@@ -3,11 +3,11 @@
 
 #include "calc/rules/MotionTasks.h"
 
+#include "calc/basics/QuantityTable.h"
 #include "calc/basics/CalcAnswer.h"
 #include "calc/rules/DrawRules.h"
 #include "calc/basics/NumberText.h"
 #include "calc/tables/TableFile.h"
-#include "calc/rules/TaskQuantities.h"
 
 #include <cmath>
 #include <cstdlib>
@@ -93,7 +93,7 @@ void MotionTasks::generateUniform(CalcExample& e, RandomSource& rnd)
     askVariant(e, rnd, 3);
     e.assignmentLine = 6 + *e.asked;
     e.values = x;
-    TaskQuantities::fillBoxes(e);
+    QuantityTable::fillBoxes(uniformQuantities, e);
 }
 
 void MotionTasks::generateNonUniform(CalcExample& e, RandomSource& rnd)
@@ -125,7 +125,7 @@ void MotionTasks::generateNonUniform(CalcExample& e, RandomSource& rnd)
     e.tableRow = row;
     e.tableRows = calcTaskTableRows(CalcTask::NonUniformMotion);
     e.shownRow = e.asked == 1 ? 0 : row;
-    const Quantity& roads = TaskQuantities::named(nonUniformQuantities, "roads");
+    const Quantity& roads = QuantityTable::named(nonUniformQuantities, "roads");
     for (int city = 1; city <= 4; ++city) {
         AnswerBox& box = e.boxes[static_cast<std::size_t>(city - 1)];
         box.used = true;
@@ -137,8 +137,8 @@ void MotionTasks::generateNonUniform(CalcExample& e, RandomSource& rnd)
         x.askedCity = rnd.IntRnd(2, 1) == 1 ? x.startCity : x.targetCity;
         e.boxes[static_cast<std::size_t>(x.askedCity - 1)].text.clear();
     }
-    const std::array<int, 2> timeHints = {TaskQuantities::named(nonUniformQuantities, "hours").hintLine,
-                                          TaskQuantities::named(nonUniformQuantities, "minutes").hintLine};
+    const std::array<int, 2> timeHints = {QuantityTable::named(nonUniformQuantities, "hours").hintLine,
+                                          QuantityTable::named(nonUniformQuantities, "minutes").hintLine};
     e.startBoxes = {QStringLiteral("0"), QStringLiteral("00")};
     // The arrival clock is set by the experiment, or by the pupil when the
     // arrival time is asked.
@@ -157,7 +157,7 @@ bool MotionTasks::checkNonUniform(const CalcExample& e, const CalcAnswer& a)
     switch (e.asked.value_or(0)) {
     case 2: return roadLengths(x, a);
     case 3: return arrivalTime(x, a);
-    default: return TaskQuantities::askedAreRight(e, a);
+    default: return QuantityTable::askedAreRight(nonUniformQuantities, e, a);
     }
 }
 
@@ -174,7 +174,7 @@ QString MotionTasks::nonUniformSolution(const CalcExample& e)
             .arg(road(x.startCity), FormatFixed(x.s1, 0), road(x.targetCity), FormatFixed(x.s2, 0));
     }
     case 3: return QStringLiteral("Doba pohybu: %1 h %2 min").arg(x.hours()).arg(x.minutes());
-    default: return TaskQuantities::solutionLines(e);
+    default: return QuantityTable::solutionLines(nonUniformQuantities, e);
     }
 }
 

@@ -6,50 +6,16 @@
 #include "calc/basics/CalcTask.h"
 #include "calc/basics/Quantity.h"
 
-#include <QString>
-#include <array>
 #include <span>
-#include <string_view>
 
 namespace orbeta {
 
-struct CalcAnswer;
-
-// What follows from a task's quantity table: the answer boxes of a new
-// example, the check of the boxes and table row, the usual solution lines.
+// Every calculation task's table of quantities, kept by its family; what
+// follows from a table is QuantityTable's.
 class TaskQuantities {
 public:
     // The task's quantities in the order of the fields of `orbeta-cli examples`.
     static std::span<const Quantity> of(CalcTask task);
-    // The quantity of that name; the task's table must have it.
-    static const Quantity& named(std::span<const Quantity> quantities, std::string_view name);
-
-    // Every quantity with a box: the box used, with its unit and tool tip;
-    // empty when the quantity is asked in the example's variant, else its
-    // given text. The example's values and variant must be set.
-    static void fillBoxes(CalcExample& example);
-
-    // Whether every asked quantity is answered right: one with a box by the
-    // value in its box, one of the table by the marked row. An asked quantity
-    // with neither has a rule of its own task, so it is never right here.
-    static bool askedAreRight(const CalcExample& example, const CalcAnswer& answer);
-    // Whether every box holds its quantity's value.
-    static bool allBoxesAreRight(const CalcExample& example, const CalcAnswer& answer);
-
-    // Per answer box 1 to 6: the widest text it shows or takes (the given
-    // value, the answer, the experiment's readings) over the generator's
-    // ranges; kUsualWidest for a box the task does not use.
-    static std::array<QString, 6> widestTexts(CalcTask task);
-    // The answer boxes 1 to 6 in the order a pupil reads them: those of the
-    // task's quantities in the order of its legend (the order of the quantity
-    // table), then the others by number.
-    static std::array<int, 6> boxesInLegendOrder(CalcTask task);
-
-    // "Label: value unit" for each asked quantity, in the order of their boxes.
-    static QString solutionLines(const CalcExample& example);
-
-    // The value as a solution line writes it.
-    static QString valueText(const Reading& value, int decimals);
 };
 
 } // namespace orbeta

@@ -41,10 +41,6 @@ constexpr qreal kBenchTop = 236;
 constexpr int kTickMl = 10;
 constexpr int kNumberMl = 50;
 
-const QColor kGlassEdge(104, 134, 172);
-const QColor kGlassInside(248, 251, 255);
-const QColor kMetal(150, 160, 176);
-const QColor kMetalDark(96, 106, 124);
 
 // The balance of "1a" and the hanging scale of "1b" (its display is the box).
 constexpr QRectF kBalance{18, 196, 196, 40};
@@ -65,11 +61,11 @@ void drawCylinderBack(QPainter& p, const Cylinder& c)
     QLinearGradient foot(0, c.bottom, 0, c.bottom + 8);
     foot.setColorAt(0, QColor(226, 236, 248));
     foot.setColorAt(1, QColor(184, 200, 222));
-    p.setPen(QPen(kGlassEdge, 1.5));
+    p.setPen(QPen(LabScene::kGlassEdge, 1.5));
     p.setBrush(foot);
     p.drawRoundedRect(QRectF(c.left - 22, c.bottom + 1, c.width + 44, 7), 3, 3);
     p.setPen(Qt::NoPen);
-    p.setBrush(kGlassInside);
+    p.setBrush(LabScene::kGlassInside);
     p.drawRect(QRectF(c.left, rim, c.width, c.bottom - rim));
 }
 
@@ -110,7 +106,7 @@ void drawCylinderFront(QPainter& p, const Cylinder& c, bool numbers)
     }
 
     // The glass: a lip at the rim, the walls and a gleam along the right side.
-    p.setPen(QPen(kGlassEdge, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(LabScene::kGlassEdge, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     QPainterPath wall;
     wall.moveTo(c.left - 5, rim);
@@ -133,28 +129,21 @@ void drawCylinder(QPainter& p, const Cylinder& c, int ml, bool numbers)
 void drawBalance(QPainter& p, qreal panCentre)
 {
     // The pan the cylinder stands on, on a short stem.
-    p.setPen(QPen(kMetalDark, 1));
-    p.setBrush(kMetal);
+    p.setPen(QPen(LabScene::kMetalDark, 1));
+    p.setBrush(LabScene::kMetal);
     p.drawRect(QRectF(panCentre - 8, 193, 16, kBalance.top() - 193));
     p.drawRoundedRect(QRectF(panCentre - 58, 190, 116, 5), 2, 2);
-
-    QLinearGradient face(kBalance.topLeft(), kBalance.bottomLeft());
-    face.setColorAt(0, QColor(232, 237, 244));
-    face.setColorAt(1, QColor(204, 212, 224));
-    p.setPen(QPen(QColor(120, 136, 160), 1.5));
-    p.setBrush(face);
-    p.drawRoundedRect(kBalance.adjusted(0.75, 0.75, -0.75, 0), 7, 7);
-    LabScene::drawDisplayFrame(p, kFullMassBox, Layout::kAnswerBox);
+    LabScene::drawBalanceFace(p, kBalance, kFullMassBox);
 }
 
 void drawStand(QPainter& p, qreal armEnd)
 {
-    p.setPen(QPen(kMetalDark, 1));
-    p.setBrush(kMetal);
+    p.setPen(QPen(LabScene::kMetalDark, 1));
+    p.setBrush(LabScene::kMetal);
     p.drawRoundedRect(QRectF(6, kBenchTop - 7, 54, 7), 2, 2);
     p.drawRect(QRectF(kStandRod, kArmY, 5, kBenchTop - 7 - kArmY));
     p.drawRect(QRectF(kStandRod, kArmY, armEnd - kStandRod, 5));
-    p.setBrush(kMetalDark);
+    p.setBrush(LabScene::kMetalDark);
     p.drawRect(QRectF(kStandRod - 2, kArmY - 1, 9, 7));
 }
 
@@ -165,7 +154,7 @@ void drawHangingScale(QPainter& p, qreal centre, int boxWidth)
     const QSize display(std::max(boxWidth, Layout::kAnswerBox.width()), Layout::kAnswerBox.height());
     // Wide enough for the legend left of the display and the unit right of it.
     const QRectF face(kBodyMassBox.x() - 44, 12, 44 + display.width() + 28, 36);
-    p.setPen(QPen(kMetalDark, 2));
+    p.setPen(QPen(LabScene::kMetalDark, 2));
     p.setBrush(Qt::NoBrush);
     p.drawEllipse(QRectF(centre - 4, kArmY + 3, 8, 8));
     QLinearGradient metal(face.topLeft(), face.bottomLeft());
@@ -181,7 +170,7 @@ void drawHangingScale(QPainter& p, qreal centre, int boxWidth)
     hook.moveTo(centre, face.bottom());
     hook.lineTo(centre, kHookBottom - 4);
     hook.arcTo(QRectF(centre - 4, kHookBottom - 8, 8, 8), 180, 180);
-    p.setPen(QPen(kMetalDark, 2, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(LabScene::kMetalDark, 2, Qt::SolidLine, Qt::RoundCap));
     p.setBrush(Qt::NoBrush);
     p.drawPath(hook);
 }

@@ -44,9 +44,6 @@ struct Thermometer {
 constexpr Thermometer kHeatThermometer{118, 14, 100, 0, 200, 10, 50, 116};
 constexpr Thermometer kMeltingThermometer{88, 12, 92, -20, 30, 5, 10, 156};
 
-const QColor kMetal(150, 160, 176);
-const QColor kMetalDark(96, 106, 124);
-const QColor kGlassEdge(104, 134, 172);
 const QColor kColumn(206, 32, 40);
 
 // "3a": the scale under the apparatus, its display the mass box.
@@ -75,7 +72,7 @@ void drawThermometerGlass(QPainter& p, const Thermometer& t)
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF tube(t.x - 3.5, t.highY - 8, 7, t.bulbY - t.highY + 6);
-    p.setPen(QPen(kGlassEdge, 1.5));
+    p.setPen(QPen(LabScene::kGlassEdge, 1.5));
     p.setBrush(QColor(250, 252, 255));
     p.drawRoundedRect(tube, 3.5, 3.5);
     p.drawEllipse(QPointF(t.x, t.bulbY), 5.5, 5.5);
@@ -109,11 +106,11 @@ void drawTripod(QPainter& p, qreal ring, qreal left, qreal right, qreal foot)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    p.setPen(QPen(kMetalDark, 3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(LabScene::kMetalDark, 3, Qt::SolidLine, Qt::RoundCap));
     p.drawLine(QPointF(left + 6, ring), QPointF(left, foot));
     p.drawLine(QPointF(right - 6, ring), QPointF(right, foot));
     // The wire gauze on the ring.
-    p.setPen(QPen(kMetalDark, 1));
+    p.setPen(QPen(LabScene::kMetalDark, 1));
     p.setBrush(QColor(196, 200, 208));
     p.drawRect(QRectF(left, ring - 3, right - left, 4));
     p.restore();
@@ -122,24 +119,13 @@ void drawTripod(QPainter& p, qreal ring, qreal left, qreal right, qreal foot)
 // A stand holds the thermometer by its top.
 void drawThermometerStand(QPainter& p, const Thermometer& t, qreal rod, qreal foot)
 {
-    p.setPen(QPen(kMetalDark, 1));
-    p.setBrush(kMetal);
+    p.setPen(QPen(LabScene::kMetalDark, 1));
+    p.setBrush(LabScene::kMetal);
     p.drawRect(QRectF(rod, 2, 4, foot - 2));
     p.drawRect(QRectF(t.x - 4, 2, rod - t.x + 4, 4));
-    p.setBrush(kMetalDark);
+    p.setBrush(LabScene::kMetalDark);
     p.drawRect(QRectF(t.x - 5, 1, 10, 7));
     p.drawRoundedRect(QRectF(rod - 14, foot - 6, 32, 6), 2, 2);
-}
-
-void drawScale(QPainter& p)
-{
-    QLinearGradient face(kScale.topLeft(), kScale.bottomLeft());
-    face.setColorAt(0, QColor(232, 237, 244));
-    face.setColorAt(1, QColor(204, 212, 224));
-    p.setPen(QPen(QColor(120, 136, 160), 1.5));
-    p.setBrush(face);
-    p.drawRoundedRect(kScale.adjusted(0.75, 0.75, -0.75, 0), 7, 7);
-    LabScene::drawDisplayFrame(p, kHeatMassBox, Layout::kAnswerBox);
 }
 
 void drawDish(QPainter& p)
@@ -152,8 +138,8 @@ void drawDish(QPainter& p)
     dish.closeSubpath();
     QLinearGradient metal(60, 0, 124, 0);
     metal.setColorAt(0, QColor(196, 204, 216));
-    metal.setColorAt(1, kMetal);
-    p.setPen(QPen(kMetalDark, 1.5));
+    metal.setColorAt(1, LabScene::kMetal);
+    p.setPen(QPen(LabScene::kMetalDark, 1.5));
     p.setBrush(metal);
     p.drawPath(dish);
 }
@@ -162,11 +148,11 @@ void drawBeaker(QPainter& p, bool back)
 {
     if (back) {
         p.setPen(Qt::NoPen);
-        p.setBrush(QColor(248, 251, 255));
+        p.setBrush(LabScene::kGlassInside);
         p.drawRect(kBeaker.adjusted(0, 4, 0, 0));
         return;
     }
-    p.setPen(QPen(kGlassEdge, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.setPen(QPen(LabScene::kGlassEdge, 3, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     QPainterPath wall;
     wall.moveTo(kBeaker.left() - 4, kBeaker.top());
@@ -277,7 +263,7 @@ void HeatScenePainter::drawHeatApparatus(QPainter& p)
 {
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
-    drawScale(p);
+    LabScene::drawBalanceFace(p, kScale, kHeatMassBox);
     drawThermometerStand(p, kHeatThermometer, 172, kScale.top());
     drawTripod(p, kHeatRing, 48, 136, kScale.top());
     drawDish(p);
@@ -305,15 +291,15 @@ void HeatScenePainter::drawBurner(QPainter& p, QSize size, bool burning)
     const qreal h = size.height();
     const qreal flameHeight = h * 0.4;
     // The foot, the tube and its air ring.
-    p.setPen(QPen(kMetalDark, 1.5));
-    p.setBrush(kMetal);
+    p.setPen(QPen(LabScene::kMetalDark, 1.5));
+    p.setBrush(LabScene::kMetal);
     p.drawRoundedRect(QRectF(2, h - 8, w - 4, 7), 3, 3);
     QLinearGradient tube(w / 2 - 7, 0, w / 2 + 7, 0);
     tube.setColorAt(0, QColor(206, 212, 222));
-    tube.setColorAt(1, kMetalDark);
+    tube.setColorAt(1, LabScene::kMetalDark);
     p.setBrush(tube);
     p.drawRect(QRectF(w / 2 - 6, flameHeight, 12, h - 8 - flameHeight));
-    p.setBrush(kMetalDark);
+    p.setBrush(LabScene::kMetalDark);
     p.drawRect(QRectF(w / 2 - 8, h - 22, 16, 6));
     if (burning) {
         QPainterPath flame;

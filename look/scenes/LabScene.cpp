@@ -8,6 +8,7 @@
 
 #include <QFontMetrics>
 #include <QLinearGradient>
+#include <QPainterPath>
 #include <QPainter>
 
 #include <algorithm>
@@ -86,6 +87,30 @@ void LabScene::drawDisplayFrame(QPainter& p, QPoint box, QSize boxSize)
     p.setBrush(QColor(44, 56, 76));
     p.drawRoundedRect(QRectF(box, boxSize).adjusted(-3, -3, 3, 3), 3, 3);
     p.restore();
+}
+
+void LabScene::drawBalanceFace(QPainter& p, const QRectF& body, QPoint box)
+{
+    QLinearGradient face(body.topLeft(), body.bottomLeft());
+    face.setColorAt(0, QColor(232, 237, 244));
+    face.setColorAt(1, QColor(204, 212, 224));
+    p.setPen(QPen(QColor(120, 136, 160), 1.5));
+    p.setBrush(face);
+    p.drawRoundedRect(body.adjusted(0.75, 0.75, -0.75, 0), 7, 7);
+    drawDisplayFrame(p, box, Layout::kAnswerBox);
+}
+
+void LabScene::drawIronBody(QPainter& p, const QPolygonF& outline, qreal width, qreal penWidth)
+{
+    QPainterPath body;
+    body.addPolygon(outline);
+    body.closeSubpath();
+    QLinearGradient shade(0, 0, width, 0);
+    shade.setColorAt(0, QColor(120, 128, 144));
+    shade.setColorAt(1, kIron);
+    p.setPen(QPen(kIron.darker(150), penWidth));
+    p.setBrush(shade);
+    p.drawPath(body);
 }
 
 } // namespace orbeta

@@ -8,6 +8,7 @@
 #include <QColor>
 #include <QFont>
 #include <QPoint>
+#include <QPolygonF>
 #include <QRectF>
 #include <QString>
 
@@ -16,11 +17,21 @@ class QPainter;
 namespace orbeta {
 
 // What the apparatus scenes of the calculation form share: the wall and the
-// bench they stand on, the legend left of an answer box and the small
-// captions and tags, so that every scene reads the same way.
+// bench they stand on, the colours of their materials, the balance and the
+// iron weights, the legend left of an answer box and the small captions and
+// tags, so that every scene reads the same way.
 class LabScene {
 public:
     static constexpr QSize kSize = Layout::kCalcScene.size();
+    // The materials of the apparatus, alike in every scene.
+    static constexpr QColor kMetal{150, 160, 176};
+    static constexpr QColor kMetalDark{96, 106, 124};
+    static constexpr QColor kSteelDark{84, 94, 112};
+    static constexpr QColor kIron{70, 76, 90};
+    static constexpr QColor kGlassEdge{104, 134, 172};
+    static constexpr QColor kGlassInside{248, 251, 255};
+    static constexpr QColor kWood{206, 160, 98};
+    static constexpr QColor kWoodDark{146, 104, 56};
 
     // The type of the answer boxes.
     static QFont answerBoxFont();
@@ -41,6 +52,10 @@ public:
     static void drawQuestionTag(QPainter& painter, const QRectF& rect);
     // A dark frame around a box that is the display of an instrument.
     static void drawDisplayFrame(QPainter& painter, QPoint box, QSize boxSize);
+    // The body of an electronic balance; its display is the answer box at `box`.
+    static void drawBalanceFace(QPainter& painter, const QRectF& body, QPoint box);
+    // The cast body of a weight inside `outline`, shaded from the left over `width` pixels.
+    static void drawIronBody(QPainter& painter, const QPolygonF& outline, qreal width, qreal penWidth);
 };
 
 } // namespace orbeta

@@ -9,7 +9,6 @@
 
 #include <QLinearGradient>
 #include <QPainter>
-#include <QPainterPath>
 
 #include <algorithm>
 #include <cmath>
@@ -24,11 +23,6 @@ constexpr qreal kHookDrop = 14;    // from the beam's middle down to a weight's 
 constexpr int kHomeTop = 196;
 constexpr std::array<int, 3> kHomeLeft{16, 48, 80};
 
-const QColor kBeam(206, 160, 98);
-const QColor kBeamDark(146, 104, 56);
-const QColor kSteel(150, 160, 176);
-const QColor kSteelDark(84, 94, 112);
-const QColor kIron(70, 76, 90);
 
 double radians(double tilt)
 {
@@ -46,8 +40,8 @@ QPointF onBeam(int mark, double tilt)
 void drawStand(QPainter& p)
 {
     const QPointF pivot(LeverScenePainter::kPivot);
-    p.setPen(QPen(kSteelDark, 1.5));
-    p.setBrush(kSteel);
+    p.setPen(QPen(LabScene::kSteelDark, 1.5));
+    p.setBrush(LabScene::kMetal);
     p.drawPolygon(QPolygonF({pivot + QPointF(0, 2), QPointF(pivot.x() + 26, kBenchTop),
                              QPointF(pivot.x() - 26, kBenchTop)}));
 }
@@ -59,18 +53,18 @@ void drawBeam(QPainter& p, double tilt, bool numbers)
     p.rotate(std::clamp(tilt, -1.0, 1.0) * LeverScenePainter::kTiltDegrees);
     const qreal half = 6 * LeverScenePainter::kMarkStep + 10;
     QLinearGradient grain(0, -kBeamHalf, 0, kBeamHalf);
-    grain.setColorAt(0, kBeam.lighter(115));
-    grain.setColorAt(1, kBeam);
-    p.setPen(QPen(kBeamDark, 1.5));
+    grain.setColorAt(0, LabScene::kWood.lighter(115));
+    grain.setColorAt(1, LabScene::kWood);
+    p.setPen(QPen(LabScene::kWoodDark, 1.5));
     p.setBrush(grain);
     p.drawRoundedRect(QRectF(-half, -kBeamHalf, 2 * half, 2 * kBeamHalf), 2, 2);
     for (int mark = -6; mark <= 6; ++mark) {
         const qreal x = mark * LeverScenePainter::kMarkStep;
-        p.setPen(QPen(kBeamDark, 1.5));
+        p.setPen(QPen(LabScene::kWoodDark, 1.5));
         p.drawLine(QPointF(x, -kBeamHalf), QPointF(x, kBeamHalf));
         if (mark != 0) {
             // The hook under the mark.
-            p.setPen(QPen(kSteelDark, 1.5));
+            p.setPen(QPen(LabScene::kSteelDark, 1.5));
             p.setBrush(Qt::NoBrush);
             p.drawLine(QPointF(x, kBeamHalf), QPointF(x, kHookDrop - 5));
             p.drawArc(QRectF(x - 3, kHookDrop - 7, 6, 6), 180 * 16, 180 * 16);
@@ -83,7 +77,7 @@ void drawBeam(QPainter& p, double tilt, bool numbers)
     }
     p.restore();
     // The axle.
-    p.setPen(QPen(kSteelDark, 1.5));
+    p.setPen(QPen(LabScene::kSteelDark, 1.5));
     p.setBrush(Qt::white);
     p.drawEllipse(QPointF(LeverScenePainter::kPivot), 3.5, 3.5);
 }
@@ -138,22 +132,12 @@ void LeverScenePainter::drawWeight(QPainter& p, QSize size, int mass, bool ring)
     const qreal h = size.height();
     const qreal top = ring ? 8 : 0;
     if (ring) {
-        p.setPen(QPen(kIron.darker(130), 2));
+        p.setPen(QPen(LabScene::kIron.darker(130), 2));
         p.setBrush(Qt::NoBrush);
         p.drawEllipse(QRectF(w / 2 - 4, 1, 8, 8));
     }
-    QPainterPath body;
-    body.moveTo(3, top);
-    body.lineTo(w - 3, top);
-    body.lineTo(w - 0.5, h - 0.5);
-    body.lineTo(0.5, h - 0.5);
-    body.closeSubpath();
-    QLinearGradient shade(0, 0, w, 0);
-    shade.setColorAt(0, QColor(120, 128, 144));
-    shade.setColorAt(1, kIron);
-    p.setPen(QPen(kIron.darker(150), 1));
-    p.setBrush(shade);
-    p.drawPath(body);
+    LabScene::drawIronBody(p, {QPointF(3, top), QPointF(w - 3, top), QPointF(w - 0.5, h - 0.5), QPointF(0.5, h - 0.5)},
+                           w, 1);
     // The weight's force is what the pupil reads: large, white on the dark iron, its unit below.
     p.setFont(Typeface::font(Typeface::kMinTextPx, true));
     p.setPen(Qt::white);
@@ -171,8 +155,8 @@ void LeverScenePainter::drawScene(QPainter& p, const LeverScene& scene)
     drawStand(p);
     drawBeam(p, scene.tilt, true);
     // The tray of the loose weights.
-    p.setPen(QPen(kBeamDark, 1.5));
-    p.setBrush(kBeam);
+    p.setPen(QPen(LabScene::kWoodDark, 1.5));
+    p.setBrush(LabScene::kWood);
     p.drawRect(QRectF(kHomeLeft[0] - 6, kHomeTop + kWeightSize.height(), 3 * 32 + 8, 5));
     if (scene.shownMark) {
         const QPointF at = onBeam(*scene.shownMark, scene.tilt) + QPointF(0, kHookDrop - 4);

@@ -21,13 +21,6 @@ namespace {
 
 constexpr qreal kBenchTop = 236;
 
-const QColor kSteel(150, 160, 176);
-const QColor kSteelDark(84, 94, 112);
-const QColor kIron(70, 76, 90);
-const QColor kGlassEdge(104, 134, 172);
-const QColor kGlassInside(248, 251, 255);
-const QColor kWood(206, 160, 98);
-const QColor kWoodDark(146, 104, 56);
 const QColor kRope(120, 92, 52);
 
 // "2a": the tank, its lid with the piston's opening, the glass tube. The
@@ -114,15 +107,15 @@ void drawTankAndTube(QPainter& p, const PressScene& scene)
     // The liquid fills the closed tank and the pipe to the tube.
     p.fillRect(kTank.adjusted(4, 4, -4, -4), Palette::liquid());
     const QRectF pipe(kTank.right() - 4, 212, kTube.left() - kTank.right() + 8, 12);
-    p.setPen(QPen(kSteelDark, 1.5));
-    p.setBrush(kSteel);
+    p.setPen(QPen(LabScene::kSteelDark, 1.5));
+    p.setBrush(LabScene::kMetal);
     p.drawRect(pipe);
     p.fillRect(pipe.adjusted(0, 3, 0, -3), Palette::liquid());
     // The tank's walls and its lid with the opening for the piston.
     QPainterPath walls;
     walls.addRect(kTank);
     walls.addRect(kTank.adjusted(4, 4, -4, -4));
-    p.setBrush(kSteel);
+    p.setBrush(LabScene::kMetal);
     p.drawPath(walls);
     p.fillRect(QRectF(pistonLeft, kTank.top(), pistonSide, 4), Palette::liquid());
     // The piston: a square plate in the opening, its top face in perspective.
@@ -142,8 +135,8 @@ void drawTankAndTube(QPainter& p, const PressScene& scene)
     drawSmallText(p, QRectF(pistonLeft, kPistonTop + 1, pistonSide, 18), Qt::AlignCenter, QStringLiteral("S"));
 
     // The glass tube, the liquid up to the pressure, a red mark on its top.
-    p.setPen(QPen(kGlassEdge, 1.5));
-    p.setBrush(kGlassInside);
+    p.setPen(QPen(LabScene::kGlassEdge, 1.5));
+    p.setBrush(LabScene::kGlassInside);
     p.drawRoundedRect(kTube, 4, 4);
     const qreal level = MechanicsScenePainter::tubeLevelY(scene.pressure);
     const QRectF column(kTube.left() + 3, level, kTube.width() - 6, kTube.bottom() - 3 - level);
@@ -241,21 +234,10 @@ void MechanicsScenePainter::drawWeight(QPainter& p, QSize size)
     const qreal w = size.width();
     const qreal h = size.height();
     // A cast weight with a handle, "m" cast into it.
-    p.setPen(QPen(kIron.darker(130), 3));
+    p.setPen(QPen(LabScene::kIron.darker(130), 3));
     p.setBrush(Qt::NoBrush);
     p.drawArc(QRectF(w / 2 - 10, 1.5, 20, 18), 0, 180 * 16);
-    QPainterPath body;
-    body.moveTo(6, 12);
-    body.lineTo(w - 6, 12);
-    body.lineTo(w - 1, h - 1);
-    body.lineTo(1, h - 1);
-    body.closeSubpath();
-    QLinearGradient shade(0, 0, w, 0);
-    shade.setColorAt(0, QColor(120, 128, 144));
-    shade.setColorAt(1, kIron);
-    p.setPen(QPen(kIron.darker(150), 1.5));
-    p.setBrush(shade);
-    p.drawPath(body);
+    LabScene::drawIronBody(p, {QPointF(6, 12), QPointF(w - 6, 12), QPointF(w - 1, h - 1), QPointF(1, h - 1)}, w, 1.5);
     p.setFont(Typeface::font(18, true));
     p.setPen(Qt::white);
     p.drawText(QRectF(0, 12, w, h - 12), Qt::AlignCenter, QStringLiteral("m"));
@@ -302,8 +284,8 @@ void MechanicsScenePainter::drawBoard(QPainter& p, bool numbers)
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     // The block under the high end, then the board on it.
-    p.setPen(QPen(kWoodDark, 1.5));
-    p.setBrush(kWood.darker(115));
+    p.setPen(QPen(LabScene::kWoodDark, 1.5));
+    p.setBrush(LabScene::kWood.darker(115));
     p.drawRect(QRectF(kBoardHigh.x() - 30, kBoardHigh.y() + 10, 26, kBenchTop - kBoardHigh.y() - 10));
     p.save();
     p.translate(kBoardLow);
@@ -311,8 +293,8 @@ void MechanicsScenePainter::drawBoard(QPainter& p, bool numbers)
     const QPointF d = kBoardHigh - kBoardLow;
     const qreal length = std::hypot(d.x(), d.y());
     QLinearGradient grain(0, 0, 0, 12);
-    grain.setColorAt(0, kWood.lighter(115));
-    grain.setColorAt(1, kWood);
+    grain.setColorAt(0, LabScene::kWood.lighter(115));
+    grain.setColorAt(1, LabScene::kWood);
     p.setBrush(grain);
     p.drawRect(QRectF(0, 0, length, 12));
     // The ruler on the board's side: a tick a half metre; none when the
@@ -383,8 +365,8 @@ void MechanicsScenePainter::drawWinch(QPainter& p, bool motor)
     p.save();
     p.setRenderHint(QPainter::Antialiasing);
     // The mast on its foot and the beam to the pulley.
-    p.setPen(QPen(kSteelDark, 1.5));
-    p.setBrush(kSteel);
+    p.setPen(QPen(LabScene::kSteelDark, 1.5));
+    p.setBrush(LabScene::kMetal);
     p.drawRect(QRectF(kMastX - 14, kBenchTop - 8, 36, 8));
     p.drawRect(QRectF(kMastX, kBeamY, 8, kBenchTop - 8 - kBeamY));
     p.drawRect(QRectF(kMastX, kBeamY - 6, kPulley.x() - kMastX, 8));
@@ -392,7 +374,7 @@ void MechanicsScenePainter::drawWinch(QPainter& p, bool motor)
     p.drawEllipse(kPulley, kPulleyRadius, kPulleyRadius);
     p.drawEllipse(kPulley, 2, 2);
     // The drum's bracket, and its drive: a motor with its plate, or a crank.
-    p.setBrush(kSteel);
+    p.setBrush(LabScene::kMetal);
     p.drawRect(QRectF(kMastX + 8, kDrumCentre.y() - 4, kDrumCentre.x() - kMastX - 8, 8));
     if (motor) {
         const QRectF housing(kMastX + 12, kDrumCentre.y() + 22, 42, 30);
@@ -402,10 +384,10 @@ void MechanicsScenePainter::drawWinch(QPainter& p, bool motor)
         p.drawRect(QRectF(housing.left() + 8, housing.top() + 8, 26, 14));
         drawSmallText(p, QRectF(housing.left() + 8, housing.top() + 7, 26, 16), Qt::AlignCenter,
                       QStringLiteral("M"));
-        p.setPen(QPen(kSteelDark, 2));
+        p.setPen(QPen(LabScene::kSteelDark, 2));
         p.drawLine(QPointF(kDrumCentre.x(), kDrumCentre.y() + 16), QPointF(kDrumCentre.x(), housing.top()));
     } else {
-        p.setPen(QPen(kSteelDark, 3, Qt::SolidLine, Qt::RoundCap));
+        p.setPen(QPen(LabScene::kSteelDark, 3, Qt::SolidLine, Qt::RoundCap));
         p.drawLine(kDrumCentre, kDrumCentre + QPointF(-14, 26));
         p.drawLine(kDrumCentre + QPointF(-14, 26), kDrumCentre + QPointF(-4, 30));
     }
@@ -418,18 +400,18 @@ void MechanicsScenePainter::drawDrum(QPainter& p, QSize size, int frame)
     p.setRenderHint(QPainter::Antialiasing);
     const QPointF c(size.width() / 2.0, size.height() / 2.0);
     const qreal r = std::min(size.width(), size.height()) / 2.0 - 1;
-    p.setPen(QPen(kSteelDark, 1.5));
+    p.setPen(QPen(LabScene::kSteelDark, 1.5));
     p.setBrush(QColor(200, 206, 216));
     p.drawEllipse(c, r, r);
     p.setBrush(kRope.lighter(150));
     p.drawEllipse(c, r - 6, r - 6);
     // Four spokes, a quarter of their spacing further at each frame.
-    p.setPen(QPen(kSteelDark, 3, Qt::SolidLine, Qt::RoundCap));
+    p.setPen(QPen(LabScene::kSteelDark, 3, Qt::SolidLine, Qt::RoundCap));
     for (int spoke = 0; spoke < 4; ++spoke) {
         const double angle = (spoke * 90.0 + (frame - 1) * 22.5) * std::numbers::pi / 180;
         p.drawLine(c, c + QPointF(std::cos(angle), std::sin(angle)) * (r - 7));
     }
-    p.setBrush(kSteelDark);
+    p.setBrush(LabScene::kSteelDark);
     p.drawEllipse(c, 3, 3);
     p.restore();
 }
@@ -465,8 +447,8 @@ void MechanicsScenePainter::drawWinchScene(QPainter& p, const WinchScene& scene)
     drawDrum(p, kDrumSize, drumFrame(lifted));
     p.restore();
     // The load: a crate with its hook.
-    p.setPen(QPen(kWoodDark, 1.5));
-    p.setBrush(kWood);
+    p.setPen(QPen(LabScene::kWoodDark, 1.5));
+    p.setBrush(LabScene::kWood);
     p.drawRect(load);
     p.drawLine(load.topLeft(), load.bottomRight());
     p.drawLine(load.bottomLeft(), load.topRight());

@@ -294,7 +294,7 @@ void MotionScenePainter::drawUniformScene(QPainter& p, const UniformMotionScene&
     QLinearGradient rail(0, kRailTop, 0, kRailTop + 6);
     rail.setColorAt(0, QColor(190, 198, 210));
     rail.setColorAt(1, QColor(120, 130, 146));
-    p.setPen(QPen(QColor(96, 106, 124), 1));
+    p.setPen(QPen(LabScene::kMetalDark, 1));
     p.setBrush(rail);
     p.drawRect(QRectF(6, kRailTop, 300, 6));
     drawTape(p, tape, !scene.distanceHidden);

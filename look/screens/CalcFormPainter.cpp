@@ -89,18 +89,23 @@ void drawKeySymbol(QPainter& p, const QRectF& r, CalculatorKey key, const QColor
 
 } // namespace
 
-void CalcFormPainter::drawBackground(QPainter& p, QSize size)
+void CalcFormPainter::drawProgressBox(QPainter& p)
 {
-    Shapes::drawBackdrop(p, QRectF(QPointF(0, 0), size));
-    p.setRenderHint(QPainter::Antialiasing);
-
-    // The progress box: the caption here, the form writes "2 / 5" below it.
     const QRectF progress = Layout::kCalcProgress;
     Shapes::drawPanel(p, progress, Qt::white, Palette::panelEdge(), 7);
     p.setPen(Palette::strip());
     p.setFont(Typeface::font(12, true));
     p.drawText(QRectF(progress.left(), progress.top() + 2, progress.width() - 2, 16), Qt::AlignCenter,
                QStringLiteral("Príklad"));
+}
+
+void CalcFormPainter::drawBackground(QPainter& p, QSize size)
+{
+    Shapes::drawBackdrop(p, QRectF(QPointF(0, 0), size));
+    p.setRenderHint(QPainter::Antialiasing);
+
+    drawProgressBox(p);
+    const QRectF progress = Layout::kCalcProgress;
     p.setPen(QPen(Palette::panelEdge(), 1));
     const qreal rule = progress.top() + 19.5;
     p.drawLine(QPointF(progress.left() + 10, rule), QPointF(progress.right() - 11, rule));

@@ -18,6 +18,9 @@ public:
     // Header with the progress box, the rule, the assignment band and a frame
     // around the scene; the left column stays plain ground for the table.
     static void drawBackground(QPainter& painter, QSize size);
+    // The progress box with its caption; the form writes "2 / 5" below the
+    // caption. The optics form shows the same box.
+    static void drawProgressBox(QPainter& painter);
     static void drawExperimentButton(QPainter& painter, QSize size, PictureNames::ExperimentButton state);
     // A green tick (right) or a red cross (wrong), drawn as a sprite on the ground.
     static void drawCheckMark(QPainter& painter, QSize size, bool right);

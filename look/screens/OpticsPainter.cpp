@@ -3,6 +3,7 @@
 
 #include "look/screens/OpticsPainter.h"
 
+#include "look/screens/CalcFormPainter.h"
 #include "look/controls/HelpFooter.h"
 #include "look/basics/Layout.h"
 #include "look/basics/Palette.h"
@@ -137,13 +138,7 @@ void OpticsPainter::drawBackground(QPainter& p, QSize size)
 {
     Shapes::drawBackdrop(p, QRectF(QPointF(0, 0), size));
     p.setRenderHint(QPainter::Antialiasing);
-    // The progress box as on the calculation form: the caption here, the number below it.
-    const QRectF progress = Layout::kCalcProgress;
-    Shapes::drawPanel(p, progress, Qt::white, Palette::panelEdge(), 7);
-    p.setPen(Palette::strip());
-    p.setFont(Typeface::font(12, true));
-    p.drawText(QRectF(progress.left(), progress.top() + 2, progress.width() - 2, 16), Qt::AlignCenter,
-               QStringLiteral("Príklad"));
+    CalcFormPainter::drawProgressBox(p);
     const int h = Layout::kHeaderHeight;
     p.fillRect(QRectF(0, h, size.width(), 3), Palette::strip());
     p.fillRect(QRectF(0, h + 3, size.width(), 2), Palette::gold());

@@ -6,12 +6,10 @@
 // the ranking and the results log, wrong ones get the ray-by-ray feedback.
 #include "calc/basics/RandomSource.h"
 #include "formats/LineCodec.h"
-#include "frame/SeriesSeeds.h"
 #include "optics/FrmZobr.h"
 #include "optics/OpticsPicture.h"
 #include "optics/OpticsSceneFile.h"
 #include "screen/PictureButton.h"
-#include "screen/ScreenHost.h"
 #include "tests/app/TaskSeriesFixture.h"
 
 #include <QDir>
@@ -45,11 +43,10 @@ class OpticsSeriesTest : public test::TaskSeriesFixture {
 protected:
     FrmZobr* open(OpticsTask task, std::uint64_t seed)
     {
-        auto form = FrmZobr::open(services, results, series, task, seededRandom(), seed, &setup, host.stage());
-        FrmZobr* raw = form.release();
-        if (raw)
-            host.showForm(raw);
-        return raw;
+        FrmZobr* form = FrmZobr::open(services, results, series, task, seededRandom(), seed, &setup, host.stage()).release();
+        if (form)
+            host.showForm(form);
+        return form;
     }
 
     void drawRight(FrmZobr& form, int ray)

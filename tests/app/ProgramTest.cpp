@@ -78,6 +78,12 @@ ProgramRun runProgram(const QString& windir, const QStringList& arguments = {}, 
     return run;
 }
 
+// Started with this, the program reports its start-up time at the menu and ends.
+void benchmark(QProcessEnvironment& env)
+{
+    env.insert("ORBETA_BENCHMARK", "1");
+}
+
 QByteArray treeDigest(const QString& dir)
 {
     QCryptographicHash hash(QCryptographicHash::Sha1);
@@ -138,16 +144,16 @@ TEST(Program, BrokenInstallationsEndWithTheirMessage)
 
 // The tour starts from the one-folder installation; this one keeps the
 // tables in a read-only folder of their own (TAB), the data directory holding
-// only what the pupils write.
-TEST(Program, SplitInstallationKeepsRunning)
+// only what the pupils write: the program starts up to the menu and ends cleanly.
+TEST(Program, SplitInstallationStarts)
 {
     QTemporaryDir split;
     copyDataTree(split.filePath("tab"), "Vysledky.dat");
     QDir().mkpath(split.filePath("hd"));
     QFile::copy(buildDir() + "/hd/Vysledky.dat", split.filePath("hd/Vysledky.dat"));
     writeIni(split, buildDir() + "/cd", split.filePath("hd"), split.filePath("tab"));
-    const ProgramRun splitRun = runProgram(split.path(), {}, 1500);
-    EXPECT_FALSE(splitRun.finished) << splitRun.stderrText.toStdString();
+    const ProgramRun run = runProgram(split.path(), {"--no-splash"}, 30000, QString(), benchmark);
+    EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
 }
 
 TEST(Program, TourWritesEveryScreenAndNoInstalledFile)
@@ -270,7 +276,7 @@ TEST(Program, EditedTablesAreCheckedAtStart)
         file.write(orbeta::LineCodec::encodeFile(lines, 3));
         file.close();
         const ProgramRun run = runProgram(windir.path(), {"--no-splash"}, 30000, QString(),
-                                          [](QProcessEnvironment& env) { env.insert("ORBETA_BENCHMARK", "1"); });
+                                          benchmark);
         if (!c.named) {
             EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
             continue;
@@ -290,7 +296,7 @@ TEST(Program, EditedTablesAreCheckedAtStart)
     marks.write("0|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n");
     marks.close();
     const ProgramRun run = runProgram(fourMarks.path(), {"--no-splash"}, 30000, QString(),
-                                      [](QProcessEnvironment& env) { env.insert("ORBETA_BENCHMARK", "1"); });
+                                      benchmark);
     EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
 }
 

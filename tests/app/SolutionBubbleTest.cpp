@@ -7,7 +7,7 @@
 #include "app/ResultsForms.h"
 #include "calc/grading/SolutionText.h"
 #include "frame/HintWindow.h"
-#include "results/HintTextFit.h"
+#include "results/hint/HintTextFit.h"
 #include "tasks/TaskTable.h"
 #include "tests/support/CalcTestTables.h"
 #include "tests/support/FakeServices.h"

@@ -5,20 +5,19 @@
 // starts on the first control and is always on a shown one, Tab reaches the
 // calculator and the toolbar, the function keys check, continue and show the
 // solution, Escape goes one step back; every control is named for a screen reader.
-#include "calc/form/FrmMech1.h"
 #include "calc/basics/Quantity.h"
-#include "calc/basics/RandomSource.h"
+#include "calc/form/FrmMech1.h"
 #include "calc/rules/TaskQuantities.h"
 #include "frame/HintWindow.h"
-#include "frame/SeriesSeeds.h"
-#include "history/FrmDvojice.h"
-#include "history/FrmOsa.h"
-#include "history/HistoryBox.h"
+#include "history/forms/FrmDvojice.h"
+#include "history/forms/FrmOsa.h"
+#include "history/forms/HistoryBox.h"
 #include "optics/FrmZobr.h"
 #include "optics/KeyboardRay.h"
 #include "optics/OpticsPicture.h"
-#include "screen/PictureButton.h"
 #include "tests/app/TaskSeriesFixture.h"
+#include "tests/optics/KeyboardAim.h"
+#include "tests/support/AccessibleNames.h"
 
 #include <QAccessible>
 #include <QLabel>
@@ -28,20 +27,15 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cmath>
 #include <functional>
 
 using namespace orbeta;
+using test::accessibleName;
+using test::expectEveryControlNamed;
 using test::seededRandom;
 using test::typed;
 
 namespace {
-
-QString accessibleName(QWidget* widget)
-{
-    QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(widget);
-    return accessible ? accessible->text(QAccessible::Name) : QString();
-}
 
 class TaskKeyboardTest : public test::TaskSeriesFixture {
 protected:
@@ -87,41 +81,12 @@ protected:
         ASSERT_EQ(focus(), form.picture());
         const QPoint start = e.rayPoints[std::size_t(ray)][0];
         KeyboardRay aim(start, 2 * start - e.objectTop);
-        const QPoint target = form.drawing().correctEnd(ray, KeyboardRay::kLength);
-        const double wanted = std::atan2(double(target.y() - start.y()), double(target.x() - start.x())) * 180 / M_PI;
-        for (bool fine : {false, true}) {
-            const double step = fine ? KeyboardRay::kFineStep : KeyboardRay::kStep;
-            for (int n = 0; n < 400; ++n) {
-                const double diff = std::remainder(wanted - aim.degrees(), 360.0);
-                if (std::abs(diff) <= step / 2)
-                    break;
-                aim.turn(diff > 0, fine);
-                key(diff > 0 ? Qt::Key_Right : Qt::Key_Left, fine ? Qt::ShiftModifier : Qt::NoModifier);
-            }
-        }
+        test::aimKeyboardRay(aim, form.drawing().correctEnd(ray, KeyboardRay::kLength), [this](bool right, bool fine) {
+            key(right ? Qt::Key_Right : Qt::Key_Left, fine ? Qt::ShiftModifier : Qt::NoModifier);
+        });
         key(Qt::Key_Return);
     }
 };
-
-// Every control a pupil can reach on the form (and the hidden marks) has a name.
-void expectNamed(QWidget* form)
-{
-    EXPECT_FALSE(accessibleName(form).isEmpty());
-    for (QWidget* control : form->findChildren<QWidget*>()) {
-        if (control->focusPolicy() == Qt::NoFocus && !qobject_cast<PictureButton*>(control))
-            continue;
-        EXPECT_FALSE(accessibleName(control).isEmpty())
-            << control->metaObject()->className() << " at " << control->x() << "," << control->y();
-    }
-    // What a screen reader walks: no nameless filler among the form's children.
-    QAccessibleInterface* face = QAccessible::queryAccessibleInterface(form);
-    for (int i = 0; i < face->childCount(); ++i) {
-        QAccessibleInterface* child = face->child(i);
-        EXPECT_FALSE(child->role() == QAccessible::Client && child->text(QAccessible::Name).isEmpty())
-            << child->object()->metaObject()->className() << " at " << child->rect().x() << ","
-            << child->rect().y();
-    }
-}
 
 } // namespace
 
@@ -163,15 +128,12 @@ TEST_F(TaskKeyboardTest, TabReachesTheCalculatorAndTheToolbarAndEscapeGoesBack)
     ASSERT_TRUE(form);
     QPointer<FrmMech1> alive(form);
     ASSERT_TRUE(tabUntil([&] { return focus() == form->calculatorInput(); }));
-    EXPECT_EQ(form->framedControl(), form->calculatorInput());
-    QTest::keyClicks(focus(), QStringLiteral("2*3"));
-    EXPECT_EQ(form->calculatorInput()->text(), QStringLiteral("2*3"));
     // Every toolbar button is a stop; Space on "Tabuľka" shows the ranking.
     for (int i = 1; i <= 4; ++i)
         ASSERT_TRUE(tabUntil([&] { return focus() == form->topButton(i); })) << i;
     ASSERT_TRUE(tabUntil([&] { return focus() == form->topButton(3); }));
     key(Qt::Key_Space);
-    EXPECT_NE(ScreenHost::instance()->currentForm(), form);
+    EXPECT_NE(host.currentForm(), form);
     host.showForm(form);
 
     // A wrong check: F9 shows the solution, Escape shuts it, then Escape asks before answers are lost.
@@ -192,45 +154,6 @@ TEST_F(TaskKeyboardTest, TabReachesTheCalculatorAndTheToolbarAndEscapeGoesBack)
     key(Qt::Key_Escape);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_FALSE(alive);
-}
-
-// Where the example asks for a row of the table, F7 and F8 walk the mark round the rows.
-TEST_F(TaskKeyboardTest, F7AndF8MarkTheTableRowsRoundAndRound)
-{
-    choose(QStringLiteral("1a"), 3);
-    FrmMech1* form = nullptr;
-    for (std::uint64_t seed = 1; seed < 40 && !(form && form->example().tableActive()); ++seed)
-        form = show(FrmMech1::open(services, results, series, CalcTask::LiquidDensity, seed, &setup, host.stage()));
-    ASSERT_TRUE(form && form->example().tableActive());
-    key(Qt::Key_F7);
-    EXPECT_EQ(form->markedRow(), 1);
-    key(Qt::Key_F7);
-    EXPECT_EQ(form->markedRow(), 2);
-    key(Qt::Key_F8);
-    key(Qt::Key_F8);
-    EXPECT_GT(form->markedRow(), 2); // round from the first row to the last
-    key(Qt::Key_F7);
-    EXPECT_EQ(form->markedRow(), 1);
-}
-
-// The lever's weights are its answer: the focus starts on the scene, and a
-// weight chosen by its number is lifted at once.
-TEST_F(TaskKeyboardTest, TheLeverTakesTheFocusAndAChosenWeightIsLifted)
-{
-    choose(QStringLiteral("2e"), 3);
-    FrmMech1* form = show(FrmMech1::open(services, results, series, CalcTask::Lever, 5, &setup, host.stage()));
-    ASSERT_TRUE(form);
-    ASSERT_EQ(focus(), form->scenePicture());
-    EXPECT_EQ(form->framedControl(), form->scenePicture());
-    const QPoint rest = form->lever().position(2);
-    key(Qt::Key_2);
-    EXPECT_EQ(form->lever().moving(), 2);
-    EXPECT_LT(form->lever().position(2).y(), rest.y());
-    // Escape puts it back first, and only then leaves.
-    key(Qt::Key_Escape);
-    EXPECT_FALSE(form->lever().moving());
-    EXPECT_EQ(form->lever().position(2), rest);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), form);
 }
 
 TEST_F(TaskKeyboardTest, AnOpticsSeriesRunsByKeysAloneWithItsSolutionByF9)
@@ -300,7 +223,7 @@ TEST_F(TaskKeyboardTest, EveryControlOfTheTaskFormsHasAnAccessibleName)
     choose(QStringLiteral("1d"), 3);
     FrmMech1* calc = show(FrmMech1::open(services, results, series, CalcTask::NonUniformMotion, 3, &setup, host.stage()));
     ASSERT_TRUE(calc);
-    expectNamed(calc);
+    expectEveryControlNamed(calc);
     // A box says its quantity and unit.
     for (const Quantity& q : TaskQuantities::of(CalcTask::NonUniformMotion)) {
         if (q.box > 0 && !q.unit.empty()) {
@@ -308,14 +231,14 @@ TEST_F(TaskKeyboardTest, EveryControlOfTheTaskFormsHasAnAccessibleName)
         }
     }
     choose(QStringLiteral("2e"), 3);
-    expectNamed(show(FrmMech1::open(services, results, series, CalcTask::Lever, 3, &setup, host.stage())));
+    expectEveryControlNamed(show(FrmMech1::open(services, results, series, CalcTask::Lever, 3, &setup, host.stage())));
     choose(QStringLiteral("4b"), 3);
-    expectNamed(show(FrmZobr::open(services, results, series, OpticsTask::Lens, seededRandom(), 3, &setup, host.stage())));
+    expectEveryControlNamed(show(FrmZobr::open(services, results, series, OpticsTask::Lens, seededRandom(), 3, &setup, host.stage())));
     choose(QStringLiteral("6a"), 10);
-    expectNamed(show(FrmDvojice::open(services, results, series, 1, &setup, host.stage())));
+    expectEveryControlNamed(show(FrmDvojice::open(services, results, series, 1, &setup, host.stage())));
     choose(QStringLiteral("6c"), 10);
     FrmOsa* events = show(FrmOsa::open(services, results, series, HistoryCode::Events, 1, &setup, host.stage()));
-    expectNamed(events);
+    expectEveryControlNamed(events);
     // A discovery's box says the year it stands under.
     EXPECT_EQ(events->box(2)->accessibleName(),
               events->box(2)->text() + QStringLiteral(", riadok 2, rok ") + events->screen().topText(2));
@@ -353,7 +276,7 @@ TEST_F(TaskKeyboardTest, TheVerdictAndTheSolutionAreSaidWhereTheFocusIs)
         EXPECT_NE(application->child(i)->object(), host.stage());
 }
 
-// What is painted is told: the marked table row and the units as shown, the
+// What is painted is told: the marked table row (F7 and F8 move it) and the units as shown, the
 // lever's board, the history boxes with their rows. (Offscreen, Qt passes no
 // accessibility events on; the names and descriptions that make them are checked.)
 TEST_F(TaskKeyboardTest, TheTaskObjectsAreNamedAndTheirChangesHeard)
@@ -365,7 +288,15 @@ TEST_F(TaskKeyboardTest, TheTaskObjectsAreNamedAndTheirChangesHeard)
     ASSERT_TRUE(table && table->example().tableActive());
     EXPECT_EQ(accessibleName(table->tableLabel(1, 0)), QStringLiteral("kg/m³"));
     EXPECT_EQ(accessibleName(table->tableLabel(2, 0)), QStringLiteral("g/cm³"));
+    // F7 and F8 walk the mark round the rows.
     key(Qt::Key_F7);
+    key(Qt::Key_F7);
+    EXPECT_EQ(table->markedRow(), 2);
+    key(Qt::Key_F8);
+    key(Qt::Key_F8);
+    EXPECT_GT(table->markedRow(), 2); // round from the first row to the last
+    key(Qt::Key_F7);
+    EXPECT_EQ(table->markedRow(), 1);
     const auto widgets = table->findChildren<QWidget*>();
     const auto marked = std::find_if(widgets.begin(), widgets.end(), [](QWidget* w) {
         return w->accessibleName().startsWith(QStringLiteral("Vyznačený riadok tabuľky: "));

@@ -8,7 +8,7 @@
 #include "formats/MarkTableFile.h"
 #include "formats/TextTables.h"
 #include "frame/SeriesSeeds.h"
-#include "results/RankingFile.h"
+#include "results/data/RankingFile.h"
 
 #include <QCoreApplication>
 #include <QDir>

@@ -2,10 +2,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The file formats the art tool writes, read back the way the program reads them.
-#include "art/BmpFile.h"
-#include "art/CursorFile.h"
-#include "art/ResourceTree.h"
-#include "art/WaveFile.h"
+#include "art/encoders/BmpFile.h"
+#include "art/encoders/CursorFile.h"
+#include "art/encoders/WaveFile.h"
+#include "art/tool/ResourceTree.h"
 
 #include <QBuffer>
 #include <QDir>

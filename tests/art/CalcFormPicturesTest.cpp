@@ -4,13 +4,13 @@
 // The calculation form's pictures beyond their sizes: labels readable on the
 // table strips, every table on its board, and help pictures that explain
 // every quantity of their task in texts that fit.
-#include "art/FullCatalogue.h"
+#include "art/pictures/FullCatalogue.h"
 #include "calc/basics/CalcTask.h"
 #include "calc/rules/TaskQuantities.h"
-#include "look/screens/CalcHelpPainter.h"
 #include "look/basics/Layout.h"
 #include "look/basics/PictureNames.h"
 #include "look/basics/Typeface.h"
+#include "look/screens/CalcHelpPainter.h"
 #include "tasks/TaskTable.h"
 
 #include <QImage>

@@ -3,19 +3,19 @@
 
 // The whole picture set: names the forms and the scenes load, sizes, and the
 // sprite rule (exact magenta where transparent, nothing near it anywhere else).
-#include "art/FullCatalogue.h"
-#include "look/scenes/DensityScenePainter.h"
-#include "look/scenes/LabScene.h"
+#include "art/pictures/FullCatalogue.h"
 #include "look/basics/Layout.h"
-#include "look/scenes/LeverScenePainter.h"
-#include "look/scenes/MechanicsScenePainter.h"
-#include "look/scenes/MotionScenePainter.h"
 #include "look/basics/Palette.h"
 #include "look/basics/PictureImage.h"
 #include "look/basics/PictureNames.h"
 #include "look/basics/Typeface.h"
+#include "look/scenes/DensityScenePainter.h"
+#include "look/scenes/LabScene.h"
+#include "look/scenes/LeverScenePainter.h"
+#include "look/scenes/MechanicsScenePainter.h"
+#include "look/scenes/MotionScenePainter.h"
 #include "menu/SetupLayout.h"
-#include "results/HintLayout.h"
+#include "results/hint/HintLayout.h"
 #include "startup/StartUpCheck.h"
 
 #include <QImage>

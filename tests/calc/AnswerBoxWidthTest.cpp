@@ -7,6 +7,7 @@
 #include "calc/form/CalcScene.h"
 #include "calc/data/DataFile.h"
 #include "calc/experiments/Experiment.h"
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/TaskQuantities.h"
 #include "look/scenes/LabScene.h"
 #include "tests/support/CalcTestTables.h"
@@ -51,7 +52,7 @@ QStringList textsOf(const CalcExample& e, std::size_t i)
     QStringList texts{e.boxes[i].text};
     for (const Quantity& q : TaskQuantities::of(e.task))
         if (q.box == int(i) + 1)
-            texts << TaskQuantities::valueText(q.read(e.values), q.decimals);
+            texts << QuantityTable::valueText(q.read(e.values), q.decimals);
     const Experiment experiment(e);
     for (int frame = 0; frame <= experiment.lastFrame(); ++frame)
         if (const auto reading = experiment.readings(frame).boxes[i])

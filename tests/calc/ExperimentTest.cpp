@@ -14,6 +14,7 @@
 #include "calc/basics/NumberText.h"
 #include "calc/basics/RandomSource.h"
 #include "calc/grading/SolutionText.h"
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/TaskQuantities.h"
 #include "tests/support/CalcTestTables.h"
 
@@ -269,7 +270,7 @@ TEST(ExperimentFrames, LastFrameShowsWhatTheAnswerNeeds)
             if (q.box == 0 || !r.boxes[i] || e.task == CalcTask::LiquidDensity || isMechanics(e.task))
                 continue;
             const bool meter = q.given == GivenText::WholeMeter || q.given == GivenText::DecimalMeter;
-            EXPECT_EQ(*r.boxes[i], meter ? TaskQuantities::valueText(q.read(e.values), q.decimals) : e.boxes[i].text)
+            EXPECT_EQ(*r.boxes[i], meter ? QuantityTable::valueText(q.read(e.values), q.decimals) : e.boxes[i].text)
                 << "box " << i + 1;
         }
         if (const auto* liquid = std::get_if<LiquidDensityValues>(&e.values); liquid && e.asked != 3) {

@@ -4,6 +4,7 @@
 // The quantity tables and what is derived from them: the answer boxes of
 // generated examples and the quantities the assignment texts ask for.
 #include "calc/rules/CircuitTasks.h"
+#include "calc/basics/QuantityTable.h"
 #include "calc/rules/TaskQuantities.h"
 #include "formats/Cp1250.h"
 #include "tests/support/CalcTestTables.h"
@@ -228,12 +229,12 @@ TEST(TaskQuantities, ALabelledValueIsGivenFromTheStart)
         {CalcTask::SeriesResistors, "R2"}, {CalcTask::ParallelResistors, "R1"}, {CalcTask::ParallelResistors, "R2"},
     };
     for (const auto& [task, name] : labelled) {
-        const Quantity& q = TaskQuantities::named(TaskQuantities::of(task), name);
+        const Quantity& q = QuantityTable::named(TaskQuantities::of(task), name);
         for (std::uint64_t seed = 0; seed < 50; ++seed) {
             const CalcExample e = test::generated(task, seed);
             if (q.askedIn(e))
                 continue;
-            EXPECT_EQ(e.boxes[std::size_t(q.box - 1)].text, TaskQuantities::valueText(q.read(e.values), 0))
+            EXPECT_EQ(e.boxes[std::size_t(q.box - 1)].text, QuantityTable::valueText(q.read(e.values), 0))
                 << calcTaskCode(task).toStdString() << " " << name << " seed " << seed;
         }
     }
@@ -243,9 +244,10 @@ TEST(TaskQuantities, ALabelledValueIsGivenFromTheStart)
 // without a quantity of their own follow by number.
 TEST(TaskQuantities, BoxesInTheOrderOfTheLegend)
 {
-    EXPECT_EQ(TaskQuantities::boxesInLegendOrder(CalcTask::ParallelResistors), (std::array<int, 6>{4, 5, 6, 3, 1, 2}));
-    EXPECT_EQ(TaskQuantities::boxesInLegendOrder(CalcTask::MechanicalWork), (std::array<int, 6>{2, 1, 4, 3, 5, 6}));
-    EXPECT_EQ(TaskQuantities::boxesInLegendOrder(CalcTask::NonUniformMotion), (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
+    const auto order = [](CalcTask task) { return QuantityTable::boxesInLegendOrder(TaskQuantities::of(task)); };
+    EXPECT_EQ(order(CalcTask::ParallelResistors), (std::array<int, 6>{4, 5, 6, 3, 1, 2}));
+    EXPECT_EQ(order(CalcTask::MechanicalWork), (std::array<int, 6>{2, 1, 4, 3, 5, 6}));
+    EXPECT_EQ(order(CalcTask::NonUniformMotion), (std::array<int, 6>{1, 2, 3, 4, 5, 6}));
 }
 
 // One full scale per meter for all examples of its task: 52 V and 26 V on
@@ -261,7 +263,7 @@ TEST(CircuitTasks, EveryMeterReadsAllItsExamplesOnOneScale)
     for (const auto& [task, names] : meters) {
         for (const char* name : names) {
             const double scale = CircuitTasks::meterScale(task, name);
-            const Quantity& q = TaskQuantities::named(TaskQuantities::of(task), name);
+            const Quantity& q = QuantityTable::named(TaskQuantities::of(task), name);
             double largest = 0;
             for (std::uint64_t seed = 0; seed < kSeeds; ++seed) {
                 const Reading value = q.read(test::generated(task, seed).values);

@@ -138,6 +138,8 @@ TEST(CommandFiles, AnUnwritableStandardOutputIsAnError)
         {"ranking", "1a", "--data", dir.path()},
         {"examples", "5e", "--seed", "7"},
         {"examples", "5e", "--count", "5000", "--seed", "7"},
+        {"examples", "4a", "--count", "2000", "--seed", "7"},
+        {"examples", "6a", "--count", "2000", "--seed", "7"},
     };
     for (const QStringList& args : commands) {
         const CliRun run = cli(args, toFullDevice);

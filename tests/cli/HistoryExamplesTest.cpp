@@ -6,6 +6,7 @@
 // screens, and short files give a message naming them, never a hang.
 #include "formats/LineCodec.h"
 #include "tests/support/CliRun.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,6 +21,7 @@
 #include <deque>
 
 using namespace orbeta;
+using test_support::installedDataDir;
 
 namespace {
 
@@ -40,10 +42,6 @@ CliRun cli(const QStringList& args)
     return run;
 }
 
-QString dataDir()
-{
-    return qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
-}
 
 } // namespace
 
@@ -56,7 +54,7 @@ TEST(HistoryExamples, LongSeriesKeepTheRulesOfTheScreens)
     for (const Code& c : {Code{"6a", 10}, Code{"6b", 5}, Code{"6c", 5}}) {
         for (int seed : {0, 1, 77, 4242}) {
             SCOPED_TRACE(std::string(c.code) + " seed " + std::to_string(seed));
-            const CliRun run = cli({"examples", c.code, "--count", "2000", "--seed", QString::number(seed), "--data", dataDir()});
+            const CliRun run = cli({"examples", c.code, "--count", "2000", "--seed", QString::number(seed), "--data", installedDataDir()});
             ASSERT_EQ(run.status, 0) << run.stderrText.toStdString();
             ASSERT_EQ(run.lines.size(), 2000 / c.screenItems);
             std::deque<int> recent; // the keys of the last 25 items shown
@@ -95,13 +93,13 @@ TEST(HistoryExamples, LongSeriesKeepTheRulesOfTheScreens)
 
 TEST(HistoryExamples, TheSeedMakesTheSameScreens)
 {
-    const CliRun a = cli({"examples", "6c", "--count", "25", "--seed", "99", "--data", dataDir()});
-    const CliRun b = cli({"examples", "6c", "--count", "25", "--seed", "99", "--data", dataDir()});
+    const CliRun a = cli({"examples", "6c", "--count", "25", "--seed", "99", "--data", installedDataDir()});
+    const CliRun b = cli({"examples", "6c", "--count", "25", "--seed", "99", "--data", installedDataDir()});
     ASSERT_EQ(a.status, 0);
     ASSERT_EQ(a.lines.size(), 5);
     EXPECT_EQ(a.lines, b.lines);
     EXPECT_EQ(a.lines[2]["seed"].toInteger(), 101);
-    const CliRun pairs = cli({"examples", "6a", "--count", "25", "--seed", "3", "--data", dataDir()});
+    const CliRun pairs = cli({"examples", "6a", "--count", "25", "--seed", "3", "--data", installedDataDir()});
     ASSERT_EQ(pairs.lines.size(), 3);
     EXPECT_EQ(pairs.lines[2]["items"].toArray().size(), 5);
 }

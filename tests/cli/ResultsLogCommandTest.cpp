@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // orbeta-cli results, on a log written by the program's own writer.
-#include "results/ResultsLog.h"
-#include "results/ResultsLogEntry.h"
+#include "results/data/ResultsLog.h"
+#include "results/log/ResultsLogEntry.h"
 #include "tests/support/CliRun.h"
 
 #include <QFile>

@@ -5,6 +5,7 @@
 // its footer making the same sheet again, and clear refusals.
 #include "formats/LineCodec.h"
 #include "tests/support/CliRun.h"
+#include "tests/support/FileBytes.h"
 #include "tests/support/PdfText.h"
 
 #include <QDir>
@@ -16,16 +17,8 @@
 #include <gtest/gtest.h>
 
 using orbeta::test_support::CliRun;
+using orbeta::test_support::installedDataDir;
 using orbeta::test_support::runCli;
-
-namespace {
-
-QString dataDir()
-{
-    return qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
-}
-
-} // namespace
 
 TEST(WorksheetCommand, PagesFollowTheCountAndTheCodeMakesTheSameSheet)
 {
@@ -41,7 +34,7 @@ TEST(WorksheetCommand, PagesFollowTheCountAndTheCodeMakesTheSameSheet)
         SCOPED_TRACE(c.code);
         const QString pdf = out.filePath(QStringLiteral("%1.pdf").arg(QLatin1String(c.code)));
         const CliRun run = runCli({"worksheet", c.code, "--count", c.count, "--seed", "77", "--name", "Mária Kováčová",
-                             "--data", dataDir(), "-o", pdf});
+                             "--data", installedDataDir(), "-o", pdf});
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         EXPECT_TRUE(run.err.isEmpty()) << run.err.toStdString();
         EXPECT_EQ(orbeta::test_support::pdfPages(pdf), c.pages);
@@ -63,13 +56,13 @@ TEST(WorksheetCommand, PagesFollowTheCountAndTheCodeMakesTheSameSheet)
         const QString code = QRegularExpression(QStringLiteral("Kód: (\\S+)")).match(text).captured(1);
         ASSERT_TRUE(code.startsWith(QLatin1String(c.code))) << code.toStdString();
         const QString again = out.filePath(QStringLiteral("again.pdf"));
-        ASSERT_EQ(runCli({"worksheet", "--again", code.toLower(), "--name", "Mária Kováčová", "--data", dataDir(),
+        ASSERT_EQ(runCli({"worksheet", "--again", code.toLower(), "--name", "Mária Kováčová", "--data", installedDataDir(),
                        "-o", again})
                       .status,
                   0);
         EXPECT_EQ(orbeta::test_support::pdfText(again), text);
 
-        ASSERT_EQ(runCli({"worksheet", "--again", code, "--answers", "--data", dataDir(), "-o", again}).status, 0);
+        ASSERT_EQ(runCli({"worksheet", "--again", code, "--answers", "--data", installedDataDir(), "-o", again}).status, 0);
         EXPECT_EQ(orbeta::test_support::pdfText(again).count(QStringLiteral("Riešenie")), c.pages);
     }
 }
@@ -108,7 +101,7 @@ TEST(WorksheetCommand, BadArgumentsAndUnwritableFilesAreRefused)
     EXPECT_TRUE(runCli({"worksheet"}).err.contains(QLatin1String("usage: orbeta-cli worksheet")));
     EXPECT_FALSE(QFile::exists(pdf));
 
-    const CliRun unwritable = runCli({"worksheet", "5a", "--count", "3", "--data", dataDir(), "-o",
+    const CliRun unwritable = runCli({"worksheet", "5a", "--count", "3", "--data", installedDataDir(), "-o",
                                 out.filePath(QStringLiteral("missing/w.pdf"))});
     EXPECT_EQ(unwritable.status, 1);
     EXPECT_TRUE(unwritable.err.contains(QLatin1String("missing/w.pdf"))) << unwritable.err.toStdString();
@@ -135,7 +128,7 @@ TEST(WorksheetCommand, AFullDiskGivesItsRealReasonAndKeepsTheOldSheet)
                   {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 20; exec \"$0\" \"$@\""),
                    qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), QStringLiteral("worksheet"),
                    QStringLiteral("1a"), QStringLiteral("--count"), QStringLiteral("8"), QStringLiteral("--data"),
-                   dataDir(), QStringLiteral("-o"), pdf});
+                   installedDataDir(), QStringLiteral("-o"), pdf});
     ASSERT_TRUE(process.waitForFinished(60000));
     const QString message = QString::fromUtf8(process.readAllStandardError());
     EXPECT_EQ(process.exitCode(), 1);
@@ -154,7 +147,7 @@ TEST(WorksheetCommand, ANewlineInTheNamePrintsAsABlank)
     QTemporaryDir out;
     const QString pdf = out.filePath(QStringLiteral("w.pdf"));
     const CliRun run = runCli({"worksheet", "1a", "--count", "3", "--seed", "5", "--name", "Mária\nKováčová", "--data",
-                            dataDir(), "-o", pdf});
+                            installedDataDir(), "-o", pdf});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     EXPECT_TRUE(orbeta::test_support::pdfText(pdf).contains(QStringLiteral("Mária Kováčová")));
 }
@@ -164,7 +157,7 @@ TEST(WorksheetCommand, ANewlineInTheNamePrintsAsABlank)
 TEST(WorksheetCommand, DataOutsideTheRulesNamesItsPathAndLine)
 {
     QTemporaryDir data;
-    const QDir installed(dataDir());
+    const QDir installed(installedDataDir());
     for (const QString& name : installed.entryList(QDir::Files))
         ASSERT_TRUE(QFile::copy(installed.filePath(name), data.filePath(name)));
     const auto change = [&data](const QString& name, int line, const QString& text) {

@@ -9,10 +9,8 @@
 #include "formats/Cp1250.h"
 #include "formats/LineCodec.h"
 #include "formats/MarkTableFile.h"
-#include "formats/Cp1250.h"
-#include "formats/LineCodec.h"
-#include "formats/MarkTableFile.h"
 #include "formats/TextTables.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDir>
 #include <QFile>
@@ -25,24 +23,14 @@
 #include <optional>
 
 using namespace orbeta;
+using test_support::installedData;
 
 namespace {
 
-QString dataDir()
-{
-    return qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd/");
-}
-
-QByteArray installed(const QString& name)
-{
-    QFile file(dataDir() + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
 
 QStringList decoded(const QString& name)
 {
-    return LineCodec::decodedLines(installed(name));
+    return LineCodec::decodedLines(installedData(name));
 }
 
 QStringList sourceLines(const QString& name)
@@ -68,6 +56,16 @@ std::optional<int> wholeNumber(const QString& text)
     return ok ? std::optional<int>(value) : std::nullopt;
 }
 
+// The ten whole numbers after a scene record's picture name; fewer when one is no number.
+std::vector<int> sceneNumbers(const QStringList& fields)
+{
+    std::vector<int> numbers;
+    for (int i = 1; i <= 10 && i < fields.size(); ++i)
+        if (const auto value = wholeNumber(fields[i]))
+            numbers.push_back(*value);
+    return numbers;
+}
+
 const QStringList kScrambledFiles{"Zadani", "Napoveda", "1a", "1b", "1d", "3a", "3b",
                                   "Mapa1", "4a", "4b", "6a", "6b", "6c"};
 
@@ -76,7 +74,7 @@ const QStringList kScrambledFiles{"Zadani", "Napoveda", "1a", "1b", "1d", "3a", 
 TEST(DataTree, EveryFileIsWindows1250WithCrLf)
 {
     for (const QString& name : kScrambledFiles + QStringList{"Znamky"}) {
-        const QByteArray bytes = installed(name + ".dat");
+        const QByteArray bytes = installedData(name + ".dat");
         SCOPED_TRACE(name.toStdString());
         ASSERT_FALSE(bytes.isEmpty());
         EXPECT_TRUE(bytes.endsWith("\r\n"));
@@ -98,7 +96,7 @@ TEST(DataTree, ScrambledFilesDecodeToTheirSources)
 {
     for (const QString& name : kScrambledFiles) {
         SCOPED_TRACE(name.toStdString());
-        const QStringList stored = LineCodec::physicalLines(installed(name + ".dat"));
+        const QStringList stored = LineCodec::physicalLines(installedData(name + ".dat"));
         const QStringList lines = decoded(name + ".dat");
         EXPECT_EQ(lines, sourceLines(name + ".txt"));
         for (qsizetype n = 0; n < stored.size(); ++n)
@@ -132,7 +130,7 @@ TEST(DataTree, AssignmentAndHintTextsArePresent)
 
 TEST(DataTree, MarkTableGivesEveryPercentageItsMark)
 {
-    const FileResult<MarkTable> read = MarkTableFile::parse(installed("Znamky.dat"), "Znamky.dat");
+    const FileResult<MarkTable> read = MarkTableFile::parse(installedData("Znamky.dat"), "Znamky.dat");
     ASSERT_TRUE(read.ok()) << read.error().message().toStdString();
     const MarkTable& rows = read.value();
     const auto markFor = [&rows](double percent) {
@@ -159,7 +157,7 @@ namespace {
 
 CalcTable readTable(const QString& name, TableNeeds needs)
 {
-    const auto result = ReadTableFile(installed(name), name, needs);
+    const auto result = ReadTableFile(installedData(name), name, needs);
     EXPECT_TRUE(result.ok()) << result.error().message().toStdString();
     return result.ok() ? result.value() : CalcTable{};
 }
@@ -227,7 +225,7 @@ TEST(DataTree, HeatAndVehicleTablesSuitTheirExamples)
 
 TEST(DataTree, MapRoutesLeaveFromTheJunction)
 {
-    const auto result = ReadMapFile(installed("Mapa1.dat"), "Mapa1.dat");
+    const auto result = ReadMapFile(installedData("Mapa1.dat"), "Mapa1.dat");
     ASSERT_TRUE(result.ok()) << result.error().message().toStdString();
     const CalcMap& map = result.value();
     QSet<QString> names;
@@ -245,15 +243,12 @@ TEST(DataTree, MirrorAndLensScenesAreConsistent)
     ASSERT_EQ(mirrors.size(), 6);
     for (int slot = 1; slot <= 6; ++slot) {
         SCOPED_TRACE(slot);
-        const QStringList fields = recordFields(mirrors[slot - 1]);
+        const QString& line = mirrors[slot - 1];
+        const QStringList fields = recordFields(line);
         ASSERT_GE(fields.size(), 11);
         EXPECT_TRUE(fields[0].endsWith(QStringLiteral(".bmp")));
-        std::vector<int> v;
-        for (int i = 1; i <= 10; ++i) {
-            const auto value = wholeNumber(fields[i]);
-            ASSERT_TRUE(value) << fields[i].toStdString();
-            v.push_back(*value);
-        }
+        const std::vector<int> v = sceneNumbers(fields);
+        ASSERT_EQ(v.size(), 10u) << line.toStdString();
         const int axisY = v[1], centreX = v[2], focusX = v[4], vertexX = v[6];
         const int radius = v[8], maxHeight = v[9];
         for (int y : {v[3], v[5], v[7]})
@@ -270,12 +265,8 @@ TEST(DataTree, MirrorAndLensScenesAreConsistent)
     for (const QString& line : lenses) {
         const QStringList fields = recordFields(line);
         ASSERT_GE(fields.size(), 11);
-        std::vector<int> v;
-        for (int i = 1; i <= 10; ++i) {
-            const auto value = wholeNumber(fields[i]);
-            ASSERT_TRUE(value) << fields[i].toStdString();
-            v.push_back(*value);
-        }
+        const std::vector<int> v = sceneNumbers(fields);
+        ASSERT_EQ(v.size(), 10u) << line.toStdString();
         const int objectFocusX = v[2], imageFocusX = v[4], centreX = v[6];
         for (int y : {v[3], v[5], v[7]})
             EXPECT_EQ(y, v[1]);

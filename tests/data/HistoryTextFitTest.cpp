@@ -3,26 +3,20 @@
 
 // Every text of the history files fits the place the forms show it in,
 // measured with the real font at the size the forms draw it.
-#include "history/HistoryFile.h"
-#include "look/screens/HistoryPainter.h"
+#include "history/items/HistoryFile.h"
 #include "look/basics/Layout.h"
 #include "look/basics/Typeface.h"
+#include "look/screens/HistoryPainter.h"
+#include "tests/support/FileBytes.h"
 
-#include <QFile>
 #include <QFontMetrics>
 
 #include <gtest/gtest.h>
 
 using namespace orbeta;
+using test_support::installedData;
 
 namespace {
-
-QByteArray installed(const QString& name)
-{
-    QFile file(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd/") + name);
-    EXPECT_TRUE(file.open(QIODevice::ReadOnly)) << name.toStdString();
-    return file.readAll();
-}
 
 // One line of the given width.
 void expectLine(const QString& text, int pixelSize, bool bold, int width)
@@ -36,13 +30,13 @@ void expectLine(const QString& text, int pixelSize, bool bold, int width)
 TEST(HistoryTexts, EveryTextFitsItsPlace)
 {
     Typeface::loadFonts();
-    const auto pairs = HistoryFile::readPairs(installed(QStringLiteral("6a.dat")), QStringLiteral("6a.dat"));
+    const auto pairs = HistoryFile::readPairs(installedData(QStringLiteral("6a.dat")), QStringLiteral("6a.dat"));
     ASSERT_TRUE(pairs.ok());
     for (const PairItem& item : pairs.value()) {
         expectLine(item.left, HistoryPainter::kPairLeftPx, true, Layout::kPairLeft1.width());
         expectLine(item.right, HistoryPainter::kPairBoxPx, false, HistoryPainter::textWidth(Layout::kPairBox1.width()));
     }
-    const auto persons = HistoryFile::readPersons(installed(QStringLiteral("6b.dat")), QStringLiteral("6b.dat"));
+    const auto persons = HistoryFile::readPersons(installedData(QStringLiteral("6b.dat")), QStringLiteral("6b.dat"));
     ASSERT_TRUE(persons.ok());
     const QFontMetrics slotFont(Typeface::font(HistoryPainter::kSlotPx, true));
     const int slotWidth = Layout::kPersonSlot1.width() - 3 - 2 * HistoryPainter::kSlotTextMargin;
@@ -55,7 +49,7 @@ TEST(HistoryTexts, EveryTextFitsItsPlace)
         EXPECT_LE(used.width(), slotWidth) << item.name.toStdString();
         EXPECT_LE(used.height(), Layout::kPersonSlot1.height() - 5) << item.name.toStdString();
     }
-    const auto events = HistoryFile::readEvents(installed(QStringLiteral("6c.dat")), QStringLiteral("6c.dat"));
+    const auto events = HistoryFile::readEvents(installedData(QStringLiteral("6c.dat")), QStringLiteral("6c.dat"));
     ASSERT_TRUE(events.ok());
     for (const EventItem& item : events.value()) {
         expectLine(item.text, HistoryPainter::kTimelineBoxPx, false, HistoryPainter::textWidth(Layout::kEventBox1.width()));

@@ -136,7 +136,7 @@ protected:
     bool filterEvent(QObject* watched, QEvent* event) override
     {
         if (watched == row && event->type() == QEvent::MouseMove)
-            EnterHoverItem(m_services, 33);
+            EnterHoverItem(m_services, *this, 33);
         return false;
     }
 
@@ -349,7 +349,7 @@ TEST_F(TaskFrameTest, BackAsksOnlyWhenAnsweredExamplesWouldBeLost)
     PracticeForm* form = open(5);
     QTest::mouseClick(form->topButton(4), Qt::LeftButton);
     EXPECT_TRUE(services.messages.isEmpty());
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), &setup);
+    EXPECT_EQ(host.currentForm(), &setup);
 
     form = open(5);
     QTest::mouseClick(form->topButton(1), Qt::LeftButton);
@@ -359,10 +359,10 @@ TEST_F(TaskFrameTest, BackAsksOnlyWhenAnsweredExamplesWouldBeLost)
     EXPECT_TRUE(services.messages.front().startsWith(QStringLiteral("Späť: Naozaj")));
     // A stray Enter must not throw the series away.
     EXPECT_EQ(services.messageButtons.front(), MessageButtons::YesNoDefaultNo);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), form);
+    EXPECT_EQ(host.currentForm(), form);
     services.answer = MessageAnswer::Yes;
     QTest::mouseClick(form->topButton(4), Qt::LeftButton);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), &setup);
+    EXPECT_EQ(host.currentForm(), &setup);
     EXPECT_TRUE(results.finished.empty());
 }
 
@@ -380,7 +380,7 @@ TEST_F(TaskFrameTest, TheSecondClickOfADoubleClickOnTheScreenBeforeIsIgnored)
     send(form->topButton(4), QEvent::MouseButtonDblClick, at, Qt::LeftButton);
     send(form->topButton(4), QEvent::MouseButtonRelease, at);
     EXPECT_TRUE(services.messages.isEmpty());
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), form);
+    EXPECT_EQ(host.currentForm(), form);
     // A pupil's own double click on the form still counts as clicks.
     send(form->topButton(4), QEvent::MouseButtonPress, at, Qt::LeftButton);
     send(form->topButton(4), QEvent::MouseButtonRelease, at);
@@ -396,10 +396,10 @@ TEST_F(TaskFrameTest, TheTitleHelpOpensInEveryStateButABusyOne)
             QTest::keyClick(form, Qt::Key_F3);
         form->dragging = true;
         send(form, QEvent::MouseButtonPress, {40, 30}, Qt::LeftButton);
-        EXPECT_EQ(ScreenHost::instance()->currentForm(), form);
+        EXPECT_EQ(host.currentForm(), form);
         form->dragging = false;
         send(form, QEvent::MouseButtonPress, {40, 30}, Qt::LeftButton);
-        EXPECT_NE(ScreenHost::instance()->currentForm(), form);
+        EXPECT_NE(host.currentForm(), form);
         EXPECT_FALSE(form->isVisible());
         host.unloadForm(form);
     }

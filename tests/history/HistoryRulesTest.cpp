@@ -5,11 +5,11 @@
 // the screens' first orders, the recent-item window across a series, the
 // drops and swaps, and the judging.
 #include "formats/LineCodec.h"
-#include "history/Derangement.h"
-#include "history/HistoryDeck.h"
-#include "history/HistoryFile.h"
-#include "history/HistoryRandom.h"
-#include "history/ScreenSeries.h"
+#include "history/deck/HistoryDeck.h"
+#include "history/deck/ScreenSeries.h"
+#include "history/items/Derangement.h"
+#include "history/items/HistoryFile.h"
+#include "history/items/HistoryRandom.h"
 
 #include <gtest/gtest.h>
 

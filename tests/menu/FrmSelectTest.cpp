@@ -43,7 +43,7 @@ protected:
 
 TEST_F(MenuTest, StartsInFrontWithNoTask)
 {
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host.currentForm(), menu);
     EXPECT_EQ(menu->chosenTaskCode(), QStringLiteral("0"));
     EXPECT_EQ(menu->selectedTopic(), 0);
     EXPECT_FALSE(menu->taskButton(1)->isVisible());
@@ -60,7 +60,7 @@ TEST_F(MenuTest, HoverAndTheSelectedTopic)
     EXPECT_EQ(enterSounds(), 2);
     EXPECT_EQ(menu->endButton()->look(), PictureButton::Look::Highlighted);
     moveToBackground();
-    EXPECT_EQ(ScreenHost::instance()->hoverId(), 0);
+    EXPECT_EQ(host.hoverId(), 0);
     EXPECT_EQ(menu->endButton()->look(), PictureButton::Look::Normal);
 
     QTest::mouseClick(menu->topicButton(3), Qt::LeftButton);
@@ -107,11 +107,11 @@ TEST_F(MenuTest, ChoosingATaskNamesItAndPersists)
 TEST_F(MenuTest, CreditsComeBackOnAClickAndNoKeepsTheProgram)
 {
     QTest::mouseClick(menu->helpButton(), Qt::LeftButton);
-    QWidget* credits = ScreenHost::instance()->currentForm();
+    QWidget* credits = host.currentForm();
     ASSERT_NE(credits, menu);
     EXPECT_FALSE(menu->isVisible());
     QTest::mousePress(credits, Qt::LeftButton);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host.currentForm(), menu);
     EXPECT_TRUE(menu->isVisible());
 
     services.answer = MessageAnswer::No;
@@ -139,12 +139,12 @@ TEST(MenuStart, SplashClickBringsTheBuiltMenu)
     ScreenHost host;
     auto* menu = new FrmSelect(services, host.stage());
     ASSERT_TRUE(menu->load(host, DisplayChoice::Window, true));
-    QWidget* splash = ScreenHost::instance()->currentForm();
+    QWidget* splash = host.currentForm();
     ASSERT_NE(splash, menu);
     EXPECT_FALSE(menu->isVisible());
     EXPECT_TRUE(qobject_cast<FrmIntro*>(splash)->information().contains(QStringLiteral("Typ disku: ")));
     QTest::mousePress(splash, Qt::LeftButton);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host.currentForm(), menu);
     EXPECT_TRUE(menu->isVisible());
     ASSERT_NE(menu->topicButton(1), nullptr);
     EXPECT_FALSE(menu->topicButton(1)->normalPicture().isNull());
@@ -156,10 +156,10 @@ TEST_F(MenuTest, MouseThroughTheScaledScreenReachesTheButtons)
     host.setFixedSize(1280, 960);
     QCoreApplication::processEvents();
     QWidget* viewport = host.viewport();
-    ClearHoverItem();
+    ClearHoverItem(*menu);
     const QPoint topic3 = Layout::kTopicButton1.translated(0, 2 * Layout::kTopicStep).topLeft() + QPoint(36, 20);
     QTest::mouseMove(viewport, 2 * topic3);
-    EXPECT_EQ(ScreenHost::instance()->hoverId(), 4);
+    EXPECT_EQ(host.hoverId(), 4);
     EXPECT_EQ(menu->topicButton(3)->look(), PictureButton::Look::Highlighted);
     QTest::mouseClick(viewport, Qt::LeftButton, {}, 2 * topic3);
     EXPECT_EQ(menu->selectedTopic(), 3);

@@ -5,7 +5,7 @@
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
 #include "menu/WorksheetPrintSetup.h"
-#include "results/FrmTabulka.h"
+#include "results/forms/FrmTabulka.h"
 #include "screen/AnimationStrip.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
@@ -52,7 +52,7 @@ protected:
         const TaskRow* task = TaskTable::find(code);
         menu->selectTopic(task->topic);
         menu->chooseTask(task->item);
-        return qobject_cast<FrmSetup*>(ScreenHost::instance()->currentForm());
+        return qobject_cast<FrmSetup*>(host->currentForm());
     }
 
     // Lets the clock run until every button has appeared.
@@ -203,7 +203,7 @@ TEST_F(FrmSetupTest, ContinueLoadsTheTaskFormAndHidesTheSetup)
     EXPECT_EQ(forms.lastSetup.taskCode, QStringLiteral("1c"));
     EXPECT_EQ(forms.lastSetup.taskTitle, TaskTable::title(*TaskTable::find(QStringLiteral("1c"))));
     EXPECT_EQ(forms.lastSetup.exampleCount, setup->state().exampleCount());
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), forms.last.data());
+    EXPECT_EQ(host->currentForm(), forms.last.data());
     EXPECT_FALSE(setup->isVisible());
 }
 
@@ -214,18 +214,21 @@ TEST_F(FrmSetupTest, ContinueWithoutItsTaskFormDoesNothing)
     press(setup->countButton(1));
     finishAnimations(setup);
     click(setup->continueButton());
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+    EXPECT_EQ(host->currentForm(), setup);
     EXPECT_TRUE(setup->isVisible());
 }
 
-// A cancelled dialog prints nothing; a confirmed one prints the copies as
-// worksheets on A4 at 300 dpi, whatever the pupil picked, and opens no form.
+// The dialog proposes a file named after the task and the date; cancelled it
+// prints nothing, confirmed it prints the copies as worksheets on A4 at
+// 300 dpi, whatever the pupil picked, and opens no form.
 TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
 {
     StandInTaskForms forms;
     forms.install(taskForms, TaskFormKind::Osa);
     bool confirm = false;
-    services.printDialog = [&confirm](QPrinter& printer) {
+    QString proposed;
+    services.printDialog = [&confirm, &proposed](QPrinter& printer) {
+        proposed = printer.outputFileName();
         printer.setCopyCount(3);
         printer.setPageOrientation(QPageLayout::Landscape);
         printer.setPageSize(QPageSize(QPageSize::Letter));
@@ -236,6 +239,11 @@ TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
     finishAnimations(setup);
     click(setup->printButton());
     EXPECT_EQ(forms.frames, 0);
+    EXPECT_EQ(proposed, WorksheetPrintSetup::proposedFileName(
+                            WorksheetPrintSetup::proposedFolder(
+                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
+                                QStandardPaths::writableLocation(QStandardPaths::HomeLocation)),
+                            QStringLiteral("6c"), services.now().date()));
 
     confirm = true;
     click(setup->printButton());
@@ -247,12 +255,12 @@ TEST_F(FrmSetupTest, PrintDialogCancelledOrConfirmed)
     EXPECT_EQ(forms.orientation, QPageLayout::Landscape);
     EXPECT_EQ(forms.resolution, 300);
     EXPECT_EQ(forms.opens, 0);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+    EXPECT_EQ(host->currentForm(), setup);
 }
 
 // Printing to a file proposes the documents folder and a name from the task
 // and the date; a new account without a documents folder gets its home.
-TEST_F(FrmSetupTest, PrintToFileProposesTheTaskAndTheDateInTheDocumentsFolder)
+TEST(WorksheetPrintSetup, ProposesTheTaskAndTheDateInTheDocumentsFolder)
 {
     EXPECT_EQ(WorksheetPrintSetup::proposedFileName(QStringLiteral("/home/jana/Dokumenty"), QStringLiteral("1a"),
                                                     QDate(2026, 3, 6)),
@@ -263,23 +271,6 @@ TEST_F(FrmSetupTest, PrintToFileProposesTheTaskAndTheDateInTheDocumentsFolder)
     EXPECT_EQ(WorksheetPrintSetup::proposedFolder(QString(), home.path()), home.path());
     ASSERT_TRUE(QDir().mkdir(documents));
     EXPECT_EQ(WorksheetPrintSetup::proposedFolder(documents, home.path()), documents);
-
-    StandInTaskForms forms;
-    forms.install(taskForms, TaskFormKind::Osa);
-    QString proposed;
-    services.printDialog = [&proposed](QPrinter& printer) {
-        proposed = printer.outputFileName();
-        return false;
-    };
-    FrmSetup* setup = open(QStringLiteral("6c"));
-    press(setup->countButton(1));
-    finishAnimations(setup);
-    click(setup->printButton());
-    EXPECT_EQ(proposed, WorksheetPrintSetup::proposedFileName(
-                            WorksheetPrintSetup::proposedFolder(
-                                QStandardPaths::writableLocation(QStandardPaths::DocumentsLocation),
-                                QStandardPaths::writableLocation(QStandardPaths::HomeLocation)),
-                            QStringLiteral("6c"), services.now().date()));
 }
 
 TEST_F(FrmSetupTest, HelpShowsThePictureAndAClickReturns)
@@ -287,12 +278,12 @@ TEST_F(FrmSetupTest, HelpShowsThePictureAndAClickReturns)
     FrmSetup* setup = open(QStringLiteral("6b"));
     type(setup->nameField(), QStringLiteral("Eva"));
     click(setup->helpButton());
-    QWidget* help = ScreenHost::instance()->currentForm();
+    QWidget* help = host->currentForm();
     ASSERT_NE(help, setup);
     EXPECT_EQ(help->objectName(), QStringLiteral("frm_Intro"));
     EXPECT_FALSE(setup->isVisible());
     press(help);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+    EXPECT_EQ(host->currentForm(), setup);
     EXPECT_EQ(setup->nameField()->text(), QStringLiteral("Eva"));
 }
 
@@ -300,7 +291,7 @@ TEST_F(FrmSetupTest, BackShowsTheMenuAndUnloadsTheSetup)
 {
     QPointer<FrmSetup> setup = open(QStringLiteral("1a"));
     press(setup->backButton());
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host->currentForm(), menu);
     EXPECT_TRUE(menu->isVisible());
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(setup.isNull());
@@ -313,15 +304,15 @@ TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCoun
     // A task form that ends its series at once, handing over as task forms do.
     taskForms.add(TaskFormKind::Mech1, {[this, resultsDir](const SeriesSetup& series) {
                                             auto* table = new FrmTabulka(services, series, resultsDir,
-                                                                         ScreenHost::instance()->stage());
+                                                                         host->stage());
                                             table->Vloz_novy_zaznam(series.pupilName, QStringLiteral("3"),
                                                                     QStringLiteral("0"), QStringLiteral("1"), 1);
                                             table->Vloz_zaznam_do_souboru_vysledky_dat(
                                                 series.pupilName, series.topicName, series.taskTitle,
                                                 QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1"));
                                             table->ReturnForm =
-                                                ScreenHost::instance()->findForm(QStringLiteral("frm_Setup"));
-                                            ScreenHost::instance()->showForm(table);
+                                                host->findForm(QStringLiteral("frm_Setup"));
+                                            host->showForm(table);
                                             return std::unique_ptr<QWidget>();
                                         }});
     FrmSetup* setup = open(QStringLiteral("1b"));
@@ -329,13 +320,13 @@ TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCoun
     press(setup->countButton(1));
     finishAnimations(setup);
     click(setup->continueButton());
-    auto* table = qobject_cast<FrmTabulka*>(ScreenHost::instance()->currentForm());
+    auto* table = qobject_cast<FrmTabulka*>(host->currentForm());
     ASSERT_NE(table, nullptr);
     EXPECT_EQ(table->cell(1, 1)->text(), QStringLiteral("Ján"));
     EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("1b.res"))));
 
     click(table->backButton());
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+    EXPECT_EQ(host->currentForm(), setup);
     EXPECT_EQ(setup->nameField()->text(), QStringLiteral("Ján"));
     EXPECT_EQ(setup->setup().exampleCount, 3);
     EXPECT_TRUE(setup->continueButton()->isVisible());
@@ -363,6 +354,6 @@ TEST_F(FrmSetupTest, BackWhileTheButtonsSlideIn)
             },
             10000));
         QTest::qWait(50);
-        EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+        EXPECT_EQ(host->currentForm(), menu);
     }
 }

@@ -3,17 +3,18 @@
 
 // The menu, the setup screen, the ranking and the pictures driven by keys
 // alone, through the window as the keyboard delivers them.
+#include "look/basics/PictureNames.h"
 #include "look/controls/FocusPainter.h"
 #include "look/screens/HelpPictureText.h"
-#include "look/basics/PictureNames.h"
 #include "menu/FrmSelect.h"
 #include "menu/FrmSetup.h"
 #include "menu/TaskForms.h"
-#include "results/FrmTabulka.h"
+#include "results/forms/FrmTabulka.h"
 #include "screen/HelpScreens.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "tasks/TaskTable.h"
+#include "tests/support/AccessibleNames.h"
 #include "tests/support/FakeServices.h"
 
 #include <QAccessible>
@@ -25,6 +26,7 @@
 #include <gtest/gtest.h>
 
 using namespace orbeta;
+using test::expectEveryControlNamed;
 
 namespace {
 
@@ -76,7 +78,7 @@ protected:
     // The focus inside the scaled stage the window shows.
     QWidget* focus() const { return host->stage()->focusWidget(); }
     template <typename T>
-    static T* current() { return qobject_cast<T*>(ScreenHost::instance()->currentForm()); }
+    T* current() const { return qobject_cast<T*>(host->currentForm()); }
 
     void finishAnimations(FrmSetup* setup)
     {
@@ -164,7 +166,7 @@ TEST_F(KeyboardPathTest, MenuToSetupToTheTaskForm)
     key(Qt::Key_Tab);
     key(Qt::Key_Return);
     ASSERT_NE(taskForm, nullptr);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), taskForm.data());
+    EXPECT_EQ(host->currentForm(), taskForm.data());
     EXPECT_EQ(setup->setup().pupilName, QStringLiteral("Ema"));
     EXPECT_EQ(setup->setup().exampleCount, 15);
     EXPECT_FALSE(setup->isVisible());
@@ -182,18 +184,18 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     EXPECT_EQ(setup->setup().taskCode, QStringLiteral("1b"));
 
     key(Qt::Key_F1);
-    QWidget* help = ScreenHost::instance()->currentForm();
+    QWidget* help = host->currentForm();
     EXPECT_EQ(help->objectName(), QStringLiteral("frm_Intro"));
     EXPECT_EQ(focus(), help);
     key(Qt::Key_Shift);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), help);
+    EXPECT_EQ(host->currentForm(), help);
     key(Qt::Key_X);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+    EXPECT_EQ(host->currentForm(), setup);
     EXPECT_EQ(focus(), setup->nameField());
     // Asked for on "Pomoc", the help gives the focus back to it.
     setup->helpButton()->setFocus();
     key(Qt::Key_Space);
-    ASSERT_EQ(ScreenHost::instance()->currentForm()->objectName(), QStringLiteral("frm_Intro"));
+    ASSERT_EQ(host->currentForm()->objectName(), QStringLiteral("frm_Intro"));
     key(Qt::Key_X);
     EXPECT_EQ(focus(), setup->helpButton());
     setup->nameField()->setFocus();
@@ -205,7 +207,7 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     EXPECT_EQ(setup->setup().exampleCount, 3);
     ASSERT_NE(current<FrmTabulka>(), nullptr);
     key(Qt::Key_Escape);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+    EXPECT_EQ(host->currentForm(), setup);
     finishAnimations(setup);
     // Tab from the name round every control and back.
     QList<QWidget*> visited;
@@ -225,13 +227,13 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
         key(Qt::Key_Tab);
         EXPECT_EQ(focus(), table->backButton());
         key(leave);
-        EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+        EXPECT_EQ(host->currentForm(), setup);
         EXPECT_EQ(focus(), setup->nameField());
     }
     EXPECT_EQ(seriesStarted, 4);
 
     key(Qt::Key_Escape);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host->currentForm(), menu);
     EXPECT_EQ(focus(), menu->taskButton(2));
 
     // Shift+Tab from the tasks: topics, then round to "Koniec".
@@ -243,7 +245,7 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     key(Qt::Key_Return);
     key(Qt::Key_Escape);
     EXPECT_EQ(services.messages, (QStringList{endQuestion(), endQuestion()}));
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host->currentForm(), menu);
 
     key(Qt::Key_Left);
     EXPECT_EQ(focus(), menu->helpButton());
@@ -252,53 +254,24 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
     key(Qt::Key_Up);
     EXPECT_EQ(focus(), menu->helpButton());
     key(Qt::Key_Space);
-    QWidget* credits = ScreenHost::instance()->currentForm();
+    QWidget* credits = host->currentForm();
     EXPECT_EQ(credits->accessibleName(), QStringLiteral("O programe"));
     // The painted words, key lists too, reach a screen reader.
     EXPECT_TRUE(credits->accessibleDescription().contains(QStringLiteral("Klávesy v ponuke: šípky alebo Tab")));
     EXPECT_TRUE(HelpPictureText::of(PictureNames::taskHelp(QStringLiteral("1a"))).contains(QStringLiteral("Ako postupovať")));
     key(Qt::Key_Return);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host->currentForm(), menu);
 }
 
 // The splash ends at a key, and the menu takes the focus.
 TEST_F(KeyboardPathTest, SplashEndsAtAKey)
 {
     ShowSplash(services, *host, QString(), menu);
-    ASSERT_NE(ScreenHost::instance()->currentForm(), menu);
+    ASSERT_NE(host->currentForm(), menu);
     key(Qt::Key_Space);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), menu);
+    EXPECT_EQ(host->currentForm(), menu);
     EXPECT_EQ(focus(), menu->topicButton(1));
 }
-
-namespace {
-
-// Every control a pupil can reach on the form, and the form itself, has a
-// Slovak name; the picture buttons say they are buttons or choices.
-void expectNamed(QWidget* form)
-{
-    SCOPED_TRACE(form->objectName().toStdString());
-    QAccessibleInterface* screen = QAccessible::queryAccessibleInterface(form);
-    ASSERT_NE(screen, nullptr);
-    EXPECT_FALSE(screen->text(QAccessible::Name).isEmpty());
-    int controls = form->focusPolicy() == Qt::NoFocus ? 0 : 1;
-    for (QWidget* control : form->findChildren<QWidget*>()) {
-        if (!control->isVisibleTo(form) || control->focusPolicy() == Qt::NoFocus)
-            continue;
-        ++controls;
-        QAccessibleInterface* accessible = QAccessible::queryAccessibleInterface(control);
-        ASSERT_NE(accessible, nullptr);
-        EXPECT_FALSE(accessible->text(QAccessible::Name).isEmpty()) << control->metaObject()->className();
-        if (qobject_cast<PictureButton*>(control)) {
-            const QAccessible::Role role = accessible->role();
-            EXPECT_TRUE(role == QAccessible::Button || role == QAccessible::RadioButton);
-            EXPECT_TRUE(accessible->actionInterface()->actionNames().contains(QAccessibleActionInterface::pressAction()));
-        }
-    }
-    EXPECT_GT(controls, 0);
-}
-
-} // namespace
 
 TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
 {
@@ -312,7 +285,7 @@ TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
     EXPECT_GE(stage->indexOfChild(QAccessible::queryAccessibleInterface(menu)), 0);
 
     menu->selectTopic(5);
-    expectNamed(menu);
+    expectEveryControlNamed(menu);
     EXPECT_EQ(QAccessible::queryAccessibleInterface(menu->taskButton(1))->text(QAccessible::Name),
               TaskTable::title(*TaskTable::find(QStringLiteral("5a"))));
     EXPECT_TRUE(QAccessible::queryAccessibleInterface(menu->topicButton(5))->state().checked);
@@ -331,7 +304,7 @@ TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
     key(Qt::Key_Tab);
     key(Qt::Key_Right);
     finishAnimations(setup);
-    expectNamed(setup);
+    expectEveryControlNamed(setup);
     QAccessibleInterface* five = QAccessible::queryAccessibleInterface(setup->countButton(2));
     EXPECT_EQ(five->text(QAccessible::Name), QStringLiteral("5 príkladov"));
     EXPECT_TRUE(five->state().checked);
@@ -344,9 +317,9 @@ TEST_F(KeyboardPathTest, EveryControlHasAnAccessibleName)
         ->doAction(QAccessibleActionInterface::pressAction());
     auto* table = current<FrmTabulka>();
     ASSERT_NE(table, nullptr);
-    expectNamed(table);
+    expectEveryControlNamed(table);
     key(Qt::Key_Escape);
 
     key(Qt::Key_F1);
-    expectNamed(ScreenHost::instance()->currentForm());
+    expectEveryControlNamed(host->currentForm());
 }

@@ -5,7 +5,7 @@
 #include "optics/OpticsGenerator.h"
 #include "optics/RayDrawing.h"
 #include "optics/RayFeedback.h"
-#include "optics/KeyboardRay.h"
+#include "tests/optics/KeyboardAim.h"
 #include "tests/optics/OpticsTestScenes.h"
 
 #include <gtest/gtest.h>
@@ -320,18 +320,7 @@ TEST(RayDrawing, KeyboardAimedRaysPassTheSameChecks)
         for (int i = 1; i <= 2; ++i) {
             const auto& p = e.rayPoints[std::size_t(i)];
             KeyboardRay ray(p[0], 2 * p[0] - e.objectTop);
-            const QPoint target = along(p[0], p[1], KeyboardRay::kLength, d.towardsSecondPoint());
-            const double wanted = std::atan2(double(target.y() - p[0].y()), double(target.x() - p[0].x())) * 180 / M_PI;
-            // Turn the shorter way, coarse steps first, then fine ones.
-            for (bool fine : {false, true}) {
-                const double step = fine ? KeyboardRay::kFineStep : KeyboardRay::kStep;
-                for (int n = 0; n < 400; ++n) {
-                    const double diff = std::remainder(wanted - ray.degrees(), 360.0);
-                    if (std::abs(diff) <= step / 2)
-                        break;
-                    ray.turn(diff > 0, fine);
-                }
-            }
+            test::aimKeyboardRay(ray, along(p[0], p[1], KeyboardRay::kLength, d.towardsSecondPoint()));
             d.setStartAllowed(true);
             d.press(ray.start());
             d.release(ray.end());

@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/CalcWorksheetLines.h"
+#include "print/plan/CalcWorksheetLines.h"
 
-#include "calc/data/DataFile.h"
-#include "calc/rules/GenerateExample.h"
 #include "calc/basics/RandomSource.h"
+#include "calc/data/DataFile.h"
 #include "calc/grading/SolutionText.h"
-#include "calc/tables/TableFile.h"
+#include "calc/rules/GenerateExample.h"
 #include "calc/rules/TaskQuantities.h"
+#include "calc/tables/TableFile.h"
 #include "formats/SiglaText.h"
 
 #include <gtest/gtest.h>

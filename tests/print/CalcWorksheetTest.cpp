@@ -1,14 +1,14 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "print/CalcWorksheet.h"
+#include "print/contents/CalcWorksheet.h"
 
 #include "calc/data/CalcTaskFiles.h"
-#include "print/CalcWorksheetLines.h"
-#include "print/PrintPage.h"
-#include "print/PrintWorksheet.h"
-#include "print/WorksheetPlan.h"
-#include "print/WorksheetDocument.h"
+#include "print/page/PrintPage.h"
+#include "print/page/PrintWorksheet.h"
+#include "print/page/WorksheetDocument.h"
+#include "print/plan/CalcWorksheetLines.h"
+#include "print/plan/WorksheetPlan.h"
 #include "tests/support/PdfText.h"
 
 #include <gtest/gtest.h>

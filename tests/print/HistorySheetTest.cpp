@@ -6,12 +6,12 @@
 // assignments that fit their lines.
 #include "files/SafeFile.h"
 #include "formats/LineCodec.h"
-#include "history/HistoryFile.h"
+#include "history/items/HistoryFile.h"
 #include "look/basics/Typeface.h"
-#include "print/AssignmentLines.h"
-#include "print/HistorySheet.h"
-#include "print/HistoryWorksheet.h"
-#include "print/PrintPage.h"
+#include "print/contents/HistoryWorksheet.h"
+#include "print/page/PrintPage.h"
+#include "print/plan/AssignmentLines.h"
+#include "print/plan/HistorySheet.h"
 #include "tasks/TaskTable.h"
 
 #include <QImage>

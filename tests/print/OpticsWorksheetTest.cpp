@@ -4,10 +4,10 @@
 // The ray constructions of a worksheet: the same examples as the command
 // line gives for the seed, and scenes that stay in their slots on the page.
 #include "calc/basics/RandomSource.h"
-#include "print/OpticsWorksheet.h"
-#include "print/PrintPage.h"
-#include "print/PrintWorksheet.h"
-#include "print/WorksheetPlan.h"
+#include "print/contents/OpticsWorksheet.h"
+#include "print/page/PrintPage.h"
+#include "print/page/PrintWorksheet.h"
+#include "print/plan/WorksheetPlan.h"
 #include "tests/optics/OpticsTestScenes.h"
 
 #include <QImage>

@@ -3,10 +3,10 @@
 
 // The frame of a worksheet on real devices: the slots it asks for, what the
 // page says in its text layer, and the assignments fitting above the legend.
-#include "print/AssignmentLines.h"
-#include "print/PrintPage.h"
-#include "print/PrintWorksheet.h"
-#include "print/WorksheetDocument.h"
+#include "print/page/PrintPage.h"
+#include "print/page/PrintWorksheet.h"
+#include "print/page/WorksheetDocument.h"
+#include "print/plan/AssignmentLines.h"
 #include "tests/support/PdfText.h"
 
 #include <QImage>

@@ -3,9 +3,9 @@
 
 // The rules of a worksheet's pages: which slots are filled, how the
 // assignment wraps and where the legend goes, and the footer's code.
-#include "print/AssignmentLines.h"
-#include "print/WorksheetCode.h"
-#include "print/WorksheetPlan.h"
+#include "print/plan/AssignmentLines.h"
+#include "print/plan/WorksheetCode.h"
+#include "print/plan/WorksheetPlan.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The class report's rules on a log written by the program's own writer.
-#include "results/ClassReport.h"
-#include "results/ResultsLog.h"
+#include "results/data/ResultsLog.h"
+#include "results/report/ClassReport.h"
 #include "tests/results/MadeUpClass.h"
 
 #include <QTemporaryDir>
@@ -88,12 +88,16 @@ TEST(ClassReport, CountsMarksAndSharesOfAMadeUpClass)
     const auto expected = expectedCells();
     int series = 0;
     int examples = 0;
+    int correct = 0;
     for (const auto& [key, e] : expected) {
         series += e.series;
         examples += e.answered;
+        correct += e.correct;
     }
     EXPECT_EQ(report.seriesCount(), series);
     EXPECT_EQ(report.exampleCount(), examples);
+    EXPECT_EQ(report.share().correct, correct);
+    EXPECT_EQ(report.share().answered, examples);
     for (const PupilReport& pupil : report.pupils)
         for (qsizetype t = 0; t < report.tasks.size(); ++t) {
             const auto found = expected.find({pupil.name.toLower(), TaskTable::code(*report.tasks[t])});

@@ -5,8 +5,8 @@
 // ranking and appending to one log at the same moment, and one of them killed
 // half way. Every record must stay, every file must stay well-formed.
 #include "files/FileLock.h"
-#include "results/RankingFile.h"
-#include "results/RankingFileFormat.h"
+#include "results/data/RankingFile.h"
+#include "results/ranking/RankingFileFormat.h"
 
 #include <QDateTime>
 #include <QDir>

@@ -3,10 +3,9 @@
 
 // The ranking files and the results log on disk, including the failures a
 // school computer can produce: a read-only data directory and a full disk.
-#include "results/RankingFile.h"
-#include "results/ResultsLog.h"
 #include "files/SafeFile.h"
-#include "files/SafeFile.h"
+#include "results/data/RankingFile.h"
+#include "results/data/ResultsLog.h"
 #include "tests/support/FileBytes.h"
 #include "tests/support/ReadOnlyPath.h"
 

@@ -6,8 +6,8 @@
 //   data_directory_writer DIR CODE NAME [COUNT]
 // inserts COUNT (default 1) records NAME-0, NAME-1, ... into the ranking of
 // CODE and appends a log entry after each; on a failure prints it, exits 1.
-#include "results/RankingFile.h"
-#include "results/ResultsLog.h"
+#include "results/data/RankingFile.h"
+#include "results/data/ResultsLog.h"
 
 #include <QCoreApplication>
 #include <QDate>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/FrmChybovy.h"
-#include "results/HintLayout.h"
+#include "results/forms/FrmChybovy.h"
+#include "results/hint/HintLayout.h"
 #include "services/Resources.h"
 
 #include <QLabel>

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/FrmTabulka.h"
-#include "results/RankingFile.h"
+#include "results/data/RankingFile.h"
+#include "results/forms/FrmTabulka.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "tests/support/FakeServices.h"
@@ -232,7 +232,7 @@ TEST_F(FrmTabulkaTest, BackShowsTheReturnFormAndUnloadsTheTable)
     QTest::mouseRelease(table->backButton(), Qt::LeftButton, {}, QPoint(5, 5));
     EXPECT_EQ(host.currentForm(), table);
     QTest::mouseClick(table->backButton(), Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), setup);
+    EXPECT_EQ(host.currentForm(), setup);
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_TRUE(alive.isNull());
 }

@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/HintLayout.h"
-#include "results/HintTextFit.h"
+#include "results/hint/HintLayout.h"
+#include "results/hint/HintTextFit.h"
 #include "tasks/TaskTable.h"
 
 #include <gtest/gtest.h>

@@ -7,9 +7,9 @@
 // September 2026, written into a data directory by the program's own log
 // writer, with a torn record, a series of a task no table knows, a series
 // before the period and one name written in three ways.
-#include "results/ResultsLog.h"
-#include "tests/support/FileBytes.h"
+#include "results/data/ResultsLog.h"
 #include "tasks/TaskTable.h"
+#include "tests/support/FileBytes.h"
 
 #include <QDate>
 #include <QFile>

@@ -1,7 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/RankingFileFormat.h"
+#include "results/ranking/RankingFileFormat.h"
 
 #include "formats/Cp1250.h"
 

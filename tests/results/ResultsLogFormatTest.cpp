@@ -1,8 +1,8 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "results/ResultsLogEntry.h"
-#include "results/ResultsLogFormat.h"
+#include "results/log/ResultsLogEntry.h"
+#include "results/log/ResultsLogFormat.h"
 
 #include "formats/Cp1250.h"
 

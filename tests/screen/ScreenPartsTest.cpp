@@ -102,7 +102,7 @@ TEST(ShapeWindowFromBitmap, ClicksOnTransparentPixelsReachTheFormBelow)
     host.showPopup(&hint, QPoint(100, 100));
     EXPECT_EQ(host.stage()->childAt(101, 101), &hint);
     EXPECT_EQ(host.stage()->childAt(100, 100), &form);
-    EXPECT_EQ(ScreenHost::instance()->currentForm(), &form);
+    EXPECT_EQ(host.currentForm(), &form);
 }
 
 TEST(NormaliseControls, FontsBecomeTwelvePointAndTabStopsGo)
@@ -137,18 +137,31 @@ TEST(TopButtons, BuiltEdgeToEdgeAndHighlightedOneAtATime)
         EXPECT_EQ(button->look(), PictureButton::Look::Normal);
 }
 
+// The hover id is the host's that shows the form; a second host and a form
+// on no stage keep their own.
 TEST(HoverId, EnterSoundOncePerItem)
 {
     FakeServices services;
     ScreenHost host;
-    EXPECT_TRUE(EnterHoverItem(services, 3));
-    EXPECT_FALSE(EnterHoverItem(services, 3));
-    EXPECT_TRUE(EnterHoverItem(services, 4));
+    ScreenHost other;
+    QWidget form(host.stage());
+    QWidget button(&form);
+    EXPECT_EQ(ScreenHost::of(&button), &host);
+    EXPECT_TRUE(EnterHoverItem(services, button, 3));
+    EXPECT_FALSE(EnterHoverItem(services, form, 3));
+    EXPECT_TRUE(EnterHoverItem(services, form, 4));
     EXPECT_EQ(services.played(Sound::Enter), 2);
     EXPECT_EQ(host.hoverId(), 4);
-    ClearHoverItem();
+    EXPECT_EQ(other.hoverId(), 0);
+    ClearHoverItem(form);
     EXPECT_EQ(host.hoverId(), 0);
-    EXPECT_TRUE(EnterHoverItem(services, 4));
+    EXPECT_TRUE(EnterHoverItem(services, form, 4));
+
+    QWidget alone;
+    EXPECT_EQ(ScreenHost::of(&alone), nullptr);
+    EXPECT_TRUE(EnterHoverItem(services, alone, 4));
+    EXPECT_TRUE(EnterHoverItem(services, alone, 4));
+    EXPECT_EQ(host.hoverId(), 4);
 }
 
 TEST(PictureButton, SignalsAndMark)

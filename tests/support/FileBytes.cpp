@@ -13,6 +13,16 @@ QByteArray readBytes(const QString& path)
     return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
 }
 
+QString installedDataDir()
+{
+    return qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd/");
+}
+
+QByteArray installedData(const QString& name)
+{
+    return readBytes(installedDataDir() + name);
+}
+
 bool writeBytes(const QString& path, const QByteArray& bytes)
 {
     QFile file(path);

@@ -11,6 +11,9 @@ namespace orbeta::test_support {
 // The whole content of a file; "<unreadable>" when it cannot be opened, so a
 // missing file never equals an expected empty one.
 QByteArray readBytes(const QString& path);
+// The data folder the build installs, with its trailing slash, and a file of it.
+QString installedDataDir();
+QByteArray installedData(const QString& name);
 
 // Replaces a file's content; false when it cannot be written.
 bool writeBytes(const QString& path, const QByteArray& bytes);
