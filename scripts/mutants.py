@@ -332,6 +332,9 @@ def main():
     else:
         sample = random.Random(args.seed).sample(candidates, min(args.count, len(candidates)))
     sample.sort()
+    if args.replay:
+        # In a seeded random order, so that a replay stopped early is still a fair part of it.
+        random.Random(args.seed).shuffle(sample)
     commit = run(["git", "-C", ROOT, "rev-parse", "HEAD"]).stdout.strip()
 
     def save():
