@@ -3,6 +3,7 @@
 
 #include "print/plan/CalcWorksheetLines.h"
 
+#include "calc/basics/QuantityTable.h"
 #include "calc/basics/RandomSource.h"
 #include "calc/data/DataFile.h"
 #include "calc/grading/SolutionText.h"
@@ -147,7 +148,7 @@ TEST(CalcWorksheetLines, LinesGiveTheValuesAndLeaveTheAskedBlank)
                 if (!isAsked && q->box > 0) {
                     const auto decimals = [](const QString& text) { return text.section(QLatin1Char(','), 1).size(); };
                     const QString printed = key[i].text().split(QLatin1Char(' '), Qt::SkipEmptyParts).value(1);
-                    const QString shown = TaskQuantities::valueText(q->read(e.values), q->decimals).trimmed();
+                    const QString shown = QuantityTable::valueText(q->read(e.values), q->decimals).trimmed();
                     const std::string_view name = q->name;
                     const bool sheets = (task == CalcTask::LiquidPressure && name == "S")
                                         || (task == CalcTask::MechanicalWork && name == "s");
