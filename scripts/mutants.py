@@ -8,11 +8,17 @@ each mutant touches, runs the test programs that cover it and counts killed, sur
     python3 scripts/mutants.py --count 50 --seed 7 --folders calc optics
     python3 scripts/mutants.py --list               # the candidate sites per folder, nothing built
     python3 scripts/mutants.py --replay before.json # the same mutants again, after a change
+    python3 scripts/mutants.py --replay a.json b.json --json after.json
 
 A mutant is one change: a comparison (== != < <= > >=), an arithmetic operator (+ - * /), && and ||,
 true and false, a number one larger, a condition negated, a statement removed. A mutant that does
 not compile is not counted. The tests that cover a mutant are the test programs of the same folder
-under tests/ that link the changed file (--wide: every test program that links it).
+under tests/ that link the changed file (--wide: every test program that links it), built and run
+one by one until one fails.
+
+A replay finds each earlier mutant again though its file moved or its lines shifted: the file by its
+path, else by the one file of that name in the same top folder; the site by its line's text, on the
+nearest line with the same text. A mutant whose file or line is no longer there is counted as gone.
 
 The source tree is changed in place while a mutant runs and always restored; the object file built
 from the original is put back too, so the next mutant relinks instead of recompiling. Run it on a
@@ -21,6 +27,7 @@ clean tree; it is slow (seconds per mutant), so it is run by hand, not in .ci/ru
 
 import argparse
 import collections
+import functools
 import json
 import os
 import random
@@ -156,12 +163,11 @@ def run(cmd, **kw):
 
 
 def ensure_build(build):
-    if not os.path.exists(os.path.join(build, "build.ninja")):
-        print(f"configuring {build} (Debug, no -Werror: a mutant that only warns still counts)")
-        r = run(["cmake", "-S", ROOT, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug",
-                 "-DORBETA_WERROR=OFF"])
-        if r.returncode:
-            sys.exit(r.stdout)
+    # Configured every time: files moved since the last run must be where compile_commands.json says.
+    print(f"configuring {build} (Debug, no -Werror: a mutant that only warns still counts)")
+    r = run(["cmake", "-S", ROOT, "-B", build, "-G", "Ninja", "-DCMAKE_BUILD_TYPE=Debug", "-DORBETA_WERROR=OFF"])
+    if r.returncode:
+        sys.exit(r.stdout)
 
 
 def core_sources(build, folders):
@@ -253,7 +259,7 @@ def run_tests(build, tests, timeout):
     for test in tests:
         path = os.path.join(build, test)
         try:
-            r = subprocess.run([path, "--gtest_brief=1"], cwd=os.path.dirname(path), env=env,
+            r = subprocess.run([path, "--gtest_brief=1", "--gtest_fail_fast=1"], cwd=os.path.dirname(path), env=env,
                                stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL,
                                timeout=timeout[test], start_new_session=True)
         except subprocess.TimeoutExpired:
@@ -292,17 +298,18 @@ def main():
     parser.add_argument("--count", type=int, default=200)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--wide", action="store_true", help="run every test program that links the file")
-    parser.add_argument("--json", help="write every mutant and its outcome to this file")
+    parser.add_argument("--json", help="write every mutant and its outcome to this file, as the run goes")
     parser.add_argument("--list", action="store_true", help="count the candidate sites and stop")
-    parser.add_argument("--replay", help="run the mutants of an earlier --json file again, not a new sample")
+    parser.add_argument("--replay", nargs="+", help="run the mutants of earlier --json files again, not a new sample")
+    parser.add_argument("--made-at", help="the commit an older --json file without line texts was made on")
     args = parser.parse_args()
     build = os.path.abspath(args.build)
 
     ensure_build(build)
     sources = core_sources(build, args.folders)
-    candidates = []
+    candidates, text_of = [], {}
     for source in sorted(sources):
-        _, sites = sites_in(os.path.join(ROOT, source))
+        text_of[source], sites = sites_in(os.path.join(ROOT, source))
         candidates += [(source,) + site for site in sites]
     if args.list:
         per = collections.Counter(c[0].split(os.sep)[0] for c in candidates)
@@ -310,11 +317,30 @@ def main():
             print(f"{folder:10} {per[folder]:6} sites")
         print(f"{'all':10} {len(candidates):6} sites in {len(sources)} files")
         return
+    results, earlier, sample = [], [], []
     if args.replay:
-        sample = replayed(args.replay, candidates)
+        for path in args.replay:
+            with open(path) as f:
+                run_before = json.load(f)
+            # A replay of some folders leaves the others' mutants out.
+            run_before["mutants"] = [m for m in run_before["mutants"] if m["file"].split(os.sep)[0] in args.folders]
+            earlier += run_before["mutants"]
+            found, gone = replayed(run_before, candidates, text_of, args.made_at)
+            sample += found
+            results += gone
     else:
         sample = random.Random(args.seed).sample(candidates, min(args.count, len(candidates)))
     sample.sort()
+    if args.replay:
+        # In a seeded random order, so that a replay stopped early is still a fair part of it.
+        random.Random(args.seed).shuffle(sample)
+    commit = run(["git", "-C", ROOT, "rev-parse", "HEAD"]).stdout.strip()
+
+    def save():
+        if args.json:
+            with open(args.json, "w") as f:
+                json.dump({"seed": args.seed, "count": args.count, "folders": args.folders, "commit": commit,
+                           "mutants": results}, f, indent=1)
 
     graph = Graph(build)
     registered = registered_tests()
@@ -333,7 +359,6 @@ def main():
 
     signal.signal(signal.SIGTERM, lambda *_: sys.exit(1))
     env = dict(os.environ, CCACHE_DISABLE="1")
-    results = []
     for number, (source, line, col, old, new, kind) in enumerate(sample, 1):
         path = os.path.join(ROOT, source)
         obj = os.path.join(build, sources[source])
@@ -348,51 +373,85 @@ def main():
                 lines[line] = text[:col] + new + text[col + len(old):]
                 with open(path, "w", encoding="utf-8") as f:
                     f.write("\n".join(lines))
-                built = run(["ninja", "-C", build] + tests, env=env)
-                if built.returncode:
-                    outcome = "uncompilable"
-                else:
-                    outcome = {"pass": "survived", "fail": "killed", "timeout": "timed out"}[
-                        run_tests(build, tests, timeout)]
+                # One program at a time: a mutant the first kills costs one link, not all of them.
+                outcome = "survived"
+                for test in tests:
+                    if run(["ninja", "-C", build, test], env=env).returncode:
+                        outcome = "uncompilable"
+                        break
+                    verdict = run_tests(build, [test], timeout)
+                    if verdict != "pass":
+                        outcome = {"fail": "killed", "timeout": "timed out"}[verdict]
+                        break
             finally:
                 restorer.restore()
-        results.append({"file": source, "line": line + 1, "kind": kind, "old": old.strip(),
-                        "new": new.strip(), "outcome": outcome})
+        text = text_of[source][line]
+        results.append({"file": source, "line": line + 1, "col": col - indent(text), "text": text.strip(),
+                        "kind": kind, "old": old.strip(), "new": new.strip(), "outcome": outcome})
         print(f"[{number}/{len(sample)}] {outcome:12} {source}:{line + 1} {kind}: "
               f"{old.strip()} -> {new.strip()}", flush=True)
+        save()
 
     r = run(["ninja", "-C", build] + all_tests)
     if r.returncode:
         print("warning: the restored tree does not build:\n" + r.stdout[-2000:])
 
+    if earlier:
+        print("\nthe earlier run:")
+        report(earlier, survivors=False)
+        print("\nthis run:")
     report(results)
-    if args.json:
-        with open(args.json, "w") as f:
-            json.dump({"seed": args.seed, "count": args.count, "folders": args.folders,
-                       "mutants": results}, f, indent=1)
+    save()
 
 
-def replayed(path, candidates):
-    """The sites of an earlier run, found again by file, text and kind nearest their old line."""
-    with open(path) as f:
-        earlier = json.load(f)["mutants"]
-    sample = []
-    for m in earlier:
+def indent(text):
+    return len(text) - len(text.lstrip())
+
+
+@functools.lru_cache(maxsize=None)
+def lines_at(commit, source):
+    r = run(["git", "-C", ROOT, "show", f"{commit}:{source}"])
+    return r.stdout.split("\n") if r.returncode == 0 else []
+
+
+def moved_to(source, sources):
+    """The file now: the same path, else the one file of the same name under the same top folder."""
+    if source in sources:
+        return source
+    top, name = source.split(os.sep)[0], os.path.basename(source)
+    same = [s for s in sources if s.split(os.sep)[0] == top and os.path.basename(s) == name]
+    return same[0] if len(same) == 1 else None
+
+
+def replayed(earlier, candidates, text_of, made_at):
+    """The sites of an earlier run found again, and the results of those that are gone."""
+    commit = earlier.get("commit") or made_at
+    sample, gone = [], []
+    for m in earlier["mutants"]:
+        text = m.get("text")
+        if text is None and commit:
+            old_lines = lines_at(commit, m["file"])
+            text = old_lines[m["line"] - 1].strip() if m["line"] <= len(old_lines) else None
+        source = moved_to(m["file"], text_of)
+        # Without the line's text (an older file) the same change nearest the old line stands in.
         same = [c for c in candidates
-                if c[0] == m["file"] and c[3].strip() == m["old"] and c[4].strip() == m["new"] and c[5] == m["kind"]]
+                if c[0] == source and c[3].strip() == m["old"] and c[4].strip() == m["new"] and c[5] == m["kind"]
+                and (text is None or text_of[source][c[1]].strip() == text)
+                and ("col" not in m or c[2] - indent(text_of[source][c[1]]) == m["col"])]
         if same:
-            sample.append(min(same, key=lambda c: abs(c[1] + 1 - m["line"])))
+            sample.append(min(same, key=lambda c: (abs(c[1] + 1 - m["line"]), c[2])))
         else:
             print(f"gone: {m['file']}:{m['line']} {m['old']} -> {m['new']}")
-    return sample
+            gone.append(dict(m, outcome="gone"))
+    return sample, gone
 
 
-def report(results):
+def report(results, survivors=True):
     table = collections.defaultdict(collections.Counter)
     for r in results:
         table[r["file"].split(os.sep)[0]][r["outcome"]] += 1
         table["all"][r["outcome"]] += 1
-    columns = ["killed", "survived", "timed out", "uncompilable", "untested"]
+    columns = ["killed", "survived", "timed out", "uncompilable", "untested", "gone"]
     print()
     print(f"{'folder':10}" + "".join(f"{c:>14}" for c in columns) + f"{'killed share':>14}")
     for folder in sorted(table, key=lambda f: (f == "all", f)):
@@ -400,10 +459,10 @@ def report(results):
         judged = counts["killed"] + counts["survived"] + counts["timed out"]
         share = f"{100 * (counts['killed'] + counts['timed out']) / judged:.0f} %" if judged else "-"
         print(f"{folder:10}" + "".join(f"{counts[c]:>14}" for c in columns) + f"{share:>14}")
-    survivors = [r for r in results if r["outcome"] == "survived"]
-    if survivors:
+    left = [r for r in results if r["outcome"] == "survived"]
+    if survivors and left:
         print("\nsurvivors:")
-        for r in survivors:
+        for r in left:
             print(f"  {r['file']}:{r['line']} {r['kind']}: {r['old']} -> {r['new']}")
 
 

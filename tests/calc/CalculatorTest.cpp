@@ -41,6 +41,7 @@ const Case Display[] = {
     {"FourthDecimalRoundsUp", "0,0005", "0,001"},
     {"RoundsToWholeAtFourDecimals", "1,00004", "1"},
     {"ThreeDecimalsOfAlmostWhole", "2,9996", "3,000"},
+    {"NinesCarryIntoANewDigit", "9,9996", "10,000"},
     {"TinyNegativeShowsPlainZero", "0-0,00001", "0"},
     {"TinyNegativeFractionHasNoSign", "0-0,0004", "0,000"},
     {"EightDigitsKeepDoublePrecision", "99999999", "99999999"},
@@ -72,6 +73,7 @@ INSTANTIATE_TEST_SUITE_P(Precedence, CalculatorCase, testing::ValuesIn(Precedenc
 
 const Case Operators[] = {
     {"DivisionRoundsToEightDecimals", "1/3*300000000", "99999999"},
+    {"DivisionByOne", "7/1", "7"},
     {"DivisionByZeroFails", "5/0", ""},
     {"DivisionByZeroInsideFails", "1+(2/(1-1))", ""},
     {"Root", "3&8", "2"},

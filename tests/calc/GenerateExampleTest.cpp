@@ -234,6 +234,7 @@ TEST(GenerateExample, LiquidDensityFitsTheScaleAndUsesEveryRow)
     forSeeds<LiquidDensityValues>(CalcTask::LiquidDensity, [&](const CalcExample& e, const LiquidDensityValues& x) {
         EXPECT_EQ(x.rho, static_cast<float>(orbeta::test::liquidTable().value(e.tableRow)));
         EXPECT_LT(x.m2, 1000.0f);
+        EXPECT_TRUE(onStep(x.m1, 100, 200, 1)) << x.m1;
         EXPECT_EQ(e.shownRow, e.asked == 2 ? 0 : e.tableRow);
         EXPECT_EQ(e.tableActive(), e.asked == 2);
         // The scale shows the empty cylinder until the liquid is poured in.
@@ -275,12 +276,13 @@ TEST(GenerateExample, SolidDensityNeverOverflowsTheCylinder)
 TEST(GenerateExample, NonUniformMotionArrivesOnAWholeMinute)
 {
     std::set<int> askedCities;
+    std::array<std::set<int>, 3> speeds;
+    std::set<int> roads;
     forSeeds<NonUniformMotionValues>(CalcTask::NonUniformMotion, [&](const CalcExample& e, const NonUniformMotionValues& x) {
         EXPECT_NE(x.startCity, x.targetCity);
-        // The speed bands of the three vehicles never meet, so the speed names the row.
-        EXPECT_TRUE(onStep(x.speeds[0], 48, 52, 1));
-        EXPECT_TRUE(onStep(x.speeds[1], 53, 58, 1));
-        EXPECT_TRUE(onStep(x.speeds[2], 59, 65, 1));
+        for (std::size_t row = 0; row < 3; ++row)
+            speeds[row].insert(x.speeds[row]);
+        roads.insert(x.roads.begin(), x.roads.end());
         EXPECT_EQ(x.v, x.speeds[static_cast<std::size_t>(e.tableRow - 1)]);
         EXPECT_EQ(x.s1, x.roads[static_cast<std::size_t>(x.startCity - 1)]);
         EXPECT_EQ(x.s2, x.roads[static_cast<std::size_t>(x.targetCity - 1)]);
@@ -300,6 +302,13 @@ TEST(GenerateExample, NonUniformMotionArrivesOnAWholeMinute)
         }
     });
     EXPECT_EQ(askedCities.size(), 2u);
+    // The speed bands of the three vehicles never meet, so the speed names
+    // the row; each vehicle drives at every speed of its band.
+    EXPECT_EQ(speeds[0], (std::set<int>{48, 49, 50, 51, 52}));
+    EXPECT_EQ(speeds[1], (std::set<int>{53, 54, 55, 56, 57, 58}));
+    EXPECT_EQ(speeds[2], (std::set<int>{59, 60, 61, 62, 63, 64, 65}));
+    EXPECT_EQ(*roads.begin(), 20);
+    EXPECT_EQ(*roads.rbegin(), 50);
 }
 
 // Work and energy stay within a 16-bit whole number and come out exact.
@@ -412,7 +421,13 @@ TEST(GenerateExample, CircuitsAreConsistent)
         times.insert(x.t);
     });
     EXPECT_EQ(times, (std::set<int>{20, 40, 80, 100}));
+    // The values the circuits are drawn with.
+    forSeeds<OhmsLawValues>(CalcTask::OhmsLaw, [](const CalcExample&, const OhmsLawValues& x) {
+        EXPECT_TRUE(onStep(x.R, 10, 90, 10)) << x.R;
+        EXPECT_TRUE(onStep(x.I, 0.1, 0.9, 0.1)) << x.I;
+    });
     forSeeds<ElectricPowerValues>(CalcTask::ElectricPower, [](const CalcExample&, const ElectricPowerValues& x) {
+        EXPECT_TRUE(onStep(x.I, 0.5, 2.5, 0.5)) << x.I;
         EXPECT_LT(x.P, 100.0f);
         EXPECT_EQ(x.P, x.U * x.I);
     });

@@ -16,6 +16,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 #include <set>
 #include <vector>
 
@@ -82,8 +83,10 @@ TEST(TaskQuantities, TablesDescribeEveryBoxAndAnswer)
     static const QRegularExpression identifier(QStringLiteral("^[A-Za-z][A-Za-z0-9]*$"));
     // The letters the Sigla font draws as symbols; a Unicode unit must not use them.
     static const QString siglaOnly = QStringLiteral("áâÁÂĂ¬Űú");
+    EXPECT_FALSE(calcTaskFromCode(u"1z"));
     for (CalcTask task : kAllCalcTasks) {
         SCOPED_TRACE(calcTaskCode(task).toStdString());
+        EXPECT_EQ(calcTaskFromCode(calcTaskCode(task)), task);
         std::set<std::string> namesSeen;
         std::set<int> boxes;
         for (const Quantity& q : TaskQuantities::of(task)) {
@@ -183,6 +186,37 @@ TEST(TaskQuantities, AssignmentTextsAskForTheAskedQuantities)
                     << q->name;
         }
     }
+}
+
+// A box's tool tip, where it ends in a unit ("v hodinách", "vo voltoch"),
+// names the box's own unit.
+TEST(TaskQuantities, ToolTipsNameTheBoxsUnit)
+{
+    QFile file(qEnvironmentVariable("ORBETA_SOURCE_DIR") + QStringLiteral("/data/src/Napoveda.txt"));
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QStringList hints = QString::fromUtf8(file.readAll()).split(QLatin1Char('\n'));
+    const std::map<QString, QString> unitNamed = {
+        {"gramoch", "g"},         {"gramoch na centimeter kubický", "g/cm³"}, {"mililitroch", "ml"},
+        {"metroch", "m"},         {"metroch za sekundu", "m/s"},              {"sekundách", "s"},
+        {"kilometroch", "km"},    {"hodinách", "h"},                          {"minútach", "min"},
+        {"štvorcových decimetroch", "dm²"}, {"kilopascaloch", "kPa"},         {"newtonoch", "N"},
+        {"jouloch", "J"},         {"kilojouloch", "kJ"},                      {"wattoch", "W"},
+        {"stupňoch Celzia", "°C"}, {"ampéroch", "A"},                         {"voltoch", "V"},
+        {"ohmoch", "Ω"},          {"kilowatthodinách", "kWh"}};
+    static const QRegularExpression unitAtEnd(QStringLiteral(".* vo? (.+)$"));
+    for (CalcTask task : kAllCalcTasks)
+        for (const Quantity& q : TaskQuantities::of(task)) {
+            if (q.hintLine == 0)
+                continue;
+            SCOPED_TRACE(calcTaskCode(task).toStdString() + " " + q.name);
+            ASSERT_LE(q.hintLine, hints.size());
+            const QRegularExpressionMatch m = unitAtEnd.match(hints[q.hintLine - 1].trimmed());
+            if (!m.hasMatch())
+                continue;
+            const auto named = unitNamed.find(m.captured(1));
+            ASSERT_NE(named, unitNamed.end()) << m.captured(1).toStdString();
+            EXPECT_EQ(named->second, text(q.unit));
+        }
 }
 
 // A resistance or an appliance's power input stands on its label in the

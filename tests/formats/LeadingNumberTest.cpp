@@ -2,6 +2,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 #include "formats/LeadingNumber.h"
+#include "formats/WholeNumber.h"
 
 #include <QString>
 
@@ -10,6 +11,7 @@
 #include <cmath>
 
 using orbeta::LeadingNumber;
+using orbeta::ParseWholeNumber;
 
 TEST(LeadingNumber, ReadsTheNumberAtTheStartAndIgnoresTheRest)
 {
@@ -34,4 +36,14 @@ TEST(LeadingNumber, HugeExponentsSaturateInsteadOfFailing)
     EXPECT_TRUE(std::isinf(LeadingNumber::parse(u"1e999")));
     EXPECT_EQ(LeadingNumber::parse(u"1e-999"), 0.0);
     EXPECT_EQ(LeadingNumber::parse(u"99999999999999999999"), 1e20);
+}
+
+// A seed or a count as typed: decimal digits only, up to the largest 64-bit number.
+TEST(WholeNumber, TakesOnlyDigitsThatFitSixtyFourBits)
+{
+    EXPECT_EQ(ParseWholeNumber(QStringLiteral("0")), 0u);
+    EXPECT_EQ(ParseWholeNumber(QStringLiteral("0042")), 42u);
+    EXPECT_EQ(ParseWholeNumber(QStringLiteral("18446744073709551615")), UINT64_MAX);
+    for (const char* text : {"", "18446744073709551616", "99999999999999999999", "-1", "+1", " 1", "1e3", "12a"})
+        EXPECT_FALSE(ParseWholeNumber(QString::fromLatin1(text))) << text;
 }

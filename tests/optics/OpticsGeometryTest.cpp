@@ -1,6 +1,7 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
+#include "optics/KeyboardRay.h"
 #include "optics/OpticsGeometry.h"
 
 #include <gtest/gtest.h>
@@ -151,4 +152,22 @@ TEST(OpticsGeometry, ArrowHeadPointsTheWayAsked)
     const ArrowStrokes down = OpticsGeometry::DrawArrow({100, 170}, {100, 250}, true, 13, 7);
     EXPECT_EQ(down.head[0].p2(), QPoint(93, 237));
     EXPECT_EQ(down.head[1].p2(), QPoint(107, 237));
+}
+
+// The ray aimed by keys turns by the same step either way, clockwise on the
+// screen (y grows downwards), and a step back undoes a step.
+TEST(KeyboardRay, StepsTurnByTheSameAngleEitherWay)
+{
+    KeyboardRay ray({100, 100}, {200, 100});
+    EXPECT_EQ(ray.end(), QPoint(260, 100));
+    ray.turn(true, false);
+    EXPECT_DOUBLE_EQ(ray.degrees(), 5);
+    ray.turn(false, true);
+    EXPECT_DOUBLE_EQ(ray.degrees(), 4.5);
+    ray.turn(false, false);
+    ray.turn(true, true);
+    EXPECT_NEAR(ray.degrees(), 0, 1e-9);
+    ray.turn(false, false);
+    EXPECT_DOUBLE_EQ(ray.degrees(), 355);
+    EXPECT_EQ(ray.end(), QPoint(259, 86));
 }

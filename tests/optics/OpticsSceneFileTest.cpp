@@ -80,6 +80,13 @@ TEST(OpticsSceneFile, DamagedLinesNameTheFileAndLine)
         EXPECT_EQ(scenes.error().file, QStringLiteral("4a.dat"));
         EXPECT_EQ(scenes.error().line, c.reportedLine);
     }
+    // The field that is no number is named by its place among the numbers.
+    QStringList lines = mirrorLines();
+    lines[4] = cases[1].text;
+    EXPECT_TRUE(OpticsSceneFile::ReadMirrorScenes(encoded(lines), QStringLiteral("4a.dat"))
+                    .error()
+                    .message()
+                    .contains(QStringLiteral("pole 3 („x80“) nie je číslo.")));
     QStringList shortFile = mirrorLines();
     shortFile.removeLast();
     EXPECT_FALSE(OpticsSceneFile::ReadMirrorScenes(encoded(shortFile), QStringLiteral("4a.dat")));
@@ -122,6 +129,10 @@ TEST(OpticsSceneFile, ScenesOutsideTheRulesNameTheirLine)
     }
     const Case lenses[] = {
         {"F right of O", 1, QStringLiteral("1#spojka#20#170#330#170#410#170#310#170#100#0")},
+        {"F at O", 1, QStringLiteral("1#spojka#20#170#310#170#410#170#310#170#100#0")},
+        // Every place from 10 px right of the axis start to O is within 15 px
+        // of F or O, the farthest exactly 15: the generator could place no object.
+        {"no room for the object", 2, QStringLiteral("2#rozptylka#20#170#45#170#430#170#75#170#100#0")},
         {"F' left of O", 1, QStringLiteral("1#spojka#20#170#210#170#300#170#310#170#100#0")},
         {"O outside the area", 2, QStringLiteral("2#rozptylka#20#170#190#170#430#170#700#170#100#0")},
         {"object too short", 2, QStringLiteral("2#rozptylka#20#170#190#170#430#170#310#170#30#0")},

@@ -3,6 +3,7 @@
 
 #include "print/plan/CalcWorksheetLines.h"
 
+#include "calc/basics/QuantityTable.h"
 #include "calc/basics/RandomSource.h"
 #include "calc/data/DataFile.h"
 #include "calc/grading/SolutionText.h"
@@ -141,12 +142,29 @@ TEST(CalcWorksheetLines, LinesGiveTheValuesAndLeaveTheAskedBlank)
                     continue;
                 EXPECT_EQ(blank[i].text().contains(QLatin1String("_____")), isAsked);
                 EXPECT_NEAR(number(key[i].text()), valueOf(*q, e), 1e-3);
+                // A given value prints with the decimals its box shows; the piston's
+                // area of "2a" and the track of "2b" keep the decimal of the sheets
+                // the teachers know.
+                if (!isAsked && q->box > 0) {
+                    const auto decimals = [](const QString& text) { return text.section(QLatin1Char(','), 1).size(); };
+                    const QString printed = key[i].text().split(QLatin1Char(' '), Qt::SkipEmptyParts).value(1);
+                    const QString shown = QuantityTable::valueText(q->read(e.values), q->decimals).trimmed();
+                    const std::string_view name = q->name;
+                    const bool sheets = (task == CalcTask::LiquidPressure && name == "S")
+                                        || (task == CalcTask::MechanicalWork && name == "s");
+                    EXPECT_EQ(decimals(printed), decimals(shown) + (sheets ? 1 : 0)) << shown.toStdString();
+                }
                 bool red = false;
                 for (const LinePiece& piece : key[i].pieces)
                     red = red || piece.answer;
                 EXPECT_EQ(red, isAsked);
             }
             EXPECT_GE(asked, 1);
+            // Without table rows a slot's lines stand one even step apart.
+            if (!sheet.offersRows()) {
+                for (std::size_t i = 2; i < key.size(); ++i)
+                    EXPECT_EQ(key[i].offsetMm - key[i - 1].offsetMm, key[1].offsetMm - key[0].offsetMm) << i;
+            }
         }
     }
 }
@@ -199,6 +217,11 @@ TEST(CalcWorksheetLines, MarkedMaterialIsOneOfFourRowsAndOnlyTheKeyMarksIt)
             EXPECT_EQ(count(key, LineKind::RightRow), table ? 1 : 0);
             if (!table)
                 continue;
+            // The rows stand under their heading, one below the other.
+            for (std::size_t i = 1; i < key.size(); ++i)
+                if (key[i].kind == LineKind::TableRow || key[i].kind == LineKind::RightRow) {
+                    EXPECT_GT(key[i].offsetMm, key[i - 1].offsetMm + 2) << key[i].text().toStdString();
+                }
             std::set<int> rows(sheet.offeredRows.begin(), sheet.offeredRows.end());
             EXPECT_EQ(rows.size(), 4u);
             EXPECT_TRUE(rows.contains(sheet.example.tableRow));
@@ -229,6 +252,24 @@ TEST(CalcWorksheetLines, MeltingPrintsSevenLinesThreeOfThemFixed)
               "c₁ = 2,09 kJ·kg⁻¹·°C⁻¹|c₂ = 4,18 kJ·kg⁻¹·°C⁻¹|l = 334 kJ·kg⁻¹");
 }
 
+// The lever's key says which weight goes on which mark; the blank sheet
+// leaves it to the pupil.
+TEST(CalcWorksheetLines, LeverKeySaysWhereTheWeightGoes)
+{
+    const TaskData data = installedData(CalcTask::Lever);
+    for (std::uint64_t seed = 0; seed < 20; ++seed) {
+        const CalcSheetExample sheet = CalcWorksheetLines::example(CalcTask::Lever, data.numbers, seed);
+        const auto& x = std::get<LeverValues>(sheet.example.values);
+        const auto blank = CalcWorksheetLines::lines(sheet, data.table, data.numbers, false);
+        const auto key = CalcWorksheetLines::lines(sheet, data.table, data.numbers, true);
+        ASSERT_EQ(key.size(), blank.size() + 1);
+        EXPECT_TRUE(key.back().text().contains(
+            QStringLiteral("%1 N na značku %2").arg(x.placedWeight()).arg(std::abs(x.placedMark()))))
+            << key.back().text().toStdString();
+        EXPECT_TRUE(key.back().pieces.front().answer);
+    }
+}
+
 // Sigla draws some accented letters as indices: only symbols and units may
 // be set in it, never a word.
 TEST(CalcWorksheetLines, NoWordIsSetInSigla)
@@ -238,6 +279,10 @@ TEST(CalcWorksheetLines, NoWordIsSetInSigla)
         for (std::uint64_t seed = 0; seed < 40; ++seed) {
             const CalcSheetExample sheet = CalcWorksheetLines::example(task, data.numbers, seed);
             for (const CalcWorksheetLine& line : CalcWorksheetLines::lines(sheet, data.table, data.numbers, true)) {
+                // A symbol with an index or a Greek letter needs Sigla's glyphs.
+                if (std::any_of(line.symbol.begin(), line.symbol.end(), [](QChar c) { return c.unicode() > 0xFF; })) {
+                    EXPECT_EQ(line.symbolFace, LineFace::Sigla) << line.symbol.toStdString();
+                }
                 for (const LinePiece& piece : line.pieces) {
                     if (piece.face == LineFace::Sigla) {
                         EXPECT_EQ(SiglaText::toUnicode(piece.text), piece.text) << piece.text.toStdString();

@@ -243,9 +243,14 @@ TEST(ClassReport, StoppedWorseAndImproved)
         {"Ida", "1a", 9, 1, 5, 5, "4"}, {"Ida", "1a", 9, 2, 5, 5, "4"}, {"Ida", "1a", 9, 8, 6, 4, "3"},
         {"Ida", "1a", 9, 9, 8, 2, "2"}, {"Ida", "1a", 9, 15, 10, 0, "1"}, {"Ida", "1a", 9, 30, 10, 0, "1"},
         {"Max", "1a", 9, 1, 10, 0, "1"},
+        {"Oto", "1a", 9, 28, 6, 4, "3"}, {"Oto", "1a", 9, 29, 10, 0, "1"}, {"Oto", "1a", 9, 30, 2, 8, "5"},
+        {"Pavol", "1a", 9, 28, 10, 0, "1"}, {"Pavol", "1a", 9, 29, 8, 2, "2"}, {"Pavol", "1a", 9, 30, 8, 2, "2"},
     };
     for (const MadeUpSeries& s : series)
         log.entries.append(madeUpEntry(s));
+    // Pavol's series go by date, then time: later days at earlier hours.
+    for (qsizetype i = log.entries.size() - 3, hour = 15; i < log.entries.size(); ++i, hour -= 3)
+        log.entries[i].time = QTime(int(hour), 0);
     const ClassReport report = ClassReport::make(log, TaskTable::rows(), september());
     QStringList help;
     for (const HelpNote& note : report.help)
@@ -255,6 +260,12 @@ TEST(ClassReport, StoppedWorseAndImproved)
     EXPECT_TRUE(help.contains(QStringLiteral("Max: necvičil(a) od 1.9.")));
     EXPECT_TRUE(help.contains(QStringLiteral("Ema: necvičil(a) od 16.9.")));
     EXPECT_FALSE(help.join(QLatin1Char(' ')).contains(QStringLiteral("Ida")));
+    // Oto's 3, 1, 5 got better before it got worse: no steady decline. His 5 counts.
+    EXPECT_FALSE(help.join(QLatin1Char(' ')).contains(QStringLiteral("Oto")));
+    EXPECT_EQ(report.pupils[3].marks.text(), QStringLiteral("3,0"));
+    // Pavol's 1, 2, 2 got worse and stayed so.
+    EXPECT_TRUE(help.contains(
+        QStringLiteral("Pavol: Hustota kvapaliny: známky sa zhoršili v posledných troch sériách (1, 2, 2)")));
     ASSERT_EQ(report.improved.size(), 1);
     EXPECT_EQ(report.improved[0].pupil + QStringLiteral(": ") + report.improved[0].reason,
               QStringLiteral("Ida: známky sa zlepšili (priemer 3,7 → 1,3)"));
@@ -298,4 +309,19 @@ TEST(ClassReport, ASeriesWithoutANameIsShownAsSuch)
     ASSERT_EQ(report.pupils.size(), 1);
     EXPECT_EQ(report.pupils[0].name, QStringLiteral("(bez mena)"));
     EXPECT_EQ(report.seriesCount(), 1);
+}
+
+// An open period reaches from the first series to today, or to a later
+// series when the computer's clock was wrong.
+TEST(ClassReport, AnOpenPeriodReachesEverySeries)
+{
+    ResultsLogContents log;
+    for (int day : {3, 20, 10})
+        log.entries.append(madeUpEntry({"Ema", "1a", 9, day, 9, 1, "1"}));
+    ReportRequest open;
+    open.today = QDate(2026, 9, 15);
+    const ClassReport report = ClassReport::make(log, TaskTable::rows(), open);
+    EXPECT_EQ(report.from, QDate(2026, 9, 3));
+    EXPECT_EQ(report.to, QDate(2026, 9, 20));
+    EXPECT_EQ(report.seriesCount(), 3);
 }

@@ -163,6 +163,7 @@ TEST(ResultsLogFormat, DamagedLinesAreSkippedAndNamedTheRestIsRead)
         {"two damaged runs", badDate + good + "Hello\r\n", 1, "1-4(1) 9(9)"},
         {"more right answers than examples", good + tooManyRight, 1, "5-8(7)"},
         {"a count no series has", hugeCount + good, 1, "1-4(3)"},
+        {"the most examples a series may have", good + changed(QStringLiteral("príkladov:  10"), QStringLiteral("príkladov:  1000")), 2, ""},
         {"the year 1", good + yearOne + good, 2, "5-8(5)"},
         {"a mark of 7", markSeven + good, 1, "1-4(3)"},
         {"a mark that is a word", good + markWord, 1, "5-8(7)"},
