@@ -94,7 +94,14 @@ TEST(RayDrawing, RightConstructionsAreRightOnEveryKindOfScene)
             // The image arrow points down exactly when the image is inverted.
             EXPECT_EQ(d.imageArrow()->pointsDown, e.image.y() > e.axisY());
             // Virtual images get their dotted backward extensions, real ones none.
-            EXPECT_EQ(d.pupilRays()[1].extendedToAxis || d.pupilRays()[1].extendedToBorder, e.virtualImage());
+            const PupilRay& ray = d.pupilRays()[1];
+            EXPECT_EQ(ray.extendedToAxis || ray.extendedToBorder, e.virtualImage());
+            if (e.virtualImage()) {
+                // The dotted line runs back from where the ray leaves the mirror or lens.
+                ASSERT_NE(ray.extensionEnd, OpticsGeometry::kMissing);
+                EXPECT_EQ(ray.extensionStart, ray.start);
+                EXPECT_LT(QPoint::dotProduct(ray.extensionEnd - ray.start, ray.end - ray.start), 0);
+            }
         }
     }
 }

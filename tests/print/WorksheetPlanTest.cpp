@@ -47,6 +47,9 @@ TEST(WorksheetPlan, LastPagesLeaveTheirSlotsEmpty)
     EXPECT_EQ(firstItems(timeline, 1), (std::vector<int>{0, 5, 10, 15}));
     EXPECT_EQ(firstItems(timeline, 2), (std::vector<int>{20}));
     EXPECT_EQ(timeline.slotsOn(2).front().topMm, 60);
+
+    // A count the setup screen does not offer still gets as many pages as it fills.
+    EXPECT_EQ(WorksheetPlan(task("1a"), 1).pageCount(), 1);
 }
 
 // Every count of the setup screen fills its pages: each example has a slot,
@@ -140,6 +143,7 @@ TEST(WorksheetCode, RoundTripsAndRefusesTypos)
     }
     EXPECT_FALSE(WorksheetCode::parse(QStringLiteral("1a-8")));
     EXPECT_FALSE(WorksheetCode::parse(QStringLiteral("1a-x-1A8")));
+    EXPECT_FALSE(WorksheetCode::parse(QStringLiteral("1a-0008-") + text.section(QLatin1Char('-'), 2)));
     EXPECT_FALSE(WorksheetCode::parse(QStringLiteral("1a-8-ZZZZZZZZZZZZZZ")));
     // A typed task that looks like a placeholder is text like any other.
     const WorksheetCode odd{QStringLiteral("%1"), 1, 977};
