@@ -9,12 +9,16 @@ each mutant touches, runs the test programs that cover it and counts killed, sur
     python3 scripts/mutants.py --list               # the candidate sites per folder, nothing built
     python3 scripts/mutants.py --replay before.json # the same mutants again, after a change
     python3 scripts/mutants.py --replay a.json b.json --json after.json
+    python3 scripts/mutants.py --replay after.json --only killed --matrix --json matrix.json
+    python3 scripts/mutants.py --killers matrix.json  # per test: mutants killed, and killed by it alone
+    python3 scripts/mutants.py --targets 'orbeta_(frame|app)' --folders frame app --wide
 
 A mutant is one change: a comparison (== != < <= > >=), an arithmetic operator (+ - * /), && and ||,
 true and false, a number one larger, a condition negated, a statement removed. A mutant that does
 not compile is not counted. The tests that cover a mutant are the test programs of the same folder
 under tests/ that link the changed file (--wide: every test program that links it), built and run
-one by one until one fails.
+one by one until one fails. With --matrix every covering program runs whole and each mutant keeps the
+names of the tests that failed on it, so --killers can tell which tests are a mutant's only killer.
 
 A replay finds each earlier mutant again though its file moved or its lines shifted: the file by its
 path, else by the one file of that name in the same top folder; the site by its line's text, on the
@@ -170,14 +174,14 @@ def ensure_build(build):
         sys.exit(r.stdout)
 
 
-def core_sources(build, folders):
-    """Source file (relative) -> object file (relative to the build) for the chosen cores."""
+def core_sources(build, folders, targets=CORE_TARGETS):
+    """Source file (relative) -> object file (relative to the build) for the chosen libraries."""
     with open(os.path.join(build, "compile_commands.json")) as f:
         commands = json.load(f)
     sources = {}
     for entry in commands:
         target = re.search(r"CMakeFiles/([^/]+)\.dir/", entry["command"])
-        if not target or not CORE_TARGETS.match(target.group(1)):
+        if not target or not targets.match(target.group(1)):
             continue
         rel = os.path.relpath(entry["file"], ROOT)
         if rel.startswith("..") or "autogen" in rel or rel.split(os.sep)[0] not in folders:
@@ -251,11 +255,33 @@ def chosen_tests(graph, source, obj, wide, registered):
     return tests
 
 
+def test_env(build):
+    # What ctest gives every test program.
+    return dict(os.environ, QT_QPA_PLATFORM="offscreen", ORBETA_MESSAGEBOX="ok", ORBETA_SOURCE_DIR=ROOT,
+                ORBETA_BUILD_DIR=build)
+
+
+FAILED = re.compile(r"^\[  FAILED  \] (\S+?)(?:,| \(|$)", re.M)
+
+
+def failing_tests(build, test, timeout):
+    """The names of the tests of one program that fail, run whole; a crash or a timeout names the program."""
+    path = os.path.join(build, test)
+    try:
+        r = subprocess.run([path, "--gtest_brief=1"], cwd=os.path.dirname(path), env=test_env(build),
+                           stdout=subprocess.PIPE, stderr=subprocess.STDOUT, text=True, errors="replace",
+                           timeout=timeout[test], start_new_session=True)
+    except subprocess.TimeoutExpired:
+        return [f"{os.path.basename(test)}: timed out"]
+    names = sorted(set(FAILED.findall(r.stdout)))
+    if r.returncode and not names:
+        names = [f"{os.path.basename(test)}: exit {r.returncode}"]
+    return names
+
+
 def run_tests(build, tests, timeout):
     """'pass', 'fail' or 'timeout' for the whole set, stopping at the first that fails."""
-    # What ctest gives every test program.
-    env = dict(os.environ, QT_QPA_PLATFORM="offscreen", ORBETA_MESSAGEBOX="ok", ORBETA_SOURCE_DIR=ROOT,
-               ORBETA_BUILD_DIR=build)
+    env = test_env(build)
     for test in tests:
         path = os.path.join(build, test)
         try:
@@ -302,11 +328,18 @@ def main():
     parser.add_argument("--list", action="store_true", help="count the candidate sites and stop")
     parser.add_argument("--replay", nargs="+", help="run the mutants of earlier --json files again, not a new sample")
     parser.add_argument("--made-at", help="the commit an older --json file without line texts was made on")
+    parser.add_argument("--only", nargs="+", help="with --replay: only the mutants that had these outcomes")
+    parser.add_argument("--matrix", action="store_true", help="run every covering program whole and keep the killers")
+    parser.add_argument("--targets", help="a regular expression for the libraries to mutate (default: the cores)")
+    parser.add_argument("--killers", nargs="+", help="read --matrix files and print each test's kills; nothing built")
     args = parser.parse_args()
+    if args.killers:
+        print_killers(args.killers)
+        return
     build = os.path.abspath(args.build)
 
     ensure_build(build)
-    sources = core_sources(build, args.folders)
+    sources = core_sources(build, args.folders, re.compile(args.targets) if args.targets else CORE_TARGETS)
     candidates, text_of = [], {}
     for source in sorted(sources):
         text_of[source], sites = sites_in(os.path.join(ROOT, source))
@@ -323,7 +356,8 @@ def main():
             with open(path) as f:
                 run_before = json.load(f)
             # A replay of some folders leaves the others' mutants out.
-            run_before["mutants"] = [m for m in run_before["mutants"] if m["file"].split(os.sep)[0] in args.folders]
+            run_before["mutants"] = [m for m in run_before["mutants"] if m["file"].split(os.sep)[0] in args.folders
+                                     and (not args.only or m["outcome"] in args.only)]
             earlier += run_before["mutants"]
             found, gone = replayed(run_before, candidates, text_of, args.made_at)
             sample += found
@@ -364,6 +398,7 @@ def main():
         obj = os.path.join(build, sources[source])
         tests = tests_of[source]
         outcome = "untested" if not tests else None
+        killers = []
         if tests:
             restorer = Restorer(path, obj)
             try:
@@ -379,6 +414,10 @@ def main():
                     if run(["ninja", "-C", build, test], env=env).returncode:
                         outcome = "uncompilable"
                         break
+                    if args.matrix:
+                        killers += failing_tests(build, test, timeout)
+                        outcome = "killed" if killers else outcome
+                        continue
                     verdict = run_tests(build, [test], timeout)
                     if verdict != "pass":
                         outcome = {"fail": "killed", "timeout": "timed out"}[verdict]
@@ -388,6 +427,8 @@ def main():
         text = text_of[source][line]
         results.append({"file": source, "line": line + 1, "col": col - indent(text), "text": text.strip(),
                         "kind": kind, "old": old.strip(), "new": new.strip(), "outcome": outcome})
+        if args.matrix:
+            results[-1]["killers"] = killers
         print(f"[{number}/{len(sample)}] {outcome:12} {source}:{line + 1} {kind}: "
               f"{old.strip()} -> {new.strip()}", flush=True)
         save()
@@ -444,6 +485,22 @@ def replayed(earlier, candidates, text_of, made_at):
             print(f"gone: {m['file']}:{m['line']} {m['old']} -> {m['new']}")
             gone.append(dict(m, outcome="gone"))
     return sample, gone
+
+
+def print_killers(paths):
+    """Per test: how many mutants it kills and how many no other test kills; the tests that are
+    nobody's only killer are where the suite may repeat itself."""
+    kills, sole = collections.Counter(), collections.Counter()
+    mutants = [m for p in paths for m in json.load(open(p))["mutants"] if m.get("killers")]
+    for m in mutants:
+        for k in m["killers"]:
+            kills[k] += 1
+        if len(m["killers"]) == 1:
+            sole[m["killers"][0]] += 1
+    print(f"{len(mutants)} killed mutants; {sum(sole.values())} of them killed by one test only")
+    print(f"{'kills':>6}{'alone':>6}  test")
+    for test in sorted(kills, key=lambda t: (-sole[t], -kills[t], t)):
+        print(f"{kills[test]:6}{sole[test]:6}  {test}")
 
 
 def report(results, survivors=True):
