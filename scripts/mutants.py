@@ -11,6 +11,7 @@ each mutant touches, runs the test programs that cover it and counts killed, sur
     python3 scripts/mutants.py --replay a.json b.json --json after.json
     python3 scripts/mutants.py --replay after.json --only killed --matrix --json matrix.json
     python3 scripts/mutants.py --killers matrix.json  # per test: mutants killed, and killed by it alone
+    python3 scripts/mutants.py --replay matrix.json --killed-by 'Calculator\.'  # after changing those tests
     python3 scripts/mutants.py --targets 'orbeta_(frame|app)' --folders frame app --wide
 
 A mutant is one change: a comparison (== != < <= > >=), an arithmetic operator (+ - * /), && and ||,
@@ -329,6 +330,8 @@ def main():
     parser.add_argument("--replay", nargs="+", help="run the mutants of earlier --json files again, not a new sample")
     parser.add_argument("--made-at", help="the commit an older --json file without line texts was made on")
     parser.add_argument("--only", nargs="+", help="with --replay: only the mutants that had these outcomes")
+    parser.add_argument("--killed-by", help="with --replay of --matrix files: only the mutants that a test whose "
+                        "name matches this regular expression killed")
     parser.add_argument("--matrix", action="store_true", help="run every covering program whole and keep the killers")
     parser.add_argument("--targets", help="a regular expression for the libraries to mutate (default: the cores)")
     parser.add_argument("--killers", nargs="+", help="read --matrix files and print each test's kills; nothing built")
@@ -357,7 +360,9 @@ def main():
                 run_before = json.load(f)
             # A replay of some folders leaves the others' mutants out.
             run_before["mutants"] = [m for m in run_before["mutants"] if m["file"].split(os.sep)[0] in args.folders
-                                     and (not args.only or m["outcome"] in args.only)]
+                                     and (not args.only or m["outcome"] in args.only)
+                                     and (not args.killed_by
+                                          or any(re.search(args.killed_by, k) for k in m.get("killers", [])))]
             earlier += run_before["mutants"]
             found, gone = replayed(run_before, candidates, text_of, args.made_at)
             sample += found
