@@ -498,10 +498,12 @@ def print_killers(paths):
     kills, sole = collections.Counter(), collections.Counter()
     mutants = [m for p in paths for m in json.load(open(p))["mutants"] if m.get("killers")]
     for m in mutants:
-        for k in m["killers"]:
+        # The instances of a parameterised test (Prefix/Suite.Name/Case) count as that one test.
+        tests = {re.sub(r"^\w+/(\w+\.\w+)/.*$", r"\1", k) for k in m["killers"]}
+        for k in tests:
             kills[k] += 1
-        if len(m["killers"]) == 1:
-            sole[m["killers"][0]] += 1
+        if len(tests) == 1:
+            sole[next(iter(tests))] += 1
     print(f"{len(mutants)} killed mutants; {sum(sole.values())} of them killed by one test only")
     print(f"{'kills':>6}{'alone':>6}  test")
     for test in sorted(kills, key=lambda t: (-sole[t], -kills[t], t)):
