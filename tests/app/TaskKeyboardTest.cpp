@@ -116,38 +116,13 @@ TEST_F(TaskKeyboardTest, ACalculationSeriesRunsByKeysAlone)
     }
 }
 
-TEST_F(TaskKeyboardTest, TabReachesTheCalculatorAndTheToolbarAndEscapeGoesBack)
+TEST_F(TaskKeyboardTest, TabReachesTheCalculatorAndEveryToolbarButton)
 {
     FrmMech1* form = openCalc(QStringLiteral("5a"), 4);
     ASSERT_TRUE(form);
-    QPointer<FrmMech1> alive(form);
     ASSERT_TRUE(tabUntil([&] { return focus() == form->calculatorInput(); }));
-    // Every toolbar button is a stop; Space on "Tabuľka" shows the ranking.
     for (int i = 1; i <= 4; ++i)
-        ASSERT_TRUE(tabUntil([&] { return focus() == form->topButton(i); })) << i;
-    ASSERT_TRUE(tabUntil([&] { return focus() == form->topButton(3); }));
-    key(Qt::Key_Space);
-    EXPECT_NE(host.currentForm(), form);
-    host.showForm(form);
-
-    // A wrong check: F9 shows the solution, Escape shuts it, then Escape asks before answers are lost.
-    key(Qt::Key_F3);
-    ASSERT_FALSE(form->lastCheckRight());
-    EXPECT_EQ(accessibleName(form->markButton()), QStringLiteral("Hodnotenie: nesprávne"));
-    key(Qt::Key_F9);
-    ASSERT_TRUE(form->hintWindow());
-    EXPECT_TRUE(form->hintWindow()->isVisible());
-    key(Qt::Key_Escape);
-    EXPECT_FALSE(form->hintWindow()->isVisible());
-    key(Qt::Key_Return);
-    services.answer = MessageAnswer::No;
-    key(Qt::Key_Escape);
-    EXPECT_EQ(services.messages.size(), 1);
-    EXPECT_TRUE(alive);
-    services.answer = MessageAnswer::Yes;
-    key(Qt::Key_Escape);
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_FALSE(alive);
+        EXPECT_TRUE(tabUntil([&] { return focus() == form->topButton(i); })) << i;
 }
 
 TEST_F(TaskKeyboardTest, AnOpticsSeriesRunsByKeysAloneWithItsSolutionByF9)
