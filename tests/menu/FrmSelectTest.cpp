@@ -104,23 +104,6 @@ TEST_F(MenuTest, ChoosingATaskNamesItAndPersists)
     EXPECT_EQ(chosen.count(), 1);
 }
 
-TEST_F(MenuTest, CreditsComeBackOnAClickAndNoKeepsTheProgram)
-{
-    QTest::mouseClick(menu->helpButton(), Qt::LeftButton);
-    QWidget* credits = host.currentForm();
-    ASSERT_NE(credits, menu);
-    EXPECT_FALSE(menu->isVisible());
-    QTest::mousePress(credits, Qt::LeftButton);
-    EXPECT_EQ(host.currentForm(), menu);
-    EXPECT_TRUE(menu->isVisible());
-
-    services.answer = MessageAnswer::No;
-    menu->confirmEnd();
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_EQ(services.messages,
-              QStringList{QStringLiteral("Ukončenie aplikácie: Naozaj chcete ukončiť tento program?")});
-}
-
 // "Áno" ends the program at once: the pupil is not asked a second time
 // while the window closes.
 TEST_F(MenuTest, YesEndsTheProgramAfterOneQuestion)
