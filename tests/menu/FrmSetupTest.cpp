@@ -8,9 +8,7 @@
 #include "tests/menu/MenuFixture.h"
 
 #include <QDir>
-#include <QFile>
 #include <QKeyEvent>
-#include <QLabel>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPointer>
@@ -213,27 +211,6 @@ TEST(WorksheetPrintSetup, ProposesTheTaskAndTheDateInTheDocumentsFolder)
     EXPECT_EQ(WorksheetPrintSetup::proposedFolder(QString(), home.path()), home.path());
     ASSERT_TRUE(QDir().mkdir(documents));
     EXPECT_EQ(WorksheetPrintSetup::proposedFolder(documents, home.path()), documents);
-}
-
-TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCountKept)
-{
-    QTemporaryDir data;
-    endSeriesAtOnce(data.path() + QLatin1Char('/'));
-    FrmSetup* setup = open(QStringLiteral("1b"));
-    type(setup->nameField(), QStringLiteral("Ján"));
-    press(setup->countButton(1));
-    finishAnimations(setup);
-    click(setup->continueButton());
-    auto* table = qobject_cast<FrmTabulka*>(host->currentForm());
-    ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->cell(1, 1)->text(), QStringLiteral("Ján"));
-    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("1b.res"))));
-
-    click(table->backButton());
-    EXPECT_EQ(host->currentForm(), setup);
-    EXPECT_EQ(setup->nameField()->text(), QStringLiteral("Ján"));
-    EXPECT_EQ(setup->setup().exampleCount, 3);
-    EXPECT_TRUE(setup->continueButton()->isVisible());
 }
 
 // "Späť" pressed at any moment of the buttons' appearing, on the real clock

@@ -202,6 +202,9 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
         EXPECT_EQ(focus(), setup->nameField());
     }
     EXPECT_EQ(seriesStarted, 4);
+    // Back from the ranking, the setup keeps its count and its continue button.
+    EXPECT_EQ(setup->setup().exampleCount, 3);
+    EXPECT_TRUE(setup->continueButton()->isVisible());
 
     key(Qt::Key_Escape);
     EXPECT_EQ(host->currentForm(), menu);
