@@ -153,16 +153,6 @@ TEST_F(HistorySeriesTest, PairDropsOutsideTheRowsSnapBackAndNothingMovesAfterThe
     drag(*form, form->box(2), pairRow(3));
     EXPECT_EQ(form->box(2)->text(), second);
     EXPECT_EQ(form->box(2)->geometry(), home.translated(0, Layout::kPairRowStep));
-    // A wrong row's mark shows the value that belongs there.
-    for (int row = 1; row <= 10; ++row) {
-        if (form->screen().rowRight(row))
-            continue;
-        QTest::mousePress(form->mark(row), Qt::LeftButton);
-        ASSERT_TRUE(form->hintWindow());
-        EXPECT_TRUE(form->hintWindow()->isVisible());
-        EXPECT_EQ(form->hintWindow()->findChild<QLabel*>()->text(), form->screen().hint(row));
-        break;
-    }
 }
 
 TEST_F(HistorySeriesTest, APairDroppedOnTheRightEndOfABoxSwaps)
