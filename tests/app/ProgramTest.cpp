@@ -173,22 +173,6 @@ TEST(Program, TourWritesEveryScreenAndNoInstalledFile)
     }
 }
 
-// A cron job, an SSH command or a container: no XDG_RUNTIME_DIR. Qt's runtime
-// files go into a folder of the program's own, gone when it ends.
-TEST(Program, WithoutARuntimeDirectoryTheTemporaryFolderIsLeftAsItWas)
-{
-    QTemporaryDir windir;
-    install(windir);
-    QTemporaryDir temporary;
-    const ProgramRun run = runProgram(windir.path(), {"--no-splash"}, 60000, [&temporary](QProcessEnvironment& env) {
-        env.insert("TMPDIR", temporary.path());
-        env.remove("XDG_RUNTIME_DIR");
-        env.insert("ORBETA_BENCHMARK", "1");
-    });
-    EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
-    EXPECT_EQ(QDir(temporary.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), QStringList());
-}
-
 // Started from the desktop menu nobody reads standard error: a seed in the
 // environment that is no number is named, with its value, in a message box.
 TEST(Program, ABadSeedInTheEnvironmentIsNamedWithItsValue)
@@ -284,10 +268,11 @@ TEST(Program, EditedTablesAreCheckedAtStart)
     }
 }
 
-// A logout or a shutdown ends the program by SIGTERM or SIGHUP: its runtime
-// folder goes with it, and the next start removes one left by a program
-// that was killed outright.
-TEST(Program, EndedBySignalsItLeavesNoRuntimeFolder)
+// A cron job, an SSH command or a container: no XDG_RUNTIME_DIR. Qt's runtime
+// files go into a folder of the program's own, gone when it ends, and gone
+// when a logout or a shutdown ends it by SIGTERM or SIGHUP; a start removes
+// one left by a program that was killed outright.
+TEST(Program, ItsRuntimeFolderGoesWhenItEndsOrIsEndedBySignals)
 {
     QTemporaryDir windir;
     install(windir);
@@ -298,13 +283,22 @@ TEST(Program, EndedBySignalsItLeavesNoRuntimeFolder)
                                 QStringLiteral("orbeta-runtime-%1-Ab12Cd").arg(QCoreApplication::applicationPid()),
                                 QStringLiteral("orbeta-runtime-Ab12Cd")})
         ASSERT_TRUE(folder.mkdir(name));
+    const QStringList others{QStringLiteral("orbeta-runtime-%1-Ab12Cd").arg(QCoreApplication::applicationPid()),
+                             QStringLiteral("orbeta-runtime-Ab12Cd")};
+    const Environment noRuntimeDirectory = [&temporary](QProcessEnvironment& env) {
+        env.insert("TMPDIR", temporary.path());
+        env.remove("XDG_RUNTIME_DIR");
+    };
+    const ProgramRun run = runProgram(windir.path(), {"--no-splash"}, 60000, [&](QProcessEnvironment& env) {
+        noRuntimeDirectory(env);
+        benchmark(env);
+    });
+    EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
+    EXPECT_EQ(folder.entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot), others);
     for (const int signal : {SIGTERM, SIGHUP}) {
         SCOPED_TRACE(signal);
         QProcess process;
-        start(process, windir.path(), {"--no-splash"}, [&temporary](QProcessEnvironment& env) {
-            env.insert("TMPDIR", temporary.path());
-            env.remove("XDG_RUNTIME_DIR");
-        });
+        start(process, windir.path(), {"--no-splash"}, noRuntimeDirectory);
         ASSERT_TRUE(process.waitForStarted());
         // Running once the menu is up: give it the time a start takes.
         ASSERT_FALSE(process.waitForFinished(5000)) << process.readAllStandardError().toStdString();
@@ -312,9 +306,7 @@ TEST(Program, EndedBySignalsItLeavesNoRuntimeFolder)
         ::kill(pid_t(process.processId()), signal);
         ASSERT_TRUE(process.waitForFinished(20000));
         EXPECT_EQ(process.exitStatus(), QProcess::CrashExit);
-        EXPECT_EQ(folder.entryList({"orbeta-runtime-*"}, QDir::Dirs),
-                  QStringList({QStringLiteral("orbeta-runtime-%1-Ab12Cd").arg(QCoreApplication::applicationPid()),
-                               QStringLiteral("orbeta-runtime-Ab12Cd")}));
+        EXPECT_EQ(folder.entryList({"orbeta-runtime-*"}, QDir::Dirs), others);
     }
 }
 
