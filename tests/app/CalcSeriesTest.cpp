@@ -17,12 +17,8 @@
 #include "look/scenes/LabScene.h"
 #include "look/basics/Layout.h"
 #include "look/basics/PictureNames.h"
-#include "screen/PictureButton.h"
-#include "services/Resources.h"
 #include "tests/app/TaskSeriesFixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMouseEvent>

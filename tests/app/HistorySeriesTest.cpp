@@ -5,12 +5,10 @@
 // the mouse (drags onto rows, slots and boxes) and with the keyboard alone;
 // the records land in the ranking and the results log. Also the edges of
 // dragging and the short data files.
-#include "frame/HintWindow.h"
 #include "history/forms/FrmDvojice.h"
 #include "history/forms/FrmOsa.h"
 #include "history/forms/HistoryBox.h"
 #include "look/basics/Layout.h"
-#include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "tests/app/TaskSeriesFixture.h"
 

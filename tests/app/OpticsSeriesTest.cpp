@@ -9,11 +9,8 @@
 #include "optics/FrmZobr.h"
 #include "optics/OpticsPicture.h"
 #include "optics/OpticsSceneFile.h"
-#include "screen/PictureButton.h"
 #include "tests/app/TaskSeriesFixture.h"
 
-#include <QDir>
-#include <QFile>
 #include <QMouseEvent>
 #include <QTest>
 #include <gtest/gtest.h>

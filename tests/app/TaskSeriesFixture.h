@@ -9,6 +9,7 @@
 #include "history/forms/FrmDvojice.h"
 #include "history/forms/FrmOsa.h"
 #include "optics/FrmZobr.h"
+#include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "tasks/SeriesSetup.h"
 #include "tests/support/FakeServices.h"

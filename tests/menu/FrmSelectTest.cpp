@@ -6,7 +6,6 @@
 #include "screen/FrmIntro.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "tasks/TaskTable.h"
 #include "tests/support/FakeServices.h"
 
 #include <QSignalSpy>

@@ -13,7 +13,6 @@
 #include "tests/support/AccessibleNames.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
