@@ -153,15 +153,6 @@ TEST_F(HistorySeriesTest, PairDropsOutsideTheRowsSnapBackAndNothingMovesAfterThe
     EXPECT_EQ(form->box(2)->geometry(), home.translated(0, Layout::kPairRowStep));
 }
 
-TEST_F(HistorySeriesTest, APairDroppedOnTheRightEndOfABoxSwaps)
-{
-    FrmDvojice* form = openPairs(10);
-    const QString moved = form->box(1)->text();
-    const QRect target = Layout::kPairBox1.translated(0, Layout::kPairRowStep);
-    drag(*form, form->box(1), QPoint(target.right() - 4, target.center().y()));
-    EXPECT_EQ(form->box(2)->text(), moved);
-}
-
 // An event hangs where its box visibly stands: slid along its row until its
 // dashed line's end stands under the year, gripped in the middle or near
 // its left end alike; dragged up, it stops below the years.
