@@ -8,6 +8,7 @@
 #include "formats/MarkTableFile.h"
 #include "formats/TextTables.h"
 #include "frame/SeriesSeeds.h"
+#include "history/deck/HistoryDeck.h"
 #include "results/data/RankingFile.h"
 
 #include <QCoreApplication>
@@ -42,6 +43,32 @@ void TaskSeriesFixture::choose(const QString& code, int count)
     series.topicName = QStringLiteral("Téma");
     series.taskTitle = code;
     series.exampleCount = std::uint8_t(count);
+    logBefore = logLines();
+}
+
+FrmMech1* TaskSeriesFixture::openCalc(const QString& code, std::uint64_t seed, int count)
+{
+    choose(code, count);
+    return show(FrmMech1::open(services, results, series, *calcTaskFromCode(code), seed, &setup, host.stage()));
+}
+
+FrmZobr* TaskSeriesFixture::openOptics(const QString& code, std::uint64_t seed, int count)
+{
+    choose(code, count);
+    return show(FrmZobr::open(services, results, series, *opticsTaskFromCode(code), seededRandom(), seed, &setup,
+                              host.stage()));
+}
+
+FrmDvojice* TaskSeriesFixture::openPairs(int count, std::uint64_t seed)
+{
+    choose(QStringLiteral("6a"), count);
+    return show(FrmDvojice::open(services, results, series, seed, &setup, host.stage()));
+}
+
+FrmOsa* TaskSeriesFixture::openTimeline(const QString& code, int count, std::uint64_t seed)
+{
+    choose(code, count);
+    return show(FrmOsa::open(services, results, series, *HistoryDeck::codeOf(code), seed, &setup, host.stage()));
 }
 
 void TaskSeriesFixture::SetUp()
@@ -89,9 +116,10 @@ int TaskSeriesFixture::logLines() const
     return log.open(QIODevice::ReadOnly) ? int(log.readAll().count('\n')) : -1;
 }
 
-void TaskSeriesFixture::expectRecorded(const QString& code, int correct, int wrong, int logBefore)
+void TaskSeriesFixture::expectRecorded(const QString& code, int correct, int wrong)
 {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_FALSE(opened);
     const auto ranking = results::RankingFile(services.resources().installation().resultsDir, code).read();
     ASSERT_TRUE(ranking.ok());
     ASSERT_EQ(ranking.value().records().size(), 1);

@@ -5,12 +5,17 @@
 
 #include "app/ResultsForms.h"
 #include "calc/basics/Quantity.h"
+#include "calc/form/FrmMech1.h"
+#include "history/forms/FrmDvojice.h"
+#include "history/forms/FrmOsa.h"
 #include "optics/FrmZobr.h"
+#include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
 #include "tasks/SeriesSetup.h"
 #include "tests/support/FakeServices.h"
 
 #include <QByteArray>
+#include <QPointer>
 #include <QString>
 #include <QTemporaryDir>
 #include <QWidget>
@@ -39,9 +44,10 @@ protected:
     void writeData(const QString& name, const QStringList& lines, std::uint32_t seed);
     // Lines in the copy's results log; four per finished series.
     int logLines() const;
-    // After the deletions a finished series posts: the ranking of `code`
-    // holds the series as its one record, and the log four lines more.
-    void expectRecorded(const QString& code, int correct, int wrong, int logBefore);
+    // After the deletions a finished series posts: the form opened last is
+    // gone, the ranking of `code` holds the series as its one record, and the
+    // log four lines more than when the task was chosen.
+    void expectRecorded(const QString& code, int correct, int wrong);
 
     // The offscreen window is never active: its own focus is where keys go.
     QWidget* focus() const { return host.stage()->window()->focusWidget(); }
@@ -55,8 +61,14 @@ protected:
         F* raw = form.release();
         if (raw)
             host.showForm(raw);
+        opened = raw;
         return raw;
     }
+    // The form of task `code` opened on a series of `count` and brought to the front.
+    FrmMech1* openCalc(const QString& code, std::uint64_t seed, int count = 3);
+    FrmZobr* openOptics(const QString& code, std::uint64_t seed, int count = 3);
+    FrmDvojice* openPairs(int count, std::uint64_t seed = 1);
+    FrmOsa* openTimeline(const QString& code, int count, std::uint64_t seed = 1);
 
     QTemporaryDir data;
     FakeServices services;
@@ -65,6 +77,8 @@ protected:
     QWidget setup{host.stage()};
     // What the setup screen hands the form.
     SeriesSetup series;
+    QPointer<QWidget> opened;
+    int logBefore = 0;
 };
 
 } // namespace orbeta::test

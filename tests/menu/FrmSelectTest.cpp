@@ -6,7 +6,6 @@
 #include "screen/FrmIntro.h"
 #include "screen/PictureButton.h"
 #include "screen/ScreenHost.h"
-#include "tasks/TaskTable.h"
 #include "tests/support/FakeServices.h"
 
 #include <QSignalSpy>
@@ -102,23 +101,6 @@ TEST_F(MenuTest, ChoosingATaskNamesItAndPersists)
     menu->chooseTask(5);
     EXPECT_EQ(menu->chosenTaskCode(), QStringLiteral("6c"));
     EXPECT_EQ(chosen.count(), 1);
-}
-
-TEST_F(MenuTest, CreditsComeBackOnAClickAndNoKeepsTheProgram)
-{
-    QTest::mouseClick(menu->helpButton(), Qt::LeftButton);
-    QWidget* credits = host.currentForm();
-    ASSERT_NE(credits, menu);
-    EXPECT_FALSE(menu->isVisible());
-    QTest::mousePress(credits, Qt::LeftButton);
-    EXPECT_EQ(host.currentForm(), menu);
-    EXPECT_TRUE(menu->isVisible());
-
-    services.answer = MessageAnswer::No;
-    menu->confirmEnd();
-    EXPECT_TRUE(menu->isVisible());
-    EXPECT_EQ(services.messages,
-              QStringList{QStringLiteral("Ukončenie aplikácie: Naozaj chcete ukončiť tento program?")});
 }
 
 // "Áno" ends the program at once: the pupil is not asked a second time

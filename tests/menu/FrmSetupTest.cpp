@@ -1,26 +1,17 @@
 // SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
 // SPDX-License-Identifier: GPL-3.0-or-later
 
-#include "menu/FrmSelect.h"
-#include "menu/FrmSetup.h"
-#include "menu/TaskForms.h"
 #include "menu/WorksheetPrintSetup.h"
-#include "results/forms/FrmTabulka.h"
 #include "screen/AnimationStrip.h"
 #include "screen/PictureButton.h"
-#include "screen/ScreenHost.h"
 #include "tasks/TaskTable.h"
-#include "tests/support/FakeServices.h"
+#include "tests/menu/MenuFixture.h"
 
+#include <QDir>
 #include <QKeyEvent>
 #include <QLineEdit>
 #include <QPageLayout>
 #include <QPointer>
-#include <QApplication>
-#include <QDir>
-#include <QFile>
-#include <QLabel>
-#include <QPainter>
 #include <QPrinter>
 #include <QStandardPaths>
 #include <QTemporaryDir>
@@ -32,20 +23,8 @@ using namespace orbeta;
 
 namespace {
 
-class FrmSetupTest : public ::testing::Test {
+class FrmSetupTest : public test::MenuFixture {
 protected:
-    void SetUp() override
-    {
-        qputenv("ORBETA_WINDIR", qgetenv("ORBETA_BUILD_DIR"));
-        services.setTime(1000);
-        host = std::make_unique<ScreenHost>();
-        menu = new FrmSelect(services, host->stage());
-        ASSERT_TRUE(menu->load(*host, DisplayChoice::Window, false));
-        QObject::connect(menu, &FrmSelect::taskChosen, menu, [this] { FrmSetup::open(services, taskForms, *menu, menu->chosenTaskCode()); });
-    }
-
-    void TearDown() override { host.reset(); }
-
     // Chooses the task in the menu, as a pupil does.
     FrmSetup* open(const QString& code)
     {
@@ -53,13 +32,6 @@ protected:
         menu->selectTopic(task->topic);
         menu->chooseTask(task->item);
         return qobject_cast<FrmSetup*>(host->currentForm());
-    }
-
-    // Lets the clock run until every button has appeared.
-    void finishAnimations(FrmSetup* setup)
-    {
-        services.advance(2000);
-        setup->animate(services.tickCount());
     }
 
     // Types like a keyboard, letters with diacritics included.
@@ -75,14 +47,9 @@ protected:
 
     static void press(QWidget* w) { QTest::mousePress(w, Qt::LeftButton, {}, QPoint(5, 5)); }
     static void click(QWidget* w) { QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(5, 5)); }
-
-    FakeServices services;
-    TaskForms taskForms;
-    std::unique_ptr<ScreenHost> host;
-    FrmSelect* menu = nullptr;
 };
 
-// A stand-in task form that records how it was opened and printed.
+// A stand-in task form that counts its openings and records how it was printed.
 struct StandInTaskForms {
     int opens = 0;
     QString printedCode;
@@ -92,19 +59,12 @@ struct StandInTaskForms {
     int resolution = 0;
     int printerCopies = 0;
     QPageLayout::Orientation orientation = QPageLayout::Portrait;
-    QPointer<QWidget> last;
-    SeriesSetup lastSetup;
 
     void install(TaskForms& forms, TaskFormKind kind)
     {
-        forms.add(kind, {[this](const SeriesSetup& setup) {
+        forms.add(kind, {[this](const SeriesSetup&) {
                              ++opens;
-                             lastSetup = setup;
-                             auto form = std::make_unique<QWidget>();
-                             form->setObjectName(QStringLiteral("frm_Mech1"));
-                             form->setFixedSize(640, 480);
-                             last = form.get();
-                             return form;
+                             return std::make_unique<QWidget>();
                          }});
         forms.setPrinting([this](const SeriesSetup& setup, QPrinter& printer, int copyCount) {
             ++frames;
@@ -187,24 +147,6 @@ TEST_F(FrmSetupTest, HistoryCountsMarkOneButtonAndTheNameFieldRefusesWhatTheFile
     EXPECT_EQ(setup->nameField()->text(), QString::fromUtf8("EvaNová€ "));
 }
 
-TEST_F(FrmSetupTest, ContinueLoadsTheTaskFormAndHidesTheSetup)
-{
-    StandInTaskForms forms;
-    forms.install(taskForms, TaskFormKind::Mech1);
-    FrmSetup* setup = open(QStringLiteral("1c"));
-    type(setup->nameField(), QStringLiteral("Ján"));
-    press(setup->countButton(1));
-    finishAnimations(setup);
-    click(setup->continueButton());
-    EXPECT_EQ(forms.opens, 1);
-    EXPECT_EQ(forms.lastSetup.pupilName, QStringLiteral("Ján"));
-    EXPECT_EQ(forms.lastSetup.taskCode, QStringLiteral("1c"));
-    EXPECT_EQ(forms.lastSetup.taskTitle, TaskTable::title(*TaskTable::find(QStringLiteral("1c"))));
-    EXPECT_EQ(forms.lastSetup.exampleCount, setup->state().exampleCount());
-    EXPECT_EQ(host->currentForm(), forms.last.data());
-    EXPECT_FALSE(setup->isVisible());
-}
-
 TEST_F(FrmSetupTest, ContinueWithoutItsTaskFormDoesNothing)
 {
     FrmSetup* setup = open(QStringLiteral("4a"));
@@ -269,65 +211,6 @@ TEST(WorksheetPrintSetup, ProposesTheTaskAndTheDateInTheDocumentsFolder)
     EXPECT_EQ(WorksheetPrintSetup::proposedFolder(QString(), home.path()), home.path());
     ASSERT_TRUE(QDir().mkdir(documents));
     EXPECT_EQ(WorksheetPrintSetup::proposedFolder(documents, home.path()), documents);
-}
-
-TEST_F(FrmSetupTest, HelpShowsThePictureAndAClickReturns)
-{
-    FrmSetup* setup = open(QStringLiteral("6b"));
-    type(setup->nameField(), QStringLiteral("Eva"));
-    click(setup->helpButton());
-    QWidget* help = host->currentForm();
-    ASSERT_NE(help, setup);
-    EXPECT_EQ(help->objectName(), QStringLiteral("frm_Intro"));
-    EXPECT_FALSE(setup->isVisible());
-    press(help);
-    EXPECT_EQ(host->currentForm(), setup);
-    EXPECT_EQ(setup->nameField()->text(), QStringLiteral("Eva"));
-}
-
-TEST_F(FrmSetupTest, BackShowsTheMenuAndUnloadsTheSetup)
-{
-    QPointer<FrmSetup> setup = open(QStringLiteral("1a"));
-    press(setup->backButton());
-    EXPECT_EQ(host->currentForm(), menu);
-    EXPECT_TRUE(menu->isVisible());
-    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    EXPECT_TRUE(setup.isNull());
-}
-
-TEST_F(FrmSetupTest, AfterASeriesTheResultsTableReturnsToTheSetupWithNameAndCountKept)
-{
-    QTemporaryDir data;
-    const QString resultsDir = data.path() + QLatin1Char('/');
-    // A task form that ends its series at once, handing over as task forms do.
-    taskForms.add(TaskFormKind::Mech1, {[this, resultsDir](const SeriesSetup& series) {
-                                            auto* table = new FrmTabulka(services, series, resultsDir,
-                                                                         host->stage());
-                                            table->Vloz_novy_zaznam(series.pupilName, QStringLiteral("3"),
-                                                                    QStringLiteral("0"), QStringLiteral("1"), 1);
-                                            table->Vloz_zaznam_do_souboru_vysledky_dat(
-                                                series.pupilName, series.topicName, series.taskTitle,
-                                                QStringLiteral("3"), QStringLiteral("0"), QStringLiteral("1"));
-                                            table->ReturnForm =
-                                                host->findForm(QStringLiteral("frm_Setup"));
-                                            host->showForm(table);
-                                            return std::unique_ptr<QWidget>();
-                                        }});
-    FrmSetup* setup = open(QStringLiteral("1b"));
-    type(setup->nameField(), QStringLiteral("Ján"));
-    press(setup->countButton(1));
-    finishAnimations(setup);
-    click(setup->continueButton());
-    auto* table = qobject_cast<FrmTabulka*>(host->currentForm());
-    ASSERT_NE(table, nullptr);
-    EXPECT_EQ(table->cell(1, 1)->text(), QStringLiteral("Ján"));
-    EXPECT_TRUE(QFile::exists(data.filePath(QStringLiteral("1b.res"))));
-
-    click(table->backButton());
-    EXPECT_EQ(host->currentForm(), setup);
-    EXPECT_EQ(setup->nameField()->text(), QStringLiteral("Ján"));
-    EXPECT_EQ(setup->setup().exampleCount, 3);
-    EXPECT_TRUE(setup->continueButton()->isVisible());
 }
 
 // "Späť" pressed at any moment of the buttons' appearing, on the real clock

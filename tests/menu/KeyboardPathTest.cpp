@@ -6,19 +6,13 @@
 #include "look/basics/PictureNames.h"
 #include "look/controls/FocusPainter.h"
 #include "look/screens/HelpPictureText.h"
-#include "menu/FrmSelect.h"
-#include "menu/FrmSetup.h"
-#include "menu/TaskForms.h"
-#include "results/forms/FrmTabulka.h"
 #include "screen/HelpScreens.h"
 #include "screen/PictureButton.h"
-#include "screen/ScreenHost.h"
 #include "tasks/TaskTable.h"
+#include "tests/menu/MenuFixture.h"
 #include "tests/support/AccessibleNames.h"
-#include "tests/support/FakeServices.h"
 
 #include <QAccessible>
-#include <QApplication>
 #include <QLineEdit>
 #include <QPointer>
 #include <QTemporaryDir>
@@ -30,38 +24,20 @@ using test::expectEveryControlNamed;
 
 namespace {
 
-class KeyboardPathTest : public ::testing::Test {
+class KeyboardPathTest : public test::MenuFixture {
 protected:
     void SetUp() override
     {
-        qputenv("ORBETA_WINDIR", qgetenv("ORBETA_BUILD_DIR"));
+        MenuFixture::SetUp();
         ASSERT_TRUE(data.isValid());
-        services.setTime(1000);
         services.answer = MessageAnswer::No;
-        host = std::make_unique<ScreenHost>();
-        menu = new FrmSelect(services, host->stage());
-        ASSERT_TRUE(menu->load(*host, DisplayChoice::Window, false));
-        QObject::connect(menu, &FrmSelect::taskChosen, menu,
-                         [this] { FrmSetup::open(services, taskForms, *menu, menu->chosenTaskCode()); });
-        // A task form that ends its series at once and shows the ranking,
-        // handing over as the task forms do.
-        taskForms.add(TaskFormKind::Mech1, {[this](const SeriesSetup& series) {
-                          ++seriesStarted;
-                          auto* table = new FrmTabulka(services, series, data.path() + QLatin1Char('/'), host->stage());
-                          table->Vloz_novy_zaznam(series.pupilName, QStringLiteral("3"), QStringLiteral("0"),
-                                                  QStringLiteral("1"), 1);
-                          table->ReturnForm = host->findForm(QStringLiteral("frm_Setup"));
-                          host->showForm(table);
-                          return std::unique_ptr<QWidget>();
-                      }});
+        endSeriesAtOnce(data.path() + QLatin1Char('/'));
         host->showDesignWindow();
         host->activateWindow();
         ASSERT_TRUE(QTest::qWaitForWindowActive(host.get()));
         // Where the menu put the focus before the window was active.
         menu->activate();
     }
-
-    void TearDown() override { host.reset(); }
 
     void key(Qt::Key k, Qt::KeyboardModifiers modifiers = Qt::NoModifier)
     {
@@ -80,12 +56,6 @@ protected:
     template <typename T>
     T* current() const { return qobject_cast<T*>(host->currentForm()); }
 
-    void finishAnimations(FrmSetup* setup)
-    {
-        services.advance(2000);
-        setup->animate(services.tickCount());
-    }
-
     // The focus frame's colour on the widget's own edge.
     static bool framed(QWidget* widget)
     {
@@ -99,11 +69,6 @@ protected:
     }
 
     QTemporaryDir data;
-    FakeServices services;
-    TaskForms taskForms;
-    std::unique_ptr<ScreenHost> host;
-    FrmSelect* menu = nullptr;
-    int seriesStarted = 0;
 };
 
 } // namespace
@@ -114,7 +79,9 @@ protected:
 TEST_F(KeyboardPathTest, MenuToSetupToTheTaskForm)
 {
     QPointer<QWidget> taskForm;
-    taskForms.add(TaskFormKind::Mech1, {[&taskForm](const SeriesSetup&) {
+    SeriesSetup handed;
+    taskForms.add(TaskFormKind::Mech1, {[&taskForm, &handed](const SeriesSetup& series) {
+                      handed = series;
                       auto form = std::make_unique<QWidget>();
                       form->setObjectName(QStringLiteral("frm_Mech1"));
                       taskForm = form.get();
@@ -167,9 +134,12 @@ TEST_F(KeyboardPathTest, MenuToSetupToTheTaskForm)
     key(Qt::Key_Return);
     ASSERT_NE(taskForm, nullptr);
     EXPECT_EQ(host->currentForm(), taskForm.data());
-    EXPECT_EQ(setup->setup().pupilName, QStringLiteral("Ema"));
-    EXPECT_EQ(setup->setup().exampleCount, 15);
     EXPECT_FALSE(setup->isVisible());
+    // The form gets the task, its title, the name and the count.
+    EXPECT_EQ(handed.taskCode, QStringLiteral("3b"));
+    EXPECT_EQ(handed.taskTitle, TaskTable::title(*TaskTable::find(QStringLiteral("3b"))));
+    EXPECT_EQ(handed.pupilName, QStringLiteral("Ema"));
+    EXPECT_EQ(handed.exampleCount, 15);
 }
 
 // Every screen on the way leaves by a key: the help by any key, the ranking
@@ -231,6 +201,9 @@ TEST_F(KeyboardPathTest, EveryScreenLeavesByAKey)
         EXPECT_EQ(focus(), setup->nameField());
     }
     EXPECT_EQ(seriesStarted, 4);
+    // Back from the ranking, the setup keeps its count and its continue button.
+    EXPECT_EQ(setup->setup().exampleCount, 3);
+    EXPECT_TRUE(setup->continueButton()->isVisible());
 
     key(Qt::Key_Escape);
     EXPECT_EQ(host->currentForm(), menu);

@@ -13,7 +13,6 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
-#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
 #include <gtest/gtest.h>
@@ -119,7 +118,8 @@ TEST(NormaliseControls, FontsBecomeTwelvePointAndTabStopsGo)
     EXPECT_EQ(label->font().pixelSize(), 16);
 }
 
-TEST(TopButtons, BuiltEdgeToEdgeAndHighlightedOneAtATime)
+// Which button is highlighted is TaskFrameTest's hover test.
+TEST(TopButtons, BuiltEdgeToEdge)
 {
     QWidget form;
     TopButtons picTop{new PictureButton(&form), nullptr, nullptr, nullptr};
@@ -130,16 +130,12 @@ TEST(TopButtons, BuiltEdgeToEdgeAndHighlightedOneAtATime)
         ASSERT_NE(picTop.at(i), nullptr);
         EXPECT_EQ(picTop.at(i)->pos(), QPoint(200 + 40 * i, 0));
     }
-    ShowTopButtons(picTop, 3);
-    EXPECT_EQ(picTop.at(2)->look(), PictureButton::Look::Highlighted);
-    ShowTopButtons(picTop, 0);
-    for (auto* button : picTop)
-        EXPECT_EQ(button->look(), PictureButton::Look::Normal);
 }
 
-// The hover id is the host's that shows the form; a second host and a form
-// on no stage keep their own.
-TEST(HoverId, EnterSoundOncePerItem)
+// The hover id is the host's that shows the form (one sound an item and its
+// clearing are the frame's and the menu's hover tests); a second host and a
+// form on no stage keep their own.
+TEST(HoverId, EachHostKeepsItsOwn)
 {
     FakeServices services;
     ScreenHost host;
@@ -147,15 +143,9 @@ TEST(HoverId, EnterSoundOncePerItem)
     QWidget form(host.stage());
     QWidget button(&form);
     EXPECT_EQ(ScreenHost::of(&button), &host);
-    EXPECT_TRUE(EnterHoverItem(services, button, 3));
-    EXPECT_FALSE(EnterHoverItem(services, form, 3));
-    EXPECT_TRUE(EnterHoverItem(services, form, 4));
-    EXPECT_EQ(services.played(Sound::Enter), 2);
+    EXPECT_TRUE(EnterHoverItem(services, button, 4));
     EXPECT_EQ(host.hoverId(), 4);
     EXPECT_EQ(other.hoverId(), 0);
-    ClearHoverItem(form);
-    EXPECT_EQ(host.hoverId(), 0);
-    EXPECT_TRUE(EnterHoverItem(services, form, 4));
 
     QWidget alone;
     EXPECT_EQ(ScreenHost::of(&alone), nullptr);
@@ -164,22 +154,14 @@ TEST(HoverId, EnterSoundOncePerItem)
     EXPECT_EQ(host.hoverId(), 4);
 }
 
-TEST(PictureButton, SignalsAndMark)
+// Its clicks and its mark are every form's; its size is its picture's.
+TEST(PictureButton, TakesTheSizeOfItsPicture)
 {
     QPixmap normal(20, 10);
     normal.fill(Qt::white);
-    QPixmap high(20, 10);
-    high.fill(Qt::yellow);
     PictureButton button(nullptr, 7);
-    button.setPictures(normal, high);
+    button.setPictures(normal, normal);
     EXPECT_EQ(button.size(), QSize(20, 10));
-    QSignalSpy clicked(&button, &PictureButton::clicked);
-    QTest::mouseClick(&button, Qt::LeftButton, {}, QPoint(5, 5));
-    EXPECT_EQ(clicked.count(), 1);
-    button.showHighlighted();
-    button.setMarked(true);
-    button.showNormalUnlessMarked();
-    EXPECT_EQ(button.look(), PictureButton::Look::Highlighted);
 }
 
 TEST(PictureButton, ADisabledButtonLooksMutedAndNeverHighlighted)
