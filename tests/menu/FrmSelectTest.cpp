@@ -113,6 +113,8 @@ TEST_F(MenuTest, CreditsComeBackOnAClickAndNoKeepsTheProgram)
     QTest::mousePress(credits, Qt::LeftButton);
     EXPECT_EQ(host.currentForm(), menu);
     EXPECT_TRUE(menu->isVisible());
+    // A button left down would turn the next test's moves into a drag.
+    QTest::mouseRelease(menu, Qt::LeftButton);
 
     services.answer = MessageAnswer::No;
     menu->confirmEnd();
