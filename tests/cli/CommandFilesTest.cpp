@@ -4,6 +4,8 @@
 // orbeta-cli facing damaged files, full disks and odd file types, run as a
 // teacher or a script would run it: never a hang, never a lost file, and
 // never exit 0 when something was not written.
+#include "tests/support/FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -80,17 +82,9 @@ CliRun cli(const QStringList& args, const CliSetup& setup = CliSetup())
             process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 void store(const QString& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    ASSERT_TRUE(orbeta::test_support::writeBytes(path, bytes));
 }
 
 QByteArray lines(int count)
@@ -103,20 +97,28 @@ QByteArray lines(int count)
 
 } // namespace
 
-TEST(CommandFiles, EncodeOnAFullDiskKeepsTheOldFile)
+// A disk that fills up half way: the system's reason is told, and the file
+// made before stays whole, with no temporary file left beside it.
+TEST(CommandFiles, AFullDiskGivesItsRealReasonAndKeepsTheOldFile)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("Zadani.dat"));
-    // A large text fails during the writes, a small one only in the final flush.
-    for (const int lineCount : {2000, 20}) {
-        SCOPED_TRACE(lineCount);
+    const QString data = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
+    // A large text fails during the writes, a small one only in the final
+    // flush; the sheet's PDF in its writes.
+    for (const auto& [lineCount, args] :
+         {std::pair{2000, QStringList{"encode", dir.filePath(QStringLiteral("x.txt")), out}},
+          std::pair{20, QStringList{"encode", dir.filePath(QStringLiteral("x.txt")), out}},
+          std::pair{20, QStringList{"worksheet", "1a", "--count", "8", "--data", data, "-o", out}}}) {
+        SCOPED_TRACE(args.join(' ').toStdString() + ' ' + std::to_string(lineCount));
         store(dir.filePath(QStringLiteral("x.txt")), lines(lineCount));
         store(out, "old file\r\n");
-        const CliRun run = cli({"encode", dir.filePath(QStringLiteral("x.txt")), out}, fullDiskAfter(512));
+        const CliRun run = cli(args, fullDiskAfter(512));
         EXPECT_EQ(run.status, 1);
         EXPECT_TRUE(run.err.contains(out)) << run.err.toStdString();
-        EXPECT_EQ(contents(out), QByteArray("old file\r\n"));
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("súbor by bol príliš veľký"))) << run.err.toStdString();
+        EXPECT_EQ(orbeta::test_support::readBytes(out), QByteArray("old file\r\n"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 }
 

@@ -10,7 +10,6 @@
 
 #include <QDir>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 
@@ -109,32 +108,6 @@ TEST(WorksheetCommand, BadArgumentsAndUnwritableFilesAreRefused)
     EXPECT_EQ(noData.status, 1);
     EXPECT_TRUE(noData.err.contains(QLatin1String("4a.dat"))) << noData.err.toStdString();
     EXPECT_FALSE(QFile::exists(pdf));
-}
-
-// A disk that fills up half way: the teacher reads the system's reason, and
-// the sheet made before stays whole.
-TEST(WorksheetCommand, AFullDiskGivesItsRealReasonAndKeepsTheOldSheet)
-{
-    QTemporaryDir out;
-    const QString pdf = out.filePath(QStringLiteral("w.pdf"));
-    QFile old(pdf);
-    ASSERT_TRUE(old.open(QIODevice::WriteOnly) && old.write("the sheet of yesterday") > 0);
-    old.close();
-    // Files of at most 20 KB: the PDF's writes fail with "File too large".
-    QProcess process;
-    process.start(QStringLiteral("bash"),
-                  {QStringLiteral("-c"), QStringLiteral("trap '' XFSZ; ulimit -f 20; exec \"$0\" \"$@\""),
-                   qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/orbeta-cli"), QStringLiteral("worksheet"),
-                   QStringLiteral("1a"), QStringLiteral("--count"), QStringLiteral("8"), QStringLiteral("--data"),
-                   installedDataDir(), QStringLiteral("-o"), pdf});
-    ASSERT_TRUE(process.waitForFinished(60000));
-    const QString message = QString::fromUtf8(process.readAllStandardError());
-    EXPECT_EQ(process.exitCode(), 1);
-    EXPECT_TRUE(message.contains(QStringLiteral("súbor by bol príliš veľký"))) << message.toStdString();
-    EXPECT_FALSE(message.contains(QLatin1String("Unknown error"))) << message.toStdString();
-    ASSERT_TRUE(old.open(QIODevice::ReadOnly));
-    EXPECT_EQ(old.readAll(), QByteArray("the sheet of yesterday"));
-    EXPECT_EQ(QDir(out.path()).entryList(QDir::Files | QDir::Hidden), QStringList{QStringLiteral("w.pdf")});
 }
 
 // A name typed over two lines prints as two words, not run together.

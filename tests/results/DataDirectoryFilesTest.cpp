@@ -89,15 +89,6 @@ TEST(RankingFile, AFileNamedInOtherCaseIsTheTasksFile)
     EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files), QStringList{"1A.RES"});
 }
 
-TEST(RankingFile, AnUnreadableFileIsAnErrorNotAnEmptyRanking)
-{
-    QTemporaryDir dir;
-    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("3b.res")));
-    const auto read = RankingFile(dir.path(), QStringLiteral("3b")).read();
-    EXPECT_FALSE(read.ok());
-    EXPECT_TRUE(read.error().file.endsWith(QStringLiteral("3b.res")));
-}
-
 // A data directory with a ranking and a log that a failed write must leave as they were.
 class DataDirectoryFiles : public ::testing::Test {
 protected:
@@ -194,17 +185,6 @@ TEST(ResultsLog, AFailedAppendNamesTheRealReason)
             << appended.error.toStdString();
     }
     EXPECT_EQ(readBytes(log.path()), earlier);
-}
-
-TEST(ResultsLog, AppendsFourLinesPerSeries)
-{
-    QTemporaryDir dir;
-    const ResultsLog log(dir.path());
-    EXPECT_EQ(log.path(), dir.filePath(QStringLiteral("Vysledky.dat")));
-    ASSERT_TRUE(writeBytes(log.path(), "earlier entry\r\n"));
-    ASSERT_TRUE(log.append(entry()).ok());
-    ASSERT_TRUE(log.append(entry()).ok());
-    EXPECT_EQ(readBytes(log.path()), "earlier entry\r\n" + entry().toBytes() + entry().toBytes());
 }
 
 // A log an editor saved again in UTF-8 (with lone CR line ends) stays one
