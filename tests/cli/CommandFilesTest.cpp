@@ -4,6 +4,7 @@
 // orbeta-cli facing damaged files, full disks and odd file types, run as a
 // teacher or a script would run it: never a hang, never a lost file, and
 // never exit 0 when something was not written.
+#include "formats/LineCodec.h"
 #include "tests/support/FileBytes.h"
 
 #include <QDir>
@@ -41,13 +42,6 @@ struct CliSetup {
     // Run as "nobody" when the tests run as root, whom permission bits do not bind.
     bool unprivileged = false;
 };
-
-CliSetup fullDiskAfter(rlim_t bytes)
-{
-    CliSetup setup;
-    setup.fileSizeLimit = bytes;
-    return setup;
-}
 
 CliRun cli(const QStringList& args, const CliSetup& setup = CliSetup())
 {
@@ -104,6 +98,8 @@ TEST(CommandFiles, AFullDiskGivesItsRealReasonAndKeepsTheOldFile)
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("Zadani.dat"));
     const QString data = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
+    CliSetup fullDisk;
+    fullDisk.fileSizeLimit = 512;
     // A large text fails during the writes, a small one only in the final
     // flush; the sheet's PDF in its writes.
     for (const auto& [lineCount, args] :
@@ -113,7 +109,7 @@ TEST(CommandFiles, AFullDiskGivesItsRealReasonAndKeepsTheOldFile)
         SCOPED_TRACE(args.join(' ').toStdString() + ' ' + std::to_string(lineCount));
         store(dir.filePath(QStringLiteral("x.txt")), lines(lineCount));
         store(out, "old file\r\n");
-        const CliRun run = cli(args, fullDiskAfter(512));
+        const CliRun run = cli(args, fullDisk);
         EXPECT_EQ(run.status, 1);
         EXPECT_TRUE(run.err.contains(out)) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("súbor by bol príliš veľký"))) << run.err.toStdString();
@@ -269,9 +265,7 @@ TEST(CommandFiles, RayConstructionsAlternateAndADamagedSceneFileEndsWithItsName)
 {
     const QString hd = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
     for (const char* code : {"4a", "4b"}) {
-        const CliRun run = cli({QStringLiteral("examples"), QLatin1String(code), QStringLiteral("--count"),
-                                QStringLiteral("200"), QStringLiteral("--seed"), QStringLiteral("9"),
-                                QStringLiteral("--data"), hd});
+        const CliRun run = cli({"examples", code, "--count", "200", "--seed", "9", "--data", hd});
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         const QList<QByteArray> out = run.out.trimmed().split('\n');
         ASSERT_EQ(out.size(), 200);
@@ -284,17 +278,11 @@ TEST(CommandFiles, RayConstructionsAlternateAndADamagedSceneFileEndsWithItsName)
 
     // A scene whose axis lies below the drawing area can never give an example.
     QTemporaryDir data;
-    QByteArray scene;
-    for (int slot = 1; slot <= 6; ++slot) {
-        QByteArray line = QByteArray::number(slot) + "#ZrkDut1.bmp#20#900#320#900#440#900#560#900#240#100";
-        QByteArray stored;
-        for (char c : line)
-            stored += QByteArray("xyz") + c;
-        scene += stored + "\r\n";
-    }
-    store(data.filePath(QStringLiteral("4a.dat")), scene);
-    const CliRun damaged = cli({QStringLiteral("examples"), QStringLiteral("4a"), QStringLiteral("--count"),
-                                QStringLiteral("5"), QStringLiteral("--data"), data.path()});
+    QStringList scene;
+    for (int slot = 1; slot <= 6; ++slot)
+        scene.append(QString::number(slot) + QStringLiteral("#ZrkDut1.bmp#20#900#320#900#440#900#560#900#240#100"));
+    store(data.filePath(QStringLiteral("4a.dat")), orbeta::LineCodec::encodeFile(scene, 1));
+    const CliRun damaged = cli({"examples", "4a", "--count", "5", "--data", data.path()});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_TRUE(damaged.err.contains(QStringLiteral("4a.dat"))) << damaged.err.toStdString();
 }
