@@ -115,16 +115,6 @@ TEST_F(DataDirectoryFiles, AReadOnlyDirectoryOrFileReportsFailureAndKeepsEveryth
     expectEverythingKept();
 }
 
-TEST_F(DataDirectoryFiles, AFullDiskReportsFailureAndKeepsEverything)
-{
-    {
-        FullDiskAfter full(20);
-        EXPECT_FALSE(ranking.write(twoRecords()).ok());
-        EXPECT_FALSE(log.append(entry()).ok());
-    }
-    expectEverythingKept();
-}
-
 // What writers killed mid-write leave: the next write of the ranking removes
 // its stale temporary files, and nothing else (a fresh one may be a write in
 // progress; another file's, a link or a name we never make is not ours).
