@@ -21,8 +21,8 @@
 #include "look/basics/PictureImage.h"
 #include "look/basics/Typeface.h"
 #include "tests/support/CalcTestTables.h"
+#include "tests/support/FileBytes.h"
 
-#include <QFile>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -42,9 +42,7 @@ const CalcMap& installedMap()
 {
     static const CalcMap map = [] {
         Typeface::loadFonts();
-        QFile file(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd/Mapa1.dat"));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const auto result = ReadMapFile(file.readAll(), QStringLiteral("Mapa1.dat"));
+        const auto result = ReadMapFile(test_support::installedData(QStringLiteral("Mapa1.dat")), QStringLiteral("Mapa1.dat"));
         EXPECT_TRUE(result.ok());
         return result.ok() ? result.value() : CalcMap{};
     }();
