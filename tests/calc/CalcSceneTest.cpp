@@ -210,39 +210,29 @@ TEST(RoadMap, TheCarDrivesFromTheStartCityThroughTheJunctionToTheTarget)
 // level of every 10 ml stands on its own tick.
 TEST(DensityScenes, TheLiquidSurfaceStandsOnTheTickOfItsVolume)
 {
-    struct Case {
-        CalcTask task;
-        QRectF glass;
-        int ml;
-    };
-    const QList<Case> cases{
-        {CalcTask::LiquidDensity, DensityScenePainter::liquidGlass(), 50},
-        {CalcTask::LiquidDensity, DensityScenePainter::liquidGlass(), 120},
-        {CalcTask::LiquidDensity, DensityScenePainter::liquidGlass(), 190},
-        {CalcTask::SolidDensity, DensityScenePainter::solidGlass(), 50},
-        {CalcTask::SolidDensity, DensityScenePainter::solidGlass(), 90},
-        {CalcTask::SolidDensity, DensityScenePainter::solidGlass(), 190},
-    };
     const QColor glass = render(test::generated(CalcTask::LiquidDensity, 1), LiquidDensityFrame{0})
                              .pixelColor(DensityScenePainter::liquidGlass().center().toPoint());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << calcTaskCode(c.task).toStdString() << ' ' << c.ml << " ml");
-        const CalcExample e = test::generated(c.task, 1);
-        const QImage scene = c.task == CalcTask::LiquidDensity ? render(e, LiquidDensityFrame{c.ml})
-                                                               : render(e, SolidDensityFrame{c.ml, 0});
+    for (const auto& [task, ml] : {std::pair{CalcTask::LiquidDensity, 50}, {CalcTask::LiquidDensity, 120},
+                                   {CalcTask::LiquidDensity, 190}, {CalcTask::SolidDensity, 50},
+                                   {CalcTask::SolidDensity, 90}, {CalcTask::SolidDensity, 190}}) {
+        SCOPED_TRACE(testing::Message() << calcTaskCode(task).toStdString() << ' ' << ml << " ml");
+        const CalcExample e = test::generated(task, 1);
+        const bool liquid = task == CalcTask::LiquidDensity;
+        const QImage scene = liquid ? render(e, LiquidDensityFrame{ml}) : render(e, SolidDensityFrame{ml, 0});
+        const QRectF cylinder = liquid ? DensityScenePainter::liquidGlass() : DensityScenePainter::solidGlass();
         // A column right of the scale and the unit, left of the gleam.
-        const int column = int(c.glass.left()) + 47;
-        const int bottom = int(c.glass.bottom()) - 1;
+        const int column = int(cylinder.left()) + 47;
+        const int bottom = int(cylinder.bottom()) - 1;
         int surface = bottom;
-        while (surface > c.glass.top() && scene.pixelColor(column, surface - 1) != glass)
+        while (surface > cylinder.top() && scene.pixelColor(column, surface - 1) != glass)
             --surface;
         ASSERT_LT(surface, bottom);
-        const int tickColumn = int(c.glass.left()) + 2;
+        const int tickColumn = int(cylinder.left()) + 2;
         EXPECT_EQ(scene.pixelColor(tickColumn, surface), Palette::ink());
         int ticks = 0;
         for (int y = surface; y <= bottom; ++y)
             ticks += scene.pixelColor(tickColumn, y) == Palette::ink();
-        EXPECT_EQ(ticks, c.ml / 10);
+        EXPECT_EQ(ticks, ml / 10);
     }
 }
 
