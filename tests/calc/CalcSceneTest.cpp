@@ -21,8 +21,8 @@
 #include "look/basics/PictureImage.h"
 #include "look/basics/Typeface.h"
 #include "tests/support/CalcTestTables.h"
+#include "tests/support/FileBytes.h"
 
-#include <QFile>
 #include <QFontMetrics>
 #include <QImage>
 #include <QPainter>
@@ -42,9 +42,7 @@ const CalcMap& installedMap()
 {
     static const CalcMap map = [] {
         Typeface::loadFonts();
-        QFile file(qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd/Mapa1.dat"));
-        EXPECT_TRUE(file.open(QIODevice::ReadOnly));
-        const auto result = ReadMapFile(file.readAll(), QStringLiteral("Mapa1.dat"));
+        const auto result = ReadMapFile(test_support::installedData(QStringLiteral("Mapa1.dat")), QStringLiteral("Mapa1.dat"));
         EXPECT_TRUE(result.ok());
         return result.ok() ? result.value() : CalcMap{};
     }();
@@ -212,39 +210,29 @@ TEST(RoadMap, TheCarDrivesFromTheStartCityThroughTheJunctionToTheTarget)
 // level of every 10 ml stands on its own tick.
 TEST(DensityScenes, TheLiquidSurfaceStandsOnTheTickOfItsVolume)
 {
-    struct Case {
-        CalcTask task;
-        QRectF glass;
-        int ml;
-    };
-    const QList<Case> cases{
-        {CalcTask::LiquidDensity, DensityScenePainter::liquidGlass(), 50},
-        {CalcTask::LiquidDensity, DensityScenePainter::liquidGlass(), 120},
-        {CalcTask::LiquidDensity, DensityScenePainter::liquidGlass(), 190},
-        {CalcTask::SolidDensity, DensityScenePainter::solidGlass(), 50},
-        {CalcTask::SolidDensity, DensityScenePainter::solidGlass(), 90},
-        {CalcTask::SolidDensity, DensityScenePainter::solidGlass(), 190},
-    };
     const QColor glass = render(test::generated(CalcTask::LiquidDensity, 1), LiquidDensityFrame{0})
                              .pixelColor(DensityScenePainter::liquidGlass().center().toPoint());
-    for (const Case& c : cases) {
-        SCOPED_TRACE(testing::Message() << calcTaskCode(c.task).toStdString() << ' ' << c.ml << " ml");
-        const CalcExample e = test::generated(c.task, 1);
-        const QImage scene = c.task == CalcTask::LiquidDensity ? render(e, LiquidDensityFrame{c.ml})
-                                                               : render(e, SolidDensityFrame{c.ml, 0});
+    for (const auto& [task, ml] : {std::pair{CalcTask::LiquidDensity, 50}, {CalcTask::LiquidDensity, 120},
+                                   {CalcTask::LiquidDensity, 190}, {CalcTask::SolidDensity, 50},
+                                   {CalcTask::SolidDensity, 90}, {CalcTask::SolidDensity, 190}}) {
+        SCOPED_TRACE(testing::Message() << calcTaskCode(task).toStdString() << ' ' << ml << " ml");
+        const CalcExample e = test::generated(task, 1);
+        const bool liquid = task == CalcTask::LiquidDensity;
+        const QImage scene = liquid ? render(e, LiquidDensityFrame{ml}) : render(e, SolidDensityFrame{ml, 0});
+        const QRectF cylinder = liquid ? DensityScenePainter::liquidGlass() : DensityScenePainter::solidGlass();
         // A column right of the scale and the unit, left of the gleam.
-        const int column = int(c.glass.left()) + 47;
-        const int bottom = int(c.glass.bottom()) - 1;
+        const int column = int(cylinder.left()) + 47;
+        const int bottom = int(cylinder.bottom()) - 1;
         int surface = bottom;
-        while (surface > c.glass.top() && scene.pixelColor(column, surface - 1) != glass)
+        while (surface > cylinder.top() && scene.pixelColor(column, surface - 1) != glass)
             --surface;
         ASSERT_LT(surface, bottom);
-        const int tickColumn = int(c.glass.left()) + 2;
+        const int tickColumn = int(cylinder.left()) + 2;
         EXPECT_EQ(scene.pixelColor(tickColumn, surface), Palette::ink());
         int ticks = 0;
         for (int y = surface; y <= bottom; ++y)
             ticks += scene.pixelColor(tickColumn, y) == Palette::ink();
-        EXPECT_EQ(ticks, c.ml / 10);
+        EXPECT_EQ(ticks, ml / 10);
     }
 }
 
@@ -266,55 +254,54 @@ TEST(DensityScenes, TheBodyHangsAboveTheCylinderTouchesTheLiquidAndEndsUnderIt)
     }
 }
 
-// Ink left of the glass, at the height of a numbered mark.
-int inkBesideTheMark(const QImage& scene, const QRectF& glass, qreal markY)
+// Neither numbers nor ticks: a pupil cannot count the asked volume off the
+// glass or the asked distance off the tape.
+TEST(CalcScene, AnAskedVolumeOrDistanceLeavesItsScaleWithoutNumbersOrTicks)
 {
-    int ink = 0;
-    for (int y = int(markY) - 6; y <= int(markY) + 6; ++y)
-        for (int x = int(glass.left()) - 40; x < int(glass.left()) - 6; ++x)
-            ink += qGray(scene.pixel(x, y)) < 100;
-    return ink;
-}
-
-// Ink of the scale's ticks: the first 20 pixels inside the glass, from the top mark to the bottom.
-int inkOfTheTicks(const QImage& scene, const QRectF& glass, qreal topMarkY, qreal bottomY)
-{
-    int ink = 0;
-    for (int y = int(topMarkY) - 1; y <= int(bottomY); ++y)
-        for (int x = int(glass.left()); x < int(glass.left()) + 20; ++x)
-            ink += scene.pixelColor(x, y) == Palette::ink();
-    return ink;
-}
-
-// Neither numbers nor ticks: a pupil cannot count the asked volume off the glass.
-TEST(DensityScenes, AnAskedVolumeLeavesTheScaleWithoutNumbers)
-{
+    const auto glassScale = [](QRectF glass, qreal markY, qreal topMarkY) {
+        // The number of a mark left of the glass; the ticks in its first 20 pixels.
+        return std::pair{QRect(int(glass.left()) - 40, int(markY) - 6, 34, 13),
+                         QRect(QPoint(int(glass.left()), int(topMarkY) - 1), QPoint(int(glass.left()) + 19, int(glass.bottom())))};
+    };
+    const QRectF tape = MotionScenePainter::tape();
     struct Case {
         CalcTask task;
         int hidingVariant;
-        QRectF glass;
-        qreal markY;
-        qreal topMarkY;
+        ExperimentScene frame;
+        std::pair<QRect, QRect> numbersAndTicks;
     };
-    const QList<Case> cases{
-        {CalcTask::LiquidDensity, 1, DensityScenePainter::liquidGlass(), DensityScenePainter::liquidLevelY(150),
-         DensityScenePainter::liquidLevelY(DensityScenePainter::kScaleMl)},
-        {CalcTask::SolidDensity, 3, DensityScenePainter::solidGlass(), DensityScenePainter::solidLevelY(150),
-         DensityScenePainter::solidLevelY(DensityScenePainter::kScaleMl)},
+    const Case cases[] = {
+        {CalcTask::LiquidDensity, 1, std::monostate{},
+         glassScale(DensityScenePainter::liquidGlass(), DensityScenePainter::liquidLevelY(150),
+                    DensityScenePainter::liquidLevelY(DensityScenePainter::kScaleMl))},
+        {CalcTask::SolidDensity, 3, std::monostate{},
+         glassScale(DensityScenePainter::solidGlass(), DensityScenePainter::solidLevelY(150),
+                    DensityScenePainter::solidLevelY(DensityScenePainter::kScaleMl))},
+        {CalcTask::UniformMotion, 2, UniformMotionFrame{0.5},
+         {QRectF(tape.left(), tape.top() + 9, tape.width(), tape.height() - 9).toRect(),
+          QRectF(tape.left(), tape.top(), tape.width(), 8).toRect()}},
     };
     for (const Case& c : cases) {
         for (int variant = 1; variant <= 3; ++variant) {
+            SCOPED_TRACE(testing::Message() << calcTaskCode(c.task).toStdString() << " variant " << variant);
             CalcExample e = test::generated(c.task, 1);
             e.asked = variant;
-            const QImage scene = render(e, std::monostate{});
-            const int ink = inkBesideTheMark(scene, c.glass, c.markY);
-            const int ticks = inkOfTheTicks(scene, c.glass, c.topMarkY, c.glass.bottom());
+            const QImage scene = render(e, c.frame);
+            const auto inkIn = [&scene](const QRect& area) {
+                int ink = 0;
+                for (int y = area.top(); y <= area.bottom(); ++y)
+                    for (int x = area.left(); x <= area.right(); ++x)
+                        ink += scene.pixelColor(x, y) == Palette::ink();
+                return ink;
+            };
+            const int numbers = inkIn(c.numbersAndTicks.first);
+            const int ticks = inkIn(c.numbersAndTicks.second);
             if (variant == c.hidingVariant) {
-                EXPECT_EQ(ink, 0) << calcTaskCode(c.task).toStdString();
-                EXPECT_EQ(ticks, 0) << calcTaskCode(c.task).toStdString();
+                EXPECT_EQ(numbers, 0);
+                EXPECT_EQ(ticks, 0);
             } else {
-                EXPECT_GT(ink, 10) << calcTaskCode(c.task).toStdString() << " variant " << variant;
-                EXPECT_GT(ticks, 20) << calcTaskCode(c.task).toStdString() << " variant " << variant;
+                EXPECT_GT(numbers, 10);
+                EXPECT_GT(ticks, 20);
             }
         }
     }
@@ -358,33 +345,6 @@ TEST(CalcScene, AnAskedValueCannotBeReadOffTheFinishedPicture)
         for (const auto& [bytes, answer] : seen)
             ambiguous += answersOf[bytes].size() > 1;
         EXPECT_GT(ambiguous, seen.size() * 3 / 4);
-    }
-}
-
-// Neither numbers nor ticks on the tape when the distance is asked.
-TEST(MotionScenes, AnAskedDistanceLeavesTheTapeWithoutNumbers)
-{
-    const QRectF tape = MotionScenePainter::tape();
-    const QRect numbers = QRectF(tape.left(), tape.top() + 9, tape.width(), tape.height() - 9).toRect();
-    const QRect ticks = QRectF(tape.left(), tape.top(), tape.width(), 8).toRect();
-    const auto inkIn = [](const QImage& scene, const QRect& area) {
-        int ink = 0;
-        for (int y = area.top(); y <= area.bottom(); ++y)
-            for (int x = area.left(); x <= area.right(); ++x)
-                ink += scene.pixelColor(x, y) == Palette::ink();
-        return ink;
-    };
-    for (int variant = 1; variant <= 3; ++variant) {
-        CalcExample e = test::generated(CalcTask::UniformMotion, 1);
-        e.asked = variant;
-        const QImage scene = render(e, UniformMotionFrame{0.5});
-        if (variant == 2) {
-            EXPECT_EQ(inkIn(scene, numbers), 0);
-            EXPECT_EQ(inkIn(scene, ticks), 0);
-        } else {
-            EXPECT_GT(inkIn(scene, numbers), 10) << "variant " << variant;
-            EXPECT_GT(inkIn(scene, ticks), 10) << "variant " << variant;
-        }
     }
 }
 

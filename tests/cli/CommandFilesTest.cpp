@@ -4,6 +4,9 @@
 // orbeta-cli facing damaged files, full disks and odd file types, run as a
 // teacher or a script would run it: never a hang, never a lost file, and
 // never exit 0 when something was not written.
+#include "formats/LineCodec.h"
+#include "tests/support/FileBytes.h"
+
 #include <QDir>
 #include <QFile>
 #include <QProcess>
@@ -40,13 +43,6 @@ struct CliSetup {
     bool unprivileged = false;
 };
 
-CliSetup fullDiskAfter(rlim_t bytes)
-{
-    CliSetup setup;
-    setup.fileSizeLimit = bytes;
-    return setup;
-}
-
 CliRun cli(const QStringList& args, const CliSetup& setup = CliSetup())
 {
     QProcess process;
@@ -80,17 +76,9 @@ CliRun cli(const QStringList& args, const CliSetup& setup = CliSetup())
             process.readAllStandardOutput(), QString::fromUtf8(process.readAllStandardError())};
 }
 
-QByteArray contents(const QString& path)
-{
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray("<unreadable>");
-}
-
 void store(const QString& path, const QByteArray& bytes)
 {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly));
-    file.write(bytes);
+    ASSERT_TRUE(orbeta::test_support::writeBytes(path, bytes));
 }
 
 QByteArray lines(int count)
@@ -103,20 +91,30 @@ QByteArray lines(int count)
 
 } // namespace
 
-TEST(CommandFiles, EncodeOnAFullDiskKeepsTheOldFile)
+// A disk that fills up half way: the system's reason is told, and the file
+// made before stays whole, with no temporary file left beside it.
+TEST(CommandFiles, AFullDiskGivesItsRealReasonAndKeepsTheOldFile)
 {
     QTemporaryDir dir;
     const QString out = dir.filePath(QStringLiteral("Zadani.dat"));
-    // A large text fails during the writes, a small one only in the final flush.
-    for (const int lineCount : {2000, 20}) {
-        SCOPED_TRACE(lineCount);
+    const QString data = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
+    CliSetup fullDisk;
+    fullDisk.fileSizeLimit = 512;
+    // A large text fails during the writes, a small one only in the final
+    // flush; the sheet's PDF in its writes.
+    for (const auto& [lineCount, args] :
+         {std::pair{2000, QStringList{"encode", dir.filePath(QStringLiteral("x.txt")), out}},
+          std::pair{20, QStringList{"encode", dir.filePath(QStringLiteral("x.txt")), out}},
+          std::pair{20, QStringList{"worksheet", "1a", "--count", "8", "--data", data, "-o", out}}}) {
+        SCOPED_TRACE(args.join(' ').toStdString() + ' ' + std::to_string(lineCount));
         store(dir.filePath(QStringLiteral("x.txt")), lines(lineCount));
         store(out, "old file\r\n");
-        const CliRun run = cli({"encode", dir.filePath(QStringLiteral("x.txt")), out}, fullDiskAfter(512));
+        const CliRun run = cli(args, fullDisk);
         EXPECT_EQ(run.status, 1);
         EXPECT_TRUE(run.err.contains(out)) << run.err.toStdString();
-        EXPECT_EQ(contents(out), QByteArray("old file\r\n"));
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+        EXPECT_TRUE(run.err.contains(QStringLiteral("súbor by bol príliš veľký"))) << run.err.toStdString();
+        EXPECT_EQ(orbeta::test_support::readBytes(out), QByteArray("old file\r\n"));
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
     }
 }
 
@@ -267,9 +265,7 @@ TEST(CommandFiles, RayConstructionsAlternateAndADamagedSceneFileEndsWithItsName)
 {
     const QString hd = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
     for (const char* code : {"4a", "4b"}) {
-        const CliRun run = cli({QStringLiteral("examples"), QLatin1String(code), QStringLiteral("--count"),
-                                QStringLiteral("200"), QStringLiteral("--seed"), QStringLiteral("9"),
-                                QStringLiteral("--data"), hd});
+        const CliRun run = cli({"examples", code, "--count", "200", "--seed", "9", "--data", hd});
         ASSERT_EQ(run.status, 0) << run.err.toStdString();
         const QList<QByteArray> out = run.out.trimmed().split('\n');
         ASSERT_EQ(out.size(), 200);
@@ -282,17 +278,11 @@ TEST(CommandFiles, RayConstructionsAlternateAndADamagedSceneFileEndsWithItsName)
 
     // A scene whose axis lies below the drawing area can never give an example.
     QTemporaryDir data;
-    QByteArray scene;
-    for (int slot = 1; slot <= 6; ++slot) {
-        QByteArray line = QByteArray::number(slot) + "#ZrkDut1.bmp#20#900#320#900#440#900#560#900#240#100";
-        QByteArray stored;
-        for (char c : line)
-            stored += QByteArray("xyz") + c;
-        scene += stored + "\r\n";
-    }
-    store(data.filePath(QStringLiteral("4a.dat")), scene);
-    const CliRun damaged = cli({QStringLiteral("examples"), QStringLiteral("4a"), QStringLiteral("--count"),
-                                QStringLiteral("5"), QStringLiteral("--data"), data.path()});
+    QStringList scene;
+    for (int slot = 1; slot <= 6; ++slot)
+        scene.append(QString::number(slot) + QStringLiteral("#ZrkDut1.bmp#20#900#320#900#440#900#560#900#240#100"));
+    store(data.filePath(QStringLiteral("4a.dat")), orbeta::LineCodec::encodeFile(scene, 1));
+    const CliRun damaged = cli({"examples", "4a", "--count", "5", "--data", data.path()});
     EXPECT_EQ(damaged.status, 1);
     EXPECT_TRUE(damaged.err.contains(QStringLiteral("4a.dat"))) << damaged.err.toStdString();
 }

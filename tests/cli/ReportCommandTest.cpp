@@ -24,13 +24,9 @@ QStringList september(const QString& dir)
     return {"report", "--data", dir, "--from", "2026-09-01", "--to", "2026-09-30"};
 }
 
-// pdftotext lays a table out with runs of blanks.
-QString oneSpaced(const QString& text)
-{
-    return text.simplified();
-}
-
 } // namespace
+
+// pdftotext lays a table out with runs of blanks: its text is read simplified.
 
 TEST(ReportCommand, ThePdfHoldsTheClassesNumbers)
 {
@@ -47,7 +43,7 @@ TEST(ReportCommand, ThePdfHoldsTheClassesNumbers)
         << run.err.toStdString();
     EXPECT_EQ(run.err.count(QLatin1Char('\n')), 2) << run.err.toStdString();
 
-    const QString text = oneSpaced(pdfText(pdf));
+    const QString text = pdfText(pdf).simplified();
     for (const QString& expected : {
              // the overview
              QStringLiteral("Obdobie: 1.9.2026 – 30.9.2026"),
@@ -95,7 +91,7 @@ TEST(ReportCommand, AClassListShowsWhoDidNotPractise)
     const QString pdf = dir.filePath(QStringLiteral("trieda.pdf"));
     const CliRun run = runCli(september(dir.path()) + QStringList{"--pupils", list, "-o", pdf});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    const QString text = oneSpaced(pdfText(pdf));
+    const QString text = pdfText(pdf).simplified();
     EXPECT_TRUE(text.contains(QStringLiteral("Žiaci: 3 Série: 7"))) << text.toStdString();
     EXPECT_TRUE(text.contains(QStringLiteral("Ivan Malý nepracoval(a)")));
     EXPECT_TRUE(text.contains(QStringLiteral("Série iných žiakov (mimo zoznamu) nezahrnuté: 2.")));
@@ -106,7 +102,7 @@ TEST(ReportCommand, AClassListShowsWhoDidNotPractise)
     // An empty period says so.
     const CliRun winter = runCli({"report", "--data", dir.path(), "--from", "2026-10-01", "--to", "2026-10-31", "-o", pdf});
     ASSERT_EQ(winter.status, 0) << winter.err.toStdString();
-    EXPECT_TRUE(oneSpaced(pdfText(pdf)).contains(QStringLiteral("V zvolenom období nie sú žiadne série.")));
+    EXPECT_TRUE(pdfText(pdf).simplified().contains(QStringLiteral("V zvolenom období nie sú žiadne série.")));
 }
 
 TEST(ReportCommand, CsvOfTheOverview)
@@ -191,7 +187,7 @@ TEST(ReportCommand, OnePupilsPageAndTheShownTitles)
     const QString pdf = dir.filePath(QStringLiteral("jana.pdf"));
     const CliRun run = runCli(september(dir.path()) + QStringList{"--pupil", "jana nová", "-o", pdf});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    const QString text = oneSpaced(pdfText(pdf));
+    const QString text = pdfText(pdf).simplified();
     for (const char* expected : {"Výsledky žiaka", "Jana Nová", "6c Časová os – objavy a vynálezy",
                                  "Správne odpovede podľa tém", "História"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();

@@ -5,8 +5,8 @@
 #include "results/data/ResultsLog.h"
 #include "results/log/ResultsLogEntry.h"
 #include "tests/support/CliRun.h"
+#include "tests/support/FileBytes.h"
 
-#include <QFile>
 #include <QTemporaryDir>
 
 #include <gtest/gtest.h>
@@ -16,43 +16,9 @@ using orbeta::results::ResultsLogEntry;
 
 using orbeta::test_support::CliRun;
 using orbeta::test_support::runCli;
+using orbeta::test_support::writeBytes;
 
 namespace {
-
-// RFC 4180 as a spreadsheet reads it: quoted fields may hold commas, quotes
-// and line breaks; rows end at CR LF.
-QList<QStringList> readCsv(const QString& text)
-{
-    QList<QStringList> rows;
-    QStringList row;
-    QString field;
-    bool quoted = false;
-    for (qsizetype i = 0; i < text.size(); ++i) {
-        const QChar c = text.at(i);
-        if (quoted) {
-            if (c == QLatin1Char('"') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('"'))
-                field += text.at(++i);
-            else if (c == QLatin1Char('"'))
-                quoted = false;
-            else
-                field += c;
-        } else if (c == QLatin1Char('"')) {
-            quoted = true;
-        } else if (c == QLatin1Char(',')) {
-            row.append(field);
-            field.clear();
-        } else if (c == QLatin1Char('\r') && i + 1 < text.size() && text.at(i + 1) == QLatin1Char('\n')) {
-            row.append(field);
-            rows.append(row);
-            row.clear();
-            field.clear();
-            ++i;
-        } else {
-            field += c;
-        }
-    }
-    return rows;
-}
 
 ResultsLogEntry entry(const QString& name, int day, const QString& mark)
 {
@@ -76,17 +42,13 @@ TEST(ResultsLogCommand, CsvOfALogWrittenByTheProgram)
 
     const CliRun run = runCli({"results", "--data", dir.path(), "--csv"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
-    const QList<QStringList> rows = readCsv(QString::fromUtf8(run.out));
-    ASSERT_EQ(rows.size(), 1 + written.size());
-    EXPECT_EQ(rows.at(0).size(), 9);
-    EXPECT_EQ(rows.at(1), (QStringList{"Ľubica Nováková", "2026-03-02", "08:05", "Elektrina",
-                                       "Ohmov zákon, výpočet odporu", "10", "8", "2", "2"}));
-    EXPECT_EQ(rows.at(2).at(0), QStringLiteral("Novák, Ján \"Jano\""));
-    EXPECT_EQ(rows.at(2).at(8), QString());
-    // A spreadsheet would run a name starting with "=" as a formula.
-    EXPECT_EQ(rows.at(3).at(0), QStringLiteral("'=1+1"));
-    for (const QStringList& row : rows)
-        EXPECT_EQ(row.size(), 9);
+    // Quoted where a field holds a comma or a quote; a name starting with "="
+    // would run in a spreadsheet as a formula.
+    EXPECT_EQ(QString::fromUtf8(run.out),
+              QStringLiteral("Meno,Dátum,Čas,Hra,Typ úlohy,Počet príkladov,Správne,Nesprávne,Známka\r\n"
+                             "Ľubica Nováková,2026-03-02,08:05,Elektrina,\"Ohmov zákon, výpočet odporu\",10,8,2,2\r\n"
+                             "\"Novák, Ján \"\"Jano\"\"\",2026-03-14,08:05,Elektrina,\"Ohmov zákon, výpočet odporu\",10,8,2,\r\n"
+                             "'=1+1,2026-03-30,08:05,Elektrina,\"Ohmov zákon, výpočet odporu\",10,8,2,1\r\n"));
 
     const CliRun tabs = runCli({"results", "--data", dir.path()});
     ASSERT_EQ(tabs.status, 0);
@@ -101,10 +63,7 @@ TEST(ResultsLogCommand, NoLogIsAnEmptyTableAndAnUnreadableLogAnError)
     EXPECT_EQ(empty.status, 0);
     EXPECT_EQ(empty.out.count("\r\n"), 1);
 
-    QFile foreign(dir.filePath(QStringLiteral("Vysledky.dat")));
-    ASSERT_TRUE(foreign.open(QIODevice::WriteOnly));
-    foreign.write("not a log\r\nat all\r\n");
-    foreign.close();
+    ASSERT_TRUE(writeBytes(dir.filePath(QStringLiteral("Vysledky.dat")), "not a log\r\nat all\r\n"));
     const CliRun notALog = runCli({"results", "--data", dir.path()});
     EXPECT_EQ(notALog.status, 1);
     EXPECT_TRUE(notALog.out.isEmpty());
@@ -120,10 +79,7 @@ TEST(ResultsLogCommand, ATornRecordIsNamedAndEveryWholeOneListed)
 {
     QTemporaryDir dir;
     const ResultsLog log(dir.path());
-    QFile torn(log.path());
-    ASSERT_TRUE(torn.open(QIODevice::WriteOnly));
-    torn.write(entry(QStringLiteral("Jana"), 1, QStringLiteral("1")).toBytes() + "Meno: Pe");
-    torn.close();
+    ASSERT_TRUE(writeBytes(log.path(), entry(QStringLiteral("Jana"), 1, QStringLiteral("1")).toBytes() + "Meno: Pe"));
     ASSERT_TRUE(log.append(entry(QStringLiteral("Eva"), 2, QStringLiteral("2"))).ok());
     ASSERT_TRUE(log.append(entry(QStringLiteral("Ivan"), 3, QStringLiteral("3"))).ok());
 

@@ -8,8 +8,9 @@
 #include "calc/rules/TaskQuantities.h"
 #include "formats/Cp1250.h"
 #include "formats/LineCodec.h"
-#include "formats/MarkTableFile.h"
 #include "formats/TextTables.h"
+#include "history/items/HistoryFile.h"
+#include "optics/OpticsSceneFile.h"
 #include "tests/support/FileBytes.h"
 
 #include <QDir>
@@ -20,7 +21,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <optional>
 
 using namespace orbeta;
 using test_support::installedData;
@@ -41,29 +41,6 @@ QStringList sourceLines(const QString& name)
     if (!lines.isEmpty() && lines.last().isEmpty())
         lines.removeLast();
     return lines;
-}
-
-// The fields after the ignored text before the first "#".
-QStringList recordFields(const QString& line)
-{
-    return LineCodec::splitFields(line).mid(1);
-}
-
-std::optional<int> wholeNumber(const QString& text)
-{
-    bool ok = false;
-    const int value = text.trimmed().toInt(&ok);
-    return ok ? std::optional<int>(value) : std::nullopt;
-}
-
-// The ten whole numbers after a scene record's picture name; fewer when one is no number.
-std::vector<int> sceneNumbers(const QStringList& fields)
-{
-    std::vector<int> numbers;
-    for (int i = 1; i <= 10 && i < fields.size(); ++i)
-        if (const auto value = wholeNumber(fields[i]))
-            numbers.push_back(*value);
-    return numbers;
 }
 
 const QStringList kScrambledFiles{"Zadani", "Napoveda", "1a", "1b", "1d", "3a", "3b",
@@ -104,53 +81,27 @@ TEST(DataTree, ScrambledFilesDecodeToTheirSources)
     }
 }
 
-TEST(DataTree, AssignmentAndHintTextsArePresent)
+// Start-up refuses a file that lacks one of the lines the tasks use; the
+// answer boxes' tool tips must lie within them, and no line may lie beyond
+// what is read.
+TEST(DataTree, TheTextsTheTasksUseAreWhereStartUpLooks)
 {
-    const QStringList assignments = decoded("Zadani.dat");
-    ASSERT_GE(assignments.size(), TextTables::kAssignmentLinesUsed);
-    ASSERT_LE(assignments.size(), 70);
-    for (int n = 1; n <= TextTables::kAssignmentLinesUsed; ++n)
-        EXPECT_FALSE(LineCodec::splitFields(assignments[n - 1]).value(1).trimmed().isEmpty())
-            << "assignment line " << n;
-
-    // The tool tips of the answer boxes, by the lines the quantity tables name.
-    const QStringList hints = decoded("Napoveda.dat");
-    ASSERT_LE(hints.size(), 70);
     for (CalcTask task : kAllCalcTasks)
         for (const Quantity& q : TaskQuantities::of(task))
-            if (q.hintLine > 0) {
-                // Start-up refuses a file that lacks one of these lines.
-                ASSERT_LE(q.hintLine, TextTables::kHintLinesUsed);
-                ASSERT_LE(q.hintLine, hints.size());
-                EXPECT_FALSE(hints[q.hintLine - 1].trimmed().isEmpty()) << "hint line " << q.hintLine;
-            }
+            EXPECT_LE(q.hintLine, TextTables::kHintLinesUsed) << calcTaskCode(task).toStdString() << ' ' << q.name;
+    EXPECT_LE(decoded("Zadani.dat").size(), TextTables::kMaxLines);
+    const QStringList hints = decoded("Napoveda.dat");
+    EXPECT_LE(hints.size(), TextTables::kMaxLines);
     for (const QString& hint : hints)
         EXPECT_FALSE(hint.contains(QLatin1Char('#')));
 }
 
-TEST(DataTree, MarkTableGivesEveryPercentageItsMark)
+// The school's marks, from 90 % a 1, from 75 % a 2, from 50 % a 3, from 30 %
+// a 4: the rows overlap at their bounds, where the last row that matches wins
+// (the calculator's test holds that rule on this very table).
+TEST(DataTree, TheMarkTableIsTheSchools)
 {
-    const FileResult<MarkTable> read = MarkTableFile::parse(installedData("Znamky.dat"), "Znamky.dat");
-    ASSERT_TRUE(read.ok()) << read.error().message().toStdString();
-    const MarkTable& rows = read.value();
-    const auto markFor = [&rows](double percent) {
-        int mark = 0;
-        for (const MarkRow& row : rows)
-            if (row.lower <= percent && percent <= row.upper)
-                mark = row.mark;
-        return mark;
-    };
-    const auto intended = [](double percent) {
-        return percent >= 90 ? 1 : percent >= 75 ? 2 : percent >= 50 ? 3 : percent >= 30 ? 4 : 5;
-    };
-    for (int total = 1; total <= 255; ++total)
-        for (int correct = 0; correct <= total; ++correct) {
-            const double percent = double(correct) / total * 100;
-            ASSERT_EQ(markFor(percent), intended(percent)) << correct << " of " << total;
-        }
-    for (int hundredths = 0; hundredths <= 10000; ++hundredths)
-        ASSERT_EQ(markFor(hundredths / 100.0), intended(hundredths / 100.0)) << hundredths;
-    EXPECT_EQ(markFor(200.0 / 3), 3);
+    EXPECT_EQ(installedData("Znamky.dat"), QByteArray("0|30|5\r\n30|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n"));
 }
 
 namespace {
@@ -237,94 +188,60 @@ TEST(DataTree, MapRoutesLeaveFromTheJunction)
     EXPECT_EQ(names.size(), 4);
 }
 
-TEST(DataTree, MirrorAndLensScenesAreConsistent)
+// The reader holds the points in their order on the axis, the radius within
+// a few pixels and room for the object; the shipped scenes are exact.
+TEST(DataTree, MirrorAndLensScenesAreExact)
 {
-    const QStringList mirrors = decoded("4a.dat");
-    ASSERT_EQ(mirrors.size(), 6);
-    for (int slot = 1; slot <= 6; ++slot) {
-        SCOPED_TRACE(slot);
-        const QString& line = mirrors[slot - 1];
-        const QStringList fields = recordFields(line);
-        ASSERT_GE(fields.size(), 11);
-        EXPECT_TRUE(fields[0].endsWith(QStringLiteral(".bmp")));
-        const std::vector<int> v = sceneNumbers(fields);
-        ASSERT_EQ(v.size(), 10u) << line.toStdString();
-        const int centreX = v[2], focusX = v[4], vertexX = v[6];
-        const int radius = v[8], maxHeight = v[9];
-        const bool concave = slot <= 3;
-        EXPECT_EQ(concave ? vertexX - centreX : centreX - vertexX, radius);
-        EXPECT_EQ(2 * focusX, centreX + vertexX);
-        EXPECT_LT(maxHeight, radius);
-        EXPECT_LT(v[0] + 10, concave ? focusX : vertexX);
+    const auto mirrors = OpticsSceneFile::ReadMirrorScenes(installedData("4a.dat"), "4a.dat");
+    ASSERT_TRUE(mirrors.ok());
+    for (int n = 1; n <= MirrorScenes::kSlots; ++n) {
+        const MirrorScene& m = mirrors.value().slot[std::size_t(n)];
+        EXPECT_EQ(std::abs(m.vertex.x() - m.centre.x()), m.radius) << n;
+        EXPECT_EQ(2 * m.focus.x(), m.centre.x() + m.vertex.x()) << n;
+        EXPECT_LT(m.maxObjectHeight, m.radius) << n;
     }
-
-    const QStringList lenses = decoded("4b.dat");
-    ASSERT_EQ(lenses.size(), 2);
-    for (const QString& line : lenses) {
-        const QStringList fields = recordFields(line);
-        ASSERT_GE(fields.size(), 11);
-        const std::vector<int> v = sceneNumbers(fields);
-        ASSERT_EQ(v.size(), 10u) << line.toStdString();
-        const int objectFocusX = v[2], imageFocusX = v[4], centreX = v[6];
-        for (int y : {v[3], v[5], v[7]})
-            EXPECT_EQ(y, v[1]);
-        EXPECT_LT(v[0] + 10, objectFocusX);
-        EXPECT_EQ(centreX - objectFocusX, imageFocusX - centreX);
-        EXPECT_GE(v[8], 40);
+    const auto lenses = OpticsSceneFile::ReadLensScenes(installedData("4b.dat"), "4b.dat");
+    ASSERT_TRUE(lenses.ok());
+    for (int n = 1; n <= LensScenes::kSlots; ++n) {
+        const LensScene& l = lenses.value().slot[std::size_t(n)];
+        EXPECT_EQ(l.centre.x() - l.objectFocus.x(), l.imageFocus.x() - l.centre.x()) << n;
     }
 }
 
-TEST(DataTree, HistoryFilesHoldEnoughDistinctItems)
+// The readers check every line's fields; a series needs enough distinct
+// items to keep recent ones away, the timelines their order.
+TEST(DataTree, HistoryFilesHoldEnoughDistinctItemsInOrder)
 {
-    const QStringList pairs = decoded("6a.dat");
-    ASSERT_GE(pairs.size(), 45);
-    ASSERT_LE(pairs.size(), 100);
+    const auto enough = [](std::size_t items) { return items >= 45; };
+    const auto pairs = HistoryFile::readPairs(installedData("6a.dat"), "6a.dat");
+    ASSERT_TRUE(pairs.ok());
+    EXPECT_TRUE(enough(pairs.value().size()));
     QSet<QString> lefts, rights;
-    for (const QString& line : pairs) {
-        const QStringList fields = recordFields(line);
-        ASSERT_GE(fields.size(), 2) << line.toStdString();
-        EXPECT_FALSE(fields[0].isEmpty());
-        EXPECT_FALSE(fields[1].isEmpty());
-        lefts.insert(fields[0]);
-        rights.insert(fields[1]);
+    for (const PairItem& item : pairs.value()) {
+        lefts.insert(item.left);
+        rights.insert(item.right);
     }
-    EXPECT_EQ(lefts.size(), pairs.size());
-    EXPECT_EQ(rights.size(), pairs.size());
+    EXPECT_EQ(std::size_t(lefts.size()), pairs.value().size());
+    EXPECT_EQ(std::size_t(rights.size()), pairs.value().size());
 
-    // Persons in the order of the timeline: by year of birth.
-    const QStringList persons = decoded("6b.dat");
-    ASSERT_GE(persons.size(), 45);
-    ASSERT_LE(persons.size(), 100);
+    // Persons by year of birth.
+    const auto persons = HistoryFile::readPersons(installedData("6b.dat"), "6b.dat");
+    ASSERT_TRUE(persons.ok());
+    EXPECT_TRUE(enough(persons.value().size()));
     QSet<QString> names;
     int previousBirth = -10000;
-    for (const QString& line : persons) {
-        const QStringList fields = recordFields(line);
-        ASSERT_GE(fields.size(), 3) << line.toStdString();
-        names.insert(fields[0]);
-        const auto birth = wholeNumber(fields[1]);
-        ASSERT_TRUE(birth) << line.toStdString();
-        EXPECT_GE(*birth, previousBirth) << line.toStdString();
-        previousBirth = *birth;
-        if (!fields[2].isEmpty()) {
-            const auto death = wholeNumber(fields[2]);
-            ASSERT_TRUE(death) << line.toStdString();
-            EXPECT_GT(*death, *birth) << line.toStdString();
-        }
+    for (const PersonItem& p : persons.value()) {
+        names.insert(p.name);
+        EXPECT_GE(p.birth, previousBirth) << p.name.toStdString();
+        EXPECT_TRUE(p.death == 0 || p.death > p.birth) << p.name.toStdString();
+        previousBirth = p.birth;
     }
-    EXPECT_EQ(names.size(), persons.size());
+    EXPECT_EQ(std::size_t(names.size()), persons.value().size());
 
-    // Events are shown in reverse file order: the latest comes first in the file.
-    const QStringList events = decoded("6c.dat");
-    ASSERT_GE(events.size(), 45);
-    ASSERT_LE(events.size(), 100);
-    int previousYear = 100000;
-    for (const QString& line : events) {
-        const QStringList fields = recordFields(line);
-        ASSERT_GE(fields.size(), 2) << line.toStdString();
-        EXPECT_FALSE(fields[0].isEmpty());
-        const auto year = wholeNumber(fields[1]);
-        ASSERT_TRUE(year) << line.toStdString();
-        EXPECT_LT(*year, previousYear) << line.toStdString();
-        previousYear = *year;
-    }
+    // Events latest first.
+    const auto events = HistoryFile::readEvents(installedData("6c.dat"), "6c.dat");
+    ASSERT_TRUE(events.ok());
+    EXPECT_TRUE(enough(events.value().size()));
+    for (std::size_t i = 1; i < events.value().size(); ++i)
+        EXPECT_LT(events.value()[i].year, events.value()[i - 1].year) << events.value()[i].text.toStdString();
 }

@@ -24,6 +24,8 @@ QDateTime writeForeignLock(const QString& lockPath, qint64 shift)
     QFile lock(lockPath);
     EXPECT_TRUE(lock.open(QIODevice::WriteOnly));
     lock.write("4242\norbeta\nanother-computer\n");
+    // Written out first, or closing would write it and the time would be now.
+    EXPECT_TRUE(lock.flush());
     const QDateTime written = QDateTime::currentDateTimeUtc().addSecs(shift);
     EXPECT_TRUE(lock.setFileTime(written, QFileDevice::FileModificationTime));
     lock.close();
@@ -66,6 +68,12 @@ TEST(FileLock, ACrashedLockIsTakenOverAtOnceWhateverTheClocksSay)
         EXPECT_TRUE(lock.isLocked()) << lock.error().toStdString();
         EXPECT_LT(waited.elapsed(), FileLock::kStale.count());
     }
+    // By default the share's clock is read off the file system.
+    writeForeignLock(path + QStringLiteral(".lock"), -60);
+    QElapsedTimer waited;
+    waited.start();
+    EXPECT_TRUE(FileLock(path).isLocked());
+    EXPECT_LT(waited.elapsed(), FileLock::kStale.count());
 }
 
 TEST(FileLock, TheFileSystemClockLeavesNothingBehind)

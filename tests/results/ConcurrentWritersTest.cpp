@@ -4,11 +4,9 @@
 // A whole class on one data directory: many programs inserting into one
 // ranking and appending to one log at the same moment, and one of them killed
 // half way. Every record must stay, every file must stay well-formed.
-#include "files/FileLock.h"
 #include "results/data/RankingFile.h"
 #include "results/ranking/RankingFileFormat.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
@@ -163,40 +161,4 @@ TEST(ConcurrentWriters, AWriterKilledHalfWayLosesNothing)
     // The log lags the ranking by at most the entry being written at the kill.
     EXPECT_GE(logged.size() + 1, survivors.size() + 5);
     expectNoLockLeft(dir.path());
-}
-
-// A lock left by a program on another computer, or by one killed before it
-// could write its name into the lock: respected while fresh, taken over once
-// stale, within the bounded wait.
-TEST(ConcurrentWriters, AForeignLockIsTakenOverOnceStale)
-{
-    QTemporaryDir dir;
-    const RankingFile file(dir.path(), QStringLiteral("1a"));
-    const QString lockPath = file.path() + QStringLiteral(".lock");
-    for (const bool stale : {false, true}) {
-        SCOPED_TRACE(stale ? "stale" : "fresh");
-        QFile lock(lockPath);
-        ASSERT_TRUE(lock.open(QIODevice::WriteOnly));
-        lock.write(stale ? "" : "4242\norbeta\nanother-computer\n");
-        lock.close();
-        if (stale) {
-            ASSERT_TRUE(lock.open(QIODevice::ReadWrite));
-            lock.setFileTime(QDateTime::currentDateTime().addSecs(-60), QFileDevice::FileModificationTime);
-            lock.close();
-        }
-
-        QElapsedTimer clock;
-        clock.start();
-        Ranking shown;
-        const auto outcome = file.update(shown, [](Ranking& r) { r.insert(QStringLiteral("Eva"), 9, 1, "1"); });
-        EXPECT_TRUE(outcome.ok()) << outcome.error.toStdString();
-        EXPECT_EQ(shown.records().size(), stale ? 2 : 1);
-        EXPECT_EQ(file.read().value().records().size(), stale ? 2 : 1);
-        if (stale)
-            EXPECT_LT(clock.elapsed(), 1000);
-        else
-            EXPECT_GE(clock.elapsed(), orbeta::FileLock::kStale.count() - 500);
-        EXPECT_LT(clock.elapsed(), orbeta::FileLock::kWait.count() + 1000);
-        EXPECT_FALSE(QFile::exists(lockPath));
-    }
 }

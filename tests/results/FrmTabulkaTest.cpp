@@ -60,13 +60,10 @@ protected:
     {
         int red = 0;
         for (int row = 1; row <= FrmTabulka::kRows; ++row) {
-            const bool allRed = [&] {
-                for (int column = 0; column < 5; ++column)
-                    if (table.cell(row, column)->palette().color(QPalette::WindowText) != FrmTabulka::NewRecordColour)
-                        return false;
-                return true;
-            }();
-            red += allRed ? 1 : 0;
+            int cells = 0;
+            for (int column = 0; column < 5; ++column)
+                cells += table.cell(row, column)->palette().color(QPalette::WindowText) == FrmTabulka::NewRecordColour;
+            red += cells == 5 ? 1 : 0;
         }
         return red;
     }
