@@ -42,12 +42,6 @@ QPixmap& Form::persistentImage()
     return m_image;
 }
 
-void Form::clearDrawing()
-{
-    m_image = QPixmap();
-    update();
-}
-
 void Form::paintEvent(QPaintEvent* event)
 {
     QPainter painter(this);

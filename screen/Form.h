@@ -25,8 +25,6 @@ public:
 
     // What the form shows: the picture plus everything drawn persistently.
     QPixmap& persistentImage();
-    // Back to the bare picture.
-    void clearDrawing();
 
     // Called by the screen host each time the form comes to the front.
     void activate() { formActivated(); }
