@@ -2,17 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The items of a history worksheet: distinct items in groups of five, right
-// columns that pair back to the data, the same sheet for the same seed, and
-// assignments that fit their lines.
+// columns that pair back to the data, the same sheet for the same seed.
 #include "files/SafeFile.h"
 #include "formats/LineCodec.h"
 #include "history/items/HistoryFile.h"
-#include "look/basics/Typeface.h"
 #include "print/contents/HistoryWorksheet.h"
 #include "print/page/PrintPage.h"
-#include "print/plan/AssignmentLines.h"
 #include "print/plan/HistorySheet.h"
-#include "tasks/TaskTable.h"
 
 #include <QImage>
 #include <QPainter>
@@ -144,22 +140,6 @@ TEST(HistorySheet, ALivingPersonLivesUntilToday)
         spans << sheet.group(0).rightText(p);
     EXPECT_TRUE(spans.contains(QStringLiteral("1903 - súč."))) << spans.join(u'|').toStdString();
     EXPECT_TRUE(spans.contains(QStringLiteral("1901 - 1971")));
-}
-
-TEST(HistorySheet, TheTimelineAssignmentsFitFourLines)
-{
-    Typeface::loadFonts();
-    QImage image(2480, 3508, QImage::Format_RGB32);
-    QPainter painter(&image);
-    PrintPage page(painter, QSizeF(image.size()));
-    page.setFont(PrintFace::Sans, 12, false, true);
-    for (const char* code : {"6b", "6c"}) {
-        const AssignmentLines lines = AssignmentLines::wrap(
-            QString::fromUtf8(TaskTable::find(QString::fromLatin1(code))->sheetTexts.assignment),
-            [&page](const QString& line) { return page.textWidthMm(line); });
-        EXPECT_FALSE(lines.lines[0].isEmpty()) << code;
-        EXPECT_TRUE(lines.lines[4].isEmpty()) << code;
-    }
 }
 
 // A text too long for its column is made to fit: nothing is printed in the
