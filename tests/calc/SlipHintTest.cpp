@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace orbeta;
+using orbeta::test::example;
 
 namespace {
 
@@ -41,15 +42,6 @@ QString slipOf(const QString& line)
 {
     const qsizetype colon = line.indexOf(QStringLiteral(": "));
     return colon < 0 ? line : line.mid(colon + 2);
-}
-
-CalcExample example(CalcTask task, std::optional<int> asked, ExampleValues values)
-{
-    CalcExample e;
-    e.task = task;
-    e.asked = asked;
-    e.values = values;
-    return e;
 }
 
 // 150 g cylinder, 120 ml of a liquid of 1,26 g/cm³: 301,2 g.
