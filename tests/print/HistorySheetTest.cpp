@@ -129,19 +129,6 @@ TEST(HistorySheet, TheSameSeedGivesTheSameSheetAnotherSeedAnother)
     }
 }
 
-TEST(HistorySheet, ALivingPersonLivesUntilToday)
-{
-    QStringList lines;
-    for (int i = 1; i <= 5; ++i)
-        lines << QStringLiteral("%1#Osoba %1#%2#%3").arg(i).arg(1900 + i).arg(i == 3 ? QString() : QString::number(1970 + i));
-    const HistorySheet sheet = makeSheet(HistoryCode::Persons, LineCodec::encodeFile(lines, 7), 5, 9);
-    QStringList spans;
-    for (int p = 0; p < 5; ++p)
-        spans << sheet.group(0).rightText(p);
-    EXPECT_TRUE(spans.contains(QStringLiteral("1903 - súč."))) << spans.join(u'|').toStdString();
-    EXPECT_TRUE(spans.contains(QStringLiteral("1901 - 1971")));
-}
-
 // A text too long for its column is made to fit: nothing is printed in the
 // gap before the right column's circles nor past the paper's right margin.
 TEST(HistoryWorksheet, LongTextsStayInTheirColumns)
