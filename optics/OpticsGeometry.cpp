@@ -26,17 +26,6 @@ bool OpticsGeometry::SameSign(double a, double b)
     return (a > 0 && b > 0) || (a < 0 && b < 0) || (a == 0 && b == 0);
 }
 
-double OpticsGeometry::ArcCosine(double x)
-{
-    const double rest = 1 - x * x;
-    if (rest < 0)
-        return -9999;
-    const double root = std::sqrt(rest);
-    if (root == 0)
-        return 0;
-    return std::atan(-x / root) + 2 * std::atan(1.0);
-}
-
 QPoint OpticsGeometry::IntersectLines(QPoint p1, QPoint p2, QPoint p3, QPoint p4)
 {
     // Single precision, with the half-step offset the integer division of

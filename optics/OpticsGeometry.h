@@ -33,9 +33,6 @@ public:
 
     // Both positive, both negative or both zero.
     static bool SameSign(double a, double b);
-    // The arc cosine in radians; -9999 outside [-1, 1]. At -1 it gives 0, not
-    // pi, as the drawing code has always relied on it.
-    static double ArcCosine(double x);
     // The crossing of the infinite lines p1-p2 and p3-p4, rounded the way the
     // correct images have always been computed; kMissing for parallel lines,
     // two vertical lines through the same x, or a crossing beyond ±kReach.

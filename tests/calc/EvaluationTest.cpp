@@ -10,6 +10,7 @@
 #include "calc/basics/RandomSource.h"
 #include "calc/grading/SolutionText.h"
 #include "frame/ExampleSeeder.h"
+#include "tests/support/CalcTestTables.h"
 
 #include <gtest/gtest.h>
 
@@ -17,6 +18,7 @@
 #include <set>
 
 using namespace orbeta;
+using orbeta::test::example;
 
 namespace {
 
@@ -25,15 +27,6 @@ BoxEdit typeKeys(BoxEdit edit, const QString& keys, BoxEdit (*filter)(const QStr
     for (const QChar key : keys)
         edit = filter(edit.text, edit.caret, key);
     return edit;
-}
-
-CalcExample example(CalcTask task, std::optional<int> asked, ExampleValues values)
-{
-    CalcExample e;
-    e.task = task;
-    e.asked = asked;
-    e.values = values;
-    return e;
 }
 
 // One key pressed in a box: the text and caret before, what the filter must leave.

@@ -418,10 +418,7 @@ TEST(ExperimentFrames, ClockOfTheCarAtTheCrossroads)
     car.s2 = 36;
     car.v = 60;
     car.t = 60;
-    CalcExample e;
-    e.task = CalcTask::NonUniformMotion;
-    e.asked = 1;
-    e.values = car;
+    CalcExample e = orbeta::test::example(CalcTask::NonUniformMotion, 1, car);
     const Experiment x(e);
     EXPECT_EQ(x.frameMs(), 50u);
     // 24 km at 60 km/h: 24 minutes, frame 32 of 80.

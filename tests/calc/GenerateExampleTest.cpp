@@ -3,8 +3,7 @@
 
 #include "calc/grading/CheckExample.h"
 #include "calc/rules/LeverTask.h"
-#include "calc/data/DataFile.h"
-#include "calc/tables/TableFile.h"
+#include "calc/data/CalcTaskFiles.h"
 #include "calc/rules/GenerateExample.h"
 #include "calc/basics/NumberText.h"
 #include "calc/grading/SolutionText.h"
@@ -441,22 +440,17 @@ TEST(GenerateExample, CircuitsAreConsistent)
 
 TEST(GenerateExample, InstalledTablesServeEveryRow)
 {
-    const QString dataDir = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd/");
     for (CalcTask task : {CalcTask::LiquidDensity, CalcTask::SolidDensity, CalcTask::Heat}) {
         SCOPED_TRACE(calcTaskCode(task).toStdString());
-        const QString path = dataDir + ExampleTable::fileName(task);
-        const auto bytes = LoadDataFile(path);
-        ASSERT_TRUE(bytes.ok()) << bytes.error().message().toStdString();
-        const auto rows = ReadTableFile(bytes.value(), path, ExampleTable::needs(task));
-        ASSERT_TRUE(rows.ok()) << rows.error().message().toStdString();
-        const auto table = ExampleTable::fromCalcTable(task, rows.value(), path);
-        ASSERT_TRUE(table.ok()) << table.error().message().toStdString();
+        const auto files = CalcTaskFiles::read(task, qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd/"));
+        ASSERT_TRUE(files.ok()) << files.error().message().toStdString();
+        const ExampleTable& table = files.value().numbers;
         std::set<int> seen;
         for (std::uint64_t seed = 0; seed < 1000; ++seed) {
             RandomSource rnd(seed);
-            const CalcExample e = GenerateExample(task, table.value(), rnd);
+            const CalcExample e = GenerateExample(task, table, rnd);
             seen.insert(e.tableRow);
-            ASSERT_TRUE(CheckExample(e, answerFromPhysics(e, table.value()))) << SolutionText(e).toStdString();
+            ASSERT_TRUE(CheckExample(e, answerFromPhysics(e, table))) << SolutionText(e).toStdString();
         }
         EXPECT_EQ(int(seen.size()), ExampleTable::rowsNeeded(task));
     }

@@ -7,6 +7,7 @@
 // the keyboard's path under the same rules. (The verdict on a lever is CheckExample's.)
 #include "calc/grading/CheckExample.h"
 #include "calc/experiments/LeverBoard.h"
+#include "tests/support/CalcTestTables.h"
 
 #include <gtest/gtest.h>
 
@@ -34,9 +35,6 @@ QPoint hook(int mark)
 // with 4 at +3 (variants 3, 4). The last weight is the one to place.
 CalcExample lever(int variant)
 {
-    CalcExample e;
-    e.task = CalcTask::Lever;
-    e.asked = variant;
     LeverValues x;
     if (variant <= 2) {
         x.count = 2;
@@ -54,8 +52,7 @@ CalcExample lever(int variant)
         x.offeredCount = 1;
         x.offered = {x.weights[std::size_t(x.count - 1)], 0, 0};
     }
-    e.values = x;
-    return e;
+    return test::example(CalcTask::Lever, variant, x);
 }
 
 // Drags weight w from its place so that its corner lands at `to`: what the

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 using namespace orbeta;
+using orbeta::test::example;
 
 namespace {
 
@@ -41,15 +42,6 @@ QString slipOf(const QString& line)
 {
     const qsizetype colon = line.indexOf(QStringLiteral(": "));
     return colon < 0 ? line : line.mid(colon + 2);
-}
-
-CalcExample example(CalcTask task, std::optional<int> asked, ExampleValues values)
-{
-    CalcExample e;
-    e.task = task;
-    e.asked = asked;
-    e.values = values;
-    return e;
 }
 
 // 150 g cylinder, 120 ml of a liquid of 1,26 g/cm³: 301,2 g.
@@ -187,7 +179,6 @@ TEST(SlipHint, OneRowPerSlip)
         {"1d time minutes empty", car(3), onClock("1", ""), kNothing},
         {"1d time right", car(3), onClock("1", "40"), kNothing},
         {"1d time right in minutes", car(3), onClock("0", "100"), kNothing},
-        {"1d time with negative minutes adding up", car(3), onClock("2", "-20"), kNegativeClock},
         {"1d time with negative hours", car(3), onClock("-1", "160"), kNegativeClock},
         // The circuits: each quotient divided the wrong way round.
         {"5a R as I / U", ohm(1), inBox(2, "0,033"), kInverted},
@@ -199,7 +190,6 @@ TEST(SlipHint, OneRowPerSlip)
         {"5d I as R1 / U1", series(1), inBox(1, "2"), kInverted},
         {"5d R2 as I / U2", series(3), inBox(3, "0,05"), kInverted},
         {"5d U1 random wrong", series(4), inBox(4, "14"), kNothing},
-        {"5e R2 as I2 / U", parallel(2), inBox(2, "0,016"), kInverted},
         {"5e I1 as R1 / U", parallel(4), CalcAnswer{.boxes = {"27", "63", "18,9", "1,43", "0,3", "1"}}, kInverted},
         {"5e right", parallel(4), CalcAnswer{.boxes = {"27", "63", "18,9", "0,7", "0,3", "1"}}, kNothing},
         {"5b E with 1,3 h", appliance(), inBox(1, "1,95"), kRoundedIntermediate},

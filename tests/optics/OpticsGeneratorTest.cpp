@@ -224,17 +224,6 @@ TEST(OpticsGenerator, EveryImageLiesWhereTheMirrorOrLensEquationPutsIt)
               << "), inside F " << regions[2] << " (" << worst[2] << ")\n";
 }
 
-TEST(OpticsGenerator, EveryShippedSceneAdmitsAnExample)
-{
-    RandomSource random(1);
-    const MirrorScenes mirrors = test::shippedMirrors();
-    for (int slot = 1; slot <= 6; ++slot)
-        EXPECT_TRUE(OpticsGenerator::onMirror(mirrors, slot, source(random))) << slot;
-    const LensScenes lenses = test::shippedLenses();
-    for (int slot = 1; slot <= 2; ++slot)
-        EXPECT_TRUE(OpticsGenerator::onLens(lenses, slot, source(random))) << slot;
-}
-
 TEST(OpticsGenerator, ASceneWithoutAVisibleImageStopsWithTheFileAndLine)
 {
     // The axis below the drawing area: no draw can ever give a visible image.

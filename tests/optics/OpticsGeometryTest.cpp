@@ -7,7 +7,6 @@
 #include <gtest/gtest.h>
 
 #include <cmath>
-#include <numbers>
 
 using namespace orbeta;
 
@@ -32,15 +31,6 @@ TEST(OpticsGeometry, SameSign)
                          Case{-1, 0, false}, Case{3, -3, false}}) {
         EXPECT_EQ(OpticsGeometry::SameSign(c.a, c.b), c.same) << c.a << ", " << c.b;
     }
-}
-
-TEST(OpticsGeometry, ArcCosineOutsideItsDomainIsMissing)
-{
-    EXPECT_EQ(OpticsGeometry::ArcCosine(1.5), -9999);
-    EXPECT_EQ(OpticsGeometry::ArcCosine(-1.0001), -9999);
-    EXPECT_DOUBLE_EQ(OpticsGeometry::ArcCosine(1), 0);
-    EXPECT_NEAR(OpticsGeometry::ArcCosine(0), std::numbers::pi / 2, 1e-12);
-    EXPECT_NEAR(OpticsGeometry::ArcCosine(-0.5), 2 * std::numbers::pi / 3, 1e-12);
 }
 
 TEST(OpticsGeometry, IntersectLinesFindsTheCrossingWithinAPixel)

@@ -60,29 +60,12 @@ TEST(OpticsSceneFile, ReadsTheFieldsInOrderAndIgnoresTextAfterTheLastField)
     EXPECT_EQ(lenses.value().slot[2].maxObjectHeight, 90);
 }
 
-TEST(OpticsSceneFile, DamagedLinesNameTheFileAndLine)
+// The field that is no number is named by its place among the numbers; a file
+// short of a scene or with one too many is refused.
+TEST(OpticsSceneFile, ANumberIsNamedByItsPlaceAndTheSceneCountMustBeRight)
 {
-    struct Case {
-        int line;
-        QString text;
-        int reportedLine;
-    };
-    const Case cases[] = {
-        {4, QStringLiteral("4#ZrkVyp1.bmp#20#170#640#170#520"), 4},                       // fields missing
-        {5, QStringLiteral("5#ZrkVyp2.bmp#20#170#x80#170#540#170#400#170#280#100"), 5},  // not a number
-        {1, QStringLiteral("1##20#170#320#170#440#170#560#170#240#100"), 1},              // no picture
-    };
-    for (const Case& c : cases) {
-        QStringList lines = mirrorLines();
-        lines[c.line - 1] = c.text;
-        const auto scenes = OpticsSceneFile::ReadMirrorScenes(encoded(lines), QStringLiteral("4a.dat"));
-        ASSERT_FALSE(scenes);
-        EXPECT_EQ(scenes.error().file, QStringLiteral("4a.dat"));
-        EXPECT_EQ(scenes.error().line, c.reportedLine);
-    }
-    // The field that is no number is named by its place among the numbers.
     QStringList lines = mirrorLines();
-    lines[4] = cases[1].text;
+    lines[4] = QStringLiteral("5#ZrkVyp2.bmp#20#170#x80#170#540#170#400#170#280#100");
     EXPECT_TRUE(OpticsSceneFile::ReadMirrorScenes(encoded(lines), QStringLiteral("4a.dat"))
                     .error()
                     .message()
@@ -95,9 +78,10 @@ TEST(OpticsSceneFile, DamagedLinesNameTheFileAndLine)
     EXPECT_FALSE(OpticsSceneFile::ReadLensScenes(QByteArray(), QStringLiteral("4b.dat")));
 }
 
-// A scene that reads is one the pupil can work: the axis and the object in
-// the drawing area, C, F and V (or F, O and F') where the mirror or lens
-// needs them. Any such scene reads, not only the shipped numbers.
+// A damaged line names its file and line. A scene that reads is one the pupil
+// can work: the axis and the object in the drawing area, C, F and V (or F, O
+// and F') where the mirror or lens needs them. Any such scene reads, not only
+// the shipped numbers.
 TEST(OpticsSceneFile, ScenesOutsideTheRulesNameTheirLine)
 {
     struct Case {
@@ -106,6 +90,9 @@ TEST(OpticsSceneFile, ScenesOutsideTheRulesNameTheirLine)
         QString text;
     };
     const Case mirrors[] = {
+        {"fields missing", 4, QStringLiteral("4#ZrkVyp1.bmp#20#170#640#170#520")},
+        {"not a number", 5, QStringLiteral("5#ZrkVyp2.bmp#20#170#x80#170#540#170#400#170#280#100")},
+        {"no picture", 1, QStringLiteral("1##20#170#320#170#440#170#560#170#240#100")},
         {"axis start outside the area, behind the convex mirror", 4,
          QStringLiteral("4#ZrkVyp1.bmp#1020#170#640#170#520#170#400#170#240#100")},
         {"object hanging below the axis", 2, QStringLiteral("2#ZrkDut2.bmp#20#170#280#170#420#170#560#170#280#-100")},

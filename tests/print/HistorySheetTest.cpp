@@ -2,17 +2,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 
 // The items of a history worksheet: distinct items in groups of five, right
-// columns that pair back to the data, the same sheet for the same seed, and
-// assignments that fit their lines.
+// columns that pair back to the data, the same sheet for the same seed.
 #include "files/SafeFile.h"
 #include "formats/LineCodec.h"
 #include "history/items/HistoryFile.h"
-#include "look/basics/Typeface.h"
 #include "print/contents/HistoryWorksheet.h"
 #include "print/page/PrintPage.h"
-#include "print/plan/AssignmentLines.h"
 #include "print/plan/HistorySheet.h"
-#include "tasks/TaskTable.h"
 
 #include <QImage>
 #include <QPainter>
@@ -130,35 +126,6 @@ TEST(HistorySheet, TheSameSeedGivesTheSameSheetAnotherSeedAnother)
         };
         EXPECT_EQ(texts(2024), texts(2024));
         EXPECT_NE(texts(2024), texts(2025));
-    }
-}
-
-TEST(HistorySheet, ALivingPersonLivesUntilToday)
-{
-    QStringList lines;
-    for (int i = 1; i <= 5; ++i)
-        lines << QStringLiteral("%1#Osoba %1#%2#%3").arg(i).arg(1900 + i).arg(i == 3 ? QString() : QString::number(1970 + i));
-    const HistorySheet sheet = makeSheet(HistoryCode::Persons, LineCodec::encodeFile(lines, 7), 5, 9);
-    QStringList spans;
-    for (int p = 0; p < 5; ++p)
-        spans << sheet.group(0).rightText(p);
-    EXPECT_TRUE(spans.contains(QStringLiteral("1903 - súč."))) << spans.join(u'|').toStdString();
-    EXPECT_TRUE(spans.contains(QStringLiteral("1901 - 1971")));
-}
-
-TEST(HistorySheet, TheTimelineAssignmentsFitFourLines)
-{
-    Typeface::loadFonts();
-    QImage image(2480, 3508, QImage::Format_RGB32);
-    QPainter painter(&image);
-    PrintPage page(painter, QSizeF(image.size()));
-    page.setFont(PrintFace::Sans, 12, false, true);
-    for (const char* code : {"6b", "6c"}) {
-        const AssignmentLines lines = AssignmentLines::wrap(
-            QString::fromUtf8(TaskTable::find(QString::fromLatin1(code))->sheetTexts.assignment),
-            [&page](const QString& line) { return page.textWidthMm(line); });
-        EXPECT_FALSE(lines.lines[0].isEmpty()) << code;
-        EXPECT_TRUE(lines.lines[4].isEmpty()) << code;
     }
 }
 

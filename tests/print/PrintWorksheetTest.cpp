@@ -92,6 +92,7 @@ TEST_F(PrintWorksheetTest, AssignmentsWrapAboveTheLegend)
         const AssignmentLines lines = AssignmentLines::wrap(QString::fromUtf8(row.sheetTexts.assignment),
                                                             [&page](const QString& t) { return page.textWidthMm(t); });
         EXPECT_TRUE(lines.legendTopMm().has_value());
+        EXPECT_EQ(lines.lines[0].isEmpty(), !*row.sheetTexts.assignment);
         const int legendRows = int(std::count_if(row.sheetTexts.legend.begin(), row.sheetTexts.legend.end(),
                                                  [](const LegendRow& r) { return r.symbol != nullptr; }));
         // The legend leaves the first slot room for its lines.

@@ -49,4 +49,14 @@ inline CalcExample generated(CalcTask task, std::uint64_t seed)
     return GenerateExample(task, tableFor(task), rnd);
 }
 
+// An example written by hand: its task, its variant and its values.
+inline CalcExample example(CalcTask task, std::optional<int> asked, ExampleValues values)
+{
+    CalcExample e;
+    e.task = task;
+    e.asked = asked;
+    e.values = values;
+    return e;
+}
+
 } // namespace orbeta::test
