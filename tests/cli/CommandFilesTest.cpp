@@ -41,6 +41,8 @@ struct CliSetup {
     rlim_t fileSizeLimit = RLIM_INFINITY;
     // Run as "nobody" when the tests run as root, whom permission bits do not bind.
     bool unprivileged = false;
+    // As a cron job runs it: no XDG_RUNTIME_DIR, and TMPDIR here.
+    QString temporaryFolder;
 };
 
 CliRun cli(const QStringList& args, const CliSetup& setup = CliSetup())
@@ -48,6 +50,10 @@ CliRun cli(const QStringList& args, const CliSetup& setup = CliSetup())
     QProcess process;
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     env.remove(QStringLiteral("ORBETA_WINDIR"));
+    if (!setup.temporaryFolder.isEmpty()) {
+        env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+        env.insert(QStringLiteral("TMPDIR"), setup.temporaryFolder);
+    }
     process.setProcessEnvironment(env);
     if (!setup.stdinFile.isEmpty())
         process.setStandardInputFile(setup.stdinFile);
@@ -100,6 +106,7 @@ TEST(CommandFiles, AFullDiskGivesItsRealReasonAndKeepsTheOldFile)
     const QString data = qEnvironmentVariable("ORBETA_BUILD_DIR") + QStringLiteral("/hd");
     CliSetup fullDisk;
     fullDisk.fileSizeLimit = 512;
+    fullDisk.temporaryFolder = dir.path();
     // A large text fails during the writes, a small one only in the final
     // flush; the sheet's PDF in its writes.
     for (const auto& [lineCount, args] :
@@ -114,7 +121,8 @@ TEST(CommandFiles, AFullDiskGivesItsRealReasonAndKeepsTheOldFile)
         EXPECT_TRUE(run.err.contains(out)) << run.err.toStdString();
         EXPECT_TRUE(run.err.contains(QStringLiteral("súbor by bol príliš veľký"))) << run.err.toStdString();
         EXPECT_EQ(orbeta::test_support::readBytes(out), QByteArray("old file\r\n"));
-        EXPECT_EQ(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 2);
+        // Nor a runtime folder of the sheet's painting.
+        EXPECT_EQ(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot).size(), 2);
     }
 }
 
