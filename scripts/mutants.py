@@ -421,12 +421,15 @@ def main():
                         break
                     if args.matrix:
                         killers += failing_tests(build, test, timeout)
-                        outcome = "killed" if killers else outcome
                         continue
                     verdict = run_tests(build, [test], timeout)
                     if verdict != "pass":
                         outcome = {"fail": "killed", "timeout": "timed out"}[verdict]
                         break
+                if killers and outcome != "uncompilable":
+                    # Only programs that ran out of time: the same verdict as without --matrix.
+                    timed_out = all(k.endswith(": timed out") for k in killers)
+                    outcome = "timed out" if timed_out else "killed"
             finally:
                 restorer.restore()
         text = text_of[source][line]
