@@ -13,6 +13,7 @@ each mutant touches, runs the test programs that cover it and counts killed, sur
     python3 scripts/mutants.py --killers matrix.json  # per test: mutants killed, and killed by it alone
     python3 scripts/mutants.py --replay matrix.json --killed-by 'Calculator\.'  # after changing those tests
     python3 scripts/mutants.py --targets 'orbeta_(frame|app)' --folders frame app --wide
+    python3 scripts/mutants.py --targets '^orbeta_print$' --folders print/report --wide --programs 'tests/(cli|print)/'
 
 A mutant is one change: a comparison (== != < <= > >=), an arithmetic operator (+ - * /), && and ||,
 true and false, a number one larger, a condition negated, a statement removed. A mutant that does
@@ -175,6 +176,11 @@ def ensure_build(build):
         sys.exit(r.stdout)
 
 
+def in_folders(path, folders):
+    """Whether a source lies in one of the folders, or in one of their rooms ("print/report")."""
+    return any(path == f or path.startswith(f.rstrip(os.sep) + os.sep) for f in folders)
+
+
 def core_sources(build, folders, targets=CORE_TARGETS):
     """Source file (relative) -> object file (relative to the build) for the chosen libraries."""
     with open(os.path.join(build, "compile_commands.json")) as f:
@@ -185,7 +191,7 @@ def core_sources(build, folders, targets=CORE_TARGETS):
         if not target or not targets.match(target.group(1)):
             continue
         rel = os.path.relpath(entry["file"], ROOT)
-        if rel.startswith("..") or "autogen" in rel or rel.split(os.sep)[0] not in folders:
+        if rel.startswith("..") or "autogen" in rel or not in_folders(rel, folders):
             continue
         args = shlex.split(entry["command"])
         sources[rel] = args[args.index("-o") + 1]
@@ -247,8 +253,8 @@ def registered_tests():
     return programs
 
 
-def chosen_tests(graph, source, obj, wide, registered):
-    tests = [t for t in graph.tests_linking(obj) if t in registered]
+def chosen_tests(graph, source, obj, wide, registered, programs=None):
+    tests = [t for t in graph.tests_linking(obj) if t in registered and (not programs or programs.search(t))]
     if not wide:
         folder = source.split(os.sep)[0]
         same = [t for t in tests if graph.folder_of_test(t) == folder]
@@ -321,10 +327,13 @@ class Restorer:
 def main():
     parser = argparse.ArgumentParser(description=__doc__, formatter_class=argparse.RawDescriptionHelpFormatter)
     parser.add_argument("--build", default=os.path.join(ROOT, "build-mutants"))
-    parser.add_argument("--folders", nargs="+", default=DEFAULT_FOLDERS)
+    parser.add_argument("--folders", nargs="+", default=DEFAULT_FOLDERS,
+                        help="top folders or rooms (print/report) whose sources are mutated")
     parser.add_argument("--count", type=int, default=200)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--wide", action="store_true", help="run every test program that links the file")
+    parser.add_argument("--programs", help="a regular expression: only the covering test programs whose path "
+                        "(tests/cli/cli_tests) matches it run")
     parser.add_argument("--json", help="write every mutant and its outcome to this file, as the run goes")
     parser.add_argument("--list", action="store_true", help="count the candidate sites and stop")
     parser.add_argument("--replay", nargs="+", help="run the mutants of earlier --json files again, not a new sample")
@@ -359,7 +368,7 @@ def main():
             with open(path) as f:
                 run_before = json.load(f)
             # A replay of some folders leaves the others' mutants out.
-            run_before["mutants"] = [m for m in run_before["mutants"] if m["file"].split(os.sep)[0] in args.folders
+            run_before["mutants"] = [m for m in run_before["mutants"] if in_folders(m["file"], args.folders)
                                      and (not args.only or m["outcome"] in args.only)
                                      and (not args.killed_by
                                           or any(re.search(args.killed_by, k) for k in m.get("killers", [])))]
@@ -383,7 +392,8 @@ def main():
 
     graph = Graph(build)
     registered = registered_tests()
-    tests_of = {s: chosen_tests(graph, s, sources[s], args.wide, registered) for s in {c[0] for c in sample}}
+    programs = re.compile(args.programs) if args.programs else None
+    tests_of = {s: chosen_tests(graph, s, sources[s], args.wide, registered, programs) for s in {c[0] for c in sample}}
     all_tests = sorted({t for ts in tests_of.values() for t in ts})
     print(f"building {len(all_tests)} test programs in {build}")
     r = run(["ninja", "-C", build] + all_tests)
