@@ -156,6 +156,7 @@ struct Flow {
         if (height > room() && !pages.back().isEmpty())
             newPage(sections.back());
         block.topMm = y;
+        block.heightMm = height;
         pages.back().append(block);
         y += height;
     }
@@ -163,7 +164,7 @@ struct Flow {
 
 ClassReportDocument::Block block(ClassReportDocument::BlockKind kind, int first, int count)
 {
-    return ClassReportDocument::Block{kind, 0, first, count, {}};
+    return ClassReportDocument::Block{kind, 0, 0, first, count, {}};
 }
 
 double taskBlockHeight(const ClassReportDocument::Block& b)

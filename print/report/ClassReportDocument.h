@@ -45,11 +45,14 @@ public:
     struct Block {
         BlockKind kind;
         double topMm = 0;
+        double heightMm = 0; // what it may print on, from topMm down
         int first = 0; // the first row, task, pupil or note it shows
         int count = 0; // rows, tasks, pupils or notes; of lines: how many of the first are bold
                        // (of pupil rows: the class's row comes first when `first` is -1)
         QStringList lines; // texts laid out in advance: notes, or the names of the untried
     };
+    // The blocks of page `page` (from 1), top down: what the page is printed from.
+    const QList<Block>& blocks(int page) const { return m_pages[page - 1]; }
 
 private:
     void layOut(PrintPage& measure);

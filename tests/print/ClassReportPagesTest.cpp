@@ -1,0 +1,157 @@
+// SPDX-FileCopyrightText: 2026 Orbeta Tarovia developers
+// SPDX-License-Identifier: GPL-3.0-or-later
+
+// The class report of a class too big for a page: every row, task, pupil
+// and note is printed once and in order across the page breaks, the blocks
+// stay between the header's and the footer's rules without overlapping, and
+// nothing is printed outside the block the layout gave it.
+#include "print/report/ClassReportDocument.h"
+#include "results/report/ClassReport.h"
+
+#include <QImage>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+using namespace orbeta;
+using orbeta::print::ClassReportDocument;
+using Kind = ClassReportDocument::BlockKind;
+
+namespace {
+
+constexpr int kPupils = 45;
+constexpr double kHeaderRuleMm = 25;
+constexpr double kFooterRuleMm = 282;
+
+// `tasks` tasks of the table worked by 45 pupils over September, each pupil
+// skipping every fourth, some well and some badly, some getting worse.
+results::ClassReport bigClass(int tasks)
+{
+    results::ResultsLogContents log;
+    for (int p = 0; p < kPupils; ++p)
+        for (int t = 0; t < tasks; ++t) {
+            if ((p + t) % 4 == 0)
+                continue;
+            const TaskRow& task = TaskTable::rows()[std::size_t(t)];
+            for (int s = 0; s < 1 + (p + t) % 3; ++s) {
+                const int correct = (p * 3 + t + s * 4) % 11;
+                log.entries.append({QStringLiteral("Žiak %1").arg(p + 1, 2, 10, QLatin1Char('0')),
+                                    TaskTable::topicName(task.topic), TaskTable::title(task), 10, correct, 10 - correct,
+                                    QString::number(std::min(5, 1 + (10 - correct) / 2)),
+                                    QDate(2026, 9, 1 + (p * 7 + t * 3 + s * 9) % 28), QTime(10, 0)});
+            }
+        }
+    results::ReportRequest request;
+    request.from = QDate(2026, 9, 1);
+    request.to = QDate(2026, 9, 30);
+    request.today = QDate(2026, 10, 1);
+    return results::ClassReport::make(log, TaskTable::rows(), request);
+}
+
+// The rows, tasks, pupils or notes the blocks of one kind show, page after page.
+QList<int> shown(const ClassReportDocument& doc, Kind kind)
+{
+    QList<int> items;
+    for (int page = 1; page <= doc.pageCount(); ++page)
+        for (const ClassReportDocument::Block& b : doc.blocks(page))
+            if (b.kind == kind)
+                for (int i = b.first; i < b.first + b.count; ++i)
+                    items.append(i);
+    return items;
+}
+
+QList<int> upTo(int from, qsizetype end)
+{
+    QList<int> items;
+    for (int i = from; i < end; ++i)
+        items.append(i);
+    return items;
+}
+
+// How much of a row of pixels is not white, 0 to 1.
+double inked(const QImage& page, int y)
+{
+    int dark = 0;
+    for (int x = 0; x < page.width(); ++x)
+        dark += page.pixel(x, y) != qRgb(255, 255, 255) ? 1 : 0;
+    return double(dark) / page.width();
+}
+
+// The rows of the header's and the footer's rule: the first and the last
+// row inked across most of the page.
+std::pair<int, int> rules(const QImage& page)
+{
+    int header = -1;
+    int footer = -1;
+    for (int y = 0; y < page.height(); ++y)
+        if (inked(page, y) > 0.9) {
+            header = header < 0 ? y : header;
+            footer = y;
+        }
+    return {header, footer};
+}
+
+} // namespace
+
+TEST(ClassReportPages, EveryRowTaskPupilAndNoteIsPrintedOnceInOrder)
+{
+    // Every task of the table is shown by topic, six one by one.
+    for (int tasks : {int(TaskTable::rows().size()), 6}) {
+        SCOPED_TRACE(tasks);
+        const results::ClassReport report = bigClass(tasks);
+        ASSERT_EQ(report.pupils.size(), kPupils);
+        ASSERT_GT(report.help.size(), 40);
+        const ClassReportDocument doc(report, QDate(2026, 10, 1));
+        EXPECT_EQ(shown(doc, Kind::Pupils), upTo(-1, kPupils)); // the class's row first
+        EXPECT_EQ(shown(doc, Kind::Table), upTo(0, kPupils));
+        EXPECT_EQ(shown(doc, Kind::Shares), upTo(0, tasks));
+        EXPECT_EQ(shown(doc, Kind::Task), upTo(0, tasks));
+        EXPECT_EQ(shown(doc, Kind::Pupil), upTo(0, kPupils));
+        EXPECT_EQ(shown(doc, Kind::Help), upTo(0, report.help.size()));
+
+        const ClassReportDocument own(report, QDate(2026, 10, 1), ClassReportDocument::Pages::EachPupil);
+        ASSERT_EQ(own.pageCount(), kPupils);
+        for (int page = 1; page <= kPupils; ++page) {
+            const QList<ClassReportDocument::Block>& blocks = own.blocks(page);
+            ASSERT_GE(blocks.size(), 2);
+            EXPECT_EQ(blocks[0].kind, Kind::Pupil);
+            EXPECT_EQ(blocks[0].first, page - 1);
+            EXPECT_EQ(blocks[1].kind, Kind::PupilTasks);
+            EXPECT_EQ(blocks[1].count, tasks);
+        }
+    }
+}
+
+TEST(ClassReportPages, BlocksStayBetweenTheRulesAndPrintOnlyInsideThemselves)
+{
+    const results::ClassReport report = bigClass(8);
+    for (auto pages : {ClassReportDocument::Pages::Class, ClassReportDocument::Pages::EachPupil}) {
+        const ClassReportDocument doc(report, QDate(2026, 10, 1), pages);
+        for (int page = 1; page <= doc.pageCount(); ++page) {
+            SCOPED_TRACE(testing::Message() << "page " << page);
+            const QList<ClassReportDocument::Block>& blocks = doc.blocks(page);
+            ASSERT_FALSE(blocks.isEmpty());
+            double bottom = kHeaderRuleMm;
+            for (const ClassReportDocument::Block& b : blocks) {
+                EXPECT_GE(b.topMm, bottom);
+                bottom = b.topMm + b.heightMm;
+            }
+            EXPECT_LT(bottom, kFooterRuleMm);
+
+            // Millimetres on the page from the rules as printed, whatever the paper's margin.
+            const QImage image = doc.pageImage(page, 60).convertToFormat(QImage::Format_RGB32);
+            const auto [header, footer] = rules(image);
+            ASSERT_GT(footer, header + 100);
+            const double pixelsPerMm = (footer - header) / (kFooterRuleMm - kHeaderRuleMm);
+            for (int y = header + 2; y < footer - 1; ++y) {
+                if (inked(image, y) == 0)
+                    continue;
+                const double mm = kHeaderRuleMm + (y - header) / pixelsPerMm;
+                EXPECT_TRUE(std::any_of(blocks.begin(), blocks.end(), [mm, pixelsPerMm](const auto& b) {
+                    return mm > b.topMm - 1.5 / pixelsPerMm && mm < b.topMm + b.heightMm + 1.5 / pixelsPerMm;
+                })) << "ink at " << mm << " mm";
+            }
+        }
+    }
+}
