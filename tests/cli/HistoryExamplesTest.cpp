@@ -61,8 +61,18 @@ TEST(HistoryExamples, ALongSeriesKeepsTheRecentItemsAwayAndTheSeedMakesTheSameSc
         for (qsizetype k = 0; k < lines.size(); ++k) {
             const QJsonObject& line = lines[k];
             EXPECT_EQ(line["seed"].toInteger(), 77 + k);
+            EXPECT_EQ(line["screen"].toInt(), k + 1);
             const QJsonArray items = line["items"].toArray();
             const QJsonArray answer = line["answer"].toArray();
+            // The boxes as shown hold the answer's numbers, in the order shown.
+            const auto sorted = [](const QJsonArray& numbers) {
+                QList<int> list;
+                for (const QJsonValue& n : numbers)
+                    list.append(n.toInt());
+                std::ranges::sort(list);
+                return list;
+            };
+            EXPECT_EQ(sorted(line["order"].toArray()), sorted(answer));
             ASSERT_EQ(items.size(), c.screenItems);
             QSet<int> keys;
             for (int i = 0; i < items.size(); ++i) {

@@ -109,7 +109,8 @@ TEST(ReportCommand, CsvOfTheOverview)
 {
     QTemporaryDir dir;
     ASSERT_TRUE(writeMadeUpLog(dir.path()));
-    const CliRun run = runCli(september(dir.path()) + QStringList{"--task", "1a", "--task", "5a", "--csv"});
+    // An option's value may follow an equals sign.
+    const CliRun run = runCli(september(dir.path()) + QStringList{"--task=1a", "--task", "5a", "--csv"});
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QStringList rows = QString::fromUtf8(run.out).split(QStringLiteral("\r\n"), Qt::SkipEmptyParts);
     // Eva Stastna practised neither task.
