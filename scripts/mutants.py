@@ -13,7 +13,7 @@ each mutant touches, runs the test programs that cover it and counts killed, sur
     python3 scripts/mutants.py --killers matrix.json  # per test: mutants killed, and killed by it alone
     python3 scripts/mutants.py --replay matrix.json --killed-by 'Calculator\.'  # after changing those tests
     python3 scripts/mutants.py --targets 'orbeta_(frame|app)' --folders frame app --wide
-    python3 scripts/mutants.py --targets '^orbeta_print$' --folders print/report --wide --programs 'tests/(cli|print)/'
+    python3 scripts/mutants.py --targets '^orbeta_print$' --folders print/report --wide --programs 'report'
 
 A mutant is one change: a comparison (== != < <= > >=), an arithmetic operator (+ - * /), && and ||,
 true and false, a number one larger, a condition negated, a statement removed. A mutant that does
@@ -254,7 +254,7 @@ def registered_tests():
 
 
 def chosen_tests(graph, source, obj, wide, registered, programs=None):
-    tests = [t for t in graph.tests_linking(obj) if t in registered and (not programs or programs.search(t))]
+    tests = [t for t in graph.tests_linking(obj) if t in registered and (not programs or programs.search(os.path.basename(t)))]
     if not wide:
         folder = source.split(os.sep)[0]
         same = [t for t in tests if graph.folder_of_test(t) == folder]
@@ -332,8 +332,8 @@ def main():
     parser.add_argument("--count", type=int, default=200)
     parser.add_argument("--seed", type=int, default=1)
     parser.add_argument("--wide", action="store_true", help="run every test program that links the file")
-    parser.add_argument("--programs", help="a regular expression: only the covering test programs whose path "
-                        "(tests/cli/cli_tests) matches it run")
+    parser.add_argument("--programs", help="a regular expression: only the covering test programs whose name "
+                        "(cli_report_tests) matches it run")
     parser.add_argument("--json", help="write every mutant and its outcome to this file, as the run goes")
     parser.add_argument("--list", action="store_true", help="count the candidate sites and stop")
     parser.add_argument("--replay", nargs="+", help="run the mutants of earlier --json files again, not a new sample")
