@@ -228,6 +228,10 @@ class Graph:
                 return m.group(1)
         return None
 
+    def is_program(self, node):
+        path = os.path.join(self.build, node)
+        return "/" not in node and not os.path.splitext(node)[1] and os.path.isfile(path) and os.access(path, os.X_OK)
+
     def tests_linking(self, obj):
         seen, todo, found = set(), [obj], set()
         while todo:
@@ -238,7 +242,8 @@ class Graph:
                 seen.add(out)
                 if out.startswith("tests/") and not os.path.splitext(out)[1] and "CMakeFiles" not in out:
                     found.add(out)
-                elif out.endswith(".a"):
+                elif out.endswith(".a") or self.is_program(out):
+                    # Through a program too: a test that runs orbeta-cli depends on it.
                     todo.append(out)
         return sorted(found)
 
