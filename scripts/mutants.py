@@ -213,7 +213,9 @@ class Graph:
                 if line.startswith("    ") and section:
                     found[section].append(line.strip().lstrip("| "))
                 elif line.startswith("  "):
-                    section = line.strip().split(":")[0]
+                    section, _, rule = line.strip().partition(":")
+                    if rule.strip():
+                        found["rule"].append(rule.strip())
             self.cache[node] = found
         return self.cache[node]
 
@@ -229,8 +231,8 @@ class Graph:
         return None
 
     def is_program(self, node):
-        path = os.path.join(self.build, node)
-        return "/" not in node and not os.path.splitext(node)[1] and os.path.isfile(path) and os.access(path, os.X_OK)
+        """One of the build's own programs (orbeta-cli), built or not yet."""
+        return not node.startswith("tests/") and any("EXECUTABLE_LINKER" in r for r in self.query(node)["rule"])
 
     def tests_linking(self, obj):
         seen, todo, found = set(), [obj], set()
