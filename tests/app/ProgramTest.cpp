@@ -118,38 +118,70 @@ QByteArray treeDigest(const QString& dir)
 
 } // namespace
 
-TEST(Program, BrokenInstallationsEndWithTheirMessage)
+// Installations broken in different ways end with their message, "%1"
+// standing for the Windows directory; those that are whole start up to the
+// menu and end cleanly.
+TEST(Program, InstallationsStartOrEndWithTheirMessage)
 {
-    QTemporaryDir noIni;
-    ProgramRun run = runProgram(noIni.path());
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.stderrText.contains("Chyba: Nemožno nájsť súbor Orbeta.INI. Nainštalujte aplikáciu znovu. /  / "
-                                        + noIni.filePath("Orbeta.ini")))
-        << run.stderrText.toStdString();
-
-    // Both a data file and the resources missing: the data message wins.
-    QTemporaryDir bothMissing;
-    copyDataTree(bothMissing.filePath("hd"), "6b.dat");
-    writeIni(bothMissing, bothMissing.filePath("nothing"), bothMissing.filePath("hd"));
-    run = runProgram(bothMissing.path());
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.stderrText.contains("Chyba: Nemožno nájsť súbory so zdrojmi dát. Nainštalujte aplikáciu znovu. /  / "
-                                        + bothMissing.filePath("hd") + "/6b.dat"))
-        << run.stderrText.toStdString();
-}
-
-// The tour starts from the one-folder installation; this one keeps the
-// tables in a read-only folder of their own (TAB), the data directory holding
-// only what the pupils write: the program starts up to the menu and ends cleanly.
-TEST(Program, SplitInstallationStarts)
-{
-    QTemporaryDir split;
-    copyDataTree(split.filePath("tab"), "Vysledky.dat");
-    QDir().mkpath(split.filePath("hd"));
-    QFile::copy(buildDir() + "/hd/Vysledky.dat", split.filePath("hd/Vysledky.dat"));
-    writeIni(split, buildDir() + "/cd", split.filePath("hd"), split.filePath("tab"));
-    const ProgramRun run = runProgram(split.path(), {"--no-splash"}, 30000, benchmark);
-    EXPECT_EQ(run.exitCode, 0) << run.stderrText.toStdString();
+    const auto marks = [](const QTemporaryDir& windir, const QByteArray& bytes) {
+        install(windir);
+        ASSERT_TRUE(orbeta::test_support::writeBytes(windir.filePath("hd/Znamky.dat"), bytes));
+    };
+    struct Case {
+        const char* what;
+        std::function<void(const QTemporaryDir&)> prepare;
+        QStringList said; // none: the program starts
+    };
+    const Case cases[] = {
+        {"no Orbeta.ini", [](const QTemporaryDir&) {},
+         {"Chyba: Nemožno nájsť súbor Orbeta.INI. Nainštalujte aplikáciu znovu. /  / %1/Orbeta.ini"}},
+        {"Orbeta.ini a FIFO",
+         [](const QTemporaryDir& windir) {
+             ASSERT_EQ(mkfifo(QFile::encodeName(windir.filePath("Orbeta.ini")).constData(), 0600), 0);
+         },
+         {"Orbeta.ini"}},
+        // The data message wins.
+        {"a data file and the resources missing",
+         [](const QTemporaryDir& windir) {
+             copyDataTree(windir.filePath("hd"), "6b.dat");
+             writeIni(windir, windir.filePath("nothing"), windir.filePath("hd"));
+         },
+         {"Chyba: Nemožno nájsť súbory so zdrojmi dát. Nainštalujte aplikáciu znovu. /  / %1/hd/6b.dat"}},
+        {"marks with a gap",
+         [&marks](const QTemporaryDir& windir) { marks(windir, "0|50|4\r\n50|75|3\r\n75|88|2\r\n90|100|1\r\n"); },
+         {"Chyba: Súbor so zdrojmi dát sa nedá použiť.", "Súbor %1/hd/Znamky.dat: 89 % nedostane"}},
+        {"marks far too large to be a mark table",
+         [](const QTemporaryDir& windir) {
+             install(windir);
+             QFile file(windir.filePath("hd/Znamky.dat"));
+             ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate) && file.resize(qint64(100) << 20));
+         },
+         {"/Znamky.dat: je väčší ako"}},
+        // No fifth row for a mark never given.
+        {"four marks without a gap",
+         [&marks](const QTemporaryDir& windir) { marks(windir, "0|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n"); },
+         {}},
+        // The tour starts from the one-folder installation; this one keeps the
+        // tables in a read-only folder of their own (TAB), the data directory
+        // holding only what the pupils write.
+        {"a split installation",
+         [](const QTemporaryDir& windir) {
+             copyDataTree(windir.filePath("tab"), "Vysledky.dat");
+             QDir().mkpath(windir.filePath("hd"));
+             QFile::copy(buildDir() + "/hd/Vysledky.dat", windir.filePath("hd/Vysledky.dat"));
+             writeIni(windir, buildDir() + "/cd", windir.filePath("hd"), windir.filePath("tab"));
+         },
+         {}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        QTemporaryDir windir;
+        c.prepare(windir);
+        const ProgramRun run = runProgram(windir.path(), {"--no-splash"}, 30000, benchmark);
+        EXPECT_EQ(run.exitCode, c.said.isEmpty() ? 0 : 1) << run.stderrText.toStdString();
+        for (const QString& said : c.said)
+            EXPECT_TRUE(run.stderrText.contains(QString(said).replace("%1", windir.path()))) << run.stderrText.toStdString();
+    }
 }
 
 TEST(Program, TourWritesEveryScreenAndNoInstalledFile)
@@ -184,39 +216,6 @@ TEST(Program, ABadSeedInTheEnvironmentIsNamedWithItsValue)
     EXPECT_EQ(run.exitCode, 2);
     EXPECT_TRUE(run.stderrText.contains(QStringLiteral("Chyba: Premenná prostredia ORBETA_SEED má hodnotu „abc“")))
         << run.stderrText.toStdString();
-}
-
-TEST(Program, OddFilesInTheInstallationEndWithTheirMessage)
-{
-    QTemporaryDir fifoIni;
-    ASSERT_EQ(mkfifo(QFile::encodeName(fifoIni.filePath("Orbeta.ini")).constData(), 0600), 0);
-    const ProgramRun run = runProgram(fifoIni.path(), {}, 10000);
-    EXPECT_TRUE(run.finished);
-    EXPECT_EQ(run.exitCode, 1);
-    EXPECT_TRUE(run.stderrText.contains("Orbeta.ini")) << run.stderrText.toStdString();
-
-    // Marks with a gap: the file was found, and is named with its path.
-    QTemporaryDir shortMarks;
-    install(shortMarks);
-    QFile marks(shortMarks.filePath("hd/Znamky.dat"));
-    ASSERT_TRUE(orbeta::test_support::writeBytes(marks.fileName(), "0|50|4\r\n50|75|3\r\n75|88|2\r\n90|100|1\r\n"));
-    const ProgramRun shortRun = runProgram(shortMarks.path(), {}, 10000);
-    EXPECT_EQ(shortRun.exitCode, 1);
-    EXPECT_TRUE(shortRun.stderrText.contains("Chyba: Súbor so zdrojmi dát sa nedá použiť.")) << shortRun.stderrText.toStdString();
-    EXPECT_TRUE(shortRun.stderrText.contains("Súbor " + shortMarks.filePath("hd") + "/Znamky.dat: 89 % nedostane"))
-        << shortRun.stderrText.toStdString();
-
-    // Far too large to be a mark table.
-    ASSERT_TRUE(marks.open(QIODevice::WriteOnly | QIODevice::Truncate) && marks.resize(qint64(100) << 20));
-    marks.close();
-    const ProgramRun hugeRun = runProgram(shortMarks.path(), {}, 10000);
-    EXPECT_EQ(hugeRun.exitCode, 1);
-    EXPECT_TRUE(hugeRun.stderrText.contains("/Znamky.dat: je väčší ako")) << hugeRun.stderrText.toStdString();
-
-    // Four rows without a gap (no fifth for a mark never given): the program starts.
-    ASSERT_TRUE(orbeta::test_support::writeBytes(marks.fileName(), "0|50|4\r\n50|75|3\r\n75|90|2\r\n90|100|1\r\n"));
-    const ProgramRun fourRun = runProgram(shortMarks.path(), {"--no-splash"}, 30000, benchmark);
-    EXPECT_EQ(fourRun.exitCode, 0) << fourRun.stderrText.toStdString();
 }
 
 // Tables edited as a teacher edits them (decoded, changed, encoded): what a
