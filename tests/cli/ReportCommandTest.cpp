@@ -73,6 +73,7 @@ TEST(ReportCommand, ThePdfHoldsTheClassesNumbers)
     // The table's rows: series / last mark under 1a, 4a and 5a.
     QString table = text;
     table.remove(QLatin1Char(' '));
+    EXPECT_TRUE(table.contains(QStringLiteral("Žiak1a4a5a"))) << text.toStdString();
     EXPECT_TRUE(table.contains(QStringLiteral("JanaNová2/12/4"))) << text.toStdString();
     EXPECT_TRUE(table.contains(QStringLiteral("PeterKováč3/3")));
     EXPECT_TRUE(table.contains(QStringLiteral("EvaStastna1/1")));
@@ -98,6 +99,11 @@ TEST(ReportCommand, AClassListShowsWhoDidNotPractise)
     EXPECT_TRUE(text.contains(QStringLiteral("Mená mimo zoznamu: Eva Stastna: 1 séria, Eva Šťastná: 1 séria")))
         << text.toStdString();
     EXPECT_EQ(text.count(QStringLiteral("Šťastná")), 1); // named off the list only
+
+    // Who practised only the other tasks.
+    const CliRun mirror = runCli(september(dir.path()) + QStringList{"--pupils", list, "--task", "4a", "-o", pdf});
+    ASSERT_EQ(mirror.status, 0) << mirror.err.toStdString();
+    EXPECT_TRUE(pdfText(pdf).simplified().contains(QStringLiteral("Jana Nová nevyskúšal(a) 4a")));
 
     // An empty period says so.
     const CliRun winter = runCli({"report", "--data", dir.path(), "--from", "2026-10-01", "--to", "2026-10-31", "-o", pdf});
@@ -190,6 +196,8 @@ TEST(ReportCommand, OnePupilsPageAndTheShownTitles)
     ASSERT_EQ(run.status, 0) << run.err.toStdString();
     const QString text = pdfText(pdf).simplified();
     for (const char* expected : {"Výsledky žiaka", "Jana Nová", "6c Časová os – objavy a vynálezy",
+                                 "Úlohy: posledná známka, počet sérií, správne odpovede",
+                                 "1a Hustota kvapaliny 1 2× 85 % (17 z 20)",
                                  "Správne odpovede podľa tém", "História"})
         EXPECT_TRUE(text.contains(QString::fromUtf8(expected))) << expected << "\n" << text.toStdString();
     for (const char* other : {"Peter", "Eva", "Sofia", "mimo zoznamu", "Časová osa"})
@@ -200,6 +208,7 @@ TEST(ReportCommand, OnePupilsPageAndTheShownTitles)
     ASSERT_EQ(meeting.status, 0) << meeting.err.toStdString();
     const QStringList pages = pdfText(pdf).split(QLatin1Char('\f'), Qt::SkipEmptyParts);
     ASSERT_EQ(pages.size(), 5);
+    EXPECT_TRUE(pages[1].simplified().contains(QStringLiteral("4a Zobrazenie zrkadlom nevyskúšal(a)"))) << pages[1].toStdString();
     for (const QString& page : pages) {
         int names = 0;
         for (const char* name : {"Eva Stastna", "Eva Šťastná", "Jana Nová", "Peter Kováč", "Sofia Žofiová"})

@@ -4,9 +4,11 @@
 // The class report of a class too big for a page: every row, task, pupil
 // and note is printed once and in order across the page breaks, the blocks
 // stay between the header's and the footer's rules without overlapping, and
-// nothing is printed outside the block the layout gave it.
+// nothing is printed outside the block the layout gave it, nor over
+// another word.
 #include "print/report/ClassReportDocument.h"
 #include "results/report/ClassReport.h"
+#include "tests/support/PdfText.h"
 
 #include <QImage>
 
@@ -24,12 +26,12 @@ constexpr int kPupils = 45;
 constexpr double kHeaderRuleMm = 25;
 constexpr double kFooterRuleMm = 282;
 
-// `tasks` tasks of the table worked by 45 pupils over September, each pupil
-// skipping every fourth, some well and some badly, some getting worse.
-results::ClassReport bigClass(int tasks)
+// `tasks` tasks of the table worked by `pupils` pupils over September, each
+// pupil skipping every fourth, some well and some badly, some getting worse.
+results::ClassReport bigClass(int tasks, int pupils = kPupils)
 {
     results::ResultsLogContents log;
-    for (int p = 0; p < kPupils; ++p)
+    for (int p = 0; p < pupils; ++p)
         for (int t = 0; t < tasks; ++t) {
             if ((p + t) % 4 == 0)
                 continue;
@@ -92,6 +94,21 @@ std::pair<int, int> rules(const QImage& page)
     return {header, footer};
 }
 
+// Every page's blocks one below the other, between the rules.
+void expectBlocksBetweenTheRules(const ClassReportDocument& doc)
+{
+    for (int page = 1; page <= doc.pageCount(); ++page) {
+        SCOPED_TRACE(testing::Message() << "page " << page);
+        ASSERT_FALSE(doc.blocks(page).isEmpty());
+        double bottom = kHeaderRuleMm;
+        for (const ClassReportDocument::Block& b : doc.blocks(page)) {
+            EXPECT_GE(b.topMm, bottom);
+            bottom = b.topMm + b.heightMm;
+        }
+        EXPECT_LT(bottom, kFooterRuleMm);
+    }
+}
+
 } // namespace
 
 TEST(ClassReportPages, EveryRowTaskPupilAndNoteIsPrintedOnceInOrder)
@@ -125,20 +142,21 @@ TEST(ClassReportPages, EveryRowTaskPupilAndNoteIsPrintedOnceInOrder)
 
 TEST(ClassReportPages, BlocksStayBetweenTheRulesAndPrintOnlyInsideThemselves)
 {
+    // Classes of every size from one to two pages of rows, so that the
+    // tables break at every height left on a page.
+    for (int pupils = 30; pupils <= 60; ++pupils) {
+        SCOPED_TRACE(testing::Message() << pupils << " pupils");
+        const results::ClassReport report = bigClass(8, pupils);
+        expectBlocksBetweenTheRules(ClassReportDocument(report, QDate(2026, 10, 1)));
+        expectBlocksBetweenTheRules(ClassReportDocument(report, QDate(2026, 10, 1), ClassReportDocument::Pages::EachPupil));
+    }
+
     const results::ClassReport report = bigClass(8);
     for (auto pages : {ClassReportDocument::Pages::Class, ClassReportDocument::Pages::EachPupil}) {
         const ClassReportDocument doc(report, QDate(2026, 10, 1), pages);
         for (int page = 1; page <= doc.pageCount(); ++page) {
             SCOPED_TRACE(testing::Message() << "page " << page);
             const QList<ClassReportDocument::Block>& blocks = doc.blocks(page);
-            ASSERT_FALSE(blocks.isEmpty());
-            double bottom = kHeaderRuleMm;
-            for (const ClassReportDocument::Block& b : blocks) {
-                EXPECT_GE(b.topMm, bottom);
-                bottom = b.topMm + b.heightMm;
-            }
-            EXPECT_LT(bottom, kFooterRuleMm);
-
             // Millimetres on the page from the rules as printed, whatever the paper's margin.
             const QImage image = doc.pageImage(page, 60).convertToFormat(QImage::Format_RGB32);
             const auto [header, footer] = rules(image);
@@ -153,5 +171,30 @@ TEST(ClassReportPages, BlocksStayBetweenTheRulesAndPrintOnlyInsideThemselves)
                 })) << "ink at " << mm << " mm";
             }
         }
+    }
+}
+
+// Text printed over text: a row moved onto a chart or a heading, a label on
+// its neighbour. Boxes may touch, as the words of a tight table cell do.
+TEST(ClassReportPages, NoWordIsPrintedOverAnother)
+{
+    if (!test_support::pdfToolsInstalled())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    const results::ClassReport report = bigClass(8);
+    for (auto pages : {ClassReportDocument::Pages::Class, ClassReportDocument::Pages::EachPupil}) {
+        const ClassReportDocument doc(report, QDate(2026, 10, 1), pages);
+        const QList<QList<test_support::PdfWord>> words = test_support::pdfWordsOf(doc.pdf());
+        ASSERT_EQ(words.size(), doc.pageCount());
+        for (qsizetype page = 0; page < words.size(); ++page)
+            for (qsizetype a = 0; a < words[page].size(); ++a)
+                for (qsizetype b = a + 1; b < words[page].size(); ++b) {
+                    const QRectF& one = words[page][a].box;
+                    const QRectF& other = words[page][b].box;
+                    const QRectF both = one.intersected(other);
+                    const double smaller = std::min(one.width() * one.height(), other.width() * other.height());
+                    EXPECT_LT(both.width() * both.height(), 0.2 * smaller)
+                        << "page " << page + 1 << ": " << words[page][a].text.toStdString() << " and "
+                        << words[page][b].text.toStdString();
+                }
     }
 }

@@ -49,6 +49,29 @@ QString pdfTextOf(const QByteArray& pdf, bool layout)
     return writeBytes(path, pdf) ? pdfText(path, layout) : QString();
 }
 
+QList<QList<PdfWord>> pdfWordsOf(const QByteArray& pdf)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("words.pdf"));
+    if (!writeBytes(path, pdf))
+        return {};
+    static const QRegularExpression tag(QStringLiteral(
+        "<page |<word xMin=\"([\\d.]+)\" yMin=\"([\\d.]+)\" xMax=\"([\\d.]+)\" yMax=\"([\\d.]+)\">([^<]*)</word>"));
+    QList<QList<PdfWord>> pages;
+    auto it = tag.globalMatch(run(QStringLiteral("pdftotext"), {QStringLiteral("-bbox"), path, QStringLiteral("-")}));
+    while (it.hasNext()) {
+        const auto m = it.next();
+        if (m.captured(1).isEmpty()) {
+            pages.append(QList<PdfWord>());
+        } else if (!pages.isEmpty()) {
+            const QPointF topLeft(m.captured(1).toDouble(), m.captured(2).toDouble());
+            const QPointF bottomRight(m.captured(3).toDouble(), m.captured(4).toDouble());
+            pages.last().append({m.captured(5), QRectF(topLeft, bottomRight)});
+        }
+    }
+    return pages;
+}
+
 int pdfPages(const QString& path)
 {
     static const QRegularExpression pages(QStringLiteral("Pages:\\s+(\\d+)"));

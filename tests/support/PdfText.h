@@ -4,6 +4,8 @@
 #pragma once
 
 #include <QByteArray>
+#include <QList>
+#include <QRectF>
 #include <QString>
 
 namespace orbeta::test_support {
@@ -17,6 +19,15 @@ bool pdfToolsInstalled();
 QString pdfText(const QString& path, bool layout = true);
 // The same for a PDF in memory.
 QString pdfTextOf(const QByteArray& pdf, bool layout = true);
+
+// A word of a PDF's text layer and its box, in points from the page's top left.
+struct PdfWord {
+    QString text;
+    QRectF box;
+};
+
+// The words of each page of a PDF in memory, as pdftotext -bbox finds them.
+QList<QList<PdfWord>> pdfWordsOf(const QByteArray& pdf);
 
 // The pages of a PDF file as pdfinfo counts them; 0 when it cannot.
 int pdfPages(const QString& path);
