@@ -7,6 +7,7 @@
 // nothing is printed outside the block the layout gave it, nor over
 // another word.
 #include "print/report/ClassReportDocument.h"
+#include "print/report/ReportCharts.h"
 #include "results/report/ClassReport.h"
 #include "tests/support/PdfText.h"
 
@@ -197,4 +198,27 @@ TEST(ClassReportPages, NoWordIsPrintedOverAnother)
                         << words[page][b].text.toStdString();
                 }
     }
+}
+
+// The dates under a chart's axis: every day of a short period, the Mondays
+// of a few weeks, the firsts of the months of a long one, thinned evenly to
+// as many as fit.
+TEST(ClassReportPages, ChartAxesAreDatedByDaysMondaysOrMonths)
+{
+    using print::ReportCharts;
+    const auto days = [](std::initializer_list<QDate> list) { return QList<QDate>(list); };
+    EXPECT_EQ(ReportCharts::dateTicks(QDate(2026, 9, 7), QDate(2026, 9, 9), 10),
+              days({QDate(2026, 9, 7), QDate(2026, 9, 8), QDate(2026, 9, 9)}));
+    EXPECT_EQ(ReportCharts::dateTicks(QDate(2026, 9, 1), QDate(2026, 9, 14), 5), // 14 days, every third
+              days({QDate(2026, 9, 1), QDate(2026, 9, 4), QDate(2026, 9, 7), QDate(2026, 9, 10), QDate(2026, 9, 13)}));
+    EXPECT_EQ(ReportCharts::dateTicks(QDate(2026, 9, 2), QDate(2026, 9, 21), 10), // from a Wednesday
+              days({QDate(2026, 9, 7), QDate(2026, 9, 14), QDate(2026, 9, 21)}));
+    EXPECT_EQ(ReportCharts::dateTicks(QDate(2026, 8, 31), QDate(2026, 9, 20), 10), // from a Monday
+              days({QDate(2026, 8, 31), QDate(2026, 9, 7), QDate(2026, 9, 14)}));
+    EXPECT_EQ(ReportCharts::dateTicks(QDate(2026, 9, 1), QDate(2027, 1, 31), 12),
+              days({QDate(2026, 9, 1), QDate(2026, 10, 1), QDate(2026, 11, 1), QDate(2026, 12, 1), QDate(2027, 1, 1)}));
+    EXPECT_EQ(ReportCharts::dateTicks(QDate(2026, 9, 15), QDate(2027, 6, 30), 5), // nine firsts, every second
+              days({QDate(2026, 10, 1), QDate(2026, 12, 1), QDate(2027, 2, 1), QDate(2027, 4, 1), QDate(2027, 6, 1)}));
+    EXPECT_TRUE(ReportCharts::dateTicks(QDate(2026, 9, 2), QDate(2026, 9, 1), 10).isEmpty());
+    EXPECT_TRUE(ReportCharts::dateTicks(QDate(2026, 9, 1), QDate(2026, 9, 2), 0).isEmpty());
 }
