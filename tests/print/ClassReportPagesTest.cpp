@@ -7,15 +7,20 @@
 // nothing is printed outside the block the layout gave it, nor over
 // another word.
 #include "print/report/ClassReportDocument.h"
+#include "print/page/A4Document.h"
+#include "print/page/PrintWorksheet.h"
 #include "print/report/ReportCharts.h"
 #include "results/report/ClassReport.h"
 #include "tests/support/PdfText.h"
 
 #include <QImage>
+#include <QPainter>
+#include <QPdfWriter>
 
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <map>
 
 using namespace orbeta;
 using orbeta::print::ClassReportDocument;
@@ -221,4 +226,47 @@ TEST(ClassReportPages, ChartAxesAreDatedByDaysMondaysOrMonths)
               days({QDate(2026, 10, 1), QDate(2026, 12, 1), QDate(2027, 2, 1), QDate(2027, 4, 1), QDate(2027, 6, 1)}));
     EXPECT_TRUE(ReportCharts::dateTicks(QDate(2026, 9, 2), QDate(2026, 9, 1), 10).isEmpty());
     EXPECT_TRUE(ReportCharts::dateTicks(QDate(2026, 9, 1), QDate(2026, 9, 2), 0).isEmpty());
+}
+
+// A bar chart as printed: under every bar its label, above it its value,
+// the higher the larger, in proportion to the values.
+TEST(ClassReportPages, EveryBarHasItsLabelBelowAndItsValueAtItsTop)
+{
+    if (!test_support::pdfToolsInstalled())
+        GTEST_SKIP() << "poppler-utils are not installed";
+    const QList<double> values = {2, 4, 1, 0, 3};
+    QList<print::ChartBar> bars;
+    for (qsizetype i = 0; i < values.size(); ++i)
+        bars.append({QStringLiteral("L%1").arg(i), values[i], QStringLiteral("V%1").arg(i), QColor()});
+    const QByteArray pdf = print::A4Document::pdf(QStringLiteral("bars"), [&bars](QPdfWriter& writer) {
+        QPainter painter(&writer);
+        print::PrintPage out = print::PrintWorksheet::fitPage(painter, QRectF(0, 0, writer.width(), writer.height()));
+        print::ReportCharts::bars(out, QRectF(20, 20, 100, 60), QStringLiteral("Známky"), bars, 4);
+        return true;
+    });
+    const QList<QList<test_support::PdfWord>> pages = test_support::pdfWordsOf(pdf);
+    ASSERT_EQ(pages.size(), 1);
+    std::map<QString, QRectF> at;
+    for (const test_support::PdfWord& word : pages[0])
+        at[word.text] = word.box;
+    double axis = 0;
+    for (qsizetype i = 0; i < values.size(); ++i) {
+        const QRectF label = at[QStringLiteral("L%1").arg(i)];
+        const QRectF value = at[QStringLiteral("V%1").arg(i)];
+        ASSERT_FALSE(label.isEmpty()) << i;
+        ASSERT_FALSE(value.isEmpty()) << i;
+        EXPECT_NEAR(value.center().x(), label.center().x(), 1) << i;
+        if (i > 0) {
+            EXPECT_GT(label.left(), at[QStringLiteral("L%1").arg(i - 1)].right()) << i;
+        }
+        EXPECT_LT(value.bottom(), label.top()) << i;
+        axis = label.top();
+    }
+    // The value of 4 fills the chart: the others stand lower by their share of it.
+    const double full = at[QStringLiteral("V3")].bottom() - at[QStringLiteral("V1")].bottom(); // 0 against 4
+    ASSERT_GT(full, 50);
+    for (qsizetype i = 0; i < values.size(); ++i)
+        EXPECT_NEAR(at[QStringLiteral("V%1").arg(i)].bottom(), at[QStringLiteral("V3")].bottom() - full * values[i] / 4, 1)
+            << i;
+    EXPECT_LT(at[QStringLiteral("V3")].bottom(), axis);
 }
