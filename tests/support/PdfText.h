@@ -20,7 +20,8 @@ QString pdfText(const QString& path, bool layout = true);
 // The same for a PDF in memory.
 QString pdfTextOf(const QByteArray& pdf, bool layout = true);
 
-// A word of a PDF's text layer and its box, in points from the page's top left.
+// A word of a PDF's text layer and its box, in points from the page's top left;
+// the text as pdftotext -bbox writes it, with &, < and > escaped as in HTML.
 struct PdfWord {
     QString text;
     QRectF box;
